@@ -1,0 +1,90 @@
+#include "core/text/dates.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+namespace ardeno {
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+bool IsValidDate(const CalendarDate& date) {
+  return date.Year >= 1 && date.Year <= 9999 && date.Month >= 1 && date.Month <= 12 &&
+         date.Day >= 1 && date.Day <= DaysInMonth(date.Year, date.Month);
+}
+
+namespace {
+
+// Reads blanks, then 1..maxDigits digits, then blanks; advances pos.
+std::optional<int> ReadNumber(std::string_view text, std::size_t& pos, int maxDigits) {
+  while (pos < text.size() && text[pos] == ' ') ++pos;
+  int value = 0;
+  int digits = 0;
+  while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+    if (++digits > maxDigits) return std::nullopt;
+    value = value * 10 + (text[pos] - '0');
+    ++pos;
+  }
+  while (pos < text.size() && text[pos] == ' ') ++pos;
+  if (digits == 0) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<CalendarDate> ParseDate(std::string_view text) {
+  std::size_t pos = 0;
+  const auto day = ReadNumber(text, pos, 2);
+  if (!day || pos >= text.size() || text[pos] != '.') return std::nullopt;
+  ++pos;
+  const auto month = ReadNumber(text, pos, 2);
+  if (!month || pos >= text.size() || text[pos] != '.') return std::nullopt;
+  ++pos;
+  const auto year = ReadNumber(text, pos, 4);
+  if (!year || pos != text.size()) return std::nullopt;
+  const CalendarDate date{*year, *month, *day};
+  if (!IsValidDate(date)) return std::nullopt;
+  return date;
+}
+
+std::string FormatDate(const CalendarDate& date) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", date.Day % 100, date.Month % 100,
+                date.Year % 10000);
+  return buf;
+}
+
+std::int64_t DaySerial(const CalendarDate& date) {
+  using namespace std::chrono;
+  const sys_days days = year{date.Year} / month{static_cast<unsigned>(date.Month)} /
+                        day{static_cast<unsigned>(date.Day)};
+  constexpr sys_days kEpoch = year{1899} / December / day{30};
+  return (days - kEpoch).count();
+}
+
+CalendarDate DateFromSerial(std::int64_t serial) {
+  using namespace std::chrono;
+  constexpr sys_days kEpoch = year{1899} / December / day{30};
+  const year_month_day ymd{kEpoch + days{serial}};
+  return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+std::int64_t DaysBetween(const CalendarDate& from, const CalendarDate& to) {
+  return DaySerial(to) - DaySerial(from);
+}
+
+CalendarDate Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+}  // namespace ardeno

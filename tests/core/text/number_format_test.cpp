@@ -1,0 +1,67 @@
+#include "core/text/number_format.h"
+
+#include <gtest/gtest.h>
+
+namespace ardeno {
+namespace {
+
+TEST(RoundTest, HalvesGoToEven) {
+  EXPECT_EQ(Round(0.5), 0);
+  EXPECT_EQ(Round(1.5), 2);
+  EXPECT_EQ(Round(2.5), 2);
+  EXPECT_EQ(Round(-0.5), 0);
+  EXPECT_EQ(Round(-1.5), -2);
+  EXPECT_EQ(Round(2.4999), 2);
+  EXPECT_EQ(Trunc(-2.7), -2);
+  EXPECT_EQ(Trunc(2.7), 2);
+  EXPECT_DOUBLE_EQ(Int(-2.7), -2.0);
+}
+
+struct PatternCase {
+  const char* Name;
+  const char* Pattern;
+  double Value;
+  const char* Expected;
+};
+
+class FormatFloatTest : public ::testing::TestWithParam<PatternCase> {};
+
+TEST_P(FormatFloatTest, MatchesPattern) {
+  const auto& c = GetParam();
+  EXPECT_EQ(FormatFloat(c.Pattern, c.Value), c.Expected) << c.Pattern << " " << c.Value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FormatFloatTest,
+    ::testing::Values(
+        PatternCase{"SectionNegative", " 00;-00", -3.4, "-03"},
+        PatternCase{"SectionPositive", " 00;-00", 3.4, " 03"},
+        PatternCase{"SectionNegativeRoundsToZero", " 00;-00", -0.4, " 00"},
+        PatternCase{"SectionWide", " 00;-00", -45.6, "-46"},
+        PatternCase{"TwoDigits", "00", 7, "07"},
+        PatternCase{"ThreeDigitsWider", "000", 1234, "1234"},
+        PatternCase{"Zero", "0", 0, "0"},
+        PatternCase{"HalfAwayFromZero", "0", 2.5, "3"},
+        PatternCase{"DecimalHalfUp", "0.0", 0.15, "0.2"},
+        PatternCase{"OneDecimal", "000.0", 5.25, "005.3"},
+        PatternCase{"HashDecimals", "#0.00", 3, "3.00"},
+        PatternCase{"HashDecimalsNegative", "#0.00", -0.125, "-0.13"},
+        PatternCase{"OptionalAll", "###.#", 12.0, "12"},
+        PatternCase{"OptionalFraction", "###.#", 12.34, "12.3"},
+        PatternCase{"RequiredDecimals", "##.00", 4.5, "4.50"},
+        PatternCase{"Degree", "0.0°", 12.345, "12.3°"},
+        PatternCase{"Carry", "0.0", 9.96, "10.0"},
+        PatternCase{"Literal", "'R='0", 42, "R=42"},
+        PatternCase{"SmallValueNoLeadingDigit", "#.##", 0.5, ".5"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(FormatFixedTest, WidthAndDecimals) {
+  EXPECT_EQ(FormatFixed(3.14159, 6, 2), "  3.14");
+  EXPECT_EQ(FormatFixed(-3.145, 0, 2), "-3.15");
+  EXPECT_EQ(FormatFixed(12345.6, 3, 1), "12345.6");
+  EXPECT_EQ(FormatFixed(0.04, 4, 1), " 0.0");
+  EXPECT_EQ(FormatInt(42, 5), "   42");
+}
+
+}  // namespace
+}  // namespace ardeno

@@ -1,0 +1,21 @@
+#pragma once
+// The commands of ardeno-cli. Each command file registers its commands at start-up with
+//   const bool kRegistered = RegisterCommand({"name", "usage", Run});
+// A command returns the process exit status; errors go to stderr with status 1.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ardeno::cli {
+
+struct Command {
+  std::string Name;
+  std::string Usage;  // shown by "ardeno-cli help", e.g. "check DIR"
+  std::function<int(const std::vector<std::string>& args)> Run;
+};
+
+bool RegisterCommand(Command command);
+const std::map<std::string, Command>& Commands();
+
+}  // namespace ardeno::cli
