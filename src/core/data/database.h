@@ -1,0 +1,41 @@
+#pragma once
+// The in-memory database: every drawing of the data file, in date order, with the single work
+// record through which new and corrected drawings pass. One instance is owned by the application
+// and handed to each window by reference. Indices are 1-based as everywhere in the program.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/data/observation_record.h"
+
+namespace ardeno {
+
+inline constexpr int kExtraCapacity = 2000;  // records that can be added in one run
+inline constexpr int kObserverSlots = 200;
+inline constexpr float kDefaultDrawingRadius = 125.0f;
+
+enum class CoordinateMode : std::uint8_t { Polar = 0, Heliographic = 1 };
+
+struct Database {
+  // Storage for records 1..capacity; Record(i) maps the 1-based index.
+  std::vector<ObservationRecord> Records;
+  // Records 1..BackupCount exactly as loaded, written by WriteBackup.
+  std::vector<ObservationRecord> RecordsCopy;
+  int RecordCount = 0;
+  int RecordCountAtLoad = 0;
+  int BackupCount = 0;
+  int CurrentIndex = 0;
+  ObservationRecord WorkRecord;
+  // Distinct observer names in ascending Windows-1250 byte order (UTF-8 texts); at most 199.
+  std::vector<std::string> Observers;
+  float DrawingRadius = kDefaultDrawingRadius;
+  CoordinateMode Mode = CoordinateMode::Polar;
+  bool DataChanged = false;
+
+  int Capacity() const { return static_cast<int>(Records.size()); }
+  ObservationRecord& Record(int i) { return Records[static_cast<std::size_t>(i - 1)]; }
+  const ObservationRecord& Record(int i) const { return Records[static_cast<std::size_t>(i - 1)]; }
+};
+
+}  // namespace ardeno
