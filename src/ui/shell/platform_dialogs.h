@@ -1,0 +1,26 @@
+#pragma once
+// The platform's own dialogs, used only where the program names them (file open, printer set-up,
+// the standard confirmation and input boxes). Tests install a scripted implementation.
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace ardeno {
+
+class PlatformDialogs {
+ public:
+  virtual ~PlatformDialogs() = default;
+  // A file to open, or nothing when cancelled.
+  virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
+                                              const QString& directory, const QString& filter) = 0;
+  // The standard yes/no confirmation box; true for yes.
+  virtual bool Confirm(QWidget* parent, const QString& caption, const QString& question) = 0;
+  // The standard message box.
+  virtual void Inform(QWidget* parent, const QString& caption, const QString& text) = 0;
+  // The standard input box; nothing when cancelled.
+  virtual std::optional<QString> InputText(QWidget* parent, const QString& caption,
+                                           const QString& prompt, const QString& initial) = 0;
+};
+
+}  // namespace ardeno
