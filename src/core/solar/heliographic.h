@@ -1,0 +1,39 @@
+#pragma once
+// Conversions between a place on a drawing and heliographic coordinates, for one moment given by
+// its ephemeris. Drawing frame: position angle in tenths of a degree from the north point,
+// distance in tenths of a millimetre of the standard drawing of radius 125 mm.
+#include <optional>
+
+#include "core/solar/ephemeris.h"
+
+namespace ardeno {
+
+inline constexpr double kStandardRadiusMm = 125.0;
+inline constexpr double kStandardRadius10 = 1250.0;  // limb distance in tenths of a millimetre
+inline constexpr float kStandardDiskPixels = 250.0f;  // screen radius of the standard disk
+
+struct HeliographicPosition {
+  double CentralMeridianDistance = 0;  // degrees, positive towards the west limb
+  double HelioLatitude = 0;            // degrees, north positive
+  double HelioLongitude = 0;           // Carrington degrees, 0..360
+};
+
+// angle10 in tenths of a degree, distance10 in tenths of a millimetre of the 125 mm drawing.
+// A distance beyond the limb (only a damaged record holds one) is taken on the limb.
+HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle10,
+                                         double distance10);
+
+struct PolarPosition {
+  double PolarAngle = 0;     // degrees; not reduced to 0..360
+  double PolarDistance = 0;  // millimetres of a drawing of the given radius
+};
+
+// l = Carrington longitude, b = latitude (degrees); drawingRadius in millimetres.
+PolarPosition HeliographicToPolar(const SolarEphemeris& eph, float l, float b, float drawingRadius);
+
+// x, y: pixel offset from the centre of the standard 250-pixel disk, y towards north.
+// Nothing for a point outside the disk.
+std::optional<HeliographicPosition> PixelToHeliographic(const SolarEphemeris& eph, float x,
+                                                        float y);
+
+}  // namespace ardeno
