@@ -1,0 +1,39 @@
+#pragma once
+// Everything a window needs from the application, handed to it by reference at creation: the
+// program folder, the database, the view settings, the message and platform dialogs, and the
+// interface scale.
+#include <filesystem>
+#include <functional>
+
+#include "core/data/database.h"
+#include "ui/shell/messages.h"
+#include "ui/shell/platform_dialogs.h"
+#include "ui/shell/view_settings.h"
+
+class QWidget;
+
+namespace ardeno {
+
+struct AppContext {
+  std::filesystem::path ProgDir;
+  Database& Db;
+  ViewSettings& View;
+  Messages& Msg;
+  PlatformDialogs& Dialogs;
+  // Interface scale in percent (at least 100), from the screen height and the zoom file.
+  int ScalePercent = 100;
+  // The main frame: owner of the modal dialogs and parent of the child windows (may be null in
+  // tests that drive a window on its own).
+  QWidget* Frame = nullptr;
+  // Called by a window after it stored or changed records, so the record list and the drawing
+  // window show the new state. May be empty.
+  std::function<void()> RecordsChanged;
+
+  // A pixel size that follows the interface scale.
+  int Scaled(int n) const { return n * ScalePercent / 100; }
+  void NotifyRecordsChanged() const {
+    if (RecordsChanged) RecordsChanged();
+  }
+};
+
+}  // namespace ardeno
