@@ -1,0 +1,38 @@
+#pragma once
+// Reading the small optional files beside the program. A missing file is never an error; a file
+// that exists but cannot be read (no permission, a folder in its place, a read failure, an absurd
+// size) is, and the reader says so in Czech so that start-up can tell the user and go on.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace ardeno {
+
+// Raised by the single-file readers when a present file cannot be read; what() is the Czech
+// message for the user.
+class AuxFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// No reference file of the program comes near this; a larger one is refused instead of being
+// pulled into memory.
+inline constexpr std::uintmax_t kMaxAuxFileBytes = 16u * 1024u * 1024u;
+
+struct FileBytes {
+  std::string Bytes;          // at most maxBytes from the start of the file
+  std::uintmax_t FileSize = 0;  // the whole file's size
+};
+
+// Nothing when the file does not exist; throws AuxFileError when it exists but cannot be read or
+// is larger than kMaxAuxFileBytes while `refuseLarger` is set. `shownName` names the file in the
+// message ("SIDC/Plochy.txt").
+std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file, const std::string& shownName,
+                                     std::uintmax_t maxBytes = kMaxAuxFileBytes,
+                                     bool refuseLarger = true);
+
+std::string UnreadableFileMessage(const std::string& shownName);
+
+}  // namespace ardeno

@@ -1,0 +1,66 @@
+#pragma once
+// The reference series published by the sunspot data centre, kept in the folder "SIDC": daily
+// sunspot numbers per year ("dssn<year>.dat"), daily group areas ("Plochy.txt") and the daily
+// 10.7 cm radio flux ("tok-10cm.txt"). The smoothed graphs show them beside our own values.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ardeno {
+
+inline constexpr const char* kSidcFolder = "SIDC";
+inline constexpr int kSidcFirstYear = 1982;
+// Three cells a day (total, north, south), day after day from the first year file read.
+inline constexpr int kSidcDailyCells = 100000;
+// Years tried at most: the table is full long before.
+inline constexpr int kSidcMaxYears = kSidcDailyCells / (3 * 365) + 1;
+inline constexpr const char* kSidcSentinelName = "dssn2050.dat";
+// Three values a line; 1066 full lines fit the 3200 values of each table.
+inline constexpr int kSidcSeriesValues = 3200;
+inline constexpr int kSidcSeriesMaxLines = kSidcSeriesValues / 3;
+inline constexpr int kAreasLineBytes = 31;
+inline constexpr int kFluxLineBytes = 45;
+
+struct SidcDailyTable {
+  // Cells wider than a byte: published daily numbers pass 255 at solar maximum.
+  std::vector<std::uint16_t> Cells = std::vector<std::uint16_t>(kSidcDailyCells, 0);
+  int DaysFilled = 0;   // days written so far; the next year starts at cell 3 * DaysFilled
+  int YearsFound = 0;   // year files read (shown on the toolbar button "rv")
+  std::vector<std::string> Messages;  // Czech texts of year files that could not be read
+};
+
+// Values 1..3 * LineCount of a fixed-line series are Values[0 .. 3 * LineCount - 1].
+struct SidcSeries {
+  std::vector<std::uint16_t> Values;
+  int LineCount = 0;
+};
+
+// The smallest name in byte order among the ".DAT" files of the SIDC folder (extension compared
+// in upper case) and "dssn2050.dat".
+std::string FindFirstSidcFile(const std::filesystem::path& progDir);
+// The year in the four characters before the "." of that name; 0 when they are not a number.
+int SidcYearFromName(std::string_view fileName);
+
+// Adds one year file's days to the table: D = 366 in a leap year else 365 days, line length
+// Round(size / D), one value a day below 10000 bytes and three from there on.
+void AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table);
+// A 3-character field: leading blanks and a sign skipped, then digits up to the first other
+// character; blanks give 0, "-1" gives 1.
+int SidcFieldValue(std::string_view field);
+
+// Reads the years 1982 .. 1982 + (currentYear - Y0), Y0 from FindFirstSidcFile; missing years
+// are skipped without advancing the day position.
+SidcDailyTable ReadSidcDaily(const std::filesystem::path& progDir, int currentYear);
+
+// Parsers of the fixed-line files, given the whole file size (the line count is size / line
+// length) and the text of its first lines.
+SidcSeries ParseSidcAreas(std::string_view text, std::uintmax_t fileSize);
+SidcSeries ParseRadioFlux(std::string_view text, std::uintmax_t fileSize);
+
+// Empty series when the file is missing; throw AuxFileError when it cannot be read.
+SidcSeries ReadSidcAreas(const std::filesystem::path& progDir);
+SidcSeries ReadRadioFlux(const std::filesystem::path& progDir);
+
+}  // namespace ardeno

@@ -1,0 +1,24 @@
+#pragma once
+// "Motfakul.dat": 25000 bytes of historical butterfly data that only the butterfly diagram
+// interprets.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace ardeno {
+
+inline constexpr const char* kSupplementaryFileName = "Motfakul.dat";
+inline constexpr std::size_t kSupplementaryDataSize = 25000;
+
+struct SupplementaryData {
+  std::vector<std::uint8_t> Bytes = std::vector<std::uint8_t>(kSupplementaryDataSize, 0);
+  // The butterfly diagram offers the data only when the first byte is set.
+  bool Present() const { return Bytes[0] != 0; }
+};
+
+// The first 25000 bytes of the file; all zero when the file is missing or shorter.
+// Throws AuxFileError when the file exists but cannot be read.
+SupplementaryData ReadSupplementaryData(const std::filesystem::path& progDir);
+
+}  // namespace ardeno

@@ -1,0 +1,18 @@
+#pragma once
+// "Zvetsit.zve": the interface zoom as a whole percentage on the first line.
+#include <filesystem>
+#include <string_view>
+
+namespace ardeno {
+
+inline constexpr const char* kZoomFileName = "Zvetsit.zve";
+inline constexpr float kDefaultZoom = 1.2f;
+
+// The zoom a first line gives: value / 100 for 100 < value < 200, otherwise the default.
+float ZoomFromText(std::string_view firstLine);
+
+// Reads the zoom file of `progDir`; when it is missing, creates it with the default percentage
+// (120) and returns the default. Throws AuxFileError when the file cannot be read or created.
+float ReadZoom(const std::filesystem::path& progDir);
+
+}  // namespace ardeno
