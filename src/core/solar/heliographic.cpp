@@ -1,0 +1,83 @@
+#include "core/solar/heliographic.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ardeno {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kRadToDeg = 57.295779;
+constexpr double kStandardRadiusSquared = 15625;  // 125 mm squared
+constexpr double kInverseStandardRadius = 0.008;  // 1 / 125 mm
+constexpr float kPixelToDistance10 = 5;           // tenths of a millimetre per pixel
+
+}  // namespace
+
+HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle10,
+                                         double distance10) {
+  // A damaged record can hold a distance past the limb; the group is taken on the limb rather
+  // than letting the square root below go negative.
+  distance10 = std::clamp(distance10, -kStandardRadius10, kStandardRadius10);
+
+  const double b0 = kPi * eph.EphB0 / 180;
+  const double theta = (0.1 * angle10 - eph.EphP) * kPi / 180;
+  const double y = std::cos(theta) * distance10 * 0.1;
+  const double x = std::sin(theta) * distance10 * 0.1;
+  const double z = std::sqrt(kStandardRadiusSquared - (0.1 * distance10) * (0.1 * distance10));
+
+  // Plain arctangent, no quadrant correction: the visible hemisphere lies within +-90 degrees.
+  // A point on the projected axis (x = 0) is on the central meridian even where the
+  // denominator vanishes at the limb.
+  const double denominator = std::cos(b0) * z - std::sin(b0) * y;
+  const double ratio = x == 0 ? 0 : x / denominator;
+
+  HeliographicPosition position;
+  position.CentralMeridianDistance = std::atan(ratio) * kRadToDeg;
+  // Rounding can lift the sine of the latitude a hair past 1 at the poles.
+  const double s =
+      std::clamp((std::sin(b0) * z + std::cos(b0) * y) * kInverseStandardRadius, -1.0, 1.0);
+  position.HelioLatitude = std::atan(s / std::sqrt(1 - s * s)) * kRadToDeg;
+  position.HelioLongitude = eph.EphL0 - position.CentralMeridianDistance;
+  if (position.HelioLongitude > 360) position.HelioLongitude -= 360;
+  if (position.HelioLongitude < 0) position.HelioLongitude += 360;
+  return position;
+}
+
+PolarPosition HeliographicToPolar(const SolarEphemeris& eph, float l, float b,
+                                  float drawingRadius) {
+  const float br = static_cast<float>(kPi * b / 180);
+  const float dl = static_cast<float>((360 - eph.EphL0 + l) * kPi / 180);
+  const double b0 = kPi * eph.EphB0 / 180;
+  const double radius = drawingRadius;
+
+  const double x = radius * std::cos(br) * std::sin(dl);
+  const double y = radius * std::sin(br) * std::cos(b0) - radius * std::cos(br) * std::sin(b0) * std::cos(dl);
+
+  PolarPosition polar;
+  polar.PolarDistance = std::sqrt(x * x + y * y);
+  double a;
+  if (y > 0) {
+    a = std::atan(x / y);
+  } else if (y < 0) {
+    a = std::atan(x / y) + kPi;
+  } else {
+    // On the line through the centre across the projected axis: the limit of both branches,
+    // a quarter turn towards the side of x (the centre itself keeps angle 0).
+    a = x > 0 ? kPi / 2 : (x < 0 ? -kPi / 2 : 0);
+  }
+  polar.PolarAngle = 360 - a * 180 / kPi + eph.EphP;
+  return polar;
+}
+
+std::optional<HeliographicPosition> PixelToHeliographic(const SolarEphemeris& eph, float x,
+                                                        float y) {
+  const double r = std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y) + 0.000001;
+  if (r > kStandardDiskPixels) return std::nullopt;
+  double a = std::acos(y / r) / kPi * 180;
+  if (x < 0) a = 360 - a;
+  return PolarToHeliographic(eph, a * 10, r * kPixelToDistance10);
+}
+
+}  // namespace ardeno
