@@ -1,0 +1,82 @@
+#include "core/entry/record_list_pages.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/text/dates.h"
+#include "core/text/encoding.h"
+
+namespace ardeno {
+namespace {
+
+constexpr std::size_t kLineLength = 24;
+constexpr std::size_t kCaptionLength = 20;
+
+void RemoveRecord(Database& db, int index) {
+  auto first = db.Records.begin() + (index - 1);
+  std::move(first + 1, db.Records.begin() + db.RecordCount, first);
+  db.Record(db.RecordCount) = ObservationRecord{};
+  --db.RecordCount;
+  if (db.CurrentIndex > db.RecordCount) db.CurrentIndex = db.RecordCount;
+  db.DataChanged = true;
+}
+
+}  // namespace
+
+std::optional<std::string> ListLineText(int index, const ObservationRecord& record) {
+  const std::optional<CalendarDate> date = ParseDate(record.Date());
+  if (!date) return std::nullopt;
+  char text[64];
+  std::snprintf(text, sizeof text, "%5d     %02d %02d %04d", index, date->Day, date->Month,
+                date->Year);
+  std::string line = text;
+  if (line.size() > kLineLength) line.resize(kLineLength);
+  return line;
+}
+
+int ListLinesFor(int listHeight, int itemHeight) {
+  return itemHeight > 0 ? listHeight / itemHeight - 1 : 0;
+}
+
+int ClampScrollPosition(int position, int recordCount, int listLines) {
+  return std::clamp(position, listLines + 1, std::max(listLines + 1, recordCount));
+}
+
+std::optional<int> LineOfWorkRecord(const Database& db, int listLines) {
+  const std::string wanted = db.WorkRecord.DateRaw();
+  const int last = std::min(listLines, db.RecordCount);
+  for (int i = 1; i <= last; ++i) {
+    if (db.Record(i).DateRaw() == wanted) return i - 1;
+  }
+  return std::nullopt;
+}
+
+ListFill ListRecords(Database& db, int from, int to) {
+  ListFill fill;
+  int i = std::max(from, 1);
+  while (i <= std::min(to, db.RecordCount)) {
+    if (std::optional<std::string> line = ListLineText(i, db.Record(i))) {
+      fill.Lines.push_back(std::move(*line));
+      fill.Last = i;
+      ++i;
+      continue;
+    }
+    if (fill.Repaired) {
+      fill.Error = "\"" + db.Record(i).Date() + "\" není platné datum (záznam " +
+                   std::to_string(i) + ")";
+      return fill;
+    }
+    RemoveRecord(db, i);
+    --to;
+    fill.Repaired = true;
+  }
+  return fill;
+}
+
+std::string DrawingCaption(const ObservationRecord& record) {
+  std::string caption = Utf8ToCp1250("Zákres    ") + record.ShortStringRaw(0, 10);
+  if (caption.size() > kCaptionLength) caption.resize(kCaptionLength);
+  return Cp1250ToUtf8(caption);
+}
+
+}  // namespace ardeno
