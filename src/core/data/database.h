@@ -32,6 +32,8 @@ struct Database {
   float DrawingRadius = kDefaultDrawingRadius;
   CoordinateMode Mode = CoordinateMode::Polar;
   bool DataChanged = false;
+  // The data file exists but could not be read: saving or backing up would overwrite it.
+  bool LoadFailed = false;
 
   int Capacity() const { return static_cast<int>(Records.size()); }
   ObservationRecord& Record(int i) { return Records[static_cast<std::size_t>(i - 1)]; }

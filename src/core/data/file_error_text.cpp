@@ -1,0 +1,22 @@
+#include "core/data/file_error_text.h"
+
+namespace ardeno {
+
+std::string FileErrorText(const std::error_code& error) {
+  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
+    return "přístup odepřen";
+  if (error == std::errc::no_space_on_device) return "na disku není místo";
+  if (error == std::errc::read_only_file_system) return "médium je jen pro čtení";
+  if (error == std::errc::no_such_file_or_directory) return "soubor nebo složka neexistuje";
+  if (error == std::errc::is_a_directory) return "na místě souboru je složka";
+  if (error == std::errc::not_a_directory) return "cesta nevede do složky";
+  if (error == std::errc::file_too_large) return "soubor je příliš velký";
+  if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
+    return "soubor je používán jiným programem";
+  if (error == std::errc::too_many_files_open || error == std::errc::too_many_files_open_in_system)
+    return "příliš mnoho otevřených souborů";
+  if (error == std::errc::io_error) return "chyba čtení nebo zápisu na disk";
+  return "chyba systému: " + error.message();
+}
+
+}  // namespace ardeno

@@ -1,0 +1,72 @@
+#include "core/data/record_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+
+namespace ardeno {
+
+namespace {
+
+static_assert(sizeof(ObservationRecord) == kRecordSize,
+              "records are read and written as one block of bytes");
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+std::error_code LastError() {
+  const int code = errno != 0 ? errno : EIO;
+  return std::error_code(code, std::generic_category());
+}
+
+}  // namespace
+
+RecordFileContents ReadRecordFile(const std::filesystem::path& file, int extraCapacity) {
+  RecordFileContents contents;
+  errno = 0;
+  FileHandle handle(std::fopen(file.c_str(), "rb"));
+  if (!handle) {
+    contents.Error = LastError();
+    return contents;
+  }
+  const std::uintmax_t size = std::filesystem::file_size(file, contents.Error);
+  if (contents.Error) return contents;
+  const std::size_t whole = static_cast<std::size_t>(size / kRecordSize);
+  contents.Records.resize(whole + static_cast<std::size_t>(extraCapacity));
+  errno = 0;
+  if (whole > 0 &&
+      std::fread(contents.Records.data(), kRecordSize, whole, handle.get()) != whole) {
+    contents.Error = LastError();
+    contents.Records.clear();
+    return contents;
+  }
+  contents.WholeRecords = static_cast<int>(whole);
+  return contents;
+}
+
+std::error_code WriteRecordFile(const std::filesystem::path& file,
+                                std::span<const ObservationRecord> records) {
+  std::filesystem::path temporary = file;
+  temporary += ".tmp";
+  std::error_code error;
+  errno = 0;
+  std::FILE* raw = std::fopen(temporary.c_str(), "wb");
+  if (!raw) return LastError();
+  errno = 0;
+  bool written = records.empty() ||
+                 std::fwrite(records.data(), kRecordSize, records.size(), raw) == records.size();
+  if (written) written = std::fflush(raw) == 0;
+  if (!written) error = LastError();
+  errno = 0;
+  if (std::fclose(raw) != 0 && !error) error = LastError();
+  if (!error) std::filesystem::rename(temporary, file, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+  }
+  return error;
+}
+
+}  // namespace ardeno
