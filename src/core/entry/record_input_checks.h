@@ -1,0 +1,54 @@
+#pragma once
+// The checks the editor runs before it stores a record: the refusals of the header (group types,
+// date, duplicates, observer, header numbers, room in the database) and the faults of the grid
+// cells. None of them changes anything.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/data/database.h"
+#include "core/entry/record_input.h"
+#include "core/text/dates.h"
+
+namespace ardeno {
+
+// The header numbers as they go into the record, each checked against its field's width.
+struct HeaderNumbers {
+  std::uint16_t TimeUT = 0;
+  std::uint8_t Conditions = 0;
+  std::uint8_t ImageQuality = 0;
+  std::uint8_t QualityQ = 0;
+  std::uint16_t CentralGroups = 0;
+  std::uint16_t CentralSpots = 0;
+  std::uint16_t CentralR = 0;
+  std::uint16_t FacularFields = 0;
+  int GroupCount = 0;
+  int FacularCount = 0;
+};
+
+struct HeaderCheck {
+  bool Refused = false;
+  std::vector<std::string> Messages;
+  std::optional<HeaderField> Focus;
+  CalendarDate Date;  // valid when not refused
+  HeaderNumbers Numbers;
+};
+
+HeaderCheck CheckHeader(const Database& db, const RecordInput& input);
+
+struct CellCheck {
+  bool Faulty = false;
+  std::vector<std::string> Messages;
+  std::optional<GridCell> Cell;
+};
+
+// Rows 1..groupCount of the group grid and 1..facularCount of the facula grid.
+CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
+                     CoordinateMode mode, float drawingRadius);
+
+// Millionths stored per unit typed in an area column: 20.4 * 125 / R for square millimetres,
+// 125 / R for millionths (heliographic mode, or l/b entry for the group area).
+double AreaFactor(bool millionths, float drawingRadius);
+
+}  // namespace ardeno

@@ -1,0 +1,29 @@
+#pragma once
+// Geometry of the message window by mode: the window grows with its text so that short messages
+// stay small and long ones are not cut.
+#include <functional>
+#include <string_view>
+
+namespace ardeno {
+
+struct MessageGeometry {
+  int Width = 0;
+  int Height = 0;
+  int LabelLeft = 0;
+  int OkLeft = 0;
+  int OkTop = 0;
+  int NoLeft = 0;  // choice only
+};
+
+// Measures a text in pixels in the window's font.
+using TextWidth = std::function<int(std::string_view)>;
+
+// A message: sized by its widest line (lines end at carriage returns or line feeds), at least
+// 250 pixels, plus 100; the keyboard help text (starting " F8") always gets 650 x 270.
+MessageGeometry MessageLayout(std::string_view text, const TextWidth& widthOf);
+// A value prompt: 350 x 200.
+MessageGeometry ValueInputLayout();
+// A yes/no question whose text is `questionWidth` pixels wide.
+MessageGeometry ChoiceLayout(int questionWidth);
+
+}  // namespace ardeno

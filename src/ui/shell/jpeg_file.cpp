@@ -1,0 +1,92 @@
+#include "ui/shell/jpeg_file.h"
+
+#include <jpeglib.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+namespace ardeno {
+
+namespace {
+
+struct JpegErrorManager {
+  jpeg_error_mgr Base;
+  std::jmp_buf Jump;
+};
+
+[[noreturn]] void OnJpegError(j_common_ptr info) {
+  auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+  std::longjmp(manager->Jump, 1);
+}
+
+// Encodes into memory; nothing on an encoder error.
+std::optional<std::vector<unsigned char>> EncodeJpeg(const QImage& source, int quality) {
+  const QImage image = source.convertToFormat(QImage::Format_RGB888);
+  jpeg_compress_struct info{};
+  JpegErrorManager errors{};
+  info.err = jpeg_std_error(&errors.Base);
+  errors.Base.error_exit = OnJpegError;
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  if (setjmp(errors.Jump) != 0) {
+    jpeg_destroy_compress(&info);
+    std::free(buffer);
+    return std::nullopt;
+  }
+  jpeg_create_compress(&info);
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = static_cast<JDIMENSION>(image.width());
+  info.image_height = static_cast<JDIMENSION>(image.height());
+  info.input_components = 3;
+  info.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, std::clamp(quality, 1, 100), TRUE);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(info.next_scanline)));
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::vector<unsigned char> bytes(buffer, buffer + size);
+  std::free(buffer);
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<QString> WriteJpegFile(const QImage& image, const std::filesystem::path& path,
+                                     int quality) {
+  const std::u8string fileName = path.filename().u8string();
+  const QString shownName = QString::fromUtf8(reinterpret_cast<const char*>(fileName.c_str()));
+  if (image.isNull() || image.width() < 1 || image.height() < 1) {
+    return QStringLiteral("Prázdný obrázek nelze uložit: ") + shownName;
+  }
+  const auto bytes = EncodeJpeg(image, quality);
+  if (!bytes) return QStringLiteral("Obrázek se nepodařilo převést do JPG: ") + shownName;
+  // Written beside the target and renamed over it, so an old image is never left half-written.
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return QStringLiteral("Soubor nelze zapsat: ") + shownName;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    return QStringLiteral("Soubor nelze zapsat: ") + shownName;
+  }
+  return std::nullopt;
+}
+
+}  // namespace ardeno
