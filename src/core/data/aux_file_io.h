@@ -7,6 +7,8 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 namespace ardeno {
 
@@ -33,6 +35,12 @@ std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file, const st
                                      std::uintmax_t maxBytes = kMaxAuxFileBytes,
                                      bool refuseLarger = true);
 
-std::string UnreadableFileMessage(const std::string& shownName);
+// "Soubor X nelze přečíst: <reason>." (the reason left out when there is none)
+std::string UnreadableFileMessage(const std::string& shownName, const std::error_code& reason = {});
+
+// Writes bytes to "<file>.tmp" and renames it over file, so that a failed write leaves the old
+// file as it was; the Czech error text, or nothing.
+std::optional<std::string> ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
+                                       const std::string& shownName);
 
 }  // namespace ardeno

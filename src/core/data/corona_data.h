@@ -25,8 +25,8 @@ struct CoronaData {
   int CoronaByteCount = 1;
   int YearsRead = 0;
   bool FolderFound = false;
-  // One Czech text at most for lines skipped because a value was not a whole number, and one for
-  // each year file that could not be read.
+  // One Czech text at most for values that were not whole numbers (read as 0, naming the first
+  // file and line), and one for a year file that could not be read (loading ends there).
   std::vector<std::string> Messages;
 
   int DayCount() const { return static_cast<int>(CoronaDays.size()) / kCoronaRowBytes; }
@@ -35,11 +35,11 @@ struct CoronaData {
 // Result of one file's text: its rows appended to `data`.
 struct CoronaFileReport {
   int RowsAdded = 0;
-  int SkippedLines = 0;
-  int FirstSkippedLine = 0;  // 1-based line number of the first skipped line
+  int BadLines = 0;      // lines with a value that is not a whole number
+  int FirstBadLine = 0;  // 1-based number of the first such line
 };
 // Appends the day rows of one year file, at most 366, up to the line whose second to fourth
-// numbers are all 0. A line holding something that is not a whole number is skipped.
+// numbers are all 0. A value that is not a whole number reads as 0; blank lines are no days.
 CoronaFileReport AppendCoronaYear(std::string_view fileText, CoronaData& data);
 
 // Reads 1940, 1941, ... while the year file exists (at most 101 years).

@@ -1,0 +1,61 @@
+#include "core/data/aux_file_io.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+
+#include "core/data/file_error_text.h"
+
+namespace ardeno {
+
+std::string UnreadableFileMessage(const std::string& shownName, const std::error_code& reason) {
+  return "Soubor " + shownName + " nelze přečíst" + (reason ? ": " + FileErrorText(reason) : "") + ".";
+}
+
+std::optional<std::string> ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
+                                       const std::string& shownName) {
+  auto temporary = file;
+  temporary += ".tmp";
+  const auto failure = [&](const std::error_code& reason) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return "Soubor " + shownName + " nelze zapsat" + (reason ? ": " + FileErrorText(reason) : "") + ".";
+  };
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return failure(std::error_code(errno, std::generic_category()));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) return failure(std::error_code(errno, std::generic_category()));
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, file, error);
+  if (error) return failure(error);
+  return std::nullopt;
+}
+
+std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file, const std::string& shownName,
+                                     std::uintmax_t maxBytes, bool refuseLarger) {
+  std::error_code error;
+  const auto status = std::filesystem::status(file, error);
+  if (status.type() == std::filesystem::file_type::not_found) return std::nullopt;
+  if (error) throw AuxFileError(UnreadableFileMessage(shownName, error));
+  if (!std::filesystem::is_regular_file(status)) throw AuxFileError(UnreadableFileMessage(shownName));
+  FileBytes result;
+  result.FileSize = std::filesystem::file_size(file, error);
+  if (error) throw AuxFileError(UnreadableFileMessage(shownName, error));
+  if (refuseLarger && result.FileSize > maxBytes) {
+    throw AuxFileError("Soubor " + shownName + " je příliš velký, nelze ho přečíst.");
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw AuxFileError(UnreadableFileMessage(shownName, std::error_code(errno, std::generic_category())));
+  const auto wanted = static_cast<std::size_t>(std::min(result.FileSize, maxBytes));
+  result.Bytes.resize(wanted);
+  in.read(result.Bytes.data(), static_cast<std::streamsize>(wanted));
+  if (in.bad()) throw AuxFileError(UnreadableFileMessage(shownName));
+  // A file that shrank while being read keeps what was there.
+  result.Bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return result;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,46 @@
+#include "core/data/instrument_file.h"
+
+#include "core/data/aux_file_io.h"
+#include "core/text/encoding.h"
+
+namespace ardeno {
+
+namespace {
+constexpr std::uintmax_t kInstrumentReadBytes = 64 * 1024;  // six short lines
+}  // namespace
+
+Instrument DefaultInstrument() { return {"", "Přístroj", "80", "18", "1350", ""}; }
+
+Instrument InstrumentFromText(std::string_view bytes) {
+  Instrument lines;
+  std::size_t start = 0;
+  for (int i = 0; i < kInstrumentLines && start < bytes.size(); ++i) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines[static_cast<std::size_t>(i)] = Cp1250ToUtf8(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+Instrument ReadInstrument(const std::filesystem::path& progDir) {
+  const auto content =
+      ReadAuxFile(progDir / kInstrumentFileName, kInstrumentFileName, kInstrumentReadBytes, false);
+  return content ? InstrumentFromText(content->Bytes) : DefaultInstrument();
+}
+
+std::optional<std::string> WriteInstrument(const std::filesystem::path& progDir,
+                                           const Instrument& instrument) {
+  std::string bytes;
+  for (const auto& line : instrument) {
+    // A line break inside a field would shift every following line of the file.
+    std::string text = Utf8ToCp1250(line);
+    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+    bytes += text + "\r\n";
+  }
+  return ReplaceFile(progDir / kInstrumentFileName, bytes, kInstrumentFileName);
+}
+
+}  // namespace ardeno

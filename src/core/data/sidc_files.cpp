@@ -1,0 +1,182 @@
+#include "core/data/sidc_files.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+#include "core/data/aux_file_io.h"
+#include "core/text/dates.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr int kOneValueLayoutBelowBytes = 10000;
+constexpr int kFirstValueColumn = 19;  // 0-based start of columns 20..22
+constexpr int kFieldWidth = 3;
+constexpr int kNextValueStep = 4;
+// Enough of a fixed-line file for every line the tables can hold, even with longer lines.
+constexpr std::uintmax_t kSeriesReadBytes = 1024 * 1024;
+
+struct Column {
+  std::size_t Start;  // 0-based
+  std::size_t Width;
+};
+constexpr std::array<Column, 3> kAreaColumns{{{8, 7}, {15, 7}, {22, 7}}};
+constexpr std::array<Column, 3> kFluxColumns{{{15, 6}, {25, 6}, {36, 6}}};
+
+std::string UpperCase(std::string text) {
+  for (auto& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// A real number filling a field, blanks around it allowed; anything else reads as 0.
+double RealField(std::string_view field) {
+  while (!field.empty() && static_cast<unsigned char>(field.front()) <= ' ') field.remove_prefix(1);
+  while (!field.empty() && static_cast<unsigned char>(field.back()) <= ' ') field.remove_suffix(1);
+  if (!field.empty() && field.front() == '+') field.remove_prefix(1);
+  double value = 0.0;
+  const auto [rest, error] = std::from_chars(field.data(), field.data() + field.size(), value,
+                                             std::chars_format::fixed);
+  if (error != std::errc() || rest != field.data() + field.size() || !std::isfinite(value)) return 0.0;
+  return value;
+}
+
+// Negative values (the centre's mark for a missing day) and overflows cannot be a u16 count.
+std::uint16_t ToCell(double value) {
+  const auto rounded = Round(std::clamp(value, 0.0, double{std::numeric_limits<std::uint16_t>::max()}));
+  return static_cast<std::uint16_t>(rounded);
+}
+
+SidcSeries ParseSeries(std::string_view text, std::uintmax_t fileSize, int lineBytes,
+                       const std::array<Column, 3>& columns, double factor) {
+  SidcSeries series;
+  series.LineCount = static_cast<int>(
+      std::min<std::uintmax_t>(fileSize / static_cast<std::uintmax_t>(lineBytes), kSidcSeriesMaxLines));
+  series.Values.assign(static_cast<std::size_t>(series.LineCount) * 3, 0);
+  std::size_t start = 0;
+  for (int line = 0; line < series.LineCount && start < text.size(); ++line) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view row = text.substr(start, end - start);
+    if (!row.empty() && row.back() == '\r') row.remove_suffix(1);
+    for (std::size_t v = 0; v < columns.size(); ++v) {
+      const auto& column = columns[v];
+      const std::string_view field =
+          column.Start < row.size() ? row.substr(column.Start, column.Width) : std::string_view{};
+      series.Values[static_cast<std::size_t>(line) * 3 + v] = ToCell(RealField(field) * factor);
+    }
+    start = end + 1;
+  }
+  return series;
+}
+
+SidcSeries ReadSeries(const std::filesystem::path& progDir, const char* fileName,
+                      SidcSeries (*parse)(std::string_view, std::uintmax_t)) {
+  const std::string shownName = std::string(kSidcFolder) + "/" + fileName;
+  const auto content =
+      ReadAuxFile(progDir / kSidcFolder / fileName, shownName, kSeriesReadBytes, false);
+  if (!content) return {};
+  return parse(content->Bytes, content->FileSize);
+}
+
+}  // namespace
+
+std::string FindFirstSidcFile(const std::filesystem::path& progDir) {
+  std::string first = kSidcSentinelName;
+  std::error_code error;
+  std::filesystem::directory_iterator entries(progDir / kSidcFolder, error);
+  if (error) return first;
+  for (auto it = entries; it != std::filesystem::directory_iterator(); it.increment(error)) {
+    if (error) break;
+    const std::string name = it->path().filename().string();
+    if (UpperCase(it->path().extension().string()) != ".DAT") continue;
+    // std::string compares as unsigned bytes, the order the program has always used.
+    if (name < first) first = name;
+  }
+  return first;
+}
+
+int SidcYearFromName(std::string_view fileName) {
+  const auto dot = fileName.find('.');
+  if (dot == std::string_view::npos || dot < 4) return 0;
+  const std::string_view digits = fileName.substr(dot - 4, 4);
+  int year = 0;
+  const auto [rest, error] = std::from_chars(digits.data(), digits.data() + digits.size(), year);
+  if (error != std::errc() || rest != digits.data() + digits.size()) return 0;
+  return year;
+}
+
+int SidcFieldValue(std::string_view field) {
+  std::size_t i = 0;
+  while (i < field.size() && field[i] == ' ') ++i;
+  if (i < field.size() && (field[i] == '-' || field[i] == '+')) ++i;
+  int value = 0;
+  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) value = value * 10 + (field[i] - '0');
+  return value;
+}
+
+void AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
+  const int days = IsLeapYear(year) ? 366 : 365;
+  const auto lineLength = static_cast<std::size_t>(Round(static_cast<double>(fileBytes.size()) / days));
+  const int values = fileBytes.size() < static_cast<std::size_t>(kOneValueLayoutBelowBytes) ? 1 : 3;
+  const auto fieldAt = [&](std::size_t offset) {
+    return offset < fileBytes.size() ? fileBytes.substr(offset, kFieldWidth) : std::string_view{};
+  };
+  for (int d = 0; d < days; ++d) {
+    const auto cell = static_cast<std::size_t>(table.DaysFilled) * 3;
+    if (cell + 3 > table.Cells.size()) return;  // the table is full
+    const std::size_t lineStart = static_cast<std::size_t>(d) * lineLength + kFirstValueColumn;
+    for (int v = 0; v < values; ++v) {
+      table.Cells[cell + static_cast<std::size_t>(v)] = static_cast<std::uint16_t>(
+          SidcFieldValue(fieldAt(lineStart + static_cast<std::size_t>(v * kNextValueStep))));
+    }
+    ++table.DaysFilled;
+  }
+}
+
+SidcDailyTable ReadSidcDaily(const std::filesystem::path& progDir, int currentYear) {
+  SidcDailyTable table;
+  const int firstYearOnDisk = SidcYearFromName(FindFirstSidcFile(progDir));
+  int lastYear = kSidcFirstYear + (currentYear - firstYearOnDisk);
+  // A collection that starts after 1982 would otherwise lose its most recent years.
+  if (firstYearOnDisk <= currentYear) lastYear = std::max(lastYear, currentYear);
+  const int yearCount = std::min(lastYear - kSidcFirstYear + 1, kSidcMaxYears);
+  for (int i = 0; i < yearCount; ++i) {
+    const int year = kSidcFirstYear + i;
+    const std::string fileName = "dssn" + std::to_string(year) + ".dat";
+    const std::string shownName = std::string(kSidcFolder) + "/" + fileName;
+    try {
+      const auto content = ReadAuxFile(progDir / kSidcFolder / fileName, shownName);
+      if (!content) continue;
+      AddSidcYear(content->Bytes, year, table);
+      ++table.YearsFound;
+    } catch (const AuxFileError& error) {
+      table.Messages.emplace_back(error.what());
+    }
+  }
+  return table;
+}
+
+SidcSeries ParseSidcAreas(std::string_view text, std::uintmax_t fileSize) {
+  return ParseSeries(text, fileSize, kAreasLineBytes, kAreaColumns, 1.0);
+}
+
+SidcSeries ParseRadioFlux(std::string_view text, std::uintmax_t fileSize) {
+  return ParseSeries(text, fileSize, kFluxLineBytes, kFluxColumns, 10.0);
+}
+
+SidcSeries ReadSidcAreas(const std::filesystem::path& progDir) {
+  return ReadSeries(progDir, "Plochy.txt", ParseSidcAreas);
+}
+
+SidcSeries ReadRadioFlux(const std::filesystem::path& progDir) {
+  return ReadSeries(progDir, "tok-10cm.txt", ParseRadioFlux);
+}
+
+}  // namespace ardeno
