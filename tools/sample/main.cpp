@@ -1,0 +1,48 @@
+// ardeno-sample DIR [COUNT] [SEED]: writes a sample data folder with COUNT generated drawings.
+#include <charconv>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "sample/sample_database.h"
+
+namespace {
+
+constexpr int kDefaultCount = 4000;  // about 15 years of drawings, more than one cycle
+constexpr unsigned kDefaultSeed = 1;
+constexpr int kMaxCount = 1000000;
+
+std::optional<long long> ParseNumber(const std::string& text) {
+  long long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc < 2 || argc > 4) {
+    std::cerr << "Použití: ardeno-sample SLOŽKA [POČET_ZÁKRESŮ] [SEMÍNKO]\n";
+    return 1;
+  }
+  const auto count = argc > 2 ? ParseNumber(argv[2]) : std::optional<long long>(kDefaultCount);
+  const auto seed = argc > 3 ? ParseNumber(argv[3]) : std::optional<long long>(kDefaultSeed);
+  if (!count || *count < 1 || *count > kMaxCount) {
+    std::cerr << "Počet zákresů musí být celé číslo od 1 do " << kMaxCount << ".\n";
+    return 1;
+  }
+  if (!seed || *seed < 0 || *seed > 4294967295LL) {
+    std::cerr << "Semínko musí být celé nezáporné číslo.\n";
+    return 1;
+  }
+  try {
+    ardeno::WriteSampleFolder(argv[1], static_cast<int>(*count), static_cast<unsigned>(*seed));
+  } catch (const std::exception& error) {
+    std::cerr << error.what() << "\n";
+    return 1;
+  }
+  std::cout << "Zapsáno " << *count << " zákresů do " << argv[1] << "/datax.dat\n";
+  return 0;
+}

@@ -1,0 +1,80 @@
+#include "sample/sample_database.h"
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "core/data/data_file.h"
+#include "core/data/file_error_text.h"
+#include "core/data/record_file.h"
+#include "sample/sample_drawing.h"
+#include "sample/sample_random.h"
+#include "sample/sample_sun.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr double kClearDayShare = 0.72;   // days the weather allows a drawing
+constexpr double kSpecialDayShare = 0.015;  // spotted days that also get a special record
+// A sample folder ends with the last days of 2024.
+constexpr CalendarDate kSampleEnd{2024, 12, 31};
+
+constexpr std::array<const char*, 7> kObservers = {
+    "Novák Jan",     "Dvořáková Eva",   "Černý Petr",  "Šťastná Jiřina",
+    "Růžička Tomáš", "Kučerová Ludmila", "Hájek Zdeněk"};
+constexpr std::array<const char*, 3> kStations = {"Ondřejov", "Úpice", "Žďár nad Sázavou"};
+constexpr const char* kSpecialReporter = "Žáček Ondřej";
+
+// The station's regular observer draws most days; the others stand in.
+DrawingMarks ChooseMarks(SampleRandom& random) {
+  DrawingMarks marks;
+  const int observer = random.Chance(0.55) ? 0 : random.Int(1, int(kObservers.size()) - 1);
+  marks.Observer = kObservers[static_cast<std::size_t>(observer)];
+  marks.Station = kStations[random.Chance(0.85) ? 0 : static_cast<std::size_t>(random.Int(1, 2))];
+  marks.TimeUT = static_cast<std::uint16_t>(random.Int(6, 15) * 100 + random.Int(0, 59));
+  return marks;
+}
+
+}  // namespace
+
+std::vector<ObservationRecord> GenerateSampleRecords(int count, unsigned seed, CalendarDate first) {
+  std::vector<ObservationRecord> records;
+  if (count <= 0) return records;
+  records.reserve(static_cast<std::size_t>(count));
+  SampleRandom weather(seed);
+  SampleRandom marks(seed + 1);
+  SampleRandom drawing(seed + 2);
+  SampleSun sun(seed + 3);
+  for (std::int64_t day = DaySerial(first); static_cast<int>(records.size()) < count; ++day) {
+    if (!weather.Chance(kClearDayShare)) continue;
+    sun.AdvanceTo(day);
+    const CalendarDate date = DateFromSerial(day);
+    records.push_back(DrawSun(sun, date, ChooseMarks(marks), drawing));
+    const ObservationRecord& ordinary = records.back();
+    if (ordinary.GroupCount() > 0 && static_cast<int>(records.size()) < count &&
+        weather.Chance(kSpecialDayShare)) {
+      records.push_back(SpecialDrawing(ordinary, kSpecialReporter, weather.Chance(0.5)));
+    }
+  }
+  return records;
+}
+
+void WriteSampleFolder(const std::filesystem::path& folder, int count, unsigned seed) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error)
+    throw std::runtime_error("Složku " + folder.string() + " nelze vytvořit: " +
+                             FileErrorText(error));
+  const double recordsPerDay = kClearDayShare * (1 + kSpecialDayShare / 2);
+  const auto days = static_cast<std::int64_t>(std::llround(count / recordsPerDay));
+  const CalendarDate first = DateFromSerial(DaySerial(kSampleEnd) - days);
+  const auto records = GenerateSampleRecords(count, seed, first);
+  error = WriteRecordFile(folder / kDataFileName, records);
+  if (error)
+    throw std::runtime_error("Soubor " + (folder / kDataFileName).string() +
+                             " nelze zapsat: " + FileErrorText(error));
+}
+
+}  // namespace ardeno

@@ -1,0 +1,27 @@
+#pragma once
+// One drawing of the simulated Sun as an observer would enter it: the visible groups with their
+// McIntosh classes, counts, places and areas, facular outlines near the limb, the header marks.
+#include <string>
+
+#include "core/data/observation_record.h"
+#include "core/text/dates.h"
+#include "sample/sample_random.h"
+#include "sample/sample_sun.h"
+
+namespace ardeno {
+
+struct DrawingMarks {
+  std::string Observer;
+  std::string Station;
+  std::uint16_t TimeUT = 1200;
+};
+
+ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const DrawingMarks& marks,
+                          SampleRandom& random);
+
+// A special drawing of the same day (a report from elsewhere): Kind "zvlášťní", the groups of
+// the drawing, either at their places or, withMarkers, at the hemisphere marker positions.
+ObservationRecord SpecialDrawing(const ObservationRecord& drawing, const std::string& observer,
+                                 bool withMarkers);
+
+}  // namespace ardeno
