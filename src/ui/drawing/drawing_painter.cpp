@@ -1,0 +1,218 @@
+#include "ui/drawing/drawing_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <optional>
+
+#include "core/drawing/disk_grid.h"
+#include "core/drawing/frame_texts.h"
+#include "core/drawing/group_marks.h"
+#include "core/solar/day_results.h"
+#include "core/solar/heliographic.h"
+#include "core/text/number_format.h"
+#include "ui/shell/pad_to_width.h"
+
+namespace ardeno {
+namespace {
+
+const QColor kDiskScreen(255, 255, 180);
+const QColor kDiskSpecial(255, 0, 0);
+const QColor kFaculaPen(255, 150, 150);
+const QColor kFaculaBrush(255, 200, 200);
+const QColor kSpotCountColour(0, 0, 255);
+
+QColor ToColor(const Rgb& c) { return QColor(c.R, c.G, c.B); }
+
+// Paints in reference units; texts are placed by the top of their line, as the layout gives them.
+class DrawingCanvas {
+ public:
+  DrawingCanvas(QPainter& painter, const DrawingView& view) : m_p(painter), m_view(view) {}
+
+  int S(int v) const { return m_view.Scale.S(v); }
+  void UseFont(bool serif, int nominalSize) {
+    m_p.setFont(DrawingFont(serif, m_view.Scale.F(nominalSize)));
+  }
+  void Text(int x, int y, const QString& text) {
+    m_p.drawText(S(x), S(y) + m_p.fontMetrics().ascent(), text);
+  }
+  void RightText(int x, int y, const std::string& text, int width) {
+    Text(x, y, PadToWidth(m_p.fontMetrics(), QString::fromStdString(text), width));
+  }
+  QPolygon Scaled(const std::vector<RefPoint>& points) const {
+    QPolygon polygon;
+    polygon.reserve(static_cast<int>(points.size()));
+    for (const RefPoint& pt : points) polygon << QPoint(S(pt.X), S(pt.Y));
+    return polygon;
+  }
+  // Ellipse in the bounding box (x1, y1)..(x2, y2) in pixels.
+  void Ellipse(int x1, int y1, int x2, int y2) { m_p.drawEllipse(x1, y1, x2 - x1, y2 - y1); }
+  void PenAndBrush(const QColor& pen, const QColor& brush) {
+    m_p.setPen(pen);
+    m_p.setBrush(brush);
+  }
+  QPainter& P() { return m_p; }
+
+ private:
+  QPainter& m_p;
+  const DrawingView& m_view;
+};
+
+void DrawHeading(DrawingCanvas& c, const FrameTexts* texts) {
+  c.UseFont(false, 13);
+  c.Text(540, 20, QString::fromStdString(texts ? texts->DateLine : "Datum :             "));
+  c.Text(540, 45, QString::fromStdString(texts ? texts->ObserverLine : "Pozorovatel :   "));
+  c.Text(540, 70, QString::fromStdString(texts ? texts->StationLine : "Stanice :           "));
+}
+
+void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {
+  c.UseFont(true, 12);
+  for (int i = 1; i <= static_cast<int>(kValueLabels.size()); ++i)
+    c.Text(kValueLabelX, ValueLabelY(i), QString::fromUtf8(kValueLabels[i - 1]));
+  c.Text(20, kTableTypeRow, "Typ");
+  c.Text(20, kTableLatitudeRow, "b");
+  c.Text(20, kTableLongitudeRow, "l");
+  c.Text(10, kTableSpotCountRow, "p.skv.");
+  c.Text(10, 630, QString::fromUtf8("č. sku."));
+  if (!texts) return;
+  for (int v = 0; v < static_cast<int>(texts->Values.size()); ++v)
+    c.RightText(kValueX, ValueY(v), texts->Values[v], kValueWidth);
+  for (int j = 0; j < static_cast<int>(texts->Results.size()); ++j) {
+    const ResultRowTexts& row = texts->Results[j];
+    if (!row.Sum.empty()) c.RightText(kSumX, ResultRowY(j), row.Sum, kResultWidth);
+    if (!row.North.empty()) c.RightText(kNorthX, ResultRowY(j), row.North, kResultWidth);
+    if (!row.South.empty()) c.RightText(kSouthX, ResultRowY(j), row.South, kResultWidth);
+  }
+  if (texts->ShowFaculaArea) {
+    c.Text(kFaculaAreaLabelX, kFaculaAreaY, QString::fromUtf8("Plocha fakulí"));
+    c.Text(kFaculaAreaValueX, kFaculaAreaY, QString::fromStdString(texts->FaculaArea));
+  }
+}
+
+void DrawDisk(DrawingCanvas& c, const DrawingView& view, bool special) {
+  c.UseFont(false, 12);
+  c.PenAndBrush(Qt::black, special ? kDiskSpecial : view.ForPicture ? QColor(Qt::white) : kDiskScreen);
+  const PixelBox box = view.Scale.DiskBox();
+  c.Ellipse(box.Left, box.Top, box.Right, box.Bottom);
+  c.P().setBrush(Qt::white);
+  c.Text(10, 270, view.MirrorX == 1 ? "W" : "E");
+  c.Text(540, 270, view.MirrorX == 1 ? "E" : "W");
+  c.Text(270, 10, view.MirrorY == 1 ? "N" : "S");
+}
+
+void DrawGrid(DrawingCanvas& c, const DrawingView& view, const SolarEphemeris& eph) {
+  c.P().setPen(Qt::black);
+  for (const std::vector<RefPoint>& circle : LatitudeCircles(eph, view.MirrorX, view.MirrorY))
+    c.P().drawPolyline(c.Scaled(circle));
+  const std::vector<RefPoint> meridian = ZeroMeridian(eph, view.MirrorX, view.MirrorY);
+  if (!meridian.empty()) c.P().drawPolyline(c.Scaled(meridian));
+}
+
+void DrawFaculae(DrawingCanvas& c, const DrawingView& view, const ObservationRecord& record) {
+  c.PenAndBrush(kFaculaPen, kFaculaBrush);
+  for (int k = 1; k <= record.FacularCount(); ++k)
+    c.P().drawPolygon(c.Scaled(FaculaPolygon(record, k, view.MirrorX, view.MirrorY)));
+  c.PenAndBrush(Qt::black, Qt::white);
+}
+
+void DrawAuxSpot(DrawingCanvas& c, const AuxSpotMark& spot, const QColor& colour) {
+  c.PenAndBrush(colour, colour);
+  c.Ellipse(c.S(spot.X), c.S(spot.Y), c.S(spot.X) + 2 * spot.Rho, c.S(spot.Y) + 2 * spot.Rho);
+}
+
+void DrawGroups(DrawingCanvas& c, const DrawingView& view, const ObservationRecord& record,
+                const SolarEphemeris& eph) {
+  const std::array<GroupCircle, 40> circles =
+      ComputeGroupCircles(record, view.MirrorX, view.MirrorY);
+  static const std::array<LensPoint, 13> lensShape = InitLensShape();
+  const bool normal = !record.IsSpecial();
+  for (int i = 1; i <= record.GroupCount(); ++i) {
+    const GroupCircle& g = circles[i - 1];
+    const QColor colour = ToColor(ClassColour(record.GroupType(i)));
+    if (record.Aux1Position(i) != 0) {
+      const AuxSpotMark spot = AuxSpot(record.Aux1Position(i), record.Aux1Area(i), view.MirrorX,
+                                       view.MirrorY, view.Scale);
+      if (view.LensesShown) {
+        const std::array<LensPoint, 13> lens =
+            PlaceLens(lensShape, c.S(g.X) + g.R, c.S(g.Y) + g.R, c.S(spot.X) + spot.Rho,
+                      c.S(spot.Y) + spot.Rho);
+        QPolygon polygon;
+        for (const LensPoint& pt : lens) polygon << QPoint(pt.X, pt.Y);
+        c.PenAndBrush(colour, colour);
+        c.P().drawPolygon(polygon);
+      }
+      DrawAuxSpot(c, spot, ToColor(kFirstAuxSpotColour));
+    }
+    if (record.Aux2Position(i) != 0) {
+      DrawAuxSpot(c,
+                  AuxSpot(record.Aux2Position(i), record.Aux2Area(i), view.MirrorX, view.MirrorY,
+                          view.Scale),
+                  ToColor(kSecondAuxSpotColour));
+    }
+    c.UseFont(true, 10);
+    const int x = GroupTableColumn(i);
+    c.P().setPen(kSpotCountColour);
+    c.Text(x, kTableSpotCountRow, QString::number(record.SpotCount(i)));
+    c.P().setPen(Qt::black);
+    c.Text(x, kTableGroupNumberRow, QString::number(record.GroupNumber(i)));
+    c.Text(x, kTableRotationNumberRow, QString::number(record.RotationGroupNumber(i)));
+    c.Text(x, kTableTypeRow, QString::fromStdString(record.GroupType(i)));
+    if (normal) {
+      const HeliographicPosition pos = PolarToHeliographic(eph, record.Angle10(i),
+                                                           record.Distance10(i));
+      const RefPoint beside = RotationNumberPosition(g);
+      c.Text(beside.X, beside.Y, QString::number(record.RotationGroupNumber(i)));
+      c.Text(x, kTableLongitudeRow, QString::fromStdString(FormatFloat("0.0", pos.HelioLongitude)));
+      c.Text(x, kTableLatitudeRow, QString::fromStdString(FormatFloat("0.0", pos.HelioLatitude)));
+      const int r = ScaledCircleRadius(g.R, view.Scale);
+      c.PenAndBrush(Qt::black, ToColor(kGroupCircleColour));
+      c.Ellipse(c.S(g.X), c.S(g.Y), c.S(g.X) + 2 * r, c.S(g.Y) + 2 * r);
+    }
+    c.PenAndBrush(Qt::black, Qt::white);
+  }
+}
+
+}  // namespace
+
+QFont DrawingFont(bool serif, int pointSize) {
+  QFont font;
+  font.setFamilies(serif ? QStringList{"Serifa BT", "DejaVu Serif"}
+                         : QStringList{"MS Sans Serif", "DejaVu Sans"});
+  // Point sizes are meant at 96 dots per inch, on the screen and in pictures alike.
+  font.setPixelSize(std::max(1, pointSize * 96 / 72));
+  return font;
+}
+
+PaintOutcome PaintDrawing(QPainter& painter, int width, int height,
+                          const ObservationRecord* record, const DrawingView& view,
+                          FaculaBitmap& bitmap) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.fillRect(0, 0, width, height, Qt::white);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  DrawingCanvas canvas(painter, view);
+
+  const std::optional<SolarEphemeris> eph =
+      record ? RecordEphemeris(*record) : std::optional<SolarEphemeris>{};
+  PaintOutcome outcome;
+  std::optional<FrameTexts> texts;
+  if (eph) {
+    bitmap.Clear();
+    outcome.RecordShown = true;
+    outcome.FaculaPixels = MeasureFaculaPixels(*record, view.MirrorX, view.MirrorY, bitmap);
+    texts = BuildFrameTexts(*record, *eph, ComputeDayResults(*record, *eph), outcome.FaculaPixels);
+  }
+  DrawHeading(canvas, texts ? &*texts : nullptr);
+  DrawLabelsAndValues(canvas, texts ? &*texts : nullptr);
+  DrawDisk(canvas, view, eph && record->IsSpecial());
+  if (eph) {
+    DrawGrid(canvas, view, *eph);
+    DrawFaculae(canvas, view, *record);
+    DrawGroups(canvas, view, *record, *eph);
+  }
+  painter.restore();
+  return outcome;
+}
+
+}  // namespace ardeno

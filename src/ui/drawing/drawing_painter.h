@@ -1,0 +1,39 @@
+#pragma once
+// Paints one drawing of the Sun with a QPainter, so the same code serves the window, an image
+// for saving or printing, and the tests.
+#include <QFont>
+#include <array>
+
+#include "core/data/observation_record.h"
+#include "core/drawing/drawing_scale.h"
+#include "core/drawing/facula_area.h"
+#include "core/solar/group_circles.h"
+
+class QPainter;
+
+namespace ardeno {
+
+// How the drawing is shown: orientation, lenses, disk colour and scale.
+struct DrawingView {
+  int MirrorX = 1;  // +1 "Z - V" (west left), -1 "V - Z"
+  int MirrorY = 1;  // +1 "S - J" (north at the top), -1 "J - S"
+  bool LensesShown = true;
+  bool ForPicture = false;  // a white disk for printing and saved pictures
+  DrawingScale Scale;
+};
+
+struct PaintOutcome {
+  bool RecordShown = false;  // false: only the frame (no record, or a date that does not parse)
+  int FaculaPixels = 0;
+};
+
+// Paints `record` (or just the frame when it is null) into a client area of `width` x `height`
+// pixels. The facular fields are measured on `bitmap` on the way.
+PaintOutcome PaintDrawing(QPainter& painter, int width, int height,
+                          const ObservationRecord* record, const DrawingView& view,
+                          FaculaBitmap& bitmap);
+
+// Fonts of the drawing, by the names the drawings have always asked for, with DejaVu behind them.
+QFont DrawingFont(bool serif, int pointSize);
+
+}  // namespace ardeno

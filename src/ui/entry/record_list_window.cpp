@@ -1,0 +1,174 @@
+#include "ui/entry/record_list_window.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "core/entry/record_list_pages.h"
+#include "ui/drawing/drawing_painter.h"
+#include "ui/drawing/drawing_window.h"
+
+namespace ardeno {
+namespace {
+
+constexpr int kListWidth = 177;
+constexpr int kListChrome = 45;
+constexpr int kScrollLargeChange = 20;
+
+}  // namespace
+
+RecordListWindow::RecordListWindow(AppContext& context, int windowHeight, QWidget* parent)
+    : QWidget(parent), m_ctx(context) {
+  setObjectName("TForm4");
+  setWindowTitle(QString::fromUtf8("Výběr datumu"));
+  m_list = new QListWidget(this);
+  m_list->setObjectName("ListBox1");
+  m_list->setFont(DrawingFont(false, 12));
+  m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_list->setUniformItemSizes(true);
+  m_list->installEventFilter(this);
+  m_scroll = new QScrollBar(Qt::Vertical, this);
+  m_scroll->setObjectName("ScrollBar1");
+  m_scroll->setPageStep(kScrollLargeChange);
+
+  const int listWidth = m_ctx.Scaled(kListWidth);
+  const int scrollWidth = m_scroll->sizeHint().width();
+  m_itemHeight = QFontMetrics(m_list->font()).height() + 2;
+  m_listLines = std::max(0, ListLinesFor(windowHeight - kListChrome, m_itemHeight));
+  const int listHeight = m_itemHeight * (m_listLines + 1) + 10;
+  resize(listWidth + scrollWidth + 9, windowHeight);
+  m_list->setGeometry(0, 0, listWidth, listHeight);
+  m_scroll->setGeometry(width() - scrollWidth, 0, scrollWidth, windowHeight);
+
+  const Database& db = m_ctx.Db;
+  m_scroll->setMinimum(m_listLines + 1);
+  if (IsPaged()) {
+    m_scroll->setEnabled(true);
+    m_scroll->setMaximum(db.RecordCount);
+    m_scroll->setValue(db.RecordCount);
+    ShowPage();
+  } else {
+    m_scroll->setMaximum(m_listLines + 1);
+    FillList(db.RecordCount);
+    SelectLine(m_ctx.Db.RecordCount - 1);
+    m_scroll->setEnabled(false);
+  }
+  connect(m_scroll, &QScrollBar::valueChanged, this, &RecordListWindow::OnScroll);
+  connect(m_list, &QListWidget::itemClicked, this, [this] { ChooseLine(); });
+}
+
+bool RecordListWindow::IsPaged() const { return ardeno::IsPaged(m_ctx.Db.RecordCount, m_listLines); }
+
+void RecordListWindow::AddLines(int from, int to) {
+  const int before = m_ctx.Db.RecordCount;
+  const ListFill fill = ListRecords(m_ctx.Db, from, to);
+  for (const std::string& line : fill.Lines) {
+    auto* item = new QListWidgetItem(QString::fromStdString(line), m_list);
+    item->setSizeHint(QSize(m_list->width(), m_itemHeight));
+  }
+  if (fill.Repaired) m_ctx.Msg.ShowMessageText(QString::fromUtf8(kDateRepairMessage));
+  if (fill.Error) m_ctx.Msg.ShowMessageText(QString::fromStdString(*fill.Error));
+  if (m_ctx.Db.RecordCount != before && m_scroll->maximum() > m_ctx.Db.RecordCount)
+    m_scroll->setMaximum(std::max(m_listLines + 1, m_ctx.Db.RecordCount));
+}
+
+void RecordListWindow::FillList(int n) {
+  m_list->clear();
+  AddLines(1, n);
+}
+
+void RecordListWindow::ShowPage() {
+  if (!IsPaged()) return;
+  m_list->clear();
+  const int position = m_scroll->value();
+  AddLines(PageFirstRecord(position, m_listLines), position);
+  SelectLine(m_list->count() - 1);
+}
+
+void RecordListWindow::OnScroll() {
+  if (IsPaged()) {
+    ShowPage();
+    return;
+  }
+  FillList(m_ctx.Db.RecordCount);
+  if (const std::optional<int> line = LineOfWorkRecord(m_ctx.Db, m_listLines)) SelectLine(*line);
+}
+
+void RecordListWindow::SelectLine(int line) {
+  if (line < 0 || line >= m_list->count()) return;
+  m_list->setCurrentRow(line);
+}
+
+int RecordListWindow::SelectedLine() const { return m_list->currentRow(); }
+
+void RecordListWindow::ChooseLine() {
+  const int line = SelectedLine();
+  if (line < 0) return;
+  Database& db = m_ctx.Db;
+  const int index = RecordOfLine(line, IsPaged(), m_scroll->value(), m_listLines);
+  if (index < 1 || index > db.RecordCount) return;
+  db.CurrentIndex = index;
+  db.WorkRecord = db.Record(index);
+  const QString caption = QString::fromStdString(DrawingCaption(db.WorkRecord));
+  m_ctx.View.ImageName = caption;
+  if (m_drawing) m_drawing->Refresh();
+  emit RecordChosen(index);
+}
+
+void RecordListWindow::ShowRecord(int index) {
+  const Database& db = m_ctx.Db;
+  if (index < 1 || index > db.RecordCount) return;
+  if (!IsPaged()) {
+    m_scroll->setEnabled(false);
+    FillList(db.RecordCount);
+    SelectLine(index - 1);
+  } else {
+    m_scroll->setEnabled(true);
+    m_scroll->blockSignals(true);
+    m_scroll->setMaximum(db.RecordCount);
+    m_scroll->setValue(ClampScrollPosition(index, db.RecordCount, m_listLines));
+    m_scroll->blockSignals(false);
+    ShowPage();
+    SelectLine(index - PageFirstRecord(m_scroll->value(), m_listLines));
+  }
+  ChooseLine();
+}
+
+void RecordListWindow::ShowLastRecord() { ShowRecord(m_ctx.Db.RecordCount); }
+
+bool RecordListWindow::HandleKey(int key) {
+  const int line = SelectedLine();
+  if (key == Qt::Key_Down) {
+    if (line >= m_listLines && IsPaged()) m_scroll->setValue(m_scroll->value() + 1);
+    else SelectLine(line + 1);
+    ChooseLine();
+    return true;
+  }
+  if (key == Qt::Key_Up) {
+    if (line == 0) {
+      if (IsPaged()) m_scroll->setValue(m_scroll->value() - m_listLines);
+      return true;
+    }
+    SelectLine(line - 1);
+    ChooseLine();
+    return true;
+  }
+  return false;
+}
+
+bool RecordListWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_list && event->type() == QEvent::KeyPress)
+    return HandleKey(static_cast<QKeyEvent*>(event)->key());
+  return QWidget::eventFilter(watched, event);
+}
+
+void RecordListWindow::closeEvent(QCloseEvent* event) {
+  if (m_drawing && m_drawing->IsKeptOpen()) event->ignore();
+  else event->accept();
+}
+
+}  // namespace ardeno

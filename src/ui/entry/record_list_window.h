@@ -1,0 +1,67 @@
+#pragma once
+// The record list ("TForm4", "Výběr datumu"): one line per stored drawing, newest at the bottom,
+// paging through the database with its scroll bar when there are more records than lines.
+// Choosing a line makes that record current and shows it in the drawing window.
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/shell/app_context.h"
+
+class QListWidget;
+class QScrollBar;
+
+namespace ardeno {
+
+class DrawingWindow;
+
+class RecordListWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // windowHeight: the height the frame leaves for the list; it fixes ListLines for the whole run.
+  RecordListWindow(AppContext& context, int windowHeight, QWidget* parent = nullptr);
+
+  void SetDrawingWindow(DrawingWindow* drawing) { m_drawing = drawing; }
+
+  // Lines minus one; with more records than this the list pages.
+  int ListLines() const { return m_listLines; }
+  bool IsPaged() const;
+
+  // Clears the list and adds the lines of records 1..n, repairing an unreadable date.
+  void FillList(int n);
+  // Paged regime: the page ending at the scroll position, last line selected.
+  void ShowPage();
+  // Makes the selected line's record current and shows it.
+  void ChooseLine();
+  // Selects line (0-based) without choosing it.
+  void SelectLine(int line);
+  int SelectedLine() const;
+  // Shows and chooses record `index`, paging as needed (after a store, "Poslední zákres").
+  void ShowRecord(int index);
+  // "Poslední zákres": the last record of the database.
+  void ShowLastRecord();
+  QListWidget* List() const { return m_list; }
+  QScrollBar* ScrollBar() const { return m_scroll; }
+
+ signals:
+  // A line was chosen; the record is current and the drawing window repainted.
+  void RecordChosen(int index);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Refused while the drawing window is kept open, which is the whole run.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void OnScroll();
+  void AddLines(int from, int to);
+  bool HandleKey(int key);
+
+  AppContext& m_ctx;
+  QListWidget* m_list = nullptr;
+  QScrollBar* m_scroll = nullptr;
+  int m_listLines = 0;
+  int m_itemHeight = 16;
+  QPointer<DrawingWindow> m_drawing;
+};
+
+}  // namespace ardeno
