@@ -47,8 +47,16 @@ struct CellCheck {
 CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
                      CoordinateMode mode, float drawingRadius);
 
-// Millionths stored per unit typed in an area column: 20.4 * 125 / R for square millimetres,
-// 125 / R for millionths (heliographic mode, or l/b entry for the group area).
-double AreaFactor(bool millionths, float drawingRadius);
+// How an area column is typed: square millimetres of the drawing (polar mode), millionths of a
+// drawing of radius R (heliographic mode), or the stored millionths themselves (the group area
+// while the polar grid takes l and b).
+enum class AreaUnit { SquareMillimetres, DrawingMillionths, StoredMillionths };
+// Stored millionths per typed unit: 20.4 * 125 / R, 125 / R or 1.
+double AreaFactor(AreaUnit unit, float drawingRadius);
+AreaUnit GroupAreaUnit(CoordinateMode mode, bool longitudeLatitudeEntry);
+AreaUnit AuxAreaUnit(CoordinateMode mode);
+
+// The position columns 4, 5 take l and b rather than angle and distance.
+bool TakesLongitudeLatitude(CoordinateMode mode, bool longitudeLatitudeEntry);
 
 }  // namespace ardeno

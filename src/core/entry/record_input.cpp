@@ -1,0 +1,73 @@
+#include "core/entry/record_input.h"
+
+#include "core/data/database_ops.h"
+#include "core/entry/cell_numbers.h"
+#include "core/entry/record_input_build.h"
+#include "core/entry/record_input_checks.h"
+#include "core/solar/day_results.h"
+#include "core/solar/ephemeris.h"
+
+namespace ardeno {
+
+int RunCounter(const Database& db) { return db.RecordCount + 1 - db.RecordCountAtLoad; }
+
+StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
+  StoreOutcome outcome;
+  outcome.Groups = input.Groups;
+  outcome.RunCounter = RunCounter(db);
+
+  const HeaderCheck header = CheckHeader(db, input);
+  outcome.Messages = header.Messages;
+  outcome.FocusField = header.Focus;
+  if (header.Refused) return outcome;
+
+  const HeaderNumbers& numbers = header.Numbers;
+  const CellCheck cells =
+      CheckCells(input, numbers.GroupCount, numbers.FacularCount, db.Mode, db.DrawingRadius);
+  if (cells.Faulty) {
+    outcome.Messages.insert(outcome.Messages.end(), cells.Messages.begin(), cells.Messages.end());
+    outcome.FaultCell = cells.Cell;
+    return outcome;
+  }
+
+  RecordInput typed = input;
+  for (int row = 1; row <= numbers.GroupCount && row <= static_cast<int>(typed.Groups.size()); ++row) {
+    for (int column : {4, 5}) {
+      std::string& cell = typed.Groups[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
+      cell = WithDecimalPoint(cell);
+    }
+  }
+  outcome.Groups = typed.Groups;
+
+  // The record is built apart and enters the database only when it is complete.
+  const SolarEphemeris eph = Ephemeris(header.Date, numbers.TimeUT);
+  ObservationRecord record = db.WorkRecord;
+  ClearWorkRecord(record, db);
+  FillRecord(record, typed, numbers, eph, db.Mode, db.DrawingRadius);
+  // A measured facular area belongs to the drawing it was measured on, not to a new one.
+  if (input.Mode != EditorMode::Correction) record.SetFaculaAreaText("");
+  StoreDayResults(record, eph);
+
+  const ObservationRecord previousWork = db.WorkRecord;
+  db.WorkRecord = record;
+  if (input.Mode == EditorMode::Correction) {
+    StoreWorkRecord(db, db.CurrentIndex);
+  } else {
+    if (auto refusal = AppendWorkRecord(db)) {
+      db.WorkRecord = previousWork;
+      outcome.Messages.push_back(*refusal);
+      return outcome;
+    }
+    db.CurrentIndex = db.RecordCount;
+  }
+  AddObserver(db, record.Observer());
+  db.DataChanged = true;
+
+  SortRecords(db);
+  const int found = FindRecordByDate(db, record.DateRaw());
+  db.CurrentIndex = found == 0 ? 1 : found;
+  outcome.Stored = true;
+  return outcome;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,302 @@
+#include "core/entry/record_input_checks.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/data/group_types.h"
+#include "core/entry/cell_numbers.h"
+#include "core/entry/editor_texts.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+namespace {
+
+// Millionths of the disk in one square millimetre of a drawing of radius 125.
+constexpr double kMillionthsPerSquareMm = 20.4;
+constexpr int kMaxRotationGroupNumber = 70;
+constexpr int kMaxAngleDegrees = 360;
+// Packed positions keep the distance in the low 7 bits.
+constexpr int kMaxPackedDistance = 127;
+constexpr int kMaxStoredWord = 65535;
+constexpr int kMaxStoredByte = 255;
+
+std::string Upper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsListedGroupType(const std::string& typed) {
+  const std::string upper = Upper(Trimmed(typed));
+  for (std::string_view type : GroupTypes) {
+    if (Upper(std::string(type)) == upper) return true;
+  }
+  return false;
+}
+
+const std::string& Cell(const std::vector<GroupRowTexts>& rows, int row, int column) {
+  static const std::string kEmpty;
+  if (row < 1 || row > static_cast<int>(rows.size())) return kEmpty;
+  return rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
+}
+
+const std::string& Cell(const std::vector<FaculaRowTexts>& rows, int row, int column) {
+  static const std::string kEmpty;
+  if (row < 1 || row > static_cast<int>(rows.size())) return kEmpty;
+  return rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
+}
+
+struct NumberField {
+  HeaderField Field;
+  const char* Label;
+  int Max;
+};
+
+// The numeric header fields in their order on the window, with the largest value each holds.
+constexpr NumberField kNumberFields[] = {
+    {HeaderField::TimeUT, "Čas UT", kMaxStoredWord},
+    {HeaderField::Conditions, "PP", kMaxStoredByte},
+    {HeaderField::ImageQuality, "Obr.", kMaxStoredByte},
+    {HeaderField::QualityQ, "Q", kMaxStoredByte},
+    {HeaderField::CentralGroups, "qc", kMaxStoredWord},
+    {HeaderField::CentralSpots, "fc", kMaxStoredWord},
+    {HeaderField::CentralR, "rc", kMaxStoredWord},
+    {HeaderField::FacularFields, "F", kMaxStoredWord},
+    {HeaderField::GroupCount, "Počet skupin", kMaxGroups},
+    {HeaderField::FacularCount, "Počet fakulí pro kreslení", kMaxFaculae},
+};
+
+std::string HeaderNumberMessage(const NumberField& field) {
+  return std::string("V poli \"") + field.Label + "\" musí být celé číslo od 0 do " +
+         std::to_string(field.Max) + "\rzáznam nebude zapsán";
+}
+
+std::string CellNumberMessage(EditorGrid grid, int row, std::string_view title, bool whole,
+                              std::optional<double> max) {
+  std::string text = grid == EditorGrid::Groups ? "Skupina " : "Fakule ";
+  text += std::to_string(row) + ", sloupec \"" + Trimmed(std::string(title)) + "\": zadejte ";
+  text += whole ? "celé číslo" : "číslo";
+  if (max) text += " od 0 do " + (whole ? std::to_string(Round(*max)) : FormatFloat("0.0", *max));
+  return text;
+}
+
+void SetNumber(HeaderNumbers& numbers, HeaderField field, std::int64_t value) {
+  switch (field) {
+    case HeaderField::TimeUT: numbers.TimeUT = static_cast<std::uint16_t>(value); break;
+    case HeaderField::Conditions: numbers.Conditions = static_cast<std::uint8_t>(value); break;
+    case HeaderField::ImageQuality: numbers.ImageQuality = static_cast<std::uint8_t>(value); break;
+    case HeaderField::QualityQ: numbers.QualityQ = static_cast<std::uint8_t>(value); break;
+    case HeaderField::CentralGroups: numbers.CentralGroups = static_cast<std::uint16_t>(value); break;
+    case HeaderField::CentralSpots: numbers.CentralSpots = static_cast<std::uint16_t>(value); break;
+    case HeaderField::CentralR: numbers.CentralR = static_cast<std::uint16_t>(value); break;
+    case HeaderField::FacularFields: numbers.FacularFields = static_cast<std::uint16_t>(value); break;
+    case HeaderField::GroupCount: numbers.GroupCount = static_cast<int>(value); break;
+    case HeaderField::FacularCount: numbers.FacularCount = static_cast<int>(value); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+double AreaFactor(AreaUnit unit, float drawingRadius) {
+  switch (unit) {
+    case AreaUnit::SquareMillimetres: return kMillionthsPerSquareMm * 125.0 / drawingRadius;
+    case AreaUnit::DrawingMillionths: return 125.0 / drawingRadius;
+    case AreaUnit::StoredMillionths: return 1.0;
+  }
+  return 1.0;
+}
+
+AreaUnit GroupAreaUnit(CoordinateMode mode, bool longitudeLatitudeEntry) {
+  if (mode == CoordinateMode::Heliographic) return AreaUnit::DrawingMillionths;
+  return longitudeLatitudeEntry ? AreaUnit::StoredMillionths : AreaUnit::SquareMillimetres;
+}
+
+AreaUnit AuxAreaUnit(CoordinateMode mode) {
+  return mode == CoordinateMode::Heliographic ? AreaUnit::DrawingMillionths
+                                              : AreaUnit::SquareMillimetres;
+}
+
+bool TakesLongitudeLatitude(CoordinateMode mode, bool longitudeLatitudeEntry) {
+  return mode == CoordinateMode::Heliographic || longitudeLatitudeEntry;
+}
+
+HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
+  HeaderCheck check;
+  auto refuse = [&](std::string_view message, std::optional<HeaderField> focus = std::nullopt) {
+    check.Refused = true;
+    check.Messages.emplace_back(message);
+    if (focus && !check.Focus) check.Focus = focus;
+  };
+
+  // Group types: at least one of the rows holds a listed class. A count that is not a number is
+  // reported below as a number field instead.
+  const auto groupCount = ParseWholeNumber(input.Header[HeaderField::GroupCount]);
+  if (groupCount) {
+    bool listed = false;
+    const std::int64_t rows = std::min<std::int64_t>(*groupCount, kMaxGroups);
+    for (int row = 1; row <= rows; ++row) listed = listed || IsListedGroupType(Cell(input.Groups, row, 1));
+    if (!listed) refuse(kMsgBadGroupType);
+  }
+
+  if (db.RecordCount > db.RecordCountAtLoad + 197) check.Messages.emplace_back(kMsgRunWarning);
+
+  const auto date = ParseDate(input.Header[HeaderField::Date]);
+  if (!date) {
+    refuse(kMsgBadDate, HeaderField::Date);
+  } else {
+    check.Date = *date;
+    if (input.Mode != EditorMode::Correction) {
+      for (int i = 1; i <= db.RecordCount; ++i) {
+        const auto stored = ParseDate(db.Record(i).Date());
+        if (stored && *stored == *date) refuse(kMsgRecordExists, HeaderField::Date);
+      }
+    }
+  }
+
+  if (input.Header[HeaderField::Observer].empty()) refuse(kMsgNoObserver, HeaderField::Observer);
+
+  // Every header number is checked here, before anything is stored, so that a mistyped field
+  // can never leave a half-stored record behind.
+  for (const NumberField& field : kNumberFields) {
+    const auto value = ParseWholeNumber(input.Header[field.Field]);
+    const bool countBelowOne = field.Field == HeaderField::GroupCount && value && *value < 1;
+    if (countBelowOne) continue;  // already refused as a wrong group type
+    if (!value || *value < 0 || *value > field.Max) {
+      refuse(HeaderNumberMessage(field), field.Field);
+    } else {
+      SetNumber(check.Numbers, field.Field, *value);
+    }
+  }
+
+  if (input.Mode == EditorMode::Correction &&
+      (db.CurrentIndex < 1 || db.CurrentIndex > db.RecordCount)) {
+    refuse(kMsgNoRecordChosen);
+  }
+  return check;
+}
+
+CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
+                     CoordinateMode mode, float drawingRadius) {
+  CellCheck check;
+  enum class Slot { None, Angle, GroupDistance, FaculaDistance };
+  Slot slot = Slot::None;
+  bool rotationFault = false;
+  const double radius = drawingRadius;
+  const bool longitudeLatitude = TakesLongitudeLatitude(mode, input.LongitudeLatitudeEntry);
+  const auto& titles =
+      mode == CoordinateMode::Heliographic ? kGroupTitlesHeliographic : kGroupTitlesPolar;
+
+  std::optional<std::string> numberMessage;
+  auto markCell = [&](EditorGrid grid, int row, int column) {
+    check.Faulty = true;
+    check.Cell = GridCell{grid, row, column};
+  };
+  // A cell the store could not turn into its field; the first one found is reported.
+  auto badNumber = [&](EditorGrid grid, int row, int column, std::string_view title, bool whole,
+                       std::optional<double> max) {
+    if (numberMessage) return;
+    numberMessage = CellNumberMessage(grid, row, title, whole, max);
+    markCell(grid, row, column);
+  };
+  auto checkWhole = [&](EditorGrid grid, int row, int column, const std::string& text,
+                        std::string_view title, int max) {
+    if (IsBlank(text)) return true;
+    const auto value = ParseWholeNumber(text);
+    if (value && *value >= 0 && *value <= max) return true;
+    badNumber(grid, row, column, title, true, max);
+    return false;
+  };
+  auto checkArea = [&](int row, int column, AreaUnit unit) {
+    const std::string& text = Cell(input.Groups, row, column);
+    if (IsBlank(text)) return true;
+    const double factor = AreaFactor(unit, drawingRadius);
+    const auto value = ParseDecimal(text);
+    if (value && *value >= 0 && Round(*value * factor) <= kMaxStoredWord) return true;
+    badNumber(EditorGrid::Groups, row, column, titles[static_cast<std::size_t>(column)], false,
+              std::floor(kMaxStoredWord / factor * 10) / 10);
+    return false;
+  };
+
+  for (int row = 1; row <= groupCount && !check.Faulty; ++row) {
+    auto cell = [&](int column) -> const std::string& { return Cell(input.Groups, row, column); };
+    const HemisphereMarker marker = MarkerOf(cell(4));
+    for (int column : {2, 3}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxStoredByte);
+    if (marker == HemisphereMarker::None && !IsBlank(cell(4)) && !ParseDecimal(cell(4))) {
+      badNumber(EditorGrid::Groups, row, 4, titles[4], false, std::nullopt);
+    }
+    if (marker == HemisphereMarker::None && !IsBlank(cell(5)) && !ParseDecimal(cell(5))) {
+      badNumber(EditorGrid::Groups, row, 5, titles[5], false, std::nullopt);
+    }
+    checkArea(row, 6, GroupAreaUnit(mode, input.LongitudeLatitudeEntry));
+    for (int column : {7, 8}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxStoredWord);
+    if (!IsBlank(cell(9)) && !ParseWholeNumber(cell(9))) badNumber(EditorGrid::Groups, row, 9, titles[9], true, std::nullopt);
+    for (int column : {10, 13}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxAngleDegrees);
+    for (int column : {11, 14}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxPackedDistance);
+    checkArea(row, 12, AuxAreaUnit(mode));
+    checkArea(row, 15, AuxAreaUnit(mode));
+
+    // The limits of the drawing; angle and distance typed on the drawing cannot be negative.
+    const double angle = DecimalOrZero(cell(4));
+    const double distance = DecimalOrZero(cell(5));
+    if (angle > kMaxAngleDegrees || (!longitudeLatitude && angle < 0)) {
+      slot = Slot::Angle;
+      markCell(EditorGrid::Groups, row, 4);
+    }
+    if (marker == HemisphereMarker::None && (distance > radius || (!longitudeLatitude && distance < 0))) {
+      slot = Slot::GroupDistance;
+      markCell(EditorGrid::Groups, row, 5);
+    }
+    for (int column : {11, 14}) {
+      if (DecimalOrZero(cell(column)) > radius) {
+        slot = Slot::GroupDistance;
+        markCell(EditorGrid::Groups, row, column);
+      }
+    }
+    const double rotationNumber = DecimalOrZero(cell(9));
+    if (rotationNumber > kMaxRotationGroupNumber || rotationNumber < 0) {
+      rotationFault = true;
+      markCell(EditorGrid::Groups, row, 9);
+    }
+  }
+
+  for (int row = 1; row <= facularCount; ++row) {
+    for (int vertex = 1; vertex <= kFaculaVertices; ++vertex) {
+      const int angleColumn = 2 * vertex - 1;
+      const int distanceColumn = 2 * vertex;
+      const std::string& angleText = Cell(input.Faculae, row, angleColumn);
+      const std::string& distanceText = Cell(input.Faculae, row, distanceColumn);
+      const bool wellFormed =
+          checkWhole(EditorGrid::Faculae, row, angleColumn, angleText,
+                     FaculaColumnTitle(angleColumn), kMaxAngleDegrees) &&
+          checkWhole(EditorGrid::Faculae, row, distanceColumn, distanceText,
+                     FaculaColumnTitle(distanceColumn), kMaxPackedDistance);
+      if (DecimalOrZero(distanceText) > radius) {
+        // A facula fault takes the place of a group fault; the first facula fault is selected.
+        if (slot != Slot::FaculaDistance) markCell(EditorGrid::Faculae, row, distanceColumn);
+        slot = Slot::FaculaDistance;
+        break;
+      }
+      if (!wellFormed) break;
+    }
+  }
+
+  if (numberMessage) check.Messages.push_back(*numberMessage);
+  switch (slot) {
+    case Slot::GroupDistance: check.Messages.push_back(GroupDistanceMessage(drawingRadius)); break;
+    case Slot::FaculaDistance: check.Messages.push_back(FaculaDistanceMessage(drawingRadius)); break;
+    case Slot::Angle: check.Messages.emplace_back(kMsgAngle); break;
+    case Slot::None: break;
+  }
+  if (rotationFault) check.Messages.emplace_back(kMsgRotationNumber);
+  return check;
+}
+
+}  // namespace ardeno
