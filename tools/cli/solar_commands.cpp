@@ -1,0 +1,186 @@
+// ardeno-cli ephemeris, convert, topolar and dayresults: the solar calculations for scripts and
+// for checking stored results against a recomputation.
+#include <cmath>
+#include <filesystem>
+#include <iomanip>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/command_registry.h"
+#include "core/data/data_file.h"
+#include "core/data/database.h"
+#include "core/solar/day_results.h"
+#include "core/solar/ephemeris.h"
+#include "core/solar/heliographic.h"
+#include "core/text/dates.h"
+
+namespace ardeno::cli {
+
+namespace {
+
+constexpr int kOutputDigits = 15;  // enough to compare results to the last stored digit
+
+// One input line split into its date, time and the numbers that follow.
+struct MomentLine {
+  CalendarDate Date;
+  std::uint16_t TimeUT = 0;
+  std::vector<double> Numbers;
+};
+
+// A time hhmm with minutes below 60, up to 24:00.
+std::optional<std::uint16_t> ParseTime(const std::string& text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+  }
+  const int value = std::stoi(text);
+  if (value % 100 >= 60 || value > 2400) return std::nullopt;
+  return static_cast<std::uint16_t>(value);
+}
+
+std::optional<double> ParseNumber(const std::string& text) {
+  std::istringstream in(text);
+  in.imbue(std::locale::classic());
+  double value = 0;
+  in >> value;
+  if (!in || !in.eof() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<MomentLine> ParseMomentLine(const std::string& line, std::size_t numberCount) {
+  std::istringstream in(line);
+  std::vector<std::string> fields;
+  for (std::string field; in >> field;) fields.push_back(field);
+  if (fields.size() != 2 + numberCount) return std::nullopt;
+  const auto date = ParseDate(fields[0]);
+  const auto time = ParseTime(fields[1]);
+  if (!date || !time) return std::nullopt;
+  MomentLine parsed{*date, *time, {}};
+  for (std::size_t i = 2; i < fields.size(); ++i) {
+    const auto number = ParseNumber(fields[i]);
+    if (!number) return std::nullopt;
+    parsed.Numbers.push_back(*number);
+  }
+  return parsed;
+}
+
+// Reads standard input line by line; a line that does not parse is named on stderr and the run
+// goes on. The exit status tells whether every line was read.
+int ForEachLine(std::size_t numberCount, const char* expected,
+                bool (*answer)(const MomentLine&, std::ostream&)) {
+  std::cout << std::setprecision(kOutputDigits);
+  bool allRead = true;
+  std::string line;
+  for (int lineNumber = 1; std::getline(std::cin, line); ++lineNumber) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    const auto parsed = ParseMomentLine(line, numberCount);
+    if (!parsed || !answer(*parsed, std::cout)) {
+      std::cerr << "Řádek " << lineNumber << " nelze přečíst (očekáváno \"" << expected
+                << "\"): " << line << "\n";
+      allRead = false;
+    }
+  }
+  return allRead ? 0 : 1;
+}
+
+bool AnswerEphemeris(const MomentLine& in, std::ostream& out) {
+  const auto eph = Ephemeris(in.Date, in.TimeUT);
+  out << DayNumber(in.Date.Year, in.Date.Month, in.Date.Day) << ' ' << eph.EphP << ' '
+      << eph.EphB0 << ' ' << eph.EphL0 << ' ' << eph.RotationNumber << '\n';
+  return true;
+}
+
+bool AnswerConvert(const MomentLine& in, std::ostream& out) {
+  const auto eph = Ephemeris(in.Date, in.TimeUT);
+  const auto p = PolarToHeliographic(eph, in.Numbers[0], in.Numbers[1]);
+  out << p.CentralMeridianDistance << ' ' << p.HelioLatitude << ' ' << p.HelioLongitude << '\n';
+  return true;
+}
+
+bool AnswerToPolar(const MomentLine& in, std::ostream& out) {
+  const double radius = in.Numbers[2];
+  if (!(radius > 0)) return false;
+  const auto eph = Ephemeris(in.Date, in.TimeUT);
+  const auto polar = HeliographicToPolar(eph, static_cast<float>(in.Numbers[0]),
+                                         static_cast<float>(in.Numbers[1]),
+                                         static_cast<float>(radius));
+  out << polar.PolarAngle << ' ' << polar.PolarDistance << '\n';
+  return true;
+}
+
+int RunEphemeris(const std::vector<std::string>& args) {
+  if (!args.empty()) {
+    std::cerr << "Použití: ardeno-cli ephemeris < řádky \"dd.mm.rrrr hhmm\"\n";
+    return 1;
+  }
+  return ForEachLine(0, "dd.mm.rrrr hhmm", AnswerEphemeris);
+}
+
+int RunConvert(const std::vector<std::string>& args) {
+  if (!args.empty()) {
+    std::cerr << "Použití: ardeno-cli convert < řádky \"dd.mm.rrrr hhmm úhel10 vzdálenost10\"\n";
+    return 1;
+  }
+  return ForEachLine(2, "dd.mm.rrrr hhmm úhel10 vzdálenost10", AnswerConvert);
+}
+
+int RunToPolar(const std::vector<std::string>& args) {
+  if (!args.empty()) {
+    std::cerr << "Použití: ardeno-cli topolar < řádky \"dd.mm.rrrr hhmm l b poloměr\"\n";
+    return 1;
+  }
+  return ForEachLine(3, "dd.mm.rrrr hhmm l b poloměr", AnswerToPolar);
+}
+
+int RunDayResults(const std::vector<std::string>& args) {
+  if (args.size() != 1) {
+    std::cerr << "Použití: ardeno-cli dayresults SLOŽKA\n";
+    return 1;
+  }
+  const std::filesystem::path folder = args[0];
+  Database db;
+  const LoadReport report = LoadDatabase(db, folder, Today());
+  if (report.Error) {
+    std::cerr << *report.Error << "\n";
+    return 1;
+  }
+  if (!report.FileExisted) {
+    std::cerr << "Ve složce " << folder.string() << " není soubor datax.dat.\n";
+    return 1;
+  }
+  if (report.Warning) std::cerr << *report.Warning << "\n";
+
+  bool allComputed = true;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const ObservationRecord& record = db.Record(i);
+    const auto eph = RecordEphemeris(record);
+    if (!eph) {
+      std::cerr << "Záznam " << i << ": datum \"" << record.Date() << "\" nelze přečíst.\n";
+      allComputed = false;
+      continue;
+    }
+    const DayResults block = ComputeDayResults(record, *eph);
+    std::cout << i << ' ' << record.Date();
+    for (int w = kGroupsN; w <= kHemisphereAreaS; ++w) {
+      std::cout << ' ' << (block[static_cast<std::size_t>(2 * w)] |
+                           block[static_cast<std::size_t>(2 * w + 1)] << 8);
+    }
+    std::cout << '\n';
+  }
+  return allComputed ? 0 : 1;
+}
+
+const bool kRegistered =
+    RegisterCommand({"ephemeris", "ephemeris < řádky \"dd.mm.rrrr hhmm\"", RunEphemeris}) &&
+    RegisterCommand(
+        {"convert", "convert < řádky \"dd.mm.rrrr hhmm úhel10 vzdálenost10\"", RunConvert}) &&
+    RegisterCommand({"topolar", "topolar < řádky \"dd.mm.rrrr hhmm l b poloměr\"", RunToPolar}) &&
+    RegisterCommand({"dayresults", "dayresults SLOŽKA", RunDayResults});
+
+}  // namespace
+
+}  // namespace ardeno::cli
