@@ -1,13 +1,43 @@
+// Ardeno: drawings of the solar photosphere. `ardeno [DIR]` works on the data in DIR, or in the
+// current directory.
 #include <QApplication>
-#include <QMainWindow>
+#include <QGuiApplication>
+#include <QScreen>
+#include <filesystem>
+
+#include "core/data/database.h"
+#include "ui/shell/app_context.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/message_window.h"
+#include "ui/shell/qt_platform_dialogs.h"
+#include "ui/shell/view_settings.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Ardeno");
-  QMainWindow window;
-  window.setObjectName("TForm1");
-  window.setWindowTitle("Ardeno");
-  window.resize(1200, 800);
+  QApplication::setApplicationDisplayName("Ardeno");
+
+  ardeno::WindowMessages messages;
+  std::filesystem::path progDir = std::filesystem::current_path();
+  if (argc > 1) {
+    const QString given = QString::fromLocal8Bit(argv[1]);
+    progDir = std::filesystem::path(given.toStdU16String());
+    std::error_code error;
+    if (!std::filesystem::is_directory(progDir, error)) {
+      messages.ShowMessageText(QStringLiteral("Složka s daty neexistuje: ") + given);
+      return 1;
+    }
+  }
+
+  ardeno::Database db;
+  ardeno::ViewSettings view;
+  ardeno::QtPlatformDialogs dialogs;
+  ardeno::AppContext ctx{progDir, db, view, messages, dialogs};
+  ardeno::MainWindow window(ctx);
+  messages.SetOwner(&window);
+
+  const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
   window.show();
+  if (!window.Start(screen)) return 0;
   return app.exec();
 }

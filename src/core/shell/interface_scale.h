@@ -3,8 +3,6 @@
 
 namespace ardeno {
 
-inline constexpr float kDefaultZoom = 1.2f;
-
 // Round((screenHeight div 10) * zoom) in percent, raised to 100 when lower.
 int ScalePercentFor(int screenHeight, float zoom);
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/data/database.h"
+#include "core/data/startup_inputs.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/platform_dialogs.h"
 #include "ui/shell/view_settings.h"
@@ -28,6 +29,9 @@ struct AppContext {
   // Called by a window after it stored or changed records, so the record list and the drawing
   // window show the new state. May be empty.
   std::function<void()> RecordsChanged;
+  // The auxiliary files read at start-up (zoom, instrument, supplementary, corona, SIDC); null
+  // only in tests that do not need them.
+  StartupInputs* Inputs = nullptr;
 
   // A pixel size that follows the interface scale.
   int Scaled(int n) const { return n * ScalePercent / 100; }

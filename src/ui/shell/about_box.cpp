@@ -1,0 +1,25 @@
+#include "ui/shell/about_box.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace ardeno {
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName("TAboutBox");
+  setWindowTitle(QStringLiteral("O programu"));
+  auto* layout = new QVBoxLayout(this);
+  auto* title = new QLabel(QStringLiteral("<h2>Ardeno</h2>"), this);
+  title->setObjectName("ProductName");
+  layout->addWidget(title);
+  layout->addWidget(new QLabel(QStringLiteral(
+      "Zpracování zákresů sluneční fotosféry:\n"
+      "skupiny skvrn, fakule, relativní čísla, grafy, motýlkový diagram a synoptické mapy."), this));
+  layout->addWidget(new QLabel(QStringLiteral("Verze 0.1"), this));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  layout->addWidget(buttons);
+}
+
+}  // namespace ardeno

@@ -1,0 +1,83 @@
+#pragma once
+// The main frame ("TForm1"): a multiple-document area with the main menu, the toolbar panels and
+// the status bar. It opens every other window, holds the view settings the toolbar buttons
+// change, and runs the start-up and shutdown of the program.
+#include <QMainWindow>
+#include <QSize>
+#include <map>
+
+#include "core/data/startup_inputs.h"
+#include "ui/shell/app_context.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace ardeno {
+
+class ToolbarPanels;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+  // The start-up sequence for a screen of `screen` pixels: auxiliary files, the data file, the
+  // settings of record 1 (asking for them when absent), caption and scale. Returns false when
+  // the screen is too small; the window has then closed itself.
+  bool Start(QSize screen);
+
+  QMdiArea* MdiArea() const { return m_mdi; }
+  ToolbarPanels* Toolbar() const { return m_toolbar; }
+  QAction* Action(const QString& name) const;
+  QLabel* StatusPanel(int index) const { return m_statusPanels[index]; }
+  const StartupInputs& Inputs() const { return m_inputs; }
+
+  // The help text of the `napoveda` menu item.
+  static QString HelpText();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateToolbar();
+  void CreateStatusBar();
+  QAction* AddAction(QMenu* menu, const char* name, const QString& caption);
+  void MarkComingSoon(const QStringList& names);
+  void OnToolbarButton(const QString& name);
+
+  // Commands.
+  void SaveData();
+  void SaveAsciiExport();
+  void ShowHelp();
+  void ShowAbout();
+
+  // Buttons whose settings the main window keeps.
+  void ChangeTimeFactor(bool wider);
+  void ChangeHeightScale(bool higher);
+  void ToggleFaculaeWidth();
+  void ChangeCompression(bool more);
+  void ToggleAreaMultiple();
+  void RequestInsertText();
+  void RefreshAttachedWindow();
+
+  // Start-up steps.
+  void ApplyRecordOneSettings();
+  void UpdateCaption();
+  bool ScreenIsWideEnough(QSize screen);
+  bool Shutdown();
+
+  AppContext& m_ctx;
+  StartupInputs m_inputs;
+  QMdiArea* m_mdi = nullptr;
+  ToolbarPanels* m_toolbar = nullptr;
+  std::map<QString, QAction*> m_actions;
+  QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
+  int m_areaMultipleTag = 0;
+  bool m_shutdownDone = false;
+};
+
+}  // namespace ardeno

@@ -1,0 +1,117 @@
+// Start-up and shutdown of the main window.
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "core/data/data_file.h"
+#include "core/shell/interface_scale.h"
+#include "core/shell/main_caption.h"
+#include "core/text/dates.h"
+#include "ui/entry/coordinate_mode_window.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/toolbar_panels.h"
+
+namespace ardeno {
+
+namespace {
+constexpr int kClientMarginWidth = 20;
+constexpr int kScreenBottomMargin = 10;
+}  // namespace
+
+bool MainWindow::Start(QSize screen) {
+  Database& db = m_ctx.Db;
+  const CalendarDate today = Today();
+  db.DataChanged = false;
+  db.WorkRecord.SetDate(FormatDate(today));
+
+  move(0, 0);
+  resize(screen.width() - kClientMarginWidth, screen.height() - kScreenBottomMargin);
+
+  m_inputs = ReadStartupInputs(m_ctx.ProgDir, today);
+  for (const std::string& message : m_inputs.Messages) {
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(message));
+  }
+  m_ctx.ScalePercent = ScalePercentFor(screen.height(), m_inputs.Zoom);
+  resize(width(), screen.height() - m_ctx.Scaled(28));
+
+  const LoadReport load = LoadDatabase(db, m_ctx.ProgDir, today);
+  if (load.Error) m_ctx.Msg.ShowMessageText(QString::fromStdString(*load.Error));
+  if (load.Warning) m_ctx.Msg.ShowMessageText(QString::fromStdString(*load.Warning));
+
+  ApplyRecordOneSettings();
+  UpdateCaption();
+  m_toolbar->ApplyScale(m_ctx.ScalePercent);
+  m_ctx.NotifyRecordsChanged();
+  return ScreenIsWideEnough(screen);
+}
+
+void MainWindow::ApplyRecordOneSettings() {
+  Database& db = m_ctx.Db;
+  if (db.RecordCount < 1) return;
+  if (NeedsCoordinateMode(db)) {
+    CoordinateModeWindow window(m_ctx.Msg, this);
+    if (window.exec() == QDialog::Accepted && window.ChosenMode()) {
+      db.Mode = *window.ChosenMode();
+      db.DrawingRadius = window.Radius();
+    } else {
+      // Closed without a choice: the standard template by projection, as the window offered.
+      db.Mode = CoordinateMode::Polar;
+      db.DrawingRadius = kDefaultDrawingRadius;
+    }
+  } else {
+    ApplyRadiusWord(db);
+  }
+  const std::uint16_t word = RadiusWordFor(db);
+  db.Record(1).SetRadiusWord(word);
+  db.WorkRecord.SetRadiusWord(word);
+}
+
+void MainWindow::UpdateCaption() {
+  setWindowTitle(QString::fromStdString(MainCaption(m_ctx.Db.Mode, m_ctx.Db.DrawingRadius)));
+}
+
+bool MainWindow::ScreenIsWideEnough(QSize screen) {
+  if (screen.width() >= kMinimumScreenWidth) return true;
+  m_ctx.Msg.ShowMessageText(QStringLiteral("Program je určen pro rozlišení 1024x768 a větší"));
+  close();
+  return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!m_shutdownDone && !Shutdown()) {
+    event->ignore();
+    return;
+  }
+  m_shutdownDone = true;
+  event->accept();
+}
+
+bool MainWindow::Shutdown() {
+  Database& db = m_ctx.Db;
+  if (db.DataChanged) {
+    if (m_ctx.Msg.AskChoice(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
+      if (const auto error = WriteBackup(db, m_ctx.ProgDir)) {
+        m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
+      }
+    }
+  }
+  if (db.RecordCount > 0) {
+    if (db.DrawingRadius == 0.0f) db.DrawingRadius = kDefaultDrawingRadius;
+    db.Record(1).SetRadiusWord(RadiusWordFor(db));
+  }
+  if (db.DataChanged) {
+    if (const auto error = SaveDatabase(db, m_ctx.ProgDir)) {
+      // Quitting now would lose every drawing entered in this run; the user decides.
+      m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
+      if (!m_ctx.Msg.AskChoice(QStringLiteral("Data nebyla uložena. Ukončit program bez uložení?"))) {
+        return false;
+      }
+    }
+  }
+  // Children close last opened first.
+  const QList<QMdiSubWindow*> children = m_mdi->subWindowList(QMdiArea::CreationOrder);
+  for (auto child = children.rbegin(); child != children.rend(); ++child) (*child)->close();
+  return true;
+}
+
+}  // namespace ardeno

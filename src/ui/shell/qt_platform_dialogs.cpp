@@ -1,0 +1,36 @@
+#include "ui/shell/qt_platform_dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace ardeno {
+
+std::optional<QString> QtPlatformDialogs::OpenFileName(QWidget* parent, const QString& caption,
+                                                       const QString& directory,
+                                                       const QString& filter) {
+  const QString name = QFileDialog::getOpenFileName(parent, caption, directory, filter);
+  if (name.isEmpty()) return std::nullopt;
+  return name;
+}
+
+bool QtPlatformDialogs::Confirm(QWidget* parent, const QString& caption, const QString& question) {
+  return QMessageBox::question(parent, caption, question,
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtPlatformDialogs::Inform(QWidget* parent, const QString& caption, const QString& text) {
+  QMessageBox::information(parent, caption, text);
+}
+
+std::optional<QString> QtPlatformDialogs::InputText(QWidget* parent, const QString& caption,
+                                                    const QString& prompt, const QString& initial) {
+  bool accepted = false;
+  const QString text =
+      QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &accepted);
+  if (!accepted) return std::nullopt;
+  return text;
+}
+
+}  // namespace ardeno
