@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/data/database_ops.h"  // kSpecialKind, the kind of a special record
+
 namespace ardeno {
 
 // Window captions by mode and by coordinate mode.
@@ -14,9 +16,6 @@ inline constexpr std::string_view kCaptionCorrection = "Oprava dat";
 inline constexpr std::string_view kCaptionPolar = "Zákresy Sluneční fotosféry    (Polární souřadnice)";
 inline constexpr std::string_view kCaptionHeliographic =
     "Zákresy Sluneční fotosféry    (Heliografické souřadnice)";
-
-// The Kind text of a special record.
-inline constexpr std::string_view kSpecialKind = "zvlášťní";
 
 // Group grid titles of columns 1..15 (index 0 is the row-number column).
 inline constexpr std::array<std::string_view, 16> kGroupTitlesPolar = {

@@ -44,8 +44,12 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
   ObservationRecord record = db.WorkRecord;
   ClearWorkRecord(record, db);
   FillRecord(record, typed, numbers, eph, db.Mode, db.DrawingRadius);
-  // A measured facular area belongs to the drawing it was measured on, not to a new one.
-  if (input.Mode != EditorMode::Correction) record.SetFaculaAreaText("");
+  if (input.Mode == EditorMode::Correction) {
+    KeepUntouchedGroupValues(record, db.Record(db.CurrentIndex), typed, db.Mode, db.DrawingRadius);
+  } else {
+    // A measured facular area belongs to the drawing it was measured on, not to a new one.
+    record.SetFaculaAreaText("");
+  }
   StoreDayResults(record, eph);
 
   const ObservationRecord previousWork = db.WorkRecord;

@@ -1,7 +1,10 @@
 #include "core/entry/record_input_build.h"
 
+#include <algorithm>
+
 #include "core/entry/cell_numbers.h"
 #include "core/entry/editor_texts.h"
+#include "core/entry/record_display.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
 
@@ -106,7 +109,7 @@ std::uint16_t StoredArea(double typed, AreaUnit unit, float drawingRadius) {
 void FillRecord(ObservationRecord& record, const RecordInput& input, const HeaderNumbers& numbers,
                 const SolarEphemeris& eph, CoordinateMode mode, float drawingRadius) {
   record.SetDate(input.Header[HeaderField::Date]);
-  record.SetKind(input.Header[HeaderField::Kind].empty() ? std::string_view{} : kSpecialKind);
+  record.SetKind(input.Header[HeaderField::Kind].empty() ? std::string_view{} : std::string_view{kSpecialKind});
   record.SetObserver(input.Header[HeaderField::Observer]);
   record.SetTimeUT(numbers.TimeUT);
   record.SetConditions(numbers.Conditions);
@@ -148,6 +151,29 @@ void FillRecord(ObservationRecord& record, const RecordInput& input, const Heade
 
   record.SetRotation(Word(eph.RotationNumber));
   record.SetCentralL0(Word(Trunc(eph.EphL0)));
+}
+
+void KeepUntouchedGroupValues(ObservationRecord& record, const ObservationRecord& original,
+                              const RecordInput& typed, CoordinateMode mode, float drawingRadius) {
+  if (typed.LongitudeLatitudeEntry) return;  // the shown texts were angle and distance
+  const EditorTexts shown = FillFromWorkRecord(original, mode, drawingRadius);
+  const bool sameMoment = shown.Header[HeaderField::Date] == typed.Header[HeaderField::Date] &&
+                          ParseWholeNumber(shown.Header[HeaderField::TimeUT]) ==
+                              ParseWholeNumber(typed.Header[HeaderField::TimeUT]);
+  const bool positionsKept = mode != CoordinateMode::Heliographic || sameMoment;
+  const int rows = std::min({record.GroupCount(), static_cast<int>(shown.Groups.size()),
+                             static_cast<int>(typed.Groups.size())});
+  for (int k = 1; k <= rows; ++k) {
+    const GroupRowTexts& before = shown.Groups[static_cast<std::size_t>(k - 1)];
+    const GroupRowTexts& now = typed.Groups[static_cast<std::size_t>(k - 1)];
+    if (positionsKept && before[4] == now[4] && before[5] == now[5]) {
+      record.SetAngle10(k, original.Angle10(k));
+      record.SetDistance10(k, original.Distance10(k));
+    }
+    if (before[6] == now[6]) record.SetArea(k, original.Area(k));
+    if (before[12] == now[12]) record.SetAux1Area(k, original.Aux1Area(k));
+    if (before[15] == now[15]) record.SetAux2Area(k, original.Aux2Area(k));
+  }
 }
 
 }  // namespace ardeno

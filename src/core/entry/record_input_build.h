@@ -21,4 +21,11 @@ std::uint16_t StoredArea(double typed, AreaUnit unit, float drawingRadius);
 void FillRecord(ObservationRecord& record, const RecordInput& input, const HeaderNumbers& numbers,
                 const SolarEphemeris& eph, CoordinateMode mode, float drawingRadius);
 
+// A correction shows positions and areas rounded to one decimal; a group whose cells the user
+// left as shown keeps the exact stored values instead of the rounded ones, so correcting one
+// field never moves the other groups. Positions typed as l and b are kept only when the date
+// and time are unchanged too, since their drawing position depends on the moment.
+void KeepUntouchedGroupValues(ObservationRecord& record, const ObservationRecord& original,
+                              const RecordInput& typed, CoordinateMode mode, float drawingRadius);
+
 }  // namespace ardeno
