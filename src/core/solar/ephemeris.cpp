@@ -46,15 +46,16 @@ SolarEphemeris Ephemeris(const CalendarDate& date, std::uint16_t timeUT) {
   const double lambda = (2.1 * std::sin(0.017202785 * t) + (0.985647 * t - 79.447)) * kDegToRad;
   const double omega = (t / 365.25 * 0.013958 + 75.58717) * kDegToRad;
 
+  // The sine and cosine of the node distance serve both B0 and P; computed once.
+  const double sinNode = std::sin(lambda - omega);
+  const double c = std::cos(lambda - omega);
+
   SolarEphemeris eph;
-  eph.EphB0 = std::asin(0.126198 * std::sin(lambda - omega)) * kRadToDeg;
-  eph.EphP = (std::atan(-0.4335677 * std::cos(lambda)) +
-              std::atan(-0.127216 * std::cos(lambda - omega))) *
-             kRadToDeg;
+  eph.EphB0 = std::asin(0.126198 * sinNode) * kRadToDeg;
+  eph.EphP = (std::atan(-0.4335677 * std::cos(lambda)) + std::atan(-0.127216 * c)) * kRadToDeg;
 
   // A zero cosine gives an infinite ratio and the arctangent its limit of +-90 degrees.
-  const double c = std::cos(lambda - omega);
-  double eta = std::atan(0.992004949 * std::sin(lambda - omega) / c) * kRadToDeg;
+  double eta = std::atan(0.992004949 * sinNode / c) * kRadToDeg;
   if (c > 0) eta = eta + 180;
   const double meridian = (82.81 + eta) - 14.184397 * t;
 

@@ -22,6 +22,8 @@ HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle
   distance10 = std::clamp(distance10, -kStandardRadius10, kStandardRadius10);
 
   const double b0 = kPi * eph.EphB0 / 180;
+  const double sinB0 = std::sin(b0);
+  const double cosB0 = std::cos(b0);
   const double theta = (0.1 * angle10 - eph.EphP) * kPi / 180;
   const double y = std::cos(theta) * distance10 * 0.1;
   const double x = std::sin(theta) * distance10 * 0.1;
@@ -30,14 +32,14 @@ HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle
   // Plain arctangent, no quadrant correction: the visible hemisphere lies within +-90 degrees.
   // A point on the projected axis (x = 0) is on the central meridian even where the
   // denominator vanishes at the limb.
-  const double denominator = std::cos(b0) * z - std::sin(b0) * y;
+  const double denominator = cosB0 * z - sinB0 * y;
   const double ratio = x == 0 ? 0 : x / denominator;
 
   HeliographicPosition position;
   position.CentralMeridianDistance = std::atan(ratio) * kRadToDeg;
   // Rounding can lift the sine of the latitude a hair past 1 at the poles.
   const double s =
-      std::clamp((std::sin(b0) * z + std::cos(b0) * y) * kInverseStandardRadius, -1.0, 1.0);
+      std::clamp((sinB0 * z + cosB0 * y) * kInverseStandardRadius, -1.0, 1.0);
   position.HelioLatitude = std::atan(s / std::sqrt(1 - s * s)) * kRadToDeg;
   position.HelioLongitude = eph.EphL0 - position.CentralMeridianDistance;
   if (position.HelioLongitude > 360) position.HelioLongitude -= 360;
