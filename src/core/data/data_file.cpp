@@ -68,21 +68,25 @@ std::optional<std::string> WriteRecords(const fs::path& file, const char* fileNa
 
 LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDate& today) {
   LoadReport report;
+  // A database loaded again keeps its arrays' memory; everything else starts afresh.
+  std::vector<ObservationRecord> records = std::move(db.Records);
+  std::vector<ObservationRecord> copy = std::move(db.RecordsCopy);
   db = Database{};
+  db.RecordsCopy = std::move(copy);
   const fs::path file = progDir / kDataFileName;
   std::error_code existsError;
   report.FileExisted = fs::exists(file, existsError);
   int wholeRecords = 0;
   if (report.FileExisted || existsError) {
-    RecordFileContents contents = ReadRecordFile(file, kExtraCapacity);
-    if (contents.Error) {
-      report.Error = "Soubor datax.dat nelze přečíst: " + FileErrorText(contents.Error) +
+    const RecordFileRead read = ReadRecordFile(file, kExtraCapacity, records);
+    if (read.Error) {
+      report.Error = "Soubor datax.dat nelze přečíst: " + FileErrorText(read.Error) +
                      ". Program začíná s prázdnou databází a data neukládá.";
       db.LoadFailed = true;
     } else {
       report.FileExisted = true;
-      wholeRecords = contents.WholeRecords;
-      db.Records = std::move(contents.Records);
+      wholeRecords = read.WholeRecords;
+      db.Records = std::move(records);
       db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = wholeRecords;
     }
   }

@@ -23,27 +23,28 @@ std::error_code LastError() {
 
 }  // namespace
 
-RecordFileContents ReadRecordFile(const std::filesystem::path& file, int extraCapacity) {
-  RecordFileContents contents;
+RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapacity,
+                              std::vector<ObservationRecord>& records) {
+  RecordFileRead read;
+  records.clear();
   errno = 0;
   FileHandle handle(std::fopen(file.c_str(), "rb"));
   if (!handle) {
-    contents.Error = LastError();
-    return contents;
+    read.Error = LastError();
+    return read;
   }
-  const std::uintmax_t size = std::filesystem::file_size(file, contents.Error);
-  if (contents.Error) return contents;
+  const std::uintmax_t size = std::filesystem::file_size(file, read.Error);
+  if (read.Error) return read;
   const std::size_t whole = static_cast<std::size_t>(size / kRecordSize);
-  contents.Records.resize(whole + static_cast<std::size_t>(extraCapacity));
+  records.resize(whole + static_cast<std::size_t>(extraCapacity));
   errno = 0;
-  if (whole > 0 &&
-      std::fread(contents.Records.data(), kRecordSize, whole, handle.get()) != whole) {
-    contents.Error = LastError();
-    contents.Records.clear();
-    return contents;
+  if (whole > 0 && std::fread(records.data(), kRecordSize, whole, handle.get()) != whole) {
+    read.Error = LastError();
+    records.clear();
+    return read;
   }
-  contents.WholeRecords = static_cast<int>(whole);
-  return contents;
+  read.WholeRecords = static_cast<int>(whole);
+  return read;
 }
 
 std::error_code WriteRecordFile(const std::filesystem::path& file,

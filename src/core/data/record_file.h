@@ -12,14 +12,16 @@
 
 namespace ardeno {
 
-struct RecordFileContents {
-  // The whole records of the file followed by extraCapacity empty records.
-  std::vector<ObservationRecord> Records;
-  int WholeRecords = 0;  // file size div 1774; a trailing partial record is ignored
-  std::error_code Error;  // set when the file could not be read; Records is then empty
+struct RecordFileRead {
+  int WholeRecords = 0;   // file size div 1774; a trailing partial record is ignored
+  std::error_code Error;  // set when the file could not be read
 };
 
-RecordFileContents ReadRecordFile(const std::filesystem::path& file, int extraCapacity);
+// Fills records with the whole records of the file followed by extraCapacity empty records.
+// The vector's memory is reused when it is large enough, so a database loaded again does not
+// allocate again. On an error records is left empty.
+RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapacity,
+                              std::vector<ObservationRecord>& records);
 
 // Writes the records to "<file>.tmp" in the same folder and renames it over file, so a failed
 // write (full disk, no permission) leaves the old file as it was. The error, if any.
