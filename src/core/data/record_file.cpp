@@ -47,11 +47,16 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
   return read;
 }
 
-std::error_code WriteRecordFile(const std::filesystem::path& file,
+std::error_code WriteRecordFile(const std::filesystem::path& link,
                                 std::span<const ObservationRecord> records) {
+  std::error_code error;
+  // A data file kept elsewhere behind a symbolic link is replaced where it really lives.
+  std::error_code noFile;
+  const bool isLink = std::filesystem::is_symlink(std::filesystem::symlink_status(link, noFile));
+  const std::filesystem::path file = isLink ? std::filesystem::canonical(link, error) : link;
+  if (error) return error;
   std::filesystem::path temporary = file;
   temporary += ".tmp";
-  std::error_code error;
   errno = 0;
   std::FILE* raw = std::fopen(temporary.c_str(), "wb");
   if (!raw) return LastError();
@@ -62,6 +67,13 @@ std::error_code WriteRecordFile(const std::filesystem::path& file,
   if (!written) error = LastError();
   errno = 0;
   if (std::fclose(raw) != 0 && !error) error = LastError();
+  if (!error) {
+    // The new file keeps the permissions the user gave the old one.
+    std::error_code noOldFile;
+    const auto status = std::filesystem::status(file, noOldFile);
+    if (!noOldFile && std::filesystem::exists(status))
+      std::filesystem::permissions(temporary, status.permissions(), error);
+  }
   if (!error) std::filesystem::rename(temporary, file, error);
   if (error) {
     std::error_code ignored;

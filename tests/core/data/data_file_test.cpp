@@ -103,6 +103,35 @@ TEST(DataFileTest, MissingFileStartsWithTodayAndWritesNothing) {
   EXPECT_EQ(db.WorkRecord.Date(), FormatDate(kToday));
   EXPECT_TRUE(NeedsCoordinateMode(db));
   EXPECT_FALSE(fs::exists(folder.Path() / kDataFileName));
+
+  // The first save creates the file with the default radius in record 1.
+  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  Database reloaded;
+  LoadDatabase(reloaded, folder.Path(), CalendarDate{2030, 1, 1});
+  EXPECT_EQ(reloaded.RecordCount, 1);
+  EXPECT_EQ(reloaded.Record(1).Date(), FormatDate(kToday));
+  EXPECT_EQ(reloaded.Record(1).RadiusWord(), 125);
+}
+
+TEST(DataFileTest, SaveThroughALinkReplacesTheLinkedFileAndKeepsItsPermissions) {
+  TempFolder folder;
+  const fs::path elsewhere = folder.Path() / "archiv";
+  fs::create_directories(elsewhere);
+  WriteRecords(folder, {Dated("01.01.2020")});
+  fs::rename(folder.Path() / kDataFileName, elsewhere / kDataFileName);
+  fs::permissions(elsewhere / kDataFileName, fs::perms::owner_read | fs::perms::owner_write |
+                                                 fs::perms::group_read | fs::perms::group_write);
+  fs::create_symlink(elsewhere / kDataFileName, folder.Path() / kDataFileName);
+
+  Database db;
+  LoadDatabase(db, folder.Path(), kToday);
+  db.WorkRecord = Dated("02.01.2020");
+  ASSERT_FALSE(AppendWorkRecord(db));
+  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  EXPECT_TRUE(fs::is_symlink(folder.Path() / kDataFileName));
+  EXPECT_EQ(fs::file_size(elsewhere / kDataFileName), 2 * kRecordSize);
+  EXPECT_EQ(fs::status(elsewhere / kDataFileName).permissions() & fs::perms::group_write,
+            fs::perms::group_write);
 }
 
 TEST(DataFileTest, EmptyDateEndsTheDatabaseAndTheFileIsKept) {
