@@ -9,7 +9,6 @@
 namespace ardeno {
 
 namespace {
-constexpr int kDefaultZoomPercent = 120;
 constexpr std::uintmax_t kZoomFileReadBytes = 4096;  // only the first line matters
 }  // namespace
 

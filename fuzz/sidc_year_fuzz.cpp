@@ -1,0 +1,26 @@
+// One SIDC year file read into the daily table; the first two bytes choose the year.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "core/data/sidc_files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace ardeno;
+  if (size < 2) return 0;
+  const int year = 1900 + (data[0] | (data[1] << 8)) % 200;
+  const std::string_view file(reinterpret_cast<const char*>(data + 2), size - 2);
+  SidcDailyTable table;
+  // Start near the end of the table so that the bound is reached as well.
+  table.DaysFilled = data[0] % 2 ? 0 : kSidcDailyCells / 3 - 100;
+  const int before = table.DaysFilled;
+  AddSidcYear(file, year, table);
+  if (table.DaysFilled < before || table.DaysFilled > kSidcDailyCells / 3 ||
+      table.Cells.size() != static_cast<std::size_t>(kSidcDailyCells)) {
+    __builtin_trap();
+  }
+  for (std::size_t i = 0; i < static_cast<std::size_t>(table.DaysFilled - before) * 3; ++i) {
+    if (table.Cells[static_cast<std::size_t>(before) * 3 + i] > 999) __builtin_trap();
+  }
+  return 0;
+}
