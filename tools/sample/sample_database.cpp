@@ -67,6 +67,10 @@ void WriteSampleFolder(const std::filesystem::path& folder, int count, unsigned 
   if (error)
     throw std::runtime_error("Složku " + folder.string() + " nelze vytvořit: " +
                              FileErrorText(error));
+  // A folder that already holds a database is somebody's data: never write over it.
+  if (std::filesystem::exists(folder / kDataFileName, error) || error)
+    throw std::runtime_error("Ve složce " + folder.string() +
+                             " už je soubor datax.dat; ukázková data jej nepřepíší.");
   const double recordsPerDay = kClearDayShare * (1 + kSpecialDayShare / 2);
   const auto days = static_cast<std::int64_t>(std::llround(count / recordsPerDay));
   const CalendarDate first = DateFromSerial(DaySerial(kSampleEnd) - days);

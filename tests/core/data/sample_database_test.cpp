@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <set>
+#include <stdexcept>
 
 #include "core/data/data_file.h"
 #include "core/data/group_types.h"
@@ -101,6 +102,11 @@ TEST_F(SampleDatabaseTest, SameSeedSameRecordsAndFolderLoadsClean) {
   EXPECT_EQ(db.RecordCount, 500);
   EXPECT_EQ(report.Repairs, 0);
   EXPECT_FALSE(NeedsCoordinateMode(db));
+
+  // A second run never writes over the database it finds.
+  const std::string before = folder.Read("ukazka/datax.dat");
+  EXPECT_THROW(WriteSampleFolder(folder.Path() / "ukazka", 10, 4), std::runtime_error);
+  EXPECT_EQ(folder.Read("ukazka/datax.dat"), before);
 }
 
 }  // namespace
