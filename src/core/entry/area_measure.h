@@ -19,7 +19,7 @@ struct PaintMask {
   void PaintSquare(int x, int y, int size);
 };
 
-// Pixels below 255 in rows and columns 1..Side-1 (the outer row and column are the frame).
+// Pixels below 255 in rows and columns 1..Side-1 (row 0 and column 0 are not counted).
 int CountPaintedPixels(const PaintMask& mask);
 
 // (125 / (2 * photoRadius))^2 * paintedPixels; 0 when the photograph's radius is not known.

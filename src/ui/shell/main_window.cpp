@@ -11,6 +11,7 @@
 
 #include "core/data/ascii_export.h"
 #include "core/data/data_file.h"
+#include "ui/drawing/drawing_window.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/toolbar_buttons.h"
 #include "ui/shell/toolbar_panels.h"
@@ -143,7 +144,7 @@ void MainWindow::CreateToolbar() {
     sync();
     connect(action, &QAction::changed, target, sync);
   }
-  MarkComingSoon({"menvet", "pomocnaskvrna", "SpeedButton2", "SpeedButton14", "zfota",
+  MarkComingSoon({"menvet", "pomocnaskvrna", "SpeedButton14", "zfota",
                   "SpeedButton4"});
 }
 
@@ -178,6 +179,7 @@ void MainWindow::OnToolbarButton(const QString& name) {
     }
     return;
   }
+  if (name == "SpeedButton2" && m_drawing != nullptr) m_drawing->ShowOrientation();
   if (name == "vlevo" || name == "vpravo") ChangeTimeFactor(name == "vpravo");
   if (name == "vetsi" || name == "mensi") ChangeHeightScale(name == "vetsi");
   if (name == "sirfakule") ToggleFaculaeWidth();

@@ -16,6 +16,8 @@ class QMenu;
 
 namespace ardeno {
 
+class DrawingWindow;
+class RecordListWindow;
 class ToolbarPanels;
 
 class MainWindow : public QMainWindow {
@@ -33,6 +35,8 @@ class MainWindow : public QMainWindow {
   QAction* Action(const QString& name) const;
   QLabel* StatusPanel(int index) const { return m_statusPanels[index]; }
   const StartupInputs& Inputs() const { return m_inputs; }
+  DrawingWindow* Drawing() const { return m_drawing; }
+  RecordListWindow* RecordList() const { return m_list; }
 
   // The help text of the `napoveda` menu item.
   static QString HelpText();
@@ -50,6 +54,8 @@ class MainWindow : public QMainWindow {
   void OnToolbarButton(const QString& name);
 
   // Commands.
+  void OpenEditor(const QString& actionName, int mode);
+  void CorrectRecord();
   void SaveData();
   void SaveAsciiExport();
   void ShowHelp();
@@ -66,6 +72,8 @@ class MainWindow : public QMainWindow {
 
   // Start-up steps.
   void ApplyRecordOneSettings();
+  void CreateDataWindows();
+  void ShowChangedRecords();
   void UpdateCaption();
   bool ScreenIsWideEnough(QSize screen);
   bool Shutdown();
@@ -75,6 +83,8 @@ class MainWindow : public QMainWindow {
   QMdiArea* m_mdi = nullptr;
   ToolbarPanels* m_toolbar = nullptr;
   std::map<QString, QAction*> m_actions;
+  DrawingWindow* m_drawing = nullptr;
+  RecordListWindow* m_list = nullptr;
   QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
   int m_areaMultipleTag = 0;
   bool m_shutdownDone = false;

@@ -7,6 +7,7 @@
 #include "core/shell/interface_scale.h"
 #include "core/shell/main_caption.h"
 #include "core/text/dates.h"
+#include "ui/drawing/drawing_window.h"
 #include "ui/entry/coordinate_mode_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_panels.h"
@@ -41,7 +42,7 @@ bool MainWindow::Start(QSize screen) {
   ApplyRecordOneSettings();
   UpdateCaption();
   m_toolbar->ApplyScale(m_ctx.ScalePercent);
-  m_ctx.NotifyRecordsChanged();
+  CreateDataWindows();
   return ScreenIsWideEnough(screen);
 }
 
@@ -108,7 +109,8 @@ bool MainWindow::Shutdown() {
       }
     }
   }
-  // Children close last opened first.
+  // Children close last opened first; the drawing window and the list stop refusing.
+  if (m_drawing != nullptr) m_drawing->AllowClose();
   const QList<QMdiSubWindow*> children = m_mdi->subWindowList(QMdiArea::CreationOrder);
   for (auto child = children.rbegin(); child != children.rend(); ++child) (*child)->close();
   return true;

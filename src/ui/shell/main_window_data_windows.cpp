@@ -1,0 +1,72 @@
+// The windows that show the data for the whole run (drawing and record list) and the commands
+// that open the record editor.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "core/entry/record_input.h"
+#include "ui/drawing/drawing_window.h"
+#include "ui/entry/record_editor.h"
+#include "ui/entry/record_list_window.h"
+#include "ui/shell/main_window.h"
+
+namespace ardeno {
+
+namespace {
+// Menu bar, toolbar, status bar and the sub-window frame take this much of the frame's height.
+constexpr int kListHeightMargin = 130;
+}  // namespace
+
+void MainWindow::CreateDataWindows() {
+  m_drawing = new DrawingWindow(m_ctx);
+  QMdiSubWindow* drawingFrame = m_mdi->addSubWindow(m_drawing);
+  drawingFrame->move(0, 0);
+  drawingFrame->show();
+
+  m_list = new RecordListWindow(m_ctx, height() - m_ctx.Scaled(kListHeightMargin));
+  m_list->SetDrawingWindow(m_drawing);
+  QMdiSubWindow* listFrame = m_mdi->addSubWindow(m_list);
+  listFrame->move(0, 0);
+  listFrame->show();
+  m_drawing->KeepBeside(m_list);
+
+  m_ctx.RecordsChanged = [this] { ShowChangedRecords(); };
+  ShowChangedRecords();
+
+  for (const char* name : {"novy", "zvlastni", "oprava", "posledni1"}) {
+    QAction* action = Action(name);
+    action->setEnabled(true);
+    action->setStatusTip({});
+    action->setToolTip({});
+  }
+  connect(Action("novy"), &QAction::triggered, this,
+          [this] { OpenEditor("novy", static_cast<int>(EditorMode::NewDrawing)); });
+  connect(Action("zvlastni"), &QAction::triggered, this,
+          [this] { OpenEditor("zvlastni", static_cast<int>(EditorMode::Special)); });
+  connect(Action("oprava"), &QAction::triggered, this, &MainWindow::CorrectRecord);
+  connect(Action("posledni1"), &QAction::triggered, m_list, &RecordListWindow::ShowLastRecord);
+}
+
+void MainWindow::ShowChangedRecords() {
+  const Database& db = m_ctx.Db;
+  const int index = db.CurrentIndex >= 1 ? db.CurrentIndex : db.RecordCount;
+  m_list->ShowRecord(index);
+  m_drawing->Refresh();
+}
+
+void MainWindow::OpenEditor(const QString& actionName, int mode) {
+  QAction* action = Action(actionName);
+  // One editor at a time: the command waits until the editor closes.
+  action->setEnabled(false);
+  RecordEditor::Run(m_ctx, static_cast<EditorMode>(mode), this);
+  for (const char* name : {"novy", "zvlastni", "oprava"}) Action(name)->setEnabled(true);
+}
+
+void MainWindow::CorrectRecord() {
+  if (m_ctx.Db.CurrentIndex < 1) {
+    m_ctx.Msg.ShowMessageText(QStringLiteral("Oprava až po kliknutí na záznam ve výběru  "));
+    return;
+  }
+  OpenEditor("oprava", static_cast<int>(EditorMode::Correction));
+}
+
+}  // namespace ardeno

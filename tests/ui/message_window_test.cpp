@@ -1,0 +1,122 @@
+// The message window: sizes by mode and text, and the answers of its buttons, keys and title bar.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/shell/main_window.h"
+#include "ui/shell/message_window.h"
+
+using ardeno::MessageMode;
+using ardeno::MessageWindow;
+
+class MessageWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void ShortMessageIsThreeHundredFiftyWide();
+  void HelpTextIsSixFiftyByTwoSeventy();
+  void TwoLineMessageKeepsItsHeight();
+  void ValueInputHasFixedSizeAndKeepsTypedTextOnEnter();
+  void ValueInputClosedByTitleBarKeepsTheInitialValue();
+  void ChoiceAnswers_data();
+  void ChoiceAnswers();
+  void WindowMessagesRunsModally();
+};
+
+void MessageWindowTest::ShortMessageIsThreeHundredFiftyWide() {
+  MessageWindow window(MessageMode::Message, "Chyba", {}, nullptr);
+  QCOMPARE(window.objectName(), QString("TForm14"));
+  QCOMPARE(window.windowTitle(), QString("Zpráva"));
+  QCOMPARE(window.width(), 350);
+  QCOMPARE(window.height(), 170);
+  QCOMPARE(window.OkButton()->geometry(), QRect(125, 80, 100, 30));
+  QVERIFY(window.NoButton()->isHidden());
+  QVERIFY(window.Edit()->isHidden());
+}
+
+void MessageWindowTest::HelpTextIsSixFiftyByTwoSeventy() {
+  MessageWindow window(MessageMode::Message, ardeno::MainWindow::HelpText(), {}, nullptr);
+  QCOMPARE(window.size(), QSize(650, 270));
+  QCOMPARE(window.OkButton()->y(), 200);
+  // Six lines of help, one per carriage return.
+  QCOMPARE(window.Label()->text().count('\n'), 5);
+}
+
+void MessageWindowTest::TwoLineMessageKeepsItsHeight() {
+  const QString longLine = QString(60, 'W');
+  MessageWindow oneLine(MessageMode::Message, longLine, {}, nullptr);
+  MessageWindow twoLines(MessageMode::Message, QString("kratky\r") + longLine, {}, nullptr);
+  QVERIFY(oneLine.width() > 350);
+  QCOMPARE(twoLines.width(), oneLine.width());
+  QCOMPARE(twoLines.height(), 170);
+}
+
+void MessageWindowTest::ValueInputHasFixedSizeAndKeepsTypedTextOnEnter() {
+  MessageWindow window(MessageMode::ValueInput, "Zadej hodnotu", "80", nullptr);
+  QCOMPARE(window.windowTitle(), QString("Zadání hodnoty"));
+  QCOMPARE(window.size(), QSize(350, 200));
+  QCOMPARE(window.OkButton()->y(), 120);
+  QCOMPARE(window.Edit()->text(), QString("80"));
+  window.show();
+  window.Edit()->clear();
+  QTest::keyClicks(window.Edit(), "  12,5 ");
+  QTest::keyClick(window.Edit(), Qt::Key_Return);
+  QCOMPARE(window.result(), int(QDialog::Accepted));
+  QCOMPARE(window.Value(), QString("  12,5 "));
+}
+
+void MessageWindowTest::ValueInputClosedByTitleBarKeepsTheInitialValue() {
+  MessageWindow window(MessageMode::ValueInput, "Zadej hodnotu", "80", nullptr);
+  window.show();
+  QTest::keyClicks(window.Edit(), "99");
+  window.close();
+  QCOMPARE(window.Value(), QString("80"));
+}
+
+void MessageWindowTest::ChoiceAnswers_data() {
+  QTest::addColumn<QString>("action");
+  QTest::addColumn<bool>("confirmed");
+  QTest::newRow("OK") << "ok" << true;
+  QTest::newRow("Ne") << "no" << false;
+  QTest::newRow("title bar") << "close" << false;
+  QTest::newRow("Escape") << "escape" << false;
+}
+
+void MessageWindowTest::ChoiceAnswers() {
+  QFETCH(QString, action);
+  QFETCH(bool, confirmed);
+  MessageWindow window(MessageMode::Choice, "Uložit?", {}, nullptr);
+  QCOMPARE(window.windowTitle(), QString("Výběr"));
+  QCOMPARE(window.width(), 400);
+  QCOMPARE(window.NoButton()->x(), window.OkButton()->x() + 103);
+  window.show();
+  if (action == "ok") QTest::mouseClick(window.OkButton(), Qt::LeftButton);
+  if (action == "no") QTest::mouseClick(window.NoButton(), Qt::LeftButton);
+  if (action == "close") window.close();
+  if (action == "escape") QTest::keyClick(&window, Qt::Key_Escape);
+  QVERIFY(!window.isVisible());
+  QCOMPARE(window.Confirmed(), confirmed);
+}
+
+void MessageWindowTest::WindowMessagesRunsModally() {
+  ardeno::WindowMessages messages;
+  // Answer the modal window from inside its event loop.
+  QTimer::singleShot(0, [] {
+    auto* window = qobject_cast<MessageWindow*>(QApplication::activeModalWidget());
+    QVERIFY(window != nullptr);
+    QTest::mouseClick(window->OkButton(), Qt::LeftButton);
+  });
+  QVERIFY(messages.AskChoice("Pokračovat?"));
+  QTimer::singleShot(0, [] {
+    auto* window = qobject_cast<MessageWindow*>(QApplication::activeModalWidget());
+    QVERIFY(window != nullptr);
+    window->Edit()->setText("abc");
+    QTest::keyClick(window->Edit(), Qt::Key_Enter);
+  });
+  QCOMPARE(messages.AskValue("Hodnota", "x"), QString("abc"));
+}
+
+QTEST_MAIN(MessageWindowTest)
+#include "message_window_test.moc"
