@@ -24,6 +24,7 @@ class RecordListWindow : public QWidget {
 
   // Lines minus one; with more records than this the list pages.
   int ListLines() const { return m_listLines; }
+  int ItemHeight() const { return m_itemHeight; }
   bool IsPaged() const;
 
   // Clears the list and adds the lines of records 1..n, repairing an unreadable date.

@@ -1,0 +1,254 @@
+// The drawing window painted into images: disk, special records, orientation, mouse read-outs,
+// facular area and lenses.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QtTest>
+
+#include "core/drawing/facula_area.h"
+#include "core/drawing/group_marks.h"
+#include "core/text/number_format.h"
+#include "drawing_test_records.h"
+#include "ui/drawing/drawing_window.h"
+
+using namespace ardeno;
+using namespace ardeno::testing;
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+
+// 2004-03-05 with one group of class `type` at the centre-right and an auxiliary spot.
+ObservationRecord GroupRecord(const char* type) {
+  ObservationRecord r = DatedRecord({2004, 3, 5});
+  r.SetGroupCount(1);
+  r.SetGroupType(1, type);
+  r.SetSpotCount(1, 5);
+  r.SetAngle10(1, 900);
+  r.SetDistance10(1, 300);
+  r.SetArea(1, 400);
+  r.SetAux1Position(1, 90 * 128 + 90);
+  r.SetAux1Area(1, 50);
+  return r;
+}
+
+int CountColour(const QImage& image, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == colour) ++count;
+  return count;
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
+               QPoint at) {
+  QMouseEvent event(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, buttons,
+                    Qt::NoModifier);
+  QApplication::sendEvent(w, &event);
+}
+
+void ReleaseKey(QWidget* w, int key, const QString& text) {
+  QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(w, &event);
+}
+
+}  // namespace
+
+class DrawingWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void standardWindowDiskSpans26To463();
+  void emptyDatabaseDrawsTheFrame();
+  void specialRecordRedDiskWithoutGroupCircles();
+  void westEastToggleSwapsTheLetters();
+  void rightDragFromTheCentreReadsTheAngle();
+  void clickOutsideTheDiskShowsNothing();
+  void faculaTriangleStoresItsArea();
+  void emptyWorkRecordIsReloadedWithFaculaeVisible();
+  void lensShownUntilKeyV();
+  void captionFollowsTheRecord();
+};
+
+void DrawingWindowTest::standardWindowDiskSpans26To463() {
+  TestApp app;
+  FillDatabase(app.Db, 1);
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  QCOMPARE(window.View().Scale.DrawScale, 14);
+  const QImage image = window.RenderImage(false);
+  const int centre = 245;
+  QCOMPARE(image.pixel(25, centre), kWhite);
+  QVERIFY(image.pixel(26, centre) != kWhite);
+  QVERIFY(image.pixel(463, centre) != kWhite);
+  QCOMPARE(image.pixel(464, centre), kWhite);
+  QVERIFY(image.pixel(centre, 463) != kWhite);
+  QCOMPARE(image.pixel(centre, 464), kWhite);
+  // Yellow on screen, white for pictures.
+  QCOMPARE(image.pixel(100, 120), qRgb(255, 255, 180));
+  QCOMPARE(window.RenderImage(true).pixel(100, 120), kWhite);
+}
+
+void DrawingWindowTest::emptyDatabaseDrawsTheFrame() {
+  TestApp app;
+  FillDatabase(app.Db, 0);
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  const QImage image = window.RenderImage(false);
+  QCOMPARE(image.pixel(100, 120), qRgb(255, 255, 180));
+  QCOMPARE(app.Db.RecordCount, 0);
+  QVERIFY(!app.Db.WorkRecord.HasDate());
+}
+
+void DrawingWindowTest::specialRecordRedDiskWithoutGroupCircles() {
+  TestApp app;
+  FillDatabase(app.Db, 1);
+  app.Db.WorkRecord = GroupRecord("Dao");
+  app.Db.WorkRecord.SetAux1Position(1, 0);
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  const QRgb grey = qRgb(125, 125, 125);
+  // The box of the group's circle on the screen.
+  const DrawingScale& scale = window.View().Scale;
+  const GroupCircle circle = ComputeGroupCircles(app.Db.WorkRecord, 1, 1)[0];
+  const int r = ScaledCircleRadius(circle.R, scale);
+  const QRect box(scale.S(circle.X), scale.S(circle.Y), 2 * r, 2 * r);
+  QVERIFY(CountColour(window.RenderImage(false).copy(box), grey) > r * r);
+  app.Db.WorkRecord.SetKind("zvl");
+  const QImage special = window.RenderImage(false);
+  QCOMPARE(special.pixel(100, 120), qRgb(255, 0, 0));
+  QCOMPARE(CountColour(special.copy(box), grey), 0);
+}
+
+void DrawingWindowTest::westEastToggleSwapsTheLetters() {
+  TestApp app;
+  FillDatabase(app.Db, 1);
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  const QImage before = window.RenderImage(false);
+  window.ShowOrientation();
+  QTest::mouseClick(window.WestEastButton(), Qt::LeftButton);
+  QCOMPARE(window.WestEastButton()->text(), QString("V - Z"));
+  QCOMPARE(window.View().MirrorX, -1);
+  const QImage after = window.RenderImage(false);
+  // Letter cells: left at reference (10, 270), right at (540, 270).
+  const QRect left(8, 236, 16, 18);
+  const QRect right(472, 236, 16, 18);
+  QCOMPARE(after.copy(left), before.copy(right));  // "E" now on the left
+  QCOMPARE(after.copy(right), before.copy(left));  // "W" now on the right
+  QVERIFY(before.copy(left) != before.copy(right));
+}
+
+void DrawingWindowTest::rightDragFromTheCentreReadsTheAngle() {
+  TestApp app;
+  FillDatabase(app.Db, 1);
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  const QPoint centre(245, 245);
+  SendMouse(&window, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, centre);
+  QCOMPARE(window.ReadoutLabel()->text(), QString("0.00"));
+  SendMouse(&window, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, centre + QPoint(218, 0));
+  QCOMPARE(window.ReadoutLabel()->text(), QString("85.25"));
+  QVERIFY(!window.ReadoutLabel()->isHidden());
+  SendMouse(&window, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton,
+            centre + QPoint(218, 0));
+  QVERIFY(window.ReadoutLabel()->isHidden());
+}
+
+void DrawingWindowTest::clickOutsideTheDiskShowsNothing() {
+  TestApp app;
+  FillDatabase(app.Db, 1);
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  SendMouse(&window, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(470, 245));
+  QVERIFY(window.ReadoutLabel()->isHidden());
+  SendMouse(&window, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(245, 245));
+  QVERIFY(!window.ReadoutLabel()->isHidden());
+  QVERIFY(window.ReadoutLabel()->text().contains(" , "));
+}
+
+void DrawingWindowTest::faculaTriangleStoresItsArea() {
+  TestApp app;
+  FillDatabase(app.Db, 3);
+  app.Db.Record(2).SetFacularCount(1);
+  app.Db.Record(2).SetFaculaVertex(1, 1, 0 * 128 + 60);
+  app.Db.Record(2).SetFaculaVertex(1, 2, 90 * 128 + 60);
+  app.Db.Record(2).SetFaculaVertex(1, 3, 45 * 128 + 100);
+  app.Db.Record(3).SetFaculaAreaText("17");
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  QSignalSpy stored(&window, &DrawingWindow::FaculaAreaStored);
+
+  // No facular fields: the text stays as it was.
+  window.ShowRecord(3);
+  window.RenderImage(false);
+  QCOMPARE(QString::fromStdString(app.Db.Record(3).FaculaAreaText()), QString("17"));
+  QCOMPARE(stored.count(), 0);
+
+  window.ShowRecord(2);
+  const QImage image = window.RenderImage(false);
+  QVERIFY(window.FaculaPixels() > 0);
+  const int area = QString::fromStdString(app.Db.Record(2).FaculaAreaText()).toInt();
+  QVERIFY(area > 0);
+  QCOMPARE(area, static_cast<int>(FaculaAreaFromPixels(window.FaculaPixels())));
+  QCOMPARE(stored.count(), 1);
+  QVERIFY(CountColour(image, qRgb(255, 200, 200)) > 1000);
+}
+
+void DrawingWindowTest::emptyWorkRecordIsReloadedWithFaculaeVisible() {
+  TestApp app;
+  FillDatabase(app.Db, 2);
+  app.Db.Record(2).SetFacularCount(1);
+  app.Db.Record(2).SetFaculaVertex(1, 1, 0 * 128 + 60);
+  app.Db.Record(2).SetFaculaVertex(1, 2, 90 * 128 + 60);
+  app.Db.Record(2).SetFaculaVertex(1, 3, 45 * 128 + 100);
+  app.Db.CurrentIndex = 2;
+  app.Db.WorkRecord = ObservationRecord{};
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  const QImage first = window.RenderImage(false);
+  QCOMPARE(app.Db.WorkRecord.DateRaw(), app.Db.Record(2).DateRaw());
+  QCOMPARE(app.Db.WorkRecord.FacularCount(), 1);
+  QVERIFY(CountColour(first, qRgb(255, 200, 200)) > 1000);
+  // And on every later paint as well.
+  QVERIFY(CountColour(window.RenderImage(false), qRgb(255, 200, 200)) > 1000);
+}
+
+void DrawingWindowTest::lensShownUntilKeyV() {
+  TestApp app;
+  FillDatabase(app.Db, 1);
+  app.Db.WorkRecord = GroupRecord("Bxo");
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  const QRgb lightBlue = qRgb(160, 160, 255);
+  QVERIFY(window.View().LensesShown);
+  QVERIFY(CountColour(window.RenderImage(false), lightBlue) > 50);
+  ReleaseKey(&window, Qt::Key_V, "v");
+  QVERIFY(!window.View().LensesShown);
+  QCOMPARE(CountColour(window.RenderImage(false), lightBlue), 0);
+  ReleaseKey(&window, Qt::Key_Z, "Z");
+  QVERIFY(CountColour(window.RenderImage(false), lightBlue) > 50);
+  // A class other than B gets its own colour, not light blue.
+  app.Db.WorkRecord = GroupRecord("Dao");
+  QCOMPARE(CountColour(window.RenderImage(false), lightBlue), 0);
+}
+
+void DrawingWindowTest::captionFollowsTheRecord() {
+  TestApp app;
+  FillDatabase(app.Db, 3);
+  DrawingWindow window(app.Ctx);
+  window.ShowRecord(2);
+  QCOMPARE(window.windowTitle(), QString::fromUtf8("Zákres    02.01.2000"));
+  QCOMPARE(app.View.ImageName, window.windowTitle());
+  QCOMPARE(app.Db.CurrentIndex, 2);
+  // Kept for the whole run: a close request is refused until the program allows it.
+  window.show();
+  QVERIFY(!window.close());
+  window.AllowClose();
+  QVERIFY(window.close());
+}
+
+QTEST_MAIN(DrawingWindowTest)
+#include "drawing_window_test.moc"

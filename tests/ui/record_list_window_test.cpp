@@ -1,0 +1,164 @@
+// The record list: regimes, choosing lines by mouse and keys, and the repair of unreadable dates.
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+#include "core/entry/record_list_pages.h"
+#include "drawing_test_records.h"
+#include "ui/drawing/drawing_window.h"
+#include "ui/entry/record_list_window.h"
+
+using namespace ardeno;
+using namespace ardeno::testing;
+
+namespace {
+
+// The window height that gives the list exactly `listLines` + 1 lines.
+int HeightForLines(AppContext& ctx, int listLines) {
+  const RecordListWindow probe(ctx, 400);
+  return 45 + probe.ItemHeight() * (listLines + 1);
+}
+
+void ClickLine(RecordListWindow& list, int line) {
+  QListWidget* box = list.List();
+  const QRect rect = box->visualItemRect(box->item(line));
+  QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+}  // namespace
+
+class RecordListWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void oneRecordOneSelectedLine();
+  void oneRecordMoreThanLinesPages();
+  void clickOnFirstLineOfAPage();
+  void downArrowOnTheLastLineMovesByOneRecord();
+  void upArrowOnTheFirstLinePagesBack();
+  void unreadableDateRemovedOnce();
+  void lastRecordCommand();
+};
+
+void RecordListWindowTest::oneRecordOneSelectedLine() {
+  TestApp app;
+  FillDatabase(app.Db, 1);
+  RecordListWindow list(app.Ctx, 600);
+  QCOMPARE(list.objectName(), QString("TForm4"));
+  QCOMPARE(list.List()->count(), 1);
+  QCOMPARE(list.SelectedLine(), 0);
+  QVERIFY(!list.ScrollBar()->isEnabled());
+  QCOMPARE(list.List()->item(0)->text(), QString("    1     01 01 2000"));
+}
+
+void RecordListWindowTest::oneRecordMoreThanLinesPages() {
+  TestApp app;
+  const int lines = 20;
+  const int height = HeightForLines(app.Ctx, lines);
+  FillDatabase(app.Db, lines + 1);
+  RecordListWindow list(app.Ctx, height);
+  QCOMPARE(list.ListLines(), lines);
+  QVERIFY(list.IsPaged());
+  QVERIFY(list.ScrollBar()->isEnabled());
+  QCOMPARE(list.ScrollBar()->value(), list.ScrollBar()->maximum());
+  QCOMPARE(list.List()->count(), lines + 1);
+  QVERIFY(list.List()->item(0)->text().startsWith("    1 "));
+  QVERIFY(list.List()->item(lines)->text().startsWith(QString("%1 ").arg(lines + 1, 5)));
+  QCOMPARE(list.SelectedLine(), lines);
+}
+
+void RecordListWindowTest::clickOnFirstLineOfAPage() {
+  TestApp app;
+  const int height = HeightForLines(app.Ctx, 25);
+  FillDatabase(app.Db, 600);
+  DrawingWindow drawing(app.Ctx);
+  RecordListWindow list(app.Ctx, height);
+  list.SetDrawingWindow(&drawing);
+  list.show();
+  QCOMPARE(list.ListLines(), 25);
+  list.ScrollBar()->setValue(500);
+  QCOMPARE(app.Db.CurrentIndex, 600);  // scrolling alone does not choose
+  ClickLine(list, 0);
+  QCOMPARE(app.Db.CurrentIndex, 475);
+  QCOMPARE(app.Db.WorkRecord, app.Db.Record(475));
+  const QString caption = QString::fromStdString(DrawingCaption(app.Db.Record(475)));
+  QCOMPARE(drawing.windowTitle(), caption);
+  QCOMPARE(app.View.ImageName, caption);
+}
+
+void RecordListWindowTest::downArrowOnTheLastLineMovesByOneRecord() {
+  TestApp app;
+  const int height = HeightForLines(app.Ctx, 25);
+  FillDatabase(app.Db, 600);
+  RecordListWindow list(app.Ctx, height);
+  list.ScrollBar()->setValue(500);
+  QCOMPARE(list.SelectedLine(), 25);
+  QTest::keyClick(list.List(), Qt::Key_Down);
+  QCOMPARE(list.ScrollBar()->value(), 501);
+  QCOMPARE(app.Db.CurrentIndex, 501);
+  QCOMPARE(list.SelectedLine(), 25);
+  // On the last record of the database nothing moves.
+  list.ScrollBar()->setValue(600);
+  QTest::keyClick(list.List(), Qt::Key_Down);
+  QCOMPARE(app.Db.CurrentIndex, 600);
+  QCOMPARE(list.ScrollBar()->value(), 600);
+  // Within a page the next line is chosen.
+  list.SelectLine(3);
+  QTest::keyClick(list.List(), Qt::Key_Down);
+  QCOMPARE(app.Db.CurrentIndex, 600 - 25 + 4);
+}
+
+void RecordListWindowTest::upArrowOnTheFirstLinePagesBack() {
+  TestApp app;
+  const int height = HeightForLines(app.Ctx, 25);
+  FillDatabase(app.Db, 600);
+  RecordListWindow list(app.Ctx, height);
+  list.ScrollBar()->setValue(500);
+  list.SelectLine(0);
+  QTest::keyClick(list.List(), Qt::Key_Up);
+  QCOMPARE(list.ScrollBar()->value(), 475);
+  QCOMPARE(app.Db.CurrentIndex, 600);  // the current record is not changed by this key
+}
+
+void RecordListWindowTest::unreadableDateRemovedOnce() {
+  TestApp app;
+  FillDatabase(app.Db, 5);
+  app.Db.Record(3).SetDate("31.13.2000");
+  const ObservationRecord fourth = app.Db.Record(4);
+  RecordListWindow list(app.Ctx, 600);
+  QCOMPARE(app.Db.RecordCount, 4);
+  QCOMPARE(app.Msg.ShownMessages.size(), 1);
+  QCOMPARE(app.Msg.ShownMessages.first(), QString::fromUtf8(kDateRepairMessage));
+  QVERIFY(app.Db.DataChanged);
+  QCOMPARE(list.List()->count(), 4);
+  QCOMPARE(app.Db.Record(3), fourth);
+  // Listing again finds nothing more to repair.
+  list.FillList(app.Db.RecordCount);
+  QCOMPARE(app.Msg.ShownMessages.size(), 1);
+  QCOMPARE(app.Db.RecordCount, 4);
+}
+
+void RecordListWindowTest::lastRecordCommand() {
+  TestApp app;
+  const int height = HeightForLines(app.Ctx, 25);
+  FillDatabase(app.Db, 100);
+  RecordListWindow list(app.Ctx, height);
+  list.ScrollBar()->setValue(40);
+  ClickLine(list, 0);
+  QCOMPARE(app.Db.CurrentIndex, 15);
+  list.ShowLastRecord();
+  QCOMPARE(app.Db.CurrentIndex, 100);
+  QCOMPARE(list.ScrollBar()->value(), 100);
+  QCOMPARE(list.SelectedLine(), 25);
+  // A store that grew the database: the list follows the new count.
+  app.Db.Record(101) = DatedRecord({2001, 1, 1});
+  app.Db.RecordCount = 101;
+  list.ShowRecord(101);
+  QCOMPARE(list.ScrollBar()->maximum(), 101);
+  QCOMPARE(app.Db.CurrentIndex, 101);
+}
+
+QTEST_MAIN(RecordListWindowTest)
+#include "record_list_window_test.moc"
