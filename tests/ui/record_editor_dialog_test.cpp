@@ -1,0 +1,238 @@
+// The record editor window on its own: opening in each mode, the count fields, the l/b switch,
+// refusals that keep the window open and the store that closes it.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "core/data/database_ops.h"
+#include "core/entry/editor_texts.h"
+#include "core/text/dates.h"
+#include "scripted_messages.h"
+#include "ui/entry/record_editor.h"
+
+using namespace ardeno;
+
+namespace {
+
+struct Fixture {
+  Fixture() : Ctx{"/tmp", Db, View, Msg, Dialogs} {
+    Db.Records.resize(3 + kExtraCapacity);
+    for (int i = 1; i <= 3; ++i) {
+      ObservationRecord& r = Db.Record(i);
+      r.SetDate(FormatDate({2024, 5, i}));
+      r.SetObserver("Novák");
+      r.SetStation("Ondřejov");
+      r.SetGroupCount(1);
+      r.SetGroupType(1, "Cso");
+      r.SetSpotCount(1, 4);
+      r.SetAngle10(1, 450);
+      r.SetDistance10(1, 500);
+    }
+    Db.RecordCount = Db.RecordCountAtLoad = 3;
+    Db.CurrentIndex = 3;
+    Db.WorkRecord = Db.Record(3);
+    CollectObservers(Db);
+  }
+  Database Db;
+  ViewSettings View;
+  ScriptedMessages Msg;
+  ScriptedDialogs Dialogs;
+  AppContext Ctx;
+};
+
+template <typename T>
+T* Child(QWidget& parent, const char* name) {
+  T* child = parent.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) qFatal("missing child %s", name);
+  return child;
+}
+
+void Type(QWidget& editor, const char* name, const QString& text) {
+  auto* edit = Child<QLineEdit>(editor, name);
+  edit->selectAll();
+  edit->del();
+  if (edit->inputMask().isEmpty()) {
+    QTest::keyClicks(edit, text);
+  } else {
+    edit->setCursorPosition(0);
+    QTest::keyClicks(edit, QString(text).remove('.'));
+  }
+}
+
+void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
+  auto* item = grid->item(row - 1, column - 1);
+  if (item == nullptr) {
+    item = new QTableWidgetItem;
+    grid->setItem(row - 1, column - 1, item);
+  }
+  item->setText(text);
+}
+
+QString Cell(QTableWidget* grid, int row, int column) {
+  auto* item = grid->item(row - 1, column - 1);
+  return item ? item->text() : QString();
+}
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+class RecordEditorDialogTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void newDrawingOpensWithDefaults() {
+    Fixture f;
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    QCOMPARE(editor.objectName(), QStringLiteral("TForm3"));
+    QCOMPARE(editor.windowTitle(), Q(kCaptionNewDrawing));
+    QCOMPARE(Child<QLineEdit>(editor, "Edit3")->text(), QStringLiteral("1200"));
+    QCOMPARE(Child<QLineEdit>(editor, "Edit13")->text(), QStringLiteral("Ondřejov"));
+    QCOMPARE(Child<QComboBox>(editor, "ComboBox1")->currentText(), QStringLiteral("Novák"));
+    QCOMPARE(Child<QLabel>(editor, "Label16")->text(), QStringLiteral("1"));
+    QVERIFY(Child<QLineEdit>(editor, "Edit25")->isHidden());
+    QVERIFY(!Child<QTableWidget>(editor, "StringGrid1")->isEnabled());
+    QCOMPARE(Child<QTableWidget>(editor, "StringGrid1")->horizontalHeaderItem(3)->text(), QStringLiteral("úhel"));
+  }
+
+  void specialAndHeliographicOpenings() {
+    Fixture f;
+    {
+      RecordEditor special(f.Ctx, EditorMode::Special);
+      QCOMPARE(special.windowTitle(), Q(kCaptionSpecial));
+      QVERIFY(!Child<QLineEdit>(special, "Edit25")->isHidden());
+      QCOMPARE(Child<QLineEdit>(special, "Edit25")->text(), Q(kSpecialKind));
+      QCOMPARE(special.palette().color(QPalette::Window), QColor(255, 0, 0));
+    }
+    f.Db.Mode = CoordinateMode::Heliographic;
+    RecordEditor editor(f.Ctx, EditorMode::Correction);
+    auto* grid = Child<QTableWidget>(editor, "StringGrid1");
+    QCOMPARE(grid->horizontalHeaderItem(3)->text(), QStringLiteral("    l "));
+    QVERIFY(grid->isColumnHidden(9) && grid->isColumnHidden(14) && !grid->isColumnHidden(8));
+    QVERIFY(Child<QLineEdit>(editor, "Edit12")->isHidden());
+    QVERIFY(Child<QGroupBox>(editor, "tabulkafak")->isHidden());
+    QVERIFY(Child<QPushButton>(editor, "Helios")->isHidden());
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(Cell(grid, 1, 1), QStringLiteral("Cso"));
+  }
+
+  void groupCountAboveFortyIsCutWithAMessage() {
+    Fixture f;
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    auto* grid = Child<QTableWidget>(editor, "StringGrid1");
+    Type(editor, "Edit11", "45");
+    QCOMPARE(f.Msg.ShownMessages, QStringList{Q(kMsgMaxGroups)});
+    QCOMPARE(Child<QLineEdit>(editor, "Edit11")->text(), QStringLiteral("40"));
+    QCOMPARE(grid->rowCount(), 40);
+    QVERIFY(grid->isEnabled());
+    QCOMPARE(Cell(grid, 40, 2), QStringLiteral("0"));
+    Type(editor, "Edit11", "0");
+    QVERIFY(!grid->isEnabled());
+    QCOMPARE(grid->rowCount(), 1);
+  }
+
+  void refusalKeepsTheWindowAndSelectsTheFaultyCell() {
+    Fixture f;
+    const Database before = f.Db;
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    editor.show();
+    Type(editor, "MaskEdit1", "20.05.2024");
+    Type(editor, "Edit11", "1");
+    auto* grid = Child<QTableWidget>(editor, "StringGrid1");
+    SetCell(grid, 1, 1, "Dkc");
+    SetCell(grid, 1, 9, "71");
+    Child<QPushButton>(editor, "ukoncit")->click();
+    QVERIFY(!editor.Stored());
+    QVERIFY(editor.isVisible());
+    QCOMPARE(f.Msg.ShownMessages, QStringList{Q(kMsgRotationNumber)});
+    QCOMPARE(grid->currentRow(), 0);
+    QCOMPARE(grid->currentColumn(), 8);
+    QCOMPARE(f.Db.Records, before.Records);
+    QCOMPARE(f.Db.RecordCount, 3);
+  }
+
+  void storeClosesAndAppendsTheRecord() {
+    Fixture f;
+    int notified = 0;
+    f.Ctx.RecordsChanged = [&notified] { ++notified; };
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    editor.show();
+    Type(editor, "MaskEdit1", "20.05.2024");
+    Type(editor, "Edit3", "705");
+    Type(editor, "Edit11", "2");
+    auto* grid = Child<QTableWidget>(editor, "StringGrid1");
+    SetCell(grid, 1, 1, "dkc");
+    SetCell(grid, 1, 4, "12,5");
+    SetCell(grid, 1, 5, "62.5");
+    SetCell(grid, 1, 6, "10");
+    SetCell(grid, 2, 1, "Axx");
+    SetCell(grid, 2, 4, "j");
+    Child<QPushButton>(editor, "ukoncit")->click();
+    QVERIFY2(editor.Stored(), qPrintable(f.Msg.ShownMessages.join('|')));
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+    QCOMPARE(notified, 1);
+    QCOMPARE(f.Db.RecordCount, 4);
+    const ObservationRecord& stored = f.Db.Record(f.Db.CurrentIndex);
+    QCOMPARE(stored.Date(), std::string("20.05.2024"));
+    QCOMPARE(stored.TimeUT(), 705);
+    QCOMPARE(stored.GroupType(1), std::string("Dkc"));
+    QCOMPARE(stored.Angle10(1), 125);
+    QCOMPARE(stored.Area(1), 204);
+    QCOMPARE(stored.Angle10(2), kSouthMarkerAngle10);
+    QCOMPARE(Cell(grid, 1, 4), QStringLiteral("12.5"));
+  }
+
+  void heliosSwitchNeedsADateAndConvertsTheRows() {
+    Fixture f;
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    auto* helios = Child<QPushButton>(editor, "Helios");
+    auto* grid = Child<QTableWidget>(editor, "StringGrid1");
+    Type(editor, "Edit11", "1");
+    SetCell(grid, 1, 4, "100.0");
+    SetCell(grid, 1, 5, "50.0");
+    helios->click();
+    QCOMPARE(f.Msg.ShownMessages, QStringList{Q(kMsgNoDate)});
+    QVERIFY(!editor.LongitudeLatitudeEntry());
+
+    Type(editor, "MaskEdit1", "20.05.2024");
+    helios->click();
+    QVERIFY(editor.LongitudeLatitudeEntry());
+    QCOMPARE(helios->property("tag").toInt(), 1);
+    QCOMPARE(helios->text(), Q(kHeliosToAngleDistance));
+    QCOMPARE(grid->horizontalHeaderItem(3)->text(), Q(kTitleLongitudeEntry));
+    QVERIFY(grid->isColumnHidden(10));
+    QVERIFY(Child<QGroupBox>(editor, "tabulkafak")->isHidden());
+    QVERIFY(Cell(grid, 1, 4) != QStringLiteral("100.0"));
+    grid->setCurrentCell(0, 5);
+    QVERIFY(!Child<QLabel>(editor, "Label17")->isHidden());
+
+    helios->click();
+    QVERIFY(!editor.LongitudeLatitudeEntry());
+    QVERIFY(qAbs(Cell(grid, 1, 4).toDouble() - 100.0) <= 0.2);
+    QVERIFY(qAbs(Cell(grid, 1, 5).toDouble() - 50.0) <= 0.2);
+    QVERIFY(Child<QLabel>(editor, "Label17")->isHidden());
+  }
+
+  void escapeClosesWithoutStoringAndClearsPhotoEntry() {
+    Fixture f;
+    f.View.PhotoEntryFlag = 1;
+    const Database before = f.Db;
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    QVERIFY(Child<QGroupBox>(editor, "tabulkaskv")->isHidden());
+    editor.show();
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    QVERIFY(!editor.isVisible());
+    QVERIFY(!editor.Stored());
+    QCOMPARE(f.View.PhotoEntryFlag, std::uint8_t{0});
+    QCOMPARE(f.Db.Records, before.Records);
+    QCOMPARE(f.Db.RecordCount, before.RecordCount);
+  }
+};
+
+QTEST_MAIN(RecordEditorDialogTest)
+#include "record_editor_dialog_test.moc"
