@@ -1,0 +1,217 @@
+// The toolbar panels and the view settings the main window keeps: button limits, forwarding to
+// an attached analysis window, hints, and saving a window image.
+#include <QLabel>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+
+#include "core/data/data_file.h"
+#include "scripted_messages.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/toolbar_buttons.h"
+#include "ui/shell/toolbar_panels.h"
+#include "ui/shell/window_image.h"
+
+namespace fs = std::filesystem;
+using namespace ardeno;
+
+namespace {
+
+// An analysis window that offers two of the butterfly operations.
+class FakeButterfly : public QWidget {
+  Q_OBJECT
+ public:
+  QStringList Calls;
+  QObject* Sender = nullptr;
+  int ScrollRange = 0;
+ public slots:
+  void skvrnymotClick(QObject* sender) {
+    Calls << "skvrnymot";
+    Sender = sender;
+  }
+  void fakulemotClick() { Calls << "fakulemot"; }
+  void SetTimeScrollRange(int range) { ScrollRange = range; }
+};
+
+struct Frame {
+  explicit Frame(const fs::path& dir) : Ctx{dir, Db, View, Msg, Dialogs}, Window(Ctx) {
+    ObservationRecord first;
+    first.SetDate("01.01.2000");
+    first.SetRadiusWord(125);
+    ObservationRecord last = first;
+    last.SetDate("31.12.2021");  // 8035 days later
+    std::ofstream out(dir / kDataFileName, std::ios::binary);
+    for (const auto* r : {&first, &last}) {
+      out.write(reinterpret_cast<const char*>(r->Bytes.data()), kRecordSize);
+    }
+    out.close();
+    Window.Start(QSize(1600, 1000));
+  }
+  QToolButton* Button(const char* name) { return Window.Toolbar()->Button(name); }
+  Database Db;
+  ViewSettings View;
+  ScriptedMessages Msg;
+  ScriptedDialogs Dialogs;
+  AppContext Ctx;
+  MainWindow Window;
+};
+
+}  // namespace
+
+class ShellToolbarTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { QVERIFY(m_dir.isValid()); }
+  void ButterflyButtonsStopAtTheirBounds();
+  void FaculaeWidthOnlyWithFaculaeShown();
+  void CompressionButtonsAndDaySpan();
+  void AreaMultipleTogglesCaptionAndValue();
+  void ForwardsToTheAttachedWindowAndRestoresBasicPanel();
+  void CommandsNotBuiltYetSayComingSoon();
+  void HintsGoToTheMiddleStatusPanel();
+  void CorrectionWithoutChosenRecordOnlyShowsMessage();
+  void WindowImageIsSavedAsJpgOnYes();
+
+ private:
+  QTemporaryDir m_dir;
+};
+
+void ShellToolbarTest::ButterflyButtonsStopAtTheirBounds() {
+  Frame f(m_dir.path().toStdString());
+  FakeButterfly butterfly;
+  f.Window.Toolbar()->ShowPanel(kButterflyPanel, &butterfly);
+  QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString(kButterflyPanel));
+  f.View.ButterflyTimeFactor = 1;
+  f.Button("vlevo")->click();
+  QCOMPARE(f.View.ButterflyTimeFactor, std::uint16_t(1));
+  for (int i = 0; i < 6; ++i) f.Button("vpravo")->click();
+  QCOMPARE(f.View.ButterflyTimeFactor, std::uint16_t(16));
+  QCOMPARE(butterfly.ScrollRange, 16 * 1000 + 1000);
+  f.View.ButterflyHeightScale = 9;
+  f.Button("vetsi")->click();
+  QCOMPARE(f.View.ButterflyHeightScale, 9);
+  f.View.ButterflyHeightScale = 1;
+  f.Button("mensi")->click();
+  QCOMPARE(f.View.ButterflyHeightScale, 1);
+  f.Button("vetsi")->click();
+  QCOMPARE(f.View.ButterflyHeightScale, 2);
+}
+
+void ShellToolbarTest::FaculaeWidthOnlyWithFaculaeShown() {
+  Frame f(m_dir.path().toStdString());
+  FakeButterfly butterfly;
+  f.Window.Toolbar()->ShowPanel(kButterflyPanel, &butterfly);
+  f.Button("skvrny")->setChecked(true);
+  f.Button("sirfakule")->click();
+  QCOMPARE(f.View.FaculaeWidthFlag, std::uint16_t(0));
+  QVERIFY(!f.Button("sirfakule")->isChecked());
+  f.Button("fakule")->setChecked(true);
+  f.Button("sirfakule")->click();
+  QCOMPARE(f.View.FaculaeWidthFlag, std::uint16_t(1));
+  QVERIFY(f.Button("sirfakule")->isChecked());
+  f.Button("skvrfak")->setChecked(true);
+  f.Button("sirfakule")->click();
+  QCOMPARE(f.View.FaculaeWidthFlag, std::uint16_t(0));
+}
+
+void ShellToolbarTest::CompressionButtonsAndDaySpan() {
+  Frame f(m_dir.path().toStdString());
+  QWidget smoothed;
+  f.Window.Toolbar()->ShowPanel(kSmoothedPanel, &smoothed);
+  f.View.SmoothCompression = 16;
+  f.Button("zmensit")->click();
+  QCOMPARE(f.View.SmoothCompression, 16);
+  // More than 8000 days at compression 1 would be too wide: it stays at 2.
+  f.View.SmoothCompression = 1;
+  f.Button("rozsirit")->click();
+  QCOMPARE(f.View.DaySpan, 8035);
+  QCOMPARE(f.View.SmoothCompression, 2);
+}
+
+void ShellToolbarTest::AreaMultipleTogglesCaptionAndValue() {
+  Frame f(m_dir.path().toStdString());
+  QWidget maps;
+  f.Window.Toolbar()->ShowPanel(kMapsPanel, &maps);
+  QCOMPARE(f.Button("SpeedButton6")->text(), QString("2x"));
+  f.Button("SpeedButton6")->click();
+  QCOMPARE(f.View.AreaMultiple, std::uint16_t(2));
+  QCOMPARE(f.Button("SpeedButton6")->text(), QString("1x"));
+  f.Button("SpeedButton6")->click();
+  QCOMPARE(f.View.AreaMultiple, std::uint16_t(1));
+  QCOMPARE(f.Button("SpeedButton6")->text(), QString("2x"));
+  f.Button("vloztext")->click();
+  QCOMPARE(f.View.InsertTextRequest, 1);
+  QVERIFY(!f.Button("vloztext")->isEnabled());
+  QVERIFY(f.Button("vloztext")->isChecked());
+}
+
+void ShellToolbarTest::ForwardsToTheAttachedWindowAndRestoresBasicPanel() {
+  Frame f(m_dir.path().toStdString());
+  auto* butterfly = new FakeButterfly;
+  f.Window.Toolbar()->ShowPanel(kButterflyPanel, butterfly);
+  f.Button("skvrny")->click();
+  f.Button("fakule")->click();
+  QCOMPARE(butterfly->Calls, (QStringList{"skvrnymot", "fakulemot"}));
+  QCOMPARE(butterfly->Sender, static_cast<QObject*>(&f.Window));
+  // An operation the window does not offer is not reachable.
+  QVERIFY(!f.Button("hranice")->isEnabled());
+  QCOMPARE(f.Button("hranice")->toolTip(), kComingSoonHint);
+  delete butterfly;
+  QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString(kBasicPanel));
+}
+
+void ShellToolbarTest::CommandsNotBuiltYetSayComingSoon() {
+  Frame f(m_dir.path().toStdString());
+  for (const char* name : {"motylek1", "graf", "map", "vysledky1", "Ulozkresy"}) {
+    QAction* action = f.Window.Action(name);
+    QVERIFY2(action != nullptr, name);
+    QVERIFY2(!action->isEnabled(), name);
+    QCOMPARE(action->statusTip(), kComingSoonHint);
+  }
+  QVERIFY(!f.Button("mapyz")->isEnabled());
+  for (const char* name : {"novy", "zvlastni", "oprava", "posledni1", "ulozitdat", "napoveda"}) {
+    QVERIFY2(f.Window.Action(name)->isEnabled(), name);
+  }
+  QVERIFY(f.Button("novyzakres")->isEnabled());
+}
+
+void ShellToolbarTest::HintsGoToTheMiddleStatusPanel() {
+  Frame f(m_dir.path().toStdString());
+  QStatusTipEvent tip(f.Button("ulozit")->statusTip());
+  QApplication::sendEvent(&f.Window, &tip);
+  QCOMPARE(f.Window.StatusPanel(1)->text(), QString("Uložit data"));
+  QCOMPARE(f.Window.StatusPanel(2)->text(), QString("Upraveno  05.01.2020"));
+}
+
+void ShellToolbarTest::CorrectionWithoutChosenRecordOnlyShowsMessage() {
+  Frame f(m_dir.path().toStdString());
+  f.Db.CurrentIndex = 0;
+  f.Window.Action("oprava")->trigger();
+  QCOMPARE(f.Msg.ShownMessages, QStringList{"Oprava až po kliknutí na záznam ve výběru  "});
+  QVERIFY(f.Window.Action("oprava")->isEnabled());
+}
+
+void ShellToolbarTest::WindowImageIsSavedAsJpgOnYes() {
+  const fs::path folder = m_dir.path().toStdString();
+  Frame f(folder);
+  QWidget child;
+  child.resize(205, 120);
+  f.View.ImageName = "Motýlek_s_dlouhým_jménem_navíc";
+  const fs::path expected = WindowImagePath(folder, f.View.ImageName);
+  f.Dialogs.Confirmations = {false};
+  QVERIFY(!SaveWindowImage(f.Ctx, &child, true));
+  QVERIFY(!fs::exists(expected));
+  f.Dialogs.Confirmations = {true};
+  QVERIFY(SaveWindowImage(f.Ctx, &child, true));
+  QCOMPARE(QString::fromStdU16String(expected.filename().u16string()),
+           QString("Motýlek_s_dlouhým_jm.jpg"));
+  const QImage saved(QString::fromStdU16String(expected.u16string()), "JPG");
+  QCOMPARE(saved.size(), QSize(200, 120));
+  QVERIFY(f.Msg.Shown.isEmpty());
+}
+
+QTEST_MAIN(ShellToolbarTest)
+#include "shell_toolbar_test.moc"
