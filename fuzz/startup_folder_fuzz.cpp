@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     start = end + 1;
   }
   const StartupInputs inputs = ReadStartupInputs(fuzz::FuzzFolder(), CalendarDate{1983, 6, 1});
-  if (inputs.Corona.CoronaByteCount != static_cast<int>(inputs.Corona.CoronaDays.size()) ||
+  const int coronaBytes = inputs.Corona.FolderFound ? static_cast<int>(inputs.Corona.CoronaDays.size()) : 1;
+  if (inputs.Corona.CoronaByteCount != coronaBytes ||
       inputs.SidcDaily.YearsFound > 2 || !(inputs.Zoom > 1.0f && inputs.Zoom < 2.0f)) {
     __builtin_trap();
   }

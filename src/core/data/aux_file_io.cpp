@@ -8,6 +8,15 @@
 
 namespace ardeno {
 
+std::string_view NextTextLine(std::string_view text, std::size_t& position) {
+  const std::size_t start = std::min(position, text.size());
+  std::size_t end = text.find_first_of("\r\n", start);
+  if (end == std::string_view::npos) end = text.size();
+  position = end + 1;
+  if (end < text.size() && text[end] == '\r' && position < text.size() && text[position] == '\n') ++position;
+  return text.substr(start, end - start);
+}
+
 std::string UnreadableFileMessage(const std::string& shownName, const std::error_code& reason) {
   return "Soubor " + shownName + " nelze přečíst" + (reason ? ": " + FileErrorText(reason) : "") + ".";
 }

@@ -35,6 +35,10 @@ std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file, const st
                                      std::uintmax_t maxBytes = kMaxAuxFileBytes,
                                      bool refuseLarger = true);
 
+// The line starting at `position` (without its end) and moves `position` past the end; lines
+// end with CR LF, LF or CR, as the files come from different systems.
+std::string_view NextTextLine(std::string_view text, std::size_t& position);
+
 // "Soubor X nelze přečíst: <reason>." (the reason left out when there is none)
 std::string UnreadableFileMessage(const std::string& shownName, const std::error_code& reason = {});
 

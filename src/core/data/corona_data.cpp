@@ -77,18 +77,11 @@ std::string YearFileName(int year) { return "Hr" + std::to_string(year) + ".csv"
 
 CoronaFileReport AppendCoronaYear(std::string_view fileText, CoronaData& data) {
   CoronaFileReport report;
-  std::size_t start = 0;
+  std::size_t position = 0;
   int lineNumber = 0;
-  while (start < fileText.size() && report.RowsAdded < kCoronaMaxDaysPerYear) {
-    std::size_t end = fileText.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = fileText.size();
-    const std::string_view line = fileText.substr(start, end - start);
+  while (position < fileText.size() && report.RowsAdded < kCoronaMaxDaysPerYear) {
+    const std::string_view line = NextTextLine(fileText, position);
     ++lineNumber;
-    start = end + 1;
-    if (end < fileText.size() && fileText[end] == '\r' && start < fileText.size() &&
-        fileText[start] == '\n') {
-      ++start;
-    }
     const auto [numbers, hasBadToken] = ReadLineNumbers(line);
     if (hasBadToken && report.BadLines++ == 0) report.FirstBadLine = lineNumber;
     if (numbers.empty()) continue;  // a blank line is no day

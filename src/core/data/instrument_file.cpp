@@ -13,14 +13,10 @@ Instrument DefaultInstrument() { return {"", "Přístroj", "80", "18", "1350", "
 
 Instrument InstrumentFromText(std::string_view bytes) {
   Instrument lines;
-  std::size_t start = 0;
-  for (int i = 0; i < kInstrumentLines && start < bytes.size(); ++i) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    std::string_view line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines[static_cast<std::size_t>(i)] = Cp1250ToUtf8(line);
-    start = end + 1;
+  std::size_t position = 0;
+  for (auto& line : lines) {
+    if (position >= bytes.size()) break;
+    line = Cp1250ToUtf8(NextTextLine(bytes, position));
   }
   return lines;
 }

@@ -59,19 +59,15 @@ SidcSeries ParseSeries(std::string_view text, std::uintmax_t fileSize, int lineB
   series.LineCount = static_cast<int>(
       std::min<std::uintmax_t>(fileSize / static_cast<std::uintmax_t>(lineBytes), kSidcSeriesMaxLines));
   series.Values.assign(static_cast<std::size_t>(series.LineCount) * 3, 0);
-  std::size_t start = 0;
-  for (int line = 0; line < series.LineCount && start < text.size(); ++line) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view row = text.substr(start, end - start);
-    if (!row.empty() && row.back() == '\r') row.remove_suffix(1);
+  std::size_t position = 0;
+  for (std::size_t line = 0; line < static_cast<std::size_t>(series.LineCount) && position < text.size(); ++line) {
+    const std::string_view row = NextTextLine(text, position);
     for (std::size_t v = 0; v < columns.size(); ++v) {
       const auto& column = columns[v];
       const std::string_view field =
           column.Start < row.size() ? row.substr(column.Start, column.Width) : std::string_view{};
-      series.Values[static_cast<std::size_t>(line) * 3 + v] = ToCell(RealField(field) * factor);
+      series.Values[line * 3 + v] = ToCell(RealField(field) * factor);
     }
-    start = end + 1;
   }
   return series;
 }

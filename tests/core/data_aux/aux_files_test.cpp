@@ -85,6 +85,12 @@ TEST(InstrumentFile, ShortFileAndLineBreaksInsideFields) {
   EXPECT_EQ(partial[1], "Coelostat");
   EXPECT_EQ(partial[2], "") << "lines the file lacks are empty, not the defaults";
 
+  folder.Write(kInstrumentFileName, "Stanice\rRefraktor\r\r80\r");
+  const Instrument crOnly = ReadInstrument(folder.Path());
+  EXPECT_EQ(crOnly[1], "Refraktor") << "CR alone ends a line too";
+  EXPECT_EQ(crOnly[2], "");
+  EXPECT_EQ(crOnly[3], "80");
+
   Instrument withBreak = DefaultInstrument();
   withBreak[0] = "two\r\nlines";
   ASSERT_FALSE(WriteInstrument(folder.Path(), withBreak).has_value());
