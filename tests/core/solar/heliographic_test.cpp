@@ -29,7 +29,8 @@ std::vector<SolarEphemeris> SampleMoments() {
   std::vector<SolarEphemeris> moments;
   for (int year : {1975, 1998, 2021}) {
     for (int month : {1, 3, 6, 9, 10, 12}) {
-      moments.push_back(Ephemeris({year, month, 7 + month}, static_cast<std::uint16_t>(month * 100 + 15)));
+      const auto timeUT = static_cast<std::uint16_t>(month * 100 + 15);
+      moments.push_back(Ephemeris({year, month, 7 + month}, timeUT));
     }
   }
   return moments;
@@ -89,6 +90,22 @@ TEST_P(DamagedDistance, PastTheLimbCountsAsOnTheLimb) {
 
 INSTANTIATE_TEST_SUITE_P(Distances, DamagedDistance,
                          ::testing::Values(1250.5, 1251.0, 1300.0, 2000.0, 65535.0));
+
+TEST(PolarToHeliographic, PoleOnTheLimbWithAnUntiltedAxis) {
+  // With B0 = 0 the north pole sits on the limb straight up the axis, where the longitude's
+  // fraction is 0 / 0: it is the pole on the central meridian, not NaN.
+  SolarEphemeris eph;
+  eph.EphP = 15;
+  eph.EphL0 = 100;
+  const auto pole = PolarToHeliographic(eph, 150, kStandardRadius10);
+  ASSERT_TRUE(IsFinite(pole));
+  EXPECT_NEAR(pole.HelioLatitude, 90, 1e-6);
+  EXPECT_EQ(pole.CentralMeridianDistance, 0);
+  EXPECT_EQ(pole.HelioLongitude, 100);
+  const auto southPole = PolarToHeliographic(eph, 1950, kStandardRadius10);
+  ASSERT_TRUE(IsFinite(southPole));
+  EXPECT_NEAR(southPole.HelioLatitude, -90, 1e-6);
+}
 
 TEST(HeliographicToPolar, RoundTripsOverTheVisibleDisk) {
   // The editor stores typed l, b as Angle10 = PolarAngle * 10 and Distance10 = PolarDistance * 10
