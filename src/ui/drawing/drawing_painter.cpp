@@ -32,11 +32,13 @@ class DrawingCanvas {
 
   int S(int v) const { return m_view.Scale.S(v); }
   void UseFont(bool serif, int nominalSize) {
+    const int key = nominalSize * 2 + (serif ? 1 : 0);
+    if (key == m_fontKey) return;
+    m_fontKey = key;
     m_p.setFont(DrawingFont(serif, m_view.Scale.F(nominalSize)));
+    m_ascent = m_p.fontMetrics().ascent();
   }
-  void Text(int x, int y, const QString& text) {
-    m_p.drawText(S(x), S(y) + m_p.fontMetrics().ascent(), text);
-  }
+  void Text(int x, int y, const QString& text) { m_p.drawText(S(x), S(y) + m_ascent, text); }
   void RightText(int x, int y, const std::string& text, int width) {
     Text(x, y, PadToWidth(m_p.fontMetrics(), QString::fromStdString(text), width));
   }
@@ -57,6 +59,8 @@ class DrawingCanvas {
  private:
   QPainter& m_p;
   const DrawingView& m_view;
+  int m_fontKey = -1;
+  int m_ascent = 0;
 };
 
 void DrawHeading(DrawingCanvas& c, const FrameTexts* texts) {
