@@ -16,17 +16,26 @@ namespace {
 constexpr int kListHeightMargin = 130;
 }  // namespace
 
+namespace {
+
+// Places a window that sized itself into the frame, keeping its own client size.
+QMdiSubWindow* AddSizedChild(QMdiArea* area, QWidget* child) {
+  const QSize client = child->size();
+  QMdiSubWindow* frame = area->addSubWindow(child);
+  frame->move(0, 0);
+  frame->show();
+  frame->resize(client + (frame->size() - child->size()));
+  return frame;
+}
+
+}  // namespace
+
 void MainWindow::CreateDataWindows() {
   m_drawing = new DrawingWindow(m_ctx);
-  QMdiSubWindow* drawingFrame = m_mdi->addSubWindow(m_drawing);
-  drawingFrame->move(0, 0);
-  drawingFrame->show();
-
+  AddSizedChild(m_mdi, m_drawing);
   m_list = new RecordListWindow(m_ctx, height() - m_ctx.Scaled(kListHeightMargin));
   m_list->SetDrawingWindow(m_drawing);
-  QMdiSubWindow* listFrame = m_mdi->addSubWindow(m_list);
-  listFrame->move(0, 0);
-  listFrame->show();
+  AddSizedChild(m_mdi, m_list);
   m_drawing->KeepBeside(m_list);
 
   m_ctx.RecordsChanged = [this] { ShowChangedRecords(); };
