@@ -55,7 +55,8 @@ PolarPosition HeliographicToPolar(const SolarEphemeris& eph, float l, float b,
   const double radius = drawingRadius;
 
   const double x = radius * std::cos(br) * std::sin(dl);
-  const double y = radius * std::sin(br) * std::cos(b0) - radius * std::cos(br) * std::sin(b0) * std::cos(dl);
+  const double y =
+      radius * std::sin(br) * std::cos(b0) - radius * std::cos(br) * std::sin(b0) * std::cos(dl);
 
   PolarPosition polar;
   polar.PolarDistance = std::sqrt(x * x + y * y);

@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ForeshorteningCase{1000, 100, 83},
                       // rho = 0.9999 on the limb: finite, about 70.7 times the half area
                       ForeshorteningCase{1250, 100, 3536},
-                      // The limb margin shifts the centre too (rho = -0.0001): 2.5 becomes a hair more, 3.
+                      // The limb margin shifts the centre too (rho = -0.0001): 2.5 grows a hair.
                       ForeshorteningCase{0, 5, 3}));
 
 TEST(DayResults, DamagedDistanceCountsOnTheLimbWithoutNaN) {
