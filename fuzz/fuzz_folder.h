@@ -1,10 +1,11 @@
 #pragma once
 // A program folder of the fuzzing process, emptied before each input is written into it.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace ardeno::fuzz {
 

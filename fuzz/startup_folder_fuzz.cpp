@@ -12,9 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace ardeno;
   static const std::vector<std::string> kFiles{
-      "Zvetsit.zve",       "pristroj.dat",      "Motfakul.dat",       "SIDC/dssn1982.dat",
-      "SIDC/dssn1983.dat", "SIDC/Plochy.txt",   "SIDC/tok-10cm.txt",  "KoronaX/Hr1940.csv",
-      "KoronaX/Hr1941.csv"};
+      "Zvetsit.zve",       "pristroj.dat",       "Motfakul.dat",
+      "SIDC/dssn1982.dat", "SIDC/dssn1983.dat",  "SIDC/Plochy.txt",
+      "SIDC/tok-10cm.txt", "KoronaX/Hr1940.csv", "KoronaX/Hr1941.csv"};
   fuzz::ResetFuzzFolder();
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   std::size_t start = 0;
@@ -25,9 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     start = end + 1;
   }
   const StartupInputs inputs = ReadStartupInputs(fuzz::FuzzFolder(), CalendarDate{1983, 6, 1});
-  const int coronaBytes = inputs.Corona.FolderFound ? static_cast<int>(inputs.Corona.CoronaDays.size()) : 1;
-  if (inputs.Corona.CoronaByteCount != coronaBytes ||
-      inputs.SidcDaily.YearsFound > 2 || !(inputs.Zoom > 1.0f && inputs.Zoom < 2.0f)) {
+  const int coronaBytes =
+      inputs.Corona.FolderFound ? static_cast<int>(inputs.Corona.CoronaDays.size()) : 1;
+  if (inputs.Corona.CoronaByteCount != coronaBytes || inputs.SidcDaily.YearsFound > 2 ||
+      !(inputs.Zoom > 1.0f && inputs.Zoom < 2.0f)) {
     __builtin_trap();
   }
   return 0;

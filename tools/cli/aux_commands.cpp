@@ -40,7 +40,8 @@ int ExportAscii(const std::vector<std::string>& args) {
   }
   int groups = 0;
   for (int i = 1; i <= db.RecordCount; ++i) groups += db.Record(i).GroupCount();
-  std::cout << "Zapsáno: " << (folder / kAsciiExportFileName).string() << ", skupin: " << groups << "\n";
+  std::cout << "Zapsáno: " << (folder / kAsciiExportFileName).string() << ", skupin: " << groups
+            << "\n";
   return 0;
 }
 
@@ -60,11 +61,12 @@ int Inputs(const std::vector<std::string>& args) {
     std::cout << "Přístroj " << i + 1 << ": " << inputs.InstrumentLines[i] << "\n";
   }
   std::cout << "Motfakul.dat: " << (inputs.Supplementary.Present() ? "ano" : "ne") << "\n"
-            << "SIDC roky: " << inputs.SidcDaily.YearsFound << ", dnů: " << inputs.SidcDaily.DaysFilled << "\n"
+            << "SIDC roky: " << inputs.SidcDaily.YearsFound
+            << ", dnů: " << inputs.SidcDaily.DaysFilled << "\n"
             << "SIDC plochy, řádků: " << inputs.SidcAreas.LineCount << "\n"
             << "SIDC tok 10 cm, řádků: " << inputs.RadioFlux.LineCount << "\n"
-            << "Koróna, roků: " << inputs.Corona.YearsRead << ", bajtů: " << inputs.Corona.CoronaByteCount
-            << "\n";
+            << "Koróna, roků: " << inputs.Corona.YearsRead
+            << ", bajtů: " << inputs.Corona.CoronaByteCount << "\n";
   for (const auto& message : inputs.Messages) std::cerr << message << "\n";
   return inputs.Messages.empty() ? 0 : 1;
 }

@@ -38,19 +38,21 @@ bool HasAuxiliarySpot(const ObservationRecord& record, int k) {
 std::string GroupLine(const ObservationRecord& record, int k, const CalendarDate& date,
                       const SolarEphemeris& eph) {
   const auto group = PolarToHeliographic(eph, record.Angle10(k), record.Distance10(k));
-  std::string line = DateText(date) + " " + TimeText(record.TimeUT()) + " " +
-                     FormatFloat("00", record.RotationGroupNumber(k)) + " " + record.GroupTypeRaw(k) +
-                     " " + FormatFloat("000", group.HelioLongitude) + " " +
-                     FormatFloat(kLatitudePattern, group.HelioLatitude) + " " +
-                     FormatFloat("0000", static_cast<double>(Round(
-                                             record.Area(k) + record.SmallSpots(k) * kExportSmallSpotArea))) +
-                     " ";
+  std::string line =
+      DateText(date) + " " + TimeText(record.TimeUT()) + " " +
+      FormatFloat("00", record.RotationGroupNumber(k)) + " " + record.GroupTypeRaw(k) + " " +
+      FormatFloat("000", group.HelioLongitude) + " " +
+      FormatFloat(kLatitudePattern, group.HelioLatitude) + " " +
+      FormatFloat("0000", static_cast<double>(Round(record.Area(k) +
+                                                    record.SmallSpots(k) * kExportSmallSpotArea))) +
+      " ";
   if (HasAuxiliarySpot(record, k)) {
     const int aux = record.Aux1Position(k);
     const auto spot = PolarToHeliographic(eph, (aux / kAuxPositionAngleUnit) * 10.0,
                                           (aux % kAuxPositionAngleUnit) * 10.0);
-    line += FormatFloat("000", spot.HelioLongitude) + " " + FormatFloat(kLatitudePattern, spot.HelioLatitude) +
-            " " + FormatFloat("0000", record.Aux1Area(k));
+    line += FormatFloat("000", spot.HelioLongitude) + " " +
+            FormatFloat(kLatitudePattern, spot.HelioLatitude) + " " +
+            FormatFloat("0000", record.Aux1Area(k));
   } else {
     line += kNoAuxiliarySpot;
   }

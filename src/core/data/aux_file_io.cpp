@@ -13,12 +13,14 @@ std::string_view NextTextLine(std::string_view text, std::size_t& position) {
   std::size_t end = text.find_first_of("\r\n", start);
   if (end == std::string_view::npos) end = text.size();
   position = end + 1;
-  if (end < text.size() && text[end] == '\r' && position < text.size() && text[position] == '\n') ++position;
+  if (end < text.size() && text[end] == '\r' && position < text.size() && text[position] == '\n')
+    ++position;
   return text.substr(start, end - start);
 }
 
 std::string UnreadableFileMessage(const std::string& shownName, const std::error_code& reason) {
-  return "Soubor " + shownName + " nelze přečíst" + (reason ? ": " + FileErrorText(reason) : "") + ".";
+  return "Soubor " + shownName + " nelze přečíst" + (reason ? ": " + FileErrorText(reason) : "") +
+         ".";
 }
 
 std::optional<std::string> ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
@@ -28,7 +30,8 @@ std::optional<std::string> ReplaceFile(const std::filesystem::path& file, std::s
   const auto failure = [&](const std::error_code& reason) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
-    return "Soubor " + shownName + " nelze zapsat" + (reason ? ": " + FileErrorText(reason) : "") + ".";
+    return "Soubor " + shownName + " nelze zapsat" + (reason ? ": " + FileErrorText(reason) : "") +
+           ".";
   };
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -43,13 +46,15 @@ std::optional<std::string> ReplaceFile(const std::filesystem::path& file, std::s
   return std::nullopt;
 }
 
-std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file, const std::string& shownName,
-                                     std::uintmax_t maxBytes, bool refuseLarger) {
+std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file,
+                                     const std::string& shownName, std::uintmax_t maxBytes,
+                                     bool refuseLarger) {
   std::error_code error;
   const auto status = std::filesystem::status(file, error);
   if (status.type() == std::filesystem::file_type::not_found) return std::nullopt;
   if (error) throw AuxFileError(UnreadableFileMessage(shownName, error));
-  if (!std::filesystem::is_regular_file(status)) throw AuxFileError(UnreadableFileMessage(shownName));
+  if (!std::filesystem::is_regular_file(status))
+    throw AuxFileError(UnreadableFileMessage(shownName));
   FileBytes result;
   result.FileSize = std::filesystem::file_size(file, error);
   if (error) throw AuxFileError(UnreadableFileMessage(shownName, error));
@@ -57,7 +62,9 @@ std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file, const st
     throw AuxFileError("Soubor " + shownName + " je příliš velký, nelze ho přečíst.");
   }
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw AuxFileError(UnreadableFileMessage(shownName, std::error_code(errno, std::generic_category())));
+  if (!in)
+    throw AuxFileError(
+        UnreadableFileMessage(shownName, std::error_code(errno, std::generic_category())));
   const auto wanted = static_cast<std::size_t>(std::min(result.FileSize, maxBytes));
   result.Bytes.resize(wanted);
   in.read(result.Bytes.data(), static_cast<std::streamsize>(wanted));

@@ -24,14 +24,15 @@ class AuxFileError : public std::runtime_error {
 inline constexpr std::uintmax_t kMaxAuxFileBytes = 16u * 1024u * 1024u;
 
 struct FileBytes {
-  std::string Bytes;          // at most maxBytes from the start of the file
+  std::string Bytes;            // at most maxBytes from the start of the file
   std::uintmax_t FileSize = 0;  // the whole file's size
 };
 
 // Nothing when the file does not exist; throws AuxFileError when it exists but cannot be read or
 // is larger than kMaxAuxFileBytes while `refuseLarger` is set. `shownName` names the file in the
 // message ("SIDC/Plochy.txt").
-std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file, const std::string& shownName,
+std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file,
+                                     const std::string& shownName,
                                      std::uintmax_t maxBytes = kMaxAuxFileBytes,
                                      bool refuseLarger = true);
 

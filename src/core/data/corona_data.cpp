@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cstdlib>
 #include <optional>
-#include <utility>
 
 #include "core/data/aux_file_io.h"
 
@@ -41,13 +40,16 @@ LineNumbers ReadLineNumbers(std::string_view line) {
       result.HasBadToken = true;
     }
     // A line holds at most 80 numbers; what follows is not part of the day.
-    if (numbers.size() < static_cast<std::size_t>(kCoronaMaxNumbersPerLine)) numbers.push_back(value);
+    if (numbers.size() < static_cast<std::size_t>(kCoronaMaxNumbersPerLine))
+      numbers.push_back(value);
     i = end;
   }
   return result;
 }
 
-std::uint8_t StoredByte(long long value) { return static_cast<std::uint8_t>(std::llabs(value) % 256); }
+std::uint8_t StoredByte(long long value) {
+  return static_cast<std::uint8_t>(std::llabs(value) % 256);
+}
 
 std::array<std::uint8_t, kCoronaRowBytes> DayRow(const std::vector<long long>& numbers) {
   std::array<std::uint8_t, kCoronaRowBytes> row{};
@@ -59,7 +61,9 @@ std::array<std::uint8_t, kCoronaRowBytes> DayRow(const std::vector<long long>& n
   }
   // The sectors are the last 72 numbers; a shorter line fills sectors from the first, never
   // reusing its first six numbers.
-  const std::size_t firstSector = std::max<std::size_t>(kHeaderNumbers, count > 72 ? count - 72 : 0);
+  const std::size_t sectors = kCoronaSectors;
+  const std::size_t firstSector =
+      std::max<std::size_t>(kHeaderNumbers, count > sectors ? count - sectors : 0);
   for (std::size_t i = firstSector; i < count; ++i) {
     row[kHeaderNumbers + (i - firstSector)] = StoredByte(numbers[i]);
   }
@@ -122,9 +126,10 @@ CoronaData LoadCoronaData(const std::filesystem::path& progDir) {
     badLines += report.BadLines;
   }
   if (badLines > 0) {
-    data.Messages.push_back("Data koróny: " + firstBad +
-                            " je hodnota, která není celé číslo; byla čtena jako 0 (řádků s chybou: " +
-                            std::to_string(badLines) + ").");
+    data.Messages.push_back(
+        "Data koróny: " + firstBad +
+        " je hodnota, která není celé číslo; byla čtena jako 0 (řádků s chybou: " +
+        std::to_string(badLines) + ").");
   }
   data.CoronaByteCount = static_cast<int>(data.CoronaDays.size());
   return data;

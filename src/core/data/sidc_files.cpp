@@ -41,26 +41,29 @@ double RealField(std::string_view field) {
   while (!field.empty() && static_cast<unsigned char>(field.back()) <= ' ') field.remove_suffix(1);
   if (!field.empty() && field.front() == '+') field.remove_prefix(1);
   double value = 0.0;
-  const auto [rest, error] = std::from_chars(field.data(), field.data() + field.size(), value,
-                                             std::chars_format::fixed);
-  if (error != std::errc() || rest != field.data() + field.size() || !std::isfinite(value)) return 0.0;
+  const auto [rest, error] =
+      std::from_chars(field.data(), field.data() + field.size(), value, std::chars_format::fixed);
+  if (error != std::errc() || rest != field.data() + field.size() || !std::isfinite(value))
+    return 0.0;
   return value;
 }
 
 // Negative values (the centre's mark for a missing day) and overflows cannot be a u16 count.
 std::uint16_t ToCell(double value) {
-  const auto rounded = Round(std::clamp(value, 0.0, double{std::numeric_limits<std::uint16_t>::max()}));
+  const auto rounded =
+      Round(std::clamp(value, 0.0, double{std::numeric_limits<std::uint16_t>::max()}));
   return static_cast<std::uint16_t>(rounded);
 }
 
 SidcSeries ParseSeries(std::string_view text, std::uintmax_t fileSize, int lineBytes,
                        const std::array<Column, 3>& columns, double factor) {
   SidcSeries series;
-  series.LineCount = static_cast<int>(
-      std::min<std::uintmax_t>(fileSize / static_cast<std::uintmax_t>(lineBytes), kSidcSeriesMaxLines));
+  series.LineCount = static_cast<int>(std::min<std::uintmax_t>(
+      fileSize / static_cast<std::uintmax_t>(lineBytes), kSidcSeriesMaxLines));
   series.Values.assign(static_cast<std::size_t>(series.LineCount) * 3, 0);
   std::size_t position = 0;
-  for (std::size_t line = 0; line < static_cast<std::size_t>(series.LineCount) && position < text.size(); ++line) {
+  for (std::size_t line = 0;
+       line < static_cast<std::size_t>(series.LineCount) && position < text.size(); ++line) {
     const std::string_view row = NextTextLine(text, position);
     for (std::size_t v = 0; v < columns.size(); ++v) {
       const auto& column = columns[v];
@@ -113,13 +116,15 @@ int SidcFieldValue(std::string_view field) {
   while (i < field.size() && field[i] == ' ') ++i;
   if (i < field.size() && (field[i] == '-' || field[i] == '+')) ++i;
   int value = 0;
-  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) value = value * 10 + (field[i] - '0');
+  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
+    value = value * 10 + (field[i] - '0');
   return value;
 }
 
 void AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
   const int days = IsLeapYear(year) ? 366 : 365;
-  const auto lineLength = static_cast<std::size_t>(Round(static_cast<double>(fileBytes.size()) / days));
+  const auto lineLength =
+      static_cast<std::size_t>(Round(static_cast<double>(fileBytes.size()) / days));
   const int values = fileBytes.size() < static_cast<std::size_t>(kOneValueLayoutBelowBytes) ? 1 : 3;
   const auto fieldAt = [&](std::size_t offset) {
     return offset < fileBytes.size() ? fileBytes.substr(offset, kFieldWidth) : std::string_view{};

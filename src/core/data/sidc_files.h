@@ -26,8 +26,8 @@ inline constexpr int kFluxLineBytes = 45;
 struct SidcDailyTable {
   // Cells wider than a byte: published daily numbers pass 255 at solar maximum.
   std::vector<std::uint16_t> Cells = std::vector<std::uint16_t>(kSidcDailyCells, 0);
-  int DaysFilled = 0;   // days written so far; the next year starts at cell 3 * DaysFilled
-  int YearsFound = 0;   // year files read (shown on the toolbar button "rv")
+  int DaysFilled = 0;  // days written so far; the next year starts at cell 3 * DaysFilled
+  int YearsFound = 0;  // year files read (shown on the toolbar button "rv")
   std::vector<std::string> Messages;  // Czech texts of year files that could not be read
 };
 

@@ -8,8 +8,8 @@ namespace ardeno {
 
 SupplementaryData ReadSupplementaryData(const std::filesystem::path& progDir) {
   SupplementaryData data;
-  const auto content =
-      ReadAuxFile(progDir / kSupplementaryFileName, kSupplementaryFileName, kSupplementaryDataSize, false);
+  const auto content = ReadAuxFile(progDir / kSupplementaryFileName, kSupplementaryFileName,
+                                   kSupplementaryDataSize, false);
   // The block is taken whole or not at all: a short file is not half a table.
   if (content && content->Bytes.size() == kSupplementaryDataSize) {
     std::copy(content->Bytes.begin(), content->Bytes.end(), data.Bytes.begin());

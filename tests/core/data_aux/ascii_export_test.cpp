@@ -1,3 +1,5 @@
+#include "core/data/ascii_export.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,12 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "core/data/ascii_export.h"
+#include "core/data_aux/temp_folder.h"
 #include "core/solar/ephemeris.h"
 #include "core/solar/heliographic.h"
 #include "core/text/encoding.h"
 #include "core/text/number_format.h"
-#include "core/data_aux/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -29,7 +30,8 @@ Place PlaceOf(const ObservationRecord& record, float longitude, float latitude) 
   const auto polar = HeliographicToPolar(eph, longitude, latitude, 125.0f);
   double angle = std::fmod(polar.PolarAngle, 360.0);
   if (angle < 0) angle += 360.0;
-  return {static_cast<std::uint16_t>(Round(angle * 10)), static_cast<std::uint16_t>(Round(polar.PolarDistance * 10))};
+  return {static_cast<std::uint16_t>(Round(angle * 10)),
+          static_cast<std::uint16_t>(Round(polar.PolarDistance * 10))};
 }
 
 void SetGroup(ObservationRecord& record, int k, const char* type, float longitude, float latitude,
@@ -83,14 +85,14 @@ TEST(AsciiExport, EmptyDatabaseWritesOnlyTheHeader) {
 
 TEST(AsciiExport, LinesFollowTheLayoutRules) {
   ObservationRecord first = Drawing("5.3.2001", 705);
-  SetGroup(first, 1, "Dkc", 123.2f, 3.4f, 150, 2, 7);       // area 150 + 2 * 7.6 = 165.2
-  SetGroup(first, 2, "Bxo", 84.3f, -3.4f, 20, 3, 12);        // 20 + 22.8 = 42.8
+  SetGroup(first, 1, "Dkc", 123.2f, 3.4f, 150, 2, 7);  // area 150 + 2 * 7.6 = 165.2
+  SetGroup(first, 2, "Bxo", 84.3f, -3.4f, 20, 3, 12);  // 20 + 22.8 = 42.8
   first.SetAux1Position(2, 45 * 128 + 60);
   first.SetAux1Area(2, 9);
-  SetGroup(first, 3, "Bxi", 140.0f, 12.0f, 5, 0, 3);        // a B group without auxiliary spot
-  ObservationRecord empty = Drawing("06.03.2001", 1000);   // no groups: no line
+  SetGroup(first, 3, "Bxi", 140.0f, 12.0f, 5, 0, 3);      // a B group without auxiliary spot
+  ObservationRecord empty = Drawing("06.03.2001", 1000);  // no groups: no line
   ObservationRecord late = Drawing("31.12.2001", 2359);
-  SetGroup(late, 1, "", 59.6f, -20.2f, 1234, 0, 99);        // empty class
+  SetGroup(late, 1, "", 59.6f, -20.2f, 1234, 0, 99);  // empty class
 
   Database db = WithRecords({first, empty, late});
   const auto lines = Lines(AsciiExportText(db));
@@ -101,7 +103,8 @@ TEST(AsciiExport, LinesFollowTheLayoutRules) {
   // The auxiliary spot: angle 45 degrees, distance 60 mm, converted at the record's moment.
   const auto eph = Ephemeris(CalendarDate{2001, 3, 5}, 705);
   const auto spot = PolarToHeliographic(eph, 450.0, 600.0);
-  EXPECT_EQ(lines[2], "05:03:2001 07 05 12 Bxo 084 -03 0043 " + FormatFloat("000", spot.HelioLongitude) + " " +
+  EXPECT_EQ(lines[2], "05:03:2001 07 05 12 Bxo 084 -03 0043 " +
+                          FormatFloat("000", spot.HelioLongitude) + " " +
                           FormatFloat(" 00;-00", spot.HelioLatitude) + " 0009");
   EXPECT_EQ(lines[3], "05:03:2001 07 05 03 Bxi 140  12 0005              ");
   EXPECT_EQ(lines[4], "31:12:2001 23 59 99 *** 060 -20 1234              ");

@@ -4,8 +4,8 @@
 #include "core/data/startup_inputs.h"
 #include "core/data/supplementary_data.h"
 #include "core/data/zoom_file.h"
-#include "core/text/encoding.h"
 #include "core/data_aux/temp_folder.h"
+#include "core/text/encoding.h"
 
 namespace ardeno {
 namespace {
@@ -24,19 +24,22 @@ TEST_P(ZoomFileTest, FirstLineGivesZoomWithinOpenBounds) {
   TempFolder folder;
   folder.Write(kZoomFileName, GetParam().FileText);
   EXPECT_FLOAT_EQ(ReadZoom(folder.Path()), GetParam().Zoom);
-  EXPECT_EQ(folder.Read(kZoomFileName), GetParam().FileText) << "an existing file is never rewritten";
+  EXPECT_EQ(folder.Read(kZoomFileName), GetParam().FileText)
+      << "an existing file is never rewritten";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Percentages, ZoomFileTest,
-    ::testing::Values(ZoomCase{"LowerBoundExcluded", "100\r\n", 1.2f},
-                      ZoomCase{"UpperBoundExcluded", "200\r\n", 1.2f},
-                      ZoomCase{"Middle", "150\r\n", 1.5f}, ZoomCase{"JustAboveLower", "101", 1.01f},
-                      ZoomCase{"JustBelowUpper", "199\n2000\n", 1.99f},
-                      ZoomCase{"BlanksAround", "  130 \r\n", 1.3f},
-                      ZoomCase{"NotANumber", "zoom\r\n", 1.2f}, ZoomCase{"NumberWithText", "150%\r\n", 1.2f},
-                      ZoomCase{"Empty", "", 1.2f}, ZoomCase{"Negative", "-150\r\n", 1.2f}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Percentages, ZoomFileTest,
+                         ::testing::Values(ZoomCase{"LowerBoundExcluded", "100\r\n", 1.2f},
+                                           ZoomCase{"UpperBoundExcluded", "200\r\n", 1.2f},
+                                           ZoomCase{"Middle", "150\r\n", 1.5f},
+                                           ZoomCase{"JustAboveLower", "101", 1.01f},
+                                           ZoomCase{"JustBelowUpper", "199\n2000\n", 1.99f},
+                                           ZoomCase{"BlanksAround", "  130 \r\n", 1.3f},
+                                           ZoomCase{"NotANumber", "zoom\r\n", 1.2f},
+                                           ZoomCase{"NumberWithText", "150%\r\n", 1.2f},
+                                           ZoomCase{"Empty", "", 1.2f},
+                                           ZoomCase{"Negative", "-150\r\n", 1.2f}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ZoomFile, MissingFileIsCreatedWithDefaultPercentage) {
   TempFolder folder;

@@ -1,13 +1,14 @@
+#include "core/data/corona_data.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "core/data/corona_data.h"
 #include "core/data/startup_inputs.h"
-#include "core/text/dates.h"
 #include "core/data_aux/temp_folder.h"
+#include "core/text/dates.h"
 
 namespace ardeno {
 namespace {
@@ -23,7 +24,8 @@ std::vector<long long> DayNumbers(const CalendarDate& date, int seed) {
 
 std::string Line(const std::vector<long long>& numbers, const std::string& separator = " ") {
   std::string line;
-  for (std::size_t i = 0; i < numbers.size(); ++i) line += (i ? separator : "") + std::to_string(numbers[i]);
+  for (std::size_t i = 0; i < numbers.size(); ++i)
+    line += (i ? separator : "") + std::to_string(numbers[i]);
   return line + "\r";
 }
 
@@ -113,7 +115,8 @@ TEST(CoronaData, ZeroDateEndsTheFileAndAtMost366Rows) {
 TEST(CoronaData, LineEndsAndBlankLinesDoNotMakeDays) {
   std::string text = YearFile(1952, 3);
   std::string withLf = text;
-  for (std::size_t at = withLf.find('\r'); at != std::string::npos; at = withLf.find('\r', at + 2)) {
+  for (std::size_t at = withLf.find('\r'); at != std::string::npos;
+       at = withLf.find('\r', at + 2)) {
     withLf.insert(at + 1, "\n");
   }
   CoronaData crlf, lf, blanks;
@@ -149,7 +152,8 @@ TEST(CoronaData, ValueThatIsNotAWholeNumberReadsAsZeroAndIsReportedOnce) {
   EXPECT_EQ(data.CoronaDays[2 * kCoronaRowBytes + 6], 0);
   EXPECT_EQ(data.CoronaDays[4 * kCoronaRowBytes + 0], 0);
   ASSERT_EQ(data.Messages.size(), 1u);
-  EXPECT_NE(data.Messages[0].find("KoronaX/Hr1940.csv na řádku 3"), std::string::npos) << data.Messages[0];
+  EXPECT_NE(data.Messages[0].find("KoronaX/Hr1940.csv na řádku 3"), std::string::npos)
+      << data.Messages[0];
   EXPECT_NE(data.Messages[0].find("řádků s chybou: 3"), std::string::npos) << data.Messages[0];
 
   const auto inputs = ReadStartupInputs(folder.Path(), CalendarDate{2026, 1, 1});

@@ -1,3 +1,5 @@
+#include "core/data/sidc_files.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,9 +7,8 @@
 #include <sstream>
 #include <vector>
 
-#include "core/data/sidc_files.h"
-#include "core/text/dates.h"
 #include "core/data_aux/temp_folder.h"
+#include "core/text/dates.h"
 
 namespace ardeno {
 namespace {
@@ -28,8 +29,8 @@ std::vector<DailyNumbers> SilsoYear(int year) {
   while (std::getline(lines, line)) {
     DailyNumbers day{};
     double decimalYear = 0;
-    if (std::sscanf(line.c_str(), "%d;%d;%d;%lf;%d;%d;%d", &day.Date.Year, &day.Date.Month, &day.Date.Day,
-                    &decimalYear, &day.Total, &day.North, &day.South) == 7 &&
+    if (std::sscanf(line.c_str(), "%d;%d;%d;%lf;%d;%d;%d", &day.Date.Year, &day.Date.Month,
+                    &day.Date.Day, &decimalYear, &day.Total, &day.North, &day.South) == 7 &&
         day.Date.Year == year) {
       days.push_back(day);
     }
@@ -44,11 +45,11 @@ std::string YearFile(const std::vector<DailyNumbers>& days, bool threeValues) {
   char line[64];
   for (const auto& d : days) {
     if (threeValues) {
-      std::snprintf(line, sizeof line, "%04d %02d %02d %8.3f%3d %3d %3d\r\n", d.Date.Year, d.Date.Month,
-                    d.Date.Day, d.Date.Year + 0.5, d.Total, d.North, d.South);
+      std::snprintf(line, sizeof line, "%04d %02d %02d %8.3f%3d %3d %3d\r\n", d.Date.Year,
+                    d.Date.Month, d.Date.Day, d.Date.Year + 0.5, d.Total, d.North, d.South);
     } else {
-      std::snprintf(line, sizeof line, "%04d %02d %02d %8.3f%3d\r\n", d.Date.Year, d.Date.Month, d.Date.Day,
-                    d.Date.Year + 0.5, d.Total);
+      std::snprintf(line, sizeof line, "%04d %02d %02d %8.3f%3d\r\n", d.Date.Year, d.Date.Month,
+                    d.Date.Day, d.Date.Year + 0.5, d.Total);
     }
     text += line;
   }
@@ -130,13 +131,13 @@ TEST_P(SidcFieldTest, ReadsAsTheProgramAlwaysHas) {
   EXPECT_EQ(SidcFieldValue(GetParam().Field), GetParam().Value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, SidcFieldTest,
-                         ::testing::Values(FieldCase{"Blanks", "   ", 0}, FieldCase{"MinusOne", " -1", 1},
-                                           FieldCase{"Padded", "  7", 7}, FieldCase{"Three", "286", 286},
-                                           FieldCase{"DigitsThenText", "12a", 12},
-                                           FieldCase{"LineBreak", "4\r\n", 4}, FieldCase{"Letters", "abc", 0},
-                                           FieldCase{"Empty", "", 0}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SidcFieldTest,
+    ::testing::Values(FieldCase{"Blanks", "   ", 0}, FieldCase{"MinusOne", " -1", 1},
+                      FieldCase{"Padded", "  7", 7}, FieldCase{"Three", "286", 286},
+                      FieldCase{"DigitsThenText", "12a", 12}, FieldCase{"LineBreak", "4\r\n", 4},
+                      FieldCase{"Letters", "abc", 0}, FieldCase{"Empty", "", 0}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SidcDaily, TruncatedAndTinyFilesStayInsideTheirBytes) {
   SidcDailyTable table;
@@ -263,8 +264,8 @@ TEST(RadioFlux, PentictonValuesTimesTenAtTheirColumns) {
   char line[64];
   while (lines >> date >> time >> julian >> rotation >> d.Total >> d.North >> d.South) {
     // date and time in columns 1..15, the observed, adjusted and URSI flux at 16, 26 and 37.
-    std::snprintf(line, sizeof line, "%8s %6.6s%6.1f    %6.1f     %6.1f \r\n", date.c_str(), time.c_str(),
-                  d.Total, d.North, d.South);
+    std::snprintf(line, sizeof line, "%8s %6.6s%6.1f    %6.1f     %6.1f \r\n", date.c_str(),
+                  time.c_str(), d.Total, d.North, d.South);
     text += line;
     published.push_back(d);
   }

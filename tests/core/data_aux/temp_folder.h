@@ -1,13 +1,13 @@
 #pragma once
 // A fresh program folder per test, removed afterwards.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace ardeno::testing {
 
