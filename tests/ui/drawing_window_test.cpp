@@ -100,6 +100,10 @@ void DrawingWindowTest::emptyDatabaseDrawsTheFrame() {
   QCOMPARE(image.pixel(100, 120), qRgb(255, 255, 180));
   QCOMPARE(app.Db.RecordCount, 0);
   QVERIFY(!app.Db.WorkRecord.HasDate());
+  // A work record whose date does not parse is drawn as the bare frame too, not a crash.
+  app.Db.WorkRecord.SetDate("31.02.2004");
+  QCOMPARE(window.RenderImage(false).pixel(100, 120), qRgb(255, 255, 180));
+  QCOMPARE(window.FaculaPixels(), 0);
 }
 
 void DrawingWindowTest::specialRecordRedDiskWithoutGroupCircles() {
