@@ -54,6 +54,9 @@ struct RecordInput {
   std::vector<FaculaRowTexts> Faculae;  // Faculae[i - 1] is grid row i
   // Polar mode only: the group grid takes l and b in columns 4, 5 (the Helios switch, tag 1).
   bool LongitudeLatitudeEntry = false;
+  // The header of a photographed drawing: its groups are added from the photograph afterwards,
+  // so a drawing without typed groups is accepted.
+  bool PhotoEntry = false;
 };
 
 enum class EditorGrid { Groups, Faculae };

@@ -139,7 +139,7 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
   // Group types: at least one of the rows holds a listed class. A count that is not a number is
   // reported below as a number field instead.
   const auto groupCount = ParseWholeNumber(input.Header[HeaderField::GroupCount]);
-  if (groupCount) {
+  if (groupCount && !input.PhotoEntry) {
     bool listed = false;
     const std::int64_t rows = std::min<std::int64_t>(*groupCount, kMaxGroups);
     for (int row = 1; row <= rows; ++row) listed = listed || IsListedGroupType(Cell(input.Groups, row, 1));

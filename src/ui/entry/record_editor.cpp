@@ -330,6 +330,7 @@ RecordInput RecordEditor::GatherInput() const {
   RecordInput input;
   input.Mode = m_mode;
   input.LongitudeLatitudeEntry = m_longitudeLatitude;
+  input.PhotoEntry = m_ctx.View.PhotoEntryFlag == 1;
   input.Header[HeaderField::Observer] = m_observer->currentText().toStdString();
   for (int f = 1; f < kHeaderFieldCount; ++f) {
     const auto field = static_cast<HeaderField>(f);

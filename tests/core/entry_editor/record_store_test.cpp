@@ -244,6 +244,20 @@ TEST(StoreRecord, FullDatabaseRefusesAndEmptyDatabaseTakesTheFirstRecord) {
   EXPECT_EQ(empty.Record(1).Observer(), "Novák");
 }
 
+// The groups of a photographed drawing are clicked in after its header is stored.
+TEST(StoreRecord, PhotographedDrawingHeaderIsStoredWithoutGroups) {
+  Database db = MakeEditorDatabase(3);
+  RecordInput input = MakeTypedDrawing();
+  input.Header[HeaderField::GroupCount] = "0";
+  input.Groups.clear();
+  EXPECT_FALSE(StoreRecord(db, input).Stored);
+  input.PhotoEntry = true;
+  const StoreOutcome outcome = StoreRecord(db, input);
+  ASSERT_TRUE(outcome.Stored) << ::testing::PrintToString(outcome.Messages);
+  EXPECT_EQ(db.Record(db.CurrentIndex).GroupCount(), 0);
+  EXPECT_EQ(db.Record(db.CurrentIndex).Date(), "15.04.2024");
+}
+
 TEST(StoreRecord, CorrectionWithoutChosenRecordIsRefused) {
   Database db = MakeEditorDatabase(3);
   db.CurrentIndex = 0;
