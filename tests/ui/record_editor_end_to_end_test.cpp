@@ -163,6 +163,13 @@ class RecordEditorEndToEndTest : public QObject {
 
       window.Action("ulozitdat")->trigger();
       QVERIFY(window.close());
+      // Every paint of the drawing window measures the facular area into the record, so the
+      // record as saved is the one in the database after the window has closed.
+      ObservationRecord saved = run.Db.Record(countBefore + 1);
+      QVERIFY(!saved.FaculaAreaText().empty());
+      saved.SetFaculaAreaText(stored.FaculaAreaText());
+      QCOMPARE(saved.ResultsBlock(), stored.ResultsBlock());
+      stored = run.Db.Record(countBefore + 1);
     }
 
     // The file holds the record byte for byte at its place in date order.
