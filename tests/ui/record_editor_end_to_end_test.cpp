@@ -20,6 +20,7 @@
 #include "core/solar/ephemeris.h"
 #include "core/text/dates.h"
 #include "sample/sample_database.h"
+#include "app_run.h"
 #include "scripted_messages.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/entry/record_editor.h"
@@ -33,14 +34,7 @@ namespace {
 
 constexpr QSize kScreen(1600, 1000);
 
-struct Run {
-  explicit Run(const fs::path& dir) : Ctx{dir, Db, View, Msg, Dialogs} {}
-  Database Db;
-  ViewSettings View;
-  ScriptedMessages Msg;
-  ScriptedDialogs Dialogs;
-  AppContext Ctx;
-};
+using Run = AppRun;
 
 // Runs `fill` on the record editor as soon as it is open modally.
 void WhenEditorOpens(const std::function<void(RecordEditor&)>& fill) {

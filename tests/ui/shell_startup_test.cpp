@@ -14,6 +14,7 @@
 #include "core/data/data_file.h"
 #include "core/data/database.h"
 #include "core/text/dates.h"
+#include "app_run.h"
 #include "scripted_messages.h"
 #include "ui/entry/coordinate_mode_window.h"
 #include "ui/shell/main_window.h"
@@ -25,15 +26,7 @@ namespace {
 
 constexpr QSize kScreen(1600, 1000);
 
-// One application run on a folder: the objects main() owns.
-struct Run {
-  explicit Run(const fs::path& dir) : Ctx{dir, Db, View, Msg, Dialogs} {}
-  Database Db;
-  ViewSettings View;
-  ScriptedMessages Msg;
-  ScriptedDialogs Dialogs;
-  AppContext Ctx;
-};
+using Run = AppRun;
 
 void WriteRecords(const fs::path& dir, const std::vector<ObservationRecord>& records) {
   std::ofstream out(dir / kDataFileName, std::ios::binary);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_registry.h"
+#include "cli/folder_loading.h"
 #include "core/data/ascii_export.h"
 #include "core/data/data_file.h"
 #include "core/data/database.h"
@@ -18,22 +19,10 @@ namespace ardeno::cli {
 namespace {
 
 int ExportAscii(const std::vector<std::string>& args) {
-  if (args.size() != 1) {
-    std::cerr << "Použití: ardeno-cli export-ascii SLOŽKA\n";
-    return 1;
-  }
-  const std::filesystem::path folder = args[0];
   Database db;
-  const LoadReport report = LoadDatabase(db, folder, Today());
-  if (report.Error) {
-    std::cerr << *report.Error << "\n";
-    return 1;
-  }
-  if (!report.FileExisted) {
-    std::cerr << "Ve složce " << folder.string() << " není soubor datax.dat.\n";
-    return 1;
-  }
-  if (report.Warning) std::cerr << *report.Warning << "\n";
+  LoadReport report;
+  if (!LoadExistingFolder(args, "export-ascii SLOŽKA", db, report)) return 1;
+  const std::filesystem::path folder = args[0];
   if (const auto error = WriteAsciiExport(db, folder)) {
     std::cerr << *error << "\n";
     return 1;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/command_registry.h"
+#include "cli/folder_loading.h"
 #include "core/data/data_file.h"
 #include "core/data/database.h"
 #include "core/data/file_error_text.h"
@@ -15,32 +16,10 @@ namespace ardeno::cli {
 
 namespace {
 
-// Loads DIR/datax.dat as the program does at start-up; a missing or unreadable file is an
-// error here, since a script asks about an existing database.
-bool LoadExisting(const std::vector<std::string>& args, const char* usage, Database& db,
-                  LoadReport& report) {
-  if (args.size() != 1) {
-    std::cerr << "Použití: ardeno-cli " << usage << "\n";
-    return false;
-  }
-  const std::filesystem::path folder = args[0];
-  report = LoadDatabase(db, folder, Today());
-  if (report.Error) {
-    std::cerr << *report.Error << "\n";
-    return false;
-  }
-  if (!report.FileExisted) {
-    std::cerr << "Ve složce " << folder.string() << " není soubor datax.dat.\n";
-    return false;
-  }
-  if (report.Warning) std::cerr << *report.Warning << "\n";
-  return true;
-}
-
 int Check(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
-  if (!LoadExisting(args, "check SLOŽKA", db, report)) return 1;
+  if (!LoadExistingFolder(args, "check SLOŽKA", db, report)) return 1;
   std::cout << "Záznamů: " << db.RecordCount << "\n"
             << "První datum: " << db.Record(1).Date() << "\n"
             << "Poslední datum: " << db.Record(db.RecordCount).Date() << "\n"
@@ -52,7 +31,7 @@ int Check(const std::vector<std::string>& args) {
 int Resave(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
-  if (!LoadExisting(args, "resave SLOŽKA", db, report)) return 1;
+  if (!LoadExistingFolder(args, "resave SLOŽKA", db, report)) return 1;
   std::optional<std::string> error;
   if (NeedsCoordinateMode(db)) {
     // No radius chosen yet: the word stays 0 so that the program still asks for it.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/command_registry.h"
+#include "cli/folder_loading.h"
 #include "core/data/data_file.h"
 #include "core/data/database.h"
 #include "core/solar/day_results.h"
@@ -137,22 +138,9 @@ int RunToPolar(const std::vector<std::string>& args) {
 }
 
 int RunDayResults(const std::vector<std::string>& args) {
-  if (args.size() != 1) {
-    std::cerr << "Použití: ardeno-cli dayresults SLOŽKA\n";
-    return 1;
-  }
-  const std::filesystem::path folder = args[0];
   Database db;
-  const LoadReport report = LoadDatabase(db, folder, Today());
-  if (report.Error) {
-    std::cerr << *report.Error << "\n";
-    return 1;
-  }
-  if (!report.FileExisted) {
-    std::cerr << "Ve složce " << folder.string() << " není soubor datax.dat.\n";
-    return 1;
-  }
-  if (report.Warning) std::cerr << *report.Warning << "\n";
+  LoadReport report;
+  if (!LoadExistingFolder(args, "dayresults SLOŽKA", db, report)) return 1;
 
   bool allComputed = true;
   for (int i = 1; i <= db.RecordCount; ++i) {
