@@ -7,6 +7,7 @@
 
 #include "core/data/database.h"
 #include "ui/shell/app_context.h"
+#include "ui/shell/hint_timing.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/message_window.h"
 #include "ui/shell/qt_platform_dialogs.h"
@@ -14,8 +15,9 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Only the name: a display name would be appended to every window caption.
   QApplication::setApplicationName("Ardeno");
-  QApplication::setApplicationDisplayName("Ardeno");
+  QApplication::setStyle(new ardeno::HintTimingStyle);
 
   ardeno::WindowMessages messages;
   std::filesystem::path progDir = std::filesystem::current_path();

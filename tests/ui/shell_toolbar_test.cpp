@@ -176,6 +176,13 @@ void ShellToolbarTest::CommandsNotBuiltYetSayComingSoon() {
     QVERIFY2(f.Window.Action(name)->isEnabled(), name);
   }
   QVERIFY(f.Button("novyzakres")->isEnabled());
+  QCOMPARE(f.Button("mapyz")->toolTip(), kComingSoonHint);
+  // A command disabled while its editor is open gets its own hint back afterwards.
+  QAction* novy = f.Window.Action("novy");
+  novy->setEnabled(false);
+  novy->setEnabled(true);
+  QCOMPARE(f.Button("novyzakres")->toolTip(), QString("Nový  zákres"));
+  QCOMPARE(f.Button("opravazaz")->toolTip(), QString("Oprava  záznamu"));
 }
 
 void ShellToolbarTest::HintsGoToTheMiddleStatusPanel() {

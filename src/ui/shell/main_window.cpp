@@ -49,7 +49,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
   CreateStatusBar();
 }
 
-QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QString& caption) {
+QAction* MainWindow::AddAction(QWidget* menu, const char* name, const QString& caption) {
   auto* action = new QAction(caption, this);
   action->setObjectName(name);
   menu->addAction(action);
@@ -91,16 +91,11 @@ void MainWindow::CreateMenus() {
   AddAction(asymmetry, "asyroz", QStringLiteral("Asymetrie rozdílová"))->setCheckable(true);
   AddAction(asymmetry, "asypo", QStringLiteral("Asymetrie podílová"))->setCheckable(true);
 
-  QMenu* maps = bar->addMenu(QStringLiteral("&Mapy"));
-  maps->setObjectName("mapMenu");
-  AddAction(maps, "map", QStringLiteral("&Mapy"));
-  QMenu* results = bar->addMenu(QStringLiteral("&Výsledky"));
-  results->setObjectName("vysledkyMenu");
-  AddAction(results, "vysledky1", QStringLiteral("&Výsledky"));
-  QMenu* about = bar->addMenu(QStringLiteral("&About"));
-  about->setObjectName("aboutMenu");
-  AddAction(about, "About1", QStringLiteral("&About"));
-  AddAction(about, "napoveda", QStringLiteral("Nápověda"));
+  // Commands of their own on the menu bar: one click runs them.
+  AddAction(bar, "map", QStringLiteral("&Mapy"));
+  AddAction(bar, "vysledky1", QStringLiteral("&Výsledky"));
+  AddAction(bar, "About1", QStringLiteral("&About"));
+  AddAction(bar, "napoveda", QStringLiteral("Nápověda"));
 
   connect(Action("ulozitdat"), &QAction::triggered, this, &MainWindow::SaveData);
   connect(Action("ulozASCI"), &QAction::triggered, this, &MainWindow::SaveAsciiExport);
@@ -133,13 +128,14 @@ void MainWindow::CreateToolbar() {
   m_toolbar = new ToolbarPanels(this);
   addToolBar(m_toolbar);
   connect(m_toolbar, &ToolbarPanels::ButtonClicked, this, &MainWindow::OnToolbarButton);
-  // A basic-panel button works exactly when its menu command does.
+  // A basic-panel button works exactly when its menu command does. Its own hint comes back when
+  // the command is enabled again (the editor disables its command only while it is open).
   for (const auto& [button, menu] : kButtonToMenu) {
     QToolButton* target = m_toolbar->Button(button);
     QAction* action = Action(menu);
-    auto sync = [target, action] {
+    auto sync = [target, action, hint = target->toolTip()] {
       target->setEnabled(action->isEnabled());
-      if (!action->isEnabled()) target->setToolTip(kComingSoonHint);
+      target->setToolTip(action->statusTip() == kComingSoonHint ? kComingSoonHint : hint);
     };
     sync();
     connect(action, &QAction::changed, target, sync);

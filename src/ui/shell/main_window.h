@@ -12,7 +12,6 @@
 class QAction;
 class QLabel;
 class QMdiArea;
-class QMenu;
 
 namespace ardeno {
 
@@ -49,7 +48,7 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void CreateToolbar();
   void CreateStatusBar();
-  QAction* AddAction(QMenu* menu, const char* name, const QString& caption);
+  QAction* AddAction(QWidget* menu, const char* name, const QString& caption);
   void MarkComingSoon(const QStringList& names);
   void OnToolbarButton(const QString& name);
 

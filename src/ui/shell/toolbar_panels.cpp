@@ -7,6 +7,7 @@
 #include <QMetaMethod>
 #include <QToolButton>
 
+#include "ui/shell/hint_timing.h"
 #include "ui/shell/toolbar_buttons.h"
 
 namespace ardeno {
@@ -91,7 +92,8 @@ void ToolbarPanels::AddPanel(const QString& panelName, const std::vector<Toolbar
   auto* panel = new QWidget(this);
   panel->setObjectName(panelName);
   auto* row = new QHBoxLayout(panel);
-  row->setContentsMargins(3, 0, 0, 0);
+  // Every panel starts 3 pixels in, the wide daily-graphs panel 1 pixel.
+  row->setContentsMargins(panelName == kGraphsPanel ? 1 : 3, 0, 0, 0);
   row->setSpacing(1);
   for (const ToolbarButtonSpec& spec : buttons) {
     auto* button = new QToolButton(panel);
@@ -99,6 +101,7 @@ void ToolbarPanels::AddPanel(const QString& panelName, const std::vector<Toolbar
     button->setText(QString::fromUtf8(spec.Caption));
     button->setToolTip(QString::fromUtf8(spec.Hint));
     button->setStatusTip(button->toolTip());
+    button->setToolTipDuration(kHintDisplayMs);
     button->setCheckable(spec.Checkable);
     row->addWidget(button);
     m_buttons[spec.Name] = button;
