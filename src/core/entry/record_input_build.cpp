@@ -33,7 +33,17 @@ std::uint16_t Word(std::int64_t value) { return static_cast<std::uint16_t>(value
 std::string GroupTypeText(const std::string& typed) {
   const auto first = typed.find_first_not_of(" \t");
   if (first == std::string::npos) return {};
-  std::string type = typed.substr(first, typed.find_last_not_of(" \t") - first + 1).substr(0, 3);
+  std::string type = typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
+  // Three characters, not three bytes: a letter with a diacritic takes two bytes here and must
+  // not be cut in half.
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < type.size(); ++i) {
+    const bool startsCharacter = (static_cast<unsigned char>(type[i]) & 0xC0) != 0x80;
+    if (startsCharacter && ++characters > 3) {
+      type.resize(i);
+      break;
+    }
+  }
   for (std::size_t i = 0; i < type.size(); ++i) {
     char& c = type[i];
     if (i == 0 && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -155,24 +165,33 @@ void FillRecord(ObservationRecord& record, const RecordInput& input, const Heade
 
 void KeepUntouchedGroupValues(ObservationRecord& record, const ObservationRecord& original,
                               const RecordInput& typed, CoordinateMode mode, float drawingRadius) {
-  if (typed.LongitudeLatitudeEntry) return;  // the shown texts were angle and distance
   const EditorTexts shown = FillFromWorkRecord(original, mode, drawingRadius);
   const bool sameMoment = shown.Header[HeaderField::Date] == typed.Header[HeaderField::Date] &&
                           ParseWholeNumber(shown.Header[HeaderField::TimeUT]) ==
                               ParseWholeNumber(typed.Header[HeaderField::TimeUT]);
-  const bool positionsKept = mode != CoordinateMode::Heliographic || sameMoment;
   const int rows = std::min({record.GroupCount(), static_cast<int>(shown.Groups.size()),
                              static_cast<int>(typed.Groups.size())});
+  // After the switch to l and b the grid shows the rows converted from the shown angle and
+  // distance; compare with that conversion, so that merely switching does not round the group
+  // areas and positions of a correction.
+  std::vector<GroupRowTexts> before = shown.Groups;
+  if (typed.LongitudeLatitudeEntry &&
+      SwitchPositionEntry(before, rows, typed.Header[HeaderField::Date],
+                          typed.Header[HeaderField::TimeUT], true, drawingRadius)) {
+    return;
+  }
+  const bool positionsKept =
+      (mode != CoordinateMode::Heliographic && !typed.LongitudeLatitudeEntry) || sameMoment;
   for (int k = 1; k <= rows; ++k) {
-    const GroupRowTexts& before = shown.Groups[static_cast<std::size_t>(k - 1)];
+    const GroupRowTexts& then = before[static_cast<std::size_t>(k - 1)];
     const GroupRowTexts& now = typed.Groups[static_cast<std::size_t>(k - 1)];
-    if (positionsKept && before[4] == now[4] && before[5] == now[5]) {
+    if (positionsKept && then[4] == now[4] && then[5] == now[5]) {
       record.SetAngle10(k, original.Angle10(k));
       record.SetDistance10(k, original.Distance10(k));
     }
-    if (before[6] == now[6]) record.SetArea(k, original.Area(k));
-    if (before[12] == now[12]) record.SetAux1Area(k, original.Aux1Area(k));
-    if (before[15] == now[15]) record.SetAux2Area(k, original.Aux2Area(k));
+    if (then[6] == now[6]) record.SetArea(k, original.Area(k));
+    if (then[12] == now[12]) record.SetAux1Area(k, original.Aux1Area(k));
+    if (then[15] == now[15]) record.SetAux2Area(k, original.Aux2Area(k));
   }
 }
 

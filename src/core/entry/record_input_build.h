@@ -24,7 +24,8 @@ void FillRecord(ObservationRecord& record, const RecordInput& input, const Heade
 // A correction shows positions and areas rounded to one decimal; a group whose cells the user
 // left as shown keeps the exact stored values instead of the rounded ones, so correcting one
 // field never moves the other groups. Positions typed as l and b are kept only when the date
-// and time are unchanged too, since their drawing position depends on the moment.
+// and time are unchanged too, since their drawing position depends on the moment. After the
+// polar grid was switched to l and b, the cells are compared with the switched texts.
 void KeepUntouchedGroupValues(ObservationRecord& record, const ObservationRecord& original,
                               const RecordInput& typed, CoordinateMode mode, float drawingRadius);
 

@@ -52,19 +52,23 @@ std::array<LensPoint, 13> PlaceLens(const std::array<LensPoint, 13>& shape, int 
                                     int y2) {
   float d = static_cast<float>(y1 - y2);
   if (d == 0) d = kVerticalEpsilon;
-  float a = std::atan(static_cast<float>(x1 - x2) / d);
+  // The direction is kept in single precision, but every step is evaluated in double, so that
+  // only the stored angle is rounded and not each sine and arctangent on the way.
+  float a = static_cast<float>(std::atan(static_cast<double>(x1 - x2) / d));
   const double dx = x1 - x2;
   const double dy = y2 - y1;
   const double scale = std::sqrt(dx * dx + dy * dy) / 100;
   if (y1 - y2 >= 0) a = static_cast<float>(a + kPi);
+  const double sinA = std::sin(static_cast<double>(a));
+  const double cosA = std::cos(static_cast<double>(a));
 
   std::array<LensPoint, 13> placed{};
   for (std::size_t k = 0; k < shape.size(); ++k) {
     const double px = shape[k].X;
     const double py = shape[k].Y;
     const double q = std::sqrt(px * px + py * py) * scale;
-    placed[k].X = x1 + static_cast<int>(Round(std::sin(a) * q + py * std::cos(a) * scale));
-    placed[k].Y = y1 + static_cast<int>(Round(std::cos(a) * q - py * std::sin(a) * scale));
+    placed[k].X = x1 + static_cast<int>(Round(sinA * q + py * cosA * scale));
+    placed[k].Y = y1 + static_cast<int>(Round(cosA * q - py * sinA * scale));
   }
   return placed;
 }

@@ -33,6 +33,9 @@ const QColor kAreaLabelColour(255, 100, 100);
 constexpr int kGroupColumnWidth = 38;
 constexpr int kFaculaColumnWidth = 47;
 constexpr int kRowHeight = 24;
+constexpr int kHeliographicGridWidth = 410;
+constexpr int kHeliographicGroupBoxWidth = 499;
+constexpr int kHeliographicWindowHeight = 365;
 constexpr int kFirstAuxColumn = 10;  // columns 10..15 hold the auxiliary spots
 
 struct FieldSpec {
@@ -219,8 +222,7 @@ void RecordEditor::ShowOpening() {
     case EditorMode::Special: setWindowTitle(Q(kCaptionSpecial)); break;
     case EditorMode::Correction: setWindowTitle(Q(kCaptionCorrection)); break;
   }
-  if (m_mode == EditorMode::Special ||
-      (m_mode == EditorMode::Correction && db.WorkRecord.IsSpecial())) {
+  if (m_mode == EditorMode::Special) {
     SetBackground(this, kSpecialColour);
   } else if (m_mode == EditorMode::NewDrawing && m_ctx.View.PhotoEntryFlag == 1) {
     SetBackground(this, kPhotoEntryColour);
@@ -275,8 +277,15 @@ void RecordEditor::ApplyScale() {
   }
   m_groupGrid->horizontalHeader()->setDefaultSectionSize(m_ctx.Scaled(kGroupColumnWidth));
   m_faculaGrid->horizontalHeader()->setDefaultSectionSize(m_ctx.Scaled(kFaculaColumnWidth));
-  const bool heliographic = m_ctx.Db.Mode == CoordinateMode::Heliographic;
-  resize(m_ctx.Scaled(heliographic ? 720 : 760), m_ctx.Scaled(heliographic ? 420 : 600));
+  if (m_ctx.Db.Mode == CoordinateMode::Heliographic) {
+    // Ten columns of l/b entry: the narrow grid and box of that mode, left aligned.
+    m_groupGrid->setFixedWidth(m_ctx.Scaled(kHeliographicGridWidth));
+    m_groupBox->setFixedWidth(m_ctx.Scaled(kHeliographicGroupBoxWidth));
+    layout()->setAlignment(m_groupBox, Qt::AlignLeft);
+    resize(m_ctx.Scaled(720), m_ctx.Scaled(kHeliographicWindowHeight));
+  } else {
+    resize(m_ctx.Scaled(760), m_ctx.Scaled(600));
+  }
 }
 
 void RecordEditor::SetGroupTitles() {

@@ -43,7 +43,14 @@ TEST(RecordDisplay, HemisphereMarkerShowsBackAsLetterWithEmptyDistance) {
 // Areas shown with one decimal do not give the stored millionths back exactly; a correction
 // that leaves a group alone must not move it.
 TEST(RecordDisplay, UnchangedCorrectionKeepsTheRecordByteIdentical) {
-  for (CoordinateMode mode : {CoordinateMode::Polar, CoordinateMode::Heliographic}) {
+  struct Opening {
+    CoordinateMode Mode;
+    bool SwitchedToLongitudeLatitude;  // the polar grid switched to l/b before the store
+  };
+  for (const Opening& openingCase : {Opening{CoordinateMode::Polar, false},
+                                      Opening{CoordinateMode::Heliographic, false},
+                                      Opening{CoordinateMode::Polar, true}}) {
+    const CoordinateMode mode = openingCase.Mode;
     Database db = MakeEditorDatabase(3);
     db.Mode = mode;
     db.DrawingRadius = 110.0f;
@@ -65,6 +72,11 @@ TEST(RecordDisplay, UnchangedCorrectionKeepsTheRecordByteIdentical) {
     const EditorOpening opening = OpenEditor(db, EditorMode::Correction);
     RecordInput input = InputFromOpening(opening, EditorMode::Correction);
     input.Groups[0][2] = "7";  // one cell of the first group changed
+    if (openingCase.SwitchedToLongitudeLatitude) {
+      input.LongitudeLatitudeEntry = true;
+      ASSERT_FALSE(SwitchPositionEntry(input.Groups, 2, input.Header[HeaderField::Date],
+                                       input.Header[HeaderField::TimeUT], true, db.DrawingRadius));
+    }
     ASSERT_TRUE(StoreRecord(db, input).Stored);
 
     // Everything but the changed cell and what the store computes stays as it was.
@@ -76,7 +88,8 @@ TEST(RecordDisplay, UnchangedCorrectionKeepsTheRecordByteIdentical) {
     expected.SetResultsBlock(after.ResultsBlock());
     for (int k = 3; k <= kMaxGroups; ++k) expected.SetGroupType(k, "***");  // cleared slots
     for (std::size_t i = 0; i < kRecordSize; ++i) {
-      EXPECT_EQ(after.Bytes[i], expected.Bytes[i]) << "byte " << i << " mode " << static_cast<int>(mode);
+      EXPECT_EQ(after.Bytes[i], expected.Bytes[i]) << "byte " << i << " mode " << static_cast<int>(mode)
+                                               << " l/b " << openingCase.SwitchedToLongitudeLatitude;
     }
     EXPECT_EQ(after.SpotCount(1), 7);
   }

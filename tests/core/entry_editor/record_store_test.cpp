@@ -147,6 +147,17 @@ TEST(StoreRecord, PolarDrawingIsConvertedAndAppendedInDateOrder) {
   EXPECT_GE(stored.ResultWord(kGroupsS), 1);  // the "j" group
 }
 
+// A mistyped class with a diacritic ("Dkč") is kept as three whole characters, not cut inside a
+// letter; the record still counts because its first group holds a listed class.
+TEST(StoreRecord, GroupTypeWithDiacriticIsCutByCharacters) {
+  Database db = MakeEditorDatabase(2);
+  RecordInput input = MakeTypedDrawing();
+  input.Groups.push_back({"2", " dkčx", "1", "0", "s", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+  input.Header[HeaderField::GroupCount] = "2";
+  ASSERT_TRUE(StoreRecord(db, input).Stored);
+  EXPECT_EQ(db.Record(db.CurrentIndex).GroupType(2), "Dkč");
+}
+
 TEST(StoreRecord, OtherDrawingRadiusScalesDistancesAndAreas) {
   Database db = MakeEditorDatabase(3);
   db.DrawingRadius = 100.0f;
