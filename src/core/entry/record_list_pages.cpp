@@ -17,7 +17,15 @@ void RemoveRecord(Database& db, int index) {
   std::move(first + 1, db.Records.begin() + db.RecordCount, first);
   db.Record(db.RecordCount) = ObservationRecord{};
   --db.RecordCount;
-  if (db.CurrentIndex > db.RecordCount) db.CurrentIndex = db.RecordCount;
+  // The current record keeps its place in the shifted array, so a later correction is stored
+  // over the record the user chose and not over its neighbour.
+  if (index < db.CurrentIndex) {
+    --db.CurrentIndex;
+  } else if (index == db.CurrentIndex) {
+    // The unreadable record itself was current: its neighbour takes over as the shown record.
+    db.CurrentIndex = std::min(db.CurrentIndex, db.RecordCount);
+    if (db.CurrentIndex >= 1) db.WorkRecord = db.Record(db.CurrentIndex);
+  }
   db.DataChanged = true;
 }
 

@@ -37,7 +37,8 @@ std::optional<int> LineOfWorkRecord(const Database& db, int listLines);
 
 // The lines of records `from`..`to`. A record whose date does not parse is repaired once per
 // listing: it is removed (the records after it move down, RecordCount drops by one, DataChanged
-// is set) and the listing goes on. A second such record stops the listing with an error.
+// is set, CurrentIndex follows the record it named) and the listing goes on. A second such record
+// stops the listing with an error.
 struct ListFill {
   std::vector<std::string> Lines;
   bool Repaired = false;             // one record was removed

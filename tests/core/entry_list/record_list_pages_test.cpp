@@ -69,6 +69,28 @@ TEST(ListRecordsTest, UnreadableDateIsRemovedOnce) {
   EXPECT_EQ(db.CurrentIndex, 5);  // kept within the records left
 }
 
+TEST(ListRecordsTest, CurrentRecordStaysTheOneTheUserChose) {
+  // Removed before the current record: the index follows the record down.
+  Database db = MakeDatabase(8);
+  db.CurrentIndex = 6;
+  db.WorkRecord = db.Record(6);
+  db.Record(2).SetDate("bad");
+  ListRecords(db, 1, db.RecordCount);
+  EXPECT_EQ(db.CurrentIndex, 5);
+  EXPECT_EQ(db.Record(db.CurrentIndex), db.WorkRecord);
+  // Removed after it: nothing moves.
+  db.Record(7).SetDate("bad");
+  ListRecords(db, 1, db.RecordCount);
+  EXPECT_EQ(db.CurrentIndex, 5);
+  EXPECT_EQ(db.Record(db.CurrentIndex), db.WorkRecord);
+  // The current record itself: its successor is shown instead of the unreadable one.
+  db.Record(5).SetDate("bad");
+  const ObservationRecord next = db.Record(6);
+  ListRecords(db, 1, db.RecordCount);
+  EXPECT_EQ(db.CurrentIndex, 5);
+  EXPECT_EQ(db.WorkRecord, next);
+}
+
 TEST(ListRecordsTest, SecondUnreadableDateStopsTheListing) {
   Database db = MakeDatabase(6);
   db.Record(2).SetDate("bad");
