@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/entry/record_list_pages.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int kStandardClientWidth = 800;
 constexpr int kStandardClientHeight = 680;
+constexpr int kCompanionHeightExcess = 10;
 
 // The window as placed in the frame: its MDI sub-window when it has one.
 QWidget* Outer(QWidget* w) {
@@ -131,6 +133,11 @@ void DrawingWindow::resizeEvent(QResizeEvent* event) {
 
 void DrawingWindow::KeepBeside(QWidget* window) {
   m_companion = window;
+  // The list takes the height the frame leaves; the drawing stands 10 pixels shorter beside it.
+  if (window != nullptr) {
+    QWidget* outer = Outer(this);
+    outer->resize(outer->width(), std::max(1, Outer(window)->height() - kCompanionHeightExcess));
+  }
   PlaceCompanion();
 }
 
