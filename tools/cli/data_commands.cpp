@@ -33,7 +33,10 @@ int Resave(const std::vector<std::string>& args) {
   LoadReport report;
   if (!LoadExistingFolder(args, "resave SLOŽKA", db, report)) return 1;
   std::optional<std::string> error;
-  if (NeedsCoordinateMode(db)) {
+  if (db.LoadFailed) {
+    // The file was not loaded whole: rewriting it would lose what was left out.
+    error = kLoadFailedMessage;
+  } else if (NeedsCoordinateMode(db)) {
     // No radius chosen yet: the word stays 0 so that the program still asks for it.
     const std::filesystem::path file = std::filesystem::path(args[0]) / kDataFileName;
     const auto records = std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount));

@@ -5,13 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "core/data/record_file.h"
 #include "sample/sample_database.h"
 
 namespace {
 
 constexpr int kDefaultCount = 4000;  // about 15 years of drawings, more than one cycle
 constexpr unsigned kDefaultSeed = 1;
-constexpr int kMaxCount = 1000000;
+constexpr int kMaxCount = static_cast<int>(ardeno::kMaxFileRecords);  // what the program loads
 
 std::optional<long long> ParseNumber(const std::string& text) {
   long long value = 0;

@@ -16,10 +16,6 @@ namespace fs = std::filesystem;
 
 constexpr int kHeliographicRadiusOffset = 1000;
 
-const char* const kLoadFailedMessage =
-    "Soubor datax.dat se při spuštění nepodařilo načíst, proto se data neukládají, aby se "
-    "soubor nepřepsal. Oprav přístup k souboru a spusť program znovu.";
-
 // A new database: record 1 is the work record, empty except for today's date.
 void StartWithToday(Database& db, const CalendarDate& today) {
   if (db.Records.empty()) db.Records.resize(kExtraCapacity);

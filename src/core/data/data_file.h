@@ -17,6 +17,10 @@ inline constexpr const char* kBackupFileName = "datax-zaloha.dat";
 // Keeps the file as found when the load had to leave out records after an empty date, so that
 // the first save (which drops them) cannot lose them.
 inline constexpr const char* kIgnoredRecordsFileName = "datax-puvodni.dat";
+// Every write of the data file or its backup is refused with this text after a failed load.
+inline constexpr const char* kLoadFailedMessage =
+    "Soubor datax.dat se při spuštění nepodařilo načíst, proto se data neukládají, aby se "
+    "soubor nepřepsal. Oprav přístup k souboru a spusť program znovu.";
 
 struct LoadReport {
   int Repairs = 0;           // load-time repairs applied

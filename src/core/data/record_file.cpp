@@ -35,6 +35,10 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
   }
   const std::uintmax_t size = std::filesystem::file_size(file, read.Error);
   if (read.Error) return read;
+  if (size / kRecordSize > kMaxFileRecords) {
+    read.Error = std::make_error_code(std::errc::file_too_large);
+    return read;
+  }
   const std::size_t whole = static_cast<std::size_t>(size / kRecordSize);
   records.resize(whole + static_cast<std::size_t>(extraCapacity));
   errno = 0;

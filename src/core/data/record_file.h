@@ -1,6 +1,7 @@
 #pragma once
 // Files that are plain runs of 1774-byte records (the data file and its backup), read in one
 // block and written whole through a temporary file.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -12,12 +13,17 @@
 
 namespace ardeno {
 
+// Far beyond any station's archive (a drawing a day for five centuries); a larger file is some
+// other file under the data file's name and is refused instead of exhausting the memory.
+inline constexpr std::uintmax_t kMaxFileRecords = 200000;
+
 struct RecordFileRead {
   int WholeRecords = 0;   // file size div 1774; a trailing partial record is ignored
   std::error_code Error;  // set when the file could not be read
 };
 
-// Fills records with the whole records of the file followed by extraCapacity empty records.
+// Fills records with the whole records of the file followed by extraCapacity empty records; a
+// file of more than kMaxFileRecords records is refused with std::errc::file_too_large.
 // The vector's memory is reused when it is large enough, so a database loaded again does not
 // allocate again. On an error records is left empty.
 RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapacity,

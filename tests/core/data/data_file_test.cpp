@@ -181,6 +181,22 @@ TEST(DataFileTest, UnreadableFileIsReportedAndNeverOverwritten) {
   EXPECT_FALSE(fs::exists(folder.Path() / kBackupFileName));
 }
 
+TEST(DataFileTest, FileFarLargerThanAnyDatabaseIsRefusedWithoutReadingIt) {
+  TempFolder folder;
+  WriteRecords(folder, {Dated("01.01.2020")});
+  // Sparse: the size of a few gigabytes costs no disk space.
+  const std::uintmax_t size = (kMaxFileRecords + 1) * kRecordSize;
+  fs::resize_file(folder.Path() / kDataFileName, size);
+  Database db;
+  const LoadReport report = LoadDatabase(db, folder.Path(), kToday);
+  ASSERT_TRUE(report.Error);
+  EXPECT_NE(report.Error->find("příliš velký"), std::string::npos);
+  EXPECT_EQ(db.RecordCount, 1);
+  EXPECT_LE(db.Capacity(), kExtraCapacity);
+  EXPECT_TRUE(SaveDatabase(db, folder.Path()));
+  EXPECT_EQ(fs::file_size(folder.Path() / kDataFileName), size);
+}
+
 TEST(DataFileTest, FailedSaveLeavesTheOldFileAndSaysSo) {
   TempFolder folder;
   WriteRecords(folder, {Dated("01.01.2020"), Dated("02.01.2020")});
