@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# ardeno-cli as a script uses it: exit codes, the data-file round trip, line-by-line input.
+# Usage: cli_test.sh ARDENO-CLI ARDENO-SAMPLE
+set -u
+cli=$1
+sample=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+"$sample" "$work/db" 200 7 >/dev/null || fail "ardeno-sample"
+out=$("$cli" check "$work/db") || fail "check exit status"
+grep -qx "Záznamů: 200" <<<"$out" || fail "check count: $out"
+grep -qx "RadiusWord: 125" <<<"$out" || fail "check radius word: $out"
+grep -qx "Opravy: 0" <<<"$out" || fail "check repairs: $out"
+
+# A database without repairs is written back byte for byte.
+cp "$work/db/datax.dat" "$work/before.dat"
+"$cli" resave "$work/db" >/dev/null || fail "resave exit status"
+cmp -s "$work/before.dat" "$work/db/datax.dat" || fail "resave changed the file"
+
+# One line of results per record.
+lines=$("$cli" dayresults "$work/db" | wc -l)
+[ "$lines" -eq 200 ] || fail "dayresults lines: $lines"
+fields=$("$cli" dayresults "$work/db" | head -1 | wc -w)
+[ "$fields" -eq 18 ] || fail "dayresults fields: $fields"
+
+# The export starts with its header in Windows-1250 and CR LF.
+"$cli" export-ascii "$work/db" >/dev/null || fail "export-ascii exit status"
+printf '   Datum    \xe8as   \xe8 typ  l   b  ploch lv  bv plo.v\r\n' >"$work/header"
+head -c "$(wc -c <"$work/header")" "$work/db/SoubASCI.dat" | cmp -s - "$work/header" ||
+  fail "export header"
+
+# A bad line is named on stderr, the good ones are still answered, the status is 1.
+printf '01.01.2000 0000\nnot a date\n01.01.1989 0000\n' >"$work/in"
+"$cli" ephemeris <"$work/in" >"$work/out" 2>"$work/err"
+[ $? -eq 1 ] || fail "ephemeris status with a bad line"
+[ "$(wc -l <"$work/out")" -eq 2 ] || fail "ephemeris good lines"
+read -r dayNumber _ <"$work/out"
+[ "$dayNumber" = "51544.5" ] || fail "DayNumber of 1.1.2000: $dayNumber"
+grep -q "2" "$work/err" || fail "bad line not named: $(cat "$work/err")"
+
+# A folder without a data file is an error, not a new database.
+mkdir "$work/empty"
+"$cli" check "$work/empty" >/dev/null 2>"$work/err" && fail "check of an empty folder succeeded"
+[ -s "$work/err" ] || fail "no message for an empty folder"
+[ ! -e "$work/empty/datax.dat" ] || fail "check created a data file"
+"$cli" no-such-command >/dev/null 2>&1 && fail "unknown command succeeded"
+
+[ "$failures" -eq 0 ] && echo "cli_test: all checks passed"
+exit "$failures"
