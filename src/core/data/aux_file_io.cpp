@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "core/data/file_error_text.h"
+#include "core/data/file_replace.h"
 
 namespace ardeno {
 
@@ -25,25 +26,9 @@ std::string UnreadableFileMessage(const std::string& shownName, const std::error
 
 std::optional<std::string> ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
                                        const std::string& shownName) {
-  auto temporary = file;
-  temporary += ".tmp";
-  const auto failure = [&](const std::error_code& reason) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return "Soubor " + shownName + " nelze zapsat" + (reason ? ": " + FileErrorText(reason) : "") +
-           ".";
-  };
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return failure(std::error_code(errno, std::generic_category()));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) return failure(std::error_code(errno, std::generic_category()));
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, file, error);
-  if (error) return failure(error);
-  return std::nullopt;
+  const std::error_code reason = ReplaceFileBytes(file, bytes);
+  if (!reason) return std::nullopt;
+  return "Soubor " + shownName + " nelze zapsat: " + FileErrorText(reason) + ".";
 }
 
 std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file,

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/data/file_replace.h"
+
 namespace ardeno {
 
 namespace {
@@ -51,39 +53,11 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
   return read;
 }
 
-std::error_code WriteRecordFile(const std::filesystem::path& link,
+std::error_code WriteRecordFile(const std::filesystem::path& file,
                                 std::span<const ObservationRecord> records) {
-  std::error_code error;
-  // A data file kept elsewhere behind a symbolic link is replaced where it really lives.
-  std::error_code noFile;
-  const bool isLink = std::filesystem::is_symlink(std::filesystem::symlink_status(link, noFile));
-  const std::filesystem::path file = isLink ? std::filesystem::canonical(link, error) : link;
-  if (error) return error;
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  errno = 0;
-  std::FILE* raw = std::fopen(temporary.c_str(), "wb");
-  if (!raw) return LastError();
-  errno = 0;
-  bool written = records.empty() ||
-                 std::fwrite(records.data(), kRecordSize, records.size(), raw) == records.size();
-  if (written) written = std::fflush(raw) == 0;
-  if (!written) error = LastError();
-  errno = 0;
-  if (std::fclose(raw) != 0 && !error) error = LastError();
-  if (!error) {
-    // The new file keeps the permissions the user gave the old one.
-    std::error_code noOldFile;
-    const auto status = std::filesystem::status(file, noOldFile);
-    if (!noOldFile && std::filesystem::exists(status))
-      std::filesystem::permissions(temporary, status.permissions(), error);
-  }
-  if (!error) std::filesystem::rename(temporary, file, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-  }
-  return error;
+  return ReplaceFileBytes(
+      file, std::string_view(reinterpret_cast<const char*>(records.data()),
+                             records.size() * kRecordSize));
 }
 
 }  // namespace ardeno

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdlib>
-#include <fstream>
+#include <string_view>
 #include <vector>
+
+#include "core/data/file_replace.h"
 
 namespace ardeno {
 
@@ -67,25 +69,8 @@ std::optional<QString> WriteJpegFile(const QImage& image, const std::filesystem:
   }
   const auto bytes = EncodeJpeg(image, quality);
   if (!bytes) return QStringLiteral("Obrázek se nepodařilo převést do JPG: ") + shownName;
-  // Written beside the target and renamed over it, so an old image is never left half-written.
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return QStringLiteral("Soubor nelze zapsat: ") + shownName;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    return QStringLiteral("Soubor nelze zapsat: ") + shownName;
-  }
+  const std::string_view data(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  if (ReplaceFileBytes(path, data)) return QStringLiteral("Soubor nelze zapsat: ") + shownName;
   return std::nullopt;
 }
 
