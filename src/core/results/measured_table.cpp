@@ -1,0 +1,44 @@
+#include "core/results/measured_table.h"
+
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr int kHeaderColumns = 7;  // columns 9..15
+constexpr int kCellWidth = 5;
+
+double Quotient(std::int32_t sum, int divisor) {
+  return static_cast<double>(sum) / static_cast<double>(divisor == 0 ? 1 : divisor);
+}
+
+void FillMonth(std::vector<std::string>& cells, const RecordMonth& month, Hemisphere h) {
+  const MonthTotals& t = month.Totals;
+  const int countDivisor = h == Hemisphere::Whole ? t.Records : t.HemisphereRecords;
+  const int areaDivisor = t.NormalRecords();
+  for (int q = 0; q < kQuantityCount; ++q) {
+    const int divisor = q < kCountQuantities ? countDivisor : areaDivisor;
+    cells[static_cast<std::size_t>(q + 1)] =
+        FormatFixed(Quotient(t.Sum(static_cast<Quantity>(q), h), divisor), kCellWidth, 2);
+  }
+  if (h != Hemisphere::Whole) return;
+  for (int i = 0; i < kHeaderColumns; ++i) {
+    cells[static_cast<std::size_t>(kQuantityCount + 1 + i)] = FormatFixed(
+        Quotient(t.Sums[static_cast<std::size_t>(kCentralGroupsEntry + i)], t.Records), kCellWidth,
+        1);
+  }
+}
+
+}  // namespace
+
+MonthlyTable BuildMeasuredTable(const RecordMonths& data, Hemisphere hemisphere) {
+  MonthlyTable table = EmptyMonthlyTable(data.Span, kMeasuredColumns);
+  for (const RecordMonth& month : data.Months) {
+    if (month.Row < 1) continue;  // before the first record: a file out of date order
+    FillMonth(table.Rows[static_cast<std::size_t>(month.Row)], month, hemisphere);
+  }
+  return table;
+}
+
+}  // namespace ardeno

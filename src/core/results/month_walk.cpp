@@ -1,0 +1,56 @@
+#include "core/results/month_walk.h"
+
+#include <optional>
+
+#include "core/text/dates.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+int MonthRow(int firstYear, int firstMonth, int year, int month) {
+  return 12 * (year - firstYear) + month - firstMonth + 1;
+}
+
+std::string MonthLabel(int year, int month) {
+  return " " + FormatFloat("00", month) + "." + FormatFloat("0000", year);
+}
+
+MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMonth&)>& action) {
+  MonthSpan span;
+  std::optional<CalendarDate> first;
+  RecordMonth current;
+  bool open = false;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const ObservationRecord& record = db.Record(i);
+    const auto date = ParseDate(record.Date());
+    if (!date) continue;
+    if (!first) {
+      first = date;
+      span.FirstYear = date->Year;
+      span.FirstMonth = date->Month;
+    }
+    if (!open || date->Year != current.Year || date->Month != current.Month) {
+      if (open) action(current);
+      current = RecordMonth{};
+      current.Year = date->Year;
+      current.Month = date->Month;
+      current.Row = MonthRow(first->Year, first->Month, date->Year, date->Month);
+      current.FirstIndex = i;
+      if (current.Row > span.LastRow) span.LastRow = current.Row;
+      open = true;
+    }
+    current.LastIndex = i;
+    AddRecordToTotals(current.Totals, record);
+  }
+  if (open) action(current);
+  return span;
+}
+
+RecordMonths CollectMonths(const Database& db) {
+  RecordMonths result;
+  result.Span = WalkMonths(db, [&](const RecordMonth& month) { result.Months.push_back(month); });
+  result.RecordCount = db.RecordCount;
+  return result;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,60 @@
+#pragma once
+// The walk over all records month by month that every monthly statistic shares, and the
+// numbering of month rows (row 1 = the month of the first record).
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/data/database.h"
+#include "core/results/month_totals.h"
+
+namespace ardeno {
+
+inline constexpr std::array<std::string_view, 12> kCzechMonthNames = {
+    "Leden",    "Únor",  "Březen", "Duben", "Květen",   "Červen",
+    "Červenec", "Srpen", "Září",   "Říjen", "Listopad", "Prosinec"};
+
+// One finished calendar month of records.
+struct RecordMonth {
+  int Year = 0;
+  int Month = 0;
+  int Row = 0;  // 12 * (year - first year) + month - first month + 1
+  MonthTotals Totals;
+  int FirstIndex = 0;  // record indices, 1-based
+  int LastIndex = 0;
+};
+
+// Row of a month counted from the month of the first record (row 1).
+int MonthRow(int firstYear, int firstMonth, int year, int month);
+
+// " 03.2001": a blank, the two-digit month, a point and the year.
+std::string MonthLabel(int year, int month);
+
+// The month-row span of the data: row 1 is the first record's month, LastRow the highest row of
+// a month with records (the last record's month when the records are in date order).
+struct MonthSpan {
+  int FirstYear = 0;
+  int FirstMonth = 0;
+  int LastRow = 0;  // 0 when no record has a date
+  // Year and month of row r.
+  int YearOfRow(int row) const { return FirstYear + (FirstMonth - 1 + row - 1) / 12; }
+  int MonthOfRow(int row) const { return (FirstMonth - 1 + row - 1) % 12 + 1; }
+};
+
+// Visits records 1..RecordCount in order and calls `action` for each run of records of one
+// calendar month, the last month included. A record whose date does not parse belongs to no
+// month and is passed over. Rows are counted from the first record with a date.
+MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMonth&)>& action);
+
+// Every month of the data with its span: what the monthly tables are built from, once per change
+// of the records.
+struct RecordMonths {
+  MonthSpan Span;
+  std::vector<RecordMonth> Months;
+  int RecordCount = 0;  // records in the database, dated or not
+};
+RecordMonths CollectMonths(const Database& db);
+
+}  // namespace ardeno

@@ -1,0 +1,34 @@
+#pragma once
+// The CSV file of the measured or smoothed monthly table ("Do CSV souboru").
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/results/month_totals.h"
+#include "core/results/monthly_table.h"
+
+namespace ardeno {
+
+inline constexpr std::string_view kCsvFolderName = "CSVsoubory";
+
+enum class MonthlyTableKind { Measured, Smoothed };
+
+// "Namerene-celkove" ... "Vyhlazene-jih".
+std::string MonthlyCsvName(MonthlyTableKind kind, Hemisphere hemisphere);
+// DIR/CSVsoubory/<name>.csv
+std::filesystem::path MonthlyCsvPath(const std::filesystem::path& progDir, MonthlyTableKind kind,
+                                     Hemisphere hemisphere);
+
+// One line per grid row (row 0 first), each cell followed by ";": every column for the whole
+// disk, columns 0..8 for a hemisphere (the rest of a hemisphere's measured table is empty).
+// Lines end with CR LF.
+std::string MonthlyCsvText(const MonthlyTable& table, Hemisphere hemisphere);
+
+// Creates CSVsoubory when missing and replaces the file whole. Returns the Czech message of a
+// failure; the old file then stays as it was.
+std::optional<std::string> WriteMonthlyCsv(const std::filesystem::path& progDir,
+                                           const MonthlyTable& table, MonthlyTableKind kind,
+                                           Hemisphere hemisphere);
+
+}  // namespace ardeno

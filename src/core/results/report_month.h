@@ -1,0 +1,36 @@
+#pragma once
+// The month a monthly report is about, as the user names it ("2.2000").
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/data/database.h"
+
+namespace ardeno {
+
+inline constexpr std::string_view kReportMonthPrompt = "Zadej měsíc a rok ? (2.2000)";
+
+struct ReportMonth {
+  int Year = 0;
+  int Month = 0;
+  int Key() const { return Year * 100 + Month; }
+};
+
+// The answer is split at the first "." (or, without one, at the first ","): the text before it
+// is the month, the next four characters the year; a part that is not a number gives 0.
+ReportMonth ParseReportMonth(std::string_view answer);
+
+// Indices (1-based) of the first and last record of the month; nothing when it has none.
+struct MonthRecords {
+  int First = 0;
+  int Last = 0;
+};
+std::optional<MonthRecords> FindMonthRecords(const Database& db, const ReportMonth& month);
+
+// Asks until a month with records is named. `ask` returns the typed answer, or nothing when the
+// user cancelled; a cancel or an empty answer ends the prompt with nothing chosen.
+std::optional<ReportMonth> SelectReportMonth(
+    const Database& db, const std::function<std::optional<std::string>()>& ask);
+
+}  // namespace ardeno
