@@ -48,5 +48,19 @@ mkdir "$work/empty"
 [ ! -e "$work/empty/datax.dat" ] || fail "check created a data file"
 "$cli" no-such-command >/dev/null 2>&1 && fail "unknown command succeeded"
 
+# Monthly tables: the CSV of a hemisphere has nine fields a line, the path is printed; a bad
+# choice changes nothing.
+path=$("$cli" monthly-csv "$work/db" measured 2) || fail "monthly-csv exit status"
+[ "$path" = "$work/db/CSVsoubory/Namerene-sever.csv" ] || fail "monthly-csv path: $path"
+[ "$(head -1 "$path" | tr -cd ';' | wc -c)" -eq 9 ] || fail "north CSV columns"
+"$cli" monthly-csv "$work/db" measured 4 >/dev/null 2>&1 && fail "monthly-csv hemisphere 4"
+[ "$(ls "$work/db/CSVsoubory")" = "Namerene-sever.csv" ] || fail "monthly-csv wrote a bad choice"
+# 200 daily drawings span less than 400 days: no smoothed values.
+"$cli" monthly-csv "$work/db" smoothed 1 >/dev/null 2>"$work/err" && fail "smoothed of 200 days"
+grep -q "Nedostatek dat" "$work/err" || fail "smoothed refusal: $(cat "$work/err")"
+"$cli" quiet-days "$work/db" >"$work/quiet" || fail "quiet-days exit status"
+grep -qvE '^[0-9]{2}\.[0-9]{2}\.[0-9]{4}$' "$work/quiet" && fail "quiet-days line format"
+"$cli" quiet-days "$work/db" 1890 | grep -q . && fail "quiet-days of a year without data"
+
 [ "$failures" -eq 0 ] && echo "cli_test: all checks passed"
 exit "$failures"

@@ -1,0 +1,80 @@
+// ardeno-cli monthly-csv DIR measured|smoothed 1|2|3 and quiet-days DIR [YEAR]: the monthly table
+// CSV exactly as "Do CSV souboru" writes it, and the days without activity.
+#include <charconv>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_registry.h"
+#include "cli/folder_loading.h"
+#include "core/results/measured_table.h"
+#include "core/results/monthly_csv.h"
+#include "core/results/quiet_days.h"
+#include "core/results/smoothed_table.h"
+#include "core/text/dates.h"
+
+namespace ardeno::cli {
+
+namespace {
+
+constexpr const char* kMonthlyCsvUsage = "monthly-csv SLOŽKA measured|smoothed 1|2|3";
+constexpr const char* kQuietDaysUsage = "quiet-days SLOŽKA [ROK]";
+
+std::optional<int> WholeNumber(const std::string& text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+int MonthlyCsv(const std::vector<std::string>& args) {
+  const bool kindKnown = args.size() == 3 && (args[1] == "measured" || args[1] == "smoothed");
+  const auto side = args.size() == 3 ? WholeNumber(args[2]) : std::nullopt;
+  if (!kindKnown || !side || *side < 1 || *side > 3) {
+    std::cerr << "Použití: ardeno-cli " << kMonthlyCsvUsage << "\n";
+    return 1;
+  }
+  Database db;
+  LoadReport report;
+  if (!LoadExistingFolder({args[0]}, kMonthlyCsvUsage, db, report)) return 1;
+  const auto kind = args[1] == "measured" ? MonthlyTableKind::Measured : MonthlyTableKind::Smoothed;
+  const auto hemisphere = static_cast<Hemisphere>(*side);
+  if (kind == MonthlyTableKind::Smoothed) {
+    if (const auto refusal = CheckSmoothedSpan(db)) {
+      std::cerr << *refusal << "\n";
+      return 1;
+    }
+  }
+  const RecordMonths months = CollectMonths(db);
+  const MonthlyTable table = kind == MonthlyTableKind::Measured
+                                 ? BuildMeasuredTable(months, hemisphere)
+                                 : BuildSmoothedTable(months, hemisphere);
+  if (const auto error = WriteMonthlyCsv(args[0], table, kind, hemisphere)) {
+    std::cerr << *error << "\n";
+    return 1;
+  }
+  std::cout << MonthlyCsvPath(args[0], kind, hemisphere).string() << "\n";
+  return 0;
+}
+
+int QuietDaysCommand(const std::vector<std::string>& args) {
+  const auto year = args.size() == 2 ? WholeNumber(args[1]) : std::nullopt;
+  if (args.empty() || args.size() > 2 || (args.size() == 2 && !year)) {
+    std::cerr << "Použití: ardeno-cli " << kQuietDaysUsage << "\n";
+    return 1;
+  }
+  Database db;
+  LoadReport report;
+  if (!LoadExistingFolder({args[0]}, kQuietDaysUsage, db, report)) return 1;
+  for (const CalendarDate& day : QuietDays(db)) {
+    if (!year || day.Year == *year) std::cout << FormatDate(day) << "\n";
+  }
+  return 0;
+}
+
+const bool kRegistered = RegisterCommand({"monthly-csv", kMonthlyCsvUsage, MonthlyCsv}) &&
+                         RegisterCommand({"quiet-days", kQuietDaysUsage, QuietDaysCommand});
+
+}  // namespace
+
+}  // namespace ardeno::cli
