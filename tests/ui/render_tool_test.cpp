@@ -1,0 +1,161 @@
+// ardeno-render's command line: the common arguments, a view's own options, refusals that write
+// no file, and a real picture of a sample folder.
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sstream>
+
+#include "render/render_run.h"
+#include "render/render_view.h"
+#include "sample/sample_database.h"
+
+using namespace ardeno;
+using namespace ardeno::render;
+
+namespace {
+
+struct RunResult {
+  int Status = 0;
+  std::string Out;
+  std::string Err;
+};
+
+RunResult Run(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunRender(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+int CountNonWhite(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) ++count;
+  return count;
+}
+
+}  // namespace
+
+class RenderToolTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir m_dir;
+  std::string m_folder;
+
+  std::string OutPath(const char* name) const { return m_dir.filePath(name).toStdString(); }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(m_dir.isValid());
+    m_folder = m_dir.filePath("data").toStdString();
+    WriteSampleFolder(m_folder, 30, 7);
+  }
+
+  void sizeText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QSize>("expected");  // invalid: refused
+    QTest::newRow("usual") << "1600x1000" << QSize(1600, 1000);
+    QTest::newRow("one pixel") << "1x1" << QSize(1, 1);
+    QTest::newRow("largest side") << "16000x5" << QSize(16000, 5);
+    QTest::newRow("side too large") << "16001x5" << QSize();
+    QTest::newRow("zero width") << "0x5" << QSize();
+    QTest::newRow("capital X") << "10X10" << QSize();
+    QTest::newRow("missing height") << "10x" << QSize();
+    QTest::newRow("third part") << "10x10x10" << QSize();
+    QTest::newRow("negative") << "-10x10" << QSize();
+    QTest::newRow("words") << "velky" << QSize();
+  }
+  void sizeText() {
+    QFETCH(QString, text);
+    QFETCH(QSize, expected);
+    const std::optional<QSize> parsed = ParseSize(text.toStdString());
+    QCOMPARE(parsed.has_value(), expected.isValid());
+    if (parsed) QCOMPARE(*parsed, expected);
+  }
+
+  void refusals_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown view") << QStringList{"nic", "DATA", "OUT"} << "Neznámý pohled: nic";
+    QTest::newRow("too few arguments") << QStringList{"drawing", "DATA"} << "Chybí pohled";
+    QTest::newRow("unknown option")
+        << QStringList{"drawing", "DATA", "OUT", "--barva", "1"} << "nezná volbu --barva";
+    QTest::newRow("option without value")
+        << QStringList{"drawing", "DATA", "OUT", "--record"} << "chybí hodnota";
+    QTest::newRow("number expected")
+        << QStringList{"drawing", "DATA", "OUT", "--record", "x1"} << "čeká celé číslo";
+    QTest::newRow("choice not offered")
+        << QStringList{"drawing", "DATA", "OUT", "--picture", "ano"} << "možnosti: no, yes";
+    QTest::newRow("bad size")
+        << QStringList{"drawing", "DATA", "OUT", "--size", "800*600"} << "Neplatná velikost";
+    QTest::newRow("record outside the database")
+        << QStringList{"drawing", "DATA", "OUT", "--record", "31"} << "Záznam 31 neexistuje";
+    QTest::newRow("missing folder")
+        << QStringList{"drawing", "NOWHERE", "OUT"} << "Složka s daty neexistuje";
+    QTest::newRow("folder without data")
+        << QStringList{"drawing", "EMPTY", "OUT"} << "není soubor datax.dat";
+  }
+  void refusals() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    QDir(m_dir.path()).mkpath("empty");
+    const std::string out = OutPath("refused.png");
+    std::vector<std::string> argv;
+    for (const QString& arg : args) {
+      if (arg == "DATA") argv.push_back(m_folder);
+      else if (arg == "NOWHERE") argv.push_back(OutPath("nowhere"));
+      else if (arg == "EMPTY") argv.push_back(OutPath("empty"));
+      else if (arg == "OUT") argv.push_back(out);
+      else argv.push_back(arg.toStdString());
+    }
+    const RunResult result = Run(argv);
+    QCOMPARE(result.Status, 1);
+    QVERIFY2(QString::fromStdString(result.Err).contains(message), result.Err.c_str());
+    QVERIFY(!QFile::exists(QString::fromStdString(out)));
+  }
+
+  void helpListsEveryViewAndOption() {
+    const RunResult result = Run({"help"});
+    QCOMPARE(result.Status, 0);
+    QVERIFY(!Views().empty());
+    for (const auto& [name, view] : Views()) {
+      QVERIFY2(result.Out.find("  " + name + "  ") != std::string::npos, name.c_str());
+      for (const ViewOption& option : view.Options)
+        QVERIFY(result.Out.find("--" + option.Name + " ") != std::string::npos);
+    }
+  }
+
+  // The PNG is exactly the requested client area, and the drawing really is in it: the chosen
+  // record's picture differs from another record's.
+  void drawingOfARecord() {
+    const std::string first = OutPath("first.png");
+    const std::string last = OutPath("last.png");
+    RunResult result = Run({"drawing", m_folder, first, "--size", "640x560", "--record", "1"});
+    QCOMPARE(result.Status, 0);
+    result = Run({"drawing", m_folder, last, "--size", "640x560"});
+    QCOMPARE(result.Status, 0);
+    QCOMPARE(result.Out, last + " 640x560\n");
+    const QImage a(QString::fromStdString(first));
+    const QImage b(QString::fromStdString(last));
+    QCOMPARE(a.size(), QSize(640, 560));
+    QCOMPARE(b.size(), QSize(640, 560));
+    QVERIFY(CountNonWhite(a) > 1000);
+    QVERIFY(a != b);
+  }
+
+  void everyViewPaintsItsDefaultPicture() {
+    for (const auto& [name, view] : Views()) {
+      const std::string out = OutPath(("default-" + name + ".png").c_str());
+      const RunResult result = Run({name, m_folder, out, "--size", "400x300"});
+      QVERIFY2(result.Status == 0, (name + ": " + result.Err).c_str());
+      const QImage image(QString::fromStdString(out));
+      QCOMPARE(image.size(), QSize(400, 300));
+      QVERIFY2(CountNonWhite(image) > 0, name.c_str());
+    }
+  }
+};
+
+QTEST_MAIN(RenderToolTest)
+#include "render_tool_test.moc"

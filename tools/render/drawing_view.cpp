@@ -1,0 +1,37 @@
+// The drawing window's picture of one record.
+#include "core/drawing/drawing_scale.h"
+#include "core/drawing/facula_area.h"
+#include "render/render_view.h"
+#include "ui/drawing/drawing_painter.h"
+
+namespace ardeno::render {
+
+namespace {
+
+std::optional<std::string> PaintRecord(RenderSession& session, const OptionValues& options,
+                                       QPainter& painter, QSize size) {
+  Database& db = session.Db;
+  // 0 (the default) is the record the program opens with: the last one.
+  const int index = options.Number("record") == 0 ? db.RecordCount : options.Number("record");
+  if (index < 1 || index > db.RecordCount)
+    return "Záznam " + std::to_string(index) + " neexistuje (databáze má " +
+           std::to_string(db.RecordCount) + " záznamů).";
+  DrawingView view;
+  view.ForPicture = options.Text("picture") == "yes";
+  view.Scale.DrawScale = DrawScaleForWidth(size.width());
+  FaculaBitmap bitmap;
+  PaintDrawing(painter, size.width(), size.height(), &db.Record(index), view, bitmap);
+  return std::nullopt;
+}
+
+const bool kRegistered = RegisterView(
+    {"drawing",
+     "zákres jednoho záznamu, jak ho ukazuje okno zákresu",
+     {{"record", "0", {}, true, "číslo záznamu od 1; 0 = poslední"},
+      {"picture", "no", {"no", "yes"}, false, "bílý disk jako při tisku a ukládání obrázku"}},
+     PaintRecord,
+     QSize(800, 680)});
+
+}  // namespace
+
+}  // namespace ardeno::render

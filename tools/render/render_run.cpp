@@ -1,0 +1,162 @@
+#include "render/render_run.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <charconv>
+#include <ostream>
+
+#include "render/render_view.h"
+
+namespace ardeno::render {
+
+namespace {
+
+std::map<std::string, View>& Registry() {
+  static std::map<std::string, View> registry;
+  return registry;
+}
+
+void PrintHelp(std::ostream& out) {
+  out << "Použití: ardeno-render POHLED SLOŽKA VÝSTUP.png [--size ŠxV] [--volba hodnota]...\n"
+         "  --size ŠxV  velikost klientské oblasti okna = velikost obrázku v pixelech\n"
+         "Pohledy:\n";
+  for (const auto& [name, view] : Registry()) {
+    out << "  " << name << "  " << view.Summary << " (výchozí velikost "
+        << view.DefaultSize.width() << "x" << view.DefaultSize.height() << ")\n";
+    for (const ViewOption& option : view.Options) {
+      out << "    --" << option.Name << " ";
+      if (option.IsNumber) {
+        out << "N";
+      } else {
+        for (std::size_t i = 0; i < option.Choices.size(); ++i)
+          out << (i ? "|" : "") << option.Choices[i];
+      }
+      out << "  " << option.Help << " (výchozí " << option.Default << ")\n";
+    }
+  }
+}
+
+bool IsWholeNumber(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+// Checks one option value against its declaration; the Czech refusal when it does not fit.
+std::optional<std::string> CheckOption(const ViewOption& option, const std::string& value) {
+  if (option.IsNumber) {
+    if (IsWholeNumber(value)) return std::nullopt;
+    return "Volba --" + option.Name + " čeká celé číslo, ne \"" + value + "\".";
+  }
+  for (const std::string& choice : option.Choices)
+    if (choice == value) return std::nullopt;
+  std::string list;
+  for (const std::string& choice : option.Choices) list += (list.empty() ? "" : ", ") + choice;
+  return "Volba --" + option.Name + " nemá hodnotu \"" + value + "\" (možnosti: " + list + ").";
+}
+
+struct ParsedArgs {
+  const View* Chosen = nullptr;
+  std::string Folder;
+  std::string Output;
+  QSize Size;
+  OptionValues Options;
+};
+
+std::optional<std::string> ParseArgs(const std::vector<std::string>& args, ParsedArgs& parsed) {
+  if (args.size() < 3) return std::string("Chybí pohled, složka s daty nebo výstupní soubor.");
+  const auto found = Registry().find(args[0]);
+  if (found == Registry().end()) return "Neznámý pohled: " + args[0];
+  const View& view = found->second;
+  parsed.Chosen = &view;
+  parsed.Folder = args[1];
+  parsed.Output = args[2];
+  parsed.Size = view.DefaultSize;
+  for (const ViewOption& option : view.Options) parsed.Options.Set(option.Name, option.Default);
+  for (std::size_t i = 3; i < args.size(); i += 2) {
+    const std::string& flag = args[i];
+    if (flag.rfind("--", 0) != 0) return "Nečekaný argument: " + flag;
+    if (i + 1 >= args.size()) return "Volbě " + flag + " chybí hodnota.";
+    const std::string name = flag.substr(2);
+    const std::string& value = args[i + 1];
+    if (name == "size") {
+      const std::optional<QSize> size = ParseSize(value);
+      if (!size) return "Neplatná velikost \"" + value + "\": čeká se ŠÍŘKAxVÝŠKA, např. 1600x1000.";
+      parsed.Size = *size;
+      continue;
+    }
+    const auto option = std::find_if(view.Options.begin(), view.Options.end(),
+                                     [&](const ViewOption& o) { return o.Name == name; });
+    if (option == view.Options.end())
+      return "Pohled " + view.Name + " nezná volbu " + flag + ".";
+    if (auto refusal = CheckOption(*option, value)) return refusal;
+    parsed.Options.Set(name, value);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool RegisterView(View view) {
+  auto name = view.Name;
+  Registry().emplace(std::move(name), std::move(view));
+  return true;
+}
+
+const std::map<std::string, View>& Views() { return Registry(); }
+
+std::optional<QSize> ParseSize(const std::string& text) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos) return std::nullopt;
+  const std::string w = text.substr(0, x);
+  const std::string h = text.substr(x + 1);
+  if (!IsWholeNumber(w) || !IsWholeNumber(h)) return std::nullopt;
+  const int width = std::stoi(w);
+  const int height = std::stoi(h);
+  if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return std::nullopt;
+  return QSize(width, height);
+}
+
+int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || args[0] == "help" || args[0] == "--help") {
+    PrintHelp(args.empty() ? err : out);
+    return args.empty() ? 1 : 0;
+  }
+  ParsedArgs parsed;
+  if (auto refusal = ParseArgs(args, parsed)) {
+    err << *refusal << "\n";
+    PrintHelp(err);
+    return 1;
+  }
+  RenderSession session(parsed.Folder);
+  const std::optional<std::string> loadError = session.Load();
+  for (const QString& message : session.Msg.Shown) err << message.toStdString() << "\n";
+  session.Msg.Shown.clear();
+  if (loadError) {
+    err << *loadError << "\n";
+    return 1;
+  }
+  QImage image(parsed.Size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  std::optional<std::string> paintError;
+  {
+    QPainter painter(&image);
+    paintError = parsed.Chosen->Paint(session, parsed.Options, painter, parsed.Size);
+  }
+  // What the window would have said while painting (a record left out, say).
+  for (const QString& message : session.Msg.Shown) err << message.toStdString() << "\n";
+  if (paintError) {
+    err << *paintError << "\n";
+    return 1;
+  }
+  if (!image.save(QString::fromStdString(parsed.Output), "PNG")) {
+    err << "Obrázek se nepodařilo uložit do souboru " << parsed.Output << ".\n";
+    return 1;
+  }
+  out << parsed.Output << " " << parsed.Size.width() << "x" << parsed.Size.height() << "\n";
+  return 0;
+}
+
+}  // namespace ardeno::render

@@ -1,0 +1,42 @@
+#include "render/render_session.h"
+
+#include "core/data/data_file.h"
+#include "core/text/dates.h"
+
+namespace ardeno::render {
+
+QString CollectedMessages::AskValue(const QString& prompt, const QString& initial) {
+  Shown << prompt;
+  return initial;
+}
+
+bool CollectedMessages::AskChoice(const QString& question) {
+  Shown << question;
+  return false;
+}
+
+RenderSession::RenderSession(const std::filesystem::path& folder)
+    : Ctx{folder, Db, View, Msg, Dialogs, 100, nullptr, {}, &Inputs} {}
+
+std::optional<std::string> RenderSession::Load() {
+  const CalendarDate today = Today();
+  std::error_code error;
+  if (!std::filesystem::is_directory(Ctx.ProgDir, error))
+    return "Složka s daty neexistuje: " + Ctx.ProgDir.string();
+  Inputs = ReadStartupInputs(Ctx.ProgDir, today);
+  for (const std::string& message : Inputs.Messages) Msg.Shown << QString::fromStdString(message);
+  const LoadReport load = LoadDatabase(Db, Ctx.ProgDir, today);
+  if (load.Error) return *load.Error;
+  if (!load.FileExisted) return "Ve složce " + Ctx.ProgDir.string() + " není soubor datax.dat.";
+  if (load.Warning) Msg.Shown << QString::fromStdString(*load.Warning);
+  // Without a chosen radius the program would ask; the standard template is what it offers.
+  if (NeedsCoordinateMode(Db)) {
+    Db.Mode = CoordinateMode::Polar;
+    Db.DrawingRadius = kDefaultDrawingRadius;
+  } else {
+    ApplyRadiusWord(Db);
+  }
+  return std::nullopt;
+}
+
+}  // namespace ardeno::render

@@ -1,0 +1,59 @@
+#pragma once
+// The pictures ardeno-render can paint. Each view lives in its own *_view.cpp file and registers
+// itself at start-up with
+//   const bool kRegistered = RegisterView({"name", "summary", {options...}, Paint});
+// The tool parses the common arguments (VIEW DIR OUT.png --size WxH) and the view's own options,
+// loads the data folder as the program does at start-up, and calls Paint on a white image of
+// the requested size: the window's client area.
+#include <QPainter>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "render/render_session.h"
+
+namespace ardeno::render {
+
+// One "--name value" option of a view. With Choices, the value must be one of them; with
+// IsNumber, a whole number (Choices empty). Default is used when the option is not given.
+struct ViewOption {
+  std::string Name;  // without the dashes, e.g. "record"
+  std::string Default;
+  std::vector<std::string> Choices;
+  bool IsNumber = false;
+  std::string Help;  // Czech, one line
+};
+
+// The option values of one run: every declared option, given or defaulted.
+class OptionValues {
+ public:
+  void Set(const std::string& name, std::string value) { m_values[name] = std::move(value); }
+  const std::string& Text(const std::string& name) const { return m_values.at(name); }
+  // Numbers were checked when parsed.
+  int Number(const std::string& name) const { return std::stoi(m_values.at(name)); }
+
+ private:
+  std::map<std::string, std::string> m_values;
+};
+
+// Paints the view into `painter` (a white client area of `size`). Returns a Czech error text
+// when the view cannot be drawn from these data (the tool then writes no file).
+using PaintView = std::function<std::optional<std::string>(
+    RenderSession& session, const OptionValues& options, QPainter& painter, QSize size)>;
+
+struct View {
+  std::string Name;
+  std::string Summary;  // Czech, what the picture shows
+  std::vector<ViewOption> Options;
+  PaintView Paint;
+  QSize DefaultSize = QSize(800, 680);
+};
+
+bool RegisterView(View view);
+const std::map<std::string, View>& Views();
+
+}  // namespace ardeno::render
