@@ -1,0 +1,45 @@
+#pragma once
+// Adding the drawings of another data file to the database: the file is read whole (it must
+// hold fewer than 1999 drawings), drawings whose date is already in the database may be left
+// out, and the rest are appended and put in date order. Nothing is written to disk: the
+// merged database reaches the data file when the user saves.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/data/database.h"
+
+namespace ardeno {
+
+// A file with this many drawings or more is refused.
+inline constexpr int kMergeFileLimit = 1999;
+inline constexpr const char* kMergeLimitMessage = "Lze přidat jen 1999 zakresu !! ";
+
+// The drawings of the file to add, or the Czech refusal (too many drawings, unreadable file).
+std::variant<std::vector<ObservationRecord>, std::string> ReadMergeFile(
+    const std::filesystem::path& file);
+
+// The number of added drawings whose Date equals, byte for byte, the Date of a drawing in the
+// database.
+int CountEqualDates(const Database& db, const std::vector<ObservationRecord>& added);
+
+// The question asked before merging when CountEqualDates is above 0.
+std::string EqualDatesQuestion(int count);
+
+struct MergeOutcome {
+  int Added = 0;
+  int LeftOut = 0;  // equal dates left out at the user's wish, and empty places of the file
+};
+
+// Appends the added drawings (without those of an equal date when skipEqualDates), restores the
+// date order, rebuilds the observer list, makes the last drawing current and marks the data as
+// changed. A drawing with an empty date is an unused place of the other file and is never
+// added (the next load would cut the database at it). When the drawings do not fit into the
+// database's free places nothing changes and the refusal is returned.
+std::variant<MergeOutcome, std::string> MergeRecords(Database& db,
+                                                     const std::vector<ObservationRecord>& added,
+                                                     bool skipEqualDates);
+
+}  // namespace ardeno
