@@ -3,6 +3,10 @@
 #include <filesystem>
 #include <iostream>
 
+#include <span>
+
+#include "core/data/file_error_text.h"
+#include "core/data/record_file.h"
 #include "core/text/dates.h"
 
 namespace ardeno::cli {
@@ -25,6 +29,20 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
   }
   if (report.Warning) std::cerr << *report.Warning << "\n";
   return true;
+}
+
+std::optional<std::string> SaveFolder(const std::string& folder, Database& db) {
+  // The file was not loaded whole: rewriting it would lose what was left out.
+  if (db.LoadFailed) return std::string(kLoadFailedMessage);
+  if (!NeedsCoordinateMode(db)) {
+    ApplyRadiusWord(db);
+    return SaveDatabase(db, folder);
+  }
+  const std::filesystem::path file = std::filesystem::path(folder) / kDataFileName;
+  const auto records = std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount));
+  if (const std::error_code failure = WriteRecordFile(file, records))
+    return "Data se nepodařilo uložit do souboru datax.dat: " + FileErrorText(failure) + ".";
+  return std::nullopt;
 }
 
 }  // namespace ardeno::cli

@@ -1,5 +1,6 @@
 #pragma once
 // Loading the data folder a command names, as the program loads it at start-up.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,5 +13,14 @@ namespace ardeno::cli {
 // script asks about an existing database; the message goes to stderr and false is returned.
 bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage, Database& db,
                         LoadReport& report);
+
+}  // namespace ardeno::cli
+
+namespace ardeno::cli {
+
+// Writes the loaded database back to its folder through the data file's safe save; a database
+// whose radius was never chosen keeps its settings word 0, so that the program still asks.
+// The Czech error text, if any.
+std::optional<std::string> SaveFolder(const std::string& folder, Database& db);
 
 }  // namespace ardeno::cli

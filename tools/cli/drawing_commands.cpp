@@ -1,0 +1,87 @@
+// ardeno-cli recompute, merge, equal-dates and coordinates: the drawing window's database
+// commands and the printed ephemeris without a screen.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "cli/command_registry.h"
+#include "cli/folder_loading.h"
+#include "core/data/equal_dates.h"
+#include "core/data/merge_records.h"
+#include "core/entry/cell_numbers.h"
+#include "core/solar/coordinate_table.h"
+#include "core/solar/recompute_results.h"
+
+namespace ardeno::cli {
+
+namespace {
+
+int Fail(const std::string& message) {
+  std::cerr << message << "\n";
+  return 1;
+}
+
+int Recompute(const std::vector<std::string>& args) {
+  Database db;
+  LoadReport report;
+  if (!LoadExistingFolder(args, "recompute SLOŽKA", db, report)) return 1;
+  const RecomputeOutcome outcome = RecomputeAllResults(db);
+  if (const auto error = SaveFolder(args[0], db)) return Fail(*error);
+  std::cout << "Přepočteno záznamů: " << outcome.Recomputed
+            << ", doplněný čas 12:00: " << outcome.TimeRepairs
+            << ", nečitelné datum: " << outcome.UnreadableDates << "\n";
+  return 0;
+}
+
+constexpr const char* kMergeUsage = "merge SLOŽKA JINÝ.dat [--skip-equal-dates]";
+
+int Merge(const std::vector<std::string>& args) {
+  const bool skip = args.size() == 3 && args[2] == "--skip-equal-dates";
+  if (args.size() != 2 && !skip) return Fail(std::string("Použití: ardeno-cli ") + kMergeUsage);
+  Database db;
+  LoadReport report;
+  if (!LoadExistingFolder({args[0]}, kMergeUsage, db, report)) return 1;
+  const auto read = ReadMergeFile(args[1]);
+  if (const auto* refusal = std::get_if<std::string>(&read)) return Fail(*refusal);
+  const auto& added = std::get<std::vector<ObservationRecord>>(read);
+  const int equal = CountEqualDates(db, added);
+  const auto merged = MergeRecords(db, added, skip);
+  if (const auto* refusal = std::get_if<std::string>(&merged)) return Fail(*refusal);
+  if (const auto error = SaveFolder(args[0], db)) return Fail(*error);
+  const MergeOutcome& outcome = std::get<MergeOutcome>(merged);
+  std::cout << "Přidáno záznamů: " << outcome.Added << ", vynecháno: " << outcome.LeftOut
+            << ", shodná data: " << equal << ", záznamů celkem: " << db.RecordCount << "\n";
+  return 0;
+}
+
+int EqualDates(const std::vector<std::string>& args) {
+  Database db;
+  LoadReport report;
+  if (!LoadExistingFolder(args, "equal-dates SLOŽKA", db, report)) return 1;
+  for (int index : RecordsWithEqualNeighbour(db))
+    std::cout << index << " " << db.Record(index).Date() << "\n";
+  return 0;
+}
+
+int Coordinates(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "Použití: ardeno-cli coordinates ROK PRVNÍ-MĚSÍC (1, 5 nebo 9)";
+  if (args.size() != 2) return Fail(kUsage);
+  const std::optional<std::int64_t> year = ParseWholeNumber(args[0]);
+  const std::optional<std::int64_t> month = ParseWholeNumber(args[1]);
+  if (!year || *year < 1 || *year > 9999) return Fail("Rok musí být číslo od 1 do 9999.");
+  if (!month || (*month != 1 && *month != 5 && *month != 9)) return Fail(kUsage);
+  std::cout << CoordinateTableText(
+      BuildCoordinateTable(static_cast<int>(*year), static_cast<int>(*month) - 1));
+  return 0;
+}
+
+const bool kRegistered =
+    RegisterCommand({"recompute", "recompute SLOŽKA", Recompute}) &&
+    RegisterCommand({"merge", kMergeUsage, Merge}) &&
+    RegisterCommand({"equal-dates", "equal-dates SLOŽKA", EqualDates}) &&
+    RegisterCommand({"coordinates", "coordinates ROK PRVNÍ-MĚSÍC", Coordinates});
+
+}  // namespace
+
+}  // namespace ardeno::cli
