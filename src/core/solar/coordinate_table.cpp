@@ -1,5 +1,6 @@
 #include "core/solar/coordinate_table.h"
 
+#include "core/results/month_walk.h"
 #include "core/solar/ephemeris.h"
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
@@ -15,10 +16,6 @@ constexpr int kMarkRow = 34;
 constexpr int kLateMarkRow = 35;
 constexpr int kLateMarkDay = 28;
 }  // namespace
-
-const std::array<const char*, 12> kTableMonthNames = {
-    "Leden", "Únor",  "Březen", "Duben",    "Květen",   "Červen",
-    "Červenec", "Srpen", "Září", "Říjen", "Listopad", "Prosinec"};
 
 std::string RotationMark::Text() const {
   return std::to_string(Day) + "- " + std::to_string(Rotation);
@@ -57,7 +54,7 @@ std::string CoordinateTableText(const CoordinateTable& table) {
   std::string text = "Heliografické souřadnice pro rok " + std::to_string(table.Year) + "\n";
   text += "den";
   for (const CoordinateColumn& column : table.Columns)
-    text += "  " + std::string(kTableMonthNames[static_cast<std::size_t>(column.Month - 1)]) +
+    text += "  " + std::string(kCzechMonthNames[static_cast<std::size_t>(column.Month - 1)]) +
             ": L B P";
   text += "\n";
   for (int d = 1; d <= 31; ++d) {
@@ -79,7 +76,7 @@ std::string CoordinateTableText(const CoordinateTable& table) {
   }
   for (const RotationMark& mark : table.Marks)
     text += "Rotace " +
-            std::string(kTableMonthNames[static_cast<std::size_t>(
+            std::string(kCzechMonthNames[static_cast<std::size_t>(
                 table.Columns[static_cast<std::size_t>(mark.Column - 1)].Month - 1)]) +
             ": " + mark.Text() + "\n";
   return text;

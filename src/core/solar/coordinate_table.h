@@ -8,8 +8,6 @@
 
 namespace ardeno {
 
-extern const std::array<const char*, 12> kTableMonthNames;
-
 struct CoordinateDay {
   double L0 = 0;
   double B0 = 0;
