@@ -1,11 +1,14 @@
+include(GoogleTest)
+
 # ardeno_add_core_test(<name> SOURCES <files...>): one GoogleTest executable over ardeno_core.
+# Test names are Suite.Case or Instances/Suite.Case/<generated name>, never a dump of the value.
 function(ardeno_add_core_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ardeno_core GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE ARDENO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS core)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS core)
 endfunction()
 
 # ardeno_add_ui_test(<source>): one Qt Test executable, run offscreen.

@@ -8,14 +8,14 @@
 
 #include "core/data/database_ops.h"
 #include "core/data/record_file.h"
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 #include "sample/sample_database.h"
 
 namespace ardeno {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempFolder;
+using test::TempFolder;
 
 constexpr CalendarDate kToday{2024, 3, 15};
 constexpr CalendarDate kSampleStart{2010, 1, 1};

@@ -6,20 +6,19 @@
 #include <vector>
 
 #include "core/data/group_types.h"
+#include "support/database_builders.h"
 
 namespace ardeno {
 namespace {
 
 // A database holding one record per date text; the station field tells the records apart.
 Database MakeDatabase(const std::vector<std::string>& dates, int extraCapacity = kExtraCapacity) {
-  Database db;
-  db.Records.resize(dates.size() + static_cast<std::size_t>(extraCapacity));
+  std::vector<ObservationRecord> records(dates.size());
   for (std::size_t i = 0; i < dates.size(); ++i) {
-    db.Records[i].SetDate(dates[i]);
-    db.Records[i].SetStation("st" + std::to_string(i + 1));
+    records[i].SetDate(dates[i]);
+    records[i].SetStation("st" + std::to_string(i + 1));
   }
-  db.RecordCount = db.RecordCountAtLoad = static_cast<int>(dates.size());
-  return db;
+  return test::DatabaseOf(std::move(records), extraCapacity);
 }
 
 std::vector<std::string> Stations(const Database& db) {

@@ -8,7 +8,7 @@
 
 #include "core/data/data_file.h"
 #include "core/data/group_types.h"
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 #include "core/solar/heliographic.h"
 
 namespace ardeno {
@@ -95,7 +95,7 @@ TEST_F(SampleDatabaseTest, SameSeedSameRecordsAndFolderLoadsClean) {
             std::vector<ObservationRecord>(s_records.begin(), s_records.begin() + 200));
   EXPECT_NE(GenerateSampleRecords(200, 6, kStart)[100], s_records[100]);
 
-  testing::TempFolder folder;
+  test::TempFolder folder;
   WriteSampleFolder(folder.Path() / "ukazka", 500, 3);
   Database db;
   const LoadReport report = LoadDatabase(db, folder.Path() / "ukazka", Today());

@@ -5,6 +5,7 @@
 
 #include "core/drawing/facula_area.h"
 #include "core/text/number_format.h"
+#include "support/database_builders.h"
 
 namespace ardeno {
 namespace {
@@ -74,12 +75,9 @@ TEST(FaculaMeasureTest, TriangleGivesAPositiveAreaAndNoFieldsGiveNothing) {
 class StoreFaculaAreaTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    db.Records.resize(10);
-    db.Record(1) = TriangleRecord("04.03.2004");
-    db.Record(2) = TriangleRecord("05.03.2004");
+    db = test::DatabaseOf({TriangleRecord("04.03.2004"), TriangleRecord("05.03.2004")}, 8);
     db.Record(1).SetFaculaAreaText("7");
     db.Record(2).SetFaculaAreaText("7");
-    db.RecordCount = 2;
     db.CurrentIndex = 2;
   }
   Database db;

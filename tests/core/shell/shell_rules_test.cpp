@@ -11,6 +11,7 @@
 #include "core/shell/pad_blanks.h"
 #include "core/shell/view_rules.h"
 #include "core/shell/window_image_name.h"
+#include "support/database_builders.h"
 
 namespace ardeno {
 namespace {
@@ -96,9 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SmoothCompression, DaySpanIsBetweenFirstAndLastRecord) {
-  Database db;
-  db.Records.resize(3);
-  db.RecordCount = 3;
+  Database db = test::DatabaseOf(std::vector<ObservationRecord>(3), 0);
   db.Record(1).SetDate("30.12.1999");
   db.Record(2).SetDate("15.06.2000");
   db.Record(3).SetDate("01.03.2000");

@@ -169,7 +169,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // rho = 0.9999 on the limb: finite, about 70.7 times the half area
                       ForeshorteningCase{1250, 100, 3536},
                       // The limb margin shifts the centre too (rho = -0.0001): 2.5 grows a hair.
-                      ForeshorteningCase{0, 5, 3}));
+                      ForeshorteningCase{0, 5, 3}),
+    [](const auto& info) {
+      return "Distance" + std::to_string(info.param.distance10) + "Area" +
+             std::to_string(info.param.area);
+    });
 
 TEST(DayResults, DamagedDistanceCountsOnTheLimbWithoutNaN) {
   for (std::uint16_t distance10 : {1251, 1300, 65535}) {

@@ -89,7 +89,14 @@ TEST_P(DamagedDistance, PastTheLimbCountsAsOnTheLimb) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Distances, DamagedDistance,
-                         ::testing::Values(1250.5, 1251.0, 1300.0, 2000.0, 65535.0));
+                         ::testing::Values(1250.5, 1251.0, 1300.0, 2000.0, 65535.0),
+                         [](const auto& info) {
+                           // Tenths of a millimetre, the half written as "_5".
+                           const double tenths = info.param;
+                           const int whole = static_cast<int>(tenths);
+                           return "Distance" + std::to_string(whole) +
+                                  (tenths > whole ? "_5" : "");
+                         });
 
 TEST(PolarToHeliographic, PoleOnTheLimbWithAnUntiltedAxis) {
   // With B0 = 0 the north pole sits on the limb straight up the axis, where the longitude's

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "core/data/startup_inputs.h"
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
 namespace {
 
-using testing::TempFolder;
+using test::TempFolder;
 
 // Synthetic green-line day: year, month, day, station, hour, minute, then 72 sector values.
 std::vector<long long> DayNumbers(const CalendarDate& date, int seed) {

@@ -14,13 +14,14 @@
 #include "core/data/data_file.h"
 #include "core/data/database.h"
 #include "core/text/dates.h"
-#include "app_run.h"
-#include "scripted_messages.h"
+#include "support/app_run.h"
+#include "support/scripted_messages.h"
 #include "ui/entry/coordinate_mode_window.h"
 #include "ui/shell/main_window.h"
 
 namespace fs = std::filesystem;
 using namespace ardeno;
+using namespace ardeno::test;
 
 namespace {
 

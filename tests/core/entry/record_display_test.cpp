@@ -10,7 +10,7 @@
 #include "core/entry/record_input.h"
 #include "core/solar/ephemeris.h"
 #include "core/text/number_format.h"
-#include "core/entry_editor/editor_fixture.h"
+#include "support/editor_inputs.h"
 
 namespace ardeno {
 namespace {
@@ -191,7 +191,14 @@ INSTANTIATE_TEST_SUITE_P(Editor, CountField,
                                            CountCase{"0", true, false, 1, false},
                                            CountCase{"-2", true, false, 1, false},
                                            CountCase{"3", true, true, 3, false},
-                                           CountCase{"x", false, false, 1, false}));
+                                           CountCase{"x", false, false, 1, false}),
+                         [](const auto& info) {
+                           // "-2" and "x" are not identifier characters.
+                           const std::string text = info.param.Text;
+                           if (text == "x") return std::string("NotANumber");
+                           if (text[0] == '-') return "Minus" + text.substr(1);
+                           return "Count" + text;
+                         });
 
 TEST(RecordDisplay, NewRowsGetZerosButTypedRowsStay) {
   std::vector<GroupRowTexts> rows(1);

@@ -20,8 +20,8 @@
 #include "core/solar/ephemeris.h"
 #include "core/text/dates.h"
 #include "sample/sample_database.h"
-#include "app_run.h"
-#include "scripted_messages.h"
+#include "support/app_run.h"
+#include "support/scripted_messages.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/entry/record_editor.h"
 #include "ui/entry/record_list_window.h"
@@ -29,6 +29,7 @@
 
 namespace fs = std::filesystem;
 using namespace ardeno;
+using namespace ardeno::test;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "ui/shell/messages.h"
 #include "ui/shell/platform_dialogs.h"
 
-namespace ardeno {
+namespace ardeno::test {
 
 class ScriptedMessages : public Messages {
  public:
@@ -77,4 +77,4 @@ class ScriptedDialogs : public PlatformDialogs {
   }
 };
 
-}  // namespace ardeno
+}  // namespace ardeno::test

@@ -12,37 +12,18 @@
 #include "core/data/database_ops.h"
 #include "core/entry/editor_texts.h"
 #include "core/text/dates.h"
-#include "scripted_messages.h"
+#include "support/app_run.h"
+#include "support/editor_inputs.h"
 #include "ui/entry/record_editor.h"
 
 using namespace ardeno;
+using namespace ardeno::test;
 
 namespace {
 
-struct Fixture {
-  Fixture() : Ctx{"/tmp", Db, View, Msg, Dialogs} {
-    Db.Records.resize(3 + kExtraCapacity);
-    for (int i = 1; i <= 3; ++i) {
-      ObservationRecord& r = Db.Record(i);
-      r.SetDate(FormatDate({2024, 5, i}));
-      r.SetObserver("Novák");
-      r.SetStation("Ondřejov");
-      r.SetGroupCount(1);
-      r.SetGroupType(1, "Cso");
-      r.SetSpotCount(1, 4);
-      r.SetAngle10(1, 450);
-      r.SetDistance10(1, 500);
-    }
-    Db.RecordCount = Db.RecordCountAtLoad = 3;
-    Db.CurrentIndex = 3;
-    Db.WorkRecord = Db.Record(3);
-    CollectObservers(Db);
-  }
-  Database Db;
-  ViewSettings View;
-  ScriptedMessages Msg;
-  ScriptedDialogs Dialogs;
-  AppContext Ctx;
+// Three stored drawings, the last one chosen.
+struct Fixture : AppRun {
+  Fixture() : AppRun("/tmp") { Db = MakeEditorDatabase(3); }
 };
 
 template <typename T>

@@ -1,33 +1,23 @@
 #pragma once
 // A small database and a typed drawing that the store accepts, for the record editor tests.
+#include <vector>
+
 #include "core/data/database.h"
 #include "core/data/database_ops.h"
 #include "core/entry/record_input.h"
-#include "core/text/dates.h"
+#include "support/database_builders.h"
 
 namespace ardeno::test {
 
-// count records dated 1.3.2024, 2.3.2024, ... with one group each, room for `room` more.
+// `count` drawings dated 1.3.2024, 2.3.2024, ... (observers Novák and Černá in turn), each with
+// one group, room for `room` more; the last one chosen and the observer list collected.
 inline Database MakeEditorDatabase(int count, int room = kExtraCapacity) {
-  Database db;
-  db.Records.resize(static_cast<std::size_t>(count + room));
+  std::vector<ObservationRecord> records;
   for (int i = 1; i <= count; ++i) {
-    ObservationRecord& record = db.Record(i);
-    record.SetDate(FormatDate({2024, 3, i}));
-    record.SetObserver(i % 2 ? "Novák" : "Černá");
-    record.SetStation("Ondřejov");
-    record.SetTimeUT(900);
-    record.SetGroupCount(1);
-    record.SetGroupType(1, "Cso");
-    record.SetSpotCount(1, 4);
-    record.SetAngle10(1, 450);
-    record.SetDistance10(1, 500);
-    record.SetArea(1, 120);
+    records.push_back(OneGroupRecord({2024, 3, i}, i % 2 ? "Novák" : "Černá"));
   }
-  db.RecordCount = count;
-  db.RecordCountAtLoad = count;
-  db.CurrentIndex = count;
-  if (count > 0) db.WorkRecord = db.Record(count);
+  Database db = DatabaseOf(std::move(records), room);
+  if (count > 0) ChooseRecord(db, count);
   CollectObservers(db);
   return db;
 }

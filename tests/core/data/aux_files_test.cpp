@@ -4,13 +4,13 @@
 #include "core/data/startup_inputs.h"
 #include "core/data/supplementary_data.h"
 #include "core/data/zoom_file.h"
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 #include "core/text/encoding.h"
 
 namespace ardeno {
 namespace {
 
-using testing::TempFolder;
+using test::TempFolder;
 
 struct ZoomCase {
   const char* Name;

@@ -4,19 +4,19 @@
 #include <string>
 
 #include "core/entry/record_list_pages.h"
+#include "support/database_builders.h"
 
 namespace ardeno {
 namespace {
 
 Database MakeDatabase(int count) {
-  Database db;
-  db.Records.resize(static_cast<std::size_t>(count) + 5);
+  std::vector<ObservationRecord> records(static_cast<std::size_t>(count));
   for (int i = 1; i <= count; ++i) {
-    db.Record(i).SetDate(std::to_string(1 + (i - 1) % 28) + ".0" + std::to_string(1 + i / 28 % 9) +
-                         ".2004");
-    db.Record(i).SetTimeUT(static_cast<std::uint16_t>(i));  // tells the records apart
+    ObservationRecord& r = records[static_cast<std::size_t>(i - 1)];
+    r.SetDate(std::to_string(1 + (i - 1) % 28) + ".0" + std::to_string(1 + i / 28 % 9) + ".2004");
+    r.SetTimeUT(static_cast<std::uint16_t>(i));  // tells the records apart
   }
-  db.RecordCount = count;
+  Database db = test::DatabaseOf(std::move(records), 5);
   db.CurrentIndex = count;
   return db;
 }

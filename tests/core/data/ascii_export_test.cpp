@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/data_aux/temp_folder.h"
+#include "support/database_builders.h"
+#include "support/temp_folder.h"
 #include "core/solar/ephemeris.h"
 #include "core/solar/heliographic.h"
 #include "core/text/encoding.h"
@@ -16,7 +17,7 @@
 namespace ardeno {
 namespace {
 
-using testing::TempFolder;
+using test::TempFolder;
 
 const std::string kHeaderLine = "   Datum    čas   č typ  l   b  ploch lv  bv plo.v";
 
@@ -55,13 +56,6 @@ ObservationRecord Drawing(const char* date, std::uint16_t timeUT) {
   return record;
 }
 
-Database WithRecords(std::vector<ObservationRecord> records) {
-  Database db;
-  db.RecordCount = static_cast<int>(records.size());
-  records.resize(records.size() + 3);  // room as in a loaded database
-  db.Records = std::move(records);
-  return db;
-}
 
 std::vector<std::string> Lines(const std::string& cp1250) {
   std::vector<std::string> lines;
@@ -77,7 +71,7 @@ std::vector<std::string> Lines(const std::string& cp1250) {
 }
 
 TEST(AsciiExport, EmptyDatabaseWritesOnlyTheHeader) {
-  Database db = WithRecords({Drawing("01.01.2001", 1200)});
+  Database db = test::DatabaseOf({Drawing("01.01.2001", 1200)});
   const std::string text = AsciiExportText(db);
   EXPECT_EQ(text, Utf8ToCp1250(kHeaderLine) + "\r\n");
   EXPECT_EQ(static_cast<unsigned char>(text[12]), 0xE8) << "\"č\" in Windows-1250";
@@ -94,7 +88,7 @@ TEST(AsciiExport, LinesFollowTheLayoutRules) {
   ObservationRecord late = Drawing("31.12.2001", 2359);
   SetGroup(late, 1, "", 59.6f, -20.2f, 1234, 0, 99);  // empty class
 
-  Database db = WithRecords({first, empty, late});
+  Database db = test::DatabaseOf({first, empty, late});
   const auto lines = Lines(AsciiExportText(db));
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0], kHeaderLine);
@@ -114,7 +108,7 @@ TEST(AsciiExport, LinesFollowTheLayoutRules) {
 TEST(AsciiExport, EmptyClassIsRepairedInTheDatabase) {
   ObservationRecord record = Drawing("10.10.2010", 1130);
   SetGroup(record, 1, "", 250.0f, 10.0f, 10, 0, 1);
-  Database db = WithRecords({record});
+  Database db = test::DatabaseOf({record});
   AsciiExportText(db);
   EXPECT_EQ(db.Record(1).GroupType(1), "***");
   EXPECT_FALSE(db.DataChanged);
@@ -123,7 +117,7 @@ TEST(AsciiExport, EmptyClassIsRepairedInTheDatabase) {
 TEST(AsciiExport, MinutesPastFiftyNineCarryIntoTheHour) {
   ObservationRecord record = Drawing("10.10.2010", 790);  // 7 h 90 min
   SetGroup(record, 1, "Axx", 250.0f, 10.0f, 10, 0, 1);
-  Database db = WithRecords({record});
+  Database db = test::DatabaseOf({record});
   EXPECT_EQ(Lines(AsciiExportText(db))[1].substr(11, 5), "08 30");
 }
 
@@ -132,7 +126,7 @@ TEST(AsciiExport, UnparsableDateRefusesBeforeAnythingChanges) {
   SetGroup(good, 1, "", 250.0f, 10.0f, 10, 0, 1);
   ObservationRecord bad = Drawing("31.02.2010", 1130);
   bad.SetGroupCount(1);
-  Database db = WithRecords({good, bad});
+  Database db = test::DatabaseOf({good, bad});
   const auto refusal = CheckAsciiExport(db);
   ASSERT_TRUE(refusal.has_value());
   EXPECT_NE(refusal->find("Záznam č. 2"), std::string::npos) << *refusal;
@@ -148,7 +142,7 @@ TEST(AsciiExport, UnparsableDateRefusesBeforeAnythingChanges) {
 TEST(AsciiExport, WritesTheFileWhole) {
   ObservationRecord record = Drawing("10.10.2010", 1130);
   SetGroup(record, 1, "Hsx", 250.0f, 10.0f, 10, 0, 1);
-  Database db = WithRecords({record});
+  Database db = test::DatabaseOf({record});
   TempFolder folder;
   folder.Write(kAsciiExportFileName, std::string(5000, 'x'));
   ASSERT_FALSE(WriteAsciiExport(db, folder.Path()).has_value());

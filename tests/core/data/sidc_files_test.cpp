@@ -7,14 +7,14 @@
 #include <sstream>
 #include <vector>
 
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
 namespace {
 
-using testing::ReadTestData;
-using testing::TempFolder;
+using test::ReadTestData;
+using test::TempFolder;
 
 struct DailyNumbers {
   CalendarDate Date;

@@ -6,10 +6,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "ui/entry/area_window.h"
 
 using namespace ardeno;
+using namespace ardeno::test;
 
 namespace {
 

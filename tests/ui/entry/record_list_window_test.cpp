@@ -6,12 +6,13 @@
 #include <memory>
 
 #include "core/entry/record_list_pages.h"
-#include "drawing_test_records.h"
+#include "support/app_run.h"
+#include "support/database_builders.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/entry/record_list_window.h"
 
 using namespace ardeno;
-using namespace ardeno::testing;
+using namespace ardeno::test;
 
 namespace {
 
@@ -43,8 +44,8 @@ class RecordListWindowTest : public QObject {
 };
 
 void RecordListWindowTest::oneRecordOneSelectedLine() {
-  TestApp app;
-  FillDatabase(app.Db, 1);
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
   RecordListWindow list(app.Ctx, 600);
   QCOMPARE(list.objectName(), QString("TForm4"));
   QCOMPARE(list.List()->count(), 1);
@@ -54,10 +55,10 @@ void RecordListWindowTest::oneRecordOneSelectedLine() {
 }
 
 void RecordListWindowTest::oneRecordMoreThanLinesPages() {
-  TestApp app;
+  AppRun app;
   const int lines = 20;
   const int height = HeightForLines(app.Ctx, lines);
-  FillDatabase(app.Db, lines + 1);
+  app.Db = ConsecutiveDays(lines + 1);
   RecordListWindow list(app.Ctx, height);
   QCOMPARE(list.ListLines(), lines);
   QVERIFY(list.IsPaged());
@@ -70,9 +71,9 @@ void RecordListWindowTest::oneRecordMoreThanLinesPages() {
 }
 
 void RecordListWindowTest::clickOnFirstLineOfAPage() {
-  TestApp app;
+  AppRun app;
   const int height = HeightForLines(app.Ctx, 25);
-  FillDatabase(app.Db, 600);
+  app.Db = ConsecutiveDays(600);
   DrawingWindow drawing(app.Ctx);
   RecordListWindow list(app.Ctx, height);
   list.SetDrawingWindow(&drawing);
@@ -89,9 +90,9 @@ void RecordListWindowTest::clickOnFirstLineOfAPage() {
 }
 
 void RecordListWindowTest::downArrowOnTheLastLineMovesByOneRecord() {
-  TestApp app;
+  AppRun app;
   const int height = HeightForLines(app.Ctx, 25);
-  FillDatabase(app.Db, 600);
+  app.Db = ConsecutiveDays(600);
   RecordListWindow list(app.Ctx, height);
   list.ScrollBar()->setValue(500);
   QCOMPARE(list.SelectedLine(), 25);
@@ -111,9 +112,9 @@ void RecordListWindowTest::downArrowOnTheLastLineMovesByOneRecord() {
 }
 
 void RecordListWindowTest::upArrowOnTheFirstLinePagesBack() {
-  TestApp app;
+  AppRun app;
   const int height = HeightForLines(app.Ctx, 25);
-  FillDatabase(app.Db, 600);
+  app.Db = ConsecutiveDays(600);
   RecordListWindow list(app.Ctx, height);
   list.ScrollBar()->setValue(500);
   list.SelectLine(0);
@@ -123,8 +124,8 @@ void RecordListWindowTest::upArrowOnTheFirstLinePagesBack() {
 }
 
 void RecordListWindowTest::unreadableDateRemovedOnce() {
-  TestApp app;
-  FillDatabase(app.Db, 5);
+  AppRun app;
+  app.Db = ConsecutiveDays(5);
   app.Db.Record(3).SetDate("31.13.2000");
   const ObservationRecord fourth = app.Db.Record(4);
   RecordListWindow list(app.Ctx, 600);
@@ -141,9 +142,9 @@ void RecordListWindowTest::unreadableDateRemovedOnce() {
 }
 
 void RecordListWindowTest::lastRecordCommand() {
-  TestApp app;
+  AppRun app;
   const int height = HeightForLines(app.Ctx, 25);
-  FillDatabase(app.Db, 100);
+  app.Db = ConsecutiveDays(100);
   RecordListWindow list(app.Ctx, height);
   list.ScrollBar()->setValue(40);
   ClickLine(list, 0);

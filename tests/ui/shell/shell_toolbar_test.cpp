@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "core/data/data_file.h"
-#include "scripted_messages.h"
+#include "support/app_run.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_buttons.h"
 #include "ui/shell/toolbar_panels.h"
@@ -17,6 +17,7 @@
 
 namespace fs = std::filesystem;
 using namespace ardeno;
+using namespace ardeno::test;
 
 namespace {
 
@@ -36,8 +37,8 @@ class FakeButterfly : public QWidget {
   void SetTimeScrollRange(int range) { ScrollRange = range; }
 };
 
-struct Frame {
-  explicit Frame(const fs::path& dir) : Ctx{dir, Db, View, Msg, Dialogs}, Window(Ctx) {
+struct Frame : AppRun {
+  explicit Frame(const fs::path& dir) : AppRun(dir), Window(Ctx) {
     ObservationRecord first;
     first.SetDate("01.01.2000");
     first.SetRadiusWord(125);
@@ -51,11 +52,6 @@ struct Frame {
     Window.Start(QSize(1600, 1000));
   }
   QToolButton* Button(const char* name) { return Window.Toolbar()->Button(name); }
-  Database Db;
-  ViewSettings View;
-  ScriptedMessages Msg;
-  ScriptedDialogs Dialogs;
-  AppContext Ctx;
   MainWindow Window;
 };
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace ardeno::testing {
+namespace ardeno::test {
 
 class TempFolder {
  public:
@@ -53,4 +53,4 @@ inline std::string ReadTestData(const std::string& name) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-}  // namespace ardeno::testing
+}  // namespace ardeno::test

@@ -8,7 +8,7 @@
 #include "core/entry/record_input.h"
 #include "core/solar/day_results.h"
 #include "core/solar/ephemeris.h"
-#include "core/entry_editor/editor_fixture.h"
+#include "support/editor_inputs.h"
 
 namespace ardeno {
 namespace {

@@ -10,11 +10,12 @@
 #include "core/drawing/facula_area.h"
 #include "core/drawing/group_marks.h"
 #include "core/text/number_format.h"
-#include "drawing_test_records.h"
+#include "support/app_run.h"
+#include "support/database_builders.h"
 #include "ui/drawing/drawing_window.h"
 
 using namespace ardeno;
-using namespace ardeno::testing;
+using namespace ardeno::test;
 
 namespace {
 
@@ -73,8 +74,8 @@ class DrawingWindowTest : public QObject {
 };
 
 void DrawingWindowTest::standardWindowDiskSpans26To463() {
-  TestApp app;
-  FillDatabase(app.Db, 1);
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
   DrawingWindow window(app.Ctx);
   window.resize(800, 680);
   QCOMPARE(window.View().Scale.DrawScale, 14);
@@ -92,8 +93,8 @@ void DrawingWindowTest::standardWindowDiskSpans26To463() {
 }
 
 void DrawingWindowTest::emptyDatabaseDrawsTheFrame() {
-  TestApp app;
-  FillDatabase(app.Db, 0);
+  AppRun app;
+  app.Db = ConsecutiveDays(0);
   DrawingWindow window(app.Ctx);
   window.resize(800, 680);
   const QImage image = window.RenderImage(false);
@@ -107,8 +108,8 @@ void DrawingWindowTest::emptyDatabaseDrawsTheFrame() {
 }
 
 void DrawingWindowTest::specialRecordRedDiskWithoutGroupCircles() {
-  TestApp app;
-  FillDatabase(app.Db, 1);
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
   app.Db.WorkRecord = GroupRecord("Dao");
   app.Db.WorkRecord.SetAux1Position(1, 0);
   DrawingWindow window(app.Ctx);
@@ -127,8 +128,8 @@ void DrawingWindowTest::specialRecordRedDiskWithoutGroupCircles() {
 }
 
 void DrawingWindowTest::westEastToggleSwapsTheLetters() {
-  TestApp app;
-  FillDatabase(app.Db, 1);
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
   DrawingWindow window(app.Ctx);
   window.resize(800, 680);
   const QImage before = window.RenderImage(false);
@@ -146,8 +147,8 @@ void DrawingWindowTest::westEastToggleSwapsTheLetters() {
 }
 
 void DrawingWindowTest::rightDragFromTheCentreReadsTheAngle() {
-  TestApp app;
-  FillDatabase(app.Db, 1);
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
   DrawingWindow window(app.Ctx);
   window.resize(800, 680);
   const QPoint centre(245, 245);
@@ -162,8 +163,8 @@ void DrawingWindowTest::rightDragFromTheCentreReadsTheAngle() {
 }
 
 void DrawingWindowTest::clickOutsideTheDiskShowsNothing() {
-  TestApp app;
-  FillDatabase(app.Db, 1);
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
   DrawingWindow window(app.Ctx);
   window.resize(800, 680);
   SendMouse(&window, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(470, 245));
@@ -174,8 +175,8 @@ void DrawingWindowTest::clickOutsideTheDiskShowsNothing() {
 }
 
 void DrawingWindowTest::faculaTriangleStoresItsArea() {
-  TestApp app;
-  FillDatabase(app.Db, 3);
+  AppRun app;
+  app.Db = ConsecutiveDays(3);
   app.Db.Record(2).SetFacularCount(1);
   app.Db.Record(2).SetFaculaVertex(1, 1, 0 * 128 + 60);
   app.Db.Record(2).SetFaculaVertex(1, 2, 90 * 128 + 60);
@@ -202,8 +203,8 @@ void DrawingWindowTest::faculaTriangleStoresItsArea() {
 }
 
 void DrawingWindowTest::emptyWorkRecordIsReloadedWithFaculaeVisible() {
-  TestApp app;
-  FillDatabase(app.Db, 2);
+  AppRun app;
+  app.Db = ConsecutiveDays(2);
   app.Db.Record(2).SetFacularCount(1);
   app.Db.Record(2).SetFaculaVertex(1, 1, 0 * 128 + 60);
   app.Db.Record(2).SetFaculaVertex(1, 2, 90 * 128 + 60);
@@ -221,8 +222,8 @@ void DrawingWindowTest::emptyWorkRecordIsReloadedWithFaculaeVisible() {
 }
 
 void DrawingWindowTest::lensShownUntilKeyV() {
-  TestApp app;
-  FillDatabase(app.Db, 1);
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
   app.Db.WorkRecord = GroupRecord("Bxo");
   DrawingWindow window(app.Ctx);
   window.resize(800, 680);
@@ -240,8 +241,8 @@ void DrawingWindowTest::lensShownUntilKeyV() {
 }
 
 void DrawingWindowTest::captionFollowsTheRecord() {
-  TestApp app;
-  FillDatabase(app.Db, 3);
+  AppRun app;
+  app.Db = ConsecutiveDays(3);
   DrawingWindow window(app.Ctx);
   window.ShowRecord(2);
   QCOMPARE(window.windowTitle(), QString::fromUtf8("Zákres    02.01.2000"));
