@@ -5,12 +5,12 @@
 #include <cmath>
 #include <string>
 
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
 
-using testing::TempFolder;
+using test::TempFolder;
 
 struct CellCase {
   std::string name;

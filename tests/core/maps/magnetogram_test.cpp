@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
 
-using testing::TempFolder;
+using test::TempFolder;
 
 std::string Words(const std::vector<std::uint16_t>& words) {
   std::string bytes;

@@ -9,10 +9,10 @@
 namespace ardeno {
 namespace {
 
-using testing::DatabaseBuilder;
-using testing::DayValues;
-using testing::MakeRecord;
-using testing::Marker;
+using test::DatabaseBuilder;
+using test::DayValues;
+using test::MakeRecord;
+using test::Marker;
 
 DayValues Values(bool special, Marker marker) {
   DayValues v;
@@ -85,10 +85,10 @@ TEST(HemisphereMarker, OnlyTheTwoMarkerPositionsOfTheFirstGroup) {
 
 TEST(WalkMonths, NumbersRowsFromTheFirstMonthAndLeavesGapsEmpty) {
   const Database db = DatabaseBuilder()
-                          .Add("30.11.2000", testing::Normal(1, 0))
-                          .Add("31.03.2001", testing::Normal(1, 1))
-                          .Add("02.05.2001", testing::Normal(2, 0))
-                          .Add("03.05.2001", testing::Normal(2, 0))
+                          .Add("30.11.2000", test::Normal(1, 0))
+                          .Add("31.03.2001", test::Normal(1, 1))
+                          .Add("02.05.2001", test::Normal(2, 0))
+                          .Add("03.05.2001", test::Normal(2, 0))
                           .Build();
   std::vector<std::pair<int, int>> rowsAndRecords;
   const MonthSpan span = WalkMonths(db, [&](const RecordMonth& m) {
@@ -103,9 +103,9 @@ TEST(WalkMonths, NumbersRowsFromTheFirstMonthAndLeavesGapsEmpty) {
 
 TEST(WalkMonths, RecordWithoutReadableDateBelongsToNoMonth) {
   const Database db = DatabaseBuilder()
-                          .Add("15.01.2001", testing::Normal(1, 0))
-                          .Add("xx.01.2001", testing::Normal(9, 9))
-                          .Add("16.01.2001", testing::Normal(3, 0))
+                          .Add("15.01.2001", test::Normal(1, 0))
+                          .Add("xx.01.2001", test::Normal(9, 9))
+                          .Add("16.01.2001", test::Normal(3, 0))
                           .Build();
   const RecordMonths data = CollectMonths(db);
   ASSERT_EQ(data.Months.size(), 1u);

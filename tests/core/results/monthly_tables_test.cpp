@@ -9,10 +9,10 @@
 namespace ardeno {
 namespace {
 
-using testing::DatabaseBuilder;
-using testing::DayValues;
-using testing::Marker;
-using testing::Normal;
+using test::DatabaseBuilder;
+using test::DayValues;
+using test::Marker;
+using test::Normal;
 
 DayValues Special(Marker marker, std::uint16_t gNorth, std::uint16_t gSouth) {
   DayValues v = Normal(gNorth, gSouth, 300, 200);

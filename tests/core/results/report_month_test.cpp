@@ -42,10 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 class SelectReportMonthTest : public ::testing::Test {
  protected:
-  Database m_db = testing::DatabaseBuilder()
-                      .Add("31.01.2001", testing::Normal(1, 1))
-                      .Add("01.03.2001", testing::Normal(1, 1))
-                      .Add("02.03.2001", testing::Normal(1, 1))
+  Database m_db = test::DatabaseBuilder()
+                      .Add("31.01.2001", test::Normal(1, 1))
+                      .Add("01.03.2001", test::Normal(1, 1))
+                      .Add("02.03.2001", test::Normal(1, 1))
                       .Build();
   std::deque<std::optional<std::string>> m_answers;
   int m_asked = 0;

@@ -7,7 +7,7 @@
 #include "core/data/database.h"
 #include "core/data/observation_record.h"
 
-namespace ardeno::testing {
+namespace ardeno::test {
 
 // Per-hemisphere daily values in results-block order: g, f, R, CV, SN, RB, area, corrected area.
 using HemisphereValues = std::array<std::uint16_t, 8>;
@@ -74,4 +74,4 @@ class DatabaseBuilder {
   Database m_db;
 };
 
-}  // namespace ardeno::testing
+}  // namespace ardeno::test

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 #include "core/results/measured_table.h"
 #include "core/results/monthly_csv.h"
 #include "core/results/quiet_days.h"
@@ -14,8 +14,8 @@
 namespace ardeno {
 namespace {
 
-using testing::DatabaseBuilder;
-using testing::Normal;
+using test::DatabaseBuilder;
+using test::Normal;
 
 TEST(PrintPages, LinesPerPageFromThePageSize) {
   // A4 at 600 dpi: 4960 / 704 = 7 -> 105-pixel lines.
@@ -90,7 +90,7 @@ TEST(MonthlyCsv, FileNamesFollowTheViewAndHemisphere) {
 }
 
 TEST(MonthlyCsv, WritesIntoItsFolderAndLeavesTheOldFileOnFailure) {
-  testing::TempFolder folder;
+  test::TempFolder folder;
   const MonthlyTable table = BuildMeasuredTable(CollectMonths(ThreeMonths()), Hemisphere::South);
   ASSERT_EQ(WriteMonthlyCsv(folder.Path(), table, MonthlyTableKind::Measured, Hemisphere::South),
             std::nullopt);
@@ -109,7 +109,7 @@ TEST(MonthlyCsv, WritesIntoItsFolderAndLeavesTheOldFileOnFailure) {
 }
 
 TEST(QuietDays, BothHemispheresWithoutRAreMarkedInTheirYear) {
-  testing::DayValues special = Normal(0, 0);
+  test::DayValues special = Normal(0, 0);
   special.Special = true;
   const Database db = DatabaseBuilder()
                           .Add("31.12.2007", Normal(0, 0))
