@@ -12,7 +12,7 @@
 #include "core/data/facula_transfer.h"
 #include "core/data/merge_records.h"
 #include "core/data/record_file.h"
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 #include "core/solar/day_results.h"
 #include "core/solar/recompute_results.h"
 #include "sample/sample_database.h"
@@ -61,7 +61,7 @@ struct MergeFileCase {
 class ReadMergeFileTest : public ::testing::TestWithParam<MergeFileCase> {};
 
 TEST_P(ReadMergeFileTest, FewerThan1999DrawingsAreAccepted) {
-  testing::TempFolder folder;
+  test::TempFolder folder;
   const auto file = folder.Path() / "jiny.dat";
   WriteRecords(file, GetParam().Count);
   const auto read = ReadMergeFile(file);
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Limit, ReadMergeFileTest,
                          [](const auto& info) { return info.param.Name; });
 
 TEST(ReadMergeFile, AMissingFileIsReportedInCzech) {
-  testing::TempFolder folder;
+  test::TempFolder folder;
   const auto read = ReadMergeFile(folder.Path() / "neni.dat");
   ASSERT_TRUE(std::holds_alternative<std::string>(read));
   EXPECT_NE(std::get<std::string>(read).find("neni.dat nelze přečíst"), std::string::npos);
