@@ -1,0 +1,290 @@
+#include "core/maps/map_groups.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/maps/map_faculae.h"
+#include "core/maps/map_records.h"
+#include "core/maps/map_strips.h"
+
+namespace ardeno {
+namespace {
+
+using testing::AddGroup;
+using testing::AuxWord;
+using testing::MapRecord;
+
+constexpr int kScale = 32;  // map units of two pixels
+
+// The first date from `from` whose L0 at noon lies in [low, high).
+CalendarDate DateWithL0(CalendarDate from, double low, double high) {
+  for (int d = 0; d < 60; ++d, from = DateFromSerial(DaySerial(from) + 1)) {
+    const double l0 = Ephemeris(from, 1200).EphL0;
+    if (l0 >= low && l0 < high) return from;
+  }
+  ADD_FAILURE() << "no such date";
+  return from;
+}
+
+CalendarDate NextDay(const CalendarDate& d, int days = 1) {
+  return DateFromSerial(DaySerial(d) + days);
+}
+
+struct Built {
+  Database db;
+  RecordPositions positions;
+  MapSightings sightings;
+};
+
+Built Build(const std::vector<ObservationRecord>& records) {
+  Built b;
+  testing::SetRecords(b.db, records);
+  b.positions = ComputeRecordPositions(b.db);
+  b.sightings = ComputeMapSightings(b.db, b.positions);
+  return b;
+}
+
+std::vector<MapGroupDrawing> Drawings(const Built& b, int rotation, int areaMultiple = 1,
+                                      bool outlines = true) {
+  const GroupMapStats stats =
+      AccumulateGroups(b.sightings, RecordRangeOf(b.db, rotation), rotation, kScale);
+  return MapGroupDrawings(stats, kScale, areaMultiple, outlines);
+}
+
+// Three days of one rotation, the group near the central meridian.
+struct ThreeDays {
+  std::vector<ObservationRecord> records;
+  int rotation = 0;
+  double l = 0;
+};
+
+ThreeDays GroupOnThreeDays(std::uint16_t a1, std::uint16_t a2, std::uint16_t a3) {
+  ThreeDays t;
+  const CalendarDate d1 = DateWithL0({2003, 5, 1}, 150, 170);
+  t.l = Ephemeris(NextDay(d1), 1200).EphL0;
+  const std::uint16_t areas[3] = {a1, a2, a3};
+  for (int d = 0; d < 3; ++d) {
+    ObservationRecord r = MapRecord(NextDay(d1, d));
+    AddGroup(r, 5, t.l, 12.0 + d, areas[d]);
+    t.records.push_back(r);
+  }
+  t.rotation = t.records[0].Rotation();
+  return t;
+}
+
+TEST(MapGroups, SeveralDaysGiveOneDiscAtTheMean) {
+  const ThreeDays t = GroupOnThreeDays(100, 400, 900);
+  const Built b = Build(t.records);
+  const auto drawings = Drawings(b, t.rotation);
+  ASSERT_EQ(drawings.size(), 1u);
+  const MapGroupDrawing& d = drawings[0];
+  EXPECT_EQ(d.GroupNumber, 5);
+  ASSERT_TRUE(d.Group);
+  EXPECT_NEAR(d.Group->X, MapPixels(MapX(t.l), kScale), 2);
+  EXPECT_NEAR(d.Group->Y, MapPixels(MapY(13), kScale), 2) << "latitudes 12, 13, 14";
+  const int radii = MapDiscRadius(kScale, 100) + MapDiscRadius(kScale, 400) +
+                    MapDiscRadius(kScale, 900);
+  EXPECT_EQ(d.Group->R, radii / 3);
+  EXPECT_FALSE(d.Aux1 || d.Aux2 || d.Outline) << "no auxiliary spot: only the group's disc";
+  const auto table = MapTable(AccumulateGroups(b.sightings, RecordRangeOf(b.db, t.rotation),
+                                               t.rotation, kScale));
+  ASSERT_EQ(table.size(), 1u);
+  EXPECT_EQ(table[0].Latitude, "13.0");
+}
+
+TEST(MapGroups, AreaMultipleDoublesTheRadiusNotTheArea) {
+  const ThreeDays t = GroupOnThreeDays(300, 300, 300);
+  const Built b = Build(t.records);
+  const auto once = Drawings(b, t.rotation, 1);
+  const auto twice = Drawings(b, t.rotation, 2);
+  ASSERT_TRUE(once.size() == 1 && twice.size() == 1);
+  EXPECT_EQ(twice[0].Group->R, 2 * once[0].Group->R);
+  EXPECT_EQ(twice[0].Group->X, once[0].Group->X);
+}
+
+TEST(MapGroups, UnnumberedAndTooHighGroupNumbersAreNotDrawn) {
+  ThreeDays t = GroupOnThreeDays(300, 300, 300);
+  AddGroup(t.records[1], 0, t.l - 20, -10, 200);
+  AddGroup(t.records[1], 72, t.l + 20, -10, 200);
+  AddGroup(t.records[1], 71, t.l + 10, -20, 200);
+  const Built b = Build(t.records);
+  const auto drawings = Drawings(b, t.rotation);
+  ASSERT_EQ(drawings.size(), 2u);
+  EXPECT_EQ(drawings[0].GroupNumber, 5);
+  EXPECT_EQ(drawings[1].GroupNumber, 71);
+}
+
+TEST(MapGroups, SightingInTheNextRotationCountsWhereItsLongitudeBelongs) {
+  // The next rotation has just begun (L0 near 350); a group at longitude 10 is still east.
+  const CalendarDate early = DateWithL0({2003, 5, 1}, 340, 358);
+  ObservationRecord r = MapRecord(early);
+  AddGroup(r, 3, 10, 5, 300);
+  const int next = r.Rotation();
+  const Built b = Build({MapRecord(NextDay(early, -3)), r});
+  ASSERT_EQ(b.sightings.Sightings.size(), 1u);
+  EXPECT_EQ(b.sightings.Sightings[0].Rotation, next - 1);
+  const auto previous = Drawings(b, next - 1);
+  ASSERT_EQ(previous.size(), 1u);
+  EXPECT_NEAR(previous[0].Group->X, MapPixels(MapX(10), kScale), 2) << "near the map's right edge";
+  EXPECT_TRUE(Drawings(b, next).empty());
+}
+
+TEST(MapGroups, AuxiliarySpotsAndTheirOutline) {
+  const CalendarDate date = DateWithL0({2003, 5, 1}, 150, 170);
+  ObservationRecord r = MapRecord(date);
+  const double l0 = Ephemeris(date, 1200).EphL0;
+  const int near = AddGroup(r, 1, l0, 10, 300);
+  r.SetAux1Position(near, AuxWord(r, l0 + 4, 10));
+  r.SetAux1Area(near, 100);
+  r.SetAux2Position(near, AuxWord(r, l0 - 4, 12));
+  r.SetAux2Area(near, 50);
+  const int far = AddGroup(r, 2, l0 - 10, -15, 300);
+  r.SetAux1Position(far, AuxWord(r, l0 + 40, -15));  // 100 map units = 200 pixels away
+  r.SetAux1Area(far, 100);
+  const Built b = Build({r});
+  const auto drawings = Drawings(b, r.Rotation());
+  ASSERT_EQ(drawings.size(), 2u);
+  ASSERT_TRUE(drawings[0].Aux1 && drawings[0].Aux2);
+  EXPECT_TRUE(drawings[0].Outline);
+  EXPECT_NEAR(drawings[0].Aux1->X, MapPixels(MapX(l0 + 4), kScale), 4);
+  EXPECT_EQ(drawings[0].Aux1->R, MapDiscRadius(kScale, 100));
+  ASSERT_TRUE(drawings[1].Aux1);
+  EXPECT_FALSE(drawings[1].Outline) << "more than 100 pixels apart";
+  EXPECT_FALSE(Drawings(b, r.Rotation(), 1, false)[0].Outline) << "outlines switched off";
+}
+
+TEST(MapGroups, AuxSpotAcrossTheMapEdgeJoinsItsGroup) {
+  GroupMapStats stats{};
+  const int k = 16;  // one pixel per unit
+  stats[4].Group = {MapX(359), MapY(0), 5, 1};
+  stats[4].Aux[0] = {MapX(1), MapY(0), 3, 1};  // 716 units to the right
+  stats[6].Group = {MapX(1), MapY(0), 5, 1};
+  stats[6].Aux[0] = {MapX(358), MapY(0), 3, 1};
+  const auto drawings = MapGroupDrawings(stats, k, 1, true);
+  ASSERT_EQ(drawings.size(), 2u);
+  EXPECT_EQ(drawings[0].Aux1->X, MapX(1) - 721);
+  EXPECT_TRUE(drawings[0].Outline);
+  EXPECT_EQ(drawings[1].Aux1->X, MapX(358) + 721) << "moved, not mirrored";
+  EXPECT_EQ(drawings[1].Aux1->X - drawings[1].Group->X, 7) << "3 degrees apart, 721 units a turn";
+}
+
+TEST(MapTable, HighLongitudesFirstAndRowsOf23Then24) {
+  GroupMapStats stats{};
+  for (int g = 1; g <= 50; ++g) {
+    stats[static_cast<std::size_t>(g)].Group.Count = 1;
+    stats[static_cast<std::size_t>(g)].MeanLongitude = static_cast<float>(g * 7 % 360);
+    stats[static_cast<std::size_t>(g)].MeanLatitude = -3.25f;
+  }
+  const auto cells = MapTable(stats);
+  ASSERT_EQ(cells.size(), 50u);
+  for (std::size_t i = 1; i < cells.size(); ++i)
+    EXPECT_GE(stats[static_cast<std::size_t>(cells[i - 1].GroupNumber)].MeanLongitude,
+              stats[static_cast<std::size_t>(cells[i].GroupNumber)].MeanLongitude);
+  EXPECT_EQ(cells[22].Row, 1);
+  EXPECT_EQ(cells[22].Column, 23);
+  EXPECT_EQ(cells[23].Row, 2) << "the 24th entry opens a new row";
+  EXPECT_EQ(cells[23].Column, 1);
+  EXPECT_EQ(cells[47].Row, 3);
+  EXPECT_EQ(cells[0].Latitude, "-3.3") << "one decimal, half away from zero";
+}
+
+struct FaculaCase {
+  std::string name;
+  double l;
+  int recordRotation;
+  int recordL0;
+  double expected;
+};
+
+class MapFaculaLongitude : public ::testing::TestWithParam<FaculaCase> {};
+
+TEST_P(MapFaculaLongitude, MovedAcrossTheRotationBoundary) {
+  const FaculaCase& c = GetParam();
+  EXPECT_EQ(FaculaMapLongitude(c.l, c.recordRotation, c.recordL0, 2000), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, MapFaculaLongitude,
+    ::testing::Values(FaculaCase{"PreviousRotationLateLowLongitude", 80, 1999, 300, 440},
+                      FaculaCase{"PreviousRotationBothBelow180", 170, 1999, 100, 530},
+                      FaculaCase{"PreviousRotationOtherwiseKept", 200, 1999, 300, 200},
+                      FaculaCase{"ThisRotationStartLowLongitude", 30, 2000, 300, 390},
+                      FaculaCase{"ThisRotationEndHighLongitude", 300, 2000, 40, -60},
+                      FaculaCase{"ThisRotationMiddleKept", 300, 2000, 200, 300},
+                      FaculaCase{"NextRotationStartHighLongitude", 200, 2001, 290, -160},
+                      FaculaCase{"NextRotationStartLowLongitudeKept", 100, 2001, 290, 100}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(MapFaculae, OnlyFieldsWhollyInsideTheMap) {
+  MapSightings s;
+  s.Records.push_back({true, 2000, 180, 0, 0, 0, 2});
+  s.Vertices = {{100, 10}, {104, 10}, {104, 14}, {300, 85}, {304, 91}};
+  s.Faculae = {{0, 3}, {3, 2}};
+  const auto polygons = MapFaculae(s, {1, 1}, 2000);
+  ASSERT_EQ(polygons.size(), 1u);
+  EXPECT_EQ(polygons[0][0], (MapUnitPoint{MapX(100), MapY(10)}));
+  EXPECT_TRUE(MapFaculae(s, {1, 1}, 2002).empty()) << "a record two rotations before";
+}
+
+struct StripCase {
+  std::string name;
+  StripVariant variant;
+  int k;
+  int strip;
+  double l;
+  double b;
+  int x;
+  int y;
+};
+
+class MapStripPlace : public ::testing::TestWithParam<StripCase> {};
+
+TEST_P(MapStripPlace, GroupsAtTheirStripPositions) {
+  const StripCase& c = GetParam();
+  EXPECT_EQ(StripX(c.variant, c.k, c.strip, c.l), c.x);
+  EXPECT_EQ(StripY(c.variant, c.k, c.strip, c.b), c.y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Strips, MapStripPlace,
+    ::testing::Values(
+        // Long map, k = 2: strips 120 pixels wide; 1/6 pixel per degree, 6 per degree of b.
+        StripCase{"LongFirstStripLongitude0", StripVariant::Long, 2, 0, 0, 0, 120, 350},
+        StripCase{"LongThirdStrip", StripVariant::Long, 2, 2, 180, 10, 240 + 120 - 30, 350 - 60},
+        StripCase{"LongLastStripSouth", StripVariant::Long, 2, 15, 360, -20.4, 1800 + 120 - 60,
+                  350 + 122},
+        StripCase{"LongScaleOne", StripVariant::Long, 1, 3, 90, 5, 180 + 60 - 8, 175 - 15},
+        // High map, k = 2: 8/3 half-units per degree, strips 80 pixels apart.
+        StripCase{"HighFirstStrip", StripVariant::High, 2, 0, 360, 20, 0, 60 - 10},
+        StripCase{"HighFourthStrip", StripVariant::High, 2, 3, 90, -30, 960 - 240, 300 + 15},
+        StripCase{"TwoMapsLower", StripVariant::Two, 1, 1, 180, 45, 480 - 120, 195 - 22}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(MapStrips, HowManyRotations) {
+  EXPECT_EQ(StripCount(StripVariant::Long, 2000, 2003, 500, 2), 16);
+  EXPECT_EQ(StripCount(StripVariant::Two, 2000, 2003, 500, 2), 2);
+  EXPECT_EQ(StripCount(StripVariant::High, 2000, 2100, 830, 2), 10) << "(830 - 30) div 80";
+  EXPECT_EQ(StripCount(StripVariant::High, 2000, 2003, 830, 2), 4) << "up to the last rotation";
+  EXPECT_EQ(StripCount(StripVariant::High, 2005, 2003, 830, 2), 0);
+  EXPECT_EQ(StripScale(1900), 2);
+  EXPECT_EQ(StripScale(300), 1);
+  EXPECT_EQ(StripPrintScale(4960), 9);
+}
+
+TEST(MapStrips, EachRotationGetsItsOwnGroups) {
+  const ThreeDays t = GroupOnThreeDays(300, 300, 300);
+  const Built b = Build(t.records);
+  const auto strips = BuildStrips(b.db, b.sightings, StripVariant::Long, 2, t.rotation - 1, 16, 1);
+  ASSERT_EQ(strips.size(), 16u);
+  EXPECT_TRUE(strips[0].Groups.empty());
+  ASSERT_EQ(strips[1].Groups.size(), 1u);
+  EXPECT_EQ(strips[1].Rotation, t.rotation);
+  EXPECT_NEAR(strips[1].Groups[0].Disc.X, StripX(StripVariant::Long, 2, 1, t.l), 1);
+  EXPECT_EQ(strips[1].Groups[0].Disc.Y, StripY(StripVariant::Long, 2, 1, 13));
+}
+
+}  // namespace
+}  // namespace ardeno
