@@ -11,6 +11,7 @@
 #include "sample/sample_drawing.h"
 #include "sample/sample_random.h"
 #include "sample/sample_sun.h"
+#include "sample/sample_underlays.h"
 
 namespace ardeno {
 
@@ -79,6 +80,7 @@ void WriteSampleFolder(const std::filesystem::path& folder, int count, unsigned 
   if (error)
     throw std::runtime_error("Soubor " + (folder / kDataFileName).string() +
                              " nelze zapsat: " + FileErrorText(error));
+  WriteSampleUnderlays(folder, records, seed);
 }
 
 }  // namespace ardeno

@@ -1,0 +1,125 @@
+#include "ui/maps/corona_painter.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPolygon>
+#include <cmath>
+
+#include "core/text/dates.h"
+
+namespace ardeno {
+
+namespace {
+
+// The butterfly's first corona rotation: chunk n is drawn as rotation 1145 + n.
+constexpr int kCoronaFirstRotation = 1145;
+
+void TextAt(QPainter& p, int x, int y, const QString& text) {
+  p.drawText(QRect(x, y, 2000, 200), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+QFont ViewFont(int pixels) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  return font;
+}
+
+}  // namespace
+
+void PaintCoronaGraph(QPainter& p, const CoronaData& corona, int position) {
+  const int firstRow = CoronaGraphFirstRow(position);
+  p.setPen(Qt::black);
+  p.setBrush(Qt::white);
+  for (int j = 1; j <= kCoronaSectors; ++j) {
+    const auto points = CoronaGraphSector(corona, firstRow, j);
+    if (points.empty()) continue;
+    QPolygon q;
+    for (const CoronaGraphPoint& point : points) q << QPoint(point.X, point.Y);
+    p.drawPolygon(q);
+  }
+  for (int i = 0; i <= 3; ++i) {
+    const int x = 10 * static_cast<int>(std::lround(i * kCoronaRotationDays)) + 120;
+    p.drawLine(x, 10, x, 600);
+  }
+  p.setFont(ViewFont(13));
+  TextAt(p, 100, 50, QString::number(position + kCoronaGraphRotationOffset));
+  TextAt(p, 100, 70, QString::fromStdString(FormatDate(CoronaRowDate(firstRow))));
+  TextAt(p, 80, 30, QStringLiteral("Východní"));
+  TextAt(p, 100, 350, QStringLiteral("Západní"));
+}
+
+CoronaButterflyScene PrepareCoronaButterfly(const CoronaData& corona) {
+  CoronaButterflyScene scene;
+  const int chunks = CoronaChunkCount(corona);
+  for (int n = 0; n < chunks; ++n) scene.Means.push_back(CoronaChunkMeans(corona, n));
+  return scene;
+}
+
+void PaintCoronaButterfly(QPainter& p, const CoronaButterflyScene& scene, QSize client) {
+  const int chunks = static_cast<int>(scene.Means.size());
+  const int t = std::max(1, (client.width() - 60) / std::max(1, chunks));
+  const int h = std::max(1, (client.height() - 40) / 180);
+  const int equator = client.height() / 2;
+  p.setPen(Qt::NoPen);
+  for (int n = 0; n < chunks; ++n) {
+    const int x = 50 + n * t;
+    for (int band = 1; band <= 36; ++band) {
+      const int grey = CoronaBandGrey(scene.Means[static_cast<std::size_t>(n)], band);
+      p.setBrush(QColor(grey, grey, grey));
+      const int y = equator + (5 * band - 90) * h + h / 2;
+      p.drawRect(QRect(QPoint(x, y - 5 * h), QPoint(x + t - t / 2 + 1, y)));
+    }
+  }
+  p.setFont(ViewFont(11));
+  p.setBrush(Qt::NoBrush);
+  for (int latitude = 90; latitude >= -90; latitude -= 30) {
+    const int y = equator - latitude * h;
+    p.setPen(QColor(150, 150, 150));
+    p.drawLine(50, y, 50 + chunks * t, y);
+    p.setPen(Qt::black);
+    TextAt(p, 20, y - 6, QString::number(latitude));
+  }
+  for (int n = 0; n < chunks; ++n) {
+    if ((kCoronaFirstRotation + n) % 100 != 0) continue;
+    const int x = 50 + n * t;
+    p.setPen(QColor(150, 150, 150));
+    p.drawLine(x, equator - 90 * h, x, equator + 90 * h);
+    p.setPen(Qt::black);
+    TextAt(p, x, equator + 90 * h + 4, QString::number(kCoronaFirstRotation + n));
+  }
+}
+
+void PaintRealCorona(QPainter& p, const CoronaData& corona, int row, QSize client) {
+  // Sector j covers position angles 5 (j - 1) .. 5 j from the north point towards the east limb
+  // (left); its length outwards from the limb follows the line intensity.
+  const QPoint centre(client.width() / 2, client.height() / 2);
+  const int radius = std::max(10, std::min(client.width(), client.height()) / 4);
+  const double perUnit = radius / 200.0;
+  p.setPen(Qt::NoPen);
+  for (int j = 1; j <= kCoronaSectors; ++j) {
+    const int v = CoronaValue(corona, row, j);
+    const int green = std::min(255, 90 + v);
+    p.setBrush(QColor(0, green, 0));
+    const double outer = radius + v * perUnit * 2;
+    QPolygonF wedge;
+    for (double a : {5.0 * (j - 1), 5.0 * j}) {
+      const double r = a * M_PI / 180;
+      wedge << QPointF(centre.x() - std::sin(r) * radius, centre.y() - std::cos(r) * radius);
+    }
+    for (double a : {5.0 * j, 5.0 * (j - 1)}) {
+      const double r = a * M_PI / 180;
+      wedge << QPointF(centre.x() - std::sin(r) * outer, centre.y() - std::cos(r) * outer);
+    }
+    p.drawPolygon(wedge);
+  }
+  p.setBrush(QColor(255, 230, 120));
+  p.setPen(Qt::black);
+  p.drawEllipse(centre, radius, radius);
+  p.setFont(ViewFont(15));
+  TextAt(p, 10, 10, QStringLiteral("Korona ") + QString::fromStdString(FormatDate(CoronaRowDate(row))));
+  TextAt(p, centre.x() - radius - 80, centre.y() - 8, QStringLiteral("Východ"));
+  TextAt(p, centre.x() + radius + 40, centre.y() - 8, QStringLiteral("Západ"));
+  TextAt(p, centre.x() - 10, centre.y() - radius - 120, QStringLiteral("N"));
+}
+
+}  // namespace ardeno

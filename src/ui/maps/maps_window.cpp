@@ -1,0 +1,596 @@
+#include "ui/maps/maps_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "core/data/aux_file_io.h"
+#include "core/maps/magnetogram.h"
+#include "ui/shell/window_image.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr const char* kNoCoronaData = "Nejsou data pro koronu";
+constexpr const char* kNoMagnetosphereData = "Nejsou data pro magnetosféru";
+constexpr int kSmallWidth = 812;
+constexpr int kSmallHeight = 581;
+
+// The client area the maps are painted on.
+class MapCanvas : public QWidget {
+ public:
+  explicit MapCanvas(MapsWindow* owner) : QWidget(owner), m_owner(owner) {
+    setObjectName(QStringLiteral("mapcanvas"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    m_owner->PaintView(painter, size(), false);
+  }
+
+ private:
+  MapsWindow* m_owner;
+};
+
+int LastRotation(const Database& db) {
+  return db.RecordCount > 0 ? db.Record(db.RecordCount).Rotation() : 0;
+}
+
+}  // namespace
+
+MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {
+  setObjectName(QStringLiteral("TForm7"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("Mapa"));
+  setFocusPolicy(Qt::StrongFocus);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  m_menu = new QMenuBar(this);
+  layout->setMenuBar(m_menu);
+  BuildMenus();
+  m_toolbar = new QToolBar(this);
+  m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+  layout->addWidget(m_toolbar);
+  BuildToolbar();
+  m_canvas = new MapCanvas(this);
+  m_canvas->setMinimumSize(200, 150);
+  layout->addWidget(m_canvas, 1);
+  m_rotationBar = new QScrollBar(Qt::Horizontal, this);
+  m_rotationBar->setObjectName(QStringLiteral("ScrollBar1"));
+  m_dayBar = new QScrollBar(Qt::Horizontal, this);
+  m_dayBar->setObjectName(QStringLiteral("ScrollBar2"));
+  layout->addWidget(m_rotationBar);
+  layout->addWidget(m_dayBar);
+  m_rotationBar->hide();
+  m_dayBar->hide();
+  connect(m_rotationBar, &QScrollBar::valueChanged, m_canvas, qOverload<>(&QWidget::update));
+  connect(m_dayBar, &QScrollBar::valueChanged, this, [this] {
+    setWindowTitle(ImageNameForView());
+    m_canvas->update();
+  });
+
+  m_list = new QListWidget(m_canvas);
+  m_list->setObjectName(QStringLiteral("ListBox1"));
+  QFont listFont = m_list->font();
+  listFont.setPixelSize(m_ctx.Scaled(13));
+  m_list->setFont(listFont);
+  m_list->hide();
+  connect(m_list, &QListWidget::itemActivated, this,
+          [this] { ChooseRotation(m_list->currentRow()); });
+  connect(m_list, &QListWidget::itemClicked, this,
+          [this] { ChooseRotation(m_list->currentRow()); });
+
+  m_sizeLabel = new QLabel(m_canvas);
+  m_sizeLabel->setObjectName(QStringLiteral("Label2"));
+  m_busyPanel = new QLabel(QStringLiteral("Počítá se"), m_canvas);
+  m_busyPanel->setObjectName(QStringLiteral("Panelpocita"));
+  m_busyPanel->setAlignment(Qt::AlignCenter);
+  m_busyPanel->setStyleSheet(QStringLiteral("background: rgb(255,255,200); border: 1px solid black"));
+  m_busyPanel->resize(200, 60);
+  m_busyPanel->hide();
+
+  // The magnetosphere summary as stored, kept whole for the summation's rewrite.
+  try {
+    m_magnetSummary = ReadMagnetSummary(m_ctx.ProgDir, LastRotation(m_ctx.Db));
+  } catch (const AuxFileError& error) {
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8(error.what()));
+  }
+  if (m_ctx.Inputs) {
+    m_coronaButterfly = PrepareCoronaButterfly(m_ctx.Inputs->Corona);
+    m_rotationBar->setRange(1, CoronaGraphMaxPosition(m_ctx.Inputs->Corona));
+    m_dayBar->setRange(0, std::max(0, m_ctx.Inputs->Corona.DayCount() - 1));
+  }
+  const bool corona = CoronaPresent();
+  for (const char* name : {"Korona1", "KoronaGraf", "Koronamotyl", "koronaglob", "koronapod"})
+    MenuAction(name)->setEnabled(corona);
+
+  DataChanged();
+  const int client = m_ctx.Frame ? m_ctx.Frame->height() : 800;
+  resize(m_ctx.Frame ? m_ctx.Frame->width() - 2 : 1200, std::max(kSmallHeight, client - 60));
+}
+
+MapsWindow::~MapsWindow() { RestoreWorkRecord(); }
+
+void MapsWindow::RestoreWorkRecord() {
+  if (m_restored) return;
+  m_restored = true;
+  Database& db = m_ctx.Db;
+  if (db.CurrentIndex >= 1 && db.CurrentIndex <= db.RecordCount)
+    db.WorkRecord = db.Record(db.CurrentIndex);
+}
+
+QAction* MapsWindow::MenuAction(const QString& name) const {
+  const auto it = m_actions.find(name);
+  return it == m_actions.end() ? nullptr : it->second;
+}
+
+QToolButton* MapsWindow::ToolButton(const QString& name) const {
+  const auto it = m_buttons.find(name);
+  return it == m_buttons.end() ? nullptr : it->second;
+}
+
+void MapsWindow::BuildMenus() {
+  auto add = [this](QWidget* menu, const char* name, const QString& text, auto handler) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, handler);
+    m_actions[QString::fromLatin1(name)] = action;
+    return action;
+  };
+  add(m_menu, "zavritm", QStringLiteral("&Zavřít"), [this] { close(); });
+  add(m_menu, "vyberm", QStringLiteral(" &Rotace"), &MapsWindow::vybermClick);
+  add(m_menu, "mapky", QStringLiteral("Mapa otočky"), &MapsWindow::mapkyClick)->setCheckable(true);
+  add(m_menu, "dlouhamap", QStringLiteral("Dlouhá  mapa"), &MapsWindow::dlouhamapClick);
+  add(m_menu, "vysokamap", QStringLiteral("Vysoká  mapa"), &MapsWindow::vysokamapClick);
+  add(m_menu, "dvenadsebou", QStringLiteral("Dvě nadsebou"), &MapsWindow::dvenadsebouClick);
+  add(m_menu, "Tisk1", QStringLiteral("&Tisk"), &MapsWindow::Tisk1Click);
+  QMenu* corona = m_menu->addMenu(QStringLiteral("Korona"));
+  corona->setObjectName(QStringLiteral("Korona1"));
+  m_actions[QStringLiteral("Korona1")] = corona->menuAction();
+  add(corona, "KoronaGraf", QStringLiteral("Korona Graf"), &MapsWindow::KoronaGrafClick);
+  add(corona, "Koronamotyl", QStringLiteral("Korona motýl"), &MapsWindow::koronamotylClick);
+  add(corona, "koronaglob", QStringLiteral("Korona skutečná"), &MapsWindow::koronaglobClick);
+  add(corona, "koronapod", QStringLiteral("Korona pod mapu"), &MapsWindow::koronapodClick)
+      ->setCheckable(true);
+  add(m_menu, "MagnetoSfera1", QStringLiteral("MagnetoSfera"), &MapsWindow::MagnetoSfera1Click);
+  // The comparison of two halves is not part of the program yet.
+  auto* comparison = add(m_menu, "Srovnani", QStringLiteral("Srovnávání"), [] {});
+  comparison->setEnabled(false);
+  comparison->setToolTip(QStringLiteral("Připravuje se"));
+  MenuAction("mapky")->setChecked(true);
+}
+
+void MapsWindow::BuildToolbar() {
+  auto add = [this](const char* name, const QString& text, const QString& hint, auto handler) {
+    auto* button = new QToolButton(m_toolbar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setCheckable(true);
+    m_toolbar->addWidget(button);
+    connect(button, &QToolButton::clicked, this, handler);
+    m_buttons[QString::fromLatin1(name)] = button;
+    return button;
+  };
+  add("fakulzap", QStringLiteral("F"), QStringLiteral("Zapnout vypnout fakule"),
+      &MapsWindow::ToggleFaculae)->setChecked(true);
+  add("plochazap", QStringLiteral("P"), QStringLiteral("Zapnout vypnout plochy"),
+      &MapsWindow::ToggleOutlines)->setChecked(true);
+  add("mensivetsi", QStringLiteral("<>"), QStringLiteral("Zmenšit"), &MapsWindow::ToggleSize)
+      ->setCheckable(false);
+  add("koronazap", QStringLiteral("K"), QStringLiteral("Zapnout - vypnout koronu"),
+      &MapsWindow::ToggleCoronaUnderlay);
+  add("magnetzap", QStringLiteral("Mg"), QStringLiteral("Zapnout vypnout magnetosféru"),
+      &MapsWindow::ToggleMagnetosphereUnderlay);
+  add("magnobr", QStringLiteral("M"), QStringLiteral("Zapnout vypnout obrázek magnetosféry"),
+      &MapsWindow::ToggleMagnetospherePicture);
+}
+
+void MapsWindow::DataChanged() {
+  m_positions = ComputeRecordPositions(m_ctx.Db);
+  m_sightings = ComputeMapSightings(m_ctx.Db, m_positions);
+  BuildRotationList();
+  Invalidate();
+}
+
+void MapsWindow::BuildRotationList() {
+  const Database& db = m_ctx.Db;
+  m_rotations = ardeno::BuildRotationList(db);
+  m_list->clear();
+  for (const RotationListEntry& entry : m_rotations)
+    m_list->addItem(QString::number(entry.Rotation));
+  m_listIndex = RotationListPosition(m_rotations, db.CurrentIndex);
+  // The work record decides the rotation shown; without one the current record's rotation.
+  if (!db.WorkRecord.HasDate() && !m_rotations.empty())
+    m_ctx.Db.WorkRecord = db.Record(m_rotations[static_cast<std::size_t>(m_listIndex)].RecordIndex);
+}
+
+int MapsWindow::MapRotation() const { return m_ctx.Db.WorkRecord.Rotation(); }
+
+void MapsWindow::ChooseRotation(int position) {
+  if (position < 0 || position >= static_cast<int>(m_rotations.size())) return;
+  m_ctx.Db.WorkRecord = m_ctx.Db.Record(m_rotations[static_cast<std::size_t>(position)].RecordIndex);
+  m_listIndex = position;
+  m_list->hide();
+  Invalidate();
+}
+
+bool MapsWindow::ChooseRotationNumber(int rotation) {
+  for (std::size_t p = m_rotations.size(); p-- > 0;) {
+    if (m_rotations[p].Rotation == rotation) {
+      ChooseRotation(static_cast<int>(p));
+      return true;
+    }
+  }
+  return false;
+}
+
+void MapsWindow::SetSwitches(bool faculae, bool outlines, bool corona, bool magnetosphere) {
+  m_faculae = faculae;
+  m_outlines = outlines;
+  m_coronaUnderlay = corona && CoronaPresent();
+  m_magnetUnderlay = magnetosphere;
+  ToolButton("fakulzap")->setChecked(m_faculae);
+  ToolButton("plochazap")->setChecked(m_outlines);
+  ToolButton("koronazap")->setChecked(m_coronaUnderlay);
+  ToolButton("magnetzap")->setChecked(m_magnetUnderlay);
+  Invalidate();
+}
+
+void MapsWindow::SetCoronaGraphPosition(int position) { m_rotationBar->setValue(position); }
+
+void MapsWindow::Invalidate() {
+  m_preparedKey.reset();
+  if (m_view == View::Map || m_view == View::LongMap || m_view == View::HighMap ||
+      m_view == View::TwoMaps)
+    setWindowTitle(QString::fromStdString(MapCaption(RotationDates(MapRotation()))));
+  m_canvas->update();
+}
+
+void MapsWindow::ShowView(View view) {
+  m_view = view;
+  MenuAction("mapky")->setChecked(view == View::Map);
+  m_rotationBar->setVisible(view == View::CoronaGraph);
+  m_dayBar->setVisible(view == View::RealCorona);
+  m_toolbar->setVisible(view != View::RealCorona);
+  Invalidate();
+}
+
+void MapsWindow::vybermClick() {
+  m_list->setCurrentRow(m_listIndex);
+  m_list->setGeometry(0, 0, m_ctx.Scaled(90), std::max(100, m_canvas->height()));
+  m_list->show();
+  m_list->raise();
+  m_list->setFocus();
+}
+
+void MapsWindow::mapkyClick() {
+  m_toolbar->show();
+  ShowView(View::Map);
+}
+
+void MapsWindow::dlouhamapClick() {
+  m_coronaUnderlay = false;
+  ShowView(View::LongMap);
+}
+
+void MapsWindow::vysokamapClick() {
+  m_coronaUnderlay = false;
+  ShowView(View::HighMap);
+}
+
+void MapsWindow::dvenadsebouClick() {
+  m_coronaUnderlay = false;
+  ShowView(View::TwoMaps);
+}
+
+bool MapsWindow::CoronaPresent() const {
+  return m_ctx.Inputs && m_ctx.Inputs->Corona.FolderFound && m_ctx.Inputs->Corona.DayCount() > 0;
+}
+
+void MapsWindow::KoronaGrafClick() {
+  if (!CoronaPresent()) {
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    ShowView(View::Map);
+    return;
+  }
+  ShowView(View::CoronaGraph);
+}
+
+void MapsWindow::koronamotylClick() {
+  if (!CoronaPresent()) {
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    return;
+  }
+  ShowView(View::CoronaButterfly);
+}
+
+void MapsWindow::koronaglobClick() {
+  if (!CoronaPresent()) {
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    return;
+  }
+  // Start at the map rotation's first day when the corona reaches it.
+  const std::int64_t day = RotationDates(MapRotation()).CoronaDayIndex;
+  if (day >= 0 && day <= m_dayBar->maximum()) m_dayBar->setValue(static_cast<int>(day));
+  ShowView(View::RealCorona);
+  setWindowTitle(ImageNameForView());
+}
+
+void MapsWindow::koronapodClick() { ToggleCoronaUnderlay(); }
+
+void MapsWindow::ToggleCoronaUnderlay() {
+  if (!m_coronaUnderlay && !CoronaPresent()) {
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    ToolButton("koronazap")->setChecked(false);
+    return;
+  }
+  m_coronaUnderlay = !m_coronaUnderlay;
+  ToolButton("koronazap")->setChecked(m_coronaUnderlay);
+  MenuAction("koronapod")->setChecked(m_coronaUnderlay);
+  if (m_view != View::Map) ShowView(View::Map); else Invalidate();
+}
+
+bool MapsWindow::MagnetogramsPresent() {
+  if (std::filesystem::is_directory(m_ctx.ProgDir / kMagnetogramFolder)) return true;
+  m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoMagnetosphereData));
+  return false;
+}
+
+void MapsWindow::MagnetoSfera1Click() {
+  if (!MagnetogramsPresent()) return;
+  m_magnetUnderlay = true;
+  ToolButton("magnetzap")->setChecked(true);
+  if (m_view != View::Map) ShowView(View::Map); else Invalidate();
+}
+
+void MapsWindow::ToggleMagnetosphereUnderlay() {
+  if (!m_magnetUnderlay && !MagnetogramsPresent()) {
+    ToolButton("magnetzap")->setChecked(false);
+    return;
+  }
+  m_magnetUnderlay = !m_magnetUnderlay;
+  ToolButton("magnetzap")->setChecked(m_magnetUnderlay);
+  Invalidate();
+}
+
+void MapsWindow::ToggleMagnetospherePicture() {
+  m_magnetPicture = !m_magnetPicture;
+  ToolButton("magnobr")->setChecked(m_magnetPicture);
+  Invalidate();
+}
+
+void MapsWindow::ToggleFaculae() {
+  m_faculae = !m_faculae;
+  ToolButton("fakulzap")->setChecked(m_faculae);
+  Invalidate();
+}
+
+void MapsWindow::ToggleOutlines() {
+  m_outlines = !m_outlines;
+  ToolButton("plochazap")->setChecked(m_outlines);
+  Invalidate();
+}
+
+void MapsWindow::ToggleSize() {
+  QWidget* frame = parentWidget() ? parentWidget() : this;
+  const QSize chrome = frame->size() - size();
+  m_small = !m_small;
+  QSize wanted(kSmallWidth, kSmallHeight);
+  if (!m_small && m_ctx.Frame) wanted = QSize(m_ctx.Frame->width() - 8, m_ctx.Frame->height() - 37);
+  frame->resize(wanted + (frame == this ? QSize() : chrome));
+  ToolButton("mensivetsi")->setToolTip(m_small ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
+}
+
+QString MapsWindow::ImageNameForView() const {
+  const QString rotation = QString::number(MapRotation());
+  QString name;
+  switch (m_view) {
+    case View::Map:
+    case View::TwoMaps: name = QStringLiteral("Mapa  ") + rotation; break;
+    case View::LongMap: name = QStringLiteral("Dlouhamapa  ") + rotation; break;
+    case View::HighMap: name = QStringLiteral("Vysokamapa  ") + rotation; break;
+    case View::CoronaGraph:
+      name = QStringLiteral("Korona_graf") +
+             QString::number(m_rotationBar->value() + kCoronaGraphRotationOffset);
+      break;
+    case View::CoronaButterfly: name = QStringLiteral("Korona_motyl"); break;
+    case View::RealCorona:
+      name = QStringLiteral("Korona ") +
+             QString::fromStdString(FormatDate(CoronaRowDate(m_dayBar->value())));
+      break;
+  }
+  return name.left(20);
+}
+
+void MapsWindow::PrepareIfNeeded(QSize client) {
+  const PreparedKey key{m_view,          MapRotation(),   client,
+                        m_ctx.View.AreaMultiple, m_faculae, m_outlines,
+                        m_coronaUnderlay, m_magnetUnderlay, m_magnetPicture};
+  if (m_preparedKey && *m_preparedKey == key) return;
+  m_preparedKey = key;
+  const Database& db = m_ctx.Db;
+  const int rotation = key.Rotation;
+  switch (m_view) {
+    case View::Map: {
+      const int k = SingleMapScale(client.height());
+      m_singleScene = PrepareSingleMapScene(db, m_sightings, rotation, k, key.AreaMultiple,
+                                            m_faculae, m_outlines);
+      m_singleScene.NarrowFont = client.width() < 1000;
+      const MapRotationDates dates = RotationDates(rotation);
+      if (m_coronaUnderlay && CoronaPresent() &&
+          CoronaUnderlayAvailable(m_ctx.Inputs->Corona, dates.CoronaDayIndex)) {
+        m_singleScene.Corona = &m_ctx.Inputs->Corona;
+        m_singleScene.CoronaDayIndex = dates.CoronaDayIndex;
+      }
+      if (m_magnetUnderlay) {
+        if (m_magnetosphereRotation != rotation) {
+          m_magnetosphere = BuildMagnetosphereUnderlay(m_ctx.ProgDir, rotation);
+          m_magnetosphereRotation = rotation;
+        }
+        m_singleScene.Magnetosphere = &m_magnetosphere;
+      }
+      if (m_magnetPicture) {
+        QImage picture(QString::fromStdString(
+            (m_ctx.ProgDir / "magnetOBR" / ("On" + std::to_string(rotation) + ".bmp")).string()));
+        if (!picture.isNull()) m_singleScene.MagnetospherePicture = picture;
+      }
+      break;
+    }
+    case View::LongMap:
+    case View::HighMap:
+    case View::TwoMaps: {
+      const StripVariant variant = m_view == View::LongMap   ? StripVariant::Long
+                                   : m_view == View::HighMap ? StripVariant::High
+                                                             : StripVariant::Two;
+      const int k = StripScale(client.width());
+      const int count = StripCount(variant, rotation, LastRotation(db), client.height(), k);
+      m_stripScene = PrepareStripScene(db, m_sightings, variant, k, rotation, count,
+                                       key.AreaMultiple);
+      break;
+    }
+    default: break;
+  }
+}
+
+void MapsWindow::PaintView(QPainter& painter, QSize client, bool printing) {
+  painter.fillRect(QRect(QPoint(0, 0), client), Qt::white);
+  PrepareIfNeeded(client);
+  switch (m_view) {
+    case View::Map: PaintSingleMap(painter, m_singleScene, client, printing); break;
+    case View::LongMap:
+    case View::HighMap:
+    case View::TwoMaps: PaintStrips(painter, m_stripScene, client); break;
+    case View::CoronaGraph:
+      if (m_ctx.Inputs) PaintCoronaGraph(painter, m_ctx.Inputs->Corona, m_rotationBar->value());
+      break;
+    case View::CoronaButterfly: PaintCoronaButterfly(painter, m_coronaButterfly, client); break;
+    case View::RealCorona:
+      if (m_ctx.Inputs) PaintRealCorona(painter, m_ctx.Inputs->Corona, m_dayBar->value(), client);
+      break;
+  }
+}
+
+void MapsWindow::PrintTo(QPrinter& printer) {
+  QPainter painter(&printer);
+  const QRect page = painter.viewport();
+  if (m_view == View::HighMap) {
+    // Drawn on the page itself, at the page's resolution.
+    const int k = StripPrintScale(page.width());
+    const int first = MapRotation();
+    const int count = std::min(kPrintedHighMapRotations,
+                               std::max(0, LastRotation(m_ctx.Db) - first + 1));
+    const StripScene scene = PrepareStripScene(m_ctx.Db, m_sightings, StripVariant::High, k, first,
+                                               count, m_ctx.View.AreaMultiple);
+    PaintStrips(painter, scene, page.size());
+    return;
+  }
+  const QSize client(m_canvas->width() - 5, m_canvas->height());
+  QImage image(client, QImage::Format_RGB32);
+  {
+    QPainter imagePainter(&image);
+    PaintView(imagePainter, client, true);
+  }
+  painter.drawImage(QRect(0, 0, page.width(), page.width() * client.height() / client.width()),
+                    image);
+}
+
+void MapsWindow::Tisk1Click() {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  PrintTo(printer);
+}
+
+void MapsWindow::SaveImage(bool ask) {
+  m_sizeLabel->hide();
+  const bool toolbarShown = m_toolbar->isVisible();
+  m_toolbar->hide();
+  const bool outlines = m_outlines;
+  m_outlines = false;
+  Invalidate();
+  SaveWindowImage(m_ctx, m_canvas, ask);
+  m_outlines = outlines;
+  Invalidate();
+  m_toolbar->setVisible(toolbarShown);
+  m_sizeLabel->show();
+}
+
+void MapsWindow::SumMagnetosphere() {
+  if (!MagnetogramsPresent()) return;
+  m_busyPanel->move((m_canvas->width() - m_busyPanel->width()) / 2, 40);
+  m_busyPanel->show();
+  m_busyPanel->repaint();
+  try {
+    m_magnetSummary = ReadMagnetSummary(m_ctx.ProgDir, LastRotation(m_ctx.Db));
+  } catch (const AuxFileError& error) {
+    // A summary that cannot be read is not overwritten.
+    m_busyPanel->hide();
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8(error.what()));
+    return;
+  }
+  const MagnetSummationReport report = SumMagnetograms(m_ctx.ProgDir, Today(), m_magnetSummary);
+  m_busyPanel->hide();
+  for (const std::string& message : report.Messages)
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(message));
+  if (const auto failure = WriteMagnetSummary(m_ctx.ProgDir, m_magnetSummary))
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(*failure));
+}
+
+void MapsWindow::keyReleaseEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Z:
+      m_outlines = true;
+      ToolButton("plochazap")->setChecked(true);
+      Invalidate();
+      break;
+    case Qt::Key_V:
+      m_outlines = false;
+      ToolButton("plochazap")->setChecked(false);
+      Invalidate();
+      break;
+    case Qt::Key_F8:
+      m_ctx.View.ImageName = ImageNameForView();
+      SaveImage(true);
+      break;
+    case Qt::Key_F9:
+      m_ctx.View.ImageName = QStringLiteral("MagnetSuma");
+      SaveImage(false);
+      break;
+    case Qt::Key_P: SumMagnetosphere(); break;
+    default: QWidget::keyReleaseEvent(event); return;
+  }
+  event->accept();
+}
+
+void MapsWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  m_sizeLabel->setText(QString::number(width()) + " x " + QString::number(height()));
+  m_sizeLabel->adjustSize();
+  m_sizeLabel->move(std::max(0, m_canvas->width() - 65), 2);
+}
+
+void MapsWindow::closeEvent(QCloseEvent* event) {
+  RestoreWorkRecord();
+  emit Closed();
+  event->accept();
+}
+
+}  // namespace ardeno

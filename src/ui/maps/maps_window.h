@@ -1,0 +1,156 @@
+#pragma once
+// The maps window ("TForm7", caption "Mapa"): synoptic maps of the Carrington rotations (the
+// single map, the long map, the high map, two maps) and the corona and magnetosphere views and
+// underlays. It works on the shared work record, which it points at the chosen rotation's first
+// record and gives back when it closes.
+#include <QImage>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "core/maps/magnet_summary.h"
+#include "core/maps/map_rotation.h"
+#include "core/maps/map_sightings.h"
+#include "ui/maps/corona_painter.h"
+#include "ui/maps/map_painter.h"
+#include "ui/shell/app_context.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenuBar;
+class QPrinter;
+class QScrollBar;
+class QToolBar;
+class QToolButton;
+
+namespace ardeno {
+
+class MapsWindow : public QWidget {
+  Q_OBJECT
+ public:
+  enum class View { Map, LongMap, HighMap, TwoMaps, CoronaGraph, CoronaButterfly, RealCorona };
+
+  explicit MapsWindow(AppContext& ctx, QWidget* parent = nullptr);
+  ~MapsWindow() override;
+
+  View CurrentView() const { return m_view; }
+  int MapRotation() const;
+  int RotationListIndex() const { return m_listIndex; }
+  const std::vector<RotationListEntry>& RotationList() const { return m_rotations; }
+  bool GroupOutlines() const { return m_outlines; }
+  bool FaculaeShown() const { return m_faculae; }
+  QWidget* Canvas() const { return m_canvas; }
+  QAction* MenuAction(const QString& name) const;
+  QToolButton* ToolButton(const QString& name) const;
+  QScrollBar* CoronaRotationBar() const { return m_rotationBar; }
+  QScrollBar* CoronaDayBar() const { return m_dayBar; }
+
+  // The chosen rotation by its position in the rotation list.
+  void ChooseRotation(int position);
+  // The rotation by its number: the list entry holding it, or the last one before it; false
+  // when the data hold no such rotation.
+  bool ChooseRotationNumber(int rotation);
+  // Switches of the map: facular fields, group outlines, the corona and magnetosphere underlays.
+  void SetSwitches(bool faculae, bool outlines, bool corona, bool magnetosphere);
+  // The corona graph's rotation position (1 = the first loaded rotation).
+  void SetCoronaGraphPosition(int position);
+  // Recomputes what the maps read from the records; called once per change of the data.
+  void DataChanged();
+  // The view on a painter of `client` size (the window's own paint, images and tests).
+  void PaintView(QPainter& painter, QSize client, bool printing);
+  // Prints the current view on one page (the high map as strips drawn on the page).
+  void PrintTo(QPrinter& printer);
+  // The image name the window saves under with F8.
+  QString ImageNameForView() const;
+  // Runs the magnetosphere summation and rewrites magn.dat (key P).
+  void SumMagnetosphere();
+
+ public slots:
+  void vybermClick();
+  void mapkyClick();
+  void dlouhamapClick();
+  void vysokamapClick();
+  void dvenadsebouClick();
+  void KoronaGrafClick();
+  void koronamotylClick();
+  void koronaglobClick();
+  void koronapodClick();
+  void MagnetoSfera1Click();
+  void Tisk1Click();
+
+ signals:
+  void Closed();
+
+ protected:
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  void BuildRotationList();
+  void ShowView(View view);
+  void ToggleFaculae();
+  void ToggleOutlines();
+  void ToggleSize();
+  void ToggleCoronaUnderlay();
+  void ToggleMagnetosphereUnderlay();
+  void ToggleMagnetospherePicture();
+  bool CoronaPresent() const;
+  bool MagnetogramsPresent();
+  void SaveImage(bool ask);
+  void Invalidate();
+  void PrepareIfNeeded(QSize client);
+  void RestoreWorkRecord();
+
+  AppContext& m_ctx;
+  View m_view = View::Map;
+  bool m_faculae = true;
+  bool m_outlines = true;
+  bool m_coronaUnderlay = false;
+  bool m_magnetUnderlay = false;
+  bool m_magnetPicture = false;
+  bool m_small = false;
+  bool m_printing = false;
+  int m_listIndex = 0;
+  std::vector<RotationListEntry> m_rotations;
+  RecordPositions m_positions;
+  MapSightings m_sightings;
+  MagnetSummary m_magnetSummary;
+  CoronaButterflyScene m_coronaButterfly;
+
+  // Prepared for the current rotation, size and switches; rebuilt only when one of them changes.
+  struct PreparedKey {
+    View ViewShown = View::Map;
+    int Rotation = 0;
+    QSize Client;
+    int AreaMultiple = 1;
+    bool Faculae = true;
+    bool Outlines = true;
+    bool CoronaUnderlay = false;
+    bool MagnetUnderlay = false;
+    bool MagnetPicture = false;
+    bool operator==(const PreparedKey&) const = default;
+  };
+  std::optional<PreparedKey> m_preparedKey;
+  SingleMapScene m_singleScene;
+  StripScene m_stripScene;
+  MagnetosphereUnderlay m_magnetosphere;
+  int m_magnetosphereRotation = -1;
+
+  QMenuBar* m_menu = nullptr;
+  QToolBar* m_toolbar = nullptr;
+  QWidget* m_canvas = nullptr;
+  QListWidget* m_list = nullptr;
+  QLabel* m_sizeLabel = nullptr;
+  QLabel* m_busyPanel = nullptr;
+  QScrollBar* m_rotationBar = nullptr;
+  QScrollBar* m_dayBar = nullptr;
+  std::map<QString, QAction*> m_actions;
+  std::map<QString, QToolButton*> m_buttons;
+  bool m_restored = false;
+};
+
+}  // namespace ardeno
