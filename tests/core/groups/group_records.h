@@ -1,0 +1,86 @@
+#pragma once
+// Drawings for the group statistics tests: a record stamped with the rotation and central
+// longitude of its moment (as the editor stores them), groups placed by central-meridian distance
+// and latitude, and a database of such records.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/data/database.h"
+#include "core/solar/heliographic.h"
+#include "core/solar/record_positions.h"
+#include "core/text/dates.h"
+
+namespace ardeno::test {
+
+inline ObservationRecord Drawing(const std::string& date, std::uint16_t time = 1200) {
+  ObservationRecord record;
+  record.SetDate(date);
+  record.SetTimeUT(time);
+  record.SetObserver("N");
+  const SolarEphemeris eph = *RecordEphemeris(record);
+  record.SetRotation(static_cast<std::uint16_t>(eph.RotationNumber));
+  record.SetCentralL0(static_cast<std::uint16_t>(eph.EphL0));
+  return record;
+}
+
+struct GroupSpec {
+  double Cmd = 0;       // degrees from the central meridian, west positive
+  double Latitude = 0;  // degrees, north positive
+  const char* Type = "Cso";
+  int Number = 0;       // RotationGroupNumber
+  int Spots = 1;
+  int Area = 0;
+  int SmallSpots = 0;
+};
+
+// Adds a group at the drawing position of (cmd, latitude) at the record's moment.
+inline void AddGroup(ObservationRecord& record, const GroupSpec& g) {
+  const SolarEphemeris eph = *RecordEphemeris(record);
+  const double longitude = std::fmod(eph.EphL0 - g.Cmd + 720, 360);
+  const PolarPosition polar = HeliographicToPolar(eph, static_cast<float>(longitude),
+                                                  static_cast<float>(g.Latitude), 125);
+  const int k = record.GroupCount() + 1;
+  record.SetGroupCount(k);
+  double angle = std::fmod(polar.PolarAngle, 360);
+  if (angle < 0) angle += 360;
+  record.SetAngle10(k, static_cast<std::uint16_t>(std::lround(angle * 10) % 3600));
+  record.SetDistance10(k, static_cast<std::uint16_t>(std::lround(polar.PolarDistance * 10)));
+  record.SetGroupType(k, g.Type);
+  record.SetRotationGroupNumber(k, static_cast<std::uint16_t>(g.Number));
+  record.SetSpotCount(k, static_cast<std::uint8_t>(g.Spots));
+  record.SetArea(k, static_cast<std::uint16_t>(g.Area));
+  record.SetSmallSpots(k, static_cast<std::uint16_t>(g.SmallSpots));
+}
+
+inline ObservationRecord Drawing(const std::string& date, std::initializer_list<GroupSpec> groups,
+                                 std::uint16_t time = 1200) {
+  ObservationRecord record = Drawing(date, time);
+  for (const GroupSpec& g : groups) AddGroup(record, g);
+  return record;
+}
+
+inline ObservationRecord Special(ObservationRecord record) {
+  record.SetKind("zvlášťní");
+  return record;
+}
+
+inline Database DatabaseOf(std::vector<ObservationRecord> records) {
+  Database db;
+  db.RecordCount = db.RecordCountAtLoad = static_cast<int>(records.size());
+  db.CurrentIndex = db.RecordCount;
+  records.resize(records.size() + 20);
+  db.Records = std::move(records);
+  return db;
+}
+
+// Daily drawings from `first` for `days` days, each made by `make(date text, day index)`.
+template <typename Make>
+std::vector<ObservationRecord> Daily(CalendarDate first, int days, Make make) {
+  std::vector<ObservationRecord> records;
+  const std::int64_t start = DaySerial(first);
+  for (int d = 0; d < days; ++d) records.push_back(make(FormatDate(DateFromSerial(start + d)), d));
+  return records;
+}
+
+}  // namespace ardeno::test
