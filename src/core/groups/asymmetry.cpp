@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/text/dates.h"
+#include "core/data/record_fields.h"
 
 namespace ardeno {
 
@@ -44,7 +44,8 @@ void Finish(AsymmetryRow& row, const PeriodSums& sums, FinishRule rule) {
   }
 }
 
-// Walks the normal records by period (month or year) and fills `rows`; periods beyond the table
+// Walks the normal records by period (month or year; periodOf(i) gives the row of record i)
+// and fills `rows`; periods beyond the table
 // are counted in leftOut.
 // The period of the last record is finished by `lastRule`, or keeps only its count without one.
 template <typename PeriodOf>
@@ -60,7 +61,7 @@ void Walk(const Database& db, std::vector<AsymmetryRow>& rows, int bound, LeftOu
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
     if (record.IsSpecial()) continue;
-    const std::optional<int> row = periodOf(record);
+    const std::optional<int> row = periodOf(i);
     if (!row) continue;
     if (*row != current) {
       finish(finishedRule);
@@ -82,22 +83,26 @@ void Walk(const Database& db, std::vector<AsymmetryRow>& rows, int bound, LeftOu
 
 AsymmetryTables ComputeAsymmetry(const Database& db) {
   AsymmetryTables tables;
+  std::vector<std::optional<CalendarDate>> dates(static_cast<std::size_t>(db.RecordCount));
   std::optional<CalendarDate> first;
-  for (int i = 1; i <= db.RecordCount && !first; ++i) first = ParseDate(db.Record(i).Date());
+  for (int i = db.RecordCount; i >= 1; --i) {
+    dates[static_cast<std::size_t>(i - 1)] = RecordDate(db.Record(i));
+    if (dates[static_cast<std::size_t>(i - 1)]) first = dates[static_cast<std::size_t>(i - 1)];
+  }
   if (!first) return tables;
   tables.FirstYear = first->Year;
   tables.FirstMonth = first->Month;
 
   // The month of the last record is still being observed: it gets its count only.
   Walk(db, tables.MonthAsym, kMaxAsymmetryMonths, tables.LeftOutMonths, FinishRule::WithMark,
-       std::nullopt, [&](const ObservationRecord& record) -> std::optional<int> {
-         const auto date = ParseDate(record.Date());
+       std::nullopt, [&](int i) -> std::optional<int> {
+         const auto& date = dates[static_cast<std::size_t>(i - 1)];
          if (!date) return std::nullopt;
          return 12 * (date->Year - first->Year) + date->Month - first->Month + 1;
        });
   Walk(db, tables.YearAsym, kMaxAsymmetryYears, tables.LeftOutYears, FinishRule::Plain,
-       FinishRule::WithMark, [&](const ObservationRecord& record) -> std::optional<int> {
-         const auto date = ParseDate(record.Date());
+       FinishRule::WithMark, [&](int i) -> std::optional<int> {
+         const auto& date = dates[static_cast<std::size_t>(i - 1)];
          if (!date) return std::nullopt;
          return date->Year - first->Year + 1;
        });

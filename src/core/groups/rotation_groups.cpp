@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/data/record_fields.h"
 #include "core/groups/rotation_membership.h"
 
 namespace ardeno {
@@ -11,14 +12,13 @@ ClassCounts RotationGroupCounts::At(int r) const {
   return Classes[static_cast<std::size_t>(r - 1)];
 }
 
-int CountedClassIndex(std::string_view groupType) {
-  if (groupType.empty()) return -1;
-  const auto found = std::find(kCountedClasses.begin(), kCountedClasses.end(), groupType[0]);
+int CountedClassIndex(char letter) {
+  const auto found = std::find(kCountedClasses.begin(), kCountedClasses.end(), letter);
   return found == kCountedClasses.end() ? -1 : static_cast<int>(found - kCountedClasses.begin());
 }
 
 void CountClass(RotationGroupCounts& counts, const ObservationRecord& record, int k, int r) {
-  const int index = CountedClassIndex(record.GroupType(k));
+  const int index = CountedClassIndex(GroupTypeLetter(record, k));
   if (index < 0 || r < 1 || r > static_cast<int>(counts.Classes.size())) return;
   ++counts.Classes[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(index)];
 }

@@ -25,8 +25,8 @@ struct RotationGroupCounts {
   ClassCounts At(int r) const;
 };
 
-// Position 0..6 of the class of a group type's first letter in kCountedClasses; -1 for others.
-int CountedClassIndex(std::string_view groupType);
+// Position 0..6 of a Zurich class letter in kCountedClasses; -1 for others.
+int CountedClassIndex(char letter);
 
 // Adds one sighting of group k of `record` to rotation index r, for the classes A, B, C, D, E, F
 // and H; other classes and indices outside the table count nothing.

@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "core/data/record_fields.h"
+
 namespace ardeno {
 
 namespace {
@@ -48,7 +50,7 @@ void AppendComputed(RecordPositions& out, const ObservationRecord& record, std::
   entry.InputDigest = digest;
   entry.FirstGroup = static_cast<std::uint32_t>(out.Groups.size());
   entry.FirstFacula = static_cast<std::uint32_t>(out.Faculae.size());
-  const std::optional<CalendarDate> date = ParseDate(record.Date());
+  const std::optional<CalendarDate> date = RecordDate(record);
   if (date) {
     entry.HasDate = true;
     entry.Date = *date;

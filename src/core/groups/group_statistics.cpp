@@ -1,0 +1,37 @@
+#include "core/groups/group_statistics.h"
+
+namespace ardeno {
+
+namespace {
+
+void ComputeFromPositions(GroupStatistics& stats, const Database& db) {
+  stats.Rotations = ComputeRotationStatistics(db, stats.Positions);
+  stats.Classes = ComputeRotationGroups(db, stats.Positions, stats.Rotations);
+  stats.Asymmetry = ComputeAsymmetry(db);
+  stats.Types = ComputeTypeCounts(db);
+}
+
+}  // namespace
+
+std::vector<std::string> GroupStatistics::LeftOutMessages() const {
+  std::vector<std::string> messages;
+  for (const LeftOutRecords* table : {&Rotations.LeftOut, &Rotations.LeftOutYears, &Classes.LeftOut,
+                                      &Asymmetry.LeftOutMonths, &Asymmetry.LeftOutYears}) {
+    if (*table) messages.push_back(table->Message());
+  }
+  return messages;
+}
+
+GroupStatistics ComputeGroupStatistics(const Database& db) {
+  GroupStatistics stats;
+  stats.Positions = ComputeRecordPositions(db);
+  ComputeFromPositions(stats, db);
+  return stats;
+}
+
+void UpdateGroupStatistics(GroupStatistics& stats, const Database& db) {
+  stats.Positions = UpdateRecordPositions(stats.Positions, db);
+  ComputeFromPositions(stats, db);
+}
+
+}  // namespace ardeno

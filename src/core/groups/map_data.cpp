@@ -1,0 +1,60 @@
+#include "core/groups/map_data.h"
+
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr int kMapDataColumns = 19;
+constexpr const char* kNoData = "----";
+constexpr const char* kNoSmoothedValue = "---";
+
+std::string Smoothed(float value) {
+  return value == 0 ? kNoSmoothedValue : FormatFloat("##.00", value);
+}
+
+std::string Tenths(std::int16_t value10) { return FormatFloat("##.0", value10 / 10.0); }
+
+}  // namespace
+
+TextGrid MapDataGrid(const RotationStatistics& stats, const RotationGroupCounts& classes) {
+  TextGrid grid;
+  auto& headers = grid.AddRow(kMapDataColumns);
+  headers = {"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.", "   Jih", " S max",
+             " S min", " J max", " J min", " Asym"};
+  headers.resize(kMapDataColumns);
+  for (std::size_t c = 0; c < kCountedClasses.size(); ++c) {
+    headers[12 + c] = std::string("   ") + kCountedClasses[c];
+  }
+  for (int k = 1; k <= stats.RotationStatsCount(); ++k) {
+    auto& cells = grid.AddRow();
+    cells[0] = std::to_string(stats.FirstRotation + k - 1);
+    const RotationStats& s = stats.At(k);
+    if (s.MeanNorth == 0 && s.MeanSouth == 0) {
+      for (int c = 1; c < kMapDataColumns; ++c) cells[static_cast<std::size_t>(c)] = kNoData;
+      continue;
+    }
+    const SmoothedLatitudes& smoothed = stats.SmoothedAt(k);
+    cells[1] = FormatFloat("#0", s.GroupNumbersNorth);
+    cells[2] = FormatFloat("#0", s.GroupNumbersSouth);
+    cells[3] = FormatFloat("##.00", s.MeanNorth);
+    cells[4] = FormatFloat("##.00", s.MeanSouth);
+    cells[5] = Smoothed(smoothed.North);
+    cells[6] = Smoothed(smoothed.South);
+    cells[7] = Tenths(s.HighestNorth10);
+    cells[8] = Tenths(s.LowestNorth10);
+    cells[9] = Tenths(s.MostSouthern10);
+    cells[10] = Tenths(s.SouthNearestEquator10);
+    cells[11] = FormatFloat("##.00", static_cast<double>(s.MeanNorth) + s.MeanSouth);
+    const ClassCounts counts = classes.At(k);
+    for (std::size_t c = 0; c < counts.size(); ++c) cells[12 + c] = FormatFloat("#0", counts[c]);
+  }
+  return grid;
+}
+
+std::string MapDataCountLabel(const RotationStatistics& stats) {
+  return "Počet hodnot je = " + std::to_string(stats.RotationStatsCount());
+}
+
+}  // namespace ardeno
