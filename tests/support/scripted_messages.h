@@ -1,6 +1,7 @@
 #pragma once
 // Messages and platform dialogs for ui tests: answers come from queues filled by the test, and
 // every text shown or asked is recorded, so a test can check what the user would have seen.
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -49,6 +50,8 @@ class ScriptedDialogs : public PlatformDialogs {
   std::deque<std::optional<QString>> FileNames;
   std::deque<bool> Confirmations;
   std::deque<std::optional<QString>> Inputs;
+  // Each print dialog takes the next entry: a PDF file to print into, or nothing for Cancel.
+  std::deque<std::optional<QString>> PrintFiles;
   QStringList Asked;
 
   std::optional<QString> OpenFileName(QWidget*, const QString& caption, const QString&,
@@ -74,6 +77,17 @@ class ScriptedDialogs : public PlatformDialogs {
     auto v = Inputs.front();
     Inputs.pop_front();
     return v;
+  }
+  bool SetUpPrinter(QWidget*, QPrinter& printer) override {
+    Asked << QStringLiteral("Tisk");
+    if (PrintFiles.empty() || !PrintFiles.front()) {
+      if (!PrintFiles.empty()) PrintFiles.pop_front();
+      return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*PrintFiles.front());
+    PrintFiles.pop_front();
+    return true;
   }
 };
 

@@ -3,6 +3,7 @@
 // the status bar. It opens every other window, holds the view settings the toolbar buttons
 // change, and runs the start-up and shutdown of the program.
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 #include <map>
 
@@ -17,6 +18,7 @@ namespace ardeno {
 
 class DrawingWindow;
 class RecordListWindow;
+class ResultsWindow;
 class ToolbarPanels;
 
 class MainWindow : public QMainWindow {
@@ -35,6 +37,7 @@ class MainWindow : public QMainWindow {
   QLabel* StatusPanel(int index) const { return m_statusPanels[index]; }
   const StartupInputs& Inputs() const { return m_inputs; }
   DrawingWindow* Drawing() const { return m_drawing; }
+  ResultsWindow* Results() const;
   RecordListWindow* RecordList() const { return m_list; }
 
   // The help text of the `napoveda` menu item.
@@ -59,6 +62,7 @@ class MainWindow : public QMainWindow {
   void SaveAsciiExport();
   void ShowHelp();
   void ShowAbout();
+  void OpenResults();
 
   // Buttons whose settings the main window keeps.
   void ChangeTimeFactor(bool wider);
@@ -84,6 +88,7 @@ class MainWindow : public QMainWindow {
   std::map<QString, QAction*> m_actions;
   DrawingWindow* m_drawing = nullptr;
   RecordListWindow* m_list = nullptr;
+  QPointer<ResultsWindow> m_results;
   QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
   int m_areaMultipleTag = 0;
   bool m_shutdownDone = false;

@@ -7,6 +7,7 @@
 #include "ui/drawing/drawing_window.h"
 #include "ui/entry/record_editor.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/results/results_window.h"
 #include "ui/shell/main_window.h"
 
 namespace ardeno {
@@ -60,6 +61,7 @@ void MainWindow::ShowChangedRecords() {
   const int index = db.CurrentIndex >= 1 ? db.CurrentIndex : db.RecordCount;
   m_list->ShowRecord(index);
   m_drawing->Refresh();
+  if (m_results) m_results->RecordsChanged();
 }
 
 void MainWindow::OpenEditor(const QString& actionName, int mode) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace ardeno {
@@ -21,6 +22,8 @@ class PlatformDialogs {
   // The standard input box; nothing when cancelled.
   virtual std::optional<QString> InputText(QWidget* parent, const QString& caption,
                                            const QString& prompt, const QString& initial) = 0;
+  // The print dialog for `printer`; true when the user chose to print.
+  virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 }  // namespace ardeno

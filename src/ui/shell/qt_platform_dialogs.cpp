@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace ardeno {
 
@@ -31,6 +32,11 @@ std::optional<QString> QtPlatformDialogs::InputText(QWidget* parent, const QStri
       QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &accepted);
   if (!accepted) return std::nullopt;
   return text;
+}
+
+bool QtPlatformDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace ardeno

@@ -12,6 +12,7 @@ class QtPlatformDialogs : public PlatformDialogs {
   void Inform(QWidget* parent, const QString& caption, const QString& text) override;
   std::optional<QString> InputText(QWidget* parent, const QString& caption, const QString& prompt,
                                    const QString& initial) override;
+  bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 }  // namespace ardeno

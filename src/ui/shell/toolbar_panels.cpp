@@ -156,7 +156,10 @@ void ToolbarPanels::ShowPanel(const QString& panelName, QWidget* window) {
   for (const ToolbarButtonSpec& spec : *specs) {
     if (spec.Operation[0] == '\0' || QByteArray(spec.Operation) == kCloseOperation) continue;
     QToolButton* button = Button(spec.Name);
-    const bool available = FindSignature(window, ParseOperation(spec.Operation)) != Signature::Missing;
+    const auto* target = dynamic_cast<const PanelButtonTarget*>(window);
+    const bool available =
+        target != nullptr ? target->HandlesPanelButton(QString::fromUtf8(spec.Name))
+                          : FindSignature(window, ParseOperation(spec.Operation)) != Signature::Missing;
     button->setEnabled(available);
     button->setToolTip(available ? QString::fromUtf8(spec.Hint) : kComingSoonHint);
   }
@@ -175,6 +178,11 @@ void ToolbarPanels::Forward(const ToolbarButtonSpec& spec) {
   if (window == nullptr) return;
   if (QByteArray(spec.Operation) == kCloseOperation) {
     window->close();
+    return;
+  }
+  if (auto* target = dynamic_cast<PanelButtonTarget*>(window)) {
+    const QString name = QString::fromUtf8(spec.Name);
+    if (target->HandlesPanelButton(name)) target->PanelButtonClicked(name);
     return;
   }
   const Operation op = ParseOperation(spec.Operation);

@@ -24,6 +24,15 @@ struct ToolbarButtonSpec {
   bool Checkable = false;
 };
 
+// A window that handles its panel's buttons from a table of its own (by button name) rather than
+// through slots named after the operations.
+class PanelButtonTarget {
+ public:
+  virtual ~PanelButtonTarget() = default;
+  virtual bool HandlesPanelButton(const QString& buttonName) const = 0;
+  virtual void PanelButtonClicked(const QString& buttonName) = 0;
+};
+
 class ToolbarPanels : public QToolBar {
   Q_OBJECT
  public:

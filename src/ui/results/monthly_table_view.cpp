@@ -1,0 +1,105 @@
+#include "ui/results/monthly_table_view.h"
+
+#include <QHeaderView>
+#include <QPrinter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/results/measured_table.h"
+#include "core/results/smoothed_table.h"
+#include "ui/results/monthly_table_model.h"
+#include "ui/results/table_printing.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr int kPanelReservedHeight = 200;
+
+QString Caption(MonthlyTableKind kind, Hemisphere hemisphere) {
+  const QString table = kind == MonthlyTableKind::Measured ? QStringLiteral("naměřené")
+                                                           : QStringLiteral("vyhlazené");
+  const QString side = hemisphere == Hemisphere::Whole   ? QStringLiteral("celkový")
+                       : hemisphere == Hemisphere::North ? QStringLiteral("sever")
+                                                         : QStringLiteral("jih");
+  return QStringLiteral("Výsledky    statistika - %1 - %2").arg(table, side);
+}
+
+}  // namespace
+
+MonthlyTableView::MonthlyTableView(ResultsContext& ctx, MonthlyTableKind kind, QWidget* parent)
+    : ResultsView(ctx, parent), m_kind(kind) {
+  setObjectName(kind == MonthlyTableKind::Measured ? "NamereneHodnoty" : "VyhlazeneHodnoty");
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  m_model = new MonthlyTableModel(this);
+  m_grid = new QTableView(this);
+  m_grid->setObjectName("StringGrid1");
+  m_grid->setModel(m_model);
+  m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_grid->verticalHeader()->hide();
+  m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
+  m_grid->horizontalHeader()->setDefaultSectionSize(m_grid->fontMetrics().horizontalAdvance("000000.00"));
+  m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  column->addWidget(m_grid);
+}
+
+std::optional<QString> MonthlyTableView::Open(int variant) {
+  if (m_kind == MonthlyTableKind::Smoothed) {
+    if (const auto refusal = CheckSmoothedSpan(m_ctx.App.Db)) {
+      m_ctx.App.Msg.ShowMessageText(
+          QString::fromUtf8(refusal->data(), static_cast<int>(refusal->size())));
+      return std::nullopt;
+    }
+  }
+  m_hemisphere = static_cast<Hemisphere>(variant);
+  m_opened = true;
+  Rebuild();
+  return Caption(m_kind, m_hemisphere);
+}
+
+void MonthlyTableView::RecordsChanged() {
+  if (m_opened) Rebuild();
+}
+
+void MonthlyTableView::Rebuild() {
+  const RecordMonths& months = m_ctx.Months();
+  m_table = m_kind == MonthlyTableKind::Measured ? BuildMeasuredTable(months, m_hemisphere)
+                                                 : BuildSmoothedTable(months, m_hemisphere);
+  m_model->SetTable(m_table);
+}
+
+QString MonthlyTableView::PrintPanelText(const QPrinter& printer) const {
+  const int lines = LinesPerPage(printer.width(), printer.height(), kPanelReservedHeight);
+  return QString::fromStdString(PrintPanelLabel(m_table.LastMonthRow, lines));
+}
+
+std::optional<QString> MonthlyTableView::Print(QPrinter& printer, PrintType type) {
+  const int valueColumns = m_kind == MonthlyTableKind::Measured ? 15 : 8;
+  const QModelIndex current = m_grid->currentIndex();
+  const int selectedRow = current.isValid() ? current.row() + 1 : 1;
+  return PrintMonthlyTable(printer, m_table, valueColumns, type, selectedRow);
+}
+
+void MonthlyTableView::ExportCsv() {
+  const std::filesystem::path& dir = m_ctx.App.ProgDir;
+  if (const auto error = WriteMonthlyCsv(dir, m_table, m_kind, m_hemisphere)) {
+    m_ctx.App.Msg.ShowMessageText(QString::fromStdString(*error));
+    return;
+  }
+  const auto file = MonthlyCsvPath({}, m_kind, m_hemisphere);
+  m_ctx.App.Msg.ShowMessageText(QStringLiteral("Tabulka je uložena do souboru %1")
+                                    .arg(QString::fromStdString(file.relative_path().string())));
+}
+
+ResultsView* MakeMeasuredTableView(ResultsContext& ctx, QWidget* parent) {
+  return new MonthlyTableView(ctx, MonthlyTableKind::Measured, parent);
+}
+
+ResultsView* MakeSmoothedTableView(ResultsContext& ctx, QWidget* parent) {
+  return new MonthlyTableView(ctx, MonthlyTableKind::Smoothed, parent);
+}
+
+}  // namespace ardeno

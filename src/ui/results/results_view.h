@@ -1,0 +1,69 @@
+#pragma once
+// One view of the results window (a monthly table, a report page, a calendar ...). A view is a
+// widget of its own, created by the window the first time it is chosen and kept while the window
+// lives; it computes what it shows when it is opened and when the records change, never in paint.
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "core/results/month_walk.h"
+#include "core/results/report_month.h"
+#include "core/results/table_print.h"
+#include "ui/shell/app_context.h"
+
+class QPrinter;
+
+namespace ardeno {
+
+// What the views of one results window share.
+class ResultsContext {
+ public:
+  explicit ResultsContext(AppContext& app) : App(app) {}
+
+  AppContext& App;
+  // The month the monthly reports are about, once the user named one.
+  std::optional<ReportMonth> Report;
+
+  // The records month by month, computed at the first use after a change of the records.
+  const RecordMonths& Months();
+  void RecordsChanged() { m_months.reset(); }
+
+ private:
+  std::optional<RecordMonths> m_months;
+};
+
+class ResultsView : public QWidget {
+  Q_OBJECT
+ public:
+  ResultsView(ResultsContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {}
+
+  // Makes the view current for `variant` (the hemisphere 1..3 of the statistics, the kind of a
+  // report ...). Returns the window caption, or nothing when the view declines (it showed why,
+  // or the user cancelled a prompt): the window then keeps the view it had.
+  virtual std::optional<QString> Open(int variant) = 0;
+  // The records changed while the view exists: recompute what it shows.
+  virtual void RecordsChanged() {}
+
+  // How "Tisk" prints this view: not at all, through the print panel with its three print types
+  // (tables), or the whole page after the print dialog.
+  enum class Printing { None, Panel, Page };
+  virtual Printing PrintStyle() const { return Printing::None; }
+  // The print panel's count of values and pages for this printer.
+  virtual QString PrintPanelText(const QPrinter& /*printer*/) const { return {}; }
+  // Prints onto a printer the user has set up; returns the Czech message of a refusal.
+  virtual std::optional<QString> Print(QPrinter& /*printer*/, PrintType /*type*/) { return {}; }
+
+  // "Do CSV souboru": the view writes its table as CSV (the window tells the user the outcome).
+  virtual bool ExportsCsv() const { return false; }
+  virtual void ExportCsv() {}
+  // "Uložit do souboru": the view writes its report files.
+  virtual bool SavesFile() const { return false; }
+  virtual void SaveFile() {}
+  // A panel button listed for this view's mode in ResultsViewButtons().
+  virtual void ButtonClicked(const QString& /*buttonName*/) {}
+
+ protected:
+  ResultsContext& m_ctx;
+};
+
+}  // namespace ardeno

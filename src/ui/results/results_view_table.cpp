@@ -1,0 +1,43 @@
+#include "ui/results/results_view_table.h"
+
+#include "ui/results/monthly_table_view.h"
+#include "ui/results/quiet_days_view.h"
+
+namespace ardeno {
+
+const std::vector<ResultsViewEntry>& ResultsViewTable() {
+  static const std::vector<ResultsViewEntry> table = {
+      {1, "vlastni", "&Vlastní", "vlastniv", 0, nullptr},
+      {2, "oficialni", "S&IDC výsledky", "oficialv", 0, nullptr},
+      {3, "Vvojskupin1", "Vývoj skupin", "vyvojskup", 0, nullptr},
+      {4, "pozorovatele", "&Pozorovatelé", "pozorovatelv", 0, nullptr},
+      {5, "celkovynam", "Naměřené - celková", "namercelek", 1, MakeMeasuredTableView},
+      {5, "severnam", "Naměřené - sever", "namersever", 2, MakeMeasuredTableView},
+      {5, "jihnam", "Naměřené - jih", "namerjih", 3, MakeMeasuredTableView},
+      {6, "celkovyvyr", "Vyhlazené - celková", "vyhlcelek", 1, MakeSmoothedTableView},
+      {6, "severvyr", "Vyhlazené - sever", "vyhlsever", 2, MakeSmoothedTableView},
+      {6, "jihvyr", "Vyhlazené - jih", "vyhljih", 3, MakeSmoothedTableView},
+      {7, "vyskit", "Výskyt typů skupin", "vyskytskup", 0, nullptr},
+      {8, "udajmapa", "Údaje pro mapu", "promapovy", 0, nullptr},
+      {9, "CVvysledek", "CV výsledky", "CVvysledky", 0, nullptr},
+      {10, "veliky", "Velikost skupin", "velikost", 0, nullptr},
+      {11, "Bezaktivity", "Bez aktivity", "SpeedButton1", 0, MakeQuietDaysView},
+      {12, "dataasim", "Data asymetrie", "asme", 0, nullptr},
+      {12, "", "", "asro", 1, nullptr},
+      {13, "polohy1", "Polohy východ - západ", "polohy", 0, nullptr},
+      {13, "", "", "polohym", 1, nullptr},
+      {13, "", "", "polohyr", 2, nullptr},
+  };
+  return table;
+}
+
+const std::vector<ResultsViewButton>& ResultsViewButtons() {
+  static const std::vector<ResultsViewButton> buttons = {
+      {"ComboBox1", 13},
+      {"zapidosoudorutxt", 13},
+      {"AsinTXT", 12},
+  };
+  return buttons;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,40 @@
+#pragma once
+// The views of the results window, one entry per command that opens one: the mode (ResultsMode),
+// the window's menu item, the main window's results-panel button, the variant handed to the
+// view's Open and the factory that creates the view. An entry without a factory is a view that is
+// not built yet: its menu item and button stay visible, disabled, with the hint "Připravuje se".
+//
+// Adding a view: write a ResultsView subclass in src/ui/results/ with a factory function
+// `ResultsView* MakeXxxView(ResultsContext&, QWidget*)`, and put that factory into the entries of
+// its mode below. A button the view handles besides opening it goes into ResultsViewButtons().
+#include <vector>
+
+class QWidget;
+
+namespace ardeno {
+
+class ResultsContext;
+class ResultsView;
+
+using ResultsViewFactory = ResultsView* (*)(ResultsContext& ctx, QWidget* parent);
+
+struct ResultsViewEntry {
+  int Mode;
+  const char* MenuName;    // objectName of the window's menu item, "" for none
+  const char* MenuText;
+  const char* ButtonName;  // objectName of the main window's results-panel button, "" for none
+  int Variant;
+  ResultsViewFactory Factory;
+};
+
+const std::vector<ResultsViewEntry>& ResultsViewTable();
+
+// Results-panel buttons that act on an open view (other than opening it): the view of `Mode`
+// gets ButtonClicked(name) while it is shown.
+struct ResultsViewButton {
+  const char* ButtonName;
+  int Mode;
+};
+const std::vector<ResultsViewButton>& ResultsViewButtons();
+
+}  // namespace ardeno

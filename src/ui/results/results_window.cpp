@@ -1,0 +1,219 @@
+#include "ui/results/results_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "ui/results/print_panel.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr const char* kCsvButton = "SpeedButton8";
+
+const ResultsViewEntry* EntryOfButton(const QString& name) {
+  for (const ResultsViewEntry& entry : ResultsViewTable()) {
+    if (name == QLatin1String(entry.ButtonName)) return &entry;
+  }
+  return nullptr;
+}
+
+bool ModeIsBuilt(int mode) {
+  for (const ResultsViewEntry& entry : ResultsViewTable()) {
+    if (entry.Mode == mode && entry.Factory != nullptr) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+const RecordMonths& ResultsContext::Months() {
+  if (!m_months) m_months = CollectMonths(App.Db);
+  return *m_months;
+}
+
+ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
+    : QWidget(parent), m_app(ctx), m_results(ctx) {
+  setObjectName("TForm9");
+  setWindowTitle(QStringLiteral("Výsledky"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  m_menu = new QMenuBar(this);
+  m_menu->setObjectName("MainMenu1");
+  column->setMenuBar(m_menu);
+  m_pages = new QStackedWidget(this);
+  auto* nothing = new QWidget(m_pages);
+  nothing->setObjectName("PrazdnyPohled");
+  m_pages->addWidget(nothing);
+  column->addWidget(m_pages, 1);
+  m_printPanel = new PrintPanel(this);
+  m_printPanel->hide();
+  connect(m_printPanel->PrintButton(), &QPushButton::clicked, this, &ResultsWindow::PrintFromPanel);
+  column->addWidget(m_printPanel);
+  CreateMenu();
+  UpdateCommands();
+}
+
+void ResultsWindow::CreateMenu() {
+  QMenu* views = m_menu->addMenu(QStringLiteral("&Zobrazit"));
+  views->setObjectName("zobrazit");
+  m_viewActions = new QActionGroup(this);
+  m_viewActions->setExclusive(true);
+  for (const ResultsViewEntry& entry : ResultsViewTable()) {
+    if (entry.MenuName[0] == '\0') continue;
+    auto* action = views->addAction(QString::fromUtf8(entry.MenuText));
+    action->setObjectName(entry.MenuName);
+    action->setCheckable(true);
+    m_viewActions->addAction(action);
+    m_actions[entry.MenuName] = action;
+    if (entry.Factory == nullptr) {
+      action->setEnabled(false);
+      action->setStatusTip(kComingSoonHint);
+      action->setToolTip(kComingSoonHint);
+      continue;
+    }
+    connect(action, &QAction::triggered, this, [this, &entry] { ChooseView(entry); });
+  }
+  const auto addCommand = [this](const char* name, const QString& text, void (ResultsWindow::*run)()) {
+    QAction* action = m_menu->addAction(text);
+    action->setObjectName(name);
+    m_actions[name] = action;
+    connect(action, &QAction::triggered, this, run);
+  };
+  addCommand("tiskvysl", QStringLiteral("Tisk"), &ResultsWindow::PrintCurrentView);
+  addCommand("dosouboru", QStringLiteral("Uložit do souboru"), &ResultsWindow::SaveCurrentView);
+}
+
+QAction* ResultsWindow::MenuAction(const QString& name) const {
+  const auto found = m_actions.find(name);
+  return found == m_actions.end() ? nullptr : found->second;
+}
+
+ResultsView* ResultsWindow::CurrentView() const {
+  const auto found = m_views.find(m_mode);
+  return found == m_views.end() ? nullptr : found->second;
+}
+
+void ResultsWindow::ChooseView(const ResultsViewEntry& entry) {
+  if (entry.Factory == nullptr) return;
+  ResultsView*& view = m_views[entry.Mode];
+  if (view == nullptr) {
+    view = entry.Factory(m_results, m_pages);
+    m_pages->addWidget(view);
+  }
+  const auto caption = view->Open(entry.Variant);
+  if (!caption) {
+    // The view declined: the menu tick goes back to the view still shown.
+    for (const ResultsViewEntry& shown : ResultsViewTable()) {
+      if (shown.Mode == m_mode && shown.Variant == m_variant && shown.MenuName[0] != '\0') {
+        m_actions[shown.MenuName]->setChecked(true);
+      }
+    }
+    if (m_mode == 0 && m_viewActions->checkedAction()) m_viewActions->checkedAction()->setChecked(false);
+    return;
+  }
+  m_mode = entry.Mode;
+  m_variant = entry.Variant;
+  if (entry.MenuName[0] != '\0') m_actions[entry.MenuName]->setChecked(true);
+  setWindowTitle(*caption);
+  m_pages->setCurrentWidget(view);
+  m_printPanel->hide();
+  UpdateCommands();
+}
+
+void ResultsWindow::UpdateCommands() {
+  const ResultsView* view = CurrentView();
+  MenuAction("tiskvysl")->setEnabled(view != nullptr &&
+                                     view->PrintStyle() != ResultsView::Printing::None);
+  MenuAction("dosouboru")->setEnabled(view != nullptr && view->SavesFile());
+  emit CsvExportOffered(view != nullptr && view->ExportsCsv());
+}
+
+void ResultsWindow::RecordsChanged() {
+  m_results.RecordsChanged();
+  for (const auto& [mode, view] : m_views) view->RecordsChanged();
+}
+
+void ResultsWindow::PrintCurrentView() {
+  ResultsView* view = CurrentView();
+  if (view == nullptr) return;
+  if (view->PrintStyle() == ResultsView::Printing::Panel) {
+    const QPrinter printer(QPrinter::HighResolution);
+    m_printPanel->SetCountText(view->PrintPanelText(printer));
+    m_printPanel->show();
+    return;
+  }
+  if (view->PrintStyle() != ResultsView::Printing::Page) return;
+  QPrinter printer(QPrinter::HighResolution);
+  if (!m_app.Dialogs.SetUpPrinter(this, printer)) return;
+  if (const auto refusal = view->Print(printer, PrintType::AllRows)) m_app.Msg.ShowMessageText(*refusal);
+}
+
+void ResultsWindow::PrintFromPanel() {
+  ResultsView* view = CurrentView();
+  if (view == nullptr) return;
+  const auto type = m_printPanel->ChosenType();
+  if (!type) {
+    m_app.Msg.ShowMessageText(QString::fromUtf8(kNoPrintTypeMessage.data(),
+                                                static_cast<int>(kNoPrintTypeMessage.size())));
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  if (!m_app.Dialogs.SetUpPrinter(this, printer)) return;
+  if (const auto refusal = view->Print(printer, *type)) m_app.Msg.ShowMessageText(*refusal);
+}
+
+void ResultsWindow::SaveCurrentView() {
+  if (ResultsView* view = CurrentView(); view != nullptr && view->SavesFile()) view->SaveFile();
+}
+
+void ResultsWindow::ExportCsv() {
+  ResultsView* view = CurrentView();
+  if (view == nullptr || !view->ExportsCsv()) {
+    m_app.Msg.ShowMessageText(
+        QStringLiteral("Do CSV souboru se ukládá naměřená nebo vyhlazená měsíční tabulka."));
+    return;
+  }
+  view->ExportCsv();
+  emit CsvExportOffered(false);
+}
+
+bool ResultsWindow::HandlesPanelButton(const QString& buttonName) const {
+  if (buttonName == QLatin1String(kCsvButton)) return true;
+  if (const ResultsViewEntry* entry = EntryOfButton(buttonName)) return entry->Factory != nullptr;
+  for (const ResultsViewButton& button : ResultsViewButtons()) {
+    if (buttonName == QLatin1String(button.ButtonName)) return ModeIsBuilt(button.Mode);
+  }
+  return false;
+}
+
+void ResultsWindow::PanelButtonClicked(const QString& buttonName) {
+  if (buttonName == QLatin1String(kCsvButton)) {
+    ExportCsv();
+    return;
+  }
+  if (const ResultsViewEntry* entry = EntryOfButton(buttonName)) {
+    ChooseView(*entry);
+    return;
+  }
+  for (const ResultsViewButton& button : ResultsViewButtons()) {
+    if (buttonName == QLatin1String(button.ButtonName) && button.Mode == m_mode) {
+      CurrentView()->ButtonClicked(buttonName);
+    }
+  }
+}
+
+void ResultsWindow::closeEvent(QCloseEvent* event) {
+  // Leaving the results puts the record list back on the last record.
+  m_app.Db.CurrentIndex = m_app.Db.RecordCount;
+  QWidget::closeEvent(event);
+}
+
+}  // namespace ardeno

@@ -1,0 +1,73 @@
+#pragma once
+// The results window ("TForm9", caption "Výsledky"): monthly statistics and reports, one view at a
+// time, chosen from its menu or from the main window's results panel. The views and the commands
+// that open them are listed in results_view_table.h.
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+#include "ui/results/results_view.h"
+#include "ui/results/results_view_table.h"
+#include "ui/shell/toolbar_panels.h"
+
+class QAction;
+class QActionGroup;
+class QMenuBar;
+class QStackedWidget;
+
+namespace ardeno {
+
+class PrintPanel;
+
+class ResultsWindow : public QWidget, public PanelButtonTarget {
+  Q_OBJECT
+ public:
+  explicit ResultsWindow(AppContext& ctx, QWidget* parent = nullptr);
+
+  // ResultsMode: the view shown, 0 for none.
+  int ResultsMode() const { return m_mode; }
+  // The variant the view was opened with (the hemisphere for the statistics).
+  int Variant() const { return m_variant; }
+  ResultsView* CurrentView() const;
+  QAction* MenuAction(const QString& name) const;
+  PrintPanel* Printing() const { return m_printPanel; }
+
+  // Opens the view of a table entry; the window keeps its view when the new one declines.
+  void ChooseView(const ResultsViewEntry& entry);
+  // The records changed: every view recomputes what it shows.
+  void RecordsChanged();
+
+  // "Tisk", "Uložit do souboru" and "Do CSV souboru".
+  void PrintCurrentView();
+  void SaveCurrentView();
+  void ExportCsv();
+
+  bool HandlesPanelButton(const QString& buttonName) const override;
+  void PanelButtonClicked(const QString& buttonName) override;
+
+ signals:
+  // The "Do CSV souboru" button is offered while a view that exports CSV is shown, and hidden
+  // again after the export.
+  void CsvExportOffered(bool offered);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenu();
+  void PrintFromPanel();
+  void UpdateCommands();
+
+  AppContext& m_app;
+  ResultsContext m_results;
+  int m_mode = 0;
+  int m_variant = 0;
+  QMenuBar* m_menu = nullptr;
+  QActionGroup* m_viewActions = nullptr;
+  std::map<QString, QAction*> m_actions;
+  QStackedWidget* m_pages = nullptr;
+  std::map<int, ResultsView*> m_views;
+  PrintPanel* m_printPanel = nullptr;
+};
+
+}  // namespace ardeno

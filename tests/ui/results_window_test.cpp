@@ -1,0 +1,295 @@
+// The results window opened from the main window: every view from its button with its caption,
+// views not built yet, the monthly tables with the print panel, printing into a PDF file, the CSV
+// export and the calendar of days without activity.
+#include <QAction>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+
+#include "core/data/data_file.h"
+#include "core/results/measured_table.h"
+#include "scripted_messages.h"
+#include "ui/results/monthly_table_view.h"
+#include "ui/results/print_panel.h"
+#include "ui/results/quiet_calendar_painter.h"
+#include "ui/results/quiet_days_view.h"
+#include "ui/results/results_window.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/toolbar_panels.h"
+
+namespace fs = std::filesystem;
+using namespace ardeno;
+
+namespace {
+
+// A drawing on `date` with north and south g; R = 10 g + g.
+ObservationRecord Drawing(const std::string& date, int gNorth, int gSouth) {
+  ObservationRecord r;
+  r.SetDate(date);
+  r.SetTimeUT(1200);
+  r.SetRadiusWord(125);
+  r.SetObserver("Novák");
+  r.SetResultWord(kGroupsN, static_cast<std::uint16_t>(gNorth));
+  r.SetResultWord(kRelativeN, static_cast<std::uint16_t>(11 * gNorth));
+  r.SetResultWord(kGroupsS, static_cast<std::uint16_t>(gSouth));
+  r.SetResultWord(kRelativeS, static_cast<std::uint16_t>(11 * gSouth));
+  return r;
+}
+
+// Two drawings a month from January 2000 to June 2002 (the 10th and the 20th); in 2001 the
+// drawings of 20 March and 20 October show no activity.
+std::vector<ObservationRecord> ThirtyMonths() {
+  std::vector<ObservationRecord> records;
+  for (int i = 0; i < 30; ++i) {
+    const int year = 2000 + i / 12;
+    const int month = i % 12 + 1;
+    const QString m = QStringLiteral("%1.%2").arg(month, 2, 10, QChar('0')).arg(year);
+    records.push_back(Drawing(("10." + m).toStdString(), 1 + i % 3, 1));
+    const bool quiet = year == 2001 && (month == 3 || month == 10);
+    records.push_back(Drawing(("20." + m).toStdString(), quiet ? 0 : 2, quiet ? 0 : 1));
+  }
+  return records;
+}
+
+struct Frame {
+  Frame(const fs::path& dir, const std::vector<ObservationRecord>& records)
+      : Ctx{dir, Db, View, Msg, Dialogs}, Window(Ctx) {
+    std::ofstream out(dir / kDataFileName, std::ios::binary);
+    for (const auto& r : records) out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
+    out.close();
+    Window.Start(QSize(1600, 1000));
+    Window.Toolbar()->Button("vysledekz")->click();
+  }
+  ResultsWindow* Results() { return Window.Results(); }
+  QToolButton* Button(const char* name) { return Window.Toolbar()->Button(name); }
+  Database Db;
+  ViewSettings View;
+  ScriptedMessages Msg;
+  ScriptedDialogs Dialogs;
+  AppContext Ctx;
+  MainWindow Window;
+};
+
+int PdfPageCount(const QString& file) {
+  QFile pdf(file);
+  if (!pdf.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray bytes = pdf.readAll();
+  if (!bytes.startsWith("%PDF")) return -1;
+  return static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                          bytes.count("/Type /Page "));
+}
+
+}  // namespace
+
+class ResultsWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() { QVERIFY(m_dir.isValid()); }
+  void EachViewOpensFromItsButton_data();
+  void EachViewOpensFromItsButton();
+  void ViewsNotBuiltYetAreDisabled();
+  void OneResultsWindowAndClosingRestoresThePanel();
+  void GridShowsTheTableOfCore();
+  void SmoothedRefusalKeepsTheView();
+  void PrintPanelNeedsAPrintTypeAndPrintsPages();
+  void CsvButtonWritesTheShownTableAndHides();
+  void CalendarMarksTheQuietDaysOfTheChosenYear();
+
+ private:
+  QTemporaryDir m_dir;
+};
+
+void ResultsWindowTest::EachViewOpensFromItsButton_data() {
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<int>("mode");
+  QTest::addColumn<int>("variant");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("namercelek") << "namercelek" << 5 << 1
+                              << "Výsledky    statistika - naměřené - celkový";
+  QTest::newRow("namersever") << "namersever" << 5 << 2 << "Výsledky    statistika - naměřené - sever";
+  QTest::newRow("namerjih") << "namerjih" << 5 << 3 << "Výsledky    statistika - naměřené - jih";
+  QTest::newRow("vyhlcelek") << "vyhlcelek" << 6 << 1
+                             << "Výsledky    statistika - vyhlazené - celkový";
+  QTest::newRow("vyhlsever") << "vyhlsever" << 6 << 2 << "Výsledky    statistika - vyhlazené - sever";
+  QTest::newRow("vyhljih") << "vyhljih" << 6 << 3 << "Výsledky    statistika - vyhlazené - jih";
+  QTest::newRow("SpeedButton1") << "SpeedButton1" << 11 << 0 << "Výsledky    bez aktivity";
+}
+
+void ResultsWindowTest::EachViewOpensFromItsButton() {
+  QFETCH(QString, button);
+  QFETCH(int, mode);
+  QFETCH(int, variant);
+  QFETCH(QString, caption);
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  QVERIFY(f.Results() != nullptr);
+  QCOMPARE(f.Results()->windowTitle(), QString("Výsledky"));
+  QCOMPARE(f.Results()->ResultsMode(), 0);
+  QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString("provysledky"));
+  QToolButton* b = f.Window.Toolbar()->Button(button);
+  QVERIFY(b->isEnabled());
+  b->click();
+  QCOMPARE(f.Results()->ResultsMode(), mode);
+  QCOMPARE(f.Results()->Variant(), variant);
+  QCOMPARE(f.Results()->windowTitle(), caption);
+  QVERIFY(f.Msg.ShownMessages.isEmpty());
+}
+
+void ResultsWindowTest::ViewsNotBuiltYetAreDisabled() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  for (const ResultsViewEntry& entry : ResultsViewTable()) {
+    QToolButton* button = f.Button(entry.ButtonName);
+    QVERIFY2(button != nullptr, entry.ButtonName);
+    QCOMPARE(button->isEnabled(), entry.Factory != nullptr);
+    if (entry.Factory == nullptr) QCOMPARE(button->toolTip(), kComingSoonHint);
+    if (entry.MenuName[0] == '\0') continue;
+    QAction* item = f.Results()->MenuAction(entry.MenuName);
+    QVERIFY2(item != nullptr, entry.MenuName);
+    QCOMPARE(item->isEnabled(), entry.Factory != nullptr);
+  }
+  // The menu opens the views too and ticks its item.
+  f.Results()->MenuAction("severnam")->trigger();
+  QCOMPARE(f.Results()->windowTitle(), QString("Výsledky    statistika - naměřené - sever"));
+  QVERIFY(f.Results()->MenuAction("severnam")->isChecked());
+}
+
+void ResultsWindowTest::OneResultsWindowAndClosingRestoresThePanel() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  ResultsWindow* first = f.Results();
+  f.Window.Action("vysledky1")->trigger();
+  QCOMPARE(f.Results(), first);
+  f.Db.CurrentIndex = 3;
+  f.Button("SpeedButton9")->click();  // "Zavřít"
+  QTRY_VERIFY(f.Results() == nullptr);
+  QCOMPARE(f.Db.CurrentIndex, f.Db.RecordCount);
+  QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString("zakladni"));
+  f.Window.Action("vysledky1")->trigger();
+  QVERIFY(f.Results() != nullptr);
+}
+
+void ResultsWindowTest::GridShowsTheTableOfCore() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Button("namersever")->click();
+  auto* view = qobject_cast<MonthlyTableView*>(f.Results()->CurrentView());
+  QVERIFY(view != nullptr);
+  const MonthlyTable expected = BuildMeasuredTable(CollectMonths(f.Db), Hemisphere::North);
+  QAbstractItemModel* model = view->Grid()->model();
+  QCOMPARE(model->rowCount(), expected.RowCount() - 1);  // 30 months and July 2002
+  QCOMPARE(model->columnCount(), 16);
+  QCOMPARE(model->index(0, 0).data().toString(), QString(" 01.2000"));
+  QCOMPARE(model->index(0, 1).data().toString(), QString(" 1.50"));  // (1 + 2) / 2
+  QCOMPARE(model->index(2, 1).data().toString(), QString::fromStdString(expected.Cell(3, 1)));
+  QCOMPARE(model->index(0, 9).data().toString(), QString());
+  QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QString("   g"));
+
+  // A stored record reaches the open table without reopening it.
+  f.Db.Record(1).SetResultWord(kGroupsN, 5);
+  f.Ctx.NotifyRecordsChanged();
+  QCOMPARE(model->index(0, 1).data().toString(), QString(" 3.50"));
+}
+
+void ResultsWindowTest::SmoothedRefusalKeepsTheView() {
+  std::vector<ObservationRecord> records = ThirtyMonths();
+  records.resize(24);  // January 2000 .. December 2000: less than 400 days
+  Frame f(m_dir.path().toStdString(), records);
+  f.Button("namerjih")->click();
+  f.Button("vyhlcelek")->click();
+  QCOMPARE(f.Msg.ShownMessages, QStringList{"Nedostatek dat pro měsíční vyhlazené"});
+  QCOMPARE(f.Results()->ResultsMode(), 5);
+  QCOMPARE(f.Results()->Variant(), 3);
+  QCOMPARE(f.Results()->windowTitle(), QString("Výsledky    statistika - naměřené - jih"));
+  QVERIFY(f.Results()->MenuAction("jihnam")->isChecked());
+}
+
+void ResultsWindowTest::PrintPanelNeedsAPrintTypeAndPrintsPages() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Button("namercelek")->click();
+  PrintPanel* panel = f.Results()->Printing();
+  QVERIFY(panel->isHidden());
+  f.Results()->MenuAction("tiskvysl")->trigger();
+  QVERIFY(!panel->isHidden());
+  QVERIFY2(panel->CountText().startsWith("Počet hodnot je = 31   ( "), qPrintable(panel->CountText()));
+  QVERIFY(panel->CountText().endsWith("  str.)"));
+
+  const QString pdf = m_dir.filePath("tabulka.pdf");
+  f.Dialogs.PrintFiles = {pdf};
+  panel->PrintButton()->click();
+  QCOMPARE(f.Msg.ShownMessages, QStringList{"Nebyl zabrán typ tisku! "});
+  QVERIFY(!QFile::exists(pdf));
+  panel->ChooseType(PrintType::AllRows);
+  panel->PrintButton()->click();
+  QCOMPARE(PdfPageCount(pdf), 1);  // 29 month rows fit one page
+  // Cancel in the print dialog prints nothing.
+  QFile::remove(pdf);
+  f.Dialogs.PrintFiles = {std::nullopt};
+  panel->PrintButton()->click();
+  QVERIFY(!QFile::exists(pdf));
+  panel->findChild<QPushButton*>("Button3")->click();
+  QVERIFY(panel->isHidden());
+}
+
+void ResultsWindowTest::CsvButtonWritesTheShownTableAndHides() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  QToolButton* csv = f.Button("SpeedButton8");
+  f.Button("SpeedButton1")->click();
+  QVERIFY(csv->isHidden());
+  f.Button("vyhlsever")->click();
+  QVERIFY(!csv->isHidden());
+  csv->click();
+  const fs::path file = fs::path(m_dir.path().toStdString()) / "CSVsoubory" / "Vyhlazene-sever.csv";
+  QVERIFY(fs::exists(file));
+  QVERIFY(csv->isHidden());
+  QCOMPARE(f.Msg.ShownMessages.size(), 1);
+  QVERIFY(f.Msg.ShownMessages[0].contains("Vyhlazene-sever.csv"));
+  std::ifstream in(file, std::ios::binary);
+  std::string header;
+  std::getline(in, header);
+  QCOMPARE(QString::fromStdString(header), QString(";   g;   f;   r;   Cv;   SN;   RB;   plo;   pol;\r"));
+}
+
+void ResultsWindowTest::CalendarMarksTheQuietDaysOfTheChosenYear() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Button("SpeedButton1")->click();
+  auto* view = qobject_cast<QuietDaysView*>(f.Results()->CurrentView());
+  QVERIFY(view != nullptr);
+  QCOMPARE(view->YearField()->value(), 2002);  // the year of the last drawing
+  QCOMPARE(view->Days().size(), std::size_t{2});
+
+  const CalendarLayout layout = LayOutCalendar(800, 600);
+  const auto render = [&] {
+    QImage image(800, 600, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintQuietCalendar(painter, 800, 600, layout, view->Calendar()->Marks());
+    return image;
+  };
+  const auto centre = [&](int month, int day) {
+    const auto cell = layout.Cell(month, day);
+    return QPoint(cell.X + cell.Width / 2, cell.Y + cell.Height / 2);
+  };
+  // 2002 has no quiet day: an empty calendar.
+  QImage image = render();
+  QCOMPARE(image.pixelColor(centre(3, 20)), QColor(Qt::white));
+  view->YearField()->setValue(2001);
+  image = render();
+  QCOMPARE(image.pixelColor(centre(3, 20)), QColor(Qt::red));
+  QCOMPARE(image.pixelColor(centre(10, 20)), QColor(Qt::red));
+  QCOMPARE(image.pixelColor(centre(3, 10)), QColor(Qt::white));
+  QCOMPARE(image.pixelColor(centre(4, 20)), QColor(Qt::white));
+  QCOMPARE(image.pixelColor(centre(20 % 12, 3)), QColor(Qt::white));
+  int red = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) red += image.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+  }
+  const auto cell = layout.Cell(1, 1);
+  QVERIFY(red <= 2 * cell.Width * cell.Height);
+  QVERIFY(red >= 2 * (cell.Width - 2) * (cell.Height - 2));
+}
+
+QTEST_MAIN(ResultsWindowTest)
+#include "results_window_test.moc"
