@@ -38,6 +38,7 @@ class NoDialogs : public PlatformDialogs {
                                    const QString&) override {
     return std::nullopt;
   }
+  bool SetUpPrinter(QWidget*, QPrinter&) override { return false; }
 };
 
 class RenderSession {
