@@ -15,7 +15,7 @@
 
 #include "core/data/data_file.h"
 #include "core/results/measured_table.h"
-#include "scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "ui/results/monthly_table_view.h"
 #include "ui/results/print_panel.h"
 #include "ui/results/quiet_calendar_painter.h"
@@ -71,8 +71,8 @@ struct Frame {
   QToolButton* Button(const char* name) { return Window.Toolbar()->Button(name); }
   Database Db;
   ViewSettings View;
-  ScriptedMessages Msg;
-  ScriptedDialogs Dialogs;
+  test::ScriptedMessages Msg;
+  test::ScriptedDialogs Dialogs;
   AppContext Ctx;
   MainWindow Window;
 };
