@@ -1,0 +1,236 @@
+// Catalogue days as records: where the groups land, what they carry, the results the program
+// computes from them, and an import that never touches what the database already holds.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <set>
+
+#include "core/data/data_file.h"
+#include "core/data/record_file.h"
+#include "core/reference/group_files_import.h"
+#include "core/reference/group_import.h"
+#include "core/reference/greenwich_groups.h"
+#include "core/reference/srs_report.h"
+#include "core/solar/day_results.h"
+#include "core/solar/heliographic.h"
+#include "core/reference/reference_test_files.h"
+
+namespace ardeno {
+namespace {
+
+namespace fs = std::filesystem;
+
+double LongitudeDifference(double a, double b) { return std::remainder(a - b, 360.0); }
+
+struct PlacedDay {
+  const char* Name;
+  const char* File;
+  // The program's ephemeris is good to about 0.3 degrees. The USAF/NOAA data give whole degrees
+  // and a region's Carrington longitude as a mean over its passage, so there the longitude is
+  // checked to the rounding of its two whole-degree numbers and the region's drift as well.
+  double LongitudeTolerance;
+  const char* Observer;
+};
+
+class ImportedDay : public ::testing::TestWithParam<PlacedDay> {};
+
+TEST_P(ImportedDay, GroupsLandAtTheSourcesLatitudeAndLongitudeWithItsClassSpotsAndArea) {
+  const std::string text = ReadReferenceTestFile(GetParam().File);
+  const SourceReading reading = LooksLikeSrsReport(text) ? ReadSrsReport(text, GetParam().File)
+                                                         : ReadGreenwichGroups(text, GetParam().File);
+  ASSERT_FALSE(reading.Days.empty());
+  const SourceDay& day = reading.Days[0];
+  RotationGroupNumbers numbers;
+  const BuiltRecord built = BuildSourceRecord(day, numbers, 125);
+  const ObservationRecord& record = built.Record;
+  ASSERT_EQ(record.GroupCount(), static_cast<int>(day.Groups.size()));
+  EXPECT_EQ(record.Observer(), GetParam().Observer);
+  const auto eph = RecordEphemeris(record);
+  ASSERT_TRUE(eph);
+  EXPECT_EQ(record.Rotation(), eph->RotationNumber);
+  EXPECT_EQ(record.CentralL0(), static_cast<int>(eph->EphL0));
+  int correctedSum = 0;
+  for (int k = 1; k <= record.GroupCount(); ++k) {
+    const SourceGroup& source = day.Groups[static_cast<std::size_t>(k - 1)];
+    const auto place = PolarToHeliographic(*eph, record.Angle10(k), record.Distance10(k));
+    SCOPED_TRACE(source.Region);
+    EXPECT_NEAR(place.HelioLatitude, source.Latitude, 0.3);
+    EXPECT_NEAR(LongitudeDifference(place.HelioLongitude, source.CarringtonLongitude), 0,
+                GetParam().LongitudeTolerance);
+    // Both the drawing and the program's central-meridian distance are on the source's side.
+    EXPECT_NEAR(place.CentralMeridianDistance, -source.MeridianDistanceWest, 0.3);
+    EXPECT_EQ(record.GroupType(k), source.Class.empty() ? "***" : source.Class);
+    EXPECT_EQ(record.SpotCount(k), source.Spots.value_or(0));
+    EXPECT_EQ(record.GroupNumber(k), source.Region);
+    EXPECT_GE(record.RotationGroupNumber(k), 1);
+    if (std::fabs(source.MeridianDistanceWest) < 70)
+      EXPECT_EQ(HemisphereArea(record.Area(k), record, k), source.CorrectedArea);
+    correctedSum += source.CorrectedArea;
+  }
+  // The results block is what the editor would store for this record.
+  ObservationRecord recomputed = record;
+  StoreDayResults(recomputed, *eph);
+  EXPECT_EQ(recomputed, record);
+  if (built.AreasNotExact == 0)
+    EXPECT_EQ(record.ResultWord(kHemisphereAreaN) + record.ResultWord(kHemisphereAreaS), correctedSum);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, ImportedDay,
+    ::testing::Values(PlacedDay{"NoaaReport", "20140101SRS.txt", 0.3 + 1.0 + 0.3, "NOAA"},
+                      PlacedDay{"RgoPlate", "g1955_january.txt", 0.3, "RGO"},
+                      PlacedDay{"UsafNoaaInTheGroupFile", "g2014_january.txt", 0.3 + 1.0 + 0.3, "RGO"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ImportedDay, RelativeNumberOfANoaaDayCountsItsRegionsAndSpots) {
+  const SourceReading reading =
+      ReadSrsReport(ReadReferenceTestFile("20140101SRS.txt"), "20140101SRS.txt");
+  RotationGroupNumbers numbers;
+  const ObservationRecord record = BuildSourceRecord(reading.Days[0], numbers, 125).Record;
+  // 7 southern regions with 5+36+3+3+4+3+1 spots, 1 northern with 1 (NN of the report).
+  EXPECT_EQ(record.ResultWord(kGroupsS), 7);
+  EXPECT_EQ(record.ResultWord(kSpotsS), 55);
+  EXPECT_EQ(record.ResultWord(kRelativeS), 125);
+  EXPECT_EQ(record.ResultWord(kGroupsN), 1);
+  EXPECT_EQ(record.ResultWord(kRelativeN), 11);
+  EXPECT_EQ(record.TimeUT(), 2400);
+  EXPECT_EQ(record.Station(), "NOAA SWPC");
+}
+
+TEST(RotationGroupNumbersTest, ARegionKeepsItsNumberAcrossTheDiskAndNumbersCountPerRotation) {
+  RotationGroupNumbers numbers;
+  SourceDay day;
+  day.Source = GroupSource::NoaaReport;
+  day.TimeUT = 2400;
+  SourceGroup region;
+  region.Region = 12000;
+  region.Latitude = 10;
+  SourceGroup other = region;
+  other.Region = 12001;
+  other.Latitude = -10;
+  std::set<int> numbersOfTheFirst;
+  // Two weeks of passage from the east limb to the west limb, 13 degrees a day.
+  for (int d = 0; d < 13; ++d) {
+    day.Date = DateFromSerial(DaySerial({2014, 3, 1}) + d);
+    region.MeridianDistanceWest = -80 + 13.2 * d;
+    other.MeridianDistanceWest = region.MeridianDistanceWest + 5;
+    region.EpochDate = other.EpochDate = day.Date;
+    region.EpochTime = other.EpochTime = 2400;
+    day.Groups = {region, other};
+    const ObservationRecord record = BuildSourceRecord(day, numbers, 125).Record;
+    numbersOfTheFirst.insert(record.RotationGroupNumber(1));
+    EXPECT_NE(record.RotationGroupNumber(1), record.RotationGroupNumber(2));
+  }
+  EXPECT_EQ(numbersOfTheFirst, (std::set<int>{1}));
+  // A rotation later the same number is a returning group: a new passage, numbered afresh there.
+  day.Date = DateFromSerial(DaySerial({2014, 3, 1}) + 28);
+  region.MeridianDistanceWest = -80;
+  region.EpochDate = day.Date;
+  day.Groups = {region};
+  EXPECT_EQ(BuildSourceRecord(day, numbers, 125).Record.RotationGroupNumber(1), 1);
+}
+
+class TempFolder {
+ public:
+  TempFolder() {
+    m_path = fs::temp_directory_path() /
+             ("ardeno-import-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(m_path);
+    fs::create_directories(m_path);
+  }
+  ~TempFolder() { fs::remove_all(m_path); }
+  const fs::path& Path() const { return m_path; }
+
+ private:
+  fs::path m_path;
+};
+
+std::vector<ObservationRecord> FileRecords(const fs::path& folder) {
+  std::vector<ObservationRecord> records;
+  EXPECT_FALSE(ReadRecordFile(folder / kDataFileName, 0, records).Error);
+  return records;
+}
+
+TEST(ImportGroupFiles, ANewFolderGetsAPolarDatabaseOfRadius125AndASecondImportAddsNothing) {
+  TempFolder folder;
+  const fs::path data = folder.Path() / "db";
+  const std::vector<fs::path> inputs{ReferenceTestPath("20140101SRS.txt"),
+                                     ReferenceTestPath("20140718SRS.txt"),
+                                     ReferenceTestPath("g2014_january.txt")};
+  const FolderImportResult first = ImportGroupFiles(data, inputs, {2026, 1, 1});
+  ASSERT_FALSE(first.Error) << *first.Error;
+  EXPECT_TRUE(first.NewDatabase);
+  EXPECT_EQ(first.Import.SpotlessDays, 1);
+  const auto records = FileRecords(data);
+  ASSERT_EQ(static_cast<int>(records.size()), first.Import.AddedDays);
+  EXPECT_EQ(records[0].RadiusWord(), 125);
+  EXPECT_EQ(records[0].Date(), "31.12.2013");
+  EXPECT_EQ(records[0].Observer(), "NOAA");
+  for (std::size_t i = 1; i < records.size(); ++i)
+    EXPECT_LE(DaySerial(*ParseDate(records[i - 1].Date())), DaySerial(*ParseDate(records[i].Date())));
+
+  const FolderImportResult second = ImportGroupFiles(data, inputs, {2026, 1, 1});
+  ASSERT_FALSE(second.Error);
+  EXPECT_EQ(second.Import.AddedDays, 0);
+  EXPECT_EQ(static_cast<int>(second.Import.KeptDays.size()), first.Import.AddedDays);
+  EXPECT_EQ(FileRecords(data), records);
+}
+
+TEST(ImportGroupFiles, ExistingRecordsStayByteForByteAndTheirSettingsAreKept) {
+  TempFolder folder;
+  // A heliographic database of radius 100 with a drawing of 1 January 2014 (also in g2014).
+  ObservationRecord own;
+  own.SetDate("01.01.2014");
+  own.SetTimeUT(830);
+  own.SetObserver("Novák Jan");
+  own.SetRadiusWord(1100);
+  own.Bytes[31] = 0x5A;  // reserved bytes travel as found
+  ObservationRecord later = own;
+  later.SetDate("15.02.2014");
+  later.SetRadiusWord(0);
+  ASSERT_FALSE(WriteRecordFile(folder.Path() / kDataFileName, std::vector{own, later}));
+
+  const FolderImportResult result =
+      ImportGroupFiles(folder.Path(), {ReferenceTestPath("g2014_january.txt")}, {2026, 1, 1});
+  ASSERT_FALSE(result.Error) << *result.Error;
+  EXPECT_FALSE(result.NewDatabase);
+  EXPECT_EQ(result.Import.KeptDays, (std::vector<CalendarDate>{{2014, 1, 1}}));
+  const auto records = FileRecords(folder.Path());
+  ASSERT_EQ(static_cast<int>(records.size()), 2 + result.Import.AddedDays);
+  EXPECT_EQ(records.front(), own);
+  EXPECT_EQ(records.back(), later);
+  for (std::size_t i = 1; i + 1 < records.size(); ++i) {
+    EXPECT_EQ(records[i].Observer(), "RGO");
+    EXPECT_EQ(records[i].RadiusWord(), 1100);
+  }
+}
+
+TEST(ImportGroupFiles, AnUnreadableDatabaseIsNeitherChangedNorReplaced) {
+  TempFolder folder;
+  fs::create_directories(folder.Path() / kDataFileName);  // a folder where the file should be
+  const FolderImportResult result =
+      ImportGroupFiles(folder.Path(), {ReferenceTestPath("20140101SRS.txt")}, {2026, 1, 1});
+  EXPECT_TRUE(result.Error);
+  EXPECT_EQ(result.Import.AddedDays, 0);
+  EXPECT_TRUE(fs::is_directory(folder.Path() / kDataFileName));
+}
+
+TEST(ImportGroupFiles, UnknownAndMissingFilesAreNamedAndTheOthersImported) {
+  TempFolder folder;
+  const fs::path stray = folder.Path() / "notes.txt";
+  { std::ofstream(stray) << "nothing to see\n"; }
+  const FolderImportResult result = ImportGroupFiles(
+      folder.Path() / "db", {stray, folder.Path() / "missing.txt", ReferenceTestPath("20140101SRS.txt")},
+      {2026, 1, 1});
+  ASSERT_FALSE(result.Error);
+  EXPECT_EQ(result.Import.AddedDays, 1);
+  ASSERT_EQ(result.Problems.size(), 2u);
+  EXPECT_NE(result.Problems[0].find("notes.txt"), std::string::npos);
+  EXPECT_NE(result.Problems[1].find("missing.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ardeno
