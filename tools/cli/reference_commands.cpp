@@ -1,4 +1,5 @@
 // ardeno-cli import-groups DIR FILE...: catalogue days added to DIR's database.
+// ardeno-cli import-reference DIR [SOURCES]: DIR's SIDC files written from the published series.
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -6,6 +7,7 @@
 
 #include "cli/command_registry.h"
 #include "core/reference/group_files_import.h"
+#include "core/reference/reference_series.h"
 
 namespace ardeno::cli {
 
@@ -48,8 +50,28 @@ int ImportGroups(const std::vector<std::string>& args) {
   return 0;
 }
 
+int ImportReference(const std::vector<std::string>& args) {
+  if (args.empty() || args.size() > 2) {
+    std::cerr << "Použití: ardeno-cli import-reference SLOŽKA [ZDROJE]\n";
+    return 1;
+  }
+  const std::filesystem::path sources = args.size() == 2 ? args[1] : ARDENO_REFERENCE_DATA;
+  const ReferenceImport result = ImportReferenceSeries(args[0], sources);
+  for (const auto& problem : result.Problems) std::cerr << "Nečitelné: " << problem << "\n";
+  std::cout << "Zapsáno souborů: " << result.Written.size();
+  if (!result.Written.empty())
+    std::cout << " (" << result.Written.front() << " … " << result.Written.back() << ")";
+  std::cout << "\n";
+  if (result.Error) {
+    std::cerr << *result.Error << "\n";
+    return 1;
+  }
+  return result.Written.empty() ? 1 : 0;
+}
+
 const bool kRegistered =
-    RegisterCommand({"import-groups", "import-groups SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...", ImportGroups});
+    RegisterCommand({"import-groups", "import-groups SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...", ImportGroups}) &&
+    RegisterCommand({"import-reference", "import-reference SLOŽKA [ZDROJE]", ImportReference});
 
 }  // namespace
 
