@@ -1,12 +1,15 @@
 // ardeno-cli import-groups DIR FILE...: catalogue days added to DIR's database.
 // ardeno-cli import-reference DIR [SOURCES]: DIR's SIDC files written from the published series.
+// ardeno-cli k-factors DIR: observers' k-factors against DIR's SIDC daily numbers.
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/command_registry.h"
+#include "cli/folder_loading.h"
 #include "core/reference/group_files_import.h"
+#include "core/reference/k_factors.h"
 #include "core/reference/reference_series.h"
 
 namespace ardeno::cli {
@@ -69,9 +72,37 @@ int ImportReference(const std::vector<std::string>& args) {
   return result.Written.empty() ? 1 : 0;
 }
 
+int KFactors(const std::vector<std::string>& args) {
+  Database db;
+  LoadReport load;
+  if (!LoadExistingFolder(args, "k-factors SLOŽKA", db, load)) return 1;
+  std::vector<std::string> messages;
+  const ReferenceNumbers reference = ReadReferenceNumbers(args[0], messages);
+  for (const auto& message : messages) std::cerr << message << "\n";
+  if (reference.empty()) {
+    std::cerr << "Ve složce " << args[0]
+              << "/SIDC nejsou denní čísla (dssn<rok>.dat); zapíše je import-reference.\n";
+    return 1;
+  }
+  const KFactorTable table = ComputeKFactors(db, reference);
+  const char* titles[] = {"Celý disk (SILSO celkové denní číslo)", "Severní polokoule",
+                          "Jižní polokoule"};
+  for (int s = kWholeDisk; s <= kSouth; ++s) {
+    std::cout << (s == kWholeDisk ? "" : "\n") << titles[s] << "\n";
+    if (table.Series[static_cast<std::size_t>(s)].empty()) {
+      std::cout << "  žádné společné dny\n";
+      continue;
+    }
+    for (const auto& line : KFactorLines(table.Series[static_cast<std::size_t>(s)]))
+      std::cout << line << "\n";
+  }
+  return 0;
+}
+
 const bool kRegistered =
     RegisterCommand({"import-groups", "import-groups SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...", ImportGroups}) &&
-    RegisterCommand({"import-reference", "import-reference SLOŽKA [ZDROJE]", ImportReference});
+    RegisterCommand({"import-reference", "import-reference SLOŽKA [ZDROJE]", ImportReference}) &&
+    RegisterCommand({"k-factors", "k-factors SLOŽKA", KFactors});
 
 }  // namespace
 

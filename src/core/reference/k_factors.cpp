@@ -1,0 +1,202 @@
+#include "core/reference/k_factors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <set>
+
+#include "core/data/aux_file_io.h"
+#include "core/data/sidc_files.h"
+#include "core/text/dates.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kOneValueLayoutBelowBytes = 10000;
+constexpr std::size_t kFirstValueColumn = 19;
+constexpr std::size_t kNextValueStep = 4;
+constexpr std::size_t kFieldWidth = 3;
+constexpr double kDriftSpreads = 2.0;
+
+std::optional<int> YearFileField(std::string_view bytes, std::size_t offset) {
+  if (offset >= bytes.size()) return std::nullopt;
+  const std::string_view field = bytes.substr(offset, kFieldWidth);
+  if (field.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
+  return SidcFieldValue(field);
+}
+
+struct DayValue {
+  std::int64_t Day;
+  int Year;
+  double Own;
+  double Reference;
+};
+
+std::optional<double> Correlation(const std::vector<DayValue>& days) {
+  if (days.size() < 3) return std::nullopt;
+  double mx = 0, my = 0;
+  for (const auto& d : days) {
+    mx += d.Own;
+    my += d.Reference;
+  }
+  mx /= static_cast<double>(days.size());
+  my /= static_cast<double>(days.size());
+  double sxy = 0, sxx = 0, syy = 0;
+  for (const auto& d : days) {
+    sxy += (d.Own - mx) * (d.Reference - my);
+    sxx += (d.Own - mx) * (d.Own - mx);
+    syy += (d.Reference - my) * (d.Reference - my);
+  }
+  if (sxx <= 0 || syy <= 0) return std::nullopt;
+  return sxy / std::sqrt(sxx * syy);
+}
+
+KFactorRow RowOf(const std::string& observer, int year, const std::vector<DayValue>& days) {
+  KFactorRow row;
+  row.Observer = observer;
+  row.Year = year;
+  row.SharedDays = static_cast<int>(days.size());
+  std::vector<double> ratios;
+  for (const auto& d : days)
+    if (d.Own > 0 && d.Reference > 0) ratios.push_back(d.Reference / d.Own);
+  row.UsedDays = static_cast<int>(ratios.size());
+  if (!ratios.empty()) {
+    row.K = Quantile(ratios, 0.5);
+    row.Spread = Quantile(ratios, 0.75) - Quantile(ratios, 0.25);
+  }
+  row.Correlation = Correlation(days);
+  return row;
+}
+
+std::vector<KFactorRow> SeriesRows(const std::map<std::string, std::vector<DayValue>>& byObserver) {
+  std::vector<KFactorRow> rows;
+  for (const auto& [observer, days] : byObserver) {
+    const KFactorRow all = RowOf(observer, kAllYears, days);
+    rows.push_back(all);
+    std::map<int, std::vector<DayValue>> byYear;
+    for (const auto& d : days) byYear[d.Year].push_back(d);
+    for (const auto& [year, yearDays] : byYear) {
+      KFactorRow row = RowOf(observer, year, yearDays);
+      row.Drift = row.K && all.K && all.Spread &&
+                  std::fabs(*row.K - *all.K) > kDriftSpreads * *all.Spread;
+      rows.push_back(row);
+    }
+  }
+  return rows;
+}
+
+// Padded to `width` characters, counting UTF-8 characters rather than bytes (Czech names).
+std::string PadRight(const std::string& text, std::size_t width) {
+  std::string out;
+  std::size_t characters = 0;
+  for (const char c : text) {
+    const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (starts && characters == width) break;
+    characters += starts;
+    out += c;
+  }
+  return out + std::string(width - characters, ' ');
+}
+
+std::string Optional(const std::optional<double>& value, const char* format) {
+  if (!value) return "      -";
+  char text[32];
+  std::snprintf(text, sizeof text, format, *value);
+  return text;
+}
+
+}  // namespace
+
+void AddReferenceYear(std::string_view bytes, int year, ReferenceNumbers& numbers) {
+  const int days = IsLeapYear(year) ? 366 : 365;
+  const auto lineLength = static_cast<std::size_t>(Round(static_cast<double>(bytes.size()) / days));
+  const bool threeValues = bytes.size() >= static_cast<std::size_t>(kOneValueLayoutBelowBytes);
+  const std::int64_t first = DaySerial({year, 1, 1});
+  for (int d = 0; d < days; ++d) {
+    const std::size_t start = static_cast<std::size_t>(d) * lineLength + kFirstValueColumn;
+    ReferenceDay day;
+    day.Total = YearFileField(bytes, start);
+    if (threeValues) {
+      day.North = YearFileField(bytes, start + kNextValueStep);
+      day.South = YearFileField(bytes, start + 2 * kNextValueStep);
+    }
+    if (day.Total || day.North || day.South) numbers[first + d] = day;
+  }
+}
+
+ReferenceNumbers ReadReferenceNumbers(const fs::path& progDir, std::vector<std::string>& messages) {
+  ReferenceNumbers numbers;
+  std::error_code error;
+  std::set<int> years;
+  for (fs::directory_iterator it(progDir / kSidcFolder, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() == 12 && name.starts_with("dssn") && name.ends_with(".dat"))
+      if (const int year = SidcYearFromName(name); year > 0) years.insert(year);
+  }
+  for (const int year : years) {
+    const std::string name = "dssn" + std::to_string(year) + ".dat";
+    try {
+      if (const auto content = ReadAuxFile(progDir / kSidcFolder / name,
+                                           std::string(kSidcFolder) + "/" + name))
+        AddReferenceYear(content->Bytes, year, numbers);
+    } catch (const AuxFileError& failure) {
+      messages.emplace_back(failure.what());
+    }
+  }
+  return numbers;
+}
+
+double Quantile(std::vector<double> values, double q) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const double position = q * static_cast<double>(values.size() - 1);
+  const auto below = static_cast<std::size_t>(std::floor(position));
+  const std::size_t above = std::min(below + 1, values.size() - 1);
+  return values[below] + (position - static_cast<double>(below)) * (values[above] - values[below]);
+}
+
+KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& reference) {
+  std::array<std::map<std::string, std::vector<DayValue>>, 3> byObserver;
+  std::set<std::pair<std::string, std::int64_t>> seen;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const ObservationRecord& record = db.Record(i);
+    if (record.IsSpecial()) continue;
+    const auto date = ParseDate(record.Date());
+    if (!date) continue;
+    const std::int64_t day = DaySerial(*date);
+    const auto found = reference.find(day);
+    if (found == reference.end()) continue;
+    const std::string observer = record.Observer();
+    if (!seen.insert({observer, day}).second) continue;
+    const double north = record.ResultWord(kRelativeN);
+    const double south = record.ResultWord(kRelativeS);
+    const ReferenceDay& ref = found->second;
+    if (ref.Total) byObserver[kWholeDisk][observer].push_back({day, date->Year, north + south, double(*ref.Total)});
+    if (ref.North) byObserver[kNorth][observer].push_back({day, date->Year, north, double(*ref.North)});
+    if (ref.South) byObserver[kSouth][observer].push_back({day, date->Year, south, double(*ref.South)});
+  }
+  KFactorTable table;
+  for (std::size_t s = 0; s < 3; ++s) table.Series[s] = SeriesRows(byObserver[s]);
+  return table;
+}
+
+std::vector<std::string> KFactorLines(const std::vector<KFactorRow>& rows) {
+  std::vector<std::string> lines;
+  lines.emplace_back("Pozorovatel                     Rok   Dny  R>0        k   rozptyl  korelace  posun");
+  for (const KFactorRow& row : rows) {
+    char counts[16];
+    std::snprintf(counts, sizeof counts, "%4d %4d", row.SharedDays, row.UsedDays);
+    const std::string year = row.Year == kAllYears ? "vše" : std::to_string(row.Year);
+    lines.push_back(PadRight(row.Observer, 30) + "  " + PadRight(year, 5) + " " + counts + "  " + Optional(row.K, "%7.3f") + "   " +
+                    Optional(row.Spread, "%7.3f") + "   " + Optional(row.Correlation, "%7.3f") +
+                    (row.Drift ? "  posun" : ""));
+  }
+  return lines;
+}
+
+}  // namespace ardeno
