@@ -8,7 +8,8 @@ if [ -z "$dir" ]; then
   dir="$PWD/sample"
   if [ ! -f "$dir/datax.dat" ]; then
     mkdir -p "$dir"
-    build/tools/ardeno-sample "$dir"
+    # Cycle 24 as NOAA saw it, drawn by the station's observers, with the published series.
+    build/tools/ardeno-sample "$dir" --reference "$PWD/data/reference"
   fi
 fi
 exec build/src/app/ardeno "$dir"

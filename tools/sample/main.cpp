@@ -1,4 +1,5 @@
 // ardeno-sample DIR [COUNT] [SEED]: writes a sample data folder with COUNT generated drawings.
+// ardeno-sample DIR --reference SOURCES [SEED]: the sample folder on the real Sun of cycle 24.
 #include <charconv>
 #include <exception>
 #include <iostream>
@@ -6,6 +7,7 @@
 #include <string>
 
 #include "core/data/record_file.h"
+#include "sample/real_sample.h"
 #include "sample/sample_database.h"
 
 namespace {
@@ -21,11 +23,33 @@ std::optional<long long> ParseNumber(const std::string& text) {
   return value;
 }
 
+int WriteRealSample(const char* folder, const char* sources, const std::optional<long long>& seed) {
+  if (!seed || *seed < 0 || *seed > 4294967295LL) {
+    std::cerr << "Semínko musí být celé nezáporné číslo.\n";
+    return 1;
+  }
+  try {
+    const auto summary = ardeno::WriteRealSampleFolder(folder, sources, static_cast<unsigned>(*seed));
+    std::cout << "Zapsáno " << summary.Records << " zákresů (" << summary.FirstDate << " - "
+              << summary.LastDate << "): " << summary.DrawnDays << " nakreslených pozorovateli, "
+              << summary.NoaaDays << " zpráv NOAA, " << summary.SpecialRecords
+              << " zvláštních; souborů SIDC: " << summary.ReferenceFiles << "\n";
+  } catch (const std::exception& error) {
+    std::cerr << error.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (argc >= 4 && argc <= 5 && std::string(argv[2]) == "--reference")
+    return WriteRealSample(argv[1], argv[3],
+                           argc > 4 ? ParseNumber(argv[4]) : std::optional<long long>(kDefaultSeed));
   if (argc < 2 || argc > 4) {
-    std::cerr << "Použití: ardeno-sample SLOŽKA [POČET_ZÁKRESŮ] [SEMÍNKO]\n";
+    std::cerr << "Použití: ardeno-sample SLOŽKA [POČET_ZÁKRESŮ] [SEMÍNKO]\n"
+                 "        ardeno-sample SLOŽKA --reference ZDROJE [SEMÍNKO]\n";
     return 1;
   }
   const auto count = argc > 2 ? ParseNumber(argv[2]) : std::optional<long long>(kDefaultCount);

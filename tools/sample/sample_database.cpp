@@ -62,7 +62,7 @@ std::vector<ObservationRecord> GenerateSampleRecords(int count, unsigned seed, C
   return records;
 }
 
-void WriteSampleFolder(const std::filesystem::path& folder, int count, unsigned seed) {
+void PrepareSampleFolder(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error)
@@ -72,15 +72,23 @@ void WriteSampleFolder(const std::filesystem::path& folder, int count, unsigned 
   if (std::filesystem::exists(folder / kDataFileName, error) || error)
     throw std::runtime_error("Ve složce " + folder.string() +
                              " už je soubor datax.dat; ukázková data jej nepřepíší.");
-  const double recordsPerDay = kClearDayShare * (1 + kSpecialDayShare / 2);
-  const auto days = static_cast<std::int64_t>(std::llround(count / recordsPerDay));
-  const CalendarDate first = DateFromSerial(DaySerial(kSampleEnd) - days);
-  const auto records = GenerateSampleRecords(count, seed, first);
-  error = WriteRecordFile(folder / kDataFileName, records);
+}
+
+void FinishSampleFolder(const std::filesystem::path& folder,
+                        const std::vector<ObservationRecord>& records, unsigned seed) {
+  const std::error_code error = WriteRecordFile(folder / kDataFileName, records);
   if (error)
     throw std::runtime_error("Soubor " + (folder / kDataFileName).string() +
                              " nelze zapsat: " + FileErrorText(error));
   WriteSampleUnderlays(folder, records, seed);
+}
+
+void WriteSampleFolder(const std::filesystem::path& folder, int count, unsigned seed) {
+  PrepareSampleFolder(folder);
+  const double recordsPerDay = kClearDayShare * (1 + kSpecialDayShare / 2);
+  const auto days = static_cast<std::int64_t>(std::llround(count / recordsPerDay));
+  const CalendarDate first = DateFromSerial(DaySerial(kSampleEnd) - days);
+  FinishSampleFolder(folder, GenerateSampleRecords(count, seed, first), seed);
 }
 
 }  // namespace ardeno

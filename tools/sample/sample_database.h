@@ -12,6 +12,15 @@ namespace ardeno {
 // count records starting at the date first; the same seed always gives the same records.
 std::vector<ObservationRecord> GenerateSampleRecords(int count, unsigned seed, CalendarDate first);
 
+// Creates the folder when missing; throws (with the Czech message) when it cannot be written or
+// already holds a datax.dat.
+void PrepareSampleFolder(const std::filesystem::path& folder);
+// Writes the records as datax.dat and everything else a sample folder holds beside them (the
+// generated outside observations of the maps and the butterfly diagram). Every kind of sample
+// folder ends here, so an addition made here reaches them all.
+void FinishSampleFolder(const std::filesystem::path& folder,
+                        const std::vector<ObservationRecord>& records, unsigned seed);
+
 // Creates the folder when missing and writes datax.dat with count generated records. Throws
 // (with the Czech message) when the folder cannot be written or already holds a datax.dat.
 void WriteSampleFolder(const std::filesystem::path& folder, int count, unsigned seed);

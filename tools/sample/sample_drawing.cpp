@@ -88,28 +88,8 @@ void WriteGroup(ObservationRecord& record, int k, const PlacedGroup& placed, Sam
   record.SetSmallSpots(k, static_cast<std::uint16_t>(zurich == 'A' || zurich == 'H' ? 0 : random.Int(0, 3)));
   record.SetGroupNumber(k, static_cast<std::uint16_t>(placed.Group->Number));
   record.SetRotationGroupNumber(k, static_cast<std::uint16_t>(placed.Group->RotationNumber));
-  if (zurich >= 'D' && zurich <= 'F') {
-    // Leader and follower spots, a few degrees either side of the group's centre.
-    const double spread = 1 + 4 * placed.Size;
-    record.SetAux1Position(k, PackPlace(placed.AngleDeg - spread, placed.DistanceMm));
-    record.SetAux1Area(k, static_cast<std::uint16_t>(area * 0.35));
-    record.SetAux2Position(k, PackPlace(placed.AngleDeg + spread, placed.DistanceMm + 1));
-    record.SetAux2Area(k, static_cast<std::uint16_t>(area * 0.15));
-  }
-}
-
-// An outline of 4 to 6 vertices around a place near the limb, 3 to 8 millimetres across.
-void WriteFacula(ObservationRecord& record, int k, double angleDeg, double distanceMm,
-                 SampleRandom& random) {
-  const int vertices = random.Int(4, kFaculaVertices);
-  const double halfWidth = random.Uniform(1.5, 4);
-  const double radius = std::clamp(distanceMm, 20.0, 121.0);
-  for (int v = 1; v <= vertices; ++v) {
-    const double turn = 2 * kPi * (v - 1) / vertices;
-    const double along = halfWidth * 1.6 * std::cos(turn) / radius * 180 / kPi;
-    const double across = halfWidth * std::sin(turn);
-    record.SetFaculaVertex(k, v, PackPlace(angleDeg + 360 + along, radius + across));
-  }
+  if (zurich >= 'D' && zurich <= 'F')
+    WriteLeaderAndFollower(record, k, placed.AngleDeg, placed.DistanceMm, area, 1 + 4 * placed.Size);
 }
 
 void WriteHeader(ObservationRecord& record, const CalendarDate& date, const DrawingMarks& marks,
@@ -126,6 +106,29 @@ void WriteHeader(ObservationRecord& record, const CalendarDate& date, const Draw
   record.SetRadiusWord(kSampleRadiusWord);
 }
 
+}  // namespace
+
+void WriteLeaderAndFollower(ObservationRecord& record, int k, double angleDeg, double distanceMm,
+                            int area, double spreadDeg) {
+  record.SetAux1Position(k, PackPlace(angleDeg - spreadDeg, distanceMm));
+  record.SetAux1Area(k, static_cast<std::uint16_t>(area * 0.35));
+  record.SetAux2Position(k, PackPlace(angleDeg + spreadDeg, distanceMm + 1));
+  record.SetAux2Area(k, static_cast<std::uint16_t>(area * 0.15));
+}
+
+void WriteFacula(ObservationRecord& record, int k, double angleDeg, double distanceMm,
+                 SampleRandom& random) {
+  const int vertices = random.Int(4, kFaculaVertices);
+  const double halfWidth = random.Uniform(1.5, 4);
+  const double radius = std::clamp(distanceMm, 20.0, 121.0);
+  for (int v = 1; v <= vertices; ++v) {
+    const double turn = 2 * kPi * (v - 1) / vertices;
+    const double along = halfWidth * 1.6 * std::cos(turn) / radius * 180 / kPi;
+    const double across = halfWidth * std::sin(turn);
+    record.SetFaculaVertex(k, v, PackPlace(angleDeg + 360 + along, radius + across));
+  }
+}
+
 void WriteCentralZone(ObservationRecord& record) {
   int groups = 0;
   int spots = 0;
@@ -139,7 +142,6 @@ void WriteCentralZone(ObservationRecord& record) {
   record.SetCentralR(static_cast<std::uint16_t>(10 * groups + spots));
 }
 
-}  // namespace
 
 ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const DrawingMarks& marks,
                           SampleRandom& random) {

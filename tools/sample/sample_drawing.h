@@ -19,6 +19,17 @@ struct DrawingMarks {
 ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const DrawingMarks& marks,
                           SampleRandom& random);
 
+// Leader and follower spots of a large group, spreadDeg either side of its centre, with a third
+// and a sixth of its area.
+void WriteLeaderAndFollower(ObservationRecord& record, int k, double angleDeg, double distanceMm,
+                            int area, double spreadDeg);
+// Facular field k: an outline of 4 to 6 vertices around a place near the limb, 3 to 8
+// millimetres across.
+void WriteFacula(ObservationRecord& record, int k, double angleDeg, double distanceMm,
+                 SampleRandom& random);
+// qc, fc and rc: the groups within half the radius of the centre and their spots.
+void WriteCentralZone(ObservationRecord& record);
+
 // A special drawing of the same day (a report from elsewhere): Kind "zvlášťní", the groups of
 // the drawing, either at their places or, withMarkers, at the hemisphere marker positions.
 ObservationRecord SpecialDrawing(const ObservationRecord& drawing, const std::string& observer,
