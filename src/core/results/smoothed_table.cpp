@@ -1,17 +1,11 @@
 #include "core/results/smoothed_table.h"
 
 #include "core/results/month_walk.h"
+#include "core/stats/thirteen_month_mean.h"
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
-
-namespace {
-
-constexpr int kHalfWindow = 6;          // months on each side of the centre
-constexpr int kWindowWeight = 24;       // 1 + 2 x 11 + 1
-
-}  // namespace
 
 int SmoothScale(Quantity q) { return static_cast<int>(q) < 5 ? 10 : 4; }
 
@@ -33,15 +27,14 @@ SmoothBuffer FillSmoothBuffer(const RecordMonths& data, Hemisphere hemisphere) {
 }
 
 std::optional<float> SmoothedValue(const SmoothBuffer& buffer, int row, Quantity q) {
-  const int last = buffer.LastRow();
-  if (row < kHalfWindow + 1 || row > last - kHalfWindow - 1) return std::nullopt;
   const auto word = [&](int r) {
-    return static_cast<std::int64_t>(
-        buffer.Rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(q)]);
+    return buffer.Rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(q)];
   };
-  std::int64_t sum = word(row - kHalfWindow) + word(row + kHalfWindow);
-  for (int r = row - kHalfWindow + 1; r <= row + kHalfWindow - 1; ++r) sum += 2 * word(r);
-  return static_cast<float>(sum) / static_cast<float>(kWindowWeight * SmoothScale(q));
+  // Rows from 1; the last month is taken as not yet complete, so the window ends before it.
+  const std::optional<std::int64_t> sum =
+      ThirteenMonthWeightedSum(row, 1, buffer.LastRow() - 1, word);
+  if (!sum) return std::nullopt;
+  return static_cast<float>(*sum) / static_cast<float>(kRunningMeanWeight * SmoothScale(q));
 }
 
 std::optional<std::string_view> CheckSmoothedSpan(const Database& db) {

@@ -1,0 +1,63 @@
+#include "core/graphs/daily_graph_axis.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/solar/ephemeris.h"
+#include "core/text/dates.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+DailyTimeAxis BuildDailyTimeAxis(const Database& db, int dayWidth) {
+  DailyTimeAxis axis;
+  axis.DayWidth = dayWidth;
+  axis.RecordIndex.reserve(static_cast<std::size_t>(db.RecordCount));
+  axis.RecordX.reserve(static_cast<std::size_t>(db.RecordCount));
+  bool haveOrigin = false;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const std::optional<CalendarDate> date = ParseDate(db.Record(i).Date());
+    if (!date) {
+      ++axis.Skipped;
+      continue;
+    }
+    if (!haveOrigin) {
+      axis.FirstYear = date->Year;
+      axis.OriginDay = static_cast<int>(Trunc(DayNumber(date->Year, 1, 1)));
+      haveOrigin = true;
+    }
+    const double days = static_cast<double>(DayNumber(date->Year, date->Month, date->Day)) -
+                        axis.OriginDay;
+    axis.RecordIndex.push_back(i);
+    axis.RecordX.push_back(static_cast<int>(Trunc(days)) * dayWidth);
+  }
+  return axis;
+}
+
+int DailyTimeAxis::OpeningScroll(int clientWidth) const {
+  return std::clamp(NewestScrollPosition(), 0, std::max(0, ScrollRange() - clientWidth));
+}
+
+std::string SkippedRecordsText(int skipped) {
+  if (skipped == 0) return {};
+  return "Záznamů s neplatným datem vynechaných v grafu: " + std::to_string(skipped);
+}
+
+std::vector<MonthTick> DailyMonthTicks(int firstYear, int lastX, int dayWidth) {
+  static constexpr std::array<int, 12> kMonthDays = {31, 28, 31, 30, 31, 30,
+                                                     31, 31, 30, 31, 30, 31};
+  const int last = static_cast<int>(Round(lastX / (dayWidth * 30.6))) + dayWidth;
+  std::vector<MonthTick> ticks;
+  ticks.reserve(static_cast<std::size_t>(std::max(0, last + 1)));
+  int x = 0;
+  for (int m = 0; m <= last; ++m) {
+    const int year = firstYear + m / 12;
+    const int month = m % 12;
+    if (month == 2 && year % 4 == 0) x += dayWidth;
+    ticks.push_back({x, year, month + 1});
+    x += kMonthDays[static_cast<std::size_t>(month)] * dayWidth;
+  }
+  return ticks;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,59 @@
+#include "core/graphs/smoothed_graph_layout.h"
+
+#include <algorithm>
+
+#include "core/graphs/month_series.h"
+#include "core/stats/thirteen_month_mean.h"
+
+namespace ardeno {
+
+namespace {
+constexpr int kMonthDays = 30;  // days of a month at compression 1 (one pixel a day)
+constexpr int kMinimumPlotHeight = 10;
+constexpr int kAsymmetryDivisions = 12;
+}  // namespace
+
+int SmoothedLayout::MeanY(int meanTimes8, int unit) const {
+  const std::int64_t full = static_cast<std::int64_t>(unit) * kMonthMeanScale * kSmoothedRows;
+  return PlotHeight - static_cast<int>(static_cast<std::int64_t>(meanTimes8) * PlotHeight / full);
+}
+
+int SmoothedLayout::SmoothedY(std::int64_t weightedSum, int unit) const {
+  const std::int64_t full =
+      static_cast<std::int64_t>(unit) * kMonthMeanScale * kRunningMeanWeight * kSmoothedRows;
+  return PlotHeight - static_cast<int>(weightedSum * PlotHeight / full);
+}
+
+SmoothedLayout SmoothedLayoutFor(int clientHeight, int compression) {
+  SmoothedLayout layout;
+  layout.PlotHeight = std::max(kMinimumPlotHeight, clientHeight - kSmoothedBottomMargin);
+  layout.MonthWidth = std::max(1, kMonthDays / std::max(1, compression));
+  return layout;
+}
+
+AsymmetryLayout AsymmetryLayoutFor(int clientHeight, int compression) {
+  AsymmetryLayout layout;
+  layout.ZeroY = clientHeight / 2;
+  layout.RowHeight = std::max(1, clientHeight / kAsymmetryDivisions);
+  layout.Compression = std::max(1, compression);
+  return layout;
+}
+
+std::vector<AxisMonth> AsymmetryAxisMonths(int firstYear, int firstMonth, int lastDay) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  std::vector<AxisMonth> months;
+  int day = 1;
+  int year = firstYear;
+  int month = firstMonth;
+  while (day <= lastDay) {
+    months.push_back({day, year, month});
+    day += kDays[month - 1] + (month == 2 && year % 4 == 0 ? 1 : 0);
+    if (++month > 12) {
+      month = 1;
+      ++year;
+    }
+  }
+  return months;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,53 @@
+#pragma once
+// Where the smoothed and asymmetry graphs put things in a client area. Months run left to right
+// at a width set by the shared compression (days per pixel); values rise from the bottom over
+// ten grid rows (smoothed) or spread five rows above and below a middle zero line (asymmetry).
+#include <cstdint>
+#include <vector>
+
+namespace ardeno {
+
+inline constexpr int kSmoothedLeft = 30;    // x of month number 0
+inline constexpr int kSmoothedBottomMargin = 40;  // room for the year numbers
+inline constexpr int kSmoothedRows = 10;
+inline constexpr int kAsymmetryLeft = 50;  // x of day 0
+inline constexpr int kAsymmetryRows = 5;   // grid rows on each side of the zero line
+inline constexpr int kRatioUnit = 20;      // percent per grid row of the ratio asymmetry
+
+struct SmoothedLayout {
+  int PlotHeight = 10;  // H: y of the zero line
+  int MonthWidth = 1;
+  int MonthX(int monthNumber) const { return monthNumber * MonthWidth + kSmoothedLeft; }
+  // y of a monthly mean kept x 8, and of a 13-month weighted sum (24 x 8 x the mean).
+  int MeanY(int meanTimes8, int unit) const;
+  int SmoothedY(std::int64_t weightedSum, int unit) const;
+  // y of grid line i = 0..10.
+  int GridY(int i) const { return PlotHeight - i * PlotHeight / kSmoothedRows; }
+  // Two-digit year numbers when a month is narrower than 3 pixels.
+  bool ShortYears() const { return MonthWidth < 3; }
+};
+SmoothedLayout SmoothedLayoutFor(int clientHeight, int compression);
+
+struct AsymmetryLayout {
+  int ZeroY = 0;
+  int RowHeight = 1;  // client height div 12
+  int Compression = 1;
+  int DayX(int day) const { return kAsymmetryLeft + day / Compression; }
+  // Pixels above the zero line of an asymmetry value with `unit` per grid row.
+  int BarHeight(int value, int unit) const { return value * RowHeight / unit; }
+  // Month numbers under every third month only when the months are narrow.
+  bool EveryThirdMonth() const { return Compression >= 4; }
+};
+AsymmetryLayout AsymmetryLayoutFor(int clientHeight, int compression);
+
+// Month starts on the asymmetry time axis from the first record's month on, as days counted
+// like RecordAsymmetry::Day (the first of the first record's month is day 1); months of 28,
+// 29 in years divisible by 4, 30 or 31 days.
+struct AxisMonth {
+  int Day = 0;
+  int Year = 0;
+  int Month = 1;
+};
+std::vector<AxisMonth> AsymmetryAxisMonths(int firstYear, int firstMonth, int lastDay);
+
+}  // namespace ardeno

@@ -1,0 +1,192 @@
+#include "ui/graphs/daily_graph_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <array>
+
+#include "ui/graphs/graph_fonts.h"
+#include "ui/shell/pad_to_width.h"
+
+namespace ardeno {
+
+namespace {
+
+const QColor kGridGrey(200, 200, 200);
+const QColor kNorthRed(255, 0, 0);
+const QColor kSouthBlue(0, 0, 255);
+constexpr int kPanelGap = 25;
+constexpr int kGridLines = 10;
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "Leden", "Únor", "Březen", "Duben", "Květen", "Červen",
+    "Červenec", "Srpen", "Září", "Říjen", "Listopad", "Prosinec"};
+constexpr std::array<const char*, 12> kMonthShortNames = {
+    "Led", "Úno", "Bře", "Dub", "Kvě", "Čer", "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
+
+// Texts are placed by their top-left corner, as the graphs were laid out.
+void TextAt(QPainter& p, int x, int top, const QString& text) {
+  p.drawText(x, top + p.fontMetrics().ascent(), text);
+}
+
+struct Panel {
+  int Number;    // 1 whole disk, 2 north, 3 south
+  int Baseline;
+};
+
+std::vector<Panel> ShownPanels(const DailyGraphPlot& plot, DailyView view, const DailyFrame& f) {
+  const DailyGeometry& g = plot.Geometry();
+  switch (view) {
+    case DailyView::All:
+      return {{1, g.Baseline(1) + f.Top}, {2, g.Baseline(2) + f.Top}, {3, g.Baseline(3) + f.Top}};
+    case DailyView::Whole: return {{1, g.SingleBaseline() + f.Top}};
+    case DailyView::North: return {{2, g.SingleBaseline() + f.Top}};
+    case DailyView::South: return {{3, g.SingleBaseline() + f.Top}};
+  }
+  return {};
+}
+
+QString PanelLabel(const DailyGraphPlot& plot, int panel) {
+  static constexpr std::array<const char*, 3> kHemispheres = {"SEVER + JIH", "SEVER", "JIH"};
+  static constexpr std::array<const char*, 3> kZones = {"Východ", "Střed", "Západ"};
+  const bool zones = plot.Graph() == DailyGraph::EastWest;
+  const char* name = (zones ? kZones : kHemispheres)[static_cast<std::size_t>(panel - 1)];
+  return QString::fromUtf8(name) + "   " + QString::fromUtf8(plot.Info().Title.data(),
+                                                             static_cast<int>(plot.Info().Title.size()));
+}
+
+void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int m,
+                const DailyFrame& f) {
+  const int r = plot.Geometry().RowHeight;
+  const int b = panel.Baseline;
+  const int dayWidth = plot.DayWidth();
+  const int left = f.PlotLeft - f.Scroll;
+  const int right = plot.Axis().LastX() + 200 + left - 50;
+  const QFont yearFont = GraphFont(std::max(1, 12 * r / 17), f.FontScale);
+  // Month names are written small once the first January (month 0) set the size.
+  const QFont smallFont = GraphFont(7, f.FontScale);
+  p.setFont(smallFont);
+  const int e = m == 1 ? 5 : -7;
+  const int labelWidth = static_cast<int>(120 * f.FontScale) + 200;
+  for (const MonthTick& tick : plot.Ticks()) {
+    const int x = tick.X + left;
+    if (x > f.Width || x + labelWidth < 0) continue;  // off the visible strip
+    const bool january = tick.Month == 1;
+    if (january) {
+      p.setFont(yearFont);
+      p.setPen(Qt::black);
+      const int top = b - (11 * r + e) * m;
+      TextAt(p, x, top, QString::number(tick.Year));
+      const int labelX = plot.Graph() == DailyGraph::EastWest ? x + 70 : x + 3 * r;
+      TextAt(p, labelX, top, PanelLabel(plot, panel.Number));
+      p.setFont(smallFont);
+    }
+    p.setPen(january ? QColor(Qt::black) : kGridGrey);
+    p.drawLine(x, b + 10, x, b - 10 * r * m);
+    p.setPen(Qt::black);
+    const std::size_t month = static_cast<std::size_t>(tick.Month - 1);
+    if (dayWidth > 1) TextAt(p, x + 10, b + 2, QString::fromUtf8(kMonthNames[month]));
+    else TextAt(p, x + 3, b + 2, QString::fromUtf8(kMonthShortNames[month]));
+  }
+  for (int k = 0; k <= kGridLines; ++k) {
+    p.setPen(k == 0 ? QColor(Qt::black) : kGridGrey);
+    const int y = b - k * r * m;
+    p.drawLine(std::max(left, -1), y, std::min(right, f.Width + 1), y);
+  }
+  p.setPen(Qt::black);
+  p.setFont(GraphFont(8, f.FontScale));
+  for (int k = 1; k <= kGridLines; ++k) {
+    const QString text = PadToWidth(p.fontMetrics(), QString::number(plot.AxisLabel(k)), 30);
+    TextAt(p, 10 - f.Scroll, b - k * r * m - 8, text);
+  }
+}
+
+// The visible part of a curve (with one point beyond each edge) as a polyline.
+void PaintCurve(QPainter& p, const DailyGraphPlot& plot, int baseline, int m,
+                const DailyFrame& f, const QColor& colour, int width,
+                int (*value)(const DailyValues&, std::size_t)) {
+  const std::vector<int>& xs = plot.Axis().RecordX;
+  if (xs.size() < 2) return;
+  const int left = f.PlotLeft - f.Scroll;
+  const DailyValues& values = plot.Scaled();
+  QPolygon line;
+  line.reserve(static_cast<int>(std::min<std::size_t>(xs.size(), 4 * f.Width + 4)));
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    const int x = xs[i] + left;
+    if (x < 0 && i + 1 < xs.size() && xs[i + 1] + left < 0) continue;
+    line << QPoint(x, baseline - value(values, i) * m);
+    if (x > f.Width) break;
+  }
+  p.setPen(QPen(colour, width));
+  p.drawPolyline(line);
+}
+
+int WholeValue(const DailyValues& v, std::size_t i) { return v.First[i] + v.Second[i]; }
+int NorthValue(const DailyValues& v, std::size_t i) { return v.First[i]; }
+int SouthValue(const DailyValues& v, std::size_t i) { return v.Second[i]; }
+int ThirdValue(const DailyValues& v, std::size_t i) { return v.Third[i]; }
+
+}  // namespace
+
+QString DailyViewTitle(DailyView view) {
+  switch (view) {
+    case DailyView::All: return QString::fromUtf8("Celkový  Sever  Jih   -");
+    case DailyView::Whole: return QString::fromUtf8("Celkový   -");
+    case DailyView::North: return QString::fromUtf8("Sever   -");
+    case DailyView::South: return QString::fromUtf8("Jih   -");
+  }
+  return {};
+}
+
+QString DailyGraphCaption(const QString& viewTitle, const DailyGraphPlot& plot) {
+  const std::string_view title = plot.Info().Title;
+  return "Graf   " + viewTitle + QString::fromUtf8(title.data(), static_cast<int>(title.size()));
+}
+
+void PaintDailyGraph(QPainter& p, const DailyGraphPlot& plot, DailyView view,
+                     const DailyFrame& f) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  const int m = view == DailyView::All ? 1 : 3;
+  const bool zones = plot.Graph() == DailyGraph::EastWest;
+  for (const Panel& panel : ShownPanels(plot, view, f)) {
+    p.setPen(QPen(Qt::black, 1));
+    PaintFrame(p, plot, panel, m, f);
+    switch (panel.Number) {
+      case 1:
+        PaintCurve(p, plot, panel.Baseline, m, f, Qt::black,
+                   zones ? f.HemisphereCurveWidth : f.WholeCurveWidth,
+                   zones ? ThirdValue : WholeValue);
+        break;
+      case 2:
+        PaintCurve(p, plot, panel.Baseline, m, f, kNorthRed, f.HemisphereCurveWidth, NorthValue);
+        break;
+      default:
+        PaintCurve(p, plot, panel.Baseline, m, f, kSouthBlue, f.HemisphereCurveWidth, SouthValue);
+        break;
+    }
+  }
+  p.restore();
+}
+
+void PaintDailyScale(QPainter& p, const DailyGraphPlot& plot, DailyView view,
+                     const DailyFrame& f) {
+  p.save();
+  const int m = view == DailyView::All ? 1 : 3;
+  const int r = plot.Geometry().RowHeight;
+  p.setFont(GraphFont(8, f.FontScale));
+  const int step = f.Width < 620 ? 2 : 1;
+  for (const Panel& panel : ShownPanels(plot, view, f)) {
+    p.fillRect(QRect(QPoint(1, panel.Baseline - 11 * r * m), QPoint(20, panel.Baseline)),
+               Qt::white);
+    p.setPen(Qt::black);
+    for (int k = step; k <= kGridLines; k += step) {
+      const QString text = PadToWidth(p.fontMetrics(), QString::number(plot.AxisLabel(k)), 30);
+      TextAt(p, 10, panel.Baseline - k * r * m - 8, text);
+    }
+  }
+  p.restore();
+}
+
+}  // namespace ardeno

@@ -1,0 +1,253 @@
+#include "ui/graphs/smoothed_graph_painter.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+
+#include "ui/graphs/graph_fonts.h"
+#include "ui/shell/pad_to_width.h"
+
+namespace ardeno {
+
+namespace {
+
+const QColor kGridGrey(200, 200, 200);
+const QColor kYearGrey(100, 100, 100);
+const QColor kNorthRed(255, 0, 0);
+const QColor kSouthBlue(0, 0, 255);
+constexpr int kLabelWidth = 30;
+constexpr int kMonthlyDays = 30;
+constexpr int kYearlyDays = 365;
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+void TextAt(QPainter& p, int x, int top, const QString& text) {
+  p.drawText(x, top + p.fontMetrics().ascent(), text);
+}
+
+int Unit(const SmoothedPicture& picture, const SmoothedState& state) {
+  if (state.Asymmetry && state.Kind == AsymmetryKind::Ratio) return kRatioUnit;
+  return SmoothedIndexInfoOf(picture.Index).Unit;
+}
+
+int LastYear(const MonthSeries& months) {
+  return months.FirstYear + (months.FirstMonth + months.Count() - 2) / 12;
+}
+
+// --- smoothed mode ---
+
+void PaintSmoothedFrame(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s,
+                        const SmoothedLayout& layout) {
+  const MonthSeries& months = picture.Months;
+  const int unit = Unit(picture, s);
+  const int right = std::max(s.Width, SmoothedContentWidth(picture, s) - s.Scroll);
+  p.setFont(GraphFont(8));
+  for (int i = 1; i <= kSmoothedRows; ++i) {
+    p.setPen(kGridGrey);
+    p.drawLine(kSmoothedLeft - s.Scroll, layout.GridY(i), right, layout.GridY(i));
+    if (i >= kSmoothedRows) continue;
+    p.setPen(Qt::black);
+    TextAt(p, -s.Scroll, layout.GridY(i) - 7,
+           PadToWidth(p.fontMetrics(), QString::number(unit * i), kLabelWidth));
+  }
+  if (months.Count() > 0) {
+    for (int year = months.FirstYear; year <= LastYear(months); ++year) {
+      const int x = layout.MonthX((year - months.FirstYear) * 12 + 1) - s.Scroll;
+      if (x < -40 || x > s.Width) continue;
+      p.setPen(kGridGrey);
+      p.drawLine(x, 0, x, layout.PlotHeight);
+      p.setPen(Qt::black);
+      const QString label = layout.ShortYears() ? QString::number(year % 100).rightJustified(2, '0')
+                                                : QString::number(year);
+      TextAt(p, x + 2, layout.PlotHeight + 4, label);
+    }
+  }
+  p.setPen(QPen(Qt::black, 2));
+  p.drawLine(kSmoothedLeft - s.Scroll, layout.PlotHeight, right, layout.PlotHeight);
+  p.drawLine(kSmoothedLeft - s.Scroll, 0, kSmoothedLeft - s.Scroll, layout.PlotHeight);
+}
+
+void PaintMonthlyCurve(QPainter& p, const MonthSeries& months, const std::vector<int>& values,
+                       int unit, const SmoothedLayout& layout, int scroll, const QPen& pen) {
+  QPolygon line;
+  for (int i = 0; i < months.Count(); ++i)
+    line << QPoint(layout.MonthX(months.FirstMonth + i) - scroll,
+                   layout.MeanY(values[static_cast<std::size_t>(i)], unit));
+  p.setPen(pen);
+  p.drawPolyline(line);
+}
+
+void PaintSmoothedCurve(QPainter& p, const MonthSeries& months, const std::vector<int>& values,
+                        int unit, const SmoothedLayout& layout, int scroll, const QColor& colour) {
+  QPolygon line;
+  for (int i = 0; i < months.Count(); ++i) {
+    const std::optional<std::int64_t> sum = SmoothedSum(values, i);
+    if (sum)
+      line << QPoint(layout.MonthX(months.FirstMonth + i) - scroll, layout.SmoothedY(*sum, unit));
+  }
+  p.setPen(QPen(colour, 2));
+  p.drawPolyline(line);
+}
+
+void PaintSmoothedMode(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s) {
+  const SmoothedLayout layout = SmoothedLayoutFor(s.Height, s.Compression);
+  PaintSmoothedFrame(p, picture, s, layout);
+  const MonthSeries& months = picture.Months;
+  const int unit = Unit(picture, s);
+  if (s.View == SmoothedView::Both) {
+    PaintSmoothedCurve(p, months, months.North, unit, layout, s.Scroll, kNorthRed);
+    PaintSmoothedCurve(p, months, months.South, unit, layout, s.Scroll, kSouthBlue);
+    return;
+  }
+  const std::vector<int>& values = months.Of(s.View);
+  const QColor monthly = s.View == SmoothedView::North   ? QColor(255, 150, 150)
+                         : s.View == SmoothedView::South ? QColor(150, 150, 255)
+                                                         : QColor(150, 150, 150);
+  PaintMonthlyCurve(p, months, values, unit, layout, s.Scroll, QPen(monthly, 1));
+  PaintSmoothedCurve(p, months, values, unit, layout, s.Scroll, Qt::black);
+}
+
+// --- asymmetry mode ---
+
+void PaintAsymmetryFrame(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s,
+                         const AsymmetryLayout& layout) {
+  const int unit = Unit(picture, s);
+  const int right = std::max(s.Width, SmoothedContentWidth(picture, s) - s.Scroll);
+  p.setFont(GraphFont(8));
+  for (int k = -kAsymmetryRows; k <= kAsymmetryRows; ++k) {
+    const int y = layout.ZeroY - k * layout.RowHeight;
+    p.setPen(k == 0 ? QColor(Qt::black) : kGridGrey);
+    p.drawLine(kAsymmetryLeft - s.Scroll, y, right, y);
+    p.setPen(Qt::black);
+    TextAt(p, 10 - s.Scroll, y - 7,
+           PadToWidth(p.fontMetrics(), QString::number(unit * k), kLabelWidth));
+  }
+  const MonthSeries& months = picture.Months;
+  if (months.Count() == 0) return;
+  const int firstMonth = (months.FirstMonth - 1) % 12 + 1;
+  const int firstYear = months.FirstYear + (months.FirstMonth - 1) / 12;
+  const int lastDay = picture.Records.Day.empty() ? 1 : picture.Records.Day.back();
+  const int bottom = layout.ZeroY + kAsymmetryRows * layout.RowHeight;
+  const int top = layout.ZeroY - kAsymmetryRows * layout.RowHeight;
+  p.setFont(GraphFont(7));
+  for (const AxisMonth& month : AsymmetryAxisMonths(firstYear, firstMonth, lastDay + 31)) {
+    const int x = layout.DayX(month.Day) - s.Scroll;
+    if (x < -40 || x > s.Width) continue;
+    if (month.Month == 1) {
+      p.setPen(QPen(kYearGrey, 2));
+      p.drawLine(x, top, x, bottom);
+      p.setPen(Qt::black);
+      p.setFont(GraphFont(9));
+      TextAt(p, x + 3, bottom + 16, QString::number(month.Year));
+      p.setFont(GraphFont(7));
+    }
+    p.setPen(Qt::black);
+    p.drawLine(x, bottom, x, bottom + 4);
+    if (!layout.EveryThirdMonth() || (month.Month - 1) % 3 == 0)
+      TextAt(p, x + 1, bottom + 4, QString::number(month.Month));
+  }
+}
+
+void PaintRecordBars(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s,
+                     const AsymmetryLayout& layout) {
+  const int unit = Unit(picture, s);
+  const RecordAsymmetry& records = picture.Records;
+  p.setPen(Qt::black);
+  for (std::size_t i = 0; i < records.Day.size(); ++i) {
+    const int x = layout.DayX(records.Day[i]) - s.Scroll;
+    if (x < 0 || x > s.Width) continue;
+    p.drawLine(x, layout.ZeroY, x, layout.ZeroY - layout.BarHeight(records.Value[i], unit));
+  }
+}
+
+void PaintPeriodBars(QPainter& p, const std::vector<SmoothedPicture::Bar>& bars, int spanDays,
+                     int unit, const SmoothedState& s, const AsymmetryLayout& layout,
+                     const QColor& colour) {
+  p.setPen(colour);
+  p.setBrush(colour);
+  for (const SmoothedPicture::Bar& bar : bars) {
+    if (!bar.Present) continue;
+    const int x2 = layout.DayX(bar.EndDay) - s.Scroll;
+    const int x1 = layout.DayX(bar.EndDay - spanDays) - s.Scroll;
+    if (x2 < 0 || x1 > s.Width) continue;
+    const int height = static_cast<int>(bar.Value * layout.RowHeight / unit);
+    p.drawRect(QRect(QPoint(x1, std::min(layout.ZeroY, layout.ZeroY - height)),
+                     QPoint(x2, std::max(layout.ZeroY, layout.ZeroY - height))));
+  }
+  p.setBrush(Qt::NoBrush);
+}
+
+void PaintAsymmetryMode(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s) {
+  const AsymmetryLayout layout = AsymmetryLayoutFor(s.Height, s.Compression);
+  PaintAsymmetryFrame(p, picture, s, layout);
+  const int unit = Unit(picture, s);
+  switch (s.Diagram) {
+    case AsymmetryDiagram::PerRecord: PaintRecordBars(p, picture, s, layout); break;
+    case AsymmetryDiagram::Monthly:
+      PaintPeriodBars(p, picture.MonthBars, kMonthlyDays, unit, s, layout, kSouthBlue);
+      break;
+    case AsymmetryDiagram::Yearly:
+      PaintPeriodBars(p, picture.YearBars, kYearlyDays, unit, s, layout, kNorthRed);
+      break;
+  }
+  p.setPen(Qt::black);
+  QFont caption = GraphFont(10);
+  caption.setPixelSize(20);
+  p.setFont(caption);
+  TextAt(p, 35, 0, SmoothedCaption(picture, s));
+}
+
+}  // namespace
+
+QString SmoothedCaption(const SmoothedPicture& picture, const SmoothedState& state) {
+  const QString title = Text(SmoothedIndexInfoOf(picture.Index).Title);
+  if (state.Asymmetry) return QString::fromUtf8(" Asymetrie  sever-jih   graf  -  ") + title;
+  return title + Text(SmoothedViewText(state.View));
+}
+
+int SmoothedContentWidth(const SmoothedPicture& picture, const SmoothedState& state) {
+  if (state.Asymmetry) {
+    const AsymmetryLayout layout = AsymmetryLayoutFor(state.Height, state.Compression);
+    const int lastDay = picture.Records.Day.empty() ? 0 : picture.Records.Day.back();
+    return layout.DayX(lastDay) + 150 + (state.Diagram == AsymmetryDiagram::Yearly ? 200 : 0);
+  }
+  const SmoothedLayout layout = SmoothedLayoutFor(state.Height, state.Compression);
+  const MonthSeries& months = picture.Months;
+  return layout.MonthX(months.FirstMonth + std::max(0, months.Count() - 1)) + 60;
+}
+
+void PaintSmoothedGraph(QPainter& painter, const SmoothedPicture& picture,
+                        const SmoothedState& state) {
+  painter.save();
+  if (state.Asymmetry) PaintAsymmetryMode(painter, picture, state);
+  else PaintSmoothedMode(painter, picture, state);
+  painter.restore();
+}
+
+void PaintSmoothedScale(QPainter& painter, const SmoothedPicture& picture,
+                        const SmoothedState& state) {
+  painter.save();
+  painter.setFont(GraphFont(8));
+  const int unit = Unit(picture, state);
+  if (state.Asymmetry) {
+    const AsymmetryLayout layout = AsymmetryLayoutFor(state.Height, state.Compression);
+    painter.fillRect(QRect(0, layout.ZeroY - 6 * layout.RowHeight, kAsymmetryLeft - 2,
+                           12 * layout.RowHeight), Qt::white);
+    painter.setPen(Qt::black);
+    for (int k = -kAsymmetryRows; k <= kAsymmetryRows; ++k)
+      TextAt(painter, 10, layout.ZeroY - k * layout.RowHeight - 7,
+             PadToWidth(painter.fontMetrics(), QString::number(unit * k), kLabelWidth));
+  } else {
+    const SmoothedLayout layout = SmoothedLayoutFor(state.Height, state.Compression);
+    painter.fillRect(QRect(0, 0, kSmoothedLeft - 1, layout.PlotHeight), Qt::white);
+    painter.setPen(Qt::black);
+    for (int i = 1; i < kSmoothedRows; ++i)
+      TextAt(painter, 0, layout.GridY(i) - 7,
+             PadToWidth(painter.fontMetrics(), QString::number(unit * i), kLabelWidth));
+  }
+  painter.restore();
+}
+
+}  // namespace ardeno

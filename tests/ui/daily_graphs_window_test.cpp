@@ -1,0 +1,219 @@
+// The daily-graphs window painted into images: curves at the specified heights, the bare frame
+// of a one-record database, the leap-day tick, views, saving and printing to a PDF file.
+#include <QAction>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/graphs/daily_graph_axis.h"
+#include "drawing_test_records.h"
+#include "ui/graphs/daily_graphs_window.h"
+
+using namespace ardeno;
+using namespace ardeno::testing;
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlue = qRgb(0, 0, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kGrey = qRgb(200, 200, 200);
+
+// Consecutive days from 1.1.2004 with north R = north and south R = south.
+void FillConstant(Database& db, int count, int north, int south) {
+  FillDatabase(db, count);
+  const std::int64_t first = DaySerial(CalendarDate{2004, 1, 1});
+  for (int i = 1; i <= count; ++i) {
+    db.Record(i).SetDate(FormatDate(DateFromSerial(first + i - 1)));
+    db.Record(i).SetResultWord(kRelativeN, static_cast<std::uint16_t>(north));
+    db.Record(i).SetResultWord(kRelativeS, static_cast<std::uint16_t>(south));
+  }
+}
+
+QImage Paint(DailyGraphsWindow& window, QSize canvas) {
+  window.show();
+  QCoreApplication::processEvents();
+  window.resize(window.size() + (canvas - window.Canvas()->size()));
+  QCoreApplication::processEvents();
+  if (window.Canvas()->size() != canvas) qWarning() << "canvas" << window.Canvas()->size();
+  return window.Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int CountInRow(const QImage& image, int y, QRgb colour) {
+  int n = 0;
+  for (int x = 0; x < image.width(); ++x)
+    if (image.pixel(x, y) == colour) ++n;
+  return n;
+}
+
+int CountAll(const QImage& image, QRgb colour) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) n += CountInRow(image, y, colour);
+  return n;
+}
+
+}  // namespace
+
+class DailyGraphsWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // R = 50 is one grid row of the R graph: the red curve runs one row above panel 2's zero
+  // line, the blue one on panel 3's zero line, the black sum in panel 1 one row up.
+  void constantNorthIsOneRowAboveTheNorthBaseline() {
+    TestApp app;
+    FillConstant(app.Db, 200, 50, 0);
+    DailyGraphsWindow window(app.Ctx);
+    window.SelectGraph(DailyGraph::R);
+    const QImage image = Paint(window, QSize(1000, 700));
+    const DailyGeometry g = window.Plot().Geometry();
+    QCOMPARE(g.RowHeight, DailyGeometryFor(700).RowHeight);
+    const int redRow = g.Baseline(2) - g.RowHeight;
+    QVERIFY2(CountInRow(image, redRow, kRed) > 300, "red curve one row above panel 2");
+    QCOMPARE(CountAll(image, kRed), CountInRow(image, redRow, kRed));
+    QVERIFY(CountInRow(image, g.Baseline(3), kBlue) > 300);
+    QVERIFY(CountInRow(image, g.Baseline(1) - g.RowHeight, kBlack) > 300);
+    QVERIFY(window.windowTitle().endsWith(QString::fromUtf8(" Relativní číslo")));
+  }
+
+  void singlePanelIsThreeTimesAsTall_data() {
+    QTest::addColumn<int>("view");
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<int>("value");  // raw value on the curve
+    QTest::newRow("whole disk") << int(DailyView::Whole) << kBlack << 75;
+    QTest::newRow("north") << int(DailyView::North) << kRed << 50;
+    QTest::newRow("south") << int(DailyView::South) << kBlue << 25;
+  }
+  void singlePanelIsThreeTimesAsTall() {
+    QFETCH(int, view);
+    QFETCH(QRgb, colour);
+    QFETCH(int, value);
+    TestApp app;
+    FillConstant(app.Db, 120, 50, 25);
+    DailyGraphsWindow window(app.Ctx);
+    window.SelectGraph(DailyGraph::R);
+    window.SelectView(static_cast<DailyView>(view));
+    const QImage image = Paint(window, QSize(900, 700));
+    const DailyGeometry g = window.Plot().Geometry();
+    const int y = g.SingleBaseline() - ScaledValue(value, g.RowHeight, 50) * 3;
+    QVERIFY(CountInRow(image, y, colour) > 200);
+    const QRgb others[] = {kRed, kBlue};
+    for (QRgb other : others)
+      if (other != colour) QCOMPARE(CountAll(image, other), 0);
+  }
+
+  void oneRecordDrawsFrameButNoCurve() {
+    TestApp app;
+    FillConstant(app.Db, 1, 300, 300);
+    DailyGraphsWindow window(app.Ctx);
+    window.SelectGraph(DailyGraph::R);
+    const QImage image = Paint(window, QSize(800, 600));
+    const DailyGeometry g = window.Plot().Geometry();
+    QCOMPARE(CountAll(image, kRed), 0);
+    QCOMPARE(CountAll(image, kBlue), 0);
+    // Grid lines of every panel and the January tick (black) of the month axis.
+    QVERIFY(CountInRow(image, g.Baseline(2) - 5 * g.RowHeight, kGrey) > 100);
+    QCOMPARE(image.pixel(50, g.Baseline(1) + 5), kBlack);
+  }
+
+  // In 2004 the March tick stands at day 60 (two pixels a day), in 2003 at day 59.
+  void leapYearMovesTheMarchTick_data() {
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("marchDay");
+    QTest::newRow("2004 leap") << 2004 << 60;
+    QTest::newRow("2003 common") << 2003 << 59;
+  }
+  void leapYearMovesTheMarchTick() {
+    QFETCH(int, year);
+    QFETCH(int, marchDay);
+    TestApp app;
+    FillDatabase(app.Db, 2);
+    app.Db.Record(1).SetDate(FormatDate({year, 1, 1}));
+    app.Db.Record(2).SetDate(FormatDate({year, 4, 1}));
+    DailyGraphsWindow window(app.Ctx);
+    const QImage image = Paint(window, QSize(800, 600));
+    QCOMPARE(window.ScrollPosition(), 0);
+    const int y = window.Plot().Geometry().Baseline(3) + 5;  // below the zero line: ticks only
+    QCOMPARE(image.pixel(50 + 2 * marchDay, y), kGrey);
+    QVERIFY(image.pixel(50 + 2 * marchDay - 2, y) != kGrey);
+    QVERIFY(image.pixel(50 + 2 * marchDay + 2, y) != kGrey);
+  }
+
+  void newestDataInViewAndBadDatesReportedOnce() {
+    TestApp app;
+    FillConstant(app.Db, 1500, 40, 10);
+    app.Db.Record(7).SetDate("31.02.2004");
+    DailyGraphsWindow window(app.Ctx);
+    Paint(window, QSize(1000, 600));
+    QCOMPARE(window.Plot().Axis().Skipped, 1);
+    // The newest record in view: as far right as the scroll range lets it go.
+    const int newest = window.Plot().Axis().NewestScrollPosition();
+    const int maximum = window.Plot().Axis().ScrollRange() - window.Canvas()->width();
+    QCOMPARE(window.ScrollPosition(), std::min(newest, maximum));
+    QCOMPARE(window.ScrollPosition(), window.Plot().Axis().OpeningScroll(1000));
+    QVERIFY(window.Plot().Axis().LastX() + 50 - window.ScrollPosition() < 1000);
+    window.SelectGraph(DailyGraph::F);
+    QCOMPARE(app.Msg.ShownMessages,
+             QStringList{QString::fromStdString(SkippedRecordsText(1))});
+  }
+
+  void saveAllWritesTheEightIndexGraphs() {
+    QTemporaryDir dir;
+    TestApp app;
+    app.Ctx.ProgDir = dir.path().toStdString();
+    FillConstant(app.Db, 100, 40, 10);
+    DailyGraphsWindow window(app.Ctx);
+    Paint(window, QSize(700, 500));
+    window.SaveAll();
+    QCOMPARE(app.Msg.ShownMessages, QStringList{QString::fromUtf8("Uloží se všechny grafy")});
+    const QStringList files = QDir(dir.filePath(QString::fromUtf8("Obrázek"))).entryList(QDir::Files);
+    QCOMPARE(files.size(), 8);
+    for (const char* name : {"Graf_g_C.jpg", "Graf_r_C.jpg", "Graf_Polo_C.jpg"})
+      QVERIFY2(files.contains(name), name);
+    QCOMPARE(window.Plot().DayWidth(), 1);
+  }
+
+  void saveSingleUsesTheChosenSize_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("no size chosen") << 0 << "Grafx.bmp";
+    QTest::newRow("500") << 500 << "Graf500x500.bmp";
+  }
+  void saveSingleUsesTheChosenSize() {
+    QFETCH(int, size);
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    TestApp app;
+    app.Ctx.ProgDir = dir.path().toStdString();
+    FillConstant(app.Db, 50, 40, 10);
+    DailyGraphsWindow window(app.Ctx);
+    window.show();
+    Paint(window, QSize(700, 500));
+    if (size > 0) window.SetSaveSize(size);
+    QCoreApplication::processEvents();
+    QVERIFY(window.SaveSingle());
+    const QImage saved(dir.filePath(QString::fromUtf8("Obrázek/") + file));
+    QVERIFY(!saved.isNull());
+    QCOMPARE(saved.width(), window.Canvas()->width() - 5);
+    if (size > 0) QCOMPARE(window.Canvas()->size(), QSize(size, size));
+  }
+
+  void printsTheViewIntoAPdf() {
+    QTemporaryDir dir;
+    TestApp app;
+    FillConstant(app.Db, 400, 60, 20);
+    DailyGraphsWindow window(app.Ctx);
+    Paint(window, QSize(900, 600));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir.filePath("graf.pdf");
+    printer.setOutputFileName(pdf);
+    window.PrintTo(printer);
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    QVERIFY(window.Action("tiskgraf")->isEnabled());
+    QCOMPARE(window.Plot().DayWidth(), 2);
+  }
+};
+
+QTEST_MAIN(DailyGraphsWindowTest)
+#include "daily_graphs_window_test.moc"

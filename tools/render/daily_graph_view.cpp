@@ -1,0 +1,58 @@
+// The daily-graphs window's picture, as the window opens: the newest data in view.
+#include "core/graphs/daily_graph_axis.h"
+#include "render/render_view.h"
+#include "ui/graphs/daily_graph_painter.h"
+
+namespace ardeno::render {
+
+namespace {
+
+std::vector<std::string> IndexChoices() {
+  std::vector<std::string> names;
+  for (const DailyGraphInfo& info : DailyGraphs()) names.emplace_back(info.CommandName);
+  return names;
+}
+
+DailyView ViewFromName(const std::string& name) {
+  if (name == "total") return DailyView::Whole;
+  if (name == "north") return DailyView::North;
+  if (name == "south") return DailyView::South;
+  return DailyView::All;
+}
+
+std::optional<std::string> PaintDaily(RenderSession& session, const OptionValues& options,
+                                      QPainter& painter, QSize size) {
+  const int dayWidth = options.Number("day-width");
+  if (dayWidth < 1 || dayWidth > 16) return std::string("Volba --day-width čeká 1 až 16 pixelů.");
+  const DailyGraph graph = *DailyGraphByCommandName(options.Text("index"));
+  const RecordPositions positions =
+      graph == DailyGraph::EastWest ? ComputeRecordPositions(session.Db) : RecordPositions{};
+  DailyGraphPlot plot;
+  plot.SetClientHeight(size.height());
+  plot.SetData(session.Db, positions, dayWidth);
+  plot.SelectGraph(session.Db, positions, graph);
+  if (plot.Axis().Skipped > 0)
+    session.Msg.Shown << QString::fromStdString(SkippedRecordsText(plot.Axis().Skipped));
+  DailyFrame frame;
+  frame.Width = size.width();
+  frame.Height = size.height();
+  frame.Scroll = plot.Axis().OpeningScroll(size.width());
+  const DailyView view = ViewFromName(options.Text("view"));
+  PaintDailyGraph(painter, plot, view, frame);
+  if (options.Text("scale") == "yes") PaintDailyScale(painter, plot, view, frame);
+  return std::nullopt;
+}
+
+const bool kRegistered = RegisterView(
+    {"daily-graph",
+     "denní grafy (okno Grafy) s nejnovějšími daty v záběru",
+     {{"index", "g", IndexChoices(), false, "zobrazený index"},
+      {"view", "all", {"all", "total", "north", "south"}, false, "tři panely nebo jeden"},
+      {"day-width", "2", {}, true, "pixelů na den (1 až 16)"},
+      {"scale", "yes", {"yes", "no"}, false, "stupnice hodnot u levého okraje"}},
+     PaintDaily,
+     QSize(1600, 1000)});
+
+}  // namespace
+
+}  // namespace ardeno::render
