@@ -9,8 +9,8 @@
 namespace ardeno {
 namespace {
 
-using testing::GraphDatabase;
-using testing::GraphRecord;
+using test::GraphDatabase;
+using test::GraphRecord;
 
 // The graphs other than east-centre-west never read the positions.
 const RecordPositions kNoPositions;

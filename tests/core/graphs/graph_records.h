@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "support/database_builders.h"
 
-namespace ardeno::testing {
+namespace ardeno::test {
 
 struct GraphRecord {
   std::string Date;
@@ -16,18 +17,16 @@ struct GraphRecord {
 };
 
 inline Database GraphDatabase(const std::vector<GraphRecord>& rows, int northWord, int southWord) {
-  Database db;
-  db.Records.assign(rows.size() + 1, ObservationRecord{});
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    ObservationRecord& r = db.Records[i];
-    r.SetDate(rows[i].Date);
+  std::vector<ObservationRecord> records;
+  for (const GraphRecord& row : rows) {
+    ObservationRecord& r = records.emplace_back();
+    r.SetDate(row.Date);
     r.SetTimeUT(1200);
-    r.SetResultWord(northWord, static_cast<std::uint16_t>(rows[i].North));
-    r.SetResultWord(southWord, static_cast<std::uint16_t>(rows[i].South));
-    r.SetKind(rows[i].Kind);
+    r.SetResultWord(northWord, static_cast<std::uint16_t>(row.North));
+    r.SetResultWord(southWord, static_cast<std::uint16_t>(row.South));
+    r.SetKind(row.Kind);
   }
-  db.RecordCount = static_cast<int>(rows.size());
-  return db;
+  return DatabaseOf(std::move(records));
 }
 
-}  // namespace ardeno::testing
+}  // namespace ardeno::test

@@ -10,8 +10,8 @@
 namespace ardeno {
 namespace {
 
-using testing::GraphDatabase;
-using testing::GraphRecord;
+using test::GraphDatabase;
+using test::GraphRecord;
 
 Database RDatabase(const std::vector<GraphRecord>& rows) {
   return GraphDatabase(rows, kRelativeN, kRelativeS);

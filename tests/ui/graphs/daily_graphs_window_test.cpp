@@ -6,11 +6,12 @@
 #include <QtTest>
 
 #include "core/graphs/daily_graph_axis.h"
-#include "drawing_test_records.h"
+#include "support/app_run.h"
+#include "support/database_builders.h"
 #include "ui/graphs/daily_graphs_window.h"
 
 using namespace ardeno;
-using namespace ardeno::testing;
+using namespace ardeno::test;
 
 namespace {
 
@@ -21,7 +22,7 @@ const QRgb kGrey = qRgb(200, 200, 200);
 
 // Consecutive days from 1.1.2004 with north R = north and south R = south.
 void FillConstant(Database& db, int count, int north, int south) {
-  FillDatabase(db, count);
+  db = ConsecutiveDays(count);
   const std::int64_t first = DaySerial(CalendarDate{2004, 1, 1});
   for (int i = 1; i <= count; ++i) {
     db.Record(i).SetDate(FormatDate(DateFromSerial(first + i - 1)));
@@ -61,7 +62,7 @@ class DailyGraphsWindowTest : public QObject {
   // R = 50 is one grid row of the R graph: the red curve runs one row above panel 2's zero
   // line, the blue one on panel 3's zero line, the black sum in panel 1 one row up.
   void constantNorthIsOneRowAboveTheNorthBaseline() {
-    TestApp app;
+    AppRun app;
     FillConstant(app.Db, 200, 50, 0);
     DailyGraphsWindow window(app.Ctx);
     window.SelectGraph(DailyGraph::R);
@@ -88,7 +89,7 @@ class DailyGraphsWindowTest : public QObject {
     QFETCH(int, view);
     QFETCH(QRgb, colour);
     QFETCH(int, value);
-    TestApp app;
+    AppRun app;
     FillConstant(app.Db, 120, 50, 25);
     DailyGraphsWindow window(app.Ctx);
     window.SelectGraph(DailyGraph::R);
@@ -103,7 +104,7 @@ class DailyGraphsWindowTest : public QObject {
   }
 
   void oneRecordDrawsFrameButNoCurve() {
-    TestApp app;
+    AppRun app;
     FillConstant(app.Db, 1, 300, 300);
     DailyGraphsWindow window(app.Ctx);
     window.SelectGraph(DailyGraph::R);
@@ -126,8 +127,8 @@ class DailyGraphsWindowTest : public QObject {
   void leapYearMovesTheMarchTick() {
     QFETCH(int, year);
     QFETCH(int, marchDay);
-    TestApp app;
-    FillDatabase(app.Db, 2);
+    AppRun app;
+    app.Db = ConsecutiveDays(2);
     app.Db.Record(1).SetDate(FormatDate({year, 1, 1}));
     app.Db.Record(2).SetDate(FormatDate({year, 4, 1}));
     DailyGraphsWindow window(app.Ctx);
@@ -140,7 +141,7 @@ class DailyGraphsWindowTest : public QObject {
   }
 
   void newestDataInViewAndBadDatesReportedOnce() {
-    TestApp app;
+    AppRun app;
     FillConstant(app.Db, 1500, 40, 10);
     app.Db.Record(7).SetDate("31.02.2004");
     DailyGraphsWindow window(app.Ctx);
@@ -159,7 +160,7 @@ class DailyGraphsWindowTest : public QObject {
 
   void saveAllWritesTheEightIndexGraphs() {
     QTemporaryDir dir;
-    TestApp app;
+    AppRun app;
     app.Ctx.ProgDir = dir.path().toStdString();
     FillConstant(app.Db, 100, 40, 10);
     DailyGraphsWindow window(app.Ctx);
@@ -183,7 +184,7 @@ class DailyGraphsWindowTest : public QObject {
     QFETCH(int, size);
     QFETCH(QString, file);
     QTemporaryDir dir;
-    TestApp app;
+    AppRun app;
     app.Ctx.ProgDir = dir.path().toStdString();
     FillConstant(app.Db, 50, 40, 10);
     DailyGraphsWindow window(app.Ctx);
@@ -200,7 +201,7 @@ class DailyGraphsWindowTest : public QObject {
 
   void printsTheViewIntoAPdf() {
     QTemporaryDir dir;
-    TestApp app;
+    AppRun app;
     FillConstant(app.Db, 400, 60, 20);
     DailyGraphsWindow window(app.Ctx);
     Paint(window, QSize(900, 600));
