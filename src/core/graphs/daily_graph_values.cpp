@@ -31,8 +31,8 @@ CentralZone ZoneOfCentralMeridianDistance(double distance) {
   return CentralZone::None;
 }
 
-ZoneCounts CountGroupsByZone(std::span<const HeliographicPosition> groups) {
-  ZoneCounts counts;
+CentralZoneCounts CountGroupsByZone(std::span<const HeliographicPosition> groups) {
+  CentralZoneCounts counts;
   for (const HeliographicPosition& pos : groups) {
     switch (ZoneOfCentralMeridianDistance(pos.CentralMeridianDistance)) {
       case CentralZone::Centre: ++counts.Centre; break;
@@ -55,7 +55,7 @@ DailyValues ReadDailyValues(const Database& db, const RecordPositions& positions
   for (std::size_t i = 0; i < n; ++i) {
     const ObservationRecord& record = db.Record(axis.RecordIndex[i]);
     if (graph == DailyGraph::EastWest) {
-      const ZoneCounts counts = CountGroupsByZone(positions.GroupsOf(axis.RecordIndex[i]));
+      const CentralZoneCounts counts = CountGroupsByZone(positions.GroupsOf(axis.RecordIndex[i]));
       values.First[i] = counts.Centre;
       values.Second[i] = counts.Negative;
       values.Third[i] = counts.Positive;

@@ -34,13 +34,13 @@ int FaculaAreaValue(const ObservationRecord& record);
 enum class CentralZone { None, Negative, Centre, Positive };
 CentralZone ZoneOfCentralMeridianDistance(double distance);
 
-struct ZoneCounts {
+struct CentralZoneCounts {
   int Centre = 0;
   int Negative = 0;
   int Positive = 0;
 };
 // Groups by zone, from their heliographic positions.
-ZoneCounts CountGroupsByZone(std::span<const HeliographicPosition> groups);
+CentralZoneCounts CountGroupsByZone(std::span<const HeliographicPosition> groups);
 
 // value x rowHeight div unitsPerRow, truncated toward zero.
 int ScaledValue(int value, int rowHeight, int unitsPerRow);

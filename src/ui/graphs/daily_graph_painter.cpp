@@ -7,6 +7,7 @@
 #include <array>
 
 #include "ui/graphs/graph_fonts.h"
+#include "ui/graphs/graph_text.h"
 #include "ui/shell/pad_to_width.h"
 
 namespace ardeno {
@@ -24,11 +25,6 @@ constexpr std::array<const char*, 12> kMonthNames = {
     "Červenec", "Srpen", "Září", "Říjen", "Listopad", "Prosinec"};
 constexpr std::array<const char*, 12> kMonthShortNames = {
     "Led", "Úno", "Bře", "Dub", "Kvě", "Čer", "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
-
-// Texts are placed by their top-left corner, as the graphs were laid out.
-void TextAt(QPainter& p, int x, int top, const QString& text) {
-  p.drawText(x, top + p.fontMetrics().ascent(), text);
-}
 
 struct Panel {
   int Number;    // 1 whole disk, 2 north, 3 south
@@ -52,8 +48,7 @@ QString PanelLabel(const DailyGraphPlot& plot, int panel) {
   static constexpr std::array<const char*, 3> kZones = {"Východ", "Střed", "Západ"};
   const bool zones = plot.Graph() == DailyGraph::EastWest;
   const char* name = (zones ? kZones : kHemispheres)[static_cast<std::size_t>(panel - 1)];
-  return QString::fromUtf8(name) + "   " + QString::fromUtf8(plot.Info().Title.data(),
-                                                             static_cast<int>(plot.Info().Title.size()));
+  return QString::fromUtf8(name) + "   " + GraphText(plot.Info().Title);
 }
 
 void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int m,
@@ -140,8 +135,7 @@ QString DailyViewTitle(DailyView view) {
 }
 
 QString DailyGraphCaption(const QString& viewTitle, const DailyGraphPlot& plot) {
-  const std::string_view title = plot.Info().Title;
-  return "Graf   " + viewTitle + QString::fromUtf8(title.data(), static_cast<int>(title.size()));
+  return "Graf   " + viewTitle + GraphText(plot.Info().Title);
 }
 
 void PaintDailyGraph(QPainter& p, const DailyGraphPlot& plot, DailyView view,

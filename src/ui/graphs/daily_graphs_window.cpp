@@ -19,6 +19,8 @@
 #include "core/shell/window_image_name.h"
 #include "ui/graphs/graph_canvas.h"
 #include "ui/graphs/graph_fonts.h"
+#include "ui/graphs/graph_text.h"
+#include "ui/graphs/mdi_child.h"
 #include "ui/shell/window_image.h"
 
 namespace ardeno {
@@ -31,16 +33,6 @@ constexpr int kSizeLabelOffset = 65;
 constexpr int kCaptionTextLength = 20;
 constexpr int kPrintTop = 250;
 constexpr int kPrintPlotLeft = 140;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
-// The window as placed in the frame: its MDI sub-window when it has one.
-QWidget* Outer(QWidget* w) {
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) return sub;
-  return w;
-}
 
 }  // namespace
 
@@ -89,7 +81,7 @@ void DailyGraphsWindow::BuildMenus() {
   graphs->setObjectName("vybergraf");
   auto* graphGroup = new QActionGroup(this);
   for (const DailyGraphInfo& info : DailyGraphs()) {
-    QAction* action = AddAction(graphs, info.MenuName.data(), Text(info.MenuText));
+    QAction* action = AddAction(graphs, info.MenuName.data(), GraphText(info.MenuText));
     action->setCheckable(true);
     graphGroup->addAction(action);
     const DailyGraph graph = info.Graph;
@@ -130,7 +122,7 @@ void DailyGraphsWindow::BuildMenus() {
   connect(AddAction(other, "vsechnyobr", QString::fromUtf8("Uložit všechny obrázky")),
           &QAction::triggered, this, &DailyGraphsWindow::SaveAll);
   connect(AddAction(other, "zaviratgraf", QString::fromUtf8("&Zavřít")), &QAction::triggered,
-          this, [this] { Outer(this)->close(); });
+          this, [this] { OuterWindow(this)->close(); });
 }
 
 QAction* DailyGraphsWindow::Action(const QString& name) const {
@@ -230,7 +222,7 @@ void DailyGraphsWindow::UpdateScrollRange(bool toNewest) {
 void DailyGraphsWindow::SetSaveSize(int pixels) {
   m_sizeText = QString::number(pixels);
   m_sizeMode = 2;
-  QWidget* outer = Outer(this);
+  QWidget* outer = OuterWindow(this);
   outer->resize(outer->size() + (QSize(pixels, pixels) - m_canvas->size()));
   SetDayWidth(kSaveDayWidth);
 }
@@ -238,7 +230,7 @@ void DailyGraphsWindow::SetSaveSize(int pixels) {
 void DailyGraphsWindow::FillFrame() {
   m_viewTitle = QString::fromUtf8(kDailyOpeningViewTitle);
   m_sizeMode = 1;
-  QWidget* outer = Outer(this);
+  QWidget* outer = OuterWindow(this);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(outer)) {
     if (QMdiArea* area = sub->mdiArea()) {
       const QSize client = area->viewport()->size();
@@ -285,7 +277,7 @@ void DailyGraphsWindow::SaveAll() {
     if (info.SavePrefix.empty()) continue;
     SelectGraph(info.Graph);
     m_scaleShown = true;
-    m_ctx.View.ImageName = Text(info.SavePrefix) + m_viewTitle.left(1);
+    m_ctx.View.ImageName = GraphText(info.SavePrefix) + m_viewTitle.left(1);
     SaveWindowImage(m_ctx, m_canvas, false);
   }
   m_sizeLabel->show();
@@ -343,17 +335,7 @@ void DailyGraphsWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void DailyGraphsWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  CloseWhenAnotherWindowActivates();
-}
-
-void DailyGraphsWindow::CloseWhenAnotherWindowActivates() {
-  auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-  if (m_activationWatched || sub == nullptr || sub->mdiArea() == nullptr) return;
-  m_activationWatched = true;
-  connect(sub->mdiArea(), &QMdiArea::subWindowActivated, this,
-          [this, sub](QMdiSubWindow* active) {
-            if (active != nullptr && active != sub) sub->close();
-          });
+  CloseOnDeactivation(this);
 }
 
 }  // namespace ardeno

@@ -65,7 +65,6 @@ class DailyGraphsWindow : public QWidget {
   void UpdateScrollRange(bool toNewest);
   void SetDayWidth(int dayWidth);
   void ReportSkippedRecords();
-  void CloseWhenAnotherWindowActivates();
   // The records' group positions, computed once per change of the data when the
   // east-centre-west graph first needs them.
   const RecordPositions& PositionsFor(DailyGraph graph);
@@ -81,7 +80,6 @@ class DailyGraphsWindow : public QWidget {
   bool m_scaleShown = false;
   bool m_printing = false;
   bool m_skipReported = false;
-  bool m_activationWatched = false;
   bool m_followNewest = true;
   QMenuBar* m_menuBar = nullptr;
   GraphCanvas* m_canvas = nullptr;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/graphs/graph_fonts.h"
+#include "ui/graphs/graph_text.h"
 #include "ui/shell/pad_to_width.h"
 
 namespace ardeno {
@@ -18,14 +19,6 @@ const QColor kSouthBlue(0, 0, 255);
 constexpr int kLabelWidth = 30;
 constexpr int kMonthlyDays = 30;
 constexpr int kYearlyDays = 365;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
-void TextAt(QPainter& p, int x, int top, const QString& text) {
-  p.drawText(x, top + p.fontMetrics().ascent(), text);
-}
 
 int Unit(const SmoothedPicture& picture, const SmoothedState& state) {
   if (state.Asymmetry && state.Kind == AsymmetryKind::Ratio) return kRatioUnit;
@@ -88,7 +81,9 @@ void PaintSmoothedCurve(QPainter& p, const MonthSeries& months, const std::vecto
       line << QPoint(layout.MonthX(months.FirstMonth + i) - scroll, layout.SmoothedY(*sum, unit));
   }
   p.setPen(QPen(colour, 2));
-  p.drawPolyline(line);
+  // Thirteen months give a single smoothed value: a point.
+  if (line.size() == 1) p.drawPoint(line.front());
+  else p.drawPolyline(line);
 }
 
 void PaintSmoothedMode(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s) {
@@ -202,9 +197,9 @@ void PaintAsymmetryMode(QPainter& p, const SmoothedPicture& picture, const Smoot
 }  // namespace
 
 QString SmoothedCaption(const SmoothedPicture& picture, const SmoothedState& state) {
-  const QString title = Text(SmoothedIndexInfoOf(picture.Index).Title);
+  const QString title = GraphText(SmoothedIndexInfoOf(picture.Index).Title);
   if (state.Asymmetry) return QString::fromUtf8(" Asymetrie  sever-jih   graf  -  ") + title;
-  return title + Text(SmoothedViewText(state.View));
+  return title + GraphText(SmoothedViewText(state.View));
 }
 
 int SmoothedContentWidth(const SmoothedPicture& picture, const SmoothedState& state) {
@@ -233,8 +228,10 @@ void PaintSmoothedScale(QPainter& painter, const SmoothedPicture& picture,
   const int unit = Unit(picture, state);
   if (state.Asymmetry) {
     const AsymmetryLayout layout = AsymmetryLayoutFor(state.Height, state.Compression);
-    painter.fillRect(QRect(0, layout.ZeroY - 6 * layout.RowHeight, kAsymmetryLeft - 2,
-                           12 * layout.RowHeight), Qt::white);
+    // Below the caption: the strip of the eleven labelled lines only.
+    painter.fillRect(QRect(0, layout.ZeroY - kAsymmetryRows * layout.RowHeight - 10,
+                           kAsymmetryLeft - 2, 2 * kAsymmetryRows * layout.RowHeight + 20),
+                     Qt::white);
     painter.setPen(Qt::black);
     for (int k = -kAsymmetryRows; k <= kAsymmetryRows; ++k)
       TextAt(painter, 10, layout.ZeroY - k * layout.RowHeight - 7,

@@ -4,30 +4,12 @@
 // ardeno-render and the printer alike.
 #include <QString>
 
-#include "core/graphs/month_series.h"
-#include "core/graphs/record_asymmetry.h"
-#include "core/graphs/smoothed_graph_kinds.h"
 #include "core/graphs/smoothed_graph_layout.h"
+#include "core/graphs/smoothed_picture.h"
 
 class QPainter;
 
 namespace ardeno {
-
-// The values the graphs need, prepared once per change of the data or of the selection.
-struct SmoothedPicture {
-  SmoothedIndex Index = SmoothedIndex::G;
-  MonthSeries Months;
-  RecordAsymmetry Records;
-  // Monthly and yearly asymmetry bars, one per period from that of the first record: the value
-  // of the selected index in the chosen kind, and whether the period had data.
-  struct Bar {
-    int EndDay = 0;  // last day of the period on the asymmetry time axis
-    double Value = 0;
-    bool Present = false;
-  };
-  std::vector<Bar> MonthBars;
-  std::vector<Bar> YearBars;
-};
 
 struct SmoothedState {
   bool Asymmetry = false;

@@ -234,7 +234,7 @@ TEST(EastWestCountsTest, GroupsOfARecordByZone) {
     r.SetDistance10(k, distances[k - 1]);
   }
   const RecordPositions positions = ComputeRecordPositions(db);
-  const ZoneCounts counts = CountGroupsByZone(positions.GroupsOf(1));
+  const CentralZoneCounts counts = CountGroupsByZone(positions.GroupsOf(1));
   EXPECT_EQ(counts.Centre, 1);
   // The east limb (position angle 90) lies on the positive side, the west limb on the negative.
   EXPECT_EQ(counts.Negative, 2);

@@ -1,0 +1,116 @@
+// Painting the daily graphs and the smoothed and asymmetry graphs of a 20,000-record database
+// into a 1600 x 1000 image, as every repaint of the graph windows does. The per-record work
+// (axis, values, monthly means) is prepared once outside the timed loop, as the windows do at
+// selection time; its cost is measured separately.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "core/graphs/daily_graph_plot.h"
+#include "core/graphs/smoothed_picture.h"
+#include "sample/sample_database.h"
+#include "ui/graphs/daily_graph_painter.h"
+#include "ui/graphs/smoothed_graph_painter.h"
+
+namespace {
+
+constexpr int kRecords = 20000;
+const QSize kClient(1600, 1000);
+
+const ardeno::Database& SampleDatabase() {
+  static const ardeno::Database db = [] {
+    ardeno::Database d;
+    d.Records = ardeno::GenerateSampleRecords(kRecords, 11, {1970, 1, 1});
+    d.RecordCount = kRecords;
+    return d;
+  }();
+  return db;
+}
+
+void BM_PrepareDailyGraph(benchmark::State& state) {
+  const ardeno::RecordPositions none;
+  for (auto _ : state) {
+    ardeno::DailyGraphPlot plot;
+    plot.SetClientHeight(kClient.height());
+    plot.SetData(SampleDatabase(), none, 2);
+    plot.SelectGraph(SampleDatabase(), none, ardeno::DailyGraph::R);
+    benchmark::DoNotOptimize(plot.Scaled().First.data());
+  }
+}
+BENCHMARK(BM_PrepareDailyGraph)->Unit(benchmark::kMillisecond);
+
+// scroll 0: the oldest data; the last position: the newest (where the window opens);
+// day width 1 puts more records into the picture.
+void BM_PaintDailyGraph(benchmark::State& state) {
+  const ardeno::RecordPositions none;
+  ardeno::DailyGraphPlot plot;
+  plot.SetClientHeight(kClient.height());
+  plot.SetData(SampleDatabase(), none, static_cast<int>(state.range(0)));
+  plot.SelectGraph(SampleDatabase(), none, ardeno::DailyGraph::R);
+  ardeno::DailyFrame frame;
+  frame.Width = kClient.width();
+  frame.Height = kClient.height();
+  frame.Scroll = state.range(1) == 0 ? 0 : plot.Axis().OpeningScroll(kClient.width());
+  QImage image(kClient, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ardeno::PaintDailyGraph(painter, plot, ardeno::DailyView::All, frame);
+  }
+}
+BENCHMARK(BM_PaintDailyGraph)
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Args({1, 1})
+    ->ArgNames({"dayWidth", "newest"})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_PrepareSmoothedGraph(benchmark::State& state) {
+  for (auto _ : state) {
+    const ardeno::SmoothedPicture picture = ardeno::BuildSmoothedPicture(
+        SampleDatabase(), ardeno::CollectMonths(SampleDatabase()), ardeno::SmoothedIndex::R,
+        ardeno::AsymmetryKind::Ratio);
+    benchmark::DoNotOptimize(picture.Months.Total.data());
+  }
+}
+BENCHMARK(BM_PrepareSmoothedGraph)->Unit(benchmark::kMillisecond);
+
+// Smoothed (both hemispheres) and per-record asymmetry, the whole span in the picture
+// (compression 16) and at one day per pixel.
+void BM_PaintSmoothedGraph(benchmark::State& state) {
+  const ardeno::SmoothedPicture picture = ardeno::BuildSmoothedPicture(
+      SampleDatabase(), ardeno::CollectMonths(SampleDatabase()), ardeno::SmoothedIndex::R,
+      ardeno::AsymmetryKind::Ratio);
+  ardeno::SmoothedState s;
+  s.Asymmetry = state.range(0) == 1;
+  s.View = ardeno::SmoothedView::Both;
+  s.Compression = static_cast<int>(state.range(1));
+  s.Width = kClient.width();
+  s.Height = kClient.height();
+  QImage image(kClient, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ardeno::PaintSmoothedGraph(painter, picture, s);
+  }
+}
+BENCHMARK(BM_PaintSmoothedGraph)
+    ->Args({0, 16})
+    ->Args({0, 1})
+    ->Args({1, 16})
+    ->Args({1, 1})
+    ->ArgNames({"asymmetry", "compression"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

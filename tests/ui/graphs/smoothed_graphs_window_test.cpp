@@ -1,0 +1,186 @@
+// The smoothed-graphs window painted into images: the smoothed curve one row up for a constant
+// index, no smoothed curve for less than 13 months, both hemispheres in their colours, the
+// per-record asymmetry bars, saving all graphs and printing to a PDF file.
+#include <QAction>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/graphs/smoothed_graph_layout.h"
+#include "support/app_run.h"
+#include "support/database_builders.h"
+#include "ui/graphs/smoothed_graphs_window.h"
+
+using namespace ardeno;
+using namespace ardeno::test;
+
+namespace {
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kBlue = qRgb(0, 0, 255);
+
+// One drawing every 3 days from 1.1.2000 for `days` days with R north and south as given.
+Database RDatabase(int days, int north, int south) {
+  std::vector<ObservationRecord> records;
+  const std::int64_t first = DaySerial(CalendarDate{2000, 1, 1});
+  for (int d = 0; d < days; d += 3) {
+    ObservationRecord r = DatedRecord(DateFromSerial(first + d));
+    r.SetResultWord(kRelativeN, static_cast<std::uint16_t>(north));
+    r.SetResultWord(kRelativeS, static_cast<std::uint16_t>(south));
+    records.push_back(r);
+  }
+  return DatabaseOf(std::move(records));
+}
+
+QImage Paint(SmoothedGraphsWindow& window, QSize canvas) {
+  window.show();
+  QCoreApplication::processEvents();
+  window.resize(window.size() + (canvas - window.Canvas()->size()));
+  QCoreApplication::processEvents();
+  return window.Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Right of the value axis (and its labels).
+int CountInRow(const QImage& image, int y, QRgb colour) {
+  int n = 0;
+  for (int x = kSmoothedLeft + 4; x < image.width(); ++x)
+    if (image.pixel(x, y) == colour) ++n;
+  return n;
+}
+
+int CountAll(const QImage& image, QRgb colour) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) n += CountInRow(image, y, colour);
+  return n;
+}
+
+}  // namespace
+
+class SmoothedGraphsWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // R = 40 is one grid row of the smoothed R graph (unit 40): the smoothed curve lies on it.
+  void constantIndexSmoothsOntoItsRow() {
+    AppRun app;
+    app.Db = RDatabase(2 * 365, 30, 10);
+    app.View.SmoothCompression = 4;
+    SmoothedGraphsWindow window(app.Ctx);
+    window.SelectIndex(SmoothedIndex::R);
+    const QImage image = Paint(window, QSize(800, 440));
+    const SmoothedLayout layout = SmoothedLayoutFor(440, 4);
+    const int row = layout.GridY(1);
+    QVERIFY(CountInRow(image, row, kBlack) + CountInRow(image, row - 1, kBlack) >
+            8 * layout.MonthWidth);
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Relativní číslo   celkový"));
+  }
+
+  void northAndSouthTogether() {
+    AppRun app;
+    app.Db = RDatabase(3 * 365, 40, 80);
+    app.View.SmoothCompression = 8;
+    SmoothedGraphsWindow window(app.Ctx);
+    window.SelectIndex(SmoothedIndex::R);
+    window.SelectView(SmoothedView::Both);
+    const QImage image = Paint(window, QSize(800, 440));
+    const SmoothedLayout layout = SmoothedLayoutFor(440, 8);
+    QVERIFY(CountInRow(image, layout.GridY(1), kRed) + CountInRow(image, layout.GridY(1) - 1, kRed) > 20);
+    QVERIFY(CountInRow(image, layout.GridY(2), kBlue) + CountInRow(image, layout.GridY(2) - 1, kBlue) > 20);
+  }
+
+  void lessThanThirteenMonthsHasNoSmoothedCurve_data() {
+    QTest::addColumn<int>("days");
+    QTest::addColumn<bool>("smoothed");
+    QTest::newRow("twelve months") << 364 << false;
+    QTest::newRow("thirteen months") << 395 << true;
+  }
+  void lessThanThirteenMonthsHasNoSmoothedCurve() {
+    QFETCH(int, days);
+    QFETCH(bool, smoothed);
+    AppRun app;
+    app.Db = RDatabase(days, 100, 100);
+    SmoothedGraphsWindow window(app.Ctx);
+    window.SelectIndex(SmoothedIndex::R);
+    const QImage image = Paint(window, QSize(600, 440));
+    // 200 is five rows of 40: the smoothed curve, when there is one, runs along that row.
+    const int row = SmoothedLayoutFor(440, 1).GridY(5);
+    QCOMPARE(CountInRow(image, row, kBlack) + CountInRow(image, row - 1, kBlack) > 0, smoothed);
+  }
+
+  void perRecordAsymmetryBars() {
+    AppRun app;
+    app.Db = RDatabase(200, 30, 10);  // ratio 50 %: two and a half rows up
+    app.View.SmoothedGraphMode = 1;
+    app.View.AsymmetryKind = 0;
+    SmoothedGraphsWindow window(app.Ctx);
+    window.SelectIndex(SmoothedIndex::R);
+    const QImage image = Paint(window, QSize(800, 600));
+    const AsymmetryLayout layout = AsymmetryLayoutFor(600, 1);
+    const int top = layout.ZeroY - layout.BarHeight(50, kRatioUnit);
+    const int x = layout.DayX(window.Picture().Records.Day[10]);
+    QCOMPARE(image.pixel(x, top + 2), kBlack);
+    QCOMPARE(image.pixel(x, layout.ZeroY - 2), kBlack);
+    QVERIFY(image.pixel(x, top - 3) != kBlack);
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Asymetrie    graf"));
+    window.SelectKind(AsymmetryKind::Difference);  // 20 with unit 40: half a row
+    QCOMPARE(window.Picture().Records.Value[10], 20);
+  }
+
+  void stretchBoxRefusesBadSizes() {
+    AppRun app;
+    app.Db = RDatabase(100, 1, 1);
+    SmoothedGraphsWindow window(app.Ctx);
+    Paint(window, QSize(600, 400));
+    window.ShowStretchBox();
+    window.findChild<QLineEdit*>("Edit1")->setText("abc");
+    window.ApplyStretch();
+    QCOMPARE(app.Msg.ShownMessages.size(), 1);
+    QCOMPARE(window.Canvas()->size(), QSize(600, 400));
+    window.findChild<QLineEdit*>("Edit1")->setText("700");
+    window.findChild<QLineEdit*>("Edit2")->setText("450");
+    window.ApplyStretch();
+    QCoreApplication::processEvents();
+    QCOMPARE(window.Canvas()->size(), QSize(700, 450));
+  }
+
+  void saveAllNamesEveryIndex_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("sample");
+    QTest::newRow("smoothed") << 0 << "Vyhl_Polo.jpg";
+    QTest::newRow("asymmetry") << 1 << "Asy_Polo_Z_P.jpg";
+  }
+  void saveAllNamesEveryIndex() {
+    QFETCH(int, mode);
+    QFETCH(QString, sample);
+    QTemporaryDir dir;
+    AppRun app(dir.path().toStdString());
+    app.Db = RDatabase(500, 20, 10);
+    app.View.SmoothedGraphMode = mode;
+    SmoothedGraphsWindow window(app.Ctx);
+    Paint(window, QSize(600, 400));
+    window.SaveAll();
+    const QStringList files =
+        QDir(dir.filePath(QString::fromUtf8("Obrázek"))).entryList(QDir::Files);
+    QCOMPARE(files.size(), 8);
+    QVERIFY2(files.contains(sample), qPrintable(files.join(",")));
+  }
+
+  void printsIntoAPdf() {
+    QTemporaryDir dir;
+    AppRun app;
+    app.Db = RDatabase(800, 20, 10);
+    SmoothedGraphsWindow window(app.Ctx);
+    Paint(window, QSize(700, 450));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir.filePath("vyhlazeny.pdf");
+    printer.setOutputFileName(pdf);
+    window.PrintTo(printer);
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+  }
+};
+
+QTEST_MAIN(SmoothedGraphsWindowTest)
+#include "smoothed_graphs_window_test.moc"
