@@ -70,7 +70,8 @@ BENCHMARK(BM_PaintDailyGraph)
 void BM_PrepareSmoothedGraph(benchmark::State& state) {
   for (auto _ : state) {
     const ardeno::SmoothedPicture picture = ardeno::BuildSmoothedPicture(
-        SampleDatabase(), ardeno::CollectMonths(SampleDatabase()), ardeno::SmoothedIndex::R,
+        SampleDatabase(), ardeno::CollectMonths(SampleDatabase()),
+        ardeno::ComputeAsymmetry(SampleDatabase()), ardeno::SmoothedIndex::R,
         ardeno::AsymmetryKind::Ratio);
     benchmark::DoNotOptimize(picture.Months.Total.data());
   }
@@ -81,7 +82,8 @@ BENCHMARK(BM_PrepareSmoothedGraph)->Unit(benchmark::kMillisecond);
 // (compression 16) and at one day per pixel.
 void BM_PaintSmoothedGraph(benchmark::State& state) {
   const ardeno::SmoothedPicture picture = ardeno::BuildSmoothedPicture(
-      SampleDatabase(), ardeno::CollectMonths(SampleDatabase()), ardeno::SmoothedIndex::R,
+      SampleDatabase(), ardeno::CollectMonths(SampleDatabase()),
+      ardeno::ComputeAsymmetry(SampleDatabase()), ardeno::SmoothedIndex::R,
       ardeno::AsymmetryKind::Ratio);
   ardeno::SmoothedState s;
   s.Asymmetry = state.range(0) == 1;

@@ -49,7 +49,7 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
   state.Width = size.width();
   state.Height = size.height();
   const SmoothedPicture picture =
-      BuildSmoothedPicture(session.Db, CollectMonths(session.Db),
+      BuildSmoothedPicture(session.Db, CollectMonths(session.Db), ComputeAsymmetry(session.Db),
                            *SmoothedIndexByCommandName(options.Text("index")), state.Kind);
   const int compression = options.Number("compression");
   if (compression < 0 || compression > 64)

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/graphs/asymmetry_bars.h"
 #include "core/graphs/month_series.h"
 #include "core/graphs/record_asymmetry.h"
+#include "core/graphs/reference_months.h"
 #include "core/graphs/smoothed_graph_kinds.h"
 #include "core/results/month_walk.h"
 
@@ -16,18 +18,15 @@ struct SmoothedPicture {
   SmoothedIndex Index = SmoothedIndex::G;
   MonthSeries Months;
   RecordAsymmetry Records;
-  // One bar per month or year from that of the first record: the selected index's asymmetry in
-  // the chosen kind, ending on the period's last day (counted like RecordAsymmetry::Day).
-  struct Bar {
-    int EndDay = 0;
-    double Value = 0;
-    bool Present = false;
-  };
-  std::vector<Bar> MonthBars;
-  std::vector<Bar> YearBars;
+  std::vector<AsymmetryBar> MonthBars;
+  std::vector<AsymmetryBar> YearBars;
+  // The official relative numbers on the same month axis ("Brusel R"); empty without SIDC files.
+  ReferenceMonths Brussels;
 };
 
+// `tables` are the asymmetry tables of the same records (ComputeAsymmetry).
 SmoothedPicture BuildSmoothedPicture(const Database& db, const RecordMonths& months,
-                                     SmoothedIndex index, AsymmetryKind kind);
+                                     const AsymmetryTables& tables, SmoothedIndex index,
+                                     AsymmetryKind kind);
 
 }  // namespace ardeno

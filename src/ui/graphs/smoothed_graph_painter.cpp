@@ -16,6 +16,7 @@ const QColor kGridGrey(200, 200, 200);
 const QColor kYearGrey(100, 100, 100);
 const QColor kNorthRed(255, 0, 0);
 const QColor kSouthBlue(0, 0, 255);
+const QColor kBrusselsGreen(0, 150, 0);
 constexpr int kLabelWidth = 30;
 constexpr int kMonthlyDays = 30;
 constexpr int kYearlyDays = 365;
@@ -86,6 +87,21 @@ void PaintSmoothedCurve(QPainter& p, const MonthSeries& months, const std::vecto
   else p.drawPolyline(line);
 }
 
+// The official numbers' smoothed course times the factor, over the months of the series.
+void PaintBrussels(QPainter& p, const ReferenceMonths& brussels, float factor, int unit,
+                   const SmoothedLayout& layout, int scroll) {
+  QPolygon line;
+  for (int i = 0; i < static_cast<int>(brussels.Values.size()); ++i) {
+    const std::optional<std::int64_t> sum = SmoothedSum(brussels.Values, i);
+    if (!sum) continue;
+    const auto scaled = static_cast<std::int64_t>(static_cast<float>(*sum) * factor);
+    line << QPoint(layout.MonthX(brussels.FirstMonth + i) - scroll,
+                   layout.SmoothedY(scaled, unit));
+  }
+  p.setPen(QPen(kBrusselsGreen, 2));
+  p.drawPolyline(line);
+}
+
 void PaintSmoothedMode(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s) {
   const SmoothedLayout layout = SmoothedLayoutFor(s.Height, s.Compression);
   PaintSmoothedFrame(p, picture, s, layout);
@@ -96,6 +112,8 @@ void PaintSmoothedMode(QPainter& p, const SmoothedPicture& picture, const Smooth
     PaintSmoothedCurve(p, months, months.South, unit, layout, s.Scroll, kSouthBlue);
     return;
   }
+  if (s.BrusselsFactor && picture.Index == SmoothedIndex::R && !picture.Brussels.Values.empty())
+    PaintBrussels(p, picture.Brussels, *s.BrusselsFactor, unit, layout, s.Scroll);
   const std::vector<int>& values = months.Of(s.View);
   const QColor monthly = s.View == SmoothedView::North   ? QColor(255, 150, 150)
                          : s.View == SmoothedView::South ? QColor(150, 150, 255)
@@ -157,13 +175,12 @@ void PaintRecordBars(QPainter& p, const SmoothedPicture& picture, const Smoothed
   }
 }
 
-void PaintPeriodBars(QPainter& p, const std::vector<SmoothedPicture::Bar>& bars, int spanDays,
+void PaintPeriodBars(QPainter& p, const std::vector<AsymmetryBar>& bars, int spanDays,
                      int unit, const SmoothedState& s, const AsymmetryLayout& layout,
                      const QColor& colour) {
   p.setPen(colour);
   p.setBrush(colour);
-  for (const SmoothedPicture::Bar& bar : bars) {
-    if (!bar.Present) continue;
+  for (const AsymmetryBar& bar : bars) {
     const int x2 = layout.DayX(bar.EndDay) - s.Scroll;
     const int x1 = layout.DayX(bar.EndDay - spanDays) - s.Scroll;
     if (x2 < 0 || x1 > s.Width) continue;

@@ -3,6 +3,7 @@
 // north-south asymmetry graphs from prepared values, for the window, saved pictures,
 // ardeno-render and the printer alike.
 #include <QString>
+#include <optional>
 
 #include "core/graphs/smoothed_graph_layout.h"
 #include "core/graphs/smoothed_picture.h"
@@ -20,6 +21,9 @@ struct SmoothedState {
   int Scroll = 0;
   int Width = 0;
   int Height = 0;
+  // Set while the "Brusel R" comparison is shown with the relative number: the factor of the
+  // official curve.
+  std::optional<float> BrusselsFactor;
 };
 
 // "Počet skupin   celkový" or " Asymetrie  sever-jih   graf  -  Počet skupin".

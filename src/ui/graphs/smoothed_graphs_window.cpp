@@ -14,7 +14,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "core/data/sidc_files.h"
 #include "core/graphs/daily_graph_axis.h"
+#include "core/text/number_format.h"
 #include "ui/graphs/graph_canvas.h"
 #include "ui/graphs/graph_fonts.h"
 #include "ui/graphs/graph_text.h"
@@ -60,8 +62,45 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
     m_canvas->update();
   });
   resize(1000, 650);
+  m_factorBar = new QScrollBar(Qt::Horizontal, m_canvas);
+  m_factorBar->setObjectName("ScrollBar1");
+  m_factorBar->setToolTip(QString::fromUtf8("Posouvání koeficientu  brusel"));
+  m_factorBar->setRange(-100, 100);
+  m_factorBar->setGeometry(200, 30, 300, 18);
+  m_factorBar->hide();
+  m_factorLabel = new QLabel(m_canvas);
+  m_factorLabel->setGeometry(510, 30, 80, 18);
+  m_factorLabel->hide();
+  connect(m_factorBar, &QScrollBar::valueChanged, this,
+          &SmoothedGraphsWindow::SetBrusselsPosition);
   m_months = CollectMonths(m_ctx.Db);
+  m_asymmetry = ComputeAsymmetry(m_ctx.Db);
+  PrepareBrussels();
   SelectIndex(SmoothedIndex::G);
+}
+
+void SmoothedGraphsWindow::PrepareBrussels() {
+  m_brussels = {};
+  if (m_ctx.Inputs == nullptr || m_ctx.Inputs->SidcDaily.DaysFilled == 0) return;
+  const int tableFirstYear = SidcYearFromName(FindFirstSidcFile(m_ctx.ProgDir));
+  if (tableFirstYear <= 0) return;
+  m_brussels = SidcMonthMeans(m_ctx.Inputs->SidcDaily, tableFirstYear, m_months.Span.FirstYear);
+}
+
+void SmoothedGraphsWindow::ShowBrussels(bool shown) {
+  m_brusselsShown = shown && m_picture.Index == SmoothedIndex::R;
+  m_actions["BruselR"]->setChecked(m_brusselsShown);
+  m_factorBar->setVisible(m_brusselsShown);
+  m_factorLabel->setVisible(m_brusselsShown);
+  if (m_brusselsShown && m_brussels.Values.empty())
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8("Denní relativní čísla SIDC nejsou načtena"));
+  SetBrusselsPosition(m_factorBar->value());
+}
+
+void SmoothedGraphsWindow::SetBrusselsPosition(int position) {
+  m_brusselsFactor = BrusselsFactorFor(position);
+  m_factorLabel->setText(QString::fromStdString(FormatFloat("#0.000", m_brusselsFactor)));
+  m_canvas->update();
 }
 
 QAction* SmoothedGraphsWindow::AddAction(QMenu* menu, const char* name, const QString& text,
@@ -111,6 +150,8 @@ void SmoothedGraphsWindow::BuildMenus() {
   QMenu* other = m_menuBar->addMenu(QString::fromUtf8("&Graf"));
   connect(AddAction(other, "stupnic", QString::fromUtf8("Stupnice"), false), &QAction::triggered,
           this, &SmoothedGraphsWindow::ShowScale);
+  connect(AddAction(other, "BruselR", QString::fromUtf8("Brusel R"), true), &QAction::toggled,
+          this, &SmoothedGraphsWindow::ShowBrussels);
   connect(AddAction(other, "zvetsit", QString::fromUtf8("Zvětšovat"), false),
           &QAction::triggered, this, &SmoothedGraphsWindow::ShowStretchBox);
   connect(AddAction(other, "ulozitobr", QString::fromUtf8("Uložit všechny grafy"), false),
@@ -164,12 +205,16 @@ SmoothedState SmoothedGraphsWindow::State() const {
   state.Scroll = m_scroll->value();
   state.Width = m_canvas->width();
   state.Height = m_canvas->height();
+  if (m_brusselsShown) state.BrusselsFactor = m_brusselsFactor;
   return state;
 }
 
 void SmoothedGraphsWindow::Prepare() {
   const SmoothedState state = State();
-  m_picture = BuildSmoothedPicture(m_ctx.Db, m_months, m_picture.Index, state.Kind);
+  m_picture = BuildSmoothedPicture(m_ctx.Db, m_months, m_asymmetry, m_picture.Index, state.Kind);
+  m_picture.Brussels = m_brussels;
+  m_actions["BruselR"]->setEnabled(m_picture.Index == SmoothedIndex::R);
+  if (m_picture.Index != SmoothedIndex::R && m_brusselsShown) ShowBrussels(false);
   if (!m_skipReported && m_picture.Months.SkippedRecords > 0) {
     m_skipReported = true;
     m_ctx.Msg.ShowMessageText(
@@ -183,6 +228,8 @@ void SmoothedGraphsWindow::Prepare() {
 
 void SmoothedGraphsWindow::ReloadData() {
   m_months = CollectMonths(m_ctx.Db);
+  m_asymmetry = ComputeAsymmetry(m_ctx.Db);
+  PrepareBrussels();
   m_skipReported = false;
   Prepare();
 }

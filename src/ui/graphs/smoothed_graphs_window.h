@@ -35,6 +35,9 @@ class SmoothedGraphsWindow : public QWidget {
   // The shared compression changed (the panel's "><" and "<>").
   void CompressionChanged();
   void ShowScale();
+  // "Brusel R": the official relative numbers beside ours, with the factor scroll bar.
+  void ShowBrussels(bool shown);
+  void SetBrusselsPosition(int position);
   void ShowStretchBox();  // "Zvětšovat"
   // Applies the size typed into the stretch box to the graph's client area.
   void ApplyStretch();
@@ -64,10 +67,15 @@ class SmoothedGraphsWindow : public QWidget {
   void PaintCanvas(QPainter& painter);
   void UpdateScrollRange();
   void UpdateCaption();
+  void PrepareBrussels();
 
   AppContext& m_ctx;
   RecordMonths m_months;
+  AsymmetryTables m_asymmetry;
   SmoothedPicture m_picture;
+  ReferenceMonths m_brussels;
+  bool m_brusselsShown = false;
+  float m_brusselsFactor = 1.0f;
   SmoothedView m_view = SmoothedView::Whole;
   AsymmetryDiagram m_diagram = AsymmetryDiagram::PerRecord;
   bool m_scaleShown = false;
@@ -76,6 +84,8 @@ class SmoothedGraphsWindow : public QWidget {
   GraphCanvas* m_canvas = nullptr;
   QScrollBar* m_scroll = nullptr;
   QLabel* m_label = nullptr;
+  QScrollBar* m_factorBar = nullptr;
+  QLabel* m_factorLabel = nullptr;
   QGroupBox* m_stretchBox = nullptr;
   QLineEdit* m_stretchWidth = nullptr;
   QLineEdit* m_stretchHeight = nullptr;

@@ -4,6 +4,8 @@
 
 #include "core/graphs/month_series.h"
 #include "core/graphs/record_asymmetry.h"
+#include "core/graphs/asymmetry_bars.h"
+#include "core/graphs/reference_months.h"
 #include "core/graphs/smoothed_graph_layout.h"
 #include "graph_records.h"
 
@@ -221,6 +223,73 @@ TEST(AsymmetryAxisTest, MonthStartsWithTheLeapDay) {
   EXPECT_EQ(common[1].Year, 2004);
   EXPECT_EQ(common[1].Month, 1);
   EXPECT_EQ(common[2].Day, 1 + 31 + 31);
+}
+
+}  // namespace
+}  // namespace ardeno
+
+namespace ardeno {
+namespace {
+
+// Two months of official numbers from 1.12.2003 (table day 0 = 1.1.2003): December's mean 10,
+// January 2004's 31 days of 20 and 40 alternating.
+TEST(SidcMonthMeansTest, MeansTimesEightOnTheSeriesMonths) {
+  SidcDailyTable table;
+  const int december = static_cast<int>(DaysBetween({2003, 1, 1}, {2003, 12, 1}));
+  table.DaysFilled = december + 31 + 31;
+  for (int d = december; d < december + 31; ++d) table.Cells[static_cast<std::size_t>(3 * d)] = 10;
+  for (int d = 0; d < 31; ++d)
+    table.Cells[static_cast<std::size_t>(3 * (december + 31 + d))] = d % 2 == 0 ? 20 : 40;
+  const ReferenceMonths months = SidcMonthMeans(table, 2003, 2004);
+  // Months before the series' first year are not on its axis.
+  EXPECT_EQ(months.FirstMonth, 1);
+  EXPECT_EQ(months.Values, (std::vector<int>{(16 * 20 + 15 * 40) * 8 / 31}));
+  const ReferenceMonths earlier = SidcMonthMeans(table, 2003, 2003);
+  EXPECT_EQ(earlier.FirstMonth, 1);
+  EXPECT_EQ(earlier.Values.size(), 13u);
+  EXPECT_EQ(earlier.Values[11], 80);
+}
+
+TEST(SidcMonthMeansTest, BrusselsFactorOfTheScrollBar) {
+  EXPECT_FLOAT_EQ(BrusselsFactorFor(0), 1.0f);
+  EXPECT_FLOAT_EQ(BrusselsFactorFor(25), 1.25f);
+  EXPECT_FLOAT_EQ(BrusselsFactorFor(-40), 0.6f);
+}
+
+}  // namespace
+}  // namespace ardeno
+
+namespace ardeno {
+namespace {
+
+// Bars from the asymmetry tables: January and February 2004 finished (north 30, south 10:
+// 50 % and 20 per record), March (the last record's month) only counted; the year 2004 finished
+// at its last record. Ends counted from 15.01.2004 as day 15.
+TEST(AsymmetryBarsTest, FinishedPeriodsOnTheTimeAxis) {
+  const Database db = test::GraphDatabase({{"15.01.2004", 30, 10},
+                                           {"20.01.2004", 30, 10},
+                                           {"10.02.2004", 30, 10},
+                                           {"05.03.2004", 30, 10}},
+                                          kRelativeN, kRelativeS);
+  const AsymmetryTables tables = ComputeAsymmetry(db);
+  const CalendarDate first{2004, 1, 15};
+  const std::vector<AsymmetryBar> months =
+      AsymmetryBars(tables, SmoothedIndex::R, AsymmetryKind::Ratio, AsymmetryDiagram::Monthly,
+                    first);
+  ASSERT_EQ(months.size(), 2u);
+  EXPECT_EQ(months[0].EndDay, 31);
+  EXPECT_EQ(months[1].EndDay, 31 + 29);
+  EXPECT_NEAR(months[0].Value, 50.0, 0.01);
+  const std::vector<AsymmetryBar> difference =
+      AsymmetryBars(tables, SmoothedIndex::R, AsymmetryKind::Difference,
+                    AsymmetryDiagram::Monthly, first);
+  EXPECT_NEAR(difference[1].Value, 20.0, 0.01);
+  const std::vector<AsymmetryBar> years =
+      AsymmetryBars(tables, SmoothedIndex::R, AsymmetryKind::Ratio, AsymmetryDiagram::Yearly,
+                    first);
+  ASSERT_EQ(years.size(), 1u);
+  EXPECT_EQ(years[0].EndDay, 366);
+  EXPECT_NEAR(years[0].Value, 50.0, 0.01);
 }
 
 }  // namespace

@@ -128,6 +128,36 @@ class SmoothedGraphsWindowTest : public QObject {
     QCOMPARE(window.Picture().Records.Value[10], 20);
   }
 
+  // Official numbers of 40 a day times the factor 2.0 (scroll bar at 100) lie two rows up.
+  void brusselsCurveFollowsItsFactor() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("SIDC");
+    QFile year(dir.filePath("SIDC/dssn2000.dat"));
+    QVERIFY(year.open(QIODevice::WriteOnly));
+    year.close();
+    AppRun app(dir.path().toStdString());
+    StartupInputs inputs;
+    inputs.SidcDaily.DaysFilled = 3 * 365;
+    for (int d = 0; d < inputs.SidcDaily.DaysFilled; ++d)
+      inputs.SidcDaily.Cells[static_cast<std::size_t>(3 * d)] = 40;
+    app.Ctx.Inputs = &inputs;
+    app.Db = RDatabase(3 * 365, 5, 5);
+    app.View.SmoothCompression = 4;
+    SmoothedGraphsWindow window(app.Ctx);
+    QVERIFY(!window.Action("BruselR")->isEnabled());
+    window.SelectIndex(SmoothedIndex::R);
+    QVERIFY(window.Action("BruselR")->isEnabled());
+    window.ShowBrussels(true);
+    window.SetBrusselsPosition(100);
+    const QImage image = Paint(window, QSize(900, 440));
+    const int row = SmoothedLayoutFor(440, 4).GridY(2);
+    const QRgb green = qRgb(0, 150, 0);
+    QVERIFY(CountInRow(image, row, green) + CountInRow(image, row - 1, green) > 100);
+    window.SelectIndex(SmoothedIndex::G);
+    QVERIFY(!window.Action("BruselR")->isChecked());
+    QVERIFY(app.Msg.ShownMessages.isEmpty());
+  }
+
   void stretchBoxRefusesBadSizes() {
     AppRun app;
     app.Db = RDatabase(100, 1, 1);

@@ -1,0 +1,39 @@
+#include "core/graphs/reference_months.h"
+
+#include "core/graphs/month_series.h"
+#include "core/text/dates.h"
+
+namespace ardeno {
+
+ReferenceMonths SidcMonthMeans(const SidcDailyTable& table, int tableFirstYear,
+                               int seriesFirstYear) {
+  ReferenceMonths months;
+  const std::int64_t firstSerial = DaySerial({tableFirstYear, 1, 1});
+  int currentMonth = 0;
+  std::int64_t sum = 0;
+  int days = 0;
+  const auto finish = [&] {
+    if (days == 0 || currentMonth < 1) return;
+    if (months.Values.empty()) months.FirstMonth = currentMonth;
+    months.Values.resize(static_cast<std::size_t>(currentMonth - months.FirstMonth + 1), 0);
+    months.Values.back() = static_cast<int>(sum * kMonthMeanScale / days);
+  };
+  for (int d = 0; d < table.DaysFilled && 3 * d < static_cast<int>(table.Cells.size()); ++d) {
+    const CalendarDate date = DateFromSerial(firstSerial + d);
+    const int month = (date.Year - seriesFirstYear) * 12 + date.Month;
+    if (month != currentMonth) {
+      finish();
+      currentMonth = month;
+      sum = 0;
+      days = 0;
+    }
+    sum += table.Cells[static_cast<std::size_t>(3 * d)];
+    ++days;
+  }
+  finish();
+  return months;
+}
+
+float BrusselsFactorFor(int position) { return static_cast<float>(position) * 0.01f + 1.0f; }
+
+}  // namespace ardeno
