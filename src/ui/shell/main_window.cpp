@@ -141,8 +141,7 @@ void MainWindow::CreateToolbar() {
     sync();
     connect(action, &QAction::changed, target, sync);
   }
-  MarkComingSoon({"menvet", "pomocnaskvrna", "SpeedButton14", "zfota",
-                  "SpeedButton4"});
+  MarkComingSoon({"menvet", "pomocnaskvrna", "SpeedButton14", "zfota"});
 }
 
 void MainWindow::CreateStatusBar() {
@@ -177,6 +176,7 @@ void MainWindow::OnToolbarButton(const QString& name) {
     return;
   }
   if (name == "SpeedButton2" && m_drawing != nullptr) m_drawing->ShowOrientation();
+  if (name == "SpeedButton4") OpenCoordinateTables();
   if (name == "vlevo" || name == "vpravo") ChangeTimeFactor(name == "vpravo");
   if (name == "vetsi" || name == "mensi") ChangeHeightScale(name == "vetsi");
   if (name == "sirfakule") ToggleFaculaeWidth();

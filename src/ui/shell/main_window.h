@@ -63,6 +63,7 @@ class MainWindow : public QMainWindow {
   void ShowHelp();
   void ShowAbout();
   void OpenResults();
+  void OpenCoordinateTables();
 
   // Buttons whose settings the main window keeps.
   void ChangeTimeFactor(bool wider);

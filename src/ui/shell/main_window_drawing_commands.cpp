@@ -1,0 +1,17 @@
+// The commands of the main window that open the drawing window's boxes and the windows of the
+// drawing subsystem: coordinate tables.
+#include <QMdiArea>
+
+#include "core/text/dates.h"
+#include "ui/coordinates/coordinate_tables_window.h"
+#include "ui/shell/main_window.h"
+
+namespace ardeno {
+
+void MainWindow::OpenCoordinateTables() {
+  // The year of the drawing shown, as the table is wanted for the drawings at hand.
+  const std::optional<CalendarDate> date = ParseDate(m_ctx.Db.WorkRecord.Date());
+  CoordinateTablesWindow::Open(m_ctx, m_mdi, date ? date->Year : Today().Year);
+}
+
+}  // namespace ardeno

@@ -1,0 +1,42 @@
+#include "ui/shell/picture_files.h"
+
+#include <QBuffer>
+#include <QByteArray>
+
+#include "core/data/file_replace.h"
+#include "core/drawing/drawing_image_names.h"
+
+namespace ardeno {
+
+std::optional<std::filesystem::path> PictureFolder(const std::filesystem::path& progDir) {
+  const std::filesystem::path folder = progDir / std::filesystem::u8path(kPictureFolder);
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error || !std::filesystem::is_directory(folder)) return std::nullopt;
+  return folder;
+}
+
+std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::path& path) {
+  const QString shownName = PathText(path.filename());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (image.isNull() || !image.save(&buffer, "BMP"))
+    return QStringLiteral("Obrázek se nepodařilo převést do BMP: ") + shownName;
+  if (ReplaceFileBytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+    return QStringLiteral("Soubor nelze zapsat: ") + shownName;
+  return std::nullopt;
+}
+
+QString PathText(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return QString::fromUtf8(reinterpret_cast<const char*>(text.c_str()));
+}
+
+std::filesystem::path PathFromText(const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()),
+                                             static_cast<std::size_t>(utf8.size())));
+}
+
+}  // namespace ardeno

@@ -1,0 +1,22 @@
+#pragma once
+// Pictures saved into the folder "Obrázek" of the program: the folder is created when missing,
+// and a BMP is written whole through a temporary file like every other file of the program.
+#include <QImage>
+#include <QString>
+#include <filesystem>
+#include <optional>
+
+namespace ardeno {
+
+// The folder progDir/"Obrázek", created when missing; nothing when it cannot be made.
+std::optional<std::filesystem::path> PictureFolder(const std::filesystem::path& progDir);
+inline const QString kPictureFolderMessage = QStringLiteral("Nelze vytvořit složku Obrázek");
+
+// Writes `image` as a BMP; the Czech error text when the file cannot be written.
+std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::path& path);
+
+// A path for Qt and for messages.
+QString PathText(const std::filesystem::path& path);
+std::filesystem::path PathFromText(const QString& text);
+
+}  // namespace ardeno
