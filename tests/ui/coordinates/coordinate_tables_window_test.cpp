@@ -8,11 +8,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app_run.h"
+#include "support/app_run.h"
 #include "ui/coordinates/coordinate_tables_window.h"
 #include "ui/shell/picture_files.h"
 
 using namespace ardeno;
+using ardeno::test::AppRun;
 
 namespace {
 
@@ -42,7 +43,7 @@ class CoordinateTablesWindowTest : public QObject {
     QFETCH(QString, button);
     QFETCH(int, firstMonth);
     QFETCH(int, februaryDays);
-    AppRun run({});
+    AppRun run;
     CoordinateTablesWindow window(run.Ctx, 2023);
     window.findChild<QLineEdit*>("Edit1")->setText("2024");
     window.findChild<QPushButton*>(button)->click();
@@ -54,7 +55,7 @@ class CoordinateTablesWindowTest : public QObject {
   }
 
   void yearFieldTakesDigitsOnly() {
-    AppRun run({});
+    AppRun run;
     CoordinateTablesWindow window(run.Ctx, 2024);
     auto* year = window.findChild<QLineEdit*>("Edit1");
     year->clear();
@@ -63,7 +64,7 @@ class CoordinateTablesWindowTest : public QObject {
   }
 
   void scaleAcceptsNumbersOnly() {
-    AppRun run({});
+    AppRun run;
     CoordinateTablesWindow window(run.Ctx, 2024);
     run.Dialogs.Inputs = {QString("abc"), QString("24"), std::nullopt};
     window.AskScale();
@@ -106,7 +107,7 @@ class CoordinateTablesWindowTest : public QObject {
   }
 
   void scrollingMovesTheTableUp() {
-    AppRun run({});
+    AppRun run;
     CoordinateTablesWindow window(run.Ctx, 2024);
     window.resize(900, 700);
     auto render = [&] {
