@@ -25,6 +25,11 @@ int ClampEvolutionRotation(const Database& db, int rotation) {
   return std::max(first, std::min(rotation, std::max(first, last)));
 }
 
+std::string EvolutionNotShownMessage(int rotation) {
+  return "Vývoj skupin otočky " + std::to_string(rotation) +
+         " nelze ukázat: otočka nemá žádný zákres nebo začíná zvlášťním zákresem.";
+}
+
 int EvolutionCorrectedArea(const ObservationRecord& record, int k) {
   const double area = static_cast<double>(Round(record.Area(k) + kSmallSpotArea * record.SmallSpots(k)));
   // A damaged distance past the limb is taken on the limb.

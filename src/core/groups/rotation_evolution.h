@@ -28,6 +28,9 @@ struct RotationEvolution {
 RotationEvolution ComputeRotationEvolution(const Database& db, const RecordPositions& positions,
                                            int rotation);
 
+// Why a rotation's evolution is not shown (no record of it, or its first record is special).
+std::string EvolutionNotShownMessage(int rotation);
+
 // Area of group k with its small spots, in millionths of the hemisphere corrected for
 // foreshortening, as the evolution grid shows it (the distance reduced by 0.001 of the radius).
 int EvolutionCorrectedArea(const ObservationRecord& record, int k);
