@@ -1,7 +1,7 @@
 #pragma once
 // Drawings for the group statistics tests: a record stamped with the rotation and central
 // longitude of its moment (as the editor stores them), groups placed by central-meridian distance
-// and latitude, and a database of such records.
+// and latitude (databases of them come from support/database_builders.h).
 #include <cmath>
 #include <string>
 #include <vector>
@@ -10,6 +10,7 @@
 #include "core/solar/heliographic.h"
 #include "core/solar/record_positions.h"
 #include "core/text/dates.h"
+#include "support/database_builders.h"
 
 namespace ardeno::test {
 
@@ -63,24 +64,6 @@ inline ObservationRecord Drawing(const std::string& date, std::initializer_list<
 inline ObservationRecord Special(ObservationRecord record) {
   record.SetKind("zvlášťní");
   return record;
-}
-
-inline Database DatabaseOf(std::vector<ObservationRecord> records) {
-  Database db;
-  db.RecordCount = db.RecordCountAtLoad = static_cast<int>(records.size());
-  db.CurrentIndex = db.RecordCount;
-  records.resize(records.size() + 20);
-  db.Records = std::move(records);
-  return db;
-}
-
-// Daily drawings from `first` for `days` days, each made by `make(date text, day index)`.
-template <typename Make>
-std::vector<ObservationRecord> Daily(CalendarDate first, int days, Make make) {
-  std::vector<ObservationRecord> records;
-  const std::int64_t start = DaySerial(first);
-  for (int d = 0; d < days; ++d) records.push_back(make(FormatDate(DateFromSerial(start + d)), d));
-  return records;
 }
 
 }  // namespace ardeno::test
