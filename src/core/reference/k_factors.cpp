@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <set>
 
 #include "core/data/aux_file_io.h"
@@ -102,11 +101,15 @@ std::string PadRight(const std::string& text, std::size_t width) {
   return out + std::string(width - characters, ' ');
 }
 
-std::string Optional(const std::optional<double>& value, const char* format) {
-  if (!value) return "      -";
-  char text[32];
-  std::snprintf(text, sizeof text, format, *value);
-  return text;
+std::size_t CharacterCount(const std::string& text) {
+  std::size_t characters = 0;
+  for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return characters;
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+  const std::size_t characters = CharacterCount(text);
+  return std::string(characters < width ? width - characters : 1, ' ') + text;
 }
 
 }  // namespace
@@ -185,17 +188,35 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
   return table;
 }
 
+std::array<std::string, 8> KFactorCells(const KFactorRow& row) {
+  const auto decimals = [](const std::optional<double>& value) {
+    return value ? FormatFixed(*value, 0, 3) : std::string("-");
+  };
+  return {row.Observer,
+          row.Year == kAllYears ? "vše" : std::to_string(row.Year),
+          std::to_string(row.SharedDays),
+          std::to_string(row.UsedDays),
+          decimals(row.K),
+          decimals(row.Spread),
+          decimals(row.Correlation),
+          row.Drift ? "posun" : ""};
+}
+
 std::vector<std::string> KFactorLines(const std::vector<KFactorRow>& rows) {
-  std::vector<std::string> lines;
-  lines.emplace_back("Pozorovatel                     Rok   Dny  R>0        k   rozptyl  korelace  posun");
-  for (const KFactorRow& row : rows) {
-    char counts[16];
-    std::snprintf(counts, sizeof counts, "%4d %4d", row.SharedDays, row.UsedDays);
-    const std::string year = row.Year == kAllYears ? "vše" : std::to_string(row.Year);
-    lines.push_back(PadRight(row.Observer, 30) + "  " + PadRight(year, 5) + " " + counts + "  " + Optional(row.K, "%7.3f") + "   " +
-                    Optional(row.Spread, "%7.3f") + "   " + Optional(row.Correlation, "%7.3f") +
-                    (row.Drift ? "  posun" : ""));
-  }
+  // Widths in characters; the observer and year columns are left-aligned, the numbers right.
+  constexpr std::array<std::size_t, 8> kWidths = {30, 5, 5, 5, 9, 9, 9, 7};
+  const auto line = [&](const std::array<std::string, 8>& cells) {
+    std::string text = PadRight(cells[0], kWidths[0]) + "  " + PadRight(cells[1], kWidths[1]);
+    for (std::size_t c = 2; c < cells.size(); ++c)
+      text += PadLeft(cells[c], kWidths[c]);
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+  };
+  std::array<std::string, 8> headings;
+  for (std::size_t c = 0; c < headings.size(); ++c) headings[c] = kKFactorHeadings[c];
+  headings[7] = "";
+  std::vector<std::string> lines{line(headings)};
+  for (const KFactorRow& row : rows) lines.push_back(line(KFactorCells(row)));
   return lines;
 }
 

@@ -57,6 +57,12 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
 // Median and quartiles with linear interpolation between the ordered values.
 double Quantile(std::vector<double> values, double q);
 
+// The columns of a row as shown: observer, year ("vše" for all years), shared days, days above 0,
+// k, spread, correlation (three decimals, "-" when there is none) and "posun" for a drift.
+inline constexpr std::array<const char*, 8> kKFactorHeadings = {
+    "Pozorovatel", "Rok", "Dny", "R>0", "k", "rozptyl", "korelace", "posun"};
+std::array<std::string, 8> KFactorCells(const KFactorRow& row);
+
 // The table as text lines (the CLI and the printed view): a header and one line per row.
 std::vector<std::string> KFactorLines(const std::vector<KFactorRow>& rows);
 

@@ -1,5 +1,6 @@
 #include "ui/results/results_view_table.h"
 
+#include "ui/results/k_factors_view.h"
 #include "ui/results/monthly_table_view.h"
 #include "ui/results/quiet_days_view.h"
 
@@ -27,6 +28,9 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
       {13, "polohy1", "Polohy východ - západ", "polohy", 0, nullptr},
       {13, "", "", "polohym", 1, nullptr},
       {13, "", "", "polohyr", 2, nullptr},
+      {14, "kfaktory", "Koeficienty k - celková", "kfaktorc", 0, MakeKFactorsView},
+      {14, "kfaktorysever", "Koeficienty k - sever", "kfaktors", 1, MakeKFactorsView},
+      {14, "kfaktoryjih", "Koeficienty k - jih", "kfaktorj", 2, MakeKFactorsView},
   };
   return table;
 }

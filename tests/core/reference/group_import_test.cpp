@@ -16,6 +16,7 @@
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
 #include "core/reference/reference_test_files.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -132,22 +133,6 @@ TEST(RotationGroupNumbersTest, ARegionKeepsItsNumberAcrossTheDiskAndNumbersCount
   EXPECT_EQ(BuildSourceRecord(day, numbers, 125).Record.RotationGroupNumber(1), 1);
 }
 
-class TempFolder {
- public:
-  TempFolder() {
-    m_path = fs::temp_directory_path() /
-             ("ardeno-import-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_path);
-    fs::create_directories(m_path);
-  }
-  ~TempFolder() { fs::remove_all(m_path); }
-  const fs::path& Path() const { return m_path; }
-
- private:
-  fs::path m_path;
-};
-
 std::vector<ObservationRecord> FileRecords(const fs::path& folder) {
   std::vector<ObservationRecord> records;
   EXPECT_FALSE(ReadRecordFile(folder / kDataFileName, 0, records).Error);
@@ -155,7 +140,7 @@ std::vector<ObservationRecord> FileRecords(const fs::path& folder) {
 }
 
 TEST(ImportGroupFiles, ANewFolderGetsAPolarDatabaseOfRadius125AndASecondImportAddsNothing) {
-  TempFolder folder;
+  test::TempFolder folder;
   const fs::path data = folder.Path() / "db";
   const std::vector<fs::path> inputs{ReferenceTestPath("20140101SRS.txt"),
                                      ReferenceTestPath("20140718SRS.txt"),
@@ -180,7 +165,7 @@ TEST(ImportGroupFiles, ANewFolderGetsAPolarDatabaseOfRadius125AndASecondImportAd
 }
 
 TEST(ImportGroupFiles, ExistingRecordsStayByteForByteAndTheirSettingsAreKept) {
-  TempFolder folder;
+  test::TempFolder folder;
   // A heliographic database of radius 100 with a drawing of 1 January 2014 (also in g2014).
   ObservationRecord own;
   own.SetDate("01.01.2014");
@@ -209,7 +194,7 @@ TEST(ImportGroupFiles, ExistingRecordsStayByteForByteAndTheirSettingsAreKept) {
 }
 
 TEST(ImportGroupFiles, AnUnreadableDatabaseIsNeitherChangedNorReplaced) {
-  TempFolder folder;
+  test::TempFolder folder;
   fs::create_directories(folder.Path() / kDataFileName);  // a folder where the file should be
   const FolderImportResult result =
       ImportGroupFiles(folder.Path(), {ReferenceTestPath("20140101SRS.txt")}, {2026, 1, 1});
@@ -219,9 +204,9 @@ TEST(ImportGroupFiles, AnUnreadableDatabaseIsNeitherChangedNorReplaced) {
 }
 
 TEST(ImportGroupFiles, UnknownAndMissingFilesAreNamedAndTheOthersImported) {
-  TempFolder folder;
+  test::TempFolder folder;
   const fs::path stray = folder.Path() / "notes.txt";
-  { std::ofstream(stray) << "nothing to see\n"; }
+  folder.Write("notes.txt", "nothing to see\n");
   const FolderImportResult result = ImportGroupFiles(
       folder.Path() / "db", {stray, folder.Path() / "missing.txt", ReferenceTestPath("20140101SRS.txt")},
       {2026, 1, 1});

@@ -9,6 +9,7 @@
 
 #include "core/data/sidc_files.h"
 #include "core/reference/reference_series.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -112,14 +113,11 @@ TEST(ReferenceSeries, FluxDaysTakeThe20UtMeasurementAndReadBackInTenths) {
 }
 
 TEST(ReferenceSeries, ImportWritesEveryFileAndNamesTheSourcesItLacks) {
-  const fs::path folder = fs::temp_directory_path() / "ardeno-reference-import-test";
-  fs::remove_all(folder);
+  const test::TempFolder temp;
+  const fs::path folder = temp.Path();
   const fs::path sources = folder / "sources";
-  fs::create_directories(sources / "silso");
-  {
-    std::ofstream(sources / "silso" / "SN_d_hem_V2.0.csv") << AuxFile("silso_hem_2000_2001.csv");
-    std::ofstream(sources / "daily_area.txt") << AuxFile("daily_area_2000.txt");
-  }
+  temp.Write("sources/silso/SN_d_hem_V2.0.csv", AuxFile("silso_hem_2000_2001.csv"));
+  temp.Write("sources/daily_area.txt", AuxFile("daily_area_2000.txt"));
   const ReferenceImport result = ImportReferenceSeries(folder / "data", sources);
   EXPECT_FALSE(result.Error);
   // SN_d_tot and the flux table are missing: named, the rest written.
@@ -131,7 +129,6 @@ TEST(ReferenceSeries, ImportWritesEveryFileAndNamesTheSourcesItLacks) {
   EXPECT_EQ(table.Cells[cell], 71);  // "2000;01;01;2000.001;  71; 55; 16;..."
   EXPECT_EQ(table.Cells[cell + 1], 55);
   EXPECT_EQ(ReadSidcAreas(folder / "data").LineCount, (2000 - 1982) * 12 + 12);
-  fs::remove_all(folder);
 }
 
 }  // namespace
