@@ -37,6 +37,7 @@ KFactorsView::KFactorsView(ResultsContext& ctx, QWidget* parent) : ResultsView(c
   for (const char* heading : kKFactorHeadings) headings << QString::fromUtf8(heading);
   m_grid->setHorizontalHeaderLabels(headings);
   m_grid->verticalHeader()->hide();
+  m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   m_grid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   column->addWidget(m_grid);
 }
