@@ -1,11 +1,18 @@
 #include "core/results/month_walk.h"
 
-#include <optional>
+#include <algorithm>
 
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
+
+std::optional<CalendarDate> RecordDate(const ObservationRecord& record) {
+  // A date is plain ASCII: parse the stored characters without decoding the text.
+  const std::size_t length = std::min<std::size_t>(record.Bytes[0], 10);
+  return ParseDate(
+      std::string_view(reinterpret_cast<const char*>(record.Bytes.data()) + 1, length));
+}
 
 int MonthRow(int firstYear, int firstMonth, int year, int month) {
   return 12 * (year - firstYear) + month - firstMonth + 1;
@@ -22,7 +29,7 @@ MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMo
   bool open = false;
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
-    const auto date = ParseDate(record.Date());
+    const auto date = RecordDate(record);
     if (!date) continue;
     if (!first) {
       first = date;

@@ -3,18 +3,23 @@
 // numbering of month rows (row 1 = the month of the first record).
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/data/database.h"
 #include "core/results/month_totals.h"
+#include "core/text/dates.h"
 
 namespace ardeno {
 
 inline constexpr std::array<std::string_view, 12> kCzechMonthNames = {
     "Leden",    "Únor",  "Březen", "Duben", "Květen",   "Červen",
     "Červenec", "Srpen", "Září",   "Říjen", "Listopad", "Prosinec"};
+
+// The record's date; nothing when its Date text does not parse.
+std::optional<CalendarDate> RecordDate(const ObservationRecord& record);
 
 // One finished calendar month of records.
 struct RecordMonth {

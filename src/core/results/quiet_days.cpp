@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/results/month_walk.h"
+
 namespace ardeno {
 
 namespace {
@@ -16,7 +18,7 @@ std::vector<CalendarDate> QuietDays(const Database& db) {
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
     if (record.ResultWord(kRelativeN) != 0 || record.ResultWord(kRelativeS) != 0) continue;
-    if (const auto date = ParseDate(record.Date())) days.push_back(*date);
+    if (const auto date = RecordDate(record)) days.push_back(*date);
   }
   return days;
 }
@@ -32,7 +34,7 @@ QuietDayMarks MarkQuietDays(const std::vector<CalendarDate>& days, int year) {
 
 int LastRecordYear(const Database& db) {
   for (int i = db.RecordCount; i >= 1; --i) {
-    if (const auto date = ParseDate(db.Record(i).Date())) return date->Year;
+    if (const auto date = RecordDate(db.Record(i))) return date->Year;
   }
   return 0;
 }

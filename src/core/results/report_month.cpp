@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "core/text/dates.h"
+#include "core/results/month_walk.h"
 
 namespace ardeno {
 
@@ -35,7 +35,7 @@ ReportMonth ParseReportMonth(std::string_view answer) {
 std::optional<MonthRecords> FindMonthRecords(const Database& db, const ReportMonth& month) {
   MonthRecords found;
   for (int i = 1; i <= db.RecordCount; ++i) {
-    const auto date = ParseDate(db.Record(i).Date());
+    const auto date = RecordDate(db.Record(i));
     if (!date || date->Year != month.Year || date->Month != month.Month) continue;
     if (found.First == 0) found.First = i;
     found.Last = i;

@@ -39,8 +39,8 @@ std::optional<float> SmoothedValue(const SmoothBuffer& buffer, int row, Quantity
 
 std::optional<std::string_view> CheckSmoothedSpan(const Database& db) {
   if (db.RecordCount < 1) return kNotEnoughDataMessage;
-  const auto first = ParseDate(db.Record(1).Date());
-  const auto last = ParseDate(db.Record(db.RecordCount).Date());
+  const auto first = RecordDate(db.Record(1));
+  const auto last = RecordDate(db.Record(db.RecordCount));
   if (!first || !last || DaysBetween(*first, *last) < kSmoothedMinimumDays) {
     return kNotEnoughDataMessage;
   }

@@ -41,7 +41,7 @@ MonthlyTableView::MonthlyTableView(ResultsContext& ctx, MonthlyTableKind kind, Q
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_grid->verticalHeader()->hide();
   m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
-  m_grid->horizontalHeader()->setDefaultSectionSize(m_grid->fontMetrics().horizontalAdvance("000000.00"));
+  m_grid->horizontalHeader()->setDefaultSectionSize(m_grid->fontMetrics().horizontalAdvance("00000.00"));
   m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   column->addWidget(m_grid);
 }
@@ -69,6 +69,7 @@ void MonthlyTableView::Rebuild() {
   m_table = m_kind == MonthlyTableKind::Measured ? BuildMeasuredTable(months, m_hemisphere)
                                                  : BuildSmoothedTable(months, m_hemisphere);
   m_model->SetTable(m_table);
+  m_grid->setColumnWidth(0, m_grid->fontMetrics().horizontalAdvance(" 00.00000"));
 }
 
 QString MonthlyTableView::PrintPanelText(const QPrinter& printer) const {
