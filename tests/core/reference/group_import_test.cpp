@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <set>
+#include <sstream>
 
 #include "core/data/data_file.h"
 #include "core/data/record_file.h"
@@ -84,6 +86,31 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacedDay{"RgoPlate", "g1955_january.txt", 0.3, "RGO"},
                       PlacedDay{"UsafNoaaInTheGroupFile", "g2014_january.txt", 0.3 + 1.0 + 0.3, "RGO"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ImportedDay, DailyCorrectedAreasOfRgoDaysAreThePublishedDailyAreas) {
+  // Source: Hathaway & Upton daily areas of January 1955, the daily sums of the RGO groups'
+  // corrected areas (north: latitude >= 0). The program's corrected area of each imported day
+  // must give them, hemisphere by hemisphere, except on days with a group on the limb.
+  std::map<CalendarDate, std::array<int, 3>> published;
+  std::istringstream areas(ReadReferenceTestFile("daily_area_1955_january.txt"));
+  int year = 0, month = 0, day = 0;
+  double total = 0, north = 0, south = 0;
+  while (areas >> year >> month >> day >> total >> north >> south)
+    published[{year, month, day}] = {int(total), int(north), int(south)};
+  const SourceReading reading =
+      ReadGreenwichGroups(ReadReferenceTestFile("g1955_january.txt"), "g1955.txt");
+  RotationGroupNumbers numbers;
+  int exactDays = 0;
+  for (const SourceDay& sourceDay : reading.Days) {
+    const BuiltRecord built = BuildSourceRecord(sourceDay, numbers, 125);
+    if (built.AreasNotExact > 0 || !published.count(sourceDay.Date)) continue;
+    const auto& expected = published.at(sourceDay.Date);
+    EXPECT_EQ(built.Record.ResultWord(kHemisphereAreaN), expected[1]) << FormatDate(sourceDay.Date);
+    EXPECT_EQ(built.Record.ResultWord(kHemisphereAreaS), expected[2]) << FormatDate(sourceDay.Date);
+    ++exactDays;
+  }
+  EXPECT_GE(exactDays, static_cast<int>(reading.Days.size()) * 2 / 3);
+}
 
 TEST(ImportedDay, RelativeNumberOfANoaaDayCountsItsRegionsAndSpots) {
   const SourceReading reading =
