@@ -22,10 +22,11 @@ void Collect(std::vector<std::string>& messages, const std::vector<std::string>&
 
 }  // namespace
 
-StartupInputs ReadStartupInputs(const std::filesystem::path& progDir, const CalendarDate& today) {
+StartupInputs ReadStartupInputs(const std::filesystem::path& progDir, const CalendarDate& today,
+                                MissingZoomFile missingZoom) {
   StartupInputs inputs;
   auto& messages = inputs.Messages;
-  ReadInto(messages, [&] { inputs.Zoom = ReadZoom(progDir); });
+  ReadInto(messages, [&] { inputs.Zoom = ReadZoom(progDir, missingZoom); });
   ReadInto(messages, [&] { inputs.Supplementary = ReadSupplementaryData(progDir); });
   ReadInto(messages, [&] { inputs.InstrumentLines = ReadInstrument(progDir); });
   inputs.Corona = LoadCoronaData(progDir);

@@ -25,10 +25,11 @@ float ZoomFromText(std::string_view firstLine) {
   return kDefaultZoom;
 }
 
-float ReadZoom(const std::filesystem::path& progDir) {
+float ReadZoom(const std::filesystem::path& progDir, MissingZoomFile missing) {
   const auto file = progDir / kZoomFileName;
   const auto content = ReadAuxFile(file, kZoomFileName, kZoomFileReadBytes, false);
   if (content) return ZoomFromText(content->Bytes);
+  if (missing == MissingZoomFile::LeaveMissing) return kDefaultZoom;
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << Round(kDefaultZoom * 100.0) << "\r\n";
   out.close();

@@ -11,8 +11,13 @@ inline constexpr float kDefaultZoom = 1.2f;
 // The zoom a first line gives: value / 100 for 100 < value < 200, otherwise the default.
 float ZoomFromText(std::string_view firstLine);
 
+// The program creates a missing zoom file at start-up; tools that only look leave it missing.
+enum class MissingZoomFile { Create, LeaveMissing };
+
 // Reads the zoom file of `progDir`; when it is missing, creates it with the default percentage
-// (120) and returns the default. Throws AuxFileError when the file cannot be read or created.
-float ReadZoom(const std::filesystem::path& progDir);
+// (120) unless told to leave it, and returns the default. Throws AuxFileError when the file
+// cannot be read or created.
+float ReadZoom(const std::filesystem::path& progDir,
+               MissingZoomFile missing = MissingZoomFile::Create);
 
 }  // namespace ardeno
