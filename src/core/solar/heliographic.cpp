@@ -76,8 +76,9 @@ PolarPosition HeliographicToPolar(const SolarEphemeris& eph, float l, float b,
 
 bool IsOnVisibleHemisphere(const SolarEphemeris& eph, double l, double b) {
   constexpr double kDegToRad = kPi / 180;
-  // Rounding of a point typed exactly on the limb must not push it behind.
-  constexpr double kLimbTolerance = 1e-9;
+  // A limb point shown to 0.1 degree and typed back may lie that much behind the limb; it is
+  // still the point on the limb that was drawn. Sine of 0.1 degree.
+  constexpr double kLimbTolerance = 0.0017453;
   const double b0 = eph.EphB0 * kDegToRad;
   const double lat = b * kDegToRad;
   const double towardsEarth = std::cos(lat) * std::cos(b0) * std::cos((l - eph.EphL0) * kDegToRad) +
