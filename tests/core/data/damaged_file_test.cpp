@@ -12,13 +12,13 @@
 #include "core/data/data_file.h"
 #include "core/data/file_replace.h"
 #include "core/data/load_findings.h"
-#include "core/data_aux/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempFolder;
+using test::TempFolder;
 
 constexpr CalendarDate kToday{2024, 3, 15};
 
