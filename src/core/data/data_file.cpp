@@ -82,39 +82,28 @@ std::optional<std::string> WriteRecords(const fs::path& file, const char* fileNa
 
 }  // namespace
 
-LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDate& today) {
-  LoadReport report;
-  // A database loaded again keeps its arrays' memory; everything else starts afresh.
+namespace {
+
+// A database loaded again keeps its arrays' memory; everything else starts afresh.
+std::vector<ObservationRecord> StartAfresh(Database& db) {
   std::vector<ObservationRecord> records = std::move(db.Records);
   std::vector<ObservationRecord> copy = std::move(db.RecordsCopy);
   db = Database{};
   db.RecordsCopy = std::move(copy);
-  const fs::path file = progDir / kDataFileName;
-  std::error_code existsError;
-  const auto status = fs::symlink_status(file, existsError);
-  if (status.type() == fs::file_type::not_found) existsError.clear();
-  report.FileExisted = fs::exists(status) || fs::is_symlink(status);
-  if (report.FileExisted || existsError) {
-    const RecordFileRead read = ReadRecordFile(file, kExtraCapacity, records);
-    if (read.Error) {
-      report.Error = "Soubor datax.dat nelze přečíst: " + FileErrorText(read.Error) +
-                     ". Program začíná s prázdnou databází a data neukládá.";
-      db.LoadFailed = true;
-    } else {
-      report.FileExisted = true;
-      report.RecordsInFile = read.WholeRecords;
-      report.TrailingBytes = read.TrailingBytes;
-      db.Records = std::move(records);
-      db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = read.WholeRecords;
-    }
-  }
+  return records;
+}
+
+// What follows the reading of the records: trim, findings, repairs, observers, current record.
+void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
   if (report.RecordsInFile > 0) {
     TrimAtFirstEmpty(db);
     report.IgnoredRecords = CountIgnoredRecords(db, report.RecordsInFile);
     report.Findings = FindRecordProblems(db);
   }
   if (!db.LoadFailed && HoldsNoReadableRecord(db, report)) {
-    report.Error = "Soubor datax.dat (" + std::to_string(fs::file_size(file, existsError)) +
+    const std::uintmax_t size =
+        static_cast<std::uintmax_t>(report.RecordsInFile) * kRecordSize + report.TrailingBytes;
+    report.Error = "Soubor datax.dat (" + std::to_string(size) +
                    " bajtů) neobsahuje žádný čitelný zákres, je poškozen. Program ho nepřepíše: "
                    "začíná s prázdnou databází a data neukládá. Oprav nebo nahraď soubor a spusť "
                    "program znovu.";
@@ -134,6 +123,59 @@ LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDat
   CollectObservers(db);
   db.CurrentIndex = db.RecordCount;
   db.WorkRecord = db.Record(db.CurrentIndex);
+}
+
+}  // namespace
+
+LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDate& today) {
+  LoadReport report;
+  std::vector<ObservationRecord> records = StartAfresh(db);
+  const fs::path file = progDir / kDataFileName;
+  std::error_code existsError;
+  const auto status = fs::symlink_status(file, existsError);
+  if (status.type() == fs::file_type::not_found) existsError.clear();
+  report.FileExisted = fs::exists(status) || fs::is_symlink(status);
+  if (report.FileExisted || existsError) {
+    const RecordFileRead read = ReadRecordFile(file, kExtraCapacity, records);
+    if (read.Error) {
+      report.Error = "Soubor datax.dat nelze přečíst: " + FileErrorText(read.Error) +
+                     ". Program začíná s prázdnou databází a data neukládá.";
+      db.LoadFailed = true;
+    } else {
+      report.FileExisted = true;
+      report.RecordsInFile = read.WholeRecords;
+      report.TrailingBytes = read.TrailingBytes;
+      db.Records = std::move(records);
+      db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = read.WholeRecords;
+    }
+  }
+  FinishLoad(db, report, today);
+  return report;
+}
+
+LoadReport LoadDatabaseFromBytes(Database& db, std::string_view bytes, const CalendarDate& today,
+                                 int extraCapacity) {
+  LoadReport report;
+  std::vector<ObservationRecord> records = StartAfresh(db);
+  report.FileExisted = true;
+  const std::size_t whole = bytes.size() / kRecordSize;
+  if (whole > kMaxFileRecords) {
+    report.Error = "Soubor datax.dat nelze přečíst: " +
+                   FileErrorText(std::make_error_code(std::errc::file_too_large)) +
+                   ". Program začíná s prázdnou databází a data neukládá.";
+    db.LoadFailed = true;
+    FinishLoad(db, report, today);
+    return report;
+  }
+  records.clear();
+  records.resize(whole + static_cast<std::size_t>(std::max(extraCapacity, 1)));
+  for (std::size_t i = 0; i < whole; ++i)
+    std::copy_n(bytes.data() + i * kRecordSize, kRecordSize, records[i].Bytes.data());
+  report.RecordsInFile = static_cast<int>(whole);
+  report.TrailingBytes = bytes.size() - whole * kRecordSize;
+  db.Records = std::move(records);
+  db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = report.RecordsInFile;
+  FinishLoad(db, report, today);
   return report;
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/data/database.h"
 #include "core/data/load_findings.h"
@@ -52,6 +53,11 @@ struct LoadReport {
 // applied separately (ApplyRadiusWord), after the other start-up files.
 LoadReport LoadDatabase(Database& db, const std::filesystem::path& progDir,
                         const CalendarDate& today);
+
+// The same load from the bytes of a data file held in memory, with room for extraCapacity new
+// records (at least 1): what the loader makes of any content, without the disk.
+LoadReport LoadDatabaseFromBytes(Database& db, std::string_view bytes, const CalendarDate& today,
+                                 int extraCapacity = kExtraCapacity);
 
 // Copies the file as found beside it (datax-puvodni.dat, numbered for later incidents) when the
 // load left something out, and tells in the report's Warning where; when no copy can be made,

@@ -293,6 +293,29 @@ TEST(InterruptedSaveTest, LeftoverTemporaryIsRemovedAtStartAndNeverWrittenThroug
   EXPECT_FALSE(fs::exists(folder.Path() / "datax.dat.tmp"));
 }
 
+TEST(LoadFromBytesTest, GivesWhatTheFileLoadGives) {
+  for (const std::string& contents :
+       {Bytes({Dated("01.01.2020"), Dated("02.01.2020")}) + "tail",
+        Bytes({Dated("01.01.2020"), ObservationRecord{}, Dated("03.01.2020")}),
+        Bytes({Dated("01.01.2020"), Dated("bad"), Dated("5.3.24", 2500)}),
+        std::string(3 * kRecordSize, '\xFF'), std::string(1000, 'a'), std::string()}) {
+    TempFolder folder;
+    folder.Write(kDataFileName, contents);
+    Database fromFile;
+    const LoadReport fileReport = LoadDatabase(fromFile, folder.Path(), kToday);
+    Database fromBytes;
+    const LoadReport bytesReport = LoadDatabaseFromBytes(fromBytes, contents, kToday, 2);
+    EXPECT_EQ(bytesReport.Error, fileReport.Error);
+    EXPECT_EQ(bytesReport.Warning, fileReport.Warning);
+    EXPECT_EQ(bytesReport.Repairs, fileReport.Repairs);
+    ASSERT_EQ(fromBytes.RecordCount, fromFile.RecordCount);
+    EXPECT_EQ(fromBytes.LoadFailed, fromFile.LoadFailed);
+    EXPECT_EQ(fromBytes.OriginalNotKept, fromFile.OriginalNotKept);
+    for (int i = 1; i <= fromFile.RecordCount; ++i)
+      EXPECT_EQ(fromBytes.Record(i), fromFile.Record(i)) << i;
+  }
+}
+
 TEST(LoadOnlyReadsTest, LoadingAnyDamageWritesNothing) {
   for (const std::string& contents :
        {Bytes({Dated("01.01.2020")}) + "tail", Bytes({Dated("01.01.2020"), Dated("bad")}),

@@ -257,8 +257,8 @@ void DrawingWindowTest::captionFollowsTheRecord() {
 }
 
 void DrawingWindowTest::valueColumnIsRightAligned() {
-  TestApp app;
-  FillDatabase(app.Db, 1);
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
   ObservationRecord& r = app.Db.Record(1);
   r.SetConditions(1);
   r.SetImageQuality(22);

@@ -179,8 +179,8 @@ void RecordListWindowTest::highlightIsAlwaysTheCurrentRecord_data() {
 void RecordListWindowTest::highlightIsAlwaysTheCurrentRecord() {
   QFETCH(int, key);
   QFETCH(int, current);
-  TestApp app;
-  FillDatabase(app.Db, 600);
+  AppRun app;
+  app.Db = ConsecutiveDays(600);
   RecordListWindow list(app.Ctx, HeightForLines(app.Ctx, 25));
   list.ShowRecord(300);
   QTest::keyClick(list.List(), static_cast<Qt::Key>(key));
@@ -192,8 +192,8 @@ void RecordListWindowTest::highlightIsAlwaysTheCurrentRecord() {
 }
 
 void RecordListWindowTest::draggingChoosesTheRecordUnderTheMouse() {
-  TestApp app;
-  FillDatabase(app.Db, 10);
+  AppRun app;
+  app.Db = ConsecutiveDays(10);
   RecordListWindow list(app.Ctx, 600);
   list.show();
   QListWidget* box = list.List();
