@@ -9,9 +9,15 @@
 
 namespace ardeno::fuzz {
 
+// In memory (/dev/shm) where the system has it: a fuzzer writes files for every input.
 inline const std::filesystem::path& FuzzFolder() {
-  static const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("ardeno-fuzz-" + std::to_string(::getpid()));
+  static const std::filesystem::path folder = [] {
+    std::error_code noShm;
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", noShm)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    return base / ("ardeno-fuzz-" + std::to_string(::getpid()));
+  }();
   return folder;
 }
 
@@ -19,6 +25,12 @@ inline void ResetFuzzFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(FuzzFolder(), ignored);
   std::filesystem::create_directories(FuzzFolder());
+}
+
+// Removes one file of the folder, if it is there.
+inline void RemoveFuzzFile(const std::string& relative) {
+  std::error_code ignored;
+  std::filesystem::remove(FuzzFolder() / relative, ignored);
 }
 
 inline void WriteFuzzFile(const std::string& relative, std::string_view bytes) {

@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 2) return 0;
   const int year = 1900 + (data[0] | (data[1] << 8)) % 200;
   const std::string_view file(reinterpret_cast<const char*>(data + 2), size - 2);
-  SidcDailyTable table;
+  // One table for every input, as allocating its 100000 cells would cost more than the reading.
+  static SidcDailyTable table;
   // Start near the end of the table so that the bound is reached as well.
   table.DaysFilled = data[0] % 2 ? 0 : kSidcDailyCells / 3 - 100;
   const int before = table.DaysFilled;

@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
-# Builds Ardeno and starts it on the folder given, or on a generated sample folder.
+# Builds Ardeno and starts it on the folder given (relative to where the script is called from),
+# or on a generated sample folder.
 set -euo pipefail
+dir="${1:-}"
+if [ -n "$dir" ]; then
+  if [ ! -d "$dir" ]; then
+    echo "Složka s daty neexistuje: $dir" >&2
+    exit 1
+  fi
+  dir="$(cd "$dir" && pwd)"
+fi
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-dir="${1:-}"
 if [ -z "$dir" ]; then
   dir="$PWD/sample"
   if [ ! -f "$dir/datax.dat" ]; then

@@ -12,6 +12,7 @@ namespace ardeno::cli {
 
 namespace {
 
+// Reads only: the load never writes, and the file as found is not copied here.
 int Check(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
@@ -21,7 +22,8 @@ int Check(const std::vector<std::string>& args) {
             << "Poslední datum: " << db.Record(db.RecordCount).Date() << "\n"
             << "RadiusWord: " << db.Record(1).RadiusWord() << "\n"
             << "Opravy: " << report.Repairs << "\n";
-  return 0;
+  // Everything the load left out or found doubtful was named on stderr.
+  return report.Warning ? 1 : 0;
 }
 
 int Resave(const std::vector<std::string>& args) {

@@ -27,13 +27,21 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
     std::cerr << "Ve složce " << folder.string() << " není soubor datax.dat.\n";
     return false;
   }
+  // An empty file starts the program as a new database; a script gets no invented record.
+  if (report.RecordsInFile == 0) {
+    std::cerr << "Soubor datax.dat ve složce " << folder.string() << " neobsahuje žádný zákres.\n";
+    return false;
+  }
   if (report.Warning) std::cerr << *report.Warning << "\n";
   return true;
 }
 
 std::optional<std::string> SaveFolder(const std::string& folder, Database& db) {
-  // The file was not loaded whole: rewriting it would lose what was left out.
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
+  // The file was not loaded whole: rewriting it would lose what was left out.
+  if (db.OriginalNotKept)
+    return std::string("Soubor datax.dat se nenačetl celý, proto se nepřepisuje.");
+  if (const auto blocked = SaveBlockedMessage(folder)) return blocked;
   if (!NeedsCoordinateMode(db)) {
     ApplyRadiusWord(db);
     return SaveDatabase(db, folder);

@@ -9,8 +9,9 @@
 
 namespace ardeno::cli {
 
-// args must be exactly the folder. A missing or unreadable datax.dat is an error here, since a
-// script asks about an existing database; the message goes to stderr and false is returned.
+// args must be exactly the folder. A missing, unreadable, damaged or empty datax.dat is an error
+// here, since a script asks about an existing database; the message goes to stderr and false is
+// returned. What the load left out or found doubtful is written to stderr.
 bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage, Database& db,
                         LoadReport& report);
 

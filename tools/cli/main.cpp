@@ -23,14 +23,16 @@ const std::map<std::string, Command>& Commands() { return Registry(); }
 
 int main(int argc, char* argv[]) {
   using ardeno::cli::Commands;
-  const std::string name = argc > 1 ? argv[1] : "help";
+  const std::string name = argc > 1 ? argv[1] : "";
+  const bool helpAsked = name == "help" || name == "--help" || name == "-h";
   const auto found = Commands().find(name);
-  if (found == Commands().end()) {
-    std::ostream& out = name == "help" ? std::cout : std::cerr;
-    if (name != "help") out << "Neznámý příkaz: " << name << "\n";
+  if (helpAsked || found == Commands().end()) {
+    // Without a command a script has made a mistake: the usage goes to stderr with status 1.
+    std::ostream& out = helpAsked ? std::cout : std::cerr;
+    if (!helpAsked && !name.empty()) out << "Neznámý příkaz: " << name << "\n";
     out << "Použití: ardeno-cli PŘÍKAZ ...\n";
     for (const auto& [key, command] : Commands()) out << "  ardeno-cli " << command.Usage << "\n";
-    return name == "help" ? 0 : 1;
+    return helpAsked ? 0 : 1;
   }
   std::vector<std::string> args(argv + 2, argv + argc);
   try {

@@ -68,10 +68,13 @@ std::optional<MomentLine> ParseMomentLine(const std::string& line, std::size_t n
   return parsed;
 }
 
-// Reads standard input line by line; a line that does not parse is named on stderr and the run
-// goes on. The exit status tells whether every line was read.
+// An answer writes its line, or returns why the values cannot be answered.
+using Refusal = std::optional<std::string>;
+
+// Reads standard input line by line; a line that does not parse or whose values are refused is
+// named on stderr and the run goes on. The exit status tells whether every line was answered.
 int ForEachLine(std::size_t numberCount, const char* expected,
-                bool (*answer)(const MomentLine&, std::ostream&)) {
+                Refusal (*answer)(const MomentLine&, std::ostream&)) {
   std::cout << std::setprecision(kOutputDigits);
   bool allRead = true;
   std::string line;
@@ -79,38 +82,57 @@ int ForEachLine(std::size_t numberCount, const char* expected,
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     const auto parsed = ParseMomentLine(line, numberCount);
-    if (!parsed || !answer(*parsed, std::cout)) {
+    if (!parsed) {
       std::cerr << "Řádek " << lineNumber << " nelze přečíst (očekáváno \"" << expected
                 << "\"): " << line << "\n";
+      allRead = false;
+    } else if (const Refusal refusal = answer(*parsed, std::cout)) {
+      std::cerr << "Řádek " << lineNumber << ": " << *refusal << ": " << line << "\n";
       allRead = false;
     }
   }
   return allRead ? 0 : 1;
 }
 
-bool AnswerEphemeris(const MomentLine& in, std::ostream& out) {
+Refusal AnswerEphemeris(const MomentLine& in, std::ostream& out) {
   const auto eph = Ephemeris(in.Date, in.TimeUT);
   out << DayNumber(in.Date.Year, in.Date.Month, in.Date.Day) << ' ' << eph.EphP << ' '
       << eph.EphB0 << ' ' << eph.EphL0 << ' ' << eph.RotationNumber << '\n';
-  return true;
+  return std::nullopt;
 }
 
-bool AnswerConvert(const MomentLine& in, std::ostream& out) {
+// Positions a drawing can hold: an angle within two turns (heliographic mode stores angles above
+// 3600) and a distance up to the limb of the 125 mm drawing.
+constexpr double kMaxAngle10 = 7200;
+// Longitudes are taken within one turn either side; the drawing radius as record 1 can keep it.
+constexpr double kMaxLongitude = 720;
+constexpr double kMaxDrawingRadius = 1000;
+
+Refusal AnswerConvert(const MomentLine& in, std::ostream& out) {
+  const double angle10 = in.Numbers[0];
+  const double distance10 = in.Numbers[1];
+  if (angle10 < 0 || angle10 > kMaxAngle10) return "úhel10 musí být od 0 do 7200";
+  if (distance10 < 0 || distance10 > kStandardRadius10)
+    return "vzdálenost10 musí být od 0 do 1250 (bod mimo disk)";
   const auto eph = Ephemeris(in.Date, in.TimeUT);
-  const auto p = PolarToHeliographic(eph, in.Numbers[0], in.Numbers[1]);
+  const auto p = PolarToHeliographic(eph, angle10, distance10);
   out << p.CentralMeridianDistance << ' ' << p.HelioLatitude << ' ' << p.HelioLongitude << '\n';
-  return true;
+  return std::nullopt;
 }
 
-bool AnswerToPolar(const MomentLine& in, std::ostream& out) {
+Refusal AnswerToPolar(const MomentLine& in, std::ostream& out) {
+  const double l = in.Numbers[0];
+  const double b = in.Numbers[1];
   const double radius = in.Numbers[2];
-  if (!(radius > 0)) return false;
+  if (!(radius > 0) || radius > kMaxDrawingRadius) return "poloměr musí být od 0 do 1000 mm";
+  if (std::abs(l) > kMaxLongitude) return "délka l musí být od -720 do 720";
+  if (std::abs(b) > kMaxHelioLatitude) return "šířka b musí být od -90 do 90";
   const auto eph = Ephemeris(in.Date, in.TimeUT);
-  const auto polar = HeliographicToPolar(eph, static_cast<float>(in.Numbers[0]),
-                                         static_cast<float>(in.Numbers[1]),
+  if (!IsOnVisibleHemisphere(eph, l, b)) return "bod leží na odvrácené straně Slunce";
+  const auto polar = HeliographicToPolar(eph, static_cast<float>(l), static_cast<float>(b),
                                          static_cast<float>(radius));
   out << polar.PolarAngle << ' ' << polar.PolarDistance << '\n';
-  return true;
+  return std::nullopt;
 }
 
 int RunEphemeris(const std::vector<std::string>& args) {
@@ -123,7 +145,8 @@ int RunEphemeris(const std::vector<std::string>& args) {
 
 int RunConvert(const std::vector<std::string>& args) {
   if (!args.empty()) {
-    std::cerr << "Použití: ardeno-cli convert < řádky \"dd.mm.rrrr hhmm úhel10 vzdálenost10\"\n";
+    std::cerr << "Použití: ardeno-cli convert < řádky \"dd.mm.rrrr hhmm úhel10 vzdálenost10\"\n"
+              << "(úhel10 0..7200, vzdálenost10 0..1250: bod na disku)\n";
     return 1;
   }
   return ForEachLine(2, "dd.mm.rrrr hhmm úhel10 vzdálenost10", AnswerConvert);
@@ -131,7 +154,8 @@ int RunConvert(const std::vector<std::string>& args) {
 
 int RunToPolar(const std::vector<std::string>& args) {
   if (!args.empty()) {
-    std::cerr << "Použití: ardeno-cli topolar < řádky \"dd.mm.rrrr hhmm l b poloměr\"\n";
+    std::cerr << "Použití: ardeno-cli topolar < řádky \"dd.mm.rrrr hhmm l b poloměr\"\n"
+              << "(b -90..90, bod na přivrácené straně Slunce, poloměr 0..1000 mm)\n";
     return 1;
   }
   return ForEachLine(3, "dd.mm.rrrr hhmm l b poloměr", AnswerToPolar);
@@ -159,7 +183,8 @@ int RunDayResults(const std::vector<std::string>& args) {
     }
     std::cout << '\n';
   }
-  return allComputed ? 0 : 1;
+  // A file the load did not take whole gives incomplete results.
+  return allComputed && !db.OriginalNotKept ? 0 : 1;
 }
 
 const bool kRegistered =

@@ -5,6 +5,8 @@
 
 #include "core/data/database_ops.h"
 #include "core/data/file_error_text.h"
+#include "core/data/file_replace.h"
+#include "core/data/kept_copy.h"
 #include "core/data/record_file.h"
 #include "core/text/number_format.h"
 
@@ -34,45 +36,105 @@ int CountIgnoredRecords(const Database& db, int wholeRecords) {
   return ignored;
 }
 
-// Keeps the file as found before any save can drop the ignored records.
-void KeepIgnoredRecords(Database& db, const fs::path& file, LoadReport& report) {
-  const std::string start = "Zákres č. " + std::to_string(db.RecordCount + 1) +
-                            " v souboru datax.dat nemá datum, proto se načetlo jen " +
-                            std::to_string(db.RecordCount) + " zákresů a " +
-                            std::to_string(report.IgnoredRecords) + " dalších se vynechalo. ";
-  std::error_code error;
-  fs::copy_file(file, file.parent_path() / kIgnoredRecordsFileName,
-                fs::copy_options::overwrite_existing, error);
-  if (!error) {
-    report.Warning = start + "Soubor, jak byl nalezen, je uschován jako datax-puvodni.dat.";
-    return;
-  }
-  db.LoadFailed = true;
-  report.Warning = start + "Soubor se nepodařilo uschovat (" + FileErrorText(error) +
-                   "), proto se data neukládají, aby se vynechané zákresy neztratily.";
+void AddWarning(LoadReport& report, const std::string& text) {
+  report.Warning = report.Warning ? *report.Warning + "\n" + text : text;
+}
+
+// What a save would drop or what the user should know of, one line each.
+void DescribeWhatWasLeftOut(const Database& db, LoadReport& report) {
+  if (report.IgnoredRecords > 0)
+    AddWarning(report, "Zákres č. " + std::to_string(db.RecordCount + 1) +
+                           " v souboru datax.dat nemá datum, proto se načetlo jen " +
+                           std::to_string(db.RecordCount) + " zákresů a " +
+                           std::to_string(report.IgnoredRecords) + " dalších se vynechalo.");
+  if (report.TrailingBytes > 0)
+    AddWarning(report, "Soubor datax.dat nekončí celým zákresem: posledních " +
+                           std::to_string(report.TrailingBytes) +
+                           " bajtů je neúplný zákres (například po přerušeném kopírování), "
+                           "který se nenačetl.");
+  for (const std::string& line : report.Findings.Lines) AddWarning(report, line);
+  if (!report.Findings.UnreadableDates.empty())
+    AddWarning(report, "Zákres s nečitelným datem nelze zařadit podle data; seznam zákresů ho "
+                       "vyřadí.");
+}
+
+// The file has bytes but not one record whose date reads: damaged, not a new database.
+bool HoldsNoReadableRecord(const Database& db, const LoadReport& report) {
+  if (report.RecordsInFile == 0) return report.TrailingBytes > 0;
+  return db.RecordCount == 0 ||
+         report.Findings.UnreadableDates.size() == static_cast<std::size_t>(db.RecordCount);
+}
+
+std::string WriteBlockText(WriteBlock block) {
+  return block == WriteBlock::ReadOnlyFile ? "soubor je jen pro čtení"
+                                           : "do jeho složky nelze zapisovat";
 }
 
 std::optional<std::string> WriteRecords(const fs::path& file, const char* fileName,
                                         std::span<const ObservationRecord> records) {
+  const std::string failed = std::string("Data se nepodařilo uložit do souboru ") + fileName + ": ";
+  if (const WriteBlock block = FindWriteBlock(file); block != WriteBlock::None)
+    return failed + WriteBlockText(block) + ". Původní soubor zůstal beze změny.";
   const std::error_code error = WriteRecordFile(file, records);
   if (!error) return std::nullopt;
-  return std::string("Data se nepodařilo uložit do souboru ") + fileName + ": " +
-         FileErrorText(error) + ". Původní soubor zůstal beze změny.";
+  return failed + FileErrorText(error) + ". Původní soubor zůstal beze změny.";
+}
+
+}  // namespace
+
+namespace {
+
+// A database loaded again keeps its arrays' memory; everything else starts afresh.
+std::vector<ObservationRecord> StartAfresh(Database& db) {
+  std::vector<ObservationRecord> records = std::move(db.Records);
+  std::vector<ObservationRecord> copy = std::move(db.RecordsCopy);
+  db = Database{};
+  db.RecordsCopy = std::move(copy);
+  return records;
+}
+
+// What follows the reading of the records: trim, findings, repairs, observers, current record.
+void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
+  if (report.RecordsInFile > 0) {
+    TrimAtFirstEmpty(db);
+    report.IgnoredRecords = CountIgnoredRecords(db, report.RecordsInFile);
+    report.Findings = FindRecordProblems(db);
+  }
+  if (!db.LoadFailed && HoldsNoReadableRecord(db, report)) {
+    const std::uintmax_t size =
+        static_cast<std::uintmax_t>(report.RecordsInFile) * kRecordSize + report.TrailingBytes;
+    report.Error = "Soubor datax.dat (" + std::to_string(size) +
+                   " bajtů) neobsahuje žádný čitelný zákres, je poškozen. Program ho nepřepíše: "
+                   "začíná s prázdnou databází a data neukládá. Oprav nebo nahraď soubor a spusť "
+                   "program znovu.";
+    db.LoadFailed = true;
+    db.RecordCount = 0;
+  }
+  if (db.RecordCount == 0) {
+    StartWithToday(db, today);
+    TrimAtFirstEmpty(db);
+  } else {
+    DescribeWhatWasLeftOut(db, report);
+    db.OriginalNotKept = report.IgnoredRecords > 0 || report.TrailingBytes > 0 ||
+                         !report.Findings.UnreadableDates.empty();
+  }
+
+  report.Repairs = ApplyLoadRepairs(db);
+  CollectObservers(db);
+  db.CurrentIndex = db.RecordCount;
+  db.WorkRecord = db.Record(db.CurrentIndex);
 }
 
 }  // namespace
 
 LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDate& today) {
   LoadReport report;
-  // A database loaded again keeps its arrays' memory; everything else starts afresh.
-  std::vector<ObservationRecord> records = std::move(db.Records);
-  std::vector<ObservationRecord> copy = std::move(db.RecordsCopy);
-  db = Database{};
-  db.RecordsCopy = std::move(copy);
+  std::vector<ObservationRecord> records = StartAfresh(db);
   const fs::path file = progDir / kDataFileName;
   std::error_code existsError;
-  report.FileExisted = fs::exists(file, existsError);
-  int wholeRecords = 0;
+  const auto status = fs::symlink_status(file, existsError);
+  if (status.type() == fs::file_type::not_found) existsError.clear();
+  report.FileExisted = fs::exists(status) || fs::is_symlink(status);
   if (report.FileExisted || existsError) {
     const RecordFileRead read = ReadRecordFile(file, kExtraCapacity, records);
     if (read.Error) {
@@ -81,28 +143,78 @@ LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDat
       db.LoadFailed = true;
     } else {
       report.FileExisted = true;
-      wholeRecords = read.WholeRecords;
+      report.RecordsInFile = read.WholeRecords;
+      report.TrailingBytes = read.TrailingBytes;
       db.Records = std::move(records);
-      db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = wholeRecords;
+      db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = read.WholeRecords;
     }
   }
-  if (wholeRecords == 0) StartWithToday(db, today);
-
-  TrimAtFirstEmpty(db);
-  report.IgnoredRecords = CountIgnoredRecords(db, wholeRecords);
-  if (report.IgnoredRecords > 0) KeepIgnoredRecords(db, file, report);
-  // A file whose first record has no date starts as a new database.
-  if (db.RecordCount == 0) StartWithToday(db, today);
-
-  report.Repairs = ApplyLoadRepairs(db);
-  CollectObservers(db);
-  db.CurrentIndex = db.RecordCount;
-  db.WorkRecord = db.Record(db.CurrentIndex);
+  FinishLoad(db, report, today);
   return report;
+}
+
+LoadReport LoadDatabaseFromBytes(Database& db, std::string_view bytes, const CalendarDate& today,
+                                 int extraCapacity) {
+  LoadReport report;
+  std::vector<ObservationRecord> records = StartAfresh(db);
+  report.FileExisted = true;
+  const std::size_t whole = bytes.size() / kRecordSize;
+  if (whole > kMaxFileRecords) {
+    report.Error = "Soubor datax.dat nelze přečíst: " +
+                   FileErrorText(std::make_error_code(std::errc::file_too_large)) +
+                   ". Program začíná s prázdnou databází a data neukládá.";
+    db.LoadFailed = true;
+    FinishLoad(db, report, today);
+    return report;
+  }
+  records.clear();
+  records.resize(whole + static_cast<std::size_t>(std::max(extraCapacity, 1)));
+  for (std::size_t i = 0; i < whole; ++i)
+    std::copy_n(bytes.data() + i * kRecordSize, kRecordSize, records[i].Bytes.data());
+  report.RecordsInFile = static_cast<int>(whole);
+  report.TrailingBytes = bytes.size() - whole * kRecordSize;
+  db.Records = std::move(records);
+  db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = report.RecordsInFile;
+  FinishLoad(db, report, today);
+  return report;
+}
+
+void KeepFileAsFound(Database& db, const fs::path& progDir, LoadReport& report) {
+  if (!db.OriginalNotKept) return;
+  const KeptCopy kept = KeepCopyOf(progDir / kDataFileName, kIgnoredRecordsFileName);
+  if (kept.Error) {
+    db.LoadFailed = true;
+    AddWarning(report, "Soubor se nepodařilo uschovat (" + FileErrorText(kept.Error) +
+                           "), proto se data neukládají, aby se nic neztratilo.");
+    return;
+  }
+  db.OriginalNotKept = false;
+  AddWarning(report,
+             "Soubor, jak byl nalezen, je uschován jako " + kept.Name.string() + ".");
+}
+
+void RemoveInterruptedSaves(const fs::path& progDir) {
+  for (const char* name : {kDataFileName, kBackupFileName}) {
+    const fs::path temporary = TemporaryFileFor(progDir / name);
+    std::error_code ignored;
+    if (fs::is_regular_file(fs::symlink_status(temporary, ignored)))
+      fs::remove(temporary, ignored);
+  }
+}
+
+std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
+  const WriteBlock block = FindWriteBlock(progDir / kDataFileName);
+  if (block == WriteBlock::None) return std::nullopt;
+  const std::string reason = block == WriteBlock::ReadOnlyFile
+                                 ? "Soubor datax.dat je jen pro čtení"
+                                 : "Do složky s daty " + progDir.string() + " nelze zapisovat";
+  return reason + ": program nové ani opravené zákresy neuloží. Chceš-li ukládat, povol zápis "
+                  "a spusť program znovu.";
 }
 
 std::optional<std::string> SaveDatabase(Database& db, const fs::path& progDir) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
+  if (db.OriginalNotKept) return std::string(kOriginalNotKeptMessage);
   if (db.DrawingRadius == 0 && db.RecordCount > 0) db.DrawingRadius = kDefaultDrawingRadius;
   if (db.RecordCount > 0) db.Record(1).SetRadiusWord(RadiusWordFor(db));
   return WriteRecords(progDir / kDataFileName, kDataFileName,

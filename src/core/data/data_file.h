@@ -6,41 +6,70 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/data/database.h"
+#include "core/data/load_findings.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
 
 inline constexpr const char* kDataFileName = "datax.dat";
 inline constexpr const char* kBackupFileName = "datax-zaloha.dat";
-// Keeps the file as found when the load had to leave out records after an empty date, so that
-// the first save (which drops them) cannot lose them.
+// The file as found is kept under this name (numbered for later incidents) before a save can
+// drop what the load left out.
 inline constexpr const char* kIgnoredRecordsFileName = "datax-puvodni.dat";
 // Every write of the data file or its backup is refused with this text after a failed load.
 inline constexpr const char* kLoadFailedMessage =
     "Soubor datax.dat se při spuštění nepodařilo načíst, proto se data neukládají, aby se "
     "soubor nepřepsal. Oprav přístup k souboru a spusť program znovu.";
+inline constexpr const char* kOriginalNotKeptMessage =
+    "Soubor datax.dat byl načten jen zčásti a jeho původní podoba není uschována, proto se data "
+    "neukládají, aby se vynechané zákresy neztratily.";
 
 struct LoadReport {
   int Repairs = 0;           // load-time repairs applied
   bool FileExisted = false;  // false: a new database of one record dated today
-  // The file exists but could not be read; the database starts as new and refuses to save
-  // over the file.
+  int RecordsInFile = 0;     // whole records in the file
+  // The file exists but could not be read, or holds no readable record; the database starts as
+  // new and refuses to save over the file.
   std::optional<std::string> Error;
-  // Records that hold data after the first empty date and are therefore not loaded; the
-  // Warning tells the user where the file as found was kept.
+  // Records that hold data after the first empty date and are therefore not loaded.
   int IgnoredRecords = 0;
+  // Bytes of a partial record at the end of the file (an interrupted copy).
+  std::uintmax_t TrailingBytes = 0;
+  RecordFindings Findings;
+  // Czech text for the user: everything the load left out or found doubtful, and (after
+  // KeepFileAsFound) where the file as found was kept.
   std::optional<std::string> Warning;
 };
 
 // Loads progDir/datax.dat into db (capacity: records in the file + 2000), trims at the first
 // empty date, keeps the copy for the backup, applies the repairs, collects the observers and
-// makes the last record current. Without a file (or with a file that holds no record) the
-// database is one record dated today. The settings of record 1 are applied separately
-// (ApplyRadiusWord), after the other start-up files.
+// makes the last record current. Only reads: nothing is written. Without a file, or with an empty
+// one, the database is one record dated today. A file with bytes but no record whose date reads
+// is damaged: it is reported as an Error and never written over. When the load left something
+// out, db.OriginalNotKept holds saving back until KeepFileAsFound. The settings of record 1 are
+// applied separately (ApplyRadiusWord), after the other start-up files.
 LoadReport LoadDatabase(Database& db, const std::filesystem::path& progDir,
                         const CalendarDate& today);
+
+// The same load from the bytes of a data file held in memory, with room for extraCapacity new
+// records (at least 1): what the loader makes of any content, without the disk.
+LoadReport LoadDatabaseFromBytes(Database& db, std::string_view bytes, const CalendarDate& today,
+                                 int extraCapacity = kExtraCapacity);
+
+// Copies the file as found beside it (datax-puvodni.dat, numbered for later incidents) when the
+// load left something out, and tells in the report's Warning where; when no copy can be made,
+// saving stays refused for the whole run (db.LoadFailed).
+void KeepFileAsFound(Database& db, const std::filesystem::path& progDir, LoadReport& report);
+
+// Removes the temporary files an interrupted save of the data file or its backup left behind.
+void RemoveInterruptedSaves(const std::filesystem::path& progDir);
+
+// Why nothing could be saved into progDir/datax.dat (a read-only file or folder), known at
+// start-up before the observer types the day's drawings; nothing when saving can work.
+std::optional<std::string> SaveBlockedMessage(const std::filesystem::path& progDir);
 
 // Writes records 1..RecordCount to progDir/datax.dat through a temporary file renamed over the
 // old one, after putting the drawing radius and coordinate mode into record 1. Returns the Czech

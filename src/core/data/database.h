@@ -32,8 +32,12 @@ struct Database {
   float DrawingRadius = kDefaultDrawingRadius;
   CoordinateMode Mode = CoordinateMode::Polar;
   bool DataChanged = false;
-  // The data file exists but could not be read: saving or backing up would overwrite it.
+  // The data file exists but could not be read, or holds no readable record: saving or backing
+  // up would overwrite it.
   bool LoadFailed = false;
+  // The load left something out that a save would drop (a partial record, records after an
+  // empty date, unreadable dates): saving waits until the file as found has been kept.
+  bool OriginalNotKept = false;
 
   int Capacity() const { return static_cast<int>(Records.size()); }
   ObservationRecord& Record(int i) { return Records[static_cast<std::size_t>(i - 1)]; }

@@ -85,8 +85,8 @@ int RepairRecord(ObservationRecord& record) {
 
 }  // namespace
 
-void SortRecords(Database& db) {
-  if (db.RecordCount <= 2) return;
+int SortRecords(Database& db, int follow) {
+  if (db.RecordCount <= 2) return follow;
   const auto first = db.Records.begin();
   std::vector<std::optional<CalendarDate>> dates;
   dates.reserve(static_cast<std::size_t>(db.RecordCount));
@@ -97,10 +97,15 @@ void SortRecords(Database& db) {
     while (!DateBefore(dates[i], dates[j])) ++j;
     std::rotate(first + static_cast<std::ptrdiff_t>(j), first + static_cast<std::ptrdiff_t>(i),
                 first + static_cast<std::ptrdiff_t>(i + 1));
+    // Record i + 1 moved to j + 1; records j + 1..i moved up by one.
+    const int moved = static_cast<int>(i) + 1;
+    if (follow == moved) follow = static_cast<int>(j) + 1;
+    else if (follow > static_cast<int>(j) && follow < moved) ++follow;
     std::rotate(dates.begin() + static_cast<std::ptrdiff_t>(j),
                 dates.begin() + static_cast<std::ptrdiff_t>(i),
                 dates.begin() + static_cast<std::ptrdiff_t>(i + 1));
   }
+  return follow;
 }
 
 int FindRecordByDate(const Database& db, const std::string& dateRaw) {

@@ -18,8 +18,9 @@ inline constexpr const char* kDatabaseFullMessage =
 // Restores date order after a record was appended or its date changed: one insertion pass by the
 // calendar date only (time of day plays no part); records of the same date keep their order.
 // Nothing is done for 0, 1 or 2 records. A date that does not parse is never moved and never
-// makes another record move past it.
-void SortRecords(Database& db);
+// makes another record move past it. Returns where record `follow` (1-based; 0 for none) stands
+// afterwards, so that a stored drawing stays current even beside another of the same date.
+int SortRecords(Database& db, int follow = 0);
 
 // First index 1..RecordCount whose Date is byte-for-byte equal to dateRaw (length byte
 // included, as ObservationRecord::DateRaw gives it); 0 when there is none.

@@ -1,5 +1,7 @@
 #include "core/data/file_error_text.h"
 
+#include <cerrno>
+
 namespace ardeno {
 
 std::string FileErrorText(const std::error_code& error) {
@@ -16,7 +18,17 @@ std::string FileErrorText(const std::error_code& error) {
   if (error == std::errc::too_many_files_open || error == std::errc::too_many_files_open_in_system)
     return "příliš mnoho otevřených souborů";
   if (error == std::errc::io_error) return "chyba čtení nebo zápisu na disk";
-  return "chyba systému: " + error.message();
+  if (error == std::errc::file_exists) return "na místě pomocného souboru je jiný soubor";
+  if (error == std::errc::too_many_symbolic_link_levels) return "odkazy na soubor tvoří smyčku";
+  if (error == std::errc::filename_too_long) return "cesta k souboru je příliš dlouhá";
+  if (error == std::errc::directory_not_empty) return "na místě souboru je složka";
+  if (error == std::errc::cross_device_link) return "soubor je na jiném disku než jeho složka";
+  if (error.value() == EDQUOT && error.category() == std::generic_category())
+    return "vyčerpána kvóta disku";
+  // What the readers report for a pipe or a device under a data file's name.
+  if (error == std::errc::not_supported) return "není to běžný soubor";
+  // The system's own wording would be English; the number lets an administrator look it up.
+  return "chyba systému č. " + std::to_string(error.value());
 }
 
 }  // namespace ardeno

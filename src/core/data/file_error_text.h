@@ -5,7 +5,7 @@
 
 namespace ardeno {
 
-// "přístup odepřen", "na disku není místo", ...; an unusual error gives the system's own text.
+// "přístup odepřen", "na disku není místo", ...; always Czech, an unusual error by its number.
 std::string FileErrorText(const std::error_code& error);
 
 }  // namespace ardeno

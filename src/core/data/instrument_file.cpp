@@ -12,11 +12,13 @@ constexpr std::uintmax_t kInstrumentReadBytes = 64 * 1024;  // six short lines
 Instrument DefaultInstrument() { return {"", "Přístroj", "80", "18", "1350", ""}; }
 
 Instrument InstrumentFromText(std::string_view bytes) {
+  // Saved by the program in Windows-1250, or by a newer editor in UTF-8.
+  const std::string text = TextFileToUtf8(bytes);
   Instrument lines;
   std::size_t position = 0;
   for (auto& line : lines) {
-    if (position >= bytes.size()) break;
-    line = Cp1250ToUtf8(NextTextLine(bytes, position));
+    if (position >= text.size()) break;
+    line = std::string(NextTextLine(text, position));
   }
   return lines;
 }

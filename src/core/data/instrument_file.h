@@ -16,7 +16,8 @@ inline constexpr int kInstrumentLines = 6;
 using Instrument = std::array<std::string, kInstrumentLines>;
 
 Instrument DefaultInstrument();
-// The six lines of a file's Windows-1250 text (LF or CR LF); lines the file lacks are empty.
+// The six lines of a file's text (LF or CR LF), Windows-1250 or UTF-8 with or without a byte
+// order mark; lines the file lacks are empty.
 Instrument InstrumentFromText(std::string_view bytes);
 
 // The defaults when the file is missing. Throws AuxFileError when it exists but cannot be read.

@@ -29,6 +29,15 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
                               std::vector<ObservationRecord>& records) {
   RecordFileRead read;
   records.clear();
+  // A pipe or a device under the name would block the start-up or never end.
+  const auto status = std::filesystem::status(file, read.Error);
+  if (read.Error) return read;
+  if (!std::filesystem::is_regular_file(status)) {
+    read.Error = std::make_error_code(std::filesystem::is_directory(status)
+                                          ? std::errc::is_a_directory
+                                          : std::errc::not_supported);
+    return read;
+  }
   errno = 0;
   FileHandle handle(std::fopen(file.c_str(), "rb"));
   if (!handle) {
@@ -50,6 +59,7 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
     return read;
   }
   read.WholeRecords = static_cast<int>(whole);
+  read.TrailingBytes = size % kRecordSize;
   return read;
 }
 

@@ -19,18 +19,20 @@ inline constexpr std::uintmax_t kMaxFileRecords = 200000;
 
 struct RecordFileRead {
   int WholeRecords = 0;   // file size div 1774; a trailing partial record is ignored
+  std::uintmax_t TrailingBytes = 0;  // bytes of that partial record (file size mod 1774)
   std::error_code Error;  // set when the file could not be read
 };
 
 // Fills records with the whole records of the file followed by extraCapacity empty records; a
-// file of more than kMaxFileRecords records is refused with std::errc::file_too_large.
+// file of more than kMaxFileRecords records is refused with std::errc::file_too_large, and a
+// pipe, device or socket under the name with std::errc::not_supported (it is never opened).
 // The vector's memory is reused when it is large enough, so a database loaded again does not
 // allocate again. On an error records is left empty.
 RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapacity,
                               std::vector<ObservationRecord>& records);
 
-// Writes the records to "<file>.tmp" in the same folder and renames it over file, so a failed
-// write (full disk, no permission) leaves the old file as it was. The error, if any.
+// Replaces file with the records (ReplaceFileBytes), so a failed write (full disk, no
+// permission, read-only file) leaves the old file as it was. The error, if any.
 std::error_code WriteRecordFile(const std::filesystem::path& file,
                                 std::span<const ObservationRecord> records);
 

@@ -55,6 +55,25 @@ std::uint16_t ToCell(double value) {
   return static_cast<std::uint16_t>(rounded);
 }
 
+// Some line of the first lineCount holds a digit in one of the value columns.
+bool HasNumberInColumns(std::string_view text, int lineCount, const std::array<Column, 3>& columns) {
+  std::size_t position = 0;
+  for (int line = 0; line < lineCount && position < text.size(); ++line) {
+    const std::string_view row = NextTextLine(text, position);
+    for (const auto& column : columns) {
+      if (column.Start < row.size() &&
+          row.substr(column.Start, column.Width).find_first_of("0123456789") != std::string_view::npos)
+        return true;
+    }
+  }
+  return false;
+}
+
+std::string UnusableFileMessage(const std::string& shownName, const char* expected) {
+  return "Soubor " + shownName + " nemá očekávaný tvar (" + expected +
+         "), jeho hodnoty se nepoužijí.";
+}
+
 SidcSeries ParseSeries(std::string_view text, std::uintmax_t fileSize, int lineBytes,
                        const std::array<Column, 3>& columns, double factor) {
   SidcSeries series;
@@ -76,12 +95,16 @@ SidcSeries ParseSeries(std::string_view text, std::uintmax_t fileSize, int lineB
 }
 
 SidcSeries ReadSeries(const std::filesystem::path& progDir, const char* fileName,
-                      SidcSeries (*parse)(std::string_view, std::uintmax_t)) {
+                      SidcSeries (*parse)(std::string_view, std::uintmax_t),
+                      const std::array<Column, 3>& columns, const char* expected) {
   const std::string shownName = std::string(kSidcFolder) + "/" + fileName;
   const auto content =
       ReadAuxFile(progDir / kSidcFolder / fileName, shownName, kSeriesReadBytes, false);
   if (!content) return {};
-  return parse(content->Bytes, content->FileSize);
+  SidcSeries series = parse(content->Bytes, content->FileSize);
+  if (!HasNumberInColumns(content->Bytes, series.LineCount, columns))
+    throw AuxFileError(UnusableFileMessage(shownName, expected));
+  return series;
 }
 
 }  // namespace
@@ -121,7 +144,8 @@ int SidcFieldValue(std::string_view field) {
   return value;
 }
 
-void AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
+int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
+  int numberFields = 0;
   const int days = IsLeapYear(year) ? 366 : 365;
   const auto lineLength =
       static_cast<std::size_t>(Round(static_cast<double>(fileBytes.size()) / days));
@@ -131,14 +155,17 @@ void AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
   };
   for (int d = 0; d < days; ++d) {
     const auto cell = static_cast<std::size_t>(table.DaysFilled) * 3;
-    if (cell + 3 > table.Cells.size()) return;  // the table is full
+    if (cell + 3 > table.Cells.size()) return numberFields;  // the table is full
     const std::size_t lineStart = static_cast<std::size_t>(d) * lineLength + kFirstValueColumn;
     for (int v = 0; v < values; ++v) {
-      table.Cells[cell + static_cast<std::size_t>(v)] = static_cast<std::uint16_t>(
-          SidcFieldValue(fieldAt(lineStart + static_cast<std::size_t>(v * kNextValueStep))));
+      const std::string_view field = fieldAt(lineStart + static_cast<std::size_t>(v * kNextValueStep));
+      if (field.find_first_of("0123456789") != std::string_view::npos) ++numberFields;
+      table.Cells[cell + static_cast<std::size_t>(v)] =
+          static_cast<std::uint16_t>(SidcFieldValue(field));
     }
     ++table.DaysFilled;
   }
+  return numberFields;
 }
 
 SidcDailyTable ReadSidcDaily(const std::filesystem::path& progDir, int currentYear) {
@@ -155,7 +182,9 @@ SidcDailyTable ReadSidcDaily(const std::filesystem::path& progDir, int currentYe
     try {
       const auto content = ReadAuxFile(progDir / kSidcFolder / fileName, shownName);
       if (!content) continue;
-      AddSidcYear(content->Bytes, year, table);
+      // The year keeps its place in the table either way, so later years stay on their days.
+      if (AddSidcYear(content->Bytes, year, table) == 0)
+        table.Messages.push_back(UnusableFileMessage(shownName, "denní čísla ve sloupcích 20-22"));
       ++table.YearsFound;
     } catch (const AuxFileError& error) {
       table.Messages.emplace_back(error.what());
@@ -173,11 +202,13 @@ SidcSeries ParseRadioFlux(std::string_view text, std::uintmax_t fileSize) {
 }
 
 SidcSeries ReadSidcAreas(const std::filesystem::path& progDir) {
-  return ReadSeries(progDir, "Plochy.txt", ParseSidcAreas);
+  return ReadSeries(progDir, "Plochy.txt", ParseSidcAreas, kAreaColumns,
+                    "řádky po 31 bajtech s čísly ve sloupcích 9-29");
 }
 
 SidcSeries ReadRadioFlux(const std::filesystem::path& progDir) {
-  return ReadSeries(progDir, "tok-10cm.txt", ParseRadioFlux);
+  return ReadSeries(progDir, "tok-10cm.txt", ParseRadioFlux, kFluxColumns,
+                    "řádky po 45 bajtech s čísly ve sloupcích 16-42");
 }
 
 }  // namespace ardeno

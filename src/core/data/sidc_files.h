@@ -44,8 +44,9 @@ std::string FindFirstSidcFile(const std::filesystem::path& progDir);
 int SidcYearFromName(std::string_view fileName);
 
 // Adds one year file's days to the table: D = 366 in a leap year else 365 days, line length
-// Round(size / D), one value a day below 10000 bytes and three from there on.
-void AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table);
+// Round(size / D), one value a day below 10000 bytes and three from there on. Returns how many
+// of the fields read held a digit: none means the file is not a daily series at all.
+int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table);
 // A 3-character field: leading blanks and a sign skipped, then digits up to the first other
 // character; blanks give 0, "-1" gives 1.
 int SidcFieldValue(std::string_view field);
@@ -59,7 +60,8 @@ SidcDailyTable ReadSidcDaily(const std::filesystem::path& progDir, int currentYe
 SidcSeries ParseSidcAreas(std::string_view text, std::uintmax_t fileSize);
 SidcSeries ParseRadioFlux(std::string_view text, std::uintmax_t fileSize);
 
-// Empty series when the file is missing; throw AuxFileError when it cannot be read.
+// Empty series when the file is missing; throw AuxFileError when it cannot be read or holds no
+// number where its lines should have them.
 SidcSeries ReadSidcAreas(const std::filesystem::path& progDir);
 SidcSeries ReadRadioFlux(const std::filesystem::path& progDir);
 

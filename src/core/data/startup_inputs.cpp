@@ -22,11 +22,25 @@ void Collect(std::vector<std::string>& messages, const std::vector<std::string>&
 
 }  // namespace
 
-StartupInputs ReadStartupInputs(const std::filesystem::path& progDir, const CalendarDate& today) {
+StartupInputs ReadStartupInputs(const std::filesystem::path& progDir, const CalendarDate& today,
+                                MissingZoomFile missingZoom) {
   StartupInputs inputs;
   auto& messages = inputs.Messages;
-  ReadInto(messages, [&] { inputs.Zoom = ReadZoom(progDir); });
+  bool zoomUnusable = false;
+  ReadInto(messages, [&] { inputs.Zoom = ReadZoom(progDir, missingZoom, &zoomUnusable); });
+  if (zoomUnusable)
+    messages.push_back("Soubor " + std::string(kZoomFileName) +
+                       " neobsahuje na prvním řádku celé číslo (zvětšení v procentech), použije "
+                       "se 120 %.");
   ReadInto(messages, [&] { inputs.Supplementary = ReadSupplementaryData(progDir); });
+  const std::uintmax_t supplementarySize = inputs.Supplementary.FileSize;
+  if (supplementarySize != 0 && supplementarySize < kSupplementaryDataSize)
+    messages.push_back("Soubor " + std::string(kSupplementaryFileName) + " má jen " +
+                       std::to_string(supplementarySize) + " bajtů místo 25000, nepoužije se.");
+  if (supplementarySize > kSupplementaryDataSize)
+    messages.push_back("Soubor " + std::string(kSupplementaryFileName) + " má " +
+                       std::to_string(supplementarySize) +
+                       " bajtů místo 25000; použije se jen prvních 25000 bajtů.");
   ReadInto(messages, [&] { inputs.InstrumentLines = ReadInstrument(progDir); });
   inputs.Corona = LoadCoronaData(progDir);
   Collect(messages, inputs.Corona.Messages);

@@ -28,6 +28,8 @@ struct StartupInputs {
   std::vector<std::string> Messages;
 };
 
-StartupInputs ReadStartupInputs(const std::filesystem::path& progDir, const CalendarDate& today);
+// Only a missing zoom file is ever written, and only when `missingZoom` says so.
+StartupInputs ReadStartupInputs(const std::filesystem::path& progDir, const CalendarDate& today,
+                                MissingZoomFile missingZoom = MissingZoomFile::Create);
 
 }  // namespace ardeno

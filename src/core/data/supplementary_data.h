@@ -13,6 +13,8 @@ inline constexpr std::size_t kSupplementaryDataSize = 25000;
 
 struct SupplementaryData {
   std::vector<std::uint8_t> Bytes = std::vector<std::uint8_t>(kSupplementaryDataSize, 0);
+  // Size of the file read; 0 when there was none. Any size but 25000 is not the table.
+  std::uintmax_t FileSize = 0;
   // The butterfly diagram offers the data only when the first byte is set.
   bool Present() const { return Bytes[0] != 0; }
 };

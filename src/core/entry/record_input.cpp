@@ -1,5 +1,7 @@
 #include "core/entry/record_input.h"
 
+#include <algorithm>
+
 #include "core/data/database_ops.h"
 #include "core/entry/cell_numbers.h"
 #include "core/entry/record_input_build.h"
@@ -22,8 +24,9 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
   if (header.Refused) return outcome;
 
   const HeaderNumbers& numbers = header.Numbers;
-  const CellCheck cells =
-      CheckCells(input, numbers.GroupCount, numbers.FacularCount, db.Mode, db.DrawingRadius);
+  const SolarEphemeris eph = Ephemeris(header.Date, numbers.TimeUT);
+  const CellCheck cells = CheckCells(input, numbers.GroupCount, numbers.FacularCount, db.Mode,
+                                     db.DrawingRadius, eph);
   if (cells.Faulty) {
     outcome.Messages.insert(outcome.Messages.end(), cells.Messages.begin(), cells.Messages.end());
     outcome.FaultCell = cells.Cell;
@@ -31,6 +34,8 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
   }
 
   RecordInput typed = input;
+  // However the date was typed ("5.3.2024"), the record keeps it as "dd.mm.yyyy".
+  typed.Header[HeaderField::Date] = FormatDate(header.Date);
   for (int row = 1; row <= numbers.GroupCount && row <= static_cast<int>(typed.Groups.size()); ++row) {
     for (int column : {4, 5}) {
       std::string& cell = typed.Groups[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
@@ -40,7 +45,6 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
   outcome.Groups = typed.Groups;
 
   // The record is built apart and enters the database only when it is complete.
-  const SolarEphemeris eph = Ephemeris(header.Date, numbers.TimeUT);
   ObservationRecord record = db.WorkRecord;
   ClearWorkRecord(record, db);
   FillRecord(record, typed, numbers, eph, db.Mode, db.DrawingRadius);
@@ -67,9 +71,8 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
   AddObserver(db, record.Observer());
   db.DataChanged = true;
 
-  SortRecords(db);
-  const int found = FindRecordByDate(db, record.DateRaw());
-  db.CurrentIndex = found == 0 ? 1 : found;
+  // The stored drawing stays current, also when another drawing has the same date.
+  db.CurrentIndex = std::max(1, SortRecords(db, db.CurrentIndex));
   outcome.Stored = true;
   return outcome;
 }

@@ -6,6 +6,7 @@
 #include "core/entry/editor_texts.h"
 #include "core/entry/record_display.h"
 #include "core/solar/heliographic.h"
+#include "core/text/dates.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -13,6 +14,9 @@ namespace {
 
 constexpr const char* kClearedGroupType = "***";
 constexpr int kPackedAngleFactor = 128;  // packed position: degrees * 128 + millimetres
+// Switches of the polar grid followed when telling an edited cell from a rounded one: two round
+// trips to l and b and back.
+constexpr int kSwitchesFollowed = 4;
 
 std::string CellText(const RecordInput& input, int row, int column) {
   if (row > static_cast<int>(input.Groups.size())) return {};
@@ -166,32 +170,46 @@ void FillRecord(ObservationRecord& record, const RecordInput& input, const Heade
 void KeepUntouchedGroupValues(ObservationRecord& record, const ObservationRecord& original,
                               const RecordInput& typed, CoordinateMode mode, float drawingRadius) {
   const EditorTexts shown = FillFromWorkRecord(original, mode, drawingRadius);
-  const bool sameMoment = shown.Header[HeaderField::Date] == typed.Header[HeaderField::Date] &&
+  const bool sameMoment = ParseDate(shown.Header[HeaderField::Date]) ==
+                              ParseDate(typed.Header[HeaderField::Date]) &&
                           ParseWholeNumber(shown.Header[HeaderField::TimeUT]) ==
                               ParseWholeNumber(typed.Header[HeaderField::TimeUT]);
   const int rows = std::min({record.GroupCount(), static_cast<int>(shown.Groups.size()),
                              static_cast<int>(typed.Groups.size())});
-  // After the switch to l and b the grid shows the rows converted from the shown angle and
-  // distance; compare with that conversion, so that merely switching does not round the group
-  // areas and positions of a correction.
-  std::vector<GroupRowTexts> before = shown.Groups;
-  if (typed.LongitudeLatitudeEntry &&
-      SwitchPositionEntry(before, rows, typed.Header[HeaderField::Date],
-                          typed.Header[HeaderField::TimeUT], true, drawingRadius)) {
-    return;
+  // The polar grid may have been switched to l and b and back any number of times, and every
+  // switch rounds the shown texts. A cell that equals what mere switching made of the shown row
+  // was not edited, so the stored value stays exactly as it was.
+  std::vector<std::vector<GroupRowTexts>> unedited;
+  std::vector<GroupRowTexts> state = shown.Groups;
+  bool longitudeLatitude = false;
+  for (int switches = 0; switches <= kSwitchesFollowed; ++switches) {
+    if (longitudeLatitude == typed.LongitudeLatitudeEntry) unedited.push_back(state);
+    if (mode == CoordinateMode::Heliographic ||
+        SwitchPositionEntry(state, rows, typed.Header[HeaderField::Date],
+                            typed.Header[HeaderField::TimeUT], !longitudeLatitude, drawingRadius))
+      break;
+    longitudeLatitude = !longitudeLatitude;
   }
   const bool positionsKept =
       (mode != CoordinateMode::Heliographic && !typed.LongitudeLatitudeEntry) || sameMoment;
-  for (int k = 1; k <= rows; ++k) {
-    const GroupRowTexts& then = before[static_cast<std::size_t>(k - 1)];
+  const auto untouched = [&](int k, std::initializer_list<int> columns) {
     const GroupRowTexts& now = typed.Groups[static_cast<std::size_t>(k - 1)];
-    if (positionsKept && then[4] == now[4] && then[5] == now[5]) {
+    for (const auto& then : unedited) {
+      const GroupRowTexts& row = then[static_cast<std::size_t>(k - 1)];
+      bool same = true;
+      for (int c : columns) same = same && row[static_cast<std::size_t>(c)] == now[static_cast<std::size_t>(c)];
+      if (same) return true;
+    }
+    return false;
+  };
+  for (int k = 1; k <= rows; ++k) {
+    if (positionsKept && untouched(k, {4, 5})) {
       record.SetAngle10(k, original.Angle10(k));
       record.SetDistance10(k, original.Distance10(k));
     }
-    if (then[6] == now[6]) record.SetArea(k, original.Area(k));
-    if (then[12] == now[12]) record.SetAux1Area(k, original.Aux1Area(k));
-    if (then[15] == now[15]) record.SetAux2Area(k, original.Aux2Area(k));
+    if (untouched(k, {6})) record.SetArea(k, original.Area(k));
+    if (untouched(k, {12})) record.SetAux1Area(k, original.Aux1Area(k));
+    if (untouched(k, {15})) record.SetAux2Area(k, original.Aux2Area(k));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "core/data/group_types.h"
 #include "core/entry/cell_numbers.h"
 #include "core/entry/editor_texts.h"
+#include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -87,6 +88,24 @@ std::string CellNumberMessage(EditorGrid grid, int row, std::string_view title, 
   return text;
 }
 
+struct OffDisk {
+  int Column;          // 4 for a point behind the limb, 5 for a latitude beyond the poles
+  std::string Reason;  // Czech
+};
+
+// A position typed as l (column 4) and b (column 5) that no drawing can show.
+std::optional<OffDisk> OffTheDisk(const SolarEphemeris& eph, const std::string& lText,
+                                  const std::string& bText) {
+  const double l = DecimalOrZero(lText);
+  const double b = DecimalOrZero(bText);
+  if (std::abs(b) > kMaxHelioLatitude) return OffDisk{5, "šířka b musí být od -90 do 90"};
+  if (!IsOnVisibleHemisphere(eph, l, b))
+    return OffDisk{4, "bod l = " + FormatFloat("0.0", l) + ", b = " + FormatFloat("0.0", b) +
+                          " je na odvrácené straně Slunce (centrální poledník l = " +
+                          FormatFloat("0.0", eph.EphL0) + ")"};
+  return std::nullopt;
+}
+
 void SetNumber(HeaderNumbers& numbers, HeaderField field, std::int64_t value) {
   switch (field) {
     case HeaderField::TimeUT: numbers.TimeUT = static_cast<std::uint16_t>(value); break;
@@ -136,10 +155,12 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
     if (focus && !check.Focus) check.Focus = focus;
   };
 
-  // Group types: at least one of the rows holds a listed class. A count that is not a number is
-  // reported below as a number field instead.
+  // Group types: at least one of the rows holds a listed class. A spotless day (0 groups) is an
+  // observation too and has no class to check. A count that is not a number is reported below
+  // as a number field instead.
   const auto groupCount = ParseWholeNumber(input.Header[HeaderField::GroupCount]);
-  if (groupCount && !input.PhotoEntry) {
+  if (groupCount && *groupCount < 0) refuse(kMsgBadGroupType);
+  if (groupCount && *groupCount > 0 && !input.PhotoEntry) {
     bool listed = false;
     const std::int64_t rows = std::min<std::int64_t>(*groupCount, kMaxGroups);
     for (int row = 1; row <= rows; ++row) listed = listed || IsListedGroupType(Cell(input.Groups, row, 1));
@@ -148,7 +169,8 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
 
   if (db.RecordCount > db.RecordCountAtLoad + 197) check.Messages.emplace_back(kMsgRunWarning);
 
-  const auto date = ParseDate(input.Header[HeaderField::Date]);
+  // Day and month take one or two digits, the year exactly four.
+  const auto date = ParseEnteredDate(input.Header[HeaderField::Date]);
   if (!date) {
     refuse(kMsgBadDate, HeaderField::Date);
   } else {
@@ -167,8 +189,8 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
   // can never leave a half-stored record behind.
   for (const NumberField& field : kNumberFields) {
     const auto value = ParseWholeNumber(input.Header[field.Field]);
-    const bool countBelowOne = field.Field == HeaderField::GroupCount && value && *value < 1;
-    if (countBelowOne) continue;  // already refused as a wrong group type
+    const bool negativeCount = field.Field == HeaderField::GroupCount && value && *value < 0;
+    if (negativeCount) continue;  // already refused as a wrong group type
     if (!value || *value < 0 || *value > field.Max) {
       refuse(HeaderNumberMessage(field), field.Field);
     } else {
@@ -184,7 +206,7 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
 }
 
 CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
-                     CoordinateMode mode, float drawingRadius) {
+                     CoordinateMode mode, float drawingRadius, const SolarEphemeris& eph) {
   CellCheck check;
   enum class Slot { None, Angle, GroupDistance, FaculaDistance };
   Slot slot = Slot::None;
@@ -242,6 +264,19 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
     for (int column : {11, 14}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxPackedDistance);
     checkArea(row, 12, AuxAreaUnit(mode));
     checkArea(row, 15, AuxAreaUnit(mode));
+    if (longitudeLatitude && marker == HemisphereMarker::None && !numberMessage) {
+      if (const auto off = OffTheDisk(eph, cell(4), cell(5))) {
+        // The polar grid switched to l and b shows these titles over columns 4 and 5.
+        const std::string_view title =
+            mode == CoordinateMode::Heliographic ? titles[static_cast<std::size_t>(off->Column)]
+            : off->Column == 4                   ? kTitleLongitudeEntry
+                                                 : kTitleLatitudeEntry;
+        numberMessage = "Skupina " + std::to_string(row) + ", sloupec \"" +
+                        Trimmed(std::string(title)) + "\": " + off->Reason +
+                        "\rzáznam nebude zapsán";
+        markCell(EditorGrid::Groups, row, off->Column);
+      }
+    }
 
     // The limits of the drawing; angle and distance typed on the drawing cannot be negative.
     const double angle = DecimalOrZero(cell(4));

@@ -9,6 +9,7 @@
 
 #include "core/data/database.h"
 #include "core/entry/record_input.h"
+#include "core/solar/ephemeris.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
@@ -43,9 +44,11 @@ struct CellCheck {
   std::optional<GridCell> Cell;
 };
 
-// Rows 1..groupCount of the group grid and 1..facularCount of the facula grid.
+// Rows 1..groupCount of the group grid and 1..facularCount of the facula grid. Positions typed as
+// l and b are checked against the ephemeris of the record's moment: a latitude beyond 90 degrees
+// or a point behind the limb has no place on the drawing.
 CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
-                     CoordinateMode mode, float drawingRadius);
+                     CoordinateMode mode, float drawingRadius, const SolarEphemeris& eph);
 
 // How an area column is typed: square millimetres of the drawing (polar mode), millionths of a
 // drawing of radius R (heliographic mode), or the stored millionths themselves (the group area

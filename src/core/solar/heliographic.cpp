@@ -74,6 +74,18 @@ PolarPosition HeliographicToPolar(const SolarEphemeris& eph, float l, float b,
   return polar;
 }
 
+bool IsOnVisibleHemisphere(const SolarEphemeris& eph, double l, double b) {
+  constexpr double kDegToRad = kPi / 180;
+  // A limb point shown to 0.1 degree and typed back may lie that much behind the limb; it is
+  // still the point on the limb that was drawn. Sine of 0.1 degree.
+  constexpr double kLimbTolerance = 0.0017453;
+  const double b0 = eph.EphB0 * kDegToRad;
+  const double lat = b * kDegToRad;
+  const double towardsEarth = std::cos(lat) * std::cos(b0) * std::cos((l - eph.EphL0) * kDegToRad) +
+                              std::sin(lat) * std::sin(b0);
+  return std::abs(b) <= kMaxHelioLatitude && towardsEarth >= -kLimbTolerance;
+}
+
 std::optional<HeliographicPosition> PixelToHeliographic(const SolarEphemeris& eph, float x,
                                                         float y) {
   const double r = std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y) + 0.000001;

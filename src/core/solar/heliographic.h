@@ -30,6 +30,13 @@ struct PolarPosition {
 // l = Carrington longitude, b = latitude (degrees); drawingRadius in millimetres.
 PolarPosition HeliographicToPolar(const SolarEphemeris& eph, float l, float b, float drawingRadius);
 
+// Heliographic latitudes run from -90 to 90 degrees.
+inline constexpr double kMaxHelioLatitude = 90.0;
+
+// The point l, b (degrees) lies on the hemisphere turned to the Earth at that moment, so that it
+// can be drawn; a point behind the limb has no place on a drawing.
+bool IsOnVisibleHemisphere(const SolarEphemeris& eph, double l, double b);
+
 // x, y: pixel offset from the centre of the standard 250-pixel disk, y towards north.
 // Nothing for a point outside the disk.
 std::optional<HeliographicPosition> PixelToHeliographic(const SolarEphemeris& eph, float x,

@@ -21,8 +21,14 @@ bool IsValidDate(const CalendarDate& date) {
 
 namespace {
 
-// Reads blanks, then 1..maxDigits digits, then blanks; advances pos.
-std::optional<int> ReadNumber(std::string_view text, std::size_t& pos, int maxDigits) {
+struct DateParts {
+  CalendarDate Date;
+  int YearDigits = 0;
+};
+
+// Reads blanks, then 1..maxDigits digits, then blanks; advances pos and counts the digits.
+std::optional<int> ReadNumber(std::string_view text, std::size_t& pos, int maxDigits,
+                              int* digitsRead = nullptr) {
   while (pos < text.size() && text[pos] == ' ') ++pos;
   int value = 0;
   int digits = 0;
@@ -33,12 +39,11 @@ std::optional<int> ReadNumber(std::string_view text, std::size_t& pos, int maxDi
   }
   while (pos < text.size() && text[pos] == ' ') ++pos;
   if (digits == 0) return std::nullopt;
+  if (digitsRead != nullptr) *digitsRead = digits;
   return value;
 }
 
-}  // namespace
-
-std::optional<CalendarDate> ParseDate(std::string_view text) {
+std::optional<DateParts> ParseDateParts(std::string_view text) {
   std::size_t pos = 0;
   const auto day = ReadNumber(text, pos, 2);
   if (!day || pos >= text.size() || text[pos] != '.') return std::nullopt;
@@ -46,11 +51,31 @@ std::optional<CalendarDate> ParseDate(std::string_view text) {
   const auto month = ReadNumber(text, pos, 2);
   if (!month || pos >= text.size() || text[pos] != '.') return std::nullopt;
   ++pos;
-  const auto year = ReadNumber(text, pos, 4);
+  int yearDigits = 0;
+  const auto year = ReadNumber(text, pos, 4, &yearDigits);
   if (!year || pos != text.size()) return std::nullopt;
   const CalendarDate date{*year, *month, *day};
   if (!IsValidDate(date)) return std::nullopt;
-  return date;
+  return DateParts{date, yearDigits};
+}
+
+}  // namespace
+
+std::optional<CalendarDate> ParseDate(std::string_view text) {
+  const auto parts = ParseDateParts(text);
+  if (!parts) return std::nullopt;
+  return parts->Date;
+}
+
+std::optional<CalendarDate> ParseEnteredDate(std::string_view text) {
+  const auto parts = ParseDateParts(text);
+  if (!parts || parts->YearDigits != 4) return std::nullopt;
+  return parts->Date;
+}
+
+bool HasShortYear(std::string_view text) {
+  const auto parts = ParseDateParts(text);
+  return parts && parts->YearDigits < 4;
 }
 
 std::string FormatDate(const CalendarDate& date) {

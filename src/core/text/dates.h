@@ -23,6 +23,14 @@ bool IsValidDate(const CalendarDate& date);
 // calendar. Anything else gives nothing.
 std::optional<CalendarDate> ParseDate(std::string_view text);
 
+// A date as the record editor takes it: one or two digits for day and month and exactly four
+// for the year, so that "05.03.24" is never stored as a date of the year 24.
+std::optional<CalendarDate> ParseEnteredDate(std::string_view text);
+
+// The text parses as a date but its year has fewer than four digits ("05.03.24"), as older
+// versions of the entry let through.
+bool HasShortYear(std::string_view text);
+
 // "dd.mm.yyyy"
 std::string FormatDate(const CalendarDate& date);
 

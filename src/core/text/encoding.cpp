@@ -112,4 +112,55 @@ std::string Utf8ToCp1250(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// Well-formed UTF-8 (shortest forms, no surrogates) that holds at least one multi-byte letter.
+bool IsUtf8BeyondAscii(std::string_view bytes) {
+  bool beyondAscii = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<std::uint8_t>(bytes[i]);
+    int extra = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if ((lead & 0xE0) == 0xC0) {
+      extra = 1;
+      cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+      extra = 2;
+      cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+      extra = 3;
+      cp = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (i + static_cast<std::size_t>(extra) >= bytes.size()) return false;
+    for (int k = 1; k <= extra; ++k) {
+      const auto next = static_cast<std::uint8_t>(bytes[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    beyondAscii = true;
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return beyondAscii;
+}
+
+}  // namespace
+
+std::string_view WithoutUtf8Bom(std::string_view bytes) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  return bytes.substr(0, kBom.size()) == kBom ? bytes.substr(kBom.size()) : bytes;
+}
+
+std::string TextFileToUtf8(std::string_view bytes) {
+  const std::string_view text = WithoutUtf8Bom(bytes);
+  // ASCII reads the same either way; a file marked as UTF-8 but malformed is read byte by byte.
+  return IsUtf8BeyondAscii(text) ? std::string(text) : Cp1250ToUtf8(text);
+}
+
 }  // namespace ardeno

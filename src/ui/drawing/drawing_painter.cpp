@@ -12,7 +12,7 @@
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
-#include "ui/shell/pad_to_width.h"
+#include "core/shell/pad_blanks.h"
 
 namespace ardeno {
 namespace {
@@ -39,8 +39,12 @@ class DrawingCanvas {
     m_ascent = m_p.fontMetrics().ascent();
   }
   void Text(int x, int y, const QString& text) { m_p.drawText(S(x), S(y) + m_ascent, text); }
+  // Right-aligned in the field x..x + width, measured in the font that draws it (padding with
+  // blanks of another font's width would leave the column ragged).
   void RightText(int x, int y, const std::string& text, int width) {
-    Text(x, y, PadToWidth(m_p.fontMetrics(), QString::fromStdString(text), width));
+    const QString shown = QString::fromStdString(text);
+    const int right = S(x + width - kBlankWidth);
+    m_p.drawText(right - m_p.fontMetrics().horizontalAdvance(shown), S(y) + m_ascent, shown);
   }
   QPolygon Scaled(const std::vector<RefPoint>& points) const {
     QPolygon polygon;

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/data/database_ops.h"
 #include "core/entry/editor_texts.h"
 #include "core/entry/record_display.h"
 #include "ui/entry/editor_grid_delegate.h"
@@ -139,7 +140,8 @@ void RecordEditor::BuildLayout() {
       m_facularCountLabel = label;
     }
     if (spec.Field == HeaderField::Date) {
-      edit->setInputMask(QStringLiteral("99.99.0000; "));
+      // Day and month take one or two digits, the year all four ("9" is a required digit here).
+      edit->setInputMask(QStringLiteral("00.00.9999; "));
       edit->setMinimumWidth(90);
     }
     if (spec.Field == HeaderField::Station) edit->setMinimumWidth(140);
@@ -153,6 +155,8 @@ void RecordEditor::BuildLayout() {
   }
   auto* kind = new QLineEdit(this);
   kind->setObjectName("Edit25");
+  // Wide enough for the whole "zvlášťní", its first letter included.
+  kind->setMinimumWidth(kind->fontMetrics().horizontalAdvance(Q(std::string(kSpecialKind))) + 24);
   m_fields[static_cast<std::size_t>(HeaderField::Kind)] = kind;
   header->addWidget(kind, 3, column);
   layout->addLayout(header);
@@ -222,7 +226,9 @@ void RecordEditor::ShowOpening() {
     case EditorMode::Special: setWindowTitle(Q(kCaptionSpecial)); break;
     case EditorMode::Correction: setWindowTitle(Q(kCaptionCorrection)); break;
   }
-  if (m_mode == EditorMode::Special) {
+  // A special drawing is red when it is corrected as well as when it is entered, as the main
+  // window shows it.
+  if (m_mode == EditorMode::Special || (m_mode == EditorMode::Correction && opening.KindVisible)) {
     SetBackground(this, kSpecialColour);
   } else if (m_mode == EditorMode::NewDrawing && m_ctx.View.PhotoEntryFlag == 1) {
     SetBackground(this, kPhotoEntryColour);
@@ -235,6 +241,7 @@ void RecordEditor::ShowOpening() {
     Field(static_cast<HeaderField>(f))->setText(Q(opening.Texts.Header.Fields[static_cast<std::size_t>(f)]));
   }
   Field(HeaderField::Kind)->setVisible(opening.KindVisible);
+  Field(HeaderField::Kind)->setCursorPosition(0);
 
   const auto& groups = opening.Texts.Groups;
   m_groupGrid->setRowCount(std::max<int>(1, static_cast<int>(groups.size())));

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "core/entry/record_list_pages.h"
@@ -59,6 +60,9 @@ RecordListWindow::RecordListWindow(AppContext& context, int windowHeight, QWidge
   }
   connect(m_scroll, &QScrollBar::valueChanged, this, &RecordListWindow::OnScroll);
   connect(m_list, &QListWidget::itemClicked, this, [this] { ChooseLine(); });
+  // Whatever moves the highlight (a drag, a key the list handles itself) chooses that record:
+  // the highlight and the current record are always the same. Moves made by code are silent.
+  connect(m_list, &QListWidget::currentRowChanged, this, [this] { ChooseLine(); });
 }
 
 bool RecordListWindow::IsPaged() const { return ardeno::IsPaged(m_ctx.Db.RecordCount, m_listLines); }
@@ -86,7 +90,19 @@ void RecordListWindow::ShowPage() {
   m_list->clear();
   const int position = m_scroll->value();
   AddLines(PageFirstRecord(position, m_listLines), position);
-  SelectLine(m_list->count() - 1);
+  HighlightCurrentRecord();
+}
+
+void RecordListWindow::HighlightCurrentRecord() {
+  const int first = IsPaged() ? PageFirstRecord(m_scroll->value(), m_listLines) : 1;
+  const int line = m_ctx.Db.CurrentIndex - first;
+  if (line >= 0 && line < m_list->count()) {
+    SelectLine(line);
+    return;
+  }
+  // Scrolled away from the current record: no other record looks chosen.
+  const QSignalBlocker silent(m_list);
+  m_list->setCurrentRow(-1);
 }
 
 void RecordListWindow::OnScroll() {
@@ -95,11 +111,12 @@ void RecordListWindow::OnScroll() {
     return;
   }
   FillList(m_ctx.Db.RecordCount);
-  if (const std::optional<int> line = LineOfWorkRecord(m_ctx.Db, m_listLines)) SelectLine(*line);
+  HighlightCurrentRecord();
 }
 
 void RecordListWindow::SelectLine(int line) {
   if (line < 0 || line >= m_list->count()) return;
+  const QSignalBlocker silent(m_list);
   m_list->setCurrentRow(line);
 }
 
@@ -141,23 +158,43 @@ void RecordListWindow::ShowRecord(int index) {
 void RecordListWindow::ShowLastRecord() { ShowRecord(m_ctx.Db.RecordCount); }
 
 bool RecordListWindow::HandleKey(int key) {
-  const int line = SelectedLine();
-  if (key == Qt::Key_Down) {
-    if (line >= m_listLines && IsPaged()) m_scroll->setValue(m_scroll->value() + 1);
-    else SelectLine(line + 1);
-    ChooseLine();
-    return true;
-  }
-  if (key == Qt::Key_Up) {
-    if (line == 0) {
-      if (IsPaged()) m_scroll->setValue(m_scroll->value() - m_listLines);
+  const Database& db = m_ctx.Db;
+  // A page scrolled away from the current record shows no highlight; the keys then start from
+  // its last line.
+  int line = SelectedLine();
+  if (line < 0) line = m_list->count() - 1;
+  if (line < 0) return true;
+  const int current = db.CurrentIndex;
+  switch (key) {
+    case Qt::Key_Down:
+      if (line >= m_listLines && IsPaged()) {
+        // The last line of a page: the page moves on by one record.
+        const int next = RecordOfLine(line, true, m_scroll->value(), m_listLines) + 1;
+        if (next <= db.RecordCount) {
+          ShowRecord(next);
+          return true;
+        }
+      } else if (line + 1 < m_list->count()) {
+        ++line;
+      }
+      SelectLine(line);
+      ChooseLine();
       return true;
-    }
-    SelectLine(line - 1);
-    ChooseLine();
-    return true;
+    case Qt::Key_Up:
+      if (line == 0) {
+        // One page back; the current record stays, highlighted when it is on the new page.
+        if (IsPaged()) m_scroll->setValue(m_scroll->value() - m_listLines);
+        return true;
+      }
+      SelectLine(line - 1);
+      ChooseLine();
+      return true;
+    case Qt::Key_Home: ShowRecord(1); return true;
+    case Qt::Key_End: ShowRecord(db.RecordCount); return true;
+    case Qt::Key_PageDown: ShowRecord(std::min(current + m_listLines, db.RecordCount)); return true;
+    case Qt::Key_PageUp: ShowRecord(std::max(current - m_listLines, 1)); return true;
+    default: return false;
   }
-  return false;
 }
 
 bool RecordListWindow::eventFilter(QObject* watched, QEvent* event) {

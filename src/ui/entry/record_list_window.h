@@ -29,11 +29,12 @@ class RecordListWindow : public QWidget {
 
   // Clears the list and adds the lines of records 1..n, repairing an unreadable date.
   void FillList(int n);
-  // Paged regime: the page ending at the scroll position, last line selected.
+  // Paged regime: the page ending at the scroll position, with the current record highlighted
+  // when it is on it.
   void ShowPage();
   // Makes the selected line's record current and shows it.
   void ChooseLine();
-  // Selects line (0-based) without choosing it.
+  // Highlights line (0-based) without choosing it; the caller chooses it or already has.
   void SelectLine(int line);
   int SelectedLine() const;
   // Shows and chooses record `index`, paging as needed (after a store, "Poslední zákres").
@@ -54,6 +55,7 @@ class RecordListWindow : public QWidget {
 
  private:
   void OnScroll();
+  void HighlightCurrentRecord();
   void AddLines(int from, int to);
   bool HandleKey(int key);
 

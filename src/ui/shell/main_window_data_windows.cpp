@@ -1,7 +1,9 @@
 // The windows that show the data for the whole run (drawing and record list) and the commands
 // that open the record editor.
 #include <QMdiArea>
+#include <QLayout>
 #include <QMdiSubWindow>
+#include <algorithm>
 
 #include "core/entry/record_input.h"
 #include "ui/drawing/drawing_window.h"
@@ -15,6 +17,10 @@ namespace ardeno {
 namespace {
 // Menu bar, toolbar, status bar and the sub-window frame take this much of the frame's height.
 constexpr int kListHeightMargin = 130;
+// The list stands this far right of the drawing window.
+constexpr int kGapBesideDrawing = 2;
+// Smaller than any frame on a real screen: the area has not been laid out yet.
+constexpr QSize kSmallestArea(400, 300);
 }  // namespace
 
 namespace {
@@ -32,11 +38,30 @@ QMdiSubWindow* AddSizedChild(QMdiArea* area, QWidget* child) {
 }  // namespace
 
 void MainWindow::CreateDataWindows() {
+  // The frame's area as it is laid out now: both windows must fit it, down to 1024 x 768.
+  if (layout() != nullptr) layout()->activate();
+  const QSize area = m_mdi->viewport()->size();
+  const bool areaKnown = area.width() >= kSmallestArea.width() &&
+                         area.height() >= kSmallestArea.height();
+
   m_drawing = new DrawingWindow(m_ctx);
-  AddSizedChild(m_mdi, m_drawing);
-  m_list = new RecordListWindow(m_ctx, height() - m_ctx.Scaled(kListHeightMargin));
+  const QMdiSubWindow* drawingFrame = AddSizedChild(m_mdi, m_drawing);
+  int listHeight = height() - m_ctx.Scaled(kListHeightMargin);
+  if (areaKnown) {
+    const int chrome = drawingFrame->height() - m_drawing->height();
+    listHeight = std::min(listHeight, area.height() - chrome);
+  }
+  m_list = new RecordListWindow(m_ctx, listHeight);
   m_list->SetDrawingWindow(m_drawing);
-  AddSizedChild(m_mdi, m_list);
+  const QMdiSubWindow* listFrame = AddSizedChild(m_mdi, m_list);
+  if (areaKnown) {
+    // The list keeps its width; the drawing gives up what is missing and scales its picture.
+    const int room = area.width() - listFrame->width() - kGapBesideDrawing;
+    if (drawingFrame->width() > room) {
+      QWidget* frame = m_drawing->parentWidget();
+      frame->resize(std::max(room, kSmallestArea.width() / 2), frame->height());
+    }
+  }
   m_drawing->KeepBeside(m_list);
 
   m_ctx.RecordsChanged = [this] { ShowChangedRecords(); };

@@ -35,9 +35,17 @@ bool MainWindow::Start(QSize screen) {
   m_ctx.ScalePercent = ScalePercentFor(screen.height(), m_inputs.Zoom);
   resize(width(), screen.height() - m_ctx.Scaled(28));
 
-  const LoadReport load = LoadDatabase(db, m_ctx.ProgDir, today);
+  RemoveInterruptedSaves(m_ctx.ProgDir);
+  LoadReport load = LoadDatabase(db, m_ctx.ProgDir, today);
   if (load.Error) m_ctx.Msg.ShowMessageText(QString::fromStdString(*load.Error));
+  // Before anything can be saved over a file the load did not take whole, it is kept as found.
+  KeepFileAsFound(db, m_ctx.ProgDir, load);
   if (load.Warning) m_ctx.Msg.ShowMessageText(QString::fromStdString(*load.Warning));
+  // Known before the observer types the day's drawings, not at the first save.
+  if (!db.LoadFailed) {
+    if (const auto blocked = SaveBlockedMessage(m_ctx.ProgDir))
+      m_ctx.Msg.ShowMessageText(QString::fromStdString(*blocked));
+  }
 
   ApplyRecordOneSettings();
   UpdateCaption();
@@ -49,7 +57,8 @@ bool MainWindow::Start(QSize screen) {
 void MainWindow::ApplyRecordOneSettings() {
   Database& db = m_ctx.Db;
   if (db.RecordCount < 1) return;
-  if (NeedsCoordinateMode(db)) {
+  // A damaged file is never written over: no settings to choose for it.
+  if (NeedsCoordinateMode(db) && !db.LoadFailed) {
     CoordinateModeWindow window(m_ctx.Msg, this);
     if (window.exec() == QDialog::Accepted && window.ChosenMode()) {
       db.Mode = *window.ChosenMode();

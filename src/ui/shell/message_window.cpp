@@ -1,6 +1,8 @@
 #include "ui/shell/message_window.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,16 @@ QFont MessageFont() {
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(kFontPixelHeight);
   return font;
+}
+
+// Room for a line of text on the screen of the window's owner: the screen less the window's
+// margins (50 pixels each side) and its frame.
+int MaxTextWidth(const QWidget* owner) {
+  constexpr int kWindowMargins = 100;
+  constexpr int kFrame = 20;
+  const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+  const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 1024;
+  return std::max(200, screenWidth - kWindowMargins - kFrame);
 }
 
 QString CaptionFor(MessageMode mode) {
@@ -43,8 +55,20 @@ MessageWindow::MessageWindow(MessageMode mode, const QString& text, const QStrin
 
   m_label = new QLabel(this);
   m_label->setObjectName("Label1");
-  // Carriage returns in the program's texts start new lines.
+  // Carriage returns in the program's texts start new lines, and a line wider than the screen is
+  // broken so that the whole message can be read.
   QString shown = text;
+  if (mode == MessageMode::Message && !text.startsWith(QLatin1String(" F8"))) {
+    const QFontMetrics metrics(MessageFont());
+    const std::string wrapped = WrapMessageText(
+        text.toStdString(), MaxTextWidth(parent),
+        [&metrics](std::string_view part) {
+          return metrics.horizontalAdvance(
+              QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
+        });
+    shown = QString::fromStdString(wrapped);
+    m_text = shown;
+  }
   shown.replace("\r\n", "\n").replace('\r', '\n');
   m_label->setText(shown);
   m_label->setTextFormat(Qt::PlainText);
@@ -78,6 +102,8 @@ void MessageWindow::BuildLayout() {
       g = MessageLayout(utf8, [&](std::string_view part) {
         return widthOf(QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
       });
+      if (!m_text.startsWith(QLatin1String(" F8")))
+        FitMessageLines(g, static_cast<int>(m_label->text().count('\n')) + 1, metrics.lineSpacing());
       break;
     }
     case MessageMode::ValueInput:

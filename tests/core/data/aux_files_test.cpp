@@ -129,7 +129,7 @@ TEST(StartupInputs, UnreadableFileIsReportedAndTheOthersAreStillRead) {
   std::filesystem::create_directories(folder.Path() / kInstrumentFileName);
   std::filesystem::create_directories(folder.Path() / "SIDC" / "Plochy.txt");
   folder.Write(kZoomFileName, "150\r\n");
-  folder.Write("SIDC/tok-10cm.txt", std::string(44, ' ') + "\n");
+  folder.Write("SIDC/tok-10cm.txt", std::string(15, ' ') + "  70.5" + std::string(23, ' ') + "\n");
   const auto inputs = ReadStartupInputs(folder.Path(), CalendarDate{2026, 12, 8});
   EXPECT_FLOAT_EQ(inputs.Zoom, 1.5f);
   EXPECT_EQ(inputs.InstrumentLines, DefaultInstrument());

@@ -74,8 +74,14 @@ TEST(DataFileTest, GeneratedDatabaseSavesByteIdenticalExceptTheRepairs) {
   EXPECT_EQ(db.CurrentIndex, 5000);
   EXPECT_EQ(db.WorkRecord, expected.back());
   EXPECT_FALSE(db.Observers.empty());
+  ASSERT_TRUE(report.Warning);
+  EXPECT_NE(report.Warning->find("č. 51"), std::string::npos) << "the clamped record is named";
 
   ApplyRadiusWord(db);
+  // The partial record at the end is dropped by the save only once the file as found is kept.
+  EXPECT_TRUE(SaveDatabase(db, folder.Path()));
+  LoadReport kept = report;
+  KeepFileAsFound(db, folder.Path(), kept);
   ASSERT_FALSE(SaveDatabase(db, folder.Path()));
   EXPECT_EQ(folder.Read(kDataFileName), Bytes(expected));
   EXPECT_FALSE(fs::exists(folder.Path() / "datax.dat.tmp"));
@@ -109,6 +115,7 @@ TEST(DataFileTest, MissingFileStartsWithTodayAndWritesNothing) {
   Database reloaded;
   LoadDatabase(reloaded, folder.Path(), CalendarDate{2030, 1, 1});
   EXPECT_EQ(reloaded.RecordCount, 1);
+  EXPECT_FALSE(fs::exists(folder.Path() / "datax.dat.tmp"));
   EXPECT_EQ(reloaded.Record(1).Date(), FormatDate(kToday));
   EXPECT_EQ(reloaded.Record(1).RadiusWord(), 125);
 }
@@ -141,11 +148,13 @@ TEST(DataFileTest, EmptyDateEndsTheDatabaseAndTheFileIsKept) {
   WriteRecords(folder, records);
   const std::string asFound = folder.Read(kDataFileName);
   Database db;
-  const LoadReport report = LoadDatabase(db, folder.Path(), kToday);
+  LoadReport report = LoadDatabase(db, folder.Path(), kToday);
   EXPECT_EQ(db.RecordCount, 1);
   EXPECT_EQ(db.BackupCount, 1);
   EXPECT_EQ(db.WorkRecord.Date(), "01.01.2020");
   EXPECT_EQ(report.IgnoredRecords, 1);
+  EXPECT_FALSE(fs::exists(folder.Path() / kIgnoredRecordsFileName)) << "loading only reads";
+  KeepFileAsFound(db, folder.Path(), report);
   ASSERT_TRUE(report.Warning);
   EXPECT_NE(report.Warning->find("datax-puvodni.dat"), std::string::npos);
   EXPECT_EQ(folder.Read(kIgnoredRecordsFileName), asFound);
@@ -154,6 +163,8 @@ TEST(DataFileTest, EmptyDateEndsTheDatabaseAndTheFileIsKept) {
 }
 
 TEST(DataFileTest, FileWithoutAnyWholeDatedRecordStartsAsNew) {
+  // Only an empty file is a new database; one with bytes but no readable record is damaged and
+  // is never written over.
   for (const std::string& contents :
        {std::string(), std::string(100, 'x'), Bytes({ObservationRecord{}, Dated("02.01.2020")})}) {
     TempFolder folder;
@@ -164,6 +175,10 @@ TEST(DataFileTest, FileWithoutAnyWholeDatedRecordStartsAsNew) {
     EXPECT_EQ(db.RecordCount, 1);
     EXPECT_EQ(db.Record(1).Date(), FormatDate(kToday));
     EXPECT_EQ(db.CurrentIndex, 1);
+    EXPECT_EQ(bool(report.Error), !contents.empty());
+    EXPECT_EQ(db.LoadFailed, !contents.empty());
+    if (!contents.empty()) EXPECT_TRUE(SaveDatabase(db, folder.Path()));
+    EXPECT_EQ(folder.Read(kDataFileName), contents);
   }
 }
 

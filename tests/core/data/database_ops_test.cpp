@@ -41,6 +41,35 @@ TEST_P(SortRecordsTest, OrdersByCalendarDateOnly) {
   EXPECT_EQ(Stations(db), GetParam().ExpectedStations);
 }
 
+struct FollowCase {
+  std::string Name;
+  std::vector<std::string> Dates;
+  int Follow;
+  int Expected;
+};
+
+class SortFollowTest : public ::testing::TestWithParam<FollowCase> {};
+
+TEST_P(SortFollowTest, TellsWhereTheStoredRecordWent) {
+  Database db = MakeDatabase(GetParam().Dates);
+  const std::string station = db.Record(GetParam().Follow).Station();
+  const int now = SortRecords(db, GetParam().Follow);
+  EXPECT_EQ(now, GetParam().Expected);
+  EXPECT_EQ(db.Record(now).Station(), station);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SortFollowTest,
+    ::testing::Values(
+        FollowCase{"MovedToTheFront", {"02.03.2020", "05.03.2020", "01.03.2020"}, 3, 1},
+        FollowCase{"PushedBackByAnInsertion", {"02.03.2020", "05.03.2020", "01.03.2020"}, 2, 3},
+        FollowCase{"SecondOfTheSameDate",
+                   {"01.03.2020", "03.03.2020", "03.03.2020", "04.03.2020"}, 3, 3},
+        FollowCase{"AppendedBesideItsTwin",
+                   {"01.03.2020", "03.03.2020", "04.03.2020", "03.03.2020"}, 4, 3},
+        FollowCase{"UntouchedBeforeTheMove", {"01.03.2020", "05.03.2020", "03.03.2020"}, 1, 1}),
+    [](const auto& info) { return info.param.Name; });
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, SortRecordsTest,
     ::testing::Values(

@@ -2,6 +2,7 @@
 // conversions of a stored drawing.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "core/entry/editor_texts.h"
@@ -56,8 +57,25 @@ TEST_P(RefusedStore, ShowsItsMessageAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Editor, RefusedStore,
     ::testing::Values(
-        RefusalCase{"GroupCountZero", [](RecordInput& in) { in.Header[HeaderField::GroupCount] = "0"; },
-                    std::string(kMsgBadGroupType)},
+        RefusalCase{"TwoDigitYear", [](RecordInput& in) { in.Header[HeaderField::Date] = "05.03.24"; },
+                    std::string(kMsgBadDate)},
+        RefusalCase{"ThreeDigitYear", [](RecordInput& in) { in.Header[HeaderField::Date] = "5.3.202"; },
+                    std::string(kMsgBadDate)},
+        RefusalCase{"LatitudeBeyondThePole",
+                    [](RecordInput& in) {
+                      in.LongitudeLatitudeEntry = true;
+                      in.Groups[0][4] = "100";
+                      in.Groups[0][5] = "95";
+                    },
+                    "Skupina 1, sloupec \"b\": šířka b musí být od -90 do 90"},
+        RefusalCase{"LongitudeBehindTheLimb",
+                    [](RecordInput& in) {
+                      in.LongitudeLatitudeEntry = true;
+                      const double l0 = Ephemeris(CalendarDate{2024, 4, 15}, 1030).EphL0;
+                      in.Groups[0][4] = std::to_string(std::fmod(l0 + 180, 360.0));
+                      in.Groups[0][5] = "10";
+                    },
+                    "je na odvrácené straně Slunce"},
         RefusalCase{"GroupCountNegative", [](RecordInput& in) { in.Header[HeaderField::GroupCount] = "-3"; },
                     std::string(kMsgBadGroupType)},
         RefusalCase{"OnlyUnlistedClass", [](RecordInput& in) { in.Groups[0][1] = "Dkx"; },
@@ -261,7 +279,8 @@ TEST(StoreRecord, PhotographedDrawingHeaderIsStoredWithoutGroups) {
   RecordInput input = MakeTypedDrawing();
   input.Header[HeaderField::GroupCount] = "0";
   input.Groups.clear();
-  EXPECT_FALSE(StoreRecord(db, input).Stored);
+  Database typedByHand = db;
+  EXPECT_TRUE(StoreRecord(typedByHand, input).Stored) << "a spotless day is stored either way";
   input.PhotoEntry = true;
   const StoreOutcome outcome = StoreRecord(db, input);
   ASSERT_TRUE(outcome.Stored) << ::testing::PrintToString(outcome.Messages);

@@ -162,6 +162,28 @@ TEST(HeliographicToPolar, PointAcrossTheAxisTakesTheLimitOfBothSides) {
   }
 }
 
+TEST(IsOnVisibleHemisphere, CentreLimbFarSideAndPoles) {
+  const SolarEphemeris eph = Ephemeris(CalendarDate{2020, 6, 1}, 1200);
+  const double l0 = eph.EphL0;
+  EXPECT_TRUE(IsOnVisibleHemisphere(eph, l0, 0));
+  EXPECT_TRUE(IsOnVisibleHemisphere(eph, l0 + 89, 0));
+  EXPECT_TRUE(IsOnVisibleHemisphere(eph, l0 - 89 + 360, 0)) << "longitudes wrap";
+  EXPECT_FALSE(IsOnVisibleHemisphere(eph, l0 + 91, 0));
+  EXPECT_FALSE(IsOnVisibleHemisphere(eph, l0 + 180, 10));
+  EXPECT_FALSE(IsOnVisibleHemisphere(eph, l0, 95)) << "no latitude beyond the pole";
+  // B0 is about -0.6 degrees: the south pole leans towards the Earth, the north pole away.
+  EXPECT_TRUE(IsOnVisibleHemisphere(eph, l0, -90));
+  EXPECT_FALSE(IsOnVisibleHemisphere(eph, l0, 90));
+  // Every point the drawing can hold converts back to the visible hemisphere.
+  for (int angle10 = 0; angle10 < 3600; angle10 += 170) {
+    for (int distance10 = 0; distance10 <= 1250; distance10 += 125) {
+      const auto p = PolarToHeliographic(eph, angle10, distance10);
+      EXPECT_TRUE(IsOnVisibleHemisphere(eph, p.HelioLongitude, p.HelioLatitude))
+          << angle10 << " " << distance10;
+    }
+  }
+}
+
 TEST(PixelToHeliographic, InsideTheDiskIsThePolarConversionOutsideNothing) {
   const auto eph = Ephemeris({2005, 4, 20}, 930);
   struct PixelCase {

@@ -38,6 +38,18 @@ TEST(DatesTest, ParsesOneOrTwoDigitsAndChecksTheCalendar) {
   EXPECT_FALSE(ParseDate(""));
 }
 
+TEST(DatesTest, EnteredDateNeedsAFourDigitYear) {
+  EXPECT_EQ(ParseEnteredDate("5.3.2024"), (CalendarDate{2024, 3, 5}));
+  EXPECT_EQ(ParseEnteredDate(" 5. 3.2024"), (CalendarDate{2024, 3, 5}));
+  EXPECT_FALSE(ParseEnteredDate("05.03.24"));
+  EXPECT_FALSE(ParseEnteredDate("05.03.202"));
+  EXPECT_FALSE(ParseEnteredDate("05.03.  24"));
+  EXPECT_TRUE(HasShortYear("05.03.24"));
+  EXPECT_TRUE(HasShortYear("5.3.999"));
+  EXPECT_FALSE(HasShortYear("05.03.2024"));
+  EXPECT_FALSE(HasShortYear("kaput"));
+}
+
 TEST(DatesTest, FormatsAndCountsDays) {
   EXPECT_EQ(FormatDate({2003, 2, 1}), "01.02.2003");
   EXPECT_EQ(DaysBetween({2024, 2, 28}, {2024, 3, 1}), 2);

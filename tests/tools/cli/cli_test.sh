@@ -47,6 +47,21 @@ mkdir "$work/empty"
 [ -s "$work/err" ] || fail "no message for an empty folder"
 [ ! -e "$work/empty/datax.dat" ] || fail "check created a data file"
 "$cli" no-such-command >/dev/null 2>&1 && fail "unknown command succeeded"
+"$cli" >/dev/null 2>"$work/err" && fail "no command succeeded"
+grep -q "Použití" "$work/err" || fail "no command: usage not on stderr"
+"$cli" --help 2>/dev/null | grep -q "ardeno-cli check" || fail "--help prints no usage"
+"$cli" --help >/dev/null 2>&1 || fail "--help status"
+
+# The solar commands refuse what no drawing can hold instead of printing nonsense.
+# L0 is 219.4 at that moment: l = 39 lies behind the limb, l = 219 at the centre.
+printf '01.06.2020 1200 219 95 125\n01.06.2020 1200 1e30 10 125\n01.06.2020 1200 39 10 125\n01.06.2020 1200 219 10 125\n' |
+  "$cli" topolar >"$work/out" 2>"$work/err"
+[ $? -eq 1 ] || fail "topolar accepted b = 95 or a huge l"
+[ "$(wc -l <"$work/out")" -eq 1 ] || fail "topolar answers: $(cat "$work/out")"
+grep -qi "nan" "$work/out" && fail "topolar printed nan"
+printf '01.06.2020 1200 300 1300\n01.06.2020 1200 300 600\n' | "$cli" convert >"$work/out" 2>"$work/err"
+[ $? -eq 1 ] || fail "convert accepted a point off the disk"
+[ "$(wc -l <"$work/out")" -eq 1 ] || fail "convert answers: $(cat "$work/out")"
 
 # Monthly tables: the CSV of a hemisphere has nine fields a line, the path is printed; a bad
 # choice changes nothing.

@@ -71,6 +71,7 @@ class DrawingWindowTest : public QObject {
   void emptyWorkRecordIsReloadedWithFaculaeVisible();
   void lensShownUntilKeyV();
   void captionFollowsTheRecord();
+  void valueColumnIsRightAligned();
 };
 
 void DrawingWindowTest::standardWindowDiskSpans26To463() {
@@ -253,6 +254,34 @@ void DrawingWindowTest::captionFollowsTheRecord() {
   QVERIFY(!window.close());
   window.AllowClose();
   QVERIFY(window.close());
+}
+
+void DrawingWindowTest::valueColumnIsRightAligned() {
+  AppRun app;
+  app.Db = ConsecutiveDays(1);
+  ObservationRecord& r = app.Db.Record(1);
+  r.SetConditions(1);
+  r.SetImageQuality(22);
+  r.SetQualityQ(255);
+  r.SetCentralGroups(12345);
+  r.SetCentralSpots(7);
+  app.Db.WorkRecord = r;
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  const QImage image = window.RenderImage(false);
+  const DrawingScale& scale = window.View().Scale;
+  // The right end of the ink of each value of the header column (x 678..728, rows of 18).
+  QList<int> rightEdges;
+  for (int row : {136, 154, 172, 262, 280}) {
+    int right = -1;
+    for (int y = scale.S(row); y < scale.S(row + 16); ++y)
+      for (int x = scale.S(660); x < scale.S(745); ++x)
+        if (qGray(image.pixel(x, y)) < 128) right = std::max(right, x);
+    QVERIFY2(right >= 0, qPrintable(QString("no value in row %1").arg(row)));
+    rightEdges << right;
+  }
+  for (int edge : rightEdges)
+    QVERIFY2(std::abs(edge - rightEdges.first()) <= 1, qPrintable(QString::number(edge)));
 }
 
 QTEST_MAIN(DrawingWindowTest)

@@ -88,6 +88,11 @@ class RecordEditorDialogTest : public QObject {
       QVERIFY(!Child<QLineEdit>(special, "Edit25")->isHidden());
       QCOMPARE(Child<QLineEdit>(special, "Edit25")->text(), Q(kSpecialKind));
       QCOMPARE(special.palette().color(QPalette::Window), QColor(255, 0, 0));
+      // The whole word shows, from its first letter.
+      auto* kind = Child<QLineEdit>(special, "Edit25");
+      special.show();
+      QCOMPARE(kind->cursorPosition(), 0);
+      QVERIFY(kind->width() > kind->fontMetrics().horizontalAdvance(kind->text()));
     }
     f.Db.Mode = CoordinateMode::Heliographic;
     RecordEditor editor(f.Ctx, EditorMode::Correction);
@@ -197,6 +202,51 @@ class RecordEditorDialogTest : public QObject {
     QVERIFY(qAbs(Cell(grid, 1, 4).toDouble() - 100.0) <= 0.2);
     QVERIFY(qAbs(Cell(grid, 1, 5).toDouble() - 50.0) <= 0.2);
     QVERIFY(Child<QLabel>(editor, "Label17")->isHidden());
+  }
+
+  void dateTakesShortDayAndMonthButTheWholeYear_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("date");
+    QTest::newRow("one-digit day and month") << "5.3.2024" << true << "05.03.2024";
+    QTest::newRow("full") << "20.05.2024" << true << "20.05.2024";
+    QTest::newRow("two-digit year") << "05.03.24" << false << "";
+  }
+
+  void dateTakesShortDayAndMonthButTheWholeYear() {
+    QFETCH(QString, typed);
+    QFETCH(bool, stored);
+    QFETCH(QString, date);
+    Fixture f;
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    editor.show();
+    auto* field = Child<QLineEdit>(editor, "MaskEdit1");
+    field->setFocus();
+    field->setCursorPosition(0);
+    QTest::keyClicks(field, typed);
+    // A spotless day: no groups to type.
+    Type(editor, "Edit11", "0");
+    Child<QPushButton>(editor, "ukoncit")->click();
+    QCOMPARE(editor.Stored(), stored);
+    if (stored) {
+      QCOMPARE(QString::fromStdString(f.Db.Record(f.Db.CurrentIndex).Date()), date);
+    } else {
+      QCOMPARE(f.Msg.ShownMessages, QStringList{Q(kMsgBadDate)});
+      QCOMPARE(f.Db.RecordCount, 3);
+    }
+  }
+
+  void correctingASpecialDrawingIsRed() {
+    Fixture f;
+    f.Db.Record(2).SetKind(kSpecialKind);
+    f.Db.CurrentIndex = 2;
+    f.Db.WorkRecord = f.Db.Record(2);
+    RecordEditor special(f.Ctx, EditorMode::Correction);
+    QCOMPARE(special.palette().color(QPalette::Window), QColor(255, 0, 0));
+    f.Db.CurrentIndex = 3;
+    f.Db.WorkRecord = f.Db.Record(3);
+    RecordEditor ordinary(f.Ctx, EditorMode::Correction);
+    QVERIFY(ordinary.palette().color(QPalette::Window) != QColor(255, 0, 0));
   }
 
   void escapeClosesWithoutStoringAndClearsPhotoEntry() {

@@ -41,6 +41,9 @@ class RecordListWindowTest : public QObject {
   void upArrowOnTheFirstLinePagesBack();
   void unreadableDateRemovedOnce();
   void lastRecordCommand();
+  void highlightIsAlwaysTheCurrentRecord_data();
+  void highlightIsAlwaysTheCurrentRecord();
+  void draggingChoosesTheRecordUnderTheMouse();
 };
 
 void RecordListWindowTest::oneRecordOneSelectedLine() {
@@ -95,7 +98,8 @@ void RecordListWindowTest::downArrowOnTheLastLineMovesByOneRecord() {
   app.Db = ConsecutiveDays(600);
   RecordListWindow list(app.Ctx, height);
   list.ScrollBar()->setValue(500);
-  QCOMPARE(list.SelectedLine(), 25);
+  // Record 600 is not on the page: nothing looks chosen.
+  QCOMPARE(list.SelectedLine(), -1);
   QTest::keyClick(list.List(), Qt::Key_Down);
   QCOMPARE(list.ScrollBar()->value(), 501);
   QCOMPARE(app.Db.CurrentIndex, 501);
@@ -159,6 +163,50 @@ void RecordListWindowTest::lastRecordCommand() {
   list.ShowRecord(101);
   QCOMPARE(list.ScrollBar()->maximum(), 101);
   QCOMPARE(app.Db.CurrentIndex, 101);
+}
+
+void RecordListWindowTest::highlightIsAlwaysTheCurrentRecord_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("current");  // expected current record, from record 300 of 600
+  QTest::newRow("Home") << int(Qt::Key_Home) << 1;
+  QTest::newRow("End") << int(Qt::Key_End) << 600;
+  QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 325;
+  QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 275;
+  QTest::newRow("Down") << int(Qt::Key_Down) << 301;
+  QTest::newRow("Up") << int(Qt::Key_Up) << 299;
+}
+
+void RecordListWindowTest::highlightIsAlwaysTheCurrentRecord() {
+  QFETCH(int, key);
+  QFETCH(int, current);
+  AppRun app;
+  app.Db = ConsecutiveDays(600);
+  RecordListWindow list(app.Ctx, HeightForLines(app.Ctx, 25));
+  list.ShowRecord(300);
+  QTest::keyClick(list.List(), static_cast<Qt::Key>(key));
+  QCOMPARE(app.Db.CurrentIndex, current);
+  QCOMPARE(app.Db.WorkRecord, app.Db.Record(current));
+  const int line = list.SelectedLine();
+  QVERIFY(line >= 0);
+  QCOMPARE(RecordOfLine(line, true, list.ScrollBar()->value(), list.ListLines()), current);
+}
+
+void RecordListWindowTest::draggingChoosesTheRecordUnderTheMouse() {
+  AppRun app;
+  app.Db = ConsecutiveDays(10);
+  RecordListWindow list(app.Ctx, 600);
+  list.show();
+  QListWidget* box = list.List();
+  const QPoint from = box->visualItemRect(box->item(2)).center();
+  const QPoint to = box->visualItemRect(box->item(6)).center();
+  QTest::mousePress(box->viewport(), Qt::LeftButton, Qt::NoModifier, from);
+  QMouseEvent move(QEvent::MouseMove, to, box->viewport()->mapToGlobal(to), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(box->viewport(), &move);
+  QCOMPARE(list.SelectedLine(), 6);
+  QCOMPARE(app.Db.CurrentIndex, 7);  // the highlight never moves without choosing
+  QTest::mouseRelease(box->viewport(), Qt::LeftButton, Qt::NoModifier, to);
+  QCOMPARE(app.Db.CurrentIndex, 7);
 }
 
 QTEST_MAIN(RecordListWindowTest)

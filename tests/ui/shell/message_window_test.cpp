@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +24,7 @@ class MessageWindowTest : public QObject {
   void ChoiceAnswers_data();
   void ChoiceAnswers();
   void WindowMessagesRunsModally();
+  void LongMessageIsWrappedToTheScreen();
 };
 
 void MessageWindowTest::ShortMessageIsThreeHundredFiftyWide() {
@@ -45,12 +47,31 @@ void MessageWindowTest::HelpTextIsSixFiftyByTwoSeventy() {
 }
 
 void MessageWindowTest::TwoLineMessageKeepsItsHeight() {
-  const QString longLine = QString(60, 'W');
+  // Wider than the standard window, narrower than the offscreen screen (800 pixels).
+  const QString longLine = QString(30, 'W');
   MessageWindow oneLine(MessageMode::Message, longLine, {}, nullptr);
   MessageWindow twoLines(MessageMode::Message, QString("kratky\r") + longLine, {}, nullptr);
   QVERIFY(oneLine.width() > 350);
   QCOMPARE(twoLines.width(), oneLine.width());
   QCOMPARE(twoLines.height(), 170);
+}
+
+void MessageWindowTest::LongMessageIsWrappedToTheScreen() {
+  const QString text = QStringLiteral(
+      "Zákres č. 2 v souboru datax.dat nemá datum, proto se načetlo jen 1 zákresů a 1 dalších se "
+      "vynechalo. Soubor, jak byl nalezen, je uschován jako datax-puvodni.dat.\r"
+      "Zákresy s nečitelným datem: č. 5 „3x.01.2020“.");
+  QWidget owner;
+  owner.resize(800, 600);
+  MessageWindow window(MessageMode::Message, text, {}, &owner);
+  const int screenWidth = owner.screen()->availableGeometry().width();
+  QVERIFY2(window.width() <= screenWidth, qPrintable(QString::number(window.width())));
+  const QString shown = window.Label()->text();
+  QVERIFY(shown.count('\n') >= 3);
+  // Every word is still there, and the button sits below the last line.
+  QCOMPARE(shown.simplified(), QString(text).replace('\r', ' ').simplified());
+  QVERIFY(window.OkButton()->y() >= window.Label()->geometry().bottom());
+  QVERIFY(window.height() >= window.OkButton()->geometry().bottom());
 }
 
 void MessageWindowTest::ValueInputHasFixedSizeAndKeepsTypedTextOnEnter() {

@@ -88,6 +88,8 @@ class ShellStartupTest : public QObject {
   void ClosingAfterChangeAsksBackupAndSavesEvenOnNo();
   void BackupAnsweredYesKeepsTheDataAsLoaded();
   void NarrowScreenIsRefused();
+  void DamageIsToldAtStartAndNothingIsLost_data();
+  void DamageIsToldAtStartAndNothingIsLost();
 };
 
 void ShellStartupTest::NewInstallationAsksModeOnceAndHasOneRecordDatedToday() {
@@ -216,6 +218,61 @@ void ShellStartupTest::NarrowScreenIsRefused() {
   QCOMPARE(run.Msg.ShownMessages, QStringList{"Program je určen pro rozlišení 1024x768 a větší"});
   QVERIFY(!window.isVisible());
   QCOMPARE(run.Ctx.ScalePercent, 100);
+}
+
+void ShellStartupTest::DamageIsToldAtStartAndNothingIsLost_data() {
+  const auto bytes = [](const std::vector<ObservationRecord>& records) {
+    QByteArray all;
+    for (const auto& r : records)
+      all.append(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
+    return all;
+  };
+  const QByteArray two = bytes({RecordOn("02.01.2020", 125), RecordOn("03.01.2020", 0)});
+  QTest::addColumn<QByteArray>("contents");
+  QTest::addColumn<bool>("readOnly");
+  QTest::addColumn<QString>("told");
+  QTest::addColumn<bool>("keptAndSaved");  // else the file must stay exactly as found
+  QTest::newRow("interrupted copy") << two + QByteArray(100, 'x') << false
+                                    << "uschován jako datax-puvodni.dat" << true;
+  QTest::newRow("unreadable date")
+      << bytes({RecordOn("02.01.2020", 125), RecordOn("3x.01.2020", 0), RecordOn("04.01.2020", 0)})
+      << false << "„3x.01.2020“" << true;
+  QTest::newRow("garbage") << QByteArray(3 * kRecordSize, '\xFF') << false
+                           << "neobsahuje žádný čitelný zákres" << false;
+  QTest::newRow("1000 bytes") << two.left(1000) << false << "neobsahuje žádný čitelný zákres"
+                              << false;
+  QTest::newRow("read-only file") << two << true << "jen pro čtení" << false;
+}
+
+void ShellStartupTest::DamageIsToldAtStartAndNothingIsLost() {
+  QFETCH(QByteArray, contents);
+  QFETCH(bool, readOnly);
+  QFETCH(QString, told);
+  QFETCH(bool, keptAndSaved);
+  QTemporaryDir dir;
+  const fs::path folder = dir.path().toStdString();
+  {
+    std::ofstream out(folder / kDataFileName, std::ios::binary);
+    out.write(contents.constData(), contents.size());
+  }
+  if (readOnly) fs::permissions(folder / kDataFileName, fs::perms::owner_read);
+  Run run(folder);
+  CoordinateModeAnswerer answerer(false);
+  MainWindow window(run.Ctx);
+  QVERIFY(window.Start(kScreen));
+  QCOMPARE(answerer.Asked, 0);
+  QVERIFY2(run.Msg.ShownMessages.join("\n").contains(told), qPrintable(run.Msg.ShownMessages.join("\n")));
+  // The user works and closes: no backup, and quitting without saving when saving is refused.
+  run.Db.DataChanged = true;
+  run.Msg.Choices = {false, true};
+  QVERIFY(window.close());
+  const std::string found(contents.constData(), static_cast<std::size_t>(contents.size()));
+  if (keptAndSaved) {
+    QCOMPARE(FileBytes(folder / kIgnoredRecordsFileName), found);
+  } else {
+    QCOMPARE(FileBytes(folder / kDataFileName), found);
+    QVERIFY(!fs::exists(folder / kIgnoredRecordsFileName));
+  }
 }
 
 QTEST_MAIN(ShellStartupTest)

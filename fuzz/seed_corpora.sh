@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Seed corpora for the fuzz targets, from a folder the sample generator writes and from lines in
+# the published layouts of the SIDC files.
+# Usage: fuzz/seed_corpora.sh ARDENO-SAMPLE OUTDIR   (then: build-fuzz/fuzz/X OUTDIR/X ...)
+set -euo pipefail
+sample=$1
+out=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$sample" "$work/s" 30 5 >/dev/null
+record=1774
+for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz; do
+  mkdir -p "$out/$target"
+done
+
+# The data file: one, three and thirty drawings, and three cut inside the third.
+data="$work/s/datax.dat"
+head -c $record "$data" >"$out/data_file_fuzz/one"
+head -c $((3 * record)) "$data" >"$out/data_file_fuzz/three"
+cp "$data" "$out/data_file_fuzz/thirty"
+head -c $((2 * record + 700)) "$data" >"$out/data_file_fuzz/cut"
+
+# SIDC files in their layouts: a daily year with three values (31-byte lines), areas (31 bytes),
+# radio flux (45 bytes).
+awk 'BEGIN { for (d = 1; d <= 365; d++) printf "1982 %02d %02d %8.3f%3d %3d %3d\n", int(d / 31) + 1, d % 28 + 1, 1982 + d / 365, d % 250, d % 120, d % 130 }' >"$work/dssn1982.dat"
+awk 'BEGIN { for (d = 1; d <= 40; d++) printf "%8s%7.1f%7.1f%7.1f \n", "1982" d, d * 10.5, d * 4.25, d * 6.25 }' >"$work/Plochy.txt"
+awk 'BEGIN { for (d = 1; d <= 40; d++) printf "%15s%6.1f    %6.1f     %6.1f  \n", "19820101" d, 70 + d, 71 + d, 72 + d }' >"$work/tok-10cm.txt"
+# The year bytes 82, 0 choose 1982.
+{ printf '\x52\x00'; cat "$work/dssn1982.dat"; } >"$out/sidc_year_fuzz/year1982"
+{ printf '\x52\x00'; head -c 8760 "$work/dssn1982.dat"; } >"$out/sidc_year_fuzz/oneValueLayout"
+
+# The text readers, one file each.
+printf '120\r\n' >"$out/text_readers_fuzz/zoom"
+printf 'Hvězdárna\r\nRefraktor\r\n80\r\n18\r\n1350\r\n\r\n' >"$out/text_readers_fuzz/instrument"
+head -c 2000 "$work/s/KoronaX/Hr1940.csv" >"$out/text_readers_fuzz/corona"
+cp "$work/Plochy.txt" "$out/text_readers_fuzz/areas"
+cp "$work/tok-10cm.txt" "$out/text_readers_fuzz/flux"
+
+# The start-up folder: the files in their order, separated by the byte 0xFF.
+{
+  printf '150\r\n\xff'
+  printf 'Hvězdárna\r\nRefraktor\r\n80\r\n18\r\n1350\r\n\r\n\xff'
+  printf '\xff'
+  cat "$work/dssn1982.dat"; printf '\xff'
+  head -c 3100 "$work/dssn1982.dat"; printf '\xff'
+  cat "$work/Plochy.txt"; printf '\xff'
+  cat "$work/tok-10cm.txt"; printf '\xff'
+  head -c 3000 "$work/s/KoronaX/Hr1940.csv"; printf '\xff'
+  head -c 1000 "$work/s/KoronaX/Hr1941.csv"
+} >"$out/startup_folder_fuzz/folder"
+
+# Magnetogram day files as the sample writes them.
+for day in $(ls "$work/s/Magneto" | head -3); do
+  cp "$work/s/Magneto/$day" "$out/magnetogram_fuzz/$day"
+done
+echo "Seed corpora in $out"
