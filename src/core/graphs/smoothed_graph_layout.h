@@ -35,8 +35,9 @@ struct AsymmetryLayout {
   int DayX(int day) const { return kAsymmetryLeft + day / Compression; }
   // Pixels above the zero line of an asymmetry value with `unit` per grid row.
   int BarHeight(int value, int unit) const { return value * RowHeight / unit; }
-  // Month numbers under every third month only when the months are narrow.
-  bool EveryThirdMonth() const { return Compression >= 4; }
+  // Month numbers under every month, every third month when the months are narrow, none when
+  // they are too narrow to be read (0).
+  int MonthLabelStep() const { return Compression <= 2 ? 1 : Compression <= 8 ? 3 : 0; }
 };
 AsymmetryLayout AsymmetryLayoutFor(int clientHeight, int compression);
 

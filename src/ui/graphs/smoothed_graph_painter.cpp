@@ -144,7 +144,9 @@ void PaintAsymmetryFrame(QPainter& p, const SmoothedPicture& picture, const Smoo
   const int lastDay = picture.Records.Day.empty() ? 1 : picture.Records.Day.back();
   const int bottom = layout.ZeroY + kAsymmetryRows * layout.RowHeight;
   const int top = layout.ZeroY - kAsymmetryRows * layout.RowHeight;
-  p.setFont(GraphFont(7));
+  const QFont monthFont = GraphFont(7);
+  const QFont yearFont = GraphFont(9);
+  p.setFont(monthFont);
   for (const AxisMonth& month : AsymmetryAxisMonths(firstYear, firstMonth, lastDay + 31)) {
     const int x = layout.DayX(month.Day) - s.Scroll;
     if (x < -40 || x > s.Width) continue;
@@ -152,13 +154,14 @@ void PaintAsymmetryFrame(QPainter& p, const SmoothedPicture& picture, const Smoo
       p.setPen(QPen(kYearGrey, 2));
       p.drawLine(x, top, x, bottom);
       p.setPen(Qt::black);
-      p.setFont(GraphFont(9));
+      p.setFont(yearFont);
       TextAt(p, x + 3, bottom + 16, QString::number(month.Year));
-      p.setFont(GraphFont(7));
+      p.setFont(monthFont);
     }
     p.setPen(Qt::black);
     p.drawLine(x, bottom, x, bottom + 4);
-    if (!layout.EveryThirdMonth() || (month.Month - 1) % 3 == 0)
+    const int step = layout.MonthLabelStep();
+    if (step > 0 && (month.Month - 1) % step == 0)
       TextAt(p, x + 1, bottom + 4, QString::number(month.Month));
   }
 }
@@ -167,11 +170,22 @@ void PaintRecordBars(QPainter& p, const SmoothedPicture& picture, const Smoothed
                      const AsymmetryLayout& layout) {
   const int unit = Unit(picture, s);
   const RecordAsymmetry& records = picture.Records;
-  p.setPen(Qt::black);
+  // Bars of one pixel column overlap from the zero line: only the highest and the lowest show,
+  // so each column draws at most those two.
+  std::vector<int> up(static_cast<std::size_t>(std::max(0, s.Width + 1)), 0);
+  std::vector<int> down(up.size(), 0);
   for (std::size_t i = 0; i < records.Day.size(); ++i) {
     const int x = layout.DayX(records.Day[i]) - s.Scroll;
     if (x < 0 || x > s.Width) continue;
-    p.drawLine(x, layout.ZeroY, x, layout.ZeroY - layout.BarHeight(records.Value[i], unit));
+    const int height = layout.BarHeight(records.Value[i], unit);
+    const std::size_t column = static_cast<std::size_t>(x);
+    up[column] = std::max(up[column], height);
+    down[column] = std::min(down[column], height);
+  }
+  for (std::size_t x = 0; x < up.size(); ++x) {
+    const int column = static_cast<int>(x);
+    if (up[x] > 0) p.fillRect(column, layout.ZeroY - up[x], 1, up[x] + 1, Qt::black);
+    if (down[x] < 0) p.fillRect(column, layout.ZeroY, 1, 1 - down[x], Qt::black);
   }
 }
 

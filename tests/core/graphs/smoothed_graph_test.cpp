@@ -211,6 +211,9 @@ TEST(AsymmetryLayoutTest, FiveRowsEachSideOfTheMiddle) {
   EXPECT_EQ(layout.BarHeight(100, kRatioUnit), 250);  // all north: five rows up
   EXPECT_EQ(layout.BarHeight(-20, kRatioUnit), -50);
   EXPECT_EQ(layout.DayX(46), 50 + 23);
+  EXPECT_EQ(layout.MonthLabelStep(), 1);
+  EXPECT_EQ(AsymmetryLayoutFor(600, 8).MonthLabelStep(), 3);
+  EXPECT_EQ(AsymmetryLayoutFor(600, 16).MonthLabelStep(), 0);
 }
 
 TEST(AsymmetryAxisTest, MonthStartsWithTheLeapDay) {
