@@ -103,6 +103,17 @@ void DailyGraphsWindow::BuildMenus() {
     connect(action, &QAction::triggered, this, [this, view] { SelectView(view); });
   }
   m_actions["vsechny"]->setChecked(true);
+  for (const DailyGraphInfo& info : DailyGraphs()) {
+    const DailyGraph graph = info.Graph;
+    m_panelOperations[GraphText(info.ButtonName)] = [this, graph] { SelectGraph(graph); };
+  }
+  const std::pair<const char*, DailyView> viewButtons[] = {{"vsechny", DailyView::All},
+                                                           {"celkovy", DailyView::Whole},
+                                                           {"sevrni", DailyView::North},
+                                                           {"jizni", DailyView::South}};
+  for (const auto& [button, view] : viewButtons)
+    m_panelOperations[button] = [this, view = view] { SelectView(view); };
+  m_panelOperations["stupnice"] = [this] { ShowScale(); };
 
   QMenu* other = m_menuBar->addMenu(QString::fromUtf8("&Graf"));
   connect(AddAction(other, "stupnice", QString::fromUtf8("&Stupnice")), &QAction::triggered, this,
@@ -131,6 +142,15 @@ QAction* DailyGraphsWindow::Action(const QString& name) const {
 }
 
 QWidget* DailyGraphsWindow::Canvas() const { return m_canvas; }
+
+bool DailyGraphsWindow::HandlesPanelButton(const QString& buttonName) const {
+  return m_panelOperations.count(buttonName) > 0;
+}
+
+void DailyGraphsWindow::PanelButtonClicked(const QString& buttonName) {
+  if (const auto found = m_panelOperations.find(buttonName); found != m_panelOperations.end())
+    found->second();
+}
 int DailyGraphsWindow::ScrollPosition() const { return m_scroll->value(); }
 QString DailyGraphsWindow::Caption() const { return DailyGraphCaption(m_viewTitle, m_plot); }
 

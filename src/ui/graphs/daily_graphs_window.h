@@ -10,6 +10,8 @@
 #include "core/graphs/daily_graph_plot.h"
 #include "ui/graphs/daily_graph_painter.h"
 #include "ui/shell/app_context.h"
+#include "ui/shell/toolbar_panels.h"
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -21,7 +23,7 @@ namespace ardeno {
 
 class GraphCanvas;
 
-class DailyGraphsWindow : public QWidget {
+class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
   Q_OBJECT
  public:
   explicit DailyGraphsWindow(AppContext& ctx, QWidget* parent = nullptr);
@@ -47,6 +49,10 @@ class DailyGraphsWindow : public QWidget {
   int ScrollPosition() const;
   QAction* Action(const QString& name) const;
   QString Caption() const;
+
+  // The prografy panel's buttons (graph, view and "Stupnice").
+  bool HandlesPanelButton(const QString& buttonName) const override;
+  void PanelButtonClicked(const QString& buttonName) override;
   // The graph and view toolbar buttons follow these; the main window connects them.
  signals:
   void GraphSelected(DailyGraph graph);
@@ -86,6 +92,7 @@ class DailyGraphsWindow : public QWidget {
   QScrollBar* m_scroll = nullptr;
   QLabel* m_sizeLabel = nullptr;
   std::map<QString, QAction*> m_actions;
+  std::map<QString, std::function<void()>> m_panelOperations;
 };
 
 }  // namespace ardeno

@@ -160,6 +160,23 @@ void SmoothedGraphsWindow::BuildMenus() {
           this, &SmoothedGraphsWindow::Print);
   connect(AddAction(other, "zaviratv", QString::fromUtf8("Zavřít"), false), &QAction::triggered,
           this, [this] { OuterWindow(this)->close(); });
+  for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
+    const SmoothedIndex index = info.Index;
+    m_panelOperations[GraphText(info.ButtonName)] = [this, index] { SelectIndex(index); };
+  }
+  const std::pair<const char*, AsymmetryDiagram> diagramButtons[] = {
+      {"zakrsovy", AsymmetryDiagram::PerRecord},
+      {"mesicni", AsymmetryDiagram::Monthly},
+      {"rocni", AsymmetryDiagram::Yearly}};
+  for (const auto& [button, diagram] : diagramButtons)
+    m_panelOperations[button] = [this, diagram = diagram] { SelectDiagram(diagram); };
+  const std::pair<const char*, SmoothedView> viewButtons[] = {{"CElek", SmoothedView::Whole},
+                                                              {"severni", SmoothedView::North},
+                                                              {"jizniv", SmoothedView::South},
+                                                              {"sev_jih", SmoothedView::Both}};
+  for (const auto& [button, view] : viewButtons)
+    m_panelOperations[button] = [this, view = view] { SelectView(view); };
+  m_panelOperations["stupnicevyhl"] = [this] { ShowScale(); };
   m_actions["zaznamova"]->setChecked(true);
   m_actions[m_ctx.View.AsymmetryKind == 1 ? "rozdilova" : "podilova"]->setChecked(true);
 }
@@ -194,6 +211,15 @@ QAction* SmoothedGraphsWindow::Action(const QString& name) const {
 }
 
 QWidget* SmoothedGraphsWindow::Canvas() const { return m_canvas; }
+
+bool SmoothedGraphsWindow::HandlesPanelButton(const QString& buttonName) const {
+  return m_panelOperations.count(buttonName) > 0;
+}
+
+void SmoothedGraphsWindow::PanelButtonClicked(const QString& buttonName) {
+  if (const auto found = m_panelOperations.find(buttonName); found != m_panelOperations.end())
+    found->second();
+}
 
 SmoothedState SmoothedGraphsWindow::State() const {
   SmoothedState state;
@@ -279,6 +305,12 @@ void SmoothedGraphsWindow::CompressionChanged() {
 }
 
 void SmoothedGraphsWindow::PaintCanvas(QPainter& painter) {
+  // The panel's compression buttons change the shared setting and repaint: the scroll range
+  // follows the new width of the graph.
+  if (m_paintedCompression != m_ctx.View.SmoothCompression) {
+    m_paintedCompression = m_ctx.View.SmoothCompression;
+    UpdateScrollRange();
+  }
   const SmoothedState state = State();
   PaintSmoothedGraph(painter, m_picture, state);
   if (m_scaleShown) PaintSmoothedScale(painter, m_picture, state);

@@ -9,6 +9,8 @@
 
 #include "ui/graphs/smoothed_graph_painter.h"
 #include "ui/shell/app_context.h"
+#include "ui/shell/toolbar_panels.h"
+#include <functional>
 
 class QAction;
 class QGroupBox;
@@ -22,7 +24,7 @@ namespace ardeno {
 
 class GraphCanvas;
 
-class SmoothedGraphsWindow : public QWidget {
+class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
   Q_OBJECT
  public:
   explicit SmoothedGraphsWindow(AppContext& ctx, QWidget* parent = nullptr);
@@ -51,6 +53,10 @@ class SmoothedGraphsWindow : public QWidget {
   SmoothedState State() const;
   QWidget* Canvas() const;
   QAction* Action(const QString& name) const;
+
+  // The provyhlazovaci panel's buttons (indices, diagrams, views, "Stupnice").
+  bool HandlesPanelButton(const QString& buttonName) const override;
+  void PanelButtonClicked(const QString& buttonName) override;
 
  signals:
   void IndexSelected(SmoothedIndex index);
@@ -90,6 +96,8 @@ class SmoothedGraphsWindow : public QWidget {
   QLineEdit* m_stretchWidth = nullptr;
   QLineEdit* m_stretchHeight = nullptr;
   std::map<QString, QAction*> m_actions;
+  std::map<QString, std::function<void()>> m_panelOperations;
+  int m_paintedCompression = 0;
 };
 
 }  // namespace ardeno

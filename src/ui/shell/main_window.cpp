@@ -103,10 +103,11 @@ void MainWindow::CreateMenus() {
   connect(Action("About1"), &QAction::triggered, this, &MainWindow::ShowAbout);
   connect(Action("napoveda"), &QAction::triggered, this, &MainWindow::ShowHelp);
   connect(Action("vysledky1"), &QAction::triggered, this, &MainWindow::OpenResults);
+  CreateGraphCommands();
 
   // Their windows are not part of the program yet.
   MarkComingSoon({"novy", "zvlastni", "oprava", "posledni1", "tisk1", "Ulozkresy", "motylek1",
-                  "graf", "vyhlazovaci", "asyroz", "asypo", "map"});
+                  "map"});
 }
 
 void MainWindow::MarkComingSoon(const QStringList& names) {

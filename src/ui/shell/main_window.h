@@ -16,7 +16,9 @@ class QMdiArea;
 
 namespace ardeno {
 
+class DailyGraphsWindow;
 class DrawingWindow;
+class SmoothedGraphsWindow;
 class RecordListWindow;
 class ResultsWindow;
 class ToolbarPanels;
@@ -64,6 +66,10 @@ class MainWindow : public QMainWindow {
   void ShowAbout();
   void OpenResults();
   void OpenCoordinateTables();
+  void CreateGraphCommands();
+  void OpenDailyGraphs();
+  // mode 0 smoothed, 1 asymmetry (the kind set beforehand).
+  void OpenSmoothedGraphs(int mode);
 
   // Buttons whose settings the main window keeps.
   void ChangeTimeFactor(bool wider);
@@ -90,6 +96,8 @@ class MainWindow : public QMainWindow {
   DrawingWindow* m_drawing = nullptr;
   RecordListWindow* m_list = nullptr;
   QPointer<ResultsWindow> m_results;
+  QPointer<DailyGraphsWindow> m_dailyGraphs;
+  QPointer<SmoothedGraphsWindow> m_smoothedGraphs;
   QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
   int m_areaMultipleTag = 0;
   bool m_shutdownDone = false;

@@ -9,6 +9,8 @@
 #include "ui/drawing/drawing_window.h"
 #include "ui/entry/record_editor.h"
 #include "ui/entry/record_list_window.h"
+#include "ui/graphs/daily_graphs_window.h"
+#include "ui/graphs/smoothed_graphs_window.h"
 #include "ui/results/results_window.h"
 #include "ui/shell/main_window.h"
 
@@ -87,6 +89,8 @@ void MainWindow::ShowChangedRecords() {
   m_list->ShowRecord(index);
   m_drawing->Refresh();
   if (m_results) m_results->RecordsChanged();
+  if (m_dailyGraphs) m_dailyGraphs->ReloadData();
+  if (m_smoothedGraphs) m_smoothedGraphs->ReloadData();
 }
 
 void MainWindow::OpenEditor(const QString& actionName, int mode) {

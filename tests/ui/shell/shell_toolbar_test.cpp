@@ -10,6 +10,8 @@
 
 #include "core/data/data_file.h"
 #include "support/app_run.h"
+#include "ui/graphs/daily_graphs_window.h"
+#include "ui/graphs/smoothed_graphs_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_buttons.h"
 #include "ui/shell/toolbar_panels.h"
@@ -67,6 +69,7 @@ class ShellToolbarTest : public QObject {
   void AreaMultipleTogglesCaptionAndValue();
   void ForwardsToTheAttachedWindowAndRestoresBasicPanel();
   void CommandsNotBuiltYetSayComingSoon();
+  void GraphWindowsOpenWithTheirPanels();
   void HintsGoToTheMiddleStatusPanel();
   void CorrectionWithoutChosenRecordOnlyShowsMessage();
   void WindowImageIsSavedAsJpgOnYes();
@@ -161,7 +164,7 @@ void ShellToolbarTest::ForwardsToTheAttachedWindowAndRestoresBasicPanel() {
 
 void ShellToolbarTest::CommandsNotBuiltYetSayComingSoon() {
   Frame f(m_dir.path().toStdString());
-  for (const char* name : {"motylek1", "graf", "map", "Ulozkresy"}) {
+  for (const char* name : {"motylek1", "map", "Ulozkresy"}) {
     QAction* action = f.Window.Action(name);
     QVERIFY2(action != nullptr, name);
     QVERIFY2(!action->isEnabled(), name);
@@ -179,6 +182,38 @@ void ShellToolbarTest::CommandsNotBuiltYetSayComingSoon() {
   novy->setEnabled(true);
   QCOMPARE(f.Button("novyzakres")->toolTip(), QString("Nový  zákres"));
   QCOMPARE(f.Button("opravazaz")->toolTip(), QString("Oprava  záznamu"));
+}
+
+// "graf" opens the daily graphs with prografy, whose buttons choose the graph; "asyroz" the
+// asymmetry graphs with provyhlazovaci; "Zavřít" brings the basic panel and the command back.
+void ShellToolbarTest::GraphWindowsOpenWithTheirPanels() {
+  Frame f(m_dir.path().toStdString());
+  f.Window.show();
+  f.Window.Action("graf")->trigger();
+  auto* daily = f.Window.findChild<DailyGraphsWindow*>("TForm6");
+  QVERIFY(daily != nullptr);
+  QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString(kGraphsPanel));
+  QVERIFY(!f.Window.Action("graf")->isEnabled());
+  QVERIFY(f.Button("rb")->isEnabled());
+  f.Button("rb")->click();
+  QCOMPARE(daily->Plot().Graph(), DailyGraph::R);
+  f.Button("jizni")->click();
+  QCOMPARE(daily->View(), DailyView::South);
+  f.Button("SpeedButton13")->click();
+  QTRY_VERIFY(f.Window.findChild<DailyGraphsWindow*>("TForm6") == nullptr);
+  QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString(kBasicPanel));
+  QVERIFY(f.Window.Action("graf")->isEnabled());
+
+  f.Window.Action("asyroz")->trigger();
+  auto* smoothed = f.Window.findChild<SmoothedGraphsWindow*>("TForm8");
+  QVERIFY(smoothed != nullptr);
+  QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString(kSmoothedPanel));
+  QCOMPARE(f.View.AsymmetryKind, std::uint16_t{1});
+  QVERIFY(smoothed->State().Asymmetry);
+  f.Button("mesicni")->click();
+  QCOMPARE(smoothed->State().Diagram, AsymmetryDiagram::Monthly);
+  f.Button("fv")->click();
+  QCOMPARE(smoothed->Picture().Index, SmoothedIndex::F);
 }
 
 void ShellToolbarTest::HintsGoToTheMiddleStatusPanel() {
