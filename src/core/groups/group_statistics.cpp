@@ -34,4 +34,25 @@ void UpdateGroupStatistics(GroupStatistics& stats, const Database& db) {
   ComputeFromPositions(stats, db);
 }
 
+const GroupStatistics& GroupStatisticsCache::All(const Database& db) {
+  if (!m_all) {
+    m_all = ComputeGroupStatistics(db);
+  } else if (m_stale) {
+    UpdateGroupStatistics(*m_all, db);
+  }
+  m_stale = false;
+  return *m_all;
+}
+
+const AsymmetryTables& GroupStatisticsCache::Asymmetry(const Database& db) {
+  if (m_all && !m_stale) return m_all->Asymmetry;
+  if (!m_asymmetry) m_asymmetry = ComputeAsymmetry(db);
+  return *m_asymmetry;
+}
+
+void GroupStatisticsCache::Invalidate() {
+  m_stale = m_all.has_value();
+  m_asymmetry.reset();
+}
+
 }  // namespace ardeno

@@ -2,6 +2,7 @@
 // Everything the group views, the butterfly diagram and the maps derive from the whole database,
 // computed together once per change of the data (load, store, correction, removal) and read
 // until the next change.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,21 @@ GroupStatistics ComputeGroupStatistics(const Database& db);
 
 // After a change of the data: the same result, reusing the positions of unchanged records.
 void UpdateGroupStatistics(GroupStatistics& stats, const Database& db);
+
+// The statistics of the application's database, computed at the first use after a change of the
+// data and kept until the next one. The asymmetry tables alone can be had without the rest
+// (start-up computes them).
+class GroupStatisticsCache {
+ public:
+  const GroupStatistics& All(const Database& db);
+  const AsymmetryTables& Asymmetry(const Database& db);
+  // The data changed (load, store, correction, removal): the next use recomputes.
+  void Invalidate();
+
+ private:
+  std::optional<GroupStatistics> m_all;
+  bool m_stale = false;  // m_all holds the positions of an earlier state of the data
+  std::optional<AsymmetryTables> m_asymmetry;
+};
 
 }  // namespace ardeno

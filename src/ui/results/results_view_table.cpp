@@ -1,5 +1,6 @@
 #include "ui/results/results_view_table.h"
 
+#include "ui/results/group_grid_view.h"
 #include "ui/results/k_factors_view.h"
 #include "ui/results/monthly_table_view.h"
 #include "ui/results/quiet_days_view.h"
@@ -10,7 +11,7 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
   static const std::vector<ResultsViewEntry> table = {
       {1, "vlastni", "&Vlastní", "vlastniv", 0, nullptr},
       {2, "oficialni", "S&IDC výsledky", "oficialv", 0, nullptr},
-      {3, "Vvojskupin1", "Vývoj skupin", "vyvojskup", 0, nullptr},
+      {3, "Vvojskupin1", "Vývoj skupin", "vyvojskup", 0, MakeEvolutionView},
       {4, "pozorovatele", "&Pozorovatelé", "pozorovatelv", 0, nullptr},
       {5, "celkovynam", "Naměřené - celková", "namercelek", 1, MakeMeasuredTableView},
       {5, "severnam", "Naměřené - sever", "namersever", 2, MakeMeasuredTableView},
@@ -18,16 +19,16 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
       {6, "celkovyvyr", "Vyhlazené - celková", "vyhlcelek", 1, MakeSmoothedTableView},
       {6, "severvyr", "Vyhlazené - sever", "vyhlsever", 2, MakeSmoothedTableView},
       {6, "jihvyr", "Vyhlazené - jih", "vyhljih", 3, MakeSmoothedTableView},
-      {7, "vyskit", "Výskyt typů skupin", "vyskytskup", 0, nullptr},
-      {8, "udajmapa", "Údaje pro mapu", "promapovy", 0, nullptr},
+      {7, "vyskit", "Výskyt typů skupin", "vyskytskup", 0, MakeTypeCountsView},
+      {8, "udajmapa", "Údaje pro mapu", "promapovy", 0, MakeMapDataView},
       {9, "CVvysledek", "CV výsledky", "CVvysledky", 0, nullptr},
-      {10, "veliky", "Velikost skupin", "velikost", 0, nullptr},
+      {10, "veliky", "Velikost skupin", "velikost", 0, MakeLargestGroupsView},
       {11, "Bezaktivity", "Bez aktivity", "SpeedButton1", 0, MakeQuietDaysView},
-      {12, "dataasim", "Data asymetrie", "asme", 0, nullptr},
-      {12, "", "", "asro", 1, nullptr},
-      {13, "polohy1", "Polohy východ - západ", "polohy", 0, nullptr},
-      {13, "", "", "polohym", 1, nullptr},
-      {13, "", "", "polohyr", 2, nullptr},
+      {12, "dataasim", "Data asymetrie", "asme", 0, MakeAsymmetryView},
+      {12, "", "", "asro", 1, MakeAsymmetryView},
+      {13, "polohy1", "Polohy východ - západ", "polohy", 0, MakePositionsView},
+      {13, "", "", "polohym", 1, MakePositionsView},
+      {13, "", "", "polohyr", 2, MakePositionsView},
       {14, "kfaktory", "Koeficienty k - celková", "kfaktorc", 0, MakeKFactorsView},
       {14, "kfaktorysever", "Koeficienty k - sever", "kfaktors", 1, MakeKFactorsView},
       {14, "kfaktoryjih", "Koeficienty k - jih", "kfaktorj", 2, MakeKFactorsView},

@@ -7,6 +7,7 @@
 
 #include "core/data/database.h"
 #include "core/data/startup_inputs.h"
+#include "core/groups/group_statistics.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/platform_dialogs.h"
 #include "ui/shell/view_settings.h"
@@ -33,9 +34,13 @@ struct AppContext {
   // only in tests that do not need them.
   StartupInputs* Inputs = nullptr;
 
+  // Group statistics, asymmetry tables and record positions of Db, recomputed once per change.
+  GroupStatisticsCache Groups;
+
   // A pixel size that follows the interface scale.
   int Scaled(int n) const { return n * ScalePercent / 100; }
-  void NotifyRecordsChanged() const {
+  void NotifyRecordsChanged() {
+    Groups.Invalidate();
     if (RecordsChanged) RecordsChanged();
   }
 };

@@ -130,6 +130,8 @@ void MainWindow::CreateToolbar() {
   m_toolbar = new ToolbarPanels(this);
   addToolBar(m_toolbar);
   connect(m_toolbar, &ToolbarPanels::ButtonClicked, this, &MainWindow::OnToolbarButton);
+  connect(m_toolbar, &ToolbarPanels::GroupTypeFilterChanged, this,
+          [this](const QString& filter) { m_ctx.View.EastWestFilter = filter; });
   // A basic-panel button works exactly when its menu command does. Its own hint comes back when
   // the command is enabled again (the editor disables its command only while it is open).
   for (const auto& [button, menu] : kButtonToMenu) {

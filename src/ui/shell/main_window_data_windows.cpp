@@ -85,6 +85,9 @@ void MainWindow::CreateDataWindows() {
 
 void MainWindow::ShowChangedRecords() {
   const Database& db = m_ctx.Db;
+  // The asymmetry tables follow every change of the records (and start-up).
+  m_ctx.Groups.Invalidate();
+  m_ctx.Groups.Asymmetry(db);
   const int index = db.CurrentIndex >= 1 ? db.CurrentIndex : db.RecordCount;
   m_list->ShowRecord(index);
   m_drawing->Refresh();

@@ -81,8 +81,11 @@ ToolbarPanels::ToolbarPanels(QWidget* parent) : QToolBar(parent) {
   groupType->setToolTip(QStringLiteral("Výběr typu skupiny východ-západ"));
   groupType->setStatusTip(groupType->toolTip());
   groupType->addItems({"A", "B", "C", "D", "E", "F", "G", "h", "J", QStringLiteral("vše")});
-  connect(groupType, &QComboBox::currentIndexChanged, this,
-          [this] { Forward({"ComboBox1", "", "", "polohy1Click"}); });
+  groupType->setCurrentText(QStringLiteral("vše"));
+  connect(groupType, &QComboBox::currentIndexChanged, this, [this, groupType] {
+    emit GroupTypeFilterChanged(groupType->currentText());
+    Forward({"ComboBox1", "", "", "polohy1Click"});
+  });
   Panel(kResultsPanel)->layout()->addWidget(groupType);
 
   ShowBasicPanel();

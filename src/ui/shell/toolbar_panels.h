@@ -54,6 +54,8 @@ class ToolbarPanels : public QToolBar {
  signals:
   // A button of the basic panel or a button the main window handles itself.
   void ButtonClicked(const QString& name);
+  // The group-type filter of the east-west positions changed (before the open view hears it).
+  void GroupTypeFilterChanged(const QString& filter);
 
  private:
   void AddPanel(const QString& panelName, const std::vector<ToolbarButtonSpec>& buttons);

@@ -28,6 +28,8 @@ struct ViewSettings {
   std::uint16_t AreaMultiple = 1;
   // 1 = the user asked to insert a text before the map is printed.
   int InsertTextRequest = 0;
+  // East-west positions: the group-type filter of ComboBox1 ("vše" or a class letter).
+  QString EastWestFilter = QStringLiteral("vše");
   // Name (without folder and ".jpg") under which the next window image is saved.
   QString ImageName;
 };
