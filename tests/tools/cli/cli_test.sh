@@ -77,5 +77,23 @@ grep -q "Nedostatek dat" "$work/err" || fail "smoothed refusal: $(cat "$work/err
 grep -qvE '^[0-9]{2}\.[0-9]{2}\.[0-9]{4}$' "$work/quiet" && fail "quiet-days line format"
 "$cli" quiet-days "$work/db" 1890 | grep -q . && fail "quiet-days of a year without data"
 
+# Monthly reports: the month of the first drawing; its files are listed; a month without
+# drawings and an existing SIDC file without --replace write nothing.
+month=$("$cli" check "$work/db" | sed -n 's/^První datum: ..\.0*\([0-9]*\)\.\([0-9]*\)$/\1.\2/p')
+"$cli" own-report "$work/db" "$month" >"$work/out" 2>/dev/null || fail "own-report status"
+[ "$(wc -l <"$work/out")" -eq 2 ] || fail "own-report files: $(cat "$work/out")"
+grep -q '^01' "$(head -1 "$work/out")" || fail "own-report day lines"
+"$cli" sidc-report "$work/db" "$month" "OBS " >"$work/out" 2>/dev/null || fail "sidc-report status"
+tail -c 4 "$(cat "$work/out")" | od -c | grep -q '9   9  \\r  \\n' || fail "sidc-report end"
+cp "$(cat "$work/out")" "$work/sidc-before"
+"$cli" sidc-report "$work/db" "$month" "XYZ " >/dev/null 2>&1 && fail "sidc-report overwrote"
+cmp -s "$work/sidc-before" "$(cat "$work/out")" || fail "sidc-report changed the file"
+"$cli" sidc-report "$work/db" "$month" "XYZ " --replace >/dev/null 2>&1 || fail "sidc --replace"
+"$cli" cv-report "$work/db" "$month" >/dev/null 2>&1 || fail "cv-report status"
+"$cli" cv-report "$work/db" 1.1890 >/dev/null 2>&1 && fail "cv-report of a month without drawings"
+[ ! -e "$work/db/CVdata/CV-01_1890.Txt" ] || fail "cv-report wrote an empty month"
+"$cli" observers-csv "$work/db" >"$work/out" || fail "observers-csv status"
+tail -1 "$(cat "$work/out")" | grep -q '^Suma;.*;200;' || fail "observers-csv sums"
+
 [ "$failures" -eq 0 ] && echo "cli_test: all checks passed"
 exit "$failures"

@@ -1,0 +1,65 @@
+#include "core/reports/cv_report_file.h"
+
+#include <cctype>
+
+#include "core/data/group_types.h"
+#include "core/reports/report_text.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+int RecordCv(const ObservationRecord& record) {
+  int cv = 0;
+  for (int k = 1; k <= record.GroupCount(); ++k) cv += GroupTypeCvValue(record.GroupTypeRaw(k));
+  return cv;
+}
+
+std::vector<std::string> CvReportLines(const Database& db, const ReportDays& days,
+                                       const ReportMonth& month, const DescriptionLines& popis) {
+  std::vector<std::string> lines = {
+      " ",
+      "    MONTHLY OBSERVATIONS OF ZÜRICH/McINTOSH-classifications",
+      "    Your E-mail adress          " + popis[0],
+      "    Year                        " + std::to_string(month.Year),
+      "    Month - number              " + Digits(month.Month, 2) + " - " + popis[1],
+      "    Observer                    " + popis[2],
+      "    Station                     " + popis[3],
+      "    Instrument                  " + popis[4],
+      "    Method                      " + popis[5],
+      " ",
+      " ",
+      " Date  CV  Time  Cond",
+      " ",
+  };
+  long long cvSum = 0;
+  int observed = 0;
+  for (int d = 1; d <= days.DayCount; ++d) {
+    std::string line = "  " + Digits(d, 2);
+    if (const int index = days.RecordOn(d)) {
+      const ObservationRecord& r = db.Record(index);
+      const int cv = RecordCv(r);
+      cvSum += cv;
+      ++observed;
+      line += "  " + Digits(cv, 3) + "  " + Digits(r.TimeUT() / 100, 2) + ":" +
+              Digits(r.TimeUT() % 100, 2) + "  " + Digits(r.QualityQ(), 1) + "    ";
+      for (int k = 1; k <= r.GroupCount(); ++k) {
+        std::string type = r.GroupType(k);
+        for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        line += type + " ";
+      }
+    }
+    lines.push_back(line);
+  }
+  lines.emplace_back(" ");
+  lines.emplace_back(" ");
+  const double mean = observed == 0 ? 0.0 : static_cast<double>(cvSum) / observed;
+  lines.push_back("    AVRG  = " + FormatFloat("###.##", mean));
+  lines.push_back("    OBS   =  " + FormatFloat("##", observed));
+  return lines;
+}
+
+std::filesystem::path CvReportPath(const std::filesystem::path& progDir, const ReportMonth& m) {
+  return progDir / kCvReportFolder / ("CV-" + Digits(m.Month, 2) + "_" + Digits(m.Year, 4) + ".Txt");
+}
+
+}  // namespace ardeno

@@ -1,0 +1,37 @@
+#include "core/reports/report_days.h"
+
+#include "core/results/month_walk.h"
+#include "core/text/dates.h"
+
+namespace ardeno {
+
+ReportDays MatchReportDays(const Database& db, const ReportMonth& month) {
+  ReportDays days;
+  days.DayCount = month.Month >= 1 && month.Month <= 12 ? DaysInMonth(month.Year, month.Month) : 0;
+  days.RecordOfDay.assign(static_cast<std::size_t>(days.DayCount), 0);
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const auto date = RecordDate(db.Record(i));
+    if (!date || date->Year != month.Year || date->Month != month.Month) continue;
+    int& slot = days.RecordOfDay[static_cast<std::size_t>(date->Day - 1)];
+    if (slot != 0) {
+      days.LeftOut.push_back(i);
+      continue;
+    }
+    slot = i;
+  }
+  for (int index : days.RecordOfDay) {
+    if (index != 0) AddRecordToTotals(days.Totals, db.Record(index));
+  }
+  return days;
+}
+
+std::vector<std::string> LeftOutMessages(const Database& db, const ReportDays& days) {
+  std::vector<std::string> messages;
+  for (int index : days.LeftOut) {
+    messages.push_back("Záznam " + db.Record(index).Date() + " (č. " + std::to_string(index) +
+                       ") je druhý záznam dne a do výkazu se nezapočítává.");
+  }
+  return messages;
+}
+
+}  // namespace ardeno

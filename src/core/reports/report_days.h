@@ -1,0 +1,31 @@
+#pragma once
+// The records of a report month matched to its calendar days. The reports have one line per
+// day: when a day holds two records, the first one (in record order) is the day's record and the
+// later ones are left out of the report and listed, so the user can be told.
+#include <string>
+#include <vector>
+
+#include "core/data/database.h"
+#include "core/results/month_totals.h"
+#include "core/results/report_month.h"
+
+namespace ardeno {
+
+struct ReportDays {
+  int DayCount = 0;               // days of the month (Gregorian)
+  std::vector<int> RecordOfDay;   // [d - 1]: record index of day d, 0 for none
+  std::vector<int> LeftOut;       // later records of a day that already had one
+  MonthTotals Totals;             // the day records added in day order
+
+  int RecordOn(int day) const { return RecordOfDay[static_cast<std::size_t>(day - 1)]; }
+  // Days with a record, at least 1 (a divisor).
+  int DaysWithRecord() const { return Totals.Records == 0 ? 1 : Totals.Records; }
+};
+
+ReportDays MatchReportDays(const Database& db, const ReportMonth& month);
+
+// "Záznam 12.03.2001 (č. 345) je druhý záznam dne a do výkazu se nezapočítává." per left-out
+// record; empty when none.
+std::vector<std::string> LeftOutMessages(const Database& db, const ReportDays& days);
+
+}  // namespace ardeno

@@ -1,0 +1,22 @@
+#pragma once
+// Writing report files: lines in Windows-1250 with CR LF, the folder created when missing, the
+// file replaced whole.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ardeno {
+
+// Each line followed by CR LF, encoded in Windows-1250.
+std::string ReportFileBytes(const std::vector<std::string>& lines);
+
+// Creates the file's folder and replaces the file with `bytes`; the Czech message of a failure
+// (the old file then stays as it was).
+std::optional<std::string> WriteReportFile(const std::filesystem::path& file,
+                                           const std::string& bytes);
+
+// "00" style number texts of the report layouts.
+std::string Digits(long long value, int digits);
+
+}  // namespace ardeno

@@ -1,0 +1,133 @@
+// ardeno-cli own-report, sidc-report, cv-report and observers-csv: the monthly report files and
+// the observer table exactly as the results window writes them, into the same folders under DIR.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_registry.h"
+#include "cli/folder_loading.h"
+#include "core/data/aux_file_io.h"
+#include "core/reports/cv_report_file.h"
+#include "core/reports/description_file.h"
+#include "core/reports/observer_table.h"
+#include "core/reports/own_report_files.h"
+#include "core/reports/report_text.h"
+#include "core/reports/sidc_report_file.h"
+#include "core/text/encoding.h"
+
+namespace ardeno::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Loads DIR and finds the month named "M.YYYY"; false (with the message on stderr) when the
+// arguments, the folder or the month do not serve.
+bool LoadMonth(const std::vector<std::string>& args, std::size_t count, const char* usage,
+               Database& db, ReportMonth& month) {
+  if (args.size() < count) {
+    std::cerr << "Použití: ardeno-cli " << usage << "\n";
+    return false;
+  }
+  LoadReport report;
+  if (!LoadExistingFolder({args[0]}, usage, db, report)) return false;
+  month = ParseReportMonth(args[1]);
+  if (!FindMonthRecords(db, month)) {
+    std::cerr << "V měsíci " << args[1] << " není žádný zákres.\n";
+    return false;
+  }
+  return true;
+}
+
+void TellLeftOut(const Database& db, const ReportDays& days) {
+  for (const std::string& message : LeftOutMessages(db, days)) std::cerr << message << "\n";
+}
+
+// Writes every file or none: a failure is reported and stops before the next file.
+int WriteFiles(const std::vector<std::pair<fs::path, std::string>>& files) {
+  for (const auto& [path, bytes] : files) {
+    if (const auto error = WriteReportFile(path, bytes)) {
+      std::cerr << *error << "\n";
+      return 1;
+    }
+  }
+  for (const auto& [path, bytes] : files) std::cout << path.string() << "\n";
+  return 0;
+}
+
+DescriptionLines Description(const fs::path& dir) {
+  try {
+    return ReadDescriptionFile(dir);
+  } catch (const AuxFileError& error) {
+    std::cerr << error.what() << "\n";
+    return {};
+  }
+}
+
+int OwnReport(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "own-report SLOŽKA M.RRRR";
+  Database db;
+  ReportMonth month;
+  if (args.size() != 2 || !LoadMonth(args, 2, kUsage, db, month)) return 1;
+  const ReportDays days = MatchReportDays(db, month);
+  TellLeftOut(db, days);
+  return WriteFiles({{OwnIndexFilePath(args[0], month), ReportFileBytes(OwnIndexFileLines(db, days))},
+                     {OwnAreaFilePath(args[0], month), ReportFileBytes(OwnAreaFileLines(db, days))}});
+}
+
+int SidcReport(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "sidc-report SLOŽKA M.RRRR KÓD [--replace]";
+  const bool replace = args.size() == 4 && args[3] == "--replace";
+  Database db;
+  ReportMonth month;
+  if ((args.size() != 3 && !replace) || !LoadMonth(args, 3, kUsage, db, month)) {
+    if (args.size() == 4 && !replace) std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    return 1;
+  }
+  const fs::path file = SidcReportPath(args[0], month);
+  if (fs::exists(file) && !replace) {
+    std::cerr << "Soubor " << file.string() << " již existuje (přepsat: --replace).\n";
+    return 1;
+  }
+  const DescriptionLines popis = Description(args[0]);
+  if (popis[0].empty()) std::cerr << "Není soubor Popis.txt: data se zapíší bez popisu.\n";
+  const ReportDays days = MatchReportDays(db, month);
+  TellLeftOut(db, days);
+  return WriteFiles({{file, Utf8ToCp1250(SidcReportText(db, days, month, args[2], popis[6]))}});
+}
+
+int CvReport(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "cv-report SLOŽKA M.RRRR";
+  Database db;
+  ReportMonth month;
+  if (args.size() != 2 || !LoadMonth(args, 2, kUsage, db, month)) return 1;
+  const DescriptionLines popis = Description(args[0]);
+  if (popis[0].empty()) std::cerr << "Není soubor Popis.txt: data se zapíší bez popisu.\n";
+  const ReportDays days = MatchReportDays(db, month);
+  TellLeftOut(db, days);
+  return WriteFiles(
+      {{CvReportPath(args[0], month), ReportFileBytes(CvReportLines(db, days, month, popis))}});
+}
+
+int ObserversCsv(const std::vector<std::string>& args) {
+  Database db;
+  LoadReport report;
+  if (!LoadExistingFolder(args, "observers-csv SLOŽKA", db, report)) return 1;
+  if (db.Observers.empty()) {
+    std::cerr << kNoObserverMessage << "\n";
+    return 1;
+  }
+  return WriteFiles({{fs::path(args[0]) / fs::u8path(kObserversCsvName),
+                      Utf8ToCp1250(ObserversCsvText(BuildObserverTable(db)))}});
+}
+
+const bool kRegistered =
+    RegisterCommand({"own-report", "own-report SLOŽKA M.RRRR", OwnReport}) &&
+    RegisterCommand({"sidc-report", "sidc-report SLOŽKA M.RRRR KÓD [--replace]", SidcReport}) &&
+    RegisterCommand({"cv-report", "cv-report SLOŽKA M.RRRR", CvReport}) &&
+    RegisterCommand({"observers-csv", "observers-csv SLOŽKA", ObserversCsv});
+
+}  // namespace
+
+}  // namespace ardeno::cli
