@@ -3,16 +3,18 @@
 #include "ui/results/group_grid_view.h"
 #include "ui/results/k_factors_view.h"
 #include "ui/results/monthly_table_view.h"
+#include "ui/results/observers_view.h"
 #include "ui/results/quiet_days_view.h"
+#include "ui/results/report_page_view.h"
 
 namespace ardeno {
 
 const std::vector<ResultsViewEntry>& ResultsViewTable() {
   static const std::vector<ResultsViewEntry> table = {
-      {1, "vlastni", "&Vlastní", "vlastniv", 0, nullptr},
-      {2, "oficialni", "S&IDC výsledky", "oficialv", 0, nullptr},
+      {1, "vlastni", "&Vlastní", "vlastniv", 0, MakeOwnReportView},
+      {2, "oficialni", "S&IDC výsledky", "oficialv", 0, MakeSidcReportView},
       {3, "Vvojskupin1", "Vývoj skupin", "vyvojskup", 0, MakeEvolutionView},
-      {4, "pozorovatele", "&Pozorovatelé", "pozorovatelv", 0, nullptr},
+      {4, "pozorovatele", "&Pozorovatelé", "pozorovatelv", 0, MakeObserversView},
       {5, "celkovynam", "Naměřené - celková", "namercelek", 1, MakeMeasuredTableView},
       {5, "severnam", "Naměřené - sever", "namersever", 2, MakeMeasuredTableView},
       {5, "jihnam", "Naměřené - jih", "namerjih", 3, MakeMeasuredTableView},
@@ -21,7 +23,7 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
       {6, "jihvyr", "Vyhlazené - jih", "vyhljih", 3, MakeSmoothedTableView},
       {7, "vyskit", "Výskyt typů skupin", "vyskytskup", 0, MakeTypeCountsView},
       {8, "udajmapa", "Údaje pro mapu", "promapovy", 0, MakeMapDataView},
-      {9, "CVvysledek", "CV výsledky", "CVvysledky", 0, nullptr},
+      {9, "CVvysledek", "CV výsledky", "CVvysledky", 0, MakeCvReportView},
       {10, "veliky", "Velikost skupin", "velikost", 0, MakeLargestGroupsView},
       {11, "Bezaktivity", "Bez aktivity", "SpeedButton1", 0, MakeQuietDaysView},
       {12, "dataasim", "Data asymetrie", "asme", 0, MakeAsymmetryView},

@@ -20,6 +20,7 @@
 #include "ui/results/print_panel.h"
 #include "ui/results/quiet_calendar_painter.h"
 #include "ui/results/quiet_days_view.h"
+#include "ui/results/report_page_view.h"
 #include "ui/results/results_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_panels.h"
@@ -101,6 +102,10 @@ class ResultsWindowTest : public QObject {
   void PrintPanelNeedsAPrintTypeAndPrintsPages();
   void CsvButtonWritesTheShownTableAndHides();
   void CalendarMarksTheQuietDaysOfTheChosenYear();
+  void ReportMonthPromptEndsOnCancel();
+  void OwnReportKeysAndFiles();
+  void SidcReportAsksCodeAndOverwrite();
+  void ReportsAndObserversPrintAndSave();
 
  private:
   QTemporaryDir m_dir;
@@ -120,6 +125,10 @@ void ResultsWindowTest::EachViewOpensFromItsButton_data() {
   QTest::newRow("vyhlsever") << "vyhlsever" << 6 << 2 << "Výsledky    statistika - vyhlazené - sever";
   QTest::newRow("vyhljih") << "vyhljih" << 6 << 3 << "Výsledky    statistika - vyhlazené - jih";
   QTest::newRow("SpeedButton1") << "SpeedButton1" << 11 << 0 << "Výsledky    bez aktivity";
+  QTest::newRow("vlastniv") << "vlastniv" << 1 << 0 << "Výsledky  Vlastni     v= větší  m= menší  ";
+  QTest::newRow("oficialv") << "oficialv" << 2 << 0 << "Výsledky    oficiální";
+  QTest::newRow("CVvysledky") << "CVvysledky" << 9 << 0 << "Výsledky    CV výsledky   3. 2001";
+  QTest::newRow("pozorovatelv") << "pozorovatelv" << 4 << 0 << "Výsledky    pozorovatelé";
 }
 
 void ResultsWindowTest::EachViewOpensFromItsButton() {
@@ -132,6 +141,7 @@ void ResultsWindowTest::EachViewOpensFromItsButton() {
   QCOMPARE(f.Results()->windowTitle(), QString("Výsledky"));
   QCOMPARE(f.Results()->ResultsMode(), 0);
   QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString("provysledky"));
+  f.Msg.Values = {"3.2001"};  // the month of the reports
   QToolButton* b = f.Window.Toolbar()->Button(button);
   QVERIFY(b->isEnabled());
   b->click();
@@ -289,6 +299,93 @@ void ResultsWindowTest::CalendarMarksTheQuietDaysOfTheChosenYear() {
   const auto cell = layout.Cell(1, 1);
   QVERIFY(red <= 2 * cell.Width * cell.Height);
   QVERIFY(red >= 2 * (cell.Width - 2) * (cell.Height - 2));
+}
+
+void ResultsWindowTest::ReportMonthPromptEndsOnCancel() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Button("namercelek")->click();
+  f.Msg.Values = {"5.1990", "13.2001", ""};  // no drawings, no such month, then Cancel
+  f.Button("vlastniv")->click();
+  QCOMPARE(f.Msg.Prompts.size(), 3);
+  QCOMPARE(f.Msg.Prompts[0], QString("Zadej měsíc a rok ? (2.2000)"));
+  QCOMPARE(f.Results()->ResultsMode(), 5);
+  QCOMPARE(f.Results()->windowTitle(), QString("Výsledky    statistika - naměřené - celkový"));
+}
+
+void ResultsWindowTest::OwnReportKeysAndFiles() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Msg.Values = {"3.2001"};
+  f.Button("vlastniv")->click();
+  auto* view = qobject_cast<ReportPageView*>(f.Results()->CurrentView());
+  QVERIFY(view != nullptr);
+  QCOMPARE(f.Db.CurrentIndex, f.Db.RecordCount);
+  QCOMPARE(view->PageFontSize(), 12);
+  for (int i = 0; i < 48; ++i) QTest::keyClick(view, Qt::Key_V);
+  QCOMPARE(view->PageFontSize(), 60);
+  QTest::keyClick(view, Qt::Key_V);
+  QCOMPARE(view->PageFontSize(), 20);
+  for (int i = 0; i < 15; ++i) QTest::keyClick(view, Qt::Key_M);
+  QCOMPARE(view->PageFontSize(), 8);
+  // 10 March 2001: g 3 north and 1 south, R = 11 g.
+  QVERIFY(view->Lines().contains("10   12:00  004   003   001   0000   0000   0000   0044   0033   "
+                                 "0011   000   0000   0000    000   00    00    00"));
+  f.Results()->MenuAction("dosouboru")->trigger();
+  QCOMPARE(f.Msg.ShownMessages.last(), QString("Zapíší se data do souboru"));
+  const fs::path dir = m_dir.path().toStdString();
+  QVERIFY(fs::exists(dir / "Vlastni" / "VL-03_2001.Txt"));
+  QVERIFY(fs::exists(dir / "Vlastni" / "VLR-03_2001.Txt"));
+}
+
+void ResultsWindowTest::SidcReportAsksCodeAndOverwrite() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Msg.Values = {"3.2001"};
+  f.Button("oficialv")->click();
+  f.Dialogs.Inputs = {QString("ONDR ")};
+  f.Results()->MenuAction("dosouboru")->trigger();
+  // Without Popis.txt the user is told first.
+  QVERIFY(f.Msg.ShownMessages[0].contains("Není soubor popis.txt"));
+  const fs::path file = fs::path(m_dir.path().toStdString()) / "Mesice" / "200103.txt";
+  std::ifstream in(file, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), {});
+  in.close();
+  QVERIFY(text.starts_with("SIDC200103\r\nONDR (CZECH REP.)\r\n"));
+  QVERIFY(text.ends_with("31 9999\r\n99\r\n"));
+  QCOMPARE(f.Db.CurrentIndex, 28);  // the first drawing of March 2001 is record 29
+  // The file exists: only "Yes" replaces it.
+  f.Dialogs.Inputs = {QString("XXXX ")};
+  f.Dialogs.Confirmations = {false};
+  f.Results()->MenuAction("dosouboru")->trigger();
+  QVERIFY(f.Dialogs.Asked.contains("Soubor již existuje !\r   Přepsat?"));
+  std::ifstream again(file, std::ios::binary);
+  QCOMPARE(std::string((std::istreambuf_iterator<char>(again)), {}), text);
+}
+
+void ResultsWindowTest::ReportsAndObserversPrintAndSave() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Msg.Values = {"2.2000"};
+  f.Button("CVvysledky")->click();
+  auto* cv = qobject_cast<ReportPageView*>(f.Results()->CurrentView());
+  QVERIFY(cv != nullptr);
+  QCOMPARE(cv->Lines().size(), 13 + 29 + 4);  // February 2000 has 29 days
+  const QString pdf = m_dir.filePath("cv.pdf");
+  f.Dialogs.PrintFiles = {pdf};
+  f.Results()->MenuAction("tiskvysl")->trigger();
+  QCOMPARE(PdfPageCount(pdf), 1);
+  f.Results()->MenuAction("dosouboru")->trigger();
+  QVERIFY(fs::exists(fs::path(m_dir.path().toStdString()) / "CVdata" / "CV-02_2000.Txt"));
+
+  f.Button("pozorovatelv")->click();
+  f.Results()->MenuAction("dosouboru")->trigger();
+  QVERIFY(f.Msg.ShownMessages.contains("Data se uloží do souboru  Pozorovatele.csv"));
+  std::ifstream in(fs::path(m_dir.path().toStdString()) / fs::u8path("Pozorovatelé.csv"),
+                   std::ios::binary);
+  std::string header;
+  std::getline(in, header);
+  QCOMPARE(QString::fromStdString(header), QString(" ;2000;2001;2002;Suma;\r"));
+  const QString table = m_dir.filePath("pozorovatele.pdf");
+  f.Dialogs.PrintFiles = {table};
+  f.Results()->MenuAction("tiskvysl")->trigger();
+  QCOMPARE(PdfPageCount(table), 1);
 }
 
 QTEST_MAIN(ResultsWindowTest)

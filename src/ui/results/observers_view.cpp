@@ -1,0 +1,87 @@
+#include "ui/results/observers_view.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/reports/report_text.h"
+#include "core/text/encoding.h"
+#include "ui/results/text_page.h"
+
+namespace ardeno {
+
+ObserversView::ObserversView(ResultsContext& ctx, QWidget* parent) : ResultsView(ctx, parent) {
+  setObjectName("Pozorovatele");
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  m_grid = new QTableWidget(this);
+  m_grid->setObjectName("StringGrid3");
+  m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_grid->horizontalHeader()->hide();
+  m_grid->verticalHeader()->hide();
+  column->addWidget(m_grid);
+}
+
+std::optional<QString> ObserversView::Open(int) {
+  m_opened = true;
+  Build();
+  return QStringLiteral("Výsledky    pozorovatelé");
+}
+
+void ObserversView::RecordsChanged() {
+  if (m_opened) Build();
+}
+
+void ObserversView::Build() {
+  m_grid->clear();
+  // The grid stays empty until an observer is known.
+  if (m_ctx.App.Db.Observers.empty()) {
+    m_table = {};
+    m_grid->setRowCount(0);
+    m_grid->setColumnCount(0);
+    return;
+  }
+  m_table = BuildObserverTable(m_ctx.App.Db);
+  m_grid->setRowCount(static_cast<int>(m_table.Cells.size()));
+  m_grid->setColumnCount(static_cast<int>(m_table.Cells.front().size()));
+  for (int r = 0; r < m_grid->rowCount(); ++r) {
+    for (int c = 0; c < m_grid->columnCount(); ++c) {
+      auto* item = new QTableWidgetItem(
+          QString::fromStdString(m_table.Cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+      if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      m_grid->setItem(r, c, item);
+    }
+  }
+  m_grid->resizeColumnsToContents();
+}
+
+std::optional<QString> ObserversView::Print(QPrinter& printer, PrintType) {
+  if (m_table.Cells.empty()) return QStringLiteral("Ještě není znám žádný pozorovatel");
+  QStringList lines{QStringLiteral(" Pozorovate") + QStringLiteral("    Období   ") +
+                    QStringLiteral("    Suma  pozorování   ")};
+  for (const auto& row : m_table.Cells) {
+    QString line = QString::fromStdString(row.front()).leftJustified(20, ' ', true);
+    for (std::size_t c = 1; c < row.size(); ++c) line += QString::fromStdString(row[c]).rightJustified(6);
+    lines << line;
+  }
+  if (!PrintTextPages(printer, lines)) return QStringLiteral("Tiskárnu nelze použít.");
+  return std::nullopt;
+}
+
+void ObserversView::SaveFile() {
+  if (m_table.Cells.empty()) {
+    m_ctx.App.Msg.ShowMessageText(QString::fromUtf8(kNoObserverMessage));
+    return;
+  }
+  m_ctx.App.Msg.ShowMessageText(QString::fromUtf8(kObserversCsvMessage));
+  const auto file = m_ctx.App.ProgDir / std::filesystem::u8path(kObserversCsvName);
+  if (const auto error = WriteReportFile(file, Utf8ToCp1250(ObserversCsvText(m_table)))) {
+    m_ctx.App.Msg.ShowMessageText(QString::fromStdString(*error));
+  }
+}
+
+ResultsView* MakeObserversView(ResultsContext& ctx, QWidget* parent) {
+  return new ObserversView(ctx, parent);
+}
+
+}  // namespace ardeno

@@ -1,0 +1,213 @@
+#include "ui/results/report_page_view.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPrinter>
+
+#include "core/data/aux_file_io.h"
+#include "core/data/instrument_file.h"
+#include "core/reports/description_file.h"
+#include "core/reports/own_report_files.h"
+#include "core/reports/report_text.h"
+#include "core/reports/sidc_report_file.h"
+#include "core/results/month_walk.h"
+#include "core/text/encoding.h"
+#include "ui/results/text_page.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr const char* kWritingMessage = "Zapíší se data do souboru";
+constexpr int kLargestFontSize = 60;
+constexpr int kFontSizeAfterLargest = 20;
+constexpr int kSmallestFontSize = 8;
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+QStringList ToQt(const std::vector<std::string>& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << QString::fromStdString(line);
+  return list;
+}
+
+}  // namespace
+
+ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidget* parent)
+    : ResultsView(ctx, parent), m_report(report) {
+  setObjectName(report == MonthlyReport::Own    ? "VlastniVysledky"
+                : report == MonthlyReport::Sidc ? "OficialniVysledky"
+                                                : "StringGrid6");
+  setFocusPolicy(Qt::StrongFocus);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, Qt::white);
+  setPalette(colours);
+}
+
+std::optional<QString> ReportPageView::Open(int) {
+  Messages& msg = m_ctx.App.Msg;
+  const auto month = SelectReportMonth(m_ctx.App.Db, [&msg]() -> std::optional<std::string> {
+    const QString answer = msg.AskValue(Text(kReportMonthPrompt), QString());
+    if (answer.trimmed().isEmpty()) return std::nullopt;
+    return answer.toStdString();
+  });
+  if (!month) return std::nullopt;
+  m_ctx.Report = month;
+  m_month = *month;
+  m_fontSize = 12;
+  try {
+    m_popis = ReadDescriptionFile(m_ctx.App.ProgDir);
+  } catch (const AuxFileError& error) {
+    m_popis = {};
+    msg.ShowMessageText(QString::fromUtf8(error.what()));
+  }
+  Build();
+  const auto leftOut = LeftOutMessages(m_ctx.App.Db, m_days);
+  if (!leftOut.empty()) msg.ShowMessageText(ToQt(leftOut).join('\r'));
+  if (m_report != MonthlyReport::Cv) {
+    // The reports leave the last drawing as the work record, as after choosing it in the list.
+    Database& db = m_ctx.App.Db;
+    db.CurrentIndex = db.RecordCount;
+    db.WorkRecord = db.Record(db.RecordCount);
+  }
+  setFocus();
+  update();
+  return Caption();
+}
+
+QString ReportPageView::Caption() const {
+  switch (m_report) {
+    case MonthlyReport::Own: return QStringLiteral("Výsledky  Vlastni     v= větší  m= menší  ");
+    case MonthlyReport::Sidc: return QStringLiteral("Výsledky    oficiální");
+    case MonthlyReport::Cv: break;
+  }
+  return QStringLiteral("Výsledky    CV výsledky   %1. %2").arg(m_month.Month).arg(m_month.Year);
+}
+
+void ReportPageView::RecordsChanged() {
+  if (!m_lines.isEmpty()) Build();
+}
+
+void ReportPageView::Build() {
+  const Database& db = m_ctx.App.Db;
+  m_days = MatchReportDays(db, m_month);
+  m_lines.clear();
+  switch (m_report) {
+    case MonthlyReport::Own: {
+      const Instrument instrument =
+          m_ctx.App.Inputs != nullptr ? m_ctx.App.Inputs->InstrumentLines : DefaultInstrument();
+      const auto& monthName = kCzechMonthNames[static_cast<std::size_t>(m_month.Month - 1)];
+      m_lines << QStringLiteral("PROTOKOL O ZAKRESLOVÁNÍ SLUNEČNÍCH SKVRN")
+              << QStringLiteral("Stanice  %1     měsíc  %2     rok  %3")
+                     .arg(QString::fromStdString(instrument[0]), Text(monthName))
+                     .arg(m_month.Year)
+              << QStringLiteral("Přístroj  %1   /    %2   /    %3")
+                     .arg(QString::fromStdString(instrument[1]), QString::fromStdString(instrument[2]),
+                          QString::fromStdString(instrument[4]))
+              << QString();
+      m_lines << ToQt(OwnIndexFileLines(db, m_days)) << QString() << ToQt(OwnAreaFileLines(db, m_days));
+      break;
+    }
+    case MonthlyReport::Sidc:
+      m_lines = QString::fromStdString(
+                    SidcReportText(db, m_days, m_month, kSidcCodeInitial, m_popis[6]))
+                    .split(QStringLiteral("\r\n"));
+      break;
+    case MonthlyReport::Cv:
+      m_lines = ToQt(CvReportLines(db, m_days, m_month, m_popis));
+      break;
+  }
+  update();
+}
+
+void ReportPageView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintTextPage(painter, m_lines, m_report == MonthlyReport::Own ? m_fontSize : 12);
+}
+
+void ReportPageView::keyPressEvent(QKeyEvent* event) {
+  if (m_report != MonthlyReport::Own) {
+    ResultsView::keyPressEvent(event);
+    return;
+  }
+  if (event->text() == QLatin1String("v")) {
+    m_fontSize = m_fontSize + 1 > kLargestFontSize ? kFontSizeAfterLargest : m_fontSize + 1;
+  } else if (event->text() == QLatin1String("m")) {
+    m_fontSize = std::max(kSmallestFontSize, m_fontSize - 1);
+  } else {
+    ResultsView::keyPressEvent(event);
+    return;
+  }
+  update();
+}
+
+std::optional<QString> ReportPageView::Print(QPrinter& printer, PrintType) {
+  if (!PrintTextPages(printer, m_lines)) return QStringLiteral("Tiskárnu nelze použít.");
+  return std::nullopt;
+}
+
+bool ReportPageView::Write(const std::filesystem::path& file, const std::string& bytes) {
+  if (const auto error = WriteReportFile(file, bytes)) {
+    m_ctx.App.Msg.ShowMessageText(QString::fromStdString(*error));
+    return false;
+  }
+  return true;
+}
+
+void ReportPageView::SaveFile() {
+  AppContext& app = m_ctx.App;
+  const Database& db = app.Db;
+  if (m_report != MonthlyReport::Own && m_popis[0].empty()) {
+    app.Msg.ShowMessageText(Text(m_report == MonthlyReport::Sidc ? kNoDescriptionSidcMessage
+                                                                 : kNoDescriptionCvMessage));
+  }
+  app.Msg.ShowMessageText(Text(kWritingMessage));
+  switch (m_report) {
+    case MonthlyReport::Own:
+      if (!Write(OwnIndexFilePath(app.ProgDir, m_month),
+                 ReportFileBytes(OwnIndexFileLines(db, m_days)))) {
+        return;
+      }
+      Write(OwnAreaFilePath(app.ProgDir, m_month), ReportFileBytes(OwnAreaFileLines(db, m_days)));
+      return;
+    case MonthlyReport::Cv:
+      Write(CvReportPath(app.ProgDir, m_month),
+            ReportFileBytes(CvReportLines(db, m_days, m_month, m_popis)));
+      return;
+    case MonthlyReport::Sidc:
+      break;
+  }
+  const auto code = app.Dialogs.InputText(this, Text(kSidcCodePromptCaption), Text(kSidcCodePrompt),
+                                          Text(kSidcCodeInitial));
+  if (!code) return;
+  const auto file = SidcReportPath(app.ProgDir, m_month);
+  if (std::filesystem::exists(file) &&
+      !app.Dialogs.Confirm(this, QString(), Text(kSidcOverwriteQuestion))) {
+    return;
+  }
+  if (!Write(file, Utf8ToCp1250(SidcReportText(db, m_days, m_month, code->toStdString(), m_popis[6])))) {
+    return;
+  }
+  // The first drawing of the month becomes the work record.
+  if (const auto records = FindMonthRecords(db, m_month)) {
+    app.Db.WorkRecord = db.Record(records->First);
+    app.Db.CurrentIndex = records->First - 1;
+  }
+}
+
+ResultsView* MakeOwnReportView(ResultsContext& ctx, QWidget* parent) {
+  return new ReportPageView(ctx, MonthlyReport::Own, parent);
+}
+
+ResultsView* MakeSidcReportView(ResultsContext& ctx, QWidget* parent) {
+  return new ReportPageView(ctx, MonthlyReport::Sidc, parent);
+}
+
+ResultsView* MakeCvReportView(ResultsContext& ctx, QWidget* parent) {
+  return new ReportPageView(ctx, MonthlyReport::Cv, parent);
+}
+
+}  // namespace ardeno
