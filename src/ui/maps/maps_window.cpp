@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QToolBar>
@@ -514,8 +513,7 @@ void MapsWindow::PrintTo(QPrinter& printer) {
 
 void MapsWindow::Tisk1Click() {
   QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (!m_ctx.Dialogs.SetUpPrinter(this, printer)) return;
   PrintTo(printer);
 }
 

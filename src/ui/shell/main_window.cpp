@@ -104,10 +104,10 @@ void MainWindow::CreateMenus() {
   connect(Action("napoveda"), &QAction::triggered, this, &MainWindow::ShowHelp);
   connect(Action("vysledky1"), &QAction::triggered, this, &MainWindow::OpenResults);
   CreateGraphCommands();
+  connect(Action("map"), &QAction::triggered, this, &MainWindow::OpenMaps);
 
   // Their windows are not part of the program yet.
-  MarkComingSoon({"novy", "zvlastni", "oprava", "posledni1", "tisk1", "Ulozkresy", "motylek1",
-                  "map"});
+  MarkComingSoon({"novy", "zvlastni", "oprava", "posledni1", "tisk1", "Ulozkresy", "motylek1"});
 }
 
 void MainWindow::MarkComingSoon(const QStringList& names) {

@@ -20,6 +20,7 @@ class DailyGraphsWindow;
 class DrawingWindow;
 class SmoothedGraphsWindow;
 class RecordListWindow;
+class MapsWindow;
 class ResultsWindow;
 class ToolbarPanels;
 
@@ -40,6 +41,7 @@ class MainWindow : public QMainWindow {
   const StartupInputs& Inputs() const { return m_inputs; }
   DrawingWindow* Drawing() const { return m_drawing; }
   ResultsWindow* Results() const;
+  MapsWindow* Maps() const;
   RecordListWindow* RecordList() const { return m_list; }
 
   // The help text of the `napoveda` menu item.
@@ -70,6 +72,7 @@ class MainWindow : public QMainWindow {
   void OpenDailyGraphs();
   // mode 0 smoothed, 1 asymmetry (the kind set beforehand).
   void OpenSmoothedGraphs(int mode);
+  void OpenMaps();
 
   // Buttons whose settings the main window keeps.
   void ChangeTimeFactor(bool wider);
@@ -98,6 +101,7 @@ class MainWindow : public QMainWindow {
   QPointer<ResultsWindow> m_results;
   QPointer<DailyGraphsWindow> m_dailyGraphs;
   QPointer<SmoothedGraphsWindow> m_smoothedGraphs;
+  QPointer<MapsWindow> m_maps;
   QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
   int m_areaMultipleTag = 0;
   bool m_shutdownDone = false;

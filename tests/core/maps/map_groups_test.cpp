@@ -7,15 +7,15 @@
 #include <vector>
 
 #include "core/maps/map_faculae.h"
-#include "core/maps/map_records.h"
+#include "support/map_records.h"
 #include "core/maps/map_strips.h"
 
 namespace ardeno {
 namespace {
 
-using testing::AddGroup;
-using testing::AuxWord;
-using testing::MapRecord;
+using test::AddGroup;
+using test::AuxWord;
+using test::MapRecord;
 
 constexpr int kScale = 32;  // map units of two pixels
 
@@ -41,7 +41,7 @@ struct Built {
 
 Built Build(const std::vector<ObservationRecord>& records) {
   Built b;
-  testing::SetRecords(b.db, records);
+  b.db = test::DatabaseOf(records);
   b.positions = ComputeRecordPositions(b.db);
   b.sightings = ComputeMapSightings(b.db, b.positions);
   return b;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/maps/map_records.h"
+#include "support/map_records.h"
 
 namespace ardeno {
 namespace {
@@ -35,9 +35,7 @@ Database StoredRotations(const std::vector<Stored>& stored) {
     r.SetCentralL0(static_cast<std::uint16_t>(s.l0));
     records.push_back(r);
   }
-  Database db;
-  testing::SetRecords(db, records);
-  return db;
+  return test::DatabaseOf(records);
 }
 
 struct RangeCase {

@@ -7,8 +7,9 @@
 #include "core/data/database.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
+#include "support/database_builders.h"
 
-namespace ardeno::testing {
+namespace ardeno::test {
 
 inline ObservationRecord MapRecord(const CalendarDate& date, std::uint16_t timeUT = 1200) {
   ObservationRecord r;
@@ -56,11 +57,4 @@ inline std::uint16_t AuxWord(const ObservationRecord& r, double l, double b) {
                                     Round(p.Distance10 / 10.0));
 }
 
-inline void SetRecords(Database& db, const std::vector<ObservationRecord>& records) {
-  db.Records = records;
-  db.Records.resize(records.size() + 10);
-  db.RecordCount = static_cast<int>(records.size());
-  db.CurrentIndex = db.RecordCount > 0 ? 1 : 0;
-}
-
-}  // namespace ardeno::testing
+}  // namespace ardeno::test

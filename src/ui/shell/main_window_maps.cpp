@@ -1,0 +1,46 @@
+// The maps window: one at a time, with the `promapu` panel in place of the basic one; it closes
+// when another window of the frame becomes active.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolButton>
+
+#include "ui/maps/maps_window.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/toolbar_buttons.h"
+#include "ui/shell/toolbar_panels.h"
+
+namespace ardeno {
+
+MapsWindow* MainWindow::Maps() const { return m_maps; }
+
+void MainWindow::OpenMaps() {
+  if (m_maps) {
+    m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(m_maps->parentWidget()));
+    return;
+  }
+  auto* window = new MapsWindow(m_ctx);
+  m_maps = window;
+  QMdiSubWindow* frame = m_mdi->addSubWindow(window);
+  frame->setAttribute(Qt::WA_DeleteOnClose);
+  frame->move(1, 1);
+  frame->resize(m_mdi->width() - 2, m_mdi->height() - 15);
+  frame->show();
+  m_mdi->setActiveSubWindow(frame);
+  Action("map")->setEnabled(false);
+  m_toolbar->ShowPanel(kMapsPanel, window);
+  // The comparison of two halves is not part of the program yet.
+  if (QToolButton* comparison = m_toolbar->Button("srovnan")) {
+    comparison->setEnabled(false);
+    comparison->setToolTip(kComingSoonHint);
+  }
+  connect(window, &MapsWindow::Closed, this, [this] { Action("map")->setEnabled(true); });
+  connect(m_mdi, &QMdiArea::subWindowActivated, window, [this, frame](QMdiSubWindow* active) {
+    // A dialog over the frame deactivates no child; another child does.
+    if (m_maps && active != nullptr && active != frame) {
+      if (QToolButton* mapam = m_toolbar->Button("mapam")) mapam->setDown(true);
+      m_maps->close();
+    }
+  });
+}
+
+}  // namespace ardeno

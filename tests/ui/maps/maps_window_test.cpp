@@ -1,0 +1,296 @@
+// The maps window as the user sees it: pictures of the single map and the long map rendered
+// from generated drawings, the switches and keys, printing into a PDF file, the work record
+// given back on close, and the window opened from the main window with its toolbar panel.
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <fstream>
+
+#include "core/data/data_file.h"
+#include "core/maps/map_groups.h"
+#include "core/maps/map_strips.h"
+#include "support/app_run.h"
+#include "support/map_records.h"
+#include "ui/maps/maps_window.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/toolbar_panels.h"
+
+using namespace ardeno;
+
+namespace {
+
+constexpr QSize kClient(1400, 900);  // map scale k = 900 * 16 / 510 = 28
+
+CalendarDate DateWithL0(CalendarDate from, double low, double high) {
+  for (int d = 0; d < 60; ++d, from = DateFromSerial(DaySerial(from) + 1)) {
+    const double l0 = Ephemeris(from, 1200).EphL0;
+    if (l0 >= low && l0 < high) return from;
+  }
+  return from;
+}
+
+CalendarDate Later(const CalendarDate& d, int days) { return DateFromSerial(DaySerial(d) + days); }
+
+struct Scenario {
+  std::vector<ObservationRecord> Records;
+  int Rotation = 0;
+  double Longitude = 0;  // of the group observed on three days
+};
+
+// Group 5 on three days near the central meridian at latitudes 5, 13 and 21 (mean 13).
+Scenario ThreeSightings(int number = 5, std::uint16_t area = 400) {
+  Scenario s;
+  const CalendarDate first = DateWithL0({2003, 5, 1}, 150, 170);
+  s.Longitude = Ephemeris(Later(first, 1), 1200).EphL0;
+  for (int d = 0; d < 3; ++d) {
+    ObservationRecord r = test::MapRecord(Later(first, d));
+    test::AddGroup(r, number, s.Longitude, 5 + 8 * d, area);
+    s.Records.push_back(r);
+  }
+  s.Rotation = s.Records[0].Rotation();
+  return s;
+}
+
+QImage Render(MapsWindow& window, QSize size = kClient) {
+  QImage image(size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  window.PaintView(painter, size, false);
+  return image;
+}
+
+bool IsBlack(const QImage& image, int x, int y) {
+  return image.pixelColor(x, y) == QColor(Qt::black);
+}
+
+int CountColour(const QImage& image, const QColor& colour, const QRect& area) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y) == colour;
+  return n;
+}
+
+// Black pixels along the row through (x, y): the disc's width.
+int BlackRun(const QImage& image, int x, int y) {
+  int left = x;
+  int right = x;
+  while (left > 0 && IsBlack(image, left - 1, y)) --left;
+  while (right < image.width() - 1 && IsBlack(image, right + 1, y)) ++right;
+  return right - left + 1;
+}
+
+struct Window {
+  explicit Window(const std::vector<ObservationRecord>& records) {
+    run.Db = test::DatabaseOf(records);
+    test::ChooseRecord(run.Db, run.Db.RecordCount);
+    maps = std::make_unique<MapsWindow>(run.Ctx);
+    maps->resize(kClient);
+  }
+  test::AppRun run;
+  std::unique_ptr<MapsWindow> maps;
+};
+
+int PixelX(double longitude, int k) { return MapPixels(MapX(longitude), k); }
+int PixelY(double latitude, int k) { return MapPixels(MapY(latitude), k); }
+
+}  // namespace
+
+class MapsWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void GroupSeenOnSeveralDaysIsOneDiscAtTheMean();
+  void SightingEarlyInTheNextRotationIsOnItsLongitudesMap();
+  void GroupWithoutAuxiliarySpotIsOnlyABlackDisc();
+  void AreaMultipleTwoDoublesTheRadius();
+  void UnnumberedGroupIsNotDrawn();
+  void LongMapPlacesEachRotationInItsStrip();
+  void KeysSwitchOutlinesAndF8SavesTheImage();
+  void PrintsTheMapAndTheHighMapIntoPdf_data();
+  void PrintsTheMapAndTheHighMapIntoPdf();
+  void ClosingGivesBackTheWorkRecord();
+  void MissingCoronaAndMagnetogramsAreSaid();
+  void OpensFromTheMainWindowWithItsPanel();
+
+ private:
+  QTemporaryDir m_dir;
+};
+
+void MapsWindowTest::GroupSeenOnSeveralDaysIsOneDiscAtTheMean() {
+  const Scenario s = ThreeSightings();
+  Window w(s.Records);
+  QCOMPARE(w.maps->MapRotation(), s.Rotation);
+  const QImage image = Render(*w.maps);
+  const int k = SingleMapScale(kClient.height());
+  const int x = PixelX(s.Longitude, k);
+  QVERIFY(IsBlack(image, x, PixelY(13, k)));
+  QVERIFY2(!IsBlack(image, x, PixelY(5, k)), "no disc at the first day's latitude");
+  QVERIFY2(!IsBlack(image, x, PixelY(21, k)), "no disc at the last day's latitude");
+  QVERIFY(w.maps->windowTitle().startsWith(QStringLiteral("Mapa   ")));
+}
+
+void MapsWindowTest::SightingEarlyInTheNextRotationIsOnItsLongitudesMap() {
+  // L0 near 350: the next rotation has just begun and a group at longitude 10 is still east.
+  const CalendarDate early = DateWithL0({2003, 5, 1}, 340, 358);
+  ObservationRecord before = test::MapRecord(Later(early, -3));
+  ObservationRecord r = test::MapRecord(early);
+  test::AddGroup(r, 3, 10, -8, 600);
+  const int next = r.Rotation();
+  Window w({before, r});
+  const int k = SingleMapScale(kClient.height());
+  QVERIFY(w.maps->ChooseRotationNumber(next - 1));
+  QVERIFY(IsBlack(Render(*w.maps), PixelX(10, k), PixelY(-8, k)));
+  QVERIFY(w.maps->ChooseRotationNumber(next));
+  const QImage later = Render(*w.maps);
+  const QRect map(PixelX(360, k) + 1, PixelY(90, k) + 1, PixelX(0, k) - PixelX(360, k) - 2,
+                  PixelY(-90, k) - PixelY(90, k) - 2);
+  QCOMPARE(CountColour(later, Qt::black, map), 0);
+}
+
+void MapsWindowTest::GroupWithoutAuxiliarySpotIsOnlyABlackDisc() {
+  Window w(ThreeSightings().Records);
+  const QImage image = Render(*w.maps);
+  // Inside the map, where no text is written.
+  const int k = SingleMapScale(kClient.height());
+  const QRect map(QPoint(PixelX(360, k) + 1, PixelY(90, k) + 1),
+                  QPoint(PixelX(0, k) - 1, PixelY(-90, k) - 1));
+  QVERIFY(CountColour(image, Qt::black, map) > 0);
+  QCOMPARE(CountColour(image, QColor(150, 150, 255), map), 0);
+  QCOMPARE(CountColour(image, QColor(0, 230, 150), map), 0);
+  QCOMPARE(CountColour(image, QColor(130, 130, 130), map), 0);
+}
+
+void MapsWindowTest::AreaMultipleTwoDoublesTheRadius() {
+  const Scenario s = ThreeSightings(5, 1500);
+  Window w(s.Records);
+  const int k = SingleMapScale(kClient.height());
+  const int x = PixelX(s.Longitude, k);
+  const int y = PixelY(13, k);
+  const int once = BlackRun(Render(*w.maps), x, y);
+  w.run.View.AreaMultiple = 2;
+  const int twice = BlackRun(Render(*w.maps), x, y);
+  QVERIFY2(once >= 9, qPrintable(QString::number(once)));
+  QVERIFY2(std::abs(twice - 2 * once) <= 2, qPrintable(QString("%1 %2").arg(once).arg(twice)));
+}
+
+void MapsWindowTest::UnnumberedGroupIsNotDrawn() {
+  const Scenario s = ThreeSightings(0);
+  Window w(s.Records);
+  const int k = SingleMapScale(kClient.height());
+  const QImage image = Render(*w.maps);
+  QVERIFY(!IsBlack(image, PixelX(s.Longitude, k), PixelY(13, k)));
+}
+
+void MapsWindowTest::LongMapPlacesEachRotationInItsStrip() {
+  const Scenario s = ThreeSightings(5, 1500);
+  Window w(s.Records);
+  w.maps->dlouhamapClick();
+  QCOMPARE(w.maps->CurrentView(), MapsWindow::View::LongMap);
+  const QSize size(1920, 700);
+  const QImage image = Render(*w.maps, size);
+  const int k = StripScale(size.width());
+  QCOMPARE(k, 2);
+  // The chosen rotation is strip 0; the group lies in it, the next strip is empty there.
+  const int x = StripX(StripVariant::Long, k, 0, s.Longitude);
+  const int y = StripY(StripVariant::Long, k, 0, 13);
+  QVERIFY(IsBlack(image, x, y));
+  QVERIFY(!IsBlack(image, StripX(StripVariant::Long, k, 1, s.Longitude), y));
+  QVERIFY(x > StripLeft(StripVariant::Long, k, 0) && x < StripLeft(StripVariant::Long, k, 1));
+}
+
+void MapsWindowTest::KeysSwitchOutlinesAndF8SavesTheImage() {
+  QVERIFY(m_dir.isValid());
+  Window w(ThreeSightings().Records);
+  w.run.Ctx.ProgDir = m_dir.path().toStdString();
+  QVERIFY(w.maps->GroupOutlines());
+  QTest::keyClick(w.maps.get(), Qt::Key_V);
+  QVERIFY(!w.maps->GroupOutlines());
+  QTest::keyClick(w.maps.get(), Qt::Key_Z);
+  QVERIFY(w.maps->GroupOutlines());
+  w.maps->show();
+  w.run.Dialogs.Confirmations = {true};
+  QTest::keyClick(w.maps.get(), Qt::Key_F8);
+  const QString name = QStringLiteral("Mapa  ") + QString::number(w.maps->MapRotation());
+  QCOMPARE(w.run.View.ImageName, name);
+  QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("Obrázek/") + name + ".jpg")));
+  QVERIFY2(w.maps->GroupOutlines(), "the outline switch comes back after saving");
+}
+
+void MapsWindowTest::PrintsTheMapAndTheHighMapIntoPdf_data() {
+  QTest::addColumn<bool>("highMap");
+  QTest::newRow("map") << false;
+  QTest::newRow("high-map") << true;
+}
+
+void MapsWindowTest::PrintsTheMapAndTheHighMapIntoPdf() {
+  QFETCH(bool, highMap);
+  QVERIFY(m_dir.isValid());
+  Window w(ThreeSightings(5, 1500).Records);
+  if (highMap) w.maps->vysokamapClick();
+  const QString pdf = m_dir.filePath(highMap ? "high.pdf" : "map.pdf");
+  w.run.Dialogs.PrintFiles = {pdf};
+  w.maps->Tisk1Click();
+  QFile file(pdf);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  QVERIFY(bytes.startsWith("%PDF"));
+  QVERIFY(bytes.size() > 1000);
+  w.run.Dialogs.PrintFiles = {std::nullopt};
+  w.maps->Tisk1Click();  // cancelled: nothing happens
+}
+
+void MapsWindowTest::ClosingGivesBackTheWorkRecord() {
+  Scenario s = ThreeSightings();
+  ObservationRecord later = test::MapRecord(Later(ParseDate(s.Records[2].Date()).value(), 40));
+  s.Records.push_back(later);
+  Window w(s.Records);
+  QCOMPARE(w.run.Db.WorkRecord, w.run.Db.Record(4));
+  QVERIFY(w.maps->ChooseRotationNumber(s.Rotation));
+  QCOMPARE(w.run.Db.WorkRecord, w.run.Db.Record(1));
+  w.maps->show();
+  w.maps->close();
+  QCOMPARE(w.run.Db.WorkRecord, w.run.Db.Record(4));
+}
+
+void MapsWindowTest::MissingCoronaAndMagnetogramsAreSaid() {
+  QVERIFY(m_dir.isValid());
+  Window w(ThreeSightings().Records);
+  w.run.Ctx.ProgDir = m_dir.path().toStdString();
+  w.maps->KoronaGrafClick();
+  QCOMPARE(w.maps->CurrentView(), MapsWindow::View::Map);
+  w.maps->MagnetoSfera1Click();
+  QCOMPARE(w.run.Msg.ShownMessages,
+           QStringList({"Nejsou data pro koronu", "Nejsou data pro magnetosféru"}));
+  QVERIFY(!w.maps->ToolButton("magnetzap")->isChecked());
+}
+
+void MapsWindowTest::OpensFromTheMainWindowWithItsPanel() {
+  QVERIFY(m_dir.isValid());
+  auto records = ThreeSightings().Records;
+  records[0].SetRadiusWord(125);  // the drawing radius is known: no question at start-up
+  {
+    std::ofstream out(std::filesystem::path(m_dir.path().toStdString()) / kDataFileName,
+                      std::ios::binary);
+    for (const auto& r : records)
+      out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
+  }
+  test::AppRun run(m_dir.path().toStdString());
+  MainWindow frame(run.Ctx);
+  frame.Start(QSize(1600, 1000));
+  QVERIFY(frame.Action("map")->isEnabled());
+  frame.Toolbar()->Button("mapyz")->click();
+  QVERIFY(frame.Maps() != nullptr);
+  QCOMPARE(frame.Toolbar()->VisiblePanel(), QString("promapu"));
+  QVERIFY(!frame.Action("map")->isEnabled());
+  frame.Toolbar()->Button("dlouham")->click();
+  QCOMPARE(frame.Maps()->CurrentView(), MapsWindow::View::LongMap);
+  frame.Toolbar()->Button("SpeedButton10")->click();
+  QTRY_VERIFY(frame.Maps() == nullptr);
+  QCOMPARE(frame.Toolbar()->VisiblePanel(), QString("zakladni"));
+  QVERIFY(frame.Action("map")->isEnabled());
+}
+
+QTEST_MAIN(MapsWindowTest)
+#include "maps_window_test.moc"
