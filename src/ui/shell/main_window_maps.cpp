@@ -28,11 +28,6 @@ void MainWindow::OpenMaps() {
   m_mdi->setActiveSubWindow(frame);
   Action("map")->setEnabled(false);
   m_toolbar->ShowPanel(kMapsPanel, window);
-  // The comparison of two halves is not part of the program yet.
-  if (QToolButton* comparison = m_toolbar->Button("srovnan")) {
-    comparison->setEnabled(false);
-    comparison->setToolTip(kComingSoonHint);
-  }
   connect(window, &MapsWindow::Closed, this, [this] { Action("map")->setEnabled(true); });
   connect(m_mdi, &QMdiArea::subWindowActivated, window, [this, frame](QMdiSubWindow* active) {
     // A dialog over the frame deactivates no child; another child does.

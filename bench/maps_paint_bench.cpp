@@ -1,0 +1,91 @@
+// Painting the synoptic maps of a 20,000-record database (about 55 years of daily drawings): the
+// single map, the long map and the high map, each repainted by the window's own paint with its
+// prepared scene; and, for comparison, preparing a scene after the rotation changed.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "sample/sample_database.h"
+#include "support/app_run.h"
+#include "ui/maps/maps_window.h"
+
+namespace {
+
+constexpr int kRecords = 20000;
+
+struct Fixture {
+  Fixture() {
+    run.Db.Records = ardeno::GenerateSampleRecords(kRecords, 11, {1970, 1, 1});
+    run.Db.RecordCount = kRecords;
+    run.Db.CurrentIndex = kRecords;
+    run.Db.WorkRecord = run.Db.Record(kRecords);
+    window = std::make_unique<ardeno::MapsWindow>(run.Ctx);
+    // A rotation from the middle of the data with strips after it for the high map.
+    window->ChooseRotation(static_cast<int>(window->RotationList().size()) - 40);
+  }
+  ardeno::test::AppRun run;
+  std::unique_ptr<ardeno::MapsWindow> window;
+};
+
+// Built at the first benchmark, freed in main() while the application still exists.
+std::unique_ptr<Fixture> g_fixture;
+
+Fixture& Shared() {
+  if (!g_fixture) g_fixture = std::make_unique<Fixture>();
+  return *g_fixture;
+}
+
+void PaintView(benchmark::State& state, void (ardeno::MapsWindow::*choose)(), QSize size) {
+  Fixture& f = Shared();
+  (f.window.get()->*choose)();
+  QImage image(size, QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter painter(&image);
+    f.window->PaintView(painter, size, false);
+  }
+}
+
+void BM_PaintSingleMap(benchmark::State& state) {
+  PaintView(state, &ardeno::MapsWindow::mapkyClick, QSize(1400, 900));
+}
+BENCHMARK(BM_PaintSingleMap)->Unit(benchmark::kMillisecond);
+
+void BM_PaintLongMap(benchmark::State& state) {
+  PaintView(state, &ardeno::MapsWindow::dlouhamapClick, QSize(1920, 700));
+}
+BENCHMARK(BM_PaintLongMap)->Unit(benchmark::kMillisecond);
+
+void BM_PaintHighMap(benchmark::State& state) {
+  PaintView(state, &ardeno::MapsWindow::vysokamapClick, QSize(1920, 1000));
+}
+BENCHMARK(BM_PaintHighMap)->Unit(benchmark::kMillisecond);
+
+// A new rotation chosen: the scene is prepared again from the prepared sightings, then painted.
+void BM_ChooseRotationAndPaintLongMap(benchmark::State& state) {
+  Fixture& f = Shared();
+  f.window->dlouhamapClick();
+  const int last = static_cast<int>(f.window->RotationList().size()) - 1;
+  QImage image(1920, 700, QImage::Format_RGB32);
+  int position = 0;
+  for (auto _ : state) {
+    f.window->ChooseRotation(position);
+    position = (position + 97) % last;
+    QPainter painter(&image);
+    f.window->PaintView(painter, image.size(), false);
+  }
+}
+BENCHMARK(BM_ChooseRotationAndPaintLongMap)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  g_fixture.reset();
+  benchmark::Shutdown();
+  return 0;
+}
