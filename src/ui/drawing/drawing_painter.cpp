@@ -117,6 +117,13 @@ void DrawGrid(DrawingCanvas& c, const DrawingView& view, const SolarEphemeris& e
   if (!meridian.empty()) c.P().drawPolyline(c.Scaled(meridian));
 }
 
+void DrawUnderlay(DrawingCanvas& c, const std::vector<UnderlayPixel>& underlay) {
+  for (const UnderlayPixel& pixel : underlay) {
+    c.P().setPen(QColor(pixel.Shade, pixel.Shade, 255));
+    c.P().drawPoint(c.S(pixel.X), c.S(pixel.Y));
+  }
+}
+
 void DrawFaculae(DrawingCanvas& c, const DrawingView& view, const ObservationRecord& record) {
   c.PenAndBrush(kFaculaPen, kFaculaBrush);
   for (int k = 1; k <= record.FacularCount(); ++k)
@@ -217,6 +224,7 @@ PaintOutcome PaintDrawing(QPainter& painter, int width, int height,
   DrawDisk(canvas, view, eph && record->IsSpecial());
   if (eph) {
     DrawGrid(canvas, view, *eph);
+    if (view.Underlay != nullptr) DrawUnderlay(canvas, *view.Underlay);
     DrawFaculae(canvas, view, *record);
     DrawGroups(canvas, view, *record, *eph);
   }

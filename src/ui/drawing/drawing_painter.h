@@ -3,10 +3,12 @@
 // for saving or printing, and the tests.
 #include <QFont>
 #include <array>
+#include <vector>
 
 #include "core/data/observation_record.h"
 #include "core/drawing/drawing_scale.h"
 #include "core/drawing/facula_area.h"
+#include "core/drawing/magneto_underlay.h"
 #include "core/solar/group_circles.h"
 
 class QPainter;
@@ -20,6 +22,8 @@ struct DrawingView {
   bool LensesShown = true;
   bool ForPicture = false;  // a white disk for printing and saved pictures
   DrawingScale Scale;
+  // The magnetosphere underlay prepared for the record shown; null when it is off.
+  const std::vector<UnderlayPixel>* Underlay = nullptr;
 };
 
 struct PaintOutcome {

@@ -40,6 +40,7 @@ DrawingWindow::DrawingWindow(AppContext& context, QWidget* parent)
   m_readout->setForegroundRole(QPalette::ToolTipText);
   m_readout->hide();
   BuildOrientationBox();
+  BuildCommandBoxes();
   resize(m_ctx.Scaled(kStandardClientWidth), m_ctx.Scaled(kStandardClientHeight));
   m_view.Scale.DrawScale = DrawScaleForWidth(width());
   setWindowTitle(QString::fromStdString(DrawingCaption(m_ctx.Db.WorkRecord)));
@@ -66,12 +67,14 @@ void DrawingWindow::ShowRecord(int index) {
   db.CurrentIndex = index;
   db.WorkRecord = db.Record(index);
   Refresh();
+  if (m_auxPanel->isVisible()) ShowAuxSpotPanel();
 }
 
 void DrawingWindow::Refresh() {
   const QString caption = QString::fromStdString(DrawingCaption(m_ctx.Db.WorkRecord));
   setWindowTitle(caption);
   m_ctx.View.ImageName = caption;
+  PrepareUnderlay();
   update();
 }
 
@@ -126,7 +129,8 @@ QImage DrawingWindow::RenderImage(bool forPicture) {
 
 void DrawingWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  m_view.Scale.DrawScale = DrawScaleForWidth(width());
+  m_view.Scale.DrawScale =
+      size() == m_toggledSize ? ToggledDrawScaleForWidth(width()) : DrawScaleForWidth(width());
   PlaceCompanion();
   update();
 }
@@ -179,7 +183,24 @@ void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
 void DrawingWindow::mouseReleaseEvent(QMouseEvent*) { m_readout->hide(); }
 
 void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Z) {
+  const int key = event->key();
+  if (key == Qt::Key_F1) {
+    RecomputeAll(false);
+  } else if (key == Qt::Key_P) {
+    RecomputeAll(true);
+  } else if (key == Qt::Key_F12) {
+    TakeFaculaeFromFile();
+  } else if (key == Qt::Key_F8) {
+    SaveCurrentDrawing();
+  } else if (key == Qt::Key_F9) {
+    ShowMagnetoUnderlay();
+  } else if (key == Qt::Key_F) {
+    emit PhotoWindowRequested();
+  } else if (key == Qt::Key_S && (event->modifiers() & Qt::ControlModifier)) {
+    ShowMergeBox();
+  } else if (event->text() == "k") {
+    CheckEqualDates();
+  } else if (key == Qt::Key_Z) {
     m_view.LensesShown = true;
     update();
   } else if (event->key() == Qt::Key_V) {

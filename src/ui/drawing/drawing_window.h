@@ -6,14 +6,24 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "core/drawing/drawing_image_names.h"
 #include "core/drawing/facula_area.h"
+#include "core/drawing/magneto_underlay.h"
 #include "core/drawing/mouse_readout.h"
 #include "ui/drawing/drawing_painter.h"
 #include "ui/shell/app_context.h"
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QSpinBox;
+class QTableWidget;
 
 namespace ardeno {
 
@@ -46,9 +56,45 @@ class DrawingWindow : public QWidget {
   QPushButton* WestEastButton() const { return m_westEast; }
   QPushButton* NorthSouthButton() const { return m_northSouth; }
 
+  // --- commands (keys of the window and the boxes the main window opens) ---
+  // The box "ulozzakresy" for saving a range of drawings as BMP or JPG.
+  void ShowSaveRangeBox(DrawingImageFormat format);
+  // Saves drawings From..To of the box; the files written. One message and no further file
+  // when the folder or a file cannot be written.
+  std::vector<std::filesystem::path> SaveRange();
+  // F8: after the confirmation, "Obrázek/Zakres yyyy-mm-dd.bmp" of the drawing shown.
+  std::optional<std::filesystem::path> SaveCurrentDrawing();
+  // F1 (and "P" with the facular areas): recomputes the stored results of every drawing.
+  void RecomputeAll(bool withFacularAreas);
+  // F12: facular fields of the drawings of the same date from another data file.
+  void TakeFaculaeFromFile();
+  // The merge box "slucovani" and its buttons.
+  void ShowMergeBox();
+  void ChooseMergeFile();
+  void MergeChosenFile();
+  // "k": one standard message per drawing that shares its date with a neighbour.
+  void CheckEqualDates();
+  // The print box "GroupBox2" (count 1) and its "Tisk": the drawings from the current one.
+  void ShowPrintBox();
+  bool PrintDrawings();
+  // "Zmenšit - zvětšit": compact 612 x 535 or the large size.
+  void ToggleCompact();
+  bool IsCompact() const { return m_compact; }
+  // "Vzdálenost pomocné skvrny": the auxiliary-spot panel.
+  void ShowAuxSpotPanel();
+  // F9: the magnetosphere underlay of the drawing shown, from its day file in "Magneto".
+  void ShowMagnetoUnderlay();
+  bool UnderlayShown() const { return m_underlayOn; }
+
  signals:
   // The facular area of the current record was written.
   void FaculaAreaStored();
+  // Drawings were changed, added or recomputed: every view of the data computes again.
+  void DrawingsChanged();
+  // "F": the photographed-drawing window is wanted.
+  void PhotoWindowRequested();
+  // The compact/large toggle changed the window's size; its caption for the main window.
+  void CompactChanged(bool compact);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -61,6 +107,13 @@ class DrawingWindow : public QWidget {
 
  private:
   void BuildOrientationBox();
+  void BuildCommandBoxes();
+  void PlaceBox(QWidget* box);
+  // Renders record `index` as a picture (white disk) of the client's size; the work record
+  // returns to what it was.
+  QImage RenderRecord(int index);
+  void PrepareUnderlay();
+  void AfterDataChange();
   void ToggleWestEast();
   void ToggleNorthSouth();
   // Paints the work record (reloading it from the current record when it is empty) and stores
@@ -80,6 +133,31 @@ class DrawingWindow : public QWidget {
   QPushButton* m_westEast = nullptr;
   QPushButton* m_northSouth = nullptr;
   QPointer<QWidget> m_companion;
+
+  // Command boxes.
+  QGroupBox* m_saveBox = nullptr;
+  QSpinBox* m_saveFrom = nullptr;
+  QSpinBox* m_saveTo = nullptr;
+  QLineEdit* m_savePrefix = nullptr;
+  QLabel* m_qualityLabel = nullptr;
+  QLineEdit* m_quality = nullptr;
+  DrawingImageFormat m_saveFormat = DrawingImageFormat::Bmp;
+  QGroupBox* m_mergeBox = nullptr;
+  QLabel* m_mergeName = nullptr;
+  QPushButton* m_mergeButton = nullptr;
+  std::vector<ObservationRecord> m_added;
+  QGroupBox* m_printBox = nullptr;
+  QLineEdit* m_printCount = nullptr;
+  QCheckBox* m_multiPrint = nullptr;
+  int m_printExtra = 0;  // drawings printed after the current one
+  QWidget* m_auxPanel = nullptr;
+  QTableWidget* m_auxGrid = nullptr;
+  bool m_compact = false;
+  QSize m_largeSize;
+  QSize m_toggledSize;  // the size the toggle gave; its scale is 16 per 800
+  bool m_underlayOn = false;
+  std::vector<UnderlayPixel> m_underlay;
+  std::string m_underlayKey;  // date and time the underlay was prepared for
 };
 
 }  // namespace ardeno

@@ -1,0 +1,50 @@
+#include "core/drawing/magneto_underlay.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/drawing/drawing_scale.h"
+#include "core/solar/heliographic.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+namespace {
+constexpr double kPi = 3.141592653589793;
+constexpr double kYearDays = 365.25;
+constexpr double kScaleAmplitude = 0.017;
+constexpr int kImageCentre = 213;
+constexpr int kRightLimit = 529;  // the frame's right edge: texts begin beyond it
+}  // namespace
+
+double MagnetogramDayScale(const CalendarDate& date) {
+  const double days = static_cast<double>(DaysBetween({2000, 1, 1}, date));
+  return std::fabs((std::cos(2 * kPi * days / kYearDays) - 1) * kScaleAmplitude) + 1;
+}
+
+std::vector<UnderlayPixel> MagnetoUnderlay(const Magnetogram& magnetogram,
+                                           const CalendarDate& date, const SolarEphemeris& eph) {
+  const double k = MagnetogramDayScale(date);
+  std::vector<UnderlayPixel> pixels;
+  pixels.reserve(magnetogram.Points.size());
+  for (const MagnetogramPoint& point : magnetogram.Points) {
+    const MagnetogramPlane plane{
+        static_cast<double>(Round((kImageCentre - point.Column * k) * kMagnetogramPixel)),
+        static_cast<double>(Round((kImageCentre - point.Row * k) * kMagnetogramPixel))};
+    const std::optional<HeliographicPosition> place = MagnetogramToHeliographic(eph, plane);
+    if (!place) continue;
+    const PolarPosition polar =
+        HeliographicToPolar(eph, static_cast<float>(place->HelioLongitude),
+                            static_cast<float>(place->HelioLatitude), kDiskRadiusRef);
+    const double angle = std::fmod(polar.PolarAngle, 360.0);
+    const double a = (angle + eph.EphP) * kPi / 180;
+    const int x = static_cast<int>(Round(std::sin(a) * polar.PolarDistance + kDiskCentreRef));
+    const int y = static_cast<int>(Round(kDiskCentreRef - std::cos(a) * polar.PolarDistance));
+    if (x >= kRightLimit) continue;
+    // Codes above 21 would pass the top of the colour scale; they show at full strength.
+    pixels.push_back({x, y, std::min(point.Code * 8 + 80, 255)});
+  }
+  return pixels;
+}
+
+}  // namespace ardeno
