@@ -74,8 +74,9 @@ class DrawingWindow : public QWidget {
   void MergeChosenFile();
   // "k": one standard message per drawing that shares its date with a neighbour.
   void CheckEqualDates();
-  // The print box "GroupBox2" (count 1) and its "Tisk": the drawings from the current one.
+  // The print box "GroupBox2" (count 1); its "Tisk" takes the count and prints.
   void ShowPrintBox();
+  // Prints the current drawing and as many after it as the print box last asked for.
   bool PrintDrawings();
   // "Zmenšit - zvětšit": compact 612 x 535 or the large size.
   void ToggleCompact();

@@ -116,7 +116,13 @@ void DrawingWindow::BuildCommandBoxes() {
     m_printCount->setVisible(on);
   });
   connect(AddButton(m_printBox, "Button4", "Tisk", QRect(10, 60, 100, 28)), &QPushButton::clicked,
-          this, [this] { PrintDrawings(); });
+          this, [this] {
+            bool ok = false;
+            const int count = m_printCount->text().trimmed().toInt(&ok);
+            m_printExtra = ok && count > 1 ? count - 1 : 0;
+            m_printBox->hide();
+            PrintDrawings();
+          });
   connect(AddButton(m_printBox, "SpeedButton1", "?", QRect(240, 60, 30, 28)),
           &QPushButton::clicked, this, [this] {
             m_ctx.Msg.ShowMessageText(
@@ -249,12 +255,6 @@ void DrawingWindow::ShowPrintBox() {
 
 bool DrawingWindow::PrintDrawings() {
   Database& db = m_ctx.Db;
-  if (m_printBox->isVisible()) {
-    bool ok = false;
-    const int count = m_printCount->text().trimmed().toInt(&ok);
-    m_printExtra = ok && count > 1 ? count - 1 : 0;
-    m_printBox->hide();
-  }
   if (db.CurrentIndex < 1 || db.CurrentIndex > db.RecordCount) return false;
   const int extra = std::min(m_printExtra, db.RecordCount - db.CurrentIndex);
   QPrinter printer(QPrinter::HighResolution);

@@ -144,7 +144,7 @@ void MainWindow::CreateToolbar() {
     sync();
     connect(action, &QAction::changed, target, sync);
   }
-  MarkComingSoon({"menvet", "pomocnaskvrna", "SpeedButton14", "zfota"});
+  MarkComingSoon({"zfota"});
 }
 
 void MainWindow::CreateStatusBar() {
@@ -180,6 +180,7 @@ void MainWindow::OnToolbarButton(const QString& name) {
   }
   if (name == "SpeedButton2" && m_drawing != nullptr) m_drawing->ShowOrientation();
   if (name == "SpeedButton4") OpenCoordinateTables();
+  RunDrawingButton(name);
   if (name == "vlevo" || name == "vpravo") ChangeTimeFactor(name == "vpravo");
   if (name == "vetsi" || name == "mensi") ChangeHeightScale(name == "vetsi");
   if (name == "sirfakule") ToggleFaculaeWidth();

@@ -73,6 +73,9 @@ class MainWindow : public QMainWindow {
   // mode 0 smoothed, 1 asymmetry (the kind set beforehand).
   void OpenSmoothedGraphs(int mode);
   void OpenMaps();
+  // The drawing window's commands: its menu items and basic-panel buttons.
+  void ConnectDrawingCommands();
+  void RunDrawingButton(const QString& name);
 
   // Buttons whose settings the main window keeps.
   void ChangeTimeFactor(bool wider);

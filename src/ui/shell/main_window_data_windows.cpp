@@ -81,6 +81,7 @@ void MainWindow::CreateDataWindows() {
           [this] { OpenEditor("zvlastni", static_cast<int>(EditorMode::Special)); });
   connect(Action("oprava"), &QAction::triggered, this, &MainWindow::CorrectRecord);
   connect(Action("posledni1"), &QAction::triggered, m_list, &RecordListWindow::ShowLastRecord);
+  ConnectDrawingCommands();
 }
 
 void MainWindow::ShowChangedRecords() {
