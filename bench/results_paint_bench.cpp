@@ -10,7 +10,7 @@
 
 #include "core/results/measured_table.h"
 #include "sample/sample_database.h"
-#include "ui/results/monthly_table_model.h"
+#include "ui/results/text_grid_model.h"
 
 namespace {
 
@@ -18,8 +18,9 @@ void BM_PaintMeasuredTable(benchmark::State& state) {
   ardeno::Database db;
   db.Records = ardeno::GenerateSampleRecords(20000, 11, ardeno::CalendarDate{1970, 1, 1});
   db.RecordCount = 20000;
-  ardeno::MonthlyTableModel model;
-  model.SetTable(ardeno::BuildMeasuredTable(ardeno::CollectMonths(db), ardeno::Hemisphere::Whole));
+  ardeno::TextGridModel model(nullptr, true);
+  model.SetRows(
+      ardeno::BuildMeasuredTable(ardeno::CollectMonths(db), ardeno::Hemisphere::Whole).Rows);
   QTableView grid;
   grid.setModel(&model);
   grid.resize(1200, 800);

@@ -7,7 +7,7 @@
 
 #include "core/results/measured_table.h"
 #include "core/results/smoothed_table.h"
-#include "ui/results/monthly_table_model.h"
+#include "ui/results/text_grid_model.h"
 #include "ui/results/table_printing.h"
 
 namespace ardeno {
@@ -32,7 +32,7 @@ MonthlyTableView::MonthlyTableView(ResultsContext& ctx, MonthlyTableKind kind, Q
   setObjectName(kind == MonthlyTableKind::Measured ? "NamereneHodnoty" : "VyhlazeneHodnoty");
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
-  m_model = new MonthlyTableModel(this);
+  m_model = new TextGridModel(this, true);
   m_grid = new QTableView(this);
   m_grid->setObjectName("StringGrid1");
   m_grid->setModel(m_model);
@@ -68,7 +68,7 @@ void MonthlyTableView::Rebuild() {
   const RecordMonths& months = m_ctx.Months();
   m_table = m_kind == MonthlyTableKind::Measured ? BuildMeasuredTable(months, m_hemisphere)
                                                  : BuildSmoothedTable(months, m_hemisphere);
-  m_model->SetTable(m_table);
+  m_model->SetRows(m_table.Rows);
   m_grid->setColumnWidth(0, m_grid->fontMetrics().horizontalAdvance(" 00.00000"));
 }
 

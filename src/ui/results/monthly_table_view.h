@@ -8,7 +8,7 @@ class QTableView;
 
 namespace ardeno {
 
-class MonthlyTableModel;
+class TextGridModel;
 
 class MonthlyTableView : public ResultsView {
   Q_OBJECT
@@ -35,7 +35,7 @@ class MonthlyTableView : public ResultsView {
   Hemisphere m_hemisphere = Hemisphere::Whole;
   bool m_opened = false;
   MonthlyTable m_table;
-  MonthlyTableModel* m_model = nullptr;
+  TextGridModel* m_model = nullptr;
   QTableView* m_grid = nullptr;
 };
 

@@ -2,15 +2,21 @@
 
 namespace ardeno {
 
-void TextGridModel::SetGrid(const TextGrid& grid) {
+void TextGridModel::SetRows(const std::vector<std::vector<std::string>>& rows) {
   beginResetModel();
-  m_columns = grid.ColumnCount();
+  m_columns = rows.empty() ? 0 : static_cast<int>(rows[0].size());
   m_headers.clear();
   m_cells.clear();
-  for (int c = 0; c < m_columns; ++c) m_headers << QString::fromStdString(grid.Cell(0, c));
-  m_cells.reserve(static_cast<std::size_t>(std::max(0, grid.RowCount() - 1) * m_columns));
-  for (int r = 1; r < grid.RowCount(); ++r) {
-    for (int c = 0; c < m_columns; ++c) m_cells.push_back(QString::fromStdString(grid.Cell(r, c)));
+  if (!rows.empty()) {
+    for (const std::string& header : rows[0]) m_headers << QString::fromStdString(header);
+  }
+  m_cells.reserve(rows.empty() ? 0 : (rows.size() - 1) * static_cast<std::size_t>(m_columns));
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    for (int c = 0; c < m_columns; ++c) {
+      const std::size_t column = static_cast<std::size_t>(c);
+      m_cells.push_back(column < rows[r].size() ? QString::fromStdString(rows[r][column])
+                                                : QString());
+    }
   }
   endResetModel();
 }
@@ -26,14 +32,17 @@ int TextGridModel::columnCount(const QModelIndex& parent) const {
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role == Qt::TextAlignmentRole) {
-    return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    const bool left = m_labelsLeft && index.column() == 0;
+    return QVariant::fromValue(Qt::Alignment((left ? Qt::AlignLeft : Qt::AlignRight) |
+                                             Qt::AlignVCenter));
   }
   if (role != Qt::DisplayRole) return {};
   return m_cells[static_cast<std::size_t>(index.row() * m_columns + index.column())];
 }
 
 QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= m_headers.size()) {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+      section >= m_headers.size()) {
     return {};
   }
   return m_headers[section];

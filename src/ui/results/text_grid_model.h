@@ -1,8 +1,9 @@
 #pragma once
-// The cells of a prepared grid of texts (row 0 the headers) for a table view; a paint only reads
-// them.
+// The cells of a prepared grid of texts (row 0 the headers) for a table view, taken when the data
+// change, so that a paint only reads them. Model row r is grid row r + 1.
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 #include "core/groups/text_grid.h"
@@ -12,9 +13,12 @@ namespace ardeno {
 class TextGridModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  using QAbstractTableModel::QAbstractTableModel;
+  // `labelsLeft`: column 0 holds row labels (month names) aligned left; every other cell right.
+  explicit TextGridModel(QObject* parent = nullptr, bool labelsLeft = false)
+      : QAbstractTableModel(parent), m_labelsLeft(labelsLeft) {}
 
-  void SetGrid(const TextGrid& grid);
+  void SetGrid(const TextGrid& grid) { SetRows(grid.Rows); }
+  void SetRows(const std::vector<std::vector<std::string>>& rows);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -22,6 +26,7 @@ class TextGridModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
+  bool m_labelsLeft = false;
   int m_columns = 0;
   QStringList m_headers;
   std::vector<QString> m_cells;  // row-major, grid rows 1..
