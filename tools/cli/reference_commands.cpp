@@ -50,7 +50,8 @@ int ImportGroups(const std::vector<std::string>& args) {
     std::cout << "Skupin u okraje, jejichž opravenou plochu nelze uložit přesně: "
               << report.AreasNotExact << "\n";
   PrintKeptDays(report.KeptDays);
-  return 0;
+  // Nothing readable among the named files is a failed import, not an empty success.
+  return result.FilesRead > 0 ? 0 : 1;
 }
 
 int ImportReference(const std::vector<std::string>& args) {

@@ -16,6 +16,11 @@ grep -q "^Přidáno dní: " <<<"$out" || fail "import-groups summary: $out"
 "$cli" check "$work/db" | grep -qx "RadiusWord: 125" || fail "new database is polar, radius 125"
 cp "$work/db/datax.dat" "$work/first.dat"
 out=$("$cli" import-groups "$work/db" "$data/reference") || fail "second import status"
+printf 'not a report\n' >"$work/unreadable.txt"
+if "$cli" import-groups "$work/empty" "$work/unreadable.txt" >/dev/null 2>&1; then
+  fail "import of an unreadable file reported success"
+fi
+[ ! -e "$work/empty/datax.dat" ] || fail "import of an unreadable file wrote a database"
 grep -q "^Přidáno dní: [1-9]" <<<"$out" || fail "second import adds the other files' days: $out"
 grep -q "31.12.2013" <<<"$out" || fail "second import names the day it kept: $out"
 "$cli" import-groups "$work/db" "$data/reference/20140101SRS.txt" | grep -q "^Přidáno dní: 0 " ||
