@@ -20,12 +20,6 @@ inline Database DatabaseOf(std::vector<ObservationRecord> records, int room = kE
   return db;
 }
 
-// Makes record `index` the one shown, with its copy in the work record.
-inline void ChooseRecord(Database& db, int index) {
-  db.CurrentIndex = index;
-  db.WorkRecord = db.Record(index);
-}
-
 // A drawing without groups by Novák at Ondřejov on `date`, 10:00 UT.
 inline ObservationRecord DatedRecord(const CalendarDate& date) {
   ObservationRecord r;
@@ -42,7 +36,7 @@ inline Database ConsecutiveDays(int count) {
   const std::int64_t first = DaySerial(CalendarDate{2000, 1, 1});
   for (int i = 0; i < count; ++i) records.push_back(DatedRecord(DateFromSerial(first + i)));
   Database db = DatabaseOf(std::move(records));
-  if (count > 0) ChooseRecord(db, count);
+  if (count > 0) db.ChooseRecord(count);
   return db;
 }
 

@@ -17,7 +17,7 @@ inline Database MakeEditorDatabase(int count, int room = kExtraCapacity) {
     records.push_back(OneGroupRecord({2024, 3, i}, i % 2 ? "Novák" : "Černá"));
   }
   Database db = DatabaseOf(std::move(records), room);
-  if (count > 0) ChooseRecord(db, count);
+  if (count > 0) db.ChooseRecord(count);
   CollectObservers(db);
   return db;
 }

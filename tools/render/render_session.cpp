@@ -16,7 +16,8 @@ bool CollectedMessages::AskChoice(const QString& question) {
 }
 
 RenderSession::RenderSession(const std::filesystem::path& folder)
-    : Ctx{folder, Db, View, Msg, Dialogs, 100, nullptr, {}, &Inputs} {}
+    : Ctx{.ProgDir = folder, .Db = Db, .View = View, .Msg = Msg, .Dialogs = Dialogs,
+          .Inputs = &Inputs} {}
 
 std::optional<std::string> RenderSession::Load() {
   const CalendarDate today = Today();

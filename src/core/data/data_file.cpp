@@ -121,8 +121,7 @@ void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
 
   report.Repairs = ApplyLoadRepairs(db);
   CollectObservers(db);
-  db.CurrentIndex = db.RecordCount;
-  db.WorkRecord = db.Record(db.CurrentIndex);
+  db.ChooseRecord(db.RecordCount);
 }
 
 }  // namespace

@@ -42,6 +42,16 @@ struct Database {
   int Capacity() const { return static_cast<int>(Records.size()); }
   ObservationRecord& Record(int i) { return Records[static_cast<std::size_t>(i - 1)]; }
   const ObservationRecord& Record(int i) const { return Records[static_cast<std::size_t>(i - 1)]; }
+
+  // A stored record is chosen (CurrentIndex within 1..RecordCount): corrections and the
+  // facular area measured on the drawing go there.
+  bool HasCurrentRecord() const { return CurrentIndex >= 1 && CurrentIndex <= RecordCount; }
+  // Makes record `index` (1..RecordCount) current and copies it into the work record, as
+  // choosing a line of the record list does.
+  void ChooseRecord(int index) {
+    CurrentIndex = index;
+    WorkRecord = Record(index);
+  }
 };
 
 }  // namespace ardeno

@@ -130,7 +130,7 @@ std::int64_t FaculaAreaFromPixels(int pixels) { return Round(pixels * kFaculaAre
 
 bool StoreFaculaArea(Database& db, int pixels) {
   if (db.WorkRecord.FacularCount() == 0) return false;
-  if (db.CurrentIndex < 1 || db.CurrentIndex > db.RecordCount) return false;
+  if (!db.HasCurrentRecord()) return false;
   ObservationRecord& current = db.Record(db.CurrentIndex);
   if (current.DateRaw() != db.WorkRecord.DateRaw()) return false;
   current.SetFaculaAreaText(std::to_string(FaculaAreaFromPixels(pixels)));

@@ -97,12 +97,12 @@ EditorTexts FillFromWorkRecord(const ObservationRecord& record, CoordinateMode m
 EditorOpening OpenEditor(Database& db, EditorMode mode) {
   EditorOpening opening;
   if (db.RecordCount == 1) db.CurrentIndex = 1;
-  const bool hasCurrent = db.CurrentIndex >= 1 && db.CurrentIndex <= db.RecordCount;
+  const bool hasCurrent = db.HasCurrentRecord();
   opening.RunCounter = RunCounter(db);
 
   if (mode == EditorMode::Correction) {
     // The record shown is the one the store will overwrite.
-    if (hasCurrent) db.WorkRecord = db.Record(db.CurrentIndex);
+    if (hasCurrent) db.ChooseRecord(db.CurrentIndex);
     opening.Texts = FillFromWorkRecord(db.WorkRecord, db.Mode, db.DrawingRadius);
     opening.KindVisible = db.WorkRecord.IsSpecial();
     if (opening.KindVisible) opening.Texts.Header[HeaderField::Kind] = db.WorkRecord.Kind();
@@ -119,7 +119,7 @@ EditorOpening OpenEditor(Database& db, EditorMode mode) {
   if (!db.Observers.empty()) opening.Texts.Header[HeaderField::Observer] = db.Observers.front();
   // The shown defaults stay; the store starts again from the current record's bytes, so a new
   // drawing carries its reserved bytes. An empty database keeps the defaults themselves.
-  if (hasCurrent) db.WorkRecord = db.Record(db.CurrentIndex);
+  if (hasCurrent) db.ChooseRecord(db.CurrentIndex);
   return opening;
 }
 

@@ -198,10 +198,7 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
     }
   }
 
-  if (input.Mode == EditorMode::Correction &&
-      (db.CurrentIndex < 1 || db.CurrentIndex > db.RecordCount)) {
-    refuse(kMsgNoRecordChosen);
-  }
+  if (input.Mode == EditorMode::Correction && !db.HasCurrentRecord()) refuse(kMsgNoRecordChosen);
   return check;
 }
 

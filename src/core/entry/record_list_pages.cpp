@@ -24,7 +24,7 @@ void RemoveRecord(Database& db, int index) {
   } else if (index == db.CurrentIndex) {
     // The unreadable record itself was current: its neighbour takes over as the shown record.
     db.CurrentIndex = std::min(db.CurrentIndex, db.RecordCount);
-    if (db.CurrentIndex >= 1) db.WorkRecord = db.Record(db.CurrentIndex);
+    if (db.HasCurrentRecord()) db.ChooseRecord(db.CurrentIndex);
   }
   db.DataChanged = true;
 }

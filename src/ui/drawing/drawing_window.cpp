@@ -44,6 +44,9 @@ DrawingWindow::DrawingWindow(AppContext& context, QWidget* parent)
   resize(m_ctx.Scaled(kStandardClientWidth), m_ctx.Scaled(kStandardClientHeight));
   m_view.Scale.DrawScale = DrawScaleForWidth(width());
   setWindowTitle(QString::fromStdString(DrawingCaption(m_ctx.Db.WorkRecord)));
+  connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
+    if (change == DataChange::CurrentRecord) Refresh();
+  });
 }
 
 void DrawingWindow::BuildOrientationBox() {
@@ -64,9 +67,8 @@ void DrawingWindow::BuildOrientationBox() {
 void DrawingWindow::ShowRecord(int index) {
   Database& db = m_ctx.Db;
   if (index < 1 || index > db.RecordCount) return;
-  db.CurrentIndex = index;
-  db.WorkRecord = db.Record(index);
-  Refresh();
+  db.ChooseRecord(index);
+  m_ctx.Events.NotifyRecordChosen();
   if (m_auxPanel->isVisible()) ShowAuxSpotPanel();
 }
 
@@ -102,12 +104,14 @@ void DrawingWindow::PaintWorkRecord(QPainter& painter, int w, int h) {
   Database& db = m_ctx.Db;
   // A work record emptied elsewhere is taken again from the current record; its facular fields
   // stay on the screen as always.
-  if (!db.WorkRecord.HasDate() && db.CurrentIndex >= 1 && db.CurrentIndex <= db.RecordCount)
-    db.WorkRecord = db.Record(db.CurrentIndex);
+  if (!db.WorkRecord.HasDate() && db.HasCurrentRecord()) db.ChooseRecord(db.CurrentIndex);
   const ObservationRecord* record = db.WorkRecord.HasDate() ? &db.WorkRecord : nullptr;
   const PaintOutcome outcome = PaintDrawing(painter, w, h, record, m_view, m_faculaBitmap);
   m_faculaPixels = outcome.FaculaPixels;
-  if (outcome.RecordShown && StoreFaculaArea(db, m_faculaPixels)) emit FaculaAreaStored();
+  if (!outcome.RecordShown || !db.HasCurrentRecord()) return;
+  const std::string before = db.Record(db.CurrentIndex).FaculaAreaText();
+  if (StoreFaculaArea(db, m_faculaPixels) && db.Record(db.CurrentIndex).FaculaAreaText() != before)
+    m_ctx.Events.NotifyFacularAreaChanged();
 }
 
 void DrawingWindow::paintEvent(QPaintEvent*) {

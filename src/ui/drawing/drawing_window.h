@@ -32,9 +32,10 @@ class DrawingWindow : public QWidget {
  public:
   explicit DrawingWindow(AppContext& context, QWidget* parent = nullptr);
 
-  // Makes record `index` (1-based) current and shows it.
+  // Makes record `index` (1-based) current and tells the windows, this one included.
   void ShowRecord(int index);
-  // Caption and image name from the work record, then a repaint.
+  // Caption and image name from the work record, then a repaint; done whenever another record
+  // becomes current.
   void Refresh();
   // The "Orientace" box with the Z - V / S - J toggles.
   void ShowOrientation();
@@ -88,10 +89,6 @@ class DrawingWindow : public QWidget {
   bool UnderlayShown() const { return m_underlayOn; }
 
  signals:
-  // The facular area of the current record was written.
-  void FaculaAreaStored();
-  // Drawings were changed, added or recomputed: every view of the data computes again.
-  void DrawingsChanged();
   // "F": the photographed-drawing window is wanted.
   void PhotoWindowRequested();
   // The compact/large toggle changed the window's size; its caption for the main window.

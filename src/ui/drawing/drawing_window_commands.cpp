@@ -153,8 +153,7 @@ void DrawingWindow::PlaceBox(QWidget* box) {
 }
 
 void DrawingWindow::AfterDataChange() {
-  emit DrawingsChanged();
-  m_ctx.NotifyRecordsChanged();
+  m_ctx.Events.NotifyRecordsChanged();
   update();
 }
 

@@ -447,7 +447,7 @@ void RecordEditor::StoreRecordClicked() {
   }
   for (const std::string& message : outcome.Messages) m_ctx.Msg.ShowMessageText(Q(message));
   if (outcome.Stored) {
-    m_ctx.NotifyRecordsChanged();
+    m_ctx.Events.NotifyRecordsChanged();
     return;
   }
   if (outcome.FaultCell) {

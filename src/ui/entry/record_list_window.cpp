@@ -128,12 +128,9 @@ void RecordListWindow::ChooseLine() {
   Database& db = m_ctx.Db;
   const int index = RecordOfLine(line, IsPaged(), m_scroll->value(), m_listLines);
   if (index < 1 || index > db.RecordCount) return;
-  db.CurrentIndex = index;
-  db.WorkRecord = db.Record(index);
-  const QString caption = QString::fromStdString(DrawingCaption(db.WorkRecord));
-  m_ctx.View.ImageName = caption;
-  if (m_drawing) m_drawing->Refresh();
-  emit RecordChosen(index);
+  db.ChooseRecord(index);
+  m_ctx.View.ImageName = QString::fromStdString(DrawingCaption(db.WorkRecord));
+  m_ctx.Events.NotifyRecordChosen();
 }
 
 void RecordListWindow::ShowRecord(int index) {

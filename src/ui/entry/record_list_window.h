@@ -32,7 +32,7 @@ class RecordListWindow : public QWidget {
   // Paged regime: the page ending at the scroll position, with the current record highlighted
   // when it is on it.
   void ShowPage();
-  // Makes the selected line's record current and shows it.
+  // Makes the selected line's record current and tells the windows (DataChange::CurrentRecord).
   void ChooseLine();
   // Highlights line (0-based) without choosing it; the caller chooses it or already has.
   void SelectLine(int line);
@@ -43,10 +43,6 @@ class RecordListWindow : public QWidget {
   void ShowLastRecord();
   QListWidget* List() const { return m_list; }
   QScrollBar* ScrollBar() const { return m_scroll; }
-
- signals:
-  // A line was chosen; the record is current and the drawing window repainted.
-  void RecordChosen(int index);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

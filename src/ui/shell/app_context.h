@@ -1,13 +1,14 @@
 #pragma once
 // Everything a window needs from the application, handed to it by reference at creation: the
-// program folder, the database, the view settings, the message and platform dialogs, and the
-// interface scale.
+// program folder, the database, the view settings, the message and platform dialogs, the
+// interface scale and the notice of every change of the data.
 #include <filesystem>
-#include <functional>
+#include <utility>
 
 #include "core/data/database.h"
 #include "core/data/startup_inputs.h"
 #include "core/groups/group_statistics.h"
+#include "ui/shell/data_events.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/platform_dialogs.h"
 #include "ui/shell/view_settings.h"
@@ -27,9 +28,6 @@ struct AppContext {
   // The main frame: owner of the modal dialogs and parent of the child windows (may be null in
   // tests that drive a window on its own).
   QWidget* Frame = nullptr;
-  // Called by a window after it stored or changed records, so the record list and the drawing
-  // window show the new state. May be empty.
-  std::function<void()> RecordsChanged;
   // The auxiliary files read at start-up (zoom, instrument, supplementary, corona, SIDC); null
   // only in tests that do not need them.
   StartupInputs* Inputs = nullptr;
@@ -37,12 +35,22 @@ struct AppContext {
   // Group statistics, asymmetry tables and record positions of Db, recomputed once per change.
   GroupStatisticsCache Groups;
 
+  // Every change of the data is announced here, once; windows subscribe to Events.DataChanged.
+  DataEvents Events;
+
+  // The statistics cache is dropped first, before any window's slot asks it again.
+  AppContext(std::filesystem::path progDir, Database& db, ViewSettings& view, Messages& msg,
+             PlatformDialogs& dialogs)
+      : ProgDir(std::move(progDir)), Db(db), View(view), Msg(msg), Dialogs(dialogs) {
+    QObject::connect(&Events, &DataEvents::DataChanged, [this](DataChange change) {
+      if (AltersRecords(change)) Groups.Invalidate();
+    });
+  }
+  AppContext(const AppContext&) = delete;
+  AppContext& operator=(const AppContext&) = delete;
+
   // A pixel size that follows the interface scale.
   int Scaled(int n) const { return n * ScalePercent / 100; }
-  void NotifyRecordsChanged() {
-    Groups.Invalidate();
-    if (RecordsChanged) RecordsChanged();
-  }
 };
 
 }  // namespace ardeno

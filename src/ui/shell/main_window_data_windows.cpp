@@ -66,7 +66,10 @@ void MainWindow::CreateDataWindows() {
   }
   m_drawing->KeepBeside(m_list);
 
-  m_ctx.RecordsChanged = [this] { ShowChangedRecords(); };
+  // After a store the list moves to the stored record, which the drawing window then shows.
+  connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
+    if (change == DataChange::Records) ShowChangedRecords();
+  });
   ShowChangedRecords();
 
   for (const char* name : {"novy", "zvlastni", "oprava", "posledni1"}) {
@@ -106,7 +109,7 @@ void MainWindow::OpenEditor(const QString& actionName, int mode) {
 }
 
 void MainWindow::CorrectRecord() {
-  if (m_ctx.Db.CurrentIndex < 1) {
+  if (!m_ctx.Db.HasCurrentRecord()) {
     m_ctx.Msg.ShowMessageText(QStringLiteral("Oprava až po kliknutí na záznam ve výběru  "));
     return;
   }

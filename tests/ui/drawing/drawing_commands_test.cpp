@@ -135,14 +135,12 @@ class DrawingCommandsTest : public QObject {
   void f1RecomputesEveryResultsBlock() {
     Fixture f(4);
     for (int i = 1; i <= 4; ++i) f.run.Db.Record(i).SetResultWord(kResultTime, 0);
-    int notified = 0;
-    f.run.Ctx.RecordsChanged = [&notified] { ++notified; };
     DrawingWindow window(f.run.Ctx);
-    QSignalSpy changed(&window, &DrawingWindow::DrawingsChanged);
+    QSignalSpy changed(&f.run.Ctx.Events, &DataEvents::DataChanged);
     ReleaseKey(&window, Qt::Key_F1, {});
     for (int i = 1; i <= 4; ++i) QCOMPARE(f.run.Db.Record(i).ResultWord(kResultTime), 1000);
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(notified, 1);
+    QCOMPARE(changed.at(0).at(0).value<DataChange>(), DataChange::Records);
     QVERIFY(f.run.Db.DataChanged);
   }
 

@@ -185,13 +185,14 @@ void DrawingWindowTest::faculaTriangleStoresItsArea() {
   app.Db.Record(3).SetFaculaAreaText("17");
   DrawingWindow window(app.Ctx);
   window.resize(800, 680);
-  QSignalSpy stored(&window, &DrawingWindow::FaculaAreaStored);
+  QList<DataChange> changes;
+  connect(&app.Ctx.Events, &DataEvents::DataChanged, [&changes](DataChange c) { changes << c; });
 
   // No facular fields: the text stays as it was.
   window.ShowRecord(3);
   window.RenderImage(false);
   QCOMPARE(QString::fromStdString(app.Db.Record(3).FaculaAreaText()), QString("17"));
-  QCOMPARE(stored.count(), 0);
+  QCOMPARE(changes, QList<DataChange>{DataChange::CurrentRecord});
 
   window.ShowRecord(2);
   const QImage image = window.RenderImage(false);
@@ -199,8 +200,12 @@ void DrawingWindowTest::faculaTriangleStoresItsArea() {
   const int area = QString::fromStdString(app.Db.Record(2).FaculaAreaText()).toInt();
   QVERIFY(area > 0);
   QCOMPARE(area, static_cast<int>(FaculaAreaFromPixels(window.FaculaPixels())));
-  QCOMPARE(stored.count(), 1);
+  QCOMPARE(changes, (QList<DataChange>{DataChange::CurrentRecord, DataChange::CurrentRecord,
+                                       DataChange::FacularArea}));
   QVERIFY(CountColour(image, qRgb(255, 200, 200)) > 1000);
+  // Painted again, the same area is not news.
+  window.RenderImage(false);
+  QCOMPARE(changes.size(), 3);
 }
 
 void DrawingWindowTest::emptyWorkRecordIsReloadedWithFaculaeVisible() {

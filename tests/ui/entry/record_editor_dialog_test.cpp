@@ -143,8 +143,9 @@ class RecordEditorDialogTest : public QObject {
 
   void storeClosesAndAppendsTheRecord() {
     Fixture f;
-    int notified = 0;
-    f.Ctx.RecordsChanged = [&notified] { ++notified; };
+    QList<DataChange> notified;
+    QObject::connect(&f.Ctx.Events, &DataEvents::DataChanged,
+                     [&notified](DataChange change) { notified << change; });
     RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
     editor.show();
     Type(editor, "MaskEdit1", "20.05.2024");
@@ -161,7 +162,7 @@ class RecordEditorDialogTest : public QObject {
     QVERIFY2(editor.Stored(), qPrintable(f.Msg.ShownMessages.join('|')));
     QVERIFY(!editor.isVisible());
     QCOMPARE(editor.result(), int(QDialog::Accepted));
-    QCOMPARE(notified, 1);
+    QCOMPARE(notified, QList<DataChange>{DataChange::Records});
     QCOMPARE(f.Db.RecordCount, 4);
     const ObservationRecord& stored = f.Db.Record(f.Db.CurrentIndex);
     QCOMPARE(stored.Date(), std::string("20.05.2024"));

@@ -195,7 +195,7 @@ void GroupViewsTest::GridsFollowAStoredRecord() {
   QCOMPARE(model->index(dsoRow, 1).data().toString(), QString("45"));
   f.Db.Record(f.Db.RecordCount + 1) = test::Drawing("30.06.2014", {{0, 10.0, "Dso", 1}});
   ++f.Db.RecordCount;
-  f.Ctx.NotifyRecordsChanged();
+  f.Ctx.Events.NotifyRecordsChanged();
   QCOMPARE(model->index(dsoRow, 1).data().toString(), QString("46"));
 }
 

@@ -136,7 +136,7 @@ void KFactorsViewTest::DriftingYearIsRedAndStoredRecordsReachTheTable() {
   // A correction stored elsewhere reaches the open view.
   for (int i = 1; i <= f.Db.RecordCount; ++i)
     if (f.Db.Record(i).Observer() == "Novák") f.Db.Record(i).SetResultWord(kRelativeS, 5);
-  f.Ctx.NotifyRecordsChanged();
+  f.Ctx.Events.NotifyRecordsChanged();
   QCOMPARE(Cell(grid, 0, 4), QString("4.000"));  // 100 / (20 + 5)
 }
 

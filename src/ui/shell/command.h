@@ -1,0 +1,59 @@
+#pragma once
+// Commands as data. Every menu item and every toolbar button is one entry of a table (objectName,
+// text, hint, what it does); the main window builds its menus and toolbar panels from the tables,
+// and the tests walk the same tables. A command whose window is not part of the program yet has
+// no handler: it is shown disabled with the hint "Připravuje se".
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <variant>
+
+namespace ardeno {
+
+inline const QString kComingSoonHint = QStringLiteral("Připravuje se");
+
+// A command of the main window: a menu item, or a button the main window handles itself.
+struct Command {
+  const char* Name;  // objectName of its QAction
+  QString Text;      // menu text ("&" marks the key)
+  // Empty: the window it opens is not part of the program yet.
+  std::function<void()> Run;
+  // When it may run; empty for always. Re-read by MainWindow::UpdateCommands.
+  std::function<bool()> Enabled = {};
+  bool Checkable = false;
+};
+
+// An operation of the analysis window a toolbar panel is attached to. Built with On<Window>().
+struct WindowOperation {
+  std::function<bool(QWidget&)> Offers;  // the attached window is of the type that has it
+  std::function<void(QWidget&)> Run;
+};
+
+// `op` is a member function of Window (or any callable taking Window&), run on the attached
+// window; a window of another type does not offer it.
+template <class Window, class Op>
+WindowOperation On(Op op) {
+  return {[](QWidget& w) { return qobject_cast<Window*>(&w) != nullptr; },
+          [op](QWidget& w) {
+            if (auto* window = qobject_cast<Window*>(&w)) std::invoke(op, *window);
+          }};
+}
+
+// What a toolbar button does.
+struct RunsCommand {
+  const char* Name;  // the main window's command (menu item) of the same role
+};
+struct ClosesWindow {};  // "Zavřít": closes the attached window
+struct ComingSoon {};    // its window or operation is not part of the program yet
+using ButtonAction = std::variant<RunsCommand, WindowOperation, ClosesWindow, ComingSoon>;
+
+struct ToolbarButtonSpec {
+  const char* Name;     // objectName
+  const char* Caption;  // short text on the button
+  const char* Hint;     // tooltip and status text, empty for none
+  ButtonAction Action;
+  bool Checkable = false;
+};
+
+}  // namespace ardeno
