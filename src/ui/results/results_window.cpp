@@ -59,6 +59,9 @@ ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
   column->addWidget(m_printPanel);
   CreateMenu();
   UpdateCommands();
+  connect(&m_app.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
+    if (AltersRecords(change)) RecordsChanged();
+  });
 }
 
 void ResultsWindow::CreateMenu() {

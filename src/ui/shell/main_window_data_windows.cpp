@@ -11,7 +11,6 @@
 #include "ui/entry/record_list_window.h"
 #include "ui/graphs/daily_graphs_window.h"
 #include "ui/graphs/smoothed_graphs_window.h"
-#include "ui/results/results_window.h"
 #include "ui/shell/main_window.h"
 
 namespace ardeno {
@@ -95,7 +94,6 @@ void MainWindow::ShowChangedRecords() {
   const int index = db.CurrentIndex >= 1 ? db.CurrentIndex : db.RecordCount;
   m_list->ShowRecord(index);
   m_drawing->Refresh();
-  if (m_results) m_results->RecordsChanged();
   if (m_dailyGraphs) m_dailyGraphs->ReloadData();
   if (m_smoothedGraphs) m_smoothedGraphs->ReloadData();
 }

@@ -45,7 +45,7 @@ struct TimeFactorCase {
   std::uint16_t Wider;
 };
 
-class ButterflyTimeFactorTest : public testing::TestWithParam<TimeFactorCase> {};
+class ButterflyTimeFactorTest : public ::testing::TestWithParam<TimeFactorCase> {};
 
 TEST_P(ButterflyTimeFactorTest, StaysWithinOneToSixteen) {
   const TimeFactorCase& c = GetParam();
@@ -54,7 +54,7 @@ TEST_P(ButterflyTimeFactorTest, StaysWithinOneToSixteen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bounds, ButterflyTimeFactorTest,
-                         testing::Values(TimeFactorCase{"AtOne", 1, 1, 2},
+                         ::testing::Values(TimeFactorCase{"AtOne", 1, 1, 2},
                                          TimeFactorCase{"Middle", 4, 2, 8},
                                          TimeFactorCase{"AtSixteen", 16, 8, 16}),
                          [](const auto& info) { return std::string(info.param.Name); });
@@ -76,7 +76,7 @@ struct CompressionCase {
   std::int32_t Less;
 };
 
-class SmoothCompressionTest : public testing::TestWithParam<CompressionCase> {};
+class SmoothCompressionTest : public ::testing::TestWithParam<CompressionCase> {};
 
 TEST_P(SmoothCompressionTest, DoublesToSixteenAndHalvesWhileTheGraphFits) {
   const CompressionCase& c = GetParam();
@@ -86,7 +86,7 @@ TEST_P(SmoothCompressionTest, DoublesToSixteenAndHalvesWhileTheGraphFits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, SmoothCompressionTest,
-    testing::Values(
+    ::testing::Values(
         CompressionCase{"SixteenStays", 16, 100, 16, 8},
         CompressionCase{"OneStaysOneOnShortSpan", 1, 100, 2, 1},
         // 8001 days * 4 = 32004 pixels at compression 1: too wide, doubled once.

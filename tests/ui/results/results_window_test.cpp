@@ -200,7 +200,7 @@ void ResultsWindowTest::GridShowsTheTableOfCore() {
 
   // A stored record reaches the open table without reopening it.
   f.Db.Record(1).SetResultWord(kGroupsN, 5);
-  f.Results()->RecordsChanged();
+  f.Ctx.Events.NotifyRecordsChanged();
   QCOMPARE(model->index(0, 1).data().toString(), QString(" 3.50"));
 }
 
