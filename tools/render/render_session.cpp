@@ -17,7 +17,7 @@ bool CollectedMessages::AskChoice(const QString& question) {
 
 RenderSession::RenderSession(const std::filesystem::path& folder)
     : Ctx{.ProgDir = folder, .Db = Db, .View = View, .Msg = Msg, .Dialogs = Dialogs,
-          .Inputs = &Inputs} {}
+          .Inputs = &Inputs, .Events{}} {}
 
 std::optional<std::string> RenderSession::Load() {
   const CalendarDate today = Today();

@@ -117,6 +117,9 @@ TEST(SidcDaily, LineLengthComesFromTheSizeNotFromLineBreaks) {
   SidcDailyTable wrongYear;
   AddSidcYear(file, 2001, wrongYear);
   EXPECT_EQ(wrongYear.DaysFilled, 365);
+  int differing = 0;
+  for (int d = 100; d < 300; ++d) differing += wrongYear.Cells[3 * d] != table.Cells[3 * d];
+  EXPECT_GT(differing, 100) << "a common year's line length reads other bytes";
 }
 
 struct FieldCase {
@@ -239,14 +242,14 @@ TEST(SidcAreas, ThreeThousandOneHundredBytesFillThreeHundredValues) {
 }
 
 TEST(SidcAreas, BoundedAtTheTableSizeAndOddFieldsReadAsZero) {
-  std::vector<SeriesDay> days(1500, SeriesDay{12.4, 5.5, -1.0});
+  std::vector<SeriesDay> days(1500, SeriesDay{12.4, 6.5, -1.0});
   std::string file = AreasFile(days);
   file.replace(8, 7, "  abc  ");
   const auto series = ParseSidcAreas(file, file.size());
   EXPECT_EQ(series.LineCount, kSidcSeriesMaxLines);
   EXPECT_LE(series.Values.size(), static_cast<std::size_t>(kSidcSeriesValues));
   EXPECT_EQ(series.Values[0], 0) << "not a number";
-  EXPECT_EQ(series.Values[1], 6) << "5.5 rounds half to even";
+  EXPECT_EQ(series.Values[1], 6) << "6.5 rounds half to even, not up to 7";
   EXPECT_EQ(series.Values[2], 0) << "the missing-day mark -1 is no area";
   EXPECT_EQ(series.Values[3], 12);
 

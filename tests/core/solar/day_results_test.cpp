@@ -139,9 +139,11 @@ TEST(DayResults, MarkersCountInTheirHemisphereAllYear) {
 
 TEST(DayResults, HemisphereFollowsTheLatitudeAtTheEquatorItself) {
   // A group placed at latitude 0 exactly counts north (b >= 0); just south of it counts south.
-  SolarEphemeris eph;  // P = B0 = 0: the equator is the horizontal diameter
+  SolarEphemeris eph;  // P = B0 = 0: the disk centre lies on the equator
+  ASSERT_EQ(PolarToHeliographic(eph, 900, 0).HelioLatitude, 0.0);
+  ASSERT_LT(PolarToHeliographic(eph, 1801, 10).HelioLatitude, 0.0);
   const auto block = ComputeDayResults(
-      RecordWith({{"Axx", 1, 0, 0, 0, 900, 600}, {"Axx", 1, 0, 0, 0, 1801, 10}}), eph);
+      RecordWith({{"Axx", 1, 0, 0, 0, 900, 0}, {"Axx", 1, 0, 0, 0, 1801, 10}}), eph);
   EXPECT_EQ(Word(block, kGroupsN), 1);
   EXPECT_EQ(Word(block, kGroupsS), 1);
 }

@@ -52,9 +52,12 @@ TEST(GroupCircles, MirrorsFlipTheDrawing) {
   // 90 degrees at half the radius: right of the centre, left when mirrored left-right.
   const auto record = OneGroup(900, 625, 0);
   const int offset = 625 / 5;  // tenths of a millimetre onto pixels of the 250-pixel disk
-  EXPECT_NEAR(ComputeGroupCircles(record, 1, 1)[0].X, kCanvasCentre + offset, 1);
-  EXPECT_NEAR(ComputeGroupCircles(record, -1, 1)[0].X, kCanvasCentre - offset, 1);
-  EXPECT_NEAR(ComputeGroupCircles(record, -1, 1)[0].Y, kCanvasCentre, 1);
+  // The pixels are truncated: 124.99... to the right lands on 404, mirrored on 155, and the row a
+  // hair above the centre on 279 (the drawings have always placed it there).
+  EXPECT_EQ(ComputeGroupCircles(record, 1, 1)[0].X, kCanvasCentre + offset - 1);
+  EXPECT_EQ(ComputeGroupCircles(record, -1, 1)[0].X, kCanvasCentre - offset);
+  EXPECT_EQ(ComputeGroupCircles(record, 1, 1)[0].Y, kCanvasCentre - 1);
+  EXPECT_EQ(ComputeGroupCircles(record, -1, 1)[0].Y, kCanvasCentre - 1);
   // North (angle 0) is up on the screen, down when mirrored top-bottom.
   const auto north = OneGroup(0, 625, 0);
   EXPECT_EQ(ComputeGroupCircles(north, 1, 1)[0].Y, kCanvasCentre - offset);
