@@ -16,8 +16,9 @@ bool CollectedMessages::AskChoice(const QString& question) {
 }
 
 RenderSession::RenderSession(const std::filesystem::path& folder)
-    : Ctx{.ProgDir = folder, .Db = Db, .View = View, .Msg = Msg, .Dialogs = Dialogs,
-          .Inputs = &Inputs, .Events{}} {}
+    : Ctx{folder, Db, View, Msg, Dialogs} {
+  Ctx.Inputs = &Inputs;
+}
 
 std::optional<std::string> RenderSession::Load() {
   const CalendarDate today = Today();

@@ -54,7 +54,10 @@ DailyGraphsWindow::DailyGraphsWindow(AppContext& ctx, QWidget* parent)
   m_sizeLabel->setObjectName("Label1");
   BuildMenus();
 
-  m_plot.SetData(m_ctx.Db, m_positions, kScreenDayWidth);
+  m_plot.SetData(m_ctx.Db, PositionsFor(m_plot.Graph()), kScreenDayWidth);
+  connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
+    if (AltersRecords(change)) ReloadData();
+  });
   connect(m_canvas, &GraphCanvas::Resized, this, &DailyGraphsWindow::OnCanvasResized);
   connect(m_canvas, &GraphCanvas::Clicked, m_canvas, qOverload<>(&QWidget::update));
   // Until the user scrolls, size changes keep the newest data in view.
@@ -176,16 +179,13 @@ void DailyGraphsWindow::SelectView(DailyView view) {
 }
 
 const RecordPositions& DailyGraphsWindow::PositionsFor(DailyGraph graph) {
-  if (graph == DailyGraph::EastWest && !m_positionsCurrent) {
-    m_positions = ComputeRecordPositions(m_ctx.Db);
-    m_positionsCurrent = true;
-  }
-  return m_positions;
+  // Only the east-west graph needs the group positions; the others must not pay for them.
+  static const RecordPositions kNone;
+  return graph == DailyGraph::EastWest ? m_ctx.Groups.All(m_ctx.Db).Positions : kNone;
 }
 
 void DailyGraphsWindow::ReloadData() {
   m_skipReported = false;
-  m_positionsCurrent = false;
   m_plot.SetData(m_ctx.Db, PositionsFor(m_plot.Graph()), m_plot.DayWidth());
   ReportSkippedRecords();
   UpdateScrollRange(true);

@@ -77,8 +77,6 @@ class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
 
   AppContext& m_ctx;
   DailyGraphPlot m_plot;
-  RecordPositions m_positions;
-  bool m_positionsCurrent = false;
   DailyView m_view = DailyView::All;
   QString m_viewTitle;
   QString m_sizeText;

@@ -74,9 +74,12 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   connect(m_factorBar, &QScrollBar::valueChanged, this,
           &SmoothedGraphsWindow::SetBrusselsPosition);
   m_months = CollectMonths(m_ctx.Db);
-  m_asymmetry = ComputeAsymmetry(m_ctx.Db);
+  m_asymmetry = m_ctx.Groups.Asymmetry(m_ctx.Db);
   PrepareBrussels();
   SelectIndex(SmoothedIndex::G);
+  connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
+    if (AltersRecords(change)) ReloadData();
+  });
 }
 
 void SmoothedGraphsWindow::PrepareBrussels() {
@@ -254,7 +257,7 @@ void SmoothedGraphsWindow::Prepare() {
 
 void SmoothedGraphsWindow::ReloadData() {
   m_months = CollectMonths(m_ctx.Db);
-  m_asymmetry = ComputeAsymmetry(m_ctx.Db);
+  m_asymmetry = m_ctx.Groups.Asymmetry(m_ctx.Db);
   PrepareBrussels();
   m_skipReported = false;
   Prepare();

@@ -120,6 +120,9 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
     MenuAction(name)->setEnabled(corona);
 
   DataChanged();
+  connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
+    if (AltersRecords(change)) DataChanged();
+  });
   const int client = m_ctx.Frame ? m_ctx.Frame->height() : 800;
   resize(m_ctx.Frame ? m_ctx.Frame->width() - 2 : 1200, std::max(kSmallHeight, client - 60));
 }
@@ -203,8 +206,7 @@ void MapsWindow::BuildToolbar() {
 }
 
 void MapsWindow::DataChanged() {
-  m_positions = ComputeRecordPositions(m_ctx.Db);
-  m_sightings = ComputeMapSightings(m_ctx.Db, m_positions);
+  m_sightings = ComputeMapSightings(m_ctx.Db, m_ctx.Groups.All(m_ctx.Db).Positions);
   BuildRotationList();
   Invalidate();
 }

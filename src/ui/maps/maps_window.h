@@ -116,7 +116,6 @@ class MapsWindow : public QWidget {
   bool m_printing = false;
   int m_listIndex = 0;
   std::vector<RotationListEntry> m_rotations;
-  RecordPositions m_positions;
   MapSightings m_sightings;
   MagnetSummary m_magnetSummary;
   CoronaButterflyScene m_coronaButterfly;

@@ -88,14 +88,11 @@ void MainWindow::CreateDataWindows() {
 
 void MainWindow::ShowChangedRecords() {
   const Database& db = m_ctx.Db;
-  // The asymmetry tables follow every change of the records (and start-up).
-  m_ctx.Groups.Invalidate();
+  // The asymmetry tables are ready before the first window asks (start-up and every change).
   m_ctx.Groups.Asymmetry(db);
   const int index = db.CurrentIndex >= 1 ? db.CurrentIndex : db.RecordCount;
   m_list->ShowRecord(index);
   m_drawing->Refresh();
-  if (m_dailyGraphs) m_dailyGraphs->ReloadData();
-  if (m_smoothedGraphs) m_smoothedGraphs->ReloadData();
 }
 
 void MainWindow::OpenEditor(const QString& actionName, int mode) {

@@ -113,7 +113,7 @@ class DrawingCommandsTest : public QObject {
 
   void printsSeveralDrawingsFromTheCurrentOne() {
     Fixture f(6);
-    test::ChooseRecord(f.run.Db, 3);
+    f.run.Db.ChooseRecord(3);
     DrawingWindow window(f.run.Ctx);
     window.ShowPrintBox();
     window.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
@@ -125,7 +125,7 @@ class DrawingCommandsTest : public QObject {
     QCOMPARE(f.run.Db.CurrentIndex, 3);
     QCOMPARE(f.run.Db.WorkRecord, f.run.Db.Record(3));
     // The count is cut at the last drawing.
-    test::ChooseRecord(f.run.Db, 5);
+    f.run.Db.ChooseRecord(5);
     const QString last = f.dir.filePath("posledni.pdf");
     f.run.Dialogs.PrintFiles = {last};
     QVERIFY(window.PrintDrawings());
@@ -219,7 +219,7 @@ class DrawingCommandsTest : public QObject {
     r.SetAux1Position(1, 90 * 128 + 40);
     r.SetGroupType(2, "Axx");
     r.SetGroupNumber(2, 18);
-    test::ChooseRecord(f.run.Db, 1);
+    f.run.Db.ChooseRecord(1);
     DrawingWindow window(f.run.Ctx);
     window.ShowAuxSpotPanel();
     auto* grid = window.findChild<QTableWidget*>("StringGrid2");

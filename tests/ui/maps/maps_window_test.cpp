@@ -85,7 +85,7 @@ int BlackRun(const QImage& image, int x, int y) {
 struct Window {
   explicit Window(const std::vector<ObservationRecord>& records) {
     run.Db = test::DatabaseOf(records);
-    test::ChooseRecord(run.Db, run.Db.RecordCount);
+    run.Db.ChooseRecord(run.Db.RecordCount);
     maps = std::make_unique<MapsWindow>(run.Ctx);
     maps->resize(kClient);
   }
