@@ -589,7 +589,6 @@ void MapsWindow::resizeEvent(QResizeEvent* event) {
 
 void MapsWindow::closeEvent(QCloseEvent* event) {
   RestoreWorkRecord();
-  emit Closed();
   event->accept();
 }
 

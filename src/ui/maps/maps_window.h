@@ -79,9 +79,6 @@ class MapsWindow : public QWidget {
   void MagnetoSfera1Click();
   void Tisk1Click();
 
- signals:
-  void Closed();
-
  protected:
   void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

@@ -44,9 +44,19 @@ WindowOperation On(Op op) {
 struct RunsCommand {
   const char* Name;  // the main window's command (menu item) of the same role
 };
-struct ClosesWindow {};  // "Zavřít": closes the attached window
-struct ComingSoon {};    // its window or operation is not part of the program yet
-using ButtonAction = std::variant<RunsCommand, WindowOperation, ClosesWindow, ComingSoon>;
+struct HandledByWindow {};  // the attached window's own table runs it (PanelButtonTarget)
+struct ClosesWindow {};     // "Zavřít": closes the attached window
+struct ComingSoon {};       // its window or operation is not part of the program yet
+using ButtonAction =
+    std::variant<RunsCommand, WindowOperation, HandledByWindow, ClosesWindow, ComingSoon>;
+
+// A window that runs its panel's buttons from a table of its own, by button objectName.
+class PanelButtonTarget {
+ public:
+  virtual ~PanelButtonTarget() = default;
+  virtual bool HandlesPanelButton(const QString& buttonName) const = 0;
+  virtual void PanelButtonClicked(const QString& buttonName) = 0;
+};
 
 struct ToolbarButtonSpec {
   const char* Name;     // objectName

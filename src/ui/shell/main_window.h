@@ -6,9 +6,11 @@
 #include <QPointer>
 #include <QSize>
 #include <map>
+#include <vector>
 
 #include "core/data/startup_inputs.h"
 #include "ui/shell/app_context.h"
+#include "ui/shell/command.h"
 
 class QAction;
 class QLabel;
@@ -36,7 +38,12 @@ class MainWindow : public QMainWindow {
 
   QMdiArea* MdiArea() const { return m_mdi; }
   ToolbarPanels* Toolbar() const { return m_toolbar; }
+  // The action of a command by objectName (null when unknown).
   QAction* Action(const QString& name) const;
+  // Every command of the main window, as its menus and toolbar buttons run them.
+  const std::vector<Command>& Commands() const { return m_commands; }
+  // Enables each command whose rule holds; the others say "Připravuje se".
+  void UpdateCommands();
   QLabel* StatusPanel(int index) const { return m_statusPanels[index]; }
   const StartupInputs& Inputs() const { return m_inputs; }
   DrawingWindow* Drawing() const { return m_drawing; }
@@ -52,12 +59,13 @@ class MainWindow : public QMainWindow {
   bool event(QEvent* event) override;
 
  private:
+  // The table of commands (main_window_commands.cpp).
+  std::vector<Command> BuildCommands();
+  void CreateActions();
   void CreateMenus();
+  void Place(QWidget* menu, std::initializer_list<const char*> names);
   void CreateToolbar();
   void CreateStatusBar();
-  QAction* AddAction(QWidget* menu, const char* name, const QString& caption);
-  void MarkComingSoon(const QStringList& names);
-  void OnToolbarButton(const QString& name);
 
   // Commands.
   void OpenEditor(const QString& actionName, int mode);
@@ -68,14 +76,15 @@ class MainWindow : public QMainWindow {
   void ShowAbout();
   void OpenResults();
   void OpenCoordinateTables();
-  void CreateGraphCommands();
   void OpenDailyGraphs();
   // mode 0 smoothed, 1 asymmetry (the kind set beforehand).
   void OpenSmoothedGraphs(int mode);
+  // kind 0 ratio ("asypo"), 1 difference ("asyroz").
+  void OpenAsymmetryGraphs(int kind);
   void OpenMaps();
-  // The drawing window's commands: its menu items and basic-panel buttons.
-  void ConnectDrawingCommands();
-  void RunDrawingButton(const QString& name);
+  // Places an analysis window over the frame's client area with its toolbar panel in place of
+  // the basic one; closing the window's frame brings the basic panel back.
+  void ShowAnalysisWindow(QWidget* window, const char* panelName);
 
   // Buttons whose settings the main window keeps.
   void ChangeTimeFactor(bool wider);
@@ -98,6 +107,7 @@ class MainWindow : public QMainWindow {
   StartupInputs m_inputs;
   QMdiArea* m_mdi = nullptr;
   ToolbarPanels* m_toolbar = nullptr;
+  std::vector<Command> m_commands;
   std::map<QString, QAction*> m_actions;
   DrawingWindow* m_drawing = nullptr;
   RecordListWindow* m_list = nullptr;

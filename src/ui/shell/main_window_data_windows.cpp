@@ -1,12 +1,15 @@
 // The windows that show the data for the whole run (drawing and record list) and the commands
 // that open the record editor.
+#include <QAction>
 #include <QMdiArea>
 #include <QLayout>
 #include <QMdiSubWindow>
+#include <QToolButton>
 #include <algorithm>
 
 #include "core/entry/record_input.h"
 #include "ui/drawing/drawing_window.h"
+#include "ui/shell/toolbar_panels.h"
 #include "ui/entry/record_editor.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/graphs/daily_graphs_window.h"
@@ -71,19 +74,11 @@ void MainWindow::CreateDataWindows() {
   });
   ShowChangedRecords();
 
-  for (const char* name : {"novy", "zvlastni", "oprava", "posledni1"}) {
-    QAction* action = Action(name);
-    action->setEnabled(true);
-    action->setStatusTip({});
-    action->setToolTip({});
-  }
-  connect(Action("novy"), &QAction::triggered, this,
-          [this] { OpenEditor("novy", static_cast<int>(EditorMode::NewDrawing)); });
-  connect(Action("zvlastni"), &QAction::triggered, this,
-          [this] { OpenEditor("zvlastni", static_cast<int>(EditorMode::Special)); });
-  connect(Action("oprava"), &QAction::triggered, this, &MainWindow::CorrectRecord);
-  connect(Action("posledni1"), &QAction::triggered, m_list, &RecordListWindow::ShowLastRecord);
-  ConnectDrawingCommands();
+  connect(m_drawing, &DrawingWindow::CompactChanged, this, [this](bool compact) {
+    if (QToolButton* button = m_toolbar->Button("menvet"))
+      button->setText(compact ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
+  });
+  UpdateCommands();
 }
 
 void MainWindow::ShowChangedRecords() {
@@ -100,7 +95,7 @@ void MainWindow::OpenEditor(const QString& actionName, int mode) {
   // One editor at a time: the command waits until the editor closes.
   action->setEnabled(false);
   RecordEditor::Run(m_ctx, static_cast<EditorMode>(mode), this);
-  for (const char* name : {"novy", "zvlastni", "oprava"}) Action(name)->setEnabled(true);
+  UpdateCommands();
 }
 
 void MainWindow::CorrectRecord() {

@@ -1,6 +1,6 @@
-// The graph windows: the daily graphs ("graf") and the smoothed or asymmetry graphs
+// The analysis windows that fill the frame (the graph windows and the butterfly diagram): the
+// daily graphs ("graf") and the smoothed or asymmetry graphs
 // ("vyhlazovaci", "asypo", "asyroz"), each with its button panel in place of the basic one.
-#include <QActionGroup>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -17,39 +17,32 @@ namespace {
 constexpr int kFrameMargin = 10;
 }  // namespace
 
-void MainWindow::CreateGraphCommands() {
-  connect(Action("graf"), &QAction::triggered, this, &MainWindow::OpenDailyGraphs);
-  connect(Action("vyhlazovaci"), &QAction::triggered, this, [this] { OpenSmoothedGraphs(0); });
-  auto* kinds = new QActionGroup(this);
-  for (const char* name : {"asypo", "asyroz"}) {
-    QAction* action = Action(name);
-    action->setCheckable(true);
-    kinds->addAction(action);
-  }
-  connect(Action("asypo"), &QAction::triggered, this, [this] {
-    m_ctx.View.AsymmetryKind = 0;
-    OpenSmoothedGraphs(1);
-  });
-  connect(Action("asyroz"), &QAction::triggered, this, [this] {
-    m_ctx.View.AsymmetryKind = 1;
-    OpenSmoothedGraphs(1);
-  });
+void MainWindow::OpenAsymmetryGraphs(int kind) {
+  m_ctx.View.AsymmetryKind = kind;
+  OpenSmoothedGraphs(1);
 }
 
 void MainWindow::OpenDailyGraphs() {
   if (m_dailyGraphs) return;
   auto* window = new DailyGraphsWindow(m_ctx);
   m_dailyGraphs = window;
+  // One daily-graphs window at a time: the command waits until it closes.
+  // (A widget announces its destruction before its guarded pointers are cleared.)
+  connect(window, &QObject::destroyed, this, [this] {
+    m_dailyGraphs = nullptr;
+    UpdateCommands();
+  });
+  UpdateCommands();
+  ShowAnalysisWindow(window, kGraphsPanel);
+}
+
+void MainWindow::ShowAnalysisWindow(QWidget* window, const char* panelName) {
   QMdiSubWindow* frame = m_mdi->addSubWindow(window);
   frame->setAttribute(Qt::WA_DeleteOnClose);
   const QSize client = m_mdi->viewport()->size();
   frame->setGeometry(1, 1, client.width() - kFrameMargin, client.height() - kFrameMargin);
-  // One daily-graphs window at a time: the command waits until it closes.
-  QAction* command = Action("graf");
-  command->setEnabled(false);
-  connect(window, &QObject::destroyed, command, [command] { command->setEnabled(true); });
   frame->show();
-  m_toolbar->ShowPanel(kGraphsPanel, window);
+  m_toolbar->ShowPanel(panelName, window);
 }
 
 void MainWindow::OpenSmoothedGraphs(int mode) {
@@ -58,12 +51,7 @@ void MainWindow::OpenSmoothedGraphs(int mode) {
   if (m_smoothedGraphs) OuterWindow(m_smoothedGraphs)->close();
   auto* window = new SmoothedGraphsWindow(m_ctx);
   m_smoothedGraphs = window;
-  QMdiSubWindow* frame = m_mdi->addSubWindow(window);
-  frame->setAttribute(Qt::WA_DeleteOnClose);
-  const QSize client = m_mdi->viewport()->size();
-  frame->setGeometry(1, 1, client.width() - kFrameMargin, client.height() - kFrameMargin);
-  frame->show();
-  m_toolbar->ShowPanel(kSmoothedPanel, window);
+  ShowAnalysisWindow(window, kSmoothedPanel);
 }
 
 }  // namespace ardeno

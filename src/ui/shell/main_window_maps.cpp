@@ -26,9 +26,12 @@ void MainWindow::OpenMaps() {
   frame->resize(m_mdi->width() - 2, m_mdi->height() - 15);
   frame->show();
   m_mdi->setActiveSubWindow(frame);
-  Action("map")->setEnabled(false);
+  UpdateCommands();
   m_toolbar->ShowPanel(kMapsPanel, window);
-  connect(window, &MapsWindow::Closed, this, [this] { Action("map")->setEnabled(true); });
+  connect(window, &QObject::destroyed, this, [this] {
+    m_maps = nullptr;
+    UpdateCommands();
+  });
   connect(m_mdi, &QMdiArea::subWindowActivated, window, [this, frame](QMdiSubWindow* active) {
     // A dialog over the frame deactivates no child; another child does.
     if (m_maps && active != nullptr && active != frame) {

@@ -1,9 +1,9 @@
 // The toolbar buttons whose settings the main window keeps for the analysis windows.
-#include <QMetaObject>
 #include <QToolButton>
 
 #include "core/shell/view_rules.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/time_scrolled_window.h"
 #include "ui/shell/toolbar_panels.h"
 
 namespace ardeno {
@@ -16,11 +16,9 @@ void MainWindow::ChangeTimeFactor(bool wider) {
   ViewSettings& view = m_ctx.View;
   view.ButterflyTimeFactor =
       wider ? WiderTimeFactor(view.ButterflyTimeFactor) : NarrowerTimeFactor(view.ButterflyTimeFactor);
-  // The butterfly window takes the new scroll range when it offers the operation.
-  if (QWidget* window = m_toolbar->AttachedWindow();
-      window != nullptr && window->metaObject()->indexOfMethod("SetTimeScrollRange(int)") >= 0) {
-    QMetaObject::invokeMethod(window, "SetTimeScrollRange",
-                              Q_ARG(int, ButterflyScrollRange(view.ButterflyTimeFactor)));
+  // The butterfly window takes the new scroll range at once.
+  if (auto* window = dynamic_cast<TimeScrolledWindow*>(m_toolbar->AttachedWindow())) {
+    window->SetTimeScrollRange(ButterflyScrollRange(view.ButterflyTimeFactor));
   }
   RefreshAttachedWindow();
 }

@@ -1,9 +1,8 @@
 #pragma once
-// The buttons of the six toolbar panels: objectName, caption, hint and the operation each
-// forwarded button calls on its analysis window.
+// The buttons of the six toolbar panels: objectName, caption, hint and what each one does.
 #include <vector>
 
-#include "ui/shell/toolbar_panels.h"
+#include "ui/shell/command.h"
 
 namespace ardeno {
 
@@ -21,7 +20,12 @@ const std::vector<ToolbarButtonSpec>& SmoothedPanelButtons();
 const std::vector<ToolbarButtonSpec>& MapsPanelButtons();
 const std::vector<ToolbarButtonSpec>& ResultsPanelButtons();
 
-// The operation that closes the attached window ("Zavřít" buttons).
-inline constexpr const char* kCloseOperation = "close";
+struct ToolbarPanelSpec {
+  const char* Name;  // objectName of the panel
+  const std::vector<ToolbarButtonSpec>& (*Buttons)();
+};
+
+// Every panel of the toolbar, the basic one first.
+const std::vector<ToolbarPanelSpec>& ToolbarPanelSpecs();
 
 }  // namespace ardeno

@@ -1,10 +1,10 @@
 #include "ui/shell/toolbar_panels.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QToolButton>
 
 #include "ui/shell/hint_timing.h"
@@ -18,35 +18,16 @@ const QColor kToolbarColour(200, 220, 220);
 constexpr int kToolbarHeight = 31;
 constexpr int kButtonHeight = 27;
 
-// "name" or "name:argument" (an int handed to the operation).
-struct Operation {
-  QByteArray Name;
-  std::optional<int> Argument;
-};
-
-Operation ParseOperation(const char* text) {
-  const QByteArray spec(text);
-  const int colon = spec.indexOf(':');
-  if (colon < 0) return {spec, std::nullopt};
-  return {spec.left(colon), spec.mid(colon + 1).toInt()};
-}
-
-enum class Signature { Missing, NoArgument, SenderArgument, IntArgument };
-
-Signature FindSignature(const QObject* target, const Operation& op) {
-  const QMetaObject* meta = target->metaObject();
-  if (op.Argument) {
-    return meta->indexOfMethod(op.Name + "(int)") >= 0 ? Signature::IntArgument
-                                                       : Signature::Missing;
-  }
-  if (meta->indexOfMethod(op.Name + "(QObject*)") >= 0) return Signature::SenderArgument;
-  if (meta->indexOfMethod(op.Name + "()") >= 0) return Signature::NoArgument;
-  return Signature::Missing;
+void ShowComingSoon(QToolButton* button) {
+  button->setEnabled(false);
+  button->setToolTip(kComingSoonHint);
+  button->setStatusTip(kComingSoonHint);
 }
 
 }  // namespace
 
-ToolbarPanels::ToolbarPanels(QWidget* parent) : QToolBar(parent) {
+ToolbarPanels::ToolbarPanels(QWidget* parent, std::function<QAction*(const char*)> commandAction)
+    : QToolBar(parent), m_commandAction(std::move(commandAction)) {
   setObjectName("ToolBar1");
   setMovable(false);
   setFloatable(false);
@@ -56,12 +37,7 @@ ToolbarPanels::ToolbarPanels(QWidget* parent) : QToolBar(parent) {
   colours.setColor(QPalette::Button, kToolbarColour);
   setPalette(colours);
 
-  AddPanel(kBasicPanel, BasicPanelButtons());
-  AddPanel(kButterflyPanel, ButterflyPanelButtons());
-  AddPanel(kGraphsPanel, GraphsPanelButtons());
-  AddPanel(kSmoothedPanel, SmoothedPanelButtons());
-  AddPanel(kMapsPanel, MapsPanelButtons());
-  AddPanel(kResultsPanel, ResultsPanelButtons());
+  for (const ToolbarPanelSpec& panel : ToolbarPanelSpecs()) AddPanel(panel.Name, panel.Buttons());
 
   // The butterfly views are one choice: groups, faculae, or both.
   auto* views = new QButtonGroup(this);
@@ -75,7 +51,7 @@ ToolbarPanels::ToolbarPanels(QWidget* parent) : QToolBar(parent) {
   lastChange->setContentsMargins(8, 0, 4, 0);
   Panel(kBasicPanel)->layout()->addWidget(lastChange);
 
-  // East-west positions by group type, forwarded like the position buttons.
+  // East-west positions by group type: the open positions view takes the new filter.
   auto* groupType = new QComboBox(Panel(kResultsPanel));
   groupType->setObjectName("ComboBox1");
   groupType->setToolTip(QStringLiteral("Výběr typu skupiny východ-západ"));
@@ -84,14 +60,15 @@ ToolbarPanels::ToolbarPanels(QWidget* parent) : QToolBar(parent) {
   groupType->setCurrentText(QStringLiteral("vše"));
   connect(groupType, &QComboBox::currentIndexChanged, this, [this, groupType] {
     emit GroupTypeFilterChanged(groupType->currentText());
-    Forward({"ComboBox1", "", "", "polohy1Click"});
+    Run({"ComboBox1", "", "", HandledByWindow{}});
   });
   Panel(kResultsPanel)->layout()->addWidget(groupType);
 
   ShowBasicPanel();
 }
 
-void ToolbarPanels::AddPanel(const QString& panelName, const std::vector<ToolbarButtonSpec>& buttons) {
+void ToolbarPanels::AddPanel(const QString& panelName,
+                             const std::vector<ToolbarButtonSpec>& buttons) {
   auto* panel = new QWidget(this);
   panel->setObjectName(panelName);
   auto* row = new QHBoxLayout(panel);
@@ -107,19 +84,54 @@ void ToolbarPanels::AddPanel(const QString& panelName, const std::vector<Toolbar
     button->setToolTipDuration(kHintDisplayMs);
     button->setCheckable(spec.Checkable);
     row->addWidget(button);
-    m_buttons[spec.Name] = button;
-    const bool forwarded = spec.Operation[0] != '\0';
-    connect(button, &QToolButton::clicked, this, [this, spec, forwarded] {
-      if (forwarded) {
-        Forward(spec);
-      } else {
-        emit ButtonClicked(QString::fromUtf8(spec.Name));
-      }
-    });
+    m_buttons.insert_or_assign(spec.Name, PlacedButton{button, spec});
+    m_panelButtons[panelName].push_back(spec.Name);
+    Connect(button, spec);
   }
   row->addStretch();
   addWidget(panel)->setVisible(false);
   m_panels[panelName] = panel;
+}
+
+void ToolbarPanels::Connect(QToolButton* button, const ToolbarButtonSpec& spec) {
+  if (std::holds_alternative<ComingSoon>(spec.Action)) {
+    ShowComingSoon(button);
+    return;
+  }
+  if (const auto* command = std::get_if<RunsCommand>(&spec.Action)) {
+    QAction* action = m_commandAction(command->Name);
+    if (action == nullptr) qFatal("toolbar button %s runs no command %s", spec.Name, command->Name);
+    // The button works exactly when its command does. Its own hint comes back when the command
+    // is enabled again (the editor disables its command only while it is open).
+    auto sync = [button, action, hint = button->toolTip()] {
+      button->setEnabled(action->isEnabled());
+      const QString tip = action->statusTip() == kComingSoonHint ? kComingSoonHint : hint;
+      button->setToolTip(tip);
+      button->setStatusTip(tip);
+    };
+    sync();
+    connect(action, &QAction::changed, button, sync);
+  }
+  connect(button, &QToolButton::clicked, this, [this, spec] { Run(spec); });
+}
+
+void ToolbarPanels::Run(const ToolbarButtonSpec& spec) {
+  if (const auto* command = std::get_if<RunsCommand>(&spec.Action)) {
+    QAction* action = m_commandAction(command->Name);
+    if (action->isEnabled()) action->trigger();
+    return;
+  }
+  QWidget* window = m_attached;
+  if (window == nullptr) return;
+  if (std::holds_alternative<ClosesWindow>(spec.Action)) {
+    window->close();
+  } else if (const auto* operation = std::get_if<WindowOperation>(&spec.Action)) {
+    if (operation->Offers(*window)) operation->Run(*window);
+  } else if (std::holds_alternative<HandledByWindow>(spec.Action)) {
+    auto* target = dynamic_cast<PanelButtonTarget*>(window);
+    const QString name = QString::fromUtf8(spec.Name);
+    if (target != nullptr && target->HandlesPanelButton(name)) target->PanelButtonClicked(name);
+  }
 }
 
 QWidget* ToolbarPanels::Panel(const QString& panelName) const {
@@ -129,7 +141,7 @@ QWidget* ToolbarPanels::Panel(const QString& panelName) const {
 
 QToolButton* ToolbarPanels::Button(const QString& name) const {
   const auto found = m_buttons.find(name);
-  return found == m_buttons.end() ? nullptr : found->second;
+  return found == m_buttons.end() ? nullptr : found->second.Button;
 }
 
 void ToolbarPanels::ShowPanel(const QString& panelName, QWidget* window) {
@@ -148,23 +160,26 @@ void ToolbarPanels::ShowPanel(const QString& panelName, QWidget* window) {
       if (m_attached == nullptr || m_attached == window) ShowBasicPanel();
     });
   }
-  // A forwarded button whose window lacks the operation cannot work yet.
-  const std::vector<ToolbarButtonSpec>* specs = nullptr;
-  if (panelName == kButterflyPanel) specs = &ButterflyPanelButtons();
-  if (panelName == kGraphsPanel) specs = &GraphsPanelButtons();
-  if (panelName == kSmoothedPanel) specs = &SmoothedPanelButtons();
-  if (panelName == kMapsPanel) specs = &MapsPanelButtons();
-  if (panelName == kResultsPanel) specs = &ResultsPanelButtons();
-  if (specs == nullptr || window == nullptr) return;
-  for (const ToolbarButtonSpec& spec : *specs) {
-    if (spec.Operation[0] == '\0' || QByteArray(spec.Operation) == kCloseOperation) continue;
-    QToolButton* button = Button(spec.Name);
-    const auto* target = dynamic_cast<const PanelButtonTarget*>(window);
-    const bool available =
-        target != nullptr ? target->HandlesPanelButton(QString::fromUtf8(spec.Name))
-                          : FindSignature(window, ParseOperation(spec.Operation)) != Signature::Missing;
-    button->setEnabled(available);
-    button->setToolTip(available ? QString::fromUtf8(spec.Hint) : kComingSoonHint);
+  OfferOperations(panelName);
+}
+
+void ToolbarPanels::OfferOperations(const QString& panelName) {
+  if (m_attached == nullptr) return;
+  for (const QString& name : m_panelButtons[panelName]) {
+    const PlacedButton& placed = m_buttons.at(name);
+    bool offered = false;
+    if (const auto* operation = std::get_if<WindowOperation>(&placed.Spec.Action)) {
+      offered = operation->Offers(*m_attached);
+    } else if (std::holds_alternative<HandledByWindow>(placed.Spec.Action)) {
+      const auto* target = dynamic_cast<const PanelButtonTarget*>(m_attached.data());
+      offered = target != nullptr && target->HandlesPanelButton(name);
+    } else {
+      continue;
+    }
+    placed.Button->setEnabled(offered);
+    const QString tip = offered ? QString::fromUtf8(placed.Spec.Hint) : kComingSoonHint;
+    placed.Button->setToolTip(tip);
+    placed.Button->setStatusTip(tip);
   }
 }
 
@@ -173,35 +188,7 @@ void ToolbarPanels::ShowBasicPanel() { ShowPanel(kBasicPanel); }
 void ToolbarPanels::ApplyScale(int scalePercent) {
   setFixedHeight(kToolbarHeight * scalePercent / 100);
   const int buttonHeight = kButtonHeight * scalePercent / 100;
-  for (const auto& [name, button] : m_buttons) button->setFixedHeight(buttonHeight);
-}
-
-void ToolbarPanels::Forward(const ToolbarButtonSpec& spec) {
-  QWidget* window = m_attached;
-  if (window == nullptr) return;
-  if (QByteArray(spec.Operation) == kCloseOperation) {
-    window->close();
-    return;
-  }
-  if (auto* target = dynamic_cast<PanelButtonTarget*>(window)) {
-    const QString name = QString::fromUtf8(spec.Name);
-    if (target->HandlesPanelButton(name)) target->PanelButtonClicked(name);
-    return;
-  }
-  const Operation op = ParseOperation(spec.Operation);
-  switch (FindSignature(window, op)) {
-    case Signature::SenderArgument:
-      QMetaObject::invokeMethod(window, op.Name.constData(), Q_ARG(QObject*, parentWidget()));
-      break;
-    case Signature::NoArgument:
-      QMetaObject::invokeMethod(window, op.Name.constData());
-      break;
-    case Signature::IntArgument:
-      QMetaObject::invokeMethod(window, op.Name.constData(), Q_ARG(int, *op.Argument));
-      break;
-    case Signature::Missing:
-      break;
-  }
+  for (const auto& [name, placed] : m_buttons) placed.Button->setFixedHeight(buttonHeight);
 }
 
 }  // namespace ardeno

@@ -1,48 +1,38 @@
 #pragma once
 // The main window's toolbar: the basic panel `zakladni` and one button panel per analysis window
 // (`promotylek`, `prografy`, `provyhlazovaci`, `promapu`, `provysledky`), exactly one visible at a
-// time. While an analysis window is attached, each button of its panel calls the operation of the
-// same role on that window: a slot of that name (for example `skvrnymotClick`), invoked with the
-// main window as the sender argument when the slot takes a QObject*.
-#include <QColor>
+// time. The buttons come from the tables in toolbar_buttons.cpp: a button runs a command of the
+// main window, an operation of the attached analysis window, closes that window, or is not part
+// of the program yet ("Připravuje se").
 #include <QPointer>
 #include <QString>
 #include <QToolBar>
+#include <functional>
 #include <map>
 #include <vector>
 
+#include "ui/shell/command.h"
+
+class QAction;
 class QToolButton;
-class QLabel;
 
 namespace ardeno {
-
-struct ToolbarButtonSpec {
-  const char* Name;       // objectName
-  const char* Caption;    // short text on the button
-  const char* Hint;       // tooltip and status text, empty for none
-  const char* Operation;  // slot on the attached window, empty when handled by the main window
-  bool Checkable = false;
-};
-
-// A window that handles its panel's buttons from a table of its own (by button name) rather than
-// through slots named after the operations.
-class PanelButtonTarget {
- public:
-  virtual ~PanelButtonTarget() = default;
-  virtual bool HandlesPanelButton(const QString& buttonName) const = 0;
-  virtual void PanelButtonClicked(const QString& buttonName) = 0;
-};
 
 class ToolbarPanels : public QToolBar {
   Q_OBJECT
  public:
-  explicit ToolbarPanels(QWidget* parent);
+  // `commandAction` gives the main window's action for a RunsCommand button; every name in the
+  // tables must have one (the program stops at start-up otherwise, and a test checks it).
+  ToolbarPanels(QWidget* parent, std::function<QAction*(const char*)> commandAction);
+
+  // Adds a panel of `buttons`, hidden until shown.
+  void AddPanel(const QString& panelName, const std::vector<ToolbarButtonSpec>& buttons);
 
   // The panel's widget and a button by objectName (null when unknown).
   QWidget* Panel(const QString& panelName) const;
   QToolButton* Button(const QString& name) const;
-  // Shows `panelName` in place of the one shown, attached to `window` (forwarded buttons go to
-  // it; the panel's "Zavřít" button closes it). The basic panel takes no window.
+  // Shows `panelName` in place of the one shown, attached to `window` (its operations go to it;
+  // the panel's "Zavřít" button closes it). The basic panel takes no window.
   void ShowPanel(const QString& panelName, QWidget* window = nullptr);
   // Returns to the basic panel.
   void ShowBasicPanel();
@@ -52,22 +42,25 @@ class ToolbarPanels : public QToolBar {
   void ApplyScale(int scalePercent);
 
  signals:
-  // A button of the basic panel or a button the main window handles itself.
-  void ButtonClicked(const QString& name);
   // The group-type filter of the east-west positions changed (before the open view hears it).
   void GroupTypeFilterChanged(const QString& filter);
 
  private:
-  void AddPanel(const QString& panelName, const std::vector<ToolbarButtonSpec>& buttons);
-  void Forward(const ToolbarButtonSpec& spec);
+  struct PlacedButton {
+    QToolButton* Button;
+    ToolbarButtonSpec Spec;
+  };
+  void Connect(QToolButton* button, const ToolbarButtonSpec& spec);
+  void Run(const ToolbarButtonSpec& spec);
+  // Forwarded buttons work exactly when the attached window offers their operation.
+  void OfferOperations(const QString& panelName);
 
+  std::function<QAction*(const char*)> m_commandAction;
   std::map<QString, QWidget*> m_panels;
-  std::map<QString, QToolButton*> m_buttons;
+  std::map<QString, std::vector<QString>> m_panelButtons;
+  std::map<QString, PlacedButton> m_buttons;
   QString m_visible;
   QPointer<QWidget> m_attached;
 };
-
-// The hint of commands whose windows are not part of the program yet.
-inline const QString kComingSoonHint = QStringLiteral("Připravuje se");
 
 }  // namespace ardeno
