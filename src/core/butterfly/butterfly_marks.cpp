@@ -1,6 +1,7 @@
 #include "core/butterfly/butterfly_marks.h"
 
-#include <array>
+#include <algorithm>
+#include <cmath>
 
 #include "core/groups/table_bounds.h"
 #include "core/text/number_format.h"
@@ -9,80 +10,115 @@ namespace ardeno {
 
 namespace {
 
-constexpr int kLeftAxisX = 50;
-
-// Sum of the pixel latitudes of a group's sightings in one rotation and their number.
 struct LatitudeSum {
   int Sum = 0;
   int Count = 0;
 };
 
-using RotationRow = std::array<LatitudeSum, kMaxRotationGroupNumber + 1>;
-
-// x of rotation index k (1-based) of the statistics: x0 + k T - S.
-int CurveX(const RotationStatistics& stats, const ButterflyScale& s, int k) {
-  const int x0 = (stats.FirstRotation - s.StartRotation - 1) * s.TimeFactor + kLeftAxisX;
-  return x0 + k * s.TimeFactor - s.ScrollX;
-}
-
-int CurveY(const ButterflyScale& s, float latitude) {
-  return s.EquatorY - static_cast<int>(Trunc(s.HeightScale * static_cast<double>(latitude)));
-}
+// Integer part of 2b, the half degrees a facula vertex lies at.
+int HalfDegrees(double latitude) { return static_cast<int>(Trunc(2 * latitude)); }
 
 }  // namespace
 
-std::vector<MarkRect> GroupMarks(const Database& db, const RecordPositions& positions,
-                                 const ButterflyScale& scale) {
-  std::vector<MarkRect> marks;
-  if (db.RecordCount < 1 || positions.Count() < db.RecordCount) return marks;
-  const int firstRotation = db.Record(1).Rotation();
-  std::vector<RotationRow> rows(kButterflyMarkRotations);
+ObservationSightings CollectObservationSightings(const Database& db,
+                                                 const RecordPositions& positions) {
+  ObservationSightings out;
+  if (db.RecordCount < 1 || positions.Count() < db.RecordCount) return out;
+  out.FirstRotation = db.Record(1).Rotation();
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
-    if (record.IsSpecial() || !positions.Record(i).HasDate) continue;
-    const int r = record.Rotation() - firstRotation + 1;
-    if (r < 1 || r > kButterflyMarkRotations) continue;
+    const RecordPosition& where = positions.Record(i);
+    if (record.IsSpecial() || !where.HasDate) continue;
+    const int rotation = record.Rotation();
+    const int row = rotation - out.FirstRotation + 1;
     const auto groups = positions.GroupsOf(i);
     for (int k = 1; k <= static_cast<int>(groups.size()); ++k) {
-      const int g = record.RotationGroupNumber(k);
-      if (g < 1 || g > kMaxRotationGroupNumber) continue;
-      LatitudeSum& cell = rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(g)];
-      cell.Sum += static_cast<int>(Trunc(scale.HeightScale * groups[static_cast<std::size_t>(k - 1)].HelioLatitude));
-      cell.Count += 1;
+      const int number = record.RotationGroupNumber(k);
+      if (number < 1 || number > kMaxRotationGroupNumber) continue;
+      if (row < 1 || row > kButterflyMarkRotations) {
+        ++out.GroupsLeftOut;
+        continue;
+      }
+      out.Groups.push_back({rotation, number, groups[static_cast<std::size_t>(k - 1)].HelioLatitude});
+    }
+    for (const FaculaOutline& outline : positions.FaculaeOf(i)) {
+      const auto vertices = positions.VerticesOf(outline);
+      if (vertices.empty()) continue;  // first vertex 0: no field
+      FaculaSpan span;
+      span.Rotation = rotation;
+      span.Offset = 360 - where.Eph.EphL0 + vertices[0].CentralMeridianDistance;
+      span.HalfDegreesMax = span.HalfDegreesMin = HalfDegrees(vertices[0].HelioLatitude);
+      for (const HeliographicPosition& v : vertices) {
+        span.HalfDegreesMax = std::max(span.HalfDegreesMax, HalfDegrees(v.HelioLatitude));
+        span.HalfDegreesMin = std::min(span.HalfDegreesMin, HalfDegrees(v.HelioLatitude));
+      }
+      out.Faculae.push_back(span);
     }
   }
-  const int t = scale.TimeFactor;
-  for (int r = 1; r <= kButterflyMarkRotations; ++r) {
-    const int x = t * (firstRotation - scale.StartRotation + r - 1) + kLeftAxisX - scale.ScrollX;
-    for (int g = 1; g <= kMaxRotationGroupNumber; ++g) {
-      const LatitudeSum& cell = rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(g)];
+  return out;
+}
+
+std::vector<GroupMarkCell> ReduceGroupSightings(const ObservationSightings& sightings,
+                                                int heightScale) {
+  constexpr int kCells = kMaxRotationGroupNumber + 1;
+  std::vector<LatitudeSum> table(static_cast<std::size_t>(kButterflyMarkRotations) * kCells);
+  for (const GroupSighting& s : sightings.Groups) {
+    const int row = s.Rotation - sightings.FirstRotation;  // 0-based, bounded when collected
+    LatitudeSum& cell = table[static_cast<std::size_t>(row * kCells + s.Number)];
+    cell.Sum += static_cast<int>(Trunc(heightScale * s.Latitude));
+    cell.Count += 1;
+  }
+  std::vector<GroupMarkCell> cells;
+  for (int row = 0; row < kButterflyMarkRotations; ++row) {
+    for (int g = 1; g < kCells; ++g) {
+      const LatitudeSum& cell = table[static_cast<std::size_t>(row * kCells + g)];
       if (cell.Count == 0) continue;
-      const int m = cell.Sum / cell.Count;  // integer division, towards zero
-      marks.push_back({x, scale.EquatorY + scale.HeightScale / 2 - m, x + t - t / 2 + 1,
-                       scale.EquatorY - 2 - m});
+      cells.push_back({sightings.FirstRotation + row, cell.Sum / cell.Count});  // towards zero
     }
+  }
+  return cells;
+}
+
+std::vector<MarkRect> PlaceGroupMarks(const std::vector<GroupMarkCell>& cells,
+                                      const ButterflyScale& scale, VisibleColumns visible) {
+  const int t = scale.TimeFactor;
+  const int e = scale.EquatorY;
+  std::vector<MarkRect> marks;
+  marks.reserve(cells.size());
+  for (const GroupMarkCell& cell : cells) {
+    const int x = RotationX(scale, cell.Rotation);
+    const int right = x + t - t / 2 + 1;
+    if (!visible.Holds(x, right)) continue;
+    const int m = cell.PixelLatitude;
+    marks.push_back({x, e + scale.HeightScale / 2 - m, right, e - 2 - m});
   }
   return marks;
 }
 
-LatitudeCurves MeanLatitudeCurves(const RotationStatistics& stats, const ButterflyScale& scale) {
-  LatitudeCurves curves;
-  for (int k = 1; k <= stats.RotationStatsCount(); ++k) {
-    const int x = CurveX(stats, scale, k);
-    curves.North.push_back({x, CurveY(scale, stats.At(k).MeanNorth)});
-    curves.South.push_back({x, CurveY(scale, stats.At(k).MeanSouth)});
+std::vector<MarkRect> PlaceOwnFaculae(const std::vector<FaculaSpan>& faculae,
+                                      const ButterflyScale& scale, bool bars,
+                                      VisibleColumns visible) {
+  const int t = scale.TimeFactor;
+  const int h = scale.HeightScale;
+  const int twiceEquator = 2 * scale.EquatorY;
+  std::vector<MarkRect> marks;
+  marks.reserve(faculae.size());
+  for (const FaculaSpan& f : faculae) {
+    const double turns = (f.Offset + (f.Rotation - scale.StartRotation) * 360.0) / 360;
+    const int x = static_cast<int>(Trunc(turns)) * t + kButterflyLeftAxisX - scale.ScrollX;
+    const int top = (twiceEquator - h * f.HalfDegreesMax) / 2;  // C++ division truncates
+    const int bottom = (twiceEquator - h * f.HalfDegreesMin) / 2;
+    const MarkRect mark = bars ? MarkRect{x, top, x + t - t / 2 + 1, bottom}
+                               : MarkRect{x - 1, top, x - 1, bottom};
+    if (visible.Holds(mark.X1, mark.X2)) marks.push_back(mark);
   }
-  return curves;
+  return marks;
 }
 
-LatitudeCurves SmoothedLatitudeCurves(const RotationStatistics& stats, const ButterflyScale& scale) {
-  LatitudeCurves curves;
-  for (int k = 3; k <= stats.RotationStatsCount() - 3; ++k) {
-    const int x = CurveX(stats, scale, k);
-    curves.North.push_back({x, CurveY(scale, stats.SmoothedAt(k).North)});
-    curves.South.push_back({x, CurveY(scale, stats.SmoothedAt(k).South)});
-  }
-  return curves;
+std::vector<MarkRect> GroupMarks(const Database& db, const RecordPositions& positions,
+                                 const ButterflyScale& scale) {
+  return PlaceGroupMarks(
+      ReduceGroupSightings(CollectObservationSightings(db, positions), scale.HeightScale), scale);
 }
 
 }  // namespace ardeno

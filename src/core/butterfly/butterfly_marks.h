@@ -1,58 +1,72 @@
 #pragma once
-// What the butterfly diagram draws, in its own pixel coordinates: the marks of the groups (one per
-// group number and rotation, at the mean latitude of its sightings) and the per-rotation latitude
-// curves. Computed from the positions cache and the rotation statistics when the data or the
-// scale change; a paint only walks these lists.
+// The observation marks of the butterfly diagram: the groups, one mark per group number and
+// rotation at the mean latitude of its sightings, and the own facular fields. The sightings are
+// collected once per change of the data from the positions cache; placing them for a scale is a
+// walk over prepared values.
 #include <vector>
 
+#include "core/butterfly/butterfly_scale.h"
 #include "core/data/database.h"
-#include "core/groups/rotation_statistics.h"
 #include "core/solar/record_positions.h"
 
 namespace ardeno {
 
-// Rotations of marks after record 1's rotation that the diagram can hold.
+// Rotations of marks after record 1's rotation that the diagram holds.
 inline constexpr int kButterflyMarkRotations = 1200;
 
-// The diagram's scale and placement: T pixels per rotation, H pixels per degree, the y of the
-// equator, the horizontal scroll position S and the rotation at the left axis (x = 50).
-struct ButterflyScale {
-  int TimeFactor = 1;    // T, 1..16
-  int HeightScale = 3;   // H, 1..9
-  int EquatorY = 0;
-  int ScrollX = 0;       // S
-  int StartRotation = 0;
+// A sighting of a numbered group (1..70) in a normal record.
+struct GroupSighting {
+  int Rotation = 0;  // the record's stored rotation
+  int Number = 0;
+  double Latitude = 0;
 };
 
-// A filled rectangle between two corner points, as the diagram gives them.
-struct MarkRect {
-  int X1 = 0;
-  int Y1 = 0;
-  int X2 = 0;
-  int Y2 = 0;
-  bool operator==(const MarkRect&) const = default;
+// A facular field of a normal record: its rotation, 360 - L0 + d of its first vertex, and the
+// highest and lowest latitude of its vertices in whole half degrees (truncated).
+struct FaculaSpan {
+  int Rotation = 0;
+  double Offset = 0;
+  int HalfDegreesMax = 0;
+  int HalfDegreesMin = 0;
 };
 
-struct CurvePoint {
-  int X = 0;
-  int Y = 0;
-  bool operator==(const CurvePoint&) const = default;
+struct ObservationSightings {
+  int FirstRotation = 0;  // record 1's stored rotation
+  std::vector<GroupSighting> Groups;
+  std::vector<FaculaSpan> Faculae;
+  // Group sightings more than 1200 rotations after record 1 (or before it), left out.
+  int GroupsLeftOut = 0;
 };
 
-// One mark per group number 1..70 and rotation of the normal records, at the integer mean of
-// trunc(H x latitude) over its sightings in that rotation.
+ObservationSightings CollectObservationSightings(const Database& db,
+                                                 const RecordPositions& positions);
+
+// A group number's mark in one rotation: sum div count of trunc(H b) over its sightings there.
+struct GroupMarkCell {
+  int Rotation = 0;
+  int PixelLatitude = 0;
+  bool operator==(const GroupMarkCell&) const = default;
+};
+// Rotation by rotation, group number by group number.
+std::vector<GroupMarkCell> ReduceGroupSightings(const ObservationSightings& sightings,
+                                                int heightScale);
+
+// The x range a picture shows; marks wholly outside it are not placed.
+struct VisibleColumns {
+  int Left = -(1 << 30);
+  int Right = 1 << 30;
+  bool Holds(int x1, int x2) const { return x2 >= Left && x1 <= Right; }
+};
+
+std::vector<MarkRect> PlaceGroupMarks(const std::vector<GroupMarkCell>& cells,
+                                      const ButterflyScale& scale, VisibleColumns visible = {});
+// Bars with the faculae width switch on, otherwise vertical lines (X1 == X2).
+std::vector<MarkRect> PlaceOwnFaculae(const std::vector<FaculaSpan>& faculae,
+                                      const ButterflyScale& scale, bool bars,
+                                      VisibleColumns visible = {});
+
+// The group marks of the database at a scale, in one call.
 std::vector<MarkRect> GroupMarks(const Database& db, const RecordPositions& positions,
                                  const ButterflyScale& scale);
-
-struct LatitudeCurves {
-  std::vector<CurvePoint> North;
-  std::vector<CurvePoint> South;
-};
-
-// The mean latitudes of rotation indices 1..count; a rotation without groups of a hemisphere is
-// at the equator.
-LatitudeCurves MeanLatitudeCurves(const RotationStatistics& stats, const ButterflyScale& scale);
-// The smoothed latitudes of rotation indices 3..count - 3.
-LatitudeCurves SmoothedLatitudeCurves(const RotationStatistics& stats, const ButterflyScale& scale);
 
 }  // namespace ardeno

@@ -1,6 +1,7 @@
 // Butterfly marks and curves: one mark per group number and rotation at the integer mean of its
 // pixel latitudes, numbers 0 and above 70 without a mark, special records left out, and the mean
 // curve at the equator for a rotation without northern groups.
+#include "core/butterfly/butterfly_curves.h"
 #include "core/butterfly/butterfly_marks.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,29 @@
+#pragma once
+// The green-corona underlay of the butterfly diagram: the loaded day rows in chunks of one
+// rotation, chunk n at rotation 1145 + n, each latitude band of 5 degrees grey by the intensity
+// of the east and west limb together.
+#include <array>
+#include <vector>
+
+#include "core/butterfly/butterfly_marks.h"
+#include "core/data/corona_data.h"
+
+namespace ardeno {
+
+inline constexpr int kCoronaFirstChunkRotation = 1145;
+inline constexpr int kCoronaBands = 36;
+
+// Grey levels of bands 1 (north pole) .. 36 (south pole) of every chunk; computed once from the
+// loaded rows, never reading past the last one.
+using CoronaColumn = std::array<std::uint8_t, kCoronaBands>;
+std::vector<CoronaColumn> CoronaColumns(const CoronaData& data);
+
+struct CoronaBandMark {
+  MarkRect Rect;
+  int Grey = 0;
+};
+std::vector<CoronaBandMark> PlaceCoronaBands(const std::vector<CoronaColumn>& columns,
+                                             const ButterflyScale& scale,
+                                             VisibleColumns visible = {});
+
+}  // namespace ardeno
