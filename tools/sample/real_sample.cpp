@@ -180,7 +180,8 @@ GENEROVANÉ (generated):
   svým osobním měřítkem (podíl spočtených skvrn a malých skupin; Hájkovi měřítko rok od roku
   klesá). Jejich počty skvrn, plochy s rozptylem, skvrny s penumbrou, malé skvrny, pomocné
   skvrny, fakule, podmínky a zvláštní záznamy (Žáček Ondřej) jsou vygenerované.
-- KoronaX, Magneto, magnetOBR a ostatní podklady map jsou vygenerované.
+- KoronaX, Magneto, magnetOBR a ostatní podklady map jsou vygenerované, stejně jako
+  doplňková data motýlkového diagramu (Motfakul.dat, otočky 1266 až před první zákres).
 )";
 
 }  // namespace

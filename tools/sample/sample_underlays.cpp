@@ -1,5 +1,6 @@
 #include "sample/sample_underlays.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -8,6 +9,7 @@
 
 #include "core/data/corona_data.h"
 #include "core/data/file_error_text.h"
+#include "core/data/supplementary_data.h"
 #include "core/maps/magnetogram.h"
 #include "core/maps/magnetosphere_underlay.h"
 #include "sample/sample_random.h"
@@ -43,29 +45,35 @@ double CyclePhase(double year) {
   return phase < 0 ? phase + 1 : phase;
 }
 
+// One year file of green-corona rows: the limb is brightest around the active latitude of the
+// cycle (drifting from 30 to 8 degrees), and brighter the more active the cycle is.
+std::string CoronaYearText(int year, SampleRandom& random) {
+  std::string text;
+  const std::int64_t first = DaySerial(CalendarDate{year, 1, 1});
+  const int days = IsLeapYear(year) ? 366 : 365;
+  for (int d = 0; d < days; ++d) {
+    const CalendarDate date = DateFromSerial(first + d);
+    const double phase = CyclePhase(year + d / 365.25);
+    const double activity = std::sin(3.14159265 * phase);
+    const double zone = 30 - 22 * phase;
+    for (int v : {date.Year, date.Month, date.Day, 1, 8, 30}) AppendNumber(text, v);
+    for (int j = 1; j <= kCoronaSectors; ++j) {
+      const double latitude = j <= 36 ? 92.5 - 5 * j : 5 * (j - 36) - 92.5;
+      const double bright = std::exp(-std::pow((std::abs(latitude) - zone) / 14, 2));
+      const int value = static_cast<int>(3 + 55 * activity * activity * bright *
+                                                 random.Uniform(0.6, 1.2));
+      AppendNumber(text, value);
+    }
+    text.back() = '\r';
+  }
+  return text;
+}
+
 void WriteCorona(const std::filesystem::path& folder, int lastYear, SampleRandom& random) {
   if (std::filesystem::exists(folder / kCoronaFolder)) return;
-  for (int year = kCoronaFirstYear; year <= lastYear; ++year) {
-    std::string text;
-    const std::int64_t first = DaySerial(CalendarDate{year, 1, 1});
-    const int days = IsLeapYear(year) ? 366 : 365;
-    for (int d = 0; d < days; ++d) {
-      const CalendarDate date = DateFromSerial(first + d);
-      const double phase = CyclePhase(year + d / 365.25);
-      const double activity = std::sin(3.14159265 * phase);
-      const double zone = 30 - 22 * phase;
-      for (int v : {date.Year, date.Month, date.Day, 1, 8, 30}) AppendNumber(text, v);
-      for (int j = 1; j <= kCoronaSectors; ++j) {
-        const double latitude = j <= 36 ? 92.5 - 5 * j : 5 * (j - 36) - 92.5;
-        const double bright = std::exp(-std::pow((std::abs(latitude) - zone) / 14, 2));
-        const int value = static_cast<int>(3 + 55 * activity * activity * bright *
-                                                   random.Uniform(0.6, 1.2));
-        AppendNumber(text, value);
-      }
-      text.back() = '\r';
-    }
-    WriteFile(folder / kCoronaFolder / ("Hr" + std::to_string(year) + ".csv"), text);
-  }
+  for (int year = kCoronaFirstYear; year <= lastYear; ++year)
+    WriteFile(folder / kCoronaFolder / ("Hr" + std::to_string(year) + ".csv"),
+              CoronaYearText(year, random));
 }
 
 // A bipolar region around (l, b): the leading part west (lower longitude) of the group.
@@ -166,7 +174,88 @@ void WritePictures(const std::filesystem::path& folder,
   }
 }
 
+// Motfakul.dat: historical spots and facular fields from rotation 1266 up to the rotation before
+// the first record (at most to rotation 2019, the last the diagram shows from 1200). The model:
+// per rotation the activity is sin^2 of the cycle phase (minima every 10.9 years from 1944.2);
+// the number of spots follows it up to a maximum that fills the 15000 bytes of spots on
+// average; each spot lies in a random hemisphere around the active latitude, which drifts from
+// 30 to 8 degrees over the cycle (Sporer's law), with a spread of 4 degrees, so the runs draw
+// butterfly wings; late in a cycle a few spots of the next one appear at 25-35 degrees. Facular
+// fields follow the same belts with fewer entries (5000 bytes), each 4 to 10 degrees tall.
+std::string SupplementaryBytes(int firstRotation, SampleRandom& random) {
+  constexpr int kFirst = 1266;
+  constexpr int kLast = 2019;
+  const int last = std::min(kLast, firstRotation - 1);
+  if (last < kFirst) return {};
+  const int rotations = last - kFirst + 1;
+  std::string bytes(kSupplementaryDataSize, '\0');
+  auto code = [](double latitude) {
+    return static_cast<char>(128 + static_cast<int>(std::lround(std::clamp(latitude, -60.0, 60.0))));
+  };
+  // Entries of a section: rotation by rotation, each run ended by 255, never past `end` (the
+  // runs still to come keep room for their 255).
+  auto writeSection = [&](std::size_t begin, std::size_t end, double perRotation, auto entry) {
+    std::size_t at = begin;
+    for (int r = kFirst; r <= last; ++r) {
+      const double year = 1853.86 + r * 27.2753 / 365.25;
+      const double phase = CyclePhase(year);
+      const double activity = std::pow(std::sin(3.14159265 * phase), 2);
+      const int count = random.Poisson(perRotation * activity);
+      const std::size_t room = end - at - static_cast<std::size_t>(last - r + 1);
+      for (int n = 0; n < count && static_cast<std::size_t>(n) < room; ++n) {
+        const double zone =
+            phase > 0.85 && random.Chance(0.3) ? random.Uniform(25, 35) : 30 - 22 * phase;
+        const double latitude = (random.Chance(0.5) ? 1 : -1) * random.Normal(zone, 4);
+        entry(at++, latitude);
+      }
+      bytes[at++] = static_cast<char>(255);
+    }
+  };
+  // Twice the mean fill: sin^2 averages one half.
+  const double spotsPerRotation = 2.0 * (15000.0 - rotations) / rotations * 0.9;
+  writeSection(0, 15000, spotsPerRotation,
+               [&](std::size_t at, double latitude) { bytes[at] = code(latitude); });
+  const double faculaePerRotation = 2.0 * (5000.0 - rotations) / rotations * 0.9;
+  writeSection(15000, 20000, faculaePerRotation, [&](std::size_t at, double latitude) {
+    const double half = random.Uniform(2, 5);
+    bytes[at] = code(latitude - half);
+    bytes[at + 5000] = code(latitude + half);
+  });
+  return bytes;
+}
+
+void WriteSupplementary(const std::filesystem::path& folder, int firstRotation,
+                        SampleRandom& random) {
+  if (std::filesystem::exists(folder / kSupplementaryFileName)) return;
+  const std::string bytes = SupplementaryBytes(firstRotation, random);
+  if (!bytes.empty()) WriteFile(folder / kSupplementaryFileName, bytes);
+}
+
 }  // namespace
+
+SupplementaryData SampleSupplementaryData(int firstRotation, unsigned seed) {
+  SampleRandom random(seed);
+  const std::string bytes = SupplementaryBytes(firstRotation, random);
+  SupplementaryData data;
+  if (!bytes.empty()) {
+    data.Bytes.assign(bytes.begin(), bytes.end());
+    data.FileSize = bytes.size();
+  }
+  return data;
+}
+
+CoronaData SampleCoronaData(int lastYear, unsigned seed) {
+  SampleRandom random(seed);
+  CoronaData data;
+  data.FolderFound = true;
+  for (int year = kCoronaFirstYear; year <= lastYear && year < kCoronaFirstYear + kCoronaMaxYears;
+       ++year) {
+    AppendCoronaYear(CoronaYearText(year, random), data);
+    ++data.YearsRead;
+  }
+  data.CoronaByteCount = std::max(1, static_cast<int>(data.CoronaDays.size()));
+  return data;
+}
 
 void WriteSampleUnderlays(const std::filesystem::path& folder,
                           const std::vector<ObservationRecord>& records, unsigned seed) {
@@ -176,6 +265,7 @@ void WriteSampleUnderlays(const std::filesystem::path& folder,
   WriteCorona(folder, lastDate ? lastDate->Year : kCoronaFirstYear, random);
   WriteMagnetograms(folder, records, random);
   WritePictures(folder, records);
+  WriteSupplementary(folder, records.front().Rotation(), random);
 }
 
 }  // namespace ardeno

@@ -18,6 +18,7 @@ class QMdiArea;
 
 namespace ardeno {
 
+class ButterflyWindow;
 class DailyGraphsWindow;
 class DrawingWindow;
 class SmoothedGraphsWindow;
@@ -49,6 +50,7 @@ class MainWindow : public QMainWindow {
   DrawingWindow* Drawing() const { return m_drawing; }
   ResultsWindow* Results() const;
   MapsWindow* Maps() const;
+  ButterflyWindow* Butterfly() const;
   RecordListWindow* RecordList() const { return m_list; }
 
   // The help text of the `napoveda` menu item.
@@ -82,6 +84,7 @@ class MainWindow : public QMainWindow {
   // kind 0 ratio ("asypo"), 1 difference ("asyroz").
   void OpenAsymmetryGraphs(int kind);
   void OpenMaps();
+  void OpenButterfly();
   // Places an analysis window over the frame's client area with its toolbar panel in place of
   // the basic one; closing the window's frame brings the basic panel back.
   void ShowAnalysisWindow(QWidget* window, const char* panelName);
@@ -115,6 +118,7 @@ class MainWindow : public QMainWindow {
   QPointer<DailyGraphsWindow> m_dailyGraphs;
   QPointer<SmoothedGraphsWindow> m_smoothedGraphs;
   QPointer<MapsWindow> m_maps;
+  QPointer<ButterflyWindow> m_butterfly;
   QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
   int m_areaMultipleTag = 0;
   bool m_shutdownDone = false;

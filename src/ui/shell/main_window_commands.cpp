@@ -31,7 +31,7 @@ std::vector<Command> MainWindow::BuildCommands() {
        [this] { m_drawing->ShowSaveRangeBox(DrawingImageFormat::Bmp); }, dataWindowsExist},
       {"konec", QStringLiteral("&Konec"), [this] { close(); }},
       // Grafy
-      {"motylek1", QStringLiteral("&Motýlek"), {}},
+      {"motylek1", QStringLiteral("&Motýlek"), [this] { OpenButterfly(); }},
       {"graf", QStringLiteral("&Grafy"), [this] { OpenDailyGraphs(); },
        [this] { return m_dailyGraphs.isNull(); }},
       {"vyhlazovaci", QStringLiteral("&Vyhlazovací"), [this] { OpenSmoothedGraphs(0); }},

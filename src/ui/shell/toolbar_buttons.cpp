@@ -1,5 +1,6 @@
 #include "ui/shell/toolbar_buttons.h"
 
+#include "ui/butterfly/butterfly_window.h"
 #include "ui/maps/maps_window.h"
 
 namespace ardeno {
@@ -30,15 +31,18 @@ const std::vector<ToolbarButtonSpec>& BasicPanelButtons() {
 
 const std::vector<ToolbarButtonSpec>& ButterflyPanelButtons() {
   static const std::vector<ToolbarButtonSpec> buttons = {
-      {"skvrny", "Sk", "Skupiny", ComingSoon{}, true},
-      {"fakule", "Fa", "Fakule", ComingSoon{}, true},
-      {"skvrfak", "S+F", "Skvrny i fakule", ComingSoon{}, true},
-      {"vyskvrn", "Výš", "Výška skupin", ComingSoon{}},
-      {"vyskhlaz", "Vhl", "Výška vyhlazená", ComingSoon{}},
-      {"hranice", "Hr", "Ohraničení", ComingSoon{}},
-      {"vse", "Vše", "Veškeré ohraničení", ComingSoon{}},
-      {"podkresleni", "Pod", "Podkreslit", ComingSoon{}},
-      {"podkreskorona", "Kor", "Podkreslit zelenou koronu", ComingSoon{}},
+      {"skvrny", "Sk", "Skupiny", On<ButterflyWindow>(&ButterflyWindow::skvrnymotClick), true},
+      {"fakule", "Fa", "Fakule", On<ButterflyWindow>(&ButterflyWindow::fakulemotClick), true},
+      {"skvrfak", "S+F", "Skvrny i fakule", On<ButterflyWindow>(&ButterflyWindow::celek1Click),
+       true},
+      {"vyskvrn", "Výš", "Výška skupin", On<ButterflyWindow>(&ButterflyWindow::vyskaskvrnClick)},
+      {"vyskhlaz", "Vhl", "Výška vyhlazená",
+       On<ButterflyWindow>(&ButterflyWindow::vyskahlazenaClick)},
+      {"hranice", "Hr", "Ohraničení", On<ButterflyWindow>(&ButterflyWindow::hraniceClick)},
+      {"vse", "Vše", "Veškeré ohraničení", On<ButterflyWindow>(&ButterflyWindow::vseClick)},
+      {"podkresleni", "Pod", "Podkreslit", On<ButterflyWindow>(&ButterflyWindow::Podkreslit1Click)},
+      {"podkreskorona", "Kor", "Podkreslit zelenou koronu",
+       On<ButterflyWindow>(&ButterflyWindow::koronapodClick)},
       {"vlevo", "><", "Zúžit ", RunsCommand{"vlevo"}},
       {"vpravo", "<>", "Rozšířit", RunsCommand{"vpravo"}},
       {"vetsi", "+", "Zvýšit", RunsCommand{"vetsi"}},

@@ -1,0 +1,72 @@
+// The butterfly diagram: groups and facular fields by latitude against the Carrington rotation,
+// with the statistics curves, the supplementary data of Motfakul.dat and the corona underlay.
+#include <QScrollBar>
+#include <sstream>
+
+#include "render/render_view.h"
+#include "ui/butterfly/butterfly_window.h"
+
+namespace ardeno::render {
+
+namespace {
+
+bool IsPowerOfTwoUpTo16(int t) { return t == 1 || t == 2 || t == 4 || t == 8 || t == 16; }
+
+std::optional<std::string> Paint(RenderSession& session, const OptionValues& options,
+                                 QPainter& painter, QSize size) {
+  if (session.Db.RecordCount == 0) return std::string("Databáze nemá žádný záznam.");
+  const int t = options.Number("time-factor");
+  const int h = options.Number("height-scale");
+  if (!IsPowerOfTwoUpTo16(t))
+    return std::string("Volba --time-factor čeká 1, 2, 4, 8 nebo 16 pixelů na otočku.");
+  if (h < 1 || h > 9) return std::string("Volba --height-scale čeká 1 až 9 pixelů na stupeň.");
+  const bool corona = options.Text("corona") == "yes";
+  if (corona && !(session.Inputs.Corona.FolderFound && session.Inputs.Corona.DayCount() > 0))
+    return std::string("Nejsou data pro koronu");
+  const bool supplementary = options.Text("supplementary") == "yes";
+  if (supplementary && !session.Inputs.Supplementary.Present())
+    return std::string("Soubor Motfakul.dat s doplňkovými daty ve složce není.");
+
+  ButterflyWindow window(session.Ctx);
+  session.Ctx.View.ButterflyTimeFactor = static_cast<std::uint16_t>(t);
+  session.Ctx.View.ButterflyHeightScale = h;
+  session.Ctx.View.FaculaeWidthFlag = options.Text("faculae-width") == "yes" ? 1 : 0;
+  const std::string mode = options.Text("mode");
+  if (mode == "faculae") window.fakulemotClick();
+  if (mode == "both") window.celek1Click();
+  std::stringstream curves(options.Text("curves"));
+  for (std::string curve; std::getline(curves, curve, ',');) {
+    if (curve == "mean") window.vyskaskvrnClick();
+    else if (curve == "smoothed") window.vyskahlazenaClick();
+    else if (curve == "bounds") window.hraniceClick();
+    else if (curve != "none")
+      return "Neznámá křivka '" + curve + "': volba --curves čeká mean, smoothed, bounds.";
+  }
+  if (corona) window.koronapodClick();
+  window.SetSupplementaryShown(supplementary);
+  window.SetTimeScrollRange(t * 1000 + 1000 + size.width());
+  window.HorizontalBar()->setRange(0, 1 << 20);
+  window.HorizontalBar()->setValue(std::max(0, options.Number("scroll")));
+  window.PaintDiagram(painter, size);
+  return std::nullopt;
+}
+
+const bool kRegistered = RegisterView(
+    {"butterfly",
+     "motýlkový diagram: šířka skupin a fakulí podle Carringtonovy otočky",
+     {{"mode", "spots", {"spots", "faculae", "both"}, false, "skvrny, fakule, nebo obojí"},
+      {"curves", "none", {}, false,
+       "křivky oddělené čárkou: mean (střední šířka), smoothed (vyhlazená), bounds (ohraničení)"},
+      {"corona", "no", {"no", "yes"}, false, "zelená koróna pod diagramem (začátek od otočky 1100)"},
+      {"supplementary", "no", {"no", "yes"}, false,
+       "doplňková data z Motfakul.dat (začátek od otočky 1200)"},
+      {"faculae-width", "no", {"no", "yes"}, false, "fakule jako sloupky místo čar"},
+      {"time-factor", "1", {}, true, "pixelů na otočku: 1, 2, 4, 8, 16"},
+      {"height-scale", "3", {}, true, "pixelů na stupeň šířky: 1 až 9"},
+      {"scroll", "0", {}, true, "vodorovný posun v pixelech"}},
+     Paint,
+     QSize(1400, 700)});
+
+}  // namespace
+
+}  // namespace ardeno::render
