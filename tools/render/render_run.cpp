@@ -28,6 +28,8 @@ void PrintHelp(std::ostream& out) {
       out << "    --" << option.Name << " ";
       if (option.IsNumber) {
         out << "N";
+      } else if (option.Choices.empty()) {
+        out << "TEXT";
       } else {
         for (std::size_t i = 0; i < option.Choices.size(); ++i)
           out << (i ? "|" : "") << option.Choices[i];
@@ -50,6 +52,7 @@ std::optional<std::string> CheckOption(const ViewOption& option, const std::stri
     if (IsWholeNumber(value)) return std::nullopt;
     return "Volba --" + option.Name + " čeká celé číslo, ne \"" + value + "\".";
   }
+  if (option.Choices.empty()) return std::nullopt;  // free text, the view checks it
   for (const std::string& choice : option.Choices)
     if (choice == value) return std::nullopt;
   std::string list;
