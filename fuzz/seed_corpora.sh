@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$sample" "$work/s" 30 5 >/dev/null
 record=1774
-for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz; do
+for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz; do
   mkdir -p "$out/$target"
 done
 
@@ -48,6 +48,10 @@ cp "$work/tok-10cm.txt" "$out/text_readers_fuzz/flux"
   head -c 3000 "$work/s/KoronaX/Hr1940.csv"; printf '\xff'
   head -c 1000 "$work/s/KoronaX/Hr1941.csv"
 } >"$out/startup_folder_fuzz/folder"
+
+# The report texts: a description and a station file.
+printf 'sun@asu.cz\r\nB\xf8ezen\r\nNov\xe1k\r\nOnd\xf8ejov\r\nRefraktor\r\nProjekce\r\n Ondrejov\r\n' >"$out/report_texts_fuzz/description"
+printf 'Ond\xf8ejov\r\nAB-12\r\nFri\xe8ova 298\r\n323 620 154\r\nProjekce \r\n' >"$out/report_texts_fuzz/station"
 
 # Magnetogram day files as the sample writes them.
 for day in $(ls "$work/s/Magneto" | head -3); do

@@ -1,4 +1,4 @@
-// ardeno-cli own-report, sidc-report, cv-report and observers-csv: the monthly report files and
+// ardeno-cli own-report, sidc-report, sidc-csv, cv-report and observers-csv: the monthly report files and
 // the observer table exactly as the results window writes them, into the same folders under DIR.
 #include <filesystem>
 #include <iostream>
@@ -8,10 +8,12 @@
 #include "cli/command_registry.h"
 #include "cli/folder_loading.h"
 #include "core/data/aux_file_io.h"
+#include "core/data/instrument_file.h"
 #include "core/reports/cv_report_file.h"
 #include "core/reports/description_file.h"
 #include "core/reports/observer_table.h"
 #include "core/reports/own_report_files.h"
+#include "core/reports/sidc_csv_file.h"
 #include "core/reports/report_text.h"
 #include "core/reports/sidc_report_file.h"
 #include "core/text/encoding.h"
@@ -97,6 +99,40 @@ int SidcReport(const std::vector<std::string>& args) {
   return WriteFiles({{file, Utf8ToCp1250(SidcReportText(db, days, month, args[2], popis[6]))}});
 }
 
+// The station block as the window's panel starts it: the station file, or the observatory of the
+// instrument file when there is none yet.
+CsvStation StationOf(const fs::path& dir, const Instrument& instrument) {
+  try {
+    if (auto station = ReadCsvStation(dir)) return *station;
+  } catch (const AuxFileError& error) {
+    std::cerr << error.what() << "\n";
+  }
+  std::cerr << "Není soubor " << kCsvStationFileName << ": stanice se vezme z " << kInstrumentFileName
+            << ".\n";
+  CsvStation station;
+  station.Name = instrument[0];
+  return station;
+}
+
+int SidcCsv(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "sidc-csv SLOŽKA M.RRRR";
+  Database db;
+  ReportMonth month;
+  if (args.size() != 2 || !LoadMonth(args, 2, kUsage, db, month)) return 1;
+  Instrument instrument = DefaultInstrument();
+  try {
+    instrument = ReadInstrument(args[0]);
+  } catch (const AuxFileError& error) {
+    std::cerr << error.what() << "\n";
+  }
+  const CsvStation station = StationOf(args[0], instrument);
+  const ReportDays days = MatchReportDays(db, month);
+  TellLeftOut(db, days);
+  return WriteFiles({{SidcCsvPath(args[0], month, station.Number),
+                      ReportFileBytes(SidcCsvLines(db, days, month, station,
+                                                   CsvInstrumentOf(instrument)))}});
+}
+
 int CvReport(const std::vector<std::string>& args) {
   constexpr const char* kUsage = "cv-report SLOŽKA M.RRRR";
   Database db;
@@ -125,6 +161,7 @@ int ObserversCsv(const std::vector<std::string>& args) {
 const bool kRegistered =
     RegisterCommand({"own-report", "own-report SLOŽKA M.RRRR", OwnReport}) &&
     RegisterCommand({"sidc-report", "sidc-report SLOŽKA M.RRRR KÓD [--replace]", SidcReport}) &&
+    RegisterCommand({"sidc-csv", "sidc-csv SLOŽKA M.RRRR", SidcCsv}) &&
     RegisterCommand({"cv-report", "cv-report SLOŽKA M.RRRR", CvReport}) &&
     RegisterCommand({"observers-csv", "observers-csv SLOŽKA", ObserversCsv});
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 #include "core/data/aux_file_io.h"
 #include "core/data/instrument_file.h"
@@ -12,6 +13,7 @@
 #include "core/reports/sidc_report_file.h"
 #include "core/results/month_walk.h"
 #include "core/text/encoding.h"
+#include "ui/results/sidc_csv_panel.h"
 #include "ui/results/text_page.h"
 
 namespace ardeno {
@@ -45,6 +47,22 @@ ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidge
   QPalette colours = palette();
   colours.setColor(QPalette::Window, Qt::white);
   setPalette(colours);
+  if (report == MonthlyReport::Sidc) {
+    auto* column = new QVBoxLayout(this);
+    column->addStretch();
+    m_csvPanel = new SidcCsvPanel(ctx, this);
+    m_csvPanel->setAutoFillBackground(true);
+    m_csvPanel->hide();
+    column->addWidget(m_csvPanel, 0, Qt::AlignLeft);
+  }
+}
+
+void ReportPageView::ButtonClicked(const QString& buttonName) {
+  if (m_csvPanel != nullptr && buttonName == QLatin1String("oficCSV")) m_csvPanel->Open();
+}
+
+void ReportPageView::InstrumentChanged() {
+  if (!m_lines.isEmpty()) Build();
 }
 
 std::optional<QString> ReportPageView::Open(int) {
@@ -97,8 +115,7 @@ void ReportPageView::Build() {
   m_lines.clear();
   switch (m_report) {
     case MonthlyReport::Own: {
-      const Instrument instrument =
-          m_ctx.App.Inputs != nullptr ? m_ctx.App.Inputs->InstrumentLines : DefaultInstrument();
+      const Instrument& instrument = m_ctx.InstrumentLines();
       const auto& monthName = kCzechMonthNames[static_cast<std::size_t>(m_month.Month - 1)];
       m_lines << QStringLiteral("PROTOKOL O ZAKRESLOVÁNÍ SLUNEČNÍCH SKVRN")
               << QStringLiteral("Stanice  %1     měsíc  %2     rok  %3")

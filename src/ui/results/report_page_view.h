@@ -10,6 +10,8 @@
 
 namespace ardeno {
 
+class SidcCsvPanel;
+
 enum class MonthlyReport { Own, Sidc, Cv };
 
 class ReportPageView : public ResultsView {
@@ -23,6 +25,8 @@ class ReportPageView : public ResultsView {
   std::optional<QString> Print(QPrinter& printer, PrintType type) override;
   bool SavesFile() const override { return true; }
   void SaveFile() override;
+  void ButtonClicked(const QString& buttonName) override;
+  void InstrumentChanged() override;
 
   const QStringList& Lines() const { return m_lines; }
   int PageFontSize() const { return m_fontSize; }
@@ -43,6 +47,7 @@ class ReportPageView : public ResultsView {
   DescriptionLines m_popis{};
   QStringList m_lines;
   int m_fontSize = 12;
+  SidcCsvPanel* m_csvPanel = nullptr;  // the SIDC report's CSV panel
 };
 
 ResultsView* MakeOwnReportView(ResultsContext& ctx, QWidget* parent);

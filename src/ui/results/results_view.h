@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "core/data/instrument_file.h"
 #include "core/results/month_walk.h"
 #include "core/results/report_month.h"
 #include "core/results/table_print.h"
@@ -28,8 +29,12 @@ class ResultsContext {
   const RecordMonths& Months();
   void RecordsChanged() { m_months.reset(); }
 
+  // The lines of pristroj.dat as the program holds them since start-up.
+  Instrument& InstrumentLines();
+
  private:
   std::optional<RecordMonths> m_months;
+  Instrument m_instrument = DefaultInstrument();  // when no start-up inputs were read
 };
 
 class ResultsView : public QWidget {
@@ -59,8 +64,11 @@ class ResultsView : public QWidget {
   // "Uložit do souboru": the view writes its report files.
   virtual bool SavesFile() const { return false; }
   virtual void SaveFile() {}
-  // A panel button listed for this view's mode in ResultsViewButtons().
+  // A panel button listed for this view's mode in ResultsViewButtons(), or a menu command of
+  // the window that only this view's mode offers.
   virtual void ButtonClicked(const QString& /*buttonName*/) {}
+  // The instrument lines changed (the instrument panel was confirmed).
+  virtual void InstrumentChanged() {}
 
  protected:
   ResultsContext& m_ctx;

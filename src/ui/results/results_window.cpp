@@ -9,6 +9,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "ui/results/instrument_panel.h"
 #include "ui/results/print_panel.h"
 
 namespace ardeno {
@@ -16,6 +17,8 @@ namespace ardeno {
 namespace {
 
 constexpr const char* kCsvButton = "SpeedButton8";
+constexpr int kOwnReportMode = 1;
+constexpr int kSidcReportMode = 2;
 
 const ResultsViewEntry* EntryOfButton(const QString& name) {
   for (const ResultsViewEntry& entry : ResultsViewTable()) {
@@ -38,6 +41,10 @@ const RecordMonths& ResultsContext::Months() {
   return *m_months;
 }
 
+Instrument& ResultsContext::InstrumentLines() {
+  return App.Inputs != nullptr ? App.Inputs->InstrumentLines : m_instrument;
+}
+
 ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
     : QWidget(parent), m_app(ctx), m_results(ctx) {
   setObjectName("TForm9");
@@ -57,6 +64,12 @@ ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
   m_printPanel->hide();
   connect(m_printPanel->PrintButton(), &QPushButton::clicked, this, &ResultsWindow::PrintFromPanel);
   column->addWidget(m_printPanel);
+  m_instrumentPanel = new InstrumentPanel(m_results, [this] { return m_mode == kOwnReportMode; }, this);
+  m_instrumentPanel->hide();
+  connect(m_instrumentPanel, &InstrumentPanel::Changed, this, [this] {
+    for (const auto& [mode, view] : m_views) view->InstrumentChanged();
+  });
+  column->addWidget(m_instrumentPanel);
   CreateMenu();
   UpdateCommands();
   connect(&m_app.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
@@ -92,7 +105,16 @@ void ResultsWindow::CreateMenu() {
   };
   addCommand("tiskvysl", QStringLiteral("Tisk"), &ResultsWindow::PrintCurrentView);
   addCommand("dosouboru", QStringLiteral("Uložit do souboru"), &ResultsWindow::SaveCurrentView);
+  addCommand("oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
+             &ResultsWindow::OpenSidcCsvPanel);
+  addCommand("pristroj", QStringLiteral("Aktuální  &přístroj"), &ResultsWindow::ShowInstrumentPanel);
 }
+
+void ResultsWindow::OpenSidcCsvPanel() {
+  if (m_mode == kSidcReportMode) CurrentView()->ButtonClicked(QStringLiteral("oficCSV"));
+}
+
+void ResultsWindow::ShowInstrumentPanel() { m_instrumentPanel->Open(); }
 
 QAction* ResultsWindow::MenuAction(const QString& name) const {
   const auto found = m_actions.find(name);
@@ -136,6 +158,7 @@ void ResultsWindow::UpdateCommands() {
   MenuAction("tiskvysl")->setEnabled(view != nullptr &&
                                      view->PrintStyle() != ResultsView::Printing::None);
   MenuAction("dosouboru")->setEnabled(view != nullptr && view->SavesFile());
+  MenuAction("oficCSV")->setVisible(m_mode == kSidcReportMode);
   emit CsvExportOffered(view != nullptr && view->ExportsCsv());
 }
 

@@ -17,6 +17,7 @@ class QStackedWidget;
 
 namespace ardeno {
 
+class InstrumentPanel;
 class PrintPanel;
 
 class ResultsWindow : public QWidget, public PanelButtonTarget {
@@ -31,6 +32,7 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   ResultsView* CurrentView() const;
   QAction* MenuAction(const QString& name) const;
   PrintPanel* Printing() const { return m_printPanel; }
+  InstrumentPanel* Instruments() const { return m_instrumentPanel; }
 
   // Opens the view of a table entry; the window keeps its view when the new one declines.
   void ChooseView(const ResultsViewEntry& entry);
@@ -56,6 +58,10 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
  private:
   void CreateMenu();
   void PrintFromPanel();
+  // "oficCSV": the CSV panel of the SIDC report.
+  void OpenSidcCsvPanel();
+  // "pristroj": the instrument panel.
+  void ShowInstrumentPanel();
   void UpdateCommands();
 
   AppContext& m_app;
@@ -68,6 +74,7 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   QStackedWidget* m_pages = nullptr;
   std::map<int, ResultsView*> m_views;
   PrintPanel* m_printPanel = nullptr;
+  InstrumentPanel* m_instrumentPanel = nullptr;
 };
 
 }  // namespace ardeno
