@@ -7,7 +7,7 @@ namespace ardeno::render {
 
 QString CollectedMessages::AskValue(const QString& prompt, const QString& initial) {
   Shown << prompt;
-  return initial;
+  return Answers.isEmpty() ? initial : Answers.takeFirst();
 }
 
 bool CollectedMessages::AskChoice(const QString& question) {

@@ -16,10 +16,12 @@
 
 namespace ardeno::render {
 
-// Collects what would be shown; questions are answered "Ne", values keep their initial text.
+// Collects what would be shown; questions are answered "Ne", values keep their initial text
+// unless a view put answers in advance (the month of a report).
 class CollectedMessages : public Messages {
  public:
   QStringList Shown;
+  QStringList Answers;
   void ShowMessageText(const QString& text) override { Shown << text; }
   QString AskValue(const QString& prompt, const QString& initial) override;
   bool AskChoice(const QString& question) override;

@@ -1,5 +1,6 @@
 #include "core/reports/cv_report_file.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "core/data/group_types.h"
@@ -56,6 +57,29 @@ std::vector<std::string> CvReportLines(const Database& db, const ReportDays& day
   lines.push_back("    AVRG  = " + FormatFloat("###.##", mean));
   lines.push_back("    OBS   =  " + FormatFloat("##", observed));
   return lines;
+}
+
+std::vector<std::vector<std::string>> CvGridRows(const Database& db, const ReportDays& days) {
+  constexpr std::size_t kDayRows = 31;
+  constexpr std::size_t kFirstGroupColumn = 4;
+  std::size_t columns = 34;
+  for (int index : days.RecordOfDay) {
+    if (index != 0) columns = std::max(columns, kFirstGroupColumn + db.Record(index).GroupCount());
+  }
+  std::vector<std::vector<std::string>> rows(kDayRows + 1, std::vector<std::string>(columns));
+  for (std::size_t c = 1; c < columns; ++c) rows[0][c] = std::to_string(c);
+  for (std::size_t d = 1; d <= kDayRows; ++d) rows[d][0] = std::to_string(d);
+  for (int d = 1; d <= days.DayCount; ++d) {
+    const int index = days.RecordOn(d);
+    if (index == 0) continue;
+    const ObservationRecord& r = db.Record(index);
+    auto& row = rows[static_cast<std::size_t>(d)];
+    row[1] = std::to_string(RecordCv(r));
+    row[2] = std::to_string(r.TimeUT() / 100) + ":" + std::to_string(r.TimeUT() % 100);
+    row[3] = std::to_string(r.QualityQ());
+    for (int k = 1; k <= r.GroupCount(); ++k) row[kFirstGroupColumn + static_cast<std::size_t>(k) - 1] = r.GroupType(k);
+  }
+  return rows;
 }
 
 std::filesystem::path CvReportPath(const std::filesystem::path& progDir, const ReportMonth& m) {

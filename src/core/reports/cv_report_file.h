@@ -22,6 +22,11 @@ int RecordCv(const ObservationRecord& record);
 std::vector<std::string> CvReportLines(const Database& db, const ReportDays& days,
                                        const ReportMonth& month, const DescriptionLines& popis);
 
+// The grid of the CV view: row 0 the column numbers, column 0 the days 1..31; in a day's row
+// the CV, the time as "h:m" without leading zeros, Q and the group classes one per column. At
+// least 34 columns, more when a record has more groups.
+std::vector<std::vector<std::string>> CvGridRows(const Database& db, const ReportDays& days);
+
 std::filesystem::path CvReportPath(const std::filesystem::path& progDir, const ReportMonth& m);
 
 }  // namespace ardeno

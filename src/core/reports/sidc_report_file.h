@@ -4,6 +4,9 @@
 // the central zone) or "9999" for a day without a drawing, closed by "99".
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "core/data/instrument_file.h"
 
 #include "core/reports/report_days.h"
 
@@ -19,6 +22,10 @@ inline constexpr const char* kSidcOverwriteQuestion = "Soubor již existuje !\r 
 // are recomputed from each record's groups; `description` is line 7 of Popis.txt.
 std::string SidcReportText(const Database& db, const ReportDays& days, const ReportMonth& month,
                            const std::string& observatoryCode, const std::string& description);
+
+// The SIDC page of the window: the station and instrument with their English labels, then the
+// day lines of the text file under a line of column names.
+std::vector<std::string> SidcPageLines(const std::string& reportText, const Instrument& instrument);
 
 // Mesice/yyyymm.txt
 std::filesystem::path SidcReportPath(const std::filesystem::path& progDir, const ReportMonth& m);

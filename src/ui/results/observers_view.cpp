@@ -1,12 +1,14 @@
 #include "ui/results/observers_view.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QPrinter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/reports/report_text.h"
 #include "core/text/encoding.h"
-#include "ui/results/text_page.h"
+#include "ui/results/observer_table_painter.h"
 
 namespace ardeno {
 
@@ -57,14 +59,11 @@ void ObserversView::Build() {
 
 std::optional<QString> ObserversView::Print(QPrinter& printer, PrintType) {
   if (m_table.Cells.empty()) return QStringLiteral("Ještě není znám žádný pozorovatel");
-  QStringList lines{QStringLiteral(" Pozorovate") + QStringLiteral("    Období   ") +
-                    QStringLiteral("    Suma  pozorování   ")};
-  for (const auto& row : m_table.Cells) {
-    QString line = QString::fromStdString(row.front()).leftJustified(20, ' ', true);
-    for (std::size_t c = 1; c < row.size(); ++c) line += QString::fromStdString(row[c]).rightJustified(6);
-    lines << line;
-  }
-  if (!PrintTextPages(printer, lines)) return QStringLiteral("Tiskárnu nelze použít.");
+  QPainter painter(&printer);
+  if (!painter.isActive()) return QStringLiteral("Tiskárnu nelze použít.");
+  const QRect page(0, 0, printer.width(), printer.height());
+  PaintObserverTable(painter, m_table, page.adjusted(page.width() / 20, page.height() / 30, 0, 0),
+                     printer.height() / 70);
   return std::nullopt;
 }
 

@@ -2,7 +2,12 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QPrinter>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/data/aux_file_io.h"
@@ -13,7 +18,9 @@
 #include "core/reports/sidc_report_file.h"
 #include "core/results/month_walk.h"
 #include "core/text/encoding.h"
+#include "ui/results/own_report_painter.h"
 #include "ui/results/sidc_csv_panel.h"
+#include "ui/results/text_grid_model.h"
 #include "ui/results/text_page.h"
 
 namespace ardeno {
@@ -41,7 +48,7 @@ ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidge
     : ResultsView(ctx, parent), m_report(report) {
   setObjectName(report == MonthlyReport::Own    ? "VlastniVysledky"
                 : report == MonthlyReport::Sidc ? "OficialniVysledky"
-                                                : "StringGrid6");
+                                                : "CVvysledky");
   setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
   QPalette colours = palette();
@@ -55,6 +62,34 @@ ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidge
     m_csvPanel->hide();
     column->addWidget(m_csvPanel, 0, Qt::AlignLeft);
   }
+  if (report == MonthlyReport::Own) {
+    auto* column = new QVBoxLayout(this);
+    column->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* hint = new QLabel(QStringLiteral("Při tisku klávesou   v   zvětšit na max."), this);
+    hint->setObjectName("Label4");
+    auto* print = new QPushButton(QStringLiteral("Tisk"), this);
+    print->setObjectName("Button4");
+    print->setFocusPolicy(Qt::NoFocus);  // the page keeps the keys v and m
+    connect(print, &QPushButton::clicked, this, &ReportPageView::PrintPage);
+    row->addWidget(hint);
+    row->addWidget(print);
+    column->addLayout(row);
+  }
+  if (report == MonthlyReport::Cv) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new QTableView(this);
+    grid->setObjectName("StringGrid6");
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);  // 31 days at once
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_cvCells = new TextGridModel(grid);
+    grid->setModel(m_cvCells);
+    column->addWidget(grid);
+    m_cvGrid = grid;
+  }
 }
 
 void ReportPageView::ButtonClicked(const QString& buttonName) {
@@ -62,7 +97,7 @@ void ReportPageView::ButtonClicked(const QString& buttonName) {
 }
 
 void ReportPageView::InstrumentChanged() {
-  if (!m_lines.isEmpty()) Build();
+  if (m_built) Build();
 }
 
 std::optional<QString> ReportPageView::Open(int) {
@@ -106,43 +141,41 @@ QString ReportPageView::Caption() const {
 }
 
 void ReportPageView::RecordsChanged() {
-  if (!m_lines.isEmpty()) Build();
+  if (m_built) Build();
 }
 
 void ReportPageView::Build() {
   const Database& db = m_ctx.App.Db;
   m_days = MatchReportDays(db, m_month);
+  m_built = true;
   m_lines.clear();
+  const Instrument& instrument = m_ctx.InstrumentLines();
   switch (m_report) {
-    case MonthlyReport::Own: {
-      const Instrument& instrument = m_ctx.InstrumentLines();
-      const auto& monthName = kCzechMonthNames[static_cast<std::size_t>(m_month.Month - 1)];
-      m_lines << QStringLiteral("PROTOKOL O ZAKRESLOVÁNÍ SLUNEČNÍCH SKVRN")
-              << QStringLiteral("Stanice  %1     měsíc  %2     rok  %3")
-                     .arg(QString::fromStdString(instrument[0]), Text(monthName))
-                     .arg(m_month.Year)
-              << QStringLiteral("Přístroj  %1   /    %2   /    %3")
-                     .arg(QString::fromStdString(instrument[1]), QString::fromStdString(instrument[2]),
-                          QString::fromStdString(instrument[4]))
-              << QString();
-      m_lines << ToQt(OwnIndexFileLines(db, m_days)) << QString() << ToQt(OwnAreaFileLines(db, m_days));
+    case MonthlyReport::Own:
+      m_ownPage = BuildOwnReportPage(db, m_days, m_month, instrument);
+      m_protocol = BuildOwnProtocol(db, m_days, m_month, instrument);
       break;
-    }
     case MonthlyReport::Sidc:
-      m_lines = QString::fromStdString(
-                    SidcReportText(db, m_days, m_month, kSidcCodeInitial, m_popis[6]))
-                    .split(QStringLiteral("\r\n"));
+      m_lines = ToQt(SidcPageLines(
+          SidcReportText(db, m_days, m_month, kSidcCodeInitial, m_popis[6]), instrument));
       break;
     case MonthlyReport::Cv:
       m_lines = ToQt(CvReportLines(db, m_days, m_month, m_popis));
+      m_cvCells->SetRows(CvGridRows(db, m_days));
+      m_cvGrid->resizeColumnsToContents();
       break;
   }
   update();
 }
 
 void ReportPageView::paintEvent(QPaintEvent*) {
+  if (m_report == MonthlyReport::Cv) return;
   QPainter painter(this);
-  PaintTextPage(painter, m_lines, m_report == MonthlyReport::Own ? m_fontSize : 12);
+  if (m_report == MonthlyReport::Own) {
+    PaintOwnReportPage(painter, m_ownPage, m_fontSize, width());
+    return;
+  }
+  PaintTextPage(painter, m_lines, 12);
 }
 
 void ReportPageView::keyPressEvent(QKeyEvent* event) {
@@ -161,8 +194,30 @@ void ReportPageView::keyPressEvent(QKeyEvent* event) {
   update();
 }
 
+void ReportPageView::PrintPage() {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!m_ctx.App.Dialogs.SetUpPrinter(this, printer)) return;
+  QPainter painter(&printer);
+  if (!painter.isActive()) {
+    m_ctx.App.Msg.ShowMessageText(QStringLiteral("Tiskárnu nelze použít."));
+    return;
+  }
+  // The page as on the window, its measures grown with the paper's width.
+  const int fontSize = m_fontSize * printer.width() / std::max(1, width());
+  PaintOwnReportPage(painter, m_ownPage, fontSize, printer.width());
+}
+
 std::optional<QString> ReportPageView::Print(QPrinter& printer, PrintType) {
-  if (!PrintTextPages(printer, m_lines)) return QStringLiteral("Tiskárnu nelze použít.");
+  const QString refusal = QStringLiteral("Tiskárnu nelze použít.");
+  if (m_report != MonthlyReport::Own) {
+    if (!PrintTextPages(printer, m_lines)) return refusal;
+    return std::nullopt;
+  }
+  QPainter painter(&printer);
+  if (!painter.isActive()) return refusal;
+  const QRect page(0, 0, printer.width(), printer.height());
+  PaintOwnProtocol(painter, m_protocol, page.adjusted(page.width() / 20, page.height() / 30,
+                                                      -page.width() / 20, -page.height() / 30));
   return std::nullopt;
 }
 

@@ -1,16 +1,21 @@
 #pragma once
-// The monthly report pages of the results window: the own results (mode 1), the SIDC report
-// (mode 2) and the CV report (mode 9). Opening asks for the month; the page shows the report's
-// lines, "Tisk" prints them and "Uložit do souboru" writes the report's files.
+// The monthly report pages of the results window: the own results (mode 1, its page and the
+// printed protocol), the SIDC report (mode 2, its page and the CSV panel) and the CV report
+// (mode 9, the grid "StringGrid6" and the printed file lines). Opening asks for the month;
+// "Uložit do souboru" writes the report's files.
 #include <QStringList>
 
+class QTableView;
+
 #include "core/reports/cv_report_file.h"
+#include "core/reports/own_report_page.h"
 #include "core/reports/report_days.h"
 #include "ui/results/results_view.h"
 
 namespace ardeno {
 
 class SidcCsvPanel;
+class TextGridModel;
 
 enum class MonthlyReport { Own, Sidc, Cv };
 
@@ -28,7 +33,11 @@ class ReportPageView : public ResultsView {
   void ButtonClicked(const QString& buttonName) override;
   void InstrumentChanged() override;
 
+  // The SIDC page's lines and the CV file's lines (what "Tisk" prints in those reports).
   const QStringList& Lines() const { return m_lines; }
+  const OwnReportPage& OwnPage() const { return m_ownPage; }
+  const OwnProtocol& Protocol() const { return m_protocol; }
+  QTableView* CvGrid() const { return m_cvGrid; }
   int PageFontSize() const { return m_fontSize; }
 
  protected:
@@ -37,6 +46,8 @@ class ReportPageView : public ResultsView {
 
  private:
   void Build();
+  // "Tisk" of the own page (Button4): the page as shown, on the printer.
+  void PrintPage();
   QString Caption() const;
   // Writes one file; false after telling the user why it failed.
   bool Write(const std::filesystem::path& file, const std::string& bytes);
@@ -46,7 +57,12 @@ class ReportPageView : public ResultsView {
   ReportDays m_days;
   DescriptionLines m_popis{};
   QStringList m_lines;
+  OwnReportPage m_ownPage;
+  OwnProtocol m_protocol;
+  TextGridModel* m_cvCells = nullptr;
+  QTableView* m_cvGrid = nullptr;
   int m_fontSize = 12;
+  bool m_built = false;  // a month was chosen and its report built
   SidcCsvPanel* m_csvPanel = nullptr;  // the SIDC report's CSV panel
 };
 

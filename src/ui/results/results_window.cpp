@@ -6,10 +6,13 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "core/reports/observer_table.h"
 #include "ui/results/instrument_panel.h"
+#include "ui/results/observer_table_overlay.h"
 #include "ui/results/print_panel.h"
 
 namespace ardeno {
@@ -70,6 +73,10 @@ ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
     for (const auto& [mode, view] : m_views) view->InstrumentChanged();
   });
   column->addWidget(m_instrumentPanel);
+  m_observerTable = new ObserverTableOverlay(this);
+  auto* observerKey = new QShortcut(QKeySequence(Qt::Key_Q), this);
+  observerKey->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(observerKey, &QShortcut::activated, this, &ResultsWindow::ShowObserverTable);
   CreateMenu();
   UpdateCommands();
   connect(&m_app.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
@@ -115,6 +122,14 @@ void ResultsWindow::OpenSidcCsvPanel() {
 }
 
 void ResultsWindow::ShowInstrumentPanel() { m_instrumentPanel->Open(); }
+
+void ResultsWindow::ShowObserverTable() {
+  if (m_app.Db.Observers.empty()) {
+    m_app.Msg.ShowMessageText(QString::fromUtf8(kNoObserverMessage));
+    return;
+  }
+  m_observerTable->ShowTable(BuildObserverTable(m_app.Db), m_pages->geometry());
+}
 
 QAction* ResultsWindow::MenuAction(const QString& name) const {
   const auto found = m_actions.find(name);
@@ -164,6 +179,7 @@ void ResultsWindow::UpdateCommands() {
 
 void ResultsWindow::RecordsChanged() {
   m_results.RecordsChanged();
+  m_observerTable->hide();
   for (const auto& [mode, view] : m_views) view->RecordsChanged();
 }
 

@@ -18,6 +18,7 @@ class QStackedWidget;
 namespace ardeno {
 
 class InstrumentPanel;
+class ObserverTableOverlay;
 class PrintPanel;
 
 class ResultsWindow : public QWidget, public PanelButtonTarget {
@@ -33,6 +34,7 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   QAction* MenuAction(const QString& name) const;
   PrintPanel* Printing() const { return m_printPanel; }
   InstrumentPanel* Instruments() const { return m_instrumentPanel; }
+  ObserverTableOverlay* ObserverTableShown() const { return m_observerTable; }
 
   // Opens the view of a table entry; the window keeps its view when the new one declines.
   void ChooseView(const ResultsViewEntry& entry);
@@ -62,6 +64,8 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   void OpenSidcCsvPanel();
   // "pristroj": the instrument panel.
   void ShowInstrumentPanel();
+  // "q": the observer table over whatever view is shown.
+  void ShowObserverTable();
   void UpdateCommands();
 
   AppContext& m_app;
@@ -75,6 +79,7 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   std::map<int, ResultsView*> m_views;
   PrintPanel* m_printPanel = nullptr;
   InstrumentPanel* m_instrumentPanel = nullptr;
+  ObserverTableOverlay* m_observerTable = nullptr;
 };
 
 }  // namespace ardeno

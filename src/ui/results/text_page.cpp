@@ -19,10 +19,11 @@ int LineStep(int pixelSize) { return pixelSize * 5 / 4 + 1; }
 
 }  // namespace
 
-void PaintTextPage(QPainter& painter, const QStringList& lines, int pixelSize) {
+namespace {
+
+void PaintLines(QPainter& painter, const QStringList& lines, int pixelSize, int step) {
   painter.setFont(PageFont(pixelSize));
   painter.setPen(Qt::black);
-  const int step = LineStep(pixelSize);
   int y = step;
   for (const QString& line : lines) {
     painter.drawText(pixelSize, y, line);
@@ -30,14 +31,21 @@ void PaintTextPage(QPainter& painter, const QStringList& lines, int pixelSize) {
   }
 }
 
+}  // namespace
+
+void PaintTextPage(QPainter& painter, const QStringList& lines, int pixelSize) {
+  PaintLines(painter, lines, pixelSize, LineStep(pixelSize));
+}
+
 bool PrintTextPages(QPrinter& printer, const QStringList& lines) {
   QPainter painter(&printer);
   if (!painter.isActive()) return false;
+  // Lines a font height apart, so that a month's report of up to 58 lines fits on one sheet.
   const int pixelSize = std::max(1, printer.height() / 60);
-  const int perPage = std::max(1, printer.height() / LineStep(pixelSize) - 1);
+  const int perPage = std::max(1, printer.height() / pixelSize - 2);
   for (int first = 0; first < lines.size(); first += perPage) {
     if (first > 0) printer.newPage();
-    PaintTextPage(painter, lines.mid(first, perPage), pixelSize);
+    PaintLines(painter, lines.mid(first, perPage), pixelSize, pixelSize);
   }
   return true;
 }

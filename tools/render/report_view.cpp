@@ -1,0 +1,50 @@
+// The monthly report views of the results window: the own results page, the SIDC page and the
+// CV grid, for one month.
+#include <QApplication>
+
+#include "core/results/month_walk.h"
+#include "render/render_view.h"
+#include "ui/results/results_window.h"
+
+namespace ardeno::render {
+
+namespace {
+
+std::optional<std::string> PaintReport(RenderSession& session, const OptionValues& options,
+                                       QPainter& painter, QSize size) {
+  const std::string& report = options.Text("report");
+  const char* button = report == "own" ? "vlastniv" : report == "sidc" ? "oficialv" : "CVvysledky";
+  std::string month = std::to_string(options.Number("month")) + "." + std::to_string(options.Number("year"));
+  if (options.Number("month") == 0 && session.Db.RecordCount > 0) {
+    // The month of the last drawing, where the records end.
+    const auto last = RecordDate(session.Db.Record(session.Db.RecordCount));
+    if (last) month = std::to_string(last->Month) + "." + std::to_string(last->Year);
+  }
+  for (const ResultsViewEntry& entry : ResultsViewTable()) {
+    if (std::string(entry.ButtonName) != button) continue;
+    ResultsWindow window(session.Ctx);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.resize(size);
+    session.Msg.Answers = {QString::fromStdString(month)};
+    window.ChooseView(entry);
+    if (window.ResultsMode() != entry.Mode) return "V měsíci " + month + " není žádný zákres.";
+    window.show();
+    QApplication::processEvents();
+    window.render(&painter);
+    return std::nullopt;
+  }
+  return "Neznámý výkaz.";
+}
+
+const bool kRegistered = RegisterView(
+    {"report",
+     "měsíční výkazy okna výsledků: vlastní výsledky, SIDC, CV",
+     {{"report", "own", {"own", "sidc", "cv"}, false, "výkaz"},
+      {"month", "0", {}, true, "měsíc 1 až 12; 0 = měsíc posledního zákresu"},
+      {"year", "0", {}, true, "rok výkazu"}},
+     PaintReport,
+     QSize(1200, 800)});
+
+}  // namespace
+
+}  // namespace ardeno::render
