@@ -6,22 +6,52 @@
 
 namespace ardeno {
 
-void PaintObserverTable(QPainter& painter, const ObserverTable& table, const QRect& area,
-                        int pixelSize) {
-  if (table.Cells.empty()) return;
+namespace {
+
+QFont TableFont(int pixelSize) {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(std::max(1, pixelSize));
+  return font;
+}
+
+struct ColumnWidths {
+  int Name = 0;
+  int Value = 0;
+};
+
+ColumnWidths WidthsFor(const ObserverTable& table, const QFont& font, int pixelSize) {
+  const QFontMetrics metrics(font);
+  ColumnWidths widths;
+  widths.Name = metrics.horizontalAdvance(QStringLiteral(" Pozorovate  "));
+  for (const auto& row : table.Cells) {
+    widths.Name = std::max(widths.Name,
+                           metrics.horizontalAdvance(QString::fromStdString(row.front())) + pixelSize);
+  }
+  widths.Value = metrics.horizontalAdvance(QStringLiteral("000000"));
+  return widths;
+}
+
+}  // namespace
+
+void PaintObserverTable(QPainter& painter, const ObserverTable& table, const QRect& area,
+                        int pixelSize) {
+  if (table.Cells.empty()) return;
+  const int columns = static_cast<int>(table.Cells.front().size());
+  QFont font = TableFont(pixelSize);
+  ColumnWidths widths = WidthsFor(table, font, pixelSize);
+  const int needed = widths.Name + (columns - 1) * widths.Value;
+  if (needed > area.width()) {
+    // Many years: the whole table shrinks to the width it has.
+    pixelSize = std::max(1, pixelSize * area.width() / needed);
+    font = TableFont(pixelSize);
+    widths = WidthsFor(table, font, pixelSize);
+  }
   painter.setFont(font);
   painter.setPen(Qt::black);
-  const QFontMetrics metrics(font);
   const int rowHeight = pixelSize * 3 / 2;
-  int nameWidth = metrics.horizontalAdvance(QStringLiteral(" Pozorovate  "));
-  for (const auto& row : table.Cells) {
-    nameWidth = std::max(nameWidth, metrics.horizontalAdvance(QString::fromStdString(row.front())) + pixelSize);
-  }
-  const int columnWidth = metrics.horizontalAdvance(QStringLiteral("000000"));
-  const int columns = static_cast<int>(table.Cells.front().size());
+  const int nameWidth = widths.Name;
+  const int columnWidth = widths.Value;
   const int left = area.left();
   int y = area.top();
   // Headings over the name column, the years and the sums.
@@ -29,8 +59,8 @@ void PaintObserverTable(QPainter& painter, const ObserverTable& table, const QRe
                    QStringLiteral(" Pozorovate"));
   painter.drawText(QRect(left + nameWidth, y, (columns - 2) * columnWidth, rowHeight),
                    Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("    Období   "));
-  painter.drawText(QRect(left + nameWidth + (columns - 2) * columnWidth, y, 4 * columnWidth, rowHeight),
-                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("    Suma  pozorování   "));
+  painter.drawText(QRect(left, y, nameWidth + (columns - 1) * columnWidth, rowHeight),
+                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("    Suma  pozorování   "));
   y += rowHeight;
   for (const auto& row : table.Cells) {
     int x = left;

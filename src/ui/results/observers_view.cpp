@@ -62,7 +62,8 @@ std::optional<QString> ObserversView::Print(QPrinter& printer, PrintType) {
   QPainter painter(&printer);
   if (!painter.isActive()) return QStringLiteral("Tiskárnu nelze použít.");
   const QRect page(0, 0, printer.width(), printer.height());
-  PaintObserverTable(painter, m_table, page.adjusted(page.width() / 20, page.height() / 30, 0, 0),
+  PaintObserverTable(painter, m_table,
+                     page.adjusted(page.width() / 20, page.height() / 30, -page.width() / 20, 0),
                      printer.height() / 70);
   return std::nullopt;
 }

@@ -99,11 +99,13 @@ void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSi
 }
 
 void PaintOwnProtocol(QPainter& painter, const OwnProtocol& protocol, const QRect& area) {
+  // Nineteen equal units across the page, the time column taking two.
+  const int unit = area.width() / (kProtocolColumns + 1);
   const int line = area.height() / 50;
-  const int fontSize = line * 3 / 4;
+  const int fontSize = std::min(line * 3 / 4, unit * 2 / 7);
   painter.setPen(Qt::black);
   int y = area.top();
-  painter.setFont(TitleFont(fontSize * 3 / 2));
+  painter.setFont(TitleFont(std::min(line, area.width() / 40)));
   painter.drawText(QRect(area.left(), y, area.width(), 2 * line), Qt::AlignHCenter | Qt::AlignVCenter,
                    Q(kOwnReportTitle));
   y += 5 * line / 2;
@@ -114,13 +116,17 @@ void PaintOwnProtocol(QPainter& painter, const OwnProtocol& protocol, const QRec
                    Q(protocol.MonthYear));
   y += 2 * line;
 
-  const int columnWidth = area.width() / kProtocolColumns;
-  const int right = area.left() + kProtocolColumns * columnWidth;
+  const int right = area.left() + (kProtocolColumns + 1) * unit;
   for (int r = 0; r < kProtocolRows; ++r) {
     const auto& row = protocol.Cells[static_cast<std::size_t>(r)];
     painter.setFont(PageFont(fontSize, r == 0 || r >= kProtocolRows - 3));
-    DrawCells(painter, std::vector<std::string>(row.begin(), row.end()), area.left(), y, columnWidth,
-              line);
+    int x = area.left();
+    for (int c = 0; c < kProtocolColumns; ++c) {
+      const int width = c == 1 ? 2 * unit : unit;
+      painter.drawText(QRect(x, y, width - unit / 8, line), Qt::AlignRight | Qt::AlignVCenter,
+                       Q(row[static_cast<std::size_t>(c)]));
+      x += width;
+    }
     y += line;
     if (r == 0 || r == kProtocolRows - 4) painter.drawLine(area.left(), y, right, y);
   }
