@@ -206,6 +206,9 @@ std::vector<std::filesystem::path> DrawingWindow::SaveRange() {
   }
   const RecordRange range = ClampRange(m_ctx.Db, m_saveFrom->value(), m_saveTo->value());
   const std::string prefix = m_savePrefix->text().toStdString();
+  // Pictures of a range are made in the other size (the large window saves compact pictures
+  // and the compact one large pictures); the window's own size comes back afterwards.
+  ToggleCompact();
   for (int i = range.First; i <= range.Last; ++i) {
     const std::optional<std::string> name =
         RangeImageFileName(prefix, m_ctx.Db.Record(i), m_saveFormat);
@@ -222,6 +225,7 @@ std::vector<std::filesystem::path> DrawingWindow::SaveRange() {
     }
     written.push_back(file);
   }
+  ToggleCompact();
   update();
   return written;
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -58,12 +60,58 @@ std::optional<std::vector<unsigned char>> EncodeJpeg(const QImage& source, int q
   return bytes;
 }
 
+// Decodes into an RGB888 picture owned by the caller (so nothing the decoder's error jump
+// leaves behind is used); false on a decoder error (not a JPG, cut short beyond use).
+bool DecodeJpeg(const std::vector<unsigned char>& bytes, QImage& image) {
+  jpeg_decompress_struct info{};
+  JpegErrorManager errors{};
+  info.err = jpeg_std_error(&errors.Base);
+  errors.Base.error_exit = OnJpegError;
+  if (setjmp(errors.Jump) != 0) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                 QImage::Format_RGB888);
+  if (image.isNull()) {  // too large to hold
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+QString ShownName(const std::filesystem::path& path) {
+  const std::u8string fileName = path.filename().u8string();
+  return QString::fromUtf8(reinterpret_cast<const char*>(fileName.c_str()));
+}
+
 }  // namespace
+
+std::variant<QImage, QString> ReadJpegFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return QStringLiteral("Soubor nelze otevřít: ") + ShownName(path);
+  const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in),
+                                         std::istreambuf_iterator<char>()};
+  QImage image;
+  if (bytes.empty() || !DecodeJpeg(bytes, image) || image.isNull())
+    return QStringLiteral("Soubor není obrázek JPG: ") + ShownName(path);
+  return image;
+}
 
 std::optional<QString> WriteJpegFile(const QImage& image, const std::filesystem::path& path,
                                      int quality) {
-  const std::u8string fileName = path.filename().u8string();
-  const QString shownName = QString::fromUtf8(reinterpret_cast<const char*>(fileName.c_str()));
+  const QString shownName = ShownName(path);
   if (image.isNull() || image.width() < 1 || image.height() < 1) {
     return QStringLiteral("Prázdný obrázek nelze uložit: ") + shownName;
   }

@@ -1,9 +1,10 @@
 #pragma once
-// JPG files with a chosen quality, written through libjpeg-turbo.
+// JPG files read and written through libjpeg-turbo (written with a chosen quality).
 #include <QImage>
 #include <QString>
 #include <filesystem>
 #include <optional>
+#include <variant>
 
 namespace ardeno {
 
@@ -11,5 +12,9 @@ namespace ardeno {
 // Returns a Czech error text when the file cannot be written.
 std::optional<QString> WriteJpegFile(const QImage& image, const std::filesystem::path& path,
                                      int quality);
+
+// Reads a JPG file into a 24-bit picture (grey scans come back as RGB); a Czech error text when
+// the file cannot be read or is not a JPG.
+std::variant<QImage, QString> ReadJpegFile(const std::filesystem::path& path);
 
 }  // namespace ardeno

@@ -60,6 +60,7 @@ class DrawingCommandsTest : public QObject {
   void savesARangeAsBmpWithThePrefix() {
     Fixture f(10);
     DrawingWindow window(f.run.Ctx);
+    window.resize(800, 680);
     window.ShowSaveRangeBox(DrawingImageFormat::Bmp);
     QVERIFY(!window.findChild<QLineEdit*>("Edit3")->isVisibleTo(&window));
     window.findChild<QSpinBox*>("SpinEdit1")->setValue(5);
@@ -69,8 +70,12 @@ class DrawingCommandsTest : public QObject {
     QCOMPARE(FilesIn(f.dir.filePath("Obrázek")),
              QStringList({"A Zakres 2000-01-05.bmp", "A Zakres 2000-01-06.bmp",
                           "A Zakres 2000-01-07.bmp"}));
+    // The large window saves compact pictures and is large again afterwards.
     const QImage image(f.dir.filePath("Obrázek/A Zakres 2000-01-06.bmp"));
-    QCOMPARE(image.size(), window.size());
+    QCOMPARE(image.size(), QSize(612, 535));
+    QCOMPARE(window.size(), QSize(800, 680));
+    QVERIFY(!window.IsCompact());
+    QCOMPARE(window.View().Scale.DrawScale, 16);
     // The work record is the current drawing again.
     QCOMPARE(f.run.Db.WorkRecord, f.run.Db.Record(10));
   }
@@ -84,8 +89,14 @@ class DrawingCommandsTest : public QObject {
     QVERIFY(window.SaveRange().empty());
     QCOMPARE(f.run.Msg.ShownMessages.size(), 1);
     window.findChild<QLineEdit*>("Edit3")->setText("60");
+    window.resize(800, 680);
+    window.ToggleCompact();
     QCOMPARE(window.SaveRange().size(), std::size_t{3});
     QVERIFY(QFile::exists(f.dir.filePath("Obrázek/ 2000-01-02.jpg")));
+    // The compact window saves large pictures and is compact again afterwards.
+    QCOMPARE(QImage(f.dir.filePath("Obrázek/ 2000-01-02.jpg")).size(), QSize(800, 680));
+    QCOMPARE(window.size(), QSize(612, 535));
+    QVERIFY(window.IsCompact());
   }
 
   void aFolderThatCannotBeWrittenGivesOneMessage() {

@@ -44,6 +44,7 @@ class RecordListWindowTest : public QObject {
   void highlightIsAlwaysTheCurrentRecord_data();
   void highlightIsAlwaysTheCurrentRecord();
   void draggingChoosesTheRecordUnderTheMouse();
+  void f9ReachesTheDrawingWindow();
 };
 
 void RecordListWindowTest::oneRecordOneSelectedLine() {
@@ -207,6 +208,18 @@ void RecordListWindowTest::draggingChoosesTheRecordUnderTheMouse() {
   QCOMPARE(app.Db.CurrentIndex, 7);  // the highlight never moves without choosing
   QTest::mouseRelease(box->viewport(), Qt::LeftButton, Qt::NoModifier, to);
   QCOMPARE(app.Db.CurrentIndex, 7);
+}
+
+void RecordListWindowTest::f9ReachesTheDrawingWindow() {
+  AppRun app;
+  app.Db = ConsecutiveDays(3);
+  DrawingWindow drawing(app.Ctx);
+  RecordListWindow list(app.Ctx, 600);
+  list.SetDrawingWindow(&drawing);
+  // No day file in the (empty) program folder: the drawing window's own message shows F9 arrived.
+  QTest::keyClick(list.List(), Qt::Key_F9);
+  QCOMPARE(app.Msg.ShownMessages, QStringList({"Nejsou data pro magnetosféru"}));
+  QCOMPARE(app.Db.CurrentIndex, 3);
 }
 
 QTEST_MAIN(RecordListWindowTest)
