@@ -27,8 +27,8 @@ enum GroupGridColumn : int {
   kColGroupNumber, kColRotationGroupNumber, kColAux1Angle, kColAux1Distance, kColAux1Area,
   kColAux2Angle, kColAux2Distance, kColAux2Area,
 };
-inline constexpr int kGroupGridColumns = 15;
-using GroupGridRow = std::array<std::string, kGroupGridColumns + 1>;  // index 0 unused
+inline constexpr int kPhotoGridColumns = 15;
+using GroupGridRow = std::array<std::string, kPhotoGridColumns + 1>;  // index 0 unused
 
 // Where a measured point is written: the angle column of the group or of an auxiliary spot.
 // Nothing for a column that holds no position.

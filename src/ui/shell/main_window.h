@@ -24,6 +24,7 @@ class DrawingWindow;
 class SmoothedGraphsWindow;
 class RecordListWindow;
 class MapsWindow;
+class PhotoDrawingWindow;
 class ResultsWindow;
 class ToolbarPanels;
 
@@ -85,6 +86,8 @@ class MainWindow : public QMainWindow {
   void OpenAsymmetryGraphs(int kind);
   void OpenMaps();
   void OpenButterfly();
+  // "Foto" and the drawing window's "F": a new photographed-drawing window replaces the open one.
+  void OpenPhotoWindow();
   // Places an analysis window over the frame's client area with its toolbar panel in place of
   // the basic one; closing the window's frame brings the basic panel back.
   void ShowAnalysisWindow(QWidget* window, const char* panelName);
@@ -119,6 +122,7 @@ class MainWindow : public QMainWindow {
   QPointer<SmoothedGraphsWindow> m_smoothedGraphs;
   QPointer<MapsWindow> m_maps;
   QPointer<ButterflyWindow> m_butterfly;
+  QPointer<PhotoDrawingWindow> m_photo;
   QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
   int m_areaMultipleTag = 0;
   bool m_shutdownDone = false;

@@ -52,7 +52,8 @@ std::vector<Command> MainWindow::BuildCommands() {
        dataWindowsExist},
       {"pomocnaskvrna", QStringLiteral("Vzdálenost pomocné skvrny"),
        onDrawing(&DrawingWindow::ShowAuxSpotPanel), dataWindowsExist},
-      {"zfota", QStringLiteral("Zadávání z přefoceného zákresu "), {}},
+      {"zfota", QStringLiteral("Zadávání z přefoceného zákresu "), [this] { OpenPhotoWindow(); },
+       dataWindowsExist},
       // Toolbar buttons that change the view settings the main window keeps
       {"vlevo", QStringLiteral("Zúžit"), [this] { ChangeTimeFactor(false); }},
       {"vpravo", QStringLiteral("Rozšířit"), [this] { ChangeTimeFactor(true); }},

@@ -74,6 +74,7 @@ void MainWindow::CreateDataWindows() {
   });
   ShowChangedRecords();
 
+  connect(m_drawing, &DrawingWindow::PhotoWindowRequested, this, &MainWindow::OpenPhotoWindow);
   connect(m_drawing, &DrawingWindow::CompactChanged, this, [this](bool compact) {
     if (QToolButton* button = m_toolbar->Button("menvet"))
       button->setText(compact ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));

@@ -3,16 +3,15 @@
 // picture, and the groups stored from those clicks match the drawn ones within one degree and
 // one millimetre.
 #include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 
-#include "core/drawing/facula_area.h"
 #include "core/photo/photo_geometry.h"
 #include "core/photo/photo_groups.h"
 #include "core/text/number_format.h"
 #include "support/database_builders.h"
+#include "support/photographed_drawing.h"
 #include "ui/drawing/drawing_painter.h"
 #include "ui/shell/jpeg_file.h"
 #include "ui/shell/picture_files.h"
@@ -27,25 +26,6 @@ struct DrawnGroup {
   int Distance10;
   int Area;
 };
-
-// Centroid of the grey circle pixels within `radius` of the expected place.
-QPointF GreyCentroid(const QImage& image, QPoint near, int radius) {
-  double sx = 0, sy = 0;
-  int n = 0;
-  for (int y = near.y() - radius; y <= near.y() + radius; ++y)
-    for (int x = near.x() - radius; x <= near.x() + radius; ++x) {
-      if (!image.rect().contains(x, y)) continue;
-      const QColor c = image.pixelColor(x, y);
-      // The circle's grey (125) survives JPG compression within a few levels.
-      if (std::abs(c.red() - 125) < 25 && std::abs(c.green() - 125) < 25 &&
-          std::abs(c.blue() - 125) < 25) {
-        sx += x;
-        sy += y;
-        ++n;
-      }
-    }
-  return n == 0 ? QPointF(-1, -1) : QPointF(sx / n, sy / n);
-}
 
 }  // namespace
 
@@ -66,35 +46,25 @@ class PhotoDigitizingTest : public QObject {
     }
 
     // The "photograph": the drawing as printed (white disk), 1600 pixels wide, kept as a JPG.
-    DrawingView view;
-    view.ForPicture = true;
-    view.Scale.DrawScale = DrawScaleForWidth(1600);
-    QImage picture(1600, 1360, QImage::Format_RGB32);
-    {
-      QPainter painter(&picture);
-      FaculaBitmap bitmap;
-      PaintDrawing(painter, picture.width(), picture.height(), &record, view, bitmap);
-    }
     QTemporaryDir dir;
     const auto file = PathFromText(dir.filePath("zakres.jpg"));
-    QVERIFY(!WriteJpegFile(picture, file, 85));
-    const QImage photo(PathText(file));
-    QVERIFY(!photo.isNull());
+    test::PhotographedDrawing shot;
+    QVERIFY(test::PhotographDrawing(record, file, shot));
+    const auto read = ReadJpegFile(file);
+    QVERIFY(std::holds_alternative<QImage>(read));
+    const QImage photo = std::get<QImage>(read);
+    QCOMPARE(photo.size(), QSize(1600, 1360));
 
     // Calibration: the disk centre and the north point on the limb, as the user clicks them.
-    const int centre = view.Scale.S(kDiskCentreRef);
     const PhotoCalibration calibration =
-        CalibrateByNorth(centre, centre, centre, view.Scale.S(kDiskLeftRef));
+        CalibrateByNorth(shot.Centre, shot.Centre, shot.North.x(), shot.North.y());
     QVERIFY(calibration.IsCalibrated());
 
     PendingGroups pending;
     for (int k = 1; k <= 3; ++k) {
       // Where the drawing put the group (its circle's centre), found again in the photograph.
-      const double a = drawn[k - 1].Angle10 / 10.0 * 3.141592653589793 / 180;
-      const double r = drawn[k - 1].Distance10 / 10.0 * 2 * view.Scale.DrawScale / 16.0;
-      const QPoint expected(centre + static_cast<int>(std::lround(std::sin(a) * r)),
-                            centre - static_cast<int>(std::lround(std::cos(a) * r)));
-      const QPointF found = GreyCentroid(photo, expected, 12);
+      const QPoint expected = test::DrawnPixel(shot, drawn[k - 1].Angle10, drawn[k - 1].Distance10);
+      const QPointF found = test::GreyCentroid(photo, expected, 12);
       QVERIFY2(found.x() >= 0, drawn[k - 1].Type);
       const PhotoPoint point = PixelToDrawing(calibration, static_cast<int>(std::lround(found.x())),
                                               static_cast<int>(std::lround(found.y())));

@@ -12,6 +12,8 @@
 #include "support/app_run.h"
 #include "ui/graphs/daily_graphs_window.h"
 #include "ui/graphs/smoothed_graphs_window.h"
+#include "ui/drawing/drawing_window.h"
+#include "ui/photo/photo_drawing_window.h"
 #include "ui/shell/time_scrolled_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_buttons.h"
@@ -63,6 +65,7 @@ class ShellToolbarTest : public QObject {
   void ForwardsToTheAttachedWindowAndRestoresBasicPanel();
   void CommandsNotBuiltYetSayComingSoon();
   void GraphWindowsOpenWithTheirPanels();
+  void FotoAndTheDrawingWindowsFKeyOpenOnePhotoWindow();
   void HintsGoToTheMiddleStatusPanel();
   void CorrectionWithoutChosenRecordOnlyShowsMessage();
   void WindowImageIsSavedAsJpgOnYes();
@@ -166,6 +169,23 @@ void ShellToolbarTest::CommandsNotBuiltYetSayComingSoon() {
   novy->setEnabled(true);
   QCOMPARE(f.Button("novyzakres")->toolTip(), QString("Nový  zákres"));
   QCOMPARE(f.Button("opravazaz")->toolTip(), QString("Oprava  záznamu"));
+}
+
+// "Foto" opens the photographed-drawing window in the frame; "F" in the drawing window opens a
+// fresh one in its place.
+void ShellToolbarTest::FotoAndTheDrawingWindowsFKeyOpenOnePhotoWindow() {
+  Frame f(m_dir.path().toStdString());
+  f.Window.show();
+  QVERIFY(f.Button("zfota")->isEnabled());
+  f.Button("zfota")->click();
+  auto* first = f.Window.findChild<PhotoDrawingWindow*>("TForm11");
+  QVERIFY(first != nullptr);
+  QCOMPARE(first->windowTitle(), QString("Měření fakulí"));
+  QPointer<PhotoDrawingWindow> firstKept(first);
+  QTest::keyRelease(f.Window.Drawing(), Qt::Key_F);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(firstKept.isNull());
+  QCOMPARE(f.Window.findChildren<PhotoDrawingWindow*>().size(), 1);
 }
 
 // "graf" opens the daily graphs with prografy, whose buttons choose the graph; "asyroz" the

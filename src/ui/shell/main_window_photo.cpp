@@ -1,0 +1,14 @@
+// The photographed-drawing window, opened by "Foto" and by "F" in the drawing window.
+#include "ui/graphs/mdi_child.h"
+#include "ui/photo/photo_drawing_window.h"
+#include "ui/shell/main_window.h"
+
+namespace ardeno {
+
+void MainWindow::OpenPhotoWindow() {
+  // Calibration and pending entries belong to the picture of the window being replaced.
+  if (m_photo) OuterWindow(m_photo)->close();
+  m_photo = PhotoDrawingWindow::Open(m_ctx, m_mdi);
+}
+
+}  // namespace ardeno
