@@ -95,7 +95,13 @@ void PhotoCanvas::PaintOverlay(QPainter& painter) const {
     QPolygon shown;
     for (const QPoint& p : outline) shown << ViewPoint(p);
     if (shown.size() == 1) cross(shown.front());
-    painter.drawPolyline(shown);
+    // From the third vertex on the field is shown closed, as the drawing will show it.
+    if (shown.size() >= 3) {
+      painter.setBrush(Qt::NoBrush);
+      painter.drawPolygon(shown);
+    } else {
+      painter.drawPolyline(shown);
+    }
   }
   painter.setPen(QPen(kSpotColour, 2));
   for (const PhotoOverlay::Mark& mark : m_overlay.Spots) {

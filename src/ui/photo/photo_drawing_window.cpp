@@ -478,13 +478,13 @@ void PhotoDrawingWindow::RebuildOverlay() {
     }
     if (!outline.isEmpty()) overlay.Outlines.push_back(outline);
   }
-  const char* pointNames[] = {"", "1V", "2V"};
+  const char* pointNames[] = {"", " 1V", " 2V"};
   auto addSpots = [&](const QString& sequence, const std::array<std::optional<QPoint>, 3>& pixels) {
     for (std::size_t i = 0; i < pixels.size(); ++i)
       if (pixels[i]) overlay.Spots.push_back({*pixels[i], sequence + pointNames[i]});
   };
   for (const auto& [sequence, pixels] : m_pendingPixels) addSpots(QString::number(sequence), pixels);
-  addSpots(QStringLiteral("?"), m_rowPixels);
+  addSpots(QString::number(m_groupSequence->value()), m_rowPixels);
   m_canvas->SetOverlay(std::move(overlay));
 }
 

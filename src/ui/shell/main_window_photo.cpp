@@ -1,4 +1,6 @@
 // The photographed-drawing window, opened by "Foto" and by "F" in the drawing window.
+#include <QMdiArea>
+
 #include "ui/graphs/mdi_child.h"
 #include "ui/photo/photo_drawing_window.h"
 #include "ui/shell/main_window.h"
