@@ -22,6 +22,7 @@ namespace {
 constexpr const char* kCsvButton = "SpeedButton8";
 constexpr int kOwnReportMode = 1;
 constexpr int kSidcReportMode = 2;
+constexpr int kObserversMode = 4;
 
 const ResultsViewEntry* EntryOfButton(const QString& name) {
   for (const ResultsViewEntry& entry : ResultsViewTable()) {
@@ -114,6 +115,7 @@ void ResultsWindow::CreateMenu() {
   addCommand("dosouboru", QStringLiteral("Uložit do souboru"), &ResultsWindow::SaveCurrentView);
   addCommand("oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
              &ResultsWindow::OpenSidcCsvPanel);
+  addCommand("doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::SaveCurrentView);
   addCommand("pristroj", QStringLiteral("Aktuální  &přístroj"), &ResultsWindow::ShowInstrumentPanel);
 }
 
@@ -174,6 +176,8 @@ void ResultsWindow::UpdateCommands() {
                                      view->PrintStyle() != ResultsView::Printing::None);
   MenuAction("dosouboru")->setEnabled(view != nullptr && view->SavesFile());
   MenuAction("oficCSV")->setVisible(m_mode == kSidcReportMode);
+  // The observer table's CSV (Pozorovatelé.csv), also written by "Uložit do souboru".
+  MenuAction("doCSV")->setVisible(m_mode == kObserversMode);
   emit CsvExportOffered(view != nullptr && view->ExportsCsv());
 }
 

@@ -377,8 +377,10 @@ void ResultsWindowTest::ReportsAndObserversPrintAndSave() {
   f.Results()->MenuAction("dosouboru")->trigger();
   QVERIFY(fs::exists(fs::path(m_dir.path().toStdString()) / "CVdata" / "CV-02_2000.Txt"));
 
+  QVERIFY(!f.Results()->MenuAction("doCSV")->isVisible());
   f.Button("pozorovatelv")->click();
-  f.Results()->MenuAction("dosouboru")->trigger();
+  QVERIFY(f.Results()->MenuAction("doCSV")->isVisible());
+  f.Results()->MenuAction("doCSV")->trigger();
   QVERIFY(f.Msg.ShownMessages.contains("Data se uloží do souboru  Pozorovatele.csv"));
   std::ifstream in(fs::path(m_dir.path().toStdString()) / fs::u8path("Pozorovatelé.csv"),
                    std::ios::binary);
