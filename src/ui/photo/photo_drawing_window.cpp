@@ -89,6 +89,8 @@ PhotoDrawingWindow::PhotoDrawingWindow(AppContext& context, QWidget* parent)
   m_faculaBox->hide();
   m_groupBox->hide();
   ResetEntry();
+  ShowTargetRecord();
+  connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this] { ShowTargetRecord(); });
   resize(1200, 850);
 }
 
@@ -185,6 +187,9 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
   m_distanceLabel->setMinimumWidth(50);
   row->addWidget(m_distanceLabel);
   row->addStretch();
+  m_targetLabel = new QLabel(bar);
+  m_targetLabel->setObjectName("Label10");
+  row->addWidget(m_targetLabel);
   connect(button("SpeedButton1", "X", QStringLiteral("Zavřít")), &QToolButton::clicked, this,
           [this] { OuterWindow(this)->close(); });
   return bar;
@@ -414,6 +419,14 @@ void PhotoDrawingWindow::UpdateCalibrationLabels() {
     b->CentreLabel->setText(centre);
     b->ValueLabel->setText(value);
   }
+}
+
+void PhotoDrawingWindow::ShowTargetRecord() {
+  const Database& db = m_ctx.Db;
+  m_targetLabel->setText(db.HasCurrentRecord()
+                             ? QStringLiteral("Zápis do zákresu ") +
+                                   Q(db.Record(db.CurrentIndex).Date())
+                             : QStringLiteral("Není vybrán zákres"));
 }
 
 // --- mouse ---

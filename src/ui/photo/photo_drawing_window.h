@@ -116,6 +116,8 @@ class PhotoDrawingWindow : public QWidget {
   void UpdateMagnifier(QPoint pixel);
   void RebuildOverlay();
   void UpdateCalibrationLabels();
+  // Names the drawing the entries will be written into (the current record).
+  void ShowTargetRecord();
 
   // The group grid's row as the core reads it, and its point index (0 group, 1 and 2 the
   // auxiliary spots) of a grid column; nothing for a column of no point.
@@ -149,6 +151,7 @@ class PhotoDrawingWindow : public QWidget {
   QScrollBar* m_contrast = nullptr;
   QLabel* m_angleLabel = nullptr;
   QLabel* m_distanceLabel = nullptr;
+  QLabel* m_targetLabel = nullptr;
   QToolButton* m_showSelection = nullptr;
   QToolButton* m_magnifierButton = nullptr;
   QGroupBox* m_orientation = nullptr;

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
@@ -19,6 +20,7 @@
 #include "support/database_builders.h"
 #include "support/photographed_drawing.h"
 #include "ui/photo/photo_canvas.h"
+#include "ui/entry/record_editor.h"
 #include "ui/photo/photo_drawing_window.h"
 #include "ui/shell/picture_files.h"
 
@@ -137,6 +139,7 @@ class PhotoDrawingWindowTest : public QObject {
     QSignalSpy changes(&f.run.Ctx.Events, &DataEvents::DataChanged);
     OpenAndCalibrate(f, window);
     QCOMPARE(window.LoadedPicture().size(), QSize(1600, 1360));
+    QCOMPARE(Child<QLabel>(window, "Label10")->text(), QString("Zápis do zákresu 20.05.2014"));
     QCOMPARE(Child<QLabel>(window, "Label4")->text(),
              QString("x=%1   y=%1").arg(f.shot.Centre));
     QCOMPARE(window.Calibration().Radius, f.shot.Centre - f.shot.North.y());
@@ -336,6 +339,27 @@ class PhotoDrawingWindowTest : public QObject {
     Move(window, f.shot.North);
     QVERIFY(Child<QLabel>(window, "Label1")->text().endsWith("°"));
     QCOMPARE(Child<QLabel>(window, "Label12")->text(), QString("125.0"));
+  }
+
+  void newDrawingOpensTheEditorForTheHeaderOnly() {
+    Fixture f;
+    PhotoDrawingWindow window(f.run.Ctx);
+    bool editorSeen = false;
+    bool faculaeShown = true;
+    int flagWhileOpen = 0;
+    QTimer::singleShot(0, [&] {
+      auto* editor = qobject_cast<RecordEditor*>(QApplication::activeModalWidget());
+      if (editor == nullptr) return;
+      editorSeen = true;
+      flagWhileOpen = f.run.View.PhotoEntryFlag;
+      faculaeShown = editor->findChild<QWidget*>("tabulkafak")->isVisibleTo(editor);
+      editor->reject();
+    });
+    Child<QToolButton>(window, "novyzakres")->click();
+    QVERIFY(editorSeen);
+    QCOMPARE(flagWhileOpen, 1);
+    QVERIFY(!faculaeShown);  // the faculae come from the picture
+    QCOMPARE(int(f.run.View.PhotoEntryFlag), 0);
   }
 };
 
