@@ -106,6 +106,30 @@ BENCHMARK(BM_PaintSmoothedGraph)
     ->ArgNames({"asymmetry", "compression"})
     ->Unit(benchmark::kMillisecond);
 
+// "Porovnání": the eight indices of the 55 years together, the whole span in the picture.
+void BM_PaintComparison(benchmark::State& state) {
+  const ardeno::RecordMonths months = ardeno::CollectMonths(SampleDatabase());
+  ardeno::SmoothedPicture picture = ardeno::BuildSmoothedPicture(
+      SampleDatabase(), months, ardeno::AsymmetryTables{}, ardeno::SmoothedIndex::R,
+      ardeno::AsymmetryKind::Ratio);
+  ardeno::ComparisonSources sources;
+  sources.Records = &months;
+  std::vector<ardeno::ComparedSeries> all;
+  for (int n = 1; n <= 8; ++n) all.push_back(static_cast<ardeno::ComparedSeries>(n));
+  picture.Comparison = ardeno::BuildComparison(all, ardeno::FluxKind::Observed, sources);
+  ardeno::SmoothedState s;
+  s.Compression = 16;
+  s.Width = kClient.width();
+  s.Height = kClient.height();
+  QImage image(kClient, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ardeno::PaintSmoothedGraph(painter, picture, s);
+  }
+}
+BENCHMARK(BM_PaintComparison)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

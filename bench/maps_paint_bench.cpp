@@ -62,6 +62,20 @@ void BM_PaintHighMap(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintHighMap)->Unit(benchmark::kMillisecond);
 
+// The comparison: spots and faculae above, faculae two rotations later below.
+void BM_PaintComparison(benchmark::State& state) {
+  Fixture& f = Shared();
+  f.window->SetComparison({.Spots = true, .Faculae = true}, {.Faculae = true},
+                          ardeno::kComparisonNoShiftPosition + 2);
+  QImage image(1400, 900, QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter painter(&image);
+    f.window->PaintView(painter, image.size(), false);
+  }
+  f.window->mapkyClick();
+}
+BENCHMARK(BM_PaintComparison)->Unit(benchmark::kMillisecond);
+
 // A new rotation chosen: the scene is prepared again from the prepared sightings, then painted.
 void BM_ChooseRotationAndPaintLongMap(benchmark::State& state) {
   Fixture& f = Shared();

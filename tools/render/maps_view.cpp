@@ -1,5 +1,6 @@
 // The maps window's pictures: the synoptic map of a rotation, the long, high and two maps, and
 // the corona graph and corona butterfly.
+#include <algorithm>
 #include <filesystem>
 
 #include <QScrollBar>
@@ -74,6 +75,48 @@ std::optional<std::string> PaintCorona(RenderSession& session, const OptionValue
   return std::nullopt;
 }
 
+// "spots+faculae", "corona", "none": the contents of one half of the comparison.
+std::optional<ComparisonLayers> ParseLayers(const std::string& text, bool spotsOffered) {
+  ComparisonLayers layers;
+  if (text == "none") return layers;
+  for (const std::string& name : SplitOptionList(text)) {
+    if (name == "spots" && spotsOffered) layers.Spots = true;
+    else if (name == "faculae") layers.Faculae = true;
+    else if (name == "corona") layers.Corona = true;
+    else if (name == "magnetosphere") layers.Magnetosphere = true;
+    else return std::nullopt;
+  }
+  return layers;
+}
+
+std::optional<std::string> PaintComparison(RenderSession& session, const OptionValues& options,
+                                           QPainter& painter, QSize size) {
+  const auto upper = ParseLayers(options.Text("upper"), true);
+  if (!upper) return "Horní polovina: " + options.Text("upper") +
+                     " (lze spots, faculae, corona, magnetosphere spojené +, nebo none).";
+  const auto lower = ParseLayers(options.Text("lower"), false);
+  if (!lower) return "Dolní polovina: " + options.Text("lower") +
+                     " (lze faculae, corona, magnetosphere spojené +, nebo none).";
+  const int shift = options.Number("shift");
+  if (ComparisonShift(shift + kComparisonNoShiftPosition) != shift)
+    return std::string("Posuv v otočkách musí být od -10 do 10.");
+  if ((upper->Magnetosphere || lower->Magnetosphere) &&
+      !std::filesystem::is_directory(session.Ctx.ProgDir / kMagnetogramFolder))
+    return std::string("Nejsou data pro magnetosféru");
+  if ((upper->Corona || lower->Corona) &&
+      !(session.Inputs.Corona.FolderFound && session.Inputs.Corona.DayCount() > 0))
+    return std::string("Nejsou data pro koronu");
+  if (session.Db.RecordCount == 0) return std::string("Databáze nemá žádný záznam.");
+  MapsWindow window(session.Ctx);
+  const int rotation = options.Number("rotation");
+  if (rotation != 0 && !window.ChooseRotationNumber(rotation))
+    return "Rotace " + std::to_string(rotation) + " v datech není.";
+  if (rotation == 0) window.ChooseRotation(static_cast<int>(window.RotationList().size()) - 1);
+  window.SetComparison(*upper, *lower, shift + kComparisonNoShiftPosition);
+  window.PaintView(painter, size, false);
+  return std::nullopt;
+}
+
 std::vector<ViewOption> MapOptions() {
   return {{"rotation", "0", {}, true, "Carringtonova rotace; 0 = poslední v datech (u pásových map rotace před ní)"},
           {"faculae", "yes", {"yes", "no"}, false, "fakulová pole"},
@@ -111,7 +154,17 @@ const bool kRegistered =
                   [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
                     return PaintCorona(s, o, p, size, MapView::CoronaButterfly);
                   },
-                  QSize(1400, 700)});
+                  QSize(1400, 700)}) &&
+    RegisterView({"map-comparison",
+                  "srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace",
+                  {{"rotation", "0", {}, true, "Carringtonova rotace horní mapy; 0 = poslední v datech"},
+                   {"upper", "spots+faculae", {}, false,
+                    "obsah horní mapy: spots, faculae, corona, magnetosphere spojené +, nebo none"},
+                   {"lower", "faculae", {}, false,
+                    "obsah dolní mapy: faculae, corona, magnetosphere spojené +, nebo none"},
+                   {"shift", "0", {}, true, "posuv dolní mapy v otočkách, -10 až 10"}},
+                  PaintComparison,
+                  QSize(1400, 900)});
 
 }  // namespace
 

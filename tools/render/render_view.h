@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSize>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -52,6 +53,18 @@ struct View {
   PaintView Paint;
   QSize DefaultSize = QSize(800, 680);
 };
+
+// The names of a list option joined by "+" ("spots+faculae").
+inline std::vector<std::string> SplitOptionList(const std::string& text) {
+  std::vector<std::string> names;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t end = std::min(text.find('+', start), text.size());
+    names.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return names;
+}
 
 bool RegisterView(View view);
 const std::map<std::string, View>& Views();

@@ -1,5 +1,7 @@
 // The smoothed-graphs window's pictures: the smoothed course of an index and, in asymmetry
 // mode, the north-south asymmetry diagrams.
+#include <algorithm>
+
 #include "core/graphs/smoothed_picture.h"
 #include "render/render_view.h"
 #include "ui/graphs/smoothed_graph_painter.h"
@@ -62,6 +64,61 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
   return std::nullopt;
 }
 
+// "r+brussels-r+flux": our indices by their --index names and the official series.
+std::optional<std::vector<ComparedSeries>> ParseSeries(const std::string& text) {
+  std::vector<ComparedSeries> chosen;
+  for (const std::string& name : SplitOptionList(text)) {
+    if (const auto index = SmoothedIndexByCommandName(name))
+      chosen.push_back(static_cast<ComparedSeries>(static_cast<int>(*index)));
+    else if (name == "brussels-r") chosen.push_back(ComparedSeries::BrusselsR);
+    else if (name == "brussels-area") chosen.push_back(ComparedSeries::BrusselsAreas);
+    else if (name == "flux") chosen.push_back(ComparedSeries::RadioFlux);
+    else return std::nullopt;
+  }
+  return chosen;
+}
+
+std::optional<std::string> PaintComparison(RenderSession& session, const OptionValues& options,
+                                           QPainter& painter, QSize size) {
+  const auto chosen = ParseSeries(options.Text("series"));
+  if (!chosen)
+    return "Volba --series: " + options.Text("series") +
+           " (názvy indexů jako u --index, brussels-r, brussels-area, flux, spojené +).";
+  const FluxKind flux = options.Text("flux") == "adj"   ? FluxKind::Adjusted
+                        : options.Text("flux") == "abs" ? FluxKind::Absolute
+                                                        : FluxKind::Observed;
+  SmoothedState state;
+  state.View = ViewFromName(options.Text("view"));
+  state.Width = size.width();
+  state.Height = size.height();
+  const RecordMonths months = CollectMonths(session.Db);
+  SmoothedPicture picture = BuildSmoothedPicture(session.Db, months, AsymmetryTables{},
+                                                 SmoothedIndex::R, state.Kind);
+  const ReferenceMonths brussels =
+      SidcMonthMeansOf(session.Inputs.SidcDaily, session.Ctx.ProgDir, months.Span.FirstYear);
+  ComparisonSources sources;
+  sources.Records = &months;
+  sources.View = state.View;
+  sources.BrusselsR = &brussels;
+  sources.Areas = &session.Inputs.SidcAreas;
+  sources.Flux = &session.Inputs.RadioFlux;
+  picture.Comparison = BuildComparison(*chosen, flux, sources);
+  picture.Flux = flux;
+  std::string missing;
+  for (const ComparedSeries series : picture.Comparison->WithoutData)
+    missing += (missing.empty() ? "" : "\n") + ComparisonMissingText(series);
+  // As in the window: the frame is drawn with the curves there are, the rest is said.
+  if (!missing.empty()) session.Msg.ShowMessageText(QString::fromStdString(missing));
+  const int compression = options.Number("compression");
+  if (compression < 0 || compression > 64)
+    return std::string("Volba --compression čeká 0 (přizpůsobit šířce) až 64 dní na pixel.");
+  state.Compression = compression == 0 ? FittingCompression(picture, state) : compression;
+  state.Scroll = std::max(0, SmoothedContentWidth(picture, state) - state.Width);
+  PaintSmoothedGraph(painter, picture, state);
+  if (options.Text("scale") == "yes") PaintSmoothedScale(painter, picture, state);
+  return std::nullopt;
+}
+
 const ViewOption kIndexOption{"index", "r", IndexChoices(), false, "zobrazený index"};
 const ViewOption kCompressionOption{"compression", "0", {}, true,
                                     "dní na pixel; 0 = celé období na šířku obrázku"};
@@ -87,6 +144,15 @@ const bool kRegistered =
                   [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
                     return Paint(s, o, p, size, true);
                   },
+                  QSize(1600, 1000)}) &&
+    RegisterView({"smoothed-comparison",
+                  "porovnání vyhlazených křivek, každá v procentech svého maxima",
+                  {{"series", "r+brussels-r+flux", {}, false,
+                    "křivky: indexy jako u --index, brussels-r, brussels-area, flux, spojené +"},
+                   {"flux", "obs", {"obs", "adj", "abs"}, false, "rádiový tok OBS, ADJ nebo ABS"},
+                   {"view", "total", {"total", "north", "south"}, false, "polokoule našich indexů"},
+                   kCompressionOption, kScaleOption},
+                  PaintComparison,
                   QSize(1600, 1000)});
 
 }  // namespace

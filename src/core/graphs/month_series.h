@@ -27,6 +27,8 @@ struct MonthSeries {
   std::vector<int> South;
 
   int Count() const { return static_cast<int>(Total.size()); }
+  // Year of the last entry.
+  int LastYear() const { return FirstYear + (FirstMonth + Count() - 2) / 12; }
   const std::vector<int>& Of(SmoothedView view) const;
 };
 

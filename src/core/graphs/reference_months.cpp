@@ -34,6 +34,14 @@ ReferenceMonths SidcMonthMeans(const SidcDailyTable& table, int tableFirstYear,
   return months;
 }
 
+ReferenceMonths SidcMonthMeansOf(const SidcDailyTable& table,
+                                 const std::filesystem::path& progDir, int seriesFirstYear) {
+  if (table.DaysFilled == 0) return {};
+  const int tableFirstYear = SidcYearFromName(FindFirstSidcFile(progDir));
+  if (tableFirstYear <= 0) return {};
+  return SidcMonthMeans(table, tableFirstYear, seriesFirstYear);
+}
+
 float BrusselsFactorFor(int position) { return static_cast<float>(position) * 0.01f + 1.0f; }
 
 }  // namespace ardeno

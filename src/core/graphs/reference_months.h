@@ -1,6 +1,7 @@
 #pragma once
 // The official daily sunspot numbers (the SIDC table read at start-up) as monthly means on the
 // smoothed graphs' month axis, for the "Brusel R" comparison curve.
+#include <filesystem>
 #include <vector>
 
 #include "core/data/sidc_files.h"
@@ -16,6 +17,11 @@ struct ReferenceMonths {
 };
 ReferenceMonths SidcMonthMeans(const SidcDailyTable& table, int tableFirstYear,
                                int seriesFirstYear);
+
+// The same for the table start-up read from the program's SIDC folder, whose first year file
+// names the table's first year; empty when no year was read.
+ReferenceMonths SidcMonthMeansOf(const SidcDailyTable& table,
+                                 const std::filesystem::path& progDir, int seriesFirstYear);
 
 // "Brusel R" factor of the scroll bar position: position x 0.01 + 1.0, in single precision.
 float BrusselsFactorFor(int position);

@@ -56,4 +56,17 @@ std::vector<AxisMonth> AsymmetryAxisMonths(int firstYear, int firstMonth, int la
   return months;
 }
 
+int SmoothedYearLimitX(const SmoothedLayout& layout, int firstYear, int lastYear) {
+  return layout.MonthX(std::max(0, (lastYear + 1 - firstYear) * 12) + 1);
+}
+
+int AsymmetryYearLimitX(const AsymmetryLayout& layout, int firstYear, int firstMonth,
+                        int lastYear) {
+  if (lastYear < firstYear) return kAsymmetryLeft;
+  const int years = lastYear - firstYear + 2;
+  for (const AxisMonth& month : AsymmetryAxisMonths(firstYear, firstMonth, years * 366 + 31))
+    if (month.Year == lastYear + 1 && month.Month == 1) return layout.DayX(month.Day);
+  return kAsymmetryLeft;
+}
+
 }  // namespace ardeno

@@ -23,6 +23,8 @@ struct SmoothedLayout {
   int SmoothedY(std::int64_t weightedSum, int unit) const;
   // y of grid line i = 0..10.
   int GridY(int i) const { return PlotHeight - i * PlotHeight / kSmoothedRows; }
+  // y of a share of a curve's highest value, in thousandths: 1000 is the top grid line.
+  int ShareY(int perMille) const { return PlotHeight - perMille * PlotHeight / 1000; }
   // Two-digit year numbers when a month is narrower than 3 pixels.
   bool ShortYears() const { return MonthWidth < 3; }
 };
@@ -50,5 +52,12 @@ struct AxisMonth {
   int Month = 1;
 };
 std::vector<AxisMonth> AsymmetryAxisMonths(int firstYear, int firstMonth, int lastDay);
+
+// Where a printout that ends with `lastYear` is cut: x (without the scroll offset) of the first
+// of January after it; the graph's left edge when that lies before the first year.
+int SmoothedYearLimitX(const SmoothedLayout& layout, int firstYear, int lastYear);
+// The same on the asymmetry time axis that starts with the first record's month.
+int AsymmetryYearLimitX(const AsymmetryLayout& layout, int firstYear, int firstMonth,
+                        int lastYear);
 
 }  // namespace ardeno

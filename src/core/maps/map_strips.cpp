@@ -18,6 +18,11 @@ StripScaleFactors StripFactors(StripVariant variant) {
 int StripScale(int clientWidth) { return std::max<int>(1, static_cast<int>(Round(clientWidth / 960.0))); }
 int StripPrintScale(int pageWidth) { return std::max(1, pageWidth / 550); }
 
+int TwoMapsScale(int clientWidth, int clientHeight) {
+  // The maps end at x = 480 k (longitude 0) and, with the longitude labels, at y = 248 k.
+  return std::max(1, std::min((clientWidth - 10) / 490, clientHeight / 250));
+}
+
 int StripCount(StripVariant variant, int first, int lastRotation, int clientHeight, int k) {
   switch (variant) {
     case StripVariant::Long: return kLongMapRotations;

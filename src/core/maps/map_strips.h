@@ -20,6 +20,9 @@ StripScaleFactors StripFactors(StripVariant variant);
 // k from the window width (at least 1), and from the page width when printing.
 int StripScale(int clientWidth);
 int StripPrintScale(int pageWidth);
+// k of the two maps: the largest that fits both maps with their labels into the client area, so
+// that they fill the window instead of a quarter of it.
+int TwoMapsScale(int clientWidth, int clientHeight);
 
 inline constexpr int kLongMapRotations = 16;
 inline constexpr int kPrintedHighMapRotations = 14;

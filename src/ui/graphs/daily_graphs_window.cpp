@@ -154,6 +154,19 @@ void DailyGraphsWindow::PanelButtonClicked(const QString& buttonName) {
   if (const auto found = m_panelOperations.find(buttonName); found != m_panelOperations.end())
     found->second();
 }
+
+std::vector<std::pair<QString, bool>> DailyGraphsWindow::PanelButtonStates() const {
+  std::vector<std::pair<QString, bool>> states;
+  for (const DailyGraphInfo& info : DailyGraphs())
+    states.emplace_back(GraphText(info.ButtonName), info.Graph == m_plot.Graph());
+  const std::pair<const char*, DailyView> views[] = {{"vsechny", DailyView::All},
+                                                     {"celkovy", DailyView::Whole},
+                                                     {"sevrni", DailyView::North},
+                                                     {"jizni", DailyView::South}};
+  for (const auto& [button, view] : views) states.emplace_back(button, view == m_view);
+  return states;
+}
+
 int DailyGraphsWindow::ScrollPosition() const { return m_scroll->value(); }
 QString DailyGraphsWindow::Caption() const { return DailyGraphCaption(m_viewTitle, m_plot); }
 
@@ -165,6 +178,7 @@ void DailyGraphsWindow::SelectGraph(DailyGraph graph) {
   setWindowTitle(Caption());
   if (!m_printing) m_canvas->update();
   emit GraphSelected(graph);
+  emit PanelStateChanged();
 }
 
 void DailyGraphsWindow::SelectView(DailyView view) {
@@ -176,6 +190,7 @@ void DailyGraphsWindow::SelectView(DailyView view) {
   setWindowTitle(Caption());
   m_canvas->update();
   emit ViewSelected(view);
+  emit PanelStateChanged();
 }
 
 const RecordPositions& DailyGraphsWindow::PositionsFor(DailyGraph graph) {

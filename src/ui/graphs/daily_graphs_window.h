@@ -53,9 +53,13 @@ class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
   // The prografy panel's buttons (graph, view and "Stupnice").
   bool HandlesPanelButton(const QString& buttonName) const override;
   void PanelButtonClicked(const QString& buttonName) override;
+  // The graph and view buttons: pressed for the graph shown.
+  std::vector<std::pair<QString, bool>> PanelButtonStates() const override;
   // The graph and view toolbar buttons follow these; the main window connects them.
  signals:
   void GraphSelected(DailyGraph graph);
+  // The graph shown changed: the panel's pressed buttons follow.
+  void PanelStateChanged();
   void ViewSelected(DailyView view);
 
  protected:

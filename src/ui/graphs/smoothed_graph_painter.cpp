@@ -26,8 +26,19 @@ int Unit(const SmoothedPicture& picture, const SmoothedState& state) {
   return SmoothedIndexInfoOf(picture.Index).Unit;
 }
 
-int LastYear(const MonthSeries& months) {
-  return months.FirstYear + (months.FirstMonth + months.Count() - 2) / 12;
+// The grid labels: the index's unit per row, or shares of the highest value while comparing.
+QString RowLabel(const SmoothedPicture& picture, int unit, int row) {
+  if (picture.Comparison) return QString::number(100 * row / kSmoothedRows) + QStringLiteral(" %");
+  return QString::number(unit * row);
+}
+
+// One colour per compared series, in the order of the check boxes.
+QColor ComparisonColour(ComparedSeries series) {
+  static const QColor colours[kComparedSeriesCount] = {
+      QColor(0, 0, 0),     QColor(140, 70, 0),   QColor(220, 0, 0),   QColor(255, 140, 0),
+      QColor(160, 0, 160), QColor(0, 160, 160), QColor(0, 0, 220),   QColor(110, 110, 255),
+      QColor(0, 150, 0),   QColor(130, 200, 0), QColor(200, 0, 120)};
+  return colours[static_cast<int>(series) - 1];
 }
 
 // --- smoothed mode ---
@@ -44,10 +55,13 @@ void PaintSmoothedFrame(QPainter& p, const SmoothedPicture& picture, const Smoot
     if (i >= kSmoothedRows) continue;
     p.setPen(Qt::black);
     TextAt(p, -s.Scroll, layout.GridY(i) - 7,
-           PadToWidth(p.fontMetrics(), QString::number(unit * i), kLabelWidth));
+           PadToWidth(p.fontMetrics(), RowLabel(picture, unit, i), kLabelWidth));
   }
   if (months.Count() > 0) {
-    for (int year = months.FirstYear; year <= LastYear(months); ++year) {
+    int lastYear = months.LastYear();
+    if (picture.Comparison && picture.Comparison->LastMonth() > 0)
+      lastYear = std::max(lastYear, months.FirstYear + (picture.Comparison->LastMonth() - 1) / 12);
+    for (int year = months.FirstYear; year <= lastYear; ++year) {
       const int x = layout.MonthX((year - months.FirstYear) * 12 + 1) - s.Scroll;
       if (x < -40 || x > s.Width) continue;
       p.setPen(kGridGrey);
@@ -102,9 +116,38 @@ void PaintBrussels(QPainter& p, const ReferenceMonths& brussels, float factor, i
   p.drawPolyline(line);
 }
 
+// The chosen curves together, each up to its own highest value, and their legend.
+void PaintComparison(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s,
+                     const SmoothedLayout& layout) {
+  const ComparisonPicture& comparison = *picture.Comparison;
+  for (const ComparisonCurve& curve : comparison.Curves) {
+    QPolygon line;
+    for (std::size_t i = 0; i < curve.Months.size(); ++i)
+      line << QPoint(layout.MonthX(curve.Months[i]) - s.Scroll, layout.ShareY(curve.PerMille[i]));
+    p.setPen(QPen(ComparisonColour(curve.Series), 2));
+    if (line.size() == 1) p.drawPoint(line.front());
+    else p.drawPolyline(line);
+  }
+  p.setFont(GraphFont(8));
+  const int lineHeight = p.fontMetrics().height() + 2;
+  int y = layout.GridY(kSmoothedRows) + 4;
+  for (const ComparisonCurve& curve : comparison.Curves) {
+    const int x = kSmoothedLeft + 40;
+    p.setPen(QPen(ComparisonColour(curve.Series), 3));
+    p.drawLine(x, y + lineHeight / 2, x + 24, y + lineHeight / 2);
+    p.setPen(Qt::black);
+    TextAt(p, x + 30, y, QString::fromStdString(ComparisonLegendText(curve, picture.Flux)));
+    y += lineHeight;
+  }
+}
+
 void PaintSmoothedMode(QPainter& p, const SmoothedPicture& picture, const SmoothedState& s) {
   const SmoothedLayout layout = SmoothedLayoutFor(s.Height, s.Compression);
   PaintSmoothedFrame(p, picture, s, layout);
+  if (picture.Comparison) {
+    PaintComparison(p, picture, s, layout);
+    return;
+  }
   const MonthSeries& months = picture.Months;
   const int unit = Unit(picture, s);
   if (s.View == SmoothedView::Both) {
@@ -241,7 +284,9 @@ int SmoothedContentWidth(const SmoothedPicture& picture, const SmoothedState& st
   }
   const SmoothedLayout layout = SmoothedLayoutFor(state.Height, state.Compression);
   const MonthSeries& months = picture.Months;
-  return layout.MonthX(months.FirstMonth + std::max(0, months.Count() - 1)) + 60;
+  int lastMonth = months.FirstMonth + std::max(0, months.Count() - 1);
+  if (picture.Comparison) lastMonth = std::max(lastMonth, picture.Comparison->LastMonth());
+  return layout.MonthX(lastMonth) + 60;
 }
 
 void PaintSmoothedGraph(QPainter& painter, const SmoothedPicture& picture,
@@ -273,7 +318,7 @@ void PaintSmoothedScale(QPainter& painter, const SmoothedPicture& picture,
     painter.setPen(Qt::black);
     for (int i = 1; i < kSmoothedRows; ++i)
       TextAt(painter, 0, layout.GridY(i) - 7,
-             PadToWidth(painter.fontMetrics(), QString::number(unit * i), kLabelWidth));
+             PadToWidth(painter.fontMetrics(), RowLabel(picture, unit, i), kLabelWidth));
   }
   painter.restore();
 }

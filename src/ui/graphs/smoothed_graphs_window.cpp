@@ -1,6 +1,8 @@
 #include "ui/graphs/smoothed_graphs_window.h"
 
 #include <QActionGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QIntValidator>
 #include <QKeyEvent>
@@ -8,9 +10,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -45,11 +47,22 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   m_canvas->Paint = [this](QPainter& painter) { PaintCanvas(painter); };
   layout->addWidget(m_canvas, 1);
   m_scroll = new QScrollBar(Qt::Horizontal, this);
-  layout->addWidget(m_scroll);
+  // The scroll bar shares its row with the year printing stops at.
+  auto* bottom = new QHBoxLayout;
+  bottom->setContentsMargins(0, 0, 4, 0);
+  bottom->addWidget(m_scroll, 1);
+  bottom->addWidget(new QLabel(QString::fromUtf8("Tisknout do  roku "), this));
+  m_printYear = new QLineEdit(QStringLiteral("2020"), this);
+  m_printYear->setObjectName("Edit3");
+  m_printYear->setMaximumWidth(60);
+  connect(m_printYear, &QLineEdit::textEdited, this, [this] { m_printYearTyped = true; });
+  bottom->addWidget(m_printYear);
+  layout->addLayout(bottom);
   m_label = new QLabel(m_canvas);
   m_label->setObjectName("Label3");
   BuildMenus();
   BuildStretchBox();
+  BuildComparisonBox();
   connect(m_canvas, &GraphCanvas::Resized, this, [this] {
     UpdateScrollRange();
     m_label->setText(QString("%1 x %2").arg(m_canvas->width()).arg(m_canvas->height()));
@@ -84,10 +97,8 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
 
 void SmoothedGraphsWindow::PrepareBrussels() {
   m_brussels = {};
-  if (m_ctx.Inputs == nullptr || m_ctx.Inputs->SidcDaily.DaysFilled == 0) return;
-  const int tableFirstYear = SidcYearFromName(FindFirstSidcFile(m_ctx.ProgDir));
-  if (tableFirstYear <= 0) return;
-  m_brussels = SidcMonthMeans(m_ctx.Inputs->SidcDaily, tableFirstYear, m_months.Span.FirstYear);
+  if (m_ctx.Inputs == nullptr) return;
+  m_brussels = SidcMonthMeansOf(m_ctx.Inputs->SidcDaily, m_ctx.ProgDir, m_months.Span.FirstYear);
 }
 
 void SmoothedGraphsWindow::ShowBrussels(bool shown) {
@@ -155,6 +166,8 @@ void SmoothedGraphsWindow::BuildMenus() {
           this, &SmoothedGraphsWindow::ShowScale);
   connect(AddAction(other, "BruselR", QString::fromUtf8("Brusel R"), true), &QAction::toggled,
           this, &SmoothedGraphsWindow::ShowBrussels);
+  connect(AddAction(other, "porovnat", QString::fromUtf8("Porovnání"), true), &QAction::toggled,
+          this, &SmoothedGraphsWindow::ShowComparisonBox);
   connect(AddAction(other, "zvetsit", QString::fromUtf8("Zvětšovat"), false),
           &QAction::triggered, this, &SmoothedGraphsWindow::ShowStretchBox);
   connect(AddAction(other, "ulozitobr", QString::fromUtf8("Uložit všechny grafy"), false),
@@ -208,6 +221,84 @@ void SmoothedGraphsWindow::BuildStretchBox() {
   m_stretchBox->hide();
 }
 
+void SmoothedGraphsWindow::BuildComparisonBox() {
+  m_compareBox = new QGroupBox(QString::fromUtf8("Porovnání"), m_canvas);
+  m_compareBox->setObjectName("GroupBox2");
+  m_compareBox->setAutoFillBackground(true);
+  auto* layout = new QVBoxLayout(m_compareBox);
+  layout->setSpacing(2);
+  for (const ComparedSeriesInfo& info : ComparedSeriesList()) {
+    auto* box = new QCheckBox(GraphText(info.Text), m_compareBox);
+    box->setObjectName(GraphText(info.BoxName));
+    layout->addWidget(box);
+    m_compareChecks.emplace_back(info.Series, box);
+  }
+  auto* fluxRow = new QHBoxLayout;
+  fluxRow->addWidget(new QLabel(QString::fromUtf8("Výběr toku"), m_compareBox));
+  for (const FluxKind kind : {FluxKind::Observed, FluxKind::Adjusted, FluxKind::Absolute}) {
+    auto* choice = new QRadioButton(GraphText(FluxKindText(kind)), m_compareBox);
+    choice->setObjectName(QStringLiteral("RadioButton%1").arg(static_cast<int>(kind) + 1));
+    fluxRow->addWidget(choice);
+    m_fluxChoice.emplace_back(kind, choice);
+  }
+  m_fluxChoice.front().second->setChecked(true);
+  layout->addLayout(fluxRow);
+  auto* confirm = new QPushButton(QString::fromUtf8("Potvrdit"), m_compareBox);
+  confirm->setObjectName("potvrdp");
+  layout->addWidget(confirm);
+  connect(confirm, &QPushButton::clicked, this, &SmoothedGraphsWindow::ConfirmComparison);
+  m_compareBox->adjustSize();
+  m_compareBox->hide();
+}
+
+void SmoothedGraphsWindow::ShowComparisonBox(bool shown) {
+  m_actions["porovnat"]->setChecked(shown);
+  if (!shown) {
+    m_compareBox->hide();
+    EndComparison();
+    return;
+  }
+  // At the right edge, clear of the curves' start.
+  m_compareBox->move(std::max(0, m_canvas->width() - m_compareBox->width() - 10), 30);
+  m_compareBox->show();
+  m_compareBox->raise();
+}
+
+void SmoothedGraphsWindow::ConfirmComparison() {
+  std::vector<ComparedSeries> chosen;
+  for (const auto& [series, box] : m_compareChecks)
+    if (box->isChecked()) chosen.push_back(series);
+  FluxKind flux = FluxKind::Observed;
+  for (const auto& [kind, choice] : m_fluxChoice)
+    if (choice->isChecked()) flux = kind;
+  if (chosen.empty()) {
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8("Vyberte křivky k porovnání"));
+    return;
+  }
+  CompareSeries(chosen, flux);
+  QStringList missing;
+  for (const ComparedSeries series : m_picture.Comparison->WithoutData)
+    missing << QString::fromStdString(ComparisonMissingText(series));
+  if (!missing.isEmpty()) m_ctx.Msg.ShowMessageText(missing.join('\n'));
+}
+
+void SmoothedGraphsWindow::CompareSeries(const std::vector<ComparedSeries>& chosen,
+                                         FluxKind flux) {
+  // The comparison draws smoothed courses: the asymmetry graphs have none.
+  if (State().Asymmetry) return;
+  m_comparison = ComparisonChoice{chosen, flux};
+  for (const auto& [series, box] : m_compareChecks)
+    box->setChecked(std::find(chosen.begin(), chosen.end(), series) != chosen.end());
+  for (const auto& [kind, choice] : m_fluxChoice) choice->setChecked(kind == flux);
+  Prepare();
+}
+
+void SmoothedGraphsWindow::EndComparison() {
+  if (!m_comparison) return;
+  m_comparison.reset();
+  Prepare();
+}
+
 QAction* SmoothedGraphsWindow::Action(const QString& name) const {
   const auto found = m_actions.find(name);
   return found == m_actions.end() ? nullptr : found->second;
@@ -222,6 +313,26 @@ bool SmoothedGraphsWindow::HandlesPanelButton(const QString& buttonName) const {
 void SmoothedGraphsWindow::PanelButtonClicked(const QString& buttonName) {
   if (const auto found = m_panelOperations.find(buttonName); found != m_panelOperations.end())
     found->second();
+}
+
+std::vector<std::pair<QString, bool>> SmoothedGraphsWindow::PanelButtonStates() const {
+  std::vector<std::pair<QString, bool>> states;
+  const bool asymmetry = m_ctx.View.SmoothedGraphMode == 1;
+  for (const SmoothedIndexInfo& info : SmoothedIndexes())
+    states.emplace_back(GraphText(info.ButtonName),
+                        !m_comparison && info.Index == m_picture.Index);
+  const std::pair<const char*, AsymmetryDiagram> diagrams[] = {
+      {"zakrsovy", AsymmetryDiagram::PerRecord},
+      {"mesicni", AsymmetryDiagram::Monthly},
+      {"rocni", AsymmetryDiagram::Yearly}};
+  for (const auto& [button, diagram] : diagrams)
+    states.emplace_back(button, asymmetry && diagram == m_diagram);
+  const std::pair<const char*, SmoothedView> views[] = {{"CElek", SmoothedView::Whole},
+                                                        {"severni", SmoothedView::North},
+                                                        {"jizniv", SmoothedView::South},
+                                                        {"sev_jih", SmoothedView::Both}};
+  for (const auto& [button, view] : views) states.emplace_back(button, !asymmetry && view == m_view);
+  return states;
 }
 
 SmoothedState SmoothedGraphsWindow::State() const {
@@ -242,6 +353,22 @@ void SmoothedGraphsWindow::Prepare() {
   const SmoothedState state = State();
   m_picture = BuildSmoothedPicture(m_ctx.Db, m_months, m_asymmetry, m_picture.Index, state.Kind);
   m_picture.Brussels = m_brussels;
+  if (m_comparison && !state.Asymmetry) {
+    ComparisonSources sources;
+    sources.Records = &m_months;
+    sources.View = m_view;
+    sources.BrusselsR = &m_brussels;
+    if (m_ctx.Inputs != nullptr) {
+      sources.Areas = &m_ctx.Inputs->SidcAreas;
+      sources.Flux = &m_ctx.Inputs->RadioFlux;
+    }
+    m_picture.Comparison = BuildComparison(m_comparison->Chosen, m_comparison->Flux, sources);
+    m_picture.Flux = m_comparison->Flux;
+  }
+  m_actions["porovnat"]->setEnabled(!state.Asymmetry);
+  // Until the user types a year, printing reaches the data's last year.
+  if (!m_printYearTyped && m_picture.Months.Count() > 0)
+    m_printYear->setText(QString::number(m_picture.Months.LastYear()));
   m_actions["BruselR"]->setEnabled(m_picture.Index == SmoothedIndex::R);
   if (m_picture.Index != SmoothedIndex::R && m_brusselsShown) ShowBrussels(false);
   if (!m_skipReported && m_picture.Months.SkippedRecords > 0) {
@@ -266,6 +393,7 @@ void SmoothedGraphsWindow::ReloadData() {
 void SmoothedGraphsWindow::UpdateCaption() {
   const SmoothedState state = State();
   if (state.Asymmetry) setWindowTitle(QString::fromUtf8("Asymetrie    graf"));
+  else if (m_picture.Comparison) setWindowTitle(QString::fromUtf8("Porovnání   vyhlazených  křivek"));
   else setWindowTitle(SmoothedCaption(m_picture, state));
 }
 
@@ -276,16 +404,26 @@ void SmoothedGraphsWindow::UpdateScrollRange() {
 }
 
 void SmoothedGraphsWindow::SelectIndex(SmoothedIndex index) {
+  // Choosing an index shows that index again.
+  m_comparison.reset();
+  if (m_actions["porovnat"]->isChecked()) {
+    m_actions["porovnat"]->setChecked(false);
+    m_compareBox->hide();
+  }
   m_picture.Index = index;
   m_actions[GraphText(SmoothedIndexInfoOf(index).MenuName)]->setChecked(true);
   Prepare();
   emit IndexSelected(index);
+  emit PanelStateChanged();
 }
 
 void SmoothedGraphsWindow::SelectView(SmoothedView view) {
   m_view = view;
+  // The compared indices follow the view.
+  if (m_comparison) Prepare();
   UpdateCaption();
   m_canvas->update();
+  emit PanelStateChanged();
 }
 
 void SmoothedGraphsWindow::SelectDiagram(AsymmetryDiagram diagram) {
@@ -294,6 +432,7 @@ void SmoothedGraphsWindow::SelectDiagram(AsymmetryDiagram diagram) {
   m_actions[kNames[static_cast<int>(diagram) - 1]]->setChecked(true);
   UpdateScrollRange();
   m_canvas->update();
+  emit PanelStateChanged();
 }
 
 void SmoothedGraphsWindow::SelectKind(AsymmetryKind kind) {
@@ -364,32 +503,59 @@ void SmoothedGraphsWindow::SaveAll() {
 
 void SmoothedGraphsWindow::SaveWithQuestion() {
   m_label->hide();
+  const bool boxShown = m_compareBox->isVisible();
+  m_compareBox->hide();
   m_ctx.View.ImageName = QString::fromUtf8(State().Asymmetry ? "Asymetrie" : "Vyhlazovací");
   SaveWindowImage(m_ctx, m_canvas, true);
+  m_compareBox->setVisible(boxShown);
   m_label->show();
 }
 
 void SmoothedGraphsWindow::Print() {
   QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (!m_ctx.Dialogs.SetUpPrinter(this, printer)) return;
   PrintTo(printer);
 }
 
-void SmoothedGraphsWindow::PrintTo(QPrinter& printer) {
-  // The window's picture, stretched onto the page with its proportions kept.
-  QImage image(m_canvas->size(), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    const SmoothedState state = State();
-    PaintSmoothedGraph(painter, m_picture, state);
-    PaintSmoothedScale(painter, m_picture, state);
+std::optional<QImage> SmoothedGraphsWindow::PrintedPicture() {
+  bool yearOk = false;
+  const int lastYear = m_printYear->text().trimmed().toInt(&yearOk);
+  const int firstYear = m_picture.Months.FirstYear;
+  if (!yearOk || m_picture.Months.Count() == 0 || lastYear < firstYear) {
+    m_ctx.Msg.ShowMessageText(
+        QString::fromUtf8("Tisknout do roku: zadejte rok od %1").arg(firstYear));
+    return std::nullopt;
   }
+  // From the first year, whatever part is scrolled into view, to the end of the year typed.
+  SmoothedState state = State();
+  state.Scroll = 0;
+  int limit = 0;
+  if (state.Asymmetry) {
+    const int firstMonth = (m_picture.Months.FirstMonth - 1) % 12 + 1;
+    const int axisYear = firstYear + (m_picture.Months.FirstMonth - 1) / 12;
+    limit = AsymmetryYearLimitX(AsymmetryLayoutFor(state.Height, state.Compression), axisYear,
+                                firstMonth, lastYear);
+  } else {
+    limit = SmoothedYearLimitX(SmoothedLayoutFor(state.Height, state.Compression), firstYear,
+                               lastYear);
+  }
+  state.Width = std::min(SmoothedContentWidth(m_picture, state), limit);
+  QImage image(std::max(1, state.Width), std::max(1, state.Height), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  PaintSmoothedGraph(painter, m_picture, state);
+  PaintSmoothedScale(painter, m_picture, state);
+  return image;
+}
+
+bool SmoothedGraphsWindow::PrintTo(QPrinter& printer) {
+  const std::optional<QImage> image = PrintedPicture();
+  if (!image) return false;
   QPainter page(&printer);
   const QRect area = page.viewport();
-  const QSize fitted = image.size().scaled(area.size(), Qt::KeepAspectRatio);
-  page.drawImage(QRect(area.topLeft(), fitted), image);
+  const QSize fitted = image->size().scaled(area.size(), Qt::KeepAspectRatio);
+  page.drawImage(QRect(area.topLeft(), fitted), *image);
+  return true;
 }
 
 void SmoothedGraphsWindow::keyReleaseEvent(QKeyEvent* event) {

@@ -4,8 +4,11 @@
 // asymmetry of that index per record, month or year, as ratio or difference. The mode, the
 // asymmetry kind and the horizontal compression are the main window's view settings. Values are
 // prepared when the data or the selection change; a paint only walks them.
+#include <QImage>
 #include <QWidget>
 #include <map>
+#include <optional>
+#include <vector>
 
 #include "ui/graphs/smoothed_graph_painter.h"
 #include "ui/shell/app_context.h"
@@ -13,7 +16,9 @@
 #include <functional>
 
 class QAction;
+class QCheckBox;
 class QGroupBox;
+class QRadioButton;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -40,13 +45,25 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
   // "Brusel R": the official relative numbers beside ours, with the factor scroll bar.
   void ShowBrussels(bool shown);
   void SetBrusselsPosition(int position);
+  // "Porovnání": the box of the series to compare; "Potvrdit" draws the chosen ones together.
+  void ShowComparisonBox(bool shown);
+  void ConfirmComparison();
+  // Draws the given series together (what "Potvrdit" does with the boxes ticked so).
+  void CompareSeries(const std::vector<ComparedSeries>& chosen, FluxKind flux);
+  bool Comparing() const { return m_comparison.has_value(); }
+  QGroupBox* ComparisonBox() const { return m_compareBox; }
   void ShowStretchBox();  // "Zvětšovat"
   // Applies the size typed into the stretch box to the graph's client area.
   void ApplyStretch();
   void SaveAll();           // "Uložit všechny grafy"
   void SaveWithQuestion();  // F8
   void Print();
-  void PrintTo(QPrinter& printer);
+  // The printed picture: the graph from its first year to the end of the year of "Tisknout do
+  // roku"; nothing (after a message) when that is not a year of the graph.
+  std::optional<QImage> PrintedPicture();
+  // Prints that picture stretched onto the page; false when there is none.
+  bool PrintTo(QPrinter& printer);
+  QLineEdit* PrintYearEdit() const { return m_printYear; }
   void ReloadData();
 
   const SmoothedPicture& Picture() const { return m_picture; }
@@ -57,9 +74,13 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
   // The provyhlazovaci panel's buttons (indices, diagrams, views, "Stupnice").
   bool HandlesPanelButton(const QString& buttonName) const override;
   void PanelButtonClicked(const QString& buttonName) override;
+  // The index, view and diagram buttons: pressed for the graph shown.
+  std::vector<std::pair<QString, bool>> PanelButtonStates() const override;
 
  signals:
   void IndexSelected(SmoothedIndex index);
+  // The graph shown changed: the panel's pressed buttons follow.
+  void PanelStateChanged();
 
  protected:
   void keyReleaseEvent(QKeyEvent* event) override;
@@ -69,6 +90,8 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
   void BuildMenus();
   QAction* AddAction(QMenu* menu, const char* name, const QString& text, bool checkable);
   void BuildStretchBox();
+  void BuildComparisonBox();
+  void EndComparison();
   void Prepare();
   void PaintCanvas(QPainter& painter);
   void UpdateScrollRange();
@@ -95,6 +118,16 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
   QGroupBox* m_stretchBox = nullptr;
   QLineEdit* m_stretchWidth = nullptr;
   QLineEdit* m_stretchHeight = nullptr;
+  QGroupBox* m_compareBox = nullptr;
+  std::vector<std::pair<ComparedSeries, QCheckBox*>> m_compareChecks;
+  std::vector<std::pair<FluxKind, QRadioButton*>> m_fluxChoice;
+  struct ComparisonChoice {
+    std::vector<ComparedSeries> Chosen;
+    FluxKind Flux = FluxKind::Observed;
+  };
+  std::optional<ComparisonChoice> m_comparison;
+  QLineEdit* m_printYear = nullptr;
+  bool m_printYearTyped = false;
   std::map<QString, QAction*> m_actions;
   std::map<QString, std::function<void()>> m_panelOperations;
   int m_paintedCompression = 0;

@@ -5,6 +5,7 @@
 #include <QPolygon>
 
 #include "core/maps/corona_views.h"
+#include "core/maps/map_comparison.h"
 #include "core/maps/map_rotation.h"
 
 namespace ardeno {
@@ -154,9 +155,27 @@ void PaintSingleMap(QPainter& p, const SingleMapScene& s, QSize client, bool pri
   p.drawRect(QRect(QPoint(px(741), px(40) - 1), QPoint(client.width(), px(400) + 1)));
   p.setFont(MapFont(15));
   p.setPen(Qt::black);
-  TextAt(p, 10, 10, QStringLiteral("Číslo rotace  ") + QString::number(s.Rotation));
+  QString title = QStringLiteral("Číslo rotace  ") + QString::number(s.Rotation);
+  if (!s.Dates.empty()) title += QStringLiteral("     ") + QString::fromStdString(s.Dates);
+  TextAt(p, 10, 10, title);
   p.setFont(MapFont(11));
   LatitudeLabels(p, k);
+}
+
+void PaintComparison(QPainter& p, const ComparisonScene& scene, QSize client, bool printing) {
+  for (const ComparisonHalf half : {ComparisonHalf::Upper, ComparisonHalf::Lower}) {
+    const ComparisonHalfFrame frame = ComparisonFrame(half, client.height());
+    p.save();
+    // A disc at the edge of one map must not reach into the other.
+    p.setClipRect(QRect(0, frame.Top, client.width(), frame.Height));
+    p.translate(0, frame.Top);
+    PaintSingleMap(p, half == ComparisonHalf::Upper ? scene.Upper : scene.Lower,
+                   QSize(client.width(), frame.Height), printing);
+    p.restore();
+  }
+  p.setPen(QPen(Qt::black, 1));
+  const int middle = ComparisonFrame(ComparisonHalf::Lower, client.height()).Top;
+  p.drawLine(0, middle, client.width(), middle);
 }
 
 StripScene PrepareStripScene(const Database& db, const MapSightings& sightings,

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSize>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/data/corona_data.h"
@@ -29,6 +30,8 @@ struct SingleMapScene {
   const CoronaData* Corona = nullptr;  // corona under the map from the rotation's day index
   std::int64_t CoronaDayIndex = 0;
   const MagnetosphereUnderlay* Magnetosphere = nullptr;
+  // Written after the rotation number when set (the halves of the comparison).
+  std::string Dates;
 };
 
 // Map scale for a client height: height * 16 div 510.
@@ -40,6 +43,14 @@ SingleMapScene PrepareSingleMapScene(const Database& db, const MapSightings& sig
 
 // printing: the grid is drawn black instead of light grey.
 void PaintSingleMap(QPainter& painter, const SingleMapScene& scene, QSize client, bool printing);
+
+// The comparison: two single-map scenes, each painted in its half of the client area.
+struct ComparisonScene {
+  SingleMapScene Upper;
+  SingleMapScene Lower;
+};
+void PaintComparison(QPainter& painter, const ComparisonScene& scene, QSize client,
+                     bool printing);
 
 struct StripScene {
   StripVariant Variant = StripVariant::Long;

@@ -1,6 +1,8 @@
 #include "ui/maps/maps_window.h"
 
 #include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +18,7 @@
 
 #include "core/data/aux_file_io.h"
 #include "core/maps/magnetogram.h"
+#include "core/text/number_format.h"
 #include "ui/shell/window_image.h"
 
 namespace ardeno {
@@ -119,6 +122,7 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
   for (const char* name : {"Korona1", "KoronaGraf", "Koronamotyl", "koronaglob", "koronapod"})
     MenuAction(name)->setEnabled(corona);
 
+  BuildComparisonPanel();
   DataChanged();
   connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
     if (AltersRecords(change)) DataChanged();
@@ -172,10 +176,8 @@ void MapsWindow::BuildMenus() {
   add(corona, "koronapod", QStringLiteral("Korona pod mapu"), &MapsWindow::koronapodClick)
       ->setCheckable(true);
   add(m_menu, "MagnetoSfera1", QStringLiteral("MagnetoSfera"), &MapsWindow::MagnetoSfera1Click);
-  // The comparison of two halves is not part of the program yet.
-  auto* comparison = add(m_menu, "Srovnani", QStringLiteral("Srovnávání"), [] {});
-  comparison->setEnabled(false);
-  comparison->setToolTip(QStringLiteral("Připravuje se"));
+  add(m_menu, "Srovnani", QStringLiteral("Srovnávání"), &MapsWindow::SrovnaniClick)
+      ->setCheckable(true);
   MenuAction("mapky")->setChecked(true);
 }
 
@@ -266,6 +268,7 @@ void MapsWindow::Invalidate() {
 }
 
 void MapsWindow::ShowView(View view) {
+  if (view != View::Map && m_comparison) ShowComparison(false);
   m_view = view;
   MenuAction("mapky")->setChecked(view == View::Map);
   m_rotationBar->setVisible(view == View::CoronaGraph);
@@ -284,6 +287,7 @@ void MapsWindow::vybermClick() {
 
 void MapsWindow::mapkyClick() {
   m_toolbar->show();
+  if (m_comparison) ShowComparison(false);
   ShowView(View::Map);
 }
 
@@ -422,32 +426,34 @@ QString MapsWindow::ImageNameForView() const {
 }
 
 void MapsWindow::PrepareIfNeeded(QSize client) {
+  const int shift = ComparisonShift(m_shiftBar->value());
   const PreparedKey key{m_view,          MapRotation(),   client,
                         m_ctx.View.AreaMultiple, m_faculae, m_outlines,
-                        m_coronaUnderlay, m_magnetUnderlay, m_magnetPicture};
+                        m_coronaUnderlay, m_magnetUnderlay, m_magnetPicture,
+                        m_comparison, Layers(ComparisonHalf::Upper),
+                        Layers(ComparisonHalf::Lower), shift};
   if (m_preparedKey && *m_preparedKey == key) return;
   m_preparedKey = key;
+  // Every scene is rebuilt below, so no pointer into the dropped underlays survives.
+  if (m_magnetospheres.size() > 4) m_magnetospheres.clear();
   const Database& db = m_ctx.Db;
   const int rotation = key.Rotation;
   switch (m_view) {
     case View::Map: {
+      if (m_comparison) {
+        m_comparisonScene.Upper = PrepareHalf(ComparisonHalf::Upper, client, key.AreaMultiple);
+        m_comparisonScene.Lower = PrepareHalf(ComparisonHalf::Lower, client, key.AreaMultiple);
+        break;
+      }
       const int k = SingleMapScale(client.height());
       m_singleScene = PrepareSingleMapScene(db, m_sightings, rotation, k, key.AreaMultiple,
                                             m_faculae, m_outlines);
       m_singleScene.NarrowFont = client.width() < 1000;
-      const MapRotationDates dates = RotationDates(rotation);
-      if (m_coronaUnderlay && CoronaPresent() &&
-          CoronaUnderlayAvailable(m_ctx.Inputs->Corona, dates.CoronaDayIndex)) {
-        m_singleScene.Corona = &m_ctx.Inputs->Corona;
-        m_singleScene.CoronaDayIndex = dates.CoronaDayIndex;
+      if (m_coronaUnderlay) {
+        m_singleScene.Corona = CoronaUnderlayOf(rotation);
+        m_singleScene.CoronaDayIndex = RotationDates(rotation).CoronaDayIndex;
       }
-      if (m_magnetUnderlay) {
-        if (m_magnetosphereRotation != rotation) {
-          m_magnetosphere = BuildMagnetosphereUnderlay(m_ctx.ProgDir, rotation);
-          m_magnetosphereRotation = rotation;
-        }
-        m_singleScene.Magnetosphere = &m_magnetosphere;
-      }
+      if (m_magnetUnderlay) m_singleScene.Magnetosphere = &MagnetosphereOf(rotation);
       if (m_magnetPicture) {
         QImage picture(QString::fromStdString(
             (m_ctx.ProgDir / "magnetOBR" / ("On" + std::to_string(rotation) + ".bmp")).string()));
@@ -461,7 +467,9 @@ void MapsWindow::PrepareIfNeeded(QSize client) {
       const StripVariant variant = m_view == View::LongMap   ? StripVariant::Long
                                    : m_view == View::HighMap ? StripVariant::High
                                                              : StripVariant::Two;
-      const int k = StripScale(client.width());
+      const int k = variant == StripVariant::Two
+                        ? TwoMapsScale(client.width(), client.height())
+                        : StripScale(client.width());
       const int count = StripCount(variant, rotation, LastRotation(db), client.height(), k);
       m_stripScene = PrepareStripScene(db, m_sightings, variant, k, rotation, count,
                                        key.AreaMultiple);
@@ -475,7 +483,10 @@ void MapsWindow::PaintView(QPainter& painter, QSize client, bool printing) {
   painter.fillRect(QRect(QPoint(0, 0), client), Qt::white);
   PrepareIfNeeded(client);
   switch (m_view) {
-    case View::Map: PaintSingleMap(painter, m_singleScene, client, printing); break;
+    case View::Map:
+      if (m_comparison) PaintComparison(painter, m_comparisonScene, client, printing);
+      else PaintSingleMap(painter, m_singleScene, client, printing);
+      break;
     case View::LongMap:
     case View::HighMap:
     case View::TwoMaps: PaintStrips(painter, m_stripScene, client); break;
@@ -523,6 +534,8 @@ void MapsWindow::SaveImage(bool ask) {
   m_sizeLabel->hide();
   const bool toolbarShown = m_toolbar->isVisible();
   m_toolbar->hide();
+  const bool panelShown = m_comparisonPanel->isVisible();
+  m_comparisonPanel->hide();
   const bool outlines = m_outlines;
   m_outlines = false;
   Invalidate();
@@ -530,6 +543,7 @@ void MapsWindow::SaveImage(bool ask) {
   m_outlines = outlines;
   Invalidate();
   m_toolbar->setVisible(toolbarShown);
+  m_comparisonPanel->setVisible(panelShown);
   m_sizeLabel->show();
 }
 
@@ -552,6 +566,164 @@ void MapsWindow::SumMagnetosphere() {
     m_ctx.Msg.ShowMessageText(QString::fromStdString(message));
   if (const auto failure = WriteMagnetSummary(m_ctx.ProgDir, m_magnetSummary))
     m_ctx.Msg.ShowMessageText(QString::fromStdString(*failure));
+}
+
+const CoronaData* MapsWindow::CoronaUnderlayOf(int rotation) const {
+  if (!CoronaPresent()) return nullptr;
+  const std::int64_t day = RotationDates(rotation).CoronaDayIndex;
+  return CoronaUnderlayAvailable(m_ctx.Inputs->Corona, day) ? &m_ctx.Inputs->Corona : nullptr;
+}
+
+const MagnetosphereUnderlay& MapsWindow::MagnetosphereOf(int rotation) {
+  auto found = m_magnetospheres.find(rotation);
+  if (found == m_magnetospheres.end())
+    found = m_magnetospheres.emplace(rotation, BuildMagnetosphereUnderlay(m_ctx.ProgDir, rotation))
+                .first;
+  return found->second;
+}
+
+SingleMapScene MapsWindow::PrepareHalf(ComparisonHalf half, QSize client, int areaMultiple) {
+  const ComparisonLayers layers = Layers(half);
+  const int rotation =
+      ComparisonRotation(MapRotation(), half, ComparisonShift(m_shiftBar->value()));
+  const ComparisonHalfFrame frame = ComparisonFrame(half, client.height());
+  SingleMapScene scene = PrepareSingleMapScene(m_ctx.Db, m_sightings, rotation, frame.K,
+                                               areaMultiple, layers.Faculae, m_outlines);
+  if (!layers.Spots) scene.Groups.clear();
+  scene.Table.clear();  // a half has no room for the b/l table
+  scene.NarrowFont = client.width() < 1000;
+  scene.Dates = ComparisonDatesText(rotation);
+  if (layers.Corona) {
+    scene.Corona = CoronaUnderlayOf(rotation);
+    scene.CoronaDayIndex = RotationDates(rotation).CoronaDayIndex;
+  }
+  if (layers.Magnetosphere) scene.Magnetosphere = &MagnetosphereOf(rotation);
+  return scene;
+}
+
+void MapsWindow::BuildComparisonPanel() {
+  auto* panel = new QFrame(m_canvas);
+  panel->setObjectName(QStringLiteral("Panelsrovnani"));
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Raised);
+  panel->setAutoFillBackground(true);
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(6, 4, 6, 4);
+  grid->setSpacing(3);
+  struct Item {
+    const char* Name;
+    const char* Text;
+    int Column;
+  };
+  auto addHalf = [&](int row, const QString& caption, std::initializer_list<Item> items,
+                     const char* clearName) {
+    grid->addWidget(new QLabel(caption, panel), row, 0);
+    std::vector<QToolButton*> half;
+    for (const Item& item : items) {
+      auto* button = new QToolButton(panel);
+      button->setObjectName(QString::fromLatin1(item.Name));
+      button->setText(QString::fromUtf8(item.Text));
+      button->setCheckable(true);
+      grid->addWidget(button, row, item.Column);
+      m_buttons[button->objectName()] = button;
+      half.push_back(button);
+      connect(button, &QToolButton::clicked, this, &MapsWindow::LayerToggled);
+    }
+    auto* clear = new QToolButton(panel);
+    clear->setObjectName(QString::fromLatin1(clearName));
+    clear->setText(QStringLiteral("Smazat"));
+    grid->addWidget(clear, row, 5);
+    m_buttons[clear->objectName()] = clear;
+    connect(clear, &QToolButton::clicked, this, [this, half] {
+      for (QToolButton* button : half) button->setChecked(false);
+      Invalidate();
+    });
+  };
+  addHalf(0, QStringLiteral("Horní"),
+          {{"Hskvrna", "Skvrny", 1}, {"Hfakule", "Fakule", 2}, {"Hkorona", "Korona", 3},
+           {"Hmagnet", "Magnetosféra", 4}},
+          "mazaniHor");
+  addHalf(1, QStringLiteral("Dolní"),
+          {{"Dfakule", "Fakule", 2}, {"Dkorona", "Korona", 3}, {"Dmagnet", "Magnetosféra", 4}},
+          "MazaniDol");
+  grid->addWidget(new QLabel(QStringLiteral("Posuv v otočkách"), panel), 2, 0, 1, 2);
+  m_shiftBar = new QScrollBar(Qt::Horizontal, panel);
+  m_shiftBar->setObjectName(QStringLiteral("ScrollBar3"));
+  m_shiftBar->setToolTip(QStringLiteral("Posuv v otočkách"));
+  m_shiftBar->setRange(0, kComparisonShiftPositions);
+  m_shiftBar->setPageStep(1);
+  m_shiftBar->setValue(kComparisonNoShiftPosition);
+  grid->addWidget(m_shiftBar, 2, 2, 1, 3);
+  m_shiftLabel = new QLabel(QString::fromStdString(ComparisonShiftText(0)), panel);
+  m_shiftLabel->setObjectName(QStringLiteral("Label1"));
+  grid->addWidget(m_shiftLabel, 2, 5);
+  connect(m_shiftBar, &QScrollBar::valueChanged, this, &MapsWindow::ShiftChanged);
+  // The map's spots above, its faculae below until the user chooses.
+  ToolButton(QStringLiteral("Hskvrna"))->setChecked(true);
+  ToolButton(QStringLiteral("Dfakule"))->setChecked(true);
+  panel->adjustSize();
+  panel->hide();
+  m_comparisonPanel = panel;
+}
+
+ComparisonLayers MapsWindow::Layers(ComparisonHalf half) const {
+  const QString prefix = half == ComparisonHalf::Upper ? QStringLiteral("H") : QStringLiteral("D");
+  auto on = [&](const char* name) {
+    const QToolButton* button = ToolButton(prefix + QString::fromLatin1(name));
+    return button != nullptr && button->isChecked();
+  };
+  return {on("skvrna"), on("fakule"), on("korona"), on("magnet")};
+}
+
+void MapsWindow::LayerToggled() {
+  // Contents without their data stay off, with the window's message.
+  for (const char* name : {"Hkorona", "Dkorona"}) {
+    QToolButton* button = ToolButton(QString::fromLatin1(name));
+    if (button->isChecked() && !CoronaPresent()) {
+      m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+      button->setChecked(false);
+    }
+  }
+  for (const char* name : {"Hmagnet", "Dmagnet"}) {
+    QToolButton* button = ToolButton(QString::fromLatin1(name));
+    if (button->isChecked() && !MagnetogramsPresent()) button->setChecked(false);
+  }
+  Invalidate();
+}
+
+void MapsWindow::ShiftChanged(int position) {
+  m_shiftLabel->setText(QString::fromStdString(ComparisonShiftText(ComparisonShift(position))));
+  Invalidate();
+}
+
+void MapsWindow::ShowComparison(bool shown) {
+  m_comparison = shown;
+  MenuAction(QStringLiteral("Srovnani"))->setChecked(shown);
+  if (shown) {
+    m_toolbar->show();
+    if (m_view != View::Map) ShowView(View::Map);
+    m_comparisonPanel->move(static_cast<int>(Round(m_canvas->width() * 680.0 / 1024)), 10);
+    m_comparisonPanel->show();
+    m_comparisonPanel->raise();
+  } else {
+    m_comparisonPanel->hide();
+  }
+  Invalidate();
+}
+
+void MapsWindow::SrovnaniClick() { ShowComparison(!m_comparison); }
+
+void MapsWindow::SetComparison(const ComparisonLayers& upper, const ComparisonLayers& lower,
+                               int shiftPosition) {
+  const std::pair<const char*, bool> wanted[] = {
+      {"Hskvrna", upper.Spots},    {"Hfakule", upper.Faculae},
+      {"Hkorona", upper.Corona},   {"Hmagnet", upper.Magnetosphere},
+      {"Dfakule", lower.Faculae},  {"Dkorona", lower.Corona},
+      {"Dmagnet", lower.Magnetosphere}};
+  for (const auto& [name, on] : wanted) ToolButton(QString::fromLatin1(name))->setChecked(on);
+  LayerToggled();
+  m_shiftBar->setValue(std::clamp(shiftPosition, 0, kComparisonShiftPositions));
+  ShowComparison(true);
 }
 
 void MapsWindow::keyReleaseEvent(QKeyEvent* event) {

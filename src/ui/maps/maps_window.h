@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/maps/magnet_summary.h"
+#include "core/maps/map_comparison.h"
 #include "core/maps/map_rotation.h"
 #include "core/maps/map_sightings.h"
 #include "ui/maps/corona_painter.h"
@@ -66,6 +67,16 @@ class MapsWindow : public QWidget {
   // Runs the magnetosphere summation and rewrites magn.dat (key P).
   void SumMagnetosphere();
 
+  // The comparison of an upper and a lower map ("Srovnávání").
+  bool ComparisonShown() const { return m_comparison; }
+  QWidget* ComparisonPanel() const { return m_comparisonPanel; }
+  QScrollBar* ComparisonShiftBar() const { return m_shiftBar; }
+  // Sets what the halves show and the shift bar's position; contents whose data are missing
+  // are refused with the window's message and left off.
+  void SetComparison(const ComparisonLayers& upper, const ComparisonLayers& lower,
+                     int shiftPosition);
+  ComparisonLayers Layers(ComparisonHalf half) const;
+
  public slots:
   void vybermClick();
   void mapkyClick();
@@ -77,6 +88,7 @@ class MapsWindow : public QWidget {
   void koronaglobClick();
   void koronapodClick();
   void MagnetoSfera1Click();
+  void SrovnaniClick();
   void Tisk1Click();
 
  protected:
@@ -101,6 +113,14 @@ class MapsWindow : public QWidget {
   void Invalidate();
   void PrepareIfNeeded(QSize client);
   void RestoreWorkRecord();
+  void BuildComparisonPanel();
+  void ShowComparison(bool shown);
+  void LayerToggled();
+  void ShiftChanged(int position);
+  // Underlays of one rotation; null when switched off or without data for it.
+  const CoronaData* CoronaUnderlayOf(int rotation) const;
+  const MagnetosphereUnderlay& MagnetosphereOf(int rotation);
+  SingleMapScene PrepareHalf(ComparisonHalf half, QSize client, int areaMultiple);
 
   AppContext& m_ctx;
   View m_view = View::Map;
@@ -128,13 +148,19 @@ class MapsWindow : public QWidget {
     bool CoronaUnderlay = false;
     bool MagnetUnderlay = false;
     bool MagnetPicture = false;
+    bool Comparison = false;
+    ComparisonLayers Upper;
+    ComparisonLayers Lower;
+    int Shift = 0;
     bool operator==(const PreparedKey&) const = default;
   };
   std::optional<PreparedKey> m_preparedKey;
   SingleMapScene m_singleScene;
   StripScene m_stripScene;
-  MagnetosphereUnderlay m_magnetosphere;
-  int m_magnetosphereRotation = -1;
+  ComparisonScene m_comparisonScene;
+  // Read per rotation when first shown; the comparison may show two rotations at once.
+  std::map<int, MagnetosphereUnderlay> m_magnetospheres;
+  bool m_comparison = false;
 
   QMenuBar* m_menu = nullptr;
   QToolBar* m_toolbar = nullptr;
@@ -146,6 +172,9 @@ class MapsWindow : public QWidget {
   QScrollBar* m_dayBar = nullptr;
   std::map<QString, QAction*> m_actions;
   std::map<QString, QToolButton*> m_buttons;
+  QWidget* m_comparisonPanel = nullptr;
+  QScrollBar* m_shiftBar = nullptr;
+  QLabel* m_shiftLabel = nullptr;
   bool m_restored = false;
 };
 

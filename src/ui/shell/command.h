@@ -7,7 +7,9 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace ardeno {
 
@@ -56,6 +58,9 @@ class PanelButtonTarget {
   virtual ~PanelButtonTarget() = default;
   virtual bool HandlesPanelButton(const QString& buttonName) const = 0;
   virtual void PanelButtonClicked(const QString& buttonName) = 0;
+  // Buttons that show a state (the graph chosen), each with whether it is pressed. A window that
+  // has a signal PanelStateChanged() gets its buttons updated whenever it emits it.
+  virtual std::vector<std::pair<QString, bool>> PanelButtonStates() const { return {}; }
 };
 
 struct ToolbarButtonSpec {

@@ -112,7 +112,7 @@ const std::vector<ToolbarButtonSpec>& MapsPanelButtons() {
       {"koronsku", "KS", "Korona skutečná", On<MapsWindow>(&MapsWindow::koronaglobClick)},
       {"koronpod", "KP", "Pod kreslit koronu", On<MapsWindow>(&MapsWindow::koronapodClick)},
       {"magnetpod", "Mg", "Podkreslit magnetosférou", On<MapsWindow>(&MapsWindow::MagnetoSfera1Click)},
-      {"srovnan", "Sr", "Srovnávání", ComingSoon{}},
+      {"srovnan", "Sr", "Srovnávání", On<MapsWindow>(&MapsWindow::SrovnaniClick)},
       {"SpeedButton6", "2x", "Násobek velikosti ploch skupin", RunsCommand{"SpeedButton6"}},
       {"vloztext", "A", "Před tiskem možno vložit text", RunsCommand{"vloztext"}, true},
       {"SpeedButton10", "X", "Zavřít", ClosesWindow{}},

@@ -131,6 +131,7 @@ void ToolbarPanels::Run(const ToolbarButtonSpec& spec) {
     auto* target = dynamic_cast<PanelButtonTarget*>(window);
     const QString name = QString::fromUtf8(spec.Name);
     if (target != nullptr && target->HandlesPanelButton(name)) target->PanelButtonClicked(name);
+    RefreshButtonStates();
   }
 }
 
@@ -161,6 +162,10 @@ void ToolbarPanels::ShowPanel(const QString& panelName, QWidget* window) {
     });
   }
   OfferOperations(panelName);
+  if (window != nullptr && window->metaObject()->indexOfSignal("PanelStateChanged()") >= 0)
+    connect(window, SIGNAL(PanelStateChanged()), this, SLOT(RefreshButtonStates()),
+            Qt::UniqueConnection);
+  RefreshButtonStates();
 }
 
 void ToolbarPanels::OfferOperations(const QString& panelName) {
@@ -184,6 +189,18 @@ void ToolbarPanels::OfferOperations(const QString& panelName) {
 }
 
 void ToolbarPanels::ShowBasicPanel() { ShowPanel(kBasicPanel); }
+
+void ToolbarPanels::RefreshButtonStates() {
+  const auto* target = dynamic_cast<const PanelButtonTarget*>(m_attached.data());
+  if (target == nullptr) return;
+  for (const auto& [name, pressed] : target->PanelButtonStates()) {
+    QToolButton* button = Button(name);
+    if (button == nullptr) continue;
+    // A state button stays as the window says; a click only asks the window.
+    button->setCheckable(true);
+    button->setChecked(pressed);
+  }
+}
 
 void ToolbarPanels::ApplyScale(int scalePercent) {
   setFixedHeight(kToolbarHeight * scalePercent / 100);

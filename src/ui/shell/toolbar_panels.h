@@ -41,6 +41,10 @@ class ToolbarPanels : public QToolBar {
   // Sizes the toolbar (31) and its buttons (27) by the interface scale.
   void ApplyScale(int scalePercent);
 
+ public slots:
+  // Shows the attached window's choices as pressed buttons.
+  void RefreshButtonStates();
+
  signals:
   // The group-type filter of the east-west positions changed (before the open view hears it).
   void GroupTypeFilterChanged(const QString& filter);

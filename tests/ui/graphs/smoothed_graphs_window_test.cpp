@@ -2,6 +2,10 @@
 // index, no smoothed curve for less than 13 months, both hemispheres in their colours, the
 // per-record asymmetry bars, saving all graphs and printing to a PDF file.
 #include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -32,6 +36,19 @@ Database RDatabase(int days, int north, int south) {
     records.push_back(r);
   }
   return DatabaseOf(std::move(records));
+}
+
+// Radio flux lines from January 1982 to December 2003: the adjusted flux 150.0 in 2000 - 2001
+// and 75.0 otherwise, the observed column empty.
+SidcSeries FluxLines() {
+  SidcSeries flux;
+  for (int line = 0; line < 22 * 12; ++line) {
+    const int year = 1982 + line / 12;
+    const int adjusted = year == 2000 || year == 2001 ? 1500 : 750;
+    for (const int v : {0, adjusted, 800}) flux.Values.push_back(static_cast<std::uint16_t>(v));
+  }
+  flux.LineCount = 22 * 12;
+  return flux;
 }
 
 QImage Paint(SmoothedGraphsWindow& window, QSize canvas) {
@@ -195,6 +212,114 @@ class SmoothedGraphsWindowTest : public QObject {
         QDir(dir.filePath(QString::fromUtf8("Obrázek"))).entryList(QDir::Files);
     QCOMPARE(files.size(), 8);
     QVERIFY2(files.contains(sample), qPrintable(files.join(",")));
+  }
+
+  // Our constant R and the adjusted flux, high in 2000 and 2001, each up to its own highest value.
+  void comparisonDrawsEachCurveUpToItsOwnTop() {
+    AppRun app;
+    StartupInputs inputs;
+    inputs.RadioFlux = FluxLines();
+    app.Ctx.Inputs = &inputs;
+    app.Db = RDatabase(3 * 365, 30, 10);
+    app.View.SmoothCompression = 4;
+    SmoothedGraphsWindow window(app.Ctx);
+    window.Action("porovnat")->trigger();
+    QVERIFY(window.ComparisonBox()->isVisibleTo(&window));
+    window.findChild<QCheckBox*>("CheckBox3")->setChecked(true);    // Relativní číslo
+    window.findChild<QCheckBox*>("CheckBox11")->setChecked(true);   // Rádiový tok
+    window.findChild<QRadioButton*>("RadioButton2")->setChecked(true);  // ADJ
+    window.findChild<QPushButton*>("potvrdp")->click();
+    QVERIFY(window.Comparing());
+    QVERIFY(app.Msg.ShownMessages.isEmpty());
+    QCOMPARE(window.Picture().Comparison->Curves.size(), std::size_t{2});
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Porovnání   vyhlazených  křivek"));
+    window.ComparisonBox()->hide();  // clear of the picture
+    const QImage image = Paint(window, QSize(900, 440));
+    const SmoothedLayout layout = SmoothedLayoutFor(440, 4);
+    const QRgb rColour = qRgb(220, 0, 0);
+    const QRgb fluxColour = qRgb(200, 0, 120);
+    // The constant R lies on the top line; the flux reaches it only in 2000 - 2001 and halves.
+    const int top = layout.GridY(kSmoothedRows);
+    QVERIFY(CountInRow(image, top, rColour) + CountInRow(image, top + 1, rColour) >
+            8 * layout.MonthWidth);
+    QVERIFY(CountInRow(image, top, fluxColour) + CountInRow(image, top + 1, fluxColour) > 0);
+    const int half = layout.ShareY(500);
+    QVERIFY(CountInRow(image, half, fluxColour) + CountInRow(image, half - 1, fluxColour) >
+            4 * layout.MonthWidth);
+
+    // The observed column is empty: said, and only our curve is drawn.
+    window.findChild<QRadioButton*>("RadioButton1")->setChecked(true);
+    window.findChild<QPushButton*>("potvrdp")->click();
+    QCOMPARE(app.Msg.ShownMessages,
+             QStringList{QString::fromUtf8("Nejsou data pro rádiový tok (SIDC/tok-10cm.txt)")});
+    QCOMPARE(window.Picture().Comparison->Curves.size(), std::size_t{1});
+
+    // Choosing an index shows it again.
+    window.SelectIndex(SmoothedIndex::G);
+    QVERIFY(!window.Comparing());
+    QVERIFY(!window.Action("porovnat")->isChecked());
+    QCOMPARE(window.windowTitle(), QString::fromUtf8("Počet skupin   celkový"));
+  }
+
+  void comparisonNeedsChosenCurvesAndTheSmoothedMode() {
+    AppRun app;
+    app.Db = RDatabase(500, 20, 10);
+    SmoothedGraphsWindow window(app.Ctx);
+    window.ConfirmComparison();
+    QCOMPARE(app.Msg.ShownMessages, QStringList{QString::fromUtf8("Vyberte křivky k porovnání")});
+    QVERIFY(!window.Comparing());
+    // Without start-up inputs no official series is there.
+    window.CompareSeries({ComparedSeries::BrusselsAreas}, FluxKind::Observed);
+    QVERIFY(window.Comparing());
+    QVERIFY(window.Picture().Comparison->Curves.empty());
+    QCOMPARE(window.Picture().Comparison->WithoutData,
+             std::vector<ComparedSeries>{ComparedSeries::BrusselsAreas});
+    app.View.SmoothedGraphMode = 1;
+    SmoothedGraphsWindow asymmetry(app.Ctx);
+    QVERIFY(!asymmetry.Action("porovnat")->isEnabled());
+    asymmetry.CompareSeries({ComparedSeries::R}, FluxKind::Observed);
+    QVERIFY(!asymmetry.Comparing());
+  }
+
+  // "Tisknout do  roku" ends the printed picture with that year, from the graph's first year.
+  void printingStopsAtTheYearTyped_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("smoothed") << 0;
+    QTest::newRow("asymmetry") << 1;
+  }
+  void printingStopsAtTheYearTyped() {
+    QFETCH(int, mode);
+    AppRun app;
+    app.Db = RDatabase(4 * 365, 20, 10);  // 2000 - 2003
+    app.View.SmoothedGraphMode = mode;
+    app.View.SmoothCompression = 2;
+    SmoothedGraphsWindow window(app.Ctx);
+    Paint(window, QSize(500, 400));
+    QCOMPARE(window.PrintYearEdit()->text(), QString("2003"));
+    const std::optional<QImage> whole = window.PrintedPicture();
+    QVERIFY(whole.has_value());
+    QTest::keyClicks(window.PrintYearEdit(), "");
+    window.PrintYearEdit()->clear();
+    QTest::keyClicks(window.PrintYearEdit(), "2001");
+    const std::optional<QImage> two = window.PrintedPicture();
+    QVERIFY(two.has_value());
+    QVERIFY2(whole->width() > 500, "the whole span, not only the part in view");
+    QVERIFY(two->width() < whole->width());
+    QCOMPARE(two->height(), 400);
+    if (mode == 0) {
+      QCOMPARE(two->width(), SmoothedYearLimitX(SmoothedLayoutFor(400, 2), 2000, 2001));
+    } else {
+      QCOMPARE(two->width(), AsymmetryYearLimitX(AsymmetryLayoutFor(400, 2), 2000, 1, 2001));
+    }
+    // A year typed by the user stays when the data change.
+    window.ReloadData();
+    QCOMPARE(window.PrintYearEdit()->text(), QString("2001"));
+    for (const char* wrong : {"1999", "abc"}) {
+      window.PrintYearEdit()->setText(wrong);
+      QVERIFY(!window.PrintedPicture().has_value());
+    }
+    QCOMPARE(app.Msg.ShownMessages.size(), 2);
+    QVERIFY(app.Msg.ShownMessages.front().startsWith(QString::fromUtf8("Tisknout do roku")));
   }
 
   void printsIntoAPdf() {

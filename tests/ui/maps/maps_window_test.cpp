@@ -5,12 +5,14 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
 
 #include "core/data/data_file.h"
+#include "core/maps/map_comparison.h"
 #include "core/maps/map_groups.h"
 #include "core/maps/map_strips.h"
 #include "support/app_run.h"
@@ -93,6 +95,14 @@ struct Window {
   std::unique_ptr<MapsWindow> maps;
 };
 
+// A square facular field of 6 degrees around (l, b) in field 1 of the record.
+void AddFacula(ObservationRecord& r, double l, double b) {
+  r.SetFacularCount(1);
+  const double corners[4][2] = {{l - 3, b - 3}, {l + 3, b - 3}, {l + 3, b + 3}, {l - 3, b + 3}};
+  for (int v = 0; v < 4; ++v)
+    r.SetFaculaVertex(1, v + 1, test::AuxWord(r, corners[v][0], corners[v][1]));
+}
+
 int PixelX(double longitude, int k) { return MapPixels(MapX(longitude), k); }
 int PixelY(double latitude, int k) { return MapPixels(MapY(latitude), k); }
 
@@ -113,6 +123,8 @@ class MapsWindowTest : public QObject {
   void ClosingGivesBackTheWorkRecord();
   void MissingCoronaAndMagnetogramsAreSaid();
   void OpensFromTheMainWindowWithItsPanel();
+  void ComparisonShowsTheShiftedRotationBelow();
+  void ComparisonPanelClearsAndRefusesMissingData();
 
  private:
   QTemporaryDir m_dir;
@@ -290,6 +302,78 @@ void MapsWindowTest::OpensFromTheMainWindowWithItsPanel() {
   QTRY_VERIFY(frame.Maps() == nullptr);
   QCOMPARE(frame.Toolbar()->VisiblePanel(), QString("zakladni"));
   QVERIFY(frame.Action("map")->isEnabled());
+}
+
+void MapsWindowTest::ComparisonShowsTheShiftedRotationBelow() {
+  // Spots of rotation R; two rotations later a facular field at the same longitude, 20 south.
+  Scenario s = ThreeSightings(5, 1500);
+  const CalendarDate first = ParseDate(s.Records[0].Date()).value();
+  ObservationRecord later =
+      test::MapRecord(DateWithL0(Later(first, 50), s.Longitude - 8, s.Longitude + 8));
+  AddFacula(later, s.Longitude, -20);
+  s.Records.push_back(later);
+  Window w(s.Records);
+  QVERIFY(w.maps->ChooseRotationNumber(s.Rotation));
+  QCOMPARE(later.Rotation(), s.Rotation + 2);
+  w.maps->SetComparison({.Spots = true}, {.Faculae = true}, kComparisonNoShiftPosition + 2);
+  QVERIFY(w.maps->ComparisonShown());
+  QCOMPARE(w.maps->ComparisonShiftBar()->value(), kComparisonNoShiftPosition + 2);
+
+  const ComparisonHalfFrame upper = ComparisonFrame(ComparisonHalf::Upper, kClient.height());
+  const ComparisonHalfFrame lower = ComparisonFrame(ComparisonHalf::Lower, kClient.height());
+  const int k = upper.K;
+  auto mapArea = [k](const ComparisonHalfFrame& half) {
+    return QRect(QPoint(PixelX(360, k) + 1, half.Top + PixelY(90, k) + 1),
+                 QPoint(PixelX(0, k) - 1, half.Top + PixelY(-90, k) - 1));
+  };
+  const QColor facula(255, 200, 200);
+  QImage image = Render(*w.maps);
+  QVERIFY(IsBlack(image, PixelX(s.Longitude, k), upper.Top + PixelY(13, k)));
+  QCOMPARE(image.pixelColor(PixelX(s.Longitude, k), lower.Top + PixelY(-20, k)), facula);
+  QCOMPARE(CountColour(image, facula, mapArea(upper)), 0);
+  QCOMPARE(CountColour(image, Qt::black, mapArea(lower)), 0);
+
+  // Without the shift the lower map is rotation R, which has no facular field.
+  w.maps->ComparisonShiftBar()->setValue(kComparisonNoShiftPosition);
+  image = Render(*w.maps);
+  QCOMPARE(CountColour(image, facula, mapArea(lower)), 0);
+  QVERIFY(IsBlack(image, PixelX(s.Longitude, k), upper.Top + PixelY(13, k)));
+
+  // "Mapa otočky" goes back to the single map with its table.
+  w.maps->mapkyClick();
+  QVERIFY(!w.maps->ComparisonShown());
+  QVERIFY(!w.maps->MenuAction("Srovnani")->isChecked());
+  const int single = SingleMapScale(kClient.height());
+  QVERIFY(IsBlack(Render(*w.maps), PixelX(s.Longitude, single), PixelY(13, single)));
+}
+
+void MapsWindowTest::ComparisonPanelClearsAndRefusesMissingData() {
+  QVERIFY(m_dir.isValid());
+  const Scenario s = ThreeSightings(5, 1500);
+  Window w(s.Records);
+  w.run.Ctx.ProgDir = m_dir.path().toStdString();
+  w.maps->show();
+  w.maps->dlouhamapClick();
+  w.maps->SrovnaniClick();
+  QCOMPARE(w.maps->CurrentView(), MapsWindow::View::Map);
+  QVERIFY(w.maps->ComparisonPanel()->isVisible());
+  const ComparisonHalfFrame upper = ComparisonFrame(ComparisonHalf::Upper, kClient.height());
+  QVERIFY(IsBlack(Render(*w.maps), PixelX(s.Longitude, upper.K), PixelY(13, upper.K)));
+
+  w.maps->ToolButton("mazaniHor")->click();
+  QCOMPARE(w.maps->Layers(ComparisonHalf::Upper), ComparisonLayers{});
+  QVERIFY(!IsBlack(Render(*w.maps), PixelX(s.Longitude, upper.K), PixelY(13, upper.K)));
+
+  w.maps->ToolButton("Dkorona")->click();
+  w.maps->ToolButton("Hmagnet")->click();
+  QCOMPARE(w.run.Msg.ShownMessages,
+           QStringList({"Nejsou data pro koronu", "Nejsou data pro magnetosféru"}));
+  QVERIFY(!w.maps->ToolButton("Dkorona")->isChecked());
+  QVERIFY(!w.maps->ToolButton("Hmagnet")->isChecked());
+
+  w.maps->SrovnaniClick();
+  QVERIFY(!w.maps->ComparisonShown());
+  QVERIFY(!w.maps->ComparisonPanel()->isVisible());
 }
 
 QTEST_MAIN(MapsWindowTest)

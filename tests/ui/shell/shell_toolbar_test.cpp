@@ -66,6 +66,7 @@ class ShellToolbarTest : public QObject {
   void CommandsNotBuiltYetSayComingSoon();
   void GraphWindowsOpenWithTheirPanels();
   void FotoAndTheDrawingWindowsFKeyOpenOnePhotoWindow();
+  void GraphPanelButtonsShowTheChosenGraphPressed();
   void HintsGoToTheMiddleStatusPanel();
   void CorrectionWithoutChosenRecordOnlyShowsMessage();
   void WindowImageIsSavedAsJpgOnYes();
@@ -218,6 +219,43 @@ void ShellToolbarTest::GraphWindowsOpenWithTheirPanels() {
   QCOMPARE(smoothed->State().Diagram, AsymmetryDiagram::Monthly);
   f.Button("fv")->click();
   QCOMPARE(smoothed->Picture().Index, SmoothedIndex::F);
+}
+
+void ShellToolbarTest::GraphPanelButtonsShowTheChosenGraphPressed() {
+  Frame f(m_dir.path().toStdString());
+  f.Window.Action("graf")->trigger();
+  auto* daily = f.Window.findChild<DailyGraphsWindow*>("TForm6");
+  QVERIFY(daily != nullptr);
+  QVERIFY(f.Button("gb")->isChecked());
+  QVERIFY(f.Button("vsechny")->isChecked());
+  f.Button("rb")->click();
+  QVERIFY(f.Button("rb")->isChecked());
+  QVERIFY(!f.Button("gb")->isChecked());
+  // Clicking the pressed button again leaves it pressed: it chooses, it does not switch off.
+  f.Button("rb")->click();
+  QVERIFY(f.Button("rb")->isChecked());
+  // A choice in the window's own menu moves the pressed button too.
+  daily->Action("fgraf")->trigger();
+  QVERIFY(f.Button("fb")->isChecked());
+  QVERIFY(!f.Button("rb")->isChecked());
+  f.Button("jizni")->click();
+  QVERIFY(f.Button("jizni")->isChecked());
+  QVERIFY(!f.Button("vsechny")->isChecked());
+  f.Button("SpeedButton13")->click();
+  QTRY_VERIFY(f.Window.findChild<DailyGraphsWindow*>("TForm6") == nullptr);
+
+  f.Window.Action("vyhlazovaci")->trigger();
+  auto* smoothed = f.Window.findChild<SmoothedGraphsWindow*>("TForm8");
+  QVERIFY(smoothed != nullptr);
+  QVERIFY(f.Button("gv")->isChecked());
+  QVERIFY(f.Button("CElek")->isChecked());
+  QVERIFY2(!f.Button("mesicni")->isChecked(), "no diagram is shown in the smoothed mode");
+  smoothed->Action("rvyhl")->trigger();
+  QVERIFY(f.Button("rv")->isChecked());
+  QVERIFY(!f.Button("gv")->isChecked());
+  f.Button("sev_jih")->click();
+  QVERIFY(f.Button("sev_jih")->isChecked());
+  QVERIFY(!f.Button("CElek")->isChecked());
 }
 
 void ShellToolbarTest::HintsGoToTheMiddleStatusPanel() {
