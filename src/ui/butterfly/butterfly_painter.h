@@ -1,13 +1,14 @@
 #pragma once
-// Paints a prepared butterfly scene: the corona underlay, the frame, the observation marks and
-// the statistics curves, in that order. Nothing is computed here.
+// Draws a prepared butterfly scene into a picture of the client area: the corona underlay, the
+// frame, the observation marks and the statistics curves, in that order. Nothing is computed here.
 #include <QFont>
-#include <QPainter>
+#include <QImage>
+#include <QSize>
 
 #include "core/butterfly/butterfly_scene.h"
 
 namespace ardeno {
 
-void PaintButterflyScene(QPainter& painter, const ButterflyScene& scene, const QFont& font);
+QImage RenderButterflyScene(const ButterflyScene& scene, const QFont& font, QSize client);
 
 }  // namespace ardeno

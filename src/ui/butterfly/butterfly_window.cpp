@@ -284,7 +284,6 @@ void ButterflyWindow::UpdateScrollRanges() {
 }
 
 void ButterflyWindow::PaintDiagram(QPainter& painter, QSize client) {
-  painter.fillRect(QRect(QPoint(0, 0), client), Qt::white);
   ButterflyView view;
   view.Layers = m_layers;
   view.TimeFactor = m_ctx.View.ButterflyTimeFactor;
@@ -297,9 +296,10 @@ void ButterflyWindow::PaintDiagram(QPainter& painter, QSize client) {
   view.ScrollRange = m_scrollRange;
   if (!m_sceneView || *m_sceneView != view) {
     m_scene = BuildButterflyScene(m_data, view);
+    m_picture = RenderButterflyScene(m_scene, m_font, client);
     m_sceneView = view;
   }
-  PaintButterflyScene(painter, m_scene, m_font);
+  painter.drawImage(0, 0, m_picture);
 }
 
 void ButterflyWindow::PrintTo(QPrinter& printer) {

@@ -6,6 +6,7 @@
 // are prepared once per change of the data; a scene is built when the view changes and a paint
 // only walks it.
 #include <QFont>
+#include <QImage>
 #include <QWidget>
 #include <map>
 #include <optional>
@@ -98,6 +99,7 @@ class ButterflyWindow : public QWidget, public TimeScrolledWindow {
   int m_scrollRange = 2000;
   std::optional<ButterflyView> m_sceneView;
   ButterflyScene m_scene;
+  QImage m_picture;  // the scene drawn, shown by every paint until the view changes
   QFont m_font;
 
   QMenuBar* m_menu = nullptr;

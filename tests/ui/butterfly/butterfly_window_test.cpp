@@ -90,6 +90,7 @@ class ButterflyWindowTest : public QObject {
   void SupplementaryDataAndCoronaMoveTheStart();
   void MissingCoronaFolderIsSaidAndTheUnderlayStaysOff();
   void RotationWithoutNorthernGroupsBringsTheMeanCurveToTheEquator();
+  void MarksAtAndBeyondTheEdgesAreClipped();
   void SecondDragReplacesTheOffset();
   void SwitchesChangeTheirCaptionsAndLayers();
   void PrintsIntoPdf();
@@ -203,6 +204,25 @@ void ButterflyWindowTest::RotationWithoutNorthernGroupsBringsTheMeanCurveToTheEq
   QVERIFY(CountColour(image, magenta, QRect(middle, kEquator - 1, 1, 3)) > 0);
   QVERIFY(CountColour(image, magenta, QRect(d.X(first), kEquator - 61, 1, 3)) > 0);
   QCOMPARE(CountColour(image, kBlack, QRect(middle - 2, kEquator - 70, 5, 140)), 0);
+}
+
+void ButterflyWindowTest::MarksAtAndBeyondTheEdgesAreClipped() {
+  const std::vector<ObservationRecord> records = {Drawing("10.05.2014", {{0, 30.0, "Dso", 1}}),
+                                                  Drawing("11.05.2014", {{0, -30.0, "Dso", 2}})};
+  Diagram d(records);
+  d.run.View.ButterflyTimeFactor = 16;
+  d.run.View.ButterflyHeightScale = 9;
+  const int x = (records[0].Rotation() - 2100) * 16 + 50;
+  d.window->HorizontalBar()->setRange(-4000, 1 << 20);
+  // The marks (9 pixels wide) just left of the picture, half in it, at its right edge.
+  for (const int scroll : {x + 17, x + 10, x + 4, x - kClient.width() + 5}) {
+    d.window->HorizontalBar()->setValue(scroll);
+    const QImage image = d.Render();
+    QCOMPARE(image.size(), kClient);
+  }
+  d.window->HorizontalBar()->setValue(x - 100);
+  d.run.View.ButterflyHeightScale = 3;
+  QCOMPARE(CountColour(d.Render(), kBlack, QRect(100, kEquator - 270, 9, 540)), 2 * 9 * 3);
 }
 
 void ButterflyWindowTest::SecondDragReplacesTheOffset() {
