@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
   ardeno::Database db;
   ardeno::ViewSettings view;
   ardeno::QtPlatformDialogs dialogs;
-  ardeno::AppContext ctx{progDir, db, view, messages, dialogs};
+  ardeno::AppContext ctx{progDir, db, view, messages, dialogs, ardeno::Today()};
   ardeno::MainWindow window(ctx);
   messages.SetOwner(&window);
 

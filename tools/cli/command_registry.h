@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/dates.h"
+
 namespace ardeno::cli {
 
 struct Command {
@@ -17,5 +19,9 @@ struct Command {
 
 bool RegisterCommand(Command command);
 const std::map<std::string, Command>& Commands();
+
+// The day the program runs on: the clock's date, or the one given by "--today D.M.YYYY" before
+// the command (scripts and tests fix it so that their results do not depend on the day).
+CalendarDate InvocationDate();
 
 }  // namespace ardeno::cli

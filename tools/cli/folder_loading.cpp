@@ -7,6 +7,7 @@
 
 #include "core/data/file_error_text.h"
 #include "core/data/record_file.h"
+#include "cli/command_registry.h"
 #include "core/text/dates.h"
 
 namespace ardeno::cli {
@@ -18,7 +19,7 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
     return false;
   }
   const std::filesystem::path folder = args[0];
-  report = LoadDatabase(db, folder, Today());
+  report = LoadDatabase(db, folder, InvocationDate());
   if (report.Error) {
     std::cerr << *report.Error << "\n";
     return false;

@@ -33,7 +33,7 @@ int ImportGroups(const std::vector<std::string>& args) {
     return 1;
   }
   const std::vector<std::filesystem::path> inputs(args.begin() + 1, args.end());
-  const FolderImportResult result = ImportGroupFiles(args[0], inputs, Today());
+  const FolderImportResult result = ImportGroupFiles(args[0], inputs, InvocationDate());
   for (const auto& problem : result.Problems) std::cerr << "Nečitelné: " << problem << "\n";
   if (result.Error) {
     std::cerr << *result.Error << "\n";

@@ -20,7 +20,8 @@ std::optional<std::string> PaintRecord(RenderSession& session, const OptionValue
   view.ForPicture = options.Text("picture") == "yes";
   view.Scale.DrawScale = DrawScaleForWidth(size.width());
   FaculaBitmap bitmap;
-  PaintDrawing(painter, size.width(), size.height(), &db.Record(index), view, bitmap);
+  const int faculaPixels = MeasureDrawingFaculae(&db.Record(index), view, bitmap);
+  PaintDrawing(painter, size.width(), size.height(), &db.Record(index), view, faculaPixels);
   return std::nullopt;
 }
 

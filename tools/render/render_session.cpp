@@ -16,12 +16,12 @@ bool CollectedMessages::AskChoice(const QString& question) {
 }
 
 RenderSession::RenderSession(const std::filesystem::path& folder)
-    : Ctx{folder, Db, View, Msg, Dialogs} {
+    : Ctx{folder, Db, View, Msg, Dialogs, Today()} {
   Ctx.Inputs = &Inputs;
 }
 
 std::optional<std::string> RenderSession::Load() {
-  const CalendarDate today = Today();
+  const CalendarDate today = Ctx.Today;
   std::error_code error;
   if (!std::filesystem::is_directory(Ctx.ProgDir, error))
     return "Složka s daty neexistuje: " + Ctx.ProgDir.string();

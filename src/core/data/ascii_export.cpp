@@ -61,7 +61,7 @@ std::string GroupLine(const ObservationRecord& record, int k, const CalendarDate
 
 }  // namespace
 
-std::optional<std::string> CheckAsciiExport(const Database& db) {
+Refusal CheckAsciiExport(const Database& db) {
   for (int i = 1; i <= db.RecordCount; ++i) {
     const auto& record = db.Record(i);
     if (record.GroupCount() > 0 && !ParseDate(record.Date())) {
@@ -88,7 +88,7 @@ std::string AsciiExportText(Database& db) {
   return text;
 }
 
-std::optional<std::string> WriteAsciiExport(Database& db, const std::filesystem::path& progDir) {
+Refusal WriteAsciiExport(Database& db, const std::filesystem::path& progDir) {
   if (auto refusal = CheckAsciiExport(db)) return refusal;
   return ReplaceFile(progDir / kAsciiExportFileName, AsciiExportText(db), kAsciiExportFileName);
 }

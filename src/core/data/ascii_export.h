@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/data/database.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -14,7 +15,7 @@ inline constexpr const char* kAsciiExportFileName = "SoubASCI.dat";
 inline constexpr double kExportSmallSpotArea = 7.6;  // this export's weight, not the results' 15.3
 
 // The Czech refusal for the first record whose date does not parse, or nothing.
-std::optional<std::string> CheckAsciiExport(const Database& db);
+Refusal CheckAsciiExport(const Database& db);
 
 // The whole file's bytes. Groups with an empty class get "***" in the database as well.
 // Throws std::invalid_argument (with the CheckAsciiExport text) when a date does not parse,
@@ -22,6 +23,6 @@ std::optional<std::string> CheckAsciiExport(const Database& db);
 std::string AsciiExportText(Database& db);
 
 // Writes progDir/SoubASCI.dat through a temporary file; the Czech error text, or nothing.
-std::optional<std::string> WriteAsciiExport(Database& db, const std::filesystem::path& progDir);
+Refusal WriteAsciiExport(Database& db, const std::filesystem::path& progDir);
 
 }  // namespace ardeno

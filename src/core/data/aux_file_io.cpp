@@ -24,7 +24,7 @@ std::string UnreadableFileMessage(const std::string& shownName, const std::error
          ".";
 }
 
-std::optional<std::string> ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
+Refusal ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
                                        const std::string& shownName) {
   const std::error_code reason = ReplaceFileBytes(file, bytes);
   if (!reason) return std::nullopt;

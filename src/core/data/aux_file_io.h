@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -45,7 +46,7 @@ std::string UnreadableFileMessage(const std::string& shownName, const std::error
 
 // Writes bytes to "<file>.tmp" and renames it over file, so that a failed write leaves the old
 // file as it was; the Czech error text, or nothing.
-std::optional<std::string> ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
+Refusal ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
                                        const std::string& shownName);
 
 }  // namespace ardeno

@@ -211,7 +211,7 @@ std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
                   "a spusť program znovu.";
 }
 
-std::optional<std::string> SaveDatabase(Database& db, const fs::path& progDir) {
+Refusal SaveDatabase(Database& db, const fs::path& progDir) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
   if (db.OriginalNotKept) return std::string(kOriginalNotKeptMessage);
   if (db.DrawingRadius == 0 && db.RecordCount > 0) db.DrawingRadius = kDefaultDrawingRadius;
@@ -220,7 +220,7 @@ std::optional<std::string> SaveDatabase(Database& db, const fs::path& progDir) {
                       std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount)));
 }
 
-std::optional<std::string> WriteBackup(const Database& db, const fs::path& progDir) {
+Refusal WriteBackup(const Database& db, const fs::path& progDir) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
   const auto count = std::min<std::size_t>(static_cast<std::size_t>(db.BackupCount),
                                            db.RecordsCopy.size());

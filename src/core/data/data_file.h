@@ -11,6 +11,7 @@
 #include "core/data/database.h"
 #include "core/data/load_findings.h"
 #include "core/text/dates.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -75,10 +76,10 @@ std::optional<std::string> SaveBlockedMessage(const std::filesystem::path& progD
 // old one, after putting the drawing radius and coordinate mode into record 1. Returns the Czech
 // error text when the data could not be written; the old file then stays as it was. Does not
 // clear DataChanged.
-std::optional<std::string> SaveDatabase(Database& db, const std::filesystem::path& progDir);
+Refusal SaveDatabase(Database& db, const std::filesystem::path& progDir);
 
 // Writes the records as loaded (RecordsCopy, BackupCount of them) to progDir/datax-zaloha.dat.
-std::optional<std::string> WriteBackup(const Database& db, const std::filesystem::path& progDir);
+Refusal WriteBackup(const Database& db, const std::filesystem::path& progDir);
 
 // Takes DrawingRadius and Mode from the RadiusWord of record 1: above 1000 heliographic mode
 // with radius value - 1000, 1..1000 polar mode with radius value, 0 leaves both unchanged.

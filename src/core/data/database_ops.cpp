@@ -116,7 +116,7 @@ int FindRecordByDate(const Database& db, const std::string& dateRaw) {
 
 void StoreWorkRecord(Database& db, int index) { db.Record(index) = db.WorkRecord; }
 
-std::optional<std::string> AppendWorkRecord(Database& db) {
+Refusal AppendWorkRecord(Database& db) {
   if (db.RecordCount >= db.Capacity()) return std::string(kDatabaseFullMessage);
   ++db.RecordCount;
   StoreWorkRecord(db, db.RecordCount);

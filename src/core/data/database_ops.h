@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/data/database.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -31,7 +32,7 @@ void StoreWorkRecord(Database& db, int index);
 
 // Appends the WorkRecord as record RecordCount + 1. When the array is full (2000 records were
 // added in this run) nothing changes and the Czech refusal is returned.
-std::optional<std::string> AppendWorkRecord(Database& db);
+Refusal AppendWorkRecord(Database& db);
 
 // Rebuilds Observers from records 1..RecordCount; an empty Observer in a record becomes "N".
 void CollectObservers(Database& db);

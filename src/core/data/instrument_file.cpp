@@ -29,7 +29,7 @@ Instrument ReadInstrument(const std::filesystem::path& progDir) {
   return content ? InstrumentFromText(content->Bytes) : DefaultInstrument();
 }
 
-std::optional<std::string> WriteInstrument(const std::filesystem::path& progDir,
+Refusal WriteInstrument(const std::filesystem::path& progDir,
                                            const Instrument& instrument) {
   std::string bytes;
   for (const auto& line : instrument) {

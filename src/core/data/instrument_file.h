@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -24,7 +25,7 @@ Instrument InstrumentFromText(std::string_view bytes);
 Instrument ReadInstrument(const std::filesystem::path& progDir);
 
 // Rewrites the file whole (Windows-1250, CR LF); the Czech error text when it cannot be written.
-std::optional<std::string> WriteInstrument(const std::filesystem::path& progDir,
+Refusal WriteInstrument(const std::filesystem::path& progDir,
                                            const Instrument& instrument);
 
 }  // namespace ardeno

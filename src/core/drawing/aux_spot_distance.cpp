@@ -5,12 +5,12 @@
 
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
 namespace {
 
-constexpr double kDegToRad = 3.141592653589793 / 180;
 
 double Separation(const HeliographicPosition& a, const HeliographicPosition& b) {
   const double cosine = std::sin(a.HelioLatitude * kDegToRad) * std::sin(b.HelioLatitude * kDegToRad) +

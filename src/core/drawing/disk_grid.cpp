@@ -4,11 +4,11 @@
 
 #include "core/drawing/drawing_scale.h"
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 
 // Polar form of a projected point (A east-west, B north-south), turned by the position angle.
 struct Projected {
@@ -37,14 +37,14 @@ std::vector<std::vector<RefPoint>> LatitudeCircles(const SolarEphemeris& eph, in
     std::vector<RefPoint> line;
     line.reserve(181);
     for (int i = -90; i <= 90; ++i) {
-      const double lon = i * 0.0174533;
+      const double lon = i * kGridDegToRad;
       const double a = std::sin(lon) * 250.0 * std::cos(phi) + 0.0000001;
       const double b = 250.0 * std::sin(phi) * cb - std::cos(lon) * 250.0 * std::cos(phi) * sb;
       const Projected p = Project(a, b, eph.EphP);
       line.push_back({static_cast<int>(Round(std::cos(kPi + p.Theta) * mirrorX * p.R)) +
-                          kDiskCentreRef,
+                          kCanvasCentre,
                       static_cast<int>(Round(std::sin(p.Theta) * mirrorY * p.R)) +
-                          kDiskCentreRef});
+                          kCanvasCentre});
     }
     circles.push_back(std::move(line));
   }
@@ -53,20 +53,20 @@ std::vector<std::vector<RefPoint>> LatitudeCircles(const SolarEphemeris& eph, in
 
 std::vector<RefPoint> ZeroMeridian(const SolarEphemeris& eph, int mirrorX, int mirrorY) {
   std::vector<RefPoint> line;
-  if (std::cos(0.0174524 * eph.EphL0) < 0) return line;
+  if (std::cos(kGridVisibilityDegToRad * eph.EphL0) < 0) return line;
   const double beta0 = -eph.EphB0 * kPi / 180.0;
   const double sb = std::sin(beta0);
   const double cb = std::cos(beta0);
-  const double lambda = 6.283185 - 0.0174533 * eph.EphL0;
+  const double lambda = kGridFullTurn - kGridDegToRad * eph.EphL0;
   line.reserve(167);
   for (int lat = -83; lat <= 83; ++lat) {
-    const double phi = lat * 0.0174533;
+    const double phi = lat * kGridDegToRad;
     const double a = std::sin(lambda) * 250.0 * std::cos(phi) + 0.000001;
     const double b = std::sin(phi) * 250.0 * cb - std::cos(lambda) * std::cos(phi) * 250.0 * sb;
     const Projected p = Project(a, b, eph.EphP);
     line.push_back(
-        {static_cast<int>(Trunc(std::cos(kPi + p.Theta) * mirrorX * p.R)) + kDiskCentreRef,
-         static_cast<int>(Trunc(std::sin(p.Theta) * mirrorY * p.R)) + kDiskCentreRef});
+        {static_cast<int>(Trunc(std::cos(kPi + p.Theta) * mirrorX * p.R)) + kCanvasCentre,
+         static_cast<int>(Trunc(std::sin(p.Theta) * mirrorY * p.R)) + kCanvasCentre});
   }
   return line;
 }

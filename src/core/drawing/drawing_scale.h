@@ -7,7 +7,7 @@
 namespace ardeno {
 
 inline constexpr int kReferenceWidth = 800;
-inline constexpr int kDiskCentreRef = 280;
+inline constexpr int kCanvasCentre = 280;
 inline constexpr int kDiskRadiusRef = 250;
 inline constexpr int kDiskLeftRef = 30;
 inline constexpr int kDiskRightRef = 530;
@@ -43,7 +43,7 @@ struct DrawingScale {
   int F(int n) const { return (n * (DrawScale + 1)) >> 4; }
   // S(250) without truncation: the disk radius the angular read-out works with.
   double DiskRadiusPixels() const { return DrawScale * 15.625; }
-  int CentrePixels() const { return S(kDiskCentreRef); }
+  int CentrePixels() const { return S(kCanvasCentre); }
   PixelBox DiskBox() const {
     return {S(kDiskLeftRef), S(kDiskLeftRef), S(kDiskRightRef), S(kDiskRightRef)};
   }

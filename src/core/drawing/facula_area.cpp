@@ -7,21 +7,21 @@
 
 #include "core/drawing/drawing_scale.h"
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 namespace {
 
-constexpr double kDegreesToRadians = 0.0174532;
 constexpr int kCountFirst = 30;
 constexpr int kCountLast = 529;
 constexpr int kClearFirst = 3;
 constexpr int kClearLast = 530;
 
 RefPoint VertexPoint(std::uint16_t vertex, int mirrorX, int mirrorY) {
-  const double angle = (vertex / 128) * kDegreesToRadians;
+  const double angle = (vertex / 128) * kRecordDegToRad;
   const double distance = (vertex % 128) * 2.0;
-  return {static_cast<int>(Trunc(std::sin(angle) * mirrorX * distance)) + kDiskCentreRef,
-          static_cast<int>(Trunc(-std::cos(angle) * mirrorY * distance)) + kDiskCentreRef};
+  return {static_cast<int>(Trunc(std::sin(angle) * mirrorX * distance)) + kCanvasCentre,
+          static_cast<int>(Trunc(-std::cos(angle) * mirrorY * distance)) + kCanvasCentre};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
@@ -24,10 +25,10 @@ AuxSpotMark AuxSpot(std::uint16_t position, std::uint16_t area, int mirrorX, int
                     const DrawingScale& scale) {
   const int rho =
       std::max(1, scale.S(static_cast<int>(Trunc(std::sqrt(area * 0.3565) * 0.5))));
-  const double a = (position / 128) * 0.0174532;
+  const double a = (position / 128) * kRecordDegToRad;
   const int d = position % 128;
-  return {static_cast<int>(Trunc(std::sin(a) * mirrorX * d * 2 + kDiskCentreRef - rho)),
-          static_cast<int>(Trunc(-std::cos(a) * mirrorY * d * 2 + kDiskCentreRef - rho)), rho};
+  return {static_cast<int>(Trunc(std::sin(a) * mirrorX * d * 2 + kCanvasCentre - rho)),
+          static_cast<int>(Trunc(-std::cos(a) * mirrorY * d * 2 + kCanvasCentre - rho)), rho};
 }
 
 int ScaledCircleRadius(int referenceRadius, const DrawingScale& scale) {

@@ -6,11 +6,11 @@
 #include "core/drawing/drawing_scale.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
 namespace {
-constexpr double kPi = 3.141592653589793;
 constexpr double kYearDays = 365.25;
 constexpr double kScaleAmplitude = 0.017;
 constexpr int kImageCentre = 213;
@@ -38,8 +38,8 @@ std::vector<UnderlayPixel> MagnetoUnderlay(const Magnetogram& magnetogram,
                             static_cast<float>(place->HelioLatitude), kDiskRadiusRef);
     const double angle = std::fmod(polar.PolarAngle, 360.0);
     const double a = (angle + eph.EphP) * kPi / 180;
-    const int x = static_cast<int>(Round(std::sin(a) * polar.PolarDistance + kDiskCentreRef));
-    const int y = static_cast<int>(Round(kDiskCentreRef - std::cos(a) * polar.PolarDistance));
+    const int x = static_cast<int>(Round(std::sin(a) * polar.PolarDistance + kCanvasCentre));
+    const int y = static_cast<int>(Round(kCanvasCentre - std::cos(a) * polar.PolarDistance));
     if (x >= kRightLimit) continue;
     // Codes above 21 would pass the top of the colour scale; they show at full strength.
     pixels.push_back({x, y, std::min(point.Code * 8 + 80, 255)});

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 
 std::string CutTo5(std::string text) {
   if (text.size() > 5) text.resize(5);
@@ -36,12 +36,11 @@ std::optional<HeliographicPosition> PointReadout(const SolarEphemeris& eph,
   const CentreOffset o = OffsetFromCentre(scale, x, y);
   const double dx = double(o.Dx) * mirrorX;
   const double dy = double(o.Dy) * mirrorY;
-  const double r = std::sqrt(dx * dx + dy * dy);
-  if (scale.S(kDiskRadiusRef) < r) return std::nullopt;
-  // The centre itself has no direction; any angle gives the same point.
-  double angle = r > 0 ? std::acos(dy / r) * 180.0 / kPi : 0.0;
-  if (dx < 0) angle = 360.0 - angle;
-  return PolarToHeliographic(eph, angle * 10.0, r * 5.0 * 16.0 / scale.DrawScale);
+  // The disk edge is decided in window pixels, as the disk is drawn.
+  if (scale.S(kDiskRadiusRef) < std::sqrt(dx * dx + dy * dy)) return std::nullopt;
+  const double toStandard = 16.0 / scale.DrawScale;
+  return PixelToHeliographic(eph, static_cast<float>(dx * toStandard),
+                             static_cast<float>(dy * toStandard));
 }
 
 std::string PointReadoutText(const HeliographicPosition& position) {

@@ -148,7 +148,7 @@ void FillEmptyGroupRows(std::vector<GroupRowTexts>& rows, int count) {
   }
 }
 
-std::optional<std::string> SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
+Refusal SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
                                                const std::string& dateText,
                                                const std::string& timeText,
                                                bool toLongitudeLatitude, float drawingRadius) {

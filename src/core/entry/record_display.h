@@ -8,6 +8,7 @@
 
 #include "core/data/database.h"
 #include "core/entry/record_input.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -52,7 +53,7 @@ void FillEmptyGroupRows(std::vector<GroupRowTexts>& rows, int count);
 // millimetres) and l/b (with areas in stored millionths) for the typed date and time. Rows with
 // a hemisphere marker keep their position. Returns the message when the date or time is missing
 // or wrong; the rows are then unchanged.
-std::optional<std::string> SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
+Refusal SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
                                                const std::string& dateText,
                                                const std::string& timeText,
                                                bool toLongitudeLatitude, float drawingRadius);

@@ -8,6 +8,7 @@
 #include "core/entry/editor_texts.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
+#include "core/entry/header_fields.h"
 
 namespace ardeno {
 namespace {
@@ -18,8 +19,6 @@ constexpr int kMaxRotationGroupNumber = 70;
 constexpr int kMaxAngleDegrees = 360;
 // Packed positions keep the distance in the low 7 bits.
 constexpr int kMaxPackedDistance = 127;
-constexpr int kMaxStoredWord = 65535;
-constexpr int kMaxStoredByte = 255;
 
 std::string Upper(std::string text) {
   for (char& c : text) {
@@ -54,28 +53,8 @@ const std::string& Cell(const std::vector<FaculaRowTexts>& rows, int row, int co
   return rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
 }
 
-struct NumberField {
-  HeaderField Field;
-  const char* Label;
-  int Max;
-};
-
-// The numeric header fields in their order on the window, with the largest value each holds.
-constexpr NumberField kNumberFields[] = {
-    {HeaderField::TimeUT, "Čas UT", kMaxStoredWord},
-    {HeaderField::Conditions, "PP", kMaxStoredByte},
-    {HeaderField::ImageQuality, "Obr.", kMaxStoredByte},
-    {HeaderField::QualityQ, "Q", kMaxStoredByte},
-    {HeaderField::CentralGroups, "qc", kMaxStoredWord},
-    {HeaderField::CentralSpots, "fc", kMaxStoredWord},
-    {HeaderField::CentralR, "rc", kMaxStoredWord},
-    {HeaderField::FacularFields, "F", kMaxStoredWord},
-    {HeaderField::GroupCount, "Počet skupin", kMaxGroups},
-    {HeaderField::FacularCount, "Počet fakulí pro kreslení", kMaxFaculae},
-};
-
-std::string HeaderNumberMessage(const NumberField& field) {
-  return std::string("V poli \"") + field.Label + "\" musí být celé číslo od 0 do " +
+std::string HeaderNumberMessage(const HeaderFieldSpec& field) {
+  return "V poli \"" + MessageLabel(field.Label) + "\" musí být celé číslo od 0 do " +
          std::to_string(field.Max) + "\rzáznam nebude zapsán";
 }
 
@@ -187,7 +166,8 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
 
   // Every header number is checked here, before anything is stored, so that a mistyped field
   // can never leave a half-stored record behind.
-  for (const NumberField& field : kNumberFields) {
+  for (const HeaderFieldSpec& field : kHeaderFieldSpecs) {
+    if (field.Max == 0) continue;
     const auto value = ParseWholeNumber(input.Header[field.Field]);
     const bool negativeCount = field.Field == HeaderField::GroupCount && value && *value < 0;
     if (negativeCount) continue;  // already refused as a wrong group type

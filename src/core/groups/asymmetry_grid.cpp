@@ -77,7 +77,7 @@ std::vector<std::string> AsymmetryFileLines(const TextGrid& grid) {
   return lines;
 }
 
-std::optional<std::string> WriteAsymmetryFile(const std::filesystem::path& progDir,
+Refusal WriteAsymmetryFile(const std::filesystem::path& progDir,
                                               const AsymmetryTables& tables,
                                               AsymmetryPeriod period) {
   return WriteGroupTextFile(progDir, AsymmetryFileName(period),

@@ -6,6 +6,7 @@
 
 #include "core/groups/asymmetry.h"
 #include "core/groups/text_grid.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -21,7 +22,7 @@ const char* AsymmetryFileName(AsymmetryPeriod period);
 std::vector<std::string> AsymmetryFileLines(const TextGrid& grid);
 
 // Writes the grid into Polohy-skupin; the Czech error text, or nothing.
-std::optional<std::string> WriteAsymmetryFile(const std::filesystem::path& progDir,
+Refusal WriteAsymmetryFile(const std::filesystem::path& progDir,
                                               const AsymmetryTables& tables,
                                               AsymmetryPeriod period);
 

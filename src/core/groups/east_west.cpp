@@ -129,7 +129,7 @@ std::vector<std::string> PositionsFileLines(const TextGrid& grid) {
   return lines;
 }
 
-std::optional<std::string> WritePositionsFile(const std::filesystem::path& progDir,
+Refusal WritePositionsFile(const std::filesystem::path& progDir,
                                               const TextGrid& grid, PositionPeriod period) {
   return WriteGroupTextFile(progDir, PositionsFileName(period), PositionsFileLines(grid));
 }

@@ -12,6 +12,7 @@
 #include "core/data/database.h"
 #include "core/groups/text_grid.h"
 #include "core/solar/record_positions.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -48,7 +49,7 @@ TextGrid EastWestGrid(const std::vector<ZoneCounts>& zones, PositionPeriod perio
 // "polohydeni.dat", "polohymesicni.dat" or "polohyrocni.dat"
 const char* PositionsFileName(PositionPeriod period);
 std::vector<std::string> PositionsFileLines(const TextGrid& grid);
-std::optional<std::string> WritePositionsFile(const std::filesystem::path& progDir,
+Refusal WritePositionsFile(const std::filesystem::path& progDir,
                                               const TextGrid& grid, PositionPeriod period);
 
 }  // namespace ardeno

@@ -8,7 +8,7 @@
 
 namespace ardeno {
 
-std::optional<std::string> WriteGroupTextFile(const std::filesystem::path& progDir,
+Refusal WriteGroupTextFile(const std::filesystem::path& progDir,
                                               const std::string& fileName,
                                               const std::vector<std::string>& lines) {
   const std::filesystem::path folder = progDir / std::filesystem::u8path(kGroupFilesFolder);

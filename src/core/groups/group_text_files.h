@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -12,7 +13,7 @@ inline constexpr const char* kGroupFilesFolder = "Polohy-skupin";
 
 // Creates the folder when missing and replaces the file with the lines (UTF-8, without line
 // ends). The Czech error text, or nothing.
-std::optional<std::string> WriteGroupTextFile(const std::filesystem::path& progDir,
+Refusal WriteGroupTextFile(const std::filesystem::path& progDir,
                                               const std::string& fileName,
                                               const std::vector<std::string>& lines);
 

@@ -81,7 +81,7 @@ MagnetSummationReport SumMagnetograms(const std::filesystem::path& progDir,
   return report;
 }
 
-std::optional<std::string> WriteMagnetSummary(const std::filesystem::path& progDir,
+Refusal WriteMagnetSummary(const std::filesystem::path& progDir,
                                               const MagnetSummary& summary) {
   return ReplaceFile(progDir / kMagnetSummaryFile,
                      std::string_view(reinterpret_cast<const char*>(summary.Cells.data()),

@@ -11,6 +11,7 @@
 
 #include "core/maps/magnetogram.h"
 #include "core/solar/ephemeris.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -60,7 +61,7 @@ MagnetSummationReport SumMagnetograms(const std::filesystem::path& progDir,
                                       const CalendarDate& lastDay, MagnetSummary& summary);
 
 // Rewrites magn.dat whole through the file-replacing mechanism; the Czech error text, or nothing.
-std::optional<std::string> WriteMagnetSummary(const std::filesystem::path& progDir,
+Refusal WriteMagnetSummary(const std::filesystem::path& progDir,
                                               const MagnetSummary& summary);
 
 }  // namespace ardeno

@@ -5,12 +5,12 @@
 #include <cstdio>
 
 #include "core/data/aux_file_io.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 
 }  // namespace
 

@@ -67,7 +67,7 @@ void StoreOutlines(ObservationRecord& record,
   record.SetFacularCount(facularCount);
 }
 
-std::optional<std::string> CheckFaculaNumber(int number) {
+Refusal CheckFaculaNumber(int number) {
   if (number == 0) return std::string(kFaculaNumberZeroMessage);
   if (number > kMaxFaculae) return std::string(kTooManyFaculaeMessage);
   return std::nullopt;

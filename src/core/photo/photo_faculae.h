@@ -8,6 +8,7 @@
 
 #include "core/data/observation_record.h"
 #include "core/photo/photo_geometry.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -64,6 +65,6 @@ void StoreOutlines(ObservationRecord& record,
                    int facularCount);
 
 // Refusal of a facula number typed in the facula field; nothing when it can be used.
-std::optional<std::string> CheckFaculaNumber(int number);
+Refusal CheckFaculaNumber(int number);
 
 }  // namespace ardeno

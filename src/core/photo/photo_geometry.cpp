@@ -3,12 +3,11 @@
 #include <cmath>
 
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
 namespace {
-constexpr double kPi = 3.141592653589793;
-constexpr double kRadToDeg = 57.295779;
 // A click exactly level with the centre still has a direction: it is taken this far above.
 constexpr double kLevelOffset = 0.2;
 // Keeps the marked point off the picture's axes, so the arctangent below never divides by zero.
@@ -40,10 +39,10 @@ MarkedDirection DirectionFromCentre(int cx, int cy, int nx, int ny) {
   direction.Radius = static_cast<int>(Round(std::sqrt(ddx * ddx + ddy * ddy)));
   const double u = nx + kAxisOffset - cx;
   const double v = cy - (ny + kAxisOffset);
-  if (u > 0 && v > 0) direction.Angle = std::atan(u / v) * kRadToDeg;
-  else if (u > 0 && v < 0) direction.Angle = 180 - std::atan(u / std::fabs(v)) * kRadToDeg;
-  else if (u < 0 && v > 0) direction.Angle = 360 - std::atan(-u / v) * kRadToDeg;
-  else direction.Angle = std::atan(u / v) * kRadToDeg + 180;
+  if (u > 0 && v > 0) direction.Angle = std::atan(u / v) * kPositionRadToDeg;
+  else if (u > 0 && v < 0) direction.Angle = 180 - std::atan(u / std::fabs(v)) * kPositionRadToDeg;
+  else if (u < 0 && v > 0) direction.Angle = 360 - std::atan(-u / v) * kPositionRadToDeg;
+  else direction.Angle = std::atan(u / v) * kPositionRadToDeg + 180;
   return direction;
 }
 

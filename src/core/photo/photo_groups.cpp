@@ -95,12 +95,12 @@ std::variant<PendingGroup, std::string> ReadPendingGroup(const GroupGridRow& row
   return group;
 }
 
-std::optional<std::string> CheckGroupSequence(int sequence) {
+Refusal CheckGroupSequence(int sequence) {
   if (sequence > kMaxGroups) return std::string(kTooManyGroupsMessage);
   return std::nullopt;
 }
 
-std::optional<std::string> StorePendingGroups(ObservationRecord& record,
+Refusal StorePendingGroups(ObservationRecord& record,
                                               const PendingGroups& groups, float drawingRadius) {
   const std::optional<SolarEphemeris> eph = RecordEphemeris(record);
   if (!eph) return std::string(kRecordFirstMessage);

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "core/data/observation_record.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -56,7 +57,7 @@ struct PendingGroup {
 std::variant<PendingGroup, std::string> ReadPendingGroup(const GroupGridRow& row);
 
 // Refusal of a group sequence number; nothing when it can be used.
-std::optional<std::string> CheckGroupSequence(int sequence);
+Refusal CheckGroupSequence(int sequence);
 
 // Pending groups by their sequence number 1..40.
 using PendingGroups = std::map<int, PendingGroup>;
@@ -65,7 +66,7 @@ using PendingGroups = std::map<int, PendingGroup>;
 // sets GroupCount and computes the record's results block. Group fields only: the facular
 // vertices sharing the slots stay. drawingRadius is the paper drawing's radius in millimetres.
 // Refused (record unchanged) when the record has no date to compute the results for.
-std::optional<std::string> StorePendingGroups(ObservationRecord& record,
+Refusal StorePendingGroups(ObservationRecord& record,
                                               const PendingGroups& groups, float drawingRadius);
 
 }  // namespace ardeno

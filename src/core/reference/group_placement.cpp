@@ -8,11 +8,11 @@
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
 constexpr float kStandardRadiusMm = 125.0f;
 // The last tenth of a millimetre inside the limb: on the limb itself the correction for
 // foreshortening has no finite value.

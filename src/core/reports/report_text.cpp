@@ -18,7 +18,7 @@ std::string ReportFileBytes(const std::vector<std::string>& lines) {
   return Utf8ToCp1250(text);
 }
 
-std::optional<std::string> WriteReportFile(const std::filesystem::path& file,
+Refusal WriteReportFile(const std::filesystem::path& file,
                                            const std::string& bytes) {
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -13,7 +14,7 @@ std::string ReportFileBytes(const std::vector<std::string>& lines);
 
 // Creates the file's folder and replaces the file with `bytes`; the Czech message of a failure
 // (the old file then stays as it was).
-std::optional<std::string> WriteReportFile(const std::filesystem::path& file,
+Refusal WriteReportFile(const std::filesystem::path& file,
                                            const std::string& bytes);
 
 // "00" style number texts of the report layouts.

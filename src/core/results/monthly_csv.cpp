@@ -44,7 +44,7 @@ std::string MonthlyCsvText(const MonthlyTable& table, Hemisphere hemisphere) {
   return text;
 }
 
-std::optional<std::string> WriteMonthlyCsv(const std::filesystem::path& progDir,
+Refusal WriteMonthlyCsv(const std::filesystem::path& progDir,
                                            const MonthlyTable& table, MonthlyTableKind kind,
                                            Hemisphere hemisphere) {
   const std::filesystem::path file = MonthlyCsvPath(progDir, kind, hemisphere);

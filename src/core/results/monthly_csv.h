@@ -7,6 +7,7 @@
 
 #include "core/results/month_totals.h"
 #include "core/results/monthly_table.h"
+#include "core/text/refusal.h"
 
 namespace ardeno {
 
@@ -27,7 +28,7 @@ std::string MonthlyCsvText(const MonthlyTable& table, Hemisphere hemisphere);
 
 // Creates CSVsoubory when missing and replaces the file whole. Returns the Czech message of a
 // failure; the old file then stays as it was.
-std::optional<std::string> WriteMonthlyCsv(const std::filesystem::path& progDir,
+Refusal WriteMonthlyCsv(const std::filesystem::path& progDir,
                                            const MonthlyTable& table, MonthlyTableKind kind,
                                            Hemisphere hemisphere);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
@@ -10,8 +11,6 @@ namespace {
 
 // The model's constants carry exactly these digits; stored records were computed with them.
 constexpr double kMinuteOfHour = 0.016666666;
-constexpr double kDegToRad = 0.017453292;
-constexpr double kRadToDeg = 57.2957795;
 constexpr double kPerFullCircle = 0.0027777777777777;  // 1/360
 constexpr double kEpochDayNumber = 47527.5;            // 1.1.1989, 0 h UT
 
@@ -43,19 +42,19 @@ SolarEphemeris Ephemeris(const CalendarDate& date, std::uint16_t timeUT) {
       static_cast<double>(DayNumber(date.Year, date.Month, date.Day)) - kEpochDayNumber +
       dayFraction;
 
-  const double lambda = (2.1 * std::sin(0.017202785 * t) + (0.985647 * t - 79.447)) * kDegToRad;
-  const double omega = (t / 365.25 * 0.013958 + 75.58717) * kDegToRad;
+  const double lambda = (2.1 * std::sin(0.017202785 * t) + (0.985647 * t - 79.447)) * kEphemerisDegToRad;
+  const double omega = (t / 365.25 * 0.013958 + 75.58717) * kEphemerisDegToRad;
 
   // The sine and cosine of the node distance serve both B0 and P; computed once.
   const double sinNode = std::sin(lambda - omega);
   const double c = std::cos(lambda - omega);
 
   SolarEphemeris eph;
-  eph.EphB0 = std::asin(0.126198 * sinNode) * kRadToDeg;
-  eph.EphP = (std::atan(-0.4335677 * std::cos(lambda)) + std::atan(-0.127216 * c)) * kRadToDeg;
+  eph.EphB0 = std::asin(0.126198 * sinNode) * kEphemerisRadToDeg;
+  eph.EphP = (std::atan(-0.4335677 * std::cos(lambda)) + std::atan(-0.127216 * c)) * kEphemerisRadToDeg;
 
   // A zero cosine gives an infinite ratio and the arctangent its limit of +-90 degrees.
-  double eta = std::atan(0.992004949 * sinNode / c) * kRadToDeg;
+  double eta = std::atan(0.992004949 * sinNode / c) * kEphemerisRadToDeg;
   if (c > 0) eta = eta + 180;
   const double meridian = (82.81 + eta) - 14.184397 * t;
 

@@ -4,6 +4,7 @@
 
 #include "core/solar/day_results.h"
 #include "core/text/number_format.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
@@ -12,7 +13,6 @@ namespace {
 constexpr double kAngle10ToRad = 0.00174532;
 constexpr double kDistance10ToPixels = 0.2;  // 1250 tenths of a millimetre onto 250 pixels
 constexpr double kAreaToSquaredDiameter = 0.3565;
-constexpr double kPi = 3.141592653589793;
 constexpr float kVerticalEpsilon = 0.00001f;
 constexpr int kLensHalfPoints = 7;
 

@@ -5,10 +5,9 @@
 #include <array>
 
 #include "core/data/observation_record.h"
+#include "core/drawing/drawing_scale.h"
 
 namespace ardeno {
-
-inline constexpr int kCanvasCentre = 280;
 
 // Top-left corner (X, Y) of the circle's bounding square and its radius R, in pixels.
 struct GroupCircle {

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kRadToDeg = 57.295779;
 constexpr double kStandardRadiusSquared = 15625;  // 125 mm squared
 constexpr double kInverseStandardRadius = 0.008;  // 1 / 125 mm
 constexpr float kPixelToDistance10 = 5;           // tenths of a millimetre per pixel
@@ -36,11 +35,11 @@ HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle
   const double ratio = x == 0 ? 0 : x / denominator;
 
   HeliographicPosition position;
-  position.CentralMeridianDistance = std::atan(ratio) * kRadToDeg;
+  position.CentralMeridianDistance = std::atan(ratio) * kPositionRadToDeg;
   // Rounding can lift the sine of the latitude a hair past 1 at the poles.
   const double s =
       std::clamp((sinB0 * z + cosB0 * y) * kInverseStandardRadius, -1.0, 1.0);
-  position.HelioLatitude = std::atan(s / std::sqrt(1 - s * s)) * kRadToDeg;
+  position.HelioLatitude = std::atan(s / std::sqrt(1 - s * s)) * kPositionRadToDeg;
   position.HelioLongitude = eph.EphL0 - position.CentralMeridianDistance;
   if (position.HelioLongitude > 360) position.HelioLongitude -= 360;
   if (position.HelioLongitude < 0) position.HelioLongitude += 360;
@@ -75,7 +74,6 @@ PolarPosition HeliographicToPolar(const SolarEphemeris& eph, float l, float b,
 }
 
 bool IsOnVisibleHemisphere(const SolarEphemeris& eph, double l, double b) {
-  constexpr double kDegToRad = kPi / 180;
   // A limb point shown to 0.1 degree and typed back may lie that much behind the limb; it is
   // still the point on the limb that was drawn. Sine of 0.1 degree.
   constexpr double kLimbTolerance = 0.0017453;

@@ -200,9 +200,15 @@ QFont DrawingFont(bool serif, int pointSize) {
   return font;
 }
 
-PaintOutcome PaintDrawing(QPainter& painter, int width, int height,
-                          const ObservationRecord* record, const DrawingView& view,
+int MeasureDrawingFaculae(const ObservationRecord* record, const DrawingView& view,
                           FaculaBitmap& bitmap) {
+  if (record == nullptr || !RecordEphemeris(*record)) return 0;
+  bitmap.Clear();
+  return MeasureFaculaPixels(*record, view.MirrorX, view.MirrorY, bitmap);
+}
+
+void PaintDrawing(QPainter& painter, int width, int height, const ObservationRecord* record,
+                  const DrawingView& view, int faculaPixels) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(0, 0, width, height, Qt::white);
@@ -211,14 +217,8 @@ PaintOutcome PaintDrawing(QPainter& painter, int width, int height,
 
   const std::optional<SolarEphemeris> eph =
       record ? RecordEphemeris(*record) : std::optional<SolarEphemeris>{};
-  PaintOutcome outcome;
   std::optional<FrameTexts> texts;
-  if (eph) {
-    bitmap.Clear();
-    outcome.RecordShown = true;
-    outcome.FaculaPixels = MeasureFaculaPixels(*record, view.MirrorX, view.MirrorY, bitmap);
-    texts = BuildFrameTexts(*record, *eph, ComputeDayResults(*record, *eph), outcome.FaculaPixels);
-  }
+  if (eph) texts = BuildFrameTexts(*record, *eph, ComputeDayResults(*record, *eph), faculaPixels);
   DrawHeading(canvas, texts ? &*texts : nullptr);
   DrawLabelsAndValues(canvas, texts ? &*texts : nullptr);
   DrawDisk(canvas, view, eph && record->IsSpecial());
@@ -229,7 +229,6 @@ PaintOutcome PaintDrawing(QPainter& painter, int width, int height,
     DrawGroups(canvas, view, *record, *eph);
   }
   painter.restore();
-  return outcome;
 }
 
 }  // namespace ardeno

@@ -26,16 +26,16 @@ struct DrawingView {
   const std::vector<UnderlayPixel>* Underlay = nullptr;
 };
 
-struct PaintOutcome {
-  bool RecordShown = false;  // false: only the frame (no record, or a date that does not parse)
-  int FaculaPixels = 0;
-};
+// Measures the facular fields of `record` on `bitmap` as the drawing shows them: their pixel
+// count, 0 without a record or for a date that does not parse (the drawing then shows the frame
+// only).
+int MeasureDrawingFaculae(const ObservationRecord* record, const DrawingView& view,
+                          FaculaBitmap& bitmap);
 
 // Paints `record` (or just the frame when it is null) into a client area of `width` x `height`
-// pixels. The facular fields are measured on `bitmap` on the way.
-PaintOutcome PaintDrawing(QPainter& painter, int width, int height,
-                          const ObservationRecord* record, const DrawingView& view,
-                          FaculaBitmap& bitmap);
+// pixels, with the measured facular pixels among its values.
+void PaintDrawing(QPainter& painter, int width, int height, const ObservationRecord* record,
+                  const DrawingView& view, int faculaPixels);
 
 // Fonts of the drawing, by the names the drawings have always asked for, with DejaVu behind them.
 QFont DrawingFont(bool serif, int pointSize);

@@ -106,9 +106,14 @@ void DrawingWindow::PaintWorkRecord(QPainter& painter, int w, int h) {
   // stay on the screen as always.
   if (!db.WorkRecord.HasDate() && db.HasCurrentRecord()) db.ChooseRecord(db.CurrentIndex);
   const ObservationRecord* record = db.WorkRecord.HasDate() ? &db.WorkRecord : nullptr;
-  const PaintOutcome outcome = PaintDrawing(painter, w, h, record, m_view, m_faculaBitmap);
-  m_faculaPixels = outcome.FaculaPixels;
-  if (!outcome.RecordShown || !db.HasCurrentRecord()) return;
+  m_faculaPixels = MeasureDrawingFaculae(record, m_view, m_faculaBitmap);
+  PaintDrawing(painter, w, h, record, m_view, m_faculaPixels);
+  if (record != nullptr && RecordEphemeris(*record)) StoreMeasuredFacularArea();
+}
+
+void DrawingWindow::StoreMeasuredFacularArea() {
+  Database& db = m_ctx.Db;
+  if (!db.HasCurrentRecord()) return;
   const std::string before = db.Record(db.CurrentIndex).FaculaAreaText();
   if (StoreFaculaArea(db, m_faculaPixels) && db.Record(db.CurrentIndex).FaculaAreaText() != before)
     m_ctx.Events.NotifyFacularAreaChanged();

@@ -116,7 +116,10 @@ class DrawingWindow : public QWidget {
   void ToggleNorthSouth();
   // Paints the work record (reloading it from the current record when it is empty) and stores
   // the measured facular area.
+  // Measures the facular fields of the work record, paints it, and then keeps the measured area
+  // in the current record (the area is measured on the drawing as shown, each time it is shown).
   void PaintWorkRecord(QPainter& painter, int width, int height);
+  void StoreMeasuredFacularArea();
   void ShowReadout(const QPoint& at, const QString& text);
   void PlaceCompanion();
 

@@ -15,6 +15,7 @@
 #include "core/entry/editor_texts.h"
 #include "core/entry/record_display.h"
 #include "ui/entry/editor_grid_delegate.h"
+#include "core/entry/header_fields.h"
 
 namespace ardeno {
 namespace {
@@ -38,30 +39,6 @@ constexpr int kHeliographicGridWidth = 410;
 constexpr int kHeliographicGroupBoxWidth = 499;
 constexpr int kHeliographicWindowHeight = 365;
 constexpr int kFirstAuxColumn = 10;  // columns 10..15 hold the auxiliary spots
-
-struct FieldSpec {
-  HeaderField Field;
-  const char* Name;
-  const char* Label;
-  const char* Hint;
-};
-
-// Header fields in their order on the window (the observer is the combo box above them).
-const FieldSpec kFieldSpecs[] = {
-    {HeaderField::Date, "MaskEdit1", "Datum", "Datum zákresu"},
-    {HeaderField::TimeUT, "Edit3", "Čas    UT", "Zadat čas ve formátu  bez dvojtečky   7:05  =  705"},
-    {HeaderField::Conditions, "Edit4", "PP", "Podmínky pozorování"},
-    {HeaderField::ImageQuality, "Edit5", "Obr.", "Kvalita obrazu"},
-    {HeaderField::QualityQ, "Edit6", "Q", ""},
-    {HeaderField::CentralGroups, "Edit7", "qc", "Počet skupin v centrální oblasti"},
-    {HeaderField::CentralSpots, "Edit8", "fc", "Počet skvrn v centrální oblasti"},
-    {HeaderField::CentralR, "Edit9", "rc", "Relativní číslo centrální oblasti"},
-    {HeaderField::FacularFields, "Edit10", "F", "Pčet falulových polí "},
-    {HeaderField::GroupCount, "Edit11", "Počet skupin", "Pčet skupin na zákresu"},
-    {HeaderField::FacularCount, "Edit12", "Počet fakulí pro kreslení",
-     "Počet fakulových polí pro jejich zakreslování"},
-    {HeaderField::Station, "Edit13", "Stanice", "Místo pozorování"},
-};
 
 void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -129,7 +106,7 @@ void RecordEditor::BuildLayout() {
   header->addWidget(m_observer, 1, 0, 1, 3);
   int column = 3;
   int row = 0;
-  for (const FieldSpec& spec : kFieldSpecs) {
+  for (const HeaderFieldSpec& spec : kHeaderFieldSpecs) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(spec.Name);
     if (spec.Hint[0] != '\0') edit->setToolTip(QString::fromUtf8(spec.Hint));

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/text/dates.h"
+#include "core/solar/angles.h"
 
 namespace ardeno {
 
@@ -103,11 +104,11 @@ void PaintRealCorona(QPainter& p, const CoronaData& corona, int row, QSize clien
     const double outer = radius + v * perUnit * 2;
     QPolygonF wedge;
     for (double a : {5.0 * (j - 1), 5.0 * j}) {
-      const double r = a * M_PI / 180;
+      const double r = a * kDegToRad;
       wedge << QPointF(centre.x() - std::sin(r) * radius, centre.y() - std::cos(r) * radius);
     }
     for (double a : {5.0 * j, 5.0 * (j - 1)}) {
-      const double r = a * M_PI / 180;
+      const double r = a * kDegToRad;
       wedge << QPointF(centre.x() - std::sin(r) * outer, centre.y() - std::cos(r) * outer);
     }
     p.drawPolygon(wedge);

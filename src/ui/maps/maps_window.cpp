@@ -560,7 +560,7 @@ void MapsWindow::SumMagnetosphere() {
     m_ctx.Msg.ShowMessageText(QString::fromUtf8(error.what()));
     return;
   }
-  const MagnetSummationReport report = SumMagnetograms(m_ctx.ProgDir, Today(), m_magnetSummary);
+  const MagnetSummationReport report = SumMagnetograms(m_ctx.ProgDir, m_ctx.Today, m_magnetSummary);
   m_busyPanel->hide();
   for (const std::string& message : report.Messages)
     m_ctx.Msg.ShowMessageText(QString::fromStdString(message));

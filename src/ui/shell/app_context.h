@@ -8,6 +8,8 @@
 #include "core/data/database.h"
 #include "core/data/startup_inputs.h"
 #include "core/groups/group_statistics.h"
+#include "core/shell/interface_scale.h"
+#include "core/text/dates.h"
 #include "ui/shell/data_events.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/platform_dialogs.h"
@@ -23,6 +25,8 @@ struct AppContext {
   ViewSettings& View;
   Messages& Msg;
   PlatformDialogs& Dialogs;
+  // The day the program runs on, read from the clock once by main() (tests fix it).
+  CalendarDate Today;
   // Interface scale in percent (at least 100), from the screen height and the zoom file.
   int ScalePercent = 100;
   // The main frame: owner of the modal dialogs and parent of the child windows (may be null in
@@ -40,8 +44,8 @@ struct AppContext {
 
   // The statistics cache is dropped first, before any window's slot asks it again.
   AppContext(std::filesystem::path progDir, Database& db, ViewSettings& view, Messages& msg,
-             PlatformDialogs& dialogs)
-      : ProgDir(std::move(progDir)), Db(db), View(view), Msg(msg), Dialogs(dialogs) {
+             PlatformDialogs& dialogs, CalendarDate today)
+      : ProgDir(std::move(progDir)), Db(db), View(view), Msg(msg), Dialogs(dialogs), Today(today) {
     QObject::connect(&Events, &DataEvents::DataChanged, [this](DataChange change) {
       if (AltersRecords(change)) Groups.Invalidate();
     });
@@ -50,7 +54,7 @@ struct AppContext {
   AppContext& operator=(const AppContext&) = delete;
 
   // A pixel size that follows the interface scale.
-  int Scaled(int n) const { return n * ScalePercent / 100; }
+  int Scaled(int n) const { return ScaledBy(n, ScalePercent); }
 };
 
 }  // namespace ardeno

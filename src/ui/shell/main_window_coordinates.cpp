@@ -10,7 +10,7 @@ namespace ardeno {
 void MainWindow::OpenCoordinateTables() {
   // The year of the drawing shown, as the table is wanted for the drawings at hand.
   const std::optional<CalendarDate> date = ParseDate(m_ctx.Db.WorkRecord.Date());
-  CoordinateTablesWindow::Open(m_ctx, m_mdi, date ? date->Year : Today().Year);
+  CoordinateTablesWindow::Open(m_ctx, m_mdi, date ? date->Year : m_ctx.Today.Year);
 }
 
 }  // namespace ardeno

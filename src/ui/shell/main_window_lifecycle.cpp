@@ -21,7 +21,7 @@ constexpr int kScreenBottomMargin = 10;
 
 bool MainWindow::Start(QSize screen) {
   Database& db = m_ctx.Db;
-  const CalendarDate today = Today();
+  const CalendarDate today = m_ctx.Today;
   db.DataChanged = false;
   db.WorkRecord.SetDate(FormatDate(today));
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "core/shell/interface_scale.h"
 #include "ui/shell/hint_timing.h"
 #include "ui/shell/toolbar_buttons.h"
 
@@ -203,8 +204,8 @@ void ToolbarPanels::RefreshButtonStates() {
 }
 
 void ToolbarPanels::ApplyScale(int scalePercent) {
-  setFixedHeight(kToolbarHeight * scalePercent / 100);
-  const int buttonHeight = kButtonHeight * scalePercent / 100;
+  setFixedHeight(ScaledBy(kToolbarHeight, scalePercent));
+  const int buttonHeight = ScaledBy(kButtonHeight, scalePercent);
   for (const auto& [name, placed] : m_buttons) placed.Button->setFixedHeight(buttonHeight);
 }
 

@@ -73,7 +73,7 @@ TEST(InstrumentFile, DefaultsWhenMissingAndLinesAsWritten) {
   EXPECT_EQ(defaults, (Instrument{"", "Přístroj", "80", "18", "1350", ""}));
 
   const Instrument written{"Hvězdárna Úpice", "Refraktor", "80", "18", "1350", "Sluneční sekce"};
-  ASSERT_FALSE(WriteInstrument(folder.Path(), written).has_value());
+  ASSERT_TRUE(Succeeded(WriteInstrument(folder.Path(), written)));
   const std::string bytes = folder.Read(kInstrumentFileName);
   EXPECT_EQ(bytes.substr(0, 17), Utf8ToCp1250("Hvězdárna Úpice") + "\r\n") << "Windows-1250, CR LF";
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), kInstrumentLines);
@@ -96,7 +96,7 @@ TEST(InstrumentFile, ShortFileAndLineBreaksInsideFields) {
 
   Instrument withBreak = DefaultInstrument();
   withBreak[0] = "two\r\nlines";
-  ASSERT_FALSE(WriteInstrument(folder.Path(), withBreak).has_value());
+  ASSERT_TRUE(Succeeded(WriteInstrument(folder.Path(), withBreak)));
   const Instrument back = ReadInstrument(folder.Path());
   EXPECT_EQ(back[0], "twolines");
   EXPECT_EQ(back[1], "Přístroj") << "a break inside a field must not shift the other lines";

@@ -117,7 +117,7 @@ TEST_P(PartialFileTest, SaveWaitsUntilTheFileAsFoundIsKept) {
   KeepFileAsFound(db, folder.Path(), report);
   EXPECT_NE(report.Warning->find("uschován jako datax-puvodni.dat"), std::string::npos);
   EXPECT_EQ(folder.Read(kIgnoredRecordsFileName), GetParam().Contents);
-  EXPECT_FALSE(SaveDatabase(db, folder.Path()));
+  EXPECT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -208,7 +208,7 @@ TEST(RecordFindingsTest, ShortYearsAreReportedAtLoadAndNothingIsRewritten) {
   EXPECT_NE(report.Warning->find("„05.03.24“"), std::string::npos);
   EXPECT_FALSE(db.OriginalNotKept);
   EXPECT_EQ(db.Record(1).Date(), "05.03.24");
-  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
   EXPECT_EQ(folder.Read(kDataFileName), contents);
 }
 
@@ -287,7 +287,7 @@ TEST(InterruptedSaveTest, LeftoverTemporaryIsRemovedAtStartAndNeverWrittenThroug
   fs::create_symlink(folder.Path() / "elsewhere.txt", folder.Path() / "datax.dat.tmp");
   Database db;
   LoadDatabase(db, folder.Path(), kToday);
-  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
   EXPECT_EQ(folder.Read("elsewhere.txt"), "keep me");
   EXPECT_EQ(fs::file_size(folder.Path() / kDataFileName), kRecordSize);
   EXPECT_FALSE(fs::exists(folder.Path() / "datax.dat.tmp"));

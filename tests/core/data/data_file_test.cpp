@@ -82,16 +82,16 @@ TEST(DataFileTest, GeneratedDatabaseSavesByteIdenticalExceptTheRepairs) {
   EXPECT_TRUE(SaveDatabase(db, folder.Path()));
   LoadReport kept = report;
   KeepFileAsFound(db, folder.Path(), kept);
-  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
   EXPECT_EQ(folder.Read(kDataFileName), Bytes(expected));
   EXPECT_FALSE(fs::exists(folder.Path() / "datax.dat.tmp"));
 
   // Records added and saved in this run never reach the backup.
   db.WorkRecord = Dated("01.01.2030");
-  ASSERT_FALSE(AppendWorkRecord(db));
+  ASSERT_TRUE(Succeeded(AppendWorkRecord(db)));
   db.Record(1).SetObserver("Opraveno");
-  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
-  ASSERT_FALSE(WriteBackup(db, folder.Path()));
+  ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
+  ASSERT_TRUE(Succeeded(WriteBackup(db, folder.Path())));
   EXPECT_EQ(folder.Read(kBackupFileName), Bytes(original));
   EXPECT_EQ(folder.Read(kDataFileName).size(), 5001 * kRecordSize);
 }
@@ -111,7 +111,7 @@ TEST(DataFileTest, MissingFileStartsWithTodayAndWritesNothing) {
   EXPECT_FALSE(fs::exists(folder.Path() / kDataFileName));
 
   // The first save creates the file with the default radius in record 1.
-  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
   Database reloaded;
   LoadDatabase(reloaded, folder.Path(), CalendarDate{2030, 1, 1});
   EXPECT_EQ(reloaded.RecordCount, 1);
@@ -133,8 +133,8 @@ TEST(DataFileTest, SaveThroughALinkReplacesTheLinkedFileAndKeepsItsPermissions) 
   Database db;
   LoadDatabase(db, folder.Path(), kToday);
   db.WorkRecord = Dated("02.01.2020");
-  ASSERT_FALSE(AppendWorkRecord(db));
-  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  ASSERT_TRUE(Succeeded(AppendWorkRecord(db)));
+  ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
   EXPECT_TRUE(fs::is_symlink(folder.Path() / kDataFileName));
   EXPECT_EQ(fs::file_size(elsewhere / kDataFileName), 2 * kRecordSize);
   EXPECT_EQ(fs::status(elsewhere / kDataFileName).permissions() & fs::perms::group_write,
@@ -158,7 +158,7 @@ TEST(DataFileTest, EmptyDateEndsTheDatabaseAndTheFileIsKept) {
   ASSERT_TRUE(report.Warning);
   EXPECT_NE(report.Warning->find("datax-puvodni.dat"), std::string::npos);
   EXPECT_EQ(folder.Read(kIgnoredRecordsFileName), asFound);
-  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
   EXPECT_EQ(folder.Read(kDataFileName).size(), kRecordSize);
 }
 
@@ -219,7 +219,7 @@ TEST(DataFileTest, FailedSaveLeavesTheOldFileAndSaysSo) {
   Database db;
   LoadDatabase(db, folder.Path(), kToday);
   db.WorkRecord = Dated("03.01.2020");
-  ASSERT_FALSE(AppendWorkRecord(db));
+  ASSERT_TRUE(Succeeded(AppendWorkRecord(db)));
   // A folder where the temporary file must go makes the write fail.
   fs::create_directories(folder.Path() / "datax.dat.tmp" / "blocked");
   const auto error = SaveDatabase(db, folder.Path());
@@ -258,7 +258,7 @@ TEST_P(RadiusWordTest, ReadFromRecordOneAndWrittenBack) {
   EXPECT_EQ(db.Mode, GetParam().Mode);
   EXPECT_FLOAT_EQ(db.DrawingRadius, GetParam().Radius);
   EXPECT_EQ(RadiusWordFor(db), GetParam().Word);
-  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
   const std::string saved = folder.Read(kDataFileName);
   EXPECT_EQ(static_cast<std::uint8_t>(saved[126]), GetParam().Word & 0xFF);
   EXPECT_EQ(static_cast<std::uint8_t>(saved[127]), GetParam().Word >> 8);

@@ -107,8 +107,8 @@ TEST(FindRecordByDateTest, MatchesLengthAndBytesAndReturnsTheFirst) {
 TEST(AppendWorkRecordTest, StoresUntilFullThenRefusesWithoutWriting) {
   Database db = MakeDatabase({"01.01.2020"}, 2);
   db.WorkRecord.SetDate("02.01.2020");
-  EXPECT_FALSE(AppendWorkRecord(db).has_value());
-  EXPECT_FALSE(AppendWorkRecord(db).has_value());
+  EXPECT_TRUE(Succeeded(AppendWorkRecord(db)));
+  EXPECT_TRUE(Succeeded(AppendWorkRecord(db)));
   ASSERT_EQ(db.RecordCount, 3);
   EXPECT_EQ(db.Record(3), db.WorkRecord);
 

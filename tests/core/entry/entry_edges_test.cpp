@@ -115,9 +115,9 @@ TEST_P(RoundTripTest, SwitchingToLongitudeLatitudeAndBackKeepsEveryStoredValue) 
   input.Groups = opening.Texts.Groups;
   const int switches = GetParam();
   for (int s = 0; s < switches; ++s) {
-    ASSERT_FALSE(SwitchPositionEntry(input.Groups, kMaxGroups, input.Header[HeaderField::Date],
+    ASSERT_TRUE(Succeeded(SwitchPositionEntry(input.Groups, kMaxGroups, input.Header[HeaderField::Date],
                                      input.Header[HeaderField::TimeUT], s % 2 == 0,
-                                     db.DrawingRadius));
+                                     db.DrawingRadius)));
   }
   input.LongitudeLatitudeEntry = switches % 2 == 1;
 
@@ -142,8 +142,8 @@ TEST(EntryEdges, AnEditedCellAfterTheRoundTripIsStillStored) {
   input.Header = opening.Texts.Header;
   input.Groups = opening.Texts.Groups;
   for (bool toLb : {true, false}) {
-    ASSERT_FALSE(SwitchPositionEntry(input.Groups, kMaxGroups, input.Header[HeaderField::Date],
-                                     input.Header[HeaderField::TimeUT], toLb, db.DrawingRadius));
+    ASSERT_TRUE(Succeeded(SwitchPositionEntry(input.Groups, kMaxGroups, input.Header[HeaderField::Date],
+                                     input.Header[HeaderField::TimeUT], toLb, db.DrawingRadius)));
   }
   input.Groups[6][4] = "12.0";
   input.Groups[6][5] = "50.0";

@@ -74,8 +74,8 @@ TEST(RecordDisplay, UnchangedCorrectionKeepsTheRecordByteIdentical) {
     input.Groups[0][2] = "7";  // one cell of the first group changed
     if (openingCase.SwitchedToLongitudeLatitude) {
       input.LongitudeLatitudeEntry = true;
-      ASSERT_FALSE(SwitchPositionEntry(input.Groups, 2, input.Header[HeaderField::Date],
-                                       input.Header[HeaderField::TimeUT], true, db.DrawingRadius));
+      ASSERT_TRUE(Succeeded(SwitchPositionEntry(input.Groups, 2, input.Header[HeaderField::Date],
+                                       input.Header[HeaderField::TimeUT], true, db.DrawingRadius)));
     }
     ASSERT_TRUE(StoreRecord(db, input).Stored);
 
@@ -146,11 +146,11 @@ TEST(RecordDisplay, HeliosSwitchGoesToLongitudeLatitudeAndBack) {
   rows[0] = {"1", "Dkc", "5", "2", "123.4", "71.0", "12.5", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
   rows[1] = {"2", "Axx", "1", "0", "j", "", "1.0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
   const auto original = rows;
-  ASSERT_FALSE(SwitchPositionEntry(rows, 2, "15.04.2024", "1030", true, 125.0f));
+  ASSERT_TRUE(Succeeded(SwitchPositionEntry(rows, 2, "15.04.2024", "1030", true, 125.0f)));
   EXPECT_EQ(rows[0][6], FormatFloat("0", 12.5 * 20.4));
   EXPECT_NE(rows[0][4], original[0][4]);
   EXPECT_EQ(rows[1][4], "j");
-  ASSERT_FALSE(SwitchPositionEntry(rows, 2, "15.04.2024", "1030", false, 125.0f));
+  ASSERT_TRUE(Succeeded(SwitchPositionEntry(rows, 2, "15.04.2024", "1030", false, 125.0f)));
   EXPECT_NEAR(DecimalOrZero(rows[0][4]), 123.4, 0.2);
   EXPECT_NEAR(DecimalOrZero(rows[0][5]), 71.0, 0.2);
   EXPECT_NEAR(DecimalOrZero(rows[0][6]), 12.5, 0.05);

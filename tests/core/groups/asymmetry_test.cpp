@@ -119,7 +119,7 @@ TEST(Asymmetry, TextFileHasTheLabelInTenAndEachColumnInSevenCharacters) {
       std::filesystem::temp_directory_path() / ("ardeno_asym_" + std::to_string(::getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
-  ASSERT_FALSE(WriteAsymmetryFile(dir, t, AsymmetryPeriod::Monthly));
+  ASSERT_TRUE(Succeeded(WriteAsymmetryFile(dir, t, AsymmetryPeriod::Monthly)));
   std::ifstream in(dir / "Polohy-skupin" / "asimemes.dat", std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();

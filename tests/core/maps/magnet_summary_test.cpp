@@ -60,7 +60,7 @@ TEST(MagnetSummaryFile, ReadKeepsEveryStoredByteAndWriteReplacesWhole) {
   EXPECT_EQ(std::string(summary.Cells.begin(), summary.Cells.begin() + stored.size()), stored);
 
   summary.Cells[10] = 0x30;
-  ASSERT_FALSE(WriteMagnetSummary(folder.Path(), summary));
+  ASSERT_TRUE(Succeeded(WriteMagnetSummary(folder.Path(), summary)));
   const std::string written = folder.Read("magn.dat");
   ASSERT_EQ(written.size(), 6 * kMagnetRecordBytes);
   EXPECT_EQ(written[10], '\x30');

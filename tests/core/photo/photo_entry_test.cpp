@@ -73,9 +73,9 @@ TEST(FacularOutlines, StoringKeepsFieldsEnteredEarlier) {
 TEST(FacularOutlines, FaculaNumberRefusals) {
   EXPECT_EQ(CheckFaculaNumber(0), std::string(kFaculaNumberZeroMessage));
   EXPECT_EQ(CheckFaculaNumber(41), std::string(kTooManyFaculaeMessage));
-  EXPECT_FALSE(CheckFaculaNumber(40).has_value());
+  EXPECT_TRUE(Succeeded(CheckFaculaNumber(40)));
   EXPECT_EQ(CheckGroupSequence(41), std::string(kTooManyGroupsMessage));
-  EXPECT_FALSE(CheckGroupSequence(1).has_value());
+  EXPECT_TRUE(Succeeded(CheckGroupSequence(1)));
 }
 
 GroupGridRow Row(const std::string& type, const std::string& rotationNumber,
@@ -134,7 +134,7 @@ TEST(PendingGroups, StoredInTheOrderOfTheirSequenceNumbers) {
        {std::tuple{5, "Hsx", "55"}, std::tuple{2, "Axx", "22"}, std::tuple{9, "Dkc", "99"}})
     pending[sequence] = std::get<PendingGroup>(ReadPendingGroup(Row(type, number)));
   ObservationRecord record = DatedRecord();
-  ASSERT_FALSE(StorePendingGroups(record, pending, 125).has_value());
+  ASSERT_TRUE(Succeeded(StorePendingGroups(record, pending, 125)));
   EXPECT_EQ(record.GroupCount(), 3);
   EXPECT_EQ(record.GroupType(1), "Axx");
   EXPECT_EQ(record.RotationGroupNumber(1), 22);
@@ -153,7 +153,7 @@ TEST(PendingGroups, PositionsAreaAndAuxiliarySpotsAsStored) {
   PendingGroups pending{{1, std::get<PendingGroup>(ReadPendingGroup(row))}};
   ObservationRecord record = DatedRecord();
   record.SetFaculaVertex(1, 1, 1234);  // a facula sharing the slot stays
-  ASSERT_FALSE(StorePendingGroups(record, pending, 100).has_value());
+  ASSERT_TRUE(Succeeded(StorePendingGroups(record, pending, 100)));
   EXPECT_EQ(record.Angle10(1), 1234);
   // 2.3 is a hair below 2.3 in binary; it is still 23 tenths.
   EXPECT_EQ(record.Distance10(1), 23);

@@ -15,6 +15,10 @@ grep -qx "Záznamů: 200" <<<"$out" || fail "check count: $out"
 grep -qx "RadiusWord: 125" <<<"$out" || fail "check radius word: $out"
 grep -qx "Opravy: 0" <<<"$out" || fail "check repairs: $out"
 
+# The program's day can be fixed before the command; an impossible day is refused.
+"$cli" --today 5.3.2021 check "$work/db" | grep -qx "Záznamů: 200" || fail "--today before check"
+"$cli" --today 31.2.2021 check "$work/db" >/dev/null 2>&1 && fail "--today 31.2.2021 accepted"
+
 # A database without repairs is written back byte for byte.
 cp "$work/db/datax.dat" "$work/before.dat"
 "$cli" resave "$work/db" >/dev/null || fail "resave exit status"

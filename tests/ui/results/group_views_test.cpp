@@ -46,7 +46,7 @@ std::vector<ObservationRecord> ThreeMonths() {
 
 struct Frame {
   Frame(const fs::path& dir, const std::vector<ObservationRecord>& records)
-      : Ctx{dir, Db, View, Msg, Dialogs}, Window(Ctx) {
+      : Ctx{dir, Db, View, Msg, Dialogs, Today()}, Window(Ctx) {
     std::ofstream out(dir / kDataFileName, std::ios::binary);
     for (const auto& r : records) out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
     out.close();

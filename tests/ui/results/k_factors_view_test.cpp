@@ -53,7 +53,7 @@ void WriteFolder(const fs::path& dir, bool withReference) {
 }
 
 struct Frame {
-  explicit Frame(const fs::path& dir) : Ctx{dir, Db, View, Msg, Dialogs}, Window(Ctx) {
+  explicit Frame(const fs::path& dir) : Ctx{dir, Db, View, Msg, Dialogs, Today()}, Window(Ctx) {
     Window.Start(QSize(1600, 1000));
     Window.Toolbar()->Button("vysledekz")->click();
   }
