@@ -30,9 +30,10 @@ inline bool PhotographDrawing(const ObservationRecord& record, const std::filesy
   {
     QPainter painter(&picture);
     FaculaBitmap bitmap;
-    PaintDrawing(painter, picture.width(), picture.height(), &record, shot.View, bitmap);
+    PaintDrawing(painter, picture.width(), picture.height(), &record, shot.View,
+                 MeasureDrawingFaculae(&record, shot.View, bitmap));
   }
-  shot.Centre = shot.View.Scale.S(kDiskCentreRef);
+  shot.Centre = shot.View.Scale.S(kCanvasCentre);
   shot.North = QPoint(shot.Centre, shot.View.Scale.S(kDiskLeftRef));
   return !WriteJpegFile(picture, file, 85);
 }
