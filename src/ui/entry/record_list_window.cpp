@@ -190,9 +190,12 @@ bool RecordListWindow::HandleKey(int key) {
     case Qt::Key_End: ShowRecord(db.RecordCount); return true;
     case Qt::Key_PageDown: ShowRecord(std::min(current + m_listLines, db.RecordCount)); return true;
     case Qt::Key_PageUp: ShowRecord(std::max(current - m_listLines, 1)); return true;
-    // The underlay belongs to the drawing shown; the list only passes the key on.
+    // The underlay and the saved picture belong to the drawing shown; the list passes them on.
     case Qt::Key_F9:
       if (m_drawing) m_drawing->ShowMagnetoUnderlay();
+      return true;
+    case Qt::Key_F8:
+      if (m_drawing) m_drawing->SaveCurrentDrawing();
       return true;
     default: return false;
   }

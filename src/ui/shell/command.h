@@ -24,6 +24,8 @@ struct Command {
   // When it may run; empty for always. Re-read by MainWindow::UpdateCommands.
   std::function<bool()> Enabled = {};
   bool Checkable = false;
+  // The hint while the rule keeps the command disabled: why it cannot run now.
+  QString WhyDisabled = {};
 };
 
 // An operation of the analysis window a toolbar panel is attached to. Built with On<Window>().

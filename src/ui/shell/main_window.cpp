@@ -56,9 +56,10 @@ void MainWindow::UpdateCommands() {
   for (const Command& command : m_commands) {
     QAction* action = m_actions.at(command.Name);
     const bool available = command.Run && (!command.Enabled || command.Enabled());
+    const QString why = !command.Run ? kComingSoonHint : command.WhyDisabled;
     action->setEnabled(available);
-    action->setStatusTip(available ? QString() : kComingSoonHint);
-    action->setToolTip(available ? QString() : kComingSoonHint);
+    action->setStatusTip(available ? QString() : why);
+    action->setToolTip(available ? QString() : why);
   }
 }
 

@@ -11,49 +11,52 @@ std::vector<Command> MainWindow::BuildCommands() {
   // The record and drawing commands work on the drawing window and the record list, made at
   // start-up.
   auto dataWindowsExist = [this] { return m_list != nullptr && m_drawing != nullptr; };
+  const QString beforeData = QStringLiteral("Až po načtení dat");
+  const QString alreadyOpen = QStringLiteral("Okno je už otevřené");
   auto onDrawing = [this](void (DrawingWindow::*operation)()) {
     return [this, operation] { (m_drawing->*operation)(); };
   };
   return {
       // Zadávání
       {"novy", QStringLiteral("&Nový zákres"),
-       [this] { OpenEditor("novy", static_cast<int>(EditorMode::NewDrawing)); }, dataWindowsExist},
+       [this] { OpenEditor("novy", static_cast<int>(EditorMode::NewDrawing)); }, dataWindowsExist, false, beforeData},
       {"zvlastni", QStringLiteral("&Zvlášťní zákres"),
-       [this] { OpenEditor("zvlastni", static_cast<int>(EditorMode::Special)); }, dataWindowsExist},
-      {"oprava", QStringLiteral("&Oprava  dat"), [this] { CorrectRecord(); }, dataWindowsExist},
+       [this] { OpenEditor("zvlastni", static_cast<int>(EditorMode::Special)); }, dataWindowsExist, false, beforeData},
+      {"oprava", QStringLiteral("&Oprava  dat"), [this] { CorrectRecord(); }, dataWindowsExist, false, beforeData},
       {"ulozitdat", QStringLiteral("Uložit data"), [this] { SaveData(); }},
       {"ulozASCI", QStringLiteral("Uložit jako ASCI"), [this] { SaveAsciiExport(); }},
       {"posledni1", QStringLiteral("&Poslední zákres"), [this] { m_list->ShowLastRecord(); },
-       dataWindowsExist},
+       dataWindowsExist, false, beforeData},
       {"tisk1", QStringLiteral("Tisk zákresu"), onDrawing(&DrawingWindow::ShowPrintBox),
-       dataWindowsExist},
+       dataWindowsExist, false, beforeData},
       {"Ulozkresy", QStringLiteral("Ulož zákresy (bmp)"),
-       [this] { m_drawing->ShowSaveRangeBox(DrawingImageFormat::Bmp); }, dataWindowsExist},
+       [this] { m_drawing->ShowSaveRangeBox(DrawingImageFormat::Bmp); }, dataWindowsExist, false, beforeData},
       {"konec", QStringLiteral("&Konec"), [this] { close(); }},
       // Grafy
       {"motylek1", QStringLiteral("&Motýlek"), [this] { OpenButterfly(); }},
       {"graf", QStringLiteral("&Grafy"), [this] { OpenDailyGraphs(); },
-       [this] { return m_dailyGraphs.isNull(); }},
+       [this] { return m_dailyGraphs.isNull(); }, false, alreadyOpen},
       {"vyhlazovaci", QStringLiteral("&Vyhlazovací"), [this] { OpenSmoothedGraphs(0); }},
       {"asyroz", QStringLiteral("Asymetrie rozdílová"),
        [this] { OpenAsymmetryGraphs(1); }, {}, true},
       {"asypo", QStringLiteral("Asymetrie podílová"), [this] { OpenAsymmetryGraphs(0); }, {}, true},
       // On the menu bar itself
-      {"map", QStringLiteral("&Mapy"), [this] { OpenMaps(); }, [this] { return m_maps.isNull(); }},
+      {"map", QStringLiteral("&Mapy"), [this] { OpenMaps(); }, [this] { return m_maps.isNull(); }, false,
+       alreadyOpen},
       {"vysledky1", QStringLiteral("&Výsledky"), [this] { OpenResults(); }},
       {"About1", QStringLiteral("&About"), [this] { ShowAbout(); }},
       {"napoveda", QStringLiteral("Nápověda"), [this] { ShowHelp(); }},
       // Basic-panel buttons of the drawing window
       {"SpeedButton2", QStringLiteral("Orientace"), onDrawing(&DrawingWindow::ShowOrientation),
-       dataWindowsExist},
+       dataWindowsExist, false, beforeData},
       {"SpeedButton14", QStringLiteral("Uloží kopii okna v jpg "),
-       [this] { m_drawing->ShowSaveRangeBox(DrawingImageFormat::Jpg); }, dataWindowsExist},
+       [this] { m_drawing->ShowSaveRangeBox(DrawingImageFormat::Jpg); }, dataWindowsExist, false, beforeData},
       {"menvet", QStringLiteral("Zmenšit - zvětšit"), onDrawing(&DrawingWindow::ToggleCompact),
-       dataWindowsExist},
+       dataWindowsExist, false, beforeData},
       {"pomocnaskvrna", QStringLiteral("Vzdálenost pomocné skvrny"),
-       onDrawing(&DrawingWindow::ShowAuxSpotPanel), dataWindowsExist},
+       onDrawing(&DrawingWindow::ShowAuxSpotPanel), dataWindowsExist, false, beforeData},
       {"zfota", QStringLiteral("Zadávání z přefoceného zákresu "), [this] { OpenPhotoWindow(); },
-       dataWindowsExist},
+       dataWindowsExist, false, beforeData},
       // Toolbar buttons that change the view settings the main window keeps
       {"vlevo", QStringLiteral("Zúžit"), [this] { ChangeTimeFactor(false); }},
       {"vpravo", QStringLiteral("Rozšířit"), [this] { ChangeTimeFactor(true); }},

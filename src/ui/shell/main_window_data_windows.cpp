@@ -94,6 +94,7 @@ void MainWindow::ShowChangedRecords() {
 void MainWindow::OpenEditor(const QString& actionName, int mode) {
   QAction* action = Action(actionName);
   // One editor at a time: the command waits until the editor closes.
+  action->setStatusTip(QStringLiteral("Editor záznamu je už otevřený"));
   action->setEnabled(false);
   RecordEditor::Run(m_ctx, static_cast<EditorMode>(mode), this);
   UpdateCommands();

@@ -106,7 +106,9 @@ void ToolbarPanels::Connect(QToolButton* button, const ToolbarButtonSpec& spec) 
     // is enabled again (the editor disables its command only while it is open).
     auto sync = [button, action, hint = button->toolTip()] {
       button->setEnabled(action->isEnabled());
-      const QString tip = action->statusTip() == kComingSoonHint ? kComingSoonHint : hint;
+      // A disabled button says why, when its command knows.
+      const QString why = action->statusTip();
+      const QString tip = !action->isEnabled() && !why.isEmpty() ? why : hint;
       button->setToolTip(tip);
       button->setStatusTip(tip);
     };

@@ -44,7 +44,7 @@ class RecordListWindowTest : public QObject {
   void highlightIsAlwaysTheCurrentRecord_data();
   void highlightIsAlwaysTheCurrentRecord();
   void draggingChoosesTheRecordUnderTheMouse();
-  void f9ReachesTheDrawingWindow();
+  void f9AndF8ReachTheDrawingWindow();
 };
 
 void RecordListWindowTest::oneRecordOneSelectedLine() {
@@ -210,7 +210,7 @@ void RecordListWindowTest::draggingChoosesTheRecordUnderTheMouse() {
   QCOMPARE(app.Db.CurrentIndex, 7);
 }
 
-void RecordListWindowTest::f9ReachesTheDrawingWindow() {
+void RecordListWindowTest::f9AndF8ReachTheDrawingWindow() {
   AppRun app;
   app.Db = ConsecutiveDays(3);
   DrawingWindow drawing(app.Ctx);
@@ -219,6 +219,11 @@ void RecordListWindowTest::f9ReachesTheDrawingWindow() {
   // No day file in the (empty) program folder: the drawing window's own message shows F9 arrived.
   QTest::keyClick(list.List(), Qt::Key_F9);
   QCOMPARE(app.Msg.ShownMessages, QStringList({"Nejsou data pro magnetosféru"}));
+  QCOMPARE(app.Db.CurrentIndex, 3);
+  // F8 saves the drawing shown, after the drawing window's own question.
+  app.Dialogs.Confirmations = {false};
+  QTest::keyClick(list.List(), Qt::Key_F8);
+  QCOMPARE(app.Dialogs.Asked, QStringList({"Uložit bitmapu zákresu"}));
   QCOMPARE(app.Db.CurrentIndex, 3);
 }
 

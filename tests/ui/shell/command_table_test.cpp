@@ -172,12 +172,15 @@ void CommandTableTest::AnalysisWindowBringsItsPanelAndClosingRestoresTheBasicOne
   QCOMPARE(toolbar->VisiblePanel(), QString(kGraphsPanel));
   QVERIFY(toolbar->AttachedWindow() != nullptr);
   QVERIFY(!f.Window.Action("graf")->isEnabled());
+  // Its basic-panel button says why it cannot run now.
+  QCOMPARE(toolbar->Button("grafyz")->toolTip(), QString("Okno je už otevřené"));
   QVERIFY(toolbar->Button("gb")->isEnabled());
   QSignalSpy destroyed(toolbar->AttachedWindow(), &QObject::destroyed);
   toolbar->Button("SpeedButton13")->click();
   QVERIFY(destroyed.count() == 1 || destroyed.wait(1000));
   QCOMPARE(toolbar->VisiblePanel(), QString(kBasicPanel));
   QVERIFY(f.Window.Action("graf")->isEnabled());
+  QCOMPARE(toolbar->Button("grafyz")->toolTip(), QString("Denní grafy"));
 }
 
 QTEST_MAIN(CommandTableTest)
