@@ -5,6 +5,8 @@
 // no handler: it is shown disabled with the hint "Připravuje se".
 #include <QPointer>
 #include <QString>
+#include <QStyle>
+#include <optional>
 #include <QWidget>
 #include <functional>
 #include <utility>
@@ -71,6 +73,8 @@ struct ToolbarButtonSpec {
   const char* Hint;     // tooltip and status text, empty for none
   ButtonAction Action;
   bool Checkable = false;
+  // A standard picture shown instead of the caption (new, save, last, ...).
+  std::optional<QStyle::StandardPixmap> Icon = {};
 };
 
 }  // namespace ardeno

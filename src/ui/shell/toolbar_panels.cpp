@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QToolButton>
 
 #include "core/shell/interface_scale.h"
@@ -84,6 +85,12 @@ void ToolbarPanels::AddPanel(const QString& panelName,
     button->setStatusTip(button->toolTip());
     button->setToolTipDuration(kHintDisplayMs);
     button->setCheckable(spec.Checkable);
+    if (spec.Icon) {
+      // The platform's own picture for a common command; the caption stays for the menu-less
+      // reader and the hint says it in words.
+      button->setIcon(style()->standardIcon(*spec.Icon));
+      button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
     row->addWidget(button);
     m_buttons.insert_or_assign(spec.Name, PlacedButton{button, spec});
     m_panelButtons[panelName].push_back(spec.Name);

@@ -68,12 +68,23 @@ class ShellToolbarTest : public QObject {
   void FotoAndTheDrawingWindowsFKeyOpenOnePhotoWindow();
   void GraphPanelButtonsShowTheChosenGraphPressed();
   void HintsGoToTheMiddleStatusPanel();
+  void BasicPanelWithReadableLabelsFitsTheSmallestScreen();
   void CorrectionWithoutChosenRecordOnlyShowsMessage();
   void WindowImageIsSavedAsJpgOnYes();
 
  private:
   QTemporaryDir m_dir;
 };
+
+void ShellToolbarTest::BasicPanelWithReadableLabelsFitsTheSmallestScreen() {
+  Frame f(m_dir.path().toStdString());
+  QWidget* basic = f.Window.Toolbar()->Panel(kBasicPanel);
+  // The frame needs a screen 1024 pixels wide at least.
+  QVERIFY2(basic->sizeHint().width() <= 1024, qPrintable(QString::number(basic->sizeHint().width())));
+  // Words, not marks like "O", ">|" or "Or." (BMP and JPG name their file formats).
+  for (const ToolbarButtonSpec& spec : BasicPanelButtons())
+    QVERIFY2(QString::fromUtf8(spec.Caption).size() >= 3, spec.Name);
+}
 
 void ShellToolbarTest::ButterflyButtonsStopAtTheirBounds() {
   Frame f(m_dir.path().toStdString());
