@@ -58,7 +58,8 @@ Fixture& Shared() {
 void ShowAt(Fixture& f, int t) {
   f.run.View.ButterflyTimeFactor = static_cast<std::uint16_t>(t);
   f.window->HorizontalBar()->setRange(0, 1 << 20);
-  f.window->HorizontalBar()->setValue(t == 1 ? 0 : (f.run.Db.Record(1).Rotation() - 1100) * t - 200);
+  f.window->HorizontalBar()->setValue(t == 1 ? 0
+                                             : (f.run.Db.Record(1).Rotation() - 1100) * t - 200);
 }
 
 void BM_PaintAllLayers(benchmark::State& state) {

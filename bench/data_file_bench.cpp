@@ -2,10 +2,10 @@
 // years of daily drawings, against a plain copy of the same file.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
 #include <vector>
-#include <unistd.h>
 
 #include "core/data/data_file.h"
 #include "core/data/record_file.h"
@@ -56,7 +56,8 @@ void BM_LoadDatabase(benchmark::State& state) {
     benchmark::DoNotOptimize(report.Repairs);
     if (db.RecordCount != kRecords) state.SkipWithError("the database did not load whole");
   }
-  state.SetBytesProcessed(state.iterations() * kRecords * static_cast<int64_t>(ardeno::kRecordSize));
+  state.SetBytesProcessed(state.iterations() * kRecords *
+                          static_cast<int64_t>(ardeno::kRecordSize));
 }
 BENCHMARK(BM_LoadDatabase)->Unit(benchmark::kMillisecond);
 
@@ -71,7 +72,8 @@ void BM_ReloadDatabase(benchmark::State& state) {
     benchmark::DoNotOptimize(report.Repairs);
     if (db.RecordCount != kRecords) state.SkipWithError("the database did not load whole");
   }
-  state.SetBytesProcessed(state.iterations() * kRecords * static_cast<int64_t>(ardeno::kRecordSize));
+  state.SetBytesProcessed(state.iterations() * kRecords *
+                          static_cast<int64_t>(ardeno::kRecordSize));
 }
 BENCHMARK(BM_ReloadDatabase)->Unit(benchmark::kMillisecond);
 
@@ -83,7 +85,8 @@ void BM_SaveDatabase(benchmark::State& state) {
   for (auto _ : state) {
     if (ardeno::SaveDatabase(db, folder)) state.SkipWithError("the save failed");
   }
-  state.SetBytesProcessed(state.iterations() * kRecords * static_cast<int64_t>(ardeno::kRecordSize));
+  state.SetBytesProcessed(state.iterations() * kRecords *
+                          static_cast<int64_t>(ardeno::kRecordSize));
 }
 BENCHMARK(BM_SaveDatabase)->Unit(benchmark::kMillisecond);
 
@@ -93,7 +96,8 @@ void BM_PlainFileCopy(benchmark::State& state) {
     fs::copy_file(folder / ardeno::kDataFileName, folder / "copy.dat",
                   fs::copy_options::overwrite_existing);
   }
-  state.SetBytesProcessed(state.iterations() * kRecords * static_cast<int64_t>(ardeno::kRecordSize));
+  state.SetBytesProcessed(state.iterations() * kRecords *
+                          static_cast<int64_t>(ardeno::kRecordSize));
 }
 BENCHMARK(BM_PlainFileCopy)->Unit(benchmark::kMillisecond);
 
@@ -106,7 +110,8 @@ void BM_PlainFileRead(benchmark::State& state) {
     benchmark::DoNotOptimize(records.data());
     if (read.WholeRecords != kRecords) state.SkipWithError("the file did not read whole");
   }
-  state.SetBytesProcessed(state.iterations() * kRecords * static_cast<int64_t>(ardeno::kRecordSize));
+  state.SetBytesProcessed(state.iterations() * kRecords *
+                          static_cast<int64_t>(ardeno::kRecordSize));
 }
 BENCHMARK(BM_PlainFileRead)->Unit(benchmark::kMillisecond);
 

@@ -69,10 +69,10 @@ BENCHMARK(BM_PaintDailyGraph)
 
 void BM_PrepareSmoothedGraph(benchmark::State& state) {
   for (auto _ : state) {
-    const ardeno::SmoothedPicture picture = ardeno::BuildSmoothedPicture(
-        SampleDatabase(), ardeno::CollectMonths(SampleDatabase()),
-        ardeno::ComputeAsymmetry(SampleDatabase()), ardeno::SmoothedIndex::R,
-        ardeno::AsymmetryKind::Ratio);
+    const ardeno::SmoothedPicture picture =
+        ardeno::BuildSmoothedPicture(SampleDatabase(), ardeno::CollectMonths(SampleDatabase()),
+                                     ardeno::ComputeAsymmetry(SampleDatabase()),
+                                     ardeno::SmoothedIndex::R, ardeno::AsymmetryKind::Ratio);
     benchmark::DoNotOptimize(picture.Months.Total.data());
   }
 }
@@ -81,10 +81,10 @@ BENCHMARK(BM_PrepareSmoothedGraph)->Unit(benchmark::kMillisecond);
 // Smoothed (both hemispheres) and per-record asymmetry, the whole span in the picture
 // (compression 16) and at one day per pixel.
 void BM_PaintSmoothedGraph(benchmark::State& state) {
-  const ardeno::SmoothedPicture picture = ardeno::BuildSmoothedPicture(
-      SampleDatabase(), ardeno::CollectMonths(SampleDatabase()),
-      ardeno::ComputeAsymmetry(SampleDatabase()), ardeno::SmoothedIndex::R,
-      ardeno::AsymmetryKind::Ratio);
+  const ardeno::SmoothedPicture picture =
+      ardeno::BuildSmoothedPicture(SampleDatabase(), ardeno::CollectMonths(SampleDatabase()),
+                                   ardeno::ComputeAsymmetry(SampleDatabase()),
+                                   ardeno::SmoothedIndex::R, ardeno::AsymmetryKind::Ratio);
   ardeno::SmoothedState s;
   s.Asymmetry = state.range(0) == 1;
   s.View = ardeno::SmoothedView::Both;
@@ -109,9 +109,9 @@ BENCHMARK(BM_PaintSmoothedGraph)
 // "Porovnání": the eight indices of the 55 years together, the whole span in the picture.
 void BM_PaintComparison(benchmark::State& state) {
   const ardeno::RecordMonths months = ardeno::CollectMonths(SampleDatabase());
-  ardeno::SmoothedPicture picture = ardeno::BuildSmoothedPicture(
-      SampleDatabase(), months, ardeno::AsymmetryTables{}, ardeno::SmoothedIndex::R,
-      ardeno::AsymmetryKind::Ratio);
+  ardeno::SmoothedPicture picture =
+      ardeno::BuildSmoothedPicture(SampleDatabase(), months, ardeno::AsymmetryTables{},
+                                   ardeno::SmoothedIndex::R, ardeno::AsymmetryKind::Ratio);
   ardeno::ComparisonSources sources;
   sources.Records = &months;
   std::vector<ardeno::ComparedSeries> all;

@@ -37,8 +37,8 @@ void BM_AllGroupStatistics(benchmark::State& state) {
   const ardeno::Database& db = SampleDatabase();
   for (auto _ : state) {
     ardeno::GroupStatistics stats = ardeno::ComputeGroupStatistics(db);
-    const auto zones = ardeno::ComputeZoneCounts(db, stats.Positions,
-                                                 ardeno::PositionPeriod::Monthly, "vše");
+    const auto zones =
+        ardeno::ComputeZoneCounts(db, stats.Positions, ardeno::PositionPeriod::Monthly, "vše");
     const auto largest = ardeno::LargestGroups(db, 2000);
     const auto evolution = ardeno::ComputeRotationEvolution(db, stats.Positions, 2000);
     const auto map = ardeno::MapDataGrid(stats.Rotations, stats.Classes);

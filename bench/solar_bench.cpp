@@ -59,8 +59,8 @@ void BM_PolarToHeliographicPerGroup(benchmark::State& state) {
     for (std::size_t i = 0; i < sample.Records.size(); ++i) {
       const auto& record = sample.Records[i];
       for (int k = 1; k <= record.GroupCount(); ++k) {
-        benchmark::DoNotOptimize(PolarToHeliographic(sample.Ephemerides[i], record.Angle10(k),
-                                                     record.Distance10(k)));
+        benchmark::DoNotOptimize(
+            PolarToHeliographic(sample.Ephemerides[i], record.Angle10(k), record.Distance10(k)));
       }
     }
   }
@@ -76,8 +76,7 @@ void BM_EphemerisAndGroupsPerRecord(benchmark::State& state) {
       const auto& record = sample.Records[i];
       const auto eph = Ephemeris(sample.Moments[i].Date, sample.Moments[i].TimeUT);
       for (int k = 1; k <= record.GroupCount(); ++k) {
-        benchmark::DoNotOptimize(
-            PolarToHeliographic(eph, record.Angle10(k), record.Distance10(k)));
+        benchmark::DoNotOptimize(PolarToHeliographic(eph, record.Angle10(k), record.Distance10(k)));
       }
     }
   }

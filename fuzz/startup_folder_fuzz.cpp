@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     start = end + 1;
   }
   const StartupInputs inputs = ReadStartupInputs(fuzz::FuzzFolder(), CalendarDate{1983, 6, 1},
-                                                MissingZoomFile::LeaveMissing);
+                                                 MissingZoomFile::LeaveMissing);
   const int coronaBytes =
       inputs.Corona.FolderFound ? static_cast<int>(inputs.Corona.CoronaDays.size()) : 1;
   if (inputs.Corona.CoronaByteCount != coronaBytes || inputs.SidcDaily.YearsFound > 2 ||

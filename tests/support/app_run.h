@@ -11,7 +11,8 @@
 namespace ardeno::test {
 
 struct AppRun {
-  explicit AppRun(const std::filesystem::path& dir = {}) : Ctx{dir, Db, View, Msg, Dialogs, Today()} {}
+  explicit AppRun(const std::filesystem::path& dir = {})
+      : Ctx{dir, Db, View, Msg, Dialogs, Today()} {}
   Database Db;
   ViewSettings View;
   ScriptedMessages Msg;

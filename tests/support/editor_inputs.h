@@ -30,10 +30,10 @@ inline RecordInput MakeTypedDrawing(EditorMode mode = EditorMode::NewDrawing) {
   h[HeaderField::Observer] = "Novák";
   h[HeaderField::Date] = "15.04.2024";
   h[HeaderField::TimeUT] = "1030";
-  for (HeaderField f : {HeaderField::Conditions, HeaderField::ImageQuality, HeaderField::QualityQ,
-                        HeaderField::CentralGroups, HeaderField::CentralSpots,
-                        HeaderField::CentralR, HeaderField::FacularFields,
-                        HeaderField::FacularCount}) {
+  for (HeaderField f :
+       {HeaderField::Conditions, HeaderField::ImageQuality, HeaderField::QualityQ,
+        HeaderField::CentralGroups, HeaderField::CentralSpots, HeaderField::CentralR,
+        HeaderField::FacularFields, HeaderField::FacularCount}) {
     h[f] = "0";
   }
   h[HeaderField::Conditions] = "2";

@@ -29,8 +29,8 @@ struct DrawingPlace {
 // The drawing position of longitude l, latitude b on the record's date.
 inline DrawingPlace PlaceOn(const ObservationRecord& r, double l, double b) {
   const SolarEphemeris eph = *RecordEphemeris(r);
-  const PolarPosition p = HeliographicToPolar(eph, static_cast<float>(l), static_cast<float>(b),
-                                              kDefaultDrawingRadius);
+  const PolarPosition p =
+      HeliographicToPolar(eph, static_cast<float>(l), static_cast<float>(b), kDefaultDrawingRadius);
   const double angle = std::fmod(std::fmod(p.PolarAngle, 360) + 360, 360);
   return {static_cast<std::uint16_t>(Round(angle * 10)),
           static_cast<std::uint16_t>(Round(p.PolarDistance * 10))};

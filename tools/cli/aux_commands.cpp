@@ -44,7 +44,8 @@ int Inputs(const std::vector<std::string>& args) {
     std::cerr << "Složka " << folder.string() << " neexistuje.\n";
     return 1;
   }
-  const StartupInputs inputs = ReadStartupInputs(folder, InvocationDate(), MissingZoomFile::LeaveMissing);
+  const StartupInputs inputs =
+      ReadStartupInputs(folder, InvocationDate(), MissingZoomFile::LeaveMissing);
   std::cout << "Zvětšení: " << FormatFloat("0.00", inputs.Zoom) << "\n";
   for (std::size_t i = 0; i < inputs.InstrumentLines.size(); ++i) {
     std::cout << "Přístroj " << i + 1 << ": " << inputs.InstrumentLines[i] << "\n";

@@ -5,9 +5,9 @@
 
 #include <span>
 
+#include "cli/command_registry.h"
 #include "core/data/file_error_text.h"
 #include "core/data/record_file.h"
-#include "cli/command_registry.h"
 #include "core/text/dates.h"
 
 namespace ardeno::cli {

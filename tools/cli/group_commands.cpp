@@ -22,7 +22,8 @@ namespace ardeno::cli {
 namespace {
 
 constexpr const char* kAsymmetryUsage = "asymmetry SLOŽKA monthly|yearly";
-constexpr const char* kPositionsUsage = "positions SLOŽKA daily|monthly|yearly [vše|A|B|C|D|E|F|G|h|J]";
+constexpr const char* kPositionsUsage =
+    "positions SLOŽKA daily|monthly|yearly [vše|A|B|C|D|E|F|G|h|J]";
 constexpr const char* kMapDataUsage = "map-data SLOŽKA";
 constexpr const char* kGroupTypesUsage = "group-types SLOŽKA";
 constexpr const char* kLargestUsage = "largest SLOŽKA ROK";
@@ -60,7 +61,8 @@ int Written(const std::optional<std::string>& error, const std::string& folder, 
 }
 
 int AsymmetryCommand(const std::vector<std::string>& args) {
-  if (args.size() != 2 || (args[1] != "monthly" && args[1] != "yearly")) return Usage(kAsymmetryUsage);
+  if (args.size() != 2 || (args[1] != "monthly" && args[1] != "yearly"))
+    return Usage(kAsymmetryUsage);
   Database db;
   const auto stats = Load(args[0], kAsymmetryUsage, db);
   if (!stats) return 1;
@@ -86,7 +88,8 @@ int PositionsCommand(const std::vector<std::string>& args) {
   Database db;
   const auto stats = Load(args[0], kPositionsUsage, db);
   if (!stats) return 1;
-  const TextGrid grid = EastWestGrid(ComputeZoneCounts(db, stats->Positions, *period, filter), *period);
+  const TextGrid grid =
+      EastWestGrid(ComputeZoneCounts(db, stats->Positions, *period, filter), *period);
   return Written(WritePositionsFile(args[0], grid, *period), args[0], PositionsFileName(*period));
 }
 

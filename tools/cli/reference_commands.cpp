@@ -101,7 +101,8 @@ int KFactors(const std::vector<std::string>& args) {
 }
 
 const bool kRegistered =
-    RegisterCommand({"import-groups", "import-groups SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...", ImportGroups}) &&
+    RegisterCommand(
+        {"import-groups", "import-groups SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...", ImportGroups}) &&
     RegisterCommand({"import-reference", "import-reference SLOŽKA [ZDROJE]", ImportReference}) &&
     RegisterCommand({"k-factors", "k-factors SLOŽKA", KFactors});
 

@@ -1,5 +1,6 @@
-// ardeno-cli own-report, sidc-report, sidc-csv, cv-report and observers-csv: the monthly report files and
-// the observer table exactly as the results window writes them, into the same folders under DIR.
+// ardeno-cli own-report, sidc-report, sidc-csv, cv-report and observers-csv: the monthly report
+// files and the observer table exactly as the results window writes them, into the same folders
+// under DIR.
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -13,8 +14,8 @@
 #include "core/reports/description_file.h"
 #include "core/reports/observer_table.h"
 #include "core/reports/own_report_files.h"
-#include "core/reports/sidc_csv_file.h"
 #include "core/reports/report_text.h"
+#include "core/reports/sidc_csv_file.h"
 #include "core/reports/sidc_report_file.h"
 #include "core/text/encoding.h"
 
@@ -74,8 +75,9 @@ int OwnReport(const std::vector<std::string>& args) {
   if (args.size() != 2 || !LoadMonth(args, 2, kUsage, db, month)) return 1;
   const ReportDays days = MatchReportDays(db, month);
   TellLeftOut(db, days);
-  return WriteFiles({{OwnIndexFilePath(args[0], month), ReportFileBytes(OwnIndexFileLines(db, days))},
-                     {OwnAreaFilePath(args[0], month), ReportFileBytes(OwnAreaFileLines(db, days))}});
+  return WriteFiles(
+      {{OwnIndexFilePath(args[0], month), ReportFileBytes(OwnIndexFileLines(db, days))},
+       {OwnAreaFilePath(args[0], month), ReportFileBytes(OwnAreaFileLines(db, days))}});
 }
 
 int SidcReport(const std::vector<std::string>& args) {
@@ -107,8 +109,8 @@ CsvStation StationOf(const fs::path& dir, const Instrument& instrument) {
   } catch (const AuxFileError& error) {
     std::cerr << error.what() << "\n";
   }
-  std::cerr << "Není soubor " << kCsvStationFileName << ": stanice se vezme z " << kInstrumentFileName
-            << ".\n";
+  std::cerr << "Není soubor " << kCsvStationFileName << ": stanice se vezme z "
+            << kInstrumentFileName << ".\n";
   CsvStation station;
   station.Name = instrument[0];
   return station;
@@ -128,9 +130,9 @@ int SidcCsv(const std::vector<std::string>& args) {
   const CsvStation station = StationOf(args[0], instrument);
   const ReportDays days = MatchReportDays(db, month);
   TellLeftOut(db, days);
-  return WriteFiles({{SidcCsvPath(args[0], month, station.Number),
-                      ReportFileBytes(SidcCsvLines(db, days, month, station,
-                                                   CsvInstrumentOf(instrument)))}});
+  return WriteFiles(
+      {{SidcCsvPath(args[0], month, station.Number),
+        ReportFileBytes(SidcCsvLines(db, days, month, station, CsvInstrumentOf(instrument)))}});
 }
 
 int CvReport(const std::vector<std::string>& args) {

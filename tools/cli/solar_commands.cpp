@@ -96,8 +96,8 @@ int ForEachLine(std::size_t numberCount, const char* expected,
 
 Refusal AnswerEphemeris(const MomentLine& in, std::ostream& out) {
   const auto eph = Ephemeris(in.Date, in.TimeUT);
-  out << DayNumber(in.Date.Year, in.Date.Month, in.Date.Day) << ' ' << eph.EphP << ' '
-      << eph.EphB0 << ' ' << eph.EphL0 << ' ' << eph.RotationNumber << '\n';
+  out << DayNumber(in.Date.Year, in.Date.Month, in.Date.Day) << ' ' << eph.EphP << ' ' << eph.EphB0
+      << ' ' << eph.EphL0 << ' ' << eph.RotationNumber << '\n';
   return std::nullopt;
 }
 
@@ -178,8 +178,9 @@ int RunDayResults(const std::vector<std::string>& args) {
     const DayResults block = ComputeDayResults(record, *eph);
     std::cout << i << ' ' << record.Date();
     for (int w = kGroupsN; w <= kHemisphereAreaS; ++w) {
-      std::cout << ' ' << (block[static_cast<std::size_t>(2 * w)] |
-                           block[static_cast<std::size_t>(2 * w + 1)] << 8);
+      std::cout << ' '
+                << (block[static_cast<std::size_t>(2 * w)] |
+                    block[static_cast<std::size_t>(2 * w + 1)] << 8);
     }
     std::cout << '\n';
   }

@@ -36,9 +36,12 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
   if (mode == "both") window.celek1Click();
   std::stringstream curves(options.Text("curves"));
   for (std::string curve; std::getline(curves, curve, ',');) {
-    if (curve == "mean") window.vyskaskvrnClick();
-    else if (curve == "smoothed") window.vyskahlazenaClick();
-    else if (curve == "bounds") window.hraniceClick();
+    if (curve == "mean")
+      window.vyskaskvrnClick();
+    else if (curve == "smoothed")
+      window.vyskahlazenaClick();
+    else if (curve == "bounds")
+      window.hraniceClick();
     else if (curve != "none")
       return "Neznámá křivka '" + curve + "': volba --curves čeká mean, smoothed, bounds.";
   }
@@ -55,10 +58,20 @@ const bool kRegistered = RegisterView(
     {"butterfly",
      "motýlkový diagram: šířka skupin a fakulí podle Carringtonovy otočky",
      {{"mode", "spots", {"spots", "faculae", "both"}, false, "skvrny, fakule, nebo obojí"},
-      {"curves", "none", {}, false,
+      {"curves",
+       "none",
+       {},
+       false,
        "křivky oddělené čárkou: mean (střední šířka), smoothed (vyhlazená), bounds (ohraničení)"},
-      {"corona", "no", {"no", "yes"}, false, "zelená koróna pod diagramem (začátek od otočky 1100)"},
-      {"supplementary", "no", {"no", "yes"}, false,
+      {"corona",
+       "no",
+       {"no", "yes"},
+       false,
+       "zelená koróna pod diagramem (začátek od otočky 1100)"},
+      {"supplementary",
+       "no",
+       {"no", "yes"},
+       false,
        "doplňková data z Motfakul.dat (začátek od otočky 1200)"},
       {"faculae-width", "no", {"no", "yes"}, false, "fakule jako sloupky místo čar"},
       {"time-factor", "1", {}, true, "pixelů na otočku: 1, 2, 4, 8, 16"},

@@ -18,13 +18,17 @@ std::optional<std::string> PaintTable(RenderSession&, const OptionValues& option
   return std::nullopt;
 }
 
-const bool kRegistered = RegisterView(
-    {"coordinates",
-     "tabulka heliografických souřadnic L0, B0, P na čtyři měsíce",
-     {{"year", "2024", {}, true, "rok tabulky"},
-      {"months", "1", {"1", "5", "9"}, false, "první měsíc: 1 leden-duben, 5 květen-srpen, 9 září-prosinec"}},
-     PaintTable,
-     QSize(900, 1000)});
+const bool kRegistered =
+    RegisterView({"coordinates",
+                  "tabulka heliografických souřadnic L0, B0, P na čtyři měsíce",
+                  {{"year", "2024", {}, true, "rok tabulky"},
+                   {"months",
+                    "1",
+                    {"1", "5", "9"},
+                    false,
+                    "první měsíc: 1 leden-duben, 5 květen-srpen, 9 září-prosinec"}},
+                  PaintTable,
+                  QSize(900, 1000)});
 
 }  // namespace
 

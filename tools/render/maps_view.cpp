@@ -28,7 +28,7 @@ std::optional<std::string> PaintMaps(RenderSession& session, const OptionValues&
     // The latest data: the last rotation, or for the strip maps the rotations leading to it.
     const auto& list = window.RotationList();
     const int last = list.back().Rotation;
-    const int back = view == MapView::LongMap ? kLongMapRotations - 1
+    const int back = view == MapView::LongMap   ? kLongMapRotations - 1
                      : view == MapView::HighMap ? kHighMapDefaultRotations - 1
                      : view == MapView::TwoMaps ? 1
                                                 : 0;
@@ -38,8 +38,7 @@ std::optional<std::string> PaintMaps(RenderSession& session, const OptionValues&
     window.ChooseRotation(position);
   }
   const bool magnetosphere = options.Text("magnetosphere") == "yes";
-  if (magnetosphere &&
-      !std::filesystem::is_directory(session.Ctx.ProgDir / kMagnetogramFolder))
+  if (magnetosphere && !std::filesystem::is_directory(session.Ctx.ProgDir / kMagnetogramFolder))
     return std::string("Nejsou data pro magnetosféru");
   const bool corona = options.Text("corona") == "yes";
   if (corona && !(session.Inputs.Corona.FolderFound && session.Inputs.Corona.DayCount() > 0))
@@ -47,10 +46,17 @@ std::optional<std::string> PaintMaps(RenderSession& session, const OptionValues&
   window.SetSwitches(options.Text("faculae") == "yes", options.Text("outlines") == "yes", corona,
                      magnetosphere);
   switch (view) {
-    case MapView::LongMap: window.dlouhamapClick(); break;
-    case MapView::HighMap: window.vysokamapClick(); break;
-    case MapView::TwoMaps: window.dvenadsebouClick(); break;
-    default: break;
+    case MapView::LongMap:
+      window.dlouhamapClick();
+      break;
+    case MapView::HighMap:
+      window.vysokamapClick();
+      break;
+    case MapView::TwoMaps:
+      window.dvenadsebouClick();
+      break;
+    default:
+      break;
   }
   window.PaintView(painter, size, false);
   return std::nullopt;
@@ -80,11 +86,16 @@ std::optional<ComparisonLayers> ParseLayers(const std::string& text, bool spotsO
   ComparisonLayers layers;
   if (text == "none") return layers;
   for (const std::string& name : SplitOptionList(text)) {
-    if (name == "spots" && spotsOffered) layers.Spots = true;
-    else if (name == "faculae") layers.Faculae = true;
-    else if (name == "corona") layers.Corona = true;
-    else if (name == "magnetosphere") layers.Magnetosphere = true;
-    else return std::nullopt;
+    if (name == "spots" && spotsOffered)
+      layers.Spots = true;
+    else if (name == "faculae")
+      layers.Faculae = true;
+    else if (name == "corona")
+      layers.Corona = true;
+    else if (name == "magnetosphere")
+      layers.Magnetosphere = true;
+    else
+      return std::nullopt;
   }
   return layers;
 }
@@ -92,11 +103,13 @@ std::optional<ComparisonLayers> ParseLayers(const std::string& text, bool spotsO
 std::optional<std::string> PaintComparison(RenderSession& session, const OptionValues& options,
                                            QPainter& painter, QSize size) {
   const auto upper = ParseLayers(options.Text("upper"), true);
-  if (!upper) return "Horní polovina: " + options.Text("upper") +
-                     " (lze spots, faculae, corona, magnetosphere spojené +, nebo none).";
+  if (!upper)
+    return "Horní polovina: " + options.Text("upper") +
+           " (lze spots, faculae, corona, magnetosphere spojené +, nebo none).";
   const auto lower = ParseLayers(options.Text("lower"), false);
-  if (!lower) return "Dolní polovina: " + options.Text("lower") +
-                     " (lze faculae, corona, magnetosphere spojené +, nebo none).";
+  if (!lower)
+    return "Dolní polovina: " + options.Text("lower") +
+           " (lze faculae, corona, magnetosphere spojené +, nebo none).";
   const int shift = options.Number("shift");
   if (ComparisonShift(shift + kComparisonNoShiftPosition) != shift)
     return std::string("Posuv v otočkách musí být od -10 do 10.");
@@ -118,7 +131,11 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
 }
 
 std::vector<ViewOption> MapOptions() {
-  return {{"rotation", "0", {}, true, "Carringtonova rotace; 0 = poslední v datech (u pásových map rotace před ní)"},
+  return {{"rotation",
+           "0",
+           {},
+           true,
+           "Carringtonova rotace; 0 = poslední v datech (u pásových map rotace před ní)"},
           {"faculae", "yes", {"yes", "no"}, false, "fakulová pole"},
           {"outlines", "yes", {"yes", "no"}, false, "obrysy spojující skupinu s pomocnou skvrnou"},
           {"corona", "no", {"no", "yes"}, false, "zelená koróna pod mapou"},
@@ -135,11 +152,11 @@ View MapsView(const char* name, const char* summary, MapView view, QSize size) {
 
 const bool kRegistered =
     RegisterView(MapsView("map", "synoptická mapa jedné rotace se skupinami a tabulkou b/l",
-                         MapView::Map, QSize(1400, 900))) &&
+                          MapView::Map, QSize(1400, 900))) &&
     RegisterView(MapsView("long-map", "dlouhá mapa: 16 rotací vedle sebe", MapView::LongMap,
-                         QSize(1920, 700))) &&
+                          QSize(1920, 700))) &&
     RegisterView(MapsView("high-map", "vysoká mapa: rotace pod sebou", MapView::HighMap,
-                         QSize(1000, 1000))) &&
+                          QSize(1000, 1000))) &&
     RegisterView(MapsView("two-maps", "dvě mapy nad sebou", MapView::TwoMaps, QSize(1400, 900))) &&
     RegisterView({"corona-graph",
                   "graf zelené koróny jedné rotace po sektorech",
@@ -155,16 +172,23 @@ const bool kRegistered =
                     return PaintCorona(s, o, p, size, MapView::CoronaButterfly);
                   },
                   QSize(1400, 700)}) &&
-    RegisterView({"map-comparison",
-                  "srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace",
-                  {{"rotation", "0", {}, true, "Carringtonova rotace horní mapy; 0 = poslední v datech"},
-                   {"upper", "spots+faculae", {}, false,
-                    "obsah horní mapy: spots, faculae, corona, magnetosphere spojené +, nebo none"},
-                   {"lower", "faculae", {}, false,
-                    "obsah dolní mapy: faculae, corona, magnetosphere spojené +, nebo none"},
-                   {"shift", "0", {}, true, "posuv dolní mapy v otočkách, -10 až 10"}},
-                  PaintComparison,
-                  QSize(1400, 900)});
+    RegisterView(
+        {"map-comparison",
+         "srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace",
+         {{"rotation", "0", {}, true, "Carringtonova rotace horní mapy; 0 = poslední v datech"},
+          {"upper",
+           "spots+faculae",
+           {},
+           false,
+           "obsah horní mapy: spots, faculae, corona, magnetosphere spojené +, nebo none"},
+          {"lower",
+           "faculae",
+           {},
+           false,
+           "obsah dolní mapy: faculae, corona, magnetosphere spojené +, nebo none"},
+          {"shift", "0", {}, true, "posuv dolní mapy v otočkách, -10 až 10"}},
+         PaintComparison,
+         QSize(1400, 900)});
 
 }  // namespace
 

@@ -22,8 +22,8 @@ void PrintHelp(std::ostream& out) {
          "  --size ŠxV  velikost klientské oblasti okna = velikost obrázku v pixelech\n"
          "Pohledy:\n";
   for (const auto& [name, view] : Registry()) {
-    out << "  " << name << "  " << view.Summary << " (výchozí velikost "
-        << view.DefaultSize.width() << "x" << view.DefaultSize.height() << ")\n";
+    out << "  " << name << "  " << view.Summary << " (výchozí velikost " << view.DefaultSize.width()
+        << "x" << view.DefaultSize.height() << ")\n";
     for (const ViewOption& option : view.Options) {
       out << "    --" << option.Name << " ";
       if (option.IsNumber) {
@@ -86,14 +86,14 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Parse
     const std::string& value = args[i + 1];
     if (name == "size") {
       const std::optional<QSize> size = ParseSize(value);
-      if (!size) return "Neplatná velikost \"" + value + "\": čeká se ŠÍŘKAxVÝŠKA, např. 1600x1000.";
+      if (!size)
+        return "Neplatná velikost \"" + value + "\": čeká se ŠÍŘKAxVÝŠKA, např. 1600x1000.";
       parsed.Size = *size;
       continue;
     }
     const auto option = std::find_if(view.Options.begin(), view.Options.end(),
                                      [&](const ViewOption& o) { return o.Name == name; });
-    if (option == view.Options.end())
-      return "Pohled " + view.Name + " nezná volbu " + flag + ".";
+    if (option == view.Options.end()) return "Pohled " + view.Name + " nezná volbu " + flag + ".";
     if (auto refusal = CheckOption(*option, value)) return refusal;
     parsed.Options.Set(name, value);
   }

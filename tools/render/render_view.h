@@ -20,7 +20,8 @@
 namespace ardeno::render {
 
 // One "--name value" option of a view. With Choices, the value must be one of them; with
-// IsNumber, a whole number (Choices empty); otherwise any text, which the view checks. Default is used when the option is not given.
+// IsNumber, a whole number (Choices empty); otherwise any text, which the view checks. Default is
+// used when the option is not given.
 struct ViewOption {
   std::string Name;  // without the dashes, e.g. "record"
   std::string Default;

@@ -14,7 +14,8 @@ std::optional<std::string> PaintReport(RenderSession& session, const OptionValue
                                        QPainter& painter, QSize size) {
   const std::string& report = options.Text("report");
   const char* button = report == "own" ? "vlastniv" : report == "sidc" ? "oficialv" : "CVvysledky";
-  std::string month = std::to_string(options.Number("month")) + "." + std::to_string(options.Number("year"));
+  std::string month =
+      std::to_string(options.Number("month")) + "." + std::to_string(options.Number("year"));
   if (options.Number("month") == 0 && session.Db.RecordCount > 0) {
     // The month of the last drawing, where the records end.
     const auto last = RecordDate(session.Db.Record(session.Db.RecordCount));
@@ -36,14 +37,14 @@ std::optional<std::string> PaintReport(RenderSession& session, const OptionValue
   return "Neznámý výkaz.";
 }
 
-const bool kRegistered = RegisterView(
-    {"report",
-     "měsíční výkazy okna výsledků: vlastní výsledky, SIDC, CV",
-     {{"report", "own", {"own", "sidc", "cv"}, false, "výkaz"},
-      {"month", "0", {}, true, "měsíc 1 až 12; 0 = měsíc posledního zákresu"},
-      {"year", "0", {}, true, "rok výkazu"}},
-     PaintReport,
-     QSize(1200, 800)});
+const bool kRegistered =
+    RegisterView({"report",
+                  "měsíční výkazy okna výsledků: vlastní výsledky, SIDC, CV",
+                  {{"report", "own", {"own", "sidc", "cv"}, false, "výkaz"},
+                   {"month", "0", {}, true, "měsíc 1 až 12; 0 = měsíc posledního zákresu"},
+                   {"year", "0", {}, true, "rok výkazu"}},
+                  PaintReport,
+                  QSize(1200, 800)});
 
 }  // namespace
 

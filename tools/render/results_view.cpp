@@ -33,10 +33,12 @@ std::optional<std::string> PaintResults(RenderSession& session, const OptionValu
   window.resize(size);
   window.ChooseView(*entry);
   if (window.ResultsMode() != entry->Mode) {
-    return session.Msg.Shown.isEmpty() ? "Pohled nelze otevřít." : session.Msg.Shown.last().toStdString();
+    return session.Msg.Shown.isEmpty() ? "Pohled nelze otevřít."
+                                       : session.Msg.Shown.last().toStdString();
   }
   if (options.Number("year") != 0) {
-    if (auto* year = window.findChild<QSpinBox*>("SpinEdit3")) year->setValue(options.Number("year"));
+    if (auto* year = window.findChild<QSpinBox*>("SpinEdit3"))
+      year->setValue(options.Number("year"));
   }
   window.show();
   QApplication::processEvents();

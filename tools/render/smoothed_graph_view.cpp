@@ -43,8 +43,8 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
   state.Asymmetry = asymmetry;
   if (asymmetry) {
     state.Diagram = DiagramFromName(options.Text("diagram"));
-    state.Kind = options.Text("kind") == "difference" ? AsymmetryKind::Difference
-                                                       : AsymmetryKind::Ratio;
+    state.Kind =
+        options.Text("kind") == "difference" ? AsymmetryKind::Difference : AsymmetryKind::Ratio;
   } else {
     state.View = ViewFromName(options.Text("view"));
   }
@@ -70,10 +70,14 @@ std::optional<std::vector<ComparedSeries>> ParseSeries(const std::string& text) 
   for (const std::string& name : SplitOptionList(text)) {
     if (const auto index = SmoothedIndexByCommandName(name))
       chosen.push_back(static_cast<ComparedSeries>(static_cast<int>(*index)));
-    else if (name == "brussels-r") chosen.push_back(ComparedSeries::BrusselsR);
-    else if (name == "brussels-area") chosen.push_back(ComparedSeries::BrusselsAreas);
-    else if (name == "flux") chosen.push_back(ComparedSeries::RadioFlux);
-    else return std::nullopt;
+    else if (name == "brussels-r")
+      chosen.push_back(ComparedSeries::BrusselsR);
+    else if (name == "brussels-area")
+      chosen.push_back(ComparedSeries::BrusselsAreas);
+    else if (name == "flux")
+      chosen.push_back(ComparedSeries::RadioFlux);
+    else
+      return std::nullopt;
   }
   return chosen;
 }
@@ -92,8 +96,8 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
   state.Width = size.width();
   state.Height = size.height();
   const RecordMonths months = CollectMonths(session.Db);
-  SmoothedPicture picture = BuildSmoothedPicture(session.Db, months, AsymmetryTables{},
-                                                 SmoothedIndex::R, state.Kind);
+  SmoothedPicture picture =
+      BuildSmoothedPicture(session.Db, months, AsymmetryTables{}, SmoothedIndex::R, state.Kind);
   const ReferenceMonths brussels =
       SidcMonthMeansOf(session.Inputs.SidcDaily, session.Ctx.ProgDir, months.Span.FirstYear);
   ComparisonSources sources;
@@ -120,17 +124,18 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
 }
 
 const ViewOption kIndexOption{"index", "r", IndexChoices(), false, "zobrazený index"};
-const ViewOption kCompressionOption{"compression", "0", {}, true,
-                                    "dní na pixel; 0 = celé období na šířku obrázku"};
-const ViewOption kScaleOption{"scale", "yes", {"yes", "no"}, false,
-                              "stupnice hodnot u levého okraje"};
+const ViewOption kCompressionOption{
+    "compression", "0", {}, true, "dní na pixel; 0 = celé období na šířku obrázku"};
+const ViewOption kScaleOption{
+    "scale", "yes", {"yes", "no"}, false, "stupnice hodnot u levého okraje"};
 
 const bool kRegistered =
     RegisterView({"smoothed-graph",
                   "vyhlazovací grafy: měsíční průměry a 13měsíční vyhlazení",
                   {kIndexOption,
                    {"view", "total", {"total", "north", "south", "both"}, false, "polokoule"},
-                   kCompressionOption, kScaleOption},
+                   kCompressionOption,
+                   kScaleOption},
                   [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
                     return Paint(s, o, p, size, false);
                   },
@@ -140,18 +145,23 @@ const bool kRegistered =
                   {kIndexOption,
                    {"diagram", "record", {"record", "monthly", "yearly"}, false, "diagram"},
                    {"kind", "ratio", {"ratio", "difference"}, false, "podílová nebo rozdílová"},
-                   kCompressionOption, kScaleOption},
+                   kCompressionOption,
+                   kScaleOption},
                   [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
                     return Paint(s, o, p, size, true);
                   },
                   QSize(1600, 1000)}) &&
     RegisterView({"smoothed-comparison",
                   "porovnání vyhlazených křivek, každá v procentech svého maxima",
-                  {{"series", "r+brussels-r+flux", {}, false,
+                  {{"series",
+                    "r+brussels-r+flux",
+                    {},
+                    false,
                     "křivky: indexy jako u --index, brussels-r, brussels-area, flux, spojené +"},
                    {"flux", "obs", {"obs", "adj", "abs"}, false, "rádiový tok OBS, ADJ nebo ABS"},
                    {"view", "total", {"total", "north", "south"}, false, "polokoule našich indexů"},
-                   kCompressionOption, kScaleOption},
+                   kCompressionOption,
+                   kScaleOption},
                   PaintComparison,
                   QSize(1600, 1000)});
 

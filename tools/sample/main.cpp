@@ -29,7 +29,8 @@ int WriteRealSample(const char* folder, const char* sources, const std::optional
     return 1;
   }
   try {
-    const auto summary = ardeno::WriteRealSampleFolder(folder, sources, static_cast<unsigned>(*seed));
+    const auto summary =
+        ardeno::WriteRealSampleFolder(folder, sources, static_cast<unsigned>(*seed));
     std::cout << "Zapsáno " << summary.Records << " zákresů (" << summary.FirstDate << " - "
               << summary.LastDate << "): " << summary.DrawnDays << " nakreslených pozorovateli, "
               << summary.NoaaDays << " zpráv NOAA, " << summary.SpecialRecords
@@ -45,8 +46,8 @@ int WriteRealSample(const char* folder, const char* sources, const std::optional
 
 int main(int argc, char* argv[]) {
   if (argc >= 4 && argc <= 5 && std::string(argv[2]) == "--reference")
-    return WriteRealSample(argv[1], argv[3],
-                           argc > 4 ? ParseNumber(argv[4]) : std::optional<long long>(kDefaultSeed));
+    return WriteRealSample(
+        argv[1], argv[3], argc > 4 ? ParseNumber(argv[4]) : std::optional<long long>(kDefaultSeed));
   if (argc < 2 || argc > 4) {
     std::cerr << "Použití: ardeno-sample SLOŽKA [POČET_ZÁKRESŮ] [SEMÍNKO]\n"
                  "        ardeno-sample SLOŽKA --reference ZDROJE [SEMÍNKO]\n";

@@ -66,7 +66,8 @@ std::vector<SourceDay> ReadCycle(const fs::path& sources) {
   for (const char* folder : {"noaa-srs/raw-2014", "noaa-srs/dataframes"}) {
     std::error_code error;
     std::vector<fs::path> inFolder;
-    for (fs::directory_iterator it(sources / folder, error), end; !error && it != end; it.increment(error))
+    for (fs::directory_iterator it(sources / folder, error), end; !error && it != end;
+         it.increment(error))
       inFolder.push_back(it->path());
     std::sort(inFolder.begin(), inFolder.end());
     files.insert(files.end(), inFolder.begin(), inFolder.end());
@@ -93,14 +94,18 @@ void DrawGroup(ObservationRecord& record, int k, const SourceGroup& group, doubl
   const bool penumbra = group.Class.size() == 3 && group.Class[1] != 'x';
   record.SetGroupType(k, group.Class.empty() ? kUnknownGroupClass : group.Class);
   record.SetSpotCount(k, static_cast<std::uint8_t>(std::min(spots, 255)));
-  record.SetPenumbralCount(k, static_cast<std::uint8_t>(penumbra ? random.Int(1, std::max(1, spots / 3)) : 0));
+  record.SetPenumbralCount(
+      k, static_cast<std::uint8_t>(penumbra ? random.Int(1, std::max(1, spots / 3)) : 0));
   record.SetAngle10(k, place.Angle10);
   record.SetDistance10(k, place.Distance10);
-  const int corrected = std::max(0, static_cast<int>(Round(group.CorrectedArea * random.Normal(1, 0.1))));
+  const int corrected =
+      std::max(0, static_cast<int>(Round(group.CorrectedArea * random.Normal(1, 0.1))));
   record.SetArea(k, DiskAreaForCorrected(corrected, record, k));
-  record.SetSmallSpots(k, static_cast<std::uint16_t>(zurich >= 'C' && zurich <= 'F' ? random.Int(0, 2) : 0));
+  record.SetSmallSpots(
+      k, static_cast<std::uint16_t>(zurich >= 'C' && zurich <= 'F' ? random.Int(0, 2) : 0));
   record.SetGroupNumber(k, static_cast<std::uint16_t>(std::clamp(group.Region, 0, 65535)));
-  record.SetRotationGroupNumber(k, numbers.NumberFor(group.Region, PassageRotation(eph, longitude)));
+  record.SetRotationGroupNumber(k,
+                                numbers.NumberFor(group.Region, PassageRotation(eph, longitude)));
   if (zurich >= 'D' && zurich <= 'F')
     WriteLeaderAndFollower(record, k, place.Angle10 / 10.0, place.Distance10 / 10.0, record.Area(k),
                            1 + std::min(4.0, std::sqrt(group.CorrectedArea) / 8));
@@ -115,7 +120,8 @@ ObservationRecord DrawRealDay(const SourceDay& day, const PersonalScale& observe
   record.SetDate(FormatDate(day.Date));
   record.SetTimeUT(timeUT);
   record.SetObserver(observer.Name);
-  record.SetStation(kStations[random.Chance(0.85) ? 0 : static_cast<std::size_t>(random.Int(1, 2))]);
+  record.SetStation(
+      kStations[random.Chance(0.85) ? 0 : static_cast<std::size_t>(random.Int(1, 2))]);
   record.SetConditions(static_cast<std::uint8_t>(random.Int(1, 5)));
   record.SetImageQuality(static_cast<std::uint8_t>(random.Int(1, 5)));
   record.SetQualityQ(static_cast<std::uint8_t>(random.Int(1, 5)));
@@ -129,8 +135,8 @@ ObservationRecord DrawRealDay(const SourceDay& day, const PersonalScale& observe
   int faculae = 0;
   for (const SourceGroup& group : day.Groups) {
     if (groups == kMaxGroups) break;
-    const double longitude =
-        CarringtonLongitudeAt(Ephemeris(group.EpochDate, group.EpochTime), group.MeridianDistanceWest);
+    const double longitude = CarringtonLongitudeAt(Ephemeris(group.EpochDate, group.EpochTime),
+                                                   group.MeridianDistanceWest);
     const double meridian = std::remainder(longitude - eph.EphL0, 360.0);
     if (std::fabs(meridian) > kVisibleMeridianDistance) continue;
     if (IsSmall(group) && !random.Chance(smallGroupShare)) continue;

@@ -11,8 +11,8 @@ namespace ardeno {
 
 struct RealSampleSummary {
   int Records = 0;
-  int DrawnDays = 0;   // drawn by the station's observers from the real regions
-  int NoaaDays = 0;    // the NOAA report as imported
+  int DrawnDays = 0;  // drawn by the station's observers from the real regions
+  int NoaaDays = 0;   // the NOAA report as imported
   int SpecialRecords = 0;
   int ReferenceFiles = 0;
   std::string FirstDate, LastDate;

@@ -17,13 +17,13 @@ namespace ardeno {
 
 namespace {
 
-constexpr double kClearDayShare = 0.72;   // days the weather allows a drawing
+constexpr double kClearDayShare = 0.72;     // days the weather allows a drawing
 constexpr double kSpecialDayShare = 0.015;  // spotted days that also get a special record
 // A sample folder ends with the last days of 2024.
 constexpr CalendarDate kSampleEnd{2024, 12, 31};
 
 constexpr std::array<const char*, 7> kObservers = {
-    "Novák Jan",     "Dvořáková Eva",   "Černý Petr",  "Šťastná Jiřina",
+    "Novák Jan",     "Dvořáková Eva",    "Černý Petr",  "Šťastná Jiřina",
     "Růžička Tomáš", "Kučerová Ludmila", "Hájek Zdeněk"};
 constexpr std::array<const char*, 3> kStations = {"Ondřejov", "Úpice", "Žďár nad Sázavou"};
 constexpr const char* kSpecialReporter = "Žáček Ondřej";
@@ -66,8 +66,8 @@ void PrepareSampleFolder(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error)
-    throw std::runtime_error("Složku " + folder.string() + " nelze vytvořit: " +
-                             FileErrorText(error));
+    throw std::runtime_error("Složku " + folder.string() +
+                             " nelze vytvořit: " + FileErrorText(error));
   // A folder that already holds a database is somebody's data: never write over it.
   if (std::filesystem::exists(folder / kDataFileName, error) || error)
     throw std::runtime_error("Ve složce " + folder.string() +

@@ -17,15 +17,15 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr float kSampleRadiusMm = 125.0f;
 constexpr double kVisibleMeridianDistance = 85.0;  // groups nearer the limb are not drawn
-constexpr std::uint16_t kSampleRadiusWord = 125;  // polar mode, radius 125 mm
-constexpr int kCentralZone10 = 625;               // half the radius, in tenths of a millimetre
-constexpr int kPositionDegreeFactor = 128;        // packed place: degrees * 128 + millimetres
+constexpr std::uint16_t kSampleRadiusWord = 125;   // polar mode, radius 125 mm
+constexpr int kCentralZone10 = 625;                // half the radius, in tenths of a millimetre
+constexpr int kPositionDegreeFactor = 128;         // packed place: degrees * 128 + millimetres
 
 struct PlacedGroup {
   const SampleGroup* Group;
   double Size;
-  double AngleDeg;     // position angle on the drawing, 0..360
-  double DistanceMm;   // from the centre of the 125 mm drawing
+  double AngleDeg;    // position angle on the drawing, 0..360
+  double DistanceMm;  // from the centre of the 125 mm drawing
   double MeridianDistance;
 };
 
@@ -58,13 +58,20 @@ struct ClassRanges {
 
 ClassRanges RangesOf(char zurich) {
   switch (zurich) {
-    case 'A': return {1, 2, 3, 15};
-    case 'B': return {2, 8, 5, 40};
-    case 'C': return {3, 14, 20, 150};
-    case 'H': return {1, 3, 20, 300};
-    case 'D': return {6, 30, 60, 500};
-    case 'E': return {12, 45, 150, 1000};
-    default: return {20, 80, 300, 2500};
+    case 'A':
+      return {1, 2, 3, 15};
+    case 'B':
+      return {2, 8, 5, 40};
+    case 'C':
+      return {3, 14, 20, 150};
+    case 'H':
+      return {1, 3, 20, 300};
+    case 'D':
+      return {6, 30, 60, 500};
+    case 'E':
+      return {12, 45, 150, 1000};
+    default:
+      return {20, 80, 300, 2500};
   }
 }
 
@@ -73,23 +80,29 @@ void WriteGroup(ObservationRecord& record, int k, const PlacedGroup& placed, Sam
   const ClassRanges ranges = RangesOf(zurich);
   const int spots = random.Int(ranges.MinSpots, ranges.MaxSpots);
   const bool hasPenumbra = zurich != 'A' && zurich != 'B';
-  const int penumbral = !hasPenumbra ? 0 : zurich == 'H' ? 1 : random.Int(1, std::max(1, spots / 3));
+  const int penumbral = !hasPenumbra    ? 0
+                        : zurich == 'H' ? 1
+                                        : random.Int(1, std::max(1, spots / 3));
   // The drawing shows the area foreshortened towards the limb.
   const double foreshortening =
       std::sqrt(std::max(0.05, 1 - std::pow(placed.DistanceMm / kSampleRadiusMm, 2)));
-  const int area = static_cast<int>(random.Uniform(ranges.MinArea, ranges.MaxArea) * foreshortening);
+  const int area =
+      static_cast<int>(random.Uniform(ranges.MinArea, ranges.MaxArea) * foreshortening);
 
   record.SetGroupType(k, McIntoshClass(zurich, random));
   record.SetSpotCount(k, static_cast<std::uint8_t>(spots));
   record.SetPenumbralCount(k, static_cast<std::uint8_t>(penumbral));
   record.SetAngle10(k, static_cast<std::uint16_t>(Round(placed.AngleDeg * 10) % 3600));
-  record.SetDistance10(k, static_cast<std::uint16_t>(std::min<std::int64_t>(1249, Round(placed.DistanceMm * 10))));
+  record.SetDistance10(
+      k, static_cast<std::uint16_t>(std::min<std::int64_t>(1249, Round(placed.DistanceMm * 10))));
   record.SetArea(k, static_cast<std::uint16_t>(std::max(1, area)));
-  record.SetSmallSpots(k, static_cast<std::uint16_t>(zurich == 'A' || zurich == 'H' ? 0 : random.Int(0, 3)));
+  record.SetSmallSpots(
+      k, static_cast<std::uint16_t>(zurich == 'A' || zurich == 'H' ? 0 : random.Int(0, 3)));
   record.SetGroupNumber(k, static_cast<std::uint16_t>(placed.Group->Number));
   record.SetRotationGroupNumber(k, static_cast<std::uint16_t>(placed.Group->RotationNumber));
   if (zurich >= 'D' && zurich <= 'F')
-    WriteLeaderAndFollower(record, k, placed.AngleDeg, placed.DistanceMm, area, 1 + 4 * placed.Size);
+    WriteLeaderAndFollower(record, k, placed.AngleDeg, placed.DistanceMm, area,
+                           1 + 4 * placed.Size);
 }
 
 void WriteHeader(ObservationRecord& record, const CalendarDate& date, const DrawingMarks& marks,
@@ -141,7 +154,6 @@ void WriteCentralZone(ObservationRecord& record) {
   record.SetCentralSpots(static_cast<std::uint16_t>(spots));
   record.SetCentralR(static_cast<std::uint16_t>(10 * groups + spots));
 }
-
 
 ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const DrawingMarks& marks,
                           SampleRandom& random) {
@@ -196,7 +208,8 @@ ObservationRecord SpecialDrawing(const ObservationRecord& drawing, const std::st
     const auto eph = RecordEphemeris(special);
     for (int k = 1; k <= special.GroupCount(); ++k) {
       const bool north =
-          eph && PolarToHeliographic(*eph, special.Angle10(k), special.Distance10(k)).HelioLatitude >= 0;
+          eph &&
+          PolarToHeliographic(*eph, special.Angle10(k), special.Distance10(k)).HelioLatitude >= 0;
       special.SetAngle10(k, north ? kNorthMarkerAngle10 : kSouthMarkerAngle10);
       special.SetDistance10(k, kMarkerDistance10);
     }

@@ -14,8 +14,8 @@ struct SampleGroup {
   double CarringtonLongitude = 0;  // degrees
   std::int64_t BirthSerial = 0;    // day serial of the first appearance
   int LifeDays = 1;
-  double PeakSize = 0;   // 0..1, 1 the largest groups of a cycle
-  int Number = 0;         // global group number
+  double PeakSize = 0;     // 0..1, 1 the largest groups of a cycle
+  int Number = 0;          // global group number
   int RotationNumber = 0;  // group number within the rotation of its birth, 1..70
 };
 

@@ -29,8 +29,7 @@ void WriteFile(const std::filesystem::path& file, const std::string& bytes) {
   std::filesystem::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out)
-    throw std::runtime_error("Soubor " + file.string() + " nelze zapsat.");
+  if (!out) throw std::runtime_error("Soubor " + file.string() + " nelze zapsat.");
 }
 
 void AppendNumber(std::string& text, int value) {
@@ -60,8 +59,8 @@ std::string CoronaYearText(int year, SampleRandom& random) {
     for (int j = 1; j <= kCoronaSectors; ++j) {
       const double latitude = j <= 36 ? 92.5 - 5 * j : 5 * (j - 36) - 92.5;
       const double bright = std::exp(-std::pow((std::abs(latitude) - zone) / 14, 2));
-      const int value = static_cast<int>(3 + 55 * activity * activity * bright *
-                                                 random.Uniform(0.6, 1.2));
+      const int value =
+          static_cast<int>(3 + 55 * activity * activity * bright * random.Uniform(0.6, 1.2));
       AppendNumber(text, value);
     }
     text.back() = '\r';
@@ -85,8 +84,7 @@ void AddRegion(const SolarEphemeris& eph, double l, double b, SampleRandom& rand
     const int code = (part == 0) == north ? kPositiveCode : kNegativeCode;
     for (int n = 0; n < 14; ++n) {
       const auto point = MagnetogramPointAt(eph, centre + random.Normal(0, 1.2),
-                                            b + random.Normal(0, 1.0), kUnderlayCentreColumn,
-                                            code);
+                                            b + random.Normal(0, 1.0), kUnderlayCentreColumn, code);
       if (point) points.push_back(*point);
     }
   }
@@ -190,7 +188,8 @@ std::string SupplementaryBytes(int firstRotation, SampleRandom& random) {
   const int rotations = last - kFirst + 1;
   std::string bytes(kSupplementaryDataSize, '\0');
   auto code = [](double latitude) {
-    return static_cast<char>(128 + static_cast<int>(std::lround(std::clamp(latitude, -60.0, 60.0))));
+    return static_cast<char>(128 +
+                             static_cast<int>(std::lround(std::clamp(latitude, -60.0, 60.0))));
   };
   // Entries of a section: rotation by rotation, each run ended by 255, never past `end` (the
   // runs still to come keep room for their 255).

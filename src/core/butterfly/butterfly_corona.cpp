@@ -19,8 +19,7 @@ std::vector<CoronaColumn> CoronaColumns(const CoronaData& data) {
 }
 
 std::vector<CoronaBandMark> PlaceCoronaBands(const std::vector<CoronaColumn>& columns,
-                                             const ButterflyScale& scale,
-                                             VisibleColumns visible) {
+                                             const ButterflyScale& scale, VisibleColumns visible) {
   const int t = scale.TimeFactor;
   const int h = scale.HeightScale;
   std::vector<CoronaBandMark> bands;

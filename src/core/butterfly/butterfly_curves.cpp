@@ -28,7 +28,8 @@ LatitudeCurves MeanLatitudeCurves(const RotationStatistics& stats, const Butterf
   return curves;
 }
 
-LatitudeCurves SmoothedLatitudeCurves(const RotationStatistics& stats, const ButterflyScale& scale) {
+LatitudeCurves SmoothedLatitudeCurves(const RotationStatistics& stats,
+                                      const ButterflyScale& scale) {
   LatitudeCurves curves;
   for (int k = 3; k <= stats.RotationStatsCount() - 3; ++k) {
     const int x = CurveX(stats, scale, k);
@@ -45,18 +46,22 @@ std::array<std::vector<CurvePoint>, 4> BoundaryCurves(const RotationStatistics& 
   const double daysIntoYear =
       static_cast<double>(DaySerial(firstDate) - DaySerial({firstDate.Year, 1, 1}));
   const double elapsed = static_cast<double>(Round(daysIntoYear / kBoundaryRotationDays) - 1);
-  const int x1 = (stats.FirstRotation - scale.StartRotation) * t + kButterflyLeftAxisX - t -
-                 scale.ScrollX;
+  const int x1 =
+      (stats.FirstRotation - scale.StartRotation) * t + kButterflyLeftAxisX - t - scale.ScrollX;
   auto yearStart = [&](int y) {
     return x1 + static_cast<int>(Trunc(((y - 1) * kRotationsPerYear - elapsed) * t));
   };
   auto value = [&](int curve, int y) {
     const YearBounds& b = stats.YearAt(y);
     switch (curve) {
-      case 0: return b.HighestNorth;
-      case 1: return b.MostSouthern;
-      case 2: return b.LowestNorth;
-      default: return b.SouthNearestEquator;
+      case 0:
+        return b.HighestNorth;
+      case 1:
+        return b.MostSouthern;
+      case 2:
+        return b.LowestNorth;
+      default:
+        return b.SouthNearestEquator;
     }
   };
   std::array<std::vector<CurvePoint>, 4> curves;
@@ -66,8 +71,9 @@ std::array<std::vector<CurvePoint>, 4> BoundaryCurves(const RotationStatistics& 
     int previous = scale.EquatorY;
     points.push_back({kButterflyLeftAxisX - scale.ScrollX, previous});
     for (int y = 1; y <= kMaxBoundYears; ++y) {
-      const int level = scale.EquatorY -
-                        static_cast<int>(Trunc(scale.HeightScale * static_cast<double>(value(c, y))));
+      const int level =
+          scale.EquatorY -
+          static_cast<int>(Trunc(scale.HeightScale * static_cast<double>(value(c, y))));
       const int start = yearStart(y);
       points.push_back({start, previous});
       points.push_back({start, level});

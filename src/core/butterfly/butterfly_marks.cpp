@@ -39,7 +39,8 @@ ObservationSightings CollectObservationSightings(const Database& db,
         ++out.GroupsLeftOut;
         continue;
       }
-      out.Groups.push_back({rotation, number, groups[static_cast<std::size_t>(k - 1)].HelioLatitude});
+      out.Groups.push_back(
+          {rotation, number, groups[static_cast<std::size_t>(k - 1)].HelioLatitude});
     }
     for (const FaculaOutline& outline : positions.FaculaeOf(i)) {
       const auto vertices = positions.VerticesOf(outline);
@@ -108,8 +109,8 @@ std::vector<MarkRect> PlaceOwnFaculae(const std::vector<FaculaSpan>& faculae,
     const int x = static_cast<int>(Trunc(turns)) * t + kButterflyLeftAxisX - scale.ScrollX;
     const int top = (twiceEquator - h * f.HalfDegreesMax) / 2;  // C++ division truncates
     const int bottom = (twiceEquator - h * f.HalfDegreesMin) / 2;
-    const MarkRect mark = bars ? MarkRect{x, top, x + t - t / 2 + 1, bottom}
-                               : MarkRect{x - 1, top, x - 1, bottom};
+    const MarkRect mark =
+        bars ? MarkRect{x, top, x + t - t / 2 + 1, bottom} : MarkRect{x - 1, top, x - 1, bottom};
     if (visible.Holds(mark.X1, mark.X2)) marks.push_back(mark);
   }
   return marks;

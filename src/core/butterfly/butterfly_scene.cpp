@@ -66,15 +66,19 @@ ButterflyScene BuildButterflyScene(ButterflyData& data, const ButterflyView& sho
   if (layers.MeanCurves || layers.All) scene.Mean = MeanLatitudeCurves(data.Rotations(), s);
   if (layers.SmoothedCurves || layers.All)
     scene.Smoothed = SmoothedLatitudeCurves(data.Rotations(), s);
-  if (layers.Bounds || layers.All) scene.Bounds = BoundaryCurves(data.Rotations(), data.FirstDate(), s);
+  if (layers.Bounds || layers.All)
+    scene.Bounds = BoundaryCurves(data.Rotations(), data.FirstDate(), s);
   return scene;
 }
 
 const char* ButterflyCaption(ButterflyMode mode) {
   switch (mode) {
-    case ButterflyMode::Faculae: return "Motýlek   Fakule";
-    case ButterflyMode::Both: return "Motýlek   Skvrny a fakule";
-    default: return "Motýlek   Skvrny";
+    case ButterflyMode::Faculae:
+      return "Motýlek   Fakule";
+    case ButterflyMode::Both:
+      return "Motýlek   Skvrny a fakule";
+    default:
+      return "Motýlek   Skvrny";
   }
 }
 

@@ -96,7 +96,8 @@ struct ButterflyScene {
 
 ButterflyScene BuildButterflyScene(ButterflyData& data, const ButterflyView& view);
 
-// The window caption of a mode: "Motýlek   Skvrny", "Motýlek   Fakule", "Motýlek   Skvrny a fakule".
+// The window caption of a mode: "Motýlek   Skvrny", "Motýlek   Fakule", "Motýlek   Skvrny a
+// fakule".
 const char* ButterflyCaption(ButterflyMode mode);
 
 }  // namespace ardeno

@@ -41,8 +41,7 @@ SupplementaryEntries ReadSupplementaryEntries(const SupplementaryData& data) {
 }
 
 std::vector<MarkRect> PlaceSupplementarySpots(const SupplementaryEntries& entries,
-                                              const ButterflyScale& scale,
-                                              VisibleColumns visible) {
+                                              const ButterflyScale& scale, VisibleColumns visible) {
   const int t = scale.TimeFactor;
   const int e = scale.EquatorY;
   std::vector<MarkRect> marks;

@@ -25,7 +25,7 @@ std::string UnreadableFileMessage(const std::string& shownName, const std::error
 }
 
 Refusal ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
-                                       const std::string& shownName) {
+                    const std::string& shownName) {
   const std::error_code reason = ReplaceFileBytes(file, bytes);
   if (!reason) return std::nullopt;
   return "Soubor " + shownName + " nelze zapsat: " + FileErrorText(reason) + ".";

@@ -47,6 +47,6 @@ std::string UnreadableFileMessage(const std::string& shownName, const std::error
 // Writes bytes to "<file>.tmp" and renames it over file, so that a failed write leaves the old
 // file as it was; the Czech error text, or nothing.
 Refusal ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
-                                       const std::string& shownName);
+                    const std::string& shownName);
 
 }  // namespace ardeno

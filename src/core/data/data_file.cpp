@@ -54,8 +54,9 @@ void DescribeWhatWasLeftOut(const Database& db, LoadReport& report) {
                            "který se nenačetl.");
   for (const std::string& line : report.Findings.Lines) AddWarning(report, line);
   if (!report.Findings.UnreadableDates.empty())
-    AddWarning(report, "Zákres s nečitelným datem nelze zařadit podle data; seznam zákresů ho "
-                       "vyřadí.");
+    AddWarning(report,
+               "Zákres s nečitelným datem nelze zařadit podle data; seznam zákresů ho "
+               "vyřadí.");
 }
 
 // The file has bytes but not one record whose date reads: damaged, not a new database.
@@ -188,16 +189,14 @@ void KeepFileAsFound(Database& db, const fs::path& progDir, LoadReport& report) 
     return;
   }
   db.OriginalNotKept = false;
-  AddWarning(report,
-             "Soubor, jak byl nalezen, je uschován jako " + kept.Name.string() + ".");
+  AddWarning(report, "Soubor, jak byl nalezen, je uschován jako " + kept.Name.string() + ".");
 }
 
 void RemoveInterruptedSaves(const fs::path& progDir) {
   for (const char* name : {kDataFileName, kBackupFileName}) {
     const fs::path temporary = TemporaryFileFor(progDir / name);
     std::error_code ignored;
-    if (fs::is_regular_file(fs::symlink_status(temporary, ignored)))
-      fs::remove(temporary, ignored);
+    if (fs::is_regular_file(fs::symlink_status(temporary, ignored))) fs::remove(temporary, ignored);
   }
 }
 
@@ -207,8 +206,9 @@ std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
   const std::string reason = block == WriteBlock::ReadOnlyFile
                                  ? "Soubor datax.dat je jen pro čtení"
                                  : "Do složky s daty " + progDir.string() + " nelze zapisovat";
-  return reason + ": program nové ani opravené zákresy neuloží. Chceš-li ukládat, povol zápis "
-                  "a spusť program znovu.";
+  return reason +
+         ": program nové ani opravené zákresy neuloží. Chceš-li ukládat, povol zápis "
+         "a spusť program znovu.";
 }
 
 Refusal SaveDatabase(Database& db, const fs::path& progDir) {
@@ -222,8 +222,8 @@ Refusal SaveDatabase(Database& db, const fs::path& progDir) {
 
 Refusal WriteBackup(const Database& db, const fs::path& progDir) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
-  const auto count = std::min<std::size_t>(static_cast<std::size_t>(db.BackupCount),
-                                           db.RecordsCopy.size());
+  const auto count =
+      std::min<std::size_t>(static_cast<std::size_t>(db.BackupCount), db.RecordsCopy.size());
   return WriteRecords(progDir / kBackupFileName, kBackupFileName,
                       std::span(db.RecordsCopy.data(), count));
 }

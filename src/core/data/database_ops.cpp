@@ -99,8 +99,10 @@ int SortRecords(Database& db, int follow) {
                 first + static_cast<std::ptrdiff_t>(i + 1));
     // Record i + 1 moved to j + 1; records j + 1..i moved up by one.
     const int moved = static_cast<int>(i) + 1;
-    if (follow == moved) follow = static_cast<int>(j) + 1;
-    else if (follow > static_cast<int>(j) && follow < moved) ++follow;
+    if (follow == moved)
+      follow = static_cast<int>(j) + 1;
+    else if (follow > static_cast<int>(j) && follow < moved)
+      ++follow;
     std::rotate(dates.begin() + static_cast<std::ptrdiff_t>(j),
                 dates.begin() + static_cast<std::ptrdiff_t>(i),
                 dates.begin() + static_cast<std::ptrdiff_t>(i + 1));

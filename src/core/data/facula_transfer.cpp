@@ -37,7 +37,8 @@ int TakeFacularFields(Database& db, std::vector<ObservationRecord>& other) {
       if (source.FaculaVertex(k, 1) == 0 || source.FaculaVertex(k, 1) == target.FaculaVertex(k, 1))
         continue;
       target.SetFacularCount(source.FacularCountRaw());
-      for (int v = 1; v <= kFaculaVertices; ++v) target.SetFaculaVertex(k, v, source.FaculaVertex(k, v));
+      for (int v = 1; v <= kFaculaVertices; ++v)
+        target.SetFaculaVertex(k, v, source.FaculaVertex(k, v));
       target.SetKind("");
       changed = true;
     }

@@ -12,8 +12,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write |
-                                fs::perms::others_write;
+constexpr fs::perms kAnyWrite =
+    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
 std::error_code LastError() {
   const int code = errno != 0 ? errno : EIO;
@@ -99,7 +99,8 @@ std::error_code ReplaceFileBytes(const fs::path& link, std::string_view bytes) {
   if (!error) fs::rename(temporary, file, error);
   if (error) {
     // Only a file this write created is removed; anything else under the name stays.
-    if (fs::is_regular_file(fs::symlink_status(temporary, ignored)) && error != std::errc::file_exists)
+    if (fs::is_regular_file(fs::symlink_status(temporary, ignored)) &&
+        error != std::errc::file_exists)
       fs::remove(temporary, ignored);
     return error;
   }

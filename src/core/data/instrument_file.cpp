@@ -29,8 +29,7 @@ Instrument ReadInstrument(const std::filesystem::path& progDir) {
   return content ? InstrumentFromText(content->Bytes) : DefaultInstrument();
 }
 
-Refusal WriteInstrument(const std::filesystem::path& progDir,
-                                           const Instrument& instrument) {
+Refusal WriteInstrument(const std::filesystem::path& progDir, const Instrument& instrument) {
   std::string bytes;
   for (const auto& line : instrument) {
     // A line break inside a field would shift every following line of the file.

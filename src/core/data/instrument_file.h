@@ -25,7 +25,6 @@ Instrument InstrumentFromText(std::string_view bytes);
 Instrument ReadInstrument(const std::filesystem::path& progDir);
 
 // Rewrites the file whole (Windows-1250, CR LF); the Czech error text when it cannot be written.
-Refusal WriteInstrument(const std::filesystem::path& progDir,
-                                           const Instrument& instrument);
+Refusal WriteInstrument(const std::filesystem::path& progDir, const Instrument& instrument);
 
 }  // namespace ardeno

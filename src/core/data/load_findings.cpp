@@ -44,15 +44,18 @@ RecordFindings FindRecordProblems(const Database& db) {
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
     const std::string date = record.Date();
-    if (!ParseDate(date)) found.UnreadableDates.push_back(i);
-    else if (HasShortYear(date)) found.ShortYears.push_back(i);
+    if (!ParseDate(date))
+      found.UnreadableDates.push_back(i);
+    else if (HasShortYear(date))
+      found.ShortYears.push_back(i);
     if (IsImpossibleTime(record.TimeUT())) found.ImpossibleTimes.push_back(i);
     if (record.GroupCountRaw() > kMaxGroups || record.FacularCountRaw() > kMaxFaculae)
       found.ClampedCounts.push_back(i);
   }
   const auto dated = [&db](int i) { return ShownDate(db.Record(i)); };
   if (!found.UnreadableDates.empty())
-    found.Lines.push_back(DescribeRecords("Zákresy s nečitelným datem", found.UnreadableDates, dated));
+    found.Lines.push_back(
+        DescribeRecords("Zákresy s nečitelným datem", found.UnreadableDates, dated));
   if (!found.ImpossibleTimes.empty())
     found.Lines.push_back(DescribeRecords(
         "Zákresy s nemožným časem (hhmm nad 2359)", found.ImpossibleTimes, [&db](int i) {
@@ -63,13 +66,13 @@ RecordFindings FindRecordProblems(const Database& db) {
         "Zákresy s neúplným letopočtem (rok se čte tak, jak je zapsán, soubor se nemění)",
         found.ShortYears, dated));
   if (!found.ClampedCounts.empty())
-    found.Lines.push_back(DescribeRecords(
-        "Zákresy s více než 40 skupinami nebo fakulemi (načte se jen 40)", found.ClampedCounts,
-        [&db](int i) {
-          const ObservationRecord& record = db.Record(i);
-          return ShownDate(record) + " " + std::to_string(record.GroupCountRaw()) + " skupin, " +
-                 std::to_string(record.FacularCountRaw()) + " fakulí";
-        }));
+    found.Lines.push_back(
+        DescribeRecords("Zákresy s více než 40 skupinami nebo fakulemi (načte se jen 40)",
+                        found.ClampedCounts, [&db](int i) {
+                          const ObservationRecord& record = db.Record(i);
+                          return ShownDate(record) + " " + std::to_string(record.GroupCountRaw()) +
+                                 " skupin, " + std::to_string(record.FacularCountRaw()) + " fakulí";
+                        }));
   return found;
 }
 

@@ -12,8 +12,8 @@
 namespace ardeno {
 
 inline constexpr std::size_t kRecordSize = 1774;
-inline constexpr int kMaxGroups = 40;     // group slots per record
-inline constexpr int kMaxFaculae = 40;    // facular fields share the same slots
+inline constexpr int kMaxGroups = 40;   // group slots per record
+inline constexpr int kMaxFaculae = 40;  // facular fields share the same slots
 inline constexpr int kFaculaVertices = 6;
 inline constexpr std::size_t kResultsOffset = 1728;
 inline constexpr std::size_t kResultsSize = 46;
@@ -139,9 +139,26 @@ class ObservationRecord {
 // Names of the results-block words, in their order.
 enum ResultWordIndex : int {
   kResultTime = 0,
-  kGroupsN, kSpotsN, kRelativeN, kCVN, kSNN, kRBN, kAreaN, kHemisphereAreaN,
-  kGroupsS, kSpotsS, kRelativeS, kCVS, kSNS, kRBS, kAreaS, kHemisphereAreaS,
-  kCentralGroupsCopy, kCentralSpotsCopy, kCentralRCopy, kFacularFieldsCopy,
+  kGroupsN,
+  kSpotsN,
+  kRelativeN,
+  kCVN,
+  kSNN,
+  kRBN,
+  kAreaN,
+  kHemisphereAreaN,
+  kGroupsS,
+  kSpotsS,
+  kRelativeS,
+  kCVS,
+  kSNS,
+  kRBS,
+  kAreaS,
+  kHemisphereAreaS,
+  kCentralGroupsCopy,
+  kCentralSpotsCopy,
+  kCentralRCopy,
+  kFacularFieldsCopy,
 };
 // Byte offsets (from the record start) of the three quality copies and the reserved last byte.
 inline constexpr std::size_t kConditionsCopyOffset = 1770;

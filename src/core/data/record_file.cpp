@@ -33,9 +33,9 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
   const auto status = std::filesystem::status(file, read.Error);
   if (read.Error) return read;
   if (!std::filesystem::is_regular_file(status)) {
-    read.Error = std::make_error_code(std::filesystem::is_directory(status)
-                                          ? std::errc::is_a_directory
-                                          : std::errc::not_supported);
+    read.Error =
+        std::make_error_code(std::filesystem::is_directory(status) ? std::errc::is_a_directory
+                                                                   : std::errc::not_supported);
     return read;
   }
   errno = 0;
@@ -65,9 +65,8 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
 
 std::error_code WriteRecordFile(const std::filesystem::path& file,
                                 std::span<const ObservationRecord> records) {
-  return ReplaceFileBytes(
-      file, std::string_view(reinterpret_cast<const char*>(records.data()),
-                             records.size() * kRecordSize));
+  return ReplaceFileBytes(file, std::string_view(reinterpret_cast<const char*>(records.data()),
+                                                 records.size() * kRecordSize));
 }
 
 }  // namespace ardeno

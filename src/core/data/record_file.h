@@ -18,9 +18,9 @@ namespace ardeno {
 inline constexpr std::uintmax_t kMaxFileRecords = 200000;
 
 struct RecordFileRead {
-  int WholeRecords = 0;   // file size div 1774; a trailing partial record is ignored
+  int WholeRecords = 0;              // file size div 1774; a trailing partial record is ignored
   std::uintmax_t TrailingBytes = 0;  // bytes of that partial record (file size mod 1774)
-  std::error_code Error;  // set when the file could not be read
+  std::error_code Error;             // set when the file could not be read
 };
 
 // Fills records with the whole records of the file followed by extraCapacity empty records; a

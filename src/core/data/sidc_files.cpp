@@ -56,13 +56,15 @@ std::uint16_t ToCell(double value) {
 }
 
 // Some line of the first lineCount holds a digit in one of the value columns.
-bool HasNumberInColumns(std::string_view text, int lineCount, const std::array<Column, 3>& columns) {
+bool HasNumberInColumns(std::string_view text, int lineCount,
+                        const std::array<Column, 3>& columns) {
   std::size_t position = 0;
   for (int line = 0; line < lineCount && position < text.size(); ++line) {
     const std::string_view row = NextTextLine(text, position);
     for (const auto& column : columns) {
       if (column.Start < row.size() &&
-          row.substr(column.Start, column.Width).find_first_of("0123456789") != std::string_view::npos)
+          row.substr(column.Start, column.Width).find_first_of("0123456789") !=
+              std::string_view::npos)
         return true;
     }
   }
@@ -158,7 +160,8 @@ int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
     if (cell + 3 > table.Cells.size()) return numberFields;  // the table is full
     const std::size_t lineStart = static_cast<std::size_t>(d) * lineLength + kFirstValueColumn;
     for (int v = 0; v < values; ++v) {
-      const std::string_view field = fieldAt(lineStart + static_cast<std::size_t>(v * kNextValueStep));
+      const std::string_view field =
+          fieldAt(lineStart + static_cast<std::size_t>(v * kNextValueStep));
       if (field.find_first_of("0123456789") != std::string_view::npos) ++numberFields;
       table.Cells[cell + static_cast<std::size_t>(v)] =
           static_cast<std::uint16_t>(SidcFieldValue(field));

@@ -1,8 +1,8 @@
 #include "core/data/zoom_file.h"
 
 #include <charconv>
-#include <optional>
 #include <fstream>
+#include <optional>
 
 #include "core/data/aux_file_io.h"
 #include "core/text/encoding.h"

@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/solar/angles.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
-#include "core/solar/angles.h"
 
 namespace ardeno {
 
 namespace {
 
-
 double Separation(const HeliographicPosition& a, const HeliographicPosition& b) {
-  const double cosine = std::sin(a.HelioLatitude * kDegToRad) * std::sin(b.HelioLatitude * kDegToRad) +
-                        std::cos(a.HelioLatitude * kDegToRad) * std::cos(b.HelioLatitude * kDegToRad) *
-                            std::cos((a.HelioLongitude - b.HelioLongitude) * kDegToRad);
+  const double cosine =
+      std::sin(a.HelioLatitude * kDegToRad) * std::sin(b.HelioLatitude * kDegToRad) +
+      std::cos(a.HelioLatitude * kDegToRad) * std::cos(b.HelioLatitude * kDegToRad) *
+          std::cos((a.HelioLongitude - b.HelioLongitude) * kDegToRad);
   return std::acos(std::clamp(cosine, -1.0, 1.0)) / kDegToRad;
 }
 

@@ -10,9 +10,9 @@
 namespace ardeno {
 
 struct AuxSpotDistance {
-  int GroupNumber = 0;  // the group's number in the drawing's table
-  int Spot = 1;         // 1 or 2: which auxiliary spot
-  double Degrees = 0;   // great-circle distance between group and spot
+  int GroupNumber = 0;       // the group's number in the drawing's table
+  int Spot = 1;              // 1 or 2: which auxiliary spot
+  double Degrees = 0;        // great-circle distance between group and spot
   std::string Text() const;  // "#0.0"
 };
 

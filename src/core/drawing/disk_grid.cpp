@@ -3,12 +3,11 @@
 #include <cmath>
 
 #include "core/drawing/drawing_scale.h"
-#include "core/text/number_format.h"
 #include "core/solar/angles.h"
+#include "core/text/number_format.h"
 
 namespace ardeno {
 namespace {
-
 
 // Polar form of a projected point (A east-west, B north-south), turned by the position angle.
 struct Projected {
@@ -41,10 +40,9 @@ std::vector<std::vector<RefPoint>> LatitudeCircles(const SolarEphemeris& eph, in
       const double a = std::sin(lon) * 250.0 * std::cos(phi) + 0.0000001;
       const double b = 250.0 * std::sin(phi) * cb - std::cos(lon) * 250.0 * std::cos(phi) * sb;
       const Projected p = Project(a, b, eph.EphP);
-      line.push_back({static_cast<int>(Round(std::cos(kPi + p.Theta) * mirrorX * p.R)) +
-                          kCanvasCentre,
-                      static_cast<int>(Round(std::sin(p.Theta) * mirrorY * p.R)) +
-                          kCanvasCentre});
+      line.push_back(
+          {static_cast<int>(Round(std::cos(kPi + p.Theta) * mirrorX * p.R)) + kCanvasCentre,
+           static_cast<int>(Round(std::sin(p.Theta) * mirrorY * p.R)) + kCanvasCentre});
     }
     circles.push_back(std::move(line));
   }

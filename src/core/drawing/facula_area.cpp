@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/drawing/drawing_scale.h"
-#include "core/text/number_format.h"
 #include "core/solar/angles.h"
+#include "core/text/number_format.h"
 
 namespace ardeno {
 namespace {

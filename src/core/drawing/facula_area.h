@@ -33,7 +33,9 @@ class FaculaBitmap {
   // Counts the covered pixels of rows and columns 30..529 and resets each to 255, so a second
   // count of the same bitmap starts from clean pixels.
   int CountAndReset();
-  std::uint8_t Pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * kSize + x]; }
+  std::uint8_t Pixel(int x, int y) const {
+    return m_pixels[static_cast<std::size_t>(y) * kSize + x];
+  }
 
  private:
   void Set(int x, int y);

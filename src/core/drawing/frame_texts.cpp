@@ -8,7 +8,7 @@
 namespace ardeno {
 
 const std::array<const char*, 20> kValueLabels = {
-    "Čas UT", "Podmínky", "Obraz", "Kvalita", "Rotace", "Lt", "Bo", "P",  "gc", "fc",
+    "Čas UT", "Podmínky", "Obraz", "Kvalita", "Rotace", "Lt", "Bo", "P",  "gc",     "fc",
     "rc",     "F",        "g",     "f",       "r",      "CV", "SN", "RB", "Plocha", "Polokoule"};
 
 namespace {
@@ -19,9 +19,9 @@ int Word(const DayResults& results, int w) { return results[2 * w] | (results[2 
 
 ResultsLayout ResultsLayoutFor(const ObservationRecord& record) {
   if (!record.IsSpecial()) return ResultsLayout::Normal;
-  const bool marker = record.GroupCount() >= 1 && record.Distance10(1) == kMarkerDistance10 &&
-                      (record.Angle10(1) == kNorthMarkerAngle10 ||
-                       record.Angle10(1) == kSouthMarkerAngle10);
+  const bool marker =
+      record.GroupCount() >= 1 && record.Distance10(1) == kMarkerDistance10 &&
+      (record.Angle10(1) == kNorthMarkerAngle10 || record.Angle10(1) == kSouthMarkerAngle10);
   return marker ? ResultsLayout::HemisphereSpecial : ResultsLayout::OtherSpecial;
 }
 
@@ -38,18 +38,12 @@ FrameTexts BuildFrameTexts(const ObservationRecord& record, const SolarEphemeris
   t.DateLine = "Datum :             " + record.Date();
   t.ObserverLine = "Pozorovatel :   " + record.Observer();
   t.StationLine = "Stanice :           " + record.Station();
-  t.Values = {TimeOfDayText(record.TimeUT()),
-              std::to_string(record.Conditions()),
-              std::to_string(record.ImageQuality()),
-              std::to_string(record.QualityQ()),
-              std::to_string(eph.RotationNumber),
-              FormatFloat("##0.00", eph.EphL0),
-              FormatFloat("##0.00", eph.EphB0),
-              FormatFloat("##0.00", eph.EphP),
-              std::to_string(record.CentralGroups()),
-              std::to_string(record.CentralSpots()),
-              std::to_string(record.CentralR()),
-              std::to_string(record.FacularFields())};
+  t.Values = {TimeOfDayText(record.TimeUT()),         std::to_string(record.Conditions()),
+              std::to_string(record.ImageQuality()),  std::to_string(record.QualityQ()),
+              std::to_string(eph.RotationNumber),     FormatFloat("##0.00", eph.EphL0),
+              FormatFloat("##0.00", eph.EphB0),       FormatFloat("##0.00", eph.EphP),
+              std::to_string(record.CentralGroups()), std::to_string(record.CentralSpots()),
+              std::to_string(record.CentralR()),      std::to_string(record.FacularFields())};
 
   const ResultsLayout layout = ResultsLayoutFor(record);
   const int rows = layout == ResultsLayout::Normal ? 8 : 6;

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "core/drawing/drawing_scale.h"
+#include "core/solar/angles.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
-#include "core/solar/angles.h"
 
 namespace ardeno {
 
@@ -22,8 +22,8 @@ double MagnetogramDayScale(const CalendarDate& date) {
   return std::fabs((std::cos(2 * kPi * days / kYearDays) - 1) * kScaleAmplitude) + 1;
 }
 
-std::vector<UnderlayPixel> MagnetoUnderlay(const Magnetogram& magnetogram,
-                                           const CalendarDate& date, const SolarEphemeris& eph) {
+std::vector<UnderlayPixel> MagnetoUnderlay(const Magnetogram& magnetogram, const CalendarDate& date,
+                                           const SolarEphemeris& eph) {
   const double k = MagnetogramDayScale(date);
   std::vector<UnderlayPixel> pixels;
   pixels.reserve(magnetogram.Points.size());

@@ -23,7 +23,7 @@ double MagnetogramDayScale(const CalendarDate& date);
 
 // Every point of the magnetogram that lies on the visible disk, at the record's ephemeris
 // (date and time of the drawing); points right of the disk's frame are left out.
-std::vector<UnderlayPixel> MagnetoUnderlay(const Magnetogram& magnetogram,
-                                           const CalendarDate& date, const SolarEphemeris& eph);
+std::vector<UnderlayPixel> MagnetoUnderlay(const Magnetogram& magnetogram, const CalendarDate& date,
+                                           const SolarEphemeris& eph);
 
 }  // namespace ardeno

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/text/number_format.h"
 #include "core/solar/angles.h"
+#include "core/text/number_format.h"
 
 namespace ardeno {
 namespace {
-
 
 std::string CutTo5(std::string text) {
   if (text.size() > 5) text.resize(5);

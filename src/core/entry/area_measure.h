@@ -13,7 +13,8 @@ inline constexpr int kPaintMaskSide = 800;
 // An 8-bit mask, white (255) where nothing is painted; row-major, side x side.
 struct PaintMask {
   int Side = kPaintMaskSide;
-  std::vector<std::uint8_t> Pixels = std::vector<std::uint8_t>(kPaintMaskSide * kPaintMaskSide, 255);
+  std::vector<std::uint8_t> Pixels =
+      std::vector<std::uint8_t>(kPaintMaskSide * kPaintMaskSide, 255);
 
   // Paints a black square of `size` pixels centred on (x, y), clipped to the mask.
   void PaintSquare(int x, int y, int size);

@@ -10,27 +10,21 @@ std::string FaculaColumnTitle(int column) {
 }
 
 std::string GroupGridHint(bool heliographic) {
-  std::string hint = "Typ   = Typ skupiny\rpoč.  = počet skvrn ve skupině\rs pen = počet skvrn s penumbrou\r";
-  const char* const heliographicLines[] = {
-      "  l        = heliografická délka",
-      "  b       = heliografická šířka",
-      " plocha= plocha skvrn ve skupině - miliontiny",
-      " mal.s = počet malých skvrn menší než 20 mili.",
-      "č.sk1. = číslo skupiny globalní",
-      "č.sk2. = číslo skupiny v rotaci( důležité)"};
+  std::string hint =
+      "Typ   = Typ skupiny\rpoč.  = počet skvrn ve skupině\rs pen = počet skvrn s penumbrou\r";
+  const char* const heliographicLines[] = {"  l        = heliografická délka",
+                                           "  b       = heliografická šířka",
+                                           " plocha= plocha skvrn ve skupině - miliontiny",
+                                           " mal.s = počet malých skvrn menší než 20 mili.",
+                                           "č.sk1. = číslo skupiny globalní",
+                                           "č.sk2. = číslo skupiny v rotaci( důležité)"};
   const char* const polarLines[] = {
-      " úhel = polární souřadnice  úhel",
-      " vzd.  = polární souřadnice  vzdálenost",
-      " plocha= plocha skvrn ve skupině",
-      " mal.s = počet malých skvrn menší než 1 mm2",
-      "č.sk1. = číslo skupiny globalní",
-      "č.sk2. = číslo skupiny v rotaci( důležité)",
-      "uhel1  = úhel 1. pomocné skvrny",
-      " vzd1. = vzdálenost 1. pomocné skvrny",
-      " plo.1 = plocha 1. pomocné skvrny",
-      "uhel2  = úhel 2. pomocné skvrny",
-      " vzd2. = vzdálenost 2. pomocné skvrny",
-      " plo.2 = plocha 2. pomocné skvrny"};
+      " úhel = polární souřadnice  úhel",      " vzd.  = polární souřadnice  vzdálenost",
+      " plocha= plocha skvrn ve skupině",      " mal.s = počet malých skvrn menší než 1 mm2",
+      "č.sk1. = číslo skupiny globalní",       "č.sk2. = číslo skupiny v rotaci( důležité)",
+      "uhel1  = úhel 1. pomocné skvrny",       " vzd1. = vzdálenost 1. pomocné skvrny",
+      " plo.1 = plocha 1. pomocné skvrny",     "uhel2  = úhel 2. pomocné skvrny",
+      " vzd2. = vzdálenost 2. pomocné skvrny", " plo.2 = plocha 2. pomocné skvrny"};
   bool first = true;
   auto append = [&](const char* line) {
     if (!first) hint += '\r';

@@ -15,7 +15,7 @@ struct HeaderFieldSpec {
   const char* Name;   // objectName of the edit
   const char* Label;  // label on the window
   const char* Hint;
-  int Max;            // largest stored value; 0 for a text field
+  int Max;  // largest stored value; 0 for a text field
 };
 
 inline constexpr int kMaxStoredWord = 65535;
@@ -23,8 +23,8 @@ inline constexpr int kMaxStoredByte = 255;
 
 inline constexpr HeaderFieldSpec kHeaderFieldSpecs[] = {
     {HeaderField::Date, "MaskEdit1", "Datum", "Datum zákresu", 0},
-    {HeaderField::TimeUT, "Edit3", "Čas    UT", "Zadat čas ve formátu  bez dvojtečky   7:05  =  705",
-     kMaxStoredWord},
+    {HeaderField::TimeUT, "Edit3", "Čas    UT",
+     "Zadat čas ve formátu  bez dvojtečky   7:05  =  705", kMaxStoredWord},
     {HeaderField::Conditions, "Edit4", "PP", "Podmínky pozorování", kMaxStoredByte},
     {HeaderField::ImageQuality, "Edit5", "Obr.", "Kvalita obrazu", kMaxStoredByte},
     {HeaderField::QualityQ, "Edit6", "Q", "", kMaxStoredByte},

@@ -21,8 +21,8 @@ std::string ShownGroupType(std::string type) {
   return type;
 }
 
-GroupRowTexts GroupRow(const ObservationRecord& record, int k, CoordinateMode mode,
-                       float radius, const std::optional<SolarEphemeris>& eph) {
+GroupRowTexts GroupRow(const ObservationRecord& record, int k, CoordinateMode mode, float radius,
+                       const std::optional<SolarEphemeris>& eph) {
   GroupRowTexts row;
   const bool heliographic = mode == CoordinateMode::Heliographic;
   const double drawingScale = 125.0 / radius;  // millimetres of the 125 disk per drawing mm
@@ -144,14 +144,14 @@ void FillEmptyGroupRows(std::vector<GroupRowTexts>& rows, int count) {
   for (int i = 0; i < count; ++i) {
     GroupRowTexts& row = rows[static_cast<std::size_t>(i)];
     if (!row[2].empty()) continue;
-    for (int column = 2; column < kGroupGridColumns; ++column) row[static_cast<std::size_t>(column)] = "0";
+    for (int column = 2; column < kGroupGridColumns; ++column)
+      row[static_cast<std::size_t>(column)] = "0";
   }
 }
 
 Refusal SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
-                                               const std::string& dateText,
-                                               const std::string& timeText,
-                                               bool toLongitudeLatitude, float drawingRadius) {
+                            const std::string& dateText, const std::string& timeText,
+                            bool toLongitudeLatitude, float drawingRadius) {
   const auto date = ParseDate(dateText);
   if (!date) return std::string(kMsgNoDate);
   const auto time = ParseWholeNumber(timeText);
@@ -169,9 +169,9 @@ Refusal SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
     const double first = DecimalOrZero(row[4]);
     const double second = DecimalOrZero(row[5]);
     if (toLongitudeLatitude) {
-      const HeliographicPosition position = PolarToHeliographic(
-          eph, static_cast<double>(Round(first * 10)),
-          static_cast<double>(Round(second * 10 * 125 / radius)));
+      const HeliographicPosition position =
+          PolarToHeliographic(eph, static_cast<double>(Round(first * 10)),
+                              static_cast<double>(Round(second * 10 * 125 / radius)));
       row[4] = FormatFloat("0.0", position.HelioLongitude);
       row[5] = FormatFloat("0.0", position.HelioLatitude);
     } else {

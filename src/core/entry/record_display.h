@@ -54,8 +54,7 @@ void FillEmptyGroupRows(std::vector<GroupRowTexts>& rows, int count);
 // a hemisphere marker keep their position. Returns the message when the date or time is missing
 // or wrong; the rows are then unchanged.
 Refusal SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
-                                               const std::string& dateText,
-                                               const std::string& timeText,
-                                               bool toLongitudeLatitude, float drawingRadius);
+                            const std::string& dateText, const std::string& timeText,
+                            bool toLongitudeLatitude, float drawingRadius);
 
 }  // namespace ardeno

@@ -25,8 +25,8 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
 
   const HeaderNumbers& numbers = header.Numbers;
   const SolarEphemeris eph = Ephemeris(header.Date, numbers.TimeUT);
-  const CellCheck cells = CheckCells(input, numbers.GroupCount, numbers.FacularCount, db.Mode,
-                                     db.DrawingRadius, eph);
+  const CellCheck cells =
+      CheckCells(input, numbers.GroupCount, numbers.FacularCount, db.Mode, db.DrawingRadius, eph);
   if (cells.Faulty) {
     outcome.Messages.insert(outcome.Messages.end(), cells.Messages.begin(), cells.Messages.end());
     outcome.FaultCell = cells.Cell;
@@ -36,9 +36,11 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
   RecordInput typed = input;
   // However the date was typed ("5.3.2024"), the record keeps it as "dd.mm.yyyy".
   typed.Header[HeaderField::Date] = FormatDate(header.Date);
-  for (int row = 1; row <= numbers.GroupCount && row <= static_cast<int>(typed.Groups.size()); ++row) {
+  for (int row = 1; row <= numbers.GroupCount && row <= static_cast<int>(typed.Groups.size());
+       ++row) {
     for (int column : {4, 5}) {
-      std::string& cell = typed.Groups[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
+      std::string& cell =
+          typed.Groups[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
       cell = WithDecimalPoint(cell);
     }
   }

@@ -61,8 +61,8 @@ void FillPosition(ObservationRecord& record, int slot, const std::string& column
                   bool longitudeLatitudeEntry, float drawingRadius) {
   const HemisphereMarker marker = MarkerOf(column4);
   if (marker != HemisphereMarker::None) {
-    record.SetAngle10(slot, marker == HemisphereMarker::North ? kNorthMarkerAngle10
-                                                              : kSouthMarkerAngle10);
+    record.SetAngle10(
+        slot, marker == HemisphereMarker::North ? kNorthMarkerAngle10 : kSouthMarkerAngle10);
     record.SetDistance10(slot, kMarkerDistance10);
     return;
   }
@@ -113,9 +113,14 @@ void ClearWorkRecord(ObservationRecord& record, const Database& db) {
 std::uint16_t StoredArea(double typed, AreaUnit unit, float drawingRadius) {
   double value = typed;
   switch (unit) {
-    case AreaUnit::SquareMillimetres: value = typed * 20.4 * 125 / drawingRadius; break;
-    case AreaUnit::DrawingMillionths: value = typed * 125 / drawingRadius; break;
-    case AreaUnit::StoredMillionths: break;
+    case AreaUnit::SquareMillimetres:
+      value = typed * 20.4 * 125 / drawingRadius;
+      break;
+    case AreaUnit::DrawingMillionths:
+      value = typed * 125 / drawingRadius;
+      break;
+    case AreaUnit::StoredMillionths:
+      break;
   }
   return Word(Round(value));
 }
@@ -123,7 +128,8 @@ std::uint16_t StoredArea(double typed, AreaUnit unit, float drawingRadius) {
 void FillRecord(ObservationRecord& record, const RecordInput& input, const HeaderNumbers& numbers,
                 const SolarEphemeris& eph, CoordinateMode mode, float drawingRadius) {
   record.SetDate(input.Header[HeaderField::Date]);
-  record.SetKind(input.Header[HeaderField::Kind].empty() ? std::string_view{} : std::string_view{kSpecialKind});
+  record.SetKind(input.Header[HeaderField::Kind].empty() ? std::string_view{}
+                                                         : std::string_view{kSpecialKind});
   record.SetObserver(input.Header[HeaderField::Observer]);
   record.SetTimeUT(numbers.TimeUT);
   record.SetConditions(numbers.Conditions);
@@ -170,10 +176,10 @@ void FillRecord(ObservationRecord& record, const RecordInput& input, const Heade
 void KeepUntouchedGroupValues(ObservationRecord& record, const ObservationRecord& original,
                               const RecordInput& typed, CoordinateMode mode, float drawingRadius) {
   const EditorTexts shown = FillFromWorkRecord(original, mode, drawingRadius);
-  const bool sameMoment = ParseDate(shown.Header[HeaderField::Date]) ==
-                              ParseDate(typed.Header[HeaderField::Date]) &&
-                          ParseWholeNumber(shown.Header[HeaderField::TimeUT]) ==
-                              ParseWholeNumber(typed.Header[HeaderField::TimeUT]);
+  const bool sameMoment =
+      ParseDate(shown.Header[HeaderField::Date]) == ParseDate(typed.Header[HeaderField::Date]) &&
+      ParseWholeNumber(shown.Header[HeaderField::TimeUT]) ==
+          ParseWholeNumber(typed.Header[HeaderField::TimeUT]);
   const int rows = std::min({record.GroupCount(), static_cast<int>(shown.Groups.size()),
                              static_cast<int>(typed.Groups.size())});
   // The polar grid may have been switched to l and b and back any number of times, and every
@@ -197,7 +203,8 @@ void KeepUntouchedGroupValues(ObservationRecord& record, const ObservationRecord
     for (const auto& then : unedited) {
       const GroupRowTexts& row = then[static_cast<std::size_t>(k - 1)];
       bool same = true;
-      for (int c : columns) same = same && row[static_cast<std::size_t>(c)] == now[static_cast<std::size_t>(c)];
+      for (int c : columns)
+        same = same && row[static_cast<std::size_t>(c)] == now[static_cast<std::size_t>(c)];
       if (same) return true;
     }
     return false;

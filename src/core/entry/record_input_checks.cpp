@@ -6,9 +6,9 @@
 #include "core/data/group_types.h"
 #include "core/entry/cell_numbers.h"
 #include "core/entry/editor_texts.h"
+#include "core/entry/header_fields.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
-#include "core/entry/header_fields.h"
 
 namespace ardeno {
 namespace {
@@ -87,17 +87,38 @@ std::optional<OffDisk> OffTheDisk(const SolarEphemeris& eph, const std::string& 
 
 void SetNumber(HeaderNumbers& numbers, HeaderField field, std::int64_t value) {
   switch (field) {
-    case HeaderField::TimeUT: numbers.TimeUT = static_cast<std::uint16_t>(value); break;
-    case HeaderField::Conditions: numbers.Conditions = static_cast<std::uint8_t>(value); break;
-    case HeaderField::ImageQuality: numbers.ImageQuality = static_cast<std::uint8_t>(value); break;
-    case HeaderField::QualityQ: numbers.QualityQ = static_cast<std::uint8_t>(value); break;
-    case HeaderField::CentralGroups: numbers.CentralGroups = static_cast<std::uint16_t>(value); break;
-    case HeaderField::CentralSpots: numbers.CentralSpots = static_cast<std::uint16_t>(value); break;
-    case HeaderField::CentralR: numbers.CentralR = static_cast<std::uint16_t>(value); break;
-    case HeaderField::FacularFields: numbers.FacularFields = static_cast<std::uint16_t>(value); break;
-    case HeaderField::GroupCount: numbers.GroupCount = static_cast<int>(value); break;
-    case HeaderField::FacularCount: numbers.FacularCount = static_cast<int>(value); break;
-    default: break;
+    case HeaderField::TimeUT:
+      numbers.TimeUT = static_cast<std::uint16_t>(value);
+      break;
+    case HeaderField::Conditions:
+      numbers.Conditions = static_cast<std::uint8_t>(value);
+      break;
+    case HeaderField::ImageQuality:
+      numbers.ImageQuality = static_cast<std::uint8_t>(value);
+      break;
+    case HeaderField::QualityQ:
+      numbers.QualityQ = static_cast<std::uint8_t>(value);
+      break;
+    case HeaderField::CentralGroups:
+      numbers.CentralGroups = static_cast<std::uint16_t>(value);
+      break;
+    case HeaderField::CentralSpots:
+      numbers.CentralSpots = static_cast<std::uint16_t>(value);
+      break;
+    case HeaderField::CentralR:
+      numbers.CentralR = static_cast<std::uint16_t>(value);
+      break;
+    case HeaderField::FacularFields:
+      numbers.FacularFields = static_cast<std::uint16_t>(value);
+      break;
+    case HeaderField::GroupCount:
+      numbers.GroupCount = static_cast<int>(value);
+      break;
+    case HeaderField::FacularCount:
+      numbers.FacularCount = static_cast<int>(value);
+      break;
+    default:
+      break;
   }
 }
 
@@ -105,9 +126,12 @@ void SetNumber(HeaderNumbers& numbers, HeaderField field, std::int64_t value) {
 
 double AreaFactor(AreaUnit unit, float drawingRadius) {
   switch (unit) {
-    case AreaUnit::SquareMillimetres: return kMillionthsPerSquareMm * 125.0 / drawingRadius;
-    case AreaUnit::DrawingMillionths: return 125.0 / drawingRadius;
-    case AreaUnit::StoredMillionths: return 1.0;
+    case AreaUnit::SquareMillimetres:
+      return kMillionthsPerSquareMm * 125.0 / drawingRadius;
+    case AreaUnit::DrawingMillionths:
+      return 125.0 / drawingRadius;
+    case AreaUnit::StoredMillionths:
+      return 1.0;
   }
   return 1.0;
 }
@@ -142,7 +166,8 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
   if (groupCount && *groupCount > 0 && !input.PhotoEntry) {
     bool listed = false;
     const std::int64_t rows = std::min<std::int64_t>(*groupCount, kMaxGroups);
-    for (int row = 1; row <= rows; ++row) listed = listed || IsListedGroupType(Cell(input.Groups, row, 1));
+    for (int row = 1; row <= rows; ++row)
+      listed = listed || IsListedGroupType(Cell(input.Groups, row, 1));
     if (!listed) refuse(kMsgBadGroupType);
   }
 
@@ -227,7 +252,8 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
   for (int row = 1; row <= groupCount && !check.Faulty; ++row) {
     auto cell = [&](int column) -> const std::string& { return Cell(input.Groups, row, column); };
     const HemisphereMarker marker = MarkerOf(cell(4));
-    for (int column : {2, 3}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxStoredByte);
+    for (int column : {2, 3})
+      checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxStoredByte);
     if (marker == HemisphereMarker::None && !IsBlank(cell(4)) && !ParseDecimal(cell(4))) {
       badNumber(EditorGrid::Groups, row, 4, titles[4], false, std::nullopt);
     }
@@ -235,19 +261,23 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
       badNumber(EditorGrid::Groups, row, 5, titles[5], false, std::nullopt);
     }
     checkArea(row, 6, GroupAreaUnit(mode, input.LongitudeLatitudeEntry));
-    for (int column : {7, 8}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxStoredWord);
-    if (!IsBlank(cell(9)) && !ParseWholeNumber(cell(9))) badNumber(EditorGrid::Groups, row, 9, titles[9], true, std::nullopt);
-    for (int column : {10, 13}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxAngleDegrees);
-    for (int column : {11, 14}) checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxPackedDistance);
+    for (int column : {7, 8})
+      checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxStoredWord);
+    if (!IsBlank(cell(9)) && !ParseWholeNumber(cell(9)))
+      badNumber(EditorGrid::Groups, row, 9, titles[9], true, std::nullopt);
+    for (int column : {10, 13})
+      checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxAngleDegrees);
+    for (int column : {11, 14})
+      checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxPackedDistance);
     checkArea(row, 12, AuxAreaUnit(mode));
     checkArea(row, 15, AuxAreaUnit(mode));
     if (longitudeLatitude && marker == HemisphereMarker::None && !numberMessage) {
       if (const auto off = OffTheDisk(eph, cell(4), cell(5))) {
         // The polar grid switched to l and b shows these titles over columns 4 and 5.
-        const std::string_view title =
-            mode == CoordinateMode::Heliographic ? titles[static_cast<std::size_t>(off->Column)]
-            : off->Column == 4                   ? kTitleLongitudeEntry
-                                                 : kTitleLatitudeEntry;
+        const std::string_view title = mode == CoordinateMode::Heliographic
+                                           ? titles[static_cast<std::size_t>(off->Column)]
+                                       : off->Column == 4 ? kTitleLongitudeEntry
+                                                          : kTitleLatitudeEntry;
         numberMessage = "Skupina " + std::to_string(row) + ", sloupec \"" +
                         Trimmed(std::string(title)) + "\": " + off->Reason +
                         "\rzáznam nebude zapsán";
@@ -262,7 +292,8 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
       slot = Slot::Angle;
       markCell(EditorGrid::Groups, row, 4);
     }
-    if (marker == HemisphereMarker::None && (distance > radius || (!longitudeLatitude && distance < 0))) {
+    if (marker == HemisphereMarker::None &&
+        (distance > radius || (!longitudeLatitude && distance < 0))) {
       slot = Slot::GroupDistance;
       markCell(EditorGrid::Groups, row, 5);
     }
@@ -285,11 +316,10 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
       const int distanceColumn = 2 * vertex;
       const std::string& angleText = Cell(input.Faculae, row, angleColumn);
       const std::string& distanceText = Cell(input.Faculae, row, distanceColumn);
-      const bool wellFormed =
-          checkWhole(EditorGrid::Faculae, row, angleColumn, angleText,
-                     FaculaColumnTitle(angleColumn), kMaxAngleDegrees) &&
-          checkWhole(EditorGrid::Faculae, row, distanceColumn, distanceText,
-                     FaculaColumnTitle(distanceColumn), kMaxPackedDistance);
+      const bool wellFormed = checkWhole(EditorGrid::Faculae, row, angleColumn, angleText,
+                                         FaculaColumnTitle(angleColumn), kMaxAngleDegrees) &&
+                              checkWhole(EditorGrid::Faculae, row, distanceColumn, distanceText,
+                                         FaculaColumnTitle(distanceColumn), kMaxPackedDistance);
       if (DecimalOrZero(distanceText) > radius) {
         // A facula fault takes the place of a group fault; the first facula fault is selected.
         if (slot != Slot::FaculaDistance) markCell(EditorGrid::Faculae, row, distanceColumn);
@@ -302,10 +332,17 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
 
   if (numberMessage) check.Messages.push_back(*numberMessage);
   switch (slot) {
-    case Slot::GroupDistance: check.Messages.push_back(GroupDistanceMessage(drawingRadius)); break;
-    case Slot::FaculaDistance: check.Messages.push_back(FaculaDistanceMessage(drawingRadius)); break;
-    case Slot::Angle: check.Messages.emplace_back(kMsgAngle); break;
-    case Slot::None: break;
+    case Slot::GroupDistance:
+      check.Messages.push_back(GroupDistanceMessage(drawingRadius));
+      break;
+    case Slot::FaculaDistance:
+      check.Messages.push_back(FaculaDistanceMessage(drawingRadius));
+      break;
+    case Slot::Angle:
+      check.Messages.emplace_back(kMsgAngle);
+      break;
+    case Slot::None:
+      break;
   }
   if (rotationFault) check.Messages.emplace_back(kMsgRotationNumber);
   return check;

@@ -70,8 +70,8 @@ ListFill ListRecords(Database& db, int from, int to) {
       continue;
     }
     if (fill.Repaired) {
-      fill.Error = "\"" + db.Record(i).Date() + "\" není platné datum (záznam " +
-                   std::to_string(i) + ")";
+      fill.Error =
+          "\"" + db.Record(i).Date() + "\" není platné datum (záznam " + std::to_string(i) + ")";
       return fill;
     }
     RemoveRecord(db, i);

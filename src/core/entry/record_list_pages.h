@@ -19,9 +19,7 @@ int ListLinesFor(int listHeight, int itemHeight);
 inline bool IsPaged(int recordCount, int listLines) { return recordCount > listLines; }
 
 // First record of the page that ends at scroll position P.
-inline int PageFirstRecord(int scrollPosition, int listLines) {
-  return scrollPosition - listLines;
-}
+inline int PageFirstRecord(int scrollPosition, int listLines) { return scrollPosition - listLines; }
 
 // Record shown on line (0-based) of the list.
 inline int RecordOfLine(int line, bool paged, int scrollPosition, int listLines) {

@@ -66,17 +66,19 @@ const ComparedSeriesInfo& ComparedSeriesInfoOf(ComparedSeries series) {
 
 std::string_view FluxKindText(FluxKind kind) {
   switch (kind) {
-    case FluxKind::Adjusted: return "ADJ";
-    case FluxKind::Absolute: return "ABS";
-    default: return "OBS";
+    case FluxKind::Adjusted:
+      return "ADJ";
+    case FluxKind::Absolute:
+      return "ABS";
+    default:
+      return "OBS";
   }
 }
 
 ReferenceMonths SidcLineMonths(const SidcSeries& series, int column, int divisor, bool zeroIsGap,
                                int seriesFirstYear) {
   ReferenceMonths months;
-  const int lines =
-      std::min(series.LineCount, static_cast<int>(series.Values.size()) / 3);
+  const int lines = std::min(series.LineCount, static_cast<int>(series.Values.size()) / 3);
   // Month number of line 0 on the axis.
   const int lineZeroMonth = (kSidcFirstYear - seriesFirstYear) * 12 + 1;
   int first = -1;
@@ -131,8 +133,10 @@ ComparisonPicture BuildComparison(const std::vector<ComparedSeries>& chosen, Flu
           SidcLineMonths(*sources.Flux, static_cast<int>(flux), 10, true, firstYear);
       curve = CurveOf(series, fluxMonths.FirstMonth, fluxMonths.Values);
     }
-    if (curve) picture.Curves.push_back(std::move(*curve));
-    else picture.WithoutData.push_back(series);
+    if (curve)
+      picture.Curves.push_back(std::move(*curve));
+    else
+      picture.WithoutData.push_back(series);
   }
   return picture;
 }
@@ -154,8 +158,10 @@ std::string ComparisonMissingText(ComparedSeries series) {
   switch (series) {
     case ComparedSeries::BrusselsR:
       return "Nejsou data SIDC pro relativní čísla (SIDC/dssn<rok>.dat)";
-    case ComparedSeries::BrusselsAreas: return "Nejsou data SIDC pro plochy (SIDC/Plochy.txt)";
-    case ComparedSeries::RadioFlux: return "Nejsou data pro rádiový tok (SIDC/tok-10cm.txt)";
+    case ComparedSeries::BrusselsAreas:
+      return "Nejsou data SIDC pro plochy (SIDC/Plochy.txt)";
+    case ComparedSeries::RadioFlux:
+      return "Nejsou data pro rádiový tok (SIDC/tok-10cm.txt)";
     default:
       return "Nejsou data pro vyhlazenou křivku: " +
              std::string(ComparedSeriesInfoOf(series).Text) + " (je třeba aspoň 13 měsíců)";

@@ -18,7 +18,17 @@ namespace ardeno {
 
 // Our eight indices, then the official sunspot numbers, the official areas and the radio flux.
 enum class ComparedSeries : int {
-  G = 1, F, R, CV, SN, RB, Area, HemisphereArea, BrusselsR, BrusselsAreas, RadioFlux
+  G = 1,
+  F,
+  R,
+  CV,
+  SN,
+  RB,
+  Area,
+  HemisphereArea,
+  BrusselsR,
+  BrusselsAreas,
+  RadioFlux
 };
 inline constexpr int kComparedSeriesCount = 11;
 

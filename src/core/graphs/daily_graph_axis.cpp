@@ -26,8 +26,8 @@ DailyTimeAxis BuildDailyTimeAxis(const Database& db, int dayWidth) {
       axis.OriginDay = static_cast<int>(Trunc(DayNumber(date->Year, 1, 1)));
       haveOrigin = true;
     }
-    const double days = static_cast<double>(DayNumber(date->Year, date->Month, date->Day)) -
-                        axis.OriginDay;
+    const double days =
+        static_cast<double>(DayNumber(date->Year, date->Month, date->Day)) - axis.OriginDay;
     axis.RecordIndex.push_back(i);
     axis.RecordX.push_back(static_cast<int>(Trunc(days)) * dayWidth);
   }

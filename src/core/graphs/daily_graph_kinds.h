@@ -12,14 +12,14 @@ inline constexpr int kDailyGraphCount = 10;
 
 struct DailyGraphInfo {
   DailyGraph Graph;
-  std::string_view MenuName;    // objectName of the menu item
+  std::string_view MenuName;  // objectName of the menu item
   std::string_view MenuText;
   std::string_view ButtonName;  // objectName of the prografy button
   std::string_view Title;       // GraphTitle
   int UnitsPerRow;
   int NorthWord;  // results-block word, or -1 (derived elsewhere)
   int SouthWord;
-  std::string_view SavePrefix;  // empty: not among "Uložit všechny obrázky"
+  std::string_view SavePrefix;   // empty: not among "Uložit všechny obrázky"
   std::string_view CommandName;  // short name on ardeno-render's command line
 };
 

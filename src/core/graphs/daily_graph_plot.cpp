@@ -4,8 +4,7 @@
 
 namespace ardeno {
 
-void DailyGraphPlot::SetData(const Database& db, const RecordPositions& positions,
-                             int dayWidth) {
+void DailyGraphPlot::SetData(const Database& db, const RecordPositions& positions, int dayWidth) {
   m_axis = BuildDailyTimeAxis(db, dayWidth);
   m_ticks = DailyMonthTicks(m_axis.FirstYear, m_axis.LastX(), dayWidth);
   SelectGraph(db, positions, m_graph);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-
 namespace ardeno {
 
 namespace {
@@ -35,10 +34,17 @@ CentralZoneCounts CountGroupsByZone(std::span<const HeliographicPosition> groups
   CentralZoneCounts counts;
   for (const HeliographicPosition& pos : groups) {
     switch (ZoneOfCentralMeridianDistance(pos.CentralMeridianDistance)) {
-      case CentralZone::Centre: ++counts.Centre; break;
-      case CentralZone::Negative: ++counts.Negative; break;
-      case CentralZone::Positive: ++counts.Positive; break;
-      case CentralZone::None: break;
+      case CentralZone::Centre:
+        ++counts.Centre;
+        break;
+      case CentralZone::Negative:
+        ++counts.Negative;
+        break;
+      case CentralZone::Positive:
+        ++counts.Positive;
+        break;
+      case CentralZone::None:
+        break;
     }
   }
   return counts;
@@ -95,8 +101,8 @@ DailyGeometry DailyGeometryFor(int clientHeight) {
 namespace ardeno {
 
 DailyPrintLayout DailyPrintLayoutFor(int pageWidth, int pageHeight) {
-  const int stack = pageHeight < pageWidth ? pageHeight - pageHeight / 6
-                                           : pageWidth * 3 / 4 - pageWidth / 6;
+  const int stack =
+      pageHeight < pageWidth ? pageHeight - pageHeight / 6 : pageWidth * 3 / 4 - pageWidth / 6;
   DailyPrintLayout layout;
   layout.RowHeight = std::max(1, (stack / 3) / 11);
   layout.DayWidth = std::max(1, pageWidth / 500);

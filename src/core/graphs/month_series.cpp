@@ -31,9 +31,12 @@ Quantity QuantityOf(SmoothedIndex index) {
 
 const std::vector<int>& MonthSeries::Of(SmoothedView view) const {
   switch (view) {
-    case SmoothedView::North: return North;
-    case SmoothedView::South: return South;
-    default: return Total;
+    case SmoothedView::North:
+      return North;
+    case SmoothedView::South:
+      return South;
+    default:
+      return Total;
   }
 }
 
@@ -48,9 +51,9 @@ MonthSeries BuildMonthSeries(const RecordMonths& data, SmoothedIndex index) {
   // Month numbers count from January of the first year; rows from the first record's month.
   const int rowOffset = data.Span.FirstMonth - 1;
   // Records are kept in date order; should they not be, the rows still bound the series.
-  const auto [lowest, highest] = std::minmax_element(
-      data.Months.begin(), data.Months.end(),
-      [](const RecordMonth& a, const RecordMonth& b) { return a.Row < b.Row; });
+  const auto [lowest, highest] =
+      std::minmax_element(data.Months.begin(), data.Months.end(),
+                          [](const RecordMonth& a, const RecordMonth& b) { return a.Row < b.Row; });
   series.FirstMonth = lowest->Row + rowOffset;
   const int last = highest->Row + rowOffset;
   const std::size_t count = static_cast<std::size_t>(last - series.FirstMonth + 1);

@@ -17,8 +17,8 @@ namespace ardeno {
 inline constexpr int kMonthMeanScale = 8;
 
 struct MonthSeries {
-  int FirstYear = 0;    // year of the first record with a date
-  int FirstMonth = 0;   // month number of entry 0: (year - FirstYear) x 12 + month
+  int FirstYear = 0;   // year of the first record with a date
+  int FirstMonth = 0;  // month number of entry 0: (year - FirstYear) x 12 + month
   int ObservedMonths = 0;
   int SkippedRecords = 0;  // records whose date does not parse
   // Entry i is month number FirstMonth + i, from the first to the last observed month.

@@ -27,8 +27,8 @@ RecordAsymmetry BuildRecordAsymmetry(const Database& db, SmoothedIndex index, As
     if (!first) first = date;
     if (record.IsSpecial()) continue;
     result.Day.push_back(static_cast<int>(DaysBetween(*first, *date)) + first->Day);
-    result.Value.push_back(AsymmetryValue(record.ResultWord(info.NorthWord),
-                                          record.ResultWord(info.SouthWord), kind));
+    result.Value.push_back(
+        AsymmetryValue(record.ResultWord(info.NorthWord), record.ResultWord(info.SouthWord), kind));
   }
   return result;
 }

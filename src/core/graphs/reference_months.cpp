@@ -34,8 +34,8 @@ ReferenceMonths SidcMonthMeans(const SidcDailyTable& table, int tableFirstYear,
   return months;
 }
 
-ReferenceMonths SidcMonthMeansOf(const SidcDailyTable& table,
-                                 const std::filesystem::path& progDir, int seriesFirstYear) {
+ReferenceMonths SidcMonthMeansOf(const SidcDailyTable& table, const std::filesystem::path& progDir,
+                                 int seriesFirstYear) {
   if (table.DaysFilled == 0) return {};
   const int tableFirstYear = SidcYearFromName(FindFirstSidcFile(progDir));
   if (tableFirstYear <= 0) return {};

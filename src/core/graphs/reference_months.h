@@ -20,8 +20,8 @@ ReferenceMonths SidcMonthMeans(const SidcDailyTable& table, int tableFirstYear,
 
 // The same for the table start-up read from the program's SIDC folder, whose first year file
 // names the table's first year; empty when no year was read.
-ReferenceMonths SidcMonthMeansOf(const SidcDailyTable& table,
-                                 const std::filesystem::path& progDir, int seriesFirstYear);
+ReferenceMonths SidcMonthMeansOf(const SidcDailyTable& table, const std::filesystem::path& progDir,
+                                 int seriesFirstYear);
 
 // "Brusel R" factor of the scroll bar position: position x 0.01 + 1.0, in single precision.
 float BrusselsFactorFor(int position);

@@ -8,18 +8,18 @@ namespace ardeno {
 
 const std::array<SmoothedIndexInfo, kSmoothedIndexCount>& SmoothedIndexes() {
   static const std::array<SmoothedIndexInfo, kSmoothedIndexCount> indexes = {{
-      {SmoothedIndex::G, "gvyhl", "g   Počet skupin", "gv", "Počet skupin", 3, kGroupsN,
-       kGroupsS, "Vyhl_g", "Asy_g_", "g"},
+      {SmoothedIndex::G, "gvyhl", "g   Počet skupin", "gv", "Počet skupin", 3, kGroupsN, kGroupsS,
+       "Vyhl_g", "Asy_g_", "g"},
       {SmoothedIndex::F, "fvyhl", "f    Počet skvrn", "fv", "Počet skvrn", 25, kSpotsN, kSpotsS,
        "Vyhl_f", "Asy_f_", "f"},
-      {SmoothedIndex::R, "rvyhl", "r    Relativní číslo", "rv", "Relativní číslo", 40,
-       kRelativeN, kRelativeS, "Vyhl_r", "Asy_r_", "r"},
+      {SmoothedIndex::R, "rvyhl", "r    Relativní číslo", "rv", "Relativní číslo", 40, kRelativeN,
+       kRelativeS, "Vyhl_r", "Asy_r_", "r"},
       {SmoothedIndex::CV, "cvvyhl", "CV", "cvv", " CV  (McIntoshovo číslo)", 40, kCVN, kCVS,
        "Vyhl_CV", "Asy_CV_", "cv"},
       {SmoothedIndex::SN, "snvyhl", "SN", "snv", " SN  (Pettisovo číslo)", 60, kSNN, kSNS,
        "Vyhl_SN", "Asy_SN_", "sn"},
-      {SmoothedIndex::RB, "rbvyhl", "RB", "rbv", " RB  (Beckovo číslo)", 250, kRBN, kRBS,
-       "Vyhl_RB", "Asy_RB_", "rb"},
+      {SmoothedIndex::RB, "rbvyhl", "RB", "rbv", " RB  (Beckovo číslo)", 250, kRBN, kRBS, "Vyhl_RB",
+       "Asy_RB_", "rb"},
       {SmoothedIndex::Area, "plochavyhl", "Plocha", "plochv", " Plocha  skvrn  disk", 400, kAreaN,
        kAreaS, "Vyhl_Plo", "Asy_Plo_", "area"},
       {SmoothedIndex::HemisphereArea, "polokvyhl", "Polokoule", "polokouv",
@@ -41,19 +41,26 @@ std::optional<SmoothedIndex> SmoothedIndexByCommandName(std::string_view name) {
 
 std::string_view SmoothedViewText(SmoothedView view) {
   switch (view) {
-    case SmoothedView::Whole: return "   celkový";
-    case SmoothedView::North: return "   severní";
-    case SmoothedView::South: return "   jižní";
-    case SmoothedView::Both: return "   severní a jižní";
+    case SmoothedView::Whole:
+      return "   celkový";
+    case SmoothedView::North:
+      return "   severní";
+    case SmoothedView::South:
+      return "   jižní";
+    case SmoothedView::Both:
+      return "   severní a jižní";
   }
   return "";
 }
 
 std::string_view AsymmetryDiagramLetter(AsymmetryDiagram diagram) {
   switch (diagram) {
-    case AsymmetryDiagram::PerRecord: return "Z";
-    case AsymmetryDiagram::Monthly: return "M";
-    case AsymmetryDiagram::Yearly: return "R";
+    case AsymmetryDiagram::PerRecord:
+      return "Z";
+    case AsymmetryDiagram::Monthly:
+      return "M";
+    case AsymmetryDiagram::Yearly:
+      return "R";
   }
   return "";
 }

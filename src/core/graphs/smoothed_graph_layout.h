@@ -7,7 +7,7 @@
 
 namespace ardeno {
 
-inline constexpr int kSmoothedLeft = 30;    // x of month number 0
+inline constexpr int kSmoothedLeft = 30;          // x of month number 0
 inline constexpr int kSmoothedBottomMargin = 40;  // room for the year numbers
 inline constexpr int kSmoothedRows = 10;
 inline constexpr int kAsymmetryLeft = 50;  // x of day 0
@@ -57,7 +57,6 @@ std::vector<AxisMonth> AsymmetryAxisMonths(int firstYear, int firstMonth, int la
 // of January after it; the graph's left edge when that lies before the first year.
 int SmoothedYearLimitX(const SmoothedLayout& layout, int firstYear, int lastYear);
 // The same on the asymmetry time axis that starts with the first record's month.
-int AsymmetryYearLimitX(const AsymmetryLayout& layout, int firstYear, int firstMonth,
-                        int lastYear);
+int AsymmetryYearLimitX(const AsymmetryLayout& layout, int firstYear, int firstMonth, int lastYear);
 
 }  // namespace ardeno

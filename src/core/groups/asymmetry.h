@@ -21,7 +21,9 @@ inline constexpr float kEqualHemispheresMark = 0.0001f;
 // per record D = (N - S) / records at 2q + 1; the record count at 16.
 using AsymmetryRow = std::array<float, 17>;
 
-inline float AsymmetryP(const AsymmetryRow& row, int q) { return row[static_cast<std::size_t>(2 * q)]; }
+inline float AsymmetryP(const AsymmetryRow& row, int q) {
+  return row[static_cast<std::size_t>(2 * q)];
+}
 inline float AsymmetryD(const AsymmetryRow& row, int q) {
   return row[static_cast<std::size_t>(2 * q + 1)];
 }
@@ -34,7 +36,7 @@ struct AsymmetryTables {
   std::vector<AsymmetryRow> MonthAsym;
   // Row y - 1 for year row y = 1 (the year of record 1) .. the year of the last record.
   std::vector<AsymmetryRow> YearAsym;
-  int FirstYear = 0;   // year and month of row 1
+  int FirstYear = 0;  // year and month of row 1
   int FirstMonth = 0;
   LeftOutRecords LeftOutMonths{0, "asymetrie po měsících", kMaxAsymmetryMonths, "měsíců"};
   LeftOutRecords LeftOutYears{0, "asymetrie po letech", kMaxAsymmetryYears, "let"};

@@ -29,7 +29,8 @@ std::string CellText(float v, AsymmetryPeriod period, bool rowHasValues) {
 std::string Label(const AsymmetryTables& tables, AsymmetryPeriod period, int row) {
   if (period == AsymmetryPeriod::Yearly) return std::to_string(tables.FirstYear + row - 1);
   const int months = tables.FirstMonth - 1 + row - 1;
-  return FormatFloat("   00", months % 12 + 1) + " . " + std::to_string(tables.FirstYear + months / 12);
+  return FormatFloat("   00", months % 12 + 1) + " . " +
+         std::to_string(tables.FirstYear + months / 12);
 }
 
 }  // namespace
@@ -77,9 +78,8 @@ std::vector<std::string> AsymmetryFileLines(const TextGrid& grid) {
   return lines;
 }
 
-Refusal WriteAsymmetryFile(const std::filesystem::path& progDir,
-                                              const AsymmetryTables& tables,
-                                              AsymmetryPeriod period) {
+Refusal WriteAsymmetryFile(const std::filesystem::path& progDir, const AsymmetryTables& tables,
+                           AsymmetryPeriod period) {
   return WriteGroupTextFile(progDir, AsymmetryFileName(period),
                             AsymmetryFileLines(AsymmetryGrid(tables, period)));
 }

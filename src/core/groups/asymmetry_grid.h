@@ -22,8 +22,7 @@ const char* AsymmetryFileName(AsymmetryPeriod period);
 std::vector<std::string> AsymmetryFileLines(const TextGrid& grid);
 
 // Writes the grid into Polohy-skupin; the Czech error text, or nothing.
-Refusal WriteAsymmetryFile(const std::filesystem::path& progDir,
-                                              const AsymmetryTables& tables,
-                                              AsymmetryPeriod period);
+Refusal WriteAsymmetryFile(const std::filesystem::path& progDir, const AsymmetryTables& tables,
+                           AsymmetryPeriod period);
 
 }  // namespace ardeno

@@ -9,8 +9,8 @@ namespace ardeno {
 namespace {
 
 constexpr std::array<double, kEastWestZones + 1> kZoneBounds = {-90, -60, -30, 0, 30, 60, 90};
-constexpr std::array<const char*, kEastWestZones> kZoneHeaders = {
-    "-90..-60", "-60..-30", "-30..0", "0..30", "30..60", "60..90"};
+constexpr std::array<const char*, kEastWestZones> kZoneHeaders = {"-90..-60", "-60..-30", "-30..0",
+                                                                  "0..30",    "30..60",   "60..90"};
 constexpr int kSpotColumn = 8;  // first spot zone column; column 7 separates the two sets
 constexpr int kGridColumns = 14;
 
@@ -21,9 +21,12 @@ std::string RightAligned(std::string_view text, int width) {
 
 std::string PeriodLabel(const CalendarDate& date, PositionPeriod period) {
   switch (period) {
-    case PositionPeriod::Daily: return FormatDate(date);
-    case PositionPeriod::Monthly: return FormatFloat("00", date.Month) + "." + std::to_string(date.Year);
-    case PositionPeriod::Yearly: return std::to_string(date.Year);
+    case PositionPeriod::Daily:
+      return FormatDate(date);
+    case PositionPeriod::Monthly:
+      return FormatFloat("00", date.Month) + "." + std::to_string(date.Year);
+    case PositionPeriod::Yearly:
+      return std::to_string(date.Year);
   }
   return {};
 }
@@ -45,7 +48,8 @@ std::string ZoneHeaderLine(const std::array<const char*, kEastWestZones>& bounds
 
 int EastWestZone(double x) {
   for (int z = 0; z < kEastWestZones; ++z) {
-    if (kZoneBounds[static_cast<std::size_t>(z)] < x && x < kZoneBounds[static_cast<std::size_t>(z + 1)]) {
+    if (kZoneBounds[static_cast<std::size_t>(z)] < x &&
+        x < kZoneBounds[static_cast<std::size_t>(z + 1)]) {
       return z;
     }
   }
@@ -87,7 +91,9 @@ std::vector<ZoneCounts> ComputeZoneCounts(const Database& db, const RecordPositi
 TextGrid EastWestGrid(const std::vector<ZoneCounts>& zones, PositionPeriod period) {
   TextGrid grid;
   auto& headers = grid.AddRow(kGridColumns);
-  headers[0] = period == PositionPeriod::Daily ? "Datum" : (period == PositionPeriod::Monthly ? "Měsíc" : "Rok");
+  headers[0] = period == PositionPeriod::Daily
+                   ? "Datum"
+                   : (period == PositionPeriod::Monthly ? "Měsíc" : "Rok");
   for (int z = 0; z < kEastWestZones; ++z) {
     headers[static_cast<std::size_t>(1 + z)] = kZoneHeaders[static_cast<std::size_t>(z)];
     headers[static_cast<std::size_t>(kSpotColumn + z)] = kZoneHeaders[static_cast<std::size_t>(z)];
@@ -96,7 +102,8 @@ TextGrid EastWestGrid(const std::vector<ZoneCounts>& zones, PositionPeriod perio
     auto& cells = grid.AddRow();
     cells[0] = counts.Label;
     for (int z = 0; z < kEastWestZones; ++z) {
-      cells[static_cast<std::size_t>(1 + z)] = std::to_string(counts.Groups[static_cast<std::size_t>(z)]);
+      cells[static_cast<std::size_t>(1 + z)] =
+          std::to_string(counts.Groups[static_cast<std::size_t>(z)]);
       cells[static_cast<std::size_t>(kSpotColumn + z)] =
           std::to_string(counts.Spots[static_cast<std::size_t>(z)]);
     }
@@ -106,16 +113,20 @@ TextGrid EastWestGrid(const std::vector<ZoneCounts>& zones, PositionPeriod perio
 
 const char* PositionsFileName(PositionPeriod period) {
   switch (period) {
-    case PositionPeriod::Daily: return "polohydeni.dat";
-    case PositionPeriod::Monthly: return "polohymesicni.dat";
-    case PositionPeriod::Yearly: return "polohyrocni.dat";
+    case PositionPeriod::Daily:
+      return "polohydeni.dat";
+    case PositionPeriod::Monthly:
+      return "polohymesicni.dat";
+    case PositionPeriod::Yearly:
+      return "polohyrocni.dat";
   }
   return "";
 }
 
 std::vector<std::string> PositionsFileLines(const TextGrid& grid) {
   std::vector<std::string> lines;
-  lines.push_back(RightAligned("Polohy skupin         ", 46) + RightAligned(" Plolohy skvrn   ", 46));
+  lines.push_back(RightAligned("Polohy skupin         ", 46) +
+                  RightAligned(" Plolohy skvrn   ", 46));
   lines.push_back(ZoneHeaderLine({"-90 ", "-60 ", "-30 ", "0 ", "30 ", "60"}));
   lines.push_back(ZoneHeaderLine({"-60 ", "-30 ", "0 ", "30 ", "60 ", "90"}));
   lines.push_back(RightAligned("Datum", 10));
@@ -129,8 +140,8 @@ std::vector<std::string> PositionsFileLines(const TextGrid& grid) {
   return lines;
 }
 
-Refusal WritePositionsFile(const std::filesystem::path& progDir,
-                                              const TextGrid& grid, PositionPeriod period) {
+Refusal WritePositionsFile(const std::filesystem::path& progDir, const TextGrid& grid,
+                           PositionPeriod period) {
   return WriteGroupTextFile(progDir, PositionsFileName(period), PositionsFileLines(grid));
 }
 

@@ -20,8 +20,8 @@ enum class PositionPeriod { Daily, Monthly, Yearly };
 
 // The choices of the group-type filter: all groups, or the first letter of the type (the "h"
 // takes only a lower-case h, as typed).
-inline constexpr std::array<std::string_view, 10> kEastWestFilters = {
-    "vše", "A", "B", "C", "D", "E", "F", "G", "h", "J"};
+inline constexpr std::array<std::string_view, 10> kEastWestFilters = {"vše", "A", "B", "C", "D",
+                                                                      "E",   "F", "G", "h", "J"};
 inline constexpr int kEastWestZones = 6;
 
 struct ZoneCounts {
@@ -49,7 +49,7 @@ TextGrid EastWestGrid(const std::vector<ZoneCounts>& zones, PositionPeriod perio
 // "polohydeni.dat", "polohymesicni.dat" or "polohyrocni.dat"
 const char* PositionsFileName(PositionPeriod period);
 std::vector<std::string> PositionsFileLines(const TextGrid& grid);
-Refusal WritePositionsFile(const std::filesystem::path& progDir,
-                                              const TextGrid& grid, PositionPeriod period);
+Refusal WritePositionsFile(const std::filesystem::path& progDir, const TextGrid& grid,
+                           PositionPeriod period);
 
 }  // namespace ardeno

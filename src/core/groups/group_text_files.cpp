@@ -8,15 +8,15 @@
 
 namespace ardeno {
 
-Refusal WriteGroupTextFile(const std::filesystem::path& progDir,
-                                              const std::string& fileName,
-                                              const std::vector<std::string>& lines) {
+Refusal WriteGroupTextFile(const std::filesystem::path& progDir, const std::string& fileName,
+                           const std::vector<std::string>& lines) {
   const std::filesystem::path folder = progDir / std::filesystem::u8path(kGroupFilesFolder);
   const std::string shownName = std::string(kGroupFilesFolder) + "/" + fileName;
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) {
-    return std::string("Složku ") + kGroupFilesFolder + " nelze vytvořit: " + FileErrorText(error) + ".";
+    return std::string("Složku ") + kGroupFilesFolder + " nelze vytvořit: " + FileErrorText(error) +
+           ".";
   }
   std::string bytes;
   for (const std::string& line : lines) bytes += Utf8ToCp1250(line) + "\r\n";

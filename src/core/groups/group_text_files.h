@@ -13,8 +13,7 @@ inline constexpr const char* kGroupFilesFolder = "Polohy-skupin";
 
 // Creates the folder when missing and replaces the file with the lines (UTF-8, without line
 // ends). The Czech error text, or nothing.
-Refusal WriteGroupTextFile(const std::filesystem::path& progDir,
-                                              const std::string& fileName,
-                                              const std::vector<std::string>& lines);
+Refusal WriteGroupTextFile(const std::filesystem::path& progDir, const std::string& fileName,
+                           const std::vector<std::string>& lines);
 
 }  // namespace ardeno

@@ -100,8 +100,12 @@ TextGrid LargestGroupsGrid(const std::vector<LargeGroup>& groups) {
   grid.AddRow(6) = {"Pořadí", "Datum", "Typ", "Č.sk.", "Plocha", "Rotace"};
   int rank = 0;
   for (const LargeGroup& g : groups) {
-    grid.AddRow() = {std::to_string(++rank), g.Date, g.Type, std::to_string(g.RotationGroupNumber),
-                     std::to_string(g.Area), std::to_string(g.Rotation)};
+    grid.AddRow() = {std::to_string(++rank),
+                     g.Date,
+                     g.Type,
+                     std::to_string(g.RotationGroupNumber),
+                     std::to_string(g.Area),
+                     std::to_string(g.Rotation)};
   }
   return grid;
 }

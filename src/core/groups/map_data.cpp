@@ -21,8 +21,8 @@ std::string Tenths(std::int16_t value10) { return FormatFloat("##.0", value10 / 
 TextGrid MapDataGrid(const RotationStatistics& stats, const RotationGroupCounts& classes) {
   TextGrid grid;
   auto& headers = grid.AddRow(kMapDataColumns);
-  headers = {"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.", "   Jih", " S max",
-             " S min", " J max", " J min", " Asym"};
+  headers = {"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.",
+             "   Jih", " S max",  " S min", " J max",  " J min", " Asym"};
   headers.resize(kMapDataColumns);
   for (std::size_t c = 0; c < kCountedClasses.size(); ++c) {
     headers[12 + c] = std::string("   ") + kCountedClasses[c];

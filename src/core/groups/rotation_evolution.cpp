@@ -31,7 +31,8 @@ std::string EvolutionNotShownMessage(int rotation) {
 }
 
 int EvolutionCorrectedArea(const ObservationRecord& record, int k) {
-  const double area = static_cast<double>(Round(record.Area(k) + kSmallSpotArea * record.SmallSpots(k)));
+  const double area =
+      static_cast<double>(Round(record.Area(k) + kSmallSpotArea * record.SmallSpots(k)));
   // A damaged distance past the limb is taken on the limb.
   const double rho = std::min<double>(record.Distance10(k), kStandardRadius10) / kStandardRadius10 -
                      kLimbReduction;

@@ -71,12 +71,10 @@ RotationGroupCounts ComputeRotationGroups(const Database& db, const RecordPositi
     const int k = n - r1 + 1;
     if (k > stats.RotationStatsCount()) continue;
     RotationStats& entry = stats.At(k);
-    entry.GroupNumbersNorth = static_cast<std::uint16_t>(
-        std::count_if(latitudeByNumber.begin() + 1, latitudeByNumber.end(),
-                      [](double b) { return b > 0; }));
-    entry.GroupNumbersSouth = static_cast<std::uint16_t>(
-        std::count_if(latitudeByNumber.begin() + 1, latitudeByNumber.end(),
-                      [](double b) { return b < 0; }));
+    entry.GroupNumbersNorth = static_cast<std::uint16_t>(std::count_if(
+        latitudeByNumber.begin() + 1, latitudeByNumber.end(), [](double b) { return b > 0; }));
+    entry.GroupNumbersSouth = static_cast<std::uint16_t>(std::count_if(
+        latitudeByNumber.begin() + 1, latitudeByNumber.end(), [](double b) { return b < 0; }));
   }
   return counts;
 }

@@ -49,8 +49,10 @@ void ComputeMeans(RotationStatistics& stats, const std::vector<LatitudeSums>& su
   for (int k = 1; k <= stats.RotationStatsCount(); ++k) {
     RotationStats& entry = stats.At(k);
     const LatitudeSums& sum = sums[static_cast<std::size_t>(k - 1)];
-    if (entry.SightingsNorth > 0) entry.MeanNorth = static_cast<float>(sum.North / entry.SightingsNorth);
-    if (entry.SightingsSouth > 0) entry.MeanSouth = static_cast<float>(sum.South / entry.SightingsSouth);
+    if (entry.SightingsNorth > 0)
+      entry.MeanNorth = static_cast<float>(sum.North / entry.SightingsNorth);
+    if (entry.SightingsSouth > 0)
+      entry.MeanSouth = static_cast<float>(sum.South / entry.SightingsSouth);
   }
 }
 

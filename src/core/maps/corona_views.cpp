@@ -45,8 +45,8 @@ std::array<int, 72> CoronaChunkMeans(const CoronaData& data, int n) {
 }
 
 int CoronaBandGrey(const std::array<int, 72>& means, int band) {
-  const int v = means[static_cast<std::size_t>(band - 1)] +
-                means[static_cast<std::size_t>(72 - band)];
+  const int v =
+      means[static_cast<std::size_t>(band - 1)] + means[static_cast<std::size_t>(72 - band)];
   return std::max(0, 255 - v);
 }
 

@@ -34,8 +34,7 @@ MagnetSummary ReadMagnetSummary(const std::filesystem::path& progDir, int lastRo
 
 std::optional<std::size_t> MagnetCellIndex(const MagnetSummary& summary, double b, double l,
                                            int rotation) {
-  const std::int64_t longitudeCell =
-      Round((rotation - (kMagnetFirstRotation - 1)) * 360.0 + l) / 4;
+  const std::int64_t longitudeCell = Round((rotation - (kMagnetFirstRotation - 1)) * 360.0 + l) / 4;
   const std::int64_t index = 101 * Trunc(b + 60) + longitudeCell;
   if (index < 0 || static_cast<std::uint64_t>(index) >= summary.Cells.size()) return std::nullopt;
   return static_cast<std::size_t>(index);
@@ -44,8 +43,8 @@ std::optional<std::size_t> MagnetCellIndex(const MagnetSummary& summary, double 
 int SumMagnetogramDay(const Magnetogram& day, const SolarEphemeris& eph, MagnetSummary& summary) {
   int stored = 0;
   for (const MagnetogramPoint& point : day.Points) {
-    const auto position = MagnetogramToHeliographic(
-        eph, MagnetogramPlanePosition(point, kSummationCentreColumn));
+    const auto position =
+        MagnetogramToHeliographic(eph, MagnetogramPlanePosition(point, kSummationCentreColumn));
     if (!position) continue;
     const double b = position->HelioLatitude;
     // The window around the central meridian is measured as the distance from it, so that it
@@ -72,8 +71,7 @@ MagnetSummationReport SumMagnetograms(const std::filesystem::path& progDir,
       const auto day = ReadMagnetogramDay(progDir, date, kMapMagnetogramHeaderWords);
       if (!day) continue;
       ++report.DaysRead;
-      report.PointsStored +=
-          SumMagnetogramDay(*day, Ephemeris(date, kMagnetogramTimeUT), summary);
+      report.PointsStored += SumMagnetogramDay(*day, Ephemeris(date, kMagnetogramTimeUT), summary);
     } catch (const AuxFileError& error) {
       report.Messages.push_back(error.what());
     }
@@ -81,12 +79,11 @@ MagnetSummationReport SumMagnetograms(const std::filesystem::path& progDir,
   return report;
 }
 
-Refusal WriteMagnetSummary(const std::filesystem::path& progDir,
-                                              const MagnetSummary& summary) {
-  return ReplaceFile(progDir / kMagnetSummaryFile,
-                     std::string_view(reinterpret_cast<const char*>(summary.Cells.data()),
-                                      summary.Cells.size()),
-                     kMagnetSummaryFile);
+Refusal WriteMagnetSummary(const std::filesystem::path& progDir, const MagnetSummary& summary) {
+  return ReplaceFile(
+      progDir / kMagnetSummaryFile,
+      std::string_view(reinterpret_cast<const char*>(summary.Cells.data()), summary.Cells.size()),
+      kMagnetSummaryFile);
 }
 
 }  // namespace ardeno

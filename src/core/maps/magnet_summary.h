@@ -61,7 +61,6 @@ MagnetSummationReport SumMagnetograms(const std::filesystem::path& progDir,
                                       const CalendarDate& lastDay, MagnetSummary& summary);
 
 // Rewrites magn.dat whole through the file-replacing mechanism; the Czech error text, or nothing.
-Refusal WriteMagnetSummary(const std::filesystem::path& progDir,
-                                              const MagnetSummary& summary);
+Refusal WriteMagnetSummary(const std::filesystem::path& progDir, const MagnetSummary& summary);
 
 }  // namespace ardeno

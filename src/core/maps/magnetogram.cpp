@@ -9,10 +9,7 @@
 
 namespace ardeno {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 std::string MagnetogramFileName(const CalendarDate& date) {
   char name[16];
@@ -60,9 +57,9 @@ Magnetogram ParseMagnetogram(std::string_view bytes, int headerWords) {
 std::optional<Magnetogram> ReadMagnetogramDay(const std::filesystem::path& progDir,
                                               const CalendarDate& date, int headerWords) {
   const std::string name = MagnetogramFileName(date);
-  const auto file = ReadAuxFile(progDir / kMagnetogramFolder / name,
-                                std::string(kMagnetogramFolder) + "/" + name,
-                                kMaxMagnetogramBytes, /*refuseLarger=*/false);
+  const auto file =
+      ReadAuxFile(progDir / kMagnetogramFolder / name, std::string(kMagnetogramFolder) + "/" + name,
+                  kMaxMagnetogramBytes, /*refuseLarger=*/false);
   if (!file) return std::nullopt;
   Magnetogram day = ParseMagnetogram(file->Bytes, headerWords);
   day.CutAtSizeLimit = file->FileSize > file->Bytes.size();
@@ -110,8 +107,9 @@ std::optional<MagnetogramPoint> MagnetogramPointAt(const SolarEphemeris& eph, do
 }
 
 std::string EncodeMagnetogram(std::vector<MagnetogramPoint> points, int headerWords) {
-  std::stable_sort(points.begin(), points.end(),
-                   [](const MagnetogramPoint& a, const MagnetogramPoint& b) { return a.Row < b.Row; });
+  std::stable_sort(
+      points.begin(), points.end(),
+      [](const MagnetogramPoint& a, const MagnetogramPoint& b) { return a.Row < b.Row; });
   std::string bytes;
   auto word = [&bytes](std::uint16_t w) {
     bytes.push_back(static_cast<char>(w & 0xFF));

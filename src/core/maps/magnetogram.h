@@ -24,17 +24,17 @@ inline constexpr int kDrawingMagnetogramHeaderWords = 2;
 inline constexpr std::uintmax_t kMaxMagnetogramBytes = 4u * 1024u * 1024u;
 
 struct MagnetogramPoint {
-  int Row = 1;      // image row, from 1
-  int Column = 0;   // image column
-  int Code = 0;     // polarity code 0..63
+  int Row = 1;     // image row, from 1
+  int Column = 0;  // image column
+  int Code = 0;    // polarity code 0..63
   bool operator==(const MagnetogramPoint&) const = default;
 };
 
 struct Magnetogram {
   std::vector<MagnetogramPoint> Points;
-  bool EndWordFound = false;   // the data ended with their 0 word, not with the file
-  bool OddByteDropped = false; // a last single byte that is no word
-  bool CutAtSizeLimit = false; // the file is larger than kMaxMagnetogramBytes
+  bool EndWordFound = false;    // the data ended with their 0 word, not with the file
+  bool OddByteDropped = false;  // a last single byte that is no word
+  bool CutAtSizeLimit = false;  // the file is larger than kMaxMagnetogramBytes
 };
 
 // "yymmdd": the last two digits of the year.

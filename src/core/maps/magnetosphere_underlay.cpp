@@ -23,8 +23,8 @@ MagnetosphereUnderlay BuildMagnetosphereUnderlay(const std::filesystem::path& pr
     ++underlay.DaysRead;
     const SolarEphemeris eph = Ephemeris(date, kMagnetogramTimeUT);
     for (const MagnetogramPoint& point : day->Points) {
-      const auto p = MagnetogramToHeliographic(
-          eph, MagnetogramPlanePosition(point, kUnderlayCentreColumn));
+      const auto p =
+          MagnetogramToHeliographic(eph, MagnetogramPlanePosition(point, kUnderlayCentreColumn));
       if (!p || std::abs(p->CentralMeridianDistance) > kUnderlayMaxCmd) continue;
       if (SightingRotation(eph.EphL0, p->CentralMeridianDistance, eph.RotationNumber) != rotation)
         continue;

@@ -33,9 +33,9 @@ std::string ComparisonShiftText(int shift);
 // map units 0..420.
 inline constexpr int kComparisonHalfUnits = 420;
 struct ComparisonHalfFrame {
-  int Top = 0;      // pixels from the top of the client area
-  int Height = 0;   // pixels
-  int K = 16;       // map scale of the half, sixteenths of a pixel per map unit
+  int Top = 0;     // pixels from the top of the client area
+  int Height = 0;  // pixels
+  int K = 16;      // map scale of the half, sixteenths of a pixel per map unit
 };
 ComparisonHalfFrame ComparisonFrame(ComparisonHalf half, int clientHeight);
 

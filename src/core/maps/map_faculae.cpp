@@ -32,7 +32,8 @@ std::vector<MapPolygon> MapFaculae(const MapSightings& sightings, const MapRecor
       MapPolygon polygon;
       bool inside = true;
       for (const MapPlace& v : sightings.VerticesOf(field)) {
-        const double l = FaculaMapLongitude(v.Longitude, record.Rotation, record.CentralL0, rotation);
+        const double l =
+            FaculaMapLongitude(v.Longitude, record.Rotation, record.CentralL0, rotation);
         const MapUnitPoint p{MapX(l), MapY(v.Latitude)};
         inside = inside && p.X >= 20 && p.X <= 740 && p.Y >= 40 && p.Y <= 400;
         polygon.push_back(p);

@@ -69,9 +69,9 @@ std::vector<MapGroupDrawing> MapGroupDrawings(const GroupMapStats& stats, int k,
 
 struct MapTableCell {
   int GroupNumber = 0;
-  int Column = 0;  // from 1
-  int Row = 0;     // from 1
-  std::string Latitude;   // one decimal in a field of three
+  int Column = 0;        // from 1
+  int Row = 0;           // from 1
+  std::string Latitude;  // one decimal in a field of three
   std::string Longitude;
 };
 // The b/l table in the order of the map, from high to low longitude; a new row starts before the

@@ -8,14 +8,19 @@ namespace ardeno {
 
 StripScaleFactors StripFactors(StripVariant variant) {
   switch (variant) {
-    case StripVariant::Long: return {4, 1.0 / 6, 6.0};
-    case StripVariant::High: return {1, 8.0 / 3, 0.5};
-    case StripVariant::Two: return {1, 4.0 / 3, 1.0};
+    case StripVariant::Long:
+      return {4, 1.0 / 6, 6.0};
+    case StripVariant::High:
+      return {1, 8.0 / 3, 0.5};
+    case StripVariant::Two:
+      return {1, 4.0 / 3, 1.0};
   }
   return {1, 1, 1};
 }
 
-int StripScale(int clientWidth) { return std::max<int>(1, static_cast<int>(Round(clientWidth / 960.0))); }
+int StripScale(int clientWidth) {
+  return std::max<int>(1, static_cast<int>(Round(clientWidth / 960.0)));
+}
 int StripPrintScale(int pageWidth) { return std::max(1, pageWidth / 550); }
 
 int TwoMapsScale(int clientWidth, int clientHeight) {
@@ -25,8 +30,10 @@ int TwoMapsScale(int clientWidth, int clientHeight) {
 
 int StripCount(StripVariant variant, int first, int lastRotation, int clientHeight, int k) {
   switch (variant) {
-    case StripVariant::Long: return kLongMapRotations;
-    case StripVariant::Two: return 2;
+    case StripVariant::Long:
+      return kLongMapRotations;
+    case StripVariant::Two:
+      return 2;
     case StripVariant::High:
       return std::max(0, std::min(lastRotation - first + 1, (clientHeight - 30) / (40 * k)));
   }
@@ -39,9 +46,12 @@ int StripLeft(StripVariant variant, int k, int strip) {
 
 int StripBase(StripVariant variant, int k, int strip) {
   switch (variant) {
-    case StripVariant::Long: return 350 * k / 2;
-    case StripVariant::High: return (80 * strip + 60) * k / 2;
-    case StripVariant::Two: return (240 * strip + 150) * k / 2;
+    case StripVariant::Long:
+      return 350 * k / 2;
+    case StripVariant::High:
+      return (80 * strip + 60) * k / 2;
+    case StripVariant::Two:
+      return (240 * strip + 150) * k / 2;
   }
   return 0;
 }
@@ -76,8 +86,9 @@ std::vector<Strip> BuildStrips(const Database& db, const MapSightings& sightings
       const GroupMapEntry& e = stats[static_cast<std::size_t>(g)];
       if (e.Group.Count == 0) continue;
       strip.Groups.push_back(
-          {g, {StripX(variant, k, i, e.MeanLongitude), StripY(variant, k, i, e.MeanLatitude),
-               static_cast<int>(e.Group.R / e.Group.Count) * areaMultiple}});
+          {g,
+           {StripX(variant, k, i, e.MeanLongitude), StripY(variant, k, i, e.MeanLatitude),
+            static_cast<int>(e.Group.R / e.Group.Count) * areaMultiple}});
     }
     strips.push_back(std::move(strip));
   }

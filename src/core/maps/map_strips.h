@@ -11,9 +11,9 @@ namespace ardeno {
 enum class StripVariant { Long, High, Two };
 
 struct StripScaleFactors {
-  int Shift;        // s: the strip's width is 960 k / 2^s
-  double Longitude; // F1: half-units per degree of longitude
-  double Latitude;  // F2: half-units per degree of latitude
+  int Shift;         // s: the strip's width is 960 k / 2^s
+  double Longitude;  // F1: half-units per degree of longitude
+  double Latitude;   // F2: half-units per degree of latitude
 };
 StripScaleFactors StripFactors(StripVariant variant);
 
@@ -52,7 +52,6 @@ struct Strip {
 // The strips of `count` rotations from `first`, with the same record range, membership test and
 // accumulation as the single map.
 std::vector<Strip> BuildStrips(const Database& db, const MapSightings& sightings,
-                               StripVariant variant, int k, int first, int count,
-                               int areaMultiple);
+                               StripVariant variant, int k, int first, int count, int areaMultiple);
 
 }  // namespace ardeno

@@ -48,7 +48,8 @@ std::array<std::optional<VertexWords>, kMaxFaculae> OutlineVertexWords(
     for (int v = 0; v < kFaculaVertices; ++v) {
       int distance = points[v].DistanceWhole;
       if (largest >= kPhotoStandardRadiusMm)
-        distance = static_cast<int>(Round(static_cast<double>(distance) * kOutlineLimitMm / largest));
+        distance =
+            static_cast<int>(Round(static_cast<double>(distance) * kOutlineLimitMm / largest));
       fieldWords[v] = static_cast<std::uint16_t>(points[v].AngleDegrees * 128 + distance);
     }
   }

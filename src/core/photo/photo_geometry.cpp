@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/text/number_format.h"
 #include "core/solar/angles.h"
+#include "core/text/number_format.h"
 
 namespace ardeno {
 
@@ -39,10 +39,14 @@ MarkedDirection DirectionFromCentre(int cx, int cy, int nx, int ny) {
   direction.Radius = static_cast<int>(Round(std::sqrt(ddx * ddx + ddy * ddy)));
   const double u = nx + kAxisOffset - cx;
   const double v = cy - (ny + kAxisOffset);
-  if (u > 0 && v > 0) direction.Angle = std::atan(u / v) * kPositionRadToDeg;
-  else if (u > 0 && v < 0) direction.Angle = 180 - std::atan(u / std::fabs(v)) * kPositionRadToDeg;
-  else if (u < 0 && v > 0) direction.Angle = 360 - std::atan(-u / v) * kPositionRadToDeg;
-  else direction.Angle = std::atan(u / v) * kPositionRadToDeg + 180;
+  if (u > 0 && v > 0)
+    direction.Angle = std::atan(u / v) * kPositionRadToDeg;
+  else if (u > 0 && v < 0)
+    direction.Angle = 180 - std::atan(u / std::fabs(v)) * kPositionRadToDeg;
+  else if (u < 0 && v > 0)
+    direction.Angle = 360 - std::atan(-u / v) * kPositionRadToDeg;
+  else
+    direction.Angle = std::atan(u / v) * kPositionRadToDeg + 180;
   return direction;
 }
 

@@ -23,11 +23,11 @@ struct PhotoCalibration {
 
 // A clicked pixel on the standard drawing.
 struct PhotoPoint {
-  double Angle = 0;         // degrees, -0.1 < Angle <= 359.9 (a hair below 360 is taken as 0)
-  double DistanceMm = 0;    // millimetres of the 125 mm drawing, unrounded
-  int AngleDegrees = 0;     // Round(Angle), as facular vertices store it
-  int DistanceWhole = 0;    // Trunc(DistanceMm), as facular vertices store it
-  double PixelDistance = 0; // distance from the centre in picture pixels
+  double Angle = 0;          // degrees, -0.1 < Angle <= 359.9 (a hair below 360 is taken as 0)
+  double DistanceMm = 0;     // millimetres of the 125 mm drawing, unrounded
+  int AngleDegrees = 0;      // Round(Angle), as facular vertices store it
+  int DistanceWhole = 0;     // Trunc(DistanceMm), as facular vertices store it
+  double PixelDistance = 0;  // distance from the centre in picture pixels
 };
 
 // Converts the pixel (px, py) of the picture. The calibration must have a radius above 0.

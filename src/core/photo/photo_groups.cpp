@@ -71,10 +71,17 @@ std::uint16_t AuxArea(double area, double radius) {
 
 std::optional<int> PositionColumnFor(int selectedColumn) {
   switch (selectedColumn) {
-    case kColAngle: case kColDistance: return kColAngle;
-    case kColAux1Angle: case kColAux1Distance: return kColAux1Angle;
-    case kColAux2Angle: case kColAux2Distance: return kColAux2Angle;
-    default: return std::nullopt;
+    case kColAngle:
+    case kColDistance:
+      return kColAngle;
+    case kColAux1Angle:
+    case kColAux1Distance:
+      return kColAux1Angle;
+    case kColAux2Angle:
+    case kColAux2Distance:
+      return kColAux2Angle;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -100,8 +107,8 @@ Refusal CheckGroupSequence(int sequence) {
   return std::nullopt;
 }
 
-Refusal StorePendingGroups(ObservationRecord& record,
-                                              const PendingGroups& groups, float drawingRadius) {
+Refusal StorePendingGroups(ObservationRecord& record, const PendingGroups& groups,
+                           float drawingRadius) {
   const std::optional<SolarEphemeris> eph = RecordEphemeris(record);
   if (!eph) return std::string(kRecordFirstMessage);
   // A radius never chosen counts as the standard drawing, as the settings word does.
@@ -120,7 +127,8 @@ Refusal StorePendingGroups(ObservationRecord& record,
     record.SetDistance10(k, Tenths(g.Group.Distance));
     record.SetAux1Position(k, PackedPosition(g.Aux1));
     record.SetAux2Position(k, PackedPosition(g.Aux2));
-    record.SetArea(k, Word(Round(kMillionthsPerSquareMm * g.Group.Area * kStandardRadiusMm / radius)));
+    record.SetArea(k,
+                   Word(Round(kMillionthsPerSquareMm * g.Group.Area * kStandardRadiusMm / radius)));
     record.SetAux1Area(k, AuxArea(g.Aux1.Area, radius));
     record.SetAux2Area(k, AuxArea(g.Aux2.Area, radius));
   }

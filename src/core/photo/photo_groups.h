@@ -24,9 +24,21 @@ inline constexpr const char* kRecordFirstMessage =
 
 // Columns of the group grid, 1-based as the user sees them.
 enum GroupGridColumn : int {
-  kColType = 1, kColSpots, kColPenumbral, kColAngle, kColDistance, kColArea, kColSmallSpots,
-  kColGroupNumber, kColRotationGroupNumber, kColAux1Angle, kColAux1Distance, kColAux1Area,
-  kColAux2Angle, kColAux2Distance, kColAux2Area,
+  kColType = 1,
+  kColSpots,
+  kColPenumbral,
+  kColAngle,
+  kColDistance,
+  kColArea,
+  kColSmallSpots,
+  kColGroupNumber,
+  kColRotationGroupNumber,
+  kColAux1Angle,
+  kColAux1Distance,
+  kColAux1Area,
+  kColAux2Angle,
+  kColAux2Distance,
+  kColAux2Area,
 };
 inline constexpr int kPhotoGridColumns = 15;
 using GroupGridRow = std::array<std::string, kPhotoGridColumns + 1>;  // index 0 unused
@@ -66,7 +78,7 @@ using PendingGroups = std::map<int, PendingGroup>;
 // sets GroupCount and computes the record's results block. Group fields only: the facular
 // vertices sharing the slots stay. drawingRadius is the paper drawing's radius in millimetres.
 // Refused (record unchanged) when the record has no date to compute the results for.
-Refusal StorePendingGroups(ObservationRecord& record,
-                                              const PendingGroups& groups, float drawingRadius);
+Refusal StorePendingGroups(ObservationRecord& record, const PendingGroups& groups,
+                           float drawingRadius);
 
 }  // namespace ardeno

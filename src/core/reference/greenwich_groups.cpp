@@ -47,12 +47,18 @@ std::optional<ParsedLine> GroupLine(std::string_view line, std::string& reason) 
   ParsedLine parsed;
   if (year && month && dayWithFraction && *dayWithFraction >= 1 && *dayWithFraction < 32)
     parsed.Date = {*year, *month, static_cast<int>(*dayWithFraction)};
-  if (!IsValidDate(parsed.Date)) reason = "datum";
-  else if (!group || *group < 0) reason = "číslo skupiny";
-  else if (!area || *area < 0) reason = "plocha";
-  else if (!longitude || *longitude < 0 || *longitude > 360) reason = "délka";
-  else if (!latitude || std::fabs(*latitude) > 90) reason = "šířka";
-  else if (!meridian || std::fabs(*meridian) > 180) reason = "vzdálenost od centrálního meridiánu";
+  if (!IsValidDate(parsed.Date))
+    reason = "datum";
+  else if (!group || *group < 0)
+    reason = "číslo skupiny";
+  else if (!area || *area < 0)
+    reason = "plocha";
+  else if (!longitude || *longitude < 0 || *longitude > 360)
+    reason = "délka";
+  else if (!latitude || std::fabs(*latitude) > 90)
+    reason = "šířka";
+  else if (!meridian || std::fabs(*meridian) > 180)
+    reason = "vzdálenost od centrálního meridiánu";
   if (!reason.empty()) return std::nullopt;
 
   const int minutes =

@@ -31,7 +31,8 @@ std::vector<fs::path> ExpandInputs(const std::vector<fs::path>& inputs,
     std::vector<fs::path> inFolder;
     for (fs::directory_iterator it(input, error), end; !error && it != end; it.increment(error))
       if (it->is_regular_file(error)) inFolder.push_back(it->path());
-    if (error) problems.push_back("Složku " + input.string() + " nelze projít: " + FileErrorText(error));
+    if (error)
+      problems.push_back("Složku " + input.string() + " nelze projít: " + FileErrorText(error));
     std::sort(inFolder.begin(), inFolder.end());
     files.insert(files.end(), inFolder.begin(), inFolder.end());
   }
@@ -77,7 +78,8 @@ FolderImportResult ImportGroupFiles(const fs::path& folder, const std::vector<fs
   Database db;
   const fs::path dataFile = folder / kDataFileName;
   std::error_code error;
-  const bool hasRecords = fs::exists(dataFile, error) && fs::file_size(dataFile, error) >= kRecordSize;
+  const bool hasRecords =
+      fs::exists(dataFile, error) && fs::file_size(dataFile, error) >= kRecordSize;
   std::uint16_t radiusWord = kNewDatabaseRadiusWord;
   if (error) {
     result.Error = "Soubor " + dataFile.string() + " nelze přečíst: " + FileErrorText(error) + ".";

@@ -35,7 +35,8 @@ bool WriteGroup(ObservationRecord& record, int k, const SourceGroup& group,
   const double longitude = CarringtonLongitudeAt(epoch, group.MeridianDistanceWest);
   const DrawingPlace place = PlaceOnDrawing(eph, longitude, group.Latitude);
   record.SetGroupType(k, group.Class.empty() ? kUnknownGroupClass : group.Class);
-  record.SetSpotCount(k, static_cast<std::uint8_t>(std::clamp(group.Spots.value_or(0), 0, kMaxStoredCount)));
+  record.SetSpotCount(
+      k, static_cast<std::uint8_t>(std::clamp(group.Spots.value_or(0), 0, kMaxStoredCount)));
   record.SetPenumbralCount(k, 0);
   record.SetAngle10(k, place.Angle10);
   record.SetDistance10(k, place.Distance10);
@@ -64,7 +65,8 @@ BuiltRecord BuildSourceRecord(const SourceDay& day, RotationGroupNumbers& number
   const SolarEphemeris eph = Ephemeris(day.Date, day.TimeUT);
   const auto groups = GroupsThatFit(day);
   for (std::size_t i = 0; i < groups.size(); ++i)
-    if (!WriteGroup(record, static_cast<int>(i) + 1, *groups[i], eph, numbers)) ++built.AreasNotExact;
+    if (!WriteGroup(record, static_cast<int>(i) + 1, *groups[i], eph, numbers))
+      ++built.AreasNotExact;
   built.GroupsLeftOut = static_cast<int>(day.Groups.size() - groups.size());
   record.SetGroupCount(static_cast<int>(groups.size()));
   record.SetRotation(static_cast<std::uint16_t>(eph.RotationNumber & 0xFFFF));

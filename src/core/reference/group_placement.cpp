@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/solar/angles.h"
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
-#include "core/solar/angles.h"
 
 namespace ardeno {
 
@@ -28,9 +28,8 @@ double CarringtonLongitudeAt(const SolarEphemeris& epoch, double meridianDistanc
 
 DrawingPlace PlaceOnDrawing(const SolarEphemeris& eph, double carringtonLongitude,
                             double latitude) {
-  const PolarPosition polar =
-      HeliographicToPolar(eph, static_cast<float>(carringtonLongitude),
-                          static_cast<float>(latitude), kStandardRadiusMm);
+  const PolarPosition polar = HeliographicToPolar(eph, static_cast<float>(carringtonLongitude),
+                                                  static_cast<float>(latitude), kStandardRadiusMm);
   double angle = std::fmod(polar.PolarAngle, 360.0);
   if (angle < 0) angle += 360.0;
   // Seen from the Earth the point lies behind the limb when its direction points away from us;

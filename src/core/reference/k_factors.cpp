@@ -80,8 +80,8 @@ std::vector<KFactorRow> SeriesRows(const std::map<std::string, std::vector<DayVa
     for (const auto& d : days) byYear[d.Year].push_back(d);
     for (const auto& [year, yearDays] : byYear) {
       KFactorRow row = RowOf(observer, year, yearDays);
-      row.Drift = row.K && all.K && all.Spread &&
-                  std::fabs(*row.K - *all.K) > kDriftSpreads * *all.Spread;
+      row.Drift =
+          row.K && all.K && all.Spread && std::fabs(*row.K - *all.K) > kDriftSpreads * *all.Spread;
       rows.push_back(row);
     }
   }
@@ -144,8 +144,8 @@ ReferenceNumbers ReadReferenceNumbers(const fs::path& progDir, std::vector<std::
   for (const int year : years) {
     const std::string name = "dssn" + std::to_string(year) + ".dat";
     try {
-      if (const auto content = ReadAuxFile(progDir / kSidcFolder / name,
-                                           std::string(kSidcFolder) + "/" + name))
+      if (const auto content =
+              ReadAuxFile(progDir / kSidcFolder / name, std::string(kSidcFolder) + "/" + name))
         AddReferenceYear(content->Bytes, year, numbers);
     } catch (const AuxFileError& failure) {
       messages.emplace_back(failure.what());
@@ -179,9 +179,13 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
     const double north = record.ResultWord(kRelativeN);
     const double south = record.ResultWord(kRelativeS);
     const ReferenceDay& ref = found->second;
-    if (ref.Total) byObserver[kWholeDisk][observer].push_back({day, date->Year, north + south, double(*ref.Total)});
-    if (ref.North) byObserver[kNorth][observer].push_back({day, date->Year, north, double(*ref.North)});
-    if (ref.South) byObserver[kSouth][observer].push_back({day, date->Year, south, double(*ref.South)});
+    if (ref.Total)
+      byObserver[kWholeDisk][observer].push_back(
+          {day, date->Year, north + south, double(*ref.Total)});
+    if (ref.North)
+      byObserver[kNorth][observer].push_back({day, date->Year, north, double(*ref.North)});
+    if (ref.South)
+      byObserver[kSouth][observer].push_back({day, date->Year, south, double(*ref.South)});
   }
   KFactorTable table;
   for (std::size_t s = 0; s < 3; ++s) table.Series[s] = SeriesRows(byObserver[s]);
@@ -207,8 +211,7 @@ std::vector<std::string> KFactorLines(const std::vector<KFactorRow>& rows) {
   constexpr std::array<std::size_t, 8> kWidths = {30, 5, 5, 5, 9, 9, 9, 7};
   const auto line = [&](const std::array<std::string, 8>& cells) {
     std::string text = PadRight(cells[0], kWidths[0]) + "  " + PadRight(cells[1], kWidths[1]);
-    for (std::size_t c = 2; c < cells.size(); ++c)
-      text += PadLeft(cells[c], kWidths[c]);
+    for (std::size_t c = 2; c < cells.size(); ++c) text += PadLeft(cells[c], kWidths[c]);
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
   };

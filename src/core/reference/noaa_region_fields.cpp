@@ -20,8 +20,9 @@ std::optional<RegionLocation> ParseRegionLocation(std::string_view text) {
   if (meridian == std::string_view::npos || meridian < 2 || meridian > 3) return std::nullopt;
   const auto latitude = WholeField(text.substr(1, meridian - 1));
   const auto distance = WholeField(text.substr(meridian + 1));
-  if (!latitude || !distance || *latitude < 0 || *latitude > 90 || *distance < 0 || *distance > 180 ||
-      text[1] == '-' || text[1] == '+' || text[meridian + 1] == '-' || text[meridian + 1] == '+')
+  if (!latitude || !distance || *latitude < 0 || *latitude > 90 || *distance < 0 ||
+      *distance > 180 || text[1] == '-' || text[1] == '+' || text[meridian + 1] == '-' ||
+      text[meridian + 1] == '+')
     return std::nullopt;
   RegionLocation location;
   location.Latitude = text[0] == 'N' ? *latitude : -*latitude;

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kLargestDailyNumber = 999;  // the field is three characters wide
+constexpr int kLargestDailyNumber = 999;    // the field is three characters wide
 constexpr int kPentictonNoonTime = 200000;  // hhmmss of the 20 UT measurement
 
 std::optional<CalendarDate> DateOf(std::string_view year, std::string_view month,
@@ -64,8 +64,8 @@ std::string MonthLines(const DailySeries& months, LineWriter writeLine) {
   return text;
 }
 
-std::optional<std::string> ReadSource(const fs::path& sources, const char* folder,
-                                      const char* name, std::vector<std::string>& problems) {
+std::optional<std::string> ReadSource(const fs::path& sources, const char* folder, const char* name,
+                                      std::vector<std::string>& problems) {
   for (const fs::path& file : {sources / name, sources / folder / name}) {
     try {
       if (auto content = ReadAuxFile(file, file.string())) return std::move(content->Bytes);
@@ -132,9 +132,10 @@ SeriesReading ReadPentictonFlux(std::string_view text, const std::string& source
   for (const auto& [number, line] : NonEmptyLines(text)) {
     const auto fields = BlankSeparated(line);
     if (!fields.empty() && (fields[0] == "fluxdate" || fields[0].starts_with("---"))) continue;
-    const auto date = fields.size() >= 7 && fields[0].size() == 8
-                          ? DateOf(fields[0].substr(0, 4), fields[0].substr(4, 2), fields[0].substr(6, 2))
-                          : std::nullopt;
+    const auto date =
+        fields.size() >= 7 && fields[0].size() == 8
+            ? DateOf(fields[0].substr(0, 4), fields[0].substr(4, 2), fields[0].substr(6, 2))
+            : std::nullopt;
     const auto time = fields.size() >= 7 ? WholeField(fields[1]) : std::nullopt;
     const auto observed = fields.size() >= 7 ? Published(fields[4]) : std::nullopt;
     const auto adjusted = fields.size() >= 7 ? Published(fields[5]) : std::nullopt;
@@ -234,7 +235,8 @@ ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& so
   const auto hemispheres = ReadSource(sources, "silso", "SN_d_hem_V2.0.csv", problems);
   if (totals || hemispheres) {
     SeriesReading tot = totals ? ReadSilsoDaily(*totals, "SN_d_tot_V2.0.csv") : SeriesReading{};
-    SeriesReading hem = hemispheres ? ReadSilsoDaily(*hemispheres, "SN_d_hem_V2.0.csv") : SeriesReading{};
+    SeriesReading hem =
+        hemispheres ? ReadSilsoDaily(*hemispheres, "SN_d_hem_V2.0.csv") : SeriesReading{};
     problems.insert(problems.end(), tot.Problems.begin(), tot.Problems.end());
     problems.insert(problems.end(), hem.Problems.begin(), hem.Problems.end());
     const DailySeries numbers = MergeSunspotNumbers(tot.Days, hem.Days);

@@ -37,7 +37,8 @@ void RotationGroupNumbers::Learn(const ObservationRecord& record) {
 std::uint16_t RotationGroupNumbers::NumberFor(int region, double passage) {
   if (region <= 0) return 0;
   for (const Assigned& seen : m_byRegion[region])
-    if (std::fabs(seen.Passage - passage) < kSamePassage) return static_cast<std::uint16_t>(seen.Number);
+    if (std::fabs(seen.Passage - passage) < kSamePassage)
+      return static_cast<std::uint16_t>(seen.Number);
   const int number = m_highestInRotation[static_cast<long>(std::floor(passage))] + 1;
   if (number > kMaxRotationGroupNumber) return 0;
   Remember(region, passage, number);

@@ -18,8 +18,8 @@ enum class GroupSource : std::uint8_t {
 };
 
 struct SourceGroup {
-  int Region = 0;        // NOAA region or Greenwich group number; 0 when not given
-  std::string Class;     // McIntosh class as published ("Dkc"); empty when the source has none
+  int Region = 0;            // NOAA region or Greenwich group number; 0 when not given
+  std::string Class;         // McIntosh class as published ("Dkc"); empty when the source has none
   std::optional<int> Spots;  // spot count, when the source gives one
   double Latitude = 0;       // degrees, north positive
   // Degrees from the central meridian, positive towards the WEST limb as both sources publish
@@ -37,7 +37,7 @@ struct SourceDay {
   CalendarDate Date;            // the day the observations describe
   std::uint16_t TimeUT = 1200;  // the record's time: the moment of the first group's position
   GroupSource Source = GroupSource::NoaaReport;
-  std::string Where;            // file (and line) the day came from, for reports
+  std::string Where;                // file (and line) the day came from, for reports
   std::vector<SourceGroup> Groups;  // empty: a spotless day
 };
 

@@ -10,8 +10,8 @@ namespace ardeno {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<std::string_view, 12> kMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr int kMaxDaysBeforeIssue = 3;
 constexpr std::uint16_t kEndOfDay = 2400;
 
@@ -74,16 +74,23 @@ std::optional<SourceGroup> RegionLine(std::string_view line, const CalendarDate&
   const auto longitude = WholeField(fields[2]);
   const auto area = WholeField(fields[3]);
   const auto mcIntosh = McIntoshClassText(fields[4]);
-  if (!region || *region < 0) reason = "číslo oblasti";
-  else if (!location) reason = "poloha";
-  else if (!longitude || *longitude < 0 || *longitude > 360) reason = "délka";
-  else if (!area || *area < 0) reason = "plocha";
-  else if (!mcIntosh) reason = "typ skupiny";
+  if (!region || *region < 0)
+    reason = "číslo oblasti";
+  else if (!location)
+    reason = "poloha";
+  else if (!longitude || *longitude < 0 || *longitude > 360)
+    reason = "délka";
+  else if (!area || *area < 0)
+    reason = "plocha";
+  else if (!mcIntosh)
+    reason = "typ skupiny";
   if (!reason.empty()) return std::nullopt;
   // LL and NN follow; where one of them is left empty, the number there is the spot count.
   std::optional<int> spots;
-  if (fields.size() > 6 && WholeField(fields[6])) spots = WholeField(fields[6]);
-  else if (WholeField(fields[5])) spots = WholeField(fields[5]);
+  if (fields.size() > 6 && WholeField(fields[6]))
+    spots = WholeField(fields[6]);
+  else if (WholeField(fields[5]))
+    spots = WholeField(fields[5]);
   if (!spots || *spots < 0) {
     reason = "počet skvrn";
     return std::nullopt;

@@ -46,12 +46,18 @@ std::optional<SourceGroup> RegionRow(const RegionColumns& row, const CalendarDat
   // Where LL was left empty the count sits in its column and the magnetic class in NN's.
   auto spots = RoundedField(row.Spots);
   if (!spots) spots = RoundedField(row.Extent);
-  if (!region || *region < 0) reason = "číslo oblasti";
-  else if (!location) reason = "poloha";
-  else if (!longitude || *longitude > 360) reason = "délka";
-  else if (!area) reason = "plocha";
-  else if (!mcIntosh) reason = "typ skupiny";
-  else if (!spots) reason = "počet skvrn";
+  if (!region || *region < 0)
+    reason = "číslo oblasti";
+  else if (!location)
+    reason = "poloha";
+  else if (!longitude || *longitude > 360)
+    reason = "délka";
+  else if (!area)
+    reason = "plocha";
+  else if (!mcIntosh)
+    reason = "typ skupiny";
+  else if (!spots)
+    reason = "počet skvrn";
   if (!reason.empty()) return std::nullopt;
   SourceGroup group = NoaaGroup(*region, *location, *longitude, *area, *mcIntosh, spots, day);
   group.EpochTime = kEndOfDay;
@@ -93,12 +99,18 @@ SourceReading ReadSrsTable(std::string_view text, const std::string& sourceName)
     // A row shifted one column left has the region first and the location third.
     const bool shifted = ParseRegionLocation(column(2)).has_value();
     const std::size_t first = shifted ? 2 : 3;
-    const RegionColumns row{shifted ? column(0) : column(2), column(first),     column(first + 1),
-                            column(first + 2),               column(first + 3), column(first + 4),
+    const RegionColumns row{shifted ? column(0) : column(2),
+                            column(first),
+                            column(first + 1),
+                            column(first + 2),
+                            column(first + 3),
+                            column(first + 4),
                             column(first + 5)};
     std::string reason;
-    if (auto group = RegionRow(row, day, reason)) target.Groups.push_back(std::move(*group));
-    else reading.Problems.push_back(LineProblem(sourceName, number, line, reason));
+    if (auto group = RegionRow(row, day, reason))
+      target.Groups.push_back(std::move(*group));
+    else
+      reading.Problems.push_back(LineProblem(sourceName, number, line, reason));
   }
   return reading;
 }

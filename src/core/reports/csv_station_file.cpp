@@ -13,8 +13,8 @@ constexpr std::uintmax_t kStationReadBytes = 64 * 1024;  // five short lines nev
 CsvStation ParseCsvStation(std::string_view bytes) {
   CsvStation station;
   std::size_t position = 0;
-  for (std::string* line : {&station.Name, &station.Number, &station.Address, &station.Contact,
-                            &station.Method}) {
+  for (std::string* line :
+       {&station.Name, &station.Number, &station.Address, &station.Contact, &station.Method}) {
     if (position >= bytes.size()) break;
     *line = Cp1250ToUtf8(NextTextLine(bytes, position));
   }
@@ -22,18 +22,17 @@ CsvStation ParseCsvStation(std::string_view bytes) {
 }
 
 std::optional<CsvStation> ReadCsvStation(const std::filesystem::path& progDir) {
-  const auto file = ReadAuxFile(progDir / kCsvStationFileName, kCsvStationFileName,
-                                kStationReadBytes, false);
+  const auto file =
+      ReadAuxFile(progDir / kCsvStationFileName, kCsvStationFileName, kStationReadBytes, false);
   if (!file) return std::nullopt;
   return ParseCsvStation(file->Bytes);
 }
 
 std::optional<std::string> WriteCsvStation(const std::filesystem::path& progDir,
                                            const CsvStation& station) {
-  return WriteReportFile(
-      progDir / kCsvStationFileName,
-      ReportFileBytes({station.Name, station.Number, station.Address, station.Contact,
-                       station.Method}));
+  return WriteReportFile(progDir / kCsvStationFileName,
+                         ReportFileBytes({station.Name, station.Number, station.Address,
+                                          station.Contact, station.Method}));
 }
 
 }  // namespace ardeno

@@ -77,13 +77,15 @@ std::vector<std::vector<std::string>> CvGridRows(const Database& db, const Repor
     row[1] = std::to_string(RecordCv(r));
     row[2] = std::to_string(r.TimeUT() / 100) + ":" + std::to_string(r.TimeUT() % 100);
     row[3] = std::to_string(r.QualityQ());
-    for (int k = 1; k <= r.GroupCount(); ++k) row[kFirstGroupColumn + static_cast<std::size_t>(k) - 1] = r.GroupType(k);
+    for (int k = 1; k <= r.GroupCount(); ++k)
+      row[kFirstGroupColumn + static_cast<std::size_t>(k) - 1] = r.GroupType(k);
   }
   return rows;
 }
 
 std::filesystem::path CvReportPath(const std::filesystem::path& progDir, const ReportMonth& m) {
-  return progDir / kCvReportFolder / ("CV-" + Digits(m.Month, 2) + "_" + Digits(m.Year, 4) + ".Txt");
+  return progDir / kCvReportFolder /
+         ("CV-" + Digits(m.Month, 2) + "_" + Digits(m.Year, 4) + ".Txt");
 }
 
 }  // namespace ardeno

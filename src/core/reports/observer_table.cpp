@@ -19,18 +19,19 @@ ObserverTable BuildObserverTable(const Database& db) {
   }
   const int years = firstYear == 0 ? 0 : lastYear - firstYear + 1;
   const std::size_t others = names.size();
-  std::vector<std::vector<long long>> counts(names.size() + 1,
-                                             std::vector<long long>(static_cast<std::size_t>(years)));
+  std::vector<std::vector<long long>> counts(
+      names.size() + 1, std::vector<long long>(static_cast<std::size_t>(years)));
   for (int i = 1; i <= db.RecordCount; ++i) {
     const auto date = RecordDate(db.Record(i));
     if (!date) continue;
     const std::string observer = db.Record(i).Observer();
     const auto found = std::find(names.begin(), names.end(), observer);
-    const std::size_t row = found == names.end() ? others : static_cast<std::size_t>(found - names.begin());
+    const std::size_t row =
+        found == names.end() ? others : static_cast<std::size_t>(found - names.begin());
     ++counts[row][static_cast<std::size_t>(date->Year - firstYear)];
   }
-  const bool hasOthers = std::any_of(counts[others].begin(), counts[others].end(),
-                                     [](long long c) { return c != 0; });
+  const bool hasOthers =
+      std::any_of(counts[others].begin(), counts[others].end(), [](long long c) { return c != 0; });
   std::vector<std::string> header{""};
   for (int y = 0; y < years; ++y) header.push_back(std::to_string(firstYear + y));
   header.emplace_back("Suma");

@@ -56,7 +56,9 @@ std::vector<std::string> OwnIndexFileLines(const Database& db, const ReportDays&
   }
   lines.emplace_back();
   const MonthTotals& t = days.Totals;
-  const auto sum = [&](int entry, int digits) { return Digits(t.Sums[static_cast<std::size_t>(entry)], digits); };
+  const auto sum = [&](int entry, int digits) {
+    return Digits(t.Sums[static_cast<std::size_t>(entry)], digits);
+  };
   std::string sums = "    Suma    ";
   for (int e = 0; e <= 2; ++e) sums += sum(e, 3) + "   ";
   for (int e = 3; e <= 8; ++e) sums += sum(e, 4) + "   ";

@@ -30,7 +30,8 @@ std::array<long long, 7> HeaderValues(const ObservationRecord& r) {
 }
 
 std::string EntryLabel(int entry) {
-  if (entry >= kCentralGroupsEntry) return kHeaderValueNames[static_cast<std::size_t>(entry - kCentralGroupsEntry)];
+  if (entry >= kCentralGroupsEntry)
+    return kHeaderValueNames[static_cast<std::size_t>(entry - kCentralGroupsEntry)];
   return std::string(kQuantityNames[static_cast<std::size_t>(entry / 3)]) +
          kHemisphereSuffixes[static_cast<std::size_t>(entry % 3)];
 }
@@ -56,7 +57,8 @@ std::vector<std::string> DayRow(const ObservationRecord& r, int day) {
 std::vector<std::string> PageColumnHeads() {
   std::vector<std::string> heads = {"den", "UT"};
   for (const char* suffix : kHemisphereSuffixes) {
-    for (int q = 0; q < kCountQuantities; ++q) heads.push_back(std::string(kQuantityNames[static_cast<std::size_t>(q)]) + suffix);
+    for (int q = 0; q < kCountQuantities; ++q)
+      heads.push_back(std::string(kQuantityNames[static_cast<std::size_t>(q)]) + suffix);
   }
   for (const char* head : {"pls", "plj", "pks", "pkj", "pl", "pk"}) heads.push_back(head);
   for (const char* head : kHeaderValueNames) heads.push_back(head);
@@ -64,9 +66,7 @@ std::vector<std::string> PageColumnHeads() {
 }
 
 // The hemisphere entries of g, f, R, CV, SN and RB, which have a second mean.
-bool IsCountHemisphereEntry(int entry) {
-  return entry < 3 * kCountQuantities && entry % 3 != 0;
-}
+bool IsCountHemisphereEntry(int entry) { return entry < 3 * kCountQuantities && entry % 3 != 0; }
 
 std::string MonthName(const ReportMonth& month) {
   if (month.Month < 1 || month.Month > 12) return {};
@@ -97,7 +97,8 @@ OwnReportPage BuildOwnReportPage(const Database& db, const ReportDays& days,
     total.Sum = Count(t.Sums[static_cast<std::size_t>(e)]);
     const bool area = e >= kFirstAreaEntry && e < kCentralGroupsEntry;
     total.Mean = FormatFloat("0.0", sum / (area ? normalDivisor : dayDivisor));
-    if (IsCountHemisphereEntry(e)) total.HemisphereMean = FormatFloat("0.0", sum / hemisphereDivisor);
+    if (IsCountHemisphereEntry(e))
+      total.HemisphereMean = FormatFloat("0.0", sum / hemisphereDivisor);
     total.Row = e == kMonthTotalsEntries - 1 ? 2 : e % 2;
     total.Column = e;
     page.Totals.push_back(total);
@@ -110,18 +111,29 @@ OwnProtocol BuildOwnProtocol(const Database& db, const ReportDays& days, const R
   OwnProtocol protocol;
   protocol.Station = "Stanice  " + instrument[0];
   protocol.MonthYear = "měsíc  " + MonthName(month) + "     rok  " + std::to_string(month.Year);
-  protocol.Cells[0] = {"den", "UT", "g", "gs", "gj", "f", "fs", "fj", "R", "Rs", "Rj",
-                       "gc",  "fc", "rc", "F", "p", "O", "Q"};
+  protocol.Cells[0] = {"den", "UT", "g",  "gs", "gj", "f", "fs", "fj", "R",
+                       "Rs",  "Rj", "gc", "fc", "rc", "F", "p",  "O",  "Q"};
   // The month-sum entry of each value column (columns 2..17) and the pattern of its means.
   struct Column {
     int Entry;
     const char* MeanPattern;
   };
-  const std::array<Column, 16> columns = {{{0, "00.0"}, {1, "00.0"}, {2, "00.0"},
-                                           {3, "000.0"}, {4, "000.0"}, {5, "000.0"},
-                                           {6, "000.0"}, {7, "000.0"}, {8, "000.0"},
-                                           {24, "0.0"}, {25, "00.0"}, {26, "00.0"},
-                                           {27, "0.0"}, {28, "0.0"}, {29, "0.0"}, {30, "0.0"}}};
+  const std::array<Column, 16> columns = {{{0, "00.0"},
+                                           {1, "00.0"},
+                                           {2, "00.0"},
+                                           {3, "000.0"},
+                                           {4, "000.0"},
+                                           {5, "000.0"},
+                                           {6, "000.0"},
+                                           {7, "000.0"},
+                                           {8, "000.0"},
+                                           {24, "0.0"},
+                                           {25, "00.0"},
+                                           {26, "00.0"},
+                                           {27, "0.0"},
+                                           {28, "0.0"},
+                                           {29, "0.0"},
+                                           {30, "0.0"}}};
   for (int d = 1; d <= kProtocolRows - 4; ++d) {
     if (d > days.DayCount) break;
     auto& row = protocol.Cells[static_cast<std::size_t>(d)];

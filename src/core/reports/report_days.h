@@ -12,10 +12,10 @@
 namespace ardeno {
 
 struct ReportDays {
-  int DayCount = 0;               // days of the month (Gregorian)
-  std::vector<int> RecordOfDay;   // [d - 1]: record index of day d, 0 for none
-  std::vector<int> LeftOut;       // later records of a day that already had one
-  MonthTotals Totals;             // the day records added in day order
+  int DayCount = 0;              // days of the month (Gregorian)
+  std::vector<int> RecordOfDay;  // [d - 1]: record index of day d, 0 for none
+  std::vector<int> LeftOut;      // later records of a day that already had one
+  MonthTotals Totals;            // the day records added in day order
 
   int RecordOn(int day) const { return RecordOfDay[static_cast<std::size_t>(day - 1)]; }
   // Days with a record, at least 1 (a divisor).

@@ -18,8 +18,7 @@ std::string ReportFileBytes(const std::vector<std::string>& lines) {
   return Utf8ToCp1250(text);
 }
 
-Refusal WriteReportFile(const std::filesystem::path& file,
-                                           const std::string& bytes) {
+Refusal WriteReportFile(const std::filesystem::path& file, const std::string& bytes) {
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);
   if (!error) error = ReplaceFileBytes(file, bytes);
@@ -29,7 +28,8 @@ Refusal WriteReportFile(const std::filesystem::path& file,
 }
 
 std::string Digits(long long value, int digits) {
-  return FormatFloat(std::string(static_cast<std::size_t>(digits), '0'), static_cast<double>(value));
+  return FormatFloat(std::string(static_cast<std::size_t>(digits), '0'),
+                     static_cast<double>(value));
 }
 
 }  // namespace ardeno

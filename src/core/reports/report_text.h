@@ -14,8 +14,7 @@ std::string ReportFileBytes(const std::vector<std::string>& lines);
 
 // Creates the file's folder and replaces the file with `bytes`; the Czech message of a failure
 // (the old file then stays as it was).
-Refusal WriteReportFile(const std::filesystem::path& file,
-                                           const std::string& bytes);
+Refusal WriteReportFile(const std::filesystem::path& file, const std::string& bytes);
 
 // "00" style number texts of the report layouts.
 std::string Digits(long long value, int digits);

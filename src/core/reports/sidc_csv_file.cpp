@@ -23,8 +23,22 @@ constexpr int kNoArea = 5000;
 
 // The fifteen fields of a day row, in their column order.
 enum DayField : int {
-  kHours, kMinutes, kG, kF, kR, kCentralG, kCentralF, kCentralR, kFaculae, kNorthR, kSouthR,
-  kConditions, kImage, kQ, kObserverNumber, kDayFields
+  kHours,
+  kMinutes,
+  kG,
+  kF,
+  kR,
+  kCentralG,
+  kCentralF,
+  kCentralR,
+  kFaculae,
+  kNorthR,
+  kSouthR,
+  kConditions,
+  kImage,
+  kQ,
+  kObserverNumber,
+  kDayFields
 };
 // The twelve fields with a sum and a mean.
 constexpr int kFirstSummed = kG;
@@ -60,8 +74,14 @@ DayRow RowOf(const ObservationRecord& r, int observerNumber) {
                 r.QualityQ(),
                 static_cast<std::uint16_t>(observerNumber)};
   if (r.IsSpecial() && !HasHemisphereMarker(r)) row.Fields[kNorthR] = kNoHemispheres;
-  row.Hemispheres = {word(kCVN), word(kCVS), word(kSNN), word(kSNS),
-                     word(kRBN), word(kRBS), word(kHemisphereAreaN), word(kHemisphereAreaS)};
+  row.Hemispheres = {word(kCVN),
+                     word(kCVS),
+                     word(kSNN),
+                     word(kSNS),
+                     word(kRBN),
+                     word(kRBS),
+                     word(kHemisphereAreaN),
+                     word(kHemisphereAreaS)};
   if (r.IsSpecial()) row.Hemispheres[6] = row.Hemispheres[7] = kNoArea;
   return row;
 }
@@ -87,9 +107,8 @@ MonthRows RowsOf(const Database& db, const ReportDays& days) {
       rows.Observers.push_back(name);
       found = rows.Observers.end() - 1;
     }
-    const int number = found == rows.Observers.end()
-                           ? 0
-                           : static_cast<int>(found - rows.Observers.begin()) + 1;
+    const int number =
+        found == rows.Observers.end() ? 0 : static_cast<int>(found - rows.Observers.begin()) + 1;
     const auto date = RecordDate(r);
     rows.Days[static_cast<std::size_t>(date->Day - 1)] = RowOf(r, number);
   }
@@ -99,19 +118,18 @@ MonthRows RowsOf(const Database& db, const ReportDays& days) {
 std::vector<std::string> StationBlock(const ReportMonth& month, const CsvStation& station,
                                       const CsvInstrument& instrument,
                                       const std::vector<std::string>& observers) {
-  std::vector<std::string> block = {
-      "Hvězdárna (stanice);" + station.Name + ";",
-      "číslo (stanice);" + station.Number + ";",
-      "Adresa    (stanice);" + station.Address + ";",
-      "tel..   email;" + station.Contact + ";",
-      "za měsíc;" + Digits(month.Month, 2) + ";",
-      "rok;" + std::to_string(month.Year) + ";",
-      "Přístroj:;" + instrument.Name + ";",
-      "Průměr;" + instrument.Diameter + ";",
-      "Ohnisko;" + instrument.FocalLength + ";",
-      "Okulár;" + instrument.Eyepiece + ";",
-      "Metoda:;" + station.Method + ";",
-      "Pozorovatelé:;"};
+  std::vector<std::string> block = {"Hvězdárna (stanice);" + station.Name + ";",
+                                    "číslo (stanice);" + station.Number + ";",
+                                    "Adresa    (stanice);" + station.Address + ";",
+                                    "tel..   email;" + station.Contact + ";",
+                                    "za měsíc;" + Digits(month.Month, 2) + ";",
+                                    "rok;" + std::to_string(month.Year) + ";",
+                                    "Přístroj:;" + instrument.Name + ";",
+                                    "Průměr;" + instrument.Diameter + ";",
+                                    "Ohnisko;" + instrument.FocalLength + ";",
+                                    "Okulár;" + instrument.Eyepiece + ";",
+                                    "Metoda:;" + station.Method + ";",
+                                    "Pozorovatelé:;"};
   block.resize(kStationLines, ";");
   for (std::size_t i = 0; i < observers.size(); ++i) block[11 + i] += observers[i] + ";";
   return block;

@@ -48,12 +48,15 @@ std::string SidcReportText(const Database& db, const ReportDays& days, const Rep
   return text;
 }
 
-std::vector<std::string> SidcPageLines(const std::string& reportText, const Instrument& instrument) {
-  std::vector<std::string> lines = {
-      "Station:     " + instrument[0], "Instrument:  " + instrument[1],
-      "Lens:        " + instrument[2], "Focus lens:  " + instrument[4],
-      "Eyepiece:    " + instrument[3], "",
-      "dd time Q  g   f   R gN  fN  RN gS  fS  RS gc  fc  rc"};
+std::vector<std::string> SidcPageLines(const std::string& reportText,
+                                       const Instrument& instrument) {
+  std::vector<std::string> lines = {"Station:     " + instrument[0],
+                                    "Instrument:  " + instrument[1],
+                                    "Lens:        " + instrument[2],
+                                    "Focus lens:  " + instrument[4],
+                                    "Eyepiece:    " + instrument[3],
+                                    "",
+                                    "dd time Q  g   f   R gN  fN  RN gS  fS  RS gc  fc  rc"};
   constexpr std::size_t kHeaderLines = 3;
   std::size_t position = 0;
   for (std::size_t line = 0; position < reportText.size(); ++line) {

@@ -24,9 +24,9 @@ void FillMonth(std::vector<std::string>& cells, const RecordMonth& month, Hemisp
   }
   if (h != Hemisphere::Whole) return;
   for (int i = 0; i < kHeaderColumns; ++i) {
-    cells[static_cast<std::size_t>(kQuantityCount + 1 + i)] = FormatFixed(
-        Quotient(t.Sums[static_cast<std::size_t>(kCentralGroupsEntry + i)], t.Records), kCellWidth,
-        1);
+    cells[static_cast<std::size_t>(kQuantityCount + 1 + i)] =
+        FormatFixed(Quotient(t.Sums[static_cast<std::size_t>(kCentralGroupsEntry + i)], t.Records),
+                    kCellWidth, 1);
   }
 }
 

@@ -33,10 +33,9 @@ void AddRecordToTotals(MonthTotals& totals, const ObservationRecord& record) {
     sums[3 * q + 2] += south;
   };
   for (int q = 0; q < kCountQuantities; ++q) add(q, hemispheres);
-  const std::uint16_t header[] = {record.CentralGroups(), record.CentralSpots(),
-                                  record.CentralR(),      record.FacularFields(),
-                                  record.Conditions(),    record.ImageQuality(),
-                                  record.QualityQ()};
+  const std::uint16_t header[] = {
+      record.CentralGroups(), record.CentralSpots(), record.CentralR(), record.FacularFields(),
+      record.Conditions(),    record.ImageQuality(), record.QualityQ()};
   for (int i = 0; i < 7; ++i) sums[kCentralGroupsEntry + i] += header[i];
   if (special) return;
   for (int q = kCountQuantities; q < kQuantityCount; ++q) add(q, true);

@@ -17,9 +17,12 @@ constexpr int kHemisphereLastColumn = 8;
 std::string MonthlyCsvName(MonthlyTableKind kind, Hemisphere hemisphere) {
   std::string name = kind == MonthlyTableKind::Measured ? "Namerene-" : "Vyhlazene-";
   switch (hemisphere) {
-    case Hemisphere::Whole: return name + "celkove";
-    case Hemisphere::North: return name + "sever";
-    case Hemisphere::South: return name + "jih";
+    case Hemisphere::Whole:
+      return name + "celkove";
+    case Hemisphere::North:
+      return name + "sever";
+    case Hemisphere::South:
+      return name + "jih";
   }
   return name;
 }
@@ -44,9 +47,8 @@ std::string MonthlyCsvText(const MonthlyTable& table, Hemisphere hemisphere) {
   return text;
 }
 
-Refusal WriteMonthlyCsv(const std::filesystem::path& progDir,
-                                           const MonthlyTable& table, MonthlyTableKind kind,
-                                           Hemisphere hemisphere) {
+Refusal WriteMonthlyCsv(const std::filesystem::path& progDir, const MonthlyTable& table,
+                        MonthlyTableKind kind, Hemisphere hemisphere) {
   const std::filesystem::path file = MonthlyCsvPath(progDir, kind, hemisphere);
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);

@@ -28,8 +28,7 @@ std::string MonthlyCsvText(const MonthlyTable& table, Hemisphere hemisphere);
 
 // Creates CSVsoubory when missing and replaces the file whole. Returns the Czech message of a
 // failure; the old file then stays as it was.
-Refusal WriteMonthlyCsv(const std::filesystem::path& progDir,
-                                           const MonthlyTable& table, MonthlyTableKind kind,
-                                           Hemisphere hemisphere);
+Refusal WriteMonthlyCsv(const std::filesystem::path& progDir, const MonthlyTable& table,
+                        MonthlyTableKind kind, Hemisphere hemisphere);
 
 }  // namespace ardeno

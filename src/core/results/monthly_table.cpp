@@ -14,8 +14,8 @@ MonthlyTable EmptyMonthlyTable(const MonthSpan& span, int columnCount) {
   for (int c = 1; c < columnCount; ++c) {
     table.Rows[0][static_cast<std::size_t>(c)] = std::string("   ") + kMeasuredHeaders[c - 1];
   }
-  for (int r = 1; r < rowCount; ++r) table.Rows[static_cast<std::size_t>(r)][0] =
-      MonthLabel(span.YearOfRow(r), span.MonthOfRow(r));
+  for (int r = 1; r < rowCount; ++r)
+    table.Rows[static_cast<std::size_t>(r)][0] = MonthLabel(span.YearOfRow(r), span.MonthOfRow(r));
   return table;
 }
 

@@ -23,12 +23,12 @@ int LastRecordYear(const Database& db);
 // Geometry of the calendar in a window of width x height pixels: a column of day numbers, a row
 // of month names and 12 x 31 cells.
 struct CalendarLayout {
-  int Left = 0;         // left edge of the January column
-  int Top = 0;          // top edge of the day-1 row
+  int Left = 0;  // left edge of the January column
+  int Top = 0;   // top edge of the day-1 row
   int CellWidth = 0;
   int CellHeight = 0;
-  int LabelWidth = 0;   // the day-number column, left of Left
-  int HeaderHeight = 0; // the month-name row, above Top
+  int LabelWidth = 0;    // the day-number column, left of Left
+  int HeaderHeight = 0;  // the month-name row, above Top
 
   struct Rect {
     int X, Y, Width, Height;

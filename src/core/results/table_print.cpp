@@ -35,7 +35,8 @@ std::vector<std::vector<int>> PlanTablePages(PrintType type, int selectedRow, in
   int end = lastMonthRow;  // exclusive: the last month is not complete yet
   if (type == PrintType::OnePageFromCursor) end = std::min(end, first + linesPerPage);
   for (int row = first; row < end; ++row) {
-    if (pages.empty() || static_cast<int>(pages.back().size()) == linesPerPage) pages.emplace_back();
+    if (pages.empty() || static_cast<int>(pages.back().size()) == linesPerPage)
+      pages.emplace_back();
     pages.back().push_back(row);
   }
   return pages;

@@ -10,7 +10,7 @@ namespace {
 constexpr int kButtonWidth = 100;
 constexpr int kLabelTop = 32;
 constexpr int kGapAboveButton = 4;  // two lines of 22 pixels end just above the button
-constexpr int kBelowButton = 90;  // button top to window bottom in the standard 170
+constexpr int kBelowButton = 90;    // button top to window bottom in the standard 170
 
 // Lines of a text as the label shows them (CR, LF or CR LF end a line).
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -23,8 +23,8 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
       return lines;
     }
     lines.push_back(text.substr(start, end - start));
-    start = (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? end + 2
-                                                                                 : end + 1;
+    start =
+        (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? end + 2 : end + 1;
   }
 }
 
@@ -63,7 +63,8 @@ void WrapLine(std::string_view line, int maxWidth, const TextWidth& widthOf,
     std::size_t end = line.find(' ', start);
     if (end == std::string_view::npos) end = line.size();
     const std::string_view word = line.substr(start, end - start);
-    const std::string joined = current.empty() ? std::string(word) : current + " " + std::string(word);
+    const std::string joined =
+        current.empty() ? std::string(word) : current + " " + std::string(word);
     if (widthOf(joined) <= maxWidth) {
       current = joined;
     } else {
@@ -89,8 +90,8 @@ int WidestLine(std::string_view text, const TextWidth& widthOf) {
     widest = std::max(widest, widthOf(text.substr(start, end - start)));
     if (end == text.size()) break;
     // A CR LF pair ends one line, not two.
-    start = (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? end + 2
-                                                                                   : end + 1;
+    start =
+        (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? end + 2 : end + 1;
   }
   return widest;
 }

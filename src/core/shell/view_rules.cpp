@@ -23,9 +23,7 @@ std::uint16_t WiderTimeFactor(std::uint16_t factor) {
 
 int ButterflyScrollRange(std::uint16_t factor) { return factor * 1000 + 1000; }
 
-std::int32_t HigherHeightScale(std::int32_t scale) {
-  return std::min(kMaxHeightScale, scale + 1);
-}
+std::int32_t HigherHeightScale(std::int32_t scale) { return std::min(kMaxHeightScale, scale + 1); }
 
 std::int32_t LowerHeightScale(std::int32_t scale) { return std::max(1, scale - 1); }
 

@@ -16,7 +16,7 @@ struct CoordinateDay {
 
 // A rotation start: "d- N" written below the month's column.
 struct RotationMark {
-  int Column = 1;    // 1..4
+  int Column = 1;  // 1..4
   int Day = 1;
   int Rotation = 0;  // the new rotation's number
   int X = 0;         // reference x of the text: 200 i - 130 for a day-1 mark, else 200 i - 50
@@ -25,7 +25,7 @@ struct RotationMark {
 };
 
 struct CoordinateColumn {
-  int Month = 1;  // 1..12
+  int Month = 1;                                        // 1..12
   std::array<std::optional<CoordinateDay>, 32> Days{};  // index = day of month, 1..31
 };
 

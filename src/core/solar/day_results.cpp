@@ -34,9 +34,9 @@ void PutWord(DayResults& block, int word, std::uint16_t value) {
 }
 
 void PutHemisphere(DayResults& block, int firstWord, const HemisphereSums& sums) {
-  const std::array<std::uint16_t, 8> words = {sums.Groups, sums.Spots, sums.Relative,
-                                              sums.CV,     sums.SN,    sums.RB,
-                                              sums.Area,   sums.HemisphereArea};
+  const std::array<std::uint16_t, 8> words = {
+      sums.Groups, sums.Spots, sums.Relative, sums.CV,
+      sums.SN,     sums.RB,    sums.Area,     sums.HemisphereArea};
   for (int i = 0; i < 8; ++i) PutWord(block, firstWord + i, words[static_cast<std::size_t>(i)]);
 }
 
@@ -44,16 +44,26 @@ void PutHemisphere(DayResults& block, int firstWord, const HemisphereSums& sums)
 
 int RbWeight(char zurichClass) {
   switch (zurichClass) {
-    case 'A': return 4;
-    case 'B': return 4;
-    case 'C': return 8;
-    case 'D': return 18;
-    case 'E': return 25;
-    case 'F': return 36;
-    case 'G': return 50;
-    case 'H': return 44;
-    case 'J': return 37;
-    default: return 0;
+    case 'A':
+      return 4;
+    case 'B':
+      return 4;
+    case 'C':
+      return 8;
+    case 'D':
+      return 18;
+    case 'E':
+      return 25;
+    case 'F':
+      return 36;
+    case 'G':
+      return 50;
+    case 'H':
+      return 44;
+    case 'J':
+      return 37;
+    default:
+      return 0;
   }
 }
 
@@ -78,9 +88,9 @@ DayResults ComputeDayResults(const ObservationRecord& record, const SolarEphemer
     const int spots = record.SpotCount(k);
     AddWrapping(sums.Area, area);
     AddWrapping(sums.HemisphereArea,
-                HemisphereArea(static_cast<int>(
-                                   Round(record.SmallSpots(k) * kSmallSpotArea + record.Area(k))),
-                               record, k));
+                HemisphereArea(
+                    static_cast<int>(Round(record.SmallSpots(k) * kSmallSpotArea + record.Area(k))),
+                    record, k));
     AddWrapping(sums.CV, GroupTypeCvValue(groupType));
     AddWrapping(sums.RB, groupType.empty() ? 0 : RbWeight(groupType.front()) * spots);
     if (record.PenumbralCount(k) == 0) {

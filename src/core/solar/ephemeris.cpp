@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/text/number_format.h"
 #include "core/solar/angles.h"
+#include "core/text/number_format.h"
 
 namespace ardeno {
 
@@ -38,11 +38,11 @@ SolarEphemeris Ephemeris(const CalendarDate& date, std::uint16_t timeUT) {
   const int hours = timeUT / 100;
   const int minutes = timeUT % 100;
   const double dayFraction = (hours + minutes * kMinuteOfHour) / 24;
-  const double t =
-      static_cast<double>(DayNumber(date.Year, date.Month, date.Day)) - kEpochDayNumber +
-      dayFraction;
+  const double t = static_cast<double>(DayNumber(date.Year, date.Month, date.Day)) -
+                   kEpochDayNumber + dayFraction;
 
-  const double lambda = (2.1 * std::sin(0.017202785 * t) + (0.985647 * t - 79.447)) * kEphemerisDegToRad;
+  const double lambda =
+      (2.1 * std::sin(0.017202785 * t) + (0.985647 * t - 79.447)) * kEphemerisDegToRad;
   const double omega = (t / 365.25 * 0.013958 + 75.58717) * kEphemerisDegToRad;
 
   // The sine and cosine of the node distance serve both B0 and P; computed once.
@@ -51,7 +51,8 @@ SolarEphemeris Ephemeris(const CalendarDate& date, std::uint16_t timeUT) {
 
   SolarEphemeris eph;
   eph.EphB0 = std::asin(0.126198 * sinNode) * kEphemerisRadToDeg;
-  eph.EphP = (std::atan(-0.4335677 * std::cos(lambda)) + std::atan(-0.127216 * c)) * kEphemerisRadToDeg;
+  eph.EphP =
+      (std::atan(-0.4335677 * std::cos(lambda)) + std::atan(-0.127216 * c)) * kEphemerisRadToDeg;
 
   // A zero cosine gives an infinite ratio and the arctangent its limit of +-90 degrees.
   double eta = std::atan(0.992004949 * sinNode / c) * kEphemerisRadToDeg;

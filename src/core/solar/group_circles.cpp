@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/solar/angles.h"
 #include "core/solar/day_results.h"
 #include "core/text/number_format.h"
-#include "core/solar/angles.h"
 
 namespace ardeno {
 

@@ -37,8 +37,7 @@ HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle
   HeliographicPosition position;
   position.CentralMeridianDistance = std::atan(ratio) * kPositionRadToDeg;
   // Rounding can lift the sine of the latitude a hair past 1 at the poles.
-  const double s =
-      std::clamp((sinB0 * z + cosB0 * y) * kInverseStandardRadius, -1.0, 1.0);
+  const double s = std::clamp((sinB0 * z + cosB0 * y) * kInverseStandardRadius, -1.0, 1.0);
   position.HelioLatitude = std::atan(s / std::sqrt(1 - s * s)) * kPositionRadToDeg;
   position.HelioLongitude = eph.EphL0 - position.CentralMeridianDistance;
   if (position.HelioLongitude > 360) position.HelioLongitude -= 360;

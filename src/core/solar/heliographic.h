@@ -8,7 +8,7 @@
 
 namespace ardeno {
 
-inline constexpr double kStandardRadius10 = 1250.0;  // limb distance in tenths of a millimetre
+inline constexpr double kStandardRadius10 = 1250.0;   // limb distance in tenths of a millimetre
 inline constexpr float kStandardDiskPixels = 250.0f;  // screen radius of the standard disk
 
 struct HeliographicPosition {

@@ -94,7 +94,8 @@ void AppendCopied(RecordPositions& out, const RecordPositions& from, int index) 
 void Reserve(RecordPositions& out, const Database& db) {
   out.Records.reserve(static_cast<std::size_t>(db.RecordCount));
   std::size_t groups = 0;
-  for (int i = 1; i <= db.RecordCount; ++i) groups += static_cast<std::size_t>(db.Record(i).GroupCount());
+  for (int i = 1; i <= db.RecordCount; ++i)
+    groups += static_cast<std::size_t>(db.Record(i).GroupCount());
   out.Groups.reserve(groups);
 }
 
@@ -129,7 +130,8 @@ RecordPositions UpdateRecordPositions(const RecordPositions& previous, const Dat
     if (reuse == 0) {
       if (!indexed) {
         byDigest.reserve(previous.Records.size());
-        for (int j = 1; j <= previous.Count(); ++j) byDigest.emplace(previous.Record(j).InputDigest, j);
+        for (int j = 1; j <= previous.Count(); ++j)
+          byDigest.emplace(previous.Record(j).InputDigest, j);
         indexed = true;
       }
       if (auto found = byDigest.find(digest); found != byDigest.end()) reuse = found->second;

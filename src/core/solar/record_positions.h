@@ -24,8 +24,8 @@ struct RecordPosition {
   bool HasDate = false;
   CalendarDate Date;
   SolarEphemeris Eph;
-  std::uint32_t FirstGroup = 0;  // index into RecordPositions::Groups
-  std::uint8_t GroupCount = 0;   // the record's GroupCount (at most 40)
+  std::uint32_t FirstGroup = 0;   // index into RecordPositions::Groups
+  std::uint8_t GroupCount = 0;    // the record's GroupCount (at most 40)
   std::uint32_t FirstFacula = 0;  // index into RecordPositions::Faculae
   std::uint8_t FaculaCount = 0;   // the record's FacularCount (at most 40)
   // Digest of every input above (date, time, group and facula positions): an update reuses the

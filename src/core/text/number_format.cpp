@@ -162,8 +162,10 @@ std::string Render(const PatternSection& section, const DecimalText& number) {
         } else {
           // placeholder number integerSeen (0-based) shows digit (integerSeen + surplus)
           const int index = integerSeen + surplus;
-          if (integerSeen == 0 && surplus > 0) out += integerDigits.substr(0, surplus + 1);
-          else if (index >= 0) out += integerDigits[index];
+          if (integerSeen == 0 && surplus > 0)
+            out += integerDigits.substr(0, surplus + 1);
+          else if (index >= 0)
+            out += integerDigits[index];
           ++integerSeen;
         }
     }

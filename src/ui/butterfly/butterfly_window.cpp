@@ -169,9 +169,9 @@ QToolButton* ButterflyWindow::PanelButton(const char* name) const {
 
 void ButterflyWindow::DataChanged() {
   const StartupInputs* inputs = m_ctx.Inputs;
-  m_data = ButterflyData(m_ctx.Db, m_ctx.Groups.All(m_ctx.Db),
-                         inputs ? &inputs->Supplementary : nullptr,
-                         inputs ? &inputs->Corona : nullptr);
+  m_data =
+      ButterflyData(m_ctx.Db, m_ctx.Groups.All(m_ctx.Db), inputs ? &inputs->Supplementary : nullptr,
+                    inputs ? &inputs->Corona : nullptr);
   Invalidate();
 }
 
@@ -193,7 +193,8 @@ void ButterflyWindow::SetMode(ButterflyMode mode) {
                                                         : "skvrfak";
   if (QToolButton* down = PanelButton(button)) down->setChecked(true);
   // The faculae width button is offered raised only where faculae are drawn.
-  if (QToolButton* width = PanelButton("sirfakule")) width->setAutoRaise(mode == ButterflyMode::Spots);
+  if (QToolButton* width = PanelButton("sirfakule"))
+    width->setAutoRaise(mode == ButterflyMode::Spots);
   Invalidate();
 }
 

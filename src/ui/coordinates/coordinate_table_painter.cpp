@@ -54,16 +54,15 @@ QString Value(double v) { return QString::fromStdString(FormatFloat("0.0", v)); 
 
 }  // namespace
 
-void PaintCoordinateTable(QPainter& painter, const CoordinateTable& table, int scale,
-                          int offsetY) {
+void PaintCoordinateTable(QPainter& painter, const CoordinateTable& table, int scale, int offsetY) {
   painter.save();
   painter.setPen(Qt::black);
   painter.setBackgroundMode(Qt::TransparentMode);
   TableCanvas c(painter, scale);
   const int top = offsetY + kTop;
   c.UseFont(kRow * scale / 8);
-  c.Text(160, top - 90, QStringLiteral("Heliografické souřadnice pro rok  ") +
-                            QString::number(table.Year));
+  c.Text(160, top - 90,
+         QStringLiteral("Heliografické souřadnice pro rok  ") + QString::number(table.Year));
   c.UseFont(2 * kRow * scale / 32);
   for (int i = 1; i <= 4; ++i) {
     c.RightText(200 * i - 90, top - 5, "L");

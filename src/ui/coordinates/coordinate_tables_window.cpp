@@ -21,8 +21,8 @@ namespace {
 
 constexpr int kWindowWidth = 900;
 constexpr int kFrameHeightMargin = 60;
-constexpr int kScrollStep = 10;      // reference units per scroll position
-constexpr int kScrollPositions = 60; // the table is about 950 units high
+constexpr int kScrollStep = 10;       // reference units per scroll position
+constexpr int kScrollPositions = 60;  // the table is about 950 units high
 constexpr int kPictureHeight = 1000;
 constexpr int kMinimumPrintHeight = 991;
 constexpr int kPictureTopCut = 40;
@@ -86,9 +86,9 @@ void CoordinateTablesWindow::BuildControls() {
   // Only digits: the year is a number.
   m_year->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_year));
   row->addWidget(m_year);
-  const std::pair<const char*, const char*> months[] = {
-      {"SpeedButton1", "leden-duben"}, {"SpeedButton2", "květen-srpen"},
-      {"SpeedButton3", "září- prosinec"}};
+  const std::pair<const char*, const char*> months[] = {{"SpeedButton1", "leden-duben"},
+                                                        {"SpeedButton2", "květen-srpen"},
+                                                        {"SpeedButton3", "září- prosinec"}};
   for (int i = 0; i < 3; ++i) {
     QPushButton* button = Button(bar, row, months[i].first, QString::fromUtf8(months[i].second));
     connect(button, &QPushButton::clicked, this, [this, i] { ShowMonths(4 * i); });
@@ -97,8 +97,8 @@ void CoordinateTablesWindow::BuildControls() {
           &QPushButton::clicked, this, &CoordinateTablesWindow::AskScale);
   connect(Button(bar, row, "tisksouradnic", "Tisk"), &QPushButton::clicked, this,
           &CoordinateTablesWindow::PrintTable);
-  connect(Button(bar, row, "ulozitobr", QStringLiteral("Uložit obr.")), &QPushButton::clicked,
-          this, &CoordinateTablesWindow::SaveTableImage);
+  connect(Button(bar, row, "ulozitobr", QStringLiteral("Uložit obr.")), &QPushButton::clicked, this,
+          &CoordinateTablesWindow::SaveTableImage);
   row->addStretch(1);
   layout->addWidget(bar);
 
@@ -208,9 +208,9 @@ bool CoordinateTablesWindow::PrintWindowPicture() {
                                         "se neprovede ! "));
     return false;
   }
-  const QImage shot = grab(QRect(0, kPictureTopCut, width() - kPictureRightCut,
-                                 height() - kPictureTopCut))
-                          .toImage();
+  const QImage shot =
+      grab(QRect(0, kPictureTopCut, width() - kPictureRightCut, height() - kPictureTopCut))
+          .toImage();
   QPrinter printer(QPrinter::HighResolution);
   if (!m_ctx.Dialogs.SetUpPrinter(this, printer)) return false;
   QPainter painter;

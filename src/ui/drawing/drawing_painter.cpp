@@ -9,10 +9,10 @@
 #include "core/drawing/disk_grid.h"
 #include "core/drawing/frame_texts.h"
 #include "core/drawing/group_marks.h"
+#include "core/shell/pad_blanks.h"
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
-#include "core/shell/pad_blanks.h"
 
 namespace ardeno {
 namespace {
@@ -100,7 +100,9 @@ void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {
 
 void DrawDisk(DrawingCanvas& c, const DrawingView& view, bool special) {
   c.UseFont(false, 12);
-  c.PenAndBrush(Qt::black, special ? kDiskSpecial : view.ForPicture ? QColor(Qt::white) : kDiskScreen);
+  c.PenAndBrush(Qt::black, special           ? kDiskSpecial
+                           : view.ForPicture ? QColor(Qt::white)
+                                             : kDiskScreen);
   const PixelBox box = view.Scale.DiskBox();
   c.Ellipse(box.Left, box.Top, box.Right, box.Bottom);
   c.P().setBrush(Qt::white);
@@ -174,8 +176,8 @@ void DrawGroups(DrawingCanvas& c, const DrawingView& view, const ObservationReco
     c.Text(x, kTableRotationNumberRow, QString::number(record.RotationGroupNumber(i)));
     c.Text(x, kTableTypeRow, QString::fromStdString(record.GroupType(i)));
     if (normal) {
-      const HeliographicPosition pos = PolarToHeliographic(eph, record.Angle10(i),
-                                                           record.Distance10(i));
+      const HeliographicPosition pos =
+          PolarToHeliographic(eph, record.Angle10(i), record.Distance10(i));
       const RefPoint beside = RotationNumberPosition(g);
       c.Text(beside.X, beside.Y, QString::number(record.RotationGroupNumber(i)));
       c.Text(x, kTableLongitudeRow, QString::fromStdString(FormatFloat("0.0", pos.HelioLongitude)));

@@ -81,7 +81,8 @@ void DrawingWindow::Refresh() {
 }
 
 void DrawingWindow::ShowOrientation() {
-  m_orientation->move(width() - m_orientation->width() - 10, height() - m_orientation->height() - 10);
+  m_orientation->move(width() - m_orientation->width() - 10,
+                      height() - m_orientation->height() - 10);
   m_orientation->show();
   m_orientation->raise();
 }
@@ -221,8 +222,10 @@ void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void DrawingWindow::closeEvent(QCloseEvent* event) {
-  if (m_open) event->ignore();
-  else event->accept();
+  if (m_open)
+    event->ignore();
+  else
+    event->accept();
 }
 
 }  // namespace ardeno

@@ -89,8 +89,8 @@ void DrawingWindow::BuildCommandBoxes() {
   QFont nameFont = m_mergeName->font();
   nameFont.setPointSize(10);
   m_mergeName->setFont(nameFont);
-  m_mergeButton = AddButton(m_mergeBox, "potvrditpri", QStringLiteral("Sloučit"),
-                            QRect(10, 90, 130, 28));
+  m_mergeButton =
+      AddButton(m_mergeBox, "potvrditpri", QStringLiteral("Sloučit"), QRect(10, 90, 130, 28));
   m_mergeButton->setEnabled(false);
   connect(m_mergeButton, &QPushButton::clicked, this, &DrawingWindow::MergeChosenFile);
   connect(AddButton(m_mergeBox, "zrusitpri", QStringLiteral("Zrušit"), QRect(160, 90, 130, 28)),
@@ -104,8 +104,8 @@ void DrawingWindow::BuildCommandBoxes() {
   m_multiPrint = new QCheckBox(QStringLiteral("Poly tisk"), m_printBox);
   m_multiPrint->setObjectName("CheckBox1");
   m_multiPrint->setGeometry(10, 25, 100, 24);
-  QLabel* countLabel = AddLabel(m_printBox, QStringLiteral("počet"), QRect(120, 25, 50, 22),
-                                "StaticText1");
+  QLabel* countLabel =
+      AddLabel(m_printBox, QStringLiteral("počet"), QRect(120, 25, 50, 22), "StaticText1");
   m_printCount = new QLineEdit("1", m_printBox);
   m_printCount->setObjectName("Edit1");
   m_printCount->setGeometry(170, 25, 60, 24);
@@ -123,8 +123,8 @@ void DrawingWindow::BuildCommandBoxes() {
             m_printBox->hide();
             PrintDrawings();
           });
-  connect(AddButton(m_printBox, "SpeedButton1", "?", QRect(240, 60, 30, 28)),
-          &QPushButton::clicked, this, [this] {
+  connect(AddButton(m_printBox, "SpeedButton1", "?", QRect(240, 60, 30, 28)), &QPushButton::clicked,
+          this, [this] {
             m_ctx.Msg.ShowMessageText(
                 QStringLiteral("Při oboustranném tisku , zapnout v panelu tiskárny. "));
           });
@@ -137,7 +137,8 @@ void DrawingWindow::BuildCommandBoxes() {
   m_auxPanel->resize(200, 260);
   m_auxGrid = new QTableWidget(0, 2, m_auxPanel);
   m_auxGrid->setObjectName("StringGrid2");
-  m_auxGrid->setHorizontalHeaderLabels({QStringLiteral(" Č. skupiny"), QStringLiteral("Vzdál. stup.")});
+  m_auxGrid->setHorizontalHeaderLabels(
+      {QStringLiteral(" Č. skupiny"), QStringLiteral("Vzdál. stup.")});
   m_auxGrid->verticalHeader()->hide();
   m_auxGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_auxGrid->setGeometry(5, 5, 190, 215);

@@ -44,7 +44,8 @@ class AreaCanvas : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    const QRect source(m_owner->m_regionTopLeft, QSize(AreaWindow::kRegionSide, AreaWindow::kRegionSide));
+    const QRect source(m_owner->m_regionTopLeft,
+                       QSize(AreaWindow::kRegionSide, AreaWindow::kRegionSide));
     painter.drawImage(rect(), m_owner->m_photo, source);
     painter.drawImage(0, 0, m_paint);
   }

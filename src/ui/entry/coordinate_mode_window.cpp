@@ -74,8 +74,7 @@ void CoordinateModeWindow::Confirm() {
   const auto radius = ParseDrawingRadius(m_radiusEdit->text().toStdString());
   if (!radius) {
     if (*m_mode == CoordinateMode::Polar) {
-      m_messages.ShowMessageText(
-          QStringLiteral("Poloměr zákresu musí být číslo od 1 do 999 (mm)"));
+      m_messages.ShowMessageText(QStringLiteral("Poloměr zákresu musí být číslo od 1 do 999 (mm)"));
       return;
     }
     // The hidden field is not asked in heliographic mode; the standard template is kept.

@@ -13,14 +13,16 @@
 
 #include "core/data/database_ops.h"
 #include "core/entry/editor_texts.h"
+#include "core/entry/header_fields.h"
 #include "core/entry/record_display.h"
 #include "ui/entry/editor_grid_delegate.h"
-#include "core/entry/header_fields.h"
 
 namespace ardeno {
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 // The program's hints separate lines with a carriage return.
 QString Hint(std::string_view text) { return Q(text).replace('\r', '\n'); }
@@ -199,9 +201,15 @@ void RecordEditor::ShowOpening() {
   Database& db = m_ctx.Db;
   const EditorOpening opening = OpenEditor(db, m_mode);
   switch (m_mode) {
-    case EditorMode::NewDrawing: setWindowTitle(Q(kCaptionNewDrawing)); break;
-    case EditorMode::Special: setWindowTitle(Q(kCaptionSpecial)); break;
-    case EditorMode::Correction: setWindowTitle(Q(kCaptionCorrection)); break;
+    case EditorMode::NewDrawing:
+      setWindowTitle(Q(kCaptionNewDrawing));
+      break;
+    case EditorMode::Special:
+      setWindowTitle(Q(kCaptionSpecial));
+      break;
+    case EditorMode::Correction:
+      setWindowTitle(Q(kCaptionCorrection));
+      break;
   }
   // A special drawing is red when it is corrected as well as when it is entered, as the main
   // window shows it.
@@ -215,7 +223,8 @@ void RecordEditor::ShowOpening() {
   for (const std::string& name : db.Observers) m_observer->addItem(Q(name));
   m_observer->setCurrentText(Q(opening.Texts.Header[HeaderField::Observer]));
   for (int f = 1; f < kHeaderFieldCount; ++f) {
-    Field(static_cast<HeaderField>(f))->setText(Q(opening.Texts.Header.Fields[static_cast<std::size_t>(f)]));
+    Field(static_cast<HeaderField>(f))
+        ->setText(Q(opening.Texts.Header.Fields[static_cast<std::size_t>(f)]));
   }
   Field(HeaderField::Kind)->setVisible(opening.KindVisible);
   Field(HeaderField::Kind)->setCursorPosition(0);
@@ -230,13 +239,16 @@ void RecordEditor::ShowOpening() {
   m_faculaGrid->setRowCount(std::max<int>(1, static_cast<int>(faculae.size())));
   for (std::size_t r = 0; r < faculae.size(); ++r) {
     for (int c = 1; c < kFaculaGridColumns; ++c) {
-      SetCellText(m_faculaGrid, static_cast<int>(r) + 1, c, faculae[r][static_cast<std::size_t>(c)]);
+      SetCellText(m_faculaGrid, static_cast<int>(r) + 1, c,
+                  faculae[r][static_cast<std::size_t>(c)]);
     }
   }
   m_faculaGrid->setEnabled(!faculae.empty());
 
-  connect(Field(HeaderField::GroupCount), &QLineEdit::textEdited, this, &RecordEditor::GroupCountChanged);
-  connect(Field(HeaderField::FacularCount), &QLineEdit::textEdited, this, &RecordEditor::FacularCountChanged);
+  connect(Field(HeaderField::GroupCount), &QLineEdit::textEdited, this,
+          &RecordEditor::GroupCountChanged);
+  connect(Field(HeaderField::FacularCount), &QLineEdit::textEdited, this,
+          &RecordEditor::FacularCountChanged);
 }
 
 void RecordEditor::ApplyCoordinateMode() {
@@ -384,10 +396,10 @@ void RecordEditor::GroupCellChosen(int /*row*/, int column) {
 void RecordEditor::HeliosClicked() {
   const int count = TypedGroupCount();
   std::vector<GroupRowTexts> rows = GroupRows(count);
-  const auto message = SwitchPositionEntry(
-      rows, count, Field(HeaderField::Date)->text().toStdString(),
-      Field(HeaderField::TimeUT)->text().toStdString(), !m_longitudeLatitude,
-      m_ctx.Db.DrawingRadius);
+  const auto message =
+      SwitchPositionEntry(rows, count, Field(HeaderField::Date)->text().toStdString(),
+                          Field(HeaderField::TimeUT)->text().toStdString(), !m_longitudeLatitude,
+                          m_ctx.Db.DrawingRadius);
   if (message) {
     m_ctx.Msg.ShowMessageText(Q(*message));
     return;
@@ -404,7 +416,8 @@ void RecordEditor::HeliosClicked() {
     m_groupBox->setPalette(palette());
   }
   // The auxiliary spots are typed as angle and distance only; their cells stay as typed.
-  for (int c = kFirstAuxColumn; c <= 15; ++c) m_groupGrid->setColumnHidden(c - 1, m_longitudeLatitude);
+  for (int c = kFirstAuxColumn; c <= 15; ++c)
+    m_groupGrid->setColumnHidden(c - 1, m_longitudeLatitude);
   SetGroupTitles();
   m_faculaBox->setVisible(!m_longitudeLatitude && m_ctx.View.PhotoEntryFlag != 1);
   GroupCellChosen(m_groupGrid->currentRow(), m_groupGrid->currentColumn());
@@ -414,8 +427,11 @@ void RecordEditor::StoreRecordClicked() {
   const RecordInput input = GatherInput();
   const StoreOutcome outcome = StoreRecord(m_ctx.Db, input);
   m_runCounter->setText(QString::number(outcome.RunCounter));
-  for (std::size_t r = 0; r < outcome.Groups.size() && static_cast<int>(r) < m_groupGrid->rowCount(); ++r) {
-    for (int c : {4, 5}) SetCellText(m_groupGrid, static_cast<int>(r) + 1, c, outcome.Groups[r][static_cast<std::size_t>(c)]);
+  for (std::size_t r = 0;
+       r < outcome.Groups.size() && static_cast<int>(r) < m_groupGrid->rowCount(); ++r) {
+    for (int c : {4, 5})
+      SetCellText(m_groupGrid, static_cast<int>(r) + 1, c,
+                  outcome.Groups[r][static_cast<std::size_t>(c)]);
   }
   if (outcome.Stored) {
     // The window closes before the messages, as after a store nothing is left to correct.

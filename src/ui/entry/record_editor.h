@@ -22,7 +22,8 @@ class RecordEditor : public QDialog {
   RecordEditor(AppContext& ctx, EditorMode mode, QWidget* parent = nullptr);
 
   // Opens the editor modally over the main frame; true when a record was stored. The database
-  // is then sorted, CurrentIndex points at the record and the windows were told (DataChange::Records).
+  // is then sorted, CurrentIndex points at the record and the windows were told
+  // (DataChange::Records).
   static bool Run(AppContext& ctx, EditorMode mode, QWidget* parent = nullptr);
 
   bool Stored() const { return m_stored; }

@@ -65,7 +65,9 @@ RecordListWindow::RecordListWindow(AppContext& context, int windowHeight, QWidge
   connect(m_list, &QListWidget::currentRowChanged, this, [this] { ChooseLine(); });
 }
 
-bool RecordListWindow::IsPaged() const { return ardeno::IsPaged(m_ctx.Db.RecordCount, m_listLines); }
+bool RecordListWindow::IsPaged() const {
+  return ardeno::IsPaged(m_ctx.Db.RecordCount, m_listLines);
+}
 
 void RecordListWindow::AddLines(int from, int to) {
   const int before = m_ctx.Db.RecordCount;
@@ -186,10 +188,18 @@ bool RecordListWindow::HandleKey(int key) {
       SelectLine(line - 1);
       ChooseLine();
       return true;
-    case Qt::Key_Home: ShowRecord(1); return true;
-    case Qt::Key_End: ShowRecord(db.RecordCount); return true;
-    case Qt::Key_PageDown: ShowRecord(std::min(current + m_listLines, db.RecordCount)); return true;
-    case Qt::Key_PageUp: ShowRecord(std::max(current - m_listLines, 1)); return true;
+    case Qt::Key_Home:
+      ShowRecord(1);
+      return true;
+    case Qt::Key_End:
+      ShowRecord(db.RecordCount);
+      return true;
+    case Qt::Key_PageDown:
+      ShowRecord(std::min(current + m_listLines, db.RecordCount));
+      return true;
+    case Qt::Key_PageUp:
+      ShowRecord(std::max(current - m_listLines, 1));
+      return true;
     // The underlay and the saved picture belong to the drawing shown; the list passes them on.
     case Qt::Key_F9:
       if (m_drawing) m_drawing->ShowMagnetoUnderlay();
@@ -197,7 +207,8 @@ bool RecordListWindow::HandleKey(int key) {
     case Qt::Key_F8:
       if (m_drawing) m_drawing->SaveCurrentDrawing();
       return true;
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -208,8 +219,10 @@ bool RecordListWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RecordListWindow::closeEvent(QCloseEvent* event) {
-  if (m_drawing && m_drawing->IsKeptOpen()) event->ignore();
-  else event->accept();
+  if (m_drawing && m_drawing->IsKeptOpen())
+    event->ignore();
+  else
+    event->accept();
 }
 
 }  // namespace ardeno

@@ -20,14 +20,14 @@ const QColor kSouthBlue(0, 0, 255);
 constexpr int kPanelGap = 25;
 constexpr int kGridLines = 10;
 
-constexpr std::array<const char*, 12> kMonthNames = {
-    "Leden", "Únor", "Březen", "Duben", "Květen", "Červen",
-    "Červenec", "Srpen", "Září", "Říjen", "Listopad", "Prosinec"};
-constexpr std::array<const char*, 12> kMonthShortNames = {
-    "Led", "Úno", "Bře", "Dub", "Kvě", "Čer", "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
+constexpr std::array<const char*, 12> kMonthNames = {"Leden",  "Únor",   "Březen",   "Duben",
+                                                     "Květen", "Červen", "Červenec", "Srpen",
+                                                     "Září",   "Říjen",  "Listopad", "Prosinec"};
+constexpr std::array<const char*, 12> kMonthShortNames = {"Led", "Úno", "Bře", "Dub", "Kvě", "Čer",
+                                                          "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
 
 struct Panel {
-  int Number;    // 1 whole disk, 2 north, 3 south
+  int Number;  // 1 whole disk, 2 north, 3 south
   int Baseline;
 };
 
@@ -36,9 +36,12 @@ std::vector<Panel> ShownPanels(const DailyGraphPlot& plot, DailyView view, const
   switch (view) {
     case DailyView::All:
       return {{1, g.Baseline(1) + f.Top}, {2, g.Baseline(2) + f.Top}, {3, g.Baseline(3) + f.Top}};
-    case DailyView::Whole: return {{1, g.SingleBaseline() + f.Top}};
-    case DailyView::North: return {{2, g.SingleBaseline() + f.Top}};
-    case DailyView::South: return {{3, g.SingleBaseline() + f.Top}};
+    case DailyView::Whole:
+      return {{1, g.SingleBaseline() + f.Top}};
+    case DailyView::North:
+      return {{2, g.SingleBaseline() + f.Top}};
+    case DailyView::South:
+      return {{3, g.SingleBaseline() + f.Top}};
   }
   return {};
 }
@@ -81,8 +84,10 @@ void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int
     p.drawLine(x, b + 10, x, b - 10 * r * m);
     p.setPen(Qt::black);
     const std::size_t month = static_cast<std::size_t>(tick.Month - 1);
-    if (dayWidth > 1) TextAt(p, x + 10, b + 2, QString::fromUtf8(kMonthNames[month]));
-    else TextAt(p, x + 3, b + 2, QString::fromUtf8(kMonthShortNames[month]));
+    if (dayWidth > 1)
+      TextAt(p, x + 10, b + 2, QString::fromUtf8(kMonthNames[month]));
+    else
+      TextAt(p, x + 3, b + 2, QString::fromUtf8(kMonthShortNames[month]));
   }
   for (int k = 0; k <= kGridLines; ++k) {
     p.setPen(k == 0 ? QColor(Qt::black) : kGridGrey);
@@ -98,9 +103,8 @@ void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int
 }
 
 // The visible part of a curve (with one point beyond each edge) as a polyline.
-void PaintCurve(QPainter& p, const DailyGraphPlot& plot, int baseline, int m,
-                const DailyFrame& f, const QColor& colour, int width,
-                int (*value)(const DailyValues&, std::size_t)) {
+void PaintCurve(QPainter& p, const DailyGraphPlot& plot, int baseline, int m, const DailyFrame& f,
+                const QColor& colour, int width, int (*value)(const DailyValues&, std::size_t)) {
   const std::vector<int>& xs = plot.Axis().RecordX;
   if (xs.size() < 2) return;
   const int left = f.PlotLeft - f.Scroll;
@@ -126,10 +130,14 @@ int ThirdValue(const DailyValues& v, std::size_t i) { return v.Third[i]; }
 
 QString DailyViewTitle(DailyView view) {
   switch (view) {
-    case DailyView::All: return QString::fromUtf8("Celkový  Sever  Jih   -");
-    case DailyView::Whole: return QString::fromUtf8("Celkový   -");
-    case DailyView::North: return QString::fromUtf8("Sever   -");
-    case DailyView::South: return QString::fromUtf8("Jih   -");
+    case DailyView::All:
+      return QString::fromUtf8("Celkový  Sever  Jih   -");
+    case DailyView::Whole:
+      return QString::fromUtf8("Celkový   -");
+    case DailyView::North:
+      return QString::fromUtf8("Sever   -");
+    case DailyView::South:
+      return QString::fromUtf8("Jih   -");
   }
   return {};
 }
@@ -138,8 +146,7 @@ QString DailyGraphCaption(const QString& viewTitle, const DailyGraphPlot& plot) 
   return "Graf   " + viewTitle + GraphText(plot.Info().Title);
 }
 
-void PaintDailyGraph(QPainter& p, const DailyGraphPlot& plot, DailyView view,
-                     const DailyFrame& f) {
+void PaintDailyGraph(QPainter& p, const DailyGraphPlot& plot, DailyView view, const DailyFrame& f) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
   const int m = view == DailyView::All ? 1 : 3;
@@ -164,8 +171,7 @@ void PaintDailyGraph(QPainter& p, const DailyGraphPlot& plot, DailyView view,
   p.restore();
 }
 
-void PaintDailyScale(QPainter& p, const DailyGraphPlot& plot, DailyView view,
-                     const DailyFrame& f) {
+void PaintDailyScale(QPainter& p, const DailyGraphPlot& plot, DailyView view, const DailyFrame& f) {
   p.save();
   const int m = view == DailyView::All ? 1 : 3;
   const int r = plot.Geometry().RowHeight;

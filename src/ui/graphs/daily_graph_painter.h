@@ -12,9 +12,9 @@ namespace ardeno {
 // Where and how the panels go: the screen's frame by default; a printed page moves the panels
 // down and right and draws thicker curves.
 struct DailyFrame {
-  int Width = 0;   // client area
+  int Width = 0;  // client area
   int Height = 0;
-  int Scroll = 0;  // horizontal scroll position, subtracted from every x
+  int Scroll = 0;     // horizontal scroll position, subtracted from every x
   int PlotLeft = 50;  // x of day 0 before the scroll
   int Top = 0;        // added to every baseline
   double FontScale = 1.0;

@@ -129,14 +129,14 @@ void DailyGraphsWindow::BuildMenus() {
           [this] { SetSaveSize(500); });
   connect(AddAction(other, "sest", "600x600"), &QAction::triggered, this,
           [this] { SetSaveSize(600); });
-  connect(AddAction(other, "plneokno", QString::fromUtf8("Celé okno")), &QAction::triggered,
-          this, &DailyGraphsWindow::FillFrame);
+  connect(AddAction(other, "plneokno", QString::fromUtf8("Celé okno")), &QAction::triggered, this,
+          &DailyGraphsWindow::FillFrame);
   connect(AddAction(other, "ulozit", QString::fromUtf8("Uložit jednotlivě")), &QAction::triggered,
           this, &DailyGraphsWindow::SaveSingle);
   connect(AddAction(other, "vsechnyobr", QString::fromUtf8("Uložit všechny obrázky")),
           &QAction::triggered, this, &DailyGraphsWindow::SaveAll);
-  connect(AddAction(other, "zaviratgraf", QString::fromUtf8("&Zavřít")), &QAction::triggered,
-          this, [this] { OuterWindow(this)->close(); });
+  connect(AddAction(other, "zaviratgraf", QString::fromUtf8("&Zavřít")), &QAction::triggered, this,
+          [this] { OuterWindow(this)->close(); });
 }
 
 QAction* DailyGraphsWindow::Action(const QString& name) const {
@@ -295,8 +295,7 @@ bool DailyGraphsWindow::SaveSingle() {
   QSaveFile file(path);
   QImageWriter writer(&file, "BMP");
   if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8("Obrázek se nepodařilo uložit do souboru ") +
-                              path);
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8("Obrázek se nepodařilo uložit do souboru ") + path);
     return false;
   }
   return true;
@@ -364,8 +363,10 @@ void DailyGraphsWindow::PrintTo(QPrinter& printer) {
 }
 
 void DailyGraphsWindow::keyReleaseEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F8) SaveWithQuestion();
-  else QWidget::keyReleaseEvent(event);
+  if (event->key() == Qt::Key_F8)
+    SaveWithQuestion();
+  else
+    QWidget::keyReleaseEvent(event);
 }
 
 void DailyGraphsWindow::showEvent(QShowEvent* event) {

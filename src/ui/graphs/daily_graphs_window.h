@@ -7,11 +7,11 @@
 #include <QWidget>
 #include <map>
 
+#include <functional>
 #include "core/graphs/daily_graph_plot.h"
 #include "ui/graphs/daily_graph_painter.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/toolbar_panels.h"
-#include <functional>
 
 class QAction;
 class QLabel;

@@ -35,8 +35,8 @@ QString RowLabel(const SmoothedPicture& picture, int unit, int row) {
 // One colour per compared series, in the order of the check boxes.
 QColor ComparisonColour(ComparedSeries series) {
   static const QColor colours[kComparedSeriesCount] = {
-      QColor(0, 0, 0),     QColor(140, 70, 0),   QColor(220, 0, 0),   QColor(255, 140, 0),
-      QColor(160, 0, 160), QColor(0, 160, 160), QColor(0, 0, 220),   QColor(110, 110, 255),
+      QColor(0, 0, 0),     QColor(140, 70, 0),  QColor(220, 0, 0),  QColor(255, 140, 0),
+      QColor(160, 0, 160), QColor(0, 160, 160), QColor(0, 0, 220),  QColor(110, 110, 255),
       QColor(0, 150, 0),   QColor(130, 200, 0), QColor(200, 0, 120)};
   return colours[static_cast<int>(series) - 1];
 }
@@ -97,8 +97,10 @@ void PaintSmoothedCurve(QPainter& p, const MonthSeries& months, const std::vecto
   }
   p.setPen(QPen(colour, 2));
   // Thirteen months give a single smoothed value: a point.
-  if (line.size() == 1) p.drawPoint(line.front());
-  else p.drawPolyline(line);
+  if (line.size() == 1)
+    p.drawPoint(line.front());
+  else
+    p.drawPolyline(line);
 }
 
 // The official numbers' smoothed course times the factor, over the months of the series.
@@ -109,8 +111,7 @@ void PaintBrussels(QPainter& p, const ReferenceMonths& brussels, float factor, i
     const std::optional<std::int64_t> sum = SmoothedSum(brussels.Values, i);
     if (!sum) continue;
     const auto scaled = static_cast<std::int64_t>(static_cast<float>(*sum) * factor);
-    line << QPoint(layout.MonthX(brussels.FirstMonth + i) - scroll,
-                   layout.SmoothedY(scaled, unit));
+    line << QPoint(layout.MonthX(brussels.FirstMonth + i) - scroll, layout.SmoothedY(scaled, unit));
   }
   p.setPen(QPen(kBrusselsGreen, 2));
   p.drawPolyline(line);
@@ -128,8 +129,10 @@ void PaintComparison(QPainter& p, const SmoothedPicture& picture, const Smoothed
     // keeps eight curves over decades well inside a frame's time.
     p.setPen(QPen(ComparisonColour(curve.Series), 1));
     for (int pass = 0; pass < 2; ++pass) {
-      if (line.size() == 1) p.drawPoint(line.front());
-      else p.drawPolyline(line);
+      if (line.size() == 1)
+        p.drawPoint(line.front());
+      else
+        p.drawPolyline(line);
       line.translate(0, 1);
     }
   }
@@ -237,9 +240,8 @@ void PaintRecordBars(QPainter& p, const SmoothedPicture& picture, const Smoothed
   }
 }
 
-void PaintPeriodBars(QPainter& p, const std::vector<AsymmetryBar>& bars, int spanDays,
-                     int unit, const SmoothedState& s, const AsymmetryLayout& layout,
-                     const QColor& colour) {
+void PaintPeriodBars(QPainter& p, const std::vector<AsymmetryBar>& bars, int spanDays, int unit,
+                     const SmoothedState& s, const AsymmetryLayout& layout, const QColor& colour) {
   p.setPen(colour);
   p.setBrush(colour);
   for (const AsymmetryBar& bar : bars) {
@@ -258,7 +260,9 @@ void PaintAsymmetryMode(QPainter& p, const SmoothedPicture& picture, const Smoot
   PaintAsymmetryFrame(p, picture, s, layout);
   const int unit = Unit(picture, s);
   switch (s.Diagram) {
-    case AsymmetryDiagram::PerRecord: PaintRecordBars(p, picture, s, layout); break;
+    case AsymmetryDiagram::PerRecord:
+      PaintRecordBars(p, picture, s, layout);
+      break;
     case AsymmetryDiagram::Monthly:
       PaintPeriodBars(p, picture.MonthBars, kMonthlyDays, unit, s, layout, kSouthBlue);
       break;
@@ -297,8 +301,10 @@ int SmoothedContentWidth(const SmoothedPicture& picture, const SmoothedState& st
 void PaintSmoothedGraph(QPainter& painter, const SmoothedPicture& picture,
                         const SmoothedState& state) {
   painter.save();
-  if (state.Asymmetry) PaintAsymmetryMode(painter, picture, state);
-  else PaintSmoothedMode(painter, picture, state);
+  if (state.Asymmetry)
+    PaintAsymmetryMode(painter, picture, state);
+  else
+    PaintSmoothedMode(painter, picture, state);
   painter.restore();
 }
 

@@ -2,8 +2,8 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
@@ -84,8 +84,7 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   m_factorLabel = new QLabel(m_canvas);
   m_factorLabel->setGeometry(510, 30, 80, 18);
   m_factorLabel->hide();
-  connect(m_factorBar, &QScrollBar::valueChanged, this,
-          &SmoothedGraphsWindow::SetBrusselsPosition);
+  connect(m_factorBar, &QScrollBar::valueChanged, this, &SmoothedGraphsWindow::SetBrusselsPosition);
   m_months = CollectMonths(m_ctx.Db);
   m_asymmetry = m_ctx.Groups.Asymmetry(m_ctx.Db);
   PrepareBrussels();
@@ -144,8 +143,8 @@ void SmoothedGraphsWindow::BuildMenus() {
       {"rocni", AsymmetryDiagram::Yearly}};
   const char* diagramTexts[] = {"Záznamový", "Měsíční", "Roční"};
   for (std::size_t i = 0; i < std::size(diagrams); ++i) {
-    QAction* action = AddAction(asymmetry, diagrams[i].first,
-                                QString::fromUtf8(diagramTexts[i]), true);
+    QAction* action =
+        AddAction(asymmetry, diagrams[i].first, QString::fromUtf8(diagramTexts[i]), true);
     diagramGroup->addAction(action);
     const AsymmetryDiagram diagram = diagrams[i].second;
     connect(action, &QAction::triggered, this, [this, diagram] { SelectDiagram(diagram); });
@@ -157,19 +156,18 @@ void SmoothedGraphsWindow::BuildMenus() {
   QAction* ratio = AddAction(asymmetry, "podilova", QString::fromUtf8("Podílová  asym"), true);
   kindGroup->addAction(difference);
   kindGroup->addAction(ratio);
-  connect(difference, &QAction::triggered, this,
-          [this] { SelectKind(AsymmetryKind::Difference); });
+  connect(difference, &QAction::triggered, this, [this] { SelectKind(AsymmetryKind::Difference); });
   connect(ratio, &QAction::triggered, this, [this] { SelectKind(AsymmetryKind::Ratio); });
 
   QMenu* other = m_menuBar->addMenu(QString::fromUtf8("&Graf"));
   connect(AddAction(other, "stupnic", QString::fromUtf8("Stupnice"), false), &QAction::triggered,
           this, &SmoothedGraphsWindow::ShowScale);
-  connect(AddAction(other, "BruselR", QString::fromUtf8("Brusel R"), true), &QAction::toggled,
-          this, &SmoothedGraphsWindow::ShowBrussels);
+  connect(AddAction(other, "BruselR", QString::fromUtf8("Brusel R"), true), &QAction::toggled, this,
+          &SmoothedGraphsWindow::ShowBrussels);
   connect(AddAction(other, "porovnat", QString::fromUtf8("Porovnání"), true), &QAction::toggled,
           this, &SmoothedGraphsWindow::ShowComparisonBox);
-  connect(AddAction(other, "zvetsit", QString::fromUtf8("Zvětšovat"), false),
-          &QAction::triggered, this, &SmoothedGraphsWindow::ShowStretchBox);
+  connect(AddAction(other, "zvetsit", QString::fromUtf8("Zvětšovat"), false), &QAction::triggered,
+          this, &SmoothedGraphsWindow::ShowStretchBox);
   connect(AddAction(other, "ulozitobr", QString::fromUtf8("Uložit všechny grafy"), false),
           &QAction::triggered, this, &SmoothedGraphsWindow::SaveAll);
   connect(AddAction(other, "tiskvyhl", QString::fromUtf8("Tisk "), false), &QAction::triggered,
@@ -282,8 +280,7 @@ void SmoothedGraphsWindow::ConfirmComparison() {
   if (!missing.isEmpty()) m_ctx.Msg.ShowMessageText(missing.join('\n'));
 }
 
-void SmoothedGraphsWindow::CompareSeries(const std::vector<ComparedSeries>& chosen,
-                                         FluxKind flux) {
+void SmoothedGraphsWindow::CompareSeries(const std::vector<ComparedSeries>& chosen, FluxKind flux) {
   // The comparison draws smoothed courses: the asymmetry graphs have none.
   if (State().Asymmetry) return;
   m_comparison = ComparisonChoice{chosen, flux};
@@ -319,8 +316,7 @@ std::vector<std::pair<QString, bool>> SmoothedGraphsWindow::PanelButtonStates() 
   std::vector<std::pair<QString, bool>> states;
   const bool asymmetry = m_ctx.View.SmoothedGraphMode == 1;
   for (const SmoothedIndexInfo& info : SmoothedIndexes())
-    states.emplace_back(GraphText(info.ButtonName),
-                        !m_comparison && info.Index == m_picture.Index);
+    states.emplace_back(GraphText(info.ButtonName), !m_comparison && info.Index == m_picture.Index);
   const std::pair<const char*, AsymmetryDiagram> diagrams[] = {
       {"zakrsovy", AsymmetryDiagram::PerRecord},
       {"mesicni", AsymmetryDiagram::Monthly},
@@ -331,7 +327,8 @@ std::vector<std::pair<QString, bool>> SmoothedGraphsWindow::PanelButtonStates() 
                                                         {"severni", SmoothedView::North},
                                                         {"jizniv", SmoothedView::South},
                                                         {"sev_jih", SmoothedView::Both}};
-  for (const auto& [button, view] : views) states.emplace_back(button, !asymmetry && view == m_view);
+  for (const auto& [button, view] : views)
+    states.emplace_back(button, !asymmetry && view == m_view);
   return states;
 }
 
@@ -392,9 +389,12 @@ void SmoothedGraphsWindow::ReloadData() {
 
 void SmoothedGraphsWindow::UpdateCaption() {
   const SmoothedState state = State();
-  if (state.Asymmetry) setWindowTitle(QString::fromUtf8("Asymetrie    graf"));
-  else if (m_picture.Comparison) setWindowTitle(QString::fromUtf8("Porovnání   vyhlazených  křivek"));
-  else setWindowTitle(SmoothedCaption(m_picture, state));
+  if (state.Asymmetry)
+    setWindowTitle(QString::fromUtf8("Asymetrie    graf"));
+  else if (m_picture.Comparison)
+    setWindowTitle(QString::fromUtf8("Porovnání   vyhlazených  křivek"));
+  else
+    setWindowTitle(SmoothedCaption(m_picture, state));
 }
 
 void SmoothedGraphsWindow::UpdateScrollRange() {
@@ -536,8 +536,8 @@ std::optional<QImage> SmoothedGraphsWindow::PrintedPicture() {
     limit = AsymmetryYearLimitX(AsymmetryLayoutFor(state.Height, state.Compression), axisYear,
                                 firstMonth, lastYear);
   } else {
-    limit = SmoothedYearLimitX(SmoothedLayoutFor(state.Height, state.Compression), firstYear,
-                               lastYear);
+    limit =
+        SmoothedYearLimitX(SmoothedLayoutFor(state.Height, state.Compression), firstYear, lastYear);
   }
   state.Width = std::min(SmoothedContentWidth(m_picture, state), limit);
   QImage image(std::max(1, state.Width), std::max(1, state.Height), QImage::Format_RGB32);
@@ -559,11 +559,13 @@ bool SmoothedGraphsWindow::PrintTo(QPrinter& printer) {
 }
 
 void SmoothedGraphsWindow::keyReleaseEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F8) SaveWithQuestion();
+  if (event->key() == Qt::Key_F8)
+    SaveWithQuestion();
   else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
            m_stretchBox->isVisible())
     ApplyStretch();
-  else QWidget::keyReleaseEvent(event);
+  else
+    QWidget::keyReleaseEvent(event);
 }
 
 void SmoothedGraphsWindow::showEvent(QShowEvent* event) {

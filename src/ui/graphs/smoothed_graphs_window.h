@@ -10,10 +10,10 @@
 #include <optional>
 #include <vector>
 
+#include <functional>
 #include "ui/graphs/smoothed_graph_painter.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/toolbar_panels.h"
-#include <functional>
 
 class QAction;
 class QCheckBox;

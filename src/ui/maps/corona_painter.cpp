@@ -5,8 +5,8 @@
 #include <QPolygon>
 #include <cmath>
 
-#include "core/text/dates.h"
 #include "core/solar/angles.h"
+#include "core/text/dates.h"
 
 namespace ardeno {
 
@@ -117,7 +117,8 @@ void PaintRealCorona(QPainter& p, const CoronaData& corona, int row, QSize clien
   p.setPen(Qt::black);
   p.drawEllipse(centre, radius, radius);
   p.setFont(ViewFont(15));
-  TextAt(p, 10, 10, QStringLiteral("Korona ") + QString::fromStdString(FormatDate(CoronaRowDate(row))));
+  TextAt(p, 10, 10,
+         QStringLiteral("Korona ") + QString::fromStdString(FormatDate(CoronaRowDate(row))));
   TextAt(p, centre.x() - radius - 80, centre.y() - 8, QStringLiteral("Východ"));
   TextAt(p, centre.x() + radius + 40, centre.y() - 8, QStringLiteral("Západ"));
   TextAt(p, centre.x() - 10, centre.y() - radius - 120, QStringLiteral("N"));

@@ -222,7 +222,8 @@ void HighMapFrame(QPainter& p, const StripScene& s) {
   p.setPen(Qt::black);
   p.setFont(MapFont(4 * k));
   for (int i = 0; i < count; ++i) {
-    TextAt(p, 5 * k, 25 * k + 40 * k * i - 4 * k, QString::number(s.Strips[static_cast<std::size_t>(i)].Rotation));
+    TextAt(p, 5 * k, 25 * k + 40 * k * i - 4 * k,
+           QString::number(s.Strips[static_cast<std::size_t>(i)].Rotation));
     p.setPen(QPen(kScreenGrid, 1));
     const int y = StripBase(s.Variant, k, i);
     p.drawLine(20 * k, y, 500 * k, y);
@@ -261,9 +262,15 @@ void TwoMapsFrame(QPainter& p, const StripScene& s) {
 void PaintStrips(QPainter& p, const StripScene& s, QSize client) {
   if (s.Strips.empty()) return;
   switch (s.Variant) {
-    case StripVariant::Long: LongMapFrame(p, s, client); break;
-    case StripVariant::High: HighMapFrame(p, s); break;
-    case StripVariant::Two: TwoMapsFrame(p, s); break;
+    case StripVariant::Long:
+      LongMapFrame(p, s, client);
+      break;
+    case StripVariant::High:
+      HighMapFrame(p, s);
+      break;
+    case StripVariant::Two:
+      TwoMapsFrame(p, s);
+      break;
   }
   for (const Strip& strip : s.Strips)
     for (const StripGroup& g : strip.Groups) Disc(p, g.Disc, Qt::black);

@@ -49,8 +49,7 @@ struct ComparisonScene {
   SingleMapScene Upper;
   SingleMapScene Lower;
 };
-void PaintComparison(QPainter& painter, const ComparisonScene& scene, QSize client,
-                     bool printing);
+void PaintComparison(QPainter& painter, const ComparisonScene& scene, QSize client, bool printing);
 
 struct StripScene {
   StripVariant Variant = StripVariant::Long;

@@ -103,7 +103,8 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
   m_busyPanel = new QLabel(QStringLiteral("Počítá se"), m_canvas);
   m_busyPanel->setObjectName(QStringLiteral("Panelpocita"));
   m_busyPanel->setAlignment(Qt::AlignCenter);
-  m_busyPanel->setStyleSheet(QStringLiteral("background: rgb(255,255,200); border: 1px solid black"));
+  m_busyPanel->setStyleSheet(
+      QStringLiteral("background: rgb(255,255,200); border: 1px solid black"));
   m_busyPanel->resize(200, 60);
   m_busyPanel->hide();
 
@@ -194,9 +195,11 @@ void MapsWindow::BuildToolbar() {
     return button;
   };
   add("fakulzap", QStringLiteral("F"), QStringLiteral("Zapnout vypnout fakule"),
-      &MapsWindow::ToggleFaculae)->setChecked(true);
+      &MapsWindow::ToggleFaculae)
+      ->setChecked(true);
   add("plochazap", QStringLiteral("P"), QStringLiteral("Zapnout vypnout plochy"),
-      &MapsWindow::ToggleOutlines)->setChecked(true);
+      &MapsWindow::ToggleOutlines)
+      ->setChecked(true);
   add("mensivetsi", QStringLiteral("<>"), QStringLiteral("Zmenšit"), &MapsWindow::ToggleSize)
       ->setCheckable(false);
   add("koronazap", QStringLiteral("K"), QStringLiteral("Zapnout - vypnout koronu"),
@@ -229,7 +232,8 @@ int MapsWindow::MapRotation() const { return m_ctx.Db.WorkRecord.Rotation(); }
 
 void MapsWindow::ChooseRotation(int position) {
   if (position < 0 || position >= static_cast<int>(m_rotations.size())) return;
-  m_ctx.Db.WorkRecord = m_ctx.Db.Record(m_rotations[static_cast<std::size_t>(position)].RecordIndex);
+  m_ctx.Db.WorkRecord =
+      m_ctx.Db.Record(m_rotations[static_cast<std::size_t>(position)].RecordIndex);
   m_listIndex = position;
   m_list->hide();
   Invalidate();
@@ -350,7 +354,10 @@ void MapsWindow::ToggleCoronaUnderlay() {
   m_coronaUnderlay = !m_coronaUnderlay;
   ToolButton("koronazap")->setChecked(m_coronaUnderlay);
   MenuAction("koronapod")->setChecked(m_coronaUnderlay);
-  if (m_view != View::Map) ShowView(View::Map); else Invalidate();
+  if (m_view != View::Map)
+    ShowView(View::Map);
+  else
+    Invalidate();
 }
 
 bool MapsWindow::MagnetogramsPresent() {
@@ -363,7 +370,10 @@ void MapsWindow::MagnetoSfera1Click() {
   if (!MagnetogramsPresent()) return;
   m_magnetUnderlay = true;
   ToolButton("magnetzap")->setChecked(true);
-  if (m_view != View::Map) ShowView(View::Map); else Invalidate();
+  if (m_view != View::Map)
+    ShowView(View::Map);
+  else
+    Invalidate();
 }
 
 void MapsWindow::ToggleMagnetosphereUnderlay() {
@@ -401,7 +411,8 @@ void MapsWindow::ToggleSize() {
   QSize wanted(kSmallWidth, kSmallHeight);
   if (!m_small && m_ctx.Frame) wanted = QSize(m_ctx.Frame->width() - 8, m_ctx.Frame->height() - 37);
   frame->resize(wanted + (frame == this ? QSize() : chrome));
-  ToolButton("mensivetsi")->setToolTip(m_small ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
+  ToolButton("mensivetsi")
+      ->setToolTip(m_small ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
 }
 
 QString MapsWindow::ImageNameForView() const {
@@ -409,14 +420,22 @@ QString MapsWindow::ImageNameForView() const {
   QString name;
   switch (m_view) {
     case View::Map:
-    case View::TwoMaps: name = QStringLiteral("Mapa  ") + rotation; break;
-    case View::LongMap: name = QStringLiteral("Dlouhamapa  ") + rotation; break;
-    case View::HighMap: name = QStringLiteral("Vysokamapa  ") + rotation; break;
+    case View::TwoMaps:
+      name = QStringLiteral("Mapa  ") + rotation;
+      break;
+    case View::LongMap:
+      name = QStringLiteral("Dlouhamapa  ") + rotation;
+      break;
+    case View::HighMap:
+      name = QStringLiteral("Vysokamapa  ") + rotation;
+      break;
     case View::CoronaGraph:
       name = QStringLiteral("Korona_graf") +
              QString::number(m_rotationBar->value() + kCoronaGraphRotationOffset);
       break;
-    case View::CoronaButterfly: name = QStringLiteral("Korona_motyl"); break;
+    case View::CoronaButterfly:
+      name = QStringLiteral("Korona_motyl");
+      break;
     case View::RealCorona:
       name = QStringLiteral("Korona ") +
              QString::fromStdString(FormatDate(CoronaRowDate(m_dayBar->value())));
@@ -427,11 +446,19 @@ QString MapsWindow::ImageNameForView() const {
 
 void MapsWindow::PrepareIfNeeded(QSize client) {
   const int shift = ComparisonShift(m_shiftBar->value());
-  const PreparedKey key{m_view,          MapRotation(),   client,
-                        m_ctx.View.AreaMultiple, m_faculae, m_outlines,
-                        m_coronaUnderlay, m_magnetUnderlay, m_magnetPicture,
-                        m_comparison, Layers(ComparisonHalf::Upper),
-                        Layers(ComparisonHalf::Lower), shift};
+  const PreparedKey key{m_view,
+                        MapRotation(),
+                        client,
+                        m_ctx.View.AreaMultiple,
+                        m_faculae,
+                        m_outlines,
+                        m_coronaUnderlay,
+                        m_magnetUnderlay,
+                        m_magnetPicture,
+                        m_comparison,
+                        Layers(ComparisonHalf::Upper),
+                        Layers(ComparisonHalf::Lower),
+                        shift};
   if (m_preparedKey && *m_preparedKey == key) return;
   m_preparedKey = key;
   // Every scene is rebuilt below, so no pointer into the dropped underlays survives.
@@ -467,15 +494,15 @@ void MapsWindow::PrepareIfNeeded(QSize client) {
       const StripVariant variant = m_view == View::LongMap   ? StripVariant::Long
                                    : m_view == View::HighMap ? StripVariant::High
                                                              : StripVariant::Two;
-      const int k = variant == StripVariant::Two
-                        ? TwoMapsScale(client.width(), client.height())
-                        : StripScale(client.width());
+      const int k = variant == StripVariant::Two ? TwoMapsScale(client.width(), client.height())
+                                                 : StripScale(client.width());
       const int count = StripCount(variant, rotation, LastRotation(db), client.height(), k);
-      m_stripScene = PrepareStripScene(db, m_sightings, variant, k, rotation, count,
-                                       key.AreaMultiple);
+      m_stripScene =
+          PrepareStripScene(db, m_sightings, variant, k, rotation, count, key.AreaMultiple);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -484,16 +511,22 @@ void MapsWindow::PaintView(QPainter& painter, QSize client, bool printing) {
   PrepareIfNeeded(client);
   switch (m_view) {
     case View::Map:
-      if (m_comparison) PaintComparison(painter, m_comparisonScene, client, printing);
-      else PaintSingleMap(painter, m_singleScene, client, printing);
+      if (m_comparison)
+        PaintComparison(painter, m_comparisonScene, client, printing);
+      else
+        PaintSingleMap(painter, m_singleScene, client, printing);
       break;
     case View::LongMap:
     case View::HighMap:
-    case View::TwoMaps: PaintStrips(painter, m_stripScene, client); break;
+    case View::TwoMaps:
+      PaintStrips(painter, m_stripScene, client);
+      break;
     case View::CoronaGraph:
       if (m_ctx.Inputs) PaintCoronaGraph(painter, m_ctx.Inputs->Corona, m_rotationBar->value());
       break;
-    case View::CoronaButterfly: PaintCoronaButterfly(painter, m_coronaButterfly, client); break;
+    case View::CoronaButterfly:
+      PaintCoronaButterfly(painter, m_coronaButterfly, client);
+      break;
     case View::RealCorona:
       if (m_ctx.Inputs) PaintRealCorona(painter, m_ctx.Inputs->Corona, m_dayBar->value(), client);
       break;
@@ -507,8 +540,8 @@ void MapsWindow::PrintTo(QPrinter& printer) {
     // Drawn on the page itself, at the page's resolution.
     const int k = StripPrintScale(page.width());
     const int first = MapRotation();
-    const int count = std::min(kPrintedHighMapRotations,
-                               std::max(0, LastRotation(m_ctx.Db) - first + 1));
+    const int count =
+        std::min(kPrintedHighMapRotations, std::max(0, LastRotation(m_ctx.Db) - first + 1));
     const StripScene scene = PrepareStripScene(m_ctx.Db, m_sightings, StripVariant::High, k, first,
                                                count, m_ctx.View.AreaMultiple);
     PaintStrips(painter, scene, page.size());
@@ -640,7 +673,9 @@ void MapsWindow::BuildComparisonPanel() {
     });
   };
   addHalf(0, QStringLiteral("Horní"),
-          {{"Hskvrna", "Skvrny", 1}, {"Hfakule", "Fakule", 2}, {"Hkorona", "Korona", 3},
+          {{"Hskvrna", "Skvrny", 1},
+           {"Hfakule", "Fakule", 2},
+           {"Hkorona", "Korona", 3},
            {"Hmagnet", "Magnetosféra", 4}},
           "mazaniHor");
   addHalf(1, QStringLiteral("Dolní"),
@@ -716,9 +751,8 @@ void MapsWindow::SrovnaniClick() { ShowComparison(!m_comparison); }
 void MapsWindow::SetComparison(const ComparisonLayers& upper, const ComparisonLayers& lower,
                                int shiftPosition) {
   const std::pair<const char*, bool> wanted[] = {
-      {"Hskvrna", upper.Spots},    {"Hfakule", upper.Faculae},
-      {"Hkorona", upper.Corona},   {"Hmagnet", upper.Magnetosphere},
-      {"Dfakule", lower.Faculae},  {"Dkorona", lower.Corona},
+      {"Hskvrna", upper.Spots},         {"Hfakule", upper.Faculae}, {"Hkorona", upper.Corona},
+      {"Hmagnet", upper.Magnetosphere}, {"Dfakule", lower.Faculae}, {"Dkorona", lower.Corona},
       {"Dmagnet", lower.Magnetosphere}};
   for (const auto& [name, on] : wanted) ToolButton(QString::fromLatin1(name))->setChecked(on);
   LayerToggled();
@@ -746,8 +780,12 @@ void MapsWindow::keyReleaseEvent(QKeyEvent* event) {
       m_ctx.View.ImageName = QStringLiteral("MagnetSuma");
       SaveImage(false);
       break;
-    case Qt::Key_P: SumMagnetosphere(); break;
-    default: QWidget::keyReleaseEvent(event); return;
+    case Qt::Key_P:
+      SumMagnetosphere();
+      break;
+    default:
+      QWidget::keyReleaseEvent(event);
+      return;
   }
   event->accept();
 }

@@ -84,8 +84,8 @@ void PhotoCanvas::PaintOverlay(QPainter& painter) const {
     if (m_overlay.HasNorth) {
       const QPoint north = ViewPoint(m_overlay.North);
       painter.drawLine(centre, north);
-      const int radius = static_cast<int>(std::lround(std::hypot(north.x() - centre.x(),
-                                                                 north.y() - centre.y())));
+      const int radius =
+          static_cast<int>(std::lround(std::hypot(north.x() - centre.x(), north.y() - centre.y())));
       painter.setBrush(Qt::NoBrush);
       painter.drawEllipse(centre, radius, radius);
     }
@@ -119,6 +119,8 @@ void PhotoCanvas::mouseReleaseEvent(QMouseEvent* event) {
   emit Released(PicturePixel(event->position()), event->button());
 }
 
-void PhotoCanvas::mouseMoveEvent(QMouseEvent* event) { emit Moved(PicturePixel(event->position())); }
+void PhotoCanvas::mouseMoveEvent(QMouseEvent* event) {
+  emit Moved(PicturePixel(event->position()));
+}
 
 }  // namespace ardeno

@@ -148,8 +148,8 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
     return s;
   };
   m_brightness = slider("jas", QStringLiteral("Jas "), -kBrightnessRange, kBrightnessRange, 0);
-  m_contrast = slider("kont", QStringLiteral("Kontr. "), kContrastLeast, kContrastMost,
-                      kNeutralContrast);
+  m_contrast =
+      slider("kont", QStringLiteral("Kontr. "), kContrastLeast, kContrastMost, kNeutralContrast);
 
   connect(button("novyzakres", QStringLiteral("Nový  zákres"),
                  QStringLiteral("Záhlaví nového zákresu; skupiny se pak zadají z obrázku")),
@@ -162,9 +162,11 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
   connect(m_showSelection, &QToolButton::clicked, this, [this] {
     const bool shown = !m_canvas->OverlayShown();
     m_canvas->SetOverlayShown(shown);
-    m_showSelection->setText(shown ? QStringLiteral("Skrýt výběr") : QStringLiteral("Zobrazit výběr"));
+    m_showSelection->setText(shown ? QStringLiteral("Skrýt výběr")
+                                   : QStringLiteral("Zobrazit výběr"));
   });
-  m_magnifierButton = button("lupe", QStringLiteral("Lupa"), QStringLiteral("Lupa u ukazatele myši"));
+  m_magnifierButton =
+      button("lupe", QStringLiteral("Lupa"), QStringLiteral("Lupa u ukazatele myši"));
   m_magnifierButton->setCheckable(true);
   connect(m_magnifierButton, &QToolButton::toggled, this, [this](bool on) {
     if (on) {
@@ -211,8 +213,8 @@ QGroupBox* PhotoDrawingWindow::BuildOrientationBox() {
 }
 
 PhotoDrawingWindow::CalibrationButtons PhotoDrawingWindow::BuildCalibrationButtons(
-    QWidget* box, const char* centre, const char* north, const char* axis,
-    const char* centreLabel, const char* valueLabel) {
+    QWidget* box, const char* centre, const char* north, const char* axis, const char* centreLabel,
+    const char* valueLabel) {
   CalibrationButtons b;
   b.Centre = new QPushButton(kCentreCaption, box);
   b.Centre->setObjectName(centre);
@@ -255,8 +257,8 @@ bool PhotoDrawingWindow::OpenPicture(const std::filesystem::path& file) {
   const PictureSize size =
       WorkingPictureSize(picture.width(), picture.height(), m_scroll->viewport()->width());
   if (size.Width != picture.width() || size.Height != picture.height())
-    picture = picture.scaled(size.Width, size.Height, Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
+    picture =
+        picture.scaled(size.Width, size.Height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   m_loaded = picture.convertToFormat(QImage::Format_RGB888);
   ResetEntry();
   ApplyBrightnessContrast();
@@ -365,8 +367,8 @@ bool PhotoDrawingWindow::TakeCalibrationClick(QPoint pixel) {
       EndPick();
       return true;
     case Pick::North:
-      m_calibration = CalibrateByNorth(m_calibration.CentreX, m_calibration.CentreY, pixel.x(),
-                                       pixel.y());
+      m_calibration =
+          CalibrateByNorth(m_calibration.CentreX, m_calibration.CentreY, pixel.x(), pixel.y());
       m_northPixel = pixel;
       EndPick();
       return true;
@@ -379,8 +381,8 @@ bool PhotoDrawingWindow::TakeCalibrationClick(QPoint pixel) {
         m_ctx.Msg.ShowMessageText(QString::fromUtf8(kRecordFirstMessage));
         return true;
       }
-      m_calibration = CalibrateByAxis(m_calibration.CentreX, m_calibration.CentreY, pixel.x(),
-                                      pixel.y(), *eph);
+      m_calibration =
+          CalibrateByAxis(m_calibration.CentreX, m_calibration.CentreY, pixel.x(), pixel.y(), *eph);
       m_northPixel = pixel;
       EndPick();
       return true;
@@ -406,15 +408,14 @@ void PhotoDrawingWindow::EndPick() {
 }
 
 void PhotoDrawingWindow::UpdateCalibrationLabels() {
-  const QString centre = m_hasCentre ? QStringLiteral("x=%1   y=%2")
-                                           .arg(m_calibration.CentreX)
-                                           .arg(m_calibration.CentreY)
-                                     : kUnsetValue;
-  const QString value =
-      m_calibration.IsCalibrated()
-          ? Q(FormatFloat("000.0000", m_calibration.Radius)) + "  " +
-                Q(FormatFloat("000.0000", m_calibration.Rotation))
+  const QString centre =
+      m_hasCentre
+          ? QStringLiteral("x=%1   y=%2").arg(m_calibration.CentreX).arg(m_calibration.CentreY)
           : kUnsetValue;
+  const QString value = m_calibration.IsCalibrated()
+                            ? Q(FormatFloat("000.0000", m_calibration.Radius)) + "  " +
+                                  Q(FormatFloat("000.0000", m_calibration.Rotation))
+                            : kUnsetValue;
   for (CalibrationButtons* b : {&m_faculaCalibration, &m_groupCalibration}) {
     b->CentreLabel->setText(centre);
     b->ValueLabel->setText(value);
@@ -423,10 +424,9 @@ void PhotoDrawingWindow::UpdateCalibrationLabels() {
 
 void PhotoDrawingWindow::ShowTargetRecord() {
   const Database& db = m_ctx.Db;
-  m_targetLabel->setText(db.HasCurrentRecord()
-                             ? QStringLiteral("Zápis do zákresu ") +
-                                   Q(db.Record(db.CurrentIndex).Date())
-                             : QStringLiteral("Není vybrán zákres"));
+  m_targetLabel->setText(db.HasCurrentRecord() ? QStringLiteral("Zápis do zákresu ") +
+                                                     Q(db.Record(db.CurrentIndex).Date())
+                                               : QStringLiteral("Není vybrán zákres"));
 }
 
 // --- mouse ---
@@ -461,7 +461,8 @@ void PhotoDrawingWindow::PictureMoved(QPoint pixel) {
 
 void PhotoDrawingWindow::ShowMagnifier(bool following) {
   if (!m_magnifier) m_magnifier = new MagnifierWindow(this);
-  const QPoint topLeft = mapToGlobal(QPoint(std::max(0, width() - kMagnifierRightGap), kMagnifierTop));
+  const QPoint topLeft =
+      mapToGlobal(QPoint(std::max(0, width() - kMagnifierRightGap), kMagnifierTop));
   m_magnifier->move(topLeft);
   m_magnifier->show();
   m_magnifierFollows = following;
@@ -496,7 +497,8 @@ void PhotoDrawingWindow::RebuildOverlay() {
     for (std::size_t i = 0; i < pixels.size(); ++i)
       if (pixels[i]) overlay.Spots.push_back({*pixels[i], sequence + pointNames[i]});
   };
-  for (const auto& [sequence, pixels] : m_pendingPixels) addSpots(QString::number(sequence), pixels);
+  for (const auto& [sequence, pixels] : m_pendingPixels)
+    addSpots(QString::number(sequence), pixels);
   addSpots(QString::number(m_groupSequence->value()), m_rowPixels);
   m_canvas->SetOverlay(std::move(overlay));
 }

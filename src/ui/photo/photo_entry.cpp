@@ -29,8 +29,8 @@ const QString kNoGroupWrittenMessage =
 const QString kNoOutlineMessage =
     QStringLiteral("Nebyl zadán žádný obrys fakule, záznam se nemění.");
 const QString kSequenceZeroMessage = QStringLiteral("Pořadové číslo skupiny je nula");
-const QString kPositionFirstMessage = QStringLiteral(
-    "Prvně je třeba zadat souřadnice skvrny\r              nebo druhotné skvrny !");
+const QString kPositionFirstMessage =
+    QStringLiteral("Prvně je třeba zadat souřadnice skvrny\r              nebo druhotné skvrny !");
 const QString kGridHint = QStringLiteral("Souřadnice se zadají kliknutím na zákres");
 const QString kAreaHint = QStringLiteral("Hodnota plochy se zadává v mm^2 na průměr zakresu");
 const QString kWriteCaption = QStringLiteral("Zapiš skupinu");
@@ -41,9 +41,9 @@ const QString kFaculaHelp = QStringLiteral(
     "obrysy do vybraného zákresu.");
 
 const char* const kGridTitles[kPhotoGridColumns] = {
-    "Typ skup",   "Skvrn",      "Penumb.",    "Hlavní uhl.", "Hlavní vzd.",
-    "Hlavní Plo.", "Malé skvr.", "Č. skup",   "Č. rot. skup", "1.ved uhl.",
-    "1.ved vzd.", "1.ved Plo.", "2.ved uhl.", "2.ved vzd.",  "2.ved Plo."};
+    "Typ skup",    "Skvrn",      "Penumb.",    "Hlavní uhl.",  "Hlavní vzd.",
+    "Hlavní Plo.", "Malé skvr.", "Č. skup",    "Č. rot. skup", "1.ved uhl.",
+    "1.ved vzd.",  "1.ved Plo.", "2.ved uhl.", "2.ved vzd.",   "2.ved Plo."};
 // Angle column of the group and of the two auxiliary spots.
 constexpr int kPointAngleColumn[3] = {kColAngle, kColAux1Angle, kColAux2Angle};
 constexpr int kPointAreaColumn[3] = {kColArea, kColAux1Area, kColAux2Area};
@@ -85,8 +85,9 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
   m_vertexTable->verticalHeader()->hide();
   m_vertexTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_vertexTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  m_vertexTable->setFixedHeight(m_vertexTable->horizontalHeader()->sizeHint().height() +
-                                kFaculaVertices * m_vertexTable->verticalHeader()->defaultSectionSize() + 4);
+  m_vertexTable->setFixedHeight(
+      m_vertexTable->horizontalHeader()->sizeHint().height() +
+      kFaculaVertices * m_vertexTable->verticalHeader()->defaultSectionSize() + 4);
   grid->addWidget(m_vertexTable, 5, 0, 1, 2);
   m_vertexLabel = new QLabel(box);
   m_vertexLabel->setObjectName("Label8");
@@ -375,9 +376,10 @@ void PhotoDrawingWindow::MeasureArea() {
   }
   const auto target = static_cast<MeasureTarget>(point + 1);
   m_area = new AreaWindow(m_ctx.Msg, m_shown, *pixel, m_calibration.Radius, target, this);
-  connect(m_area, &AreaWindow::AreaMeasured, this, [this](MeasureTarget measured, const QString& text) {
-    SetGridText(kPointAreaColumn[static_cast<int>(measured) - 1], text);
-  });
+  connect(m_area, &AreaWindow::AreaMeasured, this,
+          [this](MeasureTarget measured, const QString& text) {
+            SetGridText(kPointAreaColumn[static_cast<int>(measured) - 1], text);
+          });
   connect(m_area, &QDialog::finished, this, &PhotoDrawingWindow::AreaFinished);
   m_writeGroup->setEnabled(false);
   m_measure->setEnabled(false);

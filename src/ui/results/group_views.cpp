@@ -25,7 +25,8 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 void ShowLeftOut(ResultsContext& ctx, const GroupStatistics& stats, const GroupStatistics*& told) {
   if (told == &stats) return;
   told = &stats;
-  for (const std::string& message : stats.LeftOutMessages()) ctx.App.Msg.ShowMessageText(Text(message));
+  for (const std::string& message : stats.LeftOutMessages())
+    ctx.App.Msg.ShowMessageText(Text(message));
 }
 
 const GroupStatistics& Statistics(ResultsContext& ctx) { return ctx.App.Groups.All(ctx.App.Db); }
@@ -193,8 +194,10 @@ class AsymmetryView : public GroupGridView {
 
   void ButtonClicked(const QString& buttonName) override {
     if (buttonName != QLatin1String("AsinTXT")) return;
-    if (!m_ctx.App.Msg.AskChoice(QStringLiteral("Uložení dat asimetrie do textového souboru ?"))) return;
-    const auto error = WriteAsymmetryFile(m_ctx.App.ProgDir, m_ctx.App.Groups.Asymmetry(m_ctx.App.Db), Period());
+    if (!m_ctx.App.Msg.AskChoice(QStringLiteral("Uložení dat asimetrie do textového souboru ?")))
+      return;
+    const auto error =
+        WriteAsymmetryFile(m_ctx.App.ProgDir, m_ctx.App.Groups.Asymmetry(m_ctx.App.Db), Period());
     m_ctx.App.Msg.ShowMessageText(
         error ? Text(*error)
               : QStringLiteral("Data asymetrie jsou uložena do souboru Polohy-skupin/%1")
@@ -234,7 +237,8 @@ class PositionsView : public GroupGridView {
       return;
     }
     if (buttonName != QLatin1String("zapidosoudorutxt")) return;
-    if (!m_ctx.App.Msg.AskChoice(QStringLiteral("Uložení dat východ-západ do textového souboru ?"))) return;
+    if (!m_ctx.App.Msg.AskChoice(QStringLiteral("Uložení dat východ-západ do textového souboru ?")))
+      return;
     const auto error = WritePositionsFile(m_ctx.App.ProgDir, Grid(), Period());
     m_ctx.App.Msg.ShowMessageText(
         error ? Text(*error)
@@ -252,8 +256,9 @@ class PositionsView : public GroupGridView {
   }
   QString Caption() const override {
     static const char* const kPeriods[] = {"denní", "měsíční", "roční"};
-    return QStringLiteral("Výsledky    polohy skupin podle sluneční délky od centrálního "
-                          "meridiánu - %1")
+    return QStringLiteral(
+               "Výsledky    polohy skupin podle sluneční délky od centrálního "
+               "meridiánu - %1")
         .arg(QString::fromUtf8(kPeriods[std::clamp(Variant(), 0, 2)]));
   }
 

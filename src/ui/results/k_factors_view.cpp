@@ -57,7 +57,8 @@ void KFactorsView::RecordsChanged() {
 bool KFactorsView::Compute() {
   std::vector<std::string> messages;
   const ReferenceNumbers reference = ReadReferenceNumbers(m_ctx.App.ProgDir, messages);
-  for (const auto& message : messages) m_ctx.App.Msg.ShowMessageText(QString::fromStdString(message));
+  for (const auto& message : messages)
+    m_ctx.App.Msg.ShowMessageText(QString::fromStdString(message));
   if (reference.empty()) {
     m_ctx.App.Msg.ShowMessageText(QString::fromUtf8(kNoReferenceMessage));
     return false;
@@ -102,14 +103,17 @@ std::optional<QString> KFactorsView::Print(QPrinter& printer, PrintType) {
   const int lineHeight = painter.fontMetrics().lineSpacing();
   const int linesPerPage = std::max(3, printer.height() / lineHeight - 3);
   int page = 0;
-  for (std::size_t first = 1; first < lines.size() || page == 0; first += static_cast<std::size_t>(linesPerPage)) {
+  for (std::size_t first = 1; first < lines.size() || page == 0;
+       first += static_cast<std::size_t>(linesPerPage)) {
     if (page++ > 0) printer.newPage();
     int y = lineHeight;
-    painter.drawText(0, y, QString::fromUtf8(kSeriesTitles[static_cast<std::size_t>(m_series)]) +
-                               QStringLiteral("    Stránka %1").arg(page));
+    painter.drawText(0, y,
+                     QString::fromUtf8(kSeriesTitles[static_cast<std::size_t>(m_series)]) +
+                         QStringLiteral("    Stránka %1").arg(page));
     y += 2 * lineHeight;
     painter.drawText(0, y, QString::fromStdString(lines[0]));
-    for (std::size_t i = first; i < lines.size() && i < first + static_cast<std::size_t>(linesPerPage); ++i) {
+    for (std::size_t i = first;
+         i < lines.size() && i < first + static_cast<std::size_t>(linesPerPage); ++i) {
       y += lineHeight;
       painter.drawText(0, y, QString::fromStdString(lines[i]));
     }

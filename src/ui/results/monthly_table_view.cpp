@@ -7,8 +7,8 @@
 
 #include "core/results/measured_table.h"
 #include "core/results/smoothed_table.h"
-#include "ui/results/text_grid_model.h"
 #include "ui/results/table_printing.h"
+#include "ui/results/text_grid_model.h"
 
 namespace ardeno {
 
@@ -17,8 +17,8 @@ namespace {
 constexpr int kPanelReservedHeight = 200;
 
 QString Caption(MonthlyTableKind kind, Hemisphere hemisphere) {
-  const QString table = kind == MonthlyTableKind::Measured ? QStringLiteral("naměřené")
-                                                           : QStringLiteral("vyhlazené");
+  const QString table =
+      kind == MonthlyTableKind::Measured ? QStringLiteral("naměřené") : QStringLiteral("vyhlazené");
   const QString side = hemisphere == Hemisphere::Whole   ? QStringLiteral("celkový")
                        : hemisphere == Hemisphere::North ? QStringLiteral("sever")
                                                          : QStringLiteral("jih");
@@ -41,7 +41,8 @@ MonthlyTableView::MonthlyTableView(ResultsContext& ctx, MonthlyTableKind kind, Q
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_grid->verticalHeader()->hide();
   m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
-  m_grid->horizontalHeader()->setDefaultSectionSize(m_grid->fontMetrics().horizontalAdvance("00000.00"));
+  m_grid->horizontalHeader()->setDefaultSectionSize(
+      m_grid->fontMetrics().horizontalAdvance("00000.00"));
   m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   column->addWidget(m_grid);
 }

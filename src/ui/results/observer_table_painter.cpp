@@ -25,8 +25,8 @@ ColumnWidths WidthsFor(const ObserverTable& table, const QFont& font, int pixelS
   ColumnWidths widths;
   widths.Name = metrics.horizontalAdvance(QStringLiteral(" Pozorovate  "));
   for (const auto& row : table.Cells) {
-    widths.Name = std::max(widths.Name,
-                           metrics.horizontalAdvance(QString::fromStdString(row.front())) + pixelSize);
+    widths.Name = std::max(
+        widths.Name, metrics.horizontalAdvance(QString::fromStdString(row.front())) + pixelSize);
   }
   widths.Value = metrics.horizontalAdvance(QStringLiteral("000000"));
   return widths;

@@ -48,8 +48,8 @@ void ObserversView::Build() {
   m_grid->setColumnCount(static_cast<int>(m_table.Cells.front().size()));
   for (int r = 0; r < m_grid->rowCount(); ++r) {
     for (int c = 0; c < m_grid->columnCount(); ++c) {
-      auto* item = new QTableWidgetItem(
-          QString::fromStdString(m_table.Cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+      auto* item = new QTableWidgetItem(QString::fromStdString(
+          m_table.Cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
       if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       m_grid->setItem(r, c, item);
     }

@@ -106,8 +106,8 @@ void PaintOwnProtocol(QPainter& painter, const OwnProtocol& protocol, const QRec
   painter.setPen(Qt::black);
   int y = area.top();
   painter.setFont(TitleFont(std::min(line, area.width() / 40)));
-  painter.drawText(QRect(area.left(), y, area.width(), 2 * line), Qt::AlignHCenter | Qt::AlignVCenter,
-                   Q(kOwnReportTitle));
+  painter.drawText(QRect(area.left(), y, area.width(), 2 * line),
+                   Qt::AlignHCenter | Qt::AlignVCenter, Q(kOwnReportTitle));
   y += 5 * line / 2;
   painter.setFont(PageFont(fontSize));
   painter.drawText(QRect(area.left(), y, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter,

@@ -29,9 +29,9 @@ void PaintQuietCalendar(QPainter& painter, int width, int height, const Calendar
   }
   for (int day = 1; day <= 31; ++day) {
     const auto cell = layout.Cell(1, day);
-    painter.drawText(QRect(layout.Left - layout.LabelWidth, cell.Y, layout.LabelWidth - 4,
-                           cell.Height),
-                     Qt::AlignRight | Qt::AlignVCenter, QString::number(day));
+    painter.drawText(
+        QRect(layout.Left - layout.LabelWidth, cell.Y, layout.LabelWidth - 4, cell.Height),
+        Qt::AlignRight | Qt::AlignVCenter, QString::number(day));
   }
   for (int month = 0; month <= 12; ++month) {
     const int x = layout.Left + month * layout.CellWidth;

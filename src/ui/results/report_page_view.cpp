@@ -1,12 +1,12 @@
 #include "ui/results/report_page_view.h"
 
-#include <QKeyEvent>
-#include <QPainter>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
+#include <QPainter>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -83,7 +83,8 @@ ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidge
     auto* grid = new QTableView(this);
     grid->setObjectName("StringGrid6");
     grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);  // 31 days at once
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() +
+                                                  6);  // 31 days at once
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_cvCells = new TextGridModel(grid);
     grid->setModel(m_cvCells);
@@ -133,9 +134,12 @@ std::optional<QString> ReportPageView::Open(int) {
 
 QString ReportPageView::Caption() const {
   switch (m_report) {
-    case MonthlyReport::Own: return QStringLiteral("Výsledky  Vlastni     v= větší  m= menší  ");
-    case MonthlyReport::Sidc: return QStringLiteral("Výsledky    oficiální");
-    case MonthlyReport::Cv: break;
+    case MonthlyReport::Own:
+      return QStringLiteral("Výsledky  Vlastni     v= větší  m= menší  ");
+    case MonthlyReport::Sidc:
+      return QStringLiteral("Výsledky    oficiální");
+    case MonthlyReport::Cv:
+      break;
   }
   return QStringLiteral("Výsledky    CV výsledky   %1. %2").arg(m_month.Month).arg(m_month.Year);
 }
@@ -216,8 +220,9 @@ std::optional<QString> ReportPageView::Print(QPrinter& printer, PrintType) {
   QPainter painter(&printer);
   if (!painter.isActive()) return refusal;
   const QRect page(0, 0, printer.width(), printer.height());
-  PaintOwnProtocol(painter, m_protocol, page.adjusted(page.width() / 20, page.height() / 30,
-                                                      -page.width() / 20, -page.height() / 30));
+  PaintOwnProtocol(painter, m_protocol,
+                   page.adjusted(page.width() / 20, page.height() / 30, -page.width() / 20,
+                                 -page.height() / 30));
   return std::nullopt;
 }
 
@@ -260,7 +265,8 @@ void ReportPageView::SaveFile() {
       !app.Dialogs.Confirm(this, QString(), Text(kSidcOverwriteQuestion))) {
     return;
   }
-  if (!Write(file, Utf8ToCp1250(SidcReportText(db, m_days, m_month, code->toStdString(), m_popis[6])))) {
+  if (!Write(file,
+             Utf8ToCp1250(SidcReportText(db, m_days, m_month, code->toStdString(), m_popis[6])))) {
     return;
   }
   // The first drawing of the month becomes the work record.

@@ -62,7 +62,7 @@ class ReportPageView : public ResultsView {
   TextGridModel* m_cvCells = nullptr;
   QTableView* m_cvGrid = nullptr;
   int m_fontSize = 12;
-  bool m_built = false;  // a month was chosen and its report built
+  bool m_built = false;                // a month was chosen and its report built
   SidcCsvPanel* m_csvPanel = nullptr;  // the SIDC report's CSV panel
 };
 

@@ -20,7 +20,7 @@ using ResultsViewFactory = ResultsView* (*)(ResultsContext& ctx, QWidget* parent
 
 struct ResultsViewEntry {
   int Mode;
-  const char* MenuName;    // objectName of the window's menu item, "" for none
+  const char* MenuName;  // objectName of the window's menu item, "" for none
   const char* MenuText;
   const char* ButtonName;  // objectName of the main window's results-panel button, "" for none
   int Variant;

@@ -68,7 +68,8 @@ ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
   m_printPanel->hide();
   connect(m_printPanel->PrintButton(), &QPushButton::clicked, this, &ResultsWindow::PrintFromPanel);
   column->addWidget(m_printPanel);
-  m_instrumentPanel = new InstrumentPanel(m_results, [this] { return m_mode == kOwnReportMode; }, this);
+  m_instrumentPanel = new InstrumentPanel(
+      m_results, [this] { return m_mode == kOwnReportMode; }, this);
   m_instrumentPanel->hide();
   connect(m_instrumentPanel, &InstrumentPanel::Changed, this, [this] {
     for (const auto& [mode, view] : m_views) view->InstrumentChanged();
@@ -105,7 +106,8 @@ void ResultsWindow::CreateMenu() {
     }
     connect(action, &QAction::triggered, this, [this, &entry] { ChooseView(entry); });
   }
-  const auto addCommand = [this](const char* name, const QString& text, void (ResultsWindow::*run)()) {
+  const auto addCommand = [this](const char* name, const QString& text,
+                                 void (ResultsWindow::*run)()) {
     QAction* action = m_menu->addAction(text);
     action->setObjectName(name);
     m_actions[name] = action;
@@ -116,7 +118,8 @@ void ResultsWindow::CreateMenu() {
   addCommand("oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
              &ResultsWindow::OpenSidcCsvPanel);
   addCommand("doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::SaveCurrentView);
-  addCommand("pristroj", QStringLiteral("Aktuální  &přístroj"), &ResultsWindow::ShowInstrumentPanel);
+  addCommand("pristroj", QStringLiteral("Aktuální  &přístroj"),
+             &ResultsWindow::ShowInstrumentPanel);
 }
 
 void ResultsWindow::OpenSidcCsvPanel() {
@@ -158,7 +161,8 @@ void ResultsWindow::ChooseView(const ResultsViewEntry& entry) {
         m_actions[shown.MenuName]->setChecked(true);
       }
     }
-    if (m_mode == 0 && m_viewActions->checkedAction()) m_viewActions->checkedAction()->setChecked(false);
+    if (m_mode == 0 && m_viewActions->checkedAction())
+      m_viewActions->checkedAction()->setChecked(false);
     return;
   }
   m_mode = entry.Mode;
@@ -172,8 +176,8 @@ void ResultsWindow::ChooseView(const ResultsViewEntry& entry) {
 
 void ResultsWindow::UpdateCommands() {
   const ResultsView* view = CurrentView();
-  MenuAction("tiskvysl")->setEnabled(view != nullptr &&
-                                     view->PrintStyle() != ResultsView::Printing::None);
+  MenuAction("tiskvysl")
+      ->setEnabled(view != nullptr && view->PrintStyle() != ResultsView::Printing::None);
   MenuAction("dosouboru")->setEnabled(view != nullptr && view->SavesFile());
   MenuAction("oficCSV")->setVisible(m_mode == kSidcReportMode);
   // The observer table's CSV (Pozorovatelé.csv), also written by "Uložit do souboru".
@@ -199,7 +203,8 @@ void ResultsWindow::PrintCurrentView() {
   if (view->PrintStyle() != ResultsView::Printing::Page) return;
   QPrinter printer(QPrinter::HighResolution);
   if (!m_app.Dialogs.SetUpPrinter(this, printer)) return;
-  if (const auto refusal = view->Print(printer, PrintType::AllRows)) m_app.Msg.ShowMessageText(*refusal);
+  if (const auto refusal = view->Print(printer, PrintType::AllRows))
+    m_app.Msg.ShowMessageText(*refusal);
 }
 
 void ResultsWindow::PrintFromPanel() {

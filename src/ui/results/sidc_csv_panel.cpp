@@ -39,7 +39,8 @@ SidcCsvPanel::SidcCsvPanel(ResultsContext& ctx, QWidget* parent) : QGroupBox(par
   m_method = new QComboBox(this);
   m_method->setObjectName("ComboBox1");
   m_method->setEditable(true);
-  m_method->addItems({QString::fromUtf8(kCsvMethodProjection), QString::fromUtf8(kCsvMethodVisual)});
+  m_method->addItems(
+      {QString::fromUtf8(kCsvMethodProjection), QString::fromUtf8(kCsvMethodVisual)});
   grid->addWidget(new QLabel(QStringLiteral("Metoda"), this), 5, 0);
   grid->addWidget(m_method, 5, 1, 1, 3);
   auto* confirm = new QPushButton(QStringLiteral("Potvrdit"), this);
@@ -55,7 +56,8 @@ SidcCsvPanel::SidcCsvPanel(ResultsContext& ctx, QWidget* parent) : QGroupBox(par
     return button;
   };
   auto* typed = addButton(1, "Button7", "Zadaný měsíc", "Uloží se zadaný měsíc");
-  auto* toEnd = addButton(2, "Button8", "Do konce", "Uloží se všechy měsíce od zadaného do  předposledního");
+  auto* toEnd =
+      addButton(2, "Button8", "Do konce", "Uloží se všechy měsíce od zadaného do  předposledního");
   auto* year = addButton(3, "Button9", "Celý  rok ", "Uloží se zadaný rok ");
   m_outcome = new QLabel(this);
   m_outcome->setObjectName("Label30");
@@ -115,7 +117,8 @@ void SidcCsvPanel::Confirm() {
   if (m_lastMonth) {
     // The month written last, again with the confirmed station, beside the year folders.
     const Database& db = m_ctx.App.Db;
-    const auto file = m_ctx.App.ProgDir / kCsvFolder / SidcCsvFileName(*m_lastMonth, station.Number);
+    const auto file =
+        m_ctx.App.ProgDir / kCsvFolder / SidcCsvFileName(*m_lastMonth, station.Number);
     const auto lines = SidcCsvLines(db, MatchReportDays(db, *m_lastMonth), *m_lastMonth, station,
                                     InstrumentOfFields());
     if (const auto error = WriteReportFile(file, ReportFileBytes(lines))) {
@@ -149,11 +152,10 @@ bool SidcCsvPanel::WriteMonths(const std::vector<ReportMonth>& months) {
     }
     m_lastMonth = month;
   }
-  m_outcome->setText(months.size() == 1
-                         ? QStringLiteral("Uloženo: %1").arg(Qt8(last.string()))
-                         : QStringLiteral("Uloženo %1 souborů, poslední %2")
-                               .arg(months.size())
-                               .arg(Qt8(last.string())));
+  m_outcome->setText(months.size() == 1 ? QStringLiteral("Uloženo: %1").arg(Qt8(last.string()))
+                                        : QStringLiteral("Uloženo %1 souborů, poslední %2")
+                                              .arg(months.size())
+                                              .arg(Qt8(last.string())));
   return true;
 }
 

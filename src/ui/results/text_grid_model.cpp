@@ -33,8 +33,8 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role == Qt::TextAlignmentRole) {
     const bool left = m_labelsLeft && index.column() == 0;
-    return QVariant::fromValue(Qt::Alignment((left ? Qt::AlignLeft : Qt::AlignRight) |
-                                             Qt::AlignVCenter));
+    return QVariant::fromValue(
+        Qt::Alignment((left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter));
   }
   if (role != Qt::DisplayRole) return {};
   return m_cells[static_cast<std::size_t>(index.row() * m_columns + index.column())];

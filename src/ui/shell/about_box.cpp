@@ -13,9 +13,11 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   auto* title = new QLabel(QStringLiteral("<h2>Ardeno</h2>"), this);
   title->setObjectName("ProductName");
   layout->addWidget(title);
-  layout->addWidget(new QLabel(QStringLiteral(
-      "Zpracování zákresů sluneční fotosféry:\n"
-      "skupiny skvrn, fakule, relativní čísla, grafy, motýlkový diagram a synoptické mapy."), this));
+  layout->addWidget(new QLabel(
+      QStringLiteral(
+          "Zpracování zákresů sluneční fotosféry:\n"
+          "skupiny skvrn, fakule, relativní čísla, grafy, motýlkový diagram a synoptické mapy."),
+      this));
   layout->addWidget(new QLabel(QStringLiteral("Verze 0.1"), this));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -6,9 +6,9 @@
 #include <QPointer>
 #include <QString>
 #include <QStyle>
-#include <optional>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <variant>
 #include <vector>

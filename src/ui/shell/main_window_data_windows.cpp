@@ -1,20 +1,20 @@
 // The windows that show the data for the whole run (drawing and record list) and the commands
 // that open the record editor.
 #include <QAction>
-#include <QMdiArea>
 #include <QLayout>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolButton>
 #include <algorithm>
 
 #include "core/entry/record_input.h"
 #include "ui/drawing/drawing_window.h"
-#include "ui/shell/toolbar_panels.h"
 #include "ui/entry/record_editor.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/graphs/daily_graphs_window.h"
 #include "ui/graphs/smoothed_graphs_window.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/toolbar_panels.h"
 
 namespace ardeno {
 
@@ -45,8 +45,8 @@ void MainWindow::CreateDataWindows() {
   // The frame's area as it is laid out now: both windows must fit it, down to 1024 x 768.
   if (layout() != nullptr) layout()->activate();
   const QSize area = m_mdi->viewport()->size();
-  const bool areaKnown = area.width() >= kSmallestArea.width() &&
-                         area.height() >= kSmallestArea.height();
+  const bool areaKnown =
+      area.width() >= kSmallestArea.width() && area.height() >= kSmallestArea.height();
 
   m_drawing = new DrawingWindow(m_ctx);
   const QMdiSubWindow* drawingFrame = AddSizedChild(m_mdi, m_drawing);

@@ -113,7 +113,8 @@ bool MainWindow::Shutdown() {
     if (const auto error = SaveDatabase(db, m_ctx.ProgDir)) {
       // Quitting now would lose every drawing entered in this run; the user decides.
       m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
-      if (!m_ctx.Msg.AskChoice(QStringLiteral("Data nebyla uložena. Ukončit program bez uložení?"))) {
+      if (!m_ctx.Msg.AskChoice(
+              QStringLiteral("Data nebyla uložena. Ukončit program bez uložení?"))) {
         return false;
       }
     }

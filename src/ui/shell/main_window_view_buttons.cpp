@@ -14,8 +14,8 @@ void MainWindow::RefreshAttachedWindow() {
 
 void MainWindow::ChangeTimeFactor(bool wider) {
   ViewSettings& view = m_ctx.View;
-  view.ButterflyTimeFactor =
-      wider ? WiderTimeFactor(view.ButterflyTimeFactor) : NarrowerTimeFactor(view.ButterflyTimeFactor);
+  view.ButterflyTimeFactor = wider ? WiderTimeFactor(view.ButterflyTimeFactor)
+                                   : NarrowerTimeFactor(view.ButterflyTimeFactor);
   // The butterfly window takes the new scroll range at once.
   if (auto* window = dynamic_cast<TimeScrolledWindow*>(m_toolbar->AttachedWindow())) {
     window->SetTimeScrollRange(ButterflyScrollRange(view.ButterflyTimeFactor));

@@ -2,11 +2,11 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 
 #include "core/shell/message_layout.h"
@@ -36,9 +36,12 @@ int MaxTextWidth(const QWidget* owner) {
 
 QString CaptionFor(MessageMode mode) {
   switch (mode) {
-    case MessageMode::Message: return QStringLiteral("Zpráva");
-    case MessageMode::ValueInput: return QStringLiteral("Zadání hodnoty");
-    case MessageMode::Choice: return QStringLiteral("Výběr");
+    case MessageMode::Message:
+      return QStringLiteral("Zpráva");
+    case MessageMode::ValueInput:
+      return QStringLiteral("Zadání hodnoty");
+    case MessageMode::Choice:
+      return QStringLiteral("Výběr");
   }
   return {};
 }
@@ -61,8 +64,7 @@ MessageWindow::MessageWindow(MessageMode mode, const QString& text, const QStrin
   if (mode == MessageMode::Message && !text.startsWith(QLatin1String(" F8"))) {
     const QFontMetrics metrics(MessageFont());
     const std::string wrapped = WrapMessageText(
-        text.toStdString(), MaxTextWidth(parent),
-        [&metrics](std::string_view part) {
+        text.toStdString(), MaxTextWidth(parent), [&metrics](std::string_view part) {
           return metrics.horizontalAdvance(
               QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
         });
@@ -103,7 +105,8 @@ void MessageWindow::BuildLayout() {
         return widthOf(QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
       });
       if (!m_text.startsWith(QLatin1String(" F8")))
-        FitMessageLines(g, static_cast<int>(m_label->text().count('\n')) + 1, metrics.lineSpacing());
+        FitMessageLines(g, static_cast<int>(m_label->text().count('\n')) + 1,
+                        metrics.lineSpacing());
       break;
     }
     case MessageMode::ValueInput:

@@ -23,7 +23,8 @@ std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::
   buffer.open(QIODevice::WriteOnly);
   if (image.isNull() || !image.save(&buffer, "BMP"))
     return QStringLiteral("Obrázek se nepodařilo převést do BMP: ") + shownName;
-  if (ReplaceFileBytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+  if (ReplaceFileBytes(path,
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
     return QStringLiteral("Soubor nelze zapsat: ") + shownName;
   return std::nullopt;
 }

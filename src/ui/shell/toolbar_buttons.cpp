@@ -10,7 +10,8 @@ const std::vector<ToolbarButtonSpec>& BasicPanelButtons() {
       {"novyzakres", "Nový", "Nový  zákres", RunsCommand{"novy"}, false, QStyle::SP_FileIcon},
       {"zvlastnizakrrs", "Zvláštní", "Zvláštní zákres", RunsCommand{"zvlastni"}},
       {"opravazaz", "Oprava", "Oprava  záznamu", RunsCommand{"oprava"}},
-      {"ulozit", "Uložit", "Uložit data", RunsCommand{"ulozitdat"}, false, QStyle::SP_DialogSaveButton},
+      {"ulozit", "Uložit", "Uložit data", RunsCommand{"ulozitdat"}, false,
+       QStyle::SP_DialogSaveButton},
       {"poslednizaz", "Poslední", "Poslední záznam", RunsCommand{"posledni1"}, false,
        QStyle::SP_MediaSkipForward},
       {"motylekz", "Motýlek", "Motýlkový diagram", RunsCommand{"motylek1"}},
@@ -113,7 +114,8 @@ const std::vector<ToolbarButtonSpec>& MapsPanelButtons() {
       {"koronaitensit", "KM", "Korona  motýlek", On<MapsWindow>(&MapsWindow::koronamotylClick)},
       {"koronsku", "KS", "Korona skutečná", On<MapsWindow>(&MapsWindow::koronaglobClick)},
       {"koronpod", "KP", "Pod kreslit koronu", On<MapsWindow>(&MapsWindow::koronapodClick)},
-      {"magnetpod", "Mg", "Podkreslit magnetosférou", On<MapsWindow>(&MapsWindow::MagnetoSfera1Click)},
+      {"magnetpod", "Mg", "Podkreslit magnetosférou",
+       On<MapsWindow>(&MapsWindow::MagnetoSfera1Click)},
       {"srovnan", "Sr", "Srovnávání", On<MapsWindow>(&MapsWindow::SrovnaniClick)},
       {"SpeedButton6", "2x", "Násobek velikosti ploch skupin", RunsCommand{"SpeedButton6"}},
       {"vloztext", "A", "Před tiskem možno vložit text", RunsCommand{"vloztext"}, true},
@@ -150,7 +152,8 @@ const std::vector<ToolbarButtonSpec>& ResultsPanelButtons() {
       {"zapidosoudorutxt", "TXT", "Uložení východ - západ", HandledByWindow{}},
       {"AsinTXT", "TXT", "Uložení asymetrie", HandledByWindow{}},
       {"SpeedButton8", "CSV", "Do CSV souboru", HandledByWindow{}},
-      {"SpeedButton4", "L B P", "Zobrazení souřadnic pro jednotlivé dny", RunsCommand{"SpeedButton4"}},
+      {"SpeedButton4", "L B P", "Zobrazení souřadnic pro jednotlivé dny",
+       RunsCommand{"SpeedButton4"}},
       {"vysasimet", "As", "", ComingSoon{}},
       {"SpeedButton9", "X", "Zavřít", ClosesWindow{}},
   };
@@ -159,9 +162,9 @@ const std::vector<ToolbarButtonSpec>& ResultsPanelButtons() {
 
 const std::vector<ToolbarPanelSpec>& ToolbarPanelSpecs() {
   static const std::vector<ToolbarPanelSpec> panels = {
-      {kBasicPanel, BasicPanelButtons},       {kButterflyPanel, ButterflyPanelButtons},
-      {kGraphsPanel, GraphsPanelButtons},     {kSmoothedPanel, SmoothedPanelButtons},
-      {kMapsPanel, MapsPanelButtons},         {kResultsPanel, ResultsPanelButtons},
+      {kBasicPanel, BasicPanelButtons},   {kButterflyPanel, ButterflyPanelButtons},
+      {kGraphsPanel, GraphsPanelButtons}, {kSmoothedPanel, SmoothedPanelButtons},
+      {kMapsPanel, MapsPanelButtons},     {kResultsPanel, ResultsPanelButtons},
   };
   return panels;
 }

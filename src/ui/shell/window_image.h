@@ -10,7 +10,8 @@ class QWidget;
 namespace ardeno {
 
 // The file an image name is saved to: "Obrázek/" + name cut to 28 characters in all, + ".jpg".
-std::filesystem::path WindowImagePath(const std::filesystem::path& progDir, const QString& imageName);
+std::filesystem::path WindowImagePath(const std::filesystem::path& progDir,
+                                      const QString& imageName);
 
 // ulozokno / ulozokno1: copies the client area of `window` less 5 pixels of width and saves it
 // as JPG quality 90 under ctx.View.ImageName; with `ask` the standard confirmation box asks

@@ -39,9 +39,8 @@ TEST(ButterflyFaculae, FirstVertexZeroIsNoFieldAndLaterVerticesStopAtTheFirstZer
   EXPECT_EQ(span.HalfDegreesMin, std::min(Trunc(2 * a.HelioLatitude), Trunc(2 * b.HelioLatitude)));
 
   const ButterflyScale scale{4, 3, 401, 7, 2100};
-  const int turns =
-      static_cast<int>(Trunc((360 - eph.EphL0 + a.CentralMeridianDistance +
-                              (record.Rotation() - 2100) * 360.0) / 360));
+  const int turns = static_cast<int>(Trunc(
+      (360 - eph.EphL0 + a.CentralMeridianDistance + (record.Rotation() - 2100) * 360.0) / 360));
   const int x = turns * 4 + 50 - 7;
   const int top = (802 - 3 * span.HalfDegreesMax) / 2;
   const int bottom = (802 - 3 * span.HalfDegreesMin) / 2;
@@ -74,8 +73,8 @@ SupplementaryData Supplementary(const std::vector<std::vector<int>>& spotRuns,
 
 TEST(SupplementaryMarks, RunsAdvanceTheRotationAndCodesOutsideTheirRangeAreNotDrawn) {
   // Rotation 1266: latitude +20 and the code 223 (latitude 95, not drawn); 1267: none; 1268: -15.
-  const SupplementaryData data = Supplementary({{148, 223}, {}, {113}},
-                                               {{{140, 150}, {30, 150}}, {{200, 240}, {100, 11}}});
+  const SupplementaryData data =
+      Supplementary({{148, 223}, {}, {113}}, {{{140, 150}, {30, 150}}, {{200, 240}, {100, 11}}});
   const SupplementaryEntries entries = ReadSupplementaryEntries(data);
   const ButterflyScale scale{2, 3, 400, 10, 1200};
   const auto spots = PlaceSupplementarySpots(entries, scale);
@@ -141,9 +140,9 @@ TEST(ButterflyBounds, YearsStepAtTheirStartAndYearsWithoutDataRunAlongTheEquator
       {x1 + 51, 400}};
   ASSERT_EQ(curves[0].size(), 301u);
   EXPECT_EQ(std::vector<CurvePoint>(curves[0].begin(), curves[0].begin() + 9), firstYears);
-  EXPECT_EQ(curves[1][2].Y, 400 + 75);    // most southern
-  EXPECT_EQ(curves[2][2].Y, 400 - 24);    // lowest north
-  EXPECT_EQ(curves[3][2].Y, 400 + 16);    // trunc(-16.5)
+  EXPECT_EQ(curves[1][2].Y, 400 + 75);  // most southern
+  EXPECT_EQ(curves[2][2].Y, 400 - 24);  // lowest north
+  EXPECT_EQ(curves[3][2].Y, 400 + 16);  // trunc(-16.5)
   EXPECT_EQ(curves[0].back().Y, 400);
 }
 
@@ -168,7 +167,8 @@ TEST(ButterflyCorona, ChunksLieFromRotation1145AndPartialChunksReadOnlyLoadedRow
 
   const auto bands = PlaceCoronaBands(columns, {2, 3, 400, 0, 1100});
   ASSERT_EQ(bands.size(), 4u * 36);
-  EXPECT_EQ(bands[0].Rect, (MarkRect{45 * 2 + 50, 400 - 255 + 1, 45 * 2 + 50 + 2, 400 - 255 + 1 - 15}));
+  EXPECT_EQ(bands[0].Rect,
+            (MarkRect{45 * 2 + 50, 400 - 255 + 1, 45 * 2 + 50 + 2, 400 - 255 + 1 - 15}));
   EXPECT_EQ(bands[36].Rect.X1, 46 * 2 + 50);
 }
 

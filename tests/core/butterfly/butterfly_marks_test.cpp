@@ -1,8 +1,8 @@
 // Butterfly marks and curves: one mark per group number and rotation at the integer mean of its
 // pixel latitudes, numbers 0 and above 70 without a mark, special records left out, and the mean
 // curve at the equator for a rotation without northern groups.
-#include "core/butterfly/butterfly_curves.h"
 #include "core/butterfly/butterfly_marks.h"
+#include "core/butterfly/butterfly_curves.h"
 
 #include <gtest/gtest.h>
 
@@ -33,21 +33,20 @@ TEST(ButterflyMarks, GroupSeenOnSeveralDaysGivesOneMarkAtTheIntegerMean) {
 }
 
 TEST(ButterflyMarks, NumbersZeroAndAbove70AndSpecialRecordsGiveNoMark) {
-  Database db = DatabaseOf({Drawing("10.05.2014", {{0, 10.0, "Dso", 0}, {5, 12.0, "Dso", 71},
-                                                   {10, -8.0, "Axx", 70}}),
-                            Special(Drawing("11.05.2014", {{0, 20.0, "Hsx", 5}}))});
+  Database db = DatabaseOf(
+      {Drawing("10.05.2014", {{0, 10.0, "Dso", 0}, {5, 12.0, "Dso", 71}, {10, -8.0, "Axx", 70}}),
+       Special(Drawing("11.05.2014", {{0, 20.0, "Hsx", 5}}))});
   const auto marks = GroupMarks(db, ComputeRecordPositions(db), kScale);
   ASSERT_EQ(marks.size(), 1u);
   EXPECT_GT(marks[0].Y1, 400);  // the southern group 70
 }
 
 TEST(ButterflyMarks, GroupsOfDifferentRotationsGiveSeparateMarks) {
-  Database db = DatabaseOf({Drawing("10.05.2014", {{0, 10.0, "Dso", 4}}),
-                            Drawing("10.06.2014", {{0, 10.0, "Dso", 4}})});
+  Database db = DatabaseOf(
+      {Drawing("10.05.2014", {{0, 10.0, "Dso", 4}}), Drawing("10.06.2014", {{0, 10.0, "Dso", 4}})});
   const auto marks = GroupMarks(db, ComputeRecordPositions(db), kScale);
   ASSERT_EQ(marks.size(), 2u);
-  EXPECT_EQ(marks[1].X1 - marks[0].X1,
-            2 * (db.Record(2).Rotation() - db.Record(1).Rotation()));
+  EXPECT_EQ(marks[1].X1 - marks[0].X1, 2 * (db.Record(2).Rotation() - db.Record(1).Rotation()));
 }
 
 TEST(ButterflyCurves, RotationWithoutNorthernGroupsBringsTheMeanCurveToTheEquator) {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "support/database_builders.h"
-#include "support/temp_folder.h"
 #include "core/solar/ephemeris.h"
 #include "core/solar/heliographic.h"
 #include "core/text/encoding.h"
 #include "core/text/number_format.h"
+#include "support/database_builders.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -55,7 +55,6 @@ ObservationRecord Drawing(const char* date, std::uint16_t timeUT) {
   record.SetTimeUT(timeUT);
   return record;
 }
-
 
 std::vector<std::string> Lines(const std::string& cp1250) {
   std::vector<std::string> lines;

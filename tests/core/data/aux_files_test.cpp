@@ -4,8 +4,8 @@
 #include "core/data/startup_inputs.h"
 #include "core/data/supplementary_data.h"
 #include "core/data/zoom_file.h"
-#include "support/temp_folder.h"
 #include "core/text/encoding.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {

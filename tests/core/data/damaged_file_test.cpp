@@ -173,8 +173,12 @@ TEST(KeptCopyTest, NoCopyPossibleKeepsSavingRefused) {
 
 TEST(RecordFindingsTest, NamesUnreadableDatesImpossibleTimesShortYearsAndClampedCounts) {
   Database db;
-  db.Records = {Dated("01.01.2020", 2359), Dated("02.01.2020", 2400), Dated("03.01.2020", 1260),
-                Dated("5.3.24"),           Dated("bad"),              Dated("06.01.2020")};
+  db.Records = {Dated("01.01.2020", 2359),
+                Dated("02.01.2020", 2400),
+                Dated("03.01.2020", 1260),
+                Dated("5.3.24"),
+                Dated("bad"),
+                Dated("06.01.2020")};
   db.Records[5].Bytes[14] = 41;
   db.RecordCount = static_cast<int>(db.Records.size());
   const RecordFindings found = FindRecordProblems(db);

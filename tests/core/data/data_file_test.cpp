@@ -8,8 +8,8 @@
 
 #include "core/data/database_ops.h"
 #include "core/data/record_file.h"
-#include "support/temp_folder.h"
 #include "sample/sample_database.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {

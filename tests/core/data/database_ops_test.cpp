@@ -63,10 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FollowCase{"MovedToTheFront", {"02.03.2020", "05.03.2020", "01.03.2020"}, 3, 1},
         FollowCase{"PushedBackByAnInsertion", {"02.03.2020", "05.03.2020", "01.03.2020"}, 2, 3},
-        FollowCase{"SecondOfTheSameDate",
-                   {"01.03.2020", "03.03.2020", "03.03.2020", "04.03.2020"}, 3, 3},
+        FollowCase{
+            "SecondOfTheSameDate", {"01.03.2020", "03.03.2020", "03.03.2020", "04.03.2020"}, 3, 3},
         FollowCase{"AppendedBesideItsTwin",
-                   {"01.03.2020", "03.03.2020", "04.03.2020", "03.03.2020"}, 4, 3},
+                   {"01.03.2020", "03.03.2020", "04.03.2020", "03.03.2020"},
+                   4,
+                   3},
         FollowCase{"UntouchedBeforeTheMove", {"01.03.2020", "05.03.2020", "03.03.2020"}, 1, 1}),
     [](const auto& info) { return info.param.Name; });
 
@@ -75,9 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SortCase{"TwoRecordsAreNeverSorted", {"05.03.2020", "01.03.2020"}, {"st1", "st2"}},
         SortCase{"ThirdEarlierRecordMovesToItsPlace",
-                 {"01.03.2020", "05.03.2020", "03.03.2020"}, {"st1", "st3", "st2"}},
-        SortCase{"NewFirstRecord", {"01.03.2020", "05.03.2020", "28.02.2020"},
-                 {"st3", "st1", "st2"}},
+                 {"01.03.2020", "05.03.2020", "03.03.2020"},
+                 {"st1", "st3", "st2"}},
+        SortCase{
+            "NewFirstRecord", {"01.03.2020", "05.03.2020", "28.02.2020"}, {"st3", "st1", "st2"}},
         SortCase{"SameDateKeepsStorageOrder",
                  {"01.03.2020", "05.03.2020", "1.3.2020", "01.03.2020"},
                  {"st1", "st3", "st4", "st2"}},

@@ -27,15 +27,15 @@ TEST_P(HasCurrentRecordTest, OnlyAnIndexOfAStoredRecordCounts) {
   EXPECT_EQ(db.HasCurrentRecord(), c.Chosen);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Indices, HasCurrentRecordTest,
-    ::testing::Values(CurrentCase{"NothingChosen", 3, 0, false},
-                      CurrentCase{"Negative", 3, -1, false}, CurrentCase{"First", 3, 1, true},
-                      CurrentCase{"Last", 3, 3, true},
-                      // Left behind when records were removed after it.
-                      CurrentCase{"PastTheLast", 2, 3, false},
-                      CurrentCase{"EmptyDatabase", 0, 1, false}),
-    [](const auto& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Indices, HasCurrentRecordTest,
+                         ::testing::Values(CurrentCase{"NothingChosen", 3, 0, false},
+                                           CurrentCase{"Negative", 3, -1, false},
+                                           CurrentCase{"First", 3, 1, true},
+                                           CurrentCase{"Last", 3, 3, true},
+                                           // Left behind when records were removed after it.
+                                           CurrentCase{"PastTheLast", 2, 3, false},
+                                           CurrentCase{"EmptyDatabase", 0, 1, false}),
+                         [](const auto& info) { return info.param.Name; });
 
 TEST(ChooseRecord, CopiesTheRecordIntoTheWorkRecordAndLeavesTheRecordsAlone) {
   Database db = test::ConsecutiveDays(3);

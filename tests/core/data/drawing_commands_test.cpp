@@ -12,10 +12,10 @@
 #include "core/data/facula_transfer.h"
 #include "core/data/merge_records.h"
 #include "core/data/record_file.h"
-#include "support/temp_folder.h"
 #include "core/solar/day_results.h"
 #include "core/solar/recompute_results.h"
 #include "sample/sample_database.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -103,7 +103,8 @@ TEST(MergeRecords, EqualDatesAreCountedByteForByteAndLeftOutOnRequest) {
   ASSERT_EQ(db.RecordCount, 4);
   std::vector<std::string> order;
   for (int i = 1; i <= db.RecordCount; ++i) order.push_back(db.Record(i).Date());
-  EXPECT_EQ(order, (std::vector<std::string>{"01.03.2020", "1.3.2020", "03.03.2020", "05.03.2020"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"01.03.2020", "1.3.2020", "03.03.2020", "05.03.2020"}));
   EXPECT_TRUE(db.DataChanged);
   EXPECT_EQ(db.CurrentIndex, 4);
   EXPECT_EQ(db.WorkRecord, db.Record(4));

@@ -33,12 +33,12 @@ std::uint16_t Value(int field, int k) { return static_cast<std::uint16_t>(0x0101
 ObservationRecord ByHand() {
   ObservationRecord r;
   PutText(r, 0, "05.03.2004");
-  r.Bytes[11] = 3;   // conditions
-  r.Bytes[12] = 4;   // image quality
-  r.Bytes[13] = 5;   // Q
-  r.Bytes[14] = 40;  // group count
-  r.Bytes[15] = 39;  // facular count
-  PutWord(r, 16, 1034);   // time UT
+  r.Bytes[11] = 3;         // conditions
+  r.Bytes[12] = 4;         // image quality
+  r.Bytes[13] = 5;         // Q
+  r.Bytes[14] = 40;        // group count
+  r.Bytes[15] = 39;        // facular count
+  PutWord(r, 16, 1034);    // time UT
   PutWord(r, 18, 0x0A0B);  // central groups
   PutWord(r, 20, 0x0C0D);  // central spots
   PutWord(r, 22, 0x0E0F);  // central R
@@ -61,7 +61,8 @@ ObservationRecord ByHand() {
       PutWord(r, s + 6 + 2 * static_cast<std::size_t>(field), Value(field + 1, k));
     }
   }
-  for (int w = 0; w <= 20; ++w) PutWord(r, 1728 + 2 * static_cast<std::size_t>(w), Value(w + 30, 0));
+  for (int w = 0; w <= 20; ++w)
+    PutWord(r, 1728 + 2 * static_cast<std::size_t>(w), Value(w + 30, 0));
   return r;
 }
 
@@ -138,9 +139,9 @@ TEST(RecordLayout, AccessorsReadEveryFieldFromItsOffset) {
     EXPECT_EQ(r.GroupType(k), "Dkc");
     EXPECT_EQ(r.SpotCount(k), 10 + k);
     EXPECT_EQ(r.PenumbralCount(k), 20 + k);
-    const std::uint16_t words[] = {r.Angle10(k),      r.Distance10(k),         r.Area(k),
-                                   r.SmallSpots(k),   r.GroupNumber(k),        r.RotationGroupNumber(k),
-                                   r.Aux1Position(k), r.Aux1Area(k),           r.Aux2Position(k),
+    const std::uint16_t words[] = {r.Angle10(k),      r.Distance10(k),  r.Area(k),
+                                   r.SmallSpots(k),   r.GroupNumber(k), r.RotationGroupNumber(k),
+                                   r.Aux1Position(k), r.Aux1Area(k),    r.Aux2Position(k),
                                    r.Aux2Area(k)};
     for (int field = 1; field <= 10; ++field) EXPECT_EQ(words[field - 1], Value(field, k));
     for (int v = 1; v <= 6; ++v) EXPECT_EQ(r.FaculaVertex(k, v), Value(10 + v, k));

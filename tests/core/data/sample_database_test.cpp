@@ -8,8 +8,8 @@
 
 #include "core/data/data_file.h"
 #include "core/data/group_types.h"
-#include "support/temp_folder.h"
 #include "core/solar/heliographic.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -57,9 +57,9 @@ TEST_F(SampleDatabaseTest, HoldsSpotlessDaysAndSpecialRecordsOfBothKinds) {
     if (record.FacularCount() > 0) ++faculae;
     if (!record.IsSpecial()) continue;
     EXPECT_EQ(record.Kind(), "zvlášťní");
-    const bool marker = record.Distance10(1) == kMarkerDistance10 &&
-                        (record.Angle10(1) == kNorthMarkerAngle10 ||
-                         record.Angle10(1) == kSouthMarkerAngle10);
+    const bool marker =
+        record.Distance10(1) == kMarkerDistance10 &&
+        (record.Angle10(1) == kNorthMarkerAngle10 || record.Angle10(1) == kSouthMarkerAngle10);
     ++(marker ? withMarkers : withoutMarkers);
   }
   EXPECT_GT(spotless, 0);

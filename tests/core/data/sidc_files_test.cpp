@@ -7,8 +7,8 @@
 #include <sstream>
 #include <vector>
 
-#include "support/temp_folder.h"
 #include "core/text/dates.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {

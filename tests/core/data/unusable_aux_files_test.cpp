@@ -8,8 +8,8 @@
 #include "core/data/instrument_file.h"
 #include "core/data/startup_inputs.h"
 #include "core/data/zoom_file.h"
-#include "support/temp_folder.h"
 #include "core/text/encoding.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -96,8 +96,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TextFileEncoding, TellsUtf8FromWindows1250) {
   EXPECT_EQ(TextFileToUtf8("plain"), "plain");
   EXPECT_EQ(TextFileToUtf8(kBom + "plain"), "plain");
-  EXPECT_EQ(TextFileToUtf8("P\xF8\xED" "stroj"), "Přístroj");         // Windows-1250
-  EXPECT_EQ(TextFileToUtf8("P\xC5\x99\xC3\xAD" "stroj"), "Přístroj");  // UTF-8
+  EXPECT_EQ(TextFileToUtf8("P\xF8\xED"
+                           "stroj"),
+            "Přístroj");  // Windows-1250
+  EXPECT_EQ(TextFileToUtf8("P\xC5\x99\xC3\xAD"
+                           "stroj"),
+            "Přístroj");  // UTF-8
   // Cut or overlong sequences are not UTF-8: read byte by byte.
   EXPECT_EQ(TextFileToUtf8("a\xC5"), Cp1250ToUtf8("a\xC5"));
   EXPECT_EQ(TextFileToUtf8("\xC0\xAF"), Cp1250ToUtf8("\xC0\xAF"));

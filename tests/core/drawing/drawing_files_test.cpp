@@ -34,14 +34,14 @@ TEST_P(RangeImageFileNameTest, PrefixAndIsoDate) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RangeImageFileNameTest,
-    ::testing::Values(
-        NameCase{"Bmp", "A", "05.03.2020", DrawingImageFormat::Bmp, "A Zakres 2020-03-05.bmp"},
-        NameCase{"BmpDateWithoutZeros", "A", "5.3.2020", DrawingImageFormat::Bmp,
-                 "A Zakres 2020-03-05.bmp"},
-        NameCase{"BmpEmptyPrefix", "", "31.12.1999", DrawingImageFormat::Bmp,
-                 " Zakres 1999-12-31.bmp"},
-        NameCase{"Jpg", "Ondřejov", "01.10.2021", DrawingImageFormat::Jpg,
-                 "Ondřejov 2021-10-01.jpg"}),
+    ::testing::Values(NameCase{"Bmp", "A", "05.03.2020", DrawingImageFormat::Bmp,
+                               "A Zakres 2020-03-05.bmp"},
+                      NameCase{"BmpDateWithoutZeros", "A", "5.3.2020", DrawingImageFormat::Bmp,
+                               "A Zakres 2020-03-05.bmp"},
+                      NameCase{"BmpEmptyPrefix", "", "31.12.1999", DrawingImageFormat::Bmp,
+                               " Zakres 1999-12-31.bmp"},
+                      NameCase{"Jpg", "Ondřejov", "01.10.2021", DrawingImageFormat::Jpg,
+                               "Ondřejov 2021-10-01.jpg"}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(DrawingFileNames, CurrentDrawingAndUnreadableDates) {

@@ -56,8 +56,7 @@ TEST(DiskGridTest, TiltMovesTheEquatorAwayFromTheCentre) {
   EXPECT_LT(flipped.Y, 280);
   // Every point stays on the disk.
   for (const auto& line : LatitudeCircles(Eph(-24, 7.2, 100), -1, 1))
-    for (const RefPoint& p : line)
-      EXPECT_LE(std::hypot(p.X - 280, p.Y - 280), 251.0);
+    for (const RefPoint& p : line) EXPECT_LE(std::hypot(p.X - 280, p.Y - 280), 251.0);
 }
 
 TEST(DiskGridTest, ZeroMeridianOnlyOnTheNearSide) {

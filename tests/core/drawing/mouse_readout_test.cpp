@@ -30,12 +30,11 @@ TEST_P(DragAngleTest, FromTheCentre) {
   EXPECT_EQ(DragAngleText(DragAngle(kScale, start, c.x, c.y)), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pixels, DragAngleTest,
-    ::testing::Values(DragCase{"Right218", kCentre + 218, kCentre, "85.25"},
-                      DragCase{"Up218", kCentre, kCentre - 218, "85.25"},
-                      DragCase{"Still", kCentre, kCentre, "0.00"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pixels, DragAngleTest,
+                         ::testing::Values(DragCase{"Right218", kCentre + 218, kCentre, "85.25"},
+                                           DragCase{"Up218", kCentre, kCentre - 218, "85.25"},
+                                           DragCase{"Still", kCentre, kCentre, "0.00"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DragAngleTest, HalfTheRadiusIsNearThirtyDegrees) {
   const CentreOffset start = OffsetFromCentre(kScale, kCentre, kCentre);

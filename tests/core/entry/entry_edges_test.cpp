@@ -45,7 +45,8 @@ TEST_P(TypedDateTest, IsStoredAsDayMonthAndFourDigitYear) {
 
 INSTANTIATE_TEST_SUITE_P(Editor, TypedDateTest,
                          ::testing::Values(DateCase{"Full", "15.04.2024", "15.04.2024"},
-                                           DateCase{"OneDigitDayAndMonth", "5.4.2024", "05.04.2024"},
+                                           DateCase{"OneDigitDayAndMonth", "5.4.2024",
+                                                    "05.04.2024"},
                                            DateCase{"MaskBlanks", " 5. 4.2024", "05.04.2024"}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
@@ -115,9 +116,9 @@ TEST_P(RoundTripTest, SwitchingToLongitudeLatitudeAndBackKeepsEveryStoredValue) 
   input.Groups = opening.Texts.Groups;
   const int switches = GetParam();
   for (int s = 0; s < switches; ++s) {
-    ASSERT_TRUE(Succeeded(SwitchPositionEntry(input.Groups, kMaxGroups, input.Header[HeaderField::Date],
-                                     input.Header[HeaderField::TimeUT], s % 2 == 0,
-                                     db.DrawingRadius)));
+    ASSERT_TRUE(Succeeded(
+        SwitchPositionEntry(input.Groups, kMaxGroups, input.Header[HeaderField::Date],
+                            input.Header[HeaderField::TimeUT], s % 2 == 0, db.DrawingRadius)));
   }
   input.LongitudeLatitudeEntry = switches % 2 == 1;
 
@@ -142,8 +143,9 @@ TEST(EntryEdges, AnEditedCellAfterTheRoundTripIsStillStored) {
   input.Header = opening.Texts.Header;
   input.Groups = opening.Texts.Groups;
   for (bool toLb : {true, false}) {
-    ASSERT_TRUE(Succeeded(SwitchPositionEntry(input.Groups, kMaxGroups, input.Header[HeaderField::Date],
-                                     input.Header[HeaderField::TimeUT], toLb, db.DrawingRadius)));
+    ASSERT_TRUE(
+        Succeeded(SwitchPositionEntry(input.Groups, kMaxGroups, input.Header[HeaderField::Date],
+                                      input.Header[HeaderField::TimeUT], toLb, db.DrawingRadius)));
   }
   input.Groups[6][4] = "12.0";
   input.Groups[6][5] = "50.0";

@@ -33,7 +33,8 @@ TEST(RecordDisplay, HemisphereMarkerShowsBackAsLetterWithEmptyDistance) {
   input.Groups[0][4] = "S";
   input.Groups[0][5] = "40";
   ASSERT_TRUE(StoreRecord(db, input).Stored);
-  const EditorTexts shown = FillFromWorkRecord(db.Record(db.CurrentIndex), db.Mode, db.DrawingRadius);
+  const EditorTexts shown =
+      FillFromWorkRecord(db.Record(db.CurrentIndex), db.Mode, db.DrawingRadius);
   ASSERT_EQ(shown.Groups.size(), 1u);
   EXPECT_EQ(shown.Groups[0][4], "s");
   EXPECT_EQ(shown.Groups[0][5], "");
@@ -47,9 +48,9 @@ TEST(RecordDisplay, UnchangedCorrectionKeepsTheRecordByteIdentical) {
     CoordinateMode Mode;
     bool SwitchedToLongitudeLatitude;  // the polar grid switched to l/b before the store
   };
-  for (const Opening& openingCase : {Opening{CoordinateMode::Polar, false},
-                                      Opening{CoordinateMode::Heliographic, false},
-                                      Opening{CoordinateMode::Polar, true}}) {
+  for (const Opening& openingCase :
+       {Opening{CoordinateMode::Polar, false}, Opening{CoordinateMode::Heliographic, false},
+        Opening{CoordinateMode::Polar, true}}) {
     const CoordinateMode mode = openingCase.Mode;
     Database db = MakeEditorDatabase(3);
     db.Mode = mode;
@@ -75,7 +76,8 @@ TEST(RecordDisplay, UnchangedCorrectionKeepsTheRecordByteIdentical) {
     if (openingCase.SwitchedToLongitudeLatitude) {
       input.LongitudeLatitudeEntry = true;
       ASSERT_TRUE(Succeeded(SwitchPositionEntry(input.Groups, 2, input.Header[HeaderField::Date],
-                                       input.Header[HeaderField::TimeUT], true, db.DrawingRadius)));
+                                                input.Header[HeaderField::TimeUT], true,
+                                                db.DrawingRadius)));
     }
     ASSERT_TRUE(StoreRecord(db, input).Stored);
 
@@ -88,8 +90,9 @@ TEST(RecordDisplay, UnchangedCorrectionKeepsTheRecordByteIdentical) {
     expected.SetResultsBlock(after.ResultsBlock());
     for (int k = 3; k <= kMaxGroups; ++k) expected.SetGroupType(k, "***");  // cleared slots
     for (std::size_t i = 0; i < kRecordSize; ++i) {
-      EXPECT_EQ(after.Bytes[i], expected.Bytes[i]) << "byte " << i << " mode " << static_cast<int>(mode)
-                                               << " l/b " << openingCase.SwitchedToLongitudeLatitude;
+      EXPECT_EQ(after.Bytes[i], expected.Bytes[i])
+          << "byte " << i << " mode " << static_cast<int>(mode) << " l/b "
+          << openingCase.SwitchedToLongitudeLatitude;
     }
     EXPECT_EQ(after.SpotCount(1), 7);
   }
@@ -123,7 +126,8 @@ TEST_P(LongitudeLatitudeRoundTrip, StoredPositionShowsTheTypedCoordinatesWithinA
   const ObservationRecord& stored = db.Record(db.CurrentIndex);
   // Millionths of a drawing of radius 100 (300 * 125 / 100), or the stored millionths as typed.
   EXPECT_EQ(stored.Area(1), c.HeliographicMode ? 375 : 300);
-  const EditorTexts shown = FillFromWorkRecord(stored, CoordinateMode::Heliographic, db.DrawingRadius);
+  const EditorTexts shown =
+      FillFromWorkRecord(stored, CoordinateMode::Heliographic, db.DrawingRadius);
   double lShown = DecimalOrZero(shown.Groups[0][4]);
   double dl = std::fabs(lShown - DecimalOrZero(input.Groups[0][4]));
   EXPECT_LE(std::min(dl, 360 - dl), 0.1 + 1e-9);
@@ -143,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RecordDisplay, HeliosSwitchGoesToLongitudeLatitudeAndBack) {
   std::vector<GroupRowTexts> rows(2);
-  rows[0] = {"1", "Dkc", "5", "2", "123.4", "71.0", "12.5", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
+  rows[0] = {"1", "Dkc", "5", "2", "123.4", "71.0", "12.5", "0",
+             "0", "0",   "0", "0", "0",     "0",    "0",    "0"};
   rows[1] = {"2", "Axx", "1", "0", "j", "", "1.0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
   const auto original = rows;
   ASSERT_TRUE(Succeeded(SwitchPositionEntry(rows, 2, "15.04.2024", "1030", true, 125.0f)));
@@ -157,7 +162,8 @@ TEST(RecordDisplay, HeliosSwitchGoesToLongitudeLatitudeAndBack) {
   EXPECT_EQ(rows[1][4], "j");
 
   const auto unchanged = rows;
-  EXPECT_EQ(SwitchPositionEntry(rows, 2, "  .  .    ", "1030", true, 125.0f), std::string(kMsgNoDate));
+  EXPECT_EQ(SwitchPositionEntry(rows, 2, "  .  .    ", "1030", true, 125.0f),
+            std::string(kMsgNoDate));
   EXPECT_EQ(rows, unchanged);
 }
 
@@ -185,20 +191,18 @@ TEST_P(CountField, EnablesAndSizesTheGrid) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Editor, CountField,
-                         ::testing::Values(CountCase{"45", true, true, 40, true},
-                                           CountCase{"40", true, true, 40, false},
-                                           CountCase{"0", true, false, 1, false},
-                                           CountCase{"-2", true, false, 1, false},
-                                           CountCase{"3", true, true, 3, false},
-                                           CountCase{"x", false, false, 1, false}),
-                         [](const auto& info) {
-                           // "-2" and "x" are not identifier characters.
-                           const std::string text = info.param.Text;
-                           if (text == "x") return std::string("NotANumber");
-                           if (text[0] == '-') return "Minus" + text.substr(1);
-                           return "Count" + text;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Editor, CountField,
+    ::testing::Values(CountCase{"45", true, true, 40, true}, CountCase{"40", true, true, 40, false},
+                      CountCase{"0", true, false, 1, false}, CountCase{"-2", true, false, 1, false},
+                      CountCase{"3", true, true, 3, false}, CountCase{"x", false, false, 1, false}),
+    [](const auto& info) {
+      // "-2" and "x" are not identifier characters.
+      const std::string text = info.param.Text;
+      if (text == "x") return std::string("NotANumber");
+      if (text[0] == '-') return "Minus" + text.substr(1);
+      return "Count" + text;
+    });
 
 TEST(RecordDisplay, NewRowsGetZerosButTypedRowsStay) {
   std::vector<GroupRowTexts> rows(1);
@@ -208,7 +212,8 @@ TEST(RecordDisplay, NewRowsGetZerosButTypedRowsStay) {
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0][2], "4");
   EXPECT_EQ(rows[0][3], "");
-  for (int column = 2; column < kGroupGridColumns; ++column) EXPECT_EQ(rows[2][static_cast<std::size_t>(column)], "0");
+  for (int column = 2; column < kGroupGridColumns; ++column)
+    EXPECT_EQ(rows[2][static_cast<std::size_t>(column)], "0");
   EXPECT_EQ(rows[2][1], "");
 }
 

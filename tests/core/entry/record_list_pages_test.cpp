@@ -49,7 +49,7 @@ TEST(ListPagesTest, LineOfTheWorkRecordComparesDatesByteForByte) {
   db.WorkRecord = db.Record(3);
   EXPECT_EQ(LineOfWorkRecord(db, 25), std::optional<int>(2));
   EXPECT_EQ(LineOfWorkRecord(db, 2), std::nullopt);  // only records 1..ListLines are searched
-  db.WorkRecord.SetDate("03.01.2004");                // same day, other text
+  db.WorkRecord.SetDate("03.01.2004");               // same day, other text
   EXPECT_EQ(LineOfWorkRecord(db, 25), std::nullopt);
 }
 

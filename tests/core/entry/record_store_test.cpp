@@ -45,7 +45,8 @@ TEST_P(RefusedStore, ShowsItsMessageAndChangesNothing) {
   const StoreOutcome outcome = StoreRecord(db, input);
 
   EXPECT_FALSE(outcome.Stored);
-  EXPECT_TRUE(Contains(outcome.Messages, GetParam().Expected)) << ::testing::PrintToString(outcome.Messages);
+  EXPECT_TRUE(Contains(outcome.Messages, GetParam().Expected))
+      << ::testing::PrintToString(outcome.Messages);
   EXPECT_EQ(db.RecordCount, before.RecordCount);
   EXPECT_EQ(db.CurrentIndex, before.CurrentIndex);
   EXPECT_EQ(db.Records, before.Records);
@@ -57,9 +58,11 @@ TEST_P(RefusedStore, ShowsItsMessageAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Editor, RefusedStore,
     ::testing::Values(
-        RefusalCase{"TwoDigitYear", [](RecordInput& in) { in.Header[HeaderField::Date] = "05.03.24"; },
+        RefusalCase{"TwoDigitYear",
+                    [](RecordInput& in) { in.Header[HeaderField::Date] = "05.03.24"; },
                     std::string(kMsgBadDate)},
-        RefusalCase{"ThreeDigitYear", [](RecordInput& in) { in.Header[HeaderField::Date] = "5.3.202"; },
+        RefusalCase{"ThreeDigitYear",
+                    [](RecordInput& in) { in.Header[HeaderField::Date] = "5.3.202"; },
                     std::string(kMsgBadDate)},
         RefusalCase{"LatitudeBeyondThePole",
                     [](RecordInput& in) {
@@ -76,15 +79,19 @@ INSTANTIATE_TEST_SUITE_P(
                       in.Groups[0][5] = "10";
                     },
                     "je na odvrácené straně Slunce"},
-        RefusalCase{"GroupCountNegative", [](RecordInput& in) { in.Header[HeaderField::GroupCount] = "-3"; },
+        RefusalCase{"GroupCountNegative",
+                    [](RecordInput& in) { in.Header[HeaderField::GroupCount] = "-3"; },
                     std::string(kMsgBadGroupType)},
         RefusalCase{"OnlyUnlistedClass", [](RecordInput& in) { in.Groups[0][1] = "Dkx"; },
                     std::string(kMsgBadGroupType)},
-        RefusalCase{"ImpossibleDate", [](RecordInput& in) { in.Header[HeaderField::Date] = "30.02.2024"; },
+        RefusalCase{"ImpossibleDate",
+                    [](RecordInput& in) { in.Header[HeaderField::Date] = "30.02.2024"; },
                     std::string(kMsgBadDate)},
-        RefusalCase{"EmptyDateMask", [](RecordInput& in) { in.Header[HeaderField::Date] = "  .  .    "; },
+        RefusalCase{"EmptyDateMask",
+                    [](RecordInput& in) { in.Header[HeaderField::Date] = "  .  .    "; },
                     std::string(kMsgBadDate)},
-        RefusalCase{"DateAlreadyStored", [](RecordInput& in) { in.Header[HeaderField::Date] = "03.03.2024"; },
+        RefusalCase{"DateAlreadyStored",
+                    [](RecordInput& in) { in.Header[HeaderField::Date] = "03.03.2024"; },
                     std::string(kMsgRecordExists)},
         RefusalCase{"SpecialOnStoredDate",
                     [](RecordInput& in) {
@@ -94,11 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
                     std::string(kMsgRecordExists)},
         RefusalCase{"NoObserver", [](RecordInput& in) { in.Header[HeaderField::Observer] = ""; },
                     std::string(kMsgNoObserver)},
-        RefusalCase{"TimeWithColon", [](RecordInput& in) { in.Header[HeaderField::TimeUT] = "7:05"; },
-                    "\"Čas UT\""},
-        RefusalCase{"ConditionsPastByte", [](RecordInput& in) { in.Header[HeaderField::Conditions] = "300"; },
-                    "\"PP\""},
-        RefusalCase{"CentralSpotsText", [](RecordInput& in) { in.Header[HeaderField::CentralSpots] = "pět"; },
+        RefusalCase{"TimeWithColon",
+                    [](RecordInput& in) { in.Header[HeaderField::TimeUT] = "7:05"; }, "\"Čas UT\""},
+        RefusalCase{"ConditionsPastByte",
+                    [](RecordInput& in) { in.Header[HeaderField::Conditions] = "300"; }, "\"PP\""},
+        RefusalCase{"CentralSpotsText",
+                    [](RecordInput& in) { in.Header[HeaderField::CentralSpots] = "pět"; },
                     "\"fc\""},
         RefusalCase{"AnglePast360", [](RecordInput& in) { in.Groups[0][4] = "360.5"; },
                     std::string(kMsgAngle)},
@@ -122,9 +130,12 @@ TEST(StoreRecord, PolarDrawingIsConvertedAndAppendedInDateOrder) {
   Database db = MakeEditorDatabase(20);
   RecordInput input = MakeTypedDrawing();
   input.Header[HeaderField::Date] = "25.02.2024";  // earlier than every stored record
-  input.Groups.push_back({"2", "hsx", "1", "0", "s", "77", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
-  input.Groups.push_back({"3", "Axx", "1", "0", "J", "99", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
-  input.Groups.push_back({"4", "Cro", "2", "0", "12,5", "30", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+  input.Groups.push_back(
+      {"2", "hsx", "1", "0", "s", "77", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+  input.Groups.push_back(
+      {"3", "Axx", "1", "0", "J", "99", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+  input.Groups.push_back(
+      {"4", "Cro", "2", "0", "12,5", "30", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
   input.Header[HeaderField::GroupCount] = "4";
 
   const StoreOutcome outcome = StoreRecord(db, input);
@@ -170,7 +181,8 @@ TEST(StoreRecord, PolarDrawingIsConvertedAndAppendedInDateOrder) {
 TEST(StoreRecord, GroupTypeWithDiacriticIsCutByCharacters) {
   Database db = MakeEditorDatabase(2);
   RecordInput input = MakeTypedDrawing();
-  input.Groups.push_back({"2", " dkčx", "1", "0", "s", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+  input.Groups.push_back(
+      {"2", " dkčx", "1", "0", "s", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
   input.Header[HeaderField::GroupCount] = "2";
   ASSERT_TRUE(StoreRecord(db, input).Stored);
   EXPECT_EQ(db.Record(db.CurrentIndex).GroupType(2), "Dkč");
@@ -186,8 +198,8 @@ TEST(StoreRecord, OtherDrawingRadiusScalesDistancesAndAreas) {
 
   ASSERT_TRUE(StoreRecord(db, input).Stored);
   const ObservationRecord& stored = db.Record(db.CurrentIndex);
-  EXPECT_EQ(stored.Distance10(1), 625);        // 50 mm of 100 is 62.5 mm of 125
-  EXPECT_EQ(stored.Area(1), 255);              // 10 mm² * 20.4 * 1.25
+  EXPECT_EQ(stored.Distance10(1), 625);  // 50 mm of 100 is 62.5 mm of 125
+  EXPECT_EQ(stored.Area(1), 255);        // 10 mm² * 20.4 * 1.25
   EXPECT_EQ(stored.FaculaVertex(1, 1), 90 * 128 + 60);
   EXPECT_EQ(stored.FaculaVertex(1, 2), 0);
   // A distance above the radius of 100 is refused although it fits the standard 125.

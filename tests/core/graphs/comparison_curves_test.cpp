@@ -56,16 +56,14 @@ TEST(ComparisonTest, EachCurveIsAShareOfItsOwnHighestValue) {
                         std::to_string(year),
                     10 * m, 0});
   }
-  const RecordMonths months =
-      CollectMonths(test::GraphDatabase(rows, kRelativeN, kRelativeS));
+  const RecordMonths months = CollectMonths(test::GraphDatabase(rows, kRelativeN, kRelativeS));
   const ReferenceMonths brussels{1, std::vector<int>(13, 800)};
   ComparisonSources sources;
   sources.Records = &months;
   sources.BrusselsR = &brussels;
-  const ComparisonPicture picture =
-      BuildComparison({ComparedSeries::R, ComparedSeries::G, ComparedSeries::BrusselsR,
-                       ComparedSeries::RadioFlux},
-                      FluxKind::Adjusted, sources);
+  const ComparisonPicture picture = BuildComparison(
+      {ComparedSeries::R, ComparedSeries::G, ComparedSeries::BrusselsR, ComparedSeries::RadioFlux},
+      FluxKind::Adjusted, sources);
   ASSERT_EQ(picture.Curves.size(), 2u);
   const ComparisonCurve& r = picture.Curves[0];
   EXPECT_EQ(r.Series, ComparedSeries::R);

@@ -37,13 +37,14 @@ TEST_P(DailyGeometryTest, RowsAndBaselines) {
 
 INSTANTIATE_TEST_SUITE_P(
     ClientHeights, DailyGeometryTest,
-    ::testing::Values(GeometryCase{"Height1000", 1000, 26, 311, 622, 933, 858},
-                      GeometryCase{"Height600", 600, 14, 179, 358, 537, 462},
-                      // 120 + 3 x 22 = 186 is the first height with 2-pixel rows.
-                      GeometryCase{"JustBelowTwoPixelRows", 185, 1, 36, 72, 108, 33},
-                      GeometryCase{"TwoPixelRows", 186, 2, 47, 94, 141, 66},
-                      // A window shorter than the margins keeps a 1-pixel row, never a negative one.
-                      GeometryCase{"ShorterThanMargins", 100, 1, 36, 72, 108, 33}),
+    ::testing::Values(
+        GeometryCase{"Height1000", 1000, 26, 311, 622, 933, 858},
+        GeometryCase{"Height600", 600, 14, 179, 358, 537, 462},
+        // 120 + 3 x 22 = 186 is the first height with 2-pixel rows.
+        GeometryCase{"JustBelowTwoPixelRows", 185, 1, 36, 72, 108, 33},
+        GeometryCase{"TwoPixelRows", 186, 2, 47, 94, 141, 66},
+        // A window shorter than the margins keeps a 1-pixel row, never a negative one.
+        GeometryCase{"ShorterThanMargins", 100, 1, 36, 72, 108, 33}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(DailyTimeAxisTest, DaysSinceFirstJanuaryTimesDayWidth) {
@@ -140,18 +141,18 @@ TEST_P(ScaledValueTest, TruncatedPixels) {
   EXPECT_EQ(ScaledValue(c.Value, c.RowHeight, c.Units), c.Scaled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ScaledValueTest,
-    ::testing::Values(ScaleCase{"OneUnitIsOneRow", 50, 26, 50, 26},
-                      ScaleCase{"Truncated", 49, 26, 50, 25},
-                      ScaleCase{"GroupCountsPerTwo", 3, 26, 2, 39},
-                      ScaleCase{"LargeAreaBeyondSixteenBits", 65535, 80, 1000, 5242},
-                      ScaleCase{"Zero", 0, 26, 3, 0}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Values, ScaledValueTest,
+                         ::testing::Values(ScaleCase{"OneUnitIsOneRow", 50, 26, 50, 26},
+                                           ScaleCase{"Truncated", 49, 26, 50, 25},
+                                           ScaleCase{"GroupCountsPerTwo", 3, 26, 2, 39},
+                                           ScaleCase{"LargeAreaBeyondSixteenBits", 65535, 80, 1000,
+                                                     5242},
+                                           ScaleCase{"Zero", 0, 26, 3, 0}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(DailyValuesTest, IndexWordsAndScaling) {
-  const Database db = GraphDatabase({{"01.01.2004", 50, 20}, {"02.01.2004", 75, 0}}, kRelativeN,
-                                    kRelativeS);
+  const Database db =
+      GraphDatabase({{"01.01.2004", 50, 20}, {"02.01.2004", 75, 0}}, kRelativeN, kRelativeS);
   const DailyTimeAxis axis = BuildDailyTimeAxis(db, 2);
   const DailyValues raw = ReadDailyValues(db, kNoPositions, axis, DailyGraph::R);
   EXPECT_EQ(raw.First, (std::vector<int>{50, 75}));
@@ -170,8 +171,8 @@ TEST(DailyValuesTest, FacularAreaHasNoSouthSeries) {
   db.Record(1).SetFaculaAreaText("1234");
   db.Record(2).SetFaculaAreaText("");
   db.Record(3).SetFaculaAreaText(" 77");
-  const DailyValues raw = ReadDailyValues(db, kNoPositions, BuildDailyTimeAxis(db, 2),
-                                           DailyGraph::FaculaArea);
+  const DailyValues raw =
+      ReadDailyValues(db, kNoPositions, BuildDailyTimeAxis(db, 2), DailyGraph::FaculaArea);
   EXPECT_EQ(raw.First, (std::vector<int>{1234, 0, 77}));
   EXPECT_EQ(raw.Second, (std::vector<int>{0, 0, 0}));
 }
@@ -190,14 +191,13 @@ TEST_P(FaculaAreaTextTest, Number) {
   EXPECT_EQ(FaculaAreaValue(r), GetParam().Value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, FaculaAreaTextTest,
-    ::testing::Values(FaculaTextCase{"Plain", "2500", 2500},
-                      FaculaTextCase{"Empty", "", 0},
-                      FaculaTextCase{"LeadingBlanks", "  12", 12},
-                      FaculaTextCase{"NotANumber", "12a", 0},
-                      FaculaTextCase{"Decimal", "1.5", 0}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Texts, FaculaAreaTextTest,
+                         ::testing::Values(FaculaTextCase{"Plain", "2500", 2500},
+                                           FaculaTextCase{"Empty", "", 0},
+                                           FaculaTextCase{"LeadingBlanks", "  12", 12},
+                                           FaculaTextCase{"NotANumber", "12a", 0},
+                                           FaculaTextCase{"Decimal", "1.5", 0}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 struct ZoneCase {
   const char* Name;
@@ -211,16 +211,15 @@ TEST_P(CentralZoneTest, Zone) {
   EXPECT_EQ(ZoneOfCentralMeridianDistance(GetParam().Distance), GetParam().Zone);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Distances, CentralZoneTest,
-    ::testing::Values(ZoneCase{"ExactlyZero", 0.0, CentralZone::None},
-                      ZoneCase{"JustWest", 0.01, CentralZone::Centre},
-                      ZoneCase{"InsideEast", -29.99, CentralZone::Centre},
-                      ZoneCase{"ExactlyPlus30", 30.0, CentralZone::None},
-                      ZoneCase{"ExactlyMinus30", -30.0, CentralZone::None},
-                      ZoneCase{"BeyondPlus30", 30.01, CentralZone::Positive},
-                      ZoneCase{"BeyondMinus30", -45.0, CentralZone::Negative}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Distances, CentralZoneTest,
+                         ::testing::Values(ZoneCase{"ExactlyZero", 0.0, CentralZone::None},
+                                           ZoneCase{"JustWest", 0.01, CentralZone::Centre},
+                                           ZoneCase{"InsideEast", -29.99, CentralZone::Centre},
+                                           ZoneCase{"ExactlyPlus30", 30.0, CentralZone::None},
+                                           ZoneCase{"ExactlyMinus30", -30.0, CentralZone::None},
+                                           ZoneCase{"BeyondPlus30", 30.01, CentralZone::Positive},
+                                           ZoneCase{"BeyondMinus30", -45.0, CentralZone::Negative}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(EastWestCountsTest, GroupsOfARecordByZone) {
   Database db = GraphDatabase({{"21.06.2004"}}, kRelativeN, kRelativeS);
@@ -239,8 +238,8 @@ TEST(EastWestCountsTest, GroupsOfARecordByZone) {
   // The east limb (position angle 90) lies on the positive side, the west limb on the negative.
   EXPECT_EQ(counts.Negative, 2);
   EXPECT_EQ(counts.Positive, 1);
-  const DailyValues raw = ReadDailyValues(db, positions, BuildDailyTimeAxis(db, 2),
-                                           DailyGraph::EastWest);
+  const DailyValues raw =
+      ReadDailyValues(db, positions, BuildDailyTimeAxis(db, 2), DailyGraph::EastWest);
   EXPECT_EQ(raw.First[0], 1);
   EXPECT_EQ(raw.Second[0], counts.Negative);
   EXPECT_EQ(raw.Third[0], counts.Positive);

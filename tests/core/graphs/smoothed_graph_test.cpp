@@ -2,9 +2,9 @@
 // smoothing and where it stops, per-record asymmetry and the picture names.
 #include <gtest/gtest.h>
 
+#include "core/graphs/asymmetry_bars.h"
 #include "core/graphs/month_series.h"
 #include "core/graphs/record_asymmetry.h"
-#include "core/graphs/asymmetry_bars.h"
 #include "core/graphs/reference_months.h"
 #include "core/graphs/smoothed_graph_layout.h"
 #include "graph_records.h"
@@ -20,10 +20,8 @@ Database RDatabase(const std::vector<GraphRecord>& rows) {
 }
 
 TEST(MonthSeriesTest, MeansTimesEightWithAnInterpolatedGap) {
-  const Database db = RDatabase({{"03.01.2004", 10, 0},
-                                 {"20.01.2004", 20, 5},
-                                 {"11.03.2004", 30, 0},
-                                 {"01.06.2004", 0, 60}});
+  const Database db = RDatabase(
+      {{"03.01.2004", 10, 0}, {"20.01.2004", 20, 5}, {"11.03.2004", 30, 0}, {"01.06.2004", 0, 60}});
   const MonthSeries s = BuildMonthSeries(CollectMonths(db), SmoothedIndex::R);
   EXPECT_EQ(s.FirstYear, 2004);
   EXPECT_EQ(s.FirstMonth, 1);
@@ -57,9 +55,8 @@ TEST(MonthSeriesTest, InterpolationRoundsToNearest) {
 }
 
 TEST(MonthSeriesTest, RecordsWithoutDateAreLeftOut) {
-  const MonthSeries s =
-      BuildMonthSeries(CollectMonths(RDatabase({{"bad"}, {"05.05.2005", 4, 4}, {""}})),
-                       SmoothedIndex::R);
+  const MonthSeries s = BuildMonthSeries(
+      CollectMonths(RDatabase({{"bad"}, {"05.05.2005", 4, 4}, {""}})), SmoothedIndex::R);
   EXPECT_EQ(s.SkippedRecords, 2);
   EXPECT_EQ(s.FirstYear, 2005);
   EXPECT_EQ(s.FirstMonth, 5);
@@ -101,9 +98,9 @@ INSTANTIATE_TEST_SUITE_P(Lengths, SmoothedRangeTest,
 
 TEST(SmoothedSumTest, HalfWeightsAtBothEnds) {
   std::vector<int> values(13, 0);
-  values[0] = 100;   // weight 1
-  values[1] = 10;    // weight 2
-  values[12] = 1000; // weight 1
+  values[0] = 100;    // weight 1
+  values[1] = 10;     // weight 2
+  values[12] = 1000;  // weight 1
   EXPECT_EQ(SmoothedSum(values, 6), 100 + 20 + 1000);
 }
 
@@ -160,15 +157,16 @@ TEST_P(SaveNameTest, Name) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, SaveNameTest,
-    ::testing::Values(
-        SaveNameCase{"SmoothedG", SmoothedIndex::G, false, AsymmetryDiagram::Monthly,
-                     AsymmetryKind::Ratio, "Vyhl_g"},
-        SaveNameCase{"SmoothedHemisphere", SmoothedIndex::HemisphereArea, false,
-                     AsymmetryDiagram::Yearly, AsymmetryKind::Difference, "Vyhl_Polo"},
-        SaveNameCase{"PerRecordRatio", SmoothedIndex::R, true, AsymmetryDiagram::PerRecord,
-                     AsymmetryKind::Ratio, "Asy_r_Z_P"},
-        SaveNameCase{"YearlyDifference", SmoothedIndex::HemisphereArea, true,
-                     AsymmetryDiagram::Yearly, AsymmetryKind::Difference, "Asy_Polo_R_R"}),
+    ::testing::Values(SaveNameCase{"SmoothedG", SmoothedIndex::G, false, AsymmetryDiagram::Monthly,
+                                   AsymmetryKind::Ratio, "Vyhl_g"},
+                      SaveNameCase{"SmoothedHemisphere", SmoothedIndex::HemisphereArea, false,
+                                   AsymmetryDiagram::Yearly, AsymmetryKind::Difference,
+                                   "Vyhl_Polo"},
+                      SaveNameCase{"PerRecordRatio", SmoothedIndex::R, true,
+                                   AsymmetryDiagram::PerRecord, AsymmetryKind::Ratio, "Asy_r_Z_P"},
+                      SaveNameCase{"YearlyDifference", SmoothedIndex::HemisphereArea, true,
+                                   AsymmetryDiagram::Yearly, AsymmetryKind::Difference,
+                                   "Asy_Polo_R_R"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // One grid row is one unit of the index: a monthly mean of 40 (kept x 8) and a smoothed value
@@ -276,20 +274,17 @@ TEST(AsymmetryBarsTest, FinishedPeriodsOnTheTimeAxis) {
                                           kRelativeN, kRelativeS);
   const AsymmetryTables tables = ComputeAsymmetry(db);
   const CalendarDate first{2004, 1, 15};
-  const std::vector<AsymmetryBar> months =
-      AsymmetryBars(tables, SmoothedIndex::R, AsymmetryKind::Ratio, AsymmetryDiagram::Monthly,
-                    first);
+  const std::vector<AsymmetryBar> months = AsymmetryBars(
+      tables, SmoothedIndex::R, AsymmetryKind::Ratio, AsymmetryDiagram::Monthly, first);
   ASSERT_EQ(months.size(), 2u);
   EXPECT_EQ(months[0].EndDay, 31);
   EXPECT_EQ(months[1].EndDay, 31 + 29);
   EXPECT_NEAR(months[0].Value, 50.0, 0.01);
-  const std::vector<AsymmetryBar> difference =
-      AsymmetryBars(tables, SmoothedIndex::R, AsymmetryKind::Difference,
-                    AsymmetryDiagram::Monthly, first);
+  const std::vector<AsymmetryBar> difference = AsymmetryBars(
+      tables, SmoothedIndex::R, AsymmetryKind::Difference, AsymmetryDiagram::Monthly, first);
   EXPECT_NEAR(difference[1].Value, 20.0, 0.01);
-  const std::vector<AsymmetryBar> years =
-      AsymmetryBars(tables, SmoothedIndex::R, AsymmetryKind::Ratio, AsymmetryDiagram::Yearly,
-                    first);
+  const std::vector<AsymmetryBar> years = AsymmetryBars(
+      tables, SmoothedIndex::R, AsymmetryKind::Ratio, AsymmetryDiagram::Yearly, first);
   ASSERT_EQ(years.size(), 1u);
   EXPECT_EQ(years[0].EndDay, 366);
   EXPECT_NEAR(years[0].Value, 50.0, 0.01);

@@ -30,8 +30,8 @@ ObservationRecord Day(const std::string& date, int gN, int gS, int fN = 0, int f
 }
 
 TEST(Asymmetry, FinishedMonthGetsPercentageAndDifferencePerRecordWithTheOffset) {
-  const Database db = DatabaseOf({Day("01.03.2001", 3, 1, 10, 10), Day("02.03.2001", 1, 0, 5, 1),
-                                  Day("05.04.2001", 1, 1)});
+  const Database db = DatabaseOf(
+      {Day("01.03.2001", 3, 1, 10, 10), Day("02.03.2001", 1, 0, 5, 1), Day("05.04.2001", 1, 1)});
   const AsymmetryTables t = ComputeAsymmetry(db);
   ASSERT_EQ(t.MonthAsym.size(), 2u);
   const AsymmetryRow& march = t.MonthAsym[0];
@@ -63,8 +63,8 @@ TEST(Asymmetry, FinishedYearsHaveNoOffsetAndNoMarkTheLastYearHasBoth) {
 TEST(Asymmetry, SpecialRecordsAreLeftOutAndEmptyMonthsStayEmpty) {
   ObservationRecord special = Day("15.04.2001", 9, 0);
   special.SetKind("zvlášťní");
-  const Database db =
-      DatabaseOf({Day("01.03.2001", 2, 1), special, Day("03.05.2001", 1, 1), Day("03.06.2001", 1, 1)});
+  const Database db = DatabaseOf(
+      {Day("01.03.2001", 2, 1), special, Day("03.05.2001", 1, 1), Day("03.06.2001", 1, 1)});
   const AsymmetryTables t = ComputeAsymmetry(db);
   ASSERT_EQ(t.MonthAsym.size(), 4u);
   EXPECT_EQ(AsymmetryCount(t.MonthAsym[1]), 0);
@@ -99,17 +99,36 @@ TEST_P(EqualHemispheresMark, IsShownAsTheViewSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Views, EqualHemispheresMark,
-    ::testing::Values(
-        MarkCase{"MonthBesideOtherValuesShowsZero", AsymmetryPeriod::Monthly,
-                 {Day("01.03.2001", 2, 2, 5, 1), Day("01.04.2001", 0, 0)}, 1, "0.0", "66.7"},
-        MarkCase{"MonthWithOnlyMarksShowsNothing", AsymmetryPeriod::Monthly,
-                 {Day("01.03.2001", 2, 2, 3, 3), Day("01.04.2001", 0, 0)}, 1, "", ""},
-        MarkCase{"LastYearShowsRov", AsymmetryPeriod::Yearly,
-                 {Day("01.03.2001", 2, 2, 5, 1)}, 1, "rov", "66.7"},
-        MarkCase{"FinishedYearShowsNothing", AsymmetryPeriod::Yearly,
-                 {Day("01.03.2001", 2, 2, 5, 1), Day("01.03.2002", 1, 0)}, 1, "", "66.7"},
-        MarkCase{"NegativeAsymmetry", AsymmetryPeriod::Yearly,
-                 {Day("01.03.2001", 1, 3, 0, 4), Day("01.03.2002", 1, 0)}, 1, "-50.0", "-100.0"}),
+    ::testing::Values(MarkCase{"MonthBesideOtherValuesShowsZero",
+                               AsymmetryPeriod::Monthly,
+                               {Day("01.03.2001", 2, 2, 5, 1), Day("01.04.2001", 0, 0)},
+                               1,
+                               "0.0",
+                               "66.7"},
+                      MarkCase{"MonthWithOnlyMarksShowsNothing",
+                               AsymmetryPeriod::Monthly,
+                               {Day("01.03.2001", 2, 2, 3, 3), Day("01.04.2001", 0, 0)},
+                               1,
+                               "",
+                               ""},
+                      MarkCase{"LastYearShowsRov",
+                               AsymmetryPeriod::Yearly,
+                               {Day("01.03.2001", 2, 2, 5, 1)},
+                               1,
+                               "rov",
+                               "66.7"},
+                      MarkCase{"FinishedYearShowsNothing",
+                               AsymmetryPeriod::Yearly,
+                               {Day("01.03.2001", 2, 2, 5, 1), Day("01.03.2002", 1, 0)},
+                               1,
+                               "",
+                               "66.7"},
+                      MarkCase{"NegativeAsymmetry",
+                               AsymmetryPeriod::Yearly,
+                               {Day("01.03.2001", 1, 3, 0, 4), Day("01.03.2002", 1, 0)},
+                               1,
+                               "-50.0",
+                               "-100.0"}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(Asymmetry, TextFileHasTheLabelInTenAndEachColumnInSevenCharacters) {
@@ -134,8 +153,8 @@ TEST(Asymmetry, TextFileHasTheLabelInTenAndEachColumnInSevenCharacters) {
 }
 
 TEST(Asymmetry, PeriodsBeyondTheTablesAreLeftOutAndCounted) {
-  const Database db = DatabaseOf({Day("01.03.1900", 1, 0), Day("01.03.2001", 1, 0),
-                                  Day("01.03.2150", 1, 0)});
+  const Database db =
+      DatabaseOf({Day("01.03.1900", 1, 0), Day("01.03.2001", 1, 0), Day("01.03.2150", 1, 0)});
   const AsymmetryTables t = ComputeAsymmetry(db);
   EXPECT_EQ(t.MonthAsym.size(), 12u * 101 + 1);
   EXPECT_EQ(t.LeftOutMonths.Count, 1);

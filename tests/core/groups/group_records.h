@@ -29,7 +29,7 @@ struct GroupSpec {
   double Cmd = 0;       // degrees from the central meridian, west positive
   double Latitude = 0;  // degrees, north positive
   const char* Type = "Cso";
-  int Number = 0;       // RotationGroupNumber
+  int Number = 0;  // RotationGroupNumber
   int Spots = 1;
   int Area = 0;
   int SmallSpots = 0;
@@ -39,8 +39,8 @@ struct GroupSpec {
 inline void AddGroup(ObservationRecord& record, const GroupSpec& g) {
   const SolarEphemeris eph = *RecordEphemeris(record);
   const double longitude = std::fmod(eph.EphL0 - g.Cmd + 720, 360);
-  const PolarPosition polar = HeliographicToPolar(eph, static_cast<float>(longitude),
-                                                  static_cast<float>(g.Latitude), 125);
+  const PolarPosition polar =
+      HeliographicToPolar(eph, static_cast<float>(longitude), static_cast<float>(g.Latitude), 125);
   const int k = record.GroupCount() + 1;
   record.SetGroupCount(k);
   double angle = std::fmod(polar.PolarAngle, 360);

@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoneCase{"JustEastOfMinus30", -30.01, 1}, ZoneCase{"OnMinus30", -30, -1},
                       ZoneCase{"JustEast", -0.01, 2}, ZoneCase{"OnMeridian", 0, -1},
                       ZoneCase{"JustWest", 0.01, 3}, ZoneCase{"On30", 30, -1},
-                      ZoneCase{"At45", 45, 4}, ZoneCase{"On60", 60, -1}, ZoneCase{"FarWest", 89.9, 5},
-                      ZoneCase{"OnLimb", 90, -1}),
+                      ZoneCase{"At45", 45, 4}, ZoneCase{"On60", 60, -1},
+                      ZoneCase{"FarWest", 89.9, 5}, ZoneCase{"OnLimb", 90, -1}),
     [](const auto& info) { return info.param.Name; });
 
 struct FilterCase {
@@ -63,18 +63,18 @@ TEST_P(TypeFilter, ComparesTheFirstLetterExactly) {
   EXPECT_EQ(PassesTypeFilter(type.empty() ? '\0' : type[0], GetParam().Filter), GetParam().Passes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, TypeFilter,
-    ::testing::Values(FilterCase{"AllTakesAnything", "***", "vše", true},
-                      FilterCase{"SameLetter", "Dkc", "D", true},
-                      FilterCase{"OtherLetter", "Ekc", "D", false},
-                      FilterCase{"LowerHTakesLowerH", "hsx", "h", true},
-                      FilterCase{"LowerHRefusesUpperH", "Hsx", "h", false},
-                      FilterCase{"EmptyType", "", "A", false}),
-    [](const auto& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Filters, TypeFilter,
+                         ::testing::Values(FilterCase{"AllTakesAnything", "***", "vše", true},
+                                           FilterCase{"SameLetter", "Dkc", "D", true},
+                                           FilterCase{"OtherLetter", "Ekc", "D", false},
+                                           FilterCase{"LowerHTakesLowerH", "hsx", "h", true},
+                                           FilterCase{"LowerHRefusesUpperH", "Hsx", "h", false},
+                                           FilterCase{"EmptyType", "", "A", false}),
+                         [](const auto& info) { return info.param.Name; });
 
 TEST(EastWestPositions, CentreGroupIsInNoZoneAndSpecialRecordsAreLeftOut) {
-  ObservationRecord day1 = Drawing("10.05.2014", {{45, 10.0, "Dso", 1, 7}, {-20, 5.0, "Axx", 2, 1}});
+  ObservationRecord day1 =
+      Drawing("10.05.2014", {{45, 10.0, "Dso", 1, 7}, {-20, 5.0, "Axx", 2, 1}});
   // A group at the very centre of the drawing lies exactly on the central meridian.
   AddGroup(day1, {0, 0, "Hsx", 3, 4});
   day1.SetAngle10(3, 0);
@@ -127,7 +127,8 @@ TEST(EastWestPositions, TextFileHasTheFourHeadLinesAndSixCharacterColumns) {
   EXPECT_EQ(lines[1], std::string(10, ' ') + westBounds + "|" + westBounds);
   EXPECT_EQ(lines[2], std::string(10, ' ') + eastBounds + "|" + eastBounds);
   EXPECT_EQ(lines[3], "     Datum");
-  EXPECT_EQ(lines[4], "   05.2014     1     0     2     0     0     3|    10     0    20     0     0   300");
+  EXPECT_EQ(lines[4],
+            "   05.2014     1     0     2     0     0     3|    10     0    20     0     0   300");
 
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("ardeno_polohy_" + std::to_string(::getpid()));
@@ -208,9 +209,9 @@ TEST(RotationEvolution, ShowsEachNumberedGroupOfTheRotationPerDrawing) {
   ObservationRecord first = Drawing("01.05.2014");
   const int rotation = first.Rotation();
   for (int d = 0; d < 40; ++d) {
-    records.push_back(Drawing(DaysAfter("01.05.2014", d),
-                              {{-20.0 + 3 * (d % 5), 12.0, "Dso", 5, 3, 100, 0},
-                               {0, -5.0, "Axx", 0, 1, 0, 0}}));
+    records.push_back(
+        Drawing(DaysAfter("01.05.2014", d),
+                {{-20.0 + 3 * (d % 5), 12.0, "Dso", 5, 3, 100, 0}, {0, -5.0, "Axx", 0, 1, 0, 0}}));
   }
   const Database db = DatabaseOf(records);
   const RecordPositions positions = ComputeRecordPositions(db);
@@ -239,7 +240,8 @@ TEST(RotationEvolution, ShowsEachNumberedGroupOfTheRotationPerDrawing) {
 TEST(RotationEvolution, RotationStartingWithASpecialRecordIsNotShown) {
   ObservationRecord special = Special(Drawing("01.05.2014", {{0, 10.0, "Dso", 1}}));
   const Database db = DatabaseOf({special, Drawing("02.05.2014", {{0, 10.0, "Dso", 1}})});
-  const auto evolution = ComputeRotationEvolution(db, ComputeRecordPositions(db), special.Rotation());
+  const auto evolution =
+      ComputeRotationEvolution(db, ComputeRecordPositions(db), special.Rotation());
   EXPECT_FALSE(evolution.Shown);
   EXPECT_EQ(evolution.Grid.RowCount(), 1);
 }
@@ -292,9 +294,9 @@ TEST(MapData, RowsShowCountsMeansExtremesAndClassesOrDashesWithoutGroups) {
   ASSERT_EQ(grid.RowCount(), 8);
   EXPECT_EQ(grid.Cell(0, 12), "   A");
   EXPECT_EQ(grid.Cell(0, 18), "   H");
-  EXPECT_EQ(grid.Rows[1], (std::vector<std::string>{"2100", "3", "1", "12.35", "-8.50", "---", "---",
-                                                     "20.5", "5.1", "-12.3", "-4.0", "3.85", "1", "2",
-                                                     "0", "300", "0", "0", "4"}));
+  EXPECT_EQ(grid.Rows[1], (std::vector<std::string>{"2100", "3", "1", "12.35", "-8.50", "---",
+                                                    "---", "20.5", "5.1", "-12.3", "-4.0", "3.85",
+                                                    "1", "2", "0", "300", "0", "0", "4"}));
   EXPECT_EQ(grid.Cell(2, 0), "2101");
   for (int c = 1; c < 19; ++c) EXPECT_EQ(grid.Cell(2, c), "----");
   EXPECT_EQ(grid.Cell(4, 5), "6.50");

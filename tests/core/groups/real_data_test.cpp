@@ -29,7 +29,8 @@ Database LoadDecline() {
     if (line.size() < 68) continue;
     const CalendarDate date{std::stoi(line.substr(0, 4)), std::stoi(line.substr(4, 2)),
                             std::stoi(line.substr(6, 3))};
-    byDay[DaySerial(date) + 1].push_back({std::stod(line.substr(57, 5)), std::stod(line.substr(63, 5))});
+    byDay[DaySerial(date) + 1].push_back(
+        {std::stod(line.substr(57, 5)), std::stod(line.substr(63, 5))});
   }
   std::vector<ObservationRecord> records;
   for (const auto& [serial, sightings] : byDay) {
@@ -44,8 +45,8 @@ Database LoadDecline() {
       if (angle < 0) angle += 360;
       record.SetGroupCount(k);
       record.SetAngle10(k, static_cast<std::uint16_t>(std::lround(angle * 10) % 3600));
-      record.SetDistance10(k, static_cast<std::uint16_t>(
-                                  std::min(1250L, std::lround(polar.PolarDistance * 10))));
+      record.SetDistance10(
+          k, static_cast<std::uint16_t>(std::min(1250L, std::lround(polar.PolarDistance * 10))));
       record.SetGroupType(k, "Cso");
     }
     records.push_back(record);

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/groups/group_records.h"
 #include "core/groups/rotation_groups.h"
 #include "core/groups/rotation_membership.h"
-#include "core/groups/group_records.h"
 
 namespace ardeno {
 namespace {
@@ -84,9 +84,10 @@ TEST(RotationStatistics, MeansAreTheSightingAveragesPerHemisphere) {
   const RecordPositions positions = ComputeRecordPositions(db);
   const RotationStatistics stats = ComputeRotationStatistics(db, positions);
   ASSERT_EQ(stats.RotationStatsCount(), 1);
-  const double north = (positions.GroupsOf(1)[0].HelioLatitude +
-                        positions.GroupsOf(1)[1].HelioLatitude +
-                        positions.GroupsOf(2)[0].HelioLatitude) / 3;
+  const double north =
+      (positions.GroupsOf(1)[0].HelioLatitude + positions.GroupsOf(1)[1].HelioLatitude +
+       positions.GroupsOf(2)[0].HelioLatitude) /
+      3;
   EXPECT_FLOAT_EQ(stats.At(1).MeanNorth, static_cast<float>(north));
   EXPECT_NEAR(stats.At(1).MeanNorth, 15.0, 0.1);
   EXPECT_NEAR(stats.At(1).MeanSouth, -12.0, 0.1);
@@ -159,9 +160,10 @@ TEST(RotationStatistics, SmoothingWeighsFiveRotationsOneTwoTwoTwoOne) {
       continue;
     }
     auto mean = [&](int j) { return static_cast<double>(stats.At(j).MeanNorth); };
-    EXPECT_FLOAT_EQ(stats.SmoothedAt(k).North,
-                    static_cast<float>((0.5 * mean(k - 2) + mean(k - 1) + mean(k) + mean(k + 1) +
-                                        0.5 * mean(k + 2)) * 0.25));
+    EXPECT_FLOAT_EQ(
+        stats.SmoothedAt(k).North,
+        static_cast<float>(
+            (0.5 * mean(k - 2) + mean(k - 1) + mean(k) + mean(k + 1) + 0.5 * mean(k + 2)) * 0.25));
   }
 }
 
@@ -201,8 +203,8 @@ TEST(RotationGroups, PreviousRotationLateSightingCountsForTheNextRotation) {
 TEST(RotationGroups, NextRotationEarlySightingCountsForThePreviousRotation) {
   const std::string mid = DateWithL0({2014, 3, 1}, 150, 200);
   const std::string early = DateWithL0(*ParseDate(mid), 300, 330);
-  Database db = DatabaseOf({Drawing(mid, {{0, 8.0, "Cso", 1}}),
-                            Drawing(early, {{-60, -12.0, "Cso", 2}})});
+  Database db =
+      DatabaseOf({Drawing(mid, {{0, 8.0, "Cso", 1}}), Drawing(early, {{-60, -12.0, "Cso", 2}})});
   const Computed c = Compute(db);
   ASSERT_EQ(c.Stats.RotationStatsCount(), 2);
   EXPECT_EQ(c.Stats.At(1).GroupNumbersNorth, 1);
@@ -224,8 +226,8 @@ TEST(RotationGroups, GroupNumbersCountOnceSightingsEachTimeAndSpecialRecordsNeve
 
 TEST(RotationGroups, LastLatitudeOfANumberDecidesItsHemisphere) {
   const std::string mid = DateWithL0({2014, 3, 1}, 170, 200);
-  Database db = DatabaseOf({Drawing(mid, {{0, 2.0, "Bxo", 5}}),
-                            Drawing(DaysAfter(mid, 1), {{-10, -1.0, "Bxo", 5}})});
+  Database db = DatabaseOf(
+      {Drawing(mid, {{0, 2.0, "Bxo", 5}}), Drawing(DaysAfter(mid, 1), {{-10, -1.0, "Bxo", 5}})});
   const Computed c = Compute(db);
   EXPECT_EQ(c.Stats.At(1).GroupNumbersNorth, 0);
   EXPECT_EQ(c.Stats.At(1).GroupNumbersSouth, 1);

@@ -27,8 +27,8 @@ CoronaData Rows(int count) {
 
 TEST(CoronaChunks, LengthsFollowTheMeanRotation) {
   EXPECT_EQ(CoronaChunkLength(0), 27);
-  EXPECT_EQ(CoronaChunkLength(1), 27);   // trunc(27.2758) - 0
-  EXPECT_EQ(CoronaChunkLength(4), 28);   // trunc(109.10) - trunc(81.83)
+  EXPECT_EQ(CoronaChunkLength(1), 27);  // trunc(27.2758) - 0
+  EXPECT_EQ(CoronaChunkLength(4), 28);  // trunc(109.10) - trunc(81.83)
   EXPECT_EQ(CoronaChunkStart(1), 27);
   EXPECT_EQ(CoronaChunkStart(5), 27 + 109);
   for (int n = 1; n < 200; ++n)
@@ -99,8 +99,8 @@ TEST(MagnetosphereUnderlay, CentralPointsOfTheRotationAtTheirMapPlaces) {
   const CalendarDate inside = DateFromSerial(DaySerial(dates.Start) + 10);
   const SolarEphemeris eph = Ephemeris(inside, kMagnetogramTimeUT);
   const auto centre = MagnetogramPointAt(eph, eph.EphL0, 12, kUnderlayCentreColumn, 40);
-  const auto limb = MagnetogramPointAt(eph, std::fmod(eph.EphL0 + 60, 360), 12,
-                                       kUnderlayCentreColumn, 2);
+  const auto limb =
+      MagnetogramPointAt(eph, std::fmod(eph.EphL0 + 60, 360), 12, kUnderlayCentreColumn, 2);
   ASSERT_TRUE(centre && limb);
   folder.Write("Magneto/" + MagnetogramFileName(inside), EncodeMagnetogram({*centre, *limb}, 1));
   const CalendarDate before = DateFromSerial(DaySerial(dates.Start) - 30);

@@ -30,17 +30,17 @@ TEST_P(MagnetCell, IndexInsideTheFileOnly) {
   EXPECT_EQ(MagnetCellIndex(summary, c.b, c.l, c.rotation), c.cell);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layout, MagnetCell,
-    ::testing::Values(
-        // 101 * trunc(60.5) + nint(360 + 100.4) div 4 = 6060 + 115
-        CellCase{"FirstRotation", 0.5, 100.4, 1718, 1, 6175},
-        CellCase{"SouthernTruncatesTowardZero", -59.5, 0, 1718, 1, 0 + 90},
-        CellCase{"LaterRotationMovesByNinetyCells", 0.5, 100.4, 1720, 3, 6175 + 180},
-        CellCase{"PastTheLastRecord", 59.9, 359, 1718, 1, std::nullopt},
-        CellCase{"BeforeTheFirstRotation", -59.9, 0, 1700, 100, std::nullopt},
-        CellCase{"NoRecords", 0, 0, 1718, 0, std::nullopt}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Layout, MagnetCell,
+                         ::testing::Values(
+                             // 101 * trunc(60.5) + nint(360 + 100.4) div 4 = 6060 + 115
+                             CellCase{"FirstRotation", 0.5, 100.4, 1718, 1, 6175},
+                             CellCase{"SouthernTruncatesTowardZero", -59.5, 0, 1718, 1, 0 + 90},
+                             CellCase{"LaterRotationMovesByNinetyCells", 0.5, 100.4, 1720, 3,
+                                      6175 + 180},
+                             CellCase{"PastTheLastRecord", 59.9, 359, 1718, 1, std::nullopt},
+                             CellCase{"BeforeTheFirstRotation", -59.9, 0, 1700, 100, std::nullopt},
+                             CellCase{"NoRecords", 0, 0, 1718, 0, std::nullopt}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(MagnetSummaryFile, ReadKeepsEveryStoredByteAndWriteReplacesWhole) {
   TempFolder folder;
@@ -109,10 +109,10 @@ TEST(MagnetSummation, CentralWindowHoldsAcrossLongitudeZero) {
   }
   ASSERT_LT(eph.EphL0, 15);
   Magnetogram day;
-  const auto east = MagnetogramPointAt(eph, std::fmod(eph.EphL0 + 20, 360), 5,
-                                       kSummationCentreColumn, 2);
-  const auto west = MagnetogramPointAt(eph, std::fmod(eph.EphL0 - 20 + 360, 360), 5,
-                                       kSummationCentreColumn, 4);
+  const auto east =
+      MagnetogramPointAt(eph, std::fmod(eph.EphL0 + 20, 360), 5, kSummationCentreColumn, 2);
+  const auto west =
+      MagnetogramPointAt(eph, std::fmod(eph.EphL0 - 20 + 360, 360), 5, kSummationCentreColumn, 4);
   ASSERT_TRUE(east && west);
   day.Points = {*east, *west};
   MagnetSummary summary;

@@ -49,18 +49,37 @@ INSTANTIATE_TEST_SUITE_P(
     Words, MagnetogramParse,
     ::testing::Values(
         ParseCase{"RowsAdvanceAtWord64",
-                  Words({426, Point(200, 5), 64, Point(201, 63), Point(3, 0), 0}), 1,
-                  {{1, 200, 5}, {2, 201, 63}, {2, 3, 0}}, true, false},
-        ParseCase{"HeaderWordsAreSkippedWhateverTheyHold", Words({0, 64, Point(9, 1), 0}), 2,
-                  {{1, 9, 1}}, true, false},
-        ParseCase{"BitSixIsNoPartOfTheCode", Words({1, Point(10, 0) + 64 + 7, 0}), 1,
-                  {{1, 10, 7}}, true, false},
-        ParseCase{"WordsAfterTheEndAreNotRead", Words({1, Point(4, 2), 0, Point(5, 3)}), 1,
-                  {{1, 4, 2}}, true, false},
-        ParseCase{"MissingEndWordStopsAtTheFileEnd", Words({1, Point(4, 2), 64, Point(6, 1)}), 1,
-                  {{1, 4, 2}, {2, 6, 1}}, false, false},
-        ParseCase{"OddLastByteIsNoWord", Words({1, Point(4, 2)}) + "\x05", 1, {{1, 4, 2}},
-                  false, true},
+                  Words({426, Point(200, 5), 64, Point(201, 63), Point(3, 0), 0}),
+                  1,
+                  {{1, 200, 5}, {2, 201, 63}, {2, 3, 0}},
+                  true,
+                  false},
+        ParseCase{"HeaderWordsAreSkippedWhateverTheyHold",
+                  Words({0, 64, Point(9, 1), 0}),
+                  2,
+                  {{1, 9, 1}},
+                  true,
+                  false},
+        ParseCase{"BitSixIsNoPartOfTheCode",
+                  Words({1, Point(10, 0) + 64 + 7, 0}),
+                  1,
+                  {{1, 10, 7}},
+                  true,
+                  false},
+        ParseCase{"WordsAfterTheEndAreNotRead",
+                  Words({1, Point(4, 2), 0, Point(5, 3)}),
+                  1,
+                  {{1, 4, 2}},
+                  true,
+                  false},
+        ParseCase{"MissingEndWordStopsAtTheFileEnd",
+                  Words({1, Point(4, 2), 64, Point(6, 1)}),
+                  1,
+                  {{1, 4, 2}, {2, 6, 1}},
+                  false,
+                  false},
+        ParseCase{
+            "OddLastByteIsNoWord", Words({1, Point(4, 2)}) + "\x05", 1, {{1, 4, 2}}, false, true},
         ParseCase{"ShorterThanItsHeader", std::string("\x01", 1), 2, {}, false, true},
         ParseCase{"Empty", "", 1, {}, false, false}),
     [](const auto& info) { return info.param.name; });
@@ -130,7 +149,8 @@ TEST(MagnetogramConversion, GeneratedDayFileLandsAtItsPlaces) {
   for (int centre : {kUnderlayCentreColumn, kSummationCentreColumn}) {
     std::vector<MagnetogramPoint> points;
     for (const Place& p : places) {
-      const auto point = MagnetogramPointAt(eph, p.l, p.b, centre, 1 + static_cast<int>(points.size()));
+      const auto point =
+          MagnetogramPointAt(eph, p.l, p.b, centre, 1 + static_cast<int>(points.size()));
       ASSERT_TRUE(point) << p.l << " " << p.b;
       points.push_back(*point);
     }
@@ -148,8 +168,7 @@ TEST(MagnetogramConversion, GeneratedDayFileLandsAtItsPlaces) {
           << "centre " << centre << " b " << expected.b;
     }
   }
-  EXPECT_FALSE(MagnetogramPointAt(eph, std::fmod(eph.EphL0 + 180, 360), 0, 250, 1))
-      << "far side";
+  EXPECT_FALSE(MagnetogramPointAt(eph, std::fmod(eph.EphL0 + 180, 360), 0, 250, 1)) << "far side";
 }
 
 }  // namespace

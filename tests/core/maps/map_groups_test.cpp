@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/maps/map_faculae.h"
-#include "support/map_records.h"
 #include "core/maps/map_strips.h"
+#include "support/map_records.h"
 
 namespace ardeno {
 namespace {
@@ -85,12 +85,12 @@ TEST(MapGroups, SeveralDaysGiveOneDiscAtTheMean) {
   ASSERT_TRUE(d.Group);
   EXPECT_NEAR(d.Group->X, MapPixels(MapX(t.l), kScale), 2);
   EXPECT_NEAR(d.Group->Y, MapPixels(MapY(13), kScale), 2) << "latitudes 12, 13, 14";
-  const int radii = MapDiscRadius(kScale, 100) + MapDiscRadius(kScale, 400) +
-                    MapDiscRadius(kScale, 900);
+  const int radii =
+      MapDiscRadius(kScale, 100) + MapDiscRadius(kScale, 400) + MapDiscRadius(kScale, 900);
   EXPECT_EQ(d.Group->R, radii / 3);
   EXPECT_FALSE(d.Aux1 || d.Aux2 || d.Outline) << "no auxiliary spot: only the group's disc";
-  const auto table = MapTable(AccumulateGroups(b.sightings, RecordRangeOf(b.db, t.rotation),
-                                               t.rotation, kScale));
+  const auto table =
+      MapTable(AccumulateGroups(b.sightings, RecordRangeOf(b.db, t.rotation), t.rotation, kScale));
   ASSERT_EQ(table.size(), 1u);
   EXPECT_EQ(table[0].Latitude, "13.0");
 }

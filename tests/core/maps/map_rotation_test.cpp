@@ -60,19 +60,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RangeCase{"LastQuarterOfPreviousRotation",
                   {{2000, 200}, {2000, 80}, {2001, 300}, {2001, 10}, {2002, 300}, {2002, 260}},
-                  2001, 2, 5},
+                  2001,
+                  2,
+                  5},
         RangeCase{"WithoutPreviousQuarterStartsAtTheRotation",
-                  {{2000, 200}, {2000, 120}, {2001, 300}, {2002, 280}}, 2001, 3, 4},
-        RangeCase{"LaterRotationEndsTheRange", {{2001, 300}, {2001, 100}, {2003, 300}}, 2001, 1,
-                  2},
+                  {{2000, 200}, {2000, 120}, {2001, 300}, {2002, 280}},
+                  2001,
+                  3,
+                  4},
+        RangeCase{"LaterRotationEndsTheRange", {{2001, 300}, {2001, 100}, {2003, 300}}, 2001, 1, 2},
         RangeCase{"RunsToTheLastRecord", {{2001, 300}, {2002, 350}, {2002, 290}}, 2001, 1, 3},
         RangeCase{"NoRecordOfTheRotation", {{1990, 100}, {1995, 100}}, 1993, 0, 0},
         RangeCase{"EmptyDatabase", {}, 2001, 0, 0}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MapRotationList, FirstRecordOfEachRisingRotation) {
-  Database db = StoredRotations({{1900, 10}, {1900, 5}, {1901, 300}, {1899, 1}, {1901, 200},
-                                 {1903, 100}});
+  Database db =
+      StoredRotations({{1900, 10}, {1900, 5}, {1901, 300}, {1899, 1}, {1901, 200}, {1903, 100}});
   const auto list = BuildRotationList(db);
   ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[0].RecordIndex, 1);
@@ -103,8 +107,8 @@ TEST_P(MapSightingRotation, LongitudeDecides) {
 INSTANTIATE_TEST_SUITE_P(
     Sightings, MapSightingRotation,
     ::testing::Values(SightingCase{"OnTheCentralMeridian", 180, 0, 2000, 2000},
-                      SightingCase{"EastOfLongitude360BelongsToThePreviousRotation", 350, -30,
-                                   2001, 2000},
+                      SightingCase{"EastOfLongitude360BelongsToThePreviousRotation", 350, -30, 2001,
+                                   2000},
                       SightingCase{"WestOfLongitude0BelongsToTheNextRotation", 20, 40, 2000, 2001},
                       SightingCase{"NearTheStartButInside", 350, -5, 2001, 2001},
                       SightingCase{"NearTheEndButInside", 20, 15, 2000, 2000}),

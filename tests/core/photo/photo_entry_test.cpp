@@ -31,7 +31,7 @@ TEST(FacularOutlines, AVertexTenPercentOutsideIsBroughtTo124) {
 
 TEST(FacularOutlines, ScalingIsPerFieldSoOtherFieldsKeepTheirDistances) {
   FacularOutlines outlines;
-  outlines.Start(1, 1000, 1000 - 600);  // 150 mm: field 1 is scaled
+  outlines.Start(1, 1000, 1000 - 600);   // 150 mm: field 1 is scaled
   outlines.AddVertex(1000, 1000 - 400);  // 100 mm -> Round(100 * 124 / 150) = 83
   outlines.Start(2, 1000 + 400, 1000);   // field 2 lies inside: untouched
   outlines.AddVertex(1000 + 200, 1000);

@@ -32,21 +32,20 @@ constexpr PhotoCalibration kUpright{1000, 1000, 500, 0};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PixelToDrawingTest,
-    ::testing::Values(
-        PixelCase{"NorthOnTheUpDirection", kUpright, 1000, 600, 0, 100},
-        PixelCase{"RightOfCentreIsNinety", kUpright, 1250, 999, 90, 62},
-        // 250 px of 500: Trunc(62.5) = 62.
-        PixelCase{"HalfTheRadiusTruncatesTo62", kUpright, 1000, 1250, 180, 62},
-        PixelCase{"LowerLeftQuadrant", kUpright, 800, 1200, 225, 70},
-        PixelCase{"UpperLeftQuadrant", kUpright, 800, 800, 315, 70},
-        // Level with the centre: dy is taken as 0.2, so the direction is defined.
-        PixelCase{"LevelRightOfCentre", kUpright, 1300, 1000, 90, 75},
-        PixelCase{"LevelLeftOfCentre", kUpright, 700, 1000, 270, 75},
-        PixelCase{"LevelWithRotationTakenOff", PhotoCalibration{1000, 1000, 500, 30}, 1300, 1000,
-                  60, 75},
-        PixelCase{"RotationPastNorthWrapsBelowZero", PhotoCalibration{1000, 1000, 500, 10},
-                  1000, 600, 350, 100},
-        PixelCase{"CentreItselfIsNorthAtDistanceZero", kUpright, 1000, 1000, 0, 0}),
+    ::testing::Values(PixelCase{"NorthOnTheUpDirection", kUpright, 1000, 600, 0, 100},
+                      PixelCase{"RightOfCentreIsNinety", kUpright, 1250, 999, 90, 62},
+                      // 250 px of 500: Trunc(62.5) = 62.
+                      PixelCase{"HalfTheRadiusTruncatesTo62", kUpright, 1000, 1250, 180, 62},
+                      PixelCase{"LowerLeftQuadrant", kUpright, 800, 1200, 225, 70},
+                      PixelCase{"UpperLeftQuadrant", kUpright, 800, 800, 315, 70},
+                      // Level with the centre: dy is taken as 0.2, so the direction is defined.
+                      PixelCase{"LevelRightOfCentre", kUpright, 1300, 1000, 90, 75},
+                      PixelCase{"LevelLeftOfCentre", kUpright, 700, 1000, 270, 75},
+                      PixelCase{"LevelWithRotationTakenOff", PhotoCalibration{1000, 1000, 500, 30},
+                                1300, 1000, 60, 75},
+                      PixelCase{"RotationPastNorthWrapsBelowZero",
+                                PhotoCalibration{1000, 1000, 500, 10}, 1000, 600, 350, 100},
+                      PixelCase{"CentreItselfIsNorthAtDistanceZero", kUpright, 1000, 1000, 0, 0}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(PixelToDrawing, AngleJustBelowFullCircleIsStoredAsZero) {
@@ -76,23 +75,22 @@ TEST_P(CalibrateByNorthTest, RadiusAndClockwiseAngleFromUp) {
   EXPECT_NEAR(calibration.Rotation, c.Rotation, 0.01);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Quadrants, CalibrateByNorthTest,
-    ::testing::Values(CalibrationCase{"StraightUp", 500, 100, 400, 0.0014},
-                      CalibrationCase{"UpperRight", 800, 200, 424, 45.0},
-                      CalibrationCase{"LowerRight", 800, 800, 424, 135.0},
-                      CalibrationCase{"LowerLeft", 200, 800, 424, 225.0},
-                      CalibrationCase{"UpperLeft", 200, 200, 424, 315.0}),
-    [](const auto& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Quadrants, CalibrateByNorthTest,
+                         ::testing::Values(CalibrationCase{"StraightUp", 500, 100, 400, 0.0014},
+                                           CalibrationCase{"UpperRight", 800, 200, 424, 45.0},
+                                           CalibrationCase{"LowerRight", 800, 800, 424, 135.0},
+                                           CalibrationCase{"LowerLeft", 200, 800, 424, 225.0},
+                                           CalibrationCase{"UpperLeft", 200, 200, 424, 315.0}),
+                         [](const auto& info) { return info.param.Name; });
 
 TEST(Calibration, ClicksOnARotatedPictureComeBackUpright) {
   // A picture turned 30 degrees clockwise: north is marked 30 degrees right of up, and a point
   // at position angle 100 degrees, 80 mm out, is found where the turned picture shows it.
   const double turn = 30 * 3.141592653589793 / 180;
   const int cx = 1200, cy = 900, r = 600;
-  const PhotoCalibration calibration = CalibrateByNorth(
-      cx, cy, cx + static_cast<int>(std::lround(r * std::sin(turn))),
-      cy - static_cast<int>(std::lround(r * std::cos(turn))));
+  const PhotoCalibration calibration =
+      CalibrateByNorth(cx, cy, cx + static_cast<int>(std::lround(r * std::sin(turn))),
+                       cy - static_cast<int>(std::lround(r * std::cos(turn))));
   EXPECT_EQ(calibration.Radius, 600);
   EXPECT_NEAR(calibration.Rotation, 30, 0.1);
   const double angle = (100 + 30) * 3.141592653589793 / 180;

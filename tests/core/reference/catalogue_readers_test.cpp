@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/reference/greenwich_groups.h"
+#include "core/reference/reference_test_files.h"
 #include "core/reference/srs_report.h"
 #include "core/reference/srs_table.h"
-#include "core/reference/reference_test_files.h"
 
 namespace ardeno {
 namespace {
@@ -49,9 +49,9 @@ TEST(SrsReport, NoneUnderSectionOneIsASpotlessDay) {
 struct DamagedReport {
   const char* Name;
   std::string Text;
-  std::size_t Groups;      // read from the report
-  std::size_t Problems;    // lines or report named
-  const char* ProblemPart; // a piece of the first problem text
+  std::size_t Groups;       // read from the report
+  std::size_t Problems;     // lines or report named
+  const char* ProblemPart;  // a piece of the first problem text
 };
 
 const std::string kHead =
@@ -65,24 +65,37 @@ TEST_P(SrsReportDamage, NamesWhatItCannotReadAndKeepsTheRest) {
   const std::size_t groups = reading.Days.empty() ? 0 : reading.Days[0].Groups.size();
   EXPECT_EQ(groups, GetParam().Groups);
   ASSERT_EQ(reading.Problems.size(), GetParam().Problems);
-  if (!reading.Problems.empty()) EXPECT_NE(reading.Problems[0].find(GetParam().ProblemPart), std::string::npos) << reading.Problems[0];
+  if (!reading.Problems.empty())
+    EXPECT_NE(reading.Problems[0].find(GetParam().ProblemPart), std::string::npos)
+        << reading.Problems[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, SrsReportDamage,
-    ::testing::Values(
-        DamagedReport{"BadLocation", kHead + "1980 X16W83   272  0080 Eac  11   05 Beta\n1981 N01E01   100  0010 Axx  01   01 Alpha\n", 1, 1, "x.txt:4: 1980 X16W83"},
-        DamagedReport{"UnknownClassLetters", kHead + "1980 S16W83   272  0080 E1c  11   05 Beta\n", 0, 1, "typ skupiny"},
-        DamagedReport{"MissingSpotColumnTakesTheOtherNumber", kHead + "2155 S20E75   116  0090 Hax  02    Alpha\n", 1, 0, ""},
-        DamagedReport{"CutShort", kHead + "1980 S16W83   272\n", 0, 1, "chybí údaje"},
-        DamagedReport{"NoIssueLine", "I.  Regions with Sunspots.  Locations Valid at 28/2400Z\n", 0, 1, "datum vydání"},
-        DamagedReport{"ValidDayNotNearTheIssue", ":Issued: 2014 Mar 01 0030 UTC\nI.  Regions with Sunspots.  Locations Valid at 12/2400Z\n", 0, 1, "čas platnosti"},
-        DamagedReport{"Empty", "", 0, 1, "datum vydání"}),
+    ::testing::Values(DamagedReport{"BadLocation",
+                                    kHead + "1980 X16W83   272  0080 Eac  11   05 Beta\n1981 "
+                                            "N01E01   100  0010 Axx  01   01 Alpha\n",
+                                    1, 1, "x.txt:4: 1980 X16W83"},
+                      DamagedReport{"UnknownClassLetters",
+                                    kHead + "1980 S16W83   272  0080 E1c  11   05 Beta\n", 0, 1,
+                                    "typ skupiny"},
+                      DamagedReport{"MissingSpotColumnTakesTheOtherNumber",
+                                    kHead + "2155 S20E75   116  0090 Hax  02    Alpha\n", 1, 0, ""},
+                      DamagedReport{"CutShort", kHead + "1980 S16W83   272\n", 0, 1, "chybí údaje"},
+                      DamagedReport{"NoIssueLine",
+                                    "I.  Regions with Sunspots.  Locations Valid at 28/2400Z\n", 0,
+                                    1, "datum vydání"},
+                      DamagedReport{"ValidDayNotNearTheIssue",
+                                    ":Issued: 2014 Mar 01 0030 UTC\nI.  Regions with Sunspots.  "
+                                    "Locations Valid at 12/2400Z\n",
+                                    0, 1, "čas platnosti"},
+                      DamagedReport{"Empty", "", 0, 1, "datum vydání"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SrsReport, LeapDayIsTheDayBeforeTheFirstOfMarch) {
   const SourceReading reading = ReadSrsReport(
-      ":Issued: 2016 Mar 01 0030 UTC\nI.  Regions with Sunspots.  Locations Valid at 29/2400Z\nNone\n",
+      ":Issued: 2016 Mar 01 0030 UTC\nI.  Regions with Sunspots.  Locations Valid at "
+      "29/2400Z\nNone\n",
       "x");
   ASSERT_EQ(reading.Days.size(), 1u);
   EXPECT_EQ(reading.Days[0].Date, (CalendarDate{2016, 2, 29}));
@@ -157,14 +170,17 @@ TEST(GreenwichGroups, RgoDaysKeepTheirObservingTimeAndLaterYearsTheEndOfTheDay) 
   EXPECT_EQ(noaa.Days[0].TimeUT, 2400);
   EXPECT_EQ(noaa.Days[0].Groups[0].EpochTime, 2400);
   // Every day once, whatever the CR CR LF line ends.
-  for (std::size_t i = 1; i < noaa.Days.size(); ++i) EXPECT_LT(noaa.Days[i - 1].Date, noaa.Days[i].Date);
+  for (std::size_t i = 1; i < noaa.Days.size(); ++i)
+    EXPECT_LT(noaa.Days[i - 1].Date, noaa.Days[i].Date);
 }
 
 TEST(GreenwichGroups, DamagedLinesAreNamedWithTheirLineNumber) {
-  const std::string good = "1955 1 1.285   1715700 6  102  635   64  398 0.598 234.2 251.5 -23.3  31.9\r\r\n";
-  const std::string text = good + "1955 1 1.285   1715700 6  102  635   64  398 0.598 234.2 251.5 -93.3  31.9\r\r\n" +
-                           "1955 2 30.28   1715700 6  102  635   64  398 0.598 234.2 251.5 -23.3  31.9\r\r\n" +
-                           "1955 1 1.2\r\r\n" + good;
+  const std::string good =
+      "1955 1 1.285   1715700 6  102  635   64  398 0.598 234.2 251.5 -23.3  31.9\r\r\n";
+  const std::string text =
+      good + "1955 1 1.285   1715700 6  102  635   64  398 0.598 234.2 251.5 -93.3  31.9\r\r\n" +
+      "1955 2 30.28   1715700 6  102  635   64  398 0.598 234.2 251.5 -23.3  31.9\r\r\n" +
+      "1955 1 1.2\r\r\n" + good;
   const SourceReading reading = ReadGreenwichGroups(text, "g.txt");
   ASSERT_EQ(reading.Problems.size(), 3u);
   EXPECT_NE(reading.Problems[0].find("g.txt:2:"), std::string::npos) << reading.Problems[0];

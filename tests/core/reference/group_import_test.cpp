@@ -11,13 +11,13 @@
 
 #include "core/data/data_file.h"
 #include "core/data/record_file.h"
+#include "core/reference/greenwich_groups.h"
 #include "core/reference/group_files_import.h"
 #include "core/reference/group_import.h"
-#include "core/reference/greenwich_groups.h"
+#include "core/reference/reference_test_files.h"
 #include "core/reference/srs_report.h"
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
-#include "core/reference/reference_test_files.h"
 #include "support/temp_folder.h"
 
 namespace ardeno {
@@ -41,8 +41,9 @@ class ImportedDay : public ::testing::TestWithParam<PlacedDay> {};
 
 TEST_P(ImportedDay, GroupsLandAtTheSourcesLatitudeAndLongitudeWithItsClassSpotsAndArea) {
   const std::string text = ReadReferenceTestFile(GetParam().File);
-  const SourceReading reading = LooksLikeSrsReport(text) ? ReadSrsReport(text, GetParam().File)
-                                                         : ReadGreenwichGroups(text, GetParam().File);
+  const SourceReading reading = LooksLikeSrsReport(text)
+                                    ? ReadSrsReport(text, GetParam().File)
+                                    : ReadGreenwichGroups(text, GetParam().File);
   ASSERT_FALSE(reading.Days.empty());
   const SourceDay& day = reading.Days[0];
   RotationGroupNumbers numbers;
@@ -77,15 +78,17 @@ TEST_P(ImportedDay, GroupsLandAtTheSourcesLatitudeAndLongitudeWithItsClassSpotsA
   StoreDayResults(recomputed, *eph);
   EXPECT_EQ(recomputed, record);
   if (built.AreasNotExact == 0)
-    EXPECT_EQ(record.ResultWord(kHemisphereAreaN) + record.ResultWord(kHemisphereAreaS), correctedSum);
+    EXPECT_EQ(record.ResultWord(kHemisphereAreaN) + record.ResultWord(kHemisphereAreaS),
+              correctedSum);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sources, ImportedDay,
-    ::testing::Values(PlacedDay{"NoaaReport", "20140101SRS.txt", 0.3 + 1.0 + 0.3, "NOAA"},
-                      PlacedDay{"RgoPlate", "g1955_january.txt", 0.3, "RGO"},
-                      PlacedDay{"UsafNoaaInTheGroupFile", "g2014_january.txt", 0.3 + 1.0 + 0.3, "RGO"}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Sources, ImportedDay,
+                         ::testing::Values(PlacedDay{"NoaaReport", "20140101SRS.txt",
+                                                     0.3 + 1.0 + 0.3, "NOAA"},
+                                           PlacedDay{"RgoPlate", "g1955_january.txt", 0.3, "RGO"},
+                                           PlacedDay{"UsafNoaaInTheGroupFile", "g2014_january.txt",
+                                                     0.3 + 1.0 + 0.3, "RGO"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ImportedDay, DailyCorrectedAreasOfRgoDaysAreThePublishedDailyAreas) {
   // Source: Hathaway & Upton daily areas of January 1955, the daily sums of the RGO groups'
@@ -182,7 +185,8 @@ TEST(ImportGroupFiles, ANewFolderGetsAPolarDatabaseOfRadius125AndASecondImportAd
   EXPECT_EQ(records[0].Date(), "31.12.2013");
   EXPECT_EQ(records[0].Observer(), "NOAA");
   for (std::size_t i = 1; i < records.size(); ++i)
-    EXPECT_LE(DaySerial(*ParseDate(records[i - 1].Date())), DaySerial(*ParseDate(records[i].Date())));
+    EXPECT_LE(DaySerial(*ParseDate(records[i - 1].Date())),
+              DaySerial(*ParseDate(records[i].Date())));
 
   const FolderImportResult second = ImportGroupFiles(data, inputs, {2026, 1, 1});
   ASSERT_FALSE(second.Error);
@@ -235,8 +239,8 @@ TEST(ImportGroupFiles, UnknownAndMissingFilesAreNamedAndTheOthersImported) {
   const fs::path stray = folder.Path() / "notes.txt";
   folder.Write("notes.txt", "nothing to see\n");
   const FolderImportResult result = ImportGroupFiles(
-      folder.Path() / "db", {stray, folder.Path() / "missing.txt", ReferenceTestPath("20140101SRS.txt")},
-      {2026, 1, 1});
+      folder.Path() / "db",
+      {stray, folder.Path() / "missing.txt", ReferenceTestPath("20140101SRS.txt")}, {2026, 1, 1});
   ASSERT_FALSE(result.Error);
   EXPECT_EQ(result.Import.AddedDays, 1);
   ASSERT_EQ(result.Problems.size(), 2u);

@@ -9,7 +9,8 @@
 namespace ardeno {
 namespace {
 
-ObservationRecord Drawing(const CalendarDate& date, const std::string& observer, int north, int south) {
+ObservationRecord Drawing(const CalendarDate& date, const std::string& observer, int north,
+                          int south) {
   ObservationRecord record;
   record.SetDate(FormatDate(date));
   record.SetObserver(observer);
@@ -23,7 +24,8 @@ void Add(Database& db, const ObservationRecord& record) {
   db.RecordCount = static_cast<int>(db.Records.size());
 }
 
-const KFactorRow& Row(const KFactorTable& table, int series, const std::string& observer, int year) {
+const KFactorRow& Row(const KFactorTable& table, int series, const std::string& observer,
+                      int year) {
   for (const auto& row : table.Series[static_cast<std::size_t>(series)])
     if (row.Observer == observer && row.Year == year) return row;
   static const KFactorRow none;
@@ -112,14 +114,13 @@ TEST_P(QuantileTest, InterpolatesBetweenTheOrderedValues) {
   EXPECT_DOUBLE_EQ(Quantile(GetParam().Values, GetParam().Q), GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, QuantileTest,
-    ::testing::Values(QuantileCase{"MedianOfEven", {4, 1, 3, 2}, 0.5, 2.5},
-                      QuantileCase{"MedianOfOdd", {5, 1, 3}, 0.5, 3},
-                      QuantileCase{"LowerQuartile", {1, 2, 3, 4}, 0.25, 1.75},
-                      QuantileCase{"UpperQuartile", {1, 2, 3, 4}, 0.75, 3.25},
-                      QuantileCase{"Single", {7}, 0.75, 7}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Cases, QuantileTest,
+                         ::testing::Values(QuantileCase{"MedianOfEven", {4, 1, 3, 2}, 0.5, 2.5},
+                                           QuantileCase{"MedianOfOdd", {5, 1, 3}, 0.5, 3},
+                                           QuantileCase{"LowerQuartile", {1, 2, 3, 4}, 0.25, 1.75},
+                                           QuantileCase{"UpperQuartile", {1, 2, 3, 4}, 0.75, 3.25},
+                                           QuantileCase{"Single", {7}, 0.75, 7}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ReferenceYear, BlanksAreNoValueAndTheOneValueLayoutHasNoHemispheres) {
   DailySeries published;
@@ -135,7 +136,8 @@ TEST(ReferenceYear, BlanksAreNoValueAndTheOneValueLayoutHasNoHemispheres) {
 
   // An old one-value file: 365 lines of 24 bytes, the total in columns 20-22.
   std::string oneValue;
-  for (int d = 0; d < 365; ++d) oneValue += "1990 xx xx         " + std::string(d == 4 ? " 77" : "  5") + "\r\n";
+  for (int d = 0; d < 365; ++d)
+    oneValue += "1990 xx xx         " + std::string(d == 4 ? " 77" : "  5") + "\r\n";
   ReferenceNumbers old;
   AddReferenceYear(oneValue, 1990, old);
   ASSERT_EQ(old.size(), 365u);
@@ -163,10 +165,12 @@ TEST(KFactorLines, CzechNamesKeepTheColumnsAligned) {
   // Same character position of the k column in both lines.
   const auto characters = [](const std::string& text, std::size_t bytes) {
     std::size_t n = 0;
-    for (std::size_t i = 0; i < bytes; ++i) n += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    for (std::size_t i = 0; i < bytes; ++i)
+      n += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
     return n;
   };
-  EXPECT_EQ(characters(lines[1], lines[1].find("1.235")), characters(lines[2], lines[2].find("1.235")));
+  EXPECT_EQ(characters(lines[1], lines[1].find("1.235")),
+            characters(lines[2], lines[2].find("1.235")));
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ TEST(RealSample, EveryPublishedDayBecomesOneDrawingOfItsRegions) {
   temp.Write("src/noaa-srs/raw-2014/20140718SRS.txt", ReadReferenceTestFile("20140718SRS.txt"));
   temp.Write("src/noaa-srs/dataframes/quirks.csv", ReadReferenceTestFile("srs_table_quirks.csv"));
   temp.Write("src/silso/SN_d_tot_V2.0.csv", "2014;07;17;2014.541;   0;  0.0;  30;1\n");
-  const RealSampleSummary summary = WriteRealSampleFolder(temp.Path() / "sample", temp.Path() / "src", 1);
+  const RealSampleSummary summary =
+      WriteRealSampleFolder(temp.Path() / "sample", temp.Path() / "src", 1);
   // 2 reports and 7 table days, one of which (17 July 2014) the report already gives.
   EXPECT_EQ(summary.DrawnDays + summary.NoaaDays, 8);
   EXPECT_EQ(summary.Records, 8 + summary.SpecialRecords);
@@ -61,9 +62,11 @@ TEST(RealSample, AFolderWithADatabaseOrSourcesWithoutRegionsIsRefused) {
   test::TempFolder temp;
   temp.Write("src/noaa-srs/raw-2014/20140101SRS.txt", ReadReferenceTestFile("20140101SRS.txt"));
   temp.Write("taken/datax.dat", std::string(kRecordSize, '\0'));
-  EXPECT_THROW(WriteRealSampleFolder(temp.Path() / "taken", temp.Path() / "src", 1), std::runtime_error);
+  EXPECT_THROW(WriteRealSampleFolder(temp.Path() / "taken", temp.Path() / "src", 1),
+               std::runtime_error);
   EXPECT_EQ(fs::file_size(temp.Path() / "taken" / "datax.dat"), kRecordSize);
-  EXPECT_THROW(WriteRealSampleFolder(temp.Path() / "new", temp.Path() / "nothing", 1), std::runtime_error);
+  EXPECT_THROW(WriteRealSampleFolder(temp.Path() / "new", temp.Path() / "nothing", 1),
+               std::runtime_error);
   EXPECT_FALSE(fs::exists(temp.Path() / "new" / "datax.dat"));
 }
 

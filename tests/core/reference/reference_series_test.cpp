@@ -38,7 +38,8 @@ TEST(ReferenceSeries, YearFileGivesTheProgramsReaderThePublishedNumbersOfEveryDa
     for (int d = 0; d < days; ++d) {
       const auto& published = silso.Days.at(DaySerial({year, 1, 1}) + d);
       for (std::size_t v = 0; v < 3; ++v)
-        ASSERT_EQ(table.Cells[static_cast<std::size_t>(d) * 3 + v], *published[v]) << year << " " << d;
+        ASSERT_EQ(table.Cells[static_cast<std::size_t>(d) * 3 + v], *published[v])
+            << year << " " << d;
       above255 += *published[0] > 255;
     }
     if (year == 2000) EXPECT_GT(above255, 0);  // the maximum of cycle 23 passes one byte
@@ -53,8 +54,22 @@ TEST(ReferenceSeries, DaysWithoutAValueAreBlankAndOnlyTheTotalFromTheTotalsFile)
   EXPECT_NE(totals.Problems[0].find("tot.csv:3:"), std::string::npos);
   const std::string text = SidcYearFileText(2001, totals.Days);
   // Columns 20-22, 24-26 and 28-30 after "yyyy mm dd yyyy.yyy".
-  EXPECT_EQ(text.substr(0, 32), "2001 01 01 2001.001" "   " " " "   " " " "   " "\r\n");
-  EXPECT_EQ(text.substr(32, 32), "2001 01 02 2001.004" "123" " " "   " " " "   " "\r\n");
+  EXPECT_EQ(text.substr(0, 32),
+            "2001 01 01 2001.001"
+            "   "
+            " "
+            "   "
+            " "
+            "   "
+            "\r\n");
+  EXPECT_EQ(text.substr(32, 32),
+            "2001 01 02 2001.004"
+            "123"
+            " "
+            "   "
+            " "
+            "   "
+            "\r\n");
   const DailySeries merged = MergeSunspotNumbers(
       totals.Days, ReadSilsoDaily("2001;01;02;2001.004; 120; 20;100;1;1;1;1;1;1;1\n", "h").Days);
   EXPECT_EQ(merged.at(DaySerial({2001, 1, 2})), (SeriesValues{123.0, 20.0, 100.0}));
@@ -62,11 +77,11 @@ TEST(ReferenceSeries, DaysWithoutAValueAreBlankAndOnlyTheTotalFromTheTotalsFile)
 
 TEST(ReferenceSeries, AreaMonthsAreMeansOfTheObservedDaysAndReadBackRounded) {
   // Source: Hathaway & Upton daily areas of 2000 (tests/data/aux); -1 days are left out.
-  const SeriesReading areas = ReadDailyAreas(
-      " YYYY MM DD  Total  North  South\n" + AuxFile("daily_area_2000.txt") +
-          " 2001  1  1   -1.0   -1.0   -1.0\n 2001  1  2   10.0    4.0    6.0\n"
-          " 2001  1  3    0.0    0.0    0.0\n",
-      "daily_area.txt");
+  const SeriesReading areas =
+      ReadDailyAreas(" YYYY MM DD  Total  North  South\n" + AuxFile("daily_area_2000.txt") +
+                         " 2001  1  1   -1.0   -1.0   -1.0\n 2001  1  2   10.0    4.0    6.0\n"
+                         " 2001  1  3    0.0    0.0    0.0\n",
+                     "daily_area.txt");
   ASSERT_TRUE(areas.Problems.empty());
   // The zero after the last non-zero day is the unfinished end of the series.
   EXPECT_EQ(areas.Days.rbegin()->first, DaySerial({2001, 1, 2}));
@@ -95,9 +110,8 @@ TEST(ReferenceSeries, AreaMonthsAreMeansOfTheObservedDaysAndReadBackRounded) {
 
 TEST(ReferenceSeries, FluxDaysTakeThe20UtMeasurementAndReadBackInTenths) {
   // Source: Penticton flux table, October-December 2004 (tests/data/aux).
-  const SeriesReading flux = ReadPentictonFlux(AuxFile("penticton_flux_2004.txt") +
-                                                   "20041231 200000 x x 000abc.1 1 1\n",
-                                               "fluxtable.txt");
+  const SeriesReading flux = ReadPentictonFlux(
+      AuxFile("penticton_flux_2004.txt") + "20041231 200000 x x 000abc.1 1 1\n", "fluxtable.txt");
   ASSERT_EQ(flux.Problems.size(), 1u);
   // 28 October 2004: 17 UT 132.7 and 20 UT 135.8 observed; the 20 UT value stands.
   EXPECT_EQ(flux.Days.at(DaySerial({2004, 10, 28})), (SeriesValues{135.8, 134.0, 120.6}));
@@ -108,8 +122,7 @@ TEST(ReferenceSeries, FluxDaysTakeThe20UtMeasurementAndReadBackInTenths) {
   const SidcSeries read = ParseRadioFlux(text, text.size());
   const std::size_t november = static_cast<std::size_t>((2004 - 1982) * 12 + 10) * 3;
   const SeriesValues& mean = months.at(DaySerial({2004, 11, 1}));
-  for (std::size_t v = 0; v < 3; ++v)
-    EXPECT_NEAR(read.Values[november + v], *mean[v] * 10, 0.51);
+  for (std::size_t v = 0; v < 3; ++v) EXPECT_NEAR(read.Values[november + v], *mean[v] * 10, 0.51);
 }
 
 TEST(ReferenceSeries, ImportWritesEveryFileAndNamesTheSourcesItLacks) {

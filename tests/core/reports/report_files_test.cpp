@@ -68,10 +68,12 @@ TEST(OwnReportFiles, IndexFileOfApril) {
       "    001   01    01    01"};
   expected = WithEmptyDays(expected, 6, 30);
   expected.push_back("");
-  expected.push_back("    Suma    004   002   001   0009   0005   0003   0049   0025   0013   001   "
-                     "0002   0012    004   03    04    05");
-  expected.push_back("    Průměr   02.0  01.0  00.5  004.5  002.5  001.5  024.5  012.5  006.5  00.5  "
-                     "001.0  006.0   02.0  1.5   2.0   2.5");
+  expected.push_back(
+      "    Suma    004   002   001   0009   0005   0003   0049   0025   0013   001   "
+      "0002   0012    004   03    04    05");
+  expected.push_back(
+      "    Průměr   02.0  01.0  00.5  004.5  002.5  001.5  024.5  012.5  006.5  00.5  "
+      "001.0  006.0   02.0  1.5   2.0   2.5");
   EXPECT_EQ(OwnIndexFileLines(db, days), expected);
   EXPECT_EQ(OwnIndexFilePath("/p", {2001, 4}), std::filesystem::path("/p/Vlastni/VL-04_2001.Txt"));
 }
@@ -92,10 +94,12 @@ TEST(OwnReportFiles, AreaFileOfApril) {
   expected = WithEmptyDays(expected, 6, 30);
   expected.push_back("");
   // Areas of the special record stay out of the sums.
-  expected.push_back("    Suma    00022  00010  00007  00049  00025  00013  00044  00030  00010  "
-                     "00160  00120  00040  00175  00130  00045");
-  expected.push_back("    Průměr   0011.0 0005.0 0003.5 0024.5 0012.5 0006.5 0022.0 0015.0 0005.0 "
-                     "0080.0 0060.0 0020.0 0087.5 0065.0 0022.5");
+  expected.push_back(
+      "    Suma    00022  00010  00007  00049  00025  00013  00044  00030  00010  "
+      "00160  00120  00040  00175  00130  00045");
+  expected.push_back(
+      "    Průměr   0011.0 0005.0 0003.5 0024.5 0012.5 0006.5 0022.0 0015.0 0005.0 "
+      "0080.0 0060.0 0020.0 0087.5 0065.0 0022.5");
   EXPECT_EQ(OwnAreaFileLines(db, days), expected);
 }
 
@@ -125,10 +129,8 @@ ObservationRecord WithNorthGroup(ObservationRecord r) {
 }
 
 TEST(SidcReport, DaysWithoutDrawingsAre9999AndTheTextEndsWith99) {
-  Database db = DatabaseBuilder()
-                    .Add("01.03.2001", Busy(), 30)
-                    .Add("03.03.2001", Busy(), 1415)
-                    .Build();
+  Database db =
+      DatabaseBuilder().Add("01.03.2001", Busy(), 30).Add("03.03.2001", Busy(), 1415).Build();
   db.Record(1) = WithNorthGroup(db.Record(1));
   const ReportDays days = MatchReportDays(db, {2001, 3});
   const std::string text = SidcReportText(db, days, {2001, 3}, "ONDR ", " Ondrejov");
@@ -148,11 +150,13 @@ TEST(SidcReport, DaysWithoutDrawingsAre9999AndTheTextEndsWith99) {
 }
 
 TEST(CvReport, HeaderDaysAverageAndObservingDays) {
-  Database db = DatabaseBuilder().Add("02.02.2000", Busy(), 905).Add("03.02.2000", Busy(), 1000).Build();
+  Database db =
+      DatabaseBuilder().Add("02.02.2000", Busy(), 905).Add("03.02.2000", Busy(), 1000).Build();
   db.Record(1) = WithNorthGroup(db.Record(1));
   db.Record(1).SetGroupCount(2);
   db.Record(1).SetGroupType(2, "***");  // not a class: adds 0, still listed
-  const DescriptionLines popis = {"a@b.cz", "February", "Novák", "Ondřejov", "Refraktor", "Projekce", ""};
+  const DescriptionLines popis = {"a@b.cz",    "February", "Novák", "Ondřejov",
+                                  "Refraktor", "Projekce", ""};
   const auto lines = CvReportLines(db, MatchReportDays(db, {2000, 2}), {2000, 2}, popis);
   ASSERT_EQ(lines.size(), 13u + 29u + 4u);
   EXPECT_EQ(lines[1], "    MONTHLY OBSERVATIONS OF ZÜRICH/McINTOSH-classifications");
@@ -198,7 +202,9 @@ TEST(ObserverTable, SumsAndTheCsvWithItsEmptyCell) {
 }
 
 TEST(DescriptionFile, SevenLinesInWindows1250) {
-  const DescriptionLines lines = ParseDescription("a@b.cz\r\nB\xf8" "ezen\nN\r\n");
+  const DescriptionLines lines = ParseDescription(
+      "a@b.cz\r\nB\xf8"
+      "ezen\nN\r\n");
   EXPECT_EQ(lines[0], "a@b.cz");
   EXPECT_EQ(lines[1], "Březen");
   EXPECT_EQ(lines[2], "N");

@@ -61,14 +61,10 @@ TEST(SidcCsv, MonthWithStationBlockSumsMeansAndHemispheres) {
       "2;;;;;;;;;;;;;;;;;;tel..   email;323 620 154 sun@asu.cz;",
       // No hemisphere values: rS and rJ empty.
       "3;14;15;1;1;11;0;0;0;1;;;1;1;1;2;;;za měsíc;06;",
-      "4;9;5;3;8;38;1;2;12;3;25;13;2;3;4;1;;;rok;2003;",
-      "5;;;;;;;;;;;;;;;;;;Přístroj:;Refraktor;",
-      "6;;;;;;;;;;;;;;;;;;Průměr;130;",
-      "7;;;;;;;;;;;;;;;;;;Ohnisko;1950;",
-      "8;;;;;;;;;;;;;;;;;;Okulár;25;",
-      "9;;;;;;;;;;;;;;;;;;Metoda:;Projekce ;",
-      "10;;;;;;;;;;;;;;;;;;Pozorovatelé:;Novák;",
-      "11;;;;;;;;;;;;;;;;;;;Zeman;"};
+      "4;9;5;3;8;38;1;2;12;3;25;13;2;3;4;1;;;rok;2003;", "5;;;;;;;;;;;;;;;;;;Přístroj:;Refraktor;",
+      "6;;;;;;;;;;;;;;;;;;Průměr;130;", "7;;;;;;;;;;;;;;;;;;Ohnisko;1950;",
+      "8;;;;;;;;;;;;;;;;;;Okulár;25;", "9;;;;;;;;;;;;;;;;;;Metoda:;Projekce ;",
+      "10;;;;;;;;;;;;;;;;;;Pozorovatelé:;Novák;", "11;;;;;;;;;;;;;;;;;;;Zeman;"};
   for (int d = 12; d <= 18; ++d) expected.push_back(std::to_string(d) + ";;;;;;;;;;;;;;;;;;;");
   for (int d = 19; d <= 31; ++d) expected.push_back(std::to_string(d) + ";;;;;;;;;;;;;;;;;;");
   expected.push_back(";;;;;;;;;;;;;;;;");
@@ -84,7 +80,8 @@ TEST(SidcCsv, MonthWithStationBlockSumsMeansAndHemispheres) {
 }
 
 TEST(SidcCsv, SpecialRecordWithMarkerKeepsRsAndRjButNotItsAreas) {
-  const Database db = DatabaseBuilder().Add("02.02.2004", Special(test::Marker::North), 1200).Build();
+  const Database db =
+      DatabaseBuilder().Add("02.02.2004", Special(test::Marker::North), 1200).Build();
   const auto lines =
       SidcCsvLines(db, MatchReportDays(db, {2004, 2}), {2004, 2}, CsvStation{}, CsvInstrument{});
   EXPECT_EQ(lines[3], "2;12;0;1;1;11;0;0;0;1;11;0;1;1;1;1;;;tel..   email;;");
@@ -124,7 +121,9 @@ TEST(SidcCsv, WrittenInWindows1250WithCrLf) {
   std::ifstream in(file, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), {});
   const std::string head =
-      "Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;\xc8.Poz.;Pozn\xe1mka;;Hv\xec" "zd\xe1rna (stanice);Ond\xf8" "ejov;\r\n";
+      "Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;\xc8.Poz.;Pozn\xe1mka;;Hv\xec"
+      "zd\xe1rna (stanice);Ond\xf8"
+      "ejov;\r\n";
   EXPECT_EQ(bytes.substr(0, head.size()), head);
   EXPECT_EQ(bytes.substr(bytes.size() - 15), "\r\n31;;;;;;;;;\r\n");
 }
@@ -142,7 +141,9 @@ TEST(SidcCsv, MonthsToTheEndAndOfAYear) {
 }
 
 TEST(CsvStationFile, FiveLinesInWindows1250RoundTrip) {
-  const CsvStation read = ParseCsvStation("Ond\xf8" "ejov\r\nAB-12\nFri\xe8ova 298\r\n");
+  const CsvStation read = ParseCsvStation(
+      "Ond\xf8"
+      "ejov\r\nAB-12\nFri\xe8ova 298\r\n");
   EXPECT_EQ(read.Name, "Ondřejov");
   EXPECT_EQ(read.Number, "AB-12");
   EXPECT_EQ(read.Address, "Fričova 298");

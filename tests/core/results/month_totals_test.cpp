@@ -91,9 +91,8 @@ TEST(WalkMonths, NumbersRowsFromTheFirstMonthAndLeavesGapsEmpty) {
                           .Add("03.05.2001", test::Normal(2, 0))
                           .Build();
   std::vector<std::pair<int, int>> rowsAndRecords;
-  const MonthSpan span = WalkMonths(db, [&](const RecordMonth& m) {
-    rowsAndRecords.emplace_back(m.Row, m.Totals.Records);
-  });
+  const MonthSpan span = WalkMonths(
+      db, [&](const RecordMonth& m) { rowsAndRecords.emplace_back(m.Row, m.Totals.Records); });
   EXPECT_EQ(rowsAndRecords, (std::vector<std::pair<int, int>>{{1, 1}, {5, 1}, {7, 2}}));
   EXPECT_EQ(span.LastRow, 7);
   EXPECT_EQ(span.YearOfRow(3), 2001);

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/results/measured_table.h"
+#include "core/results/results_records.h"
 #include "core/results/smoothed_table.h"
 #include "core/text/dates.h"
-#include "core/results/results_records.h"
 
 namespace ardeno {
 namespace {
@@ -63,26 +63,38 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Only special records without markers: whole disk over all records, hemispheres 0
         // divided by 1, no areas; the header columns over all records.
-        MeasuredCase{"SpecialOnlyWhole", Hemisphere::Whole, 1,
+        MeasuredCase{"SpecialOnlyWhole",
+                     Hemisphere::Whole,
+                     1,
                      {" 3.00", " 6.00", "36.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00",
                       "  1.0", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0"}},
-        MeasuredCase{"SpecialOnlyNorth", Hemisphere::North, 1,
-                     {" 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00",
-                      "", "", "", "", "", "", ""}},
+        MeasuredCase{"SpecialOnlyNorth",
+                     Hemisphere::North,
+                     1,
+                     {" 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", " 0.00", "",
+                      "", "", "", "", "", ""}},
         // The north-marked special record adds its N values and counts in both hemisphere
         // divisors, but the areas divide by the one normal record.
-        MeasuredCase{"NorthMarkerWhole", Hemisphere::Whole, 2,
+        MeasuredCase{"NorthMarkerWhole",
+                     Hemisphere::Whole,
+                     2,
                      {" 3.50", " 7.00", "42.00", " 0.00", " 0.00", " 0.00", "160.00", "160.00",
                       "  1.0", "  2.0", "  7.0", "  3.0", "  1.0", "  1.5", "  0.5"}},
-        MeasuredCase{"NorthMarkerNorth", Hemisphere::North, 2,
-                     {" 3.00", " 6.00", "36.00", " 0.00", " 0.00", " 0.00", "120.00", "120.00",
-                      "", "", "", "", "", "", ""}},
-        MeasuredCase{"NorthMarkerSouth", Hemisphere::South, 2,
-                     {" 0.50", " 1.00", " 6.00", " 0.00", " 0.00", " 0.00", "40.00", "40.00",
-                      "", "", "", "", "", "", ""}},
+        MeasuredCase{"NorthMarkerNorth",
+                     Hemisphere::North,
+                     2,
+                     {" 3.00", " 6.00", "36.00", " 0.00", " 0.00", " 0.00", "120.00", "120.00", "",
+                      "", "", "", "", "", ""}},
+        MeasuredCase{"NorthMarkerSouth",
+                     Hemisphere::South,
+                     2,
+                     {" 0.50", " 1.00", " 6.00", " 0.00", " 0.00", " 0.00", "40.00", "40.00", "",
+                      "", "", "", "", "", ""}},
         // 31 March and 2 May: April stays empty, May is treated like every other month.
         MeasuredCase{"EmptyApril", Hemisphere::Whole, 4, kEmptyRow},
-        MeasuredCase{"LastMonth", Hemisphere::Whole, 5,
+        MeasuredCase{"LastMonth",
+                     Hemisphere::Whole,
+                     5,
                      {" 2.00", " 4.00", "24.00", " 0.00", " 0.00", " 0.00", " 7.00", " 7.00",
                       "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0", "  0.0"}},
         MeasuredCase{"RowAfterTheLastMonth", Hemisphere::North, 6, kEmptyRow}),
@@ -122,7 +134,8 @@ Database MonthlyRecords(const std::vector<std::uint16_t>& gPerMonth) {
 TEST(SmoothedTable, FourteenMonthsShowExactlyRowSeven) {
   std::vector<std::uint16_t> g(14, 1);
   g[13] = 90;  // the last month is not complete and must not count
-  const MonthlyTable table = BuildSmoothedTable(CollectMonths(MonthlyRecords(g)), Hemisphere::Whole);
+  const MonthlyTable table =
+      BuildSmoothedTable(CollectMonths(MonthlyRecords(g)), Hemisphere::Whole);
   ASSERT_EQ(table.RowCount(), 16);
   EXPECT_EQ(table.ColumnCount, 9);
   for (int row = 1; row < table.RowCount(); ++row) {
@@ -144,7 +157,8 @@ TEST(SmoothedTable, EndMonthsHaveHalfWeightAndAGapEntersAsZero) {
   // A month inside the window gets full weight: month 2 of 24 -> 2.0 at row 7, 1.0 at row 8.
   g[0] = 0;
   g[1] = 24;
-  const MonthlyTable second = BuildSmoothedTable(CollectMonths(MonthlyRecords(g)), Hemisphere::Whole);
+  const MonthlyTable second =
+      BuildSmoothedTable(CollectMonths(MonthlyRecords(g)), Hemisphere::Whole);
   EXPECT_EQ(second.Cell(7, 1), "2.00");
   EXPECT_EQ(second.Cell(8, 1), "1.00");
 }
@@ -152,8 +166,8 @@ TEST(SmoothedTable, EndMonthsHaveHalfWeightAndAGapEntersAsZero) {
 TEST(SmoothedTable, FewerThanFourteenRecordsDrawNoValues) {
   // 13 records spread over 25 months.
   DatabaseBuilder builder;
-  for (int i = 0; i < 13; ++i) builder.Add(FormatDate({2000 + (2 * i) / 12, (2 * i) % 12 + 1, 1}),
-                                           Normal(5, 5));
+  for (int i = 0; i < 13; ++i)
+    builder.Add(FormatDate({2000 + (2 * i) / 12, (2 * i) % 12 + 1, 1}), Normal(5, 5));
   const MonthlyTable table = BuildSmoothedTable(CollectMonths(builder.Build()), Hemisphere::Whole);
   EXPECT_EQ(table.LastMonthRow, 25);
   for (int row = 1; row < table.RowCount(); ++row) EXPECT_EQ(table.Cell(row, 1), "");
@@ -198,8 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Mean RB 29 / 3 = 9.67 with scale 4: 38.67 truncated to 38 -> 9.5.
         ResolutionCase{"MeanRBTruncated", Quantity::RB, 3, 29, 38, 9.5f},
         // A mean corrected area of 20000 is 80000: a 16-bit word would show 14464 / 4.
-        ResolutionCase{"LargeAreaDoesNotWrap", Quantity::CorrectedArea, 1, 20000, 80000,
-                       20000.0f}),
+        ResolutionCase{"LargeAreaDoesNotWrap", Quantity::CorrectedArea, 1, 20000, 80000, 20000.0f}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SmoothedSpan, FourHundredDaysAreEnough) {

@@ -27,18 +27,17 @@ TEST_P(ParseReportMonthTest, MonthBeforeTheSeparatorYearFromTheNextFourCharacter
   EXPECT_EQ(month.Key(), c.Year * 100 + c.Month);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, ParseReportMonthTest,
-    ::testing::Values(ParseCase{"Point", "2.2000", 2000, 2},
-                      ParseCase{"Comma", "12,1999", 1999, 12},
-                      ParseCase{"PointBeforeComma", "3,5.2001", 2001, 0},
-                      ParseCase{"OnlyFourYearCharacters", "3.20015", 2001, 3},
-                      ParseCase{"ShortYear", "3.99", 99, 3},
-                      ParseCase{"MonthNotANumber", "x.2000", 2000, 0},
-                      ParseCase{"YearNotANumber", "4.20a0", 0, 4},
-                      ParseCase{"BlanksAround", " 4 . 2001", 200, 4},
-                      ParseCase{"NoSeparator", "52001", 0, 52001}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Answers, ParseReportMonthTest,
+                         ::testing::Values(ParseCase{"Point", "2.2000", 2000, 2},
+                                           ParseCase{"Comma", "12,1999", 1999, 12},
+                                           ParseCase{"PointBeforeComma", "3,5.2001", 2001, 0},
+                                           ParseCase{"OnlyFourYearCharacters", "3.20015", 2001, 3},
+                                           ParseCase{"ShortYear", "3.99", 99, 3},
+                                           ParseCase{"MonthNotANumber", "x.2000", 2000, 0},
+                                           ParseCase{"YearNotANumber", "4.20a0", 0, 4},
+                                           ParseCase{"BlanksAround", " 4 . 2001", 200, 4},
+                                           ParseCase{"NoSeparator", "52001", 0, 52001}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 class SelectReportMonthTest : public ::testing::Test {
  protected:

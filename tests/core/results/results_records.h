@@ -54,10 +54,22 @@ inline ObservationRecord MakeRecord(const std::string& date, const DayValues& v,
 inline DayValues Normal(std::uint16_t gNorth, std::uint16_t gSouth, std::uint16_t areaNorth = 0,
                         std::uint16_t areaSouth = 0) {
   DayValues v;
-  v.North = {gNorth, static_cast<std::uint16_t>(2 * gNorth), static_cast<std::uint16_t>(12 * gNorth),
-             0, 0, 0, areaNorth, areaNorth};
-  v.South = {gSouth, static_cast<std::uint16_t>(2 * gSouth), static_cast<std::uint16_t>(12 * gSouth),
-             0, 0, 0, areaSouth, areaSouth};
+  v.North = {gNorth,
+             static_cast<std::uint16_t>(2 * gNorth),
+             static_cast<std::uint16_t>(12 * gNorth),
+             0,
+             0,
+             0,
+             areaNorth,
+             areaNorth};
+  v.South = {gSouth,
+             static_cast<std::uint16_t>(2 * gSouth),
+             static_cast<std::uint16_t>(12 * gSouth),
+             0,
+             0,
+             0,
+             areaSouth,
+             areaSouth};
   return v;
 }
 

@@ -4,12 +4,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/temp_folder.h"
 #include "core/results/measured_table.h"
 #include "core/results/monthly_csv.h"
 #include "core/results/quiet_days.h"
 #include "core/results/results_records.h"
 #include "core/results/table_print.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -123,14 +123,16 @@ TEST(QuietDays, BothHemispheresWithoutRAreMarkedInTheirYear) {
   EXPECT_EQ(days[1], (CalendarDate{2008, 2, 29}));
   const QuietDayMarks marks = MarkQuietDays(days, 2008);
   int marked = 0;
-  for (const auto& month : marks) for (bool day : month) marked += day ? 1 : 0;
+  for (const auto& month : marks)
+    for (bool day : month) marked += day ? 1 : 0;
   EXPECT_EQ(marked, 2);
   EXPECT_TRUE(marks[1][28]);
   EXPECT_TRUE(marks[11][30]);
   EXPECT_FALSE(marks[0][0]);
   EXPECT_EQ(LastRecordYear(db), 2008);
   const QuietDayMarks none = MarkQuietDays(days, 2009);
-  for (const auto& month : none) for (bool day : month) EXPECT_FALSE(day);
+  for (const auto& month : none)
+    for (bool day : month) EXPECT_FALSE(day);
 }
 
 TEST(QuietDays, CalendarFitsTheWindow) {

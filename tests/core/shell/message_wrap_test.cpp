@@ -25,14 +25,14 @@ TEST_P(WrapMessageTest, BreaksAtBlanksWithinTheWidth) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, WrapMessageTest,
-    ::testing::Values(
-        WrapCase{"ShortLineStays", "Chyba dat", 200, "Chyba dat"},
-        WrapCase{"LongLineBreaksAtBlanks", "aaa bbb ccc ddd", 70, "aaa bbb\nccc ddd"},
-        WrapCase{"ExactWidthFits", "aaa bbb", 70, "aaa bbb"},
-        WrapCase{"OwnLineBreaksKept", "aaa bbb ccc\rdd\r\nee", 70, "aaa bbb\nccc\ndd\nee"},
-        WrapCase{"LongWordBrokenBetweenCharacters", "x /a/very/long/path", 60,
-                 "x\n/a/ver\ny/long\n/path"},
-        WrapCase{"MultiByteLettersNotCut", "žžžž", 40, "žž\nžž"}),
+    ::testing::Values(WrapCase{"ShortLineStays", "Chyba dat", 200, "Chyba dat"},
+                      WrapCase{"LongLineBreaksAtBlanks", "aaa bbb ccc ddd", 70, "aaa bbb\nccc ddd"},
+                      WrapCase{"ExactWidthFits", "aaa bbb", 70, "aaa bbb"},
+                      WrapCase{"OwnLineBreaksKept", "aaa bbb ccc\rdd\r\nee", 70,
+                               "aaa bbb\nccc\ndd\nee"},
+                      WrapCase{"LongWordBrokenBetweenCharacters", "x /a/very/long/path", 60,
+                               "x\n/a/ver\ny/long\n/path"},
+                      WrapCase{"MultiByteLettersNotCut", "žžžž", 40, "žž\nžž"}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(WrapMessageTest, NoLineIsWiderThanAllowedAndNothingIsLost) {
@@ -50,7 +50,8 @@ TEST(WrapMessageTest, NoLineIsWiderThanAllowedAndNothingIsLost) {
     start = end + 1;
   }
   std::string flat = text;
-  for (char& c : flat) if (c == '\n') c = ' ';
+  for (char& c : flat)
+    if (c == '\n') c = ' ';
   EXPECT_EQ(joined, flat + " ");
 }
 

@@ -55,8 +55,8 @@ TEST_P(ButterflyTimeFactorTest, StaysWithinOneToSixteen) {
 
 INSTANTIATE_TEST_SUITE_P(Bounds, ButterflyTimeFactorTest,
                          ::testing::Values(TimeFactorCase{"AtOne", 1, 1, 2},
-                                         TimeFactorCase{"Middle", 4, 2, 8},
-                                         TimeFactorCase{"AtSixteen", 16, 8, 16}),
+                                           TimeFactorCase{"Middle", 4, 2, 8},
+                                           TimeFactorCase{"AtSixteen", 16, 8, 16}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ButterflyScales, ScrollRangeAndHeightLimits) {
@@ -86,14 +86,13 @@ TEST_P(SmoothCompressionTest, DoublesToSixteenAndHalvesWhileTheGraphFits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bounds, SmoothCompressionTest,
-    ::testing::Values(
-        CompressionCase{"SixteenStays", 16, 100, 16, 8},
-        CompressionCase{"OneStaysOneOnShortSpan", 1, 100, 2, 1},
-        // 8001 days * 4 = 32004 pixels at compression 1: too wide, doubled once.
-        CompressionCase{"LongSpanAtOneGivesTwo", 1, 8001, 2, 2},
-        // Exactly 32000 pixels still fits.
-        CompressionCase{"SpanAtTheLimitFits", 1, 8000, 2, 1},
-        CompressionCase{"HalvingTooFarDoublesBack", 4, 20000, 8, 4}),
+    ::testing::Values(CompressionCase{"SixteenStays", 16, 100, 16, 8},
+                      CompressionCase{"OneStaysOneOnShortSpan", 1, 100, 2, 1},
+                      // 8001 days * 4 = 32004 pixels at compression 1: too wide, doubled once.
+                      CompressionCase{"LongSpanAtOneGivesTwo", 1, 8001, 2, 2},
+                      // Exactly 32000 pixels still fits.
+                      CompressionCase{"SpanAtTheLimitFits", 1, 8000, 2, 1},
+                      CompressionCase{"HalvingTooFarDoublesBack", 4, 20000, 8, 4}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SmoothCompression, DaySpanIsBetweenFirstAndLastRecord) {
@@ -109,17 +108,18 @@ TEST(SmoothCompression, DaySpanIsBetweenFirstAndLastRecord) {
 }
 
 TEST(PadBlanks, CountsBlanksOfThreePixelsAtMostFifteen) {
-  EXPECT_EQ(PadBlankCount(50, 20), 9);   // 30 / 3 - 1
-  EXPECT_EQ(PadBlankCount(28, 26), 0);   // less room than one blank
-  EXPECT_EQ(PadBlankCount(28, 25), 0);   // exactly one blank's room: 3 / 3 - 1
+  EXPECT_EQ(PadBlankCount(50, 20), 9);  // 30 / 3 - 1
+  EXPECT_EQ(PadBlankCount(28, 26), 0);  // less room than one blank
+  EXPECT_EQ(PadBlankCount(28, 25), 0);  // exactly one blank's room: 3 / 3 - 1
   EXPECT_EQ(PadBlankCount(200, 10), 15);
-  EXPECT_EQ(PadBlankCount(20, 40), 0);   // wider than the field
+  EXPECT_EQ(PadBlankCount(20, 40), 0);  // wider than the field
 }
 
 TEST(WindowImageName, PathIsCutToTwentyEightCharacters) {
   EXPECT_EQ(WindowImageRelativePath("Motýlek"), "Obrázek/Motýlek.jpg");
   // "Obrázek/" is 8 characters, so 20 of the name remain; "á" and "ý" count once.
-  EXPECT_EQ(WindowImageRelativePath("Mapa   2100abcdefghijklmnop"), "Obrázek/Mapa   2100abcdefghi.jpg");
+  EXPECT_EQ(WindowImageRelativePath("Mapa   2100abcdefghijklmnop"),
+            "Obrázek/Mapa   2100abcdefghi.jpg");
   EXPECT_EQ(WindowImageRelativePath("ýýýýýýýýýýýýýýýýýýýýýý"), "Obrázek/ýýýýýýýýýýýýýýýýýýýý.jpg");
   // A name cannot leave the image folder.
   EXPECT_EQ(WindowImageRelativePath("../x"), "Obrázek/.._x.jpg");
@@ -145,7 +145,8 @@ TEST(MessageLayout, SizedByTheWidestLineWithTheSameHeight) {
   const MessageGeometry firstWider = MessageLayout(longLine + "\rkratky", TenPerCharacter);
   EXPECT_EQ(firstWider.Width, 500);
   // A third line does not widen the window beyond its widest line.
-  const MessageGeometry threeLines = MessageLayout(longLine + "\r" + longLine + "\r\nab", TenPerCharacter);
+  const MessageGeometry threeLines =
+      MessageLayout(longLine + "\r" + longLine + "\r\nab", TenPerCharacter);
   EXPECT_EQ(threeLines.Width, 500);
   EXPECT_EQ(threeLines.Height, 170);
 }

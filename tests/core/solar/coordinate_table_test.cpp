@@ -48,7 +48,8 @@ TEST(CoordinateTable, ValuesAreTheEphemerisAtMidnight) {
   const CoordinateTable table = BuildCoordinateTable(2024, 0);
   for (int i = 0; i < 4; ++i) {
     for (int d = 1; d <= 31; ++d) {
-      const auto& day = table.Columns[static_cast<std::size_t>(i)].Days[static_cast<std::size_t>(d)];
+      const auto& day =
+          table.Columns[static_cast<std::size_t>(i)].Days[static_cast<std::size_t>(d)];
       if (!day) continue;
       const SolarEphemeris eph = Ephemeris({2024, i + 1, d}, 0);
       EXPECT_EQ(day->L0, eph.EphL0);
@@ -82,18 +83,24 @@ TEST_P(CoordinateTableMarksTest, MarksEachRotationStartOnce) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CoordinateTableMarksTest,
     ::testing::Values(
-        MarksCase{"OneStartPerMonth", 2024, 0,
-                  {"1:19- 2280@150,34", "2:15- 2281@350,34", "3:13- 2282@550,34",
-                   "4:10- 2283@750,34"}},
+        MarksCase{
+            "OneStartPerMonth",
+            2024,
+            0,
+            {"1:19- 2280@150,34", "2:15- 2281@350,34", "3:13- 2282@550,34", "4:10- 2283@750,34"}},
         // December 2025 begins just after a wrap (L0 above 347): the day-1 mark in the left
         // position, none for day 2, and the month's second start one row lower.
-        MarksCase{"DayOneMarkAndSecondStartLower", 2025, 8,
-                  {"1:10- 2302@150,34", "2:7- 2303@350,34", "3:3- 2304@550,34",
-                   "4:1- 2305@670,34", "4:28- 2306@750,35"}},
+        MarksCase{"DayOneMarkAndSecondStartLower",
+                  2025,
+                  8,
+                  {"1:10- 2302@150,34", "2:7- 2303@350,34", "3:3- 2304@550,34", "4:1- 2305@670,34",
+                   "4:28- 2306@750,35"}},
         // In 1992 L0 wraps between 28 and 29 February: that start is marked too.
-        MarksCase{"StartOnLeapDay", 1992, 0,
-                  {"1:6- 1851@150,34", "2:2- 1852@350,34", "2:29- 1853@350,35",
-                   "3:28- 1854@550,35", "4:24- 1855@750,34"}}),
+        MarksCase{"StartOnLeapDay",
+                  1992,
+                  0,
+                  {"1:6- 1851@150,34", "2:2- 1852@350,34", "2:29- 1853@350,35", "3:28- 1854@550,35",
+                   "4:24- 1855@750,34"}}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(CoordinateTable, EveryWrapOfL0IsMarkedExactlyOnce) {
@@ -132,7 +139,8 @@ TEST(CoordinateTable, TextHasOneLinePerDayAndTheMarks) {
   // Day 30 has no February: April's values follow March's after the blank February cells.
   const SolarEphemeris jan30 = Ephemeris({2024, 1, 30}, 0);
   EXPECT_EQ(all[2 + 29].substr(0, 24), " 30" + FormatFixed(Round(jan30.EphL0 * 10) / 10.0, 7, 1) +
-                                           FormatFixed(jan30.EphB0, 7, 1) + FormatFixed(jan30.EphP, 7, 1));
+                                           FormatFixed(jan30.EphB0, 7, 1) +
+                                           FormatFixed(jan30.EphP, 7, 1));
   EXPECT_EQ(all[2 + 29].substr(24, 21), std::string(21, ' '));
   EXPECT_EQ(all[2 + 30].size(), 3u + 2 * 21 + 21);  // day 31: January and March only
   EXPECT_EQ(all.back(), "Rotace Duben: 10- 2283");

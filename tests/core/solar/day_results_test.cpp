@@ -97,22 +97,20 @@ TEST_P(ZurichWeight, MultipliesTheSpotCount) {
   const auto& c = GetParam();
   EXPECT_EQ(RbWeight(c.letter), c.weight);
   const std::string type = std::string(1, c.letter) + "xx";
-  const auto block = ComputeDayResults(RecordWith({{type.c_str(), 7, 0, 0, 0, 1790, 1200}}),
-                                       kMay2014);
+  const auto block =
+      ComputeDayResults(RecordWith({{type.c_str(), 7, 0, 0, 0, 1790, 1200}}), kMay2014);
   EXPECT_EQ(Word(block, kRBS), 7 * c.weight);
 }
 
-INSTANTIATE_TEST_SUITE_P(Letters, ZurichWeight,
-                         ::testing::Values(WeightCase{'A', 4}, WeightCase{'B', 4},
-                                           WeightCase{'C', 8}, WeightCase{'D', 18},
-                                           WeightCase{'E', 25}, WeightCase{'F', 36},
-                                           WeightCase{'G', 50}, WeightCase{'H', 44},
-                                           WeightCase{'J', 37}, WeightCase{'I', 0},
-                                           WeightCase{'*', 0}),
-                         [](const auto& info) {
-                           return info.param.letter == '*' ? std::string("Star")
-                                                           : std::string(1, info.param.letter);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Letters, ZurichWeight,
+    ::testing::Values(WeightCase{'A', 4}, WeightCase{'B', 4}, WeightCase{'C', 8},
+                      WeightCase{'D', 18}, WeightCase{'E', 25}, WeightCase{'F', 36},
+                      WeightCase{'G', 50}, WeightCase{'H', 44}, WeightCase{'J', 37},
+                      WeightCase{'I', 0}, WeightCase{'*', 0}),
+    [](const auto& info) {
+      return info.param.letter == '*' ? std::string("Star") : std::string(1, info.param.letter);
+    });
 
 TEST(DayResults, EmptyRecordGivesZeros) {
   ObservationRecord record;
@@ -158,8 +156,8 @@ class Foreshortening : public ::testing::TestWithParam<ForeshorteningCase> {};
 
 TEST_P(Foreshortening, HalvesAndCorrectsTowardsTheLimb) {
   const auto& c = GetParam();
-  const auto record = RecordWith({{"Axx", 1, 0, 0, static_cast<std::uint16_t>(c.area), 0,
-                                   c.distance10}});
+  const auto record =
+      RecordWith({{"Axx", 1, 0, 0, static_cast<std::uint16_t>(c.area), 0, c.distance10}});
   EXPECT_EQ(HemisphereArea(c.area, record, 1), c.expected);
 }
 
@@ -179,8 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DayResults, DamagedDistanceCountsOnTheLimbWithoutNaN) {
   for (std::uint16_t distance10 : {1251, 1300, 65535}) {
-    const auto damaged =
-        RecordWith({{"Dkc", 4, 1, 0, 200, 450, distance10}});
+    const auto damaged = RecordWith({{"Dkc", 4, 1, 0, 200, 450, distance10}});
     const auto limb = RecordWith({{"Dkc", 4, 1, 0, 200, 450, 1250}});
     EXPECT_EQ(HemisphereArea(200, damaged, 1), HemisphereArea(200, limb, 1)) << distance10;
     EXPECT_EQ(ComputeDayResults(damaged, kMay2014), ComputeDayResults(limb, kMay2014))
@@ -217,7 +214,7 @@ TEST(StoreDayResults, WritesResultsAndCopiesAndKeepsEverythingElse) {
   record.SetConditions(2);
   record.SetImageQuality(3);
   record.SetQualityQ(4);
-  record.Bytes[kRecordSize - 1] = 0xA5;  // reserved: not the results' to set
+  record.Bytes[kRecordSize - 1] = 0xA5;         // reserved: not the results' to set
   record.SetResultWord(kHemisphereAreaN, 999);  // stale value from an earlier store
   const ObservationRecord before = record;
 

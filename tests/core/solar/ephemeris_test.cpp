@@ -53,12 +53,11 @@ TEST_P(DayNumberReference, MatchesJulianDate) {
   EXPECT_EQ(DayNumber(c.date.Year, c.date.Month, c.date.Day), c.julianDateMinus2400000);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Epochs, DayNumberReference,
-    ::testing::Values(DayNumberCase{"J2000_day", {2000, 1, 1}, 51544.5},
-                      DayNumberCase{"Epoch1989", {1989, 1, 1}, 47527.5},
-                      DayNumberCase{"MjdZero", {1858, 11, 17}, 0.5}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Epochs, DayNumberReference,
+                         ::testing::Values(DayNumberCase{"J2000_day", {2000, 1, 1}, 51544.5},
+                                           DayNumberCase{"Epoch1989", {1989, 1, 1}, 47527.5},
+                                           DayNumberCase{"MjdZero", {1858, 11, 17}, 0.5}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DayNumber, CountsEveryCalendarDayOnceFrom1800To2100) {
   // The day serial (days since 30.12.1899, MJD 15018) counts the Gregorian calendar
@@ -85,8 +84,7 @@ TEST_P(LeapDay, FebruaryEndCountsTheLeapDay) {
 
 INSTANTIATE_TEST_SUITE_P(Years, LeapDay,
                          ::testing::Values(LeapCase{2000, 2}, LeapCase{2024, 2}, LeapCase{1996, 2},
-                                           LeapCase{1900, 1}, LeapCase{2023, 1},
-                                           LeapCase{2100, 1}),
+                                           LeapCase{1900, 1}, LeapCase{2023, 1}, LeapCase{2100, 1}),
                          [](const auto& info) { return std::to_string(info.param.year); });
 
 TEST(Ephemeris, TimeOfDayIsAFractionOfTheDay) {
@@ -100,11 +98,11 @@ TEST(Ephemeris, TimeOfDayIsAFractionOfTheDay) {
   const double wholeDay = LongitudeDifference(nextDay.EphL0, start.EphL0);
   EXPECT_NEAR(LongitudeDifference(noon.EphL0, start.EphL0), wholeDay / 2, 0.01);
   // Minutes count in sixtieths of an hour: 7:05 lies 5/60 of an hour after 7:00.
-  const double hourStep = LongitudeDifference(Ephemeris({2003, 6, 14}, 800).EphL0,
-                                              Ephemeris({2003, 6, 14}, 700).EphL0);
-  EXPECT_NEAR(LongitudeDifference(Ephemeris({2003, 6, 14}, 705).EphL0,
-                                  Ephemeris({2003, 6, 14}, 700).EphL0),
-              hourStep * 5 / 60, 1e-4);
+  const double hourStep =
+      LongitudeDifference(Ephemeris({2003, 6, 14}, 800).EphL0, Ephemeris({2003, 6, 14}, 700).EphL0);
+  EXPECT_NEAR(
+      LongitudeDifference(Ephemeris({2003, 6, 14}, 705).EphL0, Ephemeris({2003, 6, 14}, 700).EphL0),
+      hourStep * 5 / 60, 1e-4);
 }
 
 TEST(Ephemeris, RotationNumberChangesExactlyWhereL0Wraps) {

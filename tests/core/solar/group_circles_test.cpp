@@ -119,13 +119,14 @@ TEST_P(PlacedLens, RunsFromTheFirstPointToTheSecond) {
   EXPECT_NEAR(std::abs(side(placed[3])), std::abs(side(placed[9])), 2 * std::hypot(dx, dy));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Directions, PlacedLens,
-    ::testing::Values(LensCase{"Right", 100, 100, 300, 100}, LensCase{"Left", 300, 100, 100, 100},
-                      LensCase{"Down", 200, 50, 200, 250}, LensCase{"Up", 200, 250, 200, 50},
-                      LensCase{"Diagonal", 10, 20, 160, 220},
-                      LensCase{"BackDiagonal", 400, 300, 250, 120}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Directions, PlacedLens,
+                         ::testing::Values(LensCase{"Right", 100, 100, 300, 100},
+                                           LensCase{"Left", 300, 100, 100, 100},
+                                           LensCase{"Down", 200, 50, 200, 250},
+                                           LensCase{"Up", 200, 250, 200, 50},
+                                           LensCase{"Diagonal", 10, 20, 160, 220},
+                                           LensCase{"BackDiagonal", 400, 300, 250, 120}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ardeno

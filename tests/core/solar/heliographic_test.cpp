@@ -94,8 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Distances, DamagedDistance,
                            // Tenths of a millimetre, the half written as "_5".
                            const double tenths = info.param;
                            const int whole = static_cast<int>(tenths);
-                           return "Distance" + std::to_string(whole) +
-                                  (tenths > whole ? "_5" : "");
+                           return "Distance" + std::to_string(whole) + (tenths > whole ? "_5" : "");
                          });
 
 TEST(PolarToHeliographic, PoleOnTheLimbWithAnUntiltedAxis) {
@@ -155,8 +154,8 @@ TEST(HeliographicToPolar, PointAcrossTheAxisTakesTheLimitOfBothSides) {
     // Just north of the line the ordinary formula applies; the angle must be continuous.
     const auto nearby = HeliographicToPolar(eph, l, 0.001f, 125);
     EXPECT_NEAR(LongitudeDifference(onAxisLine.PolarAngle, nearby.PolarAngle), 0, 0.01) << dl;
-    const auto back = PolarToHeliographic(eph, onAxisLine.PolarAngle * 10,
-                                          onAxisLine.PolarDistance * 10);
+    const auto back =
+        PolarToHeliographic(eph, onAxisLine.PolarAngle * 10, onAxisLine.PolarDistance * 10);
     EXPECT_NEAR(back.HelioLatitude, 0, 1e-4);
     EXPECT_NEAR(LongitudeDifference(back.HelioLongitude, l), 0, 1e-4);
   }

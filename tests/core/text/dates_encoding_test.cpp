@@ -18,8 +18,10 @@ TEST(EncodingTest, CzechLettersRoundTrip) {
 
 TEST(EncodingTest, UnmappableAndMalformedInput) {
   EXPECT_EQ(Utf8ToCp1250("日本"), "??");
-  EXPECT_EQ(Utf8ToCp1250("a\xC3"), "a?");      // cut-off sequence
-  EXPECT_EQ(Utf8ToCp1250("a\xFF" "b"), "a?b");
+  EXPECT_EQ(Utf8ToCp1250("a\xC3"), "a?");  // cut-off sequence
+  EXPECT_EQ(Utf8ToCp1250("a\xFF"
+                         "b"),
+            "a?b");
   EXPECT_EQ(Cp1250ToUtf8("\x81"), "\xEF\xBF\xBD");
 }
 

@@ -88,8 +88,8 @@ class RenderToolTest : public QObject {
         << QStringList{"drawing", "DATA", "OUT", "--record", "x1"} << "čeká celé číslo";
     QTest::newRow("choice not offered")
         << QStringList{"drawing", "DATA", "OUT", "--picture", "ano"} << "možnosti: no, yes";
-    QTest::newRow("bad size")
-        << QStringList{"drawing", "DATA", "OUT", "--size", "800*600"} << "Neplatná velikost";
+    QTest::newRow("bad size") << QStringList{"drawing", "DATA", "OUT", "--size", "800*600"}
+                              << "Neplatná velikost";
     QTest::newRow("record outside the database")
         << QStringList{"drawing", "DATA", "OUT", "--record", "31"} << "Záznam 31 neexistuje";
     QTest::newRow("missing folder")
@@ -104,11 +104,16 @@ class RenderToolTest : public QObject {
     const std::string out = OutPath("refused.png");
     std::vector<std::string> argv;
     for (const QString& arg : args) {
-      if (arg == "DATA") argv.push_back(m_folder);
-      else if (arg == "NOWHERE") argv.push_back(OutPath("nowhere"));
-      else if (arg == "EMPTY") argv.push_back(OutPath("empty"));
-      else if (arg == "OUT") argv.push_back(out);
-      else argv.push_back(arg.toStdString());
+      if (arg == "DATA")
+        argv.push_back(m_folder);
+      else if (arg == "NOWHERE")
+        argv.push_back(OutPath("nowhere"));
+      else if (arg == "EMPTY")
+        argv.push_back(OutPath("empty"));
+      else if (arg == "OUT")
+        argv.push_back(out);
+      else
+        argv.push_back(arg.toStdString());
     }
     const RunResult result = Run(argv);
     QCOMPARE(result.Status, 1);

@@ -53,9 +53,7 @@ struct Diagram {
     return image;
   }
   // x of rotation r at the window's T, S 0 and the start rotation of the last paint.
-  int X(int rotation) const {
-    return RotationX(window->Scene().Scale, rotation);
-  }
+  int X(int rotation) const { return RotationX(window->Scene().Scale, rotation); }
   test::AppRun run;
   StartupInputs inputs;
   std::unique_ptr<ButterflyWindow> window;
@@ -98,9 +96,9 @@ class ButterflyWindowTest : public QObject {
 };
 
 void ButterflyWindowTest::GroupSeenOnSeveralDaysIsOneMarkAtTheIntegerMean() {
-  const std::vector<ObservationRecord> records = {
-      Drawing("10.05.2014", {{-20, 10.0, "Dso", 4}}), Drawing("11.05.2014", {{-7, 11.0, "Dso", 4}}),
-      Drawing("12.05.2014", {{6, 12.5, "Dso", 4}})};
+  const std::vector<ObservationRecord> records = {Drawing("10.05.2014", {{-20, 10.0, "Dso", 4}}),
+                                                  Drawing("11.05.2014", {{-7, 11.0, "Dso", 4}}),
+                                                  Drawing("12.05.2014", {{6, 12.5, "Dso", 4}})};
   Diagram d(records);
   const QImage image = d.Render();
   const int m = (Pixel(records[0], 1) + Pixel(records[1], 1) + Pixel(records[2], 1)) / 3;
@@ -113,8 +111,8 @@ void ButterflyWindowTest::GroupSeenOnSeveralDaysIsOneMarkAtTheIntegerMean() {
 }
 
 void ButterflyWindowTest::UnnumberedGroupsAndNumbersAbove70GiveNoMark() {
-  Diagram d({Drawing("10.05.2014",
-                     {{0, 10.0, "Dso", 0}, {5, 20.0, "Dso", 71}, {10, -15.0, "Axx", 70}})});
+  Diagram d(
+      {Drawing("10.05.2014", {{0, 10.0, "Dso", 0}, {5, 20.0, "Dso", 71}, {10, -15.0, "Axx", 70}})});
   const QImage image = d.Render();
   const int x = d.X(d.run.Db.Record(1).Rotation());
   const int south = Pixel(d.run.Db.Record(1), 3);
@@ -334,8 +332,7 @@ void ButterflyWindowTest::OpensFromTheMainWindowWithItsPanel() {
   QCOMPARE(frame.Toolbar()->Button("podkresleni")->toolTip(), QString("Nepodkreslit"));
   frame.Toolbar()->Button("vpravo")->click();
   QCOMPARE(run.View.ButterflyTimeFactor, std::uint16_t{2});
-  QCOMPARE(window->HorizontalBar()->maximum(),
-           std::max(0, 3000 - window->Canvas()->width()));
+  QCOMPARE(window->HorizontalBar()->maximum(), std::max(0, 3000 - window->Canvas()->width()));
   frame.Toolbar()->Button("vetsi")->click();
   QCOMPARE(run.View.ButterflyHeightScale, 4);
 

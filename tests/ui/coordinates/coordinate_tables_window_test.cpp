@@ -1,8 +1,8 @@
 // The coordinate-tables window: months, year field, scale prompt, printing into a PDF, the
 // saved picture and the too-low window refusal of "t".
 #include <QKeyEvent>
-#include <QPainter>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -132,8 +132,8 @@ class CoordinateTablesWindowTest : public QObject {
     run.Dialogs.PrintFiles = {dir.filePath("okno.pdf")};
     QKeyEvent key(QEvent::KeyRelease, Qt::Key_T, Qt::NoModifier, "t");
     QApplication::sendEvent(&window, &key);
-    QVERIFY(run.Dialogs.Asked.contains(
-        QStringLiteral("Okno je nizké - zvětšit jeho výšku+\r   Pokud nelze tisk se neprovede ! ")));
+    QVERIFY(run.Dialogs.Asked.contains(QStringLiteral(
+        "Okno je nizké - zvětšit jeho výšku+\r   Pokud nelze tisk se neprovede ! ")));
     QVERIFY(!QFile::exists(dir.filePath("okno.pdf")));
     window.resize(900, 1000);
     QVERIFY(window.PrintWindowPicture());

@@ -13,9 +13,9 @@
 #include <QtTest>
 #include <fstream>
 
+#include "core/data/record_file.h"
 #include "core/drawing/magneto_underlay.h"
 #include "core/maps/magnetogram.h"
-#include "core/data/record_file.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
 #include "ui/drawing/drawing_window.h"
@@ -46,9 +46,7 @@ int PdfPages(const QString& file) {
 struct Fixture {
   QTemporaryDir dir;
   AppRun run{PathFromText(dir.path())};
-  explicit Fixture(int count) {
-    run.Db = test::ConsecutiveDays(count);
-  }
+  explicit Fixture(int count) { run.Db = test::ConsecutiveDays(count); }
 };
 
 }  // namespace
@@ -199,9 +197,9 @@ class DrawingCommandsTest : public QObject {
     for (int i = 3; i <= 5; ++i) f.run.Db.Record(i).SetDate("03.01.2000");
     DrawingWindow window(f.run.Ctx);
     ReleaseKey(&window, Qt::Key_K, "k");
-    QCOMPARE(f.run.Dialogs.Asked, QStringList({"Shodné datumy !     03.01.2000",
-                                               "Shodné datumy !     03.01.2000",
-                                               "Shodné datumy !     03.01.2000"}));
+    QCOMPARE(f.run.Dialogs.Asked,
+             QStringList({"Shodné datumy !     03.01.2000", "Shodné datumy !     03.01.2000",
+                          "Shodné datumy !     03.01.2000"}));
   }
 
   void compactToggleAndBack() {

@@ -24,8 +24,9 @@ QImage GreyPhotograph() {
 void Stroke(QWidget* canvas, QPoint from, int length) {
   QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, from);
   for (int dx = 1; dx <= length; ++dx) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(dx, 0)), QPointF(canvas->mapToGlobal(from + QPoint(dx, 0))),
-                     Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(dx, 0)),
+                     QPointF(canvas->mapToGlobal(from + QPoint(dx, 0))), Qt::NoButton,
+                     Qt::RightButton, Qt::NoModifier);
     QApplication::sendEvent(canvas, &move);
   }
   QTest::mouseRelease(canvas, Qt::RightButton, Qt::NoModifier, from + QPoint(length, 0));
@@ -44,7 +45,8 @@ class AreaWindowTest : public QObject {
 
 void AreaWindowTest::TwoHundredPixelsAtRadius250GiveTwelveAndAHalf() {
   ScriptedMessages messages;
-  AreaWindow window(messages, GreyPhotograph(), QPoint(500, 500), 250.0, MeasureTarget::Group, nullptr);
+  AreaWindow window(messages, GreyPhotograph(), QPoint(500, 500), 250.0, MeasureTarget::Group,
+                    nullptr);
   QCOMPARE(window.objectName(), QString("TForm12"));
   QCOMPARE(window.BrushSize(), 4);
   window.show();
@@ -76,7 +78,8 @@ void AreaWindowTest::FinishingWithoutPaintingWritesZero() {
 
 void AreaWindowTest::ScrollBarsAreLockedWhilePainting() {
   ScriptedMessages messages;
-  AreaWindow window(messages, GreyPhotograph(), QPoint(500, 500), 250.0, MeasureTarget::Group, nullptr);
+  AreaWindow window(messages, GreyPhotograph(), QPoint(500, 500), 250.0, MeasureTarget::Group,
+                    nullptr);
   window.show();
   auto* horizontal = window.findChild<QScrollBar*>("ScrollBar1");
   // The point sits in the middle of the 400-pixel region.
@@ -94,7 +97,8 @@ void AreaWindowTest::ScrollBarsAreLockedWhilePainting() {
 
 void AreaWindowTest::LeftButtonDoesNotPaint() {
   ScriptedMessages messages;
-  AreaWindow window(messages, GreyPhotograph(), QPoint(500, 500), 250.0, MeasureTarget::Group, nullptr);
+  AreaWindow window(messages, GreyPhotograph(), QPoint(500, 500), 250.0, MeasureTarget::Group,
+                    nullptr);
   window.show();
   window.SetBrushSize(16);
   QTest::mousePress(window.Canvas(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));

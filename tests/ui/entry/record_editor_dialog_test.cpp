@@ -59,7 +59,9 @@ QString Cell(QTableWidget* grid, int row, int column) {
   return item ? item->text() : QString();
 }
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -77,7 +79,8 @@ class RecordEditorDialogTest : public QObject {
     QCOMPARE(Child<QLabel>(editor, "Label16")->text(), QStringLiteral("1"));
     QVERIFY(Child<QLineEdit>(editor, "Edit25")->isHidden());
     QVERIFY(!Child<QTableWidget>(editor, "StringGrid1")->isEnabled());
-    QCOMPARE(Child<QTableWidget>(editor, "StringGrid1")->horizontalHeaderItem(3)->text(), QStringLiteral("úhel"));
+    QCOMPARE(Child<QTableWidget>(editor, "StringGrid1")->horizontalHeaderItem(3)->text(),
+             QStringLiteral("úhel"));
   }
 
   void specialAndHeliographicOpenings() {

@@ -1,8 +1,8 @@
 // A drawing typed into the record editor of the running program: stored, chosen in the list,
 // painted, saved, and found byte for byte with its results after the next start.
 #include <QApplication>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -14,8 +14,8 @@
 #include <iterator>
 
 #include "core/data/data_file.h"
-#include "core/entry/editor_texts.h"
 #include "core/entry/cell_numbers.h"
+#include "core/entry/editor_texts.h"
 #include "core/entry/record_display.h"
 #include "core/solar/ephemeris.h"
 #include "core/text/dates.h"
@@ -170,7 +170,8 @@ class RecordEditorEndToEndTest : public QObject {
     // The file holds the record byte for byte at its place in date order.
     const std::string bytes = FileBytes(folder / kDataFileName);
     QCOMPARE(bytes.size(), static_cast<std::size_t>(countBefore + 1) * kRecordSize);
-    const std::string lastRecord = bytes.substr(static_cast<std::size_t>(countBefore) * kRecordSize);
+    const std::string lastRecord =
+        bytes.substr(static_cast<std::size_t>(countBefore) * kRecordSize);
     QVERIFY(std::equal(lastRecord.begin(), lastRecord.end(),
                        reinterpret_cast<const char*>(stored.Bytes.data())));
 

@@ -154,8 +154,7 @@ class DailyGraphsWindowTest : public QObject {
     QCOMPARE(window.ScrollPosition(), window.Plot().Axis().OpeningScroll(1000));
     QVERIFY(window.Plot().Axis().LastX() + 50 - window.ScrollPosition() < 1000);
     window.SelectGraph(DailyGraph::F);
-    QCOMPARE(app.Msg.ShownMessages,
-             QStringList{QString::fromStdString(SkippedRecordsText(1))});
+    QCOMPARE(app.Msg.ShownMessages, QStringList{QString::fromStdString(SkippedRecordsText(1))});
   }
 
   void saveAllWritesTheEightIndexGraphs() {
@@ -167,7 +166,8 @@ class DailyGraphsWindowTest : public QObject {
     Paint(window, QSize(700, 500));
     window.SaveAll();
     QCOMPARE(app.Msg.ShownMessages, QStringList{QString::fromUtf8("Uloží se všechny grafy")});
-    const QStringList files = QDir(dir.filePath(QString::fromUtf8("Obrázek"))).entryList(QDir::Files);
+    const QStringList files =
+        QDir(dir.filePath(QString::fromUtf8("Obrázek"))).entryList(QDir::Files);
     QCOMPARE(files.size(), 8);
     for (const char* name : {"Graf_g_C.jpg", "Graf_r_C.jpg", "Graf_Polo_C.jpg"})
       QVERIFY2(files.contains(name), name);

@@ -4,10 +4,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -103,8 +103,12 @@ class SmoothedGraphsWindowTest : public QObject {
     window.SelectView(SmoothedView::Both);
     const QImage image = Paint(window, QSize(800, 440));
     const SmoothedLayout layout = SmoothedLayoutFor(440, 8);
-    QVERIFY(CountInRow(image, layout.GridY(1), kRed) + CountInRow(image, layout.GridY(1) - 1, kRed) > 20);
-    QVERIFY(CountInRow(image, layout.GridY(2), kBlue) + CountInRow(image, layout.GridY(2) - 1, kBlue) > 20);
+    QVERIFY(CountInRow(image, layout.GridY(1), kRed) +
+                CountInRow(image, layout.GridY(1) - 1, kRed) >
+            20);
+    QVERIFY(CountInRow(image, layout.GridY(2), kBlue) +
+                CountInRow(image, layout.GridY(2) - 1, kBlue) >
+            20);
   }
 
   void lessThanThirteenMonthsHasNoSmoothedCurve_data() {
@@ -225,8 +229,8 @@ class SmoothedGraphsWindowTest : public QObject {
     SmoothedGraphsWindow window(app.Ctx);
     window.Action("porovnat")->trigger();
     QVERIFY(window.ComparisonBox()->isVisibleTo(&window));
-    window.findChild<QCheckBox*>("CheckBox3")->setChecked(true);    // Relativní číslo
-    window.findChild<QCheckBox*>("CheckBox11")->setChecked(true);   // Rádiový tok
+    window.findChild<QCheckBox*>("CheckBox3")->setChecked(true);        // Relativní číslo
+    window.findChild<QCheckBox*>("CheckBox11")->setChecked(true);       // Rádiový tok
     window.findChild<QRadioButton*>("RadioButton2")->setChecked(true);  // ADJ
     window.findChild<QPushButton*>("potvrdp")->click();
     QVERIFY(window.Comparing());

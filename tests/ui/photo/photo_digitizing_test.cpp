@@ -34,8 +34,8 @@ class PhotoDigitizingTest : public QObject {
 
  private slots:
   void groupsComeBackFromAPhotographedDrawing() {
-    const DrawnGroup drawn[] = {{"Dkc", 450, 600, 400}, {"Cso", 2300, 900, 250},
-                                {"Hsx", 3150, 300, 150}};
+    const DrawnGroup drawn[] = {
+        {"Dkc", 450, 600, 400}, {"Cso", 2300, 900, 250}, {"Hsx", 3150, 300, 150}};
     ObservationRecord record = test::DatedRecord({2014, 5, 20});
     record.SetGroupCount(3);
     for (int k = 1; k <= 3; ++k) {
@@ -85,7 +85,8 @@ class PhotoDigitizingTest : public QObject {
       QCOMPARE(QString::fromStdString(target.GroupType(k)), QString(drawn[k - 1].Type));
       int angleError = std::abs(target.Angle10(k) - drawn[k - 1].Angle10);
       angleError = std::min(angleError, 3600 - angleError);
-      QVERIFY2(angleError <= 10, qPrintable(QString("group %1 angle %2").arg(k).arg(target.Angle10(k))));
+      QVERIFY2(angleError <= 10,
+               qPrintable(QString("group %1 angle %2").arg(k).arg(target.Angle10(k))));
       QVERIFY2(std::abs(target.Distance10(k) - drawn[k - 1].Distance10) <= 10,
                qPrintable(QString("group %1 distance %2").arg(k).arg(target.Distance10(k))));
     }

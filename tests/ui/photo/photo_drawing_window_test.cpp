@@ -19,8 +19,8 @@
 #include "support/app_run.h"
 #include "support/database_builders.h"
 #include "support/photographed_drawing.h"
-#include "ui/photo/photo_canvas.h"
 #include "ui/entry/record_editor.h"
+#include "ui/photo/photo_canvas.h"
 #include "ui/photo/photo_drawing_window.h"
 #include "ui/shell/picture_files.h"
 
@@ -64,8 +64,8 @@ struct Fixture {
 
   // The group circle's centre as the user would click it.
   QPoint GroupPixel(int k) const {
-    const QPointF found = GreyCentroid(
-        photo, DrawnPixel(shot, kDrawn[k - 1].Angle10, kDrawn[k - 1].Distance10), 12);
+    const QPointF found =
+        GreyCentroid(photo, DrawnPixel(shot, kDrawn[k - 1].Angle10, kDrawn[k - 1].Distance10), 12);
     return {static_cast<int>(std::lround(found.x())), static_cast<int>(std::lround(found.y()))};
   }
 };
@@ -115,8 +115,8 @@ void PaintStroke(QWidget* canvas, QPoint from, int length) {
   QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, from);
   for (int dx = 1; dx <= length; ++dx) {
     const QPointF at(from + QPoint(dx, 0));
-    QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton,
-                     Qt::RightButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::RightButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(canvas, &move);
   }
   QTest::mouseRelease(canvas, Qt::RightButton, Qt::NoModifier, from + QPoint(length, 0));
@@ -140,8 +140,7 @@ class PhotoDrawingWindowTest : public QObject {
     OpenAndCalibrate(f, window);
     QCOMPARE(window.LoadedPicture().size(), QSize(1600, 1360));
     QCOMPARE(Child<QLabel>(window, "Label10")->text(), QString("Zápis do zákresu 20.05.2014"));
-    QCOMPARE(Child<QLabel>(window, "Label4")->text(),
-             QString("x=%1   y=%1").arg(f.shot.Centre));
+    QCOMPARE(Child<QLabel>(window, "Label4")->text(), QString("x=%1   y=%1").arg(f.shot.Centre));
     QCOMPARE(window.Calibration().Radius, f.shot.Centre - f.shot.North.y());
     QVERIFY(Child<QLabel>(window, "Label5")->text() != "000000");
 
@@ -222,7 +221,10 @@ class PhotoDrawingWindowTest : public QObject {
     QCOMPARE(withFacula.FacularCount(), 1);
     for (int v = 1; v <= 3; ++v) {
       const int word = withFacula.FaculaVertex(1, v);
-      QVERIFY2(std::abs(word / 128 - (v == 1 ? 88 : v == 2 ? 92 : 90)) <= 1, qPrintable(QString::number(word)));
+      QVERIFY2(std::abs(word / 128 - (v == 1   ? 88
+                                      : v == 2 ? 92
+                                               : 90)) <= 1,
+               qPrintable(QString::number(word)));
       QVERIFY(std::abs(word % 128 - (v == 3 ? 105 : 100)) <= 1);
     }
     QCOMPARE(int(withFacula.FaculaVertex(1, 4)), 0);

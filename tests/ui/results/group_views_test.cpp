@@ -48,7 +48,8 @@ struct Frame {
   Frame(const fs::path& dir, const std::vector<ObservationRecord>& records)
       : Ctx{dir, Db, View, Msg, Dialogs, Today()}, Window(Ctx) {
     std::ofstream out(dir / kDataFileName, std::ios::binary);
-    for (const auto& r : records) out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
+    for (const auto& r : records)
+      out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
     out.close();
     Window.Start(QSize(1600, 1000));
     Window.Toolbar()->Button("vysledekz")->click();
@@ -132,7 +133,7 @@ void GroupViewsTest::AsymmetryGridAndFileFollowTheYesAnswer() {
   QAbstractItemModel* model = f.View_()->Table()->model();
   QCOMPARE(model->index(0, 0).data().toString(), QString::fromStdString(expected.Cell(1, 0)));
   QCOMPARE(model->index(0, 1).data().toString(), QString::fromStdString(expected.Cell(1, 1)));
-  QCOMPARE(model->index(0, 1).data().toString(), QString("0.0"));  // g: one north, one south
+  QCOMPARE(model->index(0, 1).data().toString(), QString("0.0"));   // g: one north, one south
   QVERIFY(model->index(0, 3).data().toString() != QString("0.0"));  // f: 6 north, 1 south
   const fs::path file = fs::path(m_dir.path().toStdString()) / "Polohy-skupin" / "asimemes.dat";
   f.Msg.Choices = {false};

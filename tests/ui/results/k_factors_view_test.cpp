@@ -87,7 +87,8 @@ void KFactorsViewTest::EachSeriesOpensFromItsButton_data() {
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("novakK");
   QTest::newRow("kfaktorc") << "kfaktorc" << 0
-                            << "Výsledky    koeficienty k pozorovatelů - celý disk" << "2.000";
+                            << "Výsledky    koeficienty k pozorovatelů - celý disk"
+                            << "2.000";
   QTest::newRow("kfaktors") << "kfaktors" << 1 << "Výsledky    koeficienty k pozorovatelů - sever"
                             << "2.000";
   QTest::newRow("kfaktorj") << "kfaktorj" << 2 << "Výsledky    koeficienty k pozorovatelů - jih"

@@ -1,7 +1,7 @@
 // The pages of the monthly reports as the user sees and prints them: the own page and its two
 // printouts, the SIDC page, the CV grid, and the observer table the "q" key draws over any view.
-#include <QTableView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>

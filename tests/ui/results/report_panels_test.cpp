@@ -77,7 +77,8 @@ void ReportPanelsTest::InstrumentPanelRewritesTheInstrumentFile() {
   Click(panel, "Button1");
   QVERIFY(panel->isHidden());
   // Outside the own report the station goes into the sixth line too.
-  QCOMPARE(FileBytes(dir / "pristroj.dat"), std::string("Praha\r\nCoud\xe9\r\n150\r\n20\r\n2250\r\nPraha\r\n"));
+  QCOMPARE(FileBytes(dir / "pristroj.dat"),
+           std::string("Praha\r\nCoud\xe9\r\n150\r\n20\r\n2250\r\nPraha\r\n"));
 
   app.Msg.Values = {"2.2000"};
   window.ChooseView(EntryOf("vlastniv"));
@@ -85,7 +86,8 @@ void ReportPanelsTest::InstrumentPanelRewritesTheInstrumentFile() {
   QCOMPARE(panel->findChild<QLineEdit*>("Edit1")->text(), QString("Praha"));
   Type(panel, "Edit1", "Brno");
   Click(panel, "Button1");
-  QCOMPARE(FileBytes(dir / "pristroj.dat"), std::string("Brno\r\nCoud\xe9\r\n150\r\n20\r\n2250\r\nPraha\r\n"));
+  QCOMPARE(FileBytes(dir / "pristroj.dat"),
+           std::string("Brno\r\nCoud\xe9\r\n150\r\n20\r\n2250\r\nPraha\r\n"));
   // The own page's header follows at once.
   auto* page = qobject_cast<ReportPageView*>(window.CurrentView());
   QVERIFY(page != nullptr);
@@ -105,15 +107,18 @@ void ReportPanelsTest::CsvPanelWritesMonthsAndKeepsTheStation() {
   auto* panel = window.findChild<QWidget*>("Panel12");
   QVERIFY(panel != nullptr && panel->isVisibleTo(&window));
   QCOMPARE(panel->findChild<QLineEdit*>("Edit12")->text(), QString("2.2000"));
-  QCOMPARE(panel->findChild<QLineEdit*>("Edit10")->text(), QString::fromStdString(DefaultInstrument()[1]));
+  QCOMPARE(panel->findChild<QLineEdit*>("Edit10")->text(),
+           QString::fromStdString(DefaultInstrument()[1]));
   Type(panel, "Edit6", "Ondřejov");
   Type(panel, "Edit7", "AB-12");
 
   Click(panel, "Button7");
   const fs::path year = dir / "CSVsoubory" / "Rok2000";
   const std::string february = FileBytes(year / "200002_012a.csv");
-  QVERIFY(february.starts_with("Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;\xc8.Poz.;Pozn\xe1mka;;Hv\xec"
-                               "zd\xe1rna (stanice);Ond\xf8" "ejov;\r\n;h;m;;;;;;;;rS;rJ;;;;;;;\xe8\xedslo (stanice);AB-12;\r\n"));
+  QVERIFY(
+      february.starts_with("Den;U;T;g;f;r;gc;fc;rc;F;;;Oc;Obr.;Q;\xc8.Poz.;Pozn\xe1mka;;Hv\xec"
+                           "zd\xe1rna (stanice);Ond\xf8"
+                           "ejov;\r\n;h;m;;;;;;;;rS;rJ;;;;;;;\xe8\xedslo (stanice);AB-12;\r\n"));
   QVERIFY(february.find("\r\nSuma;;;0;0;0;0;0;0;0;0;0;0;0;0;;N=29;\r\n") != std::string::npos);
   QCOMPARE(FilesIn(year), std::size_t{1});
 
@@ -130,7 +135,9 @@ void ReportPanelsTest::CsvPanelWritesMonthsAndKeepsTheStation() {
   panel->findChild<QComboBox*>("ComboBox1")->setCurrentText("Vizuálně");
   Click(panel, "Button6");
   QVERIFY(!panel->isVisibleTo(&window));
-  QCOMPARE(FileBytes(dir / "DataproCSV.txt"), std::string("Ond\xf8" "ejov\r\nAB-12\r\n\r\n\r\nVizu\xe1ln\xec\r\n"));
+  QCOMPARE(FileBytes(dir / "DataproCSV.txt"),
+           std::string("Ond\xf8"
+                       "ejov\r\nAB-12\r\n\r\n\r\nVizu\xe1ln\xec\r\n"));
   // The CSV written last, again with the confirmed station, beside the year folders.
   QVERIFY(FileBytes(dir / "CSVsoubory" / "200012_012a.csv").find("Metoda:;Vizu\xe1ln\xec;") !=
           std::string::npos);

@@ -63,7 +63,8 @@ struct Frame {
   Frame(const fs::path& dir, const std::vector<ObservationRecord>& records)
       : Ctx{dir, Db, View, Msg, Dialogs, Today()}, Window(Ctx) {
     std::ofstream out(dir / kDataFileName, std::ios::binary);
-    for (const auto& r : records) out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
+    for (const auto& r : records)
+      out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
     out.close();
     Window.Start(QSize(1600, 1000));
     Window.Toolbar()->Button("vysledekz")->click();
@@ -118,11 +119,13 @@ void ResultsWindowTest::EachViewOpensFromItsButton_data() {
   QTest::addColumn<QString>("caption");
   QTest::newRow("namercelek") << "namercelek" << 5 << 1
                               << "Výsledky    statistika - naměřené - celkový";
-  QTest::newRow("namersever") << "namersever" << 5 << 2 << "Výsledky    statistika - naměřené - sever";
+  QTest::newRow("namersever") << "namersever" << 5 << 2
+                              << "Výsledky    statistika - naměřené - sever";
   QTest::newRow("namerjih") << "namerjih" << 5 << 3 << "Výsledky    statistika - naměřené - jih";
   QTest::newRow("vyhlcelek") << "vyhlcelek" << 6 << 1
                              << "Výsledky    statistika - vyhlazené - celkový";
-  QTest::newRow("vyhlsever") << "vyhlsever" << 6 << 2 << "Výsledky    statistika - vyhlazené - sever";
+  QTest::newRow("vyhlsever") << "vyhlsever" << 6 << 2
+                             << "Výsledky    statistika - vyhlazené - sever";
   QTest::newRow("vyhljih") << "vyhljih" << 6 << 3 << "Výsledky    statistika - vyhlazené - jih";
   QTest::newRow("SpeedButton1") << "SpeedButton1" << 11 << 0 << "Výsledky    bez aktivity";
   QTest::newRow("vlastniv") << "vlastniv" << 1 << 0 << "Výsledky  Vlastni     v= větší  m= menší  ";
@@ -224,7 +227,8 @@ void ResultsWindowTest::PrintPanelNeedsAPrintTypeAndPrintsPages() {
   QVERIFY(panel->isHidden());
   f.Results()->MenuAction("tiskvysl")->trigger();
   QVERIFY(!panel->isHidden());
-  QVERIFY2(panel->CountText().startsWith("Počet hodnot je = 31   ( "), qPrintable(panel->CountText()));
+  QVERIFY2(panel->CountText().startsWith("Počet hodnot je = 31   ( "),
+           qPrintable(panel->CountText()));
   QVERIFY(panel->CountText().endsWith("  str.)"));
 
   const QString pdf = m_dir.filePath("tabulka.pdf");
@@ -260,7 +264,8 @@ void ResultsWindowTest::CsvButtonWritesTheShownTableAndHides() {
   std::ifstream in(file, std::ios::binary);
   std::string header;
   std::getline(in, header);
-  QCOMPARE(QString::fromStdString(header), QString(";   g;   f;   r;   Cv;   SN;   RB;   plo;   pol;\r"));
+  QCOMPARE(QString::fromStdString(header),
+           QString(";   g;   f;   r;   Cv;   SN;   RB;   plo;   pol;\r"));
 }
 
 void ResultsWindowTest::CalendarMarksTheQuietDaysOfTheChosenYear() {
@@ -294,7 +299,8 @@ void ResultsWindowTest::CalendarMarksTheQuietDaysOfTheChosenYear() {
   QCOMPARE(image.pixelColor(centre(20 % 12, 3)), QColor(Qt::white));
   int red = 0;
   for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) red += image.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+    for (int x = 0; x < image.width(); ++x)
+      red += image.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
   }
   const auto cell = layout.Cell(1, 1);
   QVERIFY(red <= 2 * cell.Width * cell.Height);
@@ -327,10 +333,9 @@ void ResultsWindowTest::OwnReportKeysAndFiles() {
   for (int i = 0; i < 15; ++i) QTest::keyClick(view, Qt::Key_M);
   QCOMPARE(view->PageFontSize(), 8);
   // 10 March 2001: g 3 north and 1 south, R = 11 g.
-  const std::vector<std::string> tenth = {"10", "12:00", "4", "0", "44", "0", "0", "0", "3", "0",
-                                          "33", "0",  "0",     "0", "1", "0",  "11", "0", "0", "0",
-                                          "0",  "0",  "0",     "0", "0", "0",  "0",  "0", "0", "0",
-                                          "0",  "0",  "0"};
+  const std::vector<std::string> tenth = {
+      "10", "12:00", "4", "0", "44", "0", "0", "0", "3", "0", "33", "0", "0", "0", "1", "0", "11",
+      "0",  "0",     "0", "0", "0",  "0", "0", "0", "0", "0", "0",  "0", "0", "0", "0", "0"};
   QCOMPARE(view->OwnPage().DayRows.front(), tenth);
   f.Results()->MenuAction("dosouboru")->trigger();
   QCOMPARE(f.Msg.ShownMessages.last(), QString("Zapíší se data do souboru"));

@@ -2,8 +2,8 @@
 // operation, "Zavřít" or the "Připravuje se" state, and the main window shows each as its entry
 // says.
 #include <QAction>
-#include <QMenu>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSet>
 #include <QTemporaryDir>
@@ -141,10 +141,10 @@ void CommandTableTest::EveryToolbarButtonResolves() {
 void CommandTableTest::WindowOperationsReachOnlyTheirWindowType() {
   Frame f(m_dir.path());
   ToolbarPanels* toolbar = f.Window.Toolbar();
-  toolbar->AddPanel("zkusebni", {{"mapa", "M", "Mapa", On<FakeMaps>(&FakeMaps::ShowMap)},
-                                 {"dlouha", "D", "Dlouhá",
-                                  On<FakeMaps>([](FakeMaps& w) { w.ShowLongMap(3); })},
-                                 {"zavrit", "X", "Zavřít", ClosesWindow{}}});
+  toolbar->AddPanel("zkusebni",
+                    {{"mapa", "M", "Mapa", On<FakeMaps>(&FakeMaps::ShowMap)},
+                     {"dlouha", "D", "Dlouhá", On<FakeMaps>([](FakeMaps& w) { w.ShowLongMap(3); })},
+                     {"zavrit", "X", "Zavřít", ClosesWindow{}}});
   FakeResults results;
   toolbar->ShowPanel("zkusebni", &results);
   QVERIFY(!toolbar->Button("mapa")->isEnabled());

@@ -32,7 +32,8 @@ using Run = AppRun;
 void WriteRecords(const fs::path& dir, const std::vector<ObservationRecord>& records) {
   std::ofstream out(dir / kDataFileName, std::ios::binary);
   for (const ObservationRecord& r : records) {
-    out.write(reinterpret_cast<const char*>(r.Bytes.data()), static_cast<std::streamsize>(r.Bytes.size()));
+    out.write(reinterpret_cast<const char*>(r.Bytes.data()),
+              static_cast<std::streamsize>(r.Bytes.size()));
   }
 }
 
@@ -100,7 +101,8 @@ void ShellStartupTest::NewInstallationAsksModeOnceAndHasOneRecordDatedToday() {
   QVERIFY(window.Start(kScreen));
   QCOMPARE(answerer.Asked, 1);
   QCOMPARE(run.Db.RecordCount, 1);
-  QCOMPARE(QString::fromStdString(run.Db.Record(1).Date()), QString::fromStdString(FormatDate(Today())));
+  QCOMPARE(QString::fromStdString(run.Db.Record(1).Date()),
+           QString::fromStdString(FormatDate(Today())));
   QCOMPARE(run.Db.Mode, CoordinateMode::Polar);
   QCOMPARE(run.Db.DrawingRadius, 100.0f);
   QCOMPARE(run.Db.Record(1).RadiusWord(), std::uint16_t(100));
@@ -232,8 +234,8 @@ void ShellStartupTest::DamageIsToldAtStartAndNothingIsLost_data() {
   QTest::addColumn<bool>("readOnly");
   QTest::addColumn<QString>("told");
   QTest::addColumn<bool>("keptAndSaved");  // else the file must stay exactly as found
-  QTest::newRow("interrupted copy") << two + QByteArray(100, 'x') << false
-                                    << "uschován jako datax-puvodni.dat" << true;
+  QTest::newRow("interrupted copy")
+      << two + QByteArray(100, 'x') << false << "uschován jako datax-puvodni.dat" << true;
   QTest::newRow("unreadable date")
       << bytes({RecordOn("02.01.2020", 125), RecordOn("3x.01.2020", 0), RecordOn("04.01.2020", 0)})
       << false << "„3x.01.2020“" << true;
@@ -261,7 +263,8 @@ void ShellStartupTest::DamageIsToldAtStartAndNothingIsLost() {
   MainWindow window(run.Ctx);
   QVERIFY(window.Start(kScreen));
   QCOMPARE(answerer.Asked, 0);
-  QVERIFY2(run.Msg.ShownMessages.join("\n").contains(told), qPrintable(run.Msg.ShownMessages.join("\n")));
+  QVERIFY2(run.Msg.ShownMessages.join("\n").contains(told),
+           qPrintable(run.Msg.ShownMessages.join("\n")));
   // The user works and closes: no backup, and quitting without saving when saving is refused.
   run.Db.DataChanged = true;
   run.Msg.Choices = {false, true};

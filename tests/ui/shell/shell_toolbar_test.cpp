@@ -10,12 +10,12 @@
 
 #include "core/data/data_file.h"
 #include "support/app_run.h"
+#include "ui/drawing/drawing_window.h"
 #include "ui/graphs/daily_graphs_window.h"
 #include "ui/graphs/smoothed_graphs_window.h"
-#include "ui/drawing/drawing_window.h"
 #include "ui/photo/photo_drawing_window.h"
-#include "ui/shell/time_scrolled_window.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/time_scrolled_window.h"
 #include "ui/shell/toolbar_buttons.h"
 #include "ui/shell/toolbar_panels.h"
 #include "ui/shell/window_image.h"
@@ -80,7 +80,8 @@ void ShellToolbarTest::BasicPanelWithReadableLabelsFitsTheSmallestScreen() {
   Frame f(m_dir.path().toStdString());
   QWidget* basic = f.Window.Toolbar()->Panel(kBasicPanel);
   // The frame needs a screen 1024 pixels wide at least.
-  QVERIFY2(basic->sizeHint().width() <= 1024, qPrintable(QString::number(basic->sizeHint().width())));
+  QVERIFY2(basic->sizeHint().width() <= 1024,
+           qPrintable(QString::number(basic->sizeHint().width())));
   // Words, not marks like "O", ">|" or "Or." (BMP and JPG name their file formats).
   for (const ToolbarButtonSpec& spec : BasicPanelButtons())
     QVERIFY2(QString::fromUtf8(spec.Caption).size() >= 3, spec.Name);
@@ -168,8 +169,8 @@ void ShellToolbarTest::ForwardsToTheAttachedWindowAndRestoresBasicPanel() {
 
 void ShellToolbarTest::CommandsNotBuiltYetSayComingSoon() {
   Frame f(m_dir.path().toStdString());
-  for (const char* name : {"novy", "zvlastni", "oprava", "posledni1", "ulozitdat", "napoveda", "map",
-                           "tisk1", "Ulozkresy", "motylek1"}) {
+  for (const char* name : {"novy", "zvlastni", "oprava", "posledni1", "ulozitdat", "napoveda",
+                           "map", "tisk1", "Ulozkresy", "motylek1"}) {
     QVERIFY2(f.Window.Action(name)->isEnabled(), name);
   }
   QVERIFY(f.Button("motylekz")->isEnabled());
