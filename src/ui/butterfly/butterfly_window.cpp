@@ -16,6 +16,7 @@
 
 #include "core/data/corona_data.h"
 #include "ui/butterfly/butterfly_painter.h"
+#include "ui/butterfly/observations_glyph.h"
 #include "ui/graphs/mdi_child.h"
 #include "ui/shell/window_image.h"
 
@@ -228,9 +229,11 @@ void ButterflyWindow::Podkreslit1Click() {
   item->setChecked(on);
   item->setText(on ? QStringLiteral("Nepodkreslit") : QStringLiteral("Podkreslit"));
   if (QToolButton* button = PanelButton("podkresleni")) {
-    // Down with its hint while the observations are drawn.
+    // Down, with the marks in its picture, while the observations are drawn.
     button->setCheckable(true);
     button->setChecked(on);
+    button->setIcon(ObservationsGlyph(on));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setToolTip(on ? QStringLiteral("Podkreslit") : QStringLiteral("Nepodkreslit"));
     button->setStatusTip(button->toolTip());
   }

@@ -319,6 +319,15 @@ void ButterflyWindowTest::OpensFromTheMainWindowWithItsPanel() {
   QVERIFY(frame.Toolbar()->Button("skvrny")->isChecked());
   QVERIFY(frame.Toolbar()->Button("podkresleni")->isChecked());
   QCOMPARE(frame.Toolbar()->Button("podkresleni")->toolTip(), QString("Podkreslit"));
+  // Drawn: the picture has its own disabled, pointed-at and pressed states; not drawn: one.
+  const auto glyphStates = [&] {
+    const QIcon icon = frame.Toolbar()->Button("podkresleni")->icon();
+    int states = 0;
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected})
+      states += icon.availableSizes(mode).isEmpty() ? 0 : 1;
+    return states;
+  };
+  QCOMPARE(glyphStates(), 4);
   for (const char* name : {"skvrny", "fakule", "skvrfak", "vyskvrn", "vyskhlaz", "hranice", "vse",
                            "podkresleni", "podkreskorona"})
     QVERIFY2(frame.Toolbar()->Button(name)->isEnabled(), name);
@@ -330,6 +339,7 @@ void ButterflyWindowTest::OpensFromTheMainWindowWithItsPanel() {
   QCOMPARE(run.View.FaculaeWidthFlag, std::uint16_t{1});
   frame.Toolbar()->Button("podkresleni")->click();
   QCOMPARE(frame.Toolbar()->Button("podkresleni")->toolTip(), QString("Nepodkreslit"));
+  QCOMPARE(glyphStates(), 1);
   frame.Toolbar()->Button("vpravo")->click();
   QCOMPARE(run.View.ButterflyTimeFactor, std::uint16_t{2});
   QCOMPARE(window->HorizontalBar()->maximum(), std::max(0, 3000 - window->Canvas()->width()));
