@@ -1,8 +1,8 @@
 #include "ui/butterfly/butterfly_painter.h"
 
 #include <QImage>
-#include <QPainter>
 #include <QLine>
+#include <QPainter>
 #include <QRect>
 #include <algorithm>
 #include <vector>
