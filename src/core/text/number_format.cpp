@@ -1,7 +1,10 @@
 #include "core/text/number_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace ardeno {
@@ -16,9 +19,16 @@ DecimalText RoundDecimal(double value, int decimals) {
   DecimalText result;
   value = std::fabs(value);
   if (!std::isfinite(value)) value = 0.0;
+  // Whole numbers (counts, dates, times) are most of what the program formats: exact as they are.
+  if (decimals >= 0 && value < 1e15 && value == std::trunc(value)) {
+    result.IntegerDigits = std::to_string(static_cast<std::int64_t>(value));
+    result.FractionDigits.assign(static_cast<std::size_t>(decimals), '0');
+    result.IsZero = value == 0.0;
+    return result;
+  }
   // 15 significant digits: the decimal value the user meant, so that 0.15 rounds to 0.2.
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", value);
+  *std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific, 14).ptr = '\0';
   std::string digits;
   digits += buf[0];
   digits.append(buf + 2, 14);
@@ -173,24 +183,43 @@ std::string Render(const PatternSection& section, const DecimalText& number) {
   return out;
 }
 
+// A pattern split into its sections (positive; negative; zero), each parsed.
+struct ParsedPattern {
+  std::vector<std::string> Texts;
+  std::vector<PatternSection> Sections;
+};
+
+// The program formats every number of an export or report through a handful of patterns, so each
+// is parsed once per thread; the bound only guards against a caller with ever-new patterns.
+const ParsedPattern& Parsed(std::string_view pattern) {
+  constexpr std::size_t kMaxPatterns = 256;
+  thread_local std::unordered_map<std::string, ParsedPattern> cache;
+  const std::string key(pattern);
+  if (const auto found = cache.find(key); found != cache.end()) return found->second;
+  if (cache.size() >= kMaxPatterns) cache.clear();
+  ParsedPattern parsed;
+  parsed.Texts = SplitSections(pattern);
+  for (const std::string& text : parsed.Texts) parsed.Sections.push_back(ParseSection(text));
+  return cache.emplace(key, std::move(parsed)).first->second;
+}
+
 }  // namespace
 
 std::string FormatFloat(std::string_view pattern, double value) {
-  const auto texts = SplitSections(pattern);
+  const ParsedPattern& parsed = Parsed(pattern);
+  const auto& texts = parsed.Texts;
   std::size_t index = 0;
   if (value < 0 && texts.size() >= 2 && !texts[1].empty()) index = 1;
-  PatternSection section = ParseSection(texts[index]);
-  DecimalText number = RoundDecimal(value, section.Decimals);
+  const PatternSection& section = parsed.Sections[index];
+  const DecimalText number = RoundDecimal(value, section.Decimals);
   if (number.IsZero && texts.size() >= 3 && !texts[2].empty()) {
-    section = ParseSection(texts[2]);
-    number = RoundDecimal(0.0, section.Decimals);
-    return Render(section, number);
+    const PatternSection& zero = parsed.Sections[2];
+    return Render(zero, RoundDecimal(0.0, zero.Decimals));
   }
   if (number.IsZero && index == 1) {
     // a negative value that rounds to zero takes the positive section
-    section = ParseSection(texts[0]);
-    number = RoundDecimal(0.0, section.Decimals);
-    return Render(section, number);
+    const PatternSection& positive = parsed.Sections[0];
+    return Render(positive, RoundDecimal(0.0, positive.Decimals));
   }
   std::string text = Render(section, number);
   if (value < 0 && index == 0 && !number.IsZero) text.insert(0, "-");

@@ -51,7 +51,13 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase{"Degree", "0.0°", 12.345, "12.3°"},
                       PatternCase{"Carry", "0.0", 9.96, "10.0"},
                       PatternCase{"Literal", "'R='0", 42, "R=42"},
-                      PatternCase{"SmallValueNoLeadingDigit", "#.##", 0.5, ".5"}),
+                      PatternCase{"SmallValueNoLeadingDigit", "#.##", 0.5, ".5"},
+                      PatternCase{"WholeWithDecimals", "0.0", 7, "7.0"},
+                      PatternCase{"WholeNegative", "#0.00", -4, "-4.00"},
+                      PatternCase{"WholeBeyondExactDigits", "0", 1e16, "10000000000000000"},
+                      PatternCase{"ZeroSection", "0.0;-0.0;'nic'", 0.04, "nic"},
+                      PatternCase{"ZeroSectionWhole", "0.0;-0.0;'nic'", 0, "nic"},
+                      PatternCase{"ZeroSectionNegative", "0.0;-0.0;'nic'", -2, "-2.0"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(FormatFixedTest, WidthAndDecimals) {
