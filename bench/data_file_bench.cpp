@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/ascii_export.h"
 #include "core/data/data_file.h"
 #include "core/data/record_file.h"
 #include "sample/sample_database.h"
@@ -116,3 +117,13 @@ void BM_PlainFileRead(benchmark::State& state) {
 BENCHMARK(BM_PlainFileRead)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// The groups export (ASCII file) of the whole database: every group's date, time, position and
+// area go through the number patterns.
+void BM_AsciiExport(benchmark::State& state) {
+  ardeno::Database db;
+  ardeno::LoadDatabase(db, Folder().Path(), kToday);
+  for (auto _ : state) benchmark::DoNotOptimize(ardeno::AsciiExportText(db));
+  state.SetItemsProcessed(state.iterations() * kRecords);
+}
+BENCHMARK(BM_AsciiExport)->Unit(benchmark::kMillisecond);

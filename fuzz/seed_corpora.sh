@@ -9,7 +9,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$sample" "$work/s" 30 5 >/dev/null
 record=1774
-for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz; do
+refdata=$(cd "$(dirname "$0")/../tests/data" && pwd)
+for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz greenwich_groups_fuzz noaa_region_summary_fuzz; do
   mkdir -p "$out/$target"
 done
 
@@ -57,4 +58,12 @@ printf 'Ond\xf8ejov\r\nAB-12\r\nFri\xe8ova 298\r\n323 620 154\r\nProjekce \r\n' 
 for day in $(ls "$work/s/Magneto" | head -3); do
   cp "$work/s/Magneto/$day" "$out/magnetogram_fuzz/$day"
 done
+# Group catalogues: Greenwich / USAF-NOAA lines, and Solar Region Summaries as reports (first byte
+# odd) and as parsed tables (first byte even).
+cp "$refdata/reference/g1955_january.txt" "$refdata/reference/g2014_january.txt" "$out/greenwich_groups_fuzz/"
+head -c 6000 "$refdata/groups/usaf_groups_2000_2007_every5days.txt" >"$out/greenwich_groups_fuzz/usaf"
+for report in "$refdata"/reference/2014*SRS.txt; do
+  { printf '\x01'; cat "$report"; } >"$out/noaa_region_summary_fuzz/$(basename "$report")"
+done
+{ printf '\x00'; cat "$refdata/reference/srs_table_quirks.csv"; } >"$out/noaa_region_summary_fuzz/table"
 echo "Seed corpora in $out"

@@ -155,9 +155,12 @@ int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
   const auto fieldAt = [&](std::size_t offset) {
     return offset < fileBytes.size() ? fileBytes.substr(offset, kFieldWidth) : std::string_view{};
   };
+  constexpr auto kMaxCells = static_cast<std::size_t>(kSidcDailyCells);
+  table.Cells.reserve(std::min(kMaxCells, static_cast<std::size_t>(table.DaysFilled + days) * 3));
   for (int d = 0; d < days; ++d) {
     const auto cell = static_cast<std::size_t>(table.DaysFilled) * 3;
-    if (cell + 3 > table.Cells.size()) return numberFields;  // the table is full
+    if (cell + 3 > kMaxCells) return numberFields;  // the table is full
+    if (table.Cells.size() < cell + 3) table.Cells.resize(cell + 3);
     const std::size_t lineStart = static_cast<std::size_t>(d) * lineLength + kFirstValueColumn;
     for (int v = 0; v < values; ++v) {
       const std::string_view field =

@@ -24,8 +24,9 @@ inline constexpr int kAreasLineBytes = 31;
 inline constexpr int kFluxLineBytes = 45;
 
 struct SidcDailyTable {
-  // Cells wider than a byte: published daily numbers pass 255 at solar maximum.
-  std::vector<std::uint16_t> Cells = std::vector<std::uint16_t>(kSidcDailyCells, 0);
+  // Cells wider than a byte: published daily numbers pass 255 at solar maximum. Three a day for
+  // the days filled, at most kSidcDailyCells: the table grows as the years are read.
+  std::vector<std::uint16_t> Cells;
   int DaysFilled = 0;  // days written so far; the next year starts at cell 3 * DaysFilled
   int YearsFound = 0;  // year files read (shown on the toolbar button "rv")
   std::vector<std::string> Messages;  // Czech texts of year files that could not be read

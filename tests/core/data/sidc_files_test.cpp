@@ -80,7 +80,7 @@ TEST(SidcDaily, OneValueLayoutWritesOnlyTheFirstCellOfEachDay) {
   const std::string file = YearFile(days, false);
   ASSERT_EQ(file.size(), 365u * 24u);
   SidcDailyTable table;
-  table.Cells.assign(table.Cells.size(), 7);  // whatever was there stays in the other cells
+  table.Cells.assign(3 * 365, 7);  // whatever was there stays in the other cells
   AddSidcYear(file, 2001, table);
   EXPECT_EQ(table.DaysFilled, 365);
   for (std::size_t d = 0; d < days.size(); ++d) {
@@ -152,7 +152,7 @@ TEST(SidcDaily, FullTableStopsReading) {
   const std::string file = YearFile(SilsoYear(2000), true);
   for (int i = 0; i < 200; ++i) AddSidcYear(file, 2000, table);
   EXPECT_EQ(table.DaysFilled, kSidcDailyCells / 3);
-  EXPECT_EQ(table.Cells.size(), static_cast<std::size_t>(kSidcDailyCells));
+  EXPECT_EQ(table.Cells.size(), static_cast<std::size_t>(kSidcDailyCells / 3 * 3));
 }
 
 TEST(SidcDaily, FirstFileSearch) {

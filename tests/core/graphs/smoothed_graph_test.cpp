@@ -238,6 +238,7 @@ TEST(SidcMonthMeansTest, MeansTimesEightOnTheSeriesMonths) {
   SidcDailyTable table;
   const int december = static_cast<int>(DaysBetween({2003, 1, 1}, {2003, 12, 1}));
   table.DaysFilled = december + 31 + 31;
+  table.Cells.resize(static_cast<std::size_t>(3 * table.DaysFilled));
   for (int d = december; d < december + 31; ++d) table.Cells[static_cast<std::size_t>(3 * d)] = 10;
   for (int d = 0; d < 31; ++d)
     table.Cells[static_cast<std::size_t>(3 * (december + 31 + d))] = d % 2 == 0 ? 20 : 40;

@@ -159,6 +159,7 @@ class SmoothedGraphsWindowTest : public QObject {
     AppRun app(dir.path().toStdString());
     StartupInputs inputs;
     inputs.SidcDaily.DaysFilled = 3 * 365;
+    inputs.SidcDaily.Cells.resize(3 * 3 * 365);
     for (int d = 0; d < inputs.SidcDaily.DaysFilled; ++d)
       inputs.SidcDaily.Cells[static_cast<std::size_t>(3 * d)] = 40;
     app.Ctx.Inputs = &inputs;
