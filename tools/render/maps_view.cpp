@@ -150,45 +150,55 @@ View MapsView(const char* name, const char* summary, MapView view, QSize size) {
           size};
 }
 
-const bool kRegistered =
-    RegisterView(MapsView("map", "synoptická mapa jedné rotace se skupinami a tabulkou b/l",
-                          MapView::Map, QSize(1400, 900))) &&
-    RegisterView(MapsView("long-map", "dlouhá mapa: 16 rotací vedle sebe", MapView::LongMap,
-                          QSize(1920, 700))) &&
-    RegisterView(MapsView("high-map", "vysoká mapa: rotace pod sebou", MapView::HighMap,
-                          QSize(1000, 1000))) &&
-    RegisterView(MapsView("two-maps", "dvě mapy nad sebou", MapView::TwoMaps, QSize(1400, 900))) &&
-    RegisterView({"corona-graph",
-                  "graf zelené koróny jedné rotace po sektorech",
-                  {{"position", "1", {}, true, "pozice rotace od 1 (rotace = pozice + 1327)"}},
-                  [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
-                    return PaintCorona(s, o, p, size, MapView::CoronaGraph);
-                  },
-                  QSize(1100, 650)}) &&
-    RegisterView({"corona-butterfly",
-                  "motýlek zelené koróny ze všech načtených rotací",
-                  {},
-                  [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
-                    return PaintCorona(s, o, p, size, MapView::CoronaButterfly);
-                  },
-                  QSize(1400, 700)}) &&
-    RegisterView(
-        {"map-comparison",
-         "srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace",
-         {{"rotation", "0", {}, true, "Carringtonova rotace horní mapy; 0 = poslední v datech"},
-          {"upper",
-           "spots+faculae",
-           {},
-           false,
-           "obsah horní mapy: spots, faculae, corona, magnetosphere spojené +, nebo none"},
-          {"lower",
-           "faculae",
-           {},
-           false,
-           "obsah dolní mapy: faculae, corona, magnetosphere spojené +, nebo none"},
-          {"shift", "0", {}, true, "posuv dolní mapy v otočkách, -10 až 10"}},
-         PaintComparison,
-         QSize(1400, 900)});
+View CoronaView(const char* name, const char* summary, std::vector<ViewOption> options,
+                MapView view, QSize size) {
+  return {name, summary, std::move(options),
+          [view](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
+            return PaintCorona(s, o, p, size, view);
+          },
+          size};
+}
+
+std::vector<ViewOption> ComparisonOptions() {
+  std::vector<ViewOption> options;
+  options.push_back(
+      {"rotation", "0", {}, true, "Carringtonova rotace horní mapy; 0 = poslední v datech"});
+  options.push_back(
+      {"upper",
+       "spots+faculae",
+       {},
+       false,
+       "obsah horní mapy: spots, faculae, corona, magnetosphere spojené +, nebo none"});
+  options.push_back({"lower",
+                     "faculae",
+                     {},
+                     false,
+                     "obsah dolní mapy: faculae, corona, magnetosphere spojené +, nebo none"});
+  options.push_back({"shift", "0", {}, true, "posuv dolní mapy v otočkách, -10 až 10"});
+  return options;
+}
+
+bool RegisterMapsViews() {
+  RegisterView(MapsView("map", "synoptická mapa jedné rotace se skupinami a tabulkou b/l",
+                        MapView::Map, QSize(1400, 900)));
+  RegisterView(MapsView("long-map", "dlouhá mapa: 16 rotací vedle sebe", MapView::LongMap,
+                        QSize(1920, 700)));
+  RegisterView(
+      MapsView("high-map", "vysoká mapa: rotace pod sebou", MapView::HighMap, QSize(1000, 1000)));
+  RegisterView(MapsView("two-maps", "dvě mapy nad sebou", MapView::TwoMaps, QSize(1400, 900)));
+  RegisterView(
+      CoronaView("corona-graph", "graf zelené koróny jedné rotace po sektorech",
+                 {{"position", "1", {}, true, "pozice rotace od 1 (rotace = pozice + 1327)"}},
+                 MapView::CoronaGraph, QSize(1100, 650)));
+  RegisterView(CoronaView("corona-butterfly", "motýlek zelené koróny ze všech načtených rotací", {},
+                          MapView::CoronaButterfly, QSize(1400, 700)));
+  RegisterView({"map-comparison",
+                "srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace",
+                ComparisonOptions(), PaintComparison, QSize(1400, 900)});
+  return true;
+}
+
+const bool kRegistered = RegisterMapsViews();
 
 }  // namespace
 
