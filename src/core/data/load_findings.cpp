@@ -9,7 +9,6 @@ namespace ardeno {
 namespace {
 
 constexpr std::size_t kNamedRecords = 10;  // a damaged file can hold thousands of them
-constexpr int kLastMinuteOfDay = 2359;
 constexpr int kMinutesPerHour = 60;
 
 // A date text as it can be shown: control bytes of a damaged record become "?".

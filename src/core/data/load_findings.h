@@ -3,12 +3,16 @@
 // is saved: dates that do not read (such a record cannot be placed in date order and the record
 // list leaves it out), times no clock shows, years kept with fewer than four digits by older
 // versions, and group or facula counts beyond the 40 slots (cut to 40 at load).
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/data/database.h"
 
 namespace ardeno {
+
+// The latest time (hhmm) a record can hold; later ones are impossible times.
+inline constexpr std::uint16_t kLastMinuteOfDay = 2359;
 
 struct RecordFindings {
   std::vector<int> UnreadableDates;  // record indices, 1-based

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/data/database_ops.h"
+#include "core/data/load_findings.h"
 #include "core/reference/group_placement.h"
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
@@ -55,14 +56,17 @@ BuiltRecord BuildSourceRecord(const SourceDay& day, RotationGroupNumbers& number
                               std::uint16_t radiusWord) {
   BuiltRecord built;
   ObservationRecord& record = built.Record;
+  // A record's time is a time of the day: positions valid at 24:00 are kept, and placed, at its
+  // last minute, so that the day stays the source's and the load's time check has nothing to say.
+  const std::uint16_t time = std::min(day.TimeUT, kLastMinuteOfDay);
   record.SetDate(FormatDate(day.Date));
-  record.SetTimeUT(day.TimeUT);
+  record.SetTimeUT(time);
   record.SetObserver(SourceObserver(day.Source));
   record.SetStation(SourceStation(day.Source, day.Date.Year));
   record.SetRadiusWord(radiusWord);
   // Slots beyond the groups are cleared as the editor clears them.
   for (int k = 1; k <= kMaxGroups; ++k) record.SetGroupType(k, kUnknownGroupClass);
-  const SolarEphemeris eph = Ephemeris(day.Date, day.TimeUT);
+  const SolarEphemeris eph = Ephemeris(day.Date, time);
   const auto groups = GroupsThatFit(day);
   for (std::size_t i = 0; i < groups.size(); ++i)
     if (!WriteGroup(record, static_cast<int>(i) + 1, *groups[i], eph, numbers))

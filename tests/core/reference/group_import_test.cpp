@@ -126,7 +126,7 @@ TEST(ImportedDay, RelativeNumberOfANoaaDayCountsItsRegionsAndSpots) {
   EXPECT_EQ(record.ResultWord(kRelativeS), 125);
   EXPECT_EQ(record.ResultWord(kGroupsN), 1);
   EXPECT_EQ(record.ResultWord(kRelativeN), 11);
-  EXPECT_EQ(record.TimeUT(), 2400);
+  EXPECT_EQ(record.TimeUT(), 2359) << "valid at 2400Z, stored at the day's last minute";
   EXPECT_EQ(record.Station(), "NOAA SWPC");
 }
 
