@@ -3,40 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "core/reports/own_report_page.h"
+#include "core/reports/report_test_days.h"
 #include "core/results/results_records.h"
 
 namespace ardeno {
 namespace {
 
+using test::BusyDay;
 using test::DatabaseBuilder;
-using test::DayValues;
+using test::SpecialDay;
 using Row = std::vector<std::string>;
-
-DayValues Busy() {
-  DayValues v;
-  v.North = {2, 5, 25, 10, 25, 30, 120, 130};
-  v.South = {1, 3, 13, 7, 13, 10, 40, 45};
-  v.Central = {1, 2, 12, 3};
-  v.Quality = {2, 3, 4};
-  return v;
-}
-
-DayValues SpecialWithoutMarker() {
-  DayValues v;
-  v.North = {1, 1, 11, 5, 11, 4, 300, 310};
-  v.Special = true;
-  v.Central = {0, 0, 0, 1};
-  v.Quality = {1, 1, 1};
-  return v;
-}
 
 const Instrument kInstrument = {"Ondřejov", "Refraktor", "130", "25", "1950", ""};
 
 // April 2001: a drawing on the 2nd at 07:05, a special record without marker on the 5th.
 Database April2001() {
   return DatabaseBuilder()
-      .Add("02.04.2001", Busy(), 705)
-      .Add("05.04.2001", SpecialWithoutMarker(), 1230)
+      .Add("02.04.2001", BusyDay(), 705)
+      .Add("05.04.2001", SpecialDay(), 1230)
       .Build();
 }
 

@@ -7,6 +7,7 @@
 #include "core/reports/description_file.h"
 #include "core/reports/observer_table.h"
 #include "core/reports/own_report_files.h"
+#include "core/reports/report_test_days.h"
 #include "core/reports/report_text.h"
 #include "core/reports/sidc_report_file.h"
 #include "core/results/results_records.h"
@@ -15,35 +16,18 @@
 namespace ardeno {
 namespace {
 
+using test::BusyDay;
 using test::DatabaseBuilder;
-using test::DayValues;
-
-DayValues Busy() {
-  DayValues v;
-  v.North = {2, 5, 25, 10, 25, 30, 120, 130};
-  v.South = {1, 3, 13, 7, 13, 10, 40, 45};
-  v.Central = {1, 2, 12, 3};
-  v.Quality = {2, 3, 4};
-  return v;
-}
-
-DayValues SpecialWithoutMarker() {
-  DayValues v;
-  v.North = {1, 1, 11, 5, 11, 4, 300, 310};
-  v.Special = true;
-  v.Central = {0, 0, 0, 1};
-  v.Quality = {1, 1, 1};
-  return v;
-}
+using test::SpecialDay;
 
 // April 2001: a drawing on the 2nd at 07:05, a special record without marker on the 5th at
 // 12:30 and a second drawing on the 5th that the reports leave out.
 Database April2001() {
   return DatabaseBuilder()
-      .Add("02.04.2001", Busy(), 705)
-      .Add("05.04.2001", SpecialWithoutMarker(), 1230)
-      .Add("05.04.2001", Busy(), 1400)
-      .Add("01.05.2001", Busy())
+      .Add("02.04.2001", BusyDay(), 705)
+      .Add("05.04.2001", SpecialDay(), 1230)
+      .Add("05.04.2001", BusyDay(), 1400)
+      .Add("01.05.2001", BusyDay())
       .Build();
 }
 
@@ -104,7 +88,7 @@ TEST(OwnReportFiles, AreaFileOfApril) {
 }
 
 TEST(OwnReportFiles, LeapFebruaryHas29DayLinesAndAreWrittenInWindows1250) {
-  const Database db = DatabaseBuilder().Add("29.02.2000", Busy()).Build();
+  const Database db = DatabaseBuilder().Add("29.02.2000", BusyDay()).Build();
   const ReportDays days = MatchReportDays(db, {2000, 2});
   const auto lines = OwnIndexFileLines(db, days);
   ASSERT_EQ(lines.size(), 1u + 29u + 3u);
@@ -130,7 +114,7 @@ ObservationRecord WithNorthGroup(ObservationRecord r) {
 
 TEST(SidcReport, DaysWithoutDrawingsAre9999AndTheTextEndsWith99) {
   Database db =
-      DatabaseBuilder().Add("01.03.2001", Busy(), 30).Add("03.03.2001", Busy(), 1415).Build();
+      DatabaseBuilder().Add("01.03.2001", BusyDay(), 30).Add("03.03.2001", BusyDay(), 1415).Build();
   db.Record(1) = WithNorthGroup(db.Record(1));
   const ReportDays days = MatchReportDays(db, {2001, 3});
   const std::string text = SidcReportText(db, days, {2001, 3}, "ONDR ", " Ondrejov");
@@ -150,8 +134,10 @@ TEST(SidcReport, DaysWithoutDrawingsAre9999AndTheTextEndsWith99) {
 }
 
 TEST(CvReport, HeaderDaysAverageAndObservingDays) {
-  Database db =
-      DatabaseBuilder().Add("02.02.2000", Busy(), 905).Add("03.02.2000", Busy(), 1000).Build();
+  Database db = DatabaseBuilder()
+                    .Add("02.02.2000", BusyDay(), 905)
+                    .Add("03.02.2000", BusyDay(), 1000)
+                    .Build();
   db.Record(1) = WithNorthGroup(db.Record(1));
   db.Record(1).SetGroupCount(2);
   db.Record(1).SetGroupType(2, "***");  // not a class: adds 0, still listed
@@ -172,7 +158,7 @@ TEST(CvReport, HeaderDaysAverageAndObservingDays) {
 
 TEST(CvReport, TwentyDaysGiveObs20) {
   DatabaseBuilder builder;
-  for (int d = 1; d <= 20; ++d) builder.Add(Digits(d, 2) + ".06.2003", Busy());
+  for (int d = 1; d <= 20; ++d) builder.Add(Digits(d, 2) + ".06.2003", BusyDay());
   const Database db = builder.Build();
   const auto lines = CvReportLines(db, MatchReportDays(db, {2003, 6}), {2003, 6}, {});
   EXPECT_EQ(lines.back(), "    OBS   =  20");
@@ -181,9 +167,9 @@ TEST(CvReport, TwentyDaysGiveObs20) {
 
 TEST(ObserverTable, SumsAndTheCsvWithItsEmptyCell) {
   Database db = DatabaseBuilder()
-                    .Add("01.01.2001", Busy())
-                    .Add("02.01.2002", Busy())
-                    .Add("03.01.2003", Busy())
+                    .Add("01.01.2001", BusyDay())
+                    .Add("02.01.2002", BusyDay())
+                    .Add("03.01.2003", BusyDay())
                     .Build();
   db.Record(3).SetObserver("Zeman");
   db.Observers = {"Novák", "Zeman"};

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/reports/csv_station_file.h"
+#include "core/reports/report_test_days.h"
 #include "core/reports/report_text.h"
 #include "core/reports/sidc_csv_file.h"
 #include "core/results/results_records.h"
@@ -12,27 +13,9 @@
 namespace ardeno {
 namespace {
 
+using test::BusyDay;
 using test::DatabaseBuilder;
-using test::DayValues;
-
-DayValues Busy() {
-  DayValues v;
-  v.North = {2, 5, 25, 10, 25, 30, 120, 130};
-  v.South = {1, 3, 13, 7, 13, 10, 40, 45};
-  v.Central = {1, 2, 12, 3};
-  v.Quality = {2, 3, 4};
-  return v;
-}
-
-DayValues Special(test::Marker marker) {
-  DayValues v;
-  v.North = {1, 1, 11, 5, 11, 4, 300, 310};
-  v.Special = true;
-  v.FirstGroup = marker;
-  v.Central = {0, 0, 0, 1};
-  v.Quality = {1, 1, 1};
-  return v;
-}
+using test::SpecialDay;
 
 const CsvStation kStation = {"Ondřejov", "AB-12", "Fričova 298", "323 620 154 sun@asu.cz",
                              "Projekce "};
@@ -42,9 +25,9 @@ const CsvInstrument kInstrument = {"Refraktor", "130", "1950", "25"};
 // day 4 at 09:05 by Novák again.
 Database June2003() {
   Database db = DatabaseBuilder()
-                    .Add("01.06.2003", Busy(), 30)
-                    .Add("03.06.2003", Special(test::Marker::None), 1415)
-                    .Add("04.06.2003", Busy(), 905)
+                    .Add("01.06.2003", BusyDay(), 30)
+                    .Add("03.06.2003", SpecialDay(test::Marker::None), 1415)
+                    .Add("04.06.2003", BusyDay(), 905)
                     .Build();
   db.Record(2).SetObserver("Zeman");
   return db;
@@ -81,7 +64,7 @@ TEST(SidcCsv, MonthWithStationBlockSumsMeansAndHemispheres) {
 
 TEST(SidcCsv, SpecialRecordWithMarkerKeepsRsAndRjButNotItsAreas) {
   const Database db =
-      DatabaseBuilder().Add("02.02.2004", Special(test::Marker::North), 1200).Build();
+      DatabaseBuilder().Add("02.02.2004", SpecialDay(test::Marker::North), 1200).Build();
   const auto lines =
       SidcCsvLines(db, MatchReportDays(db, {2004, 2}), {2004, 2}, CsvStation{}, CsvInstrument{});
   EXPECT_EQ(lines[3], "2;12;0;1;1;11;0;0;0;1;11;0;1;1;1;1;;;tel..   email;;");
@@ -93,7 +76,7 @@ TEST(SidcCsv, SpecialRecordWithMarkerKeepsRsAndRjButNotItsAreas) {
 
 TEST(SidcCsv, TenthObserverGetsNumberZero) {
   DatabaseBuilder builder;
-  for (int d = 1; d <= 10; ++d) builder.Add(Digits(d, 2) + ".07.2005", Busy());
+  for (int d = 1; d <= 10; ++d) builder.Add(Digits(d, 2) + ".07.2005", BusyDay());
   Database db = builder.Build();
   for (int d = 1; d <= 10; ++d) db.Record(d).SetObserver("P" + std::to_string(d));
   const auto lines =
@@ -129,7 +112,8 @@ TEST(SidcCsv, WrittenInWindows1250WithCrLf) {
 }
 
 TEST(SidcCsv, MonthsToTheEndAndOfAYear) {
-  const Database db = DatabaseBuilder().Add("01.11.2000", Busy()).Add("01.05.2001", Busy()).Build();
+  const Database db =
+      DatabaseBuilder().Add("01.11.2000", BusyDay()).Add("01.05.2001", BusyDay()).Build();
   const auto months = CsvMonthsToEnd(db, {2000, 11});
   ASSERT_EQ(months.size(), 6u);
   EXPECT_EQ(months.front().Key(), 200011);

@@ -16,13 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <fstream>
 #include <memory>
 
 #include "core/data/data_file.h"
 #include "core/groups/group_records.h"
 #include "core/text/number_format.h"
 #include "support/app_run.h"
+#include "support/main_frame.h"
 #include "ui/butterfly/butterfly_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_panels.h"
@@ -300,15 +300,8 @@ void ButterflyWindowTest::OpensFromTheMainWindowWithItsPanel() {
   std::vector<ObservationRecord> records = {Drawing("10.05.2014", {{0, 10.0, "Dso", 1}}),
                                             Drawing("11.05.2014", {{10, 10.0, "Dso", 1}})};
   records[0].SetRadiusWord(125);  // no question at start-up
-  {
-    std::ofstream out(std::filesystem::path(dir.path().toStdString()) / kDataFileName,
-                      std::ios::binary);
-    for (const auto& r : records)
-      out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
-  }
-  test::AppRun run(dir.path().toStdString());
-  MainWindow frame(run.Ctx);
-  frame.Start(QSize(1600, 1000));
+  test::MainFrame run(dir.path().toStdString(), records);
+  MainWindow& frame = run.Window;
   frame.show();
   run.View.ButterflyTimeFactor = 4;  // a window opens at T = 1 and H = 3 whatever was before
   frame.Toolbar()->Button("motylekz")->click();

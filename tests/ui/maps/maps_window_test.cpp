@@ -9,13 +9,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <fstream>
 
 #include "core/data/data_file.h"
 #include "core/maps/map_comparison.h"
 #include "core/maps/map_groups.h"
 #include "core/maps/map_strips.h"
 #include "support/app_run.h"
+#include "support/main_frame.h"
 #include "support/map_records.h"
 #include "ui/maps/maps_window.h"
 #include "ui/shell/main_window.h"
@@ -282,15 +282,8 @@ void MapsWindowTest::OpensFromTheMainWindowWithItsPanel() {
   QVERIFY(m_dir.isValid());
   auto records = ThreeSightings().Records;
   records[0].SetRadiusWord(125);  // the drawing radius is known: no question at start-up
-  {
-    std::ofstream out(std::filesystem::path(m_dir.path().toStdString()) / kDataFileName,
-                      std::ios::binary);
-    for (const auto& r : records)
-      out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
-  }
-  test::AppRun run(m_dir.path().toStdString());
-  MainWindow frame(run.Ctx);
-  frame.Start(QSize(1600, 1000));
+  test::MainFrame run(m_dir.path().toStdString(), records);
+  MainWindow& frame = run.Window;
   QVERIFY(frame.Action("map")->isEnabled());
   frame.Toolbar()->Button("mapyz")->click();
   QVERIFY(frame.Maps() != nullptr);

@@ -9,13 +9,13 @@
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
-#include <fstream>
 
 #include "core/data/data_file.h"
 #include "core/groups/asymmetry_grid.h"
 #include "core/groups/group_records.h"
 #include "core/groups/map_data.h"
 #include "core/solar/day_results.h"
+#include "support/main_frame.h"
 #include "support/scripted_messages.h"
 #include "ui/results/group_grid_view.h"
 #include "ui/results/print_panel.h"
@@ -44,25 +44,14 @@ std::vector<ObservationRecord> ThreeMonths() {
   return records;
 }
 
-struct Frame {
+// The program on the records with the results window open.
+struct Frame : test::MainFrame {
   Frame(const fs::path& dir, const std::vector<ObservationRecord>& records)
-      : Ctx{dir, Db, View, Msg, Dialogs, Today()}, Window(Ctx) {
-    std::ofstream out(dir / kDataFileName, std::ios::binary);
-    for (const auto& r : records)
-      out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
-    out.close();
-    Window.Start(QSize(1600, 1000));
-    Window.Toolbar()->Button("vysledekz")->click();
+      : MainFrame(dir, records) {
+    Button("vysledekz")->click();
   }
   ResultsWindow* Results() { return Window.Results(); }
   GroupGridView* View_() { return qobject_cast<GroupGridView*>(Results()->CurrentView()); }
-  QToolButton* Button(const char* name) { return Window.Toolbar()->Button(name); }
-  Database Db;
-  ViewSettings View;
-  test::ScriptedMessages Msg;
-  test::ScriptedDialogs Dialogs;
-  AppContext Ctx;
-  MainWindow Window;
 };
 
 QString FileText(const fs::path& file) {

@@ -12,6 +12,7 @@
 #include "core/data/data_file.h"
 #include "core/reference/k_factors.h"
 #include "core/reference/reference_series.h"
+#include "support/main_frame.h"
 #include "support/scripted_messages.h"
 #include "ui/results/k_factors_view.h"
 #include "ui/results/results_window.h"
@@ -52,19 +53,11 @@ void WriteFolder(const fs::path& dir, bool withReference) {
         << SidcYearFileText(year, reference);
 }
 
-struct Frame {
-  explicit Frame(const fs::path& dir) : Ctx{dir, Db, View, Msg, Dialogs, Today()}, Window(Ctx) {
-    Window.Start(QSize(1600, 1000));
-    Window.Toolbar()->Button("vysledekz")->click();
-  }
+// The program on the folder as written, with the results window open.
+struct Frame : test::MainFrame {
+  explicit Frame(const fs::path& dir) : MainFrame(dir) { Button("vysledekz")->click(); }
   ResultsWindow* Results() { return Window.Results(); }
   KFactorsView* KView() { return qobject_cast<KFactorsView*>(Results()->CurrentView()); }
-  Database Db;
-  ViewSettings View;
-  test::ScriptedMessages Msg;
-  test::ScriptedDialogs Dialogs;
-  AppContext Ctx;
-  MainWindow Window;
 };
 
 QString Cell(QTableWidget* grid, int row, int column) { return grid->item(row, column)->text(); }

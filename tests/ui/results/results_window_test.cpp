@@ -15,6 +15,7 @@
 
 #include "core/data/data_file.h"
 #include "core/results/measured_table.h"
+#include "support/main_frame.h"
 #include "support/scripted_messages.h"
 #include "ui/results/monthly_table_view.h"
 #include "ui/results/print_panel.h"
@@ -59,24 +60,13 @@ std::vector<ObservationRecord> ThirtyMonths() {
   return records;
 }
 
-struct Frame {
+// The program on the records with the results window open.
+struct Frame : test::MainFrame {
   Frame(const fs::path& dir, const std::vector<ObservationRecord>& records)
-      : Ctx{dir, Db, View, Msg, Dialogs, Today()}, Window(Ctx) {
-    std::ofstream out(dir / kDataFileName, std::ios::binary);
-    for (const auto& r : records)
-      out.write(reinterpret_cast<const char*>(r.Bytes.data()), kRecordSize);
-    out.close();
-    Window.Start(QSize(1600, 1000));
-    Window.Toolbar()->Button("vysledekz")->click();
+      : MainFrame(dir, records) {
+    Button("vysledekz")->click();
   }
   ResultsWindow* Results() { return Window.Results(); }
-  QToolButton* Button(const char* name) { return Window.Toolbar()->Button(name); }
-  Database Db;
-  ViewSettings View;
-  test::ScriptedMessages Msg;
-  test::ScriptedDialogs Dialogs;
-  AppContext Ctx;
-  MainWindow Window;
 };
 
 int PdfPageCount(const QString& file) {
