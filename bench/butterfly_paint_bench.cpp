@@ -22,10 +22,7 @@ constexpr QSize kClient(1900, 1000);
 
 struct Fixture {
   Fixture() {
-    run.Db.Records = ardeno::GenerateSampleRecords(kRecords, 11, {1970, 1, 1});
-    run.Db.RecordCount = kRecords;
-    run.Db.CurrentIndex = kRecords;
-    run.Db.WorkRecord = run.Db.Record(kRecords);
+    run.Db = ardeno::GenerateSampleDatabase(kRecords);
     inputs.Supplementary = ardeno::SampleSupplementaryData(run.Db.Record(1).Rotation(), 5);
     inputs.Corona = ardeno::SampleCoronaData(2025, 5);
     run.Ctx.Inputs = &inputs;

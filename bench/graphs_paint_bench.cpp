@@ -20,12 +20,7 @@ constexpr int kRecords = 20000;
 const QSize kClient(1600, 1000);
 
 const ardeno::Database& SampleDatabase() {
-  static const ardeno::Database db = [] {
-    ardeno::Database d;
-    d.Records = ardeno::GenerateSampleRecords(kRecords, 11, {1970, 1, 1});
-    d.RecordCount = kRecords;
-    return d;
-  }();
+  static const ardeno::Database db = ardeno::GenerateSampleDatabase(kRecords);
   return db;
 }
 

@@ -15,14 +15,7 @@ constexpr int kRecords = 20000;
 constexpr unsigned kSeed = 11;
 
 const ardeno::Database& SampleDatabase() {
-  static const ardeno::Database db = [] {
-    ardeno::Database d;
-    d.Records = ardeno::GenerateSampleRecords(kRecords, kSeed, ardeno::CalendarDate{1970, 1, 1});
-    d.RecordCount = d.RecordCountAtLoad = kRecords;
-    d.CurrentIndex = kRecords;
-    d.Records.resize(kRecords + 2000);
-    return d;
-  }();
+  static const ardeno::Database db = ardeno::GenerateSampleDatabase(kRecords, kSeed);
   return db;
 }
 

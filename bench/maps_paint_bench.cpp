@@ -17,10 +17,7 @@ constexpr int kRecords = 20000;
 
 struct Fixture {
   Fixture() {
-    run.Db.Records = ardeno::GenerateSampleRecords(kRecords, 11, {1970, 1, 1});
-    run.Db.RecordCount = kRecords;
-    run.Db.CurrentIndex = kRecords;
-    run.Db.WorkRecord = run.Db.Record(kRecords);
+    run.Db = ardeno::GenerateSampleDatabase(kRecords);
     window = std::make_unique<ardeno::MapsWindow>(run.Ctx);
     // A rotation from the middle of the data with strips after it for the high map.
     window->ChooseRotation(static_cast<int>(window->RotationList().size()) - 40);

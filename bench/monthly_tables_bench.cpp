@@ -11,12 +11,7 @@ namespace {
 constexpr int kRecords = 20000;
 
 const ardeno::Database& SampleDatabase() {
-  static const ardeno::Database db = [] {
-    ardeno::Database built;
-    built.Records = ardeno::GenerateSampleRecords(kRecords, 11, ardeno::CalendarDate{1970, 1, 1});
-    built.RecordCount = kRecords;
-    return built;
-  }();
+  static const ardeno::Database db = ardeno::GenerateSampleDatabase(kRecords);
   return db;
 }
 

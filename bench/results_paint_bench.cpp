@@ -15,9 +15,7 @@
 namespace {
 
 void BM_PaintMeasuredTable(benchmark::State& state) {
-  ardeno::Database db;
-  db.Records = ardeno::GenerateSampleRecords(20000, 11, ardeno::CalendarDate{1970, 1, 1});
-  db.RecordCount = 20000;
+  const ardeno::Database db = ardeno::GenerateSampleDatabase(20000);
   ardeno::TextGridModel model(nullptr, true);
   model.SetRows(
       ardeno::BuildMeasuredTable(ardeno::CollectMonths(db), ardeno::Hemisphere::Whole).Rows);

@@ -62,6 +62,15 @@ std::vector<ObservationRecord> GenerateSampleRecords(int count, unsigned seed, C
   return records;
 }
 
+Database GenerateSampleDatabase(int count, unsigned seed) {
+  Database db;
+  db.Records = GenerateSampleRecords(count, seed, CalendarDate{1970, 1, 1});
+  db.Records.resize(static_cast<std::size_t>(count + kExtraCapacity));
+  db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = count;
+  if (count > 0) db.WorkRecord = db.Record(count);
+  return db;
+}
+
 void PrepareSampleFolder(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/data/database.h"
 #include "core/data/observation_record.h"
 #include "core/text/dates.h"
 
@@ -11,6 +12,10 @@ namespace ardeno {
 
 // count records starting at the date first; the same seed always gives the same records.
 std::vector<ObservationRecord> GenerateSampleRecords(int count, unsigned seed, CalendarDate first);
+
+// A database of count generated records from 1 January 1970 as a load leaves it: the last record
+// current and in the work record, room for the records a run adds.
+Database GenerateSampleDatabase(int count, unsigned seed = 11);
 
 // Creates the folder when missing; throws (with the Czech message) when it cannot be written or
 // already holds a datax.dat.
