@@ -72,19 +72,12 @@ DailyGraphsWindow::DailyGraphsWindow(AppContext& ctx, QWidget* parent)
   setWindowTitle(m_viewTitle);
 }
 
-QAction* DailyGraphsWindow::AddAction(QMenu* menu, const char* name, const QString& text) {
-  QAction* action = menu->addAction(text);
-  action->setObjectName(name);
-  m_actions[name] = action;
-  return action;
-}
-
 void DailyGraphsWindow::BuildMenus() {
   QMenu* graphs = m_menuBar->addMenu(QString::fromUtf8("&Výběr grafu"));
   graphs->setObjectName("vybergraf");
   auto* graphGroup = new QActionGroup(this);
   for (const DailyGraphInfo& info : DailyGraphs()) {
-    QAction* action = AddAction(graphs, info.MenuName.data(), GraphText(info.MenuText));
+    QAction* action = m_ops.AddAction(graphs, info.MenuName.data(), GraphText(info.MenuText));
     action->setCheckable(true);
     graphGroup->addAction(action);
     const DailyGraph graph = info.Graph;
@@ -99,60 +92,56 @@ void DailyGraphsWindow::BuildMenus() {
                                                          {"jihg", DailyView::South}};
   const char* viewTexts[] = {"Všechny tři", "Celkový", "Sever", "Jih"};
   for (std::size_t i = 0; i < std::size(viewItems); ++i) {
-    QAction* action = AddAction(views, viewItems[i].first, QString::fromUtf8(viewTexts[i]));
+    QAction* action = m_ops.AddAction(views, viewItems[i].first, QString::fromUtf8(viewTexts[i]));
     action->setCheckable(true);
     viewGroup->addAction(action);
     const DailyView view = viewItems[i].second;
     connect(action, &QAction::triggered, this, [this, view] { SelectView(view); });
   }
-  m_actions["vsechny"]->setChecked(true);
+  m_ops.Action("vsechny")->setChecked(true);
   for (const DailyGraphInfo& info : DailyGraphs()) {
     const DailyGraph graph = info.Graph;
-    m_panelOperations[GraphText(info.ButtonName)] = [this, graph] { SelectGraph(graph); };
+    m_ops.OnPanelButton(GraphText(info.ButtonName), [this, graph] { SelectGraph(graph); });
   }
   const std::pair<const char*, DailyView> viewButtons[] = {{"vsechny", DailyView::All},
                                                            {"celkovy", DailyView::Whole},
                                                            {"sevrni", DailyView::North},
                                                            {"jizni", DailyView::South}};
   for (const auto& [button, view] : viewButtons)
-    m_panelOperations[button] = [this, view = view] { SelectView(view); };
-  m_panelOperations["stupnice"] = [this] { ShowScale(); };
+    m_ops.OnPanelButton(button, [this, view = view] { SelectView(view); });
+  m_ops.OnPanelButton("stupnice", [this] { ShowScale(); });
 
   QMenu* other = m_menuBar->addMenu(QString::fromUtf8("&Graf"));
-  connect(AddAction(other, "stupnice", QString::fromUtf8("&Stupnice")), &QAction::triggered, this,
-          &DailyGraphsWindow::ShowScale);
-  connect(AddAction(other, "tiskgraf", QString::fromUtf8("&Tisk ")), &QAction::triggered, this,
-          &DailyGraphsWindow::Print);
-  connect(AddAction(other, "ctyry", "400x400"), &QAction::triggered, this,
+  connect(m_ops.AddAction(other, "stupnice", QString::fromUtf8("&Stupnice")), &QAction::triggered,
+          this, &DailyGraphsWindow::ShowScale);
+  connect(m_ops.AddAction(other, "tiskgraf", QString::fromUtf8("&Tisk ")), &QAction::triggered,
+          this, &DailyGraphsWindow::Print);
+  connect(m_ops.AddAction(other, "ctyry", "400x400"), &QAction::triggered, this,
           [this] { SetSaveSize(400); });
-  connect(AddAction(other, "pet", "500x500"), &QAction::triggered, this,
+  connect(m_ops.AddAction(other, "pet", "500x500"), &QAction::triggered, this,
           [this] { SetSaveSize(500); });
-  connect(AddAction(other, "sest", "600x600"), &QAction::triggered, this,
+  connect(m_ops.AddAction(other, "sest", "600x600"), &QAction::triggered, this,
           [this] { SetSaveSize(600); });
-  connect(AddAction(other, "plneokno", QString::fromUtf8("Celé okno")), &QAction::triggered, this,
-          &DailyGraphsWindow::FillFrame);
-  connect(AddAction(other, "ulozit", QString::fromUtf8("Uložit jednotlivě")), &QAction::triggered,
-          this, &DailyGraphsWindow::SaveSingle);
-  connect(AddAction(other, "vsechnyobr", QString::fromUtf8("Uložit všechny obrázky")),
+  connect(m_ops.AddAction(other, "plneokno", QString::fromUtf8("Celé okno")), &QAction::triggered,
+          this, &DailyGraphsWindow::FillFrame);
+  connect(m_ops.AddAction(other, "ulozit", QString::fromUtf8("Uložit jednotlivě")),
+          &QAction::triggered, this, &DailyGraphsWindow::SaveSingle);
+  connect(m_ops.AddAction(other, "vsechnyobr", QString::fromUtf8("Uložit všechny obrázky")),
           &QAction::triggered, this, &DailyGraphsWindow::SaveAll);
-  connect(AddAction(other, "zaviratgraf", QString::fromUtf8("&Zavřít")), &QAction::triggered, this,
-          [this] { OuterWindow(this)->close(); });
+  connect(m_ops.AddAction(other, "zaviratgraf", QString::fromUtf8("&Zavřít")), &QAction::triggered,
+          this, [this] { OuterWindow(this)->close(); });
 }
 
-QAction* DailyGraphsWindow::Action(const QString& name) const {
-  const auto found = m_actions.find(name);
-  return found == m_actions.end() ? nullptr : found->second;
-}
+QAction* DailyGraphsWindow::Action(const QString& name) const { return m_ops.Action(name); }
 
 QWidget* DailyGraphsWindow::Canvas() const { return m_canvas; }
 
 bool DailyGraphsWindow::HandlesPanelButton(const QString& buttonName) const {
-  return m_panelOperations.count(buttonName) > 0;
+  return m_ops.HandlesPanelButton(buttonName);
 }
 
 void DailyGraphsWindow::PanelButtonClicked(const QString& buttonName) {
-  if (const auto found = m_panelOperations.find(buttonName); found != m_panelOperations.end())
-    found->second();
+  m_ops.RunPanelButton(buttonName);
 }
 
 std::vector<std::pair<QString, bool>> DailyGraphsWindow::PanelButtonStates() const {
@@ -172,7 +161,7 @@ QString DailyGraphsWindow::Caption() const { return DailyGraphCaption(m_viewTitl
 
 void DailyGraphsWindow::SelectGraph(DailyGraph graph) {
   m_plot.SelectGraph(m_ctx.Db, PositionsFor(graph), graph);
-  m_actions[QString::fromUtf8(DailyGraphInfoOf(graph).MenuName.data())]->setChecked(true);
+  m_ops.Action(QString::fromUtf8(DailyGraphInfoOf(graph).MenuName.data()))->setChecked(true);
   m_scaleShown = false;
   ReportSkippedRecords();
   setWindowTitle(Caption());
@@ -185,7 +174,7 @@ void DailyGraphsWindow::SelectView(DailyView view) {
   m_view = view;
   m_viewTitle = DailyViewTitle(view);
   static const char* kViewActions[] = {"vsechny", "celkovy", "severg", "jihg"};
-  m_actions[kViewActions[static_cast<int>(view) - 1]]->setChecked(true);
+  m_ops.Action(kViewActions[static_cast<int>(view) - 1])->setChecked(true);
   m_scaleShown = false;
   setWindowTitle(Caption());
   m_canvas->update();
@@ -334,7 +323,7 @@ void DailyGraphsWindow::Print() {
 }
 
 void DailyGraphsWindow::PrintTo(QPrinter& printer) {
-  QAction* print = m_actions["tiskgraf"];
+  QAction* print = m_ops.Action("tiskgraf");
   print->setEnabled(false);
   m_printing = true;
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());

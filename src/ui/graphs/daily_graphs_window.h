@@ -5,12 +5,11 @@
 // a paint only walks them.
 #include <QString>
 #include <QWidget>
-#include <map>
 
-#include <functional>
 #include "core/graphs/daily_graph_plot.h"
 #include "ui/graphs/daily_graph_painter.h"
 #include "ui/shell/app_context.h"
+#include "ui/shell/named_actions.h"
 #include "ui/shell/toolbar_panels.h"
 
 class QAction;
@@ -68,7 +67,6 @@ class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
 
  private:
   void BuildMenus();
-  QAction* AddAction(QMenu* menu, const char* name, const QString& text);
   void PaintCanvas(QPainter& painter);
   DailyFrame ScreenFrame() const;
   void OnCanvasResized();
@@ -93,8 +91,7 @@ class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
   GraphCanvas* m_canvas = nullptr;
   QScrollBar* m_scroll = nullptr;
   QLabel* m_sizeLabel = nullptr;
-  std::map<QString, QAction*> m_actions;
-  std::map<QString, std::function<void()>> m_panelOperations;
+  NamedActions m_ops;
 };
 
 }  // namespace ardeno

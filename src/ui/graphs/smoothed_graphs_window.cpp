@@ -102,7 +102,7 @@ void SmoothedGraphsWindow::PrepareBrussels() {
 
 void SmoothedGraphsWindow::ShowBrussels(bool shown) {
   m_brusselsShown = shown && m_picture.Index == SmoothedIndex::R;
-  m_actions["BruselR"]->setChecked(m_brusselsShown);
+  m_ops.Action("BruselR")->setChecked(m_brusselsShown);
   m_factorBar->setVisible(m_brusselsShown);
   m_factorLabel->setVisible(m_brusselsShown);
   if (m_brusselsShown && m_brussels.Values.empty())
@@ -116,21 +116,13 @@ void SmoothedGraphsWindow::SetBrusselsPosition(int position) {
   m_canvas->update();
 }
 
-QAction* SmoothedGraphsWindow::AddAction(QMenu* menu, const char* name, const QString& text,
-                                         bool checkable) {
-  QAction* action = menu->addAction(text);
-  action->setObjectName(name);
-  action->setCheckable(checkable);
-  m_actions[name] = action;
-  return action;
-}
-
 void SmoothedGraphsWindow::BuildMenus() {
   QMenu* indexes = m_menuBar->addMenu(QString::fromUtf8("&Křivka"));
   indexes->setObjectName("vyberkrivku");
   auto* indexGroup = new QActionGroup(this);
   for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
-    QAction* action = AddAction(indexes, info.MenuName.data(), GraphText(info.MenuText), true);
+    QAction* action =
+        m_ops.AddAction(indexes, info.MenuName.data(), GraphText(info.MenuText), true);
     indexGroup->addAction(action);
     const SmoothedIndex index = info.Index;
     connect(action, &QAction::triggered, this, [this, index] { SelectIndex(index); });
@@ -144,7 +136,7 @@ void SmoothedGraphsWindow::BuildMenus() {
   const char* diagramTexts[] = {"Záznamový", "Měsíční", "Roční"};
   for (std::size_t i = 0; i < std::size(diagrams); ++i) {
     QAction* action =
-        AddAction(asymmetry, diagrams[i].first, QString::fromUtf8(diagramTexts[i]), true);
+        m_ops.AddAction(asymmetry, diagrams[i].first, QString::fromUtf8(diagramTexts[i]), true);
     diagramGroup->addAction(action);
     const AsymmetryDiagram diagram = diagrams[i].second;
     connect(action, &QAction::triggered, this, [this, diagram] { SelectDiagram(diagram); });
@@ -152,47 +144,48 @@ void SmoothedGraphsWindow::BuildMenus() {
   asymmetry->addSeparator();
   auto* kindGroup = new QActionGroup(this);
   QAction* difference =
-      AddAction(asymmetry, "rozdilova", QString::fromUtf8("Rozdílová  asym"), true);
-  QAction* ratio = AddAction(asymmetry, "podilova", QString::fromUtf8("Podílová  asym"), true);
+      m_ops.AddAction(asymmetry, "rozdilova", QString::fromUtf8("Rozdílová  asym"), true);
+  QAction* ratio =
+      m_ops.AddAction(asymmetry, "podilova", QString::fromUtf8("Podílová  asym"), true);
   kindGroup->addAction(difference);
   kindGroup->addAction(ratio);
   connect(difference, &QAction::triggered, this, [this] { SelectKind(AsymmetryKind::Difference); });
   connect(ratio, &QAction::triggered, this, [this] { SelectKind(AsymmetryKind::Ratio); });
 
   QMenu* other = m_menuBar->addMenu(QString::fromUtf8("&Graf"));
-  connect(AddAction(other, "stupnic", QString::fromUtf8("Stupnice"), false), &QAction::triggered,
-          this, &SmoothedGraphsWindow::ShowScale);
-  connect(AddAction(other, "BruselR", QString::fromUtf8("Brusel R"), true), &QAction::toggled, this,
-          &SmoothedGraphsWindow::ShowBrussels);
-  connect(AddAction(other, "porovnat", QString::fromUtf8("Porovnání"), true), &QAction::toggled,
-          this, &SmoothedGraphsWindow::ShowComparisonBox);
-  connect(AddAction(other, "zvetsit", QString::fromUtf8("Zvětšovat"), false), &QAction::triggered,
-          this, &SmoothedGraphsWindow::ShowStretchBox);
-  connect(AddAction(other, "ulozitobr", QString::fromUtf8("Uložit všechny grafy"), false),
+  connect(m_ops.AddAction(other, "stupnic", QString::fromUtf8("Stupnice"), false),
+          &QAction::triggered, this, &SmoothedGraphsWindow::ShowScale);
+  connect(m_ops.AddAction(other, "BruselR", QString::fromUtf8("Brusel R"), true), &QAction::toggled,
+          this, &SmoothedGraphsWindow::ShowBrussels);
+  connect(m_ops.AddAction(other, "porovnat", QString::fromUtf8("Porovnání"), true),
+          &QAction::toggled, this, &SmoothedGraphsWindow::ShowComparisonBox);
+  connect(m_ops.AddAction(other, "zvetsit", QString::fromUtf8("Zvětšovat"), false),
+          &QAction::triggered, this, &SmoothedGraphsWindow::ShowStretchBox);
+  connect(m_ops.AddAction(other, "ulozitobr", QString::fromUtf8("Uložit všechny grafy"), false),
           &QAction::triggered, this, &SmoothedGraphsWindow::SaveAll);
-  connect(AddAction(other, "tiskvyhl", QString::fromUtf8("Tisk "), false), &QAction::triggered,
-          this, &SmoothedGraphsWindow::Print);
-  connect(AddAction(other, "zaviratv", QString::fromUtf8("Zavřít"), false), &QAction::triggered,
-          this, [this] { OuterWindow(this)->close(); });
+  connect(m_ops.AddAction(other, "tiskvyhl", QString::fromUtf8("Tisk "), false),
+          &QAction::triggered, this, &SmoothedGraphsWindow::Print);
+  connect(m_ops.AddAction(other, "zaviratv", QString::fromUtf8("Zavřít"), false),
+          &QAction::triggered, this, [this] { OuterWindow(this)->close(); });
   for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
     const SmoothedIndex index = info.Index;
-    m_panelOperations[GraphText(info.ButtonName)] = [this, index] { SelectIndex(index); };
+    m_ops.OnPanelButton(GraphText(info.ButtonName), [this, index] { SelectIndex(index); });
   }
   const std::pair<const char*, AsymmetryDiagram> diagramButtons[] = {
       {"zakrsovy", AsymmetryDiagram::PerRecord},
       {"mesicni", AsymmetryDiagram::Monthly},
       {"rocni", AsymmetryDiagram::Yearly}};
   for (const auto& [button, diagram] : diagramButtons)
-    m_panelOperations[button] = [this, diagram = diagram] { SelectDiagram(diagram); };
+    m_ops.OnPanelButton(button, [this, diagram = diagram] { SelectDiagram(diagram); });
   const std::pair<const char*, SmoothedView> viewButtons[] = {{"CElek", SmoothedView::Whole},
                                                               {"severni", SmoothedView::North},
                                                               {"jizniv", SmoothedView::South},
                                                               {"sev_jih", SmoothedView::Both}};
   for (const auto& [button, view] : viewButtons)
-    m_panelOperations[button] = [this, view = view] { SelectView(view); };
-  m_panelOperations["stupnicevyhl"] = [this] { ShowScale(); };
-  m_actions["zaznamova"]->setChecked(true);
-  m_actions[m_ctx.View.AsymmetryKind == 1 ? "rozdilova" : "podilova"]->setChecked(true);
+    m_ops.OnPanelButton(button, [this, view = view] { SelectView(view); });
+  m_ops.OnPanelButton("stupnicevyhl", [this] { ShowScale(); });
+  m_ops.Action("zaznamova")->setChecked(true);
+  m_ops.Action(m_ctx.View.AsymmetryKind == 1 ? "rozdilova" : "podilova")->setChecked(true);
 }
 
 void SmoothedGraphsWindow::BuildStretchBox() {
@@ -250,7 +243,7 @@ void SmoothedGraphsWindow::BuildComparisonBox() {
 }
 
 void SmoothedGraphsWindow::ShowComparisonBox(bool shown) {
-  m_actions["porovnat"]->setChecked(shown);
+  m_ops.Action("porovnat")->setChecked(shown);
   if (!shown) {
     m_compareBox->hide();
     EndComparison();
@@ -296,20 +289,16 @@ void SmoothedGraphsWindow::EndComparison() {
   Prepare();
 }
 
-QAction* SmoothedGraphsWindow::Action(const QString& name) const {
-  const auto found = m_actions.find(name);
-  return found == m_actions.end() ? nullptr : found->second;
-}
+QAction* SmoothedGraphsWindow::Action(const QString& name) const { return m_ops.Action(name); }
 
 QWidget* SmoothedGraphsWindow::Canvas() const { return m_canvas; }
 
 bool SmoothedGraphsWindow::HandlesPanelButton(const QString& buttonName) const {
-  return m_panelOperations.count(buttonName) > 0;
+  return m_ops.HandlesPanelButton(buttonName);
 }
 
 void SmoothedGraphsWindow::PanelButtonClicked(const QString& buttonName) {
-  if (const auto found = m_panelOperations.find(buttonName); found != m_panelOperations.end())
-    found->second();
+  m_ops.RunPanelButton(buttonName);
 }
 
 std::vector<std::pair<QString, bool>> SmoothedGraphsWindow::PanelButtonStates() const {
@@ -362,11 +351,11 @@ void SmoothedGraphsWindow::Prepare() {
     m_picture.Comparison = BuildComparison(m_comparison->Chosen, m_comparison->Flux, sources);
     m_picture.Flux = m_comparison->Flux;
   }
-  m_actions["porovnat"]->setEnabled(!state.Asymmetry);
+  m_ops.Action("porovnat")->setEnabled(!state.Asymmetry);
   // Until the user types a year, printing reaches the data's last year.
   if (!m_printYearTyped && m_picture.Months.Count() > 0)
     m_printYear->setText(QString::number(m_picture.Months.LastYear()));
-  m_actions["BruselR"]->setEnabled(m_picture.Index == SmoothedIndex::R);
+  m_ops.Action("BruselR")->setEnabled(m_picture.Index == SmoothedIndex::R);
   if (m_picture.Index != SmoothedIndex::R && m_brusselsShown) ShowBrussels(false);
   if (!m_skipReported && m_picture.Months.SkippedRecords > 0) {
     m_skipReported = true;
@@ -406,12 +395,12 @@ void SmoothedGraphsWindow::UpdateScrollRange() {
 void SmoothedGraphsWindow::SelectIndex(SmoothedIndex index) {
   // Choosing an index shows that index again.
   m_comparison.reset();
-  if (m_actions["porovnat"]->isChecked()) {
-    m_actions["porovnat"]->setChecked(false);
+  if (m_ops.Action("porovnat")->isChecked()) {
+    m_ops.Action("porovnat")->setChecked(false);
     m_compareBox->hide();
   }
   m_picture.Index = index;
-  m_actions[GraphText(SmoothedIndexInfoOf(index).MenuName)]->setChecked(true);
+  m_ops.Action(GraphText(SmoothedIndexInfoOf(index).MenuName))->setChecked(true);
   Prepare();
   emit IndexSelected(index);
   emit PanelStateChanged();
@@ -429,7 +418,7 @@ void SmoothedGraphsWindow::SelectView(SmoothedView view) {
 void SmoothedGraphsWindow::SelectDiagram(AsymmetryDiagram diagram) {
   m_diagram = diagram;
   static const char* kNames[] = {"zaznamova", "mesicni", "rocni"};
-  m_actions[kNames[static_cast<int>(diagram) - 1]]->setChecked(true);
+  m_ops.Action(kNames[static_cast<int>(diagram) - 1])->setChecked(true);
   UpdateScrollRange();
   m_canvas->update();
   emit PanelStateChanged();
@@ -437,7 +426,7 @@ void SmoothedGraphsWindow::SelectDiagram(AsymmetryDiagram diagram) {
 
 void SmoothedGraphsWindow::SelectKind(AsymmetryKind kind) {
   m_ctx.View.AsymmetryKind = kind == AsymmetryKind::Difference ? 1 : 0;
-  m_actions[kind == AsymmetryKind::Difference ? "rozdilova" : "podilova"]->setChecked(true);
+  m_ops.Action(kind == AsymmetryKind::Difference ? "rozdilova" : "podilova")->setChecked(true);
   Prepare();
 }
 

@@ -6,13 +6,12 @@
 // prepared when the data or the selection change; a paint only walks them.
 #include <QImage>
 #include <QWidget>
-#include <map>
 #include <optional>
 #include <vector>
 
-#include <functional>
 #include "ui/graphs/smoothed_graph_painter.h"
 #include "ui/shell/app_context.h"
+#include "ui/shell/named_actions.h"
 #include "ui/shell/toolbar_panels.h"
 
 class QAction;
@@ -88,7 +87,6 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
 
  private:
   void BuildMenus();
-  QAction* AddAction(QMenu* menu, const char* name, const QString& text, bool checkable);
   void BuildStretchBox();
   void BuildComparisonBox();
   void EndComparison();
@@ -128,8 +126,7 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
   std::optional<ComparisonChoice> m_comparison;
   QLineEdit* m_printYear = nullptr;
   bool m_printYearTyped = false;
-  std::map<QString, QAction*> m_actions;
-  std::map<QString, std::function<void()>> m_panelOperations;
+  NamedActions m_ops;
   int m_paintedCompression = 0;
 };
 
