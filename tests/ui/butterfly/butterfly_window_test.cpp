@@ -23,12 +23,14 @@
 #include "core/text/number_format.h"
 #include "support/app_run.h"
 #include "support/main_frame.h"
+#include "support/picture_checks.h"
 #include "ui/butterfly/butterfly_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_panels.h"
 #include "ui/shell/window_image.h"
 
 using namespace ardeno;
+using test::CountColour;
 using test::Drawing;
 
 namespace {
@@ -58,13 +60,6 @@ struct Diagram {
   StartupInputs inputs;
   std::unique_ptr<ButterflyWindow> window;
 };
-
-int CountColour(const QImage& image, const QColor& colour, const QRect& area) {
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y) == colour;
-  return n;
-}
 
 // Pixel latitude of a group sighting at H = 3.
 int Pixel(const ObservationRecord& record, int k) {

@@ -12,6 +12,7 @@
 #include "core/text/number_format.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
+#include "support/picture_checks.h"
 #include "ui/drawing/drawing_window.h"
 
 using namespace ardeno;
@@ -33,14 +34,6 @@ ObservationRecord GroupRecord(const char* type) {
   r.SetAux1Position(1, 90 * 128 + 90);
   r.SetAux1Area(1, 50);
   return r;
-}
-
-int CountColour(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) == colour) ++count;
-  return count;
 }
 
 void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,

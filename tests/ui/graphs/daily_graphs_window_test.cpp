@@ -8,6 +8,7 @@
 #include "core/graphs/daily_graph_axis.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
+#include "support/picture_checks.h"
 #include "ui/graphs/daily_graphs_window.h"
 
 using namespace ardeno;
@@ -31,28 +32,6 @@ void FillConstant(Database& db, int count, int north, int south) {
   }
 }
 
-QImage Paint(DailyGraphsWindow& window, QSize canvas) {
-  window.show();
-  QCoreApplication::processEvents();
-  window.resize(window.size() + (canvas - window.Canvas()->size()));
-  QCoreApplication::processEvents();
-  if (window.Canvas()->size() != canvas) qWarning() << "canvas" << window.Canvas()->size();
-  return window.Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-int CountInRow(const QImage& image, int y, QRgb colour) {
-  int n = 0;
-  for (int x = 0; x < image.width(); ++x)
-    if (image.pixel(x, y) == colour) ++n;
-  return n;
-}
-
-int CountAll(const QImage& image, QRgb colour) {
-  int n = 0;
-  for (int y = 0; y < image.height(); ++y) n += CountInRow(image, y, colour);
-  return n;
-}
-
 }  // namespace
 
 class DailyGraphsWindowTest : public QObject {
@@ -66,12 +45,12 @@ class DailyGraphsWindowTest : public QObject {
     FillConstant(app.Db, 200, 50, 0);
     DailyGraphsWindow window(app.Ctx);
     window.SelectGraph(DailyGraph::R);
-    const QImage image = Paint(window, QSize(1000, 700));
+    const QImage image = PaintCanvas(window, QSize(1000, 700));
     const DailyGeometry g = window.Plot().Geometry();
     QCOMPARE(g.RowHeight, DailyGeometryFor(700).RowHeight);
     const int redRow = g.Baseline(2) - g.RowHeight;
     QVERIFY2(CountInRow(image, redRow, kRed) > 300, "red curve one row above panel 2");
-    QCOMPARE(CountAll(image, kRed), CountInRow(image, redRow, kRed));
+    QCOMPARE(CountColour(image, kRed), CountInRow(image, redRow, kRed));
     QVERIFY(CountInRow(image, g.Baseline(3), kBlue) > 300);
     QVERIFY(CountInRow(image, g.Baseline(1) - g.RowHeight, kBlack) > 300);
     QVERIFY(window.windowTitle().endsWith(QString::fromUtf8(" Relativní číslo")));
@@ -94,13 +73,13 @@ class DailyGraphsWindowTest : public QObject {
     DailyGraphsWindow window(app.Ctx);
     window.SelectGraph(DailyGraph::R);
     window.SelectView(static_cast<DailyView>(view));
-    const QImage image = Paint(window, QSize(900, 700));
+    const QImage image = PaintCanvas(window, QSize(900, 700));
     const DailyGeometry g = window.Plot().Geometry();
     const int y = g.SingleBaseline() - ScaledValue(value, g.RowHeight, 50) * 3;
     QVERIFY(CountInRow(image, y, colour) > 200);
     const QRgb others[] = {kRed, kBlue};
     for (QRgb other : others)
-      if (other != colour) QCOMPARE(CountAll(image, other), 0);
+      if (other != colour) QCOMPARE(CountColour(image, other), 0);
   }
 
   void oneRecordDrawsFrameButNoCurve() {
@@ -108,10 +87,10 @@ class DailyGraphsWindowTest : public QObject {
     FillConstant(app.Db, 1, 300, 300);
     DailyGraphsWindow window(app.Ctx);
     window.SelectGraph(DailyGraph::R);
-    const QImage image = Paint(window, QSize(800, 600));
+    const QImage image = PaintCanvas(window, QSize(800, 600));
     const DailyGeometry g = window.Plot().Geometry();
-    QCOMPARE(CountAll(image, kRed), 0);
-    QCOMPARE(CountAll(image, kBlue), 0);
+    QCOMPARE(CountColour(image, kRed), 0);
+    QCOMPARE(CountColour(image, kBlue), 0);
     // Grid lines of every panel and the January tick (black) of the month axis.
     QVERIFY(CountInRow(image, g.Baseline(2) - 5 * g.RowHeight, kGrey) > 100);
     QCOMPARE(image.pixel(50, g.Baseline(1) + 5), kBlack);
@@ -132,7 +111,7 @@ class DailyGraphsWindowTest : public QObject {
     app.Db.Record(1).SetDate(FormatDate({year, 1, 1}));
     app.Db.Record(2).SetDate(FormatDate({year, 4, 1}));
     DailyGraphsWindow window(app.Ctx);
-    const QImage image = Paint(window, QSize(800, 600));
+    const QImage image = PaintCanvas(window, QSize(800, 600));
     QCOMPARE(window.ScrollPosition(), 0);
     const int y = window.Plot().Geometry().Baseline(3) + 5;  // below the zero line: ticks only
     QCOMPARE(image.pixel(50 + 2 * marchDay, y), kGrey);
@@ -145,7 +124,7 @@ class DailyGraphsWindowTest : public QObject {
     FillConstant(app.Db, 1500, 40, 10);
     app.Db.Record(7).SetDate("31.02.2004");
     DailyGraphsWindow window(app.Ctx);
-    Paint(window, QSize(1000, 600));
+    PaintCanvas(window, QSize(1000, 600));
     QCOMPARE(window.Plot().Axis().Skipped, 1);
     // The newest record in view: as far right as the scroll range lets it go.
     const int newest = window.Plot().Axis().NewestScrollPosition();
@@ -163,7 +142,7 @@ class DailyGraphsWindowTest : public QObject {
     app.Ctx.ProgDir = dir.path().toStdString();
     FillConstant(app.Db, 100, 40, 10);
     DailyGraphsWindow window(app.Ctx);
-    Paint(window, QSize(700, 500));
+    PaintCanvas(window, QSize(700, 500));
     window.SaveAll();
     QCOMPARE(app.Msg.ShownMessages, QStringList{QString::fromUtf8("Uloží se všechny grafy")});
     const QStringList files =
@@ -189,7 +168,7 @@ class DailyGraphsWindowTest : public QObject {
     FillConstant(app.Db, 50, 40, 10);
     DailyGraphsWindow window(app.Ctx);
     window.show();
-    Paint(window, QSize(700, 500));
+    PaintCanvas(window, QSize(700, 500));
     if (size > 0) window.SetSaveSize(size);
     QCoreApplication::processEvents();
     QVERIFY(window.SaveSingle());
@@ -204,7 +183,7 @@ class DailyGraphsWindowTest : public QObject {
     AppRun app;
     FillConstant(app.Db, 400, 60, 20);
     DailyGraphsWindow window(app.Ctx);
-    Paint(window, QSize(900, 600));
+    PaintCanvas(window, QSize(900, 600));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = dir.filePath("graf.pdf");

@@ -14,6 +14,7 @@
 #include "core/graphs/smoothed_graph_layout.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
+#include "support/picture_checks.h"
 #include "ui/graphs/smoothed_graphs_window.h"
 
 using namespace ardeno;
@@ -51,26 +52,9 @@ SidcSeries FluxLines() {
   return flux;
 }
 
-QImage Paint(SmoothedGraphsWindow& window, QSize canvas) {
-  window.show();
-  QCoreApplication::processEvents();
-  window.resize(window.size() + (canvas - window.Canvas()->size()));
-  QCoreApplication::processEvents();
-  return window.Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 // Right of the value axis (and its labels).
-int CountInRow(const QImage& image, int y, QRgb colour) {
-  int n = 0;
-  for (int x = kSmoothedLeft + 4; x < image.width(); ++x)
-    if (image.pixel(x, y) == colour) ++n;
-  return n;
-}
-
-int CountAll(const QImage& image, QRgb colour) {
-  int n = 0;
-  for (int y = 0; y < image.height(); ++y) n += CountInRow(image, y, colour);
-  return n;
+int CountRightOfAxis(const QImage& image, int y, const QColor& colour) {
+  return CountInRow(image, y, colour, kSmoothedLeft + 4);
 }
 
 }  // namespace
@@ -86,10 +70,10 @@ class SmoothedGraphsWindowTest : public QObject {
     app.View.SmoothCompression = 4;
     SmoothedGraphsWindow window(app.Ctx);
     window.SelectIndex(SmoothedIndex::R);
-    const QImage image = Paint(window, QSize(800, 440));
+    const QImage image = PaintCanvas(window, QSize(800, 440));
     const SmoothedLayout layout = SmoothedLayoutFor(440, 4);
     const int row = layout.GridY(1);
-    QVERIFY(CountInRow(image, row, kBlack) + CountInRow(image, row - 1, kBlack) >
+    QVERIFY(CountRightOfAxis(image, row, kBlack) + CountRightOfAxis(image, row - 1, kBlack) >
             8 * layout.MonthWidth);
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Relativní číslo   celkový"));
   }
@@ -101,13 +85,13 @@ class SmoothedGraphsWindowTest : public QObject {
     SmoothedGraphsWindow window(app.Ctx);
     window.SelectIndex(SmoothedIndex::R);
     window.SelectView(SmoothedView::Both);
-    const QImage image = Paint(window, QSize(800, 440));
+    const QImage image = PaintCanvas(window, QSize(800, 440));
     const SmoothedLayout layout = SmoothedLayoutFor(440, 8);
-    QVERIFY(CountInRow(image, layout.GridY(1), kRed) +
-                CountInRow(image, layout.GridY(1) - 1, kRed) >
+    QVERIFY(CountRightOfAxis(image, layout.GridY(1), kRed) +
+                CountRightOfAxis(image, layout.GridY(1) - 1, kRed) >
             20);
-    QVERIFY(CountInRow(image, layout.GridY(2), kBlue) +
-                CountInRow(image, layout.GridY(2) - 1, kBlue) >
+    QVERIFY(CountRightOfAxis(image, layout.GridY(2), kBlue) +
+                CountRightOfAxis(image, layout.GridY(2) - 1, kBlue) >
             20);
   }
 
@@ -124,10 +108,11 @@ class SmoothedGraphsWindowTest : public QObject {
     app.Db = RDatabase(days, 100, 100);
     SmoothedGraphsWindow window(app.Ctx);
     window.SelectIndex(SmoothedIndex::R);
-    const QImage image = Paint(window, QSize(600, 440));
+    const QImage image = PaintCanvas(window, QSize(600, 440));
     // 200 is five rows of 40: the smoothed curve, when there is one, runs along that row.
     const int row = SmoothedLayoutFor(440, 1).GridY(5);
-    QCOMPARE(CountInRow(image, row, kBlack) + CountInRow(image, row - 1, kBlack) > 0, smoothed);
+    QCOMPARE(CountRightOfAxis(image, row, kBlack) + CountRightOfAxis(image, row - 1, kBlack) > 0,
+             smoothed);
   }
 
   void perRecordAsymmetryBars() {
@@ -137,7 +122,7 @@ class SmoothedGraphsWindowTest : public QObject {
     app.View.AsymmetryKind = 0;
     SmoothedGraphsWindow window(app.Ctx);
     window.SelectIndex(SmoothedIndex::R);
-    const QImage image = Paint(window, QSize(800, 600));
+    const QImage image = PaintCanvas(window, QSize(800, 600));
     const AsymmetryLayout layout = AsymmetryLayoutFor(600, 1);
     const int top = layout.ZeroY - layout.BarHeight(50, kRatioUnit);
     const int x = layout.DayX(window.Picture().Records.Day[10]);
@@ -171,10 +156,10 @@ class SmoothedGraphsWindowTest : public QObject {
     QVERIFY(window.Action("BruselR")->isEnabled());
     window.ShowBrussels(true);
     window.SetBrusselsPosition(100);
-    const QImage image = Paint(window, QSize(900, 440));
+    const QImage image = PaintCanvas(window, QSize(900, 440));
     const int row = SmoothedLayoutFor(440, 4).GridY(2);
     const QRgb green = qRgb(0, 150, 0);
-    QVERIFY(CountInRow(image, row, green) + CountInRow(image, row - 1, green) > 100);
+    QVERIFY(CountRightOfAxis(image, row, green) + CountRightOfAxis(image, row - 1, green) > 100);
     window.SelectIndex(SmoothedIndex::G);
     QVERIFY(!window.Action("BruselR")->isChecked());
     QVERIFY(app.Msg.ShownMessages.isEmpty());
@@ -184,7 +169,7 @@ class SmoothedGraphsWindowTest : public QObject {
     AppRun app;
     app.Db = RDatabase(100, 1, 1);
     SmoothedGraphsWindow window(app.Ctx);
-    Paint(window, QSize(600, 400));
+    PaintCanvas(window, QSize(600, 400));
     window.ShowStretchBox();
     window.findChild<QLineEdit*>("Edit1")->setText("abc");
     window.ApplyStretch();
@@ -211,7 +196,7 @@ class SmoothedGraphsWindowTest : public QObject {
     app.Db = RDatabase(500, 20, 10);
     app.View.SmoothedGraphMode = mode;
     SmoothedGraphsWindow window(app.Ctx);
-    Paint(window, QSize(600, 400));
+    PaintCanvas(window, QSize(600, 400));
     window.SaveAll();
     const QStringList files =
         QDir(dir.filePath(QString::fromUtf8("Obrázek"))).entryList(QDir::Files);
@@ -239,17 +224,20 @@ class SmoothedGraphsWindowTest : public QObject {
     QCOMPARE(window.Picture().Comparison->Curves.size(), std::size_t{2});
     QCOMPARE(window.windowTitle(), QString::fromUtf8("Porovnání   vyhlazených  křivek"));
     window.ComparisonBox()->hide();  // clear of the picture
-    const QImage image = Paint(window, QSize(900, 440));
+    const QImage image = PaintCanvas(window, QSize(900, 440));
     const SmoothedLayout layout = SmoothedLayoutFor(440, 4);
     const QRgb rColour = qRgb(220, 0, 0);
     const QRgb fluxColour = qRgb(200, 0, 120);
     // The constant R lies on the top line; the flux reaches it only in 2000 - 2001 and halves.
     const int top = layout.GridY(kSmoothedRows);
-    QVERIFY(CountInRow(image, top, rColour) + CountInRow(image, top + 1, rColour) >
+    QVERIFY(CountRightOfAxis(image, top, rColour) + CountRightOfAxis(image, top + 1, rColour) >
             8 * layout.MonthWidth);
-    QVERIFY(CountInRow(image, top, fluxColour) + CountInRow(image, top + 1, fluxColour) > 0);
+    QVERIFY(CountRightOfAxis(image, top, fluxColour) +
+                CountRightOfAxis(image, top + 1, fluxColour) >
+            0);
     const int half = layout.ShareY(500);
-    QVERIFY(CountInRow(image, half, fluxColour) + CountInRow(image, half - 1, fluxColour) >
+    QVERIFY(CountRightOfAxis(image, half, fluxColour) +
+                CountRightOfAxis(image, half - 1, fluxColour) >
             4 * layout.MonthWidth);
 
     // The observed column is empty: said, and only our curve is drawn.
@@ -299,7 +287,7 @@ class SmoothedGraphsWindowTest : public QObject {
     app.View.SmoothedGraphMode = mode;
     app.View.SmoothCompression = 2;
     SmoothedGraphsWindow window(app.Ctx);
-    Paint(window, QSize(500, 400));
+    PaintCanvas(window, QSize(500, 400));
     QCOMPARE(window.PrintYearEdit()->text(), QString("2003"));
     const std::optional<QImage> whole = window.PrintedPicture();
     QVERIFY(whole.has_value());
@@ -332,7 +320,7 @@ class SmoothedGraphsWindowTest : public QObject {
     AppRun app;
     app.Db = RDatabase(800, 20, 10);
     SmoothedGraphsWindow window(app.Ctx);
-    Paint(window, QSize(700, 450));
+    PaintCanvas(window, QSize(700, 450));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = dir.filePath("vyhlazeny.pdf");

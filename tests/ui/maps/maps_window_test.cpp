@@ -17,11 +17,13 @@
 #include "support/app_run.h"
 #include "support/main_frame.h"
 #include "support/map_records.h"
+#include "support/picture_checks.h"
 #include "ui/maps/maps_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_panels.h"
 
 using namespace ardeno;
+using test::CountColour;
 
 namespace {
 
@@ -66,13 +68,6 @@ QImage Render(MapsWindow& window, QSize size = kClient) {
 
 bool IsBlack(const QImage& image, int x, int y) {
   return image.pixelColor(x, y) == QColor(Qt::black);
-}
-
-int CountColour(const QImage& image, const QColor& colour, const QRect& area) {
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y) == colour;
-  return n;
 }
 
 // Black pixels along the row through (x, y): the disc's width.
