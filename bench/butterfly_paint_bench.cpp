@@ -5,11 +5,11 @@
 // prepares the marks anew.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
 
+#include "paint_bench_main.h"
 #include "sample/sample_database.h"
 #include "sample/sample_underlays.h"
 #include "support/app_run.h"
@@ -43,13 +43,7 @@ struct Fixture {
   std::unique_ptr<ardeno::ButterflyWindow> window;
 };
 
-// Built at the first benchmark, freed in main() while the application still exists.
-std::unique_ptr<Fixture> g_fixture;
-
-Fixture& Shared() {
-  if (!g_fixture) g_fixture = std::make_unique<Fixture>();
-  return *g_fixture;
-}
+Fixture& Shared() { return ardeno::bench::SharedFixture<Fixture>(); }
 
 // At T = 16 the view is scrolled to the records, where every layer has marks.
 void ShowAt(Fixture& f, int t) {
@@ -107,13 +101,3 @@ void BM_DataChangedAndPaint(benchmark::State& state) {
 BENCHMARK(BM_DataChangedAndPaint)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  g_fixture.reset();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,11 +2,11 @@
 // 800 x 800 image, as every repaint of the drawing window and every saved picture does.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include "core/drawing/facula_area.h"
+#include "paint_bench_main.h"
 #include "ui/drawing/drawing_painter.h"
 
 namespace {
@@ -71,12 +71,3 @@ void BM_MeasureFaculae(benchmark::State& state) {
 BENCHMARK(BM_MeasureFaculae)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

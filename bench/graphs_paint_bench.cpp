@@ -4,12 +4,12 @@
 // selection time; its cost is measured separately.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include "core/graphs/daily_graph_plot.h"
 #include "core/graphs/smoothed_picture.h"
+#include "paint_bench_main.h"
 #include "sample/sample_database.h"
 #include "ui/graphs/daily_graph_painter.h"
 #include "ui/graphs/smoothed_graph_painter.h"
@@ -126,12 +126,3 @@ void BM_PaintComparison(benchmark::State& state) {
 BENCHMARK(BM_PaintComparison)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

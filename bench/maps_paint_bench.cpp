@@ -3,10 +3,10 @@
 // prepared scene; and, for comparison, preparing a scene after the rotation changed.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "paint_bench_main.h"
 #include "sample/sample_database.h"
 #include "support/app_run.h"
 #include "ui/maps/maps_window.h"
@@ -26,13 +26,7 @@ struct Fixture {
   std::unique_ptr<ardeno::MapsWindow> window;
 };
 
-// Built at the first benchmark, freed in main() while the application still exists.
-std::unique_ptr<Fixture> g_fixture;
-
-Fixture& Shared() {
-  if (!g_fixture) g_fixture = std::make_unique<Fixture>();
-  return *g_fixture;
-}
+Fixture& Shared() { return ardeno::bench::SharedFixture<Fixture>(); }
 
 void PaintView(benchmark::State& state, void (ardeno::MapsWindow::*choose)(), QSize size) {
   Fixture& f = Shared();
@@ -90,13 +84,3 @@ void BM_ChooseRotationAndPaintLongMap(benchmark::State& state) {
 BENCHMARK(BM_ChooseRotationAndPaintLongMap)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  g_fixture.reset();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -3,12 +3,12 @@
 // prepared cell texts.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTableView>
 
 #include "core/results/measured_table.h"
+#include "paint_bench_main.h"
 #include "sample/sample_database.h"
 #include "ui/results/text_grid_model.h"
 
@@ -35,12 +35,3 @@ void BM_PaintMeasuredTable(benchmark::State& state) {
 BENCHMARK(BM_PaintMeasuredTable)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
