@@ -73,6 +73,17 @@ void BM_PrepareSmoothedGraph(benchmark::State& state) {
 }
 BENCHMARK(BM_PrepareSmoothedGraph)->Unit(benchmark::kMillisecond);
 
+// Each iteration paints the prepared picture into a cleared client-sized image.
+void PaintRepeatedly(benchmark::State& state, const ardeno::SmoothedPicture& picture,
+                     const ardeno::SmoothedState& s) {
+  QImage image(kClient, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ardeno::PaintSmoothedGraph(painter, picture, s);
+  }
+}
+
 // Smoothed (both hemispheres) and per-record asymmetry, the whole span in the picture
 // (compression 16) and at one day per pixel.
 void BM_PaintSmoothedGraph(benchmark::State& state) {
@@ -86,12 +97,7 @@ void BM_PaintSmoothedGraph(benchmark::State& state) {
   s.Compression = static_cast<int>(state.range(1));
   s.Width = kClient.width();
   s.Height = kClient.height();
-  QImage image(kClient, QImage::Format_RGB32);
-  for (auto _ : state) {
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ardeno::PaintSmoothedGraph(painter, picture, s);
-  }
+  PaintRepeatedly(state, picture, s);
 }
 BENCHMARK(BM_PaintSmoothedGraph)
     ->Args({0, 16})
@@ -116,12 +122,7 @@ void BM_PaintComparison(benchmark::State& state) {
   s.Compression = 16;
   s.Width = kClient.width();
   s.Height = kClient.height();
-  QImage image(kClient, QImage::Format_RGB32);
-  for (auto _ : state) {
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ardeno::PaintSmoothedGraph(painter, picture, s);
-  }
+  PaintRepeatedly(state, picture, s);
 }
 BENCHMARK(BM_PaintComparison)->Unit(benchmark::kMillisecond);
 

@@ -37,6 +37,20 @@ int FittingCompression(const SmoothedPicture& picture, SmoothedState state) {
   return state.Compression;
 }
 
+// The picture at the --compression asked for (0: the whole span fits) with the newest data in
+// view when the graph is wider than the picture, and the scale when asked for.
+std::optional<std::string> PaintAtCompression(const OptionValues& options, QPainter& painter,
+                                              const SmoothedPicture& picture, SmoothedState state) {
+  const int compression = options.Number("compression");
+  if (compression < 0 || compression > 64)
+    return std::string("Volba --compression čeká 0 (přizpůsobit šířce) až 64 dní na pixel.");
+  state.Compression = compression == 0 ? FittingCompression(picture, state) : compression;
+  state.Scroll = std::max(0, SmoothedContentWidth(picture, state) - state.Width);
+  PaintSmoothedGraph(painter, picture, state);
+  if (options.Text("scale") == "yes") PaintSmoothedScale(painter, picture, state);
+  return std::nullopt;
+}
+
 std::optional<std::string> Paint(RenderSession& session, const OptionValues& options,
                                  QPainter& painter, QSize size, bool asymmetry) {
   SmoothedState state;
@@ -53,15 +67,7 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
   const SmoothedPicture picture =
       BuildSmoothedPicture(session.Db, CollectMonths(session.Db), ComputeAsymmetry(session.Db),
                            *SmoothedIndexByCommandName(options.Text("index")), state.Kind);
-  const int compression = options.Number("compression");
-  if (compression < 0 || compression > 64)
-    return std::string("Volba --compression čeká 0 (přizpůsobit šířce) až 64 dní na pixel.");
-  state.Compression = compression == 0 ? FittingCompression(picture, state) : compression;
-  // The newest data in view when the graph is wider than the picture.
-  state.Scroll = std::max(0, SmoothedContentWidth(picture, state) - state.Width);
-  PaintSmoothedGraph(painter, picture, state);
-  if (options.Text("scale") == "yes") PaintSmoothedScale(painter, picture, state);
-  return std::nullopt;
+  return PaintAtCompression(options, painter, picture, state);
 }
 
 // "r+brussels-r+flux": our indices by their --index names and the official series.
@@ -113,14 +119,7 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
     missing += (missing.empty() ? "" : "\n") + ComparisonMissingText(series);
   // As in the window: the frame is drawn with the curves there are, the rest is said.
   if (!missing.empty()) session.Msg.ShowMessageText(QString::fromStdString(missing));
-  const int compression = options.Number("compression");
-  if (compression < 0 || compression > 64)
-    return std::string("Volba --compression čeká 0 (přizpůsobit šířce) až 64 dní na pixel.");
-  state.Compression = compression == 0 ? FittingCompression(picture, state) : compression;
-  state.Scroll = std::max(0, SmoothedContentWidth(picture, state) - state.Width);
-  PaintSmoothedGraph(painter, picture, state);
-  if (options.Text("scale") == "yes") PaintSmoothedScale(painter, picture, state);
-  return std::nullopt;
+  return PaintAtCompression(options, painter, picture, state);
 }
 
 const ViewOption kIndexOption{"index", "r", IndexChoices(), false, "zobrazený index"};
