@@ -7,6 +7,7 @@
 
 #include "core/data/database.h"
 #include "ui/shell/app_context.h"
+#include "ui/shell/czech_qt_texts.h"
 #include "ui/shell/hint_timing.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/message_window.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
   // Only the name: a display name would be appended to every window caption.
   QApplication::setApplicationName("Ardeno");
   QApplication::setStyle(new ardeno::HintTimingStyle);
+  ardeno::InstallCzechQtTexts(app);
 
   ardeno::WindowMessages messages;
   std::filesystem::path progDir = std::filesystem::current_path();

@@ -34,4 +34,25 @@ inline int CountInRow(const QImage& image, int y, const QColor& colour, int from
   return CountColour(image, colour, QRect(fromX, y, image.width() - fromX, 1));
 }
 
+// Whether a pixel is white or nearly so (antialiased edges of text count as ink).
+inline bool IsWhitish(QRgb pixel) {
+  return qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) > 200;
+}
+
+// Runs of ink across the rows [top, bottom) of the columns [left, right), split where at least
+// `gap` whitish columns stand: texts that run together count as one.
+inline int InkRuns(const QImage& image, int top, int bottom, int gap, int left = 0,
+                   int right = -1) {
+  if (right < 0) right = image.width();
+  int runs = 0;
+  int white = gap;
+  for (int x = left; x < right; ++x) {
+    bool ink = false;
+    for (int y = top; y < bottom && !ink; ++y) ink = !IsWhitish(image.pixel(x, y));
+    if (ink && white >= gap) ++runs;
+    white = ink ? 0 : white + 1;
+  }
+  return runs;
+}
+
 }  // namespace ardeno::test

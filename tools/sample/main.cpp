@@ -42,15 +42,29 @@ int WriteRealSample(const char* folder, const char* sources, const std::optional
   return 0;
 }
 
+constexpr const char* kUsage =
+    "Použití: ardeno-sample SLOŽKA [POČET_ZÁKRESŮ] [SEMÍNKO]\n"
+    "        ardeno-sample SLOŽKA --reference ZDROJE [SEMÍNKO]\n";
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // A folder is never named like an option: "--help" asks for the usage, any other "-..." is a
+  // mistake, and neither may leave a sample folder behind.
+  if (argc >= 2 && argv[1][0] == '-') {
+    const std::string option = argv[1];
+    if (option == "--help" || option == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
+    std::cerr << "Neznámá volba: " << option << "\n" << kUsage;
+    return 1;
+  }
   if (argc >= 4 && argc <= 5 && std::string(argv[2]) == "--reference")
     return WriteRealSample(
         argv[1], argv[3], argc > 4 ? ParseNumber(argv[4]) : std::optional<long long>(kDefaultSeed));
   if (argc < 2 || argc > 4) {
-    std::cerr << "Použití: ardeno-sample SLOŽKA [POČET_ZÁKRESŮ] [SEMÍNKO]\n"
-                 "        ardeno-sample SLOŽKA --reference ZDROJE [SEMÍNKO]\n";
+    std::cerr << kUsage;
     return 1;
   }
   const auto count = argc > 2 ? ParseNumber(argv[2]) : std::optional<long long>(kDefaultCount);

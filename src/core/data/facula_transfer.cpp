@@ -2,6 +2,8 @@
 
 #include <map>
 #include <optional>
+#include <set>
+#include <vector>
 
 #include "core/text/dates.h"
 
@@ -17,33 +19,36 @@ void NormaliseDate(ObservationRecord& record) {
 }  // namespace
 
 int TakeFacularFields(Database& db, std::vector<ObservationRecord>& other) {
-  std::map<std::string, int> indexByDate;
-  for (int i = db.RecordCount; i >= 1; --i) {
+  // Every drawing of a date takes the other file's fields, not only the first of them.
+  std::map<std::string, std::vector<int>> indicesByDate;
+  for (int i = 1; i <= db.RecordCount; ++i) {
     ObservationRecord& record = db.Record(i);
     const ObservationRecord before = record;
     NormaliseDate(record);
     if (!(record == before)) db.DataChanged = true;
-    indexByDate[record.DateRaw()] = i;  // the first drawing of a date wins
+    indicesByDate[record.DateRaw()].push_back(i);
   }
-  int changedRecords = 0;
+  std::set<int> changedIndices;
   for (ObservationRecord& source : other) {
     NormaliseDate(source);
     if (!source.HasDate()) continue;
-    const auto found = indexByDate.find(source.DateRaw());
-    if (found == indexByDate.end()) continue;
-    ObservationRecord& target = db.Record(found->second);
-    bool changed = false;
-    for (int k = 1; k <= kMaxFaculae; ++k) {
-      if (source.FaculaVertex(k, 1) == 0 || source.FaculaVertex(k, 1) == target.FaculaVertex(k, 1))
-        continue;
-      target.SetFacularCount(source.FacularCountRaw());
-      for (int v = 1; v <= kFaculaVertices; ++v)
-        target.SetFaculaVertex(k, v, source.FaculaVertex(k, v));
-      target.SetKind("");
-      changed = true;
+    const auto found = indicesByDate.find(source.DateRaw());
+    if (found == indicesByDate.end()) continue;
+    for (const int index : found->second) {
+      ObservationRecord& target = db.Record(index);
+      for (int k = 1; k <= kMaxFaculae; ++k) {
+        if (source.FaculaVertex(k, 1) == 0 ||
+            source.FaculaVertex(k, 1) == target.FaculaVertex(k, 1))
+          continue;
+        target.SetFacularCount(source.FacularCountRaw());
+        for (int v = 1; v <= kFaculaVertices; ++v)
+          target.SetFaculaVertex(k, v, source.FaculaVertex(k, v));
+        target.SetKind("");
+        changedIndices.insert(index);
+      }
     }
-    if (changed) ++changedRecords;
   }
+  const int changedRecords = static_cast<int>(changedIndices.size());
   if (changedRecords > 0) db.DataChanged = true;
   return changedRecords;
 }

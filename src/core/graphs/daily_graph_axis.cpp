@@ -35,7 +35,12 @@ DailyTimeAxis BuildDailyTimeAxis(const Database& db, int dayWidth) {
 }
 
 int DailyTimeAxis::OpeningScroll(int clientWidth) const {
-  return std::clamp(NewestScrollPosition(), 0, std::max(0, ScrollRange() - clientWidth));
+  // Records are drawn 50 pixels right of their x; the newest keeps a little room to its right.
+  constexpr int kRecordOffset = 50;
+  constexpr int kRoomRightOfNewest = 20;
+  const int newestAtRightEdge = LastX() + kRecordOffset + kRoomRightOfNewest - clientWidth;
+  return std::clamp(std::max(NewestScrollPosition(), newestAtRightEdge), 0,
+                    std::max(0, ScrollRange() - clientWidth));
 }
 
 std::string SkippedRecordsText(int skipped) {

@@ -23,6 +23,8 @@ struct DailyTimeAxis {
   int ScrollRange() const { return LastX() + 200; }
   int NewestScrollPosition() const { return LastX() - 750; }
   // Where a window `clientWidth` pixels wide opens: the newest data in view, within the range.
+  // A window too narrow to show them 800 pixels in (the fixed save sizes) shows them at its
+  // right edge.
   int OpeningScroll(int clientWidth) const;
 };
 

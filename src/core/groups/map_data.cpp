@@ -9,12 +9,15 @@ namespace {
 constexpr int kMapDataColumns = 19;
 constexpr const char* kNoData = "----";
 constexpr const char* kNoSmoothedValue = "---";
+// With a digit before the point: a latitude of 0.65 reads "0.65", never ".65".
+constexpr const char* kHundredths = "#0.00";
+constexpr const char* kTenths = "#0.0";
 
 std::string Smoothed(float value) {
-  return value == 0 ? kNoSmoothedValue : FormatFloat("##.00", value);
+  return value == 0 ? kNoSmoothedValue : FormatFloat(kHundredths, value);
 }
 
-std::string Tenths(std::int16_t value10) { return FormatFloat("##.0", value10 / 10.0); }
+std::string Tenths(std::int16_t value10) { return FormatFloat(kTenths, value10 / 10.0); }
 
 }  // namespace
 
@@ -38,15 +41,15 @@ TextGrid MapDataGrid(const RotationStatistics& stats, const RotationGroupCounts&
     const SmoothedLatitudes& smoothed = stats.SmoothedAt(k);
     cells[1] = FormatFloat("#0", s.GroupNumbersNorth);
     cells[2] = FormatFloat("#0", s.GroupNumbersSouth);
-    cells[3] = FormatFloat("##.00", s.MeanNorth);
-    cells[4] = FormatFloat("##.00", s.MeanSouth);
+    cells[3] = FormatFloat(kHundredths, s.MeanNorth);
+    cells[4] = FormatFloat(kHundredths, s.MeanSouth);
     cells[5] = Smoothed(smoothed.North);
     cells[6] = Smoothed(smoothed.South);
     cells[7] = Tenths(s.HighestNorth10);
     cells[8] = Tenths(s.LowestNorth10);
     cells[9] = Tenths(s.MostSouthern10);
     cells[10] = Tenths(s.SouthNearestEquator10);
-    cells[11] = FormatFloat("##.00", static_cast<double>(s.MeanNorth) + s.MeanSouth);
+    cells[11] = FormatFloat(kHundredths, static_cast<double>(s.MeanNorth) + s.MeanSouth);
     const ClassCounts counts = classes.At(k);
     for (std::size_t c = 0; c < counts.size(); ++c) cells[12 + c] = FormatFloat("#0", counts[c]);
   }

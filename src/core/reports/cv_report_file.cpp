@@ -75,7 +75,7 @@ std::vector<std::vector<std::string>> CvGridRows(const Database& db, const Repor
     const ObservationRecord& r = db.Record(index);
     auto& row = rows[static_cast<std::size_t>(d)];
     row[1] = std::to_string(RecordCv(r));
-    row[2] = std::to_string(r.TimeUT() / 100) + ":" + std::to_string(r.TimeUT() % 100);
+    row[2] = Digits(r.TimeUT() / 100, 2) + ":" + Digits(r.TimeUT() % 100, 2);
     row[3] = std::to_string(r.QualityQ());
     for (int k = 1; k <= r.GroupCount(); ++k)
       row[kFirstGroupColumn + static_cast<std::size_t>(k) - 1] = r.GroupType(k);

@@ -49,6 +49,8 @@ std::string MonthlyCsvText(const MonthlyTable& table, Hemisphere hemisphere) {
 
 Refusal WriteMonthlyCsv(const std::filesystem::path& progDir, const MonthlyTable& table,
                         MonthlyTableKind kind, Hemisphere hemisphere) {
+  // A file of headers alone would pass for a result; the old file stays.
+  if (table.RowCount() <= 1) return std::string(kEmptyTableMessage);
   const std::filesystem::path file = MonthlyCsvPath(progDir, kind, hemisphere);
   std::error_code error;
   std::filesystem::create_directories(file.parent_path(), error);

@@ -26,8 +26,11 @@ std::filesystem::path MonthlyCsvPath(const std::filesystem::path& progDir, Month
 // Lines end with CR LF.
 std::string MonthlyCsvText(const MonthlyTable& table, Hemisphere hemisphere);
 
+// What a table without months (too few records) says instead of writing a file.
+inline constexpr const char* kEmptyTableMessage = "Tabulka nemá žádné měsíce, soubor se nezapíše.";
+
 // Creates CSVsoubory when missing and replaces the file whole. Returns the Czech message of a
-// failure; the old file then stays as it was.
+// failure or of a table without months; the old file then stays as it was.
 Refusal WriteMonthlyCsv(const std::filesystem::path& progDir, const MonthlyTable& table,
                         MonthlyTableKind kind, Hemisphere hemisphere);
 

@@ -48,8 +48,10 @@ std::optional<std::string_view> CheckSmoothedSpan(const Database& db) {
 }
 
 MonthlyTable BuildSmoothedTable(const RecordMonths& data, Hemisphere hemisphere) {
+  // Too few records draw nothing at all: not even the month labels.
+  if (data.RecordCount < kSmoothedMinimumRecords)
+    return EmptyMonthlyTable(MonthSpan{}, kSmoothedColumns);
   MonthlyTable table = EmptyMonthlyTable(data.Span, kSmoothedColumns);
-  if (data.RecordCount < kSmoothedMinimumRecords) return table;
   const SmoothBuffer buffer = FillSmoothBuffer(data, hemisphere);
   for (int row = 1; row <= buffer.LastRow(); ++row) {
     for (int q = 0; q < kQuantityCount; ++q) {

@@ -41,8 +41,8 @@ std::optional<float> SmoothedValue(const SmoothBuffer& buffer, int row, Quantity
 // The refusal when the data span less than 400 days (or the first or last date does not parse).
 std::optional<std::string_view> CheckSmoothedSpan(const Database& db);
 
-// The 9-column table: the month labels, values "0.00" in rows 7..L - 7; no values at all when
-// the database holds fewer than 14 records.
+// The 9-column table: the month labels, values "0.00" in rows 7..L - 7; the header row alone
+// (no month, no value) when the database holds fewer than 14 records.
 MonthlyTable BuildSmoothedTable(const RecordMonths& data, Hemisphere hemisphere);
 
 }  // namespace ardeno

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 #include "core/data/corona_data.h"
 #include "ui/butterfly/butterfly_painter.h"
@@ -139,10 +140,11 @@ void ButterflyWindow::BuildMenus() {
     // The handlers set the marks themselves.
     connect(action, &QAction::triggered, this, [this, action, checkable, handler] {
       if (checkable) action->setChecked(!action->isChecked());
-      (this->*handler)();
+      std::invoke(handler, this);
     });
   };
-  add(m_menu, "konecmot", QStringLiteral("&Zavřít"), false, &QWidget::close);
+  add(m_menu, "konecmot", QStringLiteral("&Zavřít"), false,
+      [](ButterflyWindow* window) { CloseWithFrame(window); });
   add(m_menu, "tiskmot", QStringLiteral("&Tisk "), false, &ButterflyWindow::tiskmotClick);
   add(m_menu, "skvrnymot", QStringLiteral("&Skvrny"), true, &ButterflyWindow::skvrnymotClick);
   add(m_menu, "Fakulemot", QStringLiteral("&Fakule"), true, &ButterflyWindow::fakulemotClick);
@@ -290,6 +292,8 @@ void ButterflyWindow::UpdateScrollRanges() {
 void ButterflyWindow::PaintDiagram(QPainter& painter, QSize client) {
   ButterflyView view;
   view.Layers = m_layers;
+  // The panel's "Šíř" switch lives with the main window's settings.
+  view.Layers.FaculaeBars = m_ctx.View.FaculaeWidthFlag == 1;
   view.TimeFactor = m_ctx.View.ButterflyTimeFactor;
   view.HeightScale = m_ctx.View.ButterflyHeightScale;
   view.Width = client.width();

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/coordinates/coordinate_table_painter.h"
+#include "ui/graphs/mdi_child.h"
 #include "ui/shell/picture_files.h"
 
 namespace ardeno {
@@ -122,12 +123,14 @@ CoordinateTablesWindow* CoordinateTablesWindow::Open(AppContext& context, QWidge
     window->show();
     return window;
   }
-  QMdiSubWindow* sub = area->addSubWindow(window);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* sub = AddAnalysisFrame(area, window);
   sub->move(0, 0);
-  const int height = std::max(200, area->viewport()->height() - kFrameHeightMargin);
-  sub->resize(kWindowWidth + (sub->width() - window->width()), height);
+  // The frame's border and title are known once it is shown: the table gets its 900 pixels,
+  // or the whole area when it is narrower.
   sub->show();
+  const int chrome = sub->width() - window->width();
+  const int height = std::max(200, area->viewport()->height() - kFrameHeightMargin);
+  sub->resize(std::min(kWindowWidth + chrome, area->viewport()->width()), height);
   area->setActiveSubWindow(sub);
   // The table is consulted and put away: another window taking the focus closes it.
   connect(area, &QMdiArea::subWindowActivated, sub, [sub](QMdiSubWindow* active) {

@@ -26,6 +26,10 @@ const QColor kSpotCountColour(0, 0, 255);
 QColor ToColor(const Rgb& c) { return QColor(c.R, c.G, c.B); }
 
 // Paints in reference units; texts are placed by the top of their line, as the layout gives them.
+// The group table's columns stand GroupTableColumn(2) - GroupTableColumn(1) apart; a cell keeps
+// a few units free before the next.
+constexpr int kTableCellWidth = 34;
+
 class DrawingCanvas {
  public:
   DrawingCanvas(QPainter& painter, const DrawingView& view) : m_p(painter), m_view(view) {}
@@ -39,6 +43,22 @@ class DrawingCanvas {
     m_ascent = m_p.fontMetrics().ascent();
   }
   void Text(int x, int y, const QString& text) { m_p.drawText(S(x), S(y) + m_ascent, text); }
+  // A cell of the group table: a text wider than its column (a five-digit NOAA number) is drawn
+  // smaller in the same face, so that neighbouring cells never run together.
+  void CellText(int x, int y, const QString& text) {
+    const int room = S(kTableCellWidth);
+    const int advance = m_p.fontMetrics().horizontalAdvance(text);
+    if (advance <= room) {
+      Text(x, y, text);
+      return;
+    }
+    const QFont kept = m_p.font();
+    QFont narrow = kept;
+    narrow.setPixelSize(std::max(1, kept.pixelSize() * room / advance));
+    m_p.setFont(narrow);
+    m_p.drawText(S(x), S(y) + m_ascent, text);
+    m_p.setFont(kept);
+  }
   // Right-aligned in the field x..x + width, measured in the font that draws it (padding with
   // blanks of another font's width would leave the column ragged).
   void RightText(int x, int y, const std::string& text, int width) {
@@ -170,18 +190,20 @@ void DrawGroups(DrawingCanvas& c, const DrawingView& view, const ObservationReco
     c.UseFont(true, 10);
     const int x = GroupTableColumn(i);
     c.P().setPen(kSpotCountColour);
-    c.Text(x, kTableSpotCountRow, QString::number(record.SpotCount(i)));
+    c.CellText(x, kTableSpotCountRow, QString::number(record.SpotCount(i)));
     c.P().setPen(Qt::black);
-    c.Text(x, kTableGroupNumberRow, QString::number(record.GroupNumber(i)));
-    c.Text(x, kTableRotationNumberRow, QString::number(record.RotationGroupNumber(i)));
-    c.Text(x, kTableTypeRow, QString::fromStdString(record.GroupType(i)));
+    c.CellText(x, kTableGroupNumberRow, QString::number(record.GroupNumber(i)));
+    c.CellText(x, kTableRotationNumberRow, QString::number(record.RotationGroupNumber(i)));
+    c.CellText(x, kTableTypeRow, QString::fromStdString(record.GroupType(i)));
     if (normal) {
       const HeliographicPosition pos =
           PolarToHeliographic(eph, record.Angle10(i), record.Distance10(i));
       const RefPoint beside = RotationNumberPosition(g);
       c.Text(beside.X, beside.Y, QString::number(record.RotationGroupNumber(i)));
-      c.Text(x, kTableLongitudeRow, QString::fromStdString(FormatFloat("0.0", pos.HelioLongitude)));
-      c.Text(x, kTableLatitudeRow, QString::fromStdString(FormatFloat("0.0", pos.HelioLatitude)));
+      c.CellText(x, kTableLongitudeRow,
+                 QString::fromStdString(FormatFloat("0.0", pos.HelioLongitude)));
+      c.CellText(x, kTableLatitudeRow,
+                 QString::fromStdString(FormatFloat("0.0", pos.HelioLatitude)));
       const int r = ScaledCircleRadius(g.R, view.Scale);
       c.PenAndBrush(Qt::black, ToColor(kGroupCircleColour));
       c.Ellipse(c.S(g.X), c.S(g.Y), c.S(g.X) + 2 * r, c.S(g.Y) + 2 * r);

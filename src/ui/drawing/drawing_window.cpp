@@ -42,10 +42,13 @@ DrawingWindow::DrawingWindow(AppContext& context, QWidget* parent)
   BuildOrientationBox();
   BuildCommandBoxes();
   resize(m_ctx.Scaled(kStandardClientWidth), m_ctx.Scaled(kStandardClientHeight));
+  m_placedSize = size();
   m_view.Scale.DrawScale = DrawScaleForWidth(width());
   setWindowTitle(QString::fromStdString(DrawingCaption(m_ctx.Db.WorkRecord)));
   connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
     if (change == DataChange::CurrentRecord) Refresh();
+    // The distances are the drawing's shown, whoever chose it (the list, a key, a store).
+    if (!m_auxPanel->isHidden()) ShowAuxSpotPanel();
   });
 }
 
@@ -69,7 +72,6 @@ void DrawingWindow::ShowRecord(int index) {
   if (index < 1 || index > db.RecordCount) return;
   db.ChooseRecord(index);
   m_ctx.Events.NotifyRecordChosen();
-  if (m_auxPanel->isVisible()) ShowAuxSpotPanel();
 }
 
 void DrawingWindow::Refresh() {
@@ -147,12 +149,16 @@ void DrawingWindow::resizeEvent(QResizeEvent* event) {
 
 void DrawingWindow::KeepBeside(QWidget* window) {
   m_companion = window;
-  // The list takes the height the frame leaves; the drawing stands 10 pixels shorter beside it.
-  if (window != nullptr) {
-    QWidget* outer = Outer(this);
-    outer->resize(outer->width(), std::max(1, Outer(window)->height() - kCompanionHeightExcess));
-  }
+  FitBesideCompanion();
+  m_placedSize = size();
   PlaceCompanion();
+}
+
+void DrawingWindow::FitBesideCompanion() {
+  // The list takes the height the frame leaves; the drawing stands 10 pixels shorter beside it.
+  if (!m_companion) return;
+  QWidget* outer = Outer(this);
+  outer->resize(outer->width(), std::max(1, Outer(m_companion)->height() - kCompanionHeightExcess));
 }
 
 void DrawingWindow::PlaceCompanion() {

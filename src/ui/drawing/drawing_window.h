@@ -47,6 +47,8 @@ class DrawingWindow : public QWidget {
   // Keeps the given window (the record list) just right of this one, and matches this window's
   // height to it (10 pixels shorter), so both fill the frame as placed at start-up.
   void KeepBeside(QWidget* window);
+  // The frame's full height beside the list (nothing without one).
+  void FitBesideCompanion();
   // Lets the program close the window at shutdown; until then close requests are refused.
   void AllowClose() { m_open = false; }
   bool IsKeptOpen() const { return m_open; }
@@ -154,7 +156,7 @@ class DrawingWindow : public QWidget {
   QWidget* m_auxPanel = nullptr;
   QTableWidget* m_auxGrid = nullptr;
   bool m_compact = false;
-  QSize m_largeSize;
+  QSize m_placedSize;   // the size the frame placed the window at: the toggle's large size
   QSize m_toggledSize;  // the size the toggle gave; its scale is 16 per 800
   bool m_underlayOn = false;
   std::vector<UnderlayPixel> m_underlay;

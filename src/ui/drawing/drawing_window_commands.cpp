@@ -1,6 +1,7 @@
 // The drawing window's commands besides the drawing itself: saving and printing drawings, the
 // database commands (recompute, facular fields from another file, merge, equal dates), the
 // compact/large toggle, the auxiliary-spot panel and the magnetosphere underlay.
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -129,6 +130,14 @@ void DrawingWindow::BuildCommandBoxes() {
                 QStringLiteral("Při oboustranném tisku , zapnout v panelu tiskárny. "));
           });
   m_printBox->hide();
+  // "Tisk zákresu": prints again with the count the box was last given, without the box.
+  auto* printAgain = new QAction(tr("Tisk zákresu"), this);
+  printAgain->setObjectName("tiskzakres");
+  printAgain->setShortcut(QKeySequence::Print);
+  printAgain->setShortcutContext(Qt::WindowShortcut);
+  printAgain->setToolTip(tr("Tisk zákresu znovu se stejným počtem (Ctrl+P)"));
+  connect(printAgain, &QAction::triggered, this, [this] { PrintDrawings(); });
+  addAction(printAgain);
 
   // Distances of the auxiliary spots.
   m_auxPanel = new QWidget(this);
@@ -359,12 +368,14 @@ void DrawingWindow::ToggleCompact() {
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) outer = sub;
   const QSize frame = outer->size() - size();
   if (!m_compact) {
-    m_largeSize = size();
     m_compact = true;
     outer->resize(QSize(kCompactWidth, kCompactHeight) + frame);
   } else {
+    // Large is the width the window was placed with and the frame's full height beside the
+    // list, whatever size the user gave it in between.
     m_compact = false;
-    outer->resize(m_largeSize + frame);
+    outer->resize(m_placedSize + frame);
+    FitBesideCompanion();
   }
   resize(outer->size() - frame);
   m_view.Scale.DrawScale = ToggledDrawScaleForWidth(width());

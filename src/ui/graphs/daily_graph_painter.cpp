@@ -54,6 +54,9 @@ QString PanelLabel(const DailyGraphPlot& plot, int panel) {
   return QString::fromUtf8(name) + "   " + GraphText(plot.Info().Title);
 }
 
+// Screen pixels in the frame's device: a printed page scales them to its dots.
+int Scaled(const DailyFrame& f, int pixels) { return static_cast<int>(pixels * f.FontScale); }
+
 void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int m,
                 const DailyFrame& f) {
   const int r = plot.Geometry().RowHeight;
@@ -61,7 +64,9 @@ void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int
   const int dayWidth = plot.DayWidth();
   const int left = f.PlotLeft - f.Scroll;
   const int right = plot.Axis().LastX() + 200 + left - 50;
-  const QFont yearFont = GraphFont(std::max(1, 12 * r / 17), f.FontScale);
+  // The row height is in the device's own pixels already (printer dots on a page): the year
+  // follows it without the font scale, or a printed year would be inches tall.
+  const QFont yearFont = GraphFont(std::max(1, 12 * r / 17), 1.0);
   // Month names are written small once the first January (month 0) set the size.
   const QFont smallFont = GraphFont(7, f.FontScale);
   p.setFont(smallFont);
@@ -97,8 +102,9 @@ void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int
   p.setPen(Qt::black);
   p.setFont(GraphFont(8, f.FontScale));
   for (int k = 1; k <= kGridLines; ++k) {
-    const QString text = PadToWidth(p.fontMetrics(), QString::number(plot.AxisLabel(k)), 30);
-    TextAt(p, 10 - f.Scroll, b - k * r * m - 8, text);
+    const QString text =
+        PadToWidth(p.fontMetrics(), QString::number(plot.AxisLabel(k)), Scaled(f, 30));
+    TextAt(p, Scaled(f, 10) - f.Scroll, b - k * r * m - Scaled(f, 8), text);
   }
 }
 
@@ -178,12 +184,13 @@ void PaintDailyScale(QPainter& p, const DailyGraphPlot& plot, DailyView view, co
   p.setFont(GraphFont(8, f.FontScale));
   const int step = f.Width < 620 ? 2 : 1;
   for (const Panel& panel : ShownPanels(plot, view, f)) {
-    p.fillRect(QRect(QPoint(1, panel.Baseline - 11 * r * m), QPoint(20, panel.Baseline)),
+    p.fillRect(QRect(QPoint(1, panel.Baseline - 11 * r * m), QPoint(Scaled(f, 20), panel.Baseline)),
                Qt::white);
     p.setPen(Qt::black);
     for (int k = step; k <= kGridLines; k += step) {
-      const QString text = PadToWidth(p.fontMetrics(), QString::number(plot.AxisLabel(k)), 30);
-      TextAt(p, 10, panel.Baseline - k * r * m - 8, text);
+      const QString text =
+          PadToWidth(p.fontMetrics(), QString::number(plot.AxisLabel(k)), Scaled(f, 30));
+      TextAt(p, Scaled(f, 10), panel.Baseline - k * r * m - Scaled(f, 8), text);
     }
   }
   p.restore();

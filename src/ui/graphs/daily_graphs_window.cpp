@@ -33,6 +33,7 @@ constexpr int kSizeLabelOffset = 65;
 constexpr int kCaptionTextLength = 20;
 constexpr int kPrintTop = 250;
 constexpr int kPrintPlotLeft = 140;
+constexpr int kScreenPlotLeft = DailyFrame{}.PlotLeft;
 
 }  // namespace
 
@@ -129,7 +130,7 @@ void DailyGraphsWindow::BuildMenus() {
   connect(m_ops.AddAction(other, "vsechnyobr", QString::fromUtf8("Uložit všechny obrázky")),
           &QAction::triggered, this, &DailyGraphsWindow::SaveAll);
   connect(m_ops.AddAction(other, "zaviratgraf", QString::fromUtf8("&Zavřít")), &QAction::triggered,
-          this, [this] { OuterWindow(this)->close(); });
+          this, [this] { CloseWithFrame(this); });
 }
 
 QAction* DailyGraphsWindow::Action(const QString& name) const { return m_ops.Action(name); }
@@ -335,9 +336,11 @@ void DailyGraphsWindow::PrintTo(QPrinter& printer) {
   frame.Width = page.width();
   frame.Height = page.height();
   frame.Scroll = m_scroll->value() * layout.DayWidth / kScreenDayWidth;
-  frame.PlotLeft = kPrintPlotLeft;
-  frame.Top = kPrintTop;
   frame.FontScale = printer.resolution() / 96.0;
+  // The curves start right of the grid values, which the page shows at its left edge: at least
+  // the screen's 50 pixels in the printer's dots.
+  frame.PlotLeft = std::max(kPrintPlotLeft, static_cast<int>(kScreenPlotLeft * frame.FontScale));
+  frame.Top = kPrintTop;
   frame.WholeCurveWidth = 10;
   frame.HemisphereCurveWidth = 5;
   {
@@ -345,6 +348,8 @@ void DailyGraphsWindow::PrintTo(QPrinter& printer) {
     painter.setFont(GraphFont(15, frame.FontScale));
     painter.drawText(page.width() / 2 - 300, painter.fontMetrics().ascent(), Caption());
     PaintDailyGraph(painter, pagePlot, m_view, frame);
+    // The values of the grid lines, as "Stupnice" shows them on the window.
+    PaintDailyScale(painter, pagePlot, m_view, frame);
   }
   m_printing = false;
   print->setEnabled(true);

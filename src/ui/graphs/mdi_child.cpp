@@ -15,6 +15,17 @@ QWidget* OuterWindow(QWidget* window) {
   return window;
 }
 
+void CloseWithFrame(QWidget* window) { OuterWindow(window)->close(); }
+
+QMdiSubWindow* AddAnalysisFrame(QMdiArea* area, QWidget* window) {
+  QMdiSubWindow* frame = area->addSubWindow(window);
+  frame->setAttribute(Qt::WA_DeleteOnClose);
+  // A window closed from inside (a key, its own menu) takes its frame along; the frame may be
+  // on its way out already, so it goes at the next turn of the event loop.
+  QObject::connect(window, &QObject::destroyed, frame, &QObject::deleteLater);
+  return frame;
+}
+
 void CloseOnDeactivation(QWidget* window) {
   auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
   if (sub == nullptr || sub->mdiArea() == nullptr || window->property(kWatchedProperty).toBool())

@@ -166,7 +166,7 @@ void SmoothedGraphsWindow::BuildMenus() {
   connect(m_ops.AddAction(other, "tiskvyhl", QString::fromUtf8("Tisk "), false),
           &QAction::triggered, this, &SmoothedGraphsWindow::Print);
   connect(m_ops.AddAction(other, "zaviratv", QString::fromUtf8("Zavřít"), false),
-          &QAction::triggered, this, [this] { OuterWindow(this)->close(); });
+          &QAction::triggered, this, [this] { CloseWithFrame(this); });
   for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
     const SmoothedIndex index = info.Index;
     m_ops.OnPanelButton(GraphText(info.ButtonName), [this, index] { SelectIndex(index); });
@@ -430,18 +430,12 @@ void SmoothedGraphsWindow::SelectKind(AsymmetryKind kind) {
   Prepare();
 }
 
-void SmoothedGraphsWindow::CompressionChanged() {
+void SmoothedGraphsWindow::ViewSettingsChanged() {
   UpdateScrollRange();
   m_canvas->update();
 }
 
 void SmoothedGraphsWindow::PaintCanvas(QPainter& painter) {
-  // The panel's compression buttons change the shared setting and repaint: the scroll range
-  // follows the new width of the graph.
-  if (m_paintedCompression != m_ctx.View.SmoothCompression) {
-    m_paintedCompression = m_ctx.View.SmoothCompression;
-    UpdateScrollRange();
-  }
   const SmoothedState state = State();
   PaintSmoothedGraph(painter, m_picture, state);
   if (m_scaleShown) PaintSmoothedScale(painter, m_picture, state);

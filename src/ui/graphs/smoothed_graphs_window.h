@@ -13,6 +13,7 @@
 #include "ui/shell/app_context.h"
 #include "ui/shell/named_actions.h"
 #include "ui/shell/toolbar_panels.h"
+#include "ui/shell/view_settings_follower.h"
 
 class QAction;
 class QCheckBox;
@@ -28,7 +29,7 @@ namespace ardeno {
 
 class GraphCanvas;
 
-class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
+class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget, public ViewSettingsFollower {
   Q_OBJECT
  public:
   explicit SmoothedGraphsWindow(AppContext& ctx, QWidget* parent = nullptr);
@@ -38,8 +39,9 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
   void SelectView(SmoothedView view);  // `vybrat` 1..4
   void SelectDiagram(AsymmetryDiagram diagram);
   void SelectKind(AsymmetryKind kind);
-  // The shared compression changed (the panel's "><" and "<>").
-  void CompressionChanged();
+  // The shared compression changed (the panel's "><" and "<>"): the scroll range follows the
+  // graph's new width and the graph is painted again at once.
+  void ViewSettingsChanged() override;
   void ShowScale();
   // "Brusel R": the official relative numbers beside ours, with the factor scroll bar.
   void ShowBrussels(bool shown);
@@ -127,7 +129,6 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget {
   QLineEdit* m_printYear = nullptr;
   bool m_printYearTyped = false;
   NamedActions m_ops;
-  int m_paintedCompression = 0;
 };
 
 }  // namespace ardeno

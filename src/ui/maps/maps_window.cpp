@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
@@ -19,6 +21,7 @@
 #include "core/data/aux_file_io.h"
 #include "core/maps/magnetogram.h"
 #include "core/text/number_format.h"
+#include "ui/graphs/mdi_child.h"
 #include "ui/shell/window_image.h"
 
 namespace ardeno {
@@ -97,6 +100,8 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
           [this] { ChooseRotation(m_list->currentRow()); });
   connect(m_list, &QListWidget::itemClicked, this,
           [this] { ChooseRotation(m_list->currentRow()); });
+  // As with a click, a key let go in the list (the arrows walking it) chooses its rotation.
+  m_list->installEventFilter(this);
 
   m_sizeLabel = new QLabel(m_canvas);
   m_sizeLabel->setObjectName(QStringLiteral("Label2"));
@@ -161,7 +166,7 @@ void MapsWindow::BuildMenus() {
     m_actions[QString::fromLatin1(name)] = action;
     return action;
   };
-  add(m_menu, "zavritm", QStringLiteral("&Zavřít"), [this] { close(); });
+  add(m_menu, "zavritm", QStringLiteral("&Zavřít"), [this] { CloseWithFrame(this); });
   add(m_menu, "vyberm", QStringLiteral(" &Rotace"), &MapsWindow::vybermClick);
   add(m_menu, "mapky", QStringLiteral("Mapa otočky"), &MapsWindow::mapkyClick)->setCheckable(true);
   add(m_menu, "dlouhamap", QStringLiteral("Dlouhá  mapa"), &MapsWindow::dlouhamapClick);
@@ -281,6 +286,14 @@ void MapsWindow::ShowView(View view) {
   Invalidate();
 }
 
+bool MapsWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_list && event->type() == QEvent::KeyRelease && m_list->isVisible() &&
+      !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+    ChooseRotation(m_list->currentRow());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void MapsWindow::vybermClick() {
   m_list->setCurrentRow(m_listIndex);
   m_list->setGeometry(0, 0, m_ctx.Scaled(90), std::max(100, m_canvas->height()));
@@ -292,7 +305,24 @@ void MapsWindow::vybermClick() {
 void MapsWindow::mapkyClick() {
   m_toolbar->show();
   if (m_comparison) ShowComparison(false);
+  if (const auto area = FrameArea()) {
+    // The frame's area holds the main window's toolbar already.
+    constexpr int kToolbarInArea = 0;
+    ResizeWithinFrame(SingleMapWindowSize({width(), height()}, *area, kToolbarInArea));
+  }
   ShowView(View::Map);
+}
+
+std::optional<WindowSize> MapsWindow::FrameArea() const {
+  const auto* frame = qobject_cast<const QMdiSubWindow*>(parentWidget());
+  if (frame == nullptr || frame->mdiArea() == nullptr) return std::nullopt;
+  const QSize area = frame->mdiArea()->viewport()->size();
+  return WindowSize{area.width(), area.height()};
+}
+
+void MapsWindow::ResizeWithinFrame(WindowSize client) {
+  QWidget* frame = OuterWindow(this);
+  frame->resize(frame->size() + (QSize(client.Width, client.Height) - size()));
 }
 
 void MapsWindow::dlouhamapClick() {
@@ -306,6 +336,7 @@ void MapsWindow::vysokamapClick() {
 }
 
 void MapsWindow::dvenadsebouClick() {
+  if (const auto area = FrameArea()) ResizeWithinFrame(TwoMapsWindowSize(*area));
   m_coronaUnderlay = false;
   ShowView(View::TwoMaps);
 }
@@ -387,6 +418,11 @@ void MapsWindow::ToggleMagnetosphereUnderlay() {
 }
 
 void MapsWindow::ToggleMagnetospherePicture() {
+  // Without the Magneto folder the picture stays off, and the user is told why.
+  if (!m_magnetPicture && !MagnetogramsPresent()) {
+    ToolButton("magnobr")->setChecked(false);
+    return;
+  }
   m_magnetPicture = !m_magnetPicture;
   ToolButton("magnobr")->setChecked(m_magnetPicture);
   Invalidate();
@@ -533,9 +569,21 @@ void MapsWindow::PaintView(QPainter& painter, QSize client, bool printing) {
   }
 }
 
-void MapsWindow::PrintTo(QPrinter& printer) {
+void MapsWindow::PrintTo(QPrinter& printer, const QString& note) {
   QPainter painter(&printer);
   const QRect page = painter.viewport();
+  // The observer's own line under the map ("A" before printing), a line high in the page's units.
+  const auto writeNote = [&painter, &page, &note](int top) {
+    if (note.isEmpty()) return;
+    QFont font = painter.font();
+    const int line = std::max(1, page.width() / 50);
+    font.setPixelSize(line);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(
+        QRect(0, std::min(top + line, page.height() - 2 * line), page.width(), 2 * line),
+        Qt::AlignLeft | Qt::AlignVCenter, note);
+  };
   if (m_view == View::HighMap) {
     // Drawn on the page itself, at the page's resolution.
     const int k = StripPrintScale(page.width());
@@ -545,6 +593,7 @@ void MapsWindow::PrintTo(QPrinter& printer) {
     const StripScene scene = PrepareStripScene(m_ctx.Db, m_sightings, StripVariant::High, k, first,
                                                count, m_ctx.View.AreaMultiple);
     PaintStrips(painter, scene, page.size());
+    writeNote(page.height());
     return;
   }
   const QSize client(m_canvas->width() - 5, m_canvas->height());
@@ -553,14 +602,24 @@ void MapsWindow::PrintTo(QPrinter& printer) {
     QPainter imagePainter(&image);
     PaintView(imagePainter, client, true);
   }
-  painter.drawImage(QRect(0, 0, page.width(), page.width() * client.height() / client.width()),
-                    image);
+  const int pictureHeight = page.width() * client.height() / client.width();
+  painter.drawImage(QRect(0, 0, page.width(), pictureHeight), image);
+  writeNote(pictureHeight);
 }
 
 void MapsWindow::Tisk1Click() {
+  const bool textRequested = m_ctx.View.InsertTextRequest == 1;
+  QString note;
+  if (textRequested)
+    note = m_ctx.Msg.AskValue(tr("Text, který se vytiskne pod mapou:"), QString()).trimmed();
   QPrinter printer(QPrinter::HighResolution);
   if (!m_ctx.Dialogs.SetUpPrinter(this, printer)) return;
-  PrintTo(printer);
+  PrintTo(printer, note);
+  if (textRequested) {
+    // The request served one printout; the panel's "A" is offered again.
+    m_ctx.View.InsertTextRequest = 0;
+    emit InsertTextUsed();
+  }
 }
 
 void MapsWindow::SaveImage(bool ask) {

@@ -12,6 +12,7 @@
 #include "core/maps/map_comparison.h"
 #include "core/maps/map_rotation.h"
 #include "core/maps/map_sightings.h"
+#include "core/maps/maps_window_size.h"
 #include "ui/maps/corona_painter.h"
 #include "ui/maps/map_painter.h"
 #include "ui/shell/app_context.h"
@@ -60,8 +61,9 @@ class MapsWindow : public QWidget {
   void DataChanged();
   // The view on a painter of `client` size (the window's own paint, images and tests).
   void PaintView(QPainter& painter, QSize client, bool printing);
-  // Prints the current view on one page (the high map as strips drawn on the page).
-  void PrintTo(QPrinter& printer);
+  // Prints the current view on one page (the high map as strips drawn on the page), with `note`
+  // on a line under the map when given.
+  void PrintTo(QPrinter& printer, const QString& note = {});
   // The image name the window saves under with F8.
   QString ImageNameForView() const;
   // Runs the magnetosphere summation and rewrites magn.dat (key P).
@@ -91,12 +93,21 @@ class MapsWindow : public QWidget {
   void SrovnaniClick();
   void Tisk1Click();
 
+ signals:
+  // A printout took the text the panel's "A" asked for.
+  void InsertTextUsed();
+
  protected:
   void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The client area of the main frame the window sits in; none outside a frame.
+  std::optional<WindowSize> FrameArea() const;
+  // Resizes the window's frame so that the window gets `client`.
+  void ResizeWithinFrame(WindowSize client);
   void BuildMenus();
   void BuildToolbar();
   void BuildRotationList();

@@ -104,8 +104,7 @@ PhotoDrawingWindow* PhotoDrawingWindow::Open(AppContext& context, QWidget* mdiAr
     window->show();
     return window;
   }
-  QMdiSubWindow* sub = area->addSubWindow(window);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* sub = AddAnalysisFrame(area, window);
   sub->move(0, 0);
   sub->resize(area->viewport()->size());
   sub->show();
@@ -193,7 +192,7 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
   m_targetLabel->setObjectName("Label10");
   row->addWidget(m_targetLabel);
   connect(button("SpeedButton1", "X", QStringLiteral("Zavřít")), &QToolButton::clicked, this,
-          [this] { OuterWindow(this)->close(); });
+          [this] { CloseWithFrame(this); });
   return bar;
 }
 

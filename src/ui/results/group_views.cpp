@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
 
@@ -53,14 +54,19 @@ class EvolutionView : public GroupGridView {
     auto* row = new QHBoxLayout(panel);
     m_rotation = AddSpin(row, panel, "SpinEdit1", QStringLiteral("Číslo otočky"));
     ControlRow()->addWidget(panel);
-    connect(m_rotation, &QSpinBox::editingFinished, this, [this] { Rebuild(); });
+    // The arrows show the next rotation at once; a typed number when it is complete.
+    m_rotation->setKeyboardTracking(false);
+    connect(m_rotation, &QSpinBox::valueChanged, this, [this] { Rebuild(); });
   }
 
  protected:
   TextGrid BuildGrid() override {
     const Database& db = m_ctx.App.Db;
     const int rotation = ClampEvolutionRotation(db, m_rotation->value());
-    m_rotation->setValue(rotation);
+    {
+      const QSignalBlocker quiet(m_rotation);  // this build already shows the clamped rotation
+      m_rotation->setValue(rotation);
+    }
     const RotationEvolution evolution =
         ComputeRotationEvolution(db, Statistics(m_ctx).Positions, rotation);
     if (!evolution.Shown) m_ctx.App.Msg.ShowMessageText(Text(EvolutionNotShownMessage(rotation)));

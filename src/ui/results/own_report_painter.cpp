@@ -1,7 +1,10 @@
 #include "ui/results/own_report_painter.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <array>
 
 namespace ardeno {
 
@@ -25,21 +28,92 @@ QFont TitleFont(int pixelSize) {
   return font;
 }
 
-// A row of cells, each right-aligned in its column of `columnWidth` from `left`.
-void DrawCells(QPainter& painter, const std::vector<std::string>& cells, int left, int y,
-               int columnWidth, int height) {
-  for (std::size_t c = 0; c < cells.size(); ++c) {
-    const QRect cell(left + static_cast<int>(c) * columnWidth, y, columnWidth - 2, height);
+// Texts of the sums and means drawn in each block.
+constexpr int kTotalTexts = 4;
+
+std::array<QString, kTotalTexts> TotalTexts(const OwnPageTotal& total) {
+  return {Q(total.Label), Q(total.Sum), Q(total.Mean), Q(total.HemisphereMean)};
+}
+
+int TextWidth(const QFont& font, const std::string& text) {
+  return QFontMetrics(font).horizontalAdvance(Q(text));
+}
+
+// A row of cells, each right-aligned in its column.
+void DrawCells(QPainter& painter, const std::vector<std::string>& cells, const OwnPageLayout& l,
+               int y) {
+  for (std::size_t c = 0; c < cells.size() && c < l.ColumnLefts.size(); ++c) {
+    const QRect cell(l.ColumnLefts[c] + l.Gap, y, l.ColumnWidths[c] - l.Gap, l.Line);
     painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter, Q(cells[c]));
   }
 }
 
+int HeaderWidth(const OwnReportPage& page, int fontSize) {
+  int width = 0;
+  int line = 0;
+  for (std::size_t i = 0; i < page.Header.size(); ++i) {
+    if (i == 3) line = 0;
+    line += TextWidth(PageFont(fontSize), page.Header[i].first + "  ") +
+            TextWidth(PageFont(fontSize, true), page.Header[i].second) + 3 * fontSize;
+    width = std::max(width, line);
+  }
+  return width;
+}
+
 }  // namespace
 
+OwnPageLayout LayOutOwnReportPage(const OwnReportPage& page, int fontSize) {
+  OwnPageLayout l;
+  l.Margin = fontSize;
+  l.Line = fontSize * 3 / 2;
+  l.Gap = std::max(4, fontSize * 2 / 3);
+  l.TableTop = l.Margin + 2 * l.Line + 2 * l.Line + 5 * l.Line / 2;
+
+  const QFont plain = PageFont(fontSize);
+  const QFont bold = PageFont(fontSize, true);
+  int x = l.Margin;
+  for (std::size_t c = 0; c < page.ColumnHeads.size(); ++c) {
+    int widest = TextWidth(bold, page.ColumnHeads[c]);
+    for (const auto& row : page.DayRows) {
+      if (c < row.size()) widest = std::max(widest, TextWidth(plain, row[c]));
+    }
+    l.ColumnLefts.push_back(x);
+    l.ColumnWidths.push_back(widest + l.Gap);
+    x += widest + l.Gap;
+  }
+  const int tableRight = x;
+
+  int widestTotal = 0;
+  for (const OwnPageTotal& total : page.Totals) {
+    const auto texts = TotalTexts(total);
+    for (int k = 0; k < kTotalTexts; ++k) {
+      widestTotal = std::max(
+          widestTotal,
+          QFontMetrics(k == 0 ? bold : plain).horizontalAdvance(texts[static_cast<size_t>(k)]));
+    }
+  }
+  // Blocks two half columns wide overlap their neighbours' half columns in the other row.
+  l.HalfColumn = (widestTotal + l.Gap + 1) / 2;
+  int lastColumn = 0;
+  for (const OwnPageTotal& total : page.Totals) lastColumn = std::max(lastColumn, total.Column);
+  const int totalsRight = l.Margin + (lastColumn + 2) * l.HalfColumn;
+
+  const int tableBottom = l.TableTop + l.Line * (1 + static_cast<int>(page.DayRows.size()));
+  const int totalsTop = tableBottom + l.Line / 2 + l.Line;
+  const int totalsBottom = totalsTop + 4 * l.Line + l.Line / 4 + kTotalTexts * l.Line;
+  const int titleWidth =
+      QFontMetrics(TitleFont(fontSize * 3 / 2)).horizontalAdvance(Q(kOwnReportTitle));
+  const int right = std::max(
+      {tableRight, totalsRight, l.Margin + titleWidth, l.Margin + HeaderWidth(page, fontSize)});
+  l.Size = QSize(right + l.Margin, totalsBottom + l.Margin);
+  return l;
+}
+
 void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSize, int width) {
-  const int line = fontSize * 3 / 2;
-  const int margin = fontSize;
-  const int usable = std::max(1, width - 2 * margin);
+  const OwnPageLayout l = LayOutOwnReportPage(page, fontSize);
+  const int line = l.Line;
+  const int margin = l.Margin;
+  const int usable = std::max(l.Size.width(), width) - 2 * margin;
   painter.setPen(Qt::black);
   int y = margin;
 
@@ -64,36 +138,35 @@ void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSi
   painter.setFont(TitleFont(fontSize * 3 / 2));
   painter.drawText(QRect(margin, y, usable, 2 * line), Qt::AlignHCenter | Qt::AlignVCenter,
                    Q(kOwnReportTitle));
-  y += 5 * line / 2;
+  y = l.TableTop;
 
-  const int columns = static_cast<int>(page.ColumnHeads.size());
-  const int columnWidth = usable / std::max(1, columns);
+  const int tableRight =
+      l.ColumnLefts.empty() ? margin : l.ColumnLefts.back() + l.ColumnWidths.back();
   painter.setFont(PageFont(fontSize, true));
-  DrawCells(painter, page.ColumnHeads, margin, y, columnWidth, line);
+  DrawCells(painter, page.ColumnHeads, l, y);
   y += line;
-  painter.drawLine(margin, y, margin + columns * columnWidth, y);
+  painter.drawLine(margin, y, tableRight, y);
   painter.setFont(PageFont(fontSize));
   for (const auto& row : page.DayRows) {
-    DrawCells(painter, row, margin, y, columnWidth, line);
+    DrawCells(painter, row, l, y);
     y += line;
   }
-  painter.drawLine(margin, y, margin + columns * columnWidth, y);
+  painter.drawLine(margin, y, tableRight, y);
   y += line / 2;
 
   // The sums and means, staggered: a block of label, sum, mean and hemisphere mean per entry.
   painter.drawText(QRect(margin, y, usable, line), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("Suma / průměr / průměr ze záznamů s polokoulemi"));
   y += line;
-  const int halfColumn = usable / 33;  // 31 entries two half columns wide, one to spare
   const int rowHeight = 4 * line + line / 4;
   for (const OwnPageTotal& total : page.Totals) {
     const int top = y + (total.Row == 1 ? rowHeight : total.Row == 2 ? line : 0);
-    const int left = margin + total.Column * halfColumn;
-    const QString texts[] = {Q(total.Label), Q(total.Sum), Q(total.Mean), Q(total.HemisphereMean)};
-    for (int k = 0; k < 4; ++k) {
+    const int left = margin + total.Column * l.HalfColumn;
+    const auto texts = TotalTexts(total);
+    for (int k = 0; k < kTotalTexts; ++k) {
       painter.setFont(PageFont(fontSize, k == 0));
-      painter.drawText(QRect(left, top + k * line, 2 * halfColumn - 2, line),
-                       Qt::AlignRight | Qt::AlignVCenter, texts[k]);
+      painter.drawText(QRect(left, top + k * line, 2 * l.HalfColumn, line),
+                       Qt::AlignRight | Qt::AlignVCenter, texts[static_cast<size_t>(k)]);
     }
   }
 }

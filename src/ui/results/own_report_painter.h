@@ -1,7 +1,9 @@
 #pragma once
-// Paints the own results of a month: the page of the results window (scaled by the page font size
-// and the width) and the printed protocol.
+// Paints the own results of a month: the page of the results window (its measures follow the page
+// font size, each column as wide as the widest text it holds) and the printed protocol.
 #include <QRect>
+#include <QSize>
+#include <vector>
 
 #include "core/reports/own_report_page.h"
 
@@ -9,7 +11,21 @@ class QPainter;
 
 namespace ardeno {
 
-// The page within `width`, from the top; all measures follow `fontSize`.
+// Where the page's table and sums go at one font size, measured from the texts they hold.
+struct OwnPageLayout {
+  int Margin = 0;
+  int Line = 0;
+  int Gap = 0;                   // white space that keeps neighbouring cells apart
+  std::vector<int> ColumnLefts;  // each column's cell is [left + Gap, left + width)
+  std::vector<int> ColumnWidths;
+  int HalfColumn = 0;  // the sums' step: each block two half columns wide, blocks alternate rows
+  int TableTop = 0;    // the column heads' line
+  QSize Size;          // the whole page
+};
+
+OwnPageLayout LayOutOwnReportPage(const OwnReportPage& page, int fontSize);
+
+// The page from the top left; `width` (at least the layout's) centres the title.
 void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSize, int width);
 
 // The protocol on one printed page `area`.

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -18,6 +19,7 @@
 #include "core/reports/sidc_report_file.h"
 #include "core/results/month_walk.h"
 #include "core/text/encoding.h"
+#include "ui/graphs/graph_canvas.h"
 #include "ui/results/own_report_painter.h"
 #include "ui/results/sidc_csv_panel.h"
 #include "ui/results/text_grid_model.h"
@@ -64,8 +66,25 @@ ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidge
   }
   if (report == MonthlyReport::Own) {
     auto* column = new QVBoxLayout(this);
-    column->addStretch();
+    column->setContentsMargins(0, 0, 0, 0);
+    // The page is as large as its columns and sums need; a small window scrolls over it.
+    m_pageScroll = new QScrollArea(this);
+    m_pageScroll->setObjectName("StrankaVysledku");
+    m_pageScroll->setFocusPolicy(Qt::NoFocus);  // the page keeps the keys v and m
+    m_pageScroll->setFrameShape(QFrame::NoFrame);
+    m_pageScroll->setBackgroundRole(QPalette::Window);
+    m_pageCanvas = new GraphCanvas;
+    m_pageCanvas->setFocusPolicy(Qt::NoFocus);
+    m_pageCanvas->Paint = [this](QPainter& painter) {
+      PaintOwnReportPage(painter, m_ownPage, m_fontSize, m_pageCanvas->width());
+    };
+    m_pageScroll->setWidget(m_pageCanvas);
+    column->addWidget(m_pageScroll, 1);
     auto* row = new QHBoxLayout;
+    row->setContentsMargins(6, 2, 6, 2);
+    auto* keys = new QLabel(tr("Písmo stránky: klávesa  v  větší,  m  menší"), this);
+    keys->setObjectName("KlavesyPisma");
+    row->addWidget(keys);
     row->addStretch();
     auto* hint = new QLabel(QStringLiteral("Při tisku klávesou   v   zvětšit na max."), this);
     hint->setObjectName("Label4");
@@ -158,6 +177,7 @@ void ReportPageView::Build() {
     case MonthlyReport::Own:
       m_ownPage = BuildOwnReportPage(db, m_days, m_month, instrument);
       m_protocol = BuildOwnProtocol(db, m_days, m_month, instrument);
+      FitOwnPage();
       break;
     case MonthlyReport::Sidc:
       m_lines = ToQt(SidcPageLines(
@@ -172,13 +192,21 @@ void ReportPageView::Build() {
   update();
 }
 
+void ReportPageView::FitOwnPage() {
+  const QSize page = LayOutOwnReportPage(m_ownPage, m_fontSize).Size;
+  const QSize room = m_pageScroll->maximumViewportSize();
+  m_pageCanvas->resize(std::max(page.width(), room.width()), page.height());
+  m_pageCanvas->update();
+}
+
+void ReportPageView::resizeEvent(QResizeEvent* event) {
+  ResultsView::resizeEvent(event);
+  if (m_pageScroll != nullptr) FitOwnPage();
+}
+
 void ReportPageView::paintEvent(QPaintEvent*) {
-  if (m_report == MonthlyReport::Cv) return;
+  if (m_report != MonthlyReport::Sidc) return;
   QPainter painter(this);
-  if (m_report == MonthlyReport::Own) {
-    PaintOwnReportPage(painter, m_ownPage, m_fontSize, width());
-    return;
-  }
   PaintTextPage(painter, m_lines, 12);
 }
 
@@ -195,7 +223,7 @@ void ReportPageView::keyPressEvent(QKeyEvent* event) {
     ResultsView::keyPressEvent(event);
     return;
   }
-  update();
+  FitOwnPage();
 }
 
 void ReportPageView::PrintPage() {
@@ -206,8 +234,9 @@ void ReportPageView::PrintPage() {
     m_ctx.App.Msg.ShowMessageText(QStringLiteral("Tiskárnu nelze použít."));
     return;
   }
-  // The page as on the window, its measures grown with the paper's width.
-  const int fontSize = m_fontSize * printer.width() / std::max(1, width());
+  // The page as on the window, its measures grown to the paper's width.
+  const int pageWidth = LayOutOwnReportPage(m_ownPage, m_fontSize).Size.width();
+  const int fontSize = m_fontSize * printer.width() / std::max(1, pageWidth);
   PaintOwnReportPage(painter, m_ownPage, fontSize, printer.width());
 }
 
@@ -262,7 +291,7 @@ void ReportPageView::SaveFile() {
   if (!code) return;
   const auto file = SidcReportPath(app.ProgDir, m_month);
   if (std::filesystem::exists(file) &&
-      !app.Dialogs.Confirm(this, QString(), Text(kSidcOverwriteQuestion))) {
+      !app.Dialogs.ConfirmOverwrite(this, Text(kSidcOverwriteQuestion))) {
     return;
   }
   if (!Write(file,

@@ -5,6 +5,7 @@
 // "Uložit do souboru" writes the report's files.
 #include <QStringList>
 
+class QScrollArea;
 class QTableView;
 
 #include "core/reports/cv_report_file.h"
@@ -14,6 +15,7 @@ class QTableView;
 
 namespace ardeno {
 
+class GraphCanvas;
 class SidcCsvPanel;
 class TextGridModel;
 
@@ -39,13 +41,18 @@ class ReportPageView : public ResultsView {
   const OwnProtocol& Protocol() const { return m_protocol; }
   QTableView* CvGrid() const { return m_cvGrid; }
   int PageFontSize() const { return m_fontSize; }
+  // The own page's scrolled area (null in the other reports).
+  QScrollArea* PageScroll() const { return m_pageScroll; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void Build();
+  // Sizes the own page's canvas to the page at the current font size.
+  void FitOwnPage();
   // "Tisk" of the own page (Button4): the page as shown, on the printer.
   void PrintPage();
   QString Caption() const;
@@ -62,8 +69,10 @@ class ReportPageView : public ResultsView {
   TextGridModel* m_cvCells = nullptr;
   QTableView* m_cvGrid = nullptr;
   int m_fontSize = 12;
-  bool m_built = false;                // a month was chosen and its report built
-  SidcCsvPanel* m_csvPanel = nullptr;  // the SIDC report's CSV panel
+  bool m_built = false;                 // a month was chosen and its report built
+  SidcCsvPanel* m_csvPanel = nullptr;   // the SIDC report's CSV panel
+  QScrollArea* m_pageScroll = nullptr;  // the own page
+  GraphCanvas* m_pageCanvas = nullptr;
 };
 
 ResultsView* MakeOwnReportView(ResultsContext& ctx, QWidget* parent);

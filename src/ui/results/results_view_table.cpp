@@ -26,11 +26,11 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
       {9, "CVvysledek", "CV výsledky", "CVvysledky", 0, MakeCvReportView},
       {10, "veliky", "Velikost skupin", "velikost", 0, MakeLargestGroupsView},
       {11, "Bezaktivity", "Bez aktivity", "SpeedButton1", 0, MakeQuietDaysView},
-      {12, "dataasim", "Data asymetrie", "asme", 0, MakeAsymmetryView},
+      {12, "dataasim", "Data asymetrie", "asme", 0, MakeAsymmetryView, true},
       {12, "", "", "asro", 1, MakeAsymmetryView},
       {13, "polohy1", "Polohy východ - západ", "polohy", 0, MakePositionsView},
-      {13, "", "", "polohym", 1, MakePositionsView},
-      {13, "", "", "polohyr", 2, MakePositionsView},
+      {13, "Polohym", "Polohy východ - západ, měsíční", "polohym", 1, MakePositionsView},
+      {13, "Polohyr", "Polohy východ - západ, roční", "polohyr", 2, MakePositionsView},
       {14, "kfaktory", "Koeficienty k - celková", "kfaktorc", 0, MakeKFactorsView},
       {14, "kfaktorysever", "Koeficienty k - sever", "kfaktors", 1, MakeKFactorsView},
       {14, "kfaktoryjih", "Koeficienty k - jih", "kfaktorj", 2, MakeKFactorsView},
@@ -40,7 +40,7 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
 
 const std::vector<ResultsViewButton>& ResultsViewButtons() {
   static const std::vector<ResultsViewButton> buttons = {
-      {"ComboBox1", 13},
+      {"ComboBox1", 13, "polohy"},
       {"zapidosoudorutxt", 13},
       {"AsinTXT", 12},
   };

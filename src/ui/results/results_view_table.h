@@ -25,15 +25,19 @@ struct ResultsViewEntry {
   const char* ButtonName;  // objectName of the main window's results-panel button, "" for none
   int Variant;
   ResultsViewFactory Factory;
+  // The menu item opens the variant last chosen on the panel (monthly or yearly asymmetry).
+  bool MenuFollowsPanel = false;
 };
 
 const std::vector<ResultsViewEntry>& ResultsViewTable();
 
-// Results-panel buttons that act on an open view (other than opening it): the view of `Mode`
-// gets ButtonClicked(name) while it is shown.
+// Results-panel controls that act on an open view (other than opening it): the view of `Mode`
+// gets ButtonClicked(name) while it is shown; while another is shown, the control opens the view
+// of the panel button `Opens` when it names one.
 struct ResultsViewButton {
   const char* ButtonName;
   int Mode;
+  const char* Opens = "";
 };
 const std::vector<ResultsViewButton>& ResultsViewButtons();
 

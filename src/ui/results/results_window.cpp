@@ -104,7 +104,7 @@ void ResultsWindow::CreateMenu() {
       action->setToolTip(kComingSoonHint);
       continue;
     }
-    connect(action, &QAction::triggered, this, [this, &entry] { ChooseView(entry); });
+    connect(action, &QAction::triggered, this, [this, &entry] { ChooseView(MenuChoice(entry)); });
   }
   const auto addCommand = [this](const char* name, const QString& text,
                                  void (ResultsWindow::*run)()) {
@@ -139,6 +139,16 @@ void ResultsWindow::ShowObserverTable() {
 QAction* ResultsWindow::MenuAction(const QString& name) const {
   const auto found = m_actions.find(name);
   return found == m_actions.end() ? nullptr : found->second;
+}
+
+const ResultsViewEntry& ResultsWindow::MenuChoice(const ResultsViewEntry& entry) const {
+  if (!entry.MenuFollowsPanel) return entry;
+  const auto chosen = m_panelVariant.find(entry.Mode);
+  if (chosen == m_panelVariant.end()) return entry;
+  for (const ResultsViewEntry& other : ResultsViewTable()) {
+    if (other.Mode == entry.Mode && other.Variant == chosen->second) return other;
+  }
+  return entry;
 }
 
 ResultsView* ResultsWindow::CurrentView() const {
@@ -251,12 +261,16 @@ void ResultsWindow::PanelButtonClicked(const QString& buttonName) {
     return;
   }
   if (const ResultsViewEntry* entry = EntryOfButton(buttonName)) {
+    m_panelVariant[entry->Mode] = entry->Variant;
     ChooseView(*entry);
     return;
   }
   for (const ResultsViewButton& button : ResultsViewButtons()) {
-    if (buttonName == QLatin1String(button.ButtonName) && button.Mode == m_mode) {
+    if (buttonName != QLatin1String(button.ButtonName)) continue;
+    if (button.Mode == m_mode) {
       CurrentView()->ButtonClicked(buttonName);
+    } else if (const ResultsViewEntry* opens = EntryOfButton(QString::fromLatin1(button.Opens))) {
+      ChooseView(*opens);
     }
   }
 }

@@ -58,6 +58,8 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The entry a menu item opens: its own, or the variant its panel chose last.
+  const ResultsViewEntry& MenuChoice(const ResultsViewEntry& entry) const;
   void CreateMenu();
   void PrintFromPanel();
   // "oficCSV": the CSV panel of the SIDC report.
@@ -72,6 +74,8 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   ResultsContext m_results;
   int m_mode = 0;
   int m_variant = 0;
+  // Per mode, the variant its panel buttons chose last (the asymmetry's month or year).
+  std::map<int, int> m_panelVariant;
   QMenuBar* m_menu = nullptr;
   QActionGroup* m_viewActions = nullptr;
   std::map<QString, QAction*> m_actions;

@@ -11,6 +11,7 @@
 
 #include "core/data/ascii_export.h"
 #include "core/data/data_file.h"
+#include "core/shell/saved_status.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/toolbar_panels.h"
@@ -138,7 +139,10 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::SaveData() {
   if (const auto error = SaveDatabase(m_ctx.Db, m_ctx.ProgDir)) {
     m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
+    return;
   }
+  // The first panel keeps it; the middle one belongs to the hints.
+  m_statusPanels[0]->setText(QString::fromStdString(SavedRecordsText(m_ctx.Db.RecordCount)));
 }
 
 void MainWindow::SaveAsciiExport() {

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 
 #include "ui/butterfly/butterfly_window.h"
+#include "ui/graphs/mdi_child.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_buttons.h"
 #include "ui/shell/toolbar_panels.h"
@@ -22,8 +23,7 @@ void MainWindow::OpenButterfly() {
   m_toolbar->ShowPanel(kButterflyPanel);
   auto* window = new ButterflyWindow(m_ctx);
   m_butterfly = window;
-  QMdiSubWindow* frame = m_mdi->addSubWindow(window);
-  frame->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* frame = AddAnalysisFrame(m_mdi, window);
   const QSize client = m_mdi->viewport()->size();
   frame->setGeometry(1, 1, client.width() - 30, client.height() - 5);
   m_toolbar->ShowPanel(kButterflyPanel, window);

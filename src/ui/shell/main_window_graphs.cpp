@@ -37,8 +37,7 @@ void MainWindow::OpenDailyGraphs() {
 }
 
 void MainWindow::ShowAnalysisWindow(QWidget* window, const char* panelName) {
-  QMdiSubWindow* frame = m_mdi->addSubWindow(window);
-  frame->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* frame = AddAnalysisFrame(m_mdi, window);
   const QSize client = m_mdi->viewport()->size();
   frame->setGeometry(1, 1, client.width() - kFrameMargin, client.height() - kFrameMargin);
   frame->show();
@@ -48,7 +47,7 @@ void MainWindow::ShowAnalysisWindow(QWidget* window, const char* panelName) {
 void MainWindow::OpenSmoothedGraphs(int mode) {
   m_ctx.View.SmoothedGraphMode = mode;
   // The window opens anew in the chosen mode.
-  if (m_smoothedGraphs) OuterWindow(m_smoothedGraphs)->close();
+  if (m_smoothedGraphs) CloseWithFrame(m_smoothedGraphs);
   auto* window = new SmoothedGraphsWindow(m_ctx);
   m_smoothedGraphs = window;
   ShowAnalysisWindow(window, kSmoothedPanel);

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QToolButton>
 
+#include "ui/graphs/mdi_child.h"
 #include "ui/maps/maps_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_buttons.h"
@@ -20,14 +21,19 @@ void MainWindow::OpenMaps() {
   }
   auto* window = new MapsWindow(m_ctx);
   m_maps = window;
-  QMdiSubWindow* frame = m_mdi->addSubWindow(window);
-  frame->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* frame = AddAnalysisFrame(m_mdi, window);
   frame->move(1, 1);
   frame->resize(m_mdi->width() - 2, m_mdi->height() - 15);
   frame->show();
   m_mdi->setActiveSubWindow(frame);
   UpdateCommands();
   m_toolbar->ShowPanel(kMapsPanel, window);
+  connect(window, &MapsWindow::InsertTextUsed, this, [this] {
+    if (QToolButton* insert = m_toolbar->Button("vloztext")) {
+      insert->setChecked(false);
+      insert->setEnabled(true);
+    }
+  });
   connect(window, &QObject::destroyed, this, [this] {
     m_maps = nullptr;
     UpdateCommands();
@@ -36,7 +42,7 @@ void MainWindow::OpenMaps() {
     // A dialog over the frame deactivates no child; another child does.
     if (m_maps && active != nullptr && active != frame) {
       if (QToolButton* mapam = m_toolbar->Button("mapam")) mapam->setDown(true);
-      m_maps->close();
+      CloseWithFrame(m_maps);
     }
   });
 }

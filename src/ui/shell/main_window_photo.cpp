@@ -9,7 +9,7 @@ namespace ardeno {
 
 void MainWindow::OpenPhotoWindow() {
   // Calibration and pending entries belong to the picture of the window being replaced.
-  if (m_photo) OuterWindow(m_photo)->close();
+  if (m_photo) CloseWithFrame(m_photo);
   m_photo = PhotoDrawingWindow::Open(m_ctx, m_mdi);
 }
 

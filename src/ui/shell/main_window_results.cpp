@@ -3,6 +3,7 @@
 #include <QMdiSubWindow>
 #include <QToolButton>
 
+#include "ui/graphs/mdi_child.h"
 #include "ui/results/results_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_buttons.h"
@@ -19,8 +20,7 @@ void MainWindow::OpenResults() {
   }
   auto* window = new ResultsWindow(m_ctx);
   m_results = window;
-  QMdiSubWindow* frame = m_mdi->addSubWindow(window);
-  frame->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* frame = AddAnalysisFrame(m_mdi, window);
   // The tables want the frame's whole client area.
   frame->resize(m_mdi->size());
   frame->move(0, 0);

@@ -5,11 +5,15 @@
 #include "ui/shell/main_window.h"
 #include "ui/shell/time_scrolled_window.h"
 #include "ui/shell/toolbar_panels.h"
+#include "ui/shell/view_settings_follower.h"
 
 namespace ardeno {
 
 void MainWindow::RefreshAttachedWindow() {
-  if (QWidget* window = m_toolbar->AttachedWindow()) window->update();
+  QWidget* window = m_toolbar->AttachedWindow();
+  if (window == nullptr) return;
+  if (auto* follower = dynamic_cast<ViewSettingsFollower*>(window)) follower->ViewSettingsChanged();
+  window->update();
 }
 
 void MainWindow::ChangeTimeFactor(bool wider) {

@@ -17,6 +17,10 @@ class PlatformDialogs {
                                               const QString& directory, const QString& filter) = 0;
   // The standard yes/no confirmation box; true for yes.
   virtual bool Confirm(QWidget* parent, const QString& caption, const QString& question) = 0;
+  // Before a file is written over: yes or no, "no" the default. Scripts answer it as Confirm.
+  virtual bool ConfirmOverwrite(QWidget* parent, const QString& question) {
+    return Confirm(parent, QString(), question);
+  }
   // The standard message box.
   virtual void Inform(QWidget* parent, const QString& caption, const QString& text) = 0;
   // The standard input box; nothing when cancelled.

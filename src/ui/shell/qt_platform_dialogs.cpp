@@ -21,6 +21,19 @@ bool QtPlatformDialogs::Confirm(QWidget* parent, const QString& caption, const Q
                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+std::unique_ptr<QMessageBox> OverwriteQuestionBox(QWidget* parent, const QString& question) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Question, QString(),
+                                           QString(question).replace(QLatin1Char('\r'), '\n'),
+                                           QMessageBox::Yes | QMessageBox::No, parent);
+  box->setDefaultButton(QMessageBox::No);
+  box->setEscapeButton(QMessageBox::No);
+  return box;
+}
+
+bool QtPlatformDialogs::ConfirmOverwrite(QWidget* parent, const QString& question) {
+  return OverwriteQuestionBox(parent, question)->exec() == QMessageBox::Yes;
+}
+
 void QtPlatformDialogs::Inform(QWidget* parent, const QString& caption, const QString& text) {
   QMessageBox::information(parent, caption, text);
 }

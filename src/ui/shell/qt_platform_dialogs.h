@@ -1,6 +1,10 @@
 #pragma once
 // The platform's standard dialogs, as Qt provides them.
+#include <memory>
+
 #include "ui/shell/platform_dialogs.h"
+
+class QMessageBox;
 
 namespace ardeno {
 
@@ -9,10 +13,15 @@ class QtPlatformDialogs : public PlatformDialogs {
   std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                       const QString& directory, const QString& filter) override;
   bool Confirm(QWidget* parent, const QString& caption, const QString& question) override;
+  bool ConfirmOverwrite(QWidget* parent, const QString& question) override;
   void Inform(QWidget* parent, const QString& caption, const QString& text) override;
   std::optional<QString> InputText(QWidget* parent, const QString& caption, const QString& prompt,
                                    const QString& initial) override;
   bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
+
+// The overwrite question: Yes and No, No the default so that Enter keeps the file; the program's
+// "\r" line breaks shown as breaks.
+std::unique_ptr<QMessageBox> OverwriteQuestionBox(QWidget* parent, const QString& question);
 
 }  // namespace ardeno

@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 #include "core/shell/interface_scale.h"
+#include "ui/graphs/mdi_child.h"
 #include "ui/shell/hint_timing.h"
 #include "ui/shell/toolbar_buttons.h"
 
@@ -19,6 +21,22 @@ namespace {
 const QColor kToolbarColour(200, 220, 220);
 constexpr int kToolbarHeight = 31;
 constexpr int kButtonHeight = 27;
+
+// A panel button that may give up its margins when the frame is narrow: a panel then fits a
+// 1024-pixel screen whole, close box included, instead of widening the main window past it.
+class PanelButton : public QToolButton {
+ public:
+  using QToolButton::QToolButton;
+  QSize minimumSizeHint() const override {
+    const int content = toolButtonStyle() == Qt::ToolButtonIconOnly
+                            ? iconSize().width()
+                            : fontMetrics().horizontalAdvance(text());
+    return {std::min(sizeHint().width(), content + kNarrowMargin), sizeHint().height()};
+  }
+
+ private:
+  static constexpr int kNarrowMargin = 4;
+};
 
 void ShowComingSoon(QToolButton* button) {
   button->setEnabled(false);
@@ -60,6 +78,8 @@ ToolbarPanels::ToolbarPanels(QWidget* parent, std::function<QAction*(const char*
   groupType->setStatusTip(groupType->toolTip());
   groupType->addItems({"A", "B", "C", "D", "E", "F", "G", "h", "J", QStringLiteral("vše")});
   groupType->setCurrentText(QStringLiteral("vše"));
+  groupType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  groupType->setMinimumContentsLength(3);
   connect(groupType, &QComboBox::currentIndexChanged, this, [this, groupType] {
     emit GroupTypeFilterChanged(groupType->currentText());
     Run({"ComboBox1", "", "", HandledByWindow{}});
@@ -78,7 +98,7 @@ void ToolbarPanels::AddPanel(const QString& panelName,
   row->setContentsMargins(panelName == kGraphsPanel ? 1 : 3, 0, 0, 0);
   row->setSpacing(1);
   for (const ToolbarButtonSpec& spec : buttons) {
-    auto* button = new QToolButton(panel);
+    auto* button = new PanelButton(panel);
     button->setObjectName(spec.Name);
     button->setText(QString::fromUtf8(spec.Caption));
     button->setToolTip(QString::fromUtf8(spec.Hint));
@@ -134,7 +154,7 @@ void ToolbarPanels::Run(const ToolbarButtonSpec& spec) {
   QWidget* window = m_attached;
   if (window == nullptr) return;
   if (std::holds_alternative<ClosesWindow>(spec.Action)) {
-    window->close();
+    CloseWithFrame(window);
   } else if (const auto* operation = std::get_if<WindowOperation>(&spec.Action)) {
     if (operation->Offers(*window)) operation->Run(*window);
   } else if (std::holds_alternative<HandledByWindow>(spec.Action)) {

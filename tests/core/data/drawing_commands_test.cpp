@@ -195,6 +195,21 @@ TEST(TakeFacularFields, FieldsOfTheSameDateAreCopiedWithTheCount) {
   EXPECT_TRUE(db.DataChanged);
 }
 
+// A day drawn twice (morning and afternoon): both drawings take the other file's fields.
+TEST(TakeFacularFields, EveryDrawingOfTheDateTakesTheFields) {
+  Database db = MakeDatabase({"01.03.2020", "02.03.2020", "2.3.2020", "03.03.2020"});
+  std::vector<ObservationRecord> other = Records({"02.03.2020"}, "other");
+  other[0].SetFacularCount(1);
+  other[0].SetFaculaVertex(1, 1, 10 * 128 + 50);
+  other[0].SetFaculaVertex(1, 2, 12 * 128 + 55);
+  EXPECT_EQ(TakeFacularFields(db, other), 2);
+  for (int i : {2, 3}) {
+    EXPECT_EQ(db.Record(i).FacularCount(), 1) << "record " << i;
+    EXPECT_EQ(db.Record(i).FaculaVertex(1, 2), 12 * 128 + 55) << "record " << i;
+  }
+  for (int i : {1, 4}) EXPECT_EQ(db.Record(i).FacularCount(), 0) << "record " << i;
+}
+
 TEST(TakeFacularFields, NothingToTakeLeavesTheDataUnchanged) {
   Database db = MakeDatabase({"01.03.2020"});
   std::vector<ObservationRecord> other = Records({"01.03.2020"}, "other");

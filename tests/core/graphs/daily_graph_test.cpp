@@ -56,11 +56,44 @@ TEST(DailyTimeAxisTest, DaysSinceFirstJanuaryTimesDayWidth) {
   EXPECT_EQ(axis.ScrollRange(), 730 * 2 + 200);
   EXPECT_EQ(axis.NewestScrollPosition(), 730 * 2 - 750);
   EXPECT_EQ(BuildDailyTimeAxis(db, 1).RecordX.back(), 730);
-  // The newest data 750 pixels from the left edge, unless the range ends before that.
-  EXPECT_EQ(axis.OpeningScroll(300), 1460 - 750);
+  // The newest data 800 pixels from the left edge, unless the range ends before that; a window
+  // narrower than that shows them 20 pixels from its right edge.
+  EXPECT_EQ(axis.OpeningScroll(300), 1460 + 50 + 20 - 300);
   EXPECT_EQ(axis.OpeningScroll(1000), 1660 - 1000);
   EXPECT_EQ(axis.OpeningScroll(3000), 0);
 }
+
+struct SaveSizeCase {
+  const char* Name;
+  int ClientWidth;
+  int DayWidth;
+};
+
+class NewestInViewTest : public ::testing::TestWithParam<SaveSizeCase> {};
+
+// Twenty years of monthly records: wherever the window opens, the newest record is drawn inside it.
+TEST_P(NewestInViewTest, NewestRecordIsDrawnInsideTheWindow) {
+  std::vector<GraphRecord> days;
+  for (int year = 2000; year <= 2020; ++year) {
+    for (int month = 1; month <= 12; ++month)
+      days.push_back({"15." + std::to_string(month) + "." + std::to_string(year)});
+  }
+  const Database db = GraphDatabase(days, kRelativeN, kRelativeS);
+  const DailyTimeAxis axis = BuildDailyTimeAxis(db, GetParam().DayWidth);
+  const int width = GetParam().ClientWidth;
+  const int newestX = axis.LastX() + 50 - axis.OpeningScroll(width);
+  EXPECT_GE(newestX, 0);
+  EXPECT_LT(newestX, width);
+  // The wide window keeps the newest data 800 pixels in.
+  if (width >= 820) EXPECT_EQ(newestX, 800);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SaveSizes, NewestInViewTest,
+    ::testing::Values(SaveSizeCase{"Save400", 400, 1}, SaveSizeCase{"Save500", 500, 1},
+                      SaveSizeCase{"Save600", 600, 1}, SaveSizeCase{"Screen1000", 1000, 2},
+                      SaveSizeCase{"Screen1580", 1580, 2}, SaveSizeCase{"Narrow200", 200, 2}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(DailyTimeAxisTest, RecordWithBadDateIsLeftOutAndCounted) {
   const Database db = GraphDatabase({{"32.01.2004"}, {"02.01.2004"}, {"xx"}, {"04.01.2004"}},

@@ -270,6 +270,32 @@ TEST(RotationEvolution, SpinValueStaysBetweenTheFirstAndLastRotation) {
 
 // --- map data ---
 
+// Latitudes below one degree keep their leading zero.
+TEST(MapData, LatitudesBelowOneDegreeHaveALeadingZero) {
+  RotationStatistics stats;
+  stats.FirstRotation = 2100;
+  stats.Rotations.resize(1);
+  stats.Smoothed.resize(1);
+  RotationStats& r = stats.Rotations[0];
+  r.MeanNorth = 0.0f;
+  r.MeanSouth = -0.65f;
+  r.GroupNumbersSouth = 1;
+  r.HighestNorth10 = 4;
+  r.MostSouthern10 = -7;
+  stats.Smoothed[0] = {0.5f, -0.25f};
+  RotationGroupCounts classes;
+  classes.Classes.resize(1);
+  const TextGrid grid = MapDataGrid(stats, classes);
+  ASSERT_EQ(grid.RowCount(), 2);
+  EXPECT_EQ(grid.Cell(1, 3), "0.00");
+  EXPECT_EQ(grid.Cell(1, 4), "-0.65");
+  EXPECT_EQ(grid.Cell(1, 5), "0.50");
+  EXPECT_EQ(grid.Cell(1, 6), "-0.25");
+  EXPECT_EQ(grid.Cell(1, 7), "0.4");
+  EXPECT_EQ(grid.Cell(1, 9), "-0.7");
+  EXPECT_EQ(grid.Cell(1, 11), "-0.65");
+}
+
 TEST(MapData, RowsShowCountsMeansExtremesAndClassesOrDashesWithoutGroups) {
   RotationStatistics stats;
   stats.FirstRotation = 2100;

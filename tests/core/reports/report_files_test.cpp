@@ -156,6 +156,19 @@ TEST(CvReport, HeaderDaysAverageAndObservingDays) {
   EXPECT_EQ(CvReportPath("/p", {2001, 3}), std::filesystem::path("/p/CVdata/CV-03_2001.Txt"));
 }
 
+// The grid's time reads as the file's: "06:07", never "6:7".
+TEST(CvReport, GridTimesHaveTwoDigitsEach) {
+  const Database db = DatabaseBuilder()
+                          .Add("02.02.2000", BusyDay(), 607)
+                          .Add("03.02.2000", BusyDay(), 1000)
+                          .Add("04.02.2000", BusyDay(), 5)
+                          .Build();
+  const auto rows = CvGridRows(db, MatchReportDays(db, {2000, 2}));
+  EXPECT_EQ(rows[2][2], "06:07");
+  EXPECT_EQ(rows[3][2], "10:00");
+  EXPECT_EQ(rows[4][2], "00:05");
+}
+
 TEST(CvReport, TwentyDaysGiveObs20) {
   DatabaseBuilder builder;
   for (int d = 1; d <= 20; ++d) builder.Add(Digits(d, 2) + ".06.2003", BusyDay());

@@ -1,10 +1,14 @@
 // The measured and smoothed monthly tables, cell for cell as the grid shows them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/results/measured_table.h"
+#include "core/results/monthly_csv.h"
 #include "core/results/results_records.h"
 #include "core/results/smoothed_table.h"
 #include "core/text/dates.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -169,8 +173,17 @@ TEST(SmoothedTable, FewerThanFourteenRecordsDrawNoValues) {
   for (int i = 0; i < 13; ++i)
     builder.Add(FormatDate({2000 + (2 * i) / 12, (2 * i) % 12 + 1, 1}), Normal(5, 5));
   const MonthlyTable table = BuildSmoothedTable(CollectMonths(builder.Build()), Hemisphere::Whole);
-  EXPECT_EQ(table.LastMonthRow, 25);
-  for (int row = 1; row < table.RowCount(); ++row) EXPECT_EQ(table.Cell(row, 1), "");
+  // Nothing is drawn: the headers alone, no month labels with empty cells.
+  EXPECT_EQ(table.RowCount(), 1);
+  EXPECT_EQ(table.LastMonthRow, 0);
+  // Its CSV is refused and leaves no file.
+  const test::TempFolder folder;
+  const auto refusal =
+      WriteMonthlyCsv(folder.Path(), table, MonthlyTableKind::Smoothed, Hemisphere::Whole);
+  ASSERT_TRUE(refusal.has_value());
+  EXPECT_EQ(std::string(*refusal), kEmptyTableMessage);
+  EXPECT_FALSE(std::filesystem::exists(
+      MonthlyCsvPath(folder.Path(), MonthlyTableKind::Smoothed, Hemisphere::Whole)));
 }
 
 struct ResolutionCase {

@@ -80,6 +80,8 @@ class ButterflyWindowTest : public QObject {
   void GroupSeenOnSeveralDaysIsOneMarkAtTheIntegerMean();
   void UnnumberedGroupsAndNumbersAbove70GiveNoMark();
   void FaculaWithFirstVertexZeroIsNotDrawn();
+  void FaculaeWidthSwitchDrawsBars_data();
+  void FaculaeWidthSwitchDrawsBars();
   void SupplementaryDataAndCoronaMoveTheStart();
   void MissingCoronaFolderIsSaidAndTheUnderlayStaysOff();
   void RotationWithoutNorthernGroupsBringsTheMeanCurveToTheEquator();
@@ -129,6 +131,35 @@ void ButterflyWindowTest::FaculaWithFirstVertexZeroIsNotDrawn() {
   d.run.Db.Record(1).SetFaculaVertex(1, 1, Vertex(25, 50));
   d.run.Ctx.Events.NotifyRecordsChanged();
   QVERIFY(CountColour(d.Render(), red, QRect(QPoint(0, 0), kClient)) > 0);
+}
+
+void ButterflyWindowTest::FaculaeWidthSwitchDrawsBars_data() {
+  QTest::addColumn<int>("timeFactor");
+  QTest::newRow("T 4") << 4;
+  QTest::newRow("T 8") << 8;
+  QTest::newRow("T 16") << 16;
+}
+
+// "Šíř" turns each facular field's line into a bar about T wide.
+void ButterflyWindowTest::FaculaeWidthSwitchDrawsBars() {
+  QFETCH(int, timeFactor);
+  ObservationRecord record = Drawing("10.05.2014");
+  record.SetFacularCount(1);
+  record.SetFaculaVertex(1, 1, Vertex(25, 50));
+  record.SetFaculaVertex(1, 2, Vertex(35, 70));
+  Diagram d({record});
+  d.window->fakulemotClick();
+  d.run.View.ButterflyTimeFactor = static_cast<std::uint16_t>(timeFactor);
+  const QColor red(255, 10, 10);
+  d.run.View.FaculaeWidthFlag = 0;
+  const int line = CountColour(d.Render(), red);
+  QVERIFY(line > 0);
+  d.run.View.FaculaeWidthFlag = 1;
+  const int bar = CountColour(d.Render(), red);
+  QVERIFY2(bar >= line * (timeFactor - timeFactor / 2),
+           qPrintable(QString("%1 %2").arg(line).arg(bar)));
+  d.run.View.FaculaeWidthFlag = 0;
+  QCOMPARE(CountColour(d.Render(), red), line);
 }
 
 void ButterflyWindowTest::SupplementaryDataAndCoronaMoveTheStart() {

@@ -2,6 +2,8 @@
 // saved picture and the too-low window refusal of "t".
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -122,6 +124,34 @@ class CoordinateTablesWindowTest : public QObject {
     const QImage scrolled = render();
     // 10 positions move the table 100 pixels up.
     QCOMPARE(scrolled.copy(0, 0, 900, 500), top.copy(0, 100, 900, 500));
+  }
+
+  // In the main frame the table gets its 900 pixels wherever they fit, and no more than the
+  // frame's area where they do not.
+  void opensInTheFrameAtItsWidth_data() {
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<int>("width");
+    QTest::newRow("1024 x 768 screen") << QSize(1004, 600) << 900;
+    QTest::newRow("1600 x 1000 screen") << QSize(1580, 830) << 900;
+    QTest::newRow("narrower than the table") << QSize(700, 600) << -1;
+  }
+  void opensInTheFrameAtItsWidth() {
+    QFETCH(QSize, area);
+    QFETCH(int, width);
+    AppRun run;
+    QMdiArea frame;
+    frame.resize(area);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    CoordinateTablesWindow* window = CoordinateTablesWindow::Open(run.Ctx, &frame, 2024);
+    QWidget* sub = window->parentWidget();
+    if (width > 0) {
+      QCOMPARE(window->width(), width);
+    } else {
+      QVERIFY(window->width() < 900);
+    }
+    QVERIFY(sub->geometry().right() < frame.viewport()->width());
+    QCOMPARE(frame.subWindowList().size(), 1);
   }
 
   void keyTInALowWindowPrintsNothing() {

@@ -1,6 +1,7 @@
 // The drawing window's commands: pictures of a range of drawings, printing into a PDF, the
 // database commands (recompute, merge, equal dates), the compact toggle, the auxiliary-spot
 // panel and the magnetosphere underlay.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -141,6 +142,37 @@ class DrawingCommandsTest : public QObject {
     QCOMPARE(PdfPages(last), 2);
   }
 
+  // "tiskzakres" prints again with the count last given to the box; 1 before any.
+  void printAgainUsesTheLastCount_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("box never used") << QString() << 1;
+    QTest::newRow("three") << "3" << 3;
+    QTest::newRow("one") << "1" << 1;
+  }
+  void printAgainUsesTheLastCount() {
+    QFETCH(QString, count);
+    QFETCH(int, pages);
+    Fixture f(6);
+    f.run.Db.ChooseRecord(2);
+    DrawingWindow window(f.run.Ctx);
+    if (!count.isEmpty()) {
+      window.ShowPrintBox();
+      window.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+      window.findChild<QLineEdit*>("Edit1")->setText(count);
+      f.run.Dialogs.PrintFiles = {f.dir.filePath("prvni.pdf")};
+      window.findChild<QPushButton*>("Button4")->click();
+    }
+    auto* again = window.findChild<QAction*>("tiskzakres");
+    QVERIFY(again != nullptr);
+    QCOMPARE(again->text(), QString("Tisk zákresu"));
+    const QString pdf = f.dir.filePath("znovu.pdf");
+    f.run.Dialogs.PrintFiles = {pdf};
+    again->trigger();
+    QCOMPARE(PdfPages(pdf), pages);
+    QVERIFY(window.findChild<QGroupBox*>("GroupBox2")->isHidden());
+  }
+
   void f1RecomputesEveryResultsBlock() {
     Fixture f(4);
     for (int i = 1; i <= 4; ++i) f.run.Db.Record(i).SetResultWord(kResultTime, 0);
@@ -237,6 +269,33 @@ class DrawingCommandsTest : public QObject {
     // 30 mm and 40 mm out on the same position angle: a few degrees apart on the Sun.
     const double degrees = grid->item(0, 1)->text().toDouble();
     QVERIFY(degrees > 3 && degrees < 8);
+  }
+
+  // The open panel follows the drawing the record list chooses.
+  void auxSpotPanelFollowsTheChosenDrawing() {
+    Fixture f(2);
+    for (int i : {1, 2}) {
+      ObservationRecord& r = f.run.Db.Record(i);
+      r.SetGroupCount(1);
+      r.SetGroupType(1, "Dkc");
+      r.SetGroupNumber(1, 16 + i);
+      r.SetAngle10(1, 900);
+      r.SetDistance10(1, 300);
+      r.SetAux1Position(1, 90 * 128 + 40 + 20 * i);
+    }
+    f.run.Db.ChooseRecord(1);
+    DrawingWindow window(f.run.Ctx);
+    window.show();
+    window.ShowAuxSpotPanel();
+    auto* grid = window.findChild<QTableWidget*>("StringGrid2");
+    QCOMPARE(grid->item(0, 0)->text(), QString("17"));
+    const QString first = grid->item(0, 1)->text();
+    // As the record list chooses a line.
+    f.run.Db.ChooseRecord(2);
+    f.run.Ctx.Events.NotifyRecordChosen();
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(grid->item(0, 0)->text(), QString("18"));
+    QVERIFY(grid->item(0, 1)->text() != first);
   }
 
   void f9DrawsTheUnderlayOrSaysThereAreNoData() {

@@ -65,6 +65,8 @@ class DrawingWindowTest : public QObject {
   void lensShownUntilKeyV();
   void captionFollowsTheRecord();
   void valueColumnIsRightAligned();
+  void fiveDigitGroupNumbersKeepApart_data();
+  void fiveDigitGroupNumbersKeepApart();
 };
 
 void DrawingWindowTest::standardWindowDiskSpans26To463() {
@@ -280,6 +282,39 @@ void DrawingWindowTest::valueColumnIsRightAligned() {
   }
   for (int edge : rightEdges)
     QVERIFY2(std::abs(edge - rightEdges.first()) <= 1, qPrintable(QString::number(edge)));
+}
+
+void DrawingWindowTest::fiveDigitGroupNumbersKeepApart_data() {
+  QTest::addColumn<QSize>("size");
+  QTest::newRow("standard window") << QSize(800, 680);
+  QTest::newRow("large window") << QSize(1000, 850);
+}
+
+// NOAA region numbers in neighbouring columns of the group table stay apart.
+void DrawingWindowTest::fiveDigitGroupNumbersKeepApart() {
+  QFETCH(QSize, size);
+  constexpr int kGroups = 4;
+  ObservationRecord r = DatedRecord({2004, 3, 5});
+  r.SetGroupCount(kGroups);
+  for (int i = 1; i <= kGroups; ++i) {
+    r.SetGroupType(i, "Dkc");
+    r.SetGroupNumber(i, static_cast<std::uint16_t>(13455 + i));
+    r.SetSpotCount(i, 5);
+    r.SetAngle10(i, static_cast<std::uint16_t>(600 * i));
+    r.SetDistance10(i, 300);
+  }
+  AppRun app;
+  app.Db = DatabaseOf({r});
+  app.Db.ChooseRecord(1);
+  DrawingWindow window(app.Ctx);
+  window.resize(size);
+  const QImage image = window.RenderImage(false);
+  const DrawingScale& scale = window.View().Scale;
+  const int top = scale.S(kTableGroupNumberRow);
+  const int bottom = scale.S(kTableRotationNumberRow);
+  const int left = scale.S(GroupTableColumn(1)) - 1;
+  const int right = scale.S(GroupTableColumn(kGroups + 1));
+  QCOMPARE(InkRuns(image, top, bottom, 3, left, right), kGroups);
 }
 
 QTEST_MAIN(DrawingWindowTest)

@@ -8,6 +8,7 @@
 #include "core/graphs/daily_graph_axis.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
+#include "support/pdf_pixels.h"
 #include "support/picture_checks.h"
 #include "ui/graphs/daily_graphs_window.h"
 
@@ -176,6 +177,57 @@ class DailyGraphsWindowTest : public QObject {
     QVERIFY(!saved.isNull());
     QCOMPARE(saved.width(), window.Canvas()->width() - 5);
     if (size > 0) QCOMPARE(window.Canvas()->size(), QSize(size, size));
+  }
+
+  // A fixed save size keeps the newest record in the picture, at its right edge.
+  void saveSizeKeepsTheNewestDataInThePicture_data() {
+    QTest::addColumn<int>("size");
+    QTest::newRow("400") << 400;
+    QTest::newRow("500") << 500;
+    QTest::newRow("600") << 600;
+  }
+  void saveSizeKeepsTheNewestDataInThePicture() {
+    QFETCH(int, size);
+    AppRun app;
+    FillConstant(app.Db, 1500, 40, 10);
+    DailyGraphsWindow window(app.Ctx);
+    window.show();
+    PaintCanvas(window, QSize(1000, 700));
+    window.SetSaveSize(size);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.Canvas()->size(), QSize(size, size));
+    const int newestX = window.Plot().Axis().LastX() + 50 - window.ScrollPosition();
+    QVERIFY2(newestX >= size - 40 && newestX < size, qPrintable(QString::number(newestX)));
+    // The red north curve reaches the picture's right part.
+    const QImage image = window.Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(CountColour(image, kRed, QRect(size - 60, 0, 40, size)) > 0);
+  }
+
+  // The printed page has readable labels (no letter as tall as an inch) and the values of the
+  // grid lines left of the curves.
+  void printedPageHasReadableLabelsAndValues() {
+    QTemporaryDir dir;
+    AppRun app;
+    // Three years: the window opens scrolled to the newest data.
+    FillConstant(app.Db, 1100, 0, 0);
+    DailyGraphsWindow window(app.Ctx);
+    PaintCanvas(window, QSize(900, 600));
+    QVERIFY(window.ScrollPosition() > 0);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const QString pdf = dir.filePath("graf.pdf");
+    printer.setOutputFileName(pdf);
+    window.PrintTo(printer);
+    constexpr int kDpi = 50;
+    const QImage page = RasterizePdfPage(pdf, kDpi);
+    QVERIFY2(!page.isNull(), "pdftoppm rasterizes the page");
+    QVERIFY2(ThickInkPixels(page) < 20, qPrintable(QString::number(ThickInkPixels(page))));
+    // The page's paint area starts at the margin; the grid values stand in its first half inch.
+    const QRect paint = printer.pageLayout().paintRectPixels(kDpi);
+    const QRect valueStrip(paint.left(), paint.top(), kDpi / 2, paint.height());
+    QVERIFY2(DarkPixels(page, valueStrip, 160) > 300,
+             qPrintable(QString::number(DarkPixels(page, valueStrip, 160))));
   }
 
   void printsTheViewIntoAPdf() {

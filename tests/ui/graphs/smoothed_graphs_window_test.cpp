@@ -8,12 +8,14 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/graphs/smoothed_graph_layout.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
+#include "support/main_frame.h"
 #include "support/picture_checks.h"
 #include "ui/graphs/smoothed_graphs_window.h"
 
@@ -56,6 +58,21 @@ SidcSeries FluxLines() {
 int CountRightOfAxis(const QImage& image, int y, const QColor& colour) {
   return CountInRow(image, y, colour, kSmoothedLeft + 4);
 }
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  PaintCounter(QWidget* widget, int& paints) : m_paints(paints) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++m_paints;
+    return false;
+  }
+
+ private:
+  int& m_paints;
+};
 
 }  // namespace
 
@@ -313,6 +330,43 @@ class SmoothedGraphsWindowTest : public QObject {
     }
     QCOMPARE(app.Msg.ShownMessages.size(), 2);
     QVERIFY(app.Msg.ShownMessages.front().startsWith(QString::fromUtf8("Tisknout do roku")));
+  }
+
+  // The panel's "><" and "<>" take effect at once: the scroll range follows the new width and the
+  // graph is painted again without a click in it.
+  void compressionButtonsTakeEffectAtOnce_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("more compressed") << "zmensit" << 2 << 4;
+    QTest::newRow("less compressed") << "rozsirit" << 8 << 4;
+  }
+  void compressionButtonsTakeEffectAtOnce() {
+    QFETCH(QString, button);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QTemporaryDir dir;
+    const Database db = RDatabase(8 * 365, 30, 10);
+    std::vector<ObservationRecord> records(db.Records.begin(), db.Records.begin() + db.RecordCount);
+    MainFrame frame(dir.path().toStdString(), records);
+    frame.Window.show();
+    frame.View.SmoothCompression = from;
+    frame.Window.Action("vyhlazovaci")->trigger();
+    auto* window = frame.Window.findChild<SmoothedGraphsWindow*>("TForm8");
+    QVERIFY(window != nullptr);
+    QCoreApplication::processEvents();
+    auto* scroll = window->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(scroll != nullptr);
+    const int before = scroll->maximum();
+    int paints = 0;
+    PaintCounter counter(window->Canvas(), paints);
+    frame.Button(button.toLatin1().constData())->click();
+    QCOMPARE(frame.View.SmoothCompression, to);
+    QVERIFY(before > 0);
+    QVERIFY2(scroll->maximum() != before,
+             qPrintable(QString("%1 -> %2").arg(before).arg(scroll->maximum())));
+    QCoreApplication::processEvents();
+    QVERIFY(paints > 0);
   }
 
   void printsIntoAPdf() {

@@ -2,10 +2,14 @@
 // from generated drawings, the switches and keys, printing into a PDF file, the work record
 // given back on close, and the window opened from the main window with its toolbar panel.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QPainter>
+#include <QPrinter>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -17,6 +21,7 @@
 #include "support/app_run.h"
 #include "support/main_frame.h"
 #include "support/map_records.h"
+#include "support/pdf_pixels.h"
 #include "support/picture_checks.h"
 #include "ui/maps/maps_window.h"
 #include "ui/shell/main_window.h"
@@ -116,6 +121,10 @@ class MapsWindowTest : public QObject {
   void PrintsTheMapAndTheHighMapIntoPdf_data();
   void PrintsTheMapAndTheHighMapIntoPdf();
   void ClosingGivesBackTheWorkRecord();
+  void MagnetospherePictureWithoutTheFolderIsSaid();
+  void AskedTextIsPrintedUnderTheMapOnce();
+  void RotationListChoosesOnTheArrowKeys_data();
+  void RotationListChoosesOnTheArrowKeys();
   void MissingCoronaAndMagnetogramsAreSaid();
   void OpensFromTheMainWindowWithItsPanel();
   void ComparisonShowsTheShiftedRotationBelow();
@@ -259,6 +268,84 @@ void MapsWindowTest::ClosingGivesBackTheWorkRecord() {
   w.maps->show();
   w.maps->close();
   QCOMPARE(w.run.Db.WorkRecord, w.run.Db.Record(4));
+}
+
+void MapsWindowTest::RotationListChoosesOnTheArrowKeys_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("move");  // list lines from the current rotation
+  QTest::newRow("up") << int(Qt::Key_Up) << -1;
+  QTest::newRow("home") << int(Qt::Key_Home) << -2;
+}
+
+// Walking the rotation list with the keys chooses the line reached, as a click does.
+void MapsWindowTest::RotationListChoosesOnTheArrowKeys() {
+  QFETCH(int, key);
+  QFETCH(int, move);
+  Scenario s = ThreeSightings();
+  for (int later : {30, 60}) {
+    s.Records.push_back(test::MapRecord(Later(ParseDate(s.Records[2].Date()).value(), later)));
+  }
+  Window w(s.Records);
+  w.maps->show();
+  const int last = w.run.Db.Record(w.run.Db.RecordCount).Rotation();
+  QCOMPARE(w.maps->MapRotation(), last);
+  w.maps->vybermClick();
+  auto* list = w.maps->findChild<QListWidget*>("ListBox1");
+  QVERIFY(list != nullptr && list->isVisible());
+  QCOMPARE(list->count(), 3);
+  QTest::keyClick(list, static_cast<Qt::Key>(key));
+  QCOMPARE(w.maps->MapRotation(), last + move);
+  QVERIFY(!list->isVisible());
+}
+
+void MapsWindowTest::MagnetospherePictureWithoutTheFolderIsSaid() {
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  Window w(ThreeSightings().Records);
+  w.run.Ctx.ProgDir = dir.path().toStdString();
+  QToolButton* picture = w.maps->ToolButton("magnobr");
+  QVERIFY(picture != nullptr);
+  picture->click();
+  QCOMPARE(w.run.Msg.ShownMessages, QStringList{"Nejsou data pro magnetosféru"});
+  QVERIFY(!picture->isChecked());
+  // With the folder the picture switches on and off without a word.
+  QVERIFY(QDir(dir.path()).mkdir("Magneto"));
+  picture->click();
+  QVERIFY(picture->isChecked());
+  picture->click();
+  QVERIFY(!picture->isChecked());
+  QCOMPARE(w.run.Msg.ShownMessages.size(), 1);
+}
+
+// "A" before printing: the next printout asks for a line and prints it under the map; the one
+// after it prints the map alone again.
+void MapsWindowTest::AskedTextIsPrintedUnderTheMapOnce() {
+  QTemporaryDir dir;
+  Window w(ThreeSightings().Records);
+  w.maps->show();
+  w.run.View.InsertTextRequest = 1;
+  w.run.Msg.Values = {"Ondřejov, refraktor 150 mm, pozorovatel Novák"};
+  QSignalSpy used(w.maps.get(), &MapsWindow::InsertTextUsed);
+  const QString withText = dir.filePath("s_textem.pdf");
+  const QString plain = dir.filePath("bez_textu.pdf");
+  w.run.Dialogs.PrintFiles = {withText, plain};
+  w.maps->Tisk1Click();
+  QCOMPARE(used.count(), 1);
+  QCOMPARE(w.run.View.InsertTextRequest, 0);
+  w.maps->Tisk1Click();
+  QCOMPARE(used.count(), 1);
+  QVERIFY(w.run.Msg.Values.empty());
+  const QImage first = test::RasterizePdfPage(withText, 50);
+  const QImage second = test::RasterizePdfPage(plain, 50);
+  QVERIFY(!first.isNull() && !second.isNull());
+  // The map takes the paint area's width and its height in proportion; the line stands below.
+  const QRect paint = QPrinter(QPrinter::HighResolution).pageLayout().paintRectPixels(50);
+  const QSize canvas = w.maps->Canvas()->size();
+  const int mapBottom = paint.top() + paint.width() * canvas.height() / (canvas.width() - 5) + 2;
+  const QRect below(0, mapBottom, first.width(), first.height() - mapBottom);
+  QCOMPARE(test::DarkPixels(second, below), 0);
+  QVERIFY2(test::DarkPixels(first, below) > 50,
+           qPrintable(QString::number(test::DarkPixels(first, below))));
 }
 
 void MapsWindowTest::MissingCoronaAndMagnetogramsAreSaid() {

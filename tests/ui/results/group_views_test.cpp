@@ -1,19 +1,23 @@
 // The group statistics views of the results window: each opens from its button with its caption
 // and shows core's grid; the text files are written only after "yes"; the east-west filter of the
 // main window's combo box; the map data printed into a PDF; the grids follow a stored record.
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
+#include <utility>
 
 #include "core/data/data_file.h"
 #include "core/groups/asymmetry_grid.h"
 #include "core/groups/group_records.h"
 #include "core/groups/map_data.h"
+#include "core/groups/rotation_evolution.h"
 #include "core/solar/day_results.h"
 #include "support/main_frame.h"
 #include "support/scripted_messages.h"
@@ -71,6 +75,8 @@ class GroupViewsTest : public QObject {
   void PositionsFollowTheTypeFilterAndSaveTheirFile();
   void MapDataPrintsIntoAPdf();
   void GridsFollowAStoredRecord();
+  void EvolutionFollowsTheRotationArrows();
+  void PositionMenusAsymmetryMenuAndTypeFilterOpenTheirViews();
 
  private:
   QTemporaryDir m_dir;
@@ -187,6 +193,59 @@ void GroupViewsTest::GridsFollowAStoredRecord() {
   ++f.Db.RecordCount;
   f.Ctx.Events.NotifyRecordsChanged();
   QCOMPARE(model->index(dsoRow, 1).data().toString(), QString("46"));
+}
+
+// The spin box's arrows (and the keys that step it) show the next rotation at once.
+void GroupViewsTest::EvolutionFollowsTheRotationArrows() {
+  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  f.Button("vyvojskup")->click();
+  GroupGridView* view = f.View_();
+  auto* spin = view->findChild<QSpinBox*>("SpinEdit1");
+  QVERIFY(spin != nullptr);
+  const auto expected = [&f](int rotation) {
+    return ComputeRotationEvolution(f.Db, f.Ctx.Groups.All(f.Db).Positions, rotation).Grid.Rows;
+  };
+  const int first = f.Db.Record(1).Rotation();
+  spin->setValue(first);
+  QCOMPARE(view->Grid().Rows, expected(first));
+  spin->stepUp();
+  QCOMPARE(spin->value(), first + 1);
+  QCOMPARE(view->Grid().Rows, expected(first + 1));
+  QVERIFY(view->Grid().Rows != expected(first));
+  QTest::keyClick(spin, Qt::Key_Down);
+  QCOMPARE(view->Grid().Rows, expected(first));
+}
+
+// The window's menu has the monthly and yearly positions; "Data asymetrie" opens the period the
+// panel chose last; a new group type opens the positions from any other view.
+void GroupViewsTest::PositionMenusAsymmetryMenuAndTypeFilterOpenTheirViews() {
+  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  ResultsWindow* results = f.Results();
+  for (const auto& [menu, variant] : {std::pair{"Polohym", 1}, std::pair{"Polohyr", 2}}) {
+    QAction* action = results->MenuAction(menu);
+    QVERIFY2(action != nullptr, menu);
+    action->trigger();
+    QCOMPARE(results->ResultsMode(), 13);
+    QCOMPARE(results->Variant(), variant);
+  }
+  f.Button("asro")->click();
+  QCOMPARE(results->Variant(), 1);
+  f.Button("velikost")->click();
+  results->MenuAction("dataasim")->trigger();
+  QCOMPARE(results->ResultsMode(), 12);
+  QCOMPARE(results->Variant(), 1);
+  QCOMPARE(f.View_()->Table()->model()->rowCount(), 1);  // one year
+  f.Button("asme")->click();
+  f.Button("velikost")->click();
+  results->MenuAction("dataasim")->trigger();
+  QCOMPARE(results->Variant(), 0);
+
+  f.Button("velikost")->click();
+  auto* combo = f.Window.Toolbar()->Panel("provysledky")->findChild<QComboBox*>("ComboBox1");
+  combo->setCurrentText("D");
+  QCOMPARE(results->ResultsMode(), 13);
+  QCOMPARE(results->Variant(), 0);
+  QVERIFY(f.Msg.ShownMessages.isEmpty());
 }
 
 QTEST_MAIN(GroupViewsTest)

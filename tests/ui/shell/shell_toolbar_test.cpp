@@ -71,6 +71,7 @@ class ShellToolbarTest : public QObject {
   void BasicPanelWithReadableLabelsFitsTheSmallestScreen();
   void CorrectionWithoutChosenRecordOnlyShowsMessage();
   void WindowImageIsSavedAsJpgOnYes();
+  void SavingSaysWhatWasSaved();
 
  private:
   QTemporaryDir m_dir;
@@ -303,6 +304,14 @@ void ShellToolbarTest::WindowImageIsSavedAsJpgOnYes() {
   const QImage saved(QString::fromStdU16String(expected.u16string()), "JPG");
   QCOMPARE(saved.size(), QSize(200, 120));
   QVERIFY(f.Msg.Shown.isEmpty());
+}
+
+void ShellToolbarTest::SavingSaysWhatWasSaved() {
+  Frame f(m_dir.path().toStdString());
+  QVERIFY(f.Window.StatusPanel(0)->text().isEmpty());
+  f.Window.Action("ulozitdat")->trigger();
+  QCOMPARE(f.Msg.ShownMessages, QStringList{});
+  QCOMPARE(f.Window.StatusPanel(0)->text(), QString("Uloženo: 2 zákresy"));
 }
 
 QTEST_MAIN(ShellToolbarTest)
