@@ -16,6 +16,7 @@
 #include "ui/maps/map_painter.h"
 #include "ui/maps/maps_window.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/toolbar_buttons.h"
 #include "ui/shell/toolbar_panels.h"
 
 namespace fs = std::filesystem;
