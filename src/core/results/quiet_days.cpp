@@ -42,7 +42,8 @@ int LastRecordYear(const Database& db) {
 CalendarLayout LayOutCalendar(int width, int height) {
   CalendarLayout layout;
   // Day numbers need about three digits' room, month names about "Listopad".
-  layout.CellHeight = std::max(kMinimumCell, (height - 2 * kMargin) / 33);
+  // 31 days, the month names (1.5 rows) and the legend (1.5 rows below a half-row gap).
+  layout.CellHeight = std::max(kMinimumCell, (height - 2 * kMargin) / 35);
   layout.HeaderHeight = layout.CellHeight * 3 / 2;
   layout.LabelWidth = std::max(24, layout.CellHeight * 2);
   layout.CellWidth = std::max(kMinimumCell, (width - 2 * kMargin - layout.LabelWidth) / 12);

@@ -21,7 +21,7 @@ QuietDayMarks MarkQuietDays(const std::vector<CalendarDate>& days, int year);
 int LastRecordYear(const Database& db);
 
 // Geometry of the calendar in a window of width x height pixels: a column of day numbers, a row
-// of month names and 12 x 31 cells.
+// of month names, 12 x 31 cells and the legend's row below them.
 struct CalendarLayout {
   int Left = 0;  // left edge of the January column
   int Top = 0;   // top edge of the day-1 row
@@ -39,6 +39,8 @@ struct CalendarLayout {
   }
   int Right() const { return Left + 12 * CellWidth; }
   int Bottom() const { return Top + 31 * CellHeight; }
+  // The legend's row under the grid: a marked cell and what it means.
+  int LegendTop() const { return Bottom() + CellHeight / 2; }
 };
 CalendarLayout LayOutCalendar(int width, int height);
 

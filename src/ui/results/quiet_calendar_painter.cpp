@@ -1,5 +1,6 @@
 #include "ui/results/quiet_calendar_painter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "core/results/month_walk.h"
@@ -41,6 +42,15 @@ void PaintQuietCalendar(QPainter& painter, int width, int height, const Calendar
     const int y = layout.Top + day * layout.CellHeight;
     painter.drawLine(layout.Left - layout.LabelWidth, y, layout.Right(), y);
   }
+  // What a red cell means.
+  const QRect sample(layout.Left, layout.LegendTop(), layout.CellWidth / 2, layout.CellHeight);
+  painter.fillRect(sample, Qt::red);
+  painter.drawRect(sample);
+  painter.drawText(QRect(sample.right() + layout.CellHeight / 2, sample.top(),
+                         layout.Right() - sample.right(), sample.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("QuietCalendar",
+                                               "den se zákresem bez skvrn (relativní číslo 0)"));
 }
 
 }  // namespace ardeno

@@ -144,6 +144,9 @@ TEST(QuietDays, CalendarFitsTheWindow) {
     EXPECT_EQ(cell.X + cell.Width, layout.Right());
     EXPECT_EQ(cell.Y + cell.Height, layout.Bottom());
     EXPECT_GE(layout.Top - layout.HeaderHeight, 0);
+    // The legend's row stands under the grid, inside the window.
+    EXPECT_GT(layout.LegendTop(), layout.Bottom());
+    EXPECT_LE(layout.LegendTop() + layout.CellHeight, height);
   }
 }
 

@@ -277,9 +277,16 @@ void ResultsWindowTest::CalendarMarksTheQuietDaysOfTheChosenYear() {
     const auto cell = layout.Cell(month, day);
     return QPoint(cell.X + cell.Width / 2, cell.Y + cell.Height / 2);
   };
-  // 2002 has no quiet day: an empty calendar.
+  // 2002 has no quiet day: an empty calendar, with its legend's red cell under the grid.
   QImage image = render();
   QCOMPARE(image.pixelColor(centre(3, 20)), QColor(Qt::white));
+  const QPoint legend(layout.Left + layout.CellWidth / 4,
+                      layout.LegendTop() + layout.CellHeight / 2);
+  QCOMPARE(image.pixelColor(legend), QColor(Qt::red));
+  int legendInk = 0;
+  for (int x = layout.Left + layout.CellWidth; x < layout.Right(); ++x)
+    legendInk += image.pixelColor(x, legend.y()) != QColor(Qt::white);
+  QVERIFY(legendInk > 0);
   view->YearField()->setValue(2001);
   image = render();
   QCOMPARE(image.pixelColor(centre(3, 20)), QColor(Qt::red));
@@ -288,7 +295,7 @@ void ResultsWindowTest::CalendarMarksTheQuietDaysOfTheChosenYear() {
   QCOMPARE(image.pixelColor(centre(4, 20)), QColor(Qt::white));
   QCOMPARE(image.pixelColor(centre(20 % 12, 3)), QColor(Qt::white));
   int red = 0;
-  for (int y = 0; y < image.height(); ++y) {
+  for (int y = 0; y < layout.Bottom(); ++y) {  // the grid, the legend's cell below left out
     for (int x = 0; x < image.width(); ++x)
       red += image.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
   }
