@@ -70,7 +70,8 @@ DailyGraphsWindow::DailyGraphsWindow(AppContext& ctx, QWidget* parent)
   resize(1000, 700);
   SelectGraph(DailyGraph::G);
   UpdateScrollRange(true);
-  setWindowTitle(m_viewTitle);
+  // As the first paint names it: "Graf   " + view title + graph title.
+  setWindowTitle(Caption());
 }
 
 void DailyGraphsWindow::BuildMenus() {

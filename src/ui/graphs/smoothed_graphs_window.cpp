@@ -378,9 +378,8 @@ void SmoothedGraphsWindow::ReloadData() {
 
 void SmoothedGraphsWindow::UpdateCaption() {
   const SmoothedState state = State();
-  if (state.Asymmetry)
-    setWindowTitle(QString::fromUtf8("Asymetrie    graf"));
-  else if (m_picture.Comparison)
+  // The asymmetry graph names its index as the smoothed graph does (" Asymetrie  sever-jih ...").
+  if (m_picture.Comparison && !state.Asymmetry)
     setWindowTitle(QString::fromUtf8("Porovnání   vyhlazených  křivek"));
   else
     setWindowTitle(SmoothedCaption(m_picture, state));

@@ -180,6 +180,15 @@ class DailyGraphsWindowTest : public QObject {
   }
 
   // A fixed save size keeps the newest record in the picture, at its right edge.
+  // The caption right after opening is the one every paint gives.
+  void captionAfterOpeningNamesTheGraph() {
+    AppRun app;
+    FillConstant(app.Db, 30, 40, 10);
+    DailyGraphsWindow window(app.Ctx);
+    QCOMPARE(window.windowTitle(),
+             QString::fromUtf8("Graf   Celkový   Sever   Jih  - Počet skupin"));
+  }
+
   void saveSizeKeepsTheNewestDataInThePicture_data() {
     QTest::addColumn<int>("size");
     QTest::newRow("400") << 400;

@@ -146,7 +146,8 @@ class SmoothedGraphsWindowTest : public QObject {
     QCOMPARE(image.pixel(x, top + 2), kBlack);
     QCOMPARE(image.pixel(x, layout.ZeroY - 2), kBlack);
     QVERIFY(image.pixel(x, top - 3) != kBlack);
-    QCOMPARE(window.windowTitle(), QString::fromUtf8("Asymetrie    graf"));
+    QCOMPARE(window.windowTitle(),
+             QString::fromUtf8(" Asymetrie  sever-jih   graf  -  Relativní číslo"));
     window.SelectKind(AsymmetryKind::Difference);  // 20 with unit 40: half a row
     QCOMPARE(window.Picture().Records.Value[10], 20);
   }
