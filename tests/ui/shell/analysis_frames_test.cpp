@@ -164,6 +164,7 @@ void AnalysisFramesTest::NoWindowMakesTheFrameWiderThanTheScreen() {
            qPrintable(QString::number(run.Window.minimumSizeHint().width())));
   // The panel's close box is on the screen.
   QToolButton* close = run.Window.Toolbar()->Button(closeButton);
+  QVERIFY2(close->isVisible(), "the close box is on the panel, not in an overflow menu");
   const QPoint right = close->mapTo(&run.Window, QPoint(close->width(), 0));
   QVERIFY2(right.x() <= kSmallScreen.width(), qPrintable(QString::number(right.x())));
   run.Window.Toolbar()->Button(closeButton)->click();
