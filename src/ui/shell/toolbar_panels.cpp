@@ -26,7 +26,10 @@ constexpr int kButtonHeight = 27;
 // 1024-pixel screen whole, close box included, instead of widening the main window past it.
 class PanelButton : public QToolButton {
  public:
-  using QToolButton::QToolButton;
+  explicit PanelButton(QWidget* parent) : QToolButton(parent) {
+    // A tool button keeps its width by default; these may narrow down to their caption.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  }
   QSize minimumSizeHint() const override {
     const int content = toolButtonStyle() == Qt::ToolButtonIconOnly
                             ? iconSize().width()
