@@ -12,8 +12,8 @@ struct WindowSize {
 // The design height of the maps window; a window of this height takes the frame's size.
 inline constexpr int kMapsDesignHeight = 1008;
 
-// "Mapa otočky": the window's client size after the command, from its size now, the main
-// window's client area and the height of the main window's toolbar.
+// "Mapa otočky": the window's size (its frame's, title and border included) after the command,
+// from its size now, the main window's client area and the height of the main window's toolbar.
 WindowSize SingleMapWindowSize(WindowSize now, WindowSize mainClient, int toolbarHeight);
 
 // "Dvě nadsebou": 1400 wide and the main client's height less 60, within the main client area.

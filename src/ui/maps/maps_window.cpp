@@ -308,7 +308,8 @@ void MapsWindow::mapkyClick() {
   if (const auto area = FrameArea()) {
     // The frame's area holds the main window's toolbar already.
     constexpr int kToolbarInArea = 0;
-    ResizeWithinFrame(SingleMapWindowSize({width(), height()}, *area, kToolbarInArea));
+    const QSize now = OuterWindow(this)->size();
+    ResizeWithinFrame(SingleMapWindowSize({now.width(), now.height()}, *area, kToolbarInArea));
   }
   ShowView(View::Map);
 }
@@ -320,9 +321,9 @@ std::optional<WindowSize> MapsWindow::FrameArea() const {
   return WindowSize{area.width(), area.height()};
 }
 
-void MapsWindow::ResizeWithinFrame(WindowSize client) {
-  QWidget* frame = OuterWindow(this);
-  frame->resize(frame->size() + (QSize(client.Width, client.Height) - size()));
+void MapsWindow::ResizeWithinFrame(WindowSize outer) {
+  // The sizes are the frame's, title and border included, as the frame's area measures them.
+  OuterWindow(this)->resize(outer.Width, outer.Height);
 }
 
 void MapsWindow::dlouhamapClick() {

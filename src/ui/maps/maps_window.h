@@ -106,8 +106,8 @@ class MapsWindow : public QWidget {
  private:
   // The client area of the main frame the window sits in; none outside a frame.
   std::optional<WindowSize> FrameArea() const;
-  // Resizes the window's frame so that the window gets `client`.
-  void ResizeWithinFrame(WindowSize client);
+  // Gives the window's frame the size `outer` (title and border included).
+  void ResizeWithinFrame(WindowSize outer);
   void BuildMenus();
   void BuildToolbar();
   void BuildRotationList();
