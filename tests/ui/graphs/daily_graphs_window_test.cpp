@@ -228,7 +228,7 @@ class DailyGraphsWindowTest : public QObject {
     const QString pdf = dir.filePath("graf.pdf");
     printer.setOutputFileName(pdf);
     window.PrintTo(printer);
-    constexpr int kDpi = 50;
+    constexpr int kDpi = 100;
     const QImage page = RasterizePdfPage(pdf, kDpi);
     QVERIFY2(!page.isNull(), "pdftoppm rasterizes the page");
     QVERIFY2(ThickInkPixels(page) < 20, qPrintable(QString::number(ThickInkPixels(page))));

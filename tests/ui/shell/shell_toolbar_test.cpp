@@ -309,8 +309,9 @@ void ShellToolbarTest::WindowImageIsSavedAsJpgOnYes() {
 void ShellToolbarTest::SavingSaysWhatWasSaved() {
   Frame f(m_dir.path().toStdString());
   QVERIFY(f.Window.StatusPanel(0)->text().isEmpty());
+  const qsizetype messages = f.Msg.ShownMessages.size();
   f.Window.Action("ulozitdat")->trigger();
-  QCOMPARE(f.Msg.ShownMessages, QStringList{});
+  QCOMPARE(f.Msg.ShownMessages.size(), messages);  // nothing went wrong
   QCOMPARE(f.Window.StatusPanel(0)->text(), QString("Uloženo: 2 zákresy"));
 }
 
