@@ -150,7 +150,7 @@ void DrawingWindow::resizeEvent(QResizeEvent* event) {
 void DrawingWindow::KeepBeside(QWidget* window) {
   m_companion = window;
   FitBesideCompanion();
-  m_placedSize = size();
+  m_placedSize = Outer(this)->size();
   PlaceCompanion();
 }
 

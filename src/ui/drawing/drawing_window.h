@@ -156,7 +156,7 @@ class DrawingWindow : public QWidget {
   QWidget* m_auxPanel = nullptr;
   QTableWidget* m_auxGrid = nullptr;
   bool m_compact = false;
-  QSize m_placedSize;   // the size the frame placed the window at: the toggle's large size
+  QSize m_placedSize;   // the size, frame included, placed beside the list: the large size
   QSize m_toggledSize;  // the size the toggle gave; its scale is 16 per 800
   bool m_underlayOn = false;
   std::vector<UnderlayPixel> m_underlay;

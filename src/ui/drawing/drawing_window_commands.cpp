@@ -374,7 +374,7 @@ void DrawingWindow::ToggleCompact() {
     // Large is the width the window was placed with and the frame's full height beside the
     // list, whatever size the user gave it in between.
     m_compact = false;
-    outer->resize(m_placedSize + frame);
+    outer->resize(m_placedSize);
     FitBesideCompanion();
   }
   resize(outer->size() - frame);

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -39,6 +40,11 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
   CreateMenus();
   CreateToolbar();
   CreateStatusBar();
+}
+
+MainWindow::~MainWindow() {
+  // An analysis window still open tells the frame it is gone (commands, panel) while it is freed.
+  for (QMdiSubWindow* frame : m_mdi->subWindowList()) delete frame;
 }
 
 void MainWindow::CreateActions() {

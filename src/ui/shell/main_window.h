@@ -32,6 +32,8 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+  // The child windows go first: their last signals still find the frame whole.
+  ~MainWindow() override;
 
   // The start-up sequence for a screen of `screen` pixels: auxiliary files, the data file, the
   // settings of record 1 (asking for them when absent), caption and scale. Returns false when

@@ -156,8 +156,8 @@ void ButterflyWindowTest::FaculaeWidthSwitchDrawsBars() {
   QVERIFY(line > 0);
   d.run.View.FaculaeWidthFlag = 1;
   const int bar = CountColour(d.Render(), red);
-  QVERIFY2(bar >= line * (timeFactor - timeFactor / 2),
-           qPrintable(QString("%1 %2").arg(line).arg(bar)));
+  // At least three columns wide where the line is one.
+  QVERIFY2(bar > 2 * line, qPrintable(QString("%1 %2").arg(line).arg(bar)));
   d.run.View.FaculaeWidthFlag = 0;
   QCOMPARE(CountColour(d.Render(), red), line);
 }

@@ -347,8 +347,9 @@ class SmoothedGraphsWindowTest : public QObject {
     QFETCH(int, from);
     QFETCH(int, to);
     QTemporaryDir dir;
-    const Database db = RDatabase(8 * 365, 30, 10);
+    const Database db = RDatabase(30 * 365, 30, 10);  // wider than the window at either compression
     std::vector<ObservationRecord> records(db.Records.begin(), db.Records.begin() + db.RecordCount);
+    records.front().SetRadiusWord(125);  // the folder's settings: no question at start-up
     MainFrame frame(dir.path().toStdString(), records);
     frame.Window.show();
     frame.View.SmoothCompression = from;

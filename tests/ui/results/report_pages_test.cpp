@@ -121,7 +121,7 @@ void ReportPagesTest::CvGridHoldsTheDaysAndPrints() {
   QCOMPARE(cells->headerData(33, Qt::Horizontal, Qt::DisplayRole).toString(), QString("33"));
   QCOMPARE(cells->index(9, 0).data().toString(), QString("10"));
   QCOMPARE(cells->index(9, 1).data().toString(), QString("0"));
-  QCOMPARE(cells->index(9, 2).data().toString(), QString("10:0"));
+  QCOMPARE(cells->index(9, 2).data().toString(), QString("10:00"));
   QCOMPARE(cells->index(10, 2).data().toString(), QString());
   const QString pdf = dir.filePath("cv.pdf");
   app.Dialogs.PrintFiles = {pdf};

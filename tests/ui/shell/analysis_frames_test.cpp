@@ -34,9 +34,15 @@ constexpr int kPermanentFrames = 2;
 
 enum class CloseWay { PanelButton, OwnMenu, FrameClose, AnotherWindow };
 
-struct Run : AppRun {
-  explicit Run(const fs::path& dir) : AppRun(dir), Window(Ctx) {
-    WriteSampleFolder(dir, kSampleRecords, 11);
+// A sample folder of its own for every run.
+struct SampleFolder {
+  QTemporaryDir Dir;
+  fs::path Path() const { return Dir.path().toStdString(); }
+};
+
+struct Run : SampleFolder, AppRun {
+  Run() : AppRun(Path()), Window(Ctx) {
+    WriteSampleFolder(Path(), kSampleRecords, 11);
     Window.Start(kSmallScreen);
     Window.show();
   }
@@ -56,16 +62,12 @@ void Settle() {
 class AnalysisFramesTest : public QObject {
   Q_OBJECT
  private slots:
-  void init() { QVERIFY(m_dir.isValid()); }
   void ClosingLeavesNoEmptyFrame_data();
   void ClosingLeavesNoEmptyFrame();
   void NoWindowMakesTheFrameWiderThanTheScreen_data();
   void NoWindowMakesTheFrameWiderThanTheScreen();
   void MapsShowTheWholeMapOnTheSmallScreen();
   void LargeDrawingIsThePlacedSizeAgain();
-
- private:
-  QTemporaryDir m_dir;
 };
 
 namespace {
@@ -101,7 +103,7 @@ void AnalysisFramesTest::ClosingLeavesNoEmptyFrame() {
   QFETCH(QString, command);
   QFETCH(QString, closeButton);
   QFETCH(QString, menuClose);
-  Run run(m_dir.path().toStdString());
+  Run run;
   QCOMPARE(run.Frames(), kPermanentFrames);
   for (const CloseWay way :
        {CloseWay::PanelButton, CloseWay::OwnMenu, CloseWay::FrameClose, CloseWay::AnotherWindow}) {
@@ -153,7 +155,7 @@ void AnalysisFramesTest::NoWindowMakesTheFrameWiderThanTheScreen_data() {
 void AnalysisFramesTest::NoWindowMakesTheFrameWiderThanTheScreen() {
   QFETCH(QString, command);
   QFETCH(QString, closeButton);
-  Run run(m_dir.path().toStdString());
+  Run run;
   const int before = run.Window.width();
   QVERIFY(before <= kSmallScreen.width());
   run.Window.Action(command)->trigger();
@@ -174,7 +176,7 @@ void AnalysisFramesTest::NoWindowMakesTheFrameWiderThanTheScreen() {
 
 // The single map from longitude 360 to 0 inside the window, and the two maps within the frame.
 void AnalysisFramesTest::MapsShowTheWholeMapOnTheSmallScreen() {
-  Run run(m_dir.path().toStdString());
+  Run run;
   run.Window.Action("map")->trigger();
   Settle();
   MapsWindow* maps = run.Window.Maps();
@@ -203,7 +205,7 @@ void AnalysisFramesTest::MapsShowTheWholeMapOnTheSmallScreen() {
 // "Zmenšit - zvětšit" back to large gives the drawing the size it was placed with beside the
 // list, not whatever size the user had dragged it to before.
 void AnalysisFramesTest::LargeDrawingIsThePlacedSizeAgain() {
-  Run run(m_dir.path().toStdString());
+  Run run;
   DrawingWindow* drawing = run.Window.Drawing();
   const QSize placed = drawing->size();
   QWidget* frame = drawing->parentWidget();
