@@ -7,6 +7,8 @@
 #include "core/groups/group_statistics.h"
 #include "core/groups/map_data.h"
 #include "core/groups/rotation_evolution.h"
+#include "core/reference/k_factors.h"
+#include "core/text/dates.h"
 #include "sample/sample_database.h"
 
 namespace {
@@ -43,13 +45,17 @@ void BM_AllGroupStatistics(benchmark::State& state) {
 }
 BENCHMARK(BM_AllGroupStatistics)->Unit(benchmark::kMillisecond);
 
-// A new drawing stored in the middle of the database.
+// A drawing corrected in the middle of the database: each iteration stores it with a new time
+// and brings the statistics up to date, so that nothing is copied inside the timed loop.
 void BM_UpdateAfterOneStore(benchmark::State& state) {
   ardeno::Database db = SampleDatabase();
-  const ardeno::GroupStatistics before = ardeno::ComputeGroupStatistics(db);
-  db.Record(kRecords / 2).SetTimeUT(1234);
+  ardeno::GroupStatistics stats = ardeno::ComputeGroupStatistics(db);
+  ardeno::ObservationRecord& stored = db.Record(kRecords / 2);
+  const std::uint16_t times[2] = {stored.TimeUT(), 1234};
+  int turn = 0;
   for (auto _ : state) {
-    ardeno::GroupStatistics stats = before;
+    turn ^= 1;
+    stored.SetTimeUT(times[turn]);
     ardeno::UpdateGroupStatistics(stats, db);
     benchmark::DoNotOptimize(stats.Rotations.Rotations.data());
   }
@@ -92,5 +98,32 @@ void BM_ZoneCountsDaily(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ZoneCountsDaily)->Unit(benchmark::kMillisecond);
+
+// The observers' k-factors against a reference series of every day of the sample: the reference
+// is the day's own relative number times 1.2 with a day-to-day scatter, so every day is shared.
+const ardeno::ReferenceNumbers& SampleReference() {
+  static const ardeno::ReferenceNumbers reference = [] {
+    const ardeno::Database& db = SampleDatabase();
+    ardeno::ReferenceNumbers numbers;
+    for (int i = 1; i <= db.RecordCount; ++i) {
+      const auto date = ardeno::ParseDate(db.Record(i).Date());
+      if (!date) continue;
+      const int north = db.Record(i).ResultWord(ardeno::kRelativeN);
+      const int south = db.Record(i).ResultWord(ardeno::kRelativeS);
+      const int scatter = i % 7 - 3;
+      numbers[ardeno::DaySerial(*date)] = {(north + south) * 6 / 5 + scatter, north * 6 / 5,
+                                           south * 6 / 5};
+    }
+    return numbers;
+  }();
+  return reference;
+}
+
+void BM_KFactors(benchmark::State& state) {
+  const ardeno::Database& db = SampleDatabase();
+  const ardeno::ReferenceNumbers& reference = SampleReference();
+  for (auto _ : state) benchmark::DoNotOptimize(ardeno::ComputeKFactors(db, reference));
+}
+BENCHMARK(BM_KFactors)->Unit(benchmark::kMillisecond);
 
 }  // namespace

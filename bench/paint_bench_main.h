@@ -9,6 +9,9 @@ namespace ardeno::bench {
 
 // Run by main() after the benchmarks, before the application ends.
 std::vector<std::function<void()>>& AtApplicationEnd();
+// Run by main() once the application exists, before the benchmarks are chosen (benchmarks
+// registered from lists that other files fill while the program starts).
+std::vector<std::function<void()>>& BeforeBenchmarks();
 
 // One fixture for every benchmark of the program, built by the first that asks.
 template <class Fixture>
