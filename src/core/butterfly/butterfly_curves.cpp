@@ -1,10 +1,14 @@
 #include "core/butterfly/butterfly_curves.h"
 
+#include <algorithm>
+
 #include "core/text/number_format.h"
 
 namespace ardeno {
 
 namespace {
+
+constexpr int kBoundaryCurveYears = 100;
 
 // x of rotation index k (1-based) of the statistics: x0 + k T - S.
 int CurveX(const RotationStatistics& stats, const ButterflyScale& s, int k) {
@@ -51,7 +55,11 @@ std::array<std::vector<CurvePoint>, 4> BoundaryCurves(const RotationStatistics& 
   auto yearStart = [&](int y) {
     return x1 + static_cast<int>(Trunc(((y - 1) * kRotationsPerYear - elapsed) * t));
   };
+  // A century at least, years after the last one with groups along the equator; a longer
+  // database to its last year.
+  const int years = std::max(kBoundaryCurveYears, stats.YearCount());
   auto value = [&](int curve, int y) {
+    if (y > stats.YearCount()) return 0.0f;
     const YearBounds& b = stats.YearAt(y);
     switch (curve) {
       case 0:
@@ -67,10 +75,10 @@ std::array<std::vector<CurvePoint>, 4> BoundaryCurves(const RotationStatistics& 
   std::array<std::vector<CurvePoint>, 4> curves;
   for (int c = 0; c < 4; ++c) {
     std::vector<CurvePoint>& points = curves[static_cast<std::size_t>(c)];
-    points.reserve(3 * kMaxBoundYears + 1);
+    points.reserve(static_cast<std::size_t>(3 * years + 1));
     int previous = scale.EquatorY;
     points.push_back({kButterflyLeftAxisX - scale.ScrollX, previous});
-    for (int y = 1; y <= kMaxBoundYears; ++y) {
+    for (int y = 1; y <= years; ++y) {
       const int level =
           scale.EquatorY -
           static_cast<int>(Trunc(scale.HeightScale * static_cast<double>(value(c, y))));

@@ -21,20 +21,24 @@ ButterflyFrame BuildButterflyFrame(const ButterflyScale& scale, int scrollRange,
   const int top = scale.EquatorY - 9 * d;
   const int bottom = scale.EquatorY + 9 * d;
   const int origin = kButterflyLeftAxisX - scale.ScrollX;
+  // Grid and rotation numbers reach the end of the scroll range, however long the data are.
+  const int reach = std::max(0, scrollRange - kButterflyLeftAxisX);
   auto vertical = [&](int x, int grey) {
     if (visible.Holds(x, x)) frame.Lines.push_back({x, top, x, bottom, grey});
   };
   if (t == 4) {
-    for (int k = 1; k <= 80; ++k) vertical(k * 10 * t + origin, kTenthGrey);
+    const int last = std::max(80, reach / (10 * t));
+    for (int k = 1; k <= last; ++k) vertical(k * 10 * t + origin, kTenthGrey);
   } else if (t >= 8) {
     // Only the lines within the picture: at T = 16 the grid has 3200 of them.
     const int first = std::max(1, (visible.Left - origin) / t);
-    const int last = std::min(t * 200, (visible.Right - origin) / t + 1);
+    const int last = std::min(std::max(t * 200, reach / t), (visible.Right - origin) / t + 1);
     for (int k = first; k <= last; ++k)
       vertical(k * t + origin, k % 10 == 0 ? kTenthGrey : kRotationGrey);
   }
   frame.Lines.push_back({origin, top, origin, bottom, 0});
-  for (int k = 1; k <= 20; ++k) {
+  const int hundreds = std::max(20, reach / (100 * t));
+  for (int k = 1; k <= hundreds; ++k) {
     const int x = k * 100 * t + origin;
     if (!visible.Holds(x, x + 40)) continue;
     frame.Lines.push_back({x, top, x, bottom, kHundredGrey});

@@ -24,21 +24,15 @@ ObservationSightings CollectObservationSightings(const Database& db,
                                                  const RecordPositions& positions) {
   ObservationSightings out;
   if (db.RecordCount < 1 || positions.Count() < db.RecordCount) return out;
-  out.FirstRotation = db.Record(1).Rotation();
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
     const RecordPosition& where = positions.Record(i);
     if (record.IsSpecial() || !where.HasDate) continue;
     const int rotation = record.Rotation();
-    const int row = rotation - out.FirstRotation + 1;
     const auto groups = positions.GroupsOf(i);
     for (int k = 1; k <= static_cast<int>(groups.size()); ++k) {
       const int number = record.RotationGroupNumber(k);
       if (number < 1 || number > kMaxRotationGroupNumber) continue;
-      if (row < 1 || row > kButterflyMarkRotations) {
-        ++out.GroupsLeftOut;
-        continue;
-      }
       out.Groups.push_back(
           {rotation, number, groups[static_cast<std::size_t>(k - 1)].HelioLatitude});
     }
@@ -61,20 +55,30 @@ ObservationSightings CollectObservationSightings(const Database& db,
 
 std::vector<GroupMarkCell> ReduceGroupSightings(const ObservationSightings& sightings,
                                                 int heightScale) {
+  if (sightings.Groups.empty()) return {};
+  // One row per rotation from the earliest sighting's to the latest's, so that no rotation of
+  // the data is left out.
+  const auto [earliest, latest] = std::minmax_element(
+      sightings.Groups.begin(), sightings.Groups.end(),
+      [](const GroupSighting& a, const GroupSighting& b) { return a.Rotation < b.Rotation; });
+  const int firstRotation = earliest->Rotation;
+  const int rows = latest->Rotation - firstRotation + 1;
   constexpr int kCells = kMaxRotationGroupNumber + 1;
-  std::vector<LatitudeSum> table(static_cast<std::size_t>(kButterflyMarkRotations) * kCells);
+  std::vector<LatitudeSum> table(static_cast<std::size_t>(rows) * kCells);
   for (const GroupSighting& s : sightings.Groups) {
-    const int row = s.Rotation - sightings.FirstRotation;  // 0-based, bounded when collected
-    LatitudeSum& cell = table[static_cast<std::size_t>(row * kCells + s.Number)];
+    const int row = s.Rotation - firstRotation;
+    LatitudeSum& cell =
+        table[static_cast<std::size_t>(row) * kCells + static_cast<std::size_t>(s.Number)];
     cell.Sum += static_cast<int>(Trunc(heightScale * s.Latitude));
     cell.Count += 1;
   }
   std::vector<GroupMarkCell> cells;
-  for (int row = 0; row < kButterflyMarkRotations; ++row) {
+  for (int row = 0; row < rows; ++row) {
     for (int g = 1; g < kCells; ++g) {
-      const LatitudeSum& cell = table[static_cast<std::size_t>(row * kCells + g)];
+      const LatitudeSum& cell =
+          table[static_cast<std::size_t>(row) * kCells + static_cast<std::size_t>(g)];
       if (cell.Count == 0) continue;
-      cells.push_back({sightings.FirstRotation + row, cell.Sum / cell.Count});  // towards zero
+      cells.push_back({firstRotation + row, cell.Sum / cell.Count});  // towards zero
     }
   }
   return cells;

@@ -11,9 +11,6 @@
 
 namespace ardeno {
 
-// Rotations of marks after record 1's rotation that the diagram holds.
-inline constexpr int kButterflyMarkRotations = 1200;
-
 // A sighting of a numbered group (1..70) in a normal record.
 struct GroupSighting {
   int Rotation = 0;  // the record's stored rotation
@@ -30,12 +27,10 @@ struct FaculaSpan {
   int HalfDegreesMin = 0;
 };
 
+// Every sighting of every normal record, however many rotations the data span.
 struct ObservationSightings {
-  int FirstRotation = 0;  // record 1's stored rotation
   std::vector<GroupSighting> Groups;
   std::vector<FaculaSpan> Faculae;
-  // Group sightings more than 1200 rotations after record 1 (or before it), left out.
-  int GroupsLeftOut = 0;
 };
 
 ObservationSightings CollectObservationSightings(const Database& db,

@@ -32,6 +32,8 @@ class ButterflyData {
   // Record 1's rotation by the ephemeris of its date and time (its stored one without a date).
   int FirstRotation() const { return m_firstRotation; }
   const CalendarDate& FirstDate() const { return m_firstDate; }
+  // The newest rotation that holds a mark, a facula or a rotation statistic.
+  int LastRotation() const { return m_lastRotation; }
   const RotationStatistics& Rotations() const { return m_rotations; }
   const ObservationSightings& Sightings() const { return m_sightings; }
   const SupplementaryEntries& Supplementary() const { return m_supplementary; }
@@ -42,6 +44,7 @@ class ButterflyData {
  private:
   bool m_hasRecords = false;
   int m_firstRotation = 0;
+  int m_lastRotation = 0;
   CalendarDate m_firstDate;
   RotationStatistics m_rotations;
   ObservationSightings m_sightings;
@@ -95,6 +98,10 @@ struct ButterflyScene {
 };
 
 ButterflyScene BuildButterflyScene(ButterflyData& data, const ButterflyView& view);
+
+// The horizontal scroll range of a view: the window's own range (view.ScrollRange), widened so
+// that the newest rotation of the data can be scrolled into the picture.
+int ButterflyScrollRangeFor(const ButterflyData& data, const ButterflyView& view);
 
 // The window caption of a mode: "Motýlek   Skvrny", "Motýlek   Fakule", "Motýlek   Skvrny a
 // fakule".

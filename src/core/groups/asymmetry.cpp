@@ -45,16 +45,15 @@ void Finish(AsymmetryRow& row, const PeriodSums& sums, FinishRule rule) {
 }
 
 // Walks the normal records by period (month or year; periodOf(i) gives the row of record i)
-// and fills `rows`; periods beyond the table
-// are counted in leftOut.
+// and fills `rows`, which grow to the last period; periods before row 1 are counted in leftOut.
 // The period of the last record is finished by `lastRule`, or keeps only its count without one.
 template <typename PeriodOf>
-void Walk(const Database& db, std::vector<AsymmetryRow>& rows, int bound, LeftOutRecords& leftOut,
+void Walk(const Database& db, std::vector<AsymmetryRow>& rows, LeftOutRecords& leftOut,
           FinishRule finishedRule, std::optional<FinishRule> lastRule, PeriodOf periodOf) {
   PeriodSums sums;
   int current = 0;  // row of the period being summed; 0 none yet
   auto finish = [&](FinishRule rule) {
-    if (current >= 1 && current <= bound && sums.Records > 0) {
+    if (current >= 1 && sums.Records > 0) {
       Finish(rows[static_cast<std::size_t>(current - 1)], sums, rule);
     }
   };
@@ -68,7 +67,7 @@ void Walk(const Database& db, std::vector<AsymmetryRow>& rows, int bound, LeftOu
       sums = {};
       current = *row;
     }
-    if (current < 1 || current > bound) {
+    if (current < 1) {
       ++leftOut.Count;
       continue;
     }
@@ -94,14 +93,14 @@ AsymmetryTables ComputeAsymmetry(const Database& db) {
   tables.FirstMonth = first->Month;
 
   // The month of the last record is still being observed: it gets its count only.
-  Walk(db, tables.MonthAsym, kMaxAsymmetryMonths, tables.LeftOutMonths, FinishRule::WithMark,
-       std::nullopt, [&](int i) -> std::optional<int> {
+  Walk(db, tables.MonthAsym, tables.LeftOutMonths, FinishRule::WithMark, std::nullopt,
+       [&](int i) -> std::optional<int> {
          const auto& date = dates[static_cast<std::size_t>(i - 1)];
          if (!date) return std::nullopt;
          return 12 * (date->Year - first->Year) + date->Month - first->Month + 1;
        });
-  Walk(db, tables.YearAsym, kMaxAsymmetryYears, tables.LeftOutYears, FinishRule::Plain,
-       FinishRule::WithMark, [&](int i) -> std::optional<int> {
+  Walk(db, tables.YearAsym, tables.LeftOutYears, FinishRule::Plain, FinishRule::WithMark,
+       [&](int i) -> std::optional<int> {
          const auto& date = dates[static_cast<std::size_t>(i - 1)];
          if (!date) return std::nullopt;
          return date->Year - first->Year + 1;

@@ -38,8 +38,10 @@ struct AsymmetryTables {
   std::vector<AsymmetryRow> YearAsym;
   int FirstYear = 0;  // year and month of row 1
   int FirstMonth = 0;
-  LeftOutRecords LeftOutMonths{0, "asymetrie po měsících", kMaxAsymmetryMonths, "měsíců"};
-  LeftOutRecords LeftOutYears{0, "asymetrie po letech", kMaxAsymmetryYears, "let"};
+  LeftOutRecords LeftOutMonths{
+      0, "Asymetrie po měsících nezapočetla zákresy z měsíců před měsícem prvního zákresu"};
+  LeftOutRecords LeftOutYears{
+      0, "Asymetrie po letech nezapočetla zákresy z let před rokem prvního zákresu"};
 };
 
 // Special records are left out entirely. A finished month gets P = (N - S + 0.0001) * 100 / T

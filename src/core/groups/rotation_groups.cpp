@@ -30,18 +30,17 @@ RotationGroupCounts ComputeRotationGroups(const Database& db, const RecordPositi
   const int r1 = db.Record(1).Rotation();
   const int rn = db.Record(db.RecordCount).Rotation();
   if (rn < r1) return counts;
-  const int lastRotation = std::min(rn, r1 + kMaxRotationIndices - 1);
-  counts.Classes.assign(static_cast<std::size_t>(lastRotation - r1 + 1), {});
+  counts.Classes.assign(static_cast<std::size_t>(rn - r1 + 1), {});
 
-  std::vector<int> firstRecord(static_cast<std::size_t>(lastRotation - r1 + 1), 0);
+  std::vector<int> firstRecord(static_cast<std::size_t>(rn - r1 + 1), 0);
   for (int i = db.RecordCount; i >= 1; --i) {
     const int rotation = db.Record(i).Rotation();
-    if (rotation >= r1 && rotation <= lastRotation) {
+    if (rotation >= r1 && rotation <= rn) {
       firstRecord[static_cast<std::size_t>(rotation - r1)] = i;
     }
   }
 
-  for (int n = r1; n <= lastRotation; ++n) {
+  for (int n = r1; n <= rn; ++n) {
     const RecordWindow window =
         RotationRecordWindow(db, n, firstRecord[static_cast<std::size_t>(n - r1)]);
     if (window.First == 0) continue;

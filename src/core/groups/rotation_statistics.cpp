@@ -94,18 +94,30 @@ RotationStatistics ComputeRotationStatistics(const Database& db, const RecordPos
   RotationStats start;
   start.LowestNorth10 = kNoLowestNorth10;
   start.SouthNearestEquator10 = kNoSouthNearest10;
-  stats.Rotations.assign(kMaxRotationIndices, start);
-  for (YearBounds& year : stats.Years) {
-    year.LowestNorth = kNoLowestNorth;
-    year.SouthNearestEquator = kNoSouthNearest;
-  }
-  std::vector<LatitudeSums> sums(kMaxRotationIndices);
+  YearBounds noYear;
+  noYear.LowestNorth = kNoLowestNorth;
+  noYear.SouthNearestEquator = kNoSouthNearest;
+  std::vector<LatitudeSums> sums;
+  // The tables grow with the data, so that a database of any length is counted to its end.
+  auto rotationEntry = [&](int index) -> std::size_t {
+    const auto at = static_cast<std::size_t>(index - 1);
+    if (at >= stats.Rotations.size()) {
+      stats.Rotations.resize(at + 1, start);
+      sums.resize(at + 1);
+    }
+    return at;
+  };
+  auto yearEntry = [&](int y) -> YearBounds& {
+    const auto at = static_cast<std::size_t>(y - 1);
+    if (at >= stats.Years.size()) stats.Years.resize(at + 1, noYear);
+    return stats.Years[at];
+  };
 
   int count = 0;
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
     const int k = record.Rotation() - stats.FirstRotation + 1;
-    if (k < 1 || k > kMaxRotationIndices) {
+    if (k < 1) {
       ++stats.LeftOut.Count;
       continue;
     }
@@ -113,18 +125,15 @@ RotationStatistics ComputeRotationStatistics(const Database& db, const RecordPos
     const RecordPosition& where = positions.Record(i);
     if (record.IsSpecial() || !where.HasDate) continue;
     const int y = where.Date.Year - stats.StatsFirstYear + 1;
-    YearBounds* year = nullptr;
-    if (y >= 1 && y <= kMaxBoundYears) {
-      year = &stats.Years[static_cast<std::size_t>(y - 1)];
-    } else if (where.GroupCount > 0) {
-      ++stats.LeftOutYears.Count;
-    }
+    if (y < 1 && where.GroupCount > 0) ++stats.LeftOutYears.Count;
     for (const HeliographicPosition& group : positions.GroupsOf(i)) {
       // Index 0 (a group of the first rotation given to the one before) has no entry.
       const int index = GroupRotationIndex(k, group.HelioLongitude, where.Eph.EphL0);
-      if (index < 1 || index > kMaxRotationIndices) continue;
-      RotationStats& entry = stats.Rotations[static_cast<std::size_t>(index - 1)];
-      LatitudeSums& sum = sums[static_cast<std::size_t>(index - 1)];
+      if (index < 1) continue;
+      const std::size_t at = rotationEntry(index);
+      RotationStats& entry = stats.Rotations[at];
+      LatitudeSums& sum = sums[at];
+      YearBounds* year = y >= 1 ? &yearEntry(y) : nullptr;
       const double b = group.HelioLatitude;
       const auto b10 = static_cast<std::int16_t>(Round(10 * b));
       if (b <= 0) {
@@ -137,7 +146,9 @@ RotationStatistics ComputeRotationStatistics(const Database& db, const RecordPos
       stats.StatsLastYear = where.Date.Year;
     }
   }
-  stats.Rotations.resize(static_cast<std::size_t>(count));
+  // A group of the last record's rotation given to the next one lies beyond the count.
+  stats.Rotations.resize(static_cast<std::size_t>(count), start);
+  sums.resize(static_cast<std::size_t>(count));
   ComputeMeans(stats, sums);
   Smooth(stats);
   ClearSentinels(stats);

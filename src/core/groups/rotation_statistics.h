@@ -2,7 +2,6 @@
 // Per-rotation latitude statistics of the groups: the mean northern and southern latitude of each
 // Carrington rotation, their smoothed course, the latitude extremes of each rotation and of each
 // year. The butterfly diagram draws them and the map-data view lists them.
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -48,12 +47,16 @@ struct RotationStatistics {
   std::vector<RotationStats> Rotations;
   // Same indexing; defined (non-zero) for k = 3..RotationStatsCount - 3.
   std::vector<SmoothedLatitudes> Smoothed;
-  std::array<YearBounds, kMaxBoundYears> Years{};
+  // Entry y - 1 for year index y = 1 (record 1's year) .. the last year with a group.
+  std::vector<YearBounds> Years;
   int FirstRotation = 0;  // Rotation of record 1: rotation index 1
   int StatsFirstYear = 0;
   int StatsLastYear = 0;
-  LeftOutRecords LeftOut{0, "statistiky otoček", kMaxRotationIndices, "otoček"};
-  LeftOutRecords LeftOutYears{0, "hranic výskytu", kMaxBoundYears, "let"};
+  LeftOutRecords LeftOut{0,
+                         "Statistiky otoček nezapočetly zákresy s číslem otočky menším, než má "
+                         "první zákres"};
+  LeftOutRecords LeftOutYears{
+      0, "Hranice výskytu po letech nezapočetly zákresy z let před rokem prvního zákresu"};
 
   int RotationStatsCount() const { return static_cast<int>(Rotations.size()); }
   const RotationStats& At(int k) const { return Rotations[static_cast<std::size_t>(k - 1)]; }
@@ -61,6 +64,7 @@ struct RotationStatistics {
   const SmoothedLatitudes& SmoothedAt(int k) const {
     return Smoothed[static_cast<std::size_t>(k - 1)];
   }
+  int YearCount() const { return static_cast<int>(Years.size()); }
   const YearBounds& YearAt(int y) const { return Years[static_cast<std::size_t>(y - 1)]; }
 };
 

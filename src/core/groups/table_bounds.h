@@ -1,26 +1,22 @@
 #pragma once
-// The fixed bounds of the group statistics tables. Records that would fall outside a table are
-// left out and counted, so that the window can tell the user once instead of writing or reading
-// past the table.
+// What the group statistics tables leave out. The tables grow with the data (one entry per
+// rotation, month or year from record 1's on), so only records that lie before record 1's period
+// (a damaged rotation number, an unsorted file) or groups numbered beyond the numbering can be
+// left out; they are counted, so that the window can tell the user once.
 #include <string>
 
 namespace ardeno {
 
-inline constexpr int kMaxRotationIndices = 1300;    // RotationStats, SmoothedLatitudes, ClassCounts
-inline constexpr int kMaxBoundYears = 100;          // YearBounds
-inline constexpr int kMaxAsymmetryMonths = 2400;    // MonthAsym
-inline constexpr int kMaxAsymmetryYears = 200;      // YearAsym
 inline constexpr int kMaxRotationGroupNumber = 70;  // group numbers within a rotation, 1..70
 
-// Records (or group sightings) left out of a table because they fall beyond its bound.
+// Records (or group sightings) a table could not place.
 struct LeftOutRecords {
   int Count = 0;
-  const char* TableName = "";  // Czech, for the message
-  int Bound = 0;
-  std::string Unit;  // "otoček", "let", "měsíců"
+  // Czech, what was left out and from which table, without the count.
+  const char* Reason = "";
 
   explicit operator bool() const { return Count > 0; }
-  // "Zákresy mimo rozsah tabulky ... nebyly započteny: n." for the user; empty when none.
+  // The reason followed by the count, for the user; empty when none.
   std::string Message() const;
 };
 

@@ -175,6 +175,7 @@ void ButterflyWindow::DataChanged() {
   m_data =
       ButterflyData(m_ctx.Db, m_ctx.Groups.All(m_ctx.Db), inputs ? &inputs->Supplementary : nullptr,
                     inputs ? &inputs->Corona : nullptr);
+  UpdateScrollRanges();
   Invalidate();
 }
 
@@ -281,7 +282,9 @@ void ButterflyWindow::SetTimeScrollRange(int range) {
 
 void ButterflyWindow::UpdateScrollRanges() {
   const QSize client = m_canvas->size();
-  m_horizontal->setRange(0, std::max(0, m_scrollRange - client.width()));
+  // Widened to the newest rotation of the data, so that a long database is seen to its end.
+  const int range = ButterflyScrollRangeFor(m_data, ViewOf(client));
+  m_horizontal->setRange(0, std::max(0, range - client.width()));
   m_horizontal->setPageStep(std::max(1, client.width()));
   // The latitude range +-90 degrees with room for the labels, around the window's middle.
   const int half = 90 * m_ctx.View.ButterflyHeightScale + kVerticalMargin - client.height() / 2;
@@ -289,7 +292,7 @@ void ButterflyWindow::UpdateScrollRanges() {
   m_vertical->setPageStep(std::max(1, client.height()));
 }
 
-void ButterflyWindow::PaintDiagram(QPainter& painter, QSize client) {
+ButterflyView ButterflyWindow::ViewOf(QSize client) const {
   ButterflyView view;
   view.Layers = m_layers;
   // The panel's "Šíř" switch lives with the main window's settings.
@@ -302,6 +305,11 @@ void ButterflyWindow::PaintDiagram(QPainter& painter, QSize client) {
   view.ScrollX = m_horizontal->value();
   view.ScrollY = m_vertical->value();
   view.ScrollRange = m_scrollRange;
+  return view;
+}
+
+void ButterflyWindow::PaintDiagram(QPainter& painter, QSize client) {
+  const ButterflyView view = ViewOf(client);
   if (!m_sceneView || *m_sceneView != view) {
     m_scene = BuildButterflyScene(m_data, view);
     m_picture = RenderButterflyScene(m_scene, m_font, client);

@@ -50,8 +50,10 @@ class ButterflyWindow : public QWidget, public TimeScrolledWindow {
   // The data changed: the marks and statistics are prepared again.
   void DataChanged();
 
-  // Brings the scroll bars to the scale and the canvas size.
+  // Brings the scroll bars to the scale, the data and the canvas size.
   void UpdateScrollRanges();
+  // What a picture of `client` size shows now: switches, scale and scroll positions.
+  ButterflyView ViewOf(QSize client) const;
 
   // The drag that moves the equator (mouse press, move with the left button, release).
   void PressAt(int y);

@@ -122,8 +122,7 @@ TEST(ButterflyStart, CoronaBeforeSupplementaryBeforeTheHundredOfRecordOne) {
 TEST(ButterflyBounds, YearsStepAtTheirStartAndYearsWithoutDataRunAlongTheEquator) {
   RotationStatistics stats;
   stats.FirstRotation = 2150;
-  stats.Years[0] = {30.5f, 8.0f, -25.0f, -5.5f};
-  stats.Years[1] = {20.0f, 4.0f, -18.0f, -2.0f};
+  stats.Years = {{30.5f, 8.0f, -25.0f, -5.5f}, {20.0f, 4.0f, -18.0f, -2.0f}};
   const ButterflyScale scale{2, 3, 400, 0, 2100};
   // 10 March: 68 days in, round(2.49) - 1 = 1 rotation before the first record.
   const auto curves = BoundaryCurves(stats, {2014, 3, 10}, scale);

@@ -152,14 +152,19 @@ TEST(Asymmetry, TextFileHasTheLabelInTenAndEachColumnInSevenCharacters) {
   std::filesystem::remove_all(dir);
 }
 
-TEST(Asymmetry, PeriodsBeyondTheTablesAreLeftOutAndCounted) {
-  const Database db =
-      DatabaseOf({Day("01.03.1900", 1, 0), Day("01.03.2001", 1, 0), Day("01.03.2150", 1, 0)});
+// The tables grow with the data: two and a half centuries are counted to the last month, and
+// only a record before record 1's month (an unsorted file) is left out and counted.
+TEST(Asymmetry, PeriodsOfAnyLengthAreCountedAndOnlyEarlierOnesLeftOut) {
+  const Database db = DatabaseOf({Day("01.03.1900", 1, 0), Day("01.03.2001", 1, 0),
+                                  Day("01.03.2150", 1, 0), Day("01.01.1900", 1, 0)});
   const AsymmetryTables t = ComputeAsymmetry(db);
-  EXPECT_EQ(t.MonthAsym.size(), 12u * 101 + 1);
+  ASSERT_EQ(t.MonthAsym.size(), 12u * 250 + 1);
+  EXPECT_EQ(AsymmetryCount(t.MonthAsym.back()), 1);
   EXPECT_EQ(t.LeftOutMonths.Count, 1);
-  EXPECT_EQ(t.YearAsym.size(), 2001u - 1900 + 1);
-  EXPECT_EQ(t.LeftOutYears.Count, 1);
+  ASSERT_EQ(t.YearAsym.size(), 2150u - 1900 + 1);
+  EXPECT_EQ(AsymmetryCount(t.YearAsym.back()), 1);
+  EXPECT_EQ(t.LeftOutYears.Count, 0);  // 1900 is record 1's year
+  EXPECT_NE(t.LeftOutMonths.Message().find("(1)"), std::string::npos);
 }
 
 }  // namespace

@@ -167,20 +167,28 @@ TEST(RotationStatistics, SmoothingWeighsFiveRotationsOneTwoTwoTwoOne) {
   }
 }
 
-TEST(RotationStatistics, RecordsBeyondTheTablesAreLeftOutAndCounted) {
+// The tables grow with the data: a rotation 1300 after record 1's and a year 105 after its year
+// are counted; only a record whose rotation lies before record 1's is left out, and counted.
+TEST(RotationStatistics, FarRecordsAreCountedAndOnlyEarlierRotationsLeftOut) {
   ObservationRecord first = Drawing("10.03.1900", {{0, 10.0}});
   ObservationRecord farRotation = Drawing("12.03.1900", {{0, 40.0}});
-  farRotation.SetRotation(static_cast<std::uint16_t>(first.Rotation() + kMaxRotationIndices));
+  farRotation.SetRotation(static_cast<std::uint16_t>(first.Rotation() + 1300));
+  ObservationRecord earlier = Drawing("13.03.1900", {{0, 50.0}});
+  earlier.SetRotation(static_cast<std::uint16_t>(first.Rotation() - 1));
   ObservationRecord farYear = Drawing("11.03.2005", {{0, 30.0}});
   farYear.SetRotation(first.Rotation());  // keeps the rotation table small
-  Database db = DatabaseOf({first, farRotation, farYear});
+  Database db = DatabaseOf({first, farRotation, earlier, farYear});
   const RotationStatistics stats = ComputeRotationStatistics(db, ComputeRecordPositions(db));
   EXPECT_EQ(stats.LeftOut.Count, 1);
-  EXPECT_EQ(stats.LeftOutYears.Count, 1);
-  EXPECT_FALSE(stats.LeftOut.Message().empty());
-  EXPECT_EQ(stats.RotationStatsCount(), 1);
-  EXPECT_NEAR(stats.At(1).MeanNorth, 20.0, 0.1);  // the far year still counts for its rotation
-  EXPECT_NEAR(stats.YearAt(1).HighestNorth, 10.0, 0.1);
+  EXPECT_NE(stats.LeftOut.Message().find("(1)"), std::string::npos);
+  EXPECT_FALSE(stats.LeftOutYears);
+  ASSERT_EQ(stats.RotationStatsCount(), 1301);
+  EXPECT_NEAR(stats.At(1301).MeanNorth, 40.0, 0.1);
+  EXPECT_NEAR(stats.At(1).MeanNorth, 20.0, 0.1);  // the far year counts for its rotation
+  ASSERT_EQ(stats.YearCount(), 2005 - 1900 + 1);
+  EXPECT_NEAR(stats.YearAt(1).HighestNorth, 40.0, 0.1);
+  EXPECT_NEAR(stats.YearAt(stats.YearCount()).HighestNorth, 30.0, 0.1);
+  EXPECT_EQ(stats.StatsLastYear, 2005);
 }
 
 // --- ComputeRotationGroups ---

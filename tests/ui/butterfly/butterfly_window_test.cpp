@@ -86,6 +86,7 @@ class ButterflyWindowTest : public QObject {
   void MissingCoronaFolderIsSaidAndTheUnderlayStaysOff();
   void RotationWithoutNorthernGroupsBringsTheMeanCurveToTheEquator();
   void MarksAtAndBeyondTheEdgesAreClipped();
+  void ScrollsToTheNewestRotationOfA150YearDatabase();
   void SecondDragReplacesTheOffset();
   void SwitchesChangeTheirCaptionsAndLayers();
   void PrintsIntoPdf();
@@ -228,6 +229,28 @@ void ButterflyWindowTest::RotationWithoutNorthernGroupsBringsTheMeanCurveToTheEq
   QVERIFY(CountColour(image, magenta, QRect(middle, kEquator - 1, 1, 3)) > 0);
   QVERIFY(CountColour(image, magenta, QRect(d.X(first), kEquator - 61, 1, 3)) > 0);
   QCOMPARE(CountColour(image, kBlack, QRect(middle - 2, kEquator - 70, 5, 140)), 0);
+}
+
+// Two thousand rotations after the first drawing: the scroll bar reaches the newest mark at every
+// time factor (the range the main window gives covers only a thousand rotations at T).
+void ButterflyWindowTest::ScrollsToTheNewestRotationOfA150YearDatabase() {
+  const std::vector<ObservationRecord> records = {Drawing("10.05.1874", {{0, 20.0, "Dso", 1}}),
+                                                  Drawing("11.05.2023", {{0, -20.0, "Dso", 2}})};
+  Diagram d(records);
+  const QSize client = d.window->findChild<QWidget*>(QStringLiteral("butterflycanvas"))->size();
+  for (const int t : {1, 2, 16}) {
+    d.run.View.ButterflyTimeFactor = static_cast<std::uint16_t>(t);
+    d.window->SetTimeScrollRange(t * 1000 + 1000);
+    QScrollBar* bar = d.window->HorizontalBar();
+    bar->setValue(bar->maximum());
+    QImage image(client, QImage::Format_RGB32);
+    QPainter painter(&image);
+    d.window->PaintDiagram(painter, client);
+    const int x = d.X(records[1].Rotation());
+    QVERIFY2(x >= 0 && x + t < client.width(), qPrintable(QString::number(t)));
+    const int m = Pixel(records[1], 1);
+    QCOMPARE(CountColour(image, kBlack, QRect(x, client.height() / 2 - 2 - m, 1, 3)), 3);
+  }
 }
 
 void ButterflyWindowTest::MarksAtAndBeyondTheEdgesAreClipped() {
