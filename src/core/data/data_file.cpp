@@ -6,6 +6,7 @@
 #include "core/data/database_ops.h"
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
+#include "core/data/held_file.h"
 #include "core/data/kept_copy.h"
 #include "core/data/record_file.h"
 #include "core/text/number_format.h"
@@ -21,6 +22,7 @@ constexpr int kHeliographicRadiusOffset = 1000;
 // A new database: record 1 is the work record, empty except for today's date.
 void StartWithToday(Database& db, const CalendarDate& today) {
   if (db.Records.empty()) db.Records.resize(kExtraCapacity);
+  db.LoadedFile.reset();  // the backup is this database, not a damaged file
   db.WorkRecord = ObservationRecord{};
   db.WorkRecord.SetDate(FormatDate(today));
   db.Record(1) = db.WorkRecord;
@@ -85,12 +87,10 @@ std::optional<std::string> WriteRecords(const fs::path& file, const char* fileNa
 
 namespace {
 
-// A database loaded again keeps its arrays' memory; everything else starts afresh.
+// A database loaded again keeps its array's memory; everything else starts afresh.
 std::vector<ObservationRecord> StartAfresh(Database& db) {
   std::vector<ObservationRecord> records = std::move(db.Records);
-  std::vector<ObservationRecord> copy = std::move(db.RecordsCopy);
   db = Database{};
-  db.RecordsCopy = std::move(copy);
   return records;
 }
 
@@ -146,6 +146,7 @@ LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDat
       report.RecordsInFile = read.WholeRecords;
       report.TrailingBytes = read.TrailingBytes;
       db.Records = std::move(records);
+      db.LoadedFile = read.File;
       db.RecordCount = db.RecordCountAtLoad = db.CurrentIndex = read.WholeRecords;
     }
   }
@@ -222,6 +223,18 @@ Refusal SaveDatabase(Database& db, const fs::path& progDir) {
 
 Refusal WriteBackup(const Database& db, const fs::path& progDir) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
+  if (db.LoadedFile) {
+    // The file as loaded, read again: a save in this run renamed a new file over its name and
+    // left it as it was, unless another program wrote into it meanwhile.
+    if (db.LoadedFile->ChangedSinceOpened()) return std::string(kLoadedFileChangedMessage);
+    std::vector<ObservationRecord> asLoaded;
+    if (const auto error =
+            db.LoadedFile->ReadRecords(static_cast<std::size_t>(db.BackupCount), asLoaded))
+      return "Zálohu se nepodařilo vytvořit: soubor datax.dat, jak byl načten, nelze znovu "
+             "přečíst (" +
+             FileErrorText(error) + ").";
+    return WriteRecords(progDir / kBackupFileName, kBackupFileName, asLoaded);
+  }
   const auto count =
       std::min<std::size_t>(static_cast<std::size_t>(db.BackupCount), db.RecordsCopy.size());
   return WriteRecords(progDir / kBackupFileName, kBackupFileName,

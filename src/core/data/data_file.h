@@ -24,6 +24,11 @@ inline constexpr const char* kIgnoredRecordsFileName = "datax-puvodni.dat";
 inline constexpr const char* kLoadFailedMessage =
     "Soubor datax.dat se při spuštění nepodařilo načíst, proto se data neukládají, aby se "
     "soubor nepřepsal. Oprav přístup k souboru a spusť program znovu.";
+// The backup of the data as loaded is read from the data file kept open since the load; another
+// program that wrote into that very file has taken those data away.
+inline constexpr const char* kLoadedFileChangedMessage =
+    "Zálohu dat, jak byla načtena, nelze vytvořit: soubor datax.dat od spuštění programu změnil "
+    "jiný program. Nová data se ukládají jako obvykle.";
 inline constexpr const char* kOriginalNotKeptMessage =
     "Soubor datax.dat byl načten jen zčásti a jeho původní podoba není uschována, proto se data "
     "neukládají, aby se vynechané zákresy neztratily.";
@@ -78,7 +83,8 @@ std::optional<std::string> SaveBlockedMessage(const std::filesystem::path& progD
 // clear DataChanged.
 Refusal SaveDatabase(Database& db, const std::filesystem::path& progDir);
 
-// Writes the records as loaded (RecordsCopy, BackupCount of them) to progDir/datax-zaloha.dat.
+// Writes the records as loaded (BackupCount of them, read again from LoadedFile or taken from
+// RecordsCopy) to progDir/datax-zaloha.dat.
 Refusal WriteBackup(const Database& db, const std::filesystem::path& progDir);
 
 // Takes DrawingRadius and Mode from the RadiusWord of record 1: above 1000 heliographic mode

@@ -3,6 +3,7 @@
 // record through which new and corrected drawings pass. One instance is owned by the application
 // and handed to each window by reference. Indices are 1-based as everywhere in the program.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "core/data/observation_record.h"
 
 namespace ardeno {
+
+class HeldFile;
 
 inline constexpr int kExtraCapacity = 2000;  // records that can be added in one run
 inline constexpr int kObserverSlots = 200;
@@ -20,7 +23,11 @@ enum class CoordinateMode : std::uint8_t { Polar = 0, Heliographic = 1 };
 struct Database {
   // Storage for records 1..capacity; Record(i) maps the 1-based index.
   std::vector<ObservationRecord> Records;
-  // Records 1..BackupCount exactly as loaded, written by WriteBackup.
+  // The data file as loaded, kept open for the whole run: its first BackupCount records are the
+  // backup, so the load keeps no second copy of them in memory.
+  std::shared_ptr<const HeldFile> LoadedFile;
+  // Records 1..BackupCount exactly as loaded when they did not come from a file (a new database,
+  // data loaded from bytes held in memory); written by WriteBackup.
   std::vector<ObservationRecord> RecordsCopy;
   int RecordCount = 0;
   int RecordCountAtLoad = 0;

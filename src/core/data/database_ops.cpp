@@ -155,8 +155,12 @@ void TrimAtFirstEmpty(Database& db) {
     }
   }
   db.RecordCount = std::min(count, db.RecordCount);
-  db.RecordsCopy.assign(db.Records.begin(), db.Records.begin() + db.RecordCount);
   db.BackupCount = db.RecordCount;
+  // Records read from a file stay there for the backup; others are copied.
+  if (db.LoadedFile)
+    db.RecordsCopy.clear();
+  else
+    db.RecordsCopy.assign(db.Records.begin(), db.Records.begin() + db.RecordCount);
 }
 
 int ApplyLoadRepairs(Database& db) {

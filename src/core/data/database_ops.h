@@ -39,8 +39,9 @@ void CollectObservers(Database& db);
 // Adds a newly typed observer name (UTF-8) to Observers with the same rules.
 void AddObserver(Database& db, const std::string& name);
 
-// RecordCount becomes the number of records before the first one with an empty Date; those
-// records are copied into RecordsCopy and their count is BackupCount.
+// RecordCount becomes the number of records before the first one with an empty Date; their count
+// is BackupCount. Unless they were read from LoadedFile (where the backup reads them again), they
+// are copied into RecordsCopy.
 void TrimAtFirstEmpty(Database& db);
 
 // Applies the load-time repairs to records 1..RecordCount: Kind above "zvl" becomes "zvlášťní",

@@ -1,10 +1,13 @@
 #include "core/data/record_file.h"
 
+#include <fcntl.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <memory>
 
 #include "core/data/file_replace.h"
+#include "core/data/held_file.h"
+#include "core/data/large_array.h"
 
 namespace ardeno {
 
@@ -12,11 +15,6 @@ namespace {
 
 static_assert(sizeof(ObservationRecord) == kRecordSize,
               "records are read and written as one block of bytes");
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::error_code LastError() {
   const int code = errno != 0 ? errno : EIO;
@@ -39,27 +37,28 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
     return read;
   }
   errno = 0;
-  FileHandle handle(std::fopen(file.c_str(), "rb"));
-  if (!handle) {
+  const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) {
     read.Error = LastError();
     return read;
   }
-  const std::uintmax_t size = std::filesystem::file_size(file, read.Error);
-  if (read.Error) return read;
+  auto held = std::make_shared<const HeldFile>(descriptor);
+  const std::uintmax_t size = held->SizeWhenOpened();
   if (size / kRecordSize > kMaxFileRecords) {
     read.Error = std::make_error_code(std::errc::file_too_large);
     return read;
   }
   const std::size_t whole = static_cast<std::size_t>(size / kRecordSize);
-  records.resize(whole + static_cast<std::size_t>(extraCapacity));
-  errno = 0;
-  if (whole > 0 && std::fread(records.data(), kRecordSize, whole, handle.get()) != whole) {
-    read.Error = LastError();
+  ReserveLarge(records, whole + static_cast<std::size_t>(extraCapacity));
+  if (const auto error = ReadRecordsFrom(descriptor, whole, records)) {
+    read.Error = error;
     records.clear();
     return read;
   }
+  records.resize(whole + static_cast<std::size_t>(extraCapacity));
   read.WholeRecords = static_cast<int>(whole);
   read.TrailingBytes = size % kRecordSize;
+  read.File = std::move(held);
   return read;
 }
 

@@ -3,6 +3,7 @@
 // block and written whole through a temporary file.
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,17 +18,22 @@ namespace ardeno {
 // other file under the data file's name and is refused instead of exhausting the memory.
 inline constexpr std::uintmax_t kMaxFileRecords = 200000;
 
+class HeldFile;
+
 struct RecordFileRead {
   int WholeRecords = 0;              // file size div 1774; a trailing partial record is ignored
   std::uintmax_t TrailingBytes = 0;  // bytes of that partial record (file size mod 1774)
   std::error_code Error;             // set when the file could not be read
+  // The file, still open as it was read; closed when the last holder lets it go.
+  std::shared_ptr<const HeldFile> File;
 };
 
 // Fills records with the whole records of the file followed by extraCapacity empty records; a
 // file of more than kMaxFileRecords records is refused with std::errc::file_too_large, and a
 // pipe, device or socket under the name with std::errc::not_supported (it is never opened).
-// The vector's memory is reused when it is large enough, so a database loaded again does not
-// allocate again. On an error records is left empty.
+// The records are written once into the array's memory (never zero-filled first); the vector's
+// memory is reused when it is large enough, so a database loaded again does not allocate again.
+// On an error records is left empty.
 RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapacity,
                               std::vector<ObservationRecord>& records);
 
