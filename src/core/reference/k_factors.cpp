@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "core/data/aux_file_io.h"
 #include "core/data/sidc_files.h"
@@ -64,8 +66,8 @@ KFactorRow RowOf(const std::string& observer, int year, const std::vector<DayVal
     if (d.Own > 0 && d.Reference > 0) ratios.push_back(d.Reference / d.Own);
   row.UsedDays = static_cast<int>(ratios.size());
   if (!ratios.empty()) {
-    row.K = Quantile(ratios, 0.5);
-    row.Spread = Quantile(ratios, 0.75) - Quantile(ratios, 0.25);
+    row.K = QuantileInPlace(ratios, 0.5);
+    row.Spread = QuantileInPlace(ratios, 0.75) - QuantileInPlace(ratios, 0.25);
   }
   row.Correlation = Correlation(days);
   return row;
@@ -154,18 +156,32 @@ ReferenceNumbers ReadReferenceNumbers(const fs::path& progDir, std::vector<std::
   return numbers;
 }
 
-double Quantile(std::vector<double> values, double q) {
+double Quantile(std::vector<double> values, double q) { return QuantileInPlace(values, q); }
+
+double QuantileInPlace(std::vector<double>& values, double q) {
   if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
   const double position = q * static_cast<double>(values.size() - 1);
   const auto below = static_cast<std::size_t>(std::floor(position));
   const std::size_t above = std::min(below + 1, values.size() - 1);
-  return values[below] + (position - static_cast<double>(below)) * (values[above] - values[below]);
+  // The two ordered values around the position, without sorting the whole series.
+  const auto at = values.begin() + static_cast<std::ptrdiff_t>(below);
+  std::nth_element(values.begin(), at, values.end());
+  const double low = *at;
+  const double high = above == below ? low : *std::min_element(at + 1, values.end());
+  return low + (position - static_cast<double>(below)) * (high - low);
 }
 
 KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& reference) {
   std::array<std::map<std::string, std::vector<DayValue>>, 3> byObserver;
-  std::set<std::pair<std::string, std::int64_t>> seen;
+  // Per observer: the days already given, and the series rows filled so far.
+  struct ObserverDays {
+    std::string Name;
+    std::unordered_set<std::int64_t> Days;
+    std::array<std::vector<DayValue>*, 3> Series{};
+  };
+  std::map<std::string, ObserverDays> byName;
+  // The name's stored bytes, read from every record, converted once per observer.
+  std::unordered_map<std::string, ObserverDays*> byStoredName;
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
     if (record.IsSpecial()) continue;
@@ -174,18 +190,24 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
     const std::int64_t day = DaySerial(*date);
     const auto found = reference.find(day);
     if (found == reference.end()) continue;
-    const std::string observer = record.Observer();
-    if (!seen.insert({observer, day}).second) continue;
+    auto [stored, added] = byStoredName.try_emplace(record.ObserverRaw());
+    if (added) {
+      const std::string name = record.Observer();
+      stored->second = &byName.try_emplace(name, ObserverDays{name, {}, {}}).first->second;
+    }
+    ObserverDays& observer = *stored->second;
+    if (!observer.Days.insert(day).second) continue;
+    auto add = [&](KFactorSeries series, double own, int value) {
+      auto& rows = observer.Series[series];
+      if (rows == nullptr) rows = &byObserver[series][observer.Name];
+      rows->push_back({day, date->Year, own, double(value)});
+    };
     const double north = record.ResultWord(kRelativeN);
     const double south = record.ResultWord(kRelativeS);
     const ReferenceDay& ref = found->second;
-    if (ref.Total)
-      byObserver[kWholeDisk][observer].push_back(
-          {day, date->Year, north + south, double(*ref.Total)});
-    if (ref.North)
-      byObserver[kNorth][observer].push_back({day, date->Year, north, double(*ref.North)});
-    if (ref.South)
-      byObserver[kSouth][observer].push_back({day, date->Year, south, double(*ref.South)});
+    if (ref.Total) add(kWholeDisk, north + south, *ref.Total);
+    if (ref.North) add(kNorth, north, *ref.North);
+    if (ref.South) add(kSouth, south, *ref.South);
   }
   KFactorTable table;
   for (std::size_t s = 0; s < 3; ++s) table.Series[s] = SeriesRows(byObserver[s]);

@@ -56,6 +56,8 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
 
 // Median and quartiles with linear interpolation between the ordered values.
 double Quantile(std::vector<double> values, double q);
+// The same, reordering the values instead of copying and sorting them.
+double QuantileInPlace(std::vector<double>& values, double q);
 
 // The columns of a row as shown: observer, year ("vše" for all years), shared days, days above 0,
 // k, spread, correlation (three decimals, "-" when there is none) and "posun" for a drift.

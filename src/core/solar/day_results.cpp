@@ -78,10 +78,11 @@ int HemisphereArea(int area, const ObservationRecord& record, int k) {
 DayResults ComputeDayResults(const ObservationRecord& record, const SolarEphemeris& eph) {
   HemisphereSums north;
   HemisphereSums south;
+  const DiskOrientation disk(eph);
   for (int k = 1; k <= record.GroupCount(); ++k) {
     const auto area = Round(record.Area(k) + record.SmallSpots(k) * kSmallSpotArea);
     const double latitude =
-        PolarToHeliographic(eph, record.Angle10(k), record.Distance10(k)).HelioLatitude;
+        PolarToHeliographic(disk, record.Angle10(k), record.Distance10(k)).HelioLatitude;
     HemisphereSums& sums = latitude >= 0 ? north : south;
 
     const std::string groupType = record.GroupTypeRaw(k);

@@ -14,16 +14,21 @@ constexpr float kPixelToDistance10 = 5;           // tenths of a millimetre per 
 
 }  // namespace
 
-HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle10,
+DiskOrientation::DiskOrientation(const SolarEphemeris& eph) : EphP(eph.EphP), EphL0(eph.EphL0) {
+  const double b0 = kPi * eph.EphB0 / 180;
+  SinB0 = std::sin(b0);
+  CosB0 = std::cos(b0);
+}
+
+HeliographicPosition PolarToHeliographic(const DiskOrientation& disk, double angle10,
                                          double distance10) {
   // A damaged record can hold a distance past the limb; the group is taken on the limb rather
   // than letting the square root below go negative.
   distance10 = std::clamp(distance10, -kStandardRadius10, kStandardRadius10);
 
-  const double b0 = kPi * eph.EphB0 / 180;
-  const double sinB0 = std::sin(b0);
-  const double cosB0 = std::cos(b0);
-  const double theta = (0.1 * angle10 - eph.EphP) * kPi / 180;
+  const double sinB0 = disk.SinB0;
+  const double cosB0 = disk.CosB0;
+  const double theta = (0.1 * angle10 - disk.EphP) * kPi / 180;
   const double y = std::cos(theta) * distance10 * 0.1;
   const double x = std::sin(theta) * distance10 * 0.1;
   const double z = std::sqrt(kStandardRadiusSquared - (0.1 * distance10) * (0.1 * distance10));
@@ -39,7 +44,7 @@ HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle
   // Rounding can lift the sine of the latitude a hair past 1 at the poles.
   const double s = std::clamp((sinB0 * z + cosB0 * y) * kInverseStandardRadius, -1.0, 1.0);
   position.HelioLatitude = std::atan(s / std::sqrt(1 - s * s)) * kPositionRadToDeg;
-  position.HelioLongitude = eph.EphL0 - position.CentralMeridianDistance;
+  position.HelioLongitude = disk.EphL0 - position.CentralMeridianDistance;
   if (position.HelioLongitude > 360) position.HelioLongitude -= 360;
   if (position.HelioLongitude < 0) position.HelioLongitude += 360;
   return position;

@@ -17,10 +17,25 @@ struct HeliographicPosition {
   double HelioLongitude = 0;           // Carrington degrees, 0..360
 };
 
+// What every conversion of one moment shares: the position angle, the central longitude and the
+// sine and cosine of the disk centre's latitude. Prepared once for a record, it serves all its
+// groups and facula vertices; the results are exactly those of the ephemeris overload.
+struct DiskOrientation {
+  explicit DiskOrientation(const SolarEphemeris& eph);
+  double EphP = 0;
+  double EphL0 = 0;
+  double SinB0 = 0;
+  double CosB0 = 0;
+};
+
 // angle10 in tenths of a degree, distance10 in tenths of a millimetre of the 125 mm drawing.
 // A distance beyond the limb (only a damaged record holds one) is taken on the limb.
-HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle10,
+HeliographicPosition PolarToHeliographic(const DiskOrientation& disk, double angle10,
                                          double distance10);
+inline HeliographicPosition PolarToHeliographic(const SolarEphemeris& eph, double angle10,
+                                                double distance10) {
+  return PolarToHeliographic(DiskOrientation(eph), angle10, distance10);
+}
 
 struct PolarPosition {
   double PolarAngle = 0;     // degrees; not reduced to 0..360

@@ -2,25 +2,20 @@
 
 #include <unordered_map>
 
+#include "core/data/large_array.h"
 #include "core/data/record_fields.h"
 
 namespace ardeno {
 
 namespace {
 
-// FNV-1a over the bytes that decide a record's positions.
+// A 64-bit digest of the values that decide a record's positions, taken a word at a time: the
+// update after a store digests every record, so this runs 20,000 times per stored drawing.
 class Digest {
  public:
-  void Add(const std::uint8_t* bytes, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      m_value ^= bytes[i];
-      m_value *= 1099511628211ULL;
-    }
-  }
-  void Add(std::uint16_t value) {
-    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(value & 0xFF),
-                                   static_cast<std::uint8_t>(value >> 8)};
-    Add(bytes, 2);
+  void Add(std::uint64_t value) {
+    m_value = (m_value ^ value) * 0x9E3779B97F4A7C15ULL;
+    m_value ^= m_value >> 29;
   }
   std::uint64_t Value() const { return m_value; }
 
@@ -28,19 +23,29 @@ class Digest {
   std::uint64_t m_value = 14695981039346656037ULL;
 };
 
+// Four 16-bit values as one word.
+std::uint64_t Word(std::uint16_t a, std::uint16_t b, std::uint16_t c = 0, std::uint16_t d = 0) {
+  return std::uint64_t{a} | std::uint64_t{b} << 16 | std::uint64_t{c} << 32 |
+         std::uint64_t{d} << 48;
+}
+
 std::uint64_t InputDigestOf(const ObservationRecord& record) {
   Digest digest;
-  digest.Add(record.Bytes.data(), 11);  // Date: length byte and text
-  digest.Add(record.TimeUT());
+  // Date: its length byte and ten characters, bytes 0..10.
+  std::uint64_t first = 0;
+  std::uint64_t second = 0;
+  for (std::size_t i = 0; i < 11; ++i)
+    (i < 8 ? first : second) |= std::uint64_t{record.Bytes[i]} << (8 * (i % 8));
+  digest.Add(first);
+  digest.Add(second);
   const int groups = record.GroupCount();
   const int faculae = record.FacularCount();
-  digest.Add(static_cast<std::uint16_t>(groups * 64 + faculae));
-  for (int k = 1; k <= groups; ++k) {
-    digest.Add(record.Angle10(k));
-    digest.Add(record.Distance10(k));
-  }
+  digest.Add(Word(record.TimeUT(), static_cast<std::uint16_t>(groups * 64 + faculae)));
+  for (int k = 1; k <= groups; ++k) digest.Add(Word(record.Angle10(k), record.Distance10(k)));
   for (int k = 1; k <= faculae; ++k) {
-    for (int v = 1; v <= kFaculaVertices; ++v) digest.Add(record.FaculaVertex(k, v));
+    digest.Add(Word(record.FaculaVertex(k, 1), record.FaculaVertex(k, 2), record.FaculaVertex(k, 3),
+                    record.FaculaVertex(k, 4)));
+    digest.Add(Word(record.FaculaVertex(k, 5), record.FaculaVertex(k, 6)));
   }
   return digest.Value();
 }
@@ -55,9 +60,10 @@ void AppendComputed(RecordPositions& out, const ObservationRecord& record, std::
     entry.HasDate = true;
     entry.Date = *date;
     entry.Eph = Ephemeris(*date, record.TimeUT());
+    const DiskOrientation disk(entry.Eph);
     entry.GroupCount = static_cast<std::uint8_t>(record.GroupCount());
     for (int k = 1; k <= entry.GroupCount; ++k) {
-      out.Groups.push_back(PolarToHeliographic(entry.Eph, record.Angle10(k), record.Distance10(k)));
+      out.Groups.push_back(PolarToHeliographic(disk, record.Angle10(k), record.Distance10(k)));
     }
     entry.FaculaCount = static_cast<std::uint8_t>(record.FacularCount());
     for (int k = 1; k <= entry.FaculaCount; ++k) {
@@ -66,8 +72,8 @@ void AppendComputed(RecordPositions& out, const ObservationRecord& record, std::
       for (int v = 1; v <= kFaculaVertices; ++v) {
         const std::uint16_t vertex = record.FaculaVertex(k, v);
         if (vertex == 0) break;
-        out.FaculaVertices.push_back(PolarToHeliographic(entry.Eph, FaculaVertexAngle10(vertex),
-                                                         FaculaVertexDistance10(vertex)));
+        out.FaculaVertices.push_back(
+            PolarToHeliographic(disk, FaculaVertexAngle10(vertex), FaculaVertexDistance10(vertex)));
         ++outline.VertexCount;
       }
       out.Faculae.push_back(outline);
@@ -76,27 +82,49 @@ void AppendComputed(RecordPositions& out, const ObservationRecord& record, std::
   out.Records.push_back(entry);
 }
 
-void AppendCopied(RecordPositions& out, const RecordPositions& from, int index) {
-  RecordPosition entry = from.Record(index);
-  entry.FirstGroup = static_cast<std::uint32_t>(out.Groups.size());
-  entry.FirstFacula = static_cast<std::uint32_t>(out.Faculae.size());
-  const auto groups = from.GroupsOf(index);
-  out.Groups.insert(out.Groups.end(), groups.begin(), groups.end());
-  for (const FaculaOutline& old : from.FaculaeOf(index)) {
-    FaculaOutline outline{static_cast<std::uint32_t>(out.FaculaVertices.size()), old.VertexCount};
-    const auto vertices = from.VerticesOf(old);
-    out.FaculaVertices.insert(out.FaculaVertices.end(), vertices.begin(), vertices.end());
-    out.Faculae.push_back(outline);
+// Records first..first + count - 1 of `from`, which lie one after another there, with their
+// groups, facular fields and vertices copied as whole blocks and their indices moved to `out`.
+void AppendCopiedRun(RecordPositions& out, const RecordPositions& from, int first, int count) {
+  const RecordPosition& head = from.Record(first);
+  const RecordPosition& tail = from.Record(first + count - 1);
+  const std::int64_t groupShift = static_cast<std::int64_t>(out.Groups.size()) - head.FirstGroup;
+  const std::int64_t faculaShift = static_cast<std::int64_t>(out.Faculae.size()) - head.FirstFacula;
+  const auto faculaEnd = from.Faculae.begin() + tail.FirstFacula + tail.FaculaCount;
+  const auto faculaBegin = from.Faculae.begin() + head.FirstFacula;
+  // The vertices of the run's fields lie together from its first field's first vertex on.
+  const std::size_t vertexBegin = faculaBegin == faculaEnd ? 0 : faculaBegin->FirstVertex;
+  const std::size_t vertexEnd =
+      faculaBegin == faculaEnd ? 0 : (faculaEnd - 1)->FirstVertex + (faculaEnd - 1)->VertexCount;
+  const std::int64_t vertexShift =
+      static_cast<std::int64_t>(out.FaculaVertices.size()) - static_cast<std::int64_t>(vertexBegin);
+
+  for (int i = first; i < first + count; ++i) {
+    RecordPosition entry = from.Record(i);
+    entry.FirstGroup = static_cast<std::uint32_t>(entry.FirstGroup + groupShift);
+    entry.FirstFacula = static_cast<std::uint32_t>(entry.FirstFacula + faculaShift);
+    out.Records.push_back(entry);
   }
-  out.Records.push_back(entry);
+  out.Groups.insert(out.Groups.end(), from.Groups.begin() + head.FirstGroup,
+                    from.Groups.begin() + tail.FirstGroup + tail.GroupCount);
+  for (auto facula = faculaBegin; facula != faculaEnd; ++facula)
+    out.Faculae.push_back(
+        {static_cast<std::uint32_t>(facula->FirstVertex + vertexShift), facula->VertexCount});
+  out.FaculaVertices.insert(out.FaculaVertices.end(),
+                            from.FaculaVertices.begin() + static_cast<std::ptrdiff_t>(vertexBegin),
+                            from.FaculaVertices.begin() + static_cast<std::ptrdiff_t>(vertexEnd));
 }
 
 void Reserve(RecordPositions& out, const Database& db) {
-  out.Records.reserve(static_cast<std::size_t>(db.RecordCount));
+  ReserveLarge(out.Records, static_cast<std::size_t>(db.RecordCount));
   std::size_t groups = 0;
-  for (int i = 1; i <= db.RecordCount; ++i)
+  std::size_t faculae = 0;
+  for (int i = 1; i <= db.RecordCount; ++i) {
     groups += static_cast<std::size_t>(db.Record(i).GroupCount());
-  out.Groups.reserve(groups);
+    faculae += static_cast<std::size_t>(db.Record(i).FacularCount());
+  }
+  ReserveLarge(out.Groups, groups);
+  ReserveLarge(out.Faculae, faculae);
+  ReserveLarge(out.FaculaVertices, faculae * kFaculaVertices);
 }
 
 }  // namespace
@@ -111,14 +139,15 @@ RecordPositions ComputeRecordPositions(const Database& db) {
 }
 
 RecordPositions UpdateRecordPositions(const RecordPositions& previous, const Database& db) {
-  RecordPositions out;
-  Reserve(out, db);
   // A store or a removal shifts the records after it by one place; the neighbours of the same
   // place are tried first, then any earlier entry with the same inputs.
+  std::vector<std::uint64_t> digests(static_cast<std::size_t>(db.RecordCount));
+  std::vector<int> reuseOf(static_cast<std::size_t>(db.RecordCount), 0);  // 0: compute again
   std::unordered_map<std::uint64_t, int> byDigest;
   bool indexed = false;
   for (int i = 1; i <= db.RecordCount; ++i) {
     const std::uint64_t digest = InputDigestOf(db.Record(i));
+    digests[static_cast<std::size_t>(i - 1)] = digest;
     int reuse = 0;
     for (int candidate : {i, i - 1, i + 1}) {
       if (candidate >= 1 && candidate <= previous.Count() &&
@@ -136,11 +165,25 @@ RecordPositions UpdateRecordPositions(const RecordPositions& previous, const Dat
       }
       if (auto found = byDigest.find(digest); found != byDigest.end()) reuse = found->second;
     }
-    if (reuse != 0) {
-      AppendCopied(out, previous, reuse);
-    } else {
-      AppendComputed(out, db.Record(i), digest);
+    reuseOf[static_cast<std::size_t>(i - 1)] = reuse;
+  }
+
+  RecordPositions out;
+  Reserve(out, db);
+  for (int i = 1; i <= db.RecordCount;) {
+    const int reuse = reuseOf[static_cast<std::size_t>(i - 1)];
+    if (reuse == 0) {
+      AppendComputed(out, db.Record(i), digests[static_cast<std::size_t>(i - 1)]);
+      ++i;
+      continue;
     }
+    // Records reused from consecutive earlier places are copied as one block.
+    int count = 1;
+    while (i + count <= db.RecordCount &&
+           reuseOf[static_cast<std::size_t>(i + count - 1)] == reuse + count)
+      ++count;
+    AppendCopiedRun(out, previous, reuse, count);
+    i += count;
   }
   return out;
 }

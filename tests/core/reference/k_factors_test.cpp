@@ -112,15 +112,21 @@ class QuantileTest : public ::testing::TestWithParam<QuantileCase> {};
 
 TEST_P(QuantileTest, InterpolatesBetweenTheOrderedValues) {
   EXPECT_DOUBLE_EQ(Quantile(GetParam().Values, GetParam().Q), GetParam().Expected);
+  std::vector<double> reordered = GetParam().Values;
+  EXPECT_DOUBLE_EQ(QuantileInPlace(reordered, GetParam().Q), GetParam().Expected);
+  // Asked again of the partly ordered values, the answer is the same.
+  EXPECT_DOUBLE_EQ(QuantileInPlace(reordered, GetParam().Q), GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, QuantileTest,
-                         ::testing::Values(QuantileCase{"MedianOfEven", {4, 1, 3, 2}, 0.5, 2.5},
-                                           QuantileCase{"MedianOfOdd", {5, 1, 3}, 0.5, 3},
-                                           QuantileCase{"LowerQuartile", {1, 2, 3, 4}, 0.25, 1.75},
-                                           QuantileCase{"UpperQuartile", {1, 2, 3, 4}, 0.75, 3.25},
-                                           QuantileCase{"Single", {7}, 0.75, 7}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QuantileTest,
+    ::testing::Values(QuantileCase{"MedianOfEven", {4, 1, 3, 2}, 0.5, 2.5},
+                      QuantileCase{"MedianOfOdd", {5, 1, 3}, 0.5, 3},
+                      QuantileCase{"LowerQuartile", {1, 2, 3, 4}, 0.25, 1.75},
+                      QuantileCase{"UpperQuartile", {1, 2, 3, 4}, 0.75, 3.25},
+                      QuantileCase{"Single", {7}, 0.75, 7},
+                      QuantileCase{"UnorderedWithRepeats", {9, 2, 7, 2, 5, 9, 1}, 0.75, 8}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ReferenceYear, BlanksAreNoValueAndTheOneValueLayoutHasNoHemispheres) {
   DailySeries published;

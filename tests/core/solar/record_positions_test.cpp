@@ -155,6 +155,14 @@ INSTANTIATE_TEST_SUITE_P(
         ChangeCase{"CorrectedGroupPosition",
                    [](Database& db) { db.Record(3).SetDistance10(2, 777); }, 3},
         ChangeCase{"CorrectedTime", [](Database& db) { db.Record(1).SetTimeUT(1500); }, 1},
+        // Faculae of the records before and after it are copied in blocks around it.
+        ChangeCase{"CorrectedFaculaVertexBetweenRecordsWithFaculae",
+                   [](Database& db) {
+                     db.Record(2).SetFaculaVertex(2, 3, static_cast<std::uint16_t>(40 * 128 + 90));
+                   },
+                   2},
+        ChangeCase{"FaculaRemovedFromTheLastRecord",
+                   [](Database& db) { db.Record(5).SetFacularCount(2); }, 5},
         ChangeCase{"RemovedRecord",
                    [](Database& db) {
                      for (int i = 2; i < db.RecordCount; ++i) db.Record(i) = db.Record(i + 1);
