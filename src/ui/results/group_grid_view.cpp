@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "ui/results/text_cell_delegate.h"
 #include "ui/results/text_grid_model.h"
 
 namespace ardeno {
@@ -19,6 +20,7 @@ GroupGridView::GroupGridView(ResultsContext& ctx, const char* objectName, const 
   m_table = new QTableView(this);
   m_table->setObjectName(gridName);
   m_table->setModel(m_model);
+  m_table->setItemDelegate(new TextCellDelegate(m_table));
   m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_table->setSelectionMode(QAbstractItemView::SingleSelection);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -8,6 +8,7 @@
 #include "core/results/measured_table.h"
 #include "core/results/smoothed_table.h"
 #include "ui/results/table_printing.h"
+#include "ui/results/text_cell_delegate.h"
 #include "ui/results/text_grid_model.h"
 
 namespace ardeno {
@@ -36,6 +37,7 @@ MonthlyTableView::MonthlyTableView(ResultsContext& ctx, MonthlyTableKind kind, Q
   m_grid = new QTableView(this);
   m_grid->setObjectName("StringGrid1");
   m_grid->setModel(m_model);
+  m_grid->setItemDelegate(new TextCellDelegate(m_grid));
   m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -22,6 +22,7 @@
 #include "ui/graphs/graph_canvas.h"
 #include "ui/results/own_report_painter.h"
 #include "ui/results/sidc_csv_panel.h"
+#include "ui/results/text_cell_delegate.h"
 #include "ui/results/text_grid_model.h"
 #include "ui/results/text_page.h"
 
@@ -107,6 +108,7 @@ ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidge
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_cvCells = new TextGridModel(grid);
     grid->setModel(m_cvCells);
+    grid->setItemDelegate(new TextCellDelegate(grid));
     column->addWidget(grid);
     m_cvGrid = grid;
   }
