@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <sstream>
 
+#include "core/butterfly/butterfly_plot_data.h"
 #include "render/render_view.h"
 #include "ui/butterfly/butterfly_window.h"
 
@@ -51,6 +52,8 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
   window.HorizontalBar()->setRange(0, 1 << 20);
   window.HorizontalBar()->setValue(std::max(0, options.Number("scroll")));
   window.PaintDiagram(painter, size);
+  if (session.DataRequested)
+    session.Plotted = ButterflyPlotData(window.Data(), window.Layers(), window.Scene().Scale);
   return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 // The daily-graphs window's picture, as the window opens: the newest data in view.
 #include "core/graphs/daily_graph_axis.h"
+#include "core/graphs/graph_plot_data.h"
 #include "render/render_view.h"
 #include "ui/graphs/daily_graph_painter.h"
 
@@ -40,6 +41,7 @@ std::optional<std::string> PaintDaily(RenderSession& session, const OptionValues
   const DailyView view = ViewFromName(options.Text("view"));
   PaintDailyGraph(painter, plot, view, frame);
   if (options.Text("scale") == "yes") PaintDailyScale(painter, plot, view, frame);
+  if (session.DataRequested) session.Plotted = DailyPlotData(session.Db, plot, view);
   return std::nullopt;
 }
 

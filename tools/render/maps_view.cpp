@@ -5,6 +5,8 @@
 
 #include <QScrollBar>
 
+#include "core/butterfly/butterfly_plot_data.h"
+#include "core/maps/map_plot_data.h"
 #include "render/render_view.h"
 #include "ui/maps/maps_window.h"
 
@@ -59,6 +61,12 @@ std::optional<std::string> PaintMaps(RenderSession& session, const OptionValues&
       break;
   }
   window.PaintView(painter, size, false);
+  if (session.DataRequested) {
+    // The single map draws the auxiliary spots and facular fields too, the strips the groups.
+    const bool single = view == MapView::Map;
+    session.Plotted = MapPlotData(session.Db, window.Sightings(), window.RotationsShown(),
+                                  {true, single, single && window.FaculaeShown()});
+  }
   return std::nullopt;
 }
 
@@ -74,8 +82,12 @@ std::optional<std::string> PaintCorona(RenderSession& session, const OptionValue
       return "Pozice rotace musí být od 1 do " + std::to_string(last) + ".";
     window.KoronaGrafClick();
     window.SetCoronaGraphPosition(position);
+    if (session.DataRequested)
+      session.Plotted = CoronaGraphPlotData(session.Inputs.Corona, CoronaGraphFirstRow(position));
   } else {
     window.koronamotylClick();
+    if (session.DataRequested)
+      session.Plotted = CoronaBandPlotData(CoronaColumns(session.Inputs.Corona));
   }
   window.PaintView(painter, size, false);
   return std::nullopt;
@@ -127,6 +139,18 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
   if (rotation == 0) window.ChooseRotation(static_cast<int>(window.RotationList().size()) - 1);
   window.SetComparison(*upper, *lower, shift + kComparisonNoShiftPosition);
   window.PaintView(painter, size, false);
+  if (session.DataRequested) {
+    PlotData data;
+    for (const ComparisonHalf half : {ComparisonHalf::Upper, ComparisonHalf::Lower}) {
+      const ComparisonLayers layers = window.Layers(half);
+      const PlotData rows = MapPlotData(session.Db, window.Sightings(),
+                                        {ComparisonRotation(window.MapRotation(), half, shift)},
+                                        {layers.Spots, layers.Spots, layers.Faculae});
+      data.Columns = rows.Columns;
+      data.Rows.insert(data.Rows.end(), rows.Rows.begin(), rows.Rows.end());
+    }
+    session.Plotted = std::move(data);
+  }
   return std::nullopt;
 }
 

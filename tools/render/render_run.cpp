@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <ostream>
 
 #include "render/render_view.h"
@@ -18,8 +19,11 @@ std::map<std::string, View>& Registry() {
 }
 
 void PrintHelp(std::ostream& out) {
-  out << "Použití: ardeno-render POHLED SLOŽKA VÝSTUP.png [--size ŠxV] [--volba hodnota]...\n"
+  out << "Použití: ardeno-render POHLED SLOŽKA VÝSTUP.png [--size ŠxV] [--data VÝSTUP.csv] "
+         "[--volba hodnota]...\n"
          "  --size ŠxV  velikost klientské oblasti okna = velikost obrázku v pixelech\n"
+         "  --data VÝSTUP.csv  čísla, která obrázek kreslí, řádek za bodem nebo značkou "
+         "(grafy, motýlek, mapy)\n"
          "Pohledy:\n";
   for (const auto& [name, view] : Registry()) {
     out << "  " << name << "  " << view.Summary << " (výchozí velikost " << view.DefaultSize.width()
@@ -64,6 +68,7 @@ struct ParsedArgs {
   const View* Chosen = nullptr;
   std::string Folder;
   std::string Output;
+  std::optional<std::string> DataOutput;
   QSize Size;
   OptionValues Options;
 };
@@ -84,6 +89,10 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Parse
     if (i + 1 >= args.size()) return "Volbě " + flag + " chybí hodnota.";
     const std::string name = flag.substr(2);
     const std::string& value = args[i + 1];
+    if (name == "data") {
+      parsed.DataOutput = value;
+      continue;
+    }
     if (name == "size") {
       const std::optional<QSize> size = ParseSize(value);
       if (!size)
@@ -134,6 +143,7 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return 1;
   }
   RenderSession session(parsed.Folder);
+  session.DataRequested = parsed.DataOutput.has_value();
   const std::optional<std::string> loadError = session.Load();
   for (const QString& message : session.Msg.Shown) err << message.toStdString() << "\n";
   session.Msg.Shown.clear();
@@ -154,11 +164,24 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << *paintError << "\n";
     return 1;
   }
+  if (parsed.DataOutput && !session.Plotted) {
+    err << "Pohled " << parsed.Chosen->Name << " nekreslí čísla, volba --data u něj není.\n";
+    return 1;
+  }
   if (!image.save(QString::fromStdString(parsed.Output), "PNG")) {
     err << "Obrázek se nepodařilo uložit do souboru " << parsed.Output << ".\n";
     return 1;
   }
   out << parsed.Output << " " << parsed.Size.width() << "x" << parsed.Size.height() << "\n";
+  if (parsed.DataOutput) {
+    std::ofstream file(*parsed.DataOutput, std::ios::binary | std::ios::trunc);
+    file << PlotDataCsv(*session.Plotted);
+    if (!file.flush()) {
+      err << "Čísla se nepodařilo uložit do souboru " << *parsed.DataOutput << ".\n";
+      return 1;
+    }
+    out << *parsed.DataOutput << " " << session.Plotted->Rows.size() << "\n";
+  }
   return 0;
 }
 

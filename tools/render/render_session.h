@@ -9,6 +9,7 @@
 
 #include "core/data/database.h"
 #include "core/data/startup_inputs.h"
+#include "core/graphs/plot_data.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/platform_dialogs.h"
@@ -59,6 +60,10 @@ class RenderSession {
   CollectedMessages Msg;
   NoDialogs Dialogs;
   AppContext Ctx;
+  // Set when --data asks for the numbers behind the picture; a view that draws numbers then
+  // fills Plotted from the values it paints.
+  bool DataRequested = false;
+  std::optional<PlotData> Plotted;
 };
 
 }  // namespace ardeno::render

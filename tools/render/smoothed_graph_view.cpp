@@ -2,6 +2,7 @@
 // mode, the north-south asymmetry diagrams.
 #include <algorithm>
 
+#include "core/graphs/graph_plot_data.h"
 #include "core/graphs/smoothed_picture.h"
 #include "render/render_view.h"
 #include "ui/graphs/smoothed_graph_painter.h"
@@ -67,6 +68,17 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
   const SmoothedPicture picture =
       BuildSmoothedPicture(session.Db, CollectMonths(session.Db), ComputeAsymmetry(session.Db),
                            *SmoothedIndexByCommandName(options.Text("index")), state.Kind);
+  if (session.DataRequested) {
+    if (asymmetry) {
+      const CalendarDate first =
+          session.Db.RecordCount > 0
+              ? ParseDate(session.Db.Record(1).Date()).value_or(CalendarDate{})
+              : CalendarDate{};
+      session.Plotted = AsymmetryPlotData(picture, state.Diagram, first);
+    } else {
+      session.Plotted = SmoothedPlotData(picture, state.View);
+    }
+  }
   return PaintAtCompression(options, painter, picture, state);
 }
 
@@ -119,6 +131,8 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
     missing += (missing.empty() ? "" : "\n") + ComparisonMissingText(series);
   // As in the window: the frame is drawn with the curves there are, the rest is said.
   if (!missing.empty()) session.Msg.ShowMessageText(QString::fromStdString(missing));
+  if (session.DataRequested)
+    session.Plotted = ComparisonPlotData(*picture.Comparison, picture.Months.FirstYear);
   return PaintAtCompression(options, painter, picture, state);
 }
 

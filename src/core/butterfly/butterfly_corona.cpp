@@ -6,13 +6,12 @@ namespace ardeno {
 
 std::vector<CoronaColumn> CoronaColumns(const CoronaData& data) {
   std::vector<CoronaColumn> columns;
-  const int chunks = CoronaChunkCount(data);
-  columns.reserve(static_cast<std::size_t>(chunks));
-  for (int n = 0; n < chunks; ++n) {
-    const auto means = CoronaChunkMeans(data, n);
-    CoronaColumn column{};
+  for (const CoronaRotationMeans& rotation : CoronaMeansByRotation(data)) {
+    CoronaColumn column;
+    column.Rotation = rotation.Rotation;
     for (int j = 1; j <= kCoronaBands; ++j)
-      column[static_cast<std::size_t>(j - 1)] = static_cast<std::uint8_t>(CoronaBandGrey(means, j));
+      column.Greys[static_cast<std::size_t>(j - 1)] =
+          static_cast<std::uint8_t>(CoronaBandGrey(rotation.Means, j));
     columns.push_back(column);
   }
   return columns;
@@ -23,13 +22,13 @@ std::vector<CoronaBandMark> PlaceCoronaBands(const std::vector<CoronaColumn>& co
   const int t = scale.TimeFactor;
   const int h = scale.HeightScale;
   std::vector<CoronaBandMark> bands;
-  for (std::size_t n = 0; n < columns.size(); ++n) {
-    const int x = RotationX(scale, kCoronaFirstChunkRotation + static_cast<int>(n));
+  for (const CoronaColumn& column : columns) {
+    const int x = RotationX(scale, column.Rotation);
     const int right = x + t - t / 2 + 1;
     if (!visible.Holds(x, right)) continue;
     for (int j = 1; j <= kCoronaBands; ++j) {
       const int y = scale.EquatorY + (5 * j - 90) * h + h / 2;
-      bands.push_back({{x, y, right, y - 5 * h}, columns[n][static_cast<std::size_t>(j - 1)]});
+      bands.push_back({{x, y, right, y - 5 * h}, column.Greys[static_cast<std::size_t>(j - 1)]});
     }
   }
   return bands;

@@ -1,7 +1,7 @@
 #pragma once
-// The green-corona underlay of the butterfly diagram: the loaded day rows in chunks of one
-// rotation, chunk n at rotation 1145 + n, each latitude band of 5 degrees grey by the intensity
-// of the east and west limb together.
+// The green-corona underlay of the butterfly diagram: the loaded day rows of each Carrington
+// rotation, taken by their dates as the synoptic map takes them, each latitude band of 5 degrees
+// grey by the intensity of the east and west limb together.
 #include <array>
 #include <vector>
 
@@ -10,12 +10,14 @@
 
 namespace ardeno {
 
-inline constexpr int kCoronaFirstChunkRotation = 1145;
 inline constexpr int kCoronaBands = 36;
 
-// Grey levels of bands 1 (north pole) .. 36 (south pole) of every chunk; computed once from the
+// Grey levels of bands 1 (north pole) .. 36 (south pole) of one rotation; computed once from the
 // loaded rows, never reading past the last one.
-using CoronaColumn = std::array<std::uint8_t, kCoronaBands>;
+struct CoronaColumn {
+  int Rotation = 0;
+  std::array<std::uint8_t, kCoronaBands> Greys{};
+};
 std::vector<CoronaColumn> CoronaColumns(const CoronaData& data);
 
 struct CoronaBandMark {

@@ -100,6 +100,11 @@ std::vector<MarkRect> PlaceGroupMarks(const std::vector<GroupMarkCell>& cells,
   return marks;
 }
 
+int FaculaSpanRotation(const FaculaSpan& f, int startRotation) {
+  const double turns = (f.Offset + (f.Rotation - startRotation) * 360.0) / 360;
+  return startRotation + static_cast<int>(Trunc(turns));
+}
+
 std::vector<MarkRect> PlaceOwnFaculae(const std::vector<FaculaSpan>& faculae,
                                       const ButterflyScale& scale, bool bars,
                                       VisibleColumns visible) {
@@ -109,8 +114,7 @@ std::vector<MarkRect> PlaceOwnFaculae(const std::vector<FaculaSpan>& faculae,
   std::vector<MarkRect> marks;
   marks.reserve(faculae.size());
   for (const FaculaSpan& f : faculae) {
-    const double turns = (f.Offset + (f.Rotation - scale.StartRotation) * 360.0) / 360;
-    const int x = static_cast<int>(Trunc(turns)) * t + kButterflyLeftAxisX - scale.ScrollX;
+    const int x = RotationX(scale, FaculaSpanRotation(f, scale.StartRotation));
     const int top = (twiceEquator - h * f.HalfDegreesMax) / 2;  // C++ division truncates
     const int bottom = (twiceEquator - h * f.HalfDegreesMin) / 2;
     const MarkRect mark =

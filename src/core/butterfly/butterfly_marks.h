@@ -55,6 +55,9 @@ struct VisibleColumns {
 
 std::vector<MarkRect> PlaceGroupMarks(const std::vector<GroupMarkCell>& cells,
                                       const ButterflyScale& scale, VisibleColumns visible = {});
+// The rotation at whose column a facular field stands: its record's rotation moved by the turns of
+// 360 - L0 + d, counted from the diagram's start rotation and truncated towards zero.
+int FaculaSpanRotation(const FaculaSpan& facula, int startRotation);
 // Bars with the faculae width switch on, otherwise vertical lines (X1 == X2).
 std::vector<MarkRect> PlaceOwnFaculae(const std::vector<FaculaSpan>& faculae,
                                       const ButterflyScale& scale, bool bars,

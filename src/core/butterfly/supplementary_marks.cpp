@@ -14,6 +14,15 @@ bool WithinRotations(const ButterflyScale& scale, int rotation) {
 
 }  // namespace
 
+bool IsDrawn(const SupplementarySpot& spot, const ButterflyScale& scale) {
+  return spot.Code - 128 < 95 && WithinRotations(scale, spot.Rotation);
+}
+
+bool IsDrawn(const SupplementaryFacula& f, const ButterflyScale& scale) {
+  return f.FirstCode >= 31 && f.FirstCode < 220 && f.SecondCode > 10 && f.SecondCode < 240 &&
+         WithinRotations(scale, f.Rotation);
+}
+
 SupplementaryEntries ReadSupplementaryEntries(const SupplementaryData& data) {
   SupplementaryEntries entries;
   if (!data.Present() || data.Bytes.size() < kSupplementaryDataSize) return entries;
@@ -46,7 +55,7 @@ std::vector<MarkRect> PlaceSupplementarySpots(const SupplementaryEntries& entrie
   const int e = scale.EquatorY;
   std::vector<MarkRect> marks;
   for (const SupplementarySpot& s : entries.Spots) {
-    if (s.Code - 128 >= 95 || !WithinRotations(scale, s.Rotation)) continue;
+    if (!IsDrawn(s, scale)) continue;
     const int x = RotationX(scale, s.Rotation);
     if (!visible.Holds(x - 1, x + t / 2)) continue;
     const int dc = (s.Code - 128) * scale.HeightScale;
@@ -62,9 +71,7 @@ std::vector<MarkRect> PlaceSupplementaryFaculae(const SupplementaryEntries& entr
   const int e = scale.EquatorY;
   std::vector<MarkRect> marks;
   for (const SupplementaryFacula& f : entries.Faculae) {
-    if (f.FirstCode < 31 || f.FirstCode >= 220 || f.SecondCode <= 10 || f.SecondCode >= 240)
-      continue;
-    if (!WithinRotations(scale, f.Rotation)) continue;
+    if (!IsDrawn(f, scale)) continue;
     const int x = RotationX(scale, f.Rotation);
     const int dc = (f.FirstCode - 128) * scale.HeightScale;
     const int db = (f.SecondCode - 128) * scale.HeightScale;

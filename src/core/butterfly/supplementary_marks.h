@@ -35,6 +35,12 @@ struct SupplementaryEntries {
 };
 SupplementaryEntries ReadSupplementaryEntries(const SupplementaryData& data);
 
+// Latitude of a code: c - 128 degrees.
+inline int SupplementaryLatitude(int code) { return code - 128; }
+// Whether the diagram draws an entry at this scale (its codes and its rotation).
+bool IsDrawn(const SupplementarySpot& spot, const ButterflyScale& scale);
+bool IsDrawn(const SupplementaryFacula& facula, const ButterflyScale& scale);
+
 // Spots with c - 128 < 95 as small bars; faculae with 31 <= c < 220 and 10 < b < 240 as bars
 // (faculae width switch on) or vertical lines. Only rotation indices below 820 of the scale's
 // start rotation are drawn.

@@ -36,8 +36,9 @@ std::vector<UnderlayPixel> MagnetoUnderlay(const Magnetogram& magnetogram, const
     const PolarPosition polar =
         HeliographicToPolar(eph, static_cast<float>(place->HelioLongitude),
                             static_cast<float>(place->HelioLatitude), kDiskRadiusRef);
-    const double angle = std::fmod(polar.PolarAngle, 360.0);
-    const double a = (angle + eph.EphP) * kPi / 180;
+    // PolarAngle is already a position angle on the drawing (it carries P, as the groups'
+    // Angle10 does); turning it by P again would move the points off the groups by up to P.
+    const double a = std::fmod(polar.PolarAngle, 360.0) * kPi / 180;
     const int x = static_cast<int>(Round(std::sin(a) * polar.PolarDistance + kCanvasCentre));
     const int y = static_cast<int>(Round(kCanvasCentre - std::cos(a) * polar.PolarDistance));
     if (x >= kRightLimit) continue;

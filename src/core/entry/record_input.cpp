@@ -11,6 +11,34 @@
 
 namespace ardeno {
 
+namespace {
+
+// True when a group of the drawing carries a rotation group number that a far group of the same
+// rotation carries already: the outcome then holds the warnings, the free numbers put in their
+// cells and the first such cell to look at. Nothing is stored, so the observer can choose.
+bool WarnOfSharedGroupNumbers(const Database& db, const RecordInput& input,
+                              const ObservationRecord& record, StoreOutcome& outcome) {
+  std::vector<KeptGroupNumber> kept = input.KeptGroupNumbers;
+  const bool correction = input.Mode == EditorMode::Correction;
+  if (correction) {
+    const auto unchanged = UnchangedGroupNumbers(db.Record(db.CurrentIndex), record);
+    kept.insert(kept.end(), unchanged.begin(), unchanged.end());
+  }
+  const auto clashes = FindGroupNumberClashes(db, record, correction ? db.CurrentIndex : 0, kept);
+  if (clashes.empty()) return false;
+  for (const GroupNumberClash& clash : clashes) {
+    outcome.Messages.push_back(GroupNumberClashMessage(db, clash));
+    outcome.WarnedGroupNumbers.push_back({clash.Row, clash.GroupNumber});
+    const auto row = static_cast<std::size_t>(clash.Row - 1);
+    if (clash.SuggestedNumber && row < outcome.Groups.size())
+      outcome.Groups[row][kGroupNumberColumn] = std::to_string(*clash.SuggestedNumber);
+  }
+  outcome.FaultCell = GridCell{EditorGrid::Groups, clashes.front().Row, kGroupNumberColumn};
+  return true;
+}
+
+}  // namespace
+
 int RunCounter(const Database& db) { return db.RecordCount + 1 - db.RecordCountAtLoad; }
 
 StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
@@ -56,6 +84,8 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
     // A measured facular area belongs to the drawing it was measured on, not to a new one.
     record.SetFaculaAreaText("");
   }
+  if (input.Mode != EditorMode::Special && WarnOfSharedGroupNumbers(db, input, record, outcome))
+    return outcome;
   StoreDayResults(record, eph);
 
   const ObservationRecord previousWork = db.WorkRecord;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/entry/group_number_clash.h"
 
 namespace ardeno {
 
@@ -43,6 +44,8 @@ struct HeaderTexts {
 // One row of the group grid: index = grid column (1..15; 0 is the row number and unused).
 inline constexpr int kGroupGridColumns = 16;
 using GroupRowTexts = std::array<std::string, kGroupGridColumns>;
+// The group grid's column of the rotation group number.
+inline constexpr int kGroupNumberColumn = 9;
 // One row of the facula grid: columns 2k-1, 2k are vertex k (angle, distance), k = 1..6.
 inline constexpr int kFaculaGridColumns = 13;
 using FaculaRowTexts = std::array<std::string, kFaculaGridColumns>;
@@ -57,6 +60,8 @@ struct RecordInput {
   // The header of a photographed drawing: its groups are added from the photograph afterwards,
   // so a drawing without typed groups is accepted.
   bool PhotoEntry = false;
+  // Group rows whose rotation group number the user was warned about and kept.
+  std::vector<KeptGroupNumber> KeptGroupNumbers;
 };
 
 enum class EditorGrid { Groups, Faculae };
@@ -75,8 +80,11 @@ struct StoreOutcome {
   std::optional<GridCell> FaultCell;
   // The header field to focus after a refusal about it (the date, a number field).
   std::optional<HeaderField> FocusField;
-  // Rows of the group grid with decimal commas in columns 4 and 5 rewritten as points.
+  // Rows of the group grid with decimal commas in columns 4 and 5 rewritten as points, and a
+  // rotation group number that another group of the rotation carries replaced by a free one.
   std::vector<GroupRowTexts> Groups;
+  // The rows and typed numbers of that warning: confirmed again with these numbers, they stay.
+  std::vector<KeptGroupNumber> WarnedGroupNumbers;
   // Records appended in this run of the program, as the editor's counter shows it.
   int RunCounter = 0;
 };

@@ -155,7 +155,7 @@ void FillRecord(ObservationRecord& record, const RecordInput& input, const Heade
     record.SetArea(i, StoredArea(DecimalOrZero(cell(6)), groupArea, drawingRadius));
     record.SetSmallSpots(i, Word(Whole(cell(7))));
     record.SetGroupNumber(i, Word(Whole(cell(8))));
-    record.SetRotationGroupNumber(i, Word(Whole(cell(9))));
+    record.SetRotationGroupNumber(i, Word(Whole(cell(kGroupNumberColumn))));
     record.SetAux1Position(i, Word(Whole(cell(10)) * kPackedAngleFactor + Whole(cell(11))));
     record.SetAux2Position(i, Word(Whole(cell(13)) * kPackedAngleFactor + Whole(cell(14))));
     record.SetAux1Area(i, StoredArea(DecimalOrZero(cell(12)), auxArea, drawingRadius));

@@ -263,7 +263,7 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
     checkArea(row, 6, GroupAreaUnit(mode, input.LongitudeLatitudeEntry));
     for (int column : {7, 8})
       checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxStoredWord);
-    if (!IsBlank(cell(9)) && !ParseWholeNumber(cell(9)))
+    if (!IsBlank(cell(kGroupNumberColumn)) && !ParseWholeNumber(cell(kGroupNumberColumn)))
       badNumber(EditorGrid::Groups, row, 9, titles[9], true, std::nullopt);
     for (int column : {10, 13})
       checkWhole(EditorGrid::Groups, row, column, cell(column), titles[column], kMaxAngleDegrees);
@@ -303,7 +303,7 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
         markCell(EditorGrid::Groups, row, column);
       }
     }
-    const double rotationNumber = DecimalOrZero(cell(9));
+    const double rotationNumber = DecimalOrZero(cell(kGroupNumberColumn));
     if (rotationNumber > kMaxRotationGroupNumber || rotationNumber < 0) {
       rotationFault = true;
       markCell(EditorGrid::Groups, row, 9);

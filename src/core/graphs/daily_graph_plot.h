@@ -32,6 +32,8 @@ class DailyGraphPlot {
   const std::vector<MonthTick>& Ticks() const { return m_ticks; }
   const DailyGeometry& Geometry() const { return m_geometry; }
   const DailyValues& Scaled() const { return m_scaled; }
+  // The values as the records hold them, before the scaling to panel rows.
+  const DailyValues& Values() const { return m_raw; }
   // Value at grid line k = 1..10: k x units per row.
   int AxisLabel(int k) const { return k * Info().UnitsPerRow; }
   int DayWidth() const { return m_axis.DayWidth; }

@@ -50,6 +50,17 @@ CentralZoneCounts CountGroupsByZone(std::span<const HeliographicPosition> groups
   return counts;
 }
 
+int DailyPanelValue(const DailyValues& values, DailyGraph graph, int panel, std::size_t i) {
+  switch (panel) {
+    case 1:
+      return graph == DailyGraph::EastWest ? values.Third[i] : values.First[i] + values.Second[i];
+    case 2:
+      return values.First[i];
+    default:
+      return values.Second[i];
+  }
+}
+
 DailyValues ReadDailyValues(const Database& db, const RecordPositions& positions,
                             const DailyTimeAxis& axis, DailyGraph graph) {
   const DailyGraphInfo& info = DailyGraphInfoOf(graph);

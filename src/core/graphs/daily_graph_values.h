@@ -21,6 +21,10 @@ struct DailyValues {
   std::vector<int> Third;
 };
 
+// The value a panel draws for entry i: panel 1 the whole disk (First + Second; the west zone,
+// Third, in the east-centre-west graph), panel 2 First, panel 3 Second.
+int DailyPanelValue(const DailyValues& values, DailyGraph graph, int panel, std::size_t i);
+
 // `positions` (of the same records) places the groups for the east-centre-west graph; the other
 // graphs do not read it.
 DailyValues ReadDailyValues(const Database& db, const RecordPositions& positions,

@@ -22,15 +22,23 @@ CalendarDate CoronaRowDate(int row);
 // Intensity of sector j (1..72) in day row `row`; 0 for a row that is not loaded.
 int CoronaValue(const CoronaData& data, int row, int sector);
 
-// Rotation chunks of the day rows: chunk 0 has 27 rows, chunk n the rows between
-// trunc((n - 1) * 27.2758) and trunc(n * 27.2758) after it.
-int CoronaChunkLength(int n);
-int CoronaChunkStart(int n);
-// Chunks while n < trunc(loaded bytes / (78 * 27.2758) + 1).
-int CoronaChunkCount(const CoronaData& data);
-// Per sector 1..72 (index j - 1): the mean over the rows s(n) + L(n) + 1 .. s(n) + 2 L(n)
-// (integer division by L(n)).
-std::array<int, 72> CoronaChunkMeans(const CoronaData& data, int n);
+// The day rows of a Carrington rotation, placed by the dates of its days as the synoptic map
+// places them: from the row of the rotation's start up to the row before the next rotation's.
+// Rows before 1.1.1940 or past the loaded data are not part of any rotation's means.
+struct CoronaRowSpan {
+  int First = 0;
+  int End = 0;  // one past the last row
+};
+CoronaRowSpan CoronaRowsOfRotation(int rotation);
+
+// Per-sector means of one rotation's own loaded rows (integer division by their number).
+struct CoronaRotationMeans {
+  int Rotation = 0;
+  std::array<int, 72> Means{};  // sector j at index j - 1
+};
+// Every rotation with at least one loaded row, in order; empty without data.
+std::vector<CoronaRotationMeans> CoronaMeansByRotation(const CoronaData& data);
+
 // Grey level for latitude band j = 1..36: 255 - (mean(j) + mean(73 - j)), at least 0.
 int CoronaBandGrey(const std::array<int, 72>& means, int band);
 
@@ -40,6 +48,9 @@ struct CoronaGraphPoint {
 };
 // First day row shown at scroll position p.
 int CoronaGraphFirstRow(int position);
+// The day rows the graph draws for sector j: firstRow + d (d = 1..100), 14 days later for the
+// western sectors 37..72, up to the last loaded row.
+std::vector<int> CoronaGraphRows(const CoronaData& data, int firstRow, int sector);
 // Outline of sector j: the points (10d + 10, base + 5j - v / 2) for d = 1..100 (fewer where the
 // data end), closed along the base line back to x = 20. Sectors 37..72 use base 200 and the rows
 // 14 days later.

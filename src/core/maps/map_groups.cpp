@@ -37,13 +37,25 @@ int MapDiscRadius(int k, int area) {
 
 GroupMapStats AccumulateGroups(const MapSightings& sightings, const MapRecordRange& range,
                                int rotation, int k) {
-  GroupMapStats stats{};
+  GroupMapStats stats;
+  auto entryOf = [&stats](const MapSighting& s) -> GroupMapEntry& {
+    for (GroupMapEntry& entry : stats) {
+      if (entry.GroupNumber != s.GroupNumber) continue;
+      const MapPlace mean{entry.SumLongitude / entry.Group.Count,
+                          entry.SumLatitude / entry.Group.Count};
+      if (IsSameGroupPlace(mean, s.Place)) return entry;
+    }
+    stats.push_back({});
+    stats.back().GroupNumber = s.GroupNumber;
+    return stats.back();
+  };
   if (!range.Empty()) {
     const int last = std::min(range.Last, static_cast<int>(sightings.Records.size()));
     for (int i = range.First; i <= last; ++i) {
       for (const MapSighting& s : sightings.SightingsOf(i)) {
-        if (s.Rotation != rotation) continue;
-        GroupMapEntry& entry = stats[static_cast<std::size_t>(s.GroupNumber)];
+        if (s.Rotation != rotation || s.GroupNumber < 1 || s.GroupNumber > kMapGroupNumbers)
+          continue;
+        GroupMapEntry& entry = entryOf(s);
         Add(entry.Group, MapX(s.Place.Longitude), MapY(s.Place.Latitude),
             std::max(1, MapDiscRadius(k, s.Area)));
         entry.SumLongitude += s.Place.Longitude;
@@ -57,6 +69,9 @@ GroupMapStats AccumulateGroups(const MapSightings& sightings, const MapRecordRan
       }
     }
   }
+  std::stable_sort(stats.begin(), stats.end(), [](const GroupMapEntry& a, const GroupMapEntry& b) {
+    return a.GroupNumber < b.GroupNumber;
+  });
   for (GroupMapEntry& entry : stats) {
     const int count = entry.Group.Count > 0 ? entry.Group.Count : 1;
     entry.MeanLongitude = static_cast<float>(entry.SumLongitude / count);
@@ -69,10 +84,9 @@ std::vector<MapGroupDrawing> MapGroupDrawings(const GroupMapStats& stats, int k,
                                               bool withOutlines) {
   static const std::array<LensPoint, 13> shape = InitLensShape();
   std::vector<MapGroupDrawing> drawings;
-  for (int g = 1; g <= kMapGroupNumbers; ++g) {
-    const GroupMapEntry& entry = stats[static_cast<std::size_t>(g)];
+  for (const GroupMapEntry& entry : stats) {
     MapGroupDrawing d;
-    d.GroupNumber = g;
+    d.GroupNumber = entry.GroupNumber;
     if (entry.Group.Count > 0) d.Group = Mean(entry.Group, k, areaMultiple);
     if (entry.Aux[0].Count > 0) {
       const int count = entry.Aux[0].Count;
@@ -97,12 +111,11 @@ std::vector<MapGroupDrawing> MapGroupDrawings(const GroupMapStats& stats, int k,
 
 std::vector<MapTableCell> MapTable(const GroupMapStats& stats) {
   // Stable order by longitude, then reversed: the table runs as the map, high longitudes first.
-  std::vector<int> order;
-  for (int g = 1; g <= kMapGroupNumbers; ++g)
-    if (stats[static_cast<std::size_t>(g)].Group.Count > 0) order.push_back(g);
-  std::stable_sort(order.begin(), order.end(), [&stats](int a, int b) {
-    return stats[static_cast<std::size_t>(a)].MeanLongitude <
-           stats[static_cast<std::size_t>(b)].MeanLongitude;
+  std::vector<const GroupMapEntry*> order;
+  for (const GroupMapEntry& entry : stats)
+    if (entry.Group.Count > 0) order.push_back(&entry);
+  std::stable_sort(order.begin(), order.end(), [](const GroupMapEntry* a, const GroupMapEntry* b) {
+    return a->MeanLongitude < b->MeanLongitude;
   });
   std::reverse(order.begin(), order.end());
   std::vector<MapTableCell> cells;
@@ -113,8 +126,8 @@ std::vector<MapTableCell> MapTable(const GroupMapStats& stats) {
       ++row;
       column = 0;
     }
-    const GroupMapEntry& entry = stats[static_cast<std::size_t>(order[n - 1])];
-    cells.push_back({order[n - 1], ++column, row, FormatFixed(entry.MeanLatitude, 3, 1),
+    const GroupMapEntry& entry = *order[n - 1];
+    cells.push_back({entry.GroupNumber, ++column, row, FormatFixed(entry.MeanLatitude, 3, 1),
                      FormatFixed(entry.MeanLongitude, 3, 1)});
   }
   return cells;

@@ -1,8 +1,9 @@
 #pragma once
 // The groups of one synoptic map: every sighting of a rotation's records that belongs to the
-// rotation is summed per rotation group number, and each group is drawn once, at the mean of its
-// positions and radii, with its auxiliary spots, the outline joining the first one to it, and a
-// line of the b/l table under the map.
+// rotation is summed per group (a rotation group number and a place: two groups given the same
+// number far apart stay two), and each group is drawn once, at the mean of its positions and
+// radii, with its auxiliary spots, the outline joining the first one to it, and a line of the
+// b/l table under the map.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,7 @@ struct SpotSums {
 };
 
 struct GroupMapEntry {
+  int GroupNumber = 0;  // 1..kMapGroupNumbers
   SpotSums Group;
   std::array<SpotSums, 2> Aux;
   double SumLongitude = 0;
@@ -31,8 +33,9 @@ struct GroupMapEntry {
   float MeanLatitude = 0;
 };
 
-// Entry n for rotation group number n; entry 0 gathers the unnumbered groups, never drawn.
-using GroupMapStats = std::array<GroupMapEntry, kMapGroupNumbers + 1>;
+// The groups in order of their numbers, groups sharing a number in order of first sighting.
+// Unnumbered groups (number 0) are not drawn and have no entry.
+using GroupMapStats = std::vector<GroupMapEntry>;
 
 // Single-map coordinates (map units): longitude 360 at x = 20, 0 at x = 740; the equator at
 // y = 220, latitude 90 north at y = 40.
@@ -43,7 +46,9 @@ inline int MapPixels(int units, int k) { return units * k / 16; }
 // Disc radius in pixels for an area in millionths of the disk, at least 1 for a group.
 int MapDiscRadius(int k, int area);
 
-// Sums the sightings of the records in `range` that belong to `rotation`, with radii for scale k.
+// Sums the sightings of the records in `range` that belong to `rotation`, with radii for scale k;
+// a sighting joins the entry of its number whose mean place is the same group's
+// (IsSameGroupPlace), or opens a new one.
 GroupMapStats AccumulateGroups(const MapSightings& sightings, const MapRecordRange& range,
                                int rotation, int k);
 
@@ -62,7 +67,7 @@ struct MapGroupDrawing {
   std::optional<MapDisc> Group;
 };
 
-// The groups 1..71 in drawing order, radii multiplied by areaMultiple; the outlines only when
+// The groups in drawing order (by number), radii multiplied by areaMultiple; the outlines only when
 // withOutlines is set.
 std::vector<MapGroupDrawing> MapGroupDrawings(const GroupMapStats& stats, int k, int areaMultiple,
                                               bool withOutlines);

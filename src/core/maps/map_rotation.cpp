@@ -1,5 +1,6 @@
 #include "core/maps/map_rotation.h"
 
+#include "core/solar/ephemeris.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -15,9 +16,8 @@ CalendarDate DateOf(double serial) { return DateFromSerial(Trunc(serial)); }
 }  // namespace
 
 MapRotationDates RotationDates(int rotation) {
-  // 651960 = 1811 * 360: rotation 1811 began 107.6 degrees (at 13.1985 degrees a day) after the
-  // start of 1989.
-  const double offset = ((rotation * 360.0 - 651960) + 107.6) / 13.1985;
+  // 651960 = 1811 * 360: the rotation count of the ephemeris, run backwards to the day.
+  const double offset = ((rotation * 360.0 - 651960) + kRotationCountOffset) / kSynodicRotationRate;
   const double d0 = static_cast<double>(DaySerial(kRotationEpoch));
   MapRotationDates dates;
   dates.Start = DateOf(d0 + offset + 0.5);

@@ -1,11 +1,17 @@
 #include "core/maps/map_sightings.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/maps/map_rotation.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
+
+bool IsSameGroupPlace(const MapPlace& a, const MapPlace& b) {
+  return std::abs(std::remainder(a.Longitude - b.Longitude, 360.0)) <= kSameGroupDegrees &&
+         std::abs(a.Latitude - b.Latitude) <= kSameGroupDegrees;
+}
 
 MapPlace AuxSpotPlace(const SolarEphemeris& eph, std::uint16_t positionWord) {
   const HeliographicPosition p = PolarToHeliographic(eph, FaculaVertexAngle10(positionWord),

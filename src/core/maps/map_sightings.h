@@ -22,6 +22,12 @@ struct MapPlace {
   bool operator==(const MapPlace&) const = default;
 };
 
+// Sightings with one rotation group number are one group while they lie within this many degrees
+// of each other in longitude and in latitude; farther apart they are two groups that were given
+// the same number, and the maps keep them apart.
+inline constexpr double kSameGroupDegrees = 15.0;
+bool IsSameGroupPlace(const MapPlace& a, const MapPlace& b);
+
 struct MapAuxSpot {
   bool Present = false;  // its position word is not 0
   MapPlace Place;

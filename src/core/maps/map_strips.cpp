@@ -41,7 +41,17 @@ int StripCount(StripVariant variant, int first, int lastRotation, int clientHeig
 }
 
 int StripLeft(StripVariant variant, int k, int strip) {
-  return variant == StripVariant::Long ? 960 * k * strip / 16 : 0;
+  switch (variant) {
+    case StripVariant::Long:
+      return 960 * k * strip / 16;
+    case StripVariant::High:
+      // The rotation numbers stand left of longitude 360; the grid, its labels and the groups
+      // all start there.
+      return kHighMapLeft * k;
+    case StripVariant::Two:
+      return 0;
+  }
+  return 0;
 }
 
 int StripBase(StripVariant variant, int k, int strip) {
@@ -82,11 +92,10 @@ std::vector<Strip> BuildStrips(const Database& db, const MapSightings& sightings
     strip.Rotation = first + i;
     const GroupMapStats stats =
         AccumulateGroups(sightings, RecordRangeOf(db, strip.Rotation), strip.Rotation, radiusScale);
-    for (int g = 1; g <= kMapGroupNumbers; ++g) {
-      const GroupMapEntry& e = stats[static_cast<std::size_t>(g)];
+    for (const GroupMapEntry& e : stats) {
       if (e.Group.Count == 0) continue;
       strip.Groups.push_back(
-          {g,
+          {e.GroupNumber,
            {StripX(variant, k, i, e.MeanLongitude), StripY(variant, k, i, e.MeanLatitude),
             static_cast<int>(e.Group.R / e.Group.Count) * areaMultiple}});
     }

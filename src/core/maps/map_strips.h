@@ -31,9 +31,13 @@ inline constexpr int kPrintedHighMapRotations = 14;
 // fit in the height up to the data's last rotation.
 int StripCount(StripVariant variant, int first, int lastRotation, int clientHeight, int k);
 
+// Pixels left of a strip's longitude 360 (k times this for the high map, room for the rotation
+// numbers).
+inline constexpr int kHighMapLeft = 20;
 int StripLeft(StripVariant variant, int k, int strip);
 int StripBase(StripVariant variant, int k, int strip);
-// Pixels of a place within strip `strip`.
+// Pixels of a place within strip `strip`: the one transform of the groups, the grid and its
+// labels.
 int StripX(StripVariant variant, int k, int strip, double longitude);
 int StripY(StripVariant variant, int k, int strip, double latitude);
 

@@ -14,12 +14,20 @@ constexpr double kMinuteOfHour = 0.016666666;
 constexpr double kPerFullCircle = 0.0027777777777777;  // 1/360
 constexpr double kEpochDayNumber = 47527.5;            // 1.1.1989, 0 h UT
 
-// Carrington rotation number by the synodic rate alone, t in days since the epoch.
+}  // namespace
+
 std::int32_t SynodicRotation(double t) {
-  return static_cast<std::int32_t>(Trunc((13.1985 * t - 107.6) * kPerFullCircle + 1811));
+  return static_cast<std::int32_t>(
+      Trunc((kSynodicRotationRate * t - kRotationCountOffset) * kPerFullCircle + 1811));
 }
 
-}  // namespace
+double EphemerisDays(const CalendarDate& date, std::uint16_t timeUT) {
+  const int hours = timeUT / 100;
+  const int minutes = timeUT % 100;
+  const double dayFraction = (hours + minutes * kMinuteOfHour) / 24;
+  return static_cast<double>(DayNumber(date.Year, date.Month, date.Day)) - kEpochDayNumber +
+         dayFraction;
+}
 
 float DayNumber(int year, int month, int day) {
   // January and February count as months 13 and 14 of the previous year.
@@ -35,11 +43,7 @@ float DayNumber(int year, int month, int day) {
 }
 
 SolarEphemeris Ephemeris(const CalendarDate& date, std::uint16_t timeUT) {
-  const int hours = timeUT / 100;
-  const int minutes = timeUT % 100;
-  const double dayFraction = (hours + minutes * kMinuteOfHour) / 24;
-  const double t = static_cast<double>(DayNumber(date.Year, date.Month, date.Day)) -
-                   kEpochDayNumber + dayFraction;
+  const double t = EphemerisDays(date, timeUT);
 
   const double lambda =
       (2.1 * std::sin(0.017202785 * t) + (0.985647 * t - 79.447)) * kEphemerisDegToRad;

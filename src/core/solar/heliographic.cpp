@@ -33,14 +33,25 @@ HeliographicPosition PolarToHeliographic(const DiskOrientation& disk, double ang
   const double x = std::sin(theta) * distance10 * 0.1;
   const double z = std::sqrt(kStandardRadiusSquared - (0.1 * distance10) * (0.1 * distance10));
 
-  // Plain arctangent, no quadrant correction: the visible hemisphere lies within +-90 degrees.
-  // A point on the projected axis (x = 0) is on the central meridian even where the
-  // denominator vanishes at the limb.
-  const double denominator = cosB0 * z - sinB0 * y;
-  const double ratio = x == 0 ? 0 : x / denominator;
+  // The angle is taken in its own quadrant: near the limb the depth below can turn negative
+  // (the limb point lies past the meridian plane tilted by B0), and a plain arctangent would
+  // then put the point on the opposite limb. The side of the axis (x) decides east or west;
+  // where the depth is positive the value is the plain arctangent as it always was.
+  const double depth = cosB0 * z - sinB0 * y;
+
+  double angle;
+  if (depth > 0) {
+    angle = std::atan(x / depth);
+  } else if (depth < 0) {
+    angle = std::atan(x / depth) + (x < 0 ? -kPi : kPi);
+  } else {
+    // On the limb at the meridian plane: a quarter turn to the side of x; on the axis itself
+    // (the pole with an untilted axis) the central meridian.
+    angle = x > 0 ? kPi / 2 : (x < 0 ? -kPi / 2 : 0);
+  }
 
   HeliographicPosition position;
-  position.CentralMeridianDistance = std::atan(ratio) * kPositionRadToDeg;
+  position.CentralMeridianDistance = angle * kPositionRadToDeg;
   // Rounding can lift the sine of the latitude a hair past 1 at the poles.
   const double s = std::clamp((sinB0 * z + cosB0 * y) * kInverseStandardRadius, -1.0, 1.0);
   position.HelioLatitude = std::atan(s / std::sqrt(1 - s * s)) * kPositionRadToDeg;

@@ -40,6 +40,8 @@ class ButterflyWindow : public QWidget, public TimeScrolledWindow {
   QAction* MenuAction(const QString& name) const;
   // The scene of the last paint (tests and the benchmark look at it).
   const ButterflyScene& Scene() const { return m_scene; }
+  // What the diagram draws from, prepared once per change of the data.
+  const ButterflyData& Data() const { return m_data; }
 
   // The diagram on a painter of `client` size: the window's own paint, printing and pictures.
   void PaintDiagram(QPainter& painter, QSize client);

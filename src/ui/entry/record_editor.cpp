@@ -336,6 +336,7 @@ RecordInput RecordEditor::GatherInput() const {
   input.Mode = m_mode;
   input.LongitudeLatitudeEntry = m_longitudeLatitude;
   input.PhotoEntry = m_ctx.View.PhotoEntryFlag == 1;
+  input.KeptGroupNumbers = m_keptGroupNumbers;
   input.Header[HeaderField::Observer] = m_observer->currentText().toStdString();
   for (int f = 1; f < kHeaderFieldCount; ++f) {
     const auto field = static_cast<HeaderField>(f);
@@ -429,10 +430,13 @@ void RecordEditor::StoreRecordClicked() {
   m_runCounter->setText(QString::number(outcome.RunCounter));
   for (std::size_t r = 0;
        r < outcome.Groups.size() && static_cast<int>(r) < m_groupGrid->rowCount(); ++r) {
-    for (int c : {4, 5})
+    for (int c : {4, 5, kGroupNumberColumn})
       SetCellText(m_groupGrid, static_cast<int>(r) + 1, c,
                   outcome.Groups[r][static_cast<std::size_t>(c)]);
   }
+  // Numbers warned about once stay as typed when the user confirms them again.
+  m_keptGroupNumbers.insert(m_keptGroupNumbers.end(), outcome.WarnedGroupNumbers.begin(),
+                            outcome.WarnedGroupNumbers.end());
   if (outcome.Stored) {
     // The window closes before the messages, as after a store nothing is left to correct.
     m_stored = true;

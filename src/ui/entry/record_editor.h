@@ -59,6 +59,7 @@ class RecordEditor : public QDialog {
   EditorMode m_mode;
   bool m_stored = false;
   bool m_longitudeLatitude = false;
+  std::vector<KeptGroupNumber> m_keptGroupNumbers;
 
   QLabel* m_coordinateCaption = nullptr;
   QComboBox* m_observer = nullptr;

@@ -110,7 +110,7 @@ void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int
 
 // The visible part of a curve (with one point beyond each edge) as a polyline.
 void PaintCurve(QPainter& p, const DailyGraphPlot& plot, int baseline, int m, const DailyFrame& f,
-                const QColor& colour, int width, int (*value)(const DailyValues&, std::size_t)) {
+                const QColor& colour, int width, int panel) {
   const std::vector<int>& xs = plot.Axis().RecordX;
   if (xs.size() < 2) return;
   const int left = f.PlotLeft - f.Scroll;
@@ -120,17 +120,12 @@ void PaintCurve(QPainter& p, const DailyGraphPlot& plot, int baseline, int m, co
   for (std::size_t i = 0; i < xs.size(); ++i) {
     const int x = xs[i] + left;
     if (x < 0 && i + 1 < xs.size() && xs[i + 1] + left < 0) continue;
-    line << QPoint(x, baseline - value(values, i) * m);
+    line << QPoint(x, baseline - DailyPanelValue(values, plot.Graph(), panel, i) * m);
     if (x > f.Width) break;
   }
   p.setPen(QPen(colour, width));
   p.drawPolyline(line);
 }
-
-int WholeValue(const DailyValues& v, std::size_t i) { return v.First[i] + v.Second[i]; }
-int NorthValue(const DailyValues& v, std::size_t i) { return v.First[i]; }
-int SouthValue(const DailyValues& v, std::size_t i) { return v.Second[i]; }
-int ThirdValue(const DailyValues& v, std::size_t i) { return v.Third[i]; }
 
 }  // namespace
 
@@ -163,14 +158,13 @@ void PaintDailyGraph(QPainter& p, const DailyGraphPlot& plot, DailyView view, co
     switch (panel.Number) {
       case 1:
         PaintCurve(p, plot, panel.Baseline, m, f, Qt::black,
-                   zones ? f.HemisphereCurveWidth : f.WholeCurveWidth,
-                   zones ? ThirdValue : WholeValue);
+                   zones ? f.HemisphereCurveWidth : f.WholeCurveWidth, 1);
         break;
       case 2:
-        PaintCurve(p, plot, panel.Baseline, m, f, kNorthRed, f.HemisphereCurveWidth, NorthValue);
+        PaintCurve(p, plot, panel.Baseline, m, f, kNorthRed, f.HemisphereCurveWidth, 2);
         break;
       default:
-        PaintCurve(p, plot, panel.Baseline, m, f, kSouthBlue, f.HemisphereCurveWidth, SouthValue);
+        PaintCurve(p, plot, panel.Baseline, m, f, kSouthBlue, f.HemisphereCurveWidth, 3);
         break;
     }
   }

@@ -12,9 +12,6 @@ namespace ardeno {
 
 namespace {
 
-// The butterfly's first corona rotation: chunk n is drawn as rotation 1145 + n.
-constexpr int kCoronaFirstRotation = 1145;
-
 void TextAt(QPainter& p, int x, int y, const QString& text) {
   p.drawText(QRect(x, y, 2000, 200), Qt::AlignLeft | Qt::AlignTop, text);
 }
@@ -50,14 +47,11 @@ void PaintCoronaGraph(QPainter& p, const CoronaData& corona, int position) {
 }
 
 CoronaButterflyScene PrepareCoronaButterfly(const CoronaData& corona) {
-  CoronaButterflyScene scene;
-  const int chunks = CoronaChunkCount(corona);
-  for (int n = 0; n < chunks; ++n) scene.Means.push_back(CoronaChunkMeans(corona, n));
-  return scene;
+  return {CoronaMeansByRotation(corona)};
 }
 
 void PaintCoronaButterfly(QPainter& p, const CoronaButterflyScene& scene, QSize client) {
-  const int chunks = static_cast<int>(scene.Means.size());
+  const int chunks = static_cast<int>(scene.Rotations.size());
   const int t = std::max(1, (client.width() - 60) / std::max(1, chunks));
   const int h = std::max(1, (client.height() - 40) / 180);
   const int equator = client.height() / 2;
@@ -65,7 +59,7 @@ void PaintCoronaButterfly(QPainter& p, const CoronaButterflyScene& scene, QSize 
   for (int n = 0; n < chunks; ++n) {
     const int x = 50 + n * t;
     for (int band = 1; band <= 36; ++band) {
-      const int grey = CoronaBandGrey(scene.Means[static_cast<std::size_t>(n)], band);
+      const int grey = CoronaBandGrey(scene.Rotations[static_cast<std::size_t>(n)].Means, band);
       p.setBrush(QColor(grey, grey, grey));
       const int y = equator + (5 * band - 90) * h + h / 2;
       p.drawRect(QRect(QPoint(x, y - 5 * h), QPoint(x + t - t / 2 + 1, y)));
@@ -81,12 +75,13 @@ void PaintCoronaButterfly(QPainter& p, const CoronaButterflyScene& scene, QSize 
     TextAt(p, 20, y - 6, QString::number(latitude));
   }
   for (int n = 0; n < chunks; ++n) {
-    if ((kCoronaFirstRotation + n) % 100 != 0) continue;
+    const int rotation = scene.Rotations[static_cast<std::size_t>(n)].Rotation;
+    if (rotation % 100 != 0) continue;
     const int x = 50 + n * t;
     p.setPen(QColor(150, 150, 150));
     p.drawLine(x, equator - 90 * h, x, equator + 90 * h);
     p.setPen(Qt::black);
-    TextAt(p, x, equator + 90 * h + 4, QString::number(kCoronaFirstRotation + n));
+    TextAt(p, x, equator + 90 * h + 4, QString::number(rotation));
   }
 }
 

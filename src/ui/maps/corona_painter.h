@@ -15,7 +15,7 @@ void PaintCoronaGraph(QPainter& painter, const CoronaData& corona, int position)
 
 // Per-rotation sector means of the whole corona series, computed once with the data.
 struct CoronaButterflyScene {
-  std::vector<std::array<int, 72>> Means;  // chunk n at index n
+  std::vector<CoronaRotationMeans> Rotations;  // consecutive rotations, as loaded
 };
 CoronaButterflyScene PrepareCoronaButterfly(const CoronaData& corona);
 void PaintCoronaButterfly(QPainter& painter, const CoronaButterflyScene& scene, QSize client);

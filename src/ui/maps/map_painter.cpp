@@ -213,12 +213,10 @@ void LongMapFrame(QPainter& p, const StripScene& s, QSize client) {
 void HighMapFrame(QPainter& p, const StripScene& s) {
   const int k = s.K;
   const int count = static_cast<int>(s.Strips.size());
+  const auto longitudeX = [&](int l) { return StripX(s.Variant, k, 0, l); };
   p.setPen(QPen(kScreenGrid, std::max(1, k - 1)));
   const int bottom = StripBase(s.Variant, k, count - 1) + 20 * k;
-  for (int j = 0; j <= 12; ++j) {
-    const int x = 20 * k + 40 * k * j;
-    p.drawLine(x, 10 * k, x, bottom);
-  }
+  for (int l = 360; l >= 0; l -= 30) p.drawLine(longitudeX(l), 10 * k, longitudeX(l), bottom);
   p.setPen(Qt::black);
   p.setFont(MapFont(4 * k));
   for (int i = 0; i < count; ++i) {
@@ -226,11 +224,11 @@ void HighMapFrame(QPainter& p, const StripScene& s) {
            QString::number(s.Strips[static_cast<std::size_t>(i)].Rotation));
     p.setPen(QPen(kScreenGrid, 1));
     const int y = StripBase(s.Variant, k, i);
-    p.drawLine(20 * k, y, 500 * k, y);
+    p.drawLine(longitudeX(360), y, longitudeX(0), y);
     p.setPen(Qt::black);
   }
-  for (int j = 0; j <= 12; ++j)
-    TextAt(p, 20 * k + 40 * k * j - 4 * k, bottom + k, QString::number(360 - 30 * j));
+  for (int l = 360; l >= 0; l -= 30)
+    TextAt(p, longitudeX(l) - 4 * k, bottom + k, QString::number(l));
 }
 
 void TwoMapsFrame(QPainter& p, const StripScene& s) {

@@ -235,6 +235,14 @@ void MapsWindow::BuildRotationList() {
 
 int MapsWindow::MapRotation() const { return m_ctx.Db.WorkRecord.Rotation(); }
 
+std::vector<int> MapsWindow::RotationsShown() const {
+  if (m_view != View::LongMap && m_view != View::HighMap && m_view != View::TwoMaps)
+    return {MapRotation()};
+  std::vector<int> rotations;
+  for (const Strip& strip : m_stripScene.Strips) rotations.push_back(strip.Rotation);
+  return rotations;
+}
+
 void MapsWindow::ChooseRotation(int position) {
   if (position < 0 || position >= static_cast<int>(m_rotations.size())) return;
   m_ctx.Db.WorkRecord =

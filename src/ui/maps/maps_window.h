@@ -53,6 +53,11 @@ class MapsWindow : public QWidget {
   // The rotation by its number: the list entry holding it, or the last one before it; false
   // when the data hold no such rotation.
   bool ChooseRotationNumber(int rotation);
+  // What the maps read from the records, prepared once per change of the data.
+  const MapSightings& Sightings() const { return m_sightings; }
+  // The rotations the view shows: the strips of the long, high and two maps as last painted,
+  // otherwise the chosen rotation.
+  std::vector<int> RotationsShown() const;
   // Switches of the map: facular fields, group outlines, the corona and magnetosphere underlays.
   void SetSwitches(bool faculae, bool outlines, bool corona, bool magnetosphere);
   // The corona graph's rotation position (1 = the first loaded rotation).

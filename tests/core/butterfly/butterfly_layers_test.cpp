@@ -3,8 +3,12 @@
 // puts them together.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/butterfly/butterfly_plot_data.h"
 #include "core/butterfly/butterfly_scene.h"
 #include "core/groups/group_records.h"
+#include "core/maps/map_rotation.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -145,30 +149,58 @@ TEST(ButterflyBounds, YearsStepAtTheirStartAndYearsWithoutDataRunAlongTheEquator
   EXPECT_EQ(curves[0].back().Y, 400);
 }
 
-TEST(ButterflyCorona, ChunksLieFromRotation1145AndPartialChunksReadOnlyLoadedRows) {
+// Corona rows from 1.1.1940 to `days`, dark everywhere except the north-pole sectors (1 east,
+// 72 west) on the rows [brightFirst, brightEnd).
+CoronaData CoronaBrightOn(int days, int brightFirst, int brightEnd) {
   CoronaData corona;
   corona.FolderFound = true;
-  const int days = 100;
-  corona.CoronaDays.assign(static_cast<std::size_t>(days * kCoronaRowBytes), 0);
-  // Sector 1 (north pole, east) 40 and sector 72 (north pole, west) 20 in every row.
-  for (int d = 0; d < days; ++d) {
-    corona.CoronaDays[static_cast<std::size_t>(d * kCoronaRowBytes + 6)] = 40;
-    corona.CoronaDays[static_cast<std::size_t>(d * kCoronaRowBytes + 77)] = 20;
+  corona.CoronaDays.assign(static_cast<std::size_t>(days) * kCoronaRowBytes, 0);
+  for (int d = brightFirst; d < brightEnd && d < days; ++d) {
+    corona.CoronaDays[static_cast<std::size_t>(d) * kCoronaRowBytes + 6] = 40;
+    corona.CoronaDays[static_cast<std::size_t>(d) * kCoronaRowBytes + 77] = 20;
   }
   corona.CoronaByteCount = static_cast<int>(corona.CoronaDays.size());
-  const auto columns = CoronaColumns(corona);
-  ASSERT_EQ(columns.size(), 4u);  // trunc(7800 / 2127.5 + 1)
-  EXPECT_EQ(columns[0][0], 255 - 60);
-  EXPECT_EQ(columns[0][1], 255);
-  // Chunk 2 averages rows 82..108 of which 82..99 are loaded: 18 of 27 rows.
-  EXPECT_EQ(columns[2][0], 255 - (18 * 40 / 27 + 18 * 20 / 27));
-  EXPECT_EQ(columns[3][0], 255);
+  return corona;
+}
 
-  const auto bands = PlaceCoronaBands(columns, {2, 3, 400, 0, 1100});
-  ASSERT_EQ(bands.size(), 4u * 36);
-  EXPECT_EQ(bands[0].Rect,
-            (MarkRect{45 * 2 + 50, 400 - 255 + 1, 45 * 2 + 50 + 2, 400 - 255 + 1 - 15}));
-  EXPECT_EQ(bands[36].Rect.X1, 46 * 2 + 50);
+TEST(ButterflyCorona, OneBrightRotationLandsWhereTheMapOfThatRotationShowsIt) {
+  // The map of 2200 reads the 27 rows from its start day; only those rows are bright.
+  const int mapFirst = static_cast<int>(RotationDates(2200).CoronaDayIndex);
+  const CoronaData corona = CoronaBrightOn(mapFirst + 200, mapFirst, mapFirst + 27);
+  const auto columns = CoronaColumns(corona);
+  ASSERT_FALSE(columns.empty());
+  EXPECT_EQ(columns.front().Rotation, 1154) << "1.1.1940 lies in rotation 1154";
+  int darkest = 0;
+  int darkestGrey = 256;
+  for (const CoronaColumn& column : columns) {
+    if (column.Greys[0] < darkestGrey) {
+      darkestGrey = column.Greys[0];
+      darkest = column.Rotation;
+    }
+    if (column.Rotation == 2189 || column.Rotation == 2190 || column.Rotation == 2199)
+      EXPECT_EQ(column.Greys[0], 255) << column.Rotation;
+  }
+  EXPECT_EQ(darkest, 2200);
+  EXPECT_EQ(darkestGrey, 255 - 60) << "the rotation's own 27 rows, all bright";
+
+  const ButterflyScale scale{2, 3, 400, 0, 1100};
+  const auto bands = PlaceCoronaBands(columns, scale);
+  ASSERT_EQ(bands.size(), columns.size() * 36);
+  const auto at2200 = std::find_if(bands.begin(), bands.end(),
+                                   [](const CoronaBandMark& b) { return b.Grey == 255 - 60; });
+  ASSERT_NE(at2200, bands.end());
+  EXPECT_EQ(at2200->Rect, (MarkRect{RotationX(scale, 2200), 400 - 255 + 1,
+                                    RotationX(scale, 2200) + 2, 400 - 255 + 1 - 15}));
+}
+
+TEST(ButterflyCorona, PartlyLoadedRotationsAverageOnlyTheirLoadedRows) {
+  // 20 loaded rows, all bright: rotation 1154 has rows 0..13, 1155 rows 14..19 of 14..40.
+  const auto columns = CoronaColumns(CoronaBrightOn(20, 0, 20));
+  ASSERT_EQ(columns.size(), 2u);
+  EXPECT_EQ(columns[0].Greys[0], 255 - 60);
+  EXPECT_EQ(columns[1].Rotation, 1155);
+  EXPECT_EQ(columns[1].Greys[0], 255 - 60) << "missing rows are not dark days";
+  EXPECT_EQ(columns[1].Greys[1], 255);
 }
 
 TEST(ButterflyFrame, RotationGridFollowsTheTimeFactor) {
@@ -243,6 +275,61 @@ TEST_F(ButterflySceneTest, ModesChooseTheMarksAndTheSwitchesTheLayers) {
   EXPECT_TRUE(scene.OwnFaculae.empty());
   EXPECT_TRUE(scene.SupplementarySpots.empty());
   EXPECT_EQ(scene.Mean.North.size(), 2u);
+}
+
+TEST_F(ButterflySceneTest, PlotDataListsEveryMarkTheSceneDraws) {
+  view.Layers.Mode = ButterflyMode::Both;
+  view.Layers.Supplementary = true;
+  view.Layers.MeanCurves = true;
+  const ButterflyScene scene = BuildButterflyScene(data, view);
+  const PlotData plot = ButterflyPlotData(data, view.Layers, scene.Scale);
+  EXPECT_EQ(plot.Columns, (std::vector<std::string>{"otocka", "delka", "sirka", "sirka_do",
+                                                    "skupina", "druh", "hodnota"}));
+  auto rowsOf = [&plot](const std::string& kind) {
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& row : plot.Rows)
+      if (row[5] == kind) rows.push_back(row);
+    return rows;
+  };
+  const std::string first = std::to_string(db.Record(1).Rotation());
+  const std::string second = std::to_string(db.Record(2).Rotation());
+  // As many marks of each kind as the scene draws, at the groups' latitudes and numbers.
+  const auto groups = rowsOf("skupina");
+  ASSERT_EQ(groups.size(), scene.Groups.size());
+  struct Expected {
+    std::string Rotation;
+    double Latitude;
+    std::string Number;
+  };
+  const Expected expected[] = {{first, 10, "4"}, {first, -12, "5"}, {second, 11, "2"}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(groups[i][0], expected[i].Rotation);
+    EXPECT_NEAR(std::stod(groups[i][2]), expected[i].Latitude, 0.11) << "placed to 0.1 mm";
+    EXPECT_EQ(groups[i][4], expected[i].Number);
+  }
+  EXPECT_EQ(rowsOf("fakule").size(), scene.OwnFaculae.size());
+  const auto spots = rowsOf("doplnkova_skvrna");
+  ASSERT_EQ(spots.size(), scene.SupplementarySpots.size());
+  EXPECT_EQ(spots[0][2], "20") << "code 148";
+  const auto faculae = rowsOf("doplnkova_fakule");
+  ASSERT_EQ(faculae.size(), scene.SupplementaryFaculae.size());
+  EXPECT_EQ(faculae[0][2], "12");
+  EXPECT_EQ(faculae[0][3], "22");
+  // Mean latitude curves: one point per rotation with groups in the hemisphere.
+  EXPECT_EQ(rowsOf("stredni_sever").size(), scene.Mean.North.size());
+  EXPECT_TRUE(rowsOf("korona").empty());
+}
+
+TEST(ButterflyCorona, PlotDataGivesEachBandItsLatitudesAndGrey) {
+  CoronaColumn column;
+  column.Rotation = 2200;
+  column.Greys.fill(255);
+  column.Greys[0] = 195;
+  const PlotData plot = CoronaBandPlotData({column});
+  ASSERT_EQ(plot.Rows.size(), 36u);
+  EXPECT_EQ(plot.Rows[0], (std::vector<std::string>{"2200", "", "90", "85", "", "korona", "195"}));
+  EXPECT_EQ(plot.Rows[35][2], "-85");
+  EXPECT_EQ(plot.Rows[35][3], "-90");
 }
 
 TEST_F(ButterflySceneTest, EquatorFollowsTheDragOffsetAndTheVerticalScroll) {

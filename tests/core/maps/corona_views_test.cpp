@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
 #include "core/maps/magnetosphere_underlay.h"
 #include "core/maps/map_groups.h"
+#include "core/maps/map_rotation.h"
 #include "support/temp_folder.h"
 
 namespace ardeno {
@@ -25,29 +27,39 @@ CoronaData Rows(int count) {
   return data;
 }
 
-TEST(CoronaChunks, LengthsFollowTheMeanRotation) {
-  EXPECT_EQ(CoronaChunkLength(0), 27);
-  EXPECT_EQ(CoronaChunkLength(1), 27);  // trunc(27.2758) - 0
-  EXPECT_EQ(CoronaChunkLength(4), 28);  // trunc(109.10) - trunc(81.83)
-  EXPECT_EQ(CoronaChunkStart(1), 27);
-  EXPECT_EQ(CoronaChunkStart(5), 27 + 109);
-  for (int n = 1; n < 200; ++n)
-    EXPECT_EQ(CoronaChunkStart(n + 1) - CoronaChunkStart(n), CoronaChunkLength(n)) << n;
+TEST(CoronaRotations, RowsFollowTheMapsRotationDates) {
+  // Row 0 is 1.1.1940, which falls in rotation 1154 (rows -13..13 by the maps' start days).
+  EXPECT_EQ(CoronaRowsOfRotation(1154).First, -13);
+  EXPECT_EQ(CoronaRowsOfRotation(1154).End, 14);
+  EXPECT_EQ(CoronaRowsOfRotation(2200).First, 28517);
+  for (int rotation = 1150; rotation < 2600; ++rotation) {
+    const CoronaRowSpan span = CoronaRowsOfRotation(rotation);
+    ASSERT_EQ(span.First, RotationDates(rotation).CoronaDayIndex) << rotation;
+    ASSERT_EQ(span.End, CoronaRowsOfRotation(rotation + 1).First) << "no row twice or lost";
+    ASSERT_GE(span.End - span.First, 27) << rotation;
+    ASSERT_LE(span.End - span.First, 28) << rotation;
+  }
 }
 
-TEST(CoronaChunks, MeansReadOnlyLoadedRows) {
+TEST(CoronaRotations, MeansAverageEachRotationsOwnLoadedRows) {
   const CoronaData data = Rows(60);
-  // Chunk 0: rows 28..54, sector 1 holds (row + 1) % 50.
-  int sum = 0;
-  for (int row = 28; row <= 54; ++row) sum += (row + 1) % 50;
-  EXPECT_EQ(CoronaChunkMeans(data, 0)[0], sum / 27);
-  // Chunk 1 would read rows 55..81: only 55..59 exist, the rest counts as nothing.
-  sum = 0;
-  for (int row = 55; row <= 59; ++row) sum += (row + 72) % 50;
-  EXPECT_EQ(CoronaChunkMeans(data, 1)[71], sum / 27);
-  EXPECT_EQ(CoronaChunkMeans(data, 40)[10], 0) << "far past the data";
-  EXPECT_EQ(CoronaChunkCount(data), 1 + 60 * 78 / 2127);
-  EXPECT_EQ(CoronaChunkCount(CoronaData{}), 0);
+  const auto rotations = CoronaMeansByRotation(data);
+  // Rows 0..13 belong to 1154, 14..40 to 1155, 41..59 (of 41..67) to 1156.
+  ASSERT_EQ(rotations.size(), 3u);
+  struct Expected {
+    int Rotation, First, End;
+  };
+  for (std::size_t i = 0; i < 3; ++i) {
+    const Expected e = std::array<Expected, 3>{{{1154, 0, 14}, {1155, 14, 41}, {1156, 41, 60}}}[i];
+    EXPECT_EQ(rotations[i].Rotation, e.Rotation);
+    for (int j : {1, 36, 72}) {
+      int sum = 0;
+      for (int row = e.First; row < e.End; ++row) sum += (row + j) % 50;
+      EXPECT_EQ(rotations[i].Means[static_cast<std::size_t>(j - 1)], sum / (e.End - e.First))
+          << e.Rotation << " sector " << j;
+    }
+  }
+  EXPECT_TRUE(CoronaMeansByRotation(CoronaData{}).empty());
 }
 
 TEST(CoronaChunks, BandGreyAddsBothLimbsAndStopsAtBlack) {

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "core/maps/map_faculae.h"
+#include "core/maps/map_plot_data.h"
 #include "core/maps/map_strips.h"
 #include "support/map_records.h"
 
@@ -117,6 +119,83 @@ TEST(MapGroups, UnnumberedAndTooHighGroupNumbersAreNotDrawn) {
   EXPECT_EQ(drawings[1].GroupNumber, 71);
 }
 
+struct SharedNumberCase {
+  std::string name;
+  double dl;  // second group's longitude from the first's
+  double db;  // and latitude
+  std::size_t discs;
+};
+
+class SharedGroupNumber : public ::testing::TestWithParam<SharedNumberCase> {};
+
+TEST_P(SharedGroupNumber, FarApartAreTwoGroupsNearAreOne) {
+  // Group 5 on three days at l, 12..14; on the middle day another group numbered 5 as well.
+  const SharedNumberCase& c = GetParam();
+  ThreeDays t = GroupOnThreeDays(300, 300, 300);
+  AddGroup(t.records[1], 5, t.l + c.dl, 13 + c.db, 300);
+  const Built b = Build(t.records);
+  const auto drawings = Drawings(b, t.rotation);
+  ASSERT_EQ(drawings.size(), c.discs);
+  const auto table =
+      MapTable(AccumulateGroups(b.sightings, RecordRangeOf(b.db, t.rotation), t.rotation, kScale));
+  ASSERT_EQ(table.size(), c.discs);
+  if (c.discs == 2) {
+    // Each at its own place, never at the mean of both.
+    EXPECT_EQ(drawings[0].GroupNumber, 5);
+    EXPECT_EQ(drawings[1].GroupNumber, 5);
+    EXPECT_NEAR(drawings[0].Group->X, MapPixels(MapX(t.l), kScale), 2);
+    EXPECT_NEAR(drawings[0].Group->Y, MapPixels(MapY(13), kScale), 2);
+    EXPECT_NEAR(drawings[1].Group->X, MapPixels(MapX(t.l + c.dl), kScale), 2);
+    EXPECT_NEAR(drawings[1].Group->Y, MapPixels(MapY(13 + c.db), kScale), 2);
+  }
+  // Two groups side by side on one strip as well.
+  const auto strips = BuildStrips(b.db, b.sightings, StripVariant::Long, 2, t.rotation, 1, 1);
+  EXPECT_EQ(strips[0].Groups.size(), c.discs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, SharedGroupNumber,
+                         ::testing::Values(SharedNumberCase{"Reported88DegreesEast", -88, 0, 2},
+                                           SharedNumberCase{"OtherHemisphere", 0, -26, 2},
+                                           SharedNumberCase{"SixteenDegreesWest", 16, 0, 2},
+                                           SharedNumberCase{"SameGroupTenDegreesOn", 10, 0, 1},
+                                           SharedNumberCase{"SameGroupFourteenDegreesNorth", 0, 14,
+                                                            1}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(MapPlotData, GroupRowsAreTheTablesValuesAndAuxSpotsComeBackInDegrees) {
+  ThreeDays t = GroupOnThreeDays(300, 300, 300);
+  const int far = AddGroup(t.records[1], 5, t.l - 60, -20, 300);
+  t.records[1].SetAux1Position(far, AuxWord(t.records[1], t.l - 56, -20));
+  t.records[1].SetAux1Area(far, 100);
+  const Built b = Build(t.records);
+  const PlotData data = MapPlotData(b.db, b.sightings, {t.rotation}, {true, true, false});
+  EXPECT_EQ(data.Columns,
+            (std::vector<std::string>{"otocka", "delka", "sirka", "skupina", "druh"}));
+  const auto table =
+      MapTable(AccumulateGroups(b.sightings, RecordRangeOf(b.db, t.rotation), t.rotation, kScale));
+  std::vector<std::vector<std::string>> groups;
+  std::vector<std::vector<std::string>> aux;
+  for (const auto& row : data.Rows) (row[4] == "skupina" ? groups : aux).push_back(row);
+  ASSERT_EQ(groups.size(), table.size());
+  ASSERT_EQ(groups.size(), 2u) << "two groups numbered 5";
+  for (const auto& row : groups) {
+    EXPECT_EQ(row[0], std::to_string(t.rotation));
+    EXPECT_EQ(row[3], "5");
+    const bool listed = std::any_of(table.begin(), table.end(), [&row](const MapTableCell& c) {
+      return std::abs(std::stod(c.Longitude) - std::stod(row[1])) < 0.051 &&
+             std::abs(std::stod(c.Latitude) - std::stod(row[2])) < 0.051;
+    });
+    EXPECT_TRUE(listed) << row[1] << " " << row[2];
+  }
+  ASSERT_EQ(aux.size(), 1u);
+  EXPECT_EQ(aux[0][4], "pomocna_skvrna_1");
+  // Whole degrees of the position word and half-degree map units: within a degree.
+  EXPECT_NEAR(std::stod(aux[0][1]), t.l - 56, 1.0);
+  EXPECT_NEAR(std::stod(aux[0][2]), -20, 1.0);
+  // The strips draw the groups alone.
+  EXPECT_EQ(MapPlotData(b.db, b.sightings, {t.rotation, t.rotation + 1}, {}).Rows.size(), 2u);
+}
+
 TEST(MapGroups, SightingInTheNextRotationCountsWhereItsLongitudeBelongs) {
   // The next rotation has just begun (L0 near 350); a group at longitude 10 is still east.
   const CalendarDate early = DateWithL0({2003, 5, 1}, 340, 358);
@@ -157,12 +236,14 @@ TEST(MapGroups, AuxiliarySpotsAndTheirOutline) {
 }
 
 TEST(MapGroups, AuxSpotAcrossTheMapEdgeJoinsItsGroup) {
-  GroupMapStats stats{};
+  GroupMapStats stats(2);
   const int k = 16;  // one pixel per unit
-  stats[4].Group = {MapX(359), MapY(0), 5, 1};
-  stats[4].Aux[0] = {MapX(1), MapY(0), 3, 1};  // 716 units to the right
-  stats[6].Group = {MapX(1), MapY(0), 5, 1};
-  stats[6].Aux[0] = {MapX(358), MapY(0), 3, 1};
+  stats[0].GroupNumber = 4;
+  stats[0].Group = {MapX(359), MapY(0), 5, 1};
+  stats[0].Aux[0] = {MapX(1), MapY(0), 3, 1};  // 716 units to the right
+  stats[1].GroupNumber = 6;
+  stats[1].Group = {MapX(1), MapY(0), 5, 1};
+  stats[1].Aux[0] = {MapX(358), MapY(0), 3, 1};
   const auto drawings = MapGroupDrawings(stats, k, 1, true);
   ASSERT_EQ(drawings.size(), 2u);
   EXPECT_EQ(drawings[0].Aux1->X, MapX(1) - 721);
@@ -172,17 +253,19 @@ TEST(MapGroups, AuxSpotAcrossTheMapEdgeJoinsItsGroup) {
 }
 
 TEST(MapTable, HighLongitudesFirstAndRowsOf23Then24) {
-  GroupMapStats stats{};
+  GroupMapStats stats(50);
   for (int g = 1; g <= 50; ++g) {
-    stats[static_cast<std::size_t>(g)].Group.Count = 1;
-    stats[static_cast<std::size_t>(g)].MeanLongitude = static_cast<float>(g * 7 % 360);
-    stats[static_cast<std::size_t>(g)].MeanLatitude = -3.25f;
+    GroupMapEntry& entry = stats[static_cast<std::size_t>(g - 1)];
+    entry.GroupNumber = g;
+    entry.Group.Count = 1;
+    entry.MeanLongitude = static_cast<float>(g * 7 % 360);
+    entry.MeanLatitude = -3.25f;
   }
   const auto cells = MapTable(stats);
   ASSERT_EQ(cells.size(), 50u);
   for (std::size_t i = 1; i < cells.size(); ++i)
-    EXPECT_GE(stats[static_cast<std::size_t>(cells[i - 1].GroupNumber)].MeanLongitude,
-              stats[static_cast<std::size_t>(cells[i].GroupNumber)].MeanLongitude);
+    EXPECT_GE(stats[static_cast<std::size_t>(cells[i - 1].GroupNumber - 1)].MeanLongitude,
+              stats[static_cast<std::size_t>(cells[i].GroupNumber - 1)].MeanLongitude);
   EXPECT_EQ(cells[22].Row, 1);
   EXPECT_EQ(cells[22].Column, 23);
   EXPECT_EQ(cells[23].Row, 2) << "the 24th entry opens a new row";
@@ -257,9 +340,11 @@ INSTANTIATE_TEST_SUITE_P(
         StripCase{"LongLastStripSouth", StripVariant::Long, 2, 15, 360, -20.4, 1800 + 120 - 60,
                   350 + 122},
         StripCase{"LongScaleOne", StripVariant::Long, 1, 3, 90, 5, 180 + 60 - 8, 175 - 15},
-        // High map, k = 2: 8/3 half-units per degree, strips 80 pixels apart.
-        StripCase{"HighFirstStrip", StripVariant::High, 2, 0, 360, 20, 0, 60 - 10},
-        StripCase{"HighFourthStrip", StripVariant::High, 2, 3, 90, -30, 960 - 240, 300 + 15},
+        // High map, k = 2: 8/3 half-units per degree, strips 80 pixels apart; longitude 360 at
+        // 20 k, where its grid line and label stand.
+        StripCase{"HighFirstStrip", StripVariant::High, 2, 0, 360, 20, 40, 60 - 10},
+        StripCase{"HighFourthStrip", StripVariant::High, 2, 3, 90, -30, 40 + 960 - 240, 300 + 15},
+        StripCase{"HighLongitude0", StripVariant::High, 1, 0, 0, 0, 20 + 480, 30},
         StripCase{"TwoMapsLower", StripVariant::Two, 1, 1, 180, 45, 480 - 120, 195 - 22}),
     [](const auto& info) { return info.param.name; });
 

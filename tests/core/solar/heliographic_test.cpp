@@ -66,11 +66,61 @@ TEST(PolarToHeliographic, EveryPointOfTheDiskHasALongitudeIn0To360) {
         ASSERT_TRUE(IsFinite(p)) << angle10 << " " << distance10;
         ASSERT_GE(p.HelioLongitude, 0.0);
         ASSERT_LE(p.HelioLongitude, 360.0);
-        ASSERT_LE(std::fabs(p.CentralMeridianDistance), 90.0);
+        // A limb point may lie behind the meridian plane by as much as the axis is tilted.
+        ASSERT_LE(std::fabs(p.CentralMeridianDistance), 90.0 + std::fabs(eph.EphB0) + 1e-9);
         ASSERT_LE(std::fabs(p.HelioLatitude), 90.0);
       }
     }
   }
+}
+
+struct LimbCase {
+  std::string Name;
+  CalendarDate Date;
+  std::uint16_t TimeUT;
+  double Angle10;
+};
+
+class LimbPoint : public ::testing::TestWithParam<LimbCase> {};
+
+TEST_P(LimbPoint, StaysOnItsOwnSideNextToThePointJustInside) {
+  // Where the axis leans (B0 not 0) the limb half towards the tilted pole lies behind the
+  // meridian plane; the point on the limb must not jump to the opposite limb.
+  const LimbCase& c = GetParam();
+  const auto eph = Ephemeris(c.Date, c.TimeUT);
+  const auto onLimb = PolarToHeliographic(eph, c.Angle10, kStandardRadius10);
+  const auto inside = PolarToHeliographic(eph, c.Angle10, kStandardRadius10 - 1);
+  const double side = std::sin((0.1 * c.Angle10 - eph.EphP) * 3.141592653589793 / 180);
+  ASSERT_TRUE(IsFinite(onLimb));
+  EXPECT_GT(onLimb.CentralMeridianDistance * side, 0) << "limb point on the wrong side";
+  EXPECT_GT(inside.CentralMeridianDistance * side, 0);
+  // 0.1 mm at the limb spans at most a few degrees, never half the disk.
+  EXPECT_NEAR(onLimb.CentralMeridianDistance, inside.CentralMeridianDistance, 3.0);
+  EXPECT_NEAR(LongitudeDifference(onLimb.HelioLongitude, inside.HelioLongitude), 0, 3.0);
+  EXPECT_NEAR(onLimb.HelioLatitude, inside.HelioLatitude, 3.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(TiltedAxis, LimbPoint,
+                         ::testing::Values(
+                             // Reported: 60.0 degrees, 125.0 mm gave CMD -89.7 and l 309.5 against
+                             // +87.9 and 132.0 for 124.9 mm.
+                             LimbCase{"June2024West60", {2024, 6, 13}, 700, 600},
+                             LimbCase{"June2024East300", {2024, 6, 13}, 700, 3000},
+                             // B0 near +7: the north limb on both sides leans away.
+                             LimbCase{"September2021West30", {2021, 9, 8}, 1200, 300},
+                             LimbCase{"September2021East330", {2021, 9, 8}, 1200, 3300},
+                             // B0 near -7: the south limb leans away.
+                             LimbCase{"March2015West150", {2015, 3, 7}, 900, 1500},
+                             LimbCase{"March2015East210", {2015, 3, 7}, 900, 2100}),
+                         [](const auto& info) { return info.param.Name; });
+
+TEST(PolarToHeliographic, ReportedLimbPointKeepsItsLongitude) {
+  // 13.06.2024 07:00, 60.0 degrees: the limb point belongs with the point 0.1 mm inside
+  // (l 132.0), not with the east limb (309.5).
+  const auto eph = Ephemeris({2024, 6, 13}, 700);
+  const auto onLimb = PolarToHeliographic(eph, 600, 1250);
+  EXPECT_GT(onLimb.CentralMeridianDistance, 88.0);
+  EXPECT_NEAR(LongitudeDifference(onLimb.HelioLongitude, 132.0), 0, 3.0);
 }
 
 class DamagedDistance : public ::testing::TestWithParam<double> {};

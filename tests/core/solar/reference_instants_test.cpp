@@ -74,6 +74,40 @@ INSTANTIATE_TEST_SUITE_P(
                 2473}),
     [](const auto& info) { return info.param.Name; });
 
+struct CountStart {
+  std::string Name;
+  CalendarDate Date;
+  std::uint16_t TimeUT;
+  std::int32_t Rotation;
+};
+
+class SynodicRatePinned : public ::testing::TestWithParam<CountStart> {};
+
+// Minutes before and after the synodic count turns to rotations 1200, 2000 and 2300. Far from
+// 1989 a change of the rate in its fourth decimal (13.1985 to 13.1986 or 13.1984) moves these
+// turns by an hour (2000) to three hours (1200), so one instant of each pair changes its number.
+// The ephemeris itself re-reads the count a day away near longitude 0, where such a change
+// does not show.
+TEST_P(SynodicRatePinned, CountTurnsWithinMinutesOfTheTable) {
+  const CountStart& c = GetParam();
+  EXPECT_EQ(SynodicRotation(EphemerisDays(c.Date, c.TimeUT)), c.Rotation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Turns, SynodicRatePinned,
+                         ::testing::Values(CountStart{"Before1200", {1943, 5, 25}, 1451, 1199},
+                                           CountStart{"After1200", {1943, 5, 25}, 1502, 1200},
+                                           CountStart{"Before2000", {2003, 2, 20}, 643, 1999},
+                                           CountStart{"After2000", {2003, 2, 20}, 654, 2000},
+                                           CountStart{"Before2300", {2025, 7, 17}, 40, 2299},
+                                           CountStart{"After2300", {2025, 7, 17}, 51, 2300}),
+                         [](const auto& info) { return info.param.Name; });
+
+TEST(SynodicRatePinned, ModelTimeCountsFromTheStartOf1989) {
+  EXPECT_EQ(EphemerisDays({1989, 1, 1}, 0), 0.0);
+  EXPECT_EQ(EphemerisDays({1989, 1, 2}, 1200), 1.5);
+  EXPECT_NEAR(EphemerisDays({1943, 5, 25}, 1502), -16657.37361, 1e-5);
+}
+
 TEST(GroupAreaRounding, AnExactHalfRoundsToEven) {
   // Five small spots weigh 5 x 15.3 = 76.5 millionths: stored as 76, not 77.
   ObservationRecord record;

@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <sstream>
 
+#include "core/data/data_file.h"
 #include "render/render_run.h"
 #include "render/render_view.h"
 #include "sample/sample_database.h"
@@ -148,6 +149,80 @@ class RenderToolTest : public QObject {
     QCOMPARE(b.size(), QSize(640, 560));
     QVERIFY(CountNonWhite(a) > 1000);
     QVERIFY(a != b);
+  }
+
+  void dataOfEveryPlottingView_data() {
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QString>("header");
+    const QString marks = "otocka;delka;sirka;sirka_do;skupina;druh;hodnota";
+    const QString maps = "otocka;delka;sirka;skupina;druh";
+    QTest::newRow("daily-graph") << "daily-graph"
+                                 << "datum;celkem;sever;jih";
+    QTest::newRow("smoothed-graph") << "smoothed-graph"
+                                    << "mesic;mesicni_prumer;vyhlazeny";
+    QTest::newRow("asymmetry-graph") << "asymmetry-graph"
+                                     << "datum;asymetrie";
+    // A month of drawings has no 13-month smoothed value to compare.
+    QTest::newRow("smoothed-comparison") << "smoothed-comparison"
+                                         << "mesic";
+    QTest::newRow("butterfly") << "butterfly" << marks;
+    QTest::newRow("map") << "map" << maps;
+    QTest::newRow("long-map") << "long-map" << maps;
+    QTest::newRow("high-map") << "high-map" << maps;
+    QTest::newRow("two-maps") << "two-maps" << maps;
+    QTest::newRow("map-comparison") << "map-comparison" << maps;
+    QTest::newRow("corona-graph") << "corona-graph"
+                                  << "datum;sektor;intenzita";
+    QTest::newRow("corona-butterfly") << "corona-butterfly" << marks;
+  }
+  void dataOfEveryPlottingView() {
+    QFETCH(QString, view);
+    QFETCH(QString, header);
+    const std::string png = OutPath(("data-" + view.toStdString() + ".png").c_str());
+    const std::string csv = OutPath(("data-" + view.toStdString() + ".csv").c_str());
+    const RunResult result = Run({view.toStdString(), m_folder, png, "--data", csv});
+    QVERIFY2(result.Status == 0, result.Err.c_str());
+    QFile file(QString::fromStdString(csv));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QVERIFY2(lines.size() > (view == "smoothed-comparison" ? 1 : 2), "a header and rows");
+    QVERIFY2(lines[0].startsWith(header.toUtf8()), lines[0].constData());
+    QVERIFY(lines[0].endsWith('\r'));
+    const int columns = static_cast<int>(lines[0].count(';'));
+    for (int i = 1; i + 1 < lines.size(); ++i)
+      QCOMPARE(static_cast<int>(lines[i].count(';')), columns);
+  }
+
+  void dailyDataAreTheRecordsValues() {
+    const std::string csv = OutPath("daily-g.csv");
+    const RunResult result =
+        Run({"daily-graph", m_folder, OutPath("daily-g.png"), "--index", "g", "--data", csv});
+    QCOMPARE(result.Status, 0);
+    Database db;
+    LoadDatabase(db, m_folder, CalendarDate{2026, 1, 1});
+    QFile file(QString::fromStdString(csv));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), db.RecordCount + 1);
+    for (int i = 1; i <= db.RecordCount; ++i) {
+      const ObservationRecord& record = db.Record(i);
+      const int north = record.ResultWord(kGroupsN);
+      const int south = record.ResultWord(kGroupsS);
+      const QByteArray expected = QByteArray::fromStdString(record.Date()) + ";" +
+                                  QByteArray::number(north + south) + ";" +
+                                  QByteArray::number(north) + ";" + QByteArray::number(south);
+      QCOMPARE(lines[i].trimmed(), expected);
+    }
+  }
+
+  void viewsWithoutPlottedNumbersRefuseData() {
+    const std::string png = OutPath("nodata.png");
+    const std::string csv = OutPath("nodata.csv");
+    const RunResult result = Run({"drawing", m_folder, png, "--data", csv});
+    QCOMPARE(result.Status, 1);
+    QVERIFY2(result.Err.find("volba --data u něj není") != std::string::npos, result.Err.c_str());
+    QVERIFY(!QFile::exists(QString::fromStdString(png)));
+    QVERIFY(!QFile::exists(QString::fromStdString(csv)));
   }
 
   void everyViewPaintsItsDefaultPicture() {

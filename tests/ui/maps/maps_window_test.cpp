@@ -117,6 +117,7 @@ class MapsWindowTest : public QObject {
   void AreaMultipleTwoDoublesTheRadius();
   void UnnumberedGroupIsNotDrawn();
   void LongMapPlacesEachRotationInItsStrip();
+  void HighMapGroupSitsAtItsLongitudeOnTheGrid();
   void KeysSwitchOutlinesAndF8SavesTheImage();
   void PrintsTheMapAndTheHighMapIntoPdf_data();
   void PrintsTheMapAndTheHighMapIntoPdf();
@@ -214,6 +215,32 @@ void MapsWindowTest::LongMapPlacesEachRotationInItsStrip() {
   QVERIFY(IsBlack(image, x, y));
   QVERIFY(!IsBlack(image, StripX(StripVariant::Long, k, 1, s.Longitude), y));
   QVERIFY(x > StripLeft(StripVariant::Long, k, 0) && x < StripLeft(StripVariant::Long, k, 1));
+}
+
+void MapsWindowTest::HighMapGroupSitsAtItsLongitudeOnTheGrid() {
+  const Scenario s = ThreeSightings(5, 1500);
+  Window w(s.Records);
+  w.maps->vysokamapClick();
+  const QSize size(1920, 700);
+  const QImage image = Render(*w.maps, size);
+  const int k = StripScale(size.width());
+  // The grid: a line every 30 degrees, 40 k apart, longitude 360 at 20 k (the line the label
+  // "360" stands under); so longitude l lies at 20 k + 4 k (360 - l) / 3.
+  const QColor grid(200, 200, 200);
+  for (const int l : {360, 270, 0}) {
+    const int lineX = 20 * k + 40 * k * (360 - l) / 30;
+    QVERIFY2(image.pixelColor(lineX, StripBase(StripVariant::High, k, 0) - 15 * k) == grid,
+             qPrintable(QString::number(l)));
+  }
+  const double gridX = 20.0 * k + 4.0 * k * (360 - s.Longitude) / 3;
+  const int y = StripY(StripVariant::High, k, 0, 13);
+  int left = static_cast<int>(gridX) - 30;
+  while (left < image.width() && !IsBlack(image, left, y)) ++left;
+  QVERIFY(left < static_cast<int>(gridX) + 30);
+  const double centre = left + (BlackRun(image, left, y) - 1) / 2.0;
+  QVERIFY2(std::abs(centre - gridX) <= 1.5,
+           qPrintable(
+               QString("disc at %1, longitude %2 at %3").arg(centre).arg(s.Longitude).arg(gridX)));
 }
 
 void MapsWindowTest::KeysSwitchOutlinesAndF8SavesTheImage() {
