@@ -31,6 +31,11 @@ std::vector<NumberedSighting> NumberedSightings(const ObservationRecord& record)
   for (int k = 1; k <= record.GroupCount(); ++k) {
     const int number = record.RotationGroupNumber(k);
     if (number < 1 || number > kMapGroupNumbers) continue;
+    // A group whose place is not known stands at a marker, not where it was: no place to compare.
+    const bool marker =
+        record.Distance10(k) == kMarkerDistance10 &&
+        (record.Angle10(k) == kNorthMarkerAngle10 || record.Angle10(k) == kSouthMarkerAngle10);
+    if (marker) continue;
     const HeliographicPosition p =
         PolarToHeliographic(*eph, record.Angle10(k), record.Distance10(k));
     sightings.push_back(

@@ -1,6 +1,6 @@
 #include "core/graphs/graph_plot_data.h"
 
-#include <algorithm>
+#include <array>
 #include <map>
 
 #include "core/text/number_format.h"
@@ -16,7 +16,9 @@ std::string MonthText(int firstYear, int month) {
 }
 
 // The monthly means are kept times kMonthMeanScale, their smoothed sums times 24 more.
-std::string MeanText(int scaled) { return PlotNumber(scaled / double{kMonthMeanScale}, 3); }
+std::string MeanText(int scaled) {
+  return PlotNumber(static_cast<double>(scaled) / kMonthMeanScale, 3);
+}
 std::string SmoothedText(const std::vector<int>& values, int i) {
   const auto sum = SmoothedSum(values, i);
   return sum ? PlotNumber(static_cast<double>(*sum) / (24.0 * kMonthMeanScale), 3) : "";

@@ -1,6 +1,6 @@
 #include "core/maps/map_rotation.h"
 
-#include "core/solar/ephemeris.h"
+#include "core/solar/rotation_count.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/solar/angles.h"
+#include "core/solar/rotation_count.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {

@@ -12,11 +12,9 @@ inline constexpr double kStandardRadius10 = 1250.0;   // limb distance in tenths
 inline constexpr float kStandardDiskPixels = 250.0f;  // screen radius of the standard disk
 
 struct HeliographicPosition {
-  // degrees, positive towards the west limb; past 90 only for a limb point behind the meridian
-  // plane tilted by B0 (it stays on its own side of the axis)
-  double CentralMeridianDistance = 0;
-  double HelioLatitude = 0;   // degrees, north positive
-  double HelioLongitude = 0;  // Carrington degrees, 0..360
+  double CentralMeridianDistance = 0;  // degrees, positive towards the west limb
+  double HelioLatitude = 0;            // degrees, north positive
+  double HelioLongitude = 0;           // Carrington degrees, 0..360
 };
 
 // What every conversion of one moment shares: the position angle, the central longitude and the

@@ -6,6 +6,7 @@
 
 #include "core/solar/day_results.h"
 #include "core/solar/ephemeris.h"
+#include "core/solar/rotation_count.h"
 
 namespace ardeno {
 namespace {

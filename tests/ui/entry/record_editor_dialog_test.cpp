@@ -14,6 +14,7 @@
 #include "core/text/dates.h"
 #include "support/app_run.h"
 #include "support/editor_inputs.h"
+#include "support/map_records.h"
 #include "ui/entry/record_editor.h"
 
 using namespace ardeno;
@@ -175,6 +176,40 @@ class RecordEditorDialogTest : public QObject {
     QCOMPARE(stored.Area(1), 204);
     QCOMPARE(stored.Angle10(2), kSouthMarkerAngle10);
     QCOMPARE(Cell(grid, 1, 4), QStringLiteral("12.5"));
+  }
+
+  void sharedGroupNumberIsWarnedAndTheFreeNumberOffered() {
+    Fixture f;
+    // The day before, group 5 of the rotation lies 60 degrees east of the group typed below.
+    const SolarEphemeris eph = Ephemeris({2024, 5, 20}, 1200);
+    const HeliographicPosition typed = PolarToHeliographic(eph, 300, 625);
+    ObservationRecord other = MapRecord({2024, 5, 19}, 900);
+    AddGroup(other, 5, typed.HelioLongitude + 60, typed.HelioLatitude, 100);
+    f.Db.Record(4) = other;
+    f.Db.RecordCount = 4;
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    editor.show();
+    Type(editor, "MaskEdit1", "20.05.2024");
+    Type(editor, "Edit3", "1200");
+    Type(editor, "Edit11", "1");
+    auto* grid = Child<QTableWidget>(editor, "StringGrid1");
+    SetCell(grid, 1, 1, "Dkc");
+    SetCell(grid, 1, 4, "30.0");
+    SetCell(grid, 1, 5, "62.5");
+    SetCell(grid, 1, 9, "5");
+    Child<QPushButton>(editor, "ukoncit")->click();
+    QVERIFY(!editor.Stored());
+    QCOMPARE(f.Db.RecordCount, 4);
+    QCOMPARE(f.Msg.ShownMessages.size(), 1);
+    QVERIFY2(f.Msg.ShownMessages[0].contains("zákres 19.05.2024 09:00"),
+             qPrintable(f.Msg.ShownMessages[0]));
+    QCOMPARE(Cell(grid, 1, 9), QStringLiteral("1"));
+    QCOMPARE(grid->currentColumn(), 8);
+    // Typed back and confirmed again, the observer's number stays.
+    SetCell(grid, 1, 9, "5");
+    Child<QPushButton>(editor, "ukoncit")->click();
+    QVERIFY2(editor.Stored(), qPrintable(f.Msg.ShownMessages.join('|')));
+    QCOMPARE(f.Db.Record(f.Db.CurrentIndex).RotationGroupNumber(1), 5);
   }
 
   void heliosSwitchNeedsADateAndConvertsTheRows() {

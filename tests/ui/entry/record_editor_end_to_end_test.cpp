@@ -112,12 +112,13 @@ class RecordEditorEndToEndTest : public QObject {
         Type(editor, "Edit12", "1");
         auto* groups = editor.findChild<QTableWidget*>("StringGrid1");
         auto* faculae = editor.findChild<QTableWidget*>("StringGrid2");
-        SetRow(groups, 1, {"Dkc", "12", "3", "30,0", "62.5", "40", "2", "101", "7"});
-        SetRow(groups, 2, {"hsx", "1", "0", "s", "", "5", "0", "102", "8"});
+        // Rotation group numbers the sample's groups of the rotation do not use.
+        SetRow(groups, 1, {"Dkc", "12", "3", "30,0", "62.5", "40", "2", "101", "67"});
+        SetRow(groups, 2, {"hsx", "1", "0", "s", "", "5", "0", "102", "68"});
         SetRow(faculae, 1, {"80", "100", "95", "105", "110", "100"});
         // The third group is typed in l and b.
         editor.findChild<QPushButton*>("Helios")->click();
-        SetRow(groups, 3, {"Cao", "4", "1", "", "", "200", "0", "103", "9"});
+        SetRow(groups, 3, {"Cao", "4", "1", "", "", "200", "0", "103", "69"});
         const SolarEphemeris eph = Ephemeris(*ParseDate(date), 845);
         groups->item(2, 3)->setText(QString::number(std::fmod(eph.EphL0 + 20, 360.0), 'f', 1));
         groups->item(2, 4)->setText("-12.0");
