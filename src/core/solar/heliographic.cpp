@@ -37,7 +37,7 @@ HeliographicPosition PolarToHeliographic(const DiskOrientation& disk, double ang
   // (the limb point lies past the meridian plane tilted by B0), and a plain arctangent would
   // then put the point on the opposite limb. The side of the axis (x) decides east or west;
   // where the depth is positive the value is the plain arctangent as it always was. So the
-  // distance can pass 90 degrees, by at most B0, for a limb point behind that plane.
+  // distance passes 90 degrees for a limb point behind that plane.
   const double depth = cosB0 * z - sinB0 * y;
 
   double angle;
