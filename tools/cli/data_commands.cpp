@@ -29,7 +29,8 @@ int Check(const std::vector<std::string>& args) {
 int Resave(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
-  if (!LoadExistingFolder(args, "resave SLOŽKA", db, report)) return 1;
+  FolderLock lock;
+  if (!LoadFolderForChange(args, "resave SLOŽKA", db, report, lock)) return 1;
   const std::optional<std::string> error = SaveFolder(args[0], db);
   if (error) {
     std::cerr << *error << "\n";

@@ -25,7 +25,8 @@ int Fail(const std::string& message) {
 int Recompute(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
-  if (!LoadExistingFolder(args, "recompute SLOŽKA", db, report)) return 1;
+  FolderLock lock;
+  if (!LoadFolderForChange(args, "recompute SLOŽKA", db, report, lock)) return 1;
   const RecomputeOutcome outcome = RecomputeAllResults(db);
   if (const auto error = SaveFolder(args[0], db)) return Fail(*error);
   std::cout << "Přepočteno záznamů: " << outcome.Recomputed
@@ -41,7 +42,8 @@ int Merge(const std::vector<std::string>& args) {
   if (args.size() != 2 && !skip) return Fail(std::string("Použití: ardeno-cli ") + kMergeUsage);
   Database db;
   LoadReport report;
-  if (!LoadExistingFolder({args[0]}, kMergeUsage, db, report)) return 1;
+  FolderLock lock;
+  if (!LoadFolderForChange({args[0]}, kMergeUsage, db, report, lock)) return 1;
   const auto read = ReadMergeFile(args[1]);
   if (const auto* refusal = std::get_if<std::string>(&read)) return Fail(*refusal);
   const auto& added = std::get<std::vector<ObservationRecord>>(read);

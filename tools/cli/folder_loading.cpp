@@ -2,12 +2,9 @@
 
 #include <filesystem>
 #include <iostream>
-
-#include <span>
+#include <string_view>
 
 #include "cli/command_registry.h"
-#include "core/data/file_error_text.h"
-#include "core/data/record_file.h"
 #include "core/text/dates.h"
 
 namespace ardeno::cli {
@@ -37,21 +34,30 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
   return true;
 }
 
+bool LoadFolderForChange(const std::vector<std::string>& args, const char* usage, Database& db,
+                         LoadReport& report, FolderLock& lock) {
+  if (args.size() == 1) {
+    const std::string_view words(usage);
+    const std::string command(words.substr(0, words.find(' ')));
+    FolderLockAttempt attempt = LockDataFolder(args[0], "ardeno-cli " + command);
+    if (attempt.Refused) {
+      std::cerr << *attempt.Refused << "\n";
+      return false;
+    }
+    lock = std::move(attempt.Lock);
+    if (lock.Held()) RemoveInterruptedSaves(args[0]);
+  }
+  return LoadExistingFolder(args, usage, db, report);
+}
+
 std::optional<std::string> SaveFolder(const std::string& folder, Database& db) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
   // The file was not loaded whole: rewriting it would lose what was left out.
   if (db.OriginalNotKept)
     return std::string("Soubor datax.dat se nenačetl celý, proto se nepřepisuje.");
   if (const auto blocked = SaveBlockedMessage(folder)) return blocked;
-  if (!NeedsCoordinateMode(db)) {
-    ApplyRadiusWord(db);
-    return SaveDatabase(db, folder);
-  }
-  const std::filesystem::path file = std::filesystem::path(folder) / kDataFileName;
-  const auto records = std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount));
-  if (const std::error_code failure = WriteRecordFile(file, records))
-    return "Data se nepodařilo uložit do souboru datax.dat: " + FileErrorText(failure) + ".";
-  return std::nullopt;
+  ApplyRadiusWord(db);
+  return SaveDatabase(db, folder, SettingsWord::KeepUnchosen);
 }
 
 }  // namespace ardeno::cli

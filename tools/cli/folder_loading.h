@@ -6,6 +6,7 @@
 
 #include "core/data/data_file.h"
 #include "core/data/database.h"
+#include "core/data/folder_lock.h"
 
 namespace ardeno::cli {
 
@@ -18,6 +19,13 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
 }  // namespace ardeno::cli
 
 namespace ardeno::cli {
+
+// LoadExistingFolder for a command that changes the database: the folder's lock is taken first
+// and held by `lock` until the command ends, so that no other writer saves in between; a folder
+// locked by another writer is refused naming it. Temporary files that an interrupted save left
+// are removed under the lock.
+bool LoadFolderForChange(const std::vector<std::string>& args, const char* usage, Database& db,
+                         LoadReport& report, FolderLock& lock);
 
 // Writes the loaded database back to its folder through the data file's safe save; a database
 // whose radius was never chosen keeps its settings word 0, so that the program still asks.

@@ -27,13 +27,21 @@ void PrintKeptDays(const std::vector<CalendarDate>& days) {
   std::cout << "\n";
 }
 
+constexpr const char* kImportGroupsUsage = "import-groups [--new] SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...";
+
 int ImportGroups(const std::vector<std::string>& args) {
-  if (args.size() < 2) {
-    std::cerr << "Použití: ardeno-cli import-groups SLOŽKA SOUBOR...\n";
+  const bool isNew = !args.empty() && args[0] == "--new";
+  const std::size_t first = isNew ? 1 : 0;
+  if (args.size() < first + 2) {
+    std::cerr << "Použití: ardeno-cli " << kImportGroupsUsage << "\n";
     return 1;
   }
-  const std::vector<std::filesystem::path> inputs(args.begin() + 1, args.end());
-  const FolderImportResult result = ImportGroupFiles(args[0], inputs, InvocationDate());
+  const std::vector<std::filesystem::path> inputs(args.begin() + static_cast<long>(first) + 1,
+                                                  args.end());
+  const FolderImportResult result =
+      ImportGroupFiles(args[first], inputs, InvocationDate(),
+                       isNew ? ImportTarget::NewDatabase : ImportTarget::ExistingDatabase,
+                       "ardeno-cli import-groups");
   for (const auto& problem : result.Problems) std::cerr << "Nečitelné: " << problem << "\n";
   if (result.Error) {
     std::cerr << *result.Error << "\n";
@@ -60,8 +68,9 @@ int ImportReference(const std::vector<std::string>& args) {
     return 1;
   }
   const std::filesystem::path sources = args.size() == 2 ? args[1] : ARDENO_REFERENCE_DATA;
-  const ReferenceImport result = ImportReferenceSeries(args[0], sources);
+  const ReferenceImport result = ImportReferenceSeries(args[0], sources, InvocationDate());
   for (const auto& problem : result.Problems) std::cerr << "Nečitelné: " << problem << "\n";
+  for (const auto& empty : result.EmptySources) std::cerr << empty << "\n";
   std::cout << "Zapsáno souborů: " << result.Written.size();
   if (!result.Written.empty())
     std::cout << " (" << result.Written.front() << " … " << result.Written.back() << ")";
@@ -70,7 +79,7 @@ int ImportReference(const std::vector<std::string>& args) {
     std::cerr << *result.Error << "\n";
     return 1;
   }
-  return result.Written.empty() ? 1 : 0;
+  return result.Written.empty() || !result.EmptySources.empty() ? 1 : 0;
 }
 
 int KFactors(const std::vector<std::string>& args) {
@@ -101,8 +110,7 @@ int KFactors(const std::vector<std::string>& args) {
 }
 
 const bool kRegistered =
-    RegisterCommand(
-        {"import-groups", "import-groups SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...", ImportGroups}) &&
+    RegisterCommand({"import-groups", kImportGroupsUsage, ImportGroups}) &&
     RegisterCommand({"import-reference", "import-reference SLOŽKA [ZDROJE]", ImportReference}) &&
     RegisterCommand({"k-factors", "k-factors SLOŽKA", KFactors});
 

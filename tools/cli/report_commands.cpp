@@ -47,13 +47,11 @@ void TellLeftOut(const Database& db, const ReportDays& days) {
   for (const std::string& message : LeftOutMessages(db, days)) std::cerr << message << "\n";
 }
 
-// Writes every file or none: a failure is reported and stops before the next file.
+// Writes every file or none: on a failure every old file stays as it was.
 int WriteFiles(const std::vector<std::pair<fs::path, std::string>>& files) {
-  for (const auto& [path, bytes] : files) {
-    if (const auto error = WriteReportFile(path, bytes)) {
-      std::cerr << *error << "\n";
-      return 1;
-    }
+  if (const auto error = WriteReportFiles(files)) {
+    std::cerr << *error << "\n";
+    return 1;
   }
   for (const auto& [path, bytes] : files) std::cout << path.string() << "\n";
   return 0;

@@ -7,7 +7,11 @@
 #include <fstream>
 #include <ostream>
 
+#include "core/data/picture_output.h"
+#include "core/drawing/drawing_image_names.h"
 #include "render/render_view.h"
+#include "ui/shell/jpeg_file.h"
+#include "ui/shell/picture_files.h"
 
 namespace ardeno::render {
 
@@ -19,8 +23,8 @@ std::map<std::string, View>& Registry() {
 }
 
 void PrintHelp(std::ostream& out) {
-  out << "Použití: ardeno-render POHLED SLOŽKA VÝSTUP.png [--size ŠxV] [--data VÝSTUP.csv] "
-         "[--volba hodnota]...\n"
+  out << "Použití: ardeno-render POHLED SLOŽKA VÝSTUP.png|.jpg|.bmp [--size ŠxV] [--data "
+         "VÝSTUP.csv] [--volba hodnota]...\n"
          "  --size ŠxV  velikost klientské oblasti okna = velikost obrázku v pixelech\n"
          "  --data VÝSTUP.csv  čísla, která obrázek kreslí, řádek za bodem nebo značkou "
          "(grafy, motýlek, mapy)\n"
@@ -109,6 +113,19 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Parse
   return std::nullopt;
 }
 
+// Written whole through a temporary file, in the format of the name's extension.
+std::optional<QString> WritePicture(const QImage& image, const std::filesystem::path& file) {
+  switch (*PictureFormatOf(file)) {
+    case PictureFormat::Jpeg:
+      return WriteJpegFile(image, file, kDefaultJpegQuality);
+    case PictureFormat::Bmp:
+      return WriteImageFile(image, file, "BMP");
+    case PictureFormat::Png:
+      break;
+  }
+  return WriteImageFile(image, file, "PNG");
+}
+
 }  // namespace
 
 bool RegisterView(View view) {
@@ -142,6 +159,10 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     PrintHelp(err);
     return 1;
   }
+  if (const auto refused = CheckPictureOutput(parsed.Output, parsed.Folder)) {
+    err << *refused << "\n";
+    return 1;
+  }
   RenderSession session(parsed.Folder);
   session.DataRequested = parsed.DataOutput.has_value();
   const std::optional<std::string> loadError = session.Load();
@@ -168,8 +189,8 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "Pohled " << parsed.Chosen->Name << " nekreslí čísla, volba --data u něj není.\n";
     return 1;
   }
-  if (!image.save(QString::fromStdString(parsed.Output), "PNG")) {
-    err << "Obrázek se nepodařilo uložit do souboru " << parsed.Output << ".\n";
+  if (const auto error = WritePicture(image, parsed.Output)) {
+    err << error->toStdString() << "\n";
     return 1;
   }
   out << parsed.Output << " " << parsed.Size.width() << "x" << parsed.Size.height() << "\n";

@@ -25,7 +25,8 @@ std::optional<std::string> RenderSession::Load() {
   std::error_code error;
   if (!std::filesystem::is_directory(Ctx.ProgDir, error))
     return "Složka s daty neexistuje: " + Ctx.ProgDir.string();
-  Inputs = ReadStartupInputs(Ctx.ProgDir, today);
+  // A picture of the folder writes nothing into it, not even a missing zoom file.
+  Inputs = ReadStartupInputs(Ctx.ProgDir, today, MissingZoomFile::LeaveMissing);
   for (const std::string& message : Inputs.Messages) Msg.Shown << QString::fromStdString(message);
   const LoadReport load = LoadDatabase(Db, Ctx.ProgDir, today);
   if (load.Error) return *load.Error;

@@ -224,7 +224,7 @@ RealSampleSummary WriteRealSampleFolder(const fs::path& folder, const fs::path& 
   summary.LastDate = records.back().Date();
   FinishSampleFolder(folder, records, seed);
 
-  const ReferenceImport reference = ImportReferenceSeries(folder, sources);
+  const ReferenceImport reference = ImportReferenceSeries(folder, sources, Today());
   if (reference.Error) throw std::runtime_error(*reference.Error);
   summary.ReferenceFiles = static_cast<int>(reference.Written.size());
   std::ofstream(folder / "README.md", std::ios::binary) << kReadme;

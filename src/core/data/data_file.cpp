@@ -1,5 +1,7 @@
 #include "core/data/data_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <limits>
 
@@ -130,6 +132,8 @@ void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
 LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDate& today) {
   LoadReport report;
   std::vector<ObservationRecord> records = StartAfresh(db);
+  // Taken before the read: a file replaced while it is read counts as changed at the save.
+  const DataFileStamp stamp = StampOfDataFile(progDir);
   const fs::path file = progDir / kDataFileName;
   std::error_code existsError;
   const auto status = fs::symlink_status(file, existsError);
@@ -151,6 +155,7 @@ LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDat
     }
   }
   FinishLoad(db, report, today);
+  db.LoadedFile = stamp;
   return report;
 }
 
@@ -194,11 +199,52 @@ void KeepFileAsFound(Database& db, const fs::path& progDir, LoadReport& report) 
 }
 
 void RemoveInterruptedSaves(const fs::path& progDir) {
-  for (const char* name : {kDataFileName, kBackupFileName}) {
-    const fs::path temporary = TemporaryFileFor(progDir / name);
+  std::vector<fs::path> leftovers;
+  std::error_code error;
+  for (fs::directory_iterator it(progDir, error), end; !error && it != end; it.increment(error)) {
+    const bool temporary = IsTemporaryNameOf(it->path(), progDir / kDataFileName) ||
+                           IsTemporaryNameOf(it->path(), progDir / kBackupFileName);
     std::error_code ignored;
-    if (fs::is_regular_file(fs::symlink_status(temporary, ignored))) fs::remove(temporary, ignored);
+    if (temporary && fs::is_regular_file(it->symlink_status(ignored)))
+      leftovers.push_back(it->path());
   }
+  for (const fs::path& leftover : leftovers) fs::remove(leftover, error);
+}
+
+DataFileStamp StampOfDataFile(const fs::path& progDir) {
+  struct stat info {};
+  DataFileStamp stamp;
+  if (::stat((progDir / kDataFileName).c_str(), &info) != 0) return stamp;
+  stamp.Exists = true;
+  stamp.Size = static_cast<std::uintmax_t>(info.st_size);
+  stamp.ModifiedNanoseconds =
+      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+  stamp.Device = static_cast<std::uint64_t>(info.st_dev);
+  stamp.Inode = static_cast<std::uint64_t>(info.st_ino);
+  return stamp;
+}
+
+std::optional<std::string> ChangedSinceLoadMessage(const Database& db, const fs::path& progDir) {
+  if (!db.LoadedFile) return std::nullopt;
+  const DataFileStamp now = StampOfDataFile(progDir);
+  if (now == *db.LoadedFile) return std::nullopt;
+  const auto records = [](const DataFileStamp& stamp) {
+    return std::to_string(stamp.Size / kRecordSize);
+  };
+  std::string what;
+  if (!now.Exists)
+    what = "byl mezitím odstraněn nebo přejmenován";
+  else if (!db.LoadedFile->Exists)
+    what = "mezitím vytvořil jiný program (" + records(now) + " zákresů)";
+  else
+    what = "mezitím uložil jiný program (nyní " + records(now) + " zákresů, při načtení " +
+           records(*db.LoadedFile) + ")";
+  return "Soubor datax.dat se od načtení změnil: " + what +
+         ". Uložením by se jeho změny ztratily, proto se neuložil.";
+}
+
+void AcceptChangedDataFile(Database& db, const fs::path& progDir) {
+  db.LoadedFile = StampOfDataFile(progDir);
 }
 
 std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
@@ -212,13 +258,20 @@ std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
          "a spusť program znovu.";
 }
 
-Refusal SaveDatabase(Database& db, const fs::path& progDir) {
+Refusal SaveDatabase(Database& db, const fs::path& progDir, SettingsWord settings) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
   if (db.OriginalNotKept) return std::string(kOriginalNotKeptMessage);
-  if (db.DrawingRadius == 0 && db.RecordCount > 0) db.DrawingRadius = kDefaultDrawingRadius;
-  if (db.RecordCount > 0) db.Record(1).SetRadiusWord(RadiusWordFor(db));
-  return WriteRecords(progDir / kDataFileName, kDataFileName,
-                      std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount)));
+  if (auto changed = ChangedSinceLoadMessage(db, progDir)) return changed;
+  const bool keepUnchosen = settings == SettingsWord::KeepUnchosen && NeedsCoordinateMode(db);
+  if (!keepUnchosen) {
+    if (db.DrawingRadius == 0 && db.RecordCount > 0) db.DrawingRadius = kDefaultDrawingRadius;
+    if (db.RecordCount > 0) db.Record(1).SetRadiusWord(RadiusWordFor(db));
+  }
+  Refusal error =
+      WriteRecords(progDir / kDataFileName, kDataFileName,
+                   std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount)));
+  if (Succeeded(error) && db.LoadedFile) db.LoadedFile = StampOfDataFile(progDir);
+  return error;
 }
 
 Refusal WriteBackup(const Database& db, const fs::path& progDir) {

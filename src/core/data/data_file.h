@@ -71,17 +71,35 @@ LoadReport LoadDatabaseFromBytes(Database& db, std::string_view bytes, const Cal
 void KeepFileAsFound(Database& db, const std::filesystem::path& progDir, LoadReport& report);
 
 // Removes the temporary files an interrupted save of the data file or its backup left behind.
+// Only a writer holding the folder's lock (LockDataFolder) calls it: then no other writer is
+// writing any of them.
 void RemoveInterruptedSaves(const std::filesystem::path& progDir);
+
+// The data file as it is now (follows a link to where it really lives).
+DataFileStamp StampOfDataFile(const std::filesystem::path& progDir);
+// The data file is no longer the one loaded (or last saved) into db: another program saved it
+// meanwhile, and saving now would lose its records. The Czech message saying so, or nothing.
+std::optional<std::string> ChangedSinceLoadMessage(const Database& db,
+                                                   const std::filesystem::path& progDir);
+// The user chose to save over the changed file: db takes it as the one it loaded.
+void AcceptChangedDataFile(Database& db, const std::filesystem::path& progDir);
 
 // Why nothing could be saved into progDir/datax.dat (a read-only file or folder), known at
 // start-up before the observer types the day's drawings; nothing when saving can work.
 std::optional<std::string> SaveBlockedMessage(const std::filesystem::path& progDir);
 
+// What a save puts into record 1's RadiusWord. The program always writes its settings; a command
+// without a person keeps a word of 0 as it is, so that the program still asks for the mode.
+enum class SettingsWord { Write, KeepUnchosen };
+
 // Writes records 1..RecordCount to progDir/datax.dat through a temporary file renamed over the
-// old one, after putting the drawing radius and coordinate mode into record 1. Returns the Czech
-// error text when the data could not be written; the old file then stays as it was. Does not
-// clear DataChanged.
-Refusal SaveDatabase(Database& db, const std::filesystem::path& progDir);
+// old one, after putting the drawing radius and coordinate mode into record 1. Every writer of
+// the data file saves through here, so every one refuses alike: after a failed load, while what
+// the load left out is not kept, and over a file that changed since the load
+// (ChangedSinceLoadMessage). Returns the Czech error text when the data could not be written;
+// the old file then stays as it was. Does not clear DataChanged.
+Refusal SaveDatabase(Database& db, const std::filesystem::path& progDir,
+                     SettingsWord settings = SettingsWord::Write);
 
 // Writes the records as loaded (BackupCount of them, read again from LoadedFile or taken from
 // RecordsCopy) to progDir/datax-zaloha.dat.

@@ -20,6 +20,17 @@ inline constexpr float kDefaultDrawingRadius = 125.0f;
 
 enum class CoordinateMode : std::uint8_t { Polar = 0, Heliographic = 1 };
 
+// The data file as this program last read or wrote it. Every save replaces the file (a new
+// inode), so another program's save shows even when size and time happen to agree.
+struct DataFileStamp {
+  bool Exists = false;
+  std::uintmax_t Size = 0;
+  std::int64_t ModifiedNanoseconds = 0;
+  std::uint64_t Device = 0;
+  std::uint64_t Inode = 0;
+  bool operator==(const DataFileStamp&) const = default;
+};
+
 struct Database {
   // Storage for records 1..capacity; Record(i) maps the 1-based index.
   std::vector<ObservationRecord> Records;
@@ -45,6 +56,8 @@ struct Database {
   // The load left something out that a save would drop (a partial record, records after an
   // empty date, unreadable dates): saving waits until the file as found has been kept.
   bool OriginalNotKept = false;
+  // The data file at the load or the last save; unknown for a database not loaded from a folder.
+  std::optional<DataFileStamp> LoadedFile;
 
   int Capacity() const { return static_cast<int>(Records.size()); }
   ObservationRecord& Record(int i) { return Records[static_cast<std::size_t>(i - 1)]; }

@@ -3,8 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
-#include <cstdio>
+#include <string>
 
 namespace ardeno {
 
@@ -43,18 +44,82 @@ void SyncFolder(const fs::path& folder) {
   ::close(handle);
 }
 
-std::error_code WriteAndSync(const fs::path& temporary, std::string_view bytes) {
+// Where the bytes of one file wait for their rename.
+struct StagedFile {
+  fs::path File;
+  fs::path Temporary;
+};
+
+std::atomic<unsigned> g_temporaryNumber{0};
+
+fs::path NextTemporaryName(const fs::path& file) {
+  fs::path temporary = file;
+  temporary +=
+      "." + std::to_string(::getpid()) + "-" + std::to_string(++g_temporaryNumber) + ".tmp";
+  return temporary;
+}
+
+// Creates a temporary file under a name of this writer's own: created here and now, never
+// opened through a link or over a file that is already there (another writer's, or planted).
+int CreateTemporary(const fs::path& file, fs::path& temporary, std::error_code& error) {
+  constexpr int kNamesTried = 100;
+  for (int attempt = 0; attempt < kNamesTried; ++attempt) {
+    temporary = NextTemporaryName(file);
+    errno = 0;
+    const int handle =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (handle >= 0) return handle;
+    if (errno != EEXIST) break;
+  }
+  error = LastError();
+  return -1;
+}
+
+std::error_code WriteAll(int handle, std::string_view bytes) {
+  while (!bytes.empty()) {
+    errno = 0;
+    const ssize_t written = ::write(handle, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return LastError();
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
   errno = 0;
-  // "x": created here and now; a leftover under this name was removed just before.
-  std::FILE* raw = std::fopen(temporary.c_str(), "wbx");
-  if (!raw) return LastError();
+  if (::fsync(handle) != 0) return LastError();
+  return {};
+}
+
+void Discard(const StagedFile& staged) {
+  std::error_code ignored;
+  if (!staged.Temporary.empty()) fs::remove(staged.Temporary, ignored);
+}
+
+// Writes the bytes of `link`'s file to a flushed temporary file with the old file's permissions.
+std::error_code Stage(const fs::path& link, std::string_view bytes, StagedFile& staged) {
   std::error_code error;
+  staged.File = RealFile(link, error);
+  if (error) return error;
+  if (FindWriteBlock(staged.File) != WriteBlock::None)
+    return std::make_error_code(std::errc::permission_denied);
+  // A folder under the name would refuse the rename only after the other files of a set were
+  // renamed: refused before anything is written.
+  std::error_code noFile;
+  if (fs::is_directory(fs::symlink_status(staged.File, noFile)))
+    return std::make_error_code(std::errc::is_a_directory);
+  const int handle = CreateTemporary(staged.File, staged.Temporary, error);
+  if (handle < 0) {
+    staged.Temporary.clear();
+    return error;
+  }
+  error = WriteAll(handle, bytes);
   errno = 0;
-  bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size();
-  if (written) written = std::fflush(raw) == 0 && ::fsync(::fileno(raw)) == 0;
-  if (!written) error = LastError();
-  errno = 0;
-  if (std::fclose(raw) != 0 && !error) error = LastError();
+  if (::close(handle) != 0 && !error) error = LastError();
+  if (!error) {
+    std::error_code noOldFile;
+    const auto status = fs::status(staged.File, noOldFile);
+    if (!noOldFile && fs::exists(status))
+      fs::permissions(staged.Temporary, status.permissions(), error);
+  }
+  if (error) Discard(staged);
   return error;
 }
 
@@ -73,39 +138,55 @@ WriteBlock FindWriteBlock(const fs::path& path) {
   return WriteBlock::None;
 }
 
-fs::path TemporaryFileFor(const fs::path& file) {
-  fs::path temporary = file;
-  temporary += ".tmp";
-  return temporary;
+std::error_code CreateFolders(const fs::path& folder) {
+  std::error_code error;
+  if (fs::is_directory(folder, error)) return {};
+  fs::path existing = fs::absolute(folder, error);
+  if (error) return error;
+  std::error_code noFile;
+  while (existing.has_relative_path() && !fs::exists(fs::symlink_status(existing, noFile)))
+    existing = existing.parent_path();
+  if (HasNoWriteBit(fs::status(existing, noFile)))
+    return std::make_error_code(std::errc::permission_denied);
+  fs::create_directories(folder, error);
+  return error;
 }
 
-std::error_code ReplaceFileBytes(const fs::path& link, std::string_view bytes) {
-  std::error_code error;
-  const fs::path file = RealFile(link, error);
-  if (error) return error;
-  if (FindWriteBlock(file) != WriteBlock::None)
-    return std::make_error_code(std::errc::permission_denied);
-  const fs::path temporary = TemporaryFileFor(file);
-  std::error_code ignored;
-  if (fs::is_symlink(fs::symlink_status(temporary, ignored)) ||
-      fs::is_regular_file(fs::symlink_status(temporary, ignored)))
-    fs::remove(temporary, ignored);
-  error = WriteAndSync(temporary, bytes);
-  if (!error) {
-    std::error_code noOldFile;
-    const auto status = fs::status(file, noOldFile);
-    if (!noOldFile && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
+bool IsTemporaryNameOf(const fs::path& candidate, const fs::path& file) {
+  const std::string name = candidate.filename().string();
+  const std::string base = file.filename().string();
+  constexpr std::string_view kSuffix = ".tmp";
+  // "<file>.tmp" (the name every save used before writers had names of their own) and
+  // "<file>.<anything>.tmp".
+  return name.size() >= base.size() + kSuffix.size() && name.starts_with(base) &&
+         name[base.size()] == '.' && name.ends_with(kSuffix);
+}
+
+std::error_code ReplaceFileBytes(const fs::path& file, std::string_view bytes) {
+  if (const auto failure = ReplaceFileSet({{file, bytes}})) return failure->Error;
+  return {};
+}
+
+std::optional<FileSetFailure> ReplaceFileSet(const std::vector<FileContent>& files) {
+  std::vector<StagedFile> staged(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (const std::error_code error = Stage(files[i].File, files[i].Bytes, staged[i])) {
+      for (std::size_t j = 0; j < i; ++j) Discard(staged[j]);
+      return FileSetFailure{files[i].File, error};
+    }
   }
-  if (!error) fs::rename(temporary, file, error);
-  if (error) {
-    // Only a file this write created is removed; anything else under the name stays.
-    if (fs::is_regular_file(fs::symlink_status(temporary, ignored)) &&
-        error != std::errc::file_exists)
-      fs::remove(temporary, ignored);
-    return error;
+  for (std::size_t i = 0; i < staged.size(); ++i) {
+    std::error_code error;
+    fs::rename(staged[i].Temporary, staged[i].File, error);
+    if (error) {
+      // Every file was written in full before the first rename: a rename that fails now (the
+      // name taken by a folder, say) is the only way a set ends partly replaced.
+      for (std::size_t j = i; j < staged.size(); ++j) Discard(staged[j]);
+      return FileSetFailure{files[i].File, error};
+    }
+    SyncFolder(FolderOf(staged[i].File));
   }
-  SyncFolder(FolderOf(file));
-  return error;
+  return std::nullopt;
 }
 
 }  // namespace ardeno

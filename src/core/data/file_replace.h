@@ -1,10 +1,14 @@
 #pragma once
-// The one way the program rewrites a file: the bytes go to "<file>.tmp" beside it, are flushed to
-// the disk, and the temporary file is then renamed over the file, so a crash, a power cut or a
-// full disk never leaves a half-written file and a failed write leaves the old one as it was.
+// The one way the program rewrites a file: the bytes go to a temporary file beside it
+// ("<file>.<process>-<n>.tmp", a name of this writer's own), are flushed to the disk, and the
+// temporary file is then renamed over the file, so a crash, a power cut or a full disk never
+// leaves a half-written file and a failed write leaves the old one as it was. Two programs
+// writing the same file never share a temporary name, so neither removes the other's.
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace ardeno {
 
@@ -18,14 +22,34 @@ enum class WriteBlock {
 // Looks at the file (through a link, where it really lives) and its folder.
 WriteBlock FindWriteBlock(const std::filesystem::path& file);
 
-// The temporary file a replacement writes beside `file`.
-std::filesystem::path TemporaryFileFor(const std::filesystem::path& file);
+// Creates `folder` and the folders above it that are missing. The folder a new one goes into
+// must have a write bit in its mode (respected also when running as root): a data folder made
+// read-only gets no new folder, like it gets no new file. The error, if any.
+std::error_code CreateFolders(const std::filesystem::path& folder);
+
+// A temporary name of `file`'s: "<file>.tmp" or "<file>.<anything>.tmp". Temporary files
+// left by an interrupted write are recognised by it.
+bool IsTemporaryNameOf(const std::filesystem::path& candidate, const std::filesystem::path& file);
 
 // A file behind a symbolic link is replaced where it really lives, and the new file keeps the
 // permissions of the old one. A read-only file or folder is refused with permission_denied.
-// A temporary file left by an interrupted earlier write is removed first, and the new one is
-// created afresh (never written through a link planted under its name). Returns the reason of
-// a failure (the temporary file is removed).
+// The temporary file is created afresh under a name nobody else uses (never written through a
+// link or over a file planted there). Returns the reason of a failure (the temporary file is
+// removed).
 std::error_code ReplaceFileBytes(const std::filesystem::path& file, std::string_view bytes);
+
+// Several files that belong together (a report and its companion, a series of yearly files):
+// every file is first written to its temporary file, and only when all of them were written
+// are they renamed over the old ones. A failure removes every temporary file and leaves every
+// old file as it was.
+struct FileContent {
+  std::filesystem::path File;
+  std::string_view Bytes;
+};
+struct FileSetFailure {
+  std::filesystem::path File;  // the file that could not be written
+  std::error_code Error;
+};
+std::optional<FileSetFailure> ReplaceFileSet(const std::vector<FileContent>& files);
 
 }  // namespace ardeno

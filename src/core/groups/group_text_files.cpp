@@ -1,4 +1,5 @@
 #include "core/groups/group_text_files.h"
+#include "core/data/file_replace.h"
 
 #include <system_error>
 
@@ -12,9 +13,7 @@ Refusal WriteGroupTextFile(const std::filesystem::path& progDir, const std::stri
                            const std::vector<std::string>& lines) {
   const std::filesystem::path folder = progDir / std::filesystem::u8path(kGroupFilesFolder);
   const std::string shownName = std::string(kGroupFilesFolder) + "/" + fileName;
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  if (error) {
+  if (const std::error_code error = CreateFolders(folder)) {
     return std::string("Složku ") + kGroupFilesFolder + " nelze vytvořit: " + FileErrorText(error) +
            ".";
   }

@@ -6,6 +6,8 @@
 #include "core/data/aux_file_io.h"
 #include "core/data/data_file.h"
 #include "core/data/file_error_text.h"
+#include "core/data/file_replace.h"
+#include "core/data/folder_lock.h"
 #include "core/data/record_file.h"
 #include "core/reference/greenwich_groups.h"
 #include "core/reference/srs_report.h"
@@ -64,8 +66,58 @@ SourceReading ReadCatalogueFile(const fs::path& file) {
   return reading;
 }
 
+namespace {
+
+std::string NewDatabaseHint(const fs::path& folder) {
+  return " Novou databázi založí příkaz import-groups --new " + folder.string() + " SOUBOR...";
+}
+
+// The folder's database, loaded whole, with its radius word; the error text otherwise.
+std::optional<std::string> LoadWhole(const fs::path& folder, const CalendarDate& today,
+                                     Database& db) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error))
+    return "Složka " + folder.string() + " neexistuje." + NewDatabaseHint(folder);
+  const LoadReport load = LoadDatabase(db, folder, today);
+  if (load.Error) return *load.Error;
+  if (!load.FileExisted)
+    return "Ve složce " + folder.string() + " není soubor datax.dat." + NewDatabaseHint(folder);
+  if (load.RecordsInFile == 0)
+    return "Soubor datax.dat ve složce " + folder.string() +
+           " neobsahuje žádný zákres; nic se nezměnilo.";
+  // Saving would drop what the load left out.
+  if (db.OriginalNotKept)
+    return *load.Warning + "\nSoubor datax.dat se nenačetl celý, proto se nepřepisuje.";
+  ApplyRadiusWord(db);
+  return std::nullopt;
+}
+
+bool DataFileNamed(const fs::path& folder) {
+  std::error_code error;
+  return fs::symlink_status(folder / kDataFileName, error).type() != fs::file_type::not_found;
+}
+
+std::string DataFileExistsMessage(const fs::path& folder) {
+  return "Ve složce " + folder.string() +
+         " už soubor datax.dat je; nová databáze se zakládá jen ve složce bez něj. Nic se "
+         "nezměnilo.";
+}
+
+// A new database in polar mode with the radius of 125 mm, checked again under the lock.
+std::optional<std::string> PrepareNew(const fs::path& folder, Database& db) {
+  if (DataFileNamed(folder)) return DataFileExistsMessage(folder);
+  db.Mode = CoordinateMode::Polar;
+  db.DrawingRadius = kDefaultDrawingRadius;
+  // Another program that creates the file from now on makes the save refuse.
+  db.LoadedFile = StampOfDataFile(folder);
+  return std::nullopt;
+}
+
+}  // namespace
+
 FolderImportResult ImportGroupFiles(const fs::path& folder, const std::vector<fs::path>& inputs,
-                                    const CalendarDate& today) {
+                                    const CalendarDate& today, ImportTarget target,
+                                    const std::string& holder) {
   FolderImportResult result;
   std::vector<SourceDay> days;
   for (const fs::path& file : ExpandInputs(inputs, result.Problems)) {
@@ -74,47 +126,42 @@ FolderImportResult ImportGroupFiles(const fs::path& folder, const std::vector<fs
     for (auto& problem : reading.Problems) result.Problems.push_back(std::move(problem));
     for (auto& day : reading.Days) days.push_back(std::move(day));
   }
+  // Nothing to add: the folder is not touched at all.
+  if (result.FilesRead == 0) return result;
 
-  Database db;
-  const fs::path dataFile = folder / kDataFileName;
-  std::error_code error;
-  const bool hasRecords =
-      fs::exists(dataFile, error) && fs::file_size(dataFile, error) >= kRecordSize;
-  std::uint16_t radiusWord = kNewDatabaseRadiusWord;
-  if (error) {
-    result.Error = "Soubor " + dataFile.string() + " nelze přečíst: " + FileErrorText(error) + ".";
+  const bool isNew = target == ImportTarget::NewDatabase;
+  if (isNew && DataFileNamed(folder)) {
+    result.Error = DataFileExistsMessage(folder);
     return result;
   }
-  if (hasRecords) {
-    const LoadReport load = LoadDatabase(db, folder, today);
-    if (load.Error || db.LoadFailed) {
-      result.Error = load.Error ? *load.Error : std::string(kLoadFailedMessage);
-      return result;
-    }
-    ApplyRadiusWord(db);
-    radiusWord = NeedsCoordinateMode(db) ? 0 : RadiusWordFor(db);
-  } else {
-    fs::create_directories(folder, error);
-    if (error) {
+  if (isNew) {
+    if (const std::error_code error = CreateFolders(folder)) {
       result.Error = "Složku " + folder.string() + " nelze vytvořit: " + FileErrorText(error) + ".";
       return result;
     }
-    result.NewDatabase = true;
-    db.Mode = CoordinateMode::Polar;
-    db.DrawingRadius = kDefaultDrawingRadius;
   }
+  FolderLockAttempt lock = LockDataFolder(folder, holder);
+  if (lock.Refused) {
+    result.Error = *lock.Refused;
+    return result;
+  }
+  if (lock.Lock.Held()) RemoveInterruptedSaves(folder);
 
+  Database db;
+  std::optional<std::string> refused =
+      isNew ? PrepareNew(folder, db) : LoadWhole(folder, today, db);
+  if (refused) {
+    result.Error = std::move(refused);
+    return result;
+  }
+  result.NewDatabase = isNew;
+  const std::uint16_t radiusWord = isNew                     ? kNewDatabaseRadiusWord
+                                   : NeedsCoordinateMode(db) ? 0
+                                                             : RadiusWordFor(db);
   result.Import = ImportSourceDays(db, std::move(days), radiusWord);
   if (result.Import.AddedDays == 0) return result;
-  if (radiusWord == 0) {
-    // No radius chosen yet: the word stays 0 so that the program still asks for it.
-    const auto records = std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount));
-    if (const std::error_code failure = WriteRecordFile(dataFile, records))
-      result.Error = "Data se nepodařilo uložit do souboru datax.dat: " + FileErrorText(failure) +
-                     ". Původní soubor zůstal beze změny.";
-  } else {
-    result.Error = SaveDatabase(db, folder);
-  }
+  // No radius chosen yet: the word stays 0 so that the program still asks for it.
+  result.Error = SaveDatabase(db, folder, SettingsWord::KeepUnchosen);
   if (result.Error) result.Import = {};
   return result;
 }

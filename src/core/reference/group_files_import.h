@@ -1,7 +1,7 @@
 #pragma once
 // import-groups: reading catalogue files of any of the three kinds and adding their days to the
-// database of a folder, saved with the safe save. A folder without a database gets a new one
-// (polar mode, radius 125).
+// database of a folder, saved with the safe save under the folder's lock. A new database
+// (polar mode, radius 125) is made only when asked for, in a folder without any datax.dat.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,9 +25,16 @@ struct FolderImportResult {
   int FilesRead = 0;
 };
 
-// `inputs` may name files or folders (every file in a folder, in name order).
+enum class ImportTarget {
+  ExistingDatabase,  // the folder's datax.dat, loaded whole, or nothing is changed
+  NewDatabase,       // a new datax.dat; refused when one exists in any form
+};
+
+// `inputs` may name files or folders (every file in a folder, in name order). `holder` names the
+// command in the folder's lock ("ardeno-cli import-groups").
 FolderImportResult ImportGroupFiles(const std::filesystem::path& folder,
                                     const std::vector<std::filesystem::path>& inputs,
-                                    const CalendarDate& today);
+                                    const CalendarDate& today, ImportTarget target,
+                                    const std::string& holder);
 
 }  // namespace ardeno

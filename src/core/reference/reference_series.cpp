@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "core/data/aux_file_io.h"
+#include "core/data/file_error_text.h"
+#include "core/data/file_replace.h"
 #include "core/data/sidc_files.h"
 #include "core/reference/catalogue_lines.h"
 
@@ -23,6 +25,18 @@ std::optional<CalendarDate> DateOf(std::string_view year, std::string_view month
   const CalendarDate date{*y, *m, *d};
   if (!IsValidDate(date)) return std::nullopt;
   return date;
+}
+
+// The date of a line within the source's years; the line is named among the problems otherwise.
+std::optional<CalendarDate> Plausible(const std::optional<CalendarDate>& date,
+                                      const SeriesYears& years, const std::string& sourceName,
+                                      int number, std::string_view line,
+                                      std::vector<std::string>& problems) {
+  if (!date || years.Contains(date->Year)) return date;
+  problems.push_back(
+      LineProblem(sourceName, number, line,
+                  "rok mimo " + std::to_string(years.First) + "–" + std::to_string(years.Last)));
+  return std::nullopt;
 }
 
 std::optional<double> Published(std::string_view field) {
@@ -81,7 +95,8 @@ std::optional<std::string> ReadSource(const fs::path& sources, const char* folde
 
 }  // namespace
 
-SeriesReading ReadSilsoDaily(std::string_view text, const std::string& sourceName) {
+SeriesReading ReadSilsoDaily(std::string_view text, const std::string& sourceName,
+                             const SeriesYears& years) {
   SeriesReading reading;
   for (const auto& [number, line] : NonEmptyLines(text)) {
     const auto fields = Separated(line, ';');
@@ -92,6 +107,7 @@ SeriesReading ReadSilsoDaily(std::string_view text, const std::string& sourceNam
       reading.Problems.push_back(LineProblem(sourceName, number, line, "datum nebo číslo"));
       continue;
     }
+    if (!Plausible(date, years, sourceName, number, line, reading.Problems)) continue;
     SeriesValues values{Published(fields[4])};
     if (hemispheres) {
       values[1] = Published(fields[5]);
@@ -102,7 +118,8 @@ SeriesReading ReadSilsoDaily(std::string_view text, const std::string& sourceNam
   return reading;
 }
 
-SeriesReading ReadDailyAreas(std::string_view text, const std::string& sourceName) {
+SeriesReading ReadDailyAreas(std::string_view text, const std::string& sourceName,
+                             const SeriesYears& years) {
   SeriesReading reading;
   std::int64_t lastNonZero = 0;
   for (const auto& [number, line] : NonEmptyLines(text)) {
@@ -113,6 +130,7 @@ SeriesReading ReadDailyAreas(std::string_view text, const std::string& sourceNam
       reading.Problems.push_back(LineProblem(sourceName, number, line, "datum nebo plocha"));
       continue;
     }
+    if (!Plausible(date, years, sourceName, number, line, reading.Problems)) continue;
     const SeriesValues values{Published(fields[3]), Published(fields[4]), Published(fields[5])};
     if (values[0].value_or(0) > 0) lastNonZero = DaySerial(*date);
     reading.Days[DaySerial(*date)] = values;
@@ -121,7 +139,8 @@ SeriesReading ReadDailyAreas(std::string_view text, const std::string& sourceNam
   return reading;
 }
 
-SeriesReading ReadPentictonFlux(std::string_view text, const std::string& sourceName) {
+SeriesReading ReadPentictonFlux(std::string_view text, const std::string& sourceName,
+                                const SeriesYears& years) {
   SeriesReading reading;
   struct DaySums {
     std::array<double, 3> Sum{};
@@ -144,6 +163,7 @@ SeriesReading ReadPentictonFlux(std::string_view text, const std::string& source
       reading.Problems.push_back(LineProblem(sourceName, number, line, "datum, čas nebo tok"));
       continue;
     }
+    if (!Plausible(date, years, sourceName, number, line, reading.Problems)) continue;
     DaySums& day = sums[DaySerial(*date)];
     const std::array<double, 3> values{*observed, *adjusted, *ursi};
     for (std::size_t i = 0; i < 3; ++i) day.Sum[i] += values[i];
@@ -226,17 +246,31 @@ std::string RadioFluxText(const DailySeries& monthlyFlux) {
   });
 }
 
-ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& sources) {
+namespace {
+
+std::string NoValueMessage(const std::string& sources, const char* written) {
+  return "Ze " + sources + " se nepřečetla žádná hodnota, proto se " + written +
+         " nezapsal a původní soubor zůstal beze změny.";
+}
+
+}  // namespace
+
+ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& sources,
+                                      const CalendarDate& today) {
   ReferenceImport result;
   auto& problems = result.Problems;
   std::vector<std::pair<std::string, std::string>> files;  // name under SIDC/, text
+  const auto years = [&](int first) { return SeriesYears{first, today.Year}; };
 
   const auto totals = ReadSource(sources, "silso", "SN_d_tot_V2.0.csv", problems);
   const auto hemispheres = ReadSource(sources, "silso", "SN_d_hem_V2.0.csv", problems);
   if (totals || hemispheres) {
-    SeriesReading tot = totals ? ReadSilsoDaily(*totals, "SN_d_tot_V2.0.csv") : SeriesReading{};
+    SeriesReading tot = totals
+                            ? ReadSilsoDaily(*totals, "SN_d_tot_V2.0.csv", years(kSilsoFirstYear))
+                            : SeriesReading{};
     SeriesReading hem =
-        hemispheres ? ReadSilsoDaily(*hemispheres, "SN_d_hem_V2.0.csv") : SeriesReading{};
+        hemispheres ? ReadSilsoDaily(*hemispheres, "SN_d_hem_V2.0.csv", years(kSilsoFirstYear))
+                    : SeriesReading{};
     problems.insert(problems.end(), tot.Problems.begin(), tot.Problems.end());
     problems.insert(problems.end(), hem.Problems.begin(), hem.Problems.end());
     const DailySeries numbers = MergeSunspotNumbers(tot.Days, hem.Days);
@@ -245,28 +279,53 @@ ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& so
       if (values[0]) lastYear = DateFromSerial(serial).Year;
     for (int year = kReferenceSeriesStart.Year; year <= lastYear; ++year)
       files.emplace_back("dssn" + std::to_string(year) + ".dat", SidcYearFileText(year, numbers));
+    if (lastYear == 0)
+      result.EmptySources.push_back(
+          NoValueMessage(totals && hemispheres ? "zdrojů SN_d_tot_V2.0.csv a SN_d_hem_V2.0.csv"
+                         : totals              ? "zdroje SN_d_tot_V2.0.csv"
+                                               : "zdroje SN_d_hem_V2.0.csv",
+                         "žádný soubor dssn<rok>.dat"));
   }
   if (const auto areas = ReadSource(sources, "sunspot-areas", "daily_area.txt", problems)) {
-    SeriesReading reading = ReadDailyAreas(*areas, "daily_area.txt");
+    SeriesReading reading = ReadDailyAreas(*areas, "daily_area.txt", years(kAreasFirstYear));
     problems.insert(problems.end(), reading.Problems.begin(), reading.Problems.end());
-    files.emplace_back("Plochy.txt", SidcAreasText(MonthlyMeans(reading.Days)));
+    const std::string text = SidcAreasText(MonthlyMeans(reading.Days));
+    if (text.empty())
+      result.EmptySources.push_back(NoValueMessage("zdroje daily_area.txt", "soubor Plochy.txt"));
+    else
+      files.emplace_back("Plochy.txt", text);
   }
   if (const auto flux = ReadSource(sources, "penticton-f107", "fluxtable.txt", problems)) {
-    SeriesReading reading = ReadPentictonFlux(*flux, "fluxtable.txt");
+    SeriesReading reading = ReadPentictonFlux(*flux, "fluxtable.txt", years(kPentictonFirstYear));
     problems.insert(problems.end(), reading.Problems.begin(), reading.Problems.end());
-    files.emplace_back("tok-10cm.txt", RadioFluxText(MonthlyMeans(reading.Days)));
+    const std::string text = RadioFluxText(MonthlyMeans(reading.Days));
+    if (text.empty())
+      result.EmptySources.push_back(NoValueMessage("zdroje fluxtable.txt", "soubor tok-10cm.txt"));
+    else
+      files.emplace_back("tok-10cm.txt", text);
   }
+  if (files.empty()) return result;
 
   std::error_code error;
-  fs::create_directories(folder / kSidcFolder, error);
-  for (const auto& [name, text] : files) {
-    const std::string shown = std::string(kSidcFolder) + "/" + name;
-    if (auto failure = ReplaceFile(folder / kSidcFolder / name, text, shown)) {
-      result.Error = std::move(failure);
-      return result;
-    }
-    result.Written.push_back(shown);
+  if (!fs::is_directory(folder, error)) {
+    result.Error = "Složka " + folder.string() + " neexistuje; nic se nezapsalo.";
+    return result;
   }
+  const fs::path sidc = folder / kSidcFolder;
+  if (const std::error_code failure = CreateFolders(sidc)) {
+    result.Error = "Složku " + sidc.string() + " nelze vytvořit: " + FileErrorText(failure) + ".";
+    return result;
+  }
+  std::vector<FileContent> contents;
+  for (const auto& [name, text] : files) contents.push_back({sidc / name, text});
+  if (const auto failure = ReplaceFileSet(contents)) {
+    result.Error = "Soubor " + std::string(kSidcFolder) + "/" + failure->File.filename().string() +
+                   " nelze zapsat: " + FileErrorText(failure->Error) +
+                   ". Žádný ze souborů se nezměnil.";
+    return result;
+  }
+  for (const auto& [name, text] : files)
+    result.Written.push_back(std::string(kSidcFolder) + "/" + name);
   return result;
 }
 

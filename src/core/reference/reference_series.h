@@ -35,6 +35,18 @@ using SeriesValues = std::array<std::optional<double>, 3>;
 // Keyed by DaySerial.
 using DailySeries = std::map<std::int64_t, SeriesValues>;
 
+// The years a source can hold: from the first year it was published for to the year of the
+// import. A line outside them (a typing error such as 9999) is refused by itself instead of
+// creating thousands of yearly files.
+struct SeriesYears {
+  int First = 0;
+  int Last = 0;
+  bool Contains(int year) const { return year >= First && year <= Last; }
+};
+inline constexpr int kSilsoFirstYear = 1818;      // the daily sunspot number starts in 1818
+inline constexpr int kAreasFirstYear = 1874;      // the Greenwich areas start in May 1874
+inline constexpr int kPentictonFirstYear = 1947;  // the 10.7 cm flux starts in February 1947
+
 struct SeriesReading {
   DailySeries Days;
   std::vector<std::string> Problems;  // "file:line: text (reason)"
@@ -42,13 +54,16 @@ struct SeriesReading {
 
 // SILSO "SN_d_tot_V2.0.csv" (total only) or "SN_d_hem_V2.0.csv" (total, north, south); -1 is no
 // value.
-SeriesReading ReadSilsoDaily(std::string_view text, const std::string& sourceName);
+SeriesReading ReadSilsoDaily(std::string_view text, const std::string& sourceName,
+                             const SeriesYears& years);
 // "daily_area.txt": total, north, south; -1.0 is no observation. The zeros after the last
 // non-zero day are the unfinished end of the series, not spotless days.
-SeriesReading ReadDailyAreas(std::string_view text, const std::string& sourceName);
+SeriesReading ReadDailyAreas(std::string_view text, const std::string& sourceName,
+                             const SeriesYears& years);
 // Penticton "fluxtable.txt": observed, adjusted and URSI flux, the 20 UT measurement of a day
 // or the mean of the day's measurements when there is none at 20 UT.
-SeriesReading ReadPentictonFlux(std::string_view text, const std::string& sourceName);
+SeriesReading ReadPentictonFlux(std::string_view text, const std::string& sourceName,
+                                const SeriesYears& years);
 
 // Total from `totals`, north and south from `hemispheres`, day by day.
 DailySeries MergeSunspotNumbers(const DailySeries& totals, const DailySeries& hemispheres);
@@ -63,12 +78,17 @@ std::string RadioFluxText(const DailySeries& monthlyFlux);
 struct ReferenceImport {
   std::vector<std::string> Written;   // names of the files written under SIDC/
   std::vector<std::string> Problems;  // unreadable lines and files; the rest was used
-  std::optional<std::string> Error;   // a file could not be written (those before it were)
+  // Sources found but without one value read: their series is not written, so a good series
+  // is never replaced by an empty one. One Czech line each.
+  std::vector<std::string> EmptySources;
+  std::optional<std::string> Error;  // the folder or a file could not be written: none changed
 };
 
 // Reads the series from `sources` (the files directly there or in silso/, sunspot-areas/,
-// penticton-f107/) and writes the SIDC files of `folder` with the safe save.
+// penticton-f107/) and writes the SIDC files of the existing `folder`, all of them or none
+// (lines dated after `today` are refused).
 ReferenceImport ImportReferenceSeries(const std::filesystem::path& folder,
-                                      const std::filesystem::path& sources);
+                                      const std::filesystem::path& sources,
+                                      const CalendarDate& today);
 
 }  // namespace ardeno

@@ -19,12 +19,23 @@ std::string ReportFileBytes(const std::vector<std::string>& lines) {
 }
 
 Refusal WriteReportFile(const std::filesystem::path& file, const std::string& bytes) {
-  std::error_code error;
-  std::filesystem::create_directories(file.parent_path(), error);
-  if (!error) error = ReplaceFileBytes(file, bytes);
-  if (!error) return std::nullopt;
-  return "Soubor " + file.filename().string() + " nelze zapsat: " + FileErrorText(error) +
-         ". Původní soubor zůstal beze změny.";
+  return WriteReportFiles({{file, bytes}});
+}
+
+Refusal WriteReportFiles(const std::vector<std::pair<std::filesystem::path, std::string>>& files) {
+  std::vector<FileContent> contents;
+  for (const auto& [file, bytes] : files) {
+    if (const std::error_code error = CreateFolders(file.parent_path()))
+      return "Soubor " + file.filename().string() + " nelze zapsat: " + FileErrorText(error) +
+             ". Původní soubory zůstaly beze změny.";
+    contents.push_back({file, bytes});
+  }
+  const auto failure = ReplaceFileSet(contents);
+  if (!failure) return std::nullopt;
+  return "Soubor " + failure->File.filename().string() +
+         " nelze zapsat: " + FileErrorText(failure->Error) +
+         (files.size() > 1 ? ". Žádný ze souborů se nezměnil."
+                           : ". Původní soubor zůstal beze změny.");
 }
 
 std::string Digits(long long value, int digits) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 #include "core/text/refusal.h"
 
@@ -15,6 +16,9 @@ std::string ReportFileBytes(const std::vector<std::string>& lines);
 // Creates the file's folder and replaces the file with `bytes`; the Czech message of a failure
 // (the old file then stays as it was).
 Refusal WriteReportFile(const std::filesystem::path& file, const std::string& bytes);
+// Files that belong together (a report and its companion): all of them are written, or none
+// changes.
+Refusal WriteReportFiles(const std::vector<std::pair<std::filesystem::path, std::string>>& files);
 
 // "00" style number texts of the report layouts.
 std::string Digits(long long value, int digits);

@@ -52,8 +52,7 @@ Refusal WriteMonthlyCsv(const std::filesystem::path& progDir, const MonthlyTable
   // A file of headers alone would pass for a result; the old file stays.
   if (table.RowCount() <= 1) return std::string(kEmptyTableMessage);
   const std::filesystem::path file = MonthlyCsvPath(progDir, kind, hemisphere);
-  std::error_code error;
-  std::filesystem::create_directories(file.parent_path(), error);
+  std::error_code error = CreateFolders(file.parent_path());
   if (!error) error = ReplaceFileBytes(file, MonthlyCsvText(table, hemisphere));
   if (!error) return std::nullopt;
   return "Soubor " + file.filename().string() + " nelze zapsat: " + FileErrorText(error) +

@@ -25,6 +25,7 @@
 #include "core/drawing/facula_recount.h"
 #include "core/solar/recompute_results.h"
 #include "ui/drawing/drawing_window.h"
+#include "ui/shell/data_saving.h"
 #include "ui/shell/jpeg_file.h"
 #include "ui/shell/picture_files.h"
 
@@ -315,7 +316,7 @@ void DrawingWindow::TakeFaculaeFromFile() {
   TakeFacularFields(m_ctx.Db, other);
   AfterDataChange();
   if (m_ctx.Dialogs.Confirm(this, kCaption, QString::fromUtf8(kSaveTransferQuestion))) {
-    if (const auto error = SaveDatabase(m_ctx.Db, m_ctx.ProgDir))
+    if (const auto error = SaveDataAsked(m_ctx))
       m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
   }
 }

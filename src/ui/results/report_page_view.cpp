@@ -275,11 +275,12 @@ void ReportPageView::SaveFile() {
   app.Msg.ShowMessageText(Text(kWritingMessage));
   switch (m_report) {
     case MonthlyReport::Own:
-      if (!Write(OwnIndexFilePath(app.ProgDir, m_month),
-                 ReportFileBytes(OwnIndexFileLines(db, m_days)))) {
-        return;
-      }
-      Write(OwnAreaFilePath(app.ProgDir, m_month), ReportFileBytes(OwnAreaFileLines(db, m_days)));
+      // The index and the area file are one report: both are written, or neither changes.
+      if (const auto error = WriteReportFiles({{OwnIndexFilePath(app.ProgDir, m_month),
+                                                ReportFileBytes(OwnIndexFileLines(db, m_days))},
+                                               {OwnAreaFilePath(app.ProgDir, m_month),
+                                                ReportFileBytes(OwnAreaFileLines(db, m_days))}}))
+        app.Msg.ShowMessageText(QString::fromStdString(*error));
       return;
     case MonthlyReport::Cv:
       Write(CvReportPath(app.ProgDir, m_month),

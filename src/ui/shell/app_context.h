@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/data/database.h"
+#include "core/data/folder_lock.h"
 #include "core/data/startup_inputs.h"
 #include "core/groups/group_statistics.h"
 #include "core/shell/interface_scale.h"
@@ -41,6 +42,10 @@ struct AppContext {
 
   // Every change of the data is announced here, once; windows subscribe to Events.DataChanged.
   DataEvents Events;
+
+  // The data folder's lock, held from start-up (or the first save) to the end of the run, so that
+  // no other program saves the database meanwhile.
+  FolderLock DataLock;
 
   // The statistics cache is dropped first, before any window's slot asks it again.
   AppContext(std::filesystem::path progDir, Database& db, ViewSettings& view, Messages& msg,

@@ -15,6 +15,7 @@
 #include "core/shell/saved_status.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/shell/about_box.h"
+#include "ui/shell/data_saving.h"
 #include "ui/shell/toolbar_panels.h"
 
 namespace ardeno {
@@ -143,7 +144,7 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::SaveData() {
-  if (const auto error = SaveDatabase(m_ctx.Db, m_ctx.ProgDir)) {
+  if (const auto error = SaveDataAsked(m_ctx)) {
     m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
     return;
   }

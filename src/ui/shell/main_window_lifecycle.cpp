@@ -9,6 +9,7 @@
 #include "core/text/dates.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/entry/coordinate_mode_window.h"
+#include "ui/shell/data_saving.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_panels.h"
 
@@ -35,7 +36,15 @@ bool MainWindow::Start(QSize screen) {
   m_ctx.ScalePercent = ScalePercentFor(screen.height(), m_inputs.Zoom);
   resize(width(), screen.height() - m_ctx.Scaled(28));
 
-  RemoveInterruptedSaves(m_ctx.ProgDir);
+  // Another program changing the data now: its temporary files stay, and saving waits for it.
+  if (const auto locked = TakeDataLock(m_ctx)) {
+    m_ctx.Msg.ShowMessageText(
+        QString::fromStdString(*locked) +
+        tr("\nProgram data načte, ale uloží je, až jiný program skončí (soubor datax.dat, který "
+           "mezitím uloží, přepíše jen po dotazu)."));
+  } else if (m_ctx.DataLock.Held()) {
+    RemoveInterruptedSaves(m_ctx.ProgDir);
+  }
   LoadReport load = LoadDatabase(db, m_ctx.ProgDir, today);
   if (load.Error) m_ctx.Msg.ShowMessageText(QString::fromStdString(*load.Error));
   // Before anything can be saved over a file the load did not take whole, it is kept as found.
@@ -110,7 +119,7 @@ bool MainWindow::Shutdown() {
     db.Record(1).SetRadiusWord(RadiusWordFor(db));
   }
   if (db.DataChanged) {
-    if (const auto error = SaveDatabase(db, m_ctx.ProgDir)) {
+    if (const auto error = SaveDataAsked(m_ctx)) {
       // Quitting now would lose every drawing entered in this run; the user decides.
       m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
       if (!m_ctx.Msg.AskChoice(

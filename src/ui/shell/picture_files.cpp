@@ -10,19 +10,23 @@ namespace ardeno {
 
 std::optional<std::filesystem::path> PictureFolder(const std::filesystem::path& progDir) {
   const std::filesystem::path folder = progDir / std::filesystem::u8path(kPictureFolder);
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  if (error || !std::filesystem::is_directory(folder)) return std::nullopt;
+  if (CreateFolders(folder) || !std::filesystem::is_directory(folder)) return std::nullopt;
   return folder;
 }
 
 std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::path& path) {
+  return WriteImageFile(image, path, "BMP");
+}
+
+std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem::path& path,
+                                      const char* format) {
   const QString shownName = PathText(path.filename());
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (image.isNull() || !image.save(&buffer, "BMP"))
-    return QStringLiteral("Obrázek se nepodařilo převést do BMP: ") + shownName;
+  if (image.isNull() || !image.save(&buffer, format))
+    return QStringLiteral("Obrázek se nepodařilo převést do %1: ").arg(QLatin1String(format)) +
+           shownName;
   if (ReplaceFileBytes(path,
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
     return QStringLiteral("Soubor nelze zapsat: ") + shownName;

@@ -14,6 +14,9 @@ inline const QString kPictureFolderMessage = QStringLiteral("Nelze vytvořit slo
 
 // Writes `image` as a BMP; the Czech error text when the file cannot be written.
 std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::path& path);
+// The same in another format Qt writes ("PNG", "BMP").
+std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem::path& path,
+                                      const char* format);
 
 // A path for Qt and for messages.
 QString PathText(const std::filesystem::path& path);

@@ -1,4 +1,5 @@
 #include "ui/shell/window_image.h"
+#include "core/data/file_replace.h"
 
 #include <QImage>
 #include <QPainter>
@@ -36,9 +37,7 @@ bool SaveWindowImage(AppContext& ctx, QWidget* window, bool ask) {
     window->render(&painter, QPoint(), QRegion(0, 0, width, window->height()));
   }
   const std::filesystem::path path = WindowImagePath(ctx.ProgDir, ctx.View.ImageName);
-  std::error_code error;
-  std::filesystem::create_directories(path.parent_path(), error);
-  if (error) {
+  if (CreateFolders(path.parent_path())) {
     ctx.Msg.ShowMessageText(QStringLiteral("Nelze vytvořit složku Obrázek"));
     return false;
   }

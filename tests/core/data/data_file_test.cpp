@@ -9,6 +9,7 @@
 #include "core/data/database_ops.h"
 #include "core/data/record_file.h"
 #include "sample/sample_database.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 namespace ardeno {
@@ -220,9 +221,11 @@ TEST(DataFileTest, FailedSaveLeavesTheOldFileAndSaysSo) {
   LoadDatabase(db, folder.Path(), kToday);
   db.WorkRecord = Dated("03.01.2020");
   ASSERT_TRUE(Succeeded(AppendWorkRecord(db)));
-  // A folder where the temporary file must go makes the write fail.
-  fs::create_directories(folder.Path() / "datax.dat.tmp" / "blocked");
-  const auto error = SaveDatabase(db, folder.Path());
+  // A disk that fills up during the write makes it fail.
+  const auto error = [&] {
+    const test::FileSizeLimit fullDisk(kRecordSize);
+    return SaveDatabase(db, folder.Path());
+  }();
   ASSERT_TRUE(error);
   EXPECT_NE(error->find("datax.dat"), std::string::npos);
   EXPECT_EQ(folder.Read(kDataFileName), before);

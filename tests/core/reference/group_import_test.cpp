@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "core/data/data_file.h"
+#include "core/data/folder_lock.h"
 #include "core/data/record_file.h"
 #include "core/reference/greenwich_groups.h"
 #include "core/reference/group_files_import.h"
@@ -24,6 +25,8 @@ namespace ardeno {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kHolder = "ardeno-cli import-groups";
 
 double LongitudeDifference(double a, double b) { return std::remainder(a - b, 360.0); }
 
@@ -175,7 +178,8 @@ TEST(ImportGroupFiles, ANewFolderGetsAPolarDatabaseOfRadius125AndASecondImportAd
   const std::vector<fs::path> inputs{ReferenceTestPath("20140101SRS.txt"),
                                      ReferenceTestPath("20140718SRS.txt"),
                                      ReferenceTestPath("g2014_january.txt")};
-  const FolderImportResult first = ImportGroupFiles(data, inputs, {2026, 1, 1});
+  const FolderImportResult first =
+      ImportGroupFiles(data, inputs, {2026, 1, 1}, ImportTarget::NewDatabase, kHolder);
   ASSERT_FALSE(first.Error) << *first.Error;
   EXPECT_TRUE(first.NewDatabase);
   EXPECT_EQ(first.Import.SpotlessDays, 1);
@@ -188,7 +192,8 @@ TEST(ImportGroupFiles, ANewFolderGetsAPolarDatabaseOfRadius125AndASecondImportAd
     EXPECT_LE(DaySerial(*ParseDate(records[i - 1].Date())),
               DaySerial(*ParseDate(records[i].Date())));
 
-  const FolderImportResult second = ImportGroupFiles(data, inputs, {2026, 1, 1});
+  const FolderImportResult second =
+      ImportGroupFiles(data, inputs, {2026, 1, 1}, ImportTarget::ExistingDatabase, kHolder);
   ASSERT_FALSE(second.Error);
   EXPECT_EQ(second.Import.AddedDays, 0);
   EXPECT_EQ(static_cast<int>(second.Import.KeptDays.size()), first.Import.AddedDays);
@@ -210,7 +215,8 @@ TEST(ImportGroupFiles, ExistingRecordsStayByteForByteAndTheirSettingsAreKept) {
   ASSERT_FALSE(WriteRecordFile(folder.Path() / kDataFileName, std::vector{own, later}));
 
   const FolderImportResult result =
-      ImportGroupFiles(folder.Path(), {ReferenceTestPath("g2014_january.txt")}, {2026, 1, 1});
+      ImportGroupFiles(folder.Path(), {ReferenceTestPath("g2014_january.txt")}, {2026, 1, 1},
+                       ImportTarget::ExistingDatabase, kHolder);
   ASSERT_FALSE(result.Error) << *result.Error;
   EXPECT_FALSE(result.NewDatabase);
   EXPECT_EQ(result.Import.KeptDays, (std::vector<CalendarDate>{{2014, 1, 1}}));
@@ -228,7 +234,8 @@ TEST(ImportGroupFiles, AnUnreadableDatabaseIsNeitherChangedNorReplaced) {
   test::TempFolder folder;
   fs::create_directories(folder.Path() / kDataFileName);  // a folder where the file should be
   const FolderImportResult result =
-      ImportGroupFiles(folder.Path(), {ReferenceTestPath("20140101SRS.txt")}, {2026, 1, 1});
+      ImportGroupFiles(folder.Path(), {ReferenceTestPath("20140101SRS.txt")}, {2026, 1, 1},
+                       ImportTarget::ExistingDatabase, kHolder);
   EXPECT_TRUE(result.Error);
   EXPECT_EQ(result.Import.AddedDays, 0);
   EXPECT_TRUE(fs::is_directory(folder.Path() / kDataFileName));
@@ -238,14 +245,141 @@ TEST(ImportGroupFiles, UnknownAndMissingFilesAreNamedAndTheOthersImported) {
   test::TempFolder folder;
   const fs::path stray = folder.Path() / "notes.txt";
   folder.Write("notes.txt", "nothing to see\n");
-  const FolderImportResult result = ImportGroupFiles(
-      folder.Path() / "db",
-      {stray, folder.Path() / "missing.txt", ReferenceTestPath("20140101SRS.txt")}, {2026, 1, 1});
+  const FolderImportResult result =
+      ImportGroupFiles(folder.Path() / "db",
+                       {stray, folder.Path() / "missing.txt", ReferenceTestPath("20140101SRS.txt")},
+                       {2026, 1, 1}, ImportTarget::NewDatabase, kHolder);
   ASSERT_FALSE(result.Error);
   EXPECT_EQ(result.Import.AddedDays, 1);
   ASSERT_EQ(result.Problems.size(), 2u);
   EXPECT_NE(result.Problems[0].find("notes.txt"), std::string::npos);
   EXPECT_NE(result.Problems[1].find("missing.txt"), std::string::npos);
+}
+
+// Folders an import must leave exactly as they are: the file is not a whole database, or it is
+// not there and a new one was not asked for, or a new one was asked for where a file is.
+struct RefusedImportCase {
+  const char* Name;
+  std::string Content;  // of datax.dat; "-" for no file at all
+  ImportTarget Target;
+  const char* InMessage;
+};
+
+std::string RecordBytes(const std::vector<ObservationRecord>& records) {
+  return std::string(reinterpret_cast<const char*>(records.data()), records.size() * kRecordSize);
+}
+
+std::vector<ObservationRecord> DatedDays(int count, std::uint16_t radiusWord) {
+  std::vector<ObservationRecord> records(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    records[static_cast<std::size_t>(i)].SetDate(
+        FormatDate(DateFromSerial(DaySerial({2013, 1, 1}) + i)));
+    records[static_cast<std::size_t>(i)].SetTimeUT(900);
+  }
+  records[0].SetRadiusWord(radiusWord);
+  return records;
+}
+
+std::string WithEmptyDateAt(int count, int emptyAt, std::uint16_t radiusWord) {
+  std::vector<ObservationRecord> records = DatedDays(count, radiusWord);
+  records[static_cast<std::size_t>(emptyAt - 1)] = ObservationRecord{};
+  return RecordBytes(records);
+}
+
+class RefusedImportTest : public ::testing::TestWithParam<RefusedImportCase> {};
+
+TEST_P(RefusedImportTest, NothingInTheFolderChanges) {
+  const RefusedImportCase& c = GetParam();
+  test::TempFolder folder;
+  if (c.Content != "-") folder.Write(kDataFileName, c.Content);
+  const auto before = [&] {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder.Path()))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }();
+  const FolderImportResult result = ImportGroupFiles(
+      folder.Path(), {ReferenceTestPath("g2014_january.txt")}, {2026, 1, 1}, c.Target, kHolder);
+  ASSERT_TRUE(result.Error);
+  EXPECT_NE(result.Error->find(c.InMessage), std::string::npos) << *result.Error;
+  EXPECT_EQ(result.Import.AddedDays, 0);
+  if (c.Content == "-") {
+    EXPECT_FALSE(fs::exists(folder.Path() / kDataFileName));
+  } else {
+    EXPECT_EQ(folder.Read(kDataFileName), c.Content);
+  }
+  std::vector<std::string> after;
+  for (const auto& entry : fs::directory_iterator(folder.Path()))
+    if (entry.path().filename() != kFolderLockFileName)
+      after.push_back(entry.path().filename().string());
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(after, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, RefusedImportTest,
+    ::testing::Values(
+        // 3,000 drawings with an empty date at 1,501: the other 1,499 would be lost.
+        RefusedImportCase{"EmptyDateInsideUnchosenRadius", WithEmptyDateAt(3000, 1501, 0),
+                          ImportTarget::ExistingDatabase, "nenačetl celý"},
+        RefusedImportCase{"EmptyDateInsidePolar", WithEmptyDateAt(30, 10, 125),
+                          ImportTarget::ExistingDatabase, "nenačetl celý"},
+        RefusedImportCase{"PartialTrailingRecord",
+                          RecordBytes(DatedDays(3, 0)) + std::string(700, 'x'),
+                          ImportTarget::ExistingDatabase, "nenačetl celý"},
+        RefusedImportCase{"ShorterThanOneRecord", std::string(1773, '\x01'),
+                          ImportTarget::ExistingDatabase, "poškozen"},
+        RefusedImportCase{"OneByte", std::string(1, '\0'), ImportTarget::ExistingDatabase,
+                          "poškozen"},
+        RefusedImportCase{"EmptyFile", std::string(), ImportTarget::ExistingDatabase,
+                          "neobsahuje žádný zákres"},
+        RefusedImportCase{"NoFileWithoutNew", "-", ImportTarget::ExistingDatabase, "--new"},
+        RefusedImportCase{"NewOverAShortFile", std::string(100, 'x'), ImportTarget::NewDatabase,
+                          "už soubor datax.dat je"},
+        RefusedImportCase{"NewOverAnEmptyFile", std::string(), ImportTarget::NewDatabase,
+                          "už soubor datax.dat je"},
+        RefusedImportCase{"NewOverADatabase", RecordBytes(DatedDays(3, 125)),
+                          ImportTarget::NewDatabase, "už soubor datax.dat je"}),
+    [](const ::testing::TestParamInfo<RefusedImportCase>& info) {
+      return std::string(info.param.Name);
+    });
+
+TEST(ImportGroupFiles, AMistypedFolderIsNeitherCreatedNorGivenADatabase) {
+  test::TempFolder folder;
+  const FolderImportResult result =
+      ImportGroupFiles(folder.Path() / "dbb", {ReferenceTestPath("20140101SRS.txt")}, {2026, 1, 1},
+                       ImportTarget::ExistingDatabase, kHolder);
+  ASSERT_TRUE(result.Error);
+  EXPECT_NE(result.Error->find("neexistuje"), std::string::npos);
+  EXPECT_FALSE(fs::exists(folder.Path() / "dbb"));
+}
+
+TEST(ImportGroupFiles, AnUnchosenRadiusStaysZeroInAWholeDatabase) {
+  test::TempFolder folder;
+  folder.Write(kDataFileName, RecordBytes(DatedDays(3, 0)));
+  const FolderImportResult result =
+      ImportGroupFiles(folder.Path(), {ReferenceTestPath("g2014_january.txt")}, {2026, 1, 1},
+                       ImportTarget::ExistingDatabase, kHolder);
+  ASSERT_FALSE(result.Error) << *result.Error;
+  ASSERT_GT(result.Import.AddedDays, 0);
+  const auto records = FileRecords(folder.Path());
+  EXPECT_EQ(static_cast<int>(records.size()), 3 + result.Import.AddedDays);
+  EXPECT_EQ(records[0].RadiusWord(), 0);
+}
+
+TEST(ImportGroupFiles, ASecondWriterIsRefusedNamingTheFirst) {
+  test::TempFolder folder;
+  folder.Write(kDataFileName, RecordBytes(DatedDays(3, 125)));
+  const std::string before = folder.Read(kDataFileName);
+  FolderLockAttempt first = LockDataFolder(folder.Path(), "Ardeno");
+  ASSERT_TRUE(first.Lock.Held());
+  const FolderImportResult result =
+      ImportGroupFiles(folder.Path(), {ReferenceTestPath("g2014_january.txt")}, {2026, 1, 1},
+                       ImportTarget::ExistingDatabase, kHolder);
+  ASSERT_TRUE(result.Error);
+  EXPECT_NE(result.Error->find("Ardeno (proces"), std::string::npos) << *result.Error;
+  EXPECT_EQ(folder.Read(kDataFileName), before);
 }
 
 }  // namespace

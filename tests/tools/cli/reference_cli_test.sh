@@ -10,14 +10,14 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # A new folder gets a database; the same files again add nothing and say which days were kept.
-out=$("$cli" import-groups "$work/db" "$data/reference/20140101SRS.txt" "$data/reference/g2014_january.txt") ||
+out=$("$cli" import-groups --new "$work/db" "$data/reference/20140101SRS.txt" "$data/reference/g2014_january.txt") ||
   fail "import-groups status"
 grep -q "^Přidáno dní: " <<<"$out" || fail "import-groups summary: $out"
 "$cli" check "$work/db" | grep -qx "RadiusWord: 125" || fail "new database is polar, radius 125"
 cp "$work/db/datax.dat" "$work/first.dat"
 out=$("$cli" import-groups "$work/db" "$data/reference") || fail "second import status"
 printf 'not a report\n' >"$work/unreadable.txt"
-if "$cli" import-groups "$work/empty" "$work/unreadable.txt" >/dev/null 2>&1; then
+if "$cli" import-groups --new "$work/empty" "$work/unreadable.txt" >/dev/null 2>&1; then
   fail "import of an unreadable file reported success"
 fi
 [ ! -e "$work/empty/datax.dat" ] || fail "import of an unreadable file wrote a database"
@@ -28,7 +28,7 @@ grep -q "31.12.2013" <<<"$out" || fail "second import names the day it kept: $ou
 
 # A line that cannot be read is named on stderr and the rest imported.
 { head -c 1000 "$data/reference/g1955_january.txt"; printf '1955 1 9.999 garbage\r\r\n'; } >"$work/g1955.txt"
-"$cli" import-groups "$work/db2" "$work/g1955.txt" >/dev/null 2>"$work/err" || fail "damaged file status"
+"$cli" import-groups --new "$work/db2" "$work/g1955.txt" >/dev/null 2>"$work/err" || fail "damaged file status"
 grep -q "g1955.txt:1[0-9]*: 1955 1 9.999 garbage" "$work/err" || fail "damaged line named: $(cat "$work/err")"
 
 # Reference series from a folder of published files, then the k-factors of the imported days.
