@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <thread>
 
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
@@ -51,6 +52,21 @@ bool WriteHolder(const fs::path& file, const std::string& text) {
   return written;
 }
 
+// Polls the lock until it is free or the wait is over; false with errno set otherwise.
+bool TakeWithin(int handle, std::chrono::milliseconds wait) {
+  constexpr std::chrono::milliseconds kPoll{50};
+  const auto until = std::chrono::steady_clock::now() + wait;
+  while (::flock(handle, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR) return false;
+    if (std::chrono::steady_clock::now() >= until) {
+      errno = EWOULDBLOCK;
+      return false;
+    }
+    std::this_thread::sleep_for(kPoll);
+  }
+  return true;
+}
+
 }  // namespace
 
 FolderLock::FolderLock(FolderLock&& other) noexcept
@@ -78,7 +94,8 @@ void FolderLock::Release() {
   m_handle = -1;
 }
 
-FolderLockAttempt LockDataFolder(const fs::path& folder, const std::string& holder) {
+FolderLockAttempt LockDataFolder(const fs::path& folder, const std::string& holder,
+                                 std::chrono::milliseconds wait) {
   const fs::path holderFile = folder / kFolderLockFileName;
   errno = 0;
   const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -89,7 +106,7 @@ FolderLockAttempt LockDataFolder(const fs::path& folder, const std::string& hold
                               FileErrorText(std::error_code(errno, std::generic_category())) +
                               ", proto se data nemění."};
   }
-  if (::flock(handle, LOCK_EX | LOCK_NB) != 0) {
+  if (!TakeWithin(handle, wait)) {
     const int reason = errno;
     ::close(handle);
     if (reason == EWOULDBLOCK)

@@ -6,6 +6,7 @@
 // the lock when the holder ends in any way (even killed), so a lock is never left behind; the
 // holder's file is removed when the lock is let go (one left by a killed holder is only read
 // while somebody holds the lock, and then it is that holder's).
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -50,8 +51,14 @@ struct FolderLockAttempt {
   }
 };
 
-// Tries to take the lock of `folder` for `holder` ("ardeno-cli import-groups", "Ardeno");
-// never waits.
-FolderLockAttempt LockDataFolder(const std::filesystem::path& folder, const std::string& holder);
+// How long a writer waits for another one to finish: a command's load, change and save takes a
+// moment, so two commands started together both store their change; the program holds the lock
+// for its whole run, and a command is refused after this wait.
+inline constexpr std::chrono::milliseconds kFolderLockWait{2000};
+
+// Takes the lock of `folder` for `holder` ("ardeno-cli import-groups", "Ardeno"), waiting at
+// most `wait` for another holder to let it go.
+FolderLockAttempt LockDataFolder(const std::filesystem::path& folder, const std::string& holder,
+                                 std::chrono::milliseconds wait = kFolderLockWait);
 
 }  // namespace ardeno

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/data/data_file.h"
@@ -23,6 +25,7 @@ namespace fs = std::filesystem;
 using test::TempFolder;
 
 constexpr CalendarDate kToday{2026, 3, 15};
+constexpr std::chrono::milliseconds kNoWait{0};
 
 std::vector<std::string> Names(const fs::path& folder) {
   std::vector<std::string> names;
@@ -149,12 +152,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- the data folder's lock ---
 
+TEST(FolderLockTest, AWriterWaitsForAHolderThatFinishesSoon) {
+  TempFolder folder;
+  FolderLockAttempt first = LockDataFolder(folder.Path(), "ardeno-cli import-groups");
+  ASSERT_TRUE(first.Lock.Held());
+  std::thread finisher([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    first.Lock.Release();
+  });
+  const FolderLockAttempt second = LockDataFolder(folder.Path(), "ardeno-cli import-groups");
+  finisher.join();
+  EXPECT_FALSE(second.Refused);
+  EXPECT_TRUE(second.Lock.Held());
+}
+
 TEST(FolderLockTest, ASecondWriterIsRefusedNamingTheFirstUntilItLetsGo) {
   TempFolder folder;
   FolderLockAttempt first = LockDataFolder(folder.Path(), "ardeno-cli merge");
   ASSERT_FALSE(first.Refused);
   ASSERT_TRUE(first.Lock.Held());
-  const FolderLockAttempt second = LockDataFolder(folder.Path(), "Ardeno");
+  const FolderLockAttempt second = LockDataFolder(folder.Path(), "Ardeno", kNoWait);
   ASSERT_TRUE(second.Refused);
   EXPECT_FALSE(second.Lock.Held());
   EXPECT_NE(second.Refused->find("ardeno-cli merge (proces " + std::to_string(::getpid())),
@@ -176,7 +193,7 @@ TEST(FolderLockTest, AMovedLockIsHeldOnceAndLetGoOnce) {
     kept = std::move(attempt.Lock);
   }
   EXPECT_TRUE(kept.Held());
-  EXPECT_TRUE(LockDataFolder(folder.Path(), "ardeno-cli resave").Refused);
+  EXPECT_TRUE(LockDataFolder(folder.Path(), "ardeno-cli resave", kNoWait).Refused);
   kept = FolderLock();
   EXPECT_FALSE(LockDataFolder(folder.Path(), "ardeno-cli resave").Refused);
 }

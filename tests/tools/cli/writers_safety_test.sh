@@ -120,7 +120,7 @@ cp -r "$work/base" "$dir"
 printf 'half' >"$dir/datax.dat.tmp"
 printf 'half' >"$dir/datax.dat.4242-1.tmp"
 printf 'keep' >"$dir/Plochy.txt.4242-1.tmp"
-flock "$dir" sleep 3 &
+flock "$dir" sleep 9 &
 holder=$!
 sleep 0.5
 refused "held resave" "$dir" "$cli" resave "$dir"

@@ -77,7 +77,8 @@ void DataSavingTest::theRunningProgramHoldsTheFolder() {
   const fs::path folder = dir.path().toStdString();
   MainFrame f(folder, Days(3));
   QVERIFY(f.Ctx.DataLock.Held());
-  const FolderLockAttempt other = LockDataFolder(folder, "ardeno-cli import-groups");
+  const FolderLockAttempt other =
+      LockDataFolder(folder, "ardeno-cli import-groups", std::chrono::milliseconds(0));
   QVERIFY(other.Refused);
   QVERIFY(other.Refused->find("právě mění Ardeno (proces") != std::string::npos);
 }
