@@ -155,7 +155,7 @@ LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDat
     }
   }
   FinishLoad(db, report, today);
-  db.LoadedFile = stamp;
+  db.FileAtLoad = stamp;
   return report;
 }
 
@@ -225,26 +225,26 @@ DataFileStamp StampOfDataFile(const fs::path& progDir) {
 }
 
 std::optional<std::string> ChangedSinceLoadMessage(const Database& db, const fs::path& progDir) {
-  if (!db.LoadedFile) return std::nullopt;
+  if (!db.FileAtLoad) return std::nullopt;
   const DataFileStamp now = StampOfDataFile(progDir);
-  if (now == *db.LoadedFile) return std::nullopt;
+  if (now == *db.FileAtLoad) return std::nullopt;
   const auto records = [](const DataFileStamp& stamp) {
     return std::to_string(stamp.Size / kRecordSize);
   };
   std::string what;
   if (!now.Exists)
     what = "byl mezitím odstraněn nebo přejmenován";
-  else if (!db.LoadedFile->Exists)
+  else if (!db.FileAtLoad->Exists)
     what = "mezitím vytvořil jiný program (" + records(now) + " zákresů)";
   else
     what = "mezitím uložil jiný program (nyní " + records(now) + " zákresů, při načtení " +
-           records(*db.LoadedFile) + ")";
+           records(*db.FileAtLoad) + ")";
   return "Soubor datax.dat se od načtení změnil: " + what +
          ". Uložením by se jeho změny ztratily, proto se neuložil.";
 }
 
 void AcceptChangedDataFile(Database& db, const fs::path& progDir) {
-  db.LoadedFile = StampOfDataFile(progDir);
+  db.FileAtLoad = StampOfDataFile(progDir);
 }
 
 std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
@@ -270,7 +270,7 @@ Refusal SaveDatabase(Database& db, const fs::path& progDir, SettingsWord setting
   Refusal error =
       WriteRecords(progDir / kDataFileName, kDataFileName,
                    std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount)));
-  if (Succeeded(error) && db.LoadedFile) db.LoadedFile = StampOfDataFile(progDir);
+  if (Succeeded(error) && db.FileAtLoad) db.FileAtLoad = StampOfDataFile(progDir);
   return error;
 }
 

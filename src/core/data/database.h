@@ -57,7 +57,7 @@ struct Database {
   // empty date, unreadable dates): saving waits until the file as found has been kept.
   bool OriginalNotKept = false;
   // The data file at the load or the last save; unknown for a database not loaded from a folder.
-  std::optional<DataFileStamp> LoadedFile;
+  std::optional<DataFileStamp> FileAtLoad;
 
   int Capacity() const { return static_cast<int>(Records.size()); }
   ObservationRecord& Record(int i) { return Records[static_cast<std::size_t>(i - 1)]; }

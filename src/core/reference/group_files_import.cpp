@@ -109,7 +109,7 @@ std::optional<std::string> PrepareNew(const fs::path& folder, Database& db) {
   db.Mode = CoordinateMode::Polar;
   db.DrawingRadius = kDefaultDrawingRadius;
   // Another program that creates the file from now on makes the save refuse.
-  db.LoadedFile = StampOfDataFile(folder);
+  db.FileAtLoad = StampOfDataFile(folder);
   return std::nullopt;
 }
 
