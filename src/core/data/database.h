@@ -58,6 +58,9 @@ struct Database {
   bool OriginalNotKept = false;
   // The data file at the load or the last save; unknown for a database not loaded from a folder.
   std::optional<DataFileStamp> FileAtLoad;
+  // The file was not in date order and the load sorted the records: the first save would write
+  // them in the new order, so the file as found is kept before it, as for OriginalNotKept.
+  bool SortedAtLoad = false;
 
   int Capacity() const { return static_cast<int>(Records.size()); }
   ObservationRecord& Record(int i) { return Records[static_cast<std::size_t>(i - 1)]; }
