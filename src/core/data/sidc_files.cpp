@@ -165,9 +165,12 @@ int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
     for (int v = 0; v < values; ++v) {
       const std::string_view field =
           fieldAt(lineStart + static_cast<std::size_t>(v * kNextValueStep));
-      if (field.find_first_of("0123456789") != std::string_view::npos) ++numberFields;
+      const bool hasDigit = field.find_first_of("0123456789") != std::string_view::npos;
+      if (hasDigit) ++numberFields;
       table.Cells[cell + static_cast<std::size_t>(v)] =
-          static_cast<std::uint16_t>(SidcFieldValue(field));
+          hasDigit && field.find('-') == std::string_view::npos
+              ? static_cast<std::uint16_t>(SidcFieldValue(field))
+              : kSidcNoValue;
     }
     ++table.DaysFilled;
   }
