@@ -282,7 +282,7 @@ TEST(MapData, LatitudesBelowOneDegreeHaveALeadingZero) {
   r.GroupNumbersSouth = 1;
   r.HighestNorth10 = 4;
   r.MostSouthern10 = -7;
-  stats.Smoothed[0] = {0.5f, -0.25f};
+  stats.Smoothed[0] = {0.5f, -0.25f, true, true};
   RotationGroupCounts classes;
   classes.Classes.resize(1);
   const TextGrid grid = MapDataGrid(stats, classes);
