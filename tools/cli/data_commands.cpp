@@ -17,10 +17,11 @@ int Check(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
   if (!LoadExistingFolder(args, "check SLOŽKA", db, report)) return 1;
-  std::cout << "Záznamů: " << db.RecordCount << "\n"
-            << "První datum: " << db.Record(1).Date() << "\n"
-            << "Poslední datum: " << db.Record(db.RecordCount).Date() << "\n"
-            << "RadiusWord: " << db.Record(1).RadiusWord() << "\n"
+  std::cout << "Záznamů: " << db.RecordCount << "\n";
+  if (db.RecordCount > 0)
+    std::cout << "První datum: " << db.Record(1).Date() << "\n"
+              << "Poslední datum: " << db.Record(db.RecordCount).Date() << "\n";
+  std::cout << "RadiusWord: " << db.Record(1).RadiusWord() << "\n"
             << "Opravy: " << report.Repairs << "\n";
   // Everything the load left out or found doubtful was named on stderr.
   return report.Warning ? 1 : 0;

@@ -20,14 +20,28 @@ int CurveY(const ButterflyScale& s, double latitude) {
   return s.EquatorY - static_cast<int>(Trunc(s.HeightScale * latitude));
 }
 
+// Adds the point of a rotation that has a value, or ends the run at one that has none.
+void Extend(CurveRuns& runs, bool& open, bool has, CurvePoint point) {
+  if (!has) {
+    open = false;
+    return;
+  }
+  if (!open) runs.emplace_back();
+  runs.back().push_back(point);
+  open = true;
+}
+
 }  // namespace
 
 LatitudeCurves MeanLatitudeCurves(const RotationStatistics& stats, const ButterflyScale& scale) {
   LatitudeCurves curves;
+  bool northOpen = false;
+  bool southOpen = false;
   for (int k = 1; k <= stats.RotationStatsCount(); ++k) {
     const int x = CurveX(stats, scale, k);
-    curves.North.push_back({x, CurveY(scale, stats.At(k).MeanNorth)});
-    curves.South.push_back({x, CurveY(scale, stats.At(k).MeanSouth)});
+    const RotationStats& entry = stats.At(k);
+    Extend(curves.North, northOpen, entry.SightingsNorth > 0, {x, CurveY(scale, entry.MeanNorth)});
+    Extend(curves.South, southOpen, entry.SightingsSouth > 0, {x, CurveY(scale, entry.MeanSouth)});
   }
   return curves;
 }
@@ -35,10 +49,13 @@ LatitudeCurves MeanLatitudeCurves(const RotationStatistics& stats, const Butterf
 LatitudeCurves SmoothedLatitudeCurves(const RotationStatistics& stats,
                                       const ButterflyScale& scale) {
   LatitudeCurves curves;
+  bool northOpen = false;
+  bool southOpen = false;
   for (int k = 3; k <= stats.RotationStatsCount() - 3; ++k) {
     const int x = CurveX(stats, scale, k);
-    curves.North.push_back({x, CurveY(scale, stats.SmoothedAt(k).North)});
-    curves.South.push_back({x, CurveY(scale, stats.SmoothedAt(k).South)});
+    const SmoothedLatitudes& smoothed = stats.SmoothedAt(k);
+    Extend(curves.North, northOpen, smoothed.HasNorth, {x, CurveY(scale, smoothed.North)});
+    Extend(curves.South, southOpen, smoothed.HasSouth, {x, CurveY(scale, smoothed.South)});
   }
   return curves;
 }

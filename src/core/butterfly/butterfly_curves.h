@@ -10,15 +10,18 @@
 
 namespace ardeno {
 
+// A curve broken where a rotation has no value: each run is joined point to point.
+using CurveRuns = std::vector<std::vector<CurvePoint>>;
+
 struct LatitudeCurves {
-  std::vector<CurvePoint> North;
-  std::vector<CurvePoint> South;
+  CurveRuns North;
+  CurveRuns South;
 };
 
-// The mean latitudes of rotation indices 1..count; a rotation without groups of a hemisphere is
-// at the equator. The curves begin at their first point.
+// The mean latitudes of rotation indices 1..count; a rotation without groups of a hemisphere has
+// no mean there, and the curve a gap. The curves begin at their first point.
 LatitudeCurves MeanLatitudeCurves(const RotationStatistics& stats, const ButterflyScale& scale);
-// The smoothed latitudes of rotation indices 3..count - 3.
+// The smoothed latitudes of rotation indices 3..count - 3 that have one.
 LatitudeCurves SmoothedLatitudeCurves(const RotationStatistics& stats, const ButterflyScale& scale);
 
 // Rotations per year index and the rotation length the first year's offset is counted in.

@@ -11,6 +11,7 @@
 #include "core/data/held_file.h"
 #include "core/data/kept_copy.h"
 #include "core/data/record_file.h"
+#include "core/data/settings_record.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -21,15 +22,20 @@ namespace fs = std::filesystem;
 
 constexpr int kHeliographicRadiusOffset = 1000;
 
-// A new database: record 1 is the work record, empty except for today's date.
+// A new database: no observation yet; place 1 holds the settings record, dated today, until the
+// first drawing is stored there.
 void StartWithToday(Database& db, const CalendarDate& today) {
   if (db.Records.empty()) db.Records.resize(kExtraCapacity);
   db.LoadedFile.reset();  // the backup is this database, not a damaged file
-  db.WorkRecord = ObservationRecord{};
-  db.WorkRecord.SetDate(FormatDate(today));
-  db.Record(1) = db.WorkRecord;
-  db.RecordCount = 1;
-  db.CurrentIndex = 1;
+  db.Record(1) = ObservationRecord{};
+  db.Record(1).SetDate(FormatDate(today));
+  db.RecordCount = 0;
+}
+
+// A file holding only the settings record of a new database is a database without observations;
+// the record stays in place 1 for its settings.
+void SetSettingsRecordAside(Database& db) {
+  if (db.RecordCount == 1 && IsSettingsRecord(db.Record(1))) db.RecordCount = 0;
 }
 
 // Records with a date after the empty place that ended the database.
@@ -151,11 +157,20 @@ void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
       SortRecords(db);
       db.SortedAtLoad = true;
     }
+    SetSettingsRecordAside(db);
   }
 
   report.Repairs = ApplyLoadRepairs(db);
   CollectObservers(db);
-  db.ChooseRecord(db.RecordCount);
+  if (db.RecordCount > 0) {
+    db.ChooseRecord(db.RecordCount);
+  } else {
+    // The first drawing starts from today's date with the settings of the database.
+    db.CurrentIndex = 0;
+    db.WorkRecord = ObservationRecord{};
+    db.WorkRecord.SetDate(FormatDate(today));
+    db.WorkRecord.SetRadiusWord(db.Record(1).RadiusWord());
+  }
 }
 
 }  // namespace
@@ -295,14 +310,15 @@ Refusal SaveDatabase(Database& db, const fs::path& progDir, SettingsWord setting
   if (db.OriginalNotKept) return std::string(kOriginalNotKeptMessage);
   if (db.SortedAtLoad) return std::string(kSortedNotKeptMessage);
   if (auto changed = ChangedSinceLoadMessage(db, progDir)) return changed;
+  if (db.DrawingRadius == 0 && db.RecordCount > 0) db.DrawingRadius = kDefaultDrawingRadius;
+  // Without an observation the settings record alone keeps the chosen radius and mode.
+  const std::size_t count = db.RecordCount > 0 ? static_cast<std::size_t>(db.RecordCount)
+                            : !db.Records.empty() && db.Record(1).HasDate() ? 1
+                                                                            : 0;
   const bool keepUnchosen = settings == SettingsWord::KeepUnchosen && NeedsCoordinateMode(db);
-  if (!keepUnchosen) {
-    if (db.DrawingRadius == 0 && db.RecordCount > 0) db.DrawingRadius = kDefaultDrawingRadius;
-    if (db.RecordCount > 0) db.Record(1).SetRadiusWord(RadiusWordFor(db));
-  }
+  if (!keepUnchosen && count > 0) db.Record(1).SetRadiusWord(RadiusWordFor(db));
   Refusal error =
-      WriteRecords(progDir / kDataFileName, kDataFileName,
-                   std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount)));
+      WriteRecords(progDir / kDataFileName, kDataFileName, std::span(db.Records.data(), count));
   if (Succeeded(error) && db.FileAtLoad) db.FileAtLoad = StampOfDataFile(progDir);
   return error;
 }
@@ -328,7 +344,7 @@ Refusal WriteBackup(const Database& db, const fs::path& progDir) {
 }
 
 void ApplyRadiusWord(Database& db) {
-  if (db.RecordCount < 1) return;
+  if (db.Records.empty()) return;
   const int value = db.Record(1).RadiusWord();
   if (value > kHeliographicRadiusOffset) {
     db.Mode = CoordinateMode::Heliographic;
@@ -340,7 +356,7 @@ void ApplyRadiusWord(Database& db) {
 }
 
 bool NeedsCoordinateMode(const Database& db) {
-  return db.RecordCount < 1 || db.Record(1).RadiusWord() == 0;
+  return db.Records.empty() || db.Record(1).RadiusWord() == 0;
 }
 
 std::uint16_t RadiusWordFor(const Database& db) {

@@ -59,7 +59,9 @@ struct LoadReport {
 // Loads progDir/datax.dat into db (capacity: records in the file + 2000), trims at the first
 // empty date, keeps the copy for the backup, puts records out of date order in order (and says
 // so), applies the repairs, collects the observers and makes the last record current. Only reads:
-// nothing is written. Without a file, or with an empty one, the database is one record dated today.
+// nothing is written. Without a file, with an empty one, or with one that holds only the settings
+// record of a new database, the database has no record: place 1 holds the settings record (dated
+// today when there was none), the work record starts with today's date and no record is current.
 // A file with bytes but no record whose date reads is damaged: it is reported as an Error and never
 // written over. When the load left something out, db.OriginalNotKept holds saving back until
 // KeepFileAsFound. The settings of record 1 are applied separately (ApplyRadiusWord), after the
@@ -100,11 +102,11 @@ std::optional<std::string> SaveBlockedMessage(const std::filesystem::path& progD
 enum class SettingsWord { Write, KeepUnchosen };
 
 // Writes records 1..RecordCount to progDir/datax.dat through a temporary file renamed over the
-// old one, after putting the drawing radius and coordinate mode into record 1. Every writer of
-// the data file saves through here, so every one refuses alike: after a failed load, while what
-// the load left out is not kept, and over a file that changed since the load
-// (ChangedSinceLoadMessage). Returns the Czech error text when the data could not be written;
-// the old file then stays as it was. Does not clear DataChanged.
+// old one, after putting the drawing radius and coordinate mode into record 1; a database without
+// records writes its settings record alone. Every writer of the data file saves through here, so
+// every one refuses alike: after a failed load, while what the load left out is not kept, and over
+// a file that changed since the load (ChangedSinceLoadMessage). Returns the Czech error text when
+// the data could not be written; the old file then stays as it was. Does not clear DataChanged.
 Refusal SaveDatabase(Database& db, const std::filesystem::path& progDir,
                      SettingsWord settings = SettingsWord::Write);
 
@@ -112,7 +114,8 @@ Refusal SaveDatabase(Database& db, const std::filesystem::path& progDir,
 // RecordsCopy) to progDir/datax-zaloha.dat.
 Refusal WriteBackup(const Database& db, const std::filesystem::path& progDir);
 
-// Takes DrawingRadius and Mode from the RadiusWord of record 1: above 1000 heliographic mode
+// Takes DrawingRadius and Mode from the RadiusWord of place 1 (the first record, or the settings
+// record of a database without records): above 1000 heliographic mode
 // with radius value - 1000, 1..1000 polar mode with radius value, 0 leaves both unchanged.
 void ApplyRadiusWord(Database& db);
 // Record 1 holds RadiusWord 0: neither radius nor mode has been chosen yet.

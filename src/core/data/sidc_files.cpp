@@ -202,9 +202,12 @@ int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
     if (table.Cells.size() < cell + 3) table.Cells.resize(cell + 3);
     for (int v = 0; v < values; ++v) {
       const std::string_view field = layout.Field(fileBytes, d, v);
-      if (field.find_first_of("0123456789") != std::string_view::npos) ++numberFields;
+      const bool hasDigit = field.find_first_of("0123456789") != std::string_view::npos;
+      if (hasDigit) ++numberFields;
       table.Cells[cell + static_cast<std::size_t>(v)] =
-          static_cast<std::uint16_t>(SidcFieldValue(field));
+          hasDigit && field.find('-') == std::string_view::npos
+              ? static_cast<std::uint16_t>(SidcFieldValue(field))
+              : kSidcNoValue;
     }
     ++table.DaysFilled;
   }

@@ -24,9 +24,15 @@ inline constexpr int kSidcSeriesMaxLines = kSidcSeriesValues / 3;
 inline constexpr int kAreasLineBytes = 31;
 inline constexpr int kFluxLineBytes = 45;
 
+// The cell of a day the file gives no number for (a blank field, or the centre's -1 for a day
+// not yet published): the day is missing, not spotless. Fields are three characters wide, so no
+// published number comes near it.
+inline constexpr std::uint16_t kSidcNoValue = 0xFFFF;
+
 struct SidcDailyTable {
   // Cells wider than a byte: published daily numbers pass 255 at solar maximum. Three a day for
-  // the days filled, at most kSidcDailyCells: the table grows as the years are read.
+  // the days filled, at most kSidcDailyCells: the table grows as the years are read; a day
+  // without a number holds kSidcNoValue.
   std::vector<std::uint16_t> Cells;
   int DaysFilled = 0;  // days written so far; the next year starts at cell 3 * DaysFilled
   int YearsFound = 0;  // year files read (shown on the toolbar button "rv")
@@ -46,8 +52,9 @@ std::string FindFirstSidcFile(const std::filesystem::path& progDir);
 int SidcYearFromName(std::string_view fileName);
 
 // Adds one year file's days to the table: D = 366 in a leap year else 365 days, line length
-// Round(size / D), one value a day below 10000 bytes and three from there on. Returns how many
-// of the fields read held a digit: none means the file is not a daily series at all.
+// Round(size / D), one value a day below 10000 bytes and three from there on. A field without a
+// digit or with a minus sign is kSidcNoValue. Returns how many of the fields read held a digit:
+// none means the file is not a daily series at all.
 int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table);
 // Why a year file is not a daily series in that layout: a value field holding anything but
 // blanks, a sign, digits and a line break (random bytes, another file under the name), or no

@@ -8,36 +8,23 @@ namespace ardeno {
 
 namespace {
 
-// The 13-month weighted sum is 24 times the mean; the monthly values are kept x 8.
-constexpr double kSmoothedSumScale = 24.0 * kMonthMeanScale;
-
-void FillGap(std::vector<int>& values, int a, int b) {
-  for (int i = a + 1; i < b; ++i) {
-    const double t = static_cast<double>(i - a) / (b - a);
-    values[static_cast<std::size_t>(i)] = static_cast<int>(
-        Round(values[static_cast<std::size_t>(a)] +
-              t * (values[static_cast<std::size_t>(b)] - values[static_cast<std::size_t>(a)])));
-  }
-}
-
 std::optional<ComparisonCurve> CurveOf(ComparedSeries series, int firstMonth,
-                                       const std::vector<int>& values) {
+                                       const MonthlyValues& values) {
   ComparisonCurve curve;
   curve.Series = series;
-  std::vector<std::int64_t> sums;
-  std::int64_t largest = 0;
+  std::vector<double> means;
+  double largest = 0;
   for (int i = 0; i < static_cast<int>(values.size()); ++i) {
-    const std::optional<std::int64_t> sum = SmoothedSum(values, i);
-    if (!sum) continue;
+    const std::optional<double> mean = SmoothedMean(values, i);
+    if (!mean) continue;
     curve.Months.push_back(firstMonth + i);
-    sums.push_back(*sum);
-    largest = std::max(largest, *sum);
+    means.push_back(*mean);
+    largest = std::max(largest, *mean);
   }
   // Nothing to compare: no smoothed value, or a course that never leaves zero.
-  if (sums.empty() || largest <= 0) return std::nullopt;
-  for (const std::int64_t sum : sums)
-    curve.PerMille.push_back(static_cast<int>(sum * 1000 / largest));
-  curve.Largest = static_cast<double>(largest) / kSmoothedSumScale;
+  if (means.empty() || largest <= 0) return std::nullopt;
+  for (const double mean : means) curve.PerMille.push_back(static_cast<int>(mean * 1000 / largest));
+  curve.Largest = largest;
   return curve;
 }
 
@@ -91,14 +78,12 @@ ReferenceMonths SidcLineMonths(const SidcSeries& series, int column, int divisor
   }
   if (first < 0) return months;
   months.FirstMonth = lineZeroMonth + first;
-  int previous = -1;
   for (int line = first; line <= last; ++line) {
     const int stored = series.Values[static_cast<std::size_t>(3 * line + column)];
-    months.Values.push_back(stored * kMonthMeanScale / divisor);
-    if (stored == 0 && zeroIsGap) continue;
-    const int at = line - first;
-    if (previous >= 0 && at - previous > 1) FillGap(months.Values, previous, at);
-    previous = at;
+    if (stored == 0 && zeroIsGap)
+      months.Values.push_back(std::nullopt);
+    else
+      months.Values.push_back(static_cast<double>(stored) / divisor);
   }
   return months;
 }

@@ -45,11 +45,11 @@ const ComparedSeriesInfo& ComparedSeriesInfoOf(ComparedSeries series);
 std::string_view FluxKindText(FluxKind kind);  // "OBS", "ADJ", "ABS"
 
 // A fixed-line series of the SIDC folder (one line per month from January of kSidcFirstYear,
-// three values a line) as monthly values x 8 on the month axis that starts with January of
+// three values a line) as monthly values on the month axis that starts with January of
 // seriesFirstYear. `column` is 0..2; `divisor` turns the stored number into the series' unit
 // (10 for the radio flux, kept in tenths). Months before the axis are left out, as are the
 // empty (zero) lines before the first and after the last value; with zeroIsGap a zero line
-// between values is a month without data, filled on the straight line between its neighbours.
+// between values is a month without data, which has no value.
 ReferenceMonths SidcLineMonths(const SidcSeries& series, int column, int divisor, bool zeroIsGap,
                                int seriesFirstYear);
 

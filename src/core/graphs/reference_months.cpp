@@ -1,6 +1,5 @@
 #include "core/graphs/reference_months.h"
 
-#include "core/graphs/month_series.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
@@ -15,8 +14,8 @@ ReferenceMonths SidcMonthMeans(const SidcDailyTable& table, int tableFirstYear,
   const auto finish = [&] {
     if (days == 0 || currentMonth < 1) return;
     if (months.Values.empty()) months.FirstMonth = currentMonth;
-    months.Values.resize(static_cast<std::size_t>(currentMonth - months.FirstMonth + 1), 0);
-    months.Values.back() = static_cast<int>(sum * kMonthMeanScale / days);
+    months.Values.resize(static_cast<std::size_t>(currentMonth - months.FirstMonth + 1));
+    months.Values.back() = static_cast<double>(sum) / days;
   };
   for (int d = 0; d < table.DaysFilled && 3 * d < static_cast<int>(table.Cells.size()); ++d) {
     const CalendarDate date = DateFromSerial(firstSerial + d);
@@ -27,7 +26,9 @@ ReferenceMonths SidcMonthMeans(const SidcDailyTable& table, int tableFirstYear,
       sum = 0;
       days = 0;
     }
-    sum += table.Cells[static_cast<std::size_t>(3 * d)];
+    const std::uint16_t total = table.Cells[static_cast<std::size_t>(3 * d)];
+    if (total == kSidcNoValue) continue;
+    sum += total;
     ++days;
   }
   finish();

@@ -5,15 +5,18 @@
 #include <vector>
 
 #include "core/data/sidc_files.h"
+#include "core/stats/monthly_values.h"
 
 namespace ardeno {
 
-// Whole-disk monthly means x 8 of the days the table holds. tableFirstYear is the year of the
-// table's day 0 (its first year file); months count from January of seriesFirstYear as in
-// MonthSeries, so entry i is month number FirstMonth + i. Only months from seriesFirstYear on.
+// Whole-disk monthly means over the days of each month that have a published number; a month
+// without any has no value. tableFirstYear is the year of the table's day 0 (its first year
+// file); months count from January of seriesFirstYear as in MonthSeries, so entry i is month
+// number FirstMonth + i, from the first to the last month with a value. Only months from
+// seriesFirstYear on.
 struct ReferenceMonths {
   int FirstMonth = 1;
-  std::vector<int> Values;
+  MonthlyValues Values;
 };
 ReferenceMonths SidcMonthMeans(const SidcDailyTable& table, int tableFirstYear,
                                int seriesFirstYear);

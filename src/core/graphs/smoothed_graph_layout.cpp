@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "core/graphs/month_series.h"
-#include "core/stats/thirteen_month_mean.h"
-
 namespace ardeno {
 
 namespace {
@@ -13,15 +10,9 @@ constexpr int kMinimumPlotHeight = 10;
 constexpr int kAsymmetryDivisions = 12;
 }  // namespace
 
-int SmoothedLayout::MeanY(int meanTimes8, int unit) const {
-  const std::int64_t full = static_cast<std::int64_t>(unit) * kMonthMeanScale * kSmoothedRows;
-  return PlotHeight - static_cast<int>(static_cast<std::int64_t>(meanTimes8) * PlotHeight / full);
-}
-
-int SmoothedLayout::SmoothedY(std::int64_t weightedSum, int unit) const {
-  const std::int64_t full =
-      static_cast<std::int64_t>(unit) * kMonthMeanScale * kRunningMeanWeight * kSmoothedRows;
-  return PlotHeight - static_cast<int>(weightedSum * PlotHeight / full);
+int SmoothedLayout::ValueY(double value, int unit) const {
+  const double full = static_cast<double>(unit) * kSmoothedRows;
+  return PlotHeight - static_cast<int>(value * PlotHeight / full);
 }
 
 SmoothedLayout SmoothedLayoutFor(int clientHeight, int compression) {

@@ -18,9 +18,8 @@ struct SmoothedLayout {
   int PlotHeight = 10;  // H: y of the zero line
   int MonthWidth = 1;
   int MonthX(int monthNumber) const { return monthNumber * MonthWidth + kSmoothedLeft; }
-  // y of a monthly mean kept x 8, and of a 13-month weighted sum (24 x 8 x the mean).
-  int MeanY(int meanTimes8, int unit) const;
-  int SmoothedY(std::int64_t weightedSum, int unit) const;
+  // y of a monthly or smoothed mean: `unit` per grid row.
+  int ValueY(double value, int unit) const;
   // y of grid line i = 0..10.
   int GridY(int i) const { return PlotHeight - i * PlotHeight / kSmoothedRows; }
   // y of a share of a curve's highest value, in thousandths: 1000 is the top grid line.

@@ -13,8 +13,8 @@ constexpr const char* kNoSmoothedValue = "---";
 constexpr const char* kHundredths = "#0.00";
 constexpr const char* kTenths = "#0.0";
 
-std::string Smoothed(float value) {
-  return value == 0 ? kNoSmoothedValue : FormatFloat(kHundredths, value);
+std::string Smoothed(float value, bool has) {
+  return has ? FormatFloat(kHundredths, value) : kNoSmoothedValue;
 }
 
 std::string Tenths(std::int16_t value10) { return FormatFloat(kTenths, value10 / 10.0); }
@@ -43,8 +43,8 @@ TextGrid MapDataGrid(const RotationStatistics& stats, const RotationGroupCounts&
     cells[2] = FormatFloat("#0", s.GroupNumbersSouth);
     cells[3] = FormatFloat(kHundredths, s.MeanNorth);
     cells[4] = FormatFloat(kHundredths, s.MeanSouth);
-    cells[5] = Smoothed(smoothed.North);
-    cells[6] = Smoothed(smoothed.South);
+    cells[5] = Smoothed(smoothed.North, smoothed.HasNorth);
+    cells[6] = Smoothed(smoothed.South, smoothed.HasSouth);
     cells[7] = Tenths(s.HighestNorth10);
     cells[8] = Tenths(s.LowestNorth10);
     cells[9] = Tenths(s.MostSouthern10);

@@ -56,19 +56,32 @@ void ComputeMeans(RotationStatistics& stats, const std::vector<LatitudeSums>& su
   }
 }
 
-// A 1-2-2-2-1 running mean over five rotations; rotations without groups contribute 0.
+// A 1-2-2-2-1 running mean over five rotations, of the rotations that have a mean latitude in
+// the hemisphere: one without groups there has none (not the equator), and the others keep their
+// weights. With all five present this is the plain mean (sum / 4).
 void Smooth(RotationStatistics& stats) {
+  constexpr double kWeights[5] = {0.5, 1, 1, 1, 0.5};
   const int count = stats.RotationStatsCount();
   stats.Smoothed.assign(static_cast<std::size_t>(count), {});
   for (int k = 3; k <= count - 3; ++k) {
-    auto smooth = [&](float RotationStats::*mean) {
-      return static_cast<float>((0.5 * (stats.At(k - 2).*mean) + (stats.At(k - 1).*mean) +
-                                 (stats.At(k).*mean) + (stats.At(k + 1).*mean) +
-                                 0.5 * (stats.At(k + 2).*mean)) *
-                                0.25);
+    auto smooth = [&](float RotationStats::*mean, std::uint16_t RotationStats::*sightings,
+                      float& value, bool& has) {
+      double sum = 0;
+      double weight = 0;
+      for (int i = 0; i < 5; ++i) {
+        const RotationStats& entry = stats.At(k - 2 + i);
+        if (entry.*sightings == 0) continue;
+        sum += kWeights[i] * (entry.*mean);
+        weight += kWeights[i];
+      }
+      has = weight > 0;
+      value = has ? static_cast<float>(sum / weight) : 0.0f;
     };
-    stats.Smoothed[static_cast<std::size_t>(k - 1)] = {smooth(&RotationStats::MeanNorth),
-                                                       smooth(&RotationStats::MeanSouth)};
+    SmoothedLatitudes& smoothed = stats.Smoothed[static_cast<std::size_t>(k - 1)];
+    smooth(&RotationStats::MeanNorth, &RotationStats::SightingsNorth, smoothed.North,
+           smoothed.HasNorth);
+    smooth(&RotationStats::MeanSouth, &RotationStats::SightingsSouth, smoothed.South,
+           smoothed.HasSouth);
   }
 }
 

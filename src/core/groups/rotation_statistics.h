@@ -37,15 +37,20 @@ struct YearBounds {
   float SouthNearestEquator = 0;
 };
 
+// The smoothed mean latitude of a hemisphere over five rotations, from those of them that have a
+// mean; none (0, Has... false) when none of the five has.
 struct SmoothedLatitudes {
   float North = 0;
   float South = 0;
+  bool HasNorth = false;
+  bool HasSouth = false;
 };
 
 struct RotationStatistics {
   // Entry k - 1 for rotation index k = 1..RotationStatsCount.
   std::vector<RotationStats> Rotations;
-  // Same indexing; defined (non-zero) for k = 3..RotationStatsCount - 3.
+  // Same indexing; defined for k = 3..RotationStatsCount - 3 where a rotation of the five has a
+  // mean.
   std::vector<SmoothedLatitudes> Smoothed;
   // Entry y - 1 for year index y = 1 (record 1's year) .. the last year with a group.
   std::vector<YearBounds> Years;

@@ -21,7 +21,21 @@ constexpr int kOneValueLayoutBelowBytes = 10000;
 constexpr std::size_t kFirstValueColumn = 19;
 constexpr std::size_t kNextValueStep = 4;
 constexpr std::size_t kFieldWidth = 3;
-constexpr double kDriftSpreads = 2.0;
+// Drift is watched as stations are monitored against the network: a two-sided CUSUM of the
+// daily log-ratio ln(reference / own) around the observer's starting level. Only days of some
+// activity take part: at a quiet Sun one small group seen or missed swings the ratio by half.
+constexpr int kDriftMinimumReference = 30;
+// The reference level: the median log-ratio of the first days that take part.
+constexpr std::size_t kDriftBaselineDays = 60;
+// The unit of the sums: the daily scatter, from the median of successive differences (blind to a
+// slow drift), never below 5 %.
+constexpr double kDriftMinimumScale = 0.05;
+constexpr double kMadToSigma = 1.4826;
+// A day's deviation counts only beyond the allowance, ln 1.15: a scale that has moved by more
+// than 15 % is marked once the excess adds up, daily scatter around a steady scale almost never.
+constexpr double kDriftAllowance = 0.13976194237515863;
+constexpr double kDriftClipScales = 3;  // one wild day moves the sums by at most this
+constexpr double kDriftThresholdScales = 5;
 
 std::optional<int> YearFileField(std::string_view bytes, std::size_t offset) {
   if (offset >= bytes.size()) return std::nullopt;
@@ -73,17 +87,52 @@ KFactorRow RowOf(const std::string& observer, int year, const std::vector<DayVal
   return row;
 }
 
+double Median(std::vector<double> values) { return Quantile(std::move(values), 0.5); }
+
+// Years (of the observer's days, in date order) at whose last day that takes part either CUSUM
+// is above the threshold; nothing without enough days for a reference level.
+std::set<int> DriftingYears(std::vector<DayValue> days) {
+  std::sort(days.begin(), days.end(),
+            [](const DayValue& a, const DayValue& b) { return a.Day < b.Day; });
+  std::vector<const DayValue*> active;
+  std::vector<double> ratios;
+  for (const DayValue& d : days) {
+    if (d.Own <= 0 || d.Reference < kDriftMinimumReference) continue;
+    active.push_back(&d);
+    ratios.push_back(std::log(d.Reference / d.Own));
+  }
+  std::set<int> drifting;
+  if (ratios.size() <= kDriftBaselineDays) return drifting;
+  const double start = Median({ratios.begin(), ratios.begin() + kDriftBaselineDays});
+  std::vector<double> steps;
+  for (std::size_t i = 1; i < ratios.size(); ++i)
+    steps.push_back(std::fabs(ratios[i] - ratios[i - 1]));
+  const double scale = std::max(kDriftMinimumScale, kMadToSigma * Median(steps) / std::sqrt(2.0));
+  double up = 0;
+  double down = 0;
+  for (std::size_t i = 0; i < ratios.size(); ++i) {
+    const double deviation =
+        std::clamp(ratios[i] - start, -kDriftClipScales * scale, kDriftClipScales * scale);
+    up = std::max(0.0, up + deviation - kDriftAllowance);
+    down = std::max(0.0, down - deviation - kDriftAllowance);
+    const bool yearEnds = i + 1 == ratios.size() || active[i + 1]->Year != active[i]->Year;
+    if (yearEnds && std::max(up, down) > kDriftThresholdScales * scale)
+      drifting.insert(active[i]->Year);
+  }
+  return drifting;
+}
+
 std::vector<KFactorRow> SeriesRows(const std::map<std::string, std::vector<DayValue>>& byObserver) {
   std::vector<KFactorRow> rows;
   for (const auto& [observer, days] : byObserver) {
-    const KFactorRow all = RowOf(observer, kAllYears, days);
-    rows.push_back(all);
+    rows.push_back(RowOf(observer, kAllYears, days));
+    const std::set<int> drifting = DriftingYears(days);
     std::map<int, std::vector<DayValue>> byYear;
     for (const auto& d : days) byYear[d.Year].push_back(d);
     for (const auto& [year, yearDays] : byYear) {
       KFactorRow row = RowOf(observer, year, yearDays);
-      row.Drift =
-          row.K && all.K && all.Spread && std::fabs(*row.K - *all.K) > kDriftSpreads * *all.Spread;
+      row.FewDays = row.UsedDays < kKFactorMinimumDays;
+      row.Drift = !row.FewDays && drifting.count(year) > 0;
       rows.push_back(row);
     }
   }

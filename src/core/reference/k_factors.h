@@ -3,8 +3,9 @@
 // sunspot number (SILSO) on the days both exist. Per observer and year: the days shared with the
 // reference, the k-factor (median of reference / own R over the days where both are above 0),
 // its spread (interquartile range of those ratios), the correlation of the two series, and a
-// drift mark for a year whose k differs from the observer's all-years k by more than twice the
-// all-years spread. The same for each hemisphere against SILSO's hemispheric numbers.
+// drift mark for a year in which the observer's scale has moved away from where it started (a
+// CUSUM of the daily log-ratio, as stations are monitored; see MarkDrift). The same for each
+// hemisphere against SILSO's hemispheric numbers.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -34,6 +35,8 @@ void AddReferenceYear(std::string_view fileBytes, int year, ReferenceNumbers& nu
 enum KFactorSeries : int { kWholeDisk = 0, kNorth = 1, kSouth = 2 };
 
 inline constexpr int kAllYears = 0;
+// A year with fewer days where both numbers are above 0 gives no judgement of drift.
+inline constexpr int kKFactorMinimumDays = 20;
 
 struct KFactorRow {
   std::string Observer;
@@ -44,6 +47,8 @@ struct KFactorRow {
   std::optional<double> Spread;       // interquartile range of the daily ratios
   std::optional<double> Correlation;  // Pearson, over the shared days
   bool Drift = false;
+  // A year with fewer than kKFactorMinimumDays used days: never marked, shown grey.
+  bool FewDays = false;
 };
 
 // Rows of each series: per observer (ascending) the all-years row, then each year.

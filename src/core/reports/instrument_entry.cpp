@@ -39,6 +39,11 @@ Instrument ApplyInstrumentEntry(Instrument instrument, const InstrumentEntry& en
   return instrument;
 }
 
+Instrument ShownInstrument(Instrument instrument, const std::string& panelStation) {
+  if (instrument[0].find_first_not_of(' ') == std::string::npos) instrument[0] = panelStation;
+  return instrument;
+}
+
 std::string MagnificationText(const Instrument& instrument) {
   const auto focal = LeadingNumber(instrument[4]);
   const auto eyepiece = LeadingNumber(instrument[3]);

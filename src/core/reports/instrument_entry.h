@@ -22,6 +22,10 @@ InstrumentEntry InstrumentEntryOf(const Instrument& instrument);
 Instrument ApplyInstrumentEntry(Instrument instrument, const InstrumentEntry& entry,
                                 bool ownReportShown);
 
+// The lines a report page heads with: the station line (line 1) when it is empty shows the
+// station in the panel's field, which choosing the report month fills from the records.
+Instrument ShownInstrument(Instrument instrument, const std::string& panelStation);
+
 // The focal length divided by the eyepiece focal length, without decimals, and " x"; "? x" when
 // either is not a positive number.
 std::string MagnificationText(const Instrument& instrument);

@@ -15,12 +15,10 @@ double Quotient(std::int32_t sum, int divisor) {
 
 void FillMonth(std::vector<std::string>& cells, const RecordMonth& month, Hemisphere h) {
   const MonthTotals& t = month.Totals;
-  const int countDivisor = h == Hemisphere::Whole ? t.Records : t.HemisphereRecords;
-  const int areaDivisor = t.NormalRecords();
   for (int q = 0; q < kQuantityCount; ++q) {
-    const int divisor = q < kCountQuantities ? countDivisor : areaDivisor;
+    // Without a record that counts the sum is 0 as well.
     cells[static_cast<std::size_t>(q + 1)] =
-        FormatFixed(Quotient(t.Sum(static_cast<Quantity>(q), h), divisor), kCellWidth, 2);
+        FormatFixed(MeasuredMean(t, static_cast<Quantity>(q), h).value_or(0.0), kCellWidth, 2);
   }
   if (h != Hemisphere::Whole) return;
   for (int i = 0; i < kHeaderColumns; ++i) {
@@ -31,6 +29,14 @@ void FillMonth(std::vector<std::string>& cells, const RecordMonth& month, Hemisp
 }
 
 }  // namespace
+
+std::optional<double> MeasuredMean(const MonthTotals& totals, Quantity q, Hemisphere h) {
+  const int divisor = static_cast<int>(q) >= kCountQuantities ? totals.NormalRecords()
+                      : h == Hemisphere::Whole                ? totals.Records
+                                                              : totals.HemisphereRecords;
+  if (divisor == 0) return std::nullopt;
+  return static_cast<double>(totals.Sum(q, h)) / static_cast<double>(divisor);
+}
 
 MonthlyTable BuildMeasuredTable(const RecordMonths& data, Hemisphere hemisphere) {
   MonthlyTable table = EmptyMonthlyTable(data.Span, kMeasuredColumns);

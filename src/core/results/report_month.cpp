@@ -62,6 +62,11 @@ std::optional<MonthRecords> FindMonthRecords(const Database& db, const ReportMon
   return found;
 }
 
+std::optional<std::string> ReportMonthStation(const Database& db) {
+  if (db.RecordCount <= 1) return std::nullopt;
+  return db.Record(db.RecordCount).Station();
+}
+
 std::optional<ReportMonth> SelectReportMonth(
     const Database& db, const std::function<std::optional<std::string>()>& ask) {
   for (;;) {

@@ -36,6 +36,11 @@ struct MonthRecords {
 };
 std::optional<MonthRecords> FindMonthRecords(const Database& db, const ReportMonth& month);
 
+// The station a chosen report month puts into the instrument panel's station field: that of the
+// last record, when the database holds more than one record; nothing otherwise (the field keeps
+// its text).
+std::optional<std::string> ReportMonthStation(const Database& db);
+
 // Asks until a month with records is named. `ask` returns the typed answer, or nothing when the
 // user cancelled; a cancel or an empty answer ends the prompt with nothing chosen.
 std::optional<ReportMonth> SelectReportMonth(

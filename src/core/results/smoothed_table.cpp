@@ -12,8 +12,10 @@ int SmoothScale(Quantity q) { return static_cast<int>(q) < 5 ? 10 : 4; }
 SmoothBuffer FillSmoothBuffer(const RecordMonths& data, Hemisphere hemisphere) {
   SmoothBuffer buffer;
   buffer.Rows.assign(static_cast<std::size_t>(data.Span.LastRow + 1), {});
+  buffer.HasRecords.assign(buffer.Rows.size(), false);
   for (const RecordMonth& month : data.Months) {
     if (month.Row < 1) continue;
+    buffer.HasRecords[static_cast<std::size_t>(month.Row)] = true;
     auto& words = buffer.Rows[static_cast<std::size_t>(month.Row)];
     for (int q = 0; q < kQuantityCount; ++q) {
       const auto quantity = static_cast<Quantity>(q);
@@ -27,14 +29,15 @@ SmoothBuffer FillSmoothBuffer(const RecordMonths& data, Hemisphere hemisphere) {
 }
 
 std::optional<float> SmoothedValue(const SmoothBuffer& buffer, int row, Quantity q) {
-  const auto word = [&](int r) {
-    return buffer.Rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(q)];
+  const auto word = [&](int r) -> std::optional<std::int64_t> {
+    const auto at = static_cast<std::size_t>(r);
+    if (at >= buffer.HasRecords.size() || !buffer.HasRecords[at]) return std::nullopt;
+    return buffer.Rows[at][static_cast<std::size_t>(q)];
   };
   // Rows from 1; the last month is taken as not yet complete, so the window ends before it.
-  const std::optional<std::int64_t> sum =
-      ThirteenMonthWeightedSum(row, 1, buffer.LastRow() - 1, word);
+  const auto sum = ThirteenMonthWeightedSum(row, 1, buffer.LastRow() - 1, word);
   if (!sum) return std::nullopt;
-  return static_cast<float>(*sum) / static_cast<float>(kRunningMeanWeight * SmoothScale(q));
+  return static_cast<float>(sum->Sum) / static_cast<float>(sum->Weight * SmoothScale(q));
 }
 
 std::optional<std::string_view> CheckSmoothedSpan(const Database& db) {

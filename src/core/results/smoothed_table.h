@@ -25,17 +25,19 @@ inline constexpr std::string_view kNotEnoughDataMessage = "Nedostatek dat pro mÄ
 // 0.25 for RB and the two areas.
 int SmoothScale(Quantity q);
 
-// Monthly means by month row (index 0 unused; months without records hold zeros). Every quantity
-// divides by all records of the month, whatever the hemisphere. The words do not wrap: a mean
-// area above 16383 stays what it is.
+// Monthly means by month row (index 0 unused). Every quantity divides by all records of the
+// month, whatever the hemisphere. The words do not wrap: a mean area above 16383 stays what it
+// is. A month without records has no mean (HasRecords false, its words zero).
 struct SmoothBuffer {
   std::vector<std::array<std::uint32_t, kQuantityCount>> Rows;
+  std::vector<bool> HasRecords;  // by month row, as Rows
   int LastRow() const { return static_cast<int>(Rows.size()) - 1; }
 };
 SmoothBuffer FillSmoothBuffer(const RecordMonths& data, Hemisphere hemisphere);
 
 // The running mean of month row m (7 <= m <= L - 7), in single precision as the table shows it;
-// nothing outside those rows (the last month is taken as not yet complete).
+// nothing outside those rows (the last month is taken as not yet complete). Months without
+// records are left out with their weights, one at most; with more the value stays empty.
 std::optional<float> SmoothedValue(const SmoothBuffer& buffer, int row, Quantity q);
 
 // The refusal when the data span less than 400 days (or the first or last date does not parse).

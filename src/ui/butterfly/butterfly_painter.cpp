@@ -72,6 +72,16 @@ void DrawCurve(QPainter& p, const std::vector<CurvePoint>& points) {
   p.drawLines(segments.data(), static_cast<int>(segments.size()));
 }
 
+// Each run of a curve broken at rotations without a value; a run of one rotation is a dot.
+void DrawRuns(QPainter& p, const CurveRuns& runs) {
+  for (const std::vector<CurvePoint>& run : runs) {
+    if (run.size() == 1)
+      p.drawPoint(run.front().X, run.front().Y);
+    else
+      DrawCurve(p, run);
+  }
+}
+
 void DrawLabels(QPainter& p, const std::vector<FrameLabel>& labels) {
   p.setPen(Qt::black);
   for (const FrameLabel& label : labels)
@@ -113,11 +123,11 @@ QImage RenderButterflyScene(const ButterflyScene& scene, const QFont& font, QSiz
   QPainter p(&picture);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(kMeanColour, 2));
-  DrawCurve(p, scene.Mean.North);
-  DrawCurve(p, scene.Mean.South);
+  DrawRuns(p, scene.Mean.North);
+  DrawRuns(p, scene.Mean.South);
   p.setPen(QPen(kSmoothedColour, 2));
-  DrawCurve(p, scene.Smoothed.North);
-  DrawCurve(p, scene.Smoothed.South);
+  DrawRuns(p, scene.Smoothed.North);
+  DrawRuns(p, scene.Smoothed.South);
   p.setPen(QPen(kBoundsColour, 1));
   for (const auto& curve : scene.Bounds) DrawCurve(p, curve);
   return picture;

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
+#include <functional>
 
 #include "ui/graphs/graph_fonts.h"
 #include "ui/graphs/graph_text.h"
@@ -77,44 +78,58 @@ void PaintSmoothedFrame(QPainter& p, const SmoothedPicture& picture, const Smoot
   p.drawLine(kSmoothedLeft - s.Scroll, 0, kSmoothedLeft - s.Scroll, layout.PlotHeight);
 }
 
-void PaintMonthlyCurve(QPainter& p, const MonthSeries& months, const std::vector<int>& values,
-                       int unit, const SmoothedLayout& layout, int scroll, const QPen& pen) {
-  QPolygon line;
-  for (int i = 0; i < months.Count(); ++i)
-    line << QPoint(layout.MonthX(months.FirstMonth + i) - scroll,
-                   layout.MeanY(values[static_cast<std::size_t>(i)], unit));
-  p.setPen(pen);
-  p.drawPolyline(line);
+// A curve through the months that have a value, broken where a month has none; a month alone
+// between gaps is a point.
+void PaintMonthRuns(QPainter& p, int firstMonth, int count,
+                    const std::function<std::optional<double>(int)>& valueAt, int unit,
+                    const SmoothedLayout& layout, int scroll) {
+  QPolygon run;
+  const auto flush = [&] {
+    if (run.size() == 1)
+      p.drawPoint(run.front());
+    else if (run.size() > 1)
+      p.drawPolyline(run);
+    run.clear();
+  };
+  for (int i = 0; i < count; ++i) {
+    const std::optional<double> value = valueAt(i);
+    if (!value) {
+      flush();
+      continue;
+    }
+    run << QPoint(layout.MonthX(firstMonth + i) - scroll, layout.ValueY(*value, unit));
+  }
+  flush();
 }
 
-void PaintSmoothedCurve(QPainter& p, const MonthSeries& months, const std::vector<int>& values,
+void PaintMonthlyCurve(QPainter& p, const MonthSeries& months, const MonthlyValues& values,
+                       int unit, const SmoothedLayout& layout, int scroll, const QPen& pen) {
+  p.setPen(pen);
+  PaintMonthRuns(
+      p, months.FirstMonth, months.Count(),
+      [&](int i) { return values[static_cast<std::size_t>(i)]; }, unit, layout, scroll);
+}
+
+void PaintSmoothedCurve(QPainter& p, const MonthSeries& months, const MonthlyValues& values,
                         int unit, const SmoothedLayout& layout, int scroll, const QColor& colour) {
-  QPolygon line;
-  for (int i = 0; i < months.Count(); ++i) {
-    const std::optional<std::int64_t> sum = SmoothedSum(values, i);
-    if (sum)
-      line << QPoint(layout.MonthX(months.FirstMonth + i) - scroll, layout.SmoothedY(*sum, unit));
-  }
   p.setPen(QPen(colour, 2));
-  // Thirteen months give a single smoothed value: a point.
-  if (line.size() == 1)
-    p.drawPoint(line.front());
-  else
-    p.drawPolyline(line);
+  PaintMonthRuns(
+      p, months.FirstMonth, months.Count(), [&](int i) { return SmoothedMean(values, i); }, unit,
+      layout, scroll);
 }
 
 // The official numbers' smoothed course times the factor, over the months of the series.
 void PaintBrussels(QPainter& p, const ReferenceMonths& brussels, float factor, int unit,
                    const SmoothedLayout& layout, int scroll) {
-  QPolygon line;
-  for (int i = 0; i < static_cast<int>(brussels.Values.size()); ++i) {
-    const std::optional<std::int64_t> sum = SmoothedSum(brussels.Values, i);
-    if (!sum) continue;
-    const auto scaled = static_cast<std::int64_t>(static_cast<float>(*sum) * factor);
-    line << QPoint(layout.MonthX(brussels.FirstMonth + i) - scroll, layout.SmoothedY(scaled, unit));
-  }
   p.setPen(QPen(kBrusselsGreen, 2));
-  p.drawPolyline(line);
+  PaintMonthRuns(
+      p, brussels.FirstMonth, static_cast<int>(brussels.Values.size()),
+      [&](int i) -> std::optional<double> {
+        const std::optional<double> mean = SmoothedMean(brussels.Values, i);
+        if (!mean) return std::nullopt;
+        return static_cast<double>(static_cast<float>(*mean) * factor);
+      },
+      unit, layout, scroll);
 }
 
 // The chosen curves together, each up to its own highest value, and their legend.
@@ -165,7 +180,7 @@ void PaintSmoothedMode(QPainter& p, const SmoothedPicture& picture, const Smooth
   }
   if (s.BrusselsFactor && picture.Index == SmoothedIndex::R && !picture.Brussels.Values.empty())
     PaintBrussels(p, picture.Brussels, *s.BrusselsFactor, unit, layout, s.Scroll);
-  const std::vector<int>& values = months.Of(s.View);
+  const MonthlyValues& values = months.Of(s.View);
   const QColor monthly = s.View == SmoothedView::North   ? QColor(255, 150, 150)
                          : s.View == SmoothedView::South ? QColor(150, 150, 255)
                                                          : QColor(150, 150, 150);

@@ -47,7 +47,7 @@ InstrumentPanel::InstrumentPanel(ResultsContext& ctx, std::function<bool()> ownR
 
 void InstrumentPanel::Open() {
   const InstrumentEntry entry = InstrumentEntryOf(m_ctx.InstrumentLines());
-  m_station->setText(QString::fromStdString(entry.Station));
+  m_station->setText(QString::fromStdString(m_ctx.PanelStationText()));
   m_name->setText(QString::fromStdString(entry.Name));
   m_diameter->setText(QString::fromStdString(entry.Diameter));
   m_eyepiece->setText(QString::fromStdString(entry.Eyepiece));
@@ -65,6 +65,7 @@ InstrumentEntry InstrumentPanel::Entry() const {
 void InstrumentPanel::Confirm() {
   Instrument& lines = m_ctx.InstrumentLines();
   lines = ApplyInstrumentEntry(lines, Entry(), m_ownReportShown());
+  m_ctx.PanelStation = Entry().Station;
   if (const auto error = WriteInstrument(m_ctx.App.ProgDir, lines)) {
     m_ctx.App.Msg.ShowMessageText(QString::fromStdString(*error));
   }

@@ -22,6 +22,8 @@ constexpr const char* kNoReferenceMessage =
     "Ve složce SIDC nejsou denní relativní čísla (dssn<rok>.dat), proto nelze koeficienty k "
     "spočítat. Zapíše je příkaz ardeno-cli import-reference.";
 const QColor kDriftColour(200, 0, 0);
+// A year of too few days to judge.
+const QColor kFewDaysColour(150, 150, 150);
 
 }  // namespace
 
@@ -78,6 +80,7 @@ void KFactorsView::Fill() {
       item->setTextAlignment(c <= 1 ? Qt::AlignLeft | Qt::AlignVCenter
                                     : Qt::AlignRight | Qt::AlignVCenter);
       if (row.Drift) item->setForeground(kDriftColour);
+      if (row.FewDays) item->setForeground(kFewDaysColour);
       // The all-years line of an observer heads the observer's years.
       if (row.Year == kAllYears) {
         QFont bold = item->font();

@@ -14,6 +14,7 @@
 #include "core/data/aux_file_io.h"
 #include "core/data/instrument_file.h"
 #include "core/reports/description_file.h"
+#include "core/reports/instrument_entry.h"
 #include "core/reports/own_report_files.h"
 #include "core/reports/report_text.h"
 #include "core/reports/sidc_report_file.h"
@@ -131,6 +132,7 @@ std::optional<QString> ReportPageView::Open(int) {
   });
   if (!month) return std::nullopt;
   m_ctx.Report = month;
+  if (auto station = ReportMonthStation(m_ctx.App.Db)) m_ctx.PanelStation = std::move(station);
   m_month = *month;
   m_fontSize = 12;
   try {
@@ -174,7 +176,7 @@ void ReportPageView::Build() {
   m_days = MatchReportDays(db, m_month);
   m_built = true;
   m_lines.clear();
-  const Instrument& instrument = m_ctx.InstrumentLines();
+  const Instrument instrument = ShownInstrument(m_ctx.InstrumentLines(), m_ctx.PanelStationText());
   switch (m_report) {
     case MonthlyReport::Own:
       m_ownPage = BuildOwnReportPage(db, m_days, m_month, instrument);

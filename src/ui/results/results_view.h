@@ -31,6 +31,11 @@ class ResultsContext {
 
   // The lines of pristroj.dat as the program holds them since start-up.
   Instrument& InstrumentLines();
+  // The text of the instrument panel's station field ("Edit1") once something put one there:
+  // the station of the records when a report month is chosen, or what the user confirmed.
+  // Before that the field shows line 6 of the instrument lines.
+  std::optional<std::string> PanelStation;
+  std::string PanelStationText() { return PanelStation.value_or(InstrumentLines()[5]); }
 
  private:
   std::optional<RecordMonths> m_months;

@@ -85,8 +85,9 @@ void SidcCsvPanel::Open() {
     m_address->setText(Qt8(station->Address));
     m_contact->setText(Qt8(station->Contact));
     m_method->setCurrentText(Qt8(station->Method));
-  } else if (!instrument.Station.empty()) {
-    m_name->setText(Qt8(instrument.Station));
+  } else if (const std::string panel = m_ctx.PanelStationText(); !panel.empty()) {
+    // Without a station file the station field of the instrument panel names the station.
+    m_name->setText(Qt8(panel));
   }
   m_instrument->setText(Qt8(instrument.Name));
   if (m_ctx.Report && m_month->text().isEmpty()) m_month->setText(MonthText(*m_ctx.Report));

@@ -65,7 +65,7 @@ bool MainWindow::Start(QSize screen) {
 
 void MainWindow::ApplyRecordOneSettings() {
   Database& db = m_ctx.Db;
-  if (db.RecordCount < 1) return;
+  if (db.Records.empty()) return;
   // A damaged file is never written over: no settings to choose for it.
   if (NeedsCoordinateMode(db) && !db.LoadFailed) {
     CoordinateModeWindow window(m_ctx.Msg, this);

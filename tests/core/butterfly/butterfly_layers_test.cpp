@@ -271,7 +271,8 @@ TEST_F(ButterflySceneTest, ModesChooseTheMarksAndTheSwitchesTheLayers) {
   scene = BuildButterflyScene(data, view);
   EXPECT_EQ(scene.Groups.size(), 3u);
   EXPECT_EQ(scene.SupplementarySpots.size(), 1u);
-  EXPECT_EQ(scene.Mean.North.size(), 2u);
+  ASSERT_EQ(scene.Mean.North.size(), 1u);  // consecutive rotations: one run
+  EXPECT_EQ(scene.Mean.North[0].size(), 2u);
   EXPECT_EQ(scene.Bounds[0].size(), 301u);
 
   view.Layers.Observations = false;
@@ -279,7 +280,8 @@ TEST_F(ButterflySceneTest, ModesChooseTheMarksAndTheSwitchesTheLayers) {
   EXPECT_TRUE(scene.Groups.empty());
   EXPECT_TRUE(scene.OwnFaculae.empty());
   EXPECT_TRUE(scene.SupplementarySpots.empty());
-  EXPECT_EQ(scene.Mean.North.size(), 2u);
+  ASSERT_EQ(scene.Mean.North.size(), 1u);  // consecutive rotations: one run
+  EXPECT_EQ(scene.Mean.North[0].size(), 2u);
 }
 
 TEST_F(ButterflySceneTest, PlotDataListsEveryMarkTheSceneDraws) {

@@ -49,25 +49,42 @@ TEST(ButterflyMarks, GroupsOfDifferentRotationsGiveSeparateMarks) {
   EXPECT_EQ(marks[1].X1 - marks[0].X1, 2 * (db.Record(2).Rotation() - db.Record(1).Rotation()));
 }
 
-TEST(ButterflyCurves, RotationWithoutNorthernGroupsBringsTheMeanCurveToTheEquator) {
+// A rotation without groups in a hemisphere has no mean latitude there: the curve has a gap, it
+// does not plunge to the equator; the smoothed curve has points only where it has a value.
+TEST(ButterflyCurves, RotationWithoutNorthernGroupsLeavesAGapInTheMeanCurve) {
   RotationStatistics stats;
   stats.FirstRotation = 2150;
   stats.Rotations.resize(8);
   stats.Smoothed.resize(8);
-  for (int k = 0; k < 8; ++k) stats.Rotations[static_cast<std::size_t>(k)].MeanNorth = 12.5f;
+  for (RotationStats& r : stats.Rotations) {
+    r.MeanNorth = 12.5f;
+    r.SightingsNorth = 1;
+  }
   stats.Rotations[3].MeanNorth = 0;
+  stats.Rotations[3].SightingsNorth = 0;
   stats.Rotations[3].MeanSouth = -7.9f;
-  stats.Smoothed[2] = {11.0f, -6.0f};
+  stats.Rotations[3].SightingsSouth = 2;
+  stats.Smoothed[2] = {11.0f, -6.0f, true, true};
+  stats.Smoothed[3] = {12.0f, 0.0f, true, false};
+  stats.Smoothed[4] = {12.5f, 0.0f, true, false};
   const LatitudeCurves mean = MeanLatitudeCurves(stats, kScale);
-  ASSERT_EQ(mean.North.size(), 8u);
   const int x0 = (2150 - 2100 - 1) * 2 + 50;
-  EXPECT_EQ(mean.North[0], (CurvePoint{x0 + 2 - 10, 400 - 37}));
-  EXPECT_EQ(mean.North[3], (CurvePoint{x0 + 8 - 10, 400}));
-  EXPECT_EQ(mean.South[3], (CurvePoint{x0 + 8 - 10, 400 + 23}));  // trunc(-23.7)
+  // Rotations 1..3 and 5..8: two runs; rotation 4 alone in the south.
+  ASSERT_EQ(mean.North.size(), 2u);
+  ASSERT_EQ(mean.North[0].size(), 3u);
+  ASSERT_EQ(mean.North[1].size(), 4u);
+  EXPECT_EQ(mean.North[0][0], (CurvePoint{x0 + 2 - 10, 400 - 37}));
+  EXPECT_EQ(mean.North[1][0], (CurvePoint{x0 + 10 - 10, 400 - 37}));
+  for (const auto& run : mean.North)
+    for (const CurvePoint& point : run) EXPECT_NE(point.Y, 400) << "no point on the equator";
+  ASSERT_EQ(mean.South.size(), 1u);
+  EXPECT_EQ(mean.South[0], (std::vector<CurvePoint>{{x0 + 8 - 10, 400 + 23}}));  // trunc(-23.7)
   const LatitudeCurves smoothed = SmoothedLatitudeCurves(stats, kScale);
-  ASSERT_EQ(smoothed.North.size(), 3u);  // k = 3..5
-  EXPECT_EQ(smoothed.North[0], (CurvePoint{x0 + 6 - 10, 400 - 33}));
-  EXPECT_EQ(smoothed.South[0], (CurvePoint{x0 + 6 - 10, 400 + 18}));
+  ASSERT_EQ(smoothed.North.size(), 1u);
+  ASSERT_EQ(smoothed.North[0].size(), 3u);  // k = 3..5
+  EXPECT_EQ(smoothed.North[0][0], (CurvePoint{x0 + 6 - 10, 400 - 33}));
+  ASSERT_EQ(smoothed.South.size(), 1u);
+  EXPECT_EQ(smoothed.South[0], (std::vector<CurvePoint>{{x0 + 6 - 10, 400 + 18}}));
 }
 
 }  // namespace

@@ -103,22 +103,27 @@ TEST(DataFileTest, MissingFileStartsWithTodayAndWritesNothing) {
   const LoadReport report = LoadDatabase(db, folder.Path(), kToday);
   EXPECT_FALSE(report.FileExisted);
   EXPECT_FALSE(report.Error);
-  EXPECT_EQ(db.RecordCount, 1);
+  EXPECT_EQ(db.RecordCount, 0) << "a new database holds no observation";
+  EXPECT_EQ(db.CurrentIndex, 0);
   EXPECT_EQ(db.RecordCountAtLoad, 0);
   EXPECT_EQ(db.Capacity(), kExtraCapacity);
-  EXPECT_EQ(db.Record(1).Date(), FormatDate(kToday));
+  EXPECT_EQ(db.Record(1).Date(), FormatDate(kToday)) << "the settings record";
   EXPECT_EQ(db.WorkRecord.Date(), FormatDate(kToday));
   EXPECT_TRUE(NeedsCoordinateMode(db));
   EXPECT_FALSE(fs::exists(folder.Path() / kDataFileName));
 
-  // The first save creates the file with the default radius in record 1.
+  // A save before the first drawing keeps the settings: the settings record alone, with the
+  // default radius, which loads again as a database without records.
   ASSERT_TRUE(Succeeded(SaveDatabase(db, folder.Path())));
+  EXPECT_EQ(folder.Read(kDataFileName).size(), kRecordSize);
   Database reloaded;
   LoadDatabase(reloaded, folder.Path(), CalendarDate{2030, 1, 1});
-  EXPECT_EQ(reloaded.RecordCount, 1);
+  EXPECT_EQ(reloaded.RecordCount, 0);
   EXPECT_FALSE(fs::exists(folder.Path() / "datax.dat.tmp"));
   EXPECT_EQ(reloaded.Record(1).Date(), FormatDate(kToday));
   EXPECT_EQ(reloaded.Record(1).RadiusWord(), 125);
+  EXPECT_FALSE(NeedsCoordinateMode(reloaded));
+  EXPECT_EQ(reloaded.WorkRecord.Date(), "01.01.2030");
 }
 
 TEST(DataFileTest, SaveThroughALinkReplacesTheLinkedFileAndKeepsItsPermissions) {
@@ -173,9 +178,9 @@ TEST(DataFileTest, FileWithoutAnyWholeDatedRecordStartsAsNew) {
     Database db;
     const LoadReport report = LoadDatabase(db, folder.Path(), kToday);
     EXPECT_TRUE(report.FileExisted);
-    EXPECT_EQ(db.RecordCount, 1);
+    EXPECT_EQ(db.RecordCount, 0);
     EXPECT_EQ(db.Record(1).Date(), FormatDate(kToday));
-    EXPECT_EQ(db.CurrentIndex, 1);
+    EXPECT_EQ(db.CurrentIndex, 0);
     EXPECT_EQ(bool(report.Error), !contents.empty());
     EXPECT_EQ(db.LoadFailed, !contents.empty());
     if (!contents.empty()) EXPECT_TRUE(SaveDatabase(db, folder.Path()));
@@ -190,7 +195,7 @@ TEST(DataFileTest, UnreadableFileIsReportedAndNeverOverwritten) {
   const LoadReport report = LoadDatabase(db, folder.Path(), kToday);
   ASSERT_TRUE(report.Error);
   EXPECT_NE(report.Error->find("datax.dat"), std::string::npos);
-  EXPECT_EQ(db.RecordCount, 1);
+  EXPECT_EQ(db.RecordCount, 0);
   EXPECT_TRUE(SaveDatabase(db, folder.Path()));
   EXPECT_TRUE(WriteBackup(db, folder.Path()));
   EXPECT_TRUE(fs::is_directory(folder.Path() / kDataFileName / "inside"));
@@ -207,7 +212,7 @@ TEST(DataFileTest, FileFarLargerThanAnyDatabaseIsRefusedWithoutReadingIt) {
   const LoadReport report = LoadDatabase(db, folder.Path(), kToday);
   ASSERT_TRUE(report.Error);
   EXPECT_NE(report.Error->find("příliš velký"), std::string::npos);
-  EXPECT_EQ(db.RecordCount, 1);
+  EXPECT_EQ(db.RecordCount, 0);
   EXPECT_LE(db.Capacity(), kExtraCapacity);
   EXPECT_TRUE(SaveDatabase(db, folder.Path()));
   EXPECT_EQ(fs::file_size(folder.Path() / kDataFileName), size);

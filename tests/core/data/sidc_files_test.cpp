@@ -56,8 +56,8 @@ std::string YearFile(const std::vector<DailyNumbers>& days, bool threeValues) {
   return text;
 }
 
-// SILSO marks a missing hemisphere value as -1; the field rule drops the sign.
-int FieldRule(int published) { return published < 0 ? -published : published; }
+// SILSO marks a missing value as -1: the day has no number, it is not a day of 1.
+int FieldRule(int published) { return published < 0 ? kSidcNoValue : published; }
 
 TEST(SidcDaily, ThreeValueLayoutOfACommonYear) {
   const auto days = SilsoYear(2001);
@@ -144,7 +144,7 @@ TEST(SidcDaily, TruncatedAndTinyFilesStayInsideTheirBytes) {
   AddSidcYear("", 2001, table);
   AddSidcYear(std::string(40, '9'), 2001, table);
   EXPECT_EQ(table.DaysFilled, 730);
-  EXPECT_EQ(table.Cells[0], 0);
+  EXPECT_EQ(table.Cells[0], kSidcNoValue) << "a day past the end of the file has no number";
 }
 
 TEST(SidcDaily, FullTableStopsReading) {

@@ -5,11 +5,13 @@
 #include <cmath>
 #include <functional>
 
+#include "core/data/data_file.h"
 #include "core/entry/editor_texts.h"
 #include "core/entry/record_input.h"
 #include "core/solar/day_results.h"
 #include "core/solar/ephemeris.h"
 #include "support/editor_inputs.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -285,6 +287,32 @@ TEST(StoreRecord, FullDatabaseRefusesAndEmptyDatabaseTakesTheFirstRecord) {
   EXPECT_EQ(empty.RecordCount, 1);
   EXPECT_EQ(empty.CurrentIndex, 1);
   EXPECT_EQ(empty.Record(1).Observer(), "Novák");
+}
+
+// A new database holds only its settings record, dated today: the observer's own first drawing
+// of today is not refused as a duplicate and takes the record's place with its settings.
+TEST(StoreRecord, FirstDrawingOfANewDatabaseTakesThePlaceOfTheSettingsRecord) {
+  test::TempFolder folder;
+  Database db;
+  LoadDatabase(db, folder.Path(), {2024, 4, 15});
+  db.Mode = CoordinateMode::Polar;
+  db.DrawingRadius = 100.0f;
+  db.Record(1).SetRadiusWord(RadiusWordFor(db));
+  db.WorkRecord.SetRadiusWord(RadiusWordFor(db));
+  ASSERT_EQ(db.RecordCount, 0);
+
+  const StoreOutcome stored = StoreRecord(db, MakeTypedDrawing());  // dated 15.04.2024
+  ASSERT_TRUE(stored.Stored) << ::testing::PrintToString(stored.Messages);
+  EXPECT_EQ(db.RecordCount, 1);
+  EXPECT_EQ(db.CurrentIndex, 1);
+  EXPECT_EQ(db.Record(1).Observer(), "Novák");
+  EXPECT_EQ(db.Record(1).RadiusWord(), 100);
+  ASSERT_FALSE(SaveDatabase(db, folder.Path()));
+  Database reloaded;
+  LoadDatabase(reloaded, folder.Path(), {2024, 4, 16});
+  EXPECT_EQ(reloaded.RecordCount, 1);
+  EXPECT_EQ(reloaded.Record(1).Observer(), "Novák");
+  EXPECT_EQ(reloaded.Record(1).RadiusWord(), 100);
 }
 
 // The groups of a photographed drawing are clicked in after its header is stored.

@@ -19,18 +19,18 @@ SidcSeries Lines(const std::vector<std::array<int, 3>>& lines) {
   return series;
 }
 
-TEST(SidcLineMonthsTest, EmptyEndsTrimmedGapsFilledOnlyWhereZeroIsNoData) {
+TEST(SidcLineMonthsTest, EmptyEndsTrimmedGapsMissingOnlyWhereZeroIsNoData) {
   // January and May empty; March empty in the second column only.
   const SidcSeries s = Lines({{0, 0, 0}, {100, 700, 5}, {50, 0, 6}, {400, 1000, 7}, {0, 0, 0}});
   const ReferenceMonths areas = SidcLineMonths(s, 0, 1, false, 1982);
   EXPECT_EQ(areas.FirstMonth, 2);
-  EXPECT_EQ(areas.Values, (std::vector<int>{800, 400, 3200}));
-  // The flux in tenths: 70.0 and 100.0 units; the empty March lies on the line between.
+  EXPECT_EQ(areas.Values, (MonthlyValues{100.0, 50.0, 400.0}));
+  // The flux in tenths: 70.0 and 100.0 units; the empty March has no measurement.
   const ReferenceMonths flux = SidcLineMonths(s, 1, 10, true, 1982);
   EXPECT_EQ(flux.FirstMonth, 2);
-  EXPECT_EQ(flux.Values, (std::vector<int>{560, 680, 800}));
+  EXPECT_EQ(flux.Values, (MonthlyValues{70.0, std::nullopt, 100.0}));
   const ReferenceMonths unfilled = SidcLineMonths(s, 1, 10, false, 1982);
-  EXPECT_EQ(unfilled.Values, (std::vector<int>{560, 0, 800}));
+  EXPECT_EQ(unfilled.Values, (MonthlyValues{70.0, 0.0, 100.0}));
 }
 
 TEST(SidcLineMonthsTest, MonthsBeforeTheRecordsFirstYearAreLeftOut) {
@@ -39,7 +39,7 @@ TEST(SidcLineMonthsTest, MonthsBeforeTheRecordsFirstYearAreLeftOut) {
   lines[13] = {30, 0, 0};
   const ReferenceMonths months = SidcLineMonths(Lines(lines), 0, 1, false, 1983);
   EXPECT_EQ(months.FirstMonth, 1);
-  EXPECT_EQ(months.Values, (std::vector<int>{160, 240}));
+  EXPECT_EQ(months.Values, (MonthlyValues{20.0, 30.0}));
   EXPECT_TRUE(SidcLineMonths(Lines(lines), 0, 1, false, 1990).Values.empty());
   const ReferenceMonths earlier = SidcLineMonths(Lines(lines), 0, 1, false, 1980);
   EXPECT_EQ(earlier.FirstMonth, 25) << "January 1982 is month 25 from January 1980";
@@ -57,7 +57,7 @@ TEST(ComparisonTest, EachCurveIsAShareOfItsOwnHighestValue) {
                     10 * m, 0});
   }
   const RecordMonths months = CollectMonths(test::GraphDatabase(rows, kRelativeN, kRelativeS));
-  const ReferenceMonths brussels{1, std::vector<int>(13, 800)};
+  const ReferenceMonths brussels{1, MonthlyValues(13, 100.0)};
   ComparisonSources sources;
   sources.Records = &months;
   sources.BrusselsR = &brussels;

@@ -1,5 +1,6 @@
-// The smoothed and asymmetry graphs' data: monthly means x 8 with interpolated gaps, the 13-month
-// smoothing and where it stops, per-record asymmetry and the picture names.
+// The smoothed and asymmetry graphs' data: the measured monthly means with months without records
+// left empty, the 13-month smoothing, where it stops and how it bridges a missing month,
+// per-record asymmetry and the picture names.
 #include <gtest/gtest.h>
 
 #include "core/graphs/asymmetry_bars.h"
@@ -7,6 +8,9 @@
 #include "core/graphs/record_asymmetry.h"
 #include "core/graphs/reference_months.h"
 #include "core/graphs/smoothed_graph_layout.h"
+#include "core/results/measured_table.h"
+#include "core/results/results_records.h"
+#include "core/text/number_format.h"
 #include "graph_records.h"
 
 namespace ardeno {
@@ -19,39 +23,124 @@ Database RDatabase(const std::vector<GraphRecord>& rows) {
   return GraphDatabase(rows, kRelativeN, kRelativeS);
 }
 
-TEST(MonthSeriesTest, MeansTimesEightWithAnInterpolatedGap) {
+constexpr std::nullopt_t kNone = std::nullopt;
+
+TEST(MonthSeriesTest, MonthlyMeansWithMonthsWithoutRecordsLeftEmpty) {
   const Database db = RDatabase(
       {{"03.01.2004", 10, 0}, {"20.01.2004", 20, 5}, {"11.03.2004", 30, 0}, {"01.06.2004", 0, 60}});
   const MonthSeries s = BuildMonthSeries(CollectMonths(db), SmoothedIndex::R);
   EXPECT_EQ(s.FirstYear, 2004);
   EXPECT_EQ(s.FirstMonth, 1);
   EXPECT_EQ(s.ObservedMonths, 3);
-  // January: north 30 x 8 / 2, south 5 x 8 / 2 truncated, total 35 x 8 / 2; March 240, 0, 240;
-  // June 0, 480, 480. February and April, May lie on the straight lines between them.
-  EXPECT_EQ(s.North, (std::vector<int>{120, 180, 240, 160, 80, 0}));
-  EXPECT_EQ(s.South, (std::vector<int>{20, 10, 0, 160, 320, 480}));
-  EXPECT_EQ(s.Total, (std::vector<int>{140, 190, 240, 320, 400, 480}));
+  // January: north 30 / 2, south 5 / 2, total 35 / 2; March 30, 0, 30; June 0, 60, 60.
+  // February, April and May have no record: no value, not a zero and not an invented one.
+  EXPECT_EQ(s.North, (MonthlyValues{15.0, kNone, 30.0, kNone, kNone, 0.0}));
+  EXPECT_EQ(s.South, (MonthlyValues{2.5, kNone, 0.0, kNone, kNone, 60.0}));
+  EXPECT_EQ(s.Total, (MonthlyValues{17.5, kNone, 30.0, kNone, kNone, 60.0}));
   EXPECT_EQ(&s.Of(SmoothedView::South), &s.South);
   EXPECT_EQ(&s.Of(SmoothedView::Whole), &s.Total);
 }
 
-// A report from elsewhere counts for the whole disk but, without a hemisphere marker, not for
-// the hemispheres, as in the monthly statistics; it still counts among the month's records.
-TEST(MonthSeriesTest, SpecialRecordFollowsTheMonthlyRule) {
-  const MonthSeries s = BuildMonthSeries(
-      CollectMonths(RDatabase({{"01.07.2004", 10, 10}, {"02.07.2004", 30, 10, "zvlášťní"}})),
-      SmoothedIndex::R);
-  EXPECT_EQ(s.Total, (std::vector<int>{(20 + 40) * 8 / 2}));
-  EXPECT_EQ(s.North, (std::vector<int>{10 * 8 / 2}));
-  EXPECT_EQ(s.South, (std::vector<int>{10 * 8 / 2}));
+// A report from elsewhere (a special record) counts for the whole disk; without a hemisphere
+// marker it is in neither the sum nor the divisor of a hemisphere, and never in those of the
+// areas: a record is in both or in neither.
+struct SpecialMonthCase {
+  const char* Name;
+  int NorthWord, SouthWord;
+  SmoothedIndex Index;
+  std::vector<GraphRecord> Rows;
+  MonthlyValues Total, North, South;
+};
+
+class SpecialMonthTest : public ::testing::TestWithParam<SpecialMonthCase> {};
+
+TEST_P(SpecialMonthTest, RecordInBothSumAndDivisorOrInNeither) {
+  const SpecialMonthCase& c = GetParam();
+  const MonthSeries s =
+      BuildMonthSeries(CollectMonths(GraphDatabase(c.Rows, c.NorthWord, c.SouthWord)), c.Index);
+  EXPECT_EQ(s.Total, c.Total);
+  EXPECT_EQ(s.North, c.North);
+  EXPECT_EQ(s.South, c.South);
 }
 
-TEST(MonthSeriesTest, InterpolationRoundsToNearest) {
-  // 8 -> 0 over three steps: 5.33 -> 5, 2.67 -> 3.
-  const MonthSeries s = BuildMonthSeries(
-      CollectMonths(RDatabase({{"01.11.2003", 1, 0}, {"01.02.2004", 0, 0}})), SmoothedIndex::R);
-  EXPECT_EQ(s.FirstMonth, 11);
-  EXPECT_EQ(s.North, (std::vector<int>{8, 5, 3, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Months, SpecialMonthTest,
+    ::testing::Values(
+        SpecialMonthCase{"RelativeNumber",
+                         kRelativeN,
+                         kRelativeS,
+                         SmoothedIndex::R,
+                         {{"01.07.2004", 10, 10}, {"02.07.2004", 30, 10, "zvlášťní"}},
+                         {(20.0 + 40.0) / 2},
+                         {10.0},
+                         {10.0}},
+        // Was drawn (100 + 0) / 2 = 50: half the measured area.
+        SpecialMonthCase{"Area",
+                         kAreaN,
+                         kAreaS,
+                         SmoothedIndex::Area,
+                         {{"01.07.2004", 100, 60}, {"02.07.2004", 300, 0, "zvlášťní"}},
+                         {160.0},
+                         {100.0},
+                         {60.0}},
+        SpecialMonthCase{"CorrectedAreaOfSpecialRecordsOnly",
+                         kHemisphereAreaN,
+                         kHemisphereAreaS,
+                         SmoothedIndex::HemisphereArea,
+                         {{"01.07.2004", 100, 60, "zvlášťní"}, {"02.07.2004", 300, 0, "zvlášťní"}},
+                         {kNone},
+                         {kNone},
+                         {kNone}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// The graph's monthly points are the results window's measured monthly values: every index,
+// every hemisphere, every month of a database with special records with and without markers.
+TEST(MonthSeriesTest, PointsAreTheMeasuredTableValues) {
+  using test::DatabaseBuilder;
+  using test::DayValues;
+  using test::Marker;
+  DayValues normal = test::Normal(2, 1, 120, 40);
+  normal.North[3] = 17;
+  normal.South[5] = 9;
+  DayValues special = test::Normal(4, 3, 300, 200);
+  special.Special = true;
+  DayValues marked = special;
+  marked.FirstGroup = Marker::South;
+  const RecordMonths months = CollectMonths(DatabaseBuilder()
+                                                .Add("10.01.2001", special)
+                                                .Add("11.01.2001", normal)
+                                                .Add("12.01.2001", normal)
+                                                .Add("01.02.2001", marked)
+                                                .Add("02.02.2001", normal)
+                                                .Add("03.02.2001", special)
+                                                .Add("02.04.2001", test::Normal(1, 1, 7, 0))
+                                                .Build());
+  const struct {
+    Hemisphere Side;
+    SmoothedView View;
+  } sides[] = {{Hemisphere::Whole, SmoothedView::Whole},
+               {Hemisphere::North, SmoothedView::North},
+               {Hemisphere::South, SmoothedView::South}};
+  for (const auto& side : sides) {
+    const MonthlyTable table = BuildMeasuredTable(months, side.Side);
+    for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
+      const MonthlyValues& values = BuildMonthSeries(months, info.Index).Of(side.View);
+      ASSERT_EQ(values.size(), 4u);
+      for (int row = 1; row <= 4; ++row) {
+        SCOPED_TRACE(std::string(info.Title) + " row " + std::to_string(row) + " side " +
+                     std::to_string(static_cast<int>(side.Side)));
+        const std::string& cell = table.Cell(row, static_cast<int>(info.Index));
+        const std::optional<double>& value = values[static_cast<std::size_t>(row - 1)];
+        if (cell.empty()) {
+          EXPECT_FALSE(value.has_value());
+        } else if (value) {
+          EXPECT_EQ(FormatFixed(*value, 5, 2), cell);
+        } else {
+          EXPECT_EQ(cell, " 0.00") << "only a month without a counting record lacks a value";
+        }
+      }
+    }
+  }
 }
 
 TEST(MonthSeriesTest, RecordsWithoutDateAreLeftOut) {
@@ -60,7 +149,7 @@ TEST(MonthSeriesTest, RecordsWithoutDateAreLeftOut) {
   EXPECT_EQ(s.SkippedRecords, 2);
   EXPECT_EQ(s.FirstYear, 2005);
   EXPECT_EQ(s.FirstMonth, 5);
-  EXPECT_EQ(s.Total, (std::vector<int>{64}));
+  EXPECT_EQ(s.Total, (MonthlyValues{8.0}));
   EXPECT_EQ(BuildMonthSeries(CollectMonths(RDatabase({{"bad"}})), SmoothedIndex::R).Count(), 0);
 }
 
@@ -75,13 +164,13 @@ class SmoothedRangeTest : public ::testing::TestWithParam<SmoothCase> {};
 
 TEST_P(SmoothedRangeTest, FromTheSeventhMonthToTheSeventhBeforeTheEnd) {
   const SmoothCase& c = GetParam();
-  const std::vector<int> values(static_cast<std::size_t>(c.Months), 80);
+  const MonthlyValues values(static_cast<std::size_t>(c.Months), 10.0);
   int first = -1;
   int last = -1;
   for (int i = 0; i < c.Months; ++i) {
-    const std::optional<std::int64_t> sum = SmoothedSum(values, i);
-    if (!sum) continue;
-    EXPECT_EQ(*sum, 24 * 80);
+    const std::optional<double> mean = SmoothedMean(values, i);
+    if (!mean) continue;
+    EXPECT_DOUBLE_EQ(*mean, 10.0);
     if (first < 0) first = i;
     last = i;
   }
@@ -96,13 +185,36 @@ INSTANTIATE_TEST_SUITE_P(Lengths, SmoothedRangeTest,
                                            SmoothCase{"TwoYears", 24, 6, 17}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(SmoothedSumTest, HalfWeightsAtBothEnds) {
-  std::vector<int> values(13, 0);
-  values[0] = 100;    // weight 1
-  values[1] = 10;     // weight 2
-  values[12] = 1000;  // weight 1
-  EXPECT_EQ(SmoothedSum(values, 6), 100 + 20 + 1000);
+// Thirteen months 0..12 around centre 6; values 100 at the start (weight 1), 10 next to it
+// (weight 2), 1000 at the end (weight 1), 0 elsewhere; `missing` months have no value.
+struct MissingMonthCase {
+  const char* Name;
+  std::vector<int> Missing;
+  std::optional<double> Mean;
+};
+
+class SmoothedMissingTest : public ::testing::TestWithParam<MissingMonthCase> {};
+
+TEST_P(SmoothedMissingTest, MonthsPresentKeepTheirWeights) {
+  MonthlyValues values(13, 0.0);
+  values[0] = 100.0;
+  values[1] = 10.0;
+  values[12] = 1000.0;
+  for (const int m : GetParam().Missing) values[static_cast<std::size_t>(m)] = std::nullopt;
+  const std::optional<double> mean = SmoothedMean(values, 6);
+  ASSERT_EQ(mean.has_value(), GetParam().Mean.has_value());
+  if (mean) EXPECT_DOUBLE_EQ(*mean, *GetParam().Mean);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, SmoothedMissingTest,
+    ::testing::Values(MissingMonthCase{"NoneMissingHalfWeightsAtBothEnds", {}, 1120.0 / 24},
+                      MissingMonthCase{"InnerMonthMissing", {1}, 1100.0 / 22},
+                      MissingMonthCase{"OtherInnerMonthMissing", {6}, 1120.0 / 22},
+                      MissingMonthCase{"EndMonthMissing", {12}, 120.0 / 23},
+                      MissingMonthCase{"TwoMissing", {3, 9}, std::nullopt},
+                      MissingMonthCase{"BothEndsMissing", {0, 12}, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 struct AsymmetryCase {
   const char* Name;
@@ -169,15 +281,15 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Asy_Polo_R_R"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-// One grid row is one unit of the index: a monthly mean of 40 (kept x 8) and a smoothed value
-// of 40 (kept as 24 x 8 x 40) both stand one row above the zero line.
+// One grid row is one unit of the index: a monthly or smoothed mean of 40 stands one row above
+// the zero line.
 TEST(SmoothedLayoutTest, OneUnitIsOneRow) {
   const SmoothedLayout layout = SmoothedLayoutFor(440, 1);
   EXPECT_EQ(layout.PlotHeight, 400);
   EXPECT_EQ(layout.GridY(1), 360);
-  EXPECT_EQ(layout.MeanY(40 * 8, 40), 360);
-  EXPECT_EQ(layout.SmoothedY(24 * 8 * 40, 40), 360);
-  EXPECT_EQ(layout.MeanY(0, 40), 400);
+  EXPECT_EQ(layout.ValueY(40, 40), 360);
+  EXPECT_EQ(layout.ValueY(400, 40), layout.GridY(10));
+  EXPECT_EQ(layout.ValueY(0, 40), 400);
   EXPECT_EQ(layout.MonthX(13), 13 * 30 + 30);
 }
 
@@ -234,7 +346,7 @@ namespace {
 
 // Two months of official numbers from 1.12.2003 (table day 0 = 1.1.2003): December's mean 10,
 // January 2004's 31 days of 20 and 40 alternating.
-TEST(SidcMonthMeansTest, MeansTimesEightOnTheSeriesMonths) {
+TEST(SidcMonthMeansTest, MeansOnTheSeriesMonths) {
   SidcDailyTable table;
   const int december = static_cast<int>(DaysBetween({2003, 1, 1}, {2003, 12, 1}));
   table.DaysFilled = december + 31 + 31;
@@ -245,11 +357,33 @@ TEST(SidcMonthMeansTest, MeansTimesEightOnTheSeriesMonths) {
   const ReferenceMonths months = SidcMonthMeans(table, 2003, 2004);
   // Months before the series' first year are not on its axis.
   EXPECT_EQ(months.FirstMonth, 1);
-  EXPECT_EQ(months.Values, (std::vector<int>{(16 * 20 + 15 * 40) * 8 / 31}));
+  ASSERT_EQ(months.Values.size(), 1u);
+  EXPECT_DOUBLE_EQ(*months.Values[0], (16 * 20 + 15 * 40) / 31.0);
   const ReferenceMonths earlier = SidcMonthMeans(table, 2003, 2003);
   EXPECT_EQ(earlier.FirstMonth, 1);
   EXPECT_EQ(earlier.Values.size(), 13u);
-  EXPECT_EQ(earlier.Values[11], 80);
+  EXPECT_EQ(earlier.Values[0], 0.0) << "a published zero is a spotless month";
+  EXPECT_EQ(earlier.Values[11], 10.0);
+}
+
+// Days without a published number (the blank end of the current year's file) are missing: a
+// month's mean is over the days that have one, a month without any has no value, and months
+// after the last published day are not on the series at all.
+TEST(SidcMonthMeansTest, DaysWithoutNumberAreMissingNotZero) {
+  SidcDailyTable table;
+  table.DaysFilled = 366;  // 2024
+  table.Cells.assign(3 * 366, kSidcNoValue);
+  const auto set = [&](CalendarDate date, std::uint16_t value) {
+    table.Cells[static_cast<std::size_t>(3 * DaysBetween({2024, 1, 1}, date))] = value;
+  };
+  for (int day = 1; day <= 31; ++day) set({2024, 1, day}, 100);
+  set({2024, 2, 10}, 150);  // the rest of February is blank
+  set({2024, 2, 11}, 50);
+  // March has nothing; April has one day; May onwards is blank.
+  set({2024, 4, 30}, 0);
+  const ReferenceMonths months = SidcMonthMeans(table, 2024, 2024);
+  EXPECT_EQ(months.FirstMonth, 1);
+  EXPECT_EQ(months.Values, (MonthlyValues{100.0, 100.0, kNone, 0.0}));
 }
 
 TEST(SidcMonthMeansTest, BrusselsFactorOfTheScrollBar) {

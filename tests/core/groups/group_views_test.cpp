@@ -282,7 +282,7 @@ TEST(MapData, LatitudesBelowOneDegreeHaveALeadingZero) {
   r.GroupNumbersSouth = 1;
   r.HighestNorth10 = 4;
   r.MostSouthern10 = -7;
-  stats.Smoothed[0] = {0.5f, -0.25f};
+  stats.Smoothed[0] = {0.5f, -0.25f, true, true};
   RotationGroupCounts classes;
   classes.Classes.resize(1);
   const TextGrid grid = MapDataGrid(stats, classes);
@@ -312,7 +312,7 @@ TEST(MapData, RowsShowCountsMeansExtremesAndClassesOrDashesWithoutGroups) {
   r1.SouthNearestEquator10 = -40;
   stats.Smoothed[0] = {0, 0};
   stats.Rotations[3].MeanNorth = 5;
-  stats.Smoothed[3] = {6.5f, -7.25f};
+  stats.Smoothed[3] = {6.5f, -7.25f, true, true};
   RotationGroupCounts classes;
   classes.Classes.resize(7);
   classes.Classes[0] = {1, 2, 0, 300, 0, 0, 4};

@@ -167,6 +167,40 @@ TEST(RotationStatistics, SmoothingWeighsFiveRotationsOneTwoTwoTwoOne) {
   }
 }
 
+// A rotation without a northern group has no mean there: the smoothing takes the rotations of
+// the five that have one, with their weights, instead of counting it as the equator.
+TEST(RotationStatistics, SmoothingLeavesOutRotationsWithoutGroups) {
+  std::vector<ObservationRecord> records;
+  const std::string first = DateWithL0({2014, 3, 1}, 150, 200);
+  for (int k = 0; k < 11; ++k) {
+    if (k == 5) continue;  // no drawing near the sixth rotation
+    records.push_back(Drawing(DaysAfter(first, 27 * k + k / 3), {{0, 10.0 + k}}));
+  }
+  Database db = DatabaseOf(records);
+  const RotationStatistics stats = Compute(db).Stats;
+  const int count = stats.RotationStatsCount();
+  ASSERT_GE(count, 10);
+  int gaps = 0;
+  for (int k = 3; k <= count - 3; ++k) {
+    SCOPED_TRACE(k);
+    constexpr double kWeights[5] = {0.5, 1, 1, 1, 0.5};
+    double sum = 0;
+    double weight = 0;
+    for (int i = 0; i < 5; ++i) {
+      const RotationStats& r = stats.At(k - 2 + i);
+      if (r.SightingsNorth == 0) continue;
+      sum += kWeights[i] * r.MeanNorth;
+      weight += kWeights[i];
+    }
+    if (weight < 4) ++gaps;
+    ASSERT_TRUE(stats.SmoothedAt(k).HasNorth);
+    EXPECT_FLOAT_EQ(stats.SmoothedAt(k).North, static_cast<float>(sum / weight));
+    EXPECT_GT(stats.SmoothedAt(k).North, 10.0f) << "never pulled toward the equator";
+    EXPECT_FALSE(stats.SmoothedAt(k).HasSouth) << "no southern group at all";
+  }
+  EXPECT_GT(gaps, 0) << "the data must hold a rotation without groups";
+}
+
 // The tables grow with the data: a rotation 1300 after record 1's and a year 105 after its year
 // are counted; only a record whose rotation lies before record 1's is left out, and counted.
 TEST(RotationStatistics, FarRecordsAreCountedAndOnlyEarlierRotationsLeftOut) {

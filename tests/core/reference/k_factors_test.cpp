@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <numbers>
+#include <random>
+#include <utility>
 
 #include "core/reference/k_factors.h"
 #include "core/reference/reference_series.h"
@@ -99,6 +103,85 @@ TEST(KFactors, SpecialRecordsZeroDaysAndDaysWithoutReferenceAreTreatedApart) {
   EXPECT_DOUBLE_EQ(*Row(table, kNorth, "A", kAllYears).K, 2.0);
   EXPECT_DOUBLE_EQ(*Row(table, kWholeDisk, "B", 2014).K, 2.0);
   EXPECT_FALSE(Row(table, kWholeDisk, "B", 2014).Correlation);  // one day has no correlation
+}
+
+// Observers drawing 60 active days a year for twelve years (2010-2021), with daily scatter of
+// about 15 % around their own scale; the reference moves between 40 and 160. Seeded, so the
+// marks are fixed; the noise is drawn by hand from the raw generator (portable).
+class DriftData {
+ public:
+  explicit DriftData(std::uint32_t seed) : m_random(seed) {}
+
+  // `scaleOfYear(i)`: the share of the reference the observer sees in year 2010 + i.
+  void AddObserver(const std::string& name, const std::function<double(int)>& scaleOfYear,
+                   int daysPerYear = 60) {
+    // Each observer on days of their own, so that each day has one reference number.
+    const int offset = m_observers++;
+    for (int y = 0; y < 12; ++y) {
+      for (int d = 0; d < daysPerYear; ++d) {
+        const std::int64_t day = DaySerial({2010 + y, 1, 1}) + d * 365 / daysPerYear + offset;
+        const int reference = 40 + static_cast<int>(m_random() % 121);
+        m_reference[day] = {reference, std::nullopt, std::nullopt};
+        const double own = reference * scaleOfYear(y) * std::exp(0.15 * Normal());
+        Add(m_db, Drawing(DateFromSerial(day), name, static_cast<int>(std::lround(own)), 0));
+      }
+    }
+  }
+
+  // Years marked, and years shown grey, of an observer.
+  std::pair<std::vector<int>, std::vector<int>> Marks(const std::string& observer) const {
+    std::pair<std::vector<int>, std::vector<int>> marks;
+    for (const KFactorRow& row : ComputeKFactors(m_db, m_reference).Series[kWholeDisk]) {
+      if (row.Observer != observer || row.Year == kAllYears) continue;
+      if (row.Drift) marks.first.push_back(row.Year);
+      if (row.FewDays) marks.second.push_back(row.Year);
+    }
+    return marks;
+  }
+
+ private:
+  double Normal() {
+    const double u1 = (m_random() + 1.0) / 4294967297.0;
+    const double u2 = m_random() / 4294967296.0;
+    return std::sqrt(-2 * std::log(u1)) * std::cos(2 * std::numbers::pi * u2);
+  }
+
+  std::mt19937 m_random;
+  int m_observers = 0;
+  Database m_db;
+  ReferenceNumbers m_reference;
+};
+
+// A drift is marked from the year it passes 15 % on; a steady observer almost never.
+TEST(KFactorDrift, MarkedFromTheYearTheScalePassesFifteenPerCent) {
+  for (const std::uint32_t seed : {1u, 2u, 3u, 4u, 5u}) {
+    SCOPED_TRACE(seed);
+    DriftData data(seed);
+    // Loses 5 % of the Sun in 2012 (his k 5 % up) and then 15 % more each year: 24 % up in 2013.
+    data.AddObserver("Hájek",
+                     [](int y) { return y < 2 ? 1.0 : 0.95 * std::pow(0.85, std::max(0, y - 2)); });
+    data.AddObserver("Novák", [](int) { return 0.8; });
+    std::vector<int> fromThirdYear;
+    for (int year = 2013; year <= 2021; ++year) fromThirdYear.push_back(year);
+    EXPECT_EQ(data.Marks("Hájek").first, fromThirdYear);
+    EXPECT_LE(data.Marks("Novák").first.size(), 1u) << "at most one year in ten";
+  }
+}
+
+// A year of fewer than 20 days where both numbers are above 0 is never marked and shown grey,
+// however far its k lies.
+TEST(KFactorDrift, YearsOfTooFewDaysAreNotJudged) {
+  DriftData data(7);
+  data.AddObserver(
+      "Černý", [](int y) { return y < 6 ? 1.0 : 0.5; }, 19);
+  data.AddObserver(
+      "Růžička", [](int y) { return y < 6 ? 1.0 : 0.5; }, 20);
+  const auto [fewMarked, fewGrey] = data.Marks("Černý");
+  EXPECT_TRUE(fewMarked.empty());
+  EXPECT_EQ(fewGrey.size(), 12u);
+  const auto [marked, grey] = data.Marks("Růžička");
+  EXPECT_EQ(marked, (std::vector<int>{2016, 2017, 2018, 2019, 2020, 2021}));
+  EXPECT_TRUE(grey.empty());
 }
 
 struct QuantileCase {

@@ -18,6 +18,16 @@ TEST(InstrumentEntry, FieldsComeFromTheFileAndGoBackIntoIt) {
   EXPECT_EQ(ApplyInstrumentEntry(kRefractor, typed, false)[5], "Praha");
 }
 
+// The report pages head with the station line; when it is empty (no pristroj.dat, or a blank
+// first line) they show the station of the panel, which the records fill.
+TEST(InstrumentEntry, EmptyStationLineShowsThePanelsStation) {
+  Instrument blank = kRefractor;
+  blank[0] = "  ";
+  EXPECT_EQ(ShownInstrument(blank, "Úpice")[0], "Úpice");
+  EXPECT_EQ(ShownInstrument(blank, "Úpice")[5], "Hvězdárna Ondřejov");
+  EXPECT_EQ(ShownInstrument(kRefractor, "Úpice"), kRefractor) << "a set station line stays";
+}
+
 TEST(InstrumentEntry, MagnificationWithoutDecimalsAndForUnusableFields) {
   EXPECT_EQ(InstrumentLine(kRefractor), "Refraktor   /    130   /    1950   /    78 x");
   Instrument instrument = kRefractor;

@@ -1,13 +1,16 @@
 // The measured and smoothed monthly tables, cell for cell as the grid shows them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "core/data/database_ops.h"
 #include "core/results/measured_table.h"
 #include "core/results/monthly_csv.h"
 #include "core/results/results_records.h"
 #include "core/results/smoothed_table.h"
 #include "core/text/dates.h"
+#include "core/text/number_format.h"
 #include "support/temp_folder.h"
 
 namespace ardeno {
@@ -167,6 +170,68 @@ TEST(SmoothedTable, EndMonthsHaveHalfWeightAndAGapEntersAsZero) {
   EXPECT_EQ(second.Cell(8, 1), "1.00");
 }
 
+// Sixteen months from January 2000 with g = 6 a day, two records a month, except the months
+// (1-based rows) in `Missing`, which have no record at all.
+struct GapCase {
+  const char* Name;
+  std::vector<int> Missing;
+  std::vector<std::string> Rows7To10;  // column g of rows 7..10
+};
+
+class SmoothedGapTest : public ::testing::TestWithParam<GapCase> {};
+
+TEST_P(SmoothedGapTest, MonthWithoutRecordsIsMissingNotZero) {
+  const GapCase& c = GetParam();
+  DatabaseBuilder builder;
+  for (int row = 1; row <= 16; ++row) {
+    if (std::find(c.Missing.begin(), c.Missing.end(), row) != c.Missing.end()) continue;
+    const int year = 2000 + (row - 1) / 12;
+    const int month = (row - 1) % 12 + 1;
+    builder.Add(FormatDate({year, month, 3}), Normal(6, 0))
+        .Add(FormatDate({year, month, 4}), Normal(6, 0));
+  }
+  const MonthlyTable table = BuildSmoothedTable(CollectMonths(builder.Build()), Hemisphere::Whole);
+  ASSERT_EQ(table.LastMonthRow, 16);
+  std::vector<std::string> cells;
+  for (int row = 7; row <= 10; ++row) cells.push_back(table.Cell(row, 1));
+  EXPECT_EQ(cells, c.Rows7To10);
+  // The CSV of the table shows an empty value as an empty cell.
+  const std::string csv = MonthlyCsvText(table, Hemisphere::Whole);
+  const std::string row7 = " 07.2000;" + c.Rows7To10[0] + ";";
+  EXPECT_NE(csv.find("\r\n" + row7), std::string::npos) << csv;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gaps, SmoothedGapTest,
+    ::testing::Values(
+        // No gap: the values as they have always been.
+        GapCase{"NoGap", {}, {"6.00", "6.00", "6.00", "6.00"}},
+        // Month 2 inside the windows of rows 7 and 8 (weight 2), at the start of row 8's window
+        // (weight 1): the other months keep their weights. Was 5.50 and 5.75.
+        GapCase{"OneInnerMonth", {2}, {"6.00", "6.00", "6.00", "6.00"}},
+        // Months 2 and 5 both in the windows of rows 7 and 8, only month 5 in those of 9 and 10.
+        GapCase{"TwoMonthsInAWindow", {2, 5}, {"", "", "6.00", "6.00"}},
+        // Month 15 lies in the windows of rows 9 and 10 only.
+        GapCase{"LateMonth", {15}, {"6.00", "6.00", "6.00", "6.00"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(SmoothedTable, MissingMonthRenormalisesUnequalValues) {
+  // g = 1 in every month but month 1 (g = 25): row 7 is (25 + 2 x 11 + 1) / 24 = 2.00 without a
+  // gap; without month 2 (weight 2) it is (25 + 2 x 10 + 1) / 22 = 2.09.
+  std::vector<std::uint16_t> g(15, 1);
+  g[0] = 25;
+  EXPECT_EQ(BuildSmoothedTable(CollectMonths(MonthlyRecords(g)), Hemisphere::Whole).Cell(7, 1),
+            "2.00");
+  Database db = MonthlyRecords(g);
+  // Move February's record into March: February has no record, March two.
+  db.Record(2).SetDate("16.03.2000");
+  SortRecords(db);
+  const MonthlyTable table = BuildSmoothedTable(CollectMonths(db), Hemisphere::Whole);
+  // March now holds g 1 twice: its mean stays 1.
+  EXPECT_EQ(table.Cell(7, 1), FormatFloat("0.00", (25.0f + 20.0f + 1.0f) / 22.0f));
+  EXPECT_EQ(table.Cell(7, 1), "2.09");
+}
+
 TEST(SmoothedTable, FewerThanFourteenRecordsDrawNoValues) {
   // 13 records spread over 25 months.
   DatabaseBuilder builder;
@@ -211,6 +276,7 @@ TEST_P(SmoothResolutionTest, StoredTruncatedAndNotWrapped) {
 
   SmoothBuffer flat;
   flat.Rows.assign(15, {});
+  flat.HasRecords.assign(15, true);
   for (auto& row : flat.Rows) row[static_cast<std::size_t>(c.Which)] = c.Stored;
   EXPECT_FLOAT_EQ(*SmoothedValue(flat, 7, c.Which), c.Contribution);
 }

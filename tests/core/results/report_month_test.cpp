@@ -6,6 +6,7 @@
 
 #include "core/results/report_month.h"
 #include "core/results/results_records.h"
+#include "core/text/dates.h"
 
 namespace ardeno {
 namespace {
@@ -119,6 +120,35 @@ TEST_F(SelectReportMonthTest, CancelOrAnEmptyAnswerEndsThePrompt) {
   EXPECT_FALSE(Select());
   EXPECT_EQ(m_asked, 1);
 }
+
+// Choosing a report month puts the station of the last record into the instrument panel, once
+// the database holds more than one record.
+struct StationCase {
+  const char* Name;
+  std::vector<std::string> Stations;  // one record a day from 1.3.2001
+  std::optional<std::string> Shown;
+};
+
+class ReportMonthStationTest : public ::testing::TestWithParam<StationCase> {};
+
+TEST_P(ReportMonthStationTest, LastRecordsStation) {
+  test::DatabaseBuilder builder;
+  int day = 1;
+  for (const std::string& station : GetParam().Stations)
+    builder.Add(FormatDate({2001, 3, day++}), test::Normal(1, 1));
+  Database db = builder.Build();
+  for (int i = 1; i <= db.RecordCount; ++i)
+    db.Record(i).SetStation(GetParam().Stations[static_cast<std::size_t>(i - 1)]);
+  EXPECT_EQ(ReportMonthStation(db), GetParam().Shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Databases, ReportMonthStationTest,
+    ::testing::Values(StationCase{"Empty", {}, std::nullopt},
+                      StationCase{"OneRecord", {"Ondřejov"}, std::nullopt},
+                      StationCase{"LastOfSeveral", {"Praha", "Ondřejov", "Úpice"}, "Úpice"},
+                      StationCase{"LastWithoutStation", {"Praha", ""}, ""}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace ardeno

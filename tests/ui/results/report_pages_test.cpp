@@ -1,5 +1,6 @@
 // The pages of the monthly reports as the user sees and prints them: the own page and its two
 // printouts, the SIDC page, the CV grid, and the observer table the "q" key draws over any view.
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 
 #include "support/app_run.h"
 #include "support/database_builders.h"
+#include "ui/results/instrument_panel.h"
 #include "ui/results/observer_table_overlay.h"
 #include "ui/results/report_page_view.h"
 #include "ui/results/results_window.h"
@@ -65,6 +67,7 @@ void ReportPagesTest::OwnPageShowsTheMonthAndPrintsProtocolAndPage() {
   QVERIFY(page != nullptr);
   QCOMPARE(page->OwnPage().DayRows.size(), std::size_t{29});
   QCOMPARE(page->OwnPage().Header[1].second, std::string("Únor"));
+  QCOMPARE(page->OwnPage().Header[0].second, std::string("Ondřejov"));  // the drawings' station
   QCOMPARE(page->Protocol().Cells[29][1], std::string("10:00"));
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -97,7 +100,11 @@ void ReportPagesTest::SidcPageHasEnglishLabelsAndDayLines() {
   auto* page = qobject_cast<ReportPageView*>(window.CurrentView());
   QVERIFY(page != nullptr);
   const QStringList& lines = page->Lines();
-  QVERIFY(lines[0].startsWith("Station:"));
+  // Without a station in pristroj.dat the page names the station of the drawings, which the
+  // choice of the month put into the instrument panel.
+  QCOMPARE(lines[0], QString("Station:     Ondřejov"));
+  window.MenuAction("pristroj")->trigger();
+  QCOMPARE(window.Instruments()->findChild<QLineEdit*>("Edit1")->text(), QString("Ondřejov"));
   QVERIFY(lines[4].startsWith("Eyepiece:"));
   QCOMPARE(lines[7], QString("01 1000 0 00 000 000 00 000 000 00 000 000 00 000 000"));
   QCOMPARE(lines[17], QString("11 9999"));  // the data end on 10 March

@@ -82,7 +82,7 @@ class CoordinateModeAnswerer : public QObject {
 class ShellStartupTest : public QObject {
   Q_OBJECT
  private slots:
-  void NewInstallationAsksModeOnceAndHasOneRecordDatedToday();
+  void NewInstallationAsksModeOnceAndHasNoObservation();
   void RecordOneSettingsGiveModeAndCaption_data();
   void RecordOneSettingsGiveModeAndCaption();
   void ClosingWithoutChangesAsksAndWritesNothing();
@@ -93,14 +93,15 @@ class ShellStartupTest : public QObject {
   void DamageIsToldAtStartAndNothingIsLost();
 };
 
-void ShellStartupTest::NewInstallationAsksModeOnceAndHasOneRecordDatedToday() {
+void ShellStartupTest::NewInstallationAsksModeOnceAndHasNoObservation() {
   QTemporaryDir dir;
   Run run(dir.path().toStdString());
   CoordinateModeAnswerer answerer(false, "100");
   MainWindow window(run.Ctx);
   QVERIFY(window.Start(kScreen));
   QCOMPARE(answerer.Asked, 1);
-  QCOMPARE(run.Db.RecordCount, 1);
+  // The settings record is dated today but is no observation.
+  QCOMPARE(run.Db.RecordCount, 0);
   QCOMPARE(QString::fromStdString(run.Db.Record(1).Date()),
            QString::fromStdString(FormatDate(Today())));
   QCOMPARE(run.Db.Mode, CoordinateMode::Polar);
