@@ -15,6 +15,15 @@ int SmoothedLayout::ValueY(double value, int unit) const {
   return PlotHeight - static_cast<int>(value * PlotHeight / full);
 }
 
+int SmoothedLayout::YearLabelStep(int labelWidth) const {
+  constexpr int kLabelGap = 4;
+  const int yearWidth = 12 * MonthWidth;
+  for (const int step : {1, 2, 5, 10, 20, 50}) {
+    if (step * yearWidth >= labelWidth + kLabelGap) return step;
+  }
+  return 100;
+}
+
 SmoothedLayout SmoothedLayoutFor(int clientHeight, int compression) {
   SmoothedLayout layout;
   layout.PlotHeight = std::max(kMinimumPlotHeight, clientHeight - kSmoothedBottomMargin);

@@ -26,6 +26,9 @@ struct SmoothedLayout {
   int ShareY(int perMille) const { return PlotHeight - perMille * PlotHeight / 1000; }
   // Two-digit year numbers when a month is narrower than 3 pixels.
   bool ShortYears() const { return MonthWidth < 3; }
+  // Every year has its grid line; its number is written for every year, or every 2nd, 5th, 10th
+  // ... year when numbers `labelWidth` pixels wide would otherwise run together.
+  int YearLabelStep(int labelWidth) const;
 };
 SmoothedLayout SmoothedLayoutFor(int clientHeight, int compression);
 

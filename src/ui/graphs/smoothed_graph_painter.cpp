@@ -62,15 +62,18 @@ void PaintSmoothedFrame(QPainter& p, const SmoothedPicture& picture, const Smoot
     int lastYear = months.LastYear();
     if (picture.Comparison && picture.Comparison->LastMonth() > 0)
       lastYear = std::max(lastYear, months.FirstYear + (picture.Comparison->LastMonth() - 1) / 12);
+    const auto label = [&layout](int year) {
+      return layout.ShortYears() ? QString::number(year % 100).rightJustified(2, '0')
+                                 : QString::number(year);
+    };
+    const int step = layout.YearLabelStep(p.fontMetrics().horizontalAdvance(label(2000)));
     for (int year = months.FirstYear; year <= lastYear; ++year) {
       const int x = layout.MonthX((year - months.FirstYear) * 12 + 1) - s.Scroll;
       if (x < -40 || x > s.Width) continue;
       p.setPen(kGridGrey);
       p.drawLine(x, 0, x, layout.PlotHeight);
       p.setPen(Qt::black);
-      const QString label = layout.ShortYears() ? QString::number(year % 100).rightJustified(2, '0')
-                                                : QString::number(year);
-      TextAt(p, x + 2, layout.PlotHeight + 4, label);
+      if (year % step == 0) TextAt(p, x + 2, layout.PlotHeight + 4, label(year));
     }
   }
   p.setPen(QPen(Qt::black, 2));

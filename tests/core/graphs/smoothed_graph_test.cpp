@@ -427,3 +427,36 @@ TEST(AsymmetryBarsTest, FinishedPeriodsOnTheTimeAxis) {
 
 }  // namespace
 }  // namespace ardeno
+
+namespace ardeno {
+namespace {
+
+struct LabelStepCase {
+  const char* Name;
+  int Compression;
+  int LabelWidth;
+  int Step;
+};
+
+class YearLabelStepTest : public ::testing::TestWithParam<LabelStepCase> {};
+
+// Year numbers never run together: at high compression only every 2nd, 5th ... year is written.
+TEST_P(YearLabelStepTest, NumbersStayApart) {
+  const LabelStepCase& c = GetParam();
+  const SmoothedLayout layout = SmoothedLayoutFor(600, c.Compression);
+  const int step = layout.YearLabelStep(c.LabelWidth);
+  EXPECT_EQ(step, c.Step);
+  EXPECT_GE(step * 12 * layout.MonthWidth, c.LabelWidth + 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Compressions, YearLabelStepTest,
+                         ::testing::Values(LabelStepCase{"WideMonthsEveryYear", 1, 28, 1},
+                                           LabelStepCase{"FourDaysPerPixelEveryYear", 4, 28, 1},
+                                           LabelStepCase{"ShortYearsEverySecond", 16, 14, 2},
+                                           LabelStepCase{"FullYearsEveryFifth", 16, 28, 5},
+                                           LabelStepCase{"JustFits", 8, 32, 1},
+                                           LabelStepCase{"JustTooWide", 8, 33, 2}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+}  // namespace
+}  // namespace ardeno
