@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 
+#include "core/stats/monthly_values.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -15,13 +16,10 @@ std::string MonthText(int firstYear, int month) {
          std::to_string(firstYear + (month - 1) / 12);
 }
 
-// The monthly means are kept times kMonthMeanScale, their smoothed sums times 24 more.
-std::string MeanText(int scaled) {
-  return PlotNumber(static_cast<double>(scaled) / kMonthMeanScale, 3);
-}
-std::string SmoothedText(const std::vector<int>& values, int i) {
-  const auto sum = SmoothedSum(values, i);
-  return sum ? PlotNumber(static_cast<double>(*sum) / (24.0 * kMonthMeanScale), 3) : "";
+// A month without a value, and a month the smoothing cannot reach, are empty cells.
+std::string MeanText(const std::optional<double>& mean) { return mean ? PlotNumber(*mean, 3) : ""; }
+std::string SmoothedText(const MonthlyValues& values, int i) {
+  return MeanText(SmoothedMean(values, i));
 }
 
 // A day of the asymmetry axis (days since record 1 plus its day of the month) as a date.
@@ -79,7 +77,7 @@ PlotData SmoothedPlotData(const SmoothedPicture& picture, SmoothedView view) {
       row.push_back(SmoothedText(months.North, i));
       row.push_back(SmoothedText(months.South, i));
     } else {
-      const std::vector<int>& values = months.Of(view);
+      const MonthlyValues& values = months.Of(view);
       row.push_back(MeanText(values[static_cast<std::size_t>(i)]));
       row.push_back(SmoothedText(values, i));
     }

@@ -38,16 +38,16 @@ INSTANTIATE_TEST_SUITE_P(Values, PlotNumbers,
                                            NumberCase{"Zero", 0, 2, "0"}),
                          [](const auto& info) { return info.param.Name; });
 
-// Fourteen months from 11.2013: means 8 x (month index + 1), north the same, south 0.
+// Fourteen months from 11.2013: means month index + 1, north the same, south 0.
 SmoothedPicture FourteenMonths() {
   SmoothedPicture picture;
   MonthSeries& m = picture.Months;
   m.FirstYear = 2013;
   m.FirstMonth = 11;
   for (int i = 0; i < 14; ++i) {
-    m.Total.push_back(8 * (i + 1));
-    m.North.push_back(8 * (i + 1));
-    m.South.push_back(0);
+    m.Total.push_back(i + 1.0);
+    m.North.push_back(i + 1.0);
+    m.South.push_back(0.0);
   }
   return picture;
 }
