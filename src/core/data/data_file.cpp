@@ -146,6 +146,9 @@ void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
   if (db.RecordCount == 0) {
     StartWithToday(db, today);
     TrimAtFirstEmpty(db);
+    // The backup of a new database keeps its settings record, as a save would write it.
+    db.RecordsCopy.assign(1, db.Record(1));
+    db.BackupCount = 1;
   } else {
     DescribeWhatWasLeftOut(db, report);
     db.OriginalNotKept = report.IgnoredRecords > 0 || report.TrailingBytes > 0 ||

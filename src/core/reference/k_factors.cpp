@@ -34,7 +34,7 @@ constexpr double kMadToSigma = 1.4826;
 // A day's deviation counts only beyond the allowance, ln 1.15: a scale that has moved by more
 // than 15 % is marked once the excess adds up, daily scatter around a steady scale almost never.
 constexpr double kDriftAllowance = 0.13976194237515863;
-constexpr double kDriftClipScales = 3;  // one wild day moves the sums by at most this
+constexpr double kDriftClipScales = 3;  // one wild day adds at most this beyond the allowance
 constexpr double kDriftThresholdScales = 5;
 
 std::optional<int> YearFileField(std::string_view bytes, std::size_t offset) {
@@ -111,8 +111,8 @@ std::set<int> DriftingYears(std::vector<DayValue> days) {
   double up = 0;
   double down = 0;
   for (std::size_t i = 0; i < ratios.size(); ++i) {
-    const double deviation =
-        std::clamp(ratios[i] - start, -kDriftClipScales * scale, kDriftClipScales * scale);
+    const double clip = kDriftAllowance + kDriftClipScales * scale;
+    const double deviation = std::clamp(ratios[i] - start, -clip, clip);
     up = std::max(0.0, up + deviation - kDriftAllowance);
     down = std::max(0.0, down - deviation - kDriftAllowance);
     const bool yearEnds = i + 1 == ratios.size() || active[i + 1]->Year != active[i]->Year;

@@ -124,7 +124,8 @@ TEST(MonthSeriesTest, PointsAreTheMeasuredTableValues) {
   for (const auto& side : sides) {
     const MonthlyTable table = BuildMeasuredTable(months, side.Side);
     for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
-      const MonthlyValues& values = BuildMonthSeries(months, info.Index).Of(side.View);
+      const MonthSeries series = BuildMonthSeries(months, info.Index);
+      const MonthlyValues& values = series.Of(side.View);
       ASSERT_EQ(values.size(), 4u);
       for (int row = 1; row <= 4; ++row) {
         SCOPED_TRACE(std::string(info.Title) + " row " + std::to_string(row) + " side " +

@@ -175,7 +175,7 @@ TEST(SmoothedTable, EndMonthsHaveHalfWeightAndAGapEntersAsZero) {
 struct GapCase {
   const char* Name;
   std::vector<int> Missing;
-  std::vector<std::string> Rows7To10;  // column g of rows 7..10
+  std::vector<std::string> Rows7To9;  // column g of the rows shown, 7..L - 7 = 9
 };
 
 class SmoothedGapTest : public ::testing::TestWithParam<GapCase> {};
@@ -193,11 +193,12 @@ TEST_P(SmoothedGapTest, MonthWithoutRecordsIsMissingNotZero) {
   const MonthlyTable table = BuildSmoothedTable(CollectMonths(builder.Build()), Hemisphere::Whole);
   ASSERT_EQ(table.LastMonthRow, 16);
   std::vector<std::string> cells;
-  for (int row = 7; row <= 10; ++row) cells.push_back(table.Cell(row, 1));
-  EXPECT_EQ(cells, c.Rows7To10);
+  for (int row = 7; row <= 9; ++row) cells.push_back(table.Cell(row, 1));
+  EXPECT_EQ(cells, c.Rows7To9);
+  EXPECT_EQ(table.Cell(10, 1), "") << "the last six months and the last month stay empty";
   // The CSV of the table shows an empty value as an empty cell.
   const std::string csv = MonthlyCsvText(table, Hemisphere::Whole);
-  const std::string row7 = " 07.2000;" + c.Rows7To10[0] + ";";
+  const std::string row7 = " 07.2000;" + c.Rows7To9[0] + ";";
   EXPECT_NE(csv.find("\r\n" + row7), std::string::npos) << csv;
 }
 
@@ -205,14 +206,14 @@ INSTANTIATE_TEST_SUITE_P(
     Gaps, SmoothedGapTest,
     ::testing::Values(
         // No gap: the values as they have always been.
-        GapCase{"NoGap", {}, {"6.00", "6.00", "6.00", "6.00"}},
-        // Month 2 inside the windows of rows 7 and 8 (weight 2), at the start of row 8's window
+        GapCase{"NoGap", {}, {"6.00", "6.00", "6.00"}},
+        // Month 2 inside the window of row 7 (weight 2), at the start of row 8's window
         // (weight 1): the other months keep their weights. Was 5.50 and 5.75.
-        GapCase{"OneInnerMonth", {2}, {"6.00", "6.00", "6.00", "6.00"}},
-        // Months 2 and 5 both in the windows of rows 7 and 8, only month 5 in those of 9 and 10.
-        GapCase{"TwoMonthsInAWindow", {2, 5}, {"", "", "6.00", "6.00"}},
-        // Month 15 lies in the windows of rows 9 and 10 only.
-        GapCase{"LateMonth", {15}, {"6.00", "6.00", "6.00", "6.00"}}),
+        GapCase{"OneInnerMonth", {2}, {"6.00", "6.00", "6.00"}},
+        // Months 2 and 5 both in the windows of rows 7 and 8, only month 5 in that of row 9.
+        GapCase{"TwoMonthsInAWindow", {2, 5}, {"", "", "6.00"}},
+        // Month 15 lies at the end of row 9's window only (weight 1). Was 5.75.
+        GapCase{"LateMonth", {15}, {"6.00", "6.00", "6.00"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SmoothedTable, MissingMonthRenormalisesUnequalValues) {
