@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 "$sample" "$work/s" 30 5 >/dev/null
 record=1774
 refdata=$(cd "$(dirname "$0")/../tests/data" && pwd)
-for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz greenwich_groups_fuzz noaa_region_summary_fuzz; do
+for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz greenwich_groups_fuzz noaa_region_summary_fuzz catalogue_repeats_fuzz; do
   mkdir -p "$out/$target"
 done
 
@@ -66,4 +66,9 @@ for report in "$refdata"/reference/2014*SRS.txt; do
   { printf '\x01'; cat "$report"; } >"$out/noaa_region_summary_fuzz/$(basename "$report")"
 done
 { printf '\x00'; cat "$refdata/reference/srs_table_quirks.csv"; } >"$out/noaa_region_summary_fuzz/table"
+# The same catalogues for the repeated-lines target: the first byte chooses the reader (0 table,
+# 1 report, 2 group file).
+{ printf '\x00'; cat "$refdata/reference/srs_table_quirks.csv"; } >"$out/catalogue_repeats_fuzz/table"
+{ printf '\x01'; cat "$refdata/reference/20140101SRS.txt"; } >"$out/catalogue_repeats_fuzz/report"
+{ printf '\x02'; head -c 3000 "$refdata/reference/g1955_january.txt"; } >"$out/catalogue_repeats_fuzz/greenwich"
 echo "Seed corpora in $out"

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <filesystem>
 
+#include "core/data/data_folder.h"
 #include "core/data/database.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/czech_qt_texts.h"
@@ -26,9 +27,8 @@ int main(int argc, char* argv[]) {
   if (argc > 1) {
     const QString given = QString::fromLocal8Bit(argv[1]);
     progDir = std::filesystem::path(given.toStdU16String());
-    std::error_code error;
-    if (!std::filesystem::is_directory(progDir, error)) {
-      messages.ShowMessageText(QStringLiteral("Složka s daty neexistuje: ") + given);
+    if (const auto problem = ardeno::DataFolderProblem(progDir)) {
+      messages.ShowMessageText(QString::fromStdString(*problem));
       return 1;
     }
   }

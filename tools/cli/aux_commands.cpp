@@ -9,6 +9,7 @@
 #include "cli/folder_loading.h"
 #include "core/data/ascii_export.h"
 #include "core/data/data_file.h"
+#include "core/data/data_folder.h"
 #include "core/data/database.h"
 #include "core/data/startup_inputs.h"
 #include "core/text/dates.h"
@@ -31,7 +32,7 @@ int ExportAscii(const std::vector<std::string>& args) {
   for (int i = 1; i <= db.RecordCount; ++i) groups += db.Record(i).GroupCount();
   std::cout << "Zapsáno: " << (folder / kAsciiExportFileName).string() << ", skupin: " << groups
             << "\n";
-  return 0;
+  return StatusAfterOutput(db);
 }
 
 int Inputs(const std::vector<std::string>& args) {
@@ -40,8 +41,8 @@ int Inputs(const std::vector<std::string>& args) {
     return 1;
   }
   const std::filesystem::path folder = args[0];
-  if (!std::filesystem::is_directory(folder)) {
-    std::cerr << "Složka " << folder.string() << " neexistuje.\n";
+  if (const auto problem = DataFolderProblem(folder)) {
+    std::cerr << *problem << "\n";
     return 1;
   }
   const StartupInputs inputs =
@@ -50,7 +51,12 @@ int Inputs(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < inputs.InstrumentLines.size(); ++i) {
     std::cout << "Přístroj " << i + 1 << ": " << inputs.InstrumentLines[i] << "\n";
   }
-  std::cout << "Motfakul.dat: " << (inputs.Supplementary.Present() ? "ano" : "ne") << "\n"
+  const SupplementaryData& supplementary = inputs.Supplementary;
+  std::cout << "Motfakul.dat: "
+            << (supplementary.Present()   ? "ano"
+                : supplementary.FileFound ? "ne (soubor je, ale data se nepoužijí)"
+                                          : "ne (soubor chybí)")
+            << "\n"
             << "SIDC roky: " << inputs.SidcDaily.YearsFound
             << ", dnů: " << inputs.SidcDaily.DaysFilled << "\n"
             << "SIDC plochy, řádků: " << inputs.SidcAreas.LineCount << "\n"

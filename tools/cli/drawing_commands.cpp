@@ -51,8 +51,11 @@ int Merge(const std::vector<std::string>& args) {
   if (const auto error = SaveFolder(args[0], db)) return Fail(*error);
   const MergeOutcome& outcome = std::get<MergeOutcome>(merged);
   std::cout << "Přidáno záznamů: " << outcome.Added << ", vynecháno: " << outcome.LeftOut
-            << ", shodná data: " << equal << ", záznamů celkem: " << db.RecordCount << "\n";
-  return 0;
+            << ", odmítnuto: " << outcome.Refused << ", shodná data: " << equal
+            << ", záznamů celkem: " << db.RecordCount << "\n";
+  // The good drawings are stored; the refused ones were named and the merge was not whole.
+  if (outcome.Refused == 0) return 0;
+  return Fail(outcome.RefusedMessage);
 }
 
 int EqualDates(const std::vector<std::string>& args) {
@@ -61,7 +64,7 @@ int EqualDates(const std::vector<std::string>& args) {
   if (!LoadExistingFolder(args, "equal-dates SLOŽKA", db, report)) return 1;
   for (int index : RecordsWithEqualNeighbour(db))
     std::cout << index << " " << db.Record(index).Date() << "\n";
-  return 0;
+  return StatusAfterOutput(db);
 }
 
 int Coordinates(const std::vector<std::string>& args) {

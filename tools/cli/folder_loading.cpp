@@ -6,6 +6,7 @@
 #include <span>
 
 #include "cli/command_registry.h"
+#include "core/data/data_folder.h"
 #include "core/data/file_error_text.h"
 #include "core/data/record_file.h"
 #include "core/text/dates.h"
@@ -19,6 +20,10 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
     return false;
   }
   const std::filesystem::path folder = args[0];
+  if (const auto problem = DataFolderProblem(folder)) {
+    std::cerr << *problem << "\n";
+    return false;
+  }
   report = LoadDatabase(db, folder, InvocationDate());
   if (report.Error) {
     std::cerr << *report.Error << "\n";
@@ -37,12 +42,26 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
   return true;
 }
 
+int StatusAfterOutput(const Database& db, int outputStatus) {
+  if (outputStatus != 0 || !db.OriginalNotKept) return outputStatus;
+  std::cerr << "Výstup je spočten jen ze zákresů, které se načetly: soubor datax.dat se nenačetl "
+               "celý (co chybí, je uvedeno výše).\n";
+  return 1;
+}
+
 std::optional<std::string> SaveFolder(const std::string& folder, Database& db) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
   // The file was not loaded whole: rewriting it would lose what was left out.
   if (db.OriginalNotKept)
     return std::string("Soubor datax.dat se nenačetl celý, proto se nepřepisuje.");
   if (const auto blocked = SaveBlockedMessage(folder)) return blocked;
+  if (db.SortedAtLoad) {
+    // The records go back in date order: the file as found is kept first.
+    LoadReport kept;
+    KeepFileAsFound(db, folder, kept);
+    if (kept.Warning) std::cerr << *kept.Warning << "\n";
+    if (db.LoadFailed) return std::string(kSortedNotKeptMessage);
+  }
   if (!NeedsCoordinateMode(db)) {
     ApplyRadiusWord(db);
     return SaveDatabase(db, folder);

@@ -1,6 +1,7 @@
 // ardeno-cli commands of the group statistics: the asymmetry and east-west text files, and the
 // grids of the map data, group types, largest groups, evolution of a rotation and the
 // per-rotation latitude statistics, printed one row per line with the cells joined by ";".
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <iostream>
@@ -67,8 +68,8 @@ int AsymmetryCommand(const std::vector<std::string>& args) {
   const auto stats = Load(args[0], kAsymmetryUsage, db);
   if (!stats) return 1;
   const auto period = args[1] == "monthly" ? AsymmetryPeriod::Monthly : AsymmetryPeriod::Yearly;
-  return Written(WriteAsymmetryFile(args[0], stats->Asymmetry, period), args[0],
-                 AsymmetryFileName(period));
+  return StatusAfterOutput(db, Written(WriteAsymmetryFile(args[0], stats->Asymmetry, period),
+                                       args[0], AsymmetryFileName(period)));
 }
 
 std::optional<PositionPeriod> PeriodNamed(const std::string& name) {
@@ -90,7 +91,8 @@ int PositionsCommand(const std::vector<std::string>& args) {
   if (!stats) return 1;
   const TextGrid grid =
       EastWestGrid(ComputeZoneCounts(db, stats->Positions, *period, filter), *period);
-  return Written(WritePositionsFile(args[0], grid, *period), args[0], PositionsFileName(*period));
+  return StatusAfterOutput(
+      db, Written(WritePositionsFile(args[0], grid, *period), args[0], PositionsFileName(*period)));
 }
 
 int MapDataCommand(const std::vector<std::string>& args) {
@@ -99,7 +101,7 @@ int MapDataCommand(const std::vector<std::string>& args) {
   const auto stats = Load(args[0], kMapDataUsage, db);
   if (!stats) return 1;
   std::cout << GridLines(MapDataGrid(stats->Rotations, stats->Classes));
-  return 0;
+  return StatusAfterOutput(db);
 }
 
 int GroupTypesCommand(const std::vector<std::string>& args) {
@@ -108,7 +110,7 @@ int GroupTypesCommand(const std::vector<std::string>& args) {
   const auto stats = Load(args[0], kGroupTypesUsage, db);
   if (!stats) return 1;
   std::cout << GridLines(TypeCountGrid(stats->Types));
-  return 0;
+  return StatusAfterOutput(db);
 }
 
 int LargestCommand(const std::vector<std::string>& args) {
@@ -118,9 +120,13 @@ int LargestCommand(const std::vector<std::string>& args) {
   LoadReport report;
   if (!LoadExistingFolder({args[0]}, kLargestUsage, db, report)) return 1;
   const YearRange years = RecordYears(db);
-  const int shown = std::max(years.First, std::min(*year, years.Last));
-  std::cout << GridLines(LargestGroupsGrid(LargestGroups(db, shown)));
-  return 0;
+  if (*year < years.First || *year > years.Last) {
+    std::cerr << "Rok " << *year << " je mimo roky zákresů: zadej rok od " << years.First << " do "
+              << years.Last << ".\n";
+    return 1;
+  }
+  std::cout << GridLines(LargestGroupsGrid(LargestGroups(db, *year)));
+  return StatusAfterOutput(db);
 }
 
 int EvolutionCommand(const std::vector<std::string>& args) {
@@ -129,12 +135,18 @@ int EvolutionCommand(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
   if (!LoadExistingFolder({args[0]}, kEvolutionUsage, db, report)) return 1;
+  const int first = db.Record(1).Rotation();
+  const int last = std::max(first, static_cast<int>(db.Record(db.RecordCount).Rotation()));
+  if (*rotation < first || *rotation > last) {
+    std::cerr << "Otočka " << *rotation << " je mimo otočky zákresů: zadej otočku od " << first
+              << " do " << last << ".\n";
+    return 1;
+  }
   const RecordPositions positions = ComputeRecordPositions(db);
-  const RotationEvolution evolution =
-      ComputeRotationEvolution(db, positions, ClampEvolutionRotation(db, *rotation));
+  const RotationEvolution evolution = ComputeRotationEvolution(db, positions, *rotation);
   if (!evolution.Shown) std::cerr << EvolutionNotShownMessage(evolution.Rotation) << "\n";
   std::cout << GridLines(evolution.Grid);
-  return 0;
+  return StatusAfterOutput(db);
 }
 
 std::string Decimals6(double value) {
@@ -160,7 +172,7 @@ int RotationStatsCommand(const std::vector<std::string>& args) {
               << (smoothed ? Decimals6(r.SmoothedAt(k).North) : "0") << ' '
               << (smoothed ? Decimals6(r.SmoothedAt(k).South) : "0") << "\n";
   }
-  return 0;
+  return StatusAfterOutput(db);
 }
 
 const bool kRegistered =

@@ -46,6 +46,9 @@ int ImportGroups(const std::vector<std::string>& args) {
             << ") ze souborů: " << result.FilesRead << "\n";
   if (report.GroupsLeftOut > 0)
     std::cout << "Skupin nad 40 na den (vynechány nejmenší): " << report.GroupsLeftOut << "\n";
+  if (report.RepeatedGroups > 0)
+    std::cout << "Skupin uvedených pro týž den dvakrát (uloženy jednou): " << report.RepeatedGroups
+              << "\n";
   if (report.AreasNotExact > 0)
     std::cout << "Skupin u okraje, jejichž opravenou plochu nelze uložit přesně: "
               << report.AreasNotExact << "\n";
@@ -97,7 +100,8 @@ int KFactors(const std::vector<std::string>& args) {
     for (const auto& line : KFactorLines(table.Series[static_cast<std::size_t>(s)]))
       std::cout << line << "\n";
   }
-  return 0;
+  // Damaged year files were named and left out: the table lacks their days.
+  return StatusAfterOutput(db, messages.empty() ? 0 : 1);
 }
 
 const bool kRegistered =

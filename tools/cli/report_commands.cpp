@@ -1,6 +1,7 @@
 // ardeno-cli own-report, sidc-report, sidc-csv, cv-report and observers-csv: the monthly report
 // files and the observer table exactly as the results window writes them, into the same folders
 // under DIR.
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -33,9 +34,14 @@ bool LoadMonth(const std::vector<std::string>& args, std::size_t count, const ch
     std::cerr << "Použití: ardeno-cli " << usage << "\n";
     return false;
   }
+  const auto named = ParseWholeReportMonth(args[1]);
+  if (!named) {
+    std::cerr << "Měsíc „" << args[1] << "“ nelze přečíst. " << kWholeReportMonthRule << "\n";
+    return false;
+  }
+  month = *named;
   LoadReport report;
   if (!LoadExistingFolder({args[0]}, usage, db, report)) return false;
-  month = ParseReportMonth(args[1]);
   if (!FindMonthRecords(db, month)) {
     std::cerr << "V měsíci " << args[1] << " není žádný zákres.\n";
     return false;
@@ -75,9 +81,10 @@ int OwnReport(const std::vector<std::string>& args) {
   if (args.size() != 2 || !LoadMonth(args, 2, kUsage, db, month)) return 1;
   const ReportDays days = MatchReportDays(db, month);
   TellLeftOut(db, days);
-  return WriteFiles(
-      {{OwnIndexFilePath(args[0], month), ReportFileBytes(OwnIndexFileLines(db, days))},
-       {OwnAreaFilePath(args[0], month), ReportFileBytes(OwnAreaFileLines(db, days))}});
+  return StatusAfterOutput(
+      db,
+      WriteFiles({{OwnIndexFilePath(args[0], month), ReportFileBytes(OwnIndexFileLines(db, days))},
+                  {OwnAreaFilePath(args[0], month), ReportFileBytes(OwnAreaFileLines(db, days))}}));
 }
 
 int SidcReport(const std::vector<std::string>& args) {
@@ -89,6 +96,13 @@ int SidcReport(const std::vector<std::string>& args) {
     if (args.size() == 4 && !replace) std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
     return 1;
   }
+  // The code heads the report's second line: a line break in it would break the layout.
+  if (args[2].empty() || std::any_of(args[2].begin(), args[2].end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+      })) {
+    std::cerr << "Kód observatoře musí být neprázdný text na jednom řádku, bez řídicích znaků.\n";
+    return 1;
+  }
   const fs::path file = SidcReportPath(args[0], month);
   if (fs::exists(file) && !replace) {
     std::cerr << "Soubor " << file.string() << " již existuje (přepsat: --replace).\n";
@@ -98,7 +112,8 @@ int SidcReport(const std::vector<std::string>& args) {
   if (popis[0].empty()) std::cerr << "Není soubor Popis.txt: data se zapíší bez popisu.\n";
   const ReportDays days = MatchReportDays(db, month);
   TellLeftOut(db, days);
-  return WriteFiles({{file, Utf8ToCp1250(SidcReportText(db, days, month, args[2], popis[6]))}});
+  return StatusAfterOutput(
+      db, WriteFiles({{file, Utf8ToCp1250(SidcReportText(db, days, month, args[2], popis[6]))}}));
 }
 
 // The station block as the window's panel starts it: the station file, or the observatory of the
@@ -130,9 +145,10 @@ int SidcCsv(const std::vector<std::string>& args) {
   const CsvStation station = StationOf(args[0], instrument);
   const ReportDays days = MatchReportDays(db, month);
   TellLeftOut(db, days);
-  return WriteFiles(
-      {{SidcCsvPath(args[0], month, station.Number),
-        ReportFileBytes(SidcCsvLines(db, days, month, station, CsvInstrumentOf(instrument)))}});
+  return StatusAfterOutput(
+      db, WriteFiles({{SidcCsvPath(args[0], month, station.Number),
+                       ReportFileBytes(
+                           SidcCsvLines(db, days, month, station, CsvInstrumentOf(instrument)))}}));
 }
 
 int CvReport(const std::vector<std::string>& args) {
@@ -144,8 +160,9 @@ int CvReport(const std::vector<std::string>& args) {
   if (popis[0].empty()) std::cerr << "Není soubor Popis.txt: data se zapíší bez popisu.\n";
   const ReportDays days = MatchReportDays(db, month);
   TellLeftOut(db, days);
-  return WriteFiles(
-      {{CvReportPath(args[0], month), ReportFileBytes(CvReportLines(db, days, month, popis))}});
+  return StatusAfterOutput(db,
+                           WriteFiles({{CvReportPath(args[0], month),
+                                        ReportFileBytes(CvReportLines(db, days, month, popis))}}));
 }
 
 int ObserversCsv(const std::vector<std::string>& args) {
@@ -156,8 +173,9 @@ int ObserversCsv(const std::vector<std::string>& args) {
     std::cerr << kNoObserverMessage << "\n";
     return 1;
   }
-  return WriteFiles({{fs::path(args[0]) / fs::u8path(kObserversCsvName),
-                      Utf8ToCp1250(ObserversCsvText(BuildObserverTable(db)))}});
+  return StatusAfterOutput(db,
+                           WriteFiles({{fs::path(args[0]) / fs::u8path(kObserversCsvName),
+                                        Utf8ToCp1250(ObserversCsvText(BuildObserverTable(db)))}}));
 }
 
 const bool kRegistered =

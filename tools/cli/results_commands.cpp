@@ -54,7 +54,7 @@ int MonthlyCsv(const std::vector<std::string>& args) {
     return 1;
   }
   std::cout << MonthlyCsvPath(args[0], kind, hemisphere).string() << "\n";
-  return 0;
+  return StatusAfterOutput(db);
 }
 
 int QuietDaysCommand(const std::vector<std::string>& args) {
@@ -69,7 +69,7 @@ int QuietDaysCommand(const std::vector<std::string>& args) {
   for (const CalendarDate& day : QuietDays(db)) {
     if (!year || day.Year == *year) std::cout << FormatDate(day) << "\n";
   }
-  return 0;
+  return StatusAfterOutput(db);
 }
 
 const bool kRegistered = RegisterCommand({"monthly-csv", kMonthlyCsvUsage, MonthlyCsv}) &&

@@ -184,8 +184,7 @@ int RunDayResults(const std::vector<std::string>& args) {
     }
     std::cout << '\n';
   }
-  // A file the load did not take whole gives incomplete results.
-  return allComputed && !db.OriginalNotKept ? 0 : 1;
+  return StatusAfterOutput(db, allComputed ? 0 : 1);
 }
 
 const bool kRegistered =

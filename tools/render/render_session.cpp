@@ -1,6 +1,7 @@
 #include "render/render_session.h"
 
 #include "core/data/data_file.h"
+#include "core/data/data_folder.h"
 #include "core/text/dates.h"
 
 namespace ardeno::render {
@@ -22,9 +23,7 @@ RenderSession::RenderSession(const std::filesystem::path& folder)
 
 std::optional<std::string> RenderSession::Load() {
   const CalendarDate today = Ctx.Today;
-  std::error_code error;
-  if (!std::filesystem::is_directory(Ctx.ProgDir, error))
-    return "Složka s daty neexistuje: " + Ctx.ProgDir.string();
+  if (const auto problem = DataFolderProblem(Ctx.ProgDir)) return problem;
   Inputs = ReadStartupInputs(Ctx.ProgDir, today);
   for (const std::string& message : Inputs.Messages) Msg.Shown << QString::fromStdString(message);
   const LoadReport load = LoadDatabase(Db, Ctx.ProgDir, today);

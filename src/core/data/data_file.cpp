@@ -61,6 +61,24 @@ void DescribeWhatWasLeftOut(const Database& db, LoadReport& report) {
                "vyřadí.");
 }
 
+// The first record dated before the record above it, as SortRecords would move it; 0 when none.
+int FirstOutOfOrder(const Database& db) {
+  std::optional<CalendarDate> above;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const std::optional<CalendarDate> date = ParseDate(db.Record(i).Date());
+    if (date && above && *date < *above) return i;
+    above = date;
+  }
+  return 0;
+}
+
+std::string OutOfOrderText(const Database& db, int index) {
+  return "Zákresy v souboru datax.dat nejsou seřazeny podle data (zákres č. " +
+         std::to_string(index) + " z " + db.Record(index).Date() + " následuje po zákresu z " +
+         db.Record(index - 1).Date() +
+         "); program je seřadil. Soubor, jak byl nalezen, se před prvním uložením uschová.";
+}
+
 // The file has bytes but not one record whose date reads: damaged, not a new database.
 bool HoldsNoReadableRecord(const Database& db, const LoadReport& report) {
   if (report.RecordsInFile == 0) return report.TrailingBytes > 0;
@@ -104,10 +122,16 @@ void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
   if (!db.LoadFailed && HoldsNoReadableRecord(db, report)) {
     const std::uintmax_t size =
         static_cast<std::uintmax_t>(report.RecordsInFile) * kRecordSize + report.TrailingBytes;
-    report.Error = "Soubor datax.dat (" + std::to_string(size) +
-                   " bajtů) neobsahuje žádný čitelný zákres, je poškozen. Program ho nepřepíše: "
-                   "začíná s prázdnou databází a data neukládá. Oprav nebo nahraď soubor a spusť "
-                   "program znovu.";
+    // Readable drawings behind an empty first place are not a file without drawings.
+    const std::string what =
+        db.RecordCount == 0 && report.IgnoredRecords > 0
+            ? " začíná zákresem bez data, proto se nenačetl žádný zákres; dalších zákresů s "
+              "datem za ním: " +
+                  std::to_string(report.IgnoredRecords)
+            : " neobsahuje žádný čitelný zákres, je poškozen";
+    report.Error = "Soubor datax.dat (" + std::to_string(size) + " bajtů)" + what +
+                   ". Program ho nepřepíše: začíná s prázdnou databází a data neukládá. Oprav "
+                   "nebo nahraď soubor a spusť program znovu.";
     db.LoadFailed = true;
     db.RecordCount = 0;
   }
@@ -118,6 +142,13 @@ void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
     DescribeWhatWasLeftOut(db, report);
     db.OriginalNotKept = report.IgnoredRecords > 0 || report.TrailingBytes > 0 ||
                          !report.Findings.UnreadableDates.empty();
+    // Every window and statistic takes the database as in date order.
+    report.FirstOutOfOrder = FirstOutOfOrder(db);
+    if (report.FirstOutOfOrder > 0) {
+      AddWarning(report, OutOfOrderText(db, report.FirstOutOfOrder));
+      SortRecords(db);
+      db.SortedAtLoad = true;
+    }
   }
 
   report.Repairs = ApplyLoadRepairs(db);
@@ -181,7 +212,7 @@ LoadReport LoadDatabaseFromBytes(Database& db, std::string_view bytes, const Cal
 }
 
 void KeepFileAsFound(Database& db, const fs::path& progDir, LoadReport& report) {
-  if (!db.OriginalNotKept) return;
+  if (!db.OriginalNotKept && !db.SortedAtLoad) return;
   const KeptCopy kept = KeepCopyOf(progDir / kDataFileName, kIgnoredRecordsFileName);
   if (kept.Error) {
     db.LoadFailed = true;
@@ -190,6 +221,7 @@ void KeepFileAsFound(Database& db, const fs::path& progDir, LoadReport& report) 
     return;
   }
   db.OriginalNotKept = false;
+  db.SortedAtLoad = false;
   AddWarning(report, "Soubor, jak byl nalezen, je uschován jako " + kept.Name.string() + ".");
 }
 
@@ -215,6 +247,7 @@ std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
 Refusal SaveDatabase(Database& db, const fs::path& progDir) {
   if (db.LoadFailed) return std::string(kLoadFailedMessage);
   if (db.OriginalNotKept) return std::string(kOriginalNotKeptMessage);
+  if (db.SortedAtLoad) return std::string(kSortedNotKeptMessage);
   if (db.DrawingRadius == 0 && db.RecordCount > 0) db.DrawingRadius = kDefaultDrawingRadius;
   if (db.RecordCount > 0) db.Record(1).SetRadiusWord(RadiusWordFor(db));
   return WriteRecords(progDir / kDataFileName, kDataFileName,

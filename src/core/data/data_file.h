@@ -29,6 +29,9 @@ inline constexpr const char* kLoadFailedMessage =
 inline constexpr const char* kLoadedFileChangedMessage =
     "Zálohu dat, jak byla načtena, nelze vytvořit: soubor datax.dat od spuštění programu změnil "
     "jiný program. Nová data se ukládají jako obvykle.";
+inline constexpr const char* kSortedNotKeptMessage =
+    "Zákresy v souboru datax.dat nebyly seřazeny podle data a soubor, jak byl nalezen, není "
+    "uschován, proto se data neukládají.";
 inline constexpr const char* kOriginalNotKeptMessage =
     "Soubor datax.dat byl načten jen zčásti a jeho původní podoba není uschována, proto se data "
     "neukládají, aby se vynechané zákresy neztratily.";
@@ -45,18 +48,22 @@ struct LoadReport {
   // Bytes of a partial record at the end of the file (an interrupted copy).
   std::uintmax_t TrailingBytes = 0;
   RecordFindings Findings;
+  // The first record of the file dated before the one above it; 0 when the file is in date
+  // order. The load puts such a file in date order (db.SortedAtLoad).
+  int FirstOutOfOrder = 0;
   // Czech text for the user: everything the load left out or found doubtful, and (after
   // KeepFileAsFound) where the file as found was kept.
   std::optional<std::string> Warning;
 };
 
 // Loads progDir/datax.dat into db (capacity: records in the file + 2000), trims at the first
-// empty date, keeps the copy for the backup, applies the repairs, collects the observers and
-// makes the last record current. Only reads: nothing is written. Without a file, or with an empty
-// one, the database is one record dated today. A file with bytes but no record whose date reads
-// is damaged: it is reported as an Error and never written over. When the load left something
-// out, db.OriginalNotKept holds saving back until KeepFileAsFound. The settings of record 1 are
-// applied separately (ApplyRadiusWord), after the other start-up files.
+// empty date, keeps the copy for the backup, puts records out of date order in order (and says
+// so), applies the repairs, collects the observers and makes the last record current. Only reads:
+// nothing is written. Without a file, or with an empty one, the database is one record dated today.
+// A file with bytes but no record whose date reads is damaged: it is reported as an Error and never
+// written over. When the load left something out, db.OriginalNotKept holds saving back until
+// KeepFileAsFound. The settings of record 1 are applied separately (ApplyRadiusWord), after the
+// other start-up files.
 LoadReport LoadDatabase(Database& db, const std::filesystem::path& progDir,
                         const CalendarDate& today);
 
@@ -66,8 +73,8 @@ LoadReport LoadDatabaseFromBytes(Database& db, std::string_view bytes, const Cal
                                  int extraCapacity = kExtraCapacity);
 
 // Copies the file as found beside it (datax-puvodni.dat, numbered for later incidents) when the
-// load left something out, and tells in the report's Warning where; when no copy can be made,
-// saving stays refused for the whole run (db.LoadFailed).
+// load left something out or put the records in date order, and tells in the report's Warning
+// where; when no copy can be made, saving stays refused for the whole run (db.LoadFailed).
 void KeepFileAsFound(Database& db, const std::filesystem::path& progDir, LoadReport& report);
 
 // Removes the temporary files an interrupted save of the data file or its backup left behind.

@@ -45,6 +45,9 @@ struct Database {
   // The load left something out that a save would drop (a partial record, records after an
   // empty date, unreadable dates): saving waits until the file as found has been kept.
   bool OriginalNotKept = false;
+  // The file was not in date order and the load sorted the records: the first save would write
+  // them in the new order, so the file as found is kept before it, as for OriginalNotKept.
+  bool SortedAtLoad = false;
 
   int Capacity() const { return static_cast<int>(Records.size()); }
   ObservationRecord& Record(int i) { return Records[static_cast<std::size_t>(i - 1)]; }

@@ -45,44 +45,6 @@ class ObserverCollector {
   std::unordered_set<std::string> m_seen;
 };
 
-int RepairRecord(ObservationRecord& record) {
-  int repairs = 0;
-  if (record.GroupCountRaw() > kMaxGroups) {
-    record.SetGroupCount(kMaxGroups);
-    ++repairs;
-  }
-  if (record.FacularCountRaw() > kMaxFaculae) {
-    record.SetFacularCount(kMaxFaculae);
-    ++repairs;
-  }
-  static const std::string specialRaw = Utf8ToCp1250(kSpecialKind);
-  const std::string kind = record.ShortStringRaw(kKindOffset, kKindCapacity);
-  if (kind > "zvl" && (kind != specialRaw || record.Bytes[kKindOffset] != specialRaw.size())) {
-    record.SetKind(kSpecialKind);
-    ++repairs;
-  }
-  if (record.ObserverRaw().empty()) {
-    record.SetObserver("N");
-    ++repairs;
-  }
-  if (record.GroupCountRaw() == 0) {
-    bool zeroed = false;
-    for (int k = 1; k <= kMaxGroups; ++k) {
-      if (record.Angle10(k) != 0 || record.Distance10(k) != 0) {
-        record.SetAngle10(k, 0);
-        record.SetDistance10(k, 0);
-        zeroed = true;
-      }
-    }
-    if (zeroed) ++repairs;
-  }
-  if (record.TimeUT() == 0) {
-    record.SetTimeUT(kDefaultTimeUT);
-    ++repairs;
-  }
-  return repairs;
-}
-
 }  // namespace
 
 int SortRecords(Database& db, int follow) {
@@ -165,7 +127,45 @@ void TrimAtFirstEmpty(Database& db) {
 
 int ApplyLoadRepairs(Database& db) {
   int repairs = 0;
-  for (int i = 1; i <= db.RecordCount; ++i) repairs += RepairRecord(db.Record(i));
+  for (int i = 1; i <= db.RecordCount; ++i) repairs += ApplyLoadRepairs(db.Record(i));
+  return repairs;
+}
+
+int ApplyLoadRepairs(ObservationRecord& record) {
+  int repairs = 0;
+  if (record.GroupCountRaw() > kMaxGroups) {
+    record.SetGroupCount(kMaxGroups);
+    ++repairs;
+  }
+  if (record.FacularCountRaw() > kMaxFaculae) {
+    record.SetFacularCount(kMaxFaculae);
+    ++repairs;
+  }
+  static const std::string specialRaw = Utf8ToCp1250(kSpecialKind);
+  const std::string kind = record.ShortStringRaw(kKindOffset, kKindCapacity);
+  if (kind > "zvl" && (kind != specialRaw || record.Bytes[kKindOffset] != specialRaw.size())) {
+    record.SetKind(kSpecialKind);
+    ++repairs;
+  }
+  if (record.ObserverRaw().empty()) {
+    record.SetObserver("N");
+    ++repairs;
+  }
+  if (record.GroupCountRaw() == 0) {
+    bool zeroed = false;
+    for (int k = 1; k <= kMaxGroups; ++k) {
+      if (record.Angle10(k) != 0 || record.Distance10(k) != 0) {
+        record.SetAngle10(k, 0);
+        record.SetDistance10(k, 0);
+        zeroed = true;
+      }
+    }
+    if (zeroed) ++repairs;
+  }
+  if (record.TimeUT() == 0) {
+    record.SetTimeUT(kDefaultTimeUT);
+    ++repairs;
+  }
   return repairs;
 }
 

@@ -49,5 +49,7 @@ void TrimAtFirstEmpty(Database& db);
 // GroupCount or FacularCount above 40 is cut to 40. Returns the number of repairs that changed
 // a record (one per rule and record).
 int ApplyLoadRepairs(Database& db);
+// The same repairs on one record; the number of rules that changed it.
+int ApplyLoadRepairs(ObservationRecord& record);
 
 }  // namespace ardeno

@@ -1,5 +1,6 @@
 #include "core/data/load_findings.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "core/text/dates.h"
@@ -38,41 +39,72 @@ std::string DescribeRecords(const std::string& title, const std::vector<int>& in
 
 }  // namespace
 
-RecordFindings FindRecordProblems(const Database& db) {
+namespace {
+
+// The checks over the records `numbers` names; record(i) gives record number i.
+RecordFindings FindProblems(const std::vector<int>& numbers,
+                            const std::function<const ObservationRecord&(int)>& record) {
   RecordFindings found;
-  for (int i = 1; i <= db.RecordCount; ++i) {
-    const ObservationRecord& record = db.Record(i);
-    const std::string date = record.Date();
+  for (int i : numbers) {
+    const ObservationRecord& checked = record(i);
+    const std::string date = checked.Date();
     if (!ParseDate(date))
       found.UnreadableDates.push_back(i);
     else if (HasShortYear(date))
       found.ShortYears.push_back(i);
-    if (IsImpossibleTime(record.TimeUT())) found.ImpossibleTimes.push_back(i);
-    if (record.GroupCountRaw() > kMaxGroups || record.FacularCountRaw() > kMaxFaculae)
+    if (IsImpossibleTime(checked.TimeUT())) found.ImpossibleTimes.push_back(i);
+    if (checked.GroupCountRaw() > kMaxGroups || checked.FacularCountRaw() > kMaxFaculae)
       found.ClampedCounts.push_back(i);
   }
-  const auto dated = [&db](int i) { return ShownDate(db.Record(i)); };
+  const auto dated = [&record](int i) { return ShownDate(record(i)); };
   if (!found.UnreadableDates.empty())
     found.Lines.push_back(
         DescribeRecords("Zákresy s nečitelným datem", found.UnreadableDates, dated));
   if (!found.ImpossibleTimes.empty())
     found.Lines.push_back(DescribeRecords(
-        "Zákresy s nemožným časem (hhmm nad 2359)", found.ImpossibleTimes, [&db](int i) {
-          return ShownDate(db.Record(i)) + " čas " + std::to_string(db.Record(i).TimeUT());
+        "Zákresy s nemožným časem (hhmm nad 2359)", found.ImpossibleTimes, [&record](int i) {
+          return ShownDate(record(i)) + " čas " + std::to_string(record(i).TimeUT());
         }));
   if (!found.ShortYears.empty())
     found.Lines.push_back(DescribeRecords(
         "Zákresy s neúplným letopočtem (rok se čte tak, jak je zapsán, soubor se nemění)",
         found.ShortYears, dated));
   if (!found.ClampedCounts.empty())
-    found.Lines.push_back(
-        DescribeRecords("Zákresy s více než 40 skupinami nebo fakulemi (načte se jen 40)",
-                        found.ClampedCounts, [&db](int i) {
-                          const ObservationRecord& record = db.Record(i);
-                          return ShownDate(record) + " " + std::to_string(record.GroupCountRaw()) +
-                                 " skupin, " + std::to_string(record.FacularCountRaw()) + " fakulí";
-                        }));
+    found.Lines.push_back(DescribeRecords(
+        "Zákresy s více než 40 skupinami nebo fakulemi (načte se jen 40)", found.ClampedCounts,
+        [&record](int i) {
+          const ObservationRecord& counted = record(i);
+          return ShownDate(counted) + " " + std::to_string(counted.GroupCountRaw()) + " skupin, " +
+                 std::to_string(counted.FacularCountRaw()) + " fakulí";
+        }));
   return found;
+}
+
+}  // namespace
+
+RecordFindings FindRecordProblems(const Database& db) {
+  std::vector<int> numbers;
+  for (int i = 1; i <= db.RecordCount; ++i) numbers.push_back(i);
+  return FindProblems(numbers, [&db](int i) -> const ObservationRecord& { return db.Record(i); });
+}
+
+RecordFindings FindRecordProblems(const std::vector<ObservationRecord>& records) {
+  std::vector<int> numbers;
+  for (std::size_t i = 0; i < records.size(); ++i)
+    if (records[i].HasDate()) numbers.push_back(static_cast<int>(i) + 1);
+  return FindProblems(numbers, [&records](int i) -> const ObservationRecord& {
+    return records[static_cast<std::size_t>(i) - 1];
+  });
+}
+
+std::vector<int> RecordsFound(const RecordFindings& findings) {
+  std::vector<int> all;
+  for (const auto* kind : {&findings.UnreadableDates, &findings.ImpossibleTimes,
+                           &findings.ShortYears, &findings.ClampedCounts})
+    all.insert(all.end(), kind->begin(), kind->end());
+  std::sort(all.begin(), all.end());
+  all.erase(std::unique(all.begin(), all.end()), all.end());
+  return all;
 }
 
 }  // namespace ardeno

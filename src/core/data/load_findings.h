@@ -28,4 +28,11 @@ struct RecordFindings {
 // Looks at records 1..RecordCount as read, before the load-time repairs.
 RecordFindings FindRecordProblems(const Database& db);
 
+// The same checks on the drawings of another data file, numbered by their place in it (1-based);
+// unused places (an empty Date) are not looked at.
+RecordFindings FindRecordProblems(const std::vector<ObservationRecord>& records);
+
+// Every record named by any kind of finding, ascending and once each.
+std::vector<int> RecordsFound(const RecordFindings& findings);
+
 }  // namespace ardeno

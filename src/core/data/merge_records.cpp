@@ -1,10 +1,12 @@
 #include "core/data/merge_records.h"
 
+#include <algorithm>
 #include <set>
 #include <system_error>
 
 #include "core/data/database_ops.h"
 #include "core/data/file_error_text.h"
+#include "core/data/load_findings.h"
 #include "core/data/record_file.h"
 
 namespace ardeno {
@@ -48,21 +50,41 @@ std::variant<MergeOutcome, std::string> MergeRecords(Database& db,
                                                      const std::vector<ObservationRecord>& added,
                                                      bool skipEqualDates) {
   const std::set<std::string> dates = DatesOf(db);
+  const RecordFindings findings = FindRecordProblems(added);
+  const std::vector<int> refused = RecordsFound(findings);
   std::vector<const ObservationRecord*> kept;
   MergeOutcome outcome;
-  for (const ObservationRecord& record : added) {
+  for (std::size_t i = 0; i < added.size(); ++i) {
+    const ObservationRecord& record = added[i];
+    if (std::binary_search(refused.begin(), refused.end(), static_cast<int>(i) + 1)) continue;
     if (!record.HasDate() || (skipEqualDates && dates.count(record.DateRaw()) > 0)) {
       ++outcome.LeftOut;
       continue;
     }
     kept.push_back(&record);
   }
+  outcome.Refused = static_cast<int>(refused.size());
+  if (!refused.empty()) {
+    outcome.RefusedMessage =
+        "Tyto zákresy přidávaného souboru se nepřidaly, protože neprošly "
+        "kontrolou, kterou prochází každé načtení dat (čísla jsou pořadí v "
+        "souboru):";
+    for (const std::string& line : findings.Lines) outcome.RefusedMessage += "\n" + line;
+  }
   if (db.RecordCount + static_cast<int>(kept.size()) > db.Capacity())
     return std::string(kDatabaseFullMessage);
-  for (const ObservationRecord* record : kept) db.Record(++db.RecordCount) = *record;
+  // The settings live in record 1, which an added drawing of an earlier date would replace.
+  const std::uint16_t settings = db.RecordCount > 0 ? db.Record(1).RadiusWord() : 0;
+  for (const ObservationRecord* record : kept) {
+    ObservationRecord& appended = db.Record(++db.RecordCount);
+    appended = *record;
+    ApplyLoadRepairs(appended);
+  }
   outcome.Added = static_cast<int>(kept.size());
   if (outcome.Added == 0) return outcome;
+  const bool hadRecords = db.RecordCount > outcome.Added;
   SortRecords(db);
+  if (hadRecords) db.Record(1).SetRadiusWord(settings);
   CollectObservers(db);
   db.CurrentIndex = db.RecordCount;
   db.WorkRecord = db.Record(db.RecordCount);

@@ -31,13 +31,22 @@ std::string EqualDatesQuestion(int count);
 struct MergeOutcome {
   int Added = 0;
   int LeftOut = 0;  // equal dates left out at the user's wish, and empty places of the file
+  // Drawings that fail the checks of a load (a date that does not read, a year of fewer than
+  // four digits, an impossible time, more than 40 groups or faculae): never added, since every
+  // later load would stop at them or change them.
+  int Refused = 0;
+  // The Czech text naming them by their place in the other file; empty when none was refused.
+  std::string RefusedMessage;
 };
 
-// Appends the added drawings (without those of an equal date when skipEqualDates), restores the
-// date order, rebuilds the observer list, makes the last drawing current and marks the data as
+// Appends the added drawings (without those of an equal date when skipEqualDates, and without
+// those that fail the checks of a load), with the repairs a load applies, restores the date
+// order, rebuilds the observer list, makes the last drawing current and marks the data as
 // changed. A drawing with an empty date is an unused place of the other file and is never
-// added (the next load would cut the database at it). When the drawings do not fit into the
-// database's free places nothing changes and the refusal is returned.
+// added (the next load would cut the database at it). Record 1 keeps the database's settings
+// (drawing radius and coordinate mode), whichever drawing comes first after the merge. When the
+// drawings do not fit into the database's free places nothing changes and the refusal is
+// returned.
 std::variant<MergeOutcome, std::string> MergeRecords(Database& db,
                                                      const std::vector<ObservationRecord>& added,
                                                      bool skipEqualDates);

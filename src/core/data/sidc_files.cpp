@@ -146,25 +146,62 @@ int SidcFieldValue(std::string_view field) {
   return value;
 }
 
+namespace {
+
+// Where the values of a year file are: the line length follows from the size and the days.
+struct YearLayout {
+  int Days;
+  std::size_t LineLength;
+  int Values;  // a day's values: 1 below 10000 bytes, else 3
+
+  YearLayout(std::string_view fileBytes, int year)
+      : Days(IsLeapYear(year) ? 366 : 365),
+        LineLength(static_cast<std::size_t>(Round(static_cast<double>(fileBytes.size()) / Days))),
+        Values(fileBytes.size() < static_cast<std::size_t>(kOneValueLayoutBelowBytes) ? 1 : 3) {}
+
+  // Value v (0-based) of day d (0-based); empty beyond the end of the file.
+  std::string_view Field(std::string_view fileBytes, int d, int v) const {
+    const std::size_t offset = static_cast<std::size_t>(d) * LineLength + kFirstValueColumn +
+                               static_cast<std::size_t>(v * kNextValueStep);
+    return offset < fileBytes.size() ? fileBytes.substr(offset, kFieldWidth) : std::string_view{};
+  }
+};
+
+}  // namespace
+
+std::optional<std::string> SidcYearProblem(std::string_view fileBytes, int year,
+                                           const std::string& shownName) {
+  const YearLayout layout(fileBytes, year);
+  bool anyDigit = false;
+  for (int d = 0; d < layout.Days; ++d) {
+    for (int v = 0; v < layout.Values; ++v) {
+      const std::string_view field = layout.Field(fileBytes, d, v);
+      if (field.find_first_not_of(" +-0123456789\r\n") != std::string_view::npos)
+        return UnusableFileMessage(
+            shownName, ("denní čísla ve sloupcích 20-22; v řádku " + std::to_string(d + 1) +
+                        " jsou na jejich místě jiné znaky, soubor je "
+                        "poškozen nebo jiného druhu")
+                           .c_str());
+      anyDigit = anyDigit || field.find_first_of("0123456789") != std::string_view::npos;
+    }
+  }
+  if (anyDigit) return std::nullopt;
+  return UnusableFileMessage(shownName, "denní čísla ve sloupcích 20-22");
+}
+
 int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
   int numberFields = 0;
-  const int days = IsLeapYear(year) ? 366 : 365;
-  const auto lineLength =
-      static_cast<std::size_t>(Round(static_cast<double>(fileBytes.size()) / days));
-  const int values = fileBytes.size() < static_cast<std::size_t>(kOneValueLayoutBelowBytes) ? 1 : 3;
-  const auto fieldAt = [&](std::size_t offset) {
-    return offset < fileBytes.size() ? fileBytes.substr(offset, kFieldWidth) : std::string_view{};
-  };
+  const YearLayout layout(fileBytes, year);
+  const int days = layout.Days;
+  const int values = layout.Values;
   constexpr auto kMaxCells = static_cast<std::size_t>(kSidcDailyCells);
   table.Cells.reserve(std::min(kMaxCells, static_cast<std::size_t>(table.DaysFilled + days) * 3));
   for (int d = 0; d < days; ++d) {
     const auto cell = static_cast<std::size_t>(table.DaysFilled) * 3;
     if (cell + 3 > kMaxCells) return numberFields;  // the table is full
     if (table.Cells.size() < cell + 3) table.Cells.resize(cell + 3);
-    const std::size_t lineStart = static_cast<std::size_t>(d) * lineLength + kFirstValueColumn;
     for (int v = 0; v < values; ++v) {
-      const std::string_view field =
-          fieldAt(lineStart + static_cast<std::size_t>(v * kNextValueStep));
+      const std::string_view field = layout.Field(fileBytes, d, v);
       if (field.find_first_of("0123456789") != std::string_view::npos) ++numberFields;
       table.Cells[cell + static_cast<std::size_t>(v)] =
           static_cast<std::uint16_t>(SidcFieldValue(field));
@@ -188,9 +225,11 @@ SidcDailyTable ReadSidcDaily(const std::filesystem::path& progDir, int currentYe
     try {
       const auto content = ReadAuxFile(progDir / kSidcFolder / fileName, shownName);
       if (!content) continue;
-      // The year keeps its place in the table either way, so later years stay on their days.
-      if (AddSidcYear(content->Bytes, year, table) == 0)
-        table.Messages.push_back(UnusableFileMessage(shownName, "denní čísla ve sloupcích 20-22"));
+      // The year keeps its place in the table either way, so later years stay on their days;
+      // a damaged file's days stay empty.
+      const auto problem = SidcYearProblem(content->Bytes, year, shownName);
+      AddSidcYear(problem ? std::string_view{} : std::string_view(content->Bytes), year, table);
+      if (problem) table.Messages.push_back(*problem);
       ++table.YearsFound;
     } catch (const AuxFileError& error) {
       table.Messages.emplace_back(error.what());

@@ -4,6 +4,7 @@
 // 10.7 cm radio flux ("tok-10cm.txt"). The smoothed graphs show them beside our own values.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,12 +49,19 @@ int SidcYearFromName(std::string_view fileName);
 // Round(size / D), one value a day below 10000 bytes and three from there on. Returns how many
 // of the fields read held a digit: none means the file is not a daily series at all.
 int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table);
+// Why a year file is not a daily series in that layout: a value field holding anything but
+// blanks, a sign, digits and a line break (random bytes, another file under the name), or no
+// field with a digit at all. The Czech text names the file (shownName) and the first bad line;
+// nothing when the file reads.
+std::optional<std::string> SidcYearProblem(std::string_view fileBytes, int year,
+                                           const std::string& shownName);
 // A 3-character field: leading blanks and a sign skipped, then digits up to the first other
 // character; blanks give 0, "-1" gives 1.
 int SidcFieldValue(std::string_view field);
 
 // Reads the years 1982 .. 1982 + (currentYear - Y0), Y0 from FindFirstSidcFile; missing years
-// are skipped without advancing the day position.
+// are skipped without advancing the day position. A year file with a SidcYearProblem keeps its
+// days in the table, empty, and its text goes to Messages.
 SidcDailyTable ReadSidcDaily(const std::filesystem::path& progDir, int currentYear);
 
 // Parsers of the fixed-line files, given the whole file size (the line count is size / line

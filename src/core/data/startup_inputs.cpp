@@ -34,6 +34,9 @@ StartupInputs ReadStartupInputs(const std::filesystem::path& progDir, const Cale
                        "se 120 %.");
   ReadInto(messages, [&] { inputs.Supplementary = ReadSupplementaryData(progDir); });
   const std::uintmax_t supplementarySize = inputs.Supplementary.FileSize;
+  if (inputs.Supplementary.FileFound && supplementarySize == 0)
+    messages.push_back("Soubor " + std::string(kSupplementaryFileName) +
+                       " je prázdný (0 bajtů místo 25000), nepoužije se.");
   if (supplementarySize != 0 && supplementarySize < kSupplementaryDataSize)
     messages.push_back("Soubor " + std::string(kSupplementaryFileName) + " má jen " +
                        std::to_string(supplementarySize) + " bajtů místo 25000, nepoužije se.");

@@ -10,7 +10,10 @@ SupplementaryData ReadSupplementaryData(const std::filesystem::path& progDir) {
   SupplementaryData data;
   const auto content = ReadAuxFile(progDir / kSupplementaryFileName, kSupplementaryFileName,
                                    kSupplementaryDataSize, false);
-  if (content) data.FileSize = content->FileSize;
+  if (content) {
+    data.FileFound = true;
+    data.FileSize = content->FileSize;
+  }
   // The block is taken whole or not at all: a short file is not half a table.
   if (content && content->Bytes.size() == kSupplementaryDataSize) {
     std::copy(content->Bytes.begin(), content->Bytes.end(), data.Bytes.begin());

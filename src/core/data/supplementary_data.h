@@ -15,6 +15,7 @@ struct SupplementaryData {
   std::vector<std::uint8_t> Bytes = std::vector<std::uint8_t>(kSupplementaryDataSize, 0);
   // Size of the file read; 0 when there was none. Any size but 25000 is not the table.
   std::uintmax_t FileSize = 0;
+  bool FileFound = false;  // an empty file is found, a missing one is not
   // The butterfly diagram offers the data only when the first byte is set.
   bool Present() const { return Bytes[0] != 0; }
 };

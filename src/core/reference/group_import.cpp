@@ -97,11 +97,12 @@ ImportReport ImportSourceDays(Database& db, std::vector<SourceDay> days, std::ui
 
   std::vector<ObservationRecord> records(db.Records.begin(), db.Records.begin() + db.RecordCount);
   const std::size_t existing = records.size();
-  for (const SourceDay& day : days) {
+  for (SourceDay& day : days) {
     if (!present.insert(day.Date).second) {
       report.KeptDays.push_back(day.Date);
       continue;
     }
+    report.RepeatedGroups += DropRepeatedGroups(day);
     BuiltRecord built = BuildSourceRecord(day, numbers, radiusWord);
     records.push_back(built.Record);
     ++report.AddedDays;

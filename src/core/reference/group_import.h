@@ -34,11 +34,13 @@ struct ImportReport {
   std::vector<CalendarDate> KeptDays;  // already in the database, or twice in the files
   int GroupsLeftOut = 0;
   int AreasNotExact = 0;
+  int RepeatedGroups = 0;  // a region given twice for one added day, stored once
 };
 
-// Adds the days that the database (records 1..RecordCount) does not hold yet, keeping date
-// order; existing records are neither moved relative to each other nor changed. Records holds
-// exactly RecordCount records afterwards (plus nothing): the caller saves it whole.
+// Adds the days that the database (records 1..RecordCount) does not hold yet, each region of a
+// day once (DropRepeatedGroups), keeping date order; existing records are neither moved relative to
+// each other nor changed. Records holds exactly RecordCount records afterwards (plus nothing): the
+// caller saves it whole.
 ImportReport ImportSourceDays(Database& db, std::vector<SourceDay> days, std::uint16_t radiusWord);
 
 }  // namespace ardeno

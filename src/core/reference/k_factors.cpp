@@ -146,8 +146,13 @@ ReferenceNumbers ReadReferenceNumbers(const fs::path& progDir, std::vector<std::
   for (const int year : years) {
     const std::string name = "dssn" + std::to_string(year) + ".dat";
     try {
-      if (const auto content =
-              ReadAuxFile(progDir / kSidcFolder / name, std::string(kSidcFolder) + "/" + name))
+      const std::string shownName = std::string(kSidcFolder) + "/" + name;
+      const auto content = ReadAuxFile(progDir / kSidcFolder / name, shownName);
+      if (!content) continue;
+      // A damaged year would compare the observers with numbers nobody published.
+      if (const auto problem = SidcYearProblem(content->Bytes, year, shownName))
+        messages.push_back(*problem);
+      else
         AddReferenceYear(content->Bytes, year, numbers);
     } catch (const AuxFileError& failure) {
       messages.emplace_back(failure.what());

@@ -24,7 +24,8 @@ struct ReferenceDay {
 using ReferenceNumbers = std::map<std::int64_t, ReferenceDay>;
 
 // Every "SIDC/dssn<year>.dat" of the folder, each year by itself at its own dates, read with the
-// program's layout rules (line length from the size, one or three values).
+// program's layout rules (line length from the size, one or three values). A damaged year file
+// (SidcYearProblem) is left out and named in messages.
 ReferenceNumbers ReadReferenceNumbers(const std::filesystem::path& progDir,
                                       std::vector<std::string>& messages);
 // One year file's days added to `numbers`.

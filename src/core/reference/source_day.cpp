@@ -1,5 +1,8 @@
 #include "core/reference/source_day.h"
 
+#include <algorithm>
+#include <set>
+
 namespace ardeno {
 
 namespace {
@@ -7,6 +10,20 @@ namespace {
 // USAF/NOAA network's reports.
 constexpr int kLastGreenwichYear = 1976;
 }  // namespace
+
+int DropRepeatedGroups(SourceDay& day) {
+  std::set<int> regions;
+  std::vector<SourceGroup> kept;
+  for (SourceGroup& group : day.Groups) {
+    const bool repeated = group.Region != 0
+                              ? !regions.insert(group.Region).second
+                              : std::find(kept.begin(), kept.end(), group) != kept.end();
+    if (!repeated) kept.push_back(std::move(group));
+  }
+  const int dropped = static_cast<int>(day.Groups.size() - kept.size());
+  day.Groups = std::move(kept);
+  return dropped;
+}
 
 std::string SourceObserver(GroupSource source) {
   return source == GroupSource::Greenwich ? "RGO" : "NOAA";

@@ -31,6 +31,8 @@ struct SourceGroup {
   // that day (the reports' "valid at 2400Z").
   CalendarDate EpochDate;
   std::uint16_t EpochTime = 1200;
+
+  bool operator==(const SourceGroup&) const = default;
 };
 
 struct SourceDay {
@@ -46,6 +48,11 @@ struct SourceReading {
   // "file:line: text" of every line that could not be read, with the reason, in Czech.
   std::vector<std::string> Problems;
 };
+
+// A region given twice for one day (a line repeated in the file, or a day's rows met twice) is
+// one group: the first is kept. Groups without a region number are one group only when all the
+// source gives for them is equal. Returns the number of groups dropped.
+int DropRepeatedGroups(SourceDay& day);
 
 // The observer and station an imported record is signed with.
 std::string SourceObserver(GroupSource source);

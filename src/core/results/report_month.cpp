@@ -32,6 +32,24 @@ ReportMonth ParseReportMonth(std::string_view answer) {
   return {NumberOrZero(answer.substr(separator + 1, 4)), NumberOrZero(answer.substr(0, separator))};
 }
 
+std::optional<ReportMonth> ParseWholeReportMonth(std::string_view text) {
+  constexpr std::size_t kYearDigits = 4;
+  constexpr int kLastMonth = 12;
+  const auto separator = text.find('.');
+  if (separator == std::string_view::npos || separator == 0 || separator > 2 ||
+      text.size() != separator + 1 + kYearDigits)
+    return std::nullopt;
+  const auto digits = [](std::string_view part) {
+    return part.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  const std::string_view month = text.substr(0, separator);
+  const std::string_view year = text.substr(separator + 1);
+  if (!digits(month) || !digits(year)) return std::nullopt;
+  const ReportMonth parsed{NumberOrZero(year), NumberOrZero(month)};
+  if (parsed.Month < 1 || parsed.Month > kLastMonth || parsed.Year < 1) return std::nullopt;
+  return parsed;
+}
+
 std::optional<MonthRecords> FindMonthRecords(const Database& db, const ReportMonth& month) {
   MonthRecords found;
   for (int i = 1; i <= db.RecordCount; ++i) {

@@ -21,6 +21,14 @@ struct ReportMonth {
 // is the month, the next four characters the year; a part that is not a number gives 0.
 ReportMonth ParseReportMonth(std::string_view answer);
 
+// A month named by a script in full: "M.YYYY" with nothing before or after it, month 1..12 in
+// one or two digits, year 1..9999 in four digits. Nothing for any other text ("3.2014x",
+// "3.2014.1", "13.2014", "3.14"), which the prompt's lenient reading would take for a month.
+std::optional<ReportMonth> ParseWholeReportMonth(std::string_view text);
+inline constexpr std::string_view kWholeReportMonthRule =
+    "Měsíc se zadává jako M.RRRR: měsíc 1 až 12, rok čtyřmi číslicemi od 0001 do 9999 (například "
+    "3.2014).";
+
 // Indices (1-based) of the first and last record of the month; nothing when it has none.
 struct MonthRecords {
   int First = 0;

@@ -353,6 +353,9 @@ void DrawingWindow::MergeChosenFile() {
   m_added.clear();
   m_mergeBox->hide();
   AfterDataChange();
+  const MergeOutcome& outcome = std::get<MergeOutcome>(merged);
+  if (outcome.Refused > 0)
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(outcome.RefusedMessage));
 }
 
 void DrawingWindow::CheckEqualDates() {

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -677,10 +678,21 @@ const CoronaData* MapsWindow::CoronaUnderlayOf(int rotation) const {
 
 const MagnetosphereUnderlay& MapsWindow::MagnetosphereOf(int rotation) {
   auto found = m_magnetospheres.find(rotation);
-  if (found == m_magnetospheres.end())
+  if (found == m_magnetospheres.end()) {
     found = m_magnetospheres.emplace(rotation, BuildMagnetosphereUnderlay(m_ctx.ProgDir, rotation))
                 .first;
+    TellUnreadDays(found->second.Messages);
+  }
   return found->second;
+}
+
+void MapsWindow::TellUnreadDays(const std::vector<std::string>& messages) {
+  if (messages.empty()) return;
+  std::string text;
+  for (const std::string& message : messages) text += (text.empty() ? "" : "\n") + message;
+  // The underlay is built while a paint is prepared; a modal message waits until it is done.
+  QTimer::singleShot(
+      0, this, [this, shown = QString::fromStdString(text)] { m_ctx.Msg.ShowMessageText(shown); });
 }
 
 SingleMapScene MapsWindow::PrepareHalf(ComparisonHalf half, QSize client, int areaMultiple) {

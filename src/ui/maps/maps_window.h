@@ -136,6 +136,8 @@ class MapsWindow : public QWidget {
   // Underlays of one rotation; null when switched off or without data for it.
   const CoronaData* CoronaUnderlayOf(int rotation) const;
   const MagnetosphereUnderlay& MagnetosphereOf(int rotation);
+  // Shows, once the current paint is done, which magnetogram day files could not be read.
+  void TellUnreadDays(const std::vector<std::string>& messages);
   SingleMapScene PrepareHalf(ComparisonHalf half, QSize client, int areaMultiple);
 
   AppContext& m_ctx;

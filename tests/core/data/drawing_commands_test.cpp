@@ -2,6 +2,7 @@
 // check, facular fields taken from another file, and recomputing every results block.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <span>
 #include <string>
 #include <variant>
@@ -14,6 +15,7 @@
 #include "core/data/record_file.h"
 #include "core/solar/day_results.h"
 #include "core/solar/recompute_results.h"
+#include "core/text/dates.h"
 #include "sample/sample_database.h"
 #include "support/temp_folder.h"
 
@@ -139,6 +141,93 @@ TEST(MergeRecords, MoreThanTheDatabaseCanHoldChangesNothing) {
   EXPECT_EQ(db.Records, before.Records);
   EXPECT_FALSE(db.DataChanged);
 }
+
+// A drawing of the other file that a load would stop at or change is named and left out; the
+// good drawings beside it are added.
+struct RefusedDrawingCase {
+  std::string Name;
+  std::function<void(ObservationRecord&)> Spoil;
+  std::string Named;  // a piece of the refusal text
+};
+
+class MergeRefusesDrawingTest : public ::testing::TestWithParam<RefusedDrawingCase> {};
+
+TEST_P(MergeRefusesDrawingTest, TheBadDrawingIsNamedAndTheOthersAreAdded) {
+  Database db = MakeDatabase({"01.03.2020", "05.03.2020"});
+  std::vector<ObservationRecord> added = Records({"02.03.2020", "03.03.2020", "04.03.2020"}, "new");
+  GetParam().Spoil(added[1]);
+  const auto merged = MergeRecords(db, added, false);
+  ASSERT_TRUE(std::holds_alternative<MergeOutcome>(merged));
+  const MergeOutcome& outcome = std::get<MergeOutcome>(merged);
+  EXPECT_EQ(outcome.Added, 2);
+  EXPECT_EQ(outcome.Refused, 1);
+  EXPECT_NE(outcome.RefusedMessage.find("č. 2 "), std::string::npos) << outcome.RefusedMessage;
+  EXPECT_NE(outcome.RefusedMessage.find(GetParam().Named), std::string::npos)
+      << outcome.RefusedMessage;
+  ASSERT_EQ(db.RecordCount, 4);
+  for (int i = 1; i <= db.RecordCount; ++i) EXPECT_TRUE(ParseDate(db.Record(i).Date()));
+  EXPECT_EQ(db.Record(2).Date(), "02.03.2020");
+  EXPECT_EQ(db.Record(3).Date(), "04.03.2020");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, MergeRefusesDrawingTest,
+    ::testing::Values(
+        RefusedDrawingCase{"UnreadableDate", [](ObservationRecord& r) { r.SetDate("3x.03.2020"); },
+                           "nečitelným"},
+        RefusedDrawingCase{"TwoHundredFourteenGroups",
+                           [](ObservationRecord& r) { r.SetGroupCount(214); }, "214 skupin"},
+        RefusedDrawingCase{"FacularCountAbove40",
+                           [](ObservationRecord& r) { r.SetFacularCount(41); }, "41 fakulí"},
+        RefusedDrawingCase{"ImpossibleTime", [](ObservationRecord& r) { r.SetTimeUT(2475); },
+                           "čas 2475"},
+        RefusedDrawingCase{"TwoDigitYear", [](ObservationRecord& r) { r.SetDate("03.03.20"); },
+                           "neúplným letopočtem"}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST(MergeRecords, NothingRefusedLeavesTheMessageEmpty) {
+  Database db = MakeDatabase({"01.03.2020"});
+  const auto merged = MergeRecords(db, Records({"02.03.2020"}, "new"), false);
+  EXPECT_EQ(std::get<MergeOutcome>(merged).Refused, 0);
+  EXPECT_TRUE(std::get<MergeOutcome>(merged).RefusedMessage.empty());
+}
+
+TEST(MergeRecords, AddedDrawingsGetTheRepairsOfALoad) {
+  Database db = MakeDatabase({"01.03.2020"});
+  std::vector<ObservationRecord> added = Records({"02.03.2020"}, "new");
+  added[0].SetTimeUT(0);
+  added[0].SetObserver("");
+  MergeRecords(db, added, false);
+  EXPECT_EQ(db.Record(2).TimeUT(), 1200);
+  EXPECT_EQ(db.Record(2).Observer(), "N");
+}
+
+// The other file's first drawing carries that file's radius and mode; when it becomes record 1
+// of the merged database, the database's own settings stay.
+struct MergedSettingsCase {
+  std::string Name;
+  std::uint16_t DatabaseWord = 0;
+  std::uint16_t OtherWord = 0;
+};
+
+class MergeKeepsSettingsTest : public ::testing::TestWithParam<MergedSettingsCase> {};
+
+TEST_P(MergeKeepsSettingsTest, RecordOneKeepsTheDatabaseWord) {
+  Database db = MakeDatabase({"05.03.2020", "06.03.2020"});
+  db.Record(1).SetRadiusWord(GetParam().DatabaseWord);
+  std::vector<ObservationRecord> added = Records({"01.03.2020", "07.03.2020"}, "new");
+  for (auto& record : added) record.SetRadiusWord(GetParam().OtherWord);
+  MergeRecords(db, added, false);
+  ASSERT_EQ(db.Record(1).Date(), "01.03.2020");
+  EXPECT_EQ(db.Record(1).RadiusWord(), GetParam().DatabaseWord);
+  EXPECT_EQ(db.Record(1).Station(), "new");
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, MergeKeepsSettingsTest,
+                         ::testing::Values(MergedSettingsCase{"PolarOverHeliographic", 125, 1200},
+                                           MergedSettingsCase{"HeliographicOverPolar", 1150, 90},
+                                           MergedSettingsCase{"NotChosenStaysNotChosen", 0, 1125}),
+                         [](const auto& info) { return info.param.Name; });
 
 struct EqualDatesCase {
   std::string Name;

@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "má jen 100 bajtů"},
         UnusableCase{"SupplementaryOversized", "Motfakul.dat", std::string(30000, '\x01'),
                      "použije se jen prvních 25000"},
+        // An empty file is there: it is not the same as a missing one.
+        UnusableCase{"SupplementaryEmpty", "Motfakul.dat", "", "Motfakul.dat je prázdný"},
         UnusableCase{"SupplementaryExact", "Motfakul.dat", std::string(25000, '\x01'), ""},
         UnusableCase{"AreasOfLetters", "SIDC/Plochy.txt", std::string(310, 'x'),
                      "SIDC/Plochy.txt nemá očekávaný tvar"},
@@ -60,7 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "SIDC/tok-10cm.txt nemá očekávaný tvar"},
         UnusableCase{"FluxWithNumbers", "SIDC/tok-10cm.txt", kFluxLine + kFluxLine, ""},
         UnusableCase{"YearOfGarbage", "SIDC/dssn1982.dat", std::string(365 * 24, 'z'),
-                     "SIDC/dssn1982.dat nemá očekávaný tvar"}),
+                     "SIDC/dssn1982.dat nemá očekávaný tvar"},
+        UnusableCase{"YearOfRandomBytesWithDigits", "SIDC/dssn1982.dat",
+                     std::string(365 * 24, '7').replace(24 * 40 + 20, 2, "\x01\xee"),
+                     "v řádku 41 jsou na jejich místě jiné znaky"}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(UnusableAuxFiles, ZoomWithByteOrderMarkReadsItsNumber) {

@@ -39,6 +39,46 @@ INSTANTIATE_TEST_SUITE_P(Answers, ParseReportMonthTest,
                                            ParseCase{"NoSeparator", "52001", 0, 52001}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+struct WholeMonthCase {
+  const char* Name;
+  const char* Argument;
+  int Year;  // 0: refused
+  int Month;
+};
+
+class ParseWholeReportMonthTest : public ::testing::TestWithParam<WholeMonthCase> {};
+
+TEST_P(ParseWholeReportMonthTest, TakesOnlyAMonthNamedInFull) {
+  const WholeMonthCase& c = GetParam();
+  const auto month = ParseWholeReportMonth(c.Argument);
+  if (c.Year == 0) {
+    EXPECT_FALSE(month) << month->Key();
+    return;
+  }
+  ASSERT_TRUE(month);
+  EXPECT_EQ(month->Year, c.Year);
+  EXPECT_EQ(month->Month, c.Month);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, ParseWholeReportMonthTest,
+                         ::testing::Values(WholeMonthCase{"OneDigitMonth", "3.2014", 2014, 3},
+                                           WholeMonthCase{"TwoDigitMonth", "03.2014", 2014, 3},
+                                           WholeMonthCase{"December", "12.1999", 1999, 12},
+                                           WholeMonthCase{"FirstYear", "1.0001", 1, 1},
+                                           WholeMonthCase{"TextAfterTheYear", "3.2014x", 0, 0},
+                                           WholeMonthCase{"SecondPoint", "3.2014.1", 0, 0},
+                                           WholeMonthCase{"FiveDigitYear", "3.20145", 0, 0},
+                                           WholeMonthCase{"ShortYear", "3.14", 0, 0},
+                                           WholeMonthCase{"MonthZero", "0.2014", 0, 0},
+                                           WholeMonthCase{"MonthThirteen", "13.2014", 0, 0},
+                                           WholeMonthCase{"YearZero", "3.0000", 0, 0},
+                                           WholeMonthCase{"Comma", "3,2014", 0, 0},
+                                           WholeMonthCase{"Blank", " 3.2014", 0, 0},
+                                           WholeMonthCase{"Sign", "+3.2014", 0, 0},
+                                           WholeMonthCase{"LineBreak", "3.2014\n", 0, 0},
+                                           WholeMonthCase{"Empty", "", 0, 0}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
 class SelectReportMonthTest : public ::testing::Test {
  protected:
   Database m_db = test::DatabaseBuilder()

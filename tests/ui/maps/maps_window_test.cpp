@@ -15,8 +15,10 @@
 #include <QToolButton>
 
 #include "core/data/data_file.h"
+#include "core/maps/magnetogram.h"
 #include "core/maps/map_comparison.h"
 #include "core/maps/map_groups.h"
+#include "core/maps/map_rotation.h"
 #include "core/maps/map_strips.h"
 #include "support/app_run.h"
 #include "support/main_frame.h"
@@ -127,6 +129,7 @@ class MapsWindowTest : public QObject {
   void RotationListChoosesOnTheArrowKeys_data();
   void RotationListChoosesOnTheArrowKeys();
   void MissingCoronaAndMagnetogramsAreSaid();
+  void UnreadableMagnetogramDaysAreSaid();
   void OpensFromTheMainWindowWithItsPanel();
   void ComparisonShowsTheShiftedRotationBelow();
   void ComparisonPanelClearsAndRefusesMissingData();
@@ -385,6 +388,30 @@ void MapsWindowTest::MissingCoronaAndMagnetogramsAreSaid() {
   QCOMPARE(w.run.Msg.ShownMessages,
            QStringList({"Nejsou data pro koronu", "Nejsou data pro magnetosféru"}));
   QVERIFY(!w.maps->ToolButton("magnetzap")->isChecked());
+}
+
+void MapsWindowTest::UnreadableMagnetogramDaysAreSaid() {
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const Scenario s = ThreeSightings();
+  Window w(s.Records);
+  w.run.Ctx.ProgDir = dir.path().toStdString();
+  // A folder where a day file of the rotation should be: it exists and cannot be read.
+  const CalendarDate day = Later(RotationDates(s.Rotation).Start, 3);
+  const auto unreadable = std::filesystem::path(dir.path().toStdString()) / kMagnetogramFolder /
+                          MagnetogramFileName(day);
+  QVERIFY(std::filesystem::create_directories(unreadable));
+  w.maps->MagnetoSfera1Click();
+  QVERIFY(w.maps->ToolButton("magnetzap")->isChecked());
+  Render(*w.maps);
+  QTRY_COMPARE(w.run.Msg.ShownMessages.size(), 1);
+  QVERIFY2(w.run.Msg.ShownMessages[0].contains(QString::fromStdString(MagnetogramFileName(day))),
+           qPrintable(w.run.Msg.ShownMessages[0]));
+  QVERIFY(w.run.Msg.ShownMessages[0].contains(QStringLiteral("nelze přečíst")));
+  // The same rotation painted again says nothing more.
+  Render(*w.maps);
+  QTest::qWait(20);
+  QCOMPARE(w.run.Msg.ShownMessages.size(), 1);
 }
 
 void MapsWindowTest::OpensFromTheMainWindowWithItsPanel() {
