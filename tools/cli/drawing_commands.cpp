@@ -51,8 +51,7 @@ int Merge(const std::vector<std::string>& args) {
   if (const auto error = SaveFolder(args[0], db)) return Fail(*error);
   const MergeOutcome& outcome = std::get<MergeOutcome>(merged);
   std::cout << "Přidáno záznamů: " << outcome.Added << ", vynecháno: " << outcome.LeftOut
-            << ", odmítnuto: " << outcome.Refused << ", shodná data: " << equal
-            << ", záznamů celkem: " << db.RecordCount << "\n";
+            << ", shodná data: " << equal << ", záznamů celkem: " << db.RecordCount << "\n";
   // The good drawings are stored; the refused ones were named and the merge was not whole.
   if (outcome.Refused == 0) return 0;
   return Fail(outcome.RefusedMessage);

@@ -60,7 +60,7 @@ patch "$other" $((2 * record + 14)) '\326' # drawing 3: 214 groups
 other_before=$(fingerprint "$other")
 expect "merge bad drawings" 1 "214 skupin" merge "$dir" "$other"
 grep -qF "č. 2 „3x" "$work/err" || fail "merge: the unreadable date is not named"
-grep -qF "odmítnuto: 2" "$work/out" || fail "merge: refused count: $(cat "$work/out")"
+grep -qF "Přidáno záznamů: 28," "$work/out" || fail "merge: added count: $(cat "$work/out")"
 unchanged "merge other file" "$other" "$other_before"
 expect "merged folder loads" 0 "Záznamů: 228" check "$dir"
 grep -qx "RadiusWord: 125" "$work/out" || fail "merge changed the radius word: $(cat "$work/out")"
@@ -71,10 +71,10 @@ for source in reference/g1955_january.txt reference/20140101SRS.txt reference/sr
   name=$(basename "$source")
   once=$(fresh "once-$name")
   twice=$(fresh "twice-$name")
-  sed 'p' "$data/$source" >"$work/twice-$name"
+  sed 'p' "$data/$source" >"$work/$name.twice"
   expect "import $name once" 0 "" import-groups "$once" "$data/$source"
   grep -qF "dvakrát" "$work/out" && fail "import $name once: repeats reported"
-  expect "import $name twice" 0 "dvakrát" import-groups "$twice" "$work/twice-$name"
+  expect "import $name twice" 0 "dvakrát" import-groups "$twice" "$work/$name.twice"
   cmp -s "$once/datax.dat" "$twice/datax.dat" || fail "import $name: repeated lines gave other records"
 done
 
@@ -122,7 +122,16 @@ unchanged "partial resave" "$part/datax.dat" "$data_before"
 
 # --- k-factors: a damaged SIDC year is named and left out ---
 kdir=$(fresh kfactors)
-year=$(cd "$kdir/SIDC" 2>/dev/null && ls dssn*.dat | sed -n 's/^dssn\([0-9]\{4\}\)\.dat$/\1/p' | tail -2 | head -1)
+# Daily numbers for every year of the sample, in the published layout (32-byte lines).
+first=$("$cli" check "$kdir" | sed -n 's/^První datum: .*\.\([0-9]*\)$/\1/p')
+last=$("$cli" check "$kdir" | sed -n 's/^Poslední datum: .*\.\([0-9]*\)$/\1/p')
+mkdir -p "$kdir/SIDC"
+for y in $(seq "$first" "$last"); do
+  awk -v y="$y" 'BEGIN { n = (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 366 : 365
+    for (d = 0; d < n; d++) printf "%4d %02d %02d %8.3f%3d %3d %3d\r\n", y, 1, 1, y + d / n, 20 + d % 90, 10 + d % 40, 10 + d % 50 }' \
+    >"$kdir/SIDC/dssn$y.dat"
+done
+year=$first
 if [ -n "$year" ]; then
   size=$(wc -c <"$kdir/SIDC/dssn$year.dat")
   mkdir -p "$work/kgone" && cp -r "$kdir/." "$work/kgone/" && rm "$work/kgone/SIDC/dssn$year.dat"
