@@ -211,6 +211,23 @@ class DrawingCommandsTest : public QObject {
     QVERIFY(!QFile::exists(f.dir.filePath("datax.dat")));
   }
 
+  void mergeNamesTheDrawingsALoadWouldRefuse() {
+    Fixture f(2);
+    std::vector<ObservationRecord> other = {test::DatedRecord({1999, 12, 30}),
+                                            test::DatedRecord({1999, 12, 31})};
+    other[1].SetGroupCount(214);
+    QVERIFY(!WriteRecordFile(PathFromText(f.dir.filePath("jiny.dat")), other));
+    DrawingWindow window(f.run.Ctx);
+    window.ShowMergeBox();
+    f.run.Dialogs.FileNames = {f.dir.filePath("jiny.dat")};
+    window.ChooseMergeFile();
+    window.findChild<QPushButton*>("potvrditpri")->click();
+    QCOMPARE(f.run.Db.RecordCount, 3);
+    QCOMPARE(f.run.Msg.ShownMessages.size(), 1);
+    QVERIFY2(f.run.Msg.ShownMessages[0].contains(QStringLiteral("č. 2 „31.12.1999“ 214 skupin")),
+             qPrintable(f.run.Msg.ShownMessages[0]));
+  }
+
   void mergeRefusesAFileOf1999Drawings() {
     Fixture f(2);
     std::vector<ObservationRecord> big(1999, test::DatedRecord({1990, 1, 1}));
