@@ -126,12 +126,13 @@ kdir=$(fresh kfactors)
 first=$("$cli" check "$kdir" | sed -n 's/^První datum: .*\.\([0-9]*\)$/\1/p')
 last=$("$cli" check "$kdir" | sed -n 's/^Poslední datum: .*\.\([0-9]*\)$/\1/p')
 mkdir -p "$kdir/SIDC"
-for y in $(seq "$first" "$last"); do
+# A year before the drawings too: leaving it out must leave the table as it is.
+for y in $(seq $((first - 1)) "$last"); do
   awk -v y="$y" 'BEGIN { n = (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 366 : 365
     for (d = 0; d < n; d++) printf "%4d %02d %02d %8.3f%3d %3d %3d\r\n", y, 1, 1, y + d / n, 20 + d % 90, 10 + d % 40, 10 + d % 50 }' \
     >"$kdir/SIDC/dssn$y.dat"
 done
-year=$first
+year=$((first - 1))
 if [ -n "$year" ]; then
   size=$(wc -c <"$kdir/SIDC/dssn$year.dat")
   mkdir -p "$work/kgone" && cp -r "$kdir/." "$work/kgone/" && rm "$work/kgone/SIDC/dssn$year.dat"
