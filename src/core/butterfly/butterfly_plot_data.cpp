@@ -42,8 +42,10 @@ void AppendCurveRows(PlotData& data, const RotationStatistics& stats, bool mean,
         AddMark(data, rotation, PlotNumber(r.MeanSouth, 2), "", "", "stredni_jih");
     }
     if (smoothed && k >= 3 && k <= stats.RotationStatsCount() - 3) {
-      AddMark(data, rotation, PlotNumber(stats.SmoothedAt(k).North, 2), "", "", "vyhlazena_sever");
-      AddMark(data, rotation, PlotNumber(stats.SmoothedAt(k).South, 2), "", "", "vyhlazena_jih");
+      // A rotation whose window holds no mean has no smoothed value: the curve has a gap there.
+      const SmoothedLatitudes& s = stats.SmoothedAt(k);
+      if (s.HasNorth) AddMark(data, rotation, PlotNumber(s.North, 2), "", "", "vyhlazena_sever");
+      if (s.HasSouth) AddMark(data, rotation, PlotNumber(s.South, 2), "", "", "vyhlazena_jih");
     }
   }
 }

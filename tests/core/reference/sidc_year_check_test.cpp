@@ -112,7 +112,7 @@ TEST(SidcYearCheck, TheStartUpTableKeepsADamagedYearsPlaceEmpty) {
   EXPECT_NE(table.Messages[0].find("SIDC/dssn1982.dat"), std::string::npos);
   EXPECT_EQ(table.YearsFound, 2);
   ASSERT_EQ(table.DaysFilled, 730);
-  for (int d = 0; d < 365; ++d) EXPECT_EQ(table.Cells[3 * d], 0) << d;
+  for (int d = 0; d < 365; ++d) EXPECT_EQ(table.Cells[3 * d], kSidcNoValue) << d;
   EXPECT_EQ(table.Cells[3 * 366], 41) << "1983 stays on its own days";
 }
 
