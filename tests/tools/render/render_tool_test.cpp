@@ -54,23 +54,6 @@ class RenderToolTest : public QObject {
     WriteSampleFolder(m_folder, 30, 7);
   }
 
-  // The month given on the command line is not asked for (nor reported as a question).
-  void reportMonthFromTheOptionsIsNotAsked_data() {
-    QTest::addColumn<QString>("report");
-    QTest::newRow("own") << "own";
-    QTest::newRow("sidc") << "sidc";
-    QTest::newRow("cv") << "cv";
-  }
-  void reportMonthFromTheOptionsIsNotAsked() {
-    QFETCH(QString, report);
-    const std::string out = m_dir.filePath("vykaz.png").toStdString();
-    const RunResult run = Run({"report", m_folder, out, "--report", report.toStdString(), "--month",
-                               "1", "--year", "1970"});
-    QCOMPARE(run.Status, 0);
-    QVERIFY2(run.Err.find("Zadej") == std::string::npos, run.Err.c_str());
-    QVERIFY(QFile::exists(QString::fromStdString(out)));
-  }
-
   void sizeText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QSize>("expected");  // invalid: refused
