@@ -168,11 +168,14 @@ void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
   if (db.RecordCount > 0) {
     db.ChooseRecord(db.RecordCount);
   } else {
-    // The first drawing starts from today's date with the settings of the database.
     db.CurrentIndex = 0;
     db.WorkRecord = ObservationRecord{};
-    db.WorkRecord.SetDate(FormatDate(today));
-    db.WorkRecord.SetRadiusWord(db.Record(1).RadiusWord());
+    // The first drawing starts from today's date with the settings of the database; a file that
+    // was refused opens on nothing, with no invented drawing to type into.
+    if (!db.LoadFailed) {
+      db.WorkRecord.SetDate(FormatDate(today));
+      db.WorkRecord.SetRadiusWord(db.Record(1).RadiusWord());
+    }
   }
 }
 

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/data/data_file.h"
 #include "core/data/database_ops.h"
 #include "core/entry/editor_texts.h"
 #include "core/entry/header_fields.h"
@@ -88,6 +89,11 @@ RecordEditor::RecordEditor(AppContext& ctx, EditorMode mode, QWidget* parent)
 }
 
 bool RecordEditor::Run(AppContext& ctx, EditorMode mode, QWidget* parent) {
+  // What is typed could never be saved over a data file the start-up refused.
+  if (ctx.Db.LoadFailed) {
+    ctx.Msg.ShowMessageText(QString::fromUtf8(kLoadFailedMessage));
+    return false;
+  }
   RecordEditor editor(ctx, mode, parent ? parent : ctx.Frame);
   editor.exec();
   return editor.Stored();

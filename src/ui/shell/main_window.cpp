@@ -9,6 +9,9 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "core/data/ascii_export.h"
 #include "core/data/data_file.h"
@@ -23,6 +26,15 @@ namespace ardeno {
 namespace {
 
 const QColor kFrameColour(100, 150, 180);
+
+// Commands that change the records or write the data file: none of them runs on a data file the
+// program refused at start-up, which it never writes over.
+constexpr std::array kChangingData{"novy", "zvlastni", "oprava", "zfota", "ulozitdat"};
+
+bool ChangesData(const char* name) {
+  return std::any_of(kChangingData.begin(), kChangingData.end(),
+                     [name](const char* changing) { return std::strcmp(changing, name) == 0; });
+}
 
 }  // namespace
 
@@ -63,8 +75,12 @@ void MainWindow::CreateActions() {
 void MainWindow::UpdateCommands() {
   for (const Command& command : m_commands) {
     QAction* action = m_actions.at(command.Name);
-    const bool available = command.Run && (!command.Enabled || command.Enabled());
-    const QString why = !command.Run ? kComingSoonHint : command.WhyDisabled;
+    const bool readOnly = m_ctx.Db.LoadFailed && ChangesData(command.Name);
+    const bool available = command.Run && !readOnly && (!command.Enabled || command.Enabled());
+    const QString why = !command.Run ? kComingSoonHint
+                        : readOnly   ? tr("Jen pro čtení: soubor datax.dat se při spuštění "
+                                            "nenačetl a program ho nepřepíše")
+                                     : command.WhyDisabled;
     action->setEnabled(available);
     action->setStatusTip(available ? QString() : why);
     action->setToolTip(available ? QString() : why);

@@ -1,5 +1,6 @@
 // Start-up and shutdown of the main window.
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -55,6 +56,9 @@ bool MainWindow::Start(QSize screen) {
     if (const auto blocked = SaveBlockedMessage(m_ctx.ProgDir))
       m_ctx.Msg.ShowMessageText(QString::fromStdString(*blocked));
   }
+
+  // Nothing is saved in this run: the first panel says so for as long as the window is open.
+  if (db.LoadFailed) m_statusPanels[0]->setText(tr("Jen pro čtení"));
 
   ApplyRecordOneSettings();
   UpdateCaption();

@@ -74,6 +74,7 @@ TEST_P(DamagedFileTest, IsReportedStartsEmptyAndIsNeverWrittenOver) {
   EXPECT_NE(report.Error->find(GetParam().Told), std::string::npos) << *report.Error;
   EXPECT_TRUE(db.LoadFailed);
   EXPECT_EQ(db.RecordCount, 0) << "the program works on an empty database";
+  EXPECT_FALSE(db.WorkRecord.HasDate()) << "no invented drawing to type into";
   KeepFileAsFound(db, folder.Path(), report);
   db.DataChanged = true;
   EXPECT_TRUE(SaveDatabase(db, folder.Path()));

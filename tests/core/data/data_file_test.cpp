@@ -183,6 +183,8 @@ TEST(DataFileTest, FileWithoutAnyWholeDatedRecordStartsAsNew) {
     EXPECT_EQ(db.CurrentIndex, 0);
     EXPECT_EQ(bool(report.Error), !contents.empty());
     EXPECT_EQ(db.LoadFailed, !contents.empty());
+    // A new database offers today's drawing; a refused file offers none.
+    EXPECT_EQ(db.WorkRecord.HasDate(), contents.empty());
     if (!contents.empty()) EXPECT_TRUE(SaveDatabase(db, folder.Path()));
     EXPECT_EQ(folder.Read(kDataFileName), contents);
   }

@@ -1,6 +1,8 @@
 // Start-up and shutdown of the main frame on real folders: the coordinate-mode question of a new
 // installation, the settings word of record 1, the caption, and what closing writes.
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -266,6 +268,16 @@ void ShellStartupTest::DamageIsToldAtStartAndNothingIsLost() {
   QCOMPARE(answerer.Asked, 0);
   QVERIFY2(run.Msg.ShownMessages.join("\n").contains(told),
            qPrintable(run.Msg.ShownMessages.join("\n")));
+  // A refused file opens read-only on nothing: no drawing dated today to type into, and no
+  // command that changes the records or writes the file.
+  const bool refused = run.Db.LoadFailed;
+  QCOMPARE(refused, !keptAndSaved && !readOnly);
+  QCOMPARE(run.Db.WorkRecord.HasDate(), !refused);
+  for (const char* name : {"novy", "zvlastni", "oprava", "zfota", "ulozitdat"}) {
+    QVERIFY2(window.Action(name)->isEnabled() == !refused, name);
+    if (refused) QVERIFY(window.Action(name)->toolTip().contains("Jen pro čtení"));
+  }
+  QCOMPARE(window.StatusPanel(0)->text() == "Jen pro čtení", refused);
   // The user works and closes: no backup, and quitting without saving when saving is refused.
   run.Db.DataChanged = true;
   run.Msg.Choices = {false, true};
