@@ -4,9 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 #include <charconv>
-#include <fstream>
+#include <filesystem>
 #include <ostream>
 
+#include "core/data/aux_file_io.h"
 #include "core/data/picture_output.h"
 #include "core/drawing/drawing_image_names.h"
 #include "render/render_view.h"
@@ -163,6 +164,20 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << *refused << "\n";
     return 1;
   }
+  if (parsed.DataOutput) {
+    // The numbers never take the picture's place, nor any file of the data folder.
+    std::error_code ignored;
+    if (*parsed.DataOutput == parsed.Output ||
+        std::filesystem::equivalent(*parsed.DataOutput, parsed.Output, ignored)) {
+      err << "Obrázek i čísla mají jít do téhož souboru " << parsed.Output
+          << "; zvol pro čísla jiné jméno.\n";
+      return 1;
+    }
+    if (const auto refused = CheckNumbersOutput(*parsed.DataOutput, parsed.Folder)) {
+      err << *refused << "\n";
+      return 1;
+    }
+  }
   RenderSession session(parsed.Folder);
   session.DataRequested = parsed.DataOutput.has_value();
   const std::optional<std::string> loadError = session.Load();
@@ -195,10 +210,9 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
   out << parsed.Output << " " << parsed.Size.width() << "x" << parsed.Size.height() << "\n";
   if (parsed.DataOutput) {
-    std::ofstream file(*parsed.DataOutput, std::ios::binary | std::ios::trunc);
-    file << PlotDataCsv(*session.Plotted);
-    if (!file.flush()) {
-      err << "Čísla se nepodařilo uložit do souboru " << *parsed.DataOutput << ".\n";
+    if (const auto error =
+            ReplaceFile(*parsed.DataOutput, PlotDataCsv(*session.Plotted), *parsed.DataOutput)) {
+      err << *error << "\n";
       return 1;
     }
     out << *parsed.DataOutput << " " << session.Plotted->Rows.size() << "\n";

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -69,24 +70,59 @@ bool HoldsPictureOf(const fs::path& file, PictureFormat format) {
   return in.gcount() == static_cast<std::streamsize>(start.size()) && start == signature;
 }
 
-Refusal CheckPictureOutput(const fs::path& output, const fs::path& dataFolder) {
+namespace {
+
+// An existing file the tool may replace: outside the data folder and of the kind it writes
+// (`holdsKind` tells); nothing when the name is new.
+Refusal CheckExistingOutput(const fs::path& output, const fs::path& dataFolder, const char* what,
+                            const std::string& kindName,
+                            const std::function<bool(const fs::path&)>& holdsKind) {
   const std::string shown = output.string();
-  const auto format = PictureFormatOf(output);
-  if (!format)
-    return "Soubor " + shown +
-           " nemá příponu obrázku (.png, .jpg nebo .bmp); podle ní se volí formát, proto se nic "
-           "nezapsalo.";
   std::error_code error;
   const fs::file_status status = fs::status(output, error);
   if (!fs::exists(status)) return std::nullopt;
   if (IsInside(RealLocation(output), RealLocation(dataFolder)))
-    return "Soubor " + shown +
-           " už ve složce s daty je a obrázek se přes něj nezapíše, aby se neztratila data. "
-           "Zvol jiné jméno.";
-  if (!fs::is_regular_file(status) || !HoldsPictureOf(output, *format))
-    return "Soubor " + shown + " už existuje a není to obrázek " + FormatName(*format) +
+    return "Soubor " + shown + " už ve složce s daty je a " + what +
+           " se přes něj nezapíše, aby se neztratila data. Zvol jiné jméno.";
+  if (!fs::is_regular_file(status) || !holdsKind(output))
+    return "Soubor " + shown + " už existuje a není to " + kindName +
            ", proto se přes něj nic nezapsalo.";
   return std::nullopt;
+}
+
+// Text as the tool writes it: no control byte but tab and line ends at the start, where every
+// picture (PNG's 0x1A, JPEG's and BMP's zero bytes) and every record file has some.
+bool HoldsText(const fs::path& file) {
+  std::string start(4096, '\0');
+  std::ifstream in(file, std::ios::binary);
+  in.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<std::size_t>(in.gcount()));
+  return std::none_of(start.begin(), start.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+  });
+}
+
+}  // namespace
+
+Refusal CheckPictureOutput(const fs::path& output, const fs::path& dataFolder) {
+  const auto format = PictureFormatOf(output);
+  if (!format)
+    return "Soubor " + output.string() +
+           " nemá příponu obrázku (.png, .jpg nebo .bmp); podle ní se volí formát, proto se nic "
+           "nezapsalo.";
+  return CheckExistingOutput(
+      output, dataFolder, "obrázek", std::string("obrázek ") + FormatName(*format),
+      [format](const fs::path& file) { return HoldsPictureOf(file, *format); });
+}
+
+Refusal CheckNumbersOutput(const fs::path& output, const fs::path& dataFolder) {
+  std::string extension = output.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension != ".csv")
+    return "Soubor " + output.string() + " nemá příponu .csv, proto se čísla nezapsala.";
+  return CheckExistingOutput(output, dataFolder, "tabulka čísel", "textový soubor", HoldsText);
 }
 
 }  // namespace ardeno

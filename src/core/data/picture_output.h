@@ -24,4 +24,9 @@ bool HoldsPictureOf(const std::filesystem::path& file, PictureFormat format);
 Refusal CheckPictureOutput(const std::filesystem::path& output,
                            const std::filesystem::path& dataFolder);
 
+// The same for the numbers a picture draws, written as CSV: the name ends in ".csv", and an
+// existing file is replaced only when it holds text and lies outside the data folder.
+Refusal CheckNumbersOutput(const std::filesystem::path& output,
+                           const std::filesystem::path& dataFolder);
+
 }  // namespace ardeno

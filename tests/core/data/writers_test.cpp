@@ -296,14 +296,13 @@ struct PictureCase {
   const char* InMessage;  // "" when the picture may be written
 };
 
-class PictureOutputTest : public ::testing::TestWithParam<PictureCase> {};
-
-TEST_P(PictureOutputTest, OnlyNewNamesOrPicturesOfTheSameFormatAreWritten) {
-  const PictureCase& c = GetParam();
+// Checked by the picture rule or by the rule for the numbers a picture draws.
+void ExpectOutputRule(const PictureCase& c,
+                      Refusal (*check)(const fs::path& output, const fs::path& dataFolder)) {
   TempFolder folder;
   folder.Write("data/datax.dat", std::string(kRecordSize, '\0'));
   if (c.Existing) folder.Write(c.Output, c.Existing);
-  const Refusal refused = CheckPictureOutput(folder.Path() / c.Output, folder.Path() / "data");
+  const Refusal refused = check(folder.Path() / c.Output, folder.Path() / "data");
   if (*c.InMessage == '\0') {
     EXPECT_FALSE(refused) << *refused;
   } else {
@@ -311,6 +310,32 @@ TEST_P(PictureOutputTest, OnlyNewNamesOrPicturesOfTheSameFormatAreWritten) {
     EXPECT_NE(refused->find(c.InMessage), std::string::npos) << *refused;
   }
 }
+
+std::string CaseName(const ::testing::TestParamInfo<PictureCase>& info) { return info.param.Name; }
+
+class PictureOutputTest : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(PictureOutputTest, OnlyNewNamesOrPicturesOfTheSameFormatAreWritten) {
+  ExpectOutputRule(GetParam(), CheckPictureOutput);
+}
+
+class NumbersOutputTest : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(NumbersOutputTest, OnlyNewNamesOrTextFilesOutsideTheDataFolderAreWritten) {
+  ExpectOutputRule(GetParam(), CheckNumbersOutput);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, NumbersOutputTest,
+    ::testing::Values(
+        PictureCase{"NewCsv", "cisla.csv", nullptr, ""},
+        PictureCase{"NewCsvInCapitals", "cisla.CSV", nullptr, ""},
+        PictureCase{"OldCsv", "cisla.csv", "rok;R\n2014;120\n", ""},
+        PictureCase{"TheDataFile", "data/datax.dat", nullptr, "příponu .csv"},
+        PictureCase{"PictureName", "graf.png", nullptr, "příponu .csv"},
+        PictureCase{"CsvInsideTheDataFolder", "data/Vysledky.csv", "rok;R\n", "ve složce s daty"},
+        PictureCase{"PngNamedCsv", "cisla.csv", "\x89PNG\r\n\x1a\nrest", "není to textový soubor"}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Outputs, PictureOutputTest,
@@ -327,7 +352,7 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{"PngNamedJpg", "graf.jpg", "\x89PNG\r\n\x1a\nrest", "není to obrázek JPG"},
         PictureCase{"PictureInsideTheDataFolder", "data/KoronaX/sken.jpg", "\xff\xd8\xff\xe0",
                     "ve složce s daty"}),
-    [](const ::testing::TestParamInfo<PictureCase>& info) { return std::string(info.param.Name); });
+    CaseName);
 
 }  // namespace
 }  // namespace ardeno

@@ -173,6 +173,22 @@ if [ -x "$render" ]; then
     fail "render over its own picture"
   [ "$(head -c 3 "$work/out.jpg" | od -An -tx1 | tr -d ' ')" = "ffd8ff" ] || fail ".jpg is not a JPEG"
   [ "$(head -c 4 "$work/out.png" | od -An -tx1 | tr -d ' ')" = "89504e47" ] || fail ".png is not a PNG"
+  # The numbers beside the picture follow the same rules: never the picture, nothing in the
+  # folder, no picture taken for a table.
+  refused "numbers over the picture" "$work/notes" "$render" daily-graph "$pic" "$work/notes/d.png" \
+    --size 200x100 --data "$work/notes/d.png"
+  refused "numbers over datax.dat" "$pic" "$render" daily-graph "$pic" "$work/d.png" --size 200x100 \
+    --data "$pic/datax.dat"
+  refused "numbers over a picture" "$work/notes" "$render" daily-graph "$pic" "$work/d.png" \
+    --size 200x100 --data "$work/notes/notes.csv.png"
+  cp "$work/out.png" "$work/notes/photo.csv"
+  refused "numbers over a PNG named .csv" "$work/notes" "$render" daily-graph "$pic" "$work/d.png" \
+    --size 200x100 --data "$work/notes/photo.csv"
+  for round in 1 2; do
+    "$render" daily-graph "$pic" "$work/d.png" --size 200x100 --data "$work/d.csv" >/dev/null 2>&1 ||
+      fail "numbers written, round $round"
+  done
+  [ "$(wc -l <"$work/d.csv")" -gt 1 ] || fail "the numbers file holds no rows"
   [ "$before" = "$(fingerprint "$pic")" ] || fail "rendering changed the data folder"
   ls "$work" | grep -q '\.tmp$' && fail "rendering left a temporary file"
 fi
