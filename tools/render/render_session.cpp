@@ -7,8 +7,11 @@
 namespace ardeno::render {
 
 QString CollectedMessages::AskValue(const QString& prompt, const QString& initial) {
+  // A value the options gave (the report's --month) answers without a word; a question left
+  // unanswered is reported.
+  if (!Answers.isEmpty()) return Answers.takeFirst();
   Shown << prompt;
-  return Answers.isEmpty() ? initial : Answers.takeFirst();
+  return initial;
 }
 
 bool CollectedMessages::AskChoice(const QString& question) {

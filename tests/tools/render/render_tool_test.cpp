@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include "core/data/data_file.h"
+#include "core/data/record_fields.h"
+#include "core/text/dates.h"
 #include "render/render_run.h"
 #include "render/render_view.h"
 #include "sample/sample_database.h"
@@ -52,6 +54,35 @@ class RenderToolTest : public QObject {
     QVERIFY(m_dir.isValid());
     m_folder = m_dir.filePath("data").toStdString();
     WriteSampleFolder(m_folder, 30, 7);
+  }
+
+  // The month given on the command line, or the last drawing's by default, is not asked for.
+  void reportMonthFromTheOptionsIsNotAsked_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("monthGiven");
+    for (const char* report : {"own", "sidc", "cv"}) {
+      QTest::addRow("%s, month given", report) << report << true;
+      QTest::addRow("%s, last drawing's month", report) << report << false;
+    }
+  }
+  void reportMonthFromTheOptionsIsNotAsked() {
+    QFETCH(QString, report);
+    QFETCH(bool, monthGiven);
+    Database db;
+    LoadDatabase(db, m_folder, CalendarDate{2026, 1, 1});
+    const auto first = RecordDate(db.Record(1));
+    QVERIFY(first.has_value());
+    std::vector<std::string> args{"report", m_folder, OutPath("vykaz.png"), "--report",
+                                  report.toStdString()};
+    if (monthGiven) {
+      for (const std::string& option : {std::string("--month"), std::to_string(first->Month),
+                                        std::string("--year"), std::to_string(first->Year)})
+        args.push_back(option);
+    }
+    const RunResult run = Run(args);
+    QVERIFY2(run.Status == 0, run.Err.c_str());
+    QVERIFY2(run.Err.find("Zadej") == std::string::npos, run.Err.c_str());
+    QVERIFY(QFile::exists(m_dir.filePath("vykaz.png")));
   }
 
   void sizeText_data() {
