@@ -178,8 +178,10 @@ void PaintDailyScale(QPainter& p, const DailyGraphPlot& plot, DailyView view, co
   p.setFont(GraphFont(8, f.FontScale));
   const int step = f.Width < 620 ? 2 : 1;
   for (const Panel& panel : ShownPanels(plot, view, f)) {
-    p.fillRect(QRect(QPoint(1, panel.Baseline - 11 * r * m), QPoint(Scaled(f, 20), panel.Baseline)),
-               Qt::white);
+    // Blank from the top label down, not the panel's eleventh row: the year and the panel's
+    // title stand there and stay readable when January is at the left edge.
+    const int top = panel.Baseline - kGridLines * r * m - Scaled(f, 8);
+    p.fillRect(QRect(QPoint(1, top), QPoint(Scaled(f, 20), panel.Baseline)), Qt::white);
     p.setPen(Qt::black);
     for (int k = step; k <= kGridLines; k += step) {
       const QString text =

@@ -2,6 +2,7 @@
 // of a one-record database, the leap-day tick, views, saving and printing to a PDF file.
 #include <QAction>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -181,6 +182,38 @@ class DailyGraphsWindowTest : public QObject {
 
   // A fixed save size keeps the newest record in the picture, at its right edge.
   // The caption right after opening is the one every paint gives.
+  // With January scrolled to the left edge the scale's white strip keeps the year and the
+  // panel's title above the grid: only the value labels' rows are blanked.
+  void scaleStripKeepsTheYearAtTheLeftEdge() {
+    AppRun app;
+    FillConstant(app.Db, 800, 40, 10);  // 1.1.2004 to March 2006
+    DailyGraphsWindow window(app.Ctx);
+    const QSize size(900, 600);
+    PaintCanvas(window, size);
+    const MonthTick* january = nullptr;
+    for (const MonthTick& tick : window.Plot().Ticks())
+      if (tick.Month == 1 && tick.Year == 2005) january = &tick;
+    QVERIFY(january != nullptr);
+    auto* scroll = window.findChild<QScrollBar*>();
+    QVERIFY(scroll != nullptr);
+    scroll->setValue(january->X + 50 - 4);  // the year starts at x = 4, under the strip
+    QCOMPARE(window.ScrollPosition(), january->X + 50 - 4);
+    const QImage plain = PaintCanvas(window, size);
+    window.ShowScale();
+    const QImage scaled = PaintCanvas(window, size);
+    const DailyGeometry g = window.Plot().Geometry();
+    for (int panel = 1; panel <= 3; ++panel) {
+      const QRect yearBand(1, g.Baseline(panel) - 11 * g.RowHeight - 5, 20, g.RowHeight / 2);
+      int ink = 0;
+      for (int y = yearBand.top(); y <= yearBand.bottom(); ++y)
+        for (int x = yearBand.left(); x <= yearBand.right(); ++x) {
+          ink += !IsWhitish(plain.pixel(x, y));
+          QCOMPARE(scaled.pixel(x, y), plain.pixel(x, y));
+        }
+      QVERIFY2(ink > 10, "the year is written at the left edge");
+    }
+  }
+
   void captionAfterOpeningNamesTheGraph() {
     AppRun app;
     FillConstant(app.Db, 30, 40, 10);
