@@ -1,5 +1,6 @@
 #include "ui/entry/record_editor.h"
 
+#include <QCollator>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/data/data_file.h"
 #include "core/data/database_ops.h"
@@ -226,7 +228,12 @@ void RecordEditor::ShowOpening() {
   }
   m_runCounter->setText(QString::number(opening.RunCounter));
 
-  for (const std::string& name : db.Observers) m_observer->addItem(Q(name));
+  // Offered as a Czech reader looks for a name ("Černý" after "Cihlář", "Chalupa" after "Hrubý");
+  // the stored list keeps its byte order, which the observer table and its CSV follow.
+  QStringList names;
+  for (const std::string& name : db.Observers) names << Q(name);
+  std::sort(names.begin(), names.end(), QCollator(QLocale(QLocale::Czech, QLocale::CzechRepublic)));
+  m_observer->addItems(names);
   m_observer->setCurrentText(Q(opening.Texts.Header[HeaderField::Observer]));
   for (int f = 1; f < kHeaderFieldCount; ++f) {
     Field(static_cast<HeaderField>(f))

@@ -84,6 +84,19 @@ class RecordEditorDialogTest : public QObject {
              QStringLiteral("úhel"));
   }
 
+  // The observer list reads in Czech order, not in the bytes' order that put "Černý" last.
+  void observersAreOfferedInCzechOrder() {
+    Fixture f;
+    f.Db.Observers = {"Adam",  "Chalupa", "Cihlář", "Dvořák", "Hrubý",   "Novák",
+                      "Rybář", "Zeman",   "Černý",  "Říha",   "Šťastný", "Žák"};
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    auto* box = Child<QComboBox>(editor, "ComboBox1");
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
+    QCOMPARE(shown, QStringList({"Adam", "Cihlář", "Černý", "Dvořák", "Hrubý", "Chalupa", "Novák",
+                                 "Rybář", "Říha", "Šťastný", "Zeman", "Žák"}));
+  }
+
   void specialAndHeliographicOpenings() {
     Fixture f;
     {
