@@ -34,4 +34,15 @@ std::string SourceStation(GroupSource source, int year) {
   return year <= kLastGreenwichYear ? "RGO Greenwich" : "USAF/NOAA SOON";
 }
 
+bool IsCatalogueRecord(const ObservationRecord& record) {
+  const std::string observer = record.Observer();
+  if (observer != SourceObserver(GroupSource::NoaaReport) &&
+      observer != SourceObserver(GroupSource::Greenwich))
+    return false;
+  const std::string station = record.Station();
+  return station == SourceStation(GroupSource::NoaaReport, 0) ||
+         station == SourceStation(GroupSource::Greenwich, kLastGreenwichYear) ||
+         station == SourceStation(GroupSource::Greenwich, kLastGreenwichYear + 1);
+}
+
 }  // namespace ardeno

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/observation_record.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
@@ -57,5 +58,8 @@ int DropRepeatedGroups(SourceDay& day);
 // The observer and station an imported record is signed with.
 std::string SourceObserver(GroupSource source);
 std::string SourceStation(GroupSource source, int year);
+// A record import-groups made from a catalogue day (signed with a source's observer and
+// station), not a drawing of the station's own observers.
+bool IsCatalogueRecord(const ObservationRecord& record);
 
 }  // namespace ardeno

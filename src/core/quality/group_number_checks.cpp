@@ -1,0 +1,127 @@
+// Q04 a rotation group number given twice in a rotation, Q05 a numbered group that jumped.
+#include <cmath>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "core/maps/map_rotation.h"
+#include "core/maps/map_sightings.h"
+#include "core/quality/quality_check_parts.h"
+#include "core/solar/differential_rotation.h"
+
+namespace ardeno {
+
+namespace {
+
+// The sightings of one rotation group number that the maps would draw as one group.
+struct NumberedGroup {
+  double SumLongitude = 0;  // relative to the first sighting, across the 0/360 seam
+  double SumLatitude = 0;
+  int Count = 0;
+  MapPlace First;
+  int FirstRecord = 0;
+  MapPlace Mean() const {
+    return {std::fmod(First.Longitude + SumLongitude / Count + 360.0, 360.0), SumLatitude / Count};
+  }
+  void Add(const MapPlace& p) {
+    SumLongitude += std::remainder(p.Longitude - First.Longitude, 360.0);
+    SumLatitude += p.Latitude;
+    ++Count;
+  }
+};
+
+// Fractional days since 30.12.1899 of a record's moment.
+double RecordMoment(const RecordPosition& position, std::uint16_t timeUT) {
+  return static_cast<double>(DaySerial(position.Date)) + (timeUT / 100 + timeUT % 100 / 60.0) / 24;
+}
+
+}  // namespace
+
+void CheckRotationNumbers(const QualityInputs& in, const CheckedRecords& checked,
+                          std::vector<QualityFinding>& out) {
+  // Keyed by rotation * 128 + number.
+  std::unordered_map<std::int64_t, std::vector<NumberedGroup>> groups;
+  for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
+    if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
+    const ObservationRecord& r = in.Db.Record(i);
+    const SolarEphemeris& eph = in.Positions.Record(i).Eph;
+    const auto places = in.Positions.GroupsOf(i);
+    for (int k = 1; k <= static_cast<int>(places.size()); ++k) {
+      const int number = r.RotationGroupNumber(k);
+      if (number < 1 || number > kMapGroupNumbers || IsMarkerPosition(r, k)) continue;
+      const HeliographicPosition& g = places[static_cast<std::size_t>(k - 1)];
+      const int rotation =
+          SightingRotation(eph.EphL0, g.CentralMeridianDistance, eph.RotationNumber);
+      const MapPlace place{g.HelioLongitude, g.HelioLatitude};
+      auto& same = groups[static_cast<std::int64_t>(rotation) * 128 + number];
+      NumberedGroup* found = nullptr;
+      for (NumberedGroup& group : same)
+        if (IsSameGroupPlace(group.Mean(), place)) {
+          found = &group;
+          break;
+        }
+      if (found != nullptr) {
+        found->Add(place);
+        continue;
+      }
+      if (!same.empty()) {
+        const NumberedGroup& first = same.front();
+        const MapPlace mean = first.Mean();
+        out.push_back(MakeFinding(
+            in.Db, in.Positions, i, k, "Q04", Severity::Error,
+            "Číslo " + std::to_string(number) + " má v otočce " + std::to_string(rotation) +
+                " už skupina ze zákresu " +
+                FormatDate(in.Positions.Record(first.FirstRecord).Date) + " na délce " +
+                Degrees(mean.Longitude) + "° a šířce " + Degrees(mean.Latitude) + "°, o " +
+                Degrees(std::max(std::abs(std::remainder(place.Longitude - mean.Longitude, 360.0)),
+                                 std::abs(place.Latitude - mean.Latitude))) +
+                "° dál; nemá tato skupina dostat nové číslo?"));
+      }
+      NumberedGroup group;
+      group.First = place;
+      group.FirstRecord = i;
+      group.Add(place);
+      same.push_back(group);
+    }
+  }
+}
+
+void CheckGroupJumps(const QualityInputs& in, const CheckedRecords& checked,
+                     std::vector<QualityFinding>& out) {
+  struct LastSeen {
+    int Record = 0;
+    double Moment = 0;
+    double Longitude = 0;
+    double Latitude = 0;
+  };
+  std::unordered_map<int, LastSeen> last;
+  for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
+    if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
+    const ObservationRecord& r = in.Db.Record(i);
+    const double moment = RecordMoment(in.Positions.Record(i), r.TimeUT());
+    const auto places = in.Positions.GroupsOf(i);
+    for (int k = 1; k <= static_cast<int>(places.size()); ++k) {
+      const int number = r.GroupNumber(k);
+      if (number == 0 || IsMarkerPosition(r, k)) continue;
+      const HeliographicPosition& g = places[static_cast<std::size_t>(k - 1)];
+      auto [seen, first] = last.try_emplace(number);
+      const LastSeen before = seen->second;
+      seen->second = {i, moment, g.HelioLongitude, g.HelioLatitude};
+      const double days = moment - before.Moment;
+      if (first || before.Record == i || days > kGroupJumpMaxDays) continue;
+      const double predicted = RotatedLongitude(before.Longitude, before.Latitude, days);
+      const double dl = std::remainder(g.HelioLongitude - predicted, 360.0);
+      const double db = g.HelioLatitude - before.Latitude;
+      if (std::abs(dl) <= kGroupJumpDegrees && std::abs(db) <= kGroupJumpDegrees) continue;
+      out.push_back(MakeFinding(
+          in.Db, in.Positions, i, k, "Q05", Severity::Warning,
+          "Skupina č. " + std::to_string(number) + " je od zákresu " +
+              FormatDate(in.Positions.Record(before.Record).Date) + " o " + Degrees(db) +
+              "° v šířce a o " + Degrees(dl) +
+              "° v délce jinde, než ji mohla posunout rotace Slunce; není to jiná skupina "
+              "nebo chybná poloha?"));
+    }
+  }
+}
+
+}  // namespace ardeno

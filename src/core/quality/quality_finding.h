@@ -1,0 +1,40 @@
+#pragma once
+// One doubt about a stored drawing found by the plausibility checks: which check (Q01..Q08), how
+// sure it is, the record and the group it concerns, and a Czech sentence saying what is wrong and
+// what the observer probably meant.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/text/dates.h"
+
+namespace ardeno {
+
+enum class Severity {
+  Error,    // "chyba": almost certainly wrong; the reports ask before they are written
+  Warning,  // "varování": worth a look
+};
+
+// "chyba" or "varování".
+const char* SeverityText(Severity severity);
+
+struct QualityFinding {
+  std::string Code;  // "Q01" .. "Q08"
+  Severity Level = Severity::Warning;
+  int RecordIndex = 0;  // 1-based index in the database
+  CalendarDate Date;
+  std::string Observer;
+  int Group = 0;  // group slot 1..40 the finding concerns; 0 for the whole drawing
+  std::string Text;
+  bool operator==(const QualityFinding&) const = default;
+};
+
+// "dd.mm.yyyy č.N [skupina K] Qnn chyba|varování text", the group part only where one applies.
+std::string FindingLine(const QualityFinding& finding);
+
+// Each code that occurs with the number of its findings, in code order.
+std::vector<std::pair<std::string, int>> CountsByCode(const std::vector<QualityFinding>& findings);
+
+bool HasError(const std::vector<QualityFinding>& findings);
+
+}  // namespace ardeno

@@ -1,0 +1,86 @@
+#include "core/quality/station_file.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "core/data/aux_file_io.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+namespace {
+
+// A file of two short lines; anything much longer is not this file.
+constexpr std::uintmax_t kStationFileBytes = 4096;
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+// A decimal number with a decimal point and nothing else on the line.
+std::optional<double> LineNumber(std::string_view line) {
+  const std::string_view text = Trimmed(line);
+  if (text.empty()) return std::nullopt;
+  const char* begin = text.data();
+  if (*begin == '+') ++begin;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(begin, text.data() + text.size(), value, std::chars_format::fixed);
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+std::optional<std::string> RangeProblem(const StationPlace& place) {
+  if (std::abs(place.Latitude) > 90)
+    return "Zeměpisná šířka stanice musí být mezi -90 a 90 stupni.";
+  if (std::abs(place.Longitude) > 180)
+    return "Zeměpisná délka stanice musí být mezi -180 a 180 stupni.";
+  return std::nullopt;
+}
+
+}  // namespace
+
+StationReading ParseStationFile(std::string_view text) {
+  std::size_t position = 0;
+  const std::string_view lines[2] = {NextTextLine(text, position), NextTextLine(text, position)};
+  const char* names[2] = {"šířka", "délka"};
+  double values[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    const auto value = LineNumber(lines[i]);
+    if (!value)
+      return {std::nullopt, std::string(kStationFileName) + ", řádek " + std::to_string(i + 1) +
+                                ": \"" + std::string(Trimmed(lines[i])) + "\" není zeměpisná " +
+                                names[i] + " ve stupních s desetinnou tečkou."};
+    values[i] = *value;
+  }
+  const StationPlace place{values[0], values[1]};
+  if (auto problem = RangeProblem(place))
+    return {std::nullopt, std::string(kStationFileName) + ": " + *problem};
+  return {place, std::nullopt};
+}
+
+StationReading ReadStationFile(const std::filesystem::path& progDir) {
+  try {
+    const auto content =
+        ReadAuxFile(progDir / kStationFileName, kStationFileName, kStationFileBytes, true);
+    if (!content) return {};
+    return ParseStationFile(content->Bytes);
+  } catch (const AuxFileError& error) {
+    return {std::nullopt, error.what()};
+  }
+}
+
+std::string StationFileText(const StationPlace& place) {
+  return FormatFixed(place.Latitude, 0, 4) + "\r\n" + FormatFixed(place.Longitude, 0, 4) + "\r\n";
+}
+
+Refusal WriteStationFile(const std::filesystem::path& progDir, const StationPlace& place) {
+  if (auto problem = RangeProblem(place)) return *problem;
+  return ReplaceFile(progDir / kStationFileName, StationFileText(place), kStationFileName);
+}
+
+}  // namespace ardeno

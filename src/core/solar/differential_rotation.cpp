@@ -1,0 +1,31 @@
+#include "core/solar/differential_rotation.h"
+
+#include <cmath>
+
+#include "core/solar/angles.h"
+
+namespace ardeno {
+
+namespace {
+
+// Microradians per second in degrees per day.
+constexpr double kMicroradianPerSecond = 1e-6 * 86400.0 / kDegToRad;
+constexpr double kRateA = 2.894;
+constexpr double kRateB = -0.428;
+constexpr double kRateC = -0.370;
+
+}  // namespace
+
+double SiderealRotationRate(double latitude) {
+  const double s = std::sin(latitude * kDegToRad);
+  const double s2 = s * s;
+  return (kRateA + kRateB * s2 + kRateC * s2 * s2) * kMicroradianPerSecond;
+}
+
+double RotatedLongitude(double longitude, double latitude, double days) {
+  const double l = longitude - (SiderealRotationRate(latitude) - kCarringtonRate) * days;
+  const double wrapped = std::fmod(l, 360.0);
+  return wrapped < 0 ? wrapped + 360.0 : wrapped;
+}
+
+}  // namespace ardeno

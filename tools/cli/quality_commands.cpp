@@ -1,0 +1,66 @@
+// ardeno-cli lint DIR [M.YYYY|YYYY]: the plausibility checks of the drawings, one finding a line.
+#include <charconv>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_registry.h"
+#include "cli/folder_loading.h"
+#include "core/quality/quality_checks.h"
+#include "core/results/report_month.h"
+
+namespace ardeno::cli {
+
+namespace {
+
+constexpr const char* kLintUsage = "lint SLOŽKA [M.RRRR|RRRR]";
+
+// "M.YYYY" a month, "YYYY" a year; nothing for any other text.
+std::optional<QualityPeriod> ParsePeriod(const std::string& text) {
+  if (const auto month = ParseWholeReportMonth(text))
+    return QualityPeriod{month->Year, month->Month};
+  int year = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
+  if (text.size() == 4 && error == std::errc() && end == text.data() + text.size() && year > 0)
+    return QualityPeriod{year, 0};
+  return std::nullopt;
+}
+
+// Exit status: 0 no finding, 1 findings, 2 the folder or the period could not be used.
+int Lint(const std::vector<std::string>& args) {
+  if (args.empty() || args.size() > 2) {
+    std::cerr << "Použití: ardeno-cli " << kLintUsage << "\n";
+    return 2;
+  }
+  QualityPeriod period;
+  if (args.size() == 2) {
+    const auto parsed = ParsePeriod(args[1]);
+    if (!parsed) {
+      std::cerr << "Období \"" << args[1]
+                << "\" není měsíc M.RRRR ani rok RRRR (například 3.2014 nebo 2014).\n";
+      return 2;
+    }
+    period = *parsed;
+  }
+  Database db;
+  LoadReport load;
+  if (!LoadExistingFolder({args[0]}, kLintUsage, db, load)) return 2;
+  const RecordPositions positions = ComputeRecordPositions(db);
+  std::vector<std::string> messages;
+  const QualityReport report =
+      CheckFolderQuality(args[0], db, positions, LastChangeSeconds(db, std::nullopt), messages);
+  for (const auto& message : messages) std::cerr << message << "\n";
+  for (const auto& skipped : report.Skipped) std::cerr << skipped << "\n";
+  const std::vector<QualityFinding> findings = FindingsIn(report, period);
+  for (const QualityFinding& finding : findings) std::cout << FindingLine(finding) << "\n";
+  for (const auto& [code, count] : CountsByCode(findings))
+    std::cout << code << ": " << count << "\n";
+  if (!findings.empty()) return 1;
+  return StatusAfterOutput(db);
+}
+
+const bool kRegistered = RegisterCommand({"lint", kLintUsage, Lint});
+
+}  // namespace
+
+}  // namespace ardeno::cli
