@@ -48,11 +48,12 @@ std::vector<ObservationRecord> GenerateSampleRecords(int count, unsigned seed, C
   SampleRandom marks(seed + 1);
   SampleRandom drawing(seed + 2);
   SampleSun sun(seed + 3);
+  RotationGroupNumbers numbers;
   for (std::int64_t day = DaySerial(first); static_cast<int>(records.size()) < count; ++day) {
     if (!weather.Chance(kClearDayShare)) continue;
     sun.AdvanceTo(day);
     const CalendarDate date = DateFromSerial(day);
-    records.push_back(DrawSun(sun, date, ChooseMarks(marks), drawing));
+    records.push_back(DrawSun(sun, date, ChooseMarks(marks), numbers, drawing));
     const ObservationRecord& ordinary = records.back();
     if (ordinary.GroupCount() > 0 && static_cast<int>(records.size()) < count &&
         weather.Chance(kSpecialDayShare)) {

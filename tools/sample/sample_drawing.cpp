@@ -99,7 +99,6 @@ void WriteGroup(ObservationRecord& record, int k, const PlacedGroup& placed, Sam
   record.SetSmallSpots(
       k, static_cast<std::uint16_t>(zurich == 'A' || zurich == 'H' ? 0 : random.Int(0, 3)));
   record.SetGroupNumber(k, static_cast<std::uint16_t>(placed.Group->Number));
-  record.SetRotationGroupNumber(k, static_cast<std::uint16_t>(placed.Group->RotationNumber));
   if (zurich >= 'D' && zurich <= 'F')
     WriteLeaderAndFollower(record, k, placed.AngleDeg, placed.DistanceMm, area,
                            1 + 4 * placed.Size);
@@ -156,7 +155,7 @@ void WriteCentralZone(ObservationRecord& record) {
 }
 
 ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const DrawingMarks& marks,
-                          SampleRandom& random) {
+                          RotationGroupNumbers& numbers, SampleRandom& random) {
   ObservationRecord record;
   const SolarEphemeris eph = Ephemeris(date, marks.TimeUT);
   WriteHeader(record, date, marks, eph, random);
@@ -177,7 +176,13 @@ ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const 
 
   int faculae = 0;
   for (std::size_t i = 0; i < visible.size(); ++i) {
-    WriteGroup(record, static_cast<int>(i) + 1, visible[i], random);
+    const int k = static_cast<int>(i) + 1;
+    WriteGroup(record, k, visible[i], random);
+    // The passage is judged from the place as drawn, as the maps judge it.
+    const HeliographicPosition drawn =
+        PolarToHeliographic(eph, record.Angle10(k), record.Distance10(k));
+    record.SetRotationGroupNumber(
+        k, numbers.NumberFor(visible[i].Group->Number, PassageRotation(eph, drawn.HelioLongitude)));
     // Faculae show best near the limb, around the groups there.
     if (std::abs(visible[i].MeridianDistance) > 45 && random.Chance(0.7))
       WriteFacula(record, ++faculae, visible[i].AngleDeg + random.Uniform(-3, 3),

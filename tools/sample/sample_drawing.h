@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/data/observation_record.h"
+#include "core/reference/rotation_group_numbers.h"
 #include "core/text/dates.h"
 #include "sample/sample_random.h"
 #include "sample/sample_sun.h"
@@ -16,8 +17,9 @@ struct DrawingMarks {
   std::uint16_t TimeUT = 1200;
 };
 
+// Groups are numbered within the rotation of their central-meridian passage, as observers do.
 ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const DrawingMarks& marks,
-                          SampleRandom& random);
+                          RotationGroupNumbers& numbers, SampleRandom& random);
 
 // Leader and follower spots of a large group, spreadDeg either side of its centre, with a third
 // and a sixth of its area.

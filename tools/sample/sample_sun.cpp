@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/solar/ephemeris.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
@@ -17,7 +16,6 @@ constexpr double kMinimumEpochYear = 2008.95;
 constexpr double kRisingShare = 0.4;  // cycles rise faster than they decay
 constexpr double kQuietBirthsPerDay = 0.05;
 constexpr double kActiveBirthsPerDay = 1.2;
-constexpr int kMaxRotationGroupNumber = 70;
 
 double YearOf(std::int64_t daySerial) {
   const CalendarDate date = DateFromSerial(daySerial);
@@ -62,11 +60,6 @@ void SampleSun::BearGroups(std::int64_t daySerial) {
   const int births =
       m_random.Poisson(kQuietBirthsPerDay + kActiveBirthsPerDay * Activity(daySerial));
   if (births == 0) return;
-  const int rotation = Ephemeris(DateFromSerial(daySerial), 1200).RotationNumber;
-  if (rotation != m_counterRotation) {
-    m_counterRotation = rotation;
-    m_rotationCounter = 0;
-  }
   const double phase = CyclePhase(daySerial);
   for (int i = 0; i < births; ++i) {
     SampleGroup group;
@@ -77,8 +70,6 @@ void SampleSun::BearGroups(std::int64_t daySerial) {
     group.LifeDays = std::min(90, 1 + static_cast<int>(-8 * std::log(1 - m_random.Uniform())));
     group.PeakSize = std::min(1.0, group.LifeDays / 45.0 + m_random.Uniform(0, 0.25));
     group.Number = m_nextNumber++;
-    m_rotationCounter = std::min(m_rotationCounter + 1, kMaxRotationGroupNumber);
-    group.RotationNumber = m_rotationCounter;
     m_groups.push_back(group);
   }
 }

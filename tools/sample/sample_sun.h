@@ -14,9 +14,8 @@ struct SampleGroup {
   double CarringtonLongitude = 0;  // degrees
   std::int64_t BirthSerial = 0;    // day serial of the first appearance
   int LifeDays = 1;
-  double PeakSize = 0;     // 0..1, 1 the largest groups of a cycle
-  int Number = 0;          // global group number
-  int RotationNumber = 0;  // group number within the rotation of its birth, 1..70
+  double PeakSize = 0;  // 0..1, 1 the largest groups of a cycle
+  int Number = 0;       // global group number
 };
 
 class SampleSun {
@@ -43,8 +42,6 @@ class SampleSun {
   std::int64_t m_lastDay = 0;
   bool m_started = false;
   int m_nextNumber = 1;
-  int m_rotationCounter = 0;
-  int m_counterRotation = 0;
 };
 
 }  // namespace ardeno

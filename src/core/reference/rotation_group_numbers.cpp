@@ -37,8 +37,13 @@ void RotationGroupNumbers::Learn(const ObservationRecord& record) {
 std::uint16_t RotationGroupNumbers::NumberFor(int region, double passage) {
   if (region <= 0) return 0;
   for (const Assigned& seen : m_byRegion[region])
-    if (std::fabs(seen.Passage - passage) < kSamePassage)
+    if (std::fabs(seen.Passage - passage) < kSamePassage) {
+      // A group drawn right at longitude 0/360 is placed in the rotations on both sides of the
+      // seam: its number is taken in both, so that no other group of either gets it.
+      int& highest = m_highestInRotation[static_cast<long>(std::floor(passage))];
+      highest = std::max(highest, seen.Number);
       return static_cast<std::uint16_t>(seen.Number);
+    }
   const int number = m_highestInRotation[static_cast<long>(std::floor(passage))] + 1;
   if (number > kMaxRotationGroupNumber) return 0;
   Remember(region, passage, number);

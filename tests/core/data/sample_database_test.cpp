@@ -8,7 +8,9 @@
 
 #include "core/data/data_file.h"
 #include "core/data/group_types.h"
+#include "core/quality/quality_checks.h"
 #include "core/solar/heliographic.h"
+#include "support/database_builders.h"
 #include "support/temp_folder.h"
 
 namespace ardeno {
@@ -107,6 +109,16 @@ TEST_F(SampleDatabaseTest, SameSeedSameRecordsAndFolderLoadsClean) {
   const std::string before = folder.Read("ukazka/datax.dat");
   EXPECT_THROW(WriteSampleFolder(folder.Path() / "ukazka", 10, 4), std::runtime_error);
   EXPECT_EQ(folder.Read("ukazka/datax.dat"), before);
+}
+
+// The sample is drawn as careful observers draw: the plausibility checks find nothing almost
+// certainly wrong in it (a rotation group number is never given to two groups of one rotation).
+TEST_F(SampleDatabaseTest, PassesThePlausibilityChecksWithoutError) {
+  const Database db = test::DatabaseOf(s_records);
+  const RecordPositions positions = ComputeRecordPositions(db);
+  const QualityReport report = CheckQuality({db, positions, {}, nullptr, {}});
+  for (const QualityFinding& finding : report.Findings)
+    EXPECT_NE(finding.Level, Severity::Error) << FindingLine(finding);
 }
 
 }  // namespace

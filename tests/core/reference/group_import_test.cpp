@@ -166,6 +166,21 @@ TEST(RotationGroupNumbersTest, ARegionKeepsItsNumberAcrossTheDiskAndNumbersCount
   EXPECT_EQ(BuildSourceRecord(day, numbers, 125).Record.RotationGroupNumber(1), 1);
 }
 
+// A group drawn right at longitude 0/360 falls now on one side of the seam, now on the other:
+// the number it keeps is taken in both rotations, so the maps never show two groups under it.
+TEST(RotationGroupNumbersTest, AGroupOnTheSeamTakesItsNumberInBothRotations) {
+  struct Step {
+    int Region;
+    double Passage;
+    std::uint16_t Number;
+  };
+  RotationGroupNumbers numbers;
+  for (const Step& step : {Step{500, 2155.2, 1}, Step{501, 2155.999, 2}, Step{501, 2156.001, 2},
+                           Step{502, 2156.3, 3}, Step{503, 2155.5, 3}})
+    EXPECT_EQ(numbers.NumberFor(step.Region, step.Passage), step.Number)
+        << step.Region << " at " << step.Passage;
+}
+
 std::vector<ObservationRecord> FileRecords(const fs::path& folder) {
   std::vector<ObservationRecord> records;
   EXPECT_FALSE(ReadRecordFile(folder / kDataFileName, 0, records).Error);
