@@ -24,7 +24,7 @@ const AltitudeCase kAltitudes[] = {
     {"OndrejovNoon", {2014, 6, 21}, 1103, 49.91, 14.78, 63.53},
     {"OndrejovMidnight", {2014, 6, 21}, 2303, 49.91, 14.78, -16.65},
     {"SydneyNoon", {2014, 6, 21}, 157, -33.87, 151.21, 32.70},
-    {"WestOfGreenwichNextDay", {2014, 6, 21}, 2354, 20.0, -178.0, 86.56},
+    {"NearDatelineLateUT", {2014, 6, 21}, 2354, 20.0, -178.0, 86.56},
 };
 
 class SunAltitudeTest : public ::testing::TestWithParam<AltitudeCase> {};
