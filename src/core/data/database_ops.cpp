@@ -169,4 +169,21 @@ int ApplyLoadRepairs(ObservationRecord& record) {
   return repairs;
 }
 
+void RemoveRecord(Database& db, int index) {
+  auto first = db.Records.begin() + (index - 1);
+  std::move(first + 1, db.Records.begin() + db.RecordCount, first);
+  db.Record(db.RecordCount) = ObservationRecord{};
+  --db.RecordCount;
+  // The current record keeps its place in the shifted array, so a later correction is stored
+  // over the record the user chose and not over its neighbour.
+  if (index < db.CurrentIndex) {
+    --db.CurrentIndex;
+  } else if (index == db.CurrentIndex) {
+    // The removed record itself was current: its neighbour takes over as the shown record.
+    db.CurrentIndex = std::min(db.CurrentIndex, db.RecordCount);
+    if (db.HasCurrentRecord()) db.ChooseRecord(db.CurrentIndex);
+  }
+  db.DataChanged = true;
+}
+
 }  // namespace ardeno

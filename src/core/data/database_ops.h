@@ -34,6 +34,12 @@ void StoreWorkRecord(Database& db, int index);
 // added in this run) nothing changes and the Czech refusal is returned.
 Refusal AppendWorkRecord(Database& db);
 
+// Removes record index (1..RecordCount): the records after it move down by one, the freed last
+// place is emptied, RecordCount drops by one and DataChanged is set. CurrentIndex follows the
+// record it named; when that record was removed, the one that took its place (or the new last
+// one) becomes current.
+void RemoveRecord(Database& db, int index);
+
 // Rebuilds Observers from records 1..RecordCount; an empty Observer in a record becomes "N".
 void CollectObservers(Database& db);
 // Adds a newly typed observer name (UTF-8) to Observers with the same rules.

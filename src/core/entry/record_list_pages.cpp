@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/data/database_ops.h"
 #include "core/text/dates.h"
 #include "core/text/encoding.h"
 
@@ -10,24 +11,8 @@ namespace ardeno {
 namespace {
 
 constexpr std::size_t kLineLength = 24;
+constexpr const char* kObserverGap = "  ";
 constexpr std::size_t kCaptionLength = 20;
-
-void RemoveRecord(Database& db, int index) {
-  auto first = db.Records.begin() + (index - 1);
-  std::move(first + 1, db.Records.begin() + db.RecordCount, first);
-  db.Record(db.RecordCount) = ObservationRecord{};
-  --db.RecordCount;
-  // The current record keeps its place in the shifted array, so a later correction is stored
-  // over the record the user chose and not over its neighbour.
-  if (index < db.CurrentIndex) {
-    --db.CurrentIndex;
-  } else if (index == db.CurrentIndex) {
-    // The unreadable record itself was current: its neighbour takes over as the shown record.
-    db.CurrentIndex = std::min(db.CurrentIndex, db.RecordCount);
-    if (db.HasCurrentRecord()) db.ChooseRecord(db.CurrentIndex);
-  }
-  db.DataChanged = true;
-}
 
 }  // namespace
 
@@ -39,7 +24,8 @@ std::optional<std::string> ListLineText(int index, const ObservationRecord& reco
                 date->Year);
   std::string line = text;
   if (line.size() > kLineLength) line.resize(kLineLength);
-  return line;
+  // The observer beside the date tells two drawings of one day apart.
+  return line + kObserverGap + record.Observer();
 }
 
 int ListLinesFor(int listHeight, int itemHeight) {

@@ -10,7 +10,8 @@
 
 namespace ardeno {
 
-// "%5d" record number, then "     dd mm yyyy"; nothing when the date does not parse.
+// "%5d" record number, then "     dd mm yyyy" (24 characters at most), two blanks and the
+// observer; nothing when the date does not parse.
 std::optional<std::string> ListLineText(int index, const ObservationRecord& record);
 
 // ListLines for a list box of the given height and item height (lines minus one).

@@ -21,11 +21,12 @@ Database MakeDatabase(int count) {
   return db;
 }
 
-TEST(ListLineTextTest, NumberThenDayMonthYear) {
+TEST(ListLineTextTest, NumberThenDayMonthYearThenObserver) {
   ObservationRecord r;
   r.SetDate("5.3.2004");
-  EXPECT_EQ(ListLineText(7, r), std::optional<std::string>("    7     05 03 2004"));
-  EXPECT_EQ(ListLineText(12345, r), std::optional<std::string>("12345     05 03 2004"));
+  r.SetObserver("Černý");
+  EXPECT_EQ(ListLineText(7, r), std::optional<std::string>("    7     05 03 2004  Černý"));
+  EXPECT_EQ(ListLineText(12345, r), std::optional<std::string>("12345     05 03 2004  Černý"));
   r.SetDate("31.02.2004");
   EXPECT_FALSE(ListLineText(1, r));
 }
