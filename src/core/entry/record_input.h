@@ -9,11 +9,25 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/data/edit_history.h"
 #include "core/entry/group_number_clash.h"
 
 namespace ardeno {
 
 enum class EditorMode { NewDrawing, Special, Correction };
+
+// The undo step a store of the editor makes.
+inline EditKind EditKindOf(EditorMode mode) {
+  switch (mode) {
+    case EditorMode::Special:
+      return EditKind::SpecialDrawing;
+    case EditorMode::Correction:
+      return EditKind::Correction;
+    case EditorMode::NewDrawing:
+      break;
+  }
+  return EditKind::NewDrawing;
+}
 
 // Header fields of the editor; the names are the fields' object names in the window.
 enum class HeaderField {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/data/edit_history.h"
 #include "core/drawing/drawing_image_names.h"
 #include "core/drawing/facula_area.h"
 #include "core/drawing/magneto_underlay.h"
@@ -113,7 +114,7 @@ class DrawingWindow : public QWidget {
   // returns to what it was.
   QImage RenderRecord(int index);
   void PrepareUnderlay();
-  void AfterDataChange();
+  void AfterDataChange(EditKind kind);
   void ToggleWestEast();
   void ToggleNorthSouth();
   // Paints the work record (reloading it from the current record when it is empty) and stores

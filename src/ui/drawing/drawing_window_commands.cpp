@@ -163,8 +163,8 @@ void DrawingWindow::PlaceBox(QWidget* box) {
   box->raise();
 }
 
-void DrawingWindow::AfterDataChange() {
-  m_ctx.Events.NotifyRecordsChanged();
+void DrawingWindow::AfterDataChange(EditKind kind) {
+  m_ctx.RecordsEdited(kind);
   update();
 }
 
@@ -299,7 +299,7 @@ bool DrawingWindow::PrintDrawings() {
 void DrawingWindow::RecomputeAll(bool withFacularAreas) {
   RecomputeAllResults(m_ctx.Db);
   if (withFacularAreas) RecountFaculaAreas(m_ctx.Db);
-  AfterDataChange();
+  AfterDataChange(EditKind::Recompute);
 }
 
 void DrawingWindow::TakeFaculaeFromFile() {
@@ -314,7 +314,7 @@ void DrawingWindow::TakeFaculaeFromFile() {
     return;
   }
   TakeFacularFields(m_ctx.Db, other);
-  AfterDataChange();
+  AfterDataChange(EditKind::FaculaTransfer);
   if (m_ctx.Dialogs.Confirm(this, kCaption, QString::fromUtf8(kSaveTransferQuestion))) {
     if (const auto error = SaveDataAsked(m_ctx))
       m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
@@ -353,7 +353,7 @@ void DrawingWindow::MergeChosenFile() {
   }
   m_added.clear();
   m_mergeBox->hide();
-  AfterDataChange();
+  AfterDataChange(EditKind::Merge);
   const MergeOutcome& outcome = std::get<MergeOutcome>(merged);
   if (outcome.Refused > 0)
     m_ctx.Msg.ShowMessageText(QString::fromStdString(outcome.RefusedMessage));

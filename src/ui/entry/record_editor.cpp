@@ -457,7 +457,9 @@ void RecordEditor::StoreRecordClicked() {
   }
   for (const std::string& message : outcome.Messages) m_ctx.Msg.ShowMessageText(Q(message));
   if (outcome.Stored) {
-    m_ctx.Events.NotifyRecordsChanged();
+    const Database& db = m_ctx.Db;
+    m_ctx.RecordsEdited(EditKindOf(m_mode),
+                        db.HasCurrentRecord() ? db.Record(db.CurrentIndex).Date() : std::string());
     return;
   }
   if (outcome.FaultCell) {

@@ -3,11 +3,13 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "core/entry/date_jump.h"
 #include "core/entry/record_list_pages.h"
 #include "ui/drawing/drawing_painter.h"
 #include "ui/drawing/drawing_window.h"
@@ -18,6 +20,11 @@ namespace {
 constexpr int kListWidth = 177;
 constexpr int kListChrome = 45;
 constexpr int kScrollLargeChange = 20;
+// The widest line the list must show whole: record number, date and an observer's name.
+const char* const kWidestLine = "99999     31 12 2099  Dvořáková";
+constexpr int kDateFieldGap = 4;
+// Room the list box's items keep beside their text.
+constexpr int kLineMargins = 12;
 
 }  // namespace
 
@@ -36,7 +43,10 @@ RecordListWindow::RecordListWindow(AppContext& context, int windowHeight, QWidge
   m_scroll->setObjectName("ScrollBar1");
   m_scroll->setPageStep(kScrollLargeChange);
 
-  const int listWidth = m_ctx.Scaled(kListWidth);
+  const int listWidth =
+      std::max(m_ctx.Scaled(kListWidth),
+               QFontMetrics(m_list->font()).horizontalAdvance(QString::fromUtf8(kWidestLine)) +
+                   2 * m_list->frameWidth() + kLineMargins);
   const int scrollWidth = m_scroll->sizeHint().width();
   m_itemHeight = QFontMetrics(m_list->font()).height() + 2;
   m_listLines = std::max(0, ListLinesFor(windowHeight - kListChrome, m_itemHeight));
@@ -44,6 +54,17 @@ RecordListWindow::RecordListWindow(AppContext& context, int windowHeight, QWidge
   resize(listWidth + scrollWidth + 9, windowHeight);
   m_list->setGeometry(0, 0, listWidth, listHeight);
   m_scroll->setGeometry(width() - scrollWidth, 0, scrollWidth, windowHeight);
+  // The field for going to a date, in the room below the list's last line.
+  m_dateField = new QLineEdit(this);
+  m_dateField->setObjectName("skokdatum");
+  m_dateField->setPlaceholderText(tr("Jít na datum (Ctrl+G)"));
+  m_dateField->setToolTip(
+      tr("Den, měsíc nebo rok (5.3.2014, 3.2014, 2014) a Enter: první zákres od toho dne"));
+  const int fieldTop = listHeight + kDateFieldGap;
+  m_dateField->setGeometry(0, fieldTop, listWidth,
+                           std::min(m_dateField->sizeHint().height(),
+                                    std::max(0, windowHeight - fieldTop - kDateFieldGap)));
+  connect(m_dateField, &QLineEdit::returnPressed, this, &RecordListWindow::JumpToTypedDate);
 
   const Database& db = m_ctx.Db;
   m_scroll->setMinimum(m_listLines + 1);
@@ -76,7 +97,11 @@ void RecordListWindow::AddLines(int from, int to) {
     auto* item = new QListWidgetItem(QString::fromStdString(line), m_list);
     item->setSizeHint(QSize(m_list->width(), m_itemHeight));
   }
-  if (fill.Repaired) m_ctx.Msg.ShowMessageText(QString::fromUtf8(kDateRepairMessage));
+  if (fill.Repaired) {
+    // The repair is no step of its own; the history takes the repaired records as they are.
+    m_ctx.History.Absorb(m_ctx.Db);
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kDateRepairMessage));
+  }
   if (fill.Error) m_ctx.Msg.ShowMessageText(QString::fromStdString(*fill.Error));
   if (m_ctx.Db.RecordCount != before && m_scroll->maximum() > m_ctx.Db.RecordCount)
     m_scroll->setMaximum(std::max(m_listLines + 1, m_ctx.Db.RecordCount));
@@ -156,7 +181,25 @@ void RecordListWindow::ShowRecord(int index) {
 
 void RecordListWindow::ShowLastRecord() { ShowRecord(m_ctx.Db.RecordCount); }
 
-bool RecordListWindow::HandleKey(int key) {
+void RecordListWindow::StartDateJump() {
+  m_dateField->setFocus(Qt::ShortcutFocusReason);
+  m_dateField->selectAll();
+}
+
+void RecordListWindow::JumpToTypedDate() {
+  const DateJump jump = FindDateJump(m_ctx.Db, m_dateField->text().toStdString());
+  if (jump.Index == 0) {
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(jump.Message));
+    StartDateJump();
+    return;
+  }
+  ShowRecord(jump.Index);
+  // Back in the list, the arrows go on from the record found.
+  m_list->setFocus(Qt::OtherFocusReason);
+}
+
+bool RecordListWindow::HandleKey(const QKeyEvent& event) {
+  const int key = event.key();
   const Database& db = m_ctx.Db;
   // A page scrolled away from the current record shows no highlight; the keys then start from
   // its last line.
@@ -207,14 +250,24 @@ bool RecordListWindow::HandleKey(int key) {
     case Qt::Key_F8:
       if (m_drawing) m_drawing->SaveCurrentDrawing();
       return true;
+    case Qt::Key_Delete:
+      emit RemoveRequested();
+      return true;
     default:
+      // A digit typed in the list starts a date to go to.
+      if ((event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && key >= Qt::Key_0 &&
+          key <= Qt::Key_9) {
+        m_dateField->setFocus(Qt::OtherFocusReason);
+        m_dateField->setText(event.text());
+        return true;
+      }
       return false;
   }
 }
 
 bool RecordListWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_list && event->type() == QEvent::KeyPress)
-    return HandleKey(static_cast<QKeyEvent*>(event)->key());
+    return HandleKey(*static_cast<QKeyEvent*>(event));
   return QWidget::eventFilter(watched, event);
 }
 

@@ -2,11 +2,13 @@
 // The record list ("TForm4", "Výběr datumu"): one line per stored drawing, newest at the bottom,
 // paging through the database with its scroll bar when there are more records than lines.
 // Choosing a line makes that record current and shows it in the drawing window.
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 
 #include "ui/shell/app_context.h"
 
+class QLineEdit;
 class QListWidget;
 class QScrollBar;
 
@@ -41,7 +43,19 @@ class RecordListWindow : public QWidget {
   void ShowRecord(int index);
   // "Poslední zákres": the last record of the database.
   void ShowLastRecord();
+  // Ctrl+G: the date field below the list takes the keys, its text chosen for retyping.
+  void StartDateJump();
+  // Goes to the first record on or after the date typed in the field ("5.3.2014", "3.2014",
+  // "2014"); a text that names no date, or a date after the last drawing, is said in a message.
+  void JumpToTypedDate();
+  QLineEdit* DateField() const { return m_dateField; }
   QListWidget* List() const { return m_list; }
+
+ signals:
+  // The Delete key in the list: the main window asks and removes the current drawing.
+  void RemoveRequested();
+
+ public:
   QScrollBar* ScrollBar() const { return m_scroll; }
 
  protected:
@@ -53,11 +67,12 @@ class RecordListWindow : public QWidget {
   void OnScroll();
   void HighlightCurrentRecord();
   void AddLines(int from, int to);
-  bool HandleKey(int key);
+  bool HandleKey(const QKeyEvent& event);
 
   AppContext& m_ctx;
   QListWidget* m_list = nullptr;
   QScrollBar* m_scroll = nullptr;
+  QLineEdit* m_dateField = nullptr;
   int m_listLines = 0;
   int m_itemHeight = 16;
   QPointer<DrawingWindow> m_drawing;

@@ -283,7 +283,7 @@ void PhotoDrawingWindow::EndFaculae() {
   m_vertexTable->clearContents();
   m_vertexLabel->clear();
   RebuildOverlay();
-  m_ctx.Events.NotifyRecordsChanged();
+  m_ctx.RecordsEdited(EditKind::PhotoFaculae, record.Date());
 }
 
 // --- groups ---
@@ -423,7 +423,7 @@ void PhotoDrawingWindow::EndGroups() {
   m_groupBox->hide();
   m_entry = Entry::None;
   RebuildOverlay();
-  m_ctx.Events.NotifyRecordsChanged();
+  m_ctx.RecordsEdited(EditKind::PhotoGroups, record.Date());
 }
 
 }  // namespace ardeno

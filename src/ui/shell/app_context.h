@@ -3,9 +3,11 @@
 // program folder, the database, the view settings, the message and platform dialogs, the
 // interface scale and the notice of every change of the data.
 #include <filesystem>
+#include <string>
 #include <utility>
 
 #include "core/data/database.h"
+#include "core/data/edit_history.h"
 #include "core/data/folder_lock.h"
 #include "core/data/startup_inputs.h"
 #include "core/groups/group_statistics.h"
@@ -43,6 +45,9 @@ struct AppContext {
   // Every change of the data is announced here, once; windows subscribe to Events.DataChanged.
   DataEvents Events;
 
+  // The changes of the records made in this run, for undo and redo (reset after the load).
+  EditHistory History;
+
   // The data folder's lock, held from start-up (or the first save) to the end of the run, so that
   // no other program saves the database meanwhile.
   FolderLock DataLock;
@@ -52,11 +57,21 @@ struct AppContext {
              PlatformDialogs& dialogs, CalendarDate today)
       : ProgDir(std::move(progDir)), Db(db), View(view), Msg(msg), Dialogs(dialogs), Today(today) {
     QObject::connect(&Events, &DataEvents::DataChanged, [this](DataChange change) {
-      if (AltersRecords(change)) Groups.Invalidate();
+      if (!AltersRecords(change)) return;
+      // A change announced without a step of its own (a measured facular area) is no step.
+      History.Absorb(Db);
+      Groups.Invalidate();
     });
   }
   AppContext(const AppContext&) = delete;
   AppContext& operator=(const AppContext&) = delete;
+
+  // A change of the records the user may undo: kept as one step named by its kind and the date
+  // of the drawing it concerns, then announced like every change.
+  void RecordsEdited(EditKind kind, const std::string& date = {}) {
+    History.Record(Db, kind, date);
+    Events.NotifyRecordsChanged();
+  }
 
   // A pixel size that follows the interface scale.
   int Scaled(int n) const { return ScaledBy(n, ScalePercent); }

@@ -3,6 +3,7 @@
 // text, hint, what it does); the main window builds its menus and toolbar panels from the tables,
 // and the tests walk the same tables. A command whose window is not part of the program yet has
 // no handler: it is shown disabled with the hint "Připravuje se".
+#include <QKeySequence>
 #include <QPointer>
 #include <QString>
 #include <QStyle>
@@ -28,6 +29,8 @@ struct Command {
   bool Checkable = false;
   // The hint while the rule keeps the command disabled: why it cannot run now.
   QString WhyDisabled = {};
+  // Its key, shown beside the menu text.
+  QKeySequence Keys = {};
 };
 
 // An operation of the analysis window a toolbar panel is attached to. Built with On<Window>().

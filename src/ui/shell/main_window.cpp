@@ -66,6 +66,7 @@ void MainWindow::CreateActions() {
     auto* action = new QAction(command.Text, this);
     action->setObjectName(command.Name);
     action->setCheckable(command.Checkable);
+    action->setShortcut(command.Keys);
     if (command.Run) connect(action, &QAction::triggered, this, [run = command.Run] { run(); });
     m_actions[command.Name] = action;
   }
@@ -106,11 +107,13 @@ void MainWindow::CreateMenus() {
 
   QMenu* entry = bar->addMenu(QStringLiteral("&Zadávání"));
   entry->setObjectName("zadavani");
-  Place(entry, {"novy", "zvlastni", "oprava"});
+  Place(entry, {"novy", "zvlastni", "oprava", "odstranit"});
   QMenu* save = entry->addMenu(QStringLiteral("&Uložit data"));
   save->setObjectName("ulozitdata");
   Place(save, {"ulozitdat", "ulozASCI"});
-  Place(entry, {"posledni1", "tisk1", "Ulozkresy"});
+  Place(entry, {"posledni1", "skok", "tisk1", "Ulozkresy"});
+  entry->addSeparator();
+  Place(entry, {"zpet", "znovu"});
   entry->addSeparator();
   Place(entry, {"konec"});
 

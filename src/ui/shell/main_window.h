@@ -75,6 +75,12 @@ class MainWindow : public QMainWindow {
   // Commands.
   void OpenEditor(const QString& actionName, int mode);
   void CorrectRecord();
+  // "Odstranit zákres": asks, keeps the drawing in odstranene.dat and takes it out of the data.
+  void RemoveCurrentDrawing();
+  // Ctrl+Z / Ctrl+Y: the records as before the last change, or as after the next undone one.
+  void StepThroughHistory(bool redo);
+  // The undo and redo items name their steps ("Zpět: oprava 05.03.2014").
+  void NameHistorySteps();
   void SaveData();
   void SaveAsciiExport();
   void ShowHelp();

@@ -71,8 +71,10 @@ void MainWindow::CreateDataWindows() {
   // After a store the list moves to the stored record, which the drawing window then shows.
   connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
     if (change == DataChange::Records) ShowChangedRecords();
+    if (AltersRecords(change)) NameHistorySteps();
   });
   ShowChangedRecords();
+  connect(m_list, &RecordListWindow::RemoveRequested, this, &MainWindow::RemoveCurrentDrawing);
 
   connect(m_drawing, &DrawingWindow::PhotoWindowRequested, this, &MainWindow::OpenPhotoWindow);
   connect(m_drawing, &DrawingWindow::CompactChanged, this, [this](bool compact) {

@@ -61,6 +61,8 @@ bool MainWindow::Start(QSize screen) {
   if (db.LoadFailed) m_statusPanels[0]->setText(tr("Jen pro čtení"));
 
   ApplyRecordOneSettings();
+  // Undo reaches back to the data as loaded, never past them.
+  m_ctx.History.Reset(db);
   UpdateCaption();
   m_toolbar->ApplyScale(m_ctx.ScalePercent);
   CreateDataWindows();

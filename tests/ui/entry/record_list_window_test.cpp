@@ -1,5 +1,6 @@
 // The record list: regimes, choosing lines by mouse and keys, and the repair of unreadable dates.
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QtTest>
@@ -45,6 +46,11 @@ class RecordListWindowTest : public QObject {
   void highlightIsAlwaysTheCurrentRecord();
   void draggingChoosesTheRecordUnderTheMouse();
   void f9AndF8ReachTheDrawingWindow();
+  void goToADateTheDrawingWindowFollows_data();
+  void goToADateTheDrawingWindowFollows();
+  void aDigitTypedInTheListStartsTheDate();
+  void aTextThatIsNoDateIsSaidAndNothingMoves();
+  void theWidestLineFitsTheList();
 };
 
 void RecordListWindowTest::oneRecordOneSelectedLine() {
@@ -55,7 +61,8 @@ void RecordListWindowTest::oneRecordOneSelectedLine() {
   QCOMPARE(list.List()->count(), 1);
   QCOMPARE(list.SelectedLine(), 0);
   QVERIFY(!list.ScrollBar()->isEnabled());
-  QCOMPARE(list.List()->item(0)->text(), QString("    1     01 01 2000"));
+  // The observer stands beside the date.
+  QCOMPARE(list.List()->item(0)->text(), QString::fromUtf8("    1     01 01 2000  Novák"));
 }
 
 void RecordListWindowTest::oneRecordMoreThanLinesPages() {
@@ -225,6 +232,81 @@ void RecordListWindowTest::f9AndF8ReachTheDrawingWindow() {
   QTest::keyClick(list.List(), Qt::Key_F8);
   QCOMPARE(app.Dialogs.Asked, QStringList({"Uložit bitmapu zákresu"}));
   QCOMPARE(app.Db.CurrentIndex, 3);
+}
+
+void RecordListWindowTest::goToADateTheDrawingWindowFollows_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("record");
+  // 600 days from 1.1.2000: 2000 is a leap year, so 5.3.2000 is day 31 + 29 + 5.
+  QTest::newRow("day 5.3.2000") << "5.3.2000" << 65;
+  QTest::newRow("month 3.2000") << "3.2000" << 61;
+  QTest::newRow("year 2001") << "2001" << 367;
+  QTest::newRow("day with leading zeros") << "05.03.2000" << 65;
+  QTest::newRow("the first day") << "1999" << 1;
+}
+
+void RecordListWindowTest::goToADateTheDrawingWindowFollows() {
+  QFETCH(QString, typed);
+  QFETCH(int, record);
+  AppRun app;
+  app.Db = ConsecutiveDays(600);
+  DrawingWindow drawing(app.Ctx);
+  RecordListWindow list(app.Ctx, HeightForLines(app.Ctx, 25));
+  list.SetDrawingWindow(&drawing);
+  list.StartDateJump();
+  QTest::keyClicks(list.DateField(), typed);
+  QTest::keyClick(list.DateField(), Qt::Key_Return);
+  QCOMPARE(app.Db.CurrentIndex, record);
+  QCOMPARE(app.Db.WorkRecord, app.Db.Record(record));
+  // The list shows and highlights it; the drawing window shows it.
+  QVERIFY(list.SelectedLine() >= 0);
+  QVERIFY(list.List()->item(list.SelectedLine())->text().startsWith(QString("%1 ").arg(record, 5)));
+  const QString date = QString::fromStdString(app.Db.Record(record).Date());
+  QVERIFY2(drawing.windowTitle().contains(date), qPrintable(drawing.windowTitle()));
+  QVERIFY(app.Msg.ShownMessages.isEmpty());
+}
+
+void RecordListWindowTest::aDigitTypedInTheListStartsTheDate() {
+  AppRun app;
+  app.Db = ConsecutiveDays(600);
+  RecordListWindow list(app.Ctx, HeightForLines(app.Ctx, 25));
+  list.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&list));
+  list.List()->setFocus();
+  QTest::keyClick(list.List(), Qt::Key_2, Qt::NoModifier);
+  QCOMPARE(list.DateField()->text(), QString("2"));
+  QVERIFY(list.DateField()->hasFocus());
+  QTest::keyClicks(list.DateField(), "001");
+  QTest::keyClick(list.DateField(), Qt::Key_Return);
+  QCOMPARE(app.Db.CurrentIndex, 367);
+  QVERIFY(list.List()->hasFocus());
+}
+
+void RecordListWindowTest::aTextThatIsNoDateIsSaidAndNothingMoves() {
+  AppRun app;
+  app.Db = ConsecutiveDays(30);
+  RecordListWindow list(app.Ctx, 600);
+  for (const char* typed : {"31.2.2000", "2.00", "2003"}) {
+    list.DateField()->setText(typed);
+    list.JumpToTypedDate();
+    QCOMPARE(app.Db.CurrentIndex, 30);
+  }
+  QCOMPARE(app.Msg.ShownMessages.size(), 3);
+  QVERIFY(app.Msg.ShownMessages[0].contains(QString::fromUtf8("není datum")));
+  QVERIFY(app.Msg.ShownMessages[2].contains(QString::fromUtf8("poslední je z 30.01.2000")));
+}
+
+void RecordListWindowTest::theWidestLineFitsTheList() {
+  AppRun app;
+  std::vector<ObservationRecord> records = {DatedRecord({2099, 12, 31})};
+  records[0].SetObserver("Dvořáková");
+  app.Db = DatabaseOf(records);
+  RecordListWindow list(app.Ctx, 600);
+  const QString line = list.List()->item(0)->text();
+  QVERIFY(line.endsWith(QString::fromUtf8("Dvořáková")));
+  list.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&list));
+  QVERIFY(list.List()->fontMetrics().horizontalAdvance(line) <= list.List()->viewport()->width());
 }
 
 QTEST_MAIN(RecordListWindowTest)

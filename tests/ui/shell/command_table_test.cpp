@@ -104,7 +104,9 @@ void CommandTableTest::CommandsWithoutHandlerSayComingSoon() {
   for (const Command& command : f.Window.Commands()) {
     QAction* action = f.Window.Action(command.Name);
     const bool runs = static_cast<bool>(command.Run);
-    QVERIFY2(action->isEnabled() == runs, command.Name);
+    // A command that runs may still wait for its moment (undo with nothing to undo).
+    const bool allowed = !command.Enabled || command.Enabled();
+    QVERIFY2(action->isEnabled() == (runs && allowed), command.Name);
     QVERIFY2((action->statusTip() == kComingSoonHint) == !runs, command.Name);
   }
 }
