@@ -29,7 +29,7 @@ const QColor kFrameColour(100, 150, 180);
 
 // Commands that change the records or write the data file: none of them runs on a data file the
 // program refused at start-up, which it never writes over.
-constexpr std::array kChangingData{"novy", "zvlastni", "oprava", "zfota", "ulozitdat"};
+constexpr std::array kChangingData{"novy", "zvlastni", "oprava", "odstranit", "zfota", "ulozitdat"};
 
 bool ChangesData(const char* name) {
   return std::any_of(kChangingData.begin(), kChangingData.end(),

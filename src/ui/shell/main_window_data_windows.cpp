@@ -74,7 +74,8 @@ void MainWindow::CreateDataWindows() {
     if (AltersRecords(change)) NameHistorySteps();
   });
   ShowChangedRecords();
-  connect(m_list, &RecordListWindow::RemoveRequested, this, &MainWindow::RemoveCurrentDrawing);
+  // The key runs the menu item, and only while the item may run.
+  connect(m_list, &RecordListWindow::RemoveRequested, Action("odstranit"), &QAction::trigger);
 
   connect(m_drawing, &DrawingWindow::PhotoWindowRequested, this, &MainWindow::OpenPhotoWindow);
   connect(m_drawing, &DrawingWindow::CompactChanged, this, [this](bool compact) {
