@@ -117,7 +117,8 @@ TEST_P(UndoRedoTest, UndoGivesBackTheBytesAndRedoTheChange) {
   EXPECT_EQ(BytesOf(db), before);
   EXPECT_TRUE(db.DataChanged);
   EXPECT_FALSE(history.CanUndo());
-  EXPECT_EQ(history.RedoText(), "Znovu" + std::string(change.UndoText).substr(std::string(change.UndoText).find(':')));
+  EXPECT_EQ(history.RedoText(),
+            "Znovu" + std::string(change.UndoText).substr(std::string(change.UndoText).find(':')));
 
   EXPECT_GE(history.Redo(db), 1);
   EXPECT_EQ(BytesOf(db), after);
