@@ -1,13 +1,16 @@
 // The maps window's pictures: the synoptic map of a rotation, the long, high and two maps, and
-// the corona graph and corona butterfly.
+// the corona graph and corona butterfly, the magnetosphere cycle comparison.
 #include <algorithm>
 #include <filesystem>
 
 #include <QScrollBar>
 
 #include "core/butterfly/butterfly_plot_data.h"
+#include "core/data/aux_file_io.h"
+#include "core/maps/magnet_cycles.h"
 #include "core/maps/map_plot_data.h"
 #include "render/render_view.h"
+#include "ui/maps/magnet_cycles_painter.h"
 #include "ui/maps/maps_window.h"
 
 namespace ardeno::render {
@@ -154,6 +157,42 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
   return std::nullopt;
 }
 
+std::optional<std::string> PaintMagnetCycles(RenderSession& session, const OptionValues& options,
+                                             QPainter& painter, QSize size) {
+  MagnetSummary summary;
+  try {
+    summary = ReadMagnetSummary(session.Ctx.ProgDir, 0);
+  } catch (const AuxFileError& error) {
+    return std::string(error.what());
+  }
+  if (!summary.FileFound)
+    return std::string(
+        "Soubor magn.dat není: vytvoří ho součet magnetogramů (klávesa P v okně "
+        "map).");
+  const MagnetCycleQuery query{static_cast<double>(options.Number("from")),
+                               static_cast<double>(options.Number("to")),
+                               options.Number("cycles"),
+                               options.Number("rotation"),
+                               options.Text("polarity") == "greater",
+                               options.Text("hemispheres") == "both"};
+  if (const auto refusal = CheckMagnetCycleQuery(query)) return refusal;
+  const MagnetCycleCurves curves = CompareMagnetCycles(summary, query);
+  ardeno::PaintMagnetCycles(painter, curves, size);
+  if (session.DataRequested) session.Plotted = MagnetCyclesPlotData(curves);
+  return std::nullopt;
+}
+
+std::vector<ViewOption> MagnetCyclesOptions() {
+  const MagnetCycleQuery defaults;
+  return {
+      {"from", std::to_string(static_cast<int>(defaults.From)), {}, true, "šířka od, stupně"},
+      {"to", std::to_string(static_cast<int>(defaults.To)), {}, true, "šířka do, stupně"},
+      {"cycles", std::to_string(defaults.Cycles), {}, true, "počet cyklů po 147 otočkách"},
+      {"rotation", std::to_string(defaults.StartRotation), {}, true, "první otočka prvního cyklu"},
+      {"polarity", "greater", {"greater", "smaller"}, false, "polarita větší nebo menší"},
+      {"hemispheres", "both", {"both", "north"}, false, "sever i jih, nebo jen sever"}};
+}
+
 std::vector<ViewOption> MapOptions() {
   return {{"rotation",
            "0",
@@ -216,6 +255,9 @@ bool RegisterMapsViews() {
                  MapView::CoronaGraph, QSize(1100, 650)));
   RegisterView(CoronaView("corona-butterfly", "motýlek zelené koróny ze všech načtených rotací", {},
                           MapView::CoronaButterfly, QSize(1400, 700)));
+  RegisterView({"magnet-cycles",
+                "srovnání cyklů z magn.dat: podíl polarity v pásu šířek otočku po otočce",
+                MagnetCyclesOptions(), PaintMagnetCycles, QSize(1200, 700)});
   RegisterView({"map-comparison",
                 "srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace",
                 ComparisonOptions(), PaintComparison, QSize(1400, 900)});

@@ -10,6 +10,7 @@
 #include "core/data/corona_data.h"
 #include "core/data/file_error_text.h"
 #include "core/data/supplementary_data.h"
+#include "core/maps/magnet_summary.h"
 #include "core/maps/magnetogram.h"
 #include "core/maps/magnetosphere_underlay.h"
 #include "sample/sample_random.h"
@@ -263,6 +264,13 @@ void WriteSampleUnderlays(const std::filesystem::path& folder,
   const auto lastDate = ParseDate(records.back().Date());
   WriteCorona(folder, lastDate ? lastDate->Year : kCoronaFirstYear, random);
   WriteMagnetograms(folder, records, random);
+  // As an observer's folder is after the maps' summation (key P): magn.dat beside the day files.
+  if (lastDate) {
+    MagnetSummary summary = ReadMagnetSummary(folder, records.back().Rotation());
+    SumMagnetograms(folder, *lastDate, summary);
+    if (const auto failure = WriteMagnetSummary(folder, summary))
+      throw std::runtime_error(*failure);
+  }
   WritePictures(folder, records);
   WriteSupplementary(folder, records.front().Rotation(), random);
 }

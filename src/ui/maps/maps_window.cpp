@@ -23,6 +23,7 @@
 #include "core/maps/magnetogram.h"
 #include "core/text/number_format.h"
 #include "ui/graphs/mdi_child.h"
+#include "ui/maps/magnet_cycles_painter.h"
 #include "ui/shell/window_image.h"
 
 namespace ardeno {
@@ -130,6 +131,9 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
     MenuAction(name)->setEnabled(corona);
 
   BuildComparisonPanel();
+  m_cyclesBox = new MagnetCyclesBox(m_canvas);
+  m_cyclesBox->hide();
+  connect(m_cyclesBox, &MagnetCyclesBox::Confirmed, this, &MapsWindow::ShowMagnetCycles);
   DataChanged();
   connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
     if (AltersRecords(change)) DataChanged();
@@ -183,6 +187,7 @@ void MapsWindow::BuildMenus() {
   add(corona, "koronapod", QStringLiteral("Korona pod mapu"), &MapsWindow::koronapodClick)
       ->setCheckable(true);
   add(m_menu, "MagnetoSfera1", QStringLiteral("MagnetoSfera"), &MapsWindow::MagnetoSfera1Click);
+  add(m_menu, "datamagnet", tr("Cykly magnetosféry"), &MapsWindow::datamagnetClick);
   add(m_menu, "Srovnani", QStringLiteral("Srovnávání"), &MapsWindow::SrovnaniClick)
       ->setCheckable(true);
   MenuAction("mapky")->setChecked(true);
@@ -292,7 +297,32 @@ void MapsWindow::ShowView(View view) {
   m_rotationBar->setVisible(view == View::CoronaGraph);
   m_dayBar->setVisible(view == View::RealCorona);
   m_toolbar->setVisible(view != View::RealCorona);
+  if (view != View::MagnetCycles) m_cyclesBox->hide();
   Invalidate();
+}
+
+void MapsWindow::datamagnetClick() {
+  if (!m_magnetSummary.FileFound) {
+    m_ctx.Msg.ShowMessageText(
+        tr("Soubor magn.dat zatím není: vytvoří ho součet magnetogramů "
+           "(klávesa P v okně map)."));
+    return;
+  }
+  m_cyclesBox->move(std::max(0, m_canvas->width() - m_cyclesBox->width() - 10), 10);
+  m_cyclesBox->show();
+  m_cyclesBox->raise();
+}
+
+void MapsWindow::ShowMagnetCycles() {
+  QString refusal;
+  const std::optional<MagnetCycleQuery> query = m_cyclesBox->Query(refusal);
+  if (!query) {
+    m_ctx.Msg.ShowMessageText(refusal);
+    return;
+  }
+  m_magnetCycles = CompareMagnetCycles(m_magnetSummary, *query);
+  ShowView(View::MagnetCycles);
+  setWindowTitle(ImageNameForView());
 }
 
 bool MapsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -486,6 +516,9 @@ QString MapsWindow::ImageNameForView() const {
       name = QStringLiteral("Korona ") +
              QString::fromStdString(FormatDate(CoronaRowDate(m_dayBar->value())));
       break;
+    case View::MagnetCycles:
+      name = QStringLiteral("Cykly_magnet");
+      break;
   }
   return name.left(20);
 }
@@ -575,6 +608,9 @@ void MapsWindow::PaintView(QPainter& painter, QSize client, bool printing) {
       break;
     case View::RealCorona:
       if (m_ctx.Inputs) PaintRealCorona(painter, m_ctx.Inputs->Corona, m_dayBar->value(), client);
+      break;
+    case View::MagnetCycles:
+      if (m_magnetCycles) PaintMagnetCycles(painter, *m_magnetCycles, client);
       break;
   }
 }
@@ -666,8 +702,16 @@ void MapsWindow::SumMagnetosphere() {
   m_busyPanel->hide();
   for (const std::string& message : report.Messages)
     m_ctx.Msg.ShowMessageText(QString::fromStdString(message));
-  if (const auto failure = WriteMagnetSummary(m_ctx.ProgDir, m_magnetSummary))
+  if (const auto failure = WriteMagnetSummary(m_ctx.ProgDir, m_magnetSummary)) {
     m_ctx.Msg.ShowMessageText(QString::fromStdString(*failure));
+    return;
+  }
+  m_magnetSummary.FileFound = true;
+  // The comparison shown follows the new sums.
+  if (m_magnetCycles) {
+    m_magnetCycles = CompareMagnetCycles(m_magnetSummary, m_magnetCycles->Query);
+    Invalidate();
+  }
 }
 
 const CoronaData* MapsWindow::CoronaUnderlayOf(int rotation) const {

@@ -8,12 +8,14 @@
 #include <memory>
 #include <optional>
 
+#include "core/maps/magnet_cycles.h"
 #include "core/maps/magnet_summary.h"
 #include "core/maps/map_comparison.h"
 #include "core/maps/map_rotation.h"
 #include "core/maps/map_sightings.h"
 #include "core/maps/maps_window_size.h"
 #include "ui/maps/corona_painter.h"
+#include "ui/maps/magnet_cycles_box.h"
 #include "ui/maps/map_painter.h"
 #include "ui/shell/app_context.h"
 
@@ -31,7 +33,16 @@ namespace ardeno {
 class MapsWindow : public QWidget {
   Q_OBJECT
  public:
-  enum class View { Map, LongMap, HighMap, TwoMaps, CoronaGraph, CoronaButterfly, RealCorona };
+  enum class View {
+    Map,
+    LongMap,
+    HighMap,
+    TwoMaps,
+    CoronaGraph,
+    CoronaButterfly,
+    RealCorona,
+    MagnetCycles
+  };
 
   explicit MapsWindow(AppContext& ctx, QWidget* parent = nullptr);
   ~MapsWindow() override;
@@ -73,6 +84,9 @@ class MapsWindow : public QWidget {
   QString ImageNameForView() const;
   // Runs the magnetosphere summation and rewrites magn.dat (key P).
   void SumMagnetosphere();
+  // The box of the cycle comparison, and the curves its "Potvrdit" computed last.
+  MagnetCyclesBox* MagnetCyclesPanel() const { return m_cyclesBox; }
+  const std::optional<MagnetCycleCurves>& MagnetCycles() const { return m_magnetCycles; }
 
   // The comparison of an upper and a lower map ("Srovnávání").
   bool ComparisonShown() const { return m_comparison; }
@@ -95,6 +109,7 @@ class MapsWindow : public QWidget {
   void koronaglobClick();
   void koronapodClick();
   void MagnetoSfera1Click();
+  void datamagnetClick();
   void SrovnaniClick();
   void Tisk1Click();
 
@@ -123,6 +138,7 @@ class MapsWindow : public QWidget {
   void ToggleCoronaUnderlay();
   void ToggleMagnetosphereUnderlay();
   void ToggleMagnetospherePicture();
+  void ShowMagnetCycles();
   bool CoronaPresent() const;
   bool MagnetogramsPresent();
   void SaveImage(bool ask);
@@ -153,6 +169,8 @@ class MapsWindow : public QWidget {
   std::vector<RotationListEntry> m_rotations;
   MapSightings m_sightings;
   MagnetSummary m_magnetSummary;
+  std::optional<MagnetCycleCurves> m_magnetCycles;
+  MagnetCyclesBox* m_cyclesBox = nullptr;
   CoronaButterflyScene m_coronaButterfly;
 
   // Prepared for the current rotation, size and switches; rebuilt only when one of them changes.

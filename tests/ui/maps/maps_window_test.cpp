@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,6 +18,8 @@
 #include <QToolButton>
 
 #include "core/data/data_file.h"
+#include "core/maps/magnet_cycles.h"
+#include "core/maps/magnet_summary.h"
 #include "core/maps/magnetogram.h"
 #include "core/maps/map_comparison.h"
 #include "core/maps/map_groups.h"
@@ -25,6 +30,7 @@
 #include "support/map_records.h"
 #include "support/pdf_pixels.h"
 #include "support/picture_checks.h"
+#include "ui/maps/magnet_cycles_painter.h"
 #include "ui/maps/maps_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_panels.h"
@@ -133,6 +139,7 @@ class MapsWindowTest : public QObject {
   void OpensFromTheMainWindowWithItsPanel();
   void ComparisonShowsTheShiftedRotationBelow();
   void ComparisonPanelClearsAndRefusesMissingData();
+  void MagnetCyclesAreComparedFromTheSummary();
 
  private:
   QTemporaryDir m_dir;
@@ -503,6 +510,61 @@ void MapsWindowTest::ComparisonPanelClearsAndRefusesMissingData() {
   w.maps->SrovnaniClick();
   QVERIFY(!w.maps->ComparisonShown());
   QVERIFY(!w.maps->ComparisonPanel()->isVisible());
+}
+
+// The cycle comparison read back from magn.dat: refused without the file or with a field that
+// does not parse, then one curve per cycle with the cell's share where the painter puts it.
+void MapsWindowTest::MagnetCyclesAreComparedFromTheSummary() {
+  QTemporaryDir dir;
+  const std::filesystem::path folder = dir.path().toStdString();
+  test::AppRun run(folder);
+  run.Db = test::DatabaseOf(ThreeSightings().Records);
+  run.Db.ChooseRecord(run.Db.RecordCount);
+  {
+    MapsWindow without(run.Ctx);
+    without.datamagnetClick();
+    QCOMPARE(run.Msg.ShownMessages.size(), 1);
+    QVERIFY(run.Msg.ShownMessages.front().contains("magn.dat"));
+    QVERIFY(without.MagnetCyclesPanel()->isHidden());
+  }
+  // One northern cell of the band, polarity above the middle, in the first cycle's third rotation.
+  MagnetSummary summary;
+  summary.Cells.assign(MagnetRecordsFor(2400) * kMagnetRecordBytes, 0);
+  summary.Cells[*MagnetCellIndex(summary, 15.5, 100.5, 1960)] = 12 * 16;
+  QVERIFY(!WriteMagnetSummary(folder, summary));
+  run.Msg.ShownMessages.clear();
+  MapsWindow maps(run.Ctx);
+  maps.resize(kClient);
+  maps.show();
+  maps.datamagnetClick();
+  MagnetCyclesBox* box = maps.MagnetCyclesPanel();
+  QVERIFY(box->isVisible());
+  auto* cycles = box->findChild<QLineEdit*>("cykly");
+  auto* confirm = box->findChild<QPushButton*>("potvrdm");
+  cycles->setText("tři");
+  confirm->click();
+  QCOMPARE(maps.CurrentView(), MapsWindow::View::Map);
+  QCOMPARE(run.Msg.ShownMessages.size(), 1);
+  cycles->setText("2");
+  struct Case {
+    const char* Polarity;
+    double Share;
+  };
+  for (const Case c : {Case{"vetsi", 100}, Case{"mensi", 0}}) {
+    box->findChild<QRadioButton*>(c.Polarity)->click();
+    confirm->click();
+    QCOMPARE(maps.CurrentView(), MapsWindow::View::MagnetCycles);
+    QCOMPARE(maps.windowTitle(), QStringLiteral("Cykly_magnet"));
+    const MagnetCycleCurves& curves = *maps.MagnetCycles();
+    QCOMPARE(curves.Shares.size(), std::size_t{2});
+    QCOMPARE(curves.Shares[0][2].value_or(-1), c.Share);
+    QVERIFY(!curves.Shares[0][60]);  // no observation: a gap, not 0 %
+    const QImage image = Render(maps);
+    const MagnetCyclesFrame f = MagnetCyclesFrameFor(kClient);
+    const QRect around(f.X(2) - 1, f.Y(c.Share) - 1, 3, 3);
+    QVERIFY2(CountColour(image, MagnetCycleColour(0), around) > 0, c.Polarity);
+  }
+  QCOMPARE(run.Msg.ShownMessages.size(), 1);
 }
 
 QTEST_MAIN(MapsWindowTest)
