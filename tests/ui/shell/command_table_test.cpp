@@ -138,6 +138,12 @@ void CommandTableTest::EveryToolbarButtonResolves() {
   }
   QVERIFY(names.contains("novyzakres"));
   QVERIFY(names.contains("SpeedButton9"));
+  // The smoothed tables' buttons carry the hints the observers know.
+  for (const auto& [name, hint] : std::vector<std::pair<const char*, const char*>>{
+           {"vyhlcelek", "Vyhlazené  měsíční hodnoty (celková)"},
+           {"vyhlsever", "Vyhlazené  měsíční hodnoty (sever)"},
+           {"vyhljih", "Vyhlazené  měsíční hodnoty (jih)"}})
+    QCOMPARE(toolbar->Button(name)->toolTip(), QString::fromUtf8(hint));
 }
 
 void CommandTableTest::WindowOperationsReachOnlyTheirWindowType() {
