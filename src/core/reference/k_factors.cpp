@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "core/data/aux_file_io.h"
+#include "core/data/record_fields.h"
 #include "core/data/sidc_files.h"
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
@@ -92,8 +93,9 @@ double Median(std::vector<double> values) { return Quantile(std::move(values), 0
 // Years (of the observer's days, in date order) at whose last day that takes part either CUSUM
 // is above the threshold; nothing without enough days for a reference level.
 std::set<int> DriftingYears(std::vector<DayValue> days) {
-  std::sort(days.begin(), days.end(),
-            [](const DayValue& a, const DayValue& b) { return a.Day < b.Day; });
+  const auto byDay = [](const DayValue& a, const DayValue& b) { return a.Day < b.Day; };
+  // The database is kept in date order, so the days mostly come sorted already.
+  if (!std::is_sorted(days.begin(), days.end(), byDay)) std::sort(days.begin(), days.end(), byDay);
   std::vector<const DayValue*> active;
   std::vector<double> ratios;
   for (const DayValue& d : days) {
@@ -230,27 +232,44 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
   // Per observer: the days already given, and the series rows filled so far.
   struct ObserverDays {
     std::string Name;
-    std::unordered_set<std::int64_t> Days;
+    std::vector<std::int64_t> Days;  // in the order given: date order but for a rare slip
+
+    // Whether the day is new for the observer (one drawing a day counts); records in date order
+    // find a repeated day at the end.
+    bool TakesDay(std::int64_t day) {
+      const bool seen =
+          !Days.empty() &&
+          (Days.back() == day ||
+           (day < Days.back() && std::find(Days.begin(), Days.end(), day) != Days.end()));
+      if (!seen) Days.push_back(day);
+      return !seen;
+    }
     std::array<std::vector<DayValue>*, 3> Series{};
   };
   std::map<std::string, ObserverDays> byName;
   // The name's stored bytes, read from every record, converted once per observer.
   std::unordered_map<std::string, ObserverDays*> byStoredName;
+  // The records come in date order: the reference is walked alongside them instead of searched.
+  auto next = reference.begin();
+  std::int64_t previousDay = std::numeric_limits<std::int64_t>::min();
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
     if (record.IsSpecial()) continue;
-    const auto date = ParseDate(record.Date());
+    const auto date = RecordDate(record);
     if (!date) continue;
     const std::int64_t day = DaySerial(*date);
-    const auto found = reference.find(day);
-    if (found == reference.end()) continue;
+    if (day < previousDay) next = reference.lower_bound(day);
+    previousDay = day;
+    while (next != reference.end() && next->first < day) ++next;
+    if (next == reference.end() || next->first != day) continue;
+    const auto found = next;
     auto [stored, added] = byStoredName.try_emplace(record.ObserverRaw());
     if (added) {
       const std::string name = record.Observer();
       stored->second = &byName.try_emplace(name, ObserverDays{name, {}, {}}).first->second;
     }
     ObserverDays& observer = *stored->second;
-    if (!observer.Days.insert(day).second) continue;
+    if (!observer.TakesDay(day)) continue;
     auto add = [&](KFactorSeries series, double own, int value) {
       auto& rows = observer.Series[series];
       if (rows == nullptr) rows = &byObserver[series][observer.Name];
