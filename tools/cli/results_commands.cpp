@@ -1,5 +1,6 @@
 // ardeno-cli monthly-csv DIR measured|smoothed 1|2|3 and quiet-days DIR [YEAR]: the monthly table
-// CSV exactly as "Do CSV souboru" writes it, and the days without activity.
+// CSV exactly as "Do CSV souboru" writes it, and the days without activity; monthly-stats DIR
+// 1|2|3 [INDEX]: each month's days, mean, scatter, standard error and provisional flag.
 #include <charconv>
 #include <iostream>
 #include <string>
@@ -7,8 +8,10 @@
 
 #include "cli/command_registry.h"
 #include "cli/folder_loading.h"
+#include "core/graphs/smoothed_graph_kinds.h"
 #include "core/results/measured_table.h"
 #include "core/results/monthly_csv.h"
+#include "core/results/monthly_uncertainty.h"
 #include "core/results/quiet_days.h"
 #include "core/results/smoothed_table.h"
 #include "core/text/dates.h"
@@ -19,6 +22,8 @@ namespace {
 
 constexpr const char* kMonthlyCsvUsage = "monthly-csv SLOŽKA measured|smoothed 1|2|3";
 constexpr const char* kQuietDaysUsage = "quiet-days SLOŽKA [ROK]";
+constexpr const char* kMonthlyStatsUsage =
+    "monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area]";
 
 std::optional<int> WholeNumber(const std::string& text) {
   int value = 0;
@@ -72,8 +77,27 @@ int QuietDaysCommand(const std::vector<std::string>& args) {
   return StatusAfterOutput(db);
 }
 
+int MonthlyStats(const std::vector<std::string>& args) {
+  const auto side = args.size() >= 2 ? WholeNumber(args[1]) : std::nullopt;
+  const auto index =
+      args.size() == 3 ? SmoothedIndexByCommandName(args[2]) : std::optional(SmoothedIndex::R);
+  if (args.size() < 2 || args.size() > 3 || !side || *side < 1 || *side > 3 || !index) {
+    std::cerr << "Použití: ardeno-cli " << kMonthlyStatsUsage << "\n";
+    return 1;
+  }
+  Database db;
+  LoadReport report;
+  if (!LoadExistingFolder({args[0]}, kMonthlyStatsUsage, db, report)) return 1;
+  // The measured table's eight quantities in the order of the graphs' indices.
+  const auto quantity = static_cast<Quantity>(static_cast<int>(*index) - 1);
+  std::cout << MonthlyUncertaintyCsv(MonthlyUncertainty(
+      db, CollectMonths(db), quantity, static_cast<Hemisphere>(*side), InvocationDate()));
+  return StatusAfterOutput(db);
+}
+
 const bool kRegistered = RegisterCommand({"monthly-csv", kMonthlyCsvUsage, MonthlyCsv}) &&
-                         RegisterCommand({"quiet-days", kQuietDaysUsage, QuietDaysCommand});
+                         RegisterCommand({"quiet-days", kQuietDaysUsage, QuietDaysCommand}) &&
+                         RegisterCommand({"monthly-stats", kMonthlyStatsUsage, MonthlyStats});
 
 }  // namespace
 

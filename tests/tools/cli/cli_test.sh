@@ -69,6 +69,12 @@ printf '01.06.2020 1200 300 1300\n01.06.2020 1200 300 600\n' | "$cli" convert >"
 
 # Monthly tables: the CSV of a hemisphere has nine fields a line, the path is printed; a bad
 # choice changes nothing.
+# Monthly scatter: a header, a line per month of seven cells, the mean of the measured table.
+stats=$("$cli" --today 1.1.2030 monthly-stats "$work/db" 1 r) || fail "monthly-stats exit status"
+[ "$(head -1 <<<"$stats" | tr -d '\r')" = "rok;měsíc;dny;průměr;sigma;chyba;příznak" ] ||
+  fail "monthly-stats header: $(head -1 <<<"$stats")"
+[ "$(tail -n +2 <<<"$stats" | awk -F';' 'NF != 7' | wc -l)" -eq 0 ] || fail "monthly-stats cells"
+"$cli" monthly-stats "$work/db" 1 x >/dev/null 2>&1 && fail "monthly-stats index x accepted"
 path=$("$cli" monthly-csv "$work/db" measured 2) || fail "monthly-csv exit status"
 [ "$path" = "$work/db/CSVsoubory/Namerene-sever.csv" ] || fail "monthly-csv path: $path"
 [ "$(head -1 "$path" | tr -cd ';' | wc -c)" -eq 9 ] || fail "north CSV columns"

@@ -1,0 +1,76 @@
+#include "core/results/monthly_uncertainty.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/data/record_fields.h"
+#include "core/results/measured_table.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+namespace {
+
+std::string Cell(const std::optional<double>& value) {
+  if (!value) return {};
+  std::string text = FormatFixed(*value, 0, 2);
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
+}  // namespace
+
+std::vector<MonthUncertainty> MonthlyUncertainty(const Database& db, const RecordMonths& months,
+                                                 Quantity q, Hemisphere h,
+                                                 const CalendarDate& today) {
+  std::vector<MonthUncertainty> result;
+  result.reserve(months.Months.size());
+  for (const RecordMonth& month : months.Months) {
+    MonthUncertainty u;
+    u.Year = month.Year;
+    u.Month = month.Month;
+    std::vector<double> values;
+    std::vector<std::int64_t> days;
+    for (int i = month.FirstIndex; i <= month.LastIndex; ++i) {
+      const ObservationRecord& record = db.Record(i);
+      const auto date = RecordDate(record);
+      if (!date) continue;
+      // The record alone, counted by the same rule as the month's totals.
+      MonthTotals single;
+      AddRecordToTotals(single, record);
+      const std::optional<double> value = MeasuredMean(single, q, h);
+      if (!value) continue;
+      values.push_back(*value);
+      days.push_back(DaySerial(*date));
+    }
+    std::sort(days.begin(), days.end());
+    u.Days = static_cast<int>(std::unique(days.begin(), days.end()) - days.begin());
+    u.Records = static_cast<int>(values.size());
+    u.Mean = MeasuredMean(month.Totals, q, h);
+    if (values.size() >= 2) {
+      double sum = 0;
+      for (const double v : values) sum += v;
+      const double mean = sum / static_cast<double>(values.size());
+      double squares = 0;
+      for (const double v : values) squares += (v - mean) * (v - mean);
+      u.Sigma = std::sqrt(squares / static_cast<double>(values.size() - 1));
+      u.StdError = *u.Sigma / std::sqrt(static_cast<double>(values.size()));
+    }
+    const bool over = std::pair(u.Year, u.Month) < std::pair(today.Year, today.Month);
+    u.Provisional = !over || u.Days < kSureMonthDays;
+    result.push_back(u);
+  }
+  return result;
+}
+
+std::string MonthlyUncertaintyCsv(const std::vector<MonthUncertainty>& months) {
+  std::string text = "rok;měsíc;dny;průměr;sigma;chyba;příznak\r\n";
+  for (const MonthUncertainty& u : months) {
+    text += std::to_string(u.Year) + ";" + std::to_string(u.Month) + ";" + std::to_string(u.Days) +
+            ";" + Cell(u.Mean) + ";" + Cell(u.Sigma) + ";" + Cell(u.StdError) + ";" +
+            (u.Provisional ? "*" : "") + "\r\n";
+  }
+  return text;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,40 @@
+#pragma once
+// How sure a month's mean is: the days with a drawing behind it, the scatter of the daily values
+// and the standard error of the mean, and a flag for a month that is not over or rests on fewer
+// than ten drawing days, as the data centres publish their monthly values.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/results/month_totals.h"
+#include "core/results/month_walk.h"
+#include "core/text/dates.h"
+
+namespace ardeno {
+
+// Fewer drawing days than this leave a month provisional.
+inline constexpr int kSureMonthDays = 10;
+
+struct MonthUncertainty {
+  int Year = 0;
+  int Month = 0;
+  int Days = 0;                    // distinct dates with a record that counts for the value
+  int Records = 0;                 // the records the mean divides by
+  std::optional<double> Mean;      // the measured table's mean
+  std::optional<double> Sigma;     // sample standard deviation of the records' values
+  std::optional<double> StdError;  // Sigma / sqrt(Records)
+  bool Provisional = false;        // "*": not over on `today`, or fewer than kSureMonthDays days
+};
+
+// Every month of `months` for quantity q and hemisphere h; records that do not count for the
+// value (special records for the areas, special records without a marker for a hemisphere) are
+// left out as the measured table leaves them out.
+std::vector<MonthUncertainty> MonthlyUncertainty(const Database& db, const RecordMonths& months,
+                                                 Quantity q, Hemisphere h,
+                                                 const CalendarDate& today);
+
+// "rok;měsíc;dny;průměr;sigma;chyba;příznak" and a line per month, values with two decimals and
+// a decimal comma, empty cells where a value does not exist; lines end with CR LF.
+std::string MonthlyUncertaintyCsv(const std::vector<MonthUncertainty>& months);
+
+}  // namespace ardeno
