@@ -19,6 +19,7 @@
 #include "ui/butterfly/butterfly_painter.h"
 #include "ui/butterfly/observations_glyph.h"
 #include "ui/graphs/mdi_child.h"
+#include "ui/shell/toolbar_panels.h"
 #include "ui/shell/window_image.h"
 
 namespace ardeno {
@@ -237,7 +238,8 @@ void ButterflyWindow::Podkreslit1Click() {
     button->setChecked(on);
     button->setIcon(ObservationsGlyph(on));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    button->setToolTip(on ? QStringLiteral("Podkreslit") : QStringLiteral("Nepodkreslit"));
+    button->setToolTip(
+        HintOfButton(*button, on ? QStringLiteral("Podkreslit") : QStringLiteral("Nepodkreslit")));
     button->setStatusTip(button->toolTip());
   }
   Invalidate();

@@ -200,7 +200,8 @@ void DrawingWindow::mouseReleaseEvent(QMouseEvent*) { m_readout->hide(); }
 
 void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
   const int key = event->key();
-  if (key == Qt::Key_F1) {
+  // F1 is the program's help everywhere; the results are recomputed with Shift+F1 (or P).
+  if (key == Qt::Key_F1 && (event->modifiers() & Qt::ShiftModifier)) {
     RecomputeAll(false);
   } else if (key == Qt::Key_P) {
     RecomputeAll(true);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -19,6 +20,7 @@
 #include "ui/drawing/drawing_window.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/data_saving.h"
+#include "ui/shell/help_window.h"
 #include "ui/shell/toolbar_panels.h"
 
 namespace ardeno {
@@ -128,7 +130,7 @@ void MainWindow::CreateMenus() {
   for (const char* name : {"asyroz", "asypo"}) kinds->addAction(Action(name));
 
   // Commands of their own on the menu bar: one click runs them.
-  Place(bar, {"map", "vysledky1", "About1", "napoveda"});
+  Place(bar, {"map", "vysledky1", "About1", "napoveda", "prirucka"});
 }
 
 void MainWindow::CreateToolbar() {
@@ -192,6 +194,15 @@ QString MainWindow::HelpText() {
 }
 
 void MainWindow::ShowHelp() { m_ctx.Msg.ShowMessageText(HelpText()); }
+
+void MainWindow::ShowHelpPage() {
+  if (m_help.isNull()) m_help = new HelpWindow(this);
+  // F1 opens the page of the window being worked in; the frame's own page otherwise.
+  const QWidget* focused = QApplication::focusWidget();
+  if (focused == nullptr && m_mdi->activeSubWindow() != nullptr)
+    focused = m_mdi->activeSubWindow()->widget();
+  m_help->ShowPage(HelpWindow::PageOfWidget(focused));
+}
 
 void MainWindow::ShowAbout() {
   AboutBox box(this);

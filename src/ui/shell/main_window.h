@@ -11,6 +11,7 @@
 #include "core/data/startup_inputs.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/command.h"
+#include "ui/shell/help_window.h"
 
 class QAction;
 class QLabel;
@@ -55,6 +56,7 @@ class MainWindow : public QMainWindow {
   MapsWindow* Maps() const;
   ButterflyWindow* Butterfly() const;
   RecordListWindow* RecordList() const { return m_list; }
+  HelpWindow* Help() const { return m_help; }
 
   // The help text of the `napoveda` menu item.
   static QString HelpText();
@@ -84,6 +86,8 @@ class MainWindow : public QMainWindow {
   void SaveData();
   void SaveAsciiExport();
   void ShowHelp();
+  // F1 ("Příručka"): the help window with the page of the window that has the focus.
+  void ShowHelpPage();
   void ShowAbout();
   void OpenResults();
   void OpenCoordinateTables();
@@ -131,6 +135,7 @@ class MainWindow : public QMainWindow {
   QPointer<MapsWindow> m_maps;
   QPointer<ButterflyWindow> m_butterfly;
   QPointer<PhotoDrawingWindow> m_photo;
+  QPointer<HelpWindow> m_help;
   QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
   int m_areaMultipleTag = 0;
   bool m_shutdownDone = false;

@@ -1,11 +1,49 @@
 // The main window's commands: every menu item and every toolbar button the main window handles
 // itself. A command without a handler is not part of the program yet ("Připravuje se").
+#include <map>
+#include <string_view>
+
 #include "core/entry/record_input.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/shell/main_window.h"
 
 namespace ardeno {
+
+namespace {
+
+// The key of each command that has one; the toolbar buttons that run a command name its key in
+// their hints. Ctrl+S, Ctrl+P and the single letters belong to the drawing window, Ctrl+Shift
+// with a letter to the buttons of the analysis panels.
+const std::map<std::string_view, QKeySequence>& CommandKeys() {
+  static const std::map<std::string_view, QKeySequence> keys = {
+      {"novy", QKeySequence(Qt::CTRL | Qt::Key_N)},
+      {"zvlastni", QKeySequence(Qt::CTRL | Qt::Key_K)},
+      {"oprava", QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {"ulozitdat", QKeySequence(Qt::CTRL | Qt::Key_U)},
+      {"posledni1", QKeySequence(Qt::CTRL | Qt::Key_End)},
+      {"skok", QKeySequence(Qt::CTRL | Qt::Key_G)},
+      {"zpet", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+      {"znovu", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+      {"menvet", QKeySequence(Qt::Key_F2)},
+      {"SpeedButton2", QKeySequence(Qt::Key_F3)},
+      {"zfota", QKeySequence(Qt::Key_F4)},
+      {"Ulozkresy", QKeySequence(Qt::Key_F5)},
+      {"SpeedButton14", QKeySequence(Qt::Key_F6)},
+      {"tisk1", QKeySequence(Qt::Key_F7)},
+      {"pomocnaskvrna", QKeySequence(Qt::CTRL | Qt::Key_E)},
+      {"motylek1", QKeySequence(Qt::CTRL | Qt::Key_B)},
+      {"graf", QKeySequence(Qt::CTRL | Qt::Key_D)},
+      {"vyhlazovaci", QKeySequence(Qt::CTRL | Qt::Key_H)},
+      {"asypo", QKeySequence(Qt::CTRL | Qt::Key_I)},
+      {"map", QKeySequence(Qt::CTRL | Qt::Key_M)},
+      {"vysledky1", QKeySequence(Qt::CTRL | Qt::Key_R)},
+      {"prirucka", QKeySequence(Qt::Key_F1)},
+  };
+  return keys;
+}
+
+}  // namespace
 
 std::vector<Command> MainWindow::BuildCommands() {
   // The record and drawing commands work on the drawing window and the record list, made at
@@ -16,7 +54,7 @@ std::vector<Command> MainWindow::BuildCommands() {
   auto onDrawing = [this](void (DrawingWindow::*operation)()) {
     return [this, operation] { (m_drawing->*operation)(); };
   };
-  return {
+  std::vector<Command> commands = {
       // Zadávání
       {"novy", QStringLiteral("&Nový zákres"),
        [this] { OpenEditor("novy", static_cast<int>(EditorMode::NewDrawing)); }, dataWindowsExist,
@@ -33,13 +71,11 @@ std::vector<Command> MainWindow::BuildCommands() {
       {"posledni1", QStringLiteral("&Poslední zákres"), [this] { m_list->ShowLastRecord(); },
        dataWindowsExist, false, beforeData},
       {"skok", tr("&Jít na datum…"), [this] { m_list->StartDateJump(); }, dataWindowsExist, false,
-       beforeData, QKeySequence(Qt::CTRL | Qt::Key_G)},
+       beforeData},
       {"zpet", tr("Zpět"), [this] { StepThroughHistory(false); },
-       [this] { return m_ctx.History.CanUndo(); }, false, tr("Není co vrátit"),
-       QKeySequence(Qt::CTRL | Qt::Key_Z)},
+       [this] { return m_ctx.History.CanUndo(); }, false, tr("Není co vrátit")},
       {"znovu", tr("Znovu"), [this] { StepThroughHistory(true); },
-       [this] { return m_ctx.History.CanRedo(); }, false, tr("Není co opakovat"),
-       QKeySequence(Qt::CTRL | Qt::Key_Y)},
+       [this] { return m_ctx.History.CanRedo(); }, false, tr("Není co opakovat")},
       {"tisk1", QStringLiteral("Tisk zákresu"), onDrawing(&DrawingWindow::ShowPrintBox),
        dataWindowsExist, false, beforeData},
       {"Ulozkresy", QStringLiteral("Ulož zákresy (bmp)"),
@@ -63,6 +99,7 @@ std::vector<Command> MainWindow::BuildCommands() {
       {"vysledky1", QStringLiteral("&Výsledky"), [this] { OpenResults(); }},
       {"About1", QStringLiteral("&About"), [this] { ShowAbout(); }},
       {"napoveda", QStringLiteral("Nápověda"), [this] { ShowHelp(); }},
+      {"prirucka", tr("Příručka"), [this] { ShowHelpPage(); }},
       // Basic-panel buttons of the drawing window
       {"SpeedButton2", QStringLiteral("Orientace"), onDrawing(&DrawingWindow::ShowOrientation),
        dataWindowsExist, false, beforeData},
@@ -91,6 +128,11 @@ std::vector<Command> MainWindow::BuildCommands() {
       {"SpeedButton4", QStringLiteral("Zobrazení souřadnic pro jednotlivé dny"),
        [this] { OpenCoordinateTables(); }},
   };
+  for (Command& command : commands) {
+    if (const auto key = CommandKeys().find(command.Name); key != CommandKeys().end())
+      command.Keys = key->second;
+  }
+  return commands;
 }
 
 }  // namespace ardeno

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <algorithm>
+#include <string_view>
 
 #include "core/shell/interface_scale.h"
 #include "ui/graphs/mdi_child.h"
@@ -40,6 +41,27 @@ class PanelButton : public QToolButton {
  private:
   static constexpr int kNarrowMargin = 4;
 };
+
+// Keys of the panel buttons that run no command with a key of its own, given in the order of
+// the panel. Only one analysis panel shows at a time, so the panels share them; the menu's keys
+// are Ctrl with a letter and the function keys, never these.
+const std::vector<QKeySequence>& PanelKeyPool() {
+  static const std::vector<QKeySequence> pool = [] {
+    std::vector<QKeySequence> keys;
+    for (const char letter : std::string_view("QWERTUIOPASDFGHJKLXCVBNM"))
+      keys.emplace_back(Qt::CTRL | Qt::SHIFT | static_cast<Qt::Key>(letter));
+    for (const Qt::Key f : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7})
+      keys.emplace_back(Qt::CTRL | Qt::SHIFT | f);
+    return keys;
+  }();
+  return pool;
+}
+
+// "Closes the attached window" has the same key on every panel.
+const QKeySequence kCloseWindowKey(Qt::CTRL | Qt::Key_W);
+
+// The button's key, kept on the button for the hints its window changes later.
+constexpr const char* kKeyProperty = "panelKey";
 
 void ShowComingSoon(QToolButton* button) {
   button->setEnabled(false);
@@ -100,11 +122,13 @@ void ToolbarPanels::AddPanel(const QString& panelName,
   // Every panel starts 3 pixels in, the wide daily-graphs panel 1 pixel.
   row->setContentsMargins(panelName == kGraphsPanel ? 1 : 3, 0, 0, 0);
   row->setSpacing(1);
+  std::size_t nextKey = 0;
   for (const ToolbarButtonSpec& spec : buttons) {
     auto* button = new PanelButton(panel);
     button->setObjectName(spec.Name);
     button->setText(QString::fromUtf8(spec.Caption));
-    button->setToolTip(QString::fromUtf8(spec.Hint));
+    button->setProperty(kKeyProperty, GiveKey(panel, button, spec, nextKey));
+    button->setToolTip(HintOfButton(*button, QString::fromUtf8(spec.Hint)));
     button->setStatusTip(button->toolTip());
     button->setToolTipDuration(kHintDisplayMs);
     button->setCheckable(spec.Checkable);
@@ -122,6 +146,41 @@ void ToolbarPanels::AddPanel(const QString& panelName,
   row->addStretch();
   addWidget(panel)->setVisible(false);
   m_panels[panelName] = panel;
+}
+
+QString HintOfButton(const QToolButton& button, const QString& hint) {
+  const QString text = hint.trimmed();
+  const QKeySequence key = ButtonKey(button);
+  if (key.isEmpty()) return text;
+  const QString keyText = key.toString(QKeySequence::NativeText);
+  return text.isEmpty() ? keyText : text + " (" + keyText + ")";
+}
+
+QKeySequence ButtonKey(const QToolButton& button) {
+  return button.property(kKeyProperty).value<QKeySequence>();
+}
+
+QKeySequence ToolbarPanels::GiveKey(QWidget* panel, QToolButton* button,
+                                    const ToolbarButtonSpec& spec, std::size_t& nextKey) {
+  if (std::holds_alternative<ComingSoon>(spec.Action)) return {};
+  if (const auto* command = std::get_if<RunsCommand>(&spec.Action)) {
+    // The command's own key runs it from anywhere; the button only names it.
+    const QAction* action = m_commandAction(command->Name);
+    if (action != nullptr && !action->shortcut().isEmpty()) return action->shortcut();
+  }
+  QKeySequence key = kCloseWindowKey;
+  if (!std::holds_alternative<ClosesWindow>(spec.Action)) {
+    if (nextKey >= PanelKeyPool().size()) return {};
+    key = PanelKeyPool()[nextKey++];
+  }
+  // The key works while its panel shows, and only when the button itself would.
+  auto* keyAction = new QAction(panel);
+  keyAction->setShortcut(key);
+  connect(keyAction, &QAction::triggered, button, [button] {
+    if (button->isEnabled()) button->click();
+  });
+  panel->addAction(keyAction);
+  return key;
 }
 
 void ToolbarPanels::Connect(QToolButton* button, const ToolbarButtonSpec& spec) {
@@ -215,7 +274,8 @@ void ToolbarPanels::OfferOperations(const QString& panelName) {
       continue;
     }
     placed.Button->setEnabled(offered);
-    const QString tip = offered ? QString::fromUtf8(placed.Spec.Hint) : kComingSoonHint;
+    const QString tip = offered ? HintOfButton(*placed.Button, QString::fromUtf8(placed.Spec.Hint))
+                                : kComingSoonHint;
     placed.Button->setToolTip(tip);
     placed.Button->setStatusTip(tip);
   }

@@ -4,6 +4,7 @@
 // time. The buttons come from the tables in toolbar_buttons.cpp: a button runs a command of the
 // main window, an operation of the attached analysis window, closes that window, or is not part
 // of the program yet ("Připravuje se").
+#include <QKeySequence>
 #include <QPointer>
 #include <QString>
 #include <QToolBar>
@@ -17,6 +18,11 @@ class QAction;
 class QToolButton;
 
 namespace ardeno {
+
+// The key of a panel button (empty for a button that does nothing yet).
+QKeySequence ButtonKey(const QToolButton& button);
+// A panel button's hint naming its key ("Výsledky (Ctrl+R)"), also for a hint its window changes.
+QString HintOfButton(const QToolButton& button, const QString& hint);
 
 class ToolbarPanels : public QToolBar {
   Q_OBJECT
@@ -55,6 +61,10 @@ class ToolbarPanels : public QToolBar {
     ToolbarButtonSpec Spec;
   };
   void Connect(QToolButton* button, const ToolbarButtonSpec& spec);
+  // The button's key: its command's key, "Zavřít"'s Ctrl+W, or the next key of the panel (nextKey
+  // counts them); an own key is made to click the button.
+  QKeySequence GiveKey(QWidget* panel, QToolButton* button, const ToolbarButtonSpec& spec,
+                       std::size_t& nextKey);
   void Run(const ToolbarButtonSpec& spec);
   // Forwarded buttons work exactly when the attached window offers their operation.
   void OfferOperations(const QString& panelName);

@@ -364,7 +364,7 @@ void ButterflyWindowTest::OpensFromTheMainWindowWithItsPanel() {
   QCOMPARE(frame.Toolbar()->VisiblePanel(), QString("promotylek"));
   QVERIFY(frame.Toolbar()->Button("skvrny")->isChecked());
   QVERIFY(frame.Toolbar()->Button("podkresleni")->isChecked());
-  QCOMPARE(frame.Toolbar()->Button("podkresleni")->toolTip(), QString("Podkreslit"));
+  QCOMPARE(frame.Toolbar()->Button("podkresleni")->toolTip(), QString("Podkreslit (Ctrl+Shift+O)"));
   // Drawn: the picture has its own disabled, pointed-at and pressed states; not drawn: one.
   const auto glyphStates = [&] {
     const QIcon icon = frame.Toolbar()->Button("podkresleni")->icon();
@@ -384,7 +384,8 @@ void ButterflyWindowTest::OpensFromTheMainWindowWithItsPanel() {
   frame.Toolbar()->Button("sirfakule")->click();
   QCOMPARE(run.View.FaculaeWidthFlag, std::uint16_t{1});
   frame.Toolbar()->Button("podkresleni")->click();
-  QCOMPARE(frame.Toolbar()->Button("podkresleni")->toolTip(), QString("Nepodkreslit"));
+  QCOMPARE(frame.Toolbar()->Button("podkresleni")->toolTip(),
+           QString("Nepodkreslit (Ctrl+Shift+O)"));
   QCOMPARE(glyphStates(), 1);
   frame.Toolbar()->Button("vpravo")->click();
   QCOMPARE(run.View.ButterflyTimeFactor, std::uint16_t{2});

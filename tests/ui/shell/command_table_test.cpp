@@ -161,7 +161,7 @@ void CommandTableTest::WindowOperationsReachOnlyTheirWindowType() {
   auto* maps = new FakeMaps;
   toolbar->ShowPanel("zkusebni", maps);
   QVERIFY(toolbar->Button("mapa")->isEnabled());
-  QCOMPARE(toolbar->Button("mapa")->toolTip(), QString("Mapa"));
+  QCOMPARE(toolbar->Button("mapa")->toolTip(), QString("Mapa (Ctrl+Shift+Q)"));
   toolbar->Button("mapa")->click();
   toolbar->Button("dlouha")->click();
   QCOMPARE(maps->Calls, (QStringList{"map", "long 3"}));
@@ -188,7 +188,7 @@ void CommandTableTest::AnalysisWindowBringsItsPanelAndClosingRestoresTheBasicOne
   QVERIFY(destroyed.count() == 1 || destroyed.wait(1000));
   QCOMPARE(toolbar->VisiblePanel(), QString(kBasicPanel));
   QVERIFY(f.Window.Action("graf")->isEnabled());
-  QCOMPARE(toolbar->Button("grafyz")->toolTip(), QString("Denní grafy"));
+  QCOMPARE(toolbar->Button("grafyz")->toolTip(), QString("Denní grafy (Ctrl+D)"));
 }
 
 QTEST_MAIN(CommandTableTest)

@@ -175,14 +175,14 @@ void ShellToolbarTest::CommandsNotBuiltYetSayComingSoon() {
     QVERIFY2(f.Window.Action(name)->isEnabled(), name);
   }
   QVERIFY(f.Button("motylekz")->isEnabled());
-  QCOMPARE(f.Button("motylekz")->toolTip(), QString("Motýlkový diagram"));
+  QCOMPARE(f.Button("motylekz")->toolTip(), QString("Motýlkový diagram (Ctrl+B)"));
   QVERIFY(f.Button("novyzakres")->isEnabled());
   // A command disabled while its editor is open gets its own hint back afterwards.
   QAction* novy = f.Window.Action("novy");
   novy->setEnabled(false);
   novy->setEnabled(true);
-  QCOMPARE(f.Button("novyzakres")->toolTip(), QString("Nový  zákres"));
-  QCOMPARE(f.Button("opravazaz")->toolTip(), QString("Oprava  záznamu"));
+  QCOMPARE(f.Button("novyzakres")->toolTip(), QString("Nový  zákres (Ctrl+N)"));
+  QCOMPARE(f.Button("opravazaz")->toolTip(), QString("Oprava  záznamu (Ctrl+O)"));
 }
 
 // "Foto" opens the photographed-drawing window in the frame; "F" in the drawing window opens a
@@ -275,7 +275,7 @@ void ShellToolbarTest::HintsGoToTheMiddleStatusPanel() {
   Frame f(m_dir.path().toStdString());
   QStatusTipEvent tip(f.Button("ulozit")->statusTip());
   QApplication::sendEvent(&f.Window, &tip);
-  QCOMPARE(f.Window.StatusPanel(1)->text(), QString("Uložit data"));
+  QCOMPARE(f.Window.StatusPanel(1)->text(), QString("Uložit data (Ctrl+U)"));
   QCOMPARE(f.Window.StatusPanel(2)->text(), QString("Upraveno  05.01.2020"));
 }
 

@@ -1,0 +1,51 @@
+#include "core/shell/help_pages.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace ardeno {
+
+const std::vector<HelpPage>& HelpPages() {
+  static const std::vector<HelpPage> pages = {
+      {"TForm1", "hlavni.md", "Hlavní okno"},
+      {"TForm4", "seznam.md", "Výběr datumu (seznam zákresů)"},
+      {"TForm2", "zakres.md", "Zákres"},
+      {"TForm3", "editor.md", "Zadávání a oprava zákresu"},
+      {"TForm11", "foto.md", "Zadávání z přefoceného zákresu"},
+      {"TForm9", "vysledky.md", "Výsledky"},
+      {"TForm6", "grafy.md", "Denní grafy"},
+      {"TForm8", "vyhlazene.md", "Vyhlazené grafy a asymetrie"},
+      {"Tform5", "motylek.md", "Motýlkový diagram"},
+      {"TForm7", "mapy.md", "Synoptické mapy"},
+      {"TForm10", "souradnice.md", "Tabulky souřadnic"},
+      {"", "indexy.md", "Indexy a sloupce"},
+  };
+  return pages;
+}
+
+const HelpPage& HelpPageFor(std::string_view objectName) {
+  const std::vector<HelpPage>& pages = HelpPages();
+  const auto found = std::find_if(pages.begin(), pages.end(), [objectName](const HelpPage& p) {
+    return !objectName.empty() && objectName == p.Window;
+  });
+  return found != pages.end() ? *found : pages.front();
+}
+
+std::vector<std::filesystem::path> HelpFolders(const std::filesystem::path& programDir,
+                                               const std::filesystem::path& sourceTree) {
+  std::vector<std::filesystem::path> folders = {programDir / "help",
+                                                programDir / ".." / "share" / "ardeno" / "help"};
+  if (!sourceTree.empty()) folders.push_back(sourceTree / "docs" / "help");
+  return folders;
+}
+
+std::optional<std::filesystem::path> FindHelpFolder(
+    const std::vector<std::filesystem::path>& folders) {
+  for (const std::filesystem::path& folder : folders) {
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(folder / HelpPages().front().File, ignored)) return folder;
+  }
+  return std::nullopt;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,80 @@
+#include "ui/shell/help_window.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QTextBrowser>
+#include <QUrl>
+#include <algorithm>
+#include <string_view>
+
+namespace ardeno {
+
+namespace {
+
+constexpr int kListWidth = 230;
+constexpr QSize kWindowSize(900, 650);
+
+std::filesystem::path ProgramFolder() {
+  return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName("napovedaokno");
+  setWindowTitle(tr("Nápověda"));
+  m_pages = new QListWidget(this);
+  m_pages->setObjectName("stranky");
+  m_pages->setFixedWidth(kListWidth);
+  for (const HelpPage& page : HelpPages()) m_pages->addItem(QString::fromUtf8(page.Title));
+  m_browser = new QTextBrowser(this);
+  m_browser->setObjectName("stranka");
+  m_browser->setOpenLinks(true);
+  auto* row = new QHBoxLayout(this);
+  row->addWidget(m_pages);
+  row->addWidget(m_browser, 1);
+  resize(kWindowSize);
+
+  m_folder = FindHelpFolder(HelpFolders(ProgramFolder(), ARDENO_SOURCE_DIR));
+  if (m_folder) m_browser->setSearchPaths({QString::fromStdU16String(m_folder->u16string())});
+  connect(m_pages, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0 && row < static_cast<int>(HelpPages().size()))
+      ShowPage(HelpPages()[static_cast<std::size_t>(row)]);
+  });
+}
+
+void HelpWindow::ShowPage(const HelpPage& page) {
+  m_current = QString::fromUtf8(page.File);
+  const auto& pages = HelpPages();
+  const int row = static_cast<int>(
+      std::find_if(pages.begin(), pages.end(),
+                   [&page](const HelpPage& p) { return std::string_view(p.File) == page.File; }) -
+      pages.begin());
+  if (row >= 0 && row < static_cast<int>(pages.size()) && m_pages->currentRow() != row) {
+    const QSignalBlocker silent(m_pages);
+    m_pages->setCurrentRow(row);
+  }
+  if (m_folder) {
+    m_browser->setSource(
+        QUrl::fromLocalFile(QString::fromStdU16String((*m_folder / page.File).u16string())),
+        QTextDocument::MarkdownResource);
+  } else {
+    m_browser->setPlainText(
+        tr("Stránky nápovědy nebyly nalezeny. Hledají se ve složce help vedle programu, "
+           "ve složce share/ardeno/help instalace a ve složce docs/help zdrojů programu."));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+const HelpPage& HelpWindow::PageOfWidget(const QWidget* focused) {
+  for (const QWidget* w = focused; w != nullptr; w = w->parentWidget()) {
+    const HelpPage& page = HelpPageFor(w->objectName().toStdString());
+    if (w->objectName() == QString::fromUtf8(page.Window)) return page;
+  }
+  return HelpPages().front();
+}
+
+}  // namespace ardeno

@@ -1,0 +1,39 @@
+#pragma once
+// The help window ("Nápověda"): the list of pages at the left, the chosen page at the right,
+// one page per window of the program. It stays open beside the program's windows; F1 brings it
+// forward with the page of the window that has the focus.
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "core/shell/help_pages.h"
+
+class QListWidget;
+class QTextBrowser;
+
+namespace ardeno {
+
+class HelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit HelpWindow(QWidget* parent = nullptr);
+
+  // Shows the page (and brings the window forward).
+  void ShowPage(const HelpPage& page);
+  // The file of the page shown ("seznam.md").
+  QString CurrentPage() const { return m_current; }
+  QTextBrowser* Browser() const { return m_browser; }
+  // Where the pages were found; nothing when no help folder was found.
+  const std::optional<std::filesystem::path>& Folder() const { return m_folder; }
+
+  // The page of the window that holds `focused` (its nearest ancestor with a page of its own).
+  static const HelpPage& PageOfWidget(const QWidget* focused);
+
+ private:
+  QListWidget* m_pages = nullptr;
+  QTextBrowser* m_browser = nullptr;
+  std::optional<std::filesystem::path> m_folder;
+  QString m_current;
+};
+
+}  // namespace ardeno
