@@ -143,7 +143,7 @@ void CommandTableTest::EveryToolbarButtonResolves() {
            {"vyhlcelek", "Vyhlazené  měsíční hodnoty (celková)"},
            {"vyhlsever", "Vyhlazené  měsíční hodnoty (sever)"},
            {"vyhljih", "Vyhlazené  měsíční hodnoty (jih)"}})
-    QCOMPARE(toolbar->Button(name)->toolTip(), QString::fromUtf8(hint));
+    QVERIFY2(toolbar->Button(name)->toolTip().startsWith(QString::fromUtf8(hint) + " ("), name);
 }
 
 void CommandTableTest::WindowOperationsReachOnlyTheirWindowType() {
