@@ -1,5 +1,4 @@
 // ardeno-cli lint DIR [M.YYYY|YYYY]: the plausibility checks of the drawings, one finding a line.
-#include <charconv>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,24 +6,12 @@
 #include "cli/command_registry.h"
 #include "cli/folder_loading.h"
 #include "core/quality/quality_checks.h"
-#include "core/results/report_month.h"
 
 namespace ardeno::cli {
 
 namespace {
 
 constexpr const char* kLintUsage = "lint SLOŽKA [M.RRRR|RRRR]";
-
-// "M.YYYY" a month, "YYYY" a year; nothing for any other text.
-std::optional<QualityPeriod> ParsePeriod(const std::string& text) {
-  if (const auto month = ParseWholeReportMonth(text))
-    return QualityPeriod{month->Year, month->Month};
-  int year = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
-  if (text.size() == 4 && error == std::errc() && end == text.data() + text.size() && year > 0)
-    return QualityPeriod{year, 0};
-  return std::nullopt;
-}
 
 // Exit status: 0 no finding, 1 findings, 2 the folder or the period could not be used.
 int Lint(const std::vector<std::string>& args) {
@@ -34,10 +21,9 @@ int Lint(const std::vector<std::string>& args) {
   }
   QualityPeriod period;
   if (args.size() == 2) {
-    const auto parsed = ParsePeriod(args[1]);
-    if (!parsed) {
-      std::cerr << "Období \"" << args[1]
-                << "\" není měsíc M.RRRR ani rok RRRR (například 3.2014 nebo 2014).\n";
+    const auto parsed = ParseQualityPeriod(args[1]);
+    if (!parsed || args[1].empty()) {
+      std::cerr << "Období \"" << args[1] << "\": " << kQualityPeriodRule << "\n";
       return 2;
     }
     period = *parsed;

@@ -1,9 +1,11 @@
 #include "core/quality/quality_checks.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "core/quality/quality_check_parts.h"
 #include "core/reference/source_day.h"
+#include "core/results/report_month.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -83,6 +85,17 @@ std::optional<std::int64_t> LastChangeSeconds(const Database& db,
   if (!db.FileAtLoad || !db.FileAtLoad->Exists) return std::nullopt;
   // Whole seconds up: a drawing of the minute the file was written is not later than it.
   return db.FileAtLoad->ModifiedNanoseconds / 1000000000 + 1;
+}
+
+std::optional<QualityPeriod> ParseQualityPeriod(std::string_view text) {
+  if (text.empty()) return QualityPeriod{};
+  if (const auto month = ParseWholeReportMonth(text))
+    return QualityPeriod{month->Year, month->Month};
+  int year = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
+  if (text.size() == 4 && error == std::errc() && end == text.data() + text.size() && year > 0)
+    return QualityPeriod{year, 0};
+  return std::nullopt;
 }
 
 std::vector<QualityFinding> FindingsIn(const QualityReport& report, const QualityPeriod& period) {

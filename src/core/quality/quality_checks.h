@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/data/database.h"
@@ -67,6 +68,11 @@ struct QualityPeriod {
 };
 
 std::vector<QualityFinding> FindingsIn(const QualityReport& report, const QualityPeriod& period);
+
+// "M.YYYY" a month, "YYYY" a year, an empty text the whole database; nothing for any other text.
+std::optional<QualityPeriod> ParseQualityPeriod(std::string_view text);
+inline constexpr std::string_view kQualityPeriodRule =
+    "Období se zadává jako měsíc M.RRRR nebo rok RRRR (například 3.2014 nebo 2014).";
 
 // Limits of the checks, in the units the observers use.
 inline constexpr double kClassExtentSlack = 2.0;      // degrees on each class rule (Q02)

@@ -2,6 +2,7 @@
 // One doubt about a stored drawing found by the plausibility checks: which check (Q01..Q08), how
 // sure it is, the record and the group it concerns, and a Czech sentence saying what is wrong and
 // what the observer probably meant.
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,5 +37,12 @@ std::string FindingLine(const QualityFinding& finding);
 std::vector<std::pair<std::string, int>> CountsByCode(const std::vector<QualityFinding>& findings);
 
 bool HasError(const std::vector<QualityFinding>& findings);
+int CountOf(const std::vector<QualityFinding>& findings, Severity level);
+
+// The columns of the findings table: date, record, group (empty for the whole drawing), code,
+// severity, observer and the sentence.
+inline constexpr std::array<const char*, 7> kFindingHeadings = {
+    "Datum", "Záznam", "Skupina", "Kód", "Závažnost", "Pozorovatel", "Popis"};
+std::array<std::string, 7> FindingCells(const QualityFinding& finding);
 
 }  // namespace ardeno

@@ -22,6 +22,10 @@ const QColor kDiskSpecial(255, 0, 0);
 const QColor kFaculaPen(255, 150, 150);
 const QColor kFaculaBrush(255, 200, 200);
 const QColor kSpotCountColour(0, 0, 255);
+// The ring around the group a finding of the data check concerns; reference units beyond its
+// circle.
+const QColor kMarkColour(230, 0, 0);
+constexpr int kMarkRingGap = 8;
 
 QColor ToColor(const Rgb& c) { return QColor(c.R, c.G, c.B); }
 
@@ -207,6 +211,16 @@ void DrawGroups(DrawingCanvas& c, const DrawingView& view, const ObservationReco
       const int r = ScaledCircleRadius(g.R, view.Scale);
       c.PenAndBrush(Qt::black, ToColor(kGroupCircleColour));
       c.Ellipse(c.S(g.X), c.S(g.Y), c.S(g.X) + 2 * r, c.S(g.Y) + 2 * r);
+    }
+    if (i == view.MarkedGroup) {
+      // Outside the group's circle, so that the group itself stays readable.
+      const int r = ScaledCircleRadius(g.R, view.Scale);
+      const int ring = r + c.S(kMarkRingGap);
+      const int cx = c.S(g.X) + r;
+      const int cy = c.S(g.Y) + r;
+      c.P().setPen(QPen(kMarkColour, 3));
+      c.P().setBrush(Qt::NoBrush);
+      c.P().drawEllipse(QPoint(cx, cy), ring, ring);
     }
     c.PenAndBrush(Qt::black, Qt::white);
   }

@@ -24,6 +24,8 @@ struct DrawingView {
   DrawingScale Scale;
   // The magnetosphere underlay prepared for the record shown; null when it is off.
   const std::vector<UnderlayPixel>* Underlay = nullptr;
+  // Group slot ringed in red (a finding of the data check chosen in its table); 0 for none.
+  int MarkedGroup = 0;
 };
 
 // Measures the facular fields of `record` on `bitmap` as the drawing shows them: their pixel

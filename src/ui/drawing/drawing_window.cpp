@@ -47,6 +47,8 @@ DrawingWindow::DrawingWindow(AppContext& context, QWidget* parent)
   setWindowTitle(QString::fromStdString(DrawingCaption(m_ctx.Db.WorkRecord)));
   connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
     if (change == DataChange::CurrentRecord) Refresh();
+    // Stored records may have moved: the ring would no longer be the finding's group.
+    if (change == DataChange::Records) m_ctx.View.MarkedRecord = m_ctx.View.MarkedGroup = 0;
     // The distances are the drawing's shown, whoever chose it (the list, a key, a store).
     if (!m_auxPanel->isHidden()) ShowAuxSpotPanel();
   });
@@ -110,7 +112,11 @@ void DrawingWindow::PaintWorkRecord(QPainter& painter, int w, int h) {
   if (!db.WorkRecord.HasDate() && db.HasCurrentRecord()) db.ChooseRecord(db.CurrentIndex);
   const ObservationRecord* record = db.WorkRecord.HasDate() ? &db.WorkRecord : nullptr;
   m_faculaPixels = MeasureDrawingFaculae(record, m_view, m_faculaBitmap);
-  PaintDrawing(painter, w, h, record, m_view, m_faculaPixels);
+  DrawingView view = m_view;
+  // Pictures and prints show the drawing as stored, without the mark.
+  if (!view.ForPicture && m_ctx.View.MarkedRecord == db.CurrentIndex)
+    view.MarkedGroup = m_ctx.View.MarkedGroup;
+  PaintDrawing(painter, w, h, record, view, m_faculaPixels);
   if (record != nullptr && RecordEphemeris(*record)) StoreMeasuredFacularArea();
 }
 

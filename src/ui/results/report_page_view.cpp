@@ -22,6 +22,7 @@
 #include "core/text/encoding.h"
 #include "ui/graphs/graph_canvas.h"
 #include "ui/results/own_report_painter.h"
+#include "ui/results/report_month_check.h"
 #include "ui/results/sidc_csv_panel.h"
 #include "ui/results/text_cell_delegate.h"
 #include "ui/results/text_grid_model.h"
@@ -270,6 +271,8 @@ bool ReportPageView::Write(const std::filesystem::path& file, const std::string&
 void ReportPageView::SaveFile() {
   AppContext& app = m_ctx.App;
   const Database& db = app.Db;
+  // The files observers send away are checked first; their own report is not.
+  if (m_report != MonthlyReport::Own && !MonthPassesCheck(app, m_month)) return;
   if (m_report != MonthlyReport::Own && m_popis[0].empty()) {
     app.Msg.ShowMessageText(Text(m_report == MonthlyReport::Sidc ? kNoDescriptionSidcMessage
                                                                  : kNoDescriptionCvMessage));

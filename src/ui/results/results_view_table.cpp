@@ -4,6 +4,7 @@
 #include "ui/results/k_factors_view.h"
 #include "ui/results/monthly_table_view.h"
 #include "ui/results/observers_view.h"
+#include "ui/results/quality_view.h"
 #include "ui/results/quiet_days_view.h"
 #include "ui/results/report_page_view.h"
 
@@ -34,6 +35,7 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
       {14, "kfaktory", "Koeficienty k - celková", "kfaktorc", 0, MakeKFactorsView},
       {14, "kfaktorysever", "Koeficienty k - sever", "kfaktors", 1, MakeKFactorsView},
       {14, "kfaktoryjih", "Koeficienty k - jih", "kfaktorj", 2, MakeKFactorsView},
+      {15, "kontroladat", "Kontrola dat", "kontrolav", 0, MakeQualityView},
   };
   return table;
 }

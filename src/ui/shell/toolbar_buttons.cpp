@@ -149,6 +149,7 @@ const std::vector<ToolbarButtonSpec>& ResultsPanelButtons() {
       {"kfaktorc", "k", "Koeficienty k pozorovatelů vůči SILSO - celková", HandledByWindow{}},
       {"kfaktors", "kS", "Koeficienty k pozorovatelů vůči SILSO - sever", HandledByWindow{}},
       {"kfaktorj", "kJ", "Koeficienty k pozorovatelů vůči SILSO - jih", HandledByWindow{}},
+      {"kontrolav", "KD", "Kontrola dat: chyby a podezřelé údaje zákresů", HandledByWindow{}},
       {"zapidosoudorutxt", "TXT", "Uložení východ - západ", HandledByWindow{}},
       {"AsinTXT", "TXT", "Uložení asymetrie", HandledByWindow{}},
       {"SpeedButton8", "CSV", "Do CSV souboru", HandledByWindow{}},

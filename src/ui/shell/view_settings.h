@@ -32,6 +32,10 @@ struct ViewSettings {
   QString EastWestFilter = QStringLiteral("vše");
   // Name (without folder and ".jpg") under which the next window image is saved.
   QString ImageName;
+  // The finding of the data check chosen last: the drawing window rings group slot MarkedGroup
+  // while record MarkedRecord is current; 0 for none.
+  int MarkedRecord = 0;
+  int MarkedGroup = 0;
 };
 
 }  // namespace ardeno

@@ -272,9 +272,45 @@ TEST(QualityFindingTest, LineAndCounts) {
   ASSERT_EQ(counts.size(), 2u);
   EXPECT_EQ(counts[0], (std::pair<std::string, int>{"Q01", 1}));
   EXPECT_EQ(counts[1], (std::pair<std::string, int>{"Q02", 2}));
+  EXPECT_EQ(FindingCells(f), (std::array<std::string, 7>{"05.03.2014", "12", "3", "Q02", "varování",
+                                                         "Novák", "Třída Dao."}));
+  EXPECT_EQ(FindingCells(g)[2], "");
+  EXPECT_EQ(CountOf({f, g, f}, Severity::Warning), 2);
+  EXPECT_EQ(CountOf({f, g, f}, Severity::Error), 1);
   EXPECT_FALSE(HasError({f}));
   EXPECT_TRUE(HasError({f, g}));
 }
+
+struct PeriodCase {
+  const char* Name;
+  const char* Text;
+  std::optional<QualityPeriod> Period;
+};
+
+const PeriodCase kPeriods[] = {
+    {"WholeDatabase", "", QualityPeriod{0, 0}},
+    {"Month", "3.2014", QualityPeriod{2014, 3}},
+    {"MonthTwoDigits", "11.2014", QualityPeriod{2014, 11}},
+    {"Year", "2014", QualityPeriod{2014, 0}},
+    {"MonthThirteen", "13.2014", std::nullopt},
+    {"ShortYear", "3.14", std::nullopt},
+    {"YearWithText", "2014x", std::nullopt},
+    {"ThreeDigitYear", "214", std::nullopt},
+    {"Blank", " ", std::nullopt},
+};
+
+class QualityPeriodTest : public ::testing::TestWithParam<PeriodCase> {};
+
+TEST_P(QualityPeriodTest, ReadsMonthYearOrWhole) {
+  const auto period = ParseQualityPeriod(GetParam().Text);
+  ASSERT_EQ(period.has_value(), GetParam().Period.has_value());
+  if (!period) return;
+  EXPECT_EQ(period->Year, GetParam().Period->Year);
+  EXPECT_EQ(period->Month, GetParam().Period->Month);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, QualityPeriodTest, ::testing::ValuesIn(kPeriods),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace ardeno

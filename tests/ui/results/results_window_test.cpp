@@ -346,7 +346,10 @@ void ResultsWindowTest::SidcReportAsksCodeAndOverwrite() {
   f.Msg.Values = {"3.2001"};
   f.Button("oficialv")->click();
   f.Dialogs.Inputs = {QString("ONDR ")};
+  // The drawings carry sums without groups: the data check asks first, and "Ano" writes.
+  f.Msg.Choices = {true};
   f.Results()->MenuAction("dosouboru")->trigger();
+  QVERIFY(f.Msg.Questions.last().startsWith("Kontrola dat našla v měsíci 3/2001 chyby"));
   // Without Popis.txt the user is told first.
   QVERIFY(f.Msg.ShownMessages[0].contains("Není soubor popis.txt"));
   const fs::path file = fs::path(m_dir.path().toStdString()) / "Mesice" / "200103.txt";
@@ -359,6 +362,7 @@ void ResultsWindowTest::SidcReportAsksCodeAndOverwrite() {
   // The file exists: only "Yes" replaces it.
   f.Dialogs.Inputs = {QString("XXXX ")};
   f.Dialogs.Confirmations = {false};
+  f.Msg.Choices = {true};
   f.Results()->MenuAction("dosouboru")->trigger();
   QVERIFY(f.Dialogs.Asked.contains("Soubor již existuje !\r   Přepsat?"));
   std::ifstream again(file, std::ios::binary);
@@ -376,6 +380,7 @@ void ResultsWindowTest::ReportsAndObserversPrintAndSave() {
   f.Dialogs.PrintFiles = {pdf};
   f.Results()->MenuAction("tiskvysl")->trigger();
   QCOMPARE(PdfPageCount(pdf), 1);
+  f.Msg.Choices = {true};
   f.Results()->MenuAction("dosouboru")->trigger();
   QVERIFY(fs::exists(fs::path(m_dir.path().toStdString()) / "CVdata" / "CV-02_2000.Txt"));
 
