@@ -21,7 +21,7 @@ constexpr int kListWidth = 177;
 constexpr int kListChrome = 45;
 constexpr int kScrollLargeChange = 20;
 // The widest line the list must show whole: record number, date and an observer's name.
-const char* const kWidestLine = "99999     31 12 2099  Dvořáková";
+const char* const kWidestLine = "99999     31 12 2099  Hájek Zdeněk";
 constexpr int kDateFieldGap = 4;
 // Room the list box's items keep beside their text.
 constexpr int kLineMargins = 12;

@@ -253,6 +253,7 @@ bool PhotoDrawingWindow::OpenPicture(const std::filesystem::path& file) {
     return false;
   }
   QImage picture = std::get<QImage>(std::move(read));
+  m_photoDate = PhotoTakenDateOfFile(file);
   const PictureSize size =
       WorkingPictureSize(picture.width(), picture.height(), m_scroll->viewport()->width());
   if (size.Width != picture.width() || size.Height != picture.height())

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/photo/photo_date.h"
 #include "core/photo/photo_faculae.h"
 #include "core/photo/photo_geometry.h"
 #include "core/photo/photo_groups.h"
@@ -84,6 +85,8 @@ class PhotoDrawingWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The photo of another day goes into the chosen drawing only when the observer says so.
+  bool PhotoDayAgreed();
   struct CalibrationButtons {
     QPushButton* Centre = nullptr;
     QPushButton* North = nullptr;
@@ -130,6 +133,8 @@ class PhotoDrawingWindow : public QWidget {
 
   AppContext& m_ctx;
   QImage m_loaded;
+  // The day the photo was taken (EXIF DateTimeOriginal), when it says.
+  std::optional<CalendarDate> m_photoDate;
   QImage m_shown;
   PhotoCalibration m_calibration;
   QPoint m_northPixel;

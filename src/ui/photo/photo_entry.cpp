@@ -273,6 +273,7 @@ void PhotoDrawingWindow::EndFaculae() {
     m_ctx.Msg.ShowMessageText(kNoOutlineMessage);
     return;
   }
+  if (!PhotoDayAgreed()) return;
   ObservationRecord record = db.Record(db.CurrentIndex);
   StoreOutlines(record, words, m_faculaNumber->value());
   db.Record(db.CurrentIndex) = record;
@@ -284,6 +285,13 @@ void PhotoDrawingWindow::EndFaculae() {
   m_vertexLabel->clear();
   RebuildOverlay();
   m_ctx.RecordsEdited(EditKind::PhotoFaculae, record.Date());
+}
+
+bool PhotoDrawingWindow::PhotoDayAgreed() {
+  const Database& db = m_ctx.Db;
+  const std::optional<std::string> question =
+      OtherDayQuestion(m_photoDate, db.Record(db.CurrentIndex).Date());
+  return !question || m_ctx.Msg.AskChoice(Q(*question));
 }
 
 // --- groups ---
@@ -407,6 +415,7 @@ void PhotoDrawingWindow::EndGroups() {
     m_ctx.Msg.ShowMessageText(kNoGroupWrittenMessage);
     return;
   }
+  if (!PhotoDayAgreed()) return;
   ObservationRecord record = db.Record(db.CurrentIndex);
   if (const std::optional<std::string> refusal =
           StorePendingGroups(record, m_pending, db.DrawingRadius)) {

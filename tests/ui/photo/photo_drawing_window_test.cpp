@@ -13,11 +13,14 @@
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 #include "core/photo/photo_groups.h"
 #include "core/solar/ephemeris.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
+#include "support/exif_bytes.h"
 #include "support/photographed_drawing.h"
 #include "ui/entry/record_editor.h"
 #include "ui/photo/photo_canvas.h"
@@ -233,6 +236,54 @@ class PhotoDrawingWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(withFacula.GroupType(2)), QString("Dkc"));
     QCOMPARE(changes.count(), 2);
     QCOMPARE(Child<QSpinBox>(window, "SpinEdit1")->value(), 1);
+  }
+
+  void aPhotoOfAnotherDayAsksBeforeItsGroupsAreStored_data() {
+    QTest::addColumn<QString>("taken");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("the day before, kept out") << "2014:05:19 09:12:00" << true << false;
+    QTest::newRow("the day before, stored at the observer's word")
+        << "2014:05:19 09:12:00" << true << true;
+    QTest::newRow("the drawing's own day") << "2014:05:20 09:12:00" << false << false;
+  }
+
+  void aPhotoOfAnotherDayAsksBeforeItsGroupsAreStored() {
+    QFETCH(QString, taken);
+    QFETCH(bool, asked);
+    QFETCH(bool, answer);
+    Fixture f;
+    {
+      // The camera's EXIF block, as the photo of the paper drawing carries it.
+      const std::string path = f.photoFile.toStdString();
+      std::ifstream in(path, std::ios::binary);
+      const std::string jpeg{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+      in.close();
+      std::ofstream(path, std::ios::binary | std::ios::trunc)
+          << WithExif(jpeg, ExifBlock(true, taken.toStdString()));
+    }
+    PhotoDrawingWindow window(f.run.Ctx);
+    OpenAndCalibrate(f, window);
+    const ObservationRecord before = f.run.Db.Record(1);
+    Child<QSpinBox>(window, "SpinEdit2")->setValue(3);
+    SetCell(window, kColType, "Cso");
+    SetCell(window, kColSpots, "3");
+    SetCell(window, kColRotationGroupNumber, "12");
+    Child<QTableWidget>(window, "jinak")->setCurrentCell(0, kColAngle - 1);
+    Click(window, f.GroupPixel(2));
+    Child<QPushButton>(window, "zapskvrnu")->click();
+    QCOMPARE(window.Pending().size(), std::size_t{1});
+    QVERIFY2(f.run.Msg.ShownMessages.isEmpty(), qPrintable(f.run.Msg.ShownMessages.join("|")));
+    f.run.Msg.Choices = {answer};
+    Child<QPushButton>(window, "konskvr")->click();
+    QCOMPARE(f.run.Msg.Questions.size(), asked ? 1 : 0);
+    if (asked) {
+      QVERIFY(f.run.Msg.Questions[0].contains("19.05.2014"));
+      QVERIFY(f.run.Msg.Questions[0].contains("20.05.2014"));
+    }
+    const bool stored = !asked || answer;
+    QCOMPARE(f.run.Db.Record(1) == before, !stored);
+    if (stored) QCOMPARE(f.run.Db.Record(1).GroupCount(), 1);
   }
 
   void refusalsLeaveTheRecordAlone() {
