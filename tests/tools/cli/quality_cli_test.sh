@@ -67,5 +67,14 @@ mkdir "$work/empty"
 [ "$(md5sum <"$work/db/datax.dat")" = "$sum_before" ] || fail "lint changed datax.dat"
 [ -z "$(find "$work/db" -newer "$work/db/stanice.dat" -type f)" ] || fail "lint wrote a file"
 
+# The cross-check against NOAA reports ends with its summary line and status 0, also when no
+# drawing has a report within a day.
+srs="$(dirname "$0")/../../data/reference/20140101SRS.txt"
+out=$("$cli" crosscheck "$work/db" "$srs" 2>/dev/null)
+[ "$?" -eq 0 ] || fail "crosscheck status"
+tail -1 <<<"$out" | grep -qE '^Shoda: [0-9]+ z [0-9]+ skupin; medián \|Δb\| [0-9]+\.[0-9]°, \|Δl\| [0-9]+\.[0-9]°; opačná polokoule: [0-9]+; chybějící oblasti: [0-9]+$' ||
+  fail "crosscheck summary: $out"
+"$cli" crosscheck "$work/db" >/dev/null 2>&1 && fail "crosscheck without reports accepted"
+
 [ "$failures" -eq 0 ] && echo "quality cli: all passed"
 exit "$failures"

@@ -1,0 +1,166 @@
+#include "core/quality/noaa_crosscheck.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/quality/quality_check_parts.h"
+#include "core/reference/group_placement.h"
+#include "core/reference/k_factors.h"
+#include "core/solar/angles.h"
+#include "core/solar/differential_rotation.h"
+
+namespace ardeno {
+
+namespace {
+
+constexpr double kReportWindowDays = 1.0;
+
+double Moment(const CalendarDate& date, std::uint16_t time) {
+  return static_cast<double>(DaySerial(date)) + (time / 100 + time % 100 / 60.0) / 24;
+}
+
+// A region where it stands at the drawing's moment.
+struct Region {
+  const SourceGroup* Source;
+  double Longitude;
+  double Latitude;
+  double Meridian;  // degrees from the central meridian at the drawing
+  bool Used = false;
+};
+
+double Separation(double l1, double b1, double l2, double b2) {
+  const double dl = std::remainder(l1 - l2, 360.0) * std::cos((b1 + b2) / 2 * kDegToRad);
+  return std::hypot(dl, b1 - b2);
+}
+
+std::string Head(const CalendarDate& date, int record, int group) {
+  std::string text = FormatDate(date) + " č." + std::to_string(record);
+  if (group > 0) text += " skupina " + std::to_string(group);
+  return text;
+}
+
+}  // namespace
+
+CrossCheckResult CrossCheck(const Database& db, const RecordPositions& positions,
+                            const std::vector<SourceDay>& reports) {
+  CrossCheckResult result;
+  std::vector<const SourceDay*> noaa;
+  for (const SourceDay& day : reports)
+    if (day.Source != GroupSource::Greenwich) noaa.push_back(&day);
+  const CheckedRecords checked = ClassifyRecords(db, positions);
+  std::vector<double> absB, absL;
+  for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
+    if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
+    const ObservationRecord& r = db.Record(i);
+    const RecordPosition& pos = positions.Record(i);
+    const double moment = Moment(pos.Date, r.TimeUT());
+    // The report valid nearest to the drawing: a day's positions hold at its end.
+    const SourceDay* report = nullptr;
+    double best = kReportWindowDays;
+    for (const SourceDay* day : noaa) {
+      const double gap = std::abs(Moment(day->Date, 2400) - moment);
+      if (gap <= best) {
+        best = gap;
+        report = day;
+      }
+    }
+    if (report == nullptr) continue;
+    ++result.Drawings;
+    std::vector<Region> regions;
+    for (const SourceGroup& g : report->Groups) {
+      const SolarEphemeris epoch =
+          Ephemeris(g.EpochDate, std::min<std::uint16_t>(g.EpochTime, 2359));
+      const double l = RotatedLongitude(CarringtonLongitudeAt(epoch, g.MeridianDistanceWest),
+                                        g.Latitude, moment - Moment(g.EpochDate, g.EpochTime));
+      regions.push_back({&g, l, g.Latitude, std::remainder(pos.Eph.EphL0 - l, 360.0)});
+    }
+    struct Own {
+      int Slot;
+      double Longitude, Latitude;
+      bool Used = false;
+    };
+    std::vector<Own> own;
+    const auto places = positions.GroupsOf(i);
+    for (int k = 1; k <= static_cast<int>(places.size()); ++k) {
+      if (IsMarkerPosition(r, k)) continue;
+      const auto& p = places[static_cast<std::size_t>(k - 1)];
+      own.push_back({k, p.HelioLongitude, p.HelioLatitude});
+    }
+    result.Groups += static_cast<int>(own.size());
+    // Nearest pairs first, one to one.
+    struct Pair {
+      double Distance;
+      std::size_t Own, Region;
+    };
+    const auto pairsWithin = [&](bool mirrored) {
+      std::vector<Pair> pairs;
+      for (std::size_t a = 0; a < own.size(); ++a)
+        for (std::size_t b = 0; b < regions.size(); ++b) {
+          if (own[a].Used || regions[b].Used) continue;
+          const double d =
+              Separation(own[a].Longitude, mirrored ? -own[a].Latitude : own[a].Latitude,
+                         regions[b].Longitude, regions[b].Latitude);
+          if (d <= kMatchDegrees) pairs.push_back({d, a, b});
+        }
+      std::sort(pairs.begin(), pairs.end(),
+                [](const Pair& x, const Pair& y) { return x.Distance < y.Distance; });
+      std::vector<Pair> taken;
+      for (const Pair& p : pairs) {
+        if (own[p.Own].Used || regions[p.Region].Used) continue;
+        own[p.Own].Used = regions[p.Region].Used = true;
+        taken.push_back(p);
+      }
+      return taken;
+    };
+    for (const Pair& p : pairsWithin(false)) {
+      const Own& o = own[p.Own];
+      const Region& g = regions[p.Region];
+      const double db = o.Latitude - g.Latitude;
+      const double dl = std::remainder(o.Longitude - g.Longitude, 360.0);
+      absB.push_back(std::abs(db));
+      absL.push_back(std::abs(dl));
+      const std::string ownClass = r.GroupType(o.Slot);
+      const bool agrees = ownClass == g.Source->Class;
+      result.Lines.push_back(
+          Head(pos.Date, i, o.Slot) + " = AR " + std::to_string(g.Source->Region) + ": Δb " +
+          Degrees(db) + "°, Δl " + Degrees(dl) + "°, třída " + ownClass + " / " +
+          (g.Source->Class.empty() ? "-" : g.Source->Class) + (agrees ? " (shoda)" : " (rozdíl)"));
+    }
+    for (const Pair& p : pairsWithin(true)) {
+      ++result.WrongHemisphere;
+      result.Lines.push_back(Head(pos.Date, i, own[p.Own].Slot) + ": opačná polokoule, AR " +
+                             std::to_string(regions[p.Region].Source->Region) + " leží na šířce " +
+                             Degrees(regions[p.Region].Latitude) + "°");
+    }
+    for (const Own& o : own)
+      if (!o.Used)
+        result.Lines.push_back(Head(pos.Date, i, o.Slot) + ": žádná oblast NOAA do " +
+                               Degrees(kMatchDegrees) + "°");
+    for (const Region& g : regions) {
+      if (g.Used || g.Source->CorrectedArea < kVisibleRegionArea ||
+          std::abs(g.Meridian) >= kVisibleRegionMeridian)
+        continue;
+      ++result.MissedRegions;
+      result.Lines.push_back(
+          Head(pos.Date, i, 0) + ": chybí AR " + std::to_string(g.Source->Region) + " (plocha " +
+          std::to_string(g.Source->CorrectedArea) + ", šířka " + Degrees(g.Latitude) +
+          "°, od středního poledníku " + Degrees(g.Meridian) + "°)");
+    }
+  }
+  result.Matched = static_cast<int>(absB.size());
+  if (!absB.empty()) {
+    result.MedianAbsLatitude = QuantileInPlace(absB, 0.5);
+    result.MedianAbsLongitude = QuantileInPlace(absL, 0.5);
+  }
+  return result;
+}
+
+std::string CrossCheckSummary(const CrossCheckResult& result) {
+  return "Shoda: " + std::to_string(result.Matched) + " z " + std::to_string(result.Groups) +
+         " skupin; medián |Δb| " + Degrees(result.MedianAbsLatitude) + "°, |Δl| " +
+         Degrees(result.MedianAbsLongitude) +
+         "°; opačná polokoule: " + std::to_string(result.WrongHemisphere) +
+         "; chybějící oblasti: " + std::to_string(result.MissedRegions);
+}
+
+}  // namespace ardeno
