@@ -62,6 +62,10 @@ class ScriptedDialogs : public PlatformDialogs {
     FileNames.pop_front();
     return v;
   }
+  // Folders are answered from FileNames too.
+  std::optional<QString> FolderName(QWidget* parent, const QString& caption) override {
+    return OpenFileName(parent, caption, {}, {});
+  }
   bool Confirm(QWidget*, const QString&, const QString& question) override {
     Asked << question;
     if (Confirmations.empty()) return false;

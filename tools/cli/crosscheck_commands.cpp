@@ -1,5 +1,4 @@
 // ardeno-cli crosscheck DIR SRS...: the station's drawings against NOAA's Solar Region Summaries.
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -8,7 +7,7 @@
 #include "cli/command_registry.h"
 #include "cli/folder_loading.h"
 #include "core/quality/noaa_crosscheck.h"
-#include "core/reference/group_files_import.h"
+#include "core/quality/noaa_regions.h"
 
 namespace ardeno::cli {
 
@@ -24,26 +23,10 @@ int CrossCheckCommand(const std::vector<std::string>& args) {
   Database db;
   LoadReport load;
   if (!LoadExistingFolder({args[0]}, kCrossCheckUsage, db, load)) return 1;
-  std::vector<std::filesystem::path> files;
-  for (std::size_t a = 1; a < args.size(); ++a) {
-    std::error_code error;
-    if (std::filesystem::is_directory(args[a], error)) {
-      std::vector<std::filesystem::path> inFolder;
-      for (std::filesystem::directory_iterator it(args[a], error), end; !error && it != end;
-           it.increment(error))
-        if (it->is_regular_file()) inFolder.push_back(it->path());
-      std::sort(inFolder.begin(), inFolder.end());
-      files.insert(files.end(), inFolder.begin(), inFolder.end());
-    } else {
-      files.emplace_back(args[a]);
-    }
-  }
-  std::vector<SourceDay> reports;
-  for (const auto& file : files) {
-    SourceReading reading = ReadCatalogueFile(file);
-    for (const auto& problem : reading.Problems) std::cerr << "Nečitelné: " << problem << "\n";
-    for (SourceDay& day : reading.Days) reports.push_back(std::move(day));
-  }
+  std::vector<std::filesystem::path> inputs(args.begin() + 1, args.end());
+  std::vector<std::string> problems;
+  const std::vector<SourceDay> reports = ReadReportFiles(inputs, problems);
+  for (const auto& problem : problems) std::cerr << "Nečitelné: " << problem << "\n";
   const CrossCheckResult result = CrossCheck(db, ComputeRecordPositions(db), reports);
   for (const auto& line : result.Lines) std::cout << line << "\n";
   std::cout << "Porovnáno zákresů: " << result.Drawings << "\n";

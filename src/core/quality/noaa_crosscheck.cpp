@@ -3,28 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/quality/noaa_regions.h"
 #include "core/quality/quality_check_parts.h"
-#include "core/reference/group_placement.h"
 #include "core/reference/k_factors.h"
 #include "core/solar/angles.h"
-#include "core/solar/differential_rotation.h"
 
 namespace ardeno {
 
 namespace {
 
-constexpr double kReportWindowDays = 1.0;
-
-double Moment(const CalendarDate& date, std::uint16_t time) {
-  return static_cast<double>(DaySerial(date)) + (time / 100 + time % 100 / 60.0) / 24;
-}
-
-// A region where it stands at the drawing's moment.
-struct Region {
-  const SourceGroup* Source;
-  double Longitude;
-  double Latitude;
-  double Meridian;  // degrees from the central meridian at the drawing
+// A region at the drawing's moment, and whether a group has taken it.
+struct Region : RegionAtMoment {
   bool Used = false;
 };
 
@@ -44,36 +33,17 @@ std::string Head(const CalendarDate& date, int record, int group) {
 CrossCheckResult CrossCheck(const Database& db, const RecordPositions& positions,
                             const std::vector<SourceDay>& reports) {
   CrossCheckResult result;
-  std::vector<const SourceDay*> noaa;
-  for (const SourceDay& day : reports)
-    if (day.Source != GroupSource::Greenwich) noaa.push_back(&day);
   const CheckedRecords checked = ClassifyRecords(db, positions);
   std::vector<double> absB, absL;
   for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
     if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
     const ObservationRecord& r = db.Record(i);
     const RecordPosition& pos = positions.Record(i);
-    const double moment = Moment(pos.Date, r.TimeUT());
-    // The report valid nearest to the drawing: a day's positions hold at its end.
-    const SourceDay* report = nullptr;
-    double best = kReportWindowDays;
-    for (const SourceDay* day : noaa) {
-      const double gap = std::abs(Moment(day->Date, 2400) - moment);
-      if (gap <= best) {
-        best = gap;
-        report = day;
-      }
-    }
-    if (report == nullptr) continue;
+    const auto atMoment = RegionsAtMoment(reports, pos.Date, r.TimeUT(), pos.Eph);
+    if (!atMoment) continue;
     ++result.Drawings;
     std::vector<Region> regions;
-    for (const SourceGroup& g : report->Groups) {
-      const SolarEphemeris epoch =
-          Ephemeris(g.EpochDate, std::min<std::uint16_t>(g.EpochTime, 2359));
-      const double l = RotatedLongitude(CarringtonLongitudeAt(epoch, g.MeridianDistanceWest),
-                                        g.Latitude, moment - Moment(g.EpochDate, g.EpochTime));
-      regions.push_back({&g, l, g.Latitude, std::remainder(pos.Eph.EphL0 - l, 360.0)});
-    }
+    for (const RegionAtMoment& region : *atMoment) regions.push_back({region});
     struct Own {
       int Slot;
       double Longitude, Latitude;

@@ -26,6 +26,8 @@ const QColor kSpotCountColour(0, 0, 255);
 // circle.
 const QColor kMarkColour(230, 0, 0);
 constexpr int kMarkRingGap = 8;
+const QColor kNoaaColour(0, 130, 0);
+constexpr int kNoaaCrossArm = 5;
 
 QColor ToColor(const Rgb& c) { return QColor(c.R, c.G, c.B); }
 
@@ -150,6 +152,20 @@ void DrawUnderlay(DrawingCanvas& c, const std::vector<UnderlayPixel>& underlay) 
   }
 }
 
+// A small cross and the region's number beside it, above the groups so that both stay readable.
+void DrawNoaaRegions(DrawingCanvas& c, const std::vector<RegionMark>& marks) {
+  c.P().setPen(QPen(kNoaaColour, 2));
+  for (const RegionMark& mark : marks) {
+    const int x = c.S(mark.X);
+    const int y = c.S(mark.Y);
+    const int arm = c.S(kNoaaCrossArm);
+    c.P().drawLine(x - arm, y, x + arm, y);
+    c.P().drawLine(x, y - arm, x, y + arm);
+    c.P().drawText(x + arm + 2, y - arm, QString::number(mark.Region));
+  }
+  c.PenAndBrush(Qt::black, Qt::white);
+}
+
 void DrawFaculae(DrawingCanvas& c, const DrawingView& view, const ObservationRecord& record) {
   c.PenAndBrush(kFaculaPen, kFaculaBrush);
   for (int k = 1; k <= record.FacularCount(); ++k)
@@ -265,6 +281,7 @@ void PaintDrawing(QPainter& painter, int width, int height, const ObservationRec
     if (view.Underlay != nullptr) DrawUnderlay(canvas, *view.Underlay);
     DrawFaculae(canvas, view, *record);
     DrawGroups(canvas, view, *record, *eph);
+    if (view.NoaaRegions != nullptr) DrawNoaaRegions(canvas, *view.NoaaRegions);
   }
   painter.restore();
 }

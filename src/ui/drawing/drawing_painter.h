@@ -9,6 +9,7 @@
 #include "core/drawing/drawing_scale.h"
 #include "core/drawing/facula_area.h"
 #include "core/drawing/magneto_underlay.h"
+#include "core/quality/noaa_regions.h"
 #include "core/solar/group_circles.h"
 
 class QPainter;
@@ -26,6 +27,8 @@ struct DrawingView {
   const std::vector<UnderlayPixel>* Underlay = nullptr;
   // Group slot ringed in red (a finding of the data check chosen in its table); 0 for none.
   int MarkedGroup = 0;
+  // NOAA's regions at the drawing's moment (key N); null when they are off.
+  const std::vector<RegionMark>* NoaaRegions = nullptr;
 };
 
 // Measures the facular fields of `record` on `bitmap` as the drawing shows them: their pixel

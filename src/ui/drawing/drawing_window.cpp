@@ -111,6 +111,7 @@ void DrawingWindow::PaintWorkRecord(QPainter& painter, int w, int h) {
   // stay on the screen as always.
   if (!db.WorkRecord.HasDate() && db.HasCurrentRecord()) db.ChooseRecord(db.CurrentIndex);
   const ObservationRecord* record = db.WorkRecord.HasDate() ? &db.WorkRecord : nullptr;
+  PrepareNoaaRegions();
   m_faculaPixels = MeasureDrawingFaculae(record, m_view, m_faculaBitmap);
   DrawingView view = m_view;
   // Pictures and prints show the drawing as stored, without the mark.
@@ -217,6 +218,8 @@ void DrawingWindow::keyReleaseEvent(QKeyEvent* event) {
     SaveCurrentDrawing();
   } else if (key == Qt::Key_F9) {
     ShowMagnetoUnderlay();
+  } else if (key == Qt::Key_N) {
+    ToggleNoaaRegions();
   } else if (key == Qt::Key_F) {
     emit PhotoWindowRequested();
   } else if (key == Qt::Key_S && (event->modifiers() & Qt::ControlModifier)) {

@@ -89,6 +89,11 @@ class DrawingWindow : public QWidget {
   void ShowAuxSpotPanel();
   // F9: the magnetosphere underlay of the drawing shown, from its day file in "Magneto".
   void ShowMagnetoUnderlay();
+  // Key N: NOAA's regions of the report valid within a day, rotated to the drawing's moment, as
+  // small crosses with their numbers; the folder of reports is asked for once and kept.
+  void ToggleNoaaRegions();
+  bool NoaaRegionsShown() const { return m_noaaOn; }
+  const std::vector<RegionMark>& NoaaMarks() const { return m_noaaMarks; }
   bool UnderlayShown() const { return m_underlayOn; }
 
  signals:
@@ -114,6 +119,7 @@ class DrawingWindow : public QWidget {
   // returns to what it was.
   QImage RenderRecord(int index);
   void PrepareUnderlay();
+  void PrepareNoaaRegions();
   void AfterDataChange(EditKind kind);
   void ToggleWestEast();
   void ToggleNorthSouth();
@@ -162,6 +168,10 @@ class DrawingWindow : public QWidget {
   bool m_underlayOn = false;
   std::vector<UnderlayPixel> m_underlay;
   std::string m_underlayKey;  // date and time the underlay was prepared for
+  bool m_noaaOn = false;
+  std::vector<SourceDay> m_noaaReports;
+  std::vector<RegionMark> m_noaaMarks;
+  std::string m_noaaKey;  // date, time and mirroring the marks were placed for
 };
 
 }  // namespace ardeno

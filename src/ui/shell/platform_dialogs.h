@@ -15,6 +15,10 @@ class PlatformDialogs {
   // A file to open, or nothing when cancelled.
   virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                               const QString& directory, const QString& filter) = 0;
+  // A folder to read from, or nothing when cancelled (no dialog: nothing).
+  virtual std::optional<QString> FolderName(QWidget* /*parent*/, const QString& /*caption*/) {
+    return std::nullopt;
+  }
   // The standard yes/no confirmation box; true for yes.
   virtual bool Confirm(QWidget* parent, const QString& caption, const QString& question) = 0;
   // Before a file is written over: yes or no, "no" the default. Scripts answer it as Confirm.

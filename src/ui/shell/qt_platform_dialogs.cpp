@@ -15,6 +15,12 @@ std::optional<QString> QtPlatformDialogs::OpenFileName(QWidget* parent, const QS
   return name;
 }
 
+std::optional<QString> QtPlatformDialogs::FolderName(QWidget* parent, const QString& caption) {
+  const QString name = QFileDialog::getExistingDirectory(parent, caption);
+  if (name.isEmpty()) return std::nullopt;
+  return name;
+}
+
 bool QtPlatformDialogs::Confirm(QWidget* parent, const QString& caption, const QString& question) {
   return QMessageBox::question(parent, caption, question,
                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,

@@ -5,10 +5,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
 
 #include "core/drawing/facula_area.h"
 #include "core/drawing/group_marks.h"
+#include "core/quality/noaa_regions.h"
 #include "core/text/number_format.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
@@ -67,6 +71,7 @@ class DrawingWindowTest : public QObject {
   void valueColumnIsRightAligned();
   void fiveDigitGroupNumbersKeepApart_data();
   void fiveDigitGroupNumbersKeepApart();
+  void keyNMarksNoaaRegionsFromTheKeptFolder();
 };
 
 void DrawingWindowTest::standardWindowDiskSpans26To463() {
@@ -318,4 +323,51 @@ void DrawingWindowTest::fiveDigitGroupNumbersKeepApart() {
 }
 
 QTEST_MAIN(DrawingWindowTest)
+// Key N asks once for the folder of NOAA reports, keeps it in noaa.dat and marks the regions of
+// the report valid within a day, rotated to the drawing's moment: a region at the central
+// meridian near the disk centre, one on the far side left out; N again takes them off.
+void DrawingWindowTest::keyNMarksNoaaRegionsFromTheKeptFolder() {
+  QTemporaryDir dir;
+  const std::filesystem::path folder = dir.path().toStdString();
+  const std::filesystem::path reports = folder / "srs";
+  std::filesystem::create_directories(reports);
+  std::ofstream(reports / "20140101SRS.txt")
+      << ":Product: 0101SRS.txt\n:Issued: 2014 Jan 01 0030 UTC\n"
+         "Joint USAF/NOAA Solar Region Summary\n"
+         "SRS Number 1 Issued at 0030Z on 01 Jan 2014\n"
+         "I.  Regions with Sunspots.  Locations Valid at 31/2400Z \n"
+         "Nmbr Location  Lo  Area  Z   LL   NN Mag Type\n"
+         "1937 N02W00   198  0010 Bxo  04   03 Beta\n"
+         "1944 S10E95   100  0020 Hax  02   01 Alpha\n"
+         "IA. H-alpha Plages without Spots.  Locations Valid at 31/2400Z Dec\n"
+         "Nmbr  Location  Lo\nNone\n";
+  AppRun app(folder);
+  app.Db = ConsecutiveDays(1);
+  app.Db.WorkRecord = DatedRecord({2014, 1, 1});
+  app.Db.WorkRecord.SetTimeUT(100);
+  DrawingWindow window(app.Ctx);
+  window.resize(800, 680);
+  const QRgb green = qRgb(0, 130, 0);
+  QCOMPARE(CountColour(window.RenderImage(false), green), 0);
+  app.Dialogs.FileNames = {QString::fromStdString(reports.string())};
+  ReleaseKey(&window, Qt::Key_N, "n");
+  QVERIFY(window.NoaaRegionsShown());
+  QCOMPARE(ReadNoaaFolder(folder), std::optional(reports));
+  const QImage image = window.RenderImage(false);
+  QCOMPARE(window.NoaaMarks().size(), std::size_t{1});
+  const RegionMark& mark = window.NoaaMarks().front();
+  QCOMPARE(mark.Region, 11937);  // the reports give the last four digits
+  // An hour after its place was measured, 2° north with B0 near -3°: about 5° above the centre.
+  QVERIFY2(std::abs(mark.X - 280) <= 3 && mark.Y < 270 && mark.Y > 250,
+           qPrintable(QString("%1,%2").arg(mark.X).arg(mark.Y)));
+  QVERIFY(CountColour(image, green) > 20);
+  ReleaseKey(&window, Qt::Key_N, "n");
+  QCOMPARE(CountColour(window.RenderImage(false), green), 0);
+  // The folder is kept: the next time nothing is asked.
+  app.Dialogs.Asked.clear();
+  ReleaseKey(&window, Qt::Key_N, "n");
+  QVERIFY(window.NoaaRegionsShown());
+  QVERIFY(app.Dialogs.Asked.isEmpty());
+}
+
 #include "drawing_window_test.moc"
