@@ -23,7 +23,7 @@ namespace {
 constexpr const char* kMonthlyCsvUsage = "monthly-csv SLOŽKA measured|smoothed 1|2|3";
 constexpr const char* kQuietDaysUsage = "quiet-days SLOŽKA [ROK]";
 constexpr const char* kMonthlyStatsUsage =
-    "monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area]";
+    "monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed]";
 
 std::optional<int> WholeNumber(const std::string& text) {
   int value = 0;
@@ -77,7 +77,10 @@ int QuietDaysCommand(const std::vector<std::string>& args) {
   return StatusAfterOutput(db);
 }
 
-int MonthlyStats(const std::vector<std::string>& args) {
+int MonthlyStats(std::vector<std::string> args) {
+  // --smoothed: the 13-month smoothed values with the months behind them instead.
+  const bool smoothed = !args.empty() && args.back() == "--smoothed";
+  if (smoothed) args.pop_back();
   const auto side = args.size() >= 2 ? WholeNumber(args[1]) : std::nullopt;
   const auto index =
       args.size() == 3 ? SmoothedIndexByCommandName(args[2]) : std::optional(SmoothedIndex::R);
@@ -90,8 +93,10 @@ int MonthlyStats(const std::vector<std::string>& args) {
   if (!LoadExistingFolder({args[0]}, kMonthlyStatsUsage, db, report)) return 1;
   // The measured table's eight quantities in the order of the graphs' indices.
   const auto quantity = static_cast<Quantity>(static_cast<int>(*index) - 1);
-  std::cout << MonthlyUncertaintyCsv(MonthlyUncertainty(
-      db, CollectMonths(db), quantity, static_cast<Hemisphere>(*side), InvocationDate()));
+  const auto months = MonthlyUncertainty(db, CollectMonths(db), quantity,
+                                         static_cast<Hemisphere>(*side), InvocationDate());
+  std::cout << (smoothed ? SmoothedUncertaintyCsv(SmoothedUncertaintyOf(months))
+                         : MonthlyUncertaintyCsv(months));
   return StatusAfterOutput(db);
 }
 

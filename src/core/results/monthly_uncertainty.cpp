@@ -11,6 +11,8 @@ namespace ardeno {
 
 namespace {
 
+constexpr int kSmoothingHalfWindow = 6;
+
 std::string Cell(const std::optional<double>& value) {
   if (!value) return {};
   std::string text = FormatFixed(*value, 0, 2);
@@ -61,6 +63,46 @@ std::vector<MonthUncertainty> MonthlyUncertainty(const Database& db, const Recor
     result.push_back(u);
   }
   return result;
+}
+
+std::vector<SmoothedUncertainty> SmoothedUncertaintyOf(
+    const std::vector<MonthUncertainty>& months) {
+  if (months.empty()) return {};
+  const auto index = [&months](int year, int month) {
+    return (year * 12 + month) - (months.front().Year * 12 + months.front().Month);
+  };
+  const int count = index(months.back().Year, months.back().Month) + 1;
+  MonthlyValues values(static_cast<std::size_t>(count));
+  std::vector<bool> provisional(static_cast<std::size_t>(count), false);
+  for (const MonthUncertainty& u : months) {
+    const auto i = static_cast<std::size_t>(index(u.Year, u.Month));
+    values[i] = u.Mean;
+    provisional[i] = u.Provisional;
+  }
+  std::vector<SmoothedUncertainty> result;
+  for (int i = 0; i < count; ++i) {
+    const int serial = months.front().Year * 12 + months.front().Month - 1 + i;
+    SmoothedUncertainty s{serial / 12, serial % 12 + 1, SmoothedMean(values, i), 0, false};
+    if (s.Value) {
+      for (int j = i - kSmoothingHalfWindow; j <= i + kSmoothingHalfWindow; ++j) {
+        if (!values[static_cast<std::size_t>(j)]) continue;
+        ++s.Months;
+        s.Provisional = s.Provisional || provisional[static_cast<std::size_t>(j)];
+      }
+    }
+    result.push_back(s);
+  }
+  return result;
+}
+
+std::string SmoothedUncertaintyCsv(const std::vector<SmoothedUncertainty>& months) {
+  std::string text = "rok;měsíc;vyhlazená;měsíců;příznak\r\n";
+  for (const SmoothedUncertainty& s : months) {
+    text += std::to_string(s.Year) + ";" + std::to_string(s.Month) + ";" + Cell(s.Value) + ";" +
+            (s.Value ? std::to_string(s.Months) : std::string()) + ";" +
+            (s.Provisional ? "*" : "") + "\r\n";
+  }
+  return text;
 }
 
 std::string MonthlyUncertaintyCsv(const std::vector<MonthUncertainty>& months) {

@@ -8,6 +8,7 @@
 
 #include "core/results/month_totals.h"
 #include "core/results/month_walk.h"
+#include "core/stats/monthly_values.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
@@ -32,6 +33,21 @@ struct MonthUncertainty {
 std::vector<MonthUncertainty> MonthlyUncertainty(const Database& db, const RecordMonths& months,
                                                  Quantity q, Hemisphere h,
                                                  const CalendarDate& today);
+
+// The 13-month smoothed course of the monthly means over every calendar month from the first to
+// the last: the smoothed value (the missing-month rule of the smoothed graphs), the number of
+// months with a value in its window, and "*" when any of them is provisional.
+struct SmoothedUncertainty {
+  int Year = 0;
+  int Month = 0;
+  std::optional<double> Value;
+  int Months = 0;
+  bool Provisional = false;
+};
+std::vector<SmoothedUncertainty> SmoothedUncertaintyOf(const std::vector<MonthUncertainty>& months);
+
+// "rok;měsíc;vyhlazená;měsíců;příznak" and a line per month, as MonthlyUncertaintyCsv writes them.
+std::string SmoothedUncertaintyCsv(const std::vector<SmoothedUncertainty>& months);
 
 // "rok;měsíc;dny;průměr;sigma;chyba;příznak" and a line per month, values with two decimals and
 // a decimal comma, empty cells where a value does not exist; lines end with CR LF.

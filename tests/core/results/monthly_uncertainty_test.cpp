@@ -60,6 +60,42 @@ TEST(MonthlyUncertainty, KnownScatterDaysAndFlags) {
   }
 }
 
+// Sixteen months from October 2013 of mean 10, the fourth without drawings and the third
+// provisional: the smoothed values exist from the seventh to the tenth month, each over twelve
+// months, flagged while the provisional month lies in its window.
+TEST(MonthlyUncertainty, SmoothedValuesCountTheirMonthsAndCarryTheFlags) {
+  std::vector<MonthUncertainty> months;
+  for (int i = 0; i < 16; ++i) {
+    if (i == 3) continue;
+    const int serial = 2013 * 12 + 9 + i;
+    MonthUncertainty u;
+    u.Year = serial / 12;
+    u.Month = serial % 12 + 1;
+    u.Mean = 10.0;
+    u.Provisional = i == 2;
+    months.push_back(u);
+  }
+  const auto smoothed = SmoothedUncertaintyOf(months);
+  ASSERT_EQ(smoothed.size(), 16u);
+  EXPECT_EQ(smoothed[3].Year, 2014);
+  EXPECT_EQ(smoothed[3].Month, 1);
+  EXPECT_FALSE(smoothed[3].Value) << "the missing month itself";
+  for (int i = 0; i < 16; ++i) {
+    const SmoothedUncertainty& s = smoothed[static_cast<std::size_t>(i)];
+    const bool valued = i >= 6 && i <= 9;
+    ASSERT_EQ(s.Value.has_value(), valued) << i;
+    if (!valued) continue;
+    EXPECT_DOUBLE_EQ(*s.Value, 10.0) << i;
+    EXPECT_EQ(s.Months, 12) << i;
+    EXPECT_EQ(s.Provisional, i <= 8) << i;
+  }
+  const std::string csv = SmoothedUncertaintyCsv(smoothed);
+  EXPECT_EQ(csv.substr(0, csv.find('\n') + 1), "rok;měsíc;vyhlazená;měsíců;příznak\r\n");
+  EXPECT_NE(csv.find("2014;4;10,00;12;*\r\n"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("2014;7;10,00;12;\r\n"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("2013;10;;;\r\n"), std::string::npos) << csv;
+}
+
 TEST(MonthlyUncertainty, CsvHasTheHeaderDecimalCommaAndEmptyCellsForMissingValues) {
   std::vector<MonthUncertainty> rows(2);
   rows[0] = {2014, 3, 4, 5, 25.0, 7.90569, 3.53553, true};

@@ -75,6 +75,10 @@ stats=$("$cli" --today 1.1.2030 monthly-stats "$work/db" 1 r) || fail "monthly-s
   fail "monthly-stats header: $(head -1 <<<"$stats")"
 [ "$(tail -n +2 <<<"$stats" | awk -F';' 'NF != 7' | wc -l)" -eq 0 ] || fail "monthly-stats cells"
 "$cli" monthly-stats "$work/db" 1 x >/dev/null 2>&1 && fail "monthly-stats index x accepted"
+smooth=$("$cli" --today 1.1.2030 monthly-stats "$work/db" 2 f --smoothed) || fail "--smoothed status"
+[ "$(head -1 <<<"$smooth" | tr -d '\r')" = "rok;měsíc;vyhlazená;měsíců;příznak" ] ||
+  fail "monthly-stats --smoothed header: $(head -1 <<<"$smooth")"
+[ "$(wc -l <<<"$smooth")" -eq "$(wc -l <<<"$stats")" ] || fail "--smoothed: a line per month"
 path=$("$cli" monthly-csv "$work/db" measured 2) || fail "monthly-csv exit status"
 [ "$path" = "$work/db/CSVsoubory/Namerene-sever.csv" ] || fail "monthly-csv path: $path"
 [ "$(head -1 "$path" | tr -cd ';' | wc -c)" -eq 9 ] || fail "north CSV columns"
