@@ -11,6 +11,14 @@
 
 namespace ardeno::test {
 
+// The bytes of a data file holding `records`, one after another.
+inline std::string RecordFileBytes(const std::vector<ObservationRecord>& records) {
+  std::string bytes;
+  for (const auto& record : records)
+    bytes.append(reinterpret_cast<const char*>(record.Bytes.data()), kRecordSize);
+  return bytes;
+}
+
 // Records 1..n are `records` as loaded, with `room` free places after them; none is chosen.
 inline Database DatabaseOf(std::vector<ObservationRecord> records, int room = kExtraCapacity) {
   Database db;

@@ -13,6 +13,7 @@
 #include "core/data/data_file.h"
 #include "core/data/database_ops.h"
 #include "core/data/held_file.h"
+#include "support/database_builders.h"
 #include "support/temp_folder.h"
 
 namespace ardeno {
@@ -32,10 +33,7 @@ ObservationRecord Dated(const std::string& date) {
 }
 
 std::string Bytes(const std::vector<ObservationRecord>& records) {
-  std::string bytes;
-  for (const auto& record : records)
-    bytes.append(reinterpret_cast<const char*>(record.Bytes.data()), kRecordSize);
-  return bytes;
+  return test::RecordFileBytes(records);
 }
 
 // Three records; the second has no observer, which the load repairs in memory only.

@@ -12,6 +12,7 @@
 #include "core/data/data_file.h"
 #include "core/data/file_replace.h"
 #include "core/data/load_findings.h"
+#include "support/database_builders.h"
 #include "support/temp_folder.h"
 
 namespace ardeno {
@@ -32,10 +33,7 @@ ObservationRecord Dated(const std::string& date, std::uint16_t time = 900) {
 }
 
 std::string Bytes(const std::vector<ObservationRecord>& records) {
-  std::string bytes;
-  for (const auto& record : records)
-    bytes.append(reinterpret_cast<const char*>(record.Bytes.data()), kRecordSize);
-  return bytes;
+  return test::RecordFileBytes(records);
 }
 
 std::string RandomBytes(std::size_t size, unsigned seed) {

@@ -9,6 +9,7 @@
 #include "core/data/database_ops.h"
 #include "core/data/record_file.h"
 #include "sample/sample_database.h"
+#include "support/database_builders.h"
 #include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
@@ -22,10 +23,7 @@ constexpr CalendarDate kToday{2024, 3, 15};
 constexpr CalendarDate kSampleStart{2010, 1, 1};
 
 std::string Bytes(const std::vector<ObservationRecord>& records) {
-  std::string bytes;
-  for (const auto& record : records)
-    bytes.append(reinterpret_cast<const char*>(record.Bytes.data()), kRecordSize);
-  return bytes;
+  return test::RecordFileBytes(records);
 }
 
 void WriteRecords(const TempFolder& folder, const std::vector<ObservationRecord>& records,
