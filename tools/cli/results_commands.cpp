@@ -95,8 +95,8 @@ int MonthlyStats(std::vector<std::string> args) {
   const auto quantity = static_cast<Quantity>(static_cast<int>(*index) - 1);
   const auto months = MonthlyUncertainty(db, CollectMonths(db), quantity,
                                          static_cast<Hemisphere>(*side), InvocationDate());
-  std::cout << (smoothed ? SmoothedUncertaintyCsv(SmoothedUncertaintyOf(months))
-                         : MonthlyUncertaintyCsv(months));
+  std::cout << (smoothed ? UncertaintyCsv(SmoothedUncertaintyRows(SmoothedUncertaintyOf(months)))
+                         : UncertaintyCsv(MonthlyUncertaintyRows(months)));
   return StatusAfterOutput(db);
 }
 

@@ -95,22 +95,32 @@ std::vector<SmoothedUncertainty> SmoothedUncertaintyOf(
   return result;
 }
 
-std::string SmoothedUncertaintyCsv(const std::vector<SmoothedUncertainty>& months) {
-  std::string text = "rok;měsíc;vyhlazená;měsíců;příznak\r\n";
+std::vector<std::vector<std::string>> SmoothedUncertaintyRows(
+    const std::vector<SmoothedUncertainty>& months) {
+  std::vector<std::vector<std::string>> rows = {{"rok", "měsíc", "vyhlazená", "měsíců", "příznak"}};
   for (const SmoothedUncertainty& s : months) {
-    text += std::to_string(s.Year) + ";" + std::to_string(s.Month) + ";" + Cell(s.Value) + ";" +
-            (s.Value ? std::to_string(s.Months) : std::string()) + ";" +
-            (s.Provisional ? "*" : "") + "\r\n";
+    rows.push_back({std::to_string(s.Year), std::to_string(s.Month), Cell(s.Value),
+                    s.Value ? std::to_string(s.Months) : std::string(), s.Provisional ? "*" : ""});
   }
-  return text;
+  return rows;
 }
 
-std::string MonthlyUncertaintyCsv(const std::vector<MonthUncertainty>& months) {
-  std::string text = "rok;měsíc;dny;průměr;sigma;chyba;příznak\r\n";
+std::vector<std::vector<std::string>> MonthlyUncertaintyRows(
+    const std::vector<MonthUncertainty>& months) {
+  std::vector<std::vector<std::string>> rows = {
+      {"rok", "měsíc", "dny", "průměr", "sigma", "chyba", "příznak"}};
   for (const MonthUncertainty& u : months) {
-    text += std::to_string(u.Year) + ";" + std::to_string(u.Month) + ";" + std::to_string(u.Days) +
-            ";" + Cell(u.Mean) + ";" + Cell(u.Sigma) + ";" + Cell(u.StdError) + ";" +
-            (u.Provisional ? "*" : "") + "\r\n";
+    rows.push_back({std::to_string(u.Year), std::to_string(u.Month), std::to_string(u.Days),
+                    Cell(u.Mean), Cell(u.Sigma), Cell(u.StdError), u.Provisional ? "*" : ""});
+  }
+  return rows;
+}
+
+std::string UncertaintyCsv(const std::vector<std::vector<std::string>>& rows) {
+  std::string text;
+  for (const auto& row : rows) {
+    for (std::size_t c = 0; c < row.size(); ++c) text += (c == 0 ? "" : ";") + row[c];
+    text += "\r\n";
   }
   return text;
 }

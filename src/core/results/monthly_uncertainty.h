@@ -46,11 +46,16 @@ struct SmoothedUncertainty {
 };
 std::vector<SmoothedUncertainty> SmoothedUncertaintyOf(const std::vector<MonthUncertainty>& months);
 
-// "rok;měsíc;vyhlazená;měsíců;příznak" and a line per month, as MonthlyUncertaintyCsv writes them.
-std::string SmoothedUncertaintyCsv(const std::vector<SmoothedUncertainty>& months);
+// The header line "rok;měsíc;vyhlazená;měsíců;příznak" and a row per month.
+std::vector<std::vector<std::string>> SmoothedUncertaintyRows(
+    const std::vector<SmoothedUncertainty>& months);
 
-// "rok;měsíc;dny;průměr;sigma;chyba;příznak" and a line per month, values with two decimals and
-// a decimal comma, empty cells where a value does not exist; lines end with CR LF.
-std::string MonthlyUncertaintyCsv(const std::vector<MonthUncertainty>& months);
+// The header line "rok;měsíc;dny;průměr;sigma;chyba;příznak" and a row per month: values with two
+// decimals and a decimal comma, empty cells where a value does not exist.
+std::vector<std::vector<std::string>> MonthlyUncertaintyRows(
+    const std::vector<MonthUncertainty>& months);
+
+// Rows as semicolon CSV, lines ending with CR LF.
+std::string UncertaintyCsv(const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace ardeno

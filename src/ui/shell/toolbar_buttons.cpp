@@ -150,6 +150,8 @@ const std::vector<ToolbarButtonSpec>& ResultsPanelButtons() {
       {"kfaktors", "kS", "Koeficienty k pozorovatelů vůči SILSO - sever", HandledByWindow{}},
       {"kfaktorj", "kJ", "Koeficienty k pozorovatelů vůči SILSO - jih", HandledByWindow{}},
       {"kontrolav", "KD", "Kontrola dat: chyby a podezřelé údaje zákresů", HandledByWindow{}},
+      {"nejistotyv", "Nej", "Nejistoty měsíčních hodnot: dny, rozptyl, střední chyba",
+       HandledByWindow{}},
       {"zapidosoudorutxt", "TXT", "Uložení východ - západ", HandledByWindow{}},
       {"AsinTXT", "TXT", "Uložení asymetrie", HandledByWindow{}},
       {"SpeedButton8", "CSV", "Do CSV souboru", HandledByWindow{}},
