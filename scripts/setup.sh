@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(g++ cmake ninja-build qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core xvfb xauth poppler-utils qt6-translations-l10n)
+          fonts-dejavu-core xvfb xauth poppler-utils qt6-translations-l10n
+          qt6-svg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -13,6 +13,7 @@
 #include "render/render_view.h"
 #include "ui/shell/jpeg_file.h"
 #include "ui/shell/picture_files.h"
+#include "ui/shell/picture_painting.h"
 
 namespace ardeno::render {
 
@@ -24,9 +25,12 @@ std::map<std::string, View>& Registry() {
 }
 
 void PrintHelp(std::ostream& out) {
-  out << "Použití: ardeno-render POHLED SLOŽKA VÝSTUP.png|.jpg|.bmp [--size ŠxV] [--data "
-         "VÝSTUP.csv] [--volba hodnota]...\n"
+  out << "Použití: ardeno-render POHLED SLOŽKA VÝSTUP.png|.jpg|.bmp|.svg|.pdf [--size ŠxV] "
+         "[--dpi N] [--data VÝSTUP.csv] [--volba hodnota]...\n"
          "  --size ŠxV  velikost klientské oblasti okna = velikost obrázku v pixelech\n"
+         "  --dpi N  rozlišení obrázku z bodů (.png, .jpg, .bmp) pro tisk, 96 až 1200; obraz "
+         "okna se zvětší N/96krát\n"
+         "  .svg a .pdf  tentýž obraz s textem jako textem a čarami jako vektory (pro články)\n"
          "  --data VÝSTUP.csv  čísla, která obrázek kreslí, řádek za bodem nebo značkou "
          "(grafy, motýlek, mapy)\n"
          "Pohledy:\n";
@@ -75,6 +79,7 @@ struct ParsedArgs {
   std::string Output;
   std::optional<std::string> DataOutput;
   QSize Size;
+  int Dpi = kScreenDpi;
   OptionValues Options;
 };
 
@@ -98,6 +103,12 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Parse
       parsed.DataOutput = value;
       continue;
     }
+    if (name == "dpi") {
+      if (!IsWholeNumber(value) || std::stoi(value) < kScreenDpi || std::stoi(value) > kMaxPrintDpi)
+        return "Neplatné rozlišení \"" + value + "\": --dpi čeká celé číslo 96 až 1200.";
+      parsed.Dpi = std::stoi(value);
+      continue;
+    }
     if (name == "size") {
       const std::optional<QSize> size = ParseSize(value);
       if (!size)
@@ -114,6 +125,10 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Parse
   return std::nullopt;
 }
 
+bool IsVector(PictureFormat format) {
+  return format == PictureFormat::Svg || format == PictureFormat::Pdf;
+}
+
 // Written whole through a temporary file, in the format of the name's extension.
 std::optional<QString> WritePicture(const QImage& image, const std::filesystem::path& file) {
   switch (*PictureFormatOf(file)) {
@@ -122,12 +137,15 @@ std::optional<QString> WritePicture(const QImage& image, const std::filesystem::
     case PictureFormat::Bmp:
       return WriteImageFile(image, file, "BMP");
     case PictureFormat::Png:
+    case PictureFormat::Svg:
+    case PictureFormat::Pdf:
       break;
   }
   return WriteImageFile(image, file, "PNG");
 }
 
 }  // namespace
+
 
 bool RegisterView(View view) {
   auto name = view.Name;
@@ -178,6 +196,19 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
       return 1;
     }
   }
+  const PictureFormat format = *PictureFormatOf(parsed.Output);
+  if (IsVector(format) && parsed.Dpi != kScreenDpi) {
+    err << "Volba --dpi platí jen pro obrázky z bodů (.png, .jpg, .bmp); " << parsed.Output
+        << " je z vektorů a na rozlišení nezávisí.\n";
+    return 1;
+  }
+  const QSize pixels = PixelSizeAt(parsed.Size, parsed.Dpi);
+  if (pixels.width() > kMaxSide || pixels.height() > kMaxSide) {
+    err << "Obrázek by při " << parsed.Dpi << " dpi měl " << pixels.width() << "x"
+        << pixels.height() << " pixelů, víc než " << kMaxSide
+        << " na stranu; zmenši --size nebo --dpi.\n";
+    return 1;
+  }
   RenderSession session(parsed.Folder);
   session.DataRequested = parsed.DataOutput.has_value();
   const std::optional<std::string> loadError = session.Load();
@@ -187,12 +218,18 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << *loadError << "\n";
     return 1;
   }
-  QImage image(parsed.Size, QImage::Format_RGB32);
-  image.fill(Qt::white);
   std::optional<std::string> paintError;
-  {
-    QPainter painter(&image);
+  const auto paint = [&](QPainter& painter) {
     paintError = parsed.Chosen->Paint(session, parsed.Options, painter, parsed.Size);
+  };
+  QImage image;
+  std::optional<QByteArray> vector;
+  if (IsVector(format)) {
+    const QString title = QString::fromStdString(parsed.Chosen->Summary);
+    vector = format == PictureFormat::Svg ? PaintSvg(parsed.Size, title, paint)
+                                          : PaintPdf(parsed.Size, title, paint);
+  } else {
+    image = PaintPixels(parsed.Size, parsed.Dpi, paint);
   }
   // What the window would have said while painting (a record left out, say).
   for (const QString& message : session.Msg.Shown) err << message.toStdString() << "\n";
@@ -204,11 +241,14 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "Pohled " << parsed.Chosen->Name << " nekreslí čísla, volba --data u něj není.\n";
     return 1;
   }
-  if (const auto error = WritePicture(image, parsed.Output)) {
-    err << error->toStdString() << "\n";
+  const std::optional<QString> writeError =
+      vector ? WriteBytesFile(*vector, parsed.Output) : WritePicture(image, parsed.Output);
+  if (writeError) {
+    err << writeError->toStdString() << "\n";
     return 1;
   }
-  out << parsed.Output << " " << parsed.Size.width() << "x" << parsed.Size.height() << "\n";
+  const QSize written = vector ? parsed.Size : image.size();
+  out << parsed.Output << " " << written.width() << "x" << written.height() << "\n";
   if (parsed.DataOutput) {
     if (const auto error =
             ReplaceFile(*parsed.DataOutput, PlotDataCsv(*session.Plotted), *parsed.DataOutput)) {

@@ -1,5 +1,6 @@
 #pragma once
-// ardeno-render's command line: `ardeno-render VIEW DIR OUT.png [--size WxH] [--option value]...`
+// ardeno-render's command line: `ardeno-render VIEW DIR OUT.png|.jpg|.bmp|.svg|.pdf [--size WxH]
+// [--dpi N] [--option value]...`
 // and `ardeno-render help`. Needs a running QApplication (the tool starts one offscreen).
 #include <iosfwd>
 #include <optional>

@@ -22,6 +22,10 @@ std::string_view SignatureOf(PictureFormat format) {
       return "\xff\xd8\xff";
     case PictureFormat::Bmp:
       return "BM";
+    case PictureFormat::Pdf:
+      return "%PDF-";
+    case PictureFormat::Svg:
+      break;
   }
   return {};
 }
@@ -34,6 +38,10 @@ const char* FormatName(PictureFormat format) {
       return "JPG";
     case PictureFormat::Bmp:
       return "BMP";
+    case PictureFormat::Svg:
+      return "SVG";
+    case PictureFormat::Pdf:
+      return "PDF";
   }
   return "";
 }
@@ -59,10 +67,45 @@ std::optional<PictureFormat> PictureFormatOf(const fs::path& file) {
   if (extension == ".png") return PictureFormat::Png;
   if (extension == ".jpg" || extension == ".jpeg") return PictureFormat::Jpeg;
   if (extension == ".bmp") return PictureFormat::Bmp;
+  if (extension == ".svg") return PictureFormat::Svg;
+  if (extension == ".pdf") return PictureFormat::Pdf;
   return std::nullopt;
 }
 
+namespace {
+
+constexpr std::size_t kLookedAtBytes = 4096;
+
+std::string FileStart(const fs::path& file) {
+  std::string start(kLookedAtBytes, '\0');
+  std::ifstream in(file, std::ios::binary);
+  in.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<std::size_t>(in.gcount()));
+  return start;
+}
+
+// Text as the tools write it: no control byte but tab and line ends, where every picture of
+// pixels (PNG's 0x1A, JPEG's and BMP's zero bytes), a PDF's binary marker line and every record
+// file have some.
+bool IsText(const std::string& bytes) {
+  return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+  });
+}
+
+// XML text that opens an <svg> element early on.
+bool HoldsSvg(const fs::path& file) {
+  const std::string start = FileStart(file);
+  const std::size_t first = start.find_first_not_of(" \t\r\n");
+  return IsText(start) && first != std::string::npos && start[first] == '<' &&
+         start.find("<svg") != std::string::npos;
+}
+
+}  // namespace
+
 bool HoldsPictureOf(const fs::path& file, PictureFormat format) {
+  if (format == PictureFormat::Svg) return HoldsSvg(file);
   const std::string_view signature = SignatureOf(format);
   std::string start(signature.size(), '\0');
   std::ifstream in(file, std::ios::binary);
@@ -90,18 +133,7 @@ Refusal CheckExistingOutput(const fs::path& output, const fs::path& dataFolder, 
   return std::nullopt;
 }
 
-// Text as the tool writes it: no control byte but tab and line ends at the start, where every
-// picture (PNG's 0x1A, JPEG's and BMP's zero bytes) and every record file has some.
-bool HoldsText(const fs::path& file) {
-  std::string start(4096, '\0');
-  std::ifstream in(file, std::ios::binary);
-  in.read(start.data(), static_cast<std::streamsize>(start.size()));
-  start.resize(static_cast<std::size_t>(in.gcount()));
-  return std::none_of(start.begin(), start.end(), [](char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
-  });
-}
+bool HoldsText(const fs::path& file) { return IsText(FileStart(file)); }
 
 }  // namespace
 
@@ -109,7 +141,8 @@ Refusal CheckPictureOutput(const fs::path& output, const fs::path& dataFolder) {
   const auto format = PictureFormatOf(output);
   if (!format)
     return "Soubor " + output.string() +
-           " nemá příponu obrázku (.png, .jpg nebo .bmp); podle ní se volí formát, proto se nic "
+           " nemá příponu obrázku (.png, .jpg, .bmp, .svg nebo .pdf); podle ní se volí formát, "
+           "proto se nic "
            "nezapsalo.";
   return CheckExistingOutput(
       output, dataFolder, "obrázek", std::string("obrázek ") + FormatName(*format),

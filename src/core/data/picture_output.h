@@ -10,12 +10,16 @@
 
 namespace ardeno {
 
-enum class PictureFormat { Png, Jpeg, Bmp };
+// Png, Jpeg and Bmp are pictures of pixels; Svg and Pdf hold the same painting as vectors and
+// text, for figures in papers.
+enum class PictureFormat { Png, Jpeg, Bmp, Svg, Pdf };
 
-// ".png", ".jpg"/".jpeg" and ".bmp" in any letter case; nothing for another extension.
+// ".png", ".jpg"/".jpeg", ".bmp", ".svg" and ".pdf" in any letter case; nothing for another
+// extension.
 std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& file);
 
-// The file starts with the signature of `format` (PNG, JPEG start of image, BMP "BM").
+// The file starts with the signature of `format` (PNG, JPEG start of image, BMP "BM", PDF
+// "%PDF-"); an SVG is XML text whose first 4 KB open an <svg> element.
 bool HoldsPictureOf(const std::filesystem::path& file, PictureFormat format);
 
 // Why `output` must not be written for a picture of `dataFolder`; nothing when it may. An

@@ -27,9 +27,13 @@ std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem
   if (image.isNull() || !image.save(&buffer, format))
     return QStringLiteral("Obrázek se nepodařilo převést do %1: ").arg(QLatin1String(format)) +
            shownName;
+  return WriteBytesFile(bytes, path);
+}
+
+std::optional<QString> WriteBytesFile(const QByteArray& bytes, const std::filesystem::path& path) {
   if (ReplaceFileBytes(path,
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-    return QStringLiteral("Soubor nelze zapsat: ") + shownName;
+    return QStringLiteral("Soubor nelze zapsat: ") + PathText(path.filename());
   return std::nullopt;
 }
 

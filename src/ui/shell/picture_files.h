@@ -1,6 +1,7 @@
 #pragma once
 // Pictures saved into the folder "Obrázek" of the program: the folder is created when missing,
 // and a BMP is written whole through a temporary file like every other file of the program.
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <filesystem>
@@ -17,6 +18,10 @@ std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::
 // The same in another format Qt writes ("PNG", "BMP").
 std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem::path& path,
                                       const char* format);
+
+// Writes bytes already encoded (an SVG, a PDF) whole through a temporary file; the Czech error
+// text when the file cannot be written.
+std::optional<QString> WriteBytesFile(const QByteArray& bytes, const std::filesystem::path& path);
 
 // A path for Qt and for messages.
 QString PathText(const std::filesystem::path& path);

@@ -351,7 +351,16 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{"TextNamedPng", "poznamky.png", "Pozorování 12. 3.", "není to obrázek PNG"},
         PictureCase{"PngNamedJpg", "graf.jpg", "\x89PNG\r\n\x1a\nrest", "není to obrázek JPG"},
         PictureCase{"PictureInsideTheDataFolder", "data/KoronaX/sken.jpg", "\xff\xd8\xff\xe0",
-                    "ve složce s daty"}),
+                    "ve složce s daty"},
+        PictureCase{"NewSvgInCapitals", "graf.Svg", nullptr, ""},
+        PictureCase{"NewPdf", "graf.pdf", nullptr, ""},
+        PictureCase{"OldPdf", "graf.pdf", "%PDF-1.4\n%\xe2\xe3\n", ""},
+        PictureCase{"OldSvg", "graf.svg",
+                    "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"/>", ""},
+        PictureCase{"TextNamedSvg", "clanek.svg", "Rukopis clanku o skvrnach <b>", "obrázek SVG"},
+        PictureCase{"PngNamedSvg", "graf.svg", "\x89PNG\r\n\x1a\n<svg", "obrázek SVG"},
+        PictureCase{"ArticleNamedPdf", "clanek.pdf", "Rukopis", "není to obrázek PDF"},
+        PictureCase{"PdfInsideTheDataFolder", "data/vykaz.pdf", "%PDF-1.4", "ve složce s daty"}),
     CaseName);
 
 }  // namespace

@@ -1,11 +1,17 @@
 // ardeno-render's command line: the common arguments, a view's own options, refusals that write
 // no file, and a real picture of a sample folder.
 #include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <sstream>
 
+#include "core/graphs/daily_graph_kinds.h"
+
 #include "core/data/data_file.h"
+#include "core/data/picture_output.h"
 #include "core/data/record_fields.h"
 #include "core/text/dates.h"
 #include "render/render_run.h"
@@ -254,6 +260,125 @@ class RenderToolTest : public QObject {
     QVERIFY2(result.Err.find("volba --data u něj není") != std::string::npos, result.Err.c_str());
     QVERIFY(!QFile::exists(QString::fromStdString(png)));
     QVERIFY(!QFile::exists(QString::fromStdString(csv)));
+  }
+
+  // A figure for a paper: the daily graph's panel title is a <text> element of the SVG, not
+  // pixels, and the curves are paths.
+  void svgOfTheDailyGraphHoldsItsTitleAsText() {
+    const std::string out = OutPath("denni.svg");
+    const RunResult result = Run({"daily-graph", m_folder, out, "--index", "g"});
+    QVERIFY2(result.Status == 0, result.Err.c_str());
+    QFile file(QString::fromStdString(out));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList texts;
+    int lines = 0;
+    while (!xml.atEnd()) {
+      xml.readNext();
+      if (!xml.isStartElement()) continue;
+      if (xml.name() == u"text")
+        texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+      if (xml.name() == u"path" || xml.name() == u"polyline") ++lines;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    const QString title = QString::fromUtf8(DailyGraphInfoOf(DailyGraph::G).Title.data(),
+                                            DailyGraphInfoOf(DailyGraph::G).Title.size());
+    QVERIFY(!title.isEmpty());
+    QVERIFY2(texts.filter(title).size() >= 1, qPrintable(texts.join(" | ")));
+    QVERIFY(texts.filter("SEVER").size() >= 1);
+    QVERIFY(lines > 3);
+  }
+
+  // The PDF holds the same words as text (poppler's pdftotext reads them) and its page, rendered
+  // by pdftoppm, shows the graph.
+  void pdfOfTheDailyGraphHasTextAndThePicture() {
+    const QString toText = QStandardPaths::findExecutable("pdftotext");
+    const QString toPicture = QStandardPaths::findExecutable("pdftoppm");
+    if (toText.isEmpty() || toPicture.isEmpty()) QSKIP("poppler-utils are not installed");
+    const std::string out = OutPath("denni.pdf");
+    const RunResult result =
+        Run({"daily-graph", m_folder, out, "--index", "g", "--size", "800x500"});
+    QVERIFY2(result.Status == 0, result.Err.c_str());
+    QCOMPARE(result.Out, out + " 800x500\n");
+    QProcess text;
+    text.start(toText, {QString::fromStdString(out), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(words.contains("SEVER + JIH"), qPrintable(words));
+    QVERIFY2(words.contains("Leden"), qPrintable(words));
+    QProcess page;
+    const QString prefix = m_dir.filePath("denni-page");
+    page.start(toPicture, {"-png", "-r", "96", "-singlefile", QString::fromStdString(out), prefix});
+    QVERIFY(page.waitForFinished(60000));
+    const QImage rendered(prefix + ".png");
+    QVERIFY(!rendered.isNull());
+    QVERIFY(qAbs(rendered.width() - 800) <= 2);
+    QVERIFY(qAbs(rendered.height() - 500) <= 2);
+    QVERIFY(Run({"daily-graph", m_folder, OutPath("denni-pixels.png"), "--index", "g", "--size",
+                 "800x500"})
+                .Status == 0);
+    const QImage png(QString::fromStdString(OutPath("denni-pixels.png")));
+    // The same painting: about as many inked pixels as the PNG (antialiased text differs a bit).
+    const int inkedPdf = CountNonWhite(rendered);
+    const int inkedPng = CountNonWhite(png);
+    QVERIFY2(inkedPdf > inkedPng / 2 && inkedPdf < inkedPng * 2,
+             qPrintable(QString("%1 %2").arg(inkedPdf).arg(inkedPng)));
+  }
+
+  // --dpi scales the window's picture for print and says its resolution in the file; vector
+  // files and absurd sizes are refused before anything is written.
+  void printResolution_data() {
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("dpi");
+    QTest::addColumn<QSize>("pixels");  // invalid: refused
+    QTest::addColumn<QString>("message");
+    QTest::newRow("screen") << "dpi96.png"
+                            << "96" << QSize(400, 300) << "";
+    QTest::newRow("print") << "dpi300.png"
+                           << "300" << QSize(1250, 938) << "";
+    QTest::newRow("below screen") << "dpi72.png"
+                                  << "72" << QSize() << "96 až 1200";
+    QTest::newRow("above the limit") << "dpi2400.png"
+                                     << "2400" << QSize() << "96 až 1200";
+    QTest::newRow("not a number") << "dpix.png"
+                                  << "300dpi" << QSize() << "96 až 1200";
+    QTest::newRow("vector") << "dpi.svg"
+                            << "300" << QSize() << "jen pro obrázky z bodů";
+    QTest::newRow("too many pixels") << "dpibig.png"
+                                     << "1200" << QSize() << "víc než 16000";
+  }
+  void printResolution() {
+    QFETCH(QString, output);
+    QFETCH(QString, dpi);
+    QFETCH(QSize, pixels);
+    QFETCH(QString, message);
+    const std::string out = OutPath(output.toUtf8().constData());
+    const std::string size = output == "dpibig.png" ? "2000x1000" : "400x300";
+    const RunResult result =
+        Run({"drawing", m_folder, out, "--size", size, "--dpi", dpi.toStdString()});
+    if (!pixels.isValid()) {
+      QCOMPARE(result.Status, 1);
+      QVERIFY2(QString::fromStdString(result.Err).contains(message), result.Err.c_str());
+      QVERIFY(!QFile::exists(QString::fromStdString(out)));
+      return;
+    }
+    QVERIFY2(result.Status == 0, result.Err.c_str());
+    const QImage image(QString::fromStdString(out));
+    QCOMPARE(image.size(), pixels);
+    QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), dpi.toInt());
+    QVERIFY(CountNonWhite(image) > 1000);
+  }
+
+  // Every view paints into an SVG and a PDF through the same paint function.
+  void everyViewWritesSvgAndPdf() {
+    for (const auto& [name, view] : Views()) {
+      for (const char* extension : {".svg", ".pdf"}) {
+        const std::string out = OutPath(("vector-" + name + extension).c_str());
+        const RunResult result = Run({name, m_folder, out, "--size", "400x300"});
+        QVERIFY2(result.Status == 0, (name + ": " + result.Err).c_str());
+        QVERIFY(HoldsPictureOf(out, *PictureFormatOf(out)));
+      }
+    }
   }
 
   void everyViewPaintsItsDefaultPicture() {
