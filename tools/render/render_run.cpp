@@ -146,7 +146,6 @@ std::optional<QString> WritePicture(const QImage& image, const std::filesystem::
 
 }  // namespace
 
-
 bool RegisterView(View view) {
   auto name = view.Name;
   Registry().emplace(std::move(name), std::move(view));
