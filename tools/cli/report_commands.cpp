@@ -9,6 +9,7 @@
 
 #include "cli/command_registry.h"
 #include "cli/folder_loading.h"
+#include "cli/month_loading.h"
 #include "core/data/aux_file_io.h"
 #include "core/data/instrument_file.h"
 #include "core/reports/cv_report_file.h"
@@ -25,43 +26,6 @@ namespace ardeno::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Loads DIR and finds the month named "M.YYYY"; false (with the message on stderr) when the
-// arguments, the folder or the month do not serve.
-bool LoadMonth(const std::vector<std::string>& args, std::size_t count, const char* usage,
-               Database& db, ReportMonth& month) {
-  if (args.size() < count) {
-    std::cerr << "Použití: ardeno-cli " << usage << "\n";
-    return false;
-  }
-  const auto named = ParseWholeReportMonth(args[1]);
-  if (!named) {
-    std::cerr << "Měsíc „" << args[1] << "“ nelze přečíst. " << kWholeReportMonthRule << "\n";
-    return false;
-  }
-  month = *named;
-  LoadReport report;
-  if (!LoadExistingFolder({args[0]}, usage, db, report)) return false;
-  if (!FindMonthRecords(db, month)) {
-    std::cerr << "V měsíci " << args[1] << " není žádný zákres.\n";
-    return false;
-  }
-  return true;
-}
-
-void TellLeftOut(const Database& db, const ReportDays& days) {
-  for (const std::string& message : LeftOutMessages(db, days)) std::cerr << message << "\n";
-}
-
-// Writes every file or none: on a failure every old file stays as it was.
-int WriteFiles(const std::vector<std::pair<fs::path, std::string>>& files) {
-  if (const auto error = WriteReportFiles(files)) {
-    std::cerr << *error << "\n";
-    return 1;
-  }
-  for (const auto& [path, bytes] : files) std::cout << path.string() << "\n";
-  return 0;
-}
 
 DescriptionLines Description(const fs::path& dir) {
   try {

@@ -75,12 +75,20 @@ int HemisphereArea(int area, const ObservationRecord& record, int k) {
   return static_cast<int>(Round(area * 0.5 / std::sqrt(1 - rho * rho)));
 }
 
+std::int64_t GroupDiskArea(const ObservationRecord& record, int k) {
+  return Round(record.Area(k) + record.SmallSpots(k) * kSmallSpotArea);
+}
+
+int GroupCorrectedArea(const ObservationRecord& record, int k) {
+  return HemisphereArea(static_cast<int>(GroupDiskArea(record, k)), record, k);
+}
+
 DayResults ComputeDayResults(const ObservationRecord& record, const SolarEphemeris& eph) {
   HemisphereSums north;
   HemisphereSums south;
   const DiskOrientation disk(eph);
   for (int k = 1; k <= record.GroupCount(); ++k) {
-    const auto area = Round(record.Area(k) + record.SmallSpots(k) * kSmallSpotArea);
+    const auto area = GroupDiskArea(record, k);
     const double latitude =
         PolarToHeliographic(disk, record.Angle10(k), record.Distance10(k)).HelioLatitude;
     HemisphereSums& sums = latitude >= 0 ? north : south;
@@ -88,10 +96,7 @@ DayResults ComputeDayResults(const ObservationRecord& record, const SolarEphemer
     const std::string groupType = record.GroupTypeRaw(k);
     const int spots = record.SpotCount(k);
     AddWrapping(sums.Area, area);
-    AddWrapping(sums.HemisphereArea,
-                HemisphereArea(
-                    static_cast<int>(Round(record.SmallSpots(k) * kSmallSpotArea + record.Area(k))),
-                    record, k));
+    AddWrapping(sums.HemisphereArea, GroupCorrectedArea(record, k));
     AddWrapping(sums.CV, GroupTypeCvValue(groupType));
     AddWrapping(sums.RB, groupType.empty() ? 0 : RbWeight(groupType.front()) * spots);
     if (record.PenumbralCount(k) == 0) {

@@ -23,6 +23,11 @@ DayResults ComputeDayResults(const ObservationRecord& record, const SolarEphemer
 // for foreshortening at the group's distance from the centre.
 int HemisphereArea(int area, const ObservationRecord& record, int k);
 
+// Area of group k in millionths of the disk, its small spots counted at kSmallSpotArea each.
+std::int64_t GroupDiskArea(const ObservationRecord& record, int k);
+// The same area in millionths of the hemisphere, corrected for foreshortening.
+int GroupCorrectedArea(const ObservationRecord& record, int k);
+
 // RB weight of a Zurich class letter (first letter of the McIntosh class); 0 for any other.
 int RbWeight(char zurichClass);
 

@@ -12,6 +12,7 @@
 
 #include "core/reports/observer_table.h"
 #include "ui/results/instrument_panel.h"
+#include "ui/results/network_export_panel.h"
 #include "ui/results/observer_table_overlay.h"
 #include "ui/results/print_panel.h"
 
@@ -75,6 +76,9 @@ ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
     for (const auto& [mode, view] : m_views) view->InstrumentChanged();
   });
   column->addWidget(m_instrumentPanel);
+  m_networkPanel = new NetworkExportPanel(m_results, this);
+  m_networkPanel->hide();
+  column->addWidget(m_networkPanel);
   m_observerTable = new ObserverTableOverlay(this);
   auto* observerKey = new QShortcut(QKeySequence(Qt::Key_Q), this);
   observerKey->setContext(Qt::WidgetWithChildrenShortcut);
@@ -120,7 +124,10 @@ void ResultsWindow::CreateMenu() {
   addCommand("doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::SaveCurrentView);
   addCommand("pristroj", QStringLiteral("Aktuální  &přístroj"),
              &ResultsWindow::ShowInstrumentPanel);
+  addCommand("exportsite", tr("Export pro sítě"), &ResultsWindow::ShowNetworkPanel);
 }
+
+void ResultsWindow::ShowNetworkPanel() { m_networkPanel->Open(); }
 
 void ResultsWindow::OpenSidcCsvPanel() {
   if (m_mode == kSidcReportMode) CurrentView()->ButtonClicked(QStringLiteral("oficCSV"));

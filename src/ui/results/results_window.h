@@ -18,6 +18,7 @@ class QStackedWidget;
 namespace ardeno {
 
 class InstrumentPanel;
+class NetworkExportPanel;
 class ObserverTableOverlay;
 class PrintPanel;
 
@@ -34,6 +35,7 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   QAction* MenuAction(const QString& name) const;
   PrintPanel* Printing() const { return m_printPanel; }
   InstrumentPanel* Instruments() const { return m_instrumentPanel; }
+  NetworkExportPanel* NetworkExport() const { return m_networkPanel; }
   ObserverTableOverlay* ObserverTableShown() const { return m_observerTable; }
 
   // Opens the view of a table entry; the window keeps its view when the new one declines.
@@ -66,6 +68,8 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   void OpenSidcCsvPanel();
   // "pristroj": the instrument panel.
   void ShowInstrumentPanel();
+  // "exportsite": the panel writing a month for another network.
+  void ShowNetworkPanel();
   // "q": the observer table over whatever view is shown.
   void ShowObserverTable();
   void UpdateCommands();
@@ -83,6 +87,7 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   std::map<int, ResultsView*> m_views;
   PrintPanel* m_printPanel = nullptr;
   InstrumentPanel* m_instrumentPanel = nullptr;
+  NetworkExportPanel* m_networkPanel = nullptr;
   ObserverTableOverlay* m_observerTable = nullptr;
 };
 

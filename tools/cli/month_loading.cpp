@@ -1,0 +1,44 @@
+#include "cli/month_loading.h"
+
+#include <iostream>
+
+#include "cli/folder_loading.h"
+#include "core/reports/report_text.h"
+
+namespace ardeno::cli {
+
+bool LoadMonth(const std::vector<std::string>& args, std::size_t count, const char* usage,
+               Database& db, ReportMonth& month) {
+  if (args.size() < count) {
+    std::cerr << "Použití: ardeno-cli " << usage << "\n";
+    return false;
+  }
+  const auto named = ParseWholeReportMonth(args[1]);
+  if (!named) {
+    std::cerr << "Měsíc „" << args[1] << "“ nelze přečíst. " << kWholeReportMonthRule << "\n";
+    return false;
+  }
+  month = *named;
+  LoadReport report;
+  if (!LoadExistingFolder({args[0]}, usage, db, report)) return false;
+  if (!FindMonthRecords(db, month)) {
+    std::cerr << "V měsíci " << args[1] << " není žádný zákres.\n";
+    return false;
+  }
+  return true;
+}
+
+void TellLeftOut(const Database& db, const ReportDays& days) {
+  for (const std::string& message : LeftOutMessages(db, days)) std::cerr << message << "\n";
+}
+
+int WriteFiles(const std::vector<std::pair<std::filesystem::path, std::string>>& files) {
+  if (const auto error = WriteReportFiles(files)) {
+    std::cerr << *error << "\n";
+    return 1;
+  }
+  for (const auto& [path, bytes] : files) std::cout << path.string() << "\n";
+  return 0;
+}
+
+}  // namespace ardeno::cli

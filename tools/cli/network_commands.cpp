@@ -1,0 +1,108 @@
+// ardeno-cli ussps, baa and aavso: the files for the other networks, exactly as the results
+// window's "Export pro sítě" writes them, into DIR/Sítě.
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_registry.h"
+#include "cli/folder_loading.h"
+#include "cli/month_loading.h"
+#include "core/data/aux_file_io.h"
+#include "core/reports/network_files.h"
+
+namespace ardeno::cli {
+
+namespace {
+
+// The codes of DIR/Site.txt, with `typed` (given on the command line) in place of the one
+// `network` needs when not empty; false after saying why they do not serve.
+bool CodesFor(Network network, const std::string& dir, const std::string& typed,
+              NetworkCodes& codes) {
+  try {
+    codes = ReadNetworkCodes(dir);
+  } catch (const AuxFileError& error) {
+    std::cerr << error.what() << "\n";
+    return false;
+  }
+  if (!typed.empty()) {
+    (network == Network::Ussps ? codes.UsspsStation : codes.AavsoObserver) = typed;
+  }
+  if (const auto refusal = CheckNetworkCodes(network, codes)) {
+    std::cerr << *refusal << " (" << kNetworkCodesFileName << " nebo příkazová řádka)\n";
+    return false;
+  }
+  return true;
+}
+
+int WriteMonth(Network network, const std::vector<std::string>& args, const char* usage,
+               const std::string& typedCode) {
+  Database db;
+  ReportMonth month;
+  if (!LoadMonth(args, 2, usage, db, month)) return 1;
+  NetworkCodes codes;
+  if (!CodesFor(network, args[0], typedCode, codes)) return 1;
+  TellLeftOut(db, MatchReportDays(db, month));
+  const NetworkFile file = NetworkMonthFile(args[0], db, network, month, codes);
+  return StatusAfterOutput(db, WriteFiles({{file.Path, file.Bytes}}));
+}
+
+// "D.M.YYYY": the message of that day's drawing; "M.YYYY": every drawing day of the month.
+int Ussps(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]";
+  if (args.size() < 2 || args.size() > 3) {
+    std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    return 1;
+  }
+  const std::string station = args.size() == 3 ? args[2] : std::string();
+  if (std::count(args[1].begin(), args[1].end(), '.') != 2)
+    return WriteMonth(Network::Ussps, {args[0], args[1]}, kUsage, station);
+  const auto date = ParseEnteredDate(args[1]);
+  if (!date) {
+    std::cerr << "Datum „" << args[1] << "“ nelze přečíst (D.M.RRRR).\n";
+    return 1;
+  }
+  const std::string monthText = std::to_string(date->Month) + "." + std::to_string(date->Year);
+  Database db;
+  ReportMonth month;
+  if (!LoadMonth({args[0], monthText}, 2, kUsage, db, month)) return 1;
+  NetworkCodes codes;
+  if (!CodesFor(Network::Ussps, args[0], station, codes)) return 1;
+  const ReportDays days = MatchReportDays(db, month);
+  const int index = days.RecordOn(date->Day);
+  if (index == 0) {
+    std::cerr << "Dne " << args[1] << " není žádný zákres.\n";
+    return 1;
+  }
+  TellLeftOut(db, days);
+  const NetworkFile file = UsspsDayFile(args[0], db, index, codes);
+  return StatusAfterOutput(db, WriteFiles({{file.Path, file.Bytes}}));
+}
+
+int Baa(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "baa SLOŽKA M.RRRR";
+  if (args.size() != 2) {
+    std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    return 1;
+  }
+  return WriteMonth(Network::Baa, args, kUsage, "");
+}
+
+int Aavso(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "aavso SLOŽKA M.RRRR [KÓD]";
+  if (args.size() < 2 || args.size() > 3) {
+    std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    return 1;
+  }
+  return WriteMonth(Network::Aavso, {args[0], args[1]}, kUsage,
+                    args.size() == 3 ? args[2] : std::string());
+}
+
+const bool kRegistered =
+    RegisterCommand({"ussps", "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]", Ussps}) &&
+    RegisterCommand({"baa", "baa SLOŽKA M.RRRR", Baa}) &&
+    RegisterCommand({"aavso", "aavso SLOŽKA M.RRRR [KÓD]", Aavso});
+
+}  // namespace
+
+}  // namespace ardeno::cli
