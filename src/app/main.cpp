@@ -3,19 +3,55 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <cstring>
 #include <filesystem>
+#include <iostream>
+#include <optional>
 
 #include "core/data/data_folder.h"
 #include "core/data/database.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/czech_qt_texts.h"
+#include "ui/shell/help_window.h"
 #include "ui/shell/hint_timing.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/message_window.h"
 #include "ui/shell/qt_platform_dialogs.h"
 #include "ui/shell/view_settings.h"
 
+namespace {
+
+// Printed by --help; the manual pages are made from it at build time.
+constexpr const char* kUsage =
+    "Použití: ardeno [SLOŽKA]\n"
+    "  SLOŽKA  složka stanice s datovým souborem datax.dat; bez ní pracuje v aktuální složce\n"
+    "  --help-path  vypíše složku se stránkami nápovědy (F1) a skončí\n"
+    "  --help  vypíše tento návod a skončí\n";
+
+// The options a terminal or a script asks for: answered without a window or a display.
+// Nothing when the first argument is no option.
+std::optional<int> AnswerOption(int argc, char* argv[]) {
+  if (argc < 2 || argv[1][0] != '-') return std::nullopt;
+  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (std::strcmp(argv[1], "--help-path") == 0) {
+    const QCoreApplication core(argc, argv);  // the program's own folder
+    if (const auto folder = ardeno::ProgramHelpFolder()) {
+      std::cout << QString::fromStdU16String(folder->u16string()).toStdString() << "\n";
+      return 0;
+    }
+    std::cerr << ardeno::MissingHelpPagesText().toStdString() << "\n";
+    return 1;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  if (const auto answered = AnswerOption(argc, argv)) return *answered;
   QApplication app(argc, argv);
   // Only the name: a display name would be appended to every window caption.
   QApplication::setApplicationName("Ardeno");

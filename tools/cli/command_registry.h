@@ -2,6 +2,7 @@
 // The commands of ardeno-cli. Each command file registers its commands at start-up with
 //   const bool kRegistered = RegisterCommand({"name", "usage", Run});
 // A command returns the process exit status; errors go to stderr with status 1.
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -23,5 +24,8 @@ const std::map<std::string, Command>& Commands();
 // The day the program runs on: the clock's date, or the one given by "--today D.M.YYYY" before
 // the command (scripts and tests fix it so that their results do not depend on the day).
 CalendarDate InvocationDate();
+
+// The folder of the running ardeno-cli, where an installed copy finds ../share/ardeno.
+std::filesystem::path ProgramFolder();
 
 }  // namespace ardeno::cli

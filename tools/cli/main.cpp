@@ -12,6 +12,15 @@ std::map<std::string, Command>& Registry() {
 }
 
 CalendarDate g_invocationDate{};
+std::filesystem::path g_programFolder;
+
+// The running program's folder: the kernel's link to it, or argv[0] where there is no /proc.
+std::filesystem::path FindProgramFolder(const char* argv0) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) return self.parent_path();
+  return std::filesystem::absolute(argv0, error).parent_path();
+}
 
 // "--today D.M.YYYY" before the command fixes the program's day; false when it cannot be read.
 bool TakeInvocationDate(std::vector<std::string>& words) {
@@ -28,6 +37,8 @@ bool TakeInvocationDate(std::vector<std::string>& words) {
 
 CalendarDate InvocationDate() { return g_invocationDate; }
 
+std::filesystem::path ProgramFolder() { return g_programFolder; }
+
 bool RegisterCommand(Command command) {
   auto name = command.Name;
   Registry().emplace(std::move(name), std::move(command));
@@ -40,6 +51,7 @@ const std::map<std::string, Command>& Commands() { return Registry(); }
 
 int main(int argc, char* argv[]) {
   using ardeno::cli::Commands;
+  ardeno::cli::g_programFolder = ardeno::cli::FindProgramFolder(argv[0]);
   std::vector<std::string> words(argv + 1, argv + argc);
   if (!ardeno::cli::TakeInvocationDate(words)) {
     std::cerr << "Za --today patří datum ve tvaru D.M.RRRR\n";

@@ -3,6 +3,7 @@
 // ardeno-cli k-factors DIR: observers' k-factors against DIR's SIDC daily numbers.
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,10 +12,14 @@
 #include "core/reference/group_files_import.h"
 #include "core/reference/k_factors.h"
 #include "core/reference/reference_series.h"
+#include "core/shell/program_files.h"
 
 namespace ardeno::cli {
 
 namespace {
+
+// The file that tells a folder of the published series, installed or in the source tree.
+constexpr const char* kReferenceMarker = "README.md";
 
 constexpr std::size_t kKeptDaysPerLine = 8;
 
@@ -70,8 +75,18 @@ int ImportReference(const std::vector<std::string>& args) {
     std::cerr << "Použití: ardeno-cli import-reference SLOŽKA [ZDROJE]\n";
     return 1;
   }
-  const std::filesystem::path sources = args.size() == 2 ? args[1] : ARDENO_REFERENCE_DATA;
-  const ReferenceImport result = ImportReferenceSeries(args[0], sources, InvocationDate());
+  // Without a folder named: the series installed with the program, or of its source tree.
+  const auto sources = args.size() == 2
+                           ? std::optional<std::filesystem::path>(args[1])
+                           : FindFolderHolding(ProgramFilesFolders(kReferenceFiles, ProgramFolder(),
+                                                                   ARDENO_SOURCE_DIR),
+                                               kReferenceMarker);
+  if (!sources) {
+    std::cerr << "Zveřejněné řady nebyly nalezeny vedle programu ani v share/ardeno/reference; "
+                 "uveď složku ZDROJE.\n";
+    return 1;
+  }
+  const ReferenceImport result = ImportReferenceSeries(args[0], *sources, InvocationDate());
   for (const auto& problem : result.Problems) std::cerr << "Nečitelné: " << problem << "\n";
   for (const auto& empty : result.EmptySources) std::cerr << empty << "\n";
   std::cout << "Zapsáno souborů: " << result.Written.size();

@@ -1,7 +1,8 @@
 #include "core/shell/help_pages.h"
 
 #include <algorithm>
-#include <system_error>
+
+#include "core/shell/program_files.h"
 
 namespace ardeno {
 
@@ -33,19 +34,12 @@ const HelpPage& HelpPageFor(std::string_view objectName) {
 
 std::vector<std::filesystem::path> HelpFolders(const std::filesystem::path& programDir,
                                                const std::filesystem::path& sourceTree) {
-  std::vector<std::filesystem::path> folders = {programDir / "help",
-                                                programDir / ".." / "share" / "ardeno" / "help"};
-  if (!sourceTree.empty()) folders.push_back(sourceTree / "docs" / "help");
-  return folders;
+  return ProgramFilesFolders(kHelpFiles, programDir, sourceTree);
 }
 
 std::optional<std::filesystem::path> FindHelpFolder(
     const std::vector<std::filesystem::path>& folders) {
-  for (const std::filesystem::path& folder : folders) {
-    std::error_code ignored;
-    if (std::filesystem::is_regular_file(folder / HelpPages().front().File, ignored)) return folder;
-  }
-  return std::nullopt;
+  return FindFolderHolding(folders, HelpPages().front().File);
 }
 
 }  // namespace ardeno

@@ -21,6 +21,16 @@ std::filesystem::path ProgramFolder() {
 
 }  // namespace
 
+std::optional<std::filesystem::path> ProgramHelpFolder() {
+  return FindHelpFolder(HelpFolders(ProgramFolder(), ARDENO_SOURCE_DIR));
+}
+
+QString MissingHelpPagesText() {
+  return HelpWindow::tr(
+      "Stránky nápovědy nebyly nalezeny. Hledají se ve složce help vedle programu, "
+      "ve složce share/ardeno/help instalace a ve složce docs/help zdrojů programu.");
+}
+
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("napovedaokno");
   setWindowTitle(tr("Nápověda"));
@@ -36,7 +46,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   row->addWidget(m_browser, 1);
   resize(kWindowSize);
 
-  m_folder = FindHelpFolder(HelpFolders(ProgramFolder(), ARDENO_SOURCE_DIR));
+  m_folder = ProgramHelpFolder();
   if (m_folder) m_browser->setSearchPaths({QString::fromStdU16String(m_folder->u16string())});
   connect(m_pages, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0 && row < static_cast<int>(HelpPages().size()))
@@ -60,9 +70,7 @@ void HelpWindow::ShowPage(const HelpPage& page) {
         QUrl::fromLocalFile(QString::fromStdU16String((*m_folder / page.File).u16string())),
         QTextDocument::MarkdownResource);
   } else {
-    m_browser->setPlainText(
-        tr("Stránky nápovědy nebyly nalezeny. Hledají se ve složce help vedle programu, "
-           "ve složce share/ardeno/help instalace a ve složce docs/help zdrojů programu."));
+    m_browser->setPlainText(MissingHelpPagesText());
   }
   show();
   raise();

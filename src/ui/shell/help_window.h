@@ -13,6 +13,12 @@ class QTextBrowser;
 
 namespace ardeno {
 
+// The folder of the help pages this program reads: beside it, installed, or in its source tree.
+std::optional<std::filesystem::path> ProgramHelpFolder();
+
+// Said where the help pages should be when none were found.
+QString MissingHelpPagesText();
+
 class HelpWindow : public QWidget {
   Q_OBJECT
  public:

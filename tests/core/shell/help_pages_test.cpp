@@ -59,7 +59,7 @@ TEST(HelpPagesTest, PagesBesideTheProgramComeBeforeTheSourceTree) {
   source.Write("docs/help/hlavni.md", "# Hlavní okno\n");
   EXPECT_EQ(FindHelpFolder(folders), source.Path() / "docs" / "help");
   program.Write("share/ardeno/help/hlavni.md", "# Hlavní okno\n");
-  EXPECT_EQ(FindHelpFolder(folders), program.Path() / "bin" / ".." / "share" / "ardeno" / "help");
+  EXPECT_EQ(FindHelpFolder(folders), program.Path() / "share" / "ardeno" / "help");
   program.Write("bin/help/hlavni.md", "# Hlavní okno\n");
   EXPECT_EQ(FindHelpFolder(folders), program.Path() / "bin" / "help");
 }
