@@ -22,6 +22,7 @@ std::optional<std::string> PaintRecord(RenderSession& session, const OptionValue
   FaculaBitmap bitmap;
   const int faculaPixels = MeasureDrawingFaculae(&db.Record(index), view, bitmap);
   PaintDrawing(painter, size.width(), size.height(), &db.Record(index), view, faculaPixels);
+  session.PaintedRecord = index;
   return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 #include "core/data/aux_file_io.h"
 #include "core/data/picture_output.h"
 #include "core/drawing/drawing_image_names.h"
+#include "core/publishing/picture_facts.h"
 #include "render/render_view.h"
 #include "ui/shell/jpeg_file.h"
 #include "ui/shell/picture_files.h"
@@ -129,11 +130,22 @@ bool IsVector(PictureFormat format) {
   return format == PictureFormat::Svg || format == PictureFormat::Pdf;
 }
 
-// Written whole through a temporary file, in the format of the name's extension.
-std::optional<QString> WritePicture(const QImage& image, const std::filesystem::path& file) {
+// The view as the command line chose it, every option with its value, so that the picture
+// says how to paint it again.
+std::string ViewText(const ParsedArgs& parsed) {
+  std::string text = parsed.Chosen->Name;
+  for (const ViewOption& option : parsed.Chosen->Options)
+    text += " --" + option.Name + " " + parsed.Options.Text(option.Name);
+  return text;
+}
+
+// Written whole through a temporary file, in the format of the name's extension; PNG and JPG
+// carry the facts.
+std::optional<QString> WritePicture(const QImage& image, const std::filesystem::path& file,
+                                    const PictureFacts& facts) {
   switch (*PictureFormatOf(file)) {
     case PictureFormat::Jpeg:
-      return WriteJpegFile(image, file, kDefaultJpegQuality);
+      return WriteJpegFile(image, file, kDefaultJpegQuality, facts);
     case PictureFormat::Bmp:
       return WriteImageFile(image, file, "BMP");
     case PictureFormat::Png:
@@ -141,7 +153,7 @@ std::optional<QString> WritePicture(const QImage& image, const std::filesystem::
     case PictureFormat::Pdf:
       break;
   }
-  return WriteImageFile(image, file, "PNG");
+  return WriteImageFile(image, file, "PNG", facts);
 }
 
 }  // namespace
@@ -240,8 +252,12 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "Pohled " << parsed.Chosen->Name << " nekreslí čísla, volba --data u něj není.\n";
     return 1;
   }
+  const std::string viewText = ViewText(parsed);
+  const PictureFacts facts = session.PaintedRecord
+                                 ? DrawingFacts(viewText, session.Db.Record(*session.PaintedRecord))
+                                 : DatabaseFacts(viewText, session.Db);
   const std::optional<QString> writeError =
-      vector ? WriteBytesFile(*vector, parsed.Output) : WritePicture(image, parsed.Output);
+      vector ? WriteBytesFile(*vector, parsed.Output) : WritePicture(image, parsed.Output, facts);
   if (writeError) {
     err << writeError->toStdString() << "\n";
     return 1;

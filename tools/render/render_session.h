@@ -64,6 +64,9 @@ class RenderSession {
   // fills Plotted from the values it paints.
   bool DataRequested = false;
   std::optional<PlotData> Plotted;
+  // The record a view of one drawing painted: its picture says that drawing's date and ephemeris
+  // instead of the database's period.
+  std::optional<int> PaintedRecord;
 };
 
 }  // namespace ardeno::render

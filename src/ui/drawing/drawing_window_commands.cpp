@@ -23,6 +23,7 @@
 #include "core/data/record_file.h"
 #include "core/drawing/aux_spot_distance.h"
 #include "core/drawing/facula_recount.h"
+#include "core/publishing/picture_facts.h"
 #include "core/solar/recompute_results.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/shell/data_saving.h"
@@ -226,9 +227,10 @@ std::vector<std::filesystem::path> DrawingWindow::SaveRange() {
     if (!name) continue;  // a drawing without a readable date has no picture name
     const std::filesystem::path file = *folder / std::filesystem::u8path(*name);
     const QImage image = RenderRecord(i);
-    const std::optional<QString> error = m_saveFormat == DrawingImageFormat::Bmp
-                                             ? WriteBmpFile(image, file)
-                                             : WriteJpegFile(image, file, quality);
+    const std::optional<QString> error =
+        m_saveFormat == DrawingImageFormat::Bmp
+            ? WriteBmpFile(image, file)
+            : WriteJpegFile(image, file, quality, DrawingFacts(kDrawingView, m_ctx.Db.Record(i)));
     if (error) {
       // One message for the range: the next files would fail the same way.
       m_ctx.Msg.ShowMessageText(*error);

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/shell/program_version.h"
+
 namespace ardeno {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
@@ -18,7 +20,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
           "Zpracování zákresů sluneční fotosféry:\n"
           "skupiny skvrn, fakule, relativní čísla, grafy, motýlkový diagram a synoptické mapy."),
       this));
-  layout->addWidget(new QLabel(QStringLiteral("Verze 0.1"), this));
+  layout->addWidget(new QLabel(
+      QStringLiteral("Verze ") +
+          QString::fromUtf8(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())),
+      this));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/data/file_replace.h"
+#include "core/publishing/picture_text.h"
 
 namespace ardeno {
 
@@ -110,7 +111,7 @@ std::variant<QImage, QString> ReadJpegFile(const std::filesystem::path& path) {
 }
 
 std::optional<QString> WriteJpegFile(const QImage& image, const std::filesystem::path& path,
-                                     int quality) {
+                                     int quality, const PictureFacts& facts) {
   const QString shownName = ShownName(path);
   if (image.isNull() || image.width() < 1 || image.height() < 1) {
     return QStringLiteral("Prázdný obrázek nelze uložit: ") + shownName;
@@ -118,7 +119,8 @@ std::optional<QString> WriteJpegFile(const QImage& image, const std::filesystem:
   const auto bytes = EncodeJpeg(image, quality);
   if (!bytes) return QStringLiteral("Obrázek se nepodařilo převést do JPG: ") + shownName;
   const std::string_view data(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-  if (ReplaceFileBytes(path, data)) return QStringLiteral("Soubor nelze zapsat: ") + shownName;
+  const std::string described = JpegWithFacts(data, facts).value_or(std::string(data));
+  if (ReplaceFileBytes(path, described)) return QStringLiteral("Soubor nelze zapsat: ") + shownName;
   return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/data/file_replace.h"
 #include "core/drawing/drawing_image_names.h"
+#include "core/publishing/picture_text.h"
 
 namespace ardeno {
 
@@ -19,7 +20,7 @@ std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::
 }
 
 std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem::path& path,
-                                      const char* format) {
+                                      const char* format, const PictureFacts& facts) {
   const QString shownName = PathText(path.filename());
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -27,6 +28,11 @@ std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem
   if (image.isNull() || !image.save(&buffer, format))
     return QStringLiteral("Obrázek se nepodařilo převést do %1: ").arg(QLatin1String(format)) +
            shownName;
+  if (!facts.empty() && QByteArray(format) == "PNG") {
+    const std::optional<std::string> described = PngWithFacts(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), facts);
+    if (described) bytes = QByteArray::fromStdString(*described);
+  }
   return WriteBytesFile(bytes, path);
 }
 

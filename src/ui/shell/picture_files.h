@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/publishing/picture_facts.h"
+
 namespace ardeno {
 
 // The folder progDir/"Obrázek", created when missing; nothing when it cannot be made.
@@ -15,9 +17,9 @@ inline const QString kPictureFolderMessage = QStringLiteral("Nelze vytvořit slo
 
 // Writes `image` as a BMP; the Czech error text when the file cannot be written.
 std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::path& path);
-// The same in another format Qt writes ("PNG", "BMP").
+// The same in another format Qt writes ("PNG", "BMP"); a PNG carries `facts` in its text chunks.
 std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem::path& path,
-                                      const char* format);
+                                      const char* format, const PictureFacts& facts = {});
 
 // Writes bytes already encoded (an SVG, a PDF) whole through a temporary file; the Czech error
 // text when the file cannot be written.

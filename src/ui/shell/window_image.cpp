@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "core/publishing/picture_facts.h"
 #include "core/shell/window_image_name.h"
 #include "ui/shell/jpeg_file.h"
 
@@ -41,7 +42,10 @@ bool SaveWindowImage(AppContext& ctx, QWidget* window, bool ask) {
     ctx.Msg.ShowMessageText(QStringLiteral("Nelze vytvořit složku Obrázek"));
     return false;
   }
-  if (const auto failure = WriteJpegFile(image, path, kWindowImageQuality)) {
+  // The window's caption names the view; a window without one goes by its picture's name.
+  const QString view = window->windowTitle().isEmpty() ? ctx.View.ImageName : window->windowTitle();
+  const PictureFacts facts = DatabaseFacts(view.toStdString(), ctx.Db);
+  if (const auto failure = WriteJpegFile(image, path, kWindowImageQuality, facts)) {
     ctx.Msg.ShowMessageText(*failure);
     return false;
   }

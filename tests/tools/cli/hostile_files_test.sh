@@ -81,5 +81,26 @@ grep -q "jen pro čtení" "$work/err" 2>/dev/null || true
 run healthy 0 inputs "$work/healthy"
 [ ! -e "$work/healthy/Zvetsit.zve" ] || fail "inputs created Zvetsit.zve"
 
+# describe reads what a picture says about itself and trusts none of its lengths: it ends at
+# once, says what it could not read, and never prints garbage as a fact.
+pics=$(make_case pictures)
+printf '\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR\x00\x00\x00\x01\x00\x00\x00\x01\x08\x02\x00\x00\x00\x90\x77\x53\xde' >"$pics/header.png"
+cp "$pics/header.png" "$pics/huge.png"
+printf '\x7f\xff\xff\xfftEXtKey\x00' >>"$pics/huge.png"
+cp "$pics/header.png" "$pics/absurd.png"
+printf '\xff\xff\xff\xf0iTXtKey\x00' >>"$pics/absurd.png"
+printf '\xff\xd8\xff\xfe\xff\xffView: cut' >"$pics/cut.jpg"
+printf 'not a picture\n' >"$pics/notes.png"
+for name in header huge absurd cut notes; do
+  file=$(ls "$pics/$name".*)
+  timeout 20 "$cli" describe "$file" >"$work/out" 2>"$work/err"
+  status=$?
+  expected=1
+  [ "$name" = notes ] && expected=2
+  [ "$status" -eq "$expected" ] || fail "describe $name: status $status, expected $expected"
+  [ -s "$work/err" ] || fail "describe $name: no message"
+  [ -s "$work/out" ] && fail "describe $name printed facts: $(cat "$work/out")"
+done
+
 [ "$failures" -eq 0 ] && echo "hostile_files_test: all checks passed"
 exit "$failures"

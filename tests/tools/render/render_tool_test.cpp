@@ -6,9 +6,12 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <fstream>
 #include <sstream>
 
 #include "core/graphs/daily_graph_kinds.h"
+#include "core/publishing/picture_text.h"
+#include "core/solar/ephemeris.h"
 
 #include "core/data/data_file.h"
 #include "core/data/picture_output.h"
@@ -379,6 +382,54 @@ class RenderToolTest : public QObject {
         QVERIFY(HoldsPictureOf(out, *PictureFormatOf(out)));
       }
     }
+  }
+
+  // A drawing's PNG and JPG say which drawing they show: the record's L0 to 0.01 degree, its
+  // date and UT, and how to paint the picture again.
+  void drawingPicturesCarryTheirRecordsFacts_data() {
+    QTest::addColumn<QString>("output");
+    QTest::newRow("png") << "fakta.png";
+    QTest::newRow("jpg") << "fakta.jpg";
+  }
+  void drawingPicturesCarryTheirRecordsFacts() {
+    QFETCH(QString, output);
+    const std::string out = OutPath(output.toUtf8().constData());
+    QCOMPARE(Run({"drawing", m_folder, out, "--size", "400x340", "--record", "5"}).Status, 0);
+    std::ifstream in(out, std::ios::binary);
+    const auto read = DescribePicture(in);
+    QVERIFY(std::holds_alternative<PictureDescription>(read));
+    const PictureFacts& facts = std::get<PictureDescription>(read).Facts;
+    Database db;
+    LoadDatabase(db, m_folder, CalendarDate{2026, 1, 1});
+    const ObservationRecord& record = db.Record(5);
+    const std::optional<SolarEphemeris> eph = RecordEphemeris(record);
+    QVERIFY(eph.has_value());
+    QVERIFY(FactValue(facts, kFactL0) != nullptr);
+    QVERIFY(qAbs(std::stod(*FactValue(facts, kFactL0)) - eph->EphL0) <= 0.01);
+    QCOMPARE(*FactValue(facts, kFactDate), record.Date());
+    QCOMPARE(*FactValue(facts, kFactRotation), std::to_string(eph->RotationNumber));
+    QCOMPARE(*FactValue(facts, kFactObserver), record.Observer());
+    QCOMPARE(*FactValue(facts, kFactView), std::string("drawing --record 5 --picture no"));
+    // libpng (through Qt) reads the same chunks: they are valid PNG text.
+    if (output.endsWith(".png"))
+      QCOMPARE(QImage(QString::fromStdString(out)).text("L0").toStdString(),
+               *FactValue(facts, kFactL0));
+  }
+
+  // A graph's picture names its period: the first and the last drawing of the folder.
+  void graphPictureCarriesItsPeriod() {
+    const std::string out = OutPath("obdobi.png");
+    QCOMPARE(Run({"daily-graph", m_folder, out, "--size", "400x300"}).Status, 0);
+    std::ifstream in(out, std::ios::binary);
+    const auto read = DescribePicture(in);
+    QVERIFY(std::holds_alternative<PictureDescription>(read));
+    const PictureFacts& facts = std::get<PictureDescription>(read).Facts;
+    Database db;
+    LoadDatabase(db, m_folder, CalendarDate{2026, 1, 1});
+    QVERIFY(FactValue(facts, kFactPeriod) != nullptr);
+    QCOMPARE(*FactValue(facts, kFactPeriod),
+             db.Record(1).Date() + " - " + db.Record(db.RecordCount).Date());
+    QVERIFY(FactValue(facts, kFactL0) == nullptr);
   }
 
   void everyViewPaintsItsDefaultPicture() {

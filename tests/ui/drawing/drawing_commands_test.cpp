@@ -17,6 +17,7 @@
 #include "core/data/record_file.h"
 #include "core/drawing/magneto_underlay.h"
 #include "core/maps/magnetogram.h"
+#include "core/publishing/picture_text.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
 #include "ui/drawing/drawing_window.h"
@@ -94,6 +95,15 @@ class DrawingCommandsTest : public QObject {
     QVERIFY(QFile::exists(f.dir.filePath("Obrázek/ 2000-01-02.jpg")));
     // The compact window saves large pictures and is compact again afterwards.
     QCOMPARE(QImage(f.dir.filePath("Obrázek/ 2000-01-02.jpg")).size(), QSize(800, 680));
+    // Each picture says which drawing it shows.
+    std::ifstream in(f.dir.filePath("Obrázek/ 2000-01-02.jpg").toStdString(), std::ios::binary);
+    const auto read = DescribePicture(in);
+    QVERIFY(std::holds_alternative<PictureDescription>(read));
+    const PictureFacts& facts = std::get<PictureDescription>(read).Facts;
+    QVERIFY(FactValue(facts, kFactDate) != nullptr);
+    QCOMPARE(*FactValue(facts, kFactDate), std::string("02.01.2000"));
+    QCOMPARE(*FactValue(facts, kFactView), std::string(kDrawingView));
+    QVERIFY(FactValue(facts, kFactL0) != nullptr);
     QCOMPARE(window.size(), QSize(612, 535));
     QVERIFY(window.IsCompact());
   }

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "core/data/data_file.h"
+#include "core/publishing/picture_text.h"
 #include "support/app_run.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/graphs/daily_graphs_window.h"
@@ -304,6 +305,13 @@ void ShellToolbarTest::WindowImageIsSavedAsJpgOnYes() {
   const QImage saved(QString::fromStdU16String(expected.u16string()), "JPG");
   QCOMPARE(saved.size(), QSize(200, 120));
   QVERIFY(f.Msg.Shown.isEmpty());
+  // The picture names the window and the program that made it.
+  std::ifstream in(expected, std::ios::binary);
+  const auto read = DescribePicture(in);
+  QVERIFY(std::holds_alternative<PictureDescription>(read));
+  const PictureFacts& facts = std::get<PictureDescription>(read).Facts;
+  QVERIFY(FactValue(facts, kFactSoftware) != nullptr);
+  QVERIFY(FactValue(facts, kFactView) != nullptr);
 }
 
 void ShellToolbarTest::SavingSaysWhatWasSaved() {
