@@ -5,6 +5,7 @@
 
 #include "core/groups/east_west.h"
 #include "core/groups/group_statistics.h"
+#include "core/groups/group_tracks.h"
 #include "core/groups/map_data.h"
 #include "core/groups/rotation_evolution.h"
 #include "core/reference/k_factors.h"
@@ -26,6 +27,14 @@ void BM_RecordPositions(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ardeno::ComputeRecordPositions(db));
 }
 BENCHMARK(BM_RecordPositions)->Unit(benchmark::kMillisecond);
+
+// Every group followed across days, from the shared positions (goal: under 300 ms).
+void BM_TrackGroups(benchmark::State& state) {
+  const ardeno::Database& db = SampleDatabase();
+  const ardeno::RecordPositions positions = ardeno::ComputeRecordPositions(db);
+  for (auto _ : state) benchmark::DoNotOptimize(ardeno::TrackGroups(db, positions));
+}
+BENCHMARK(BM_TrackGroups)->Unit(benchmark::kMillisecond);
 
 // Everything the group views show, from the database: what one change of the data costs.
 void BM_AllGroupStatistics(benchmark::State& state) {

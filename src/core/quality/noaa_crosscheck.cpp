@@ -7,6 +7,7 @@
 #include "core/quality/quality_check_parts.h"
 #include "core/reference/k_factors.h"
 #include "core/solar/angles.h"
+#include "core/solar/differential_rotation.h"
 
 namespace ardeno {
 
@@ -16,11 +17,6 @@ namespace {
 struct Region : RegionAtMoment {
   bool Used = false;
 };
-
-double Separation(double l1, double b1, double l2, double b2) {
-  const double dl = std::remainder(l1 - l2, 360.0) * std::cos((b1 + b2) / 2 * kDegToRad);
-  return std::hypot(dl, b1 - b2);
-}
 
 std::string Head(const CalendarDate& date, int record, int group) {
   std::string text = FormatDate(date) + " č." + std::to_string(record);

@@ -28,4 +28,9 @@ double RotatedLongitude(double longitude, double latitude, double days) {
   return wrapped < 0 ? wrapped + 360.0 : wrapped;
 }
 
+double Separation(double l1, double b1, double l2, double b2) {
+  const double dl = std::remainder(l1 - l2, 360.0) * std::cos((b1 + b2) / 2 * kDegToRad);
+  return std::hypot(dl, b1 - b2);
+}
+
 }  // namespace ardeno

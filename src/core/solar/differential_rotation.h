@@ -18,4 +18,8 @@ inline constexpr double kCarringtonRate = 14.184397;
 // for earlier); a group rotating faster than the Carrington frame moves to smaller longitudes.
 double RotatedLongitude(double longitude, double latitude, double days);
 
+// Degrees between two places on the Sun (Carrington longitude, latitude), near enough for the few
+// degrees within which two sightings are taken for one group.
+double Separation(double l1, double b1, double l2, double b2);
+
 }  // namespace ardeno

@@ -1,0 +1,299 @@
+#include "core/groups/group_tracks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numeric>
+#include <set>
+
+#include "core/groups/rotation_evolution.h"
+#include "core/quality/noaa_regions.h"
+#include "core/quality/quality_check_parts.h"
+#include "core/solar/angles.h"
+#include "core/solar/differential_rotation.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+
+namespace {
+
+// A track ends once its group should stand this far from the central meridian: a little past
+// the limb, as places read at the limb itself come out a few degrees either side of 90.
+constexpr double kWestLimb = 95.0;
+// The mean rate at which groups cross the disk, degrees per day; only a first guess of the turn
+// since the last sighting, corrected by the exact place.
+constexpr double kSynodicRate = 13.2;
+// NOAA's regions: the distance within which a region names a group, and how far in time a region's
+// place is rotated.
+constexpr double kRegionDegrees = 5.0;
+constexpr double kRegionDays = 1.0;
+
+// Degrees from the central meridian, positive towards the west limb, of Carrington longitude l
+// when the central meridian stands at l0 (the longitudes grow towards the east limb).
+double MeridianOf(double longitude, double l0) { return std::remainder(longitude - l0, 360.0); }
+
+// The least foreshortening counted at the limb.
+constexpr double kLimbForeshortening = 0.3;
+
+double Within(const LinkTolerance& t, double days) {
+  return std::min(t.Bound, t.Base + t.PerDay * std::fabs(days));
+}
+
+// How far a group seen at (l2, b2) lies from a track's expected place (l1, b1), in degrees with
+// the longitude foreshortened as on the drawing; nothing when outside the tolerance of a link
+// after `days` with the group at `meridian` degrees from the central meridian.
+std::optional<double> LinkDistance(double l1, double b1, double l2, double b2, double meridian,
+                                   double days) {
+  const double foreshortening = std::max(std::cos(meridian * kDegToRad), kLimbForeshortening);
+  const double dl = std::fabs(std::remainder(l1 - l2, 360.0));
+  const double db = std::fabs(b1 - b2);
+  if (db > Within(kTrackLatitude, days) ||
+      dl > std::min(kTrackLimbDegrees, Within(kTrackLongitude, days) / foreshortening))
+    return std::nullopt;
+  return std::hypot(dl * std::cos((b1 + b2) / 2 * kDegToRad) * foreshortening, db);
+}
+
+template <typename T>
+void AddOnce(std::vector<T>& list, const T& value) {
+  if (std::find(list.begin(), list.end(), value) == list.end()) list.push_back(value);
+}
+
+// A track while drawings are still being linked.
+struct OpenTrack {
+  std::size_t Index;           // into the result
+  std::int64_t MissedDay = 0;  // the last date counted as missed
+  int Missed = 0;
+};
+
+// The drawings to follow, in time order.
+std::vector<int> DrawingsInTime(const Database& db, const RecordPositions& positions,
+                                const TrackOptions& options) {
+  std::vector<int> order;
+  for (int i = 1; i <= positions.Count(); ++i) {
+    const ObservationRecord& r = db.Record(i);
+    if (!positions.Record(i).HasDate || r.IsSpecial()) continue;
+    if (options.Observer && r.Observer() != *options.Observer) continue;
+    order.push_back(i);
+  }
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    return MomentOf(positions.Record(a).Date, db.Record(a).TimeUT()) <
+           MomentOf(positions.Record(b).Date, db.Record(b).TimeUT());
+  });
+  return order;
+}
+
+void Summarise(GroupTrack& track) {
+  const auto& s = track.Sightings;
+  track.First = s.front().Date;
+  track.Last = s.back().Date;
+  std::set<std::int64_t> days;
+  double latitudes = 0;
+  for (std::size_t k = 0; k < s.size(); ++k) {
+    days.insert(DaySerial(s[k].Date));
+    latitudes += s[k].Latitude;
+    if (k == 0 || s[k].CorrectedArea > track.MaxArea) {
+      track.MaxArea = s[k].CorrectedArea;
+      track.MaxAreaDate = s[k].Date;
+    }
+    AddOnce(track.Classes, s[k].Class);
+    AddOnce(track.Numbers, s[k].Number);
+    AddOnce(track.RotationNumbers, s[k].RotationNumber);
+    if (k > 0 && !track.MeridianPassage && s[k - 1].Meridian < 0 && s[k].Meridian >= 0) {
+      const double share = -s[k - 1].Meridian / (s[k].Meridian - s[k - 1].Meridian);
+      track.MeridianPassage = s[k - 1].Moment + share * (s[k].Moment - s[k - 1].Moment);
+    }
+  }
+  if (!track.MeridianPassage && s.front().Meridian == 0) track.MeridianPassage = s.front().Moment;
+  track.Days = static_cast<int>(days.size());
+  track.MeanLatitude = latitudes / static_cast<double>(s.size());
+}
+
+}  // namespace
+
+std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& positions,
+                                    const TrackOptions& options) {
+  std::vector<GroupTrack> tracks;
+  std::vector<OpenTrack> open;
+  for (const int i : DrawingsInTime(db, positions, options)) {
+    const ObservationRecord& r = db.Record(i);
+    const RecordPosition& pos = positions.Record(i);
+    const double moment = MomentOf(pos.Date, r.TimeUT());
+    const std::int64_t day = DaySerial(pos.Date);
+    const auto places = positions.GroupsOf(i);
+    std::vector<TrackSighting> seen;
+    for (int k = 1; k <= static_cast<int>(places.size()); ++k) {
+      if (IsMarkerPosition(r, k)) continue;
+      const HeliographicPosition& p = places[static_cast<std::size_t>(k - 1)];
+      seen.push_back({i, k, pos.Date, moment, MeridianOf(p.HelioLongitude, pos.Eph.EphL0),
+                      p.HelioLatitude, p.HelioLongitude, EvolutionCorrectedArea(r, k),
+                      r.GroupType(k), r.GroupNumber(k), r.RotationGroupNumber(k)});
+    }
+    // Where each open track's group should stand now; those past the west limb end here.
+    struct Expected {
+      std::size_t Open;
+      double Longitude, Latitude, Meridian, Days;
+    };
+    std::vector<Expected> expected;
+    for (std::size_t t = 0; t < open.size(); ++t) {
+      const TrackSighting& last = tracks[open[t].Index].Sightings.back();
+      const double days = moment - last.Moment;
+      const double longitude = RotatedLongitude(last.Longitude, last.Latitude, days);
+      // Counted on from the last sighting, so that a group carried round behind the west limb
+      // never reappears at the east limb.
+      const double turned = kSynodicRate * days;
+      const double meridian =
+          last.Meridian + turned +
+          std::remainder(MeridianOf(longitude, pos.Eph.EphL0) - last.Meridian - turned, 360.0);
+      if (meridian > kWestLimb) continue;
+      expected.push_back({t, longitude, last.Latitude, meridian, days});
+    }
+    struct Pair {
+      double Distance;
+      std::size_t Expected, Seen;
+    };
+    std::vector<Pair> pairs;
+    for (std::size_t e = 0; e < expected.size(); ++e)
+      for (std::size_t g = 0; g < seen.size(); ++g) {
+        const auto d = LinkDistance(
+            expected[e].Longitude, expected[e].Latitude, seen[g].Longitude, seen[g].Latitude,
+            std::max(std::fabs(expected[e].Meridian), std::fabs(seen[g].Meridian)),
+            expected[e].Days);
+        if (d) pairs.push_back({*d, e, g});
+      }
+    std::sort(pairs.begin(), pairs.end(),
+              [](const Pair& a, const Pair& b) { return a.Distance < b.Distance; });
+    std::vector<bool> expectedTaken(expected.size()), seenTaken(seen.size());
+    for (const Pair& p : pairs) {
+      if (expectedTaken[p.Expected] || seenTaken[p.Seen]) continue;
+      expectedTaken[p.Expected] = seenTaken[p.Seen] = true;
+      OpenTrack& track = open[expected[p.Expected].Open];
+      tracks[track.Index].Sightings.push_back(seen[p.Seen]);
+      track.Missed = 0;
+    }
+    // Open tracks not linked now: missing on the visible disk counts once a date; past the limb
+    // or missing too often, they end.
+    std::vector<bool> keep(open.size(), false);
+    for (std::size_t e = 0; e < expected.size(); ++e) {
+      OpenTrack& track = open[expected[e].Open];
+      keep[expected[e].Open] = true;
+      if (expectedTaken[e] || track.MissedDay == day) continue;
+      track.MissedDay = day;
+      if (++track.Missed > kTrackMissedDays) keep[expected[e].Open] = false;
+    }
+    std::vector<OpenTrack> still;
+    for (std::size_t t = 0; t < open.size(); ++t)
+      if (keep[t]) still.push_back(open[t]);
+    open = std::move(still);
+    for (std::size_t g = 0; g < seen.size(); ++g) {
+      if (seenTaken[g]) continue;
+      GroupTrack track;
+      track.Id = static_cast<int>(tracks.size()) + 1;
+      track.Sightings.push_back(seen[g]);
+      tracks.push_back(std::move(track));
+      open.push_back({tracks.size() - 1});
+    }
+  }
+  for (GroupTrack& track : tracks) Summarise(track);
+  return tracks;
+}
+
+void AssignNoaaRegions(std::vector<GroupTrack>& tracks, const Database& db,
+                       const RecordPositions& positions, const std::vector<SourceDay>& reports) {
+  struct RegionPlace {
+    double Moment, Longitude, Latitude;
+    int Region;
+  };
+  std::vector<RegionPlace> places;
+  const std::string noaa = SourceObserver(GroupSource::NoaaReport);
+  for (int i = 1; i <= positions.Count(); ++i) {
+    const ObservationRecord& r = db.Record(i);
+    if (!positions.Record(i).HasDate || r.IsSpecial() || r.Observer() != noaa) continue;
+    const double moment = MomentOf(positions.Record(i).Date, r.TimeUT());
+    const auto groups = positions.GroupsOf(i);
+    for (int k = 1; k <= static_cast<int>(groups.size()); ++k)
+      if (r.GroupNumber(k) > 0 && !IsMarkerPosition(r, k))
+        places.push_back({moment, groups[static_cast<std::size_t>(k - 1)].HelioLongitude,
+                          groups[static_cast<std::size_t>(k - 1)].HelioLatitude, r.GroupNumber(k)});
+  }
+  for (const SourceDay& report : reports)
+    for (const SourceGroup& g : report.Groups)
+      if (g.Region > 0)
+        places.push_back(
+            {MomentOf(g.EpochDate, g.EpochTime), g.CarringtonLongitude, g.Latitude, g.Region});
+  std::sort(places.begin(), places.end(),
+            [](const RegionPlace& a, const RegionPlace& b) { return a.Moment < b.Moment; });
+  for (GroupTrack& track : tracks) {
+    std::map<int, int> votes;
+    for (const TrackSighting& s : track.Sightings) {
+      auto from =
+          std::lower_bound(places.begin(), places.end(), s.Moment - kRegionDays,
+                           [](const RegionPlace& p, double moment) { return p.Moment < moment; });
+      std::optional<int> nearest;
+      double best = kRegionDegrees;
+      for (auto p = from; p != places.end() && p->Moment <= s.Moment + kRegionDays; ++p) {
+        const double longitude = RotatedLongitude(p->Longitude, p->Latitude, s.Moment - p->Moment);
+        const double d = Separation(longitude, p->Latitude, s.Longitude, s.Latitude);
+        if (d <= best) {
+          best = d;
+          nearest = p->Region;
+        }
+      }
+      if (nearest) ++votes[*nearest];
+    }
+    track.NoaaRegion.reset();
+    int most = 0;
+    for (const auto& [region, count] : votes)
+      if (count > most) {
+        most = count;
+        track.NoaaRegion = region;
+      }
+  }
+}
+
+TrackAgreement CompareWithNumbers(const std::vector<GroupTrack>& tracks, const Database& db,
+                                  bool (*counted)(const ObservationRecord&)) {
+  TrackAgreement agreement;
+  // The tracks of each number, and its days.
+  std::map<int, std::set<int>> tracksOfNumber;
+  std::map<int, std::set<std::int64_t>> daysOfNumber;
+  for (const GroupTrack& track : tracks)
+    for (const TrackSighting& s : track.Sightings) {
+      if (!counted(db.Record(s.Record)) || s.Number == 0) continue;
+      ++agreement.Sightings;
+      if (track.Numbers.size() == 1) ++agreement.SightingsInOwnTrack;
+      tracksOfNumber[s.Number].insert(track.Id);
+      daysOfNumber[s.Number].insert(DaySerial(s.Date));
+    }
+  for (const auto& [number, days] : daysOfNumber) {
+    if (days.size() < 3) continue;
+    ++agreement.Numbers;
+    if (tracksOfNumber[number].size() == 1) ++agreement.NumbersInOneTrack;
+  }
+  return agreement;
+}
+
+std::string TracksCsv(const std::vector<GroupTrack>& tracks) {
+  std::string text = "stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA\r\n";
+  const auto joined = [](const auto& list, auto toText) {
+    std::string out;
+    for (const auto& item : list) out += (out.empty() ? "" : "+") + toText(item);
+    return out;
+  };
+  for (const GroupTrack& t : tracks) {
+    std::string latitude = FormatFixed(t.MeanLatitude, 0, 1);
+    std::replace(latitude.begin(), latitude.end(), '.', ',');
+    text +=
+        std::to_string(t.Id) + ";" + FormatDate(t.First) + ";" + FormatDate(t.Last) + ";" +
+        std::to_string(t.Days) + ";" +
+        (t.MeridianPassage
+             ? FormatDate(DateFromSerial(static_cast<std::int64_t>(std::floor(*t.MeridianPassage))))
+             : std::string()) +
+        ";" + latitude + ";" + std::to_string(t.MaxArea) + ";" +
+        joined(t.Classes, [](const std::string& c) { return c; }) + ";" +
+        joined(t.Numbers, [](int n) { return std::to_string(n); }) + ";" +
+        (t.NoaaRegion ? std::to_string(*t.NoaaRegion) : std::string()) + "\r\n";
+  }
+  return text;
+}
+
+}  // namespace ardeno

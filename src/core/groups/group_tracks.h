@@ -1,0 +1,95 @@
+#pragma once
+// A sunspot group followed across days: each drawing's groups are linked to the tracks of the
+// drawings before it by place alone, never by the typed numbers (which the tracks then check).
+// A track's last place is rotated to the drawing's moment by the differential rotation of Howard,
+// Harvey and Snodgrass (1990); the nearest pairs within a tolerance that grows with the time
+// since the last sighting are linked, one to one. A track ends when its group passes the west
+// limb, or when it is missing where it should stand on the visible disk on more than
+// kTrackMissedDays drawing days.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/data/database.h"
+#include "core/reference/source_day.h"
+#include "core/solar/record_positions.h"
+
+namespace ardeno {
+
+inline constexpr int kTrackMissedDays = 2;
+// Tolerance of a link, growing with the days since the last sighting up to a bound: in latitude,
+// which a group keeps within a degree or two, and in longitude, which its centre changes more as
+// it grows and decays and which is read less surely towards the limb (there the tolerance grows
+// as the foreshortening, up to kTrackLimbDegrees).
+struct LinkTolerance {
+  double Base, PerDay, Bound;
+};
+inline constexpr LinkTolerance kTrackLatitude{4.0, 0.5, 7.0};
+inline constexpr LinkTolerance kTrackLongitude{6.0, 1.0, 10.0};
+inline constexpr double kTrackLimbDegrees = 15.0;
+
+struct TrackSighting {
+  int Record = 0;  // 1-based record index
+  int Group = 0;   // 1-based group slot
+  CalendarDate Date;
+  double Moment = 0;     // days (MomentOf)
+  double Meridian = 0;   // degrees from the central meridian, positive towards the west limb
+  double Latitude = 0;   // degrees, north positive
+  double Longitude = 0;  // Carrington degrees
+  int CorrectedArea = 0;
+  std::string Class;
+  int Number = 0;          // the typed group number
+  int RotationNumber = 0;  // the typed rotation group number
+};
+
+struct GroupTrack {
+  int Id = 0;  // 1.. in the order the tracks begin
+  std::vector<TrackSighting> Sightings;
+  CalendarDate First;
+  CalendarDate Last;
+  int Days = 0;  // distinct dates with a sighting
+  // When the group crossed the central meridian, interpolated between the sightings on either
+  // side; nothing when the track never crossed it.
+  std::optional<double> MeridianPassage;
+  double MeanLatitude = 0;
+  int MaxArea = 0;
+  CalendarDate MaxAreaDate;
+  std::vector<std::string> Classes;  // in order of first appearance
+  std::vector<int> Numbers;          // typed group numbers, in order of first appearance
+  std::vector<int> RotationNumbers;  // typed rotation group numbers, likewise
+  std::optional<int> NoaaRegion;     // the region most of its sightings lie on
+};
+
+struct TrackOptions {
+  std::optional<std::string> Observer;  // only this observer's drawings
+};
+
+// Tracks of the ordinary drawings (no special records), in the order they begin.
+std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& positions,
+                                    const TrackOptions& options = {});
+
+// NOAA's regions for the tracks: every group of a NOAA record of the database and every region of
+// `reports`, rotated to each sighting's moment from within a day; the nearest within 5 degrees
+// votes for its region, and a track takes the region with most votes.
+void AssignNoaaRegions(std::vector<GroupTrack>& tracks, const Database& db,
+                       const RecordPositions& positions, const std::vector<SourceDay>& reports);
+
+// How well the typed numbers agree with the tracks: the share of the sightings (of the records
+// `counted` accepts) lying in a track that carries their number alone, and of the numbers seen on
+// three days or more whose sightings all lie in one track.
+struct TrackAgreement {
+  int Sightings = 0;
+  int SightingsInOwnTrack = 0;
+  int Numbers = 0;
+  int NumbersInOneTrack = 0;
+};
+TrackAgreement CompareWithNumbers(const std::vector<GroupTrack>& tracks, const Database& db,
+                                  bool (*counted)(const ObservationRecord&));
+
+// "stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA" and a line per track:
+// dates dd.mm.yyyy (the passage on the day it falls on), the latitude with one decimal
+// and a decimal comma, classes and numbers joined by "+"; empty cells for what is not known.
+std::string TracksCsv(const std::vector<GroupTrack>& tracks);
+
+}  // namespace ardeno

@@ -1,0 +1,226 @@
+// Groups followed across days by place alone: a group rotating at its latitude's rate is one
+// track however its numbers were typed, two groups are two tracks however alike their numbers,
+// a track survives two missed drawing days and not three, ends at the west limb, takes NOAA's
+// region and summarises its days, passage, latitude, area, classes and numbers.
+#include "core/groups/group_tracks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/quality/noaa_regions.h"
+#include "core/solar/differential_rotation.h"
+#include "support/map_records.h"
+
+namespace ardeno {
+namespace {
+
+// A group at Carrington longitude l0 on 1 March 2014 12 h UT, moving at its latitude's rate.
+struct Group {
+  int Number;
+  double Longitude;  // on 1 March 2014, 12 h UT
+  double Latitude;
+  std::uint16_t Area = 100;
+  const char* Class = "Dao";
+};
+
+constexpr CalendarDate kStart{2014, 3, 1};
+
+double LongitudeOn(const Group& g, int day) {
+  return RotatedLongitude(g.Longitude, g.Latitude, day);
+}
+
+// The drawing of 1 March + `day` at 12 h UT with the groups on the visible disk.
+ObservationRecord DayDrawing(int day, const std::vector<Group>& groups,
+                             const std::string& observer = "Novák") {
+  ObservationRecord r = test::MapRecord(DateFromSerial(DaySerial(kStart) + day));
+  r.SetObserver(observer);
+  r.SetRadiusWord(125);
+  const SolarEphemeris eph = *RecordEphemeris(r);
+  for (const Group& g : groups) {
+    const double l = LongitudeOn(g, day);
+    if (std::fabs(std::remainder(l - eph.EphL0, 360.0)) > 85) continue;
+    const int k = test::AddGroup(r, g.Number, l, g.Latitude, g.Area);
+    r.SetGroupNumber(k, static_cast<std::uint16_t>(g.Number));
+    r.SetGroupType(k, g.Class);
+  }
+  return r;
+}
+
+std::vector<GroupTrack> Track(const std::vector<ObservationRecord>& records,
+                              const TrackOptions& options = {}) {
+  const Database db = test::DatabaseOf(records);
+  return TrackGroups(db, ComputeRecordPositions(db), options);
+}
+
+// Where the central meridian stands on 1 March 2014 12 h UT: a group there crosses it that day.
+double CentreLongitude() { return test::MapRecord(kStart).CentralL0(); }
+
+TEST(GroupTracks, OneGroupAcrossTheDiskIsOneTrackWithItsSummary) {
+  // East of the centre by 40 degrees: it crosses the meridian about three days later.
+  const Group g{11, std::fmod(CentreLongitude() - 40 + 360, 360), 15.3};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 9; ++day) {
+    Group today = g;
+    // Largest on the sixth day even after the correction for foreshortening near the limb.
+    today.Area = static_cast<std::uint16_t>(day <= 5 ? 100 + 20 * day : 200 - 45 * (day - 5));
+    today.Class = day < 2 ? "Bxo" : day < 6 ? "Dai" : "Cso";
+    records.push_back(DayDrawing(day, {today}));
+  }
+  // Typed as 12 on the fifth day: the tracker follows the place, not the number.
+  records[4].SetGroupNumber(1, 12);
+  const auto tracks = Track(records);
+  ASSERT_EQ(tracks.size(), 1u);
+  const GroupTrack& t = tracks[0];
+  EXPECT_EQ(t.Days, 10);
+  EXPECT_EQ(FormatDate(t.First), "01.03.2014");
+  EXPECT_EQ(FormatDate(t.Last), "10.03.2014");
+  EXPECT_NEAR(t.MeanLatitude, 15.3, 0.2);
+  ASSERT_TRUE(t.MeridianPassage);
+  // 40 degrees at about 13.3 degrees a day after 1 March 12 h.
+  EXPECT_NEAR(*t.MeridianPassage - MomentOf(kStart, 1200), 40 / 13.3, 0.25);
+  EXPECT_EQ(FormatDate(t.MaxAreaDate), "06.03.2014");
+  EXPECT_EQ(t.Classes, (std::vector<std::string>{"Bxo", "Dai", "Cso"}));
+  EXPECT_EQ(t.Numbers, (std::vector<int>{11, 12}));
+}
+
+TEST(GroupTracks, NearbyGroupsStayApartAndLikeNumbersDoNotJoinThem) {
+  const double centre = CentreLongitude();
+  // Two groups 8 degrees apart in longitude at the same latitude, and one in the south carrying
+  // the same number as the first.
+  const std::vector<Group> groups = {{21, std::fmod(centre - 30 + 360, 360), 12},
+                                     {22, std::fmod(centre - 38 + 360, 360), 12},
+                                     {21, std::fmod(centre - 30 + 360, 360), -12}};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 5; ++day) records.push_back(DayDrawing(day, groups));
+  const auto tracks = Track(records);
+  ASSERT_EQ(tracks.size(), 3u);
+  for (const GroupTrack& t : tracks) {
+    EXPECT_EQ(t.Days, 6);
+    EXPECT_EQ(t.Numbers.size(), 1u);
+  }
+  EXPECT_LT(tracks[2].MeanLatitude, 0);
+  const Database db = test::DatabaseOf(records);
+  const TrackAgreement a =
+      CompareWithNumbers(tracks, db, [](const ObservationRecord&) { return true; });
+  EXPECT_EQ(a.Sightings, 18);
+  EXPECT_EQ(a.SightingsInOwnTrack, 18);
+  // Number 21 lies on two tracks.
+  EXPECT_EQ(a.Numbers, 2);
+  EXPECT_EQ(a.NumbersInOneTrack, 1);
+}
+
+struct GapCase {
+  const char* Name;
+  std::vector<int> MissingDays;  // days 1.. on which the group is not drawn
+  std::size_t Tracks;
+};
+
+class GroupTrackGaps : public testing::TestWithParam<GapCase> {};
+
+TEST_P(GroupTrackGaps, MissedDrawingDays) {
+  const Group g{5, std::fmod(CentreLongitude() - 60 + 360, 360), -8};
+  const Group other{6, std::fmod(CentreLongitude() - 40 + 360, 360), 25};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 8; ++day) {
+    const auto& missing = GetParam().MissingDays;
+    const bool drawn = std::find(missing.begin(), missing.end(), day) == missing.end();
+    // The other group keeps every day a drawing day.
+    records.push_back(drawn ? DayDrawing(day, {g, other}) : DayDrawing(day, {other}));
+  }
+  const auto tracks = Track(records);
+  std::size_t ofG = 0;
+  for (const GroupTrack& t : tracks) ofG += t.Numbers == std::vector<int>{5};
+  EXPECT_EQ(ofG, GetParam().Tracks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, GroupTrackGaps,
+                         testing::Values(GapCase{"NoGap", {}, 1},
+                                         GapCase{"TwoDaysMissed", {2, 3}, 1},
+                                         GapCase{"TwoDaysApartMissed", {2, 5}, 1},
+                                         GapCase{"ThreeDaysMissed", {2, 3, 4}, 2}),
+                         [](const testing::TestParamInfo<GapCase>& info) {
+                           return std::string(info.param.Name);
+                         });
+
+TEST(GroupTracks, EndsAtTheWestLimbAndASecondDrawingOfTheDayJoins) {
+  const double centre = CentreLongitude();
+  // A group 60 degrees west of the centre leaves the disk within two days; a new group appears
+  // at the east limb at the same latitude a day later (where the old one would be after half a
+  // rotation, it is not the same).
+  const Group leaving{31, std::fmod(centre + 60, 360), 10};
+  const Group arriving{32, std::fmod(centre - 84 + 360, 360), 10};
+  std::vector<ObservationRecord> records = {DayDrawing(0, {leaving})};
+  records.push_back(DayDrawing(1, {leaving}, "Novák"));
+  ObservationRecord afternoon = DayDrawing(1, {leaving}, "Dvořák");
+  afternoon.SetTimeUT(1500);
+  records.push_back(afternoon);
+  for (int day = 3; day <= 14; ++day) records.push_back(DayDrawing(day, {arriving}));
+  const auto tracks = Track(records);
+  ASSERT_EQ(tracks.size(), 2u);
+  EXPECT_EQ(tracks[0].Sightings.size(), 3u);
+  EXPECT_EQ(tracks[0].Days, 2);
+  EXPECT_FALSE(tracks[0].MeridianPassage);
+  EXPECT_EQ(tracks[1].Numbers, std::vector<int>{32});
+  // Only one observer's drawings.
+  TrackOptions dvorak;
+  dvorak.Observer = "Dvořák";
+  EXPECT_EQ(Track(records, dvorak).size(), 1u);
+}
+
+TEST(GroupTracks, NoaaRegionFromTheRecordsOfTheDayOrTheReports) {
+  const Group g{0, std::fmod(CentreLongitude() - 20 + 360, 360), 14};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 3; ++day) records.push_back(DayDrawing(day, {g}));
+  // NOAA's record of day 2 names the group 12000, a second region far away.
+  ObservationRecord noaa = DayDrawing(
+      2, {{12000, g.Longitude, g.Latitude}, {12001, std::fmod(g.Longitude + 25, 360), -5}}, "NOAA");
+  records.push_back(noaa);
+  TrackOptions novak;
+  novak.Observer = "Novák";
+  const Database db = test::DatabaseOf(records);
+  const RecordPositions positions = ComputeRecordPositions(db);
+  auto tracks = TrackGroups(db, positions, novak);
+  ASSERT_EQ(tracks.size(), 1u);
+  AssignNoaaRegions(tracks, db, positions, {});
+  EXPECT_EQ(tracks[0].NoaaRegion, 12000);
+  // Without NOAA's record, a report of the first day gives it.
+  const Database own = test::DatabaseOf({records.begin(), records.begin() + 4});
+  const RecordPositions ownPositions = ComputeRecordPositions(own);
+  tracks = TrackGroups(own, ownPositions);
+  SourceDay report;
+  report.Date = kStart;
+  report.Groups.push_back({12003, "Cso", 3, g.Latitude, 0, LongitudeOn(g, 0), 50, kStart, 1200});
+  AssignNoaaRegions(tracks, own, ownPositions, {report});
+  EXPECT_EQ(tracks[0].NoaaRegion, 12003);
+  AssignNoaaRegions(tracks, own, ownPositions, {});
+  EXPECT_FALSE(tracks[0].NoaaRegion);
+}
+
+TEST(GroupTracks, CsvLinesAsWritten) {
+  GroupTrack t;
+  t.Id = 7;
+  t.First = {2014, 3, 1};
+  t.Last = {2014, 3, 12};
+  t.Days = 9;
+  t.MeridianPassage = MomentOf({2014, 3, 6}, 1800);
+  t.MeanLatitude = -12.34;
+  t.MaxArea = 420;
+  t.Classes = {"Cso", "Eai"};
+  t.Numbers = {14, 15};
+  t.NoaaRegion = 12002;
+  GroupTrack lone;
+  lone.Id = 8;
+  lone.First = lone.Last = {2014, 3, 2};
+  lone.Days = 1;
+  lone.MeanLatitude = 3.05;
+  lone.Classes = {"Axx"};
+  lone.Numbers = {3};
+  EXPECT_EQ(TracksCsv({t, lone}),
+            "stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA\r\n"
+            "7;01.03.2014;12.03.2014;9;06.03.2014;-12,3;420;Cso+Eai;14+15;12002\r\n"
+            "8;02.03.2014;02.03.2014;1;;3,1;0;Axx;3;\r\n");
+}
+
+}  // namespace
+}  // namespace ardeno
