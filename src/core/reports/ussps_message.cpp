@@ -6,6 +6,7 @@
 #include "core/data/group_types.h"
 #include "core/reports/network_seeing.h"
 #include "core/reports/report_text.h"
+#include "core/results/month_totals.h"
 #include "core/results/month_walk.h"
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
@@ -25,14 +26,6 @@ constexpr std::string_view kUnknownPlace = "/////";
 std::string Figures(long long value, int digits) {
   const long long largest = static_cast<long long>(std::pow(10, digits)) - 1;
   return Digits(std::clamp(value, 0LL, largest), digits);
-}
-
-// A special drawing's groups were counted, not drawn, and a group at a hemisphere marker has no
-// place either: their places and areas are not written.
-bool HasPlace(const ObservationRecord& r, int k) {
-  if (r.IsSpecial()) return false;
-  return r.Distance10(k) != kMarkerDistance10 ||
-         (r.Angle10(k) != kNorthMarkerAngle10 && r.Angle10(k) != kSouthMarkerAngle10);
 }
 
 // QXXYY: quadrant 1 NE, 2 SE, 3 SW, 4 NW; east is a negative central-meridian distance.
@@ -76,7 +69,7 @@ std::vector<std::string> UsspsMessage(const Database& db, int index, std::string
                                     UsspsSeeing(r.Conditions()) + UsspsDiskSize(db.DrawingRadius)};
   const auto eph = RecordEphemeris(r);
   for (int k = 1; k <= r.GroupCount(); ++k) {
-    const bool placed = eph && HasPlace(r, k);
+    const bool placed = eph && GroupHasPlace(r, k);
     const std::string area =
         placed ? Figures(Round(GroupCorrectedArea(r, k) / 10.0), 3) : std::string("///");
     const std::string place = placed

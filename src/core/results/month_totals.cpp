@@ -8,12 +8,18 @@ namespace {
 int NorthWord(int q) { return kGroupsN + q; }
 int SouthWord(int q) { return kGroupsS + q; }
 
+bool AtMarker(const ObservationRecord& record, int k) {
+  const int angle = record.Angle10(k);
+  return record.Distance10(k) == kMarkerDistance10 &&
+         (angle == kNorthMarkerAngle10 || angle == kSouthMarkerAngle10);
+}
+
 }  // namespace
 
-bool HasHemisphereMarker(const ObservationRecord& record) {
-  const int angle = record.Angle10(1);
-  return record.Distance10(1) == kMarkerDistance10 &&
-         (angle == kNorthMarkerAngle10 || angle == kSouthMarkerAngle10);
+bool HasHemisphereMarker(const ObservationRecord& record) { return AtMarker(record, 1); }
+
+bool GroupHasPlace(const ObservationRecord& record, int k) {
+  return !record.IsSpecial() && !AtMarker(record, k);
 }
 
 void AddRecordToTotals(MonthTotals& totals, const ObservationRecord& record) {

@@ -40,6 +40,10 @@ struct MonthTotals {
 // hemisphere alone is known.
 bool HasHemisphereMarker(const ObservationRecord& record);
 
+// Group k was drawn where it stands: not a group of a special drawing (counted, not drawn) and
+// not at a hemisphere marker. Only such a group has a heliographic place and a disk area.
+bool GroupHasPlace(const ObservationRecord& record, int k);
+
 // Adds one record and counts it: whole-disk g, f, R, CV, SN and RB always; their hemisphere
 // values unless the record is special without a marker; the areas for normal records only.
 void AddRecordToTotals(MonthTotals& totals, const ObservationRecord& record);

@@ -1,0 +1,37 @@
+// ardeno-cli export-csv DIR OUT-FOLDER: days.csv, groups.csv and faculae.csv for data tools.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_registry.h"
+#include "cli/folder_loading.h"
+#include "core/reports/tidy_csv.h"
+
+namespace ardeno::cli {
+
+namespace {
+
+int ExportCsv(const std::vector<std::string>& args) {
+  constexpr const char* kUsage = "export-csv SLOŽKA VÝSTUPNÍ-SLOŽKA";
+  if (args.size() != 2) {
+    std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    return 1;
+  }
+  Database db;
+  LoadReport report;
+  if (!LoadExistingFolder({args[0]}, kUsage, db, report)) return 1;
+  const TidyTables tables = BuildTidyTables(db, ComputeRecordPositions(db));
+  if (const auto refusal = WriteTidyTables(args[1], tables)) {
+    std::cerr << *refusal << "\n";
+    return 1;
+  }
+  std::cout << "Zákresů: " << tables.Drawings << "\n";
+  return StatusAfterOutput(db);
+}
+
+const bool kRegistered =
+    RegisterCommand({"export-csv", "export-csv SLOŽKA VÝSTUPNÍ-SLOŽKA", ExportCsv});
+
+}  // namespace
+
+}  // namespace ardeno::cli
