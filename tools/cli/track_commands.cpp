@@ -54,10 +54,6 @@ std::optional<TracksArguments> ParseTracksArguments(const std::vector<std::strin
   return parsed;
 }
 
-bool Overlaps(const GroupTrack& track, int year) {
-  return track.First.Year <= year && track.Last.Year >= year;
-}
-
 std::string Percent(int part, int whole) {
   if (whole == 0) return "-";
   return std::to_string((1000 * part / whole + 5) / 10) + " %";
@@ -100,8 +96,7 @@ int TracksCommand(const std::vector<std::string>& args) {
   std::vector<GroupTrack> tracks = TrackGroups(db, positions, parsed->Options);
   AssignNoaaRegions(tracks, db, positions, reports);
   if (parsed->CheckNumbers) PrintAgreement(tracks, db);
-  if (parsed->Year)
-    std::erase_if(tracks, [&](const GroupTrack& t) { return !Overlaps(t, *parsed->Year); });
+  if (parsed->Year) tracks = TracksOfYear(tracks, *parsed->Year);
   std::cout << TracksCsv(tracks);
   return StatusAfterOutput(db);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <numeric>
 #include <set>
@@ -104,6 +105,9 @@ void Summarise(GroupTrack& track) {
     }
   }
   if (!track.MeridianPassage && s.front().Meridian == 0) track.MeridianPassage = s.front().Moment;
+  track.Rotation = std::min_element(s.begin(), s.end(), [](const auto& a, const auto& b) {
+                     return std::fabs(a.Meridian) < std::fabs(b.Meridian);
+                   })->Rotation;
   track.Days = static_cast<int>(days.size());
   track.MeanLatitude = latitudes / static_cast<double>(s.size());
 }
@@ -126,7 +130,8 @@ std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& p
       const HeliographicPosition& p = places[static_cast<std::size_t>(k - 1)];
       seen.push_back({i, k, pos.Date, moment, MeridianOf(p.HelioLongitude, pos.Eph.EphL0),
                       p.HelioLatitude, p.HelioLongitude, EvolutionCorrectedArea(r, k),
-                      r.GroupType(k), r.GroupNumber(k), r.RotationGroupNumber(k)});
+                      r.GroupType(k), r.GroupNumber(k), r.RotationGroupNumber(k),
+                      pos.Eph.RotationNumber, r.TimeUT()});
     }
     // Where each open track's group should stand now; those past the west limb end here.
     struct Expected {
@@ -272,28 +277,80 @@ TrackAgreement CompareWithNumbers(const std::vector<GroupTrack>& tracks, const D
   return agreement;
 }
 
-std::string TracksCsv(const std::vector<GroupTrack>& tracks) {
-  std::string text = "stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA\r\n";
-  const auto joined = [](const auto& list, auto toText) {
-    std::string out;
-    for (const auto& item : list) out += (out.empty() ? "" : "+") + toText(item);
-    return out;
-  };
+bool TrackInYear(const GroupTrack& track, int year) {
+  return track.First.Year <= year && track.Last.Year >= year;
+}
+
+std::vector<GroupTrack> TracksOfYear(const std::vector<GroupTrack>& tracks, int year) {
+  std::vector<GroupTrack> chosen;
+  for (const GroupTrack& t : tracks)
+    if (TrackInYear(t, year)) chosen.push_back(t);
+  return chosen;
+}
+
+std::vector<GroupTrack> TracksOfRotation(const std::vector<GroupTrack>& tracks, int rotation) {
+  std::vector<GroupTrack> chosen;
+  for (const GroupTrack& t : tracks)
+    if (t.Rotation == rotation) chosen.push_back(t);
+  return chosen;
+}
+
+namespace {
+
+std::string DecimalComma(double value, int decimals) {
+  std::string text = FormatFixed(value, 0, decimals);
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
+template <typename List, typename ToText>
+std::string Joined(const List& list, ToText toText) {
+  std::string out;
+  for (const auto& item : list) out += (out.empty() ? "" : "+") + toText(item);
+  return out;
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> TrackRows(const std::vector<GroupTrack>& tracks) {
+  std::vector<std::vector<std::string>> rows = {{"stopa", "od", "do", "dní", "centrální meridián",
+                                                 "šířka", "max plocha", "typy", "čísla", "NOAA"}};
   for (const GroupTrack& t : tracks) {
-    std::string latitude = FormatFixed(t.MeanLatitude, 0, 1);
-    std::replace(latitude.begin(), latitude.end(), '.', ',');
-    text +=
-        std::to_string(t.Id) + ";" + FormatDate(t.First) + ";" + FormatDate(t.Last) + ";" +
-        std::to_string(t.Days) + ";" +
-        (t.MeridianPassage
-             ? FormatDate(DateFromSerial(static_cast<std::int64_t>(std::floor(*t.MeridianPassage))))
-             : std::string()) +
-        ";" + latitude + ";" + std::to_string(t.MaxArea) + ";" +
-        joined(t.Classes, [](const std::string& c) { return c; }) + ";" +
-        joined(t.Numbers, [](int n) { return std::to_string(n); }) + ";" +
-        (t.NoaaRegion ? std::to_string(*t.NoaaRegion) : std::string()) + "\r\n";
+    const std::string passage =
+        t.MeridianPassage
+            ? FormatDate(DateFromSerial(static_cast<std::int64_t>(std::floor(*t.MeridianPassage))))
+            : std::string();
+    rows.push_back({std::to_string(t.Id), FormatDate(t.First), FormatDate(t.Last),
+                    std::to_string(t.Days), passage, DecimalComma(t.MeanLatitude, 1),
+                    std::to_string(t.MaxArea),
+                    Joined(t.Classes, [](const std::string& c) { return c; }),
+                    Joined(t.Numbers, [](int n) { return std::to_string(n); }),
+                    t.NoaaRegion ? std::to_string(*t.NoaaRegion) : std::string()});
+  }
+  return rows;
+}
+
+std::string TracksCsv(const std::vector<GroupTrack>& tracks) {
+  std::string text;
+  for (const auto& row : TrackRows(tracks)) {
+    for (std::size_t c = 0; c < row.size(); ++c) text += (c == 0 ? "" : ";") + row[c];
+    text += "\r\n";
   }
   return text;
+}
+
+std::vector<std::vector<std::string>> TrackDayRows(const GroupTrack& track, const Database& db) {
+  std::vector<std::vector<std::string>> rows = {
+      {"datum", "UT", "pozorovatel", "skupina", "číslo", "typ", "plocha", "šířka", "délka", "CM"}};
+  for (const TrackSighting& s : track.Sightings) {
+    char ut[8];
+    std::snprintf(ut, sizeof ut, "%02d:%02d", s.TimeUT / 100 % 100, s.TimeUT % 100);
+    rows.push_back({FormatDate(s.Date), ut, db.Record(s.Record).Observer(), std::to_string(s.Group),
+                    std::to_string(s.Number), s.Class, std::to_string(s.CorrectedArea),
+                    DecimalComma(s.Latitude, 1), DecimalComma(s.Longitude, 1),
+                    std::to_string(static_cast<int>(std::lround(s.Meridian)))});
+  }
+  return rows;
 }
 
 }  // namespace ardeno

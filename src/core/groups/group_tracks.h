@@ -41,6 +41,8 @@ struct TrackSighting {
   std::string Class;
   int Number = 0;          // the typed group number
   int RotationNumber = 0;  // the typed rotation group number
+  int Rotation = 0;        // the drawing's Carrington rotation
+  std::uint16_t TimeUT = 0;
 };
 
 struct GroupTrack {
@@ -59,6 +61,9 @@ struct GroupTrack {
   std::vector<int> Numbers;          // typed group numbers, in order of first appearance
   std::vector<int> RotationNumbers;  // typed rotation group numbers, likewise
   std::optional<int> NoaaRegion;     // the region most of its sightings lie on
+  // The Carrington rotation of the sighting nearest the central meridian: the synoptic map the
+  // track belongs on.
+  int Rotation = 0;
 };
 
 struct TrackOptions {
@@ -87,9 +92,22 @@ struct TrackAgreement {
 TrackAgreement CompareWithNumbers(const std::vector<GroupTrack>& tracks, const Database& db,
                                   bool (*counted)(const ObservationRecord&));
 
-// "stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA" and a line per track:
-// dates dd.mm.yyyy (the passage on the day it falls on), the latitude with one decimal
-// and a decimal comma, classes and numbers joined by "+"; empty cells for what is not known.
+// The tracks of a year (any sighting in it) or of a rotation (their map's rotation).
+bool TrackInYear(const GroupTrack& track, int year);
+std::vector<GroupTrack> TracksOfYear(const std::vector<GroupTrack>& tracks, int year);
+std::vector<GroupTrack> TracksOfRotation(const std::vector<GroupTrack>& tracks, int rotation);
+
+// The header "stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA" and a row per
+// track: dates dd.mm.yyyy (the passage on the day it falls on), the latitude with one decimal and
+// a decimal comma, classes and numbers joined by "+"; empty cells for what is not known.
+std::vector<std::vector<std::string>> TrackRows(const std::vector<GroupTrack>& tracks);
+// The rows as semicolon CSV, lines ending with CR LF.
 std::string TracksCsv(const std::vector<GroupTrack>& tracks);
+
+// The header "datum;UT;pozorovatel;skupina;číslo;typ;plocha;šířka;délka;CM" and a row per
+// sighting: the date, UT as hh:mm, the drawing's observer, the group's slot and typed number,
+// class, corrected area, latitude and Carrington longitude with one decimal, and the distance
+// from the central meridian in whole degrees (W positive, E negative).
+std::vector<std::vector<std::string>> TrackDayRows(const GroupTrack& track, const Database& db);
 
 }  // namespace ardeno

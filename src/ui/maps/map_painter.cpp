@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 
 #include "core/maps/corona_views.h"
 #include "core/maps/map_comparison.h"
@@ -19,6 +20,7 @@ const QColor kAux2Colour(0, 230, 150);
 const QColor kScreenGrid(200, 200, 200);
 const QColor kHighCodeColour(230, 60, 60);
 const QColor kLowCodeColour(40, 70, 230);
+const QColor kTrackColour(220, 0, 0);
 
 QFont MapFont(int pixels, bool narrow = false) {
   QFont font(narrow ? QStringLiteral("Serifa BT") : QStringLiteral("Arial"));
@@ -78,6 +80,19 @@ SingleMapScene PrepareSingleMapScene(const Database& db, const MapSightings& sig
   scene.Groups = MapGroupDrawings(stats, k, areaMultiple, outlines);
   scene.Table = MapTable(stats);
   return scene;
+}
+
+void PaintTrackPath(QPainter& p, const std::vector<MapUnitPoint>& path, int k) {
+  if (path.empty()) return;
+  QPolygon line;
+  for (const MapUnitPoint& point : path)
+    line << QPoint(MapPixels(point.X, k), MapPixels(point.Y, k));
+  p.setPen(QPen(kTrackColour, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawPolyline(line);
+  p.setBrush(kTrackColour);
+  const int r = std::max(2, k / 8);
+  for (const QPoint& point : line) p.drawEllipse(point, r, r);
 }
 
 void PaintSingleMap(QPainter& p, const SingleMapScene& s, QSize client, bool printing) {

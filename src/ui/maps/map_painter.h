@@ -44,6 +44,9 @@ SingleMapScene PrepareSingleMapScene(const Database& db, const MapSightings& sig
 // printing: the grid is drawn black instead of light grey.
 void PaintSingleMap(QPainter& painter, const SingleMapScene& scene, QSize client, bool printing);
 
+// A group's track over a single map of scale k: its sightings joined in order, each marked.
+void PaintTrackPath(QPainter& painter, const std::vector<MapUnitPoint>& path, int k);
+
 // The comparison: two single-map scenes, each painted in its half of the client area.
 struct ComparisonScene {
   SingleMapScene Upper;

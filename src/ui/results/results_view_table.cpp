@@ -7,6 +7,7 @@
 #include "ui/results/quality_view.h"
 #include "ui/results/quiet_days_view.h"
 #include "ui/results/report_page_view.h"
+#include "ui/results/tracks_view.h"
 #include "ui/results/uncertainty_view.h"
 
 namespace ardeno {
@@ -38,6 +39,7 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
       {14, "kfaktoryjih", "Koeficienty k - jih", "kfaktorj", 2, MakeKFactorsView},
       {15, "kontroladat", "Kontrola dat", "kontrolav", 0, MakeQualityView},
       {16, "nejistoty", "Nejistoty", "nejistotyv", 0, MakeUncertaintyView},
+      {17, "skupinyvcase", "Skupiny v čase", "skupinyvcasev", 0, MakeTracksView},
   };
   return table;
 }

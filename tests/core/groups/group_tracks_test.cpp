@@ -82,6 +82,21 @@ TEST(GroupTracks, OneGroupAcrossTheDiskIsOneTrackWithItsSummary) {
   EXPECT_EQ(FormatDate(t.MaxAreaDate), "06.03.2014");
   EXPECT_EQ(t.Classes, (std::vector<std::string>{"Bxo", "Dai", "Cso"}));
   EXPECT_EQ(t.Numbers, (std::vector<int>{11, 12}));
+  // On the map of the rotation it crossed the meridian in; its days as the window lists them.
+  EXPECT_EQ(t.Rotation, RecordEphemeris(records[3])->RotationNumber);
+  const auto days = TrackDayRows(t, test::DatabaseOf(records));
+  ASSERT_EQ(days.size(), 11u);
+  EXPECT_EQ(days[0], (std::vector<std::string>{"datum", "UT", "pozorovatel", "skupina", "číslo",
+                                               "typ", "plocha", "šířka", "délka", "CM"}));
+  EXPECT_EQ(days[5][0], "05.03.2014");
+  EXPECT_EQ(days[5][1], "12:00");
+  EXPECT_EQ(days[5][2], "Novák");
+  EXPECT_EQ(days[5][4], "12");
+  EXPECT_EQ(days[5][5], "Dai");
+  EXPECT_EQ(days[5][7].substr(0, 3), "15,");
+  // 40 degrees east on the first day, about 13 degrees a day westwards.
+  EXPECT_EQ(days[1][9], "-40");
+  EXPECT_NEAR(std::stoi(days[10][9]), -40 + 9 * 13.3, 2);
 }
 
 TEST(GroupTracks, NearbyGroupsStayApartAndLikeNumbersDoNotJoinThem) {

@@ -1,0 +1,98 @@
+#pragma once
+// "Skupiny v čase": the sunspot groups followed across days, for a chosen year or Carrington
+// rotation. Choosing a track lists its days (a click on a day makes that drawing current with the
+// group ringed) and draws its path over the synoptic map of its rotation. The tracks are computed
+// when the view opens and when the records change, from the shared group positions.
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "core/groups/group_tracks.h"
+#include "core/maps/map_faculae.h"
+#include "core/maps/map_sightings.h"
+#include "ui/maps/map_painter.h"
+#include "ui/results/results_view.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace ardeno {
+
+// The synoptic map of a track's rotation with the track's path over it.
+class TrackMap : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TrackMap(QWidget* parent);
+  // The map to show; nothing for an empty map.
+  void Show(const Database* db, const MapSightings* sightings, std::optional<int> rotation,
+            std::vector<MapUnitPoint> path);
+  const std::vector<MapUnitPoint>& Path() const { return m_path; }
+  std::optional<int> Rotation() const { return m_rotation; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Prepare();
+
+  const Database* m_db = nullptr;
+  const MapSightings* m_sightings = nullptr;
+  std::optional<int> m_rotation;
+  std::vector<MapUnitPoint> m_path;
+  std::optional<SingleMapScene> m_scene;
+};
+
+class TracksView : public ResultsView {
+  Q_OBJECT
+ public:
+  TracksView(ResultsContext& ctx, QWidget* parent);
+  std::optional<QString> Open(int variant) override;
+  void RecordsChanged() override;
+  bool ExportsCsv() const override { return true; }
+  void ExportCsv() override;
+
+  enum Scope { Year = 0, Rotation = 1 };
+  QComboBox* ScopeBox() const { return m_scope; }
+  QLineEdit* PeriodField() const { return m_period; }
+  QPushButton* ShowButton() const { return m_show; }
+  QLabel* Summary() const { return m_summary; }
+  QTableWidget* TrackGrid() const { return m_tracks; }
+  QTableWidget* DayGrid() const { return m_days; }
+  TrackMap* Map() const { return m_map; }
+  // The tracks listed, in the grid's order.
+  const std::vector<GroupTrack>& Shown() const { return m_shown; }
+
+  // Lists the days of track row `row` and draws it on its map.
+  void ChooseTrack(int row);
+  // Makes the drawing of day row `row` of the chosen track current, its group ringed.
+  void ShowDrawingOf(int row);
+
+ private:
+  void Compute();
+  // Reads the period field for the scope; false (after telling the user) for a wrong one.
+  bool ReadPeriod();
+  void Fill();
+
+  QComboBox* m_scope;
+  QLineEdit* m_period;
+  QPushButton* m_show;
+  QLabel* m_summary;
+  QTableWidget* m_tracks;
+  QTableWidget* m_days;
+  TrackMap* m_map;
+  bool m_opened = false;
+  std::vector<GroupTrack> m_all;
+  MapSightings m_sightings;
+  std::optional<int> m_year;
+  std::optional<int> m_rotation;
+  std::vector<GroupTrack> m_shown;
+  std::optional<std::size_t> m_chosen;
+};
+
+ResultsView* MakeTracksView(ResultsContext& ctx, QWidget* parent);
+
+}  // namespace ardeno
