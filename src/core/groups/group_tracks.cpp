@@ -74,6 +74,8 @@ std::vector<int> DrawingsInTime(const Database& db, const RecordPositions& posit
     const ObservationRecord& r = db.Record(i);
     if (!positions.Record(i).HasDate || r.IsSpecial()) continue;
     if (options.Observer && r.Observer() != *options.Observer) continue;
+    if (options.Records != nullptr && !(*options.Records)[static_cast<std::size_t>(i - 1)])
+      continue;
     order.push_back(i);
   }
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {

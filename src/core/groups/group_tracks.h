@@ -68,6 +68,8 @@ struct GroupTrack {
 
 struct TrackOptions {
   std::optional<std::string> Observer;  // only this observer's drawings
+  // When set, only the records i with (*Records)[i - 1].
+  const std::vector<bool>* Records = nullptr;
 };
 
 // Tracks of the ordinary drawings (no special records), in the order they begin.

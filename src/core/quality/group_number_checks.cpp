@@ -1,9 +1,12 @@
 // Q04 a rotation group number given twice in a rotation, Q05 a numbered group that jumped.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <unordered_map>
 #include <vector>
 
+#include "core/groups/group_tracks.h"
 #include "core/maps/map_rotation.h"
 #include "core/maps/map_sightings.h"
 #include "core/quality/quality_check_parts.h"
@@ -120,6 +123,30 @@ void CheckGroupJumps(const QualityInputs& in, const CheckedRecords& checked,
               "° v šířce a o " + Degrees(dl) +
               "° v délce jinde, než ji mohla posunout rotace Slunce; není to jiná skupina "
               "nebo chybná poloha?"));
+    }
+  }
+}
+
+void CheckTrackNumbers(const QualityInputs& in, const CheckedRecords& checked,
+                       std::vector<QualityFinding>& out) {
+  TrackOptions own;
+  own.Records = &checked.Own;
+  for (const GroupTrack& track : TrackGroups(in.Db, in.Positions, own)) {
+    if (track.Numbers.size() < 2) continue;
+    // The number most of its days carry is the group's; the others are slips.
+    std::map<int, int> days;
+    for (const TrackSighting& s : track.Sightings)
+      if (s.Number != 0) ++days[s.Number];
+    const auto usual = std::max_element(
+        days.begin(), days.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    for (const TrackSighting& s : track.Sightings) {
+      if (s.Number == 0 || s.Number == usual->first) continue;
+      out.push_back(MakeFinding(
+          in.Db, in.Positions, s.Record, s.Group, "Q09", Severity::Warning,
+          "Skupina, kterou zákresy od " + FormatDate(track.First) + " do " +
+              FormatDate(track.Last) + " vedou " + std::to_string(usual->second) + "x jako č. " +
+              std::to_string(usual->first) + ", má tu číslo " + std::to_string(s.Number) +
+              " (sledováno podle polohy); není to překlep?"));
     }
   }
 }

@@ -28,6 +28,8 @@ void CheckRotationNumbers(const QualityInputs& in, const CheckedRecords& checked
                           std::vector<QualityFinding>& out);  // Q04
 void CheckGroupJumps(const QualityInputs& in, const CheckedRecords& checked,
                      std::vector<QualityFinding>& out);  // Q05
+void CheckTrackNumbers(const QualityInputs& in, const CheckedRecords& checked,
+                       std::vector<QualityFinding>& out);  // Q09
 void CheckHemisphereSums(const QualityInputs& in, const CheckedRecords& checked,
                          std::vector<QualityFinding>& out);  // Q06
 void CheckAgainstSilso(const QualityInputs& in, const CheckedRecords& checked,

@@ -56,6 +56,7 @@ QualityReport CheckQuality(const QualityInputs& in) {
   CheckGroupPlaces(in, checked, out);
   CheckRotationNumbers(in, checked, out);
   CheckGroupJumps(in, checked, out);
+  CheckTrackNumbers(in, checked, out);
   CheckHemisphereSums(in, checked, out);
   if (in.Reference != nullptr && !in.Reference->empty())
     CheckAgainstSilso(in, checked, out);

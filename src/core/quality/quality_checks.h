@@ -9,7 +9,8 @@
 //   Q06 hemisphere values that do not add up to the drawing's groups and spots, and a hemisphere
 //       marker on a drawing with groups in both hemispheres;
 //   Q07 the day's relative number far from SILSO's after the observer's k-factor;
-//   Q08 header values out of their ranges, a missing time, a drawing later than the file.
+//   Q08 header values out of their ranges, a missing time, a drawing later than the file;
+//   Q09 a group followed across days by its place that carries another number on some days.
 // Catalogue days (import-groups) are the sources' data, not the station's: they are not checked.
 // Special records are reports from elsewhere: only their header and sums are checked.
 #include <cstdint>

@@ -67,6 +67,18 @@ std::vector<ObservationRecord> TwoSightings(double dl, double db, bool globalNum
   return {Stored(first), Stored(second)};
 }
 
+// One group at one place on three consecutive days, typed with the three numbers.
+std::vector<ObservationRecord> TypedThreeDays(int first, int second, int third) {
+  std::vector<ObservationRecord> records;
+  for (const int number : {first, second, third}) {
+    ObservationRecord r = Drawing(Later(static_cast<int>(records.size())));
+    AddGroup(r, 5, CentralLongitude(Drawing(kDay)) + 20, 10, 100);
+    r.SetGroupNumber(1, static_cast<std::uint16_t>(number));
+    records.push_back(Stored(r));
+  }
+  return records;
+}
+
 // Ten days of one group with 40 spots (R = 50) against SILSO's numbers from `silso`.
 struct Scene {
   std::vector<ObservationRecord> Records;
@@ -137,6 +149,9 @@ const CheckCase kCases[] = {
     {"GroupJumpedInLatitude", [] { return Only(TwoSightings(0, 6, true)); }, "Q05",
      Severity::Warning, 1},
     {"GroupFollowedRotation", [] { return Only(TwoSightings(0.2, 0.5, true)); }, nullptr},
+    {"NumberMistypedOnOneDayOfATrack", [] { return Only(TypedThreeDays(1234, 1234, 1243)); }, "Q09",
+     Severity::Warning, 1},
+    {"OneNumberAlongATrack", [] { return Only(TypedThreeDays(1234, 1234, 1234)); }, nullptr},
     {"HemisphereSumsStale",
      [] {
        ObservationRecord r = ClassDrawing("Cso", 0);
