@@ -93,7 +93,7 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Parse
   parsed.Folder = args[1];
   parsed.Output = args[2];
   parsed.Size = view.DefaultSize;
-  for (const ViewOption& option : view.Options) parsed.Options.Set(option.Name, option.Default);
+  parsed.Options = DefaultOptions(view);
   for (std::size_t i = 3; i < args.size(); i += 2) {
     const std::string& flag = args[i];
     if (flag.rfind("--", 0) != 0) return "Nečekaný argument: " + flag;
@@ -130,15 +130,6 @@ bool IsVector(PictureFormat format) {
   return format == PictureFormat::Svg || format == PictureFormat::Pdf;
 }
 
-// The view as the command line chose it, every option with its value, so that the picture
-// says how to paint it again.
-std::string ViewText(const ParsedArgs& parsed) {
-  std::string text = parsed.Chosen->Name;
-  for (const ViewOption& option : parsed.Chosen->Options)
-    text += " --" + option.Name + " " + parsed.Options.Text(option.Name);
-  return text;
-}
-
 // Written whole through a temporary file, in the format of the name's extension; PNG and JPG
 // carry the facts.
 std::optional<QString> WritePicture(const QImage& image, const std::filesystem::path& file,
@@ -165,6 +156,19 @@ bool RegisterView(View view) {
 }
 
 const std::map<std::string, View>& Views() { return Registry(); }
+
+OptionValues DefaultOptions(const View& view) {
+  OptionValues options;
+  for (const ViewOption& option : view.Options) options.Set(option.Name, option.Default);
+  return options;
+}
+
+std::string ViewCommandText(const View& view, const OptionValues& options) {
+  std::string text = view.Name;
+  for (const ViewOption& option : view.Options)
+    text += " --" + option.Name + " " + options.Text(option.Name);
+  return text;
+}
 
 std::optional<QSize> ParseSize(const std::string& text) {
   const std::size_t x = text.find('x');
@@ -252,7 +256,7 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "Pohled " << parsed.Chosen->Name << " nekreslí čísla, volba --data u něj není.\n";
     return 1;
   }
-  const std::string viewText = ViewText(parsed);
+  const std::string viewText = ViewCommandText(*parsed.Chosen, parsed.Options);
   const PictureFacts facts = session.PaintedRecord
                                  ? DrawingFacts(viewText, session.Db.Record(*session.PaintedRecord))
                                  : DatabaseFacts(viewText, session.Db);

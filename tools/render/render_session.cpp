@@ -44,4 +44,13 @@ std::optional<std::string> RenderSession::Load() {
   return std::nullopt;
 }
 
+void RenderSession::KeepRecords(int first, int last) {
+  Db.Records.erase(Db.Records.begin() + last, Db.Records.begin() + Db.RecordCount);
+  Db.Records.erase(Db.Records.begin(), Db.Records.begin() + (first - 1));
+  Db.RecordCount = last - first + 1;
+  Db.RecordCountAtLoad = Db.RecordCount;
+  Db.BackupCount = 0;
+  Db.ChooseRecord(Db.RecordCount);
+}
+
 }  // namespace ardeno::render

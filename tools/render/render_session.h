@@ -54,6 +54,10 @@ class RenderSession {
   // picture of a database that is not there would mislead).
   std::optional<std::string> Load();
 
+  // Narrows the loaded database to records first..last (1-based, in date order), so that a
+  // view that paints all the data paints one period: the bulletin's month, its year.
+  void KeepRecords(int first, int last);
+
   Database Db;
   ViewSettings View;
   StartupInputs Inputs;

@@ -70,4 +70,11 @@ inline std::vector<std::string> SplitOptionList(const std::string& text) {
 bool RegisterView(View view);
 const std::map<std::string, View>& Views();
 
+// Every option of `view` at its default value.
+OptionValues DefaultOptions(const View& view);
+
+// The view as a command line would choose it, every option with its value ("daily-graph --index
+// r ..."), so that a picture can say how to paint it again.
+std::string ViewCommandText(const View& view, const OptionValues& options);
+
 }  // namespace ardeno::render

@@ -1,0 +1,78 @@
+#pragma once
+// The monthly bulletin: one static page (index.html, no script, nothing fetched from the
+// network) with its pictures beside it, for the section's web pages and yearbook. Core builds
+// every text and number of the page and names the pictures; the pictures themselves are painted
+// by the windows' paint functions into those files.
+#include <string>
+#include <vector>
+
+#include "core/data/database.h"
+#include "core/data/instrument_file.h"
+#include "core/quality/quality_finding.h"
+#include "core/reports/own_report_page.h"
+#include "core/results/report_month.h"
+
+namespace ardeno {
+
+inline constexpr const char* kBulletinPageName = "index.html";
+
+// A picture of the page: a file beside index.html, its size in pixels and what it shows.
+struct BulletinFigure {
+  std::string File;
+  std::string Caption;
+  int Width = 0;
+  int Height = 0;
+};
+
+// One drawing day: the day's record (the one the monthly report counts), its full picture and
+// its thumbnail.
+struct BulletinDrawing {
+  int Day = 0;
+  int RecordIndex = 0;  // 1-based
+  std::string Date;
+  std::string TimeUT;  // "h:mm"
+  std::string Observer;
+  int R = 0;  // 10 g + f of the day, both hemispheres
+  BulletinFigure Picture;
+  BulletinFigure Thumbnail;
+};
+
+struct BulletinObserver {
+  std::string Name;
+  std::vector<int> Days;  // days of the month with a drawing by this observer, ascending
+};
+
+struct Bulletin {
+  ReportMonth Month;
+  std::string Title;  // "Březen 2014"
+  std::string Station;
+  OwnReportPage Table;  // the month's own results, as the results window shows them
+  std::string MonthR;   // mean R over the drawing days, "0.0"; empty without a drawing
+  std::vector<BulletinDrawing> Drawings;
+  std::vector<BulletinObserver> Observers;
+  std::vector<std::string> Findings;  // the plausibility findings of the month, one line each
+  // The month's daily R, the smoothed R with the official values, the butterfly strip and the
+  // synoptic map of the month's middle rotation.
+  BulletinFigure DailyGraph;
+  BulletinFigure SmoothedGraph;
+  BulletinFigure Butterfly;
+  BulletinFigure SynopticMap;
+  int MapRotation = 0;   // the Carrington rotation of the map; 0 when the month has no drawing
+  std::string Software;  // "Ardeno 0.1"
+};
+
+// Thumbnails are this wide; their height keeps the drawing's proportions.
+inline constexpr int kThumbnailWidth = 200;
+inline constexpr int kDrawingWidth = 800;
+inline constexpr int kDrawingHeight = 680;
+
+Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instrument& instrument,
+                       const std::vector<QualityFinding>& findings);
+
+// The page: valid HTML5 in UTF-8, every text escaped, readable from 390 pixels wide up.
+std::string BulletinHtml(const Bulletin& bulletin);
+
+// Text for HTML element content and attribute values.
+std::string EscapeHtml(std::string_view text);
+
+}  // namespace ardeno

@@ -1,0 +1,139 @@
+// The monthly bulletin's page: the month's drawings, observers and R from the records, every
+// text escaped, and the rules of its output folder.
+#include "core/publishing/bulletin.h"
+
+#include <gtest/gtest.h>
+
+#include "core/publishing/bulletin_folder.h"
+#include "support/database_builders.h"
+#include "support/temp_folder.h"
+
+namespace ardeno {
+namespace {
+
+namespace fs = std::filesystem;
+
+ObservationRecord Day(int day, const std::string& observer, int rNorth, int rSouth) {
+  ObservationRecord record = test::DatedRecord({2014, 3, day});
+  record.SetObserver(observer);
+  record.SetResultWord(kRelativeN, static_cast<std::uint16_t>(rNorth));
+  record.SetResultWord(kRelativeS, static_cast<std::uint16_t>(rSouth));
+  return record;
+}
+
+Database MarchDatabase() {
+  return test::DatabaseOf(
+      {test::DatedRecord({2014, 2, 28}), Day(2, "Novák", 40, 30),
+       Day(2, "Malá", 10, 10),  // a second drawing of the day
+       Day(5, "Malá", 60, 21), Day(31, "<b>Kříž & syn</b>", 0, 0), test::DatedRecord({2014, 4, 1})},
+      10);
+}
+
+TEST(Bulletin, TheMonthsDrawingDaysObserversAndR) {
+  const Bulletin b = BuildBulletin(MarchDatabase(), {2014, 3}, DefaultInstrument(), {});
+  EXPECT_EQ(b.Title, "Březen 2014");
+  ASSERT_EQ(b.Drawings.size(), 3u);
+  EXPECT_EQ(b.Drawings[0].Day, 2);
+  EXPECT_EQ(b.Drawings[0].RecordIndex, 2);  // the first drawing of the day, as the report
+  EXPECT_EQ(b.Drawings[0].R, 70);
+  EXPECT_EQ(b.Drawings[1].R, 81);
+  EXPECT_EQ(b.Drawings[2].Picture.File, "zakres-2014-03-31.png");
+  EXPECT_EQ(b.Drawings[2].Thumbnail.File, "nahled-2014-03-31.png");
+  EXPECT_EQ(b.Drawings[2].Thumbnail.Width, kThumbnailWidth);
+  // (70 + 81 + 0) / 3 days
+  EXPECT_EQ(b.MonthR, "50.3");
+  // Most days first; the second drawing of 2 March counts for its observer.
+  ASSERT_EQ(b.Observers.size(), 3u);
+  EXPECT_EQ(b.Observers[0].Name, "Malá");
+  EXPECT_EQ(b.Observers[0].Days, (std::vector<int>{2, 5}));
+  EXPECT_EQ(b.Observers[1].Name, "<b>Kříž & syn</b>");
+  EXPECT_EQ(b.Observers[2].Days, (std::vector<int>{2}));
+  EXPECT_EQ(b.Station, "Ondřejov");  // no instrument file: the month's last drawing
+  EXPECT_NE(b.MapRotation, 0);
+}
+
+TEST(Bulletin, APageOfEscapedTextsWithEveryDrawingLinked) {
+  QualityFinding finding;
+  finding.Code = "Q03";
+  finding.Date = {2014, 3, 5};
+  finding.Observer = "Malá";
+  finding.Text = "skupina <7> na stejném místě";
+  const Bulletin b = BuildBulletin(MarchDatabase(), {2014, 3}, DefaultInstrument(), {finding});
+  const std::string html = BulletinHtml(b);
+  EXPECT_EQ(html.rfind("<!DOCTYPE html>\n<html lang=\"cs\">", 0), 0u);
+  EXPECT_NE(html.find("R = 50.3"), std::string::npos);
+  EXPECT_NE(html.find("&lt;b&gt;Kříž &amp; syn&lt;/b&gt;"), std::string::npos);
+  EXPECT_EQ(html.find("<b>Kříž"), std::string::npos);
+  EXPECT_NE(html.find("skupina &lt;7&gt;"), std::string::npos);
+  EXPECT_EQ(html.find("<script"), std::string::npos);
+  for (const BulletinDrawing& d : b.Drawings) {
+    EXPECT_NE(html.find("<a href=\"" + d.Picture.File + "\"><img src=\"" + d.Thumbnail.File),
+              std::string::npos);
+  }
+  EXPECT_NE(html.find("<td>2., 5.</td>"), std::string::npos);
+  EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
+}
+
+TEST(Bulletin, AMonthWithoutDrawingsSaysSoAndHasNoMap) {
+  const Bulletin b = BuildBulletin(MarchDatabase(), {2014, 6}, DefaultInstrument(), {});
+  EXPECT_TRUE(b.Drawings.empty());
+  EXPECT_TRUE(b.MonthR.empty());
+  EXPECT_EQ(b.MapRotation, 0);
+  const std::string html = BulletinHtml(b);
+  EXPECT_NE(html.find("není žádný zákres"), std::string::npos);
+  EXPECT_EQ(html.find("mapa.png"), std::string::npos);
+  EXPECT_NE(html.find("nic nenašly"), std::string::npos);
+}
+
+TEST(EscapeHtml, MarkupAndControlCharacters) {
+  EXPECT_EQ(EscapeHtml("a<b>&\"c\""), "a&lt;b&gt;&amp;&quot;c&quot;");
+  EXPECT_EQ(EscapeHtml(std::string("x\x01y\x7f", 4)), "x y\x7f");
+  EXPECT_EQ(EscapeHtml("Růžička"), "Růžička");
+}
+
+struct FolderCase {
+  const char* Name;
+  const char* Out;           // relative to the test folder; the data folder is "data"
+  const char* Existing;      // a file at Out/<ExistingName>, or nullptr
+  const char* ExistingName;  // "": the file stands at Out itself
+  const char* InMessage;     // "" when the bulletin may be written
+};
+
+std::string CaseName(const ::testing::TestParamInfo<FolderCase>& info) { return info.param.Name; }
+
+class BulletinFolderTest : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(BulletinFolderTest, OnlyItsOwnFolderAndItsOwnFiles) {
+  const FolderCase& c = GetParam();
+  test::TempFolder folder;
+  folder.Write("data/datax.dat", std::string(kRecordSize, '\0'));
+  if (c.Existing)
+    folder.Write(*c.ExistingName ? std::string(c.Out) + "/" + c.ExistingName : c.Out, c.Existing);
+  const Bulletin b = BuildBulletin(MarchDatabase(), {2014, 3}, DefaultInstrument(), {});
+  const Refusal refused = CheckBulletinFolder(folder.Path() / c.Out, folder.Path() / "data", b);
+  if (*c.InMessage == '\0') {
+    EXPECT_FALSE(refused) << *refused;
+  } else {
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find(c.InMessage), std::string::npos) << *refused;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, BulletinFolderTest,
+    ::testing::Values(
+        FolderCase{"NewFolder", "web/2014-03", nullptr, "", ""},
+        FolderCase{"SubfolderOfTheData", "data/Bulletin", nullptr, "", ""},
+        FolderCase{"TheDataFolderItself", "data", nullptr, "", "přímo do složky s daty"},
+        FolderCase{"TheDataFolderByAnotherName", "data/.", nullptr, "", "přímo do složky"},
+        FolderCase{"OldBulletin", "web", "<!DOCTYPE html>\n<html>", "index.html", ""},
+        FolderCase{"OldPicture", "web", "\x89PNG\r\n\x1a\nrest", "mapa.png", ""},
+        FolderCase{"SomeonesPage", "web", "Moje poznámky k měsíci", "index.html",
+                   "není to soubor bulletinu"},
+        FolderCase{"TextNamedLikeAPicture", "web", "poznámky", "zakres-2014-03-05.png",
+                   "není to soubor bulletinu"},
+        FolderCase{"AFileInPlaceOfTheFolder", "web/soubor", "text", "", "není to složka"}),
+    CaseName);
+
+}  // namespace
+}  // namespace ardeno

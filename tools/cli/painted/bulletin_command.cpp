@@ -1,0 +1,46 @@
+// ardeno-cli bulletin DIR M.YYYY OUT-FOLDER: the month's bulletin page with its pictures. The
+// pictures are painted by the windows' paint functions, so this command is part of ardeno-cli
+// only where the Qt layer is built; it starts Qt offscreen for the run.
+#include <QApplication>
+#include <iostream>
+
+#include "cli/command_registry.h"
+#include "render/bulletin_writer.h"
+
+namespace ardeno::cli {
+
+namespace {
+
+constexpr const char* kBulletinUsage = "bulletin SLOŽKA M.RRRR VÝSTUPNÍ-SLOŽKA";
+
+int Bulletin(const std::vector<std::string>& args) {
+  if (args.size() != 3) {
+    std::cerr << "Použití: ardeno-cli " << kBulletinUsage << "\n";
+    return 1;
+  }
+  const std::optional<ReportMonth> month = ParseWholeReportMonth(args[1]);
+  if (!month) {
+    std::cerr << "Měsíc \"" << args[1] << "\": " << kWholeReportMonthRule << "\n";
+    return 1;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "ardeno-cli";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  render::BulletinRun run;
+  const std::optional<std::string> error = render::WriteBulletin(args[0], *month, args[2], run);
+  for (const std::string& message : run.Messages) std::cerr << message << "\n";
+  if (error) {
+    std::cerr << *error << "\n";
+    return 1;
+  }
+  for (const auto& file : run.Written) std::cout << file.string() << "\n";
+  return 0;
+}
+
+const bool kRegistered = RegisterCommand({"bulletin", kBulletinUsage, Bulletin});
+
+}  // namespace
+
+}  // namespace ardeno::cli

@@ -1,0 +1,168 @@
+#include "render/bulletin_writer.h"
+
+#include <QImage>
+
+#include "core/data/file_replace.h"
+#include "core/data/record_fields.h"
+#include "core/publishing/bulletin.h"
+#include "core/publishing/bulletin_folder.h"
+#include "core/publishing/picture_facts.h"
+#include "core/quality/quality_checks.h"
+#include "core/solar/record_positions.h"
+#include "render/render_view.h"
+#include "ui/shell/picture_files.h"
+#include "ui/shell/picture_painting.h"
+
+namespace ardeno::render {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Months of drawings the butterfly strip shows up to the bulletin's month, so that the month's
+// latitudes stand beside the year before them.
+constexpr int kButterflyMonths = 24;
+// The official smoothed series the station's smoothed R is compared with.
+constexpr const char* kSmoothedSeries = "r+brussels-r";
+
+struct Painted {
+  QImage Image;
+  PictureFacts Facts;
+};
+
+// Paints a registered view with `given` options over its defaults into a picture of `size`.
+std::variant<Painted, std::string> PaintRegisteredView(
+    RenderSession& session, const std::string& name,
+    const std::map<std::string, std::string>& given, QSize size) {
+  const View& view = Views().at(name);
+  OptionValues options = DefaultOptions(view);
+  for (const auto& [option, value] : given) options.Set(option, value);
+  std::optional<std::string> error;
+  session.PaintedRecord.reset();
+  QImage image = PaintPixels(size, kScreenDpi, [&](QPainter& painter) {
+    error = view.Paint(session, options, painter, size);
+  });
+  if (error) return *error;
+  const std::string text = ViewCommandText(view, options);
+  return Painted{image, session.PaintedRecord
+                            ? DrawingFacts(text, session.Db.Record(*session.PaintedRecord))
+                            : DatabaseFacts(text, session.Db)};
+}
+
+QSize SizeOf(const BulletinFigure& figure) { return QSize(figure.Width, figure.Height); }
+
+// Writes one figure; false (with the reason in `error`) when it could not be painted or written.
+bool WriteFigure(const std::variant<Painted, std::string>& painted, const BulletinFigure& figure,
+                 const fs::path& out, BulletinRun& run, std::string& error) {
+  if (const auto* refusal = std::get_if<std::string>(&painted)) {
+    error = figure.Caption + ": " + *refusal;
+    return false;
+  }
+  const Painted& picture = std::get<Painted>(painted);
+  const fs::path file = out / fs::u8path(figure.File);
+  const QImage image =
+      picture.Image.size() == SizeOf(figure)
+          ? picture.Image
+          : picture.Image.scaled(SizeOf(figure), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (const auto failed = WriteImageFile(image, file, "PNG", picture.Facts)) {
+    error = failed->toStdString();
+    return false;
+  }
+  run.Written.push_back(file);
+  return true;
+}
+
+void TakeMessages(RenderSession& session, BulletinRun& run) {
+  for (const QString& message : session.Msg.Shown) run.Messages.push_back(message.toStdString());
+  session.Msg.Shown.clear();
+}
+
+std::optional<std::string> LoadSession(RenderSession& session, BulletinRun& run) {
+  const std::optional<std::string> error = session.Load();
+  TakeMessages(session, run);
+  return error;
+}
+
+// The index of the first record on or after the first day of the month `monthsBack` months
+// before `month`; 1 when the data start later.
+int FirstRecordFrom(const Database& db, const ReportMonth& month, int monthsBack) {
+  const int key = month.Year * 12 + (month.Month - 1) - monthsBack;
+  const ReportMonth from{key / 12, key % 12 + 1};
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const auto date = RecordDate(db.Record(i));
+    if (date && date->Year * 100 + date->Month >= from.Key()) return i;
+  }
+  return 1;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const ReportMonth& month,
+                                         const fs::path& out, BulletinRun& run) {
+  RenderSession whole(dataFolder);
+  if (auto error = LoadSession(whole, run)) return error;
+  const std::optional<MonthRecords> records = FindMonthRecords(whole.Db, month);
+  if (!records)
+    return "V měsíci " + std::to_string(month.Month) + "." + std::to_string(month.Year) +
+           " není v datech žádný zákres.";
+  std::vector<std::string> checkMessages;
+  const QualityReport quality =
+      CheckFolderQuality(dataFolder, whole.Db, ComputeRecordPositions(whole.Db),
+                         LastChangeSeconds(whole.Db, std::nullopt), checkMessages);
+  for (std::string& message : checkMessages) run.Messages.push_back(std::move(message));
+  for (const std::string& skipped : quality.Skipped) run.Messages.push_back(skipped);
+  const Bulletin bulletin =
+      BuildBulletin(whole.Db, month, whole.Inputs.InstrumentLines,
+                    FindingsIn(quality, QualityPeriod{month.Year, month.Month}));
+  if (auto refused = CheckBulletinFolder(out, dataFolder, bulletin)) return *refused;
+  if (CreateFolders(out)) return "Složku " + out.string() + " nelze vytvořit.";
+
+  std::string error;
+  for (const BulletinDrawing& drawing : bulletin.Drawings) {
+    const auto painted = PaintRegisteredView(
+        whole, "drawing", {{"record", std::to_string(drawing.RecordIndex)}, {"picture", "yes"}},
+        SizeOf(drawing.Picture));
+    if (!WriteFigure(painted, drawing.Picture, out, run, error) ||
+        !WriteFigure(painted, drawing.Thumbnail, out, run, error))
+      return error;
+  }
+  if (!WriteFigure(PaintRegisteredView(whole, "smoothed-comparison", {{"series", kSmoothedSeries}},
+                                       SizeOf(bulletin.SmoothedGraph)),
+                   bulletin.SmoothedGraph, out, run, error))
+    return error;
+  if (bulletin.MapRotation != 0) {
+    const auto map =
+        PaintRegisteredView(whole, "map", {{"rotation", std::to_string(bulletin.MapRotation)}},
+                            SizeOf(bulletin.SynopticMap));
+    if (!WriteFigure(map, bulletin.SynopticMap, out, run, error)) return error;
+  }
+  TakeMessages(whole, run);
+
+  RenderSession monthOnly(dataFolder);
+  if (auto failed = LoadSession(monthOnly, run)) return failed;
+  monthOnly.KeepRecords(records->First, records->Last);
+  if (!WriteFigure(PaintRegisteredView(monthOnly, "daily-graph",
+                                       {{"index", "r"}, {"view", "total"}, {"day-width", "16"}},
+                                       SizeOf(bulletin.DailyGraph)),
+                   bulletin.DailyGraph, out, run, error))
+    return error;
+  TakeMessages(monthOnly, run);
+
+  RenderSession strip(dataFolder);
+  if (auto failed = LoadSession(strip, run)) return failed;
+  strip.KeepRecords(FirstRecordFrom(strip.Db, month, kButterflyMonths - 1), records->Last);
+  if (!WriteFigure(
+          PaintRegisteredView(strip, "butterfly", {{"time-factor", "16"}},
+                              SizeOf(bulletin.Butterfly)),
+          bulletin.Butterfly, out, run, error))
+    return error;
+  TakeMessages(strip, run);
+
+  const fs::path page = out / kBulletinPageName;
+  if (ReplaceFileBytes(page, BulletinHtml(bulletin)))
+    return "Soubor " + page.string() + " nelze zapsat.";
+  run.Written.push_back(page);
+  return std::nullopt;
+}
+
+}  // namespace ardeno::render
