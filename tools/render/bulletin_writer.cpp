@@ -151,10 +151,9 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   RenderSession strip(dataFolder);
   if (auto failed = LoadSession(strip, run)) return failed;
   strip.KeepRecords(FirstRecordFrom(strip.Db, month, kButterflyMonths - 1), records->Last);
-  if (!WriteFigure(
-          PaintRegisteredView(strip, "butterfly", {{"time-factor", "16"}},
-                              SizeOf(bulletin.Butterfly)),
-          bulletin.Butterfly, out, run, error))
+  if (!WriteFigure(PaintRegisteredView(strip, "butterfly", {{"time-factor", "16"}},
+                                       SizeOf(bulletin.Butterfly)),
+                   bulletin.Butterfly, out, run, error))
     return error;
   TakeMessages(strip, run);
 
