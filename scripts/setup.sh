@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(g++ cmake ninja-build qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth poppler-utils qt6-translations-l10n
-          qt6-svg-dev python3 python3-html5lib)
+          qt6-svg-dev python3 python3-html5lib qt6-l10n-tools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -2,6 +2,7 @@
 // current directory.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 #include <cstring>
 #include <filesystem>
@@ -11,9 +12,9 @@
 #include "core/data/data_folder.h"
 #include "core/data/database.h"
 #include "ui/shell/app_context.h"
-#include "ui/shell/czech_qt_texts.h"
 #include "ui/shell/help_window.h"
 #include "ui/shell/hint_timing.h"
+#include "ui/shell/interface_language.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/message_window.h"
 #include "ui/shell/qt_platform_dialogs.h"
@@ -25,6 +26,7 @@ namespace {
 constexpr const char* kUsage =
     "Použití: ardeno [SLOŽKA]\n"
     "  SLOŽKA  složka stanice s datovým souborem datax.dat; bez ní pracuje v aktuální složce\n"
+    "  --lang cs|en  jazyk oken (jinak volba v nabídce Zadávání nebo jazyk systému)\n"
     "  --help-path  vypíše složku se stránkami nápovědy (F1) a skončí\n"
     "  --help  vypíše tento návod a skončí\n";
 
@@ -53,15 +55,24 @@ std::optional<int> AnswerOption(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
   if (const auto answered = AnswerOption(argc, argv)) return *answered;
   QApplication app(argc, argv);
+  QStringList arguments = QCoreApplication::arguments();
+  bool badLanguage = false;
+  const auto askedLanguage = ardeno::TakeLanguageOption(arguments, badLanguage);
+  if (badLanguage) {
+    std::cerr << "Za --lang patří cs nebo en\n";
+    return 1;
+  }
   // Only the name: a display name would be appended to every window caption.
   QApplication::setApplicationName("Ardeno");
   QApplication::setStyle(new ardeno::HintTimingStyle);
-  ardeno::InstallCzechQtTexts(app);
+  ardeno::InstallInterfaceLanguage(
+      app,
+      ardeno::ChooseLanguage(askedLanguage, ardeno::KeptLanguageCode(), QLocale::system().name()));
 
   ardeno::WindowMessages messages;
   std::filesystem::path progDir = std::filesystem::current_path();
-  if (argc > 1) {
-    const QString given = QString::fromLocal8Bit(argv[1]);
+  if (arguments.size() > 1) {
+    const QString& given = arguments[1];
     progDir = std::filesystem::path(given.toStdU16String());
     if (const auto problem = ardeno::DataFolderProblem(progDir)) {
       messages.ShowMessageText(QString::fromStdString(*problem));

@@ -1,6 +1,7 @@
 #include "ui/butterfly/butterfly_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -144,26 +145,35 @@ void ButterflyWindow::BuildMenus() {
       std::invoke(handler, this);
     });
   };
-  add(m_menu, "konecmot", QStringLiteral("&Zavřít"), false,
+  add(m_menu, "konecmot", QCoreApplication::translate("Ardeno", "&Zavřít"), false,
       [](ButterflyWindow* window) { CloseWithFrame(window); });
-  add(m_menu, "tiskmot", QStringLiteral("&Tisk "), false, &ButterflyWindow::tiskmotClick);
-  add(m_menu, "skvrnymot", QStringLiteral("&Skvrny"), true, &ButterflyWindow::skvrnymotClick);
-  add(m_menu, "Fakulemot", QStringLiteral("&Fakule"), true, &ButterflyWindow::fakulemotClick);
-  add(m_menu, "Celek1", QStringLiteral("&Celek"), true, &ButterflyWindow::celek1Click);
-  add(m_menu, "vyskaskvrn", QStringLiteral("Výška skvrn"), true, &ButterflyWindow::vyskaskvrnClick);
-  add(m_menu, "vyskahlazena", QStringLiteral("Výška vyhlazená"), true,
+  add(m_menu, "tiskmot", QCoreApplication::translate("Ardeno", "&Tisk "), false,
+      &ButterflyWindow::tiskmotClick);
+  add(m_menu, "skvrnymot", QCoreApplication::translate("Ardeno", "&Skvrny"), true,
+      &ButterflyWindow::skvrnymotClick);
+  add(m_menu, "Fakulemot", QCoreApplication::translate("Ardeno", "&Fakule"), true,
+      &ButterflyWindow::fakulemotClick);
+  add(m_menu, "Celek1", QCoreApplication::translate("Ardeno", "&Celek"), true,
+      &ButterflyWindow::celek1Click);
+  add(m_menu, "vyskaskvrn", QCoreApplication::translate("Ardeno", "Výška skvrn"), true,
+      &ButterflyWindow::vyskaskvrnClick);
+  add(m_menu, "vyskahlazena", QCoreApplication::translate("Ardeno", "Výška vyhlazená"), true,
       &ButterflyWindow::vyskahlazenaClick);
-  add(m_menu, "hranice", QStringLiteral("Ohraničení"), true, &ButterflyWindow::hraniceClick);
-  add(m_menu, "vse", QStringLiteral("Kreslit vše "), true, &ButterflyWindow::vseClick);
-  add(m_menu, "Podkreslit1", QStringLiteral("Podkreslit"), true,
+  add(m_menu, "hranice", QCoreApplication::translate("Ardeno", "Ohraničení"), true,
+      &ButterflyWindow::hraniceClick);
+  add(m_menu, "vse", QCoreApplication::translate("Ardeno", "Kreslit vše "), true,
+      &ButterflyWindow::vseClick);
+  add(m_menu, "Podkreslit1", QCoreApplication::translate("Ardeno", "Podkreslit"), true,
       &ButterflyWindow::Podkreslit1Click);
-  add(m_menu, "koronapod", QStringLiteral("Podkreslit koronu"), true,
+  add(m_menu, "koronapod", QCoreApplication::translate("Ardeno", "Podkreslit koronu"), true,
       &ButterflyWindow::koronapodClick);
-  QMenu* supplementary = m_menu->addMenu(QStringLiteral("&Doplňková data"));
+  QMenu* supplementary = m_menu->addMenu(QCoreApplication::translate("Ardeno", "&Doplňková data"));
   supplementary->setObjectName(QStringLiteral("doplnkova"));
   m_actions[QStringLiteral("doplnkova")] = supplementary->menuAction();
-  add(supplementary, "vypnout", QStringLiteral("Zapnout"), true, &ButterflyWindow::vypnoutClick);
-  add(m_menu, "Stupnice1", QStringLiteral("&Stupnice"), false, &ButterflyWindow::Stupnice1Click);
+  add(supplementary, "vypnout", QCoreApplication::translate("Ardeno", "Zapnout"), true,
+      &ButterflyWindow::vypnoutClick);
+  add(m_menu, "Stupnice1", QCoreApplication::translate("Ardeno", "&Stupnice"), false,
+      &ButterflyWindow::Stupnice1Click);
 }
 
 QToolButton* ButterflyWindow::PanelButton(const char* name) const {
@@ -231,7 +241,8 @@ void ButterflyWindow::Podkreslit1Click() {
   const bool on = m_layers.Observations;
   QAction* item = MenuAction("Podkreslit1");
   item->setChecked(on);
-  item->setText(on ? QStringLiteral("Nepodkreslit") : QStringLiteral("Podkreslit"));
+  item->setText(on ? QStringLiteral("Nepodkreslit")
+                   : QCoreApplication::translate("Ardeno", "Podkreslit"));
   if (QToolButton* button = PanelButton("podkresleni")) {
     // Down, with the marks in its picture, while the observations are drawn.
     button->setCheckable(true);
@@ -239,7 +250,8 @@ void ButterflyWindow::Podkreslit1Click() {
     button->setIcon(ObservationsGlyph(on));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setToolTip(
-        HintOfButton(*button, on ? QStringLiteral("Podkreslit") : QStringLiteral("Nepodkreslit")));
+        HintOfButton(*button, on ? QCoreApplication::translate("Ardeno", "Podkreslit")
+                                 : QStringLiteral("Nepodkreslit")));
     button->setStatusTip(button->toolTip());
   }
   Invalidate();
@@ -255,8 +267,8 @@ void ButterflyWindow::koronapodClick() {
   }
   m_layers.Corona = !m_layers.Corona;
   item->setChecked(m_layers.Corona);
-  item->setText(m_layers.Corona ? QStringLiteral("Podkreslit koronou")
-                                : QStringLiteral("Nekreslit koronu"));
+  item->setText(m_layers.Corona ? QCoreApplication::translate("Ardeno", "Podkreslit koronou")
+                                : QCoreApplication::translate("Ardeno", "Nekreslit koronu"));
   Invalidate();
 }
 
@@ -264,7 +276,8 @@ void ButterflyWindow::SetSupplementaryShown(bool shown) {
   m_layers.Supplementary = shown;
   QAction* item = MenuAction("vypnout");
   item->setChecked(!shown);  // marked means off
-  item->setText(shown ? QStringLiteral("Vypnout") : QStringLiteral("Zapnout"));
+  item->setText(shown ? QCoreApplication::translate("Ardeno", "Vypnout")
+                      : QCoreApplication::translate("Ardeno", "Zapnout"));
   Invalidate();
 }
 

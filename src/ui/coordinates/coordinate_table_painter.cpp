@@ -1,5 +1,6 @@
 #include "ui/coordinates/coordinate_table_painter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -62,7 +63,8 @@ void PaintCoordinateTable(QPainter& painter, const CoordinateTable& table, int s
   const int top = offsetY + kTop;
   c.UseFont(kRow * scale / 8);
   c.Text(160, top - 90,
-         QStringLiteral("Heliografické souřadnice pro rok  ") + QString::number(table.Year));
+         QCoreApplication::translate("Ardeno", "Heliografické souřadnice pro rok  ") +
+             QString::number(table.Year));
   c.UseFont(2 * kRow * scale / 32);
   for (int i = 1; i <= 4; ++i) {
     c.RightText(200 * i - 90, top - 5, "L");

@@ -1,5 +1,6 @@
 #include "ui/coordinates/coordinate_tables_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -64,7 +65,7 @@ QPushButton* Button(QWidget* parent, QHBoxLayout* row, const char* name, const Q
 CoordinateTablesWindow::CoordinateTablesWindow(AppContext& context, int year, QWidget* parent)
     : QWidget(parent), m_ctx(context), m_table(BuildCoordinateTable(year, 0)) {
   setObjectName("TForm10");
-  setWindowTitle(QStringLiteral("Heliografické souřadnice"));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "Heliografické souřadnice"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFocusPolicy(Qt::StrongFocus);
   BuildControls();
@@ -94,12 +95,13 @@ void CoordinateTablesWindow::BuildControls() {
     QPushButton* button = Button(bar, row, months[i].first, QString::fromUtf8(months[i].second));
     connect(button, &QPushButton::clicked, this, [this, i] { ShowMonths(4 * i); });
   }
-  connect(Button(bar, row, "SpeedButton4", "zve", QStringLiteral("Měřítko tabulky")),
+  connect(Button(bar, row, "SpeedButton4", "zve",
+                 QCoreApplication::translate("Ardeno", "Měřítko tabulky")),
           &QPushButton::clicked, this, &CoordinateTablesWindow::AskScale);
   connect(Button(bar, row, "tisksouradnic", "Tisk"), &QPushButton::clicked, this,
           &CoordinateTablesWindow::PrintTable);
-  connect(Button(bar, row, "ulozitobr", QStringLiteral("Uložit obr.")), &QPushButton::clicked, this,
-          &CoordinateTablesWindow::SaveTableImage);
+  connect(Button(bar, row, "ulozitobr", QCoreApplication::translate("Ardeno", "Uložit obr.")),
+          &QPushButton::clicked, this, &CoordinateTablesWindow::SaveTableImage);
   row->addStretch(1);
   layout->addWidget(bar);
 
@@ -108,7 +110,7 @@ void CoordinateTablesWindow::BuildControls() {
   body->addWidget(m_canvas, 1);
   m_scroll = new QScrollBar(Qt::Vertical, this);
   m_scroll->setObjectName("ScrollBar1");
-  m_scroll->setToolTip(QStringLiteral("Posuv nahoru "));
+  m_scroll->setToolTip(QCoreApplication::translate("Ardeno", "Posuv nahoru "));
   m_scroll->setRange(0, kScrollPositions);
   connect(m_scroll, &QScrollBar::valueChanged, m_canvas, qOverload<>(&QWidget::update));
   body->addWidget(m_scroll);
@@ -151,9 +153,9 @@ void CoordinateTablesWindow::ShowMonths(int startMonth) {
 }
 
 void CoordinateTablesWindow::AskScale() {
-  const std::optional<QString> answer =
-      m_ctx.Dialogs.InputText(this, QStringLiteral("Měřítko"),
-                              QStringLiteral("Měřítko v šestnáctinách (16 = 1:1)"), m_scaleText);
+  const std::optional<QString> answer = m_ctx.Dialogs.InputText(
+      this, QCoreApplication::translate("Ardeno", "Měřítko"),
+      QCoreApplication::translate("Ardeno", "Měřítko v šestnáctinách (16 = 1:1)"), m_scaleText);
   if (!answer) return;
   m_scaleText = *answer;
   bool ok = false;
@@ -172,7 +174,7 @@ bool CoordinateTablesWindow::PrintTable() {
   if (!m_ctx.Dialogs.SetUpPrinter(this, printer)) return false;
   QPainter painter;
   if (!painter.begin(&printer)) {
-    m_ctx.Msg.ShowMessageText(QStringLiteral("Tisk se nepodařilo zahájit."));
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", "Tisk se nepodařilo zahájit."));
     return false;
   }
   // The page width holds the whole table.

@@ -1,5 +1,6 @@
 #include "ui/drawing/drawing_painter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -108,7 +109,7 @@ void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {
   c.Text(20, kTableLatitudeRow, "b");
   c.Text(20, kTableLongitudeRow, "l");
   c.Text(10, kTableSpotCountRow, "p.skv.");
-  c.Text(10, 630, QString::fromUtf8("č. sku."));
+  c.Text(10, 630, QCoreApplication::translate("Ardeno", "č. sku."));
   if (!texts) return;
   for (int v = 0; v < static_cast<int>(texts->Values.size()); ++v)
     c.RightText(kValueX, ValueY(v), texts->Values[v], kValueWidth);
@@ -119,7 +120,7 @@ void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {
     if (!row.South.empty()) c.RightText(kSouthX, ResultRowY(j), row.South, kResultWidth);
   }
   if (texts->ShowFaculaArea) {
-    c.Text(kFaculaAreaLabelX, kFaculaAreaY, QString::fromUtf8("Plocha fakulí"));
+    c.Text(kFaculaAreaLabelX, kFaculaAreaY, QCoreApplication::translate("Ardeno", "Plocha fakulí"));
     c.Text(kFaculaAreaValueX, kFaculaAreaY, QString::fromStdString(texts->FaculaArea));
   }
 }

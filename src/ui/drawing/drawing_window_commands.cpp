@@ -3,6 +3,7 @@
 // compact/large toggle, the auxiliary-spot panel and the magnetosphere underlay.
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,7 +38,8 @@ namespace {
 constexpr int kCompactWidth = 612;
 constexpr int kCompactHeight = 535;
 const QString kCaption = QStringLiteral("Ardeno");
-const QString kDataFilter = QStringLiteral("Data (*.dat);;Všechny soubory (*)");
+const QString kDataFilter =
+    QCoreApplication::translate("Ardeno", "Data (*.dat);;Všechny soubory (*)");
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, QRect at) {
   auto* button = new QPushButton(text, parent);
@@ -68,24 +70,25 @@ void DrawingWindow::BuildCommandBoxes() {
   m_saveTo = new QSpinBox(m_saveBox);
   m_saveTo->setObjectName("SpinEdit2");
   m_saveTo->setGeometry(180, 25, 90, 24);
-  AddLabel(m_saveBox, QStringLiteral("Znaky před "), QRect(10, 60, 80, 22));
+  AddLabel(m_saveBox, QCoreApplication::translate("Ardeno", "Znaky před "), QRect(10, 60, 80, 22));
   m_savePrefix = new QLineEdit(m_saveBox);
   m_savePrefix->setObjectName("Edit2");
   m_savePrefix->setGeometry(90, 60, 100, 24);
   m_qualityLabel = AddLabel(m_saveBox, "Q", QRect(200, 60, 20, 22), "Label5");
   m_quality = new QLineEdit(QString::number(kDefaultJpegQuality), m_saveBox);
   m_quality->setObjectName("Edit3");
-  m_quality->setToolTip(QStringLiteral("Kvalita jpg"));
+  m_quality->setToolTip(QCoreApplication::translate("Ardeno", "Kvalita jpg"));
   m_quality->setGeometry(220, 60, 50, 24);
   connect(AddButton(m_saveBox, "Button1", "OK", QRect(110, 105, 80, 28)), &QPushButton::clicked,
           this, [this] { SaveRange(); });
   m_saveBox->hide();
 
   // Merging another data file.
-  m_mergeBox = new QGroupBox(QStringLiteral("Slučování dataxů"), this);
+  m_mergeBox = new QGroupBox(QCoreApplication::translate("Ardeno", "Slučování dataxů"), this);
   m_mergeBox->setObjectName("slucovani");
   m_mergeBox->resize(300, 130);
-  connect(AddButton(m_mergeBox, "vyberpri", QStringLiteral("Vybrat soubor pro přidání"),
+  connect(AddButton(m_mergeBox, "vyberpri",
+                    QCoreApplication::translate("Ardeno", "Vybrat soubor pro přidání"),
                     QRect(10, 25, 280, 28)),
           &QPushButton::clicked, this, &DrawingWindow::ChooseMergeFile);
   m_mergeName = AddLabel(m_mergeBox, {}, QRect(10, 58, 280, 22), "Label6");
@@ -93,22 +96,25 @@ void DrawingWindow::BuildCommandBoxes() {
   nameFont.setPointSize(10);
   m_mergeName->setFont(nameFont);
   m_mergeButton =
-      AddButton(m_mergeBox, "potvrditpri", QStringLiteral("Sloučit"), QRect(10, 90, 130, 28));
+      AddButton(m_mergeBox, "potvrditpri", QCoreApplication::translate("Ardeno", "Sloučit"),
+                QRect(10, 90, 130, 28));
   m_mergeButton->setEnabled(false);
   connect(m_mergeButton, &QPushButton::clicked, this, &DrawingWindow::MergeChosenFile);
-  connect(AddButton(m_mergeBox, "zrusitpri", QStringLiteral("Zrušit"), QRect(160, 90, 130, 28)),
+  connect(AddButton(m_mergeBox, "zrusitpri", QCoreApplication::translate("Ardeno", "Zrušit"),
+                    QRect(160, 90, 130, 28)),
           &QPushButton::clicked, m_mergeBox, &QWidget::hide);
   m_mergeBox->hide();
 
   // Printing one or several drawings.
-  m_printBox = new QGroupBox(QStringLiteral("Tisk výce zákresů najednou od aktuálního"), this);
+  m_printBox = new QGroupBox(
+      QCoreApplication::translate("Ardeno", "Tisk výce zákresů najednou od aktuálního"), this);
   m_printBox->setObjectName("GroupBox2");
   m_printBox->resize(320, 100);
-  m_multiPrint = new QCheckBox(QStringLiteral("Poly tisk"), m_printBox);
+  m_multiPrint = new QCheckBox(QCoreApplication::translate("Ardeno", "Poly tisk"), m_printBox);
   m_multiPrint->setObjectName("CheckBox1");
   m_multiPrint->setGeometry(10, 25, 100, 24);
-  QLabel* countLabel =
-      AddLabel(m_printBox, QStringLiteral("počet"), QRect(120, 25, 50, 22), "StaticText1");
+  QLabel* countLabel = AddLabel(m_printBox, QCoreApplication::translate("Ardeno", "počet"),
+                                QRect(120, 25, 50, 22), "StaticText1");
   m_printCount = new QLineEdit("1", m_printBox);
   m_printCount->setObjectName("Edit1");
   m_printCount->setGeometry(170, 25, 60, 24);
@@ -128,8 +134,8 @@ void DrawingWindow::BuildCommandBoxes() {
           });
   connect(AddButton(m_printBox, "SpeedButton1", "?", QRect(240, 60, 30, 28)), &QPushButton::clicked,
           this, [this] {
-            m_ctx.Msg.ShowMessageText(
-                QStringLiteral("Při oboustranném tisku , zapnout v panelu tiskárny. "));
+            m_ctx.Msg.ShowMessageText(QCoreApplication::translate(
+                "Ardeno", "Při oboustranném tisku , zapnout v panelu tiskárny. "));
           });
   m_printBox->hide();
   // "Tisk zákresu": prints again with the count the box was last given, without the box.
@@ -148,12 +154,13 @@ void DrawingWindow::BuildCommandBoxes() {
   m_auxPanel->resize(200, 260);
   m_auxGrid = new QTableWidget(0, 2, m_auxPanel);
   m_auxGrid->setObjectName("StringGrid2");
-  m_auxGrid->setHorizontalHeaderLabels(
-      {QStringLiteral(" Č. skupiny"), QStringLiteral("Vzdál. stup.")});
+  m_auxGrid->setHorizontalHeaderLabels({QCoreApplication::translate("Ardeno", " Č. skupiny"),
+                                        QCoreApplication::translate("Ardeno", "Vzdál. stup.")});
   m_auxGrid->verticalHeader()->hide();
   m_auxGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_auxGrid->setGeometry(5, 5, 190, 215);
-  connect(AddButton(m_auxPanel, "Navrat", QStringLiteral("Zrušit"), QRect(60, 225, 80, 28)),
+  connect(AddButton(m_auxPanel, "Navrat", QCoreApplication::translate("Ardeno", "Zrušit"),
+                    QRect(60, 225, 80, 28)),
           &QPushButton::clicked, m_auxPanel, &QWidget::hide);
   m_auxPanel->hide();
 }
@@ -185,9 +192,10 @@ QImage DrawingWindow::RenderRecord(int index) {
 
 void DrawingWindow::ShowSaveRangeBox(DrawingImageFormat format) {
   m_saveFormat = format;
-  m_saveBox->setTitle(format == DrawingImageFormat::Bmp
-                          ? QStringLiteral("Uložit zákresy  jako BMP od --- do ")
-                          : QStringLiteral("Uložit zákresy   JPG  od --- do "));
+  m_saveBox->setTitle(
+      format == DrawingImageFormat::Bmp
+          ? QCoreApplication::translate("Ardeno", "Uložit zákresy  jako BMP od --- do ")
+          : QCoreApplication::translate("Ardeno", "Uložit zákresy   JPG  od --- do "));
   const bool jpg = format == DrawingImageFormat::Jpg;
   m_qualityLabel->setVisible(jpg);
   m_quality->setVisible(jpg);
@@ -244,7 +252,8 @@ std::vector<std::filesystem::path> DrawingWindow::SaveRange() {
 }
 
 std::optional<std::filesystem::path> DrawingWindow::SaveCurrentDrawing() {
-  if (!m_ctx.Dialogs.Confirm(this, kCaption, QStringLiteral("Uložit bitmapu zákresu")))
+  if (!m_ctx.Dialogs.Confirm(this, kCaption,
+                             QCoreApplication::translate("Ardeno", "Uložit bitmapu zákresu")))
     return std::nullopt;
   const std::optional<std::string> name = CurrentDrawingFileName(m_ctx.Db.WorkRecord);
   if (!name) return std::nullopt;
@@ -280,7 +289,7 @@ bool DrawingWindow::PrintDrawings() {
   m_view.Underlay = nullptr;
   QPainter painter;
   if (!painter.begin(&printer)) {
-    m_ctx.Msg.ShowMessageText(QStringLiteral("Tisk se nepodařilo zahájit."));
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", "Tisk se nepodařilo zahájit."));
     return false;
   }
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -306,12 +315,13 @@ void DrawingWindow::RecomputeAll(bool withFacularAreas) {
 
 void DrawingWindow::TakeFaculaeFromFile() {
   const std::optional<QString> chosen = m_ctx.Dialogs.OpenFileName(
-      this, QStringLiteral("Soubor dat s fakulemi"), PathText(m_ctx.ProgDir), kDataFilter);
+      this, QCoreApplication::translate("Ardeno", "Soubor dat s fakulemi"), PathText(m_ctx.ProgDir),
+      kDataFilter);
   if (!chosen) return;
   std::vector<ObservationRecord> other;
   const RecordFileRead read = ReadRecordFile(PathFromText(*chosen), 0, other);
   if (read.Error) {
-    m_ctx.Msg.ShowMessageText(QStringLiteral("Soubor nelze přečíst: ") +
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", "Soubor nelze přečíst: ") +
                               QString::fromStdString(FileErrorText(read.Error)));
     return;
   }
@@ -332,7 +342,8 @@ void DrawingWindow::ShowMergeBox() {
 
 void DrawingWindow::ChooseMergeFile() {
   const std::optional<QString> chosen = m_ctx.Dialogs.OpenFileName(
-      this, QStringLiteral("Vybrat soubor pro přidání"), PathText(m_ctx.ProgDir), kDataFilter);
+      this, QCoreApplication::translate("Ardeno", "Vybrat soubor pro přidání"),
+      PathText(m_ctx.ProgDir), kDataFilter);
   if (!chosen) return;
   const auto read = ReadMergeFile(PathFromText(*chosen));
   if (const auto* refusal = std::get_if<std::string>(&read)) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,7 +71,7 @@ AreaWindow::AreaWindow(Messages& messages, const QImage& photo, QPoint centre, d
       m_photoRadius(photoRadius),
       m_target(target) {
   setObjectName("TForm12");
-  setWindowTitle(QStringLiteral("Okno pro měření plochy skupiny "));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "Okno pro měření plochy skupiny "));
   setAttribute(Qt::WA_DeleteOnClose, false);
 
   m_canvas = new AreaCanvas(this);
@@ -85,16 +86,16 @@ AreaWindow::AreaWindow(Messages& messages, const QImage& photo, QPoint centre, d
   connect(m_vertical, &QScrollBar::valueChanged, this,
           [this](int top) { ScrollTo(m_regionTopLeft.x(), top); });
 
-  auto* title = new QLabel(QStringLiteral("Hodnoty v mm^2 "), this);
+  auto* title = new QLabel(QCoreApplication::translate("Ardeno", "Hodnoty v mm^2 "), this);
   title->setObjectName("Label2");
   m_valueLabel = new QLabel(this);
   m_valueLabel->setObjectName("Label3");
-  auto* finish = new QPushButton(QStringLiteral("Ukončit vyplnění"), this);
+  auto* finish = new QPushButton(QCoreApplication::translate("Ardeno", "Ukončit vyplnění"), this);
   finish->setObjectName("Button1");
   connect(finish, &QPushButton::clicked, this, &AreaWindow::Finish);
-  auto* running = new QPushButton(QStringLiteral("Průběžné"), this);
+  auto* running = new QPushButton(QCoreApplication::translate("Ardeno", "Průběžné"), this);
   running->setObjectName("Button2");
-  running->setToolTip(QStringLiteral("Průběžná plocha "));
+  running->setToolTip(QCoreApplication::translate("Ardeno", "Průběžná plocha "));
   connect(running, &QPushButton::clicked, this, &AreaWindow::ShowRunningArea);
   auto* help = new QToolButton(this);
   help->setObjectName("SpeedButton1");
@@ -104,7 +105,7 @@ AreaWindow::AreaWindow(Messages& messages, const QImage& photo, QPoint centre, d
         "Klik pravým tlačítkem myši, držet táhnout - vybarvit plochu včetně penumbry."));
   });
 
-  auto* brushes = new QGroupBox(QStringLiteral("Síla čary"), this);
+  auto* brushes = new QGroupBox(QCoreApplication::translate("Ardeno", "Síla čary"), this);
   brushes->setObjectName("RadioGroup1");
   auto* brushLayout = new QVBoxLayout(brushes);
   auto* brushGroup = new QButtonGroup(this);

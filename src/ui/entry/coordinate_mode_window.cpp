@@ -1,6 +1,7 @@
 #include "ui/entry/coordinate_mode_window.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,13 +17,16 @@ namespace ardeno {
 CoordinateModeWindow::CoordinateModeWindow(Messages& messages, QWidget* parent)
     : QDialog(parent), m_messages(messages) {
   setObjectName("TForm15");
-  setWindowTitle(QStringLiteral("Zadání souřadnic"));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "Zadání souřadnic"));
   setModal(true);
 
-  auto* group = new QGroupBox(QStringLiteral("Zadej souřadnice skupin"), this);
+  auto* group =
+      new QGroupBox(QCoreApplication::translate("Ardeno", "Zadej souřadnice skupin"), this);
   group->setObjectName("RadioGroup1");
-  m_polar = new QRadioButton(QStringLiteral("Polární souřadnice -projekcí"), group);
-  m_heliographic = new QRadioButton(QStringLiteral("Vizuálně  Heliografické souřednice"), group);
+  m_polar = new QRadioButton(QCoreApplication::translate("Ardeno", "Polární souřadnice -projekcí"),
+                             group);
+  m_heliographic = new QRadioButton(
+      QCoreApplication::translate("Ardeno", "Vizuálně  Heliografické souřednice"), group);
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addWidget(m_polar);
   groupLayout->addWidget(m_heliographic);
@@ -30,7 +34,7 @@ CoordinateModeWindow::CoordinateModeWindow(Messages& messages, QWidget* parent)
   connect(m_heliographic, &QRadioButton::clicked, this,
           [this] { ChooseMode(CoordinateMode::Heliographic); });
 
-  m_radiusLabel = new QLabel(QStringLiteral("Poloměr zákresu"), this);
+  m_radiusLabel = new QLabel(QCoreApplication::translate("Ardeno", "Poloměr zákresu"), this);
   m_radiusLabel->setObjectName("Label1");
   m_radiusEdit = new QLineEdit(QStringLiteral("125"), this);
   m_radiusEdit->setObjectName("Edit1");
@@ -38,7 +42,7 @@ CoordinateModeWindow::CoordinateModeWindow(Messages& messages, QWidget* parent)
   radiusRow->addWidget(m_radiusLabel);
   radiusRow->addWidget(m_radiusEdit);
 
-  m_confirm = new QPushButton(QStringLiteral("Potvrdit"), this);
+  m_confirm = new QPushButton(QCoreApplication::translate("Ardeno", "Potvrdit"), this);
   m_confirm->setObjectName("Button1");
   connect(m_confirm, &QPushButton::clicked, this, &CoordinateModeWindow::Confirm);
   auto* help = new QPushButton(QStringLiteral("?"), this);
@@ -68,13 +72,14 @@ void CoordinateModeWindow::ChooseMode(CoordinateMode mode) {
 
 void CoordinateModeWindow::Confirm() {
   if (!m_mode) {
-    m_messages.ShowMessageText(QStringLiteral("Nebyl zvolen typ souřednic"));
+    m_messages.ShowMessageText(QCoreApplication::translate("Ardeno", "Nebyl zvolen typ souřednic"));
     return;
   }
   const auto radius = ParseDrawingRadius(m_radiusEdit->text().toStdString());
   if (!radius) {
     if (*m_mode == CoordinateMode::Polar) {
-      m_messages.ShowMessageText(QStringLiteral("Poloměr zákresu musí být číslo od 1 do 999 (mm)"));
+      m_messages.ShowMessageText(
+          QCoreApplication::translate("Ardeno", "Poloměr zákresu musí být číslo od 1 do 999 (mm)"));
       return;
     }
     // The hidden field is not asked in heliographic mode; the standard template is kept.

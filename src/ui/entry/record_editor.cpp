@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -111,7 +112,7 @@ void RecordEditor::BuildLayout() {
   m_observer = new QComboBox(this);
   m_observer->setObjectName("ComboBox1");
   m_observer->setEditable(true);
-  m_observer->setToolTip(QStringLiteral("Jméno pozorovatele"));
+  m_observer->setToolTip(QCoreApplication::translate("Ardeno", "Jméno pozorovatele"));
   header->addWidget(new QLabel(QStringLiteral("Pozorovatel"), this), 0, 0);
   header->addWidget(m_observer, 1, 0, 1, 3);
   int column = 3;
@@ -148,7 +149,7 @@ void RecordEditor::BuildLayout() {
   header->addWidget(kind, 3, column);
   layout->addLayout(header);
 
-  m_groupBox = new QGroupBox(QStringLiteral("Skupiny"), this);
+  m_groupBox = new QGroupBox(QCoreApplication::translate("Ardeno", "Skupiny"), this);
   m_groupBox->setObjectName("tabulkaskv");
   auto* groupLayout = new QVBoxLayout(m_groupBox);
   m_groupGrid = MakeGrid("StringGrid1", 15, m_groupBox);
@@ -167,7 +168,7 @@ void RecordEditor::BuildLayout() {
   groupLayout->addLayout(heliosRow);
   layout->addWidget(m_groupBox, 3);
 
-  m_faculaBox = new QGroupBox(QStringLiteral("Fakule"), this);
+  m_faculaBox = new QGroupBox(QCoreApplication::translate("Ardeno", "Fakule"), this);
   m_faculaBox->setObjectName("tabulkafak");
   auto* faculaLayout = new QVBoxLayout(m_faculaBox);
   m_faculaGrid = MakeGrid("StringGrid2", 12, m_faculaBox);

@@ -1,6 +1,7 @@
 #include "ui/entry/record_list_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -31,7 +32,7 @@ constexpr int kLineMargins = 12;
 RecordListWindow::RecordListWindow(AppContext& context, int windowHeight, QWidget* parent)
     : QWidget(parent), m_ctx(context) {
   setObjectName("TForm4");
-  setWindowTitle(QString::fromUtf8("Výběr datumu"));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "Výběr datumu"));
   m_list = new QListWidget(this);
   m_list->setObjectName("ListBox1");
   m_list->setFont(DrawingFont(false, 12));

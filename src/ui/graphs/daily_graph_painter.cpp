@@ -1,5 +1,6 @@
 #include "ui/graphs/daily_graph_painter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -132,13 +133,13 @@ void PaintCurve(QPainter& p, const DailyGraphPlot& plot, int baseline, int m, co
 QString DailyViewTitle(DailyView view) {
   switch (view) {
     case DailyView::All:
-      return QString::fromUtf8("Celkový  Sever  Jih   -");
+      return QCoreApplication::translate("Ardeno", "Celkový  Sever  Jih   -");
     case DailyView::Whole:
-      return QString::fromUtf8("Celkový   -");
+      return QCoreApplication::translate("Ardeno", "Celkový   -");
     case DailyView::North:
-      return QString::fromUtf8("Sever   -");
+      return QCoreApplication::translate("Ardeno", "Sever   -");
     case DailyView::South:
-      return QString::fromUtf8("Jih   -");
+      return QCoreApplication::translate("Ardeno", "Jih   -");
   }
   return {};
 }

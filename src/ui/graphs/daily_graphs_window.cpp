@@ -1,6 +1,7 @@
 #include "ui/graphs/daily_graphs_window.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImageWriter>
 #include <QKeyEvent>
@@ -75,7 +76,7 @@ DailyGraphsWindow::DailyGraphsWindow(AppContext& ctx, QWidget* parent)
 }
 
 void DailyGraphsWindow::BuildMenus() {
-  QMenu* graphs = m_menuBar->addMenu(QString::fromUtf8("&Výběr grafu"));
+  QMenu* graphs = m_menuBar->addMenu(QCoreApplication::translate("Ardeno", "&Výběr grafu"));
   graphs->setObjectName("vybergraf");
   auto* graphGroup = new QActionGroup(this);
   for (const DailyGraphInfo& info : DailyGraphs()) {
@@ -85,7 +86,7 @@ void DailyGraphsWindow::BuildMenus() {
     const DailyGraph graph = info.Graph;
     connect(action, &QAction::triggered, this, [this, graph] { SelectGraph(graph); });
   }
-  QMenu* views = m_menuBar->addMenu(QString::fromUtf8("&Typ zobrazení"));
+  QMenu* views = m_menuBar->addMenu(QCoreApplication::translate("Ardeno", "&Typ zobrazení"));
   views->setObjectName("typzobraz");
   auto* viewGroup = new QActionGroup(this);
   const std::pair<const char*, DailyView> viewItems[] = {{"vsechny", DailyView::All},
@@ -113,25 +114,27 @@ void DailyGraphsWindow::BuildMenus() {
     m_ops.OnPanelButton(button, [this, view = view] { SelectView(view); });
   m_ops.OnPanelButton("stupnice", [this] { ShowScale(); });
 
-  QMenu* other = m_menuBar->addMenu(QString::fromUtf8("&Graf"));
-  connect(m_ops.AddAction(other, "stupnice", QString::fromUtf8("&Stupnice")), &QAction::triggered,
-          this, &DailyGraphsWindow::ShowScale);
-  connect(m_ops.AddAction(other, "tiskgraf", QString::fromUtf8("&Tisk ")), &QAction::triggered,
-          this, &DailyGraphsWindow::Print);
+  QMenu* other = m_menuBar->addMenu(QCoreApplication::translate("Ardeno", "&Graf"));
+  connect(m_ops.AddAction(other, "stupnice", QCoreApplication::translate("Ardeno", "&Stupnice")),
+          &QAction::triggered, this, &DailyGraphsWindow::ShowScale);
+  connect(m_ops.AddAction(other, "tiskgraf", QCoreApplication::translate("Ardeno", "&Tisk ")),
+          &QAction::triggered, this, &DailyGraphsWindow::Print);
   connect(m_ops.AddAction(other, "ctyry", "400x400"), &QAction::triggered, this,
           [this] { SetSaveSize(400); });
   connect(m_ops.AddAction(other, "pet", "500x500"), &QAction::triggered, this,
           [this] { SetSaveSize(500); });
   connect(m_ops.AddAction(other, "sest", "600x600"), &QAction::triggered, this,
           [this] { SetSaveSize(600); });
-  connect(m_ops.AddAction(other, "plneokno", QString::fromUtf8("Celé okno")), &QAction::triggered,
-          this, &DailyGraphsWindow::FillFrame);
-  connect(m_ops.AddAction(other, "ulozit", QString::fromUtf8("Uložit jednotlivě")),
-          &QAction::triggered, this, &DailyGraphsWindow::SaveSingle);
-  connect(m_ops.AddAction(other, "vsechnyobr", QString::fromUtf8("Uložit všechny obrázky")),
+  connect(m_ops.AddAction(other, "plneokno", QCoreApplication::translate("Ardeno", "Celé okno")),
+          &QAction::triggered, this, &DailyGraphsWindow::FillFrame);
+  connect(
+      m_ops.AddAction(other, "ulozit", QCoreApplication::translate("Ardeno", "Uložit jednotlivě")),
+      &QAction::triggered, this, &DailyGraphsWindow::SaveSingle);
+  connect(m_ops.AddAction(other, "vsechnyobr",
+                          QCoreApplication::translate("Ardeno", "Uložit všechny obrázky")),
           &QAction::triggered, this, &DailyGraphsWindow::SaveAll);
-  connect(m_ops.AddAction(other, "zaviratgraf", QString::fromUtf8("&Zavřít")), &QAction::triggered,
-          this, [this] { CloseWithFrame(this); });
+  connect(m_ops.AddAction(other, "zaviratgraf", QCoreApplication::translate("Ardeno", "&Zavřít")),
+          &QAction::triggered, this, [this] { CloseWithFrame(this); });
 }
 
 QAction* DailyGraphsWindow::Action(const QString& name) const { return m_ops.Action(name); }
@@ -279,21 +282,23 @@ bool DailyGraphsWindow::SaveSingle() {
   const QDir folder(QDir(QString::fromStdU16String(m_ctx.ProgDir.u16string()))
                         .filePath(QString::fromUtf8(kImageFolder)));
   if (!folder.exists() && !QDir().mkpath(folder.path())) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8("Nelze vytvořit složku Obrázek"));
+    m_ctx.Msg.ShowMessageText(
+        QCoreApplication::translate("Ardeno", "Nelze vytvořit složku Obrázek"));
     return false;
   }
   const QString path = folder.filePath("Graf" + m_sizeText + "x" + m_sizeText + ".bmp");
   QSaveFile file(path);
   QImageWriter writer(&file, "BMP");
   if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8("Obrázek se nepodařilo uložit do souboru ") + path);
+    m_ctx.Msg.ShowMessageText(
+        QCoreApplication::translate("Ardeno", "Obrázek se nepodařilo uložit do souboru ") + path);
     return false;
   }
   return true;
 }
 
 void DailyGraphsWindow::SaveAll() {
-  m_ctx.Msg.ShowMessageText(QString::fromUtf8("Uloží se všechny grafy"));
+  m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", "Uloží se všechny grafy"));
   m_sizeLabel->hide();
   m_sizeText = "600";
   m_sizeMode = 2;

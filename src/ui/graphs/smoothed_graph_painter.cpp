@@ -1,5 +1,6 @@
 #include "ui/graphs/smoothed_graph_painter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
@@ -299,7 +300,8 @@ void PaintAsymmetryMode(QPainter& p, const SmoothedPicture& picture, const Smoot
 
 QString SmoothedCaption(const SmoothedPicture& picture, const SmoothedState& state) {
   const QString title = GraphText(SmoothedIndexInfoOf(picture.Index).Title);
-  if (state.Asymmetry) return QString::fromUtf8(" Asymetrie  sever-jih   graf  -  ") + title;
+  if (state.Asymmetry)
+    return QCoreApplication::translate("Ardeno", " Asymetrie  sever-jih   graf  -  ") + title;
   return title + GraphText(SmoothedViewText(state.View));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -51,7 +52,7 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   auto* bottom = new QHBoxLayout;
   bottom->setContentsMargins(0, 0, 4, 0);
   bottom->addWidget(m_scroll, 1);
-  bottom->addWidget(new QLabel(QString::fromUtf8("Tisknout do  roku "), this));
+  bottom->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Tisknout do  roku "), this));
   m_printYear = new QLineEdit(QStringLiteral("2020"), this);
   m_printYear->setObjectName("Edit3");
   m_printYear->setMaximumWidth(60);
@@ -77,7 +78,7 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   resize(1000, 650);
   m_factorBar = new QScrollBar(Qt::Horizontal, m_canvas);
   m_factorBar->setObjectName("ScrollBar1");
-  m_factorBar->setToolTip(QString::fromUtf8("Posouvání koeficientu  brusel"));
+  m_factorBar->setToolTip(QCoreApplication::translate("Ardeno", "Posouvání koeficientu  brusel"));
   m_factorBar->setRange(-100, 100);
   m_factorBar->setGeometry(200, 30, 300, 18);
   m_factorBar->hide();
@@ -106,7 +107,8 @@ void SmoothedGraphsWindow::ShowBrussels(bool shown) {
   m_factorBar->setVisible(m_brusselsShown);
   m_factorLabel->setVisible(m_brusselsShown);
   if (m_brusselsShown && m_brussels.Values.empty())
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8("Denní relativní čísla SIDC nejsou načtena"));
+    m_ctx.Msg.ShowMessageText(
+        QCoreApplication::translate("Ardeno", "Denní relativní čísla SIDC nejsou načtena"));
   SetBrusselsPosition(m_factorBar->value());
 }
 
@@ -117,7 +119,7 @@ void SmoothedGraphsWindow::SetBrusselsPosition(int position) {
 }
 
 void SmoothedGraphsWindow::BuildMenus() {
-  QMenu* indexes = m_menuBar->addMenu(QString::fromUtf8("&Křivka"));
+  QMenu* indexes = m_menuBar->addMenu(QCoreApplication::translate("Ardeno", "&Křivka"));
   indexes->setObjectName("vyberkrivku");
   auto* indexGroup = new QActionGroup(this);
   for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
@@ -127,7 +129,7 @@ void SmoothedGraphsWindow::BuildMenus() {
     const SmoothedIndex index = info.Index;
     connect(action, &QAction::triggered, this, [this, index] { SelectIndex(index); });
   }
-  QMenu* asymmetry = m_menuBar->addMenu(QString::fromUtf8("&Asymetrie"));
+  QMenu* asymmetry = m_menuBar->addMenu(QCoreApplication::translate("Ardeno", "&Asymetrie"));
   auto* diagramGroup = new QActionGroup(this);
   const std::pair<const char*, AsymmetryDiagram> diagrams[] = {
       {"zaznamova", AsymmetryDiagram::PerRecord},
@@ -143,30 +145,36 @@ void SmoothedGraphsWindow::BuildMenus() {
   }
   asymmetry->addSeparator();
   auto* kindGroup = new QActionGroup(this);
-  QAction* difference =
-      m_ops.AddAction(asymmetry, "rozdilova", QString::fromUtf8("Rozdílová  asym"), true);
-  QAction* ratio =
-      m_ops.AddAction(asymmetry, "podilova", QString::fromUtf8("Podílová  asym"), true);
+  QAction* difference = m_ops.AddAction(
+      asymmetry, "rozdilova", QCoreApplication::translate("Ardeno", "Rozdílová  asym"), true);
+  QAction* ratio = m_ops.AddAction(asymmetry, "podilova",
+                                   QCoreApplication::translate("Ardeno", "Podílová  asym"), true);
   kindGroup->addAction(difference);
   kindGroup->addAction(ratio);
   connect(difference, &QAction::triggered, this, [this] { SelectKind(AsymmetryKind::Difference); });
   connect(ratio, &QAction::triggered, this, [this] { SelectKind(AsymmetryKind::Ratio); });
 
-  QMenu* other = m_menuBar->addMenu(QString::fromUtf8("&Graf"));
-  connect(m_ops.AddAction(other, "stupnic", QString::fromUtf8("Stupnice"), false),
-          &QAction::triggered, this, &SmoothedGraphsWindow::ShowScale);
-  connect(m_ops.AddAction(other, "BruselR", QString::fromUtf8("Brusel R"), true), &QAction::toggled,
-          this, &SmoothedGraphsWindow::ShowBrussels);
-  connect(m_ops.AddAction(other, "porovnat", QString::fromUtf8("Porovnání"), true),
-          &QAction::toggled, this, &SmoothedGraphsWindow::ShowComparisonBox);
-  connect(m_ops.AddAction(other, "zvetsit", QString::fromUtf8("Zvětšovat"), false),
-          &QAction::triggered, this, &SmoothedGraphsWindow::ShowStretchBox);
-  connect(m_ops.AddAction(other, "ulozitobr", QString::fromUtf8("Uložit všechny grafy"), false),
+  QMenu* other = m_menuBar->addMenu(QCoreApplication::translate("Ardeno", "&Graf"));
+  connect(
+      m_ops.AddAction(other, "stupnic", QCoreApplication::translate("Ardeno", "Stupnice"), false),
+      &QAction::triggered, this, &SmoothedGraphsWindow::ShowScale);
+  connect(
+      m_ops.AddAction(other, "BruselR", QCoreApplication::translate("Ardeno", "Brusel R"), true),
+      &QAction::toggled, this, &SmoothedGraphsWindow::ShowBrussels);
+  connect(
+      m_ops.AddAction(other, "porovnat", QCoreApplication::translate("Ardeno", "Porovnání"), true),
+      &QAction::toggled, this, &SmoothedGraphsWindow::ShowComparisonBox);
+  connect(
+      m_ops.AddAction(other, "zvetsit", QCoreApplication::translate("Ardeno", "Zvětšovat"), false),
+      &QAction::triggered, this, &SmoothedGraphsWindow::ShowStretchBox);
+  connect(m_ops.AddAction(other, "ulozitobr",
+                          QCoreApplication::translate("Ardeno", "Uložit všechny grafy"), false),
           &QAction::triggered, this, &SmoothedGraphsWindow::SaveAll);
-  connect(m_ops.AddAction(other, "tiskvyhl", QString::fromUtf8("Tisk "), false),
+  connect(m_ops.AddAction(other, "tiskvyhl", QCoreApplication::translate("Ardeno", "Tisk "), false),
           &QAction::triggered, this, &SmoothedGraphsWindow::Print);
-  connect(m_ops.AddAction(other, "zaviratv", QString::fromUtf8("Zavřít"), false),
-          &QAction::triggered, this, [this] { CloseWithFrame(this); });
+  connect(
+      m_ops.AddAction(other, "zaviratv", QCoreApplication::translate("Ardeno", "Zavřít"), false),
+      &QAction::triggered, this, [this] { CloseWithFrame(this); });
   for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
     const SmoothedIndex index = info.Index;
     m_ops.OnPanelButton(GraphText(info.ButtonName), [this, index] { SelectIndex(index); });
@@ -192,15 +200,15 @@ void SmoothedGraphsWindow::BuildStretchBox() {
   m_stretchBox = new QGroupBox(m_canvas);
   m_stretchBox->setObjectName("GroupBox1");
   auto* layout = new QVBoxLayout(m_stretchBox);
-  layout->addWidget(new QLabel(QString::fromUtf8("Šířku"), m_stretchBox));
+  layout->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Šířku"), m_stretchBox));
   m_stretchWidth = new QLineEdit(m_stretchBox);
   m_stretchWidth->setObjectName("Edit1");
   layout->addWidget(m_stretchWidth);
-  layout->addWidget(new QLabel(QString::fromUtf8("Výšku"), m_stretchBox));
+  layout->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Výšku"), m_stretchBox));
   m_stretchHeight = new QLineEdit(m_stretchBox);
   m_stretchHeight->setObjectName("Edit2");
   layout->addWidget(m_stretchHeight);
-  auto* confirm = new QPushButton(QString::fromUtf8("Potvrdit"), m_stretchBox);
+  auto* confirm = new QPushButton(QCoreApplication::translate("Ardeno", "Potvrdit"), m_stretchBox);
   confirm->setObjectName("Button1");
   layout->addWidget(confirm);
   for (QLineEdit* edit : {m_stretchWidth, m_stretchHeight}) {
@@ -213,7 +221,7 @@ void SmoothedGraphsWindow::BuildStretchBox() {
 }
 
 void SmoothedGraphsWindow::BuildComparisonBox() {
-  m_compareBox = new QGroupBox(QString::fromUtf8("Porovnání"), m_canvas);
+  m_compareBox = new QGroupBox(QCoreApplication::translate("Ardeno", "Porovnání"), m_canvas);
   m_compareBox->setObjectName("GroupBox2");
   m_compareBox->setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(m_compareBox);
@@ -225,7 +233,7 @@ void SmoothedGraphsWindow::BuildComparisonBox() {
     m_compareChecks.emplace_back(info.Series, box);
   }
   auto* fluxRow = new QHBoxLayout;
-  fluxRow->addWidget(new QLabel(QString::fromUtf8("Výběr toku"), m_compareBox));
+  fluxRow->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Výběr toku"), m_compareBox));
   for (const FluxKind kind : {FluxKind::Observed, FluxKind::Adjusted, FluxKind::Absolute}) {
     auto* choice = new QRadioButton(GraphText(FluxKindText(kind)), m_compareBox);
     choice->setObjectName(QStringLiteral("RadioButton%1").arg(static_cast<int>(kind) + 1));
@@ -234,7 +242,7 @@ void SmoothedGraphsWindow::BuildComparisonBox() {
   }
   m_fluxChoice.front().second->setChecked(true);
   layout->addLayout(fluxRow);
-  auto* confirm = new QPushButton(QString::fromUtf8("Potvrdit"), m_compareBox);
+  auto* confirm = new QPushButton(QCoreApplication::translate("Ardeno", "Potvrdit"), m_compareBox);
   confirm->setObjectName("potvrdp");
   layout->addWidget(confirm);
   connect(confirm, &QPushButton::clicked, this, &SmoothedGraphsWindow::ConfirmComparison);
@@ -263,7 +271,7 @@ void SmoothedGraphsWindow::ConfirmComparison() {
   for (const auto& [kind, choice] : m_fluxChoice)
     if (choice->isChecked()) flux = kind;
   if (chosen.empty()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8("Vyberte křivky k porovnání"));
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", "Vyberte křivky k porovnání"));
     return;
   }
   CompareSeries(chosen, flux);
@@ -380,7 +388,7 @@ void SmoothedGraphsWindow::UpdateCaption() {
   const SmoothedState state = State();
   // The asymmetry graph names its index as the smoothed graph does (" Asymetrie  sever-jih ...").
   if (m_picture.Comparison && !state.Asymmetry)
-    setWindowTitle(QString::fromUtf8("Porovnání   vyhlazených  křivek"));
+    setWindowTitle(QCoreApplication::translate("Ardeno", "Porovnání   vyhlazených  křivek"));
   else
     setWindowTitle(SmoothedCaption(m_picture, state));
 }
@@ -461,7 +469,8 @@ void SmoothedGraphsWindow::ApplyStretch() {
   const int h = m_stretchHeight->text().toInt(&highOk);
   if (!wideOk || !highOk || w < 1 || h < 1 || w > kLargestStretch || h > kLargestStretch) {
     m_ctx.Msg.ShowMessageText(
-        QString::fromUtf8("Šířka a výška musí být celá čísla od 1 do %1").arg(kLargestStretch));
+        QCoreApplication::translate("Ardeno", "Šířka a výška musí být celá čísla od 1 do %1")
+            .arg(kLargestStretch));
     return;
   }
   QWidget* outer = OuterWindow(this);
@@ -505,7 +514,8 @@ std::optional<QImage> SmoothedGraphsWindow::PrintedPicture() {
   const int firstYear = m_picture.Months.FirstYear;
   if (!yearOk || m_picture.Months.Count() == 0 || lastYear < firstYear) {
     m_ctx.Msg.ShowMessageText(
-        QString::fromUtf8("Tisknout do roku: zadejte rok od %1").arg(firstYear));
+        QCoreApplication::translate("Ardeno", "Tisknout do roku: zadejte rok od %1")
+            .arg(firstYear));
     return std::nullopt;
   }
   // From the first year, whatever part is scrolled into view, to the end of the year typed.

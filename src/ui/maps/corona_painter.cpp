@@ -1,5 +1,6 @@
 #include "ui/maps/corona_painter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
@@ -42,8 +43,8 @@ void PaintCoronaGraph(QPainter& p, const CoronaData& corona, int position) {
   p.setFont(ViewFont(13));
   TextAt(p, 100, 50, QString::number(position + kCoronaGraphRotationOffset));
   TextAt(p, 100, 70, QString::fromStdString(FormatDate(CoronaRowDate(firstRow))));
-  TextAt(p, 80, 30, QStringLiteral("Východní"));
-  TextAt(p, 100, 350, QStringLiteral("Západní"));
+  TextAt(p, 80, 30, QCoreApplication::translate("Ardeno", "Východní"));
+  TextAt(p, 100, 350, QCoreApplication::translate("Ardeno", "Západní"));
 }
 
 CoronaButterflyScene PrepareCoronaButterfly(const CoronaData& corona) {
@@ -113,9 +114,12 @@ void PaintRealCorona(QPainter& p, const CoronaData& corona, int row, QSize clien
   p.drawEllipse(centre, radius, radius);
   p.setFont(ViewFont(15));
   TextAt(p, 10, 10,
-         QStringLiteral("Korona ") + QString::fromStdString(FormatDate(CoronaRowDate(row))));
-  TextAt(p, centre.x() - radius - 80, centre.y() - 8, QStringLiteral("Východ"));
-  TextAt(p, centre.x() + radius + 40, centre.y() - 8, QStringLiteral("Západ"));
+         QCoreApplication::translate("Ardeno", "Korona ") +
+             QString::fromStdString(FormatDate(CoronaRowDate(row))));
+  TextAt(p, centre.x() - radius - 80, centre.y() - 8,
+         QCoreApplication::translate("Ardeno", "Východ"));
+  TextAt(p, centre.x() + radius + 40, centre.y() - 8,
+         QCoreApplication::translate("Ardeno", "Západ"));
   TextAt(p, centre.x() - 10, centre.y() - radius - 120, QStringLiteral("N"));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/maps/map_painter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPolygon>
@@ -170,7 +171,8 @@ void PaintSingleMap(QPainter& p, const SingleMapScene& s, QSize client, bool pri
   p.drawRect(QRect(QPoint(px(741), px(40) - 1), QPoint(client.width(), px(400) + 1)));
   p.setFont(MapFont(15));
   p.setPen(Qt::black);
-  QString title = QStringLiteral("Číslo rotace  ") + QString::number(s.Rotation);
+  QString title =
+      QCoreApplication::translate("Ardeno", "Číslo rotace  ") + QString::number(s.Rotation);
   if (!s.Dates.empty()) title += QStringLiteral("     ") + QString::fromStdString(s.Dates);
   TextAt(p, 10, 10, title);
   p.setFont(MapFont(11));
@@ -264,7 +266,8 @@ void TwoMapsFrame(QPainter& p, const StripScene& s) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
     TextAt(p, 10 * k, top, QStringLiteral("Rotace ") + QString::number(s.Strips[i].Rotation));
-    TextAt(p, 10 * k, top + 10 * k, QStringLiteral("Rok ") + QString::number(s.StartYears[i]));
+    TextAt(p, 10 * k, top + 10 * k,
+           QCoreApplication::translate("Ardeno", "Rok ") + QString::number(s.StartYears[i]));
     for (int l = 0; l <= 360; l += 90)
       TextAt(p, StripX(s.Variant, k, strip, l) - 4 * k, bottom + k, QString::number(l));
   }

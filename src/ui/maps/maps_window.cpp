@@ -1,6 +1,7 @@
 #include "ui/maps/maps_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,7 +63,7 @@ int LastRotation(const Database& db) {
 MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx) {
   setObjectName(QStringLiteral("TForm7"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Mapa"));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "Mapa"));
   setFocusPolicy(Qt::StrongFocus);
 
   auto* layout = new QVBoxLayout(this);
@@ -107,7 +108,7 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
 
   m_sizeLabel = new QLabel(m_canvas);
   m_sizeLabel->setObjectName(QStringLiteral("Label2"));
-  m_busyPanel = new QLabel(QStringLiteral("Počítá se"), m_canvas);
+  m_busyPanel = new QLabel(QCoreApplication::translate("Ardeno", "Počítá se"), m_canvas);
   m_busyPanel->setObjectName(QStringLiteral("Panelpocita"));
   m_busyPanel->setAlignment(Qt::AlignCenter);
   m_busyPanel->setStyleSheet(
@@ -171,24 +172,36 @@ void MapsWindow::BuildMenus() {
     m_actions[QString::fromLatin1(name)] = action;
     return action;
   };
-  add(m_menu, "zavritm", QStringLiteral("&Zavřít"), [this] { CloseWithFrame(this); });
-  add(m_menu, "vyberm", QStringLiteral(" &Rotace"), &MapsWindow::vybermClick);
-  add(m_menu, "mapky", QStringLiteral("Mapa otočky"), &MapsWindow::mapkyClick)->setCheckable(true);
-  add(m_menu, "dlouhamap", QStringLiteral("Dlouhá  mapa"), &MapsWindow::dlouhamapClick);
-  add(m_menu, "vysokamap", QStringLiteral("Vysoká  mapa"), &MapsWindow::vysokamapClick);
-  add(m_menu, "dvenadsebou", QStringLiteral("Dvě nadsebou"), &MapsWindow::dvenadsebouClick);
-  add(m_menu, "Tisk1", QStringLiteral("&Tisk"), &MapsWindow::Tisk1Click);
-  QMenu* corona = m_menu->addMenu(QStringLiteral("Korona"));
+  add(m_menu, "zavritm", QCoreApplication::translate("Ardeno", "&Zavřít"),
+      [this] { CloseWithFrame(this); });
+  add(m_menu, "vyberm", QCoreApplication::translate("Ardeno", " &Rotace"),
+      &MapsWindow::vybermClick);
+  add(m_menu, "mapky", QCoreApplication::translate("Ardeno", "Mapa otočky"),
+      &MapsWindow::mapkyClick)
+      ->setCheckable(true);
+  add(m_menu, "dlouhamap", QCoreApplication::translate("Ardeno", "Dlouhá  mapa"),
+      &MapsWindow::dlouhamapClick);
+  add(m_menu, "vysokamap", QCoreApplication::translate("Ardeno", "Vysoká  mapa"),
+      &MapsWindow::vysokamapClick);
+  add(m_menu, "dvenadsebou", QCoreApplication::translate("Ardeno", "Dvě nadsebou"),
+      &MapsWindow::dvenadsebouClick);
+  add(m_menu, "Tisk1", QCoreApplication::translate("Ardeno", "&Tisk"), &MapsWindow::Tisk1Click);
+  QMenu* corona = m_menu->addMenu(QCoreApplication::translate("Ardeno", "Korona"));
   corona->setObjectName(QStringLiteral("Korona1"));
   m_actions[QStringLiteral("Korona1")] = corona->menuAction();
-  add(corona, "KoronaGraf", QStringLiteral("Korona Graf"), &MapsWindow::KoronaGrafClick);
-  add(corona, "Koronamotyl", QStringLiteral("Korona motýl"), &MapsWindow::koronamotylClick);
-  add(corona, "koronaglob", QStringLiteral("Korona skutečná"), &MapsWindow::koronaglobClick);
-  add(corona, "koronapod", QStringLiteral("Korona pod mapu"), &MapsWindow::koronapodClick)
+  add(corona, "KoronaGraf", QCoreApplication::translate("Ardeno", "Korona Graf"),
+      &MapsWindow::KoronaGrafClick);
+  add(corona, "Koronamotyl", QCoreApplication::translate("Ardeno", "Korona motýl"),
+      &MapsWindow::koronamotylClick);
+  add(corona, "koronaglob", QCoreApplication::translate("Ardeno", "Korona skutečná"),
+      &MapsWindow::koronaglobClick);
+  add(corona, "koronapod", QCoreApplication::translate("Ardeno", "Korona pod mapu"),
+      &MapsWindow::koronapodClick)
       ->setCheckable(true);
   add(m_menu, "MagnetoSfera1", QStringLiteral("MagnetoSfera"), &MapsWindow::MagnetoSfera1Click);
   add(m_menu, "datamagnet", tr("Cykly magnetosféry"), &MapsWindow::datamagnetClick);
-  add(m_menu, "Srovnani", QStringLiteral("Srovnávání"), &MapsWindow::SrovnaniClick)
+  add(m_menu, "Srovnani", QCoreApplication::translate("Ardeno", "Srovnávání"),
+      &MapsWindow::SrovnaniClick)
       ->setCheckable(true);
   MenuAction("mapky")->setChecked(true);
 }
@@ -205,19 +218,23 @@ void MapsWindow::BuildToolbar() {
     m_buttons[QString::fromLatin1(name)] = button;
     return button;
   };
-  add("fakulzap", QStringLiteral("F"), QStringLiteral("Zapnout vypnout fakule"),
-      &MapsWindow::ToggleFaculae)
+  add("fakulzap", QStringLiteral("F"),
+      QCoreApplication::translate("Ardeno", "Zapnout vypnout fakule"), &MapsWindow::ToggleFaculae)
       ->setChecked(true);
-  add("plochazap", QStringLiteral("P"), QStringLiteral("Zapnout vypnout plochy"),
-      &MapsWindow::ToggleOutlines)
+  add("plochazap", QStringLiteral("P"),
+      QCoreApplication::translate("Ardeno", "Zapnout vypnout plochy"), &MapsWindow::ToggleOutlines)
       ->setChecked(true);
-  add("mensivetsi", QStringLiteral("<>"), QStringLiteral("Zmenšit"), &MapsWindow::ToggleSize)
+  add("mensivetsi", QStringLiteral("<>"), QCoreApplication::translate("Ardeno", "Zmenšit"),
+      &MapsWindow::ToggleSize)
       ->setCheckable(false);
-  add("koronazap", QStringLiteral("K"), QStringLiteral("Zapnout - vypnout koronu"),
+  add("koronazap", QStringLiteral("K"),
+      QCoreApplication::translate("Ardeno", "Zapnout - vypnout koronu"),
       &MapsWindow::ToggleCoronaUnderlay);
-  add("magnetzap", QStringLiteral("Mg"), QStringLiteral("Zapnout vypnout magnetosféru"),
+  add("magnetzap", QStringLiteral("Mg"),
+      QCoreApplication::translate("Ardeno", "Zapnout vypnout magnetosféru"),
       &MapsWindow::ToggleMagnetosphereUnderlay);
-  add("magnobr", QStringLiteral("M"), QStringLiteral("Zapnout vypnout obrázek magnetosféry"),
+  add("magnobr", QStringLiteral("M"),
+      QCoreApplication::translate("Ardeno", "Zapnout vypnout obrázek magnetosféry"),
       &MapsWindow::ToggleMagnetospherePicture);
 }
 
@@ -488,7 +505,8 @@ void MapsWindow::ToggleSize() {
   if (!m_small && m_ctx.Frame) wanted = QSize(m_ctx.Frame->width() - 8, m_ctx.Frame->height() - 37);
   frame->resize(wanted + (frame == this ? QSize() : chrome));
   ToolButton("mensivetsi")
-      ->setToolTip(m_small ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
+      ->setToolTip(m_small ? QCoreApplication::translate("Ardeno", "Zvětšit")
+                           : QCoreApplication::translate("Ardeno", "Zmenšit"));
 }
 
 QString MapsWindow::ImageNameForView() const {
@@ -788,7 +806,7 @@ void MapsWindow::BuildComparisonPanel() {
     }
     auto* clear = new QToolButton(panel);
     clear->setObjectName(QString::fromLatin1(clearName));
-    clear->setText(QStringLiteral("Smazat"));
+    clear->setText(QCoreApplication::translate("Ardeno", "Smazat"));
     grid->addWidget(clear, row, 5);
     m_buttons[clear->objectName()] = clear;
     connect(clear, &QToolButton::clicked, this, [this, half] {
@@ -796,19 +814,20 @@ void MapsWindow::BuildComparisonPanel() {
       Invalidate();
     });
   };
-  addHalf(0, QStringLiteral("Horní"),
+  addHalf(0, QCoreApplication::translate("Ardeno", "Horní"),
           {{"Hskvrna", "Skvrny", 1},
            {"Hfakule", "Fakule", 2},
            {"Hkorona", "Korona", 3},
            {"Hmagnet", "Magnetosféra", 4}},
           "mazaniHor");
-  addHalf(1, QStringLiteral("Dolní"),
+  addHalf(1, QCoreApplication::translate("Ardeno", "Dolní"),
           {{"Dfakule", "Fakule", 2}, {"Dkorona", "Korona", 3}, {"Dmagnet", "Magnetosféra", 4}},
           "MazaniDol");
-  grid->addWidget(new QLabel(QStringLiteral("Posuv v otočkách"), panel), 2, 0, 1, 2);
+  grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Posuv v otočkách"), panel), 2,
+                  0, 1, 2);
   m_shiftBar = new QScrollBar(Qt::Horizontal, panel);
   m_shiftBar->setObjectName(QStringLiteral("ScrollBar3"));
-  m_shiftBar->setToolTip(QStringLiteral("Posuv v otočkách"));
+  m_shiftBar->setToolTip(QCoreApplication::translate("Ardeno", "Posuv v otočkách"));
   m_shiftBar->setRange(0, kComparisonShiftPositions);
   m_shiftBar->setPageStep(1);
   m_shiftBar->setValue(kComparisonNoShiftPosition);

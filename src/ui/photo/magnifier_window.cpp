@@ -1,5 +1,6 @@
 #include "ui/photo/magnifier_window.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "core/photo/photo_picture.h"
@@ -13,7 +14,7 @@ constexpr int kMargin = 5;
 
 MagnifierWindow::MagnifierWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName("TForm13");
-  setWindowTitle(QStringLiteral("Lupa"));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "Lupa"));
   setFixedSize(kSide, kSide);
   setAttribute(Qt::WA_ShowWithoutActivating);
 }

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,12 +34,13 @@ namespace ardeno {
 namespace {
 
 const QString kUnsetValue = QStringLiteral("000000");
-const QString kCentreCaption = QStringLiteral("Střed");
-const QString kNorthCaption = QStringLiteral("Sever");
-const QString kAxisCaption = QStringLiteral("Osa Slunce");
-const QString kAxisHint = QStringLiteral("Bod na ose rotace Slunce (místo severu)");
-const QString kAlreadyCalibratedMessage =
-    QStringLiteral(" Není nutné zadávání středu a sevsru . Hodnoty jsou již zadány.");
+const QString kCentreCaption = QCoreApplication::translate("Ardeno", "Střed");
+const QString kNorthCaption = QCoreApplication::translate("Ardeno", "Sever");
+const QString kAxisCaption = QCoreApplication::translate("Ardeno", "Osa Slunce");
+const QString kAxisHint =
+    QCoreApplication::translate("Ardeno", "Bod na ose rotace Slunce (místo severu)");
+const QString kAlreadyCalibratedMessage = QCoreApplication::translate(
+    "Ardeno", " Není nutné zadávání středu a sevsru . Hodnoty jsou již zadány.");
 // The brightness is added to every colour byte; the contrast multiplies by position / 80.
 constexpr int kBrightnessRange = 120;
 constexpr int kContrastLeast = 20;
@@ -54,7 +56,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 PhotoDrawingWindow::PhotoDrawingWindow(AppContext& context, QWidget* parent)
     : QWidget(parent), m_ctx(context), m_zoom(kZoomOneToOne) {
   setObjectName("TForm11");
-  setWindowTitle(QStringLiteral("Měření fakulí"));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "Měření fakulí"));
 
   m_canvas = new PhotoCanvas;
   m_scroll = new QScrollArea(this);
@@ -127,12 +129,13 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
     row->addWidget(b);
     return b;
   };
-  connect(button("Otevrit", QStringLiteral("Otevřít"), QStringLiteral("Vybrat obrázek zákresu ")),
+  connect(button("Otevrit", QCoreApplication::translate("Ardeno", "Otevřít"),
+                 QCoreApplication::translate("Ardeno", "Vybrat obrázek zákresu ")),
           &QToolButton::clicked, this, &PhotoDrawingWindow::ChoosePicture);
-  connect(button("vet", "+", QStringLiteral("Zvětšit obrázek")), &QToolButton::clicked, this,
-          &PhotoDrawingWindow::ZoomIn);
-  connect(button("men", "-", QStringLiteral("Zmenšit obrázek")), &QToolButton::clicked, this,
-          &PhotoDrawingWindow::ZoomOut);
+  connect(button("vet", "+", QCoreApplication::translate("Ardeno", "Zvětšit obrázek")),
+          &QToolButton::clicked, this, &PhotoDrawingWindow::ZoomIn);
+  connect(button("men", "-", QCoreApplication::translate("Ardeno", "Zmenšit obrázek")),
+          &QToolButton::clicked, this, &PhotoDrawingWindow::ZoomOut);
 
   auto slider = [this, bar, row](const char* name, const QString& caption, int least, int most,
                                  int value) {
@@ -150,22 +153,23 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
   m_contrast =
       slider("kont", QStringLiteral("Kontr. "), kContrastLeast, kContrastMost, kNeutralContrast);
 
-  connect(button("novyzakres", QStringLiteral("Nový  zákres"),
-                 QStringLiteral("Záhlaví nového zákresu; skupiny se pak zadají z obrázku")),
+  connect(button("novyzakres", QCoreApplication::translate("Ardeno", "Nový  zákres"),
+                 QCoreApplication::translate(
+                     "Ardeno", "Záhlaví nového zákresu; skupiny se pak zadají z obrázku")),
           &QToolButton::clicked, this, &PhotoDrawingWindow::NewDrawing);
-  connect(button("param", QStringLiteral("Param- Fakule")), &QToolButton::clicked, this,
-          &PhotoDrawingWindow::ShowFaculaBox);
-  connect(button("paramskvr", QStringLiteral("Param skvrny")), &QToolButton::clicked, this,
-          &PhotoDrawingWindow::ShowGroupBox);
-  m_showSelection = button("zobraz", QStringLiteral("Skrýt výběr"));
+  connect(button("param", QCoreApplication::translate("Ardeno", "Param- Fakule")),
+          &QToolButton::clicked, this, &PhotoDrawingWindow::ShowFaculaBox);
+  connect(button("paramskvr", QCoreApplication::translate("Ardeno", "Param skvrny")),
+          &QToolButton::clicked, this, &PhotoDrawingWindow::ShowGroupBox);
+  m_showSelection = button("zobraz", QCoreApplication::translate("Ardeno", "Skrýt výběr"));
   connect(m_showSelection, &QToolButton::clicked, this, [this] {
     const bool shown = !m_canvas->OverlayShown();
     m_canvas->SetOverlayShown(shown);
-    m_showSelection->setText(shown ? QStringLiteral("Skrýt výběr")
-                                   : QStringLiteral("Zobrazit výběr"));
+    m_showSelection->setText(shown ? QCoreApplication::translate("Ardeno", "Skrýt výběr")
+                                   : QCoreApplication::translate("Ardeno", "Zobrazit výběr"));
   });
-  m_magnifierButton =
-      button("lupe", QStringLiteral("Lupa"), QStringLiteral("Lupa u ukazatele myši"));
+  m_magnifierButton = button("lupe", QCoreApplication::translate("Ardeno", "Lupa"),
+                             QCoreApplication::translate("Ardeno", "Lupa u ukazatele myši"));
   m_magnifierButton->setCheckable(true);
   connect(m_magnifierButton, &QToolButton::toggled, this, [this](bool on) {
     if (on) {
@@ -175,7 +179,8 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
       m_magnifierFollows = false;
     }
   });
-  connect(button("Button2", QStringLiteral("Orientace zákresu")), &QToolButton::clicked, this,
+  connect(button("Button2", QCoreApplication::translate("Ardeno", "Orientace zákresu")),
+          &QToolButton::clicked, this,
           [this] { m_orientation->setVisible(!m_orientation->isVisible()); });
 
   row->addSpacing(12);
@@ -191,18 +196,18 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
   m_targetLabel = new QLabel(bar);
   m_targetLabel->setObjectName("Label10");
   row->addWidget(m_targetLabel);
-  connect(button("SpeedButton1", "X", QStringLiteral("Zavřít")), &QToolButton::clicked, this,
-          [this] { CloseWithFrame(this); });
+  connect(button("SpeedButton1", "X", QCoreApplication::translate("Ardeno", "Zavřít")),
+          &QToolButton::clicked, this, [this] { CloseWithFrame(this); });
   return bar;
 }
 
 QGroupBox* PhotoDrawingWindow::BuildOrientationBox() {
-  auto* box = new QGroupBox(QStringLiteral("Orientace zákresu"), this);
+  auto* box = new QGroupBox(QCoreApplication::translate("Ardeno", "Orientace zákresu"), this);
   box->setObjectName("orientace");
   auto* column = new QVBoxLayout(box);
-  auto* horizontal = new QPushButton(QStringLiteral("Horizontálně"), box);
+  auto* horizontal = new QPushButton(QCoreApplication::translate("Ardeno", "Horizontálně"), box);
   horizontal->setObjectName("horizontalne");
-  auto* vertical = new QPushButton(QStringLiteral("Vertikálně"), box);
+  auto* vertical = new QPushButton(QCoreApplication::translate("Ardeno", "Vertikálně"), box);
   vertical->setObjectName("vertikalne");
   column->addWidget(horizontal);
   column->addWidget(vertical);
@@ -217,11 +222,11 @@ PhotoDrawingWindow::CalibrationButtons PhotoDrawingWindow::BuildCalibrationButto
   CalibrationButtons b;
   b.Centre = new QPushButton(kCentreCaption, box);
   b.Centre->setObjectName(centre);
-  b.Centre->setToolTip(QStringLiteral("Určení středu"));
+  b.Centre->setToolTip(QCoreApplication::translate("Ardeno", "Určení středu"));
   b.Centre->setCheckable(true);
   b.North = new QPushButton(kNorthCaption, box);
   b.North->setObjectName(north);
-  b.North->setToolTip(QStringLiteral("Určení severu "));
+  b.North->setToolTip(QCoreApplication::translate("Ardeno", "Určení severu "));
   b.North->setCheckable(true);
   b.Axis = new QPushButton(kAxisCaption, box);
   b.Axis->setObjectName(axis);
@@ -241,8 +246,10 @@ PhotoDrawingWindow::CalibrationButtons PhotoDrawingWindow::BuildCalibrationButto
 
 void PhotoDrawingWindow::ChoosePicture() {
   const std::optional<QString> name = m_ctx.Dialogs.OpenFileName(
-      this, QStringLiteral("Vybrat obrázek zákresu"), PathText(m_ctx.ProgDir),
-      QStringLiteral("Obrázky JPG (*.jpg *.jpeg *.JPG *.JPEG);;Všechny soubory (*)"));
+      this, QCoreApplication::translate("Ardeno", "Vybrat obrázek zákresu"),
+      PathText(m_ctx.ProgDir),
+      QCoreApplication::translate("Ardeno",
+                                  "Obrázky JPG (*.jpg *.jpeg *.JPG *.JPEG);;Všechny soubory (*)"));
   if (name) OpenPicture(PathFromText(*name));
 }
 
@@ -330,8 +337,9 @@ void PhotoDrawingWindow::MarkCentre() {
   }
   m_pick = Pick::Centre;
   b.Centre->setChecked(true);
-  b.Centre->setText(m_entry == Entry::Groups ? QStringLiteral("Označ střed")
-                                             : QStringLiteral("Vyber polohu středu"));
+  b.Centre->setText(m_entry == Entry::Groups
+                        ? QCoreApplication::translate("Ardeno", "Označ střed")
+                        : QCoreApplication::translate("Ardeno", "Vyber polohu středu"));
   ShowMagnifier(true);
 }
 
@@ -339,8 +347,9 @@ void PhotoDrawingWindow::MarkNorth() {
   CalibrationButtons& b = m_entry == Entry::Groups ? m_groupCalibration : m_faculaCalibration;
   m_pick = Pick::North;
   b.North->setChecked(true);
-  b.North->setText(m_entry == Entry::Groups ? QStringLiteral("Označ sever")
-                                            : QStringLiteral("Severní okraj"));
+  b.North->setText(m_entry == Entry::Groups
+                       ? QCoreApplication::translate("Ardeno", "Označ sever")
+                       : QCoreApplication::translate("Ardeno", "Severní okraj"));
   ShowMagnifier(true);
 }
 
@@ -408,10 +417,10 @@ void PhotoDrawingWindow::EndPick() {
 }
 
 void PhotoDrawingWindow::UpdateCalibrationLabels() {
-  const QString centre =
-      m_hasCentre
-          ? QStringLiteral("x=%1   y=%2").arg(m_calibration.CentreX).arg(m_calibration.CentreY)
-          : kUnsetValue;
+  const QString centre = m_hasCentre ? QCoreApplication::translate("Ardeno", "x=%1   y=%2")
+                                           .arg(m_calibration.CentreX)
+                                           .arg(m_calibration.CentreY)
+                                     : kUnsetValue;
   const QString value = m_calibration.IsCalibrated()
                             ? Q(FormatFloat("000.0000", m_calibration.Radius)) + "  " +
                                   Q(FormatFloat("000.0000", m_calibration.Rotation))
@@ -424,9 +433,10 @@ void PhotoDrawingWindow::UpdateCalibrationLabels() {
 
 void PhotoDrawingWindow::ShowTargetRecord() {
   const Database& db = m_ctx.Db;
-  m_targetLabel->setText(db.HasCurrentRecord() ? QStringLiteral("Zápis do zákresu ") +
-                                                     Q(db.Record(db.CurrentIndex).Date())
-                                               : QStringLiteral("Není vybrán zákres"));
+  m_targetLabel->setText(db.HasCurrentRecord()
+                             ? QCoreApplication::translate("Ardeno", "Zápis do zákresu ") +
+                                   Q(db.Record(db.CurrentIndex).Date())
+                             : QCoreApplication::translate("Ardeno", "Není vybrán zákres"));
 }
 
 // --- mouse ---

@@ -1,6 +1,7 @@
 // The two entry boxes of the photographed drawing: facular outlines ("Zadávání fakulí") and
 // groups with their auxiliary spots ("Měření skupin"), and how each ends in the current record.
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,19 +23,22 @@ namespace ardeno {
 
 namespace {
 
-const QString kCalibrateFirstMessage =
-    QStringLiteral("Nejprve je třeba označit na obrázku střed a sever (nebo osu Slunce).");
+const QString kCalibrateFirstMessage = QCoreApplication::translate(
+    "Ardeno", "Nejprve je třeba označit na obrázku střed a sever (nebo osu Slunce).");
 const QString kNoGroupWrittenMessage =
-    QStringLiteral("Nebyla zapsána žádná skupina, záznam se nemění.");
+    QCoreApplication::translate("Ardeno", "Nebyla zapsána žádná skupina, záznam se nemění.");
 const QString kNoOutlineMessage =
-    QStringLiteral("Nebyl zadán žádný obrys fakule, záznam se nemění.");
-const QString kSequenceZeroMessage = QStringLiteral("Pořadové číslo skupiny je nula");
-const QString kPositionFirstMessage =
-    QStringLiteral("Prvně je třeba zadat souřadnice skvrny\r              nebo druhotné skvrny !");
-const QString kGridHint = QStringLiteral("Souřadnice se zadají kliknutím na zákres");
-const QString kAreaHint = QStringLiteral("Hodnota plochy se zadává v mm^2 na průměr zakresu");
-const QString kWriteCaption = QStringLiteral("Zapiš skupinu");
-const QString kMeasureCaption = QStringLiteral("Měřeni plochy skupiny");
+    QCoreApplication::translate("Ardeno", "Nebyl zadán žádný obrys fakule, záznam se nemění.");
+const QString kSequenceZeroMessage =
+    QCoreApplication::translate("Ardeno", "Pořadové číslo skupiny je nula");
+const QString kPositionFirstMessage = QCoreApplication::translate(
+    "Ardeno", "Prvně je třeba zadat souřadnice skvrny\r              nebo druhotné skvrny !");
+const QString kGridHint =
+    QCoreApplication::translate("Ardeno", "Souřadnice se zadají kliknutím na zákres");
+const QString kAreaHint =
+    QCoreApplication::translate("Ardeno", "Hodnota plochy se zadává v mm^2 na průměr zakresu");
+const QString kWriteCaption = QCoreApplication::translate("Ardeno", "Zapiš skupinu");
+const QString kMeasureCaption = QCoreApplication::translate("Ardeno", "Měřeni plochy skupiny");
 const QString kFaculaHelp = QStringLiteral(
     "Nejprve Střed a Sever (nebo bod na ose Slunce). Pak zvol číslo fakule, pravým tlačítkem "
     "myši označ první bod obrysu a levým další body (nejvýše 6). \"Konec zadání fakulí\" zapíše "
@@ -53,7 +57,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
-  auto* box = new QGroupBox(QStringLiteral("Zadávání fakulí"), this);
+  auto* box = new QGroupBox(QCoreApplication::translate("Ardeno", "Zadávání fakulí"), this);
   box->setObjectName("box");
   box->setFixedWidth(250);
   m_faculaCalibration =
@@ -65,7 +69,7 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
   grid->addWidget(m_faculaCalibration.CentreLabel, 2, 0, 1, 2);
   grid->addWidget(m_faculaCalibration.ValueLabel, 3, 0, 1, 2);
 
-  grid->addWidget(new QLabel(QStringLiteral("Číslo fakule"), box), 4, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Číslo fakule"), box), 4, 0);
   m_faculaNumber = new QSpinBox(box);
   m_faculaNumber->setObjectName("SpinEdit1");
   m_faculaNumber->setRange(0, 99);
@@ -80,8 +84,9 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
 
   m_vertexTable = new QTableWidget(kFaculaVertices, 3, box);
   m_vertexTable->setObjectName("tabxy");
-  m_vertexTable->setHorizontalHeaderLabels(
-      {QStringLiteral("Bod"), QStringLiteral("Úhel"), QStringLiteral("Vzd.")});
+  m_vertexTable->setHorizontalHeaderLabels({QCoreApplication::translate("Ardeno", "Bod"),
+                                            QCoreApplication::translate("Ardeno", "Úhel"),
+                                            QStringLiteral("Vzd.")});
   m_vertexTable->verticalHeader()->hide();
   m_vertexTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_vertexTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -93,7 +98,7 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
   m_vertexLabel->setObjectName("Label8");
   grid->addWidget(m_vertexLabel, 6, 0, 1, 2);
 
-  auto* widths = new QGroupBox(QStringLiteral("Čára"), box);
+  auto* widths = new QGroupBox(QCoreApplication::translate("Ardeno", "Čára"), box);
   widths->setObjectName("RadioGroup1");
   auto* widthRow = new QHBoxLayout(widths);
   m_lineWidth = new QButtonGroup(this);
@@ -106,7 +111,7 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
   connect(m_lineWidth, &QButtonGroup::idClicked, this, [this] { RebuildOverlay(); });
   grid->addWidget(widths, 7, 0, 1, 2);
 
-  auto* end = new QPushButton(QStringLiteral("Konec zadání fakulí"), box);
+  auto* end = new QPushButton(QCoreApplication::translate("Ardeno", "Konec zadání fakulí"), box);
   end->setObjectName("konec");
   connect(end, &QPushButton::clicked, this, &PhotoDrawingWindow::EndFaculae);
   grid->addWidget(end, 8, 0, 1, 2);
@@ -119,7 +124,7 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
 }
 
 QGroupBox* PhotoDrawingWindow::BuildGroupBox() {
-  auto* box = new QGroupBox(QStringLiteral("Měření skupin"), this);
+  auto* box = new QGroupBox(QCoreApplication::translate("Ardeno", "Měření skupin"), this);
   box->setObjectName("boxsk");
   m_groupCalibration =
       BuildCalibrationButtons(box, "stredsk", "seversk", "Dennip", "Label4", "Label5");
@@ -130,10 +135,11 @@ QGroupBox* PhotoDrawingWindow::BuildGroupBox() {
   calibration->addWidget(m_groupCalibration.CentreLabel, 2, 0, 1, 2);
   calibration->addWidget(m_groupCalibration.ValueLabel, 3, 0, 1, 2);
 
-  auto* entry = new QGroupBox(QStringLiteral("Zadání skupiny"), box);
+  auto* entry = new QGroupBox(QCoreApplication::translate("Ardeno", "Zadání skupiny"), box);
   entry->setObjectName("GroupBox1");
   auto* entryGrid = new QGridLayout(entry);
-  entryGrid->addWidget(new QLabel(QStringLiteral("Pořadí skupiny"), entry), 0, 0);
+  entryGrid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Pořadí skupiny"), entry),
+                       0, 0);
   m_groupSequence = new QSpinBox(entry);
   m_groupSequence->setObjectName("SpinEdit2");
   m_groupSequence->setRange(0, 99);
@@ -143,7 +149,8 @@ QGroupBox* PhotoDrawingWindow::BuildGroupBox() {
 
   auto* points = new QGroupBox(entry);
   points->setObjectName("jaka");
-  points->setToolTip(QStringLiteral("Zvolit  H -hlavní  1. vedlejší  2. vedlejší"));
+  points->setToolTip(
+      QCoreApplication::translate("Ardeno", "Zvolit  H -hlavní  1. vedlejší  2. vedlejší"));
   auto* pointRow = new QHBoxLayout(points);
   pointRow->setContentsMargins(4, 0, 4, 0);
   m_pointChoice = new QButtonGroup(this);
@@ -190,7 +197,7 @@ QGroupBox* PhotoDrawingWindow::BuildGroupBox() {
   connect(m_measure, &QPushButton::clicked, this, &PhotoDrawingWindow::MeasureArea);
   entryGrid->addWidget(m_measure, 2, 2, 1, 2);
 
-  auto* end = new QPushButton(QStringLiteral("Konec zadávání skvrn"), box);
+  auto* end = new QPushButton(QCoreApplication::translate("Ardeno", "Konec zadávání skvrn"), box);
   end->setObjectName("konskvr");
   connect(end, &QPushButton::clicked, this, &PhotoDrawingWindow::EndGroups);
 
@@ -231,7 +238,7 @@ void PhotoDrawingWindow::StartOutline(QPoint pixel) {
   m_vertexTable->setItem(0, 0, new QTableWidgetItem("1"));
   m_vertexTable->setItem(0, 1, new QTableWidgetItem(QString::number(point.AngleDegrees)));
   m_vertexTable->setItem(0, 2, new QTableWidgetItem(Q(FormatFloat("#0.0", point.DistanceMm))));
-  m_vertexLabel->setText(QStringLiteral("1  č.bodu"));
+  m_vertexLabel->setText(QCoreApplication::translate("Ardeno", "1  č.bodu"));
   RebuildOverlay();
 }
 
@@ -253,7 +260,8 @@ void PhotoDrawingWindow::AddOutlineVertex(QPoint pixel) {
   m_vertexTable->setItem(vertex - 1, 1, new QTableWidgetItem(QString::number(point.AngleDegrees)));
   m_vertexTable->setItem(vertex - 1, 2,
                          new QTableWidgetItem(Q(FormatFloat("#0.0", point.DistanceMm))));
-  m_vertexLabel->setText(QString::number(vertex) + QStringLiteral("  č.bodu"));
+  m_vertexLabel->setText(QString::number(vertex) +
+                         QCoreApplication::translate("Ardeno", "  č.bodu"));
   RebuildOverlay();
 }
 
@@ -366,7 +374,7 @@ void PhotoDrawingWindow::WriteGroup() {
   }
   m_pending[sequence] = std::get<PendingGroup>(std::move(read));
   m_pendingPixels[sequence] = m_rowPixels;
-  m_writeGroup->setText(QStringLiteral("Zapsano"));
+  m_writeGroup->setText(QCoreApplication::translate("Ardeno", "Zapsano"));
   RebuildOverlay();
 }
 
@@ -391,7 +399,7 @@ void PhotoDrawingWindow::MeasureArea() {
   connect(m_area, &QDialog::finished, this, &PhotoDrawingWindow::AreaFinished);
   m_writeGroup->setEnabled(false);
   m_measure->setEnabled(false);
-  m_measure->setText(QStringLiteral("Měří se plocha"));
+  m_measure->setText(QCoreApplication::translate("Ardeno", "Měří se plocha"));
   m_area->show();
 }
 

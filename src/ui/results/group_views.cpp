@@ -1,5 +1,6 @@
 // The six views of the group statistics in the results window.
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,7 +53,8 @@ class EvolutionView : public GroupGridView {
     auto* panel = new QGroupBox(this);
     panel->setObjectName("Panel2");
     auto* row = new QHBoxLayout(panel);
-    m_rotation = AddSpin(row, panel, "SpinEdit1", QStringLiteral("Číslo otočky"));
+    m_rotation =
+        AddSpin(row, panel, "SpinEdit1", QCoreApplication::translate("Ardeno", "Číslo otočky"));
     ControlRow()->addWidget(panel);
     // The arrows show the next rotation at once; a typed number when it is complete.
     m_rotation->setKeyboardTracking(false);
@@ -72,7 +74,9 @@ class EvolutionView : public GroupGridView {
     if (!evolution.Shown) m_ctx.App.Msg.ShowMessageText(Text(EvolutionNotShownMessage(rotation)));
     return evolution.Grid;
   }
-  QString Caption() const override { return QStringLiteral("Výsledky    vývoj skupin"); }
+  QString Caption() const override {
+    return QCoreApplication::translate("Ardeno", "Výsledky    vývoj skupin");
+  }
 
  private:
   QSpinBox* m_rotation = nullptr;
@@ -87,7 +91,9 @@ class TypeCountsView : public GroupGridView {
 
  protected:
   TextGrid BuildGrid() override { return TypeCountGrid(Statistics(m_ctx).Types); }
-  QString Caption() const override { return QStringLiteral("Výsledky    velikost skupin"); }
+  QString Caption() const override {
+    return QCoreApplication::translate("Ardeno", "Výsledky    velikost skupin");
+  }
 };
 
 // --- mode 8: data for the synoptic map ---
@@ -109,7 +115,9 @@ class MapDataView : public GroupGridView {
     ShowLeftOut(m_ctx, stats, m_told);
     return MapDataGrid(stats.Rotations, stats.Classes);
   }
-  QString Caption() const override { return QStringLiteral("Výsledky    údaje pro mapu"); }
+  QString Caption() const override {
+    return QCoreApplication::translate("Ardeno", "Výsledky    údaje pro mapu");
+  }
 
  private:
   const GroupStatistics* m_told = nullptr;
@@ -125,9 +133,10 @@ std::optional<QString> MapDataView::Print(QPrinter& printer, PrintType type) {
   // All rotations are complete rows: the exclusive end is one past the last.
   const auto pages = PlanTablePages(type, selectedRow, grid.RowCount(),
                                     LinesPerPage(width, printer.height(), kReservedHeight));
-  if (pages.empty()) return QStringLiteral("Od zvoleného řádku není co tisknout.");
+  if (pages.empty())
+    return QCoreApplication::translate("Ardeno", "Od zvoleného řádku není co tisknout.");
   QPainter painter(&printer);
-  if (!painter.isActive()) return QStringLiteral("Tiskárnu nelze použít.");
+  if (!painter.isActive()) return QCoreApplication::translate("Ardeno", "Tiskárnu nelze použít.");
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(std::max(1, lineHeight * 3 / 4));
   painter.setFont(font);
@@ -140,15 +149,15 @@ std::optional<QString> MapDataView::Print(QPrinter& printer, PrintType type) {
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (p > 0) printer.newPage();
     painter.drawText(QRect(0, 0, width, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Stránka %1").arg(p + 1));
+                     QCoreApplication::translate("Ardeno", "Stránka %1").arg(p + 1));
     int y = lineHeight * 2;
-    cell(1, y, QStringLiteral("Počet skupin"), 2);
-    cell(3, y, QStringLiteral("Výška průměrná"), 4);
-    cell(7, y, QStringLiteral("Okraje"), 4);
-    cell(12, y, QStringLiteral("Počet skupin v jednom typu"), 7);
+    cell(1, y, QCoreApplication::translate("Ardeno", "Počet skupin"), 2);
+    cell(3, y, QCoreApplication::translate("Ardeno", "Výška průměrná"), 4);
+    cell(7, y, QCoreApplication::translate("Ardeno", "Okraje"), 4);
+    cell(12, y, QCoreApplication::translate("Ardeno", "Počet skupin v jednom typu"), 7);
     y += lineHeight;
-    cell(3, y, QStringLiteral("   naměřená"), 2);
-    cell(5, y, QStringLiteral("vyhlazená"), 2);
+    cell(3, y, QCoreApplication::translate("Ardeno", "   naměřená"), 2);
+    cell(5, y, QCoreApplication::translate("Ardeno", "vyhlazená"), 2);
     y += lineHeight;
     for (int c = 0; c < columns; ++c) cell(c, y, Text(grid.Cell(0, c)));
     y += lineHeight;
@@ -167,10 +176,12 @@ class LargestGroupsView : public GroupGridView {
  public:
   LargestGroupsView(ResultsContext& ctx, QWidget* parent)
       : GroupGridView(ctx, "VelikostSkupin", "StringGrid7", parent) {
-    auto* box = new QGroupBox(QStringLiteral("Seřazení skupin podle velikosti za jeden rok"), this);
+    auto* box = new QGroupBox(
+        QCoreApplication::translate("Ardeno", "Seřazení skupin podle velikosti za jeden rok"),
+        this);
     box->setObjectName("GroupBox2");
     auto* row = new QHBoxLayout(box);
-    m_year = AddSpin(row, box, "SpinEdit2", QStringLiteral("Rok"));
+    m_year = AddSpin(row, box, "SpinEdit2", QCoreApplication::translate("Ardeno", "Rok"));
     ControlRow()->addWidget(box);
     connect(m_year, &QSpinBox::valueChanged, this, [this] { Rebuild(); });
   }
@@ -184,7 +195,9 @@ class LargestGroupsView : public GroupGridView {
     m_chosen = true;
     return LargestGroupsGrid(LargestGroups(m_ctx.App.Db, m_year->value()));
   }
-  QString Caption() const override { return QStringLiteral("Výsledky    velikost skupin"); }
+  QString Caption() const override {
+    return QCoreApplication::translate("Ardeno", "Výsledky    velikost skupin");
+  }
 
  private:
   QSpinBox* m_year = nullptr;
@@ -200,13 +213,15 @@ class AsymmetryView : public GroupGridView {
 
   void ButtonClicked(const QString& buttonName) override {
     if (buttonName != QLatin1String("AsinTXT")) return;
-    if (!m_ctx.App.Msg.AskChoice(QStringLiteral("Uložení dat asimetrie do textového souboru ?")))
+    if (!m_ctx.App.Msg.AskChoice(
+            QCoreApplication::translate("Ardeno", "Uložení dat asimetrie do textového souboru ?")))
       return;
     const auto error =
         WriteAsymmetryFile(m_ctx.App.ProgDir, m_ctx.App.Groups.Asymmetry(m_ctx.App.Db), Period());
     m_ctx.App.Msg.ShowMessageText(
         error ? Text(*error)
-              : QStringLiteral("Data asymetrie jsou uložena do souboru Polohy-skupin/%1")
+              : QCoreApplication::translate(
+                    "Ardeno", "Data asymetrie jsou uložena do souboru Polohy-skupin/%1")
                     .arg(QString::fromLatin1(AsymmetryFileName(Period()))));
   }
 
@@ -214,7 +229,9 @@ class AsymmetryView : public GroupGridView {
   TextGrid BuildGrid() override {
     return AsymmetryGrid(m_ctx.App.Groups.Asymmetry(m_ctx.App.Db), Period());
   }
-  QString Caption() const override { return QStringLiteral("Výsledky    Data asymetrie   "); }
+  QString Caption() const override {
+    return QCoreApplication::translate("Ardeno", "Výsledky    Data asymetrie   ");
+  }
 
  private:
   AsymmetryPeriod Period() const {
@@ -243,19 +260,21 @@ class PositionsView : public GroupGridView {
       return;
     }
     if (buttonName != QLatin1String("zapidosoudorutxt")) return;
-    if (!m_ctx.App.Msg.AskChoice(QStringLiteral("Uložení dat východ-západ do textového souboru ?")))
+    if (!m_ctx.App.Msg.AskChoice(QCoreApplication::translate(
+            "Ardeno", "Uložení dat východ-západ do textového souboru ?")))
       return;
     const auto error = WritePositionsFile(m_ctx.App.ProgDir, Grid(), Period());
     m_ctx.App.Msg.ShowMessageText(
         error ? Text(*error)
-              : QStringLiteral("Polohy skupin jsou uloženy do souboru Polohy-skupin/%1")
+              : QCoreApplication::translate(
+                    "Ardeno", "Polohy skupin jsou uloženy do souboru Polohy-skupin/%1")
                     .arg(QString::fromLatin1(PositionsFileName(Period()))));
   }
 
  protected:
   TextGrid BuildGrid() override {
     const QString filter = m_ctx.App.View.EastWestFilter;
-    m_filter->setText(QStringLiteral("Skupiny typu: %1").arg(filter));
+    m_filter->setText(QCoreApplication::translate("Ardeno", "Skupiny typu: %1").arg(filter));
     const auto zones = ComputeZoneCounts(m_ctx.App.Db, Statistics(m_ctx).Positions, Period(),
                                          filter.toStdString());
     return EastWestGrid(zones, Period());

@@ -1,5 +1,6 @@
 #include "ui/results/instrument_panel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,14 +30,14 @@ InstrumentPanel::InstrumentPanel(ResultsContext& ctx, std::function<bool()> ownR
   m_diameter = AddEdit(this, "Edit3");
   m_focal = AddEdit(this, "Edit5");
   m_eyepiece = AddEdit(this, "Edit4");
-  grid->addWidget(new QLabel(QStringLiteral("Observatoř"), this), 0, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Observatoř"), this), 0, 0);
   grid->addWidget(m_station, 0, 1, 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Přístroj"), this), 1, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Přístroj"), this), 1, 0);
   grid->addWidget(m_name, 1, 1, 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Průměr/ohnisko"), this), 2, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Průměr/ohnisko"), this), 2, 0);
   grid->addWidget(m_diameter, 2, 1);
   grid->addWidget(m_focal, 2, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Okulár"), this), 3, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Okulár"), this), 3, 0);
   grid->addWidget(m_eyepiece, 3, 1);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName("Button1");

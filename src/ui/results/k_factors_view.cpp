@@ -1,5 +1,6 @@
 #include "ui/results/k_factors_view.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QPainter>
@@ -96,7 +97,7 @@ void KFactorsView::Fill() {
 std::optional<QString> KFactorsView::Print(QPrinter& printer, PrintType) {
   const auto lines = KFactorLines(m_table.Series[static_cast<std::size_t>(m_series)]);
   QPainter painter(&printer);
-  if (!painter.isActive()) return QStringLiteral("Tiskárnu nelze použít.");
+  if (!painter.isActive()) return QCoreApplication::translate("Ardeno", "Tiskárnu nelze použít.");
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setFamily(QStringLiteral("DejaVu Sans Mono"));
   font.setStyleHint(QFont::Monospace);
@@ -112,7 +113,7 @@ std::optional<QString> KFactorsView::Print(QPrinter& printer, PrintType) {
     int y = lineHeight;
     painter.drawText(0, y,
                      QString::fromUtf8(kSeriesTitles[static_cast<std::size_t>(m_series)]) +
-                         QStringLiteral("    Stránka %1").arg(page));
+                         QCoreApplication::translate("Ardeno", "    Stránka %1").arg(page));
     y += 2 * lineHeight;
     painter.drawText(0, y, QString::fromStdString(lines[0]));
     for (std::size_t i = first;

@@ -1,5 +1,6 @@
 #include "ui/results/monthly_table_view.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPrinter>
 #include <QTableView>
@@ -18,12 +19,14 @@ namespace {
 constexpr int kPanelReservedHeight = 200;
 
 QString Caption(MonthlyTableKind kind, Hemisphere hemisphere) {
-  const QString table =
-      kind == MonthlyTableKind::Measured ? QStringLiteral("naměřené") : QStringLiteral("vyhlazené");
-  const QString side = hemisphere == Hemisphere::Whole   ? QStringLiteral("celkový")
-                       : hemisphere == Hemisphere::North ? QStringLiteral("sever")
-                                                         : QStringLiteral("jih");
-  return QStringLiteral("Výsledky    statistika - %1 - %2").arg(table, side);
+  const QString table = kind == MonthlyTableKind::Measured
+                            ? QCoreApplication::translate("Ardeno", "naměřené")
+                            : QCoreApplication::translate("Ardeno", "vyhlazené");
+  const QString side =
+      hemisphere == Hemisphere::Whole   ? QCoreApplication::translate("Ardeno", "celkový")
+      : hemisphere == Hemisphere::North ? QCoreApplication::translate("Ardeno", "sever")
+                                        : QCoreApplication::translate("Ardeno", "jih");
+  return QCoreApplication::translate("Ardeno", "Výsledky    statistika - %1 - %2").arg(table, side);
 }
 
 }  // namespace
@@ -94,8 +97,9 @@ void MonthlyTableView::ExportCsv() {
     return;
   }
   const auto file = MonthlyCsvPath({}, m_kind, m_hemisphere);
-  m_ctx.App.Msg.ShowMessageText(QStringLiteral("Tabulka je uložena do souboru %1")
-                                    .arg(QString::fromStdString(file.relative_path().string())));
+  m_ctx.App.Msg.ShowMessageText(
+      QCoreApplication::translate("Ardeno", "Tabulka je uložena do souboru %1")
+          .arg(QString::fromStdString(file.relative_path().string())));
 }
 
 ResultsView* MakeMeasuredTableView(ResultsContext& ctx, QWidget* parent) {

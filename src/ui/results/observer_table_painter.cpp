@@ -1,5 +1,6 @@
 #include "ui/results/observer_table_painter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -58,9 +59,11 @@ void PaintObserverTable(QPainter& painter, const ObserverTable& table, const QRe
   painter.drawText(QRect(left, y, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral(" Pozorovate"));
   painter.drawText(QRect(left + nameWidth, y, (columns - 2) * columnWidth, rowHeight),
-                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("    Období   "));
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("Ardeno", "    Období   "));
   painter.drawText(QRect(left, y, nameWidth + (columns - 1) * columnWidth, rowHeight),
-                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("    Suma  pozorování   "));
+                   Qt::AlignRight | Qt::AlignVCenter,
+                   QCoreApplication::translate("Ardeno", "    Suma  pozorování   "));
   y += rowHeight;
   for (const auto& row : table.Cells) {
     int x = left;

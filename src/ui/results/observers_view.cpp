@@ -1,5 +1,6 @@
 #include "ui/results/observers_view.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPrinter>
@@ -27,7 +28,7 @@ ObserversView::ObserversView(ResultsContext& ctx, QWidget* parent) : ResultsView
 std::optional<QString> ObserversView::Open(int) {
   m_opened = true;
   Build();
-  return QStringLiteral("Výsledky    pozorovatelé");
+  return QCoreApplication::translate("Ardeno", "Výsledky    pozorovatelé");
 }
 
 void ObserversView::RecordsChanged() {
@@ -58,9 +59,10 @@ void ObserversView::Build() {
 }
 
 std::optional<QString> ObserversView::Print(QPrinter& printer, PrintType) {
-  if (m_table.Cells.empty()) return QStringLiteral("Ještě není znám žádný pozorovatel");
+  if (m_table.Cells.empty())
+    return QCoreApplication::translate("Ardeno", "Ještě není znám žádný pozorovatel");
   QPainter painter(&printer);
-  if (!painter.isActive()) return QStringLiteral("Tiskárnu nelze použít.");
+  if (!painter.isActive()) return QCoreApplication::translate("Ardeno", "Tiskárnu nelze použít.");
   const QRect page(0, 0, printer.width(), printer.height());
   PaintObserverTable(painter, m_table,
                      page.adjusted(page.width() / 20, page.height() / 30, -page.width() / 20, 0),

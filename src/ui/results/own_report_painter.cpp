@@ -1,5 +1,6 @@
 #include "ui/results/own_report_painter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -155,8 +156,9 @@ void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSi
   y += line / 2;
 
   // The sums and means, staggered: a block of label, sum, mean and hemisphere mean per entry.
-  painter.drawText(QRect(margin, y, usable, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Suma / průměr / průměr ze záznamů s polokoulemi"));
+  painter.drawText(
+      QRect(margin, y, usable, line), Qt::AlignLeft | Qt::AlignVCenter,
+      QCoreApplication::translate("Ardeno", "Suma / průměr / průměr ze záznamů s polokoulemi"));
   y += line;
   const int rowHeight = 4 * line + line / 4;
   for (const OwnPageTotal& total : page.Totals) {

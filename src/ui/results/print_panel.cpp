@@ -1,6 +1,7 @@
 #include "ui/results/print_panel.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -9,14 +10,15 @@
 
 namespace ardeno {
 
-PrintPanel::PrintPanel(QWidget* parent) : QGroupBox(QStringLiteral("Tiskový panel"), parent) {
+PrintPanel::PrintPanel(QWidget* parent)
+    : QGroupBox(QCoreApplication::translate("Ardeno", "Tiskový panel"), parent) {
   setObjectName("GroupBox1");
   auto* row = new QHBoxLayout(this);
   m_count = new QLabel(this);
   m_count->setObjectName("Label1");
   row->addWidget(m_count);
 
-  auto* typeBox = new QGroupBox(QStringLiteral("Výběr typu tisku"), this);
+  auto* typeBox = new QGroupBox(QCoreApplication::translate("Ardeno", "Výběr typu tisku"), this);
   typeBox->setObjectName("RadioGroup1");
   auto* typeColumn = new QVBoxLayout(typeBox);
   m_types = new QButtonGroup(this);
@@ -29,9 +31,9 @@ PrintPanel::PrintPanel(QWidget* parent) : QGroupBox(QStringLiteral("Tiskový pan
   }
   row->addWidget(typeBox);
 
-  m_print = new QPushButton(QStringLiteral("Tisk"), this);
+  m_print = new QPushButton(QCoreApplication::translate("Ardeno", "Tisk"), this);
   m_print->setObjectName("Button2");
-  auto* cancel = new QPushButton(QStringLiteral("Storno"), this);
+  auto* cancel = new QPushButton(QCoreApplication::translate("Ardeno", "Storno"), this);
   cancel->setObjectName("Button3");
   connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
   row->addWidget(m_print);

@@ -1,5 +1,6 @@
 #include "ui/results/quiet_days_view.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -35,7 +36,7 @@ QuietDaysView::QuietDaysView(ResultsContext& ctx, QWidget* parent) : ResultsView
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Rok"), this));
+  row->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Rok"), this));
   m_year = new QSpinBox(this);
   m_year->setObjectName("SpinEdit3");
   m_year->setRange(1600, 2999);
@@ -52,7 +53,7 @@ QuietDaysView::QuietDaysView(ResultsContext& ctx, QWidget* parent) : ResultsView
 std::optional<QString> QuietDaysView::Open(int) {
   m_opened = true;
   CollectDays();
-  return QStringLiteral("Výsledky    bez aktivity");
+  return QCoreApplication::translate("Ardeno", "Výsledky    bez aktivity");
 }
 
 void QuietDaysView::RecordsChanged() {

@@ -1,5 +1,6 @@
 #include "ui/results/report_page_view.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -89,9 +90,10 @@ ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidge
     keys->setObjectName("KlavesyPisma");
     row->addWidget(keys);
     row->addStretch();
-    auto* hint = new QLabel(QStringLiteral("Při tisku klávesou   v   zvětšit na max."), this);
+    auto* hint = new QLabel(
+        QCoreApplication::translate("Ardeno", "Při tisku klávesou   v   zvětšit na max."), this);
     hint->setObjectName("Label4");
-    auto* print = new QPushButton(QStringLiteral("Tisk"), this);
+    auto* print = new QPushButton(QCoreApplication::translate("Ardeno", "Tisk"), this);
     print->setObjectName("Button4");
     print->setFocusPolicy(Qt::NoFocus);  // the page keeps the keys v and m
     connect(print, &QPushButton::clicked, this, &ReportPageView::PrintPage);
@@ -159,13 +161,15 @@ std::optional<QString> ReportPageView::Open(int) {
 QString ReportPageView::Caption() const {
   switch (m_report) {
     case MonthlyReport::Own:
-      return QStringLiteral("Výsledky  Vlastni     v= větší  m= menší  ");
+      return QCoreApplication::translate("Ardeno", "Výsledky  Vlastni     v= větší  m= menší  ");
     case MonthlyReport::Sidc:
-      return QStringLiteral("Výsledky    oficiální");
+      return QCoreApplication::translate("Ardeno", "Výsledky    oficiální");
     case MonthlyReport::Cv:
       break;
   }
-  return QStringLiteral("Výsledky    CV výsledky   %1. %2").arg(m_month.Month).arg(m_month.Year);
+  return QCoreApplication::translate("Ardeno", "Výsledky    CV výsledky   %1. %2")
+      .arg(m_month.Month)
+      .arg(m_month.Year);
 }
 
 void ReportPageView::RecordsChanged() {
@@ -236,7 +240,7 @@ void ReportPageView::PrintPage() {
   if (!m_ctx.App.Dialogs.SetUpPrinter(this, printer)) return;
   QPainter painter(&printer);
   if (!painter.isActive()) {
-    m_ctx.App.Msg.ShowMessageText(QStringLiteral("Tiskárnu nelze použít."));
+    m_ctx.App.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", "Tiskárnu nelze použít."));
     return;
   }
   // The page as on the window, its measures grown to the paper's width.
@@ -246,7 +250,7 @@ void ReportPageView::PrintPage() {
 }
 
 std::optional<QString> ReportPageView::Print(QPrinter& printer, PrintType) {
-  const QString refusal = QStringLiteral("Tiskárnu nelze použít.");
+  const QString refusal = QCoreApplication::translate("Ardeno", "Tiskárnu nelze použít.");
   if (m_report != MonthlyReport::Own) {
     if (!PrintTextPages(printer, m_lines)) return refusal;
     return std::nullopt;

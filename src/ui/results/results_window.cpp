@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -53,7 +54,7 @@ Instrument& ResultsContext::InstrumentLines() {
 ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
     : QWidget(parent), m_app(ctx), m_results(ctx) {
   setObjectName("TForm9");
-  setWindowTitle(QStringLiteral("Výsledky"));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "Výsledky"));
   setAttribute(Qt::WA_DeleteOnClose);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -91,13 +92,13 @@ ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
 }
 
 void ResultsWindow::CreateMenu() {
-  QMenu* views = m_menu->addMenu(QStringLiteral("&Zobrazit"));
+  QMenu* views = m_menu->addMenu(QCoreApplication::translate("Ardeno", "&Zobrazit"));
   views->setObjectName("zobrazit");
   m_viewActions = new QActionGroup(this);
   m_viewActions->setExclusive(true);
   for (const ResultsViewEntry& entry : ResultsViewTable()) {
     if (entry.MenuName[0] == '\0') continue;
-    auto* action = views->addAction(QString::fromUtf8(entry.MenuText));
+    auto* action = views->addAction(QCoreApplication::translate("Ardeno", entry.MenuText));
     action->setObjectName(entry.MenuName);
     action->setCheckable(true);
     m_viewActions->addAction(action);
@@ -117,12 +118,15 @@ void ResultsWindow::CreateMenu() {
     m_actions[name] = action;
     connect(action, &QAction::triggered, this, run);
   };
-  addCommand("tiskvysl", QStringLiteral("Tisk"), &ResultsWindow::PrintCurrentView);
-  addCommand("dosouboru", QStringLiteral("Uložit do souboru"), &ResultsWindow::SaveCurrentView);
-  addCommand("oficCSV", QStringLiteral("Uložit Oficiální do souboru CSV"),
+  addCommand("tiskvysl", QCoreApplication::translate("Ardeno", "Tisk"),
+             &ResultsWindow::PrintCurrentView);
+  addCommand("dosouboru", QCoreApplication::translate("Ardeno", "Uložit do souboru"),
+             &ResultsWindow::SaveCurrentView);
+  addCommand("oficCSV", QCoreApplication::translate("Ardeno", "Uložit Oficiální do souboru CSV"),
              &ResultsWindow::OpenSidcCsvPanel);
-  addCommand("doCSV", QStringLiteral("Uložit do CSV"), &ResultsWindow::SaveCurrentView);
-  addCommand("pristroj", QStringLiteral("Aktuální  &přístroj"),
+  addCommand("doCSV", QCoreApplication::translate("Ardeno", "Uložit do CSV"),
+             &ResultsWindow::SaveCurrentView);
+  addCommand("pristroj", QCoreApplication::translate("Ardeno", "Aktuální  &přístroj"),
              &ResultsWindow::ShowInstrumentPanel);
   addCommand("exportsite", tr("Export pro sítě"), &ResultsWindow::ShowNetworkPanel);
 }
@@ -245,8 +249,8 @@ void ResultsWindow::SaveCurrentView() {
 void ResultsWindow::ExportCsv() {
   ResultsView* view = CurrentView();
   if (view == nullptr || !view->ExportsCsv()) {
-    m_app.Msg.ShowMessageText(
-        QStringLiteral("Do CSV souboru se ukládá naměřená nebo vyhlazená měsíční tabulka."));
+    m_app.Msg.ShowMessageText(QCoreApplication::translate(
+        "Ardeno", "Do CSV souboru se ukládá naměřená nebo vyhlazená měsíční tabulka."));
     return;
   }
   view->ExportCsv();

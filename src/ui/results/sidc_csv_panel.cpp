@@ -1,6 +1,7 @@
 #include "ui/results/sidc_csv_panel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,9 +42,9 @@ SidcCsvPanel::SidcCsvPanel(ResultsContext& ctx, QWidget* parent) : QGroupBox(par
   m_method->setEditable(true);
   m_method->addItems(
       {QString::fromUtf8(kCsvMethodProjection), QString::fromUtf8(kCsvMethodVisual)});
-  grid->addWidget(new QLabel(QStringLiteral("Metoda"), this), 5, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Metoda"), this), 5, 0);
   grid->addWidget(m_method, 5, 1, 1, 3);
-  auto* confirm = new QPushButton(QStringLiteral("Potvrdit"), this);
+  auto* confirm = new QPushButton(QCoreApplication::translate("Ardeno", "Potvrdit"), this);
   confirm->setObjectName("Button6");
   grid->addWidget(confirm, 6, 3);
 
@@ -133,7 +134,7 @@ void SidcCsvPanel::Confirm() {
 std::optional<ReportMonth> SidcCsvPanel::TypedMonth() {
   const ReportMonth month = ParseReportMonth(m_month->text().toStdString());
   if (month.Month < 1 || month.Month > 12 || month.Year < 1) {
-    Tell(QStringLiteral("Zadejte měsíc a rok, například 1,2000."));
+    Tell(QCoreApplication::translate("Ardeno", "Zadejte měsíc a rok, například 1,2000."));
     return std::nullopt;
   }
   return month;
@@ -153,10 +154,12 @@ bool SidcCsvPanel::WriteMonths(const std::vector<ReportMonth>& months) {
     }
     m_lastMonth = month;
   }
-  m_outcome->setText(months.size() == 1 ? QStringLiteral("Uloženo: %1").arg(Qt8(last.string()))
-                                        : QStringLiteral("Uloženo %1 souborů, poslední %2")
-                                              .arg(months.size())
-                                              .arg(Qt8(last.string())));
+  m_outcome->setText(
+      months.size() == 1
+          ? QCoreApplication::translate("Ardeno", "Uloženo: %1").arg(Qt8(last.string()))
+          : QCoreApplication::translate("Ardeno", "Uloženo %1 souborů, poslední %2")
+                .arg(months.size())
+                .arg(Qt8(last.string())));
   return true;
 }
 
@@ -164,7 +167,8 @@ void SidcCsvPanel::WriteTypedMonth() {
   const auto month = TypedMonth();
   if (!month) return;
   if (!FindMonthRecords(m_ctx.App.Db, *month)) {
-    Tell(QStringLiteral("V měsíci %1 není žádný zákres.").arg(MonthText(*month)));
+    Tell(QCoreApplication::translate("Ardeno", "V měsíci %1 není žádný zákres.")
+             .arg(MonthText(*month)));
     return;
   }
   WriteMonths({*month});
@@ -175,7 +179,8 @@ void SidcCsvPanel::WriteToEnd() {
   if (!month) return;
   const auto months = CsvMonthsToEnd(m_ctx.App.Db, *month);
   if (months.empty()) {
-    Tell(QStringLiteral("Od měsíce %1 do předposledního měsíce dat není co uložit.")
+    Tell(QCoreApplication::translate("Ardeno",
+                                     "Od měsíce %1 do předposledního měsíce dat není co uložit.")
              .arg(MonthText(*month)));
     return;
   }

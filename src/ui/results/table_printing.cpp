@@ -1,5 +1,6 @@
 #include "ui/results/table_printing.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
@@ -36,18 +37,19 @@ std::optional<QString> PrintMonthlyTable(QPrinter& printer, const MonthlyTable& 
   const int lineHeight = PrintLineHeight(width);
   const auto pages = PlanTablePages(type, selectedRow, table.LastMonthRow,
                                     LinesPerPage(width, printer.height(), kReservedHeight));
-  if (pages.empty()) return QStringLiteral("Od zvoleného řádku není co tisknout.");
+  if (pages.empty())
+    return QCoreApplication::translate("Ardeno", "Od zvoleného řádku není co tisknout.");
   valueColumns = std::min(valueColumns, table.ColumnCount - 1);
 
   QPainter painter(&printer);
-  if (!painter.isActive()) return QStringLiteral("Tiskárnu nelze použít.");
+  if (!painter.isActive()) return QCoreApplication::translate("Ardeno", "Tiskárnu nelze použít.");
   painter.setFont(TableFont(lineHeight));
   const int labelWidth = width / (valueColumns + 3) * 2;
   const int columnWidth = (width - labelWidth) / (valueColumns + 1);
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (p > 0) printer.newPage();
     painter.drawText(QRect(0, 0, width, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Stránka %1").arg(p + 1));
+                     QCoreApplication::translate("Ardeno", "Stránka %1").arg(p + 1));
     int y = 2 * lineHeight;
     DrawRow(painter, table, 0, valueColumns, y, lineHeight, labelWidth, columnWidth);
     y += lineHeight;

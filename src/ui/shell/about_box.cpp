@@ -1,5 +1,6 @@
 #include "ui/shell/about_box.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -10,7 +11,7 @@ namespace ardeno {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName("TAboutBox");
-  setWindowTitle(QStringLiteral("O programu"));
+  setWindowTitle(QCoreApplication::translate("Ardeno", "O programu"));
   auto* layout = new QVBoxLayout(this);
   auto* title = new QLabel(QStringLiteral("<h2>Ardeno</h2>"), this);
   title->setObjectName("ProductName");

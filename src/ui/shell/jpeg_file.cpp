@@ -1,5 +1,7 @@
 #include "ui/shell/jpeg_file.h"
 
+#include <QCoreApplication>
+
 #include <jpeglib.h>
 
 #include <algorithm>
@@ -101,12 +103,12 @@ QString ShownName(const std::filesystem::path& path) {
 
 std::variant<QImage, QString> ReadJpegFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return QStringLiteral("Soubor nelze otevřít: ") + ShownName(path);
+  if (!in) return QCoreApplication::translate("Ardeno", "Soubor nelze otevřít: ") + ShownName(path);
   const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in),
                                          std::istreambuf_iterator<char>()};
   QImage image;
   if (bytes.empty() || !DecodeJpeg(bytes, image) || image.isNull())
-    return QStringLiteral("Soubor není obrázek JPG: ") + ShownName(path);
+    return QCoreApplication::translate("Ardeno", "Soubor není obrázek JPG: ") + ShownName(path);
   return image;
 }
 
@@ -114,13 +116,16 @@ std::optional<QString> WriteJpegFile(const QImage& image, const std::filesystem:
                                      int quality, const PictureFacts& facts) {
   const QString shownName = ShownName(path);
   if (image.isNull() || image.width() < 1 || image.height() < 1) {
-    return QStringLiteral("Prázdný obrázek nelze uložit: ") + shownName;
+    return QCoreApplication::translate("Ardeno", "Prázdný obrázek nelze uložit: ") + shownName;
   }
   const auto bytes = EncodeJpeg(image, quality);
-  if (!bytes) return QStringLiteral("Obrázek se nepodařilo převést do JPG: ") + shownName;
+  if (!bytes)
+    return QCoreApplication::translate("Ardeno", "Obrázek se nepodařilo převést do JPG: ") +
+           shownName;
   const std::string_view data(reinterpret_cast<const char*>(bytes->data()), bytes->size());
   const std::string described = JpegWithFacts(data, facts).value_or(std::string(data));
-  if (ReplaceFileBytes(path, described)) return QStringLiteral("Soubor nelze zapsat: ") + shownName;
+  if (ReplaceFileBytes(path, described))
+    return QCoreApplication::translate("Ardeno", "Soubor nelze zapsat: ") + shownName;
   return std::nullopt;
 }
 

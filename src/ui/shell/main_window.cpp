@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -103,26 +104,42 @@ void MainWindow::Place(QWidget* menu, std::initializer_list<const char*> names) 
   }
 }
 
+void MainWindow::CreateLanguageMenu(QMenu* entry) {
+  QMenu* menu = entry->addMenu(tr("&Jazyk"));
+  menu->setObjectName("jazyk");
+  Place(menu, {"jazyk_cs", "jazyk_en"});
+  auto* group = new QActionGroup(menu);
+  for (const char* name : {"jazyk_cs", "jazyk_en"}) group->addAction(Action(name));
+  Action(ShownLanguage() == InterfaceLanguage::English ? "jazyk_en" : "jazyk_cs")->setChecked(true);
+  entry->addSeparator();
+}
+
+void MainWindow::KeepLanguageChoice(InterfaceLanguage language) {
+  KeepLanguage(language);
+  m_ctx.Msg.ShowMessageText(tr("Jazyk oken se změní při příštím spuštění programu."));
+}
+
 void MainWindow::CreateMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
 
-  QMenu* entry = bar->addMenu(QStringLiteral("&Zadávání"));
+  QMenu* entry = bar->addMenu(QCoreApplication::translate("Ardeno", "&Zadávání"));
   entry->setObjectName("zadavani");
   Place(entry, {"novy", "zvlastni", "oprava", "odstranit"});
-  QMenu* save = entry->addMenu(QStringLiteral("&Uložit data"));
+  QMenu* save = entry->addMenu(QCoreApplication::translate("Ardeno", "&Uložit data"));
   save->setObjectName("ulozitdata");
   Place(save, {"ulozitdat", "ulozASCI"});
   Place(entry, {"posledni1", "skok", "tisk1", "Ulozkresy"});
   entry->addSeparator();
   Place(entry, {"zpet", "znovu"});
   entry->addSeparator();
+  CreateLanguageMenu(entry);
   Place(entry, {"konec"});
 
-  QMenu* graphs = bar->addMenu(QStringLiteral("&Grafy"));
+  QMenu* graphs = bar->addMenu(QCoreApplication::translate("Ardeno", "&Grafy"));
   graphs->setObjectName("Grafy1");
   Place(graphs, {"motylek1", "graf", "vyhlazovaci"});
-  QMenu* asymmetry = graphs->addMenu(QStringLiteral("&Asymetrie"));
+  QMenu* asymmetry = graphs->addMenu(QCoreApplication::translate("Ardeno", "&Asymetrie"));
   asymmetry->setObjectName("asymetrie");
   Place(asymmetry, {"asyroz", "asypo"});
   // The asymmetry kind is one choice: difference or ratio.
@@ -152,7 +169,7 @@ void MainWindow::CreateStatusBar() {
     m_statusPanels[i]->setFrameShadow(QFrame::Sunken);
     bar->addWidget(m_statusPanels[i], i == 1 ? 1 : 0);
   }
-  m_statusPanels[2]->setText(QStringLiteral("Upraveno  05.01.2020"));
+  m_statusPanels[2]->setText(QCoreApplication::translate("Ardeno", "Upraveno  05.01.2020"));
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -12,8 +12,10 @@
 #include "ui/shell/app_context.h"
 #include "ui/shell/command.h"
 #include "ui/shell/help_window.h"
+#include "ui/shell/interface_language.h"
 
 class QAction;
+class QMenu;
 class QLabel;
 class QMdiArea;
 
@@ -70,6 +72,10 @@ class MainWindow : public QMainWindow {
   std::vector<Command> BuildCommands();
   void CreateActions();
   void CreateMenus();
+  // "Jazyk" in Zadávání: the language of the windows from the next start on.
+  void CreateLanguageMenu(QMenu* entry);
+  // Keeps the language chosen in the menu for the next start.
+  void KeepLanguageChoice(InterfaceLanguage language);
   void Place(QWidget* menu, std::initializer_list<const char*> names);
   void CreateToolbar();
   void CreateStatusBar();

@@ -1,6 +1,7 @@
 // The windows that show the data for the whole run (drawing and record list) and the commands
 // that open the record editor.
 #include <QAction>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -80,7 +81,8 @@ void MainWindow::CreateDataWindows() {
   connect(m_drawing, &DrawingWindow::PhotoWindowRequested, this, &MainWindow::OpenPhotoWindow);
   connect(m_drawing, &DrawingWindow::CompactChanged, this, [this](bool compact) {
     if (QToolButton* button = m_toolbar->Button("menvet"))
-      button->setText(compact ? QStringLiteral("Zvětšit") : QStringLiteral("Zmenšit"));
+      button->setText(compact ? QCoreApplication::translate("Ardeno", "Zvětšit")
+                              : QCoreApplication::translate("Ardeno", "Zmenšit"));
   });
   UpdateCommands();
 }
@@ -97,7 +99,7 @@ void MainWindow::ShowChangedRecords() {
 void MainWindow::OpenEditor(const QString& actionName, int mode) {
   QAction* action = Action(actionName);
   // One editor at a time: the command waits until the editor closes.
-  action->setStatusTip(QStringLiteral("Editor záznamu je už otevřený"));
+  action->setStatusTip(QCoreApplication::translate("Ardeno", "Editor záznamu je už otevřený"));
   action->setEnabled(false);
   RecordEditor::Run(m_ctx, static_cast<EditorMode>(mode), this);
   UpdateCommands();
@@ -105,7 +107,8 @@ void MainWindow::OpenEditor(const QString& actionName, int mode) {
 
 void MainWindow::CorrectRecord() {
   if (!m_ctx.Db.HasCurrentRecord()) {
-    m_ctx.Msg.ShowMessageText(QStringLiteral("Oprava až po kliknutí na záznam ve výběru  "));
+    m_ctx.Msg.ShowMessageText(
+        QCoreApplication::translate("Ardeno", "Oprava až po kliknutí na záznam ve výběru  "));
     return;
   }
   OpenEditor("oprava", static_cast<int>(EditorMode::Correction));

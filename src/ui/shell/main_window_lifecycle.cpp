@@ -1,5 +1,6 @@
 // Start-up and shutdown of the main window.
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -97,7 +98,8 @@ void MainWindow::UpdateCaption() {
 
 bool MainWindow::ScreenIsWideEnough(QSize screen) {
   if (screen.width() >= kMinimumScreenWidth) return true;
-  m_ctx.Msg.ShowMessageText(QStringLiteral("Program je určen pro rozlišení 1024x768 a větší"));
+  m_ctx.Msg.ShowMessageText(
+      QCoreApplication::translate("Ardeno", "Program je určen pro rozlišení 1024x768 a větší"));
   close();
   return false;
 }
@@ -114,7 +116,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::Shutdown() {
   Database& db = m_ctx.Db;
   if (db.DataChanged) {
-    if (m_ctx.Msg.AskChoice(QStringLiteral("Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
+    if (m_ctx.Msg.AskChoice(QCoreApplication::translate(
+            "Ardeno", "Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
       if (const auto error = WriteBackup(db, m_ctx.ProgDir)) {
         m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
       }
@@ -128,8 +131,8 @@ bool MainWindow::Shutdown() {
     if (const auto error = SaveDataAsked(m_ctx)) {
       // Quitting now would lose every drawing entered in this run; the user decides.
       m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
-      if (!m_ctx.Msg.AskChoice(
-              QStringLiteral("Data nebyla uložena. Ukončit program bez uložení?"))) {
+      if (!m_ctx.Msg.AskChoice(QCoreApplication::translate(
+              "Ardeno", "Data nebyla uložena. Ukončit program bez uložení?"))) {
         return false;
       }
     }

@@ -1,5 +1,6 @@
 #include "ui/shell/message_window.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -37,11 +38,11 @@ int MaxTextWidth(const QWidget* owner) {
 QString CaptionFor(MessageMode mode) {
   switch (mode) {
     case MessageMode::Message:
-      return QStringLiteral("Zpráva");
+      return QCoreApplication::translate("Ardeno", "Zpráva");
     case MessageMode::ValueInput:
-      return QStringLiteral("Zadání hodnoty");
+      return QCoreApplication::translate("Ardeno", "Zadání hodnoty");
     case MessageMode::Choice:
-      return QStringLiteral("Výběr");
+      return QCoreApplication::translate("Ardeno", "Výběr");
   }
   return {};
 }

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include "core/data/file_replace.h"
 #include "core/drawing/drawing_image_names.h"
@@ -26,7 +27,8 @@ std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (image.isNull() || !image.save(&buffer, format))
-    return QStringLiteral("Obrázek se nepodařilo převést do %1: ").arg(QLatin1String(format)) +
+    return QCoreApplication::translate("Ardeno", "Obrázek se nepodařilo převést do %1: ")
+               .arg(QLatin1String(format)) +
            shownName;
   if (!facts.empty() && QByteArray(format) == "PNG") {
     const std::optional<std::string> described = PngWithFacts(
@@ -39,7 +41,8 @@ std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem
 std::optional<QString> WriteBytesFile(const QByteArray& bytes, const std::filesystem::path& path) {
   if (ReplaceFileBytes(path,
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-    return QStringLiteral("Soubor nelze zapsat: ") + PathText(path.filename());
+    return QCoreApplication::translate("Ardeno", "Soubor nelze zapsat: ") +
+           PathText(path.filename());
   return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -91,7 +92,7 @@ ToolbarPanels::ToolbarPanels(QWidget* parent, std::function<QAction*(const char*
 
   auto* lastChange = new QLabel(QStringLiteral("01.03.2020"), Panel(kBasicPanel));
   lastChange->setObjectName("Label1");
-  lastChange->setToolTip(QStringLiteral("Poslední úprava"));
+  lastChange->setToolTip(QCoreApplication::translate("Ardeno", "Poslední úprava"));
   lastChange->setStatusTip(lastChange->toolTip());
   lastChange->setContentsMargins(8, 0, 4, 0);
   Panel(kBasicPanel)->layout()->addWidget(lastChange);
@@ -99,10 +100,11 @@ ToolbarPanels::ToolbarPanels(QWidget* parent, std::function<QAction*(const char*
   // East-west positions by group type: the open positions view takes the new filter.
   auto* groupType = new QComboBox(Panel(kResultsPanel));
   groupType->setObjectName("ComboBox1");
-  groupType->setToolTip(QStringLiteral("Výběr typu skupiny východ-západ"));
+  groupType->setToolTip(QCoreApplication::translate("Ardeno", "Výběr typu skupiny východ-západ"));
   groupType->setStatusTip(groupType->toolTip());
-  groupType->addItems({"A", "B", "C", "D", "E", "F", "G", "h", "J", QStringLiteral("vše")});
-  groupType->setCurrentText(QStringLiteral("vše"));
+  groupType->addItems(
+      {"A", "B", "C", "D", "E", "F", "G", "h", "J", QCoreApplication::translate("Ardeno", "vše")});
+  groupType->setCurrentText(QCoreApplication::translate("Ardeno", "vše"));
   groupType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   groupType->setMinimumContentsLength(3);
   connect(groupType, &QComboBox::currentIndexChanged, this, [this, groupType] {
@@ -126,9 +128,9 @@ void ToolbarPanels::AddPanel(const QString& panelName,
   for (const ToolbarButtonSpec& spec : buttons) {
     auto* button = new PanelButton(panel);
     button->setObjectName(spec.Name);
-    button->setText(QString::fromUtf8(spec.Caption));
+    button->setText(QCoreApplication::translate("Ardeno", spec.Caption));
     button->setProperty(kKeyProperty, GiveKey(panel, button, spec, nextKey));
-    button->setToolTip(HintOfButton(*button, QString::fromUtf8(spec.Hint)));
+    button->setToolTip(HintOfButton(*button, QCoreApplication::translate("Ardeno", spec.Hint)));
     button->setStatusTip(button->toolTip());
     button->setToolTipDuration(kHintDisplayMs);
     button->setCheckable(spec.Checkable);
@@ -274,8 +276,10 @@ void ToolbarPanels::OfferOperations(const QString& panelName) {
       continue;
     }
     placed.Button->setEnabled(offered);
-    const QString tip = offered ? HintOfButton(*placed.Button, QString::fromUtf8(placed.Spec.Hint))
-                                : kComingSoonHint;
+    const QString tip =
+        offered
+            ? HintOfButton(*placed.Button, QCoreApplication::translate("Ardeno", placed.Spec.Hint))
+            : kComingSoonHint;
     placed.Button->setToolTip(tip);
     placed.Button->setStatusTip(tip);
   }

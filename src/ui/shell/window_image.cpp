@@ -1,6 +1,7 @@
 #include "ui/shell/window_image.h"
 #include "core/data/file_replace.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
@@ -25,8 +26,9 @@ std::filesystem::path WindowImagePath(const std::filesystem::path& progDir,
 
 bool SaveWindowImage(AppContext& ctx, QWidget* window, bool ask) {
   if (window == nullptr) return false;
-  if (ask && !ctx.Dialogs.Confirm(ctx.Frame, QStringLiteral("Ardeno"),
-                                  QStringLiteral("            Uložit bitmapu okna "))) {
+  if (ask && !ctx.Dialogs.Confirm(
+                 ctx.Frame, QStringLiteral("Ardeno"),
+                 QCoreApplication::translate("Ardeno", "            Uložit bitmapu okna "))) {
     return false;
   }
   const int width = window->width() - kRightEdgeCut;
@@ -39,7 +41,7 @@ bool SaveWindowImage(AppContext& ctx, QWidget* window, bool ask) {
   }
   const std::filesystem::path path = WindowImagePath(ctx.ProgDir, ctx.View.ImageName);
   if (CreateFolders(path.parent_path())) {
-    ctx.Msg.ShowMessageText(QStringLiteral("Nelze vytvořit složku Obrázek"));
+    ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", "Nelze vytvořit složku Obrázek"));
     return false;
   }
   // The window's caption names the view; a window without one goes by its picture's name.

@@ -1,0 +1,39 @@
+#pragma once
+// The language of the windows: Czech (the program's own texts) or English (translations/
+// ardeno_en.ts, compiled into the program). Chosen by --lang, else by the choice kept in the
+// settings, else by the system locale; Czech unless something asks for English. The files the
+// program writes for data centres and for the observatory keep their bytes whatever the language.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QCoreApplication;
+
+namespace ardeno {
+
+enum class InterfaceLanguage { Czech, English };
+
+// "cs" or "en"; nothing for any other code.
+std::optional<InterfaceLanguage> LanguageOfCode(const QString& code);
+QString CodeOfLanguage(InterfaceLanguage language);
+
+// Takes "--lang CODE" out of the arguments (the program's name first). Nothing when it is not
+// there; `error` is set when its code is missing or unknown.
+std::optional<InterfaceLanguage> TakeLanguageOption(QStringList& arguments, bool& error);
+
+// The language asked on the command line, else the one kept in the settings ("cs", "en"), else
+// English only when the system locale is English.
+InterfaceLanguage ChooseLanguage(std::optional<InterfaceLanguage> asked, const QString& kept,
+                                 const QString& systemLocaleName);
+
+// The choice kept from one run to the next (user settings), empty when none.
+QString KeptLanguageCode();
+void KeepLanguage(InterfaceLanguage language);
+
+// Installs the program's and Qt's own texts of the language on the application (Qt's dialogs
+// then speak it too); false when a translation is missing.
+bool InstallInterfaceLanguage(QCoreApplication& app, InterfaceLanguage language);
+// The language installed last (Czech before any).
+InterfaceLanguage ShownLanguage();
+
+}  // namespace ardeno

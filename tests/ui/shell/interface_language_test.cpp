@@ -1,0 +1,93 @@
+// The language of the windows: --lang, then the kept choice, then the system locale, Czech unless
+// something asks for English; the English texts are compiled into the program.
+#include <QCoreApplication>
+#include <QTest>
+
+#include "ui/shell/interface_language.h"
+
+using namespace ardeno;
+
+class InterfaceLanguageTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void ChoosesByOptionThenKeptChoiceThenLocale_data();
+  void ChoosesByOptionThenKeptChoiceThenLocale();
+  void LanguageOptionIsTakenOutOfTheArguments();
+  void EnglishTextsAreCompiledIn();
+};
+
+void InterfaceLanguageTest::ChoosesByOptionThenKeptChoiceThenLocale_data() {
+  QTest::addColumn<QString>("asked");
+  QTest::addColumn<QString>("kept");
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("chosen");
+  QTest::newRow("nothing, Czech system") << ""
+                                         << ""
+                                         << "cs_CZ"
+                                         << "cs";
+  QTest::newRow("nothing, English system") << ""
+                                           << ""
+                                           << "en_GB"
+                                           << "en";
+  QTest::newRow("nothing, German system stays Czech") << ""
+                                                      << ""
+                                                      << "de_DE"
+                                                      << "cs";
+  QTest::newRow("C locale stays Czech") << ""
+                                        << ""
+                                        << "C"
+                                        << "cs";
+  QTest::newRow("kept English on a Czech system") << ""
+                                                  << "en"
+                                                  << "cs_CZ"
+                                                  << "en";
+  QTest::newRow("kept Czech on an English system") << ""
+                                                   << "cs"
+                                                   << "en_US"
+                                                   << "cs";
+  QTest::newRow("unknown kept value follows the system") << ""
+                                                         << "fr"
+                                                         << "en_US"
+                                                         << "en";
+  QTest::newRow("option beats the kept choice") << "cs"
+                                                << "en"
+                                                << "en_US"
+                                                << "cs";
+}
+
+void InterfaceLanguageTest::ChoosesByOptionThenKeptChoiceThenLocale() {
+  QFETCH(QString, asked);
+  QFETCH(QString, kept);
+  QFETCH(QString, locale);
+  QFETCH(QString, chosen);
+  QCOMPARE(CodeOfLanguage(ChooseLanguage(LanguageOfCode(asked), kept, locale)), chosen);
+}
+
+void InterfaceLanguageTest::LanguageOptionIsTakenOutOfTheArguments() {
+  bool error = true;
+  QStringList arguments = {"ardeno", "--lang", "en", "/data"};
+  QCOMPARE(TakeLanguageOption(arguments, error), InterfaceLanguage::English);
+  QVERIFY(!error);
+  QCOMPARE(arguments, QStringList({"ardeno", "/data"}));
+  arguments = {"ardeno", "/data"};
+  QVERIFY(!TakeLanguageOption(arguments, error).has_value());
+  QVERIFY(!error);
+  for (QStringList bad : {QStringList{"ardeno", "--lang", "de"}, QStringList{"ardeno", "--lang"}}) {
+    QVERIFY(!TakeLanguageOption(bad, error).has_value());
+    QVERIFY(error);
+    QCOMPARE(bad, QStringList({"ardeno"}));
+  }
+}
+
+void InterfaceLanguageTest::EnglishTextsAreCompiledIn() {
+  QCOMPARE(QCoreApplication::translate("Ardeno", "&Zadávání"), QString("&Zadávání"));
+  QVERIFY(InstallInterfaceLanguage(*QCoreApplication::instance(), InterfaceLanguage::English));
+  QCOMPARE(ShownLanguage(), InterfaceLanguage::English);
+  QCOMPARE(QCoreApplication::translate("Ardeno", "&Zadávání"), QString("&Entry"));
+  QCOMPARE(QCoreApplication::translate("Ardeno", "Uložit data"), QString("Save data"));
+  QCOMPARE(QCoreApplication::translate("ardeno::NetworkExportPanel", "Export pro sítě"),
+           QString("Export for networks"));
+}
+
+QTEST_MAIN(InterfaceLanguageTest)
+#include "interface_language_test.moc"

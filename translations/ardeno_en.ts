@@ -1,0 +1,2315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="cs_CZ">
+<context>
+    <name>Ardeno</name>
+    <message>
+        <source>&amp;Zavřít</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk </source>
+        <translation>&amp;Print </translation>
+    </message>
+    <message>
+        <source>&amp;Skvrny</source>
+        <translation>&amp;Spots</translation>
+    </message>
+    <message>
+        <source>&amp;Fakule</source>
+        <translation>&amp;Faculae</translation>
+    </message>
+    <message>
+        <source>&amp;Celek</source>
+        <translation>&amp;Whole</translation>
+    </message>
+    <message>
+        <source>Výška skvrn</source>
+        <translation>Spot height</translation>
+    </message>
+    <message>
+        <source>Výška vyhlazená</source>
+        <translation>Smoothed height</translation>
+    </message>
+    <message>
+        <source>Ohraničení</source>
+        <translation>Bounds</translation>
+    </message>
+    <message>
+        <source>Kreslit vše </source>
+        <translation>Draw all </translation>
+    </message>
+    <message>
+        <source>Podkreslit</source>
+        <translation>Underlay</translation>
+    </message>
+    <message>
+        <source>Podkreslit koronu</source>
+        <translation>Underlay the corona</translation>
+    </message>
+    <message>
+        <source>&amp;Doplňková data</source>
+        <translation>&amp;Supplementary data</translation>
+    </message>
+    <message>
+        <source>Zapnout</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>&amp;Stupnice</source>
+        <translation>&amp;Scale</translation>
+    </message>
+    <message>
+        <source>Podkreslit koronou</source>
+        <translation>Underlay with the corona</translation>
+    </message>
+    <message>
+        <source>Nekreslit koronu</source>
+        <translation>Do not draw the corona</translation>
+    </message>
+    <message>
+        <source>Vypnout</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Heliografické souřadnice pro rok  </source>
+        <translation>Heliographic coordinates for the year  </translation>
+    </message>
+    <message>
+        <source>Heliografické souřadnice</source>
+        <translation>Heliographic coordinates</translation>
+    </message>
+    <message>
+        <source>Měřítko tabulky</source>
+        <translation>Table scale</translation>
+    </message>
+    <message>
+        <source>Uložit obr.</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Posuv nahoru </source>
+        <translation>Move up </translation>
+    </message>
+    <message>
+        <source>Měřítko</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Měřítko v šestnáctinách (16 = 1:1)</source>
+        <translation>Scale in sixteenths (16 = 1:1)</translation>
+    </message>
+    <message>
+        <source>Tisk se nepodařilo zahájit.</source>
+        <translation>Printing could not be started.</translation>
+    </message>
+    <message>
+        <source>č. sku.</source>
+        <translation>grp. no.</translation>
+    </message>
+    <message>
+        <source>Plocha fakulí</source>
+        <translation>Facular area</translation>
+    </message>
+    <message>
+        <source>Data (*.dat);;Všechny soubory (*)</source>
+        <translation>Data (*.dat);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Znaky před </source>
+        <translation>Characters before </translation>
+    </message>
+    <message>
+        <source>Kvalita jpg</source>
+        <translation>JPG quality</translation>
+    </message>
+    <message>
+        <source>Slučování dataxů</source>
+        <translation>Merging data files</translation>
+    </message>
+    <message>
+        <source>Vybrat soubor pro přidání</source>
+        <translation>Choose a file to add</translation>
+    </message>
+    <message>
+        <source>Sloučit</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Tisk výce zákresů najednou od aktuálního</source>
+        <translation>Print several drawings at once from the current one</translation>
+    </message>
+    <message>
+        <source>Poly tisk</source>
+        <translation>Multi print</translation>
+    </message>
+    <message>
+        <source>počet</source>
+        <translation>count</translation>
+    </message>
+    <message>
+        <source>Při oboustranném tisku , zapnout v panelu tiskárny. </source>
+        <translation>For double-sided printing, switch it on in the printer panel. </translation>
+    </message>
+    <message>
+        <source> Č. skupiny</source>
+        <translation> Group no.</translation>
+    </message>
+    <message>
+        <source>Vzdál. stup.</source>
+        <translation>Dist. deg.</translation>
+    </message>
+    <message>
+        <source>Uložit zákresy  jako BMP od --- do </source>
+        <translation>Save drawings as BMP from --- to </translation>
+    </message>
+    <message>
+        <source>Uložit zákresy   JPG  od --- do </source>
+        <translation>Save drawings as JPG from --- to </translation>
+    </message>
+    <message>
+        <source>Uložit bitmapu zákresu</source>
+        <translation>Save the drawing&apos;s bitmap</translation>
+    </message>
+    <message>
+        <source>Soubor dat s fakulemi</source>
+        <translation>Data file with faculae</translation>
+    </message>
+    <message>
+        <source>Soubor nelze přečíst: </source>
+        <translation>The file cannot be read: </translation>
+    </message>
+    <message>
+        <source>Okno pro měření plochy skupiny </source>
+        <translation>Window for measuring a group&apos;s area </translation>
+    </message>
+    <message>
+        <source>Hodnoty v mm^2 </source>
+        <translation>Values in mm^2 </translation>
+    </message>
+    <message>
+        <source>Ukončit vyplnění</source>
+        <translation>Finish filling</translation>
+    </message>
+    <message>
+        <source>Průběžné</source>
+        <translation>Running</translation>
+    </message>
+    <message>
+        <source>Průběžná plocha </source>
+        <translation>Running area </translation>
+    </message>
+    <message>
+        <source>Síla čary</source>
+        <translation>Line width</translation>
+    </message>
+    <message>
+        <source>Zadání souřadnic</source>
+        <translation>Entering coordinates</translation>
+    </message>
+    <message>
+        <source>Zadej souřadnice skupin</source>
+        <translation>Enter the groups&apos; coordinates</translation>
+    </message>
+    <message>
+        <source>Polární souřadnice -projekcí</source>
+        <translation>Polar coordinates - projection</translation>
+    </message>
+    <message>
+        <source>Vizuálně  Heliografické souřednice</source>
+        <translation>Visual  Heliographic coordinates</translation>
+    </message>
+    <message>
+        <source>Poloměr zákresu</source>
+        <translation>Drawing radius</translation>
+    </message>
+    <message>
+        <source>Potvrdit</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Nebyl zvolen typ souřednic</source>
+        <translation>No kind of coordinates was chosen</translation>
+    </message>
+    <message>
+        <source>Poloměr zákresu musí být číslo od 1 do 999 (mm)</source>
+        <translation>The drawing radius must be a number from 1 to 999 (mm)</translation>
+    </message>
+    <message>
+        <source>Jméno pozorovatele</source>
+        <translation>Observer&apos;s name</translation>
+    </message>
+    <message>
+        <source>Skupiny</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>Fakule</source>
+        <translation>Faculae</translation>
+    </message>
+    <message>
+        <source>Výběr datumu</source>
+        <translation>Choice of date</translation>
+    </message>
+    <message>
+        <source>Celkový  Sever  Jih   -</source>
+        <translation>Whole  North  South   -</translation>
+    </message>
+    <message>
+        <source>Celkový   -</source>
+        <translation>Whole   -</translation>
+    </message>
+    <message>
+        <source>Sever   -</source>
+        <translation>North   -</translation>
+    </message>
+    <message>
+        <source>Jih   -</source>
+        <translation>South   -</translation>
+    </message>
+    <message>
+        <source>&amp;Výběr grafu</source>
+        <translation>&amp;Graph choice</translation>
+    </message>
+    <message>
+        <source>&amp;Typ zobrazení</source>
+        <translation>&amp;View type</translation>
+    </message>
+    <message>
+        <source>&amp;Graf</source>
+        <translation>&amp;Graph</translation>
+    </message>
+    <message>
+        <source>Celé okno</source>
+        <translation>Whole window</translation>
+    </message>
+    <message>
+        <source>Uložit jednotlivě</source>
+        <translation>Save one by one</translation>
+    </message>
+    <message>
+        <source>Uložit všechny obrázky</source>
+        <translation>Save all pictures</translation>
+    </message>
+    <message>
+        <source>Nelze vytvořit složku Obrázek</source>
+        <translation>The folder Obrázek cannot be created</translation>
+    </message>
+    <message>
+        <source>Obrázek se nepodařilo uložit do souboru </source>
+        <translation>The picture could not be saved to the file </translation>
+    </message>
+    <message>
+        <source>Uloží se všechny grafy</source>
+        <translation>All graphs will be saved</translation>
+    </message>
+    <message>
+        <source> Asymetrie  sever-jih   graf  -  </source>
+        <translation> North-south asymmetry   graph  -  </translation>
+    </message>
+    <message>
+        <source>Tisknout do  roku </source>
+        <translation>Print up to the year </translation>
+    </message>
+    <message>
+        <source>Posouvání koeficientu  brusel</source>
+        <translation>Shifting the Brussels coefficient</translation>
+    </message>
+    <message>
+        <source>Denní relativní čísla SIDC nejsou načtena</source>
+        <translation>SIDC daily relative numbers are not loaded</translation>
+    </message>
+    <message>
+        <source>&amp;Křivka</source>
+        <translation>&amp;Curve</translation>
+    </message>
+    <message>
+        <source>&amp;Asymetrie</source>
+        <translation>&amp;Asymmetry</translation>
+    </message>
+    <message>
+        <source>Rozdílová  asym</source>
+        <translation>Difference  asym</translation>
+    </message>
+    <message>
+        <source>Podílová  asym</source>
+        <translation>Ratio  asym</translation>
+    </message>
+    <message>
+        <source>Stupnice</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Brusel R</source>
+        <translation>Brussels R</translation>
+    </message>
+    <message>
+        <source>Porovnání</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Zvětšovat</source>
+        <translation>Enlarge</translation>
+    </message>
+    <message>
+        <source>Uložit všechny grafy</source>
+        <translation>Save all graphs</translation>
+    </message>
+    <message>
+        <source>Tisk </source>
+        <translation>Print </translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Šířku</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Výšku</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Výběr toku</source>
+        <translation>Flux choice</translation>
+    </message>
+    <message>
+        <source>Vyberte křivky k porovnání</source>
+        <translation>Choose the curves to compare</translation>
+    </message>
+    <message>
+        <source>Porovnání   vyhlazených  křivek</source>
+        <translation>Comparison   of smoothed  curves</translation>
+    </message>
+    <message>
+        <source>Šířka a výška musí být celá čísla od 1 do %1</source>
+        <translation>Width and height must be whole numbers from 1 to %1</translation>
+    </message>
+    <message>
+        <source>Tisknout do roku: zadejte rok od %1</source>
+        <translation>Print up to the year: enter a year from %1</translation>
+    </message>
+    <message>
+        <source>Východní</source>
+        <translation>Eastern</translation>
+    </message>
+    <message>
+        <source>Západní</source>
+        <translation>Western</translation>
+    </message>
+    <message>
+        <source>Korona </source>
+        <translation>Corona </translation>
+    </message>
+    <message>
+        <source>Východ</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Západ</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Číslo rotace  </source>
+        <translation>Rotation number  </translation>
+    </message>
+    <message>
+        <source>Rok </source>
+        <translation>Year </translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Počítá se</source>
+        <translation>Computing</translation>
+    </message>
+    <message>
+        <source> &amp;Rotace</source>
+        <translation> &amp;Rotation</translation>
+    </message>
+    <message>
+        <source>Mapa otočky</source>
+        <translation>Rotation map</translation>
+    </message>
+    <message>
+        <source>Dlouhá  mapa</source>
+        <translation>Long  map</translation>
+    </message>
+    <message>
+        <source>Vysoká  mapa</source>
+        <translation>High  map</translation>
+    </message>
+    <message>
+        <source>Dvě nadsebou</source>
+        <translation>Two above each other</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Korona</source>
+        <translation>Corona</translation>
+    </message>
+    <message>
+        <source>Korona Graf</source>
+        <translation>Corona graph</translation>
+    </message>
+    <message>
+        <source>Korona motýl</source>
+        <translation>Corona butterfly</translation>
+    </message>
+    <message>
+        <source>Korona skutečná</source>
+        <translation>Real corona</translation>
+    </message>
+    <message>
+        <source>Korona pod mapu</source>
+        <translation>Corona under the map</translation>
+    </message>
+    <message>
+        <source>Srovnávání</source>
+        <translation>Comparing</translation>
+    </message>
+    <message>
+        <source>Zapnout vypnout fakule</source>
+        <translation>Faculae on/off</translation>
+    </message>
+    <message>
+        <source>Zapnout vypnout plochy</source>
+        <translation>Areas on/off</translation>
+    </message>
+    <message>
+        <source>Zmenšit</source>
+        <translation>Reduce</translation>
+    </message>
+    <message>
+        <source>Zapnout - vypnout koronu</source>
+        <translation>Corona on/off</translation>
+    </message>
+    <message>
+        <source>Zapnout vypnout magnetosféru</source>
+        <translation>Magnetosphere on/off</translation>
+    </message>
+    <message>
+        <source>Zapnout vypnout obrázek magnetosféry</source>
+        <translation>Magnetosphere picture on/off</translation>
+    </message>
+    <message>
+        <source>Zvětšit</source>
+        <translation>Enlarge</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Horní</source>
+        <translation>Upper</translation>
+    </message>
+    <message>
+        <source>Dolní</source>
+        <translation>Lower</translation>
+    </message>
+    <message>
+        <source>Posuv v otočkách</source>
+        <translation>Shift in rotations</translation>
+    </message>
+    <message>
+        <source>Lupa</source>
+        <translation>Magnifier</translation>
+    </message>
+    <message>
+        <source>Střed</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Sever</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Osa Slunce</source>
+        <translation>Solar axis</translation>
+    </message>
+    <message>
+        <source>Bod na ose rotace Slunce (místo severu)</source>
+        <translation>Point on the Sun&apos;s rotation axis (instead of north)</translation>
+    </message>
+    <message>
+        <source> Není nutné zadávání středu a sevsru . Hodnoty jsou již zadány.</source>
+        <translation> The centre and north need not be entered. The values are already set.</translation>
+    </message>
+    <message>
+        <source>Měření fakulí</source>
+        <translation>Measuring faculae</translation>
+    </message>
+    <message>
+        <source>Otevřít</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Vybrat obrázek zákresu </source>
+        <translation>Choose a picture of a drawing </translation>
+    </message>
+    <message>
+        <source>Zvětšit obrázek</source>
+        <translation>Enlarge the picture</translation>
+    </message>
+    <message>
+        <source>Zmenšit obrázek</source>
+        <translation>Reduce the picture</translation>
+    </message>
+    <message>
+        <source>Nový  zákres</source>
+        <translation>New  drawing</translation>
+    </message>
+    <message>
+        <source>Záhlaví nového zákresu; skupiny se pak zadají z obrázku</source>
+        <translation>Header of a new drawing; the groups are then entered from the picture</translation>
+    </message>
+    <message>
+        <source>Param- Fakule</source>
+        <translation>Param. faculae</translation>
+    </message>
+    <message>
+        <source>Param skvrny</source>
+        <translation>Param. spots</translation>
+    </message>
+    <message>
+        <source>Skrýt výběr</source>
+        <translation>Hide the choice</translation>
+    </message>
+    <message>
+        <source>Zobrazit výběr</source>
+        <translation>Show the choice</translation>
+    </message>
+    <message>
+        <source>Lupa u ukazatele myši</source>
+        <translation>Magnifier at the mouse pointer</translation>
+    </message>
+    <message>
+        <source>Orientace zákresu</source>
+        <translation>Orientation of the drawing</translation>
+    </message>
+    <message>
+        <source>Horizontálně</source>
+        <translation>Horizontally</translation>
+    </message>
+    <message>
+        <source>Vertikálně</source>
+        <translation>Vertically</translation>
+    </message>
+    <message>
+        <source>Určení středu</source>
+        <translation>Finding the centre</translation>
+    </message>
+    <message>
+        <source>Určení severu </source>
+        <translation>Finding north </translation>
+    </message>
+    <message>
+        <source>Vybrat obrázek zákresu</source>
+        <translation>Choose a picture of a drawing</translation>
+    </message>
+    <message>
+        <source>Obrázky JPG (*.jpg *.jpeg *.JPG *.JPEG);;Všechny soubory (*)</source>
+        <translation>JPG pictures (*.jpg *.jpeg *.JPG *.JPEG);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Označ střed</source>
+        <translation>Mark the centre</translation>
+    </message>
+    <message>
+        <source>Vyber polohu středu</source>
+        <translation>Choose the centre&apos;s position</translation>
+    </message>
+    <message>
+        <source>Označ sever</source>
+        <translation>Mark north</translation>
+    </message>
+    <message>
+        <source>Severní okraj</source>
+        <translation>Northern edge</translation>
+    </message>
+    <message>
+        <source>x=%1   y=%2</source>
+        <translation>x=%1   y=%2</translation>
+    </message>
+    <message>
+        <source>Zápis do zákresu </source>
+        <translation>Write into the drawing </translation>
+    </message>
+    <message>
+        <source>Není vybrán zákres</source>
+        <translation>No drawing is chosen</translation>
+    </message>
+    <message>
+        <source>Nejprve je třeba označit na obrázku střed a sever (nebo osu Slunce).</source>
+        <translation>First mark the centre and north (or the solar axis) on the picture.</translation>
+    </message>
+    <message>
+        <source>Nebyla zapsána žádná skupina, záznam se nemění.</source>
+        <translation>No group was written; the record does not change.</translation>
+    </message>
+    <message>
+        <source>Nebyl zadán žádný obrys fakule, záznam se nemění.</source>
+        <translation>No facula outline was entered; the record does not change.</translation>
+    </message>
+    <message>
+        <source>Pořadové číslo skupiny je nula</source>
+        <translation>The group&apos;s serial number is zero</translation>
+    </message>
+    <message>
+        <source>Prvně je třeba zadat souřadnice skvrny<byte value="xd"/>              nebo druhotné skvrny !</source>
+        <translation>First enter the spot&apos;s coordinates</translation>
+    </message>
+    <message>
+        <source>Souřadnice se zadají kliknutím na zákres</source>
+        <translation>The coordinates are entered by clicking on the drawing</translation>
+    </message>
+    <message>
+        <source>Hodnota plochy se zadává v mm^2 na průměr zakresu</source>
+        <translation>The area is entered in mm^2 on the drawing&apos;s diameter</translation>
+    </message>
+    <message>
+        <source>Zapiš skupinu</source>
+        <translation>Write the group</translation>
+    </message>
+    <message>
+        <source>Měřeni plochy skupiny</source>
+        <translation>Measuring a group&apos;s area</translation>
+    </message>
+    <message>
+        <source>Zadávání fakulí</source>
+        <translation>Entering faculae</translation>
+    </message>
+    <message>
+        <source>Číslo fakule</source>
+        <translation>Facula number</translation>
+    </message>
+    <message>
+        <source>Bod</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Úhel</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Čára</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Konec zadání fakulí</source>
+        <translation>End of entering faculae</translation>
+    </message>
+    <message>
+        <source>Měření skupin</source>
+        <translation>Measuring groups</translation>
+    </message>
+    <message>
+        <source>Zadání skupiny</source>
+        <translation>Entering a group</translation>
+    </message>
+    <message>
+        <source>Pořadí skupiny</source>
+        <translation>Group order</translation>
+    </message>
+    <message>
+        <source>Zvolit  H -hlavní  1. vedlejší  2. vedlejší</source>
+        <translation>Choose  H - main  1. secondary  2. secondary</translation>
+    </message>
+    <message>
+        <source>Konec zadávání skvrn</source>
+        <translation>End of entering spots</translation>
+    </message>
+    <message>
+        <source>1  č.bodu</source>
+        <translation>1  pt. no.</translation>
+    </message>
+    <message>
+        <source>  č.bodu</source>
+        <translation>  pt. no.</translation>
+    </message>
+    <message>
+        <source>Zapsano</source>
+        <translation>Written</translation>
+    </message>
+    <message>
+        <source>Měří se plocha</source>
+        <translation>Measuring the area</translation>
+    </message>
+    <message>
+        <source>Číslo otočky</source>
+        <translation>Rotation number</translation>
+    </message>
+    <message>
+        <source>Výsledky    vývoj skupin</source>
+        <translation>Results    group evolution</translation>
+    </message>
+    <message>
+        <source>Výsledky    velikost skupin</source>
+        <translation>Results    group size</translation>
+    </message>
+    <message>
+        <source>Výsledky    údaje pro mapu</source>
+        <translation>Results    data for the map</translation>
+    </message>
+    <message>
+        <source>Od zvoleného řádku není co tisknout.</source>
+        <translation>Nothing to print from the chosen row.</translation>
+    </message>
+    <message>
+        <source>Tiskárnu nelze použít.</source>
+        <translation>The printer cannot be used.</translation>
+    </message>
+    <message>
+        <source>Stránka %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>Počet skupin</source>
+        <translation>Number of groups</translation>
+    </message>
+    <message>
+        <source>Výška průměrná</source>
+        <translation>Mean height</translation>
+    </message>
+    <message>
+        <source>Okraje</source>
+        <translation>Margins</translation>
+    </message>
+    <message>
+        <source>Počet skupin v jednom typu</source>
+        <translation>Number of groups of one type</translation>
+    </message>
+    <message>
+        <source>   naměřená</source>
+        <translation>   measured</translation>
+    </message>
+    <message>
+        <source>vyhlazená</source>
+        <translation>smoothed</translation>
+    </message>
+    <message>
+        <source>Seřazení skupin podle velikosti za jeden rok</source>
+        <translation>Groups sorted by size for one year</translation>
+    </message>
+    <message>
+        <source>Rok</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Uložení dat asimetrie do textového souboru ?</source>
+        <translation>Save the asymmetry data to a text file?</translation>
+    </message>
+    <message>
+        <source>Data asymetrie jsou uložena do souboru Polohy-skupin/%1</source>
+        <translation>The asymmetry data are saved in the file Polohy-skupin/%1</translation>
+    </message>
+    <message>
+        <source>Výsledky    Data asymetrie   </source>
+        <translation>Results    Asymmetry data   </translation>
+    </message>
+    <message>
+        <source>Uložení dat východ-západ do textového souboru ?</source>
+        <translation>Save the east-west data to a text file?</translation>
+    </message>
+    <message>
+        <source>Polohy skupin jsou uloženy do souboru Polohy-skupin/%1</source>
+        <translation>The group positions are saved in the file Polohy-skupin/%1</translation>
+    </message>
+    <message>
+        <source>Skupiny typu: %1</source>
+        <translation>Groups of type: %1</translation>
+    </message>
+    <message>
+        <source>Observatoř</source>
+        <translation>Observatory</translation>
+    </message>
+    <message>
+        <source>Přístroj</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Průměr/ohnisko</source>
+        <translation>Aperture/focal length</translation>
+    </message>
+    <message>
+        <source>Okulár</source>
+        <translation>Eyepiece</translation>
+    </message>
+    <message>
+        <source>    Stránka %1</source>
+        <translation>    Page %1</translation>
+    </message>
+    <message>
+        <source>naměřené</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>vyhlazené</source>
+        <translation>smoothed</translation>
+    </message>
+    <message>
+        <source>celkový</source>
+        <translation>whole</translation>
+    </message>
+    <message>
+        <source>sever</source>
+        <translation>north</translation>
+    </message>
+    <message>
+        <source>jih</source>
+        <translation>south</translation>
+    </message>
+    <message>
+        <source>Výsledky    statistika - %1 - %2</source>
+        <translation>Results    statistics - %1 - %2</translation>
+    </message>
+    <message>
+        <source>Tabulka je uložena do souboru %1</source>
+        <translation>The table is saved in the file %1</translation>
+    </message>
+    <message>
+        <source>    Období   </source>
+        <translation>    Period   </translation>
+    </message>
+    <message>
+        <source>    Suma  pozorování   </source>
+        <translation>    Sum of observations   </translation>
+    </message>
+    <message>
+        <source>Výsledky    pozorovatelé</source>
+        <translation>Results    observers</translation>
+    </message>
+    <message>
+        <source>Ještě není znám žádný pozorovatel</source>
+        <translation>No observer is known yet</translation>
+    </message>
+    <message>
+        <source>Suma / průměr / průměr ze záznamů s polokoulemi</source>
+        <translation>Sum / mean / mean of records with hemispheres</translation>
+    </message>
+    <message>
+        <source>Tiskový panel</source>
+        <translation>Print panel</translation>
+    </message>
+    <message>
+        <source>Výběr typu tisku</source>
+        <translation>Choice of print type</translation>
+    </message>
+    <message>
+        <source>Tisk</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Výsledky    bez aktivity</source>
+        <translation>Results    without activity</translation>
+    </message>
+    <message>
+        <source>Při tisku klávesou   v   zvětšit na max.</source>
+        <translation>When printing with the key   v   enlarge to the maximum.</translation>
+    </message>
+    <message>
+        <source>Výsledky  Vlastni     v= větší  m= menší  </source>
+        <translation>Results  Own     v= larger  m= smaller  </translation>
+    </message>
+    <message>
+        <source>Výsledky    oficiální</source>
+        <translation>Results    official</translation>
+    </message>
+    <message>
+        <source>Výsledky    CV výsledky   %1. %2</source>
+        <translation>Results    CV results   %1. %2</translation>
+    </message>
+    <message>
+        <source>&amp;Vlastní</source>
+        <translation>&amp;Own</translation>
+    </message>
+    <message>
+        <source>S&amp;IDC výsledky</source>
+        <translation>S&amp;IDC results</translation>
+    </message>
+    <message>
+        <source>Vývoj skupin</source>
+        <translation>Group evolution</translation>
+    </message>
+    <message>
+        <source>&amp;Pozorovatelé</source>
+        <translation>&amp;Observers</translation>
+    </message>
+    <message>
+        <source>Naměřené - celková</source>
+        <translation>Measured - whole</translation>
+    </message>
+    <message>
+        <source>Naměřené - sever</source>
+        <translation>Measured - north</translation>
+    </message>
+    <message>
+        <source>Naměřené - jih</source>
+        <translation>Measured - south</translation>
+    </message>
+    <message>
+        <source>Vyhlazené - celková</source>
+        <translation>Smoothed - whole</translation>
+    </message>
+    <message>
+        <source>Vyhlazené - sever</source>
+        <translation>Smoothed - north</translation>
+    </message>
+    <message>
+        <source>Vyhlazené - jih</source>
+        <translation>Smoothed - south</translation>
+    </message>
+    <message>
+        <source>Výskyt typů skupin</source>
+        <translation>Occurrence of group types</translation>
+    </message>
+    <message>
+        <source>Údaje pro mapu</source>
+        <translation>Data for the map</translation>
+    </message>
+    <message>
+        <source>CV výsledky</source>
+        <translation>CV results</translation>
+    </message>
+    <message>
+        <source>Velikost skupin</source>
+        <translation>Group size</translation>
+    </message>
+    <message>
+        <source>Bez aktivity</source>
+        <translation>Without activity</translation>
+    </message>
+    <message>
+        <source>Data asymetrie</source>
+        <translation>Asymmetry data</translation>
+    </message>
+    <message>
+        <source>Polohy východ - západ</source>
+        <translation>East - west positions</translation>
+    </message>
+    <message>
+        <source>Polohy východ - západ, měsíční</source>
+        <translation>East - west positions, monthly</translation>
+    </message>
+    <message>
+        <source>Polohy východ - západ, roční</source>
+        <translation>East - west positions, yearly</translation>
+    </message>
+    <message>
+        <source>Koeficienty k - celková</source>
+        <translation>k coefficients - whole</translation>
+    </message>
+    <message>
+        <source>Koeficienty k - sever</source>
+        <translation>k coefficients - north</translation>
+    </message>
+    <message>
+        <source>Koeficienty k - jih</source>
+        <translation>k coefficients - south</translation>
+    </message>
+    <message>
+        <source>Kontrola dat</source>
+        <translation>Data check</translation>
+    </message>
+    <message>
+        <source>Nejistoty</source>
+        <translation>Uncertainties</translation>
+    </message>
+    <message>
+        <source>Výsledky</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>&amp;Zobrazit</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Uložit do souboru</source>
+        <translation>Save to a file</translation>
+    </message>
+    <message>
+        <source>Uložit Oficiální do souboru CSV</source>
+        <translation>Save the official report as CSV</translation>
+    </message>
+    <message>
+        <source>Uložit do CSV</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>Aktuální  &amp;přístroj</source>
+        <translation>Current  &amp;instrument</translation>
+    </message>
+    <message>
+        <source>Do CSV souboru se ukládá naměřená nebo vyhlazená měsíční tabulka.</source>
+        <translation>The measured or smoothed monthly table is saved to a CSV file.</translation>
+    </message>
+    <message>
+        <source>Metoda</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Zadejte měsíc a rok, například 1,2000.</source>
+        <translation>Enter the month and the year, for example 1,2000.</translation>
+    </message>
+    <message>
+        <source>Uloženo: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Uloženo %1 souborů, poslední %2</source>
+        <translation>Saved %1 files, the last %2</translation>
+    </message>
+    <message>
+        <source>V měsíci %1 není žádný zákres.</source>
+        <translation>There is no drawing in the month %1.</translation>
+    </message>
+    <message>
+        <source>Od měsíce %1 do předposledního měsíce dat není co uložit.</source>
+        <translation>From the month %1 to the last but one month of the data there is nothing to save.</translation>
+    </message>
+    <message>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Soubor nelze otevřít: </source>
+        <translation>The file cannot be opened: </translation>
+    </message>
+    <message>
+        <source>Soubor není obrázek JPG: </source>
+        <translation>The file is no JPG picture: </translation>
+    </message>
+    <message>
+        <source>Prázdný obrázek nelze uložit: </source>
+        <translation>An empty picture cannot be saved: </translation>
+    </message>
+    <message>
+        <source>Obrázek se nepodařilo převést do JPG: </source>
+        <translation>The picture could not be converted to JPG: </translation>
+    </message>
+    <message>
+        <source>Soubor nelze zapsat: </source>
+        <translation>The file cannot be written: </translation>
+    </message>
+    <message>
+        <source>&amp;Zadávání</source>
+        <translation>&amp;Entry</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit data</source>
+        <translation>&amp;Save data</translation>
+    </message>
+    <message>
+        <source>&amp;Grafy</source>
+        <translation>&amp;Graphs</translation>
+    </message>
+    <message>
+        <source>Upraveno  05.01.2020</source>
+        <translation>Modified  05.01.2020</translation>
+    </message>
+    <message>
+        <source>Až po načtení dat</source>
+        <translation>Only after the data are loaded</translation>
+    </message>
+    <message>
+        <source>Okno je už otevřené</source>
+        <translation>The window is already open</translation>
+    </message>
+    <message>
+        <source>&amp;Nový zákres</source>
+        <translation>&amp;New drawing</translation>
+    </message>
+    <message>
+        <source>&amp;Zvlášťní zákres</source>
+        <translation>&amp;Special drawing</translation>
+    </message>
+    <message>
+        <source>&amp;Oprava  dat</source>
+        <translation>&amp;Correct data</translation>
+    </message>
+    <message>
+        <source>Uložit data</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>Uložit jako ASCI</source>
+        <translation>Save as ASCII</translation>
+    </message>
+    <message>
+        <source>&amp;Poslední zákres</source>
+        <translation>&amp;Last drawing</translation>
+    </message>
+    <message>
+        <source>Tisk zákresu</source>
+        <translation>Print the drawing</translation>
+    </message>
+    <message>
+        <source>Ulož zákresy (bmp)</source>
+        <translation>Save drawings (bmp)</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Motýlek</source>
+        <translation>&amp;Butterfly</translation>
+    </message>
+    <message>
+        <source>&amp;Vyhlazovací</source>
+        <translation>&amp;Smoothed</translation>
+    </message>
+    <message>
+        <source>Asymetrie rozdílová</source>
+        <translation>Difference asymmetry</translation>
+    </message>
+    <message>
+        <source>Asymetrie podílová</source>
+        <translation>Ratio asymmetry</translation>
+    </message>
+    <message>
+        <source>&amp;Mapy</source>
+        <translation>&amp;Maps</translation>
+    </message>
+    <message>
+        <source>&amp;Výsledky</source>
+        <translation>&amp;Results</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Uloží kopii okna v jpg </source>
+        <translation>Saves a copy of the window as jpg </translation>
+    </message>
+    <message>
+        <source>Zmenšit - zvětšit</source>
+        <translation>Reduce - enlarge</translation>
+    </message>
+    <message>
+        <source>Vzdálenost pomocné skvrny</source>
+        <translation>Distance of the auxiliary spot</translation>
+    </message>
+    <message>
+        <source>Zadávání z přefoceného zákresu </source>
+        <translation>Entry from a photographed drawing </translation>
+    </message>
+    <message>
+        <source>Zúžit</source>
+        <translation>Narrow</translation>
+    </message>
+    <message>
+        <source>Rozšířit</source>
+        <translation>Widen</translation>
+    </message>
+    <message>
+        <source>Zvýšit</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Snížit</source>
+        <translation>Lower</translation>
+    </message>
+    <message>
+        <source>Šířka fakulí</source>
+        <translation>Facula width</translation>
+    </message>
+    <message>
+        <source>Násobek velikosti ploch skupin</source>
+        <translation>Multiple of the group area size</translation>
+    </message>
+    <message>
+        <source>Před tiskem možno vložit text</source>
+        <translation>Text can be inserted before printing</translation>
+    </message>
+    <message>
+        <source>Zobrazení souřadnic pro jednotlivé dny</source>
+        <translation>Coordinates for single days</translation>
+    </message>
+    <message>
+        <source>Editor záznamu je už otevřený</source>
+        <translation>The record editor is already open</translation>
+    </message>
+    <message>
+        <source>Oprava až po kliknutí na záznam ve výběru  </source>
+        <translation>Correction only after clicking a record in the list  </translation>
+    </message>
+    <message>
+        <source>Program je určen pro rozlišení 1024x768 a větší</source>
+        <translation>The program is meant for a resolution of 1024x768 and more</translation>
+    </message>
+    <message>
+        <source>Vytvořit zálohový soubor dataxu bez nových dat ? </source>
+        <translation>Create a backup of the data file without the new data? </translation>
+    </message>
+    <message>
+        <source>Data nebyla uložena. Ukončit program bez uložení?</source>
+        <translation>The data were not saved. Quit the program without saving?</translation>
+    </message>
+    <message>
+        <source>Zpráva</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Zadání hodnoty</source>
+        <translation>Entering a value</translation>
+    </message>
+    <message>
+        <source>Výběr</source>
+        <translation>Choice</translation>
+    </message>
+    <message>
+        <source>Obrázek se nepodařilo převést do %1: </source>
+        <translation>The picture could not be converted to %1: </translation>
+    </message>
+    <message>
+        <source>Nový</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Zvláštní</source>
+        <translation>Special</translation>
+    </message>
+    <message>
+        <source>Zvláštní zákres</source>
+        <translation>Special drawing</translation>
+    </message>
+    <message>
+        <source>Oprava</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Oprava  záznamu</source>
+        <translation>Correct  record</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Poslední</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Poslední záznam</source>
+        <translation>Last record</translation>
+    </message>
+    <message>
+        <source>Motýlek</source>
+        <translation>Butterfly</translation>
+    </message>
+    <message>
+        <source>Motýlkový diagram</source>
+        <translation>Butterfly diagram</translation>
+    </message>
+    <message>
+        <source>Grafy</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Denní grafy</source>
+        <translation>Daily graphs</translation>
+    </message>
+    <message>
+        <source>Vyhlazené</source>
+        <translation>Smoothed</translation>
+    </message>
+    <message>
+        <source>Vyhlazené grafy</source>
+        <translation>Smoothed graphs</translation>
+    </message>
+    <message>
+        <source>Asymetrie</source>
+        <translation>Asymmetry</translation>
+    </message>
+    <message>
+        <source>Asymetrie grafy</source>
+        <translation>Asymmetry graphs</translation>
+    </message>
+    <message>
+        <source>Mapy</source>
+        <translation>Maps</translation>
+    </message>
+    <message>
+        <source>Synoptické mapy</source>
+        <translation>Synoptic maps</translation>
+    </message>
+    <message>
+        <source>Pomocná</source>
+        <translation>Auxiliary</translation>
+    </message>
+    <message>
+        <source>Orientace</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>Uložit obrázek zákresu</source>
+        <translation>Save the drawing&apos;s picture</translation>
+    </message>
+    <message>
+        <source>JPG</source>
+        <translation>JPG</translation>
+    </message>
+    <message>
+        <source>Foto</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Sk</source>
+        <translation>Gr</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>S+F</source>
+        <translation>G+F</translation>
+    </message>
+    <message>
+        <source>Skvrny i fakule</source>
+        <translation>Spots and faculae</translation>
+    </message>
+    <message>
+        <source>Výš</source>
+        <translation>Hgt</translation>
+    </message>
+    <message>
+        <source>Výška skupin</source>
+        <translation>Group height</translation>
+    </message>
+    <message>
+        <source>Vhl</source>
+        <translation>SmH</translation>
+    </message>
+    <message>
+        <source>Hr</source>
+        <translation>Bd</translation>
+    </message>
+    <message>
+        <source>Vše</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Veškeré ohraničení</source>
+        <translation>All bounds</translation>
+    </message>
+    <message>
+        <source>Pod</source>
+        <translation>Und</translation>
+    </message>
+    <message>
+        <source>Kor</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Podkreslit zelenou koronu</source>
+        <translation>Underlay the green corona</translation>
+    </message>
+    <message>
+        <source>&gt;&lt;</source>
+        <translation>&gt;&lt;</translation>
+    </message>
+    <message>
+        <source>Zúžit </source>
+        <translation>Narrow </translation>
+    </message>
+    <message>
+        <source>&lt;&gt;</source>
+        <translation>&lt;&gt;</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Šíř</source>
+        <translation>Wid</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>f</source>
+        <translation>f</translation>
+    </message>
+    <message>
+        <source>Počet skvrn</source>
+        <translation>Number of spots</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Relativní číslo</source>
+        <translation>Relative number</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>CV  (McIntoshovo číslo)</source>
+        <translation>CV  (McIntosh number)</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>SN</translation>
+    </message>
+    <message>
+        <source>SN  (Pettisovo číslo)</source>
+        <translation>SN  (Pettis number)</translation>
+    </message>
+    <message>
+        <source>RB</source>
+        <translation>RB</translation>
+    </message>
+    <message>
+        <source>RB  (Beckovo číslo)</source>
+        <translation>RB  (Beck number)</translation>
+    </message>
+    <message>
+        <source>Pl</source>
+        <translation>Ar</translation>
+    </message>
+    <message>
+        <source>Plocha skupin</source>
+        <translation>Group area</translation>
+    </message>
+    <message>
+        <source>Po</source>
+        <translation>Ha</translation>
+    </message>
+    <message>
+        <source>Plocha  polokoule</source>
+        <translation>Hemisphere  area</translation>
+    </message>
+    <message>
+        <source>PF</source>
+        <translation>FA</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>Tři  křivky</source>
+        <translation>Three  curves</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Celková koule</source>
+        <translation>Whole sphere</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Severní  polokoule</source>
+        <translation>Northern  hemisphere</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Jižní polokoule</source>
+        <translation>Southern hemisphere</translation>
+    </message>
+    <message>
+        <source>St</source>
+        <translation>EW</translation>
+    </message>
+    <message>
+        <source>VZS</source>
+        <translation>EWC</translation>
+    </message>
+    <message>
+        <source>Počet skupin východ - západ - střed</source>
+        <translation>Number of groups east - west - centre</translation>
+    </message>
+    <message>
+        <source>Plocha</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Plocha polokoule</source>
+        <translation>Hemisphere area</translation>
+    </message>
+    <message>
+        <source>AD</source>
+        <translation>AD</translation>
+    </message>
+    <message>
+        <source>Asymetrie  denní  diagram</source>
+        <translation>Asymmetry  daily  diagram</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>Asymetrie měsíční diagram</source>
+        <translation>Asymmetry monthly diagram</translation>
+    </message>
+    <message>
+        <source>AR</source>
+        <translation>AY</translation>
+    </message>
+    <message>
+        <source>Asymetrie roční diagram</source>
+        <translation>Asymmetry yearly diagram</translation>
+    </message>
+    <message>
+        <source>Vyhlazená celková</source>
+        <translation>Smoothed whole</translation>
+    </message>
+    <message>
+        <source>Vyhlazená severní</source>
+        <translation>Smoothed northern</translation>
+    </message>
+    <message>
+        <source>Vyhlazená jižní</source>
+        <translation>Smoothed southern</translation>
+    </message>
+    <message>
+        <source>S-J</source>
+        <translation>N-S</translation>
+    </message>
+    <message>
+        <source>Porovnání  sever a jih</source>
+        <translation>Comparison  north and south</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Výběr rotace</source>
+        <translation>Rotation choice</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Synoptická mapa</source>
+        <translation>Synoptic map</translation>
+    </message>
+    <message>
+        <source>Dl</source>
+        <translation>Lg</translation>
+    </message>
+    <message>
+        <source>Dlouhá mapa</source>
+        <translation>Long map</translation>
+    </message>
+    <message>
+        <source>Vys</source>
+        <translation>Hi</translation>
+    </message>
+    <message>
+        <source>Vysoká mapa</source>
+        <translation>High map</translation>
+    </message>
+    <message>
+        <source>2M</source>
+        <translation>2M</translation>
+    </message>
+    <message>
+        <source>Dvě mapy nad sebou </source>
+        <translation>Two maps above each other </translation>
+    </message>
+    <message>
+        <source>KG</source>
+        <translation>CG</translation>
+    </message>
+    <message>
+        <source>Korona graf</source>
+        <translation>Corona graph</translation>
+    </message>
+    <message>
+        <source>KM</source>
+        <translation>CB</translation>
+    </message>
+    <message>
+        <source>Korona  motýlek</source>
+        <translation>Corona  butterfly</translation>
+    </message>
+    <message>
+        <source>KS</source>
+        <translation>RC</translation>
+    </message>
+    <message>
+        <source>KP</source>
+        <translation>UC</translation>
+    </message>
+    <message>
+        <source>Pod kreslit koronu</source>
+        <translation>Underlay the corona</translation>
+    </message>
+    <message>
+        <source>Mg</source>
+        <translation>Mg</translation>
+    </message>
+    <message>
+        <source>Podkreslit magnetosférou</source>
+        <translation>Underlay with the magnetosphere</translation>
+    </message>
+    <message>
+        <source>Sr</source>
+        <translation>Cmp</translation>
+    </message>
+    <message>
+        <source>2x</source>
+        <translation>2x</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Vl</source>
+        <translation>Own</translation>
+    </message>
+    <message>
+        <source>Vlastní výsledky</source>
+        <translation>Own results</translation>
+    </message>
+    <message>
+        <source>SIDC</source>
+        <translation>SIDC</translation>
+    </message>
+    <message>
+        <source>SIDC výsledky pro Brusel</source>
+        <translation>SIDC results for Brussels</translation>
+    </message>
+    <message>
+        <source>CV indexy pro Norsko</source>
+        <translation>CV indices for Norway</translation>
+    </message>
+    <message>
+        <source>NC</source>
+        <translation>MW</translation>
+    </message>
+    <message>
+        <source>Naměřené měsíční hodnoty - celková</source>
+        <translation>Measured monthly values - whole</translation>
+    </message>
+    <message>
+        <source>NS</source>
+        <translation>MN</translation>
+    </message>
+    <message>
+        <source>Naměřené měsíční hodnoty - sever</source>
+        <translation>Measured monthly values - north</translation>
+    </message>
+    <message>
+        <source>NJ</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>Naměřené měsíční hodnoty - jih</source>
+        <translation>Measured monthly values - south</translation>
+    </message>
+    <message>
+        <source>VC</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>Vyhlazené  měsíční hodnoty (celková)</source>
+        <translation>Smoothed  monthly values (whole)</translation>
+    </message>
+    <message>
+        <source>VS</source>
+        <translation>SN</translation>
+    </message>
+    <message>
+        <source>Vyhlazené  měsíční hodnoty (sever)</source>
+        <translation>Smoothed  monthly values (north)</translation>
+    </message>
+    <message>
+        <source>VJ</source>
+        <translation>SS</translation>
+    </message>
+    <message>
+        <source>Vyhlazené  měsíční hodnoty (jih)</source>
+        <translation>Smoothed  monthly values (south)</translation>
+    </message>
+    <message>
+        <source>Poz</source>
+        <translation>Obs</translation>
+    </message>
+    <message>
+        <source>Pozorovatelé</source>
+        <translation>Observers</translation>
+    </message>
+    <message>
+        <source>Vý</source>
+        <translation>Ev</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Výskyt typu skupin</source>
+        <translation>Occurrence of group types</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>MD</translation>
+    </message>
+    <message>
+        <source>Podklady pro mapu</source>
+        <translation>Data for the map</translation>
+    </message>
+    <message>
+        <source>Vel</source>
+        <translation>Siz</translation>
+    </message>
+    <message>
+        <source>Velikost denních skupin</source>
+        <translation>Size of daily groups</translation>
+    </message>
+    <message>
+        <source>Bez</source>
+        <translation>Qt</translation>
+    </message>
+    <message>
+        <source>Bez sluneční aktivity</source>
+        <translation>Without solar activity</translation>
+    </message>
+    <message>
+        <source>AsM</source>
+        <translation>AsM</translation>
+    </message>
+    <message>
+        <source>Asymetrie měsíční</source>
+        <translation>Monthly asymmetry</translation>
+    </message>
+    <message>
+        <source>AsR</source>
+        <translation>AsY</translation>
+    </message>
+    <message>
+        <source>Asymetrie roční</source>
+        <translation>Yearly asymmetry</translation>
+    </message>
+    <message>
+        <source>VZ</source>
+        <translation>EW</translation>
+    </message>
+    <message>
+        <source>Polohy východ - západ, denní</source>
+        <translation>East - west positions, daily</translation>
+    </message>
+    <message>
+        <source>VZm</source>
+        <translation>EWm</translation>
+    </message>
+    <message>
+        <source>VZr</source>
+        <translation>EWy</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>Koeficienty k pozorovatelů vůči SILSO - celková</source>
+        <translation>Observers&apos; k coefficients against SILSO - whole</translation>
+    </message>
+    <message>
+        <source>kS</source>
+        <translation>kN</translation>
+    </message>
+    <message>
+        <source>Koeficienty k pozorovatelů vůči SILSO - sever</source>
+        <translation>Observers&apos; k coefficients against SILSO - north</translation>
+    </message>
+    <message>
+        <source>kJ</source>
+        <translation>kS</translation>
+    </message>
+    <message>
+        <source>Koeficienty k pozorovatelů vůči SILSO - jih</source>
+        <translation>Observers&apos; k coefficients against SILSO - south</translation>
+    </message>
+    <message>
+        <source>KD</source>
+        <translation>DC</translation>
+    </message>
+    <message>
+        <source>Kontrola dat: chyby a podezřelé údaje zákresů</source>
+        <translation>Data check: errors and doubtful values of the drawings</translation>
+    </message>
+    <message>
+        <source>Nej</source>
+        <translation>Unc</translation>
+    </message>
+    <message>
+        <source>Nejistoty měsíčních hodnot: dny, rozptyl, střední chyba</source>
+        <translation>Uncertainties of the monthly values: days, spread, standard error</translation>
+    </message>
+    <message>
+        <source>TXT</source>
+        <translation>TXT</translation>
+    </message>
+    <message>
+        <source>Uložení východ - západ</source>
+        <translation>Save east - west</translation>
+    </message>
+    <message>
+        <source>Uložení asymetrie</source>
+        <translation>Save asymmetry</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Do CSV souboru</source>
+        <translation>To a CSV file</translation>
+    </message>
+    <message>
+        <source>L B P</source>
+        <translation>L B P</translation>
+    </message>
+    <message>
+        <source>As</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Poslední úprava</source>
+        <translation>Last change</translation>
+    </message>
+    <message>
+        <source>Výběr typu skupiny východ-západ</source>
+        <translation>Choice of the group type east-west</translation>
+    </message>
+    <message>
+        <source>vše</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>            Uložit bitmapu okna </source>
+        <translation>            Save the window&apos;s bitmap </translation>
+    </message>
+</context>
+<context>
+    <name>DataSaving</name>
+    <message>
+        <source>
+
+Přepsat ho přesto daty tohoto programu? Záznamy, které do něj mezitím uložil jiný program, se tím ztratí.</source>
+        <translation>
+
+Overwrite it with this program&apos;s data anyway? Records that another program saved into it meanwhile will be lost.</translation>
+    </message>
+    <message>
+        <source>Data nebyla uložena; soubor datax.dat zůstal, jak ho uložil jiný program.</source>
+        <translation>The data were not saved; the file datax.dat stays as the other program saved it.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingWindow</name>
+    <message>
+        <source>Tisk zákresu</source>
+        <translation>Print the drawing</translation>
+    </message>
+    <message>
+        <source>Tisk zákresu znovu se stejným počtem (Ctrl+P)</source>
+        <translation>Print the drawing again with the same count (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Složka se zprávami NOAA (SRS)</source>
+        <translation>Folder with the NOAA reports (SRS)</translation>
+    </message>
+    <message>
+        <source>Některé soubory ve složce NOAA nelze přečíst (%1), například: %2</source>
+        <translation>Some files in the NOAA folder cannot be read (%1), for example: %2</translation>
+    </message>
+    <message>
+        <source>Ve složce %1 nejsou žádné zprávy NOAA (SRS).</source>
+        <translation>There are no NOAA reports (SRS) in the folder %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Stránky nápovědy nebyly nalezeny. Hledají se ve složce help vedle programu, ve složce share/ardeno/help instalace a ve složce docs/help zdrojů programu.</source>
+        <translation>The help pages were not found. They are looked for in the folder help beside the program, in the folder share/ardeno/help of the installation and in the folder docs/help of the program&apos;s sources.</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>MagnetCyclesBox</name>
+    <message>
+        <source>Od  °</source>
+        <translation>From  °</translation>
+    </message>
+    <message>
+        <source>Do  °</source>
+        <translation>To  °</translation>
+    </message>
+    <message>
+        <source>Cykly</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>Otočka</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Větší</source>
+        <translation>Larger</translation>
+    </message>
+    <message>
+        <source>Menší</source>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>Sever+Jih</source>
+        <translation>North+South</translation>
+    </message>
+    <message>
+        <source>Potvrdit</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Od a Do jsou šířky ve stupních, Cykly a Otočka celá čísla.</source>
+        <translation>From and To are latitudes in degrees, Cycles and Rotation whole numbers.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Jen pro čtení: soubor datax.dat se při spuštění nenačetl a program ho nepřepíše</source>
+        <translation>Read only: the file datax.dat was not loaded at start-up and the program will not overwrite it</translation>
+    </message>
+    <message>
+        <source>&amp;Jazyk</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Jazyk oken se změní při příštím spuštění programu.</source>
+        <translation>The language of the windows changes at the next start of the program.</translation>
+    </message>
+    <message>
+        <source>O&amp;dstranit zákres…</source>
+        <translation>&amp;Remove drawing…</translation>
+    </message>
+    <message>
+        <source>&amp;Jít na datum…</source>
+        <translation>&amp;Go to date…</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Není co vrátit</source>
+        <translation>Nothing to undo</translation>
+    </message>
+    <message>
+        <source>Znovu</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Není co opakovat</source>
+        <translation>Nothing to redo</translation>
+    </message>
+    <message>
+        <source>Příručka</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>
+Program data načte, ale uloží je, až jiný program skončí (soubor datax.dat, který mezitím uloží, přepíše jen po dotazu).</source>
+        <translation>
+The program loads the data but saves them only after the other program ends (a datax.dat that it saves meanwhile is overwritten only after asking).</translation>
+    </message>
+    <message>
+        <source>Jen pro čtení</source>
+        <translation>Read only</translation>
+    </message>
+</context>
+<context>
+    <name>MapsWindow</name>
+    <message>
+        <source>Cykly magnetosféry</source>
+        <translation>Magnetosphere cycles</translation>
+    </message>
+    <message>
+        <source>Soubor magn.dat zatím není: vytvoří ho součet magnetogramů (klávesa P v okně map).</source>
+        <translation>There is no magn.dat yet: the sum of the magnetograms makes it (key P in the maps window).</translation>
+    </message>
+    <message>
+        <source>Text, který se vytiskne pod mapou:</source>
+        <translation>Text printed below the map:</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkExportPanel</name>
+    <message>
+        <source>Export pro sítě</source>
+        <translation>Export for networks</translation>
+    </message>
+    <message>
+        <source>ISES USSPS (denní zprávy)</source>
+        <translation>ISES USSPS (daily messages)</translation>
+    </message>
+    <message>
+        <source>BAA (měsíční formulář CSV)</source>
+        <translation>BAA (monthly form, CSV)</translation>
+    </message>
+    <message>
+        <source>AAVSO (měsíční výkaz)</source>
+        <translation>AAVSO (monthly report)</translation>
+    </message>
+    <message>
+        <source>Síť</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Měsíc a rok, například 5.2003</source>
+        <translation>Month and year, for example 5.2003</translation>
+    </message>
+    <message>
+        <source>Měsíc (M.RRRR)</source>
+        <translation>Month (M.YYYY)</translation>
+    </message>
+    <message>
+        <source>Zapsat</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Zapíše soubor měsíce do složky Sítě</source>
+        <translation>Writes the month&apos;s file into the folder Sítě</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Označení stanice</source>
+        <translation>Station indicator</translation>
+    </message>
+    <message>
+        <source>Kód pozorovatele</source>
+        <translation>Observer code</translation>
+    </message>
+    <message>
+        <source>Kód</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>V měsíci %1 není žádný zákres.</source>
+        <translation>There is no drawing in the month %1.</translation>
+    </message>
+    <message>
+        <source>Zapsáno: %1</source>
+        <translation>Written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QualityView</name>
+    <message>
+        <source>Období:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Měsíc</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Rok</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Celá databáze</source>
+        <translation>Whole database</translation>
+    </message>
+    <message>
+        <source>Měsíc jako M.RRRR, rok jako RRRR</source>
+        <translation>Month as M.YYYY, year as YYYY</translation>
+    </message>
+    <message>
+        <source>Zkontrolovat</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Poloha stanice</source>
+        <translation>Station position</translation>
+    </message>
+    <message>
+        <source>Poloha stanice (stupně s desetinnou tečkou)</source>
+        <translation>Station position (degrees with a decimal point)</translation>
+    </message>
+    <message>
+        <source>Šířka (sever +):</source>
+        <translation>Latitude (north +):</translation>
+    </message>
+    <message>
+        <source>Délka (východ +):</source>
+        <translation>Longitude (east +):</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Výsledky    kontrola dat</source>
+        <translation>Results    data check</translation>
+    </message>
+    <message>
+        <source>Chyb: %1, varování: %2</source>
+        <translation>Errors: %1, warnings: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QuietCalendar</name>
+    <message>
+        <source>den se zákresem bez skvrn (relativní číslo 0)</source>
+        <translation>day with a drawing without spots (relative number 0)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordListWindow</name>
+    <message>
+        <source>Jít na datum (Ctrl+G)</source>
+        <translation>Go to date (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Den, měsíc nebo rok (5.3.2014, 3.2014, 2014) a Enter: první zákres od toho dne</source>
+        <translation>Day, month or year (5.3.2014, 3.2014, 2014) and Enter: the first drawing from that day</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPageView</name>
+    <message>
+        <source>Písmo stránky: klávesa  v  větší,  m  menší</source>
+        <translation>Page font: key  v  larger,  m  smaller</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Export pro sítě</source>
+        <translation>Export for networks</translation>
+    </message>
+</context>
+<context>
+    <name>UncertaintyView</name>
+    <message>
+        <source>Celková</source>
+        <translation>Whole</translation>
+    </message>
+    <message>
+        <source>Sever</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Jih</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>Vyhlazené</source>
+        <translation>Smoothed</translation>
+    </message>
+    <message>
+        <source>Vyhlazené hodnoty s počtem měsíců, z nichž vznikly; * když některý z nich je předběžný</source>
+        <translation>Smoothed values with the number of months they come from; * when one of them is provisional</translation>
+    </message>
+    <message>
+        <source>Polokoule</source>
+        <translation>Hemisphere</translation>
+    </message>
+    <message>
+        <source>Veličina</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>dny: dny se zákresem, sigma: rozptyl denních hodnot, chyba: střední chyba průměru, *: měsíc neskončil nebo má méně než %1 dnů se zákresem</source>
+        <translation>days: days with a drawing, sigma: spread of the daily values, error: standard error of the mean, *: the month has not ended or has fewer than %1 days with a drawing</translation>
+    </message>
+    <message>
+        <source>Výsledky    nejistoty měsíčních hodnot</source>
+        <translation>Results    uncertainties of the monthly values</translation>
+    </message>
+    <message>
+        <source>Tabulka je prázdná, soubor se nezapsal.</source>
+        <translation>The table is empty; no file was written.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zapsat: %2. Původní soubor zůstal beze změny.</source>
+        <translation>The file %1 cannot be written: %2. The old file stays as it was.</translation>
+    </message>
+    <message>
+        <source>Tabulka je uložena do souboru %1</source>
+        <translation>The table is saved in the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>ardeno</name>
+    <message>
+        <source>Kontrola dat našla v měsíci %1/%2 chyby (%3):</source>
+        <translation>The data check found errors in the month %1/%2 (%3):</translation>
+    </message>
+    <message>
+        <source>… a dalších %1</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Zapsat soubor přesto? (Ne = zpět k opravě dat)</source>
+        <translation>Write the file anyway? (No = back to correcting the data)</translation>
+    </message>
+</context>
+</TS>
