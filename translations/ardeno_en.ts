@@ -1935,6 +1935,18 @@
         <source>            Uložit bitmapu okna </source>
         <translation>            Save the window&apos;s bitmap </translation>
     </message>
+    <message>
+        <source>Skupiny v čase</source>
+        <translation>Groups over time</translation>
+    </message>
+    <message>
+        <source>SvČ</source>
+        <translation>GoT</translation>
+    </message>
+    <message>
+        <source>Skupiny v čase: skupiny sledované ze dne na den, jejich dny a dráha na mapě</source>
+        <translation>Groups over time: groups followed from day to day, their days and path on the map</translation>
+    </message>
 </context>
 <context>
     <name>DataSaving</name>
@@ -2244,6 +2256,61 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>Export pro sítě</source>
         <translation>Export for networks</translation>
+    </message>
+</context>
+<context>
+    <name>TracksView</name>
+    <message>
+        <source>Období:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>Rok</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Otočka</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Rok jako RRRR, otočka jako její číslo</source>
+        <translation>Year as YYYY, rotation as its number</translation>
+    </message>
+    <message>
+        <source>Zobrazit</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Klepnutí udělá zákres aktuálním a zakroužkuje skupinu</source>
+        <translation>A click makes the drawing current and circles the group</translation>
+    </message>
+    <message>
+        <source>Výsledky    skupiny v čase</source>
+        <translation>Results    groups over time</translation>
+    </message>
+    <message>
+        <source>Rok zadejte jako RRRR, například 2014.</source>
+        <translation>Enter the year as YYYY, for example 2014.</translation>
+    </message>
+    <message>
+        <source>Otočku zadejte jejím číslem, například 2147.</source>
+        <translation>Enter the rotation by its number, for example 2147.</translation>
+    </message>
+    <message>
+        <source>Stop: %1 (celkem v databázi %2)</source>
+        <translation>Tracks: %1 (in the whole database %2)</translation>
+    </message>
+    <message>
+        <source>Tabulka je prázdná, soubor se nezapsal.</source>
+        <translation>The table is empty; no file was written.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zapsat: %2. Původní soubor zůstal beze změny.</source>
+        <translation>The file %1 cannot be written: %2. The old file stays as it was.</translation>
+    </message>
+    <message>
+        <source>Tabulka je uložena do souboru %1</source>
+        <translation>The table is saved in the file %1</translation>
     </message>
 </context>
 <context>
