@@ -29,6 +29,10 @@ std::string ObservationRecord::DateRaw() const {
 
 std::string ObservationRecord::ObserverRaw() const { return ShortStringRaw(34, 30); }
 
+std::string_view ObservationRecord::ObserverBytes() const {
+  return {reinterpret_cast<const char*>(&Bytes[35]), std::min<std::size_t>(Bytes[34], 30)};
+}
+
 std::string ObservationRecord::GroupTypeRaw(int k) const { return ShortStringRaw(Slot(k), 3); }
 
 std::array<std::uint8_t, kResultsSize> ObservationRecord::ResultsBlock() const {

@@ -68,6 +68,8 @@ class ObservationRecord {
   std::string Observer() const { return ShortString(34, 30); }
   void SetObserver(std::string_view text) { SetShortString(34, 30, text); }
   std::string ObserverRaw() const;
+  // The observer's stored bytes without a copy, for telling observers apart in long loops.
+  std::string_view ObserverBytes() const;
   std::string Station() const { return ShortString(65, 20); }
   void SetStation(std::string_view text) { SetShortString(65, 20, text); }
   std::string Kind() const { return ShortString(86, 8); }

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <set>
-#include <unordered_map>
+#include <span>
 
 #include "core/data/aux_file_io.h"
 #include "core/data/record_fields.h"
@@ -52,7 +52,7 @@ struct DayValue {
   double Reference;
 };
 
-std::optional<double> Correlation(const std::vector<DayValue>& days) {
+std::optional<double> Correlation(std::span<const DayValue> days) {
   if (days.size() < 3) return std::nullopt;
   double mx = 0, my = 0;
   for (const auto& d : days) {
@@ -71,7 +71,7 @@ std::optional<double> Correlation(const std::vector<DayValue>& days) {
   return sxy / std::sqrt(sxx * syy);
 }
 
-KFactorRow RowOf(const std::string& observer, int year, const std::vector<DayValue>& days) {
+KFactorRow RowOf(const std::string& observer, int year, std::span<const DayValue> days) {
   KFactorRow row;
   row.Observer = observer;
   row.Year = year;
@@ -92,10 +92,16 @@ double Median(std::vector<double> values) { return Quantile(std::move(values), 0
 
 // Years (of the observer's days, in date order) at whose last day that takes part either CUSUM
 // is above the threshold; nothing without enough days for a reference level.
-std::set<int> DriftingYears(std::vector<DayValue> days) {
+std::set<int> DriftingYears(const std::vector<DayValue>& given) {
   const auto byDay = [](const DayValue& a, const DayValue& b) { return a.Day < b.Day; };
-  // The database is kept in date order, so the days mostly come sorted already.
-  if (!std::is_sorted(days.begin(), days.end(), byDay)) std::sort(days.begin(), days.end(), byDay);
+  // The database is kept in date order, so the days mostly come sorted already and need no copy.
+  std::vector<DayValue> sorted;
+  const bool inOrder = std::is_sorted(given.begin(), given.end(), byDay);
+  if (!inOrder) {
+    sorted = given;
+    std::sort(sorted.begin(), sorted.end(), byDay);
+  }
+  const std::vector<DayValue>& days = inOrder ? given : sorted;
   std::vector<const DayValue*> active;
   std::vector<double> ratios;
   for (const DayValue& d : days) {
@@ -129,13 +135,24 @@ std::vector<KFactorRow> SeriesRows(const std::map<std::string, std::vector<DayVa
   for (const auto& [observer, days] : byObserver) {
     rows.push_back(RowOf(observer, kAllYears, days));
     const std::set<int> drifting = DriftingYears(days);
-    std::map<int, std::vector<DayValue>> byYear;
-    for (const auto& d : days) byYear[d.Year].push_back(d);
-    for (const auto& [year, yearDays] : byYear) {
-      KFactorRow row = RowOf(observer, year, yearDays);
+    // Each year's days side by side: as given when in year order (the usual case), else a copy
+    // ordered by year.
+    const auto byYear = [](const DayValue& a, const DayValue& b) { return a.Year < b.Year; };
+    std::vector<DayValue> sorted;
+    const bool inOrder = std::is_sorted(days.begin(), days.end(), byYear);
+    if (!inOrder) {
+      sorted = days;
+      std::stable_sort(sorted.begin(), sorted.end(), byYear);
+    }
+    const std::span<const DayValue> all = inOrder ? std::span(days) : std::span(sorted);
+    for (std::size_t first = 0; first < all.size();) {
+      std::size_t end = first;
+      while (end < all.size() && all[end].Year == all[first].Year) ++end;
+      KFactorRow row = RowOf(observer, all[first].Year, all.subspan(first, end - first));
       row.FewDays = row.UsedDays < kKFactorMinimumDays;
-      row.Drift = !row.FewDays && drifting.count(year) > 0;
+      row.Drift = !row.FewDays && drifting.count(all[first].Year) > 0;
       rows.push_back(row);
+      first = end;
     }
   }
   return rows;
@@ -247,8 +264,9 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
     std::array<std::vector<DayValue>*, 3> Series{};
   };
   std::map<std::string, ObserverDays> byName;
-  // The name's stored bytes, read from every record, converted once per observer.
-  std::unordered_map<std::string, ObserverDays*> byStoredName;
+  // The name's stored bytes, compared in place for every record and converted once per observer
+  // (a station has a few observers: a short list beats hashing a copy of the name).
+  std::vector<std::pair<std::string, ObserverDays*>> byStoredName;
   // The records come in date order: the reference is walked alongside them instead of searched.
   auto next = reference.begin();
   std::int64_t previousDay = std::numeric_limits<std::int64_t>::min();
@@ -263,10 +281,15 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
     while (next != reference.end() && next->first < day) ++next;
     if (next == reference.end() || next->first != day) continue;
     const auto found = next;
-    auto [stored, added] = byStoredName.try_emplace(record.ObserverRaw());
-    if (added) {
+    const std::string_view storedName = record.ObserverBytes();
+    auto stored = std::find_if(byStoredName.begin(), byStoredName.end(),
+                               [&](const auto& known) { return known.first == storedName; });
+    if (stored == byStoredName.end()) {
       const std::string name = record.Observer();
-      stored->second = &byName.try_emplace(name, ObserverDays{name, {}, {}}).first->second;
+      byStoredName.emplace_back(
+          std::string(storedName),
+          &byName.try_emplace(name, ObserverDays{name, {}, {}}).first->second);
+      stored = byStoredName.end() - 1;
     }
     ObserverDays& observer = *stored->second;
     if (!observer.TakesDay(day)) continue;
