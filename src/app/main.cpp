@@ -11,6 +11,7 @@
 
 #include "core/data/data_folder.h"
 #include "core/data/database.h"
+#include "render/bulletin_writer.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/help_window.h"
 #include "ui/shell/hint_timing.h"
@@ -84,6 +85,15 @@ int main(int argc, char* argv[]) {
   ardeno::ViewSettings view;
   ardeno::QtPlatformDialogs dialogs;
   ardeno::AppContext ctx{progDir, db, view, messages, dialogs, ardeno::Today()};
+  // The bulletin's pictures are painted by the renderer's views, as ardeno-cli bulletin paints
+  // them.
+  ctx.WriteBulletin = [progDir](const ardeno::ReportMonth& month, const std::filesystem::path& out,
+                                std::vector<std::string>& messages) {
+    ardeno::render::BulletinRun run;
+    auto error = ardeno::render::WriteBulletin(progDir, month, out, run);
+    messages = std::move(run.Messages);
+    return error;
+  };
   ardeno::MainWindow window(ctx);
   messages.SetOwner(&window);
 

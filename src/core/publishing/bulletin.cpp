@@ -192,7 +192,7 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
   for (const QualityFinding& finding : findings) bulletin.Findings.push_back(FindingLine(finding));
 
   bulletin.DailyGraph =
-      Figure("denni-r.png", "Denní relativní číslo R v měsíci " + bulletin.Title, 840, 200);
+      Figure("denni-r.png", "Denní relativní číslo R v měsíci " + bulletin.Title, 840, 300);
   bulletin.SmoothedGraph = Figure(
       "vyhlazene-r.png",
       "Vyhlazené relativní číslo stanice a oficiální hodnoty (v procentech maxima)", 1000, 500);

@@ -29,6 +29,11 @@ bool HoldsHtmlPage(const fs::path& file) {
 
 }  // namespace
 
+fs::path BulletinFolder(const fs::path& progDir, const ReportMonth& month) {
+  const std::string monthText = (month.Month < 10 ? "0" : "") + std::to_string(month.Month);
+  return progDir / "Bulletin" / (std::to_string(month.Year) + "-" + monthText);
+}
+
 std::vector<std::string> BulletinFiles(const Bulletin& b) {
   std::vector<std::string> files = {b.DailyGraph.File, b.SmoothedGraph.File, b.Butterfly.File};
   if (b.MapRotation != 0) files.push_back(b.SynopticMap.File);

@@ -12,6 +12,10 @@
 
 namespace ardeno {
 
+// The folder the program writes a month's bulletin to: progDir/"Bulletin"/"YYYY-MM".
+std::filesystem::path BulletinFolder(const std::filesystem::path& progDir,
+                                     const ReportMonth& month);
+
 // The files of the bulletin: every picture and the page, the page last.
 std::vector<std::string> BulletinFiles(const Bulletin& bulletin);
 

@@ -11,11 +11,13 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "core/publishing/bulletin_folder.h"
 #include "core/reports/observer_table.h"
 #include "ui/results/instrument_panel.h"
 #include "ui/results/network_export_panel.h"
 #include "ui/results/observer_table_overlay.h"
 #include "ui/results/print_panel.h"
+#include "ui/shell/picture_files.h"
 
 namespace ardeno {
 
@@ -129,6 +131,35 @@ void ResultsWindow::CreateMenu() {
   addCommand("pristroj", QCoreApplication::translate("Ardeno", "Aktuální  &přístroj"),
              &ResultsWindow::ShowInstrumentPanel);
   addCommand("exportsite", tr("Export pro sítě"), &ResultsWindow::ShowNetworkPanel);
+  addCommand("bulletin", tr("Bulletin měsíce"), &ResultsWindow::WriteMonthBulletin);
+}
+
+void ResultsWindow::WriteMonthBulletin() {
+  if (!m_app.WriteBulletin) {
+    m_app.Msg.ShowMessageText(tr("Bulletin v této sestavě programu není k dispozici."));
+    return;
+  }
+  // The bulletin is painted from the data file, so what is not saved would be missing.
+  if (m_app.Db.DataChanged) {
+    m_app.Msg.ShowMessageText(tr("Bulletin se píše z uložených dat: nejdřív ulož změny."));
+    return;
+  }
+  const std::optional<ReportMonth> month = SelectReportMonth(m_app.Db, [this] {
+    const QString answer = m_app.Msg.AskValue(
+        QString::fromUtf8(kReportMonthPrompt.data(), kReportMonthPrompt.size()), QString());
+    return answer.isEmpty() ? std::nullopt : std::optional<std::string>(answer.toStdString());
+  });
+  if (!month) return;
+  const std::filesystem::path out = BulletinFolder(m_app.ProgDir, *month);
+  std::vector<std::string> messages;
+  const std::optional<std::string> error = m_app.WriteBulletin(*month, out, messages);
+  if (error) {
+    m_app.Msg.ShowMessageText(QString::fromStdString(*error));
+    return;
+  }
+  QString done = tr("Bulletin je ve složce %1 (stránka index.html).").arg(PathText(out));
+  for (const std::string& message : messages) done += "\n" + QString::fromStdString(message);
+  m_app.Msg.ShowMessageText(done);
 }
 
 void ResultsWindow::ShowNetworkPanel() { m_networkPanel->Open(); }

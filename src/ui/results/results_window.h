@@ -70,6 +70,7 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   void ShowInstrumentPanel();
   // "exportsite": the panel writing a month for another network.
   void ShowNetworkPanel();
+  void WriteMonthBulletin();
   // "q": the observer table over whatever view is shown.
   void ShowObserverTable();
   void UpdateCommands();

@@ -3,14 +3,18 @@
 // program folder, the database, the view settings, the message and platform dialogs, the
 // interface scale and the notice of every change of the data.
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/data/database.h"
 #include "core/data/edit_history.h"
 #include "core/data/folder_lock.h"
 #include "core/data/startup_inputs.h"
 #include "core/groups/group_statistics.h"
+#include "core/results/report_month.h"
 #include "core/shell/interface_scale.h"
 #include "core/text/dates.h"
 #include "ui/shell/data_events.h"
@@ -47,6 +51,15 @@ struct AppContext {
 
   // The changes of the records made in this run, for undo and redo (reset after the load).
   EditHistory History;
+
+  // Writes the monthly bulletin of the saved data of ProgDir for a month into a folder, adding
+  // to `messages` what the checks and the pictures had to say; the Czech error text when it
+  // cannot. main() sets it to the renderer's writer, whose views paint the bulletin's pictures;
+  // unset, the results window's bulletin command says it is not available.
+  std::function<std::optional<std::string>(const ReportMonth& month,
+                                           const std::filesystem::path& out,
+                                           std::vector<std::string>& messages)>
+      WriteBulletin;
 
   // The data folder's lock, held from start-up (or the first save) to the end of the run, so that
   // no other program saves the database meanwhile.
