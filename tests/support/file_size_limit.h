@@ -1,11 +1,19 @@
 #pragma once
 // While it lives, no file of this process can grow beyond a given size: a write past it fails
-// (EFBIG) as it would on a full disk, without filling one.
+// (EFBIG) as it would on a full disk, without filling one. Windows has no such limit: there the
+// tests of a full disk are skipped (kCanLimitFileSize).
+#ifndef _WIN32
 #include <sys/resource.h>
 
 #include <csignal>
+#endif
 
 namespace ardeno::test {
+
+#ifdef _WIN32
+inline constexpr bool kCanLimitFileSize = false;
+#else
+inline constexpr bool kCanLimitFileSize = true;
 
 class FileSizeLimit {
  public:
@@ -26,5 +34,6 @@ class FileSizeLimit {
   rlimit m_old{};
   void (*m_oldHandler)(int) = SIG_DFL;
 };
+#endif
 
 }  // namespace ardeno::test

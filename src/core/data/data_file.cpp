@@ -1,7 +1,5 @@
 #include "core/data/data_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <limits>
 
@@ -12,6 +10,7 @@
 #include "core/data/kept_copy.h"
 #include "core/data/record_file.h"
 #include "core/data/settings_record.h"
+#include "core/data/system_files.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -265,15 +264,14 @@ void RemoveInterruptedSaves(const fs::path& progDir) {
 }
 
 DataFileStamp StampOfDataFile(const fs::path& progDir) {
-  struct stat info {};
+  FileIdentity identity;
   DataFileStamp stamp;
-  if (::stat((progDir / kDataFileName).c_str(), &info) != 0) return stamp;
+  if (!IdentityOfFile(progDir / kDataFileName, identity)) return stamp;
   stamp.Exists = true;
-  stamp.Size = static_cast<std::uintmax_t>(info.st_size);
-  stamp.ModifiedNanoseconds =
-      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-  stamp.Device = static_cast<std::uint64_t>(info.st_dev);
-  stamp.Inode = static_cast<std::uint64_t>(info.st_ino);
+  stamp.Size = identity.Stamp.Size;
+  stamp.ModifiedNanoseconds = identity.Stamp.ModifiedNanoseconds;
+  stamp.Device = identity.Device;
+  stamp.Inode = identity.Inode;
   return stamp;
 }
 

@@ -23,8 +23,10 @@ std::string FileErrorText(const std::error_code& error) {
   if (error == std::errc::filename_too_long) return "cesta k souboru je příliš dlouhá";
   if (error == std::errc::directory_not_empty) return "na místě souboru je složka";
   if (error == std::errc::cross_device_link) return "soubor je na jiném disku než jeho složka";
+#ifdef EDQUOT  // Windows knows no disk quota by this number
   if (error.value() == EDQUOT && error.category() == std::generic_category())
     return "vyčerpána kvóta disku";
+#endif
   // What the readers report for a pipe or a device under a data file's name.
   if (error == std::errc::not_supported) return "není to běžný soubor";
   // The system's own wording would be English; the number lets an administrator look it up.

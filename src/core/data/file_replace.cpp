@@ -1,11 +1,9 @@
 #include "core/data/file_replace.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <cerrno>
 #include <string>
+
+#include "core/data/system_files.h"
 
 namespace ardeno {
 
@@ -15,11 +13,6 @@ namespace fs = std::filesystem;
 
 constexpr fs::perms kAnyWrite =
     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-
-std::error_code LastError() {
-  const int code = errno != 0 ? errno : EIO;
-  return std::error_code(code, std::generic_category());
-}
 
 // The file a link names, or the path itself.
 fs::path RealFile(const fs::path& path, std::error_code& error) {
@@ -36,14 +29,6 @@ bool HasNoWriteBit(const fs::file_status& status) {
   return fs::exists(status) && (status.permissions() & kAnyWrite) == fs::perms::none;
 }
 
-// Flushes the folder's entry of a renamed file, so the rename itself survives a power cut.
-void SyncFolder(const fs::path& folder) {
-  const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (handle < 0) return;
-  ::fsync(handle);
-  ::close(handle);
-}
-
 // Where the bytes of one file wait for their rename.
 struct StagedFile {
   fs::path File;
@@ -55,7 +40,7 @@ std::atomic<unsigned> g_temporaryNumber{0};
 fs::path NextTemporaryName(const fs::path& file) {
   fs::path temporary = file;
   temporary +=
-      "." + std::to_string(::getpid()) + "-" + std::to_string(++g_temporaryNumber) + ".tmp";
+      "." + std::to_string(ProcessNumber()) + "-" + std::to_string(++g_temporaryNumber) + ".tmp";
   return temporary;
 }
 
@@ -65,27 +50,12 @@ int CreateTemporary(const fs::path& file, fs::path& temporary, std::error_code& 
   constexpr int kNamesTried = 100;
   for (int attempt = 0; attempt < kNamesTried; ++attempt) {
     temporary = NextTemporaryName(file);
-    errno = 0;
-    const int handle =
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    error.clear();
+    const int handle = CreateNewFile(temporary, error);
     if (handle >= 0) return handle;
-    if (errno != EEXIST) break;
+    if (error != std::errc::file_exists) break;
   }
-  error = LastError();
-  return -1;
-}
-
-std::error_code WriteAll(int handle, std::string_view bytes) {
-  while (!bytes.empty()) {
-    errno = 0;
-    const ssize_t written = ::write(handle, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return LastError();
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  errno = 0;
-  if (::fsync(handle) != 0) return LastError();
-  return {};
+  return kNoFile;
 }
 
 void Discard(const StagedFile& staged) {
@@ -111,8 +81,9 @@ std::error_code Stage(const fs::path& link, std::string_view bytes, StagedFile& 
     return error;
   }
   error = WriteAll(handle, bytes);
-  errno = 0;
-  if (::close(handle) != 0 && !error) error = LastError();
+  if (!error) error = FlushToDisk(handle);
+  const std::error_code closed = CloseFile(handle);
+  if (!error) error = closed;
   if (!error) {
     std::error_code noOldFile;
     const auto status = fs::status(staged.File, noOldFile);
@@ -133,7 +104,7 @@ WriteBlock FindWriteBlock(const fs::path& path) {
   if (HasNoWriteBit(fs::status(file, noFile))) return WriteBlock::ReadOnlyFile;
   const fs::path folder = FolderOf(file);
   if (HasNoWriteBit(fs::status(folder, noFile))) return WriteBlock::ReadOnlyFolder;
-  if (fs::is_directory(folder, noFile) && ::access(folder.c_str(), W_OK) != 0)
+  if (fs::is_directory(folder, noFile) && !FolderAcceptsFiles(folder))
     return WriteBlock::ReadOnlyFolder;
   return WriteBlock::None;
 }
@@ -176,15 +147,14 @@ std::optional<FileSetFailure> ReplaceFileSet(const std::vector<FileContent>& fil
     }
   }
   for (std::size_t i = 0; i < staged.size(); ++i) {
-    std::error_code error;
-    fs::rename(staged[i].Temporary, staged[i].File, error);
+    const std::error_code error = RenameOver(staged[i].Temporary, staged[i].File);
     if (error) {
       // Every file was written in full before the first rename: a rename that fails now (the
       // name taken by a folder, say) is the only way a set ends partly replaced.
       for (std::size_t j = i; j < staged.size(); ++j) Discard(staged[j]);
       return FileSetFailure{files[i].File, error};
     }
-    SyncFolder(FolderOf(staged[i].File));
+    FlushFolder(FolderOf(staged[i].File));
   }
   return std::nullopt;
 }

@@ -1,12 +1,10 @@
 #include "core/data/held_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+#include <cstring>
 
 #include "core/data/large_array.h"
+#include "core/data/record_file.h"
 
 namespace ardeno {
 
@@ -16,60 +14,58 @@ namespace {
 // per 64 records.
 constexpr std::size_t kBufferRecords = 64;
 
-std::error_code LastError() {
-  return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
-}
-
-// Reads exactly `size` bytes at `offset`, through interrupted and short reads.
-std::error_code ReadExactly(int descriptor, char* out, std::size_t size, off_t offset) {
-  while (size > 0) {
-    errno = 0;
-    const ssize_t got = ::pread(descriptor, out, size, offset);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return LastError();
-    if (got == 0) return std::make_error_code(std::errc::io_error);  // the file became shorter
-    out += got;
-    size -= static_cast<std::size_t>(got);
-    offset += got;
-  }
-  return {};
-}
-
 }  // namespace
 
-HeldFile::HeldFile(int descriptor) : m_descriptor(descriptor) {
-  struct stat status {};
-  if (::fstat(m_descriptor, &status) == 0) {
-    m_size = static_cast<std::uintmax_t>(status.st_size);
-    m_modified = status.st_mtim;
+#ifdef _WIN32
+
+HeldFile::HeldFile(int descriptor) {
+  // A file too large to load is refused by its size alone, never copied.
+  if (StampOfOpenFile(descriptor, m_stamp) && m_stamp.Size / kRecordSize <= kMaxFileRecords) {
+    m_contents.resize(static_cast<std::size_t>(m_stamp.Size));
+    if (ReadAt(descriptor, m_contents.data(), m_contents.size(), 0)) m_contents.clear();
   }
+  CloseFile(descriptor);
 }
 
-HeldFile::~HeldFile() {
-  if (m_descriptor >= 0) ::close(m_descriptor);
-}
+HeldFile::~HeldFile() = default;
 
-bool HeldFile::ChangedSinceOpened() const {
-  struct stat status {};
-  if (::fstat(m_descriptor, &status) != 0) return true;
-  return static_cast<std::uintmax_t>(status.st_size) != m_size ||
-         status.st_mtim.tv_sec != m_modified.tv_sec || status.st_mtim.tv_nsec != m_modified.tv_nsec;
-}
+// The copy in memory is the file as read, whatever happens to the file since.
+bool HeldFile::ChangedSinceOpened() const { return false; }
 
 std::error_code HeldFile::ReadRecords(std::size_t count,
                                       std::vector<ObservationRecord>& records) const {
   records.clear();
-  return ReadRecordsFrom(m_descriptor, count, records);
+  if (count * kRecordSize > m_contents.size()) return std::make_error_code(std::errc::io_error);
+  ReserveLarge(records, count);
+  records.resize(count);
+  std::memcpy(records.data(), m_contents.data(), count * kRecordSize);
+  return {};
 }
 
-std::error_code ReadRecordsFrom(int descriptor, std::size_t count,
-                                std::vector<ObservationRecord>& records) {
-  ReserveLarge(records, records.size() + count);
+#else
+
+HeldFile::HeldFile(int descriptor) : m_descriptor(descriptor) {
+  StampOfOpenFile(m_descriptor, m_stamp);
+}
+
+HeldFile::~HeldFile() { CloseFile(m_descriptor); }
+
+bool HeldFile::ChangedSinceOpened() const {
+  OpenFileStamp now;
+  return !StampOfOpenFile(m_descriptor, now) || now != m_stamp;
+}
+
+// The records pass through a small buffer that stays in the processor's cache, so the array's
+// fresh memory is written once, never zero-filled first.
+std::error_code HeldFile::ReadRecords(std::size_t count,
+                                      std::vector<ObservationRecord>& records) const {
+  records.clear();
+  ReserveLarge(records, count);
   std::vector<ObservationRecord> buffer(std::min(count, kBufferRecords));
   for (std::size_t done = 0; done < count;) {
     const std::size_t part = std::min(count - done, kBufferRecords);
-    if (const auto error = ReadExactly(descriptor, reinterpret_cast<char*>(buffer.data()),
-                                       part * kRecordSize, static_cast<off_t>(done * kRecordSize)))
+    if (const auto error = ReadAt(m_descriptor, reinterpret_cast<char*>(buffer.data()),
+                                  part * kRecordSize, done * kRecordSize))
       return error;
     records.insert(records.end(), buffer.begin(),
                    buffer.begin() + static_cast<std::ptrdiff_t>(part));
@@ -77,5 +73,7 @@ std::error_code ReadRecordsFrom(int descriptor, std::size_t count,
   }
   return {};
 }
+
+#endif
 
 }  // namespace ardeno

@@ -2,14 +2,25 @@
 // A record file kept open from the moment it was read. Its contents as read stay available for
 // the whole run, even after a save has renamed a new file over its name (the open file keeps the
 // old contents), so the backup of the data as loaded needs no second copy of them in memory.
+// Windows refuses to rename a file over one that is open (Windows 10 can, but not every system
+// the program runs on): there the contents as read are kept in memory and the file is closed.
 #include <cstdint>
-#include <ctime>
+#include <string>
 #include <system_error>
 #include <vector>
 
 #include "core/data/observation_record.h"
+#include "core/data/system_files.h"
 
 namespace ardeno {
+
+// The contents as read are a copy in memory (Windows): written into by another program, the
+// file still gives them, so nothing is refused for that.
+#ifdef _WIN32
+inline constexpr bool kHeldFileIsACopy = true;
+#else
+inline constexpr bool kHeldFileIsACopy = false;
+#endif
 
 class HeldFile {
  public:
@@ -19,8 +30,7 @@ class HeldFile {
   HeldFile(const HeldFile&) = delete;
   HeldFile& operator=(const HeldFile&) = delete;
 
-  int Descriptor() const { return m_descriptor; }
-  std::uintmax_t SizeWhenOpened() const { return m_size; }
+  std::uintmax_t SizeWhenOpened() const { return m_stamp.Size; }
   // Another program wrote into the file itself (not by renaming a new one over it) since it was
   // opened: its size or modification time differ.
   bool ChangedSinceOpened() const;
@@ -28,15 +38,11 @@ class HeldFile {
   std::error_code ReadRecords(std::size_t count, std::vector<ObservationRecord>& records) const;
 
  private:
-  int m_descriptor = -1;
-  std::uintmax_t m_size = 0;
-  std::timespec m_modified{};
+  int m_descriptor = kNoFile;
+  OpenFileStamp m_stamp;
+#ifdef _WIN32
+  std::string m_contents;  // the file's bytes as read
+#endif
 };
-
-// Appends `count` records read from the start of the open file to `records`. The records pass
-// through a small buffer that stays in the processor's cache, so the array's fresh memory is
-// written once, never zero-filled first. A file shorter than `count` records is an error.
-std::error_code ReadRecordsFrom(int descriptor, std::size_t count,
-                                std::vector<ObservationRecord>& records);
 
 }  // namespace ardeno

@@ -1,13 +1,11 @@
 #include "core/data/record_file.h"
 
-#include <fcntl.h>
-
-#include <cerrno>
 #include <memory>
 
 #include "core/data/file_replace.h"
 #include "core/data/held_file.h"
 #include "core/data/large_array.h"
+#include "core/data/system_files.h"
 
 namespace ardeno {
 
@@ -15,11 +13,6 @@ namespace {
 
 static_assert(sizeof(ObservationRecord) == kRecordSize,
               "records are read and written as one block of bytes");
-
-std::error_code LastError() {
-  const int code = errno != 0 ? errno : EIO;
-  return std::error_code(code, std::generic_category());
-}
 
 }  // namespace
 
@@ -36,12 +29,8 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
                                                                    : std::errc::not_supported);
     return read;
   }
-  errno = 0;
-  const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0) {
-    read.Error = LastError();
-    return read;
-  }
+  const int descriptor = OpenForReading(file, read.Error);
+  if (descriptor < 0) return read;
   auto held = std::make_shared<const HeldFile>(descriptor);
   const std::uintmax_t size = held->SizeWhenOpened();
   if (size / kRecordSize > kMaxFileRecords) {
@@ -50,7 +39,7 @@ RecordFileRead ReadRecordFile(const std::filesystem::path& file, int extraCapaci
   }
   const std::size_t whole = static_cast<std::size_t>(size / kRecordSize);
   ReserveLarge(records, whole + static_cast<std::size_t>(extraCapacity));
-  if (const auto error = ReadRecordsFrom(descriptor, whole, records)) {
+  if (const auto error = held->ReadRecords(whole, records)) {
     read.Error = error;
     records.clear();
     return read;

@@ -105,10 +105,18 @@ std::int64_t DaysBetween(const CalendarDate& from, const CalendarDate& to) {
   return DaySerial(to) - DaySerial(from);
 }
 
-CalendarDate Today() {
-  const std::time_t now = std::time(nullptr);
+std::tm LocalTime(std::time_t moment) {
   std::tm local{};
-  localtime_r(&now, &local);
+#ifdef _WIN32
+  localtime_s(&local, &moment);
+#else
+  localtime_r(&moment, &local);
+#endif
+  return local;
+}
+
+CalendarDate Today() {
+  const std::tm local = LocalTime(std::time(nullptr));
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

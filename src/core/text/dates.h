@@ -1,6 +1,7 @@
 #pragma once
 // Calendar dates as the records keep them: the text "dd.mm.yyyy".
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,9 @@ std::string FormatDate(const CalendarDate& date);
 std::int64_t DaySerial(const CalendarDate& date);
 CalendarDate DateFromSerial(std::int64_t serial);
 std::int64_t DaysBetween(const CalendarDate& from, const CalendarDate& to);
+
+// The moment in the local time zone (the system's thread-safe call on every platform).
+std::tm LocalTime(std::time_t moment);
 
 // Today's date in the local time zone.
 CalendarDate Today();

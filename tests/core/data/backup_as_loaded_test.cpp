@@ -1,9 +1,7 @@
 // The backup of the data as loaded comes from the data file kept open since the load, not from a
 // copy in memory: whatever replaces the file's name afterwards, the backup holds the records as
 // they were loaded, and a program that writes into the very file is noticed instead of backed up.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -13,6 +11,7 @@
 #include "core/data/data_file.h"
 #include "core/data/database_ops.h"
 #include "core/data/held_file.h"
+#include "core/data/system_files.h"
 #include "support/database_builders.h"
 #include "support/temp_folder.h"
 
@@ -64,7 +63,7 @@ TEST_P(BackupAsLoaded, HoldsTheFileAsLoadedOrRefusesWhenItWasWrittenInto) {
 
   GetParam().Change(db, folder);
   const Refusal refusal = WriteBackup(db, folder.Path());
-  if (GetParam().BackupRefused) {
+  if (GetParam().BackupRefused && !kHeldFileIsACopy) {
     ASSERT_TRUE(refusal);
     EXPECT_EQ(*refusal, kLoadedFileChangedMessage);
     EXPECT_FALSE(fs::exists(folder.Path() / kBackupFileName));
@@ -115,8 +114,9 @@ TEST(BackupAsLoadedTest, NewDatabaseKeepsItsFirstRecordForTheBackup) {
 TEST(BackupAsLoadedTest, ReadingMoreRecordsThanTheFileHoldsFails) {
   TempFolder folder;
   folder.Write(kDataFileName, Bytes(FileRecords()));
-  const int descriptor = ::open((folder.Path() / kDataFileName).c_str(), O_RDONLY | O_CLOEXEC);
-  ASSERT_GE(descriptor, 0);
+  std::error_code error;
+  const int descriptor = OpenForReading(folder.Path() / kDataFileName, error);
+  ASSERT_GE(descriptor, 0) << error.message();
   const HeldFile file(descriptor);
   std::vector<ObservationRecord> records;
   EXPECT_FALSE(file.ReadRecords(3, records));

@@ -8,10 +8,9 @@
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "core/groups/asymmetry_grid.h"
 #include "core/groups/group_records.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -134,10 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Asymmetry, TextFileHasTheLabelInTenAndEachColumnInSevenCharacters) {
   const Database db = DatabaseOf({Day("01.03.2001", 3, 1), Day("01.04.2001", 1, 1)});
   const AsymmetryTables t = ComputeAsymmetry(db);
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("ardeno_asym_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
+  const test::TempFolder folder;
+  const std::filesystem::path& dir = folder.Path();
   ASSERT_TRUE(Succeeded(WriteAsymmetryFile(dir, t, AsymmetryPeriod::Monthly)));
   std::ifstream in(dir / "Polohy-skupin" / "asimemes.dat", std::ios::binary);
   std::stringstream bytes;
@@ -149,7 +146,6 @@ TEST(Asymmetry, TextFileHasTheLabelInTenAndEachColumnInSevenCharacters) {
   // April, the last month: only its count.
   const std::string april = " 04 . 2001" + std::string(16 * 7, ' ') + "      1\r\n";
   EXPECT_EQ(bytes.str(), march + april);
-  std::filesystem::remove_all(dir);
 }
 
 // The tables grow with the data: two and a half centuries are counted to the last month, and

@@ -6,13 +6,12 @@
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "core/groups/east_west.h"
 #include "core/groups/group_records.h"
 #include "core/groups/group_types_per_year.h"
 #include "core/groups/map_data.h"
 #include "core/groups/rotation_evolution.h"
+#include "support/temp_folder.h"
 
 namespace ardeno {
 namespace {
@@ -130,16 +129,14 @@ TEST(EastWestPositions, TextFileHasTheFourHeadLinesAndSixCharacterColumns) {
   EXPECT_EQ(lines[4],
             "   05.2014     1     0     2     0     0     3|    10     0    20     0     0   300");
 
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("ardeno_polohy_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(dir);
+  const test::TempFolder folder;
+  const std::filesystem::path& dir = folder.Path();
   ASSERT_TRUE(Succeeded(WritePositionsFile(dir, grid, PositionPeriod::Monthly)));
   std::ifstream in(dir / "Polohy-skupin" / "polohymesicni.dat", std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
   EXPECT_EQ(bytes.str().substr(bytes.str().size() - 2), "\r\n");
   EXPECT_NE(bytes.str().find("     Datum\r\n   05.2014"), std::string::npos);
-  std::filesystem::remove_all(dir);
 }
 
 // --- group types and largest groups ---
