@@ -2257,6 +2257,22 @@ The program loads the data but saves them only after the other program ends (a d
         <source>Export pro sítě</source>
         <translation>Export for networks</translation>
     </message>
+    <message>
+        <source>Bulletin měsíce</source>
+        <translation>Month's bulletin</translation>
+    </message>
+    <message>
+        <source>Bulletin v této sestavě programu není k dispozici.</source>
+        <translation>The bulletin is not available in this build of the program.</translation>
+    </message>
+    <message>
+        <source>Bulletin se píše z uložených dat: nejdřív ulož změny.</source>
+        <translation>The bulletin is written from the saved data: save the changes first.</translation>
+    </message>
+    <message>
+        <source>Bulletin je ve složce %1 (stránka index.html).</source>
+        <translation>The bulletin is in the folder %1 (page index.html).</translation>
+    </message>
 </context>
 <context>
     <name>TracksView</name>
