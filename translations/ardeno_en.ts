@@ -1949,6 +1949,120 @@
     </message>
 </context>
 <context>
+    <name>DataFile</name>
+    <message>
+        <source>Zákres č. %1 v souboru datax.dat nemá datum, proto se načetlo jen %2 zákresů a %3 dalších se vynechalo.</source>
+        <translation>Drawing no. %1 in the file datax.dat has no date, so only %2 drawings were loaded and %3 more were left out.</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat nekončí celým zákresem: posledních %1 bajtů je neúplný zákres (například po přerušeném kopírování), který se nenačetl.</source>
+        <translation>The file datax.dat does not end with a whole drawing: the last %1 bytes are an incomplete drawing (after an interrupted copy, for example), which was not loaded.</translation>
+    </message>
+    <message>
+        <source>Zákres s nečitelným datem nelze zařadit podle data; seznam zákresů ho vyřadí.</source>
+        <translation>A drawing with an unreadable date cannot be placed by its date; the list of drawings leaves it out.</translation>
+    </message>
+    <message>
+        <source>Zákresy v souboru datax.dat nejsou seřazeny podle data (zákres č. %1 z %2 následuje po zákresu z %3); program je seřadil. Soubor, jak byl nalezen, se před prvním uložením uschová.</source>
+        <translation>The drawings in the file datax.dat are not in date order (drawing no. %1 of %2 follows the drawing of %3); the program has sorted them. The file as found is kept before the first save.</translation>
+    </message>
+    <message>
+        <source>soubor je jen pro čtení</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>do jeho složky nelze zapisovat</source>
+        <translation>its folder cannot be written to</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat nelze přečíst: %1. Program začíná s prázdnou databází a data neukládá.</source>
+        <translation>The file datax.dat cannot be read: %1. The program starts with an empty database and does not save data.</translation>
+    </message>
+    <message>
+        <source>Data se nepodařilo uložit do souboru %1: %2. Původní soubor zůstal beze změny.</source>
+        <translation>The data could not be saved to the file %1: %2. The original file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat (%1 bajtů) začíná zákresem bez data, proto se nenačetl žádný zákres; dalších zákresů s datem za ním: %2.</source>
+        <translation>The file datax.dat (%1 bytes) begins with a drawing without a date, so no drawing was loaded; dated drawings after it: %2.</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat (%1 bajtů) neobsahuje žádný čitelný zákres, je poškozen.</source>
+        <translation>The file datax.dat (%1 bytes) holds no readable drawing; it is damaged.</translation>
+    </message>
+    <message>
+        <source> Program ho nepřepíše: začíná s prázdnou databází a data neukládá. Oprav nebo nahraď soubor a spusť program znovu.</source>
+        <translation> The program will not overwrite it: it starts with an empty database and does not save data. Repair or replace the file and start the program again.</translation>
+    </message>
+    <message>
+        <source>Soubor se nepodařilo uschovat (%1), proto se data neukládají, aby se nic neztratilo.</source>
+        <translation>The file could not be kept (%1), so the data are not saved, so that nothing is lost.</translation>
+    </message>
+    <message>
+        <source>Soubor, jak byl nalezen, je uschován jako %1.</source>
+        <translation>The file as found is kept as %1.</translation>
+    </message>
+    <message>
+        <source>byl mezitím odstraněn nebo přejmenován</source>
+        <translation>it has meanwhile been deleted or renamed</translation>
+    </message>
+    <message>
+        <source>mezitím vytvořil jiný program (%1 zákresů)</source>
+        <translation>another program has meanwhile created it (%1 drawings)</translation>
+    </message>
+    <message>
+        <source>mezitím uložil jiný program (nyní %1 zákresů, při načtení %2)</source>
+        <translation>another program has meanwhile saved it (now %1 drawings, %2 when loaded)</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat se od načtení změnil: %1. Uložením by se jeho změny ztratily, proto se neuložil.</source>
+        <translation>The file datax.dat has changed since it was loaded: %1. Saving would lose its changes, so it was not saved.</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat je jen pro čtení: program nové ani opravené zákresy neuloží. Chceš-li ukládat, povol zápis a spusť program znovu.</source>
+        <translation>The file datax.dat is read-only: the program will not save new or corrected drawings. To save, allow writing and start the program again.</translation>
+    </message>
+    <message>
+        <source>Do složky s daty %1 nelze zapisovat: program nové ani opravené zákresy neuloží. Chceš-li ukládat, povol zápis a spusť program znovu.</source>
+        <translation>The data folder %1 cannot be written to: the program will not save new or corrected drawings. To save, allow writing and start the program again.</translation>
+    </message>
+    <message>
+        <source>Zálohu se nepodařilo vytvořit: soubor datax.dat, jak byl načten, nelze znovu přečíst (%1).</source>
+        <translation>The backup could not be made: the file datax.dat as loaded cannot be read again (%1).</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat se při spuštění nepodařilo načíst, proto se data neukládají, aby se soubor nepřepsal. Oprav přístup k souboru a spusť program znovu.</source>
+        <translation>The file datax.dat could not be loaded at start-up, so the data are not saved, so that the file is not overwritten. Repair access to the file and start the program again.</translation>
+    </message>
+    <message>
+        <source>Zálohu dat, jak byla načtena, nelze vytvořit: soubor datax.dat od spuštění programu změnil jiný program. Nová data se ukládají jako obvykle.</source>
+        <translation>A backup of the data as loaded cannot be made: another program has changed the file datax.dat since the program started. New data are saved as usual.</translation>
+    </message>
+    <message>
+        <source>Zákresy v souboru datax.dat nebyly seřazeny podle data a soubor, jak byl nalezen, není uschován, proto se data neukládají.</source>
+        <translation>The drawings in the file datax.dat were not in date order and the file as found is not kept, so the data are not saved.</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat byl načten jen zčásti a jeho původní podoba není uschována, proto se data neukládají, aby se vynechané zákresy neztratily.</source>
+        <translation>The file datax.dat was loaded only in part and its original form is not kept, so the data are not saved, so that the drawings left out are not lost.</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>Složku s daty %1 nelze otevřít: %2.</source>
+        <translation>The data folder %1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>Složka s daty neexistuje: %1</source>
+        <translation>The data folder does not exist: %1</translation>
+    </message>
+    <message>
+        <source>%1 není složka, data v ní nelze hledat.</source>
+        <translation>%1 is not a folder; no data can be looked for in it.</translation>
+    </message>
+</context>
+<context>
     <name>DataSaving</name>
     <message>
         <source>
@@ -1961,6 +2075,13 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Data nebyla uložena; soubor datax.dat zůstal, jak ho uložil jiný program.</source>
         <translation>The data were not saved; the file datax.dat stays as the other program saved it.</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseOps</name>
+    <message>
+        <source>Do databáze nelze přidat další zákres: v jednom běhu programu lze uložit nejvýše 2000 nových zákresů. Ulož data, zavři program a znovu jej spusť.</source>
+        <translation>No more drawings can be added to the database: at most 2000 new drawings can be stored in one run of the program. Save the data, close the program and start it again.</translation>
     </message>
 </context>
 <context>
@@ -1984,6 +2105,92 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Ve složce %1 nejsou žádné zprávy NOAA (SRS).</source>
         <translation>There are no NOAA reports (SRS) in the folder %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>přístup odepřen</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>na disku není místo</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>médium je jen pro čtení</source>
+        <translation>the medium is read-only</translation>
+    </message>
+    <message>
+        <source>soubor nebo složka neexistuje</source>
+        <translation>the file or folder does not exist</translation>
+    </message>
+    <message>
+        <source>na místě souboru je složka</source>
+        <translation>a folder stands in place of the file</translation>
+    </message>
+    <message>
+        <source>cesta nevede do složky</source>
+        <translation>the path does not lead to a folder</translation>
+    </message>
+    <message>
+        <source>soubor je příliš velký</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>soubor je používán jiným programem</source>
+        <translation>the file is in use by another program</translation>
+    </message>
+    <message>
+        <source>příliš mnoho otevřených souborů</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>chyba čtení nebo zápisu na disk</source>
+        <translation>disk read or write error</translation>
+    </message>
+    <message>
+        <source>na místě pomocného souboru je jiný soubor</source>
+        <translation>another file stands in place of the auxiliary file</translation>
+    </message>
+    <message>
+        <source>odkazy na soubor tvoří smyčku</source>
+        <translation>the links to the file form a loop</translation>
+    </message>
+    <message>
+        <source>cesta k souboru je příliš dlouhá</source>
+        <translation>the path to the file is too long</translation>
+    </message>
+    <message>
+        <source>soubor je na jiném disku než jeho složka</source>
+        <translation>the file is on another disk than its folder</translation>
+    </message>
+    <message>
+        <source>vyčerpána kvóta disku</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>není to běžný soubor</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>chyba systému č. %1</source>
+        <translation>system error no. %1</translation>
+    </message>
+</context>
+<context>
+    <name>FolderLock</name>
+    <message>
+        <source>Složku s daty %1 nelze zamknout: %2, proto se data nemění.</source>
+        <translation>The data folder %1 cannot be locked: %2, so the data are not changed.</translation>
+    </message>
+    <message>
+        <source>jiný program</source>
+        <translation>another program</translation>
+    </message>
+    <message>
+        <source>Data ve složce %1 právě mění %2. Zkus to znovu, až skončí; nic se nezměnilo.</source>
+        <translation>The data in the folder %1 are being changed by %2 right now. Try again when it has finished; nothing has changed.</translation>
     </message>
 </context>
 <context>
@@ -2102,6 +2309,25 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>Text, který se vytiskne pod mapou:</source>
         <translation>Text printed below the map:</translation>
+    </message>
+</context>
+<context>
+    <name>MergeRecords</name>
+    <message>
+        <source>Soubor %1 nelze přečíst: %2.</source>
+        <translation>The file %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>V přidaných datech jsou shodné datumy %1x! Vyločit je?</source>
+        <translation>The added data contain equal dates %1 times! Leave them out?</translation>
+    </message>
+    <message>
+        <source>Tyto zákresy přidávaného souboru se nepřidaly, protože neprošly kontrolou, kterou prochází každé načtení dat (čísla jsou pořadí v souboru):</source>
+        <translation>These drawings of the added file were not added because they failed the check every load of data passes (the numbers are their order in the file):</translation>
+    </message>
+    <message>
+        <source>Lze přidat jen 1999 zakresu !! </source>
+        <translation>Only 1999 drawings can be added!! </translation>
     </message>
 </context>
 <context>
@@ -2245,6 +2471,35 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
 </context>
 <context>
+    <name>RemovedRecords</name>
+    <message>
+        <source>Odstranit zákres ze dne %1, pozorovatel %2?
+Zákres se přidá do souboru %3 a příkaz Zpět (Ctrl+Z) ho vrátí.</source>
+        <translation>Remove the drawing of %1, observer %2?
+The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back.</translation>
+    </message>
+    <message>
+        <source>Nejdřív vyber zákres v seznamu, který se má odstranit.</source>
+        <translation>First choose the drawing to remove in the list.</translation>
+    </message>
+    <message>
+        <source>Jediný zákres databáze nelze odstranit.</source>
+        <translation>The only drawing of the database cannot be removed.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze přečíst: %2. Zákres nebyl odstraněn.</source>
+        <translation>The file %1 cannot be read: %2. The drawing was not removed.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 není celý soubor zákresů (jeho délka není násobkem 1774 bajtů), proto se do něj nezapisuje. Zákres nebyl odstraněn.</source>
+        <translation>The file %1 is not a whole file of drawings (its length is not a multiple of 1774 bytes), so nothing is written to it. The drawing was not removed.</translation>
+    </message>
+    <message>
+        <source>Do souboru %1 nelze zapsat: %2. Zákres nebyl odstraněn.</source>
+        <translation>The file %1 cannot be written: %2. The drawing was not removed.</translation>
+    </message>
+</context>
+<context>
     <name>ReportPageView</name>
     <message>
         <source>Písmo stránky: klávesa  v  větší,  m  menší</source>
@@ -2259,7 +2514,7 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
     <message>
         <source>Bulletin měsíce</source>
-        <translation>Month's bulletin</translation>
+        <translation>Month&apos;s bulletin</translation>
     </message>
     <message>
         <source>Bulletin v této sestavě programu není k dispozici.</source>

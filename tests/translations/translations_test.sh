@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Every text of the windows has its English translation: lupdate finds no text in the sources that
-# translations/ardeno_en.ts lacks, and lrelease reports none unfinished or untranslated.
+# Every text of the windows, of core's messages (CoreText) and of the helper programs has its
+# English translation: lupdate finds no text in the sources that translations/ardeno_en.ts lacks,
+# and lrelease reports none unfinished or untranslated.
 # Usage: translations_test.sh LUPDATE LRELEASE SOURCE-DIR
 set -u
 lupdate=$1
@@ -13,7 +14,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 cp "$source/translations/ardeno_en.ts" "$work/ardeno_en.ts"
 found=$("$lupdate" -no-obsolete -locations none -source-language cs_CZ -target-language en_GB \
-  "$source/src/ui" "$source/src/app" -ts "$work/ardeno_en.ts" 2>&1)
+  -tr-function-alias translate+=CoreText,QT_TRANSLATE_NOOP+=CoreTextNoop \
+  "$source/src/ui" "$source/src/app" "$source/src/core" "$source/tools" -ts "$work/ardeno_en.ts" 2>&1)
 grep -Eq 'Found [0-9]+ source text\(s\) \(0 new and' <<<"$found" ||
   fail "texts without translation (run lupdate as tests/README.md says): $found"
 grep -A3 'type="unfinished"' "$work/ardeno_en.ts" | grep '<source>' | head -20

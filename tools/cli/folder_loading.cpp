@@ -6,6 +6,7 @@
 
 #include "cli/command_registry.h"
 #include "core/data/data_folder.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno::cli {
@@ -63,7 +64,7 @@ int StatusAfterOutput(const Database& db, int outputStatus) {
 }
 
 std::optional<std::string> SaveFolder(const std::string& folder, Database& db) {
-  if (db.LoadFailed) return std::string(kLoadFailedMessage);
+  if (db.LoadFailed) return CoreText("DataFile", kLoadFailedMessage);
   // The file was not loaded whole: rewriting it would lose what was left out.
   if (db.OriginalNotKept)
     return std::string("Soubor datax.dat se nenačetl celý, proto se nepřepisuje.");
@@ -73,7 +74,7 @@ std::optional<std::string> SaveFolder(const std::string& folder, Database& db) {
     LoadReport kept;
     KeepFileAsFound(db, folder, kept);
     if (kept.Warning) std::cerr << *kept.Warning << "\n";
-    if (db.LoadFailed) return std::string(kSortedNotKeptMessage);
+    if (db.LoadFailed) return CoreText("DataFile", kSortedNotKeptMessage);
   }
   ApplyRadiusWord(db);
   return SaveDatabase(db, folder, SettingsWord::KeepUnchosen);

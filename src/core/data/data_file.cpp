@@ -11,6 +11,7 @@
 #include "core/data/record_file.h"
 #include "core/data/settings_record.h"
 #include "core/data/system_files.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -52,20 +53,22 @@ void AddWarning(LoadReport& report, const std::string& text) {
 // What a save would drop or what the user should know of, one line each.
 void DescribeWhatWasLeftOut(const Database& db, LoadReport& report) {
   if (report.IgnoredRecords > 0)
-    AddWarning(report, "Zákres č. " + std::to_string(db.RecordCount + 1) +
-                           " v souboru datax.dat nemá datum, proto se načetlo jen " +
-                           std::to_string(db.RecordCount) + " zákresů a " +
-                           std::to_string(report.IgnoredRecords) + " dalších se vynechalo.");
+    AddWarning(report, FillText(CoreText("DataFile",
+                                         "Zákres č. %1 v souboru datax.dat nemá datum, proto se "
+                                         "načetlo jen %2 zákresů a %3 dalších se vynechalo."),
+                                {std::to_string(db.RecordCount + 1), std::to_string(db.RecordCount),
+                                 std::to_string(report.IgnoredRecords)}));
   if (report.TrailingBytes > 0)
-    AddWarning(report, "Soubor datax.dat nekončí celým zákresem: posledních " +
-                           std::to_string(report.TrailingBytes) +
-                           " bajtů je neúplný zákres (například po přerušeném kopírování), "
-                           "který se nenačetl.");
+    AddWarning(report, FillText(CoreText("DataFile",
+                                         "Soubor datax.dat nekončí celým zákresem: posledních %1 "
+                                         "bajtů je neúplný zákres (například po přerušeném "
+                                         "kopírování), který se nenačetl."),
+                                {std::to_string(report.TrailingBytes)}));
   for (const std::string& line : report.Findings.Lines) AddWarning(report, line);
   if (!report.Findings.UnreadableDates.empty())
-    AddWarning(report,
-               "Zákres s nečitelným datem nelze zařadit podle data; seznam zákresů ho "
-               "vyřadí.");
+    AddWarning(report, CoreText("DataFile",
+                                "Zákres s nečitelným datem nelze zařadit podle data; seznam "
+                                "zákresů ho vyřadí."));
 }
 
 // The first record dated before the record above it, as SortRecords would move it; 0 when none.
@@ -80,10 +83,11 @@ int FirstOutOfOrder(const Database& db) {
 }
 
 std::string OutOfOrderText(const Database& db, int index) {
-  return "Zákresy v souboru datax.dat nejsou seřazeny podle data (zákres č. " +
-         std::to_string(index) + " z " + db.Record(index).Date() + " následuje po zákresu z " +
-         db.Record(index - 1).Date() +
-         "); program je seřadil. Soubor, jak byl nalezen, se před prvním uložením uschová.";
+  return FillText(CoreText("DataFile",
+                           "Zákresy v souboru datax.dat nejsou seřazeny podle data (zákres č. %1 "
+                           "z %2 následuje po zákresu z %3); program je seřadil. Soubor, jak byl "
+                           "nalezen, se před prvním uložením uschová."),
+                  {std::to_string(index), db.Record(index).Date(), db.Record(index - 1).Date()});
 }
 
 // The file has bytes but not one record whose date reads: damaged, not a new database.
@@ -94,18 +98,30 @@ bool HoldsNoReadableRecord(const Database& db, const LoadReport& report) {
 }
 
 std::string WriteBlockText(WriteBlock block) {
-  return block == WriteBlock::ReadOnlyFile ? "soubor je jen pro čtení"
-                                           : "do jeho složky nelze zapisovat";
+  return block == WriteBlock::ReadOnlyFile ? CoreText("DataFile", "soubor je jen pro čtení")
+                                           : CoreText("DataFile", "do jeho složky nelze zapisovat");
+}
+
+std::string UnreadableFileText(std::error_code error) {
+  return FillText(CoreText("DataFile",
+                           "Soubor datax.dat nelze přečíst: %1. Program začíná s prázdnou "
+                           "databází a data neukládá."),
+                  {FileErrorText(error)});
 }
 
 std::optional<std::string> WriteRecords(const fs::path& file, const char* fileName,
                                         std::span<const ObservationRecord> records) {
-  const std::string failed = std::string("Data se nepodařilo uložit do souboru ") + fileName + ": ";
+  const auto failed = [fileName](const std::string& why) {
+    return FillText(CoreText("DataFile",
+                             "Data se nepodařilo uložit do souboru %1: %2. Původní soubor zůstal "
+                             "beze změny."),
+                    {fileName, why});
+  };
   if (const WriteBlock block = FindWriteBlock(file); block != WriteBlock::None)
-    return failed + WriteBlockText(block) + ". Původní soubor zůstal beze změny.";
+    return failed(WriteBlockText(block));
   const std::error_code error = WriteRecordFile(file, records);
   if (!error) return std::nullopt;
-  return failed + FileErrorText(error) + ". Původní soubor zůstal beze změny.";
+  return failed(FileErrorText(error));
 }
 
 }  // namespace
@@ -132,13 +148,17 @@ void FinishLoad(Database& db, LoadReport& report, const CalendarDate& today) {
     // Readable drawings behind an empty first place are not a file without drawings.
     const std::string what =
         db.RecordCount == 0 && report.IgnoredRecords > 0
-            ? " začíná zákresem bez data, proto se nenačetl žádný zákres; dalších zákresů s "
-              "datem za ním: " +
-                  std::to_string(report.IgnoredRecords)
-            : " neobsahuje žádný čitelný zákres, je poškozen";
-    report.Error = "Soubor datax.dat (" + std::to_string(size) + " bajtů)" + what +
-                   ". Program ho nepřepíše: začíná s prázdnou databází a data neukládá. Oprav "
-                   "nebo nahraď soubor a spusť program znovu.";
+            ? FillText(CoreText("DataFile",
+                                "Soubor datax.dat (%1 bajtů) začíná zákresem bez data, proto se "
+                                "nenačetl žádný zákres; dalších zákresů s datem za ním: %2."),
+                       {std::to_string(size), std::to_string(report.IgnoredRecords)})
+            : FillText(CoreText("DataFile",
+                                "Soubor datax.dat (%1 bajtů) neobsahuje žádný čitelný zákres, je "
+                                "poškozen."),
+                       {std::to_string(size)});
+    report.Error = what + CoreText("DataFile",
+                                   " Program ho nepřepíše: začíná s prázdnou databází a data "
+                                   "neukládá. Oprav nebo nahraď soubor a spusť program znovu.");
     db.LoadFailed = true;
     db.RecordCount = 0;
   }
@@ -193,8 +213,7 @@ LoadReport LoadDatabase(Database& db, const fs::path& progDir, const CalendarDat
   if (report.FileExisted || existsError) {
     const RecordFileRead read = ReadRecordFile(file, kExtraCapacity, records);
     if (read.Error) {
-      report.Error = "Soubor datax.dat nelze přečíst: " + FileErrorText(read.Error) +
-                     ". Program začíná s prázdnou databází a data neukládá.";
+      report.Error = UnreadableFileText(read.Error);
       db.LoadFailed = true;
     } else {
       report.FileExisted = true;
@@ -217,9 +236,7 @@ LoadReport LoadDatabaseFromBytes(Database& db, std::string_view bytes, const Cal
   report.FileExisted = true;
   const std::size_t whole = bytes.size() / kRecordSize;
   if (whole > kMaxFileRecords) {
-    report.Error = "Soubor datax.dat nelze přečíst: " +
-                   FileErrorText(std::make_error_code(std::errc::file_too_large)) +
-                   ". Program začíná s prázdnou databází a data neukládá.";
+    report.Error = UnreadableFileText(std::make_error_code(std::errc::file_too_large));
     db.LoadFailed = true;
     FinishLoad(db, report, today);
     return report;
@@ -241,13 +258,16 @@ void KeepFileAsFound(Database& db, const fs::path& progDir, LoadReport& report) 
   const KeptCopy kept = KeepCopyOf(progDir / kDataFileName, kIgnoredRecordsFileName);
   if (kept.Error) {
     db.LoadFailed = true;
-    AddWarning(report, "Soubor se nepodařilo uschovat (" + FileErrorText(kept.Error) +
-                           "), proto se data neukládají, aby se nic neztratilo.");
+    AddWarning(report, FillText(CoreText("DataFile",
+                                         "Soubor se nepodařilo uschovat (%1), proto se data "
+                                         "neukládají, aby se nic neztratilo."),
+                                {FileErrorText(kept.Error)}));
     return;
   }
   db.OriginalNotKept = false;
   db.SortedAtLoad = false;
-  AddWarning(report, "Soubor, jak byl nalezen, je uschován jako " + kept.Name.string() + ".");
+  AddWarning(report, FillText(CoreText("DataFile", "Soubor, jak byl nalezen, je uschován jako %1."),
+                              {kept.Name.string()}));
 }
 
 void RemoveInterruptedSaves(const fs::path& progDir) {
@@ -284,14 +304,18 @@ std::optional<std::string> ChangedSinceLoadMessage(const Database& db, const fs:
   };
   std::string what;
   if (!now.Exists)
-    what = "byl mezitím odstraněn nebo přejmenován";
+    what = CoreText("DataFile", "byl mezitím odstraněn nebo přejmenován");
   else if (!db.FileAtLoad->Exists)
-    what = "mezitím vytvořil jiný program (" + records(now) + " zákresů)";
+    what = FillText(CoreText("DataFile", "mezitím vytvořil jiný program (%1 zákresů)"),
+                    {records(now)});
   else
-    what = "mezitím uložil jiný program (nyní " + records(now) + " zákresů, při načtení " +
-           records(*db.FileAtLoad) + ")";
-  return "Soubor datax.dat se od načtení změnil: " + what +
-         ". Uložením by se jeho změny ztratily, proto se neuložil.";
+    what = FillText(
+        CoreText("DataFile", "mezitím uložil jiný program (nyní %1 zákresů, při načtení %2)"),
+        {records(now), records(*db.FileAtLoad)});
+  return FillText(CoreText("DataFile",
+                           "Soubor datax.dat se od načtení změnil: %1. Uložením by se jeho změny "
+                           "ztratily, proto se neuložil."),
+                  {what});
 }
 
 void AcceptChangedDataFile(Database& db, const fs::path& progDir) {
@@ -301,18 +325,21 @@ void AcceptChangedDataFile(Database& db, const fs::path& progDir) {
 std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
   const WriteBlock block = FindWriteBlock(progDir / kDataFileName);
   if (block == WriteBlock::None) return std::nullopt;
-  const std::string reason = block == WriteBlock::ReadOnlyFile
-                                 ? "Soubor datax.dat je jen pro čtení"
-                                 : "Do složky s daty " + progDir.string() + " nelze zapisovat";
-  return reason +
-         ": program nové ani opravené zákresy neuloží. Chceš-li ukládat, povol zápis "
-         "a spusť program znovu.";
+  if (block == WriteBlock::ReadOnlyFile)
+    return CoreText("DataFile",
+                    "Soubor datax.dat je jen pro čtení: program nové ani opravené zákresy "
+                    "neuloží. Chceš-li ukládat, povol zápis a spusť program znovu.");
+  return FillText(CoreText("DataFile",
+                           "Do složky s daty %1 nelze zapisovat: program nové ani opravené "
+                           "zákresy neuloží. Chceš-li ukládat, povol zápis a spusť program "
+                           "znovu."),
+                  {progDir.string()});
 }
 
 Refusal SaveDatabase(Database& db, const fs::path& progDir, SettingsWord settings) {
-  if (db.LoadFailed) return std::string(kLoadFailedMessage);
-  if (db.OriginalNotKept) return std::string(kOriginalNotKeptMessage);
-  if (db.SortedAtLoad) return std::string(kSortedNotKeptMessage);
+  if (db.LoadFailed) return CoreText("DataFile", kLoadFailedMessage);
+  if (db.OriginalNotKept) return CoreText("DataFile", kOriginalNotKeptMessage);
+  if (db.SortedAtLoad) return CoreText("DataFile", kSortedNotKeptMessage);
   if (auto changed = ChangedSinceLoadMessage(db, progDir)) return changed;
   if (db.DrawingRadius == 0 && db.RecordCount > 0) db.DrawingRadius = kDefaultDrawingRadius;
   // Without an observation the settings record alone keeps the chosen radius and mode.
@@ -328,17 +355,18 @@ Refusal SaveDatabase(Database& db, const fs::path& progDir, SettingsWord setting
 }
 
 Refusal WriteBackup(const Database& db, const fs::path& progDir) {
-  if (db.LoadFailed) return std::string(kLoadFailedMessage);
+  if (db.LoadFailed) return CoreText("DataFile", kLoadFailedMessage);
   if (db.LoadedFile) {
     // The file as loaded, read again: a save in this run renamed a new file over its name and
     // left it as it was, unless another program wrote into it meanwhile.
-    if (db.LoadedFile->ChangedSinceOpened()) return std::string(kLoadedFileChangedMessage);
+    if (db.LoadedFile->ChangedSinceOpened()) return CoreText("DataFile", kLoadedFileChangedMessage);
     std::vector<ObservationRecord> asLoaded;
     if (const auto error =
             db.LoadedFile->ReadRecords(static_cast<std::size_t>(db.BackupCount), asLoaded))
-      return "Zálohu se nepodařilo vytvořit: soubor datax.dat, jak byl načten, nelze znovu "
-             "přečíst (" +
-             FileErrorText(error) + ").";
+      return FillText(CoreText("DataFile",
+                               "Zálohu se nepodařilo vytvořit: soubor datax.dat, jak byl načten, "
+                               "nelze znovu přečíst (%1)."),
+                      {FileErrorText(error)});
     return WriteRecords(progDir / kBackupFileName, kBackupFileName, asLoaded);
   }
   const auto count =

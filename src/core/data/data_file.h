@@ -10,6 +10,7 @@
 
 #include "core/data/database.h"
 #include "core/data/load_findings.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 #include "core/text/refusal.h"
 
@@ -21,20 +22,25 @@ inline constexpr const char* kBackupFileName = "datax-zaloha.dat";
 // drop what the load left out.
 inline constexpr const char* kIgnoredRecordsFileName = "datax-puvodni.dat";
 // Every write of the data file or its backup is refused with this text after a failed load.
-inline constexpr const char* kLoadFailedMessage =
+// These texts are shown through CoreText("DataFile", ...).
+inline constexpr const char* kLoadFailedMessage = CoreTextNoop(
+    "DataFile",
     "Soubor datax.dat se při spuštění nepodařilo načíst, proto se data neukládají, aby se "
-    "soubor nepřepsal. Oprav přístup k souboru a spusť program znovu.";
+    "soubor nepřepsal. Oprav přístup k souboru a spusť program znovu.");
 // The backup of the data as loaded is read from the data file kept open since the load; another
 // program that wrote into that very file has taken those data away.
-inline constexpr const char* kLoadedFileChangedMessage =
+inline constexpr const char* kLoadedFileChangedMessage = CoreTextNoop(
+    "DataFile",
     "Zálohu dat, jak byla načtena, nelze vytvořit: soubor datax.dat od spuštění programu změnil "
-    "jiný program. Nová data se ukládají jako obvykle.";
-inline constexpr const char* kSortedNotKeptMessage =
+    "jiný program. Nová data se ukládají jako obvykle.");
+inline constexpr const char* kSortedNotKeptMessage = CoreTextNoop(
+    "DataFile",
     "Zákresy v souboru datax.dat nebyly seřazeny podle data a soubor, jak byl nalezen, není "
-    "uschován, proto se data neukládají.";
-inline constexpr const char* kOriginalNotKeptMessage =
+    "uschován, proto se data neukládají.");
+inline constexpr const char* kOriginalNotKeptMessage = CoreTextNoop(
+    "DataFile",
     "Soubor datax.dat byl načten jen zčásti a jeho původní podoba není uschována, proto se data "
-    "neukládají, aby se vynechané zákresy neztratily.";
+    "neukládají, aby se vynechané zákresy neztratily.");
 
 struct LoadReport {
   int Repairs = 0;           // load-time repairs applied

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 #include "core/text/encoding.h"
 
@@ -81,7 +82,7 @@ int FindRecordByDate(const Database& db, const std::string& dateRaw) {
 void StoreWorkRecord(Database& db, int index) { db.Record(index) = db.WorkRecord; }
 
 Refusal AppendWorkRecord(Database& db) {
-  if (db.RecordCount >= db.Capacity()) return std::string(kDatabaseFullMessage);
+  if (db.RecordCount >= db.Capacity()) return CoreText("DatabaseOps", kDatabaseFullMessage);
   ++db.RecordCount;
   StoreWorkRecord(db, db.RecordCount);
   return std::nullopt;

@@ -5,16 +5,19 @@
 #include <string>
 
 #include "core/data/database.h"
+#include "core/text/core_text.h"
 #include "core/text/refusal.h"
 
 namespace ardeno {
 
 // The Kind of a special drawing, the only value the program writes there.
 inline constexpr const char* kSpecialKind = "zvlášťní";
-// Shown when 2000 records were added in one run and the array has no free place.
-inline constexpr const char* kDatabaseFullMessage =
+// Shown (through CoreText("DatabaseOps", ...)) when 2000 records were added in one run and the
+// array has no free place.
+inline constexpr const char* kDatabaseFullMessage = CoreTextNoop(
+    "DatabaseOps",
     "Do databáze nelze přidat další zákres: v jednom běhu programu lze uložit nejvýše 2000 nových "
-    "zákresů. Ulož data, zavři program a znovu jej spusť.";
+    "zákresů. Ulož data, zavři program a znovu jej spusť.");
 
 // Restores date order after a record was appended or its date changed: one insertion pass by the
 // calendar date only (time of day plays no part); records of the same date keep their order.

@@ -1,4 +1,5 @@
 #include "core/data/file_error_text.h"
+#include "core/text/core_text.h"
 
 #include <cerrno>
 
@@ -6,31 +7,39 @@ namespace ardeno {
 
 std::string FileErrorText(const std::error_code& error) {
   if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-    return "přístup odepřen";
-  if (error == std::errc::no_space_on_device) return "na disku není místo";
-  if (error == std::errc::read_only_file_system) return "médium je jen pro čtení";
-  if (error == std::errc::no_such_file_or_directory) return "soubor nebo složka neexistuje";
-  if (error == std::errc::is_a_directory) return "na místě souboru je složka";
-  if (error == std::errc::not_a_directory) return "cesta nevede do složky";
-  if (error == std::errc::file_too_large) return "soubor je příliš velký";
+    return CoreText("FileError", "přístup odepřen");
+  if (error == std::errc::no_space_on_device) return CoreText("FileError", "na disku není místo");
+  if (error == std::errc::read_only_file_system)
+    return CoreText("FileError", "médium je jen pro čtení");
+  if (error == std::errc::no_such_file_or_directory)
+    return CoreText("FileError", "soubor nebo složka neexistuje");
+  if (error == std::errc::is_a_directory)
+    return CoreText("FileError", "na místě souboru je složka");
+  if (error == std::errc::not_a_directory) return CoreText("FileError", "cesta nevede do složky");
+  if (error == std::errc::file_too_large) return CoreText("FileError", "soubor je příliš velký");
   if (error == std::errc::device_or_resource_busy || error == std::errc::text_file_busy)
-    return "soubor je používán jiným programem";
+    return CoreText("FileError", "soubor je používán jiným programem");
   if (error == std::errc::too_many_files_open || error == std::errc::too_many_files_open_in_system)
-    return "příliš mnoho otevřených souborů";
-  if (error == std::errc::io_error) return "chyba čtení nebo zápisu na disk";
-  if (error == std::errc::file_exists) return "na místě pomocného souboru je jiný soubor";
-  if (error == std::errc::too_many_symbolic_link_levels) return "odkazy na soubor tvoří smyčku";
-  if (error == std::errc::filename_too_long) return "cesta k souboru je příliš dlouhá";
-  if (error == std::errc::directory_not_empty) return "na místě souboru je složka";
-  if (error == std::errc::cross_device_link) return "soubor je na jiném disku než jeho složka";
+    return CoreText("FileError", "příliš mnoho otevřených souborů");
+  if (error == std::errc::io_error) return CoreText("FileError", "chyba čtení nebo zápisu na disk");
+  if (error == std::errc::file_exists)
+    return CoreText("FileError", "na místě pomocného souboru je jiný soubor");
+  if (error == std::errc::too_many_symbolic_link_levels)
+    return CoreText("FileError", "odkazy na soubor tvoří smyčku");
+  if (error == std::errc::filename_too_long)
+    return CoreText("FileError", "cesta k souboru je příliš dlouhá");
+  if (error == std::errc::directory_not_empty)
+    return CoreText("FileError", "na místě souboru je složka");
+  if (error == std::errc::cross_device_link)
+    return CoreText("FileError", "soubor je na jiném disku než jeho složka");
 #ifdef EDQUOT  // Windows knows no disk quota by this number
   if (error.value() == EDQUOT && error.category() == std::generic_category())
-    return "vyčerpána kvóta disku";
+    return CoreText("FileError", "vyčerpána kvóta disku");
 #endif
   // What the readers report for a pipe or a device under a data file's name.
-  if (error == std::errc::not_supported) return "není to běžný soubor";
+  if (error == std::errc::not_supported) return CoreText("FileError", "není to běžný soubor");
   // The system's own wording would be English; the number lets an administrator look it up.
-  return "chyba systému č. " + std::to_string(error.value());
+  return FillText(CoreText("FileError", "chyba systému č. %1"), {std::to_string(error.value())});
 }
 
 }  // namespace ardeno

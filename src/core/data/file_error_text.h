@@ -1,11 +1,12 @@
 #pragma once
-// Czech wording of the operating system's file errors, for the messages the user reads.
+// The operating system's file errors in the program's words, for the messages the user reads.
 #include <string>
 #include <system_error>
 
 namespace ardeno {
 
-// "přístup odepřen", "na disku není místo", ...; always Czech, an unusual error by its number.
+// "přístup odepřen", "na disku není místo", ... (in the language of the interface, never the
+// system's); an unusual error by its number.
 std::string FileErrorText(const std::error_code& error);
 
 }  // namespace ardeno

@@ -7,6 +7,7 @@
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
 #include "core/data/system_files.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
@@ -25,14 +26,21 @@ std::string HolderText(const std::string& holder) {
   return holder + " (proces " + std::to_string(ProcessNumber()) + ", od " + since + ")";
 }
 
+std::string LockFailedText(const fs::path& folder, std::error_code error) {
+  return FillText(
+      CoreText("FolderLock", "Složku s daty %1 nelze zamknout: %2, proto se data nemění."),
+      {folder.string(), FileErrorText(error)});
+}
+
 std::string ReadHolder(const fs::path& file) {
   // A link planted under the name is not followed into another file.
   std::error_code noFile;
-  if (fs::is_symlink(fs::symlink_status(file, noFile))) return "jiný program";
+  if (fs::is_symlink(fs::symlink_status(file, noFile)))
+    return CoreText("FolderLock", "jiný program");
   std::ifstream in(file, std::ios::binary);
   char text[kHolderTextMax];
   in.read(text, sizeof text);
-  if (in.gcount() <= 0) return "jiný program";
+  if (in.gcount() <= 0) return CoreText("FolderLock", "jiný program");
   return std::string(text, static_cast<std::size_t>(in.gcount()));
 }
 
@@ -100,17 +108,17 @@ FolderLockAttempt LockDataFolder(const fs::path& folder, const std::string& hold
     // the lock is a file (Windows), a read-only folder takes none and needs none to be read.
     std::error_code noFolder;
     if (!fs::is_directory(folder, noFolder) || !FolderAcceptsFiles(folder)) return {};
-    return {FolderLock(), "Složku s daty " + folder.string() + " nelze zamknout: " +
-                              FileErrorText(error) + ", proto se data nemění."};
+    return {FolderLock(), LockFailedText(folder, error)};
   }
   if (!TakeWithin(handle, wait, error)) {
     CloseFile(handle);
     if (error == std::errc::operation_would_block)
-      return {FolderLock(), "Data ve složce " + folder.string() + " právě mění " +
-                                ReadHolder(holderFile) +
-                                ". Zkus to znovu, až skončí; nic se nezměnilo."};
-    return {FolderLock(), "Složku s daty " + folder.string() + " nelze zamknout: " +
-                              FileErrorText(error) + ", proto se data nemění."};
+      return {FolderLock(),
+              FillText(CoreText("FolderLock",
+                                "Data ve složce %1 právě mění %2. Zkus to znovu, až skončí; nic se "
+                                "nezměnilo."),
+                       {folder.string(), ReadHolder(holderFile)})};
+    return {FolderLock(), LockFailedText(folder, error)};
   }
   const bool named = WriteHolder(holderFile, HolderText(holder));
   return FolderLockAttempt::Made(handle, named ? holderFile : fs::path());

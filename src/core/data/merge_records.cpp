@@ -8,6 +8,7 @@
 #include "core/data/file_error_text.h"
 #include "core/data/load_findings.h"
 #include "core/data/record_file.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -26,11 +27,12 @@ std::variant<std::vector<ObservationRecord>, std::string> ReadMergeFile(
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(file, error);
   if (!error && size / kRecordSize >= static_cast<std::uintmax_t>(kMergeFileLimit))
-    return std::string(kMergeLimitMessage);
+    return CoreText("MergeRecords", kMergeLimitMessage);
   std::vector<ObservationRecord> records;
   if (!error) error = ReadRecordFile(file, 0, records).Error;
   if (error)
-    return "Soubor " + file.filename().string() + " nelze přečíst: " + FileErrorText(error) + ".";
+    return FillText(CoreText("MergeRecords", "Soubor %1 nelze přečíst: %2."),
+                    {file.filename().string(), FileErrorText(error)});
   return records;
 }
 
@@ -43,7 +45,9 @@ int CountEqualDates(const Database& db, const std::vector<ObservationRecord>& ad
 }
 
 std::string EqualDatesQuestion(int count) {
-  return "V přidaných datech jsou shodné datumy " + std::to_string(count) + "x! Vyločit je?";
+  return FillText(
+      CoreText("MergeRecords", "V přidaných datech jsou shodné datumy %1x! Vyločit je?"),
+      {std::to_string(count)});
 }
 
 std::variant<MergeOutcome, std::string> MergeRecords(Database& db,
@@ -65,14 +69,14 @@ std::variant<MergeOutcome, std::string> MergeRecords(Database& db,
   }
   outcome.Refused = static_cast<int>(refused.size());
   if (!refused.empty()) {
-    outcome.RefusedMessage =
-        "Tyto zákresy přidávaného souboru se nepřidaly, protože neprošly "
-        "kontrolou, kterou prochází každé načtení dat (čísla jsou pořadí v "
-        "souboru):";
+    outcome.RefusedMessage = CoreText("MergeRecords",
+                                      "Tyto zákresy přidávaného souboru se nepřidaly, protože "
+                                      "neprošly kontrolou, kterou prochází každé načtení dat "
+                                      "(čísla jsou pořadí v souboru):");
     for (const std::string& line : findings.Lines) outcome.RefusedMessage += "\n" + line;
   }
   if (db.RecordCount + static_cast<int>(kept.size()) > db.Capacity())
-    return std::string(kDatabaseFullMessage);
+    return CoreText("DatabaseOps", kDatabaseFullMessage);
   // The settings live in record 1, which an added drawing of an earlier date would replace.
   const std::uint16_t settings = db.RecordCount > 0 ? db.Record(1).RadiusWord() : 0;
   for (const ObservationRecord* record : kept) {

@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
 // A file with this many drawings or more is refused.
 inline constexpr int kMergeFileLimit = 1999;
-inline constexpr const char* kMergeLimitMessage = "Lze přidat jen 1999 zakresu !! ";
+// Shown through CoreText("MergeRecords", ...).
+inline constexpr const char* kMergeLimitMessage =
+    CoreTextNoop("MergeRecords", "Lze přidat jen 1999 zakresu !! ");
 
 // The drawings of the file to add, or the Czech refusal (too many drawings, unreadable file).
 std::variant<std::vector<ObservationRecord>, std::string> ReadMergeFile(

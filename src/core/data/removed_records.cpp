@@ -5,19 +5,23 @@
 #include "core/data/database_ops.h"
 #include "core/data/file_error_text.h"
 #include "core/data/record_file.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
 std::string RemoveQuestion(const ObservationRecord& record) {
-  return "Odstranit zákres ze dne " + record.Date() + ", pozorovatel " + record.Observer() +
-         "?\nZákres se přidá do souboru " + kRemovedFileName + " a příkaz Zpět (Ctrl+Z) ho vrátí.";
+  return FillText(CoreText("RemovedRecords",
+                           "Odstranit zákres ze dne %1, pozorovatel %2?\nZákres se přidá do "
+                           "souboru %3 a příkaz Zpět (Ctrl+Z) ho vrátí."),
+                  {record.Date(), record.Observer(), kRemovedFileName});
 }
 
 Refusal CheckRemoval(const Database& db, int index) {
   if (index < 1 || index > db.RecordCount)
-    return std::string("Nejdřív vyber zákres v seznamu, který se má odstranit.");
+    return CoreText("RemovedRecords", "Nejdřív vyber zákres v seznamu, který se má odstranit.");
   // Record 1 also carries the settings of a database; a database is never left without it.
-  if (db.RecordCount == 1) return std::string("Jediný zákres databáze nelze odstranit.");
+  if (db.RecordCount == 1)
+    return CoreText("RemovedRecords", "Jediný zákres databáze nelze odstranit.");
   return std::nullopt;
 }
 
@@ -28,19 +32,22 @@ Refusal AppendRemovedRecord(const std::filesystem::path& progDir, const Observat
   if (std::filesystem::exists(file, missing)) {
     const RecordFileRead read = ReadRecordFile(file, 1, removed);
     if (read.Error)
-      return "Soubor " + std::string(kRemovedFileName) +
-             " nelze přečíst: " + FileErrorText(read.Error) + ". Zákres nebyl odstraněn.";
+      return FillText(
+          CoreText("RemovedRecords", "Soubor %1 nelze přečíst: %2. Zákres nebyl odstraněn."),
+          {kRemovedFileName, FileErrorText(read.Error)});
     if (read.TrailingBytes != 0)
-      return "Soubor " + std::string(kRemovedFileName) +
-             " není celý soubor zákresů (jeho délka není násobkem 1774 bajtů), proto se do něj "
-             "nezapisuje. Zákres nebyl odstraněn.";
+      return FillText(CoreText("RemovedRecords",
+                               "Soubor %1 není celý soubor zákresů (jeho délka není násobkem 1774 "
+                               "bajtů), proto se do něj nezapisuje. Zákres nebyl odstraněn."),
+                      {kRemovedFileName});
     removed.back() = record;
   } else {
     removed.push_back(record);
   }
   if (const std::error_code error = WriteRecordFile(file, removed))
-    return "Do souboru " + std::string(kRemovedFileName) +
-           " nelze zapsat: " + FileErrorText(error) + ". Zákres nebyl odstraněn.";
+    return FillText(
+        CoreText("RemovedRecords", "Do souboru %1 nelze zapsat: %2. Zákres nebyl odstraněn."),
+        {kRemovedFileName, FileErrorText(error)});
   return std::nullopt;
 }
 

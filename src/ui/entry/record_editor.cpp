@@ -19,6 +19,7 @@
 #include "core/entry/editor_texts.h"
 #include "core/entry/header_fields.h"
 #include "core/entry/record_display.h"
+#include "core/text/core_text.h"
 #include "ui/entry/editor_grid_delegate.h"
 
 namespace ardeno {
@@ -94,7 +95,7 @@ RecordEditor::RecordEditor(AppContext& ctx, EditorMode mode, QWidget* parent)
 bool RecordEditor::Run(AppContext& ctx, EditorMode mode, QWidget* parent) {
   // What is typed could never be saved over a data file the start-up refused.
   if (ctx.Db.LoadFailed) {
-    ctx.Msg.ShowMessageText(QString::fromUtf8(kLoadFailedMessage));
+    ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("DataFile", kLoadFailedMessage)));
     return false;
   }
   RecordEditor editor(ctx, mode, parent ? parent : ctx.Frame);

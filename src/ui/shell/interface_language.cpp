@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <string_view>
 
+#include "core/text/core_text.h"
 #include "ui/shell/czech_qt_texts.h"
 
 namespace ardeno {
@@ -34,6 +35,29 @@ class ProgramTranslator : public QTranslator {
     return text;
   }
 };
+
+// The English texts, loaded once for the whole run; null when they cannot be read.
+ProgramTranslator* EnglishTexts() {
+  static ProgramTranslator* const texts = [] {
+    auto* translator = new ProgramTranslator;
+    if (translator->load(kEnglishTextsData, static_cast<int>(kEnglishTextsDataSize)))
+      return translator;
+    delete translator;
+    return static_cast<ProgramTranslator*>(nullptr);
+  }();
+  return texts;
+}
+
+// Core's texts (refusals, findings, captions) follow the windows: looked up in the same texts.
+void TranslateCoreTexts(const QTranslator* texts) {
+  if (texts == nullptr) {
+    SetTextTranslation({});
+    return;
+  }
+  SetTextTranslation([texts](const char* context, const char* source) {
+    return texts->translate(context, source).toStdString();
+  });
+}
 
 QSettings UserSettings() { return QSettings(QStringLiteral("Ardeno"), QStringLiteral("Ardeno")); }
 
@@ -77,15 +101,21 @@ void KeepLanguage(InterfaceLanguage language) {
 InterfaceLanguage ShownLanguage() { return g_shown; }
 
 bool InstallInterfaceLanguage(QCoreApplication& app, InterfaceLanguage language) {
-  g_shown = language;
+  if (!UseMessageLanguage(language)) return false;
   if (language == InterfaceLanguage::Czech) return InstallCzechQtTexts(app);
   // Qt's own texts are English already.
-  auto* translator = new ProgramTranslator(&app);
-  if (!translator->load(kEnglishTextsData, static_cast<int>(kEnglishTextsDataSize))) {
-    delete translator;
-    return false;
+  return QCoreApplication::installTranslator(EnglishTexts());
+}
+
+bool UseMessageLanguage(InterfaceLanguage language) {
+  g_shown = language;
+  if (language == InterfaceLanguage::Czech) {
+    TranslateCoreTexts(nullptr);
+    return true;
   }
-  return QCoreApplication::installTranslator(translator);
+  if (EnglishTexts() == nullptr) return false;
+  TranslateCoreTexts(EnglishTexts());
+  return true;
 }
 
 }  // namespace ardeno

@@ -31,8 +31,11 @@ QString KeptLanguageCode();
 void KeepLanguage(InterfaceLanguage language);
 
 // Installs the program's and Qt's own texts of the language on the application (Qt's dialogs
-// then speak it too); false when a translation is missing.
+// then speak it too) and sets it for core's texts; false when a translation is missing.
 bool InstallInterfaceLanguage(QCoreApplication& app, InterfaceLanguage language);
+// The language of core's texts (refusals, findings, captions) alone, for a program without
+// windows (ardeno-cli): no application object is needed. False when a translation is missing.
+bool UseMessageLanguage(InterfaceLanguage language);
 // The language installed last (Czech before any).
 InterfaceLanguage ShownLanguage();
 

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include "core/data/data_file.h"
+#include "core/data/data_folder.h"
+#include "core/text/core_text.h"
 #include "ui/shell/interface_language.h"
 
 using namespace ardeno;
@@ -14,6 +17,7 @@ class InterfaceLanguageTest : public QObject {
   void ChoosesByOptionThenKeptChoiceThenLocale();
   void LanguageOptionIsTakenOutOfTheArguments();
   void EnglishTextsAreCompiledIn();
+  void CoreMessagesFollowTheMessageLanguage();
 };
 
 void InterfaceLanguageTest::ChoosesByOptionThenKeptChoiceThenLocale_data() {
@@ -87,6 +91,28 @@ void InterfaceLanguageTest::EnglishTextsAreCompiledIn() {
   QCOMPARE(QCoreApplication::translate("Ardeno", "Uložit data"), QString("Save data"));
   QCOMPARE(QCoreApplication::translate("ardeno::NetworkExportPanel", "Export pro sítě"),
            QString("Export for networks"));
+}
+
+// ardeno-cli sets the language of core's messages with no application object and no installed
+// translator; Czech brings the source texts back.
+void InterfaceLanguageTest::CoreMessagesFollowTheMessageLanguage() {
+  const std::string missing = "/nonexistent/stanice";
+  QVERIFY(UseMessageLanguage(InterfaceLanguage::English));
+  QCOMPARE(QString::fromStdString(*DataFolderProblem(missing)),
+           QString("The data folder does not exist: /nonexistent/stanice"));
+  QCOMPARE(QString::fromStdString(CoreText("DataFile", kLoadFailedMessage)),
+           QString("The file datax.dat could not be loaded at start-up, so the data are not saved, "
+                   "so that the file is not overwritten. Repair access to the file and start the "
+                   "program again."));
+  {
+    const CzechTexts forFile;
+    QCOMPARE(QString::fromStdString(*DataFolderProblem(missing)),
+             QString("Složka s daty neexistuje: /nonexistent/stanice"));
+  }
+  QVERIFY(UseMessageLanguage(InterfaceLanguage::Czech));
+  QCOMPARE(ShownLanguage(), InterfaceLanguage::Czech);
+  QCOMPARE(QString::fromStdString(*DataFolderProblem(missing)),
+           QString("Složka s daty neexistuje: /nonexistent/stanice"));
 }
 
 QTEST_MAIN(InterfaceLanguageTest)
