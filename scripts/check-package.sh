@@ -26,7 +26,7 @@ usr=$root/usr
 
 echo "== contents of $deb"
 for file in bin/ardeno bin/ardeno-cli bin/ardeno-render bin/ardeno-sample \
-  share/ardeno/help/hlavni.md share/ardeno/reference/README.md \
+  share/ardeno/help/hlavni.md share/ardeno/help/en/hlavni.md share/ardeno/reference/README.md \
   share/applications/cz.ardeno.Ardeno.desktop share/metainfo/cz.ardeno.Ardeno.metainfo.xml \
   share/icons/hicolor/scalable/apps/ardeno.svg share/icons/hicolor/48x48/apps/ardeno.png \
   share/man/man1/ardeno.1.gz share/man/man1/ardeno-cli.1.gz share/man/man1/ardeno-render.1.gz \

@@ -1,6 +1,8 @@
 #include "core/shell/help_pages.h"
 
 #include <algorithm>
+#include <fstream>
+#include <system_error>
 
 #include "core/shell/program_files.h"
 
@@ -35,6 +37,24 @@ const HelpPage& HelpPageFor(std::string_view objectName) {
 std::vector<std::filesystem::path> HelpFolders(const std::filesystem::path& programDir,
                                                const std::filesystem::path& sourceTree) {
   return ProgramFilesFolders(kHelpFiles, programDir, sourceTree);
+}
+
+std::filesystem::path HelpPageFile(const std::filesystem::path& folder, const HelpPage& page,
+                                   bool english) {
+  if (english) {
+    std::filesystem::path translated = folder / kEnglishHelpFolder / page.File;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(translated, error)) return translated;
+  }
+  return folder / page.File;
+}
+
+std::optional<std::string> HelpPageHeading(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::string line;
+  if (!std::getline(in, line) || line.rfind("# ", 0) != 0) return std::nullopt;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line.substr(2);
 }
 
 std::optional<std::filesystem::path> FindHelpFolder(

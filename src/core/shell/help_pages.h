@@ -1,9 +1,10 @@
 #pragma once
-// The help pages: one Czech Markdown page per window, kept as files in docs/help of the source
-// tree and installed beside the program, so that they are read, corrected and translated like
-// any document and not hidden in the code.
+// The help pages: one Czech Markdown page per window (and its English translation), kept as files
+// in docs/help of the source tree and installed beside the program, so that they are read,
+// corrected and translated like any document and not hidden in the code.
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,5 +30,17 @@ std::vector<std::filesystem::path> HelpFolders(const std::filesystem::path& prog
 // The first of the folders that holds the main window's page; nothing when none does.
 std::optional<std::filesystem::path> FindHelpFolder(
     const std::vector<std::filesystem::path>& folders);
+
+// The English pages, translations of the Czech ones under the same names, in this subfolder.
+inline constexpr const char* kEnglishHelpFolder = "en";
+
+// The file of a page in the help folder: its English translation when English is asked and the
+// page has one, else the Czech page.
+std::filesystem::path HelpPageFile(const std::filesystem::path& folder, const HelpPage& page,
+                                   bool english);
+
+// The title a page file gives itself: its first line "# Title"; nothing for a file that is
+// missing or starts otherwise. The list of pages shows the English pages by their own titles.
+std::optional<std::string> HelpPageHeading(const std::filesystem::path& file);
 
 }  // namespace ardeno

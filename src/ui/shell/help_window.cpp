@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "ui/shell/interface_language.h"
+
 namespace ardeno {
 
 namespace {
@@ -37,7 +39,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   m_pages = new QListWidget(this);
   m_pages->setObjectName("stranky");
   m_pages->setFixedWidth(kListWidth);
-  for (const HelpPage& page : HelpPages()) m_pages->addItem(QString::fromUtf8(page.Title));
+  m_folder = ProgramHelpFolder();
+  // An English page is listed by its own title; a page without a translation by its Czech one.
+  const bool english = ShownLanguage() == InterfaceLanguage::English;
+  for (const HelpPage& page : HelpPages()) {
+    const auto heading =
+        m_folder && english ? HelpPageHeading(HelpPageFile(*m_folder, page, true)) : std::nullopt;
+    m_pages->addItem(QString::fromStdString(heading.value_or(page.Title)));
+  }
   m_browser = new QTextBrowser(this);
   m_browser->setObjectName("stranka");
   m_browser->setOpenLinks(true);
@@ -46,7 +55,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   row->addWidget(m_browser, 1);
   resize(kWindowSize);
 
-  m_folder = ProgramHelpFolder();
   if (m_folder) m_browser->setSearchPaths({QString::fromStdU16String(m_folder->u16string())});
   connect(m_pages, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0 && row < static_cast<int>(HelpPages().size()))
@@ -66,9 +74,10 @@ void HelpWindow::ShowPage(const HelpPage& page) {
     m_pages->setCurrentRow(row);
   }
   if (m_folder) {
-    m_browser->setSource(
-        QUrl::fromLocalFile(QString::fromStdU16String((*m_folder / page.File).u16string())),
-        QTextDocument::MarkdownResource);
+    const bool english = ShownLanguage() == InterfaceLanguage::English;
+    m_browser->setSource(QUrl::fromLocalFile(QString::fromStdU16String(
+                             HelpPageFile(*m_folder, page, english).u16string())),
+                         QTextDocument::MarkdownResource);
   } else {
     m_browser->setPlainText(MissingHelpPagesText());
   }

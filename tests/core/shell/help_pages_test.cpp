@@ -49,6 +49,45 @@ INSTANTIATE_TEST_SUITE_P(
       return window.empty() ? std::string("NoName") : window;
     });
 
+// Every page has its English translation in docs/help/en, with a heading of its own.
+TEST(HelpPagesTest, EveryPageHasAnEnglishTranslation) {
+  for (const HelpPage& page : HelpPages()) {
+    const std::filesystem::path file = HelpPageFile(kSourceHelp, page, true);
+    EXPECT_EQ(file, kSourceHelp / kEnglishHelpFolder / page.File);
+    std::ifstream in(file);
+    std::string firstLine;
+    ASSERT_TRUE(std::getline(in, firstLine)) << page.File;
+    EXPECT_EQ(firstLine.rfind("# ", 0), 0u) << page.File << " starts without a heading";
+    std::ifstream czech(kSourceHelp / page.File);
+    std::string czechLine;
+    std::getline(czech, czechLine);
+    EXPECT_NE(firstLine, czechLine) << page.File << " is not translated";
+  }
+}
+
+TEST(HelpPagesTest, EnglishAskedFallsBackToTheCzechPage) {
+  test::TempFolder help;
+  help.Write("hlavni.md", "# Hlavní okno\n");
+  help.Write("seznam.md", "# Seznam\n");
+  help.Write("en/hlavni.md", "# Main window\n");
+  const HelpPage& main = HelpPageFor("TForm1");
+  const HelpPage& list = HelpPageFor("TForm4");
+  EXPECT_EQ(HelpPageFile(help.Path(), main, true), help.Path() / "en" / "hlavni.md");
+  EXPECT_EQ(HelpPageFile(help.Path(), main, false), help.Path() / "hlavni.md");
+  EXPECT_EQ(HelpPageFile(help.Path(), list, true), help.Path() / "seznam.md");
+}
+
+TEST(HelpPagesTest, HeadingIsTheFirstLineAfterTheHash) {
+  test::TempFolder help;
+  help.Write("a.md", "# Main window\r\n\nText\n");
+  help.Write("b.md", "Main window\n# Later\n");
+  help.Write("c.md", "");
+  EXPECT_EQ(HelpPageHeading(help.Path() / "a.md"), "Main window");
+  EXPECT_EQ(HelpPageHeading(help.Path() / "b.md"), std::nullopt);
+  EXPECT_EQ(HelpPageHeading(help.Path() / "c.md"), std::nullopt);
+  EXPECT_EQ(HelpPageHeading(help.Path() / "missing.md"), std::nullopt);
+}
+
 TEST(HelpPagesTest, PagesBesideTheProgramComeBeforeTheSourceTree) {
   test::TempFolder program;
   test::TempFolder source;
