@@ -4,8 +4,10 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <iostream>
 #include <optional>
 
@@ -23,32 +25,47 @@
 
 namespace {
 
-// Printed by --help; the manual pages are made from it at build time.
-constexpr const char* kUsage =
+// Printed by --help in the language chosen; the Czech and English manual pages are made from it
+// at build time (--lang cs --help, --lang en --help).
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "ArdenoUsage",
     "Použití: ardeno [SLOŽKA]\n"
     "  SLOŽKA  složka stanice s datovým souborem datax.dat; bez ní pracuje v aktuální složce\n"
     "  --lang cs|en  jazyk oken (jinak volba v nabídce Zadávání nebo jazyk systému)\n"
     "  --help-path  vypíše složku se stránkami nápovědy (F1) a skončí\n"
-    "  --help  vypíše tento návod a skončí\n";
+    "  --help  vypíše tento návod a skončí\n");
+constexpr const char* kBadLanguage = QT_TRANSLATE_NOOP("ArdenoUsage", "Za --lang patří cs nebo en");
 
-// The options a terminal or a script asks for: answered without a window or a display.
-// Nothing when the first argument is no option.
+bool IsOption(const char* argument, std::initializer_list<const char*> names) {
+  return std::any_of(names.begin(), names.end(),
+                     [argument](const char* name) { return std::strcmp(argument, name) == 0; });
+}
+
+// The options a terminal or a script asks for (after "--lang CODE" when given): answered without
+// a window or a display, in the language chosen. Nothing when the first argument is no option.
 std::optional<int> AnswerOption(int argc, char* argv[]) {
-  if (argc < 2 || argv[1][0] != '-') return std::nullopt;
-  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-    std::cout << kUsage;
-    return 0;
-  }
-  if (std::strcmp(argv[1], "--help-path") == 0) {
-    const QCoreApplication core(argc, argv);  // the program's own folder
-    if (const auto folder = ardeno::ProgramHelpFolder()) {
-      std::cout << QString::fromStdU16String(folder->u16string()).toStdString() << "\n";
-      return 0;
-    }
-    std::cerr << ardeno::MissingHelpPagesText().toStdString() << "\n";
+  const int first = argc > 2 && IsOption(argv[1], {"--lang"}) ? 3 : 1;
+  if (argc <= first || !IsOption(argv[first], {"--help", "-h", "--help-path"})) return std::nullopt;
+  QCoreApplication core(argc, argv);  // the program's own folder, the kept language
+  QStringList arguments = QCoreApplication::arguments();
+  bool badLanguage = false;
+  const auto asked = ardeno::TakeLanguageOption(arguments, badLanguage);
+  ardeno::InstallInterfaceLanguage(
+      core, ardeno::ChooseLanguage(asked, ardeno::KeptLanguageCode(), QLocale::system().name()));
+  if (badLanguage) {
+    std::cerr << QCoreApplication::translate("ArdenoUsage", kBadLanguage).toStdString() << "\n";
     return 1;
   }
-  return std::nullopt;
+  if (IsOption(argv[first], {"--help", "-h"})) {
+    std::cout << QCoreApplication::translate("ArdenoUsage", kUsage).toStdString();
+    return 0;
+  }
+  if (const auto folder = ardeno::ProgramHelpFolder()) {
+    std::cout << QString::fromStdU16String(folder->u16string()).toStdString() << "\n";
+    return 0;
+  }
+  std::cerr << ardeno::MissingHelpPagesText().toStdString() << "\n";
+  return 1;
 }
 
 }  // namespace
@@ -59,16 +76,16 @@ int main(int argc, char* argv[]) {
   QStringList arguments = QCoreApplication::arguments();
   bool badLanguage = false;
   const auto askedLanguage = ardeno::TakeLanguageOption(arguments, badLanguage);
+  ardeno::InstallInterfaceLanguage(
+      app,
+      ardeno::ChooseLanguage(askedLanguage, ardeno::KeptLanguageCode(), QLocale::system().name()));
   if (badLanguage) {
-    std::cerr << "Za --lang patří cs nebo en\n";
+    std::cerr << QCoreApplication::translate("ArdenoUsage", kBadLanguage).toStdString() << "\n";
     return 1;
   }
   // Only the name: a display name would be appended to every window caption.
   QApplication::setApplicationName("Ardeno");
   QApplication::setStyle(new ardeno::HintTimingStyle);
-  ardeno::InstallInterfaceLanguage(
-      app,
-      ardeno::ChooseLanguage(askedLanguage, ardeno::KeptLanguageCode(), QLocale::system().name()));
 
   ardeno::WindowMessages messages;
   std::filesystem::path progDir = std::filesystem::current_path();

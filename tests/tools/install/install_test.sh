@@ -20,7 +20,7 @@ rm -f "$root.log"
 
 usr=$root/usr
 for file in bin/ardeno bin/ardeno-cli bin/ardeno-render bin/ardeno-sample \
-  share/ardeno/help/hlavni.md share/ardeno/reference/README.md \
+  share/ardeno/help/hlavni.md share/ardeno/help/en/hlavni.md share/ardeno/reference/README.md \
   share/ardeno/reference/silso/SN_d_tot_V2.0.csv \
   share/applications/cz.ardeno.Ardeno.desktop share/metainfo/cz.ardeno.Ardeno.metainfo.xml \
   share/icons/hicolor/scalable/apps/ardeno.svg share/doc/ardeno/copyright \
@@ -40,7 +40,11 @@ done
 found=$("$usr/bin/ardeno" --help-path) || fail "ardeno --help-path status"
 [ "$found" = "$usr/share/ardeno/help" ] ||
   fail "installed ardeno reads help from '$found'"
-"$usr/bin/ardeno" --help | grep -q "^Použití: ardeno " || fail "ardeno --help"
+# The usage in the language asked, whatever the locale of the machine or a kept choice.
+"$usr/bin/ardeno" --lang cs --help | grep -q "^Použití: ardeno " || fail "ardeno --lang cs --help"
+"$usr/bin/ardeno" --lang en --help | grep -q "^Usage: ardeno \[FOLDER\]" ||
+  fail "ardeno --lang en --help"
+"$usr/bin/ardeno" --lang de --help 2>/dev/null && fail "ardeno --lang de --help succeeded"
 
 # ardeno-cli without a sources folder reads the installed series: with one of them taken away
 # it names the missing file, though the source tree still has it.
@@ -64,8 +68,12 @@ rendered=$(MANWIDTH=200 man -l "$usr/share/man/man1/ardeno-cli.1.gz" 2>/dev/null
 while read -r _ command _; do
   grep -q "ardeno-cli $command" <<<"$rendered" || fail "ardeno-cli.1 lacks $command"
 done < <("$usr/bin/ardeno-cli" --help | tail -n +2)
-MANWIDTH=80 man -l "$usr/share/man/cs/man1/ardeno.1.gz" 2>/dev/null | grep -q "JMÉNO" ||
+czech_page=$(MANWIDTH=80 man -l "$usr/share/man/cs/man1/ardeno.1.gz" 2>/dev/null)
+grep -q "JMÉNO" <<<"$czech_page" && grep -q "ardeno \[SLOŽKA\]" <<<"$czech_page" ||
   fail "Czech ardeno.1"
+# The English page carries the English usage.
+MANWIDTH=80 man -l "$usr/share/man/man1/ardeno.1.gz" 2>/dev/null | grep -q "ardeno \[FOLDER\]" ||
+  fail "English ardeno.1"
 
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$usr/share/applications/cz.ardeno.Ardeno.desktop" | grep -v "hint:" |
