@@ -1947,6 +1947,465 @@
         <source>Skupiny v čase: skupiny sledované ze dne na den, jejich dny a dráha na mapě</source>
         <translation>Groups over time: groups followed from day to day, their days and path on the map</translation>
     </message>
+    <message>
+        <source>Nejsou data pro koronu</source>
+        <translation>No corona data</translation>
+    </message>
+    <message>
+        <source>Nepodkreslit</source>
+        <translation>Hide observations</translation>
+    </message>
+    <message>
+        <source>Rotace  </source>
+        <translation>Rotation  </translation>
+    </message>
+    <message>
+        <source>leden-duben</source>
+        <translation>January-April</translation>
+    </message>
+    <message>
+        <source>květen-srpen</source>
+        <translation>May-August</translation>
+    </message>
+    <message>
+        <source>září- prosinec</source>
+        <translation>September-December</translation>
+    </message>
+    <message>
+        <source>Okno je nizké - zvětšit jeho výšku+<byte value="xd"/>   Pokud nelze tisk se neprovede ! </source>
+        <translation>The window is too low - make it taller.<byte value="xd"/>   Otherwise nothing is printed! </translation>
+    </message>
+    <message>
+        <source>p.skv.</source>
+        <translation>spots</translation>
+    </message>
+    <message>
+        <source>Od</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Klik pravým tlačítkem myši, držet táhnout - vybarvit plochu včetně penumbry.</source>
+        <translation>Press the right mouse button, hold and drag to fill the area including the penumbra.</translation>
+    </message>
+    <message>
+        <source>Polární souřadnice - zadává se  úhel a vzdálenost skvrny od středu. <byte value="xd"/>Vizuálně - zadávají se souřadnice l b  zjištěné z jiných zdrojů.</source>
+        <translation>Polar coordinates - the angle and the distance of the spot from the centre are entered. <byte value="xd"/>Visual - the coordinates l, b found from other sources are entered.</translation>
+    </message>
+    <message>
+        <source>Pozorovatel</source>
+        <translation>Observer</translation>
+    </message>
+    <message>
+        <source>Leden</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Únor</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>Březen</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>Duben</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Květen</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Červen</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Červenec</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>Srpen</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>Září</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Říjen</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>Listopad</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Prosinec</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>Led</source>
+        <comment>January</comment>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Úno</source>
+        <comment>February</comment>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Bře</source>
+        <comment>March</comment>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Dub</source>
+        <comment>April</comment>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>Kvě</source>
+        <comment>May</comment>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Čer</source>
+        <comment>June</comment>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Čer</source>
+        <comment>July</comment>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Srp</source>
+        <comment>August</comment>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Zář</source>
+        <comment>September</comment>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Říj</source>
+        <comment>October</comment>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Lis</source>
+        <comment>November</comment>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Pro</source>
+        <comment>December</comment>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>SEVER + JIH</source>
+        <translation>NORTH + SOUTH</translation>
+    </message>
+    <message>
+        <source>SEVER</source>
+        <translation>NORTH</translation>
+    </message>
+    <message>
+        <source>JIH</source>
+        <translation>SOUTH</translation>
+    </message>
+    <message>
+        <source>Graf   </source>
+        <translation>Graph   </translation>
+    </message>
+    <message>
+        <source>Celkový   Sever   Jih  -</source>
+        <translation>Whole   North   South  -</translation>
+    </message>
+    <message>
+        <source>Všechny tři</source>
+        <translation>All three</translation>
+    </message>
+    <message>
+        <source>Celkový</source>
+        <translation>Whole disk</translation>
+    </message>
+    <message>
+        <source>Jih</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>Záznamový</source>
+        <translation>Per drawing</translation>
+    </message>
+    <message>
+        <source>Měsíční</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>Roční</source>
+        <translation>Yearly</translation>
+    </message>
+    <message>
+        <source>Rotace </source>
+        <translation>Rotation </translation>
+    </message>
+    <message>
+        <source>Nejsou data pro magnetosféru</source>
+        <translation>No magnetogram data</translation>
+    </message>
+    <message>
+        <source>Mapa  </source>
+        <translation>Map  </translation>
+    </message>
+    <message>
+        <source>Dlouhamapa  </source>
+        <translation>Long map  </translation>
+    </message>
+    <message>
+        <source>Vysokamapa  </source>
+        <translation>High map  </translation>
+    </message>
+    <message>
+        <source>Korona_graf</source>
+        <translation>Corona graph </translation>
+    </message>
+    <message>
+        <source>Korona_motyl</source>
+        <translation>Corona butterfly</translation>
+    </message>
+    <message>
+        <source>Cykly_magnet</source>
+        <translation>Magnetic cycles</translation>
+    </message>
+    <message>
+        <source>Skvrny</source>
+        <translation>Spots</translation>
+    </message>
+    <message>
+        <source>Magnetosféra</source>
+        <translation>Magnetograms</translation>
+    </message>
+    <message>
+        <source>Jas </source>
+        <translation>Brightness </translation>
+    </message>
+    <message>
+        <source>Kontr. </source>
+        <translation>Contr. </translation>
+    </message>
+    <message>
+        <source>Nejprve Střed a Sever (nebo bod na ose Slunce). Pak zvol číslo fakule, pravým tlačítkem myši označ první bod obrysu a levým další body (nejvýše 6). &quot;Konec zadání fakulí&quot; zapíše obrysy do vybraného zákresu.</source>
+        <translation>First Centre and North (or a point on the Sun&apos;s axis). Then choose the facula&apos;s number, mark the first point of its outline with the right mouse button and the next points with the left one (6 at most). &quot;End of faculae&quot; writes the outlines into the chosen drawing.</translation>
+    </message>
+    <message>
+        <source>Typ skup</source>
+        <translation>Group type</translation>
+    </message>
+    <message>
+        <source>Skvrn</source>
+        <translation>Spots</translation>
+    </message>
+    <message>
+        <source>Penumb.</source>
+        <translation>Penumb.</translation>
+    </message>
+    <message>
+        <source>Hlavní uhl.</source>
+        <translation>Main angle</translation>
+    </message>
+    <message>
+        <source>Hlavní vzd.</source>
+        <translation>Main dist.</translation>
+    </message>
+    <message>
+        <source>Hlavní Plo.</source>
+        <translation>Main area</translation>
+    </message>
+    <message>
+        <source>Malé skvr.</source>
+        <translation>Small spots</translation>
+    </message>
+    <message>
+        <source>Č. skup</source>
+        <translation>Group no.</translation>
+    </message>
+    <message>
+        <source>Č. rot. skup</source>
+        <translation>Rot. group no.</translation>
+    </message>
+    <message>
+        <source>1.ved uhl.</source>
+        <translation>1st aux angle</translation>
+    </message>
+    <message>
+        <source>1.ved vzd.</source>
+        <translation>1st aux dist.</translation>
+    </message>
+    <message>
+        <source>1.ved Plo.</source>
+        <translation>1st aux area</translation>
+    </message>
+    <message>
+        <source>2.ved uhl.</source>
+        <translation>2nd aux angle</translation>
+    </message>
+    <message>
+        <source>2.ved vzd.</source>
+        <translation>2nd aux dist.</translation>
+    </message>
+    <message>
+        <source>2.ved Plo.</source>
+        <translation>2nd aux area</translation>
+    </message>
+    <message>
+        <source>Vzd.</source>
+        <translation>Dist.</translation>
+    </message>
+    <message>
+        <source>denní</source>
+        <translation>daily</translation>
+    </message>
+    <message>
+        <source>měsíční</source>
+        <translation>monthly</translation>
+    </message>
+    <message>
+        <source>roční</source>
+        <translation>yearly</translation>
+    </message>
+    <message>
+        <source>Výsledky    polohy skupin podle sluneční délky od centrálního meridiánu - %1</source>
+        <translation>Results    group positions by distance from the central meridian - %1</translation>
+    </message>
+    <message>
+        <source>Výsledky    koeficienty k pozorovatelů - celý disk</source>
+        <translation>Results    observers&apos; k factors - whole disk</translation>
+    </message>
+    <message>
+        <source>Výsledky    koeficienty k pozorovatelů - sever</source>
+        <translation>Results    observers&apos; k factors - north</translation>
+    </message>
+    <message>
+        <source>Výsledky    koeficienty k pozorovatelů - jih</source>
+        <translation>Results    observers&apos; k factors - south</translation>
+    </message>
+    <message>
+        <source>Koeficienty k pozorovatelů vůči SILSO - celý disk</source>
+        <translation>Observers&apos; k factors against SILSO - whole disk</translation>
+    </message>
+    <message>
+        <source>Koeficienty k pozorovatelů vůči SILSO - severní polokoule</source>
+        <translation>Observers&apos; k factors against SILSO - northern hemisphere</translation>
+    </message>
+    <message>
+        <source>Koeficienty k pozorovatelů vůči SILSO - jižní polokoule</source>
+        <translation>Observers&apos; k factors against SILSO - southern hemisphere</translation>
+    </message>
+    <message>
+        <source>Ve složce SIDC nejsou denní relativní čísla (dssn&lt;rok&gt;.dat), proto nelze koeficienty k spočítat. Zapíše je příkaz ardeno-cli import-reference.</source>
+        <translation>The folder SIDC holds no daily sunspot numbers (dssn&lt;year&gt;.dat), so the k factors cannot be computed. The command ardeno-cli import-reference writes them.</translation>
+    </message>
+    <message>
+        <source> Pozorovate</source>
+        <translation> Observer</translation>
+    </message>
+    <message>
+        <source>Všechny hodnoty</source>
+        <translation>All values</translation>
+    </message>
+    <message>
+        <source>Vše od kurzoru</source>
+        <translation>All from the cursor</translation>
+    </message>
+    <message>
+        <source>1 strana od kurzoru</source>
+        <translation>1 page from the cursor</translation>
+    </message>
+    <message>
+        <source>Zapíší se data do souboru</source>
+        <translation>The data are written to the file</translation>
+    </message>
+    <message>
+        <source>Číslo  SL</source>
+        <translation>SL number</translation>
+    </message>
+    <message>
+        <source>Adresa</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>tel.    email</source>
+        <translation>phone    e-mail</translation>
+    </message>
+    <message>
+        <source>Zadat měsíc ,rok (1,2000)</source>
+        <translation>Month, year (1,2000)</translation>
+    </message>
+    <message>
+        <source>Zadaný měsíc</source>
+        <translation>This month</translation>
+    </message>
+    <message>
+        <source>Uloží se zadaný měsíc</source>
+        <translation>Saves the month given</translation>
+    </message>
+    <message>
+        <source>Do konce</source>
+        <translation>To the end</translation>
+    </message>
+    <message>
+        <source>Uloží se všechy měsíce od zadaného do  předposledního</source>
+        <translation>Saves every month from the one given to the last but one</translation>
+    </message>
+    <message>
+        <source>Celý  rok </source>
+        <translation>Whole year</translation>
+    </message>
+    <message>
+        <source>Uloží se zadaný rok </source>
+        <translation>Saves the year given</translation>
+    </message>
+    <message>
+        <source>Zpracování zákresů sluneční fotosféry:
+skupiny skvrn, fakule, relativní čísla, grafy, motýlkový diagram a synoptické mapy.</source>
+        <translation>Processing of drawings of the solar photosphere:
+sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and synoptic maps.</translation>
+    </message>
+    <message>
+        <source>Verze </source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>Připravuje se</source>
+        <translation>In preparation</translation>
+    </message>
+</context>
+<context>
+    <name>ArdenoUsage</name>
+    <message>
+        <source>Použití: ardeno [SLOŽKA]
+  SLOŽKA  složka stanice s datovým souborem datax.dat; bez ní pracuje v aktuální složce
+  --lang cs|en  jazyk oken (jinak volba v nabídce Zadávání nebo jazyk systému)
+  --help-path  vypíše složku se stránkami nápovědy (F1) a skončí
+  --help  vypíše tento návod a skončí
+</source>
+        <translation>Usage: ardeno [FOLDER]
+  FOLDER  the station&apos;s folder with the data file datax.dat; without it the program works in the current folder
+  --lang cs|en  language of the windows (else the choice in the Entry menu or the system&apos;s language)
+  --help-path  prints the folder of the help pages (F1) and exits
+  --help  prints this usage and exits
+</translation>
+    </message>
+    <message>
+        <source>Za --lang patří cs nebo en</source>
+        <translation>--lang takes cs or en</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -2105,6 +2564,14 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Ve složce %1 nejsou žádné zprávy NOAA (SRS).</source>
         <translation>There are no NOAA reports (SRS) in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Z - V</source>
+        <translation>W - E</translation>
+    </message>
+    <message>
+        <source>S - J</source>
+        <translation>N - S</translation>
     </message>
 </context>
 <context>
@@ -2295,6 +2762,10 @@ The program loads the data but saves them only after the other program ends (a d
         <source>Jen pro čtení</source>
         <translation>Read only</translation>
     </message>
+    <message>
+        <source> F8   - Uloží bitmapu okna<byte value="xd"/> F9   - Podkreslí zákres magnetosférou<byte value="xd"/> F12  - Sloučení souborů dat pro fakule<byte value="xd"/> f      - Překreslování dat fakulí<byte value="xd"/> p      - Přepočet ploch fakulí<byte value="xd"/> z-v   - zap.vyp propojení skupiny</source>
+        <translation> F8   - Saves a bitmap of the window<byte value="xd"/> F9   - Underlays the drawing with magnetograms<byte value="xd"/> F12  - Merges the data files of faculae<byte value="xd"/> f      - Redraws the faculae data<byte value="xd"/> p      - Recomputes the facular areas<byte value="xd"/> z-v   - group links on/off</translation>
+    </message>
 </context>
 <context>
     <name>MapsWindow</name>
@@ -2328,6 +2799,13 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>Lze přidat jen 1999 zakresu !! </source>
         <translation>Only 1999 drawings can be added!! </translation>
+    </message>
+</context>
+<context>
+    <name>MessageWindow</name>
+    <message>
+        <source>Ne</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

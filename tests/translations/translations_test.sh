@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every text of the windows, of core's messages (CoreText) and of the helper programs has its
-# English translation: lupdate finds no text in the sources that translations/ardeno_en.ts lacks,
-# and lrelease reports none unfinished or untranslated.
+# English translation: no Czech literal of the window sources escapes tr() (but those that name
+# files and values kept in every language), lupdate finds no text in the sources that
+# translations/ardeno_en.ts lacks, and lrelease reports none unfinished or untranslated.
 # Usage: translations_test.sh LUPDATE LRELEASE SOURCE-DIR
 set -u
 lupdate=$1
@@ -11,6 +12,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+literals=$(python3 "$(dirname "$0")/czech_literals.py" "$source") ||
+  fail "Czech texts handed to the windows without tr():
+$literals"
 
 cp "$source/translations/ardeno_en.ts" "$work/ardeno_en.ts"
 found=$("$lupdate" -no-obsolete -locations none -source-language cs_CZ -target-language en_GB \

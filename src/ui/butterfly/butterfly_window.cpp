@@ -27,7 +27,7 @@ namespace ardeno {
 
 namespace {
 
-constexpr const char* kNoCoronaData = "Nejsou data pro koronu";
+constexpr const char* kNoCoronaData = QT_TRANSLATE_NOOP("Ardeno", "Nejsou data pro koronu");
 constexpr int kCreationTimeFactor = 1;
 constexpr int kCreationHeightScale = 3;
 constexpr int kCreationScrollRange = 2000;
@@ -241,7 +241,7 @@ void ButterflyWindow::Podkreslit1Click() {
   const bool on = m_layers.Observations;
   QAction* item = MenuAction("Podkreslit1");
   item->setChecked(on);
-  item->setText(on ? QStringLiteral("Nepodkreslit")
+  item->setText(on ? QCoreApplication::translate("Ardeno", "Nepodkreslit")
                    : QCoreApplication::translate("Ardeno", "Podkreslit"));
   if (QToolButton* button = PanelButton("podkresleni")) {
     // Down, with the marks in its picture, while the observations are drawn.
@@ -251,7 +251,7 @@ void ButterflyWindow::Podkreslit1Click() {
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setToolTip(
         HintOfButton(*button, on ? QCoreApplication::translate("Ardeno", "Podkreslit")
-                                 : QStringLiteral("Nepodkreslit")));
+                                 : QCoreApplication::translate("Ardeno", "Nepodkreslit")));
     button->setStatusTip(button->toolTip());
   }
   Invalidate();
@@ -260,7 +260,7 @@ void ButterflyWindow::Podkreslit1Click() {
 void ButterflyWindow::koronapodClick() {
   QAction* item = MenuAction("koronapod");
   if (!m_layers.Corona && !std::filesystem::is_directory(m_ctx.ProgDir / kCoronaFolder)) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
     item->setChecked(false);
     Invalidate();
     return;

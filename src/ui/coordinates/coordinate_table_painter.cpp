@@ -83,7 +83,7 @@ void PaintCoordinateTable(QPainter& painter, const CoordinateTable& table, int s
       c.RightText(200 * i - 20, top + kRow * d, Value(day->B0));
       c.RightText(200 * i + 30, top + kRow * d, Value(day->P));
     }
-    c.Text(200 * i - 50, top + 33 * kRow, QStringLiteral("Rotace  "));
+    c.Text(200 * i - 50, top + 33 * kRow, QCoreApplication::translate("Ardeno", "Rotace  "));
   }
   for (const RotationMark& mark : table.Marks)
     c.Text(mark.X, top + mark.Row * kRow, QString::fromStdString(mark.Text()));

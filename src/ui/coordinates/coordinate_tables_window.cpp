@@ -88,18 +88,20 @@ void CoordinateTablesWindow::BuildControls() {
   // Only digits: the year is a number.
   m_year->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_year));
   row->addWidget(m_year);
-  const std::pair<const char*, const char*> months[] = {{"SpeedButton1", "leden-duben"},
-                                                        {"SpeedButton2", "květen-srpen"},
-                                                        {"SpeedButton3", "září- prosinec"}};
+  const std::pair<const char*, const char*> months[] = {
+      {"SpeedButton1", QT_TRANSLATE_NOOP("Ardeno", "leden-duben")},
+      {"SpeedButton2", QT_TRANSLATE_NOOP("Ardeno", "květen-srpen")},
+      {"SpeedButton3", QT_TRANSLATE_NOOP("Ardeno", "září- prosinec")}};
   for (int i = 0; i < 3; ++i) {
-    QPushButton* button = Button(bar, row, months[i].first, QString::fromUtf8(months[i].second));
+    QPushButton* button =
+        Button(bar, row, months[i].first, QCoreApplication::translate("Ardeno", months[i].second));
     connect(button, &QPushButton::clicked, this, [this, i] { ShowMonths(4 * i); });
   }
   connect(Button(bar, row, "SpeedButton4", "zve",
                  QCoreApplication::translate("Ardeno", "Měřítko tabulky")),
           &QPushButton::clicked, this, &CoordinateTablesWindow::AskScale);
-  connect(Button(bar, row, "tisksouradnic", "Tisk"), &QPushButton::clicked, this,
-          &CoordinateTablesWindow::PrintTable);
+  connect(Button(bar, row, "tisksouradnic", QCoreApplication::translate("Ardeno", "Tisk")),
+          &QPushButton::clicked, this, &CoordinateTablesWindow::PrintTable);
   connect(Button(bar, row, "ulozitobr", QCoreApplication::translate("Ardeno", "Uložit obr.")),
           &QPushButton::clicked, this, &CoordinateTablesWindow::SaveTableImage);
   row->addStretch(1);
@@ -192,7 +194,7 @@ std::optional<std::filesystem::path> CoordinateTablesWindow::SaveTableImage() {
   }
   const std::optional<std::filesystem::path> folder = PictureFolder(m_ctx.ProgDir);
   if (!folder) {
-    m_ctx.Msg.ShowMessageText(kPictureFolderMessage);
+    m_ctx.Msg.ShowMessageText(PictureFolderMessage());
     return std::nullopt;
   }
   const std::filesystem::path file =
@@ -209,8 +211,9 @@ std::optional<std::filesystem::path> CoordinateTablesWindow::SaveTableImage() {
 bool CoordinateTablesWindow::PrintWindowPicture() {
   if (height() < kMinimumPrintHeight) {
     m_ctx.Dialogs.Inform(this, QStringLiteral("Ardeno"),
-                         QStringLiteral("Okno je nizké - zvětšit jeho výšku+\r   Pokud nelze tisk "
-                                        "se neprovede ! "));
+                         QCoreApplication::translate("Ardeno",
+                                                     "Okno je nizké - zvětšit jeho výšku+\r   "
+                                                     "Pokud nelze tisk se neprovede ! "));
     return false;
   }
   const QImage shot =

@@ -96,19 +96,22 @@ class DrawingCanvas {
 
 void DrawHeading(DrawingCanvas& c, const FrameTexts* texts) {
   c.UseFont(false, 13);
-  c.Text(540, 20, QString::fromStdString(texts ? texts->DateLine : "Datum :             "));
-  c.Text(540, 45, QString::fromStdString(texts ? texts->ObserverLine : "Pozorovatel :   "));
-  c.Text(540, 70, QString::fromStdString(texts ? texts->StationLine : "Stanice :           "));
+  const auto line = [](const std::string* text, const char* empty) {
+    return text ? QString::fromStdString(*text) : QCoreApplication::translate("Ardeno", empty);
+  };
+  c.Text(540, 20, line(texts ? &texts->DateLine : nullptr, "Datum :             "));
+  c.Text(540, 45, line(texts ? &texts->ObserverLine : nullptr, "Pozorovatel :   "));
+  c.Text(540, 70, line(texts ? &texts->StationLine : nullptr, "Stanice :           "));
 }
 
 void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {
   c.UseFont(true, 12);
   for (int i = 1; i <= static_cast<int>(kValueLabels.size()); ++i)
     c.Text(kValueLabelX, ValueLabelY(i), QString::fromUtf8(kValueLabels[i - 1]));
-  c.Text(20, kTableTypeRow, "Typ");
+  c.Text(20, kTableTypeRow, QCoreApplication::translate("Ardeno", "Typ"));
   c.Text(20, kTableLatitudeRow, "b");
   c.Text(20, kTableLongitudeRow, "l");
-  c.Text(10, kTableSpotCountRow, "p.skv.");
+  c.Text(10, kTableSpotCountRow, QCoreApplication::translate("Ardeno", "p.skv."));
   c.Text(10, 630, QCoreApplication::translate("Ardeno", "č. sku."));
   if (!texts) return;
   for (int v = 0; v < static_cast<int>(texts->Values.size()); ++v)

@@ -1,6 +1,7 @@
 #include "ui/drawing/drawing_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,11 +56,11 @@ DrawingWindow::DrawingWindow(AppContext& context, QWidget* parent)
 }
 
 void DrawingWindow::BuildOrientationBox() {
-  m_orientation = new QGroupBox(QString::fromUtf8("Orientace"), this);
+  m_orientation = new QGroupBox(QCoreApplication::translate("Ardeno", "Orientace"), this);
   m_orientation->setObjectName("GroupBox1");
-  m_westEast = new QPushButton("Z - V", m_orientation);
+  m_westEast = new QPushButton(tr("Z - V"), m_orientation);
   m_westEast->setObjectName("vyza");
-  m_northSouth = new QPushButton("S - J", m_orientation);
+  m_northSouth = new QPushButton(tr("S - J"), m_orientation);
   m_northSouth->setObjectName("seji");
   m_orientation->setGeometry(560, 520, 200, 60);
   m_westEast->setGeometry(10, 22, 85, 28);

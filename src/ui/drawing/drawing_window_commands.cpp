@@ -38,8 +38,9 @@ namespace {
 constexpr int kCompactWidth = 612;
 constexpr int kCompactHeight = 535;
 const QString kCaption = QStringLiteral("Ardeno");
-const QString kDataFilter =
-    QCoreApplication::translate("Ardeno", "Data (*.dat);;Všechny soubory (*)");
+QString DataFilter() {
+  return QCoreApplication::translate("Ardeno", "Data (*.dat);;Všechny soubory (*)");
+}
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, QRect at) {
   auto* button = new QPushButton(text, parent);
@@ -62,11 +63,11 @@ void DrawingWindow::BuildCommandBoxes() {
   m_saveBox = new QGroupBox(this);
   m_saveBox->setObjectName("ulozzakresy");
   m_saveBox->resize(300, 150);
-  AddLabel(m_saveBox, "Od", QRect(10, 25, 30, 22));
+  AddLabel(m_saveBox, QCoreApplication::translate("Ardeno", "Od"), QRect(10, 25, 30, 22));
   m_saveFrom = new QSpinBox(m_saveBox);
   m_saveFrom->setObjectName("SpinEdit1");
   m_saveFrom->setGeometry(40, 25, 90, 24);
-  AddLabel(m_saveBox, "Do", QRect(150, 25, 30, 22));
+  AddLabel(m_saveBox, QCoreApplication::translate("Ardeno", "Do"), QRect(150, 25, 30, 22));
   m_saveTo = new QSpinBox(m_saveBox);
   m_saveTo->setObjectName("SpinEdit2");
   m_saveTo->setGeometry(180, 25, 90, 24);
@@ -124,8 +125,9 @@ void DrawingWindow::BuildCommandBoxes() {
     countLabel->setVisible(on);
     m_printCount->setVisible(on);
   });
-  connect(AddButton(m_printBox, "Button4", "Tisk", QRect(10, 60, 100, 28)), &QPushButton::clicked,
-          this, [this] {
+  connect(AddButton(m_printBox, "Button4", QCoreApplication::translate("Ardeno", "Tisk"),
+                    QRect(10, 60, 100, 28)),
+          &QPushButton::clicked, this, [this] {
             bool ok = false;
             const int count = m_printCount->text().trimmed().toInt(&ok);
             m_printExtra = ok && count > 1 ? count - 1 : 0;
@@ -221,7 +223,7 @@ std::vector<std::filesystem::path> DrawingWindow::SaveRange() {
   }
   const std::optional<std::filesystem::path> folder = PictureFolder(m_ctx.ProgDir);
   if (!folder) {
-    m_ctx.Msg.ShowMessageText(kPictureFolderMessage);
+    m_ctx.Msg.ShowMessageText(PictureFolderMessage());
     return written;
   }
   const RecordRange range = ClampRange(m_ctx.Db, m_saveFrom->value(), m_saveTo->value());
@@ -259,7 +261,7 @@ std::optional<std::filesystem::path> DrawingWindow::SaveCurrentDrawing() {
   if (!name) return std::nullopt;
   const std::optional<std::filesystem::path> folder = PictureFolder(m_ctx.ProgDir);
   if (!folder) {
-    m_ctx.Msg.ShowMessageText(kPictureFolderMessage);
+    m_ctx.Msg.ShowMessageText(PictureFolderMessage());
     return std::nullopt;
   }
   const std::filesystem::path file = *folder / std::filesystem::u8path(*name);
@@ -316,7 +318,7 @@ void DrawingWindow::RecomputeAll(bool withFacularAreas) {
 void DrawingWindow::TakeFaculaeFromFile() {
   const std::optional<QString> chosen = m_ctx.Dialogs.OpenFileName(
       this, QCoreApplication::translate("Ardeno", "Soubor dat s fakulemi"), PathText(m_ctx.ProgDir),
-      kDataFilter);
+      DataFilter());
   if (!chosen) return;
   std::vector<ObservationRecord> other;
   const RecordFileRead read = ReadRecordFile(PathFromText(*chosen), 0, other);
@@ -343,7 +345,7 @@ void DrawingWindow::ShowMergeBox() {
 void DrawingWindow::ChooseMergeFile() {
   const std::optional<QString> chosen = m_ctx.Dialogs.OpenFileName(
       this, QCoreApplication::translate("Ardeno", "Vybrat soubor pro přidání"),
-      PathText(m_ctx.ProgDir), kDataFilter);
+      PathText(m_ctx.ProgDir), DataFilter());
   if (!chosen) return;
   const auto read = ReadMergeFile(PathFromText(*chosen));
   if (const auto* refusal = std::get_if<std::string>(&read)) {

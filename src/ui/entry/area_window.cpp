@@ -101,8 +101,8 @@ AreaWindow::AreaWindow(Messages& messages, const QImage& photo, QPoint centre, d
   help->setObjectName("SpeedButton1");
   help->setText(QStringLiteral("?"));
   connect(help, &QToolButton::clicked, this, [this] {
-    m_messages.ShowMessageText(QStringLiteral(
-        "Klik pravým tlačítkem myši, držet táhnout - vybarvit plochu včetně penumbry."));
+    m_messages.ShowMessageText(QCoreApplication::translate(
+        "Ardeno", "Klik pravým tlačítkem myši, držet táhnout - vybarvit plochu včetně penumbry."));
   });
 
   auto* brushes = new QGroupBox(QCoreApplication::translate("Ardeno", "Síla čary"), this);

@@ -48,7 +48,8 @@ CoordinateModeWindow::CoordinateModeWindow(Messages& messages, QWidget* parent)
   auto* help = new QPushButton(QStringLiteral("?"), this);
   help->setObjectName("BitBtn1");
   connect(help, &QPushButton::clicked, this, [this] {
-    m_messages.ShowMessageText(QStringLiteral(
+    m_messages.ShowMessageText(QCoreApplication::translate(
+        "Ardeno",
         "Polární souřadnice - zadává se  úhel a vzdálenost skvrny od středu. \rVizuálně - "
         "zadávají se souřadnice l b  zjištěné z jiných zdrojů."));
   });

@@ -114,7 +114,7 @@ void RecordEditor::BuildLayout() {
   m_observer->setObjectName("ComboBox1");
   m_observer->setEditable(true);
   m_observer->setToolTip(QCoreApplication::translate("Ardeno", "Jméno pozorovatele"));
-  header->addWidget(new QLabel(QStringLiteral("Pozorovatel"), this), 0, 0);
+  header->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Pozorovatel"), this), 0, 0);
   header->addWidget(m_observer, 1, 0, 1, 3);
   int column = 3;
   int row = 0;

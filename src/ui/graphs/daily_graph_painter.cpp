@@ -21,11 +21,32 @@ const QColor kSouthBlue(0, 0, 255);
 constexpr int kPanelGap = 25;
 constexpr int kGridLines = 10;
 
-constexpr std::array<const char*, 12> kMonthNames = {"Leden",  "Únor",   "Březen",   "Duben",
-                                                     "Květen", "Červen", "Červenec", "Srpen",
-                                                     "Září",   "Říjen",  "Listopad", "Prosinec"};
-constexpr std::array<const char*, 12> kMonthShortNames = {"Led", "Úno", "Bře", "Dub", "Kvě", "Čer",
-                                                          "Čer", "Srp", "Zář", "Říj", "Lis", "Pro"};
+constexpr std::array<const char*, 12> kMonthNames = {
+    QT_TRANSLATE_NOOP("Ardeno", "Leden"),    QT_TRANSLATE_NOOP("Ardeno", "Únor"),
+    QT_TRANSLATE_NOOP("Ardeno", "Březen"),   QT_TRANSLATE_NOOP("Ardeno", "Duben"),
+    QT_TRANSLATE_NOOP("Ardeno", "Květen"),   QT_TRANSLATE_NOOP("Ardeno", "Červen"),
+    QT_TRANSLATE_NOOP("Ardeno", "Červenec"), QT_TRANSLATE_NOOP("Ardeno", "Srpen"),
+    QT_TRANSLATE_NOOP("Ardeno", "Září"),     QT_TRANSLATE_NOOP("Ardeno", "Říjen"),
+    QT_TRANSLATE_NOOP("Ardeno", "Listopad"), QT_TRANSLATE_NOOP("Ardeno", "Prosinec")};
+// June and July share their Czech short name: the month tells their translations apart.
+struct ShortMonthName {
+  const char* Text;
+  const char* Month;
+};
+constexpr std::array<ShortMonthName, 12> kMonthShortNames = {{
+    QT_TRANSLATE_NOOP3("Ardeno", "Led", "January"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Úno", "February"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Bře", "March"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Dub", "April"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Kvě", "May"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Čer", "June"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Čer", "July"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Srp", "August"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Zář", "September"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Říj", "October"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Lis", "November"),
+    QT_TRANSLATE_NOOP3("Ardeno", "Pro", "December"),
+}};
 
 struct Panel {
   int Number;  // 1 whole disk, 2 north, 3 south
@@ -48,11 +69,15 @@ std::vector<Panel> ShownPanels(const DailyGraphPlot& plot, DailyView view, const
 }
 
 QString PanelLabel(const DailyGraphPlot& plot, int panel) {
-  static constexpr std::array<const char*, 3> kHemispheres = {"SEVER + JIH", "SEVER", "JIH"};
-  static constexpr std::array<const char*, 3> kZones = {"Východ", "Střed", "Západ"};
+  static constexpr std::array<const char*, 3> kHemispheres = {
+      QT_TRANSLATE_NOOP("Ardeno", "SEVER + JIH"), QT_TRANSLATE_NOOP("Ardeno", "SEVER"),
+      QT_TRANSLATE_NOOP("Ardeno", "JIH")};
+  static constexpr std::array<const char*, 3> kZones = {QT_TRANSLATE_NOOP("Ardeno", "Východ"),
+                                                        QT_TRANSLATE_NOOP("Ardeno", "Střed"),
+                                                        QT_TRANSLATE_NOOP("Ardeno", "Západ")};
   const bool zones = plot.Graph() == DailyGraph::EastWest;
   const char* name = (zones ? kZones : kHemispheres)[static_cast<std::size_t>(panel - 1)];
-  return QString::fromUtf8(name) + "   " + GraphText(plot.Info().Title);
+  return QCoreApplication::translate("Ardeno", name) + "   " + GraphText(plot.Info().Title);
 }
 
 // Screen pixels in the frame's device: a printed page scales them to its dots.
@@ -91,9 +116,11 @@ void PaintFrame(QPainter& p, const DailyGraphPlot& plot, const Panel& panel, int
     p.setPen(Qt::black);
     const std::size_t month = static_cast<std::size_t>(tick.Month - 1);
     if (dayWidth > 1)
-      TextAt(p, x + 10, b + 2, QString::fromUtf8(kMonthNames[month]));
+      TextAt(p, x + 10, b + 2, QCoreApplication::translate("Ardeno", kMonthNames[month]));
     else
-      TextAt(p, x + 3, b + 2, QString::fromUtf8(kMonthShortNames[month]));
+      TextAt(p, x + 3, b + 2,
+             QCoreApplication::translate("Ardeno", kMonthShortNames[month].Text,
+                                         kMonthShortNames[month].Month));
   }
   for (int k = 0; k <= kGridLines; ++k) {
     p.setPen(k == 0 ? QColor(Qt::black) : kGridGrey);
@@ -130,22 +157,27 @@ void PaintCurve(QPainter& p, const DailyGraphPlot& plot, int baseline, int m, co
 
 }  // namespace
 
-QString DailyViewTitle(DailyView view) {
+const char* DailyViewTitle(DailyView view) {
   switch (view) {
     case DailyView::All:
-      return QCoreApplication::translate("Ardeno", "Celkový  Sever  Jih   -");
+      return QT_TRANSLATE_NOOP("Ardeno", "Celkový  Sever  Jih   -");
     case DailyView::Whole:
-      return QCoreApplication::translate("Ardeno", "Celkový   -");
+      return QT_TRANSLATE_NOOP("Ardeno", "Celkový   -");
     case DailyView::North:
-      return QCoreApplication::translate("Ardeno", "Sever   -");
+      return QT_TRANSLATE_NOOP("Ardeno", "Sever   -");
     case DailyView::South:
-      return QCoreApplication::translate("Ardeno", "Jih   -");
+      return QT_TRANSLATE_NOOP("Ardeno", "Jih   -");
   }
-  return {};
+  return kDailyOpeningViewTitle;
 }
 
-QString DailyGraphCaption(const QString& viewTitle, const DailyGraphPlot& plot) {
-  return "Graf   " + viewTitle + GraphText(plot.Info().Title);
+QString DailyGraphCaption(const char* viewTitle, const DailyGraphPlot& plot) {
+  return QCoreApplication::translate("Ardeno", "Graf   ") +
+         QCoreApplication::translate("Ardeno", viewTitle) + GraphText(plot.Info().Title);
+}
+
+QString DailyGraphFileCaption(const char* viewTitle, const DailyGraphPlot& plot) {
+  return QStringLiteral("Graf   ") + QString::fromUtf8(viewTitle) + GraphText(plot.Info().Title);
 }
 
 void PaintDailyGraph(QPainter& p, const DailyGraphPlot& plot, DailyView view, const DailyFrame& f) {

@@ -22,11 +22,15 @@ struct DailyFrame {
   int HemisphereCurveWidth = 1;
 };
 
-// The view title of each view command; the window opens with kDailyOpeningViewTitle.
-inline constexpr const char* kDailyOpeningViewTitle = "Celkový   Sever   Jih  -";
-QString DailyViewTitle(DailyView view);
-// "Graf   " + view title + graph title.
-QString DailyGraphCaption(const QString& viewTitle, const DailyGraphPlot& plot);
+// The view title of each view command, in Czech; the window opens with kDailyOpeningViewTitle.
+// A saved picture's name takes the title's first letter, whatever the language shown.
+inline constexpr const char* kDailyOpeningViewTitle =
+    QT_TRANSLATE_NOOP("Ardeno", "Celkový   Sever   Jih  -");
+const char* DailyViewTitle(DailyView view);
+// "Graf   " + view title + graph title, in the language of the windows.
+QString DailyGraphCaption(const char* viewTitle, const DailyGraphPlot& plot);
+// The same in Czech: a picture saved under the caption keeps its name in every language.
+QString DailyGraphFileCaption(const char* viewTitle, const DailyGraphPlot& plot);
 
 void PaintDailyGraph(QPainter& painter, const DailyGraphPlot& plot, DailyView view,
                      const DailyFrame& frame);

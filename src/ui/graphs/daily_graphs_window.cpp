@@ -39,7 +39,7 @@ constexpr int kScreenPlotLeft = DailyFrame{}.PlotLeft;
 }  // namespace
 
 DailyGraphsWindow::DailyGraphsWindow(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), m_ctx(ctx), m_viewTitle(QString::fromUtf8(kDailyOpeningViewTitle)) {
+    : QWidget(parent), m_ctx(ctx), m_viewTitle(kDailyOpeningViewTitle) {
   setObjectName("TForm6");
   setAttribute(Qt::WA_DeleteOnClose);
   auto* layout = new QVBoxLayout(this);
@@ -93,9 +93,12 @@ void DailyGraphsWindow::BuildMenus() {
                                                          {"celkovy", DailyView::Whole},
                                                          {"severg", DailyView::North},
                                                          {"jihg", DailyView::South}};
-  const char* viewTexts[] = {"Všechny tři", "Celkový", "Sever", "Jih"};
+  const char* viewTexts[] = {
+      QT_TRANSLATE_NOOP("Ardeno", "Všechny tři"), QT_TRANSLATE_NOOP("Ardeno", "Celkový"),
+      QT_TRANSLATE_NOOP("Ardeno", "Sever"), QT_TRANSLATE_NOOP("Ardeno", "Jih")};
   for (std::size_t i = 0; i < std::size(viewItems); ++i) {
-    QAction* action = m_ops.AddAction(views, viewItems[i].first, QString::fromUtf8(viewTexts[i]));
+    QAction* action = m_ops.AddAction(views, viewItems[i].first,
+                                      QCoreApplication::translate("Ardeno", viewTexts[i]));
     action->setCheckable(true);
     viewGroup->addAction(action);
     const DailyView view = viewItems[i].second;
@@ -257,7 +260,7 @@ void DailyGraphsWindow::SetSaveSize(int pixels) {
 }
 
 void DailyGraphsWindow::FillFrame() {
-  m_viewTitle = QString::fromUtf8(kDailyOpeningViewTitle);
+  m_viewTitle = kDailyOpeningViewTitle;
   m_sizeMode = 1;
   QWidget* outer = OuterWindow(this);
   if (auto* sub = qobject_cast<QMdiSubWindow*>(outer)) {
@@ -307,7 +310,7 @@ void DailyGraphsWindow::SaveAll() {
     if (info.SavePrefix.empty()) continue;
     SelectGraph(info.Graph);
     m_scaleShown = true;
-    m_ctx.View.ImageName = GraphText(info.SavePrefix) + m_viewTitle.left(1);
+    m_ctx.View.ImageName = GraphText(info.SavePrefix) + QString::fromUtf8(m_viewTitle).left(1);
     SaveWindowImage(m_ctx, m_canvas, false);
   }
   m_sizeLabel->show();
@@ -316,7 +319,7 @@ void DailyGraphsWindow::SaveAll() {
 void DailyGraphsWindow::SaveWithQuestion() {
   m_sizeLabel->hide();
   m_scaleShown = true;
-  m_ctx.View.ImageName = Caption().left(kCaptionTextLength);
+  m_ctx.View.ImageName = DailyGraphFileCaption(m_viewTitle, m_plot).left(kCaptionTextLength);
   SaveWindowImage(m_ctx, m_canvas, true);
   m_sizeLabel->show();
 }

@@ -80,7 +80,7 @@ class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
   AppContext& m_ctx;
   DailyGraphPlot m_plot;
   DailyView m_view = DailyView::All;
-  QString m_viewTitle;
+  const char* m_viewTitle;  // Czech, as kDailyOpeningViewTitle
   QString m_sizeText;
   int m_sizeMode = 0;
   bool m_scaleShown = false;

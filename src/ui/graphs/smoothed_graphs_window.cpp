@@ -135,10 +135,12 @@ void SmoothedGraphsWindow::BuildMenus() {
       {"zaznamova", AsymmetryDiagram::PerRecord},
       {"mesicni", AsymmetryDiagram::Monthly},
       {"rocni", AsymmetryDiagram::Yearly}};
-  const char* diagramTexts[] = {"Záznamový", "Měsíční", "Roční"};
+  const char* diagramTexts[] = {QT_TRANSLATE_NOOP("Ardeno", "Záznamový"),
+                                QT_TRANSLATE_NOOP("Ardeno", "Měsíční"),
+                                QT_TRANSLATE_NOOP("Ardeno", "Roční")};
   for (std::size_t i = 0; i < std::size(diagrams); ++i) {
-    QAction* action =
-        m_ops.AddAction(asymmetry, diagrams[i].first, QString::fromUtf8(diagramTexts[i]), true);
+    QAction* action = m_ops.AddAction(asymmetry, diagrams[i].first,
+                                      QCoreApplication::translate("Ardeno", diagramTexts[i]), true);
     diagramGroup->addAction(action);
     const AsymmetryDiagram diagram = diagrams[i].second;
     connect(action, &QAction::triggered, this, [this, diagram] { SelectDiagram(diagram); });

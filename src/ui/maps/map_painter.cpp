@@ -265,7 +265,9 @@ void TwoMapsFrame(QPainter& p, const StripScene& s) {
     p.setPen(Qt::black);
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
-    TextAt(p, 10 * k, top, QStringLiteral("Rotace ") + QString::number(s.Strips[i].Rotation));
+    TextAt(
+        p, 10 * k, top,
+        QCoreApplication::translate("Ardeno", "Rotace ") + QString::number(s.Strips[i].Rotation));
     TextAt(p, 10 * k, top + 10 * k,
            QCoreApplication::translate("Ardeno", "Rok ") + QString::number(s.StartYears[i]));
     for (int l = 0; l <= 360; l += 90)

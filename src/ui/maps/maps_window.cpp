@@ -31,8 +31,9 @@ namespace ardeno {
 
 namespace {
 
-constexpr const char* kNoCoronaData = "Nejsou data pro koronu";
-constexpr const char* kNoMagnetosphereData = "Nejsou data pro magnetosféru";
+constexpr const char* kNoCoronaData = QT_TRANSLATE_NOOP("Ardeno", "Nejsou data pro koronu");
+constexpr const char* kNoMagnetosphereData =
+    QT_TRANSLATE_NOOP("Ardeno", "Nejsou data pro magnetosféru");
 constexpr int kSmallWidth = 812;
 constexpr int kSmallHeight = 581;
 
@@ -89,7 +90,7 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
   m_dayBar->hide();
   connect(m_rotationBar, &QScrollBar::valueChanged, m_canvas, qOverload<>(&QWidget::update));
   connect(m_dayBar, &QScrollBar::valueChanged, this, [this] {
-    setWindowTitle(ImageNameForView());
+    setWindowTitle(ImageNameForView(true));
     m_canvas->update();
   });
 
@@ -339,7 +340,7 @@ void MapsWindow::ShowMagnetCycles() {
   }
   m_magnetCycles = CompareMagnetCycles(m_magnetSummary, *query);
   ShowView(View::MagnetCycles);
-  setWindowTitle(ImageNameForView());
+  setWindowTitle(ImageNameForView(true));
 }
 
 bool MapsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -404,7 +405,7 @@ bool MapsWindow::CoronaPresent() const {
 
 void MapsWindow::KoronaGrafClick() {
   if (!CoronaPresent()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
     ShowView(View::Map);
     return;
   }
@@ -413,7 +414,7 @@ void MapsWindow::KoronaGrafClick() {
 
 void MapsWindow::koronamotylClick() {
   if (!CoronaPresent()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
     return;
   }
   ShowView(View::CoronaButterfly);
@@ -421,21 +422,21 @@ void MapsWindow::koronamotylClick() {
 
 void MapsWindow::koronaglobClick() {
   if (!CoronaPresent()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
     return;
   }
   // Start at the map rotation's first day when the corona reaches it.
   const std::int64_t day = RotationDates(MapRotation()).CoronaDayIndex;
   if (day >= 0 && day <= m_dayBar->maximum()) m_dayBar->setValue(static_cast<int>(day));
   ShowView(View::RealCorona);
-  setWindowTitle(ImageNameForView());
+  setWindowTitle(ImageNameForView(true));
 }
 
 void MapsWindow::koronapodClick() { ToggleCoronaUnderlay(); }
 
 void MapsWindow::ToggleCoronaUnderlay() {
   if (!m_coronaUnderlay && !CoronaPresent()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
     ToolButton("koronazap")->setChecked(false);
     return;
   }
@@ -450,7 +451,7 @@ void MapsWindow::ToggleCoronaUnderlay() {
 
 bool MapsWindow::MagnetogramsPresent() {
   if (std::filesystem::is_directory(m_ctx.ProgDir / kMagnetogramFolder)) return true;
-  m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoMagnetosphereData));
+  m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoMagnetosphereData));
   return false;
 }
 
@@ -509,36 +510,40 @@ void MapsWindow::ToggleSize() {
                            : QCoreApplication::translate("Ardeno", "Zmenšit"));
 }
 
-QString MapsWindow::ImageNameForView() const {
+QString MapsWindow::ImageNameForView(bool shown) const {
+  // The picture's file name keeps its Czech bytes; the caption reads in the windows' language.
+  const auto text = [shown](const char* czech) {
+    return shown ? QCoreApplication::translate("Ardeno", czech) : QString::fromUtf8(czech);
+  };
   const QString rotation = QString::number(MapRotation());
   QString name;
   switch (m_view) {
     case View::Map:
     case View::TwoMaps:
-      name = QStringLiteral("Mapa  ") + rotation;
+      name = text(QT_TRANSLATE_NOOP("Ardeno", "Mapa  ")) + rotation;
       break;
     case View::LongMap:
-      name = QStringLiteral("Dlouhamapa  ") + rotation;
+      name = text(QT_TRANSLATE_NOOP("Ardeno", "Dlouhamapa  ")) + rotation;
       break;
     case View::HighMap:
-      name = QStringLiteral("Vysokamapa  ") + rotation;
+      name = text(QT_TRANSLATE_NOOP("Ardeno", "Vysokamapa  ")) + rotation;
       break;
     case View::CoronaGraph:
-      name = QStringLiteral("Korona_graf") +
+      name = text(QT_TRANSLATE_NOOP("Ardeno", "Korona_graf")) +
              QString::number(m_rotationBar->value() + kCoronaGraphRotationOffset);
       break;
     case View::CoronaButterfly:
-      name = QStringLiteral("Korona_motyl");
+      name = text(QT_TRANSLATE_NOOP("Ardeno", "Korona_motyl"));
       break;
     case View::RealCorona:
-      name = QStringLiteral("Korona ") +
+      name = text(QT_TRANSLATE_NOOP("Ardeno", "Korona ")) +
              QString::fromStdString(FormatDate(CoronaRowDate(m_dayBar->value())));
       break;
     case View::MagnetCycles:
-      name = QStringLiteral("Cykly_magnet");
+      name = text(QT_TRANSLATE_NOOP("Ardeno", "Cykly_magnet"));
       break;
   }
-  return name.left(20);
+  return shown ? name : name.left(20);
 }
 
 void MapsWindow::PrepareIfNeeded(QSize client) {
@@ -797,7 +802,7 @@ void MapsWindow::BuildComparisonPanel() {
     for (const Item& item : items) {
       auto* button = new QToolButton(panel);
       button->setObjectName(QString::fromLatin1(item.Name));
-      button->setText(QString::fromUtf8(item.Text));
+      button->setText(QCoreApplication::translate("Ardeno", item.Text));
       button->setCheckable(true);
       grid->addWidget(button, row, item.Column);
       m_buttons[button->objectName()] = button;
@@ -815,13 +820,15 @@ void MapsWindow::BuildComparisonPanel() {
     });
   };
   addHalf(0, QCoreApplication::translate("Ardeno", "Horní"),
-          {{"Hskvrna", "Skvrny", 1},
-           {"Hfakule", "Fakule", 2},
-           {"Hkorona", "Korona", 3},
-           {"Hmagnet", "Magnetosféra", 4}},
+          {{"Hskvrna", QT_TRANSLATE_NOOP("Ardeno", "Skvrny"), 1},
+           {"Hfakule", QT_TRANSLATE_NOOP("Ardeno", "Fakule"), 2},
+           {"Hkorona", QT_TRANSLATE_NOOP("Ardeno", "Korona"), 3},
+           {"Hmagnet", QT_TRANSLATE_NOOP("Ardeno", "Magnetosféra"), 4}},
           "mazaniHor");
   addHalf(1, QCoreApplication::translate("Ardeno", "Dolní"),
-          {{"Dfakule", "Fakule", 2}, {"Dkorona", "Korona", 3}, {"Dmagnet", "Magnetosféra", 4}},
+          {{"Dfakule", QT_TRANSLATE_NOOP("Ardeno", "Fakule"), 2},
+           {"Dkorona", QT_TRANSLATE_NOOP("Ardeno", "Korona"), 3},
+           {"Dmagnet", QT_TRANSLATE_NOOP("Ardeno", "Magnetosféra"), 4}},
           "MazaniDol");
   grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Posuv v otočkách"), panel), 2,
                   0, 1, 2);
@@ -858,7 +865,7 @@ void MapsWindow::LayerToggled() {
   for (const char* name : {"Hkorona", "Dkorona"}) {
     QToolButton* button = ToolButton(QString::fromLatin1(name));
     if (button->isChecked() && !CoronaPresent()) {
-      m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoCoronaData));
+      m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
       button->setChecked(false);
     }
   }
@@ -916,7 +923,7 @@ void MapsWindow::keyReleaseEvent(QKeyEvent* event) {
       Invalidate();
       break;
     case Qt::Key_F8:
-      m_ctx.View.ImageName = ImageNameForView();
+      m_ctx.View.ImageName = ImageNameForView(false);
       SaveImage(true);
       break;
     case Qt::Key_F9:

@@ -80,8 +80,9 @@ class MapsWindow : public QWidget {
   // Prints the current view on one page (the high map as strips drawn on the page), with `note`
   // on a line under the map when given.
   void PrintTo(QPrinter& printer, const QString& note = {});
-  // The image name the window saves under with F8.
-  QString ImageNameForView() const;
+  // The image name the window saves under with F8 (Czech, at most 20 characters), or, `shown`,
+  // the same name in the windows' language as the window's caption.
+  QString ImageNameForView(bool shown) const;
   // Runs the magnetosphere summation and rewrites magn.dat (key P).
   void SumMagnetosphere();
   // The box of the cycle comparison, and the curves its "Potvrdit" computed last.

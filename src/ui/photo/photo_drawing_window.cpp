@@ -34,13 +34,16 @@ namespace ardeno {
 namespace {
 
 const QString kUnsetValue = QStringLiteral("000000");
-const QString kCentreCaption = QCoreApplication::translate("Ardeno", "Střed");
-const QString kNorthCaption = QCoreApplication::translate("Ardeno", "Sever");
-const QString kAxisCaption = QCoreApplication::translate("Ardeno", "Osa Slunce");
-const QString kAxisHint =
-    QCoreApplication::translate("Ardeno", "Bod na ose rotace Slunce (místo severu)");
-const QString kAlreadyCalibratedMessage = QCoreApplication::translate(
-    "Ardeno", " Není nutné zadávání středu a sevsru . Hodnoty jsou již zadány.");
+QString CentreCaption() { return QCoreApplication::translate("Ardeno", "Střed"); }
+QString NorthCaption() { return QCoreApplication::translate("Ardeno", "Sever"); }
+QString AxisCaption() { return QCoreApplication::translate("Ardeno", "Osa Slunce"); }
+QString AxisHint() {
+  return QCoreApplication::translate("Ardeno", "Bod na ose rotace Slunce (místo severu)");
+}
+QString AlreadyCalibratedMessage() {
+  return QCoreApplication::translate(
+      "Ardeno", " Není nutné zadávání středu a sevsru . Hodnoty jsou již zadány.");
+}
 // The brightness is added to every colour byte; the contrast multiplies by position / 80.
 constexpr int kBrightnessRange = 120;
 constexpr int kContrastLeast = 20;
@@ -149,9 +152,10 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
     row->addWidget(s);
     return s;
   };
-  m_brightness = slider("jas", QStringLiteral("Jas "), -kBrightnessRange, kBrightnessRange, 0);
-  m_contrast =
-      slider("kont", QStringLiteral("Kontr. "), kContrastLeast, kContrastMost, kNeutralContrast);
+  m_brightness = slider("jas", QCoreApplication::translate("Ardeno", "Jas "), -kBrightnessRange,
+                        kBrightnessRange, 0);
+  m_contrast = slider("kont", QCoreApplication::translate("Ardeno", "Kontr. "), kContrastLeast,
+                      kContrastMost, kNeutralContrast);
 
   connect(button("novyzakres", QCoreApplication::translate("Ardeno", "Nový  zákres"),
                  QCoreApplication::translate(
@@ -220,17 +224,17 @@ PhotoDrawingWindow::CalibrationButtons PhotoDrawingWindow::BuildCalibrationButto
     QWidget* box, const char* centre, const char* north, const char* axis, const char* centreLabel,
     const char* valueLabel) {
   CalibrationButtons b;
-  b.Centre = new QPushButton(kCentreCaption, box);
+  b.Centre = new QPushButton(CentreCaption(), box);
   b.Centre->setObjectName(centre);
   b.Centre->setToolTip(QCoreApplication::translate("Ardeno", "Určení středu"));
   b.Centre->setCheckable(true);
-  b.North = new QPushButton(kNorthCaption, box);
+  b.North = new QPushButton(NorthCaption(), box);
   b.North->setObjectName(north);
   b.North->setToolTip(QCoreApplication::translate("Ardeno", "Určení severu "));
   b.North->setCheckable(true);
-  b.Axis = new QPushButton(kAxisCaption, box);
+  b.Axis = new QPushButton(AxisCaption(), box);
   b.Axis->setObjectName(axis);
-  b.Axis->setToolTip(kAxisHint);
+  b.Axis->setToolTip(AxisHint());
   b.Axis->setCheckable(true);
   b.CentreLabel = new QLabel(kUnsetValue, box);
   b.CentreLabel->setObjectName(centreLabel);
@@ -332,7 +336,7 @@ void PhotoDrawingWindow::MarkCentre() {
   CalibrationButtons& b = m_entry == Entry::Groups ? m_groupCalibration : m_faculaCalibration;
   if (m_calibration.IsCalibrated()) {
     b.Centre->setChecked(false);
-    m_ctx.Msg.ShowMessageText(kAlreadyCalibratedMessage);
+    m_ctx.Msg.ShowMessageText(AlreadyCalibratedMessage());
     return;
   }
   m_pick = Pick::Centre;
@@ -404,8 +408,8 @@ void PhotoDrawingWindow::EndPick() {
   const bool calibrating = m_pick != Pick::Centre;
   m_pick = Pick::None;
   for (CalibrationButtons* b : {&m_faculaCalibration, &m_groupCalibration}) {
-    b->Centre->setText(kCentreCaption);
-    b->North->setText(kNorthCaption);
+    b->Centre->setText(CentreCaption());
+    b->North->setText(NorthCaption());
     for (QPushButton* button : {b->Centre, b->North, b->Axis}) button->setChecked(false);
   }
   UpdateCalibrationLabels();

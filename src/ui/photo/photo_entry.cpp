@@ -23,31 +23,48 @@ namespace ardeno {
 
 namespace {
 
-const QString kCalibrateFirstMessage = QCoreApplication::translate(
-    "Ardeno", "Nejprve je třeba označit na obrázku střed a sever (nebo osu Slunce).");
-const QString kNoGroupWrittenMessage =
-    QCoreApplication::translate("Ardeno", "Nebyla zapsána žádná skupina, záznam se nemění.");
-const QString kNoOutlineMessage =
-    QCoreApplication::translate("Ardeno", "Nebyl zadán žádný obrys fakule, záznam se nemění.");
-const QString kSequenceZeroMessage =
-    QCoreApplication::translate("Ardeno", "Pořadové číslo skupiny je nula");
-const QString kPositionFirstMessage = QCoreApplication::translate(
-    "Ardeno", "Prvně je třeba zadat souřadnice skvrny\r              nebo druhotné skvrny !");
-const QString kGridHint =
-    QCoreApplication::translate("Ardeno", "Souřadnice se zadají kliknutím na zákres");
-const QString kAreaHint =
-    QCoreApplication::translate("Ardeno", "Hodnota plochy se zadává v mm^2 na průměr zakresu");
-const QString kWriteCaption = QCoreApplication::translate("Ardeno", "Zapiš skupinu");
-const QString kMeasureCaption = QCoreApplication::translate("Ardeno", "Měřeni plochy skupiny");
-const QString kFaculaHelp = QStringLiteral(
-    "Nejprve Střed a Sever (nebo bod na ose Slunce). Pak zvol číslo fakule, pravým tlačítkem "
-    "myši označ první bod obrysu a levým další body (nejvýše 6). \"Konec zadání fakulí\" zapíše "
-    "obrysy do vybraného zákresu.");
+QString CalibrateFirstMessage() {
+  return QCoreApplication::translate(
+      "Ardeno", "Nejprve je třeba označit na obrázku střed a sever (nebo osu Slunce).");
+}
+QString NoGroupWrittenMessage() {
+  return QCoreApplication::translate("Ardeno", "Nebyla zapsána žádná skupina, záznam se nemění.");
+}
+QString NoOutlineMessage() {
+  return QCoreApplication::translate("Ardeno", "Nebyl zadán žádný obrys fakule, záznam se nemění.");
+}
+QString SequenceZeroMessage() {
+  return QCoreApplication::translate("Ardeno", "Pořadové číslo skupiny je nula");
+}
+QString PositionFirstMessage() {
+  return QCoreApplication::translate(
+      "Ardeno", "Prvně je třeba zadat souřadnice skvrny\r              nebo druhotné skvrny !");
+}
+QString GridHint() {
+  return QCoreApplication::translate("Ardeno", "Souřadnice se zadají kliknutím na zákres");
+}
+QString AreaHint() {
+  return QCoreApplication::translate("Ardeno", "Hodnota plochy se zadává v mm^2 na průměr zakresu");
+}
+QString WriteCaption() { return QCoreApplication::translate("Ardeno", "Zapiš skupinu"); }
+QString MeasureCaption() { return QCoreApplication::translate("Ardeno", "Měřeni plochy skupiny"); }
+QString FaculaHelp() {
+  return QCoreApplication::translate(
+      "Ardeno",
+      "Nejprve Střed a Sever (nebo bod na ose Slunce). Pak zvol číslo fakule, pravým tlačítkem "
+      "myši označ první bod obrysu a levým další body (nejvýše 6). \"Konec zadání fakulí\" zapíše "
+      "obrysy do vybraného zákresu.");
+}
 
 const char* const kGridTitles[kPhotoGridColumns] = {
-    "Typ skup",    "Skvrn",      "Penumb.",    "Hlavní uhl.",  "Hlavní vzd.",
-    "Hlavní Plo.", "Malé skvr.", "Č. skup",    "Č. rot. skup", "1.ved uhl.",
-    "1.ved vzd.",  "1.ved Plo.", "2.ved uhl.", "2.ved vzd.",   "2.ved Plo."};
+    QT_TRANSLATE_NOOP("Ardeno", "Typ skup"),     QT_TRANSLATE_NOOP("Ardeno", "Skvrn"),
+    QT_TRANSLATE_NOOP("Ardeno", "Penumb."),      QT_TRANSLATE_NOOP("Ardeno", "Hlavní uhl."),
+    QT_TRANSLATE_NOOP("Ardeno", "Hlavní vzd."),  QT_TRANSLATE_NOOP("Ardeno", "Hlavní Plo."),
+    QT_TRANSLATE_NOOP("Ardeno", "Malé skvr."),   QT_TRANSLATE_NOOP("Ardeno", "Č. skup"),
+    QT_TRANSLATE_NOOP("Ardeno", "Č. rot. skup"), QT_TRANSLATE_NOOP("Ardeno", "1.ved uhl."),
+    QT_TRANSLATE_NOOP("Ardeno", "1.ved vzd."),   QT_TRANSLATE_NOOP("Ardeno", "1.ved Plo."),
+    QT_TRANSLATE_NOOP("Ardeno", "2.ved uhl."),   QT_TRANSLATE_NOOP("Ardeno", "2.ved vzd."),
+    QT_TRANSLATE_NOOP("Ardeno", "2.ved Plo.")};
 // Angle column of the group and of the two auxiliary spots.
 constexpr int kPointAngleColumn[3] = {kColAngle, kColAux1Angle, kColAux2Angle};
 constexpr int kPointAreaColumn[3] = {kColArea, kColAux1Area, kColAux2Area};
@@ -86,7 +103,7 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
   m_vertexTable->setObjectName("tabxy");
   m_vertexTable->setHorizontalHeaderLabels({QCoreApplication::translate("Ardeno", "Bod"),
                                             QCoreApplication::translate("Ardeno", "Úhel"),
-                                            QStringLiteral("Vzd.")});
+                                            QCoreApplication::translate("Ardeno", "Vzd.")});
   m_vertexTable->verticalHeader()->hide();
   m_vertexTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_vertexTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -118,7 +135,7 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
   auto* help = new QToolButton(box);
   help->setObjectName("SpeedButton2");
   help->setText("?");
-  connect(help, &QToolButton::clicked, this, [this] { m_ctx.Msg.ShowMessageText(kFaculaHelp); });
+  connect(help, &QToolButton::clicked, this, [this] { m_ctx.Msg.ShowMessageText(FaculaHelp()); });
   grid->addWidget(help, 9, 0);
   return box;
 }
@@ -170,8 +187,8 @@ QGroupBox* PhotoDrawingWindow::BuildGroupBox() {
   m_groupGrid = new QTableWidget(1, kPhotoGridColumns, entry);
   m_groupGrid->setObjectName("jinak");
   for (int c = 1; c <= kPhotoGridColumns; ++c) {
-    auto* title = new QTableWidgetItem(QString::fromUtf8(kGridTitles[c - 1]));
-    if (c == kColArea || c == kColAux1Area || c == kColAux2Area) title->setToolTip(kAreaHint);
+    auto* title = new QTableWidgetItem(QCoreApplication::translate("Ardeno", kGridTitles[c - 1]));
+    if (c == kColArea || c == kColAux1Area || c == kColAux2Area) title->setToolTip(AreaHint());
     m_groupGrid->setHorizontalHeaderItem(c - 1, title);
     m_groupGrid->setItem(0, c - 1, new QTableWidgetItem);
   }
@@ -180,19 +197,19 @@ QGroupBox* PhotoDrawingWindow::BuildGroupBox() {
   m_groupGrid->setFixedHeight(m_groupGrid->horizontalHeader()->sizeHint().height() +
                               m_groupGrid->verticalHeader()->defaultSectionSize() + 22);
   connect(m_groupGrid, &QTableWidget::currentCellChanged, this, [this](int, int column) {
-    m_gridHint->setText(kGridHint);
+    m_gridHint->setText(GridHint());
     if (const std::optional<int> point = PointOfColumn(column + 1))
       m_pointChoice->button(*point)->setChecked(true);
   });
   connect(m_groupGrid, &QTableWidget::itemChanged, this,
-          [this] { m_writeGroup->setText(kWriteCaption); });
+          [this] { m_writeGroup->setText(WriteCaption()); });
   entryGrid->addWidget(m_groupGrid, 1, 0, 1, 5);
 
-  m_writeGroup = new QPushButton(kWriteCaption, entry);
+  m_writeGroup = new QPushButton(WriteCaption(), entry);
   m_writeGroup->setObjectName("zapskvrnu");
   connect(m_writeGroup, &QPushButton::clicked, this, &PhotoDrawingWindow::WriteGroup);
   entryGrid->addWidget(m_writeGroup, 2, 0, 1, 2);
-  m_measure = new QPushButton(kMeasureCaption, entry);
+  m_measure = new QPushButton(MeasureCaption(), entry);
   m_measure->setObjectName("merplochy");
   connect(m_measure, &QPushButton::clicked, this, &PhotoDrawingWindow::MeasureArea);
   entryGrid->addWidget(m_measure, 2, 2, 1, 2);
@@ -229,7 +246,7 @@ void PhotoDrawingWindow::StartOutline(QPoint pixel) {
     return;
   }
   if (!m_calibration.IsCalibrated()) {
-    m_ctx.Msg.ShowMessageText(kCalibrateFirstMessage);
+    m_ctx.Msg.ShowMessageText(CalibrateFirstMessage());
     return;
   }
   m_outlines.Start(field, pixel.x(), pixel.y());
@@ -278,7 +295,7 @@ void PhotoDrawingWindow::EndFaculae() {
       std::any_of(words.begin(), words.end(), [](const auto& field) { return field.has_value(); });
   if (!anyOutline) {
     // Ending without a single outline would only overwrite the record's facula count.
-    m_ctx.Msg.ShowMessageText(kNoOutlineMessage);
+    m_ctx.Msg.ShowMessageText(NoOutlineMessage());
     return;
   }
   if (!PhotoDayAgreed()) return;
@@ -333,7 +350,7 @@ void PhotoDrawingWindow::SequenceChanged(int sequence) {
   // A new group starts from an empty row.
   for (int c = 1; c <= kPhotoGridColumns; ++c) SetGridText(c, {});
   m_rowPixels = {};
-  m_writeGroup->setText(kWriteCaption);
+  m_writeGroup->setText(WriteCaption());
   RebuildOverlay();
 }
 
@@ -344,7 +361,7 @@ void PhotoDrawingWindow::PointChosen(int point) {
 void PhotoDrawingWindow::TakeGroupPoint(QPoint pixel) {
   if (m_groupSequence->value() < 1 || m_area) return;
   if (!m_calibration.IsCalibrated()) {
-    m_ctx.Msg.ShowMessageText(kCalibrateFirstMessage);
+    m_ctx.Msg.ShowMessageText(CalibrateFirstMessage());
     return;
   }
   const int point = PointOfColumn(m_groupGrid->currentColumn() + 1)
@@ -364,7 +381,7 @@ void PhotoDrawingWindow::TakeGroupPoint(QPoint pixel) {
 void PhotoDrawingWindow::WriteGroup() {
   const int sequence = m_groupSequence->value();
   if (sequence < 1) {
-    m_ctx.Msg.ShowMessageText(kSequenceZeroMessage);
+    m_ctx.Msg.ShowMessageText(SequenceZeroMessage());
     return;
   }
   std::variant<PendingGroup, std::string> read = ReadPendingGroup(GridRow());
@@ -387,7 +404,7 @@ void PhotoDrawingWindow::MeasureArea() {
                         .value_or(std::max(0, m_pointChoice->checkedId()));
   const std::optional<QPoint> pixel = m_rowPixels[static_cast<std::size_t>(point)];
   if (!pixel || !m_calibration.IsCalibrated()) {
-    m_ctx.Msg.ShowMessageText(kPositionFirstMessage);
+    m_ctx.Msg.ShowMessageText(PositionFirstMessage());
     return;
   }
   const auto target = static_cast<MeasureTarget>(point + 1);
@@ -407,7 +424,7 @@ void PhotoDrawingWindow::AreaFinished() {
   // The measurement is over now, not when the window is finally deleted.
   if (m_area) m_area->deleteLater();
   m_area = nullptr;
-  m_measure->setText(kMeasureCaption);
+  m_measure->setText(MeasureCaption());
   m_measure->setEnabled(true);
   m_writeGroup->setEnabled(true);
 }
@@ -420,7 +437,7 @@ void PhotoDrawingWindow::EndGroups() {
   }
   if (m_pending.empty()) {
     // Storing no group would wipe the groups the drawing already has.
-    m_ctx.Msg.ShowMessageText(kNoGroupWrittenMessage);
+    m_ctx.Msg.ShowMessageText(NoGroupWrittenMessage());
     return;
   }
   if (!PhotoDayAgreed()) return;

@@ -274,17 +274,21 @@ class PositionsView : public GroupGridView {
  protected:
   TextGrid BuildGrid() override {
     const QString filter = m_ctx.App.View.EastWestFilter;
-    m_filter->setText(QCoreApplication::translate("Ardeno", "Skupiny typu: %1").arg(filter));
+    // "vše" reads as the filter's combo box shows it.
+    m_filter->setText(QCoreApplication::translate("Ardeno", "Skupiny typu: %1")
+                          .arg(QCoreApplication::translate("Ardeno", filter.toUtf8().constData())));
     const auto zones = ComputeZoneCounts(m_ctx.App.Db, Statistics(m_ctx).Positions, Period(),
                                          filter.toStdString());
     return EastWestGrid(zones, Period());
   }
   QString Caption() const override {
-    static const char* const kPeriods[] = {"denní", "měsíční", "roční"};
-    return QStringLiteral(
-               "Výsledky    polohy skupin podle sluneční délky od centrálního "
-               "meridiánu - %1")
-        .arg(QString::fromUtf8(kPeriods[std::clamp(Variant(), 0, 2)]));
+    static const char* const kPeriods[] = {QT_TRANSLATE_NOOP("Ardeno", "denní"),
+                                           QT_TRANSLATE_NOOP("Ardeno", "měsíční"),
+                                           QT_TRANSLATE_NOOP("Ardeno", "roční")};
+    return QCoreApplication::translate("Ardeno",
+                                       "Výsledky    polohy skupin podle sluneční délky od "
+                                       "centrálního meridiánu - %1")
+        .arg(QCoreApplication::translate("Ardeno", kPeriods[std::clamp(Variant(), 0, 2)]));
   }
 
  private:

@@ -12,16 +12,17 @@ namespace ardeno {
 namespace {
 
 constexpr std::array<const char*, 3> kSeriesCaptions = {
-    "Výsledky    koeficienty k pozorovatelů - celý disk",
-    "Výsledky    koeficienty k pozorovatelů - sever",
-    "Výsledky    koeficienty k pozorovatelů - jih"};
+    QT_TRANSLATE_NOOP("Ardeno", "Výsledky    koeficienty k pozorovatelů - celý disk"),
+    QT_TRANSLATE_NOOP("Ardeno", "Výsledky    koeficienty k pozorovatelů - sever"),
+    QT_TRANSLATE_NOOP("Ardeno", "Výsledky    koeficienty k pozorovatelů - jih")};
 constexpr std::array<const char*, 3> kSeriesTitles = {
-    "Koeficienty k pozorovatelů vůči SILSO - celý disk",
-    "Koeficienty k pozorovatelů vůči SILSO - severní polokoule",
-    "Koeficienty k pozorovatelů vůči SILSO - jižní polokoule"};
-constexpr const char* kNoReferenceMessage =
+    QT_TRANSLATE_NOOP("Ardeno", "Koeficienty k pozorovatelů vůči SILSO - celý disk"),
+    QT_TRANSLATE_NOOP("Ardeno", "Koeficienty k pozorovatelů vůči SILSO - severní polokoule"),
+    QT_TRANSLATE_NOOP("Ardeno", "Koeficienty k pozorovatelů vůči SILSO - jižní polokoule")};
+constexpr const char* kNoReferenceMessage = QT_TRANSLATE_NOOP(
+    "Ardeno",
     "Ve složce SIDC nejsou denní relativní čísla (dssn<rok>.dat), proto nelze koeficienty k "
-    "spočítat. Zapíše je příkaz ardeno-cli import-reference.";
+    "spočítat. Zapíše je příkaz ardeno-cli import-reference.");
 const QColor kDriftColour(200, 0, 0);
 // A year of too few days to judge.
 const QColor kFewDaysColour(150, 150, 150);
@@ -50,7 +51,7 @@ std::optional<QString> KFactorsView::Open(int variant) {
   if (!m_opened && !Compute()) return std::nullopt;
   m_opened = true;
   Fill();
-  return QString::fromUtf8(kSeriesCaptions[static_cast<std::size_t>(m_series)]);
+  return QCoreApplication::translate("Ardeno", kSeriesCaptions[static_cast<std::size_t>(m_series)]);
 }
 
 void KFactorsView::RecordsChanged() {
@@ -63,7 +64,7 @@ bool KFactorsView::Compute() {
   for (const auto& message : messages)
     m_ctx.App.Msg.ShowMessageText(QString::fromStdString(message));
   if (reference.empty()) {
-    m_ctx.App.Msg.ShowMessageText(QString::fromUtf8(kNoReferenceMessage));
+    m_ctx.App.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoReferenceMessage));
     return false;
   }
   m_table = ComputeKFactors(m_ctx.App.Db, reference);
@@ -111,9 +112,10 @@ std::optional<QString> KFactorsView::Print(QPrinter& printer, PrintType) {
        first += static_cast<std::size_t>(linesPerPage)) {
     if (page++ > 0) printer.newPage();
     int y = lineHeight;
-    painter.drawText(0, y,
-                     QString::fromUtf8(kSeriesTitles[static_cast<std::size_t>(m_series)]) +
-                         QCoreApplication::translate("Ardeno", "    Stránka %1").arg(page));
+    painter.drawText(
+        0, y,
+        QCoreApplication::translate("Ardeno", kSeriesTitles[static_cast<std::size_t>(m_series)]) +
+            QCoreApplication::translate("Ardeno", "    Stránka %1").arg(page));
     y += 2 * lineHeight;
     painter.drawText(0, y, QString::fromStdString(lines[0]));
     for (std::size_t i = first;

@@ -21,10 +21,13 @@ struct ColumnWidths {
   int Value = 0;
 };
 
+// The heading over the observers' names (cut short as the program has always shown it).
+QString NameHeading() { return QCoreApplication::translate("Ardeno", " Pozorovate"); }
+
 ColumnWidths WidthsFor(const ObserverTable& table, const QFont& font, int pixelSize) {
   const QFontMetrics metrics(font);
   ColumnWidths widths;
-  widths.Name = metrics.horizontalAdvance(QStringLiteral(" Pozorovate  "));
+  widths.Name = metrics.horizontalAdvance(NameHeading() + QStringLiteral("  "));
   for (const auto& row : table.Cells) {
     widths.Name = std::max(
         widths.Name, metrics.horizontalAdvance(QString::fromStdString(row.front())) + pixelSize);
@@ -57,7 +60,7 @@ void PaintObserverTable(QPainter& painter, const ObserverTable& table, const QRe
   int y = area.top();
   // Headings over the name column, the years and the sums.
   painter.drawText(QRect(left, y, nameWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral(" Pozorovate"));
+                   NameHeading());
   painter.drawText(QRect(left + nameWidth, y, (columns - 2) * columnWidth, rowHeight),
                    Qt::AlignLeft | Qt::AlignVCenter,
                    QCoreApplication::translate("Ardeno", "    Období   "));

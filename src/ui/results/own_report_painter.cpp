@@ -110,7 +110,8 @@ OwnPageLayout LayOutOwnReportPage(const OwnReportPage& page, int fontSize) {
   return l;
 }
 
-void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSize, int width) {
+void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSize, int width,
+                        OwnPageReader reader) {
   const OwnPageLayout l = LayOutOwnReportPage(page, fontSize);
   const int line = l.Line;
   const int margin = l.Margin;
@@ -156,9 +157,12 @@ void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSi
   y += line / 2;
 
   // The sums and means, staggered: a block of label, sum, mean and hemisphere mean per entry.
-  painter.drawText(
-      QRect(margin, y, usable, line), Qt::AlignLeft | Qt::AlignVCenter,
-      QCoreApplication::translate("Ardeno", "Suma / průměr / průměr ze záznamů s polokoulemi"));
+  const char* totalsHeading =
+      QT_TRANSLATE_NOOP("Ardeno", "Suma / průměr / průměr ze záznamů s polokoulemi");
+  painter.drawText(QRect(margin, y, usable, line), Qt::AlignLeft | Qt::AlignVCenter,
+                   reader == OwnPageReader::Window
+                       ? QCoreApplication::translate("Ardeno", totalsHeading)
+                       : QString::fromUtf8(totalsHeading));
   y += line;
   const int rowHeight = 4 * line + line / 4;
   for (const OwnPageTotal& total : page.Totals) {

@@ -25,8 +25,13 @@ struct OwnPageLayout {
 
 OwnPageLayout LayOutOwnReportPage(const OwnReportPage& page, int fontSize);
 
+// Who reads the page: the window speaks its language; the printed page stands for the station's
+// own report file and keeps the file's Czech text.
+enum class OwnPageReader { Window, Printout };
+
 // The page from the top left; `width` (at least the layout's) centres the title.
-void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSize, int width);
+void PaintOwnReportPage(QPainter& painter, const OwnReportPage& page, int fontSize, int width,
+                        OwnPageReader reader);
 
 // The protocol on one printed page `area`.
 void PaintOwnProtocol(QPainter& painter, const OwnProtocol& protocol, const QRect& area);

@@ -22,9 +22,11 @@ PrintPanel::PrintPanel(QWidget* parent)
   typeBox->setObjectName("RadioGroup1");
   auto* typeColumn = new QVBoxLayout(typeBox);
   m_types = new QButtonGroup(this);
-  const char* captions[] = {"Všechny hodnoty", "Vše od kurzoru", "1 strana od kurzoru"};
+  const char* captions[] = {QT_TRANSLATE_NOOP("Ardeno", "Všechny hodnoty"),
+                            QT_TRANSLATE_NOOP("Ardeno", "Vše od kurzoru"),
+                            QT_TRANSLATE_NOOP("Ardeno", "1 strana od kurzoru")};
   for (int i = 0; i < 3; ++i) {
-    auto* choice = new QRadioButton(QString::fromUtf8(captions[i]), typeBox);
+    auto* choice = new QRadioButton(QCoreApplication::translate("Ardeno", captions[i]), typeBox);
     choice->setObjectName(QStringLiteral("RadioType%1").arg(i));
     m_types->addButton(choice, i);
     typeColumn->addWidget(choice);

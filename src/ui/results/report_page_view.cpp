@@ -33,7 +33,7 @@ namespace ardeno {
 
 namespace {
 
-constexpr const char* kWritingMessage = "Zapíší se data do souboru";
+constexpr const char* kWritingMessage = QT_TRANSLATE_NOOP("Ardeno", "Zapíší se data do souboru");
 constexpr int kLargestFontSize = 60;
 constexpr int kFontSizeAfterLargest = 20;
 constexpr int kSmallestFontSize = 8;
@@ -80,7 +80,8 @@ ReportPageView::ReportPageView(ResultsContext& ctx, MonthlyReport report, QWidge
     m_pageCanvas = new GraphCanvas;
     m_pageCanvas->setFocusPolicy(Qt::NoFocus);
     m_pageCanvas->Paint = [this](QPainter& painter) {
-      PaintOwnReportPage(painter, m_ownPage, m_fontSize, m_pageCanvas->width());
+      PaintOwnReportPage(painter, m_ownPage, m_fontSize, m_pageCanvas->width(),
+                         OwnPageReader::Window);
     };
     m_pageScroll->setWidget(m_pageCanvas);
     column->addWidget(m_pageScroll, 1);
@@ -246,7 +247,7 @@ void ReportPageView::PrintPage() {
   // The page as on the window, its measures grown to the paper's width.
   const int pageWidth = LayOutOwnReportPage(m_ownPage, m_fontSize).Size.width();
   const int fontSize = m_fontSize * printer.width() / std::max(1, pageWidth);
-  PaintOwnReportPage(painter, m_ownPage, fontSize, printer.width());
+  PaintOwnReportPage(painter, m_ownPage, fontSize, printer.width(), OwnPageReader::Printout);
 }
 
 std::optional<QString> ReportPageView::Print(QPrinter& printer, PrintType) {
@@ -281,7 +282,7 @@ void ReportPageView::SaveFile() {
     app.Msg.ShowMessageText(Text(m_report == MonthlyReport::Sidc ? kNoDescriptionSidcMessage
                                                                  : kNoDescriptionCvMessage));
   }
-  app.Msg.ShowMessageText(Text(kWritingMessage));
+  app.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kWritingMessage));
   switch (m_report) {
     case MonthlyReport::Own:
       // The index and the area file are one report: both are written, or neither changes.

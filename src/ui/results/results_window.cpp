@@ -107,8 +107,8 @@ void ResultsWindow::CreateMenu() {
     m_actions[entry.MenuName] = action;
     if (entry.Factory == nullptr) {
       action->setEnabled(false);
-      action->setStatusTip(kComingSoonHint);
-      action->setToolTip(kComingSoonHint);
+      action->setStatusTip(ComingSoonHint());
+      action->setToolTip(ComingSoonHint());
       continue;
     }
     connect(action, &QAction::triggered, this, [this, &entry] { ChooseView(MenuChoice(entry)); });

@@ -28,15 +28,15 @@ SidcCsvPanel::SidcCsvPanel(ResultsContext& ctx, QWidget* parent) : QGroupBox(par
   const auto addField = [&](int row, const char* label, const char* name) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
-    grid->addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", label), this), row, 0);
     grid->addWidget(edit, row, 1, 1, 3);
     return edit;
   };
-  m_name = addField(0, "Observatoř", "Edit6");
-  m_number = addField(1, "Číslo  SL", "Edit7");
-  m_address = addField(2, "Adresa", "Edit8");
-  m_contact = addField(3, "tel.    email", "Edit9");
-  m_instrument = addField(4, "Přístroj", "Edit10");
+  m_name = addField(0, QT_TRANSLATE_NOOP("Ardeno", "Observatoř"), "Edit6");
+  m_number = addField(1, QT_TRANSLATE_NOOP("Ardeno", "Číslo  SL"), "Edit7");
+  m_address = addField(2, QT_TRANSLATE_NOOP("Ardeno", "Adresa"), "Edit8");
+  m_contact = addField(3, QT_TRANSLATE_NOOP("Ardeno", "tel.    email"), "Edit9");
+  m_instrument = addField(4, QT_TRANSLATE_NOOP("Ardeno", "Přístroj"), "Edit10");
   m_method = new QComboBox(this);
   m_method->setObjectName("ComboBox1");
   m_method->setEditable(true);
@@ -48,18 +48,21 @@ SidcCsvPanel::SidcCsvPanel(ResultsContext& ctx, QWidget* parent) : QGroupBox(par
   confirm->setObjectName("Button6");
   grid->addWidget(confirm, 6, 3);
 
-  m_month = addField(7, "Zadat měsíc ,rok (1,2000)", "Edit12");
+  m_month = addField(7, QT_TRANSLATE_NOOP("Ardeno", "Zadat měsíc ,rok (1,2000)"), "Edit12");
   const auto addButton = [&](int column, const char* name, const char* text, const char* hint) {
-    auto* button = new QPushButton(QString::fromUtf8(text), this);
+    auto* button = new QPushButton(QCoreApplication::translate("Ardeno", text), this);
     button->setObjectName(name);
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setToolTip(QCoreApplication::translate("Ardeno", hint));
     grid->addWidget(button, 8, column);
     return button;
   };
-  auto* typed = addButton(1, "Button7", "Zadaný měsíc", "Uloží se zadaný měsíc");
-  auto* toEnd =
-      addButton(2, "Button8", "Do konce", "Uloží se všechy měsíce od zadaného do  předposledního");
-  auto* year = addButton(3, "Button9", "Celý  rok ", "Uloží se zadaný rok ");
+  auto* typed = addButton(1, "Button7", QT_TRANSLATE_NOOP("Ardeno", "Zadaný měsíc"),
+                          QT_TRANSLATE_NOOP("Ardeno", "Uloží se zadaný měsíc"));
+  auto* toEnd = addButton(
+      2, "Button8", QT_TRANSLATE_NOOP("Ardeno", "Do konce"),
+      QT_TRANSLATE_NOOP("Ardeno", "Uloží se všechy měsíce od zadaného do  předposledního"));
+  auto* year = addButton(3, "Button9", QT_TRANSLATE_NOOP("Ardeno", "Celý  rok "),
+                         QT_TRANSLATE_NOOP("Ardeno", "Uloží se zadaný rok "));
   m_outcome = new QLabel(this);
   m_outcome->setObjectName("Label30");
   m_outcome->setWordWrap(true);

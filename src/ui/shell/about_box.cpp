@@ -17,12 +17,13 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   title->setObjectName("ProductName");
   layout->addWidget(title);
   layout->addWidget(new QLabel(
-      QStringLiteral(
+      QCoreApplication::translate(
+          "Ardeno",
           "Zpracování zákresů sluneční fotosféry:\n"
           "skupiny skvrn, fakule, relativní čísla, grafy, motýlkový diagram a synoptické mapy."),
       this));
   layout->addWidget(new QLabel(
-      QStringLiteral("Verze ") +
+      QCoreApplication::translate("Ardeno", "Verze ") +
           QString::fromUtf8(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())),
       this));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -3,6 +3,7 @@
 // text, hint, what it does); the main window builds its menus and toolbar panels from the tables,
 // and the tests walk the same tables. A command whose window is not part of the program yet has
 // no handler: it is shown disabled with the hint "Připravuje se".
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QPointer>
 #include <QString>
@@ -16,7 +17,8 @@
 
 namespace ardeno {
 
-inline const QString kComingSoonHint = QStringLiteral("Připravuje se");
+// The hint of a command whose window is not part of the program yet.
+inline QString ComingSoonHint() { return QCoreApplication::translate("Ardeno", "Připravuje se"); }
 
 // A command of the main window: a menu item, or a button the main window handles itself.
 struct Command {

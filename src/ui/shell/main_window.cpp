@@ -81,7 +81,7 @@ void MainWindow::UpdateCommands() {
     QAction* action = m_actions.at(command.Name);
     const bool readOnly = m_ctx.Db.LoadFailed && ChangesData(command.Name);
     const bool available = command.Run && !readOnly && (!command.Enabled || command.Enabled());
-    const QString why = !command.Run ? kComingSoonHint
+    const QString why = !command.Run ? ComingSoonHint()
                         : readOnly   ? tr("Jen pro čtení: soubor datax.dat se při spuštění "
                                             "nenačetl a program ho nepřepíše")
                                      : command.WhyDisabled;
@@ -201,7 +201,7 @@ void MainWindow::SaveAsciiExport() {
 }
 
 QString MainWindow::HelpText() {
-  return QStringLiteral(
+  return tr(
       " F8   - Uloží bitmapu okna\r"
       " F9   - Podkreslí zákres magnetosférou\r"
       " F12  - Sloučení souborů dat pro fakule\r"

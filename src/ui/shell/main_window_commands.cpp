@@ -120,8 +120,8 @@ std::vector<Command> MainWindow::BuildCommands() {
       {"napoveda", QCoreApplication::translate("Ardeno", "Nápověda"), [this] { ShowHelp(); }},
       {"prirucka", tr("Příručka"), [this] { ShowHelpPage(); }},
       // Basic-panel buttons of the drawing window
-      {"SpeedButton2", QStringLiteral("Orientace"), onDrawing(&DrawingWindow::ShowOrientation),
-       dataWindowsExist, false, beforeData},
+      {"SpeedButton2", QCoreApplication::translate("Ardeno", "Orientace"),
+       onDrawing(&DrawingWindow::ShowOrientation), dataWindowsExist, false, beforeData},
       {"SpeedButton14", QCoreApplication::translate("Ardeno", "Uloží kopii okna v jpg "),
        [this] { m_drawing->ShowSaveRangeBox(DrawingImageFormat::Jpg); }, dataWindowsExist, false,
        beforeData},

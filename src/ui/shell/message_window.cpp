@@ -86,7 +86,7 @@ MessageWindow::MessageWindow(MessageMode mode, const QString& text, const QStrin
   m_edit->hide();
   connect(m_edit, &QLineEdit::returnPressed, this, &MessageWindow::AcceptOk);
 
-  m_noButton = new QPushButton("Ne", this);
+  m_noButton = new QPushButton(tr("Ne"), this);
   m_noButton->setObjectName("Button2");
   m_noButton->setAutoDefault(false);
   m_noButton->hide();

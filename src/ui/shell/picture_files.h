@@ -2,6 +2,7 @@
 // Pictures saved into the folder "Obrázek" of the program: the folder is created when missing,
 // and a BMP is written whole through a temporary file like every other file of the program.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <filesystem>
@@ -13,7 +14,9 @@ namespace ardeno {
 
 // The folder progDir/"Obrázek", created when missing; nothing when it cannot be made.
 std::optional<std::filesystem::path> PictureFolder(const std::filesystem::path& progDir);
-inline const QString kPictureFolderMessage = QStringLiteral("Nelze vytvořit složku Obrázek");
+inline QString PictureFolderMessage() {
+  return QCoreApplication::translate("Ardeno", "Nelze vytvořit složku Obrázek");
+}
 
 // Writes `image` as a BMP; the Czech error text when the file cannot be written.
 std::optional<QString> WriteBmpFile(const QImage& image, const std::filesystem::path& path);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/groups/east_west.h"
 #include "core/shell/interface_scale.h"
 #include "ui/graphs/mdi_child.h"
 #include "ui/shell/hint_timing.h"
@@ -66,8 +67,8 @@ constexpr const char* kKeyProperty = "panelKey";
 
 void ShowComingSoon(QToolButton* button) {
   button->setEnabled(false);
-  button->setToolTip(kComingSoonHint);
-  button->setStatusTip(kComingSoonHint);
+  button->setToolTip(ComingSoonHint());
+  button->setStatusTip(ComingSoonHint());
 }
 
 }  // namespace
@@ -102,13 +103,20 @@ ToolbarPanels::ToolbarPanels(QWidget* parent, std::function<QAction*(const char*
   groupType->setObjectName("ComboBox1");
   groupType->setToolTip(QCoreApplication::translate("Ardeno", "Výběr typu skupiny východ-západ"));
   groupType->setStatusTip(groupType->toolTip());
-  groupType->addItems(
-      {"A", "B", "C", "D", "E", "F", "G", "h", "J", QCoreApplication::translate("Ardeno", "vše")});
-  groupType->setCurrentText(QCoreApplication::translate("Ardeno", "vše"));
+  // Each item's data is the filter the positions are counted by; only "all" reads in the language
+  // of the windows, and it stays last in the list.
+  const auto filterValue = [](std::string_view filter) {
+    return QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+  };
+  for (std::size_t i = 1; i < kEastWestFilters.size(); ++i)
+    groupType->addItem(filterValue(kEastWestFilters[i]), filterValue(kEastWestFilters[i]));
+  groupType->addItem(QCoreApplication::translate("Ardeno", "vše"),
+                     filterValue(kEastWestFilters[0]));
+  groupType->setCurrentIndex(groupType->count() - 1);
   groupType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   groupType->setMinimumContentsLength(3);
   connect(groupType, &QComboBox::currentIndexChanged, this, [this, groupType] {
-    emit GroupTypeFilterChanged(groupType->currentText());
+    emit GroupTypeFilterChanged(groupType->currentData().toString());
     Run({"ComboBox1", "", "", HandledByWindow{}});
   });
   Panel(kResultsPanel)->layout()->addWidget(groupType);
@@ -279,7 +287,7 @@ void ToolbarPanels::OfferOperations(const QString& panelName) {
     const QString tip =
         offered
             ? HintOfButton(*placed.Button, QCoreApplication::translate("Ardeno", placed.Spec.Hint))
-            : kComingSoonHint;
+            : ComingSoonHint();
     placed.Button->setToolTip(tip);
     placed.Button->setStatusTip(tip);
   }

@@ -150,7 +150,7 @@ void ResultsWindowTest::ViewsNotBuiltYetAreDisabled() {
     QToolButton* button = f.Button(entry.ButtonName);
     QVERIFY2(button != nullptr, entry.ButtonName);
     QCOMPARE(button->isEnabled(), entry.Factory != nullptr);
-    if (entry.Factory == nullptr) QCOMPARE(button->toolTip(), kComingSoonHint);
+    if (entry.Factory == nullptr) QCOMPARE(button->toolTip(), ComingSoonHint());
     if (entry.MenuName[0] == '\0') continue;
     QAction* item = f.Results()->MenuAction(entry.MenuName);
     QVERIFY2(item != nullptr, entry.MenuName);

@@ -107,7 +107,7 @@ void CommandTableTest::CommandsWithoutHandlerSayComingSoon() {
     // A command that runs may still wait for its moment (undo with nothing to undo).
     const bool allowed = !command.Enabled || command.Enabled();
     QVERIFY2(action->isEnabled() == (runs && allowed), command.Name);
-    QVERIFY2((action->statusTip() == kComingSoonHint) == !runs, command.Name);
+    QVERIFY2((action->statusTip() == ComingSoonHint()) == !runs, command.Name);
   }
 }
 
@@ -130,7 +130,7 @@ void CommandTableTest::EveryToolbarButtonResolves() {
         QVERIFY2(button->isEnabledTo(toolbar->Panel(panel.Name)) == action->isEnabled(), spec.Name);
       } else if (std::holds_alternative<ComingSoon>(spec.Action)) {
         QVERIFY2(!button->isEnabled(), spec.Name);
-        QCOMPARE(button->toolTip(), kComingSoonHint);
+        QCOMPARE(button->toolTip(), ComingSoonHint());
       } else if (const auto* operation = std::get_if<WindowOperation>(&spec.Action)) {
         QVERIFY2(operation->Offers && operation->Run, spec.Name);
       }
@@ -156,7 +156,7 @@ void CommandTableTest::WindowOperationsReachOnlyTheirWindowType() {
   FakeResults results;
   toolbar->ShowPanel("zkusebni", &results);
   QVERIFY(!toolbar->Button("mapa")->isEnabled());
-  QCOMPARE(toolbar->Button("mapa")->toolTip(), kComingSoonHint);
+  QCOMPARE(toolbar->Button("mapa")->toolTip(), ComingSoonHint());
 
   auto* maps = new FakeMaps;
   toolbar->ShowPanel("zkusebni", maps);
