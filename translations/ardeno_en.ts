@@ -2385,6 +2385,18 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
         <source>Připravuje se</source>
         <translation>In preparation</translation>
     </message>
+    <message>
+        <source>Datum :             </source>
+        <translation>Date :              </translation>
+    </message>
+    <message>
+        <source>Pozorovatel :   </source>
+        <translation>Observer :      </translation>
+    </message>
+    <message>
+        <source>Stanice :           </source>
+        <translation>Station :           </translation>
+    </message>
 </context>
 <context>
     <name>ArdenoUsage</name>
@@ -2669,6 +2681,37 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Nápověda</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>MagnetCycles</name>
+    <message>
+        <source>Srovnání cyklů z magn.dat: šířky %1 až %2 %3, polarita %4</source>
+        <translation>Cycles compared from magn.dat: latitudes %1 to %2 %3, polarity %4</translation>
+    </message>
+    <message>
+        <source>sever i jih</source>
+        <translation>north and south</translation>
+    </message>
+    <message>
+        <source>sever</source>
+        <translation>north</translation>
+    </message>
+    <message>
+        <source>větší</source>
+        <translation>greater</translation>
+    </message>
+    <message>
+        <source>menší</source>
+        <translation>less</translation>
+    </message>
+    <message>
+        <source>otočky od začátku cyklu</source>
+        <translation>rotations from the start of the cycle</translation>
+    </message>
+    <message>
+        <source>cyklus %1: otočky %2 až %3</source>
+        <translation>cycle %1: rotations %2 to %3</translation>
     </message>
 </context>
 <context>

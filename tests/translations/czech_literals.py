@@ -10,7 +10,8 @@ import os
 import re
 import sys
 
-TRANSLATING = {"tr", "translate", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "QT_TRANSLATE_NOOP3", "Tr"}
+# The calls lupdate reads; a helper of another name hides its texts from the translation.
+TRANSLATING = {"tr", "translate", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "QT_TRANSLATE_NOOP3"}
 CZECH = re.compile("[áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ]")
 TOKEN = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'|'
                    r'#include[^\n]*|[A-Za-z_]\w*|[()]|.', re.S)

@@ -99,9 +99,15 @@ void DrawHeading(DrawingCanvas& c, const FrameTexts* texts) {
   const auto line = [](const std::string* text, const char* empty) {
     return text ? QString::fromStdString(*text) : QCoreApplication::translate("Ardeno", empty);
   };
-  c.Text(540, 20, line(texts ? &texts->DateLine : nullptr, "Datum :             "));
-  c.Text(540, 45, line(texts ? &texts->ObserverLine : nullptr, "Pozorovatel :   "));
-  c.Text(540, 70, line(texts ? &texts->StationLine : nullptr, "Stanice :           "));
+  c.Text(540, 20,
+         line(texts ? &texts->DateLine : nullptr,
+              QT_TRANSLATE_NOOP("Ardeno", "Datum :             ")));
+  c.Text(540, 45,
+         line(texts ? &texts->ObserverLine : nullptr,
+              QT_TRANSLATE_NOOP("Ardeno", "Pozorovatel :   ")));
+  c.Text(540, 70,
+         line(texts ? &texts->StationLine : nullptr,
+              QT_TRANSLATE_NOOP("Ardeno", "Stanice :           ")));
 }
 
 void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {

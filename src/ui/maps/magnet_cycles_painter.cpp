@@ -19,16 +19,18 @@ constexpr int kMarginTop = 50;
 constexpr int kMarginBottom = 50;
 const QColor kGrid(200, 200, 200);
 
-QString Tr(const char* text) { return QCoreApplication::translate("MagnetCycles", text); }
-
 QString Degrees(double value) { return QString::number(value, 'g', 4) + QStringLiteral("°"); }
 
 QString Title(const MagnetCycleQuery& q) {
   const double low = std::min(q.From, q.To);
   const double high = std::max(q.From, q.To);
-  return Tr("Srovnání cyklů z magn.dat: šířky %1 až %2 %3, polarita %4")
-      .arg(Degrees(low), Degrees(high), q.BothHemispheres ? Tr("sever i jih") : Tr("sever"),
-           q.Greater ? Tr("větší") : Tr("menší"));
+  return QCoreApplication::translate("MagnetCycles",
+                                     "Srovnání cyklů z magn.dat: šířky %1 až %2 %3, polarita %4")
+      .arg(Degrees(low), Degrees(high),
+           q.BothHemispheres ? QCoreApplication::translate("MagnetCycles", "sever i jih")
+                             : QCoreApplication::translate("MagnetCycles", "sever"),
+           q.Greater ? QCoreApplication::translate("MagnetCycles", "větší")
+                     : QCoreApplication::translate("MagnetCycles", "menší"));
 }
 
 }  // namespace
@@ -72,7 +74,8 @@ void PaintMagnetCycles(QPainter& painter, const MagnetCycleCurves& curves, QSize
     painter.setPen(Qt::black);
     TextAt(painter, f.X(rotation) - 6, f.Top + f.Height + 4, QString::number(rotation));
   }
-  TextAt(painter, f.Left + f.Width / 2 - 80, f.Top + f.Height + 22, Tr("otočky od začátku cyklu"));
+  TextAt(painter, f.Left + f.Width / 2 - 80, f.Top + f.Height + 22,
+         QCoreApplication::translate("MagnetCycles", "otočky od začátku cyklu"));
 
   for (std::size_t cycle = 0; cycle < curves.Shares.size(); ++cycle) {
     const QColor colour = MagnetCycleColour(static_cast<int>(cycle));
@@ -96,7 +99,7 @@ void PaintMagnetCycles(QPainter& painter, const MagnetCycleCurves& curves, QSize
     const int first = curves.Query.StartRotation + static_cast<int>(cycle) * kRotationsPerCycle;
     painter.setPen(colour);
     TextAt(painter, f.Left + f.Width - 230, f.Top + 5 + 16 * static_cast<int>(cycle),
-           Tr("cyklus %1: otočky %2 až %3")
+           QCoreApplication::translate("MagnetCycles", "cyklus %1: otočky %2 až %3")
                .arg(cycle + 1)
                .arg(first)
                .arg(first + kRotationsPerCycle - 1));
