@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>č. sku.</source>
-        <translation>grp. no.</translation>
+        <translation>grp.no</translation>
     </message>
     <message>
         <source>Plocha fakulí</source>
@@ -2396,6 +2396,10 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     <message>
         <source>Stanice :           </source>
         <translation>Station :           </translation>
+    </message>
+    <message>
+        <source>MagnetoSfera</source>
+        <translation>Magnetograms</translation>
     </message>
 </context>
 <context>

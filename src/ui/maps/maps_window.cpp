@@ -199,7 +199,8 @@ void MapsWindow::BuildMenus() {
   add(corona, "koronapod", QCoreApplication::translate("Ardeno", "Korona pod mapu"),
       &MapsWindow::koronapodClick)
       ->setCheckable(true);
-  add(m_menu, "MagnetoSfera1", QStringLiteral("MagnetoSfera"), &MapsWindow::MagnetoSfera1Click);
+  add(m_menu, "MagnetoSfera1", QCoreApplication::translate("Ardeno", "MagnetoSfera"),
+      &MapsWindow::MagnetoSfera1Click);
   add(m_menu, "datamagnet", tr("Cykly magnetosféry"), &MapsWindow::datamagnetClick);
   add(m_menu, "Srovnani", QCoreApplication::translate("Ardeno", "Srovnávání"),
       &MapsWindow::SrovnaniClick)
