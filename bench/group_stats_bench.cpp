@@ -22,11 +22,40 @@ const ardeno::Database& SampleDatabase() {
   return db;
 }
 
+// What every change of the data computes: each record's ephemeris and groups.
 void BM_RecordPositions(benchmark::State& state) {
   const ardeno::Database& db = SampleDatabase();
-  for (auto _ : state) benchmark::DoNotOptimize(ardeno::ComputeRecordPositions(db));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        ardeno::ComputeRecordPositions(db, ardeno::FaculaVertices::Later).Groups.data());
+  }
 }
 BENCHMARK(BM_RecordPositions)->Unit(benchmark::kMillisecond);
+
+// The facular vertices, converted when the butterfly or a map first needs them after a change.
+void BM_FaculaVertices(benchmark::State& state) {
+  const ardeno::Database& db = SampleDatabase();
+  const ardeno::RecordPositions positions =
+      ardeno::ComputeRecordPositions(db, ardeno::FaculaVertices::Later);
+  for (auto _ : state) {
+    state.PauseTiming();
+    ardeno::RecordPositions converted = positions;
+    state.ResumeTiming();
+    ardeno::ConvertFaculaVertices(converted, db);
+    benchmark::DoNotOptimize(converted.FaculaVertices.data());
+  }
+}
+BENCHMARK(BM_FaculaVertices)->Unit(benchmark::kMillisecond);
+
+// Everything the maps read, from positions with their vertices.
+void BM_MapSightings(benchmark::State& state) {
+  const ardeno::Database& db = SampleDatabase();
+  const ardeno::RecordPositions positions = ardeno::ComputeRecordPositions(db);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ardeno::ComputeMapSightings(db, positions).Vertices.data());
+  }
+}
+BENCHMARK(BM_MapSightings)->Unit(benchmark::kMillisecond);
 
 // Every group followed across days, from the shared positions (goal: under 300 ms).
 void BM_TrackGroups(benchmark::State& state) {

@@ -7,8 +7,7 @@
 namespace ardeno {
 
 std::string ObservationRecord::ShortStringRaw(std::size_t offset, std::size_t capacity) const {
-  const std::size_t length = std::min<std::size_t>(Bytes[offset], capacity);
-  return std::string(reinterpret_cast<const char*>(&Bytes[offset + 1]), length);
+  return std::string(ShortBytes(offset, capacity));
 }
 
 std::string ObservationRecord::ShortString(std::size_t offset, std::size_t capacity) const {
@@ -29,9 +28,7 @@ std::string ObservationRecord::DateRaw() const {
 
 std::string ObservationRecord::ObserverRaw() const { return ShortStringRaw(34, 30); }
 
-std::string_view ObservationRecord::ObserverBytes() const {
-  return {reinterpret_cast<const char*>(&Bytes[35]), std::min<std::size_t>(Bytes[34], 30)};
-}
+std::string_view ObservationRecord::ObserverBytes() const { return ShortBytes(34, 30); }
 
 std::string ObservationRecord::GroupTypeRaw(int k) const { return ShortStringRaw(Slot(k), 3); }
 

@@ -3,6 +3,7 @@
 // record read and written back is byte-identical (reserved bytes included). Typed accessors read
 // and write little-endian values at their fixed offsets; texts are Windows-1250 short strings
 // (a length byte and the characters) given and taken as UTF-8, cut to the field's capacity.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -134,6 +135,11 @@ class ObservationRecord {
   std::string ShortString(std::size_t offset, std::size_t capacity) const;
   void SetShortString(std::size_t offset, std::size_t capacity, std::string_view utf8);
   std::string ShortStringRaw(std::size_t offset, std::size_t capacity) const;
+  // The same bytes in place, for walks over the whole database.
+  std::string_view ShortBytes(std::size_t offset, std::size_t capacity) const {
+    return {reinterpret_cast<const char*>(&Bytes[offset + 1]),
+            std::min<std::size_t>(Bytes[offset], capacity)};
+  }
 
   static std::size_t Slot(int k) { return 128 + 40 * static_cast<std::size_t>(k - 1); }
 };

@@ -10,7 +10,7 @@ namespace ardeno {
 
 // The record's Date as a calendar date; nothing when it does not parse.
 inline std::optional<CalendarDate> RecordDate(const ObservationRecord& record) {
-  return ParseDate(record.ShortStringRaw(0, 10));
+  return ParseDate(record.ShortBytes(0, 10));
 }
 
 // First character of GroupType k as stored (its Zurich class); 0 for an empty type.

@@ -22,9 +22,9 @@ std::vector<std::string> GroupStatistics::LeftOutMessages() const {
   return messages;
 }
 
-GroupStatistics ComputeGroupStatistics(const Database& db) {
+GroupStatistics ComputeGroupStatistics(const Database& db, FaculaVertices vertices) {
   GroupStatistics stats;
-  stats.Positions = ComputeRecordPositions(db);
+  stats.Positions = ComputeRecordPositions(db, vertices);
   ComputeFromPositions(stats, db);
   return stats;
 }
@@ -36,12 +36,23 @@ void UpdateGroupStatistics(GroupStatistics& stats, const Database& db) {
 
 const GroupStatistics& GroupStatisticsCache::All(const Database& db) {
   if (!m_all) {
-    m_all = ComputeGroupStatistics(db);
+    m_all = ComputeGroupStatistics(db, FaculaVertices::Later);
   } else if (m_stale) {
     UpdateGroupStatistics(*m_all, db);
   }
   m_stale = false;
   return *m_all;
+}
+
+const GroupStatistics& GroupStatisticsCache::WithFaculae(const Database& db) {
+  All(db);
+  ConvertFaculaVertices(m_all->Positions, db);
+  return *m_all;
+}
+
+const MapSightings& GroupStatisticsCache::Maps(const Database& db) {
+  if (!m_maps) m_maps = ComputeMapSightings(db, WithFaculae(db).Positions);
+  return *m_maps;
 }
 
 const AsymmetryTables& GroupStatisticsCache::Asymmetry(const Database& db) {
@@ -53,6 +64,7 @@ const AsymmetryTables& GroupStatisticsCache::Asymmetry(const Database& db) {
 void GroupStatisticsCache::Invalidate() {
   m_stale = m_all.has_value();
   m_asymmetry.reset();
+  m_maps.reset();
 }
 
 }  // namespace ardeno

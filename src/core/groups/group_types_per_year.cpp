@@ -31,7 +31,7 @@ TypeCountTable ComputeTypeCounts(const Database& db) {
     if (!date || date->Year < years.First || date->Year > years.Last) continue;
     TypeCounts& counts = table.Years[static_cast<std::size_t>(date->Year - years.First)];
     for (int k = 1; k <= record.GroupCount(); ++k) {
-      const int cv = GroupTypeCvValue(record.GroupTypeRaw(k));
+      const int cv = GroupTypeCvValue(record.ShortBytes(ObservationRecord::Slot(k), 3));
       counts[static_cast<std::size_t>(cv == 0 ? kOtherTypes : cv - 1)] += 1;
     }
   }

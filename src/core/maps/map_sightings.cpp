@@ -23,6 +23,9 @@ MapSightings ComputeMapSightings(const Database& db, const RecordPositions& posi
   MapSightings out;
   const int count = std::min(db.RecordCount, positions.Count());
   out.Records.resize(static_cast<std::size_t>(count));
+  out.Sightings.reserve(positions.Groups.size());
+  out.Faculae.reserve(positions.Faculae.size());
+  out.Vertices.reserve(positions.FaculaVertices.size());
   for (int i = 1; i <= count; ++i) {
     const ObservationRecord& record = db.Record(i);
     const RecordPosition& position = positions.Record(i);

@@ -1,5 +1,6 @@
 #include "core/solar/record_positions.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "core/data/large_array.h"
@@ -50,6 +51,16 @@ std::uint64_t InputDigestOf(const ObservationRecord& record) {
   return digest.Value();
 }
 
+// Index of the next facular field's first vertex, whether or not the vertices are converted.
+std::uint32_t NextVertex(const RecordPositions& out) {
+  if (out.Faculae.empty()) return 0;
+  return out.Faculae.back().FirstVertex + out.Faculae.back().VertexCount;
+}
+
+HeliographicPosition VertexPosition(const DiskOrientation& disk, std::uint16_t vertex) {
+  return PolarToHeliographic(disk, FaculaVertexAngle10(vertex), FaculaVertexDistance10(vertex));
+}
+
 void AppendComputed(RecordPositions& out, const ObservationRecord& record, std::uint64_t digest) {
   RecordPosition entry;
   entry.InputDigest = digest;
@@ -68,12 +79,11 @@ void AppendComputed(RecordPositions& out, const ObservationRecord& record, std::
     entry.FaculaCount = static_cast<std::uint8_t>(record.FacularCount());
     for (int k = 1; k <= entry.FaculaCount; ++k) {
       FaculaOutline outline;
-      outline.FirstVertex = static_cast<std::uint32_t>(out.FaculaVertices.size());
+      outline.FirstVertex = NextVertex(out);
       for (int v = 1; v <= kFaculaVertices; ++v) {
         const std::uint16_t vertex = record.FaculaVertex(k, v);
         if (vertex == 0) break;
-        out.FaculaVertices.push_back(
-            PolarToHeliographic(disk, FaculaVertexAngle10(vertex), FaculaVertexDistance10(vertex)));
+        if (out.HasFaculaVertices) out.FaculaVertices.push_back(VertexPosition(disk, vertex));
         ++outline.VertexCount;
       }
       out.Faculae.push_back(outline);
@@ -96,7 +106,7 @@ void AppendCopiedRun(RecordPositions& out, const RecordPositions& from, int firs
   const std::size_t vertexEnd =
       faculaBegin == faculaEnd ? 0 : (faculaEnd - 1)->FirstVertex + (faculaEnd - 1)->VertexCount;
   const std::int64_t vertexShift =
-      static_cast<std::int64_t>(out.FaculaVertices.size()) - static_cast<std::int64_t>(vertexBegin);
+      static_cast<std::int64_t>(NextVertex(out)) - static_cast<std::int64_t>(vertexBegin);
 
   for (int i = first; i < first + count; ++i) {
     RecordPosition entry = from.Record(i);
@@ -109,9 +119,12 @@ void AppendCopiedRun(RecordPositions& out, const RecordPositions& from, int firs
   for (auto facula = faculaBegin; facula != faculaEnd; ++facula)
     out.Faculae.push_back(
         {static_cast<std::uint32_t>(facula->FirstVertex + vertexShift), facula->VertexCount});
-  out.FaculaVertices.insert(out.FaculaVertices.end(),
-                            from.FaculaVertices.begin() + static_cast<std::ptrdiff_t>(vertexBegin),
-                            from.FaculaVertices.begin() + static_cast<std::ptrdiff_t>(vertexEnd));
+  if (out.HasFaculaVertices) {
+    out.FaculaVertices.insert(
+        out.FaculaVertices.end(),
+        from.FaculaVertices.begin() + static_cast<std::ptrdiff_t>(vertexBegin),
+        from.FaculaVertices.begin() + static_cast<std::ptrdiff_t>(vertexEnd));
+  }
 }
 
 void Reserve(RecordPositions& out, const Database& db) {
@@ -124,13 +137,14 @@ void Reserve(RecordPositions& out, const Database& db) {
   }
   ReserveLarge(out.Groups, groups);
   ReserveLarge(out.Faculae, faculae);
-  ReserveLarge(out.FaculaVertices, faculae * kFaculaVertices);
+  if (out.HasFaculaVertices) ReserveLarge(out.FaculaVertices, faculae * kFaculaVertices);
 }
 
 }  // namespace
 
-RecordPositions ComputeRecordPositions(const Database& db) {
+RecordPositions ComputeRecordPositions(const Database& db, FaculaVertices vertices) {
   RecordPositions out;
+  out.HasFaculaVertices = vertices == FaculaVertices::Convert;
   Reserve(out, db);
   for (int i = 1; i <= db.RecordCount; ++i) {
     AppendComputed(out, db.Record(i), InputDigestOf(db.Record(i)));
@@ -169,6 +183,7 @@ RecordPositions UpdateRecordPositions(const RecordPositions& previous, const Dat
   }
 
   RecordPositions out;
+  out.HasFaculaVertices = previous.HasFaculaVertices;
   Reserve(out, db);
   for (int i = 1; i <= db.RecordCount;) {
     const int reuse = reuseOf[static_cast<std::size_t>(i - 1)];
@@ -186,6 +201,27 @@ RecordPositions UpdateRecordPositions(const RecordPositions& previous, const Dat
     i += count;
   }
   return out;
+}
+
+void ConvertFaculaVertices(RecordPositions& positions, const Database& db) {
+  if (positions.HasFaculaVertices) return;
+  const std::size_t total = NextVertex(positions);
+  ReserveLarge(positions.FaculaVertices, total);
+  const int count = std::min(positions.Count(), db.RecordCount);
+  for (int i = 1; i <= count; ++i) {
+    const RecordPosition& entry = positions.Record(i);
+    if (entry.FaculaCount == 0) continue;
+    const DiskOrientation disk(entry.Eph);
+    const ObservationRecord& record = db.Record(i);
+    for (int k = 1; k <= entry.FaculaCount; ++k) {
+      for (int v = 1; v <= kFaculaVertices; ++v) {
+        const std::uint16_t vertex = record.FaculaVertex(k, v);
+        if (vertex == 0) break;
+        positions.FaculaVertices.push_back(VertexPosition(disk, vertex));
+      }
+    }
+  }
+  positions.HasFaculaVertices = true;
 }
 
 }  // namespace ardeno

@@ -3,6 +3,7 @@
 // computed once per change of the data and read by the statistics, the butterfly diagram and the
 // synoptic maps, so that no window runs the ephemeris for every record at every paint. The values
 // are exactly those of RecordEphemeris and PolarToHeliographic for the record.
+#include <cassert>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -33,11 +34,17 @@ struct RecordPosition {
   std::uint64_t InputDigest = 0;
 };
 
+// Whether the facular fields' vertices are converted with the rest. Most statistics read only
+// the groups; the vertices (about twenty per drawing) cost as much as everything else together,
+// so the shared statistics convert them when a window that draws faculae first asks for them.
+enum class FaculaVertices { Convert, Later };
+
 struct RecordPositions {
   std::vector<RecordPosition> Records;  // record i (1-based) at Records[i - 1]
   std::vector<HeliographicPosition> Groups;
-  std::vector<FaculaOutline> Faculae;
-  std::vector<HeliographicPosition> FaculaVertices;
+  std::vector<FaculaOutline> Faculae;  // their vertex indices are set even before conversion
+  std::vector<HeliographicPosition> FaculaVertices;  // empty until converted
+  bool HasFaculaVertices = false;
 
   int Count() const { return static_cast<int>(Records.size()); }
   const RecordPosition& Record(int i) const { return Records[static_cast<std::size_t>(i - 1)]; }
@@ -51,7 +58,9 @@ struct RecordPositions {
     const RecordPosition& r = Record(i);
     return {Faculae.data() + r.FirstFacula, r.FaculaCount};
   }
+  // Only once the vertices are converted (HasFaculaVertices).
   std::span<const HeliographicPosition> VerticesOf(const FaculaOutline& outline) const {
+    assert(HasFaculaVertices);
     return {FaculaVertices.data() + outline.FirstVertex, outline.VertexCount};
   }
 };
@@ -62,11 +71,17 @@ inline double FaculaVertexAngle10(std::uint16_t v) { return (v / 128) * 10.0; }
 inline double FaculaVertexDistance10(std::uint16_t v) { return (v % 128) * 10.0; }
 
 // Positions of records 1..RecordCount.
-RecordPositions ComputeRecordPositions(const Database& db);
+RecordPositions ComputeRecordPositions(const Database& db,
+                                       FaculaVertices vertices = FaculaVertices::Convert);
+
+// Converts the vertices of positions computed with FaculaVertices::Later (nothing when they are
+// converted already); the result equals ComputeRecordPositions(db).
+void ConvertFaculaVertices(RecordPositions& positions, const Database& db);
 
 // The same result as ComputeRecordPositions(db), reusing the entries of `previous` for records
 // whose inputs did not change, wherever a store, a correction or a removal moved them: after a
-// single store only that record goes through the ephemeris.
+// single store only that record goes through the ephemeris. The vertices are converted when
+// `previous` has them.
 RecordPositions UpdateRecordPositions(const RecordPositions& previous, const Database& db);
 
 }  // namespace ardeno

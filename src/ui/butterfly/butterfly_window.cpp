@@ -184,8 +184,8 @@ QToolButton* ButterflyWindow::PanelButton(const char* name) const {
 void ButterflyWindow::DataChanged() {
   const StartupInputs* inputs = m_ctx.Inputs;
   m_data =
-      ButterflyData(m_ctx.Db, m_ctx.Groups.All(m_ctx.Db), inputs ? &inputs->Supplementary : nullptr,
-                    inputs ? &inputs->Corona : nullptr);
+      ButterflyData(m_ctx.Db, m_ctx.Groups.WithFaculae(m_ctx.Db),
+                    inputs ? &inputs->Supplementary : nullptr, inputs ? &inputs->Corona : nullptr);
   UpdateScrollRanges();
   Invalidate();
 }

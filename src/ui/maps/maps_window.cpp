@@ -241,7 +241,6 @@ void MapsWindow::BuildToolbar() {
 }
 
 void MapsWindow::DataChanged() {
-  m_sightings = ComputeMapSightings(m_ctx.Db, m_ctx.Groups.All(m_ctx.Db).Positions);
   BuildRotationList();
   Invalidate();
 }
@@ -576,7 +575,7 @@ void MapsWindow::PrepareIfNeeded(QSize client) {
         break;
       }
       const int k = SingleMapScale(client.height());
-      m_singleScene = PrepareSingleMapScene(db, m_sightings, rotation, k, key.AreaMultiple,
+      m_singleScene = PrepareSingleMapScene(db, Sightings(), rotation, k, key.AreaMultiple,
                                             m_faculae, m_outlines);
       m_singleScene.NarrowFont = client.width() < 1000;
       if (m_coronaUnderlay) {
@@ -601,7 +600,7 @@ void MapsWindow::PrepareIfNeeded(QSize client) {
                                                  : StripScale(client.width());
       const int count = StripCount(variant, rotation, LastRotation(db), client.height(), k);
       m_stripScene =
-          PrepareStripScene(db, m_sightings, variant, k, rotation, count, key.AreaMultiple);
+          PrepareStripScene(db, Sightings(), variant, k, rotation, count, key.AreaMultiple);
       break;
     }
     default:
@@ -660,7 +659,7 @@ void MapsWindow::PrintTo(QPrinter& printer, const QString& note) {
     const int first = MapRotation();
     const int count =
         std::min(kPrintedHighMapRotations, std::max(0, LastRotation(m_ctx.Db) - first + 1));
-    const StripScene scene = PrepareStripScene(m_ctx.Db, m_sightings, StripVariant::High, k, first,
+    const StripScene scene = PrepareStripScene(m_ctx.Db, Sightings(), StripVariant::High, k, first,
                                                count, m_ctx.View.AreaMultiple);
     PaintStrips(painter, scene, page.size());
     writeNote(page.height());
@@ -768,7 +767,7 @@ SingleMapScene MapsWindow::PrepareHalf(ComparisonHalf half, QSize client, int ar
   const int rotation =
       ComparisonRotation(MapRotation(), half, ComparisonShift(m_shiftBar->value()));
   const ComparisonHalfFrame frame = ComparisonFrame(half, client.height());
-  SingleMapScene scene = PrepareSingleMapScene(m_ctx.Db, m_sightings, rotation, frame.K,
+  SingleMapScene scene = PrepareSingleMapScene(m_ctx.Db, Sightings(), rotation, frame.K,
                                                areaMultiple, layers.Faculae, m_outlines);
   if (!layers.Spots) scene.Groups.clear();
   scene.Table.clear();  // a half has no room for the b/l table

@@ -65,7 +65,8 @@ class MapsWindow : public QWidget {
   // when the data hold no such rotation.
   bool ChooseRotationNumber(int rotation);
   // What the maps read from the records, prepared once per change of the data.
-  const MapSightings& Sightings() const { return m_sightings; }
+  // The shared maps' data, prepared once per change of the data.
+  const MapSightings& Sightings() const { return m_ctx.Groups.Maps(m_ctx.Db); }
   // The rotations the view shows: the strips of the long, high and two maps as last painted,
   // otherwise the chosen rotation.
   std::vector<int> RotationsShown() const;
@@ -168,7 +169,6 @@ class MapsWindow : public QWidget {
   bool m_printing = false;
   int m_listIndex = 0;
   std::vector<RotationListEntry> m_rotations;
-  MapSightings m_sightings;
   MagnetSummary m_magnetSummary;
   std::optional<MagnetCycleCurves> m_magnetCycles;
   MagnetCyclesBox* m_cyclesBox = nullptr;

@@ -59,10 +59,10 @@ TrackMap::TrackMap(QWidget* parent) : QWidget(parent) {
   setPalette(colours);
 }
 
-void TrackMap::Show(const Database* db, const MapSightings* sightings, std::optional<int> rotation,
+void TrackMap::Show(const Database* db, GroupStatisticsCache* groups, std::optional<int> rotation,
                     std::vector<MapUnitPoint> path) {
   m_db = db;
-  m_sightings = sightings;
+  m_groups = groups;
   m_rotation = rotation;
   m_path = std::move(path);
   Prepare();
@@ -76,10 +76,10 @@ void TrackMap::resizeEvent(QResizeEvent* event) {
 
 void TrackMap::Prepare() {
   m_scene.reset();
-  if (m_db == nullptr || m_sightings == nullptr || !m_rotation) return;
+  if (m_db == nullptr || m_groups == nullptr || !m_rotation) return;
   // The whole map with its b/l table below fits the widget's width and height.
   const int k = std::max(1, std::min(SingleMapScale(height()), width() * 16 / 780));
-  m_scene = PrepareSingleMapScene(*m_db, *m_sightings, *m_rotation, k, 1, false, false);
+  m_scene = PrepareSingleMapScene(*m_db, m_groups->Maps(*m_db), *m_rotation, k, 1, false, false);
 }
 
 void TrackMap::paintEvent(QPaintEvent*) {
@@ -160,7 +160,6 @@ void TracksView::Compute() {
   const RecordPositions& positions = m_ctx.App.Groups.All(db).Positions;
   m_all = TrackGroups(db, positions);
   AssignNoaaRegions(m_all, db, positions, {});
-  m_sightings = ComputeMapSightings(db, positions);
 }
 
 bool TracksView::ReadPeriod() {
@@ -196,7 +195,7 @@ void TracksView::ChooseTrack(int row) {
   m_chosen = static_cast<std::size_t>(row);
   const GroupTrack& track = m_shown[*m_chosen];
   FillGrid(m_days, TrackDayRows(track, m_ctx.App.Db));
-  m_map->Show(&m_ctx.App.Db, &m_sightings, track.Rotation, TrackMapPath(track));
+  m_map->Show(&m_ctx.App.Db, &m_ctx.App.Groups, track.Rotation, TrackMapPath(track));
 }
 
 void TracksView::ShowDrawingOf(int row) {

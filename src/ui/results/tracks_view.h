@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/groups/group_statistics.h"
 #include "core/groups/group_tracks.h"
 #include "core/maps/map_faculae.h"
 #include "core/maps/map_sightings.h"
@@ -27,7 +28,8 @@ class TrackMap : public QWidget {
  public:
   explicit TrackMap(QWidget* parent);
   // The map to show; nothing for an empty map.
-  void Show(const Database* db, const MapSightings* sightings, std::optional<int> rotation,
+  // The maps' data come from the shared statistics whenever the map is laid out again.
+  void Show(const Database* db, GroupStatisticsCache* groups, std::optional<int> rotation,
             std::vector<MapUnitPoint> path);
   const std::vector<MapUnitPoint>& Path() const { return m_path; }
   std::optional<int> Rotation() const { return m_rotation; }
@@ -40,7 +42,7 @@ class TrackMap : public QWidget {
   void Prepare();
 
   const Database* m_db = nullptr;
-  const MapSightings* m_sightings = nullptr;
+  GroupStatisticsCache* m_groups = nullptr;
   std::optional<int> m_rotation;
   std::vector<MapUnitPoint> m_path;
   std::optional<SingleMapScene> m_scene;
@@ -86,7 +88,6 @@ class TracksView : public ResultsView {
   TrackMap* m_map;
   bool m_opened = false;
   std::vector<GroupTrack> m_all;
-  MapSightings m_sightings;
   std::optional<int> m_year;
   std::optional<int> m_rotation;
   std::vector<GroupTrack> m_shown;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/groups/group_statistics.h"
 #include "core/maps/map_faculae.h"
 #include "core/maps/map_plot_data.h"
 #include "core/maps/map_strips.h"
@@ -95,6 +96,34 @@ TEST(MapGroups, SeveralDaysGiveOneDiscAtTheMean) {
       MapTable(AccumulateGroups(b.sightings, RecordRangeOf(b.db, t.rotation), t.rotation, kScale));
   ASSERT_EQ(table.size(), 1u);
   EXPECT_EQ(table[0].Latitude, "13.0");
+}
+
+// The maps read the shared statistics: their data and the facular vertices are prepared when a
+// map first asks, and every change of the data (a corrected group, a new facula) reaches them.
+TEST(MapGroups, SharedStatisticsFollowEachChangeOfTheData) {
+  ThreeDays t = GroupOnThreeDays(100, 400, 900);
+  Database db = test::DatabaseOf(t.records);
+  GroupStatisticsCache cache;
+  EXPECT_FALSE(cache.All(db).Positions.HasFaculaVertices) << "statistics alone need no vertices";
+  const MapSightings& before = cache.Maps(db);
+  ASSERT_EQ(before.Sightings.size(), 3u);
+  EXPECT_NEAR(before.Sightings[1].Place.Latitude, 13, 0.5);
+  EXPECT_TRUE(cache.All(db).Positions.HasFaculaVertices);
+
+  db.Record(2).SetDistance10(1, 0);  // the group moved to the disk's centre: latitude B0
+  db.Record(3).SetFacularCount(1);
+  db.Record(3).SetFaculaVertex(1, 1, 90 * 128 + 30);
+  db.Record(3).SetFaculaVertex(1, 2, 100 * 128 + 30);
+  cache.Invalidate();
+  const MapSightings& after = cache.Maps(db);
+  const RecordPositions& positions = cache.WithFaculae(db).Positions;
+  EXPECT_EQ(after.Sightings[1].Place.Latitude, positions.GroupsOf(2)[0].HelioLatitude);
+  EXPECT_NEAR(after.Sightings[1].Place.Latitude, positions.Record(2).Eph.EphB0, 1e-6);
+  ASSERT_EQ(after.FaculaeOf(3).size(), 1u);
+  EXPECT_EQ(after.VerticesOf(after.FaculaeOf(3)[0]).size(), 2u);
+  const MapSightings fresh = ComputeMapSightings(db, ComputeRecordPositions(db));
+  EXPECT_EQ(after.Vertices.size(), fresh.Vertices.size());
+  EXPECT_EQ(after.Vertices[0], fresh.Vertices[0]);
 }
 
 TEST(MapGroups, AreaMultipleDoublesTheRadiusNotTheArea) {

@@ -127,19 +127,46 @@ struct ChangeCase {
 class RecordPositionsUpdate : public ::testing::TestWithParam<ChangeCase> {};
 
 TEST_P(RecordPositionsUpdate, EqualsAFullComputationAndReusesUnchangedRecords) {
+  // Positions whose facular vertices wait for a window that draws them are updated the same way
+  // and keep waiting; converted later they equal a full computation.
+  for (const FaculaVertices vertices : {FaculaVertices::Convert, FaculaVertices::Later}) {
+    SCOPED_TRACE(vertices == FaculaVertices::Convert ? "vertices converted" : "vertices later");
+    Database db = FiveDrawings();
+    RecordPositions previous = ComputeRecordPositions(db, vertices);
+    // Mark every cached position: a reused entry keeps the mark, a recomputed one loses it.
+    for (HeliographicPosition& p : previous.Groups) p.HelioLongitude = kReusedMark;
+    GetParam().Change(db);
+    RecordPositions updated = UpdateRecordPositions(previous, db);
+    for (int i = 1; i <= db.RecordCount; ++i) {
+      const bool reused = i != GetParam().ChangedRecord;
+      for (const HeliographicPosition& p : updated.GroupsOf(i)) {
+        EXPECT_EQ(p.HelioLongitude == kReusedMark, reused) << "record " << i;
+      }
+    }
+    EXPECT_EQ(updated.HasFaculaVertices, vertices == FaculaVertices::Convert);
+    EXPECT_EQ(updated.FaculaVertices.empty(), vertices == FaculaVertices::Later);
+    ConvertFaculaVertices(updated, db);
+    ExpectSame(updated, ComputeRecordPositions(db));
+  }
+}
+
+TEST(RecordPositions, VerticesConvertedLaterEqualThoseConvertedAtOnce) {
   Database db = FiveDrawings();
-  RecordPositions previous = ComputeRecordPositions(db);
-  // Mark every cached position: a reused entry keeps the mark, a recomputed one loses it.
-  for (HeliographicPosition& p : previous.Groups) p.HelioLongitude = kReusedMark;
-  GetParam().Change(db);
-  const RecordPositions updated = UpdateRecordPositions(previous, db);
+  db.Record(5).SetFaculaVertex(2, 4, 0);  // a shorter outline between two whole ones
+  RecordPositions later = ComputeRecordPositions(db, FaculaVertices::Later);
+  const RecordPositions atOnce = ComputeRecordPositions(db);
+  EXPECT_FALSE(later.HasFaculaVertices);
   for (int i = 1; i <= db.RecordCount; ++i) {
-    const bool reused = i != GetParam().ChangedRecord;
-    for (const HeliographicPosition& p : updated.GroupsOf(i)) {
-      EXPECT_EQ(p.HelioLongitude == kReusedMark, reused) << "record " << i;
+    ASSERT_EQ(later.FaculaeOf(i).size(), atOnce.FaculaeOf(i).size());
+    for (std::size_t k = 0; k < later.FaculaeOf(i).size(); ++k) {
+      EXPECT_EQ(later.FaculaeOf(i)[k].FirstVertex, atOnce.FaculaeOf(i)[k].FirstVertex);
+      EXPECT_EQ(later.FaculaeOf(i)[k].VertexCount, atOnce.FaculaeOf(i)[k].VertexCount);
     }
   }
-  ExpectSame(updated, ComputeRecordPositions(db));
+  ConvertFaculaVertices(later, db);
+  ConvertFaculaVertices(later, db);  // a second call changes nothing
+  EXPECT_EQ(later.FaculaVertices.size(), atOnce.FaculaVertices.size());
+  ExpectSame(later, atOnce);
 }
 
 INSTANTIATE_TEST_SUITE_P(
