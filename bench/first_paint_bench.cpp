@@ -44,6 +44,7 @@ struct Session {
   Session() : folder(WrittenSampleFolder()), session(folder) {
     if (const auto error = session.Load()) throw std::runtime_error(*error);
     session.Ctx.Groups.Maps(session.Db);
+    session.Ctx.Months.Get(session.Db);
   }
   ~Session() {
     std::error_code ignored;

@@ -1,7 +1,9 @@
 #include "render/render_run.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
@@ -156,6 +158,12 @@ bool RegisterView(View view) {
 }
 
 const std::map<std::string, View>& Views() { return Registry(); }
+
+void ShowUnpainted(QWidget& window) {
+  window.setAttribute(Qt::WA_DontShowOnScreen);
+  window.show();
+  QApplication::processEvents();
+}
 
 OptionValues DefaultOptions(const View& view) {
   OptionValues options;

@@ -17,6 +17,8 @@
 
 #include "render/render_session.h"
 
+class QWidget;
+
 namespace ardeno::render {
 
 // One "--name value" option of a view. With Choices, the value must be one of them; with
@@ -76,5 +78,9 @@ OptionValues DefaultOptions(const View& view);
 // The view as a command line would choose it, every option with its value ("daily-graph --index
 // r ..."), so that a picture can say how to paint it again.
 std::string ViewCommandText(const View& view, const OptionValues& options);
+
+// Lays out a whole window as it opens, without painting it to a screen (the picture is painted
+// once, by the caller's render()).
+void ShowUnpainted(QWidget& window);
 
 }  // namespace ardeno::render

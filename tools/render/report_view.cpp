@@ -1,6 +1,5 @@
 // The monthly report views of the results window: the own results page, the SIDC page and the
 // CV grid, for one month.
-#include <QApplication>
 
 #include "core/results/month_walk.h"
 #include "render/render_view.h"
@@ -29,8 +28,7 @@ std::optional<std::string> PaintReport(RenderSession& session, const OptionValue
     session.Msg.Answers = {QString::fromStdString(month)};
     window.ChooseView(entry);
     if (window.ResultsMode() != entry.Mode) return "V měsíci " + month + " není žádný zákres.";
-    window.show();
-    QApplication::processEvents();
+    ShowUnpainted(window);
     window.render(&painter);
     return std::nullopt;
   }

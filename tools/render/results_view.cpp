@@ -1,6 +1,5 @@
 // The results window's views: the measured and smoothed monthly tables and the calendar of days
 // without activity, as the window shows them.
-#include <QApplication>
 #include <QSpinBox>
 
 #include "render/render_view.h"
@@ -40,8 +39,7 @@ std::optional<std::string> PaintResults(RenderSession& session, const OptionValu
     if (auto* year = window.findChild<QSpinBox*>("SpinEdit3"))
       year->setValue(options.Number("year"));
   }
-  window.show();
-  QApplication::processEvents();
+  ShowUnpainted(window);
   window.render(&painter);
   return std::nullopt;
 }

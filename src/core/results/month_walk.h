@@ -62,4 +62,18 @@ struct RecordMonths {
 };
 RecordMonths CollectMonths(const Database& db);
 
+// The records month by month of the application's database, collected at the first use after a
+// change of the data and shared by every window until the next one.
+class RecordMonthsCache {
+ public:
+  const RecordMonths& Get(const Database& db) {
+    if (!m_months) m_months = CollectMonths(db);
+    return *m_months;
+  }
+  void Invalidate() { m_months.reset(); }
+
+ private:
+  std::optional<RecordMonths> m_months;
+};
+
 }  // namespace ardeno

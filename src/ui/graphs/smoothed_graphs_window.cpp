@@ -86,7 +86,7 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   m_factorLabel->setGeometry(510, 30, 80, 18);
   m_factorLabel->hide();
   connect(m_factorBar, &QScrollBar::valueChanged, this, &SmoothedGraphsWindow::SetBrusselsPosition);
-  m_months = CollectMonths(m_ctx.Db);
+  m_months = m_ctx.Months.Get(m_ctx.Db);
   m_asymmetry = m_ctx.Groups.Asymmetry(m_ctx.Db);
   PrepareBrussels();
   SelectIndex(SmoothedIndex::G);
@@ -379,7 +379,7 @@ void SmoothedGraphsWindow::Prepare() {
 }
 
 void SmoothedGraphsWindow::ReloadData() {
-  m_months = CollectMonths(m_ctx.Db);
+  m_months = m_ctx.Months.Get(m_ctx.Db);
   m_asymmetry = m_ctx.Groups.Asymmetry(m_ctx.Db);
   PrepareBrussels();
   m_skipReported = false;

@@ -25,9 +25,8 @@ class ResultsContext {
   // The month the monthly reports are about, once the user named one.
   std::optional<ReportMonth> Report;
 
-  // The records month by month, computed at the first use after a change of the records.
-  const RecordMonths& Months();
-  void RecordsChanged() { m_months.reset(); }
+  // The records month by month, shared by every window (collected once per change of the data).
+  const RecordMonths& Months() { return App.Months.Get(App.Db); }
 
   // The lines of pristroj.dat as the program holds them since start-up.
   Instrument& InstrumentLines();
@@ -38,7 +37,6 @@ class ResultsContext {
   std::string PanelStationText() { return PanelStation.value_or(InstrumentLines()[5]); }
 
  private:
-  std::optional<RecordMonths> m_months;
   Instrument m_instrument = DefaultInstrument();  // when no start-up inputs were read
 };
 

@@ -44,11 +44,6 @@ bool ModeIsBuilt(int mode) {
 
 }  // namespace
 
-const RecordMonths& ResultsContext::Months() {
-  if (!m_months) m_months = CollectMonths(App.Db);
-  return *m_months;
-}
-
 Instrument& ResultsContext::InstrumentLines() {
   return App.Inputs != nullptr ? App.Inputs->InstrumentLines : m_instrument;
 }
@@ -238,7 +233,6 @@ void ResultsWindow::UpdateCommands() {
 }
 
 void ResultsWindow::RecordsChanged() {
-  m_results.RecordsChanged();
   m_observerTable->hide();
   for (const auto& [mode, view] : m_views) view->RecordsChanged();
 }

@@ -14,6 +14,7 @@
 #include "core/data/folder_lock.h"
 #include "core/data/startup_inputs.h"
 #include "core/groups/group_statistics.h"
+#include "core/results/month_walk.h"
 #include "core/results/report_month.h"
 #include "core/shell/interface_scale.h"
 #include "core/text/dates.h"
@@ -45,6 +46,7 @@ struct AppContext {
 
   // Group statistics, asymmetry tables and record positions of Db, recomputed once per change.
   GroupStatisticsCache Groups;
+  RecordMonthsCache Months;
 
   // Every change of the data is announced here, once; windows subscribe to Events.DataChanged.
   DataEvents Events;
@@ -74,6 +76,7 @@ struct AppContext {
       // A change announced without a step of its own (a measured facular area) is no step.
       History.Absorb(Db);
       Groups.Invalidate();
+      Months.Invalidate();
     });
   }
   AppContext(const AppContext&) = delete;
