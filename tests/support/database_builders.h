@@ -65,4 +65,19 @@ inline ObservationRecord OneGroupRecord(const CalendarDate& date, const std::str
   return r;
 }
 
+// A drawing by Novák at noon whose stored results give `gNorth` and `gSouth` groups, each group
+// with one spot (R = 11 g per hemisphere).
+inline ObservationRecord HemisphereCountsRecord(const std::string& date, int gNorth, int gSouth) {
+  ObservationRecord r;
+  r.SetDate(date);
+  r.SetTimeUT(1200);
+  r.SetRadiusWord(125);
+  r.SetObserver("Novák");
+  r.SetResultWord(kGroupsN, static_cast<std::uint16_t>(gNorth));
+  r.SetResultWord(kRelativeN, static_cast<std::uint16_t>(11 * gNorth));
+  r.SetResultWord(kGroupsS, static_cast<std::uint16_t>(gSouth));
+  r.SetResultWord(kRelativeS, static_cast<std::uint16_t>(11 * gSouth));
+  return r;
+}
+
 }  // namespace ardeno::test

@@ -15,6 +15,7 @@
 
 #include "core/data/data_file.h"
 #include "core/results/measured_table.h"
+#include "support/database_builders.h"
 #include "support/main_frame.h"
 #include "support/scripted_messages.h"
 #include "ui/results/monthly_table_view.h"
@@ -32,19 +33,6 @@ using namespace ardeno;
 namespace {
 
 // A drawing on `date` with north and south g; R = 10 g + g.
-ObservationRecord Drawing(const std::string& date, int gNorth, int gSouth) {
-  ObservationRecord r;
-  r.SetDate(date);
-  r.SetTimeUT(1200);
-  r.SetRadiusWord(125);
-  r.SetObserver("Novák");
-  r.SetResultWord(kGroupsN, static_cast<std::uint16_t>(gNorth));
-  r.SetResultWord(kRelativeN, static_cast<std::uint16_t>(11 * gNorth));
-  r.SetResultWord(kGroupsS, static_cast<std::uint16_t>(gSouth));
-  r.SetResultWord(kRelativeS, static_cast<std::uint16_t>(11 * gSouth));
-  return r;
-}
-
 // Two drawings a month from January 2000 to June 2002 (the 10th and the 20th); in 2001 the
 // drawings of 20 March and 20 October show no activity.
 std::vector<ObservationRecord> ThirtyMonths() {
@@ -53,9 +41,10 @@ std::vector<ObservationRecord> ThirtyMonths() {
     const int year = 2000 + i / 12;
     const int month = i % 12 + 1;
     const QString m = QStringLiteral("%1.%2").arg(month, 2, 10, QChar('0')).arg(year);
-    records.push_back(Drawing(("10." + m).toStdString(), 1 + i % 3, 1));
+    records.push_back(test::HemisphereCountsRecord(("10." + m).toStdString(), 1 + i % 3, 1));
     const bool quiet = year == 2001 && (month == 3 || month == 10);
-    records.push_back(Drawing(("20." + m).toStdString(), quiet ? 0 : 2, quiet ? 0 : 1));
+    records.push_back(
+        test::HemisphereCountsRecord(("20." + m).toStdString(), quiet ? 0 : 2, quiet ? 0 : 1));
   }
   return records;
 }

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "core/data/record_fields.h"
+#include "support/database_builders.h"
 #include "support/main_frame.h"
 #include "ui/results/results_window.h"
 #include "ui/results/uncertainty_view.h"
@@ -23,22 +24,11 @@ using namespace ardeno;
 namespace {
 
 // A drawing on `date` with north and south g, one spot per group: R = 11 g per hemisphere.
-ObservationRecord Drawing(const std::string& date, int gNorth, int gSouth) {
-  ObservationRecord r;
-  r.SetDate(date);
-  r.SetTimeUT(1200);
-  r.SetRadiusWord(125);
-  r.SetObserver("Novák");
-  r.SetResultWord(kGroupsN, static_cast<std::uint16_t>(gNorth));
-  r.SetResultWord(kRelativeN, static_cast<std::uint16_t>(11 * gNorth));
-  r.SetResultWord(kGroupsS, static_cast<std::uint16_t>(gSouth));
-  r.SetResultWord(kRelativeS, static_cast<std::uint16_t>(11 * gSouth));
-  return r;
-}
-
 // March 2014: R north 11, 22, 33 and south 0, 11, 22, so the whole disk 11, 33, 55.
 std::vector<ObservationRecord> Records() {
-  return {Drawing("03.03.2014", 1, 0), Drawing("10.03.2014", 2, 1), Drawing("17.03.2014", 3, 2)};
+  return {test::HemisphereCountsRecord("03.03.2014", 1, 0),
+          test::HemisphereCountsRecord("10.03.2014", 2, 1),
+          test::HemisphereCountsRecord("17.03.2014", 3, 2)};
 }
 
 struct Frame : test::MainFrame {
