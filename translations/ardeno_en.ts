@@ -2919,6 +2919,13 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
 </context>
 <context>
+    <name>Quality</name>
+    <message>
+        <source>Období se zadává jako měsíc M.RRRR nebo rok RRRR (například 3.2014 nebo 2014).</source>
+        <translation>A period is given as a month M.YYYY or a year YYYY (for example 3.2014 or 2014).</translation>
+    </message>
+</context>
+<context>
     <name>QualityView</name>
     <message>
         <source>Období:</source>
@@ -3022,6 +3029,13 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Do souboru %1 nelze zapsat: %2. Zákres nebyl odstraněn.</source>
         <translation>The file %1 cannot be written: %2. The drawing was not removed.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportMonth</name>
+    <message>
+        <source>Měsíc se zadává jako M.RRRR: měsíc 1 až 12, rok čtyřmi číslicemi od 0001 do 9999 (například 3.2014).</source>
+        <translation>A month is given as M.YYYY: the month 1 to 12, the year in four digits from 0001 to 9999 (for example 3.2014).</translation>
     </message>
 </context>
 <context>
@@ -3173,6 +3187,453 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Zapsat soubor přesto? (Ne = zpět k opravě dat)</source>
         <translation>Write the file anyway? (No = back to correcting the data)</translation>
+    </message>
+</context>
+<context>
+    <name>ardeno-cli</name>
+    <message>
+        <source>Zapsáno: %1, skupin: %2</source>
+        <translation>Written: %1, groups: %2</translation>
+    </message>
+    <message>
+        <source>Zvětšení: %1</source>
+        <translation>Zoom: %1</translation>
+    </message>
+    <message>
+        <source>Přístroj %1: %2</source>
+        <translation>Instrument %1: %2</translation>
+    </message>
+    <message>
+        <source>ano</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>ne (soubor je, ale data se nepoužijí)</source>
+        <translation>no (the file is there, but its data are not used)</translation>
+    </message>
+    <message>
+        <source>ne (soubor chybí)</source>
+        <translation>no (the file is missing)</translation>
+    </message>
+    <message>
+        <source>SIDC roky: %1, dnů: %2</source>
+        <translation>SIDC years: %1, days: %2</translation>
+    </message>
+    <message>
+        <source>SIDC plochy, řádků: %1</source>
+        <translation>SIDC areas, lines: %1</translation>
+    </message>
+    <message>
+        <source>SIDC tok 10 cm, řádků: %1</source>
+        <translation>SIDC 10 cm flux, lines: %1</translation>
+    </message>
+    <message>
+        <source>Koróna, roků: %1, bajtů: %2</source>
+        <translation>Corona, years: %1, bytes: %2</translation>
+    </message>
+    <message>
+        <source>export-ascii SLOŽKA</source>
+        <translation>export-ascii FOLDER</translation>
+    </message>
+    <message>
+        <source>inputs SLOŽKA</source>
+        <translation>inputs FOLDER</translation>
+    </message>
+    <message>
+        <source>crosscheck SLOŽKA SRS_SOUBOR|SLOŽKA_SRS...</source>
+        <translation>crosscheck FOLDER SRS_FILE|SRS_FOLDER...</translation>
+    </message>
+    <message>
+        <source>Porovnáno zákresů: %1</source>
+        <translation>Drawings compared: %1</translation>
+    </message>
+    <message>
+        <source>Záznamů: %1</source>
+        <translation>Records: %1</translation>
+    </message>
+    <message>
+        <source>První datum: %1</source>
+        <translation>First date: %1</translation>
+    </message>
+    <message>
+        <source>Poslední datum: %1</source>
+        <translation>Last date: %1</translation>
+    </message>
+    <message>
+        <source>Uloženo záznamů: %1, opravy: %2</source>
+        <translation>Records saved: %1, repairs: %2</translation>
+    </message>
+    <message>
+        <source>check SLOŽKA</source>
+        <translation>check FOLDER</translation>
+    </message>
+    <message>
+        <source>resave SLOŽKA</source>
+        <translation>resave FOLDER</translation>
+    </message>
+    <message>
+        <source>Přepočteno záznamů: %1, doplněný čas 12:00: %2, nečitelné datum: %3</source>
+        <translation>Records recomputed: %1, time 12:00 filled in: %2, unreadable date: %3</translation>
+    </message>
+    <message>
+        <source>merge SLOŽKA JINÝ.dat [--skip-equal-dates]</source>
+        <translation>merge FOLDER OTHER.dat [--skip-equal-dates]</translation>
+    </message>
+    <message>
+        <source>Přidáno záznamů: %1, vynecháno: %2, shodná data: %3, záznamů celkem: %4</source>
+        <translation>Records added: %1, left out: %2, equal dates: %3, records in all: %4</translation>
+    </message>
+    <message>
+        <source>coordinates ROK PRVNÍ-MĚSÍC (1, 5 nebo 9)</source>
+        <translation>coordinates YEAR FIRST-MONTH (1, 5 or 9)</translation>
+    </message>
+    <message>
+        <source>Rok musí být číslo od 1 do 9999.</source>
+        <translation>The year must be a number from 1 to 9999.</translation>
+    </message>
+    <message>
+        <source>recompute SLOŽKA</source>
+        <translation>recompute FOLDER</translation>
+    </message>
+    <message>
+        <source>equal-dates SLOŽKA</source>
+        <translation>equal-dates FOLDER</translation>
+    </message>
+    <message>
+        <source>coordinates ROK PRVNÍ-MĚSÍC</source>
+        <translation>coordinates YEAR FIRST-MONTH</translation>
+    </message>
+    <message>
+        <source>Ve složce %1 není soubor datax.dat.</source>
+        <translation>There is no file datax.dat in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat ve složce %1 neobsahuje žádný zákres.</source>
+        <translation>The file datax.dat in the folder %1 holds no drawing.</translation>
+    </message>
+    <message>
+        <source>Nečitelné: %1</source>
+        <translation>Unreadable: %1</translation>
+    </message>
+    <message>
+        <source>Výstup je spočten jen ze zákresů, které se načetly: soubor datax.dat se nenačetl celý (co chybí, je uvedeno výše).</source>
+        <translation>The output is computed only from the drawings that were loaded: the file datax.dat was not loaded whole (what is missing is listed above).</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat se nenačetl celý, proto se nepřepisuje.</source>
+        <translation>The file datax.dat was not loaded whole, so it is not overwritten.</translation>
+    </message>
+    <message>
+        <source>asymmetry SLOŽKA monthly|yearly</source>
+        <translation>asymmetry FOLDER monthly|yearly</translation>
+    </message>
+    <message>
+        <source>positions SLOŽKA daily|monthly|yearly [vše|A|B|C|D|E|F|G|h|J]</source>
+        <translation>positions FOLDER daily|monthly|yearly [vše|A|B|C|D|E|F|G|h|J]</translation>
+    </message>
+    <message>
+        <source>map-data SLOŽKA</source>
+        <translation>map-data FOLDER</translation>
+    </message>
+    <message>
+        <source>group-types SLOŽKA</source>
+        <translation>group-types FOLDER</translation>
+    </message>
+    <message>
+        <source>largest SLOŽKA ROK</source>
+        <translation>largest FOLDER YEAR</translation>
+    </message>
+    <message>
+        <source>evolution SLOŽKA OTOČKA</source>
+        <translation>evolution FOLDER ROTATION</translation>
+    </message>
+    <message>
+        <source>rotation-stats SLOŽKA</source>
+        <translation>rotation-stats FOLDER</translation>
+    </message>
+    <message>
+        <source>Rok %1 je mimo roky zákresů: zadej rok od %2 do %3.</source>
+        <translation>The year %1 is outside the years of the drawings: give a year from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Otočka %1 je mimo otočky zákresů: zadej otočku od %2 do %3.</source>
+        <translation>The rotation %1 is outside the rotations of the drawings: give a rotation from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Použití: ardeno-cli %1</source>
+        <translation>Usage: ardeno-cli %1</translation>
+    </message>
+    <message>
+        <source>Za --lang patří cs nebo en</source>
+        <translation>--lang must be followed by cs or en</translation>
+    </message>
+    <message>
+        <source>Za --today patří datum ve tvaru D.M.RRRR</source>
+        <translation>--today must be followed by a date D.M.YYYY</translation>
+    </message>
+    <message>
+        <source>Neznámý příkaz: %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <source>Použití: ardeno-cli [--lang cs|en] [--today D.M.RRRR] PŘÍKAZ ...</source>
+        <translation>Usage: ardeno-cli [--lang cs|en] [--today D.M.YYYY] COMMAND ...</translation>
+    </message>
+    <message>
+        <source>Měsíc „%1“ nelze přečíst. %2</source>
+        <translation>The month “%1” cannot be read. %2</translation>
+    </message>
+    <message>
+        <source>V měsíci %1 není žádný zákres.</source>
+        <translation>There is no drawing in the month %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 nebo příkazová řádka)</source>
+        <translation>%1 (%2 or the command line)</translation>
+    </message>
+    <message>
+        <source>ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]</source>
+        <translation>ussps FOLDER D.M.YYYY|M.YYYY [STATION]</translation>
+    </message>
+    <message>
+        <source>Datum „%1“ nelze přečíst (D.M.RRRR).</source>
+        <translation>The date “%1” cannot be read (D.M.YYYY).</translation>
+    </message>
+    <message>
+        <source>Dne %1 není žádný zákres.</source>
+        <translation>There is no drawing on %1.</translation>
+    </message>
+    <message>
+        <source>baa SLOŽKA M.RRRR</source>
+        <translation>baa FOLDER M.YYYY</translation>
+    </message>
+    <message>
+        <source>aavso SLOŽKA M.RRRR [KÓD]</source>
+        <translation>aavso FOLDER M.YYYY [CODE]</translation>
+    </message>
+    <message>
+        <source>bulletin SLOŽKA M.RRRR VÝSTUPNÍ-SLOŽKA</source>
+        <translation>bulletin FOLDER M.YYYY OUTPUT-FOLDER</translation>
+    </message>
+    <message>
+        <source>Měsíc &quot;%1&quot;: %2</source>
+        <translation>Month &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>describe OBRÁZEK.png|.jpg</source>
+        <translation>describe PICTURE.png|.jpg</translation>
+    </message>
+    <message>
+        <source>Soubor nelze otevřít: %1</source>
+        <translation>Cannot open the file: %1</translation>
+    </message>
+    <message>
+        <source>%1: obrázek o sobě nic neříká (nemá textové údaje).</source>
+        <translation>%1: the picture says nothing about itself (it has no text entries).</translation>
+    </message>
+    <message>
+        <source>lint SLOŽKA [M.RRRR|RRRR]</source>
+        <translation>lint FOLDER [M.YYYY|YYYY]</translation>
+    </message>
+    <message>
+        <source>Období &quot;%1&quot;: %2</source>
+        <translation>Period &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Ponecháno beze změny %1 dní, které už v databázi jsou (nebo se v souborech opakují):</source>
+        <translation>Left unchanged: %1 days that are in the database already (or repeat in the files):</translation>
+    </message>
+    <message>
+        <source>import-groups [--new] SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...</source>
+        <translation>import-groups [--new] FOLDER FILE|FOLDER_OF_FILES...</translation>
+    </message>
+    <message>
+        <source>Nová databáze (polární souřadnice, poloměr 125 mm).</source>
+        <translation>New database (polar coordinates, radius 125 mm).</translation>
+    </message>
+    <message>
+        <source>Přidáno dní: %1 (beze skvrn %2) ze souborů: %3</source>
+        <translation>Days added: %1 (without spots %2) from files: %3</translation>
+    </message>
+    <message>
+        <source>Skupin nad 40 na den (vynechány nejmenší): %1</source>
+        <translation>Groups beyond 40 a day (the smallest left out): %1</translation>
+    </message>
+    <message>
+        <source>Skupin uvedených pro týž den dvakrát (uloženy jednou): %1</source>
+        <translation>Groups given twice for the same day (stored once): %1</translation>
+    </message>
+    <message>
+        <source>Skupin u okraje, jejichž opravenou plochu nelze uložit přesně: %1</source>
+        <translation>Groups near the limb whose corrected area cannot be stored exactly: %1</translation>
+    </message>
+    <message>
+        <source>Zveřejněné řady nebyly nalezeny vedle programu ani v share/ardeno/reference; uveď složku ZDROJE.</source>
+        <translation>The published series were found neither beside the program nor in share/ardeno/reference; give the folder SOURCES.</translation>
+    </message>
+    <message>
+        <source>Zapsáno souborů: %1</source>
+        <translation>Files written: %1</translation>
+    </message>
+    <message>
+        <source>Ve složce %1/SIDC nejsou denní čísla (dssn&lt;rok&gt;.dat); zapíše je import-reference.</source>
+        <translation>There are no daily numbers (dssn&lt;year&gt;.dat) in the folder %1/SIDC; import-reference writes them.</translation>
+    </message>
+    <message>
+        <source>import-reference SLOŽKA [ZDROJE]</source>
+        <translation>import-reference FOLDER [SOURCES]</translation>
+    </message>
+    <message>
+        <source>k-factors SLOŽKA</source>
+        <translation>k-factors FOLDER</translation>
+    </message>
+    <message>
+        <source>own-report SLOŽKA M.RRRR</source>
+        <translation>own-report FOLDER M.YYYY</translation>
+    </message>
+    <message>
+        <source>sidc-report SLOŽKA M.RRRR KÓD [--replace]</source>
+        <translation>sidc-report FOLDER M.YYYY CODE [--replace]</translation>
+    </message>
+    <message>
+        <source>Kód observatoře musí být neprázdný text na jednom řádku, bez řídicích znaků.</source>
+        <translation>The observatory code must be a non-empty text on one line, without control characters.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 již existuje (přepsat: --replace).</source>
+        <translation>The file %1 exists already (to overwrite: --replace).</translation>
+    </message>
+    <message>
+        <source>Není soubor Popis.txt: data se zapíší bez popisu.</source>
+        <translation>There is no file Popis.txt: the data are written without a description.</translation>
+    </message>
+    <message>
+        <source>Není soubor %1: stanice se vezme z %2.</source>
+        <translation>There is no file %1: the station is taken from %2.</translation>
+    </message>
+    <message>
+        <source>sidc-csv SLOŽKA M.RRRR</source>
+        <translation>sidc-csv FOLDER M.YYYY</translation>
+    </message>
+    <message>
+        <source>cv-report SLOŽKA M.RRRR</source>
+        <translation>cv-report FOLDER M.YYYY</translation>
+    </message>
+    <message>
+        <source>observers-csv SLOŽKA</source>
+        <translation>observers-csv FOLDER</translation>
+    </message>
+    <message>
+        <source>monthly-csv SLOŽKA measured|smoothed 1|2|3</source>
+        <translation>monthly-csv FOLDER measured|smoothed 1|2|3</translation>
+    </message>
+    <message>
+        <source>quiet-days SLOŽKA [ROK]</source>
+        <translation>quiet-days FOLDER [YEAR]</translation>
+    </message>
+    <message>
+        <source>monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed]</source>
+        <translation>monthly-stats FOLDER 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed]</translation>
+    </message>
+    <message>
+        <source>Řádek %1 nelze přečíst (očekáváno &quot;%2&quot;): %3</source>
+        <translation>Line %1 cannot be read (expected &quot;%2&quot;): %3</translation>
+    </message>
+    <message>
+        <source>Řádek %1: %2: %3</source>
+        <translation>Line %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>úhel10 musí být od 0 do 7200</source>
+        <translation>angle10 must be from 0 to 7200</translation>
+    </message>
+    <message>
+        <source>vzdálenost10 musí být od 0 do 1250 (bod mimo disk)</source>
+        <translation>distance10 must be from 0 to 1250 (a point off the disk)</translation>
+    </message>
+    <message>
+        <source>poloměr musí být od 0 do 1000 mm</source>
+        <translation>radius must be from 0 to 1000 mm</translation>
+    </message>
+    <message>
+        <source>délka l musí být od -720 do 720</source>
+        <translation>longitude l must be from -720 to 720</translation>
+    </message>
+    <message>
+        <source>šířka b musí být od -90 do 90</source>
+        <translation>latitude b must be from -90 to 90</translation>
+    </message>
+    <message>
+        <source>bod leží na odvrácené straně Slunce</source>
+        <translation>the point lies on the far side of the Sun</translation>
+    </message>
+    <message>
+        <source>ephemeris &lt; řádky &quot;dd.mm.rrrr hhmm&quot;</source>
+        <translation>ephemeris &lt; lines &quot;dd.mm.yyyy hhmm&quot;</translation>
+    </message>
+    <message>
+        <source>convert &lt; řádky &quot;dd.mm.rrrr hhmm úhel10 vzdálenost10&quot;</source>
+        <translation>convert &lt; lines &quot;dd.mm.yyyy hhmm angle10 distance10&quot;</translation>
+    </message>
+    <message>
+        <source>topolar &lt; řádky &quot;dd.mm.rrrr hhmm l b poloměr&quot;</source>
+        <translation>topolar &lt; lines &quot;dd.mm.yyyy hhmm l b radius&quot;</translation>
+    </message>
+    <message>
+        <source>dd.mm.rrrr hhmm</source>
+        <translation>dd.mm.yyyy hhmm</translation>
+    </message>
+    <message>
+        <source>(úhel10 0..7200, vzdálenost10 0..1250: bod na disku)</source>
+        <translation>(angle10 0..7200, distance10 0..1250: a point on the disk)</translation>
+    </message>
+    <message>
+        <source>dd.mm.rrrr hhmm úhel10 vzdálenost10</source>
+        <translation>dd.mm.yyyy hhmm angle10 distance10</translation>
+    </message>
+    <message>
+        <source>(b -90..90, bod na přivrácené straně Slunce, poloměr 0..1000 mm)</source>
+        <translation>(b -90..90, a point on the near side of the Sun, radius 0..1000 mm)</translation>
+    </message>
+    <message>
+        <source>dd.mm.rrrr hhmm l b poloměr</source>
+        <translation>dd.mm.yyyy hhmm l b radius</translation>
+    </message>
+    <message>
+        <source>Záznam %1: datum &quot;%2&quot; nelze přečíst.</source>
+        <translation>Record %1: the date &quot;%2&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>dayresults SLOŽKA</source>
+        <translation>dayresults FOLDER</translation>
+    </message>
+    <message>
+        <source>export-csv SLOŽKA VÝSTUPNÍ-SLOŽKA</source>
+        <translation>export-csv FOLDER OUTPUT-FOLDER</translation>
+    </message>
+    <message>
+        <source>Zákresů: %1</source>
+        <translation>Drawings: %1</translation>
+    </message>
+    <message>
+        <source>tracks SLOŽKA [ROK] [--observer JMÉNO] [--noaa SRS_SOUBOR|SLOŽKA_SRS...] [--check-numbers]</source>
+        <translation>tracks FOLDER [YEAR] [--observer NAME] [--noaa SRS_FILE|SRS_FOLDER...] [--check-numbers]</translation>
+    </message>
+    <message>
+        <source>zákresy NOAA</source>
+        <translation>NOAA drawings</translation>
+    </message>
+    <message>
+        <source>ostatní zákresy</source>
+        <translation>other drawings</translation>
+    </message>
+    <message>
+        <source>%1: skupin ve stopě jen s vlastním číslem %2 z %3 (%4), čísel viděných aspoň 3 dny v jedné stopě %5 z %6 (%7)</source>
+        <translation>%1: groups in a track with their own number only %2 of %3 (%4), numbers seen on at least 3 days in one track %5 of %6 (%7)</translation>
+    </message>
+    <message>
+        <source>Opravy: %1</source>
+        <translation>Repairs: %1</translation>
     </message>
 </context>
 </TS>

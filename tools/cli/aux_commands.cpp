@@ -12,6 +12,7 @@
 #include "core/data/data_folder.h"
 #include "core/data/database.h"
 #include "core/data/startup_inputs.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
 
@@ -30,14 +31,15 @@ int ExportAscii(const std::vector<std::string>& args) {
   }
   int groups = 0;
   for (int i = 1; i <= db.RecordCount; ++i) groups += db.Record(i).GroupCount();
-  std::cout << "Zapsáno: " << (folder / kAsciiExportFileName).string() << ", skupin: " << groups
+  std::cout << FillText(CoreText("ardeno-cli", "Zapsáno: %1, skupin: %2"),
+                        {(folder / kAsciiExportFileName).string(), std::to_string(groups)})
             << "\n";
   return StatusAfterOutput(db);
 }
 
 int Inputs(const std::vector<std::string>& args) {
   if (args.size() != 1) {
-    std::cerr << "Použití: ardeno-cli inputs SLOŽKA\n";
+    PrintUsage("inputs SLOŽKA");
     return 1;
   }
   const std::filesystem::path folder = args[0];
@@ -47,28 +49,40 @@ int Inputs(const std::vector<std::string>& args) {
   }
   const StartupInputs inputs =
       ReadStartupInputs(folder, InvocationDate(), MissingZoomFile::LeaveMissing);
-  std::cout << "Zvětšení: " << FormatFloat("0.00", inputs.Zoom) << "\n";
+  const auto count = [](auto value) { return std::to_string(value); };
+  std::cout << FillText(CoreText("ardeno-cli", "Zvětšení: %1"), {FormatFloat("0.00", inputs.Zoom)})
+            << "\n";
   for (std::size_t i = 0; i < inputs.InstrumentLines.size(); ++i) {
-    std::cout << "Přístroj " << i + 1 << ": " << inputs.InstrumentLines[i] << "\n";
+    std::cout << FillText(CoreText("ardeno-cli", "Přístroj %1: %2"),
+                          {count(i + 1), inputs.InstrumentLines[i]})
+              << "\n";
   }
   const SupplementaryData& supplementary = inputs.Supplementary;
-  std::cout << "Motfakul.dat: "
-            << (supplementary.Present()   ? "ano"
-                : supplementary.FileFound ? "ne (soubor je, ale data se nepoužijí)"
-                                          : "ne (soubor chybí)")
+  const std::string supplementaryState =
+      supplementary.Present()   ? CoreText("ardeno-cli", "ano")
+      : supplementary.FileFound ? CoreText("ardeno-cli", "ne (soubor je, ale data se nepoužijí)")
+                                : CoreText("ardeno-cli", "ne (soubor chybí)");
+  std::cout << "Motfakul.dat: " << supplementaryState << "\n"
+            << FillText(CoreText("ardeno-cli", "SIDC roky: %1, dnů: %2"),
+                        {count(inputs.SidcDaily.YearsFound), count(inputs.SidcDaily.DaysFilled)})
             << "\n"
-            << "SIDC roky: " << inputs.SidcDaily.YearsFound
-            << ", dnů: " << inputs.SidcDaily.DaysFilled << "\n"
-            << "SIDC plochy, řádků: " << inputs.SidcAreas.LineCount << "\n"
-            << "SIDC tok 10 cm, řádků: " << inputs.RadioFlux.LineCount << "\n"
-            << "Koróna, roků: " << inputs.Corona.YearsRead
-            << ", bajtů: " << inputs.Corona.CoronaByteCount << "\n";
+            << FillText(CoreText("ardeno-cli", "SIDC plochy, řádků: %1"),
+                        {count(inputs.SidcAreas.LineCount)})
+            << "\n"
+            << FillText(CoreText("ardeno-cli", "SIDC tok 10 cm, řádků: %1"),
+                        {count(inputs.RadioFlux.LineCount)})
+            << "\n"
+            << FillText(CoreText("ardeno-cli", "Koróna, roků: %1, bajtů: %2"),
+                        {count(inputs.Corona.YearsRead), count(inputs.Corona.CoronaByteCount)})
+            << "\n";
   for (const auto& message : inputs.Messages) std::cerr << message << "\n";
   return inputs.Messages.empty() ? 0 : 1;
 }
 
-const bool kRegistered = RegisterCommand({"export-ascii", "export-ascii SLOŽKA", ExportAscii}) &&
-                         RegisterCommand({"inputs", "inputs SLOŽKA", Inputs});
+const bool kRegistered =
+    RegisterCommand(
+        {"export-ascii", CoreTextNoop("ardeno-cli", "export-ascii SLOŽKA"), ExportAscii}) &&
+    RegisterCommand({"inputs", CoreTextNoop("ardeno-cli", "inputs SLOŽKA"), Inputs});
 
 }  // namespace
 

@@ -8,16 +8,18 @@
 #include "cli/folder_loading.h"
 #include "core/quality/noaa_crosscheck.h"
 #include "core/quality/noaa_regions.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
 namespace {
 
-constexpr const char* kCrossCheckUsage = "crosscheck SLOŽKA SRS_SOUBOR|SLOŽKA_SRS...";
+constexpr const char* kCrossCheckUsage =
+    CoreTextNoop("ardeno-cli", "crosscheck SLOŽKA SRS_SOUBOR|SLOŽKA_SRS...");
 
 int CrossCheckCommand(const std::vector<std::string>& args) {
   if (args.size() < 2) {
-    std::cerr << "Použití: ardeno-cli " << kCrossCheckUsage << "\n";
+    PrintUsage(kCrossCheckUsage);
     return 1;
   }
   Database db;
@@ -26,10 +28,12 @@ int CrossCheckCommand(const std::vector<std::string>& args) {
   std::vector<std::filesystem::path> inputs(args.begin() + 1, args.end());
   std::vector<std::string> problems;
   const std::vector<SourceDay> reports = ReadReportFiles(inputs, problems);
-  for (const auto& problem : problems) std::cerr << "Nečitelné: " << problem << "\n";
+  PrintUnreadable(problems);
   const CrossCheckResult result = CrossCheck(db, ComputeRecordPositions(db), reports);
   for (const auto& line : result.Lines) std::cout << line << "\n";
-  std::cout << "Porovnáno zákresů: " << result.Drawings << "\n";
+  std::cout << FillText(CoreText("ardeno-cli", "Porovnáno zákresů: %1"),
+                        {std::to_string(result.Drawings)})
+            << "\n";
   std::cout << CrossCheckSummary(result) << "\n";
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "cli/folder_loading.h"
 #include "core/data/data_file.h"
 #include "core/data/database.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
@@ -17,12 +18,16 @@ int Check(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
   if (!LoadExistingFolder(args, "check SLOŽKA", db, report)) return 1;
-  std::cout << "Záznamů: " << db.RecordCount << "\n";
+  std::cout << FillText(CoreText("ardeno-cli", "Záznamů: %1"), {std::to_string(db.RecordCount)})
+            << "\n";
   if (db.RecordCount > 0)
-    std::cout << "První datum: " << db.Record(1).Date() << "\n"
-              << "Poslední datum: " << db.Record(db.RecordCount).Date() << "\n";
+    std::cout << FillText(CoreText("ardeno-cli", "První datum: %1"), {db.Record(1).Date()}) << "\n"
+              << FillText(CoreText("ardeno-cli", "Poslední datum: %1"),
+                          {db.Record(db.RecordCount).Date()})
+              << "\n";
   std::cout << "RadiusWord: " << db.Record(1).RadiusWord() << "\n"
-            << "Opravy: " << report.Repairs << "\n";
+            << FillText(CoreText("ardeno-cli", "Opravy: %1"), {std::to_string(report.Repairs)})
+            << "\n";
   // Everything the load left out or found doubtful was named on stderr.
   return report.Warning ? 1 : 0;
 }
@@ -37,12 +42,15 @@ int Resave(const std::vector<std::string>& args) {
     std::cerr << *error << "\n";
     return 1;
   }
-  std::cout << "Uloženo záznamů: " << db.RecordCount << ", opravy: " << report.Repairs << "\n";
+  std::cout << FillText(CoreText("ardeno-cli", "Uloženo záznamů: %1, opravy: %2"),
+                        {std::to_string(db.RecordCount), std::to_string(report.Repairs)})
+            << "\n";
   return 0;
 }
 
-const bool kRegistered = RegisterCommand({"check", "check SLOŽKA", Check}) &&
-                         RegisterCommand({"resave", "resave SLOŽKA", Resave});
+const bool kRegistered =
+    RegisterCommand({"check", CoreTextNoop("ardeno-cli", "check SLOŽKA"), Check}) &&
+    RegisterCommand({"resave", CoreTextNoop("ardeno-cli", "resave SLOŽKA"), Resave});
 
 }  // namespace
 

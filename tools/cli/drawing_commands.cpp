@@ -12,6 +12,7 @@
 #include "core/entry/cell_numbers.h"
 #include "core/solar/coordinate_table.h"
 #include "core/solar/recompute_results.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
@@ -29,17 +30,24 @@ int Recompute(const std::vector<std::string>& args) {
   if (!LoadFolderForChange(args, "recompute SLOŽKA", db, report, lock)) return 1;
   const RecomputeOutcome outcome = RecomputeAllResults(db);
   if (const auto error = SaveFolder(args[0], db)) return Fail(*error);
-  std::cout << "Přepočteno záznamů: " << outcome.Recomputed
-            << ", doplněný čas 12:00: " << outcome.TimeRepairs
-            << ", nečitelné datum: " << outcome.UnreadableDates << "\n";
+  std::cout << FillText(CoreText("ardeno-cli",
+                                 "Přepočteno záznamů: %1, doplněný čas 12:00: %2, nečitelné datum: "
+                                 "%3"),
+                        {std::to_string(outcome.Recomputed), std::to_string(outcome.TimeRepairs),
+                         std::to_string(outcome.UnreadableDates)})
+            << "\n";
   return 0;
 }
 
-constexpr const char* kMergeUsage = "merge SLOŽKA JINÝ.dat [--skip-equal-dates]";
+constexpr const char* kMergeUsage =
+    CoreTextNoop("ardeno-cli", "merge SLOŽKA JINÝ.dat [--skip-equal-dates]");
 
 int Merge(const std::vector<std::string>& args) {
   const bool skip = args.size() == 3 && args[2] == "--skip-equal-dates";
-  if (args.size() != 2 && !skip) return Fail(std::string("Použití: ardeno-cli ") + kMergeUsage);
+  if (args.size() != 2 && !skip) {
+    PrintUsage(kMergeUsage);
+    return 1;
+  }
   Database db;
   LoadReport report;
   FolderLock lock;
@@ -52,8 +60,12 @@ int Merge(const std::vector<std::string>& args) {
   if (const auto* refusal = std::get_if<std::string>(&merged)) return Fail(*refusal);
   if (const auto error = SaveFolder(args[0], db)) return Fail(*error);
   const MergeOutcome& outcome = std::get<MergeOutcome>(merged);
-  std::cout << "Přidáno záznamů: " << outcome.Added << ", vynecháno: " << outcome.LeftOut
-            << ", shodná data: " << equal << ", záznamů celkem: " << db.RecordCount << "\n";
+  std::cout << FillText(CoreText("ardeno-cli",
+                                 "Přidáno záznamů: %1, vynecháno: %2, shodná data: %3, záznamů "
+                                 "celkem: %4"),
+                        {std::to_string(outcome.Added), std::to_string(outcome.LeftOut),
+                         std::to_string(equal), std::to_string(db.RecordCount)})
+            << "\n";
   // The good drawings are stored; the refused ones were named and the merge was not whole.
   if (outcome.Refused == 0) return 0;
   return Fail(outcome.RefusedMessage);
@@ -69,22 +81,28 @@ int EqualDates(const std::vector<std::string>& args) {
 }
 
 int Coordinates(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "Použití: ardeno-cli coordinates ROK PRVNÍ-MĚSÍC (1, 5 nebo 9)";
-  if (args.size() != 2) return Fail(kUsage);
+  const auto usage = [] {
+    PrintUsage(CoreTextNoop("ardeno-cli", "coordinates ROK PRVNÍ-MĚSÍC (1, 5 nebo 9)"));
+    return 1;
+  };
+  if (args.size() != 2) return usage();
   const std::optional<std::int64_t> year = ParseWholeNumber(args[0]);
   const std::optional<std::int64_t> month = ParseWholeNumber(args[1]);
-  if (!year || *year < 1 || *year > 9999) return Fail("Rok musí být číslo od 1 do 9999.");
-  if (!month || (*month != 1 && *month != 5 && *month != 9)) return Fail(kUsage);
+  if (!year || *year < 1 || *year > 9999)
+    return Fail(CoreText("ardeno-cli", "Rok musí být číslo od 1 do 9999."));
+  if (!month || (*month != 1 && *month != 5 && *month != 9)) return usage();
   std::cout << CoordinateTableText(
       BuildCoordinateTable(static_cast<int>(*year), static_cast<int>(*month) - 1));
   return 0;
 }
 
 const bool kRegistered =
-    RegisterCommand({"recompute", "recompute SLOŽKA", Recompute}) &&
+    RegisterCommand({"recompute", CoreTextNoop("ardeno-cli", "recompute SLOŽKA"), Recompute}) &&
     RegisterCommand({"merge", kMergeUsage, Merge}) &&
-    RegisterCommand({"equal-dates", "equal-dates SLOŽKA", EqualDates}) &&
-    RegisterCommand({"coordinates", "coordinates ROK PRVNÍ-MĚSÍC", Coordinates});
+    RegisterCommand(
+        {"equal-dates", CoreTextNoop("ardeno-cli", "equal-dates SLOŽKA"), EqualDates}) &&
+    RegisterCommand(
+        {"coordinates", CoreTextNoop("ardeno-cli", "coordinates ROK PRVNÍ-MĚSÍC"), Coordinates});
 
 }  // namespace
 

@@ -14,7 +14,7 @@ namespace ardeno::cli {
 bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage, Database& db,
                         LoadReport& report) {
   if (args.size() != 1) {
-    std::cerr << "Použití: ardeno-cli " << usage << "\n";
+    PrintUsage(usage);
     return false;
   }
   const std::filesystem::path folder = args[0];
@@ -28,12 +28,17 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
     return false;
   }
   if (!report.FileExisted) {
-    std::cerr << "Ve složce " << folder.string() << " není soubor datax.dat.\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "Ve složce %1 není soubor datax.dat."),
+                          {folder.string()})
+              << "\n";
     return false;
   }
   // An empty file starts the program as a new database; a script gets no invented record.
   if (report.RecordsInFile == 0) {
-    std::cerr << "Soubor datax.dat ve složce " << folder.string() << " neobsahuje žádný zákres.\n";
+    std::cerr << FillText(CoreText("ardeno-cli",
+                                   "Soubor datax.dat ve složce %1 neobsahuje žádný zákres."),
+                          {folder.string()})
+              << "\n";
     return false;
   }
   if (report.Warning) std::cerr << *report.Warning << "\n";
@@ -56,10 +61,17 @@ bool LoadFolderForChange(const std::vector<std::string>& args, const char* usage
   return LoadExistingFolder(args, usage, db, report);
 }
 
+void PrintUnreadable(const std::vector<std::string>& problems) {
+  for (const auto& problem : problems)
+    std::cerr << FillText(CoreText("ardeno-cli", "Nečitelné: %1"), {problem}) << "\n";
+}
+
 int StatusAfterOutput(const Database& db, int outputStatus) {
   if (outputStatus != 0 || !db.OriginalNotKept) return outputStatus;
-  std::cerr << "Výstup je spočten jen ze zákresů, které se načetly: soubor datax.dat se nenačetl "
-               "celý (co chybí, je uvedeno výše).\n";
+  std::cerr << CoreText("ardeno-cli",
+                        "Výstup je spočten jen ze zákresů, které se načetly: soubor datax.dat se "
+                        "nenačetl celý (co chybí, je uvedeno výše).")
+            << "\n";
   return 1;
 }
 
@@ -67,7 +79,7 @@ std::optional<std::string> SaveFolder(const std::string& folder, Database& db) {
   if (db.LoadFailed) return CoreText("DataFile", kLoadFailedMessage);
   // The file was not loaded whole: rewriting it would lose what was left out.
   if (db.OriginalNotKept)
-    return std::string("Soubor datax.dat se nenačetl celý, proto se nepřepisuje.");
+    return CoreText("ardeno-cli", "Soubor datax.dat se nenačetl celý, proto se nepřepisuje.");
   if (const auto blocked = SaveBlockedMessage(folder)) return blocked;
   if (db.SortedAtLoad) {
     // The records go back in date order: the file as found is kept first.

@@ -19,6 +19,9 @@ bool LoadExistingFolder(const std::vector<std::string>& args, const char* usage,
 // The exit status of a command that wrote its output from the loaded database: a failed output's
 // status as it is; otherwise 1, with a line on stderr, when the load left records out (the output
 // is then written from the records that were loaded, and the load said what it left out), else 0.
+// "Nečitelné: ..." on stderr for each file or line a reader could not use.
+void PrintUnreadable(const std::vector<std::string>& problems);
+
 int StatusAfterOutput(const Database& db, int outputStatus = 0);
 
 }  // namespace ardeno::cli

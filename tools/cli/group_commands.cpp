@@ -17,22 +17,24 @@
 #include "core/groups/group_text_files.h"
 #include "core/groups/map_data.h"
 #include "core/groups/rotation_evolution.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
 namespace {
 
-constexpr const char* kAsymmetryUsage = "asymmetry SLOŽKA monthly|yearly";
+constexpr const char* kAsymmetryUsage =
+    CoreTextNoop("ardeno-cli", "asymmetry SLOŽKA monthly|yearly");
 constexpr const char* kPositionsUsage =
-    "positions SLOŽKA daily|monthly|yearly [vše|A|B|C|D|E|F|G|h|J]";
-constexpr const char* kMapDataUsage = "map-data SLOŽKA";
-constexpr const char* kGroupTypesUsage = "group-types SLOŽKA";
-constexpr const char* kLargestUsage = "largest SLOŽKA ROK";
-constexpr const char* kEvolutionUsage = "evolution SLOŽKA OTOČKA";
-constexpr const char* kRotationStatsUsage = "rotation-stats SLOŽKA";
+    CoreTextNoop("ardeno-cli", "positions SLOŽKA daily|monthly|yearly [vše|A|B|C|D|E|F|G|h|J]");
+constexpr const char* kMapDataUsage = CoreTextNoop("ardeno-cli", "map-data SLOŽKA");
+constexpr const char* kGroupTypesUsage = CoreTextNoop("ardeno-cli", "group-types SLOŽKA");
+constexpr const char* kLargestUsage = CoreTextNoop("ardeno-cli", "largest SLOŽKA ROK");
+constexpr const char* kEvolutionUsage = CoreTextNoop("ardeno-cli", "evolution SLOŽKA OTOČKA");
+constexpr const char* kRotationStatsUsage = CoreTextNoop("ardeno-cli", "rotation-stats SLOŽKA");
 
 int Usage(const char* usage) {
-  std::cerr << "Použití: ardeno-cli " << usage << "\n";
+  PrintUsage(usage);
   return 1;
 }
 
@@ -121,8 +123,11 @@ int LargestCommand(const std::vector<std::string>& args) {
   if (!LoadExistingFolder({args[0]}, kLargestUsage, db, report)) return 1;
   const YearRange years = RecordYears(db);
   if (*year < years.First || *year > years.Last) {
-    std::cerr << "Rok " << *year << " je mimo roky zákresů: zadej rok od " << years.First << " do "
-              << years.Last << ".\n";
+    std::cerr << FillText(
+                     CoreText("ardeno-cli", "Rok %1 je mimo roky zákresů: zadej rok od %2 do %3."),
+                     {std::to_string(*year), std::to_string(years.First),
+                      std::to_string(years.Last)})
+              << "\n";
     return 1;
   }
   std::cout << GridLines(LargestGroupsGrid(LargestGroups(db, *year)));
@@ -138,8 +143,10 @@ int EvolutionCommand(const std::vector<std::string>& args) {
   const int first = db.Record(1).Rotation();
   const int last = std::max(first, static_cast<int>(db.Record(db.RecordCount).Rotation()));
   if (*rotation < first || *rotation > last) {
-    std::cerr << "Otočka " << *rotation << " je mimo otočky zákresů: zadej otočku od " << first
-              << " do " << last << ".\n";
+    std::cerr << FillText(CoreText("ardeno-cli",
+                                   "Otočka %1 je mimo otočky zákresů: zadej otočku od %2 do %3."),
+                          {std::to_string(*rotation), std::to_string(first), std::to_string(last)})
+              << "\n";
     return 1;
   }
   const RecordPositions positions = ComputeRecordPositions(db);

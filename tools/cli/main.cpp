@@ -1,6 +1,8 @@
 #include <iostream>
 
 #include "cli/command_registry.h"
+#include "cli/language/message_language.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
@@ -22,14 +24,35 @@ std::filesystem::path FindProgramFolder(const char* argv0) {
   return std::filesystem::absolute(argv0, error).parent_path();
 }
 
-// "--today D.M.YYYY" before the command fixes the program's day; false when it cannot be read.
-bool TakeInvocationDate(std::vector<std::string>& words) {
+// The options before the command, in any order: "--today D.M.YYYY" and "--lang cs|en".
+struct LeadingOptions {
+  std::optional<std::string> Today;
+  std::optional<std::string> Language;
+  bool Incomplete = false;  // an option without its value
+};
+
+LeadingOptions TakeLeadingOptions(std::vector<std::string>& words) {
+  LeadingOptions options;
+  while (!words.empty() && (words.front() == "--today" || words.front() == "--lang")) {
+    if (words.size() < 2) {
+      options.Incomplete = true;
+      (words.front() == "--today" ? options.Today : options.Language) = "";
+      words.clear();
+      break;
+    }
+    (words.front() == "--today" ? options.Today : options.Language) = words[1];
+    words.erase(words.begin(), words.begin() + 2);
+  }
+  return options;
+}
+
+// "--today D.M.YYYY" fixes the program's day; false when it cannot be read.
+bool TakeInvocationDate(const std::optional<std::string>& given) {
   g_invocationDate = Today();
-  if (words.empty() || words.front() != "--today") return true;
-  const auto date = words.size() > 1 ? ParseDate(words[1]) : std::nullopt;
+  if (!given) return true;
+  const auto date = ParseDate(*given);
   if (!date) return false;
   g_invocationDate = *date;
-  words.erase(words.begin(), words.begin() + 2);
   return true;
 }
 
@@ -38,6 +61,13 @@ bool TakeInvocationDate(std::vector<std::string>& words) {
 CalendarDate InvocationDate() { return g_invocationDate; }
 
 std::filesystem::path ProgramFolder() { return g_programFolder; }
+
+void PrintUsage(const std::string& usage) {
+  std::cerr << FillText(CoreText("ardeno-cli", "Použití: ardeno-cli %1"), {ShownUsage(usage)})
+            << "\n";
+}
+
+std::string ShownUsage(const std::string& usage) { return CoreText("ardeno-cli", usage.c_str()); }
 
 bool RegisterCommand(Command command) {
   auto name = command.Name;
@@ -52,9 +82,17 @@ const std::map<std::string, Command>& Commands() { return Registry(); }
 int main(int argc, char* argv[]) {
   using ardeno::cli::Commands;
   ardeno::cli::g_programFolder = ardeno::cli::FindProgramFolder(argv[0]);
+  using ardeno::CoreText;
   std::vector<std::string> words(argv + 1, argv + argc);
-  if (!ardeno::cli::TakeInvocationDate(words)) {
-    std::cerr << "Za --today patří datum ve tvaru D.M.RRRR\n";
+  const auto options = ardeno::cli::TakeLeadingOptions(words);
+  if (!ardeno::cli::UseMessageLanguage(options.Language)) {
+    // Said in the language the program would speak without the bad option.
+    ardeno::cli::UseMessageLanguage(std::nullopt);
+    std::cerr << CoreText("ardeno-cli", "Za --lang patří cs nebo en") << "\n";
+    return 1;
+  }
+  if (options.Incomplete || !ardeno::cli::TakeInvocationDate(options.Today)) {
+    std::cerr << CoreText("ardeno-cli", "Za --today patří datum ve tvaru D.M.RRRR") << "\n";
     return 1;
   }
   const std::string name = words.empty() ? "" : words.front();
@@ -63,9 +101,13 @@ int main(int argc, char* argv[]) {
   if (helpAsked || found == Commands().end()) {
     // Without a command a script has made a mistake: the usage goes to stderr with status 1.
     std::ostream& out = helpAsked ? std::cout : std::cerr;
-    if (!helpAsked && !name.empty()) out << "Neznámý příkaz: " << name << "\n";
-    out << "Použití: ardeno-cli [--today D.M.RRRR] PŘÍKAZ ...\n";
-    for (const auto& [key, command] : Commands()) out << "  ardeno-cli " << command.Usage << "\n";
+    if (!helpAsked && !name.empty())
+      out << ardeno::FillText(CoreText("ardeno-cli", "Neznámý příkaz: %1"), {name}) << "\n";
+    out << CoreText("ardeno-cli",
+                    "Použití: ardeno-cli [--lang cs|en] [--today D.M.RRRR] PŘÍKAZ ...")
+        << "\n";
+    for (const auto& [key, command] : Commands())
+      out << "  ardeno-cli " << ardeno::cli::ShownUsage(command.Usage) << "\n";
     return helpAsked ? 0 : 1;
   }
   const std::vector<std::string> args(words.begin() + 1, words.end());

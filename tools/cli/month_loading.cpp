@@ -2,27 +2,32 @@
 
 #include <iostream>
 
+#include "cli/command_registry.h"
 #include "cli/folder_loading.h"
 #include "core/reports/report_text.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
 bool LoadMonth(const std::vector<std::string>& args, std::size_t count, const char* usage,
                Database& db, ReportMonth& month) {
   if (args.size() < count) {
-    std::cerr << "Použití: ardeno-cli " << usage << "\n";
+    PrintUsage(usage);
     return false;
   }
   const auto named = ParseWholeReportMonth(args[1]);
   if (!named) {
-    std::cerr << "Měsíc „" << args[1] << "“ nelze přečíst. " << kWholeReportMonthRule << "\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "Měsíc „%1“ nelze přečíst. %2"),
+                          {args[1], CoreText("ReportMonth", kWholeReportMonthRule)})
+              << "\n";
     return false;
   }
   month = *named;
   LoadReport report;
   if (!LoadExistingFolder({args[0]}, usage, db, report)) return false;
   if (!FindMonthRecords(db, month)) {
-    std::cerr << "V měsíci " << args[1] << " není žádný zákres.\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "V měsíci %1 není žádný zákres."), {args[1]})
+              << "\n";
     return false;
   }
   return true;

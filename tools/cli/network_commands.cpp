@@ -10,6 +10,7 @@
 #include "cli/month_loading.h"
 #include "core/data/aux_file_io.h"
 #include "core/reports/network_files.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
@@ -29,7 +30,9 @@ bool CodesFor(Network network, const std::string& dir, const std::string& typed,
     (network == Network::Ussps ? codes.UsspsStation : codes.AavsoObserver) = typed;
   }
   if (const auto refusal = CheckNetworkCodes(network, codes)) {
-    std::cerr << *refusal << " (" << kNetworkCodesFileName << " nebo příkazová řádka)\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "%1 (%2 nebo příkazová řádka)"),
+                          {*refusal, kNetworkCodesFileName})
+              << "\n";
     return false;
   }
   return true;
@@ -49,9 +52,10 @@ int WriteMonth(Network network, const std::vector<std::string>& args, const char
 
 // "D.M.YYYY": the message of that day's drawing; "M.YYYY": every drawing day of the month.
 int Ussps(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]";
+  constexpr const char* kUsage =
+      CoreTextNoop("ardeno-cli", "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]");
   if (args.size() < 2 || args.size() > 3) {
-    std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    PrintUsage(kUsage);
     return 1;
   }
   const std::string station = args.size() == 3 ? args[2] : std::string();
@@ -59,7 +63,8 @@ int Ussps(const std::vector<std::string>& args) {
     return WriteMonth(Network::Ussps, {args[0], args[1]}, kUsage, station);
   const auto date = ParseEnteredDate(args[1]);
   if (!date) {
-    std::cerr << "Datum „" << args[1] << "“ nelze přečíst (D.M.RRRR).\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "Datum „%1“ nelze přečíst (D.M.RRRR)."), {args[1]})
+              << "\n";
     return 1;
   }
   const std::string monthText = std::to_string(date->Month) + "." + std::to_string(date->Year);
@@ -71,7 +76,7 @@ int Ussps(const std::vector<std::string>& args) {
   const ReportDays days = MatchReportDays(db, month);
   const int index = days.RecordOn(date->Day);
   if (index == 0) {
-    std::cerr << "Dne " << args[1] << " není žádný zákres.\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "Dne %1 není žádný zákres."), {args[1]}) << "\n";
     return 1;
   }
   TellLeftOut(db, days);
@@ -80,18 +85,18 @@ int Ussps(const std::vector<std::string>& args) {
 }
 
 int Baa(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "baa SLOŽKA M.RRRR";
+  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "baa SLOŽKA M.RRRR");
   if (args.size() != 2) {
-    std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    PrintUsage(kUsage);
     return 1;
   }
   return WriteMonth(Network::Baa, args, kUsage, "");
 }
 
 int Aavso(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "aavso SLOŽKA M.RRRR [KÓD]";
+  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "aavso SLOŽKA M.RRRR [KÓD]");
   if (args.size() < 2 || args.size() > 3) {
-    std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    PrintUsage(kUsage);
     return 1;
   }
   return WriteMonth(Network::Aavso, {args[0], args[1]}, kUsage,
@@ -99,9 +104,10 @@ int Aavso(const std::vector<std::string>& args) {
 }
 
 const bool kRegistered =
-    RegisterCommand({"ussps", "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]", Ussps}) &&
-    RegisterCommand({"baa", "baa SLOŽKA M.RRRR", Baa}) &&
-    RegisterCommand({"aavso", "aavso SLOŽKA M.RRRR [KÓD]", Aavso});
+    RegisterCommand(
+        {"ussps", CoreTextNoop("ardeno-cli", "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]"), Ussps}) &&
+    RegisterCommand({"baa", CoreTextNoop("ardeno-cli", "baa SLOŽKA M.RRRR"), Baa}) &&
+    RegisterCommand({"aavso", CoreTextNoop("ardeno-cli", "aavso SLOŽKA M.RRRR [KÓD]"), Aavso});
 
 }  // namespace
 

@@ -7,22 +7,23 @@
 
 #include "cli/command_registry.h"
 #include "core/publishing/picture_text.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
 namespace {
 
-constexpr const char* kDescribeUsage = "describe OBRÁZEK.png|.jpg";
+constexpr const char* kDescribeUsage = CoreTextNoop("ardeno-cli", "describe OBRÁZEK.png|.jpg");
 
 // Exit status: 0 read whole, 1 something could not be read (said on stderr), 2 not a picture.
 int Describe(const std::vector<std::string>& args) {
   if (args.size() != 1) {
-    std::cerr << "Použití: ardeno-cli " << kDescribeUsage << "\n";
+    PrintUsage(kDescribeUsage);
     return 2;
   }
   std::ifstream in(args[0], std::ios::binary);
   if (!in) {
-    std::cerr << "Soubor nelze otevřít: " << args[0] << "\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "Soubor nelze otevřít: %1"), {args[0]}) << "\n";
     return 2;
   }
   const auto read = DescribePicture(in);
@@ -34,7 +35,10 @@ int Describe(const std::vector<std::string>& args) {
   for (const PictureFact& fact : description.Facts)
     std::cout << fact.Key << ": " << fact.Value << "\n";
   if (description.Facts.empty())
-    std::cerr << args[0] << ": obrázek o sobě nic neříká (nemá textové údaje).\n";
+    std::cerr << FillText(
+                     CoreText("ardeno-cli", "%1: obrázek o sobě nic neříká (nemá textové údaje)."),
+                     {args[0]})
+              << "\n";
   for (const std::string& problem : description.Problems)
     std::cerr << args[0] << ": " << problem << "\n";
   return description.Problems.empty() ? 0 : 1;

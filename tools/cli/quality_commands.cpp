@@ -6,24 +6,27 @@
 #include "cli/command_registry.h"
 #include "cli/folder_loading.h"
 #include "core/quality/quality_checks.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
 namespace {
 
-constexpr const char* kLintUsage = "lint SLOŽKA [M.RRRR|RRRR]";
+constexpr const char* kLintUsage = CoreTextNoop("ardeno-cli", "lint SLOŽKA [M.RRRR|RRRR]");
 
 // Exit status: 0 no finding, 1 findings, 2 the folder or the period could not be used.
 int Lint(const std::vector<std::string>& args) {
   if (args.empty() || args.size() > 2) {
-    std::cerr << "Použití: ardeno-cli " << kLintUsage << "\n";
+    PrintUsage(kLintUsage);
     return 2;
   }
   QualityPeriod period;
   if (args.size() == 2) {
     const auto parsed = ParseQualityPeriod(args[1]);
     if (!parsed || args[1].empty()) {
-      std::cerr << "Období \"" << args[1] << "\": " << kQualityPeriodRule << "\n";
+      std::cerr << FillText(CoreText("ardeno-cli", "Období \"%1\": %2"),
+                            {args[1], CoreText("Quality", kQualityPeriodRule)})
+                << "\n";
       return 2;
     }
     period = *parsed;

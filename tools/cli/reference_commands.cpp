@@ -13,6 +13,7 @@
 #include "core/reference/k_factors.h"
 #include "core/reference/reference_series.h"
 #include "core/shell/program_files.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
@@ -25,20 +26,23 @@ constexpr std::size_t kKeptDaysPerLine = 8;
 
 void PrintKeptDays(const std::vector<CalendarDate>& days) {
   if (days.empty()) return;
-  std::cout << "Ponecháno beze změny " << days.size()
-            << " dní, které už v databázi jsou (nebo se v souborech opakují):";
+  std::cout << FillText(CoreText("ardeno-cli",
+                                 "Ponecháno beze změny %1 dní, které už v databázi jsou (nebo se "
+                                 "v souborech opakují):"),
+                        {std::to_string(days.size())});
   for (std::size_t i = 0; i < days.size(); ++i)
     std::cout << (i % kKeptDaysPerLine == 0 ? "\n  " : " ") << FormatDate(days[i]);
   std::cout << "\n";
 }
 
-constexpr const char* kImportGroupsUsage = "import-groups [--new] SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...";
+constexpr const char* kImportGroupsUsage =
+    CoreTextNoop("ardeno-cli", "import-groups [--new] SLOŽKA SOUBOR|SLOŽKA_SOUBORŮ...");
 
 int ImportGroups(const std::vector<std::string>& args) {
   const bool isNew = !args.empty() && args[0] == "--new";
   const std::size_t first = isNew ? 1 : 0;
   if (args.size() < first + 2) {
-    std::cerr << "Použití: ardeno-cli " << kImportGroupsUsage << "\n";
+    PrintUsage(kImportGroupsUsage);
     return 1;
   }
   const std::vector<std::filesystem::path> inputs(args.begin() + static_cast<long>(first) + 1,
@@ -47,24 +51,34 @@ int ImportGroups(const std::vector<std::string>& args) {
       ImportGroupFiles(args[first], inputs, InvocationDate(),
                        isNew ? ImportTarget::NewDatabase : ImportTarget::ExistingDatabase,
                        "ardeno-cli import-groups");
-  for (const auto& problem : result.Problems) std::cerr << "Nečitelné: " << problem << "\n";
+  PrintUnreadable(result.Problems);
   if (result.Error) {
     std::cerr << *result.Error << "\n";
     return 1;
   }
   const ImportReport& report = result.Import;
   if (result.NewDatabase && report.AddedDays > 0)
-    std::cout << "Nová databáze (polární souřadnice, poloměr 125 mm).\n";
-  std::cout << "Přidáno dní: " << report.AddedDays << " (beze skvrn " << report.SpotlessDays
-            << ") ze souborů: " << result.FilesRead << "\n";
+    std::cout << CoreText("ardeno-cli", "Nová databáze (polární souřadnice, poloměr 125 mm).")
+              << "\n";
+  std::cout << FillText(CoreText("ardeno-cli", "Přidáno dní: %1 (beze skvrn %2) ze souborů: %3"),
+                        {std::to_string(report.AddedDays), std::to_string(report.SpotlessDays),
+                         std::to_string(result.FilesRead)})
+            << "\n";
   if (report.GroupsLeftOut > 0)
-    std::cout << "Skupin nad 40 na den (vynechány nejmenší): " << report.GroupsLeftOut << "\n";
+    std::cout << FillText(CoreText("ardeno-cli", "Skupin nad 40 na den (vynechány nejmenší): %1"),
+                          {std::to_string(report.GroupsLeftOut)})
+              << "\n";
   if (report.RepeatedGroups > 0)
-    std::cout << "Skupin uvedených pro týž den dvakrát (uloženy jednou): " << report.RepeatedGroups
+    std::cout << FillText(CoreText("ardeno-cli",
+                                   "Skupin uvedených pro týž den dvakrát (uloženy jednou): %1"),
+                          {std::to_string(report.RepeatedGroups)})
               << "\n";
   if (report.AreasNotExact > 0)
-    std::cout << "Skupin u okraje, jejichž opravenou plochu nelze uložit přesně: "
-              << report.AreasNotExact << "\n";
+    std::cout << FillText(CoreText("ardeno-cli",
+                                   "Skupin u okraje, jejichž opravenou plochu nelze uložit "
+                                   "přesně: %1"),
+                          {std::to_string(report.AreasNotExact)})
+              << "\n";
   PrintKeptDays(report.KeptDays);
   // Nothing readable among the named files is a failed import, not an empty success.
   return result.FilesRead > 0 ? 0 : 1;
@@ -72,7 +86,7 @@ int ImportGroups(const std::vector<std::string>& args) {
 
 int ImportReference(const std::vector<std::string>& args) {
   if (args.empty() || args.size() > 2) {
-    std::cerr << "Použití: ardeno-cli import-reference SLOŽKA [ZDROJE]\n";
+    PrintUsage("import-reference SLOŽKA [ZDROJE]");
     return 1;
   }
   // Without a folder named: the series installed with the program, or of its source tree.
@@ -82,14 +96,17 @@ int ImportReference(const std::vector<std::string>& args) {
                                                                    ARDENO_SOURCE_DIR),
                                                kReferenceMarker);
   if (!sources) {
-    std::cerr << "Zveřejněné řady nebyly nalezeny vedle programu ani v share/ardeno/reference; "
-                 "uveď složku ZDROJE.\n";
+    std::cerr << CoreText("ardeno-cli",
+                          "Zveřejněné řady nebyly nalezeny vedle programu ani v "
+                          "share/ardeno/reference; uveď složku ZDROJE.")
+              << "\n";
     return 1;
   }
   const ReferenceImport result = ImportReferenceSeries(args[0], *sources, InvocationDate());
-  for (const auto& problem : result.Problems) std::cerr << "Nečitelné: " << problem << "\n";
+  PrintUnreadable(result.Problems);
   for (const auto& empty : result.EmptySources) std::cerr << empty << "\n";
-  std::cout << "Zapsáno souborů: " << result.Written.size();
+  std::cout << FillText(CoreText("ardeno-cli", "Zapsáno souborů: %1"),
+                        {std::to_string(result.Written.size())});
   if (!result.Written.empty())
     std::cout << " (" << result.Written.front() << " … " << result.Written.back() << ")";
   std::cout << "\n";
@@ -108,8 +125,11 @@ int KFactors(const std::vector<std::string>& args) {
   const ReferenceNumbers reference = ReadReferenceNumbers(args[0], messages);
   for (const auto& message : messages) std::cerr << message << "\n";
   if (reference.empty()) {
-    std::cerr << "Ve složce " << args[0]
-              << "/SIDC nejsou denní čísla (dssn<rok>.dat); zapíše je import-reference.\n";
+    std::cerr << FillText(CoreText("ardeno-cli",
+                                   "Ve složce %1/SIDC nejsou denní čísla (dssn<rok>.dat); zapíše "
+                                   "je import-reference."),
+                          {args[0]})
+              << "\n";
     return 1;
   }
   const KFactorTable table = ComputeKFactors(db, reference);
@@ -130,8 +150,10 @@ int KFactors(const std::vector<std::string>& args) {
 
 const bool kRegistered =
     RegisterCommand({"import-groups", kImportGroupsUsage, ImportGroups}) &&
-    RegisterCommand({"import-reference", "import-reference SLOŽKA [ZDROJE]", ImportReference}) &&
-    RegisterCommand({"k-factors", "k-factors SLOŽKA", KFactors});
+    RegisterCommand({"import-reference",
+                     CoreTextNoop("ardeno-cli", "import-reference SLOŽKA [ZDROJE]"),
+                     ImportReference}) &&
+    RegisterCommand({"k-factors", CoreTextNoop("ardeno-cli", "k-factors SLOŽKA"), KFactors});
 
 }  // namespace
 

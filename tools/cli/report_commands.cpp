@@ -19,6 +19,7 @@
 #include "core/reports/report_text.h"
 #include "core/reports/sidc_csv_file.h"
 #include "core/reports/sidc_report_file.h"
+#include "core/text/core_text.h"
 #include "core/text/encoding.h"
 
 namespace ardeno::cli {
@@ -36,8 +37,12 @@ DescriptionLines Description(const fs::path& dir) {
   }
 }
 
+void TellNoDescription() {
+  std::cerr << CoreText("ardeno-cli", "Není soubor Popis.txt: data se zapíší bez popisu.") << "\n";
+}
+
 int OwnReport(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "own-report SLOŽKA M.RRRR";
+  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "own-report SLOŽKA M.RRRR");
   Database db;
   ReportMonth month;
   if (args.size() != 2 || !LoadMonth(args, 2, kUsage, db, month)) return 1;
@@ -50,28 +55,34 @@ int OwnReport(const std::vector<std::string>& args) {
 }
 
 int SidcReport(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "sidc-report SLOŽKA M.RRRR KÓD [--replace]";
+  constexpr const char* kUsage =
+      CoreTextNoop("ardeno-cli", "sidc-report SLOŽKA M.RRRR KÓD [--replace]");
   const bool replace = args.size() == 4 && args[3] == "--replace";
   Database db;
   ReportMonth month;
   if ((args.size() != 3 && !replace) || !LoadMonth(args, 3, kUsage, db, month)) {
-    if (args.size() == 4 && !replace) std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    if (args.size() == 4 && !replace) PrintUsage(kUsage);
     return 1;
   }
   // The code heads the report's second line: a line break in it would break the layout.
   if (args[2].empty() || std::any_of(args[2].begin(), args[2].end(), [](char c) {
         return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
       })) {
-    std::cerr << "Kód observatoře musí být neprázdný text na jednom řádku, bez řídicích znaků.\n";
+    std::cerr << CoreText("ardeno-cli",
+                          "Kód observatoře musí být neprázdný text na jednom řádku, bez řídicích "
+                          "znaků.")
+              << "\n";
     return 1;
   }
   const fs::path file = SidcReportPath(args[0], month);
   if (fs::exists(file) && !replace) {
-    std::cerr << "Soubor " << file.string() << " již existuje (přepsat: --replace).\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "Soubor %1 již existuje (přepsat: --replace)."),
+                          {file.string()})
+              << "\n";
     return 1;
   }
   const DescriptionLines popis = Description(args[0]);
-  if (popis[0].empty()) std::cerr << "Není soubor Popis.txt: data se zapíší bez popisu.\n";
+  if (popis[0].empty()) TellNoDescription();
   const ReportDays days = MatchReportDays(db, month);
   TellLeftOut(db, days);
   return StatusAfterOutput(
@@ -86,15 +97,16 @@ CsvStation StationOf(const fs::path& dir, const Instrument& instrument) {
   } catch (const AuxFileError& error) {
     std::cerr << error.what() << "\n";
   }
-  std::cerr << "Není soubor " << kCsvStationFileName << ": stanice se vezme z "
-            << kInstrumentFileName << ".\n";
+  std::cerr << FillText(CoreText("ardeno-cli", "Není soubor %1: stanice se vezme z %2."),
+                        {kCsvStationFileName, kInstrumentFileName})
+            << "\n";
   CsvStation station;
   station.Name = instrument[0];
   return station;
 }
 
 int SidcCsv(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "sidc-csv SLOŽKA M.RRRR";
+  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "sidc-csv SLOŽKA M.RRRR");
   Database db;
   ReportMonth month;
   if (args.size() != 2 || !LoadMonth(args, 2, kUsage, db, month)) return 1;
@@ -114,12 +126,12 @@ int SidcCsv(const std::vector<std::string>& args) {
 }
 
 int CvReport(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "cv-report SLOŽKA M.RRRR";
+  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "cv-report SLOŽKA M.RRRR");
   Database db;
   ReportMonth month;
   if (args.size() != 2 || !LoadMonth(args, 2, kUsage, db, month)) return 1;
   const DescriptionLines popis = Description(args[0]);
-  if (popis[0].empty()) std::cerr << "Není soubor Popis.txt: data se zapíší bez popisu.\n";
+  if (popis[0].empty()) TellNoDescription();
   const ReportDays days = MatchReportDays(db, month);
   TellLeftOut(db, days);
   return StatusAfterOutput(db,
@@ -141,11 +153,16 @@ int ObserversCsv(const std::vector<std::string>& args) {
 }
 
 const bool kRegistered =
-    RegisterCommand({"own-report", "own-report SLOŽKA M.RRRR", OwnReport}) &&
-    RegisterCommand({"sidc-report", "sidc-report SLOŽKA M.RRRR KÓD [--replace]", SidcReport}) &&
-    RegisterCommand({"sidc-csv", "sidc-csv SLOŽKA M.RRRR", SidcCsv}) &&
-    RegisterCommand({"cv-report", "cv-report SLOŽKA M.RRRR", CvReport}) &&
-    RegisterCommand({"observers-csv", "observers-csv SLOŽKA", ObserversCsv});
+    RegisterCommand(
+        {"own-report", CoreTextNoop("ardeno-cli", "own-report SLOŽKA M.RRRR"), OwnReport}) &&
+    RegisterCommand({"sidc-report",
+                     CoreTextNoop("ardeno-cli", "sidc-report SLOŽKA M.RRRR KÓD [--replace]"),
+                     SidcReport}) &&
+    RegisterCommand({"sidc-csv", CoreTextNoop("ardeno-cli", "sidc-csv SLOŽKA M.RRRR"), SidcCsv}) &&
+    RegisterCommand(
+        {"cv-report", CoreTextNoop("ardeno-cli", "cv-report SLOŽKA M.RRRR"), CvReport}) &&
+    RegisterCommand(
+        {"observers-csv", CoreTextNoop("ardeno-cli", "observers-csv SLOŽKA"), ObserversCsv});
 
 }  // namespace
 

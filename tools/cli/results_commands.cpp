@@ -14,16 +14,18 @@
 #include "core/results/monthly_uncertainty.h"
 #include "core/results/quiet_days.h"
 #include "core/results/smoothed_table.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno::cli {
 
 namespace {
 
-constexpr const char* kMonthlyCsvUsage = "monthly-csv SLOŽKA measured|smoothed 1|2|3";
-constexpr const char* kQuietDaysUsage = "quiet-days SLOŽKA [ROK]";
-constexpr const char* kMonthlyStatsUsage =
-    "monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed]";
+constexpr const char* kMonthlyCsvUsage =
+    CoreTextNoop("ardeno-cli", "monthly-csv SLOŽKA measured|smoothed 1|2|3");
+constexpr const char* kQuietDaysUsage = CoreTextNoop("ardeno-cli", "quiet-days SLOŽKA [ROK]");
+constexpr const char* kMonthlyStatsUsage = CoreTextNoop(
+    "ardeno-cli", "monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed]");
 
 std::optional<int> WholeNumber(const std::string& text) {
   int value = 0;
@@ -36,7 +38,7 @@ int MonthlyCsv(const std::vector<std::string>& args) {
   const bool kindKnown = args.size() == 3 && (args[1] == "measured" || args[1] == "smoothed");
   const auto side = args.size() == 3 ? WholeNumber(args[2]) : std::nullopt;
   if (!kindKnown || !side || *side < 1 || *side > 3) {
-    std::cerr << "Použití: ardeno-cli " << kMonthlyCsvUsage << "\n";
+    PrintUsage(kMonthlyCsvUsage);
     return 1;
   }
   Database db;
@@ -65,7 +67,7 @@ int MonthlyCsv(const std::vector<std::string>& args) {
 int QuietDaysCommand(const std::vector<std::string>& args) {
   const auto year = args.size() == 2 ? WholeNumber(args[1]) : std::nullopt;
   if (args.empty() || args.size() > 2 || (args.size() == 2 && !year)) {
-    std::cerr << "Použití: ardeno-cli " << kQuietDaysUsage << "\n";
+    PrintUsage(kQuietDaysUsage);
     return 1;
   }
   Database db;
@@ -85,7 +87,7 @@ int MonthlyStats(std::vector<std::string> args) {
   const auto index =
       args.size() == 3 ? SmoothedIndexByCommandName(args[2]) : std::optional(SmoothedIndex::R);
   if (args.size() < 2 || args.size() > 3 || !side || *side < 1 || *side > 3 || !index) {
-    std::cerr << "Použití: ardeno-cli " << kMonthlyStatsUsage << "\n";
+    PrintUsage(kMonthlyStatsUsage);
     return 1;
   }
   Database db;

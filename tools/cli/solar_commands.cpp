@@ -16,6 +16,7 @@
 #include "core/solar/day_results.h"
 #include "core/solar/ephemeris.h"
 #include "core/solar/heliographic.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno::cli {
@@ -83,11 +84,14 @@ int ForEachLine(std::size_t numberCount, const char* expected,
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     const auto parsed = ParseMomentLine(line, numberCount);
     if (!parsed) {
-      std::cerr << "Řádek " << lineNumber << " nelze přečíst (očekáváno \"" << expected
-                << "\"): " << line << "\n";
+      std::cerr << FillText(CoreText("ardeno-cli", "Řádek %1 nelze přečíst (očekáváno \"%2\"): %3"),
+                            {std::to_string(lineNumber), CoreText("ardeno-cli", expected), line})
+                << "\n";
       allRead = false;
     } else if (const Refusal refusal = answer(*parsed, std::cout)) {
-      std::cerr << "Řádek " << lineNumber << ": " << *refusal << ": " << line << "\n";
+      std::cerr << FillText(CoreText("ardeno-cli", "Řádek %1: %2: %3"),
+                            {std::to_string(lineNumber), *refusal, line})
+                << "\n";
       allRead = false;
     }
   }
@@ -111,9 +115,10 @@ constexpr double kMaxDrawingRadius = 1000;
 Refusal AnswerConvert(const MomentLine& in, std::ostream& out) {
   const double angle10 = in.Numbers[0];
   const double distance10 = in.Numbers[1];
-  if (angle10 < 0 || angle10 > kMaxAngle10) return "úhel10 musí být od 0 do 7200";
+  if (angle10 < 0 || angle10 > kMaxAngle10)
+    return CoreText("ardeno-cli", "úhel10 musí být od 0 do 7200");
   if (distance10 < 0 || distance10 > kStandardRadius10)
-    return "vzdálenost10 musí být od 0 do 1250 (bod mimo disk)";
+    return CoreText("ardeno-cli", "vzdálenost10 musí být od 0 do 1250 (bod mimo disk)");
   const auto eph = Ephemeris(in.Date, in.TimeUT);
   const auto p = PolarToHeliographic(eph, angle10, distance10);
   out << p.CentralMeridianDistance << ' ' << p.HelioLatitude << ' ' << p.HelioLongitude << '\n';
@@ -124,41 +129,55 @@ Refusal AnswerToPolar(const MomentLine& in, std::ostream& out) {
   const double l = in.Numbers[0];
   const double b = in.Numbers[1];
   const double radius = in.Numbers[2];
-  if (!(radius > 0) || radius > kMaxDrawingRadius) return "poloměr musí být od 0 do 1000 mm";
-  if (std::abs(l) > kMaxLongitude) return "délka l musí být od -720 do 720";
-  if (std::abs(b) > kMaxHelioLatitude) return "šířka b musí být od -90 do 90";
+  if (!(radius > 0) || radius > kMaxDrawingRadius)
+    return CoreText("ardeno-cli", "poloměr musí být od 0 do 1000 mm");
+  if (std::abs(l) > kMaxLongitude) return CoreText("ardeno-cli", "délka l musí být od -720 do 720");
+  if (std::abs(b) > kMaxHelioLatitude)
+    return CoreText("ardeno-cli", "šířka b musí být od -90 do 90");
   const auto eph = Ephemeris(in.Date, in.TimeUT);
-  if (!IsOnVisibleHemisphere(eph, l, b)) return "bod leží na odvrácené straně Slunce";
+  if (!IsOnVisibleHemisphere(eph, l, b))
+    return CoreText("ardeno-cli", "bod leží na odvrácené straně Slunce");
   const auto polar = HeliographicToPolar(eph, static_cast<float>(l), static_cast<float>(b),
                                          static_cast<float>(radius));
   out << polar.PolarAngle << ' ' << polar.PolarDistance << '\n';
   return std::nullopt;
 }
 
+constexpr const char* kEphemerisUsage =
+    CoreTextNoop("ardeno-cli", "ephemeris < řádky \"dd.mm.rrrr hhmm\"");
+constexpr const char* kConvertUsage =
+    CoreTextNoop("ardeno-cli", "convert < řádky \"dd.mm.rrrr hhmm úhel10 vzdálenost10\"");
+constexpr const char* kToPolarUsage =
+    CoreTextNoop("ardeno-cli", "topolar < řádky \"dd.mm.rrrr hhmm l b poloměr\"");
+
 int RunEphemeris(const std::vector<std::string>& args) {
   if (!args.empty()) {
-    std::cerr << "Použití: ardeno-cli ephemeris < řádky \"dd.mm.rrrr hhmm\"\n";
+    PrintUsage(kEphemerisUsage);
     return 1;
   }
-  return ForEachLine(0, "dd.mm.rrrr hhmm", AnswerEphemeris);
+  return ForEachLine(0, CoreTextNoop("ardeno-cli", "dd.mm.rrrr hhmm"), AnswerEphemeris);
 }
 
 int RunConvert(const std::vector<std::string>& args) {
   if (!args.empty()) {
-    std::cerr << "Použití: ardeno-cli convert < řádky \"dd.mm.rrrr hhmm úhel10 vzdálenost10\"\n"
-              << "(úhel10 0..7200, vzdálenost10 0..1250: bod na disku)\n";
+    PrintUsage(kConvertUsage);
+    std::cerr << CoreText("ardeno-cli", "(úhel10 0..7200, vzdálenost10 0..1250: bod na disku)")
+              << "\n";
     return 1;
   }
-  return ForEachLine(2, "dd.mm.rrrr hhmm úhel10 vzdálenost10", AnswerConvert);
+  return ForEachLine(2, CoreTextNoop("ardeno-cli", "dd.mm.rrrr hhmm úhel10 vzdálenost10"),
+                     AnswerConvert);
 }
 
 int RunToPolar(const std::vector<std::string>& args) {
   if (!args.empty()) {
-    std::cerr << "Použití: ardeno-cli topolar < řádky \"dd.mm.rrrr hhmm l b poloměr\"\n"
-              << "(b -90..90, bod na přivrácené straně Slunce, poloměr 0..1000 mm)\n";
+    PrintUsage(kToPolarUsage);
+    std::cerr << CoreText("ardeno-cli",
+                          "(b -90..90, bod na přivrácené straně Slunce, poloměr 0..1000 mm)")
+              << "\n";
     return 1;
   }
-  return ForEachLine(3, "dd.mm.rrrr hhmm l b poloměr", AnswerToPolar);
+  return ForEachLine(3, CoreTextNoop("ardeno-cli", "dd.mm.rrrr hhmm l b poloměr"), AnswerToPolar);
 }
 
 int RunDayResults(const std::vector<std::string>& args) {
@@ -171,7 +190,9 @@ int RunDayResults(const std::vector<std::string>& args) {
     const ObservationRecord& record = db.Record(i);
     const auto eph = RecordEphemeris(record);
     if (!eph) {
-      std::cerr << "Záznam " << i << ": datum \"" << record.Date() << "\" nelze přečíst.\n";
+      std::cerr << FillText(CoreText("ardeno-cli", "Záznam %1: datum \"%2\" nelze přečíst."),
+                            {std::to_string(i), record.Date()})
+                << "\n";
       allComputed = false;
       continue;
     }
@@ -188,11 +209,10 @@ int RunDayResults(const std::vector<std::string>& args) {
 }
 
 const bool kRegistered =
-    RegisterCommand({"ephemeris", "ephemeris < řádky \"dd.mm.rrrr hhmm\"", RunEphemeris}) &&
-    RegisterCommand(
-        {"convert", "convert < řádky \"dd.mm.rrrr hhmm úhel10 vzdálenost10\"", RunConvert}) &&
-    RegisterCommand({"topolar", "topolar < řádky \"dd.mm.rrrr hhmm l b poloměr\"", RunToPolar}) &&
-    RegisterCommand({"dayresults", "dayresults SLOŽKA", RunDayResults});
+    RegisterCommand({"ephemeris", kEphemerisUsage, RunEphemeris}) &&
+    RegisterCommand({"convert", kConvertUsage, RunConvert}) &&
+    RegisterCommand({"topolar", kToPolarUsage, RunToPolar}) &&
+    RegisterCommand({"dayresults", CoreTextNoop("ardeno-cli", "dayresults SLOŽKA"), RunDayResults});
 
 }  // namespace
 

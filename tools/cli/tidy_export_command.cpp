@@ -6,15 +6,16 @@
 #include "cli/command_registry.h"
 #include "cli/folder_loading.h"
 #include "core/reports/tidy_csv.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
 namespace {
 
 int ExportCsv(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = "export-csv SLOŽKA VÝSTUPNÍ-SLOŽKA";
+  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "export-csv SLOŽKA VÝSTUPNÍ-SLOŽKA");
   if (args.size() != 2) {
-    std::cerr << "Použití: ardeno-cli " << kUsage << "\n";
+    PrintUsage(kUsage);
     return 1;
   }
   Database db;
@@ -25,12 +26,13 @@ int ExportCsv(const std::vector<std::string>& args) {
     std::cerr << *refusal << "\n";
     return 1;
   }
-  std::cout << "Zákresů: " << tables.Drawings << "\n";
+  std::cout << FillText(CoreText("ardeno-cli", "Zákresů: %1"), {std::to_string(tables.Drawings)})
+            << "\n";
   return StatusAfterOutput(db);
 }
 
-const bool kRegistered =
-    RegisterCommand({"export-csv", "export-csv SLOŽKA VÝSTUPNÍ-SLOŽKA", ExportCsv});
+const bool kRegistered = RegisterCommand(
+    {"export-csv", CoreTextNoop("ardeno-cli", "export-csv SLOŽKA VÝSTUPNÍ-SLOŽKA"), ExportCsv});
 
 }  // namespace
 

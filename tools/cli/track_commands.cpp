@@ -11,13 +11,15 @@
 #include "cli/folder_loading.h"
 #include "core/groups/group_tracks.h"
 #include "core/quality/noaa_regions.h"
+#include "core/text/core_text.h"
 
 namespace ardeno::cli {
 
 namespace {
 
-constexpr const char* kTracksUsage =
-    "tracks SLOŽKA [ROK] [--observer JMÉNO] [--noaa SRS_SOUBOR|SLOŽKA_SRS...] [--check-numbers]";
+constexpr const char* kTracksUsage = CoreTextNoop(
+    "ardeno-cli",
+    "tracks SLOŽKA [ROK] [--observer JMÉNO] [--noaa SRS_SOUBOR|SLOŽKA_SRS...] [--check-numbers]");
 
 struct TracksArguments {
   std::string Folder;
@@ -68,20 +70,25 @@ bool IsOtherRecord(const ObservationRecord& r) { return !IsNoaaRecord(r); }
 // regions) and for the other drawings apart.
 void PrintAgreement(const std::vector<GroupTrack>& tracks, const Database& db) {
   for (const auto& [name, counted] :
-       {std::pair{"zákresy NOAA", &IsNoaaRecord}, std::pair{"ostatní zákresy", &IsOtherRecord}}) {
+       {std::pair{CoreText("ardeno-cli", "zákresy NOAA"), &IsNoaaRecord},
+        std::pair{CoreText("ardeno-cli", "ostatní zákresy"), &IsOtherRecord}}) {
     const TrackAgreement a = CompareWithNumbers(tracks, db, counted);
     if (a.Sightings == 0) continue;
-    std::cerr << name << ": skupin ve stopě jen s vlastním číslem " << a.SightingsInOwnTrack
-              << " z " << a.Sightings << " (" << Percent(a.SightingsInOwnTrack, a.Sightings)
-              << "), čísel viděných aspoň 3 dny v jedné stopě " << a.NumbersInOneTrack << " z "
-              << a.Numbers << " (" << Percent(a.NumbersInOneTrack, a.Numbers) << ")\n";
+    std::cerr << FillText(CoreText("ardeno-cli",
+                                   "%1: skupin ve stopě jen s vlastním číslem %2 z %3 (%4), čísel "
+                                   "viděných aspoň 3 dny v jedné stopě %5 z %6 (%7)"),
+                          {name, std::to_string(a.SightingsInOwnTrack), std::to_string(a.Sightings),
+                           Percent(a.SightingsInOwnTrack, a.Sightings),
+                           std::to_string(a.NumbersInOneTrack), std::to_string(a.Numbers),
+                           Percent(a.NumbersInOneTrack, a.Numbers)})
+              << "\n";
   }
 }
 
 int TracksCommand(const std::vector<std::string>& args) {
   const auto parsed = ParseTracksArguments(args);
   if (!parsed) {
-    std::cerr << "Použití: ardeno-cli " << kTracksUsage << "\n";
+    PrintUsage(kTracksUsage);
     return 1;
   }
   Database db;
@@ -91,7 +98,7 @@ int TracksCommand(const std::vector<std::string>& args) {
   const std::vector<SourceDay> reports = parsed->Reports.empty()
                                              ? std::vector<SourceDay>{}
                                              : ReadReportFiles(parsed->Reports, problems);
-  for (const auto& problem : problems) std::cerr << "Nečitelné: " << problem << "\n";
+  PrintUnreadable(problems);
   const RecordPositions positions = ComputeRecordPositions(db);
   std::vector<GroupTrack> tracks = TrackGroups(db, positions, parsed->Options);
   AssignNoaaRegions(tracks, db, positions, reports);

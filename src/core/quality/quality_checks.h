@@ -25,6 +25,7 @@
 #include "core/quality/station_file.h"
 #include "core/reference/k_factors.h"
 #include "core/solar/record_positions.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -72,8 +73,9 @@ std::vector<QualityFinding> FindingsIn(const QualityReport& report, const Qualit
 
 // "M.YYYY" a month, "YYYY" a year, an empty text the whole database; nothing for any other text.
 std::optional<QualityPeriod> ParseQualityPeriod(std::string_view text);
-inline constexpr std::string_view kQualityPeriodRule =
-    "Období se zadává jako měsíc M.RRRR nebo rok RRRR (například 3.2014 nebo 2014).";
+// Shown through CoreText("Quality", ...).
+inline constexpr const char* kQualityPeriodRule = CoreTextNoop(
+    "Quality", "Období se zadává jako měsíc M.RRRR nebo rok RRRR (například 3.2014 nebo 2014).");
 
 // Limits of the checks, in the units the observers use.
 inline constexpr double kClassExtentSlack = 2.0;      // degrees on each class rule (Q02)

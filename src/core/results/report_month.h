@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/data/database.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -25,9 +26,11 @@ ReportMonth ParseReportMonth(std::string_view answer);
 // one or two digits, year 1..9999 in four digits. Nothing for any other text ("3.2014x",
 // "3.2014.1", "13.2014", "3.14"), which the prompt's lenient reading would take for a month.
 std::optional<ReportMonth> ParseWholeReportMonth(std::string_view text);
-inline constexpr std::string_view kWholeReportMonthRule =
+// Shown through CoreText("ReportMonth", ...).
+inline constexpr const char* kWholeReportMonthRule = CoreTextNoop(
+    "ReportMonth",
     "Měsíc se zadává jako M.RRRR: měsíc 1 až 12, rok čtyřmi číslicemi od 0001 do 9999 (například "
-    "3.2014).";
+    "3.2014).");
 
 // Indices (1-based) of the first and last record of the month; nothing when it has none.
 struct MonthRecords {

@@ -9,6 +9,7 @@
 #include "core/data/aux_file_io.h"
 #include "core/reports/report_text.h"
 #include "core/results/month_walk.h"
+#include "core/text/core_text.h"
 #include "ui/results/results_view.h"
 
 namespace ardeno {
@@ -107,7 +108,7 @@ void NetworkExportPanel::Tell(const QString& text) { m_ctx.App.Msg.ShowMessageTe
 void NetworkExportPanel::Write() {
   const auto month = ParseWholeReportMonth(m_month->text().trimmed().toStdString());
   if (!month) {
-    Tell(Qt8(std::string(kWholeReportMonthRule)));
+    Tell(Qt8(CoreText("ReportMonth", kWholeReportMonthRule)));
     return;
   }
   const Database& db = m_ctx.App.Db;

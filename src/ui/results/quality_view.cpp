@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/data/record_fields.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -162,8 +163,7 @@ bool QualityView::ReadPeriod() {
   const bool fits = period && (m_scope->currentIndex() == Whole) == (period->Year == 0) &&
                     (m_scope->currentIndex() == Month) == (period->Month != 0);
   if (!fits) {
-    m_ctx.App.Msg.ShowMessageText(
-        QString::fromUtf8(kQualityPeriodRule.data(), static_cast<int>(kQualityPeriodRule.size())));
+    m_ctx.App.Msg.ShowMessageText(QString::fromStdString(CoreText("Quality", kQualityPeriodRule)));
     return false;
   }
   m_chosen = *period;

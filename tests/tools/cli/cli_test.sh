@@ -6,6 +6,9 @@ cli=$1
 sample=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The messages checked here are the Czech ones, whatever the machine's locale or kept choice.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8 XDG_CONFIG_HOME="$work/config"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -115,6 +118,31 @@ head -1 "$(cat "$work/out")" | LC_ALL=C grep -q ';Hv.zd.rna (stanice);Ond.ejov;'
 [ ! -e "$work/db/CVdata/CV-01_1890.Txt" ] || fail "cv-report wrote an empty month"
 "$cli" observers-csv "$work/db" >"$work/out" || fail "observers-csv status"
 tail -1 "$(cat "$work/out")" | grep -q '^Suma;.*;200;' || fail "observers-csv sums"
+
+# Messages follow --lang, else the kept choice, else the locale; files keep their bytes.
+"$cli" --lang en --help | head -1 | grep -qx 'Usage: ardeno-cli \[--lang cs|en\] \[--today D.M.YYYY\] COMMAND ...' ||
+  fail "--lang en --help: $("$cli" --lang en --help | head -1)"
+"$cli" --lang en --help | grep -qx '  ardeno-cli check FOLDER' || fail "--lang en --help: usage lines"
+"$cli" --help | grep -qx '  ardeno-cli check SLOŽKA' || fail "--help: Czech usage lines"
+"$cli" --lang en check "$work/db" | grep -qx "Records: 200" || fail "--lang en check"
+"$cli" --today 5.3.2021 --lang en check "$work/nowhere" 2>&1 >/dev/null |
+  grep -qx "The data folder does not exist: $work/nowhere" || fail "--lang en after --today"
+LANG=en_GB.UTF-8 "$cli" check "$work/db" | grep -qx "Records: 200" || fail "English locale"
+LANG=de_DE.UTF-8 "$cli" check "$work/db" | grep -qx "Záznamů: 200" || fail "German locale"
+mkdir -p "$XDG_CONFIG_HOME/Ardeno"
+printf '[General]\nlanguage=en\n' >"$XDG_CONFIG_HOME/Ardeno/Ardeno.conf"
+"$cli" check "$work/db" | grep -qx "Records: 200" || fail "kept English choice"
+"$cli" --lang cs check "$work/db" | grep -qx "Záznamů: 200" || fail "--lang cs over the kept choice"
+rm "$XDG_CONFIG_HOME/Ardeno/Ardeno.conf"
+"$cli" --lang de check "$work/db" >/dev/null 2>"$work/err" && fail "--lang de accepted"
+grep -qx "Za --lang patří cs nebo en" "$work/err" || fail "--lang de: $(cat "$work/err")"
+for command in "export-ascii" "observers-csv"; do
+  "$cli" --lang cs "$command" "$work/db" >"$work/out.cs" || fail "$command in Czech"
+  written=$(sed 's/^[^:]*: //; s/, .*//' "$work/out.cs" | head -1)
+  cp "$written" "$work/file.cs"
+  "$cli" --lang en "$command" "$work/db" >/dev/null || fail "$command in English"
+  cmp -s "$work/file.cs" "$written" || fail "$command: the file differs in English"
+done
 
 [ "$failures" -eq 0 ] && echo "cli_test: all checks passed"
 exit "$failures"

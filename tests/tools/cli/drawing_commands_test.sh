@@ -6,6 +6,9 @@ cli=$1
 sample=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The messages checked here are the Czech ones, whatever the machine's locale or kept choice.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8 XDG_CONFIG_HOME="$work/config"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 

@@ -5,22 +5,26 @@
 #include <iostream>
 
 #include "cli/command_registry.h"
+#include "core/text/core_text.h"
 #include "render/bulletin_writer.h"
 
 namespace ardeno::cli {
 
 namespace {
 
-constexpr const char* kBulletinUsage = "bulletin SLOŽKA M.RRRR VÝSTUPNÍ-SLOŽKA";
+constexpr const char* kBulletinUsage =
+    CoreTextNoop("ardeno-cli", "bulletin SLOŽKA M.RRRR VÝSTUPNÍ-SLOŽKA");
 
 int Bulletin(const std::vector<std::string>& args) {
   if (args.size() != 3) {
-    std::cerr << "Použití: ardeno-cli " << kBulletinUsage << "\n";
+    PrintUsage(kBulletinUsage);
     return 1;
   }
   const std::optional<ReportMonth> month = ParseWholeReportMonth(args[1]);
   if (!month) {
-    std::cerr << "Měsíc \"" << args[1] << "\": " << kWholeReportMonthRule << "\n";
+    std::cerr << FillText(CoreText("ardeno-cli", "Měsíc \"%1\": %2"),
+                          {args[1], CoreText("ReportMonth", kWholeReportMonthRule)})
+              << "\n";
     return 1;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
