@@ -2924,6 +2924,142 @@ The program loads the data but saves them only after the other program ends (a d
         <source>Období se zadává jako měsíc M.RRRR nebo rok RRRR (například 3.2014 nebo 2014).</source>
         <translation>A period is given as a month M.YYYY or a year YYYY (for example 3.2014 or 2014).</translation>
     </message>
+    <message>
+        <source>Číslo %1 má v otočce %2 už skupina ze zákresu %3 na délce %4° a šířce %5°, o %6° dál; nemá tato skupina dostat nové číslo?</source>
+        <translation>In rotation %2 the number %1 is held already by a group of the drawing of %3 at longitude %4° and latitude %5°, %6° away; should this group get a new number?</translation>
+    </message>
+    <message>
+        <source>Skupina č. %1 je od zákresu %2 o %3° v šířce a o %4° v délce jinde, než ji mohla posunout rotace Slunce; není to jiná skupina nebo chybná poloha?</source>
+        <translation>Group no. %1 is %3° in latitude and %4° in longitude away from where the Sun&apos;s rotation could have moved it since the drawing of %2; is it another group or a wrong position?</translation>
+    </message>
+    <message>
+        <source>Skupina, kterou zákresy od %1 do %2 vedou %3x jako č. %4, má tu číslo %5 (sledováno podle polohy); není to překlep?</source>
+        <translation>The group that the drawings from %1 to %2 give %3 times as no. %4 has the number %5 here (followed by its position); is it a typing error?</translation>
+    </message>
+    <message>
+        <source>pro %1 %2° až %3°</source>
+        <translation>for %1 %2° to %3°</translation>
+    </message>
+    <message>
+        <source>pro %1 nejméně %2°</source>
+        <translation>for %1 at least %2°</translation>
+    </message>
+    <message>
+        <source>pro %1 nejvýše %2°</source>
+        <translation>for %1 at most %2°</translation>
+    </message>
+    <message>
+        <source>Skupina leží na šířce %1°, kde skvrny skoro nebývají (nad %2°); není chybně zadán úhel nebo vzdálenost?</source>
+        <translation>The group lies at latitude %1°, where spots hardly ever are (above %2°); was the angle or the distance entered wrongly?</translation>
+    </message>
+    <message>
+        <source>Třída %1 neodpovídá délkovému rozsahu skupiny %2° (%3); není chybná třída nebo poloha pomocné skvrny?</source>
+        <translation>The class %1 does not fit the group&apos;s extent in longitude %2° (%3); is the class or the position of the auxiliary spot wrong?</translation>
+    </message>
+    <message>
+        <source>Q01 vynechána: %1</source>
+        <translation>Q01 skipped: %1</translation>
+    </message>
+    <message>
+        <source>ve složce dat není soubor %1 se zeměpisnou polohou stanice.</source>
+        <translation>the data folder has no file %1 with the station&apos;s geographic position.</translation>
+    </message>
+    <message>
+        <source>Q07 vynechána: ve složce SIDC nejsou denní čísla SILSO (dssn&lt;rok&gt;.dat).</source>
+        <translation>Q07 skipped: the SIDC folder has no SILSO daily numbers (dssn&lt;year&gt;.dat).</translation>
+    </message>
+    <message>
+        <source>chyba</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>varování</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>%1 č.%2 skupina %3 %4 %5 %6</source>
+        <translation>%1 no.%2 group %3 %4 %5 %6</translation>
+    </message>
+    <message>
+        <source>%1 č.%2 %3 %4 %5</source>
+        <translation>%1 no.%2 %3 %4 %5</translation>
+    </message>
+    <message>
+        <source>Slunce bylo v %1 UT pod obzorem stanice (výška %2°); není zapsán místní čas místo UT?</source>
+        <translation>The Sun was below the station&apos;s horizon at %1 UT (altitude %2°); was local time written instead of UT?</translation>
+    </message>
+    <message>
+        <source>Skupiny polokoulí g %1 + %2 nedávají %3 skupin zákresu; přepočítejte výsledky zákresu.</source>
+        <translation>The hemispheres&apos; groups g %1 + %2 do not make the drawing&apos;s %3 groups; recompute the drawing&apos;s results.</translation>
+    </message>
+    <message>
+        <source>Skvrny polokoulí f %1 + %2 nedávají %3 skvrn zákresu; přepočítejte výsledky zákresu.</source>
+        <translation>The hemispheres&apos; spots f %1 + %2 do not make the drawing&apos;s %3 spots; recompute the drawing&apos;s results.</translation>
+    </message>
+    <message>
+        <source>Relativní čísla polokoulí R %1 a %2 nejsou 10g + f; přepočítejte výsledky zákresu.</source>
+        <translation>The hemispheres&apos; relative numbers R %1 and %2 are not 10g + f; recompute the drawing&apos;s results.</translation>
+    </message>
+    <message>
+        <source>Zákres nese značku severní polokoule, ale má skupiny na obou polokoulích; patří značka jen zákresu s jednou polokoulí.</source>
+        <translation>The drawing carries the northern hemisphere marker but has groups in both hemispheres; the marker belongs only to a drawing of one hemisphere.</translation>
+    </message>
+    <message>
+        <source>Zákres nese značku jižní polokoule, ale má skupiny na obou polokoulích; patří značka jen zákresu s jednou polokoulí.</source>
+        <translation>The drawing carries the southern hemisphere marker but has groups in both hemispheres; the marker belongs only to a drawing of one hemisphere.</translation>
+    </message>
+    <message>
+        <source>Podmínky pozorování (PP)</source>
+        <translation>Observing conditions (PP)</translation>
+    </message>
+    <message>
+        <source>Kvalita obrazu (Obr.)</source>
+        <translation>Image quality (Obr.)</translation>
+    </message>
+    <message>
+        <source>Hodnocení Q</source>
+        <translation>Rating Q</translation>
+    </message>
+    <message>
+        <source>%1 %2 je mimo rozsah 0 až %3; nejde o překlep?</source>
+        <translation>%1 %2 is outside the range 0 to %3; is it a typing error?</translation>
+    </message>
+    <message>
+        <source>Čas 0:00 UT; nejspíš nebyl zadán.</source>
+        <translation>Time 0:00 UT; most likely it was not entered.</translation>
+    </message>
+    <message>
+        <source>Čas %1 není platný čas hhmm; nejsou přehozeny číslice?</source>
+        <translation>Time %1 is not a valid time hhmm; are digits swapped?</translation>
+    </message>
+    <message>
+        <source>Zákres je z %1 UT, tedy později, než byl soubor dat naposledy změněn (%2 %3 UT); není chybné datum nebo čas?</source>
+        <translation>The drawing is of %1 UT, later than the data file was last changed (%2 %3 UT); is the date or the time wrong?</translation>
+    </message>
+    <message>
+        <source>R %1 × k %2 = %3, SILSO %4; není špatně zapsán počet skupin nebo skvrn, nebo den?</source>
+        <translation>R %1 × k %2 = %3, SILSO %4; was the number of groups or spots, or the day, written wrongly?</translation>
+    </message>
+    <message>
+        <source>Zeměpisná šířka stanice musí být mezi -90 a 90 stupni.</source>
+        <translation>The station&apos;s latitude must be between -90 and 90 degrees.</translation>
+    </message>
+    <message>
+        <source>Zeměpisná délka stanice musí být mezi -180 a 180 stupni.</source>
+        <translation>The station&apos;s longitude must be between -180 and 180 degrees.</translation>
+    </message>
+    <message>
+        <source>šířka</source>
+        <translation>latitude</translation>
+    </message>
+    <message>
+        <source>délka</source>
+        <translation>longitude</translation>
+    </message>
+    <message>
+        <source>%1, řádek %2: &quot;%3&quot; není zeměpisná %4 ve stupních s desetinnou tečkou.</source>
+        <translation>%1, line %2: &quot;%3&quot; is not a geographic %4 in degrees with a decimal point.</translation>
+    </message>
 </context>
 <context>
     <name>QualityView</name>

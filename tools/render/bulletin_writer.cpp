@@ -9,6 +9,7 @@
 #include "core/publishing/picture_facts.h"
 #include "core/quality/quality_checks.h"
 #include "core/solar/record_positions.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/shell/picture_files.h"
 #include "ui/shell/picture_painting.h"
@@ -105,6 +106,9 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   if (!records)
     return "V měsíci " + std::to_string(month.Month) + "." + std::to_string(month.Year) +
            " není v datech žádný zákres.";
+  // The bulletin is the observatory's page and speaks Czech whatever the language of the
+  // interface: the findings in it and the captions of its pictures too.
+  const CzechTexts czechPage;
   std::vector<std::string> checkMessages;
   const QualityReport quality =
       CheckFolderQuality(dataFolder, whole.Db, ComputeRecordPositions(whole.Db),

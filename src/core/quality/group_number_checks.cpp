@@ -11,6 +11,7 @@
 #include "core/maps/map_sightings.h"
 #include "core/quality/quality_check_parts.h"
 #include "core/solar/differential_rotation.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -72,13 +73,15 @@ void CheckRotationNumbers(const QualityInputs& in, const CheckedRecords& checked
         const MapPlace mean = first.Mean();
         out.push_back(MakeFinding(
             in.Db, in.Positions, i, k, "Q04", Severity::Error,
-            "Číslo " + std::to_string(number) + " má v otočce " + std::to_string(rotation) +
-                " už skupina ze zákresu " +
-                FormatDate(in.Positions.Record(first.FirstRecord).Date) + " na délce " +
-                Degrees(mean.Longitude) + "° a šířce " + Degrees(mean.Latitude) + "°, o " +
-                Degrees(std::max(std::abs(std::remainder(place.Longitude - mean.Longitude, 360.0)),
-                                 std::abs(place.Latitude - mean.Latitude))) +
-                "° dál; nemá tato skupina dostat nové číslo?"));
+            FillText(
+                CoreText("Quality",
+                         "Číslo %1 má v otočce %2 už skupina ze zákresu %3 na délce %4° a šířce "
+                         "%5°, o %6° dál; nemá tato skupina dostat nové číslo?"),
+                {std::to_string(number), std::to_string(rotation),
+                 FormatDate(in.Positions.Record(first.FirstRecord).Date), Degrees(mean.Longitude),
+                 Degrees(mean.Latitude),
+                 Degrees(std::max(std::abs(std::remainder(place.Longitude - mean.Longitude, 360.0)),
+                                  std::abs(place.Latitude - mean.Latitude)))})));
       }
       NumberedGroup group;
       group.First = place;
@@ -118,11 +121,12 @@ void CheckGroupJumps(const QualityInputs& in, const CheckedRecords& checked,
       if (std::abs(dl) <= kGroupJumpDegrees && std::abs(db) <= kGroupJumpDegrees) continue;
       out.push_back(MakeFinding(
           in.Db, in.Positions, i, k, "Q05", Severity::Warning,
-          "Skupina č. " + std::to_string(number) + " je od zákresu " +
-              FormatDate(in.Positions.Record(before.Record).Date) + " o " + Degrees(db) +
-              "° v šířce a o " + Degrees(dl) +
-              "° v délce jinde, než ji mohla posunout rotace Slunce; není to jiná skupina "
-              "nebo chybná poloha?"));
+          FillText(CoreText("Quality",
+                            "Skupina č. %1 je od zákresu %2 o %3° v šířce a o %4° v délce jinde, "
+                            "než ji mohla posunout rotace Slunce; není to jiná skupina nebo "
+                            "chybná poloha?"),
+                   {std::to_string(number), FormatDate(in.Positions.Record(before.Record).Date),
+                    Degrees(db), Degrees(dl)})));
     }
   }
 }
@@ -143,10 +147,11 @@ void CheckTrackNumbers(const QualityInputs& in, const CheckedRecords& checked,
       if (s.Number == 0 || s.Number == usual->first) continue;
       out.push_back(MakeFinding(
           in.Db, in.Positions, s.Record, s.Group, "Q09", Severity::Warning,
-          "Skupina, kterou zákresy od " + FormatDate(track.First) + " do " +
-              FormatDate(track.Last) + " vedou " + std::to_string(usual->second) + "x jako č. " +
-              std::to_string(usual->first) + ", má tu číslo " + std::to_string(s.Number) +
-              " (sledováno podle polohy); není to překlep?"));
+          FillText(CoreText("Quality",
+                            "Skupina, kterou zákresy od %1 do %2 vedou %3x jako č. %4, má tu "
+                            "číslo %5 (sledováno podle polohy); není to překlep?"),
+                   {FormatDate(track.First), FormatDate(track.Last), std::to_string(usual->second),
+                    std::to_string(usual->first), std::to_string(s.Number)})));
     }
   }
 }

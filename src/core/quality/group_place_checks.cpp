@@ -6,6 +6,7 @@
 #include "core/data/record_fields.h"
 #include "core/maps/map_sightings.h"
 #include "core/quality/quality_check_parts.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -27,9 +28,11 @@ constexpr ExtentRule kExtentRules[] = {{'A', std::nullopt, 3.0},
 std::string RuleText(const ExtentRule& rule) {
   const std::string letter(1, rule.Letter);
   if (rule.Least && rule.Most)
-    return "pro " + letter + " " + Degrees(*rule.Least) + "° až " + Degrees(*rule.Most) + "°";
-  if (rule.Least) return "pro " + letter + " nejméně " + Degrees(*rule.Least) + "°";
-  return "pro " + letter + " nejvýše " + Degrees(*rule.Most) + "°";
+    return FillText(CoreText("Quality", "pro %1 %2° až %3°"),
+                    {letter, Degrees(*rule.Least), Degrees(*rule.Most)});
+  if (rule.Least)
+    return FillText(CoreText("Quality", "pro %1 nejméně %2°"), {letter, Degrees(*rule.Least)});
+  return FillText(CoreText("Quality", "pro %1 nejvýše %2°"), {letter, Degrees(*rule.Most)});
 }
 
 }  // namespace
@@ -49,10 +52,10 @@ void CheckGroupPlaces(const QualityInputs& in, const CheckedRecords& checked,
       const double latitude = std::abs(g.HelioLatitude);
       if (latitude > kHighLatitudeWarning)
         add("Q03", latitude > kHighLatitudeError ? Severity::Error : Severity::Warning,
-            "Skupina leží na šířce " + Degrees(g.HelioLatitude) +
-                "°, kde skvrny skoro nebývají "
-                "(nad " +
-                Degrees(kHighLatitudeWarning) + "°); není chybně zadán úhel nebo vzdálenost?");
+            FillText(CoreText("Quality",
+                              "Skupina leží na šířce %1°, kde skvrny skoro nebývají (nad %2°); "
+                              "není chybně zadán úhel nebo vzdálenost?"),
+                     {Degrees(g.HelioLatitude), Degrees(kHighLatitudeWarning)}));
       const char letter = GroupTypeLetter(r, k);
       const auto rule = std::find_if(std::begin(kExtentRules), std::end(kExtentRules),
                                      [&](const ExtentRule& e) { return e.Letter == letter; });
@@ -75,8 +78,10 @@ void CheckGroupPlaces(const QualityInputs& in, const CheckedRecords& checked,
       const bool tooLong = rule->Most && extent > *rule->Most + kClassExtentSlack;
       if (!tooShort && !tooLong) continue;
       add("Q02", Severity::Warning,
-          "Třída " + r.GroupType(k) + " neodpovídá délkovému rozsahu skupiny " + Degrees(extent) +
-              "° (" + RuleText(*rule) + "); není chybná třída nebo poloha pomocné skvrny?");
+          FillText(CoreText("Quality",
+                            "Třída %1 neodpovídá délkovému rozsahu skupiny %2° (%3); není chybná "
+                            "třída nebo poloha pomocné skvrny?"),
+                   {r.GroupType(k), Degrees(extent), RuleText(*rule)}));
     }
   }
 }

@@ -6,6 +6,7 @@
 #include "core/quality/quality_check_parts.h"
 #include "core/reference/source_day.h"
 #include "core/results/report_month.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -49,10 +50,11 @@ QualityReport CheckQuality(const QualityInputs& in) {
   if (in.Station.Place)
     CheckSunAboveHorizon(in, checked, out);
   else
-    report.Skipped.push_back("Q01 vynechána: " +
-                             in.Station.Problem.value_or(std::string("ve složce dat není soubor ") +
-                                                         kStationFileName +
-                                                         " se zeměpisnou polohou stanice."));
+    report.Skipped.push_back(FillText(
+        CoreText("Quality", "Q01 vynechána: %1"),
+        {in.Station.Problem.value_or(FillText(
+            CoreText("Quality", "ve složce dat není soubor %1 se zeměpisnou polohou stanice."),
+            {kStationFileName}))}));
   CheckGroupPlaces(in, checked, out);
   CheckRotationNumbers(in, checked, out);
   CheckGroupJumps(in, checked, out);
@@ -61,8 +63,8 @@ QualityReport CheckQuality(const QualityInputs& in) {
   if (in.Reference != nullptr && !in.Reference->empty())
     CheckAgainstSilso(in, checked, out);
   else
-    report.Skipped.push_back(
-        "Q07 vynechána: ve složce SIDC nejsou denní čísla SILSO (dssn<rok>.dat).");
+    report.Skipped.push_back(CoreText(
+        "Quality", "Q07 vynechána: ve složce SIDC nejsou denní čísla SILSO (dssn<rok>.dat)."));
   CheckHeaderValues(in, checked, out);
   std::stable_sort(out.begin(), out.end(), [](const QualityFinding& a, const QualityFinding& b) {
     if (a.RecordIndex != b.RecordIndex) return a.RecordIndex < b.RecordIndex;

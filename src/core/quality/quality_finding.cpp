@@ -1,18 +1,25 @@
 #include "core/quality/quality_finding.h"
+#include "core/text/core_text.h"
 
 #include <algorithm>
 #include <map>
 
 namespace ardeno {
 
-const char* SeverityText(Severity severity) {
-  return severity == Severity::Error ? "chyba" : "varování";
+std::string SeverityText(Severity severity) {
+  return severity == Severity::Error ? CoreText("Quality", "chyba")
+                                     : CoreText("Quality", "varování");
 }
 
 std::string FindingLine(const QualityFinding& finding) {
-  std::string line = FormatDate(finding.Date) + " č." + std::to_string(finding.RecordIndex);
-  if (finding.Group > 0) line += " skupina " + std::to_string(finding.Group);
-  return line + " " + finding.Code + " " + SeverityText(finding.Level) + " " + finding.Text;
+  const std::string date = FormatDate(finding.Date);
+  const std::string record = std::to_string(finding.RecordIndex);
+  if (finding.Group > 0)
+    return FillText(CoreText("Quality", "%1 č.%2 skupina %3 %4 %5 %6"),
+                    {date, record, std::to_string(finding.Group), finding.Code,
+                     SeverityText(finding.Level), finding.Text});
+  return FillText(CoreText("Quality", "%1 č.%2 %3 %4 %5"),
+                  {date, record, finding.Code, SeverityText(finding.Level), finding.Text});
 }
 
 std::vector<std::pair<std::string, int>> CountsByCode(const std::vector<QualityFinding>& findings) {

@@ -16,8 +16,8 @@ enum class Severity {
   Warning,  // "varování": worth a look
 };
 
-// "chyba" or "varování".
-const char* SeverityText(Severity severity);
+// "chyba" or "varování", in the language of the interface.
+std::string SeverityText(Severity severity);
 
 struct QualityFinding {
   std::string Code;  // "Q01" .. "Q08"
@@ -31,6 +31,8 @@ struct QualityFinding {
 };
 
 // "dd.mm.yyyy č.N [skupina K] Qnn chyba|varování text", the group part only where one applies.
+// The texts follow the language of the interface: a file that takes these lines (the month's
+// bulletin) is made under CzechTexts.
 std::string FindingLine(const QualityFinding& finding);
 
 // Each code that occurs with the number of its findings, in code order.

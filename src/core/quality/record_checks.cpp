@@ -3,6 +3,7 @@
 
 #include "core/quality/quality_check_parts.h"
 #include "core/solar/sun_altitude.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -27,9 +28,10 @@ void CheckSunAboveHorizon(const QualityInputs& in, const CheckedRecords& checked
         SunAltitude(in.Positions.Record(i).Date, time, station.Latitude, station.Longitude);
     if (altitude >= kSunriseAltitude) continue;
     out.push_back(MakeFinding(in.Db, in.Positions, i, 0, "Q01", Severity::Error,
-                              "Slunce bylo v " + TimeText(time) +
-                                  " UT pod obzorem stanice (výška " + Degrees(altitude) +
-                                  "°); není zapsán místní čas místo UT?"));
+                              FillText(CoreText("Quality",
+                                                "Slunce bylo v %1 UT pod obzorem stanice (výška "
+                                                "%2°); není zapsán místní čas místo UT?"),
+                                       {TimeText(time), Degrees(altitude)})));
   }
 }
 
@@ -45,20 +47,26 @@ void CheckHemisphereSums(const QualityInputs& in, const CheckedRecords& checked,
     for (int k = 1; k <= r.GroupCount(); ++k) spots += r.SpotCount(k);
     const int groupsN = r.ResultWord(kGroupsN), groupsS = r.ResultWord(kGroupsS);
     const int spotsN = r.ResultWord(kSpotsN), spotsS = r.ResultWord(kSpotsS);
-    const std::string recompute = "; přepočítejte výsledky zákresu.";
+    const auto number = [](int value) { return std::to_string(value); };
     if (groupsN + groupsS != r.GroupCount())
       add(0, Severity::Error,
-          "Skupiny polokoulí g " + std::to_string(groupsN) + " + " + std::to_string(groupsS) +
-              " nedávají " + std::to_string(r.GroupCount()) + " skupin zákresu" + recompute);
+          FillText(CoreText("Quality",
+                            "Skupiny polokoulí g %1 + %2 nedávají %3 skupin zákresu; přepočítejte "
+                            "výsledky zákresu."),
+                   {number(groupsN), number(groupsS), number(r.GroupCount())}));
     else if (spotsN + spotsS != (spots & 0xFFFF))
       add(0, Severity::Error,
-          "Skvrny polokoulí f " + std::to_string(spotsN) + " + " + std::to_string(spotsS) +
-              " nedávají " + std::to_string(spots) + " skvrn zákresu" + recompute);
+          FillText(CoreText("Quality",
+                            "Skvrny polokoulí f %1 + %2 nedávají %3 skvrn zákresu; přepočítejte "
+                            "výsledky zákresu."),
+                   {number(spotsN), number(spotsS), number(spots)}));
     else if (r.ResultWord(kRelativeN) != ((10 * groupsN + spotsN) & 0xFFFF) ||
              r.ResultWord(kRelativeS) != ((10 * groupsS + spotsS) & 0xFFFF))
       add(0, Severity::Error,
-          "Relativní čísla polokoulí R " + std::to_string(r.ResultWord(kRelativeN)) + " a " +
-              std::to_string(r.ResultWord(kRelativeS)) + " nejsou 10g + f" + recompute);
+          FillText(CoreText("Quality",
+                            "Relativní čísla polokoulí R %1 a %2 nejsou 10g + f; přepočítejte "
+                            "výsledky zákresu."),
+                   {number(r.ResultWord(kRelativeN)), number(r.ResultWord(kRelativeS))}));
     // A marker stands for the hemisphere of the whole drawing in the monthly sums.
     if (r.GroupCount() >= 1 && IsMarkerPosition(r, 1)) {
       bool north = false, south = false;
@@ -71,10 +79,13 @@ void CheckHemisphereSums(const QualityInputs& in, const CheckedRecords& checked,
       }
       if (north && south)
         add(1, Severity::Warning,
-            std::string("Zákres nese značku ") +
-                (r.Angle10(1) == kNorthMarkerAngle10 ? "severní" : "jižní") +
-                " polokoule, ale má skupiny na obou polokoulích; patří značka jen zákresu "
-                "s jednou polokoulí.");
+            r.Angle10(1) == kNorthMarkerAngle10
+                ? CoreText("Quality",
+                           "Zákres nese značku severní polokoule, ale má skupiny na obou "
+                           "polokoulích; patří značka jen zákresu s jednou polokoulí.")
+                : CoreText("Quality",
+                           "Zákres nese značku jižní polokoule, ale má skupiny na obou "
+                           "polokoulích; patří značka jen zákresu s jednou polokoulí."));
     }
   }
 }
@@ -85,9 +96,10 @@ void CheckHeaderValues(const QualityInputs& in, const CheckedRecords& checked,
     const char* Name;
     std::uint8_t (ObservationRecord::*Read)() const;
   };
-  const Code codes[] = {{"Podmínky pozorování (PP)", &ObservationRecord::Conditions},
-                        {"Kvalita obrazu (Obr.)", &ObservationRecord::ImageQuality},
-                        {"Hodnocení Q", &ObservationRecord::QualityQ}};
+  const Code codes[] = {
+      {CoreTextNoop("Quality", "Podmínky pozorování (PP)"), &ObservationRecord::Conditions},
+      {CoreTextNoop("Quality", "Kvalita obrazu (Obr.)"), &ObservationRecord::ImageQuality},
+      {CoreTextNoop("Quality", "Hodnocení Q"), &ObservationRecord::QualityQ}};
   for (int i = 1; i <= static_cast<int>(checked.Included.size()); ++i) {
     if (!checked.Included[static_cast<std::size_t>(i - 1)]) continue;
     const ObservationRecord& r = in.Db.Record(i);
@@ -98,16 +110,18 @@ void CheckHeaderValues(const QualityInputs& in, const CheckedRecords& checked,
     for (const Code& code : codes) {
       const int value = (r.*code.Read)();
       if (value > kHighestHeaderCode)
-        add(std::string(code.Name) + " " + std::to_string(value) + " je mimo rozsah 0 až " +
-            std::to_string(kHighestHeaderCode) + "; nejde o překlep?");
+        add(FillText(CoreText("Quality", "%1 %2 je mimo rozsah 0 až %3; nejde o překlep?"),
+                     {CoreText("Quality", code.Name), std::to_string(value),
+                      std::to_string(kHighestHeaderCode)}));
     }
     const std::uint16_t time = r.TimeUT();
     if (time == 0) {
-      add("Čas 0:00 UT; nejspíš nebyl zadán.");
+      add(CoreText("Quality", "Čas 0:00 UT; nejspíš nebyl zadán."));
       continue;
     }
     if (!IsValidTime(time)) {
-      add("Čas " + std::to_string(time) + " není platný čas hhmm; nejsou přehozeny číslice?");
+      add(FillText(CoreText("Quality", "Čas %1 není platný čas hhmm; nejsou přehozeny číslice?"),
+                   {std::to_string(time)}));
       continue;
     }
     if (!in.LastChangeSeconds) continue;
@@ -120,11 +134,11 @@ void CheckHeaderValues(const QualityInputs& in, const CheckedRecords& checked,
                                             : -((-changed + kSecondsPerDay - 1) / kSecondsPerDay);
       const std::int64_t second = changed - day * kSecondsPerDay;
       const auto hhmm = static_cast<std::uint16_t>(second / 3600 * 100 + second % 3600 / 60);
-      add("Zákres je z " + TimeText(time) +
-          " UT, tedy později, než byl soubor dat naposledy "
-          "změněn (" +
-          FormatDate(DateFromSerial(day + kUnixEpochSerial)) + " " + TimeText(hhmm) +
-          " UT); není chybné datum nebo čas?");
+      add(FillText(
+          CoreText("Quality",
+                   "Zákres je z %1 UT, tedy později, než byl soubor dat naposledy změněn "
+                   "(%2 %3 UT); není chybné datum nebo čas?"),
+          {TimeText(time), FormatDate(DateFromSerial(day + kUnixEpochSerial)), TimeText(hhmm)}));
     }
   }
 }

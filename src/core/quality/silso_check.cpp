@@ -3,6 +3,7 @@
 #include <map>
 
 #include "core/quality/quality_check_parts.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -30,10 +31,11 @@ void CheckAgainstSilso(const QualityInputs& in, const CheckedRecords& checked,
         (own == 0 && silso > kOutlierZeroOther) || (silso == 0 && scaled > kOutlierZeroOther);
     if (!bothCounted && !oneZero) continue;
     out.push_back(MakeFinding(in.Db, in.Positions, i, 0, "Q07", Severity::Warning,
-                              "R " + std::to_string(own) + " × k " + FormatFixed(k->second, 0, 2) +
-                                  " = " + std::to_string(Round(scaled)) + ", SILSO " +
-                                  std::to_string(silso) +
-                                  "; není špatně zapsán počet skupin nebo skvrn, nebo den?"));
+                              FillText(CoreText("Quality",
+                                                "R %1 × k %2 = %3, SILSO %4; není špatně zapsán "
+                                                "počet skupin nebo skvrn, nebo den?"),
+                                       {std::to_string(own), FormatFixed(k->second, 0, 2),
+                                        std::to_string(Round(scaled)), std::to_string(silso)})));
   }
 }
 

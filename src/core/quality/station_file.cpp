@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/data/aux_file_io.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -36,9 +37,9 @@ std::optional<double> LineNumber(std::string_view line) {
 
 std::optional<std::string> RangeProblem(const StationPlace& place) {
   if (std::abs(place.Latitude) > 90)
-    return "Zeměpisná šířka stanice musí být mezi -90 a 90 stupni.";
+    return CoreText("Quality", "Zeměpisná šířka stanice musí být mezi -90 a 90 stupni.");
   if (std::abs(place.Longitude) > 180)
-    return "Zeměpisná délka stanice musí být mezi -180 a 180 stupni.";
+    return CoreText("Quality", "Zeměpisná délka stanice musí být mezi -180 a 180 stupni.");
   return std::nullopt;
 }
 
@@ -47,14 +48,17 @@ std::optional<std::string> RangeProblem(const StationPlace& place) {
 StationReading ParseStationFile(std::string_view text) {
   std::size_t position = 0;
   const std::string_view lines[2] = {NextTextLine(text, position), NextTextLine(text, position)};
-  const char* names[2] = {"šířka", "délka"};
+  const std::string names[2] = {CoreText("Quality", "šířka"), CoreText("Quality", "délka")};
   double values[2] = {};
   for (int i = 0; i < 2; ++i) {
     const auto value = LineNumber(lines[i]);
     if (!value)
-      return {std::nullopt, std::string(kStationFileName) + ", řádek " + std::to_string(i + 1) +
-                                ": \"" + std::string(Trimmed(lines[i])) + "\" není zeměpisná " +
-                                names[i] + " ve stupních s desetinnou tečkou."};
+      return {std::nullopt,
+              FillText(CoreText("Quality",
+                                "%1, řádek %2: \"%3\" není zeměpisná %4 ve stupních s desetinnou "
+                                "tečkou."),
+                       {kStationFileName, std::to_string(i + 1), std::string(Trimmed(lines[i])),
+                        names[i]})};
     values[i] = *value;
   }
   const StationPlace place{values[0], values[1]};

@@ -11,11 +11,13 @@
 
 #include "core/data/data_file.h"
 #include "core/publishing/picture_text.h"
+#include "core/quality/quality_finding.h"
 #include "core/reports/report_days.h"
 #include "core/solar/ephemeris.h"
 #include "core/text/number_format.h"
 #include "render/bulletin_writer.h"
 #include "sample/real_sample.h"
+#include "ui/shell/interface_language.h"
 
 using namespace ardeno;
 
@@ -132,6 +134,23 @@ class BulletinTest : public QObject {
                          QString::fromStdString((m_out / "index.html").string())});
     QVERIFY(parse.waitForFinished(60000));
     QVERIFY2(parse.exitCode() == 0, parse.readAllStandardError().constData());
+  }
+
+  // The page is the observatory's: written while the interface speaks English it is the same
+  // file byte for byte, the findings of the checks in it included.
+  void isTheSameFileInEnglish() {
+    QVERIFY2(m_html.contains(" Q0"), "the month needs a finding of the checks");
+    QVERIFY(UseMessageLanguage(InterfaceLanguage::English));
+    QCOMPARE(QString::fromStdString(SeverityText(Severity::Warning)), QString("warning"));
+    const std::filesystem::path english = m_dir.filePath("english/2014-03").toStdString();
+    render::BulletinRun run;
+    const auto error = render::WriteBulletin(m_data, {2014, 3}, english, run);
+    QVERIFY(UseMessageLanguage(InterfaceLanguage::Czech));
+    QVERIFY2(!error, error ? error->c_str() : "");
+    QFile czech(QString::fromStdString((m_out / "index.html").string()));
+    QFile inEnglish(QString::fromStdString((english / "index.html").string()));
+    QVERIFY(czech.open(QIODevice::ReadOnly) && inEnglish.open(QIODevice::ReadOnly));
+    QCOMPARE(inEnglish.readAll(), czech.readAll());
   }
 
   // Written again over itself, refused over the data folder and over a stranger's file.
