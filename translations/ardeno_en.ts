@@ -2424,6 +2424,36 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     </message>
 </context>
 <context>
+    <name>AuxFiles</name>
+    <message>
+        <source>Soubor %1 nelze přečíst.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze přečíst: %2.</source>
+        <translation>The file %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zapsat: %2.</source>
+        <translation>The file %1 cannot be written: %2.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 je příliš velký, nelze ho přečíst.</source>
+        <translation>The file %1 is too large to be read.</translation>
+    </message>
+</context>
+<context>
+    <name>CoronaData</name>
+    <message>
+        <source>v souboru %1 na řádku %2</source>
+        <translation>in the file %1 on line %2</translation>
+    </message>
+    <message>
+        <source>Data koróny: %1 je hodnota, která není celé číslo; byla čtena jako 0 (řádků s chybou: %2).</source>
+        <translation>Corona data: %1 there is a value that is not a whole number; it was read as 0 (lines with errors: %2).</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>Zákres č. %1 v souboru datax.dat nemá datum, proto se načetlo jen %2 zákresů a %3 dalších se vynechalo.</source>
@@ -2560,6 +2590,21 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     </message>
 </context>
 <context>
+    <name>DateJump</name>
+    <message>
+        <source>&quot;%1&quot; není datum. Napiš den, měsíc a rok (5.3.2014), měsíc a rok (3.2014) nebo rok (2014).</source>
+        <translation>&quot;%1&quot; is not a date. Type a day, month and year (5.3.2014), a month and year (3.2014) or a year (2014).</translation>
+    </message>
+    <message>
+        <source>V databázi zatím není žádný zákres.</source>
+        <translation>There is no drawing in the database yet.</translation>
+    </message>
+    <message>
+        <source>Od %1 není žádný zákres; poslední je z %2.</source>
+        <translation>There is no drawing from %1 on; the last one is of %2.</translation>
+    </message>
+</context>
+<context>
     <name>DrawingWindow</name>
     <message>
         <source>Tisk zákresu</source>
@@ -2677,6 +2722,21 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     </message>
 </context>
 <context>
+    <name>GroupNumberClash</name>
+    <message>
+        <source>Číslo skupiny %1 (řádek %2) už má v otočce %3 jiná skupina: zákres %4 %5:%6, o %7° dál.</source>
+        <translation>Another group has the group number %1 (row %2) in rotation %3 already: drawing %4 %5:%6, %7° away.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Navrženo další volné číslo %1. Pro původní číslo ho přepište zpět a potvrďte znovu.</source>
+        <translation><byte value="xd"/>The next free number %1 is proposed. For the original number, type it back and confirm again.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>V otočce už není volné číslo. Pro původní číslo potvrďte znovu.</source>
+        <translation><byte value="xd"/>There is no free number left in the rotation. For the original number, confirm again.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Stránky nápovědy nebyly nalezeny. Hledají se ve složce help vedle programu, ve složce share/ardeno/help instalace a ve složce docs/help zdrojů programu.</source>
@@ -2685,6 +2745,41 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Nápověda</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>LoadFindings</name>
+    <message>
+        <source>č. %1 %2</source>
+        <translation>no. %1 %2</translation>
+    </message>
+    <message>
+        <source> a dalších %1</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>Zákresy s nečitelným datem</source>
+        <translation>Drawings with an unreadable date</translation>
+    </message>
+    <message>
+        <source>Zákresy s nemožným časem (hhmm nad 2359)</source>
+        <translation>Drawings with an impossible time (hhmm above 2359)</translation>
+    </message>
+    <message>
+        <source>%1 čas %2</source>
+        <translation>%1 time %2</translation>
+    </message>
+    <message>
+        <source>Zákresy s neúplným letopočtem (rok se čte tak, jak je zapsán, soubor se nemění)</source>
+        <translation>Drawings with an incomplete year (the year is read as written, the file is not changed)</translation>
+    </message>
+    <message>
+        <source>Zákresy s více než 40 skupinami nebo fakulemi (načte se jen 40)</source>
+        <translation>Drawings with more than 40 groups or faculae (only 40 are loaded)</translation>
+    </message>
+    <message>
+        <source>%1 %2 skupin, %3 fakulí</source>
+        <translation>%1 %2 groups, %3 faculae</translation>
     </message>
 </context>
 <context>
@@ -2919,6 +3014,41 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
 </context>
 <context>
+    <name>PictureOutput</name>
+    <message>
+        <source>Soubor %1 už ve složce s daty je a %2 se přes něj nezapíše, aby se neztratila data. Zvol jiné jméno.</source>
+        <translation>The file %1 is in the data folder already and the %2 is not written over it, so that no data are lost. Choose another name.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 už existuje a není to %2, proto se přes něj nic nezapsalo.</source>
+        <translation>The file %1 exists already and is not a %2, so nothing was written over it.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nemá příponu obrázku (.png, .jpg, .bmp, .svg nebo .pdf); podle ní se volí formát, proto se nic nezapsalo.</source>
+        <translation>The file %1 has no picture extension (.png, .jpg, .bmp, .svg or .pdf), which chooses the format, so nothing was written.</translation>
+    </message>
+    <message>
+        <source>obrázek</source>
+        <translation>picture</translation>
+    </message>
+    <message>
+        <source>obrázek %1</source>
+        <translation>%1 picture</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nemá příponu .csv, proto se čísla nezapsala.</source>
+        <translation>The file %1 has no extension .csv, so the numbers were not written.</translation>
+    </message>
+    <message>
+        <source>tabulka čísel</source>
+        <translation>table of numbers</translation>
+    </message>
+    <message>
+        <source>textový soubor</source>
+        <translation>text file</translation>
+    </message>
+</context>
+<context>
     <name>Quality</name>
     <message>
         <source>Období se zadává jako měsíc M.RRRR nebo rok RRRR (například 3.2014 nebo 2014).</source>
@@ -3128,6 +3258,57 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
 </context>
 <context>
+    <name>RecordInput</name>
+    <message>
+        <source>Špatně zadaná vzdálenst u skupin max. %1</source>
+        <translation>Wrongly entered distance of the groups, max. %1</translation>
+    </message>
+    <message>
+        <source>Špatně zadaná vzdálenost u fakulí max. %1</source>
+        <translation>Wrongly entered distance of the faculae, max. %1</translation>
+    </message>
+    <message>
+        <source>V poli &quot;%1&quot; musí být celé číslo od 0 do %2<byte value="xd"/>záznam nebude zapsán</source>
+        <translation>The field &quot;%1&quot; must hold a whole number from 0 to %2<byte value="xd"/>the record will not be stored</translation>
+    </message>
+    <message>
+        <source>Skupina %1, sloupec &quot;%2&quot;</source>
+        <translation>Group %1, column &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Fakule %1, sloupec &quot;%2&quot;</source>
+        <translation>Facula %1, column &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1: zadejte celé číslo</source>
+        <translation>%1: enter a whole number</translation>
+    </message>
+    <message>
+        <source>%1: zadejte číslo</source>
+        <translation>%1: enter a number</translation>
+    </message>
+    <message>
+        <source>%1: zadejte celé číslo od 0 do %2</source>
+        <translation>%1: enter a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1: zadejte číslo od 0 do %2</source>
+        <translation>%1: enter a number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>šířka b musí být od -90 do 90</source>
+        <translation>latitude b must be from -90 to 90</translation>
+    </message>
+    <message>
+        <source>bod l = %1, b = %2 je na odvrácené straně Slunce (centrální poledník l = %3)</source>
+        <translation>the point l = %1, b = %2 is on the far side of the Sun (central meridian l = %3)</translation>
+    </message>
+    <message>
+        <source>Skupina %1, sloupec &quot;%2&quot;: %3<byte value="xd"/>záznam nebude zapsán</source>
+        <translation>Group %1, column &quot;%2&quot;: %3<byte value="xd"/>the record will not be stored</translation>
+    </message>
+</context>
+<context>
     <name>RecordListWindow</name>
     <message>
         <source>Jít na datum (Ctrl+G)</source>
@@ -3202,6 +3383,48 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Bulletin je ve složce %1 (stránka index.html).</source>
         <translation>The bulletin is in the folder %1 (page index.html).</translation>
+    </message>
+</context>
+<context>
+    <name>SidcFiles</name>
+    <message>
+        <source>Soubor %1 nemá očekávaný tvar (%2), jeho hodnoty se nepoužijí.</source>
+        <translation>The file %1 does not have the expected form (%2); its values are not used.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nemá očekávaný tvar (denní čísla ve sloupcích 20-22; v řádku %2 jsou na jejich místě jiné znaky, soubor je poškozen nebo jiného druhu), jeho hodnoty se nepoužijí.</source>
+        <translation>The file %1 does not have the expected form (daily numbers in columns 20-22; line %2 has other characters in their place, the file is damaged or of another kind); its values are not used.</translation>
+    </message>
+    <message>
+        <source>denní čísla ve sloupcích 20-22</source>
+        <translation>daily numbers in columns 20-22</translation>
+    </message>
+    <message>
+        <source>řádky po 31 bajtech s čísly ve sloupcích 9-29</source>
+        <translation>lines of 31 bytes with numbers in columns 9-29</translation>
+    </message>
+    <message>
+        <source>řádky po 45 bajtech s čísly ve sloupcích 16-42</source>
+        <translation>lines of 45 bytes with numbers in columns 16-42</translation>
+    </message>
+</context>
+<context>
+    <name>StartupInputs</name>
+    <message>
+        <source>Soubor %1 neobsahuje na prvním řádku celé číslo (zvětšení v procentech), použije se 120 %.</source>
+        <translation>The file %1 has no whole number on its first line (the zoom in percent); 120 % is used.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 je prázdný (0 bajtů místo 25000), nepoužije se.</source>
+        <translation>The file %1 is empty (0 bytes instead of 25000); it is not used.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 má jen %2 bajtů místo 25000, nepoužije se.</source>
+        <translation>The file %1 has only %2 bytes instead of 25000; it is not used.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 má %2 bajtů místo 25000; použije se jen prvních 25000 bajtů.</source>
+        <translation>The file %1 has %2 bytes instead of 25000; only the first 25000 bytes are used.</translation>
     </message>
 </context>
 <context>

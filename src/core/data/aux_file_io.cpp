@@ -6,6 +6,7 @@
 
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -20,15 +21,17 @@ std::string_view NextTextLine(std::string_view text, std::size_t& position) {
 }
 
 std::string UnreadableFileMessage(const std::string& shownName, const std::error_code& reason) {
-  return "Soubor " + shownName + " nelze přečíst" + (reason ? ": " + FileErrorText(reason) : "") +
-         ".";
+  if (!reason) return FillText(CoreText("AuxFiles", "Soubor %1 nelze přečíst."), {shownName});
+  return FillText(CoreText("AuxFiles", "Soubor %1 nelze přečíst: %2."),
+                  {shownName, FileErrorText(reason)});
 }
 
 Refusal ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
                     const std::string& shownName) {
   const std::error_code reason = ReplaceFileBytes(file, bytes);
   if (!reason) return std::nullopt;
-  return "Soubor " + shownName + " nelze zapsat: " + FileErrorText(reason) + ".";
+  return FillText(CoreText("AuxFiles", "Soubor %1 nelze zapsat: %2."),
+                  {shownName, FileErrorText(reason)});
 }
 
 std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file,
@@ -44,7 +47,8 @@ std::optional<FileBytes> ReadAuxFile(const std::filesystem::path& file,
   result.FileSize = std::filesystem::file_size(file, error);
   if (error) throw AuxFileError(UnreadableFileMessage(shownName, error));
   if (refuseLarger && result.FileSize > maxBytes) {
-    throw AuxFileError("Soubor " + shownName + " je příliš velký, nelze ho přečíst.");
+    throw AuxFileError(FillText(
+        CoreText("AuxFiles", "Soubor %1 je příliš velký, nelze ho přečíst."), {shownName}));
   }
   std::ifstream in(file, std::ios::binary);
   if (!in)

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/data/aux_file_io.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -121,15 +122,17 @@ CoronaData LoadCoronaData(const std::filesystem::path& progDir) {
     const auto report = AppendCoronaYear(content->Bytes, data);
     ++data.YearsRead;
     if (report.BadLines > 0 && badLines == 0) {
-      firstBad = "v souboru " + shownName + " na řádku " + std::to_string(report.FirstBadLine);
+      firstBad = FillText(CoreText("CoronaData", "v souboru %1 na řádku %2"),
+                          {shownName, std::to_string(report.FirstBadLine)});
     }
     badLines += report.BadLines;
   }
   if (badLines > 0) {
     data.Messages.push_back(
-        "Data koróny: " + firstBad +
-        " je hodnota, která není celé číslo; byla čtena jako 0 (řádků s chybou: " +
-        std::to_string(badLines) + ").");
+        FillText(CoreText("CoronaData",
+                          "Data koróny: %1 je hodnota, která není celé číslo; byla čtena jako 0 "
+                          "(řádků s chybou: %2)."),
+                 {firstBad, std::to_string(badLines)}));
   }
   data.CoronaByteCount = static_cast<int>(data.CoronaDays.size());
   return data;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
@@ -30,10 +31,12 @@ std::string DescribeRecords(const std::string& title, const std::vector<int>& in
   std::string line = title + ": ";
   for (std::size_t i = 0; i < indices.size() && i < kNamedRecords; ++i) {
     if (i > 0) line += ", ";
-    line += "č. " + std::to_string(indices[i]) + " " + detail(indices[i]);
+    line += FillText(CoreText("LoadFindings", "č. %1 %2"),
+                     {std::to_string(indices[i]), detail(indices[i])});
   }
   if (indices.size() > kNamedRecords)
-    line += " a dalších " + std::to_string(indices.size() - kNamedRecords);
+    line += FillText(CoreText("LoadFindings", " a dalších %1"),
+                     {std::to_string(indices.size() - kNamedRecords)});
   return line + ".";
 }
 
@@ -58,24 +61,28 @@ RecordFindings FindProblems(const std::vector<int>& numbers,
   }
   const auto dated = [&record](int i) { return ShownDate(record(i)); };
   if (!found.UnreadableDates.empty())
-    found.Lines.push_back(
-        DescribeRecords("Zákresy s nečitelným datem", found.UnreadableDates, dated));
+    found.Lines.push_back(DescribeRecords(CoreText("LoadFindings", "Zákresy s nečitelným datem"),
+                                          found.UnreadableDates, dated));
   if (!found.ImpossibleTimes.empty())
     found.Lines.push_back(DescribeRecords(
-        "Zákresy s nemožným časem (hhmm nad 2359)", found.ImpossibleTimes, [&record](int i) {
-          return ShownDate(record(i)) + " čas " + std::to_string(record(i).TimeUT());
+        CoreText("LoadFindings", "Zákresy s nemožným časem (hhmm nad 2359)"), found.ImpossibleTimes,
+        [&record](int i) {
+          return FillText(CoreText("LoadFindings", "%1 čas %2"),
+                          {ShownDate(record(i)), std::to_string(record(i).TimeUT())});
         }));
   if (!found.ShortYears.empty())
     found.Lines.push_back(DescribeRecords(
-        "Zákresy s neúplným letopočtem (rok se čte tak, jak je zapsán, soubor se nemění)",
+        CoreText("LoadFindings",
+                 "Zákresy s neúplným letopočtem (rok se čte tak, jak je zapsán, soubor se nemění)"),
         found.ShortYears, dated));
   if (!found.ClampedCounts.empty())
     found.Lines.push_back(DescribeRecords(
-        "Zákresy s více než 40 skupinami nebo fakulemi (načte se jen 40)", found.ClampedCounts,
-        [&record](int i) {
+        CoreText("LoadFindings", "Zákresy s více než 40 skupinami nebo fakulemi (načte se jen 40)"),
+        found.ClampedCounts, [&record](int i) {
           const ObservationRecord& counted = record(i);
-          return ShownDate(counted) + " " + std::to_string(counted.GroupCountRaw()) + " skupin, " +
-                 std::to_string(counted.FacularCountRaw()) + " fakulí";
+          return FillText(CoreText("LoadFindings", "%1 %2 skupin, %3 fakulí"),
+                          {ShownDate(counted), std::to_string(counted.GroupCountRaw()),
+                           std::to_string(counted.FacularCountRaw())});
         }));
   return found;
 }

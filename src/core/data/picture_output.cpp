@@ -1,4 +1,5 @@
 #include "core/data/picture_output.h"
+#include "core/text/core_text.h"
 
 #include <algorithm>
 #include <array>
@@ -125,11 +126,15 @@ Refusal CheckExistingOutput(const fs::path& output, const fs::path& dataFolder, 
   const fs::file_status status = fs::status(output, error);
   if (!fs::exists(status)) return std::nullopt;
   if (IsInside(RealLocation(output), RealLocation(dataFolder)))
-    return "Soubor " + shown + " už ve složce s daty je a " + what +
-           " se přes něj nezapíše, aby se neztratila data. Zvol jiné jméno.";
+    return FillText(CoreText("PictureOutput",
+                             "Soubor %1 už ve složce s daty je a %2 se přes něj nezapíše, aby se "
+                             "neztratila data. Zvol jiné jméno."),
+                    {shown, CoreText("PictureOutput", what)});
   if (!fs::is_regular_file(status) || !holdsKind(output))
-    return "Soubor " + shown + " už existuje a není to " + kindName +
-           ", proto se přes něj nic nezapsalo.";
+    return FillText(CoreText("PictureOutput",
+                             "Soubor %1 už existuje a není to %2, proto se přes něj nic "
+                             "nezapsalo."),
+                    {shown, kindName});
   return std::nullopt;
 }
 
@@ -140,12 +145,13 @@ bool HoldsText(const fs::path& file) { return IsText(FileStart(file)); }
 Refusal CheckPictureOutput(const fs::path& output, const fs::path& dataFolder) {
   const auto format = PictureFormatOf(output);
   if (!format)
-    return "Soubor " + output.string() +
-           " nemá příponu obrázku (.png, .jpg, .bmp, .svg nebo .pdf); podle ní se volí formát, "
-           "proto se nic "
-           "nezapsalo.";
+    return FillText(CoreText("PictureOutput",
+                             "Soubor %1 nemá příponu obrázku (.png, .jpg, .bmp, .svg nebo .pdf); "
+                             "podle ní se volí formát, proto se nic nezapsalo."),
+                    {output.string()});
   return CheckExistingOutput(
-      output, dataFolder, "obrázek", std::string("obrázek ") + FormatName(*format),
+      output, dataFolder, CoreTextNoop("PictureOutput", "obrázek"),
+      FillText(CoreText("PictureOutput", "obrázek %1"), {FormatName(*format)}),
       [format](const fs::path& file) { return HoldsPictureOf(file, *format); });
 }
 
@@ -154,8 +160,11 @@ Refusal CheckNumbersOutput(const fs::path& output, const fs::path& dataFolder) {
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (extension != ".csv")
-    return "Soubor " + output.string() + " nemá příponu .csv, proto se čísla nezapsala.";
-  return CheckExistingOutput(output, dataFolder, "tabulka čísel", "textový soubor", HoldsText);
+    return FillText(
+        CoreText("PictureOutput", "Soubor %1 nemá příponu .csv, proto se čísla nezapsala."),
+        {output.string()});
+  return CheckExistingOutput(output, dataFolder, CoreTextNoop("PictureOutput", "tabulka čísel"),
+                             CoreText("PictureOutput", "textový soubor"), HoldsText);
 }
 
 }  // namespace ardeno

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/data/aux_file_io.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
 
@@ -72,8 +73,9 @@ bool HasNumberInColumns(std::string_view text, int lineCount,
 }
 
 std::string UnusableFileMessage(const std::string& shownName, const char* expected) {
-  return "Soubor " + shownName + " nemá očekávaný tvar (" + expected +
-         "), jeho hodnoty se nepoužijí.";
+  return FillText(
+      CoreText("SidcFiles", "Soubor %1 nemá očekávaný tvar (%2), jeho hodnoty se nepoužijí."),
+      {shownName, CoreText("SidcFiles", expected)});
 }
 
 SidcSeries ParseSeries(std::string_view text, std::uintmax_t fileSize, int lineBytes,
@@ -177,16 +179,17 @@ std::optional<std::string> SidcYearProblem(std::string_view fileBytes, int year,
     for (int v = 0; v < layout.Values; ++v) {
       const std::string_view field = layout.Field(fileBytes, d, v);
       if (field.find_first_not_of(" +-0123456789\r\n") != std::string_view::npos)
-        return UnusableFileMessage(
-            shownName, ("denní čísla ve sloupcích 20-22; v řádku " + std::to_string(d + 1) +
-                        " jsou na jejich místě jiné znaky, soubor je "
-                        "poškozen nebo jiného druhu")
-                           .c_str());
+        return FillText(CoreText("SidcFiles",
+                                 "Soubor %1 nemá očekávaný tvar (denní čísla ve sloupcích 20-22; "
+                                 "v řádku %2 jsou na jejich místě jiné znaky, soubor je poškozen "
+                                 "nebo jiného druhu), jeho hodnoty se nepoužijí."),
+                        {shownName, std::to_string(d + 1)});
       anyDigit = anyDigit || field.find_first_of("0123456789") != std::string_view::npos;
     }
   }
   if (anyDigit) return std::nullopt;
-  return UnusableFileMessage(shownName, "denní čísla ve sloupcích 20-22");
+  return UnusableFileMessage(shownName,
+                             CoreTextNoop("SidcFiles", "denní čísla ve sloupcích 20-22"));
 }
 
 int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
@@ -251,12 +254,12 @@ SidcSeries ParseRadioFlux(std::string_view text, std::uintmax_t fileSize) {
 
 SidcSeries ReadSidcAreas(const std::filesystem::path& progDir) {
   return ReadSeries(progDir, "Plochy.txt", ParseSidcAreas, kAreaColumns,
-                    "řádky po 31 bajtech s čísly ve sloupcích 9-29");
+                    CoreTextNoop("SidcFiles", "řádky po 31 bajtech s čísly ve sloupcích 9-29"));
 }
 
 SidcSeries ReadRadioFlux(const std::filesystem::path& progDir) {
   return ReadSeries(progDir, "tok-10cm.txt", ParseRadioFlux, kFluxColumns,
-                    "řádky po 45 bajtech s čísly ve sloupcích 16-42");
+                    CoreTextNoop("SidcFiles", "řádky po 45 bajtech s čísly ve sloupcích 16-42"));
 }
 
 }  // namespace ardeno

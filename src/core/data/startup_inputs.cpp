@@ -1,6 +1,7 @@
 #include "core/data/startup_inputs.h"
 
 #include "core/data/aux_file_io.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -29,21 +30,25 @@ StartupInputs ReadStartupInputs(const std::filesystem::path& progDir, const Cale
   bool zoomUnusable = false;
   ReadInto(messages, [&] { inputs.Zoom = ReadZoom(progDir, missingZoom, &zoomUnusable); });
   if (zoomUnusable)
-    messages.push_back("Soubor " + std::string(kZoomFileName) +
-                       " neobsahuje na prvním řádku celé číslo (zvětšení v procentech), použije "
-                       "se 120 %.");
+    messages.push_back(FillText(CoreText("StartupInputs",
+                                         "Soubor %1 neobsahuje na prvním řádku celé číslo "
+                                         "(zvětšení v procentech), použije se 120 %."),
+                                {kZoomFileName}));
   ReadInto(messages, [&] { inputs.Supplementary = ReadSupplementaryData(progDir); });
   const std::uintmax_t supplementarySize = inputs.Supplementary.FileSize;
   if (inputs.Supplementary.FileFound && supplementarySize == 0)
-    messages.push_back("Soubor " + std::string(kSupplementaryFileName) +
-                       " je prázdný (0 bajtů místo 25000), nepoužije se.");
+    messages.push_back(FillText(
+        CoreText("StartupInputs", "Soubor %1 je prázdný (0 bajtů místo 25000), nepoužije se."),
+        {kSupplementaryFileName}));
   if (supplementarySize != 0 && supplementarySize < kSupplementaryDataSize)
-    messages.push_back("Soubor " + std::string(kSupplementaryFileName) + " má jen " +
-                       std::to_string(supplementarySize) + " bajtů místo 25000, nepoužije se.");
+    messages.push_back(
+        FillText(CoreText("StartupInputs", "Soubor %1 má jen %2 bajtů místo 25000, nepoužije se."),
+                 {kSupplementaryFileName, std::to_string(supplementarySize)}));
   if (supplementarySize > kSupplementaryDataSize)
-    messages.push_back("Soubor " + std::string(kSupplementaryFileName) + " má " +
-                       std::to_string(supplementarySize) +
-                       " bajtů místo 25000; použije se jen prvních 25000 bajtů.");
+    messages.push_back(FillText(CoreText("StartupInputs",
+                                         "Soubor %1 má %2 bajtů místo 25000; použije se jen "
+                                         "prvních 25000 bajtů."),
+                                {kSupplementaryFileName, std::to_string(supplementarySize)}));
   ReadInto(messages, [&] { inputs.InstrumentLines = ReadInstrument(progDir); });
   inputs.Corona = LoadCoronaData(progDir);
   Collect(messages, inputs.Corona.Messages);

@@ -1,4 +1,5 @@
 #include "core/entry/date_jump.h"
+#include "core/text/core_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -41,16 +42,17 @@ std::optional<CalendarDate> ParseJumpDate(std::string_view text) {
 DateJump FindDateJump(const Database& db, std::string_view text) {
   const std::optional<CalendarDate> date = ParseJumpDate(text);
   if (!date)
-    return {0, "\"" + std::string(Trimmed(text)) +
-                   "\" není datum. Napiš den, měsíc a rok (5.3.2014), měsíc a rok (3.2014) "
-                   "nebo rok (2014)."};
+    return {0, FillText(CoreText("DateJump",
+                                 "\"%1\" není datum. Napiš den, měsíc a rok (5.3.2014), měsíc a "
+                                 "rok (3.2014) nebo rok (2014)."),
+                        {std::string(Trimmed(text))})};
   for (int i = 1; i <= db.RecordCount; ++i) {
     const std::optional<CalendarDate> recorded = ParseDate(db.Record(i).Date());
     if (recorded && *recorded >= *date) return {i, {}};
   }
-  if (db.RecordCount == 0) return {0, "V databázi zatím není žádný zákres."};
-  return {0, "Od " + FormatDate(*date) + " není žádný zákres; poslední je z " +
-                 db.Record(db.RecordCount).Date() + "."};
+  if (db.RecordCount == 0) return {0, CoreText("DateJump", "V databázi zatím není žádný zákres.")};
+  return {0, FillText(CoreText("DateJump", "Od %1 není žádný zákres; poslední je z %2."),
+                      {FormatDate(*date), db.Record(db.RecordCount).Date()})};
 }
 
 }  // namespace ardeno

@@ -1,5 +1,6 @@
 #include "core/entry/editor_texts.h"
 
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -40,11 +41,13 @@ std::string GroupGridHint(bool heliographic) {
 }
 
 std::string GroupDistanceMessage(float drawingRadius) {
-  return "Špatně zadaná vzdálenst u skupin max. " + FormatFloat("###.#", drawingRadius);
+  return FillText(CoreText("RecordInput", "Špatně zadaná vzdálenst u skupin max. %1"),
+                  {FormatFloat("###.#", drawingRadius)});
 }
 
 std::string FaculaDistanceMessage(float drawingRadius) {
-  return "Špatně zadaná vzdálenost u fakulí max. " + FormatFloat("###.#", drawingRadius);
+  return FillText(CoreText("RecordInput", "Špatně zadaná vzdálenost u fakulí max. %1"),
+                  {FormatFloat("###.#", drawingRadius)});
 }
 
 }  // namespace ardeno

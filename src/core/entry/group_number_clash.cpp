@@ -7,6 +7,7 @@
 #include "core/maps/map_rotation.h"
 #include "core/maps/map_sightings.h"
 #include "core/solar/heliographic.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -121,17 +122,21 @@ std::vector<KeptGroupNumber> UnchangedGroupNumbers(const ObservationRecord& orig
 
 std::string GroupNumberClashMessage(const Database& db, const GroupNumberClash& clash) {
   const ObservationRecord& other = db.Record(clash.OtherRecord);
-  std::string text = "Číslo skupiny " + std::to_string(clash.GroupNumber) + " (řádek " +
-                     std::to_string(clash.Row) + ") už má v otočce " +
-                     std::to_string(clash.Rotation) + " jiná skupina: zákres " + other.Date() +
-                     " " + FormatFloat("00", other.TimeUT() / 100) + ":" +
-                     FormatFloat("00", other.TimeUT() % 100) + ", o " +
-                     FormatFixed(clash.ApartDegrees, 1, 0) + "° dál.";
+  std::string text = FillText(
+      CoreText("GroupNumberClash",
+               "Číslo skupiny %1 (řádek %2) už má v otočce %3 jiná skupina: zákres %4 %5:%6, o "
+               "%7° dál."),
+      {std::to_string(clash.GroupNumber), std::to_string(clash.Row), std::to_string(clash.Rotation),
+       other.Date(), FormatFloat("00", other.TimeUT() / 100),
+       FormatFloat("00", other.TimeUT() % 100), FormatFixed(clash.ApartDegrees, 1, 0)});
   if (clash.SuggestedNumber) {
-    text += "\rNavrženo další volné číslo " + std::to_string(*clash.SuggestedNumber) +
-            ". Pro původní číslo ho přepište zpět a potvrďte znovu.";
+    text += FillText(CoreText("GroupNumberClash",
+                              "\rNavrženo další volné číslo %1. Pro původní číslo ho přepište "
+                              "zpět a potvrďte znovu."),
+                     {std::to_string(*clash.SuggestedNumber)});
   } else {
-    text += "\rV otočce už není volné číslo. Pro původní číslo potvrďte znovu.";
+    text += CoreText("GroupNumberClash",
+                     "\rV otočce už není volné číslo. Pro původní číslo potvrďte znovu.");
   }
   return text;
 }

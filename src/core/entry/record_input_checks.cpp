@@ -8,6 +8,7 @@
 #include "core/entry/editor_texts.h"
 #include "core/entry/header_fields.h"
 #include "core/solar/heliographic.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -54,22 +55,29 @@ const std::string& Cell(const std::vector<FaculaRowTexts>& rows, int row, int co
 }
 
 std::string HeaderNumberMessage(const HeaderFieldSpec& field) {
-  return "V poli \"" + MessageLabel(field.Label) + "\" musí být celé číslo od 0 do " +
-         std::to_string(field.Max) + "\rzáznam nebude zapsán";
+  return FillText(
+      CoreText("RecordInput", "V poli \"%1\" musí být celé číslo od 0 do %2\rzáznam nebude zapsán"),
+      {MessageLabel(field.Label), std::to_string(field.Max)});
 }
 
 std::string CellNumberMessage(EditorGrid grid, int row, std::string_view title, bool whole,
                               std::optional<double> max) {
-  std::string text = grid == EditorGrid::Groups ? "Skupina " : "Fakule ";
-  text += std::to_string(row) + ", sloupec \"" + Trimmed(std::string(title)) + "\": zadejte ";
-  text += whole ? "celé číslo" : "číslo";
-  if (max) text += " od 0 do " + (whole ? std::to_string(Round(*max)) : FormatFloat("0.0", *max));
-  return text;
+  const std::string cell =
+      FillText(grid == EditorGrid::Groups ? CoreText("RecordInput", "Skupina %1, sloupec \"%2\"")
+                                          : CoreText("RecordInput", "Fakule %1, sloupec \"%2\""),
+               {std::to_string(row), Trimmed(std::string(title))});
+  if (!max)
+    return FillText(whole ? CoreText("RecordInput", "%1: zadejte celé číslo")
+                          : CoreText("RecordInput", "%1: zadejte číslo"),
+                    {cell});
+  return FillText(whole ? CoreText("RecordInput", "%1: zadejte celé číslo od 0 do %2")
+                        : CoreText("RecordInput", "%1: zadejte číslo od 0 do %2"),
+                  {cell, whole ? std::to_string(Round(*max)) : FormatFloat("0.0", *max)});
 }
 
 struct OffDisk {
   int Column;          // 4 for a point behind the limb, 5 for a latitude beyond the poles
-  std::string Reason;  // Czech
+  std::string Reason;  // in the language of the interface
 };
 
 // A position typed as l (column 4) and b (column 5) that no drawing can show.
@@ -77,11 +85,14 @@ std::optional<OffDisk> OffTheDisk(const SolarEphemeris& eph, const std::string& 
                                   const std::string& bText) {
   const double l = DecimalOrZero(lText);
   const double b = DecimalOrZero(bText);
-  if (std::abs(b) > kMaxHelioLatitude) return OffDisk{5, "šířka b musí být od -90 do 90"};
+  if (std::abs(b) > kMaxHelioLatitude)
+    return OffDisk{5, CoreText("RecordInput", "šířka b musí být od -90 do 90")};
   if (!IsOnVisibleHemisphere(eph, l, b))
-    return OffDisk{4, "bod l = " + FormatFloat("0.0", l) + ", b = " + FormatFloat("0.0", b) +
-                          " je na odvrácené straně Slunce (centrální poledník l = " +
-                          FormatFloat("0.0", eph.EphL0) + ")"};
+    return OffDisk{
+        4, FillText(CoreText("RecordInput",
+                             "bod l = %1, b = %2 je na odvrácené straně Slunce "
+                             "(centrální poledník l = %3)"),
+                    {FormatFloat("0.0", l), FormatFloat("0.0", b), FormatFloat("0.0", eph.EphL0)})};
   return std::nullopt;
 }
 
@@ -278,9 +289,9 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
                                            ? titles[static_cast<std::size_t>(off->Column)]
                                        : off->Column == 4 ? kTitleLongitudeEntry
                                                           : kTitleLatitudeEntry;
-        numberMessage = "Skupina " + std::to_string(row) + ", sloupec \"" +
-                        Trimmed(std::string(title)) + "\": " + off->Reason +
-                        "\rzáznam nebude zapsán";
+        numberMessage = FillText(
+            CoreText("RecordInput", "Skupina %1, sloupec \"%2\": %3\rzáznam nebude zapsán"),
+            {std::to_string(row), Trimmed(std::string(title)), off->Reason});
         markCell(EditorGrid::Groups, row, off->Column);
       }
     }
