@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Nový  zákres</source>
-        <translation>New  drawing</translation>
+        <translation>New drawing</translation>
     </message>
     <message>
         <source>Záhlaví nového zákresu; skupiny se pak zadají z obrázku</source>
@@ -577,19 +577,19 @@
     </message>
     <message>
         <source>Param- Fakule</source>
-        <translation>Param. faculae</translation>
+        <translation>Faculae</translation>
     </message>
     <message>
         <source>Param skvrny</source>
-        <translation>Param. spots</translation>
+        <translation>Spots</translation>
     </message>
     <message>
         <source>Skrýt výběr</source>
-        <translation>Hide the choice</translation>
+        <translation>Hide marks</translation>
     </message>
     <message>
         <source>Zobrazit výběr</source>
-        <translation>Show the choice</translation>
+        <translation>Show marks</translation>
     </message>
     <message>
         <source>Lupa u ukazatele myši</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Orientace zákresu</source>
-        <translation>Orientation of the drawing</translation>
+        <translation>Orientation</translation>
     </message>
     <message>
         <source>Horizontálně</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>Zápis do zákresu </source>
-        <translation>Write into the drawing </translation>
+        <translation>Writes to </translation>
     </message>
     <message>
         <source>Není vybrán zákres</source>
@@ -1557,7 +1557,7 @@
     </message>
     <message>
         <source>St</source>
-        <translation>EW</translation>
+        <translation>Sc</translation>
     </message>
     <message>
         <source>VZS</source>
@@ -2193,7 +2193,7 @@
     </message>
     <message>
         <source>Jas </source>
-        <translation>Brightness </translation>
+        <translation>Bright. </translation>
     </message>
     <message>
         <source>Kontr. </source>
