@@ -5,18 +5,9 @@
 # offscreen ardeno-render picture.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools=(lintian desktop-file-validate appstreamcli)
-packages=(lintian desktop-file-utils appstream)
-missing=()
-for i in "${!tools[@]}"; do
-  command -v "${tools[$i]}" >/dev/null || missing+=("${packages[$i]}")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
-fi
+. scripts/lib/install-missing.sh
+# lintian, desktop-file-validate, appstreamcli
+install_missing lintian desktop-file-utils appstream
 
 deb=$(ls -t build/ardeno_*.deb | head -1)
 root=$(mktemp -d)

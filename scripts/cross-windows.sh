@@ -4,17 +4,9 @@
 # here (Qt for Windows is not in Debian). Installs what is missing on Debian 12.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib/install-missing.sh
 packages=(mingw-w64 wine wine64 googletest cmake ninja-build)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
-fi
+install_missing "${packages[@]}"
 build=build-windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DARDENO_WITH_UI=OFF \

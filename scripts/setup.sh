@@ -2,18 +2,10 @@
 # Installs what is missing on Debian 12 and builds into build/ (incremental, Ninja).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib/install-missing.sh
 packages=(g++ cmake ninja-build qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core xvfb xauth poppler-utils qt6-translations-l10n
           qt6-svg-dev python3 python3-html5lib qt6-l10n-tools)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
-fi
+install_missing "${packages[@]}"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build

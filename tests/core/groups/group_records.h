@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/solar/day_results.h"
+#include "core/solar/ephemeris.h"
 #include "core/solar/heliographic.h"
 #include "core/solar/record_positions.h"
 #include "core/text/dates.h"
@@ -64,6 +66,22 @@ inline ObservationRecord Drawing(const std::string& date, std::initializer_list<
 inline ObservationRecord Special(ObservationRecord record) {
   record.SetKind("zvlášťní");
   return record;
+}
+
+// Drawings every other day for `days` days from 1 March 2014, each with a D group north-east and
+// an A group south-west numbered within their rotation, their day results stored.
+inline std::vector<ObservationRecord> TwoGroupsEveryOtherDay(int days) {
+  std::vector<ObservationRecord> records;
+  const std::int64_t first = DaySerial(CalendarDate{2014, 3, 1});
+  for (int d = 0; d < days; d += 2) {
+    ObservationRecord r = Drawing(FormatDate(DateFromSerial(first + d)),
+                                  {{-30.0 + d % 50, 12.0 + d % 7, "Dso", 1 + d % 9, 6, 80},
+                                   {25.0, -9.0, "Axx", 2 + d % 9, 1, 10}});
+    r.SetRadiusWord(125);
+    StoreDayResults(r, *RecordEphemeris(r));
+    records.push_back(r);
+  }
+  return records;
 }
 
 }  // namespace ardeno::test

@@ -32,22 +32,6 @@ using namespace ardeno;
 
 namespace {
 
-// Three months of drawings every other day with two groups each: a D group north-east and an
-// A group south-west, numbered within their rotation.
-std::vector<ObservationRecord> ThreeMonths() {
-  std::vector<ObservationRecord> records;
-  const std::int64_t first = DaySerial(CalendarDate{2014, 3, 1});
-  for (int d = 0; d < 90; d += 2) {
-    ObservationRecord r = test::Drawing(FormatDate(DateFromSerial(first + d)),
-                                        {{-30.0 + d % 50, 12.0 + d % 7, "Dso", 1 + d % 9, 6, 80},
-                                         {25.0, -9.0, "Axx", 2 + d % 9, 1, 10}});
-    r.SetRadiusWord(125);
-    StoreDayResults(r, *RecordEphemeris(r));
-    records.push_back(r);
-  }
-  return records;
-}
-
 // The program on the records with the results window open.
 struct Frame : test::MainFrame {
   Frame(const fs::path& dir, const std::vector<ObservationRecord>& records)
@@ -107,7 +91,7 @@ void GroupViewsTest::EachViewOpensWithItsCaptionAndAGrid() {
   QFETCH(int, variant);
   QFETCH(QString, caption);
   QFETCH(int, rows);
-  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  Frame f(m_dir.path().toStdString(), test::TwoGroupsEveryOtherDay(90));
   QToolButton* b = f.Button(qPrintable(button));
   QVERIFY(b->isEnabled());
   b->click();
@@ -122,7 +106,7 @@ void GroupViewsTest::EachViewOpensWithItsCaptionAndAGrid() {
 }
 
 void GroupViewsTest::AsymmetryGridAndFileFollowTheYesAnswer() {
-  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  Frame f(m_dir.path().toStdString(), test::TwoGroupsEveryOtherDay(90));
   f.Button("asme")->click();
   const TextGrid expected = AsymmetryGrid(ComputeAsymmetry(f.Db), AsymmetryPeriod::Monthly);
   QAbstractItemModel* model = f.View_()->Table()->model();
@@ -142,7 +126,7 @@ void GroupViewsTest::AsymmetryGridAndFileFollowTheYesAnswer() {
 }
 
 void GroupViewsTest::PositionsFollowTheTypeFilterAndSaveTheirFile() {
-  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  Frame f(m_dir.path().toStdString(), test::TwoGroupsEveryOtherDay(90));
   f.Button("polohyr")->click();
   auto sum = [&](int from) {
     QAbstractItemModel* model = f.View_()->Table()->model();
@@ -168,7 +152,7 @@ void GroupViewsTest::PositionsFollowTheTypeFilterAndSaveTheirFile() {
 }
 
 void GroupViewsTest::MapDataPrintsIntoAPdf() {
-  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  Frame f(m_dir.path().toStdString(), test::TwoGroupsEveryOtherDay(90));
   f.Button("promapovy")->click();
   f.Results()->MenuAction("tiskvysl")->trigger();
   PrintPanel* panel = f.Results()->Printing();
@@ -183,7 +167,7 @@ void GroupViewsTest::MapDataPrintsIntoAPdf() {
 }
 
 void GroupViewsTest::GridsFollowAStoredRecord() {
-  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  Frame f(m_dir.path().toStdString(), test::TwoGroupsEveryOtherDay(90));
   f.Button("vyskytskup")->click();
   QAbstractItemModel* model = f.View_()->Table()->model();
   const int dsoRow = 25 - 1;  // Dso is class 25
@@ -197,7 +181,7 @@ void GroupViewsTest::GridsFollowAStoredRecord() {
 
 // The spin box's arrows (and the keys that step it) show the next rotation at once.
 void GroupViewsTest::EvolutionFollowsTheRotationArrows() {
-  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  Frame f(m_dir.path().toStdString(), test::TwoGroupsEveryOtherDay(90));
   f.Button("vyvojskup")->click();
   GroupGridView* view = f.View_();
   auto* spin = view->findChild<QSpinBox*>("SpinEdit1");
@@ -219,7 +203,7 @@ void GroupViewsTest::EvolutionFollowsTheRotationArrows() {
 // The window's menu has the monthly and yearly positions; "Data asymetrie" opens the period the
 // panel chose last; a new group type opens the positions from any other view.
 void GroupViewsTest::PositionMenusAsymmetryMenuAndTypeFilterOpenTheirViews() {
-  Frame f(m_dir.path().toStdString(), ThreeMonths());
+  Frame f(m_dir.path().toStdString(), test::TwoGroupsEveryOtherDay(90));
   ResultsWindow* results = f.Results();
   for (const auto& [menu, variant] : {std::pair{"Polohym", 1}, std::pair{"Polohyr", 2}}) {
     QAction* action = results->MenuAction(menu);

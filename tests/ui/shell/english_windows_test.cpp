@@ -38,21 +38,6 @@ using namespace ardeno;
 
 namespace {
 
-// Two months of drawings every other day, a D group north-east and an A group south-west.
-std::vector<ObservationRecord> TwoMonths() {
-  std::vector<ObservationRecord> records;
-  const std::int64_t first = DaySerial(CalendarDate{2014, 3, 1});
-  for (int d = 0; d < 60; d += 2) {
-    ObservationRecord r = test::Drawing(FormatDate(DateFromSerial(first + d)),
-                                        {{-30.0 + d % 50, 12.0 + d % 7, "Dso", 1 + d % 9, 6, 80},
-                                         {25.0, -9.0, "Axx", 2 + d % 9, 1, 10}});
-    r.SetRadiusWord(125);
-    StoreDayResults(r, *RecordEphemeris(r));
-    records.push_back(r);
-  }
-  return records;
-}
-
 QByteArray FileBytes(const fs::path& file) {
   QFile f(QString::fromStdU16String(file.u16string()));
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -61,7 +46,7 @@ QByteArray FileBytes(const fs::path& file) {
 // The yearly east-west positions of all group types, saved into Polohy-skupin of `dir`; the
 // groups counted in the first row.
 int SaveYearlyPositions(const fs::path& dir, QString& typeChoice) {
-  test::MainFrame f(dir, TwoMonths());
+  test::MainFrame f(dir, test::TwoGroupsEveryOtherDay(60));
   f.Button("vysledekz")->click();
   f.Button("polohyr")->click();
   auto* combo = f.Window.Toolbar()->Panel("provysledky")->findChild<QComboBox*>("ComboBox1");
@@ -169,7 +154,7 @@ void EnglishWindowsTest::WidgetTextsAreEnglish() {
   QFETCH(QByteArray, property);
   QFETCH(QString, text);
   QTemporaryDir dir;
-  test::MainFrame f(dir.path().toStdString(), TwoMonths());
+  test::MainFrame f(dir.path().toStdString(), test::TwoGroupsEveryOtherDay(60));
   if (!window.isEmpty()) f.Button(qPrintable(window))->click();
   QWidget* found = f.Window.findChild<QWidget*>(widget);
   QVERIFY2(found != nullptr, qPrintable(widget));
