@@ -2454,6 +2454,41 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     </message>
 </context>
 <context>
+    <name>CrossCheck</name>
+    <message>
+        <source>%1 č.%2 skupina %3</source>
+        <translation>%1 no.%2 group %3</translation>
+    </message>
+    <message>
+        <source>%1 č.%2</source>
+        <translation>%1 no.%2</translation>
+    </message>
+    <message>
+        <source>%1 = AR %2: Δb %3°, Δl %4°, třída %5 / %6 (shoda)</source>
+        <translation>%1 = AR %2: Δb %3°, Δl %4°, class %5 / %6 (same)</translation>
+    </message>
+    <message>
+        <source>%1 = AR %2: Δb %3°, Δl %4°, třída %5 / %6 (rozdíl)</source>
+        <translation>%1 = AR %2: Δb %3°, Δl %4°, class %5 / %6 (different)</translation>
+    </message>
+    <message>
+        <source>%1: opačná polokoule, AR %2 leží na šířce %3°</source>
+        <translation>%1: opposite hemisphere, AR %2 lies at latitude %3°</translation>
+    </message>
+    <message>
+        <source>%1: žádná oblast NOAA do %2°</source>
+        <translation>%1: no NOAA region within %2°</translation>
+    </message>
+    <message>
+        <source>%1: chybí AR %2 (plocha %3, šířka %4°, od středního poledníku %5°)</source>
+        <translation>%1: AR %2 missing (area %3, latitude %4°, %5° from the central meridian)</translation>
+    </message>
+    <message>
+        <source>Shoda: %1 z %2 skupin; medián |Δb| %3°, |Δl| %4°; opačná polokoule: %5; chybějící oblasti: %6</source>
+        <translation>Matched: %1 of %2 groups; median |Δb| %3°, |Δl| %4°; opposite hemisphere: %5; missing regions: %6</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>Zákres č. %1 v souboru datax.dat nemá datum, proto se načetlo jen %2 zákresů a %3 dalších se vynechalo.</source>
@@ -2745,6 +2780,149 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Nápověda</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>krátký řádek</source>
+        <translation>short line</translation>
+    </message>
+    <message>
+        <source>datum</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>číslo skupiny</source>
+        <translation>group number</translation>
+    </message>
+    <message>
+        <source>plocha</source>
+        <translation>area</translation>
+    </message>
+    <message>
+        <source>délka</source>
+        <translation>longitude</translation>
+    </message>
+    <message>
+        <source>šířka</source>
+        <translation>latitude</translation>
+    </message>
+    <message>
+        <source>vzdálenost od centrálního meridiánu</source>
+        <translation>central meridian distance</translation>
+    </message>
+    <message>
+        <source>Složku %1 nelze projít: %2</source>
+        <translation>Cannot read the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>Soubor %1 neexistuje.</source>
+        <translation>The file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 není zpráva SRS, tabulka SRS ani soubor skupin RGO; vynechán.</source>
+        <translation>The file %1 is neither an SRS report, an SRS table nor an RGO group file; skipped.</translation>
+    </message>
+    <message>
+        <source>Novou databázi založí příkaz import-groups --new %1 SOUBOR...</source>
+        <translation>The command import-groups --new %1 FILE... creates a new database.</translation>
+    </message>
+    <message>
+        <source>Složka %1 neexistuje.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Ve složce %1 není soubor datax.dat.</source>
+        <translation>There is no datax.dat file in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat ve složce %1 neobsahuje žádný zákres; nic se nezměnilo.</source>
+        <translation>The file datax.dat in the folder %1 holds no drawing; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Soubor datax.dat se nenačetl celý, proto se nepřepisuje.</source>
+        <translation>The file datax.dat was not loaded whole, so it is not overwritten.</translation>
+    </message>
+    <message>
+        <source>Ve složce %1 už soubor datax.dat je; nová databáze se zakládá jen ve složce bez něj. Nic se nezměnilo.</source>
+        <translation>The folder %1 already has a datax.dat file; a new database is created only in a folder without one. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Složku %1 nelze vytvořit: %2.</source>
+        <translation>Cannot create the folder %1: %2.</translation>
+    </message>
+    <message>
+        <source>rok mimo %1–%2</source>
+        <translation>year outside %1–%2</translation>
+    </message>
+    <message>
+        <source>Soubor %1 není ve složce %2 ani v %3.</source>
+        <translation>The file %1 is neither in the folder %2 nor in %3.</translation>
+    </message>
+    <message>
+        <source>datum nebo číslo</source>
+        <translation>date or number</translation>
+    </message>
+    <message>
+        <source>datum nebo plocha</source>
+        <translation>date or area</translation>
+    </message>
+    <message>
+        <source>datum, čas nebo tok</source>
+        <translation>date, time or flux</translation>
+    </message>
+    <message>
+        <source>Ze zdrojů %1 a %2 se nepřečetla žádná hodnota, proto se žádný soubor dssn&lt;rok&gt;.dat nezapsal a původní soubor zůstal beze změny.</source>
+        <translation>No value was read from the sources %1 and %2, so no dssn&lt;year&gt;.dat file was written and the existing files were left unchanged.</translation>
+    </message>
+    <message>
+        <source>Ze zdroje %1 se nepřečetla žádná hodnota, proto se žádný soubor dssn&lt;rok&gt;.dat nezapsal a původní soubor zůstal beze změny.</source>
+        <translation>No value was read from the source %1, so no dssn&lt;year&gt;.dat file was written and the existing files were left unchanged.</translation>
+    </message>
+    <message>
+        <source>Ze zdroje %1 se nepřečetla žádná hodnota, proto se soubor %2 nezapsal a původní soubor zůstal beze změny.</source>
+        <translation>No value was read from the source %1, so the file %2 was not written and the existing file was left unchanged.</translation>
+    </message>
+    <message>
+        <source>Složka %1 neexistuje; nic se nezapsalo.</source>
+        <translation>The folder %1 does not exist; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zapsat: %2. Žádný ze souborů se nezměnil.</source>
+        <translation>Cannot write the file %1: %2. None of the files was changed.</translation>
+    </message>
+    <message>
+        <source>chybí údaje</source>
+        <translation>fields missing</translation>
+    </message>
+    <message>
+        <source>číslo oblasti</source>
+        <translation>region number</translation>
+    </message>
+    <message>
+        <source>poloha</source>
+        <translation>location</translation>
+    </message>
+    <message>
+        <source>typ skupiny</source>
+        <translation>group class</translation>
+    </message>
+    <message>
+        <source>počet skvrn</source>
+        <translation>number of spots</translation>
+    </message>
+    <message>
+        <source>%1: chybí platné datum vydání (řádek :Issued:)</source>
+        <translation>%1: no valid issue date (line :Issued:)</translation>
+    </message>
+    <message>
+        <source>%1: chybí oddíl I (Regions with Sunspots)</source>
+        <translation>%1: section I (Regions with Sunspots) is missing</translation>
+    </message>
+    <message>
+        <source>čas platnosti poloh</source>
+        <translation>time the locations are valid at</translation>
     </message>
 </context>
 <context>

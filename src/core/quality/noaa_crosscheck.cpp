@@ -8,6 +8,7 @@
 #include "core/reference/k_factors.h"
 #include "core/solar/angles.h"
 #include "core/solar/differential_rotation.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -19,9 +20,10 @@ struct Region : RegionAtMoment {
 };
 
 std::string Head(const CalendarDate& date, int record, int group) {
-  std::string text = FormatDate(date) + " č." + std::to_string(record);
-  if (group > 0) text += " skupina " + std::to_string(group);
-  return text;
+  if (group > 0)
+    return FillText(CoreText("CrossCheck", "%1 č.%2 skupina %3"),
+                    {FormatDate(date), std::to_string(record), std::to_string(group)});
+  return FillText(CoreText("CrossCheck", "%1 č.%2"), {FormatDate(date), std::to_string(record)});
 }
 
 }  // namespace
@@ -87,30 +89,33 @@ CrossCheckResult CrossCheck(const Database& db, const RecordPositions& positions
       absL.push_back(std::abs(dl));
       const std::string ownClass = r.GroupType(o.Slot);
       const bool agrees = ownClass == g.Source->Class;
-      result.Lines.push_back(
-          Head(pos.Date, i, o.Slot) + " = AR " + std::to_string(g.Source->Region) + ": Δb " +
-          Degrees(db) + "°, Δl " + Degrees(dl) + "°, třída " + ownClass + " / " +
-          (g.Source->Class.empty() ? "-" : g.Source->Class) + (agrees ? " (shoda)" : " (rozdíl)"));
+      result.Lines.push_back(FillText(
+          agrees ? CoreText("CrossCheck", "%1 = AR %2: Δb %3°, Δl %4°, třída %5 / %6 (shoda)")
+                 : CoreText("CrossCheck", "%1 = AR %2: Δb %3°, Δl %4°, třída %5 / %6 (rozdíl)"),
+          {Head(pos.Date, i, o.Slot), std::to_string(g.Source->Region), Degrees(db), Degrees(dl),
+           ownClass, g.Source->Class.empty() ? "-" : g.Source->Class}));
     }
     for (const Pair& p : pairsWithin(true)) {
       ++result.WrongHemisphere;
-      result.Lines.push_back(Head(pos.Date, i, own[p.Own].Slot) + ": opačná polokoule, AR " +
-                             std::to_string(regions[p.Region].Source->Region) + " leží na šířce " +
-                             Degrees(regions[p.Region].Latitude) + "°");
+      result.Lines.push_back(FillText(
+          CoreText("CrossCheck", "%1: opačná polokoule, AR %2 leží na šířce %3°"),
+          {Head(pos.Date, i, own[p.Own].Slot), std::to_string(regions[p.Region].Source->Region),
+           Degrees(regions[p.Region].Latitude)}));
     }
     for (const Own& o : own)
       if (!o.Used)
-        result.Lines.push_back(Head(pos.Date, i, o.Slot) + ": žádná oblast NOAA do " +
-                               Degrees(kMatchDegrees) + "°");
+        result.Lines.push_back(FillText(CoreText("CrossCheck", "%1: žádná oblast NOAA do %2°"),
+                                        {Head(pos.Date, i, o.Slot), Degrees(kMatchDegrees)}));
     for (const Region& g : regions) {
       if (g.Used || g.Source->CorrectedArea < kVisibleRegionArea ||
           std::abs(g.Meridian) >= kVisibleRegionMeridian)
         continue;
       ++result.MissedRegions;
-      result.Lines.push_back(
-          Head(pos.Date, i, 0) + ": chybí AR " + std::to_string(g.Source->Region) + " (plocha " +
-          std::to_string(g.Source->CorrectedArea) + ", šířka " + Degrees(g.Latitude) +
-          "°, od středního poledníku " + Degrees(g.Meridian) + "°)");
+      result.Lines.push_back(FillText(
+          CoreText("CrossCheck",
+                   "%1: chybí AR %2 (plocha %3, šířka %4°, od středního poledníku %5°)"),
+          {Head(pos.Date, i, 0), std::to_string(g.Source->Region),
+           std::to_string(g.Source->CorrectedArea), Degrees(g.Latitude), Degrees(g.Meridian)}));
     }
   }
   result.Matched = static_cast<int>(absB.size());
@@ -122,11 +127,12 @@ CrossCheckResult CrossCheck(const Database& db, const RecordPositions& positions
 }
 
 std::string CrossCheckSummary(const CrossCheckResult& result) {
-  return "Shoda: " + std::to_string(result.Matched) + " z " + std::to_string(result.Groups) +
-         " skupin; medián |Δb| " + Degrees(result.MedianAbsLatitude) + "°, |Δl| " +
-         Degrees(result.MedianAbsLongitude) +
-         "°; opačná polokoule: " + std::to_string(result.WrongHemisphere) +
-         "; chybějící oblasti: " + std::to_string(result.MissedRegions);
+  return FillText(CoreText("CrossCheck",
+                           "Shoda: %1 z %2 skupin; medián |Δb| %3°, |Δl| %4°; opačná polokoule: "
+                           "%5; chybějící oblasti: %6"),
+                  {std::to_string(result.Matched), std::to_string(result.Groups),
+                   Degrees(result.MedianAbsLatitude), Degrees(result.MedianAbsLongitude),
+                   std::to_string(result.WrongHemisphere), std::to_string(result.MissedRegions)});
 }
 
 }  // namespace ardeno

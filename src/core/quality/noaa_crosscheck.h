@@ -20,9 +20,11 @@ inline constexpr int kVisibleRegionArea = 30;         // millionths of the hemis
 inline constexpr double kVisibleRegionMeridian = 70;  // degrees from the central meridian
 
 struct CrossCheckResult {
-  std::vector<std::string> Lines;  // a line per pair, hemisphere swap, lone group or missed region
-  int Drawings = 0;                // own drawings with a report valid within a day
-  int Groups = 0;                  // their own groups with a measured place
+  // A line per pair, hemisphere swap, lone group or missed region, in the language of the
+  // interface.
+  std::vector<std::string> Lines;
+  int Drawings = 0;  // own drawings with a report valid within a day
+  int Groups = 0;    // their own groups with a measured place
   int Matched = 0;
   double MedianAbsLatitude = 0;   // degrees, over the matched pairs
   double MedianAbsLongitude = 0;  // degrees

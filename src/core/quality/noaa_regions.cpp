@@ -71,22 +71,8 @@ std::vector<RegionMark> RegionMarks(const std::vector<RegionAtMoment>& regions,
 
 std::vector<SourceDay> ReadReportFiles(const std::vector<std::filesystem::path>& inputs,
                                        std::vector<std::string>& problems) {
-  std::vector<std::filesystem::path> files;
-  for (const auto& input : inputs) {
-    std::error_code error;
-    if (std::filesystem::is_directory(input, error)) {
-      std::vector<std::filesystem::path> inFolder;
-      for (std::filesystem::directory_iterator it(input, error), end; !error && it != end;
-           it.increment(error))
-        if (it->is_regular_file()) inFolder.push_back(it->path());
-      std::sort(inFolder.begin(), inFolder.end());
-      files.insert(files.end(), inFolder.begin(), inFolder.end());
-    } else {
-      files.push_back(input);
-    }
-  }
   std::vector<SourceDay> days;
-  for (const auto& file : files) {
+  for (const auto& file : CatalogueFilesOf(inputs, problems)) {
     SourceReading reading = ReadCatalogueFile(file);
     problems.insert(problems.end(), reading.Problems.begin(), reading.Problems.end());
     for (SourceDay& day : reading.Days) days.push_back(std::move(day));

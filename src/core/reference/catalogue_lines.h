@@ -1,6 +1,6 @@
 #pragma once
 // Small pieces shared by the catalogue readers: splitting a file into numbered lines, fields, and
-// the Czech text that names a line that cannot be read.
+// the text that names a line that cannot be read.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,7 +25,8 @@ std::vector<std::string_view> Separated(std::string_view line, char separator);
 std::optional<int> WholeField(std::string_view text);
 std::optional<double> RealField(std::string_view text);
 
-// "name:line: text (reason)", the text cut to a readable length.
+// "name:line: text (reason)", the text cut to a readable length; `reason` is given in the
+// language of the interface.
 std::string LineProblem(const std::string& source, int line, std::string_view text,
                         const std::string& reason);
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/reference/catalogue_lines.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -33,7 +34,7 @@ struct ParsedLine {
 
 std::optional<ParsedLine> GroupLine(std::string_view line, std::string& reason) {
   if (line.size() < kLineLength) {
-    reason = "krátký řádek";
+    reason = CoreText("Import", "krátký řádek");
     return std::nullopt;
   }
   const auto year = WholeField(Cut(line, kYear));
@@ -48,17 +49,17 @@ std::optional<ParsedLine> GroupLine(std::string_view line, std::string& reason) 
   if (year && month && dayWithFraction && *dayWithFraction >= 1 && *dayWithFraction < 32)
     parsed.Date = {*year, *month, static_cast<int>(*dayWithFraction)};
   if (!IsValidDate(parsed.Date))
-    reason = "datum";
+    reason = CoreText("Import", "datum");
   else if (!group || *group < 0)
-    reason = "číslo skupiny";
+    reason = CoreText("Import", "číslo skupiny");
   else if (!area || *area < 0)
-    reason = "plocha";
+    reason = CoreText("Import", "plocha");
   else if (!longitude || *longitude < 0 || *longitude > 360)
-    reason = "délka";
+    reason = CoreText("Import", "délka");
   else if (!latitude || std::fabs(*latitude) > 90)
-    reason = "šířka";
+    reason = CoreText("Import", "šířka");
   else if (!meridian || std::fabs(*meridian) > 180)
-    reason = "vzdálenost od centrálního meridiánu";
+    reason = CoreText("Import", "vzdálenost od centrálního meridiánu");
   if (!reason.empty()) return std::nullopt;
 
   const int minutes =

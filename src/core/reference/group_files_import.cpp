@@ -12,17 +12,18 @@
 #include "core/reference/greenwich_groups.h"
 #include "core/reference/srs_report.h"
 #include "core/reference/srs_table.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
 namespace fs = std::filesystem;
 
 namespace {
-
 constexpr std::uint16_t kNewDatabaseRadiusWord = 125;  // polar mode, radius 125 mm
+}  // namespace
 
-std::vector<fs::path> ExpandInputs(const std::vector<fs::path>& inputs,
-                                   std::vector<std::string>& problems) {
+std::vector<fs::path> CatalogueFilesOf(const std::vector<fs::path>& inputs,
+                                       std::vector<std::string>& problems) {
   std::vector<fs::path> files;
   for (const fs::path& input : inputs) {
     std::error_code error;
@@ -34,14 +35,13 @@ std::vector<fs::path> ExpandInputs(const std::vector<fs::path>& inputs,
     for (fs::directory_iterator it(input, error), end; !error && it != end; it.increment(error))
       if (it->is_regular_file(error)) inFolder.push_back(it->path());
     if (error)
-      problems.push_back("Složku " + input.string() + " nelze projít: " + FileErrorText(error));
+      problems.push_back(FillText(CoreText("Import", "Složku %1 nelze projít: %2"),
+                                  {input.string(), FileErrorText(error)}));
     std::sort(inFolder.begin(), inFolder.end());
     files.insert(files.end(), inFolder.begin(), inFolder.end());
   }
   return files;
 }
-
-}  // namespace
 
 SourceReading ReadCatalogueFile(const fs::path& file) {
   const std::string name = file.filename().string();
@@ -54,22 +54,26 @@ SourceReading ReadCatalogueFile(const fs::path& file) {
     return reading;
   }
   if (!content) {
-    reading.Problems.push_back("Soubor " + file.string() + " neexistuje.");
+    reading.Problems.push_back(
+        FillText(CoreText("Import", "Soubor %1 neexistuje."), {file.string()}));
     return reading;
   }
   const std::string_view text = content->Bytes;
   if (LooksLikeSrsReport(text)) return ReadSrsReport(text, name);
   if (LooksLikeSrsTable(text)) return ReadSrsTable(text, name);
   if (LooksLikeGreenwichGroups(text)) return ReadGreenwichGroups(text, name);
-  reading.Problems.push_back("Soubor " + file.string() +
-                             " není zpráva SRS, tabulka SRS ani soubor skupin RGO; vynechán.");
+  reading.Problems.push_back(FillText(
+      CoreText("Import", "Soubor %1 není zpráva SRS, tabulka SRS ani soubor skupin RGO; vynechán."),
+      {file.string()}));
   return reading;
 }
 
 namespace {
 
 std::string NewDatabaseHint(const fs::path& folder) {
-  return " Novou databázi založí příkaz import-groups --new " + folder.string() + " SOUBOR...";
+  return FillText(
+      CoreText("Import", "Novou databázi založí příkaz import-groups --new %1 SOUBOR..."),
+      {folder.string()});
 }
 
 // The folder's database, loaded whole, with its radius word; the error text otherwise.
@@ -77,17 +81,22 @@ std::optional<std::string> LoadWhole(const fs::path& folder, const CalendarDate&
                                      Database& db) {
   std::error_code error;
   if (!fs::is_directory(folder, error))
-    return "Složka " + folder.string() + " neexistuje." + NewDatabaseHint(folder);
+    return FillText(CoreText("Import", "Složka %1 neexistuje."), {folder.string()}) + " " +
+           NewDatabaseHint(folder);
   const LoadReport load = LoadDatabase(db, folder, today);
   if (load.Error) return *load.Error;
   if (!load.FileExisted)
-    return "Ve složce " + folder.string() + " není soubor datax.dat." + NewDatabaseHint(folder);
+    return FillText(CoreText("Import", "Ve složce %1 není soubor datax.dat."), {folder.string()}) +
+           " " + NewDatabaseHint(folder);
   if (load.RecordsInFile == 0)
-    return "Soubor datax.dat ve složce " + folder.string() +
-           " neobsahuje žádný zákres; nic se nezměnilo.";
+    return FillText(
+        CoreText("Import",
+                 "Soubor datax.dat ve složce %1 neobsahuje žádný zákres; nic se nezměnilo."),
+        {folder.string()});
   // Saving would drop what the load left out.
   if (db.OriginalNotKept)
-    return *load.Warning + "\nSoubor datax.dat se nenačetl celý, proto se nepřepisuje.";
+    return *load.Warning + "\n" +
+           CoreText("Import", "Soubor datax.dat se nenačetl celý, proto se nepřepisuje.");
   ApplyRadiusWord(db);
   return std::nullopt;
 }
@@ -98,9 +107,10 @@ bool DataFileNamed(const fs::path& folder) {
 }
 
 std::string DataFileExistsMessage(const fs::path& folder) {
-  return "Ve složce " + folder.string() +
-         " už soubor datax.dat je; nová databáze se zakládá jen ve složce bez něj. Nic se "
-         "nezměnilo.";
+  return FillText(CoreText("Import",
+                           "Ve složce %1 už soubor datax.dat je; nová databáze se zakládá jen ve "
+                           "složce bez něj. Nic se nezměnilo."),
+                  {folder.string()});
 }
 
 // A new database in polar mode with the radius of 125 mm, checked again under the lock.
@@ -120,7 +130,7 @@ FolderImportResult ImportGroupFiles(const fs::path& folder, const std::vector<fs
                                     const std::string& holder) {
   FolderImportResult result;
   std::vector<SourceDay> days;
-  for (const fs::path& file : ExpandInputs(inputs, result.Problems)) {
+  for (const fs::path& file : CatalogueFilesOf(inputs, result.Problems)) {
     SourceReading reading = ReadCatalogueFile(file);
     if (!reading.Days.empty()) ++result.FilesRead;
     for (auto& problem : reading.Problems) result.Problems.push_back(std::move(problem));
@@ -136,7 +146,8 @@ FolderImportResult ImportGroupFiles(const fs::path& folder, const std::vector<fs
   }
   if (isNew) {
     if (const std::error_code error = CreateFolders(folder)) {
-      result.Error = "Složku " + folder.string() + " nelze vytvořit: " + FileErrorText(error) + ".";
+      result.Error = FillText(CoreText("Import", "Složku %1 nelze vytvořit: %2."),
+                              {folder.string(), FileErrorText(error)});
       return result;
     }
   }

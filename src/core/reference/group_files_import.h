@@ -13,6 +13,11 @@
 
 namespace ardeno {
 
+// The files named in `inputs`, a folder standing for every file in it (in name order); a folder
+// that cannot be read is named in `problems`.
+std::vector<std::filesystem::path> CatalogueFilesOf(
+    const std::vector<std::filesystem::path>& inputs, std::vector<std::string>& problems);
+
 // Reads one file, recognising its kind by its content; a file of no known kind or one that
 // cannot be read is a problem of its own.
 SourceReading ReadCatalogueFile(const std::filesystem::path& file);

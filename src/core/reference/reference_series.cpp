@@ -8,6 +8,7 @@
 #include "core/data/file_replace.h"
 #include "core/data/sidc_files.h"
 #include "core/reference/catalogue_lines.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -35,7 +36,8 @@ std::optional<CalendarDate> Plausible(const std::optional<CalendarDate>& date,
   if (!date || years.Contains(date->Year)) return date;
   problems.push_back(
       LineProblem(sourceName, number, line,
-                  "rok mimo " + std::to_string(years.First) + "–" + std::to_string(years.Last)));
+                  FillText(CoreText("Import", "rok mimo %1–%2"),
+                           {std::to_string(years.First), std::to_string(years.Last)})));
   return std::nullopt;
 }
 
@@ -88,8 +90,8 @@ std::optional<std::string> ReadSource(const fs::path& sources, const char* folde
       return std::nullopt;
     }
   }
-  problems.push_back("Soubor " + std::string(name) + " není ve složce " + sources.string() +
-                     " ani v " + (sources / folder).string() + ".");
+  problems.push_back(FillText(CoreText("Import", "Soubor %1 není ve složce %2 ani v %3."),
+                              {name, sources.string(), (sources / folder).string()}));
   return std::nullopt;
 }
 
@@ -104,7 +106,8 @@ SeriesReading ReadSilsoDaily(std::string_view text, const std::string& sourceNam
     const auto date = fields.size() >= 5 ? DateOf(fields[0], fields[1], fields[2]) : std::nullopt;
     const auto total = fields.size() >= 5 ? WholeField(fields[4]) : std::nullopt;
     if (!date || !total) {
-      reading.Problems.push_back(LineProblem(sourceName, number, line, "datum nebo číslo"));
+      reading.Problems.push_back(
+          LineProblem(sourceName, number, line, CoreText("Import", "datum nebo číslo")));
       continue;
     }
     if (!Plausible(date, years, sourceName, number, line, reading.Problems)) continue;
@@ -127,7 +130,8 @@ SeriesReading ReadDailyAreas(std::string_view text, const std::string& sourceNam
     if (!fields.empty() && fields[0] == "YYYY") continue;
     const auto date = fields.size() == 6 ? DateOf(fields[0], fields[1], fields[2]) : std::nullopt;
     if (!date || !RealField(fields[3]) || !RealField(fields[4]) || !RealField(fields[5])) {
-      reading.Problems.push_back(LineProblem(sourceName, number, line, "datum nebo plocha"));
+      reading.Problems.push_back(
+          LineProblem(sourceName, number, line, CoreText("Import", "datum nebo plocha")));
       continue;
     }
     if (!Plausible(date, years, sourceName, number, line, reading.Problems)) continue;
@@ -160,7 +164,8 @@ SeriesReading ReadPentictonFlux(std::string_view text, const std::string& source
     const auto adjusted = fields.size() >= 7 ? Published(fields[5]) : std::nullopt;
     const auto ursi = fields.size() >= 7 ? Published(fields[6]) : std::nullopt;
     if (!date || !time || !observed || !adjusted || !ursi) {
-      reading.Problems.push_back(LineProblem(sourceName, number, line, "datum, čas nebo tok"));
+      reading.Problems.push_back(
+          LineProblem(sourceName, number, line, CoreText("Import", "datum, čas nebo tok")));
       continue;
     }
     if (!Plausible(date, years, sourceName, number, line, reading.Problems)) continue;
@@ -248,9 +253,23 @@ std::string RadioFluxText(const DailySeries& monthlyFlux) {
 
 namespace {
 
-std::string NoValueMessage(const std::string& sources, const char* written) {
-  return "Ze " + sources + " se nepřečetla žádná hodnota, proto se " + written +
-         " nezapsal a původní soubor zůstal beze změny.";
+std::string NoDailyNumbersMessage(bool totals, bool hemispheres) {
+  if (totals && hemispheres)
+    return FillText(CoreText("Import",
+                             "Ze zdrojů %1 a %2 se nepřečetla žádná hodnota, proto se žádný soubor "
+                             "dssn<rok>.dat nezapsal a původní soubor zůstal beze změny."),
+                    {"SN_d_tot_V2.0.csv", "SN_d_hem_V2.0.csv"});
+  return FillText(CoreText("Import",
+                           "Ze zdroje %1 se nepřečetla žádná hodnota, proto se žádný soubor "
+                           "dssn<rok>.dat nezapsal a původní soubor zůstal beze změny."),
+                  {totals ? "SN_d_tot_V2.0.csv" : "SN_d_hem_V2.0.csv"});
+}
+
+std::string NoMonthlyValuesMessage(const char* source, const char* written) {
+  return FillText(CoreText("Import",
+                           "Ze zdroje %1 se nepřečetla žádná hodnota, proto se soubor %2 nezapsal "
+                           "a původní soubor zůstal beze změny."),
+                  {source, written});
 }
 
 }  // namespace
@@ -281,17 +300,14 @@ ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& so
       files.emplace_back("dssn" + std::to_string(year) + ".dat", SidcYearFileText(year, numbers));
     if (lastYear == 0)
       result.EmptySources.push_back(
-          NoValueMessage(totals && hemispheres ? "zdrojů SN_d_tot_V2.0.csv a SN_d_hem_V2.0.csv"
-                         : totals              ? "zdroje SN_d_tot_V2.0.csv"
-                                               : "zdroje SN_d_hem_V2.0.csv",
-                         "žádný soubor dssn<rok>.dat"));
+          NoDailyNumbersMessage(totals.has_value(), hemispheres.has_value()));
   }
   if (const auto areas = ReadSource(sources, "sunspot-areas", "daily_area.txt", problems)) {
     SeriesReading reading = ReadDailyAreas(*areas, "daily_area.txt", years(kAreasFirstYear));
     problems.insert(problems.end(), reading.Problems.begin(), reading.Problems.end());
     const std::string text = SidcAreasText(MonthlyMeans(reading.Days));
     if (text.empty())
-      result.EmptySources.push_back(NoValueMessage("zdroje daily_area.txt", "soubor Plochy.txt"));
+      result.EmptySources.push_back(NoMonthlyValuesMessage("daily_area.txt", "Plochy.txt"));
     else
       files.emplace_back("Plochy.txt", text);
   }
@@ -300,7 +316,7 @@ ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& so
     problems.insert(problems.end(), reading.Problems.begin(), reading.Problems.end());
     const std::string text = RadioFluxText(MonthlyMeans(reading.Days));
     if (text.empty())
-      result.EmptySources.push_back(NoValueMessage("zdroje fluxtable.txt", "soubor tok-10cm.txt"));
+      result.EmptySources.push_back(NoMonthlyValuesMessage("fluxtable.txt", "tok-10cm.txt"));
     else
       files.emplace_back("tok-10cm.txt", text);
   }
@@ -308,20 +324,23 @@ ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& so
 
   std::error_code error;
   if (!fs::is_directory(folder, error)) {
-    result.Error = "Složka " + folder.string() + " neexistuje; nic se nezapsalo.";
+    result.Error =
+        FillText(CoreText("Import", "Složka %1 neexistuje; nic se nezapsalo."), {folder.string()});
     return result;
   }
   const fs::path sidc = folder / kSidcFolder;
   if (const std::error_code failure = CreateFolders(sidc)) {
-    result.Error = "Složku " + sidc.string() + " nelze vytvořit: " + FileErrorText(failure) + ".";
+    result.Error = FillText(CoreText("Import", "Složku %1 nelze vytvořit: %2."),
+                            {sidc.string(), FileErrorText(failure)});
     return result;
   }
   std::vector<FileContent> contents;
   for (const auto& [name, text] : files) contents.push_back({sidc / name, text});
   if (const auto failure = ReplaceFileSet(contents)) {
-    result.Error = "Soubor " + std::string(kSidcFolder) + "/" + failure->File.filename().string() +
-                   " nelze zapsat: " + FileErrorText(failure->Error) +
-                   ". Žádný ze souborů se nezměnil.";
+    result.Error =
+        FillText(CoreText("Import", "Soubor %1 nelze zapsat: %2. Žádný ze souborů se nezměnil."),
+                 {std::string(kSidcFolder) + "/" + failure->File.filename().string(),
+                  FileErrorText(failure->Error)});
     return result;
   }
   for (const auto& [name, text] : files)

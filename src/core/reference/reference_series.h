@@ -79,7 +79,7 @@ struct ReferenceImport {
   std::vector<std::string> Written;   // names of the files written under SIDC/
   std::vector<std::string> Problems;  // unreadable lines and files; the rest was used
   // Sources found but without one value read: their series is not written, so a good series
-  // is never replaced by an empty one. One Czech line each.
+  // is never replaced by an empty one. One line each, in the language of the interface.
   std::vector<std::string> EmptySources;
   std::optional<std::string> Error;  // the folder or a file could not be written: none changed
 };

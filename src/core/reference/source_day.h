@@ -46,7 +46,8 @@ struct SourceDay {
 
 struct SourceReading {
   std::vector<SourceDay> Days;
-  // "file:line: text" of every line that could not be read, with the reason, in Czech.
+  // "file:line: text" of every line that could not be read, with the reason, in the language of
+  // the interface.
   std::vector<std::string> Problems;
 };
 

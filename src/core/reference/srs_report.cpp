@@ -5,6 +5,7 @@
 
 #include "core/reference/catalogue_lines.h"
 #include "core/reference/noaa_region_fields.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -66,7 +67,7 @@ std::optional<SourceGroup> RegionLine(std::string_view line, const CalendarDate&
                                       std::string& reason) {
   const auto fields = BlankSeparated(line);
   if (fields.size() < 6) {
-    reason = "chybí údaje";
+    reason = CoreText("Import", "chybí údaje");
     return std::nullopt;
   }
   const auto region = WholeField(fields[0]);
@@ -75,15 +76,15 @@ std::optional<SourceGroup> RegionLine(std::string_view line, const CalendarDate&
   const auto area = WholeField(fields[3]);
   const auto mcIntosh = McIntoshClassText(fields[4]);
   if (!region || *region < 0)
-    reason = "číslo oblasti";
+    reason = CoreText("Import", "číslo oblasti");
   else if (!location)
-    reason = "poloha";
+    reason = CoreText("Import", "poloha");
   else if (!longitude || *longitude < 0 || *longitude > 360)
-    reason = "délka";
+    reason = CoreText("Import", "délka");
   else if (!area || *area < 0)
-    reason = "plocha";
+    reason = CoreText("Import", "plocha");
   else if (!mcIntosh)
-    reason = "typ skupiny";
+    reason = CoreText("Import", "typ skupiny");
   if (!reason.empty()) return std::nullopt;
   // LL and NN follow; where one of them is left empty, the number there is the spot count.
   std::optional<int> spots;
@@ -92,7 +93,7 @@ std::optional<SourceGroup> RegionLine(std::string_view line, const CalendarDate&
   else if (WholeField(fields[5]))
     spots = WholeField(fields[5]);
   if (!spots || *spots < 0) {
-    reason = "počet skvrn";
+    reason = CoreText("Import", "počet skvrn");
     return std::nullopt;
   }
   return NoaaGroup(*region, *location, *longitude, *area, *mcIntosh, spots, day);
@@ -118,14 +119,17 @@ SourceReading ReadSrsReport(std::string_view text, const std::string& sourceName
     if (StartsWith(line, "I.")) break;
   }
   if (!issued) {
-    reading.Problems.push_back(sourceName + ": chybí platné datum vydání (řádek :Issued:)");
+    reading.Problems.push_back(FillText(
+        CoreText("Import", "%1: chybí platné datum vydání (řádek :Issued:)"), {sourceName}));
     return reading;
   }
   if (i == lines.size() || !(valid = ValidAt(lines[i].Text, *issued))) {
     reading.Problems.push_back(
         i == lines.size()
-            ? sourceName + ": chybí oddíl I (Regions with Sunspots)"
-            : LineProblem(sourceName, lines[i].Number, lines[i].Text, "čas platnosti poloh"));
+            ? FillText(CoreText("Import", "%1: chybí oddíl I (Regions with Sunspots)"),
+                       {sourceName})
+            : LineProblem(sourceName, lines[i].Number, lines[i].Text,
+                          CoreText("Import", "čas platnosti poloh")));
     return reading;
   }
   SourceDay day;

@@ -5,6 +5,7 @@
 
 #include "core/reference/catalogue_lines.h"
 #include "core/reference/noaa_region_fields.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -47,17 +48,17 @@ std::optional<SourceGroup> RegionRow(const RegionColumns& row, const CalendarDat
   auto spots = RoundedField(row.Spots);
   if (!spots) spots = RoundedField(row.Extent);
   if (!region || *region < 0)
-    reason = "číslo oblasti";
+    reason = CoreText("Import", "číslo oblasti");
   else if (!location)
-    reason = "poloha";
+    reason = CoreText("Import", "poloha");
   else if (!longitude || *longitude > 360)
-    reason = "délka";
+    reason = CoreText("Import", "délka");
   else if (!area)
-    reason = "plocha";
+    reason = CoreText("Import", "plocha");
   else if (!mcIntosh)
-    reason = "typ skupiny";
+    reason = CoreText("Import", "typ skupiny");
   else if (!spots)
-    reason = "počet skvrn";
+    reason = CoreText("Import", "počet skvrn");
   if (!reason.empty()) return std::nullopt;
   SourceGroup group = NoaaGroup(*region, *location, *longitude, *area, *mcIntosh, spots, day);
   group.EpochTime = kEndOfDay;
@@ -78,7 +79,8 @@ SourceReading ReadSrsTable(std::string_view text, const std::string& sourceName)
     if (fields.size() >= 2 && (fields[1] == "Date" || fields[0] == "Nmbr")) continue;  // headers
     const auto issued = fields.size() >= 3 ? IsoDate(fields[1]) : std::nullopt;
     if (!issued) {
-      reading.Problems.push_back(LineProblem(sourceName, number, line, "datum"));
+      reading.Problems.push_back(
+          LineProblem(sourceName, number, line, CoreText("Import", "datum")));
       continue;
     }
     const CalendarDate day = DateFromSerial(DaySerial(*issued) - 1);
