@@ -2443,6 +2443,84 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     </message>
 </context>
 <context>
+    <name>Butterfly</name>
+    <message>
+        <source>Motýlek   Fakule</source>
+        <translation>Butterfly   Faculae</translation>
+    </message>
+    <message>
+        <source>Motýlek   Skvrny a fakule</source>
+        <translation>Butterfly   Spots and faculae</translation>
+    </message>
+    <message>
+        <source>Motýlek   Skvrny</source>
+        <translation>Butterfly   Spots</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonCurves</name>
+    <message>
+        <source>Počet skupin</source>
+        <translation>Number of groups</translation>
+    </message>
+    <message>
+        <source>Počet skvrn</source>
+        <translation>Number of spots</translation>
+    </message>
+    <message>
+        <source>Relativní číslo</source>
+        <translation>Relative number</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>SN</translation>
+    </message>
+    <message>
+        <source>RB</source>
+        <translation>RB</translation>
+    </message>
+    <message>
+        <source>Plocha</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Polokoule  plocha</source>
+        <translation>Hemisphere  area</translation>
+    </message>
+    <message>
+        <source>Brusel r</source>
+        <translation>Brussels r</translation>
+    </message>
+    <message>
+        <source>Brusel plochy</source>
+        <translation>Brussels areas</translation>
+    </message>
+    <message>
+        <source>Rádiový tok</source>
+        <translation>Radio flux</translation>
+    </message>
+    <message>
+        <source>Nejsou data SIDC pro relativní čísla (SIDC/dssn&lt;rok&gt;.dat)</source>
+        <translation>No SIDC data for the relative numbers (SIDC/dssn&lt;year&gt;.dat)</translation>
+    </message>
+    <message>
+        <source>Nejsou data SIDC pro plochy (SIDC/Plochy.txt)</source>
+        <translation>No SIDC data for the areas (SIDC/Plochy.txt)</translation>
+    </message>
+    <message>
+        <source>Nejsou data pro rádiový tok (SIDC/tok-10cm.txt)</source>
+        <translation>No data for the radio flux (SIDC/tok-10cm.txt)</translation>
+    </message>
+    <message>
+        <source>Nejsou data pro vyhlazenou křivku: %1 (je třeba aspoň 13 měsíců)</source>
+        <translation>No data for the smoothed curve: %1 (at least 13 months are needed)</translation>
+    </message>
+</context>
+<context>
     <name>CoronaData</name>
     <message>
         <source>v souboru %1 na řádku %2</source>
@@ -2486,6 +2564,93 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     <message>
         <source>Shoda: %1 z %2 skupin; medián |Δb| %3°, |Δl| %4°; opačná polokoule: %5; chybějící oblasti: %6</source>
         <translation>Matched: %1 of %2 groups; median |Δb| %3°, |Δl| %4°; opposite hemisphere: %5; missing regions: %6</translation>
+    </message>
+</context>
+<context>
+    <name>DailyGraphs</name>
+    <message>
+        <source>Záznamů s neplatným datem vynechaných v grafu: %1</source>
+        <translation>Records with an invalid date left out of the graph: %1</translation>
+    </message>
+    <message>
+        <source>&amp;g    Počet skupin</source>
+        <translation>&amp;g    Number of groups</translation>
+    </message>
+    <message>
+        <source> Počet skupin</source>
+        <translation> Number of groups</translation>
+    </message>
+    <message>
+        <source>&amp;f     Počet skvrn</source>
+        <translation>&amp;f     Number of spots</translation>
+    </message>
+    <message>
+        <source> Počet skvrn</source>
+        <translation> Number of spots</translation>
+    </message>
+    <message>
+        <source>&amp;r     Relativní číslo</source>
+        <translation>&amp;r     Relative number</translation>
+    </message>
+    <message>
+        <source> Relativní číslo</source>
+        <translation> Relative number</translation>
+    </message>
+    <message>
+        <source>&amp;CV</source>
+        <translation>&amp;CV</translation>
+    </message>
+    <message>
+        <source> CV  (McIntoshovo číslo)</source>
+        <translation> CV  (McIntosh number)</translation>
+    </message>
+    <message>
+        <source>&amp;SN</source>
+        <translation>&amp;SN</translation>
+    </message>
+    <message>
+        <source> SN  (Pettisovo číslo)</source>
+        <translation> SN  (Pettis number)</translation>
+    </message>
+    <message>
+        <source>&amp;RB</source>
+        <translation>&amp;RB</translation>
+    </message>
+    <message>
+        <source> RB  (Beckovo číslo)</source>
+        <translation> RB  (Beck number)</translation>
+    </message>
+    <message>
+        <source>&amp;Plocha</source>
+        <translation>&amp;Area</translation>
+    </message>
+    <message>
+        <source> Plocha skvrn disk</source>
+        <translation> Spot area, disk</translation>
+    </message>
+    <message>
+        <source>Polo&amp;koule</source>
+        <translation>&amp;Hemispheres</translation>
+    </message>
+    <message>
+        <source> Plocha skvrn polokoule</source>
+        <translation> Spot area, hemispheres</translation>
+    </message>
+    <message>
+        <source>Plocha fakulí</source>
+        <translation>Facular area</translation>
+    </message>
+    <message>
+        <source> Plocha Fakulí</source>
+        <translation> Facular area</translation>
+    </message>
+    <message>
+        <source>Poloha V-S-Z</source>
+        <translation>Position E-C-W</translation>
+    </message>
+    <message>
+        <source> Počet skupin </source>
+        <translation> Number of groups </translation>
     </message>
 </context>
 <context>
@@ -2640,6 +2805,13 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     </message>
 </context>
 <context>
+    <name>DrawingImages</name>
+    <message>
+        <source>Kvalita jpg musí být celé číslo od 1 do 100.</source>
+        <translation>The JPG quality must be a whole number from 1 to 100.</translation>
+    </message>
+</context>
+<context>
     <name>DrawingWindow</name>
     <message>
         <source>Tisk zákresu</source>
@@ -2668,6 +2840,53 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>S - J</source>
         <translation>N - S</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>nový zákres</source>
+        <translation>new drawing</translation>
+    </message>
+    <message>
+        <source>zvláštní zákres</source>
+        <translation>special drawing</translation>
+    </message>
+    <message>
+        <source>oprava</source>
+        <translation>correction</translation>
+    </message>
+    <message>
+        <source>sloučení souborů</source>
+        <translation>merge of files</translation>
+    </message>
+    <message>
+        <source>přepočet výsledků</source>
+        <translation>recomputation of results</translation>
+    </message>
+    <message>
+        <source>fakule z jiného souboru</source>
+        <translation>faculae from another file</translation>
+    </message>
+    <message>
+        <source>skupiny z fotografie</source>
+        <translation>groups from a photograph</translation>
+    </message>
+    <message>
+        <source>fakule z fotografie</source>
+        <translation>faculae from a photograph</translation>
+    </message>
+    <message>
+        <source>odstranění</source>
+        <translation>removal</translation>
+    </message>
+    <message>
+        <source>Zpět: %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Znovu: %1</source>
+        <translation>Redo %1</translation>
     </message>
 </context>
 <context>
@@ -2769,6 +2988,177 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source><byte value="xd"/>V otočce už není volné číslo. Pro původní číslo potvrďte znovu.</source>
         <translation><byte value="xd"/>There is no free number left in the rotation. For the original number, confirm again.</translation>
+    </message>
+</context>
+<context>
+    <name>GroupTables</name>
+    <message>
+        <source>Asymetrie po měsících nezapočetla zákresy z měsíců před měsícem prvního zákresu</source>
+        <translation>The monthly asymmetry left out drawings from months before the month of the first drawing</translation>
+    </message>
+    <message>
+        <source>Asymetrie po letech nezapočetla zákresy z let před rokem prvního zákresu</source>
+        <translation>The yearly asymmetry left out drawings from years before the year of the first drawing</translation>
+    </message>
+    <message>
+        <source>p.zákre</source>
+        <translation>drawngs</translation>
+    </message>
+    <message>
+        <source>rov</source>
+        <translation>eq</translation>
+    </message>
+    <message>
+        <source>Měsíc</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Rok</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>stopa</source>
+        <translation>track</translation>
+    </message>
+    <message>
+        <source>od</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>do</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>dní</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>centrální meridián</source>
+        <translation>central meridian</translation>
+    </message>
+    <message>
+        <source>šířka</source>
+        <translation>latitude</translation>
+    </message>
+    <message>
+        <source>max plocha</source>
+        <translation>max area</translation>
+    </message>
+    <message>
+        <source>typy</source>
+        <translation>classes</translation>
+    </message>
+    <message>
+        <source>čísla</source>
+        <translation>numbers</translation>
+    </message>
+    <message>
+        <source>datum</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>pozorovatel</source>
+        <translation>observer</translation>
+    </message>
+    <message>
+        <source>skupina</source>
+        <translation>group</translation>
+    </message>
+    <message>
+        <source>číslo</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>typ</source>
+        <translation>class</translation>
+    </message>
+    <message>
+        <source>plocha</source>
+        <translation>area</translation>
+    </message>
+    <message>
+        <source>délka</source>
+        <translation>longitude</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>jiný</source>
+        <translation>other</translation>
+    </message>
+    <message>
+        <source>Pořadí</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>Č.sk.</source>
+        <translation>Grp.no.</translation>
+    </message>
+    <message>
+        <source>Plocha</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Rotace</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>   Sev.</source>
+        <translation>  North</translation>
+    </message>
+    <message>
+        <source>   Jih</source>
+        <translation> South</translation>
+    </message>
+    <message>
+        <source> S max</source>
+        <translation> N max</translation>
+    </message>
+    <message>
+        <source> S min</source>
+        <translation> N min</translation>
+    </message>
+    <message>
+        <source> J max</source>
+        <translation> S max</translation>
+    </message>
+    <message>
+        <source> J min</source>
+        <translation> S min</translation>
+    </message>
+    <message>
+        <source> Asym</source>
+        <translation> Asym</translation>
+    </message>
+    <message>
+        <source>Počet hodnot je = %1</source>
+        <translation>Number of values = %1</translation>
+    </message>
+    <message>
+        <source>Vývoj skupin otočky %1 nelze ukázat: otočka nemá žádný zákres nebo začíná zvlášťním zákresem.</source>
+        <translation>The evolution of the groups of rotation %1 cannot be shown: the rotation has no drawing or begins with a special drawing.</translation>
+    </message>
+    <message>
+        <source>Skupina</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Počty skupin podle otoček nezapočetly skupiny s číslem v otočce nad 70</source>
+        <translation>The group counts per rotation left out groups numbered above 70 in their rotation</translation>
+    </message>
+    <message>
+        <source>Statistiky otoček nezapočetly zákresy s číslem otočky menším, než má první zákres</source>
+        <translation>The rotation statistics left out drawings with a rotation number below that of the first drawing</translation>
+    </message>
+    <message>
+        <source>Hranice výskytu po letech nezapočetly zákresy z let před rokem prvního zákresu</source>
+        <translation>The yearly latitude bounds left out drawings from years before the year of the first drawing</translation>
     </message>
 </context>
 <context>
@@ -3028,6 +3418,21 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Od a Do jsou šířky ve stupních, Cykly a Otočka celá čísla.</source>
         <translation>From and To are latitudes in degrees, Cycles and Rotation whole numbers.</translation>
+    </message>
+</context>
+<context>
+    <name>MainCaption</name>
+    <message>
+        <source> Vizuálně   (Heliografické sou</source>
+        <translation> Visual   (Heliographic coordinates)</translation>
+    </message>
+    <message>
+        <source> (Polární souřadnice)  (průměr zákresu  %1 mm)</source>
+        <translation> (Polar coordinates)  (drawing diameter  %1 mm)</translation>
+    </message>
+    <message>
+        <source>Ardeno - zákresy sluneční fotosféry</source>
+        <translation>Ardeno - drawings of the solar photosphere</translation>
     </message>
 </context>
 <context>
@@ -3487,6 +3892,21 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
 </context>
 <context>
+    <name>RecordList</name>
+    <message>
+        <source>&quot;%1&quot; není platné datum (záznam %2)</source>
+        <translation>&quot;%1&quot; is not a valid date (record %2)</translation>
+    </message>
+    <message>
+        <source>Zákres    %1</source>
+        <translation>Drawing    %1</translation>
+    </message>
+    <message>
+        <source>Došlo k chybě zápisu data<byte value="xd"/>bube automaticky opraven</source>
+        <translation>The date was written wrongly<byte value="xd"/>and will be repaired automatically</translation>
+    </message>
+</context>
+<context>
     <name>RecordListWindow</name>
     <message>
         <source>Jít na datum (Ctrl+G)</source>
@@ -3564,6 +3984,21 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     </message>
 </context>
 <context>
+    <name>SavedStatus</name>
+    <message>
+        <source>Uloženo: %1 zákres</source>
+        <translation>Saved: %1 drawing</translation>
+    </message>
+    <message>
+        <source>Uloženo: %1 zákresy</source>
+        <translation>Saved: %1 drawings</translation>
+    </message>
+    <message>
+        <source>Uloženo: %1 zákresů</source>
+        <translation>Saved: %1 drawings</translation>
+    </message>
+</context>
+<context>
     <name>SidcFiles</name>
     <message>
         <source>Soubor %1 nemá očekávaný tvar (%2), jeho hodnoty se nepoužijí.</source>
@@ -3584,6 +4019,89 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>řádky po 45 bajtech s čísly ve sloupcích 16-42</source>
         <translation>lines of 45 bytes with numbers in columns 16-42</translation>
+    </message>
+</context>
+<context>
+    <name>SmoothedGraphs</name>
+    <message>
+        <source>g   Počet skupin</source>
+        <translation>g   Number of groups</translation>
+    </message>
+    <message>
+        <source>Počet skupin</source>
+        <translation>Number of groups</translation>
+    </message>
+    <message>
+        <source>f    Počet skvrn</source>
+        <translation>f    Number of spots</translation>
+    </message>
+    <message>
+        <source>Počet skvrn</source>
+        <translation>Number of spots</translation>
+    </message>
+    <message>
+        <source>r    Relativní číslo</source>
+        <translation>r    Relative number</translation>
+    </message>
+    <message>
+        <source>Relativní číslo</source>
+        <translation>Relative number</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source> CV  (McIntoshovo číslo)</source>
+        <translation> CV  (McIntosh number)</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>SN</translation>
+    </message>
+    <message>
+        <source> SN  (Pettisovo číslo)</source>
+        <translation> SN  (Pettis number)</translation>
+    </message>
+    <message>
+        <source>RB</source>
+        <translation>RB</translation>
+    </message>
+    <message>
+        <source> RB  (Beckovo číslo)</source>
+        <translation> RB  (Beck number)</translation>
+    </message>
+    <message>
+        <source>Plocha</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source> Plocha  skvrn  disk</source>
+        <translation> Spot  area,  disk</translation>
+    </message>
+    <message>
+        <source>Polokoule</source>
+        <translation>Hemispheres</translation>
+    </message>
+    <message>
+        <source> Plocha skvrn  polokoule</source>
+        <translation> Spot area,  hemispheres</translation>
+    </message>
+    <message>
+        <source>   celkový</source>
+        <translation>   whole disk</translation>
+    </message>
+    <message>
+        <source>   severní</source>
+        <translation>   north</translation>
+    </message>
+    <message>
+        <source>   jižní</source>
+        <translation>   south</translation>
+    </message>
+    <message>
+        <source>   severní a jižní</source>
+        <translation>   north and south</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,14 @@ std::optional<int> WholeNumber(const std::string& text) {
   return value;
 }
 
+// Prints the table that `grid` makes of `data`. Scripts read the tables by their Czech headings,
+// so the tables keep them whatever the language of the messages.
+template <typename... Data>
+void PrintTable(TextGrid (*grid)(const Data&...), const Data&... data) {
+  const CzechTexts table;
+  std::cout << GridLines(grid(data...));
+}
+
 // Loads the folder and computes the statistics; the notices of left-out records go to stderr.
 std::optional<GroupStatistics> Load(const std::string& folder, const char* usage, Database& db) {
   LoadReport report;
@@ -102,7 +110,7 @@ int MapDataCommand(const std::vector<std::string>& args) {
   Database db;
   const auto stats = Load(args[0], kMapDataUsage, db);
   if (!stats) return 1;
-  std::cout << GridLines(MapDataGrid(stats->Rotations, stats->Classes));
+  PrintTable(MapDataGrid, stats->Rotations, stats->Classes);
   return StatusAfterOutput(db);
 }
 
@@ -111,7 +119,7 @@ int GroupTypesCommand(const std::vector<std::string>& args) {
   Database db;
   const auto stats = Load(args[0], kGroupTypesUsage, db);
   if (!stats) return 1;
-  std::cout << GridLines(TypeCountGrid(stats->Types));
+  PrintTable(TypeCountGrid, stats->Types);
   return StatusAfterOutput(db);
 }
 
@@ -130,7 +138,7 @@ int LargestCommand(const std::vector<std::string>& args) {
               << "\n";
     return 1;
   }
-  std::cout << GridLines(LargestGroupsGrid(LargestGroups(db, *year)));
+  PrintTable(LargestGroupsGrid, LargestGroups(db, *year));
   return StatusAfterOutput(db);
 }
 
@@ -150,7 +158,10 @@ int EvolutionCommand(const std::vector<std::string>& args) {
     return 1;
   }
   const RecordPositions positions = ComputeRecordPositions(db);
-  const RotationEvolution evolution = ComputeRotationEvolution(db, positions, *rotation);
+  const RotationEvolution evolution = [&] {
+    const CzechTexts table;
+    return ComputeRotationEvolution(db, positions, *rotation);
+  }();
   if (!evolution.Shown) std::cerr << EvolutionNotShownMessage(evolution.Rotation) << "\n";
   std::cout << GridLines(evolution.Grid);
   return StatusAfterOutput(db);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/text/core_text.h"
+
 namespace ardeno {
 
 ButterflyData::ButterflyData(const Database& db, const GroupStatistics& stats,
@@ -111,14 +113,14 @@ ButterflyScene BuildButterflyScene(ButterflyData& data, const ButterflyView& sho
   return scene;
 }
 
-const char* ButterflyCaption(ButterflyMode mode) {
+std::string ButterflyCaption(ButterflyMode mode) {
   switch (mode) {
     case ButterflyMode::Faculae:
-      return "Motýlek   Fakule";
+      return CoreText("Butterfly", "Motýlek   Fakule");
     case ButterflyMode::Both:
-      return "Motýlek   Skvrny a fakule";
+      return CoreText("Butterfly", "Motýlek   Skvrny a fakule");
     default:
-      return "Motýlek   Skvrny";
+      return CoreText("Butterfly", "Motýlek   Skvrny");
   }
 }
 

@@ -4,6 +4,7 @@
 // window builds a scene when the view or the data change and its paint only walks the scene.
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/butterfly/butterfly_corona.h"
@@ -105,6 +106,6 @@ int ButterflyScrollRangeFor(const ButterflyData& data, const ButterflyView& view
 
 // The window caption of a mode: "Motýlek   Skvrny", "Motýlek   Fakule", "Motýlek   Skvrny a
 // fakule".
-const char* ButterflyCaption(ButterflyMode mode);
+std::string ButterflyCaption(ButterflyMode mode);
 
 }  // namespace ardeno

@@ -3,28 +3,30 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/text/core_text.h"
+
 namespace ardeno {
 
 std::string EditKindName(EditKind kind) {
   switch (kind) {
     case EditKind::NewDrawing:
-      return "nový zákres";
+      return CoreText("EditHistory", "nový zákres");
     case EditKind::SpecialDrawing:
-      return "zvláštní zákres";
+      return CoreText("EditHistory", "zvláštní zákres");
     case EditKind::Correction:
-      return "oprava";
+      return CoreText("EditHistory", "oprava");
     case EditKind::Merge:
-      return "sloučení souborů";
+      return CoreText("EditHistory", "sloučení souborů");
     case EditKind::Recompute:
-      return "přepočet výsledků";
+      return CoreText("EditHistory", "přepočet výsledků");
     case EditKind::FaculaTransfer:
-      return "fakule z jiného souboru";
+      return CoreText("EditHistory", "fakule z jiného souboru");
     case EditKind::PhotoGroups:
-      return "skupiny z fotografie";
+      return CoreText("EditHistory", "skupiny z fotografie");
     case EditKind::PhotoFaculae:
-      return "fakule z fotografie";
+      return CoreText("EditHistory", "fakule z fotografie");
     case EditKind::Removal:
-      return "odstranění";
+      return CoreText("EditHistory", "odstranění");
   }
   return {};
 }
@@ -89,18 +91,20 @@ void EditHistory::KeepWithinLimit() {
   }
 }
 
-std::string EditHistory::StepText(const char* verb, const Step& step) {
-  std::string text = std::string(verb) + ": " + EditKindName(step.Kind);
-  if (!step.Date.empty()) text += " " + step.Date;
-  return text;
+std::string EditHistory::StepText(const std::string& verb, const Step& step) {
+  std::string what = EditKindName(step.Kind);
+  if (!step.Date.empty()) what += " " + step.Date;
+  return FillText(verb, {what});
 }
 
 std::string EditHistory::UndoText() const {
-  return CanUndo() ? StepText("Zpět", m_steps[m_done - 1]) : std::string();
+  return CanUndo() ? StepText(CoreText("EditHistory", "Zpět: %1"), m_steps[m_done - 1])
+                   : std::string();
 }
 
 std::string EditHistory::RedoText() const {
-  return CanRedo() ? StepText("Znovu", m_steps[m_done]) : std::string();
+  return CanRedo() ? StepText(CoreText("EditHistory", "Znovu: %1"), m_steps[m_done])
+                   : std::string();
 }
 
 int EditHistory::Apply(Database& db, int first, const std::vector<ObservationRecord>& from,

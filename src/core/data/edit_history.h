@@ -26,7 +26,8 @@ enum class EditKind {
   Removal,
 };
 
-// The Czech name of a kind as the menu shows it ("oprava", "odstranění", ...).
+// The name of a kind as the menu shows it ("oprava", "odstranění", ...), in the language of the
+// interface.
 std::string EditKindName(EditKind kind);
 
 // Older steps are forgotten once the kept records pass this many bytes (a recompute of a
@@ -79,7 +80,8 @@ class EditHistory {
   int Apply(Database& db, int first, const std::vector<ObservationRecord>& from,
             const std::vector<ObservationRecord>& to);
   void KeepWithinLimit();
-  static std::string StepText(const char* verb, const Step& step);
+  // `verb` holds %1 where the step goes: "Zpět: %1".
+  static std::string StepText(const std::string& verb, const Step& step);
 
   std::size_t m_byteLimit;
   bool m_known = false;

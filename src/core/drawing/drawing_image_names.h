@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/data/database.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -32,6 +33,7 @@ RecordRange ClampRange(const Database& db, int from, int to);
 
 // The JPG quality typed in the quality field: a whole number 1..100; nothing otherwise.
 std::optional<int> ParseJpegQuality(const std::string& text);
-inline constexpr const char* kJpegQualityMessage = "Kvalita jpg musí být celé číslo od 1 do 100.";
+inline constexpr const char* kJpegQualityMessage =
+    CoreTextNoop("DrawingImages", "Kvalita jpg musí být celé číslo od 1 do 100.");
 
 }  // namespace ardeno

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/data/database_ops.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 #include "core/text/encoding.h"
 
@@ -13,6 +14,7 @@ namespace {
 constexpr std::size_t kLineLength = 24;
 constexpr const char* kObserverGap = "  ";
 constexpr std::size_t kCaptionLength = 20;
+constexpr int kCaptionDateLength = 10;
 
 }  // namespace
 
@@ -56,8 +58,8 @@ ListFill ListRecords(Database& db, int from, int to) {
       continue;
     }
     if (fill.Repaired) {
-      fill.Error =
-          "\"" + db.Record(i).Date() + "\" není platné datum (záznam " + std::to_string(i) + ")";
+      fill.Error = FillText(CoreText("RecordList", "\"%1\" není platné datum (záznam %2)"),
+                            {db.Record(i).Date(), std::to_string(i)});
       return fill;
     }
     RemoveRecord(db, i);
@@ -68,9 +70,14 @@ ListFill ListRecords(Database& db, int from, int to) {
 }
 
 std::string DrawingCaption(const ObservationRecord& record) {
-  std::string caption = Utf8ToCp1250("Zákres    ") + record.ShortStringRaw(0, 10);
-  if (caption.size() > kCaptionLength) caption.resize(kCaptionLength);
-  return Cp1250ToUtf8(caption);
+  return FillText(CoreText("RecordList", "Zákres    %1"),
+                  {Cp1250ToUtf8(record.ShortStringRaw(0, kCaptionDateLength))});
+}
+
+std::string DrawingImageName(const ObservationRecord& record) {
+  std::string name = Utf8ToCp1250("Zákres    ") + record.ShortStringRaw(0, kCaptionDateLength);
+  if (name.size() > kCaptionLength) name.resize(kCaptionLength);
+  return Cp1250ToUtf8(name);
 }
 
 }  // namespace ardeno

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -46,12 +47,15 @@ struct ListFill {
 };
 ListFill ListRecords(Database& db, int from, int to);
 
-// Shown once when an unreadable date is removed.
+// Shown once when an unreadable date is removed (context "RecordList").
 inline constexpr const char* kDateRepairMessage =
-    "Došlo k chybě zápisu data\rbube automaticky opraven";
+    CoreTextNoop("RecordList", "Došlo k chybě zápisu data\rbube automaticky opraven");
 
-// The caption of the drawing window and the shared image name for a record's date: "Zákres" and
-// four blanks, then the date, 20 characters at most.
+// The caption of the drawing window in the language of the interface: "Zákres" and four blanks,
+// then the record's date.
 std::string DrawingCaption(const ObservationRecord& record);
+// The name of the drawing's saved picture, Czech whatever the language: "Zákres" and four
+// blanks, then the date, 20 characters at most.
+std::string DrawingImageName(const ObservationRecord& record);
 
 }  // namespace ardeno

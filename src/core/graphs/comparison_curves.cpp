@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -32,23 +33,29 @@ std::optional<ComparisonCurve> CurveOf(ComparedSeries series, int firstMonth,
 
 const std::array<ComparedSeriesInfo, kComparedSeriesCount>& ComparedSeriesList() {
   static const std::array<ComparedSeriesInfo, kComparedSeriesCount> list = {{
-      {ComparedSeries::G, "CheckBox1", "Počet skupin"},
-      {ComparedSeries::F, "CheckBox2", "Počet skvrn"},
-      {ComparedSeries::R, "CheckBox3", "Relativní číslo"},
-      {ComparedSeries::CV, "CheckBox4", "CV"},
-      {ComparedSeries::SN, "CheckBox5", "SN"},
-      {ComparedSeries::RB, "CheckBox6", "RB"},
-      {ComparedSeries::Area, "CheckBox7", "Plocha"},
-      {ComparedSeries::HemisphereArea, "CheckBox8", "Polokoule  plocha"},
-      {ComparedSeries::BrusselsR, "CheckBox9", "Brusel r"},
-      {ComparedSeries::BrusselsAreas, "CheckBox10", "Brusel plochy"},
-      {ComparedSeries::RadioFlux, "CheckBox11", "Rádiový tok"},
+      {ComparedSeries::G, "CheckBox1", CoreTextNoop("ComparisonCurves", "Počet skupin")},
+      {ComparedSeries::F, "CheckBox2", CoreTextNoop("ComparisonCurves", "Počet skvrn")},
+      {ComparedSeries::R, "CheckBox3", CoreTextNoop("ComparisonCurves", "Relativní číslo")},
+      {ComparedSeries::CV, "CheckBox4", CoreTextNoop("ComparisonCurves", "CV")},
+      {ComparedSeries::SN, "CheckBox5", CoreTextNoop("ComparisonCurves", "SN")},
+      {ComparedSeries::RB, "CheckBox6", CoreTextNoop("ComparisonCurves", "RB")},
+      {ComparedSeries::Area, "CheckBox7", CoreTextNoop("ComparisonCurves", "Plocha")},
+      {ComparedSeries::HemisphereArea, "CheckBox8",
+       CoreTextNoop("ComparisonCurves", "Polokoule  plocha")},
+      {ComparedSeries::BrusselsR, "CheckBox9", CoreTextNoop("ComparisonCurves", "Brusel r")},
+      {ComparedSeries::BrusselsAreas, "CheckBox10",
+       CoreTextNoop("ComparisonCurves", "Brusel plochy")},
+      {ComparedSeries::RadioFlux, "CheckBox11", CoreTextNoop("ComparisonCurves", "Rádiový tok")},
   }};
   return list;
 }
 
 const ComparedSeriesInfo& ComparedSeriesInfoOf(ComparedSeries series) {
   return ComparedSeriesList()[static_cast<std::size_t>(static_cast<int>(series) - 1)];
+}
+
+std::string ComparedSeriesText(const ComparedSeriesInfo& info) {
+  return CoreText("ComparisonCurves", info.Text.data());
 }
 
 std::string_view FluxKindText(FluxKind kind) {
@@ -134,7 +141,7 @@ int ComparisonPicture::LastMonth() const {
 }
 
 std::string ComparisonLegendText(const ComparisonCurve& curve, FluxKind flux) {
-  std::string text(ComparedSeriesInfoOf(curve.Series).Text);
+  std::string text = ComparedSeriesText(ComparedSeriesInfoOf(curve.Series));
   if (curve.Series == ComparedSeries::RadioFlux) text += " " + std::string(FluxKindText(flux));
   return text + "   100 % = " + FormatFloat("0.0", curve.Largest);
 }
@@ -142,14 +149,16 @@ std::string ComparisonLegendText(const ComparisonCurve& curve, FluxKind flux) {
 std::string ComparisonMissingText(ComparedSeries series) {
   switch (series) {
     case ComparedSeries::BrusselsR:
-      return "Nejsou data SIDC pro relativní čísla (SIDC/dssn<rok>.dat)";
+      return CoreText("ComparisonCurves",
+                      "Nejsou data SIDC pro relativní čísla (SIDC/dssn<rok>.dat)");
     case ComparedSeries::BrusselsAreas:
-      return "Nejsou data SIDC pro plochy (SIDC/Plochy.txt)";
+      return CoreText("ComparisonCurves", "Nejsou data SIDC pro plochy (SIDC/Plochy.txt)");
     case ComparedSeries::RadioFlux:
-      return "Nejsou data pro rádiový tok (SIDC/tok-10cm.txt)";
+      return CoreText("ComparisonCurves", "Nejsou data pro rádiový tok (SIDC/tok-10cm.txt)");
     default:
-      return "Nejsou data pro vyhlazenou křivku: " +
-             std::string(ComparedSeriesInfoOf(series).Text) + " (je třeba aspoň 13 měsíců)";
+      return FillText(CoreText("ComparisonCurves",
+                               "Nejsou data pro vyhlazenou křivku: %1 (je třeba aspoň 13 měsíců)"),
+                      {ComparedSeriesText(ComparedSeriesInfoOf(series))});
   }
 }
 

@@ -38,10 +38,12 @@ enum class FluxKind : int { Observed = 0, Adjusted = 1, Absolute = 2 };
 struct ComparedSeriesInfo {
   ComparedSeries Series;
   std::string_view BoxName;  // the check box
-  std::string_view Text;     // its caption
+  std::string_view Text;     // its caption, Czech; shown through ComparedSeriesText
 };
 const std::array<ComparedSeriesInfo, kComparedSeriesCount>& ComparedSeriesList();
 const ComparedSeriesInfo& ComparedSeriesInfoOf(ComparedSeries series);
+// The check box's caption in the language of the interface.
+std::string ComparedSeriesText(const ComparedSeriesInfo& info);
 std::string_view FluxKindText(FluxKind kind);  // "OBS", "ADJ", "ABS"
 
 // A fixed-line series of the SIDC folder (one line per month from January of kSidcFirstYear,
@@ -83,7 +85,7 @@ ComparisonPicture BuildComparison(const std::vector<ComparedSeries>& chosen, Flu
 
 // "Relativní číslo   100 % = 152.3", "Rádiový tok ADJ   100 % = 180.2"
 std::string ComparisonLegendText(const ComparisonCurve& curve, FluxKind flux);
-// The Czech message for a chosen series without a curve.
+// The message for a chosen series without a curve.
 std::string ComparisonMissingText(ComparedSeries series);
 
 }  // namespace ardeno

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/solar/ephemeris.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
 
@@ -45,7 +46,8 @@ int DailyTimeAxis::OpeningScroll(int clientWidth) const {
 
 std::string SkippedRecordsText(int skipped) {
   if (skipped == 0) return {};
-  return "Záznamů s neplatným datem vynechaných v grafu: " + std::to_string(skipped);
+  return FillText(CoreText("DailyGraphs", "Záznamů s neplatným datem vynechaných v grafu: %1"),
+                  {std::to_string(skipped)});
 }
 
 std::vector<MonthTick> DailyMonthTicks(int firstYear, int lastX, int dayWidth) {

@@ -3,6 +3,7 @@
 // grid units, menu and toolbar names and the names of their saved pictures.
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ardeno {
@@ -13,9 +14,9 @@ inline constexpr int kSmoothedIndexCount = 8;
 struct SmoothedIndexInfo {
   SmoothedIndex Index;
   std::string_view MenuName;
-  std::string_view MenuText;
+  std::string_view MenuText;  // Czech; shown through SmoothedIndexMenuText
   std::string_view ButtonName;
-  std::string_view Title;  // SmoothTitle
+  std::string_view Title;  // SmoothTitle, Czech; shown through SmoothedIndexTitle
   int Unit;                // SmoothUnit: the value of one grid row
   int NorthWord;           // results-block words
   int SouthWord;
@@ -28,9 +29,14 @@ const std::array<SmoothedIndexInfo, kSmoothedIndexCount>& SmoothedIndexes();
 const SmoothedIndexInfo& SmoothedIndexInfoOf(SmoothedIndex index);
 std::optional<SmoothedIndex> SmoothedIndexByCommandName(std::string_view name);
 
+// The menu item and the title in the language of the interface.
+std::string SmoothedIndexMenuText(const SmoothedIndexInfo& info);
+std::string SmoothedIndexTitle(const SmoothedIndexInfo& info);
+
 // 1 whole disk, 2 north, 3 south, 4 north and south together.
 enum class SmoothedView : int { Whole = 1, North, South, Both };
-std::string_view SmoothedViewText(SmoothedView view);
+// The view added to the title, in the language of the interface.
+std::string SmoothedViewText(SmoothedView view);
 
 enum class AsymmetryDiagram : int { PerRecord = 1, Monthly, Yearly };
 enum class AsymmetryKind : int { Ratio = 0, Difference = 1 };

@@ -39,9 +39,12 @@ struct AsymmetryTables {
   int FirstYear = 0;  // year and month of row 1
   int FirstMonth = 0;
   LeftOutRecords LeftOutMonths{
-      0, "Asymetrie po měsících nezapočetla zákresy z měsíců před měsícem prvního zákresu"};
+      0, CoreTextNoop("GroupTables",
+                      "Asymetrie po měsících nezapočetla zákresy z měsíců před "
+                      "měsícem prvního zákresu")};
   LeftOutRecords LeftOutYears{
-      0, "Asymetrie po letech nezapočetla zákresy z let před rokem prvního zákresu"};
+      0, CoreTextNoop("GroupTables",
+                      "Asymetrie po letech nezapočetla zákresy z let před rokem prvního zákresu")};
 };
 
 // Special records are left out entirely. A finished month gets P = (N - S + 0.0001) * 100 / T

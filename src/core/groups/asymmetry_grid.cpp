@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/groups/group_text_files.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -11,7 +12,7 @@ namespace {
 
 constexpr const char* kQuantityNames[kAsymmetryQuantities] = {"g",  "f",  "R",   "CV",
                                                               "SN", "RB", "plo", "pol"};
-constexpr const char* kCountHeader = "p.zákre";
+constexpr const char* kCountHeader = CoreTextNoop("GroupTables", "p.zákre");
 constexpr int kGridColumns = 18;
 // A value whose magnitude is this small is the equal-hemispheres mark (or nothing).
 constexpr float kShownThreshold = 0.001f;
@@ -20,7 +21,8 @@ constexpr float kMarkCeiling = 0.0002f;
 bool IsMark(float v) { return v > 0 && v < kMarkCeiling; }
 
 std::string CellText(float v, AsymmetryPeriod period, bool rowHasValues) {
-  if (period == AsymmetryPeriod::Yearly && v > 0 && v <= kEqualHemispheresMark) return "rov";
+  if (period == AsymmetryPeriod::Yearly && v > 0 && v <= kEqualHemispheresMark)
+    return CoreText("GroupTables", "rov");
   if (std::fabs(v) > kShownThreshold) return FormatFloat("0.0", v);
   if (period == AsymmetryPeriod::Monthly && rowHasValues && IsMark(v)) return "0.0";
   return {};
@@ -38,12 +40,13 @@ std::string Label(const AsymmetryTables& tables, AsymmetryPeriod period, int row
 TextGrid AsymmetryGrid(const AsymmetryTables& tables, AsymmetryPeriod period) {
   TextGrid grid;
   auto& headers = grid.AddRow(kGridColumns);
-  headers[0] = period == AsymmetryPeriod::Monthly ? "Měsíc" : "Rok";
+  headers[0] = period == AsymmetryPeriod::Monthly ? CoreText("GroupTables", "Měsíc")
+                                                  : CoreText("GroupTables", "Rok");
   for (int q = 0; q < kAsymmetryQuantities; ++q) {
     headers[static_cast<std::size_t>(2 * q + 1)] = std::string(kQuantityNames[q]) + "  P";
     headers[static_cast<std::size_t>(2 * q + 2)] = std::string(kQuantityNames[q]) + "  R";
   }
-  headers[kGridColumns - 1] = kCountHeader;
+  headers[kGridColumns - 1] = CoreText("GroupTables", kCountHeader);
 
   const auto& rows = period == AsymmetryPeriod::Monthly ? tables.MonthAsym : tables.YearAsym;
   for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -80,6 +83,8 @@ std::vector<std::string> AsymmetryFileLines(const TextGrid& grid) {
 
 Refusal WriteAsymmetryFile(const std::filesystem::path& progDir, const AsymmetryTables& tables,
                            AsymmetryPeriod period) {
+  // The file is the observatory's: its cells are Czech whatever the language of the windows.
+  const CzechTexts czechFile;
   return WriteGroupTextFile(progDir, AsymmetryFileName(period),
                             AsymmetryFileLines(AsymmetryGrid(tables, period)));
 }

@@ -2,6 +2,7 @@
 
 #include "core/data/record_fields.h"
 #include "core/groups/group_text_files.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -91,9 +92,9 @@ std::vector<ZoneCounts> ComputeZoneCounts(const Database& db, const RecordPositi
 TextGrid EastWestGrid(const std::vector<ZoneCounts>& zones, PositionPeriod period) {
   TextGrid grid;
   auto& headers = grid.AddRow(kGridColumns);
-  headers[0] = period == PositionPeriod::Daily
-                   ? "Datum"
-                   : (period == PositionPeriod::Monthly ? "Měsíc" : "Rok");
+  headers[0] = period == PositionPeriod::Daily     ? CoreText("GroupTables", "Datum")
+               : period == PositionPeriod::Monthly ? CoreText("GroupTables", "Měsíc")
+                                                   : CoreText("GroupTables", "Rok");
   for (int z = 0; z < kEastWestZones; ++z) {
     headers[static_cast<std::size_t>(1 + z)] = kZoneHeaders[static_cast<std::size_t>(z)];
     headers[static_cast<std::size_t>(kSpotColumn + z)] = kZoneHeaders[static_cast<std::size_t>(z)];

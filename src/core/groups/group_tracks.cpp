@@ -12,6 +12,7 @@
 #include "core/quality/quality_check_parts.h"
 #include "core/solar/angles.h"
 #include "core/solar/differential_rotation.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -315,8 +316,12 @@ std::string Joined(const List& list, ToText toText) {
 }  // namespace
 
 std::vector<std::vector<std::string>> TrackRows(const std::vector<GroupTrack>& tracks) {
-  std::vector<std::vector<std::string>> rows = {{"stopa", "od", "do", "dní", "centrální meridián",
-                                                 "šířka", "max plocha", "typy", "čísla", "NOAA"}};
+  std::vector<std::vector<std::string>> rows = {
+      {CoreText("GroupTables", "stopa"), CoreText("GroupTables", "od"),
+       CoreText("GroupTables", "do"), CoreText("GroupTables", "dní"),
+       CoreText("GroupTables", "centrální meridián"), CoreText("GroupTables", "šířka"),
+       CoreText("GroupTables", "max plocha"), CoreText("GroupTables", "typy"),
+       CoreText("GroupTables", "čísla"), "NOAA"}};
   for (const GroupTrack& t : tracks) {
     const std::string passage =
         t.MeridianPassage
@@ -333,6 +338,8 @@ std::vector<std::vector<std::string>> TrackRows(const std::vector<GroupTrack>& t
 }
 
 std::string TracksCsv(const std::vector<GroupTrack>& tracks) {
+  // The file is read by tools that know its Czech header, whatever the language of the windows.
+  const CzechTexts czechFile;
   std::string text;
   for (const auto& row : TrackRows(tracks)) {
     for (std::size_t c = 0; c < row.size(); ++c) text += (c == 0 ? "" : ";") + row[c];
@@ -343,7 +350,10 @@ std::string TracksCsv(const std::vector<GroupTrack>& tracks) {
 
 std::vector<std::vector<std::string>> TrackDayRows(const GroupTrack& track, const Database& db) {
   std::vector<std::vector<std::string>> rows = {
-      {"datum", "UT", "pozorovatel", "skupina", "číslo", "typ", "plocha", "šířka", "délka", "CM"}};
+      {CoreText("GroupTables", "datum"), "UT", CoreText("GroupTables", "pozorovatel"),
+       CoreText("GroupTables", "skupina"), CoreText("GroupTables", "číslo"),
+       CoreText("GroupTables", "typ"), CoreText("GroupTables", "plocha"),
+       CoreText("GroupTables", "šířka"), CoreText("GroupTables", "délka"), "CM"}};
   for (const TrackSighting& s : track.Sightings) {
     char ut[8];
     std::snprintf(ut, sizeof ut, "%02d:%02d", s.TimeUT / 100 % 100, s.TimeUT % 100);

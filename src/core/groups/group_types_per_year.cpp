@@ -5,6 +5,7 @@
 
 #include "core/data/record_fields.h"
 #include "core/solar/day_results.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -41,13 +42,14 @@ TypeCountTable ComputeTypeCounts(const Database& db) {
 TextGrid TypeCountGrid(const TypeCountTable& table) {
   TextGrid grid;
   auto& headers = grid.AddRow(static_cast<int>(table.Years.size()) + 1);
-  headers[0] = "Typ";
+  headers[0] = CoreText("GroupTables", "Typ");
   for (std::size_t y = 0; y < table.Years.size(); ++y) {
     headers[y + 1] = std::to_string(table.FirstYear + static_cast<int>(y));
   }
   for (int t = 0; t <= kOtherTypes; ++t) {
     auto& cells = grid.AddRow();
-    cells[0] = t < kOtherTypes ? std::string(GroupTypes[static_cast<std::size_t>(t)]) : "jiný";
+    cells[0] = t < kOtherTypes ? std::string(GroupTypes[static_cast<std::size_t>(t)])
+                               : CoreText("GroupTables", "jiný");
     for (std::size_t y = 0; y < table.Years.size(); ++y) {
       cells[y + 1] = std::to_string(table.Years[y][static_cast<std::size_t>(t)]);
     }
@@ -97,7 +99,9 @@ std::vector<LargeGroup> LargestGroups(const Database& db, int year) {
 
 TextGrid LargestGroupsGrid(const std::vector<LargeGroup>& groups) {
   TextGrid grid;
-  grid.AddRow(6) = {"Pořadí", "Datum", "Typ", "Č.sk.", "Plocha", "Rotace"};
+  grid.AddRow(6) = {CoreText("GroupTables", "Pořadí"), CoreText("GroupTables", "Datum"),
+                    CoreText("GroupTables", "Typ"),    CoreText("GroupTables", "Č.sk."),
+                    CoreText("GroupTables", "Plocha"), CoreText("GroupTables", "Rotace")};
   int rank = 0;
   for (const LargeGroup& g : groups) {
     grid.AddRow() = {std::to_string(++rank),

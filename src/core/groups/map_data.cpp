@@ -1,5 +1,6 @@
 #include "core/groups/map_data.h"
 
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -24,8 +25,21 @@ std::string Tenths(std::int16_t value10) { return FormatFloat(kTenths, value10 /
 TextGrid MapDataGrid(const RotationStatistics& stats, const RotationGroupCounts& classes) {
   TextGrid grid;
   auto& headers = grid.AddRow(kMapDataColumns);
-  headers = {"Rotace", "   Sev.", "   Jih", "   Sev.", "   Jih", "   Sev.",
-             "   Jih", " S max",  " S min", " J max",  " J min", " Asym"};
+  // Three pairs of northern and southern columns: group numbers, means and smoothed means.
+  const std::string north = CoreText("GroupTables", "   Sev.");
+  const std::string south = CoreText("GroupTables", "   Jih");
+  headers = {CoreText("GroupTables", "Rotace"),
+             north,
+             south,
+             north,
+             south,
+             north,
+             south,
+             CoreText("GroupTables", " S max"),
+             CoreText("GroupTables", " S min"),
+             CoreText("GroupTables", " J max"),
+             CoreText("GroupTables", " J min"),
+             CoreText("GroupTables", " Asym")};
   headers.resize(kMapDataColumns);
   for (std::size_t c = 0; c < kCountedClasses.size(); ++c) {
     headers[12 + c] = std::string("   ") + kCountedClasses[c];
@@ -57,7 +71,8 @@ TextGrid MapDataGrid(const RotationStatistics& stats, const RotationGroupCounts&
 }
 
 std::string MapDataCountLabel(const RotationStatistics& stats) {
-  return "Počet hodnot je = " + std::to_string(stats.RotationStatsCount());
+  return FillText(CoreText("GroupTables", "Počet hodnot je = %1"),
+                  {std::to_string(stats.RotationStatsCount())});
 }
 
 }  // namespace ardeno

@@ -6,6 +6,7 @@
 #include "core/groups/rotation_membership.h"
 #include "core/groups/table_bounds.h"
 #include "core/solar/day_results.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -26,8 +27,10 @@ int ClampEvolutionRotation(const Database& db, int rotation) {
 }
 
 std::string EvolutionNotShownMessage(int rotation) {
-  return "Vývoj skupin otočky " + std::to_string(rotation) +
-         " nelze ukázat: otočka nemá žádný zákres nebo začíná zvlášťním zákresem.";
+  return FillText(CoreText("GroupTables",
+                           "Vývoj skupin otočky %1 nelze ukázat: otočka nemá žádný "
+                           "zákres nebo začíná zvlášťním zákresem."),
+                  {std::to_string(rotation)});
 }
 
 int EvolutionCorrectedArea(const ObservationRecord& record, int k) {
@@ -44,7 +47,7 @@ RotationEvolution ComputeRotationEvolution(const Database& db, const RecordPosit
   RotationEvolution evolution;
   evolution.Rotation = rotation;
   auto& headers = evolution.Grid.AddRow(1);
-  headers[0] = "Skupina";
+  headers[0] = CoreText("GroupTables", "Skupina");
   const RecordWindow window = RotationRecordWindow(db, rotation);
   if (window.First == 0 || positions.Count() < db.RecordCount) return evolution;
   int firstOfRotation = window.First;
@@ -70,7 +73,7 @@ RotationEvolution ComputeRotationEvolution(const Database& db, const RecordPosit
 
   const int columns = last - window.First + 2;
   TextGrid grid;
-  grid.AddRow(columns)[0] = "Skupina";
+  grid.AddRow(columns)[0] = headers[0];
   for (int n = 1; n <= kMaxRotationGroupNumber; ++n) grid.AddRow()[0] = "   " + std::to_string(n);
   for (int i = window.First; i <= last; ++i) {
     const int column = i - window.First + 1;

@@ -19,8 +19,9 @@ using ClassCounts = std::array<std::uint32_t, kCountedClasses.size()>;
 struct RotationGroupCounts {
   // Entry r - 1 for rotation index r = 1.. (the record's own rotation index, see CountClass).
   std::vector<ClassCounts> Classes;
-  LeftOutRecords LeftOut{0,
-                         "Počty skupin podle otoček nezapočetly skupiny s číslem v otočce nad 70"};
+  LeftOutRecords LeftOut{0, CoreTextNoop("GroupTables",
+                                         "Počty skupin podle otoček nezapočetly "
+                                         "skupiny s číslem v otočce nad 70")};
 
   // Counts of rotation index r; zeros beyond the computed range.
   ClassCounts At(int r) const;

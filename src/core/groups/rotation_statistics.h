@@ -57,11 +57,13 @@ struct RotationStatistics {
   int FirstRotation = 0;  // Rotation of record 1: rotation index 1
   int StatsFirstYear = 0;
   int StatsLastYear = 0;
-  LeftOutRecords LeftOut{0,
-                         "Statistiky otoček nezapočetly zákresy s číslem otočky menším, než má "
-                         "první zákres"};
+  LeftOutRecords LeftOut{0, CoreTextNoop("GroupTables",
+                                         "Statistiky otoček nezapočetly zákresy s číslem otočky "
+                                         "menším, než má první zákres")};
   LeftOutRecords LeftOutYears{
-      0, "Hranice výskytu po letech nezapočetly zákresy z let před rokem prvního zákresu"};
+      0, CoreTextNoop("GroupTables",
+                      "Hranice výskytu po letech nezapočetly zákresy z let před "
+                      "rokem prvního zákresu")};
 
   int RotationStatsCount() const { return static_cast<int>(Rotations.size()); }
   const RotationStats& At(int k) const { return Rotations[static_cast<std::size_t>(k - 1)]; }

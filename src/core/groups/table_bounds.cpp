@@ -1,10 +1,12 @@
 #include "core/groups/table_bounds.h"
 
+#include "core/text/core_text.h"
+
 namespace ardeno {
 
 std::string LeftOutRecords::Message() const {
   if (Count <= 0) return {};
-  return std::string(Reason) + " (" + std::to_string(Count) + ").";
+  return CoreText("GroupTables", Reason) + " (" + std::to_string(Count) + ").";
 }
 
 }  // namespace ardeno

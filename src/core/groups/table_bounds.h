@@ -5,6 +5,8 @@
 // left out; they are counted, so that the window can tell the user once.
 #include <string>
 
+#include "core/text/core_text.h"
+
 namespace ardeno {
 
 inline constexpr int kMaxRotationGroupNumber = 70;  // group numbers within a rotation, 1..70
@@ -12,11 +14,13 @@ inline constexpr int kMaxRotationGroupNumber = 70;  // group numbers within a ro
 // Records (or group sightings) a table could not place.
 struct LeftOutRecords {
   int Count = 0;
-  // Czech, what was left out and from which table, without the count.
+  // What was left out and from which table, without the count: the Czech text of the context
+  // "GroupTables".
   const char* Reason = "";
 
   explicit operator bool() const { return Count > 0; }
-  // The reason followed by the count, for the user; empty when none.
+  // The reason followed by the count, for the user in the language of the interface; empty when
+  // none.
   std::string Message() const;
 };
 

@@ -4,7 +4,8 @@
 
 namespace ardeno {
 
-// "Uloženo: 1 zákres", "Uloženo: 3 zákresy", "Uloženo: 4054 zákresů" (Czech plural forms).
+// "Uloženo: 1 zákres", "Uloženo: 3 zákresy", "Uloženo: 4054 zákresů" (Czech plural forms), in
+// the language of the interface.
 std::string SavedRecordsText(int count);
 
 }  // namespace ardeno

@@ -198,7 +198,7 @@ void ButterflyWindow::Invalidate() {
 
 void ButterflyWindow::SetMode(ButterflyMode mode) {
   m_layers.Mode = mode;
-  const QString caption = QString::fromUtf8(ButterflyCaption(mode));
+  const QString caption = QString::fromStdString(ButterflyCaption(mode));
   setWindowTitle(caption);
   MenuAction("skvrnymot")->setChecked(mode == ButterflyMode::Spots);
   MenuAction("Fakulemot")->setChecked(mode == ButterflyMode::Faculae);
@@ -379,7 +379,7 @@ void ButterflyWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void ButterflyWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  setWindowTitle(QString::fromUtf8(ButterflyCaption(m_layers.Mode)) + QString(10, ' ') +
+  setWindowTitle(QString::fromStdString(ButterflyCaption(m_layers.Mode)) + QString(10, ' ') +
                  QString::number(width()) + " x " + QString::number(height()));
   UpdateScrollRanges();
   Invalidate();

@@ -78,9 +78,8 @@ void DrawingWindow::ShowRecord(int index) {
 }
 
 void DrawingWindow::Refresh() {
-  const QString caption = QString::fromStdString(DrawingCaption(m_ctx.Db.WorkRecord));
-  setWindowTitle(caption);
-  m_ctx.View.ImageName = caption;
+  setWindowTitle(QString::fromStdString(DrawingCaption(m_ctx.Db.WorkRecord)));
+  m_ctx.View.ImageName = QString::fromStdString(DrawingImageName(m_ctx.Db.WorkRecord));
   PrepareUnderlay();
   update();
 }

@@ -24,6 +24,7 @@
 #include "core/data/record_file.h"
 #include "core/drawing/aux_spot_distance.h"
 #include "core/drawing/facula_recount.h"
+#include "core/entry/record_list_pages.h"
 #include "core/publishing/picture_facts.h"
 #include "core/solar/recompute_results.h"
 #include "ui/drawing/drawing_window.h"
@@ -216,7 +217,8 @@ std::vector<std::filesystem::path> DrawingWindow::SaveRange() {
   if (m_saveFormat == DrawingImageFormat::Jpg) {
     const std::optional<int> typed = ParseJpegQuality(m_quality->text().toStdString());
     if (!typed) {
-      m_ctx.Msg.ShowMessageText(QString::fromUtf8(kJpegQualityMessage));
+      m_ctx.Msg.ShowMessageText(
+          QString::fromStdString(CoreText("DrawingImages", kJpegQualityMessage)));
       return written;
     }
     quality = *typed;
@@ -399,8 +401,8 @@ void DrawingWindow::ToggleCompact() {
   resize(outer->size() - frame);
   m_view.Scale.DrawScale = ToggledDrawScaleForWidth(width());
   m_toggledSize = size();
-  setWindowTitle(m_ctx.View.ImageName + "   " + QString::number(width()) + " x " +
-                 QString::number(height()));
+  setWindowTitle(QString::fromStdString(DrawingCaption(m_ctx.Db.WorkRecord)) + "   " +
+                 QString::number(width()) + " x " + QString::number(height()));
   PlaceCompanion();
   emit CompactChanged(m_compact);
   update();

@@ -101,7 +101,7 @@ void RecordListWindow::AddLines(int from, int to) {
   if (fill.Repaired) {
     // The repair is no step of its own; the history takes the repaired records as they are.
     m_ctx.History.Absorb(m_ctx.Db);
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kDateRepairMessage));
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("RecordList", kDateRepairMessage)));
   }
   if (fill.Error) m_ctx.Msg.ShowMessageText(QString::fromStdString(*fill.Error));
   if (m_ctx.Db.RecordCount != before && m_scroll->maximum() > m_ctx.Db.RecordCount)
@@ -157,7 +157,7 @@ void RecordListWindow::ChooseLine() {
   const int index = RecordOfLine(line, IsPaged(), m_scroll->value(), m_listLines);
   if (index < 1 || index > db.RecordCount) return;
   db.ChooseRecord(index);
-  m_ctx.View.ImageName = QString::fromStdString(DrawingCaption(db.WorkRecord));
+  m_ctx.View.ImageName = QString::fromStdString(DrawingImageName(db.WorkRecord));
   m_ctx.Events.NotifyRecordChosen();
 }
 

@@ -77,7 +77,8 @@ QString PanelLabel(const DailyGraphPlot& plot, int panel) {
                                                         QT_TRANSLATE_NOOP("Ardeno", "Západ")};
   const bool zones = plot.Graph() == DailyGraph::EastWest;
   const char* name = (zones ? kZones : kHemispheres)[static_cast<std::size_t>(panel - 1)];
-  return QCoreApplication::translate("Ardeno", name) + "   " + GraphText(plot.Info().Title);
+  return QCoreApplication::translate("Ardeno", name) + "   " +
+         QString::fromStdString(DailyGraphTitle(plot.Info()));
 }
 
 // Screen pixels in the frame's device: a printed page scales them to its dots.
@@ -173,7 +174,8 @@ const char* DailyViewTitle(DailyView view) {
 
 QString DailyGraphCaption(const char* viewTitle, const DailyGraphPlot& plot) {
   return QCoreApplication::translate("Ardeno", "Graf   ") +
-         QCoreApplication::translate("Ardeno", viewTitle) + GraphText(plot.Info().Title);
+         QCoreApplication::translate("Ardeno", viewTitle) +
+         QString::fromStdString(DailyGraphTitle(plot.Info()));
 }
 
 QString DailyGraphFileCaption(const char* viewTitle, const DailyGraphPlot& plot) {

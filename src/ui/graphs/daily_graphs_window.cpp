@@ -80,7 +80,8 @@ void DailyGraphsWindow::BuildMenus() {
   graphs->setObjectName("vybergraf");
   auto* graphGroup = new QActionGroup(this);
   for (const DailyGraphInfo& info : DailyGraphs()) {
-    QAction* action = m_ops.AddAction(graphs, info.MenuName.data(), GraphText(info.MenuText));
+    QAction* action = m_ops.AddAction(graphs, info.MenuName.data(),
+                                      QString::fromStdString(DailyGraphMenuText(info)));
     action->setCheckable(true);
     graphGroup->addAction(action);
     const DailyGraph graph = info.Graph;

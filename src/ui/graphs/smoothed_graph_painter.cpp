@@ -299,10 +299,11 @@ void PaintAsymmetryMode(QPainter& p, const SmoothedPicture& picture, const Smoot
 }  // namespace
 
 QString SmoothedCaption(const SmoothedPicture& picture, const SmoothedState& state) {
-  const QString title = GraphText(SmoothedIndexInfoOf(picture.Index).Title);
+  const QString title =
+      QString::fromStdString(SmoothedIndexTitle(SmoothedIndexInfoOf(picture.Index)));
   if (state.Asymmetry)
     return QCoreApplication::translate("Ardeno", " Asymetrie  sever-jih   graf  -  ") + title;
-  return title + GraphText(SmoothedViewText(state.View));
+  return title + QString::fromStdString(SmoothedViewText(state.View));
 }
 
 int SmoothedContentWidth(const SmoothedPicture& picture, const SmoothedState& state) {

@@ -123,8 +123,8 @@ void SmoothedGraphsWindow::BuildMenus() {
   indexes->setObjectName("vyberkrivku");
   auto* indexGroup = new QActionGroup(this);
   for (const SmoothedIndexInfo& info : SmoothedIndexes()) {
-    QAction* action =
-        m_ops.AddAction(indexes, info.MenuName.data(), GraphText(info.MenuText), true);
+    QAction* action = m_ops.AddAction(indexes, info.MenuName.data(),
+                                      QString::fromStdString(SmoothedIndexMenuText(info)), true);
     indexGroup->addAction(action);
     const SmoothedIndex index = info.Index;
     connect(action, &QAction::triggered, this, [this, index] { SelectIndex(index); });
@@ -229,7 +229,7 @@ void SmoothedGraphsWindow::BuildComparisonBox() {
   auto* layout = new QVBoxLayout(m_compareBox);
   layout->setSpacing(2);
   for (const ComparedSeriesInfo& info : ComparedSeriesList()) {
-    auto* box = new QCheckBox(GraphText(info.Text), m_compareBox);
+    auto* box = new QCheckBox(QString::fromStdString(ComparedSeriesText(info)), m_compareBox);
     box->setObjectName(GraphText(info.BoxName));
     layout->addWidget(box);
     m_compareChecks.emplace_back(info.Series, box);

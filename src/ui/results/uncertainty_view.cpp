@@ -29,7 +29,7 @@ UncertaintyView::UncertaintyView(ResultsContext& ctx, QWidget* parent) : Results
   m_index->setObjectName("NejistotyIndex");
   // The measured table's quantities in the order of the graphs' indices.
   for (const SmoothedIndexInfo& info : SmoothedIndexes())
-    m_index->addItem(QString::fromUtf8(info.Title.data(), int(info.Title.size())).simplified());
+    m_index->addItem(QString::fromStdString(SmoothedIndexTitle(info)).simplified());
   m_index->setCurrentIndex(static_cast<int>(SmoothedIndex::R) - 1);
   m_smoothed = new QCheckBox(tr("Vyhlazené"), this);
   m_smoothed->setObjectName("NejistotyVyhlazene");

@@ -143,6 +143,25 @@ for command in "export-ascii" "observers-csv"; do
   "$cli" --lang en "$command" "$work/db" >/dev/null || fail "$command in English"
   cmp -s "$work/file.cs" "$written" || fail "$command: the file differs in English"
 done
+# Tables on stdout and the group files are read by scripts: the same bytes in English.
+rotation=$("$cli" map-data "$work/db" | sed -n 2p | cut -d';' -f1)
+for command in "map-data" "group-types" "largest:2024" "evolution:$rotation" "tracks"; do
+  name=${command%%:*}
+  extra=()
+  [ "$name" = "$command" ] || extra=("${command#*:}")
+  "$cli" --lang cs "$name" "$work/db" "${extra[@]}" >"$work/table.cs" 2>/dev/null ||
+    fail "$command in Czech"
+  "$cli" --lang en "$name" "$work/db" "${extra[@]}" >"$work/table.en" 2>/dev/null ||
+    fail "$command in English"
+  [ -s "$work/table.cs" ] || fail "$command: no table"
+  cmp -s "$work/table.cs" "$work/table.en" || fail "$command: the table differs in English"
+done
+for period in monthly yearly; do
+  written=$("$cli" --lang cs asymmetry "$work/db" "$period") || fail "asymmetry $period in Czech"
+  cp "$written" "$work/file.cs"
+  "$cli" --lang en asymmetry "$work/db" "$period" >/dev/null || fail "asymmetry $period in English"
+  cmp -s "$work/file.cs" "$written" || fail "asymmetry $period: the file differs in English"
+done
 
 [ "$failures" -eq 0 ] && echo "cli_test: all checks passed"
 exit "$failures"
