@@ -122,8 +122,8 @@ void BM_RotationStatisticsAndGroups(benchmark::State& state) {
 BENCHMARK(BM_RotationStatisticsAndGroups)->Unit(benchmark::kMillisecond);
 
 void BM_TypeCounts(benchmark::State& state) {
-  const ardeno::Database& db = SampleDatabase();
-  for (auto _ : state) benchmark::DoNotOptimize(ardeno::ComputeTypeCounts(db));
+  const ardeno::RecordPositions positions = ardeno::ComputeRecordPositions(SampleDatabase());
+  for (auto _ : state) benchmark::DoNotOptimize(ardeno::ComputeTypeCounts(positions));
 }
 BENCHMARK(BM_TypeCounts)->Unit(benchmark::kMillisecond);
 

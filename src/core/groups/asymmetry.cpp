@@ -1,5 +1,6 @@
 #include "core/groups/asymmetry.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/data/record_fields.h"
@@ -80,15 +81,16 @@ void Walk(const Database& db, std::vector<AsymmetryRow>& rows, LeftOutRecords& l
 
 }  // namespace
 
-AsymmetryTables ComputeAsymmetry(const Database& db) {
+namespace {
+
+// dates[i - 1]: the date of record i, when it parses.
+AsymmetryTables FromDates(const Database& db,
+                          const std::vector<std::optional<CalendarDate>>& dates) {
   AsymmetryTables tables;
-  std::vector<std::optional<CalendarDate>> dates(static_cast<std::size_t>(db.RecordCount));
-  std::optional<CalendarDate> first;
-  for (int i = db.RecordCount; i >= 1; --i) {
-    dates[static_cast<std::size_t>(i - 1)] = RecordDate(db.Record(i));
-    if (dates[static_cast<std::size_t>(i - 1)]) first = dates[static_cast<std::size_t>(i - 1)];
-  }
-  if (!first) return tables;
+  const auto firstDated = std::find_if(
+      dates.begin(), dates.end(), [](const std::optional<CalendarDate>& d) { return bool(d); });
+  if (firstDated == dates.end()) return tables;
+  const std::optional<CalendarDate> first = *firstDated;
   tables.FirstYear = first->Year;
   tables.FirstMonth = first->Month;
 
@@ -106,6 +108,24 @@ AsymmetryTables ComputeAsymmetry(const Database& db) {
          return date->Year - first->Year + 1;
        });
   return tables;
+}
+
+}  // namespace
+
+AsymmetryTables ComputeAsymmetry(const Database& db) {
+  std::vector<std::optional<CalendarDate>> dates(static_cast<std::size_t>(db.RecordCount));
+  for (int i = 1; i <= db.RecordCount; ++i)
+    dates[static_cast<std::size_t>(i - 1)] = RecordDate(db.Record(i));
+  return FromDates(db, dates);
+}
+
+AsymmetryTables ComputeAsymmetry(const Database& db, const RecordPositions& positions) {
+  std::vector<std::optional<CalendarDate>> dates(static_cast<std::size_t>(db.RecordCount));
+  for (int i = 1; i <= std::min(db.RecordCount, positions.Count()); ++i) {
+    const RecordPosition& where = positions.Record(i);
+    if (where.HasDate) dates[static_cast<std::size_t>(i - 1)] = where.Date;
+  }
+  return FromDates(db, dates);
 }
 
 }  // namespace ardeno

@@ -7,6 +7,7 @@
 
 #include "core/data/database.h"
 #include "core/groups/table_bounds.h"
+#include "core/solar/record_positions.h"
 
 namespace ardeno {
 
@@ -52,5 +53,7 @@ struct AsymmetryTables {
 // month of the last record only its count. Finished years get the same without the offset and
 // the mark; the year of the last record is finished at the last record with the monthly rules.
 AsymmetryTables ComputeAsymmetry(const Database& db);
+// The same with the records' dates read from their positions.
+AsymmetryTables ComputeAsymmetry(const Database& db, const RecordPositions& positions);
 
 }  // namespace ardeno

@@ -7,8 +7,8 @@ namespace {
 void ComputeFromPositions(GroupStatistics& stats, const Database& db) {
   stats.Rotations = ComputeRotationStatistics(db, stats.Positions);
   stats.Classes = ComputeRotationGroups(db, stats.Positions, stats.Rotations);
-  stats.Asymmetry = ComputeAsymmetry(db);
-  stats.Types = ComputeTypeCounts(db);
+  stats.Asymmetry = ComputeAsymmetry(db, stats.Positions);
+  stats.Types = ComputeTypeCounts(stats.Positions);
 }
 
 }  // namespace

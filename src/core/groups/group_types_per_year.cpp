@@ -20,20 +20,24 @@ int GroupAreaWithSmallSpots(const ObservationRecord& record, int k) {
 
 }  // namespace
 
-TypeCountTable ComputeTypeCounts(const Database& db) {
+TypeCountTable ComputeTypeCounts(const RecordPositions& positions) {
   TypeCountTable table;
-  const YearRange years = RecordYears(db);
-  if (years.First == 0 || years.Last < years.First) return table;
-  table.FirstYear = years.First;
-  table.Years.resize(static_cast<std::size_t>(years.Last - years.First + 1));
-  for (int i = 1; i <= db.RecordCount; ++i) {
-    const ObservationRecord& record = db.Record(i);
-    const std::optional<CalendarDate> date = RecordDate(record);
-    if (!date || date->Year < years.First || date->Year > years.Last) continue;
-    TypeCounts& counts = table.Years[static_cast<std::size_t>(date->Year - years.First)];
-    for (int k = 1; k <= record.GroupCount(); ++k) {
-      const int cv = GroupTypeCvValue(record.ShortBytes(ObservationRecord::Slot(k), 3));
-      counts[static_cast<std::size_t>(cv == 0 ? kOtherTypes : cv - 1)] += 1;
+  const auto dated = [](const RecordPosition& r) { return r.HasDate; };
+  const auto first = std::find_if(positions.Records.begin(), positions.Records.end(), dated);
+  const auto last = std::find_if(positions.Records.rbegin(), positions.Records.rend(), dated);
+  if (first == positions.Records.end() || first->Date.Year == 0 ||
+      last->Date.Year < first->Date.Year)
+    return table;
+  table.FirstYear = first->Date.Year;
+  table.Years.resize(static_cast<std::size_t>(last->Date.Year - table.FirstYear + 1));
+  for (int i = 1; i <= positions.Count(); ++i) {
+    const RecordPosition& where = positions.Record(i);
+    const int y = where.Date.Year - table.FirstYear;
+    if (!where.HasDate || y < 0 || y >= static_cast<int>(table.Years.size())) continue;
+    TypeCounts& counts = table.Years[static_cast<std::size_t>(y)];
+    for (const GroupFacts& group : positions.FactsOf(i)) {
+      counts[static_cast<std::size_t>(group.TypeValue == 0 ? kOtherTypes : group.TypeValue - 1)] +=
+          1;
     }
   }
   return table;

@@ -8,6 +8,7 @@
 #include "core/data/database.h"
 #include "core/data/group_types.h"
 #include "core/groups/text_grid.h"
+#include "core/solar/record_positions.h"
 
 namespace ardeno {
 
@@ -20,7 +21,7 @@ struct TypeCountTable {
 };
 
 // Every group of every record, special records included, at the record's year.
-TypeCountTable ComputeTypeCounts(const Database& db);
+TypeCountTable ComputeTypeCounts(const RecordPositions& positions);
 
 // Row 0: "Typ" and the years; rows 1..60 the classes, row 61 "jiný" (classes not in the table).
 TextGrid TypeCountGrid(const TypeCountTable& table);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/data/record_fields.h"
 #include "core/groups/rotation_membership.h"
 
 namespace ardeno {
@@ -17,8 +16,8 @@ int CountedClassIndex(char letter) {
   return found == kCountedClasses.end() ? -1 : static_cast<int>(found - kCountedClasses.begin());
 }
 
-void CountClass(RotationGroupCounts& counts, const ObservationRecord& record, int k, int r) {
-  const int index = CountedClassIndex(GroupTypeLetter(record, k));
+void CountClass(RotationGroupCounts& counts, char letter, int r) {
+  const int index = CountedClassIndex(letter);
   if (index < 0 || r < 1 || r > static_cast<int>(counts.Classes.size())) return;
   ++counts.Classes[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(index)];
 }
@@ -27,14 +26,14 @@ RotationGroupCounts ComputeRotationGroups(const Database& db, const RecordPositi
                                           RotationStatistics& stats) {
   RotationGroupCounts counts;
   if (db.RecordCount < 1 || positions.Count() < db.RecordCount) return counts;
-  const int r1 = db.Record(1).Rotation();
-  const int rn = db.Record(db.RecordCount).Rotation();
+  const int r1 = positions.Record(1).Rotation;
+  const int rn = positions.Record(db.RecordCount).Rotation;
   if (rn < r1) return counts;
   counts.Classes.assign(static_cast<std::size_t>(rn - r1 + 1), {});
 
   std::vector<int> firstRecord(static_cast<std::size_t>(rn - r1 + 1), 0);
   for (int i = db.RecordCount; i >= 1; --i) {
-    const int rotation = db.Record(i).Rotation();
+    const int rotation = positions.Record(i).Rotation;
     if (rotation >= r1 && rotation <= rn) {
       firstRecord[static_cast<std::size_t>(rotation - r1)] = i;
     }
@@ -42,24 +41,24 @@ RotationGroupCounts ComputeRotationGroups(const Database& db, const RecordPositi
 
   for (int n = r1; n <= rn; ++n) {
     const RecordWindow window =
-        RotationRecordWindow(db, n, firstRecord[static_cast<std::size_t>(n - r1)]);
+        RotationRecordWindow(positions, n, firstRecord[static_cast<std::size_t>(n - r1)]);
     if (window.First == 0) continue;
     // Latitude of the last sighting of each group number in this rotation; 0 = not seen.
     std::array<double, kMaxRotationGroupNumber + 1> latitudeByNumber{};
     const RecordPosition& startPosition = positions.Record(window.First);
     const std::int64_t t0 = startPosition.HasDate ? DaySerial(startPosition.Date) : 0;
     for (int i = window.First; i <= window.Last; ++i) {
-      const ObservationRecord& record = db.Record(i);
       const RecordPosition& where = positions.Record(i);
-      if (record.IsSpecial() || !where.HasDate) continue;
+      if (where.IsSpecial || !where.HasDate) continue;
       if (startPosition.HasDate && DaySerial(where.Date) - t0 > kRotationWindowDays) break;
-      const int r = record.Rotation();
+      const int r = where.Rotation;
       const auto groups = positions.GroupsOf(i);
-      for (int k = 1; k <= static_cast<int>(groups.size()); ++k) {
-        const HeliographicPosition& group = groups[static_cast<std::size_t>(k - 1)];
+      const auto facts = positions.FactsOf(i);
+      for (std::size_t k = 0; k < groups.size(); ++k) {
+        const HeliographicPosition& group = groups[k];
         if (!GroupBelongsToRotation(group.HelioLongitude, where.Eph.EphL0, r, n)) continue;
-        CountClass(counts, record, k, r - r1 + 1);
-        const int g = record.RotationGroupNumber(k);
+        CountClass(counts, facts[k].ZurichLetter, r - r1 + 1);
+        const int g = facts[k].RotationGroupNumber;
         if (g > kMaxRotationGroupNumber) {
           ++counts.LeftOut.Count;
         } else if (g != 0) {

@@ -30,9 +30,9 @@ struct RotationGroupCounts {
 // Position 0..6 of a Zurich class letter in kCountedClasses; -1 for others.
 int CountedClassIndex(char letter);
 
-// Adds one sighting of group k of `record` to rotation index r, for the classes A, B, C, D, E, F
-// and H; other classes and indices outside the table count nothing.
-void CountClass(RotationGroupCounts& counts, const ObservationRecord& record, int k, int r);
+// Adds one sighting of a group of Zurich class `letter` to rotation index r, for the classes A, B,
+// C, D, E, F and H; other classes and indices outside the table count nothing.
+void CountClass(RotationGroupCounts& counts, char letter, int r);
 
 // For every rotation from record 1's to the last record's: the sightings of the normal records
 // of the rotation's window that belong to it are counted by class (at the record's own rotation

@@ -1,6 +1,7 @@
 #include "core/groups/rotation_membership.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ardeno {
 
@@ -12,33 +13,50 @@ bool GroupBelongsToRotation(double longitude, double l0, int recordRotation, int
   return ((seenEarly != westHalf) != eastHalf) != seenLate;
 }
 
-RecordWindow RotationRecordWindow(const Database& db, int rotation) {
-  for (int i = 1; i <= db.RecordCount; ++i) {
-    if (db.Record(i).Rotation() == rotation) return RotationRecordWindow(db, rotation, i);
-  }
-  return {};
-}
+namespace {
 
-RecordWindow RotationRecordWindow(const Database& db, int rotation, int first) {
+// stored(i) gives record i's Rotation and CentralL0, of `count` records.
+template <typename Stored>
+RecordWindow WindowOf(int count, int rotation, int first, Stored stored) {
   RecordWindow window;
   if (first == 0) return window;
   int start = first - std::min(first - 1, 7);
   while (start < first) {
-    const ObservationRecord& r = db.Record(start);
-    if (r.Rotation() == rotation || (r.Rotation() == rotation - 1 && r.CentralL0() < 90)) break;
+    const auto [r, l0] = stored(start);
+    if (r == rotation || (r == rotation - 1 && l0 < 90)) break;
     ++start;
   }
-  int end = db.RecordCount;
-  for (int i = start; i <= db.RecordCount; ++i) {
-    const ObservationRecord& r = db.Record(i);
-    if ((r.Rotation() == rotation + 1 && r.CentralL0() > 270) || r.Rotation() > rotation + 1) {
-      end = std::min(i + 7, db.RecordCount);
+  int end = count;
+  for (int i = start; i <= count; ++i) {
+    const auto [r, l0] = stored(i);
+    if ((r == rotation + 1 && l0 > 270) || r > rotation + 1) {
+      end = std::min(i + 7, count);
       break;
     }
   }
   window.First = start;
   window.Last = end;
   return window;
+}
+
+}  // namespace
+
+RecordWindow RotationRecordWindow(const Database& db, int rotation) {
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    if (db.Record(i).Rotation() != rotation) continue;
+    return WindowOf(db.RecordCount, rotation, i, [&](int k) {
+      const ObservationRecord& r = db.Record(k);
+      return std::pair<int, int>{r.Rotation(), r.CentralL0()};
+    });
+  }
+  return {};
+}
+
+RecordWindow RotationRecordWindow(const RecordPositions& positions, int rotation, int first) {
+  return WindowOf(positions.Count(), rotation, first, [&](int k) {
+    const RecordPosition& r = positions.Record(k);
+    return std::pair<int, int>{r.Rotation, r.CentralL0};
+  });
 }
 
 }  // namespace ardeno

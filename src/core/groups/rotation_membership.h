@@ -3,6 +3,7 @@
 // a rotation. A group crossing the disk near the start or the end of a rotation can be drawn on a
 // record of the neighbouring rotation; its Carrington longitude and the central meridian decide.
 #include "core/data/database.h"
+#include "core/solar/record_positions.h"
 
 namespace ardeno {
 
@@ -21,8 +22,9 @@ struct RecordWindow {
   int Last = 0;
 };
 RecordWindow RotationRecordWindow(const Database& db, int rotation);
-// The same when the first record of the rotation (firstRecord, 0 for none) is already known.
-RecordWindow RotationRecordWindow(const Database& db, int rotation, int firstRecord);
+// The same from the records' positions when the first record of the rotation (firstRecord, 0 for
+// none) is already known.
+RecordWindow RotationRecordWindow(const RecordPositions& positions, int rotation, int firstRecord);
 
 // Records of a window more than this many days after its first record are not read.
 inline constexpr int kRotationWindowDays = 41;

@@ -101,7 +101,7 @@ void ClearSentinels(RotationStatistics& stats) {
 RotationStatistics ComputeRotationStatistics(const Database& db, const RecordPositions& positions) {
   RotationStatistics stats;
   if (db.RecordCount < 1 || positions.Count() < db.RecordCount) return stats;
-  stats.FirstRotation = db.Record(1).Rotation();
+  stats.FirstRotation = positions.Record(1).Rotation;
   stats.StatsFirstYear = positions.Record(1).Date.Year;
 
   RotationStats start;
@@ -128,15 +128,14 @@ RotationStatistics ComputeRotationStatistics(const Database& db, const RecordPos
 
   int count = 0;
   for (int i = 1; i <= db.RecordCount; ++i) {
-    const ObservationRecord& record = db.Record(i);
-    const int k = record.Rotation() - stats.FirstRotation + 1;
+    const RecordPosition& where = positions.Record(i);
+    const int k = where.Rotation - stats.FirstRotation + 1;
     if (k < 1) {
       ++stats.LeftOut.Count;
       continue;
     }
     count = std::max(count, k);
-    const RecordPosition& where = positions.Record(i);
-    if (record.IsSpecial() || !where.HasDate) continue;
+    if (where.IsSpecial || !where.HasDate) continue;
     const int y = where.Date.Year - stats.StatsFirstYear + 1;
     if (y < 1 && where.GroupCount > 0) ++stats.LeftOutYears.Count;
     for (const HeliographicPosition& group : positions.GroupsOf(i)) {

@@ -1,8 +1,10 @@
 #include "core/solar/record_positions.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
+#include "core/data/group_types.h"
 #include "core/data/large_array.h"
 #include "core/data/record_fields.h"
 
@@ -41,8 +43,16 @@ std::uint64_t InputDigestOf(const ObservationRecord& record) {
   digest.Add(second);
   const int groups = record.GroupCount();
   const int faculae = record.FacularCount();
-  digest.Add(Word(record.TimeUT(), static_cast<std::uint16_t>(groups * 64 + faculae)));
-  for (int k = 1; k <= groups; ++k) digest.Add(Word(record.Angle10(k), record.Distance10(k)));
+  digest.Add(Word(record.TimeUT(), static_cast<std::uint16_t>(groups * 64 + faculae),
+                  record.Rotation(), record.CentralL0()));
+  digest.Add(record.IsSpecial());
+  for (int k = 1; k <= groups; ++k) {
+    // The class's first four bytes: its length and three letters.
+    std::uint32_t type = 0;
+    std::memcpy(&type, record.Bytes.data() + ObservationRecord::Slot(k), sizeof type);
+    digest.Add(Word(record.Angle10(k), record.Distance10(k), record.RotationGroupNumber(k)));
+    digest.Add(type);
+  }
   for (int k = 1; k <= faculae; ++k) {
     digest.Add(Word(record.FaculaVertex(k, 1), record.FaculaVertex(k, 2), record.FaculaVertex(k, 3),
                     record.FaculaVertex(k, 4)));
@@ -66,6 +76,9 @@ void AppendComputed(RecordPositions& out, const ObservationRecord& record, std::
   entry.InputDigest = digest;
   entry.FirstGroup = static_cast<std::uint32_t>(out.Groups.size());
   entry.FirstFacula = static_cast<std::uint32_t>(out.Faculae.size());
+  entry.Rotation = record.Rotation();
+  entry.CentralL0 = record.CentralL0();
+  entry.IsSpecial = record.IsSpecial();
   const std::optional<CalendarDate> date = RecordDate(record);
   if (date) {
     entry.HasDate = true;
@@ -75,6 +88,10 @@ void AppendComputed(RecordPositions& out, const ObservationRecord& record, std::
     entry.GroupCount = static_cast<std::uint8_t>(record.GroupCount());
     for (int k = 1; k <= entry.GroupCount; ++k) {
       out.Groups.push_back(PolarToHeliographic(disk, record.Angle10(k), record.Distance10(k)));
+      out.Facts.push_back(GroupFacts{record.RotationGroupNumber(k),
+                                     static_cast<std::uint8_t>(GroupTypeCvValue(
+                                         record.ShortBytes(ObservationRecord::Slot(k), 3))),
+                                     GroupTypeLetter(record, k)});
     }
     entry.FaculaCount = static_cast<std::uint8_t>(record.FacularCount());
     for (int k = 1; k <= entry.FaculaCount; ++k) {
@@ -116,6 +133,8 @@ void AppendCopiedRun(RecordPositions& out, const RecordPositions& from, int firs
   }
   out.Groups.insert(out.Groups.end(), from.Groups.begin() + head.FirstGroup,
                     from.Groups.begin() + tail.FirstGroup + tail.GroupCount);
+  out.Facts.insert(out.Facts.end(), from.Facts.begin() + head.FirstGroup,
+                   from.Facts.begin() + tail.FirstGroup + tail.GroupCount);
   for (auto facula = faculaBegin; facula != faculaEnd; ++facula)
     out.Faculae.push_back(
         {static_cast<std::uint32_t>(facula->FirstVertex + vertexShift), facula->VertexCount});
@@ -127,15 +146,10 @@ void AppendCopiedRun(RecordPositions& out, const RecordPositions& from, int firs
   }
 }
 
-void Reserve(RecordPositions& out, const Database& db) {
-  ReserveLarge(out.Records, static_cast<std::size_t>(db.RecordCount));
-  std::size_t groups = 0;
-  std::size_t faculae = 0;
-  for (int i = 1; i <= db.RecordCount; ++i) {
-    groups += static_cast<std::size_t>(db.Record(i).GroupCount());
-    faculae += static_cast<std::size_t>(db.Record(i).FacularCount());
-  }
+void Reserve(RecordPositions& out, std::size_t records, std::size_t groups, std::size_t faculae) {
+  ReserveLarge(out.Records, records);
   ReserveLarge(out.Groups, groups);
+  ReserveLarge(out.Facts, groups);
   ReserveLarge(out.Faculae, faculae);
   if (out.HasFaculaVertices) ReserveLarge(out.FaculaVertices, faculae * kFaculaVertices);
 }
@@ -145,7 +159,13 @@ void Reserve(RecordPositions& out, const Database& db) {
 RecordPositions ComputeRecordPositions(const Database& db, FaculaVertices vertices) {
   RecordPositions out;
   out.HasFaculaVertices = vertices == FaculaVertices::Convert;
-  Reserve(out, db);
+  std::size_t groups = 0;
+  std::size_t faculae = 0;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    groups += static_cast<std::size_t>(db.Record(i).GroupCount());
+    faculae += static_cast<std::size_t>(db.Record(i).FacularCount());
+  }
+  Reserve(out, static_cast<std::size_t>(db.RecordCount), groups, faculae);
   for (int i = 1; i <= db.RecordCount; ++i) {
     AppendComputed(out, db.Record(i), InputDigestOf(db.Record(i)));
   }
@@ -159,8 +179,15 @@ RecordPositions UpdateRecordPositions(const RecordPositions& previous, const Dat
   std::vector<int> reuseOf(static_cast<std::size_t>(db.RecordCount), 0);  // 0: compute again
   std::unordered_map<std::uint64_t, int> byDigest;
   bool indexed = false;
+  // Counted while the records are read for their digests: another walk over 35 MB of records
+  // would cost as much as the digests.
+  std::size_t groups = 0;
+  std::size_t faculae = 0;
   for (int i = 1; i <= db.RecordCount; ++i) {
-    const std::uint64_t digest = InputDigestOf(db.Record(i));
+    const ObservationRecord& record = db.Record(i);
+    groups += static_cast<std::size_t>(record.GroupCount());
+    faculae += static_cast<std::size_t>(record.FacularCount());
+    const std::uint64_t digest = InputDigestOf(record);
     digests[static_cast<std::size_t>(i - 1)] = digest;
     int reuse = 0;
     for (int candidate : {i, i - 1, i + 1}) {
@@ -184,7 +211,7 @@ RecordPositions UpdateRecordPositions(const RecordPositions& previous, const Dat
 
   RecordPositions out;
   out.HasFaculaVertices = previous.HasFaculaVertices;
-  Reserve(out, db);
+  Reserve(out, static_cast<std::size_t>(db.RecordCount), groups, faculae);
   for (int i = 1; i <= db.RecordCount;) {
     const int reuse = reuseOf[static_cast<std::size_t>(i - 1)];
     if (reuse == 0) {

@@ -2,7 +2,9 @@
 // Each record's ephemeris and the heliographic positions of its groups and facular fields,
 // computed once per change of the data and read by the statistics, the butterfly diagram and the
 // synoptic maps, so that no window runs the ephemeris for every record at every paint. The values
-// are exactly those of RecordEphemeris and PolarToHeliographic for the record.
+// are exactly those of RecordEphemeris and PolarToHeliographic for the record. Beside them lie the
+// few stored fields the group statistics read of every record and group, so that those walk
+// these compact tables instead of 35 MB of records.
 #include <cassert>
 #include <cstdint>
 #include <span>
@@ -20,6 +22,13 @@ struct FaculaOutline {
   std::uint8_t VertexCount = 0;   // 0..6
 };
 
+// Stored fields of a group that the group statistics count.
+struct GroupFacts {
+  std::uint16_t RotationGroupNumber = 0;
+  std::uint8_t TypeValue = 0;  // GroupTypeCvValue of the class: 0 for a class not in the table
+  char ZurichLetter = '\0';    // GroupTypeLetter
+};
+
 struct RecordPosition {
   // False when the record's Date does not parse: the ephemeris, groups and faculae are then empty.
   bool HasDate = false;
@@ -29,8 +38,12 @@ struct RecordPosition {
   std::uint8_t GroupCount = 0;    // the record's GroupCount (at most 40)
   std::uint32_t FirstFacula = 0;  // index into RecordPositions::Faculae
   std::uint8_t FaculaCount = 0;   // the record's FacularCount (at most 40)
-  // Digest of every input above (date, time, group and facula positions): an update reuses the
-  // entry of a record whose digest is unchanged.
+  // As stored, whether or not the date parses.
+  std::uint16_t Rotation = 0;
+  std::uint16_t CentralL0 = 0;
+  bool IsSpecial = false;
+  // Digest of every input above (date, time, group and facula positions, the stored fields and
+  // the groups' facts): an update reuses the entry of a record whose digest is unchanged.
   std::uint64_t InputDigest = 0;
 };
 
@@ -42,6 +55,7 @@ enum class FaculaVertices { Convert, Later };
 struct RecordPositions {
   std::vector<RecordPosition> Records;  // record i (1-based) at Records[i - 1]
   std::vector<HeliographicPosition> Groups;
+  std::vector<GroupFacts> Facts;       // beside Groups, one per group
   std::vector<FaculaOutline> Faculae;  // their vertex indices are set even before conversion
   std::vector<HeliographicPosition> FaculaVertices;  // empty until converted
   bool HasFaculaVertices = false;
@@ -52,6 +66,10 @@ struct RecordPositions {
   std::span<const HeliographicPosition> GroupsOf(int i) const {
     const RecordPosition& r = Record(i);
     return {Groups.data() + r.FirstGroup, r.GroupCount};
+  }
+  std::span<const GroupFacts> FactsOf(int i) const {
+    const RecordPosition& r = Record(i);
+    return {Facts.data() + r.FirstGroup, r.GroupCount};
   }
   // Field k of record i is FaculaeOf(i)[k - 1].
   std::span<const FaculaOutline> FaculaeOf(int i) const {

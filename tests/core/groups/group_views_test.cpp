@@ -145,7 +145,8 @@ TEST(GroupTypesPerYear, EveryRecordCountsSpecialOnesToo) {
   ObservationRecord r1 = Drawing("10.05.2013", {{0, 10.0, "Dkc"}, {10, 5.0, "Axx"}});
   ObservationRecord r2 = Special(Drawing("11.05.2013", {{0, 10.0, "Dkc"}}));
   ObservationRecord r3 = Drawing("11.05.2015", {{0, 10.0, "Xyz"}});
-  const TextGrid grid = TypeCountGrid(ComputeTypeCounts(DatabaseOf({r1, r2, r3})));
+  const TextGrid grid =
+      TypeCountGrid(ComputeTypeCounts(ComputeRecordPositions(DatabaseOf({r1, r2, r3}))));
   ASSERT_EQ(grid.RowCount(), 62);
   ASSERT_EQ(grid.ColumnCount(), 4);
   EXPECT_EQ(grid.Cell(0, 1), "2013");

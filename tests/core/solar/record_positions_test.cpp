@@ -15,7 +15,11 @@ ObservationRecord Drawing(const std::string& date, std::uint16_t time, int group
   record.SetDate(date);
   record.SetTimeUT(time);
   record.SetGroupCount(groups);
+  record.SetRotation(static_cast<std::uint16_t>(2140 + time % 3));
+  record.SetCentralL0(static_cast<std::uint16_t>(time % 360));
   for (int k = 1; k <= groups; ++k) {
+    record.SetGroupType(k, k % 2 == 0 ? "Dkc" : "Hsx");
+    record.SetRotationGroupNumber(k, static_cast<std::uint16_t>(k + 10));
     record.SetAngle10(k, static_cast<std::uint16_t>(300 * k + time % 97));
     record.SetDistance10(k, static_cast<std::uint16_t>(100 * k % 1200 + 50));
   }
@@ -58,9 +62,16 @@ void ExpectSame(const RecordPositions& a, const RecordPositions& b) {
     EXPECT_EQ(a.Record(i).HasDate, b.Record(i).HasDate);
     EXPECT_EQ(a.Record(i).Eph.EphL0, b.Record(i).Eph.EphL0);
     EXPECT_EQ(a.Record(i).Eph.RotationNumber, b.Record(i).Eph.RotationNumber);
+    EXPECT_EQ(a.Record(i).Rotation, b.Record(i).Rotation);
+    EXPECT_EQ(a.Record(i).CentralL0, b.Record(i).CentralL0);
+    EXPECT_EQ(a.Record(i).IsSpecial, b.Record(i).IsSpecial);
     ASSERT_EQ(a.GroupsOf(i).size(), b.GroupsOf(i).size());
+    ASSERT_EQ(a.FactsOf(i).size(), b.FactsOf(i).size());
     for (std::size_t k = 0; k < a.GroupsOf(i).size(); ++k) {
       ExpectSamePosition(a.GroupsOf(i)[k], b.GroupsOf(i)[k]);
+      EXPECT_EQ(a.FactsOf(i)[k].RotationGroupNumber, b.FactsOf(i)[k].RotationGroupNumber);
+      EXPECT_EQ(a.FactsOf(i)[k].TypeValue, b.FactsOf(i)[k].TypeValue);
+      EXPECT_EQ(a.FactsOf(i)[k].ZurichLetter, b.FactsOf(i)[k].ZurichLetter);
     }
     ASSERT_EQ(a.FaculaeOf(i).size(), b.FaculaeOf(i).size());
     for (std::size_t k = 0; k < a.FaculaeOf(i).size(); ++k) {
@@ -196,6 +207,14 @@ INSTANTIATE_TEST_SUITE_P(
                      --db.RecordCount;
                    },
                    0},
+        // The stored fields the group statistics count are kept beside the positions.
+        ChangeCase{"CorrectedGroupClass", [](Database& db) { db.Record(3).SetGroupType(4, "Fkc"); },
+                   3},
+        ChangeCase{"CorrectedRotationGroupNumber",
+                   [](Database& db) { db.Record(4).SetRotationGroupNumber(1, 55); }, 4},
+        ChangeCase{"MarkedSpecial", [](Database& db) { db.Record(1).SetKind("x"); }, 1},
+        ChangeCase{"CorrectedStoredRotation", [](Database& db) { db.Record(3).SetRotation(2150); },
+                   3},
         ChangeCase{"ObserverOnlyChanged",
                    [](Database& db) { db.Record(5).SetObserver("Nový pozorovatel"); }, 0},
         ChangeCase{"RecordsReversed",
