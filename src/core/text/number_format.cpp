@@ -1,8 +1,10 @@
 #include "core/text/number_format.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -226,7 +228,44 @@ std::string FormatFloat(std::string_view pattern, double value) {
   return text;
 }
 
+namespace {
+
+constexpr std::array<double, 7> kPowersOfTen = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+
+// |value| below this many units of the last decimal: its 15 significant digits lie within
+// 1e-5 of a unit, well inside the margin below.
+constexpr double kQuickLimit = 1e9;
+// Scaled values this close to a half are left to the decimal rounding, which decides ties.
+constexpr double kTieMargin = 1e-3;
+
+// The rounded digits of FormatFixed without the text work of RoundDecimal, for the values far
+// from a rounding tie, which are nearly all that tables and reports format; nothing otherwise.
+std::optional<std::string> QuickFixed(double value, int decimals) {
+  if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size())) return std::nullopt;
+  const double scaled = std::fabs(value) * kPowersOfTen[static_cast<std::size_t>(decimals)];
+  if (!(scaled < kQuickLimit)) return std::nullopt;  // also infinities and NaN
+  const double units = std::floor(scaled + 0.5);
+  if (std::fabs(scaled - units) > 0.5 - kTieMargin) return std::nullopt;
+  const auto whole = static_cast<std::int64_t>(units);
+  const auto scale = static_cast<std::int64_t>(kPowersOfTen[static_cast<std::size_t>(decimals)]);
+  std::string text = value < 0 && whole != 0 ? "-" : "";
+  text += std::to_string(whole / scale);
+  if (decimals > 0) {
+    const std::string fraction = std::to_string(whole % scale);
+    text += '.';
+    text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+    text += fraction;
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string FormatFixed(double value, int width, int decimals) {
+  if (std::optional<std::string> quick = QuickFixed(value, decimals)) {
+    if (static_cast<int>(quick->size()) < width) quick->insert(0, width - quick->size(), ' ');
+    return *std::move(quick);
+  }
   const DecimalText number = RoundDecimal(value, decimals);
   std::string text = number.IntegerDigits;
   if (decimals > 0) text += "." + number.FractionDigits;

@@ -19,9 +19,11 @@ void TextCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   const int flags = alignment.isValid() ? alignment.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter);
   painter->setPen(selected ? option.palette.highlightedText().color()
                            : option.palette.text().color());
+  const QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+  const QString text = index.data(Qt::DisplayRole).toString();
+  if (m_numbers.Draw(*painter, option.font, textRect, flags, text)) return;
   painter->setFont(option.font);
-  painter->drawText(option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0), flags,
-                    index.data(Qt::DisplayRole).toString());
+  painter->drawText(textRect, flags, text);
 }
 
 }  // namespace ardeno

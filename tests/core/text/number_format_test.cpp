@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <vector>
+
 namespace ardeno {
 namespace {
 
@@ -66,6 +70,39 @@ TEST(FormatFixedTest, WidthAndDecimals) {
   EXPECT_EQ(FormatFixed(12345.6, 3, 1), "12345.6");
   EXPECT_EQ(FormatFixed(0.04, 4, 1), " 0.0");
   EXPECT_EQ(FormatInt(42, 5), "   42");
+}
+
+// FormatFixed spelled out from the decimal rounding alone.
+std::string FixedFromDecimalRounding(double value, int width, int decimals) {
+  const DecimalText number = RoundDecimal(value, decimals);
+  std::string text = number.IntegerDigits;
+  if (decimals > 0) text += "." + number.FractionDigits;
+  if (value < 0 && !number.IsZero) text.insert(0, "-");
+  if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
+  return text;
+}
+
+TEST(FormatFixedTest, EqualsTheDecimalRoundingForEveryKindOfValue) {
+  std::vector<double> values = {0.0,     -0.0,   0.15,    0.25,     2.675,   1.005,
+                                -1.005,  -0.004, -0.005,  0.0049,   0.5,     -0.5,
+                                99.995,  12.345, 1234.55, 999999.5, 8.9e8,   1.23e12,
+                                -7.5e14, 1e300,  -1e-300, 1.0 / 3,  2.0 / 3, 0.1 + 0.2};
+  // Means of counts, as the tables hold them: sums of whole numbers over record counts.
+  for (int sum = 0; sum < 3000; sum += 7)
+    for (int records = 1; records <= 31; records += 3) values.push_back(double(sum) / records);
+  // Every tie of two and three decimals up to 100, and its neighbours.
+  for (int units = 0; units < 100000; units += 5) {
+    const double tie = units / 1000.0;
+    values.insert(values.end(), {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e9), -tie});
+  }
+  values.push_back(std::numeric_limits<double>::infinity());
+  values.push_back(std::numeric_limits<double>::quiet_NaN());
+  for (const double value : values) {
+    for (const int decimals : {0, 1, 2, 3, 4, 6, 8}) {
+      ASSERT_EQ(FormatFixed(value, 9, decimals), FixedFromDecimalRounding(value, 9, decimals))
+          << value << " to " << decimals << " decimals";
+    }
+  }
 }
 
 }  // namespace

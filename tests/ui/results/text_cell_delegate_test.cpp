@@ -1,9 +1,13 @@
 // The text tables of the results window paint each cell as its text alone: in the model's
 // alignment (row labels left, numbers right), in the selection's colours on a selected row.
+// Numbers drawn from their looked-up glyphs look exactly as when drawn the usual way.
 #include <QHeaderView>
 #include <QImage>
+#include <QPainter>
 #include <QTableView>
 #include <QTest>
+
+#include "ui/results/number_glyphs.h"
 
 #include "ui/results/text_cell_delegate.h"
 #include "ui/results/text_grid_model.h"
@@ -37,6 +41,9 @@ class TextCellDelegateTest : public QObject {
   Q_OBJECT
  private slots:
   void LabelsLeftNumbersRightSelectionHighlighted();
+  void NumbersDrawnFromGlyphsLookAsDrawnUsually_data();
+  void NumbersDrawnFromGlyphsLookAsDrawnUsually();
+  void TextsOtherThanNumbersAreLeftToTheUsualWay();
 };
 
 void TextCellDelegateTest::LabelsLeftNumbersRightSelectionHighlighted() {
@@ -68,6 +75,63 @@ void TextCellDelegateTest::LabelsLeftNumbersRightSelectionHighlighted() {
   const QRgb highlight = table.palette().color(QPalette::Highlight).rgb();
   QCOMPARE(image.pixel(selected.left() + 2, selected.top() + 2), highlight);
   QVERIFY(InkIn(image, selected, highlight).Left >= 0);  // the text on the highlight
+}
+
+void TextCellDelegateTest::NumbersDrawnFromGlyphsLookAsDrawnUsually_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<int>("flags");
+  const int right = Qt::AlignRight | Qt::AlignVCenter;
+  QTest::newRow("decimal right") << "12.5" << right;
+  QTest::newRow("negative right") << "-0.33" << right;
+  QTest::newRow("long right") << "1234567.89" << right;
+  QTest::newRow("spaces and signs left")
+      << " 03 +4 (5/6) 7%" << int(Qt::AlignLeft | Qt::AlignVCenter);
+  QTest::newRow("centred") << "2014.05" << int(Qt::AlignCenter);
+  QTest::newRow("top left") << "00:15" << int(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TextCellDelegateTest::NumbersDrawnFromGlyphsLookAsDrawnUsually() {
+  QFETCH(QString, text);
+  QFETCH(int, flags);
+  const QRect cell(3, 2, 150, 24);
+  const auto paint = [&](bool glyphs) {
+    QImage image(160, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    QFont font;
+    font.setPointSize(11);
+    painter.setFont(font);
+    NumberGlyphs numbers;
+    if (glyphs) {
+      if (!numbers.Draw(painter, font, cell, flags, text)) return QImage();
+    } else {
+      painter.drawText(cell, flags, text);
+    }
+    return image;
+  };
+  const QImage fast = paint(true);
+  const QImage usual = paint(false);
+  QVERIFY2(!fast.isNull(), "a number's characters all have glyphs");
+  int differing = 0;
+  for (int y = 0; y < fast.height(); ++y)
+    for (int x = 0; x < fast.width(); ++x) differing += fast.pixel(x, y) != usual.pixel(x, y);
+  QCOMPARE(differing, 0);
+}
+
+void TextCellDelegateTest::TextsOtherThanNumbersAreLeftToTheUsualWay() {
+  QImage image(100, 30, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  NumberGlyphs numbers;
+  for (const QString& text : {QStringLiteral("leden"), QStringLiteral("12.5 R"),
+                              QStringLiteral("–5"), QStringLiteral("Měsíc")}) {
+    QVERIFY2(!numbers.Draw(painter, painter.font(), QRectF(0, 0, 100, 30), Qt::AlignLeft, text),
+             qPrintable(text));
+  }
+  painter.end();
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) QCOMPARE(image.pixel(x, y), QColor(Qt::white).rgb());
 }
 
 QTEST_MAIN(TextCellDelegateTest)
