@@ -56,14 +56,14 @@ void PaintCoronaButterfly(QPainter& p, const CoronaButterflyScene& scene, QSize 
   const int t = std::max(1, (client.width() - 60) / std::max(1, chunks));
   const int h = std::max(1, (client.height() - 40) / 180);
   const int equator = client.height() / 2;
-  p.setPen(Qt::NoPen);
+  // Thousands of cells: each filled as a plain rectangle, without a brush set per cell.
   for (int n = 0; n < chunks; ++n) {
     const int x = 50 + n * t;
     for (int band = 1; band <= 36; ++band) {
       const int grey = CoronaBandGrey(scene.Rotations[static_cast<std::size_t>(n)].Means, band);
-      p.setBrush(QColor(grey, grey, grey));
       const int y = equator + (5 * band - 90) * h + h / 2;
-      p.drawRect(QRect(QPoint(x, y - 5 * h), QPoint(x + t - t / 2 + 1, y)));
+      p.fillRect(QRect(QPoint(x, y - 5 * h), QPoint(x + t - t / 2 + 1, y)),
+                 QColor(grey, grey, grey));
     }
   }
   p.setFont(ViewFont(11));

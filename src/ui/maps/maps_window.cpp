@@ -117,12 +117,6 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
   m_busyPanel->resize(200, 60);
   m_busyPanel->hide();
 
-  // The magnetosphere summary as stored, kept whole for the summation's rewrite.
-  try {
-    m_magnetSummary = ReadMagnetSummary(m_ctx.ProgDir, LastRotation(m_ctx.Db));
-  } catch (const AuxFileError& error) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(error.what()));
-  }
   if (m_ctx.Inputs) {
     m_coronaButterfly = PrepareCoronaButterfly(m_ctx.Inputs->Corona);
     m_rotationBar->setRange(1, CoronaGraphMaxPosition(m_ctx.Inputs->Corona));
@@ -319,7 +313,22 @@ void MapsWindow::ShowView(View view) {
   Invalidate();
 }
 
+bool MapsWindow::ReadMagnetSummaryOnce() {
+  if (m_magnetSummaryRead) return true;
+  // Read when the cycles are asked for, not at every opening of the window: the summary of a
+  // long series is megabytes that most sessions never look at.
+  try {
+    m_magnetSummary = ReadMagnetSummary(m_ctx.ProgDir, LastRotation(m_ctx.Db));
+  } catch (const AuxFileError& error) {
+    m_ctx.Msg.ShowMessageText(QString::fromUtf8(error.what()));
+    return false;
+  }
+  m_magnetSummaryRead = true;
+  return true;
+}
+
 void MapsWindow::datamagnetClick() {
+  if (!ReadMagnetSummaryOnce()) return;
   if (!m_magnetSummary.FileFound) {
     m_ctx.Msg.ShowMessageText(
         tr("Soubor magn.dat zatím není: vytvoří ho součet magnetogramů "
@@ -730,6 +739,7 @@ void MapsWindow::SumMagnetosphere() {
     return;
   }
   m_magnetSummary.FileFound = true;
+  m_magnetSummaryRead = true;
   // The comparison shown follows the new sums.
   if (m_magnetCycles) {
     m_magnetCycles = CompareMagnetCycles(m_magnetSummary, m_magnetCycles->Query);

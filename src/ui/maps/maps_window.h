@@ -141,6 +141,8 @@ class MapsWindow : public QWidget {
   void ToggleMagnetosphereUnderlay();
   void ToggleMagnetospherePicture();
   void ShowMagnetCycles();
+  // Reads magn.dat when first needed; false (after telling why) when it cannot be read.
+  bool ReadMagnetSummaryOnce();
   bool CoronaPresent() const;
   bool MagnetogramsPresent();
   void SaveImage(bool ask);
@@ -169,7 +171,8 @@ class MapsWindow : public QWidget {
   bool m_printing = false;
   int m_listIndex = 0;
   std::vector<RotationListEntry> m_rotations;
-  MagnetSummary m_magnetSummary;
+  MagnetSummary m_magnetSummary;  // as stored, kept whole for the summation's rewrite
+  bool m_magnetSummaryRead = false;
   std::optional<MagnetCycleCurves> m_magnetCycles;
   MagnetCyclesBox* m_cyclesBox = nullptr;
   CoronaButterflyScene m_coronaButterfly;

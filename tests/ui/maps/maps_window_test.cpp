@@ -140,6 +140,7 @@ class MapsWindowTest : public QObject {
   void ComparisonShowsTheShiftedRotationBelow();
   void ComparisonPanelClearsAndRefusesMissingData();
   void MagnetCyclesAreComparedFromTheSummary();
+  void MagnetSummaryIsReadWhenTheCyclesAreAskedFor();
 
  private:
   QTemporaryDir m_dir;
@@ -565,6 +566,33 @@ void MapsWindowTest::MagnetCyclesAreComparedFromTheSummary() {
     QVERIFY2(CountColour(image, MagnetCycleColour(0), around) > 0, c.Polarity);
   }
   QCOMPARE(run.Msg.ShownMessages.size(), 1);
+}
+
+// Opening the window does not read magn.dat (megabytes for a long series): a summary that cannot
+// be read is told when the cycles are asked for, and one written after the window opened is used.
+void MapsWindowTest::MagnetSummaryIsReadWhenTheCyclesAreAskedFor() {
+  QTemporaryDir dir;
+  const std::filesystem::path folder = dir.path().toStdString();
+  test::AppRun run(folder);
+  run.Db = test::DatabaseOf(ThreeSightings().Records);
+  run.Db.ChooseRecord(run.Db.RecordCount);
+  std::filesystem::create_directory(folder / kMagnetSummaryFile);  // present but unreadable
+  MapsWindow maps(run.Ctx);
+  maps.resize(kClient);
+  maps.show();
+  QVERIFY(run.Msg.ShownMessages.empty());
+  maps.datamagnetClick();
+  QCOMPARE(run.Msg.ShownMessages.size(), 1);
+  QVERIFY(run.Msg.ShownMessages.front().contains("magn.dat"));
+  QVERIFY(maps.MagnetCyclesPanel()->isHidden());
+
+  std::filesystem::remove(folder / kMagnetSummaryFile);
+  MagnetSummary summary;
+  summary.Cells.assign(MagnetRecordsFor(2400) * kMagnetRecordBytes, 0);
+  QVERIFY(!WriteMagnetSummary(folder, summary));
+  maps.datamagnetClick();
+  QCOMPARE(run.Msg.ShownMessages.size(), 1);
+  QVERIFY(maps.MagnetCyclesPanel()->isVisible());
 }
 
 QTEST_MAIN(MapsWindowTest)
