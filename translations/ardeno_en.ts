@@ -4691,4 +4691,492 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>Repairs: %1</translation>
     </message>
 </context>
+<context>
+    <name>ardeno-render</name>
+    <message>
+        <source>V měsíci %1.%2 není v datech žádný zákres.</source>
+        <translation>There is no drawing in the data in the month %1.%2.</translation>
+    </message>
+    <message>
+        <source>Databáze nemá žádný záznam.</source>
+        <translation>The database has no record.</translation>
+    </message>
+    <message>
+        <source>Volba --time-factor čeká 1, 2, 4, 8 nebo 16 pixelů na otočku.</source>
+        <translation>The option --time-factor expects 1, 2, 4, 8 or 16 pixels per rotation.</translation>
+    </message>
+    <message>
+        <source>Volba --height-scale čeká 1 až 9 pixelů na stupeň.</source>
+        <translation>The option --height-scale expects 1 to 9 pixels per degree.</translation>
+    </message>
+    <message>
+        <source>Nejsou data pro koronu</source>
+        <translation>There are no corona data</translation>
+    </message>
+    <message>
+        <source>Soubor Motfakul.dat s doplňkovými daty ve složce není.</source>
+        <translation>The file Motfakul.dat with the supplementary data is not in the folder.</translation>
+    </message>
+    <message>
+        <source>Neznámá křivka &apos;%1&apos;: volba --curves čeká mean, smoothed, bounds.</source>
+        <translation>Unknown curve '%1': the option --curves expects mean, smoothed, bounds.</translation>
+    </message>
+    <message>
+        <source>motýlkový diagram: šířka skupin a fakulí podle Carringtonovy otočky</source>
+        <translation>butterfly diagram: latitude of the groups and faculae by Carrington rotation</translation>
+    </message>
+    <message>
+        <source>skvrny, fakule, nebo obojí</source>
+        <translation>spots, faculae, or both</translation>
+    </message>
+    <message>
+        <source>křivky oddělené čárkou: mean (střední šířka), smoothed (vyhlazená), bounds (ohraničení)</source>
+        <translation>curves separated by commas: mean (mean latitude), smoothed (smoothed), bounds (boundaries)</translation>
+    </message>
+    <message>
+        <source>zelená koróna pod diagramem (začátek od otočky 1100)</source>
+        <translation>green corona under the diagram (from rotation 1100)</translation>
+    </message>
+    <message>
+        <source>doplňková data z Motfakul.dat (začátek od otočky 1200)</source>
+        <translation>supplementary data from Motfakul.dat (from rotation 1200)</translation>
+    </message>
+    <message>
+        <source>fakule jako sloupky místo čar</source>
+        <translation>faculae as bars instead of lines</translation>
+    </message>
+    <message>
+        <source>pixelů na otočku: 1, 2, 4, 8, 16</source>
+        <translation>pixels per rotation: 1, 2, 4, 8, 16</translation>
+    </message>
+    <message>
+        <source>pixelů na stupeň šířky: 1 až 9</source>
+        <translation>pixels per degree of latitude: 1 to 9</translation>
+    </message>
+    <message>
+        <source>vodorovný posun v pixelech</source>
+        <translation>horizontal scroll in pixels</translation>
+    </message>
+    <message>
+        <source>Rok musí být číslo od 1 do 9999.</source>
+        <translation>The year must be a number from 1 to 9999.</translation>
+    </message>
+    <message>
+        <source>tabulka heliografických souřadnic L0, B0, P na čtyři měsíce</source>
+        <translation>table of the heliographic coordinates L0, B0, P for four months</translation>
+    </message>
+    <message>
+        <source>rok tabulky</source>
+        <translation>year of the table</translation>
+    </message>
+    <message>
+        <source>první měsíc: 1 leden-duben, 5 květen-srpen, 9 září-prosinec</source>
+        <translation>first month: 1 January-April, 5 May-August, 9 September-December</translation>
+    </message>
+    <message>
+        <source>Volba --day-width čeká 1 až 16 pixelů.</source>
+        <translation>The option --day-width expects 1 to 16 pixels.</translation>
+    </message>
+    <message>
+        <source>denní grafy (okno Grafy) s nejnovějšími daty v záběru</source>
+        <translation>daily graphs (the Graphs window) with the latest data in view</translation>
+    </message>
+    <message>
+        <source>zobrazený index</source>
+        <translation>index shown</translation>
+    </message>
+    <message>
+        <source>tři panely nebo jeden</source>
+        <translation>three panels or one</translation>
+    </message>
+    <message>
+        <source>pixelů na den (1 až 16)</source>
+        <translation>pixels per day (1 to 16)</translation>
+    </message>
+    <message>
+        <source>stupnice hodnot u levého okraje</source>
+        <translation>value scale at the left edge</translation>
+    </message>
+    <message>
+        <source>Záznam %1 neexistuje (databáze má %2 záznamů).</source>
+        <translation>Record %1 does not exist (the database has %2 records).</translation>
+    </message>
+    <message>
+        <source>zákres jednoho záznamu, jak ho ukazuje okno zákresu</source>
+        <translation>the drawing of one record as the drawing window shows it</translation>
+    </message>
+    <message>
+        <source>číslo záznamu od 1; 0 = poslední</source>
+        <translation>record number from 1; 0 = the last</translation>
+    </message>
+    <message>
+        <source>bílý disk jako při tisku a ukládání obrázku</source>
+        <translation>white disk as when printing and saving the picture</translation>
+    </message>
+    <message>
+        <source>Rotace %1 v datech není.</source>
+        <translation>Rotation %1 is not in the data.</translation>
+    </message>
+    <message>
+        <source>Nejsou data pro magnetosféru</source>
+        <translation>There are no magnetosphere data</translation>
+    </message>
+    <message>
+        <source>Pozice rotace musí být od 1 do %1.</source>
+        <translation>The rotation position must be from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Horní polovina: %1 (lze spots, faculae, corona, magnetosphere spojené +, nebo none).</source>
+        <translation>Upper half: %1 (spots, faculae, corona, magnetosphere joined with +, or none are allowed).</translation>
+    </message>
+    <message>
+        <source>Dolní polovina: %1 (lze faculae, corona, magnetosphere spojené +, nebo none).</source>
+        <translation>Lower half: %1 (faculae, corona, magnetosphere joined with +, or none are allowed).</translation>
+    </message>
+    <message>
+        <source>Posuv v otočkách musí být od -10 do 10.</source>
+        <translation>The shift in rotations must be from -10 to 10.</translation>
+    </message>
+    <message>
+        <source>Soubor magn.dat není: vytvoří ho součet magnetogramů (klávesa P v okně map).</source>
+        <translation>There is no file magn.dat: the sum of the magnetograms (key P in the maps window) creates it.</translation>
+    </message>
+    <message>
+        <source>šířka od, stupně</source>
+        <translation>latitude from, degrees</translation>
+    </message>
+    <message>
+        <source>šířka do, stupně</source>
+        <translation>latitude to, degrees</translation>
+    </message>
+    <message>
+        <source>počet cyklů po 147 otočkách</source>
+        <translation>number of cycles of 147 rotations</translation>
+    </message>
+    <message>
+        <source>první otočka prvního cyklu</source>
+        <translation>first rotation of the first cycle</translation>
+    </message>
+    <message>
+        <source>polarita větší nebo menší</source>
+        <translation>polarity greater or smaller</translation>
+    </message>
+    <message>
+        <source>Carringtonova rotace; 0 = poslední v datech (u pásových map rotace před ní)</source>
+        <translation>Carrington rotation; 0 = the last in the data (for the strip maps the rotations before it)</translation>
+    </message>
+    <message>
+        <source>fakulová pole</source>
+        <translation>facular fields</translation>
+    </message>
+    <message>
+        <source>obrysy spojující skupinu s pomocnou skvrnou</source>
+        <translation>outlines joining a group with its auxiliary spot</translation>
+    </message>
+    <message>
+        <source>zelená koróna pod mapou</source>
+        <translation>green corona under the map</translation>
+    </message>
+    <message>
+        <source>magnetosféra pod mapou</source>
+        <translation>magnetosphere under the map</translation>
+    </message>
+    <message>
+        <source>Carringtonova rotace horní mapy; 0 = poslední v datech</source>
+        <translation>Carrington rotation of the upper map; 0 = the last in the data</translation>
+    </message>
+    <message>
+        <source>obsah horní mapy: spots, faculae, corona, magnetosphere spojené +, nebo none</source>
+        <translation>contents of the upper map: spots, faculae, corona, magnetosphere joined with +, or none</translation>
+    </message>
+    <message>
+        <source>obsah dolní mapy: faculae, corona, magnetosphere spojené +, nebo none</source>
+        <translation>contents of the lower map: faculae, corona, magnetosphere joined with +, or none</translation>
+    </message>
+    <message>
+        <source>posuv dolní mapy v otočkách, -10 až 10</source>
+        <translation>shift of the lower map in rotations, -10 to 10</translation>
+    </message>
+    <message>
+        <source>synoptická mapa jedné rotace se skupinami a tabulkou b/l</source>
+        <translation>synoptic map of one rotation with the groups and the b/l table</translation>
+    </message>
+    <message>
+        <source>dlouhá mapa: 16 rotací vedle sebe</source>
+        <translation>long map: 16 rotations side by side</translation>
+    </message>
+    <message>
+        <source>vysoká mapa: rotace pod sebou</source>
+        <translation>high map: rotations one below another</translation>
+    </message>
+    <message>
+        <source>dvě mapy nad sebou</source>
+        <translation>two maps one above the other</translation>
+    </message>
+    <message>
+        <source>graf zelené koróny jedné rotace po sektorech</source>
+        <translation>green corona graph of one rotation by sectors</translation>
+    </message>
+    <message>
+        <source>motýlek zelené koróny ze všech načtených rotací</source>
+        <translation>green corona butterfly diagram of all rotations loaded</translation>
+    </message>
+    <message>
+        <source>srovnání cyklů z magn.dat: podíl polarity v pásu šířek otočku po otočce</source>
+        <translation>comparison of cycles from magn.dat: share of a polarity in a latitude band rotation by rotation</translation>
+    </message>
+    <message>
+        <source>srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace</source>
+        <translation>comparison of two maps one above the other: the upper rotation and the lower one shifted by whole rotations</translation>
+    </message>
+    <message>
+        <source>Použití: ardeno-render [--lang cs|en] POHLED SLOŽKA VÝSTUP.png|.jpg|.bmp|.svg|.pdf [--size ŠxV] [--dpi N] [--data VÝSTUP.csv] [--volba hodnota]...
+  --lang cs|en  jazyk zpráv a popisků obrázku (jinak volba v nabídce Zadávání programu nebo jazyk systému)
+  --size ŠxV  velikost klientské oblasti okna = velikost obrázku v pixelech
+  --dpi N  rozlišení obrázku z bodů (.png, .jpg, .bmp) pro tisk, 96 až 1200; obraz okna se zvětší N/96krát
+  .svg a .pdf  tentýž obraz s textem jako textem a čarami jako vektory (pro články)
+  --data VÝSTUP.csv  čísla, která obrázek kreslí, řádek za bodem nebo značkou (grafy, motýlek, mapy)
+Pohledy:
+</source>
+        <translation>Usage: ardeno-render [--lang cs|en] VIEW FOLDER OUTPUT.png|.jpg|.bmp|.svg|.pdf [--size WxH] [--dpi N] [--data OUTPUT.csv] [--option value]...
+  --lang cs|en  language of the messages and of the picture's labels (else the choice in the program's Entry menu or the system language)
+  --size WxH  size of the window's client area = size of the picture in pixels
+  --dpi N  resolution of a raster picture (.png, .jpg, .bmp) for print, 96 to 1200; the window's picture is enlarged N/96 times
+  .svg and .pdf  the same picture with text as text and lines as vectors (for papers)
+  --data OUTPUT.csv  the numbers the picture draws, a line per point or mark (graphs, butterfly diagram, maps)
+Views:
+</translation>
+    </message>
+    <message>
+        <source>%1 (výchozí velikost %2x%3)</source>
+        <translation>%1 (default size %2x%3)</translation>
+    </message>
+    <message>
+        <source>%1 (výchozí %2)</source>
+        <translation>%1 (default %2)</translation>
+    </message>
+    <message>
+        <source>Volba --%1 čeká celé číslo, ne &quot;%2&quot;.</source>
+        <translation>The option --%1 expects a whole number, not "%2".</translation>
+    </message>
+    <message>
+        <source>Volba --%1 nemá hodnotu &quot;%2&quot; (možnosti: %3).</source>
+        <translation>The option --%1 has no value "%2" (choices: %3).</translation>
+    </message>
+    <message>
+        <source>Chybí pohled, složka s daty nebo výstupní soubor.</source>
+        <translation>The view, the data folder or the output file is missing.</translation>
+    </message>
+    <message>
+        <source>Neznámý pohled: %1</source>
+        <translation>Unknown view: %1</translation>
+    </message>
+    <message>
+        <source>Nečekaný argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Volbě %1 chybí hodnota.</source>
+        <translation>The option %1 has no value.</translation>
+    </message>
+    <message>
+        <source>Neplatné rozlišení &quot;%1&quot;: --dpi čeká celé číslo 96 až 1200.</source>
+        <translation>Invalid resolution "%1": --dpi expects a whole number from 96 to 1200.</translation>
+    </message>
+    <message>
+        <source>Neplatná velikost &quot;%1&quot;: čeká se ŠÍŘKAxVÝŠKA, např. 1600x1000.</source>
+        <translation>Invalid size "%1": WIDTHxHEIGHT is expected, e.g. 1600x1000.</translation>
+    </message>
+    <message>
+        <source>Pohled %1 nezná volbu %2.</source>
+        <translation>The view %1 has no option %2.</translation>
+    </message>
+    <message>
+        <source>Obrázek i čísla mají jít do téhož souboru %1; zvol pro čísla jiné jméno.</source>
+        <translation>The picture and the numbers would go into the same file %1; choose another name for the numbers.</translation>
+    </message>
+    <message>
+        <source>Volba --dpi platí jen pro obrázky z bodů (.png, .jpg, .bmp); %1 je z vektorů a na rozlišení nezávisí.</source>
+        <translation>The option --dpi applies only to raster pictures (.png, .jpg, .bmp); %1 is made of vectors and does not depend on a resolution.</translation>
+    </message>
+    <message>
+        <source>Obrázek by při %1 dpi měl %2x%3 pixelů, víc než %4 na stranu; zmenši --size nebo --dpi.</source>
+        <translation>At %1 dpi the picture would have %2x%3 pixels, more than %4 a side; reduce --size or --dpi.</translation>
+    </message>
+    <message>
+        <source>Pohled %1 nekreslí čísla, volba --data u něj není.</source>
+        <translation>The view %1 draws no numbers; it has no option --data.</translation>
+    </message>
+    <message>
+        <source>Ve složce %1 není soubor datax.dat.</source>
+        <translation>There is no datax.dat file in the folder %1.</translation>
+    </message>
+    <message>
+        <source>V měsíci %1 není žádný zákres.</source>
+        <translation>There is no drawing in the month %1.</translation>
+    </message>
+    <message>
+        <source>Neznámý výkaz.</source>
+        <translation>Unknown report.</translation>
+    </message>
+    <message>
+        <source>měsíční výkazy okna výsledků: vlastní výsledky, SIDC, CV</source>
+        <translation>monthly reports of the results window: own results, SIDC, CV</translation>
+    </message>
+    <message>
+        <source>výkaz</source>
+        <translation>report</translation>
+    </message>
+    <message>
+        <source>měsíc 1 až 12; 0 = měsíc posledního zákresu</source>
+        <translation>month 1 to 12; 0 = the month of the last drawing</translation>
+    </message>
+    <message>
+        <source>rok výkazu</source>
+        <translation>year of the report</translation>
+    </message>
+    <message>
+        <source>Polokoule je 1 (celková), 2 (sever) nebo 3 (jih).</source>
+        <translation>The hemisphere is 1 (whole disk), 2 (north) or 3 (south).</translation>
+    </message>
+    <message>
+        <source>Neznámý pohled výsledků.</source>
+        <translation>Unknown view of the results.</translation>
+    </message>
+    <message>
+        <source>Pohled nelze otevřít.</source>
+        <translation>The view cannot be opened.</translation>
+    </message>
+    <message>
+        <source>okno výsledků: naměřené a vyhlazené měsíční hodnoty, dny bez aktivity</source>
+        <translation>results window: measured and smoothed monthly values, spotless days</translation>
+    </message>
+    <message>
+        <source>pohled okna výsledků</source>
+        <translation>view of the results window</translation>
+    </message>
+    <message>
+        <source>1 celková, 2 sever, 3 jih</source>
+        <translation>1 whole disk, 2 north, 3 south</translation>
+    </message>
+    <message>
+        <source>rok kalendáře bez aktivity; 0 = rok posledního zákresu</source>
+        <translation>year of the spotless days calendar; 0 = the year of the last drawing</translation>
+    </message>
+    <message>
+        <source>Volba --compression čeká 0 (přizpůsobit šířce) až 64 dní na pixel.</source>
+        <translation>The option --compression expects 0 (fit to the width) to 64 days per pixel.</translation>
+    </message>
+    <message>
+        <source>Volba --series: %1 (názvy indexů jako u --index, brussels-r, brussels-area, flux, spojené +).</source>
+        <translation>The option --series: %1 (index names as for --index, brussels-r, brussels-area, flux, joined with +).</translation>
+    </message>
+    <message>
+        <source>dní na pixel; 0 = celé období na šířku obrázku</source>
+        <translation>days per pixel; 0 = the whole period across the picture's width</translation>
+    </message>
+    <message>
+        <source>vyhlazovací grafy: měsíční průměry a 13měsíční vyhlazení</source>
+        <translation>smoothed graphs: monthly means and the 13-month smoothing</translation>
+    </message>
+    <message>
+        <source>asymetrie sever-jih po záznamech, měsících nebo letech</source>
+        <translation>north-south asymmetry by records, months or years</translation>
+    </message>
+    <message>
+        <source>podílová nebo rozdílová</source>
+        <translation>ratio or difference</translation>
+    </message>
+    <message>
+        <source>porovnání vyhlazených křivek, každá v procentech svého maxima</source>
+        <translation>comparison of smoothed curves, each in per cent of its maximum</translation>
+    </message>
+    <message>
+        <source>křivky: indexy jako u --index, brussels-r, brussels-area, flux, spojené +</source>
+        <translation>curves: indices as for --index, brussels-r, brussels-area, flux, joined with +</translation>
+    </message>
+    <message>
+        <source>rádiový tok OBS, ADJ nebo ABS</source>
+        <translation>radio flux OBS, ADJ or ABS</translation>
+    </message>
+    <message>
+        <source>polokoule našich indexů</source>
+        <translation>hemisphere of the own indices</translation>
+    </message>
+    <message>
+        <source>Složku %1 nelze vytvořit.</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zapsat.</source>
+        <translation>Cannot write the file %1.</translation>
+    </message>
+    <message>
+        <source>sever i jih, nebo jen sever</source>
+        <translation>north and south, or north only</translation>
+    </message>
+    <message>
+        <source>pozice rotace od 1 (rotace = pozice + 1327)</source>
+        <translation>position of the rotation from 1 (rotation = position + 1327)</translation>
+    </message>
+    <message>
+        <source>polokoule</source>
+        <translation>hemisphere</translation>
+    </message>
+    <message>
+        <source>diagram</source>
+        <translation>diagram</translation>
+    </message>
+</context>
+<context>
+    <name>ardeno-sample</name>
+    <message>
+        <source>Semínko musí být celé nezáporné číslo.</source>
+        <translation>The seed must be a whole number not below zero.</translation>
+    </message>
+    <message>
+        <source>Zapsáno %1 zákresů (%2 - %3): %4 nakreslených pozorovateli, %5 zpráv NOAA, %6 zvláštních; souborů SIDC: %7</source>
+        <translation>Written %1 drawings (%2 - %3): %4 drawn by observers, %5 NOAA reports, %6 special; SIDC files: %7</translation>
+    </message>
+    <message>
+        <source>Použití: ardeno-sample [--lang cs|en] SLOŽKA [POČET_ZÁKRESŮ] [SEMÍNKO]
+        ardeno-sample [--lang cs|en] SLOŽKA --reference ZDROJE [SEMÍNKO]
+</source>
+        <translation>Usage: ardeno-sample [--lang cs|en] FOLDER [DRAWINGS] [SEED]
+        ardeno-sample [--lang cs|en] FOLDER --reference SOURCES [SEED]
+</translation>
+    </message>
+    <message>
+        <source>Neznámá volba: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Počet zákresů musí být celé číslo od 1 do %1.</source>
+        <translation>The number of drawings must be a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Zapsáno %1 zákresů do %2/datax.dat</source>
+        <translation>Written %1 drawings into %2/datax.dat</translation>
+    </message>
+    <message>
+        <source>Ve složce %1 nejsou zprávy NOAA (noaa-srs/raw-2014, noaa-srs/dataframes).</source>
+        <translation>There are no NOAA reports in the folder %1 (noaa-srs/raw-2014, noaa-srs/dataframes).</translation>
+    </message>
+    <message>
+        <source>Složku %1 nelze vytvořit: %2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>Ve složce %1 už je soubor datax.dat; ukázková data jej nepřepíší.</source>
+        <translation>The folder %1 already has a datax.dat file; the sample data do not overwrite it.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zapsat: %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zapsat.</source>
+        <translation>Cannot write the file %1.</translation>
+    </message>
+</context>
 </TS>

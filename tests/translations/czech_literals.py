@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Lists the Czech string literals of the window sources that no translation call takes.
+"""Lists the Czech string literals of the window and helper program sources that no translation
+call takes.
 
 A Czech text handed to a widget without tr() stays Czech in English; the texts that must keep
 their bytes (names of files the program writes, values the data are filtered by) are listed in
@@ -11,7 +12,8 @@ import re
 import sys
 
 # The calls lupdate reads; a helper of another name hides its texts from the translation.
-TRANSLATING = {"tr", "translate", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "QT_TRANSLATE_NOOP3"}
+TRANSLATING = {"tr", "translate", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "QT_TRANSLATE_NOOP3",
+               "CoreText", "CoreTextNoop"}
 CZECH = re.compile("[áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ]")
 TOKEN = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'|'
                    r'#include[^\n]*|[A-Za-z_]\w*|[()]|.', re.S)
@@ -25,6 +27,18 @@ KEPT = {
     ("src/ui/entry/record_list_window.cpp", "99999     31 12 2099  Hájek Zdeněk"):
         "the widest line the list measures",
 }
+# The sample folder's observers, stations and the reporter of its special drawings are data of
+# the records ardeno-sample writes, the same in every language.
+for sample in ("tools/sample/sample_database.cpp", "tools/sample/real_sample.cpp"):
+    for name in ("Novák Jan", "Dvořáková Eva", "Černý Petr", "Šťastná Jiřina", "Růžička Tomáš",
+                 "Kučerová Ludmila", "Hájek Zdeněk", "Ondřejov", "Úpice", "Žďár nad Sázavou",
+                 "Žáček Ondřej"):
+        KEPT[(sample, name)] = "a name in the sample records"
+
+
+# The window sources, and the sources of core and the helper programs whose every message is
+# translated.
+FOLDERS = ("src/ui", "src/app", "tools/render", "tools/sample")
 
 
 def untranslated(path, text):
@@ -48,7 +62,7 @@ def untranslated(path, text):
 def main():
     root = sys.argv[1]
     found = 0
-    for folder in ("src/ui", "src/app"):
+    for folder in FOLDERS:
         for directory, _, files in sorted(os.walk(os.path.join(root, folder))):
             for name in sorted(files):
                 if not name.endswith((".cpp", ".h")):

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every text of the windows, of core's messages (CoreText) and of the helper programs has its
-# English translation: no Czech literal of the window sources escapes tr() (but those that name
-# files and values kept in every language), lupdate finds no text in the sources that
-# translations/ardeno_en.ts lacks, and lrelease reports none unfinished or untranslated.
+# English translation: no Czech literal of the window sources, ardeno-render and ardeno-sample
+# escapes the translation (but those that name files and values kept in every language), lupdate
+# finds no text in the sources that translations/ardeno_en.ts lacks, and lrelease reports none
+# unfinished or untranslated.
 # Usage: translations_test.sh LUPDATE LRELEASE SOURCE-DIR
 set -u
 lupdate=$1

@@ -31,10 +31,12 @@ struct Painted {
   PictureFacts Facts;
 };
 
-// Paints a registered view with `given` options over its defaults into a picture of `size`.
+// Paints a registered view with `given` options over its defaults into a picture of `size`. The
+// pictures are the observatory's page: their captions are Czech whatever the language.
 std::variant<Painted, std::string> PaintRegisteredView(
     RenderSession& session, const std::string& name,
     const std::map<std::string, std::string>& given, QSize size) {
+  const CzechTexts czechPicture;
   const View& view = Views().at(name);
   OptionValues options = DefaultOptions(view);
   for (const auto& [option, value] : given) options.Set(option, value);
@@ -104,22 +106,25 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   if (auto error = LoadSession(whole, run)) return error;
   const std::optional<MonthRecords> records = FindMonthRecords(whole.Db, month);
   if (!records)
-    return "V měsíci " + std::to_string(month.Month) + "." + std::to_string(month.Year) +
-           " není v datech žádný zákres.";
+    return FillText(CoreText("ardeno-render", "V měsíci %1.%2 není v datech žádný zákres."),
+                    {std::to_string(month.Month), std::to_string(month.Year)});
   // The bulletin is the observatory's page and speaks Czech whatever the language of the
-  // interface: the findings in it and the captions of its pictures too.
-  const CzechTexts czechPage;
-  std::vector<std::string> checkMessages;
-  const QualityReport quality =
-      CheckFolderQuality(dataFolder, whole.Db, ComputeRecordPositions(whole.Db),
-                         LastChangeSeconds(whole.Db, std::nullopt), checkMessages);
-  for (std::string& message : checkMessages) run.Messages.push_back(std::move(message));
-  for (const std::string& skipped : quality.Skipped) run.Messages.push_back(skipped);
-  const Bulletin bulletin =
-      BuildBulletin(whole.Db, month, whole.Inputs.InstrumentLines,
-                    FindingsIn(quality, QualityPeriod{month.Year, month.Month}));
+  // interface: the findings in it (the checks' messages made with them too), the page and the
+  // captions of its pictures. What goes wrong in writing it is said in the interface's language.
+  const Bulletin bulletin = [&] {
+    const CzechTexts czechPage;
+    std::vector<std::string> checkMessages;
+    const QualityReport quality =
+        CheckFolderQuality(dataFolder, whole.Db, ComputeRecordPositions(whole.Db),
+                           LastChangeSeconds(whole.Db, std::nullopt), checkMessages);
+    for (std::string& message : checkMessages) run.Messages.push_back(std::move(message));
+    for (const std::string& skipped : quality.Skipped) run.Messages.push_back(skipped);
+    return BuildBulletin(whole.Db, month, whole.Inputs.InstrumentLines,
+                         FindingsIn(quality, QualityPeriod{month.Year, month.Month}));
+  }();
   if (auto refused = CheckBulletinFolder(out, dataFolder, bulletin)) return *refused;
-  if (CreateFolders(out)) return "Složku " + out.string() + " nelze vytvořit.";
+  if (CreateFolders(out))
+    return FillText(CoreText("ardeno-render", "Složku %1 nelze vytvořit."), {out.string()});
 
   std::string error;
   for (const BulletinDrawing& drawing : bulletin.Drawings) {
@@ -162,8 +167,12 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   TakeMessages(strip, run);
 
   const fs::path page = out / kBulletinPageName;
-  if (ReplaceFileBytes(page, BulletinHtml(bulletin)))
-    return "Soubor " + page.string() + " nelze zapsat.";
+  const std::string html = [&] {
+    const CzechTexts czechPage;
+    return BulletinHtml(bulletin);
+  }();
+  if (ReplaceFileBytes(page, html))
+    return FillText(CoreText("ardeno-render", "Soubor %1 nelze zapsat."), {page.string()});
   run.Written.push_back(page);
   return std::nullopt;
 }

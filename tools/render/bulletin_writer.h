@@ -18,8 +18,8 @@ struct BulletinRun {
   std::vector<std::string> Messages;
 };
 
-// Writes the bulletin of `month` of the saved data in `dataFolder` into `out`; the Czech error
-// text when it cannot (no data, no drawing in the month, an output folder that is not the
+// Writes the bulletin of `month` of the saved data in `dataFolder` into `out`; the error text
+// when it cannot (no data, no drawing in the month, an output folder that is not the
 // bulletin's). The pictures are written first and the page last, so that a failed run leaves no
 // page pointing at missing pictures.
 std::optional<std::string> WriteBulletin(const std::filesystem::path& dataFolder,

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/butterfly/butterfly_plot_data.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/butterfly/butterfly_window.h"
 
@@ -15,18 +16,20 @@ bool IsPowerOfTwoUpTo16(int t) { return t == 1 || t == 2 || t == 4 || t == 8 || 
 
 std::optional<std::string> Paint(RenderSession& session, const OptionValues& options,
                                  QPainter& painter, QSize size) {
-  if (session.Db.RecordCount == 0) return std::string("Databáze nemá žádný záznam.");
+  if (session.Db.RecordCount == 0) return CoreText("ardeno-render", "Databáze nemá žádný záznam.");
   const int t = options.Number("time-factor");
   const int h = options.Number("height-scale");
   if (!IsPowerOfTwoUpTo16(t))
-    return std::string("Volba --time-factor čeká 1, 2, 4, 8 nebo 16 pixelů na otočku.");
-  if (h < 1 || h > 9) return std::string("Volba --height-scale čeká 1 až 9 pixelů na stupeň.");
+    return CoreText("ardeno-render",
+                    "Volba --time-factor čeká 1, 2, 4, 8 nebo 16 pixelů na otočku.");
+  if (h < 1 || h > 9)
+    return CoreText("ardeno-render", "Volba --height-scale čeká 1 až 9 pixelů na stupeň.");
   const bool corona = options.Text("corona") == "yes";
   if (corona && !(session.Inputs.Corona.FolderFound && session.Inputs.Corona.DayCount() > 0))
-    return std::string("Nejsou data pro koronu");
+    return CoreText("ardeno-render", "Nejsou data pro koronu");
   const bool supplementary = options.Text("supplementary") == "yes";
   if (supplementary && !session.Inputs.Supplementary.Present())
-    return std::string("Soubor Motfakul.dat s doplňkovými daty ve složce není.");
+    return CoreText("ardeno-render", "Soubor Motfakul.dat s doplňkovými daty ve složce není.");
 
   ButterflyWindow window(session.Ctx);
   session.Ctx.View.ButterflyTimeFactor = static_cast<std::uint16_t>(t);
@@ -44,7 +47,9 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
     else if (curve == "bounds")
       window.hraniceClick();
     else if (curve != "none")
-      return "Neznámá křivka '" + curve + "': volba --curves čeká mean, smoothed, bounds.";
+      return FillText(CoreText("ardeno-render",
+                               "Neznámá křivka '%1': volba --curves čeká mean, smoothed, bounds."),
+                      {curve});
   }
   if (corona) window.koronapodClick();
   window.SetSupplementaryShown(supplementary);
@@ -59,27 +64,46 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
 
 const bool kRegistered = RegisterView(
     {"butterfly",
-     "motýlkový diagram: šířka skupin a fakulí podle Carringtonovy otočky",
-     {{"mode", "spots", {"spots", "faculae", "both"}, false, "skvrny, fakule, nebo obojí"},
+     CoreTextNoop("ardeno-render",
+                  "motýlkový diagram: šířka skupin a fakulí podle Carringtonovy otočky"),
+     {{"mode",
+       "spots",
+       {"spots", "faculae", "both"},
+       false,
+       CoreTextNoop("ardeno-render", "skvrny, fakule, nebo obojí")},
       {"curves",
        "none",
        {},
        false,
-       "křivky oddělené čárkou: mean (střední šířka), smoothed (vyhlazená), bounds (ohraničení)"},
+       CoreTextNoop("ardeno-render",
+                    "křivky oddělené čárkou: mean (střední šířka), smoothed (vyhlazená), bounds "
+                    "(ohraničení)")},
       {"corona",
        "no",
        {"no", "yes"},
        false,
-       "zelená koróna pod diagramem (začátek od otočky 1100)"},
+       CoreTextNoop("ardeno-render", "zelená koróna pod diagramem (začátek od otočky 1100)")},
       {"supplementary",
        "no",
        {"no", "yes"},
        false,
-       "doplňková data z Motfakul.dat (začátek od otočky 1200)"},
-      {"faculae-width", "no", {"no", "yes"}, false, "fakule jako sloupky místo čar"},
-      {"time-factor", "1", {}, true, "pixelů na otočku: 1, 2, 4, 8, 16"},
-      {"height-scale", "3", {}, true, "pixelů na stupeň šířky: 1 až 9"},
-      {"scroll", "0", {}, true, "vodorovný posun v pixelech"}},
+       CoreTextNoop("ardeno-render", "doplňková data z Motfakul.dat (začátek od otočky 1200)")},
+      {"faculae-width",
+       "no",
+       {"no", "yes"},
+       false,
+       CoreTextNoop("ardeno-render", "fakule jako sloupky místo čar")},
+      {"time-factor",
+       "1",
+       {},
+       true,
+       CoreTextNoop("ardeno-render", "pixelů na otočku: 1, 2, 4, 8, 16")},
+      {"height-scale",
+       "3",
+       {},
+       true,
+       CoreTextNoop("ardeno-render", "pixelů na stupeň šířky: 1 až 9")},
+      {"scroll", "0", {}, true, CoreTextNoop("ardeno-render", "vodorovný posun v pixelech")}},
      Paint,
      QSize(1400, 700)});
 

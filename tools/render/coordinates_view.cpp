@@ -1,5 +1,6 @@
 // The coordinate-tables window's picture: four months of L0, B0, P of a year.
 #include "core/solar/coordinate_table.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/coordinates/coordinate_table_painter.h"
 
@@ -10,7 +11,7 @@ namespace {
 std::optional<std::string> PaintTable(RenderSession&, const OptionValues& options,
                                       QPainter& painter, QSize size) {
   const int year = options.Number("year");
-  if (year < 1 || year > 9999) return std::string("Rok musí být číslo od 1 do 9999.");
+  if (year < 1 || year > 9999) return CoreText("ardeno-render", "Rok musí být číslo od 1 do 9999.");
   const int firstMonth = std::stoi(options.Text("months"));
   // The table fills the width of the picture, as on a printed page.
   PaintCoordinateTable(painter, BuildCoordinateTable(year, firstMonth - 1),
@@ -18,17 +19,18 @@ std::optional<std::string> PaintTable(RenderSession&, const OptionValues& option
   return std::nullopt;
 }
 
-const bool kRegistered =
-    RegisterView({"coordinates",
-                  "tabulka heliografických souřadnic L0, B0, P na čtyři měsíce",
-                  {{"year", "2024", {}, true, "rok tabulky"},
-                   {"months",
-                    "1",
-                    {"1", "5", "9"},
-                    false,
-                    "první měsíc: 1 leden-duben, 5 květen-srpen, 9 září-prosinec"}},
-                  PaintTable,
-                  QSize(900, 1000)});
+const bool kRegistered = RegisterView(
+    {"coordinates",
+     CoreTextNoop("ardeno-render", "tabulka heliografických souřadnic L0, B0, P na čtyři měsíce"),
+     {{"year", "2024", {}, true, CoreTextNoop("ardeno-render", "rok tabulky")},
+      {"months",
+       "1",
+       {"1", "5", "9"},
+       false,
+       CoreTextNoop("ardeno-render",
+                    "první měsíc: 1 leden-duben, 5 květen-srpen, 9 září-prosinec")}},
+     PaintTable,
+     QSize(900, 1000)});
 
 }  // namespace
 

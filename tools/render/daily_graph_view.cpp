@@ -1,6 +1,7 @@
 // The daily-graphs window's picture, as the window opens: the newest data in view.
 #include "core/graphs/daily_graph_axis.h"
 #include "core/graphs/graph_plot_data.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/graphs/daily_graph_painter.h"
 
@@ -24,7 +25,8 @@ DailyView ViewFromName(const std::string& name) {
 std::optional<std::string> PaintDaily(RenderSession& session, const OptionValues& options,
                                       QPainter& painter, QSize size) {
   const int dayWidth = options.Number("day-width");
-  if (dayWidth < 1 || dayWidth > 16) return std::string("Volba --day-width čeká 1 až 16 pixelů.");
+  if (dayWidth < 1 || dayWidth > 16)
+    return CoreText("ardeno-render", "Volba --day-width čeká 1 až 16 pixelů.");
   const DailyGraph graph = *DailyGraphByCommandName(options.Text("index"));
   const RecordPositions positions =
       graph == DailyGraph::EastWest ? ComputeRecordPositions(session.Db) : RecordPositions{};
@@ -47,11 +49,19 @@ std::optional<std::string> PaintDaily(RenderSession& session, const OptionValues
 
 const bool kRegistered = RegisterView(
     {"daily-graph",
-     "denní grafy (okno Grafy) s nejnovějšími daty v záběru",
-     {{"index", "g", IndexChoices(), false, "zobrazený index"},
-      {"view", "all", {"all", "total", "north", "south"}, false, "tři panely nebo jeden"},
-      {"day-width", "2", {}, true, "pixelů na den (1 až 16)"},
-      {"scale", "yes", {"yes", "no"}, false, "stupnice hodnot u levého okraje"}},
+     CoreTextNoop("ardeno-render", "denní grafy (okno Grafy) s nejnovějšími daty v záběru"),
+     {{"index", "g", IndexChoices(), false, CoreTextNoop("ardeno-render", "zobrazený index")},
+      {"view",
+       "all",
+       {"all", "total", "north", "south"},
+       false,
+       CoreTextNoop("ardeno-render", "tři panely nebo jeden")},
+      {"day-width", "2", {}, true, CoreTextNoop("ardeno-render", "pixelů na den (1 až 16)")},
+      {"scale",
+       "yes",
+       {"yes", "no"},
+       false,
+       CoreTextNoop("ardeno-render", "stupnice hodnot u levého okraje")}},
      PaintDaily,
      QSize(1600, 1000)});
 

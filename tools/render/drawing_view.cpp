@@ -1,6 +1,7 @@
 // The drawing window's picture of one record.
 #include "core/drawing/drawing_scale.h"
 #include "core/drawing/facula_area.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/drawing/drawing_painter.h"
 
@@ -14,8 +15,8 @@ std::optional<std::string> PaintRecord(RenderSession& session, const OptionValue
   // 0 (the default) is the record the program opens with: the last one.
   const int index = options.Number("record") == 0 ? db.RecordCount : options.Number("record");
   if (index < 1 || index > db.RecordCount)
-    return "Záznam " + std::to_string(index) + " neexistuje (databáze má " +
-           std::to_string(db.RecordCount) + " záznamů).";
+    return FillText(CoreText("ardeno-render", "Záznam %1 neexistuje (databáze má %2 záznamů)."),
+                    {std::to_string(index), std::to_string(db.RecordCount)});
   DrawingView view;
   view.ForPicture = options.Text("picture") == "yes";
   view.Scale.DrawScale = DrawScaleForWidth(size.width());
@@ -28,9 +29,13 @@ std::optional<std::string> PaintRecord(RenderSession& session, const OptionValue
 
 const bool kRegistered = RegisterView(
     {"drawing",
-     "zákres jednoho záznamu, jak ho ukazuje okno zákresu",
-     {{"record", "0", {}, true, "číslo záznamu od 1; 0 = poslední"},
-      {"picture", "no", {"no", "yes"}, false, "bílý disk jako při tisku a ukládání obrázku"}},
+     CoreTextNoop("ardeno-render", "zákres jednoho záznamu, jak ho ukazuje okno zákresu"),
+     {{"record", "0", {}, true, CoreTextNoop("ardeno-render", "číslo záznamu od 1; 0 = poslední")},
+      {"picture",
+       "no",
+       {"no", "yes"},
+       false,
+       CoreTextNoop("ardeno-render", "bílý disk jako při tisku a ukládání obrázku")}},
      PaintRecord,
      QSize(800, 680)});
 

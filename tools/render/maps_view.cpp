@@ -9,6 +9,7 @@
 #include "core/data/aux_file_io.h"
 #include "core/maps/magnet_cycles.h"
 #include "core/maps/map_plot_data.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/maps/magnet_cycles_painter.h"
 #include "ui/maps/maps_window.h"
@@ -24,11 +25,12 @@ constexpr int kHighMapDefaultRotations = 20;
 
 std::optional<std::string> PaintMaps(RenderSession& session, const OptionValues& options,
                                      QPainter& painter, QSize size, MapView view) {
-  if (session.Db.RecordCount == 0) return std::string("Databáze nemá žádný záznam.");
+  if (session.Db.RecordCount == 0) return CoreText("ardeno-render", "Databáze nemá žádný záznam.");
   MapsWindow window(session.Ctx);
   const int rotation = options.Number("rotation");
   if (rotation != 0 && !window.ChooseRotationNumber(rotation))
-    return "Rotace " + std::to_string(rotation) + " v datech není.";
+    return FillText(CoreText("ardeno-render", "Rotace %1 v datech není."),
+                    {std::to_string(rotation)});
   if (rotation == 0) {
     // The latest data: the last rotation, or for the strip maps the rotations leading to it.
     const auto& list = window.RotationList();
@@ -44,10 +46,10 @@ std::optional<std::string> PaintMaps(RenderSession& session, const OptionValues&
   }
   const bool magnetosphere = options.Text("magnetosphere") == "yes";
   if (magnetosphere && !std::filesystem::is_directory(session.Ctx.ProgDir / kMagnetogramFolder))
-    return std::string("Nejsou data pro magnetosféru");
+    return CoreText("ardeno-render", "Nejsou data pro magnetosféru");
   const bool corona = options.Text("corona") == "yes";
   if (corona && !(session.Inputs.Corona.FolderFound && session.Inputs.Corona.DayCount() > 0))
-    return std::string("Nejsou data pro koronu");
+    return CoreText("ardeno-render", "Nejsou data pro koronu");
   window.SetSwitches(options.Text("faculae") == "yes", options.Text("outlines") == "yes", corona,
                      magnetosphere);
   switch (view) {
@@ -76,13 +78,14 @@ std::optional<std::string> PaintMaps(RenderSession& session, const OptionValues&
 std::optional<std::string> PaintCorona(RenderSession& session, const OptionValues& options,
                                        QPainter& painter, QSize size, MapView view) {
   if (!(session.Inputs.Corona.FolderFound && session.Inputs.Corona.DayCount() > 0))
-    return std::string("Nejsou data pro koronu");
+    return CoreText("ardeno-render", "Nejsou data pro koronu");
   MapsWindow window(session.Ctx);
   if (view == MapView::CoronaGraph) {
     const int position = options.Number("position");
     const int last = window.CoronaRotationBar()->maximum();
     if (position < 1 || position > last)
-      return "Pozice rotace musí být od 1 do " + std::to_string(last) + ".";
+      return FillText(CoreText("ardeno-render", "Pozice rotace musí být od 1 do %1."),
+                      {std::to_string(last)});
     window.KoronaGrafClick();
     window.SetCoronaGraphPosition(position);
     if (session.DataRequested)
@@ -119,26 +122,31 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
                                            QPainter& painter, QSize size) {
   const auto upper = ParseLayers(options.Text("upper"), true);
   if (!upper)
-    return "Horní polovina: " + options.Text("upper") +
-           " (lze spots, faculae, corona, magnetosphere spojené +, nebo none).";
+    return FillText(CoreText("ardeno-render",
+                             "Horní polovina: %1 (lze spots, faculae, corona, magnetosphere "
+                             "spojené +, nebo none)."),
+                    {options.Text("upper")});
   const auto lower = ParseLayers(options.Text("lower"), false);
   if (!lower)
-    return "Dolní polovina: " + options.Text("lower") +
-           " (lze faculae, corona, magnetosphere spojené +, nebo none).";
+    return FillText(CoreText("ardeno-render",
+                             "Dolní polovina: %1 (lze faculae, corona, magnetosphere spojené +, "
+                             "nebo none)."),
+                    {options.Text("lower")});
   const int shift = options.Number("shift");
   if (ComparisonShift(shift + kComparisonNoShiftPosition) != shift)
-    return std::string("Posuv v otočkách musí být od -10 do 10.");
+    return CoreText("ardeno-render", "Posuv v otočkách musí být od -10 do 10.");
   if ((upper->Magnetosphere || lower->Magnetosphere) &&
       !std::filesystem::is_directory(session.Ctx.ProgDir / kMagnetogramFolder))
-    return std::string("Nejsou data pro magnetosféru");
+    return CoreText("ardeno-render", "Nejsou data pro magnetosféru");
   if ((upper->Corona || lower->Corona) &&
       !(session.Inputs.Corona.FolderFound && session.Inputs.Corona.DayCount() > 0))
-    return std::string("Nejsou data pro koronu");
-  if (session.Db.RecordCount == 0) return std::string("Databáze nemá žádný záznam.");
+    return CoreText("ardeno-render", "Nejsou data pro koronu");
+  if (session.Db.RecordCount == 0) return CoreText("ardeno-render", "Databáze nemá žádný záznam.");
   MapsWindow window(session.Ctx);
   const int rotation = options.Number("rotation");
   if (rotation != 0 && !window.ChooseRotationNumber(rotation))
-    return "Rotace " + std::to_string(rotation) + " v datech není.";
+    return FillText(CoreText("ardeno-render", "Rotace %1 v datech není."),
+                    {std::to_string(rotation)});
   if (rotation == 0) window.ChooseRotation(static_cast<int>(window.RotationList().size()) - 1);
   window.SetComparison(*upper, *lower, shift + kComparisonNoShiftPosition);
   window.PaintView(painter, size, false);
@@ -166,9 +174,8 @@ std::optional<std::string> PaintMagnetCycles(RenderSession& session, const Optio
     return std::string(error.what());
   }
   if (!summary.FileFound)
-    return std::string(
-        "Soubor magn.dat není: vytvoří ho součet magnetogramů (klávesa P v okně "
-        "map).");
+    return CoreText("ardeno-render",
+                    "Soubor magn.dat není: vytvoří ho součet magnetogramů (klávesa P v okně map).");
   const MagnetCycleQuery query{static_cast<double>(options.Number("from")),
                                static_cast<double>(options.Number("to")),
                                options.Number("cycles"),
@@ -184,25 +191,62 @@ std::optional<std::string> PaintMagnetCycles(RenderSession& session, const Optio
 
 std::vector<ViewOption> MagnetCyclesOptions() {
   const MagnetCycleQuery defaults;
-  return {
-      {"from", std::to_string(static_cast<int>(defaults.From)), {}, true, "šířka od, stupně"},
-      {"to", std::to_string(static_cast<int>(defaults.To)), {}, true, "šířka do, stupně"},
-      {"cycles", std::to_string(defaults.Cycles), {}, true, "počet cyklů po 147 otočkách"},
-      {"rotation", std::to_string(defaults.StartRotation), {}, true, "první otočka prvního cyklu"},
-      {"polarity", "greater", {"greater", "smaller"}, false, "polarita větší nebo menší"},
-      {"hemispheres", "both", {"both", "north"}, false, "sever i jih, nebo jen sever"}};
+  return {{"from",
+           std::to_string(static_cast<int>(defaults.From)),
+           {},
+           true,
+           CoreTextNoop("ardeno-render", "šířka od, stupně")},
+          {"to",
+           std::to_string(static_cast<int>(defaults.To)),
+           {},
+           true,
+           CoreTextNoop("ardeno-render", "šířka do, stupně")},
+          {"cycles",
+           std::to_string(defaults.Cycles),
+           {},
+           true,
+           CoreTextNoop("ardeno-render", "počet cyklů po 147 otočkách")},
+          {"rotation",
+           std::to_string(defaults.StartRotation),
+           {},
+           true,
+           CoreTextNoop("ardeno-render", "první otočka prvního cyklu")},
+          {"polarity",
+           "greater",
+           {"greater", "smaller"},
+           false,
+           CoreTextNoop("ardeno-render", "polarita větší nebo menší")},
+          {"hemispheres",
+           "both",
+           {"both", "north"},
+           false,
+           CoreTextNoop("ardeno-render", "sever i jih, nebo jen sever")}};
 }
 
 std::vector<ViewOption> MapOptions() {
-  return {{"rotation",
-           "0",
-           {},
-           true,
-           "Carringtonova rotace; 0 = poslední v datech (u pásových map rotace před ní)"},
-          {"faculae", "yes", {"yes", "no"}, false, "fakulová pole"},
-          {"outlines", "yes", {"yes", "no"}, false, "obrysy spojující skupinu s pomocnou skvrnou"},
-          {"corona", "no", {"no", "yes"}, false, "zelená koróna pod mapou"},
-          {"magnetosphere", "no", {"no", "yes"}, false, "magnetosféra pod mapou"}};
+  return {
+      {"rotation",
+       "0",
+       {},
+       true,
+       CoreTextNoop("ardeno-render",
+                    "Carringtonova rotace; 0 = poslední v datech (u pásových map rotace před ní)")},
+      {"faculae", "yes", {"yes", "no"}, false, CoreTextNoop("ardeno-render", "fakulová pole")},
+      {"outlines",
+       "yes",
+       {"yes", "no"},
+       false,
+       CoreTextNoop("ardeno-render", "obrysy spojující skupinu s pomocnou skvrnou")},
+      {"corona",
+       "no",
+       {"no", "yes"},
+       false,
+       CoreTextNoop("ardeno-render", "zelená koróna pod mapou")},
+      {"magnetosphere",
+       "no",
+       {"no", "yes"},
+       false,
+       CoreTextNoop("ardeno-render", "magnetosféra pod mapou")}};
 }
 
 View MapsView(const char* name, const char* summary, MapView view, QSize size) {
@@ -225,42 +269,68 @@ View CoronaView(const char* name, const char* summary, std::vector<ViewOption> o
 std::vector<ViewOption> ComparisonOptions() {
   std::vector<ViewOption> options;
   options.push_back(
-      {"rotation", "0", {}, true, "Carringtonova rotace horní mapy; 0 = poslední v datech"});
+      {"rotation",
+       "0",
+       {},
+       true,
+       CoreTextNoop("ardeno-render", "Carringtonova rotace horní mapy; 0 = poslední v datech")});
   options.push_back(
       {"upper",
        "spots+faculae",
        {},
        false,
-       "obsah horní mapy: spots, faculae, corona, magnetosphere spojené +, nebo none"});
-  options.push_back({"lower",
-                     "faculae",
+       CoreTextNoop(
+           "ardeno-render",
+           "obsah horní mapy: spots, faculae, corona, magnetosphere spojené +, nebo none")});
+  options.push_back(
+      {"lower",
+       "faculae",
+       {},
+       false,
+       CoreTextNoop("ardeno-render",
+                    "obsah dolní mapy: faculae, corona, magnetosphere spojené +, nebo none")});
+  options.push_back({"shift",
+                     "0",
                      {},
-                     false,
-                     "obsah dolní mapy: faculae, corona, magnetosphere spojené +, nebo none"});
-  options.push_back({"shift", "0", {}, true, "posuv dolní mapy v otočkách, -10 až 10"});
+                     true,
+                     CoreTextNoop("ardeno-render", "posuv dolní mapy v otočkách, -10 až 10")});
   return options;
 }
 
 bool RegisterMapsViews() {
-  RegisterView(MapsView("map", "synoptická mapa jedné rotace se skupinami a tabulkou b/l",
-                        MapView::Map, QSize(1400, 900)));
-  RegisterView(MapsView("long-map", "dlouhá mapa: 16 rotací vedle sebe", MapView::LongMap,
-                        QSize(1920, 700)));
+  RegisterView(MapsView(
+      "map",
+      CoreTextNoop("ardeno-render", "synoptická mapa jedné rotace se skupinami a tabulkou b/l"),
+      MapView::Map, QSize(1400, 900)));
+  RegisterView(MapsView("long-map",
+                        CoreTextNoop("ardeno-render", "dlouhá mapa: 16 rotací vedle sebe"),
+                        MapView::LongMap, QSize(1920, 700)));
+  RegisterView(MapsView("high-map", CoreTextNoop("ardeno-render", "vysoká mapa: rotace pod sebou"),
+                        MapView::HighMap, QSize(1000, 1000)));
+  RegisterView(MapsView("two-maps", CoreTextNoop("ardeno-render", "dvě mapy nad sebou"),
+                        MapView::TwoMaps, QSize(1400, 900)));
+  RegisterView(CoronaView(
+      "corona-graph", CoreTextNoop("ardeno-render", "graf zelené koróny jedné rotace po sektorech"),
+      {{"position",
+        "1",
+        {},
+        true,
+        CoreTextNoop("ardeno-render", "pozice rotace od 1 (rotace = pozice + 1327)")}},
+      MapView::CoronaGraph, QSize(1100, 650)));
   RegisterView(
-      MapsView("high-map", "vysoká mapa: rotace pod sebou", MapView::HighMap, QSize(1000, 1000)));
-  RegisterView(MapsView("two-maps", "dvě mapy nad sebou", MapView::TwoMaps, QSize(1400, 900)));
+      CoronaView("corona-butterfly",
+                 CoreTextNoop("ardeno-render", "motýlek zelené koróny ze všech načtených rotací"),
+                 {}, MapView::CoronaButterfly, QSize(1400, 700)));
   RegisterView(
-      CoronaView("corona-graph", "graf zelené koróny jedné rotace po sektorech",
-                 {{"position", "1", {}, true, "pozice rotace od 1 (rotace = pozice + 1327)"}},
-                 MapView::CoronaGraph, QSize(1100, 650)));
-  RegisterView(CoronaView("corona-butterfly", "motýlek zelené koróny ze všech načtených rotací", {},
-                          MapView::CoronaButterfly, QSize(1400, 700)));
-  RegisterView({"magnet-cycles",
-                "srovnání cyklů z magn.dat: podíl polarity v pásu šířek otočku po otočce",
-                MagnetCyclesOptions(), PaintMagnetCycles, QSize(1200, 700)});
-  RegisterView({"map-comparison",
-                "srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace",
-                ComparisonOptions(), PaintComparison, QSize(1400, 900)});
+      {"magnet-cycles",
+       CoreTextNoop("ardeno-render",
+                    "srovnání cyklů z magn.dat: podíl polarity v pásu šířek otočku po otočce"),
+       MagnetCyclesOptions(), PaintMagnetCycles, QSize(1200, 700)});
+  RegisterView(
+      {"map-comparison",
+       CoreTextNoop("ardeno-render",
+                    "srovnání dvou map nad sebou: horní rotace a dolní posunutá o celé rotace"),
+       ComparisonOptions(), PaintComparison, QSize(1400, 900)});
   return true;
 }
 

@@ -13,6 +13,7 @@
 #include "core/data/picture_output.h"
 #include "core/drawing/drawing_image_names.h"
 #include "core/publishing/picture_facts.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/shell/jpeg_file.h"
 #include "ui/shell/picture_files.h"
@@ -28,18 +29,27 @@ std::map<std::string, View>& Registry() {
 }
 
 void PrintHelp(std::ostream& out) {
-  out << "Použití: ardeno-render POHLED SLOŽKA VÝSTUP.png|.jpg|.bmp|.svg|.pdf [--size ŠxV] "
-         "[--dpi N] [--data VÝSTUP.csv] [--volba hodnota]...\n"
-         "  --size ŠxV  velikost klientské oblasti okna = velikost obrázku v pixelech\n"
-         "  --dpi N  rozlišení obrázku z bodů (.png, .jpg, .bmp) pro tisk, 96 až 1200; obraz "
-         "okna se zvětší N/96krát\n"
-         "  .svg a .pdf  tentýž obraz s textem jako textem a čarami jako vektory (pro články)\n"
-         "  --data VÝSTUP.csv  čísla, která obrázek kreslí, řádek za bodem nebo značkou "
-         "(grafy, motýlek, mapy)\n"
-         "Pohledy:\n";
+  out << CoreText("ardeno-render",
+                  "Použití: ardeno-render [--lang cs|en] POHLED SLOŽKA "
+                  "VÝSTUP.png|.jpg|.bmp|.svg|.pdf [--size ŠxV] [--dpi N] [--data VÝSTUP.csv] "
+                  "[--volba hodnota]...\n"
+                  "  --lang cs|en  jazyk zpráv a popisků obrázku (jinak volba v nabídce Zadávání "
+                  "programu nebo jazyk systému)\n"
+                  "  --size ŠxV  velikost klientské oblasti okna = velikost obrázku v pixelech\n"
+                  "  --dpi N  rozlišení obrázku z bodů (.png, .jpg, .bmp) pro tisk, 96 až 1200; "
+                  "obraz okna se zvětší N/96krát\n"
+                  "  .svg a .pdf  tentýž obraz s textem jako textem a čarami jako vektory (pro "
+                  "články)\n"
+                  "  --data VÝSTUP.csv  čísla, která obrázek kreslí, řádek za bodem nebo značkou "
+                  "(grafy, motýlek, mapy)\n"
+                  "Pohledy:\n");
   for (const auto& [name, view] : Registry()) {
-    out << "  " << name << "  " << view.Summary << " (výchozí velikost " << view.DefaultSize.width()
-        << "x" << view.DefaultSize.height() << ")\n";
+    out << "  " << name << "  "
+        << FillText(CoreText("ardeno-render", "%1 (výchozí velikost %2x%3)"),
+                    {CoreText("ardeno-render", view.Summary.c_str()),
+                     std::to_string(view.DefaultSize.width()),
+                     std::to_string(view.DefaultSize.height())})
+        << "\n";
     for (const ViewOption& option : view.Options) {
       out << "    --" << option.Name << " ";
       if (option.IsNumber) {
@@ -50,7 +60,10 @@ void PrintHelp(std::ostream& out) {
         for (std::size_t i = 0; i < option.Choices.size(); ++i)
           out << (i ? "|" : "") << option.Choices[i];
       }
-      out << "  " << option.Help << " (výchozí " << option.Default << ")\n";
+      out << "  "
+          << FillText(CoreText("ardeno-render", "%1 (výchozí %2)"),
+                      {CoreText("ardeno-render", option.Help.c_str()), option.Default})
+          << "\n";
     }
   }
 }
@@ -62,18 +75,20 @@ bool IsWholeNumber(const std::string& text) {
   return !text.empty() && ec == std::errc() && ptr == end;
 }
 
-// Checks one option value against its declaration; the Czech refusal when it does not fit.
+// Checks one option value against its declaration; the refusal when it does not fit.
 std::optional<std::string> CheckOption(const ViewOption& option, const std::string& value) {
   if (option.IsNumber) {
     if (IsWholeNumber(value)) return std::nullopt;
-    return "Volba --" + option.Name + " čeká celé číslo, ne \"" + value + "\".";
+    return FillText(CoreText("ardeno-render", "Volba --%1 čeká celé číslo, ne \"%2\"."),
+                    {option.Name, value});
   }
   if (option.Choices.empty()) return std::nullopt;  // free text, the view checks it
   for (const std::string& choice : option.Choices)
     if (choice == value) return std::nullopt;
   std::string list;
   for (const std::string& choice : option.Choices) list += (list.empty() ? "" : ", ") + choice;
-  return "Volba --" + option.Name + " nemá hodnotu \"" + value + "\" (možnosti: " + list + ").";
+  return FillText(CoreText("ardeno-render", "Volba --%1 nemá hodnotu \"%2\" (možnosti: %3)."),
+                  {option.Name, value, list});
 }
 
 struct ParsedArgs {
@@ -87,9 +102,11 @@ struct ParsedArgs {
 };
 
 std::optional<std::string> ParseArgs(const std::vector<std::string>& args, ParsedArgs& parsed) {
-  if (args.size() < 3) return std::string("Chybí pohled, složka s daty nebo výstupní soubor.");
+  if (args.size() < 3)
+    return CoreText("ardeno-render", "Chybí pohled, složka s daty nebo výstupní soubor.");
   const auto found = Registry().find(args[0]);
-  if (found == Registry().end()) return "Neznámý pohled: " + args[0];
+  if (found == Registry().end())
+    return FillText(CoreText("ardeno-render", "Neznámý pohled: %1"), {args[0]});
   const View& view = found->second;
   parsed.Chosen = &view;
   parsed.Folder = args[1];
@@ -98,8 +115,10 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Parse
   parsed.Options = DefaultOptions(view);
   for (std::size_t i = 3; i < args.size(); i += 2) {
     const std::string& flag = args[i];
-    if (flag.rfind("--", 0) != 0) return "Nečekaný argument: " + flag;
-    if (i + 1 >= args.size()) return "Volbě " + flag + " chybí hodnota.";
+    if (flag.rfind("--", 0) != 0)
+      return FillText(CoreText("ardeno-render", "Nečekaný argument: %1"), {flag});
+    if (i + 1 >= args.size())
+      return FillText(CoreText("ardeno-render", "Volbě %1 chybí hodnota."), {flag});
     const std::string name = flag.substr(2);
     const std::string& value = args[i + 1];
     if (name == "data") {
@@ -108,20 +127,25 @@ std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Parse
     }
     if (name == "dpi") {
       if (!IsWholeNumber(value) || std::stoi(value) < kScreenDpi || std::stoi(value) > kMaxPrintDpi)
-        return "Neplatné rozlišení \"" + value + "\": --dpi čeká celé číslo 96 až 1200.";
+        return FillText(CoreText("ardeno-render",
+                                 "Neplatné rozlišení \"%1\": --dpi čeká celé číslo 96 až 1200."),
+                        {value});
       parsed.Dpi = std::stoi(value);
       continue;
     }
     if (name == "size") {
       const std::optional<QSize> size = ParseSize(value);
       if (!size)
-        return "Neplatná velikost \"" + value + "\": čeká se ŠÍŘKAxVÝŠKA, např. 1600x1000.";
+        return FillText(CoreText("ardeno-render",
+                                 "Neplatná velikost \"%1\": čeká se ŠÍŘKAxVÝŠKA, např. 1600x1000."),
+                        {value});
       parsed.Size = *size;
       continue;
     }
     const auto option = std::find_if(view.Options.begin(), view.Options.end(),
                                      [&](const ViewOption& o) { return o.Name == name; });
-    if (option == view.Options.end()) return "Pohled " + view.Name + " nezná volbu " + flag + ".";
+    if (option == view.Options.end())
+      return FillText(CoreText("ardeno-render", "Pohled %1 nezná volbu %2."), {view.Name, flag});
     if (auto refusal = CheckOption(*option, value)) return refusal;
     parsed.Options.Set(name, value);
   }
@@ -210,8 +234,11 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::error_code ignored;
     if (*parsed.DataOutput == parsed.Output ||
         std::filesystem::equivalent(*parsed.DataOutput, parsed.Output, ignored)) {
-      err << "Obrázek i čísla mají jít do téhož souboru " << parsed.Output
-          << "; zvol pro čísla jiné jméno.\n";
+      err << FillText(CoreText("ardeno-render",
+                               "Obrázek i čísla mají jít do téhož souboru %1; zvol pro čísla jiné "
+                               "jméno."),
+                      {parsed.Output})
+          << "\n";
       return 1;
     }
     if (const auto refused = CheckNumbersOutput(*parsed.DataOutput, parsed.Folder)) {
@@ -221,15 +248,21 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
   const PictureFormat format = *PictureFormatOf(parsed.Output);
   if (IsVector(format) && parsed.Dpi != kScreenDpi) {
-    err << "Volba --dpi platí jen pro obrázky z bodů (.png, .jpg, .bmp); " << parsed.Output
-        << " je z vektorů a na rozlišení nezávisí.\n";
+    err << FillText(CoreText("ardeno-render",
+                             "Volba --dpi platí jen pro obrázky z bodů (.png, .jpg, .bmp); %1 je z "
+                             "vektorů a na rozlišení nezávisí."),
+                    {parsed.Output})
+        << "\n";
     return 1;
   }
   const QSize pixels = PixelSizeAt(parsed.Size, parsed.Dpi);
   if (pixels.width() > kMaxSide || pixels.height() > kMaxSide) {
-    err << "Obrázek by při " << parsed.Dpi << " dpi měl " << pixels.width() << "x"
-        << pixels.height() << " pixelů, víc než " << kMaxSide
-        << " na stranu; zmenši --size nebo --dpi.\n";
+    err << FillText(CoreText("ardeno-render",
+                             "Obrázek by při %1 dpi měl %2x%3 pixelů, víc než %4 na stranu; "
+                             "zmenši --size nebo --dpi."),
+                    {std::to_string(parsed.Dpi), std::to_string(pixels.width()),
+                     std::to_string(pixels.height()), std::to_string(kMaxSide)})
+        << "\n";
     return 1;
   }
   RenderSession session(parsed.Folder);
@@ -248,7 +281,8 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
   QImage image;
   std::optional<QByteArray> vector;
   if (IsVector(format)) {
-    const QString title = QString::fromStdString(parsed.Chosen->Summary);
+    const QString title =
+        QString::fromStdString(CoreText("ardeno-render", parsed.Chosen->Summary.c_str()));
     vector = format == PictureFormat::Svg ? PaintSvg(parsed.Size, title, paint)
                                           : PaintPdf(parsed.Size, title, paint);
   } else {
@@ -261,7 +295,9 @@ int RunRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return 1;
   }
   if (parsed.DataOutput && !session.Plotted) {
-    err << "Pohled " << parsed.Chosen->Name << " nekreslí čísla, volba --data u něj není.\n";
+    err << FillText(CoreText("ardeno-render", "Pohled %1 nekreslí čísla, volba --data u něj není."),
+                    {parsed.Chosen->Name})
+        << "\n";
     return 1;
   }
   const std::string viewText = ViewCommandText(*parsed.Chosen, parsed.Options);

@@ -2,6 +2,7 @@
 
 #include "core/data/data_file.h"
 #include "core/data/data_folder.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno::render {
@@ -32,7 +33,9 @@ std::optional<std::string> RenderSession::Load() {
   for (const std::string& message : Inputs.Messages) Msg.Shown << QString::fromStdString(message);
   const LoadReport load = LoadDatabase(Db, Ctx.ProgDir, today);
   if (load.Error) return *load.Error;
-  if (!load.FileExisted) return "Ve složce " + Ctx.ProgDir.string() + " není soubor datax.dat.";
+  if (!load.FileExisted)
+    return FillText(CoreText("ardeno-render", "Ve složce %1 není soubor datax.dat."),
+                    {Ctx.ProgDir.string()});
   if (load.Warning) Msg.Shown << QString::fromStdString(*load.Warning);
   // Without a chosen radius the program would ask; the standard template is what it offers.
   if (NeedsCoordinateMode(Db)) {

@@ -29,7 +29,7 @@ struct ViewOption {
   std::string Default;
   std::vector<std::string> Choices;
   bool IsNumber = false;
-  std::string Help;  // Czech, one line
+  std::string Help;  // one line, marked with CoreTextNoop("ardeno-render", ...)
 };
 
 // The option values of one run: every declared option, given or defaulted.
@@ -44,14 +44,14 @@ class OptionValues {
   std::map<std::string, std::string> m_values;
 };
 
-// Paints the view into `painter` (a white client area of `size`). Returns a Czech error text
+// Paints the view into `painter` (a white client area of `size`). Returns an error text
 // when the view cannot be drawn from these data (the tool then writes no file).
 using PaintView = std::function<std::optional<std::string>(
     RenderSession& session, const OptionValues& options, QPainter& painter, QSize size)>;
 
 struct View {
   std::string Name;
-  std::string Summary;  // Czech, what the picture shows
+  std::string Summary;  // what the picture shows, marked like Help
   std::vector<ViewOption> Options;
   PaintView Paint;
   QSize DefaultSize = QSize(800, 680);

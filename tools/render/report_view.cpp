@@ -2,6 +2,7 @@
 // CV grid, for one month.
 
 #include "core/results/month_walk.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/results/results_window.h"
 
@@ -27,22 +28,27 @@ std::optional<std::string> PaintReport(RenderSession& session, const OptionValue
     window.resize(size);
     session.Msg.Answers = {QString::fromStdString(month)};
     window.ChooseView(entry);
-    if (window.ResultsMode() != entry.Mode) return "V měsíci " + month + " není žádný zákres.";
+    if (window.ResultsMode() != entry.Mode)
+      return FillText(CoreText("ardeno-render", "V měsíci %1 není žádný zákres."), {month});
     ShowUnpainted(window);
     window.render(&painter);
     return std::nullopt;
   }
-  return "Neznámý výkaz.";
+  return CoreText("ardeno-render", "Neznámý výkaz.");
 }
 
-const bool kRegistered =
-    RegisterView({"report",
-                  "měsíční výkazy okna výsledků: vlastní výsledky, SIDC, CV",
-                  {{"report", "own", {"own", "sidc", "cv"}, false, "výkaz"},
-                   {"month", "0", {}, true, "měsíc 1 až 12; 0 = měsíc posledního zákresu"},
-                   {"year", "0", {}, true, "rok výkazu"}},
-                  PaintReport,
-                  QSize(1200, 800)});
+const bool kRegistered = RegisterView(
+    {"report",
+     CoreTextNoop("ardeno-render", "měsíční výkazy okna výsledků: vlastní výsledky, SIDC, CV"),
+     {{"report", "own", {"own", "sidc", "cv"}, false, CoreTextNoop("ardeno-render", "výkaz")},
+      {"month",
+       "0",
+       {},
+       true,
+       CoreTextNoop("ardeno-render", "měsíc 1 až 12; 0 = měsíc posledního zákresu")},
+      {"year", "0", {}, true, CoreTextNoop("ardeno-render", "rok výkazu")}},
+     PaintReport,
+     QSize(1200, 800)});
 
 }  // namespace
 

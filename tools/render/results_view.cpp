@@ -2,6 +2,7 @@
 // without activity, as the window shows them.
 #include <QSpinBox>
 
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/results/results_window.h"
 
@@ -24,15 +25,16 @@ const ResultsViewEntry* EntryFor(const std::string& view, int hemisphere) {
 std::optional<std::string> PaintResults(RenderSession& session, const OptionValues& options,
                                         QPainter& painter, QSize size) {
   const int hemisphere = options.Number("hemisphere");
-  if (hemisphere < 1 || hemisphere > 3) return "Polokoule je 1 (celková), 2 (sever) nebo 3 (jih).";
+  if (hemisphere < 1 || hemisphere > 3)
+    return CoreText("ardeno-render", "Polokoule je 1 (celková), 2 (sever) nebo 3 (jih).");
   const ResultsViewEntry* entry = EntryFor(options.Text("view"), hemisphere);
-  if (entry == nullptr) return "Neznámý pohled výsledků.";
+  if (entry == nullptr) return CoreText("ardeno-render", "Neznámý pohled výsledků.");
   ResultsWindow window(session.Ctx);
   window.setAttribute(Qt::WA_DeleteOnClose, false);
   window.resize(size);
   window.ChooseView(*entry);
   if (window.ResultsMode() != entry->Mode) {
-    return session.Msg.Shown.isEmpty() ? "Pohled nelze otevřít."
+    return session.Msg.Shown.isEmpty() ? CoreText("ardeno-render", "Pohled nelze otevřít.")
                                        : session.Msg.Shown.last().toStdString();
   }
   if (options.Number("year") != 0) {
@@ -46,10 +48,19 @@ std::optional<std::string> PaintResults(RenderSession& session, const OptionValu
 
 const bool kRegistered = RegisterView(
     {"results",
-     "okno výsledků: naměřené a vyhlazené měsíční hodnoty, dny bez aktivity",
-     {{"view", "measured", {"measured", "smoothed", "quiet"}, false, "pohled okna výsledků"},
-      {"hemisphere", "1", {}, true, "1 celková, 2 sever, 3 jih"},
-      {"year", "0", {}, true, "rok kalendáře bez aktivity; 0 = rok posledního zákresu"}},
+     CoreTextNoop("ardeno-render",
+                  "okno výsledků: naměřené a vyhlazené měsíční hodnoty, dny bez aktivity"),
+     {{"view",
+       "measured",
+       {"measured", "smoothed", "quiet"},
+       false,
+       CoreTextNoop("ardeno-render", "pohled okna výsledků")},
+      {"hemisphere", "1", {}, true, CoreTextNoop("ardeno-render", "1 celková, 2 sever, 3 jih")},
+      {"year",
+       "0",
+       {},
+       true,
+       CoreTextNoop("ardeno-render", "rok kalendáře bez aktivity; 0 = rok posledního zákresu")}},
      PaintResults,
      QSize(1000, 700)});
 

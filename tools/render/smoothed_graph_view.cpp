@@ -4,6 +4,7 @@
 
 #include "core/graphs/graph_plot_data.h"
 #include "core/graphs/smoothed_picture.h"
+#include "core/text/core_text.h"
 #include "render/render_view.h"
 #include "ui/graphs/smoothed_graph_painter.h"
 
@@ -44,7 +45,8 @@ std::optional<std::string> PaintAtCompression(const OptionValues& options, QPain
                                               const SmoothedPicture& picture, SmoothedState state) {
   const int compression = options.Number("compression");
   if (compression < 0 || compression > 64)
-    return std::string("Volba --compression čeká 0 (přizpůsobit šířce) až 64 dní na pixel.");
+    return CoreText("ardeno-render",
+                    "Volba --compression čeká 0 (přizpůsobit šířce) až 64 dní na pixel.");
   state.Compression = compression == 0 ? FittingCompression(picture, state) : compression;
   state.Scroll = std::max(0, SmoothedContentWidth(picture, state) - state.Width);
   PaintSmoothedGraph(painter, picture, state);
@@ -104,8 +106,10 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
                                            QPainter& painter, QSize size) {
   const auto chosen = ParseSeries(options.Text("series"));
   if (!chosen)
-    return "Volba --series: " + options.Text("series") +
-           " (názvy indexů jako u --index, brussels-r, brussels-area, flux, spojené +).";
+    return FillText(CoreText("ardeno-render",
+                             "Volba --series: %1 (názvy indexů jako u --index, brussels-r, "
+                             "brussels-area, flux, spojené +)."),
+                    {options.Text("series")});
   const FluxKind flux = options.Text("flux") == "adj"   ? FluxKind::Adjusted
                         : options.Text("flux") == "abs" ? FluxKind::Absolute
                                                         : FluxKind::Observed;
@@ -136,47 +140,81 @@ std::optional<std::string> PaintComparison(RenderSession& session, const OptionV
   return PaintAtCompression(options, painter, picture, state);
 }
 
-const ViewOption kIndexOption{"index", "r", IndexChoices(), false, "zobrazený index"};
+const ViewOption kIndexOption{"index", "r", IndexChoices(), false,
+                              CoreTextNoop("ardeno-render", "zobrazený index")};
 const ViewOption kCompressionOption{
-    "compression", "0", {}, true, "dní na pixel; 0 = celé období na šířku obrázku"};
-const ViewOption kScaleOption{
-    "scale", "yes", {"yes", "no"}, false, "stupnice hodnot u levého okraje"};
+    "compression",
+    "0",
+    {},
+    true,
+    CoreTextNoop("ardeno-render", "dní na pixel; 0 = celé období na šířku obrázku")};
+const ViewOption kScaleOption{"scale",
+                              "yes",
+                              {"yes", "no"},
+                              false,
+                              CoreTextNoop("ardeno-render", "stupnice hodnot u levého okraje")};
 
 const bool kRegistered =
-    RegisterView({"smoothed-graph",
-                  "vyhlazovací grafy: měsíční průměry a 13měsíční vyhlazení",
-                  {kIndexOption,
-                   {"view", "total", {"total", "north", "south", "both"}, false, "polokoule"},
-                   kCompressionOption,
-                   kScaleOption},
-                  [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
-                    return Paint(s, o, p, size, false);
-                  },
-                  QSize(1600, 1000)}) &&
-    RegisterView({"asymmetry-graph",
-                  "asymetrie sever-jih po záznamech, měsících nebo letech",
-                  {kIndexOption,
-                   {"diagram", "record", {"record", "monthly", "yearly"}, false, "diagram"},
-                   {"kind", "ratio", {"ratio", "difference"}, false, "podílová nebo rozdílová"},
-                   kCompressionOption,
-                   kScaleOption},
-                  [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
-                    return Paint(s, o, p, size, true);
-                  },
-                  QSize(1600, 1000)}) &&
-    RegisterView({"smoothed-comparison",
-                  "porovnání vyhlazených křivek, každá v procentech svého maxima",
-                  {{"series",
-                    "r+brussels-r+flux",
-                    {},
-                    false,
-                    "křivky: indexy jako u --index, brussels-r, brussels-area, flux, spojené +"},
-                   {"flux", "obs", {"obs", "adj", "abs"}, false, "rádiový tok OBS, ADJ nebo ABS"},
-                   {"view", "total", {"total", "north", "south"}, false, "polokoule našich indexů"},
-                   kCompressionOption,
-                   kScaleOption},
-                  PaintComparison,
-                  QSize(1600, 1000)});
+    RegisterView(
+        {"smoothed-graph",
+         CoreTextNoop("ardeno-render", "vyhlazovací grafy: měsíční průměry a 13měsíční vyhlazení"),
+         {kIndexOption,
+          {"view",
+           "total",
+           {"total", "north", "south", "both"},
+           false,
+           CoreTextNoop("ardeno-render", "polokoule")},
+          kCompressionOption,
+          kScaleOption},
+         [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
+           return Paint(s, o, p, size, false);
+         },
+         QSize(1600, 1000)}) &&
+    RegisterView(
+        {"asymmetry-graph",
+         CoreTextNoop("ardeno-render", "asymetrie sever-jih po záznamech, měsících nebo letech"),
+         {kIndexOption,
+          {"diagram",
+           "record",
+           {"record", "monthly", "yearly"},
+           false,
+           CoreTextNoop("ardeno-render", "diagram")},
+          {"kind",
+           "ratio",
+           {"ratio", "difference"},
+           false,
+           CoreTextNoop("ardeno-render", "podílová nebo rozdílová")},
+          kCompressionOption,
+          kScaleOption},
+         [](RenderSession& s, const OptionValues& o, QPainter& p, QSize size) {
+           return Paint(s, o, p, size, true);
+         },
+         QSize(1600, 1000)}) &&
+    RegisterView(
+        {"smoothed-comparison",
+         CoreTextNoop("ardeno-render",
+                      "porovnání vyhlazených křivek, každá v procentech svého maxima"),
+         {{"series",
+           "r+brussels-r+flux",
+           {},
+           false,
+           CoreTextNoop(
+               "ardeno-render",
+               "křivky: indexy jako u --index, brussels-r, brussels-area, flux, spojené +")},
+          {"flux",
+           "obs",
+           {"obs", "adj", "abs"},
+           false,
+           CoreTextNoop("ardeno-render", "rádiový tok OBS, ADJ nebo ABS")},
+          {"view",
+           "total",
+           {"total", "north", "south"},
+           false,
+           CoreTextNoop("ardeno-render", "polokoule našich indexů")},
+          kCompressionOption,
+          kScaleOption},
+         PaintComparison,
+         QSize(1600, 1000)});
 
 }  // namespace
 

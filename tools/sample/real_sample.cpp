@@ -13,6 +13,7 @@
 #include "core/reference/group_placement.h"
 #include "core/reference/reference_series.h"
 #include "core/solar/day_results.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 #include "sample/sample_database.h"
 #include "sample/sample_drawing.h"
@@ -196,8 +197,10 @@ RealSampleSummary WriteRealSampleFolder(const fs::path& folder, const fs::path& 
                                         unsigned seed) {
   const std::vector<SourceDay> days = ReadCycle(sources);
   if (days.empty())
-    throw std::runtime_error("Ve složce " + sources.string() +
-                             " nejsou zprávy NOAA (noaa-srs/raw-2014, noaa-srs/dataframes).");
+    throw std::runtime_error(FillText(
+        CoreText("ardeno-sample",
+                 "Ve složce %1 nejsou zprávy NOAA (noaa-srs/raw-2014, noaa-srs/dataframes)."),
+        {sources.string()}));
   PrepareSampleFolder(folder);
 
   RealSampleSummary summary;

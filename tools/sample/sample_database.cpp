@@ -8,6 +8,7 @@
 #include "core/data/data_file.h"
 #include "core/data/file_error_text.h"
 #include "core/data/record_file.h"
+#include "core/text/core_text.h"
 #include "sample/sample_drawing.h"
 #include "sample/sample_random.h"
 #include "sample/sample_sun.h"
@@ -76,20 +77,22 @@ void PrepareSampleFolder(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error)
-    throw std::runtime_error("Složku " + folder.string() +
-                             " nelze vytvořit: " + FileErrorText(error));
+    throw std::runtime_error(FillText(CoreText("ardeno-sample", "Složku %1 nelze vytvořit: %2"),
+                                      {folder.string(), FileErrorText(error)}));
   // A folder that already holds a database is somebody's data: never write over it.
   if (std::filesystem::exists(folder / kDataFileName, error) || error)
-    throw std::runtime_error("Ve složce " + folder.string() +
-                             " už je soubor datax.dat; ukázková data jej nepřepíší.");
+    throw std::runtime_error(
+        FillText(CoreText("ardeno-sample",
+                          "Ve složce %1 už je soubor datax.dat; ukázková data jej nepřepíší."),
+                 {folder.string()}));
 }
 
 void FinishSampleFolder(const std::filesystem::path& folder,
                         const std::vector<ObservationRecord>& records, unsigned seed) {
   const std::error_code error = WriteRecordFile(folder / kDataFileName, records);
   if (error)
-    throw std::runtime_error("Soubor " + (folder / kDataFileName).string() +
-                             " nelze zapsat: " + FileErrorText(error));
+    throw std::runtime_error(FillText(CoreText("ardeno-sample", "Soubor %1 nelze zapsat: %2"),
+                                      {(folder / kDataFileName).string(), FileErrorText(error)}));
   WriteSampleUnderlays(folder, records, seed);
 }
 

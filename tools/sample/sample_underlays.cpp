@@ -13,6 +13,7 @@
 #include "core/maps/magnet_summary.h"
 #include "core/maps/magnetogram.h"
 #include "core/maps/magnetosphere_underlay.h"
+#include "core/text/core_text.h"
 #include "sample/sample_random.h"
 
 namespace ardeno {
@@ -30,7 +31,9 @@ void WriteFile(const std::filesystem::path& file, const std::string& bytes) {
   std::filesystem::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("Soubor " + file.string() + " nelze zapsat.");
+  if (!out)
+    throw std::runtime_error(
+        FillText(CoreText("ardeno-sample", "Soubor %1 nelze zapsat."), {file.string()}));
 }
 
 void AppendNumber(std::string& text, int value) {

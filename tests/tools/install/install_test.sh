@@ -74,6 +74,10 @@ grep -q "JMÉNO" <<<"$czech_page" && grep -q "ardeno \[SLOŽKA\]" <<<"$czech_pag
 # The English page carries the English usage.
 MANWIDTH=80 man -l "$usr/share/man/man1/ardeno.1.gz" 2>/dev/null | grep -q "ardeno \[FOLDER\]" ||
   fail "English ardeno.1"
+for page in "ardeno-render [--lang cs|en] VIEW FOLDER" "ardeno-sample [--lang cs|en] FOLDER"; do
+  MANWIDTH=200 man -l "$usr/share/man/man1/${page%% *}.1.gz" 2>/dev/null | grep -qF -- "$page" ||
+    fail "English ${page%% *}.1 lacks \"$page\""
+done
 
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$usr/share/applications/cz.ardeno.Ardeno.desktop" | grep -v "hint:" |

@@ -49,5 +49,51 @@ fi
 "$sample" vzorek 20 3 >/dev/null 2>&1 || fail "sample into a folder"
 [ -f vzorek/datax.dat ] || fail "sample wrote no datax.dat"
 
+# The language as ardeno-cli chooses it: --lang before the arguments, else the kept choice, else
+# the locale. name | locale | expected status | stream | expected text | command...
+speaks() {
+  local name="$1" locale="$2" status="$3" stream="$4" text="$5"
+  shift 5
+  LANG="$locale" QT_QPA_PLATFORM=offscreen "$@" >out.txt 2>err.txt
+  local got=$?
+  [ "$got" -eq "$status" ] || fail "$name: status $got, expected $status"
+  grep -qF -- "$text" "$stream.txt" || fail "$name: no \"$text\" on std$stream: $(cat "$stream.txt")"
+  rm -f out.txt err.txt
+}
+speaks "sample --help in English" C.UTF-8 0 out "Usage: ardeno-sample [--lang cs|en] FOLDER" \
+  "$sample" --lang en --help
+speaks "sample refusal in English" C.UTF-8 1 err "Unknown option: -x" "$sample" --lang en -x
+speaks "sample count in English" C.UTF-8 1 err "The number of drawings must be a whole number" \
+  "$sample" --lang en vzorek-en 0
+speaks "sample under an English locale" en_GB.UTF-8 1 err "Unknown option: -x" "$sample" -x
+speaks "sample --lang cs under an English locale" en_GB.UTF-8 1 err "Neznámá volba: -x" \
+  "$sample" --lang cs -x
+speaks "sample unknown language" C.UTF-8 1 err "Za --lang patří cs nebo en" "$sample" --lang xx d
+if [ -n "$render" ]; then
+  speaks "render help in English" C.UTF-8 0 out "Usage: ardeno-render [--lang cs|en] VIEW" \
+    "$render" --lang en help
+  speaks "render views in English" C.UTF-8 0 out \
+    "drawing  the drawing of one record as the drawing window shows it (default size" \
+    "$render" --lang en help
+  speaks "render help in Czech" C.UTF-8 0 out "Použití: ardeno-render [--lang cs|en] POHLED" \
+    "$render" help
+  speaks "render unknown view in English" C.UTF-8 1 err "Unknown view: sunspots" \
+    "$render" --lang en sunspots vzorek x.png
+  speaks "render missing record in English" C.UTF-8 1 err \
+    "Record 99 does not exist (the database has 20 records)." \
+    "$render" --lang en drawing vzorek x.png --record 99
+  speaks "render missing folder in English" C.UTF-8 1 err "The data folder does not exist" \
+    "$render" --lang en drawing nowhere x.png
+  speaks "render under an English locale" en_GB.UTF-8 1 err "Invalid size \"5\"" \
+    "$render" drawing vzorek x.png --size 5
+  speaks "render unknown language" C.UTF-8 1 err "Za --lang patří cs nebo en" \
+    "$render" --lang de help
+fi
+
+# The sample data are the same bytes whatever the language the messages speak.
+"$sample" --lang en vzorek-en 20 3 >out.txt 2>&1 || fail "sample in English: $(cat out.txt)"
+grep -q "Written 20 drawings into vzorek-en/datax.dat" out.txt || fail "sample's English summary"
+diff -r vzorek vzorek-en >/dev/null || fail "the sample folder written in English differs"
+
 [ "$failures" -eq 0 ] && echo "all sample tool checks passed"
 exit "$failures"
