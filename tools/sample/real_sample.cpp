@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <stdexcept>
 #include <vector>
 
+#include "core/data/aux_file_io.h"
 #include "core/data/file_error_text.h"
 #include "core/reference/group_files_import.h"
 #include "core/reference/group_import.h"
@@ -230,7 +230,9 @@ RealSampleSummary WriteRealSampleFolder(const fs::path& folder, const fs::path& 
   const ReferenceImport reference = ImportReferenceSeries(folder, sources, Today());
   if (reference.Error) throw std::runtime_error(*reference.Error);
   summary.ReferenceFiles = static_cast<int>(reference.Written.size());
-  std::ofstream(folder / "README.md", std::ios::binary) << kReadme;
+  // The README tells real from generated: a folder without it is not the sample it claims.
+  if (const auto failure = ReplaceFile(folder / "README.md", kReadme, "README.md"))
+    throw std::runtime_error(*failure);
   return summary;
 }
 

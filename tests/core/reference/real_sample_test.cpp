@@ -68,6 +68,10 @@ TEST(RealSample, AFolderWithADatabaseOrSourcesWithoutRegionsIsRefused) {
   EXPECT_THROW(WriteRealSampleFolder(temp.Path() / "new", temp.Path() / "nothing", 1),
                std::runtime_error);
   EXPECT_FALSE(fs::exists(temp.Path() / "new" / "datax.dat"));
+  // A README that cannot be written is a failure, not a sample folder reported as written.
+  temp.Write("blocked/README.md/inside", "");
+  EXPECT_THROW(WriteRealSampleFolder(temp.Path() / "blocked", temp.Path() / "src", 1),
+               std::runtime_error);
 }
 
 }  // namespace
