@@ -86,12 +86,16 @@ std::optional<std::filesystem::path> ReadNoaaFolder(const std::filesystem::path&
   if (!in || !std::getline(in, line)) return std::nullopt;
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
   if (line.empty()) return std::nullopt;
-  return std::filesystem::path(TextFileToUtf8(line));
+  // The name is UTF-8 text, which a plain path reads in the system's code page on Windows.
+  return std::filesystem::u8path(TextFileToUtf8(line));
 }
 
 std::optional<std::string> WriteNoaaFolder(const std::filesystem::path& progDir,
                                            const std::filesystem::path& folder) {
-  return ReplaceFile(progDir / kNoaaFolderFile, folder.string() + "\r\n", kNoaaFolderFile);
+  const std::u8string name = folder.u8string();
+  return ReplaceFile(progDir / kNoaaFolderFile,
+                     std::string(reinterpret_cast<const char*>(name.data()), name.size()) + "\r\n",
+                     kNoaaFolderFile);
 }
 
 }  // namespace ardeno

@@ -4,6 +4,7 @@
 #include "core/data/record_fields.h"
 #include "core/solar/ephemeris.h"
 #include "ui/drawing/drawing_window.h"
+#include "ui/shell/picture_files.h"
 
 namespace ardeno {
 
@@ -20,7 +21,7 @@ void DrawingWindow::ToggleNoaaRegions() {
     const std::optional<QString> chosen =
         m_ctx.Dialogs.FolderName(this, tr("Složka se zprávami NOAA (SRS)"));
     if (!chosen) return;
-    folder = std::filesystem::path(chosen->toStdString());
+    folder = PathFromText(*chosen);  // a folder name with Czech letters holds on every system
     if (const auto failure = WriteNoaaFolder(m_ctx.ProgDir, *folder))
       m_ctx.Msg.ShowMessageText(QString::fromStdString(*failure));
   }
