@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
@@ -22,6 +23,9 @@ const QColor kScreenGrid(200, 200, 200);
 const QColor kHighCodeColour(230, 60, 60);
 const QColor kLowCodeColour(40, 70, 230);
 const QColor kTrackColour(220, 0, 0);
+
+// Pixels kept free between two values of the b/l table.
+constexpr int kTableGap = 2;
 
 QFont MapFont(int pixels, bool narrow = false) {
   QFont font(narrow ? QStringLiteral("Serifa BT") : QStringLiteral("Arial"));
@@ -148,9 +152,15 @@ void PaintSingleMap(QPainter& p, const SingleMapScene& s, QSize client, bool pri
     if (g.Group) Disc(p, *g.Group, Qt::black);
   }
 
-  // The b/l table under the map.
+  // The b/l table under the map, in 11 pixels where its columns (30 units) give that room; on a
+  // smaller map (a narrow maps window, "Skupiny v čase") the font shrinks with them, so that
+  // "136.1" and "95.9" side by side are never read as "136.195.9".
   p.setPen(Qt::black);
-  p.setFont(MapFont(11, s.NarrowFont));
+  QFont tableFont = MapFont(11, s.NarrowFont);
+  const int widest = QFontMetrics(tableFont).horizontalAdvance(QStringLiteral("000.0"));
+  const int room = px(30) - kTableGap;
+  if (widest > room) tableFont.setPixelSize(std::max(1, 11 * room / widest));
+  p.setFont(tableFont);
   int labelledRow = 0;
   for (const MapTableCell& cell : s.Table) {
     const int yb = 395 + 30 * cell.Row - 12;
