@@ -3316,6 +3316,37 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     </message>
 </context>
 <context>
+    <name>KFactors</name>
+    <message>
+        <source>vše</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Pozorovatel</source>
+        <translation>Observer</translation>
+    </message>
+    <message>
+        <source>Rok</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Dny</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>rozptyl</source>
+        <translation>spread</translation>
+    </message>
+    <message>
+        <source>korelace</source>
+        <translation>correlation</translation>
+    </message>
+    <message>
+        <source>posun</source>
+        <translation>drift</translation>
+    </message>
+</context>
+<context>
     <name>LoadFindings</name>
     <message>
         <source>č. %1 %2</source>
@@ -3379,6 +3410,22 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>cyklus %1: otočky %2 až %3</source>
         <translation>cycle %1: rotations %2 to %3</translation>
+    </message>
+    <message>
+        <source>Šířky „Od“ a „Do“ musí ležet mezi 0° a 60°.</source>
+        <translation>The latitudes “From” and “To” must lie between 0° and 60°.</translation>
+    </message>
+    <message>
+        <source>Pás šířek od „Od“ do „Do“ musí být široký aspoň jeden stupeň.</source>
+        <translation>The band of latitudes from “From” to “To” must be at least one degree wide.</translation>
+    </message>
+    <message>
+        <source>Počet cyklů musí být 1 až %1.</source>
+        <translation>The number of cycles must be 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Otočka musí být aspoň %1 (první otočka souboru magn.dat).</source>
+        <translation>The rotation must be at least %1 (the first rotation of the file magn.dat).</translation>
     </message>
 </context>
 <context>
@@ -3493,6 +3540,13 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
 </context>
 <context>
+    <name>MapRotation</name>
+    <message>
+        <source>Mapa   %1 - %2</source>
+        <translation>Map   %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>MapsWindow</name>
     <message>
         <source>Cykly magnetosféry</source>
@@ -3531,6 +3585,57 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>Ne</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>MonthNames</name>
+    <message>
+        <source>Leden</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Únor</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>Březen</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>Duben</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Květen</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Červen</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Červenec</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>Srpen</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>Září</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Říjen</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>Listopad</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Prosinec</source>
+        <translation>December</translation>
     </message>
 </context>
 <context>
@@ -3594,6 +3699,51 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>Zapsáno: %1</source>
         <translation>Written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoEntry</name>
+    <message>
+        <source>Fotografie je podle svých údajů z %1, ale vybraný zákres je z %2.
+Zapsat do něj přesto údaje z této fotografie?</source>
+        <translation>By its own data the photograph is from %1, but the chosen drawing is from %2.
+Write the data of this photograph into it anyway?</translation>
+    </message>
+    <message>
+        <source>Číslo fakule nula</source>
+        <translation>Facula number zero</translation>
+    </message>
+    <message>
+        <source>Počet fakulí jen 40 !</source>
+        <translation>No more than 40 faculae!</translation>
+    </message>
+    <message>
+        <source>Pozice přesahuje poloměr zákresu, změnit</source>
+        <translation>The position lies beyond the drawing&apos;s radius; change it</translation>
+    </message>
+    <message>
+        <source>Max. 6 bodů</source>
+        <translation>Max. 6 points</translation>
+    </message>
+    <message>
+        <source>Špatně zadaný typ skupiny</source>
+        <translation>Wrong group type</translation>
+    </message>
+    <message>
+        <source>Nabyl zadán typ nebo číslo skupiny  - povinné</source>
+        <translation>The group&apos;s type or number is missing  - both are required</translation>
+    </message>
+    <message>
+        <source>Maximální počet skupin je 40 !</source>
+        <translation>The largest number of groups is 40!</translation>
+    </message>
+    <message>
+        <source>Vzdálenost skvrny přesahuje poloměr zákresu, změnit</source>
+        <translation>The spot&apos;s distance exceeds the drawing&apos;s radius; change it</translation>
+    </message>
+    <message>
+        <source>Musí být zadám daný záznam s datumen a časem do ktrého se data zapíšou !   </source>
+        <translation>First choose the drawing, with its date and time, that the data are written into!   </translation>
     </message>
 </context>
 <context>
@@ -3838,6 +3988,289 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>den se zákresem bez skvrn (relativní číslo 0)</source>
         <translation>day with a drawing without spots (relative number 0)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordEditor</name>
+    <message>
+        <source>Typ   = Typ skupiny<byte value="xd"/>poč.  = počet skvrn ve skupině<byte value="xd"/>s pen = počet skvrn s penumbrou<byte value="xd"/></source>
+        <translation>Type  = group type<byte value="xd"/>spots = number of spots in the group<byte value="xd"/>pen.  = number of spots with penumbra<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>  l        = heliografická délka</source>
+        <translation>  l        = heliographic longitude</translation>
+    </message>
+    <message>
+        <source>  b       = heliografická šířka</source>
+        <translation>  b       = heliographic latitude</translation>
+    </message>
+    <message>
+        <source> plocha= plocha skvrn ve skupině - miliontiny</source>
+        <translation>area  = spot area of the group - millionths</translation>
+    </message>
+    <message>
+        <source> mal.s = počet malých skvrn menší než 20 mili.</source>
+        <translation>sm.sp = number of small spots below 20 millionths</translation>
+    </message>
+    <message>
+        <source>č.sk1. = číslo skupiny globalní</source>
+        <translation>grp1  = global group number</translation>
+    </message>
+    <message>
+        <source>č.sk2. = číslo skupiny v rotaci( důležité)</source>
+        <translation>grp2  = group number in the rotation (important)</translation>
+    </message>
+    <message>
+        <source> úhel = polární souřadnice  úhel</source>
+        <translation>angle = polar coordinate  angle</translation>
+    </message>
+    <message>
+        <source> vzd.  = polární souřadnice  vzdálenost</source>
+        <translation>dist. = polar coordinate  distance</translation>
+    </message>
+    <message>
+        <source> plocha= plocha skvrn ve skupině</source>
+        <translation>area  = spot area of the group</translation>
+    </message>
+    <message>
+        <source> mal.s = počet malých skvrn menší než 1 mm2</source>
+        <translation>sm.sp = number of small spots below 1 mm2</translation>
+    </message>
+    <message>
+        <source>uhel1  = úhel 1. pomocné skvrny</source>
+        <translation>ang1  = angle of auxiliary spot 1</translation>
+    </message>
+    <message>
+        <source> vzd1. = vzdálenost 1. pomocné skvrny</source>
+        <translation>dist1 = distance of auxiliary spot 1</translation>
+    </message>
+    <message>
+        <source> plo.1 = plocha 1. pomocné skvrny</source>
+        <translation>area1 = area of auxiliary spot 1</translation>
+    </message>
+    <message>
+        <source>uhel2  = úhel 2. pomocné skvrny</source>
+        <translation>ang2  = angle of auxiliary spot 2</translation>
+    </message>
+    <message>
+        <source> vzd2. = vzdálenost 2. pomocné skvrny</source>
+        <translation>dist2 = distance of auxiliary spot 2</translation>
+    </message>
+    <message>
+        <source> plo.2 = plocha 2. pomocné skvrny</source>
+        <translation>area2 = area of auxiliary spot 2</translation>
+    </message>
+    <message>
+        <source>Nový zákres</source>
+        <translation>New drawing</translation>
+    </message>
+    <message>
+        <source>Zvlášťní záznam</source>
+        <translation>Special record</translation>
+    </message>
+    <message>
+        <source>Oprava dat</source>
+        <translation>Correction of data</translation>
+    </message>
+    <message>
+        <source>Zákresy Sluneční fotosféry    (Polární souřadnice)</source>
+        <translation>Drawings of the solar photosphere    (Polar coordinates)</translation>
+    </message>
+    <message>
+        <source>Zákresy Sluneční fotosféry    (Heliografické souřadnice)</source>
+        <translation>Drawings of the solar photosphere    (Heliographic coordinates)</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>poč</source>
+        <translation>spots</translation>
+    </message>
+    <message>
+        <source>s pen.</source>
+        <translation>pen.</translation>
+    </message>
+    <message>
+        <source>úhel</source>
+        <translation>angle</translation>
+    </message>
+    <message>
+        <source>vzd.</source>
+        <translation>dist.</translation>
+    </message>
+    <message>
+        <source>plocha.</source>
+        <translation>area</translation>
+    </message>
+    <message>
+        <source>mal.s.</source>
+        <translation>sm.sp</translation>
+    </message>
+    <message>
+        <source>č.sk1</source>
+        <translation>grp1</translation>
+    </message>
+    <message>
+        <source>č.sk2</source>
+        <translation>grp2</translation>
+    </message>
+    <message>
+        <source>úhel1</source>
+        <translation>ang1</translation>
+    </message>
+    <message>
+        <source>vzd.1</source>
+        <translation>dist1</translation>
+    </message>
+    <message>
+        <source>plo.1</source>
+        <translation>area1</translation>
+    </message>
+    <message>
+        <source>úhel2</source>
+        <translation>ang2</translation>
+    </message>
+    <message>
+        <source>vzd.2</source>
+        <translation>dist2</translation>
+    </message>
+    <message>
+        <source>plo.2</source>
+        <translation>area2</translation>
+    </message>
+    <message>
+        <source>Zde se zadávají souřednice  vrcholů<byte value="xd"/> jednotlivých fakulových polí. <byte value="xd"/> Na jedno pole max. 6 vrcholů</source>
+        <translation>Here the coordinates of the vertices<byte value="xd"/> of each facular field are entered. <byte value="xd"/> At most 6 vertices per field</translation>
+    </message>
+    <message>
+        <source>Změna souřadnic na l b</source>
+        <translation>Switch coordinates to l b</translation>
+    </message>
+    <message>
+        <source>Změna souřadnic na úhel vzdálenost </source>
+        <translation>Switch coordinates to angle distance </translation>
+    </message>
+    <message>
+        <source>Potvrdit  zadávání</source>
+        <translation>Confirm  entry</translation>
+    </message>
+    <message>
+        <source>Návrat</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Počet vložených záznamů na jedno otevření programu</source>
+        <translation>Number of records entered since the program was opened</translation>
+    </message>
+    <message>
+        <source>Plocha se zadává v miliontinách </source>
+        <translation>The area is entered in millionths </translation>
+    </message>
+    <message>
+        <source>Špatně zadaný typ skupiny</source>
+        <translation>Wrong group type</translation>
+    </message>
+    <message>
+        <source>Již bylo uloženo 198 záktresů , pro jistotu zavři program a znona sputit </source>
+        <translation>198 drawings have already been stored; to be safe, close the program and start it again </translation>
+    </message>
+    <message>
+        <source>Bylo špatně zadáno datum<byte value="xd"/>záznam nebude zapsán</source>
+        <translation>The date was entered wrongly<byte value="xd"/>the record will not be written</translation>
+    </message>
+    <message>
+        <source>Záznam již exisistuje !!! </source>
+        <translation>The record already exists!!! </translation>
+    </message>
+    <message>
+        <source>Není zadáno jméno pozorovatele</source>
+        <translation>The observer&apos;s name is not entered</translation>
+    </message>
+    <message>
+        <source>Maximálni počet skupin je 40 !</source>
+        <translation>The largest number of groups is 40!</translation>
+    </message>
+    <message>
+        <source> Neni zadané datum !!!!</source>
+        <translation> No date entered!!!!</translation>
+    </message>
+    <message>
+        <source>Úhel je maximálně 360 stupňů </source>
+        <translation>The angle is at most 360 degrees </translation>
+    </message>
+    <message>
+        <source>Maximální číslo v otočce je 70</source>
+        <translation>The largest number in a rotation is 70</translation>
+    </message>
+    <message>
+        <source>Oprava až po kliknutí na záznam ve výběru  </source>
+        <translation>Correction only after clicking a record in the list  </translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Datum zákresu</source>
+        <translation>Date of the drawing</translation>
+    </message>
+    <message>
+        <source>Čas    UT</source>
+        <translation>Time   UT</translation>
+    </message>
+    <message>
+        <source>Zadat čas ve formátu  bez dvojtečky   7:05  =  705</source>
+        <translation>Enter the time without a colon   7:05  =  705</translation>
+    </message>
+    <message>
+        <source>Podmínky pozorování</source>
+        <translation>Observing conditions</translation>
+    </message>
+    <message>
+        <source>Kvalita obrazu</source>
+        <translation>Image quality</translation>
+    </message>
+    <message>
+        <source>Počet skupin v centrální oblasti</source>
+        <translation>Number of groups in the central zone</translation>
+    </message>
+    <message>
+        <source>Počet skvrn v centrální oblasti</source>
+        <translation>Number of spots in the central zone</translation>
+    </message>
+    <message>
+        <source>Relativní číslo centrální oblasti</source>
+        <translation>Relative number of the central zone</translation>
+    </message>
+    <message>
+        <source>Pčet falulových polí </source>
+        <translation>Number of facular fields </translation>
+    </message>
+    <message>
+        <source>Počet skupin</source>
+        <translation>Number of groups</translation>
+    </message>
+    <message>
+        <source>Pčet skupin na zákresu</source>
+        <translation>Number of groups on the drawing</translation>
+    </message>
+    <message>
+        <source>Počet fakulí pro kreslení</source>
+        <translation>Faculae to draw</translation>
+    </message>
+    <message>
+        <source>Počet fakulových polí pro jejich zakreslování</source>
+        <translation>Number of facular fields to draw</translation>
+    </message>
+    <message>
+        <source>Stanice</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Místo pozorování</source>
+        <translation>Place of observation</translation>
     </message>
 </context>
 <context>
@@ -4124,6 +4557,17 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     </message>
 </context>
 <context>
+    <name>TablePrint</name>
+    <message>
+        <source>Počet hodnot je = %1   ( %2  str.)</source>
+        <translation>Number of values = %1   ( %2  pages)</translation>
+    </message>
+    <message>
+        <source>Nebyl zabrán typ tisku! </source>
+        <translation>No kind of printout was chosen! </translation>
+    </message>
+</context>
+<context>
     <name>TracksView</name>
     <message>
         <source>Období:</source>
@@ -4176,6 +4620,41 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Tabulka je uložena do souboru %1</source>
         <translation>The table is saved in the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>Uncertainty</name>
+    <message>
+        <source>rok</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>měsíc</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>vyhlazená</source>
+        <translation>smoothed</translation>
+    </message>
+    <message>
+        <source>měsíců</source>
+        <translation>months</translation>
+    </message>
+    <message>
+        <source>příznak</source>
+        <translation>flag</translation>
+    </message>
+    <message>
+        <source>dny</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>průměr</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source>chyba</source>
+        <translation>error</translation>
     </message>
 </context>
 <context>

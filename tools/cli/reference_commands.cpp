@@ -133,6 +133,8 @@ int KFactors(const std::vector<std::string>& args) {
     return 1;
   }
   const KFactorTable table = ComputeKFactors(db, reference);
+  // Scripts read the table by its Czech titles and headings whatever the language.
+  const CzechTexts czechTable;
   const char* titles[] = {"Celý disk (SILSO celkové denní číslo)", "Severní polokoule",
                           "Jižní polokoule"};
   for (int s = kWholeDisk; s <= kSouth; ++s) {

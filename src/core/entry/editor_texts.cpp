@@ -5,31 +5,43 @@
 
 namespace ardeno {
 
+std::string EditorText(std::string_view czech) {
+  return CoreText("RecordEditor", std::string(czech).c_str());
+}
+
 std::string FaculaColumnTitle(int column) {
   const int vertex = (column + 1) / 2;
   return std::string(column % 2 == 1 ? "  U" : "  V") + std::to_string(vertex);
 }
 
 std::string GroupGridHint(bool heliographic) {
-  std::string hint =
-      "Typ   = Typ skupiny\rpoč.  = počet skvrn ve skupině\rs pen = počet skvrn s penumbrou\r";
-  const char* const heliographicLines[] = {"  l        = heliografická délka",
-                                           "  b       = heliografická šířka",
-                                           " plocha= plocha skvrn ve skupině - miliontiny",
-                                           " mal.s = počet malých skvrn menší než 20 mili.",
-                                           "č.sk1. = číslo skupiny globalní",
-                                           "č.sk2. = číslo skupiny v rotaci( důležité)"};
+  std::string hint = CoreText(
+      "RecordEditor",
+      "Typ   = Typ skupiny\rpoč.  = počet skvrn ve skupině\rs pen = počet skvrn s penumbrou\r");
+  const char* const heliographicLines[] = {
+      CoreTextNoop("RecordEditor", "  l        = heliografická délka"),
+      CoreTextNoop("RecordEditor", "  b       = heliografická šířka"),
+      CoreTextNoop("RecordEditor", " plocha= plocha skvrn ve skupině - miliontiny"),
+      CoreTextNoop("RecordEditor", " mal.s = počet malých skvrn menší než 20 mili."),
+      CoreTextNoop("RecordEditor", "č.sk1. = číslo skupiny globalní"),
+      CoreTextNoop("RecordEditor", "č.sk2. = číslo skupiny v rotaci( důležité)")};
   const char* const polarLines[] = {
-      " úhel = polární souřadnice  úhel",      " vzd.  = polární souřadnice  vzdálenost",
-      " plocha= plocha skvrn ve skupině",      " mal.s = počet malých skvrn menší než 1 mm2",
-      "č.sk1. = číslo skupiny globalní",       "č.sk2. = číslo skupiny v rotaci( důležité)",
-      "uhel1  = úhel 1. pomocné skvrny",       " vzd1. = vzdálenost 1. pomocné skvrny",
-      " plo.1 = plocha 1. pomocné skvrny",     "uhel2  = úhel 2. pomocné skvrny",
-      " vzd2. = vzdálenost 2. pomocné skvrny", " plo.2 = plocha 2. pomocné skvrny"};
+      CoreTextNoop("RecordEditor", " úhel = polární souřadnice  úhel"),
+      CoreTextNoop("RecordEditor", " vzd.  = polární souřadnice  vzdálenost"),
+      CoreTextNoop("RecordEditor", " plocha= plocha skvrn ve skupině"),
+      CoreTextNoop("RecordEditor", " mal.s = počet malých skvrn menší než 1 mm2"),
+      CoreTextNoop("RecordEditor", "č.sk1. = číslo skupiny globalní"),
+      CoreTextNoop("RecordEditor", "č.sk2. = číslo skupiny v rotaci( důležité)"),
+      CoreTextNoop("RecordEditor", "uhel1  = úhel 1. pomocné skvrny"),
+      CoreTextNoop("RecordEditor", " vzd1. = vzdálenost 1. pomocné skvrny"),
+      CoreTextNoop("RecordEditor", " plo.1 = plocha 1. pomocné skvrny"),
+      CoreTextNoop("RecordEditor", "uhel2  = úhel 2. pomocné skvrny"),
+      CoreTextNoop("RecordEditor", " vzd2. = vzdálenost 2. pomocné skvrny"),
+      CoreTextNoop("RecordEditor", " plo.2 = plocha 2. pomocné skvrny")};
   bool first = true;
   auto append = [&](const char* line) {
     if (!first) hint += '\r';
-    hint += line;
+    hint += CoreText("RecordEditor", line);
     first = false;
   };
   if (heliographic) {

@@ -131,7 +131,7 @@ CountFieldChange CountChanged(const std::string& text) {
   std::int64_t n = *value;
   change.GridEnabled = n >= 1;
   if (n > kMaxGroups) {
-    change.Message = std::string(kMsgMaxGroups);
+    change.Message = EditorText(kMsgMaxGroups);
     n = kMaxGroups;
     change.FieldText = std::to_string(kMaxGroups);
   }
@@ -153,7 +153,7 @@ Refusal SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
                             const std::string& dateText, const std::string& timeText,
                             bool toLongitudeLatitude, float drawingRadius) {
   const auto date = ParseDate(dateText);
-  if (!date) return std::string(kMsgNoDate);
+  if (!date) return EditorText(kMsgNoDate);
   const auto time = ParseWholeNumber(timeText);
   if (!time || *time < 0 || *time > 65535) {
     return std::string("V poli \"Čas UT\" musí být celé číslo od 0 do 65535");

@@ -57,7 +57,7 @@ const std::string& Cell(const std::vector<FaculaRowTexts>& rows, int row, int co
 std::string HeaderNumberMessage(const HeaderFieldSpec& field) {
   return FillText(
       CoreText("RecordInput", "V poli \"%1\" musí být celé číslo od 0 do %2\rzáznam nebude zapsán"),
-      {MessageLabel(field.Label), std::to_string(field.Max)});
+      {MessageLabel(EditorText(field.Label)), std::to_string(field.Max)});
 }
 
 std::string CellNumberMessage(EditorGrid grid, int row, std::string_view title, bool whole,
@@ -65,7 +65,7 @@ std::string CellNumberMessage(EditorGrid grid, int row, std::string_view title, 
   const std::string cell =
       FillText(grid == EditorGrid::Groups ? CoreText("RecordInput", "Skupina %1, sloupec \"%2\"")
                                           : CoreText("RecordInput", "Fakule %1, sloupec \"%2\""),
-               {std::to_string(row), Trimmed(std::string(title))});
+               {std::to_string(row), Trimmed(EditorText(title))});
   if (!max)
     return FillText(whole ? CoreText("RecordInput", "%1: zadejte celé číslo")
                           : CoreText("RecordInput", "%1: zadejte číslo"),
@@ -173,32 +173,34 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
   // observation too and has no class to check. A count that is not a number is reported below
   // as a number field instead.
   const auto groupCount = ParseWholeNumber(input.Header[HeaderField::GroupCount]);
-  if (groupCount && *groupCount < 0) refuse(kMsgBadGroupType);
+  if (groupCount && *groupCount < 0) refuse(EditorText(kMsgBadGroupType));
   if (groupCount && *groupCount > 0 && !input.PhotoEntry) {
     bool listed = false;
     const std::int64_t rows = std::min<std::int64_t>(*groupCount, kMaxGroups);
     for (int row = 1; row <= rows; ++row)
       listed = listed || IsListedGroupType(Cell(input.Groups, row, 1));
-    if (!listed) refuse(kMsgBadGroupType);
+    if (!listed) refuse(EditorText(kMsgBadGroupType));
   }
 
-  if (db.RecordCount > db.RecordCountAtLoad + 197) check.Messages.emplace_back(kMsgRunWarning);
+  if (db.RecordCount > db.RecordCountAtLoad + 197)
+    check.Messages.push_back(EditorText(kMsgRunWarning));
 
   // Day and month take one or two digits, the year exactly four.
   const auto date = ParseEnteredDate(input.Header[HeaderField::Date]);
   if (!date) {
-    refuse(kMsgBadDate, HeaderField::Date);
+    refuse(EditorText(kMsgBadDate), HeaderField::Date);
   } else {
     check.Date = *date;
     if (input.Mode != EditorMode::Correction) {
       for (int i = 1; i <= db.RecordCount; ++i) {
         const auto stored = ParseDate(db.Record(i).Date());
-        if (stored && *stored == *date) refuse(kMsgRecordExists, HeaderField::Date);
+        if (stored && *stored == *date) refuse(EditorText(kMsgRecordExists), HeaderField::Date);
       }
     }
   }
 
-  if (input.Header[HeaderField::Observer].empty()) refuse(kMsgNoObserver, HeaderField::Observer);
+  if (input.Header[HeaderField::Observer].empty())
+    refuse(EditorText(kMsgNoObserver), HeaderField::Observer);
 
   // Every header number is checked here, before anything is stored, so that a mistyped field
   // can never leave a half-stored record behind.
@@ -214,7 +216,8 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
     }
   }
 
-  if (input.Mode == EditorMode::Correction && !db.HasCurrentRecord()) refuse(kMsgNoRecordChosen);
+  if (input.Mode == EditorMode::Correction && !db.HasCurrentRecord())
+    refuse(EditorText(kMsgNoRecordChosen));
   return check;
 }
 
@@ -291,7 +294,7 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
                                                           : kTitleLatitudeEntry;
         numberMessage = FillText(
             CoreText("RecordInput", "Skupina %1, sloupec \"%2\": %3\rzáznam nebude zapsán"),
-            {std::to_string(row), Trimmed(std::string(title)), off->Reason});
+            {std::to_string(row), Trimmed(EditorText(title)), off->Reason});
         markCell(EditorGrid::Groups, row, off->Column);
       }
     }
@@ -350,12 +353,12 @@ CellCheck CheckCells(const RecordInput& input, int groupCount, int facularCount,
       check.Messages.push_back(FaculaDistanceMessage(drawingRadius));
       break;
     case Slot::Angle:
-      check.Messages.emplace_back(kMsgAngle);
+      check.Messages.push_back(EditorText(kMsgAngle));
       break;
     case Slot::None:
       break;
   }
-  if (rotationFault) check.Messages.emplace_back(kMsgRotationNumber);
+  if (rotationFault) check.Messages.push_back(EditorText(kMsgRotationNumber));
   return check;
 }
 

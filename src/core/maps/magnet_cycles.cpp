@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/text/core_text.h"
+
 namespace ardeno {
 
 namespace {
@@ -27,14 +29,17 @@ std::vector<double> BandLatitudes(const MagnetCycleQuery& query) {
 std::optional<std::string> CheckMagnetCycleQuery(const MagnetCycleQuery& query) {
   const auto inBand = [](double b) { return b >= 0 && b <= kMagnetSummaryMaxLatitude; };
   if (!inBand(query.From) || !inBand(query.To))
-    return "Šířky „Od“ a „Do“ musí ležet mezi 0° a 60°.";
+    return CoreText("MagnetCycles", "Šířky „Od“ a „Do“ musí ležet mezi 0° a 60°.");
   if (std::floor(std::min(query.From, query.To)) == std::ceil(std::max(query.From, query.To)))
-    return "Pás šířek od „Od“ do „Do“ musí být široký aspoň jeden stupeň.";
+    return CoreText("MagnetCycles",
+                    "Pás šířek od „Od“ do „Do“ musí být široký aspoň jeden stupeň.");
   if (query.Cycles < 1 || query.Cycles > kMaxCycles)
-    return "Počet cyklů musí být 1 až " + std::to_string(kMaxCycles) + ".";
+    return FillText(CoreText("MagnetCycles", "Počet cyklů musí být 1 až %1."),
+                    {std::to_string(kMaxCycles)});
   if (query.StartRotation < kMagnetFirstRotation)
-    return "Otočka musí být aspoň " + std::to_string(kMagnetFirstRotation) +
-           " (první otočka souboru magn.dat).";
+    return FillText(
+        CoreText("MagnetCycles", "Otočka musí být aspoň %1 (první otočka souboru magn.dat)."),
+        {std::to_string(kMagnetFirstRotation)});
   return std::nullopt;
 }
 

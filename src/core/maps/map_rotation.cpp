@@ -1,6 +1,7 @@
 #include "core/maps/map_rotation.h"
 
 #include "core/solar/rotation_count.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -27,7 +28,8 @@ MapRotationDates RotationDates(int rotation) {
 }
 
 std::string MapCaption(const MapRotationDates& dates) {
-  return "Mapa   " + FormatDate(dates.Start) + " - " + FormatDate(dates.End);
+  return FillText(CoreText("MapRotation", "Mapa   %1 - %2"),
+                  {FormatDate(dates.Start), FormatDate(dates.End)});
 }
 
 std::vector<RotationListEntry> BuildRotationList(const Database& db) {

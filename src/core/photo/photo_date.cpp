@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <fstream>
 
+#include "core/text/core_text.h"
+
 namespace ardeno {
 
 namespace {
@@ -121,9 +123,10 @@ std::optional<std::string> OtherDayQuestion(const std::optional<CalendarDate>& p
                                             const std::string& recordDate) {
   const std::optional<CalendarDate> drawn = ParseDate(recordDate);
   if (!photoDate || !drawn || *photoDate == *drawn) return std::nullopt;
-  return "Fotografie je podle svých údajů z " + FormatDate(*photoDate) +
-         ", ale vybraný zákres je z " + FormatDate(*drawn) +
-         ".\nZapsat do něj přesto údaje z této fotografie?";
+  return FillText(CoreText("PhotoEntry",
+                           "Fotografie je podle svých údajů z %1, ale vybraný zákres "
+                           "je z %2.\nZapsat do něj přesto údaje z této fotografie?"),
+                  {FormatDate(*photoDate), FormatDate(*drawn)});
 }
 
 }  // namespace ardeno

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -69,8 +70,8 @@ void StoreOutlines(ObservationRecord& record,
 }
 
 Refusal CheckFaculaNumber(int number) {
-  if (number == 0) return std::string(kFaculaNumberZeroMessage);
-  if (number > kMaxFaculae) return std::string(kTooManyFaculaeMessage);
+  if (number == 0) return CoreText("PhotoEntry", kFaculaNumberZeroMessage);
+  if (number > kMaxFaculae) return CoreText("PhotoEntry", kTooManyFaculaeMessage);
   return std::nullopt;
 }
 

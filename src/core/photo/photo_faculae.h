@@ -8,6 +8,7 @@
 
 #include "core/data/observation_record.h"
 #include "core/photo/photo_geometry.h"
+#include "core/text/core_text.h"
 #include "core/text/refusal.h"
 
 namespace ardeno {
@@ -15,11 +16,13 @@ namespace ardeno {
 // Every vertex must lie inside the disk: the largest distance of a field is brought to this.
 inline constexpr int kOutlineLimitMm = 124;
 
-inline constexpr const char* kFaculaNumberZeroMessage = "Číslo fakule nula";
-inline constexpr const char* kTooManyFaculaeMessage = "Počet fakulí jen 40 !";
+inline constexpr const char* kFaculaNumberZeroMessage =
+    CoreTextNoop("PhotoEntry", "Číslo fakule nula");
+inline constexpr const char* kTooManyFaculaeMessage =
+    CoreTextNoop("PhotoEntry", "Počet fakulí jen 40 !");
 inline constexpr const char* kBeyondDrawingRadiusMessage =
-    "Pozice přesahuje poloměr zákresu, změnit";
-inline constexpr const char* kMaxVerticesText = "Max. 6 bodů";
+    CoreTextNoop("PhotoEntry", "Pozice přesahuje poloměr zákresu, změnit");
+inline constexpr const char* kMaxVerticesText = CoreTextNoop("PhotoEntry", "Max. 6 bodů");
 
 struct OutlinePixel {
   int X = 0;

@@ -6,6 +6,7 @@
 #include "core/data/group_types.h"
 #include "core/entry/cell_numbers.h"
 #include "core/solar/day_results.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -87,8 +88,9 @@ std::optional<int> PositionColumnFor(int selectedColumn) {
 
 std::variant<PendingGroup, std::string> ReadPendingGroup(const GroupGridRow& row) {
   const std::optional<std::string> type = ListedType(row[kColType]);
-  if (!type) return std::string(kWrongGroupTypeMessage);
-  if (IsBlank(row[kColRotationGroupNumber])) return std::string(kMissingTypeOrNumberMessage);
+  if (!type) return CoreText("PhotoEntry", kWrongGroupTypeMessage);
+  if (IsBlank(row[kColRotationGroupNumber]))
+    return CoreText("PhotoEntry", kMissingTypeOrNumberMessage);
   PendingGroup group;
   group.Type = *type;
   group.Spots = std::min(WholeOrZero(row[kColSpots]), 255);
@@ -103,7 +105,7 @@ std::variant<PendingGroup, std::string> ReadPendingGroup(const GroupGridRow& row
 }
 
 Refusal CheckGroupSequence(int sequence) {
-  if (sequence > kMaxGroups) return std::string(kTooManyGroupsMessage);
+  if (sequence > kMaxGroups) return CoreText("PhotoEntry", kTooManyGroupsMessage);
   return std::nullopt;
 }
 

@@ -9,18 +9,21 @@
 #include <variant>
 
 #include "core/data/observation_record.h"
+#include "core/text/core_text.h"
 #include "core/text/refusal.h"
 
 namespace ardeno {
 
-inline constexpr const char* kWrongGroupTypeMessage = "Špatně zadaný typ skupiny";
+inline constexpr const char* kWrongGroupTypeMessage =
+    CoreTextNoop("PhotoEntry", "Špatně zadaný typ skupiny");
 inline constexpr const char* kMissingTypeOrNumberMessage =
-    "Nabyl zadán typ nebo číslo skupiny  - povinné";
-inline constexpr const char* kTooManyGroupsMessage = "Maximální počet skupin je 40 !";
+    CoreTextNoop("PhotoEntry", "Nabyl zadán typ nebo číslo skupiny  - povinné");
+inline constexpr const char* kTooManyGroupsMessage =
+    CoreTextNoop("PhotoEntry", "Maximální počet skupin je 40 !");
 inline constexpr const char* kSpotBeyondRadiusMessage =
-    "Vzdálenost skvrny přesahuje poloměr zákresu, změnit";
-inline constexpr const char* kRecordFirstMessage =
-    "Musí být zadám daný záznam s datumen a časem do ktrého se data zapíšou !   ";
+    CoreTextNoop("PhotoEntry", "Vzdálenost skvrny přesahuje poloměr zákresu, změnit");
+inline constexpr const char* kRecordFirstMessage = CoreTextNoop(
+    "PhotoEntry", "Musí být zadám daný záznam s datumen a časem do ktrého se data zapíšou !   ");
 
 // Columns of the group grid, 1-based as the user sees them.
 enum GroupGridColumn : int {

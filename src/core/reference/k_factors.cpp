@@ -310,18 +310,22 @@ KFactorTable ComputeKFactors(const Database& db, const ReferenceNumbers& referen
   return table;
 }
 
+std::string KFactorHeading(std::size_t column) {
+  return CoreText("KFactors", kKFactorHeadings[column]);
+}
+
 std::array<std::string, 8> KFactorCells(const KFactorRow& row) {
   const auto decimals = [](const std::optional<double>& value) {
     return value ? FormatFixed(*value, 0, 3) : std::string("-");
   };
   return {row.Observer,
-          row.Year == kAllYears ? "vše" : std::to_string(row.Year),
+          row.Year == kAllYears ? CoreText("KFactors", "vše") : std::to_string(row.Year),
           std::to_string(row.SharedDays),
           std::to_string(row.UsedDays),
           decimals(row.K),
           decimals(row.Spread),
           decimals(row.Correlation),
-          row.Drift ? "posun" : ""};
+          row.Drift ? KFactorHeading(7) : ""};
 }
 
 std::vector<std::string> KFactorLines(const std::vector<KFactorRow>& rows) {
@@ -334,7 +338,7 @@ std::vector<std::string> KFactorLines(const std::vector<KFactorRow>& rows) {
     return text;
   };
   std::array<std::string, 8> headings;
-  for (std::size_t c = 0; c < headings.size(); ++c) headings[c] = kKFactorHeadings[c];
+  for (std::size_t c = 0; c < headings.size(); ++c) headings[c] = KFactorHeading(c);
   headings[7] = "";
   std::vector<std::string> lines{line(headings)};
   for (const KFactorRow& row : rows) lines.push_back(line(KFactorCells(row)));

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -67,8 +68,17 @@ double QuantileInPlace(std::vector<double>& values, double q);
 
 // The columns of a row as shown: observer, year ("vše" for all years), shared days, days above 0,
 // k, spread, correlation (three decimals, "-" when there is none) and "posun" for a drift.
+// Headings and cells are in the language of the interface.
 inline constexpr std::array<const char*, 8> kKFactorHeadings = {
-    "Pozorovatel", "Rok", "Dny", "R>0", "k", "rozptyl", "korelace", "posun"};
+    CoreTextNoop("KFactors", "Pozorovatel"),
+    CoreTextNoop("KFactors", "Rok"),
+    CoreTextNoop("KFactors", "Dny"),
+    "R>0",
+    "k",
+    CoreTextNoop("KFactors", "rozptyl"),
+    CoreTextNoop("KFactors", "korelace"),
+    CoreTextNoop("KFactors", "posun")};
+std::string KFactorHeading(std::size_t column);
 std::array<std::string, 8> KFactorCells(const KFactorRow& row);
 
 // The table as text lines (the CLI and the printed view): a header and one line per row.

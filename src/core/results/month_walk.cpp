@@ -7,6 +7,11 @@
 
 namespace ardeno {
 
+std::string MonthNameShown(int month) {
+  // The names are literals, so their views end in a terminating zero.
+  return CoreText("MonthNames", kCzechMonthNames[static_cast<std::size_t>(month - 1)].data());
+}
+
 std::optional<CalendarDate> RecordDate(const ObservationRecord& record) {
   // A date is plain ASCII: parse the stored characters without decoding the text.
   const std::size_t length = std::min<std::size_t>(record.Bytes[0], 10);

@@ -10,13 +10,22 @@
 
 #include "core/data/database.h"
 #include "core/results/month_totals.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
 
+// The reports and files name months in Czech whatever the language; windows show MonthNameShown.
 inline constexpr std::array<std::string_view, 12> kCzechMonthNames = {
-    "Leden",    "Únor",  "Březen", "Duben", "Květen",   "Červen",
-    "Červenec", "Srpen", "Září",   "Říjen", "Listopad", "Prosinec"};
+    CoreTextNoop("MonthNames", "Leden"),    CoreTextNoop("MonthNames", "Únor"),
+    CoreTextNoop("MonthNames", "Březen"),   CoreTextNoop("MonthNames", "Duben"),
+    CoreTextNoop("MonthNames", "Květen"),   CoreTextNoop("MonthNames", "Červen"),
+    CoreTextNoop("MonthNames", "Červenec"), CoreTextNoop("MonthNames", "Srpen"),
+    CoreTextNoop("MonthNames", "Září"),     CoreTextNoop("MonthNames", "Říjen"),
+    CoreTextNoop("MonthNames", "Listopad"), CoreTextNoop("MonthNames", "Prosinec")};
+
+// The name of month 1..12 in the language of the interface.
+std::string MonthNameShown(int month);
 
 // The record's date; nothing when its Date text does not parse.
 std::optional<CalendarDate> RecordDate(const ObservationRecord& record);

@@ -5,6 +5,7 @@
 
 #include "core/data/record_fields.h"
 #include "core/results/measured_table.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -97,7 +98,10 @@ std::vector<SmoothedUncertainty> SmoothedUncertaintyOf(
 
 std::vector<std::vector<std::string>> SmoothedUncertaintyRows(
     const std::vector<SmoothedUncertainty>& months) {
-  std::vector<std::vector<std::string>> rows = {{"rok", "měsíc", "vyhlazená", "měsíců", "příznak"}};
+  std::vector<std::vector<std::string>> rows = {
+      {CoreTextNoop("Uncertainty", "rok"), CoreTextNoop("Uncertainty", "měsíc"),
+       CoreTextNoop("Uncertainty", "vyhlazená"), CoreTextNoop("Uncertainty", "měsíců"),
+       CoreTextNoop("Uncertainty", "příznak")}};
   for (const SmoothedUncertainty& s : months) {
     rows.push_back({std::to_string(s.Year), std::to_string(s.Month), Cell(s.Value),
                     s.Value ? std::to_string(s.Months) : std::string(), s.Provisional ? "*" : ""});
@@ -108,11 +112,20 @@ std::vector<std::vector<std::string>> SmoothedUncertaintyRows(
 std::vector<std::vector<std::string>> MonthlyUncertaintyRows(
     const std::vector<MonthUncertainty>& months) {
   std::vector<std::vector<std::string>> rows = {
-      {"rok", "měsíc", "dny", "průměr", "sigma", "chyba", "příznak"}};
+      {CoreTextNoop("Uncertainty", "rok"), CoreTextNoop("Uncertainty", "měsíc"),
+       CoreTextNoop("Uncertainty", "dny"), CoreTextNoop("Uncertainty", "průměr"), "sigma",
+       CoreTextNoop("Uncertainty", "chyba"), CoreTextNoop("Uncertainty", "příznak")}};
   for (const MonthUncertainty& u : months) {
     rows.push_back({std::to_string(u.Year), std::to_string(u.Month), std::to_string(u.Days),
                     Cell(u.Mean), Cell(u.Sigma), Cell(u.StdError), u.Provisional ? "*" : ""});
   }
+  return rows;
+}
+
+std::vector<std::vector<std::string>> UncertaintyRowsShown(
+    std::vector<std::vector<std::string>> rows) {
+  if (!rows.empty())
+    for (std::string& heading : rows.front()) heading = CoreText("Uncertainty", heading.c_str());
   return rows;
 }
 

@@ -55,6 +55,11 @@ std::vector<std::vector<std::string>> SmoothedUncertaintyRows(
 std::vector<std::vector<std::string>> MonthlyUncertaintyRows(
     const std::vector<MonthUncertainty>& months);
 
+// The rows keep the Czech headings of the CSV file; the window shows them through this, with the
+// headings in the language of the interface.
+std::vector<std::vector<std::string>> UncertaintyRowsShown(
+    std::vector<std::vector<std::string>> rows);
+
 // Rows as semicolon CSV, lines ending with CR LF.
 std::string UncertaintyCsv(const std::vector<std::vector<std::string>>& rows);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -24,8 +25,8 @@ int LinesPerPage(int pageWidth, int pageHeight, int reservedHeight) {
 std::string PrintPanelLabel(int lastMonthRow, int linesPerPage) {
   const int values = lastMonthRow + 1;
   const double pages = static_cast<double>(values) / std::max(1, linesPerPage);
-  return "Počet hodnot je = " + std::to_string(values) + "   ( " + FormatFloat("##.#", pages) +
-         "  str.)";
+  return FillText(CoreText("TablePrint", "Počet hodnot je = %1   ( %2  str.)"),
+                  {std::to_string(values), FormatFloat("##.#", pages)});
 }
 
 std::vector<std::vector<int>> PlanTablePages(PrintType type, int selectedRow, int lastMonthRow,

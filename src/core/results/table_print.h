@@ -5,9 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/core_text.h"
+
 namespace ardeno {
 
-inline constexpr std::string_view kNoPrintTypeMessage = "Nebyl zabrán typ tisku! ";
+inline constexpr const char* kNoPrintTypeMessage =
+    CoreTextNoop("TablePrint", "Nebyl zabrán typ tisku! ");
 
 // Lines on a page of the given size in printer pixels: (height - reserve) div
 // ((width div 704) x 15). The panel's estimate reserves 200 pixels, the printout 400. A page

@@ -46,10 +46,7 @@ class TableCanvas {
   int m_scale;
 };
 
-QString MonthName(int month) {
-  const std::string_view name = kCzechMonthNames[static_cast<std::size_t>(month - 1)];
-  return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
-}
+QString MonthName(int month) { return QString::fromStdString(MonthNameShown(month)); }
 
 QString Value(double v) { return QString::fromStdString(FormatFloat("0.0", v)); }
 

@@ -121,8 +121,8 @@ void RecordEditor::BuildLayout() {
   for (const HeaderFieldSpec& spec : kHeaderFieldSpecs) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(spec.Name);
-    if (spec.Hint[0] != '\0') edit->setToolTip(QString::fromUtf8(spec.Hint));
-    auto* label = new QLabel(QString::fromUtf8(spec.Label), this);
+    if (spec.Hint[0] != '\0') edit->setToolTip(Q(EditorText(spec.Hint)));
+    auto* label = new QLabel(Q(EditorText(spec.Label)), this);
     label->setBuddy(edit);
     if (spec.Field == HeaderField::FacularCount) {
       label->setObjectName("Label10");
@@ -156,10 +156,10 @@ void RecordEditor::BuildLayout() {
   m_groupGrid = MakeGrid("StringGrid1", 15, m_groupBox);
   groupLayout->addWidget(m_groupGrid);
   auto* heliosRow = new QHBoxLayout;
-  m_helios = new QPushButton(Q(kHeliosToLongitudeLatitude), m_groupBox);
+  m_helios = new QPushButton(Q(EditorText(kHeliosToLongitudeLatitude)), m_groupBox);
   m_helios->setObjectName("Helios");
   m_helios->setProperty("tag", 0);
-  m_areaInMillionths = new QLabel(Q(kAreaInMillionths), m_groupBox);
+  m_areaInMillionths = new QLabel(Q(EditorText(kAreaInMillionths)), m_groupBox);
   m_areaInMillionths->setObjectName("Label17");
   m_areaInMillionths->setStyleSheet(QStringLiteral("color: %1").arg(kAreaLabelColour.name()));
   m_areaInMillionths->hide();
@@ -173,7 +173,7 @@ void RecordEditor::BuildLayout() {
   m_faculaBox->setObjectName("tabulkafak");
   auto* faculaLayout = new QVBoxLayout(m_faculaBox);
   m_faculaGrid = MakeGrid("StringGrid2", 12, m_faculaBox);
-  m_faculaGrid->setToolTip(Hint(kFaculaGridHint));
+  m_faculaGrid->setToolTip(Hint(EditorText(kFaculaGridHint)));
   QStringList faculaTitles;
   for (int c = 1; c <= 12; ++c) faculaTitles << Q(FaculaColumnTitle(c));
   m_faculaGrid->setHorizontalHeaderLabels(faculaTitles);
@@ -183,11 +183,11 @@ void RecordEditor::BuildLayout() {
   auto* buttons = new QHBoxLayout;
   m_runCounter = new QLabel(this);
   m_runCounter->setObjectName("Label16");
-  m_runCounter->setToolTip(Q(kRunCounterHint));
-  m_store = new QPushButton(Q(kStoreButton), this);
+  m_runCounter->setToolTip(Q(EditorText(kRunCounterHint)));
+  m_store = new QPushButton(Q(EditorText(kStoreButton)), this);
   m_store->setObjectName("ukoncit");
   m_store->setAutoDefault(false);
-  m_return = new QPushButton(Q(kReturnButton), this);
+  m_return = new QPushButton(Q(EditorText(kReturnButton)), this);
   m_return->setObjectName("Navrat");
   m_return->setAutoDefault(false);
   buttons->addWidget(m_runCounter);
@@ -212,13 +212,13 @@ void RecordEditor::ShowOpening() {
   const EditorOpening opening = OpenEditor(db, m_mode);
   switch (m_mode) {
     case EditorMode::NewDrawing:
-      setWindowTitle(Q(kCaptionNewDrawing));
+      setWindowTitle(Q(EditorText(kCaptionNewDrawing)));
       break;
     case EditorMode::Special:
-      setWindowTitle(Q(kCaptionSpecial));
+      setWindowTitle(Q(EditorText(kCaptionSpecial)));
       break;
     case EditorMode::Correction:
-      setWindowTitle(Q(kCaptionCorrection));
+      setWindowTitle(Q(EditorText(kCaptionCorrection)));
       break;
   }
   // A special drawing is red when it is corrected as well as when it is entered, as the main
@@ -268,7 +268,7 @@ void RecordEditor::ShowOpening() {
 
 void RecordEditor::ApplyCoordinateMode() {
   const bool heliographic = m_ctx.Db.Mode == CoordinateMode::Heliographic;
-  m_coordinateCaption->setText(Q(heliographic ? kCaptionHeliographic : kCaptionPolar));
+  m_coordinateCaption->setText(Q(EditorText(heliographic ? kCaptionHeliographic : kCaptionPolar)));
   m_groupGrid->setToolTip(Hint(GroupGridHint(heliographic)));
   SetGroupTitles();
   for (int c = kFirstAuxColumn; c <= 15; ++c) m_groupGrid->setColumnHidden(c - 1, heliographic);
@@ -303,12 +303,12 @@ void RecordEditor::SetGroupTitles() {
   const bool heliographic = m_ctx.Db.Mode == CoordinateMode::Heliographic;
   QStringList titles;
   for (int c = 1; c <= 15; ++c) {
-    titles << Q(heliographic ? kGroupTitlesHeliographic[static_cast<std::size_t>(c)]
-                             : kGroupTitlesPolar[static_cast<std::size_t>(c)]);
+    titles << Q(EditorText(heliographic ? kGroupTitlesHeliographic[static_cast<std::size_t>(c)]
+                                        : kGroupTitlesPolar[static_cast<std::size_t>(c)]));
   }
   if (m_longitudeLatitude) {
-    titles[3] = Q(kTitleLongitudeEntry);
-    titles[4] = Q(kTitleLatitudeEntry);
+    titles[3] = Q(EditorText(kTitleLongitudeEntry));
+    titles[4] = Q(EditorText(kTitleLatitudeEntry));
   }
   m_groupGrid->setHorizontalHeaderLabels(titles);
 }
@@ -423,7 +423,8 @@ void RecordEditor::HeliosClicked() {
   ShowGroupRows(rows);
   m_longitudeLatitude = !m_longitudeLatitude;
   m_helios->setProperty("tag", m_longitudeLatitude ? 1 : 0);
-  m_helios->setText(Q(m_longitudeLatitude ? kHeliosToAngleDistance : kHeliosToLongitudeLatitude));
+  m_helios->setText(
+      Q(EditorText(m_longitudeLatitude ? kHeliosToAngleDistance : kHeliosToLongitudeLatitude)));
   SetBackground(m_helios, m_longitudeLatitude ? kLongitudeLatitudeColour : kHeliosColour);
   if (m_longitudeLatitude) {
     SetBackground(m_groupBox, kLongitudeLatitudeColour);

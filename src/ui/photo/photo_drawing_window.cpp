@@ -361,7 +361,7 @@ void PhotoDrawingWindow::MarkAxis() {
   CalibrationButtons& b = m_entry == Entry::Groups ? m_groupCalibration : m_faculaCalibration;
   m_pick = Pick::Axis;
   b.Axis->setChecked(true);
-  m_ctx.Msg.ShowMessageText(QString::fromUtf8(kRecordFirstMessage));
+  m_ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("PhotoEntry", kRecordFirstMessage)));
   ShowMagnifier(true);
 }
 
@@ -391,7 +391,8 @@ bool PhotoDrawingWindow::TakeCalibrationClick(QPoint pixel) {
           db.HasCurrentRecord() ? RecordEphemeris(db.Record(db.CurrentIndex)) : std::nullopt;
       if (!eph) {
         // Without the drawing's moment there is no position angle to take off.
-        m_ctx.Msg.ShowMessageText(QString::fromUtf8(kRecordFirstMessage));
+        m_ctx.Msg.ShowMessageText(
+            QString::fromStdString(CoreText("PhotoEntry", kRecordFirstMessage)));
         return true;
       }
       m_calibration =

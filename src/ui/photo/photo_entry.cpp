@@ -93,7 +93,8 @@ QGroupBox* PhotoDrawingWindow::BuildFaculaBox() {
   m_faculaNumber->setValue(1);
   connect(m_faculaNumber, &QSpinBox::valueChanged, this, [this](int number) {
     if (number > kMaxFaculae) {
-      m_ctx.Msg.ShowMessageText(QString::fromUtf8(kTooManyFaculaeMessage));
+      m_ctx.Msg.ShowMessageText(
+          QString::fromStdString(CoreText("PhotoEntry", kTooManyFaculaeMessage)));
       m_faculaNumber->setValue(kMaxFaculae);
     }
   });
@@ -262,14 +263,15 @@ void PhotoDrawingWindow::StartOutline(QPoint pixel) {
 void PhotoDrawingWindow::AddOutlineVertex(QPoint pixel) {
   const int vertex = m_outlines.NextVertex();
   if (vertex > kFaculaVertices) {
-    m_vertexLabel->setText(QString::fromUtf8(kMaxVerticesText));
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kMaxVerticesText));
+    m_vertexLabel->setText(QString::fromStdString(CoreText("PhotoEntry", kMaxVerticesText)));
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("PhotoEntry", kMaxVerticesText)));
     return;
   }
   const PhotoPoint point = PixelToDrawing(m_calibration, pixel.x(), pixel.y());
   // Outside the marked disk the point is on no drawing at all, whatever the paper's radius.
   if (point.PixelDistance > m_calibration.Radius) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kBeyondDrawingRadiusMessage));
+    m_ctx.Msg.ShowMessageText(
+        QString::fromStdString(CoreText("PhotoEntry", kBeyondDrawingRadiusMessage)));
     return;
   }
   m_outlines.AddVertex(pixel.x(), pixel.y());
@@ -285,7 +287,7 @@ void PhotoDrawingWindow::AddOutlineVertex(QPoint pixel) {
 void PhotoDrawingWindow::EndFaculae() {
   Database& db = m_ctx.Db;
   if (!db.HasCurrentRecord()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kRecordFirstMessage));
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("PhotoEntry", kRecordFirstMessage)));
     return;
   }
   const auto words = m_calibration.IsCalibrated()
@@ -368,7 +370,8 @@ void PhotoDrawingWindow::TakeGroupPoint(QPoint pixel) {
                         .value_or(std::max(0, m_pointChoice->checkedId()));
   const PhotoPoint at = PixelToDrawing(m_calibration, pixel.x(), pixel.y());
   if (at.PixelDistance > m_calibration.Radius) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kSpotBeyondRadiusMessage));
+    m_ctx.Msg.ShowMessageText(
+        QString::fromStdString(CoreText("PhotoEntry", kSpotBeyondRadiusMessage)));
     return;
   }
   const int angleColumn = kPointAngleColumn[point];
@@ -432,7 +435,7 @@ void PhotoDrawingWindow::AreaFinished() {
 void PhotoDrawingWindow::EndGroups() {
   Database& db = m_ctx.Db;
   if (!db.HasCurrentRecord()) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kRecordFirstMessage));
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("PhotoEntry", kRecordFirstMessage)));
     return;
   }
   if (m_pending.empty()) {

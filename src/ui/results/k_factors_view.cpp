@@ -38,7 +38,8 @@ KFactorsView::KFactorsView(ResultsContext& ctx, QWidget* parent) : ResultsView(c
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_grid->setColumnCount(static_cast<int>(kKFactorHeadings.size()));
   QStringList headings;
-  for (const char* heading : kKFactorHeadings) headings << QString::fromUtf8(heading);
+  for (std::size_t c = 0; c < kKFactorHeadings.size(); ++c)
+    headings << QString::fromStdString(KFactorHeading(c));
   m_grid->setHorizontalHeaderLabels(headings);
   m_grid->verticalHeader()->hide();
   m_grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

@@ -24,9 +24,8 @@ void PaintQuietCalendar(QPainter& painter, int width, int height, const Calendar
   const int headerTop = layout.Top - layout.HeaderHeight;
   for (int month = 1; month <= 12; ++month) {
     const auto cell = layout.Cell(month, 1);
-    const auto& name = kCzechMonthNames[static_cast<std::size_t>(month - 1)];
     painter.drawText(QRect(cell.X, headerTop, cell.Width, layout.HeaderHeight), Qt::AlignCenter,
-                     QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+                     QString::fromStdString(MonthNameShown(month)));
   }
   for (int day = 1; day <= 31; ++day) {
     const auto cell = layout.Cell(1, day);

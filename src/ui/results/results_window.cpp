@@ -258,8 +258,7 @@ void ResultsWindow::PrintFromPanel() {
   if (view == nullptr) return;
   const auto type = m_printPanel->ChosenType();
   if (!type) {
-    m_app.Msg.ShowMessageText(QString::fromUtf8(kNoPrintTypeMessage.data(),
-                                                static_cast<int>(kNoPrintTypeMessage.size())));
+    m_app.Msg.ShowMessageText(QString::fromStdString(CoreText("TablePrint", kNoPrintTypeMessage)));
     return;
   }
   QPrinter printer(QPrinter::HighResolution);

@@ -84,7 +84,7 @@ void UncertaintyView::Rebuild() {
       MonthlyUncertainty(m_ctx.App.Db, m_ctx.Months(), quantity, hemisphere, m_ctx.App.Today);
   m_rows = m_smoothed->isChecked() ? SmoothedUncertaintyRows(SmoothedUncertaintyOf(months))
                                    : MonthlyUncertaintyRows(months);
-  m_model->SetRows(m_rows);
+  m_model->SetRows(UncertaintyRowsShown(m_rows));
   if (m_model->rowCount() > 0) m_grid->scrollToBottom();
 }
 

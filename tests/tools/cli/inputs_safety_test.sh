@@ -141,6 +141,9 @@ if [ -n "$year" ]; then
   mkdir -p "$work/kgone" && cp -r "$kdir/." "$work/kgone/" && rm "$work/kgone/SIDC/dssn$year.dat"
   expect "k-factors without the year" 0 "" k-factors "$work/kgone"
   cp "$work/out" "$work/k-without"
+  # Scripts read the table by its Czech titles and headings: the same bytes in English.
+  expect "k-factors in English" 0 "" --lang en k-factors "$work/kgone"
+  cmp -s "$work/out" "$work/k-without" || fail "k-factors: the table differs in English"
   head -c "$size" /dev/urandom >"$kdir/SIDC/dssn$year.dat"
   before=$(fingerprint "$kdir")
   expect "k-factors damaged year" 1 "SIDC/dssn$year.dat nemá očekávaný tvar" k-factors "$kdir"

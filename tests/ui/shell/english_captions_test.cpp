@@ -11,6 +11,9 @@
 #include "core/butterfly/butterfly_scene.h"
 #include "core/data/database_ops.h"
 #include "core/data/edit_history.h"
+#include "core/entry/editor_texts.h"
+#include "core/entry/record_display.h"
+#include "core/entry/record_input_checks.h"
 #include "core/entry/record_list_pages.h"
 #include "core/graphs/comparison_curves.h"
 #include "core/graphs/daily_graph_axis.h"
@@ -25,9 +28,19 @@
 #include "core/groups/group_types_per_year.h"
 #include "core/groups/map_data.h"
 #include "core/groups/rotation_evolution.h"
+#include "core/maps/magnet_cycles.h"
+#include "core/maps/map_rotation.h"
+#include "core/photo/photo_date.h"
+#include "core/photo/photo_faculae.h"
+#include "core/photo/photo_groups.h"
+#include "core/reference/k_factors.h"
+#include "core/results/month_walk.h"
+#include "core/results/monthly_uncertainty.h"
+#include "core/results/table_print.h"
 #include "core/shell/main_caption.h"
 #include "core/shell/saved_status.h"
 #include "support/database_builders.h"
+#include "support/editor_inputs.h"
 #include "ui/shell/interface_language.h"
 
 using namespace ardeno;
@@ -47,6 +60,12 @@ class EnglishCaptionsTest : public QObject {
   void GroupTables() { CompareBothLanguages(); }
   void GroupFilesKeepTheirBytes_data();
   void GroupFilesKeepTheirBytes();
+  void RecordEditor_data();
+  void RecordEditor() { CompareBothLanguages(); }
+  void ResultTables_data();
+  void ResultTables() { CompareBothLanguages(); }
+  void PhotoAndMaps_data();
+  void PhotoAndMaps() { CompareBothLanguages(); }
 
  private:
   static void AddColumns();
@@ -270,6 +289,95 @@ void EnglishCaptionsTest::GroupFilesKeepTheirBytes() {
   QVERIFY(!FileBytes(czech / file).isEmpty());
   QCOMPARE(FileBytes(english / file), FileBytes(czech / file));
   QCOMPARE(QString::fromStdString(TracksCsv(tracks)), QString::fromStdString(czechTracks));
+}
+
+void EnglishCaptionsTest::RecordEditor_data() {
+  AddColumns();
+  QTest::newRow("window caption") << TextOf([] { return EditorText(kCaptionCorrection); })
+                                  << "Oprava dat"
+                                  << "Correction of data";
+  QTest::newRow("group grid titles") << TextOf([] {
+    return EditorText(kGroupTitlesPolar[5]) + "|" + EditorText(kGroupTitlesHeliographic[4]);
+  }) << "vzd.|    l "
+                                     << "dist.|    l ";
+  QTest::newRow("group grid hint") << TextOf([] {
+    const std::string hint = GroupGridHint(true);
+    return hint.substr(hint.rfind('\r') + 1);
+  }) << "č.sk2. = číslo skupiny v rotaci( důležité)"
+                                   << "grp2  = group number in the rotation (important)";
+  QTest::newRow("too many groups typed")
+      << TextOf([] { return CountChanged("45").Message.value_or(""); })
+      << "Maximálni počet skupin je 40 !"
+      << "The largest number of groups is 40!";
+  QTest::newRow("store refusals")
+      << TextOf([] {
+           const Database db = test::MakeEditorDatabase(2);
+           RecordInput input = test::MakeTypedDrawing();
+           input.Header[HeaderField::Observer].clear();
+           input.Header[HeaderField::TimeUT] = "x";
+           std::string messages;
+           for (const std::string& message : CheckHeader(db, input).Messages)
+             messages += message + "|";
+           return messages;
+         })
+      << "Není zadáno jméno pozorovatele|V poli \"Čas UT\" musí být celé číslo od 0 do "
+         "65535\rzáznam nebude zapsán|"
+      << "The observer's name is not entered|The field \"Time UT\" must hold a whole number "
+         "from 0 to 65535\rthe record will not be stored|";
+}
+
+void EnglishCaptionsTest::ResultTables_data() {
+  AddColumns();
+  QTest::newRow("k-factor headings and cells") << TextOf([] {
+    KFactorRow row;
+    row.Observer = "Novák";
+    row.Drift = true;
+    const auto cells = KFactorCells(row);
+    return KFactorHeading(0) + "|" + KFactorHeading(5) + "|" + cells[1] + "|" + cells[7];
+  }) << "Pozorovatel|rozptyl|vše|posun"
+                                               << "Observer|spread|all|drift";
+  QTest::newRow("month names") << TextOf([] { return MonthNameShown(1) + MonthNameShown(12); })
+                               << "LedenProsinec"
+                               << "JanuaryDecember";
+  QTest::newRow("print panel") << TextOf([] { return PrintPanelLabel(699, 63); })
+                               << "Počet hodnot je = 700   ( 11.1  str.)"
+                               << "Number of values = 700   ( 11.1  pages)";
+  QTest::newRow("uncertainty headings") << TextOf([] {
+    const auto shown = UncertaintyRowsShown(MonthlyUncertaintyRows({}));
+    return Joined(shown.front());
+  }) << "rok|měsíc|dny|průměr|sigma|chyba|příznak"
+                                        << "year|month|days|mean|sigma|error|flag";
+  // The CSV file keeps its Czech header whatever the language.
+  QTest::newRow("uncertainty file")
+      << TextOf([] { return UncertaintyCsv(SmoothedUncertaintyRows({})); })
+      << "rok;měsíc;vyhlazená;měsíců;příznak\r\n"
+      << "rok;měsíc;vyhlazená;měsíců;příznak\r\n";
+}
+
+void EnglishCaptionsTest::PhotoAndMaps_data() {
+  AddColumns();
+  QTest::newRow("photo of another day")
+      << TextOf([] {
+           return OtherDayQuestion(CalendarDate{2024, 3, 2}, "01.03.2024").value_or("");
+         })
+      << "Fotografie je podle svých údajů z 02.03.2024, ale vybraný zákres je z "
+         "01.03.2024.\nZapsat do něj přesto údaje z této fotografie?"
+      << "By its own data the photograph is from 02.03.2024, but the chosen drawing is from "
+         "01.03.2024.\nWrite the data of this photograph into it anyway?";
+  QTest::newRow("photo refusals") << TextOf([] {
+    return CheckFaculaNumber(0).value_or("") + "|" + CheckGroupSequence(41).value_or("");
+  }) << "Číslo fakule nula|Maximální počet skupin je 40 !"
+                                  << "Facula number zero|The largest number of groups is 40!";
+  QTest::newRow("map caption") << TextOf([] {
+    return MapCaption({CalendarDate{2024, 3, 1}, CalendarDate{2024, 3, 28}, 0});
+  }) << "Mapa   01.03.2024 - 28.03.2024"
+                               << "Map   01.03.2024 - 28.03.2024";
+  QTest::newRow("cycle comparison refusal") << TextOf([] {
+    MagnetCycleQuery query;
+    query.Cycles = 0;
+    return CheckMagnetCycleQuery(query).value_or("");
+  }) << "Počet cyklů musí být 1 až 10."
+                                            << "The number of cycles must be 1 to 10.";
 }
 
 QTEST_MAIN(EnglishCaptionsTest)
