@@ -2805,6 +2805,37 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     </message>
 </context>
 <context>
+    <name>DrawingFrame</name>
+    <message>
+        <source>Čas UT</source>
+        <translation>Time UT</translation>
+    </message>
+    <message>
+        <source>Podmínky</source>
+        <translation>Cond.</translation>
+    </message>
+    <message>
+        <source>Obraz</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Kvalita</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Rotace</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Plocha</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Polokoule</source>
+        <translation>Hemisph.</translation>
+    </message>
+</context>
+<context>
     <name>DrawingImages</name>
     <message>
         <source>Kvalita jpg musí být celé číslo od 1 do 100.</source>
@@ -2887,6 +2918,20 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Znovu: %1</source>
         <translation>Redo %1</translation>
+    </message>
+</context>
+<context>
+    <name>EqualDates</name>
+    <message>
+        <source>Shodné datumy !     %1</source>
+        <translation>Equal dates!     %1</translation>
+    </message>
+</context>
+<context>
+    <name>FaculaTransfer</name>
+    <message>
+        <source>Uložit změny do souboru datax?</source>
+        <translation>Save the changes into the file datax?</translation>
     </message>
 </context>
 <context>
@@ -3465,6 +3510,13 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Od a Do jsou šířky ve stupních, Cykly a Otočka celá čísla.</source>
         <translation>From and To are latitudes in degrees, Cycles and Rotation whole numbers.</translation>
+    </message>
+</context>
+<context>
+    <name>MagnetoUnderlay</name>
+    <message>
+        <source>Nejsou data pro magnetosféru</source>
+        <translation>No data for the magnetosphere</translation>
     </message>
 </context>
 <context>
@@ -4271,6 +4323,10 @@ Write the data of this photograph into it anyway?</translation>
     <message>
         <source>Místo pozorování</source>
         <translation>Place of observation</translation>
+    </message>
+    <message>
+        <source>V poli &quot;Čas UT&quot; musí být celé číslo od 0 do 65535</source>
+        <translation>The field &quot;Time UT&quot; must hold a whole number from 0 to 65535</translation>
     </message>
 </context>
 <context>
@@ -5198,7 +5254,7 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     </message>
     <message>
         <source>Neznámá křivka &apos;%1&apos;: volba --curves čeká mean, smoothed, bounds.</source>
-        <translation>Unknown curve '%1': the option --curves expects mean, smoothed, bounds.</translation>
+        <translation>Unknown curve &apos;%1&apos;: the option --curves expects mean, smoothed, bounds.</translation>
     </message>
     <message>
         <source>motýlkový diagram: šířka skupin a fakulí podle Carringtonovy otočky</source>
@@ -5418,9 +5474,9 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
 Pohledy:
 </source>
         <translation>Usage: ardeno-render [--lang cs|en] VIEW FOLDER OUTPUT.png|.jpg|.bmp|.svg|.pdf [--size WxH] [--dpi N] [--data OUTPUT.csv] [--option value]...
-  --lang cs|en  language of the messages and of the picture's labels (else the choice in the program's Entry menu or the system language)
-  --size WxH  size of the window's client area = size of the picture in pixels
-  --dpi N  resolution of a raster picture (.png, .jpg, .bmp) for print, 96 to 1200; the window's picture is enlarged N/96 times
+  --lang cs|en  language of the messages and of the picture&apos;s labels (else the choice in the program&apos;s Entry menu or the system language)
+  --size WxH  size of the window&apos;s client area = size of the picture in pixels
+  --dpi N  resolution of a raster picture (.png, .jpg, .bmp) for print, 96 to 1200; the window&apos;s picture is enlarged N/96 times
   .svg and .pdf  the same picture with text as text and lines as vectors (for papers)
   --data OUTPUT.csv  the numbers the picture draws, a line per point or mark (graphs, butterfly diagram, maps)
 Views:
@@ -5436,11 +5492,11 @@ Views:
     </message>
     <message>
         <source>Volba --%1 čeká celé číslo, ne &quot;%2&quot;.</source>
-        <translation>The option --%1 expects a whole number, not "%2".</translation>
+        <translation>The option --%1 expects a whole number, not &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Volba --%1 nemá hodnotu &quot;%2&quot; (možnosti: %3).</source>
-        <translation>The option --%1 has no value "%2" (choices: %3).</translation>
+        <translation>The option --%1 has no value &quot;%2&quot; (choices: %3).</translation>
     </message>
     <message>
         <source>Chybí pohled, složka s daty nebo výstupní soubor.</source>
@@ -5460,11 +5516,11 @@ Views:
     </message>
     <message>
         <source>Neplatné rozlišení &quot;%1&quot;: --dpi čeká celé číslo 96 až 1200.</source>
-        <translation>Invalid resolution "%1": --dpi expects a whole number from 96 to 1200.</translation>
+        <translation>Invalid resolution &quot;%1&quot;: --dpi expects a whole number from 96 to 1200.</translation>
     </message>
     <message>
         <source>Neplatná velikost &quot;%1&quot;: čeká se ŠÍŘKAxVÝŠKA, např. 1600x1000.</source>
-        <translation>Invalid size "%1": WIDTHxHEIGHT is expected, e.g. 1600x1000.</translation>
+        <translation>Invalid size &quot;%1&quot;: WIDTHxHEIGHT is expected, e.g. 1600x1000.</translation>
     </message>
     <message>
         <source>Pohled %1 nezná volbu %2.</source>
@@ -5552,7 +5608,7 @@ Views:
     </message>
     <message>
         <source>dní na pixel; 0 = celé období na šířku obrázku</source>
-        <translation>days per pixel; 0 = the whole period across the picture's width</translation>
+        <translation>days per pixel; 0 = the whole period across the picture&apos;s width</translation>
     </message>
     <message>
         <source>vyhlazovací grafy: měsíční průměry a 13měsíční vyhlazení</source>

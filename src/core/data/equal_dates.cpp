@@ -1,5 +1,7 @@
 #include "core/data/equal_dates.h"
 
+#include "core/text/core_text.h"
+
 namespace ardeno {
 
 std::vector<int> RecordsWithEqualNeighbour(const Database& db) {
@@ -14,7 +16,7 @@ std::vector<int> RecordsWithEqualNeighbour(const Database& db) {
 }
 
 std::string EqualDateMessage(const ObservationRecord& record) {
-  return "Shodné datumy !     " + record.Date();
+  return FillText(CoreText("EqualDates", "Shodné datumy !     %1"), {record.Date()});
 }
 
 }  // namespace ardeno

@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
-inline constexpr const char* kSaveTransferQuestion = "Uložit změny do souboru datax?";
+inline constexpr const char* kSaveTransferQuestion =
+    CoreTextNoop("FaculaTransfer", "Uložit změny do souboru datax?");
 
 // Dates of both the database and the other drawings are first written as "dd.mm.yyyy" (a date
 // typed without leading zeros gains them). Then for each other drawing whose date equals that

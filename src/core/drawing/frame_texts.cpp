@@ -3,13 +3,33 @@
 #include <cstdio>
 
 #include "core/drawing/facula_area.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
 
-const std::array<const char*, 20> kValueLabels = {
-    "Čas UT", "Podmínky", "Obraz", "Kvalita", "Rotace", "Lt", "Bo", "P",  "gc",     "fc",
-    "rc",     "F",        "g",     "f",       "r",      "CV", "SN", "RB", "Plocha", "Polokoule"};
+const std::array<const char*, 20> kValueLabels = {CoreTextNoop("DrawingFrame", "Čas UT"),
+                                                  CoreTextNoop("DrawingFrame", "Podmínky"),
+                                                  CoreTextNoop("DrawingFrame", "Obraz"),
+                                                  CoreTextNoop("DrawingFrame", "Kvalita"),
+                                                  CoreTextNoop("DrawingFrame", "Rotace"),
+                                                  "Lt",
+                                                  "Bo",
+                                                  "P",
+                                                  "gc",
+                                                  "fc",
+                                                  "rc",
+                                                  "F",
+                                                  "g",
+                                                  "f",
+                                                  "r",
+                                                  "CV",
+                                                  "SN",
+                                                  "RB",
+                                                  CoreTextNoop("DrawingFrame", "Plocha"),
+                                                  CoreTextNoop("DrawingFrame", "Polokoule")};
+
+std::string ValueLabel(std::size_t index) { return CoreText("DrawingFrame", kValueLabels[index]); }
 
 namespace {
 

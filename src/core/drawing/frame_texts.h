@@ -13,6 +13,8 @@ namespace ardeno {
 
 // The 20 labels down the right side, at (570, 100 + 18 i), i = 1..20.
 extern const std::array<const char*, 20> kValueLabels;
+// Label `index` of kValueLabels in the language of the interface.
+std::string ValueLabel(std::size_t index);
 inline constexpr int kValueLabelX = 570;
 inline int ValueLabelY(int i) { return 100 + 18 * i; }
 

@@ -6,11 +6,13 @@
 
 #include "core/maps/magnetogram.h"
 #include "core/solar/ephemeris.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
 
-inline constexpr const char* kNoMagnetoDataMessage = "Nejsou data pro magnetosféru";
+inline constexpr const char* kNoMagnetoDataMessage =
+    CoreTextNoop("MagnetoUnderlay", "Nejsou data pro magnetosféru");
 
 struct UnderlayPixel {
   int X = 0;  // reference units of the drawing frame (disk centre 280, 280)

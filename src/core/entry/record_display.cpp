@@ -156,7 +156,7 @@ Refusal SwitchPositionEntry(std::vector<GroupRowTexts>& rows, int count,
   if (!date) return EditorText(kMsgNoDate);
   const auto time = ParseWholeNumber(timeText);
   if (!time || *time < 0 || *time > 65535) {
-    return std::string("V poli \"Čas UT\" musí být celé číslo od 0 do 65535");
+    return CoreText("RecordEditor", "V poli \"Čas UT\" musí být celé číslo od 0 do 65535");
   }
   const SolarEphemeris eph = Ephemeris(*date, static_cast<std::uint16_t>(*time));
   const double radius = drawingRadius;

@@ -113,7 +113,8 @@ void DrawHeading(DrawingCanvas& c, const FrameTexts* texts) {
 void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {
   c.UseFont(true, 12);
   for (int i = 1; i <= static_cast<int>(kValueLabels.size()); ++i)
-    c.Text(kValueLabelX, ValueLabelY(i), QString::fromUtf8(kValueLabels[i - 1]));
+    c.Text(kValueLabelX, ValueLabelY(i),
+           QString::fromStdString(ValueLabel(static_cast<std::size_t>(i - 1))));
   c.Text(20, kTableTypeRow, QCoreApplication::translate("Ardeno", "Typ"));
   c.Text(20, kTableLatitudeRow, "b");
   c.Text(20, kTableLongitudeRow, "l");

@@ -331,7 +331,9 @@ void DrawingWindow::TakeFaculaeFromFile() {
   }
   TakeFacularFields(m_ctx.Db, other);
   AfterDataChange(EditKind::FaculaTransfer);
-  if (m_ctx.Dialogs.Confirm(this, kCaption, QString::fromUtf8(kSaveTransferQuestion))) {
+  if (m_ctx.Dialogs.Confirm(
+          this, kCaption,
+          QString::fromStdString(CoreText("FaculaTransfer", kSaveTransferQuestion)))) {
     if (const auto error = SaveDataAsked(m_ctx))
       m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
   }
@@ -448,7 +450,8 @@ void DrawingWindow::PrepareUnderlay() {
     }
   }
   if (!day) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(kNoMagnetoDataMessage));
+    m_ctx.Msg.ShowMessageText(
+        QString::fromStdString(CoreText("MagnetoUnderlay", kNoMagnetoDataMessage)));
     m_underlayOn = false;
     m_view.Underlay = nullptr;
     return;

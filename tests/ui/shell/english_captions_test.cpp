@@ -11,6 +11,8 @@
 #include "core/butterfly/butterfly_scene.h"
 #include "core/data/database_ops.h"
 #include "core/data/edit_history.h"
+#include "core/data/equal_dates.h"
+#include "core/drawing/frame_texts.h"
 #include "core/entry/editor_texts.h"
 #include "core/entry/record_display.h"
 #include "core/entry/record_input_checks.h"
@@ -66,6 +68,8 @@ class EnglishCaptionsTest : public QObject {
   void ResultTables() { CompareBothLanguages(); }
   void PhotoAndMaps_data();
   void PhotoAndMaps() { CompareBothLanguages(); }
+  void DrawingWindow_data();
+  void DrawingWindow() { CompareBothLanguages(); }
 
  private:
   static void AddColumns();
@@ -378,6 +382,29 @@ void EnglishCaptionsTest::PhotoAndMaps_data() {
     return CheckMagnetCycleQuery(query).value_or("");
   }) << "Počet cyklů musí být 1 až 10."
                                             << "The number of cycles must be 1 to 10.";
+}
+
+void EnglishCaptionsTest::DrawingWindow_data() {
+  AddColumns();
+  QTest::newRow("frame labels")
+      << TextOf([] {
+           std::string labels;
+           for (std::size_t i = 0; i < kValueLabels.size(); ++i) labels += ValueLabel(i) + "|";
+           return labels;
+         })
+      << "Čas UT|Podmínky|Obraz|Kvalita|Rotace|Lt|Bo|P|gc|fc|rc|F|g|f|r|CV|SN|RB|Plocha|Polokoule|"
+      << "Time UT|Cond.|Image|Quality|Rotation|Lt|Bo|P|gc|fc|rc|F|g|f|r|CV|"
+         "SN|RB|Area|Hemisph.|";
+  QTest::newRow("equal dates") << TextOf([] {
+    return EqualDateMessage(test::DatedRecord(CalendarDate{2024, 3, 1}));
+  }) << "Shodné datumy !     01.03.2024"
+                               << "Equal dates!     01.03.2024";
+  QTest::newRow("switch with a wrong time") << TextOf([] {
+    std::vector<GroupRowTexts> rows(1);
+    return SwitchPositionEntry(rows, 1, "01.03.2024", "x", true, 62.5f).value_or("");
+  }) << "V poli \"Čas UT\" musí být celé číslo od 0 do 65535"
+                                            << "The field \"Time UT\" must hold a whole number "
+                                               "from 0 to 65535";
 }
 
 QTEST_MAIN(EnglishCaptionsTest)
