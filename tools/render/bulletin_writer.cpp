@@ -11,6 +11,7 @@
 #include "core/solar/record_positions.h"
 #include "core/text/core_text.h"
 #include "render/render_view.h"
+#include "ui/shell/interface_language.h"
 #include "ui/shell/picture_files.h"
 #include "ui/shell/picture_painting.h"
 
@@ -37,6 +38,7 @@ std::variant<Painted, std::string> PaintRegisteredView(
     RenderSession& session, const std::string& name,
     const std::map<std::string, std::string>& given, QSize size) {
   const CzechTexts czechPicture;
+  const CzechWindowTexts czechLabels;
   const View& view = Views().at(name);
   OptionValues options = DefaultOptions(view);
   for (const auto& [option, value] : given) options.Set(option, value);

@@ -19,6 +19,7 @@ namespace {
 constexpr const char* kLanguageKey = "language";
 
 InterfaceLanguage g_shown = InterfaceLanguage::Czech;
+bool g_englishInstalled = false;  // the English texts are on the application
 
 // lupdate files the texts of tr() under the bare class name, while tr() at run time asks with
 // the namespace ("ardeno::MainWindow"): a text not found under the full name is looked up under
@@ -102,9 +103,21 @@ InterfaceLanguage ShownLanguage() { return g_shown; }
 
 bool InstallInterfaceLanguage(QCoreApplication& app, InterfaceLanguage language) {
   if (!UseMessageLanguage(language)) return false;
-  if (language == InterfaceLanguage::Czech) return InstallCzechQtTexts(app);
+  if (language == InterfaceLanguage::Czech) {
+    if (g_englishInstalled) QCoreApplication::removeTranslator(EnglishTexts());
+    g_englishInstalled = false;
+    return InstallCzechQtTexts(app);
+  }
   // Qt's own texts are English already.
-  return QCoreApplication::installTranslator(EnglishTexts());
+  g_englishInstalled = QCoreApplication::installTranslator(EnglishTexts());
+  return g_englishInstalled;
+}
+
+CzechWindowTexts::CzechWindowTexts()
+    : m_removed(g_englishInstalled && QCoreApplication::removeTranslator(EnglishTexts())) {}
+
+CzechWindowTexts::~CzechWindowTexts() {
+  if (m_removed) QCoreApplication::installTranslator(EnglishTexts());
 }
 
 bool UseMessageLanguage(InterfaceLanguage language) {

@@ -39,4 +39,18 @@ bool UseMessageLanguage(InterfaceLanguage language);
 // The language installed last (Czech before any).
 InterfaceLanguage ShownLanguage();
 
+// The windows' texts in Czech for the guard's life, whatever the interface speaks: the
+// observatory's pictures (the month's bulletin) are painted with the windows' own paint
+// functions and keep their Czech labels. Core's texts have their own guard (CzechTexts).
+class CzechWindowTexts {
+ public:
+  CzechWindowTexts();
+  ~CzechWindowTexts();
+  CzechWindowTexts(const CzechWindowTexts&) = delete;
+  CzechWindowTexts& operator=(const CzechWindowTexts&) = delete;
+
+ private:
+  bool m_removed = false;  // the English texts were taken off and are put back
+};
+
 }  // namespace ardeno
