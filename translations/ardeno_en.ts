@@ -3047,7 +3047,7 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     </message>
     <message>
         <source>p.zákre</source>
-        <translation>drawngs</translation>
+        <translation>n.draw.</translation>
     </message>
     <message>
         <source>rov</source>

@@ -221,7 +221,7 @@ void EnglishCaptionsTest::GroupTables_data() {
     const TextGrid grid = AsymmetryGrid(Statistics().Asymmetry, AsymmetryPeriod::Monthly);
     return grid.Cell(0, 0) + "|" + grid.Cell(0, 17);
   }) << "Měsíc|p.zákre"
-                                     << "Month|drawngs";
+                                     << "Month|n.draw.";
   QTest::newRow("largest groups") << TextOf([] { return Headings(LargestGroupsGrid({})); })
                                   << "Pořadí|Datum|Typ|Č.sk.|Plocha|Rotace"
                                   << "Rank|Date|Class|Grp.no.|Area|Rotation";
