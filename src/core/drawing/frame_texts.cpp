@@ -55,9 +55,10 @@ std::string TimeOfDayText(std::uint16_t timeUT) {
 FrameTexts BuildFrameTexts(const ObservationRecord& record, const SolarEphemeris& eph,
                            const DayResults& results, int faculaPixels) {
   FrameTexts t;
-  t.DateLine = "Datum :             " + record.Date();
-  t.ObserverLine = "Pozorovatel :   " + record.Observer();
-  t.StationLine = "Stanice :           " + record.Station();
+  // The same texts the drawing shows without a record.
+  t.DateLine = CoreText("Ardeno", "Datum :             ") + record.Date();
+  t.ObserverLine = CoreText("Ardeno", "Pozorovatel :   ") + record.Observer();
+  t.StationLine = CoreText("Ardeno", "Stanice :           ") + record.Station();
   t.Values = {TimeOfDayText(record.TimeUT()),         std::to_string(record.Conditions()),
               std::to_string(record.ImageQuality()),  std::to_string(record.QualityQ()),
               std::to_string(eph.RotationNumber),     FormatFloat("##0.00", eph.EphL0),

@@ -395,6 +395,15 @@ void EnglishCaptionsTest::DrawingWindow_data() {
       << "Čas UT|Podmínky|Obraz|Kvalita|Rotace|Lt|Bo|P|gc|fc|rc|F|g|f|r|CV|SN|RB|Plocha|Polokoule|"
       << "Time UT|Cond.|Image|Quality|Rotation|Lt|Bo|P|gc|fc|rc|F|g|f|r|CV|"
          "SN|RB|Area|Hemisph.|";
+  QTest::newRow("heading") << TextOf([] {
+    ObservationRecord record = test::DatedRecord(CalendarDate{2024, 3, 1});
+    record.SetObserver("Novák");
+    record.SetStation("Ondřejov");
+    const FrameTexts t = BuildFrameTexts(record, SolarEphemeris{}, DayResults{}, 0);
+    return t.DateLine + "|" + t.ObserverLine + "|" + t.StationLine;
+  }) << "Datum :             01.03.2024|Pozorovatel :   Novák|Stanice :           Ondřejov"
+                           << "Date :              01.03.2024|Observer :      Novák|Station :  "
+                              "         Ondřejov";
   QTest::newRow("equal dates") << TextOf([] {
     return EqualDateMessage(test::DatedRecord(CalendarDate{2024, 3, 1}));
   }) << "Shodné datumy !     01.03.2024"
