@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the butterfly diagram of a 20,000-record database (about 55 years of daily drawings)
 // with every layer on: the corona underlay, the supplementary data, spots and faculae, the mean,
 // smoothed and boundary curves, at T = 1 and T = 16. A repaint walks the prepared scene; for

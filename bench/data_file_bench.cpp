@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load (with the repairs and the observer list) and save of a 20,000-record data file, about 55
 // years of daily drawings, against a plain copy of the same file.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting one full drawing (40 groups with auxiliary spots, 40 facular fields) into an
 // 800 x 800 image, as every repaint of the drawing window and every saved picture does.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first paint of every view on a generated sample folder of 20,000 drawings (about 55 years
 // of daily drawings, with the outside observations a sample folder holds): the window is created
 // on the loaded data and painted once at 1600 x 1000 and at 1920 x 1080, as a user opening it on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the daily graphs and the smoothed and asymmetry graphs of a 20,000-record database
 // into a 1600 x 1000 image, as every repaint of the graph windows does. The per-record work
 // (axis, values, monthly means) is prepared once outside the timed loop, as the windows do at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The group statistics of a generated 20,000-record database (about 55 years of daily drawings):
 // the positions cache, every statistic together, the update after one store, and the asymmetry
 // tables that start-up computes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the synoptic maps of a 20,000-record database (about 55 years of daily drawings): the
 // single map, the long map and the high map, each repainted by the window's own paint with its
 // prepared scene; and, for comparison, preparing a scene after the rotation changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the measured and the smoothed monthly tables of a generated 20,000-record database
 // (about 55 years of daily drawings), from the records to every cell text.
 #include <benchmark/benchmark.h>

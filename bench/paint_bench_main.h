@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The painting benchmarks share one main() (paint_bench_main.cpp): Qt on the offscreen platform
 // unless another is chosen, and fixtures with windows freed while the application still exists.

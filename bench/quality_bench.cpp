@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plausibility checks over a generated 20,000-record database (about 55 years of daily
 // drawings) with the station's place and a SILSO number for every day: what the findings window
 // and the reports pay once per change of the data (goal: under 200 ms).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the measured monthly table of a 20,000-record database (about 55 years, 660 month
 // rows) as the results window shows it: the grid of a 1200 x 800 window, redrawn from the
 // prepared cell texts.

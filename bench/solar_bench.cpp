@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solar calculations over a generated 20,000-record database (about 55 years of daily drawings):
 // the ephemeris of every record and the heliographic position of every group. Items per second
 // give the time per conversion.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the program on a generated sample folder of 20,000 drawings (about 55 years of daily
 // drawings, with the outside observations a sample folder holds): from creating the main window
 // to its first painted picture at 1920 x 1080, as main() does it, with the messages answered by

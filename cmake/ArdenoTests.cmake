@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 include(GoogleTest)
 
 # ardeno_add_core_test(<name> SOURCES <files...>): one GoogleTest executable over ardeno_core.

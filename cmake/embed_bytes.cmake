@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DINPUT=file -DOUTPUT=file.cpp -DSYMBOL=name -P embed_bytes.cmake
 # Writes the bytes of INPUT as `extern const unsigned char SYMBOL[]` and `SYMBOL`Size in
 # namespace ardeno.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build of the core and its tests for 64-bit Windows with Debian's MinGW-w64 (posix
 # threads: the core's lock waits and googletest use std::thread). Used by scripts/cross-windows.sh.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A group catalogue (a Solar Region Summary report or table, or an RGO / USAF-NOAA group file;
 // the first byte chooses) read and imported once as it is and once with every line repeated:
 // a repeated line may never add a group, change a record or crash the import.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data file loader on arbitrary bytes as the content of datax.dat, and the groups export of
 // what it loaded. The load runs from memory with room for two new records, and the database is
 // kept between inputs as the program keeps it between loads, so that each input costs what its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program folder of the fuzzing process, emptied before each input is written into it.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The magnetogram day files and the magnetosphere summary "magn.dat": any bytes decode without
 // reading past their end, and the summation writes only inside the summary's records.
 #include <cstddef>

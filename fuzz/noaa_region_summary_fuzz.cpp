@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Solar Region Summary, as a report text or as a parsed table (the first byte chooses), read
 // and turned into records: nothing the file holds may crash the reader or the placement, and
 // every record it gives must fit the record's limits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of the report texts the user keeps beside the program: the description lines of
 // the report headers (Popis.txt) and the station block of the CSV reports (DataproCSV.txt). Both
 // must take any bytes, and what they read must go back into a report file unharmed.

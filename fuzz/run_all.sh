@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target of a fuzz build for the same time, one after another, from seed corpora
 # written by the sample generator, and prints how many inputs each executed.
 # Usage: fuzz/run_all.sh BUILD-FUZZ ARDENO-SAMPLE WORKDIR [SECONDS=600]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Seed corpora for the fuzz targets, from a folder the sample generator writes and from lines in
 # the published layouts of the SIDC files.
 # Usage: fuzz/seed_corpora.sh ARDENO-SAMPLE OUTDIR   (then: build-fuzz/fuzz/X OUTDIR/X ...)

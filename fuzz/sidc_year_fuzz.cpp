@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One SIDC year file read into the daily table; the first two bytes choose the year.
 #include <cstddef>
 #include <cstdint>

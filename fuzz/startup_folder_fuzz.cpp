@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every auxiliary file of a program folder, written from one input and read as start-up reads
 // them. The input is split at the byte 0xFF into the files' contents, in this order.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parsers of the small text files: zoom, instrument, SIDC fields and file names, the
 // fixed-line series and the corona year files.
 #include <cstddef>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package that scripts/package.sh built: its file list, lintian (no error; the
 # warnings are listed), the desktop entry and AppStream validators, and the programs run from
 # the package unpacked into a scratch root (`dpkg -x`): ardeno-cli --help, ardeno-sample and an

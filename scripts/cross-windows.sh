@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the core library and its tests for 64-bit Windows with MinGW-w64 into
 # build-windows/ and runs every core test executable under Wine. The Qt windows are not built
 # here (Qt for Windows is not in Debian). Installs what is missing on Debian 12.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ source in src/ tools/ tests/ bench/ fuzz/ is formatted by .clang-format.
 # Lists the files that are not and fails; `clang-format -i <file>` formats one.
 set -euo pipefail

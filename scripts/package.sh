@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Ardeno into build/ (ardeno_<version>_<arch>.deb) and lists what
 # it holds. Installs what is missing on Debian 12 like the other scripts.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the application icon's PNG sizes from dist/icons/ardeno.svg (after a change of the SVG;
 # the PNGs are kept in the repository so that a build needs no SVG renderer).
 set -euo pipefail

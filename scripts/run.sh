@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Ardeno and starts it on the folder given (relative to where the script is called from),
 # or on a generated sample folder.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing on Debian 12 and builds into build/ (incremental, Ninja).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Ardeno, checks the sources' format and runs every test (core tests and the offscreen
 # window tests).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes a manual page from the usage text a program prints, so that the page cannot drift from
 # the program: the template's line "@USAGE@" becomes the usage text set in roff, "@VERSION@"
 # the version.

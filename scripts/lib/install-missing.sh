@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts: installs those of the given Debian packages that are not installed yet
 # (through sudo when not root).
 install_missing() {

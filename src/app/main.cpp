@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ardeno: drawings of the solar photosphere. `ardeno [DIR]` works on the data in DIR, or in the
 // current directory.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One application run in a ui test: the objects main() owns (database, view settings, scripted
 // messages and dialogs, the context that hands them to the windows) on a data folder.

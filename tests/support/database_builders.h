@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Databases and records for tests: a database laid out as a loaded one (records 1..n in their
 // places, free room after them) and drawings filled the way the program stores them.

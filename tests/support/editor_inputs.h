@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small database and a typed drawing that the store accepts, for the record editor tests.
 #include <vector>

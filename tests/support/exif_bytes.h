@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // EXIF blocks as cameras write them, made byte by byte for tests: IFD0 points to the EXIF
 // directory, which holds DateTimeOriginal ("2014:03:05 10:41:07"); and a JPEG that carries one.

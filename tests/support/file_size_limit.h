@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // While it lives, no file of this process can grow beyond a given size: a write past it fails
 // (EFBIG) as it would on a full disk, without filling one. Windows has no such limit: there the

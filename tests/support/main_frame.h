@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program as a user starts it in a ui test: a data folder written from records (none: the
 // folder as it is), then the main window started on it at 1600 x 1000.

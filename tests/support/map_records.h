@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records for the map tests: a dated drawing whose stored Rotation and CentralL0 come from the
 // ephemeris, with groups placed at chosen heliographic places.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printed page checked by its pixels: the PDF a test printed, rasterized by pdftoppm
 // (poppler-utils) into a grey picture.

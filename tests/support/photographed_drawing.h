@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A "photograph" of a paper drawing for the digitizing tests: the drawing of a record rendered
 // as printed (white disk) 1600 pixels wide and kept as a JPG, with where its disk and groups lie.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a painted picture in a ui test: a window's canvas grabbed at a given size, and pixels
 // of one colour counted in an area or along a row.

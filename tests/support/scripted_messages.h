@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Messages and platform dialogs for ui tests: answers come from queues filled by the test, and
 // every text shown or asked is recorded, so a test can check what the user would have seen.

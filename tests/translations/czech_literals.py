@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lists the Czech string literals of the window and helper program sources that no translation
 call takes.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every text of the windows, of core's messages (CoreText) and of the helper programs has its
 # English translation: no Czech literal of the window sources, ardeno-render and ardeno-sample
 # escapes the translation (but those that name files and values kept in every language), lupdate

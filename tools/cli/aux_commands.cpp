@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli export-ascii DIR and inputs DIR: the groups text export, and the auxiliary files of a
 // program folder as start-up reads them.
 #include <filesystem>

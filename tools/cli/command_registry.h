@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of ardeno-cli. Each command file registers its commands at start-up with
 //   const bool kRegistered = RegisterCommand({"name", CoreTextNoop("ardeno-cli", "usage"), Run});

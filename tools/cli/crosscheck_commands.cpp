@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli crosscheck DIR SRS...: the station's drawings against NOAA's Solar Region Summaries.
 #include <filesystem>
 #include <iostream>

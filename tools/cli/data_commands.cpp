@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli check DIR and resave DIR: the data file seen and rewritten as the program loads it.
 #include <iostream>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli recompute, merge, equal-dates and coordinates: the drawing window's database
 // commands and the printed ephemeris without a screen.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading the data folder a command names, as the program loads it at start-up.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli commands of the group statistics: the asymmetry and east-west text files, and the
 // grids of the map data, group types, largest groups, evolution of a rotation and the
 // per-rotation latitude statistics, printed one row per line with the cells joined by ";".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the monthly report commands share: loading DIR with the month a script names, telling
 // which second drawings of a day stay out, and writing the files.

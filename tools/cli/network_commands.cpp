@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli ussps, baa and aavso: the files for the other networks, exactly as the results
 // window's "Export pro sítě" writes them, into DIR/Sítě.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli describe FILE: what a PNG or JPG picture says about itself (the program's pictures
 // carry the view, the date or period, the ephemeris, the observer and the station).
 #include <fstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli lint DIR [M.YYYY|YYYY]: the plausibility checks of the drawings, one finding a line.
 #include <iostream>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli import-groups DIR FILE...: catalogue days added to DIR's database.
 // ardeno-cli import-reference DIR [SOURCES]: DIR's SIDC files written from the published series.
 // ardeno-cli k-factors DIR: observers' k-factors against DIR's SIDC daily numbers.

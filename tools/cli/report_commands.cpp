@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli own-report, sidc-report, sidc-csv, cv-report and observers-csv: the monthly report
 // files and the observer table exactly as the results window writes them, into the same folders
 // under DIR.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli monthly-csv DIR measured|smoothed 1|2|3 and quiet-days DIR [YEAR]: the monthly table
 // CSV exactly as "Do CSV souboru" writes it, and the days without activity; monthly-stats DIR
 // 1|2|3 [INDEX]: each month's days, mean, scatter, standard error and provisional flag.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli ephemeris, convert, topolar and dayresults: the solar calculations for scripts and
 // for checking stored results against a recomputation.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli export-csv DIR OUT-FOLDER: days.csv, groups.csv and faculae.csv for data tools.
 #include <iostream>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli tracks DIR [YEAR] [--observer NAME] [--noaa SRS...] [--check-numbers]: sunspot
 // groups followed across days as semicolon CSV, with NOAA's region where the database or the
 // given reports hold one, and how well the typed numbers agree with the tracks.

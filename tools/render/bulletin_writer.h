@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly bulletin of a data folder written into its own folder: the page from core and its
 // pictures painted by the renderer's views (the windows' own paint functions), each PNG carrying

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The butterfly diagram: groups and facular fields by latitude against the Carrington rotation,
 // with the statistics curves, the supplementary data of Motfakul.dat and the corona underlay.
 #include <QScrollBar>

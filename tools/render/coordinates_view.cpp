@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate-tables window's picture: four months of L0, B0, P of a year.
 #include "core/solar/coordinate_table.h"
 #include "core/text/core_text.h"

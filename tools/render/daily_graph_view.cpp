@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily-graphs window's picture, as the window opens: the newest data in view.
 #include "core/graphs/daily_graph_axis.h"
 #include "core/graphs/graph_plot_data.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing window's picture of one record.
 #include "core/drawing/drawing_scale.h"
 #include "core/drawing/facula_area.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maps window's pictures: the synoptic map of a rotation, the long, high and two maps, and
 // the corona graph and corona butterfly, the magnetosphere cycle comparison.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-render: paints a window's picture of a data folder into a PNG without a screen, with
 // the window's own paint function. `ardeno-render help` lists the views and their options.
 #include <QApplication>

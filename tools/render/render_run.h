@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ardeno-render's command line: `ardeno-render VIEW DIR OUT.png|.jpg|.bmp|.svg|.pdf [--size WxH]
 // [--dpi N] [--option value]...`

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/render_session.h"
 
 #include "core/data/data_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A data folder loaded for rendering as the program loads it at start-up: the auxiliary files,
 // the data file with its repairs, the settings of record 1. Messages that would open the message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures ardeno-render can paint. Each view lives in its own *_view.cpp file and registers
 // itself at start-up with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly report views of the results window: the own results page, the SIDC page and the
 // CV grid, for one month.
 

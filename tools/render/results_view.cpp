@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window's views: the measured and smoothed monthly tables and the calendar of days
 // without activity, as the window shows them.
 #include <QSpinBox>

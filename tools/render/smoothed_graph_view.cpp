@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smoothed-graphs window's pictures: the smoothed course of an index and, in asymmetry
 // mode, the north-south asymmetry diagrams.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-sample [--lang cs|en] DIR [COUNT] [SEED]: writes a sample data folder with COUNT
 // generated drawings.
 // ardeno-sample [--lang cs|en] DIR --reference SOURCES [SEED]: the sample folder on the real Sun

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The demonstration folder on the real Sun: the NOAA/USAF regions of solar cycle 24 (2009-2019),
 // each day drawn by one of the station's observers with their own personal scale (the share of

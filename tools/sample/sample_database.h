@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Realistic sample databases for the demo, tests and benchmarks: years of daily drawings with
 // groups that follow an 11-year activity cycle.

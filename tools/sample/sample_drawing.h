@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One drawing of the simulated Sun as an observer would enter it: the visible groups with their
 // McIntosh classes, counts, places and areas, facular outlines near the limb, the header marks.

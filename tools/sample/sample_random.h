@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random numbers for the sample generator, built only on the fully specified mt19937 engine so
 // that a seed gives the same database with every compiler and standard library.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated Sun behind a sample database: sunspot groups are born at a rate that follows an
 // 11-year activity cycle, at latitudes that drift towards the equator through the cycle

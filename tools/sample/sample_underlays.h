@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Outside observations for a sample folder, so that every map view shows something real-looking:
 // green-corona year files (KoronaX) from 1940 to the last record's year, magnetogram day files

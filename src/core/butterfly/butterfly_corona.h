@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The green-corona underlay of the butterfly diagram: the loaded day rows of each Carrington
 // rotation, taken by their dates as the synoptic map takes them, each latitude band of 5 degrees

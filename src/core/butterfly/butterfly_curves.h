@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics curves of the butterfly diagram: the mean latitude of the groups per rotation,
 // its smoothed course, and the yearly boundaries of activity as step curves.

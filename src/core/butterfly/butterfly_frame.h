@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of the butterfly diagram: the rotation grid (denser as T grows), the left axis, the
 // hundreds of rotations with their numbers, and the latitude lines every 10 degrees with their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The observation marks of the butterfly diagram: the groups, one mark per group number and
 // rotation at the mean latitude of its sightings, and the own facular fields. The sightings are

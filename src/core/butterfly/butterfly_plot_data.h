@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers behind a butterfly diagram: one row per mark it draws (a group in a rotation, a
 // facular field, an entry of the supplementary data, a corona band) and per point of the

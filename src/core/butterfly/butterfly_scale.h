@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where things lie in the butterfly diagram: rotation r at x = (r - StartRotation) T + 50 - S,
 // latitude b at y = EquatorY - b H. Every layer is computed in these pixel coordinates.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything one picture of the butterfly diagram shows, in drawing order, for the data prepared
 // once per change of the records and the view the window shows (scale, scroll, switches). The

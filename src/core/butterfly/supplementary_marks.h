@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The historical spots and facular fields of "Motfakul.dat" in the butterfly diagram. The file's
 // sections are runs of latitude codes per Carrington rotation from rotation 1266, each run ended

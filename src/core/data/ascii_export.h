@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "SoubASCI.dat": every sunspot group of the database as one text line (date, time, group number,
 // class, heliographic longitude and latitude, area, and for B groups the auxiliary spot), for use

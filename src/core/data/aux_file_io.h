@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the small optional files beside the program. A missing file is never an error; a file
 // that exists but cannot be read (no permission, a folder in its place, a read failure, an absurd

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Green-corona intensities from the yearly files "KoronaX/Hr<year>.csv", one 78-byte row per day:
 // bytes 0..5 the day's first six numbers (year less 1900, month, day and three more), bytes

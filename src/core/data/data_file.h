@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data file datax.dat: a plain run of 1774-byte records without header or trailer, read whole
 // at start-up and written whole on request, with its backup datax-zaloha.dat of the data as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder a program run or a command works in, checked before anything is read from it, so
 // that the user hears what is wrong with the folder itself rather than with a file in it.

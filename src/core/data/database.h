@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The in-memory database: every drawing of the data file, in date order, with the single work
 // record through which new and corrected drawings pass. One instance is owned by the application

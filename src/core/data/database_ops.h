@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Operations on the in-memory database: date order, lookup, storing the work record, the observer
 // list, the trim at the first empty place and the repairs every record gets when it is loaded.

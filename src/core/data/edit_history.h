@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo and redo of the changes to the records made in one run. The history keeps the records as
 // they were after the last change it knows; each new change is measured against them and kept as

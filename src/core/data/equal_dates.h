@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The duplicate-date check of the drawing window: drawings that share their date with a
 // neighbour in the date order, usually the same drawing entered twice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Taking the facular fields of another data file into the drawings of the same date: a
 // station that measured its faculae in a second copy of the database brings them back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operating system's file errors in the program's words, for the messages the user reads.
 #include <string>

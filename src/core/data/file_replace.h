@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the program rewrites a file: the bytes go to a temporary file beside it
 // ("<file>.<process>-<n>.tmp", a name of this writer's own), are flushed to the disk, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Only one program at a time changes the database of a data folder. A writer (the program for
 // its whole run, a command for its load, change and save) holds an advisory lock (flock) on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 60 McIntosh classes the program accepts, in their fixed order: the position 1..60 of a class
 // is its CV value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A record file kept open from the moment it was read. Its contents as read stay available for
 // the whole run, even after a save has renamed a new file over its name (the open file keeps the

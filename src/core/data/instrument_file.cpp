@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/data/instrument_file.h"
 
 #include "core/data/aux_file_io.h"

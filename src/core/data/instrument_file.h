@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "pristroj.dat": six text lines describing the observatory and its instrument
 // (1 observatory, 2 instrument, 3 aperture, 4 eyepiece, 5 focal length, 6 second observatory text).

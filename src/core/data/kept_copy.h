@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeping a damaged data file as it was found, before a save can drop what the load left out.
 // Each incident gets a name of its own ("datax-puvodni.dat", then "datax-puvodni-2.dat", ...),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/data/large_array.h"
 
 #if __has_include(<sys/mman.h>)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The large arrays of the program (every record of the data file, the positions of every group
 // and facula vertex) are filled right after they are allocated. Their memory is asked for in huge

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the load of a data file finds in its records that the user must hear of before anything
 // is saved: dates that do not read (such a record cannot be placed in date order and the record

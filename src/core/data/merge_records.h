@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Adding the drawings of another data file to the database: the file is read whole (it must
 // hold fewer than 1999 drawings), drawings whose date is already in the database may be left

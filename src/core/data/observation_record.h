@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One drawing of the Sun as stored in the data file: 1774 bytes, kept as raw bytes so that a
 // record read and written back is byte-identical (reserved bytes included). Typed accessors read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a picture may be written by a tool that paints a data folder: the format follows the
 // file name's extension, an existing file is replaced only when it is a picture of that format,

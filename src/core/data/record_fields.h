@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cheap reads for walks over the whole database: the calendar date and the first letter of a
 // group's class straight from the stored bytes, without converting texts to UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files that are plain runs of 1774-byte records (the data file and its backup), read in one
 // block and written whole through a temporary file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Removing a drawing from the database. Nothing is ever lost: the removed drawing is first added
 // to the end of odstranene.dat beside the data file, in the data file's own record layout, so

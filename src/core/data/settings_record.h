@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first record of a new database. The data file has no settings area: the drawing radius and
 // the coordinate mode live in RadiusWord of record 1, so a database made before its first drawing

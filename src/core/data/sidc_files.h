@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reference series published by the sunspot data centre, kept in the folder "SIDC": daily
 // sunspot numbers per year ("dssn<year>.dat"), daily group areas ("Plochy.txt") and the daily

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/data/startup_inputs.h"
 
 #include "core/data/aux_file_io.h"

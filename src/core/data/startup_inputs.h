@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything start-up reads besides the data file, in start-up order: the zoom, the supplementary
 // butterfly data, the instrument, the corona files and the SIDC series. Each file is optional;

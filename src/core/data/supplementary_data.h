@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Motfakul.dat": 25000 bytes of historical butterfly data that only the butterfly diagram
 // interprets.

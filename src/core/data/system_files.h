@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few calls on open files that the standard library does not offer (reading at an offset,
 // flushing to the disk, exclusive creation, the time stamp of an open file, an advisory lock),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Zvetsit.zve": the interface zoom as a whole percentage on the first line.
 #include <filesystem>

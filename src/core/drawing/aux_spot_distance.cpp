@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/drawing/aux_spot_distance.h"
 
 #include <algorithm>

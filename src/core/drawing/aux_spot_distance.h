@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Angular distance on the Sun between a group and each of its auxiliary spots, for the
 // drawing window's auxiliary-spot panel.

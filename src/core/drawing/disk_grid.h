@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid drawn on the disk: latitude circles every 10 degrees from -40 to +40 over the visible
 // hemisphere, and the zero Carrington meridian when it faces the observer. Points are in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/drawing/drawing_image_names.h"
 
 #include <algorithm>

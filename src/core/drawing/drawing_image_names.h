@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names of the picture files of drawings, saved into the folder "Obrázek" of the program:
 // a range of drawings as BMP or JPG, and the current drawing (F8).

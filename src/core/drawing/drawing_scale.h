@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing is laid out in a reference frame 800 units wide (disk centre 280, 280, radius 250,
 // 250 units standing for the 125 mm of the paper drawing) and brought to window pixels by one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Facular fields of a drawing as polygons, and their area measured by counting the pixels they
 // cover on an 8-bit bitmap of the unscaled drawing (one pixel per reference unit, so a pixel is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recounting the facular area text of every drawing, as the drawing window measures it.
 #include "core/data/database.h"

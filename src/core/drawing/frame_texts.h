@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of a drawing's frame: the heading (date, observer, station), the column of the
 // record's values with their labels, and the daily results by hemisphere, laid out in reference

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the groups of a drawing go: the class colours, the auxiliary spots on the disk, the
 // scaled group circles and the columns of the group table along the bottom of the drawing.

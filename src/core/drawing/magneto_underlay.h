@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The magnetosphere underlay of a drawing: the points of the day's magnetogram placed on the
 // drawing's disk for the record's moment, prepared once when the underlay is switched on or

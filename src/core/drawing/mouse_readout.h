@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the drawing window reads out under the mouse: heliographic coordinates of a point of the
 // disk (left button) and the angular distance between two points of the disk (right-button drag).

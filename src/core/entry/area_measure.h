@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measuring a sunspot group's area on a photographed drawing: the user paints over the group in
 // a view that shows the photograph at twice its size, and the painted pixels are converted to

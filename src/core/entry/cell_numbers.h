@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the numbers typed into the editor's fields and grid cells. Blanks around a number are
 // ignored (the editor itself writes right-aligned numbers); a decimal comma counts as a point.

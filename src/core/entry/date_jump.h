@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Going to a date in the record list: the observer types a day ("5.3.2014"), a month ("3.2014")
 // or a year ("2014") and the list moves to the first drawing on or after its first day.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radius of the paper drawing template, as the observer types it when the data file has no
 // setting yet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record editor's own texts: captions, column titles, hints and messages, exactly as the
 // program shows them (Czech, odd spacing and spelling included); shown through EditorText in the

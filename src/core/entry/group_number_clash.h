@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A rotation group number names one group of a Carrington rotation. Before a drawing is stored,
 // each of its numbered groups is compared with the groups of the other drawings of the same

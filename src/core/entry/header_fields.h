@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The header fields of the record editor in their order on the window (the observer's combo box
 // and the record kind come separately): object name, label, hint, and for a numeric field the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the record editor shows: a record turned into the texts of its fields and grids, the
 // state the editor opens with, the rules of the group and facula count fields, and the switch of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the record editor hands to the store: every field and grid cell as the user typed it,
 // the mode and the coordinate entry. StoreRecord checks the texts, builds the record and stores

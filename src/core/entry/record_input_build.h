@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Building a record from the editor's texts once every check has passed.
 #include "core/data/database.h"

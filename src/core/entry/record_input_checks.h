@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checks the editor runs before it stores a record: the refusals of the header (group types,
 // date, duplicates, observer, header numbers, room in the database) and the faults of the grid

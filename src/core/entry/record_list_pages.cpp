@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/entry/record_list_pages.h"
 
 #include <algorithm>

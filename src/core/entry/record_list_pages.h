@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Arithmetic of the record list: the text of a line, and which records a page shows. The list
 // has ListLines + 1 lines; with more records than ListLines it pages, showing the records

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly and yearly asymmetry diagrams' bars, read from the asymmetry tables of the group
 // statistics: one bar per month or year from that of record 1, placed on the asymmetry time axis.

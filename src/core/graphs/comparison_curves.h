@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Porovnání" of the smoothed graphs: the 13-month smoothed courses of several series drawn
 // together on the month axis of our records. The series differ in units (groups, areas, solar

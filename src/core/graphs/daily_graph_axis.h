@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time axis of the daily graphs: each record's x (days since 1 January of the first record's
 // year, times the day width) and the month ticks. Built once per change of the data or of the

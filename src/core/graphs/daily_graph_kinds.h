@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten daily graphs: which results-block words they plot, their grid unit, titles, the names
 // of their menu items and toolbar buttons, and the prefixes of their saved pictures.

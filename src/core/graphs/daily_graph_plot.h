@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a paint of the daily graphs reads, prepared when the data, the selected graph, the
 // day width or the window height change: the time axis, the month ticks, the values scaled to

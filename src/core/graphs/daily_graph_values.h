@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values of a daily graph: read (or, for the east-centre-west counts and the facular area,
 // derived) once per selection or change of the data, and scaled to pixels once per change of the

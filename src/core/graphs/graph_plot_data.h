@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers the daily, smoothed, asymmetry and comparison graphs draw, as rows of a table: the
 // same values the paint reads, in the units of the records and tables (not pixels).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly means of one index as the smoothed graphs draw them: per calendar month exactly the
 // mean the results window's measured monthly table shows (MeasuredMean: a record is either in a

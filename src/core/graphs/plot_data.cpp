@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/graphs/plot_data.h"
 
 #include "core/text/number_format.h"

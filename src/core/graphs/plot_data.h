@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers behind a picture: one row per plotted point or mark, with the x value (a date, a
 // month or a rotation) and each series the picture draws. ardeno-render writes them beside the

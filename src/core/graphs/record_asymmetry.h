@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // North-south asymmetry of one index per record: N - S, or in ratio mode 100 (N - S) div (N + S)
 // (0 when N + S is 0). Special records (reports from elsewhere, Kind not empty) are left out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The official daily sunspot numbers (the SIDC table read at start-up) as monthly means on the
 // smoothed graphs' month axis, for the "Brusel R" comparison curve.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/graphs/smoothed_graph_kinds.h"
 
 #include <string>

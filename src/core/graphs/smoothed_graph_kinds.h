@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight indices of the smoothed and asymmetry graphs and the four views, with their titles,
 // grid units, menu and toolbar names and the names of their saved pictures.

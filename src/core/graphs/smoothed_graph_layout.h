@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the smoothed and asymmetry graphs put things in a client area. Months run left to right
 // at a width set by the shared compression (days per pixel); values rise from the bottom over

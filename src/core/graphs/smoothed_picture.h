@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the smoothed and asymmetry graphs draw for one index, prepared once per change of
 // the data or of the selection: the monthly means, the per-record asymmetry and the monthly and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // North-south asymmetry of the daily quantities per month and per year, from the results blocks
 // of the normal records. The asymmetry grid of the results window and the asymmetry graphs read

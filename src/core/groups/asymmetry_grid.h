@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The asymmetry tables as the results window's grid shows them, and their text files.
 #include <filesystem>

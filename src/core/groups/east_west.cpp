@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/groups/east_west.h"
 
 #include "core/data/record_fields.h"

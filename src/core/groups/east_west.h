@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // East-west positions of the groups: per day, month or year, the groups and their spots counted in
 // six zones of distance from the central meridian, and the text files of these counts.

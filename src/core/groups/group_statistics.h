@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the group views, the butterfly diagram and the maps derive from the whole database,
 // computed together once per change of the data (load, store, correction, removal) and read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text files of the group statistics, written into the folder "Polohy-skupin" of the program
 // folder: Windows-1250 with CR LF line ends, each file replaced whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sunspot group followed across days: each drawing's groups are linked to the tracks of the
 // drawings before it by place alone, never by the typed numbers (which the tracks then check).

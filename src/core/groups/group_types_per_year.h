@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Occurrence of the McIntosh classes per year, and the largest groups of a year.
 #include <array>

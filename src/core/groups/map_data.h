@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data for the synoptic map: per rotation the group counts, the observed and smoothed mean
 // latitudes, the latitude extremes, the asymmetry of the means and the sightings per class.

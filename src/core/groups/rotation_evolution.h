@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The evolution of the groups of one Carrington rotation: for each numbered group, its spot
 // count, class and corrected area on every drawing of the rotation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Groups per Carrington rotation: how many numbered groups crossed each hemisphere in a rotation,
 // and how many sightings there were of each Zurich class.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which Carrington rotation a group sighting belongs to, and which records may hold sightings of
 // a rotation. A group crossing the disk near the start or the end of a rotation can be drawn on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Per-rotation latitude statistics of the groups: the mean northern and southern latitude of each
 // Carrington rotation, their smoothed course, the latitude extremes of each rotation and of each

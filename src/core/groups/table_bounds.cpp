@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/groups/table_bounds.h"
 
 #include "core/text/core_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the group statistics tables leave out. The tables grow with the data (one entry per
 // rotation, month or year from record 1's on), so only records that lie before record 1's period

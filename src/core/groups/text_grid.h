@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A grid of cell texts exactly as a results view shows them: row 0 the headers, column 0 the
 // row labels.

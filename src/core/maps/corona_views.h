@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The green-corona views of the maps window: per-rotation means of the day rows (as the
 // butterfly's underlay takes them), the corona graph of one rotation and the corona of one day

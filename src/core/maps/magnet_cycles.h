@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cycle comparison read back from "magn.dat": for each of several solar cycles, rotation by
 // rotation, the share of the summed magnetogram cells in a latitude band whose polarity lies above

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/maps/magnet_summary.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "magn.dat": the magnetograms summed per Carrington rotation, one 10890-byte record per
 // rotation from rotation 1718 on. The summation writes one byte per cell, the polarity code in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Magnetograms: one file per day in "Magneto", named by the date as "yymmdd" (no extension),
 // holding 16-bit little-endian words. After one or two header words (the maps skip one, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The magnetosphere under a synoptic map: the points of the day files around the map's rotation
 // that belong to it and lie near the central meridian of their day, at their map positions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two maps one above the other for comparing observations: the upper half shows chosen contents
 // of the map's rotation, the lower half chosen contents of a rotation shifted by whole rotations.

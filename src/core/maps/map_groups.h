@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The groups of one synoptic map: every sighting of a rotation's records that belongs to the
 // rotation is summed per group (a rotation group number and a place: two groups given the same

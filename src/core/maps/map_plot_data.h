@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers behind the synoptic maps: one row per mark drawn (a group at its mean place, an
 // auxiliary spot, a vertex of a facular field) of each rotation shown, and the corona graph's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/maps/map_rotation.h"
 
 #include "core/solar/rotation_count.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which rotation a synoptic map shows and which records it reads: the rotation's dates, the list
 // of rotations in the data, the range of records around the rotation and the test of which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the synoptic maps read from the records, prepared once per change of the data: each
 // group sighting with its heliographic place, area and auxiliary spots, and each facular field's

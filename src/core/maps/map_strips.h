@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Maps of several rotations: the long map (16 rotations side by side), the high map (rotations
 // stacked) and two maps one above the other. Each rotation is a strip whose groups are placed at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/maps/maps_window_size.h"
 
 #include <algorithm>

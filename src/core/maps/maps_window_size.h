@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The maps window's size for its views, from the main window's client area: the single map
 // fills the frame, two maps stand 1400 pixels wide; never wider than the frame.

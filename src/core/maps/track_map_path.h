@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A group's track on the synoptic map: its sightings in map units, in the order they were seen.
 #include <vector>

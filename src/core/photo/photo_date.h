@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The day a photographed drawing was taken, from the EXIF DateTimeOriginal tag of the JPEG file
 // ("2014:03:05 10:41:07"), so that groups digitized from the photo of one day are not stored into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Facular outlines clicked on a photographed drawing: up to 6 vertices for each of the 40
 // fields, kept as picture pixels until the user ends the entry, then converted into the

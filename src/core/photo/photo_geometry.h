@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry of a photographed drawing: the user marks the disk centre and the north point (or a
 // point of the solar rotation axis) on the picture, and every later click is turned into a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Groups measured on a photographed drawing: each row of the group grid is checked and kept as
 // a pending group under its sequence number, and ending the entry stores the pending groups into

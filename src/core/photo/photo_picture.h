@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The working picture of a photographed drawing: the size it is brought to when opened, its
 // brightness and contrast, the zoom of its view and the region the magnifier shows.

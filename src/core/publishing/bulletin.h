@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly bulletin: one static page (index.html, no script, nothing fetched from the
 // network) with its pictures beside it, for the section's web pages and yearbook. Core builds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a bulletin may be written: its own folder (created when missing), never the data folder
 // itself, and no file in it replaced unless it is a file of the bulletin's own kind (a PNG where

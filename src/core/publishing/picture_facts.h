@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a picture shows, written into the picture file itself (PNG text chunks, a JPEG comment),
 // so that a drawing or a graph taken into a talk or an article still says what it is: the view,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The facts of a picture inside its file: uncompressed iTXt chunks right after a PNG's header
 // (UTF-8, readable by every PNG viewer's "properties"), one comment segment (COM) at the start

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Q04 a rotation group number given twice in a rotation, Q05 a numbered group that jumped.
 #include <algorithm>
 #include <cmath>

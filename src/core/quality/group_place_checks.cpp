@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Q02 class against the drawn extent, Q03 high latitude.
 #include <algorithm>
 #include <cmath>

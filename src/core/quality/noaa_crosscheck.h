@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The station's drawings against NOAA's Solar Region Summaries: every region of the report
 // nearest in time (valid within a day of the drawing) is rotated to the drawing's UT by the

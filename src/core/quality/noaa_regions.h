@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // NOAA's regions where they stand at a drawing's moment: the Solar Region Summary valid nearest
 // to it (within a day) with every region rotated to the moment by the differential rotation of

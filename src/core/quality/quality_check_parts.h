@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checks behind CheckQuality, each adding its findings for the station's own drawings.
 #include <vector>

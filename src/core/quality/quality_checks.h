@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plausibility checks of the station's drawings, one entry point for the window, the CLI and
 // the reports. The checks know the errors observers make:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/quality/quality_finding.h"
 #include "core/text/core_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One doubt about a stored drawing found by the plausibility checks: which check (Q01..Q08), how
 // sure it is, the record and the group it concerns, and a Czech sentence saying what is wrong and

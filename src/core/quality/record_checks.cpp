@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Q01 the Sun above the horizon, Q06 hemisphere sums and markers, Q08 header values.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Q07 the day's relative number against SILSO's after the observer's k-factor.
 #include <cmath>
 #include <map>

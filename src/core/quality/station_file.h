@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "stanice.dat" in the data folder: where the station observes from, for the check that the Sun
 // was above its horizon at a drawing's time. Line 1 the latitude, line 2 the longitude, degrees

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces shared by the catalogue readers: splitting a file into numbered lines, fields, and
 // the text that names a line that cannot be read.

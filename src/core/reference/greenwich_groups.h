@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The RGO / USAF-NOAA sunspot-group files ("g1955.txt"): one group a line in fixed columns with
 // the date and UT fraction of the day, group number, areas, disk position, Carrington longitude,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // import-groups: reading catalogue files of any of the three kinds and adding their days to the
 // database of a folder, saved with the safe save under the folder's lock. A new database

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turning catalogue days into observation records and adding them to a database: one record per
 // day, signed by the source, each group placed on the drawing from its latitude and

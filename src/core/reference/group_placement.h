@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Putting a published group on a drawing: its Carrington longitude from the central-meridian
 // distance at the moment the source's position is valid, its place on the standard drawing at

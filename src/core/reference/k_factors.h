@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Observer k-factors: how an observer's relative numbers compare with the international daily
 // sunspot number (SILSO) on the days both exist. Per observer and year: the days shared with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fields both NOAA readers share: the "N14W13" location, the McIntosh class as the program
 // stores it, the full region number and the moment the report's positions are valid.

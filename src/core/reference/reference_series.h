@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Today's published series in the layouts the program has always read from its "SIDC" folder:
 // the daily sunspot numbers per year (SILSO total and hemispheric numbers), the spot areas

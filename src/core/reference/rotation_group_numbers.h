@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Group numbers within a Carrington rotation ("č.sk2.", 1..70) for imported groups. A group keeps
 // the number it got when first seen for its whole passage across the disk; numbers count up per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One day of a published sunspot-group catalogue, as read from its file, before it becomes an
 // observation record: the groups with the place, class, count and area the source gives and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The daily Solar Region Summary of NOAA/SWPC ("20140101SRS.txt"): section I lists the regions
 // with sunspots, one line each ("1934 S16W83   272  0080 Eac  11   05 Beta-Gamma-Delta"), with

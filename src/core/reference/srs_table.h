@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Solar Region Summaries parsed into comma-separated tables, one row per region and report
 // (",Date,NOAA No,Location,Lo,Area,Zpc,LL,NN,Mag,..."), a year per file. The date is the report's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The AAVSO solar section monthly report: the observer's code and the month above a line per
 // day observed with the columns Day, seeing, UT, g, s, W = 10g + s, ng, sg, ns, ss and the

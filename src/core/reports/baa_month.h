@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The BAA white-light monthly form as CSV: a row per day of the month with the groups and spots
 // of each hemisphere and of the whole disk and R; then the mean daily frequency (MDF) of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "DataproCSV.txt": the station block of the SIDC CSV reports, five lines kept from one run of
 // the program to the next (station name, station number, address, telephone and e-mail, method).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The CV index report "CVdata/CV-mm_yyyy.Txt": a header from Popis.txt, one line per day with the
 // day's CV (from the groups' McIntosh classes), time, Q and the classes, then the mean CV and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Popis.txt", the description lines the report headers carry: lines 1..6 fill the CV report's
 // header (e-mail, month text, observer, station, instrument, method), line 7 the SIDC header.

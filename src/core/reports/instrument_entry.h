@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The instrument panel of the results window: its five fields filled from "pristroj.dat", the
 // lines they change when confirmed, and the instrument line of the own report's header.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Site.txt": the codes under which the station reports to the other networks, kept from one run
 // of the program to the next: line 1 the ISES station indicator of the USSPS messages, line 2

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The counts of one drawing as the other networks' forms ask for them: groups and spots of the
 // whole disk and of each hemisphere, R.

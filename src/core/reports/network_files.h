@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files written for the other networks, all in the folder "Sítě": the USSPS messages of a
 // day ("USSPS-yyyymmdd.txt") or of a month ("USSPS-yyyymm.txt"), the BAA monthly form

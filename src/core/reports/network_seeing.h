@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the observing conditions of a drawing (the "PP" mark, 1 best .. 5 worst, as the school marks
 // the observers give) read on the seeing scales of the other networks. One table, so that the

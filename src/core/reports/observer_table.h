@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawings per observer and year: the observer grid with its "Suma" column and row, and its CSV
 // file "Pozorovatelé.csv".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reports/own_report_files.h"
 
 #include "core/reports/report_text.h"

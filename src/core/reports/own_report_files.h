@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The own monthly results as two text files in "Vlastni": the index file "VL-mm_yyyy.Txt"
 // (g, f, R by hemisphere, central zone, faculae, quality) and the area file "VLR-mm_yyyy.Txt"

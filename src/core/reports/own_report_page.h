@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The own results of a month as the window shows them and as the protocol prints them: every
 // text and number of the page and of the protocol's table, ready to be painted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reports/report_days.h"
 
 #include "core/results/month_walk.h"

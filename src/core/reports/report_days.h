@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records of a report month matched to its calendar days. The reports have one line per
 // day: when a day holds two records, the first one (in record order) is the day's record and the

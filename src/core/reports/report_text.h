@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing report files: lines in Windows-1250 with CR LF, the folder created when missing, the
 // file replaced whole.

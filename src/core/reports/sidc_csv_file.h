@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly report for the sunspot data centre as a semicolon-separated table
 // "CSVsoubory/Rok<yyyy>/yyyymm_nnna.csv": a row per day 1..31 (time, g f R, central zone,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reports/sidc_report_file.h"
 
 #include "core/reports/report_text.h"

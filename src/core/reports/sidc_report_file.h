@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly report for the international sunspot data centre: "Mesice/yyyymm.txt", a header of
 // three lines and one line per day (time, Q, g f R of the whole disk, the north and the south,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records as three plain tables for data tools (pandas, DuckDB, a spreadsheet): days.csv, a
 // row per drawing with its ephemeris and every daily index; groups.csv, a row per group of each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ISES USSPS ursigram of a drawing day, as the daily sunspot messages feeding the estimated
 // international sunspot number are sent:

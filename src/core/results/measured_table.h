@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measured monthly table: per calendar month the means of the daily values of its records.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One month's sums of the daily values every record carries in its results block, and the rule by
 // which a record counts for the whole disk, for a hemisphere and for the areas.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The walk over all records month by month that every monthly statistic shares, and the
 // numbering of month rows (row 1 = the month of the first record).

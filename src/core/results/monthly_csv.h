@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The CSV file of the measured or smoothed monthly table ("Do CSV souboru").
 #include <filesystem>

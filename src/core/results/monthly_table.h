@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A monthly table as the results window's grid shows it: row 0 the column headers, then one row
 // per calendar month from the first record's month to the month after the last one, every cell

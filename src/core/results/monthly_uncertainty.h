@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How sure a month's mean is: the days with a drawing behind it, the scatter of the daily values
 // and the standard error of the mean, and a flag for a month that is not over or rests on fewer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Days without activity: drawings whose north and south relative numbers are both 0, and the
 // calendar of one year that marks them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The month a monthly report is about, as the user names it ("2.2000").
 #include <functional>

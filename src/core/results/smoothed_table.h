@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Smoothed monthly values: the centred thirteen-month running mean (half weight on the two end
 // months) of the monthly means of g, f, R, CV, SN, RB, area and corrected area.

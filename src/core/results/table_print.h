@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page arithmetic of the print panel ("Tiskový panel") for the monthly tables.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help pages: one Czech Markdown page per window (and its English translation), kept as files
 // in docs/help of the source tree and installed beside the program, so that they are read,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The interface scale: pixel sizes of the windows follow the screen height and the zoom file.
 

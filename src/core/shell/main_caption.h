@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's caption, which tells the observer how group positions are entered.
 #include <string>

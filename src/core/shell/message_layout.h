@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry of the message window by mode: the window grows with its text so that short messages
 // stay small and long ones are not cut.

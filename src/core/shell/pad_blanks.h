@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Right-aligning short texts for drawing: blanks are prepended, each counted as 3 pixels.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own files that are not data of a station: the help pages, the published
 // reference series, later the translations. An installed program keeps them in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's name and version as the About box shows them and as every picture it writes
 // names its maker.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The limits of the toolbar buttons that change the analysis windows' scales.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pi and the degree-radian conversion, once for the whole program. Where a computation whose
 // results are stored in records or drawn pixel for pixel was made with shorter digits, those

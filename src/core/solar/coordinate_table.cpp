@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/solar/coordinate_table.h"
 
 #include "core/results/month_walk.h"

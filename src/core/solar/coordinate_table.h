@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed ephemeris for the telescope: for every day of four consecutive months of a year,
 // L0, B0 and P at 0 h UT, with marks on the days a new Carrington rotation begins.

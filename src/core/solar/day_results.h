@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The daily indices a record carries in its results block: per hemisphere the groups g, spots f,
 // relative number R = 10g + f, CV, SN and RB indices, the disk area and the area corrected for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a sunspot group will be after some time: the Sun rotates faster at the equator than near
 // the poles, so a group's Carrington longitude drifts by the difference between its own rate and

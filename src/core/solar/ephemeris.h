@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solar ephemeris of the program: position angle P, disk-centre latitude B0, central-meridian
 // Carrington longitude L0 and the Carrington rotation number for a date and a time in UT.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/solar/group_circles.h"
 
 #include <cmath>

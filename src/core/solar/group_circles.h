@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screen geometry of a drawing on the standard canvas (disk of 250 pixels radius centred at
 // pixel 280, 280): the circle that stands for each group, and the lens outline drawn between two

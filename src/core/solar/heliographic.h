@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions between a place on a drawing and heliographic coordinates, for one moment given by
 // its ephemeris. Drawing frame: position angle in tenths of a degree from the north point,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recomputing the stored results block of every drawing, after a change of the rules that
 // compute them or of drawings edited outside the program.

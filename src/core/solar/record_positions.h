@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Each record's ephemeris and the heliographic positions of its groups and facular fields,
 // computed once per change of the data and read by the statistics, the butterfly diagram and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Carrington rotation count of the ephemeris by the synodic rate alone, and the model's time
 // it runs on. Every stored Rotation and the maps' rotation dates depend on these digits.

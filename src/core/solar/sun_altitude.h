@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How high the Sun stands above a station's horizon at a moment given in UT: the plausibility
 // check of a drawing's time (a local time typed as UT puts the Sun below the horizon of an

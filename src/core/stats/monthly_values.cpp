@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/stats/monthly_values.h"
 
 #include "core/stats/thirteen_month_mean.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A run of consecutive calendar months, each with its mean value or none (a month without any
 // observation), and their 13-month smoothed course as the graphs draw it.

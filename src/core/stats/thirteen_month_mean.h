@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 13-month running mean of monthly values (the smoothing of sunspot indices): the centred
 // mean over 13 months with half weight on the two end months, i.e. the weighted sum

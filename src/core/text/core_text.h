@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts core gives the user (refusals, error messages, the findings of the checks, captions
 // the windows show) are written in Czech, the program's own language, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Calendar dates as the records keep them: the text "dd.mm.yyyy".
 #include <cstdint>

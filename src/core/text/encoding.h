@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversion between the Windows-1250 bytes of the data file and report files and the UTF-8
 // text used everywhere inside the program.

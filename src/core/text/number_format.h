@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rounding and number texts with the digit patterns the reports and windows use.
 // "." is always the decimal separator; nothing depends on the process locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The result of a core operation that may refuse: empty when it did what was asked, otherwise the
 // Czech message that says why not (shown to the user as it stands). A type of its own, so that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The butterfly diagram window ("Tform5", "Motýlkový diagram"): the latitude of the groups and
 // facular fields against the Carrington rotation, with the supplementary historical data, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/butterfly/observations_glyph.h"
 
 #include <QPainter>

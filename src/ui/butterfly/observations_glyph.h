@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of the butterfly panel's "Podkreslit" button: while the observations are drawn it
 // shows the marks in its four states (normal, disabled, pointed at, pressed), otherwise one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/coordinates/coordinate_table_painter.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints the printed ephemeris of four months with a QPainter: the same code for the window,
 // the saved picture and the printer page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The coordinate-tables window ("TForm10"): the printed ephemeris of four months of a year, to
 // read on the screen, print, or save as a picture. It only reads the ephemeris.

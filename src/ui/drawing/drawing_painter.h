@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints one drawing of the Sun with a QPainter, so the same code serves the window, an image
 // for saving or printing, and the tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing window ("TForm2"): shows the work record as a drawing of the solar disk, reads out
 // heliographic coordinates and angular distances under the mouse, and measures the facular

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing window's commands besides the drawing itself: saving and printing drawings, the
 // database commands (recompute, facular fields from another file, merge, equal dates), the
 // compact/large toggle, the auxiliary-spot panel and the magnetosphere underlay.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key N of the drawing window: NOAA's regions on the drawing.
 #include <filesystem>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Okno pro měření plochy skupiny " (TForm12): the part of a photographed drawing around a group
 // shown at twice its size; the user paints over the group with the right mouse button and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/entry/coordinate_mode_window.h"
 
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Zadání souřadnic" (TForm15): asked once per data file, how group positions are entered
 // (polar by projection, or heliographic coordinates from other sources) and the radius of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/entry/editor_grid_delegate.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the editor's grids draw a cell: the text centred in the cell shrunk by 2 pixels, the focused
 // cell on a light grey background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record editor ("TForm3"): the modal dialog through which an observer types a new drawing,
 // a special record or a correction of the current record. It gathers the typed texts, lets core

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/entry/record_list_window.h"
 
 #include <QCloseEvent>

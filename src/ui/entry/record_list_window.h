@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record list ("TForm4", "Výběr datumu"): one line per stored drawing, newest at the bottom,
 // paging through the database with its scroll bar when there are more records than lines.

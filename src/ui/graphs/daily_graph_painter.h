@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints the daily graphs from a prepared DailyGraphPlot, so the same code draws the window, a
 // saved picture, ardeno-render's PNG and a printed page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/graphs/daily_graphs_window.h"
 
 #include <QActionGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The daily-graphs window ("TForm6", "Grafy"): one daily index of every record against time,
 // as three panels (whole disk, north, south) or one tall panel, scrolled horizontally with the

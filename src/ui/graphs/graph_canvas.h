@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client area of a graph window: it paints through its window's paint function and reports
 // its size changes, so the window can prepare the geometry before the next paint.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/graphs/graph_text.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the graphs: the core's UTF-8 names as QStrings, and text placed by its top-left
 // corner as the graphs were laid out.

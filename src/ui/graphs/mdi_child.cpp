@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/graphs/mdi_child.h"
 
 #include <QMdiArea>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the analysis windows sit in the main frame: their MDI sub-window, closing when another
 // child window becomes active, and a frame that never outlives the window it holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints the smoothed graphs (monthly means and their 13-month running mean) and the
 // north-south asymmetry graphs from prepared values, for the window, saved pictures,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The smoothed-graphs window ("TForm8"): the monthly means and the 13-month smoothed course of
 // one index (whole disk, one hemisphere or both), or in asymmetry mode the north-south

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Painting the corona views of the maps window: the graph of one rotation's sectors, the corona
 // butterfly of all loaded rotations and the corona of one day around the disk.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The box of the magnetosphere cycle comparison ("datamagnet"): the latitude band "Od  °" and
 // "Do  °", the number of cycles, the first cycle's rotation, "Větší"/"Menší" and "Sever+Jih".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Painting the magnetosphere cycle comparison: one curve per cycle over the rotations from the
 // cycle's start, the share of the band's cells with the chosen polarity in percent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Painting the synoptic maps: the single map of one rotation with its underlays, facular fields,
 // groups and b/l table, and the strip maps (long, high, two maps). The scenes are prepared when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The maps window ("TForm7", caption "Mapa"): synoptic maps of the Carrington rotations (the
 // single map, the long map, the high map, two maps) and the corona and magnetosphere views and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The magnifier ("TForm13"): the 40 x 40 picture pixels around the pointer of the photographed
 // drawing enlarged to 400 x 400, with an aiming cross while a point is being marked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture of a photographed drawing ("Image"), shown at the window's zoom inside a scroll
 // area, with what has been clicked on it drawn over it: the centre and north of the disk, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Měření fakulí" (TForm11): a photograph or scan of a paper drawing, on which the user marks
 // the disk centre and north (or the solar axis) and then clicks the outlines of facular fields

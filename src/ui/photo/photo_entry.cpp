@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two entry boxes of the photographed drawing: facular outlines ("Zadávání fakulí") and
 // groups with their auxiliary spots ("Měření skupin"), and how each ends in the current record.
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A results view that shows one grid of the group statistics (evolution, group types, map data,
 // group sizes, asymmetry, east-west positions), with an optional panel of controls above it.

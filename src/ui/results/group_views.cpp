@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six views of the group statistics in the results window.
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Panel1", the instrument panel of the results window: the observatory and the instrument that
 // head the own report, saved to pristroj.dat when confirmed.

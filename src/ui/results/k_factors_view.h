@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The observers' k-factors against the international daily sunspot number: one table per series
 // (whole disk, north, south), a line per observer and year, years that drift shown in red.

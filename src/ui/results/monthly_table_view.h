@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measured and the smoothed monthly tables (modes 5 and 6) for the whole disk, the north or
 // the south, in the grid "StringGrid1", with the print panel and the CSV export.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Export pro sítě": the panel of the results window that writes one month for another network
 // (the USSPS messages, the BAA monthly form or the AAVSO monthly report) into Sítě, with the

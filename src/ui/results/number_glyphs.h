@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws the texts numbers are written with (digits, signs, points, spaces) from glyphs looked up
 // once per font. Drawing a string the usual way shapes it first, which is most of the time a

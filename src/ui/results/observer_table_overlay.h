@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The observer table drawn over the results window by the "q" key, whatever view is shown; any
 // key or click puts the view back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints the observer table (drawings per observer and year) with its headings and cell lines:
 // the printout of the observer view and the table the "q" key draws over the results window.

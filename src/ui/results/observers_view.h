@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Observers (mode 4): drawings per observer and year in the grid "StringGrid3", printed with its
 // headings and saved as "Pozorovatelé.csv".

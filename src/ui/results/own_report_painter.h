@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints the own results of a month: the page of the results window (its measures follow the page
 // font size, each column as wide as the widest text it holds) and the printed protocol.

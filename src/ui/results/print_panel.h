@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Tiskový panel": the print panel of the monthly tables, with the count of values and pages and
 // the three print types.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Kontrola dat": the findings of the plausibility checks for a month, a year or the whole
 // database, in a table the user sorts by any column; a double click makes the finding's drawing

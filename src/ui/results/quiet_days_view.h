@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Days without activity (mode 11): the calendar of the year chosen in "SpinEdit3", with every day
 // whose drawing shows no relative number in either hemisphere marked red.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Before a report for SIDC or the CV network is written, the month's drawings go through the
 // plausibility checks; with anything almost certainly wrong the user sees the list and chooses

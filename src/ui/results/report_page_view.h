@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly report pages of the results window: the own results (mode 1, its page and the
 // printed protocol), the SIDC report (mode 2, its page and the CSV panel) and the CV report

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One view of the results window (a monthly table, a report page, a calendar ...). A view is a
 // widget of its own, created by the window the first time it is chosen and kept while the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The views of the results window, one entry per command that opens one: the mode (ResultsMode),
 // the window's menu item, the main window's results-panel button, the variant handed to the

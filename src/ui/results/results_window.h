@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results window ("TForm9", caption "Výsledky"): monthly statistics and reports, one view at a
 // time, chosen from its menu or from the main window's results panel. The views and the commands

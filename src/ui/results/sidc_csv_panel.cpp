@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/sidc_csv_panel.h"
 
 #include <QComboBox>

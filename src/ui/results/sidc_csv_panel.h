@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Panel12" of the SIDC report: the station block of the CSV reports (kept in DataproCSV.txt) and
 // the commands that write the CSV of one month, of the months up to the end of the data, or of a

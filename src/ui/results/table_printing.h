@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing a monthly table: each page starts with "Stránka n" and the header row, then one line
 // per month row with the label and the value columns.

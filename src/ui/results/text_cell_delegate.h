@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints a cell of a text table as the text alone, in the cell's alignment, on the selection's
 // colours when selected: the style's full item painting (icons, check boxes, focus frames, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cells of a prepared grid of texts (row 0 the headers) for a table view, taken when the data
 // change, so that a paint only reads them. Model row r is grid row r + 1.

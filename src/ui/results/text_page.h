@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A report drawn as lines of text in a fixed-pitch face: the on-window pages of the monthly
 // reports and their printouts share this painting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Skupiny v čase": the sunspot groups followed across days, for a chosen year or Carrington
 // rotation. Choosing a track lists its days (a click on a day makes that drawing current with the

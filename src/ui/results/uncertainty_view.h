@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Nejistoty": for a hemisphere and one index of the measured table, every month's drawing days,
 // mean, scatter of the daily values, standard error and provisional flag, or the smoothed values

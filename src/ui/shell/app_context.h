@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a window needs from the application, handed to it by reference at creation: the
 // program folder, the database, the view settings, the message and platform dialogs, the

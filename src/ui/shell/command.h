@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Commands as data. Every menu item and every toolbar button is one entry of a table (objectName,
 // text, hint, what it does); the main window builds its menus and toolbar panels from the tables,

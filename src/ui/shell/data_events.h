@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one path by which windows learn that the data changed. Whoever changes the database
 // (store, correction, merge, recompute, a measured facular area, another record chosen) calls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every save of the database from a window: under the data folder's lock (taken now when another
 // program held it at start-up), and over a data file that another program saved since the load

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window ("Nápověda"): the list of pages at the left, the chosen page at the right,
 // one page per window of the program. It stays open beside the program's windows; F1 brings it

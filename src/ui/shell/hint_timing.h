@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hints appear quickly and stay briefly, so that moving the pointer along the toolbar reads its
 // buttons one after another.

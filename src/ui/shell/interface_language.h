@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language of the windows: Czech (the program's own texts) or English (translations/
 // ardeno_en.ts, compiled into the program). Chosen by --lang, else by the choice kept in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/jpeg_file.h"
 
 #include <QCoreApplication>

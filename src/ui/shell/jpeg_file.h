@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // JPG files read and written through libjpeg-turbo (written with a chosen quality).
 #include <QImage>

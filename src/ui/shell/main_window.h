@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main frame ("TForm1"): a multiple-document area with the main menu, the toolbar panels and
 // the status bar. It opens every other window, holds the view settings the toolbar buttons

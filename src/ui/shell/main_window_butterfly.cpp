@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The butterfly diagram window: one at a time, with the `promotylek` panel in place of the basic
 // one; it closes when another window of the frame becomes active.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: every menu item and every toolbar button the main window handles
 // itself. A command without a handler is not part of the program yet ("Připravuje se").
 #include <map>

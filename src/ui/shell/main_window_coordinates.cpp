@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate tables of L0, B0 and P, opened for the year of the drawing shown.
 #include <QMdiArea>
 

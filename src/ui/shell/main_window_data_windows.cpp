@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows that show the data for the whole run (drawing and record list) and the commands
 // that open the record editor.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis windows that fill the frame (the graph windows and the butterfly diagram): the
 // daily graphs ("graf") and the smoothed or asymmetry graphs
 // ("vyhlazovaci", "asypo", "asyroz"), each with its button panel in place of the basic one.

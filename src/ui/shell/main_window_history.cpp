@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Removing a drawing, and undo and redo of the changes to the records made in this run.
 #include <QAction>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maps window: one at a time, with the `promapu` panel in place of the basic one; it closes
 // when another window of the frame becomes active.
 #include <QMdiArea>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photographed-drawing window, opened by "Foto" and by "F" in the drawing window.
 #include <QMdiArea>
 

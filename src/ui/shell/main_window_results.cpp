@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: one at a time, with its button panel in place of the basic one.
 #include <QMdiArea>
 #include <QMdiSubWindow>

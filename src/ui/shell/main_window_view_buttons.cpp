@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar buttons whose settings the main window keeps for the analysis windows.
 #include <QToolButton>
 

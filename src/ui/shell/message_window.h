@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own modal message window ("TForm14"): a message, a value prompt or a two-button
 // question, sized to its text. WindowMessages is the real Messages implementation on top of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message, value prompt and yes/no question of the program goes through this interface.
 // The real one opens the modal message window; tests install a scripted one that answers from a

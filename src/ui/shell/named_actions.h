@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's menu items by name and the operations of its toolbar buttons that the window
 // handles itself (PanelButtonTarget), kept in one place for the windows with many of both.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/pad_to_width.h"
 
 #include "core/shell/pad_blanks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Right-aligning a number or short text for drawing, measured in a canvas font.
 #include <QFontMetrics>

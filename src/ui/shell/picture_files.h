@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures saved into the folder "Obrázek" of the program: the folder is created when missing,
 // and a BMP is written whole through a temporary file like every other file of the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One paint function, three kinds of picture: pixels (PNG, JPG, BMP, at screen or print
 // resolution), SVG and PDF (text stays text, lines stay vectors, for figures in papers). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's own dialogs, used only where the program names them (file open, printer set-up,
 // the standard confirmation and input boxes). Tests install a scripted implementation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An analysis window whose time axis the toolbar widens and narrows (the butterfly diagram): it
 // takes the new scroll range at once. The main window finds it among the attached windows by type.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The buttons of the six toolbar panels: objectName, caption, hint and what each one does.
 #include <vector>

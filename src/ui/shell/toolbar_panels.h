@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's toolbar: the basic panel `zakladni` and one button panel per analysis window
 // (`promotylek`, `prografy`, `provyhlazovaci`, `promapu`, `provysledky`), exactly one visible at a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view settings that the toolbar panels change and the analysis windows read when they
 // paint. One instance is owned by the shell for the whole run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An analysis window that keeps something derived from the view settings the main window's panel
 // buttons change (the smoothed graphs' compression, for one): told after every such change, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/window_image.h"
 #include "core/data/file_replace.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a window's image as "Obrázek/<ImageName>.jpg" (F8 in the analysis windows).
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The other layers of the butterfly diagram: own faculae, the supplementary data of Motfakul.dat,
 // the start rotation, the yearly boundary steps, the corona bands, the frame and the scene that
 // puts them together.

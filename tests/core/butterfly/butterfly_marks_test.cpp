@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Butterfly marks and curves: one mark per group number and rotation at the integer mean of its
 // pixel latitudes, numbers 0 and above 70 without a mark, special records left out, and the mean
 // curve at the equator for a rotation without northern groups.

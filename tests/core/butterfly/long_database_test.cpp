@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A database spanning 150 years (1874-2023, about 2000 rotations) is shown to its newest rotation
 // by every view that reads rotations: the rotation statistics, the map data, the butterfly marks
 // and its scroll range, and the synoptic maps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backup of the data as loaded comes from the data file kept open since the load, not from a
 // copy in memory: whatever replaces the file's name afterwards, the backup holds the records as
 // they were loaded, and a program that writes into the very file is noticed instead of backed up.

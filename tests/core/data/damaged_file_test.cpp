@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data files as they are found after accidents: interrupted copies, garbage, read-only files,
 // pipes. Whatever the load meets, nothing already on the disk may be lost.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current record: which indices count as chosen, and what choosing copies.
 #include "core/data/database.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A data file whose drawings are not in date order (joined by hand, copied from another tool):
 // the load puts them in order and says so, and the first save keeps the file as found.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The database commands of the drawing window: merging another data file, the duplicate-date
 // check, facular fields taken from another file, and recomputing every results block.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of every kind of change to the records: undo gives back the records byte for
 // byte (the count and the freed places included), redo the changed ones; removing a drawing
 // keeps it in odstranene.dat first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CV value of a McIntosh class: its position in the fixed list, byte for byte.
 #include "core/data/group_types.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record layout that every data file ever written depends on: a record laid out byte by
 // byte by hand (offsets written here as numbers, independent of the accessors) must read back
 // through the accessors, and the accessors must write exactly those bytes.

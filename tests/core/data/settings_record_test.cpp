@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record a new database starts with carries the drawing radius and the coordinate mode, not
 // an observation: it counts for nothing until the first drawing takes its place.
 #include "core/data/settings_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Auxiliary files that exist but cannot serve: each gets one Czech line at start-up instead of
 // being read as zeros without a word; text saved by newer editors (UTF-8, byte order mark) reads.
 #include <gtest/gtest.h>

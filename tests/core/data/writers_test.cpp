@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writers that must never lose data: files written as a set, temporary names of each writer's
 // own, the data folder's lock, a data file changed by another program since the load, folders
 // created only where the mode allows, and where a picture may be written.

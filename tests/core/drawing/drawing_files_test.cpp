@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture names of saved drawings, the range of drawings to save, and the recount of the
 // facular area texts.
 #include <gtest/gtest.h>

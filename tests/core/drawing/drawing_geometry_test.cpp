@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scale, disk grid and group marks of a drawing: where things land in pixels and reference units.
 #include <gtest/gtest.h>
 

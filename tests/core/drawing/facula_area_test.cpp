@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Facular polygons and the pixel count that measures their area.
 #include <gtest/gtest.h>
 

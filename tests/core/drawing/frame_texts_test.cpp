@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of a drawing's frame for normal and special records.
 #include <gtest/gtest.h>
 

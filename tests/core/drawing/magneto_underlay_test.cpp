@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The magnetosphere underlay of a drawing: a magnetogram point taken at a group's place must
 // land on that group's circle, whatever the position angle P of the day.
 #include "core/drawing/magneto_underlay.h"

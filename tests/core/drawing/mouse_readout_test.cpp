@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-outs under the mouse: heliographic coordinates of a click and the angular distance of a
 // right-button drag, at the standard scale (client width 800, disk centre at pixel 245).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Group area measurement on a photographed drawing and the drawing radius typed at first start.
 #include <gtest/gtest.h>
 

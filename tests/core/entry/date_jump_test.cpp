@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Going to a date in the record list: the three forms of the typed date and the first drawing on
 // or after its first day, also where a drawing's date does not read.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edges of drawing entry: what the editor must store although it looks unusual (a spotless
 // day, a date typed short), which record stays current, and a correction that only looked at
 // its groups in l and b.

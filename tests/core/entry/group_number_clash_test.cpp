@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rotation group number typed for a group that another drawing of the rotation gives to a
 // group far away: the editor warns, names that drawing and offers the next free number; the
 // same group seen again, another rotation or a number the observer keeps store as typed.

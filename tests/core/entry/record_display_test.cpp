@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor shows for a record, the count fields, the l/b switch, and round trips through
 // showing and storing again.
 #include <gtest/gtest.h>

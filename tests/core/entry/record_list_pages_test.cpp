@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Record list arithmetic: line texts, pages, and the repair of unreadable dates.
 #include <gtest/gtest.h>
 

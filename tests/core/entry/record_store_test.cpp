@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storing a typed drawing: the refusals and faults that leave everything as it was, and the
 // conversions of a stored drawing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Porovnání": the monthly values of the fixed-line SIDC series on our month axis, and the
 // smoothed courses as shares of their own highest value.
 #include "core/graphs/comparison_curves.h"

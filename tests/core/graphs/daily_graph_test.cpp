@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily graphs' geometry and values: panel rows and baselines, the records' x, the month
 // ticks with their leap rule, scaling, the east-centre-west zones and the facular area.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small databases for the graph tests: records on given dates with given results-block words.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers behind the graphs: the table layout of the data file and the values of the daily,
 // smoothed, asymmetry and comparison graphs in the units of the records (not pixels).
 #include "core/graphs/graph_plot_data.h"

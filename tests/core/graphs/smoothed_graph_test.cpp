@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smoothed and asymmetry graphs' data: the measured monthly means with months without records
 // left empty, the 13-month smoothing, where it stops and how it bridges a missing month,
 // per-record asymmetry and the picture names.

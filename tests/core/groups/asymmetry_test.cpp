@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // North-south asymmetry per month and per year: the formulas, the equal-hemispheres mark and how
 // the grid and the text file show it, special records, the last period and the table bounds.
 #include "core/groups/asymmetry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawings for the group statistics tests: a record stamped with the rotation and central
 // longitude of its moment (as the editor stores them), groups placed by central-meridian distance

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Groups followed across days by place alone: a group rotating at its latitude's rate is one
 // track however its numbers were typed, two groups are two tracks however alike their numbers,
 // a track survives two missed drawing days and not three, ends at the west limb, takes NOAA's

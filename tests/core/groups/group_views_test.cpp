@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // East-west zones, group types per year, the largest groups of a year, the evolution grid of a
 // rotation and the map-data grid: the rules that a slip in a bound or a filter would break.
 #include <gtest/gtest.h>

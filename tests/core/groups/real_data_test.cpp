@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real groups of the decline of solar cycle 23 (USAF/NOAA, 2000-2007, every fifth day) placed on
 // drawings: the per-rotation mean latitudes must show the groups moving towards the equator, as
 // Spörer's law says, and each rotation's mean must be the mean of the latitudes it was given.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Per-rotation latitude statistics and groups per rotation: which rotation a sighting goes to,
 // means, extremes, smoothing, class and group-number counts, and the table bounds.
 #include "core/groups/rotation_statistics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maps window's sizes for the single map and the two maps on small and large frames.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day a photo was taken, from the EXIF DateTimeOriginal of a JPEG made here byte by byte, and
 // the question before its groups go into the drawing of another day.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Facular outlines and groups measured on a photographed drawing, stored into the record.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clicked pixels of a photographed drawing turned into drawing positions, and the calibration.
 #include "core/photo/photo_geometry.h"
 

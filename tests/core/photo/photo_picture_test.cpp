@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working picture: the size it is opened at, brightness and contrast, zoom and the
 // magnifier's region.
 #include <gtest/gtest.h>

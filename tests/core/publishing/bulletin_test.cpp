@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly bulletin's page: the month's drawings, observers and R from the records, every
 // text escaped, and the rules of its output folder.
 #include "core/publishing/bulletin.h"

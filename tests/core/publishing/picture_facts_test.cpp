@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program writes into its pictures about a drawing and about a database.
 #include "core/publishing/picture_facts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The facts inside PNG and JPEG files: the exact chunk the program writes, round trips, files
 // of other programs, and hostile files (cut short, absurd lengths, damaged chunks).
 #include "core/publishing/picture_text.h"

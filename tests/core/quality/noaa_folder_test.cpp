@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder of the NOAA reports is kept in noaa.dat between sessions: a folder whose name has
 // Czech letters comes back as the same folder on every system, and a file written by an older
 // program in Windows-1250 reads as well.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three catalogue readers: what a published day gives, and the real-world dirt of the files
 // (shifted rows, stray headers, empty columns, CR CR LF line ends, damaged lines).
 #include <gtest/gtest.h>

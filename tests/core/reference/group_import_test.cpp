@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Catalogue days as records: where the groups land, what they carry, the results the program
 // computes from them, and an import that never touches what the database already holds.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Observer k-factors against the daily reference numbers.
 #include <gtest/gtest.h>
 

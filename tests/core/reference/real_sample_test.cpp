@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real-data sample folder built from a few published days: one record per day (special
 // records beside), the observers' drawings of the real regions, the NOAA days as imported, the
 // reference series and the README that tells real from generated.

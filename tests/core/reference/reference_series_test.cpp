@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Published series written in the program's SIDC layouts: what the program's own readers get
 // back from the files must be the published values.
 #include <gtest/gtest.h>

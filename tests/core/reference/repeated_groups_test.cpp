@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A catalogue whose lines are repeated (a file pasted twice, a download appended to itself) gives
 // the same records as the file read once: a region is one group of its day, and the import says
 // how many repeats it dropped.

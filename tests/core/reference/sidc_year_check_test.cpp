@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIDC year files as they are found: published ones read, damaged ones (random bytes, another
 // file under the name, one line overwritten) are named and left out, by the k-factors as by the
 // start-up table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instrument panel's fields and the instrument line of the own report.
 #include <gtest/gtest.h>
 

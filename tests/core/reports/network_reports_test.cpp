@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files for the other networks (USSPS, BAA, AAVSO) byte for byte against a month written out
 // by hand from their layouts, and the seeing table they share.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The own report's page and printed protocol: every cell written out by hand for a month with a
 // normal drawing and a special record without hemisphere marker.
 #include <gtest/gtest.h>

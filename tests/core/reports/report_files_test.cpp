@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly report files byte for byte against lines written out by hand from their layouts.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two days every report test is written out for: a busy drawing with values in every column
 // and a special record (by default without hemisphere marker), whose hemisphere cells the

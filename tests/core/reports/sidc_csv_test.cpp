@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SIDC CSV report and its station file, byte for byte against lines written out by hand.
 #include <gtest/gtest.h>
 

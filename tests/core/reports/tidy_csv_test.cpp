@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tables for data tools: quoting, the columns of a drawing, of a special drawing with and
 // without a hemisphere marker, and the settings record of a new database, which is no drawing.
 #include <gtest/gtest.h>

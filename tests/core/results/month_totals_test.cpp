@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which sums a record enters: whole disk, hemispheres, areas, by kind and hemisphere marker.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measured and smoothed monthly tables, cell for cell as the grid shows them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month prompt of the monthly reports: parsing the answer and asking until a month with
 // records is named, or the user gives up.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Databases of records whose results blocks are set directly, for the monthly statistics.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing and CSV export of the monthly tables, and the calendar of days without activity.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages: every window's page is a file of the source tree, F1 finds the page of its
 // window, and the pages are looked for beside the program before the source tree.
 #include <gtest/gtest.h>

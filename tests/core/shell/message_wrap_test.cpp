@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long messages broken to the screen's width, and the window that grows to show every line.
 #include <gtest/gtest.h>
 

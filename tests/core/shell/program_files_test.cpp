@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds its own files: beside it, in the installed share/ardeno, or in the
 // source tree it was built from, in that order, and never a folder that lacks the files.
 #include <gtest/gtest.h>

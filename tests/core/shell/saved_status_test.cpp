@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status text after a save, in its Czech plural forms.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules of the application shell that need no screen: interface scale, caption, toolbar limits,
 // right-alignment blanks, window image names and the message window's geometry.
 #include <gtest/gtest.h>

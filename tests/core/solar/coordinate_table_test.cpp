@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed ephemeris: four months of L0, B0, P at 0 h UT with the rotation marks.
 #include "core/solar/coordinate_table.h"
 

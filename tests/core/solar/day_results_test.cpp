@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Daily results of one record: hemisphere assignment, each index's rule, wrapping sums, and the
 // bytes StoreDayResults writes.
 #include "core/solar/day_results.h"

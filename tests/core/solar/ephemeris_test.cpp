@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemeris against the calendar, against itself across rotation boundaries, and against
 // published observations (RGO group positions, DRAO Carrington rotation numbers).
 #include "core/solar/ephemeris.h"

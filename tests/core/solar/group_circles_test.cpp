@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen circles of the groups and the lens outline.
 #include "core/solar/group_circles.h"
 

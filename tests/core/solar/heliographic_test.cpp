@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing positions <-> heliographic coordinates: geometry that must hold for any moment, the
 // round trip of the editor's conversion, damaged distances, and published group positions.
 #include "core/solar/heliographic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The positions cache gives exactly the ephemeris and conversions of each record, and an update
 // after a store, a correction or a removal equals a full computation while reusing the rest.
 #include "core/solar/record_positions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values that stored records hold and that must never drift: the ephemeris at fixed instants
 // (every record's Rotation and CentralL0 come from it) and the rounding of a group's area.
 #include <gtest/gtest.h>

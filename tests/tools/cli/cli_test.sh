@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli as a script uses it: exit codes, the data-file round trip, line-by-line input.
 # Usage: cli_test.sh ARDENO-CLI ARDENO-SAMPLE
 set -u

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli recompute, merge, equal-dates and coordinates on generated folders.
 # Usage: drawing_commands_test.sh ARDENO-CLI ARDENO-SAMPLE
 set -u

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli group statistics on a generated folder: the files and grids agree with each other
 # and with their fixed layouts, and bad arguments are refused.
 # Usage: group_commands_test.sh ARDENO-CLI ARDENO-SAMPLE

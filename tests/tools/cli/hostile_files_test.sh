@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli against data files as accidents leave them: whatever it meets, it says so with a
 # status of 1 and leaves every file in the folder exactly as it was.
 # Usage: hostile_files_test.sh ARDENO-CLI ARDENO-SAMPLE

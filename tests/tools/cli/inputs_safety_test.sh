@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli given doubtful input: a data file to merge with bad drawings, catalogues with repeated
 # lines, a data file out of date order, a database loaded in part, damaged SIDC year files, and
 # arguments that do not read whole. Every case checks the exit status, what the user is told, and

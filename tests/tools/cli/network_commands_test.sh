@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli ussps, baa and aavso on a generated folder: the files land in Sítě, their shape
 # follows the layouts, and a missing or bad code writes nothing.
 # Usage: network_commands_test.sh ARDENO-CLI ARDENO-SAMPLE

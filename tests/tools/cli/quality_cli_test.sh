@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli lint as a script uses it: the line format, the count per code, the exit codes, the
 # planted faults found, the station file, and a folder left as it was.
 # Usage: quality_cli_test.sh ARDENO-CLI ARDENO-SAMPLE

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli import-groups, import-reference and k-factors as a script uses them.
 # Usage: reference_cli_test.sh ARDENO-CLI TEST-DATA-FOLDER
 set -u

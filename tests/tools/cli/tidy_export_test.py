@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """ardeno-cli export-csv read back with Python's csv module and compared with the records.
 
 The records are read straight from datax.dat with struct (the byte layout of the record, not the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli tracks on the real-data sample: NOAA's own records (whose group numbers are its
 # regions) followed by place alone must give back the regions, the CSV's form, the year and
 # observer choices, the NOAA column, and the usage on wrong arguments.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every command that writes, run against folders where writing would lose data: a partly loaded
 # or too short datax.dat, a missing folder, empty or absurd reference sources, a picture named
 # over a data file, a report whose second file cannot be written, a read-only data folder, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a scratch root as the package does: every file in its place, and the
 # installed programs find their help pages and reference series there, before the source tree.
 # Usage: install_test.sh BUILD-FOLDER SOURCE-FOLDER

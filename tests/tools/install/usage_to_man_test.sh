@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The usage text becomes roff that renders as the program printed it: hyphens stay hyphens,
 # backslashes and lines starting with a dot survive, options become tagged paragraphs, and a
 # program that fails makes no page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly bulletin of March 2014 of the real-data sample (the NOAA regions of cycle 24 drawn
 // by the sample's observers): the page holds the month's R and every drawing day, its pictures
 // lie beside it and say what they show, and it is valid HTML5 by a strict parser.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-render's command line: the common arguments, a view's own options, refusals that write
 // no file, and a real picture of a sample folder.
 #include <QImage>

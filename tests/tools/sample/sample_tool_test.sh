@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-sample as a new user first tries it: "--help" prints the usage and writes nothing; an
 # unknown option is refused, never taken for a folder name; the helpers of the other tools too.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The butterfly diagram as the user sees it: pictures rendered from generated drawings (one mark
 // per group and rotation, unnumbered groups, faculae, the supplementary data and the corona, the
 // mean curve), the drag, the switches and their captions, printing into a PDF file, and the

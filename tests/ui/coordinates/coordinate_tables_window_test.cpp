@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coordinate-tables window: months, year field, scale prompt, printing into a PDF, the
 // saved picture and the too-low window refusal of "t".
 #include <QKeyEvent>

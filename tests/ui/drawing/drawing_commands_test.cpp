@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing window's commands: pictures of a range of drawings, printing into a PDF, the
 // database commands (recompute, merge, equal dates), the compact toggle, the auxiliary-spot
 // panel and the magnetosphere underlay.

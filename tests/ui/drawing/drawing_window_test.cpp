@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing window painted into images: disk, special records, orientation, mouse read-outs,
 // facular area and lenses.
 #include <QApplication>

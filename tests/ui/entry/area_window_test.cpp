@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The area window driven by the mouse: painting with the right button, the running area and the
 // area handed back on "Ukončit vyplnění".
 #include <QLabel>

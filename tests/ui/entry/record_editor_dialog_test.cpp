@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record editor window on its own: opening in each mode, the count fields, the l/b switch,
 // refusals that keep the window open and the store that closes it.
 #include <QComboBox>

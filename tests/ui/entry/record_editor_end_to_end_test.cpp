@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing typed into the record editor of the running program: stored, chosen in the list,
 // painted, saved, and found byte for byte with its results after the next start.
 #include <QApplication>

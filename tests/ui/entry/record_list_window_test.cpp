@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record list: regimes, choosing lines by mouse and keys, and the repair of unreadable dates.
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily-graphs window painted into images: curves at the specified heights, the bare frame
 // of a one-record database, the leap-day tick, views, saving and printing to a PDF file.
 #include <QAction>

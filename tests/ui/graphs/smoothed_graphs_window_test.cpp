@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smoothed-graphs window painted into images: the smoothed curve one row up for a constant
 // index, no smoothed curve for less than 13 months, both hemispheres in their colours, the
 // per-record asymmetry bars, saving all graphs and printing to a PDF file.

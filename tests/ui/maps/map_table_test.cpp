@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The b/l table under a single map keeps each value inside its column at every scale: on the
 // small map of "Skupiny v čase" a longitude such as 136.1 must not run into its neighbour.
 #include <QImage>

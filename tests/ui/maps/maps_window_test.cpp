@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maps window as the user sees it: pictures of the single map and the long map rendered
 // from generated drawings, the switches and keys, printing into a PDF file, the work record
 // given back on close, and the window opened from the main window with its toolbar panel.

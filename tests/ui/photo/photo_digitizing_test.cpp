@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Digitizing a photographed drawing end to end: a drawing rendered offscreen and saved as a JPG
 // is read back, calibrated by its centre and north point, each group's circle is found in the
 // picture, and the groups stored from those clicks match the drawn ones within one degree and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photographed-drawing window driven by the mouse on a real JPG: opening the picture,
 // marking centre and north, clicking groups with an auxiliary spot and a measured area, outlining
 // a facular field, and what reaches the current record.

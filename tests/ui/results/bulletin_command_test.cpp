@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Bulletin měsíce" of the results window: the month asked as for the reports, the bulletin
 // written from the saved data into Bulletin/YYYY-MM of the data folder, and what stops it said.
 #include <QAction>

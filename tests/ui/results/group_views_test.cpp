@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The group statistics views of the results window: each opens from its button with its caption
 // and shows core's grid; the text files are written only after "yes"; the east-west filter of the
 // main window's combo box; the map data printed into a PDF; the grids follow a stored record.

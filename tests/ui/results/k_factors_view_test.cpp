@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The k-factor view of the results window: opened from its panel buttons on a folder with SIDC
 // daily numbers, the table of core with drifting years marked, printing, and the refusal when
 // the folder has no daily numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Export pro sítě" of the results window: the month and the network chosen in the panel give the
 // same file as the command line, into Sítě; the codes are kept in Site.txt; what cannot be
 // written is refused with a message and leaves no file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The own page on the smallest screen and on a large one: cells of neighbouring columns never run
 // together, the page scrolls to its sums, the footer stays below them and names the keys.
 #include <QLabel>

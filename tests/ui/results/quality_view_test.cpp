@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Kontrola dat" in the results window: the findings of a month, a year or the whole database,
 // sorted by any column, a double click that makes the drawing current with its group ringed,
 // the station's place, and the check that runs before the SIDC and CV reports are written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of the monthly reports as the user sees and prints them: the own page and its two
 // printouts, the SIDC page, the CV grid, and the observer table the "q" key draws over any view.
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panels of the monthly reports: the instrument panel rewriting pristroj.dat, and the CSV
 // panel of the SIDC report with its station file and its three ways of choosing months.
 #include <QAction>

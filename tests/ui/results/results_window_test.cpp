@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window opened from the main window: every view from its button with its caption,
 // views not built yet, the monthly tables with the print panel, printing into a PDF file, the CSV
 // export and the calendar of days without activity.

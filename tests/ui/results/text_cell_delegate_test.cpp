@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text tables of the results window paint each cell as its text alone: in the model's
 // alignment (row labels left, numbers right), in the selection's colours on a selected row.
 // Numbers drawn from their looked-up glyphs look exactly as when drawn the usual way.

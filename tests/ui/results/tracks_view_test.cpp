@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Skupiny v čase" in the results window: the tracks of a year or a rotation, a track's days and
 // its path over the synoptic map of its rotation, a day that becomes the current drawing with its
 // group ringed, a wrong period refused with a message, and the CSV of the tracks listed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Nejistoty" in the results window: a month's drawing days, mean, scatter and standard error for
 // the chosen hemisphere and index, the smoothed values with the months behind them, the CSV of
 // the table shown, and the results panel that still fits the smallest screen with its button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis windows in the main frame on the smallest screen the program is meant for: every
 // way of closing one leaves no frame behind, and none makes the main window wider than the screen.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command tables: every menu item and toolbar button resolves to a command, a window
 // operation, "Zavřít" or the "Připravuje se" state, and the main window shows each as its entry
 // says.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs speak Czech, and the question before a report file is written over keeps the
 // file on Enter and shows its line break.
 #include <QAbstractButton>

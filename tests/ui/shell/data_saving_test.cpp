@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program beside another writer of the same data folder: it holds the folder's lock for its
 // run, leaves another writer's temporary files alone, and never saves over a data file that
 // another program saved since the load without asking.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The captions, titles and headings core makes for the windows: Czech by default, English with
 // the English interface; the names of saved pictures stay Czech whatever the language.
 #include <QFile>

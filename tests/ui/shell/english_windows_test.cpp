@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows in English: their texts are English, while the files the program writes keep their
 // Czech bytes and names; a choice shown in English still selects the value the data are counted
 // by. The Czech run comes first (initTestCase): the English texts, once installed, stay.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help: F1 opens the help window on the page of the window that has the focus, the page is the
 // file of the help folder, and every toolbar button's hint names a key that belongs to it alone.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messages of the catalogue and series imports and of the NOAA cross-check speak the language
 // of the interface, and the files the imports write keep their bytes in English.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the windows: --lang, then the kept choice, then the system locale, Czech unless
 // something asks for English; the English texts are compiled into the program.
 #include <QCoreApplication>

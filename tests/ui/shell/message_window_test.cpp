@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message window: sizes by mode and text, and the answers of its buttons, keys and title bar.
 #include <QLabel>
 #include <QLineEdit>

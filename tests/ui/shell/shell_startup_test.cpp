@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown of the main frame on real folders: the coordinate-mode question of a new
 // installation, the settings word of record 1, the caption, and what closing writes.
 #include <QAction>

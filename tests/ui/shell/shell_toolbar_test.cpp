@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar panels and the view settings the main window keeps: button limits, forwarding to
 // an attached analysis window, hints, and saving a window image.
 #include <QLabel>

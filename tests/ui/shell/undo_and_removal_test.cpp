@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Removing a drawing and undoing changes from the main window: the removed drawing is kept in
 // odstranene.dat and comes back with Ctrl+Z byte for byte; every step is named in the menu; undo
 // writes nothing to the data file.

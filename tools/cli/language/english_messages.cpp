@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the Qt layer is built, ardeno-cli shares the program's choice of the language and its
 // English texts.
 #include <QLocale>

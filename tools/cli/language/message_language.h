@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language of ardeno-cli's messages (usage, errors, progress and summaries), chosen as the
 // program's windows choose theirs: "--lang cs|en", else the choice kept in the settings, else the

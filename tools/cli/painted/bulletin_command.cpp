@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli bulletin DIR M.YYYY OUT-FOLDER: the month's bulletin page with its pictures. The
 // pictures are painted by the windows' paint functions, so this command is part of ardeno-cli
 // only where the Qt layer is built; it starts Qt offscreen for the run.
