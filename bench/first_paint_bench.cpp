@@ -21,8 +21,8 @@
 #include <string>
 
 #include "paint_bench_main.h"
-#include "render/render_view.h"
 #include "sample/sample_database.h"
+#include "views/render_view.h"
 
 namespace {
 

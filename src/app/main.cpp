@@ -14,7 +14,6 @@
 
 #include "core/data/data_folder.h"
 #include "core/data/database.h"
-#include "render/bulletin_writer.h"
 #include "ui/shell/app_context.h"
 #include "ui/shell/help_window.h"
 #include "ui/shell/hint_timing.h"
@@ -23,6 +22,7 @@
 #include "ui/shell/message_window.h"
 #include "ui/shell/qt_platform_dialogs.h"
 #include "ui/shell/view_settings.h"
+#include "views/bulletin_writer.h"
 
 namespace {
 

@@ -39,7 +39,7 @@ for sample in ("tools/sample/sample_database.cpp", "tools/sample/real_sample.cpp
 
 # The window sources, and the sources of core and the helper programs whose every message is
 # translated.
-FOLDERS = ("src/ui", "src/app", "tools/render", "tools/sample")
+FOLDERS = ("src/ui", "src/views", "src/app", "tools/render", "tools/sample")
 
 
 def untranslated(path, text):

@@ -22,7 +22,7 @@ $literals"
 cp "$source/translations/ardeno_en.ts" "$work/ardeno_en.ts"
 found=$("$lupdate" -no-obsolete -locations none -source-language cs_CZ -target-language en_GB \
   -tr-function-alias translate+=CoreText,QT_TRANSLATE_NOOP+=CoreTextNoop \
-  "$source/src/ui" "$source/src/app" "$source/src/core" "$source/tools" -ts "$work/ardeno_en.ts" 2>&1)
+  "$source/src/ui" "$source/src/views" "$source/src/app" "$source/src/core" "$source/tools" -ts "$work/ardeno_en.ts" 2>&1)
 grep -Eq 'Found [0-9]+ source text\(s\) \(0 new and' <<<"$found" ||
   fail "texts without translation (run lupdate as tests/README.md says): $found"
 grep -A3 'type="unfinished"' "$work/ardeno_en.ts" | grep '<source>' | head -20

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/render_run.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
@@ -15,19 +13,14 @@
 #include "core/drawing/drawing_image_names.h"
 #include "core/publishing/picture_facts.h"
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/shell/jpeg_file.h"
 #include "ui/shell/picture_files.h"
 #include "ui/shell/picture_painting.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 
 namespace {
-
-std::map<std::string, View>& Registry() {
-  static std::map<std::string, View> registry;
-  return registry;
-}
 
 void PrintHelp(std::ostream& out) {
   out << CoreText("ardeno-render",
@@ -44,7 +37,7 @@ void PrintHelp(std::ostream& out) {
                   "  --data VÝSTUP.csv  čísla, která obrázek kreslí, řádek za bodem nebo značkou "
                   "(grafy, motýlek, mapy)\n"
                   "Pohledy:\n");
-  for (const auto& [name, view] : Registry()) {
+  for (const auto& [name, view] : Views()) {
     out << "  " << name << "  "
         << FillText(CoreText("ardeno-render", "%1 (výchozí velikost %2x%3)"),
                     {CoreText("ardeno-render", view.Summary.c_str()),
@@ -105,8 +98,8 @@ struct ParsedArgs {
 std::optional<std::string> ParseArgs(const std::vector<std::string>& args, ParsedArgs& parsed) {
   if (args.size() < 3)
     return CoreText("ardeno-render", "Chybí pohled, složka s daty nebo výstupní soubor.");
-  const auto found = Registry().find(args[0]);
-  if (found == Registry().end())
+  const auto found = Views().find(args[0]);
+  if (found == Views().end())
     return FillText(CoreText("ardeno-render", "Neznámý pohled: %1"), {args[0]});
   const View& view = found->second;
   parsed.Chosen = &view;
@@ -175,33 +168,6 @@ std::optional<QString> WritePicture(const QImage& image, const std::filesystem::
 }
 
 }  // namespace
-
-bool RegisterView(View view) {
-  auto name = view.Name;
-  Registry().emplace(std::move(name), std::move(view));
-  return true;
-}
-
-const std::map<std::string, View>& Views() { return Registry(); }
-
-void ShowUnpainted(QWidget& window) {
-  window.setAttribute(Qt::WA_DontShowOnScreen);
-  window.show();
-  QApplication::processEvents();
-}
-
-OptionValues DefaultOptions(const View& view) {
-  OptionValues options;
-  for (const ViewOption& option : view.Options) options.Set(option.Name, option.Default);
-  return options;
-}
-
-std::string ViewCommandText(const View& view, const OptionValues& options) {
-  std::string text = view.Name;
-  for (const ViewOption& option : view.Options)
-    text += " --" + option.Name + " " + options.Text(option.Name);
-  return text;
-}
 
 std::optional<QSize> ParseSize(const std::string& text) {
   const std::size_t x = text.find('x');

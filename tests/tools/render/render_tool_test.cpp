@@ -19,8 +19,8 @@
 #include "core/data/record_fields.h"
 #include "core/text/dates.h"
 #include "render/render_run.h"
-#include "render/render_view.h"
 #include "sample/sample_database.h"
+#include "views/render_view.h"
 
 using namespace ardeno;
 using namespace ardeno::render;

@@ -7,7 +7,7 @@
 
 #include "cli/command_registry.h"
 #include "core/text/core_text.h"
-#include "render/bulletin_writer.h"
+#include "views/bulletin_writer.h"
 
 namespace ardeno::cli {
 

@@ -6,8 +6,8 @@
 #include "core/graphs/graph_plot_data.h"
 #include "core/graphs/smoothed_picture.h"
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/graphs/smoothed_graph_painter.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 

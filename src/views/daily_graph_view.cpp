@@ -3,8 +3,8 @@
 #include "core/graphs/daily_graph_axis.h"
 #include "core/graphs/graph_plot_data.h"
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/graphs/daily_graph_painter.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 

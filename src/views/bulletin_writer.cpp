@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/bulletin_writer.h"
+#include "views/bulletin_writer.h"
 
 #include <QImage>
 
@@ -11,10 +11,10 @@
 #include "core/quality/quality_checks.h"
 #include "core/solar/record_positions.h"
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/shell/interface_language.h"
 #include "ui/shell/picture_files.h"
 #include "ui/shell/picture_painting.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 

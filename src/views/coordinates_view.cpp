@@ -2,8 +2,8 @@
 // The coordinate-tables window's picture: four months of L0, B0, P of a year.
 #include "core/solar/coordinate_table.h"
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/coordinates/coordinate_table_painter.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/render_session.h"
+#include "views/render_session.h"
 
 #include "core/data/data_file.h"
 #include "core/data/data_folder.h"

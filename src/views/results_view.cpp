@@ -4,8 +4,8 @@
 #include <QSpinBox>
 
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/results/results_window.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 

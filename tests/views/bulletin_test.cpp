@@ -16,9 +16,9 @@
 #include "core/reports/report_days.h"
 #include "core/solar/ephemeris.h"
 #include "core/text/number_format.h"
-#include "render/bulletin_writer.h"
 #include "sample/real_sample.h"
 #include "ui/shell/interface_language.h"
+#include "views/bulletin_writer.h"
 
 using namespace ardeno;
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "render/render_session.h"
+#include "views/render_session.h"
 
 class QWidget;
 

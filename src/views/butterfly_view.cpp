@@ -6,8 +6,8 @@
 
 #include "core/butterfly/butterfly_plot_data.h"
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/butterfly/butterfly_window.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 

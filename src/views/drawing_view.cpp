@@ -3,8 +3,8 @@
 #include "core/drawing/drawing_scale.h"
 #include "core/drawing/facula_area.h"
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/drawing/drawing_painter.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 

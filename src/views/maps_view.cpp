@@ -11,9 +11,9 @@
 #include "core/maps/magnet_cycles.h"
 #include "core/maps/map_plot_data.h"
 #include "core/text/core_text.h"
-#include "render/render_view.h"
 #include "ui/maps/magnet_cycles_painter.h"
 #include "ui/maps/maps_window.h"
+#include "views/render_view.h"
 
 namespace ardeno::render {
 
