@@ -4744,8 +4744,8 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>Quantity</translation>
     </message>
     <message>
-        <source>dny: dny se zákresem, sigma: rozptyl denních hodnot, chyba: střední chyba průměru, *: měsíc neskončil nebo má méně než %1 dnů se zákresem</source>
-        <translation>days: days with a drawing, sigma: spread of the daily values, error: standard error of the mean, *: the month has not ended or has fewer than %1 days with a drawing</translation>
+        <source>dny: dny se zákresem, n: zákresy, z nichž je průměr, sigma i chyba, sigma: rozptyl hodnot zákresů, chyba: střední chyba průměru sigma/√n, *: měsíc neskončil nebo má méně než %1 dnů se zákresem</source>
+        <translation>days: days with a drawing, n: the drawings the mean, sigma and error rest on, sigma: spread of the drawings&apos; values, error: standard error of the mean sigma/√n, *: the month has not ended or has fewer than %1 days with a drawing</translation>
     </message>
     <message>
         <source>Výsledky    nejistoty měsíčních hodnot</source>

@@ -68,12 +68,13 @@ bool IsNoaaRecord(const ObservationRecord& r) {
 bool IsOtherRecord(const ObservationRecord& r) { return !IsNoaaRecord(r); }
 
 // How well the typed numbers agree with the tracks, for NOAA's records (whose numbers are its
-// regions) and for the other drawings apart.
-void PrintAgreement(const std::vector<GroupTrack>& tracks, const Database& db) {
+// regions) and for the other drawings apart; with a year, the sightings of that year only.
+void PrintAgreement(const std::vector<GroupTrack>& tracks, const Database& db,
+                    std::optional<int> year) {
   for (const auto& [name, counted] :
        {std::pair{CoreText("ardeno-cli", "zákresy NOAA"), &IsNoaaRecord},
         std::pair{CoreText("ardeno-cli", "ostatní zákresy"), &IsOtherRecord}}) {
-    const TrackAgreement a = CompareWithNumbers(tracks, db, counted);
+    const TrackAgreement a = CompareWithNumbers(tracks, db, counted, year);
     if (a.Sightings == 0) continue;
     std::cerr << FillText(CoreText("ardeno-cli",
                                    "%1: skupin ve stopě jen s vlastním číslem %2 z %3 (%4), čísel "
@@ -103,7 +104,7 @@ int TracksCommand(const std::vector<std::string>& args) {
   const RecordPositions positions = ComputeRecordPositions(db);
   std::vector<GroupTrack> tracks = TrackGroups(db, positions, parsed->Options);
   AssignNoaaRegions(tracks, db, positions, reports);
-  if (parsed->CheckNumbers) PrintAgreement(tracks, db);
+  if (parsed->CheckNumbers) PrintAgreement(tracks, db, parsed->Year);
   if (parsed->Year) tracks = TracksOfYear(tracks, *parsed->Year);
   std::cout << TracksCsv(tracks);
   return StatusAfterOutput(db);

@@ -14,15 +14,15 @@
 namespace ardeno {
 
 // One value per record of the axis, in the axis order. First is the north value (or the
-// centre count), Second the south value (or the count on the negative, eastern side), Third
-// the count on the positive side (east-centre-west graph only, else zeros).
+// centre count), Second the south value (or the count on the negative, western side), Third
+// the count on the positive, eastern side (east-centre-west graph only, else zeros).
 struct DailyValues {
   std::vector<int> First;
   std::vector<int> Second;
   std::vector<int> Third;
 };
 
-// The value a panel draws for entry i: panel 1 the whole disk (First + Second; the west zone,
+// The value a panel draws for entry i: panel 1 the whole disk (First + Second; the east zone,
 // Third, in the east-centre-west graph), panel 2 First, panel 3 Second.
 int DailyPanelValue(const DailyValues& values, DailyGraph graph, int panel, std::size_t i);
 
@@ -34,7 +34,7 @@ DailyValues ReadDailyValues(const Database& db, const RecordPositions& positions
 // The record's facular area text as a number: empty or not a whole number counts 0.
 int FaculaAreaValue(const ObservationRecord& record);
 
-// Where a central-meridian distance (degrees, positive to the west) falls: 0, -30 and +30
+// Where a central-meridian distance (degrees, positive to the east) falls: 0, -30 and +30
 // exactly belong nowhere.
 enum class CentralZone { None, Negative, Centre, Positive };
 CentralZone ZoneOfCentralMeridianDistance(double distance);

@@ -20,9 +20,10 @@ namespace ardeno {
 
 namespace {
 
-// A track ends once its group should stand this far from the central meridian: a little past
-// the limb, as places read at the limb itself come out a few degrees either side of 90.
-constexpr double kWestLimb = 95.0;
+// A track ends once its group should stand this far west of the central meridian: well past the
+// limb, as a group on the limb is read (and catalogued) at 85..90 degrees for a day after its
+// turn has carried it there, where the turn alone puts it at 95..100.
+constexpr double kWestLimb = 105.0;
 // The mean rate at which groups cross the disk, degrees per day; only a first guess of the turn
 // since the last sighting, corrected by the exact place.
 constexpr double kSynodicRate = 13.2;
@@ -31,9 +32,9 @@ constexpr double kSynodicRate = 13.2;
 constexpr double kRegionDegrees = 5.0;
 constexpr double kRegionDays = 1.0;
 
-// Degrees from the central meridian, positive towards the west limb, of Carrington longitude l
-// when the central meridian stands at l0 (the longitudes grow towards the east limb).
-double MeridianOf(double longitude, double l0) { return std::remainder(longitude - l0, 360.0); }
+// Degrees from the central meridian, positive towards the east limb as the program's CMD, of
+// Carrington longitude l when the central meridian stands at l0 (L = L0 - CMD).
+double MeridianOf(double longitude, double l0) { return std::remainder(l0 - longitude, 360.0); }
 
 // The least foreshortening counted at the limb.
 constexpr double kLimbForeshortening = 0.3;
@@ -44,15 +45,20 @@ double Within(const LinkTolerance& t, double days) {
 
 // How far a group seen at (l2, b2) lies from a track's expected place (l1, b1), in degrees with
 // the longitude foreshortened as on the drawing; nothing when outside the tolerance of a link
-// after `days` with the group at `meridian` degrees from the central meridian.
+// after `days` with the group at `meridian` degrees from the central meridian. The tolerance is
+// an ellipse: a place off in both latitude and longitude at once is rarely the same group (a new
+// one born beside a fading one is, as a rule, off in both).
 std::optional<double> LinkDistance(double l1, double b1, double l2, double b2, double meridian,
                                    double days) {
-  const double foreshortening = std::max(std::cos(meridian * kDegToRad), kLimbForeshortening);
-  const double dl = std::fabs(std::remainder(l1 - l2, 360.0));
+  // Most pairs lie far apart: refused before the cosines.
   const double db = std::fabs(b1 - b2);
-  if (db > Within(kTrackLatitude, days) ||
-      dl > std::min(kTrackLimbDegrees, Within(kTrackLongitude, days) / foreshortening))
-    return std::nullopt;
+  if (db > kTrackLatitude.Bound) return std::nullopt;
+  const double dl = std::fabs(std::remainder(l1 - l2, 360.0));
+  if (dl > kTrackLimbDegrees) return std::nullopt;
+  const double foreshortening = std::max(std::cos(meridian * kDegToRad), kLimbForeshortening);
+  const double across = dl * foreshortening / Within(kTrackLongitude, days);
+  const double along = db / Within(kTrackLatitude, days);
+  if (across * across + along * along > 1) return std::nullopt;
   return std::hypot(dl * std::cos((b1 + b2) / 2 * kDegToRad) * foreshortening, db);
 }
 
@@ -87,6 +93,72 @@ std::vector<int> DrawingsInTime(const Database& db, const RecordPositions& posit
   return order;
 }
 
+// A lone sighting, on a date on which exactly one track running on both sides of it has none,
+// within these degrees of that track's place between its sightings before and after: a place
+// misread (or misprinted) that day, given back to its group.
+constexpr double kStrayLatitude = 8.0;
+constexpr double kStrayLongitude = 10.0;  // foreshortened as on the drawing
+
+bool Earlier(double moment, const TrackSighting& s) { return moment < s.Moment; }
+
+// The track (index) a lone sighting belongs to, when exactly one fits. The tracks begin in time
+// order and none lasts longer than `longest` days: only those begun within that time before the
+// sighting can run past it.
+std::optional<std::size_t> HomeOfStray(const std::vector<GroupTrack>& tracks,
+                                       const std::vector<bool>& gone, std::size_t stray,
+                                       double longest) {
+  const TrackSighting& s = tracks[stray].Sightings.front();
+  const std::int64_t day = DaySerial(s.Date);
+  const auto first = std::lower_bound(
+      tracks.begin(), tracks.end(), s.Moment - longest,
+      [](const GroupTrack& t, double moment) { return t.Sightings.front().Moment < moment; });
+  std::optional<std::size_t> home;
+  for (auto t = static_cast<std::size_t>(first - tracks.begin()); t < stray; ++t) {
+    const auto& v = tracks[t].Sightings;
+    if (t == stray || gone[t] || v.front().Moment >= s.Moment || v.back().Moment <= s.Moment)
+      continue;
+    const auto after = std::upper_bound(v.begin(), v.end(), s.Moment, Earlier);
+    const auto before = after - 1;
+    if (DaySerial(before->Date) == day || DaySerial(after->Date) == day) continue;
+    const double share = (s.Moment - before->Moment) / (after->Moment - before->Moment);
+    const double latitude = before->Latitude + share * (after->Latitude - before->Latitude);
+    const double longitude =
+        RotatedLongitude(before->Longitude, before->Latitude, s.Moment - before->Moment);
+    const double foreshortening = std::max(std::cos(s.Meridian * kDegToRad), kLimbForeshortening);
+    if (std::fabs(latitude - s.Latitude) > kStrayLatitude ||
+        std::fabs(std::remainder(longitude - s.Longitude, 360.0)) * foreshortening >
+            kStrayLongitude)
+      continue;
+    if (home) return std::nullopt;
+    home = t;
+  }
+  return home;
+}
+
+// Lone sightings given back to the track they interrupt; the tracks numbered again in order.
+void GiveBackStrays(std::vector<GroupTrack>& tracks) {
+  double longest = 0;
+  for (const GroupTrack& t : tracks)
+    longest = std::max(longest, t.Sightings.back().Moment - t.Sightings.front().Moment);
+  std::vector<bool> gone(tracks.size(), false);
+  for (std::size_t t = 0; t < tracks.size(); ++t) {
+    if (tracks[t].Sightings.size() != 1) continue;
+    const auto home = HomeOfStray(tracks, gone, t, longest);
+    if (!home) continue;
+    const TrackSighting& s = tracks[t].Sightings.front();
+    auto& v = tracks[*home].Sightings;
+    v.insert(std::upper_bound(v.begin(), v.end(), s.Moment, Earlier), s);
+    gone[t] = true;
+  }
+  std::vector<GroupTrack> kept;
+  for (std::size_t t = 0; t < tracks.size(); ++t) {
+    if (gone[t]) continue;
+    kept.push_back(std::move(tracks[t]));
+    kept.back().Id = static_cast<int>(kept.size());
+  }
+  tracks = std::move(kept);
+}
+
 void Summarise(GroupTrack& track) {
   const auto& s = track.Sightings;
   track.First = s.front().Date;
@@ -103,8 +175,8 @@ void Summarise(GroupTrack& track) {
     AddOnce(track.Classes, s[k].Class);
     AddOnce(track.Numbers, s[k].Number);
     AddOnce(track.RotationNumbers, s[k].RotationNumber);
-    if (k > 0 && !track.MeridianPassage && s[k - 1].Meridian < 0 && s[k].Meridian >= 0) {
-      const double share = -s[k - 1].Meridian / (s[k].Meridian - s[k - 1].Meridian);
+    if (k > 0 && !track.MeridianPassage && s[k - 1].Meridian > 0 && s[k].Meridian <= 0) {
+      const double share = s[k - 1].Meridian / (s[k - 1].Meridian - s[k].Meridian);
       track.MeridianPassage = s[k - 1].Moment + share * (s[k].Moment - s[k - 1].Moment);
     }
   }
@@ -147,13 +219,13 @@ std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& p
       const TrackSighting& last = tracks[open[t].Index].Sightings.back();
       const double days = moment - last.Moment;
       const double longitude = RotatedLongitude(last.Longitude, last.Latitude, days);
-      // Counted on from the last sighting, so that a group carried round behind the west limb
-      // never reappears at the east limb.
+      // Counted on from the last sighting (westwards, so downwards), so that a group carried
+      // round behind the west limb never reappears at the east limb.
       const double turned = kSynodicRate * days;
       const double meridian =
-          last.Meridian + turned +
-          std::remainder(MeridianOf(longitude, pos.Eph.EphL0) - last.Meridian - turned, 360.0);
-      if (meridian > kWestLimb) continue;
+          last.Meridian - turned +
+          std::remainder(MeridianOf(longitude, pos.Eph.EphL0) - last.Meridian + turned, 360.0);
+      if (meridian < -kWestLimb) continue;
       expected.push_back({t, longitude, last.Latitude, meridian, days});
     }
     struct Pair {
@@ -202,6 +274,7 @@ std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& p
       open.push_back({tracks.size() - 1});
     }
   }
+  GiveBackStrays(tracks);
   for (GroupTrack& track : tracks) Summarise(track);
   return tracks;
 }
@@ -232,7 +305,7 @@ void AssignNoaaRegions(std::vector<GroupTrack>& tracks, const Database& db,
   std::sort(places.begin(), places.end(),
             [](const RegionPlace& a, const RegionPlace& b) { return a.Moment < b.Moment; });
   for (GroupTrack& track : tracks) {
-    std::map<int, int> votes;
+    std::vector<int> named;
     for (const TrackSighting& s : track.Sightings) {
       auto from =
           std::lower_bound(places.begin(), places.end(), s.Moment - kRegionDays,
@@ -247,27 +320,23 @@ void AssignNoaaRegions(std::vector<GroupTrack>& tracks, const Database& db,
           nearest = p->Region;
         }
       }
-      if (nearest) ++votes[*nearest];
+      if (nearest) AddOnce(named, *nearest);
     }
-    track.NoaaRegion.reset();
-    int most = 0;
-    for (const auto& [region, count] : votes)
-      if (count > most) {
-        most = count;
-        track.NoaaRegion = region;
-      }
+    track.NoaaRegions = std::move(named);
   }
 }
 
 TrackAgreement CompareWithNumbers(const std::vector<GroupTrack>& tracks, const Database& db,
-                                  bool (*counted)(const ObservationRecord&)) {
+                                  bool (*counted)(const ObservationRecord&),
+                                  std::optional<int> year) {
   TrackAgreement agreement;
   // The tracks of each number, and its days.
   std::map<int, std::set<int>> tracksOfNumber;
   std::map<int, std::set<std::int64_t>> daysOfNumber;
   for (const GroupTrack& track : tracks)
     for (const TrackSighting& s : track.Sightings) {
-      if (!counted(db.Record(s.Record)) || s.Number == 0) continue;
+      if (!counted(db.Record(s.Record)) || s.Number == 0 || (year && s.Date.Year != *year))
+        continue;
       ++agreement.Sightings;
       if (track.Numbers.size() == 1) ++agreement.SightingsInOwnTrack;
       tracksOfNumber[s.Number].insert(track.Id);
@@ -333,7 +402,7 @@ std::vector<std::vector<std::string>> TrackRows(const std::vector<GroupTrack>& t
                     std::to_string(t.MaxArea),
                     Joined(t.Classes, [](const std::string& c) { return c; }),
                     Joined(t.Numbers, [](int n) { return std::to_string(n); }),
-                    t.NoaaRegion ? std::to_string(*t.NoaaRegion) : std::string()});
+                    Joined(t.NoaaRegions, [](int n) { return std::to_string(n); })});
   }
   return rows;
 }

@@ -6,7 +6,8 @@
 // Harvey and Snodgrass (1990); the nearest pairs within a tolerance that grows with the time
 // since the last sighting are linked, one to one. A track ends when its group passes the west
 // limb, or when it is missing where it should stand on the visible disk on more than
-// kTrackMissedDays drawing days.
+// kTrackMissedDays drawing days. A lone sighting on a day a track running past it misses, near
+// that track's place, is given back to it (a place misread or misprinted that day).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,15 +19,17 @@
 
 namespace ardeno {
 
-inline constexpr int kTrackMissedDays = 2;
+// A catalogue leaves a region out on days it has no spots (a plage), an observer a small group in
+// poor seeing: a track waits this many drawing days on which its place is on the disk.
+inline constexpr int kTrackMissedDays = 6;
 // Tolerance of a link, growing with the days since the last sighting up to a bound: in latitude,
 // which a group keeps within a degree or two, and in longitude, which its centre changes more as
 // it grows and decays and which is read less surely towards the limb (there the tolerance grows
-// as the foreshortening, up to kTrackLimbDegrees).
+// as the foreshortening, up to kTrackLimbDegrees). The two make an ellipse, not a box.
 struct LinkTolerance {
   double Base, PerDay, Bound;
 };
-inline constexpr LinkTolerance kTrackLatitude{4.0, 0.5, 7.0};
+inline constexpr LinkTolerance kTrackLatitude{5.0, 0.5, 7.0};
 inline constexpr LinkTolerance kTrackLongitude{6.0, 1.0, 10.0};
 inline constexpr double kTrackLimbDegrees = 15.0;
 
@@ -35,7 +38,7 @@ struct TrackSighting {
   int Group = 0;   // 1-based group slot
   CalendarDate Date;
   double Moment = 0;     // days (MomentOf)
-  double Meridian = 0;   // degrees from the central meridian, positive towards the west limb
+  double Meridian = 0;   // degrees from the central meridian, positive towards the east limb
   double Latitude = 0;   // degrees, north positive
   double Longitude = 0;  // Carrington degrees
   int CorrectedArea = 0;
@@ -61,7 +64,9 @@ struct GroupTrack {
   std::vector<std::string> Classes;  // in order of first appearance
   std::vector<int> Numbers;          // typed group numbers, in order of first appearance
   std::vector<int> RotationNumbers;  // typed rotation group numbers, likewise
-  std::optional<int> NoaaRegion;     // the region most of its sightings lie on
+  // NOAA's regions its sightings lie on, in the order they are first met: more than one shows a
+  // track that joined regions NOAA keeps apart.
+  std::vector<int> NoaaRegions;
   // The Carrington rotation of the sighting nearest the central meridian: the synoptic map the
   // track belongs on.
   int Rotation = 0;
@@ -79,13 +84,14 @@ std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& p
 
 // NOAA's regions for the tracks: every group of a NOAA record of the database and every region of
 // `reports`, rotated to each sighting's moment from within a day; the nearest within 5 degrees
-// votes for its region, and a track takes the region with most votes.
+// names the sighting's region, and a track lists every region its sightings name.
 void AssignNoaaRegions(std::vector<GroupTrack>& tracks, const Database& db,
                        const RecordPositions& positions, const std::vector<SourceDay>& reports);
 
 // How well the typed numbers agree with the tracks: the share of the sightings (of the records
-// `counted` accepts) lying in a track that carries their number alone, and of the numbers seen on
-// three days or more whose sightings all lie in one track.
+// `counted` accepts, and of `year` only when given) lying in a track that carries their number
+// alone, and of the numbers seen on three days or more (of that year) whose sightings all lie in
+// one track.
 struct TrackAgreement {
   int Sightings = 0;
   int SightingsInOwnTrack = 0;
@@ -93,7 +99,8 @@ struct TrackAgreement {
   int NumbersInOneTrack = 0;
 };
 TrackAgreement CompareWithNumbers(const std::vector<GroupTrack>& tracks, const Database& db,
-                                  bool (*counted)(const ObservationRecord&));
+                                  bool (*counted)(const ObservationRecord&),
+                                  std::optional<int> year = std::nullopt);
 
 // The tracks of a year (any sighting in it) or of a rotation (their map's rotation).
 bool TrackInYear(const GroupTrack& track, int year);
@@ -102,7 +109,8 @@ std::vector<GroupTrack> TracksOfRotation(const std::vector<GroupTrack>& tracks, 
 
 // The header "stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA" and a row per
 // track: dates dd.mm.yyyy (the passage on the day it falls on), the latitude with one decimal and
-// a decimal comma, classes and numbers joined by "+"; empty cells for what is not known.
+// a decimal comma, classes, numbers and NOAA's regions joined by "+"; empty cells for what is not
+// known.
 std::vector<std::vector<std::string>> TrackRows(const std::vector<GroupTrack>& tracks);
 // The rows as semicolon CSV, lines ending with CR LF.
 std::string TracksCsv(const std::vector<GroupTrack>& tracks);
@@ -110,7 +118,7 @@ std::string TracksCsv(const std::vector<GroupTrack>& tracks);
 // The header "datum;UT;pozorovatel;skupina;číslo;typ;plocha;šířka;délka;CM" and a row per
 // sighting: the date, UT as hh:mm, the drawing's observer, the group's slot and typed number,
 // class, corrected area, latitude and Carrington longitude with one decimal, and the distance
-// from the central meridian in whole degrees (W positive, E negative).
+// from the central meridian in whole degrees (E positive, W negative, as the program's CMD).
 std::vector<std::vector<std::string>> TrackDayRows(const GroupTrack& track, const Database& db);
 
 }  // namespace ardeno

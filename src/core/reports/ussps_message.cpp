@@ -20,7 +20,10 @@ namespace {
 constexpr float kSmallDiskDiameterMm = 150.0f;
 constexpr float kLargeDiskDiameterMm = 300.0f;
 constexpr std::string_view kPenumbraLetters = "xrsahk";
-constexpr std::string_view kZurichLetters = "ABCDEFGHJ";
+// The code book's Zurich figures h: A B C D E F H are 1..7. It has no figure for G or J (a G is
+// sent as an open E or F, a J as an H with a small penumbra); the McIntosh classes the program
+// stores never hold either.
+constexpr std::string_view kZurichLetters = "ABCDEFH";
 constexpr std::string_view kUnknownPlace = "/////";
 
 // A count in a field of `digits` figures; a larger one is written as the field's largest value.
@@ -29,10 +32,11 @@ std::string Figures(long long value, int digits) {
   return Digits(std::clamp(value, 0LL, largest), digits);
 }
 
-// QXXYY: quadrant 1 NE, 2 SE, 3 SW, 4 NW; east is a negative central-meridian distance.
+// QXXYY: quadrant 1 NE, 2 SE, 3 SW, 4 NW; the program's central-meridian distance is positive
+// towards the east limb (L = L0 - CMD), so east is a positive distance.
 std::string Place(const HeliographicPosition& p) {
   const bool north = p.HelioLatitude >= 0;
-  const bool east = p.CentralMeridianDistance < 0;
+  const bool east = p.CentralMeridianDistance > 0;
   const char quadrant = north ? (east ? '1' : '4') : (east ? '2' : '3');
   return quadrant + Figures(Round(std::fabs(p.CentralMeridianDistance)), 2) +
          Figures(Round(std::fabs(p.HelioLatitude)), 2);

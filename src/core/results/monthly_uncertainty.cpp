@@ -49,12 +49,14 @@ std::vector<MonthUncertainty> MonthlyUncertainty(const Database& db, const Recor
     }
     std::sort(days.begin(), days.end());
     u.Days = static_cast<int>(std::unique(days.begin(), days.end()) - days.begin());
+    // Mean, scatter and error over the same n records (the measured table's mean: each record
+    // counted by the rule of the month's totals).
     u.Records = static_cast<int>(values.size());
-    u.Mean = MeasuredMean(month.Totals, q, h);
+    double sum = 0;
+    for (const double v : values) sum += v;
+    const double mean = sum / std::max(1.0, static_cast<double>(values.size()));
+    if (!values.empty()) u.Mean = mean;
     if (values.size() >= 2) {
-      double sum = 0;
-      for (const double v : values) sum += v;
-      const double mean = sum / static_cast<double>(values.size());
       double squares = 0;
       for (const double v : values) squares += (v - mean) * (v - mean);
       u.Sigma = std::sqrt(squares / static_cast<double>(values.size() - 1));
@@ -114,11 +116,12 @@ std::vector<std::vector<std::string>> MonthlyUncertaintyRows(
     const std::vector<MonthUncertainty>& months) {
   std::vector<std::vector<std::string>> rows = {
       {CoreTextNoop("Uncertainty", "rok"), CoreTextNoop("Uncertainty", "měsíc"),
-       CoreTextNoop("Uncertainty", "dny"), CoreTextNoop("Uncertainty", "průměr"), "sigma",
+       CoreTextNoop("Uncertainty", "dny"), "n", CoreTextNoop("Uncertainty", "průměr"), "sigma",
        CoreTextNoop("Uncertainty", "chyba"), CoreTextNoop("Uncertainty", "příznak")}};
   for (const MonthUncertainty& u : months) {
     rows.push_back({std::to_string(u.Year), std::to_string(u.Month), std::to_string(u.Days),
-                    Cell(u.Mean), Cell(u.Sigma), Cell(u.StdError), u.Provisional ? "*" : ""});
+                    std::to_string(u.Records), Cell(u.Mean), Cell(u.Sigma), Cell(u.StdError),
+                    u.Provisional ? "*" : ""});
   }
   return rows;
 }

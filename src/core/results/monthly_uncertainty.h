@@ -21,7 +21,7 @@ struct MonthUncertainty {
   int Year = 0;
   int Month = 0;
   int Days = 0;                    // distinct dates with a record that counts for the value
-  int Records = 0;                 // the records the mean divides by
+  int Records = 0;                 // n: the records the mean, Sigma and StdError all rest on
   std::optional<double> Mean;      // the measured table's mean
   std::optional<double> Sigma;     // sample standard deviation of the records' values
   std::optional<double> StdError;  // Sigma / sqrt(Records)
@@ -51,8 +51,10 @@ std::vector<SmoothedUncertainty> SmoothedUncertaintyOf(const std::vector<MonthUn
 std::vector<std::vector<std::string>> SmoothedUncertaintyRows(
     const std::vector<SmoothedUncertainty>& months);
 
-// The header line "rok;měsíc;dny;průměr;sigma;chyba;příznak" and a row per month: values with two
-// decimals and a decimal comma, empty cells where a value does not exist.
+// The header line "rok;měsíc;dny;n;průměr;sigma;chyba;příznak" and a row per month: n is the
+// number of records behind the mean, sigma and error (more than the days when a date has two
+// drawings); values with two decimals and a decimal comma, empty cells where a value does not
+// exist.
 std::vector<std::vector<std::string>> MonthlyUncertaintyRows(
     const std::vector<MonthUncertainty>& months);
 

@@ -13,7 +13,7 @@ inline constexpr double kStandardRadius10 = 1250.0;   // limb distance in tenths
 inline constexpr float kStandardDiskPixels = 250.0f;  // screen radius of the standard disk
 
 struct HeliographicPosition {
-  double CentralMeridianDistance = 0;  // degrees, positive towards the west limb
+  double CentralMeridianDistance = 0;  // degrees, positive towards the east limb
   double HelioLatitude = 0;            // degrees, north positive
   double HelioLongitude = 0;           // Carrington degrees, 0..360
 };

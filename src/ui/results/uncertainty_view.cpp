@@ -44,8 +44,9 @@ UncertaintyView::UncertaintyView(ResultsContext& ctx, QWidget* parent) : Results
   choices->addStretch();
   column->addLayout(choices);
   auto* legend = new QLabel(
-      tr("dny: dny se zákresem, sigma: rozptyl denních hodnot, chyba: střední chyba průměru, "
-         "*: měsíc neskončil nebo má méně než %1 dnů se zákresem")
+      tr("dny: dny se zákresem, n: zákresy, z nichž je průměr, sigma i chyba, sigma: rozptyl "
+         "hodnot zákresů, chyba: střední chyba průměru sigma/√n, *: měsíc neskončil nebo má "
+         "méně než %1 dnů se zákresem")
           .arg(kSureMonthDays),
       this);
   legend->setWordWrap(true);

@@ -245,8 +245,8 @@ TEST_P(CentralZoneTest, Zone) {
 
 INSTANTIATE_TEST_SUITE_P(Distances, CentralZoneTest,
                          ::testing::Values(ZoneCase{"ExactlyZero", 0.0, CentralZone::None},
-                                           ZoneCase{"JustWest", 0.01, CentralZone::Centre},
-                                           ZoneCase{"InsideEast", -29.99, CentralZone::Centre},
+                                           ZoneCase{"JustEast", 0.01, CentralZone::Centre},
+                                           ZoneCase{"InsideWest", -29.99, CentralZone::Centre},
                                            ZoneCase{"ExactlyPlus30", 30.0, CentralZone::None},
                                            ZoneCase{"ExactlyMinus30", -30.0, CentralZone::None},
                                            ZoneCase{"BeyondPlus30", 30.01, CentralZone::Positive},

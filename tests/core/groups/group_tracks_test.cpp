@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Groups followed across days by place alone: a group rotating at its latitude's rate is one
 // track however its numbers were typed, two groups are two tracks however alike their numbers,
-// a track survives two missed drawing days and not three, ends at the west limb, takes NOAA's
-// region and summarises its days, passage, latitude, area, classes and numbers.
+// a track survives six missed drawing days and not seven, keeps a group read on the limb and a
+// place misread for one day, ends past the west limb, takes NOAA's regions and summarises its
+// days, passage, latitude, area, classes and numbers.
 #include "core/groups/group_tracks.h"
 
 #include <gtest/gtest.h>
@@ -95,9 +96,10 @@ TEST(GroupTracks, OneGroupAcrossTheDiskIsOneTrackWithItsSummary) {
   EXPECT_EQ(days[5][4], "12");
   EXPECT_EQ(days[5][5], "Dai");
   EXPECT_EQ(days[5][7].substr(0, 3), "15,");
-  // 40 degrees east on the first day, about 13 degrees a day westwards.
-  EXPECT_EQ(days[1][9], "-40");
-  EXPECT_NEAR(std::stoi(days[10][9]), -40 + 9 * 13.3, 2);
+  // 40 degrees east on the first day (east positive, as NOAA's E40), about 13 degrees a day
+  // westwards.
+  EXPECT_EQ(days[1][9], "40");
+  EXPECT_NEAR(std::stoi(days[10][9]), 40 - 9 * 13.3, 2);
 }
 
 TEST(GroupTracks, NearbyGroupsStayApartAndLikeNumbersDoNotJoinThem) {
@@ -154,10 +156,57 @@ INSTANTIATE_TEST_SUITE_P(Days, GroupTrackGaps,
                          testing::Values(GapCase{"NoGap", {}, 1},
                                          GapCase{"TwoDaysMissed", {2, 3}, 1},
                                          GapCase{"TwoDaysApartMissed", {2, 5}, 1},
-                                         GapCase{"ThreeDaysMissed", {2, 3, 4}, 2}),
+                                         // A region a catalogue leaves out while it is a plage.
+                                         GapCase{"FourDaysMissed", {2, 3, 4, 5}, 1},
+                                         GapCase{"SixDaysMissed", {1, 2, 3, 4, 5, 6}, 1},
+                                         GapCase{"SevenDaysMissed", {1, 2, 3, 4, 5, 6, 7}, 2}),
                          [](const testing::TestParamInfo<GapCase>& info) {
                            return std::string(info.param.Name);
                          });
+
+// NOAA's region 11944 in January 2014: W83 on the 13th, then read on the limb at W88 the next
+// day, where the turn alone would put it at W96. Still the same track.
+TEST(GroupTracks, AGroupReadOnTheLimbADayLaterStaysInItsTrack) {
+  const Group g{44, std::fmod(CentreLongitude() + 70, 360), -10};
+  std::vector<ObservationRecord> records = {DayDrawing(0, {g}), DayDrawing(1, {g})};
+  ObservationRecord limb = test::MapRecord(DateFromSerial(DaySerial(kStart) + 2));
+  limb.SetObserver("Novák");
+  limb.SetRadiusWord(125);
+  const int k =
+      test::AddGroup(limb, 44, std::fmod(RecordEphemeris(limb)->EphL0 + 88, 360), -10, 60);
+  limb.SetGroupNumber(k, 44);
+  records.push_back(limb);
+  const auto tracks = Track(records);
+  ASSERT_EQ(tracks.size(), 1u);
+  EXPECT_EQ(tracks[0].Days, 3);
+}
+
+// One day's place misread by 6 degrees in latitude (as NOAA printed region 12148 on 26 August
+// 2014): the lone sighting goes back to the track it interrupts. A group born beside a fading
+// one the next day, 4 degrees off in latitude and 6 in longitude at once, is a group of its own.
+TEST(GroupTracks, AMisreadDayRejoinsItsTrackAndANewNeighbourDoesNot) {
+  const Group g{48, std::fmod(CentreLongitude() - 40 + 360, 360), 7};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 6; ++day) {
+    Group today = g;
+    if (day == 3) today.Latitude = 1;
+    records.push_back(DayDrawing(day, {today}));
+  }
+  auto tracks = Track(records);
+  ASSERT_EQ(tracks.size(), 1u);
+  EXPECT_EQ(tracks[0].Sightings.size(), 7u);
+  EXPECT_EQ(tracks[0].Id, 1);
+
+  const Group fading{50, std::fmod(CentreLongitude() - 20 + 360, 360), 12};
+  const Group born{51, std::fmod(fading.Longitude - 6 + 360, 360), 16};
+  records.clear();
+  for (int day = 0; day <= 2; ++day) records.push_back(DayDrawing(day, {fading}));
+  for (int day = 3; day <= 5; ++day) records.push_back(DayDrawing(day, {born}));
+  tracks = Track(records);
+  ASSERT_EQ(tracks.size(), 2u);
+  EXPECT_EQ(tracks[0].Numbers, std::vector<int>{50});
+  EXPECT_EQ(tracks[1].Numbers, std::vector<int>{51});
+}
 
 TEST(GroupTracks, EndsAtTheWestLimbAndASecondDrawingOfTheDayJoins) {
   const double centre = CentreLongitude();
@@ -199,7 +248,7 @@ TEST(GroupTracks, NoaaRegionFromTheRecordsOfTheDayOrTheReports) {
   auto tracks = TrackGroups(db, positions, novak);
   ASSERT_EQ(tracks.size(), 1u);
   AssignNoaaRegions(tracks, db, positions, {});
-  EXPECT_EQ(tracks[0].NoaaRegion, 12000);
+  EXPECT_EQ(tracks[0].NoaaRegions, std::vector<int>{12000});
   // Without NOAA's record, a report of the first day gives it.
   const Database own = test::DatabaseOf({records.begin(), records.begin() + 4});
   const RecordPositions ownPositions = ComputeRecordPositions(own);
@@ -208,9 +257,64 @@ TEST(GroupTracks, NoaaRegionFromTheRecordsOfTheDayOrTheReports) {
   report.Date = kStart;
   report.Groups.push_back({12003, "Cso", 3, g.Latitude, 0, LongitudeOn(g, 0), 50, kStart, 1200});
   AssignNoaaRegions(tracks, own, ownPositions, {report});
-  EXPECT_EQ(tracks[0].NoaaRegion, 12003);
+  EXPECT_EQ(tracks[0].NoaaRegions, std::vector<int>{12003});
   AssignNoaaRegions(tracks, own, ownPositions, {});
-  EXPECT_FALSE(tracks[0].NoaaRegion);
+  EXPECT_TRUE(tracks[0].NoaaRegions.empty());
+}
+
+// A track whose days lie on two of NOAA's regions (one region fading as another is born at its
+// place) lists both, in the order its days meet them, so that the mix shows.
+TEST(GroupTracks, NoaaColumnListsEveryRegionTheTrackHolds) {
+  const Group g{0, std::fmod(CentreLongitude() - 20 + 360, 360), 14};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 4; ++day) records.push_back(DayDrawing(day, {g}));
+  const Database own = test::DatabaseOf(records);
+  const RecordPositions positions = ComputeRecordPositions(own);
+  auto tracks = TrackGroups(own, positions);
+  ASSERT_EQ(tracks.size(), 1u);
+  std::vector<SourceDay> reports;
+  for (int day = 0; day <= 4; ++day) {
+    SourceDay report;
+    report.Date = DateFromSerial(DaySerial(kStart) + day);
+    report.Groups.push_back({day < 3 ? 11970 : 11975, "Cso", 3, g.Latitude, 0, LongitudeOn(g, day),
+                             50, report.Date, 1200});
+    reports.push_back(report);
+  }
+  AssignNoaaRegions(tracks, own, positions, reports);
+  EXPECT_EQ(tracks[0].NoaaRegions, (std::vector<int>{11970, 11975}));
+  EXPECT_EQ(TrackRows(tracks)[1][9], "11970+11975");
+}
+
+// With a year, the agreement counts that year's sightings and regions only: a region seen on the
+// last two days of 2013 and the first three of 2014 is one region of 2014 seen on 3 days, none
+// of 2013, and its two sightings of 2013 are left out.
+TEST(GroupTracks, AgreementOfOneYearCountsThatYearOnly) {
+  std::vector<ObservationRecord> records;
+  for (int day = -2; day <= 2; ++day) {
+    const CalendarDate date = DateFromSerial(DaySerial({2014, 1, 1}) + day);
+    ObservationRecord r = test::MapRecord(date);
+    r.SetRadiusWord(125);
+    const SolarEphemeris eph = *RecordEphemeris(r);
+    // 30 degrees east of the centre on 1 January, moving west with the Sun's turn.
+    const int k = test::AddGroup(r, 0, std::fmod(eph.EphL0 - 30 + 13.3 * day + 720, 360), 12, 80);
+    r.SetGroupNumber(k, 11944);
+    records.push_back(r);
+  }
+  const Database db = test::DatabaseOf(records);
+  const auto tracks = TrackGroups(db, ComputeRecordPositions(db));
+  ASSERT_EQ(tracks.size(), 1u);
+  const auto all = [](const ObservationRecord&) { return true; };
+  const TrackAgreement whole = CompareWithNumbers(tracks, db, all);
+  EXPECT_EQ(whole.Sightings, 5);
+  EXPECT_EQ(whole.Numbers, 1);
+  const TrackAgreement of2014 = CompareWithNumbers(tracks, db, all, 2014);
+  EXPECT_EQ(of2014.Sightings, 3);
+  EXPECT_EQ(of2014.SightingsInOwnTrack, 3);
+  EXPECT_EQ(of2014.Numbers, 1);
+  EXPECT_EQ(of2014.NumbersInOneTrack, 1);
+  const TrackAgreement of2013 = CompareWithNumbers(tracks, db, all, 2013);
+  EXPECT_EQ(of2013.Sightings, 2);
+  EXPECT_EQ(of2013.Numbers, 0);
 }
 
 TEST(GroupTracks, CsvLinesAsWritten) {
@@ -224,7 +328,7 @@ TEST(GroupTracks, CsvLinesAsWritten) {
   t.MaxArea = 420;
   t.Classes = {"Cso", "Eai"};
   t.Numbers = {14, 15};
-  t.NoaaRegion = 12002;
+  t.NoaaRegions = {12002};
   GroupTrack lone;
   lone.Id = 8;
   lone.First = lone.Last = {2014, 3, 2};

@@ -41,12 +41,12 @@ TEST_P(EastWestZones, BoundsAreExcluded) { EXPECT_EQ(EastWestZone(GetParam().X),
 
 INSTANTIATE_TEST_SUITE_P(
     Distances, EastWestZones,
-    ::testing::Values(ZoneCase{"FarEast", -75, 0}, ZoneCase{"OnMinus60", -60, -1},
-                      ZoneCase{"JustEastOfMinus30", -30.01, 1}, ZoneCase{"OnMinus30", -30, -1},
-                      ZoneCase{"JustEast", -0.01, 2}, ZoneCase{"OnMeridian", 0, -1},
-                      ZoneCase{"JustWest", 0.01, 3}, ZoneCase{"On30", 30, -1},
+    ::testing::Values(ZoneCase{"FarWest", -75, 0}, ZoneCase{"OnMinus60", -60, -1},
+                      ZoneCase{"JustWestOfMinus30", -30.01, 1}, ZoneCase{"OnMinus30", -30, -1},
+                      ZoneCase{"JustWest", -0.01, 2}, ZoneCase{"OnMeridian", 0, -1},
+                      ZoneCase{"JustEast", 0.01, 3}, ZoneCase{"On30", 30, -1},
                       ZoneCase{"At45", 45, 4}, ZoneCase{"On60", 60, -1},
-                      ZoneCase{"FarWest", 89.9, 5}, ZoneCase{"OnLimb", 90, -1}),
+                      ZoneCase{"FarEast", 89.9, 5}, ZoneCase{"OnLimb", 90, -1}),
     [](const auto& info) { return info.param.Name; });
 
 struct FilterCase {

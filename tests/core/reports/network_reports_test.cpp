@@ -5,6 +5,9 @@
 
 #include <cmath>
 
+#include "core/reference/group_import.h"
+#include "core/reference/reference_test_files.h"
+#include "core/reference/srs_report.h"
 #include "core/reports/aavso_month.h"
 #include "core/reports/baa_month.h"
 #include "core/reports/network_codes.h"
@@ -25,7 +28,7 @@ struct DrawnGroup {
   int Spots;
   int Area;        // millionths of the disk
   int SmallSpots;  // each counted as 15.3 millionths
-  float Cmd;       // central-meridian distance, degrees (east negative, L = L0 - Cmd)
+  float Cmd;       // central-meridian distance, degrees (east positive, L = L0 - Cmd)
   float Latitude;
 };
 
@@ -55,10 +58,10 @@ ObservationRecord Drawing(const CalendarDate& date, std::uint16_t timeUT, std::u
 }
 
 // May 2003 as written out by hand below:
-// - 2 May 07:05 UT, good seeing (2): a Dkc of 12 spots in the north-east, an Axx in the
-//   south-west and a Cso with two small spots in the south-east;
+// - 2 May 07:05 UT, good seeing (2): a Dkc of 12 spots in the north-west, an Axx in the
+//   south-east and a Cso with two small spots in the south-west;
 // - 3 May 12:00, a special drawing ("zvlášťní") of a Bxo and a Cro counted without places;
-// - 17 May 23:58, conditions not given: one Hsx in the north-west; a second drawing of the
+// - 17 May 23:58, conditions not given: one Hsx in the north-east; a second drawing of the
 //   17th at 10:00 is left out of every form.
 Database May2003() {
   ObservationRecord special = test::DatedRecord({2003, 5, 3});
@@ -85,15 +88,17 @@ TEST(UsspsMessage, MonthWrittenByHand) {
   const Database db = May2003();
   EXPECT_EQ(UsspsMonthMessages(db, MatchReportDays(db, {2003, 5}), "11001"),
             (std::vector<std::string>{
-                // 07:05 is 7.0 hours (tenths completed), R = 10 * 3 + 17, seeing 2, 25 cm disk.
-                "USSPS 11001 02070 04722",
-                // Area 250 at 0.578 of the radius: 250 / 2 / 0.816 = 153 -> 015.
-                "01015 13015 57412",
+                // 07:05 is 7.0 hours (tenths completed), R = 10 * 3 + 17, good seeing (PP 2) is
+                // the code book's 4, 25 cm disk.
+                "USSPS 11001 02070 04742",
+                // Area 250 at 0.578 of the radius: 250 / 2 / 0.816 = 153 -> 015; 30 degrees
+                // west in the north: quadrant 4.
+                "01015 43015 57412",
                 // Area 10 at 0.346 of the radius: 5.33 -> 5 millionths -> 0.5 tens -> 000 (halves
-                // to even); unipolar A: "/" for the distribution.
-                "02000 32008 0/101",
-                // 60 + 2 * 15.3 = 91 at 0.318 of the radius: 48 -> 005.
-                "03005 20522 21304",
+                // to even); unipolar A: "/" for the distribution; east in the south: 2.
+                "02000 22008 0/101",
+                // 60 + 2 * 15.3 = 91 at 0.318 of the radius: 48 -> 005; west in the south: 3.
+                "03005 30522 21304",
                 "",
                 "USSPS 11001 03120 02832",
                 "01/// ///// 01203",
@@ -101,8 +106,9 @@ TEST(UsspsMessage, MonthWrittenByHand) {
                 "",
                 // 23:58 is 23.9 hours; conditions not given: "/".
                 "USSPS 11001 17239 011/2",
-                // Area 40 at 0.678 of the radius: 27 -> 003; H is Zurich figure 8.
-                "01003 44110 2/801",
+                // Area 40 at 0.678 of the radius: 27 -> 003; east in the north: 1; H is the
+                // code book's Zurich figure 7.
+                "01003 14110 2/701",
             }));
 }
 
@@ -125,7 +131,9 @@ INSTANTIATE_TEST_SUITE_P(Classes, UsspsClassTest,
                                          ClassCase{"LargeAsymmetricCompact", "Dkc", "574"},
                                          ClassCase{"HugeSymmetricOpenE", "Eho", "415"},
                                          ClassCase{"AsymmetricIntermediateF", "Fai", "346"},
-                                         ClassCase{"UnipolarLargePenumbra", "Hkx", "5/8"},
+                                         ClassCase{"UnipolarLargePenumbra", "Hkx", "5/7"},
+                                         ClassCase{"UnipolarSmallPenumbra", "Hsx", "2/7"},
+                                         ClassCase{"LargeSymmetricCompactF", "Fhc", "476"},
                                          ClassCase{"ClearedSlot", "***", "///"},
                                          ClassCase{"NotAMcIntoshClass", "Zzz", "///"}),
                          [](const testing::TestParamInfo<ClassCase>& info) {
@@ -137,6 +145,37 @@ TEST(UsspsMessage, DiskSizeByDrawingDiameter) {
   EXPECT_EQ(UsspsDiskSize(75.0f), '2');   // 15 cm
   EXPECT_EQ(UsspsDiskSize(150.0f), '2');  // 30 cm
   EXPECT_EQ(UsspsDiskSize(150.5f), '3');
+}
+
+// NOAA's report of 3 March 2014 (positions at 2 March 24 h UT) imported as a record: each
+// region goes out in the quadrant its published N/S and E/W letters name, at its published
+// distance and latitude (whole degrees, so within one).
+TEST(UsspsMessage, QuadrantsOfRealRegionsAreThoseNoaaPublished) {
+  const SourceReading reading =
+      ReadSrsReport(ReadReferenceTestFile("20140303SRS.txt"), "20140303SRS.txt");
+  ASSERT_EQ(reading.Days.size(), 1u);
+  RotationGroupNumbers numbers;
+  const Database db = test::DatabaseOf({BuildSourceRecord(reading.Days[0], numbers, 125).Record});
+  const std::vector<std::string> lines = UsspsMessage(db, 1, "11001");
+  struct Region {
+    int Number;
+    char Quadrant;
+    int Meridian, Latitude;
+  };
+  for (const Region& region :
+       {Region{11996, '1', 55, 13}, Region{11991, '2', 13, 24}, Region{11990, '3', 4, 13},
+        Region{11989, '4', 26, 8}, Region{11988, '3', 79, 11}, Region{11993, '1', 4, 16}}) {
+    SCOPED_TRACE(region.Number);
+    const ObservationRecord& r = db.Record(1);
+    int slot = 0;
+    for (int k = 1; k <= r.GroupCount(); ++k)
+      if (r.GroupNumber(k) == region.Number) slot = k;
+    ASSERT_GT(slot, 0);
+    const std::string& line = lines[static_cast<std::size_t>(slot)];
+    EXPECT_EQ(line[6], region.Quadrant) << line;
+    EXPECT_NEAR(std::stoi(line.substr(7, 2)), region.Meridian, 1) << line;
+    EXPECT_NEAR(std::stoi(line.substr(9, 2)), region.Latitude, 1) << line;
+  }
 }
 
 TEST(UsspsMessage, CountsPastTheirFieldsAreCappedNotWrapped) {
@@ -192,7 +231,7 @@ TEST(AavsoMonth, MonthWrittenByHand) {
 
 TEST(NetworkSeeing, OneTableForEveryNetwork) {
   const std::vector<std::pair<int, std::string>> expected = {
-      {0, "/ "}, {1, "1E"}, {2, "2G"}, {3, "3F"}, {4, "4P"}, {5, "5P"}, {6, "/ "}, {255, "/ "}};
+      {0, "/ "}, {1, "5E"}, {2, "4G"}, {3, "3F"}, {4, "2P"}, {5, "1P"}, {6, "/ "}, {255, "/ "}};
   for (const auto& [conditions, codes] : expected) {
     const auto c = static_cast<std::uint8_t>(conditions);
     EXPECT_EQ(std::string({UsspsSeeing(c), AavsoSeeing(c)}), codes) << conditions;
@@ -243,7 +282,7 @@ TEST(NetworkFiles, WrittenIntoTheNetworkFolderWithCrLf) {
             "USSPS-200305.txt");
   const NetworkFile day = UsspsDayFile(dir, db, 3, codes);
   EXPECT_EQ(day.Path.filename(), "USSPS-20030517.txt");
-  EXPECT_EQ(day.Bytes, "USSPS 11001 17239 011/2\r\n01003 44110 2/801\r\n");
+  EXPECT_EQ(day.Bytes, "USSPS 11001 17239 011/2\r\n01003 14110 2/701\r\n");
   EXPECT_FALSE(Succeeded(CheckNetworkCodes(Network::Ussps, {"", "ABC"})));
   EXPECT_TRUE(Succeeded(CheckNetworkCodes(Network::Baa, {})));
 }

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "core/results/measured_table.h"
 #include "support/database_builders.h"
 
 namespace ardeno {
@@ -102,9 +103,45 @@ TEST(MonthlyUncertainty, CsvHasTheHeaderDecimalCommaAndEmptyCellsForMissingValue
   rows[0] = {2014, 3, 4, 5, 25.0, 7.90569, 3.53553, true};
   rows[1] = {2014, 4, 1, 1, 50.0, std::nullopt, std::nullopt, false};
   EXPECT_EQ(UncertaintyCsv(MonthlyUncertaintyRows(rows)),
-            "rok;měsíc;dny;průměr;sigma;chyba;příznak\r\n"
-            "2014;3;4;25,00;7,91;3,54;*\r\n"
-            "2014;4;1;50,00;;;\r\n");
+            "rok;měsíc;dny;n;průměr;sigma;chyba;příznak\r\n"
+            "2014;3;4;5;25,00;7,91;3,54;*\r\n"
+            "2014;4;1;1;50,00;;;\r\n");
+}
+
+// March 2014 drawn every day, and on the 20th a special drawing besides the normal one: 31 days
+// but 32 records. Mean, sigma and error all rest on the 32 (the mean is the measured table's),
+// and the CSV says 32 beside the 31 days.
+TEST(MonthlyUncertainty, MeanSigmaAndErrorShareTheRecordCountTheCsvGives) {
+  std::vector<ObservationRecord> records;
+  double sum = 0;
+  for (int d = 1; d <= 31; ++d) {
+    records.push_back(Drawing({2014, 3, d}, d, 0));
+    sum += d;
+    if (d != 20) continue;
+    ObservationRecord special = Drawing({2014, 3, d}, 100, 0);
+    special.SetKind("zvlášťní");
+    records.push_back(special);
+    sum += 100;
+  }
+  const Database db = test::DatabaseOf(records);
+  const RecordMonths months = CollectMonths(db);
+  const auto rows = MonthlyUncertainty(db, months, Quantity::R, Hemisphere::Whole, {2014, 5, 1});
+  ASSERT_EQ(rows.size(), 1u);
+  const MonthUncertainty& march = rows[0];
+  EXPECT_EQ(march.Days, 31);
+  EXPECT_EQ(march.Records, 32);
+  EXPECT_DOUBLE_EQ(*march.Mean, sum / 32);
+  EXPECT_DOUBLE_EQ(*march.Mean,
+                   *MeasuredMean(months.Months[0].Totals, Quantity::R, Hemisphere::Whole));
+  double squares = 0;
+  for (const ObservationRecord& r : records) {
+    const double v = r.ResultWord(kRelativeN) + r.ResultWord(kRelativeS);
+    squares += (v - sum / 32) * (v - sum / 32);
+  }
+  EXPECT_NEAR(*march.Sigma, std::sqrt(squares / 31), 1e-9);
+  EXPECT_NEAR(*march.StdError, *march.Sigma / std::sqrt(32.0), 1e-9);
+  const std::string csv = UncertaintyCsv(MonthlyUncertaintyRows(rows));
+  EXPECT_EQ(csv.substr(csv.find('\n') + 1, 13), "2014;3;31;32;") << csv;
 }
 
 }  // namespace

@@ -75,9 +75,9 @@ printf '01.06.2020 1200 300 1300\n01.06.2020 1200 300 600\n' | "$cli" convert >"
 # choice changes nothing.
 # Monthly scatter: a header, a line per month of seven cells, the mean of the measured table.
 stats=$("$cli" --today 1.1.2030 monthly-stats "$work/db" 1 r) || fail "monthly-stats exit status"
-[ "$(head -1 <<<"$stats" | tr -d '\r')" = "rok;měsíc;dny;průměr;sigma;chyba;příznak" ] ||
+[ "$(head -1 <<<"$stats" | tr -d '\r')" = "rok;měsíc;dny;n;průměr;sigma;chyba;příznak" ] ||
   fail "monthly-stats header: $(head -1 <<<"$stats")"
-[ "$(tail -n +2 <<<"$stats" | awk -F';' 'NF != 7' | wc -l)" -eq 0 ] || fail "monthly-stats cells"
+[ "$(tail -n +2 <<<"$stats" | awk -F';' 'NF != 8' | wc -l)" -eq 0 ] || fail "monthly-stats cells"
 "$cli" monthly-stats "$work/db" 1 x >/dev/null 2>&1 && fail "monthly-stats index x accepted"
 smooth=$("$cli" --today 1.1.2030 monthly-stats "$work/db" 2 f --smoothed) || fail "--smoothed status"
 [ "$(head -1 <<<"$smooth" | tr -d '\r')" = "rok;měsíc;vyhlazená;měsíců;příznak" ] ||

@@ -350,8 +350,8 @@ void EnglishCaptionsTest::ResultTables_data() {
   QTest::newRow("uncertainty headings") << TextOf([] {
     const auto shown = UncertaintyRowsShown(MonthlyUncertaintyRows({}));
     return Joined(shown.front());
-  }) << "rok|měsíc|dny|průměr|sigma|chyba|příznak"
-                                        << "year|month|days|mean|sigma|error|flag";
+  }) << "rok|měsíc|dny|n|průměr|sigma|chyba|příznak"
+                                        << "year|month|days|n|mean|sigma|error|flag";
   // The CSV file keeps its Czech header whatever the language.
   QTest::newRow("uncertainty file")
       << TextOf([] { return UncertaintyCsv(SmoothedUncertaintyRows({})); })
