@@ -2565,6 +2565,10 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
         <source>Shoda: %1 z %2 skupin; medián |Δb| %3°, |Δl| %4°; opačná polokoule: %5; chybějící oblasti: %6</source>
         <translation>Matched: %1 of %2 groups; median |Δb| %3°, |Δl| %4°; opposite hemisphere: %5; missing regions: %6</translation>
     </message>
+    <message>
+        <source>%1: AR %2 leží %3° odtud, ale je už přiřazena skupině %4</source>
+        <translation>%1: AR %2 lies %3° away but is already matched to group %4</translation>
+    </message>
 </context>
 <context>
     <name>DailyGraphs</name>
@@ -3974,6 +3978,14 @@ Write the data of this photograph into it anyway?</translation>
     <message>
         <source>%1, řádek %2: &quot;%3&quot; není zeměpisná %4 ve stupních s desetinnou tečkou.</source>
         <translation>%1, line %2: &quot;%3&quot; is not a geographic %4 in degrees with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Skupina (%1) leží jen %2° od skupiny %3 (%4) téhož zákresu; není zapsána dvakrát?</source>
+        <translation>The group (%1) lies only %2° from group %3 (%4) of the same drawing; was it entered twice?</translation>
+    </message>
+    <message>
+        <source>Podmínky/obraz/kvalita nezadány: %1 = 0 (stupnice je 1 až 5); doplňte je opravou zákresu.</source>
+        <translation>Conditions/image/quality not given: %1 = 0 (the scale is 1 to 5); fill them in by correcting the drawing.</translation>
     </message>
 </context>
 <context>

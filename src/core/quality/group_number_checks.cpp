@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -95,13 +96,15 @@ void CheckRotationNumbers(const QualityInputs& in, const CheckedRecords& checked
 
 void CheckGroupJumps(const QualityInputs& in, const CheckedRecords& checked,
                      std::vector<QualityFinding>& out) {
-  struct LastSeen {
+  struct Sighting {
     int Record = 0;
+    int Group = 0;
     double Moment = 0;
     double Longitude = 0;
     double Latitude = 0;
   };
-  std::unordered_map<int, LastSeen> last;
+  // Every sighting of each group number, in record order.
+  std::map<int, std::vector<Sighting>> sightings;
   for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
     if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
     const ObservationRecord& r = in.Db.Record(i);
@@ -111,23 +114,53 @@ void CheckGroupJumps(const QualityInputs& in, const CheckedRecords& checked,
       const int number = r.GroupNumber(k);
       if (number == 0 || IsMarkerPosition(r, k)) continue;
       const HeliographicPosition& g = places[static_cast<std::size_t>(k - 1)];
-      auto [seen, first] = last.try_emplace(number);
-      const LastSeen before = seen->second;
-      seen->second = {i, moment, g.HelioLongitude, g.HelioLatitude};
-      const double days = moment - before.Moment;
-      if (first || before.Record == i || days > kGroupJumpMaxDays) continue;
-      const double predicted = RotatedLongitude(before.Longitude, before.Latitude, days);
-      const double dl = std::remainder(g.HelioLongitude - predicted, 360.0);
-      const double db = g.HelioLatitude - before.Latitude;
-      if (std::abs(dl) <= kGroupJumpDegrees && std::abs(db) <= kGroupJumpDegrees) continue;
+      sightings[number].push_back({i, k, moment, g.HelioLongitude, g.HelioLatitude});
+    }
+  }
+  struct Offset {
+    double Longitude = 0;
+    double Latitude = 0;
+    bool Jumped = false;
+  };
+  // How far `later` is from where rotation took `before`; drawings too far apart (or a group
+  // given twice in one drawing) are not compared.
+  const auto offset = [](const Sighting& before, const Sighting& later) -> std::optional<Offset> {
+    const double days = later.Moment - before.Moment;
+    if (before.Record == later.Record || days > kGroupJumpMaxDays) return std::nullopt;
+    const double predicted = RotatedLongitude(before.Longitude, before.Latitude, days);
+    Offset o{std::remainder(later.Longitude - predicted, 360.0), later.Latitude - before.Latitude};
+    o.Jumped =
+        std::abs(o.Longitude) > kGroupJumpDegrees || std::abs(o.Latitude) > kGroupJumpDegrees;
+    return o;
+  };
+  for (const auto& [number, seen] : sightings) {
+    std::vector<bool> named(seen.size(), false);
+    std::size_t lastGood = 0;  // the latest sighting not named
+    for (std::size_t j = 1; j < seen.size(); ++j) {
+      const auto o = offset(seen[j - 1], seen[j]);
+      if (o && o->Jumped) {
+        // The drawing before was named for a jump from the last good sighting: when this one
+        // agrees with that sighting, the one before disagrees with both neighbours and is the
+        // only one named.
+        const bool backInPlace = named[j - 1] && [&] {
+          const auto acrossFaulty = offset(seen[lastGood], seen[j]);
+          return !acrossFaulty || !acrossFaulty->Jumped;
+        }();
+        named[j] = !backInPlace;
+      }
+      if (!named[j]) {
+        lastGood = j;
+        continue;
+      }
       out.push_back(MakeFinding(
-          in.Db, in.Positions, i, k, "Q05", Severity::Warning,
-          FillText(CoreText("Quality",
-                            "Skupina č. %1 je od zákresu %2 o %3° v šířce a o %4° v délce jinde, "
-                            "než ji mohla posunout rotace Slunce; není to jiná skupina nebo "
-                            "chybná poloha?"),
-                   {std::to_string(number), FormatDate(in.Positions.Record(before.Record).Date),
-                    Degrees(db), Degrees(dl)})));
+          in.Db, in.Positions, seen[j].Record, seen[j].Group, "Q05", Severity::Warning,
+          FillText(
+              CoreText("Quality",
+                       "Skupina č. %1 je od zákresu %2 o %3° v šířce a o %4° v délce jinde, "
+                       "než ji mohla posunout rotace Slunce; není to jiná skupina nebo "
+                       "chybná poloha?"),
+              {std::to_string(number), FormatDate(in.Positions.Record(seen[j - 1].Record).Date),
+               Degrees(o->Latitude), Degrees(o->Longitude)})));
     }
   }
 }

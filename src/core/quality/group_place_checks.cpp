@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Q02 class against the drawn extent, Q03 high latitude.
+// Q02 class against the drawn extent, Q03 high latitude, Q10 a group given twice in a drawing.
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -7,6 +7,7 @@
 #include "core/data/record_fields.h"
 #include "core/maps/map_sightings.h"
 #include "core/quality/quality_check_parts.h"
+#include "core/solar/differential_rotation.h"
 #include "core/text/core_text.h"
 
 namespace ardeno {
@@ -83,6 +84,35 @@ void CheckGroupPlaces(const QualityInputs& in, const CheckedRecords& checked,
                             "Třída %1 neodpovídá délkovému rozsahu skupiny %2° (%3); není chybná "
                             "třída nebo poloha pomocné skvrny?"),
                    {r.GroupType(k), Degrees(extent), RuleText(*rule)}));
+    }
+  }
+}
+
+void CheckRepeatedGroups(const QualityInputs& in, const CheckedRecords& checked,
+                         std::vector<QualityFinding>& out) {
+  for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
+    if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
+    const ObservationRecord& r = in.Db.Record(i);
+    const auto groups = in.Positions.GroupsOf(i);
+    for (int k = 2; k <= static_cast<int>(groups.size()); ++k) {
+      if (IsMarkerPosition(r, k)) continue;
+      const HeliographicPosition& g = groups[static_cast<std::size_t>(k - 1)];
+      // The later of the two is named: the first is the one usually kept.
+      for (int earlier = 1; earlier < k; ++earlier) {
+        if (IsMarkerPosition(r, earlier)) continue;
+        const HeliographicPosition& e = groups[static_cast<std::size_t>(earlier - 1)];
+        const double apart =
+            Separation(g.HelioLongitude, g.HelioLatitude, e.HelioLongitude, e.HelioLatitude);
+        if (apart > kRepeatedGroupDegrees) continue;
+        out.push_back(MakeFinding(
+            in.Db, in.Positions, i, k, "Q10", Severity::Warning,
+            FillText(
+                CoreText("Quality",
+                         "Skupina (%1) leží jen %2° od skupiny %3 (%4) téhož zákresu; není "
+                         "zapsána dvakrát?"),
+                {r.GroupType(k), Degrees(apart), std::to_string(earlier), r.GroupType(earlier)})));
+        break;
+      }
     }
   }
 }

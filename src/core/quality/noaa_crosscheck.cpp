@@ -18,6 +18,7 @@ namespace {
 // A region at the drawing's moment, and whether a group has taken it.
 struct Region : RegionAtMoment {
   bool Used = false;
+  int TakenBy = 0;  // the group (slot) matched to it in its own hemisphere
 };
 
 std::string Head(const CalendarDate& date, int record, int group) {
@@ -77,6 +78,7 @@ CrossCheckResult CrossCheck(const Database& db, const RecordPositions& positions
       for (const Pair& p : pairs) {
         if (own[p.Own].Used || regions[p.Region].Used) continue;
         own[p.Own].Used = regions[p.Region].Used = true;
+        if (!mirrored) regions[p.Region].TakenBy = own[p.Own].Slot;
         taken.push_back(p);
       }
       return taken;
@@ -103,10 +105,29 @@ CrossCheckResult CrossCheck(const Database& db, const RecordPositions& positions
           {Head(pos.Date, i, own[p.Own].Slot), std::to_string(regions[p.Region].Source->Region),
            Degrees(regions[p.Region].Latitude)}));
     }
-    for (const Own& o : own)
-      if (!o.Used)
+    for (const Own& o : own) {
+      if (o.Used) continue;
+      // A region within reach that another group took: this group is most likely that one
+      // drawn or typed twice, not a group NOAA lacks.
+      const Region* nearest = nullptr;
+      double nearestDistance = kMatchDegrees;
+      for (const Region& g : regions) {
+        if (g.TakenBy == 0) continue;
+        const double d = Separation(o.Longitude, o.Latitude, g.Longitude, g.Latitude);
+        if (d <= nearestDistance) {
+          nearest = &g;
+          nearestDistance = d;
+        }
+      }
+      if (nearest != nullptr)
+        result.Lines.push_back(FillText(
+            CoreText("CrossCheck", "%1: AR %2 leží %3° odtud, ale je už přiřazena skupině %4"),
+            {Head(pos.Date, i, o.Slot), std::to_string(nearest->Source->Region),
+             Degrees(nearestDistance), std::to_string(nearest->TakenBy)}));
+      else
         result.Lines.push_back(FillText(CoreText("CrossCheck", "%1: žádná oblast NOAA do %2°"),
                                         {Head(pos.Date, i, o.Slot), Degrees(kMatchDegrees)}));
+    }
     for (const Region& g : regions) {
       if (g.Used || g.Source->CorrectedArea < kVisibleRegionArea ||
           std::abs(g.Meridian) >= kVisibleRegionMeridian)

@@ -37,6 +37,10 @@ void CheckAgainstSilso(const QualityInputs& in, const CheckedRecords& checked,
                        std::vector<QualityFinding>& out);  // Q07
 void CheckHeaderValues(const QualityInputs& in, const CheckedRecords& checked,
                        std::vector<QualityFinding>& out);  // Q08
+void CheckRepeatedGroups(const QualityInputs& in, const CheckedRecords& checked,
+                         std::vector<QualityFinding>& out);  // Q10
+void CheckRatingsGiven(const QualityInputs& in, const CheckedRecords& checked,
+                       std::vector<QualityFinding>& out);  // Q11
 
 // "7:05"
 std::string TimeText(std::uint16_t timeUT);

@@ -67,6 +67,8 @@ QualityReport CheckQuality(const QualityInputs& in) {
     report.Skipped.push_back(CoreText(
         "Quality", "Q07 vynechána: ve složce SIDC nejsou denní čísla SILSO (dssn<rok>.dat)."));
   CheckHeaderValues(in, checked, out);
+  CheckRepeatedGroups(in, checked, out);
+  CheckRatingsGiven(in, checked, out);
   std::stable_sort(out.begin(), out.end(), [](const QualityFinding& a, const QualityFinding& b) {
     if (a.RecordIndex != b.RecordIndex) return a.RecordIndex < b.RecordIndex;
     if (a.Group != b.Group) return a.Group < b.Group;

@@ -11,7 +11,9 @@
 //       marker on a drawing with groups in both hemispheres;
 //   Q07 the day's relative number far from SILSO's after the observer's k-factor;
 //   Q08 header values out of their ranges, a missing time, a drawing later than the file;
-//   Q09 a group followed across days by its place that carries another number on some days.
+//   Q09 a group followed across days by its place that carries another number on some days;
+//   Q10 two groups of one drawing at the same place (a group typed twice);
+//   Q11 conditions, image quality or Q left at 0 (not given; the scale is 1 to 5).
 // Catalogue days (import-groups) are the sources' data, not the station's: they are not checked.
 // Special records are reports from elsewhere: only their header and sums are checked.
 #include <cstdint>
@@ -88,5 +90,6 @@ inline constexpr double kOutlierFactor = 2.5;         // Q07
 inline constexpr int kOutlierFloor = 20;              // Q07: both above it for the factor
 inline constexpr int kOutlierZeroOther = 30;          // Q07: one 0, the other above it
 inline constexpr int kHighestHeaderCode = 5;          // Q08: codes 0 (not given) .. 5
+inline constexpr double kRepeatedGroupDegrees = 1.0;  // Q10: groups of a drawing this close
 
 }  // namespace ardeno

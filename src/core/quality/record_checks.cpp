@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Q01 the Sun above the horizon, Q06 hemisphere sums and markers, Q08 header values.
+// Q01 the Sun above the horizon, Q06 hemisphere sums and markers, Q08 header values, Q11 header
+// ratings not given.
 #include <cmath>
+#include <utility>
 
 #include "core/quality/quality_check_parts.h"
 #include "core/solar/sun_altitude.h"
@@ -141,6 +143,31 @@ void CheckHeaderValues(const QualityInputs& in, const CheckedRecords& checked,
                    "(%2 %3 UT); není chybné datum nebo čas?"),
           {TimeText(time), FormatDate(DateFromSerial(day + kUnixEpochSerial)), TimeText(hhmm)}));
     }
+  }
+}
+
+void CheckRatingsGiven(const QualityInputs& in, const CheckedRecords& checked,
+                       std::vector<QualityFinding>& out) {
+  const std::pair<const char*, std::uint8_t (ObservationRecord::*)() const> ratings[] = {
+      {"PP", &ObservationRecord::Conditions},
+      {"Obr.", &ObservationRecord::ImageQuality},
+      {"Q", &ObservationRecord::QualityQ}};
+  // Special records are reports from elsewhere, which need not rate the drawing.
+  for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
+    if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
+    const ObservationRecord& r = in.Db.Record(i);
+    std::string missing;
+    for (const auto& [name, read] : ratings) {
+      if ((r.*read)() != 0) continue;
+      missing += (missing.empty() ? "" : ", ") + std::string(name);
+    }
+    if (missing.empty()) continue;
+    out.push_back(MakeFinding(
+        in.Db, in.Positions, i, 0, "Q11", Severity::Warning,
+        FillText(CoreText("Quality",
+                          "Podmínky/obraz/kvalita nezadány: %1 = 0 (stupnice je 1 až 5); "
+                          "doplňte je opravou zákresu."),
+                 {missing})));
   }
 }
 

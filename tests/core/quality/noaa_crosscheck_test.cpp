@@ -91,6 +91,29 @@ TEST(NoaaCrossCheckTest, PairsSwapsLoneGroupsAndMissedRegions) {
   EXPECT_EQ(result.Lines[3].rfind("10.03.2014 č.1: chybí AR 12002 ", 0), 0u) << result.Lines[3];
 }
 
+// A group typed twice finds its region taken by its first copy: that is what the line says, not
+// that NOAA has no region there.
+TEST(NoaaCrossCheckTest, RepeatedGroupNamesTheGroupThatTookTheRegion) {
+  SourceDay report;
+  report.Date = kDay;
+  report.Groups = {Region(12000, 12, -20, 200, "Dao")};
+  ObservationRecord r = test::MapRecord(kDay, 1000);
+  r.SetObserver("Novák");
+  for (int copy = 0; copy < 2; ++copy)
+    test::AddGroup(r, 1, LongitudeAtDrawing(report.Groups[0]), 12, 100);
+  test::AddGroup(r, 2, LongitudeAtDrawing(report.Groups[0]) + 40, -30, 100);
+  StoreDayResults(r, *RecordEphemeris(r));
+  const Database db = test::DatabaseOf({r});
+  const CrossCheckResult result = CrossCheck(db, ComputeRecordPositions(db), {report});
+  ASSERT_EQ(result.Lines.size(), 3u);
+  EXPECT_EQ(result.Lines[0].rfind("10.03.2014 č.1 skupina 1 = AR 12000", 0), 0u) << result.Lines[0];
+  EXPECT_EQ(result.Lines[1].rfind("10.03.2014 č.1 skupina 2: AR 12000 leží 0.", 0), 0u)
+      << result.Lines[1];
+  EXPECT_NE(result.Lines[1].find("je už přiřazena skupině 1"), std::string::npos)
+      << result.Lines[1];
+  EXPECT_EQ(result.Lines[2], "10.03.2014 č.1 skupina 3: žádná oblast NOAA do 5.0°");
+}
+
 TEST(NoaaCrossCheckTest, NothingToCompareGivesZeros) {
   const Scene scene = Build();
   const CrossCheckResult result = CrossCheck(scene.Db, ComputeRecordPositions(scene.Db), {});

@@ -30,6 +30,9 @@ ObservationRecord Drawing(const CalendarDate& date, std::uint16_t timeUT = 1000)
   ObservationRecord r = MapRecord(date, timeUT);
   r.SetObserver("Novák");
   r.SetStation("Ondřejov");
+  r.SetConditions(2);
+  r.SetImageQuality(3);
+  r.SetQualityQ(2);
   return r;
 }
 
@@ -200,6 +203,30 @@ const CheckCase kCases[] = {
        return Only({Stored(r)});
      },
      "Q08", Severity::Error},
+    {"RatingsNotGiven",
+     [] {
+       ObservationRecord r = Drawing(kDay);
+       r.SetImageQuality(0);
+       r.SetQualityQ(0);
+       return Only({Stored(r)});
+     },
+     "Q11"},
+    {"GroupTypedTwice",
+     [] {
+       ObservationRecord r = ClassDrawing("Cso", 0);
+       AddGroup(r, 0, CentralLongitude(r) + 0.6, 12.3, 100);
+       r.SetGroupType(2, "Cso");
+       return Only({Stored(r)});
+     },
+     "Q10", Severity::Warning, 2},
+    {"NeighbouringGroupsApart",
+     [] {
+       ObservationRecord r = ClassDrawing("Cso", 0);
+       AddGroup(r, 0, CentralLongitude(r) + 2, 12, 100);
+       r.SetGroupType(2, "Cso");
+       return Only({Stored(r)});
+     },
+     nullptr},
     {"TimeNotGiven", [] { return Only({Stored(Drawing(kDay, 0))}); }, "Q08", Severity::Error},
     {"MinutesPastSixty", [] { return Only({Stored(Drawing(kDay, 1075))}); }, "Q08",
      Severity::Error},
@@ -246,6 +273,44 @@ TEST_P(QualityCheckTest, FindsThePlantedFaultAndNothingElse) {
 INSTANTIATE_TEST_SUITE_P(Checks, QualityCheckTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+// Group 1234 on four consecutive days with latitude offsets from its first place: one drawing
+// that disagrees with both neighbours is the only one named; a group that really moved is named
+// where it moved.
+struct JumpCase {
+  const char* Name;
+  std::vector<double> Latitudes;
+  std::vector<int> Named;  // records with a Q05
+};
+
+class GroupJumpTest : public ::testing::TestWithParam<JumpCase> {};
+
+TEST_P(GroupJumpTest, NamesOnlyTheDrawingThatDisagrees) {
+  std::vector<ObservationRecord> records;
+  const double l = CentralLongitude(Drawing(kDay)) + 20;
+  for (const double db : GetParam().Latitudes) {
+    ObservationRecord r = Drawing(Later(static_cast<int>(records.size())));
+    AddGroup(r, 5, l, 10 + db, 100);
+    r.SetGroupNumber(1, 1234);
+    records.push_back(Stored(r));
+  }
+  const Database db = DatabaseOf(records);
+  const RecordPositions positions = ComputeRecordPositions(db);
+  std::vector<int> named;
+  for (const auto& f : CheckQuality({db, positions, {kOndrejov, {}}, nullptr, {}}).Findings) {
+    if (f.Code == "Q05") named.push_back(f.RecordIndex);
+  }
+  EXPECT_EQ(named, GetParam().Named);
+}
+
+INSTANTIATE_TEST_SUITE_P(Q05, GroupJumpTest,
+                         ::testing::Values(JumpCase{"OneFaultyDrawing", {0, 6, 0, 0}, {2}},
+                                           JumpCase{"FaultyLastDrawing", {0, 0, 0, 6}, {4}},
+                                           JumpCase{
+                                               "TwoFaultyDrawingsInARow", {0, 6, -6, 0}, {2, 3}},
+                                           JumpCase{"GroupMovedForGood", {0, 6, 6, 6}, {2}},
+                                           JumpCase{"NoJump", {0, 0.5, 1, 1.5}, {}}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
 // Without the station's place and without SILSO's numbers the two checks say once why they
 // did not run, and the others still do.
 TEST(QualityReportTest, SkippedChecksSayWhyOnce) {
@@ -264,7 +329,7 @@ TEST(QualityReportTest, SkippedChecksSayWhyOnce) {
 
 TEST(QualityReportTest, PeriodsChooseFindingsByDate) {
   ObservationRecord march = ClassDrawing("Cso", 0, 63);
-  ObservationRecord april = MapRecord({2014, 4, 2}, 1000);
+  ObservationRecord april = Drawing({2014, 4, 2});
   AddGroup(april, 1, CentralLongitude(april), 63, 100);
   const Database db = DatabaseOf({march, Stored(april)});
   const RecordPositions positions = ComputeRecordPositions(db);

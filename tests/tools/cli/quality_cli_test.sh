@@ -29,11 +29,11 @@ sum_before=$(md5sum <"$work/db/datax.dat")
 out=$("$cli" lint "$work/db" 2>"$work/err")
 status=$?
 [ "$status" -eq 1 ] || fail "findings give status 1, got $status"
-bad=$(grep -v -E '^[0-9]{2}\.[0-9]{2}\.[0-9]{4} č\.[0-9]+( skupina [0-9]+)? Q0[1-9] (chyba|varování) .+$' <<<"$out" |
-  grep -v -E '^Q0[1-9]: [0-9]+$')
+bad=$(grep -v -E '^[0-9]{2}\.[0-9]{2}\.[0-9]{4} č\.[0-9]+( skupina [0-9]+)? Q(0[1-9]|1[01]) (chyba|varování) .+$' <<<"$out" |
+  grep -v -E '^Q(0[1-9]|1[01]): [0-9]+$')
 [ -z "$bad" ] || fail "lines of neither form: $bad"
-findings=$(grep -c ' Q0[1-9] ' <<<"$out")
-counted=$(grep -E '^Q0[1-9]: ' <<<"$out" | awk -F': ' '{s += $2} END {print s + 0}')
+findings=$(grep -c -E ' Q(0[1-9]|1[01]) ' <<<"$out")
+counted=$(grep -E '^Q(0[1-9]|1[01]): ' <<<"$out" | awk -F': ' '{s += $2} END {print s + 0}')
 [ "$findings" -eq "$counted" ] || fail "counts per code $counted, findings $findings"
 grep -q "^$(date_of 3) č.3 Q08 chyba Podmínky pozorování (PP) 9 " <<<"$out" || fail "planted conditions: $out"
 [ "$(grep -c '^Q01 vynechána: ' "$work/err")" -eq 1 ] || fail "skipped Q01 said once: $(cat "$work/err")"
@@ -51,7 +51,7 @@ grep -q '^Q01 vynechána: stanice.dat, řádek 1' "$work/err" || fail "damaged s
 # A month gives only its own findings; a year without drawings gives none and status 0.
 out=$("$cli" lint "$work/db" "$month3" 2>/dev/null)
 [ "$?" -eq 1 ] || fail "month with a finding: status"
-others=$(grep ' Q0[1-9] ' <<<"$out" | grep -v -E "^[0-9]{2}\.0?${month3%%.*}\.${month3##*.} " | grep -v -E "^[0-9]{2}\.$(printf %02d "${month3%%.*}")\.${month3##*.} ")
+others=$(grep -E ' Q(0[1-9]|1[01]) ' <<<"$out" | grep -v -E "^[0-9]{2}\.0?${month3%%.*}\.${month3##*.} " | grep -v -E "^[0-9]{2}\.$(printf %02d "${month3%%.*}")\.${month3##*.} ")
 [ -z "$others" ] || fail "findings outside $month3: $others"
 out=$("$cli" lint "$work/db" 1990 2>/dev/null)
 status=$?
