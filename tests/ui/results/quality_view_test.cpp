@@ -26,12 +26,16 @@ using namespace ardeno;
 
 namespace {
 
-// A drawing by Novák at 10:00 UT with one group at the central meridian and latitude b.
+// A drawing by Novák at 10:00 UT, its conditions, image and Q entered, with one group at the
+// central meridian and latitude b.
 ObservationRecord Drawing(const CalendarDate& date, double b = 12, std::uint16_t timeUT = 1000) {
   ObservationRecord r = test::MapRecord(date, timeUT);
   r.SetObserver("Novák");
   r.SetStation("Ondřejov");
   r.SetRadiusWord(125);
+  r.SetConditions(2);
+  r.SetImageQuality(2);
+  r.SetQualityQ(2);
   test::AddGroup(r, 0, RecordEphemeris(r)->EphL0, b, 100);
   r.SetGroupType(1, "Cso");
   StoreDayResults(r, *RecordEphemeris(r));
