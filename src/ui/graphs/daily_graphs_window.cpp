@@ -22,6 +22,7 @@
 #include "ui/graphs/graph_canvas.h"
 #include "ui/graphs/graph_fonts.h"
 #include "ui/graphs/graph_text.h"
+#include "ui/graphs/graph_window_frame.h"
 #include "ui/graphs/mdi_child.h"
 #include "ui/shell/window_image.h"
 
@@ -43,32 +44,21 @@ DailyGraphsWindow::DailyGraphsWindow(AppContext& ctx, QWidget* parent)
     : QWidget(parent), m_ctx(ctx), m_viewTitle(kDailyOpeningViewTitle) {
   setObjectName("TForm6");
   setAttribute(Qt::WA_DeleteOnClose);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  m_menuBar = new QMenuBar(this);
-  layout->setMenuBar(m_menuBar);
-  m_canvas = new GraphCanvas(this);
-  m_canvas->Paint = [this](QPainter& painter) { PaintCanvas(painter); };
-  layout->addWidget(m_canvas, 1);
-  m_scroll = new QScrollBar(Qt::Horizontal, this);
-  layout->addWidget(m_scroll);
+  const GraphWindowFrame frame = BuildGraphWindowFrame(
+      this, [this](QPainter& painter) { PaintCanvas(painter); }, m_scaleShown);
+  m_menuBar = frame.MenuBar;
+  m_canvas = frame.Canvas;
+  m_scroll = frame.Scroll;
+  frame.Layout->addWidget(m_scroll);
   m_sizeLabel = new QLabel(m_canvas);
   m_sizeLabel->setObjectName("Label1");
   BuildMenus();
 
   m_plot.SetData(m_ctx.Db, PositionsFor(m_plot.Graph()), kScreenDayWidth);
-  connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
-    if (AltersRecords(change)) ReloadData();
-  });
+  ReloadOnRecordChanges(this, m_ctx, [this] { ReloadData(); });
   connect(m_canvas, &GraphCanvas::Resized, this, &DailyGraphsWindow::OnCanvasResized);
-  connect(m_canvas, &GraphCanvas::Clicked, m_canvas, qOverload<>(&QWidget::update));
   // Until the user scrolls, size changes keep the newest data in view.
   connect(m_scroll, &QScrollBar::actionTriggered, this, [this] { m_followNewest = false; });
-  connect(m_scroll, &QScrollBar::valueChanged, this, [this] {
-    m_scaleShown = false;
-    m_canvas->update();
-  });
   resize(1000, 700);
   SelectGraph(DailyGraph::G);
   UpdateScrollRange(true);
@@ -142,17 +132,7 @@ void DailyGraphsWindow::BuildMenus() {
           &QAction::triggered, this, [this] { CloseWithFrame(this); });
 }
 
-QAction* DailyGraphsWindow::Action(const QString& name) const { return m_ops.Action(name); }
-
 QWidget* DailyGraphsWindow::Canvas() const { return m_canvas; }
-
-bool DailyGraphsWindow::HandlesPanelButton(const QString& buttonName) const {
-  return m_ops.HandlesPanelButton(buttonName);
-}
-
-void DailyGraphsWindow::PanelButtonClicked(const QString& buttonName) {
-  m_ops.RunPanelButton(buttonName);
-}
 
 std::vector<std::pair<QString, bool>> DailyGraphsWindow::PanelButtonStates() const {
   std::vector<std::pair<QString, bool>> states;

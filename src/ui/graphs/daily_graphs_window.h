@@ -9,9 +9,8 @@
 
 #include "core/graphs/daily_graph_plot.h"
 #include "ui/graphs/daily_graph_painter.h"
+#include "ui/graphs/graph_window_frame.h"
 #include "ui/shell/app_context.h"
-#include "ui/shell/named_actions.h"
-#include "ui/shell/toolbar_panels.h"
 
 class QAction;
 class QLabel;
@@ -23,7 +22,7 @@ namespace ardeno {
 
 class GraphCanvas;
 
-class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
+class DailyGraphsWindow : public QWidget, public NamedPanelTarget {
   Q_OBJECT
  public:
   explicit DailyGraphsWindow(AppContext& ctx, QWidget* parent = nullptr);
@@ -47,12 +46,9 @@ class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
   DailyView View() const { return m_view; }
   QWidget* Canvas() const;
   int ScrollPosition() const;
-  QAction* Action(const QString& name) const;
   QString Caption() const;
 
-  // The prografy panel's buttons (graph, view and "Stupnice").
-  bool HandlesPanelButton(const QString& buttonName) const override;
-  void PanelButtonClicked(const QString& buttonName) override;
+  // The prografy panel's buttons (graph, view and "Stupnice") run the named operations.
   // The graph and view buttons: pressed for the graph shown.
   std::vector<std::pair<QString, bool>> PanelButtonStates() const override;
   // The graph and view toolbar buttons follow these; the main window connects them.
@@ -92,7 +88,6 @@ class DailyGraphsWindow : public QWidget, public PanelButtonTarget {
   GraphCanvas* m_canvas = nullptr;
   QScrollBar* m_scroll = nullptr;
   QLabel* m_sizeLabel = nullptr;
-  NamedActions m_ops;
 };
 
 }  // namespace ardeno

@@ -24,6 +24,7 @@
 #include "ui/graphs/graph_canvas.h"
 #include "ui/graphs/graph_fonts.h"
 #include "ui/graphs/graph_text.h"
+#include "ui/graphs/graph_window_frame.h"
 #include "ui/graphs/mdi_child.h"
 #include "ui/shell/window_image.h"
 
@@ -40,15 +41,11 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   setObjectName("TForm8");
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(GraphFont(8));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  m_menuBar = new QMenuBar(this);
-  layout->setMenuBar(m_menuBar);
-  m_canvas = new GraphCanvas(this);
-  m_canvas->Paint = [this](QPainter& painter) { PaintCanvas(painter); };
-  layout->addWidget(m_canvas, 1);
-  m_scroll = new QScrollBar(Qt::Horizontal, this);
+  const GraphWindowFrame frame = BuildGraphWindowFrame(
+      this, [this](QPainter& painter) { PaintCanvas(painter); }, m_scaleShown);
+  m_menuBar = frame.MenuBar;
+  m_canvas = frame.Canvas;
+  m_scroll = frame.Scroll;
   // The scroll bar shares its row with the year printing stops at.
   auto* bottom = new QHBoxLayout;
   bottom->setContentsMargins(0, 0, 4, 0);
@@ -59,7 +56,7 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   m_printYear->setMaximumWidth(60);
   connect(m_printYear, &QLineEdit::textEdited, this, [this] { m_printYearTyped = true; });
   bottom->addWidget(m_printYear);
-  layout->addLayout(bottom);
+  frame.Layout->addLayout(bottom);
   m_label = new QLabel(m_canvas);
   m_label->setObjectName("Label3");
   BuildMenus();
@@ -70,11 +67,6 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
     m_label->setText(QString("%1 x %2").arg(m_canvas->width()).arg(m_canvas->height()));
     m_label->adjustSize();
     m_label->move(m_canvas->width() - m_label->width() - 10, 0);
-  });
-  connect(m_canvas, &GraphCanvas::Clicked, m_canvas, qOverload<>(&QWidget::update));
-  connect(m_scroll, &QScrollBar::valueChanged, this, [this] {
-    m_scaleShown = false;
-    m_canvas->update();
   });
   resize(1000, 650);
   m_factorBar = new QScrollBar(Qt::Horizontal, m_canvas);
@@ -91,9 +83,7 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   m_asymmetry = m_ctx.Groups.Asymmetry(m_ctx.Db);
   PrepareBrussels();
   SelectIndex(SmoothedIndex::G);
-  connect(&m_ctx.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
-    if (AltersRecords(change)) ReloadData();
-  });
+  ReloadOnRecordChanges(this, m_ctx, [this] { ReloadData(); });
 }
 
 void SmoothedGraphsWindow::PrepareBrussels() {
@@ -300,17 +290,7 @@ void SmoothedGraphsWindow::EndComparison() {
   Prepare();
 }
 
-QAction* SmoothedGraphsWindow::Action(const QString& name) const { return m_ops.Action(name); }
-
 QWidget* SmoothedGraphsWindow::Canvas() const { return m_canvas; }
-
-bool SmoothedGraphsWindow::HandlesPanelButton(const QString& buttonName) const {
-  return m_ops.HandlesPanelButton(buttonName);
-}
-
-void SmoothedGraphsWindow::PanelButtonClicked(const QString& buttonName) {
-  m_ops.RunPanelButton(buttonName);
-}
 
 std::vector<std::pair<QString, bool>> SmoothedGraphsWindow::PanelButtonStates() const {
   std::vector<std::pair<QString, bool>> states;

@@ -10,10 +10,9 @@
 #include <optional>
 #include <vector>
 
+#include "ui/graphs/graph_window_frame.h"
 #include "ui/graphs/smoothed_graph_painter.h"
 #include "ui/shell/app_context.h"
-#include "ui/shell/named_actions.h"
-#include "ui/shell/toolbar_panels.h"
 #include "ui/shell/view_settings_follower.h"
 
 class QAction;
@@ -30,7 +29,7 @@ namespace ardeno {
 
 class GraphCanvas;
 
-class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget, public ViewSettingsFollower {
+class SmoothedGraphsWindow : public QWidget, public NamedPanelTarget, public ViewSettingsFollower {
   Q_OBJECT
  public:
   explicit SmoothedGraphsWindow(AppContext& ctx, QWidget* parent = nullptr);
@@ -71,11 +70,9 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget, public Vi
   const SmoothedPicture& Picture() const { return m_picture; }
   SmoothedState State() const;
   QWidget* Canvas() const;
-  QAction* Action(const QString& name) const;
 
-  // The provyhlazovaci panel's buttons (indices, diagrams, views, "Stupnice").
-  bool HandlesPanelButton(const QString& buttonName) const override;
-  void PanelButtonClicked(const QString& buttonName) override;
+  // The provyhlazovaci panel's buttons (indices, diagrams, views, "Stupnice") run the named
+  // operations.
   // The index, view and diagram buttons: pressed for the graph shown.
   std::vector<std::pair<QString, bool>> PanelButtonStates() const override;
 
@@ -129,7 +126,6 @@ class SmoothedGraphsWindow : public QWidget, public PanelButtonTarget, public Vi
   std::optional<ComparisonChoice> m_comparison;
   QLineEdit* m_printYear = nullptr;
   bool m_printYearTyped = false;
-  NamedActions m_ops;
 };
 
 }  // namespace ardeno

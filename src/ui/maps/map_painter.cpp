@@ -11,6 +11,7 @@
 #include "core/maps/corona_views.h"
 #include "core/maps/map_comparison.h"
 #include "core/maps/map_rotation.h"
+#include "core/maps/map_table_layout.h"
 
 namespace ardeno {
 
@@ -24,9 +25,6 @@ const QColor kScreenGrid(200, 200, 200);
 const QColor kHighCodeColour(230, 60, 60);
 const QColor kLowCodeColour(40, 70, 230);
 const QColor kTrackColour(220, 0, 0);
-
-// Pixels kept free between two values of the b/l table.
-constexpr int kTableGap = 2;
 
 QFont MapFont(int pixels, bool narrow = false) {
   QFont font(narrow ? QStringLiteral("Serifa BT") : QStringLiteral("Arial"));
@@ -153,27 +151,14 @@ void PaintSingleMap(QPainter& p, const SingleMapScene& s, QSize client, bool pri
     if (g.Group) Disc(p, *g.Group, Qt::black);
   }
 
-  // The b/l table under the map, in 11 pixels where its columns (30 units) give that room; on a
-  // smaller map (a narrow maps window, "Skupiny v čase") the font shrinks with them, so that
-  // "136.1" and "95.9" side by side are never read as "136.195.9".
+  // The b/l table under the map.
   p.setPen(Qt::black);
-  QFont tableFont = MapFont(11, s.NarrowFont);
-  const int widest = QFontMetrics(tableFont).horizontalAdvance(QStringLiteral("000.0"));
-  const int room = px(30) - kTableGap;
-  if (widest > room) tableFont.setPixelSize(std::max(1, 11 * room / widest));
+  QFont tableFont = MapFont(kMapTableFontPixels, s.NarrowFont);
+  tableFont.setPixelSize(
+      MapTableFontPixels(QFontMetrics(tableFont).horizontalAdvance(QStringLiteral("000.0")), k));
   p.setFont(tableFont);
-  int labelledRow = 0;
-  for (const MapTableCell& cell : s.Table) {
-    const int yb = 395 + 30 * cell.Row - 12;
-    const int yl = 395 + 30 * cell.Row;
-    if (cell.Row != labelledRow) {
-      TextAt(p, px(10), px(yb), QStringLiteral("b"));
-      TextAt(p, px(10), px(yl), QStringLiteral("l"));
-      labelledRow = cell.Row;
-    }
-    TextAt(p, px(30 * cell.Column - 5), px(yb), QString::fromStdString(cell.Latitude));
-    TextAt(p, px(30 * cell.Column - 5), px(yl), QString::fromStdString(cell.Longitude));
-  }
+  for (const MapTableText& text : MapTableTexts(s.Table))
+    TextAt(p, px(text.X), px(text.Y), QString::fromStdString(text.Text));
 
   // Discs must not spill past the map's edges.
   p.setPen(Qt::NoPen);

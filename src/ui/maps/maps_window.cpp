@@ -3,9 +3,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -15,15 +12,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "core/data/aux_file_io.h"
 #include "core/maps/magnetogram.h"
-#include "core/text/number_format.h"
 #include "ui/graphs/mdi_child.h"
 #include "ui/maps/magnet_cycles_painter.h"
 #include "ui/shell/window_image.h"
@@ -31,12 +25,6 @@
 namespace ardeno {
 
 namespace {
-
-constexpr const char* kNoCoronaData = QT_TRANSLATE_NOOP("Ardeno", "Nejsou data pro koronu");
-constexpr const char* kNoMagnetosphereData =
-    QT_TRANSLATE_NOOP("Ardeno", "Nejsou data pro magnetosféru");
-constexpr int kSmallWidth = 812;
-constexpr int kSmallHeight = 581;
 
 // The client area the maps are painted on.
 class MapCanvas : public QWidget {
@@ -55,10 +43,6 @@ class MapCanvas : public QWidget {
  private:
   MapsWindow* m_owner;
 };
-
-int LastRotation(const Database& db) {
-  return db.RecordCount > 0 ? db.Record(db.RecordCount).Rotation() : 0;
-}
 
 }  // namespace
 
@@ -136,10 +120,16 @@ MapsWindow::MapsWindow(AppContext& ctx, QWidget* parent) : QWidget(parent), m_ct
     if (AltersRecords(change)) DataChanged();
   });
   const int client = m_ctx.Frame ? m_ctx.Frame->height() : 800;
-  resize(m_ctx.Frame ? m_ctx.Frame->width() - 2 : 1200, std::max(kSmallHeight, client - 60));
+  resize(m_ctx.Frame ? m_ctx.Frame->width() - 2 : 1200,
+         std::max(kSmallMapsWindow.Height, client - 60));
+  ApplyState();
 }
 
 MapsWindow::~MapsWindow() { RestoreWorkRecord(); }
+
+int MapsWindow::LastRotation(const Database& db) {
+  return db.RecordCount > 0 ? db.Record(db.RecordCount).Rotation() : 0;
+}
 
 void MapsWindow::RestoreWorkRecord() {
   if (m_restored) return;
@@ -255,8 +245,7 @@ void MapsWindow::BuildRotationList() {
 int MapsWindow::MapRotation() const { return m_ctx.Db.WorkRecord.Rotation(); }
 
 std::vector<int> MapsWindow::RotationsShown() const {
-  if (m_view != View::LongMap && m_view != View::HighMap && m_view != View::TwoMaps)
-    return {MapRotation()};
+  if (!IsStripView(m_state.View())) return {MapRotation()};
   std::vector<int> rotations;
   for (const Strip& strip : m_stripScene.Strips) rotations.push_back(strip.Rotation);
   return rotations;
@@ -282,76 +271,52 @@ bool MapsWindow::ChooseRotationNumber(int rotation) {
 }
 
 void MapsWindow::SetSwitches(bool faculae, bool outlines, bool corona, bool magnetosphere) {
-  m_faculae = faculae;
-  m_outlines = outlines;
-  m_coronaUnderlay = corona && CoronaPresent();
-  m_magnetUnderlay = magnetosphere;
-  ToolButton("fakulzap")->setChecked(m_faculae);
-  ToolButton("plochazap")->setChecked(m_outlines);
-  ToolButton("koronazap")->setChecked(m_coronaUnderlay);
-  ToolButton("magnetzap")->setChecked(m_magnetUnderlay);
-  Invalidate();
+  m_state.SetSwitches(faculae, outlines, corona, magnetosphere, DataPresent());
+  ApplyState();
 }
 
 void MapsWindow::SetCoronaGraphPosition(int position) { m_rotationBar->setValue(position); }
 
 void MapsWindow::Invalidate() {
   m_preparedKey.reset();
-  if (m_view == View::Map || m_view == View::LongMap || m_view == View::HighMap ||
-      m_view == View::TwoMaps)
+  if (IsSynopticView(m_state.View()))
     setWindowTitle(QString::fromStdString(MapCaption(RotationDates(MapRotation()))));
   m_canvas->update();
 }
 
 void MapsWindow::ShowView(View view) {
-  if (view != View::Map && m_comparison) ShowComparison(false);
-  m_view = view;
-  MenuAction("mapky")->setChecked(view == View::Map);
-  m_rotationBar->setVisible(view == View::CoronaGraph);
-  m_dayBar->setVisible(view == View::RealCorona);
-  m_toolbar->setVisible(view != View::RealCorona);
-  if (view != View::MagnetCycles) m_cyclesBox->hide();
+  m_state.Show(view);
+  ApplyState();
+}
+
+void MapsWindow::ApplyState() {
+  const MapSwitches& on = m_state.Switches();
+  ToolButton("fakulzap")->setChecked(on.Faculae);
+  ToolButton("plochazap")->setChecked(on.Outlines);
+  ToolButton("koronazap")->setChecked(on.CoronaUnderlay);
+  ToolButton("magnetzap")->setChecked(on.MagnetUnderlay);
+  ToolButton("magnobr")->setChecked(on.MagnetPicture);
+  MenuAction("koronapod")->setChecked(on.CoronaUnderlay);
+  MenuAction("mapky")->setChecked(m_state.View() == View::Map);
+  MenuAction("Srovnani")->setChecked(m_state.ComparisonShown());
+  const MapsControls controls = ControlsOf(m_state.View());
+  m_rotationBar->setVisible(controls.RotationBar);
+  m_dayBar->setVisible(controls.DayBar);
+  m_toolbar->setVisible(controls.Toolbar);
+  // The cycles' box stays open while its question is filled in, until another view is shown.
+  if (m_state.View() != m_appliedView && !controls.CyclesBox) m_cyclesBox->hide();
+  m_appliedView = m_state.View();
+  ApplyComparison();
   Invalidate();
 }
 
-bool MapsWindow::ReadMagnetSummaryOnce() {
-  if (m_magnetSummaryRead) return true;
-  // Read when the cycles are asked for, not at every opening of the window: the summary of a
-  // long series is megabytes that most sessions never look at.
-  try {
-    m_magnetSummary = ReadMagnetSummary(m_ctx.ProgDir, LastRotation(m_ctx.Db));
-  } catch (const AuxFileError& error) {
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(error.what()));
-    return false;
-  }
-  m_magnetSummaryRead = true;
-  return true;
+bool MapsWindow::Done(MapsCommand result, const char* missing) {
+  if (result == MapsCommand::Done) return true;
+  m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", missing));
+  return false;
 }
 
-void MapsWindow::datamagnetClick() {
-  if (!ReadMagnetSummaryOnce()) return;
-  if (!m_magnetSummary.FileFound) {
-    m_ctx.Msg.ShowMessageText(
-        tr("Soubor magn.dat zatím není: vytvoří ho součet magnetogramů "
-           "(klávesa P v okně map)."));
-    return;
-  }
-  m_cyclesBox->move(std::max(0, m_canvas->width() - m_cyclesBox->width() - 10), 10);
-  m_cyclesBox->show();
-  m_cyclesBox->raise();
-}
-
-void MapsWindow::ShowMagnetCycles() {
-  QString refusal;
-  const std::optional<MagnetCycleQuery> query = m_cyclesBox->Query(refusal);
-  if (!query) {
-    m_ctx.Msg.ShowMessageText(refusal);
-    return;
-  }
-  m_magnetCycles = CompareMagnetCycles(m_magnetSummary, *query);
-  ShowView(View::MagnetCycles);
-  setWindowTitle(ImageNameForView(true));
-}
+MapsDataPresent MapsWindow::DataPresent() const { return {CoronaPresent(), MagnetogramsPresent()}; }
 
 bool MapsWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_list && event->type() == QEvent::KeyRelease && m_list->isVisible() &&
@@ -370,8 +335,7 @@ void MapsWindow::vybermClick() {
 }
 
 void MapsWindow::mapkyClick() {
-  m_toolbar->show();
-  if (m_comparison) ShowComparison(false);
+  m_state.ShowComparison(false);
   if (const auto area = FrameArea()) {
     // The frame's area holds the main window's toolbar already.
     constexpr int kToolbarInArea = 0;
@@ -393,19 +357,12 @@ void MapsWindow::ResizeWithinFrame(WindowSize outer) {
   OuterWindow(this)->resize(outer.Width, outer.Height);
 }
 
-void MapsWindow::dlouhamapClick() {
-  m_coronaUnderlay = false;
-  ShowView(View::LongMap);
-}
+void MapsWindow::dlouhamapClick() { ShowView(View::LongMap); }
 
-void MapsWindow::vysokamapClick() {
-  m_coronaUnderlay = false;
-  ShowView(View::HighMap);
-}
+void MapsWindow::vysokamapClick() { ShowView(View::HighMap); }
 
 void MapsWindow::dvenadsebouClick() {
   if (const auto area = FrameArea()) ResizeWithinFrame(TwoMapsWindowSize(*area));
-  m_coronaUnderlay = false;
   ShowView(View::TwoMaps);
 }
 
@@ -414,216 +371,131 @@ bool MapsWindow::CoronaPresent() const {
 }
 
 void MapsWindow::KoronaGrafClick() {
-  if (!CoronaPresent()) {
-    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
-    ShowView(View::Map);
-    return;
-  }
-  ShowView(View::CoronaGraph);
+  Done(m_state.ShowCoronaView(View::CoronaGraph, DataPresent()), kNoCoronaData);
+  ApplyState();
 }
 
 void MapsWindow::koronamotylClick() {
-  if (!CoronaPresent()) {
-    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
-    return;
-  }
-  ShowView(View::CoronaButterfly);
+  if (Done(m_state.ShowCoronaView(View::CoronaButterfly, DataPresent()), kNoCoronaData))
+    ApplyState();
 }
 
 void MapsWindow::koronaglobClick() {
-  if (!CoronaPresent()) {
-    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
-    return;
+  if (CoronaPresent()) {
+    // Start at the map rotation's first day when the corona reaches it.
+    const std::int64_t day = RotationDates(MapRotation()).CoronaDayIndex;
+    if (day >= 0 && day <= m_dayBar->maximum()) m_dayBar->setValue(static_cast<int>(day));
   }
-  // Start at the map rotation's first day when the corona reaches it.
-  const std::int64_t day = RotationDates(MapRotation()).CoronaDayIndex;
-  if (day >= 0 && day <= m_dayBar->maximum()) m_dayBar->setValue(static_cast<int>(day));
-  ShowView(View::RealCorona);
+  if (!Done(m_state.ShowCoronaView(View::RealCorona, DataPresent()), kNoCoronaData)) return;
+  ApplyState();
   setWindowTitle(ImageNameForView(true));
 }
 
 void MapsWindow::koronapodClick() { ToggleCoronaUnderlay(); }
 
 void MapsWindow::ToggleCoronaUnderlay() {
-  if (!m_coronaUnderlay && !CoronaPresent()) {
-    m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
-    ToolButton("koronazap")->setChecked(false);
-    return;
-  }
-  m_coronaUnderlay = !m_coronaUnderlay;
-  ToolButton("koronazap")->setChecked(m_coronaUnderlay);
-  MenuAction("koronapod")->setChecked(m_coronaUnderlay);
-  if (m_view != View::Map)
-    ShowView(View::Map);
-  else
-    Invalidate();
+  Done(m_state.ToggleCoronaUnderlay(DataPresent()), kNoCoronaData);
+  ApplyState();
 }
 
-bool MapsWindow::MagnetogramsPresent() {
-  if (std::filesystem::is_directory(m_ctx.ProgDir / kMagnetogramFolder)) return true;
-  m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoMagnetosphereData));
-  return false;
+bool MapsWindow::MagnetogramsPresent() const {
+  return std::filesystem::is_directory(m_ctx.ProgDir / kMagnetogramFolder);
 }
 
 void MapsWindow::MagnetoSfera1Click() {
-  if (!MagnetogramsPresent()) return;
-  m_magnetUnderlay = true;
-  ToolButton("magnetzap")->setChecked(true);
-  if (m_view != View::Map)
-    ShowView(View::Map);
-  else
-    Invalidate();
+  Done(m_state.ShowMagnetosphere(DataPresent()), kNoMagnetosphereData);
+  ApplyState();
 }
 
 void MapsWindow::ToggleMagnetosphereUnderlay() {
-  if (!m_magnetUnderlay && !MagnetogramsPresent()) {
-    ToolButton("magnetzap")->setChecked(false);
-    return;
-  }
-  m_magnetUnderlay = !m_magnetUnderlay;
-  ToolButton("magnetzap")->setChecked(m_magnetUnderlay);
-  Invalidate();
+  Done(m_state.ToggleMagnetUnderlay(DataPresent()), kNoMagnetosphereData);
+  ApplyState();
 }
 
 void MapsWindow::ToggleMagnetospherePicture() {
   // Without the Magneto folder the picture stays off, and the user is told why.
-  if (!m_magnetPicture && !MagnetogramsPresent()) {
-    ToolButton("magnobr")->setChecked(false);
-    return;
-  }
-  m_magnetPicture = !m_magnetPicture;
-  ToolButton("magnobr")->setChecked(m_magnetPicture);
-  Invalidate();
+  Done(m_state.ToggleMagnetPicture(DataPresent()), kNoMagnetosphereData);
+  ApplyState();
 }
 
 void MapsWindow::ToggleFaculae() {
-  m_faculae = !m_faculae;
-  ToolButton("fakulzap")->setChecked(m_faculae);
-  Invalidate();
+  m_state.ToggleFaculae();
+  ApplyState();
 }
 
 void MapsWindow::ToggleOutlines() {
-  m_outlines = !m_outlines;
-  ToolButton("plochazap")->setChecked(m_outlines);
-  Invalidate();
+  m_state.SetOutlines(!m_state.Switches().Outlines);
+  ApplyState();
 }
 
 void MapsWindow::ToggleSize() {
   QWidget* frame = parentWidget() ? parentWidget() : this;
   const QSize chrome = frame->size() - size();
-  m_small = !m_small;
-  QSize wanted(kSmallWidth, kSmallHeight);
-  if (!m_small && m_ctx.Frame) wanted = QSize(m_ctx.Frame->width() - 8, m_ctx.Frame->height() - 37);
-  frame->resize(wanted + (frame == this ? QSize() : chrome));
+  m_state.ToggleSmall();
+  std::optional<WindowSize> mainClient;
+  if (m_ctx.Frame) mainClient = WindowSize{m_ctx.Frame->width(), m_ctx.Frame->height()};
+  const WindowSize wanted = ToggledMapsWindowSize(m_state.Small(), mainClient);
+  frame->resize(QSize(wanted.Width, wanted.Height) + (frame == this ? QSize() : chrome));
   ToolButton("mensivetsi")
-      ->setToolTip(m_small ? QCoreApplication::translate("Ardeno", "Zvětšit")
-                           : QCoreApplication::translate("Ardeno", "Zmenšit"));
+      ->setToolTip(m_state.Small() ? QCoreApplication::translate("Ardeno", "Zvětšit")
+                                   : QCoreApplication::translate("Ardeno", "Zmenšit"));
 }
 
 QString MapsWindow::ImageNameForView(bool shown) const {
   // The picture's file name keeps its Czech bytes; the caption reads in the windows' language.
-  const auto text = [shown](const char* czech) {
-    return shown ? QCoreApplication::translate("Ardeno", czech) : QString::fromUtf8(czech);
-  };
-  const QString rotation = QString::number(MapRotation());
-  QString name;
-  switch (m_view) {
-    case View::Map:
-    case View::TwoMaps:
-      name = text(QT_TRANSLATE_NOOP("Ardeno", "Mapa  ")) + rotation;
-      break;
-    case View::LongMap:
-      name = text(QT_TRANSLATE_NOOP("Ardeno", "Dlouhamapa  ")) + rotation;
-      break;
-    case View::HighMap:
-      name = text(QT_TRANSLATE_NOOP("Ardeno", "Vysokamapa  ")) + rotation;
-      break;
-    case View::CoronaGraph:
-      name = text(QT_TRANSLATE_NOOP("Ardeno", "Korona_graf")) +
-             QString::number(m_rotationBar->value() + kCoronaGraphRotationOffset);
-      break;
-    case View::CoronaButterfly:
-      name = text(QT_TRANSLATE_NOOP("Ardeno", "Korona_motyl"));
-      break;
-    case View::RealCorona:
-      name = text(QT_TRANSLATE_NOOP("Ardeno", "Korona ")) +
-             QString::fromStdString(FormatDate(CoronaRowDate(m_dayBar->value())));
-      break;
-    case View::MagnetCycles:
-      name = text(QT_TRANSLATE_NOOP("Ardeno", "Cykly_magnet"));
-      break;
-  }
-  return shown ? name : name.left(20);
+  const MapsImageName name =
+      ImageNameOf(m_state.View(), MapRotation(), m_rotationBar->value(), m_dayBar->value());
+  const QString stem =
+      shown ? QCoreApplication::translate("Ardeno", name.Stem) : QString::fromUtf8(name.Stem);
+  const QString whole = stem + QString::fromStdString(name.Suffix);
+  return shown ? whole : whole.left(20);
 }
 
 void MapsWindow::PrepareIfNeeded(QSize client) {
-  const int shift = ComparisonShift(m_shiftBar->value());
-  const PreparedKey key{m_view,
-                        MapRotation(),
-                        client,
-                        m_ctx.View.AreaMultiple,
-                        m_faculae,
-                        m_outlines,
-                        m_coronaUnderlay,
-                        m_magnetUnderlay,
-                        m_magnetPicture,
-                        m_comparison,
-                        Layers(ComparisonHalf::Upper),
-                        Layers(ComparisonHalf::Lower),
-                        shift};
+  const MapsSceneKey key =
+      m_state.SceneKey(MapRotation(), client.width(), client.height(), m_ctx.View.AreaMultiple);
   if (m_preparedKey && *m_preparedKey == key) return;
   m_preparedKey = key;
   // Every scene is rebuilt below, so no pointer into the dropped underlays survives.
   if (m_magnetospheres.size() > 4) m_magnetospheres.clear();
   const Database& db = m_ctx.Db;
   const int rotation = key.Rotation;
-  switch (m_view) {
-    case View::Map: {
-      if (m_comparison) {
-        m_comparisonScene.Upper = PrepareHalf(ComparisonHalf::Upper, client, key.AreaMultiple);
-        m_comparisonScene.Lower = PrepareHalf(ComparisonHalf::Lower, client, key.AreaMultiple);
-        break;
-      }
-      const int k = SingleMapScale(client.height());
-      m_singleScene = PrepareSingleMapScene(db, Sightings(), rotation, k, key.AreaMultiple,
-                                            m_faculae, m_outlines);
-      m_singleScene.NarrowFont = client.width() < 1000;
-      if (m_coronaUnderlay) {
-        m_singleScene.Corona = CoronaUnderlayOf(rotation);
-        m_singleScene.CoronaDayIndex = RotationDates(rotation).CoronaDayIndex;
-      }
-      if (m_magnetUnderlay) m_singleScene.Magnetosphere = &MagnetosphereOf(rotation);
-      if (m_magnetPicture) {
-        QImage picture(QString::fromStdString(
-            (m_ctx.ProgDir / "magnetOBR" / ("On" + std::to_string(rotation) + ".bmp")).string()));
-        if (!picture.isNull()) m_singleScene.MagnetospherePicture = picture;
-      }
-      break;
-    }
-    case View::LongMap:
-    case View::HighMap:
-    case View::TwoMaps: {
-      const StripVariant variant = m_view == View::LongMap   ? StripVariant::Long
-                                   : m_view == View::HighMap ? StripVariant::High
-                                                             : StripVariant::Two;
-      const int k = variant == StripVariant::Two ? TwoMapsScale(client.width(), client.height())
-                                                 : StripScale(client.width());
-      const int count = StripCount(variant, rotation, LastRotation(db), client.height(), k);
-      m_stripScene =
-          PrepareStripScene(db, Sightings(), variant, k, rotation, count, key.AreaMultiple);
-      break;
-    }
-    default:
-      break;
+  const MapSwitches& on = key.Switches;
+  if (IsStripView(key.View)) {
+    const StripPlan plan =
+        PlanStrips(key.View, client.width(), client.height(), rotation, LastRotation(db));
+    m_stripScene = PrepareStripScene(db, Sightings(), plan.Variant, plan.K, rotation, plan.Count,
+                                     key.AreaMultiple);
+    return;
+  }
+  if (key.View != View::Map) return;
+  if (key.Comparison) {
+    m_comparisonScene.Upper = PrepareHalf(ComparisonHalf::Upper, client, key.AreaMultiple);
+    m_comparisonScene.Lower = PrepareHalf(ComparisonHalf::Lower, client, key.AreaMultiple);
+    return;
+  }
+  const int k = SingleMapScale(client.height());
+  m_singleScene = PrepareSingleMapScene(db, Sightings(), rotation, k, key.AreaMultiple, on.Faculae,
+                                        on.Outlines);
+  m_singleScene.NarrowFont = client.width() < 1000;
+  if (on.CoronaUnderlay) {
+    m_singleScene.Corona = CoronaUnderlayOf(rotation);
+    m_singleScene.CoronaDayIndex = RotationDates(rotation).CoronaDayIndex;
+  }
+  if (on.MagnetUnderlay) m_singleScene.Magnetosphere = &MagnetosphereOf(rotation);
+  if (on.MagnetPicture) {
+    QImage picture(QString::fromStdString(
+        (m_ctx.ProgDir / "magnetOBR" / ("On" + std::to_string(rotation) + ".bmp")).string()));
+    if (!picture.isNull()) m_singleScene.MagnetospherePicture = picture;
   }
 }
 
 void MapsWindow::PaintView(QPainter& painter, QSize client, bool printing) {
   painter.fillRect(QRect(QPoint(0, 0), client), Qt::white);
   PrepareIfNeeded(client);
-  switch (m_view) {
+  switch (m_state.View()) {
     case View::Map:
-      if (m_comparison)
+      if (m_state.ComparisonShown())
         PaintComparison(painter, m_comparisonScene, client, printing);
       else
         PaintSingleMap(painter, m_singleScene, client, printing);
@@ -663,7 +535,7 @@ void MapsWindow::PrintTo(QPrinter& printer, const QString& note) {
         QRect(0, std::min(top + line, page.height() - 2 * line), page.width(), 2 * line),
         Qt::AlignLeft | Qt::AlignVCenter, note);
   };
-  if (m_view == View::HighMap) {
+  if (m_state.View() == View::HighMap) {
     // Drawn on the page itself, at the page's resolution.
     const int k = StripPrintScale(page.width());
     const int first = MapRotation();
@@ -707,45 +579,15 @@ void MapsWindow::SaveImage(bool ask) {
   m_toolbar->hide();
   const bool panelShown = m_comparisonPanel->isVisible();
   m_comparisonPanel->hide();
-  const bool outlines = m_outlines;
-  m_outlines = false;
+  const bool outlines = m_state.Switches().Outlines;
+  m_state.SetOutlines(false);
   Invalidate();
   SaveWindowImage(m_ctx, m_canvas, ask);
-  m_outlines = outlines;
+  m_state.SetOutlines(outlines);
   Invalidate();
   m_toolbar->setVisible(toolbarShown);
   m_comparisonPanel->setVisible(panelShown);
   m_sizeLabel->show();
-}
-
-void MapsWindow::SumMagnetosphere() {
-  if (!MagnetogramsPresent()) return;
-  m_busyPanel->move((m_canvas->width() - m_busyPanel->width()) / 2, 40);
-  m_busyPanel->show();
-  m_busyPanel->repaint();
-  try {
-    m_magnetSummary = ReadMagnetSummary(m_ctx.ProgDir, LastRotation(m_ctx.Db));
-  } catch (const AuxFileError& error) {
-    // A summary that cannot be read is not overwritten.
-    m_busyPanel->hide();
-    m_ctx.Msg.ShowMessageText(QString::fromUtf8(error.what()));
-    return;
-  }
-  const MagnetSummationReport report = SumMagnetograms(m_ctx.ProgDir, m_ctx.Today, m_magnetSummary);
-  m_busyPanel->hide();
-  for (const std::string& message : report.Messages)
-    m_ctx.Msg.ShowMessageText(QString::fromStdString(message));
-  if (const auto failure = WriteMagnetSummary(m_ctx.ProgDir, m_magnetSummary)) {
-    m_ctx.Msg.ShowMessageText(QString::fromStdString(*failure));
-    return;
-  }
-  m_magnetSummary.FileFound = true;
-  m_magnetSummaryRead = true;
-  // The comparison shown follows the new sums.
-  if (m_magnetCycles) {
-    m_magnetCycles = CompareMagnetCycles(m_magnetSummary, m_magnetCycles->Query);
-    Invalidate();
-  }
 }
 
 const CoronaData* MapsWindow::CoronaUnderlayOf(int rotation) const {
@@ -754,184 +596,15 @@ const CoronaData* MapsWindow::CoronaUnderlayOf(int rotation) const {
   return CoronaUnderlayAvailable(m_ctx.Inputs->Corona, day) ? &m_ctx.Inputs->Corona : nullptr;
 }
 
-const MagnetosphereUnderlay& MapsWindow::MagnetosphereOf(int rotation) {
-  auto found = m_magnetospheres.find(rotation);
-  if (found == m_magnetospheres.end()) {
-    found = m_magnetospheres.emplace(rotation, BuildMagnetosphereUnderlay(m_ctx.ProgDir, rotation))
-                .first;
-    TellUnreadDays(found->second.Messages);
-  }
-  return found->second;
-}
-
-void MapsWindow::TellUnreadDays(const std::vector<std::string>& messages) {
-  if (messages.empty()) return;
-  std::string text;
-  for (const std::string& message : messages) text += (text.empty() ? "" : "\n") + message;
-  // The underlay is built while a paint is prepared; a modal message waits until it is done.
-  QTimer::singleShot(
-      0, this, [this, shown = QString::fromStdString(text)] { m_ctx.Msg.ShowMessageText(shown); });
-}
-
-SingleMapScene MapsWindow::PrepareHalf(ComparisonHalf half, QSize client, int areaMultiple) {
-  const ComparisonLayers layers = Layers(half);
-  const int rotation =
-      ComparisonRotation(MapRotation(), half, ComparisonShift(m_shiftBar->value()));
-  const ComparisonHalfFrame frame = ComparisonFrame(half, client.height());
-  SingleMapScene scene = PrepareSingleMapScene(m_ctx.Db, Sightings(), rotation, frame.K,
-                                               areaMultiple, layers.Faculae, m_outlines);
-  if (!layers.Spots) scene.Groups.clear();
-  scene.Table.clear();  // a half has no room for the b/l table
-  scene.NarrowFont = client.width() < 1000;
-  scene.Dates = ComparisonDatesText(rotation);
-  if (layers.Corona) {
-    scene.Corona = CoronaUnderlayOf(rotation);
-    scene.CoronaDayIndex = RotationDates(rotation).CoronaDayIndex;
-  }
-  if (layers.Magnetosphere) scene.Magnetosphere = &MagnetosphereOf(rotation);
-  return scene;
-}
-
-void MapsWindow::BuildComparisonPanel() {
-  auto* panel = new QFrame(m_canvas);
-  panel->setObjectName(QStringLiteral("Panelsrovnani"));
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Raised);
-  panel->setAutoFillBackground(true);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(6, 4, 6, 4);
-  grid->setSpacing(3);
-  struct Item {
-    const char* Name;
-    const char* Text;
-    int Column;
-  };
-  auto addHalf = [&](int row, const QString& caption, std::initializer_list<Item> items,
-                     const char* clearName) {
-    grid->addWidget(new QLabel(caption, panel), row, 0);
-    std::vector<QToolButton*> half;
-    for (const Item& item : items) {
-      auto* button = new QToolButton(panel);
-      button->setObjectName(QString::fromLatin1(item.Name));
-      button->setText(QCoreApplication::translate("Ardeno", item.Text));
-      button->setCheckable(true);
-      grid->addWidget(button, row, item.Column);
-      m_buttons[button->objectName()] = button;
-      half.push_back(button);
-      connect(button, &QToolButton::clicked, this, &MapsWindow::LayerToggled);
-    }
-    auto* clear = new QToolButton(panel);
-    clear->setObjectName(QString::fromLatin1(clearName));
-    clear->setText(QCoreApplication::translate("Ardeno", "Smazat"));
-    grid->addWidget(clear, row, 5);
-    m_buttons[clear->objectName()] = clear;
-    connect(clear, &QToolButton::clicked, this, [this, half] {
-      for (QToolButton* button : half) button->setChecked(false);
-      Invalidate();
-    });
-  };
-  addHalf(0, QCoreApplication::translate("Ardeno", "Horní"),
-          {{"Hskvrna", QT_TRANSLATE_NOOP("Ardeno", "Skvrny"), 1},
-           {"Hfakule", QT_TRANSLATE_NOOP("Ardeno", "Fakule"), 2},
-           {"Hkorona", QT_TRANSLATE_NOOP("Ardeno", "Korona"), 3},
-           {"Hmagnet", QT_TRANSLATE_NOOP("Ardeno", "Magnetosféra"), 4}},
-          "mazaniHor");
-  addHalf(1, QCoreApplication::translate("Ardeno", "Dolní"),
-          {{"Dfakule", QT_TRANSLATE_NOOP("Ardeno", "Fakule"), 2},
-           {"Dkorona", QT_TRANSLATE_NOOP("Ardeno", "Korona"), 3},
-           {"Dmagnet", QT_TRANSLATE_NOOP("Ardeno", "Magnetosféra"), 4}},
-          "MazaniDol");
-  grid->addWidget(new QLabel(QCoreApplication::translate("Ardeno", "Posuv v otočkách"), panel), 2,
-                  0, 1, 2);
-  m_shiftBar = new QScrollBar(Qt::Horizontal, panel);
-  m_shiftBar->setObjectName(QStringLiteral("ScrollBar3"));
-  m_shiftBar->setToolTip(QCoreApplication::translate("Ardeno", "Posuv v otočkách"));
-  m_shiftBar->setRange(0, kComparisonShiftPositions);
-  m_shiftBar->setPageStep(1);
-  m_shiftBar->setValue(kComparisonNoShiftPosition);
-  grid->addWidget(m_shiftBar, 2, 2, 1, 3);
-  m_shiftLabel = new QLabel(QString::fromStdString(ComparisonShiftText(0)), panel);
-  m_shiftLabel->setObjectName(QStringLiteral("Label1"));
-  grid->addWidget(m_shiftLabel, 2, 5);
-  connect(m_shiftBar, &QScrollBar::valueChanged, this, &MapsWindow::ShiftChanged);
-  // The map's spots above, its faculae below until the user chooses.
-  ToolButton(QStringLiteral("Hskvrna"))->setChecked(true);
-  ToolButton(QStringLiteral("Dfakule"))->setChecked(true);
-  panel->adjustSize();
-  panel->hide();
-  m_comparisonPanel = panel;
-}
-
-ComparisonLayers MapsWindow::Layers(ComparisonHalf half) const {
-  const QString prefix = half == ComparisonHalf::Upper ? QStringLiteral("H") : QStringLiteral("D");
-  auto on = [&](const char* name) {
-    const QToolButton* button = ToolButton(prefix + QString::fromLatin1(name));
-    return button != nullptr && button->isChecked();
-  };
-  return {on("skvrna"), on("fakule"), on("korona"), on("magnet")};
-}
-
-void MapsWindow::LayerToggled() {
-  // Contents without their data stay off, with the window's message.
-  for (const char* name : {"Hkorona", "Dkorona"}) {
-    QToolButton* button = ToolButton(QString::fromLatin1(name));
-    if (button->isChecked() && !CoronaPresent()) {
-      m_ctx.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kNoCoronaData));
-      button->setChecked(false);
-    }
-  }
-  for (const char* name : {"Hmagnet", "Dmagnet"}) {
-    QToolButton* button = ToolButton(QString::fromLatin1(name));
-    if (button->isChecked() && !MagnetogramsPresent()) button->setChecked(false);
-  }
-  Invalidate();
-}
-
-void MapsWindow::ShiftChanged(int position) {
-  m_shiftLabel->setText(QString::fromStdString(ComparisonShiftText(ComparisonShift(position))));
-  Invalidate();
-}
-
-void MapsWindow::ShowComparison(bool shown) {
-  m_comparison = shown;
-  MenuAction(QStringLiteral("Srovnani"))->setChecked(shown);
-  if (shown) {
-    m_toolbar->show();
-    if (m_view != View::Map) ShowView(View::Map);
-    m_comparisonPanel->move(static_cast<int>(Round(m_canvas->width() * 680.0 / 1024)), 10);
-    m_comparisonPanel->show();
-    m_comparisonPanel->raise();
-  } else {
-    m_comparisonPanel->hide();
-  }
-  Invalidate();
-}
-
-void MapsWindow::SrovnaniClick() { ShowComparison(!m_comparison); }
-
-void MapsWindow::SetComparison(const ComparisonLayers& upper, const ComparisonLayers& lower,
-                               int shiftPosition) {
-  const std::pair<const char*, bool> wanted[] = {
-      {"Hskvrna", upper.Spots},         {"Hfakule", upper.Faculae}, {"Hkorona", upper.Corona},
-      {"Hmagnet", upper.Magnetosphere}, {"Dfakule", lower.Faculae}, {"Dkorona", lower.Corona},
-      {"Dmagnet", lower.Magnetosphere}};
-  for (const auto& [name, on] : wanted) ToolButton(QString::fromLatin1(name))->setChecked(on);
-  LayerToggled();
-  m_shiftBar->setValue(std::clamp(shiftPosition, 0, kComparisonShiftPositions));
-  ShowComparison(true);
-}
-
 void MapsWindow::keyReleaseEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Z:
-      m_outlines = true;
-      ToolButton("plochazap")->setChecked(true);
-      Invalidate();
+      m_state.SetOutlines(true);
+      ApplyState();
       break;
     case Qt::Key_V:
-      m_outlines = false;
-      ToolButton("plochazap")->setChecked(false);
-      Invalidate();
+      m_state.SetOutlines(false);
+      ApplyState();
       break;
     case Qt::Key_F8:
       m_ctx.View.ImageName = ImageNameForView(false);

@@ -4,6 +4,7 @@
 // single map, the long map, the high map, two maps) and the corona and magnetosphere views and
 // underlays. It works on the shared work record, which it points at the chosen rotation's first
 // record and gives back when it closes.
+#include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "core/maps/map_comparison.h"
 #include "core/maps/map_rotation.h"
 #include "core/maps/map_sightings.h"
+#include "core/maps/maps_view_state.h"
 #include "core/maps/maps_window_size.h"
 #include "ui/maps/corona_painter.h"
 #include "ui/maps/magnet_cycles_box.h"
@@ -34,26 +36,18 @@ namespace ardeno {
 class MapsWindow : public QWidget {
   Q_OBJECT
  public:
-  enum class View {
-    Map,
-    LongMap,
-    HighMap,
-    TwoMaps,
-    CoronaGraph,
-    CoronaButterfly,
-    RealCorona,
-    MagnetCycles
-  };
+  using View = MapsView;
 
   explicit MapsWindow(AppContext& ctx, QWidget* parent = nullptr);
   ~MapsWindow() override;
 
-  View CurrentView() const { return m_view; }
+  View CurrentView() const { return m_state.View(); }
+  const MapsViewState& State() const { return m_state; }
   int MapRotation() const;
   int RotationListIndex() const { return m_listIndex; }
   const std::vector<RotationListEntry>& RotationList() const { return m_rotations; }
-  bool GroupOutlines() const { return m_outlines; }
-  bool FaculaeShown() const { return m_faculae; }
+  bool GroupOutlines() const { return m_state.Switches().Outlines; }
+  bool FaculaeShown() const { return m_state.Switches().Faculae; }
   QWidget* Canvas() const { return m_canvas; }
   QAction* MenuAction(const QString& name) const;
   QToolButton* ToolButton(const QString& name) const;
@@ -92,14 +86,14 @@ class MapsWindow : public QWidget {
   const std::optional<MagnetCycleCurves>& MagnetCycles() const { return m_magnetCycles; }
 
   // The comparison of an upper and a lower map ("Srovnávání").
-  bool ComparisonShown() const { return m_comparison; }
+  bool ComparisonShown() const { return m_state.ComparisonShown(); }
   QWidget* ComparisonPanel() const { return m_comparisonPanel; }
   QScrollBar* ComparisonShiftBar() const { return m_shiftBar; }
   // Sets what the halves show and the shift bar's position; contents whose data are missing
   // are refused with the window's message and left off.
   void SetComparison(const ComparisonLayers& upper, const ComparisonLayers& lower,
                      int shiftPosition);
-  ComparisonLayers Layers(ComparisonHalf half) const;
+  ComparisonLayers Layers(ComparisonHalf half) const { return m_state.Layers(half); }
 
  public slots:
   void vybermClick();
@@ -127,6 +121,12 @@ class MapsWindow : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  static constexpr const char* kNoCoronaData =
+      QT_TRANSLATE_NOOP("Ardeno", "Nejsou data pro koronu");
+  static constexpr const char* kNoMagnetosphereData =
+      QT_TRANSLATE_NOOP("Ardeno", "Nejsou data pro magnetosféru");
+  // The rotation of the data's last record; 0 without records.
+  static int LastRotation(const Database& db);
   // The client area of the main frame the window sits in; none outside a frame.
   std::optional<WindowSize> FrameArea() const;
   // Gives the window's frame the size `outer` (title and border included).
@@ -134,7 +134,12 @@ class MapsWindow : public QWidget {
   void BuildMenus();
   void BuildToolbar();
   void BuildRotationList();
+  // Shows the state's view with its controls; the commands change the state first.
   void ShowView(View view);
+  void ApplyState();
+  // Tells what a command refused for lack of data; true when it was done.
+  bool Done(MapsCommand result, const char* missing);
+  MapsDataPresent DataPresent() const;
   void ToggleFaculae();
   void ToggleOutlines();
   void ToggleSize();
@@ -145,13 +150,17 @@ class MapsWindow : public QWidget {
   // Reads magn.dat when first needed; false (after telling why) when it cannot be read.
   bool ReadMagnetSummaryOnce();
   bool CoronaPresent() const;
-  bool MagnetogramsPresent();
+  bool MagnetogramsPresent() const;
   void SaveImage(bool ask);
   void Invalidate();
   void PrepareIfNeeded(QSize client);
   void RestoreWorkRecord();
   void BuildComparisonPanel();
   void ShowComparison(bool shown);
+  // The comparison's buttons, bar and panel as the state says; the layers the buttons show.
+  void ApplyComparison();
+  ComparisonLayers CheckedLayers(ComparisonHalf half) const;
+  void ApplyLayers(const ComparisonLayers& upper, const ComparisonLayers& lower);
   void LayerToggled();
   void ShiftChanged(int position);
   // Underlays of one rotation; null when switched off or without data for it.
@@ -162,14 +171,8 @@ class MapsWindow : public QWidget {
   SingleMapScene PrepareHalf(ComparisonHalf half, QSize client, int areaMultiple);
 
   AppContext& m_ctx;
-  View m_view = View::Map;
-  bool m_faculae = true;
-  bool m_outlines = true;
-  bool m_coronaUnderlay = false;
-  bool m_magnetUnderlay = false;
-  bool m_magnetPicture = false;
-  bool m_small = false;
-  bool m_printing = false;
+  MapsViewState m_state;
+  View m_appliedView = View::Map;
   int m_listIndex = 0;
   std::vector<RotationListEntry> m_rotations;
   MagnetSummary m_magnetSummary;  // as stored, kept whole for the summation's rewrite
@@ -179,29 +182,12 @@ class MapsWindow : public QWidget {
   CoronaButterflyScene m_coronaButterfly;
 
   // Prepared for the current rotation, size and switches; rebuilt only when one of them changes.
-  struct PreparedKey {
-    View ViewShown = View::Map;
-    int Rotation = 0;
-    QSize Client;
-    int AreaMultiple = 1;
-    bool Faculae = true;
-    bool Outlines = true;
-    bool CoronaUnderlay = false;
-    bool MagnetUnderlay = false;
-    bool MagnetPicture = false;
-    bool Comparison = false;
-    ComparisonLayers Upper;
-    ComparisonLayers Lower;
-    int Shift = 0;
-    bool operator==(const PreparedKey&) const = default;
-  };
-  std::optional<PreparedKey> m_preparedKey;
+  std::optional<MapsSceneKey> m_preparedKey;
   SingleMapScene m_singleScene;
   StripScene m_stripScene;
   ComparisonScene m_comparisonScene;
   // Read per rotation when first shown; the comparison may show two rotations at once.
   std::map<int, MagnetosphereUnderlay> m_magnetospheres;
-  bool m_comparison = false;
 
   QMenuBar* m_menu = nullptr;
   QToolBar* m_toolbar = nullptr;
