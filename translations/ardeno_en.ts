@@ -2401,6 +2401,14 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
         <source>MagnetoSfera</source>
         <translation>Magnetograms</translation>
     </message>
+    <message>
+        <source>jen vlastní zákresy</source>
+        <translation>own drawings only</translation>
+    </message>
+    <message>
+        <source>Bez dnů převzatých z katalogů NOAA/RGO (import skupin)</source>
+        <translation>Without the days taken from the NOAA/RGO catalogues (group import)</translation>
+    </message>
 </context>
 <context>
     <name>ArdenoUsage</name>
@@ -4391,6 +4399,14 @@ Write the data of this photograph into it anyway?</translation>
         <source>Skupina %1, sloupec &quot;%2&quot;: %3<byte value="xd"/>záznam nebude zapsán</source>
         <translation>Group %1, column &quot;%2&quot;: %3<byte value="xd"/>the record will not be stored</translation>
     </message>
+    <message>
+        <source>Pole &quot;%1&quot; není vyplněno: zadejte hodnocení od %2 do %3<byte value="xd"/>záznam nebude zapsán</source>
+        <translation>The field &quot;%1&quot; is not filled in: enter a rating from %2 to %3<byte value="xd"/>the record will not be stored</translation>
+    </message>
+    <message>
+        <source>V poli &quot;%1&quot; musí být hodnocení od %2 do %3<byte value="xd"/>záznam nebude zapsán</source>
+        <translation>The field &quot;%1&quot; must hold a rating from %2 to %3<byte value="xd"/>the record will not be stored</translation>
+    </message>
 </context>
 <context>
     <name>RecordList</name>
@@ -4723,6 +4739,14 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>chyba</source>
         <translation>error</translation>
+    </message>
+    <message>
+        <source>Průměry ze všech záznamů včetně katalogových dnů (NOAA/RGO).</source>
+        <translation>Means of all records, the catalogue days (NOAA/RGO) included.</translation>
+    </message>
+    <message>
+        <source>Průměry z vlastních zákresů stanice; katalogové dny (NOAA/RGO) vynechány: %1.</source>
+        <translation>Means of the station&apos;s own drawings; catalogue days (NOAA/RGO) left out: %1.</translation>
     </message>
 </context>
 <context>
@@ -5134,8 +5158,8 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>quiet-days FOLDER [YEAR]</translation>
     </message>
     <message>
-        <source>monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed]</source>
-        <translation>monthly-stats FOLDER 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed]</translation>
+        <source>monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed] [--all]</source>
+        <translation>monthly-stats FOLDER 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed] [--all]</translation>
     </message>
     <message>
         <source>Řádek %1 nelze přečíst (očekáváno &quot;%2&quot;): %3</source>
@@ -5236,6 +5260,10 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Opravy: %1</source>
         <translation>Repairs: %1</translation>
+    </message>
+    <message>
+        <source>Dne %1 je jen katalogový záznam (NOAA/RGO), žádný vlastní zákres.</source>
+        <translation>On %1 there is only a catalogue record (NOAA/RGO), no own drawing.</translation>
     </message>
 </context>
 <context>
@@ -5724,6 +5752,13 @@ Views:
     <message>
         <source>Soubor %1 nelze zapsat.</source>
         <translation>Cannot write the file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDays</name>
+    <message>
+        <source>Katalogové dny (NOAA/RGO z importu skupin) vynechány: %1; výkaz obsahuje jen vlastní zákresy stanice.</source>
+        <translation>Catalogue days (NOAA/RGO from the group import) left out: %1; the report holds the station&apos;s own drawings only.</translation>
     </message>
 </context>
 </TS>

@@ -38,6 +38,8 @@ inline RecordInput MakeTypedDrawing(EditorMode mode = EditorMode::NewDrawing) {
     h[f] = "0";
   }
   h[HeaderField::Conditions] = "2";
+  h[HeaderField::ImageQuality] = "3";
+  h[HeaderField::QualityQ] = "2";
   h[HeaderField::GroupCount] = "1";
   h[HeaderField::Station] = "Ondřejov";
   input.Groups.push_back(

@@ -11,6 +11,7 @@
 #include "cli/month_loading.h"
 #include "core/data/aux_file_io.h"
 #include "core/reports/network_files.h"
+#include "core/results/month_walk.h"
 #include "core/text/core_text.h"
 
 namespace ardeno::cli {
@@ -77,7 +78,16 @@ int Ussps(const std::vector<std::string>& args) {
   const ReportDays days = MatchReportDays(db, month);
   const int index = days.RecordOn(date->Day);
   if (index == 0) {
-    std::cerr << FillText(CoreText("ardeno-cli", "Dne %1 není žádný zákres."), {args[1]}) << "\n";
+    const bool catalogueDay = std::any_of(days.Catalogue.begin(), days.Catalogue.end(), [&](int i) {
+      const auto recordDate = RecordDate(db.Record(i));
+      return recordDate && recordDate->Day == date->Day;
+    });
+    std::cerr << FillText(catalogueDay ? CoreText("ardeno-cli",
+                                                  "Dne %1 je jen katalogový záznam (NOAA/RGO), "
+                                                  "žádný vlastní zákres.")
+                                       : CoreText("ardeno-cli", "Dne %1 není žádný zákres."),
+                          {args[1]})
+              << "\n";
     return 1;
   }
   TellLeftOut(db, days);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli monthly-csv DIR measured|smoothed 1|2|3 and quiet-days DIR [YEAR]: the monthly table
 // CSV exactly as "Do CSV souboru" writes it, and the days without activity; monthly-stats DIR
-// 1|2|3 [INDEX]: each month's days, mean, scatter, standard error and provisional flag.
+// 1|2|3 [INDEX]: each month's days, mean, scatter, standard error and provisional flag (own
+// drawings unless --all).
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <string>
@@ -26,7 +28,8 @@ constexpr const char* kMonthlyCsvUsage =
     CoreTextNoop("ardeno-cli", "monthly-csv SLOŽKA measured|smoothed 1|2|3");
 constexpr const char* kQuietDaysUsage = CoreTextNoop("ardeno-cli", "quiet-days SLOŽKA [ROK]");
 constexpr const char* kMonthlyStatsUsage = CoreTextNoop(
-    "ardeno-cli", "monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed]");
+    "ardeno-cli",
+    "monthly-stats SLOŽKA 1|2|3 [g|f|r|cv|sn|rb|area|hemisphere-area] [--smoothed] [--all]");
 
 std::optional<int> WholeNumber(const std::string& text) {
   int value = 0;
@@ -81,9 +84,16 @@ int QuietDaysCommand(const std::vector<std::string>& args) {
 }
 
 int MonthlyStats(std::vector<std::string> args) {
-  // --smoothed: the 13-month smoothed values with the months behind them instead.
-  const bool smoothed = !args.empty() && args.back() == "--smoothed";
-  if (smoothed) args.pop_back();
+  // --smoothed: the 13-month smoothed values with the months behind them instead; --all: the
+  // catalogue days averaged in as well.
+  const auto flag = [&args](const char* name) {
+    const auto found = std::find(args.begin(), args.end(), name);
+    if (found == args.end()) return false;
+    args.erase(found);
+    return true;
+  };
+  const bool smoothed = flag("--smoothed");
+  const RecordChoice choice = flag("--all") ? RecordChoice::AllRecords : RecordChoice::OwnDrawings;
   const auto side = args.size() >= 2 ? WholeNumber(args[1]) : std::nullopt;
   const auto index =
       args.size() == 3 ? SmoothedIndexByCommandName(args[2]) : std::optional(SmoothedIndex::R);
@@ -96,8 +106,10 @@ int MonthlyStats(std::vector<std::string> args) {
   if (!LoadExistingFolder({args[0]}, kMonthlyStatsUsage, db, report)) return 1;
   // The measured table's eight quantities in the order of the graphs' indices.
   const auto quantity = static_cast<Quantity>(static_cast<int>(*index) - 1);
-  const auto months = MonthlyUncertainty(db, CollectMonths(db), quantity,
-                                         static_cast<Hemisphere>(*side), InvocationDate());
+  const RecordMonths records = CollectMonths(db, choice);
+  std::cerr << AveragedRecordsText(records) << "\n";
+  const auto months =
+      MonthlyUncertainty(db, records, quantity, static_cast<Hemisphere>(*side), InvocationDate());
   std::cout << (smoothed ? UncertaintyCsv(SmoothedUncertaintyRows(SmoothedUncertaintyOf(months)))
                          : UncertaintyCsv(MonthlyUncertaintyRows(months)));
   return StatusAfterOutput(db);

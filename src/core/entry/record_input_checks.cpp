@@ -61,6 +61,41 @@ std::string HeaderNumberMessage(const HeaderFieldSpec& field) {
       {MessageLabel(EditorText(field.Label)), std::to_string(field.Max)});
 }
 
+// Conditions, image quality and Q are rated 1 (best) to 5; 0 is what an untouched field holds.
+constexpr int kLowestRating = 1;
+constexpr int kHighestRating = 5;
+
+bool IsRating(HeaderField field) {
+  return field == HeaderField::Conditions || field == HeaderField::ImageQuality ||
+         field == HeaderField::QualityQ;
+}
+
+// A correction of a drawing stored before the rating was required may leave it unrated (lint
+// names it); it is not made to invent a rating to fix something else.
+bool KeepsUnratedCorrection(const Database& db, const RecordInput& input, HeaderField field) {
+  if (input.Mode != EditorMode::Correction || !db.HasCurrentRecord()) return false;
+  const ObservationRecord& stored = db.Record(db.CurrentIndex);
+  switch (field) {
+    case HeaderField::Conditions:
+      return stored.Conditions() == 0;
+    case HeaderField::ImageQuality:
+      return stored.ImageQuality() == 0;
+    default:
+      return stored.QualityQ() == 0;
+  }
+}
+
+std::string RatingMessage(const HeaderFieldSpec& field, std::int64_t value) {
+  return FillText(value == 0 ? CoreText("RecordInput",
+                                        "Pole \"%1\" není vyplněno: zadejte hodnocení od %2 do "
+                                        "%3\rzáznam nebude zapsán")
+                             : CoreText("RecordInput",
+                                        "V poli \"%1\" musí být hodnocení od %2 do %3\rzáznam "
+                                        "nebude zapsán"),
+                  {MessageLabel(EditorText(field.Label)), std::to_string(kLowestRating),
+                   std::to_string(kHighestRating)});
+}
+
 std::string CellNumberMessage(EditorGrid grid, int row, std::string_view title, bool whole,
                               std::optional<double> max) {
   const std::string cell =
@@ -212,6 +247,9 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
     if (negativeCount) continue;  // already refused as a wrong group type
     if (!value || *value < 0 || *value > field.Max) {
       refuse(HeaderNumberMessage(field), field.Field);
+    } else if (IsRating(field.Field) && (*value < kLowestRating || *value > kHighestRating) &&
+               !(*value == 0 && KeepsUnratedCorrection(db, input, field.Field))) {
+      refuse(RatingMessage(field, *value), field.Field);
     } else {
       SetNumber(check.Numbers, field.Field, *value);
     }

@@ -156,6 +156,7 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
   }
   bulletin.Table = BuildOwnReportPage(db, days, month, instrument);
   if (days.Totals.Records > 0) bulletin.MonthR = MeanOf(bulletin.Table, "R");
+  bulletin.CatalogueDays = static_cast<int>(days.Catalogue.size());
 
   std::map<std::string, std::set<int>> observerDays;
   for (int day = 1; day <= days.DayCount; ++day) {
@@ -224,8 +225,13 @@ std::string BulletinHtml(const Bulletin& b) {
   Line(html, "<h1>" + EscapeHtml("Sluneční skvrny: " + b.Title) + "</h1>");
   std::string summary = "<p class=\"souhrn\">Stanice " + EscapeHtml(b.Station) + ". ";
   summary += "Dní se zákresem: " + std::to_string(b.Drawings.size()) + ". ";
-  if (!b.MonthR.empty())
-    summary += "Měsíční relativní číslo <strong>R = " + b.MonthR + "</strong>.";
+  if (!b.MonthR.empty()) {
+    summary += "Měsíční relativní číslo <strong>R = " + b.MonthR + "</strong> (průměr " +
+               std::to_string(b.Drawings.size()) + " vlastních zákresů";
+    if (b.CatalogueDays > 0)
+      summary += "; katalogové dny NOAA/RGO vynechány: " + std::to_string(b.CatalogueDays);
+    summary += ").";
+  }
   Line(html, summary + "</p>");
   Line(html, "</header>");
   Line(html, "<main>");

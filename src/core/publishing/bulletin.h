@@ -47,8 +47,9 @@ struct Bulletin {
   ReportMonth Month;
   std::string Title;  // "Březen 2014"
   std::string Station;
-  OwnReportPage Table;  // the month's own results, as the results window shows them
-  std::string MonthR;   // mean R over the drawing days, "0.0"; empty without a drawing
+  OwnReportPage Table;    // the month's own results, as the results window shows them
+  std::string MonthR;     // mean R over the drawing days, "0.0"; empty without a drawing
+  int CatalogueDays = 0;  // catalogue days of the month left out of the table and of MonthR
   std::vector<BulletinDrawing> Drawings;
   std::vector<BulletinObserver> Observers;
   std::vector<std::string> Findings;  // the plausibility findings of the month, one line each

@@ -152,9 +152,8 @@ void CheckRatingsGiven(const QualityInputs& in, const CheckedRecords& checked,
       {"PP", &ObservationRecord::Conditions},
       {"Obr.", &ObservationRecord::ImageQuality},
       {"Q", &ObservationRecord::QualityQ}};
-  // Special records are reports from elsewhere, which need not rate the drawing.
-  for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
-    if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
+  for (int i = 1; i <= static_cast<int>(checked.Included.size()); ++i) {
+    if (!checked.Included[static_cast<std::size_t>(i - 1)]) continue;
     const ObservationRecord& r = in.Db.Record(i);
     std::string missing;
     for (const auto& [name, read] : ratings) {

@@ -2,17 +2,22 @@
 #include "core/reports/report_days.h"
 
 #include "core/results/month_walk.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
 
-ReportDays MatchReportDays(const Database& db, const ReportMonth& month) {
+ReportDays MatchReportDays(const Database& db, const ReportMonth& month, RecordChoice choice) {
   ReportDays days;
   days.DayCount = month.Month >= 1 && month.Month <= 12 ? DaysInMonth(month.Year, month.Month) : 0;
   days.RecordOfDay.assign(static_cast<std::size_t>(days.DayCount), 0);
   for (int i = 1; i <= db.RecordCount; ++i) {
     const auto date = RecordDate(db.Record(i));
     if (!date || date->Year != month.Year || date->Month != month.Month) continue;
+    if (!IsChosen(db.Record(i), choice)) {
+      days.Catalogue.push_back(i);
+      continue;
+    }
     int& slot = days.RecordOfDay[static_cast<std::size_t>(date->Day - 1)];
     if (slot != 0) {
       days.LeftOut.push_back(i);
@@ -32,7 +37,15 @@ std::vector<std::string> LeftOutMessages(const Database& db, const ReportDays& d
     messages.push_back("Záznam " + db.Record(index).Date() + " (č. " + std::to_string(index) +
                        ") je druhý záznam dne a do výkazu se nezapočítává.");
   }
+  if (!days.Catalogue.empty()) messages.push_back(CatalogueLeftOutMessage(days.Catalogue.size()));
   return messages;
+}
+
+std::string CatalogueLeftOutMessage(std::size_t count) {
+  return FillText(CoreText("ReportDays",
+                           "Katalogové dny (NOAA/RGO z importu skupin) vynechány: %1; výkaz "
+                           "obsahuje jen vlastní zákresy stanice."),
+                  {std::to_string(count)});
 }
 
 }  // namespace ardeno

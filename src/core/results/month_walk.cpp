@@ -28,7 +28,8 @@ std::string MonthLabel(int year, int month) {
   return " " + FormatFloat("00", month) + "." + FormatFloat("0000", year);
 }
 
-MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMonth&)>& action) {
+MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMonth&)>& action,
+                     RecordChoice choice) {
   MonthSpan span;
   std::optional<CalendarDate> first;
   RecordMonth current;
@@ -36,7 +37,7 @@ MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMo
   for (int i = 1; i <= db.RecordCount; ++i) {
     const ObservationRecord& record = db.Record(i);
     const auto date = RecordDate(record);
-    if (!date) continue;
+    if (!date || !IsChosen(record, choice)) continue;
     if (!first) {
       first = date;
       span.FirstYear = date->Year;
@@ -59,10 +60,17 @@ MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMo
   return span;
 }
 
-RecordMonths CollectMonths(const Database& db) {
+RecordMonths CollectMonths(const Database& db, RecordChoice choice) {
   RecordMonths result;
-  result.Span = WalkMonths(db, [&](const RecordMonth& month) { result.Months.push_back(month); });
+  result.Span = WalkMonths(
+      db, [&](const RecordMonth& month) { result.Months.push_back(month); }, choice);
   result.RecordCount = db.RecordCount;
+  result.Choice = choice;
+  if (choice == RecordChoice::AllRecords) return result;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const ObservationRecord& record = db.Record(i);
+    if (!IsChosen(record, choice) && RecordDate(record)) ++result.LeftOut;
+  }
   return result;
 }
 

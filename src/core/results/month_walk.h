@@ -11,6 +11,7 @@
 
 #include "core/data/database.h"
 #include "core/results/month_totals.h"
+#include "core/results/record_choice.h"
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
 
@@ -60,8 +61,10 @@ struct MonthSpan {
 
 // Visits records 1..RecordCount in order and calls `action` for each run of records of one
 // calendar month, the last month included. A record whose date does not parse belongs to no
-// month and is passed over. Rows are counted from the first record with a date.
-MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMonth&)>& action);
+// month and is passed over, and so is a record `choice` leaves out. Rows are counted from the
+// first record taken.
+MonthSpan WalkMonths(const Database& db, const std::function<void(const RecordMonth&)>& action,
+                     RecordChoice choice = RecordChoice::AllRecords);
 
 // Every month of the data with its span: what the monthly tables are built from, once per change
 // of the records.
@@ -69,21 +72,27 @@ struct RecordMonths {
   MonthSpan Span;
   std::vector<RecordMonth> Months;
   int RecordCount = 0;  // records in the database, dated or not
+  // The records taken; a month's FirstIndex..LastIndex may hold others, which are not in it.
+  RecordChoice Choice = RecordChoice::AllRecords;
+  int LeftOut = 0;  // dated records the choice left out (catalogue days)
 };
-RecordMonths CollectMonths(const Database& db);
+RecordMonths CollectMonths(const Database& db, RecordChoice choice = RecordChoice::AllRecords);
 
 // The records month by month of the application's database, collected at the first use after a
 // change of the data and shared by every window until the next one.
 class RecordMonthsCache {
  public:
-  const RecordMonths& Get(const Database& db) {
-    if (!m_months) m_months = CollectMonths(db);
-    return *m_months;
+  const RecordMonths& Get(const Database& db, RecordChoice choice = RecordChoice::AllRecords) {
+    auto& months = m_months[choice == RecordChoice::OwnDrawings ? 1 : 0];
+    if (!months) months = CollectMonths(db, choice);
+    return *months;
   }
-  void Invalidate() { m_months.reset(); }
+  void Invalidate() {
+    for (auto& months : m_months) months.reset();
+  }
 
  private:
-  std::optional<RecordMonths> m_months;
+  std::array<std::optional<RecordMonths>, 2> m_months;
 };
 
 }  // namespace ardeno

@@ -38,7 +38,7 @@ std::vector<MonthUncertainty> MonthlyUncertainty(const Database& db, const Recor
     for (int i = month.FirstIndex; i <= month.LastIndex; ++i) {
       const ObservationRecord& record = db.Record(i);
       const auto date = RecordDate(record);
-      if (!date) continue;
+      if (!date || !IsChosen(record, months.Choice)) continue;
       // The record alone, counted by the same rule as the month's totals.
       MonthTotals single;
       AddRecordToTotals(single, record);
@@ -67,6 +67,15 @@ std::vector<MonthUncertainty> MonthlyUncertainty(const Database& db, const Recor
     result.push_back(u);
   }
   return result;
+}
+
+std::string AveragedRecordsText(const RecordMonths& months) {
+  if (months.Choice == RecordChoice::AllRecords)
+    return CoreText("Uncertainty", "Průměry ze všech záznamů včetně katalogových dnů (NOAA/RGO).");
+  return FillText(CoreText("Uncertainty",
+                           "Průměry z vlastních zákresů stanice; katalogové dny (NOAA/RGO) "
+                           "vynechány: %1."),
+                  {std::to_string(months.LeftOut)});
 }
 
 std::vector<SmoothedUncertainty> SmoothedUncertaintyOf(

@@ -35,6 +35,11 @@ std::vector<MonthUncertainty> MonthlyUncertainty(const Database& db, const Recor
                                                  Quantity q, Hemisphere h,
                                                  const CalendarDate& today);
 
+// Which records the means are of: "Průměry z vlastních zákresů stanice; katalogové dny
+// (NOAA/RGO) vynechány: 10." or that they include the catalogue days; in the language of the
+// interface.
+std::string AveragedRecordsText(const RecordMonths& months);
+
 // The 13-month smoothed course of the monthly means over every calendar month from the first to
 // the last: the smoothed value (the missing-month rule of the smoothed graphs), the number of
 // months with a value in its window, and "*" when any of them is provisional.

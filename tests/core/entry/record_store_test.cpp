@@ -108,6 +108,18 @@ INSTANTIATE_TEST_SUITE_P(
                     [](RecordInput& in) { in.Header[HeaderField::TimeUT] = "7:05"; }, "\"Čas UT\""},
         RefusalCase{"ConditionsPastByte",
                     [](RecordInput& in) { in.Header[HeaderField::Conditions] = "300"; }, "\"PP\""},
+        RefusalCase{"ConditionsLeftAtZero",
+                    [](RecordInput& in) { in.Header[HeaderField::Conditions] = "0"; },
+                    "Pole \"PP\" není vyplněno: zadejte hodnocení od 1 do 5"},
+        RefusalCase{"ImageQualityLeftAtZero",
+                    [](RecordInput& in) { in.Header[HeaderField::ImageQuality] = "0"; },
+                    "Pole \"Obr.\" není vyplněno"},
+        RefusalCase{"QualityLeftAtZero",
+                    [](RecordInput& in) { in.Header[HeaderField::QualityQ] = "0"; },
+                    "Pole \"Q\" není vyplněno"},
+        RefusalCase{"QualityPastTheScale",
+                    [](RecordInput& in) { in.Header[HeaderField::QualityQ] = "6"; },
+                    "V poli \"Q\" musí být hodnocení od 1 do 5"},
         RefusalCase{"CentralSpotsText",
                     [](RecordInput& in) { in.Header[HeaderField::CentralSpots] = "pět"; },
                     "\"fc\""},
@@ -128,6 +140,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"FaculaDistancePastRadius", [](RecordInput& in) { in.Faculae[0][4] = "126"; },
                     "Špatně zadaná vzdálenost u fakulí max. 125"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// A drawing stored unrated (before the editor asked) can still be corrected without a rating;
+// a rating it has cannot be taken away.
+TEST(StoreRecord, CorrectionKeepsAStoredZeroButRefusesANewOne) {
+  for (const int stored : {0, 3}) {
+    Database db = MakeEditorDatabase(3);
+    db.Record(3).SetConditions(static_cast<std::uint8_t>(stored));
+    db.WorkRecord = db.Record(3);
+    RecordInput input = MakeTypedDrawing(EditorMode::Correction);
+    input.Header[HeaderField::Date] = "03.03.2024";
+    input.Header[HeaderField::Conditions] = "0";
+    const StoreOutcome outcome = StoreRecord(db, input);
+    EXPECT_EQ(outcome.Stored, stored == 0) << ::testing::PrintToString(outcome.Messages);
+  }
+}
 
 TEST(StoreRecord, PolarDrawingIsConvertedAndAppendedInDateOrder) {
   Database db = MakeEditorDatabase(20);

@@ -55,5 +55,22 @@ tr -d '\r' <"$out/AAVSO-202405.txt" >"$work/aavso"
 sed -n 2p "$work/aavso" | grep -qx "For the month of: MAY 2024" || fail "aavso month"
 awk 'NR > 4 && $NF != "XYZ" { bad = 1 } END { exit bad }' "$work/aavso" || fail "aavso codes"
 
+# The real-data sample: March 2014 has 21 drawn days and 10 days import-groups took from NOAA.
+# Only the drawings go out, and the console says how many catalogue days were left out.
+"$sample" "$work/real" --reference "$(dirname "$0")/../../../data/reference" >/dev/null ||
+  fail "ardeno-sample real"
+printf '11001\r\nXYZ\r\n' >"$work/real/Site.txt"
+"$cli" baa "$work/real" 3.2014 >/dev/null 2>"$work/err" || fail "baa real"
+tr -d '\r' <"$work/real/Sítě/BAA-201403.csv" | grep -qx 'Days observed,21,,,,,,' ||
+  fail "baa days observed: $(tail -1 "$work/real/Sítě/BAA-201403.csv")"
+grep -q '^Katalogové dny (NOAA/RGO z importu skupin) vynechány: 10;' "$work/err" ||
+  fail "catalogue days told: $(cat "$work/err")"
+"$cli" aavso "$work/real" 3.2014 >/dev/null 2>&1 || fail "aavso real"
+grep -q ' 2359 ' "$work/real/Sítě/AAVSO-201403.txt" && fail "aavso holds a NOAA day"
+"$cli" ussps "$work/real" 1.3.2014 >/dev/null 2>"$work/err" && fail "ussps of a NOAA day"
+grep -q 'je jen katalogový záznam' "$work/err" || fail "NOAA day: $(cat "$work/err")"
+"$cli" monthly-stats "$work/real" 1 2>&1 >/dev/null | grep -q '^Průměry z vlastních zákresů' ||
+  fail "monthly-stats names its records"
+
 [ "$failures" -eq 0 ] && echo "network commands: all passed"
 exit "$failures"

@@ -61,6 +61,11 @@ QString Cell(QTableWidget* grid, int row, int column) {
   return item ? item->text() : QString();
 }
 
+// Conditions, image and Q as an observer rates them (the editor stores no unrated drawing).
+void RateDrawing(QWidget& editor) {
+  for (const char* field : {"Edit4", "Edit5", "Edit6"}) Type(editor, field, "2");
+}
+
 QString Q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -145,6 +150,7 @@ class RecordEditorDialogTest : public QObject {
     RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
     editor.show();
     Type(editor, "MaskEdit1", "20.05.2024");
+    RateDrawing(editor);
     Type(editor, "Edit11", "1");
     auto* grid = Child<QTableWidget>(editor, "StringGrid1");
     SetCell(grid, 1, 1, "Dkc");
@@ -167,6 +173,7 @@ class RecordEditorDialogTest : public QObject {
     RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
     editor.show();
     Type(editor, "MaskEdit1", "20.05.2024");
+    RateDrawing(editor);
     Type(editor, "Edit3", "705");
     Type(editor, "Edit11", "2");
     auto* grid = Child<QTableWidget>(editor, "StringGrid1");
@@ -204,6 +211,7 @@ class RecordEditorDialogTest : public QObject {
     RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
     editor.show();
     Type(editor, "MaskEdit1", "20.05.2024");
+    RateDrawing(editor);
     Type(editor, "Edit3", "1200");
     Type(editor, "Edit11", "1");
     auto* grid = Child<QTableWidget>(editor, "StringGrid1");
@@ -239,6 +247,7 @@ class RecordEditorDialogTest : public QObject {
     QVERIFY(!editor.LongitudeLatitudeEntry());
 
     Type(editor, "MaskEdit1", "20.05.2024");
+    RateDrawing(editor);
     helios->click();
     QVERIFY(editor.LongitudeLatitudeEntry());
     QCOMPARE(helios->property("tag").toInt(), 1);

@@ -109,6 +109,8 @@ class RecordEditorEndToEndTest : public QObject {
         Type(editor, "MaskEdit1", QString::fromStdString(date));
         Type(editor, "Edit3", "845");
         Type(editor, "Edit4", "2");
+        Type(editor, "Edit5", "3");
+        Type(editor, "Edit6", "2");
         Type(editor, "Edit11", "3");
         Type(editor, "Edit12", "1");
         auto* groups = editor.findChild<QTableWidget*>("StringGrid1");
