@@ -3016,6 +3016,10 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
         <source>chyba systému č. %1</source>
         <translation>system error no. %1</translation>
     </message>
+    <message>
+        <source>na místě souboru je odkaz na jiný soubor a přes odkaz se nezapisuje</source>
+        <translation>a link to another file stands in the file&apos;s place and nothing is written through a link</translation>
+    </message>
 </context>
 <context>
     <name>FolderLock</name>
@@ -3643,6 +3647,10 @@ The program loads the data but saves them only after the other program ends (a d
         <source>Lze přidat jen 1999 zakresu !! </source>
         <translation>Only 1999 drawings can be added!! </translation>
     </message>
+    <message>
+        <source>Soubor %1 je datový soubor této složky; sám do sebe se nepřidává, každý zákres by v datech byl dvakrát. Nic se nezměnilo.</source>
+        <translation>The file %1 is this folder&apos;s own data file; it is not added to itself, every drawing would be in the data twice. Nothing changed.</translation>
+    </message>
 </context>
 <context>
     <name>MessageWindow</name>
@@ -3763,6 +3771,10 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>Zapsáno: %1</source>
         <translation>Written: %1</translation>
+    </message>
+    <message>
+        <source>Soubor %1 už existuje. Přepsat?</source>
+        <translation>The file %1 exists already. Replace it?</translation>
     </message>
 </context>
 <context>
@@ -4499,6 +4511,10 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <source>Bulletin je ve složce %1 (stránka index.html).</source>
         <translation>The bulletin is in the folder %1 (page index.html).</translation>
     </message>
+    <message>
+        <source>Přesto ho přepsat?</source>
+        <translation>Replace it all the same?</translation>
+    </message>
 </context>
 <context>
     <name>SavedStatus</name>
@@ -4906,8 +4922,8 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>merge FOLDER OTHER.dat [--skip-equal-dates]</translation>
     </message>
     <message>
-        <source>Přidáno záznamů: %1, vynecháno: %2, shodná data: %3, záznamů celkem: %4</source>
-        <translation>Records added: %1, left out: %2, equal dates: %3, records in all: %4</translation>
+        <source>Přidáno záznamů: %1, vynecháno: %2, shodná data: %3, záznamů celkem: %4, už v datech (stejné bajt po bajtu): %5</source>
+        <translation>Records added: %1, left out: %2, equal dates: %3, records in all: %4, already in the data (equal byte for byte): %5</translation>
     </message>
     <message>
         <source>coordinates ROK PRVNÍ-MĚSÍC (1, 5 nebo 9)</source>
@@ -5018,8 +5034,8 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>%1 (%2 or the command line)</translation>
     </message>
     <message>
-        <source>ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]</source>
-        <translation>ussps FOLDER D.M.YYYY|M.YYYY [STATION]</translation>
+        <source>ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE] [--replace]</source>
+        <translation>ussps FOLDER D.M.YYYY|M.YYYY [STATION] [--replace]</translation>
     </message>
     <message>
         <source>Datum „%1“ nelze přečíst (D.M.RRRR).</source>
@@ -5030,16 +5046,16 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>There is no drawing on %1.</translation>
     </message>
     <message>
-        <source>baa SLOŽKA M.RRRR</source>
-        <translation>baa FOLDER M.YYYY</translation>
+        <source>baa SLOŽKA M.RRRR [--replace]</source>
+        <translation>baa FOLDER M.YYYY [--replace]</translation>
     </message>
     <message>
-        <source>aavso SLOŽKA M.RRRR [KÓD]</source>
-        <translation>aavso FOLDER M.YYYY [CODE]</translation>
+        <source>aavso SLOŽKA M.RRRR [KÓD] [--replace]</source>
+        <translation>aavso FOLDER M.YYYY [CODE] [--replace]</translation>
     </message>
     <message>
-        <source>bulletin SLOŽKA M.RRRR VÝSTUPNÍ-SLOŽKA</source>
-        <translation>bulletin FOLDER M.YYYY OUTPUT-FOLDER</translation>
+        <source>bulletin SLOŽKA M.RRRR VÝSTUPNÍ-SLOŽKA [--replace]</source>
+        <translation>bulletin FOLDER M.YYYY OUTPUT-FOLDER [--replace]</translation>
     </message>
     <message>
         <source>Měsíc &quot;%1&quot;: %2</source>
@@ -5264,6 +5280,10 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Dne %1 je jen katalogový záznam (NOAA/RGO), žádný vlastní zákres.</source>
         <translation>On %1 there is only a catalogue record (NOAA/RGO), no own drawing.</translation>
+    </message>
+    <message>
+        <source>(přepsat: --replace)</source>
+        <translation>(to replace it: --replace)</translation>
     </message>
 </context>
 <context>
@@ -5702,6 +5722,10 @@ Views:
         <source>diagram</source>
         <translation>diagram</translation>
     </message>
+    <message>
+        <source>Soubor %1 nelze zapsat: %2.</source>
+        <translation>Cannot write the file %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ardeno-sample</name>
@@ -5752,6 +5776,33 @@ Views:
     <message>
         <source>Soubor %1 nelze zapsat.</source>
         <translation>Cannot write the file %1.</translation>
+    </message>
+    <message>
+        <source>Složka %1 není prázdná a ukázková data do ní nepíší, aby nepřepsala tvé soubory; zvol novou nebo prázdnou složku.</source>
+        <translation>The folder %1 is not empty and the sample data are not written into it, so that none of your files is overwritten; choose a new or an empty folder.</translation>
+    </message>
+    <message>
+        <source>Složku %1 nelze přečíst: %2</source>
+        <translation>Cannot read the folder %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Bulletin</name>
+    <message>
+        <source>Bulletin se nepíše přímo do složky s daty %1; zvol pro něj vlastní složku.</source>
+        <translation>The bulletin is not written straight into the data folder %1; choose a folder of its own.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 už existuje a není to složka; bulletin se nezapsal.</source>
+        <translation>The file %1 exists already and is not a folder; the bulletin was not written.</translation>
+    </message>
+    <message>
+        <source>Na místě souboru %1 je odkaz nebo složka a bulletin přes ně nepíše; nic se nezapsalo.</source>
+        <translation>A link or a folder stands in the place of the file %1 and the bulletin does not write over them; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 už existuje a není to soubor bulletinu; nic se nezapsalo. Zvol jinou složku.</source>
+        <translation>The file %1 exists already and is not a file of the bulletin; nothing was written. Choose another folder.</translation>
     </message>
 </context>
 <context>

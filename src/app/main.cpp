@@ -106,10 +106,11 @@ int main(int argc, char* argv[]) {
   // The bulletin's pictures are painted by the renderer's views, as ardeno-cli bulletin paints
   // them.
   ctx.WriteBulletin = [progDir](const ardeno::ReportMonth& month, const std::filesystem::path& out,
-                                std::vector<std::string>& messages) {
+                                bool replace, std::vector<std::string>& messages, bool& foreign) {
     ardeno::render::BulletinRun run;
-    auto error = ardeno::render::WriteBulletin(progDir, month, out, run);
+    auto error = ardeno::render::WriteBulletin(progDir, month, out, run, replace);
     messages = std::move(run.Messages);
+    foreign = run.RefusedForeignFile;
     return error;
   };
   ardeno::MainWindow window(ctx);

@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
 #include "core/data/record_fields.h"
 #include "core/publishing/bulletin.h"
@@ -59,18 +60,22 @@ QSize SizeOf(const BulletinFigure& figure) { return QSize(figure.Width, figure.H
 
 // Writes one figure; false (with the reason in `error`) when it could not be painted or written.
 bool WriteFigure(const std::variant<Painted, std::string>& painted, const BulletinFigure& figure,
-                 const fs::path& out, BulletinRun& run, std::string& error) {
+                 const fs::path& out, const std::string& month, BulletinRun& run,
+                 std::string& error) {
   if (const auto* refusal = std::get_if<std::string>(&painted)) {
     error = figure.Caption + ": " + *refusal;
     return false;
   }
   const Painted& picture = std::get<Painted>(painted);
   const fs::path file = out / fs::u8path(figure.File);
+  // The mark by which the next bulletin knows the picture as its own.
+  PictureFacts facts = picture.Facts;
+  facts.push_back({kBulletinPictureKey, month});
   const QImage image =
       picture.Image.size() == SizeOf(figure)
           ? picture.Image
           : picture.Image.scaled(SizeOf(figure), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  if (const auto failed = WriteImageFile(image, file, "PNG", picture.Facts)) {
+  if (const auto failed = WriteImageFile(image, file, "PNG", facts)) {
     error = failed->toStdString();
     return false;
   }
@@ -104,7 +109,7 @@ int FirstRecordFrom(const Database& db, const ReportMonth& month, int monthsBack
 }  // namespace
 
 std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const ReportMonth& month,
-                                         const fs::path& out, BulletinRun& run) {
+                                         const fs::path& out, BulletinRun& run, bool replace) {
   RenderSession whole(dataFolder);
   if (auto error = LoadSession(whole, run)) return error;
   const std::optional<MonthRecords> records = FindMonthRecords(whole.Db, month);
@@ -125,7 +130,12 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
     return BuildBulletin(whole.Db, month, whole.Inputs.InstrumentLines,
                          FindingsIn(quality, QualityPeriod{month.Year, month.Month}));
   }();
-  if (auto refused = CheckBulletinFolder(out, dataFolder, bulletin)) return *refused;
+  if (auto refused = CheckBulletinFolder(out, dataFolder, bulletin, replace)) {
+    run.RefusedForeignFile = !replace && !CheckBulletinFolder(out, dataFolder, bulletin, true);
+    return *refused;
+  }
+  const std::string monthText =
+      std::to_string(month.Year) + (month.Month < 10 ? "-0" : "-") + std::to_string(month.Month);
   if (CreateFolders(out))
     return FillText(CoreText("ardeno-render", "Složku %1 nelze vytvořit."), {out.string()});
 
@@ -134,19 +144,19 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
     const auto painted = PaintRegisteredView(
         whole, "drawing", {{"record", std::to_string(drawing.RecordIndex)}, {"picture", "yes"}},
         SizeOf(drawing.Picture));
-    if (!WriteFigure(painted, drawing.Picture, out, run, error) ||
-        !WriteFigure(painted, drawing.Thumbnail, out, run, error))
+    if (!WriteFigure(painted, drawing.Picture, out, monthText, run, error) ||
+        !WriteFigure(painted, drawing.Thumbnail, out, monthText, run, error))
       return error;
   }
   if (!WriteFigure(PaintRegisteredView(whole, "smoothed-comparison", {{"series", kSmoothedSeries}},
                                        SizeOf(bulletin.SmoothedGraph)),
-                   bulletin.SmoothedGraph, out, run, error))
+                   bulletin.SmoothedGraph, out, monthText, run, error))
     return error;
   if (bulletin.MapRotation != 0) {
     const auto map =
         PaintRegisteredView(whole, "map", {{"rotation", std::to_string(bulletin.MapRotation)}},
                             SizeOf(bulletin.SynopticMap));
-    if (!WriteFigure(map, bulletin.SynopticMap, out, run, error)) return error;
+    if (!WriteFigure(map, bulletin.SynopticMap, out, monthText, run, error)) return error;
   }
   TakeMessages(whole, run);
 
@@ -156,7 +166,7 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   if (!WriteFigure(PaintRegisteredView(monthOnly, "daily-graph",
                                        {{"index", "r"}, {"view", "total"}, {"day-width", "16"}},
                                        SizeOf(bulletin.DailyGraph)),
-                   bulletin.DailyGraph, out, run, error))
+                   bulletin.DailyGraph, out, monthText, run, error))
     return error;
   TakeMessages(monthOnly, run);
 
@@ -165,7 +175,7 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   strip.KeepRecords(FirstRecordFrom(strip.Db, month, kButterflyMonths - 1), records->Last);
   if (!WriteFigure(PaintRegisteredView(strip, "butterfly", {{"time-factor", "16"}},
                                        SizeOf(bulletin.Butterfly)),
-                   bulletin.Butterfly, out, run, error))
+                   bulletin.Butterfly, out, monthText, run, error))
     return error;
   TakeMessages(strip, run);
 
@@ -174,8 +184,9 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
     const CzechTexts czechPage;
     return BulletinHtml(bulletin);
   }();
-  if (ReplaceFileBytes(page, html))
-    return FillText(CoreText("ardeno-render", "Soubor %1 nelze zapsat."), {page.string()});
+  if (const std::error_code reason = ReplaceOutputFile(page, html))
+    return FillText(CoreText("ardeno-render", "Soubor %1 nelze zapsat: %2."),
+                    {page.string(), FileErrorText(reason)});
   run.Written.push_back(page);
   return std::nullopt;
 }

@@ -17,14 +17,17 @@ struct BulletinRun {
   // What the load and the views had to say (a record left out, a folder of the checks
   // missing); none of it stops the bulletin.
   std::vector<std::string> Messages;
+  // Refused for a file under one of the bulletin's names that no bulletin wrote: the user may
+  // let it be replaced.
+  bool RefusedForeignFile = false;
 };
 
 // Writes the bulletin of `month` of the saved data in `dataFolder` into `out`; the error text
 // when it cannot (no data, no drawing in the month, an output folder that is not the
-// bulletin's). The pictures are written first and the page last, so that a failed run leaves no
-// page pointing at missing pictures.
+// bulletin's, a file there that no bulletin wrote unless `replace`). The pictures are written
+// first and the page last, so that a failed run leaves no page pointing at missing pictures.
 std::optional<std::string> WriteBulletin(const std::filesystem::path& dataFolder,
                                          const ReportMonth& month, const std::filesystem::path& out,
-                                         BulletinRun& run);
+                                         BulletinRun& run, bool replace = false);
 
 }  // namespace ardeno::render

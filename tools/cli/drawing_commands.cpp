@@ -53,6 +53,7 @@ int Merge(const std::vector<std::string>& args) {
   LoadReport report;
   FolderLock lock;
   if (!LoadFolderForChange({args[0]}, kMergeUsage, db, report, lock)) return 1;
+  if (const auto own = RefuseOwnDataFile(args[1], args[0])) return Fail(*own);
   const auto read = ReadMergeFile(args[1]);
   if (const auto* refusal = std::get_if<std::string>(&read)) return Fail(*refusal);
   const auto& added = std::get<std::vector<ObservationRecord>>(read);
@@ -63,9 +64,10 @@ int Merge(const std::vector<std::string>& args) {
   const MergeOutcome& outcome = std::get<MergeOutcome>(merged);
   std::cout << FillText(CoreText("ardeno-cli",
                                  "Přidáno záznamů: %1, vynecháno: %2, shodná data: %3, záznamů "
-                                 "celkem: %4"),
+                                 "celkem: %4, už v datech (stejné bajt po bajtu): %5"),
                         {std::to_string(outcome.Added), std::to_string(outcome.LeftOut),
-                         std::to_string(equal), std::to_string(db.RecordCount)})
+                         std::to_string(equal), std::to_string(db.RecordCount),
+                         std::to_string(outcome.Duplicates)})
             << "\n";
   // The good drawings are stored; the refused ones were named and the merge was not whole.
   if (outcome.Refused == 0) return 0;

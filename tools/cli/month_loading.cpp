@@ -38,6 +38,26 @@ void TellLeftOut(const Database& db, const ReportDays& days) {
   for (const std::string& message : LeftOutMessages(db, days)) std::cerr << message << "\n";
 }
 
+bool TakeReplaceOption(std::vector<std::string>& args) {
+  if (args.empty() || args.back() != "--replace") return false;
+  args.pop_back();
+  return true;
+}
+
+bool MayWrite(const std::vector<std::filesystem::path>& files, bool replace) {
+  if (replace) return true;
+  for (const auto& file : files) {
+    std::error_code noFile;
+    // A link counts as a file there: it is never written through, and never quietly replaced.
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, noFile))) continue;
+    std::cerr << FillText(CoreText("ardeno-cli", "Soubor %1 již existuje (přepsat: --replace)."),
+                          {file.string()})
+              << "\n";
+    return false;
+  }
+  return true;
+}
+
 int WriteFiles(const std::vector<std::pair<std::filesystem::path, std::string>>& files) {
   if (const auto error = WriteReportFiles(files)) {
     std::cerr << *error << "\n";

@@ -20,6 +20,13 @@ bool LoadMonth(const std::vector<std::string>& args, std::size_t count, const ch
 // The later drawings of a day that the report leaves out, one line each on stderr.
 void TellLeftOut(const Database& db, const ReportDays& days);
 
+// Takes "--replace" off the end of `args`; true when it was there. A report written before
+// (and perhaps edited by hand since) is replaced only when the command is given it.
+bool TakeReplaceOption(std::vector<std::string>& args);
+
+// False, with a message naming the first of `files` that exists, unless `replace`.
+bool MayWrite(const std::vector<std::filesystem::path>& files, bool replace);
+
 // Writes every file or none (on a failure every old file stays as it was) and prints the paths
 // written; the exit status.
 int WriteFiles(const std::vector<std::pair<std::filesystem::path, std::string>>& files);

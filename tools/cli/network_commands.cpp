@@ -41,7 +41,7 @@ bool CodesFor(Network network, const std::string& dir, const std::string& typed,
 }
 
 int WriteMonth(Network network, const std::vector<std::string>& args, const char* usage,
-               const std::string& typedCode) {
+               const std::string& typedCode, bool replace) {
   Database db;
   ReportMonth month;
   if (!LoadMonth(args, 2, usage, db, month)) return 1;
@@ -49,20 +49,22 @@ int WriteMonth(Network network, const std::vector<std::string>& args, const char
   if (!CodesFor(network, args[0], typedCode, codes)) return 1;
   TellLeftOut(db, MatchReportDays(db, month));
   const NetworkFile file = NetworkMonthFile(args[0], db, network, month, codes);
+  if (!MayWrite({file.Path}, replace)) return 1;
   return StatusAfterOutput(db, WriteFiles({{file.Path, file.Bytes}}));
 }
 
 // "D.M.YYYY": the message of that day's drawing; "M.YYYY": every drawing day of the month.
-int Ussps(const std::vector<std::string>& args) {
+int Ussps(std::vector<std::string> args) {
   constexpr const char* kUsage =
-      CoreTextNoop("ardeno-cli", "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]");
+      CoreTextNoop("ardeno-cli", "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE] [--replace]");
+  const bool replace = TakeReplaceOption(args);
   if (args.size() < 2 || args.size() > 3) {
     PrintUsage(kUsage);
     return 1;
   }
   const std::string station = args.size() == 3 ? args[2] : std::string();
   if (std::count(args[1].begin(), args[1].end(), '.') != 2)
-    return WriteMonth(Network::Ussps, {args[0], args[1]}, kUsage, station);
+    return WriteMonth(Network::Ussps, {args[0], args[1]}, kUsage, station, replace);
   const auto date = ParseEnteredDate(args[1]);
   if (!date) {
     std::cerr << FillText(CoreText("ardeno-cli", "Datum „%1“ nelze přečíst (D.M.RRRR)."), {args[1]})
@@ -92,33 +94,39 @@ int Ussps(const std::vector<std::string>& args) {
   }
   TellLeftOut(db, days);
   const NetworkFile file = UsspsDayFile(args[0], db, index, codes);
+  if (!MayWrite({file.Path}, replace)) return 1;
   return StatusAfterOutput(db, WriteFiles({{file.Path, file.Bytes}}));
 }
 
-int Baa(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "baa SLOŽKA M.RRRR");
+int Baa(std::vector<std::string> args) {
+  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "baa SLOŽKA M.RRRR [--replace]");
+  const bool replace = TakeReplaceOption(args);
   if (args.size() != 2) {
     PrintUsage(kUsage);
     return 1;
   }
-  return WriteMonth(Network::Baa, args, kUsage, "");
+  return WriteMonth(Network::Baa, args, kUsage, "", replace);
 }
 
-int Aavso(const std::vector<std::string>& args) {
-  constexpr const char* kUsage = CoreTextNoop("ardeno-cli", "aavso SLOŽKA M.RRRR [KÓD]");
+int Aavso(std::vector<std::string> args) {
+  constexpr const char* kUsage =
+      CoreTextNoop("ardeno-cli", "aavso SLOŽKA M.RRRR [KÓD] [--replace]");
+  const bool replace = TakeReplaceOption(args);
   if (args.size() < 2 || args.size() > 3) {
     PrintUsage(kUsage);
     return 1;
   }
   return WriteMonth(Network::Aavso, {args[0], args[1]}, kUsage,
-                    args.size() == 3 ? args[2] : std::string());
+                    args.size() == 3 ? args[2] : std::string(), replace);
 }
 
 const bool kRegistered =
     RegisterCommand(
-        {"ussps", CoreTextNoop("ardeno-cli", "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]"), Ussps}) &&
-    RegisterCommand({"baa", CoreTextNoop("ardeno-cli", "baa SLOŽKA M.RRRR"), Baa}) &&
-    RegisterCommand({"aavso", CoreTextNoop("ardeno-cli", "aavso SLOŽKA M.RRRR [KÓD]"), Aavso});
+        {"ussps", CoreTextNoop("ardeno-cli", "ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE] [--replace]"),
+         Ussps}) &&
+    RegisterCommand({"baa", CoreTextNoop("ardeno-cli", "baa SLOŽKA M.RRRR [--replace]"), Baa}) &&
+    RegisterCommand(
+        {"aavso", CoreTextNoop("ardeno-cli", "aavso SLOŽKA M.RRRR [KÓD] [--replace]"), Aavso});
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 
 #include "cli/command_registry.h"
 #include "cli/folder_loading.h"
+#include "core/data/folder_lock.h"
 #include "core/reference/group_files_import.h"
 #include "core/reference/k_factors.h"
 #include "core/reference/reference_series.h"
@@ -101,6 +102,13 @@ int ImportReference(const std::vector<std::string>& args) {
                           "Zveřejněné řady nebyly nalezeny vedle programu ani v "
                           "share/ardeno/reference; uveď složku ZDROJE.")
               << "\n";
+    return 1;
+  }
+  // One writer of the series at a time: the next one finishes or throws away what a killed
+  // run left, and must not take a live run's staging folder for a dead one.
+  const FolderLockAttempt lock = LockDataFolder(args[0], "ardeno-cli import-reference");
+  if (lock.Refused) {
+    std::cerr << *lock.Refused << "\n";
     return 1;
   }
   const ReferenceImport result = ImportReferenceSeries(args[0], *sources, InvocationDate());

@@ -8,6 +8,7 @@
 
 #include "core/data/data_file.h"
 #include "core/data/file_error_text.h"
+#include "core/data/file_replace.h"
 #include "core/data/record_file.h"
 #include "core/text/core_text.h"
 #include "sample/sample_drawing.h"
@@ -75,17 +76,36 @@ Database GenerateSampleDatabase(int count, unsigned seed) {
 }
 
 void PrepareSampleFolder(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
   std::error_code error;
-  std::filesystem::create_directories(folder, error);
+  fs::create_directories(folder, error);
   if (error)
     throw std::runtime_error(FillText(CoreText("ardeno-sample", "Složku %1 nelze vytvořit: %2"),
                                       {folder.string(), FileErrorText(error)}));
   // A folder that already holds a database is somebody's data: never write over it.
-  if (std::filesystem::exists(folder / kDataFileName, error) || error)
+  const fs::file_status data = fs::symlink_status(folder / kDataFileName, error);
+  if (fs::exists(data) || (error && data.type() != fs::file_type::not_found))
     throw std::runtime_error(
         FillText(CoreText("ardeno-sample",
                           "Ve složce %1 už je soubor datax.dat; ukázková data jej nepřepíší."),
                  {folder.string()}));
+  const fs::path mark = folder / kSampleMarkName;
+  const bool madeHere = fs::is_regular_file(fs::symlink_status(mark, error));
+  error.clear();
+  if (!madeHere && !fs::is_empty(folder, error))
+    throw std::runtime_error(
+        FillText(CoreText("ardeno-sample",
+                          "Složka %1 není prázdná a ukázková data do ní nepíší, aby nepřepsala tvé "
+                          "soubory; zvol novou nebo prázdnou složku."),
+                 {folder.string()}));
+  if (error)
+    throw std::runtime_error(FillText(CoreText("ardeno-sample", "Složku %1 nelze přečíst: %2"),
+                                      {folder.string(), FileErrorText(error)}));
+  if (madeHere) return;
+  if (const std::error_code failed =
+          ReplaceFileBytes(mark, "Tuto složku s ukázkovými daty vytvořil program ardeno-sample.\n"))
+    throw std::runtime_error(FillText(CoreText("ardeno-sample", "Soubor %1 nelze zapsat: %2"),
+                                      {mark.string(), FileErrorText(failed)}));
 }
 
 void FinishSampleFolder(const std::filesystem::path& folder,

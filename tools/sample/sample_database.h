@@ -18,8 +18,13 @@ std::vector<ObservationRecord> GenerateSampleRecords(int count, unsigned seed, C
 // current and in the work record, room for the records a run adds.
 Database GenerateSampleDatabase(int count, unsigned seed = 11);
 
-// Creates the folder when missing; throws (with the Czech message) when it cannot be written or
-// already holds a datax.dat.
+// The file by which a folder is known as one this tool made (an interrupted run may be repeated
+// into it).
+inline constexpr const char* kSampleMarkName = ".ardeno-sample";
+
+// Creates the folder when missing; throws (with the Czech message) when it cannot be written,
+// already holds a datax.dat, or holds other files and was not made by this tool: the samples
+// never write over a user's own files (SIDC series, a README).
 void PrepareSampleFolder(const std::filesystem::path& folder);
 // Writes the records as datax.dat and everything else a sample folder holds beside them (the
 // generated outside observations of the maps and the butterfly diagram). Every kind of sample

@@ -4,8 +4,11 @@
 #include <stdexcept>
 
 #include "core/data/aux_file_io.h"
+#include "core/data/file_error_text.h"
+#include "core/data/file_replace.h"
 #include "core/solar/ephemeris.h"
 #include "core/solar/heliographic.h"
+#include "core/text/core_text.h"
 #include "core/text/encoding.h"
 #include "core/text/number_format.h"
 
@@ -91,7 +94,12 @@ std::string AsciiExportText(Database& db) {
 
 Refusal WriteAsciiExport(Database& db, const std::filesystem::path& progDir) {
   if (auto refusal = CheckAsciiExport(db)) return refusal;
-  return ReplaceFile(progDir / kAsciiExportFileName, AsciiExportText(db), kAsciiExportFileName);
+  // An export, never written through a link planted at its name.
+  const std::error_code reason =
+      ReplaceOutputFile(progDir / kAsciiExportFileName, AsciiExportText(db));
+  if (!reason) return std::nullopt;
+  return FillText(CoreText("AuxFiles", "Soubor %1 nelze zapsat: %2."),
+                  {kAsciiExportFileName, FileErrorText(reason)});
 }
 
 }  // namespace ardeno

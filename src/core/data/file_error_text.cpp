@@ -4,9 +4,14 @@
 
 #include <cerrno>
 
+#include "core/data/file_replace.h"
+
 namespace ardeno {
 
 std::string FileErrorText(const std::error_code& error) {
+  if (error == OutputLinkError())
+    return CoreText("FileError",
+                    "na místě souboru je odkaz na jiný soubor a přes odkaz se nezapisuje");
   if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
     return CoreText("FileError", "přístup odepřen");
   if (error == std::errc::no_space_on_device) return CoreText("FileError", "na disku není místo");

@@ -95,7 +95,23 @@ std::error_code Stage(const fs::path& link, std::string_view bytes, StagedFile& 
   return error;
 }
 
+bool IsLink(const fs::path& path) {
+  std::error_code noFile;
+  return fs::is_symlink(fs::symlink_status(path, noFile));
+}
+
+class OutputLinkCategory : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "ardeno-output"; }
+  std::string message(int) const override { return "output name is a symbolic link"; }
+};
+
 }  // namespace
+
+std::error_code OutputLinkError() {
+  static const OutputLinkCategory category;
+  return std::error_code(1, category);
+}
 
 WriteBlock FindWriteBlock(const fs::path& path) {
   std::error_code error;
@@ -137,6 +153,17 @@ bool IsTemporaryNameOf(const fs::path& candidate, const fs::path& file) {
 std::error_code ReplaceFileBytes(const fs::path& file, std::string_view bytes) {
   if (const auto failure = ReplaceFileSet({{file, bytes}})) return failure->Error;
   return {};
+}
+
+std::error_code ReplaceOutputFile(const fs::path& file, std::string_view bytes) {
+  if (const auto failure = ReplaceOutputFileSet({{file, bytes}})) return failure->Error;
+  return {};
+}
+
+std::optional<FileSetFailure> ReplaceOutputFileSet(const std::vector<FileContent>& files) {
+  for (const FileContent& content : files)
+    if (IsLink(content.File)) return FileSetFailure{content.File, OutputLinkError()};
+  return ReplaceFileSet(files);
 }
 
 std::optional<FileSetFailure> ReplaceFileSet(const std::vector<FileContent>& files) {

@@ -53,4 +53,14 @@ struct FileSetFailure {
 };
 std::optional<FileSetFailure> ReplaceFileSet(const std::vector<FileContent>& files);
 
+// The same for what the program makes for the user (an export, a report, a bulletin's page):
+// an output name that is a link is refused (the error OutputLinkError()) before anything is
+// written, so a link planted there never turns the file it leads to (another database, say)
+// into an export.
+std::error_code ReplaceOutputFile(const std::filesystem::path& file, std::string_view bytes);
+std::optional<FileSetFailure> ReplaceOutputFileSet(const std::vector<FileContent>& files);
+
+// The error of an output name that is a symbolic link.
+std::error_code OutputLinkError();
+
 }  // namespace ardeno

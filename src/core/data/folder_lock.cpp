@@ -3,8 +3,10 @@
 
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <thread>
 
+#include "core/data/data_file.h"
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
 #include "core/data/system_files.h"
@@ -71,10 +73,24 @@ bool TakeWithin(int handle, std::chrono::milliseconds wait, std::error_code& err
   return true;
 }
 
+// The folder where `folder`'s datax.dat really lives when it is a link into another folder.
+std::optional<fs::path> FolderOfLinkedDataFile(const fs::path& folder) {
+  const fs::path file = folder / kDataFileName;
+  std::error_code error;
+  if (!fs::is_symlink(fs::symlink_status(file, error))) return std::nullopt;
+  const fs::path real = fs::canonical(file, error);
+  if (error) return std::nullopt;  // a dangling link: no database behind it to protect
+  const fs::path own = fs::canonical(folder, error);
+  if (error || real.parent_path() == own) return std::nullopt;
+  return real.parent_path();
+}
+
 }  // namespace
 
 FolderLock::FolderLock(FolderLock&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, -1)), m_holderFile(std::move(other.m_holderFile)) {
+    : m_handle(std::exchange(other.m_handle, -1)),
+      m_holderFile(std::move(other.m_holderFile)),
+      m_dataFileFolder(std::move(other.m_dataFileFolder)) {
   other.m_holderFile.clear();
 }
 
@@ -83,6 +99,7 @@ FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
     Release();
     m_handle = std::exchange(other.m_handle, -1);
     m_holderFile = std::move(other.m_holderFile);
+    m_dataFileFolder = std::move(other.m_dataFileFolder);
     other.m_holderFile.clear();
   }
   return *this;
@@ -91,6 +108,7 @@ FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
 FolderLock::~FolderLock() { Release(); }
 
 void FolderLock::Release() {
+  m_dataFileFolder.reset();
   if (m_handle < 0) return;
   std::error_code ignored;
   if (!m_holderFile.empty()) fs::remove(m_holderFile, ignored);
@@ -122,7 +140,13 @@ FolderLockAttempt LockDataFolder(const fs::path& folder, const std::string& hold
     return {FolderLock(), LockFailedText(folder, error)};
   }
   const bool named = WriteHolder(holderFile, HolderText(holder));
-  return FolderLockAttempt::Made(handle, named ? holderFile : fs::path());
+  FolderLockAttempt attempt = FolderLockAttempt::Made(handle, named ? holderFile : fs::path());
+  if (const auto other = FolderOfLinkedDataFile(folder)) {
+    FolderLockAttempt real = LockDataFolder(*other, holder, wait);
+    if (real.Refused) return {FolderLock(), real.Refused};
+    attempt.AlsoHold(std::move(real.Lock));
+  }
+  return attempt;
 }
 
 }  // namespace ardeno

@@ -6,9 +6,12 @@
 // folder, so that a second writer is refused with a message naming the first. The system drops
 // the lock when the holder ends in any way (even killed), so a lock is never left behind; the
 // holder's file is removed when the lock is let go (one left by a killed holder is only read
-// while somebody holds the lock, and then it is that holder's).
+// while somebody holds the lock, and then it is that holder's). A folder whose datax.dat is a
+// link to another folder's shares that folder's database: its writer holds that folder's lock
+// too, so that writers reaching one file through two folders never save over each other.
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -38,6 +41,8 @@ class FolderLock {
       : m_handle(handle), m_holderFile(std::move(holderFile)) {}
   int m_handle = -1;
   std::filesystem::path m_holderFile;  // empty when the folder cannot be written
+  // The lock of the folder where the data file really lives, when that is another folder.
+  std::unique_ptr<FolderLock> m_dataFileFolder;
 };
 
 struct FolderLockAttempt {
@@ -49,6 +54,10 @@ struct FolderLockAttempt {
 
   static FolderLockAttempt Made(int handle, std::filesystem::path holderFile) {
     return {FolderLock(handle, std::move(holderFile)), std::nullopt};
+  }
+  // Holds `other` (the lock of the folder where the data file lives) as long as Lock.
+  void AlsoHold(FolderLock other) {
+    Lock.m_dataFileFolder = std::make_unique<FolderLock>(std::move(other));
   }
 };
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <system_error>
 
+#include "core/data/data_file.h"
 #include "core/data/database_ops.h"
 #include "core/data/file_error_text.h"
 #include "core/data/load_findings.h"
@@ -15,6 +16,16 @@ namespace ardeno {
 
 namespace {
 
+using RecordBytes = decltype(ObservationRecord::Bytes);
+
+// A drawing's bytes as a load leaves them, without the database's settings word, which only
+// record 1 carries and which a merge gives to whichever drawing comes first.
+RecordBytes DrawingBytes(ObservationRecord record) {
+  ApplyLoadRepairs(record);
+  record.SetRadiusWord(0);
+  return record.Bytes;
+}
+
 std::set<std::string> DatesOf(const Database& db) {
   std::set<std::string> dates;
   for (int i = 1; i <= db.RecordCount; ++i) dates.insert(db.Record(i).DateRaw());
@@ -22,6 +33,17 @@ std::set<std::string> DatesOf(const Database& db) {
 }
 
 }  // namespace
+
+std::optional<std::string> RefuseOwnDataFile(const std::filesystem::path& file,
+                                             const std::filesystem::path& progDir) {
+  std::error_code error;
+  if (!std::filesystem::equivalent(file, progDir / kDataFileName, error) || error)
+    return std::nullopt;
+  return FillText(CoreText("MergeRecords",
+                           "Soubor %1 je datový soubor této složky; sám do sebe se nepřidává, "
+                           "každý zákres by v datech byl dvakrát. Nic se nezměnilo."),
+                  {file.string()});
+}
 
 std::variant<std::vector<ObservationRecord>, std::string> ReadMergeFile(
     const std::filesystem::path& file) {
@@ -55,18 +77,29 @@ std::variant<MergeOutcome, std::string> MergeRecords(Database& db,
                                                      const std::vector<ObservationRecord>& added,
                                                      bool skipEqualDates) {
   const std::set<std::string> dates = DatesOf(db);
+  std::set<RecordBytes> present;
+  for (int i = 1; i <= db.RecordCount; ++i) present.insert(DrawingBytes(db.Record(i)));
   const RecordFindings findings = FindRecordProblems(added);
   const std::vector<int> refused = RecordsFound(findings);
-  std::vector<const ObservationRecord*> kept;
+  std::vector<ObservationRecord> kept;
   MergeOutcome outcome;
   for (std::size_t i = 0; i < added.size(); ++i) {
     const ObservationRecord& record = added[i];
     if (std::binary_search(refused.begin(), refused.end(), static_cast<int>(i) + 1)) continue;
-    if (!record.HasDate() || (skipEqualDates && dates.count(record.DateRaw()) > 0)) {
+    if (!record.HasDate()) {
       ++outcome.LeftOut;
       continue;
     }
-    kept.push_back(&record);
+    if (!present.insert(DrawingBytes(record)).second) {
+      ++outcome.Duplicates;
+      continue;
+    }
+    if (skipEqualDates && dates.count(record.DateRaw()) > 0) {
+      ++outcome.LeftOut;
+      continue;
+    }
+    kept.push_back(record);
+    ApplyLoadRepairs(kept.back());
   }
   outcome.Refused = static_cast<int>(refused.size());
   if (!refused.empty()) {
@@ -80,11 +113,7 @@ std::variant<MergeOutcome, std::string> MergeRecords(Database& db,
     return CoreText("DatabaseOps", kDatabaseFullMessage);
   // The settings live in record 1, which an added drawing of an earlier date would replace.
   const std::uint16_t settings = db.RecordCount > 0 ? db.Record(1).RadiusWord() : 0;
-  for (const ObservationRecord* record : kept) {
-    ObservationRecord& appended = db.Record(++db.RecordCount);
-    appended = *record;
-    ApplyLoadRepairs(appended);
-  }
+  for (const ObservationRecord& record : kept) db.Record(++db.RecordCount) = record;
   outcome.Added = static_cast<int>(kept.size());
   if (outcome.Added == 0) return outcome;
   const bool hadRecords = db.RecordCount > outcome.Added;

@@ -25,6 +25,11 @@ inline constexpr const char* kMergeLimitMessage =
 std::variant<std::vector<ObservationRecord>, std::string> ReadMergeFile(
     const std::filesystem::path& file);
 
+// The folder's own data file (by any name or link that leads to it) is never merged into its
+// database: every drawing would come twice. The Czech refusal, or nothing for another file.
+std::optional<std::string> RefuseOwnDataFile(const std::filesystem::path& file,
+                                             const std::filesystem::path& progDir);
+
 // The number of added drawings whose Date equals, byte for byte, the Date of a drawing in the
 // database.
 int CountEqualDates(const Database& db, const std::vector<ObservationRecord>& added);
@@ -35,6 +40,9 @@ std::string EqualDatesQuestion(int count);
 struct MergeOutcome {
   int Added = 0;
   int LeftOut = 0;  // equal dates left out at the user's wish, and empty places of the file
+  // Drawings byte for byte equal to one already in the database (the same file merged twice):
+  // never added again.
+  int Duplicates = 0;
   // Drawings that fail the checks of a load (a date that does not read, a year of fewer than
   // four digits, an impossible time, more than 40 groups or faculae): never added, since every
   // later load would stop at them or change them.
@@ -43,8 +51,9 @@ struct MergeOutcome {
   std::string RefusedMessage;
 };
 
-// Appends the added drawings (without those of an equal date when skipEqualDates, and without
-// those that fail the checks of a load), with the repairs a load applies, restores the date
+// Appends the added drawings (without those of an equal date when skipEqualDates, without those
+// equal byte for byte to a drawing of the database or one added before them, and without those
+// that fail the checks of a load), with the repairs a load applies, restores the date
 // order, rebuilds the observer list, makes the last drawing current and marks the data as
 // changed. A drawing with an empty date is an unused place of the other file and is never
 // added (the next load would cut the database at it). Record 1 keeps the database's settings

@@ -216,6 +216,7 @@ std::string BulletinHtml(const Bulletin& b) {
   Line(html, "<html lang=\"cs\">");
   Line(html, "<head>");
   Line(html, "<meta charset=\"utf-8\">");
+  Line(html, kBulletinPageMark);
   Line(html, "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
   Line(html, "<title>" + EscapeHtml("Sluneční skvrny " + b.Title + " – " + b.Station) + "</title>");
   Line(html, "<style>" + std::string(kStyle) + "</style>");

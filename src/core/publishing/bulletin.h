@@ -16,6 +16,12 @@
 namespace ardeno {
 
 inline constexpr const char* kBulletinPageName = "index.html";
+// What marks the bulletin's own files, so that a later bulletin replaces them and nothing else:
+// this line in the page's head, and a PNG text chunk of this key (the month, "YYYY-MM") in each
+// picture.
+inline constexpr const char* kBulletinPageMark =
+    "<meta name=\"generator\" content=\"Ardeno bulletin\">";
+inline constexpr const char* kBulletinPictureKey = "Bulletin";
 
 // A picture of the page: a file beside index.html, its size in pixels and what it shows.
 struct BulletinFigure {

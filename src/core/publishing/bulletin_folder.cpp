@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "core/data/picture_output.h"
+#include "core/publishing/picture_text.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -17,15 +19,27 @@ fs::path Resolved(const fs::path& path) {
   return error ? fs::absolute(path, error) : whole;
 }
 
-// An HTML page: its first bytes open a document or an html element.
-bool HoldsHtmlPage(const fs::path& file) {
-  std::string start(512, '\0');
+// A page an earlier bulletin wrote: its head carries the bulletin's mark.
+bool HoldsBulletinPage(const fs::path& file) {
+  std::string start(4096, '\0');
   std::ifstream in(file, std::ios::binary);
   in.read(start.data(), static_cast<std::streamsize>(start.size()));
   start.resize(static_cast<std::size_t>(in.gcount()));
-  for (char& c : start) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return start.find("<!doctype html") != std::string::npos ||
-         start.find("<html") != std::string::npos;
+  return start.find(kBulletinPageMark) != std::string::npos;
+}
+
+// A picture an earlier bulletin wrote: a PNG with the bulletin's text chunk.
+bool HoldsBulletinPicture(const fs::path& file) {
+  if (!HoldsPictureOf(file, PictureFormat::Png)) return false;
+  std::ifstream in(file, std::ios::binary);
+  const auto described = DescribePicture(in);
+  const auto* picture = std::get_if<PictureDescription>(&described);
+  return picture && FactValue(picture->Facts, kBulletinPictureKey) != nullptr;
+}
+
+bool IsLink(const fs::path& file) {
+  std::error_code noFile;
+  return fs::is_symlink(fs::symlink_status(file, noFile));
 }
 
 }  // namespace
@@ -46,25 +60,46 @@ std::vector<std::string> BulletinFiles(const Bulletin& b) {
   return files;
 }
 
-Refusal CheckBulletinFolder(const fs::path& out, const fs::path& dataFolder,
-                            const Bulletin& bulletin) {
-  if (Resolved(out) == Resolved(dataFolder))
-    return "Bulletin se nepíše přímo do složky s daty " + dataFolder.string() +
-           "; zvol pro něj vlastní složku.";
-  std::error_code error;
-  if (fs::exists(out, error) && !fs::is_directory(out, error))
-    return "Soubor " + out.string() + " už existuje a není to složka; bulletin se nezapsal.";
+std::optional<fs::path> ForeignBulletinFile(const fs::path& out, const Bulletin& bulletin) {
   for (const std::string& name : BulletinFiles(bulletin)) {
     const fs::path file = out / fs::u8path(name);
-    if (!fs::exists(file, error)) continue;
+    std::error_code noFile;
+    if (!fs::exists(fs::symlink_status(file, noFile))) continue;
     const bool ours =
-        name == kBulletinPageName
-            ? fs::is_regular_file(file, error) && HoldsHtmlPage(file)
-            : fs::is_regular_file(file, error) && HoldsPictureOf(file, PictureFormat::Png);
-    if (!ours)
-      return "Soubor " + file.string() +
-             " už existuje a není to soubor bulletinu; nic se nezapsalo. Zvol jinou složku.";
+        name == kBulletinPageName ? HoldsBulletinPage(file) : HoldsBulletinPicture(file);
+    if (IsLink(file) || !fs::is_regular_file(file, noFile) || !ours) return file;
   }
+  return std::nullopt;
+}
+
+Refusal CheckBulletinFolder(const fs::path& out, const fs::path& dataFolder,
+                            const Bulletin& bulletin, bool replace) {
+  if (Resolved(out) == Resolved(dataFolder))
+    return FillText(CoreText("Bulletin",
+                             "Bulletin se nepíše přímo do složky s daty %1; zvol pro "
+                             "něj vlastní složku."),
+                    {dataFolder.string()});
+  std::error_code error;
+  if (fs::exists(out, error) && !fs::is_directory(out, error))
+    return FillText(
+        CoreText("Bulletin", "Soubor %1 už existuje a není to složka; bulletin se nezapsal."),
+        {out.string()});
+  for (const std::string& name : BulletinFiles(bulletin)) {
+    const fs::path file = out / fs::u8path(name);
+    std::error_code noFile;
+    const auto status = fs::symlink_status(file, noFile);
+    if (fs::is_symlink(status) || (fs::exists(status) && !fs::is_regular_file(status)))
+      return FillText(CoreText("Bulletin",
+                               "Na místě souboru %1 je odkaz nebo složka a bulletin "
+                               "přes ně nepíše; nic se nezapsalo."),
+                      {file.string()});
+  }
+  if (replace) return std::nullopt;
+  if (const auto foreign = ForeignBulletinFile(out, bulletin))
+    return FillText(CoreText("Bulletin",
+                             "Soubor %1 už existuje a není to soubor bulletinu; nic "
+                             "se nezapsalo. Zvol jinou složku."),
+                    {foreign->string()});
   return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "core/data/aux_file_io.h"
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
+#include "core/data/folder_files_swap.h"
 #include "core/data/sidc_files.h"
 #include "core/reference/catalogue_lines.h"
 #include "core/text/core_text.h"
@@ -335,12 +336,13 @@ ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& so
                             {sidc.string(), FileErrorText(failure)});
     return result;
   }
-  std::vector<FileContent> contents;
-  for (const auto& [name, text] : files) contents.push_back({sidc / name, text});
-  if (const auto failure = ReplaceFileSet(contents)) {
+  std::vector<NamedContent> contents;
+  for (const auto& [name, text] : files) contents.push_back({name, text});
+  if (const auto failure = ReplaceFolderFiles(sidc, contents)) {
     result.Error =
         FillText(CoreText("Import", "Soubor %1 nelze zapsat: %2. Žádný ze souborů se nezměnil."),
-                 {std::string(kSidcFolder) + "/" + failure->File.filename().string(),
+                 {std::string(kSidcFolder) + "/" +
+                      (failure->Name.empty() ? std::string(kStagingFolderName) : failure->Name),
                   FileErrorText(failure->Error)});
     return result;
   }

@@ -31,7 +31,7 @@ Refusal WriteReportFiles(const std::vector<std::pair<std::filesystem::path, std:
              ". Původní soubory zůstaly beze změny.";
     contents.push_back({file, bytes});
   }
-  const auto failure = ReplaceFileSet(contents);
+  const auto failure = ReplaceOutputFileSet(contents);
   if (!failure) return std::nullopt;
   return "Soubor " + failure->File.filename().string() +
          " nelze zapsat: " + FileErrorText(failure->Error) +

@@ -54,7 +54,7 @@ Refusal WriteMonthlyCsv(const std::filesystem::path& progDir, const MonthlyTable
   if (table.RowCount() <= 1) return std::string(kEmptyTableMessage);
   const std::filesystem::path file = MonthlyCsvPath(progDir, kind, hemisphere);
   std::error_code error = CreateFolders(file.parent_path());
-  if (!error) error = ReplaceFileBytes(file, MonthlyCsvText(table, hemisphere));
+  if (!error) error = ReplaceOutputFile(file, MonthlyCsvText(table, hemisphere));
   if (!error) return std::nullopt;
   return "Soubor " + file.filename().string() + " nelze zapsat: " + FileErrorText(error) +
          ". Původní soubor zůstal beze změny.";

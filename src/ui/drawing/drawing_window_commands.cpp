@@ -352,6 +352,10 @@ void DrawingWindow::ChooseMergeFile() {
       this, QCoreApplication::translate("Ardeno", "Vybrat soubor pro přidání"),
       PathText(m_ctx.ProgDir), DataFilter());
   if (!chosen) return;
+  if (const auto own = RefuseOwnDataFile(PathFromText(*chosen), m_ctx.ProgDir)) {
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(*own));
+    return;
+  }
   const auto read = ReadMergeFile(PathFromText(*chosen));
   if (const auto* refusal = std::get_if<std::string>(&read)) {
     m_ctx.Msg.ShowMessageText(QString::fromStdString(*refusal));

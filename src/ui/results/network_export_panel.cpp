@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <filesystem>
 
 #include "core/data/aux_file_io.h"
 #include "core/reports/report_text.h"
@@ -134,6 +135,14 @@ void NetworkExportPanel::Write() {
     m_codes = codes;
   }
   const NetworkFile file = NetworkMonthFile(m_ctx.App.ProgDir, db, network, *month, codes);
+  // A report edited by hand after it was written is replaced only at the user's word.
+  std::error_code noFile;
+  if (std::filesystem::exists(std::filesystem::symlink_status(file.Path, noFile)) &&
+      !m_ctx.App.Dialogs.ConfirmOverwrite(
+          this, tr("Soubor %1 už existuje. Přepsat?")
+                    .arg(QString::fromStdU16String(file.Path.u16string())))) {
+    return;
+  }
   if (const auto refusal = WriteReportFile(file.Path, file.Bytes)) {
     Tell(Qt8(*refusal));
     return;

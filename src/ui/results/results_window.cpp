@@ -148,7 +148,14 @@ void ResultsWindow::WriteMonthBulletin() {
   if (!month) return;
   const std::filesystem::path out = BulletinFolder(m_app.ProgDir, *month);
   std::vector<std::string> messages;
-  const std::optional<std::string> error = m_app.WriteBulletin(*month, out, messages);
+  bool foreign = false;
+  std::optional<std::string> error = m_app.WriteBulletin(*month, out, false, messages, foreign);
+  // A file of the bulletin's name that no bulletin wrote is replaced only at the user's word.
+  if (error && foreign &&
+      m_app.Msg.AskChoice(QString::fromStdString(*error) + "\n" + tr("Přesto ho přepsat?"))) {
+    messages.clear();
+    error = m_app.WriteBulletin(*month, out, true, messages, foreign);
+  }
   if (error) {
     m_app.Msg.ShowMessageText(QString::fromStdString(*error));
     return;

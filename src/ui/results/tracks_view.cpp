@@ -219,7 +219,7 @@ void TracksView::ExportCsv() {
   }
   const std::filesystem::path file = m_ctx.App.ProgDir / kCsvFolderName / kTracksCsvName;
   std::error_code error = CreateFolders(file.parent_path());
-  if (!error) error = ReplaceFileBytes(file, TracksCsv(m_shown));
+  if (!error) error = ReplaceOutputFile(file, TracksCsv(m_shown));
   if (error) {
     m_ctx.App.Msg.ShowMessageText(
         tr("Soubor %1 nelze zapsat: %2. Původní soubor zůstal beze změny.")

@@ -105,7 +105,7 @@ void UncertaintyView::ExportCsv() {
   }
   const std::filesystem::path file = m_ctx.App.ProgDir / kCsvFolderName / CsvName();
   std::error_code error = CreateFolders(file.parent_path());
-  if (!error) error = ReplaceFileBytes(file, UncertaintyCsv(m_rows));
+  if (!error) error = ReplaceOutputFile(file, UncertaintyCsv(m_rows));
   if (error) {
     m_ctx.App.Msg.ShowMessageText(
         tr("Soubor %1 nelze zapsat: %2. Původní soubor zůstal beze změny.")

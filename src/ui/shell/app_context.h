@@ -58,10 +58,11 @@ struct AppContext {
   // Writes the monthly bulletin of the saved data of ProgDir for a month into a folder, adding
   // to `messages` what the checks and the pictures had to say; the Czech error text when it
   // cannot. main() sets it to the renderer's writer, whose views paint the bulletin's pictures;
-  // unset, the results window's bulletin command says it is not available.
+  // unset, the results window's bulletin command says it is not available. Files there that no
+  // bulletin wrote are replaced only when `replace`; `foreign` tells a refusal for them.
   std::function<std::optional<std::string>(const ReportMonth& month,
-                                           const std::filesystem::path& out,
-                                           std::vector<std::string>& messages)>
+                                           const std::filesystem::path& out, bool replace,
+                                           std::vector<std::string>& messages, bool& foreign)>
       WriteBulletin;
 
   // The data folder's lock, held from start-up (or the first save) to the end of the run, so that

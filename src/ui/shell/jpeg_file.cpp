@@ -125,7 +125,7 @@ std::optional<QString> WriteJpegFile(const QImage& image, const std::filesystem:
            shownName;
   const std::string_view data(reinterpret_cast<const char*>(bytes->data()), bytes->size());
   const std::string described = JpegWithFacts(data, facts).value_or(std::string(data));
-  if (ReplaceFileBytes(path, described))
+  if (ReplaceOutputFile(path, described))
     return QCoreApplication::translate("Ardeno", "Soubor nelze zapsat: ") + shownName;
   return std::nullopt;
 }

@@ -40,8 +40,8 @@ std::optional<QString> WriteImageFile(const QImage& image, const std::filesystem
 }
 
 std::optional<QString> WriteBytesFile(const QByteArray& bytes, const std::filesystem::path& path) {
-  if (ReplaceFileBytes(path,
-                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
+  if (ReplaceOutputFile(
+          path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
     return QCoreApplication::translate("Ardeno", "Soubor nelze zapsat: ") +
            PathText(path.filename());
   return std::nullopt;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/publishing/bulletin_folder.h"
+#include "core/publishing/picture_text.h"
 #include "support/database_builders.h"
 #include "support/temp_folder.h"
 
@@ -94,11 +95,25 @@ TEST(EscapeHtml, MarkupAndControlCharacters) {
 
 struct FolderCase {
   const char* Name;
-  const char* Out;           // relative to the test folder; the data folder is "data"
-  const char* Existing;      // a file at Out/<ExistingName>, or nullptr
-  const char* ExistingName;  // "": the file stands at Out itself
-  const char* InMessage;     // "" when the bulletin may be written
+  const char* Out;                      // relative to the test folder; the data folder is "data"
+  std::optional<std::string> Existing;  // a file at Out/<ExistingName>
+  const char* ExistingName;             // "": the file stands at Out itself
+  const char* InMessage;                // "" when the bulletin may be written
+  bool Replace = false;                 // the user let files no bulletin wrote be replaced
 };
+
+// A 1x1 PNG, with the bulletin's text chunk when `marked`.
+std::string TinyPng(bool marked) {
+  using namespace std::string_literals;
+  const std::string png =
+      "\x89PNG\r\n\x1a\n"
+      "\0\0\0\x0dIHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0\x90\x77\x53\xde"
+      "\0\0\0\0IEND\xae\x42\x60\x82"s;
+  return marked ? *PngWithFacts(png, {{kBulletinPictureKey, "2014-03"}}) : png;
+}
+const std::string kMarkedPng = TinyPng(true);
+const std::string kPlainPng = TinyPng(false);
+const std::string kMarkedPage = std::string("<!DOCTYPE html>\n<head>\n") + kBulletinPageMark;
 
 std::string CaseName(const ::testing::TestParamInfo<FolderCase>& info) { return info.param.Name; }
 
@@ -109,9 +124,10 @@ TEST_P(BulletinFolderTest, OnlyItsOwnFolderAndItsOwnFiles) {
   test::TempFolder folder;
   folder.Write("data/datax.dat", std::string(kRecordSize, '\0'));
   if (c.Existing)
-    folder.Write(*c.ExistingName ? std::string(c.Out) + "/" + c.ExistingName : c.Out, c.Existing);
+    folder.Write(*c.ExistingName ? std::string(c.Out) + "/" + c.ExistingName : c.Out, *c.Existing);
   const Bulletin b = BuildBulletin(MarchDatabase(), {2014, 3}, DefaultInstrument(), {});
-  const Refusal refused = CheckBulletinFolder(folder.Path() / c.Out, folder.Path() / "data", b);
+  const Refusal refused =
+      CheckBulletinFolder(folder.Path() / c.Out, folder.Path() / "data", b, c.Replace);
   if (*c.InMessage == '\0') {
     EXPECT_FALSE(refused) << *refused;
   } else {
@@ -123,12 +139,17 @@ TEST_P(BulletinFolderTest, OnlyItsOwnFolderAndItsOwnFiles) {
 INSTANTIATE_TEST_SUITE_P(
     Folders, BulletinFolderTest,
     ::testing::Values(
-        FolderCase{"NewFolder", "web/2014-03", nullptr, "", ""},
-        FolderCase{"SubfolderOfTheData", "data/Bulletin", nullptr, "", ""},
-        FolderCase{"TheDataFolderItself", "data", nullptr, "", "přímo do složky s daty"},
-        FolderCase{"TheDataFolderByAnotherName", "data/.", nullptr, "", "přímo do složky"},
-        FolderCase{"OldBulletin", "web", "<!DOCTYPE html>\n<html>", "index.html", ""},
-        FolderCase{"OldPicture", "web", "\x89PNG\r\n\x1a\nrest", "mapa.png", ""},
+        FolderCase{"NewFolder", "web/2014-03", std::nullopt, "", ""},
+        FolderCase{"SubfolderOfTheData", "data/Bulletin", std::nullopt, "", ""},
+        FolderCase{"TheDataFolderItself", "data", std::nullopt, "", "přímo do složky s daty"},
+        FolderCase{"TheDataFolderByAnotherName", "data/.", std::nullopt, "", "přímo do složky"},
+        FolderCase{"OldBulletin", "web", kMarkedPage, "index.html", ""},
+        FolderCase{"OldPicture", "web", kMarkedPng, "mapa.png", ""},
+        FolderCase{"SomeonesHtmlPage", "web", "<!DOCTYPE html>\n<html>", "index.html",
+                   "není to soubor bulletinu"},
+        FolderCase{"SomeonesHtmlPageReplaced", "web", "<!DOCTYPE html>\n<html>", "index.html", "",
+                   true},
+        FolderCase{"SomeonesPicture", "web", kPlainPng, "mapa.png", "není to soubor bulletinu"},
         FolderCase{"SomeonesPage", "web", "Moje poznámky k měsíci", "index.html",
                    "není to soubor bulletinu"},
         FolderCase{"TextNamedLikeAPicture", "web", "poznámky", "zakres-2014-03-05.png",

@@ -23,8 +23,8 @@ struct Call {
 
 // A writer that records what it was asked and answers with `error`.
 void RecordingWriter(test::AppRun& app, Call& call, std::optional<std::string> error) {
-  app.Ctx.WriteBulletin = [&call, error](const ReportMonth& month, const fs::path& out,
-                                         std::vector<std::string>& messages) {
+  app.Ctx.WriteBulletin = [&call, error](const ReportMonth& month, const fs::path& out, bool,
+                                         std::vector<std::string>& messages, bool&) {
     ++call.Calls;
     call.Month = month;
     call.Out = out;
@@ -102,6 +102,34 @@ class BulletinCommandTest : public QObject {
       QCOMPARE(app.Msg.ShownMessages.size(), 1);
       QVERIFY2(app.Msg.ShownMessages[0].contains(message), qPrintable(app.Msg.ShownMessages[0]));
     }
+  }
+
+  // A page or picture there that no bulletin wrote: asked, and replaced only on "yes".
+  void asksBeforeReplacingAForeignFile_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("replaced") << true;
+    QTest::newRow("kept") << false;
+  }
+  void asksBeforeReplacingAForeignFile() {
+    QFETCH(bool, yes);
+    QTemporaryDir temp;
+    test::AppRun app(temp.path().toStdString());
+    app.Db = test::ConsecutiveDays(70);
+    std::vector<bool> replaceAsked;
+    app.Ctx.WriteBulletin = [&replaceAsked](const ReportMonth&, const fs::path&, bool replace,
+                                            std::vector<std::string>&, bool& foreign) {
+      replaceAsked.push_back(replace);
+      foreign = !replace;
+      return replace ? std::nullopt
+                     : std::optional<std::string>("index.html není to soubor bulletinu");
+    };
+    ResultsWindow window(app.Ctx);
+    app.Msg.Values = {"2.2000"};
+    app.Msg.Choices = {yes};
+    window.MenuAction("bulletin")->trigger();
+    QCOMPARE(app.Msg.Questions.size(), 1);
+    QVERIFY(app.Msg.Questions[0].contains("není to soubor bulletinu"));
+    QCOMPARE(replaceAsked, yes ? std::vector<bool>({false, true}) : std::vector<bool>({false}));
   }
 };
 

@@ -52,6 +52,8 @@ class NetworkExportTest : public QObject {
   void WritesTheChosenNetworksMonthAndKeepsTheCodes();
   void RefusesWhatItCannotWrite_data();
   void RefusesWhatItCannotWrite();
+  void AsksBeforeReplacingAWrittenReport_data();
+  void AsksBeforeReplacingAWrittenReport();
 };
 
 void NetworkExportTest::WritesTheChosenNetworksMonthAndKeepsTheCodes() {
@@ -133,6 +135,36 @@ void NetworkExportTest::RefusesWhatItCannotWrite() {
   QVERIFY2(app.Msg.Shown.front().contains(message), qPrintable(app.Msg.Shown.front()));
   QVERIFY(!fs::exists(dir / fs::u8path("Sítě")));
   QVERIFY(!fs::exists(dir / "Site.txt"));
+}
+
+// A report written before (perhaps edited by hand since) is replaced only on "yes".
+void NetworkExportTest::AsksBeforeReplacingAWrittenReport_data() {
+  QTest::addColumn<bool>("yes");
+  QTest::newRow("replaced") << true;
+  QTest::newRow("kept") << false;
+}
+
+void NetworkExportTest::AsksBeforeReplacingAWrittenReport() {
+  QFETCH(bool, yes);
+  QTemporaryDir temp;
+  const fs::path dir = temp.path().toStdString();
+  test::AppRun app(dir);
+  app.Db = test::ConsecutiveDays(70);
+  ResultsWindow window(app.Ctx);
+  Panel panel(window);
+  panel.Month->setText("2.2000");
+  panel.Network->setCurrentIndex(static_cast<int>(Network::Baa));
+  panel.Write->click();
+  const fs::path file = dir / fs::u8path("Sítě") / "BAA-200002.csv";
+  const std::string written = FileBytes(file);
+  std::ofstream(file, std::ios::binary | std::ios::app) << "ručně\r\n";
+  const std::string edited = FileBytes(file);
+  QVERIFY(app.Dialogs.Asked.isEmpty());
+  app.Dialogs.Confirmations = {yes};
+  panel.Write->click();
+  QCOMPARE(app.Dialogs.Asked.size(), 1);
+  QVERIFY(app.Dialogs.Asked.front().contains("BAA-200002.csv"));
+  QCOMPARE(FileBytes(file), yes ? written : edited);
 }
 
 QTEST_MAIN(NetworkExportTest)

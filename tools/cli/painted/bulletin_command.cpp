@@ -14,9 +14,11 @@ namespace ardeno::cli {
 namespace {
 
 constexpr const char* kBulletinUsage =
-    CoreTextNoop("ardeno-cli", "bulletin SLOŽKA M.RRRR VÝSTUPNÍ-SLOŽKA");
+    CoreTextNoop("ardeno-cli", "bulletin SLOŽKA M.RRRR VÝSTUPNÍ-SLOŽKA [--replace]");
 
-int Bulletin(const std::vector<std::string>& args) {
+int Bulletin(std::vector<std::string> args) {
+  const bool replace = !args.empty() && args.back() == "--replace";
+  if (replace) args.pop_back();
   if (args.size() != 3) {
     PrintUsage(kBulletinUsage);
     return 1;
@@ -34,10 +36,13 @@ int Bulletin(const std::vector<std::string>& args) {
   char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
   render::BulletinRun run;
-  const std::optional<std::string> error = render::WriteBulletin(args[0], *month, args[2], run);
+  const std::optional<std::string> error =
+      render::WriteBulletin(args[0], *month, args[2], run, replace);
   for (const std::string& message : run.Messages) std::cerr << message << "\n";
   if (error) {
-    std::cerr << *error << "\n";
+    std::cerr << *error;
+    if (run.RefusedForeignFile) std::cerr << " " << CoreText("ardeno-cli", "(přepsat: --replace)");
+    std::cerr << "\n";
     return 1;
   }
   for (const auto& file : run.Written) std::cout << file.string() << "\n";
