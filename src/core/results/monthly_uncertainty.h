@@ -52,7 +52,7 @@ std::vector<std::vector<std::string>> SmoothedUncertaintyRows(
     const std::vector<SmoothedUncertainty>& months);
 
 // The header line "rok;měsíc;dny;průměr;sigma;chyba;příznak" and a row per month: values with two
-// decimals and a decimal comma, empty cells where a value does not exist.
+// decimals and a decimal point, empty cells where a value does not exist.
 std::vector<std::vector<std::string>> MonthlyUncertaintyRows(
     const std::vector<MonthUncertainty>& months);
 
