@@ -1136,7 +1136,7 @@
         <translation>&amp;New drawing</translation>
     </message>
     <message>
-        <source>&amp;Zvlášťní zákres</source>
+        <source>&amp;Zvláštní zákres</source>
         <translation>&amp;Special drawing</translation>
     </message>
     <message>
@@ -4149,7 +4149,7 @@ Write the data of this photograph into it anyway?</translation>
         <translation>New drawing</translation>
     </message>
     <message>
-        <source>Zvlášťní záznam</source>
+        <source>Zvláštní záznam</source>
         <translation>Special record</translation>
     </message>
     <message>

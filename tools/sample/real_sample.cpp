@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <vector>
 
 #include "core/data/aux_file_io.h"
 #include "core/data/file_error_text.h"
+#include "core/quality/noaa_regions.h"
 #include "core/reference/group_files_import.h"
 #include "core/reference/group_import.h"
 #include "core/reference/group_placement.h"
@@ -63,9 +66,11 @@ bool IsSmall(const SourceGroup& group) {
          (!group.Class.empty() && (group.Class[0] == 'A' || group.Class[0] == 'B'));
 }
 
+constexpr const char* kReportFolders[] = {"noaa-srs/raw-2014", "noaa-srs/dataframes"};
+
 std::vector<SourceDay> ReadCycle(const fs::path& sources) {
   std::vector<fs::path> files;
-  for (const char* folder : {"noaa-srs/raw-2014", "noaa-srs/dataframes"}) {
+  for (const char* folder : kReportFolders) {
     std::error_code error;
     std::vector<fs::path> inFolder;
     for (fs::directory_iterator it(sources / folder, error), end; !error && it != end;
@@ -175,6 +180,8 @@ SKUTEČNÉ (real):
   počet skvrn, opravená plocha, číslo oblasti. Zdroj: NOAA Space Weather Prediction Center
   a US Air Force (data vlády USA, volně užitelná); sbírka A. McCloskey (github.com/mccloska/ml_sunspots).
   Zákresy s pozorovatelem "NOAA" jsou zprávy NOAA převzaté beze změny.
+- NOAA-SRS/: tytéž zprávy (texty 2014 a tabulky ostatních let); okno Zákres z nich kreslí
+  oblasti NOAA (klávesa n) bez ptaní na složku.
 - SIDC/dssn<rok>.dat: denní relativní čísla celková, severní a jižní.
   Source: WDC-SILSO, Royal Observatory of Belgium, Brussels (CC BY-NC 4.0).
 - SIDC/Plochy.txt: měsíční průměry denních ploch skvrn (celkem, sever, jih) podle
@@ -191,6 +198,31 @@ GENEROVANÉ (generated):
 - KoronaX, Magneto, magnetOBR a ostatní podklady map jsou vygenerované, stejně jako
   doplňková data motýlkového diagramu (Motfakul.dat, otočky 1266 až před první zákres).
 )";
+
+// The NOAA reports the sample was made from, in the folder the drawing window's NOAA overlay
+// reads without asking.
+void CopyNoaaReports(const fs::path& folder, const fs::path& sources) {
+  const fs::path target = folder / kNoaaDefaultFolder;
+  std::error_code error;
+  fs::create_directories(target, error);
+  if (error)
+    throw std::runtime_error(FillText(CoreText("ardeno-sample", "Složku %1 nelze vytvořit: %2"),
+                                      {target.string(), FileErrorText(error)}));
+  for (const char* from : kReportFolders) {
+    for (fs::directory_iterator it(sources / from, error), end; !error && it != end;
+         it.increment(error)) {
+      if (!it->is_regular_file()) continue;
+      std::ifstream in(it->path(), std::ios::binary);
+      const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+      const std::string name = it->path().filename().string();
+      if (!in.good() && !in.eof())
+        throw std::runtime_error(
+            FillText(CoreText("ardeno-sample", "Soubor %1 nelze přečíst."), {it->path().string()}));
+      if (const auto failure = ReplaceFile(target / name, bytes, name))
+        throw std::runtime_error(*failure);
+    }
+  }
+}
 
 }  // namespace
 
@@ -227,6 +259,7 @@ RealSampleSummary WriteRealSampleFolder(const fs::path& folder, const fs::path& 
   summary.FirstDate = records.front().Date();
   summary.LastDate = records.back().Date();
   FinishSampleFolder(folder, records, seed);
+  CopyNoaaReports(folder, sources);
 
   const ReferenceImport reference = ImportReferenceSeries(folder, sources, Today());
   if (reference.Error) throw std::runtime_error(*reference.Error);

@@ -17,7 +17,7 @@ std::string EditorText(std::string_view czech);
 
 // Window captions by mode and by coordinate mode.
 inline constexpr std::string_view kCaptionNewDrawing = CoreTextNoop("RecordEditor", "Nový zákres");
-inline constexpr std::string_view kCaptionSpecial = CoreTextNoop("RecordEditor", "Zvlášťní záznam");
+inline constexpr std::string_view kCaptionSpecial = CoreTextNoop("RecordEditor", "Zvláštní záznam");
 inline constexpr std::string_view kCaptionCorrection = CoreTextNoop("RecordEditor", "Oprava dat");
 inline constexpr std::string_view kCaptionPolar =
     CoreTextNoop("RecordEditor", "Zákresy Sluneční fotosféry    (Polární souřadnice)");

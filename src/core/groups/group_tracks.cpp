@@ -370,11 +370,8 @@ std::vector<GroupTrack> TracksOfRotation(const std::vector<GroupTrack>& tracks, 
 
 namespace {
 
-std::string DecimalComma(double value, int decimals) {
-  std::string text = FormatFixed(value, 0, decimals);
-  std::replace(text.begin(), text.end(), '.', ',');
-  return text;
-}
+// A decimal point, as every other table and CSV file of the program writes, in either language.
+std::string Decimal(double value, int decimals) { return FormatFixed(value, 0, decimals); }
 
 template <typename List, typename ToText>
 std::string Joined(const List& list, ToText toText) {
@@ -398,7 +395,7 @@ std::vector<std::vector<std::string>> TrackRows(const std::vector<GroupTrack>& t
             ? FormatDate(DateFromSerial(static_cast<std::int64_t>(std::floor(*t.MeridianPassage))))
             : std::string();
     rows.push_back({std::to_string(t.Id), FormatDate(t.First), FormatDate(t.Last),
-                    std::to_string(t.Days), passage, DecimalComma(t.MeanLatitude, 1),
+                    std::to_string(t.Days), passage, Decimal(t.MeanLatitude, 1),
                     std::to_string(t.MaxArea),
                     Joined(t.Classes, [](const std::string& c) { return c; }),
                     Joined(t.Numbers, [](int n) { return std::to_string(n); }),
@@ -429,7 +426,7 @@ std::vector<std::vector<std::string>> TrackDayRows(const GroupTrack& track, cons
     std::snprintf(ut, sizeof ut, "%02d:%02d", s.TimeUT / 100 % 100, s.TimeUT % 100);
     rows.push_back({FormatDate(s.Date), ut, db.Record(s.Record).Observer(), std::to_string(s.Group),
                     std::to_string(s.Number), s.Class, std::to_string(s.CorrectedArea),
-                    DecimalComma(s.Latitude, 1), DecimalComma(s.Longitude, 1),
+                    Decimal(s.Latitude, 1), Decimal(s.Longitude, 1),
                     std::to_string(static_cast<int>(std::lround(s.Meridian)))});
   }
   return rows;

@@ -84,9 +84,14 @@ std::vector<SourceDay> ReadReportFiles(const std::vector<std::filesystem::path>&
 std::optional<std::filesystem::path> ReadNoaaFolder(const std::filesystem::path& progDir) {
   std::ifstream in(progDir / kNoaaFolderFile, std::ios::binary);
   std::string line;
-  if (!in || !std::getline(in, line)) return std::nullopt;
+  if (in) std::getline(in, line);
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-  if (line.empty()) return std::nullopt;
+  if (line.empty()) {
+    std::error_code error;
+    const std::filesystem::path own = progDir / kNoaaDefaultFolder;
+    if (std::filesystem::is_directory(own, error)) return own;
+    return std::nullopt;
+  }
   // The name is UTF-8 text, which a plain path reads in the system's code page on Windows.
   return std::filesystem::u8path(TextFileToUtf8(line));
 }

@@ -49,8 +49,10 @@ std::vector<SourceDay> ReadReportFiles(const std::vector<std::filesystem::path>&
                                        std::vector<std::string>& problems);
 
 // The folder of SRS reports the drawing window reads, kept in "noaa.dat" in the data folder (one
-// line, the path); nothing when not chosen yet.
+// line, the path); when none was chosen, the data folder's own "NOAA-SRS" if there is one;
+// nothing otherwise.
 inline constexpr const char* kNoaaFolderFile = "noaa.dat";
+inline constexpr const char* kNoaaDefaultFolder = "NOAA-SRS";
 std::optional<std::filesystem::path> ReadNoaaFolder(const std::filesystem::path& progDir);
 std::optional<std::string> WriteNoaaFolder(const std::filesystem::path& progDir,
                                            const std::filesystem::path& folder);

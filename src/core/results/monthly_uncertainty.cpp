@@ -15,11 +15,10 @@ namespace {
 
 constexpr int kSmoothingHalfWindow = 6;
 
+// A decimal point, as every other table and CSV file of the program writes, in either language.
 std::string Cell(const std::optional<double>& value) {
   if (!value) return {};
-  std::string text = FormatFixed(*value, 0, 2);
-  std::replace(text.begin(), text.end(), '.', ',');
-  return text;
+  return FormatFixed(*value, 0, 2);
 }
 
 }  // namespace

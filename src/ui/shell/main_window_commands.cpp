@@ -62,7 +62,7 @@ std::vector<Command> MainWindow::BuildCommands() {
       {"novy", QCoreApplication::translate("Ardeno", "&Nový zákres"),
        [this] { OpenEditor("novy", static_cast<int>(EditorMode::NewDrawing)); }, dataWindowsExist,
        false, beforeData},
-      {"zvlastni", QCoreApplication::translate("Ardeno", "&Zvlášťní zákres"),
+      {"zvlastni", QCoreApplication::translate("Ardeno", "&Zvláštní zákres"),
        [this] { OpenEditor("zvlastni", static_cast<int>(EditorMode::Special)); }, dataWindowsExist,
        false, beforeData},
       {"oprava", QCoreApplication::translate("Ardeno", "&Oprava  dat"), [this] { CorrectRecord(); },

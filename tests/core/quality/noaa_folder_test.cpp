@@ -28,5 +28,18 @@ TEST(NoaaFolderTest, ComesBackAsWrittenWithCzechLetters) {
   EXPECT_EQ(ReadNoaaFolder(prog.Path()), fs::path(fs::u8path("D:\\Zprávy")));
 }
 
+TEST(NoaaFolderTest, TheDataFolderOwnReportsAreFoundUntilAnotherFolderIsChosen) {
+  const test::TempFolder prog;
+  EXPECT_EQ(ReadNoaaFolder(prog.Path()), std::nullopt);
+  const fs::path own = prog.Path() / kNoaaDefaultFolder;
+  fs::create_directories(own);
+  EXPECT_EQ(ReadNoaaFolder(prog.Path()), own);
+  prog.Write(kNoaaFolderFile, "\r\n");
+  EXPECT_EQ(ReadNoaaFolder(prog.Path()), own);
+  const fs::path chosen = prog.Path() / "jinde";
+  ASSERT_FALSE(WriteNoaaFolder(prog.Path(), chosen));
+  EXPECT_EQ(ReadNoaaFolder(prog.Path()), chosen);
+}
+
 }  // namespace
 }  // namespace ardeno

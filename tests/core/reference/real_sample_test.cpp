@@ -10,6 +10,7 @@
 #include "core/data/data_file.h"
 #include "core/data/record_file.h"
 #include "core/data/sidc_files.h"
+#include "core/quality/noaa_regions.h"
 #include "core/reference/reference_test_files.h"
 #include "core/solar/heliographic.h"
 #include "sample/real_sample.h"
@@ -34,6 +35,11 @@ TEST(RealSample, EveryPublishedDayBecomesOneDrawingOfItsRegions) {
   EXPECT_EQ(summary.FirstDate, "11.02.2010");
   EXPECT_EQ(summary.LastDate, "17.07.2014");
   EXPECT_TRUE(fs::exists(temp.Path() / "sample" / "README.md"));
+  // The reports themselves, byte for byte, where the drawing window finds them unasked.
+  EXPECT_EQ(ReadNoaaFolder(temp.Path() / "sample"), temp.Path() / "sample" / kNoaaDefaultFolder);
+  EXPECT_EQ(temp.Read(std::string("sample/") + kNoaaDefaultFolder + "/20140718SRS.txt"),
+            ReadReferenceTestFile("20140718SRS.txt"));
+  EXPECT_TRUE(fs::exists(temp.Path() / "sample" / kNoaaDefaultFolder / "quirks.csv"));
   EXPECT_EQ(ReadSidcDaily(temp.Path() / "sample", 2014).YearsFound, 2014 - 1982 + 1);
 
   std::vector<ObservationRecord> records;

@@ -93,16 +93,17 @@ TEST(MonthlyUncertainty, SmoothedValuesCountTheirMonthsAndCarryTheFlags) {
   }
   const std::string csv = UncertaintyCsv(SmoothedUncertaintyRows(smoothed));
   EXPECT_EQ(csv.substr(0, csv.find('\n') + 1), "rok;měsíc;vyhlazená;měsíců;příznak\r\n");
-  EXPECT_NE(csv.find("2014;4;10,00;12;*\r\n"), std::string::npos) << csv;
-  EXPECT_NE(csv.find("2014;7;10,00;12;\r\n"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("2014;4;10.00;12;*\r\n"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("2014;7;10.00;12;\r\n"), std::string::npos) << csv;
   EXPECT_NE(csv.find("2013;10;;;\r\n"), std::string::npos) << csv;
 }
 
-TEST(MonthlyUncertainty, CsvHasTheHeaderDecimalCommaAndEmptyCellsForMissingValues) {
+TEST(MonthlyUncertainty, CsvHasTheHeaderDecimalPointAndEmptyCellsForMissingValues) {
   std::vector<MonthUncertainty> rows(2);
   rows[0] = {2014, 3, 4, 5, 25.0, 7.90569, 3.53553, true};
   rows[1] = {2014, 4, 1, 1, 50.0, std::nullopt, std::nullopt, false};
   EXPECT_EQ(UncertaintyCsv(MonthlyUncertaintyRows(rows)),
+<<<<<<< HEAD
             "rok;měsíc;dny;n;průměr;sigma;chyba;příznak\r\n"
             "2014;3;4;5;25,00;7,91;3,54;*\r\n"
             "2014;4;1;1;50,00;;;\r\n");
@@ -142,6 +143,11 @@ TEST(MonthlyUncertainty, MeanSigmaAndErrorShareTheRecordCountTheCsvGives) {
   EXPECT_NEAR(*march.StdError, *march.Sigma / std::sqrt(32.0), 1e-9);
   const std::string csv = UncertaintyCsv(MonthlyUncertaintyRows(rows));
   EXPECT_EQ(csv.substr(csv.find('\n') + 1, 13), "2014;3;31;32;") << csv;
+=======
+            "rok;měsíc;dny;průměr;sigma;chyba;příznak\r\n"
+            "2014;3;4;25.00;7.91;3.54;*\r\n"
+            "2014;4;1;50.00;;;\r\n");
+>>>>>>> station
 }
 
 }  // namespace

@@ -68,10 +68,10 @@ void UncertaintyViewTest::ShowsTheChosenHemisphereAndIndex_data() {
   QTest::addColumn<int>("index");
   QTest::addColumn<QString>("march");
   // σ of 11, 33, 55 is 22 and the error 22 / √3; north 11, 22, 33 gives 11 and 11 / √3.
-  QTest::newRow("R whole disk") << 0 << 2 << "2014;3;3;3;33,00;22,00;12,70;*";
-  QTest::newRow("R north") << 1 << 2 << "2014;3;3;3;22,00;11,00;6,35;*";
-  QTest::newRow("R south") << 2 << 2 << "2014;3;3;3;11,00;11,00;6,35;*";
-  QTest::newRow("g north") << 1 << 0 << "2014;3;3;3;2,00;1,00;0,58;*";
+  QTest::newRow("R whole disk") << 0 << 2 << "2014;3;3;3;33.00;22.00;12.70;*";
+  QTest::newRow("R north") << 1 << 2 << "2014;3;3;3;22.00;11.00;6.35;*";
+  QTest::newRow("R south") << 2 << 2 << "2014;3;3;3;11.00;11.00;6.35;*";
+  QTest::newRow("g north") << 1 << 0 << "2014;3;3;3;2.00;1.00;0.58;*";
 }
 
 void UncertaintyViewTest::ShowsTheChosenHemisphereAndIndex() {
@@ -98,7 +98,7 @@ void UncertaintyViewTest::SmoothedValuesCarryTheirMonths() {
   QCOMPARE(f.Line(1), QString("2014;3;;;"));
   // Unchecked again, the monthly table comes back.
   f.View()->SmoothedBox()->setChecked(false);
-  QCOMPARE(f.Line(1), QString("2014;3;3;3;33,00;22,00;12,70;*"));
+  QCOMPARE(f.Line(1), QString("2014;3;3;3;33.00;22.00;12.70;*"));
 }
 
 void UncertaintyViewTest::CsvHoldsTheTableShown() {
@@ -110,7 +110,7 @@ void UncertaintyViewTest::CsvHoldsTheTableShown() {
   const std::string text{std::istreambuf_iterator<char>(in), {}};
   QCOMPARE(
       QString::fromStdString(text),
-      QString("rok;měsíc;dny;n;průměr;sigma;chyba;příznak\r\n2014;3;3;3;22,00;11,00;6,35;*\r\n"));
+      QString("rok;měsíc;dny;n;průměr;sigma;chyba;příznak\r\n2014;3;3;3;22.00;11.00;6.35;*\r\n"));
   QVERIFY(f.Msg.ShownMessages.last().contains("CSVsoubory/Nejistoty_r_sever.csv"));
 }
 
