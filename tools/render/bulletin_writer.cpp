@@ -38,17 +38,24 @@ struct Painted {
 std::variant<Painted, std::string> PaintRegisteredView(
     RenderSession& session, const std::string& name,
     const std::map<std::string, std::string>& given, QSize size) {
-  const CzechTexts czechPicture;
-  const CzechWindowTexts czechLabels;
   const View& view = Views().at(name);
   OptionValues options = DefaultOptions(view);
   for (const auto& [option, value] : given) options.Set(option, value);
   std::optional<std::string> error;
   session.PaintedRecord.reset();
-  QImage image = PaintPixels(size, kScreenDpi, [&](QPainter& painter) {
-    error = view.Paint(session, options, painter, size);
-  });
-  if (error) return *error;
+  QImage image = [&] {
+    const CzechTexts czechPicture;
+    const CzechWindowTexts czechLabels;
+    return PaintPixels(size, kScreenDpi, [&](QPainter& painter) {
+      error = view.Paint(session, options, painter, size);
+    });
+  }();
+  if (error) {
+    // Painted again only to say why in the interface's language.
+    PaintPixels(size, kScreenDpi,
+                [&](QPainter& painter) { error = view.Paint(session, options, painter, size); });
+    return error.value_or(std::string());
+  }
   const std::string text = ViewCommandText(view, options);
   return Painted{image, session.PaintedRecord
                             ? DrawingFacts(text, session.Db.Record(*session.PaintedRecord))
@@ -114,17 +121,25 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   // The bulletin is the observatory's page and speaks Czech whatever the language of the
   // interface: the findings in it (the checks' messages made with them too), the page and the
   // captions of its pictures. What goes wrong in writing it is said in the interface's language.
+  const RecordPositions positions = ComputeRecordPositions(whole.Db);
+  const auto checkFolder = [&](std::vector<std::string>& messages) {
+    return CheckFolderQuality(dataFolder, whole.Db, positions,
+                              LastChangeSeconds(whole.Db, std::nullopt), messages);
+  };
   const Bulletin bulletin = [&] {
     const CzechTexts czechPage;
+    std::vector<std::string> czechMessages;
+    return BuildBulletin(
+        whole.Db, month, whole.Inputs.InstrumentLines,
+        FindingsIn(checkFolder(czechMessages), QualityPeriod{month.Year, month.Month}));
+  }();
+  {
+    // What the checks could not use is told the user in the interface's language.
     std::vector<std::string> checkMessages;
-    const QualityReport quality =
-        CheckFolderQuality(dataFolder, whole.Db, ComputeRecordPositions(whole.Db),
-                           LastChangeSeconds(whole.Db, std::nullopt), checkMessages);
+    const QualityReport quality = checkFolder(checkMessages);
     for (std::string& message : checkMessages) run.Messages.push_back(std::move(message));
     for (const std::string& skipped : quality.Skipped) run.Messages.push_back(skipped);
-    return BuildBulletin(whole.Db, month, whole.Inputs.InstrumentLines,
-                         FindingsIn(quality, QualityPeriod{month.Year, month.Month}));
-  }();
+  }
   if (auto refused = CheckBulletinFolder(out, dataFolder, bulletin)) return *refused;
   if (CreateFolders(out))
     return FillText(CoreText("ardeno-render", "Složku %1 nelze vytvořit."), {out.string()});

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/data/picture_output.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
@@ -49,11 +50,15 @@ std::vector<std::string> BulletinFiles(const Bulletin& b) {
 Refusal CheckBulletinFolder(const fs::path& out, const fs::path& dataFolder,
                             const Bulletin& bulletin) {
   if (Resolved(out) == Resolved(dataFolder))
-    return "Bulletin se nepíše přímo do složky s daty " + dataFolder.string() +
-           "; zvol pro něj vlastní složku.";
+    return FillText(CoreText("BulletinFolder",
+                             "Bulletin se nepíše přímo do složky s daty %1; zvol "
+                             "pro něj vlastní složku."),
+                    {dataFolder.string()});
   std::error_code error;
   if (fs::exists(out, error) && !fs::is_directory(out, error))
-    return "Soubor " + out.string() + " už existuje a není to složka; bulletin se nezapsal.";
+    return FillText(
+        CoreText("BulletinFolder", "Soubor %1 už existuje a není to složka; bulletin se nezapsal."),
+        {out.string()});
   for (const std::string& name : BulletinFiles(bulletin)) {
     const fs::path file = out / fs::u8path(name);
     if (!fs::exists(file, error)) continue;
@@ -62,8 +67,10 @@ Refusal CheckBulletinFolder(const fs::path& out, const fs::path& dataFolder,
             ? fs::is_regular_file(file, error) && HoldsHtmlPage(file)
             : fs::is_regular_file(file, error) && HoldsPictureOf(file, PictureFormat::Png);
     if (!ours)
-      return "Soubor " + file.string() +
-             " už existuje a není to soubor bulletinu; nic se nezapsalo. Zvol jinou složku.";
+      return FillText(CoreText("BulletinFolder",
+                               "Soubor %1 už existuje a není to soubor bulletinu; "
+                               "nic se nezapsalo. Zvol jinou složku."),
+                      {file.string()});
   }
   return std::nullopt;
 }

@@ -2,7 +2,9 @@
 #include "core/reports/report_days.h"
 
 #include "core/results/month_walk.h"
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno {
 
@@ -29,8 +31,10 @@ ReportDays MatchReportDays(const Database& db, const ReportMonth& month) {
 std::vector<std::string> LeftOutMessages(const Database& db, const ReportDays& days) {
   std::vector<std::string> messages;
   for (int index : days.LeftOut) {
-    messages.push_back("Záznam " + db.Record(index).Date() + " (č. " + std::to_string(index) +
-                       ") je druhý záznam dne a do výkazu se nezapočítává.");
+    messages.push_back(
+        FillText(CoreText("ReportDays",
+                          "Záznam %1 (č. %2) je druhý záznam dne a do výkazu se nezapočítává."),
+                 {ShownText(db.Record(index).Date()), std::to_string(index)}));
   }
   return messages;
 }
