@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 "$sample" "$work/s" 30 5 >/dev/null
 record=1774
 refdata=$(cd "$(dirname "$0")/../tests/data" && pwd)
-for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz greenwich_groups_fuzz noaa_region_summary_fuzz catalogue_repeats_fuzz; do
+for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz greenwich_groups_fuzz noaa_region_summary_fuzz catalogue_repeats_fuzz station_codes_pictures_fuzz; do
   mkdir -p "$out/$target"
 done
 
@@ -72,4 +72,14 @@ done
 { printf '\x00'; cat "$refdata/reference/srs_table_quirks.csv"; } >"$out/catalogue_repeats_fuzz/table"
 { printf '\x01'; cat "$refdata/reference/20140101SRS.txt"; } >"$out/catalogue_repeats_fuzz/report"
 { printf '\x02'; head -c 3000 "$refdata/reference/g1955_january.txt"; } >"$out/catalogue_repeats_fuzz/greenwich"
+
+# The files a user edits by hand, and pictures: a station place, network codes (one with a byte
+# order mark and blanks), noaa.dat, and the PNG and JPG pictures of the reference data.
+seeds="$out/station_codes_pictures_fuzz"
+printf '49.1234\r\n16.5678\r\n' >"$seeds/stanice"
+printf '\357\273\277 11001 \r\nABC12\r\n' >"$seeds/site"
+printf '/home/observer/SRS\r\n' >"$seeds/noaa"
+find "$refdata" -iname '*.png' -o -iname '*.jpg' 2>/dev/null | head -3 | while read -r picture; do
+  cp "$picture" "$seeds/$(basename "$picture")"
+done
 echo "Seed corpora in $out"

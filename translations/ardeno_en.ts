@@ -2451,6 +2451,21 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     </message>
 </context>
 <context>
+    <name>BulletinFolder</name>
+    <message>
+        <source>Bulletin se nepíše přímo do složky s daty %1; zvol pro něj vlastní složku.</source>
+        <translation>The bulletin is not written straight into the data folder %1; choose a folder of its own.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 už existuje a není to složka; bulletin se nezapsal.</source>
+        <translation>The file %1 already exists and is not a folder; the bulletin was not written.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 už existuje a není to soubor bulletinu; nic se nezapsalo. Zvol jinou složku.</source>
+        <translation>The file %1 already exists and is not a file of the bulletin; nothing was written. Choose another folder.</translation>
+    </message>
+</context>
+<context>
     <name>Butterfly</name>
     <message>
         <source>Motýlek   Fakule</source>
@@ -3711,6 +3726,29 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
 </context>
 <context>
+    <name>NetworkCodes</name>
+    <message>
+        <source>Znak &quot;%1&quot; na místě %2 do kódu nepatří.</source>
+        <translation>The character "%1" at position %2 does not belong in a code.</translation>
+    </message>
+    <message>
+        <source>Kód není zadán.</source>
+        <translation>No code is given.</translation>
+    </message>
+    <message>
+        <source>Zadaný kód &quot;%1&quot; má %2 znaků.</source>
+        <translation>The code given, "%1", has %2 characters.</translation>
+    </message>
+    <message>
+        <source>Označení stanice pro zprávu USSPS má pět písmen nebo číslic (například 11001).</source>
+        <translation>The station indicator of a USSPS message has five letters or digits (for example 11001).</translation>
+    </message>
+    <message>
+        <source>Kód pozorovatele AAVSO má jedno až šest písmen nebo číslic.</source>
+        <translation>An AAVSO observer code has one to six letters or digits.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkExportPanel</name>
     <message>
         <source>Export pro sítě</source>
@@ -3855,6 +3893,17 @@ Write the data of this photograph into it anyway?</translation>
     <message>
         <source>textový soubor</source>
         <translation>text file</translation>
+    </message>
+    <message>
+        <source>Soubor %1 by byl ve složce s daty: %2 se do ní nezapisuje, aby se nic neztratilo. Zvol jinou složku.</source>
+        <translation>The file %1 would be in the data folder: no %2 is written there, so that nothing is lost. Choose another folder.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureText</name>
+    <message>
+        <source>Soubor není obrázek PNG ani JPG.</source>
+        <translation>The file is not a PNG or JPG picture.</translation>
     </message>
 </context>
 <context>
@@ -4006,6 +4055,12 @@ Write the data of this photograph into it anyway?</translation>
     <message>
         <source>Podmínky/obraz/kvalita nezadány: %1 = 0 (stupnice je 1 až 5); doplňte je opravou zákresu.</source>
         <translation>Conditions/image/quality not given: %1 = 0 (the scale is 1 to 5); fill them in by correcting the drawing.</translation>
+        <source>Řádek je prázdný.</source>
+        <translation>The line is empty.</translation>
+    </message>
+    <message>
+        <source>Znak &quot;%1&quot; na místě %2 do čísla nepatří.</source>
+        <translation>The character "%1" at position %2 does not belong in a number.</translation>
     </message>
 </context>
 <context>
@@ -4476,6 +4531,13 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     </message>
 </context>
 <context>
+    <name>ReportDays</name>
+    <message>
+        <source>Záznam %1 (č. %2) je druhý záznam dne a do výkazu se nezapočítává.</source>
+        <translation>The record %1 (no. %2) is the day's second record and is not counted in the report.</translation>
+    </message>
+</context>
+<context>
     <name>ReportMonth</name>
     <message>
         <source>Měsíc se zadává jako M.RRRR: měsíc 1 až 12, rok čtyřmi číslicemi od 0001 do 9999 (například 3.2014).</source>
@@ -4552,6 +4614,14 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>řádky po 45 bajtech s čísly ve sloupcích 16-42</source>
         <translation>lines of 45 bytes with numbers in columns 16-42</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nemá řádek na každý den roku %2 (má %3 řádků místo %4), je zkrácený nebo poškozený, jeho hodnoty se nepoužijí.</source>
+        <translation>The file %1 does not have a line for every day of %2 (it has %3 lines instead of %4); it is cut off or damaged, and its values are not used.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 má řádky různé délky (řádek %2 má %3 znaků, řádek 1 má %4), je poškozený, jeho hodnoty se nepoužijí.</source>
+        <translation>The file %1 has lines of different lengths (line %2 has %3 characters, line 1 has %4); it is damaged, and its values are not used.</translation>
     </message>
 </context>
 <context>
@@ -5036,6 +5106,8 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE] [--replace]</source>
         <translation>ussps FOLDER D.M.YYYY|M.YYYY [STATION] [--replace]</translation>
+        <source>ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]</source>
+        <translation>ussps FOLDER D.M.YYYY|M.YYYY [STATION]</translation>
     </message>
     <message>
         <source>Datum „%1“ nelze přečíst (D.M.RRRR).</source>
@@ -5284,6 +5356,40 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>(přepsat: --replace)</source>
         <translation>(to replace it: --replace)</translation>
+        <source>V zadaných souborech SRS není žádný den zprávy, není s čím porovnávat.</source>
+        <translation>The SRS files given hold no day of a report; there is nothing to compare with.</translation>
+    </message>
+    <message>
+        <source>Žádný zákres nemá datum.</source>
+        <translation>No drawing has a date.</translation>
+    </message>
+    <message>
+        <source>V roce %1 není žádný zákres: zákresy jsou z let %2 až %3.</source>
+        <translation>There is no drawing in %1: the drawings are from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>V měsíci %1 není žádný zákres: zákresy jsou od %2 do %3.</source>
+        <translation>There is no drawing in the month %1: the drawings are from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Pozorovatel &quot;%1&quot; nemá v databázi žádný zákres.</source>
+        <translation>The observer "%1" has no drawing in the database.</translation>
+    </message>
+    <message>
+        <source>příkazová řádka</source>
+        <translation>command line</translation>
+    </message>
+    <message>
+        <source>%1, řádek %2</source>
+        <translation>%1, line %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>V zadaných souborech SRS není žádný den zprávy.</source>
+        <translation>The SRS files given hold no day of a report.</translation>
     </message>
 </context>
 <context>
@@ -5725,6 +5831,12 @@ Views:
     <message>
         <source>Soubor %1 nelze zapsat: %2.</source>
         <translation>Cannot write the file %1: %2.</translation>
+        <source>Soubor magn.dat nemá ani jednu otočku (je prázdný nebo zkrácený): vytvoří ho znovu součet magnetogramů (klávesa P v okně map).</source>
+        <translation>The file magn.dat holds no rotation (it is empty or cut off): the summation of the magnetograms (key P in the maps window) writes it again.</translation>
+    </message>
+    <message>
+        <source>V souboru magn.dat nejsou v pásu šířek a v otočkách zvolených cyklů žádná pozorování.</source>
+        <translation>The file magn.dat holds no observation in the latitude band and the rotations of the cycles chosen.</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,10 @@ std::optional<std::string> PaintMagnetCycles(RenderSession& session, const Optio
   if (!summary.FileFound)
     return CoreText("ardeno-render",
                     "Soubor magn.dat není: vytvoří ho součet magnetogramů (klávesa P v okně map).");
+  if (summary.RecordCount() == 0)
+    return CoreText("ardeno-render",
+                    "Soubor magn.dat nemá ani jednu otočku (je prázdný nebo zkrácený): vytvoří ho "
+                    "znovu součet magnetogramů (klávesa P v okně map).");
   const MagnetCycleQuery query{static_cast<double>(options.Number("from")),
                                static_cast<double>(options.Number("to")),
                                options.Number("cycles"),
@@ -185,6 +189,13 @@ std::optional<std::string> PaintMagnetCycles(RenderSession& session, const Optio
                                options.Text("hemispheres") == "both"};
   if (const auto refusal = CheckMagnetCycleQuery(query)) return refusal;
   const MagnetCycleCurves curves = CompareMagnetCycles(summary, query);
+  // A chart without a single point would pass for a comparison of empty cycles.
+  if (std::ranges::none_of(curves.Shares, [](const auto& cycle) {
+        return std::ranges::any_of(cycle, [](const auto& share) { return share.has_value(); });
+      }))
+    return CoreText("ardeno-render",
+                    "V souboru magn.dat nejsou v pásu šířek a v otočkách zvolených cyklů žádná "
+                    "pozorování.");
   ardeno::PaintMagnetCycles(painter, curves, size);
   if (session.DataRequested) session.Plotted = MagnetCyclesPlotData(curves);
   return std::nullopt;

@@ -30,13 +30,21 @@ int CrossCheckCommand(const std::vector<std::string>& args) {
   std::vector<std::string> problems;
   const std::vector<SourceDay> reports = ReadReportFiles(inputs, problems);
   PrintUnreadable(problems);
+  // Nothing to compare with is no agreement: "0 compared" would read as a clean result.
+  if (reports.empty()) {
+    std::cerr << CoreText("ardeno-cli",
+                          "V zadaných souborech SRS není žádný den zprávy, není s čím porovnávat.")
+              << "\n";
+    return 1;
+  }
   const CrossCheckResult result = CrossCheck(db, ComputeRecordPositions(db), reports);
   for (const auto& line : result.Lines) std::cout << line << "\n";
   std::cout << FillText(CoreText("ardeno-cli", "Porovnáno zákresů: %1"),
                         {std::to_string(result.Drawings)})
             << "\n";
   std::cout << CrossCheckSummary(result) << "\n";
-  return 0;
+  // A report that could not be read leaves its days out of the comparison.
+  return StatusAfterOutput(db, problems.empty() ? 0 : 1);
 }
 
 const bool kRegistered = RegisterCommand({"crosscheck", kCrossCheckUsage, CrossCheckCommand});

@@ -9,6 +9,7 @@
 #include "core/data/data_file.h"
 #include "core/data/database.h"
 #include "core/text/core_text.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno::cli {
 
@@ -22,9 +23,11 @@ int Check(const std::vector<std::string>& args) {
   std::cout << FillText(CoreText("ardeno-cli", "Záznamů: %1"), {std::to_string(db.RecordCount)})
             << "\n";
   if (db.RecordCount > 0)
-    std::cout << FillText(CoreText("ardeno-cli", "První datum: %1"), {db.Record(1).Date()}) << "\n"
+    std::cout << FillText(CoreText("ardeno-cli", "První datum: %1"),
+                          {ShownText(db.Record(1).Date())})
+              << "\n"
               << FillText(CoreText("ardeno-cli", "Poslední datum: %1"),
-                          {db.Record(db.RecordCount).Date()})
+                          {ShownText(db.Record(db.RecordCount).Date())})
               << "\n";
   std::cout << "RadiusWord: " << db.Record(1).RadiusWord() << "\n"
             << FillText(CoreText("ardeno-cli", "Opravy: %1"), {std::to_string(report.Repairs)})

@@ -7,8 +7,10 @@
 
 #include "cli/command_registry.h"
 #include "core/data/data_folder.h"
+#include "core/data/record_fields.h"
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno::cli {
 
@@ -74,6 +76,46 @@ int StatusAfterOutput(const Database& db, int outputStatus) {
                         "nenačetl celý (co chybí, je uvedeno výše).")
             << "\n";
   return 1;
+}
+
+bool PeriodInRecords(const Database& db, int year, int month) {
+  std::optional<CalendarDate> first;
+  std::optional<CalendarDate> last;
+  bool found = false;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const auto date = RecordDate(db.Record(i));
+    if (!date) continue;
+    if (!first || *date < *first) first = date;
+    if (!last || *last < *date) last = date;
+    found = found || (date->Year == year && (month == 0 || date->Month == month));
+  }
+  if (found) return true;
+  if (!first) {
+    std::cerr << CoreText("ardeno-cli", "Žádný zákres nemá datum.") << "\n";
+  } else if (month == 0) {
+    std::cerr << FillText(CoreText("ardeno-cli",
+                                   "V roce %1 není žádný zákres: zákresy jsou z let %2 až %3."),
+                          {std::to_string(year), std::to_string(first->Year),
+                           std::to_string(last->Year)})
+              << "\n";
+  } else {
+    const auto monthText = [](int m, int y) { return std::to_string(m) + "." + std::to_string(y); };
+    std::cerr << FillText(CoreText("ardeno-cli",
+                                   "V měsíci %1 není žádný zákres: zákresy jsou od %2 do %3."),
+                          {monthText(month, year), monthText(first->Month, first->Year),
+                           monthText(last->Month, last->Year)})
+              << "\n";
+  }
+  return false;
+}
+
+bool ObserverInRecords(const Database& db, const std::string& observer) {
+  for (int i = 1; i <= db.RecordCount; ++i)
+    if (db.Record(i).Observer() == observer) return true;
+  std::cerr << FillText(CoreText("ardeno-cli", "Pozorovatel \"%1\" nemá v databázi žádný zákres."),
+                        {ShownText(observer)})
+            << "\n";
+  return false;
 }
 
 std::optional<std::string> SaveFolder(const std::string& folder, Database& db) {

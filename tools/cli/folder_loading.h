@@ -25,6 +25,13 @@ void PrintUnreadable(const std::vector<std::string>& problems);
 
 int StatusAfterOutput(const Database& db, int outputStatus = 0);
 
+// A year (month 0) or a month asked for holds some drawing; otherwise false, and stderr names the
+// years or months of the drawings, so that an empty answer is never taken for "nothing found".
+bool PeriodInRecords(const Database& db, int year, int month = 0);
+
+// Some drawing is by this observer; otherwise false with a line on stderr.
+bool ObserverInRecords(const Database& db, const std::string& observer);
+
 }  // namespace ardeno::cli
 
 namespace ardeno::cli {

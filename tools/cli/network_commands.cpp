@@ -32,9 +32,12 @@ bool CodesFor(Network network, const std::string& dir, const std::string& typed,
     (network == Network::Ussps ? codes.UsspsStation : codes.AavsoObserver) = typed;
   }
   if (const auto refusal = CheckNetworkCodes(network, codes)) {
-    std::cerr << FillText(CoreText("ardeno-cli", "%1 (%2 nebo příkazová řádka)"),
-                          {*refusal, kNetworkCodesFileName})
-              << "\n";
+    // Where the refused code came from: the command line or its line of Site.txt.
+    const std::string from =
+        !typed.empty() ? CoreText("ardeno-cli", "příkazová řádka")
+                       : FillText(CoreText("ardeno-cli", "%1, řádek %2"),
+                                  {kNetworkCodesFileName, network == Network::Ussps ? "1" : "2"});
+    std::cerr << FillText(CoreText("ardeno-cli", "%1 (%2)"), {*refusal, from}) << "\n";
     return false;
   }
   return true;

@@ -142,18 +142,21 @@ int KFactors(const std::vector<std::string>& args) {
     return 1;
   }
   const KFactorTable table = ComputeKFactors(db, reference);
-  // Scripts read the table by its Czech titles and headings whatever the language.
-  const CzechTexts czechTable;
-  const char* titles[] = {"Celý disk (SILSO celkové denní číslo)", "Severní polokoule",
-                          "Jižní polokoule"};
-  for (int s = kWholeDisk; s <= kSouth; ++s) {
-    std::cout << (s == kWholeDisk ? "" : "\n") << titles[s] << "\n";
-    if (table.Series[static_cast<std::size_t>(s)].empty()) {
-      std::cout << "  žádné společné dny\n";
-      continue;
+  {
+    // Scripts read the table by its Czech titles and headings whatever the language; the
+    // messages after it follow the language.
+    const CzechTexts czechTable;
+    const char* titles[] = {"Celý disk (SILSO celkové denní číslo)", "Severní polokoule",
+                            "Jižní polokoule"};
+    for (int s = kWholeDisk; s <= kSouth; ++s) {
+      std::cout << (s == kWholeDisk ? "" : "\n") << titles[s] << "\n";
+      if (table.Series[static_cast<std::size_t>(s)].empty()) {
+        std::cout << "  žádné společné dny\n";
+        continue;
+      }
+      for (const auto& line : KFactorLines(table.Series[static_cast<std::size_t>(s)]))
+        std::cout << line << "\n";
     }
-    for (const auto& line : KFactorLines(table.Series[static_cast<std::size_t>(s)]))
-      std::cout << line << "\n";
   }
   // Damaged year files were named and left out: the table lacks their days.
   return StatusAfterOutput(db, messages.empty() ? 0 : 1);

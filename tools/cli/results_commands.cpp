@@ -77,6 +77,7 @@ int QuietDaysCommand(const std::vector<std::string>& args) {
   Database db;
   LoadReport report;
   if (!LoadExistingFolder({args[0]}, kQuietDaysUsage, db, report)) return 1;
+  if (year && !PeriodInRecords(db, *year)) return 1;
   for (const CalendarDate& day : QuietDays(db)) {
     if (!year || day.Year == *year) std::cout << FormatDate(day) << "\n";
   }

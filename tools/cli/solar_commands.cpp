@@ -19,6 +19,7 @@
 #include "core/solar/heliographic.h"
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno::cli {
 
@@ -86,12 +87,13 @@ int ForEachLine(std::size_t numberCount, const char* expected,
     const auto parsed = ParseMomentLine(line, numberCount);
     if (!parsed) {
       std::cerr << FillText(CoreText("ardeno-cli", "Řádek %1 nelze přečíst (očekáváno \"%2\"): %3"),
-                            {std::to_string(lineNumber), CoreText("ardeno-cli", expected), line})
+                            {std::to_string(lineNumber), CoreText("ardeno-cli", expected),
+                             ShownText(line)})
                 << "\n";
       allRead = false;
     } else if (const Refusal refusal = answer(*parsed, std::cout)) {
       std::cerr << FillText(CoreText("ardeno-cli", "Řádek %1: %2: %3"),
-                            {std::to_string(lineNumber), *refusal, line})
+                            {std::to_string(lineNumber), *refusal, ShownText(line)})
                 << "\n";
       allRead = false;
     }
@@ -192,7 +194,7 @@ int RunDayResults(const std::vector<std::string>& args) {
     const auto eph = RecordEphemeris(record);
     if (!eph) {
       std::cerr << FillText(CoreText("ardeno-cli", "Záznam %1: datum \"%2\" nelze přečíst."),
-                            {std::to_string(i), record.Date()})
+                            {std::to_string(i), ShownText(record.Date())})
                 << "\n";
       allComputed = false;
       continue;

@@ -96,18 +96,25 @@ int TracksCommand(const std::vector<std::string>& args) {
   Database db;
   LoadReport load;
   if (!LoadExistingFolder({parsed->Folder}, kTracksUsage, db, load)) return 1;
+  if (parsed->Year && !PeriodInRecords(db, *parsed->Year)) return 1;
+  if (parsed->Options.Observer && !ObserverInRecords(db, *parsed->Options.Observer)) return 1;
   std::vector<std::string> problems;
   const std::vector<SourceDay> reports = parsed->Reports.empty()
                                              ? std::vector<SourceDay>{}
                                              : ReadReportFiles(parsed->Reports, problems);
   PrintUnreadable(problems);
+  if (!parsed->Reports.empty() && reports.empty()) {
+    std::cerr << CoreText("ardeno-cli", "V zadaných souborech SRS není žádný den zprávy.") << "\n";
+    return 1;
+  }
   const RecordPositions positions = ComputeRecordPositions(db);
   std::vector<GroupTrack> tracks = TrackGroups(db, positions, parsed->Options);
   AssignNoaaRegions(tracks, db, positions, reports);
   if (parsed->CheckNumbers) PrintAgreement(tracks, db, parsed->Year);
   if (parsed->Year) tracks = TracksOfYear(tracks, *parsed->Year);
   std::cout << TracksCsv(tracks);
-  return StatusAfterOutput(db);
+  // The regions of an unread report are missing from the tracks.
+  return StatusAfterOutput(db, problems.empty() ? 0 : 1);
 }
 
 const bool kRegistered = RegisterCommand({"tracks", kTracksUsage, TracksCommand});

@@ -2,6 +2,7 @@
 #include "core/data/equal_dates.h"
 
 #include "core/text/core_text.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno {
 
@@ -17,7 +18,7 @@ std::vector<int> RecordsWithEqualNeighbour(const Database& db) {
 }
 
 std::string EqualDateMessage(const ObservationRecord& record) {
-  return FillText(CoreText("EqualDates", "Shodné datumy !     %1"), {record.Date()});
+  return FillText(CoreText("EqualDates", "Shodné datumy !     %1"), {ShownText(record.Date())});
 }
 
 }  // namespace ardeno

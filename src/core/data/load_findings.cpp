@@ -6,6 +6,7 @@
 
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno {
 
@@ -14,12 +15,9 @@ namespace {
 constexpr std::size_t kNamedRecords = 10;  // a damaged file can hold thousands of them
 constexpr int kMinutesPerHour = 60;
 
-// A date text as it can be shown: control bytes of a damaged record become "?".
+// A date text as it can be shown: control bytes of a damaged record are escaped.
 std::string ShownDate(const ObservationRecord& record) {
-  std::string text = record.Date();
-  for (char& c : text)
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-  return "„" + text + "“";
+  return "„" + ShownText(record.Date()) + "“";
 }
 
 bool IsImpossibleTime(std::uint16_t time) {

@@ -117,16 +117,22 @@ bool HoldsPictureOf(const fs::path& file, PictureFormat format) {
 
 namespace {
 
-// An existing file the tool may replace: outside the data folder and of the kind it writes
-// (`holdsKind` tells); nothing when the name is new.
+// A file the tool may write: outside the data folder (which only the program writes), and when the
+// name exists, of the kind it writes (`holdsKind` tells).
 Refusal CheckExistingOutput(const fs::path& output, const fs::path& dataFolder, const char* what,
                             const std::string& kindName,
                             const std::function<bool(const fs::path&)>& holdsKind) {
   const std::string shown = output.string();
   std::error_code error;
   const fs::file_status status = fs::status(output, error);
+  const bool inDataFolder = IsInside(RealLocation(output), RealLocation(dataFolder));
+  if (inDataFolder && !fs::exists(status))
+    return FillText(CoreText("PictureOutput",
+                             "Soubor %1 by byl ve složce s daty: %2 se do ní nezapisuje, aby se "
+                             "nic neztratilo. Zvol jinou složku."),
+                    {shown, CoreText("PictureOutput", what)});
   if (!fs::exists(status)) return std::nullopt;
-  if (IsInside(RealLocation(output), RealLocation(dataFolder)))
+  if (inDataFolder)
     return FillText(CoreText("PictureOutput",
                              "Soubor %1 už ve složce s daty je a %2 se přes něj nezapíše, aby se "
                              "neztratila data. Zvol jiné jméno."),

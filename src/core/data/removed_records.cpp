@@ -7,6 +7,7 @@
 #include "core/data/file_error_text.h"
 #include "core/data/record_file.h"
 #include "core/text/core_text.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno {
 
@@ -14,7 +15,7 @@ std::string RemoveQuestion(const ObservationRecord& record) {
   return FillText(CoreText("RemovedRecords",
                            "Odstranit zákres ze dne %1, pozorovatel %2?\nZákres se přidá do "
                            "souboru %3 a příkaz Zpět (Ctrl+Z) ho vrátí."),
-                  {record.Date(), record.Observer(), kRemovedFileName});
+                  {ShownText(record.Date()), ShownText(record.Observer()), kRemovedFileName});
 }
 
 Refusal CheckRemoval(const Database& db, int index) {

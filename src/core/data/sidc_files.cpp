@@ -149,37 +149,59 @@ int SidcFieldValue(std::string_view field) {
   return value;
 }
 
+std::vector<std::string_view> SidcYearFileLines(std::string_view fileBytes) {
+  std::vector<std::string_view> lines;
+  std::size_t position = 0;
+  while (position < fileBytes.size()) lines.push_back(NextTextLine(fileBytes, position));
+  // Blank lines at the end (an editor's last line break) are no days.
+  while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string_view::npos)
+    lines.pop_back();
+  return lines;
+}
+
+int SidcYearValuesPerDay(std::string_view fileBytes) {
+  return fileBytes.size() < static_cast<std::size_t>(kOneValueLayoutBelowBytes) ? 1 : 3;
+}
+
+std::string_view SidcYearField(std::string_view line, int value) {
+  const std::size_t offset = kFirstValueColumn + static_cast<std::size_t>(value * kNextValueStep);
+  return offset < line.size() ? line.substr(offset, kFieldWidth) : std::string_view{};
+}
+
 namespace {
 
-// Where the values of a year file are: the line length follows from the size and the days.
-struct YearLayout {
-  int Days;
-  std::size_t LineLength;
-  int Values;  // a day's values: 1 below 10000 bytes, else 3
-
-  YearLayout(std::string_view fileBytes, int year)
-      : Days(IsLeapYear(year) ? 366 : 365),
-        LineLength(static_cast<std::size_t>(Round(static_cast<double>(fileBytes.size()) / Days))),
-        Values(fileBytes.size() < static_cast<std::size_t>(kOneValueLayoutBelowBytes) ? 1 : 3) {}
-
-  // Value v (0-based) of day d (0-based); empty beyond the end of the file.
-  std::string_view Field(std::string_view fileBytes, int d, int v) const {
-    const std::size_t offset = static_cast<std::size_t>(d) * LineLength + kFirstValueColumn +
-                               static_cast<std::size_t>(v * kNextValueStep);
-    return offset < fileBytes.size() ? fileBytes.substr(offset, kFieldWidth) : std::string_view{};
+// Why the lines of a year file are not one line a day of one length, or nothing.
+std::optional<std::string> YearLinesProblem(const std::vector<std::string_view>& lines, int year,
+                                            const std::string& shownName) {
+  const int days = IsLeapYear(year) ? 366 : 365;
+  if (static_cast<int>(lines.size()) != days)
+    return FillText(
+        CoreText("SidcFiles",
+                 "Soubor %1 nemá řádek na každý den roku %2 (má %3 řádků místo %4), "
+                 "je zkrácený nebo poškozený, jeho hodnoty se nepoužijí."),
+        {shownName, std::to_string(year), std::to_string(lines.size()), std::to_string(days)});
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (lines[i].size() != lines[0].size())
+      return FillText(CoreText("SidcFiles",
+                               "Soubor %1 má řádky různé délky (řádek %2 má %3 znaků, řádek 1 "
+                               "má %4), je poškozený, jeho hodnoty se nepoužijí."),
+                      {shownName, std::to_string(i + 1), std::to_string(lines[i].size()),
+                       std::to_string(lines[0].size())});
   }
-};
+  return std::nullopt;
+}
 
 }  // namespace
 
 std::optional<std::string> SidcYearProblem(std::string_view fileBytes, int year,
                                            const std::string& shownName) {
-  const YearLayout layout(fileBytes, year);
+  const std::vector<std::string_view> lines = SidcYearFileLines(fileBytes);
+  const int values = SidcYearValuesPerDay(fileBytes);
   bool anyDigit = false;
-  for (int d = 0; d < layout.Days; ++d) {
-    for (int v = 0; v < layout.Values; ++v) {
-      const std::string_view field = layout.Field(fileBytes, d, v);
-      if (field.find_first_not_of(" +-0123456789\r\n") != std::string_view::npos)
+  for (std::size_t d = 0; d < lines.size(); ++d) {
+    for (int v = 0; v < values; ++v) {
+      const std::string_view field = SidcYearField(lines[d], v);
+      if (field.find_first_not_of(" +-0123456789") != std::string_view::npos)
         return FillText(CoreText("SidcFiles",
                                  "Soubor %1 nemá očekávaný tvar (denní čísla ve sloupcích 20-22; "
                                  "v řádku %2 jsou na jejich místě jiné znaky, soubor je poškozen "
@@ -188,16 +210,17 @@ std::optional<std::string> SidcYearProblem(std::string_view fileBytes, int year,
       anyDigit = anyDigit || field.find_first_of("0123456789") != std::string_view::npos;
     }
   }
-  if (anyDigit) return std::nullopt;
-  return UnusableFileMessage(shownName,
-                             CoreTextNoop("SidcFiles", "denní čísla ve sloupcích 20-22"));
+  if (!anyDigit)
+    return UnusableFileMessage(shownName,
+                               CoreTextNoop("SidcFiles", "denní čísla ve sloupcích 20-22"));
+  return YearLinesProblem(lines, year, shownName);
 }
 
 int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
   int numberFields = 0;
-  const YearLayout layout(fileBytes, year);
-  const int days = layout.Days;
-  const int values = layout.Values;
+  const std::vector<std::string_view> lines = SidcYearFileLines(fileBytes);
+  const int days = IsLeapYear(year) ? 366 : 365;
+  const int values = SidcYearValuesPerDay(fileBytes);
   constexpr auto kMaxCells = static_cast<std::size_t>(kSidcDailyCells);
   table.Cells.reserve(std::min(kMaxCells, static_cast<std::size_t>(table.DaysFilled + days) * 3));
   for (int d = 0; d < days; ++d) {
@@ -205,7 +228,8 @@ int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table) {
     if (cell + 3 > kMaxCells) return numberFields;  // the table is full
     if (table.Cells.size() < cell + 3) table.Cells.resize(cell + 3);
     for (int v = 0; v < values; ++v) {
-      const std::string_view field = layout.Field(fileBytes, d, v);
+      const std::string_view field =
+          static_cast<std::size_t>(d) < lines.size() ? SidcYearField(lines[d], v) : "";
       const bool hasDigit = field.find_first_of("0123456789") != std::string_view::npos;
       if (hasDigit) ++numberFields;
       table.Cells[cell + static_cast<std::size_t>(v)] =

@@ -52,15 +52,23 @@ std::string FindFirstSidcFile(const std::filesystem::path& progDir);
 // The year in the four characters before the "." of that name; 0 when they are not a number.
 int SidcYearFromName(std::string_view fileName);
 
-// Adds one year file's days to the table: D = 366 in a leap year else 365 days, line length
-// Round(size / D), one value a day below 10000 bytes and three from there on. A field without a
+// The lines of a year file, one a day, without their line breaks (CR LF, LF or CR) and without
+// blank lines at the end.
+std::vector<std::string_view> SidcYearFileLines(std::string_view fileBytes);
+// A day's values: one in a file below 10000 bytes (the old layout), three from there on.
+int SidcYearValuesPerDay(std::string_view fileBytes);
+// Value `value` (0-based) of a line: columns 20..22, 24..26, 28..30; empty beyond the line.
+std::string_view SidcYearField(std::string_view line, int value);
+
+// Adds one year file's days to the table: D = 366 in a leap year else 365 days, day d from line
+// d of the file, one value a day below 10000 bytes and three from there on. A field without a
 // digit or with a minus sign is kSidcNoValue. Returns how many of the fields read held a digit:
 // none means the file is not a daily series at all.
 int AddSidcYear(std::string_view fileBytes, int year, SidcDailyTable& table);
 // Why a year file is not a daily series in that layout: a value field holding anything but
-// blanks, a sign, digits and a line break (random bytes, another file under the name), or no
-// field with a digit at all. The Czech text names the file (shownName) and the first bad line;
-// nothing when the file reads.
+// blanks, a sign and digits (random bytes, another file under the name), no field with a digit
+// at all, a line count other than the year's days (a cut-off copy) or lines of unequal length. The
+// Czech text names the file (shownName) and the first bad line; nothing when the file reads.
 std::optional<std::string> SidcYearProblem(std::string_view fileBytes, int year,
                                            const std::string& shownName);
 // A 3-character field: leading blanks and a sign skipped, then digits up to the first other

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/entry/date_jump.h"
 #include "core/text/core_text.h"
+#include "core/text/shown_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -53,7 +54,7 @@ DateJump FindDateJump(const Database& db, std::string_view text) {
   }
   if (db.RecordCount == 0) return {0, CoreText("DateJump", "V databázi zatím není žádný zákres.")};
   return {0, FillText(CoreText("DateJump", "Od %1 není žádný zákres; poslední je z %2."),
-                      {FormatDate(*date), db.Record(db.RecordCount).Date()})};
+                      {FormatDate(*date), ShownText(db.Record(db.RecordCount).Date())})};
 }
 
 }  // namespace ardeno

@@ -8,6 +8,7 @@
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
 #include "core/text/encoding.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno {
 namespace {
@@ -60,7 +61,7 @@ ListFill ListRecords(Database& db, int from, int to) {
     }
     if (fill.Repaired) {
       fill.Error = FillText(CoreText("RecordList", "\"%1\" není platné datum (záznam %2)"),
-                            {db.Record(i).Date(), std::to_string(i)});
+                            {ShownText(db.Record(i).Date()), std::to_string(i)});
       return fill;
     }
     RemoveRecord(db, i);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/publishing/picture_text.h"
+#include "core/text/core_text.h"
 
 #include <array>
 #include <cstdint>
@@ -294,7 +295,7 @@ std::variant<PictureDescription, std::string> DescribePicture(std::istream& in) 
     in.seekg(2);
     return DescribeJpeg(in);
   }
-  return std::string("Soubor není obrázek PNG ani JPG.");
+  return CoreText("PictureText", "Soubor není obrázek PNG ani JPG.");
 }
 
 }  // namespace ardeno

@@ -6,7 +6,9 @@
 
 #include "core/data/aux_file_io.h"
 #include "core/text/core_text.h"
+#include "core/text/encoding.h"
 #include "core/text/number_format.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno {
 
@@ -36,6 +38,21 @@ std::optional<double> LineNumber(std::string_view line) {
   return value;
 }
 
+// Where a line that is no number goes wrong: the first character a number does not hold, or that
+// the line is empty; nothing when only the order of the characters is wrong ("1.2.3").
+std::string WhyNoNumber(std::string_view text) {
+  if (text.empty()) return " " + CoreText("Quality", "Řádek je prázdný.");
+  const auto stray = text.find_first_not_of("+-.0123456789");
+  if (stray == std::string_view::npos) return {};
+  // The whole character, when it is one of several bytes.
+  std::size_t length = 1;
+  while (stray + length < text.size() &&
+         (static_cast<unsigned char>(text[stray + length]) & 0xC0) == 0x80)
+    ++length;
+  return " " + FillText(CoreText("Quality", "Znak \"%1\" na místě %2 do čísla nepatří."),
+                        {ShownText(text.substr(stray, length)), std::to_string(stray + 1)});
+}
+
 std::optional<std::string> RangeProblem(const StationPlace& place) {
   if (std::abs(place.Latitude) > 90)
     return CoreText("Quality", "Zeměpisná šířka stanice musí být mezi -90 a 90 stupni.");
@@ -47,6 +64,7 @@ std::optional<std::string> RangeProblem(const StationPlace& place) {
 }  // namespace
 
 StationReading ParseStationFile(std::string_view text) {
+  text = WithoutUtf8Bom(text);  // Notepad saves UTF-8 with a byte order mark
   std::size_t position = 0;
   const std::string_view lines[2] = {NextTextLine(text, position), NextTextLine(text, position)};
   const std::string names[2] = {CoreText("Quality", "šířka"), CoreText("Quality", "délka")};
@@ -58,8 +76,9 @@ StationReading ParseStationFile(std::string_view text) {
               FillText(CoreText("Quality",
                                 "%1, řádek %2: \"%3\" není zeměpisná %4 ve stupních s desetinnou "
                                 "tečkou."),
-                       {kStationFileName, std::to_string(i + 1), std::string(Trimmed(lines[i])),
-                        names[i]})};
+                       {kStationFileName, std::to_string(i + 1), ShownText(Trimmed(lines[i])),
+                        names[i]}) +
+                  WhyNoNumber(Trimmed(lines[i]))};
     values[i] = *value;
   }
   const StationPlace place{values[0], values[1]};

@@ -5,6 +5,7 @@
 
 #include "core/data/aux_file_io.h"
 #include "core/entry/cell_numbers.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno {
 
@@ -67,9 +68,8 @@ std::optional<double> RealField(std::string_view text) {
 
 std::string LineProblem(const std::string& source, int line, std::string_view text,
                         const std::string& reason) {
-  std::string shown(text.substr(0, kShownLineChars));
-  if (text.size() > kShownLineChars) shown += "…";
-  return source + ":" + std::to_string(line) + ": " + shown + " (" + reason + ")";
+  return source + ":" + std::to_string(line) + ": " + ShownText(text, kShownLineChars) + " (" +
+         reason + ")";
 }
 
 }  // namespace ardeno

@@ -19,10 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kOneValueLayoutBelowBytes = 10000;
-constexpr std::size_t kFirstValueColumn = 19;
-constexpr std::size_t kNextValueStep = 4;
-constexpr std::size_t kFieldWidth = 3;
 // Drift is watched as stations are monitored against the network: a two-sided CUSUM of the
 // daily log-ratio ln(reference / own) around the observer's starting level. Only days of some
 // activity take part: at a quiet Sun one small group seen or missed swings the ratio by half.
@@ -39,10 +35,11 @@ constexpr double kDriftAllowance = 0.13976194237515863;
 constexpr double kDriftClipScales = 3;  // one wild day adds at most this beyond the allowance
 constexpr double kDriftThresholdScales = 5;
 
-std::optional<int> YearFileField(std::string_view bytes, std::size_t offset) {
-  if (offset >= bytes.size()) return std::nullopt;
-  const std::string_view field = bytes.substr(offset, kFieldWidth);
-  if (field.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
+// A blank field, or the centre's -1 for a day not yet published, is a day without a number.
+std::optional<int> YearFileField(std::string_view field) {
+  if (field.find_first_not_of(' ') == std::string_view::npos ||
+      field.find('-') != std::string_view::npos)
+    return std::nullopt;
   return SidcFieldValue(field);
 }
 
@@ -186,17 +183,17 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 }  // namespace
 
 void AddReferenceYear(std::string_view bytes, int year, ReferenceNumbers& numbers) {
-  const int days = IsLeapYear(year) ? 366 : 365;
-  const auto lineLength = static_cast<std::size_t>(Round(static_cast<double>(bytes.size()) / days));
-  const bool threeValues = bytes.size() >= static_cast<std::size_t>(kOneValueLayoutBelowBytes);
+  const std::vector<std::string_view> lines = SidcYearFileLines(bytes);
+  const int days = std::min(IsLeapYear(year) ? 366 : 365, static_cast<int>(lines.size()));
+  const bool threeValues = SidcYearValuesPerDay(bytes) == 3;
   const std::int64_t first = DaySerial({year, 1, 1});
   for (int d = 0; d < days; ++d) {
-    const std::size_t start = static_cast<std::size_t>(d) * lineLength + kFirstValueColumn;
+    const std::string_view line = lines[static_cast<std::size_t>(d)];
     ReferenceDay day;
-    day.Total = YearFileField(bytes, start);
+    day.Total = YearFileField(SidcYearField(line, 0));
     if (threeValues) {
-      day.North = YearFileField(bytes, start + kNextValueStep);
-      day.South = YearFileField(bytes, start + 2 * kNextValueStep);
+      day.North = YearFileField(SidcYearField(line, 1));
+      day.South = YearFileField(SidcYearField(line, 2));
     }
     if (day.Total || day.North || day.South) numbers[first + d] = day;
   }

@@ -4,6 +4,7 @@
 #include "core/results/month_walk.h"
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
+#include "core/text/shown_text.h"
 
 namespace ardeno {
 
@@ -34,8 +35,10 @@ ReportDays MatchReportDays(const Database& db, const ReportMonth& month, RecordC
 std::vector<std::string> LeftOutMessages(const Database& db, const ReportDays& days) {
   std::vector<std::string> messages;
   for (int index : days.LeftOut) {
-    messages.push_back("Záznam " + db.Record(index).Date() + " (č. " + std::to_string(index) +
-                       ") je druhý záznam dne a do výkazu se nezapočítává.");
+    messages.push_back(
+        FillText(CoreText("ReportDays",
+                          "Záznam %1 (č. %2) je druhý záznam dne a do výkazu se nezapočítává."),
+                 {ShownText(db.Record(index).Date()), std::to_string(index)}));
   }
   if (!days.Catalogue.empty()) messages.push_back(CatalogueLeftOutMessage(days.Catalogue.size()));
   return messages;

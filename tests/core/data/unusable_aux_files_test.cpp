@@ -65,7 +65,11 @@ INSTANTIATE_TEST_SUITE_P(
         UnusableCase{"YearOfGarbage", "SIDC/dssn1982.dat", std::string(365 * 24, 'z'),
                      "SIDC/dssn1982.dat nemá očekávaný tvar"},
         UnusableCase{"YearOfRandomBytesWithDigits", "SIDC/dssn1982.dat",
-                     std::string(365 * 24, '7').replace(24 * 40 + 20, 2, "\x01\xee"),
+                     [] {
+                       std::string year;
+                       for (int d = 0; d < 365; ++d) year += std::string(22, '7') + "\r\n";
+                       return year.replace(24 * 40 + 20, 2, "\x01\xee");
+                     }(),
                      "v řádku 41 jsou na jejich místě jiné znaky"}),
     [](const auto& info) { return info.param.Name; });
 

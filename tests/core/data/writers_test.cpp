@@ -344,6 +344,8 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{"TheDataFile", "data/datax.dat", nullptr, "příponu .csv"},
         PictureCase{"PictureName", "graf.png", nullptr, "příponu .csv"},
         PictureCase{"CsvInsideTheDataFolder", "data/Vysledky.csv", "rok;R\n", "ve složce s daty"},
+        PictureCase{"NewCsvInsideTheDataFolder", "data/cisla.csv", nullptr,
+                    "by byl ve složce s daty"},
         PictureCase{"PngNamedCsv", "cisla.csv", "\x89PNG\r\n\x1a\nrest", "není to textový soubor"}),
     CaseName);
 
@@ -354,7 +356,11 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{"NoExtension", "obrazek", nullptr, "příponu obrázku"},
         PictureCase{"NewPng", "graf.png", nullptr, ""},
         PictureCase{"NewJpgInCapitals", "graf.JPG", nullptr, ""},
-        PictureCase{"NewPictureInTheDataFolder", "data/graf.png", nullptr, ""},
+        PictureCase{"NewPictureInTheDataFolder", "data/graf.png", nullptr,
+                    "by byl ve složce s daty"},
+        PictureCase{"NewPictureInAFolderOfTheDataFolder", "data/Vysledky/graf.png", nullptr,
+                    "by byl ve složce s daty"},
+        PictureCase{"NewPictureBesideTheDataFolder", "data/../graf.png", nullptr, ""},
         PictureCase{"OldPng", "graf.png", "\x89PNG\r\n\x1a\nrest", ""},
         PictureCase{"OldBmp", "graf.bmp", "BMrest", ""},
         PictureCase{"OldJpeg", "graf.jpeg", "\xff\xd8\xff\xe0rest", ""},

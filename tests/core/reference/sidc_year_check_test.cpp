@@ -42,6 +42,19 @@ std::string OneLineOverwritten(int year) {
   return text;
 }
 
+// The first half of a year, cut off in the middle of a line, as an interrupted copy leaves it.
+std::string CutOff(int year) {
+  const std::string text = PublishedYear(year);
+  return text.substr(0, text.size() / 2);
+}
+
+// One line a character short: the lines after it would all be misread by a fixed length.
+std::string UnevenLine(int year) {
+  std::string text = PublishedYear(year);
+  text.erase(text.size() / 365 * 40 + 2, 1);
+  return text;
+}
+
 // The published SILSO CSV saved under the year file's name.
 std::string SilsoCsv(int year) {
   std::string text;
@@ -88,7 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
         YearFileCase{"OnlyBlanks", std::string(365 * 32, ' '), 2013, "nemá očekávaný tvar"},
         YearFileCase{"RandomBytes", RandomBytes(365 * 32, 7), 2013, "v řádku 1 jsou"},
         YearFileCase{"OneLineOverwritten", OneLineOverwritten(2013), 2013, "v řádku 100 jsou"},
-        YearFileCase{"SilsoCsvUnderTheName", SilsoCsv(2013), 2013, "jiného druhu"}),
+        YearFileCase{"SilsoCsvUnderTheName", SilsoCsv(2013), 2013, "jiného druhu"},
+        YearFileCase{"CutOffHalf", CutOff(2013), 2013, "má 183 řádků místo 365"},
+        YearFileCase{"CommonYearUnderALeapYearsName", PublishedYear(2013), 2012,
+                     "má 365 řádků místo 366"},
+        YearFileCase{"UnevenLine", UnevenLine(2013), 2013, "řádek 41 má 29 znaků, řádek 1 má 30"},
+        YearFileCase{"LastLineWithoutBreakAndBlankLinesAfter",
+                     PublishedYear(2013).substr(0, PublishedYear(2013).size() - 2), 2013, ""},
+        YearFileCase{"BlankLinesAtTheEnd", PublishedYear(2013) + "\r\n\r\n", 2013, ""}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(SidcYearCheck, KFactorsLeaveADamagedYearOutAndNameIt) {
@@ -102,6 +122,17 @@ TEST(SidcYearCheck, KFactorsLeaveADamagedYearOutAndNameIt) {
   EXPECT_EQ(numbers.size(), 365u);
   EXPECT_EQ(numbers.count(DaySerial({2014, 6, 1})), 0u);
   EXPECT_EQ(numbers.at(DaySerial({2013, 1, 2})).Total, 41);
+}
+
+TEST(SidcYearCheck, KFactorsLeaveACutOffYearOut) {
+  TempFolder folder;
+  folder.Write("SIDC/dssn2013.dat", PublishedYear(2013));
+  folder.Write("SIDC/dssn2014.dat", CutOff(2014));
+  std::vector<std::string> messages;
+  const ReferenceNumbers numbers = ReadReferenceNumbers(folder.Path(), messages);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("SIDC/dssn2014.dat"), std::string::npos) << messages[0];
+  EXPECT_EQ(numbers.size(), 365u) << "no day of the cut-off year is used";
 }
 
 TEST(SidcYearCheck, TheStartUpTableKeepsADamagedYearsPlaceEmpty) {
