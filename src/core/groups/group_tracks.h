@@ -109,12 +109,8 @@ std::vector<GroupTrack> TracksOfRotation(const std::vector<GroupTrack>& tracks, 
 
 // The header "stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA" and a row per
 // track: dates dd.mm.yyyy (the passage on the day it falls on), the latitude with one decimal and
-<<<<<<< HEAD
-// a decimal comma, classes, numbers and NOAA's regions joined by "+"; empty cells for what is not
+// a decimal point, classes, numbers and NOAA's regions joined by "+"; empty cells for what is not
 // known.
-=======
-// a decimal point, classes and numbers joined by "+"; empty cells for what is not known.
->>>>>>> station
 std::vector<std::vector<std::string>> TrackRows(const std::vector<GroupTrack>& tracks);
 // The rows as semicolon CSV, lines ending with CR LF.
 std::string TracksCsv(const std::vector<GroupTrack>& tracks);

@@ -56,15 +56,10 @@ std::vector<SmoothedUncertainty> SmoothedUncertaintyOf(const std::vector<MonthUn
 std::vector<std::vector<std::string>> SmoothedUncertaintyRows(
     const std::vector<SmoothedUncertainty>& months);
 
-<<<<<<< HEAD
 // The header line "rok;měsíc;dny;n;průměr;sigma;chyba;příznak" and a row per month: n is the
 // number of records behind the mean, sigma and error (more than the days when a date has two
-// drawings); values with two decimals and a decimal comma, empty cells where a value does not
+// drawings); values with two decimals and a decimal point, empty cells where a value does not
 // exist.
-=======
-// The header line "rok;měsíc;dny;průměr;sigma;chyba;příznak" and a row per month: values with two
-// decimals and a decimal point, empty cells where a value does not exist.
->>>>>>> station
 std::vector<std::vector<std::string>> MonthlyUncertaintyRows(
     const std::vector<MonthUncertainty>& months);
 

@@ -103,10 +103,9 @@ TEST(MonthlyUncertainty, CsvHasTheHeaderDecimalPointAndEmptyCellsForMissingValue
   rows[0] = {2014, 3, 4, 5, 25.0, 7.90569, 3.53553, true};
   rows[1] = {2014, 4, 1, 1, 50.0, std::nullopt, std::nullopt, false};
   EXPECT_EQ(UncertaintyCsv(MonthlyUncertaintyRows(rows)),
-<<<<<<< HEAD
             "rok;měsíc;dny;n;průměr;sigma;chyba;příznak\r\n"
-            "2014;3;4;5;25,00;7,91;3,54;*\r\n"
-            "2014;4;1;1;50,00;;;\r\n");
+            "2014;3;4;5;25.00;7.91;3.54;*\r\n"
+            "2014;4;1;1;50.00;;;\r\n");
 }
 
 // March 2014 drawn every day, and on the 20th a special drawing besides the normal one: 31 days
@@ -143,11 +142,6 @@ TEST(MonthlyUncertainty, MeanSigmaAndErrorShareTheRecordCountTheCsvGives) {
   EXPECT_NEAR(*march.StdError, *march.Sigma / std::sqrt(32.0), 1e-9);
   const std::string csv = UncertaintyCsv(MonthlyUncertaintyRows(rows));
   EXPECT_EQ(csv.substr(csv.find('\n') + 1, 13), "2014;3;31;32;") << csv;
-=======
-            "rok;měsíc;dny;průměr;sigma;chyba;příznak\r\n"
-            "2014;3;4;25.00;7.91;3.54;*\r\n"
-            "2014;4;1;50.00;;;\r\n");
->>>>>>> station
 }
 
 }  // namespace
