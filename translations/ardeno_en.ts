@@ -1729,7 +1729,7 @@
     </message>
     <message>
         <source>NC</source>
-        <translation>MW</translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>Naměřené měsíční hodnoty - celková</source>
@@ -1737,7 +1737,7 @@
     </message>
     <message>
         <source>NS</source>
-        <translation>MN</translation>
+        <translation>M-N</translation>
     </message>
     <message>
         <source>Naměřené měsíční hodnoty - sever</source>
@@ -1745,7 +1745,7 @@
     </message>
     <message>
         <source>NJ</source>
-        <translation>MS</translation>
+        <translation>M-S</translation>
     </message>
     <message>
         <source>Naměřené měsíční hodnoty - jih</source>
@@ -1753,7 +1753,7 @@
     </message>
     <message>
         <source>VC</source>
-        <translation>SW</translation>
+        <translation>Sm</translation>
     </message>
     <message>
         <source>Vyhlazené  měsíční hodnoty (celková)</source>
@@ -1761,7 +1761,7 @@
     </message>
     <message>
         <source>VS</source>
-        <translation>SN</translation>
+        <translation>Sm-N</translation>
     </message>
     <message>
         <source>Vyhlazené  měsíční hodnoty (sever)</source>
@@ -1769,7 +1769,7 @@
     </message>
     <message>
         <source>VJ</source>
-        <translation>SS</translation>
+        <translation>Sm-S</translation>
     </message>
     <message>
         <source>Vyhlazené  měsíční hodnoty (jih)</source>
@@ -2408,6 +2408,22 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     <message>
         <source>Bez dnů převzatých z katalogů NOAA/RGO (import skupin)</source>
         <translation>Without the days taken from the NOAA/RGO catalogues (group import)</translation>
+    </message>
+    <message>
+        <source>&amp;Zprávy měsíce</source>
+        <translation>Month&apos;s &amp;reports</translation>
+    </message>
+    <message>
+        <source>&amp;Měsíční hodnoty</source>
+        <translation>&amp;Monthly values</translation>
+    </message>
+    <message>
+        <source>&amp;Skupiny</source>
+        <translation>&amp;Groups</translation>
+    </message>
+    <message>
+        <source>&amp;Pozorovatelé a kontrola</source>
+        <translation>&amp;Observers and checks</translation>
     </message>
 </context>
 <context>

@@ -20,4 +20,12 @@ MonthlyTable EmptyMonthlyTable(const MonthSpan& span, int columnCount) {
   return table;
 }
 
+int MonthlyTableRow(const MonthlyTable& table, int year, int month) {
+  if (month < 1 || month > 12) return 0;
+  const std::string label = MonthLabel(year, month);
+  for (int r = 1; r < table.RowCount(); ++r)
+    if (table.Cell(r, 0) == label) return r;
+  return 0;
+}
+
 }  // namespace ardeno

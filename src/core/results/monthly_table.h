@@ -36,4 +36,7 @@ struct MonthSpan;
 // 1..LastRow + 1, every other cell empty. No month (no dated record) gives the header row alone.
 MonthlyTable EmptyMonthlyTable(const MonthSpan& span, int columnCount);
 
+// The row of a month (found by its label in column 0), 0 when the table has no such month.
+int MonthlyTableRow(const MonthlyTable& table, int year, int month);
+
 }  // namespace ardeno

@@ -37,6 +37,9 @@ QColor ToColor(const Rgb& c) { return QColor(c.R, c.G, c.B); }
 // The group table's columns stand GroupTableColumn(2) - GroupTableColumn(1) apart; a cell keeps
 // a few units free before the next.
 constexpr int kTableCellWidth = 34;
+// The first labels stand before the record's values, the others before the results rows.
+constexpr int kLabelledValues = 12;
+constexpr int kLabelGap = 6;
 
 class DrawingCanvas {
  public:
@@ -53,8 +56,10 @@ class DrawingCanvas {
   void Text(int x, int y, const QString& text) { m_p.drawText(S(x), S(y) + m_ascent, text); }
   // A cell of the group table: a text wider than its column (a five-digit NOAA number) is drawn
   // smaller in the same face, so that neighbouring cells never run together.
-  void CellText(int x, int y, const QString& text) {
-    const int room = S(kTableCellWidth);
+  void CellText(int x, int y, const QString& text) { FittedText(x, y, text, kTableCellWidth); }
+  // A text kept within `width` reference units: a wider one is drawn smaller in the same face.
+  void FittedText(int x, int y, const QString& text, int width) {
+    const int room = S(width);
     const int advance = m_p.fontMetrics().horizontalAdvance(text);
     if (advance <= room) {
       Text(x, y, text);
@@ -113,9 +118,14 @@ void DrawHeading(DrawingCanvas& c, const FrameTexts* texts) {
 
 void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {
   c.UseFont(true, 12);
-  for (int i = 1; i <= static_cast<int>(kValueLabels.size()); ++i)
-    c.Text(kValueLabelX, ValueLabelY(i),
-           QString::fromStdString(ValueLabel(static_cast<std::size_t>(i - 1))));
+  // A label ends a few units before the column its value starts in ("Polokoule" and its sum
+  // would otherwise read as one word).
+  for (int i = 1; i <= static_cast<int>(kValueLabels.size()); ++i) {
+    const int valueColumn = i <= kLabelledValues ? kValueX : kSumX;
+    c.FittedText(kValueLabelX, ValueLabelY(i),
+                 QString::fromStdString(ValueLabel(static_cast<std::size_t>(i - 1))),
+                 valueColumn - kValueLabelX - kLabelGap);
+  }
   c.Text(20, kTableTypeRow, QCoreApplication::translate("Ardeno", "Typ"));
   c.Text(20, kTableLatitudeRow, "b");
   c.Text(20, kTableLongitudeRow, "l");

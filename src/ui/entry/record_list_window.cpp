@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <set>
+#include <string_view>
 
 #include "core/entry/date_jump.h"
 #include "core/entry/record_list_pages.h"
@@ -22,8 +24,25 @@ namespace {
 constexpr int kListWidth = 177;
 constexpr int kListChrome = 45;
 constexpr int kScrollLargeChange = 20;
-// The widest line the list must show whole: record number, date and an observer's name.
+// The widest line the list must show whole: record number, date and an observer's name; a
+// longer name of the data widens the list up to kWidestList.
 const char* const kWidestLine = "99999     31 12 2099  Hájek Zdeněk";
+const char* const kLineBeforeName = "99999     31 12 2099  ";
+constexpr int kWidestList = 330;
+
+// The width of the widest line of the data (each observer once) in the list's font.
+int WidestLineOf(const Database& db, const QFontMetrics& metrics) {
+  int widest = metrics.horizontalAdvance(QString::fromUtf8(kWidestLine));
+  const int before = metrics.horizontalAdvance(QString::fromUtf8(kLineBeforeName));
+  std::set<std::string_view> seen;
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const std::string_view name = db.Record(i).ObserverBytes();
+    if (!seen.insert(name).second) continue;
+    widest = std::max(widest, before + metrics.horizontalAdvance(
+                                           QString::fromStdString(db.Record(i).Observer())));
+  }
+  return widest;
+}
 constexpr int kDateFieldGap = 4;
 // Room the list box's items keep beside their text.
 constexpr int kLineMargins = 12;
@@ -45,10 +64,10 @@ RecordListWindow::RecordListWindow(AppContext& context, int windowHeight, QWidge
   m_scroll->setObjectName("ScrollBar1");
   m_scroll->setPageStep(kScrollLargeChange);
 
-  const int listWidth =
-      std::max(m_ctx.Scaled(kListWidth),
-               QFontMetrics(m_list->font()).horizontalAdvance(QString::fromUtf8(kWidestLine)) +
-                   2 * m_list->frameWidth() + kLineMargins);
+  const int listWidth = std::max(
+      m_ctx.Scaled(kListWidth),
+      std::min(m_ctx.Scaled(kWidestList), WidestLineOf(m_ctx.Db, QFontMetrics(m_list->font())) +
+                                              2 * m_list->frameWidth() + kLineMargins));
   const int scrollWidth = m_scroll->sizeHint().width();
   m_itemHeight = QFontMetrics(m_list->font()).height() + 2;
   m_listLines = std::max(0, ListLinesFor(windowHeight - kListChrome, m_itemHeight));

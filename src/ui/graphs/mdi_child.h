@@ -15,6 +15,11 @@ QWidget* OuterWindow(QWidget* window);
 // empty frame is left over the drawing and the list.
 void CloseWithFrame(QWidget* window);
 
+// The frame's own close keys (Ctrl+W and Ctrl+F4 from the platform, one set per frame) would
+// compete with each other and with the toolbar panel's "Zavřít", whose key Ctrl+W is: the frame
+// gives them up. Every frame of the MDI area goes through here.
+void DropFrameCloseKey(QMdiSubWindow* frame);
+
 // Puts `window` into a new frame of `area` that deletes itself on close and goes away when the
 // window does, whichever way the window was closed.
 QMdiSubWindow* AddAnalysisFrame(QMdiArea* area, QWidget* window);

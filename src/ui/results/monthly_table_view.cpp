@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/data/record_fields.h"
 #include "core/results/measured_table.h"
 #include "core/results/smoothed_table.h"
 #include "ui/results/table_printing.h"
@@ -64,7 +65,19 @@ std::optional<QString> MonthlyTableView::Open(int variant) {
   m_hemisphere = static_cast<Hemisphere>(variant);
   m_opened = true;
   Rebuild();
+  ShowMonthOfDrawing();
   return Caption(m_kind, m_hemisphere);
+}
+
+void MonthlyTableView::ShowMonthOfDrawing() {
+  const std::optional<CalendarDate> date = RecordDate(m_ctx.App.Db.WorkRecord);
+  if (!date) return;
+  // Grid row 0 is the table's first month (the table's row 0 holds the headers).
+  const int row = MonthlyTableRow(m_table, date->Year, date->Month) - 1;
+  if (row < 0 || row >= m_model->rowCount()) return;
+  const QModelIndex cell = m_model->index(row, 0);
+  m_grid->setCurrentIndex(cell);
+  m_grid->scrollTo(cell, QAbstractItemView::PositionAtCenter);
 }
 
 void MonthlyTableView::RecordsChanged() {

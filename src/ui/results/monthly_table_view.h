@@ -31,6 +31,8 @@ class MonthlyTableView : public ResultsView {
 
  private:
   void Rebuild();
+  // Selects and scrolls to the month of the drawing shown.
+  void ShowMonthOfDrawing();
 
   MonthlyTableKind m_kind;
   Hemisphere m_hemisphere = Hemisphere::Whole;

@@ -116,17 +116,16 @@ std::optional<QString> QualityView::Open(int) {
   if (!m_opened) {
     Compute();
     m_opened = true;
-    // The month of the drawing shown first: the one an observer has just entered.
-    const Database& db = m_ctx.App.Db;
-    const auto date = db.HasCurrentRecord() ? RecordDate(db.Record(db.CurrentIndex))
-                                            : std::optional<CalendarDate>();
-    m_chosen = date ? QualityPeriod{date->Year, date->Month} : QualityPeriod{};
-    m_scope->blockSignals(true);
-    m_scope->setCurrentIndex(date ? Month : Whole);
-    m_scope->blockSignals(false);
-    m_period->setEnabled(date.has_value());
-    m_period->setText(date ? QStringLiteral("%1.%2").arg(date->Month).arg(date->Year) : QString());
   }
+  // The month of the drawing shown, each time the view is chosen: the one an observer has just
+  // entered or is looking at.
+  const auto date = RecordDate(m_ctx.App.Db.WorkRecord);
+  m_chosen = date ? QualityPeriod{date->Year, date->Month} : QualityPeriod{};
+  m_scope->blockSignals(true);
+  m_scope->setCurrentIndex(date ? Month : Whole);
+  m_scope->blockSignals(false);
+  m_period->setEnabled(date.has_value());
+  m_period->setText(date ? QStringLiteral("%1.%2").arg(date->Month).arg(date->Year) : QString());
   Fill();
   return tr("Výsledky    kontrola dat");
 }
@@ -212,6 +211,7 @@ void QualityView::ShowFindingOf(int row) {
   m_ctx.App.View.MarkedGroup = f.Group;
   db.ChooseRecord(f.RecordIndex);
   m_ctx.App.Events.NotifyRecordChosen();
+  emit DrawingChosen();
 }
 
 void QualityView::OpenStationPanel() {

@@ -43,6 +43,10 @@ class QualityView : public ResultsView {
   // Makes the drawing of row `row` current with its group ringed (the double click).
   void ShowFindingOf(int row);
 
+ signals:
+  // The user chose a drawing to look at: the frame brings the drawing window forward.
+  void DrawingChosen();
+
  private:
   void Compute();
   // Reads the scope and the period field; false (after telling the user) for a text that names

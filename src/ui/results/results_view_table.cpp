@@ -71,6 +71,26 @@ const std::vector<ResultsViewEntry>& ResultsViewTable() {
   return table;
 }
 
+const std::vector<ResultsMenuGroup>& ResultsMenuGroups() {
+  static const std::vector<ResultsMenuGroup> groups = {
+      {"zpravy",
+       QT_TRANSLATE_NOOP("Ardeno", "&Zprávy měsíce"),
+       {"vlastni", "oficialni", "CVvysledek"}},
+      {"tabulky",
+       QT_TRANSLATE_NOOP("Ardeno", "&Měsíční hodnoty"),
+       {"celkovynam", "severnam", "jihnam", "celkovyvyr", "severvyr", "jihvyr", "Bezaktivity",
+        "nejistoty"}},
+      {"skupiny",
+       QT_TRANSLATE_NOOP("Ardeno", "&Skupiny"),
+       {"Vvojskupin1", "vyskit", "udajmapa", "veliky", "skupinyvcase", "dataasim", "polohy1",
+        "Polohym", "Polohyr"}},
+      {"pozorovatelemenu",
+       QT_TRANSLATE_NOOP("Ardeno", "&Pozorovatelé a kontrola"),
+       {"pozorovatele", "kfaktory", "kfaktorysever", "kfaktoryjih", "kontroladat"}},
+  };
+  return groups;
+}
+
 const std::vector<ResultsViewButton>& ResultsViewButtons() {
   static const std::vector<ResultsViewButton> buttons = {
       {"ComboBox1", 13, "polohy"},

@@ -32,6 +32,15 @@ struct ResultsViewEntry {
 
 const std::vector<ResultsViewEntry>& ResultsViewTable();
 
+// The window's "Zobrazit" menu in groups of related views, each listing the MenuName of its
+// entries: every entry with a menu item is in exactly one group.
+struct ResultsMenuGroup {
+  const char* Name;  // objectName of the submenu
+  const char* Title;
+  std::vector<const char*> MenuNames;
+};
+const std::vector<ResultsMenuGroup>& ResultsMenuGroups();
+
 // Results-panel controls that act on an open view (other than opening it): the view of `Mode`
 // gets ButtonClicked(name) while it is shown; while another is shown, the control opens the view
 // of the panel button `Opens` when it names one.

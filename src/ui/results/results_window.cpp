@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "core/publishing/bulletin_folder.h"
 #include "core/reports/observer_table.h"
@@ -18,6 +19,8 @@
 #include "ui/results/network_export_panel.h"
 #include "ui/results/observer_table_overlay.h"
 #include "ui/results/print_panel.h"
+#include "ui/results/quality_view.h"
+#include "ui/results/tracks_view.h"
 #include "ui/shell/picture_files.h"
 
 namespace ardeno {
@@ -94,9 +97,18 @@ void ResultsWindow::CreateMenu() {
   views->setObjectName("zobrazit");
   m_viewActions = new QActionGroup(this);
   m_viewActions->setExclusive(true);
+  // The views in groups, by the whole names the panel's short captions stand for.
+  std::map<std::string_view, QMenu*> groupOf;
+  for (const ResultsMenuGroup& group : ResultsMenuGroups()) {
+    QMenu* menu = views->addMenu(QCoreApplication::translate("Ardeno", group.Title));
+    menu->setObjectName(group.Name);
+    for (const char* name : group.MenuNames) groupOf[name] = menu;
+  }
   for (const ResultsViewEntry& entry : ResultsViewTable()) {
     if (entry.MenuName[0] == '\0') continue;
-    auto* action = views->addAction(QCoreApplication::translate("Ardeno", entry.MenuText));
+    const auto group = groupOf.find(entry.MenuName);
+    QMenu* menu = group == groupOf.end() ? views : group->second;
+    auto* action = menu->addAction(QCoreApplication::translate("Ardeno", entry.MenuText));
     action->setObjectName(entry.MenuName);
     action->setCheckable(true);
     m_viewActions->addAction(action);
@@ -207,6 +219,10 @@ void ResultsWindow::ChooseView(const ResultsViewEntry& entry) {
   if (view == nullptr) {
     view = entry.Factory(m_results, m_pages);
     m_pages->addWidget(view);
+    if (auto* quality = qobject_cast<QualityView*>(view))
+      connect(quality, &QualityView::DrawingChosen, this, &ResultsWindow::DrawingChosen);
+    if (auto* tracks = qobject_cast<TracksView*>(view))
+      connect(tracks, &TracksView::DrawingChosen, this, &ResultsWindow::DrawingChosen);
   }
   const auto caption = view->Open(entry.Variant);
   if (!caption) {
@@ -319,8 +335,10 @@ void ResultsWindow::PanelButtonClicked(const QString& buttonName) {
 }
 
 void ResultsWindow::closeEvent(QCloseEvent* event) {
-  // Leaving the results puts the record list back on the last record.
-  m_app.Db.CurrentIndex = m_app.Db.RecordCount;
+  // Leaving the results puts the record list back on the last record, unless the user chose a
+  // drawing from a finding: it stays current, ringed and selected in the list.
+  if (m_app.View.MarkedRecord == 0 || m_app.View.MarkedRecord != m_app.Db.CurrentIndex)
+    m_app.Db.CurrentIndex = m_app.Db.RecordCount;
   QWidget::closeEvent(event);
 }
 

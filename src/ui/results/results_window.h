@@ -56,6 +56,8 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   // The "Do CSV souboru" button is offered while a view that exports CSV is shown, and hidden
   // again after the export.
   void CsvExportOffered(bool offered);
+  // A view made a drawing current for the user to look at (a finding, a day of a track).
+  void DrawingChosen();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

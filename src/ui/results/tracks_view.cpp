@@ -22,6 +22,7 @@ namespace ardeno {
 namespace {
 
 constexpr const char* kTracksCsvName = "Skupiny_v_case.csv";
+constexpr int kLeastMapHeight = 280;
 
 void FillGrid(QTableWidget* grid, const std::vector<std::vector<std::string>>& rows) {
   grid->clearContents();
@@ -46,6 +47,9 @@ QTableWidget* MakeGrid(const char* name, QWidget* parent) {
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
   grid->verticalHeader()->hide();
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
+  // A narrow window scrolls to the last column whole instead of cutting it.
+  grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  grid->horizontalHeader()->setStretchLastSection(true);
   return grid;
 }
 
@@ -53,7 +57,7 @@ QTableWidget* MakeGrid(const char* name, QWidget* parent) {
 
 TrackMap::TrackMap(QWidget* parent) : QWidget(parent) {
   setObjectName("StopaNaMape");
-  setMinimumHeight(160);
+  setMinimumHeight(kLeastMapHeight);
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, Qt::white);
@@ -121,8 +125,10 @@ TracksView::TracksView(ResultsContext& ctx, QWidget* parent) : ResultsView(ctx, 
   m_map = new TrackMap(split);
   split->addWidget(tables);
   split->addWidget(m_map);
+  // The map takes two thirds of the height: its latitudes and its b/l table stay readable on a
+  // 1024 x 768 screen.
   split->setStretchFactor(0, 1);
-  split->setStretchFactor(1, 1);
+  split->setStretchFactor(1, 2);
   column->addWidget(split, 1);
 
   connect(m_show, &QPushButton::clicked, this, [this] {
@@ -210,6 +216,7 @@ void TracksView::ShowDrawingOf(int row) {
   m_ctx.App.View.MarkedGroup = s.Group;
   db.ChooseRecord(s.Record);
   m_ctx.App.Events.NotifyRecordChosen();
+  emit DrawingChosen();
 }
 
 void TracksView::ExportCsv() {

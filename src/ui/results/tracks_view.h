@@ -74,6 +74,10 @@ class TracksView : public ResultsView {
   // Makes the drawing of day row `row` of the chosen track current, its group ringed.
   void ShowDrawingOf(int row);
 
+ signals:
+  // The user chose a drawing to look at: the frame brings the drawing window forward.
+  void DrawingChosen();
+
  private:
   void Compute();
   // Reads the period field for the scope; false (after telling the user) for a wrong one.

@@ -2,8 +2,11 @@
 #include "ui/shell/help_window.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <algorithm>
@@ -17,6 +20,8 @@ namespace {
 
 constexpr int kListWidth = 230;
 constexpr QSize kWindowSize(900, 650);
+// What the window manager's frame and a panel of the desktop may take of the screen.
+constexpr QSize kFrameAllowance(16, 64);
 
 std::filesystem::path ProgramFolder() {
   return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
@@ -54,7 +59,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* row = new QHBoxLayout(this);
   row->addWidget(m_pages);
   row->addWidget(m_browser, 1);
-  resize(kWindowSize);
+  // The window and its frame stay within the screen, down to 1024 x 768.
+  QSize size = kWindowSize;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize room = screen->availableSize() - kFrameAllowance;
+    size = size.boundedTo(room);
+  }
+  resize(size);
 
   if (m_folder) m_browser->setSearchPaths({QString::fromStdU16String(m_folder->u16string())});
   connect(m_pages, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -64,6 +75,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::ShowPage(const HelpPage& page) {
+  m_page = &page;
   m_current = QString::fromUtf8(page.File);
   const auto& pages = HelpPages();
   const int row = static_cast<int>(
@@ -85,6 +97,15 @@ void HelpWindow::ShowPage(const HelpPage& page) {
   show();
   raise();
   activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape reaches the window from the list and the page alike, which take no Escape themselves.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 const HelpPage& HelpWindow::PageOfWidget(const QWidget* focused) {

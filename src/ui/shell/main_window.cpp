@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -57,6 +58,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
   CreateMenus();
   CreateToolbar();
   CreateStatusBar();
+  qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
@@ -214,12 +216,40 @@ QString MainWindow::HelpText() {
 void MainWindow::ShowHelp() { m_ctx.Msg.ShowMessageText(HelpText()); }
 
 void MainWindow::ShowHelpPage() {
-  if (m_help.isNull()) m_help = new HelpWindow(this);
-  // F1 opens the page of the window being worked in; the frame's own page otherwise.
+  // The help window belongs to a modal dialog while one runs (the record editor), or it could
+  // not be read until the dialog closes.
+  QWidget* owner = QApplication::activeModalWidget();
   const QWidget* focused = QApplication::focusWidget();
+  // Only the modal dialog takes keys while it runs: its page, wherever the focus was left.
+  if (owner != nullptr && (focused == nullptr || !owner->isAncestorOf(focused))) focused = owner;
+  if (owner == nullptr) owner = this;
+  if (m_help.isNull()) {
+    m_help = new HelpWindow(owner);
+  } else if (m_help->parentWidget() != owner) {
+    m_help->setParent(owner, Qt::Window);
+  } else if (focused != nullptr && m_help->isAncestorOf(focused)) {
+    m_help->ShowPage(m_help->Page());  // F1 in the help itself keeps its page
+    return;
+  }
+  // F1 opens the page of the window being worked in; the frame's own page otherwise.
   if (focused == nullptr && m_mdi->activeSubWindow() != nullptr)
     focused = m_mdi->activeSubWindow()->widget();
   m_help->ShowPage(HelpWindow::PageOfWidget(focused));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // F1 is the help in every window of the program, modal dialogs and the help included, whatever
+  // window was active or closed before: it is taken before any window's own keys.
+  const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  if (key && watched->isWidgetType()) {
+    const auto* pressed = static_cast<QKeyEvent*>(event);
+    if (pressed->key() == Qt::Key_F1 && pressed->modifiers() == Qt::NoModifier) {
+      if (event->type() == QEvent::KeyPress && !pressed->isAutoRepeat()) ShowHelpPage();
+      event->accept();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::ShowAbout() {

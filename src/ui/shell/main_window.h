@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The table of commands (main_window_commands.cpp).
@@ -124,6 +125,9 @@ class MainWindow : public QMainWindow {
   void ApplyRecordOneSettings();
   void CreateDataWindows();
   void ShowChangedRecords();
+  // A finding chose the current record: the drawing window comes forward beside the results
+  // (shown, not minimized, with its group ringed) and the list selects the record.
+  void BringDrawingForward();
   void UpdateCaption();
   bool ScreenIsWideEnough(QSize screen);
   bool Shutdown();
@@ -143,6 +147,8 @@ class MainWindow : public QMainWindow {
   QPointer<ButterflyWindow> m_butterfly;
   QPointer<PhotoDrawingWindow> m_photo;
   QPointer<HelpWindow> m_help;
+  // The drawing's frame before it made room beside the results; given back when they close.
+  QSize m_drawingSizeBeforeResults;
   QLabel* m_statusPanels[3] = {nullptr, nullptr, nullptr};
   int m_areaMultipleTag = 0;
   bool m_shutdownDone = false;

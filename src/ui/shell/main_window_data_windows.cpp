@@ -14,6 +14,7 @@
 #include "ui/entry/record_editor.h"
 #include "ui/entry/record_list_window.h"
 #include "ui/graphs/daily_graphs_window.h"
+#include "ui/graphs/mdi_child.h"
 #include "ui/graphs/smoothed_graphs_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_panels.h"
@@ -35,6 +36,7 @@ namespace {
 QMdiSubWindow* AddSizedChild(QMdiArea* area, QWidget* child) {
   const QSize client = child->size();
   QMdiSubWindow* frame = area->addSubWindow(child);
+  DropFrameCloseKey(frame);
   frame->move(0, 0);
   frame->show();
   frame->resize(client + (frame->size() - child->size()));

@@ -122,6 +122,19 @@ TEST(MeasuredTable, HeadersLabelsAndOneRowPastTheLastMonth) {
   EXPECT_EQ(table.Cell(6, 0), " 06.2001");
 }
 
+TEST(MeasuredTable, FindsTheRowOfAMonth) {
+  const MonthlyTable table = BuildMeasuredTable(CollectMonths(MixedMonths()), Hemisphere::Whole);
+  struct Case {
+    int Year, Month, Row;
+  };
+  for (const Case& c : {Case{2001, 1, 1}, Case{2001, 4, 4}, Case{2001, 5, 5}, Case{2000, 12, 0},
+                        Case{2002, 4, 0}, Case{2001, 0, 0}, Case{2001, 13, 0}})
+    EXPECT_EQ(MonthlyTableRow(table, c.Year, c.Month), c.Row) << c.Year << "." << c.Month;
+  EXPECT_EQ(
+      MonthlyTableRow(BuildMeasuredTable(CollectMonths(Database{}), Hemisphere::Whole), 2001, 1),
+      0);
+}
+
 TEST(MeasuredTable, EmptyDatabaseHasTheHeaderRowOnly) {
   const MonthlyTable table = BuildMeasuredTable(CollectMonths(Database{}), Hemisphere::Whole);
   EXPECT_EQ(table.RowCount(), 1);

@@ -7,6 +7,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +21,7 @@
 #include "support/main_frame.h"
 #include "support/map_records.h"
 #include "ui/drawing/drawing_window.h"
+#include "ui/entry/record_list_window.h"
 #include "ui/results/quality_view.h"
 #include "ui/results/results_window.h"
 
@@ -56,7 +60,13 @@ std::vector<ObservationRecord> Records() {
 }
 
 struct Frame : test::MainFrame {
-  explicit Frame(const fs::path& dir) : MainFrame(dir, Records()) {
+  // Shown first when the windows' places matter.
+  explicit Frame(const fs::path& dir, bool shown = false) : MainFrame(dir, Records()) {
+    if (shown) {
+      Window.resize(1600, 1000);
+      Window.show();
+      QTest::qWaitForWindowExposed(&Window);
+    }
     Button("vysledekz")->click();
     Button("kontrolav")->click();
   }
@@ -98,6 +108,7 @@ class QualityViewTest : public QObject {
   void PeriodsChooseTheRows();
   void ColumnsSortTheTable();
   void DoubleClickShowsTheDrawingWithItsGroupRinged();
+  void DoubleClickBringsTheDrawingBesideTheResults();
   void StationPlaceIsKeptAndChecked();
   void ReportsAskBeforeWritingAMonthWithErrors_data();
   void ReportsAskBeforeWritingAMonthWithErrors();
@@ -189,6 +200,44 @@ void QualityViewTest::DoubleClickShowsTheDrawingWithItsGroupRinged() {
   f.View()->ShowFindingOf(1);
   QCOMPARE(f.Db.CurrentIndex, 5);
   QCOMPARE(MarkPixels(drawing->RenderImage(false)), 0);
+}
+
+void QualityViewTest::DoubleClickBringsTheDrawingBesideTheResults() {
+  Frame f(Dir(), true);
+  QWidget* resultsFrame = f.Results()->parentWidget();
+  QWidget* drawingFrame = f.Window.Drawing()->parentWidget();
+  const QSize drawingSize = drawingFrame->size();
+  // The results leave the drawing's part of the frame free when they open.
+  QVERIFY(resultsFrame->x() > 0);
+  QVERIFY(resultsFrame->geometry().right() <= f.Window.MdiArea()->viewport()->width());
+  drawingFrame->showMinimized();
+
+  f.Choose(QualityView::Whole, "");
+  QTableWidget* grid = f.View()->Grid();
+  grid->sortItems(3, Qt::AscendingOrder);  // Q03 of 05.03.2014 (record 3) first
+  emit grid->cellDoubleClicked(0, 4);
+  QCOMPARE(f.Db.CurrentIndex, 3);
+  // The drawing comes back, beside the results and above them, ringed.
+  QVERIFY(drawingFrame->isVisible());
+  QVERIFY(!drawingFrame->isMinimized());
+  QVERIFY2(!drawingFrame->geometry().intersects(resultsFrame->geometry()),
+           qPrintable(QStringLiteral("drawing %1 px wide, results from x %2")
+                          .arg(drawingFrame->width())
+                          .arg(resultsFrame->x())));
+  QCOMPARE(f.Window.MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), drawingFrame);
+  QVERIFY(MarkPixels(f.Window.Drawing()->RenderImage(false)) > 20);
+  // The record list selects the drawing too.
+  QListWidget* list = f.Window.RecordList()->List();
+  QVERIFY(list->currentItem() != nullptr);
+  QVERIFY2(list->currentItem()->text().contains("05 03 2014"),
+           qPrintable(list->currentItem()->text()));
+
+  // Closed, the results leave the chosen drawing current and ringed, at its own size again.
+  f.Button("SpeedButton9")->click();
+  QTRY_VERIFY(f.Results() == nullptr);
+  QCOMPARE(f.Db.CurrentIndex, 3);
+  QVERIFY(MarkPixels(f.Window.Drawing()->RenderImage(false)) > 20);
+  QCOMPARE(drawingFrame->size(), drawingSize);
 }
 
 void QualityViewTest::StationPlaceIsKeptAndChecked() {

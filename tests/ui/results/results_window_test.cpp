@@ -4,6 +4,8 @@
 // export and the calendar of days without activity.
 #include <QAction>
 #include <QImage>
+#include <QLayout>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -13,12 +15,14 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "core/data/data_file.h"
 #include "core/results/measured_table.h"
 #include "support/database_builders.h"
 #include "support/main_frame.h"
 #include "support/scripted_messages.h"
+#include "ui/drawing/drawing_window.h"
 #include "ui/results/monthly_table_view.h"
 #include "ui/results/print_panel.h"
 #include "ui/results/quiet_calendar_painter.h"
@@ -26,6 +30,7 @@
 #include "ui/results/report_page_view.h"
 #include "ui/results/results_window.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/toolbar_buttons.h"
 #include "ui/shell/toolbar_panels.h"
 
 namespace fs = std::filesystem;
@@ -77,6 +82,10 @@ class ResultsWindowTest : public QObject {
   void EachViewOpensFromItsButton_data();
   void EachViewOpensFromItsButton();
   void ViewsNotBuiltYetAreDisabled();
+  void OpensOnTheMeasuredTableAtTheMonthOfTheDrawing_data();
+  void OpensOnTheMeasuredTableAtTheMonthOfTheDrawing();
+  void EveryViewHasAMenuItemInAGroupAndAWholeNameHint();
+  void CsvButtonMovesNoOtherButton();
   void OneResultsWindowAndClosingRestoresThePanel();
   void GridShowsTheTableOfCore();
   void SmoothedRefusalKeepsTheView();
@@ -121,8 +130,6 @@ void ResultsWindowTest::EachViewOpensFromItsButton() {
   QFETCH(QString, caption);
   Frame f(m_dir.path().toStdString(), ThirtyMonths());
   QVERIFY(f.Results() != nullptr);
-  QCOMPARE(f.Results()->windowTitle(), QString("Výsledky"));
-  QCOMPARE(f.Results()->ResultsMode(), 0);
   QCOMPARE(f.Window.Toolbar()->VisiblePanel(), QString("provysledky"));
   f.Msg.Values = {"3.2001"};  // the month of the reports
   QToolButton* b = f.Window.Toolbar()->Button(button);
@@ -150,6 +157,76 @@ void ResultsWindowTest::ViewsNotBuiltYetAreDisabled() {
   f.Results()->MenuAction("severnam")->trigger();
   QCOMPARE(f.Results()->windowTitle(), QString("Výsledky    statistika - naměřené - sever"));
   QVERIFY(f.Results()->MenuAction("severnam")->isChecked());
+}
+
+void ResultsWindowTest::OpensOnTheMeasuredTableAtTheMonthOfTheDrawing_data() {
+  QTest::addColumn<int>("record");
+  QTest::addColumn<QString>("month");
+  QTest::newRow("last drawing") << 60 << " 06.2002";
+  QTest::newRow("first drawing") << 1 << " 01.2000";
+  QTest::newRow("March 2001") << 29 << " 03.2001";
+}
+
+void ResultsWindowTest::OpensOnTheMeasuredTableAtTheMonthOfTheDrawing() {
+  QFETCH(int, record);
+  QFETCH(QString, month);
+  test::MainFrame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Window.Drawing()->ShowRecord(record);
+  f.Button("vysledekz")->click();
+  ResultsWindow* results = f.Window.Results();
+  QCOMPARE(results->ResultsMode(), 5);
+  QCOMPARE(results->Variant(), 1);
+  QCOMPARE(results->windowTitle(), QString("Výsledky    statistika - naměřené - celkový"));
+  QVERIFY(results->MenuAction("celkovynam")->isChecked());
+  auto* view = qobject_cast<MonthlyTableView*>(results->CurrentView());
+  QVERIFY(view != nullptr);
+  const QModelIndex current = view->Grid()->currentIndex();
+  QVERIFY(current.isValid());
+  QCOMPARE(current.siblingAtColumn(0).data().toString(), month);
+  QVERIFY(!current.siblingAtColumn(1).data().toString().trimmed().isEmpty());
+}
+
+void ResultsWindowTest::EveryViewHasAMenuItemInAGroupAndAWholeNameHint() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  std::map<QString, int> groupsOf;
+  for (const ResultsMenuGroup& group : ResultsMenuGroups()) {
+    auto* menu = f.Results()->findChild<QMenu*>(group.Name);
+    QVERIFY2(menu != nullptr, group.Name);
+    for (const char* name : group.MenuNames) {
+      ++groupsOf[name];
+      QAction* item = f.Results()->MenuAction(name);
+      QVERIFY2(item != nullptr && menu->actions().contains(item), name);
+    }
+  }
+  for (const ResultsViewEntry& entry : ResultsViewTable()) {
+    if (entry.MenuName[0] != '\0') QVERIFY2(groupsOf[entry.MenuName] == 1, entry.MenuName);
+  }
+  // Each button of the panel says in its hint what its few letters stand for.
+  for (const ToolbarButtonSpec& spec : ResultsPanelButtons()) {
+    QToolButton* button = f.Button(spec.Name);
+    const QString hint = button->toolTip();
+    QVERIFY2(hint.size() > button->text().size() + 3, spec.Name);
+  }
+}
+
+void ResultsWindowTest::CsvButtonMovesNoOtherButton() {
+  Frame f(m_dir.path().toStdString(), ThirtyMonths());
+  f.Window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&f.Window));
+  const auto places = [&f] {
+    f.Window.Toolbar()->Panel("provysledky")->layout()->activate();
+    std::map<QString, QRect> at;
+    for (const ToolbarButtonSpec& spec : ResultsPanelButtons())
+      at[spec.Name] = f.Button(spec.Name)->geometry();
+    return at;
+  };
+  f.Button("SpeedButton1")->click();  // no CSV for the calendar
+  QToolButton* csv = f.Button("SpeedButton8");
+  QVERIFY(csv->isHidden());
+  const auto without = places();
+  f.Button("namersever")->click();
+  QVERIFY(!csv->isHidden());
+  QVERIFY(places() == without);
 }
 
 void ResultsWindowTest::OneResultsWindowAndClosingRestoresThePanel() {

@@ -2,13 +2,22 @@
 // The analysis windows in the main frame on the smallest screen the program is meant for: every
 // way of closing one leaves no frame behind, and none makes the main window wider than the screen.
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
+#include <iterator>
+#include <map>
 #include <memory>
 
 #include "core/maps/map_groups.h"
@@ -17,6 +26,7 @@
 #include "ui/drawing/drawing_window.h"
 #include "ui/maps/map_painter.h"
 #include "ui/maps/maps_window.h"
+#include "ui/results/results_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/toolbar_buttons.h"
 #include "ui/shell/toolbar_panels.h"
@@ -68,6 +78,9 @@ class AnalysisFramesTest : public QObject {
   void NoWindowMakesTheFrameWiderThanTheScreen_data();
   void NoWindowMakesTheFrameWiderThanTheScreen();
   void MapsShowTheWholeMapOnTheSmallScreen();
+  void NoKeyServesTwoActionsAndCtrlWCloses_data();
+  void ScreenshotsOfTheDailyLoop();
+  void NoKeyServesTwoActionsAndCtrlWCloses();
   void LargeDrawingIsThePlacedSizeAgain();
 };
 
@@ -94,6 +107,121 @@ void WindowRows() {
 }
 
 }  // namespace
+
+namespace {
+
+// Whether `widget` takes keys now in a context: shown and enabled, and holding the focus for the
+// contexts of a widget alone.
+bool TakesKeys(const QWidget* widget, Qt::ShortcutContext context) {
+  if (!widget->isVisible() || !widget->isEnabled()) return false;
+  const QWidget* focus = QApplication::focusWidget();
+  if (context == Qt::WidgetShortcut) return focus == widget;
+  if (context == Qt::WidgetWithChildrenShortcut)
+    return focus != nullptr && (focus == widget || widget->isAncestorOf(focus));
+  return true;
+}
+
+bool ActionIsLive(const QAction* action) {
+  if (!action->isEnabled()) return false;
+  for (QObject* object : action->associatedObjects()) {
+    if (auto* menu = qobject_cast<QMenu*>(object)) {
+      if (ActionIsLive(menu->menuAction())) return true;
+    } else if (auto* widget = qobject_cast<QWidget*>(object)) {
+      if (TakesKeys(widget, action->shortcutContext())) return true;
+    }
+  }
+  return false;
+}
+
+// Every key of the main window's live actions and shortcuts, with what owns it.
+std::multimap<QString, QString> LiveKeys(QWidget* top) {
+  std::multimap<QString, QString> keys;
+  for (QAction* action : top->findChildren<QAction*>()) {
+    if (!ActionIsLive(action)) continue;
+    for (const QKeySequence& key : action->shortcuts())
+      keys.emplace(key.toString(), action->objectName() + " " + action->text());
+  }
+  for (QShortcut* shortcut : top->findChildren<QShortcut*>()) {
+    auto* owner = qobject_cast<QWidget*>(shortcut->parent());
+    if (!shortcut->isEnabled() || owner == nullptr || !TakesKeys(owner, shortcut->context()))
+      continue;
+    for (const QKeySequence& key : shortcut->keys())
+      keys.emplace(key.toString(), owner->objectName());
+  }
+  return keys;
+}
+
+QStringList Warnings;
+void KeepWarning(QtMsgType, const QMessageLogContext&, const QString& text) { Warnings << text; }
+
+}  // namespace
+
+void AnalysisFramesTest::NoKeyServesTwoActionsAndCtrlWCloses_data() {
+  AddWindowRows();
+  WindowRows();
+}
+
+void AnalysisFramesTest::NoKeyServesTwoActionsAndCtrlWCloses() {
+  QFETCH(QString, command);
+  Run run;
+  QVERIFY(QTest::qWaitForWindowExposed(&run.Window));
+  run.Window.Action(command)->trigger();
+  Settle();
+  QCOMPARE(run.Frames(), kPermanentFrames + 1);
+  QMdiSubWindow* frame = run.Window.MdiArea()->subWindowList().last();
+  run.Window.MdiArea()->setActiveSubWindow(frame);
+  frame->widget()->setFocus();
+  Settle();
+  const auto keys = LiveKeys(&run.Window);
+  for (auto at = keys.begin(); at != keys.end(); ++at) {
+    const auto next = std::next(at);
+    if (next != keys.end() && next->first == at->first)
+      QFAIL(qPrintable(QStringLiteral("%1: %2 and %3").arg(at->first, at->second, next->second)));
+  }
+  QVERIFY(keys.count(QKeySequence(Qt::CTRL | Qt::Key_W).toString()) == 1);
+
+  Warnings.clear();
+  const QtMessageHandler kept = qInstallMessageHandler(KeepWarning);
+  QWidget* focus =
+      QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : frame->widget();
+  QTest::keyClick(focus, Qt::Key_W, Qt::ControlModifier);
+  Settle();
+  qInstallMessageHandler(kept);
+  QVERIFY2(Warnings.filter("Ambiguous").isEmpty(), qPrintable(Warnings.join('\n')));
+  QCOMPARE(run.Frames(), kPermanentFrames);
+  QCOMPARE(run.Window.Toolbar()->VisiblePanel(), QString("zakladni"));
+}
+
+// With ARDENO_SHOTS set to a folder and a real X screen of 1024 x 768 (xvfb-run), the steps of
+// the daily loop are taken as the user sees them, with "import -window root".
+void AnalysisFramesTest::ScreenshotsOfTheDailyLoop() {
+  const QString folder = qEnvironmentVariable("ARDENO_SHOTS");
+  if (folder.isEmpty()) QSKIP("ARDENO_SHOTS names no folder for the screenshots");
+  const auto shoot = [&folder](const char* name) {
+    Settle();
+    QTest::qWait(300);
+    QCOMPARE(QProcess::execute("import", {"-window", "root", folder + "/" + name}), 0);
+  };
+  Run run;
+  run.Window.setGeometry(0, 0, 1024, 768);
+  QVERIFY(QTest::qWaitForWindowExposed(&run.Window));
+  shoot("drawing-1024x768.png");
+  run.Window.Action("vysledky1")->trigger();
+  shoot("results-opened-1024x768.png");
+  run.Window.Toolbar()->Button("kontrolav")->click();
+  auto* results = run.Window.Results();
+  QVERIFY(results != nullptr);
+  auto* grid = results->findChild<QTableWidget*>("TabulkaKontroly");
+  QVERIFY(grid != nullptr);
+  auto* scope = results->findChild<QComboBox*>("KontrolaRozsah");
+  scope->setCurrentIndex(2);
+  results->findChild<QPushButton*>("Zkontrolovat")->click();
+  QVERIFY(grid->rowCount() > 0);
+  emit grid->cellDoubleClicked(0, 0);
+  shoot("finding-double-click-1024x768.png");
+  run.Window.Toolbar()->Button("skupinyvcasev")->click();
+  shoot("groups-in-time-1024x768.png");
+}
 
 void AnalysisFramesTest::ClosingLeavesNoEmptyFrame_data() {
   AddWindowRows();

@@ -33,6 +33,7 @@
 #include "ui/shell/help_window.h"
 #include "ui/shell/interface_language.h"
 #include "ui/shell/message_window.h"
+#include "ui/shell/toolbar_buttons.h"
 
 namespace fs = std::filesystem;
 using namespace ardeno;
@@ -95,6 +96,7 @@ class EnglishWindowsTest : public QObject {
   void WidgetTextsAreEnglish();
   void SavedGraphNamesStayCzech();
   void HelpShowsTheEnglishPagesByTheirTitles();
+  void ResultsButtonsReadAsNoIndexName();
 
  private:
   QTemporaryDir m_czechDir;
@@ -187,6 +189,23 @@ void EnglishWindowsTest::HelpShowsTheEnglishPagesByTheirTitles() {
   QCOMPARE(list->item(0)->text(), QString("Main window"));
   QCOMPARE(list->currentItem()->text(), QString("Results"));
   QCOMPARE(help.windowTitle(), QString("Help"));
+  help.show();
+  QTest::keyClick(help.Browser(), Qt::Key_Escape);
+  QVERIFY(!help.isVisible());
+}
+
+void EnglishWindowsTest::ResultsButtonsReadAsNoIndexName() {
+  QTemporaryDir dir;
+  test::MainFrame f(dir.path().toStdString(), test::TwoGroupsEveryOtherDay(60));
+  f.Button("vysledekz")->click();
+  // Only the button of a view of that index may read as its name.
+  const QStringList indexNames = {"R", "g", "f", "SN", "RB", "CV", "Q", "F"};
+  for (const ToolbarButtonSpec& spec : ResultsPanelButtons()) {
+    const QString caption = f.Button(spec.Name)->text();
+    if (QString(spec.Name) == "CVvysledky") continue;
+    QVERIFY2(!indexNames.contains(caption, Qt::CaseInsensitive),
+             qPrintable(QString(spec.Name) + " reads " + caption));
+  }
 }
 
 QTEST_MAIN(EnglishWindowsTest)

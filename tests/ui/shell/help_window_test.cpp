@@ -2,12 +2,15 @@
 // Help: F1 opens the help window on the page of the window that has the focus, the page is the
 // file of the help folder, and every toolbar button's hint names a key that belongs to it alone.
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <set>
 
@@ -40,6 +43,9 @@ class HelpWindowTest : public QObject {
   void f1OpensThePageOfTheFocusedWindow_data();
   void f1OpensThePageOfTheFocusedWindow();
   void everyPageOpensFromTheList();
+  void f1OpensTheEditorsPageOverTheModalEditor();
+  void f1AndTheMenuWorkAfterEscapeClosedTheHelp();
+  void helpFitsTheSmallestScreen();
   void everyToolbarHintNamesItsOwnKey();
 };
 
@@ -85,6 +91,77 @@ void HelpWindowTest::f1OpensThePageOfTheFocusedWindow() {
   QCOMPARE(
       std::vector<ObservationRecord>(f.Db.Records.begin(), f.Db.Records.begin() + f.Db.RecordCount),
       before);
+}
+
+void HelpWindowTest::f1OpensTheEditorsPageOverTheModalEditor() {
+  QTemporaryDir dir;
+  MainFrame f(dir.path().toStdString(), Days(3));
+  f.Window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&f.Window));
+  QString page;
+  bool helpShown = false;
+  bool helpUsable = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* editor = QApplication::activeModalWidget();
+    QVERIFY(editor != nullptr);
+    QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : editor;
+    QTest::keyClick(focused, Qt::Key_F1);
+    if (HelpWindow* help = f.Window.Help()) {
+      page = help->CurrentPage();
+      helpShown = help->isVisible();
+      // A window outside the modal editor could not be scrolled or read further.
+      helpUsable = editor->isAncestorOf(help) || help->parentWidget() == editor;
+    }
+    editor->close();
+  });
+  f.Window.Action("novy")->trigger();
+  QCOMPARE(page, QString("editor.md"));
+  QVERIFY(helpShown);
+  QVERIFY(helpUsable);
+  // After the editor, F1 works in the frame again.
+  QTest::keyClick(f.Window.RecordList()->List(), Qt::Key_F1);
+  QVERIFY(f.Window.Help() != nullptr && f.Window.Help()->isVisible());
+  QCOMPARE(f.Window.Help()->CurrentPage(), QString("seznam.md"));
+}
+
+void HelpWindowTest::f1AndTheMenuWorkAfterEscapeClosedTheHelp() {
+  QTemporaryDir dir;
+  MainFrame f(dir.path().toStdString(), Days(3));
+  f.Window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&f.Window));
+  for (int round = 0; round < 2; ++round) {
+    QWidget* list = f.Window.RecordList()->List();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_F1);
+    HelpWindow* help = f.Window.Help();
+    QVERIFY(help != nullptr && help->isVisible());
+    // F1 in the help keeps its page; Escape closes it from the list of pages and from the page.
+    QTest::keyClick(help->Browser(), Qt::Key_F1);
+    QCOMPARE(help->CurrentPage(), QString("seznam.md"));
+    QVERIFY(help->isVisible());
+    QTest::keyClick(round == 0 ? static_cast<QWidget*>(help->Browser())
+                               : help->findChild<QListWidget*>("stranky"),
+                    Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    f.Window.Action("prirucka")->trigger();
+    QVERIFY(help->isVisible());
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+  }
+}
+
+void HelpWindowTest::helpFitsTheSmallestScreen() {
+  HelpWindow help;
+  help.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&help));
+  const QSize room = help.screen()->availableSize();
+  QVERIFY2(help.frameGeometry().width() <= std::min(room.width(), 1024) &&
+               help.frameGeometry().height() <= std::min(room.height(), 768),
+           qPrintable(QStringLiteral("%1 x %2 on %3 x %4")
+                          .arg(help.frameGeometry().width())
+                          .arg(help.frameGeometry().height())
+                          .arg(room.width())
+                          .arg(room.height())));
 }
 
 void HelpWindowTest::everyPageOpensFromTheList() {
