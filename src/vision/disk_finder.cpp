@@ -90,7 +90,7 @@ std::optional<cv::RotatedRect> FitEllipseNear(const std::vector<cv::Point2d>& po
     }
     if (near.size() < 20) return std::nullopt;
     ellipse = cv::fitEllipse(near);
-    band = std::max(0.015, band * 0.6);
+    band = std::max(0.012, band * 0.7);
   }
   return ellipse;
 }
@@ -193,7 +193,7 @@ std::optional<DiskFrame> FindDisk(const cv::Mat& even, const cv::Mat& ink,
   if (!circle) return std::nullopt;
   const cv::RotatedRect start(cv::Point2f(circle->Centre), cv::Size2f(2 * circle->Radius,
                               2 * circle->Radius), 0);
-  const std::optional<cv::RotatedRect> ellipse = FitEllipseNear(points, start, 0.04);
+  const std::optional<cv::RotatedRect> ellipse = FitEllipseNear(points, start, 0.025);
   if (!ellipse || ellipse->size.width < 20 || ellipse->size.height < 20) return std::nullopt;
   const double ratio = std::min(ellipse->size.width, ellipse->size.height) /
                        std::max(ellipse->size.width, ellipse->size.height);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <cstdlib>
 #include <opencv2/imgproc.hpp>
 
 #include "vision/disk_finder.h"
@@ -52,7 +53,7 @@ DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
   cv::Matx33d perspective = cv::Matx33d::eye();
   if (const std::optional<Sheet> sheet = FindSheet(work)) {
     ink &= sheet->Mask;
-    if (sheet->Corners) perspective = RemovePerspective(*sheet->Corners, work.size());
+    if (sheet->Corners && !getenv("NOPERSP")) perspective = RemovePerspective(*sheet->Corners, work.size());
   }
   const std::optional<DiskFrame> disk = FindDisk(even, ink, perspective);
   if (!disk) return reading;

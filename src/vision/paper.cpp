@@ -14,6 +14,7 @@ namespace {
 // this width there (a filled spot up to about 5 mm on a 2400-pixel picture of an A4 sheet).
 constexpr int kLightReduction = 4;
 constexpr int kLightClosing = 15;
+constexpr double kLeastSheetContrast = 50;
 
 cv::Vec3d LineThrough(const cv::Vec4f& fitted) {
   const cv::Vec3d a(fitted[2], fitted[3], 1), d(fitted[0], fitted[1], 0);
@@ -62,6 +63,9 @@ std::optional<Sheet> FindSheet(const cv::Mat& gray) {
   // A sheet filling the picture has no edge to find; one too small is not the sheet.
   if (share > 0.97 || share < 0.2) return std::nullopt;
   cv::Mat sheet = labels == best;
+  // The sheet stands out from the table; two halves of an unevenly lit sheet do not.
+  if (cv::mean(small, sheet)[0] - cv::mean(small, ~sheet)[0] < kLeastSheetContrast)
+    return std::nullopt;
   std::vector<std::vector<cv::Point>> contours;
   cv::findContours(sheet, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
   if (contours.empty()) return std::nullopt;

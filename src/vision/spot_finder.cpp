@@ -14,8 +14,13 @@
 namespace ardeno::vision {
 namespace {
 
-// An umbra's core lies deeper inside the ink than the middle of any pencil line.
-double CoreDepth(double strokeWidth) { return std::max(1.6, 0.5 * strokeWidth + 0.7); }
+// An umbra is filled with pencil pressed hard: its core is darker than this and lies deeper inside
+// that dark ink than the middle of any pencil line (lines are drawn under 0.7 mm, umbrae 1.2 mm
+// across and more; the canonical disk has 4.8 pixels to the millimetre).
+constexpr int kFilledLevel = 125;
+constexpr double kCoreDepth = 2.5;
+// A blob much longer than wide is a piece of a line.
+constexpr double kMostElongation = 3.2;
 constexpr int kLeastUmbraPixels = 9;  // a dust speck is smaller
 // A penumbra is a hole in the ink next to the umbra, larger than a gap in the graphite, smaller
 // than a grid cell or a facular outline, and not many times the umbra.
@@ -37,9 +42,10 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
   cv::Mat disk = cv::Mat::zeros(canonical.size(), CV_8U);
   cv::circle(disk, centre, static_cast<int>(inner), 255, cv::FILLED);
   cv::Mat ink = (canonical < kInkLevel) & disk;
+  cv::Mat filled = (canonical < kFilledLevel) & disk;
   cv::Mat depth;
-  cv::distanceTransform(ink, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
-  const double core = CoreDepth(strokeWidth);
+  cv::distanceTransform(filled, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+  const double core = kCoreDepth;
   cv::Mat cores = depth >= core;
 
   // Holes in the ink, and the ones open to the limb (the disk's own background, cells of a grid
@@ -58,7 +64,7 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
   cv::Mat labels, stats, centroids;
   const int count = cv::connectedComponentsWithStats(cores, labels, stats, centroids, 8, CV_32S);
   std::vector<Umbra> umbrae;
-  const int grow = static_cast<int>(std::ceil(core)) + 1;
+  const int grow = static_cast<int>(std::ceil(core)) + 2;
   const cv::Mat grown =
       cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(2 * grow + 1, 2 * grow + 1));
   const cv::Mat touch = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(5, 5));
@@ -76,6 +82,9 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
     blob &= ink(roi);
     const cv::Moments m = cv::moments(blob, true);
     if (m.m00 < kLeastUmbraPixels) continue;
+    const double spread = std::hypot(m.mu20 - m.mu02, 2 * m.mu11);
+    const double longest = m.mu20 + m.mu02 + spread, shortest = m.mu20 + m.mu02 - spread;
+    if (shortest <= 0 || longest > kMostElongation * kMostElongation * shortest) continue;
     Umbra umbra;
     umbra.Centre = cv::Point2d(roi.x + m.m10 / m.m00, roi.y + m.m01 / m.m00);
     umbra.Area = m.m00;

@@ -23,6 +23,9 @@ namespace {
 
 using namespace ardeno;
 
+// Pictures of 4000 x 3000 pixels, as a 12-megapixel phone camera takes them.
+constexpr int kLongSide = 4000;
+
 int Usage() {
   std::cerr << "ardeno-paper-drawings DATAFILE OUTDIR COUNT [SEED]\n"
                "ardeno-paper-drawings --measure DATAFILE COUNT [SEED]\n";
@@ -58,7 +61,7 @@ int main(int argc, char* argv[]) {
   std::vector<paper::DrawingScore> scores;
   double seconds = 0;
   for (std::size_t i = 0; i < chosen.size(); ++i) {
-    const paper::PaperCase made = paper::MakeCase(chosen[i], seed + static_cast<unsigned>(i), 2000);
+    const paper::PaperCase made = paper::MakeCase(chosen[i], seed + static_cast<unsigned>(i), kLongSide);
     if (!measure) {
       char name[16];
       std::snprintf(name, sizeof name, "%03zu", i + 1);

@@ -111,17 +111,19 @@ void DrawAxis(cv::Mat& sheet, const Hand& hand, SampleRandom& random) {
   }
 }
 
-// The heliographic grid every 10 degrees, as printed on drawing blanks for the moment.
+// The heliographic grid every 10 degrees, as printed on drawing blanks for the moment: the
+// orthographic view of the sphere tilted by B0, turned by P (the frame of PolarToHeliographic).
 void DrawGrid(cv::Mat& sheet, const Hand& hand, const SolarEphemeris& eph) {
   const int grey = 165;
-  const auto point = [&](double meridian, double latitude, cv::Point2d& out) {
-    const double l = std::fmod(eph.EphL0 - meridian + 720, 360);
-    if (!IsOnVisibleHemisphere(eph, l, latitude)) return false;
-    const PolarPosition p = HeliographicToPolar(eph, static_cast<float>(l),
-                                                static_cast<float>(latitude),
-                                                static_cast<float>(kDiskRadiusMm));
-    const double a = p.PolarAngle * kDeg;
-    out = OnSheet(hand, p.PolarDistance * std::sin(a), p.PolarDistance * std::cos(a));
+  const double b0 = eph.EphB0 * kDeg;
+  const auto point = [&](double meridianWest, double latitude, cv::Point2d& out) {
+    const double b = latitude * kDeg, m = meridianWest * kDeg;
+    const double x = std::cos(b) * std::sin(m);
+    const double y = std::sin(b) * std::cos(b0) - std::cos(b) * std::sin(b0) * std::cos(m);
+    const double z = std::sin(b) * std::sin(b0) + std::cos(b) * std::cos(b0) * std::cos(m);
+    if (z < 0) return false;
+    const double theta = std::atan2(x, y) + eph.EphP * kDeg, d = kDiskRadiusMm * std::hypot(x, y);
+    out = OnSheet(hand, d * std::sin(theta), d * std::cos(theta));
     return true;
   };
   for (int fixed = -80; fixed <= 80; fixed += 10)
@@ -212,8 +214,8 @@ void PlanGroup(const ObservationRecord& record, int k, const SolarEphemeris& eph
     plan.Penumbra = penumbra[static_cast<std::size_t>(i)];
     const double mm2 = plan.Area * 1e-6 * 2 * std::numbers::pi * kDiskRadiusMm * kDiskRadiusMm *
                        plan.Squeeze;
-    plan.Outer = plan.Penumbra ? std::max(1.7, std::sqrt(mm2 / (std::numbers::pi * plan.Squeeze)))
-                               : std::clamp(std::sqrt(mm2 / std::numbers::pi), 0.55, 0.9);
+    plan.Outer = plan.Penumbra ? std::max(1.8, std::sqrt(mm2 / (std::numbers::pi * plan.Squeeze)))
+                               : std::clamp(std::sqrt(mm2 / std::numbers::pi), 0.6, 1.0);
     plan.Group = group;
     plans.push_back(plan);
   }
@@ -260,7 +262,7 @@ PaperDrawing DrawOnPaper(const ObservationRecord& record, const SolarEphemeris& 
   drawing.Sheet = cv::Mat(static_cast<int>(kSheetHeightMm * kPixelsPerMm),
                           static_cast<int>(kSheetWidthMm * kPixelsPerMm), CV_8U, cv::Scalar(kPaper));
   Hand hand;
-  hand.Line = random.Uniform(0.28, 0.45);
+  hand.Line = random.Uniform(0.25, 0.4);
   hand.Pencil = random.Int(70, 115);
   hand.Filled = random.Int(35, 65);
   hand.North = random.Uniform(-25, 25);
@@ -291,12 +293,12 @@ PaperDrawing DrawOnPaper(const ObservationRecord& record, const SolarEphemeris& 
       const double across = plan.Outer, along = plan.Outer * plan.Squeeze;
       Ellipse(drawing.Sheet, at, std::max(across, 1.2), std::max(along, 1.2), radial + 90,
               hand.Pencil, std::max(1, static_cast<int>(std::lround(hand.Line * kPixelsPerMm))));
-      const double umbra = std::max(0.6, 0.45 * plan.Outer);
-      Ellipse(drawing.Sheet, at, umbra, std::max(0.55, umbra * plan.Squeeze), radial + 90,
+      const double umbra = std::max(0.65, 0.45 * plan.Outer);
+      Ellipse(drawing.Sheet, at, umbra, std::max(0.65, umbra * plan.Squeeze), radial + 90,
               hand.Filled, cv::FILLED);
       truth.AreaMm2 = std::numbers::pi * std::max(across, 1.2) * std::max(along, 1.2);
     } else {
-      const double along = std::max(0.5, plan.Outer * plan.Squeeze);
+      const double along = std::max(0.6, plan.Outer * plan.Squeeze);
       Ellipse(drawing.Sheet, at, plan.Outer, along, radial + 90, hand.Filled, cv::FILLED);
       truth.AreaMm2 = std::numbers::pi * plan.Outer * along;
     }

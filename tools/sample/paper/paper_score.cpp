@@ -168,7 +168,7 @@ std::string SummaryTable(const std::vector<DrawingScore>& scores, double seconds
   row("Disk centre error, median", "", text);
   row("Area found / drawn", "", percent(foundArea, truthArea));
   std::snprintf(text, sizeof text, "%.2f s", secondsPerDrawing);
-  row("Time per drawing (2000 px photo)", "", text);
+  row("Time per drawing (12-megapixel photo, decoding included)", "< 1 s", text);
   return table;
 }
 
