@@ -43,8 +43,8 @@ std::optional<Circle> BestCircle(const std::vector<cv::Point2d>& points, double 
   std::optional<Circle> best;
   double bestScore = 0;
   for (int trial = 0; trial < kCircleTrials; ++trial) {
-    const auto circle = CircleThrough(points[pick(random)], points[pick(random)],
-                                      points[pick(random)]);
+    const auto circle =
+        CircleThrough(points[pick(random)], points[pick(random)], points[pick(random)]);
     if (!circle || circle->Radius < 0.08 * largest || circle->Radius > 0.7 * largest) continue;
     const double band = 0.03 * circle->Radius + 1;
     std::vector<char> covered(kCoverageBins, 0);
@@ -191,8 +191,8 @@ std::optional<DiskFrame> FindDisk(const cv::Mat& even, const cv::Mat& ink,
   cv::Rect2d box = cv::boundingRect(std::vector<cv::Point2f>(points.begin(), points.end()));
   const std::optional<Circle> circle = BestCircle(points, std::max(box.width, box.height));
   if (!circle) return std::nullopt;
-  const cv::RotatedRect start(cv::Point2f(circle->Centre), cv::Size2f(2 * circle->Radius,
-                              2 * circle->Radius), 0);
+  const cv::RotatedRect start(cv::Point2f(circle->Centre),
+                              cv::Size2f(2 * circle->Radius, 2 * circle->Radius), 0);
   const std::optional<cv::RotatedRect> ellipse = FitEllipseNear(points, start, 0.025);
   if (!ellipse || ellipse->size.width < 20 || ellipse->size.height < 20) return std::nullopt;
   const double ratio = std::min(ellipse->size.width, ellipse->size.height) /

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <cstdlib>
 #include <opencv2/imgproc.hpp>
 
 #include "vision/disk_finder.h"
@@ -53,7 +52,7 @@ DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
   cv::Matx33d perspective = cv::Matx33d::eye();
   if (const std::optional<Sheet> sheet = FindSheet(work)) {
     ink &= sheet->Mask;
-    if (sheet->Corners && !getenv("NOPERSP")) perspective = RemovePerspective(*sheet->Corners, work.size());
+    if (sheet->Corners) perspective = RemovePerspective(*sheet->Corners, work.size());
   }
   const std::optional<DiskFrame> disk = FindDisk(even, ink, perspective);
   if (!disk) return reading;
@@ -87,8 +86,8 @@ DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
     northOnCanonical = axis->Direction;
     reading.NorthFromDrawing = true;
   }
-  reading.North = DirectionFromUp(
-      centre, Apply(canonicalToFile, OnCircle(northOnCanonical, kCanonicalRadius)));
+  reading.North =
+      DirectionFromUp(centre, Apply(canonicalToFile, OnCircle(northOnCanonical, kCanonicalRadius)));
   Report(progress, 2);
 
   const double mmPerPixel = kDrawingRadiusMm / kCanonicalRadius;

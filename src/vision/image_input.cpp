@@ -26,8 +26,8 @@ std::uint32_t BigEndian(const std::vector<unsigned char>& b, std::size_t at, int
 }
 
 std::int64_t LittleEndian32(const std::vector<unsigned char>& b, std::size_t at) {
-  const std::uint32_t v = b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
-                          static_cast<std::uint32_t>(b[at + 3]) << 24;
+  const std::uint32_t v =
+      b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
   return static_cast<std::int32_t>(v);
 }
 
@@ -39,8 +39,9 @@ std::optional<Header> ReadHeader(const std::vector<unsigned char>& b) {
                   static_cast<int>(std::min<std::uint32_t>(BigEndian(b, 20, 4), 1u << 30)), false};
   if (b.size() >= 26 && b[0] == 'B' && b[1] == 'M') {
     const std::int64_t w = LittleEndian32(b, 18), h = LittleEndian32(b, 22);
-    const auto clamp = [](std::int64_t v) { return static_cast<int>(std::min<std::int64_t>(
-                                                std::llabs(v), 1 << 30)); };
+    const auto clamp = [](std::int64_t v) {
+      return static_cast<int>(std::min<std::int64_t>(std::llabs(v), 1 << 30));
+    };
     return Header{clamp(w), clamp(h), false};
   }
   if (b.size() >= 4 && b[0] == 0xFF && b[1] == 0xD8) {
@@ -57,8 +58,8 @@ std::optional<Header> ReadHeader(const std::vector<unsigned char>& b) {
         continue;
       }
       const std::size_t length = BigEndian(b, at + 2, 2);
-      const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                         marker != 0xCC;
+      const bool frame =
+          marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
       if (frame)
         return Header{static_cast<int>(BigEndian(b, at + 7, 2)),
                       static_cast<int>(BigEndian(b, at + 5, 2)), true};

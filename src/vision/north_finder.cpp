@@ -143,8 +143,8 @@ std::optional<DrawnAxis> FindDrawnAxis(const cv::Mat& canonical) {
   for (std::size_t i = 0; i < candidates.size() && i < kCandidates; ++i) {
     const Line line = FitLine(canonical, FitLine(canonical, Line{candidates[i].second, 0}));
     const double inside = InsideShare(canonical, line);
-    const double beyond = std::min(InkShare(canonical, line, 1.02, 1.045),
-                                   InkShare(canonical, line, -1.045, -1.02));
+    const double beyond =
+        std::min(InkShare(canonical, line, 1.02, 1.045), InkShare(canonical, line, -1.045, -1.02));
     if (inside < kInsideShare || beyond < kBeyondShare) continue;
     if (inside + beyond > bestScore) {
       bestScore = inside + beyond;
@@ -156,8 +156,8 @@ std::optional<DrawnAxis> FindDrawnAxis(const cv::Mat& canonical) {
   const int other = MarkInk(canonical, *best, -1);
   DrawnAxis axis;
   const double minimum = 0.02 * kCanonicalRadius;  // a few strokes, not dust
-  axis.NorthKnown = std::max(one, other) >= kMarkRatio * std::min(one, other) &&
-                    std::abs(one - other) > minimum;
+  axis.NorthKnown =
+      std::max(one, other) >= kMarkRatio * std::min(one, other) && std::abs(one - other) > minimum;
   const double direction = (one >= other ? best->Angle : best->Angle + std::numbers::pi) / kDeg;
   axis.Direction = std::fmod(direction + 720.0, 360.0);
   return axis;

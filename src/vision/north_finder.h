@@ -9,7 +9,7 @@
 namespace ardeno::vision {
 
 struct DrawnAxis {
-  double Direction = 0;  // degrees clockwise from the canonical picture's up, 0..360
+  double Direction = 0;     // degrees clockwise from the canonical picture's up, 0..360
   bool NorthKnown = false;  // false: the line was found but neither end is marked
 };
 

@@ -26,8 +26,7 @@ cv::Vec3d LineThrough(const cv::Vec4f& fitted) {
 
 cv::Mat EvenLight(const cv::Mat& gray) {
   cv::Mat small, light;
-  cv::resize(gray, small, cv::Size(), 1.0 / kLightReduction, 1.0 / kLightReduction,
-             cv::INTER_AREA);
+  cv::resize(gray, small, cv::Size(), 1.0 / kLightReduction, 1.0 / kLightReduction, cv::INTER_AREA);
   const cv::Mat kernel =
       cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(kLightClosing, kLightClosing));
   cv::morphologyEx(small, light, cv::MORPH_CLOSE, kernel);
@@ -69,9 +68,8 @@ std::optional<Sheet> FindSheet(const cv::Mat& gray) {
   std::vector<std::vector<cv::Point>> contours;
   cv::findContours(sheet, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
   if (contours.empty()) return std::nullopt;
-  const auto outline = std::max_element(contours.begin(), contours.end(), [](auto& a, auto& b) {
-    return a.size() < b.size();
-  });
+  const auto outline = std::max_element(contours.begin(), contours.end(),
+                                        [](auto& a, auto& b) { return a.size() < b.size(); });
   cv::Mat filled = cv::Mat::zeros(small.size(), CV_8U);
   cv::drawContours(filled, contours, static_cast<int>(outline - contours.begin()), 255, cv::FILLED);
   // Keep clear of the edge itself and of the shadow along it.
@@ -107,8 +105,8 @@ std::optional<Sheet> FindSheet(const cv::Mat& gray) {
   }
   std::array<cv::Point2d, 4> exact;
   for (int c = 0; c < 4; ++c) {
-    const cv::Vec3d p = edges[static_cast<std::size_t>((c + 3) % 4)].cross(
-        edges[static_cast<std::size_t>(c)]);
+    const cv::Vec3d p =
+        edges[static_cast<std::size_t>((c + 3) % 4)].cross(edges[static_cast<std::size_t>(c)]);
     if (std::fabs(p[2]) < 1e-12) return found;
     exact[static_cast<std::size_t>(c)] = cv::Point2d(p[0] / p[2], p[1] / p[2]);
   }

@@ -2,8 +2,8 @@
 #pragma once
 // The sheet under the drawing: its light evened out (a photo's uneven light and shadow), the ink
 // on it, and, when the whole sheet is in the picture, the perspective its edges show.
-#include <opencv2/core.hpp>
 #include <array>
+#include <opencv2/core.hpp>
 #include <optional>
 
 namespace ardeno::vision {

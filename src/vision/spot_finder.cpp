@@ -73,9 +73,9 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
     const cv::Rect box(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
                        stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
     const int margin = grow + 3;
-    const cv::Rect roi = cv::Rect(box.x - margin, box.y - margin, box.width + 2 * margin,
-                                  box.height + 2 * margin) &
-                         cv::Rect(0, 0, canonical.cols, canonical.rows);
+    const cv::Rect roi =
+        cv::Rect(box.x - margin, box.y - margin, box.width + 2 * margin, box.height + 2 * margin) &
+        cv::Rect(0, 0, canonical.cols, canonical.rows);
     cv::Mat mine = labels(roi) == i;
     cv::Mat blob;
     cv::dilate(mine, blob, grown);

@@ -9,7 +9,7 @@
 namespace ardeno::vision {
 
 struct FoundSpot {
-  cv::Point2d Centre;   // canonical pixels
+  cv::Point2d Centre;    // canonical pixels
   double UmbraArea = 0;  // canonical pixels
   double Area = 0;       // the spot's share of its penumbra, or its umbra's area
   int Penumbra = -1;     // spots with the same number lie in one penumbra

@@ -57,8 +57,7 @@ SpotOnSun PlaceSpotOnSun(const SolarEphemeris& eph, const DrawingSpot& spot) {
   double angle = std::atan2(spot.X, spot.Y) / kDegToRad;
   if (angle < 0) angle += 360;
   const double rho = std::min(1.0, std::hypot(spot.X, spot.Y) / kDrawingRadiusMm);
-  const HeliographicPosition place =
-      PolarToHeliographic(eph, angle * 10, rho * kStandardRadius10);
+  const HeliographicPosition place = PolarToHeliographic(eph, angle * 10, rho * kStandardRadius10);
   SpotOnSun onSun;
   onSun.Latitude = place.HelioLatitude;
   onSun.Longitude = place.HelioLongitude;
@@ -140,9 +139,8 @@ std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
   std::vector<ProposedGroup> groups;
   for (std::vector<int>& group : members) {
     if (group.empty()) continue;
-    std::sort(group.begin(), group.end(), [&](int a, int b) {
-      return onSun[a].MeridianDistEast < onSun[b].MeridianDistEast;
-    });
+    std::sort(group.begin(), group.end(),
+              [&](int a, int b) { return onSun[a].MeridianDistEast < onSun[b].MeridianDistEast; });
     ProposedGroup proposed;
     proposed.Spots = group;
     double weight = 0, latitude = 0, meridian = 0, disk = 0, hemisphere = 0;
@@ -165,9 +163,9 @@ std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
     proposed.Latitude = latitude / weight;
     proposed.MeridianDistEast = meridian / weight;
     proposed.Longitude = std::fmod(eph.EphL0 + proposed.MeridianDistEast + 720.0, 360.0);
-    const PolarPosition polar = HeliographicToPolar(
-        eph, static_cast<float>(proposed.Longitude), static_cast<float>(proposed.Latitude),
-        static_cast<float>(kDrawingRadiusMm));
+    const PolarPosition polar = HeliographicToPolar(eph, static_cast<float>(proposed.Longitude),
+                                                    static_cast<float>(proposed.Latitude),
+                                                    static_cast<float>(kDrawingRadiusMm));
     const double angle = std::fmod(std::fmod(polar.PolarAngle, 360.0) + 360.0, 360.0);
     proposed.Angle10 = static_cast<std::uint16_t>(Round(angle * 10) % 3600);
     proposed.Distance10 =

@@ -32,10 +32,10 @@ struct DrawingSpot {
 
 // A spot's place on the Sun and its area.
 struct SpotOnSun {
-  double Latitude = 0;            // degrees, north positive
-  double MeridianDistEast = 0;    // degrees, east positive
-  double Longitude = 0;           // Carrington degrees 0..360
-  double DiskMillionths = 0;      // drawn area, millionths of the disk
+  double Latitude = 0;              // degrees, north positive
+  double MeridianDistEast = 0;      // degrees, east positive
+  double Longitude = 0;             // Carrington degrees 0..360
+  double DiskMillionths = 0;        // drawn area, millionths of the disk
   double HemisphereMillionths = 0;  // corrected for the foreshortening, of the hemisphere
 };
 SpotOnSun PlaceSpotOnSun(const SolarEphemeris& eph, const DrawingSpot& spot);

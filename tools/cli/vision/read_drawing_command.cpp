@@ -47,6 +47,12 @@ std::string Tenths(double value) {
   return std::string(text) == "-0.0" ? "0.0" : text;
 }
 
+// A Carrington longitude to a tenth of a degree, 360.0 being 0.0.
+std::string LongitudeTenths(double value) {
+  const double tenths = std::round(value * 10);
+  return Tenths(tenths >= 3600 ? (tenths - 3600) / 10 : tenths / 10);
+}
+
 int Fail(const char* message, const std::string& value) {
   std::cerr << FillText(CoreText("ardeno-cli", message), {value}) << "\n";
   return 1;
@@ -73,10 +79,14 @@ int ReadDrawingCommand(const std::vector<std::string>& args) {
   std::optional<double> north;
   for (std::size_t i = 0; i < words.size(); ++i) {
     if (words[i] != "--north") continue;
-    if (i + 1 >= words.size()) return Fail("Za --north patří směr severu ve stupních od 0 do 360.", "");
+    if (i + 1 >= words.size())
+      return Fail(
+          CoreTextNoop("ardeno-cli", "Za --north patří směr severu ve stupních od 0 do 360."), "");
     north = ParseDegrees(words[i + 1]);
     if (!north)
-      return Fail("Za --north patří směr severu ve stupních od 0 do 360, ne %1.", words[i + 1]);
+      return Fail(CoreTextNoop("ardeno-cli",
+                               "Za --north patří směr severu ve stupních od 0 do 360, ne %1."),
+                  words[i + 1]);
     words.erase(words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + 2);
     break;
   }
@@ -85,20 +95,23 @@ int ReadDrawingCommand(const std::vector<std::string>& args) {
     return 1;
   }
   const std::optional<CalendarDate> date = ParseDate(words[1]);
-  if (!date) return Fail("Datum %1 nelze přečíst (D.M.RRRR).", words[1]);
+  if (!date)
+    return Fail(CoreTextNoop("ardeno-cli", "Datum %1 nelze přečíst (D.M.RRRR)."), words[1]);
   const std::optional<std::uint16_t> time = ParseTimeUT(words[2]);
-  if (!time) return Fail("Čas %1 nelze přečíst (HHMM v UT).", words[2]);
+  if (!time) return Fail(CoreTextNoop("ardeno-cli", "Čas %1 nelze přečíst (HHMM v UT)."), words[2]);
 
   const vision::LoadedImage image = vision::LoadDrawingImage(words[0]);
   if (image.Problem != vision::ImageProblem::None)
     return Fail(ImageProblemMessage(image.Problem), words[0]);
-  const vision::DrawingReading reading =
-      vision::ReadDrawing(image, Ephemeris(*date, *time), north);
+  const vision::DrawingReading reading = vision::ReadDrawing(image, Ephemeris(*date, *time), north);
   if (reading.Outcome == vision::ReadingOutcome::NoDisk)
-    return Fail("Na obrázku %1 se nepodařilo najít kotouč zákresu.", words[0]);
+    return Fail(CoreTextNoop("ardeno-cli", "Na obrázku %1 se nepodařilo najít kotouč zákresu."),
+                words[0]);
   if (reading.Outcome == vision::ReadingOutcome::NoNorth)
-    return Fail("Na zákresu %1 se nepodařilo určit sever. Zadejte jeho směr: --north STUPNĚ "
-                "(po směru hodinových ručiček od horního okraje obrázku).",
+    return Fail(CoreTextNoop("ardeno-cli",
+                             "Na zákresu %1 se nepodařilo určit sever. Zadejte jeho směr: "
+                             "--north STUPNĚ (po směru hodinových ručiček od horního okraje "
+                             "obrázku)."),
                 words[0]);
 
   std::cout << "disk;" << Tenths(reading.CentreX) << ';' << Tenths(reading.CentreY) << ';'
@@ -106,9 +119,9 @@ int ReadDrawingCommand(const std::vector<std::string>& args) {
   std::cout << "skupina;šířka;délka;cmd;skvrny;plocha\n";
   int number = 0;
   for (const ProposedGroup& group : reading.Groups)
-    std::cout << ++number << ';' << Tenths(group.Latitude) << ';' << Tenths(group.Longitude) << ';'
-              << Tenths(group.MeridianDistEast) << ';' << group.SpotCount << ';'
-              << group.AreaHemisphere << '\n';
+    std::cout << ++number << ';' << Tenths(group.Latitude) << ';'
+              << LongitudeTenths(group.Longitude) << ';' << Tenths(group.MeridianDistEast) << ';'
+              << group.SpotCount << ';' << group.AreaHemisphere << '\n';
   return 0;
 }
 

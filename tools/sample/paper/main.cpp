@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-paper-drawings: records of a data file drawn on paper and photographed, for testing the
 // reading of photographed drawings.
-//   ardeno-paper-drawings DATAFILE OUTDIR COUNT [SEED]   writes NNN.jpg and NNN.txt (the truth)
-//   ardeno-paper-drawings --measure DATAFILE COUNT [SEED] reads them back and prints the figures
+//   ardeno-paper-drawings [OPTIONS] DATAFILE OUTDIR COUNT [SEED]  writes NNN.jpg and NNN.txt
+//   (truth) ardeno-paper-drawings --measure DATAFILE COUNT [SEED]          reads them and prints
+//   the figures
+// OPTIONS: --scanner or --phone (else one in four scanned), --no-axis, --size PIXELS (the longer
+// side, 4000 unless given).
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +32,8 @@ using namespace ardeno;
 constexpr int kLongSide = 4000;
 
 int Usage() {
-  std::cerr << "ardeno-paper-drawings DATAFILE OUTDIR COUNT [SEED]\n"
+  std::cerr << "ardeno-paper-drawings [--scanner|--phone] [--no-axis] [--size PIXELS] DATAFILE "
+               "OUTDIR COUNT [SEED]\n"
                "ardeno-paper-drawings --measure DATAFILE COUNT [SEED]\n";
   return 1;
 }
@@ -38,6 +44,25 @@ int main(int argc, char* argv[]) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const bool measure = !args.empty() && args[0] == "--measure";
   if (measure) args.erase(args.begin());
+  std::optional<paper::Capture> capture;
+  paper::PaperStyle style;
+  int longSide = kLongSide;
+  while (!measure && !args.empty() && args[0].rfind("--", 0) == 0) {
+    if (args[0] == "--scanner")
+      capture = paper::Capture::Scanner;
+    else if (args[0] == "--phone")
+      capture = paper::Capture::Phone;
+    else if (args[0] == "--no-axis")
+      style.Axis = false;
+    else if (args[0] == "--size" && args.size() > 1) {
+      longSide = std::atoi(args[1].c_str());
+      if (longSide < 500 || longSide > 8000) return Usage();
+      args.erase(args.begin());
+    } else {
+      return Usage();
+    }
+    args.erase(args.begin());
+  }
   if (args.size() < (measure ? 2u : 3u) || args.size() > (measure ? 3u : 4u)) return Usage();
   std::vector<ObservationRecord> records;
   if (ReadRecordFile(args[0], 0, records).Error) {
@@ -61,7 +86,8 @@ int main(int argc, char* argv[]) {
   std::vector<paper::DrawingScore> scores;
   double seconds = 0;
   for (std::size_t i = 0; i < chosen.size(); ++i) {
-    const paper::PaperCase made = paper::MakeCase(chosen[i], seed + static_cast<unsigned>(i), kLongSide);
+    const paper::PaperCase made =
+        paper::MakeCase(chosen[i], seed + static_cast<unsigned>(i), longSide, capture, style);
     if (!measure) {
       char name[16];
       std::snprintf(name, sizeof name, "%03zu", i + 1);
@@ -79,6 +105,7 @@ int main(int argc, char* argv[]) {
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     scores.push_back(paper::ScoreReading(made.Drawing, made.Picture.Truth, reading, made.Eph));
   }
-  if (measure) std::cout << paper::SummaryTable(scores, seconds / static_cast<double>(scores.size()));
+  if (measure)
+    std::cout << paper::SummaryTable(scores, seconds / static_cast<double>(scores.size()));
   return 0;
 }

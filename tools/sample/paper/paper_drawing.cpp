@@ -20,11 +20,11 @@ constexpr double kMostSpots = 30;
 
 // The observer's hand for one drawing.
 struct Hand {
-  double Line = 0.35;    // mm, outlines, axis, text
-  int Pencil = 90;       // grey of a line
-  int Filled = 55;       // grey of a filled umbra
-  double North = 0;      // the drawn north on the sheet, degrees clockwise from up
-  cv::Point2d Centre;    // mm on the sheet
+  double Line = 0.35;  // mm, outlines, axis, text
+  int Pencil = 90;     // grey of a line
+  int Filled = 55;     // grey of a filled umbra
+  double North = 0;    // the drawn north on the sheet, degrees clockwise from up
+  cv::Point2d Centre;  // mm on the sheet
 };
 
 struct Plan {
@@ -68,10 +68,11 @@ void Write(cv::Mat& sheet, const std::string& text, const cv::Point2d& at, doubl
            const Hand& hand, bool script) {
   const int font = script ? cv::FONT_HERSHEY_SCRIPT_SIMPLEX : cv::FONT_HERSHEY_SIMPLEX;
   const double scale = heightMm * kPixelsPerMm / 22.0;
-  cv::putText(sheet, text,
-              cv::Point(static_cast<int>(at.x * kPixelsPerMm), static_cast<int>(at.y * kPixelsPerMm)),
-              font | cv::FONT_ITALIC, scale, cv::Scalar(hand.Pencil),
-              std::max(1, static_cast<int>(std::lround(hand.Line * kPixelsPerMm))), cv::LINE_AA);
+  cv::putText(
+      sheet, text,
+      cv::Point(static_cast<int>(at.x * kPixelsPerMm), static_cast<int>(at.y * kPixelsPerMm)),
+      font | cv::FONT_ITALIC, scale, cv::Scalar(hand.Pencil),
+      std::max(1, static_cast<int>(std::lround(hand.Line * kPixelsPerMm))), cv::LINE_AA);
 }
 
 void DrawCircle(cv::Mat& sheet, const Hand& hand, double width, SampleRandom& random) {
@@ -83,9 +84,11 @@ void DrawCircle(cv::Mat& sheet, const Hand& hand, double width, SampleRandom& ra
     const double end = std::min(360.0, a + piece);
     for (double t = a; t < end; t += 1) {
       const double t2 = std::min(end, t + 1);
-      PencilLine(sheet, OnSheet(hand, kDiskRadiusMm * std::sin(t * kDeg), kDiskRadiusMm * std::cos(t * kDeg)),
-                 OnSheet(hand, kDiskRadiusMm * std::sin(t2 * kDeg), kDiskRadiusMm * std::cos(t2 * kDeg)),
-                 width, hand.Pencil);
+      PencilLine(
+          sheet,
+          OnSheet(hand, kDiskRadiusMm * std::sin(t * kDeg), kDiskRadiusMm * std::cos(t * kDeg)),
+          OnSheet(hand, kDiskRadiusMm * std::sin(t2 * kDeg), kDiskRadiusMm * std::cos(t2 * kDeg)),
+          width, hand.Pencil);
     }
     a = end + (broken ? random.Uniform(1, 5) : 0);
   }
@@ -156,14 +159,22 @@ void DrawFaculae(cv::Mat& sheet, const Hand& hand, const ObservationRecord& reco
 // The extent in longitude of a group of the class, degrees.
 double ClassExtent(char zurich, SampleRandom& random) {
   switch (zurich) {
-    case 'A': return random.Uniform(0, 1.2);
-    case 'H': return random.Uniform(0, 1.5);
-    case 'B': return random.Uniform(2, 6);
-    case 'C': return random.Uniform(3, 8);
-    case 'D': return random.Uniform(5, 10);
-    case 'E': return random.Uniform(10, 14);
-    case 'F': return random.Uniform(15, 19);
-    default: return random.Uniform(1, 4);
+    case 'A':
+      return random.Uniform(0, 1.2);
+    case 'H':
+      return random.Uniform(0, 1.5);
+    case 'B':
+      return random.Uniform(2, 6);
+    case 'C':
+      return random.Uniform(3, 8);
+    case 'D':
+      return random.Uniform(5, 10);
+    case 'E':
+      return random.Uniform(10, 14);
+    case 'F':
+      return random.Uniform(15, 19);
+    default:
+      return random.Uniform(1, 4);
   }
 }
 
@@ -193,13 +204,16 @@ void PlanGroup(const ObservationRecord& record, int k, const SolarEphemeris& eph
     penumbra[static_cast<std::size_t>(at)] = true;
   }
   for (int i = 0; i < n; ++i)
-    if (penumbra[static_cast<std::size_t>(i)]) weight[static_cast<std::size_t>(i)] = random.Uniform(1, 3);
+    if (penumbra[static_cast<std::size_t>(i)])
+      weight[static_cast<std::size_t>(i)] = random.Uniform(1, 3);
   double sum = 0;
   for (double w : weight) sum += w;
   for (int i = 0; i < n; ++i) {
     Plan plan;
-    const double meridianWest = centre.CentralMeridianDistance - along[static_cast<std::size_t>(i)] * extent;
-    const double latitude = centre.HelioLatitude + along[static_cast<std::size_t>(i)] * extent * tilt +
+    const double meridianWest =
+        centre.CentralMeridianDistance - along[static_cast<std::size_t>(i)] * extent;
+    const double latitude = centre.HelioLatitude +
+                            along[static_cast<std::size_t>(i)] * extent * tilt +
                             std::clamp(random.Normal(0, 0.5), -1.2, 1.2);
     const double l = std::fmod(eph.EphL0 - meridianWest + 720, 360);
     const PolarPosition polar =
@@ -212,8 +226,8 @@ void PlanGroup(const ObservationRecord& record, int k, const SolarEphemeris& eph
     plan.Squeeze = std::max(0.45, std::sqrt(1 - r * r));
     plan.Area = total * weight[static_cast<std::size_t>(i)] / sum;
     plan.Penumbra = penumbra[static_cast<std::size_t>(i)];
-    const double mm2 = plan.Area * 1e-6 * 2 * std::numbers::pi * kDiskRadiusMm * kDiskRadiusMm *
-                       plan.Squeeze;
+    const double mm2 =
+        plan.Area * 1e-6 * 2 * std::numbers::pi * kDiskRadiusMm * kDiskRadiusMm * plan.Squeeze;
     plan.Outer = plan.Penumbra ? std::max(1.8, std::sqrt(mm2 / (std::numbers::pi * plan.Squeeze)))
                                : std::clamp(std::sqrt(mm2 / std::numbers::pi), 0.6, 1.0);
     plan.Group = group;
@@ -257,10 +271,11 @@ void Separate(std::vector<Plan>& plans) {
 }  // namespace
 
 PaperDrawing DrawOnPaper(const ObservationRecord& record, const SolarEphemeris& eph,
-                         SampleRandom& random) {
+                         SampleRandom& random, const PaperStyle& style) {
   PaperDrawing drawing;
-  drawing.Sheet = cv::Mat(static_cast<int>(kSheetHeightMm * kPixelsPerMm),
-                          static_cast<int>(kSheetWidthMm * kPixelsPerMm), CV_8U, cv::Scalar(kPaper));
+  drawing.Sheet =
+      cv::Mat(static_cast<int>(kSheetHeightMm * kPixelsPerMm),
+              static_cast<int>(kSheetWidthMm * kPixelsPerMm), CV_8U, cv::Scalar(kPaper));
   Hand hand;
   hand.Line = random.Uniform(0.25, 0.4);
   hand.Pencil = random.Int(70, 115);
@@ -270,11 +285,12 @@ PaperDrawing DrawOnPaper(const ObservationRecord& record, const SolarEphemeris& 
   drawing.CentreMm = hand.Centre;
   drawing.NorthOnSheet = std::fmod(hand.North + 360, 360);
 
-  if (random.Chance(0.3)) DrawGrid(drawing.Sheet, hand, eph);
+  if (random.Chance(style.GridChance)) DrawGrid(drawing.Sheet, hand, eph);
   const double circleWidth = random.Chance(0.3) ? random.Uniform(0.6, 1.0) : hand.Line;
   DrawCircle(drawing.Sheet, hand, circleWidth, random);
-  DrawAxis(drawing.Sheet, hand, random);
-  if (random.Chance(0.5)) DrawFaculae(drawing.Sheet, hand, record);
+  drawing.AxisDrawn = style.Axis;
+  if (style.Axis) DrawAxis(drawing.Sheet, hand, random);
+  if (random.Chance(style.FaculaChance)) DrawFaculae(drawing.Sheet, hand, record);
 
   std::vector<Plan> plans;
   for (int k = 1; k <= record.GroupCount(); ++k) PlanGroup(record, k, eph, k - 1, random, plans);
@@ -317,7 +333,8 @@ PaperDrawing DrawOnPaper(const ObservationRecord& record, const SolarEphemeris& 
     bool clear = std::hypot(x + 4, y + 4) < 118;
     for (const Plan& plan : plans) {
       const cv::Point2d p = OnSheet(hand, plan.X, plan.Y);
-      clear = clear && (std::fabs(p.x - at.x - 3) > plan.Outer + 5 || std::fabs(p.y - at.y + 2) > plan.Outer + 4);
+      clear = clear && (std::fabs(p.x - at.x - 3) > plan.Outer + 5 ||
+                        std::fabs(p.y - at.y + 2) > plan.Outer + 4);
     }
     const int number = record.RotationGroupNumber(g + 1) % 1000;
     if (clear) Write(drawing.Sheet, std::to_string(number), at, 3.5, hand, random.Chance(0.5));

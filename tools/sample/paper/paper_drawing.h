@@ -33,9 +33,16 @@ struct PaperDrawing {
   int Groups = 0;
 };
 
+// What goes on the sheet besides the disk and the spots.
+struct PaperStyle {
+  bool Axis = true;  // the north-south line with its mark
+  double GridChance = 0.3;
+  double FaculaChance = 0.5;
+};
+
 // Draws `record` (its date and time give the moment); every choice of the observer's hand comes
 // from `random`.
 PaperDrawing DrawOnPaper(const ObservationRecord& record, const SolarEphemeris& eph,
-                         SampleRandom& random);
+                         SampleRandom& random, const PaperStyle& style = {});
 
 }  // namespace ardeno::paper

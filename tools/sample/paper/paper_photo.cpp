@@ -39,8 +39,7 @@ cv::Matx33d Camera(double turn, double tilt, double tiltAxis) {
 
 }  // namespace
 
-Photo Photograph(const PaperDrawing& drawing, Capture capture, int longSide,
-                 SampleRandom& random) {
+Photo Photograph(const PaperDrawing& drawing, Capture capture, int longSide, SampleRandom& random) {
   const bool phone = capture == Capture::Phone;
   cv::Size size;
   if (phone)
@@ -55,9 +54,9 @@ Photo Photograph(const PaperDrawing& drawing, Capture capture, int longSide,
 
   const cv::Size2d sheet(drawing.Sheet.cols, drawing.Sheet.rows);
   std::vector<cv::Point2d> corners;
-  for (const cv::Point2d& c : {cv::Point2d(0, 0), cv::Point2d(sheet.width, 0),
-                               cv::Point2d(sheet.width, sheet.height),
-                               cv::Point2d(0, sheet.height)})
+  for (const cv::Point2d& c :
+       {cv::Point2d(0, 0), cv::Point2d(sheet.width, 0), cv::Point2d(sheet.width, sheet.height),
+        cv::Point2d(0, sheet.height)})
     corners.push_back(Apply(camera, c));
   double x0 = 1e18, y0 = 1e18, x1 = -1e18, y1 = -1e18;
   for (const cv::Point2d& c : corners) {
@@ -75,8 +74,7 @@ Photo Photograph(const PaperDrawing& drawing, Capture capture, int longSide,
     offsetX = (size.width - scale * (x1 + x0)) / 2;
     offsetY = (size.height - scale * (y1 + y0)) / 2;
   }
-  const cv::Matx33d toPicture =
-      cv::Matx33d(scale, 0, offsetX, 0, scale, offsetY, 0, 0, 1) * camera;
+  const cv::Matx33d toPicture = cv::Matx33d(scale, 0, offsetX, 0, scale, offsetY, 0, 0, 1) * camera;
 
   // Thin pencil lines survive the reduction as a camera's optics would blur them.
   const double reduction = scale / (kCameraDistanceMm * kPixelsPerMm);  // picture px per sheet px
@@ -112,7 +110,8 @@ Photo Photograph(const PaperDrawing& drawing, Capture capture, int longSide,
     const double soft = random.Uniform(20, 80), depth = random.Uniform(0.2, 0.4);
     for (int y = 0; y < size.height; ++y)
       for (int x = 0; x < size.width; ++x) {
-        const double d = (x - size.width / 2.0) * std::cos(a) + (y - size.height / 2.0) * std::sin(a);
+        const double d =
+            (x - size.width / 2.0) * std::cos(a) + (y - size.height / 2.0) * std::sin(a);
         const double inside = 1 / (1 + std::exp((d - at) / soft));
         light.at<float>(y, x) *= static_cast<float>(1 - depth * (1 - inside));
       }
@@ -134,8 +133,9 @@ Photo Photograph(const PaperDrawing& drawing, Capture capture, int longSide,
   photo.Truth.CentreY = centre.y;
   const auto onLimb = [&](double degrees) {
     const double a = degrees * kDeg;
-    return Apply(toPicture, (drawing.CentreMm + kDiskRadiusMm * cv::Point2d(std::sin(a), -std::cos(a))) *
-                                kPixelsPerMm);
+    return Apply(
+        toPicture,
+        (drawing.CentreMm + kDiskRadiusMm * cv::Point2d(std::sin(a), -std::cos(a))) * kPixelsPerMm);
   };
   for (int k = 0; k < 72; ++k) photo.Truth.Radius += cv::norm(onLimb(k * 5.0) - centre) / 72;
   const cv::Point2d north = onLimb(drawing.NorthOnSheet);

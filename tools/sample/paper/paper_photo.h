@@ -13,7 +13,7 @@ namespace ardeno::paper {
 
 struct PhotoTruth {
   double CentreX = 0, CentreY = 0, Radius = 0;
-  double North = 0;  // degrees clockwise from the picture's up
+  double North = 0;                // degrees clockwise from the picture's up
   std::vector<cv::Point2d> Spots;  // picture pixels, in the order of the drawing's spots
 };
 
@@ -25,7 +25,6 @@ struct Photo {
 enum class Capture { Phone, Scanner };
 
 // `longSide`: pixels of the picture's longer side (4000 for a 12-megapixel phone photo).
-Photo Photograph(const PaperDrawing& drawing, Capture capture, int longSide,
-                 SampleRandom& random);
+Photo Photograph(const PaperDrawing& drawing, Capture capture, int longSide, SampleRandom& random);
 
 }  // namespace ardeno::paper

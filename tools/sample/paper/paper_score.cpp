@@ -40,8 +40,8 @@ std::vector<Centre> TruthCentres(const PaperDrawing& drawing, const SolarEphemer
 double Percentile(std::vector<double> values, double share) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
-  const auto at = static_cast<std::size_t>(std::min<double>(values.size() - 1,
-                                                            std::floor(share * values.size())));
+  const auto at = static_cast<std::size_t>(
+      std::min<double>(values.size() - 1, std::floor(share * values.size())));
   return values[at];
 }
 

@@ -21,19 +21,21 @@ std::vector<ChosenRecord> ChooseRecords(const std::vector<ObservationRecord>& re
   if (usable.empty() || count <= 0) return chosen;
   SampleRandom random(seed);
   for (int i = 0; i < count; ++i)
-    chosen.push_back(usable[static_cast<std::size_t>(random.Int(0, static_cast<int>(usable.size()) - 1))]);
+    chosen.push_back(
+        usable[static_cast<std::size_t>(random.Int(0, static_cast<int>(usable.size()) - 1))]);
   return chosen;
 }
 
-PaperCase MakeCase(const ChosenRecord& chosen, unsigned seed, int longSide) {
+PaperCase MakeCase(const ChosenRecord& chosen, unsigned seed, int longSide,
+                   std::optional<Capture> capture, const PaperStyle& style) {
   SampleRandom random(seed);
   PaperCase made;
   made.Date = chosen.Date;
   made.TimeUT = chosen.Record.TimeUT();
   made.Eph = Ephemeris(made.Date, made.TimeUT);
-  made.Drawing = DrawOnPaper(chosen.Record, made.Eph, random);
-  made.Picture = Photograph(made.Drawing, random.Chance(0.25) ? Capture::Scanner : Capture::Phone,
-                            longSide, random);
+  made.Drawing = DrawOnPaper(chosen.Record, made.Eph, random, style);
+  const Capture how = random.Chance(0.25) ? Capture::Scanner : Capture::Phone;
+  made.Picture = Photograph(made.Drawing, capture.value_or(how), longSide, random);
   return made;
 }
 

@@ -5,6 +5,7 @@
 //   date;D.M.YYYY;HHMM
 //   disk;X;Y;R;NORTH
 //   spot;X;Y;GROUP;PENUMBRA;AREA   (picture pixels, 0-based group, 0/1, drawn mm^2)
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,9 @@ struct PaperCase {
   Photo Picture;
 };
 
-// One in four is scanned, the others photographed with a phone.
-PaperCase MakeCase(const ChosenRecord& chosen, unsigned seed, int longSide);
+// One in four is scanned, the others photographed with a phone, unless `capture` says how.
+PaperCase MakeCase(const ChosenRecord& chosen, unsigned seed, int longSide,
+                   std::optional<Capture> capture = std::nullopt, const PaperStyle& style = {});
 
 std::string TruthText(const PaperCase& made);
 
