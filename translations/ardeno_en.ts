@@ -5407,6 +5407,50 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <source>V zadaných souborech SRS není žádný den zprávy.</source>
         <translation>The SRS files given hold no day of a report.</translation>
     </message>
+    <message>
+        <source>read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ]</source>
+        <translation>read-drawing IMAGE D.M.YYYY HHMM [--north DEGREES]</translation>
+    </message>
+    <message>
+        <source>Obrázek %1 nelze otevřít.</source>
+        <translation>The picture %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 je prázdný.</source>
+        <translation>The file %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Obrázek %1 je příliš velký (nejvýš 120 megapixelů a 400 MB).</source>
+        <translation>The picture %1 is too large (at most 120 megapixels and 400 MB).</translation>
+    </message>
+    <message>
+        <source>Soubor %1 není obrázek JPEG, PNG ani BMP, nebo je poškozený.</source>
+        <translation>The file %1 is not a JPEG, PNG or BMP picture, or it is damaged.</translation>
+    </message>
+    <message>
+        <source>Za --north patří směr severu ve stupních od 0 do 360.</source>
+        <translation>--north takes the direction of north in degrees from 0 to 360.</translation>
+    </message>
+    <message>
+        <source>Za --north patří směr severu ve stupních od 0 do 360, ne %1.</source>
+        <translation>--north takes the direction of north in degrees from 0 to 360, not %1.</translation>
+    </message>
+    <message>
+        <source>Datum %1 nelze přečíst (D.M.RRRR).</source>
+        <translation>The date %1 cannot be read (D.M.YYYY).</translation>
+    </message>
+    <message>
+        <source>Čas %1 nelze přečíst (HHMM v UT).</source>
+        <translation>The time %1 cannot be read (HHMM in UT).</translation>
+    </message>
+    <message>
+        <source>Na obrázku %1 se nepodařilo najít kotouč zákresu.</source>
+        <translation>No drawing disk was found on the picture %1.</translation>
+    </message>
+    <message>
+        <source>Na zákresu %1 se nepodařilo určit sever. Zadejte jeho směr: --north STUPNĚ (po směru hodinových ručiček od horního okraje obrázku).</source>
+        <translation>North could not be found on the drawing %1. Give its direction: --north DEGREES (clockwise from the top edge of the picture).</translation>
+    </message>
 </context>
 <context>
     <name>ardeno-render</name>

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/photo/spot_groups.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "core/data/group_types.h"
+#include "core/solar/angles.h"
+#include "core/solar/heliographic.h"
+#include "core/text/number_format.h"
+
+namespace ardeno {
+namespace {
+
+constexpr double kDrawingRadiusMm = 125.0;
+constexpr double kDiskAreaMm2 = kPi * kDrawingRadiusMm * kDrawingRadiusMm;
+// Near the limb the foreshortening correction divides by almost nothing; a spot drawn on the limb
+// is taken as seen at this cosine.
+constexpr double kLeastForeshortening = 0.05;
+
+// Proposed class measures: a group narrower than this with a penumbra is unipolar (H); the
+// bipolar classes with penumbrae at both ends are D, E or F by their extent; the largest
+// penumbra decides rudimentary, small or large.
+constexpr double kUnipolarExtent = 3.0;
+constexpr double kClassDExtent = 10.0;
+constexpr double kClassEExtent = 15.0;
+constexpr double kRudimentaryPenumbra = 15.0;  // millionths of the hemisphere
+constexpr double kSmallPenumbra = 240.0;       // a spot of 2.5 degrees across
+constexpr int kCompactSpots = 10;
+
+// Union-find over the spots.
+int Root(std::vector<int>& parent, int i) {
+  while (parent[i] != i) i = parent[i] = parent[parent[i]];
+  return i;
+}
+
+double SunDistance(const SpotOnSun& a, const SpotOnSun& b) {
+  const double la = a.Latitude * kDegToRad, lb = b.Latitude * kDegToRad;
+  const double dl = (a.MeridianDistEast - b.MeridianDistEast) * kDegToRad;
+  const double c = std::sin(la) * std::sin(lb) + std::cos(la) * std::cos(lb) * std::cos(dl);
+  return std::acos(std::clamp(c, -1.0, 1.0)) / kDegToRad;
+}
+
+std::uint16_t AuxPosition(const DrawingSpot& spot) {
+  double angle = std::atan2(spot.X, spot.Y) / kDegToRad;
+  if (angle < 0) angle += 360;
+  const double distance = std::min(124.0, std::hypot(spot.X, spot.Y));
+  return static_cast<std::uint16_t>(Trunc(angle) % 360 * 128 + Trunc(distance));
+}
+
+double DiskMillionths(const DrawingSpot& spot) { return spot.AreaMm2 / kDiskAreaMm2 * 1e6; }
+
+}  // namespace
+
+SpotOnSun PlaceSpotOnSun(const SolarEphemeris& eph, const DrawingSpot& spot) {
+  double angle = std::atan2(spot.X, spot.Y) / kDegToRad;
+  if (angle < 0) angle += 360;
+  const double rho = std::min(1.0, std::hypot(spot.X, spot.Y) / kDrawingRadiusMm);
+  const HeliographicPosition place = PolarToHeliographic(eph, angle * 10, rho * kStandardRadius10);
+  SpotOnSun onSun;
+  onSun.Latitude = place.HelioLatitude;
+  onSun.Longitude = place.HelioLongitude;
+  onSun.MeridianDistEast = -place.CentralMeridianDistance;
+  onSun.DiskMillionths = DiskMillionths(spot);
+  const double mu = std::max(kLeastForeshortening, std::sqrt(1 - rho * rho));
+  onSun.HemisphereMillionths = onSun.DiskMillionths / (2 * mu);
+  return onSun;
+}
+
+bool SpotsJoin(const SpotOnSun& a, const SpotOnSun& b) {
+  const double meanLatitude = (a.Latitude + b.Latitude) / 2 * kDegToRad;
+  const double dLongitude =
+      (a.MeridianDistEast - b.MeridianDistEast) * std::cos(meanLatitude) / kGroupReachLongitude;
+  const double dLatitude = (a.Latitude - b.Latitude) / kGroupReachLatitude;
+  return dLongitude * dLongitude + dLatitude * dLatitude <= 1.0;
+}
+
+std::string ProposeGroupClass(const std::vector<SpotOnSun>& spots,
+                              const std::vector<bool>& hasPenumbra, int penumbrae) {
+  const int n = static_cast<int>(spots.size());
+  if (n == 0) return std::string(GroupTypes[0]);
+  double extent = 0;
+  double west = spots[0].MeridianDistEast, east = west;
+  for (int i = 0; i < n; ++i) {
+    west = std::min(west, spots[i].MeridianDistEast);
+    east = std::max(east, spots[i].MeridianDistEast);
+    for (int j = i + 1; j < n; ++j) extent = std::max(extent, SunDistance(spots[i], spots[j]));
+  }
+  if (penumbrae == 0) return std::string(n == 1 ? "Axx" : (n >= 4 ? "Bxi" : "Bxo"));
+
+  double largest = 0;
+  bool westPenumbra = false, eastPenumbra = false, innerPenumbra = false;
+  const double middle = (west + east) / 2, quarter = (east - west) / 4;
+  for (int i = 0; i < n; ++i) {
+    if (!hasPenumbra[i]) continue;
+    largest = std::max(largest, spots[i].HemisphereMillionths);
+    const double at = spots[i].MeridianDistEast;
+    (at <= middle ? westPenumbra : eastPenumbra) = true;
+    innerPenumbra = innerPenumbra || std::fabs(at - middle) < quarter;
+  }
+  const char penumbra =
+      largest <= kRudimentaryPenumbra ? 'r' : (largest <= kSmallPenumbra ? 's' : 'k');
+  std::string type;
+  if (n == 1 || extent < kUnipolarExtent) {
+    type = {'H', penumbra, 'x'};
+  } else {
+    const char zurich = !(westPenumbra && eastPenumbra) ? 'C'
+                        : extent <= kClassDExtent       ? 'D'
+                        : extent <= kClassEExtent       ? 'E'
+                                                        : 'F';
+    char spread = n >= 4 ? 'i' : 'o';
+    if (zurich != 'C' && penumbra != 'r' && n >= kCompactSpots && innerPenumbra) spread = 'c';
+    type = {zurich, penumbra, spread};
+  }
+  // Every combination above is a class of the table; the first class stands for any other.
+  const bool known = std::find(GroupTypes.begin(), GroupTypes.end(), type) != GroupTypes.end();
+  return known ? type : std::string(GroupTypes[0]);
+}
+
+std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
+                                          const std::vector<DrawingSpot>& spots) {
+  const int n = static_cast<int>(spots.size());
+  std::vector<SpotOnSun> onSun;
+  onSun.reserve(spots.size());
+  for (const DrawingSpot& spot : spots) onSun.push_back(PlaceSpotOnSun(eph, spot));
+
+  std::vector<int> parent(spots.size());
+  std::iota(parent.begin(), parent.end(), 0);
+  for (int i = 0; i < n; ++i)
+    for (int j = i + 1; j < n; ++j) {
+      const bool samePenumbra = spots[i].Penumbra >= 0 && spots[i].Penumbra == spots[j].Penumbra;
+      if (samePenumbra || SpotsJoin(onSun[i], onSun[j])) parent[Root(parent, i)] = Root(parent, j);
+    }
+
+  std::vector<std::vector<int>> members(spots.size());
+  for (int i = 0; i < n; ++i) members[Root(parent, i)].push_back(i);
+
+  std::vector<ProposedGroup> groups;
+  for (std::vector<int>& group : members) {
+    if (group.empty()) continue;
+    std::sort(group.begin(), group.end(),
+              [&](int a, int b) { return onSun[a].MeridianDistEast < onSun[b].MeridianDistEast; });
+    ProposedGroup proposed;
+    proposed.Spots = group;
+    double weight = 0, latitude = 0, meridian = 0, disk = 0, hemisphere = 0;
+    std::vector<int> penumbrae;
+    std::vector<SpotOnSun> places;
+    std::vector<bool> hasPenumbra;
+    for (int i : group) {
+      const double w = std::max(onSun[i].HemisphereMillionths, 1e-6);
+      weight += w;
+      latitude += w * onSun[i].Latitude;
+      meridian += w * onSun[i].MeridianDistEast;
+      disk += onSun[i].DiskMillionths;
+      hemisphere += onSun[i].HemisphereMillionths;
+      if (spots[i].Penumbra >= 0 &&
+          std::find(penumbrae.begin(), penumbrae.end(), spots[i].Penumbra) == penumbrae.end())
+        penumbrae.push_back(spots[i].Penumbra);
+      places.push_back(onSun[i]);
+      hasPenumbra.push_back(spots[i].Penumbra >= 0);
+    }
+    proposed.Latitude = latitude / weight;
+    proposed.MeridianDistEast = meridian / weight;
+    proposed.Longitude = std::fmod(eph.EphL0 + proposed.MeridianDistEast + 720.0, 360.0);
+    const PolarPosition polar = HeliographicToPolar(eph, static_cast<float>(proposed.Longitude),
+                                                    static_cast<float>(proposed.Latitude),
+                                                    static_cast<float>(kDrawingRadiusMm));
+    const double angle = std::fmod(std::fmod(polar.PolarAngle, 360.0) + 360.0, 360.0);
+    proposed.Angle10 = static_cast<std::uint16_t>(Round(angle * 10) % 3600);
+    proposed.Distance10 =
+        static_cast<std::uint16_t>(std::min<std::int64_t>(1249, Round(polar.PolarDistance * 10)));
+
+    int first = group.front(), last = group.back();
+    for (std::size_t a = 0; a < group.size(); ++a)
+      for (std::size_t b = a + 1; b < group.size(); ++b) {
+        const double d = SunDistance(onSun[group[a]], onSun[group[b]]);
+        if (d > proposed.ExtentDegrees) {
+          proposed.ExtentDegrees = d;
+          first = group[a];
+          last = group[b];
+        }
+      }
+    proposed.Aux1Position = AuxPosition(spots[first]);
+    proposed.Aux1Area = static_cast<std::uint16_t>(Round(onSun[first].DiskMillionths));
+    if (last != first) {
+      proposed.Aux2Position = AuxPosition(spots[last]);
+      proposed.Aux2Area = static_cast<std::uint16_t>(Round(onSun[last].DiskMillionths));
+    }
+    proposed.SpotCount = static_cast<int>(group.size());
+    proposed.PenumbralCount = static_cast<int>(penumbrae.size());
+    proposed.AreaDisk = static_cast<int>(Round(disk));
+    proposed.AreaHemisphere = static_cast<int>(Round(hemisphere));
+    proposed.ProposedClass = ProposeGroupClass(places, hasPenumbra, proposed.PenumbralCount);
+    groups.push_back(std::move(proposed));
+  }
+  std::sort(groups.begin(), groups.end(), [](const ProposedGroup& a, const ProposedGroup& b) {
+    return a.MeridianDistEast < b.MeridianDistEast;
+  });
+  return groups;
+}
+
+}  // namespace ardeno

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Spots read from a drawing formed into groups as an observer forms them: two spots belong to one
+// group when they lie close on the Sun (not on the paper: near the limb a group looks squeezed),
+// elongated groups along the parallels being allowed a longer reach in longitude than in
+// latitude. Per group: its place as the record stores it, the two extreme spots, the counts, the
+// area and a proposed class for the observer to confirm.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/solar/ephemeris.h"
+
+namespace ardeno {
+
+// Two spots are joined when (dLongitude / kGroupReachLongitude)^2 + (dLatitude /
+// kGroupReachLatitude)^2 <= 1, dLongitude measured along the parallel (degrees of a great
+// circle). A group is every chain of such joins; spots drawn inside one penumbra always share a
+// group.
+inline constexpr double kGroupReachLongitude = 6.5;
+inline constexpr double kGroupReachLatitude = 3.5;
+
+// A spot as drawn: its centre in millimetres of the standard 125 mm drawing (x towards the
+// position angle 90 degrees, y towards north), its drawn area (the penumbra's, or the umbra's for
+// a spot without one) and the penumbra it lies in (-1: none; equal numbers share one outline).
+struct DrawingSpot {
+  double X = 0;
+  double Y = 0;
+  double AreaMm2 = 0;
+  int Penumbra = -1;
+};
+
+// A spot's place on the Sun and its area.
+struct SpotOnSun {
+  double Latitude = 0;              // degrees, north positive
+  double MeridianDistEast = 0;      // degrees, east positive
+  double Longitude = 0;             // Carrington degrees 0..360
+  double DiskMillionths = 0;        // drawn area, millionths of the disk
+  double HemisphereMillionths = 0;  // corrected for the foreshortening, of the hemisphere
+};
+SpotOnSun PlaceSpotOnSun(const SolarEphemeris& eph, const DrawingSpot& spot);
+
+struct ProposedGroup {
+  std::vector<int> Spots;  // indices into the spots given, west to east
+  // The area-weighted centre of its spots.
+  double Latitude = 0;
+  double Longitude = 0;
+  double MeridianDistEast = 0;
+  // As the record stores the group: position angle and distance of the centre on the drawing.
+  std::uint16_t Angle10 = 0;
+  std::uint16_t Distance10 = 0;
+  // The two extreme spots (the most western one first), as the record's auxiliary positions
+  // (whole degrees * 128 + whole millimetres) and their areas in millionths of the disk.
+  std::uint16_t Aux1Position = 0;
+  std::uint16_t Aux2Position = 0;
+  std::uint16_t Aux1Area = 0;
+  std::uint16_t Aux2Area = 0;
+  int SpotCount = 0;
+  int PenumbralCount = 0;     // penumbrae drawn in the group
+  int AreaDisk = 0;           // millionths of the disk, as the record's Area
+  int AreaHemisphere = 0;     // millionths of the hemisphere, corrected
+  double ExtentDegrees = 0;   // longest distance between two of its spots, along the Sun
+  std::string ProposedClass;  // one of the program's McIntosh classes, for the observer to confirm
+};
+
+// Groups of `spots` at the moment of `eph`, ordered from west to east.
+std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
+                                          const std::vector<DrawingSpot>& spots);
+
+// Whether two spots at these places are joined by the rule above.
+bool SpotsJoin(const SpotOnSun& a, const SpotOnSun& b);
+
+// The class proposed from the extent, the penumbrae and the spots (see the source for the
+// measures); always one of GroupTypes.
+std::string ProposeGroupClass(const std::vector<SpotOnSun>& spots,
+                              const std::vector<bool>& hasPenumbra, int penumbrae);
+
+}  // namespace ardeno

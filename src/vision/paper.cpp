@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "vision/paper.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
+#include <vector>
+
+namespace ardeno::vision {
+namespace {
+
+// The light is estimated on a picture this many times smaller, after closing away lines up to
+// this width there (a filled spot up to about 5 mm on a 2400-pixel picture of an A4 sheet).
+constexpr int kLightReduction = 4;
+constexpr int kLightClosing = 15;
+constexpr double kLeastSheetContrast = 50;
+
+cv::Vec3d LineThrough(const cv::Vec4f& fitted) {
+  const cv::Vec3d a(fitted[2], fitted[3], 1), d(fitted[0], fitted[1], 0);
+  const cv::Vec3d b = a + d;
+  return a.cross(b);
+}
+
+}  // namespace
+
+cv::Mat EvenLight(const cv::Mat& gray) {
+  cv::Mat small, light;
+  cv::resize(gray, small, cv::Size(), 1.0 / kLightReduction, 1.0 / kLightReduction, cv::INTER_AREA);
+  const cv::Mat kernel =
+      cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(kLightClosing, kLightClosing));
+  cv::morphologyEx(small, light, cv::MORPH_CLOSE, kernel);
+  cv::GaussianBlur(light, light, cv::Size(0, 0), 3);
+  cv::resize(light, light, gray.size(), 0, 0, cv::INTER_LINEAR);
+  cv::Mat even;
+  cv::divide(gray, cv::max(light, 1), even, kPaperLevel, CV_8U);
+  return even;
+}
+
+std::optional<Sheet> FindSheet(const cv::Mat& gray) {
+  constexpr int kSide = 400;
+  const double scale = static_cast<double>(kSide) / std::max(gray.cols, gray.rows);
+  cv::Mat small, bright;
+  cv::resize(gray, small, cv::Size(), scale, scale, cv::INTER_AREA);
+  cv::GaussianBlur(small, small, cv::Size(0, 0), 2);
+  // Close the pencil away so that it does not cut the sheet.
+  cv::morphologyEx(small, small, cv::MORPH_CLOSE,
+                   cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(7, 7)));
+  const double level = cv::threshold(small, bright, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
+  double darkest = 0, brightest = 0;
+  cv::minMaxLoc(small, &darkest, &brightest);
+  if (brightest - darkest < 40 || level <= darkest + 10) return std::nullopt;
+
+  cv::Mat labels, stats, centroids;
+  const int count = cv::connectedComponentsWithStats(bright, labels, stats, centroids, 4);
+  int best = 0;
+  for (int i = 1; i < count; ++i)
+    if (best == 0 || stats.at<int>(i, cv::CC_STAT_AREA) > stats.at<int>(best, cv::CC_STAT_AREA))
+      best = i;
+  if (best == 0) return std::nullopt;
+  const double share = stats.at<int>(best, cv::CC_STAT_AREA) / static_cast<double>(small.total());
+  // A sheet filling the picture has no edge to find; one too small is not the sheet.
+  if (share > 0.97 || share < 0.2) return std::nullopt;
+  cv::Mat sheet = labels == best;
+  // The sheet stands out from the table; two halves of an unevenly lit sheet do not.
+  if (cv::mean(small, sheet)[0] - cv::mean(small, ~sheet)[0] < kLeastSheetContrast)
+    return std::nullopt;
+  std::vector<std::vector<cv::Point>> contours;
+  cv::findContours(sheet, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
+  if (contours.empty()) return std::nullopt;
+  const auto outline = std::max_element(contours.begin(), contours.end(),
+                                        [](auto& a, auto& b) { return a.size() < b.size(); });
+  cv::Mat filled = cv::Mat::zeros(small.size(), CV_8U);
+  cv::drawContours(filled, contours, static_cast<int>(outline - contours.begin()), 255, cv::FILLED);
+  // Keep clear of the edge itself and of the shadow along it.
+  cv::erode(filled, filled, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
+  Sheet found;
+  cv::resize(filled, found.Mask, gray.size(), 0, 0, cv::INTER_NEAREST);
+
+  std::vector<cv::Point> hull, corners;
+  cv::convexHull(*outline, hull);
+  cv::approxPolyDP(hull, corners, 0.03 * cv::arcLength(hull, true), true);
+  const auto touchesBorder = [&](const cv::Point& p) {
+    return p.x <= 2 || p.y <= 2 || p.x >= small.cols - 3 || p.y >= small.rows - 3;
+  };
+  if (corners.size() != 4 || std::any_of(corners.begin(), corners.end(), touchesBorder))
+    return found;
+  // Each edge fitted to the outline's points between its corners (away from the corners).
+  std::array<cv::Vec3d, 4> edges;
+  for (int e = 0; e < 4; ++e) {
+    const cv::Point2d a = corners[e], b = corners[(e + 1) % 4];
+    const double length = cv::norm(b - a);
+    std::vector<cv::Point2f> points;
+    for (const cv::Point& p : *outline) {
+      const cv::Point2d q(p.x, p.y);
+      const double along = (q - a).dot(b - a) / (length * length);
+      const double off = std::fabs((q - a).cross(b - a)) / length;
+      if (along > 0.1 && along < 0.9 && off < 4 && !touchesBorder(p))
+        points.emplace_back(static_cast<float>(q.x / scale), static_cast<float>(q.y / scale));
+    }
+    if (points.size() < 10) return found;
+    cv::Vec4f line;
+    cv::fitLine(points, line, cv::DIST_HUBER, 0, 0.01, 0.01);
+    edges[static_cast<std::size_t>(e)] = LineThrough(line);
+  }
+  std::array<cv::Point2d, 4> exact;
+  for (int c = 0; c < 4; ++c) {
+    const cv::Vec3d p =
+        edges[static_cast<std::size_t>((c + 3) % 4)].cross(edges[static_cast<std::size_t>(c)]);
+    if (std::fabs(p[2]) < 1e-12) return found;
+    exact[static_cast<std::size_t>(c)] = cv::Point2d(p[0] / p[2], p[1] / p[2]);
+  }
+  found.Corners = exact;
+  return found;
+}
+
+cv::Matx33d RemovePerspective(const std::array<cv::Point2d, 4>& corners, cv::Size picture) {
+  // Work in coordinates of about unit size so that the vanishing line is well conditioned.
+  const double s = std::max(picture.width, picture.height);
+  const auto h = [&](const cv::Point2d& p) { return cv::Vec3d(p.x / s, p.y / s, 1); };
+  const cv::Vec3d e0 = h(corners[0]).cross(h(corners[1]));
+  const cv::Vec3d e1 = h(corners[1]).cross(h(corners[2]));
+  const cv::Vec3d e2 = h(corners[2]).cross(h(corners[3]));
+  const cv::Vec3d e3 = h(corners[3]).cross(h(corners[0]));
+  const cv::Vec3d v1 = e0.cross(e2), v2 = e1.cross(e3);
+  cv::Vec3d horizon = v1.cross(v2);
+  if (std::fabs(horizon[2]) < 1e-12) return cv::Matx33d::eye();
+  horizon /= horizon[2];
+  // A horizon crossing the sheet would be no perspective of a flat sheet seen from the front.
+  for (const cv::Point2d& c : corners) {
+    const cv::Vec3d p = h(c);
+    if (horizon.dot(p) <= 0.05) return cv::Matx33d::eye();
+  }
+  const cv::Matx33d toUnit(1 / s, 0, 0, 0, 1 / s, 0, 0, 0, 1);
+  const cv::Matx33d project(1, 0, 0, 0, 1, 0, horizon[0], horizon[1], 1);
+  const cv::Matx33d back(s, 0, 0, 0, s, 0, 0, 0, 1);
+  return back * project * toUnit;
+}
+
+}  // namespace ardeno::vision

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "vision/spot_finder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <opencv2/imgproc.hpp>
+#include <set>
+
+#include "vision/disk_finder.h"
+#include "vision/paper.h"
+
+namespace ardeno::vision {
+namespace {
+
+// An umbra is filled with pencil pressed hard: its core is darker than this and lies deeper inside
+// that dark ink than the middle of any pencil line (lines are drawn under 0.7 mm, umbrae 1.2 mm
+// across and more; the canonical disk has 4.8 pixels to the millimetre).
+constexpr int kFilledLevel = 125;
+constexpr double kCoreDepth = 2.5;
+// A blob much longer than wide is a piece of a line.
+constexpr double kMostElongation = 3.2;
+constexpr int kLeastUmbraPixels = 9;  // a dust speck is smaller
+// A penumbra is a hole in the ink next to the umbra, larger than a gap in the graphite, smaller
+// than a grid cell or a facular outline, and not many times the umbra.
+constexpr int kLeastPenumbraHole = 12;
+constexpr double kLargestPenumbraShare = 0.006;  // of the disk
+constexpr double kLargestPenumbraRatio = 40;     // of the umbrae inside
+
+struct Umbra {
+  cv::Point2d Centre;
+  double Area = 0;
+  std::set<int> Holes;
+};
+
+}  // namespace
+
+std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
+  const cv::Point centre(static_cast<int>(kCanonicalCentre), static_cast<int>(kCanonicalCentre));
+  const double inner = kCanonicalRadius - std::max(4.0, 1.5 * strokeWidth + 2);
+  cv::Mat disk = cv::Mat::zeros(canonical.size(), CV_8U);
+  cv::circle(disk, centre, static_cast<int>(inner), 255, cv::FILLED);
+  cv::Mat ink = (canonical < kInkLevel) & disk;
+  cv::Mat filled = (canonical < kFilledLevel) & disk;
+  cv::Mat depth;
+  cv::distanceTransform(filled, depth, cv::DIST_L2, cv::DIST_MASK_PRECISE);
+  const double core = kCoreDepth;
+  cv::Mat cores = depth >= core;
+
+  // Holes in the ink, and the ones open to the limb (the disk's own background, cells of a grid
+  // at the limb), which are no penumbra.
+  cv::Mat open = (~ink) & disk;
+  cv::Mat holes, holeStats, holeCentres;
+  cv::connectedComponentsWithStats(open, holes, holeStats, holeCentres, 4, CV_32S);
+  std::set<int> atLimb;
+  for (int k = 0; k < 1440; ++k) {
+    const double a = 2 * std::numbers::pi * k / 1440;
+    const int x = centre.x + static_cast<int>(std::lround(std::sin(a) * (inner - 1.5)));
+    const int y = centre.y - static_cast<int>(std::lround(std::cos(a) * (inner - 1.5)));
+    atLimb.insert(holes.at<int>(y, x));
+  }
+
+  cv::Mat labels, stats, centroids;
+  const int count = cv::connectedComponentsWithStats(cores, labels, stats, centroids, 8, CV_32S);
+  std::vector<Umbra> umbrae;
+  const int grow = static_cast<int>(std::ceil(core)) + 2;
+  const cv::Mat grown =
+      cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(2 * grow + 1, 2 * grow + 1));
+  const cv::Mat touch = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(5, 5));
+  const double diskArea = std::numbers::pi * kCanonicalRadius * kCanonicalRadius;
+  for (int i = 1; i < count; ++i) {
+    const cv::Rect box(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
+                       stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
+    const int margin = grow + 3;
+    const cv::Rect roi =
+        cv::Rect(box.x - margin, box.y - margin, box.width + 2 * margin, box.height + 2 * margin) &
+        cv::Rect(0, 0, canonical.cols, canonical.rows);
+    cv::Mat mine = labels(roi) == i;
+    cv::Mat blob;
+    cv::dilate(mine, blob, grown);
+    blob &= ink(roi);
+    const cv::Moments m = cv::moments(blob, true);
+    if (m.m00 < kLeastUmbraPixels) continue;
+    const double spread = std::hypot(m.mu20 - m.mu02, 2 * m.mu11);
+    const double longest = m.mu20 + m.mu02 + spread, shortest = m.mu20 + m.mu02 - spread;
+    if (shortest <= 0 || longest > kMostElongation * kMostElongation * shortest) continue;
+    Umbra umbra;
+    umbra.Centre = cv::Point2d(roi.x + m.m10 / m.m00, roi.y + m.m01 / m.m00);
+    umbra.Area = m.m00;
+    cv::Mat around;
+    cv::dilate(blob, around, touch);
+    around &= ~blob;
+    for (int y = 0; y < roi.height; ++y)
+      for (int x = 0; x < roi.width; ++x) {
+        if (!around.at<unsigned char>(y, x)) continue;
+        const int hole = holes.at<int>(roi.y + y, roi.x + x);
+        if (hole == 0 || atLimb.count(hole)) continue;
+        const int area = holeStats.at<int>(hole, cv::CC_STAT_AREA);
+        if (area >= kLeastPenumbraHole && area >= 0.5 * umbra.Area &&
+            area <= kLargestPenumbraShare * diskArea && area <= kLargestPenumbraRatio * umbra.Area)
+          umbra.Holes.insert(hole);
+      }
+    umbrae.push_back(std::move(umbra));
+  }
+
+  // Umbrae next to one hole share its penumbra: join them through their holes.
+  std::map<int, int> penumbraOfHole;
+  std::vector<int> penumbra(umbrae.size(), -1);
+  int penumbrae = 0;
+  for (std::size_t u = 0; u < umbrae.size(); ++u) {
+    for (int hole : umbrae[u].Holes) {
+      const auto known = penumbraOfHole.find(hole);
+      if (known != penumbraOfHole.end() && penumbra[u] < 0) penumbra[u] = known->second;
+    }
+    if (penumbra[u] < 0 && !umbrae[u].Holes.empty()) penumbra[u] = penumbrae++;
+    for (int hole : umbrae[u].Holes) penumbraOfHole.emplace(hole, penumbra[u]);
+  }
+  std::vector<double> holeArea(static_cast<std::size_t>(penumbrae), 0);
+  std::vector<double> umbraArea(static_cast<std::size_t>(penumbrae), 0);
+  for (const auto& [hole, p] : penumbraOfHole)
+    holeArea[static_cast<std::size_t>(p)] += holeStats.at<int>(hole, cv::CC_STAT_AREA);
+  for (std::size_t u = 0; u < umbrae.size(); ++u)
+    if (penumbra[u] >= 0) umbraArea[static_cast<std::size_t>(penumbra[u])] += umbrae[u].Area;
+
+  std::vector<FoundSpot> spots;
+  for (std::size_t u = 0; u < umbrae.size(); ++u) {
+    FoundSpot spot;
+    spot.Centre = umbrae[u].Centre;
+    spot.UmbraArea = umbrae[u].Area;
+    spot.Area = umbrae[u].Area;
+    spot.Penumbra = penumbra[u];
+    if (penumbra[u] >= 0) {
+      const auto p = static_cast<std::size_t>(penumbra[u]);
+      const double inside = holeArea[p] + umbraArea[p];
+      // Half the outline's line belongs to the penumbra.
+      const double outline = 2 * std::sqrt(std::numbers::pi * inside) * strokeWidth / 2;
+      spot.Area = (inside + outline) * umbrae[u].Area / umbraArea[p];
+    }
+    spots.push_back(spot);
+  }
+  return spots;
+}
+
+}  // namespace ardeno::vision

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The spots on the canonical picture: umbrae are filled dark blobs, thicker than any pencil line
+// (so text, numbers, the grid, facular outlines and the axis drop out), and a penumbra is the
+// small closed outline drawn around one or more of them.
+#include <opencv2/core.hpp>
+#include <vector>
+
+namespace ardeno::vision {
+
+struct FoundSpot {
+  cv::Point2d Centre;    // canonical pixels
+  double UmbraArea = 0;  // canonical pixels
+  double Area = 0;       // the spot's share of its penumbra, or its umbra's area
+  int Penumbra = -1;     // spots with the same number lie in one penumbra
+};
+
+// strokeWidth: the width of the pencil lines, canonical pixels (the disk's line).
+std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth);
+
+}  // namespace ardeno::vision

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Spots read from a drawing formed into groups on the Sun, and what each group then records.
+#include "core/photo/spot_groups.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/data/group_types.h"
+#include "core/solar/heliographic.h"
+
+namespace ardeno {
+namespace {
+
+constexpr double kDeg = 3.14159265358979323846 / 180;
+
+SolarEphemeris Moment() { return Ephemeris(CalendarDate{2014, 3, 20}, 1200); }
+
+// A spot drawn where the point (central-meridian distance east, latitude) lies at the moment.
+DrawingSpot SpotAt(double meridianEast, double latitude, double areaMm2 = 1, int penumbra = -1) {
+  const SolarEphemeris eph = Moment();
+  const double l = std::fmod(eph.EphL0 + meridianEast + 720, 360);
+  const PolarPosition p =
+      HeliographicToPolar(eph, static_cast<float>(l), static_cast<float>(latitude), 125.0f);
+  return {p.PolarDistance * std::sin(p.PolarAngle * kDeg),
+          p.PolarDistance * std::cos(p.PolarAngle * kDeg), areaMm2, penumbra};
+}
+
+struct GroupingCase {
+  std::string Name;
+  std::vector<DrawingSpot> Spots;
+  std::size_t Groups = 0;
+};
+
+class SpotGroupingTest : public ::testing::TestWithParam<GroupingCase> {};
+
+TEST_P(SpotGroupingTest, JoinsSpotsCloseOnTheSun) {
+  EXPECT_EQ(FormSpotGroups(Moment(), GetParam().Spots).size(), GetParam().Groups);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, SpotGroupingTest,
+    ::testing::Values(
+        GroupingCase{"NoSpots", {}, 0},
+        GroupingCase{"FiveDegreesAlongTheParallel", {SpotAt(0, 10), SpotAt(5, 10)}, 1},
+        GroupingCase{"NineDegreesAlongTheParallel", {SpotAt(0, 10), SpotAt(9, 10)}, 2},
+        GroupingCase{"ThreeDegreesInLatitude", {SpotAt(0, 10), SpotAt(0, 13)}, 1},
+        GroupingCase{"FiveDegreesInLatitude", {SpotAt(0, 10), SpotAt(0, 15)}, 2},
+        // A chain: each spot within reach of the next, the ends far apart.
+        GroupingCase{
+            "ChainOfFour", {SpotAt(-9, -12), SpotAt(-3, -12), SpotAt(3, -12), SpotAt(9, -12)}, 1},
+        // Near the limb ten degrees lie a few millimetres apart on the paper: still two groups.
+        GroupingCase{"SqueezedAtTheLimb", {SpotAt(72, 5), SpotAt(82, 5)}, 2},
+        GroupingCase{"CloseAtTheLimb", {SpotAt(76, 5), SpotAt(81, 5)}, 1},
+        // At high latitude a degree of longitude is shorter.
+        GroupingCase{"HighLatitude", {SpotAt(0, 50), SpotAt(9, 50)}, 1},
+        // Spots in one drawn penumbra share their group whatever their distance.
+        GroupingCase{"OnePenumbra", {SpotAt(0, 10, 1, 3), SpotAt(9, 10, 1, 3)}, 1},
+        GroupingCase{"TwoHemispheres", {SpotAt(0, 15), SpotAt(2, -15), SpotAt(30, 15)}, 3}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST(SpotGroupsTest, GroupCentreIsTheAreaWeightedMeanEastPositive) {
+  const SolarEphemeris eph = Moment();
+  // Three times the area at 20 degrees east as at 24 east: the centre at 21 east.
+  const auto groups = FormSpotGroups(eph, {SpotAt(20, 10, 3, 0), SpotAt(24, 10, 1)});
+  ASSERT_EQ(groups.size(), 1u);
+  EXPECT_NEAR(groups[0].MeridianDistEast, 21, 0.1);
+  EXPECT_NEAR(groups[0].Latitude, 10, 0.1);
+  EXPECT_NEAR(groups[0].Longitude, std::fmod(eph.EphL0 + 21, 360), 0.1);
+  EXPECT_EQ(groups[0].SpotCount, 2);
+  EXPECT_EQ(groups[0].PenumbralCount, 1);
+  // Stored as a drawing position, it reads back as the same place.
+  const HeliographicPosition back =
+      PolarToHeliographic(eph, groups[0].Angle10, groups[0].Distance10);
+  EXPECT_NEAR(-back.CentralMeridianDistance, 21, 0.2);
+  EXPECT_NEAR(back.HelioLatitude, 10, 0.2);
+}
+
+TEST(SpotGroupsTest, GroupsRunFromWestToEastWithTheirExtremesAsAuxiliarySpots) {
+  const auto groups =
+      FormSpotGroups(Moment(), {SpotAt(-30, 5), SpotAt(34, -8), SpotAt(-34, 5), SpotAt(-32, 6)});
+  ASSERT_EQ(groups.size(), 2u);
+  EXPECT_LT(groups[0].MeridianDistEast, groups[1].MeridianDistEast);
+  const ProposedGroup& west = groups[0];
+  EXPECT_EQ(west.SpotCount, 3);
+  EXPECT_NEAR(west.ExtentDegrees, 4, 0.2);
+  // The auxiliary spots are the westmost (-34) and eastmost (-30) spots, as angle * 128 + mm.
+  const DrawingSpot westmost = SpotAt(-34, 5), eastmost = SpotAt(-30, 5);
+  const auto encoded = [](const DrawingSpot& s) {
+    double angle = std::atan2(s.X, s.Y) / kDeg;
+    if (angle < 0) angle += 360;
+    return static_cast<int>(angle) * 128 + static_cast<int>(std::hypot(s.X, s.Y));
+  };
+  EXPECT_EQ(west.Aux1Position, encoded(westmost));
+  EXPECT_EQ(west.Aux2Position, encoded(eastmost));
+}
+
+TEST(SpotGroupsTest, AreaIsCorrectedForTheForeshortening) {
+  // 1 mm^2 of the 125 mm drawing is 20.37 millionths of the disk; at the centre half that of
+  // the hemisphere, at 60 degrees from the centre the same again.
+  const auto centre = FormSpotGroups(Moment(), {SpotAt(0, -7.1, 10)});
+  ASSERT_EQ(centre.size(), 1u);
+  EXPECT_EQ(centre[0].AreaDisk, 204);
+  EXPECT_NEAR(centre[0].AreaHemisphere, 102, 2);
+  const auto far = FormSpotGroups(Moment(), {SpotAt(60, -7.1, 10)});
+  ASSERT_EQ(far.size(), 1u);
+  EXPECT_NEAR(far[0].AreaHemisphere, 204, 6);
+}
+
+struct ClassCase {
+  std::string Name;
+  std::vector<DrawingSpot> Spots;
+  std::string Class;
+};
+
+class ProposedClassTest : public ::testing::TestWithParam<ClassCase> {};
+
+TEST_P(ProposedClassTest, FollowsExtentPenumbraeAndSpots) {
+  const auto groups = FormSpotGroups(Moment(), GetParam().Spots);
+  ASSERT_EQ(groups.size(), 1u);
+  EXPECT_EQ(groups[0].ProposedClass, GetParam().Class);
+  EXPECT_NE(GroupTypeCvValue(groups[0].ProposedClass), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, ProposedClassTest,
+    ::testing::Values(
+        ClassCase{"SingleSpot", {SpotAt(0, 10, 0.5)}, "Axx"},
+        ClassCase{"TwoSpots", {SpotAt(0, 10, 0.5), SpotAt(4, 10, 0.5)}, "Bxo"},
+        ClassCase{"UnipolarWithPenumbra", {SpotAt(0, 10, 5, 0)}, "Hsx"},
+        ClassCase{"LargeUnipolar", {SpotAt(0, 10, 30, 0)}, "Hkx"},
+        ClassCase{"PenumbraAtOneEnd", {SpotAt(0, 10, 5, 0), SpotAt(5, 10, 0.5)}, "Cso"},
+        ClassCase{
+            "BothEndsShort", {SpotAt(0, 10, 5, 0), SpotAt(4, 10, 0.5), SpotAt(8, 10, 4, 1)}, "Dso"},
+        ClassCase{
+            "BothEndsLong", {SpotAt(0, 10, 5, 0), SpotAt(6, 10, 0.5), SpotAt(12, 10, 4, 1)}, "Eso"},
+        ClassCase{
+            "BothEndsVeryLong",
+            {SpotAt(0, 10, 5, 0), SpotAt(6, 10, 0.5), SpotAt(11, 10, 0.5), SpotAt(17, 10, 4, 1)},
+            "Fsi"}),
+    [](const auto& info) { return info.param.Name; });
+
+}  // namespace
+}  // namespace ardeno
