@@ -21,11 +21,10 @@ ObservationRecord Catalogue(const CalendarDate& date, const char* observer, cons
 // May 2003: own drawings on the 2nd and 17th; NOAA on the 3rd and (before the own drawing, as an
 // import appends it) on the 17th; an RGO day on the 20th.
 Database MixedMay() {
-  return test::DatabaseOf({test::OneGroupRecord({2003, 5, 2}, "Novák"),
-                           Catalogue({2003, 5, 3}, "NOAA", "NOAA SWPC"),
-                           Catalogue({2003, 5, 17}, "NOAA", "NOAA SWPC"),
-                           test::OneGroupRecord({2003, 5, 17}, "Novák"),
-                           Catalogue({2003, 5, 20}, "RGO", "USAF/NOAA SOON")});
+  return test::DatabaseOf(
+      {test::OneGroupRecord({2003, 5, 2}, "Novák"), Catalogue({2003, 5, 3}, "NOAA", "NOAA SWPC"),
+       Catalogue({2003, 5, 17}, "NOAA", "NOAA SWPC"), test::OneGroupRecord({2003, 5, 17}, "Novák"),
+       Catalogue({2003, 5, 20}, "RGO", "USAF/NOAA SOON")});
 }
 
 TEST(CatalogueDays, ReportsTakeOwnDrawingsAndSayWhatTheyLeftOut) {
