@@ -33,7 +33,7 @@ fi
 head -1 "$work/noaa.csv" | tr -d '\r' | grep -qx 'stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA' ||
   fail "header: $(head -1 "$work/noaa.csv")"
 bad=$(tail -n +2 "$work/noaa.csv" | tr -d '\r' |
-  grep -v -E '^[0-9]+;[0-9]{2}\.[0-9]{2}\.[0-9]{4};[0-9]{2}\.[0-9]{2}\.[0-9]{4};[0-9]+;([0-9]{2}\.[0-9]{2}\.[0-9]{4})?;-?[0-9]+,[0-9];[0-9]+;[^;]+;[0-9+]+;[0-9+]*$' | head -3)
+  grep -v -E '^[0-9]+;[0-9]{2}\.[0-9]{2}\.[0-9]{4};[0-9]{2}\.[0-9]{2}\.[0-9]{4};[0-9]+;([0-9]{2}\.[0-9]{2}\.[0-9]{4})?;-?[0-9]+\.[0-9];[0-9]+;[^;]+;[0-9+]+;[0-9+]*$' | head -3)
 [ -z "$bad" ] || fail "lines of another form: $bad"
 # A track of NOAA's records lists in the NOAA column every region it holds: its own numbers, a
 # track that joined two regions "11970+11975" in both columns.
