@@ -14,7 +14,7 @@ namespace ardeno {
 
 namespace {
 
-constexpr std::uintmax_t kCodesReadBytes = 4 * 1024;  // two short lines
+constexpr std::uintmax_t kCodesReadBytes = 4 * 1024;  // three short lines
 constexpr std::size_t kUsspsStationLength = 5;
 constexpr std::size_t kMaxAavsoCodeLength = 6;
 
@@ -49,7 +49,7 @@ NetworkCodes ParseNetworkCodes(std::string_view bytes) {
   // Notepad saves UTF-8 with a byte order mark; blanks around a code are no part of it.
   bytes = WithoutUtf8Bom(bytes);
   std::size_t position = 0;
-  for (std::string* line : {&codes.UsspsStation, &codes.AavsoObserver}) {
+  for (std::string* line : {&codes.UsspsStation, &codes.AavsoObserver, &codes.SidcObservatory}) {
     if (position >= bytes.size()) break;
     std::string_view text = NextTextLine(bytes, position);
     const auto first = text.find_first_not_of(" \t");
@@ -69,8 +69,10 @@ NetworkCodes ReadNetworkCodes(const std::filesystem::path& progDir) {
 }
 
 Refusal WriteNetworkCodes(const std::filesystem::path& progDir, const NetworkCodes& codes) {
-  return WriteReportFile(progDir / kNetworkCodesFileName,
-                         ReportFileBytes({codes.UsspsStation, codes.AavsoObserver}));
+  // A file without the SIDC code keeps its two lines, as programs before the code wrote it.
+  std::vector<std::string> lines = {codes.UsspsStation, codes.AavsoObserver};
+  if (!codes.SidcObservatory.empty()) lines.push_back(codes.SidcObservatory);
+  return WriteReportFile(progDir / kNetworkCodesFileName, ReportFileBytes(lines));
 }
 
 Refusal CheckUsspsStation(std::string_view station) {
