@@ -286,6 +286,7 @@ class RecordEditorDialogTest : public QObject {
     field->setFocus();
     field->setCursorPosition(0);
     QTest::keyClicks(field, typed);
+    RateDrawing(editor);
     // A spotless day: no groups to type.
     Type(editor, "Edit11", "0");
     Child<QPushButton>(editor, "ukoncit")->click();
