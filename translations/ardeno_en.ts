@@ -2402,14 +2402,6 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
         <translation>Magnetograms</translation>
     </message>
     <message>
-        <source>jen vlastní zákresy</source>
-        <translation>own drawings only</translation>
-    </message>
-    <message>
-        <source>Bez dnů převzatých z katalogů NOAA/RGO (import skupin)</source>
-        <translation>Without the days taken from the NOAA/RGO catalogues (group import)</translation>
-    </message>
-    <message>
         <source>&amp;Zprávy měsíce</source>
         <translation>Month&apos;s &amp;reports</translation>
     </message>
@@ -2467,18 +2459,22 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     </message>
 </context>
 <context>
-    <name>BulletinFolder</name>
+    <name>Bulletin</name>
     <message>
         <source>Bulletin se nepíše přímo do složky s daty %1; zvol pro něj vlastní složku.</source>
         <translation>The bulletin is not written straight into the data folder %1; choose a folder of its own.</translation>
     </message>
     <message>
         <source>Soubor %1 už existuje a není to složka; bulletin se nezapsal.</source>
-        <translation>The file %1 already exists and is not a folder; the bulletin was not written.</translation>
+        <translation>The file %1 exists already and is not a folder; the bulletin was not written.</translation>
+    </message>
+    <message>
+        <source>Na místě souboru %1 je odkaz nebo složka a bulletin přes ně nepíše; nic se nezapsalo.</source>
+        <translation>A link or a folder stands in the place of the file %1 and the bulletin does not write over them; nothing was written.</translation>
     </message>
     <message>
         <source>Soubor %1 už existuje a není to soubor bulletinu; nic se nezapsalo. Zvol jinou složku.</source>
-        <translation>The file %1 already exists and is not a file of the bulletin; nothing was written. Choose another folder.</translation>
+        <translation>The file %1 exists already and is not a file of the bulletin; nothing was written. Choose another folder.</translation>
     </message>
 </context>
 <context>
@@ -3745,7 +3741,7 @@ The program loads the data but saves them only after the other program ends (a d
     <name>NetworkCodes</name>
     <message>
         <source>Znak &quot;%1&quot; na místě %2 do kódu nepatří.</source>
-        <translation>The character "%1" at position %2 does not belong in a code.</translation>
+        <translation>The character &quot;%1&quot; at position %2 does not belong in a code.</translation>
     </message>
     <message>
         <source>Kód není zadán.</source>
@@ -3753,7 +3749,7 @@ The program loads the data but saves them only after the other program ends (a d
     </message>
     <message>
         <source>Zadaný kód &quot;%1&quot; má %2 znaků.</source>
-        <translation>The code given, "%1", has %2 characters.</translation>
+        <translation>The code given, &quot;%1&quot;, has %2 characters.</translation>
     </message>
     <message>
         <source>Označení stanice pro zprávu USSPS má pět písmen nebo číslic (například 11001).</source>
@@ -4069,14 +4065,16 @@ Write the data of this photograph into it anyway?</translation>
         <translation>The group (%1) lies only %2° from group %3 (%4) of the same drawing; was it entered twice?</translation>
     </message>
     <message>
-        <source>Podmínky/obraz/kvalita nezadány: %1 = 0 (stupnice je 1 až 5); doplňte je opravou zákresu.</source>
-        <translation>Conditions/image/quality not given: %1 = 0 (the scale is 1 to 5); fill them in by correcting the drawing.</translation>
         <source>Řádek je prázdný.</source>
         <translation>The line is empty.</translation>
     </message>
     <message>
         <source>Znak &quot;%1&quot; na místě %2 do čísla nepatří.</source>
-        <translation>The character "%1" at position %2 does not belong in a number.</translation>
+        <translation>The character &quot;%1&quot; at position %2 does not belong in a number.</translation>
+    </message>
+    <message>
+        <source>Podmínky/obraz/kvalita nezadány: %1 = 0 (stupnice je 1 až 5); doplňte je opravou zákresu.</source>
+        <translation>Conditions/image/quality not entered: %1 = 0 (the scale is 1 to 5); add them by correcting the drawing.</translation>
     </message>
 </context>
 <context>
@@ -4550,7 +4548,11 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <name>ReportDays</name>
     <message>
         <source>Záznam %1 (č. %2) je druhý záznam dne a do výkazu se nezapočítává.</source>
-        <translation>The record %1 (no. %2) is the day's second record and is not counted in the report.</translation>
+        <translation>The record %1 (no. %2) is the day&apos;s second record and is not counted in the report.</translation>
+    </message>
+    <message>
+        <source>Katalogové dny (NOAA/RGO z importu skupin) vynechány: %1; výkaz obsahuje jen vlastní zákresy stanice.</source>
+        <translation>Catalogue days (NOAA/RGO from the group import) left out: %1; the report holds the station&apos;s own drawings only.</translation>
     </message>
 </context>
 <context>
@@ -4740,6 +4742,25 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Soubor %1 má %2 bajtů místo 25000; použije se jen prvních 25000 bajtů.</source>
         <translation>The file %1 has %2 bytes instead of 25000; only the first 25000 bytes are used.</translation>
+    </message>
+</context>
+<context>
+    <name>StationSettings</name>
+    <message>
+        <source>Poloha stanice: zeměpisná šířka (-90 až 90) a délka (-180 až 180) ve stupních, například 49.91 a 14.78; obě, nebo ani jedna.</source>
+        <translation>Station place: latitude (-90 to 90) and longitude (-180 to 180) in degrees, for example 49.91 and 14.78; both or neither.</translation>
+    </message>
+    <message>
+        <source>Údaje stanice jsou každý na jednom řádku, bez tabulátorů.</source>
+        <translation>Each station value is one line, without tabs.</translation>
+    </message>
+    <message>
+        <source>Kód stanice pro SIDC má nejvýš 20 znaků bez diakritiky.</source>
+        <translation>The station&apos;s SIDC code has at most 20 characters without diacritics.</translation>
+    </message>
+    <message>
+        <source>Zpráva pro SIDC potřebuje kód stanice. Zadejte ho jednou ve formuláři Stanice (menu Zadávání → Stanice); každá další zpráva ho převezme.</source>
+        <translation>The SIDC report needs the station&apos;s code. Enter it once in the Station form (menu Entry → Station); every later report takes it from there.</translation>
     </message>
 </context>
 <context>
@@ -5116,16 +5137,6 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>There is no drawing in the month %1.</translation>
     </message>
     <message>
-        <source>%1 (%2 nebo příkazová řádka)</source>
-        <translation>%1 (%2 or the command line)</translation>
-    </message>
-    <message>
-        <source>ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE] [--replace]</source>
-        <translation>ussps FOLDER D.M.YYYY|M.YYYY [STATION] [--replace]</translation>
-        <source>ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE]</source>
-        <translation>ussps FOLDER D.M.YYYY|M.YYYY [STATION]</translation>
-    </message>
-    <message>
         <source>Datum „%1“ nelze přečíst (D.M.RRRR).</source>
         <translation>The date “%1” cannot be read (D.M.YYYY).</translation>
     </message>
@@ -5370,8 +5381,6 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>On %1 there is only a catalogue record (NOAA/RGO), no own drawing.</translation>
     </message>
     <message>
-        <source>(přepsat: --replace)</source>
-        <translation>(to replace it: --replace)</translation>
         <source>V zadaných souborech SRS není žádný den zprávy, není s čím porovnávat.</source>
         <translation>The SRS files given hold no day of a report; there is nothing to compare with.</translation>
     </message>
@@ -5389,7 +5398,7 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     </message>
     <message>
         <source>Pozorovatel &quot;%1&quot; nemá v databázi žádný zákres.</source>
-        <translation>The observer "%1" has no drawing in the database.</translation>
+        <translation>The observer &quot;%1&quot; has no drawing in the database.</translation>
     </message>
     <message>
         <source>příkazová řádka</source>
@@ -5450,6 +5459,14 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Na zákresu %1 se nepodařilo určit sever. Zadejte jeho směr: --north STUPNĚ (po směru hodinových ručiček od horního okraje obrázku).</source>
         <translation>North could not be found on the drawing %1. Give its direction: --north DEGREES (clockwise from the top edge of the picture).</translation>
+    </message>
+    <message>
+        <source>ussps SLOŽKA D.M.RRRR|M.RRRR [STANICE] [--replace]</source>
+        <translation>ussps FOLDER D.M.YYYY|M.YYYY [STATION] [--replace]</translation>
+    </message>
+    <message>
+        <source>(přepsat: --replace)</source>
+        <translation>(to replace it: --replace)</translation>
     </message>
 </context>
 <context>
@@ -5869,10 +5886,6 @@ Views:
         <translation>Cannot create the folder %1.</translation>
     </message>
     <message>
-        <source>Soubor %1 nelze zapsat.</source>
-        <translation>Cannot write the file %1.</translation>
-    </message>
-    <message>
         <source>sever i jih, nebo jen sever</source>
         <translation>north and south, or north only</translation>
     </message>
@@ -5889,14 +5902,16 @@ Views:
         <translation>diagram</translation>
     </message>
     <message>
-        <source>Soubor %1 nelze zapsat: %2.</source>
-        <translation>Cannot write the file %1: %2.</translation>
         <source>Soubor magn.dat nemá ani jednu otočku (je prázdný nebo zkrácený): vytvoří ho znovu součet magnetogramů (klávesa P v okně map).</source>
         <translation>The file magn.dat holds no rotation (it is empty or cut off): the summation of the magnetograms (key P in the maps window) writes it again.</translation>
     </message>
     <message>
         <source>V souboru magn.dat nejsou v pásu šířek a v otočkách zvolených cyklů žádná pozorování.</source>
         <translation>The file magn.dat holds no observation in the latitude band and the rotations of the cycles chosen.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze zapsat: %2.</source>
+        <translation>The file %1 cannot be written: %2.</translation>
     </message>
 </context>
 <context>
@@ -5957,31 +5972,9 @@ Views:
         <source>Složku %1 nelze přečíst: %2</source>
         <translation>Cannot read the folder %1: %2</translation>
     </message>
-</context>
-<context>
-    <name>Bulletin</name>
     <message>
-        <source>Bulletin se nepíše přímo do složky s daty %1; zvol pro něj vlastní složku.</source>
-        <translation>The bulletin is not written straight into the data folder %1; choose a folder of its own.</translation>
-    </message>
-    <message>
-        <source>Soubor %1 už existuje a není to složka; bulletin se nezapsal.</source>
-        <translation>The file %1 exists already and is not a folder; the bulletin was not written.</translation>
-    </message>
-    <message>
-        <source>Na místě souboru %1 je odkaz nebo složka a bulletin přes ně nepíše; nic se nezapsalo.</source>
-        <translation>A link or a folder stands in the place of the file %1 and the bulletin does not write over them; nothing was written.</translation>
-    </message>
-    <message>
-        <source>Soubor %1 už existuje a není to soubor bulletinu; nic se nezapsalo. Zvol jinou složku.</source>
-        <translation>The file %1 exists already and is not a file of the bulletin; nothing was written. Choose another folder.</translation>
-    </message>
-</context>
-<context>
-    <name>ReportDays</name>
-    <message>
-        <source>Katalogové dny (NOAA/RGO z importu skupin) vynechány: %1; výkaz obsahuje jen vlastní zákresy stanice.</source>
-        <translation>Catalogue days (NOAA/RGO from the group import) left out: %1; the report holds the station&apos;s own drawings only.</translation>
+        <source>Soubor %1 nelze přečíst.</source>
+        <translation>The file %1 cannot be read.</translation>
     </message>
 </context>
 </TS>
