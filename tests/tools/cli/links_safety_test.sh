@@ -10,12 +10,7 @@ set -u
 cli=$1
 sample=$2
 sources=$3
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-unset LC_ALL LC_MESSAGES LANGUAGE
-export LANG=C.UTF-8 XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/safety_setup.sh"
 
 # The names of every entry (a link with its target) and the sha256 of every regular file.
 fingerprint() {

@@ -11,12 +11,7 @@ cli=$1
 sample=$2
 render=$3
 data=$4
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-unset LC_ALL LC_MESSAGES LANGUAGE
-export LANG=C.UTF-8 XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/safety_setup.sh"
 fingerprint() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 -r sha256sum); }
 
 # Every refusal is run again in English afterwards: NAME STATUS COMMAND... kept one a line.

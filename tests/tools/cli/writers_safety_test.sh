@@ -10,14 +10,7 @@ cli=$1
 sample=$2
 render=$3
 data=$4
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-# The messages checked here are the Czech ones, whatever the machine's locale or kept choice.
-unset LC_ALL LC_MESSAGES LANGUAGE
-export LANG=C.UTF-8 XDG_CONFIG_HOME="$work/config"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-export QT_QPA_PLATFORM=offscreen
+. "$(dirname "$0")/safety_setup.sh"
 record=1774
 srs="$data/reference/20140101SRS.txt"
 rgo="$data/reference/g2014_january.txt"
