@@ -60,6 +60,22 @@ bool IsInside(const fs::path& path, const fs::path& folder) {
   return end == folder.end() && rest != path.end();
 }
 
+// Whether `output`, existing or not, lies in `dataFolder` or below it. The resolved paths are
+// compared first (a link at the name counts where it points); an existing folder above the name
+// that is the data folder itself counts too, because a name not yet there resolves only
+// partly, and on Windows its spelling may then differ from the folder's.
+bool InDataFolder(const fs::path& output, const fs::path& dataFolder) {
+  if (IsInside(RealLocation(output), RealLocation(dataFolder))) return true;
+  std::error_code error;
+  const fs::path whole = fs::absolute(output, error).lexically_normal();
+  if (error) return false;
+  for (fs::path above = whole.parent_path(); !above.empty(); above = above.parent_path()) {
+    if (fs::equivalent(above, dataFolder, error)) return true;
+    if (above == above.root_path()) break;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::optional<PictureFormat> PictureFormatOf(const fs::path& file) {
@@ -125,7 +141,7 @@ Refusal CheckExistingOutput(const fs::path& output, const fs::path& dataFolder, 
   const std::string shown = output.string();
   std::error_code error;
   const fs::file_status status = fs::status(output, error);
-  const bool inDataFolder = IsInside(RealLocation(output), RealLocation(dataFolder));
+  const bool inDataFolder = InDataFolder(output, dataFolder);
   if (inDataFolder && !fs::exists(status))
     return FillText(CoreText("PictureOutput",
                              "Soubor %1 by byl ve složce s daty: %2 se do ní nezapisuje, aby se "

@@ -313,11 +313,6 @@ void ExpectOutputRule(const PictureCase& c,
   folder.Write("data/datax.dat", std::string(kRecordSize, '\0'));
   if (c.Existing) folder.Write(c.Output, c.Existing);
   const Refusal refused = check(folder.Path() / c.Output, folder.Path() / "data");
-#ifdef _WIN32
-  // The refusal of new files inside the data folder does not yet hold on Windows (where
-  // ardeno-render is not built): a known gap, kept visible here.
-  if (!refused && *c.InMessage != '\0') GTEST_SKIP() << "data-folder refusal not on Windows yet";
-#endif
   if (*c.InMessage == '\0') {
     EXPECT_FALSE(refused) << *refused;
   } else {
