@@ -61,7 +61,7 @@ SpotOnSun PlaceSpotOnSun(const SolarEphemeris& eph, const DrawingSpot& spot) {
   SpotOnSun onSun;
   onSun.Latitude = place.HelioLatitude;
   onSun.Longitude = place.HelioLongitude;
-  onSun.MeridianDistEast = -place.CentralMeridianDistance;
+  onSun.MeridianDistEast = place.CentralMeridianDistance;
   onSun.DiskMillionths = DiskMillionths(spot);
   const double mu = std::max(kLeastForeshortening, std::sqrt(1 - rho * rho));
   onSun.HemisphereMillionths = onSun.DiskMillionths / (2 * mu);
@@ -162,7 +162,7 @@ std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
     }
     proposed.Latitude = latitude / weight;
     proposed.MeridianDistEast = meridian / weight;
-    proposed.Longitude = std::fmod(eph.EphL0 + proposed.MeridianDistEast + 720.0, 360.0);
+    proposed.Longitude = std::fmod(eph.EphL0 - proposed.MeridianDistEast + 720.0, 360.0);
     const PolarPosition polar = HeliographicToPolar(eph, static_cast<float>(proposed.Longitude),
                                                     static_cast<float>(proposed.Latitude),
                                                     static_cast<float>(kDrawingRadiusMm));

@@ -21,7 +21,8 @@ SolarEphemeris Moment() { return Ephemeris(CalendarDate{2014, 3, 20}, 1200); }
 // A spot drawn where the point (central-meridian distance east, latitude) lies at the moment.
 DrawingSpot SpotAt(double meridianEast, double latitude, double areaMm2 = 1, int penumbra = -1) {
   const SolarEphemeris eph = Moment();
-  const double l = std::fmod(eph.EphL0 + meridianEast + 720, 360);
+  // East of the central meridian lies at smaller Carrington longitude: L = L0 - CMD.
+  const double l = std::fmod(eph.EphL0 - meridianEast + 720, 360);
   const PolarPosition p =
       HeliographicToPolar(eph, static_cast<float>(l), static_cast<float>(latitude), 125.0f);
   return {p.PolarDistance * std::sin(p.PolarAngle * kDeg),
@@ -68,13 +69,13 @@ TEST(SpotGroupsTest, GroupCentreIsTheAreaWeightedMeanEastPositive) {
   ASSERT_EQ(groups.size(), 1u);
   EXPECT_NEAR(groups[0].MeridianDistEast, 21, 0.1);
   EXPECT_NEAR(groups[0].Latitude, 10, 0.1);
-  EXPECT_NEAR(groups[0].Longitude, std::fmod(eph.EphL0 + 21, 360), 0.1);
+  EXPECT_NEAR(groups[0].Longitude, std::fmod(eph.EphL0 - 21 + 360, 360), 0.1);
   EXPECT_EQ(groups[0].SpotCount, 2);
   EXPECT_EQ(groups[0].PenumbralCount, 1);
   // Stored as a drawing position, it reads back as the same place.
   const HeliographicPosition back =
       PolarToHeliographic(eph, groups[0].Angle10, groups[0].Distance10);
-  EXPECT_NEAR(-back.CentralMeridianDistance, 21, 0.2);
+  EXPECT_NEAR(back.CentralMeridianDistance, 21, 0.2);
   EXPECT_NEAR(back.HelioLatitude, 10, 0.2);
 }
 

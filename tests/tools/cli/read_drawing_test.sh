@@ -37,6 +37,12 @@ check_reading() {
   [ "$lines" -eq "$(($(wc -l <"$out") - 2))" ] || fail "$name: a group line out of format"
   groups=$(grep '^spot;' "$truth" | cut -d';' -f4 | sort -u | wc -l)
   [ "$lines" -eq "$groups" ] || fail "$name: $lines groups read, $groups drawn"
+  # The distance is east-positive: every group's longitude plus its distance is the same L0.
+  tail -n +3 "$out" | awk -F';' '{ l0 = ($3 + $4 + 720) % 360
+      if (NR == 1) first = l0
+      d = l0 - first; if (d > 180) d -= 360; if (d < -180) d += 360
+      if (d > 1 || d < -1) { print; exit 1 } }' >/dev/null ||
+    fail "$name: longitude and central-meridian distance disagree on L0"
   spots=$(tail -n +3 "$out" | awk -F';' '{ s += $5 } END { print s + 0 }')
   drawn=$(grep -c '^spot;' "$truth")
   # The goal allows 3 % of the spots missed or false: one here.
