@@ -20,6 +20,8 @@ function(ardeno_add_ui_test source)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE ARDENO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   add_test(NAME ${name} COMMAND ${name})
+  # Each window test keeps its choices (language, own drawings only) in a folder of its own,
+  # never in the user's settings.
   set_tests_properties(${name} PROPERTIES LABELS ui TIMEOUT 300
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/config/${name}")
 endfunction()

@@ -79,11 +79,16 @@ SmoothedGraphsWindow::SmoothedGraphsWindow(AppContext& ctx, QWidget* parent)
   m_factorLabel->setGeometry(510, 30, 80, 18);
   m_factorLabel->hide();
   connect(m_factorBar, &QScrollBar::valueChanged, this, &SmoothedGraphsWindow::SetBrusselsPosition);
-  m_months = m_ctx.Months.Get(m_ctx.Db);
+  m_months = m_ctx.Months.Get(m_ctx.Db, m_ctx.TableRecords());
   m_asymmetry = m_ctx.Groups.Asymmetry(m_ctx.Db);
   PrepareBrussels();
   SelectIndex(SmoothedIndex::G);
   ReloadOnRecordChanges(this, m_ctx, [this] { ReloadData(); });
+  connect(&m_ctx.Events, &DataEvents::RecordChoiceChanged, this, [this] {
+    const QSignalBlocker quiet(m_ops.Action("jenvlastni"));
+    m_ops.Action("jenvlastni")->setChecked(m_ctx.View.OwnDrawingsOnly);
+    ReloadData();
+  });
 }
 
 void SmoothedGraphsWindow::PrepareBrussels() {
@@ -151,6 +156,12 @@ void SmoothedGraphsWindow::BuildMenus() {
   connect(
       m_ops.AddAction(other, "stupnic", QCoreApplication::translate("Ardeno", "Stupnice"), false),
       &QAction::triggered, this, &SmoothedGraphsWindow::ShowScale);
+  // The curves of the station's own drawings, without the catalogue days.
+  QAction* ownOnly = m_ops.AddAction(
+      other, "jenvlastni", QCoreApplication::translate("Ardeno", "Jen vlastní zákresy"), true);
+  ownOnly->setChecked(m_ctx.View.OwnDrawingsOnly);
+  connect(ownOnly, &QAction::toggled, this,
+          [this](bool checked) { m_ctx.ChooseOwnDrawingsOnly(checked); });
   connect(
       m_ops.AddAction(other, "BruselR", QCoreApplication::translate("Ardeno", "Brusel R"), true),
       &QAction::toggled, this, &SmoothedGraphsWindow::ShowBrussels);
@@ -360,7 +371,7 @@ void SmoothedGraphsWindow::Prepare() {
 }
 
 void SmoothedGraphsWindow::ReloadData() {
-  m_months = m_ctx.Months.Get(m_ctx.Db);
+  m_months = m_ctx.Months.Get(m_ctx.Db, m_ctx.TableRecords());
   m_asymmetry = m_ctx.Groups.Asymmetry(m_ctx.Db);
   PrepareBrussels();
   m_skipReported = false;
@@ -370,10 +381,12 @@ void SmoothedGraphsWindow::ReloadData() {
 void SmoothedGraphsWindow::UpdateCaption() {
   const SmoothedState state = State();
   // The asymmetry graph names its index as the smoothed graph does (" Asymetrie  sever-jih ...").
-  if (m_picture.Comparison && !state.Asymmetry)
-    setWindowTitle(QCoreApplication::translate("Ardeno", "Porovnání   vyhlazených  křivek"));
-  else
-    setWindowTitle(SmoothedCaption(m_picture, state));
+  QString caption = m_picture.Comparison && !state.Asymmetry
+                        ? QCoreApplication::translate("Ardeno", "Porovnání   vyhlazených  křivek")
+                        : SmoothedCaption(m_picture, state);
+  if (m_ctx.View.OwnDrawingsOnly)
+    caption += QCoreApplication::translate("Ardeno", " - jen vlastní zákresy");
+  setWindowTitle(caption);
 }
 
 void SmoothedGraphsWindow::UpdateScrollRange() {

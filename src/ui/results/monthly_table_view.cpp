@@ -3,12 +3,14 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPrinter>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/data/record_fields.h"
 #include "core/results/measured_table.h"
+#include "core/results/monthly_uncertainty.h"
 #include "core/results/smoothed_table.h"
 #include "ui/results/table_printing.h"
 #include "ui/results/text_cell_delegate.h"
@@ -20,7 +22,7 @@ namespace {
 
 constexpr int kPanelReservedHeight = 200;
 
-QString Caption(MonthlyTableKind kind, Hemisphere hemisphere) {
+QString TableCaption(MonthlyTableKind kind, Hemisphere hemisphere) {
   const QString table = kind == MonthlyTableKind::Measured
                             ? QCoreApplication::translate("Ardeno", "naměřené")
                             : QCoreApplication::translate("Ardeno", "vyhlazené");
@@ -38,6 +40,9 @@ MonthlyTableView::MonthlyTableView(ResultsContext& ctx, MonthlyTableKind kind, Q
   setObjectName(kind == MonthlyTableKind::Measured ? "NamereneHodnoty" : "VyhlazeneHodnoty");
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
+  m_records = new QLabel(this);
+  m_records->setObjectName("ZaznamyTabulky");
+  column->addWidget(m_records);
   m_model = new TextGridModel(this, true);
   m_grid = new QTableView(this);
   m_grid->setObjectName("StringGrid1");
@@ -66,7 +71,14 @@ std::optional<QString> MonthlyTableView::Open(int variant) {
   m_opened = true;
   Rebuild();
   ShowMonthOfDrawing();
-  return Caption(m_kind, m_hemisphere);
+  return Caption();
+}
+
+QString MonthlyTableView::Caption() const {
+  QString caption = TableCaption(m_kind, m_hemisphere);
+  if (m_ctx.App.View.OwnDrawingsOnly)
+    caption += QCoreApplication::translate("Ardeno", " - jen vlastní zákresy");
+  return caption;
 }
 
 void MonthlyTableView::ShowMonthOfDrawing() {
@@ -89,6 +101,7 @@ void MonthlyTableView::Rebuild() {
   m_table = m_kind == MonthlyTableKind::Measured ? BuildMeasuredTable(months, m_hemisphere)
                                                  : BuildSmoothedTable(months, m_hemisphere);
   m_model->SetRows(m_table.Rows);
+  m_records->setText(QString::fromStdString(AveragedRecordsText(months)));
   m_grid->setColumnWidth(0, m_grid->fontMetrics().horizontalAdvance(" 00.00000"));
 }
 

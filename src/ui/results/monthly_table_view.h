@@ -5,6 +5,7 @@
 #include "core/results/monthly_csv.h"
 #include "ui/results/results_view.h"
 
+class QLabel;
 class QTableView;
 
 namespace ardeno {
@@ -28,6 +29,10 @@ class MonthlyTableView : public ResultsView {
 
   const MonthlyTable& Table() const { return m_table; }
   QTableView* Grid() const { return m_grid; }
+  // The window caption: the table, the hemisphere and, when switched on, "jen vlastní zákresy".
+  QString Caption() const;
+  // Which records the table is of ("Průměry ze všech záznamů ...").
+  QLabel* RecordsLabel() const { return m_records; }
 
  private:
   void Rebuild();
@@ -40,6 +45,7 @@ class MonthlyTableView : public ResultsView {
   MonthlyTable m_table;
   TextGridModel* m_model = nullptr;
   QTableView* m_grid = nullptr;
+  QLabel* m_records = nullptr;
 };
 
 ResultsView* MakeMeasuredTableView(ResultsContext& ctx, QWidget* parent);

@@ -26,8 +26,9 @@ class ResultsContext {
   // The month the monthly reports are about, once the user named one.
   std::optional<ReportMonth> Report;
 
-  // The records month by month, shared by every window (collected once per change of the data).
-  const RecordMonths& Months() { return App.Months.Get(App.Db); }
+  // The records month by month that the tables take ("jen vlastní zákresy" or all), shared by
+  // every window (collected once per change of the data).
+  const RecordMonths& Months() { return App.Months.Get(App.Db, App.TableRecords()); }
 
   // The lines of pristroj.dat as the program holds them since start-up.
   Instrument& InstrumentLines();

@@ -16,6 +16,7 @@
 #include "core/publishing/bulletin_folder.h"
 #include "core/reports/observer_table.h"
 #include "ui/results/instrument_panel.h"
+#include "ui/results/monthly_table_view.h"
 #include "ui/results/network_export_panel.h"
 #include "ui/results/observer_table_overlay.h"
 #include "ui/results/print_panel.h"
@@ -90,6 +91,17 @@ ResultsWindow::ResultsWindow(AppContext& ctx, QWidget* parent)
   connect(&m_app.Events, &DataEvents::DataChanged, this, [this](DataChange change) {
     if (AltersRecords(change)) RecordsChanged();
   });
+  connect(&m_app.Events, &DataEvents::RecordChoiceChanged, this,
+          &ResultsWindow::RecordChoiceChanged);
+}
+
+void ResultsWindow::RecordChoiceChanged() {
+  QAction* ownOnly = MenuAction("jenvlastni");
+  const QSignalBlocker quiet(ownOnly);
+  ownOnly->setChecked(m_app.View.OwnDrawingsOnly);
+  RecordsChanged();
+  if (const auto* table = qobject_cast<const MonthlyTableView*>(CurrentView()))
+    setWindowTitle(table->Caption());
 }
 
 void ResultsWindow::CreateMenu() {
@@ -121,6 +133,16 @@ void ResultsWindow::CreateMenu() {
     }
     connect(action, &QAction::triggered, this, [this, &entry] { ChooseView(MenuChoice(entry)); });
   }
+  // The measured and smoothed tables of the station's own drawings, without the catalogue days.
+  views->addSeparator();
+  QAction* ownOnly = views->addAction(tr("Jen vlastní zákresy"));
+  ownOnly->setObjectName("jenvlastni");
+  ownOnly->setCheckable(true);
+  ownOnly->setChecked(m_app.View.OwnDrawingsOnly);
+  ownOnly->setToolTip(tr("Naměřené a vyhlazené tabulky a grafy bez katalogových dnů (NOAA/RGO)"));
+  m_actions["jenvlastni"] = ownOnly;
+  connect(ownOnly, &QAction::toggled, this,
+          [this](bool checked) { m_app.ChooseOwnDrawingsOnly(checked); });
   const auto addCommand = [this](const char* name, const QString& text,
                                  void (ResultsWindow::*run)()) {
     QAction* action = m_menu->addAction(text);

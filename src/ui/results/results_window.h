@@ -77,6 +77,8 @@ class ResultsWindow : public QWidget, public PanelButtonTarget {
   // "q": the observer table over whatever view is shown.
   void ShowObserverTable();
   void UpdateCommands();
+  // "Jen vlastní zákresy" was switched here or in another window.
+  void RecordChoiceChanged();
 
   AppContext& m_app;
   ResultsContext m_results;

@@ -41,6 +41,11 @@ UncertaintyView::UncertaintyView(ResultsContext& ctx, QWidget* parent) : Results
   choices->addWidget(new QLabel(tr("Veličina"), this));
   choices->addWidget(m_index);
   choices->addWidget(m_smoothed);
+  m_ownOnly = new QCheckBox(tr("Jen vlastní zákresy"), this);
+  m_ownOnly->setObjectName("NejistotyVlastni");
+  m_ownOnly->setChecked(true);
+  m_ownOnly->setToolTip(tr("Bez katalogových dnů (NOAA/RGO), které nejsou pozorováním stanice"));
+  choices->addWidget(m_ownOnly);
   choices->addStretch();
   column->addLayout(choices);
   auto* legend = new QLabel(
@@ -51,6 +56,9 @@ UncertaintyView::UncertaintyView(ResultsContext& ctx, QWidget* parent) : Results
       this);
   legend->setWordWrap(true);
   column->addWidget(legend);
+  m_records = new QLabel(this);
+  m_records->setObjectName("NejistotyZaznamy");
+  column->addWidget(m_records);
   m_model = new TextGridModel(this);
   m_grid = new QTableView(this);
   m_grid->setObjectName("NejistotyTabulka");
@@ -67,6 +75,7 @@ UncertaintyView::UncertaintyView(ResultsContext& ctx, QWidget* parent) : Results
   connect(m_hemisphere, &QComboBox::currentIndexChanged, this, rebuild);
   connect(m_index, &QComboBox::currentIndexChanged, this, rebuild);
   connect(m_smoothed, &QCheckBox::toggled, this, rebuild);
+  connect(m_ownOnly, &QCheckBox::toggled, this, rebuild);
 }
 
 std::optional<QString> UncertaintyView::Open(int /*variant*/) {
@@ -82,8 +91,11 @@ void UncertaintyView::RecordsChanged() {
 void UncertaintyView::Rebuild() {
   const auto quantity = static_cast<Quantity>(m_index->currentIndex());
   const auto hemisphere = static_cast<Hemisphere>(m_hemisphere->currentIndex() + 1);
+  const RecordMonths& taken = m_ctx.App.Months.Get(
+      m_ctx.App.Db, m_ownOnly->isChecked() ? RecordChoice::OwnDrawings : RecordChoice::AllRecords);
+  m_records->setText(QString::fromStdString(AveragedRecordsText(taken)));
   const auto months =
-      MonthlyUncertainty(m_ctx.App.Db, m_ctx.Months(), quantity, hemisphere, m_ctx.App.Today);
+      MonthlyUncertainty(m_ctx.App.Db, taken, quantity, hemisphere, m_ctx.App.Today);
   m_rows = m_smoothed->isChecked() ? SmoothedUncertaintyRows(SmoothedUncertaintyOf(months))
                                    : MonthlyUncertaintyRows(months);
   m_model->SetRows(UncertaintyRowsShown(m_rows));

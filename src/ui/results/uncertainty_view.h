@@ -2,7 +2,8 @@
 #pragma once
 // "Nejistoty": for a hemisphere and one index of the measured table, every month's drawing days,
 // mean, scatter of the daily values, standard error and provisional flag, or the smoothed values
-// with the months behind them. Computed when the view opens, when a choice changes and when the
+// with the months behind them; of the station's own drawings unless the user takes the catalogue
+// days in too, and saying which. Computed when the view opens, when a choice changes and when the
 // records change; "Do CSV souboru" writes the table shown.
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QTableView;
 
 namespace ardeno {
@@ -30,6 +32,8 @@ class UncertaintyView : public ResultsView {
   QComboBox* HemisphereBox() const { return m_hemisphere; }
   QComboBox* IndexBox() const { return m_index; }
   QCheckBox* SmoothedBox() const { return m_smoothed; }
+  QCheckBox* OwnDrawingsBox() const { return m_ownOnly; }
+  QLabel* RecordsLabel() const { return m_records; }
   QTableView* Grid() const { return m_grid; }
   // The table shown, header row first.
   const std::vector<std::vector<std::string>>& Rows() const { return m_rows; }
@@ -41,6 +45,8 @@ class UncertaintyView : public ResultsView {
   QComboBox* m_hemisphere;
   QComboBox* m_index;
   QCheckBox* m_smoothed;
+  QCheckBox* m_ownOnly;
+  QLabel* m_records;
   TextGridModel* m_model;
   QTableView* m_grid;
   bool m_opened = false;

@@ -22,6 +22,7 @@
 #include "ui/shell/data_events.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/platform_dialogs.h"
+#include "ui/shell/user_settings.h"
 #include "ui/shell/view_settings.h"
 
 class QWidget;
@@ -89,6 +90,19 @@ struct AppContext {
   void RecordsEdited(EditKind kind, const std::string& date = {}) {
     History.Record(Db, kind, date);
     Events.NotifyRecordsChanged();
+  }
+
+  // The records the measured and smoothed tables and graphs take: all of them, as the results
+  // always were, or the station's own drawings when "jen vlastní zákresy" is on.
+  RecordChoice TableRecords() const {
+    return View.OwnDrawingsOnly ? RecordChoice::OwnDrawings : RecordChoice::AllRecords;
+  }
+  // Switches "jen vlastní zákresy", keeps the choice for the next run and announces it.
+  void ChooseOwnDrawingsOnly(bool ownOnly) {
+    if (View.OwnDrawingsOnly == ownOnly) return;
+    View.OwnDrawingsOnly = ownOnly;
+    KeepOwnDrawingsOnly(ownOnly);
+    Events.NotifyRecordChoiceChanged();
   }
 
   // A pixel size that follows the interface scale.

@@ -32,9 +32,13 @@ class DataEvents : public QObject {
   void NotifyRecordsChanged() { emit DataChanged(DataChange::Records); }
   void NotifyFacularAreaChanged() { emit DataChanged(DataChange::FacularArea); }
   void NotifyRecordChosen() { emit DataChanged(DataChange::CurrentRecord); }
+  void NotifyRecordChoiceChanged() { emit RecordChoiceChanged(); }
 
  signals:
   void DataChanged(ardeno::DataChange change);
+  // "jen vlastní zákresy" was switched: the tables and graphs take other records, which are
+  // themselves unchanged.
+  void RecordChoiceChanged();
 };
 
 }  // namespace ardeno

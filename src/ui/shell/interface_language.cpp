@@ -8,6 +8,7 @@
 
 #include "core/text/core_text.h"
 #include "ui/shell/czech_qt_texts.h"
+#include "ui/shell/user_settings.h"
 
 namespace ardeno {
 
@@ -60,8 +61,6 @@ void TranslateCoreTexts(const QTranslator* texts) {
     return texts->translate(context, source).toStdString();
   });
 }
-
-QSettings UserSettings() { return QSettings(QStringLiteral("Ardeno"), QStringLiteral("Ardeno")); }
 
 }  // namespace
 

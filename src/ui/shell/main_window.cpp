@@ -19,8 +19,10 @@
 
 #include "core/data/ascii_export.h"
 #include "core/data/data_file.h"
+#include "core/shell/program_version.h"
 #include "core/shell/saved_status.h"
 #include "ui/drawing/drawing_window.h"
+#include "ui/entry/station_form.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/data_saving.h"
 #include "ui/shell/help_window.h"
@@ -48,6 +50,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
   setWindowTitle(QStringLiteral("Ardeno"));
   m_ctx.Frame = this;
   m_ctx.Inputs = &m_inputs;
+  m_ctx.View.OwnDrawingsOnly = KeptOwnDrawingsOnly();
 
   m_mdi = new QMdiArea(this);
   m_mdi->setObjectName("MdiArea");
@@ -134,6 +137,8 @@ void MainWindow::CreateMenus() {
   Place(save, {"ulozitdat", "ulozASCI"});
   Place(entry, {"posledni1", "skok", "tisk1", "Ulozkresy"});
   entry->addSeparator();
+  Place(entry, {"stanice"});
+  entry->addSeparator();
   Place(entry, {"zpet", "znovu"});
   entry->addSeparator();
   CreateLanguageMenu(entry);
@@ -172,7 +177,9 @@ void MainWindow::CreateStatusBar() {
     m_statusPanels[i]->setFrameShadow(QFrame::Sunken);
     bar->addWidget(m_statusPanels[i], i == 1 ? 1 : 0);
   }
-  m_statusPanels[2]->setText(QCoreApplication::translate("Ardeno", "Upraveno  05.01.2020"));
+  m_statusPanels[2]->setText(
+      QStringLiteral("Ardeno ") +
+      QString::fromUtf8(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())));
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -255,6 +262,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::ShowAbout() {
   AboutBox box(this);
   box.exec();
+}
+
+void MainWindow::OpenStationForm() {
+  // One form at a time: a second command brings the open one forward.
+  if (auto* open = findChild<StationForm*>(QString(), Qt::FindDirectChildrenOnly)) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  auto* form = new StationForm(m_ctx, this);
+  form->show();
 }
 
 }  // namespace ardeno

@@ -37,6 +37,9 @@ struct ViewSettings {
   // while record MarkedRecord is current; 0 for none.
   int MarkedRecord = 0;
   int MarkedGroup = 0;
+  // "jen vlastní zákresy": the measured and smoothed tables and graphs leave the catalogue days
+  // out. Kept from one run to the next.
+  bool OwnDrawingsOnly = false;
 };
 
 }  // namespace ardeno
