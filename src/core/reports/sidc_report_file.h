@@ -14,8 +14,6 @@
 namespace ardeno {
 
 inline constexpr const char* kSidcReportFolder = "Mesice";
-inline constexpr const char* kSidcCodePromptCaption = "Nárev Observatoře";
-inline constexpr const char* kSidcCodePrompt = "Obsrevatoř";
 inline constexpr const char* kSidcCodeInitial = "OBSERVR. ";
 inline constexpr const char* kSidcOverwriteQuestion = "Soubor již existuje !\r   Přepsat?";
 

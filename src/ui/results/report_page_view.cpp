@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/data/aux_file_io.h"
 #include "core/data/instrument_file.h"
@@ -20,6 +21,7 @@
 #include "core/reports/own_report_files.h"
 #include "core/reports/report_text.h"
 #include "core/reports/sidc_report_file.h"
+#include "core/reports/station_settings.h"
 #include "core/results/month_walk.h"
 #include "core/text/encoding.h"
 #include "ui/graphs/graph_canvas.h"
@@ -279,37 +281,57 @@ void ReportPageView::SaveFile() {
   const Database& db = app.Db;
   // The files observers send away are checked first; their own report is not.
   if (m_report != MonthlyReport::Own && !MonthPassesCheck(app, m_month)) return;
+  // The station's code is set once in the form "Stanice" and taken by every SIDC report.
+  const StationSettingsReading station = ReadStationSettings(app.ProgDir);
+  if (m_report == MonthlyReport::Sidc) {
+    for (const std::string& problem : station.Problems)
+      app.Msg.ShowMessageText(QString::fromStdString(problem));
+    if (const Refusal missing = MissingForSidcReport(station.Settings)) {
+      app.Msg.ShowMessageText(QString::fromStdString(*missing));
+      return;
+    }
+  }
   if (m_report != MonthlyReport::Own && m_popis[0].empty()) {
     app.Msg.ShowMessageText(Text(m_report == MonthlyReport::Sidc ? kNoDescriptionSidcMessage
                                                                  : kNoDescriptionCvMessage));
   }
-  app.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kWritingMessage));
+  // A report that exists may have been edited by hand: it is replaced only at the user's word.
+  const auto mayWrite = [&](const std::vector<std::filesystem::path>& files) {
+    const bool exists = std::any_of(files.begin(), files.end(), [](const auto& file) {
+      std::error_code noFile;
+      return std::filesystem::exists(std::filesystem::symlink_status(file, noFile));
+    });
+    return !exists || app.Dialogs.ConfirmOverwrite(this, Text(kSidcOverwriteQuestion));
+  };
   switch (m_report) {
-    case MonthlyReport::Own:
+    case MonthlyReport::Own: {
+      const auto index = OwnIndexFilePath(app.ProgDir, m_month);
+      const auto areas = OwnAreaFilePath(app.ProgDir, m_month);
+      if (!mayWrite({index, areas})) return;
+      app.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kWritingMessage));
       // The index and the area file are one report: both are written, or neither changes.
-      if (const auto error = WriteReportFiles({{OwnIndexFilePath(app.ProgDir, m_month),
-                                                ReportFileBytes(OwnIndexFileLines(db, m_days))},
-                                               {OwnAreaFilePath(app.ProgDir, m_month),
-                                                ReportFileBytes(OwnAreaFileLines(db, m_days))}}))
+      if (const auto error =
+              WriteReportFiles({{index, ReportFileBytes(OwnIndexFileLines(db, m_days))},
+                                {areas, ReportFileBytes(OwnAreaFileLines(db, m_days))}}))
         app.Msg.ShowMessageText(QString::fromStdString(*error));
       return;
-    case MonthlyReport::Cv:
-      Write(CvReportPath(app.ProgDir, m_month),
-            ReportFileBytes(CvReportLines(db, m_days, m_month, m_popis)));
+    }
+    case MonthlyReport::Cv: {
+      const auto file = CvReportPath(app.ProgDir, m_month);
+      if (!mayWrite({file})) return;
+      app.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kWritingMessage));
+      Write(file, ReportFileBytes(CvReportLines(db, m_days, m_month, m_popis)));
       return;
+    }
     case MonthlyReport::Sidc:
       break;
   }
-  const auto code = app.Dialogs.InputText(this, Text(kSidcCodePromptCaption), Text(kSidcCodePrompt),
-                                          Text(kSidcCodeInitial));
-  if (!code) return;
   const auto file = SidcReportPath(app.ProgDir, m_month);
-  if (std::filesystem::exists(file) &&
-      !app.Dialogs.ConfirmOverwrite(this, Text(kSidcOverwriteQuestion))) {
-    return;
-  }
+  if (!mayWrite({file})) return;
+  app.Msg.ShowMessageText(QCoreApplication::translate("Ardeno", kWritingMessage));
   if (!Write(file,
-             Utf8ToCp1250(SidcReportText(db, m_days, m_month, code->toStdString(), m_popis[6])))) {
+             Utf8ToCp1250(SidcReportText(db, m_days, m_month,
+                                         SidcHeaderCode(station.Settings.SidcCode), m_popis[6])))) {
     return;
   }
   // The first drawing of the month becomes the work record.

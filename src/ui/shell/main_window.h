@@ -97,6 +97,8 @@ class MainWindow : public QMainWindow {
   // F1 ("Příručka"): the help window with the page of the window that has the focus.
   void ShowHelpPage();
   void ShowAbout();
+  // "Stanice": the station's codes, place and description, set once for every report.
+  void OpenStationForm();
   void OpenResults();
   void OpenCoordinateTables();
   void OpenDailyGraphs();

@@ -85,6 +85,7 @@ std::vector<Command> MainWindow::BuildCommands() {
       {"Ulozkresy", QCoreApplication::translate("Ardeno", "Ulož zákresy (bmp)"),
        [this] { m_drawing->ShowSaveRangeBox(DrawingImageFormat::Bmp); }, dataWindowsExist, false,
        beforeData},
+      {"stanice", tr("S&tanice…"), [this] { OpenStationForm(); }},
       {"konec", QCoreApplication::translate("Ardeno", "&Konec"), [this] { close(); }},
       // Each language by its own name, whatever the language shown.
       {"jazyk_cs",

@@ -107,6 +107,24 @@ cp "$(cat "$work/out")" "$work/sidc-before"
 "$cli" sidc-report "$work/db" "$month" "XYZ " >/dev/null 2>&1 && fail "sidc-report overwrote"
 cmp -s "$work/sidc-before" "$(cat "$work/out")" || fail "sidc-report changed the file"
 "$cli" sidc-report "$work/db" "$month" "XYZ " --replace >/dev/null 2>&1 || fail "sidc --replace"
+# Without a code on the line the station's own (Site.txt, line 3, set by the form "Stanice").
+"$cli" sidc-report "$work/db" "$month" --replace >/dev/null 2>"$work/err" && fail "sidc without a code"
+grep -q "Stanice" "$work/err" || fail "sidc without a code: the form not named: $(cat "$work/err")"
+printf '\r\n\r\nONDR\r\n' >"$work/db/Site.txt"
+"$cli" sidc-report "$work/db" "$month" --replace >"$work/out" 2>/dev/null || fail "sidc with the kept code"
+sed -n 2p "$(cat "$work/out")" | grep -q '^ONDR (CZECH REP.)' || fail "sidc kept code: $(sed -n 2p "$(cat "$work/out")")"
+# Every report writer keeps a file that exists unless --replace.
+for command in own-report sidc-csv cv-report; do
+  "$cli" "$command" "$work/db" "$month" --replace >"$work/out" 2>/dev/null || fail "$command first run"
+  written=$(head -1 "$work/out")
+  cp "$written" "$work/kept"
+  printf 'hand-edited' >>"$written"
+  "$cli" "$command" "$work/db" "$month" >/dev/null 2>"$work/err" && fail "$command overwrote"
+  grep -q -- "--replace" "$work/err" || fail "$command: $(cat "$work/err")"
+  "$cli" "$command" "$work/db" "$month" --replace >/dev/null 2>&1 || fail "$command --replace"
+  cmp -s "$work/kept" "$written" || fail "$command --replace did not write the report again"
+done
+rm -rf "$work/db/Vlastni" "$work/db/CSVsoubory" "$work/db/CVdata" "$work/db/Site.txt"
 printf 'Ond\xf8ejov\r\nAB-12\r\nAdresa\r\ntel\r\nProjekce \r\n' >"$work/db/DataproCSV.txt"
 "$cli" sidc-csv "$work/db" "$month" >"$work/out" 2>/dev/null || fail "sidc-csv status"
 case "$(cat "$work/out")" in */CSVsoubory/Rok*/*_012a.csv) ;; *) fail "sidc-csv path: $(cat "$work/out")" ;; esac
@@ -137,11 +155,17 @@ printf '[General]\nlanguage=en\n' >"$XDG_CONFIG_HOME/Ardeno/Ardeno.conf"
 rm "$XDG_CONFIG_HOME/Ardeno/Ardeno.conf"
 "$cli" --lang de check "$work/db" >/dev/null 2>"$work/err" && fail "--lang de accepted"
 grep -qx "Za --lang patří cs nebo en" "$work/err" || fail "--lang de: $(cat "$work/err")"
+"$cli" --lang en --today 31.2.2020 check "$work/db" >/dev/null 2>"$work/err" && fail "--today 31.2 accepted"
+grep -qx -- "--today must be followed by a date D.M.YYYY" "$work/err" || fail "--today in English: $(cat "$work/err")"
+LANG=en_GB.UTF-8 "$cli" --lang de check "$work/db" >/dev/null 2>"$work/err"
+grep -qx -- "--lang must be followed by cs or en" "$work/err" || fail "--lang de under an English locale: $(cat "$work/err")"
 for command in "export-ascii" "observers-csv"; do
-  "$cli" --lang cs "$command" "$work/db" >"$work/out.cs" || fail "$command in Czech"
+  again=""
+  [ "$command" = "observers-csv" ] && again="--replace"
+  "$cli" --lang cs "$command" "$work/db" $again >"$work/out.cs" || fail "$command in Czech"
   written=$(sed 's/^[^:]*: //; s/, .*//' "$work/out.cs" | head -1)
   cp "$written" "$work/file.cs"
-  "$cli" --lang en "$command" "$work/db" >/dev/null || fail "$command in English"
+  "$cli" --lang en "$command" "$work/db" $again >/dev/null || fail "$command in English"
   cmp -s "$work/file.cs" "$written" || fail "$command: the file differs in English"
 done
 # Tables on stdout and the group files are read by scripts: the same bytes in English.

@@ -197,10 +197,12 @@ month=$("$cli" check "$rep" | sed -n 's/^První datum: ..\.0*\([0-9]*\)\.\([0-9]
 "$cli" own-report "$rep" "$month" >"$work/out" 2>/dev/null || fail "own-report"
 first=$(sed -n 1p "$work/out") second=$(sed -n 2p "$work/out")
 rm -f "$second" && mkdir -p "$second/blocked"
-refused "own-report second file blocked" "$rep" "$cli" own-report "$rep" "$month"
+refused "own-report without --replace" "$rep" "$cli" own-report "$rep" "$month"
+grep -q -- "--replace" "$work/err" || fail "own-report: the existing file not named: $(cat "$work/err")"
+refused "own-report second file blocked" "$rep" "$cli" own-report "$rep" "$month" --replace
 rm -rf "$second" && printf 'old areas' >"$second" && chmod a-w "$second"
 printf 'old index' >"$first"
-refused "own-report second file read-only" "$rep" "$cli" own-report "$rep" "$month"
+refused "own-report second file read-only" "$rep" "$cli" own-report "$rep" "$month" --replace
 chmod u+w "$second"
 
 # --- a read-only data folder gets nothing, also for root ---

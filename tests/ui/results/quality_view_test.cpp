@@ -294,7 +294,7 @@ void QualityViewTest::ReportsAskBeforeWritingAMonthWithErrors() {
   Frame f(Dir());
   f.Msg.Values = {month};
   f.Button(button.toUtf8().constData())->click();
-  f.Dialogs.Inputs = {QString("ONDR ")};
+  std::ofstream(Dir() / "Site.txt", std::ios::binary) << "\r\n\r\nONDR\r\n";
   f.Msg.Choices = {answer};
   f.Results()->MenuAction("dosouboru")->trigger();
   QCOMPARE(f.Msg.Questions.size(), asked ? 1 : 0);

@@ -94,7 +94,7 @@ class ResultsWindowTest : public QObject {
   void CalendarMarksTheQuietDaysOfTheChosenYear();
   void ReportMonthPromptEndsOnCancel();
   void OwnReportKeysAndFiles();
-  void SidcReportAsksCodeAndOverwrite();
+  void SidcReportTakesTheStationCodeAndAsksOverwrite();
   void ReportsAndObserversPrintAndSave();
 
  private:
@@ -406,20 +406,37 @@ void ResultsWindowTest::OwnReportKeysAndFiles() {
   const fs::path dir = m_dir.path().toStdString();
   QVERIFY(fs::exists(dir / "Vlastni" / "VL-03_2001.Txt"));
   QVERIFY(fs::exists(dir / "Vlastni" / "VLR-03_2001.Txt"));
+  // Saved again over a hand-edited report: asked first, and "Ne" keeps the file.
+  std::ofstream(dir / "Vlastni" / "VL-03_2001.Txt", std::ios::binary) << "hand-edited";
+  f.Dialogs.Confirmations = {false};
+  f.Results()->MenuAction("dosouboru")->trigger();
+  QVERIFY(f.Dialogs.Asked.contains("Soubor již existuje !\r   Přepsat?"));
+  std::ifstream kept(dir / "Vlastni" / "VL-03_2001.Txt", std::ios::binary);
+  QCOMPARE(std::string((std::istreambuf_iterator<char>(kept)), {}), std::string("hand-edited"));
 }
 
-void ResultsWindowTest::SidcReportAsksCodeAndOverwrite() {
+void ResultsWindowTest::SidcReportTakesTheStationCodeAndAsksOverwrite() {
   Frame f(m_dir.path().toStdString(), ThirtyMonths());
   f.Msg.Values = {"3.2001"};
   f.Button("oficialv")->click();
-  f.Dialogs.Inputs = {QString("ONDR ")};
+  const fs::path file = fs::path(m_dir.path().toStdString()) / "Mesice" / "200103.txt";
+  // No code set yet: the user is sent to the form "Stanice", asked nothing, and nothing is written.
+  f.Msg.Choices = {true};
+  f.Results()->MenuAction("dosouboru")->trigger();
+  QVERIFY(f.Msg.ShownMessages.last().contains("Zadávání → Stanice"));
+  QVERIFY(f.Dialogs.Asked.isEmpty());
+  QVERIFY(!fs::exists(file));
+  // Set once in Site.txt's third line, the code heads every report without a question.
+  std::ofstream(fs::path(m_dir.path().toStdString()) / "Site.txt", std::ios::binary)
+      << "\r\n\r\nONDR\r\n";
+  f.Msg.ShownMessages.clear();
   // The drawings carry sums without groups: the data check asks first, and "Ano" writes.
   f.Msg.Choices = {true};
   f.Results()->MenuAction("dosouboru")->trigger();
   QVERIFY(f.Msg.Questions.last().startsWith("Kontrola dat našla v měsíci 3/2001 chyby"));
   // Without Popis.txt the user is told first.
   QVERIFY(f.Msg.ShownMessages[0].contains("Není soubor popis.txt"));
-  const fs::path file = fs::path(m_dir.path().toStdString()) / "Mesice" / "200103.txt";
+  QVERIFY(f.Dialogs.Asked.isEmpty());
   std::ifstream in(file, std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(in)), {});
   in.close();
@@ -427,7 +444,6 @@ void ResultsWindowTest::SidcReportAsksCodeAndOverwrite() {
   QVERIFY(text.ends_with("31 9999\r\n99\r\n"));
   QCOMPARE(f.Db.CurrentIndex, 28);  // the first drawing of March 2001 is record 29
   // The file exists: only "Yes" replaces it.
-  f.Dialogs.Inputs = {QString("XXXX ")};
   f.Dialogs.Confirmations = {false};
   f.Msg.Choices = {true};
   f.Results()->MenuAction("dosouboru")->trigger();

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/entry/station_form.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/shell/app_context.h"
+
+namespace ardeno {
+
+namespace {
+
+// One line of the form: its field's name, its label, where the value goes and what it is for.
+struct StationField {
+  const char* Name;
+  const char* Label;
+  const char* Hint;
+  std::string StationSettings::*Value;
+};
+
+constexpr StationField kFields[] = {
+    {"Nazev", QT_TRANSLATE_NOOP("StationForm", "Název stanice"),
+     QT_TRANSLATE_NOOP("StationForm", "DataproCSV.txt, řádek 1: jméno stanice v CSV pro SIDC"),
+     &StationSettings::Name},
+    {"Cislo", QT_TRANSLATE_NOOP("StationForm", "Číslo observatoře"),
+     QT_TRANSLATE_NOOP("StationForm", "DataproCSV.txt, řádek 2: číslo stanice v CSV pro SIDC"),
+     &StationSettings::Number},
+    {"KodSidc", QT_TRANSLATE_NOOP("StationForm", "Kód pro SIDC"),
+     QT_TRANSLATE_NOOP("StationForm",
+                       "Site.txt, řádek 3: kód na 2. řádku měsíční zprávy pro SIDC, před "
+                       "„(CZECH REP.)“; nejvýš 20 znaků bez diakritiky"),
+     &StationSettings::SidcCode},
+    {"IndikatorUssps", QT_TRANSLATE_NOOP("StationForm", "Indikátor USSPS"),
+     QT_TRANSLATE_NOOP("StationForm", "Site.txt, řádek 1: zkratka stanice ve zprávě pro USSPS"),
+     &StationSettings::UsspsStation},
+    {"KodAavso", QT_TRANSLATE_NOOP("StationForm", "Kód pozorovatele AAVSO"),
+     QT_TRANSLATE_NOOP("StationForm", "Site.txt, řádek 2: kód pozorovatele ve zprávě pro AAVSO"),
+     &StationSettings::AavsoObserver},
+    {"Sirka", QT_TRANSLATE_NOOP("StationForm", "Zeměpisná šířka (°, sever +)"),
+     QT_TRANSLATE_NOOP("StationForm",
+                       "stanice.dat: odkud se kontroluje, že Slunce bylo v čase zákresu nad "
+                       "obzorem; obě souřadnice, nebo žádná"),
+     &StationSettings::Latitude},
+    {"Delka", QT_TRANSLATE_NOOP("StationForm", "Zeměpisná délka (°, východ +)"),
+     QT_TRANSLATE_NOOP("StationForm",
+                       "stanice.dat: odkud se kontroluje, že Slunce bylo v čase zákresu nad "
+                       "obzorem; obě souřadnice, nebo žádná"),
+     &StationSettings::Longitude},
+    {"Popis", QT_TRANSLATE_NOOP("StationForm", "Popis stanice"),
+     QT_TRANSLATE_NOOP("StationForm",
+                       "Popis.txt, řádek 7: popis v hlavičce zprávy pro SIDC a zprávy CV"),
+     &StationSettings::Description},
+};
+
+}  // namespace
+
+StationForm::StationForm(AppContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx) {
+  setObjectName("Stanice");
+  setWindowTitle(tr("Stanice"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* column = new QVBoxLayout(this);
+  auto* intro = new QLabel(tr("Údaje, které stanice zadá jednou a které převezmou všechny zprávy "
+                              "pro SIDC a pro ostatní sítě. Prázdný kód: do té sítě stanice "
+                              "neposílá."),
+                           this);
+  intro->setWordWrap(true);
+  column->addWidget(intro);
+  const StationSettingsReading reading = ReadStationSettings(ctx.ProgDir);
+  m_problems = new QLabel(this);
+  m_problems->setObjectName("ChybySouboru");
+  m_problems->setWordWrap(true);
+  m_problems->setStyleSheet(QStringLiteral("color: #b00000"));
+  QStringList problems;
+  for (const std::string& problem : reading.Problems) problems << QString::fromStdString(problem);
+  m_problems->setText(problems.join('\n'));
+  m_problems->setVisible(!problems.isEmpty());
+  column->addWidget(m_problems);
+  auto* form = new QFormLayout;
+  for (const StationField& field : kFields) {
+    auto* edit = new QLineEdit(QString::fromStdString(reading.Settings.*field.Value), this);
+    edit->setObjectName(field.Name);
+    edit->setToolTip(tr(field.Hint));
+    auto* label = new QLabel(tr(field.Label), this);
+    label->setToolTip(tr(field.Hint));
+    label->setBuddy(edit);
+    form->addRow(label, edit);
+    m_fields[field.Name] = edit;
+  }
+  column->addLayout(form);
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* save = buttons->addButton(tr("Uložit"), QDialogButtonBox::AcceptRole);
+  save->setObjectName("Ulozit");
+  save->setDefault(true);
+  buttons->addButton(tr("Zrušit"), QDialogButtonBox::RejectRole)->setObjectName("Zrusit");
+  connect(buttons, &QDialogButtonBox::accepted, this, &StationForm::Save);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  column->addWidget(buttons);
+  setMinimumWidth(ctx.Scaled(520));
+}
+
+QLineEdit* StationForm::Field(const QString& name) const {
+  const auto found = m_fields.find(name);
+  return found == m_fields.end() ? nullptr : found->second;
+}
+
+StationSettings StationForm::Entered() const {
+  StationSettings settings;
+  for (const StationField& field : kFields)
+    settings.*field.Value = m_fields.at(field.Name)->text().trimmed().toStdString();
+  return settings;
+}
+
+bool StationForm::Save() {
+  if (const Refusal refusal = WriteStationSettings(m_ctx.ProgDir, Entered())) {
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(*refusal));
+    return false;
+  }
+  accept();
+  return true;
+}
+
+}  // namespace ardeno
