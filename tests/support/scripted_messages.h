@@ -54,6 +54,8 @@ class ScriptedDialogs : public PlatformDialogs {
   // Each print dialog takes the next entry: a PDF file to print into, or nothing for Cancel.
   std::deque<std::optional<QString>> PrintFiles;
   QStringList Asked;
+  // Where each folder dialog would have opened.
+  QStringList FolderStarts;
 
   std::optional<QString> OpenFileName(QWidget*, const QString& caption, const QString&,
                                       const QString&) override {
@@ -63,9 +65,11 @@ class ScriptedDialogs : public PlatformDialogs {
     FileNames.pop_front();
     return v;
   }
-  // Folders are answered from FileNames too.
-  std::optional<QString> FolderName(QWidget* parent, const QString& caption) override {
-    return OpenFileName(parent, caption, {}, {});
+  // Folders are answered from FileNames too; where the dialog would open is kept.
+  std::optional<QString> FolderName(QWidget* parent, const QString& caption,
+                                    const QString& directory) override {
+    FolderStarts << directory;
+    return OpenFileName(parent, caption, directory, {});
   }
   bool Confirm(QWidget*, const QString&, const QString& question) override {
     Asked << question;

@@ -114,8 +114,7 @@ void DrawGroup(ObservationRecord& record, int k, const SourceGroup& group, doubl
   record.SetRotationGroupNumber(k,
                                 numbers.NumberFor(group.Region, PassageRotation(eph, longitude)));
   if (zurich >= 'D' && zurich <= 'F')
-    WriteLeaderAndFollower(record, k, place.Angle10 / 10.0, place.Distance10 / 10.0, record.Area(k),
-                           1 + std::min(4.0, std::sqrt(group.CorrectedArea) / 8));
+    WriteLeaderAndFollower(record, k, eph, longitude, group.Latitude, zurich, record.Area(k));
 }
 
 // One observer's drawing of a real day at their own hour.

@@ -7,6 +7,7 @@
 
 #include "core/data/database_ops.h"
 #include "core/data/group_types.h"
+#include "core/maps/map_sightings.h"
 #include "core/solar/day_results.h"
 #include "core/solar/heliographic.h"
 #include "core/text/number_format.h"
@@ -21,6 +22,7 @@ constexpr double kVisibleMeridianDistance = 85.0;  // groups nearer the limb are
 constexpr std::uint16_t kSampleRadiusWord = 125;   // polar mode, radius 125 mm
 constexpr int kCentralZone10 = 625;                // half the radius, in tenths of a millimetre
 constexpr int kPositionDegreeFactor = 128;         // packed place: degrees * 128 + millimetres
+constexpr double kAuxExtentTolerance = 2.0;        // degrees the stored places may miss by
 
 struct PlacedGroup {
   const SampleGroup* Group;
@@ -76,7 +78,8 @@ ClassRanges RangesOf(char zurich) {
   }
 }
 
-void WriteGroup(ObservationRecord& record, int k, const PlacedGroup& placed, SampleRandom& random) {
+void WriteGroup(ObservationRecord& record, int k, const PlacedGroup& placed,
+                const SolarEphemeris& eph, SampleRandom& random) {
   const char zurich = ZurichClass(placed.Size, random);
   const ClassRanges ranges = RangesOf(zurich);
   const int spots = random.Int(ranges.MinSpots, ranges.MaxSpots);
@@ -101,8 +104,8 @@ void WriteGroup(ObservationRecord& record, int k, const PlacedGroup& placed, Sam
       k, static_cast<std::uint16_t>(zurich == 'A' || zurich == 'H' ? 0 : random.Int(0, 3)));
   record.SetGroupNumber(k, static_cast<std::uint16_t>(placed.Group->Number));
   if (zurich >= 'D' && zurich <= 'F')
-    WriteLeaderAndFollower(record, k, placed.AngleDeg, placed.DistanceMm, area,
-                           1 + 4 * placed.Size);
+    WriteLeaderAndFollower(record, k, eph, placed.Group->CarringtonLongitude,
+                           placed.Group->Latitude, zurich, area);
 }
 
 void WriteHeader(ObservationRecord& record, const CalendarDate& date, const DrawingMarks& marks,
@@ -121,11 +124,29 @@ void WriteHeader(ObservationRecord& record, const CalendarDate& date, const Draw
 
 }  // namespace
 
-void WriteLeaderAndFollower(ObservationRecord& record, int k, double angleDeg, double distanceMm,
-                            int area, double spreadDeg) {
-  record.SetAux1Position(k, PackPlace(angleDeg - spreadDeg, distanceMm));
+void WriteLeaderAndFollower(ObservationRecord& record, int k, const SolarEphemeris& eph,
+                            double longitude, double latitude, char zurich, int area) {
+  // The middle of what the class spans in longitude (D up to 12°, E 8° to 17°, F from 13°),
+  // varied by two degrees either way with the area so that the groups are not all alike.
+  const double classExtent = zurich == 'D' ? 7 : zurich == 'E' ? 12 : 17;
+  const double extent = classExtent + (area / 7 % 5) - 2;
+  const auto packed = [&eph, latitude](double l) {
+    const PolarPosition polar = HeliographicToPolar(eph, static_cast<float>(l),
+                                                    static_cast<float>(latitude), kSampleRadiusMm);
+    return PackPlace(std::fmod(std::fmod(polar.PolarAngle, 360.0) + 360.0, 360.0),
+                     polar.PolarDistance);
+  };
+  // West is the larger Carrington longitude (L = L0 - CMD with the CMD east-positive).
+  const std::uint16_t leader = packed(longitude + extent / 2);
+  const std::uint16_t follower = packed(longitude - extent / 2);
+  // Near the limb a whole millimetre of the stored places is several degrees: an observer there
+  // draws the group without its auxiliary spots rather than with an extent it does not have.
+  const double stored = std::abs(std::remainder(
+      AuxSpotPlace(eph, leader).Longitude - AuxSpotPlace(eph, follower).Longitude, 360.0));
+  if (std::abs(stored - extent) > kAuxExtentTolerance) return;
+  record.SetAux1Position(k, leader);
   record.SetAux1Area(k, static_cast<std::uint16_t>(area * 0.35));
-  record.SetAux2Position(k, PackPlace(angleDeg + spreadDeg, distanceMm + 1));
+  record.SetAux2Position(k, follower);
   record.SetAux2Area(k, static_cast<std::uint16_t>(area * 0.15));
 }
 
@@ -178,7 +199,7 @@ ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const 
   int faculae = 0;
   for (std::size_t i = 0; i < visible.size(); ++i) {
     const int k = static_cast<int>(i) + 1;
-    WriteGroup(record, k, visible[i], random);
+    WriteGroup(record, k, visible[i], eph, random);
     // The passage is judged from the place as drawn, as the maps judge it.
     const HeliographicPosition drawn =
         PolarToHeliographic(eph, record.Angle10(k), record.Distance10(k));

@@ -6,6 +6,7 @@
 
 #include "core/data/observation_record.h"
 #include "core/reference/rotation_group_numbers.h"
+#include "core/solar/ephemeris.h"
 #include "core/text/dates.h"
 #include "sample/sample_random.h"
 #include "sample/sample_sun.h"
@@ -22,10 +23,12 @@ struct DrawingMarks {
 ObservationRecord DrawSun(const SampleSun& sun, const CalendarDate& date, const DrawingMarks& marks,
                           RotationGroupNumbers& numbers, SampleRandom& random);
 
-// Leader and follower spots of a large group, spreadDeg either side of its centre, with a third
-// and a sixth of its area.
-void WriteLeaderAndFollower(ObservationRecord& record, int k, double angleDeg, double distanceMm,
-                            int area, double spreadDeg);
+// Leader and follower spots of a large group (Zurich class D, E or F): on the group's latitude,
+// the leader west and the follower east of its centre (Carrington longitude), as far apart as a
+// group of that class spans, with a third and a sixth of its area; none where the stored places
+// (whole degrees and millimetres) cannot hold that extent, near the limb.
+void WriteLeaderAndFollower(ObservationRecord& record, int k, const SolarEphemeris& eph,
+                            double longitude, double latitude, char zurich, int area);
 // Facular field k: an outline of 4 to 6 vertices around a place near the limb, 3 to 8
 // millimetres across.
 void WriteFacula(ObservationRecord& record, int k, double angleDeg, double distanceMm,

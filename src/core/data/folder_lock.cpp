@@ -21,12 +21,14 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kHolderTextMax = 200;
 
-// "ardeno-cli merge (proces 4711, od 09.12.2026 05:31:07)"
+// "ardeno-cli merge (proces 4711, od 09.12.2026 05:31:07)", in the language of the program that
+// holds the lock: the one refused reads it as it stands.
 std::string HolderText(const std::string& holder) {
   const std::tm local = LocalTime(std::time(nullptr));
   char since[32];
   std::strftime(since, sizeof since, "%d.%m.%Y %H:%M:%S", &local);
-  return holder + " (proces " + std::to_string(ProcessNumber()) + ", od " + since + ")";
+  return FillText(CoreText("FolderLock", "%1 (proces %2, od %3)"),
+                  {holder, std::to_string(ProcessNumber()), since});
 }
 
 std::string LockFailedText(const fs::path& folder, std::error_code error) {

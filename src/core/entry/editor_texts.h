@@ -69,7 +69,7 @@ std::string FaculaColumnTitle(int column);
 std::string GroupGridHint(bool heliographic);
 inline constexpr std::string_view kFaculaGridHint = CoreTextNoop(
     "RecordEditor",
-    "Zde se zadávají souřednice  vrcholů\r jednotlivých fakulových polí. \r Na jedno pole max. 6 "
+    "Zde se zadávají souřadnice  vrcholů\r jednotlivých fakulových polí. \r Na jedno pole max. 6 "
     "vrcholů");
 
 // The Helios switch captions: what a click changes to.

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/text/core_text.h"
 #include "core/text/dates.h"
 
 namespace ardeno {
@@ -45,7 +46,10 @@ int CountOf(const std::vector<QualityFinding>& findings, Severity level);
 // The columns of the findings table: date, record, group (empty for the whole drawing), code,
 // severity, observer and the sentence.
 inline constexpr std::array<const char*, 7> kFindingHeadings = {
-    "Datum", "Záznam", "Skupina", "Kód", "Závažnost", "Pozorovatel", "Popis"};
+    CoreTextNoop("Findings", "Datum"),     CoreTextNoop("Findings", "Záznam"),
+    CoreTextNoop("Findings", "Skupina"),   CoreTextNoop("Findings", "Kód"),
+    CoreTextNoop("Findings", "Závažnost"), CoreTextNoop("Findings", "Pozorovatel"),
+    CoreTextNoop("Findings", "Popis")};
 std::array<std::string, 7> FindingCells(const QualityFinding& finding);
 
 }  // namespace ardeno

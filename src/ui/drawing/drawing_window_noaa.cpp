@@ -19,8 +19,8 @@ void DrawingWindow::ToggleNoaaRegions() {
   std::optional<std::filesystem::path> folder = ReadNoaaFolder(m_ctx.ProgDir);
   std::error_code error;
   if (!folder || !std::filesystem::is_directory(*folder, error)) {
-    const std::optional<QString> chosen =
-        m_ctx.Dialogs.FolderName(this, tr("Složka se zprávami NOAA (SRS)"));
+    const std::optional<QString> chosen = m_ctx.Dialogs.FolderName(
+        this, tr("Složka se zprávami NOAA (SRS)"), PathText(m_ctx.ProgDir));
     if (!chosen) return;
     folder = PathFromText(*chosen);  // a folder name with Czech letters holds on every system
     if (const auto failure = WriteNoaaFolder(m_ctx.ProgDir, *folder))

@@ -27,7 +27,7 @@ CoordinateModeWindow::CoordinateModeWindow(Messages& messages, QWidget* parent)
   m_polar = new QRadioButton(QCoreApplication::translate("Ardeno", "Polární souřadnice -projekcí"),
                              group);
   m_heliographic = new QRadioButton(
-      QCoreApplication::translate("Ardeno", "Vizuálně  Heliografické souřednice"), group);
+      QCoreApplication::translate("Ardeno", "Vizuálně  Heliografické souřadnice"), group);
   auto* groupLayout = new QVBoxLayout(group);
   groupLayout->addWidget(m_polar);
   groupLayout->addWidget(m_heliographic);

@@ -94,7 +94,8 @@ QualityView::QualityView(ResultsContext& ctx, QWidget* parent) : ResultsView(ctx
   m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   m_grid->setColumnCount(static_cast<int>(kFindingHeadings.size()));
   QStringList headings;
-  for (const char* heading : kFindingHeadings) headings << tr(heading);
+  for (const char* heading : kFindingHeadings)
+    headings << QString::fromStdString(CoreText("Findings", heading));
   m_grid->setHorizontalHeaderLabels(headings);
   m_grid->verticalHeader()->hide();
   m_grid->horizontalHeader()->setStretchLastSection(true);

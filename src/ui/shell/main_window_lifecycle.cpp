@@ -117,8 +117,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::Shutdown() {
   Database& db = m_ctx.Db;
   if (db.DataChanged) {
+    // The backup is the file as it was before this run's changes; the changes are saved either way.
     if (m_ctx.Msg.AskChoice(QCoreApplication::translate(
-            "Ardeno", "Vytvořit zálohový soubor dataxu bez nových dat ? "))) {
+            "Ardeno",
+            "Před uložením změn zapsat zálohu datax-zaloha.dat: data, jak byla načtena při "
+            "spuštění, bez změn z této práce?"))) {
       if (const auto error = WriteBackup(db, m_ctx.ProgDir)) {
         m_ctx.Msg.ShowMessageText(QString::fromStdString(*error));
       }

@@ -60,10 +60,10 @@ MessageWindow::MessageWindow(MessageMode mode, const QString& text, const QStrin
 
   m_label = new QLabel(this);
   m_label->setObjectName("Label1");
-  // Carriage returns in the program's texts start new lines, and a line wider than the screen is
-  // broken so that the whole message can be read.
+  // Carriage returns in the program's texts start new lines, and a line of a message or a
+  // question wider than the screen is broken so that the whole text can be read.
   QString shown = text;
-  if (mode == MessageMode::Message && !text.startsWith(QLatin1String(" F8"))) {
+  if (mode != MessageMode::ValueInput && !text.startsWith(QLatin1String(" F8"))) {
     const QFontMetrics metrics(MessageFont());
     const std::string wrapped = WrapMessageText(
         text.toStdString(), MaxTextWidth(parent), [&metrics](std::string_view part) {
@@ -77,7 +77,9 @@ MessageWindow::MessageWindow(MessageMode mode, const QString& text, const QStrin
   m_label->setText(shown);
   m_label->setTextFormat(Qt::PlainText);
 
-  m_okButton = new QPushButton("OK", this);
+  // A question is answered "Ano" or "Ne"; a message and a value are confirmed with "OK".
+  m_okButton =
+      new QPushButton(mode == MessageMode::Choice ? tr("Ano") : QStringLiteral("OK"), this);
   m_okButton->setObjectName("Button1");
   m_okButton->setAutoDefault(false);
   connect(m_okButton, &QPushButton::clicked, this, &MessageWindow::AcceptOk);
@@ -117,9 +119,14 @@ void MessageWindow::BuildLayout() {
       m_edit->setGeometry(100, 72, 121, 32);
       m_edit->show();
       break;
-    case MessageMode::Choice:
-      g = ChoiceLayout(widthOf(m_text));
+    case MessageMode::Choice: {
+      const QStringList lines = m_label->text().split('\n');
+      int widest = 0;
+      for (const QString& line : lines) widest = std::max(widest, widthOf(line));
+      g = ChoiceLayout(widest);
+      FitMessageLines(g, static_cast<int>(lines.size()), metrics.lineSpacing());
       break;
+    }
   }
   setFixedSize(g.Width, g.Height);
   const QSize labelSize = m_label->sizeHint();

@@ -16,8 +16,10 @@ class PlatformDialogs {
   // A file to open, or nothing when cancelled.
   virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                               const QString& directory, const QString& filter) = 0;
-  // A folder to read from, or nothing when cancelled (no dialog: nothing).
-  virtual std::optional<QString> FolderName(QWidget* /*parent*/, const QString& /*caption*/) {
+  // A folder to read from, the dialog opening in `directory`; nothing when cancelled (no
+  // dialog: nothing).
+  virtual std::optional<QString> FolderName(QWidget* /*parent*/, const QString& /*caption*/,
+                                            const QString& /*directory*/) {
     return std::nullopt;
   }
   // The standard yes/no confirmation box; true for yes.

@@ -16,8 +16,9 @@ std::optional<QString> QtPlatformDialogs::OpenFileName(QWidget* parent, const QS
   return name;
 }
 
-std::optional<QString> QtPlatformDialogs::FolderName(QWidget* parent, const QString& caption) {
-  const QString name = QFileDialog::getExistingDirectory(parent, caption);
+std::optional<QString> QtPlatformDialogs::FolderName(QWidget* parent, const QString& caption,
+                                                     const QString& directory) {
+  const QString name = QFileDialog::getExistingDirectory(parent, caption, directory);
   if (name.isEmpty()) return std::nullopt;
   return name;
 }

@@ -13,7 +13,8 @@ class QtPlatformDialogs : public PlatformDialogs {
  public:
   std::optional<QString> OpenFileName(QWidget* parent, const QString& caption,
                                       const QString& directory, const QString& filter) override;
-  std::optional<QString> FolderName(QWidget* parent, const QString& caption) override;
+  std::optional<QString> FolderName(QWidget* parent, const QString& caption,
+                                    const QString& directory) override;
   bool Confirm(QWidget* parent, const QString& caption, const QString& question) override;
   bool ConfirmOverwrite(QWidget* parent, const QString& question) override;
   void Inform(QWidget* parent, const QString& caption, const QString& text) override;

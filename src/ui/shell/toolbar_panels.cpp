@@ -14,6 +14,7 @@
 
 #include "core/groups/east_west.h"
 #include "core/shell/interface_scale.h"
+#include "core/shell/program_version.h"
 #include "ui/graphs/mdi_child.h"
 #include "ui/shell/hint_timing.h"
 #include "ui/shell/toolbar_buttons.h"
@@ -92,12 +93,16 @@ ToolbarPanels::ToolbarPanels(QWidget* parent, std::function<QAction*(const char*
   views->setExclusive(true);
   for (const char* view : {"skvrny", "fakule", "skvrfak"}) views->addButton(Button(view));
 
-  auto* lastChange = new QLabel(QStringLiteral("01.03.2020"), Panel(kBasicPanel));
-  lastChange->setObjectName("Label1");
-  lastChange->setToolTip(QCoreApplication::translate("Ardeno", "Poslední úprava"));
-  lastChange->setStatusTip(lastChange->toolTip());
-  lastChange->setContentsMargins(8, 0, 4, 0);
-  Panel(kBasicPanel)->layout()->addWidget(lastChange);
+  // The program's version, never a date that could be read as one of the data.
+  auto* version = new QLabel(
+      QStringLiteral("v") +
+          QString::fromUtf8(kProgramVersion.data(), static_cast<qsizetype>(kProgramVersion.size())),
+      Panel(kBasicPanel));
+  version->setObjectName("Label1");
+  version->setToolTip(QCoreApplication::translate("Ardeno", "Verze programu"));
+  version->setStatusTip(version->toolTip());
+  version->setContentsMargins(8, 0, 4, 0);
+  Panel(kBasicPanel)->layout()->addWidget(version);
 
   // East-west positions by group type: the open positions view takes the new filter.
   auto* groupType = new QComboBox(Panel(kResultsPanel));

@@ -50,6 +50,14 @@ fi
 "$sample" vzorek 20 3 >/dev/null 2>&1 || fail "sample into a folder"
 [ -f vzorek/datax.dat ] || fail "sample wrote no datax.dat"
 
+# The generated groups are plausible: a large group's leader and follower span in longitude what
+# its class spans, so the data check finds no class at odds with its extent (Q02) in a year.
+"$sample" vzorek-rok 365 7 >/dev/null 2>&1 || fail "sample of a year"
+"$cli" lint vzorek-rok >lint.txt 2>/dev/null
+q02=$(grep -c ' Q02 ' lint.txt)
+[ "$q02" -eq 0 ] || fail "sample: $q02 findings Q02: $(grep ' Q02 ' lint.txt | head -3)"
+rm -rf vzorek-rok lint.txt
+
 # The language as ardeno-cli chooses it: --lang before the arguments, else the kept choice, else
 # the locale. name | locale | expected status | stream | expected text | command...
 speaks() {

@@ -354,6 +354,8 @@ void DrawingWindowTest::keyNMarksNoaaRegionsFromTheKeptFolder() {
   ReleaseKey(&window, Qt::Key_N, "n");
   QVERIFY(window.NoaaRegionsShown());
   QCOMPARE(ReadNoaaFolder(folder), std::optional(reports));
+  // The folder dialog opened in the data folder, not wherever the program was started.
+  QCOMPARE(app.Dialogs.FolderStarts, QStringList{QString::fromStdString(folder.string())});
   const QImage image = window.RenderImage(false);
   QCOMPARE(window.NoaaMarks().size(), std::size_t{1});
   const RegionMark& mark = window.NoaaMarks().front();

@@ -26,6 +26,7 @@ class MessageWindowTest : public QObject {
   void ChoiceAnswers();
   void WindowMessagesRunsModally();
   void LongMessageIsWrappedToTheScreen();
+  void LongQuestionIsWrappedWithBothAnswersOnScreen();
 };
 
 void MessageWindowTest::ShortMessageIsThreeHundredFiftyWide() {
@@ -75,6 +76,25 @@ void MessageWindowTest::LongMessageIsWrappedToTheScreen() {
   QVERIFY(window.height() >= window.OkButton()->geometry().bottom());
 }
 
+void MessageWindowTest::LongQuestionIsWrappedWithBothAnswersOnScreen() {
+  // The removal question names the drawing, its groups and where it goes: wider than a
+  // 1024-pixel screen on one line.
+  const QString question = QStringLiteral(
+      "Odstranit zákres č. 1234 ze dne 20.03.2014 12:00 (pozorovatel Kučerová Ludmila, 7 skupin, "
+      "R = 112) z databáze? Zákres se přesune do souboru odstranene.dat a lze ho vrátit příkazem "
+      "Zpět nebo ze souboru odstranene.dat; datax.dat se změní až při uložení dat.");
+  QWidget owner;
+  owner.resize(800, 600);
+  MessageWindow window(MessageMode::Choice, question, {}, &owner);
+  const int screenWidth = owner.screen()->availableGeometry().width();
+  QVERIFY2(window.width() <= screenWidth, qPrintable(QString::number(window.width())));
+  QVERIFY(window.Label()->text().count('\n') >= 1);
+  QCOMPARE(window.Label()->text().simplified(), question.simplified());
+  QVERIFY(window.OkButton()->y() >= window.Label()->geometry().bottom());
+  QVERIFY(window.NoButton()->geometry().right() <= window.width());
+  QVERIFY(window.height() >= window.NoButton()->geometry().bottom());
+}
+
 void MessageWindowTest::ValueInputHasFixedSizeAndKeepsTypedTextOnEnter() {
   MessageWindow window(MessageMode::ValueInput, "Zadej hodnotu", "80", nullptr);
   QCOMPARE(window.windowTitle(), QString("Zadání hodnoty"));
@@ -113,6 +133,8 @@ void MessageWindowTest::ChoiceAnswers() {
   QCOMPARE(window.windowTitle(), QString("Výběr"));
   QCOMPARE(window.width(), 400);
   QCOMPARE(window.NoButton()->x(), window.OkButton()->x() + 103);
+  QCOMPARE(window.OkButton()->text(), QString("Ano"));
+  QCOMPARE(window.NoButton()->text(), QString("Ne"));
   window.show();
   if (action == "ok") QTest::mouseClick(window.OkButton(), Qt::LeftButton);
   if (action == "no") QTest::mouseClick(window.NoButton(), Qt::LeftButton);

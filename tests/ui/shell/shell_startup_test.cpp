@@ -187,7 +187,9 @@ void ShellStartupTest::ClosingAfterChangeAsksBackupAndSavesEvenOnNo() {
   run.Db.DataChanged = true;
   run.Msg.Choices = {false};
   QVERIFY(window.close());
-  QCOMPARE(run.Msg.Questions, QStringList{"Vytvořit zálohový soubor dataxu bez nových dat ? "});
+  QCOMPARE(run.Msg.Questions,
+           QStringList{"Před uložením změn zapsat zálohu datax-zaloha.dat: data, jak byla načtena "
+                       "při spuštění, bez změn z této práce?"});
   QVERIFY(!fs::exists(folder / kBackupFileName));
   const std::string saved = FileBytes(folder / kDataFileName);
   QCOMPARE(saved.size(), std::size_t(kRecordSize));
