@@ -220,10 +220,6 @@
         <translation>Polar coordinates - projection</translation>
     </message>
     <message>
-        <source>Vizuálně  Heliografické souřednice</source>
-        <translation>Visual  Heliographic coordinates</translation>
-    </message>
-    <message>
         <source>Poloměr zákresu</source>
         <translation>Drawing radius</translation>
     </message>
@@ -1120,10 +1116,6 @@
         <translation>&amp;Graphs</translation>
     </message>
     <message>
-        <source>Upraveno  05.01.2020</source>
-        <translation>Modified  05.01.2020</translation>
-    </message>
-    <message>
         <source>Až po načtení dat</source>
         <translation>Only after the data are loaded</translation>
     </message>
@@ -1258,10 +1250,6 @@
     <message>
         <source>Program je určen pro rozlišení 1024x768 a větší</source>
         <translation>The program is meant for a resolution of 1024x768 and more</translation>
-    </message>
-    <message>
-        <source>Vytvořit zálohový soubor dataxu bez nových dat ? </source>
-        <translation>Create a backup of the data file without the new data? </translation>
     </message>
     <message>
         <source>Data nebyla uložena. Ukončit program bez uložení?</source>
@@ -1920,10 +1908,6 @@
         <translation>As</translation>
     </message>
     <message>
-        <source>Poslední úprava</source>
-        <translation>Last change</translation>
-    </message>
-    <message>
         <source>Výběr typu skupiny východ-západ</source>
         <translation>Choice of the group type east-west</translation>
     </message>
@@ -2417,6 +2401,26 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
         <source>&amp;Pozorovatelé a kontrola</source>
         <translation>&amp;Observers and checks</translation>
     </message>
+    <message>
+        <source>Vizuálně  Heliografické souřadnice</source>
+        <translation>Visual  Heliographic coordinates</translation>
+    </message>
+    <message>
+        <source>Jen vlastní zákresy</source>
+        <translation>Own drawings only</translation>
+    </message>
+    <message>
+        <source> - jen vlastní zákresy</source>
+        <translation> - own drawings only</translation>
+    </message>
+    <message>
+        <source>Před uložením změn zapsat zálohu datax-zaloha.dat: data, jak byla načtena při spuštění, bez změn z této práce?</source>
+        <translation>Before the changes are saved, write the backup datax-zaloha.dat: the data as loaded at start-up, without this session&apos;s changes?</translation>
+    </message>
+    <message>
+        <source>Verze programu</source>
+        <translation>Program version</translation>
+    </message>
 </context>
 <context>
     <name>ArdenoUsage</name>
@@ -2882,6 +2886,25 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     </message>
 </context>
 <context>
+    <name>DrawingRecognition</name>
+    <message>
+        <source>Nejdřív otevřete obrázek zákresu.</source>
+        <translation>Open the picture of the drawing first.</translation>
+    </message>
+    <message>
+        <source>Obrázek nelze přečíst.</source>
+        <translation>The picture cannot be read.</translation>
+    </message>
+    <message>
+        <source>Na obrázku se nenašel kruh zákresu.</source>
+        <translation>No drawing disk was found on the picture.</translation>
+    </message>
+    <message>
+        <source>Na zákresu se nenašel sever: označte ho tlačítkem Sever (nebo osu tlačítkem Osa Slunce) a rozpoznejte znovu.</source>
+        <translation>No north was found on the drawing: mark it with the North button (or the axis with Solar axis) and recognize again.</translation>
+    </message>
+</context>
+<context>
     <name>DrawingWindow</name>
     <message>
         <source>Tisk zákresu</source>
@@ -3049,6 +3072,37 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     </message>
 </context>
 <context>
+    <name>Findings</name>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Záznam</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Skupina</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Kód</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Závažnost</source>
+        <translation>Severity</translation>
+    </message>
+    <message>
+        <source>Pozorovatel</source>
+        <translation>Observer</translation>
+    </message>
+    <message>
+        <source>Popis</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>FolderLock</name>
     <message>
         <source>Složku s daty %1 nelze zamknout: %2, proto se data nemění.</source>
@@ -3061,6 +3115,10 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
     <message>
         <source>Data ve složce %1 právě mění %2. Zkus to znovu, až skončí; nic se nezměnilo.</source>
         <translation>The data in the folder %1 are being changed by %2 right now. Try again when it has finished; nothing has changed.</translation>
+    </message>
+    <message>
+        <source>%1 (proces %2, od %3)</source>
+        <translation>%1 (process %2, since %3)</translation>
     </message>
 </context>
 <context>
@@ -3633,6 +3691,10 @@ The program loads the data but saves them only after the other program ends (a d
         <source> F8   - Uloží bitmapu okna<byte value="xd"/> F9   - Podkreslí zákres magnetosférou<byte value="xd"/> F12  - Sloučení souborů dat pro fakule<byte value="xd"/> f      - Překreslování dat fakulí<byte value="xd"/> p      - Přepočet ploch fakulí<byte value="xd"/> z-v   - zap.vyp propojení skupiny</source>
         <translation> F8   - Saves a bitmap of the window<byte value="xd"/> F9   - Underlays the drawing with magnetograms<byte value="xd"/> F12  - Merges the data files of faculae<byte value="xd"/> f      - Redraws the faculae data<byte value="xd"/> p      - Recomputes the facular areas<byte value="xd"/> z-v   - group links on/off</translation>
     </message>
+    <message>
+        <source>S&amp;tanice…</source>
+        <translation>S&amp;tation…</translation>
+    </message>
 </context>
 <context>
     <name>MapRotation</name>
@@ -3684,6 +3746,10 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>Ne</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Ano</source>
+        <translation>Yes</translation>
     </message>
 </context>
 <context>
@@ -3825,6 +3891,37 @@ The program loads the data but saves them only after the other program ends (a d
     <message>
         <source>Soubor %1 už existuje. Přepsat?</source>
         <translation>The file %1 exists already. Replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoDrawingWindow</name>
+    <message>
+        <source>Rozpoznat</source>
+        <translation>Recognize</translation>
+    </message>
+    <message>
+        <source>Najde na obrázku kruh, sever a skvrny a navrhne skupiny pro vybraný zákres; klik pak skvrnu ubere nebo přidá</source>
+        <translation>Finds the disk, north and spots on the picture and proposes groups for the chosen drawing; a click then takes a spot away or adds one</translation>
+    </message>
+    <message>
+        <source>Zapiš skupiny</source>
+        <translation>Write groups</translation>
+    </message>
+    <message>
+        <source>Zapíše navržené skupiny do vybraného zákresu (typ potvrďte v editoru)</source>
+        <translation>Writes the proposed groups into the chosen drawing (confirm the class in the editor)</translation>
+    </message>
+    <message>
+        <source>Navrženo skupin: %1, skvrn: %2</source>
+        <translation>Groups proposed: %1, spots: %2</translation>
+    </message>
+    <message>
+        <source>Rozpoznání nenavrhlo žádnou skupinu.</source>
+        <translation>The recognition proposed no group.</translation>
+    </message>
+    <message>
+        <source>Zapsáno skupin: %1. Navržené typy skupin potvrďte nebo opravte v editoru (Oprava dat).</source>
+        <translation>Groups written: %1. Confirm or correct the proposed classes in the editor (Correct data).</translation>
     </message>
 </context>
 <context>
@@ -4294,10 +4391,6 @@ Write the data of this photograph into it anyway?</translation>
         <translation>area2</translation>
     </message>
     <message>
-        <source>Zde se zadávají souřednice  vrcholů<byte value="xd"/> jednotlivých fakulových polí. <byte value="xd"/> Na jedno pole max. 6 vrcholů</source>
-        <translation>Here the coordinates of the vertices<byte value="xd"/> of each facular field are entered. <byte value="xd"/> At most 6 vertices per field</translation>
-    </message>
-    <message>
         <source>Změna souřadnic na l b</source>
         <translation>Switch coordinates to l b</translation>
     </message>
@@ -4398,10 +4491,6 @@ Write the data of this photograph into it anyway?</translation>
         <translation>Relative number of the central zone</translation>
     </message>
     <message>
-        <source>Pčet falulových polí </source>
-        <translation>Number of facular fields </translation>
-    </message>
-    <message>
         <source>Počet skupin</source>
         <translation>Number of groups</translation>
     </message>
@@ -4428,6 +4517,18 @@ Write the data of this photograph into it anyway?</translation>
     <message>
         <source>V poli &quot;Čas UT&quot; musí být celé číslo od 0 do 65535</source>
         <translation>The field &quot;Time UT&quot; must hold a whole number from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>Zde se zadávají souřadnice  vrcholů<byte value="xd"/> jednotlivých fakulových polí. <byte value="xd"/> Na jedno pole max. 6 vrcholů</source>
+        <translation>Here the coordinates of the vertices<byte value="xd"/> of each facular field are entered. <byte value="xd"/> At most 6 vertices per field</translation>
+    </message>
+    <message>
+        <source>Obr.</source>
+        <translation>Img.</translation>
+    </message>
+    <message>
+        <source>Počet fakulových polí</source>
+        <translation>Number of facular fields</translation>
     </message>
 </context>
 <context>
@@ -4595,6 +4696,14 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <source>Přesto ho přepsat?</source>
         <translation>Replace it all the same?</translation>
     </message>
+    <message>
+        <source>Jen vlastní zákresy</source>
+        <translation>Own drawings only</translation>
+    </message>
+    <message>
+        <source>Naměřené a vyhlazené tabulky a grafy bez katalogových dnů (NOAA/RGO)</source>
+        <translation>Measured and smoothed tables and graphs without the catalogue days (NOAA/RGO)</translation>
+    </message>
 </context>
 <context>
     <name>SavedStatus</name>
@@ -4742,6 +4851,85 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Soubor %1 má %2 bajtů místo 25000; použije se jen prvních 25000 bajtů.</source>
         <translation>The file %1 has %2 bytes instead of 25000; only the first 25000 bytes are used.</translation>
+    </message>
+</context>
+<context>
+    <name>StationForm</name>
+    <message>
+        <source>Název stanice</source>
+        <translation>Station name</translation>
+    </message>
+    <message>
+        <source>DataproCSV.txt, řádek 1: jméno stanice v CSV pro SIDC</source>
+        <translation>DataproCSV.txt, line 1: the station&apos;s name in the CSV for SIDC</translation>
+    </message>
+    <message>
+        <source>Číslo observatoře</source>
+        <translation>Observatory number</translation>
+    </message>
+    <message>
+        <source>DataproCSV.txt, řádek 2: číslo stanice v CSV pro SIDC</source>
+        <translation>DataproCSV.txt, line 2: the station&apos;s number in the CSV for SIDC</translation>
+    </message>
+    <message>
+        <source>Kód pro SIDC</source>
+        <translation>SIDC code</translation>
+    </message>
+    <message>
+        <source>Site.txt, řádek 3: kód na 2. řádku měsíční zprávy pro SIDC, před „(CZECH REP.)“; nejvýš 20 znaků bez diakritiky</source>
+        <translation>Site.txt, line 3: the code on line 2 of the monthly SIDC report, before &quot;(CZECH REP.)&quot;; at most 20 characters without diacritics</translation>
+    </message>
+    <message>
+        <source>Indikátor USSPS</source>
+        <translation>USSPS indicator</translation>
+    </message>
+    <message>
+        <source>Site.txt, řádek 1: zkratka stanice ve zprávě pro USSPS</source>
+        <translation>Site.txt, line 1: the station&apos;s indicator in the USSPS message</translation>
+    </message>
+    <message>
+        <source>Kód pozorovatele AAVSO</source>
+        <translation>AAVSO observer code</translation>
+    </message>
+    <message>
+        <source>Site.txt, řádek 2: kód pozorovatele ve zprávě pro AAVSO</source>
+        <translation>Site.txt, line 2: the observer code in the AAVSO report</translation>
+    </message>
+    <message>
+        <source>Zeměpisná šířka (°, sever +)</source>
+        <translation>Latitude (°, north +)</translation>
+    </message>
+    <message>
+        <source>stanice.dat: odkud se kontroluje, že Slunce bylo v čase zákresu nad obzorem; obě souřadnice, nebo žádná</source>
+        <translation>stanice.dat: where the check that the Sun was above the horizon at the drawing&apos;s time is made from; both coordinates or neither</translation>
+    </message>
+    <message>
+        <source>Zeměpisná délka (°, východ +)</source>
+        <translation>Longitude (°, east +)</translation>
+    </message>
+    <message>
+        <source>Popis stanice</source>
+        <translation>Station description</translation>
+    </message>
+    <message>
+        <source>Popis.txt, řádek 7: popis v hlavičce zprávy pro SIDC a zprávy CV</source>
+        <translation>Popis.txt, line 7: the description in the header of the SIDC and CV reports</translation>
+    </message>
+    <message>
+        <source>Stanice</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Údaje, které stanice zadá jednou a které převezmou všechny zprávy pro SIDC a pro ostatní sítě. Prázdný kód: do té sítě stanice neposílá.</source>
+        <translation>What the station sets once and every report to SIDC and the other networks takes. An empty code: the station does not report to that network.</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -4921,6 +5109,14 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Tabulka je uložena do souboru %1</source>
         <translation>The table is saved in the file %1</translation>
+    </message>
+    <message>
+        <source>Jen vlastní zákresy</source>
+        <translation>Own drawings only</translation>
+    </message>
+    <message>
+        <source>Bez katalogových dnů (NOAA/RGO), které nejsou pozorováním stanice</source>
+        <translation>Without the catalogue days (NOAA/RGO), which are not the station&apos;s observations</translation>
     </message>
 </context>
 <context>
@@ -5229,14 +5425,6 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>k-factors FOLDER</translation>
     </message>
     <message>
-        <source>own-report SLOŽKA M.RRRR</source>
-        <translation>own-report FOLDER M.YYYY</translation>
-    </message>
-    <message>
-        <source>sidc-report SLOŽKA M.RRRR KÓD [--replace]</source>
-        <translation>sidc-report FOLDER M.YYYY CODE [--replace]</translation>
-    </message>
-    <message>
         <source>Kód observatoře musí být neprázdný text na jednom řádku, bez řídicích znaků.</source>
         <translation>The observatory code must be a non-empty text on one line, without control characters.</translation>
     </message>
@@ -5251,18 +5439,6 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Není soubor %1: stanice se vezme z %2.</source>
         <translation>There is no file %1: the station is taken from %2.</translation>
-    </message>
-    <message>
-        <source>sidc-csv SLOŽKA M.RRRR</source>
-        <translation>sidc-csv FOLDER M.YYYY</translation>
-    </message>
-    <message>
-        <source>cv-report SLOŽKA M.RRRR</source>
-        <translation>cv-report FOLDER M.YYYY</translation>
-    </message>
-    <message>
-        <source>observers-csv SLOŽKA</source>
-        <translation>observers-csv FOLDER</translation>
     </message>
     <message>
         <source>monthly-csv SLOŽKA measured|smoothed 1|2|3</source>
@@ -5467,6 +5643,26 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>(přepsat: --replace)</source>
         <translation>(to replace it: --replace)</translation>
+    </message>
+    <message>
+        <source>own-report SLOŽKA M.RRRR [--replace]</source>
+        <translation>own-report FOLDER M.YYYY [--replace]</translation>
+    </message>
+    <message>
+        <source>sidc-report SLOŽKA M.RRRR [KÓD] [--replace]</source>
+        <translation>sidc-report FOLDER M.YYYY [CODE] [--replace]</translation>
+    </message>
+    <message>
+        <source>sidc-csv SLOŽKA M.RRRR [--replace]</source>
+        <translation>sidc-csv FOLDER M.YYYY [--replace]</translation>
+    </message>
+    <message>
+        <source>cv-report SLOŽKA M.RRRR [--replace]</source>
+        <translation>cv-report FOLDER M.YYYY [--replace]</translation>
+    </message>
+    <message>
+        <source>observers-csv SLOŽKA [--replace]</source>
+        <translation>observers-csv FOLDER [--replace]</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,17 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
                  QCoreApplication::translate(
                      "Ardeno", "Záhlaví nového zákresu; skupiny se pak zadají z obrázku")),
           &QToolButton::clicked, this, &PhotoDrawingWindow::NewDrawing);
+#ifdef ARDENO_WITH_VISION
+  connect(button("rozpoznat", tr("Rozpoznat"),
+                 tr("Najde na obrázku kruh, sever a skvrny a navrhne skupiny pro vybraný zákres; "
+                    "klik pak skvrnu ubere nebo přidá")),
+          &QToolButton::clicked, this, &PhotoDrawingWindow::Recognize);
+  m_writeProposed = button("zapisskupiny", tr("Zapiš skupiny"),
+                           tr("Zapíše navržené skupiny do vybraného zákresu (typ potvrďte v "
+                              "editoru)"));
+  m_writeProposed->setEnabled(false);
+  connect(m_writeProposed, &QToolButton::clicked, this, &PhotoDrawingWindow::WriteProposedGroups);
+#endif
   connect(button("param", QCoreApplication::translate("Ardeno", "Param- Fakule")),
           &QToolButton::clicked, this, &PhotoDrawingWindow::ShowFaculaBox);
   connect(button("paramskvr", QCoreApplication::translate("Ardeno", "Param skvrny")),
@@ -455,6 +466,9 @@ void PhotoDrawingWindow::PicturePressed(QPoint pixel, Qt::MouseButton button) {
   }
   if (button == Qt::RightButton && m_entry == Entry::Faculae) StartOutline(pixel);
   if (button == Qt::LeftButton && m_entry == Entry::Groups) TakeGroupPoint(pixel);
+  // Outside an entry a click corrects the recognition: a spot taken away or added.
+  if (button == Qt::LeftButton && m_entry == Entry::None && m_recognition.Click(pixel))
+    RebuildOverlay();
 }
 
 void PhotoDrawingWindow::PictureReleased(QPoint pixel, Qt::MouseButton button) {
@@ -516,6 +530,15 @@ void PhotoDrawingWindow::RebuildOverlay() {
   for (const auto& [sequence, pixels] : m_pendingPixels)
     addSpots(QString::number(sequence), pixels);
   addSpots(QString::number(m_groupSequence->value()), m_rowPixels);
+  // The recognized spots, each named by the group proposed for it ("R3": group 3).
+  const std::vector<int> groupOf = m_recognition.GroupOfSpots();
+  for (std::size_t i = 0; i < groupOf.size(); ++i)
+    overlay.Spots.push_back(
+        {m_recognition.Spots()[i].Pixel, QStringLiteral("R%1").arg(groupOf[i])});
+  if (m_recognition.HasReading() && !m_hasCentre) {
+    overlay.HasCentre = true;
+    overlay.Centre = QPoint(m_recognition.Disk().CentreX, m_recognition.Disk().CentreY);
+  }
   m_canvas->SetOverlay(std::move(overlay));
 }
 

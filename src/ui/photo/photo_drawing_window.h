@@ -16,6 +16,7 @@
 #include "core/photo/photo_geometry.h"
 #include "core/photo/photo_groups.h"
 #include "ui/entry/area_window.h"
+#include "ui/photo/drawing_recognition.h"
 #include "ui/photo/magnifier_window.h"
 #include "ui/shell/app_context.h"
 
@@ -74,6 +75,16 @@ class PhotoDrawingWindow : public QWidget {
   void MeasureArea();
   void EndGroups();
   const PendingGroups& Pending() const { return m_pending; }
+
+  // "Rozpoznat": reads the picture by itself for the moment of the chosen drawing and shows the
+  // proposed groups, numbered, over it; a click then takes away or adds a spot. "Zapiš skupiny"
+  // stores the proposed groups into the chosen drawing as one step. Both exist where the program
+  // is built with the recognition.
+#ifdef ARDENO_WITH_VISION
+  void Recognize();
+  void WriteProposedGroups();
+#endif
+  const DrawingRecognition& Recognition() const { return m_recognition; }
   const FacularOutlines& Outlines() const { return m_outlines; }
 
   PhotoCanvas* Canvas() const { return m_canvas; }
@@ -149,6 +160,8 @@ class PhotoDrawingWindow : public QWidget {
   // groups already written, for drawing them over the picture.
   std::array<std::optional<QPoint>, 3> m_rowPixels{};
   std::map<int, std::array<std::optional<QPoint>, 3>> m_pendingPixels;
+  DrawingRecognition m_recognition;
+  QToolButton* m_writeProposed = nullptr;
   int m_zoom;
 
   PhotoCanvas* m_canvas = nullptr;

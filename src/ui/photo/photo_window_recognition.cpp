@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Rozpoznat" and "Zapiš skupiny" of the photo window: the drawing read by itself and its
+// proposed groups stored as one step of the record's history.
+#include <QApplication>
+#include <QLabel>
+#include <QToolButton>
+
+#include "core/photo/proposed_groups.h"
+#include "core/solar/ephemeris.h"
+#include "ui/photo/photo_drawing_window.h"
+
+namespace ardeno {
+
+#ifdef ARDENO_WITH_VISION
+void PhotoDrawingWindow::Recognize() {
+  const Database& db = m_ctx.Db;
+  const std::optional<SolarEphemeris> eph =
+      db.HasCurrentRecord() ? RecordEphemeris(db.Record(db.CurrentIndex)) : std::nullopt;
+  if (!eph) {
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("PhotoEntry", kRecordFirstMessage)));
+    return;
+  }
+  // The north marked by hand, when it was, is taken before a drawn axis.
+  const std::optional<double> north =
+      m_calibration.IsCalibrated() ? std::optional(m_calibration.Rotation) : std::nullopt;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::optional<QString> failure = m_recognition.Read(m_loaded, *eph, north);
+  QApplication::restoreOverrideCursor();
+  if (failure) {
+    m_ctx.Msg.ShowMessageText(*failure);
+    return;
+  }
+  m_writeProposed->setEnabled(!m_recognition.Groups().empty());
+  RebuildOverlay();
+  m_targetLabel->setText(tr("Navrženo skupin: %1, skvrn: %2")
+                             .arg(m_recognition.Groups().size())
+                             .arg(m_recognition.Spots().size()));
+}
+
+void PhotoDrawingWindow::WriteProposedGroups() {
+  Database& db = m_ctx.Db;
+  if (!db.HasCurrentRecord()) {
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("PhotoEntry", kRecordFirstMessage)));
+    return;
+  }
+  if (m_recognition.Groups().empty()) {
+    m_ctx.Msg.ShowMessageText(tr("Rozpoznání nenavrhlo žádnou skupinu."));
+    return;
+  }
+  if (!PhotoDayAgreed()) return;
+  ObservationRecord record = db.Record(db.CurrentIndex);
+  if (const Refusal refusal =
+          StorePendingGroups(record, PendingFromProposed(m_recognition.Groups(), db.DrawingRadius),
+                             db.DrawingRadius)) {
+    m_ctx.Msg.ShowMessageText(QString::fromStdString(*refusal));
+    return;
+  }
+  db.Record(db.CurrentIndex) = record;
+  db.WorkRecord = record;
+  db.DataChanged = true;
+  m_ctx.RecordsEdited(EditKind::PhotoGroups, record.Date());
+  m_ctx.Msg.ShowMessageText(
+      tr("Zapsáno skupin: %1. Navržené typy skupin potvrďte nebo opravte v editoru (Oprava dat).")
+          .arg(record.GroupCount()));
+}
+#endif
+
+}  // namespace ardeno

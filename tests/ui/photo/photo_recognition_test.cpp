@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Rozpoznat" in the photo window on a stored scan of a paper drawing (with the truth its
+// generator wrote): the proposed groups drawn over the picture, a click that takes a spot away
+// and adds it back, and "Zapiš skupiny" storing the groups as one step that Ctrl+Z takes back.
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <fstream>
+#include <set>
+
+#include "support/app_run.h"
+#include "support/database_builders.h"
+#include "ui/photo/photo_canvas.h"
+#include "ui/photo/photo_drawing_window.h"
+#include "ui/shell/picture_files.h"
+
+using namespace ardeno;
+using namespace ardeno::test;
+
+namespace {
+
+const QString kScan = QStringLiteral(ARDENO_TEST_DATA "/vision/scan.jpg");
+const char* const kTruth = ARDENO_TEST_DATA "/vision/scan.txt";
+
+// The spots the generator drew on the scan and the groups they form.
+struct Truth {
+  int Spots = 0;
+  int Groups = 0;
+};
+
+Truth ReadTruth() {
+  Truth truth;
+  std::ifstream in(kTruth);
+  std::set<std::string> groups;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.starts_with("spot;")) continue;
+    ++truth.Spots;
+    // spot;x;y;group;...
+    std::size_t field = 0;
+    for (int i = 0; i < 3; ++i) field = line.find(';', field) + 1;
+    groups.insert(line.substr(field, line.find(';', field) - field));
+  }
+  truth.Groups = static_cast<int>(groups.size());
+  return truth;
+}
+
+// The scan's drawing: 3 March 2010 at 11:33 UT, no groups yet, chosen.
+struct Fixture {
+  QTemporaryDir dir;
+  AppRun run{PathFromText(dir.path())};
+  PhotoDrawingWindow window{run.Ctx};
+
+  Fixture() {
+    ObservationRecord drawing = DatedRecord({2010, 3, 3});
+    drawing.SetTimeUT(1133);
+    run.Db = DatabaseOf({drawing});
+    run.Db.ChooseRecord(1);
+    run.Ctx.History.Reset(run.Db);
+    window.resize(1000, 700);
+    if (!window.OpenPicture(PathFromText(kScan))) qFatal("the scan does not open");
+  }
+  int RecognizedMarks() const {
+    int marks = 0;
+    for (const PhotoOverlay::Mark& mark : window.Canvas()->Overlay().Spots)
+      if (mark.Text.startsWith('R')) ++marks;
+    return marks;
+  }
+};
+
+}  // namespace
+
+class PhotoRecognitionTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+#ifndef ARDENO_WITH_VISION
+    QSKIP("built without the recognition");
+#endif
+  }
+
+#ifdef ARDENO_WITH_VISION
+  void ProposesTheDrawnGroupsOverThePicture() {
+    Fixture f;
+    const Truth truth = ReadTruth();
+    QVERIFY(truth.Spots > 0);
+    QVERIFY(!f.window.findChild<QToolButton*>("zapisskupiny")->isEnabled());
+    f.window.findChild<QToolButton*>("rozpoznat")->click();
+    QVERIFY2(f.run.Msg.ShownMessages.isEmpty(), qPrintable(f.run.Msg.ShownMessages.join('\n')));
+    const DrawingRecognition& read = f.window.Recognition();
+    QCOMPARE(static_cast<int>(read.Groups().size()), truth.Groups);
+    QVERIFY2(std::abs(static_cast<int>(read.Spots().size()) - truth.Spots) <= 1,
+             qPrintable(QString("%1 of %2").arg(read.Spots().size()).arg(truth.Spots)));
+    // Every spot found is drawn, named by its group.
+    QCOMPARE(f.RecognizedMarks(), static_cast<int>(read.Spots().size()));
+    QVERIFY(f.window.findChild<QToolButton*>("zapisskupiny")->isEnabled());
+  }
+
+  void AClickTakesASpotAwayAndAddsItBack() {
+    Fixture f;
+    f.window.Recognize();
+    const std::size_t spots = f.window.Recognition().Spots().size();
+    QVERIFY(spots > 0);
+    const QPoint at = f.window.Recognition().Spots().front().Pixel;
+    QTest::mouseClick(f.window.Canvas(), Qt::LeftButton, {}, f.window.Canvas()->ViewPoint(at));
+    QCOMPARE(f.window.Recognition().Spots().size(), spots - 1);
+    QCOMPARE(f.RecognizedMarks(), static_cast<int>(spots - 1));
+    QTest::mouseClick(f.window.Canvas(), Qt::LeftButton, {}, f.window.Canvas()->ViewPoint(at));
+    QCOMPARE(f.window.Recognition().Spots().size(), spots);
+  }
+
+  void WritesTheGroupsAsOneStepTakenBackByUndo() {
+    Fixture f;
+    f.window.Recognize();
+    const int proposed = static_cast<int>(f.window.Recognition().Groups().size());
+    QVERIFY(proposed > 0);
+    f.window.findChild<QToolButton*>("zapisskupiny")->click();
+    const ObservationRecord& stored = f.run.Db.Record(1);
+    QCOMPARE(stored.GroupCount(), proposed);
+    for (int k = 1; k <= proposed; ++k) {
+      const ProposedGroup& g = f.window.Recognition().Groups()[static_cast<std::size_t>(k - 1)];
+      QCOMPARE(stored.GroupType(k), g.ProposedClass);
+      QCOMPARE(stored.SpotCount(k), g.SpotCount);
+      QCOMPARE(stored.Angle10(k), g.Angle10);
+    }
+    QVERIFY(f.run.Msg.ShownMessages.last().contains("editoru"));
+    QVERIFY(f.run.Ctx.History.CanUndo());
+    f.run.Ctx.History.Undo(f.run.Db);
+    QCOMPARE(f.run.Db.Record(1).GroupCount(), 0);
+  }
+
+  void WithoutAChosenDrawingNothingIsRead() {
+    Fixture f;
+    f.run.Db.CurrentIndex = 0;
+    f.window.Recognize();
+    QVERIFY(!f.run.Msg.ShownMessages.isEmpty());
+    QVERIFY(!f.window.Recognition().HasReading());
+  }
+#endif
+};
+
+QTEST_MAIN(PhotoRecognitionTest)
+#include "photo_recognition_test.moc"
