@@ -1,24 +1,40 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the core tests and the command-line tools with AddressSanitizer and
-# UndefinedBehaviorSanitizer into build-asan/ and runs the core tests and the command-line script
-# tests there. Fails on any test that fails and on any sanitizer report, even one from a run whose
-# test expected a refusal (the reports go to files, which must stay empty). The tools need the Qt
-# layer (their English messages, the bulletin, ardeno-render), so it is built too, but none of
-# the window tests. Installs what is missing on Debian 12 like the other scripts.
+# UndefinedBehaviorSanitizer and runs the core tests and the command-line script tests there.
+# Fails on any test that fails and on any sanitizer report, even one from a run whose test
+# expected a refusal (the reports go to files, which must stay empty).
+# Usage: scripts/sanitize.sh [--full]
+#   (CI) without the Qt layer, in build-asan-core/: the core tests and every command-line script
+#        test that needs no English messages (those are labelled "english").
+#   --full  with the Qt layer (English, the bulletin, ardeno-render), in build-asan/, and every
+#        command-line script test; none of the window tests.
+# Installs what is missing on Debian 12 like the other scripts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/install-missing.sh
-packages=(g++ cmake ninja-build qt6-base-dev libjpeg62-turbo-dev libgtest-dev qt6-svg-dev
-          qt6-l10n-tools python3 fonts-dejavu-core)
+full=false
+[ "${1:-}" = "--full" ] && full=true
+packages=(g++ cmake ninja-build libgtest-dev python3 libopencv-imgproc-dev libopencv-imgcodecs-dev)
+$full && packages+=(qt6-base-dev libjpeg62-turbo-dev qt6-svg-dev qt6-l10n-tools fonts-dejavu-core)
 install_missing "${packages[@]}"
-build=build-asan
 # -O1 and line tables only: the reports name file and line, and the build stays quick.
 flags="-O1 -g1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all"
+if $full; then
+  build=build-asan
+  ui=ON
+  tools=(ardeno-cli ardeno-sample ardeno-render)
+  excluded=()
+else
+  build=build-asan-core
+  ui=OFF
+  tools=(ardeno-cli ardeno-sample)
+  excluded=(-LE english)
+fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="$flags" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+  -DARDENO_WITH_UI="$ui" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 mapfile -t tests < <(ninja -C "$build" -t targets all | sed -n 's/^\(core_[a-z]*_test\): .*/\1/p' | sort -u)
-cmake --build "$build" -j2 --target "${tests[@]}" ardeno-cli ardeno-sample ardeno-render
+cmake --build "$build" -j2 --target "${tests[@]}" "${tools[@]}"
 
 reports=$PWD/$build/sanitizer-reports
 rm -rf "$reports"
@@ -27,7 +43,7 @@ export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:log_path=$reports/asan"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan"
 export QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu
 status=0
-(cd "$build" && ctest -L 'core|cli' --output-on-failure -j2) || status=$?
+(cd "$build" && ctest -L 'core|cli' "${excluded[@]}" --output-on-failure -j2) || status=$?
 if compgen -G "$reports/*" >/dev/null; then
   echo "sanitize: reports of AddressSanitizer or UndefinedBehaviorSanitizer:" >&2
   for report in "$reports"/*; do
