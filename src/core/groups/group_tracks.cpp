@@ -9,9 +9,9 @@
 #include <set>
 
 #include "core/groups/rotation_evolution.h"
+#include "core/groups/track_rule.h"
 #include "core/quality/noaa_regions.h"
 #include "core/quality/quality_check_parts.h"
-#include "core/solar/angles.h"
 #include "core/solar/differential_rotation.h"
 #include "core/text/core_text.h"
 #include "core/text/number_format.h"
@@ -35,32 +35,6 @@ constexpr double kRegionDays = 1.0;
 // Degrees from the central meridian, positive towards the east limb as the program's CMD, of
 // Carrington longitude l when the central meridian stands at l0 (L = L0 - CMD).
 double MeridianOf(double longitude, double l0) { return std::remainder(l0 - longitude, 360.0); }
-
-// The least foreshortening counted at the limb.
-constexpr double kLimbForeshortening = 0.3;
-
-double Within(const LinkTolerance& t, double days) {
-  return std::min(t.Bound, t.Base + t.PerDay * std::fabs(days));
-}
-
-// How far a group seen at (l2, b2) lies from a track's expected place (l1, b1), in degrees with
-// the longitude foreshortened as on the drawing; nothing when outside the tolerance of a link
-// after `days` with the group at `meridian` degrees from the central meridian. The tolerance is
-// an ellipse: a place off in both latitude and longitude at once is rarely the same group (a new
-// one born beside a fading one is, as a rule, off in both).
-std::optional<double> LinkDistance(double l1, double b1, double l2, double b2, double meridian,
-                                   double days) {
-  // Most pairs lie far apart: refused before the cosines.
-  const double db = std::fabs(b1 - b2);
-  if (db > kTrackLatitude.Bound) return std::nullopt;
-  const double dl = std::fabs(std::remainder(l1 - l2, 360.0));
-  if (dl > kTrackLimbDegrees) return std::nullopt;
-  const double foreshortening = std::max(std::cos(meridian * kDegToRad), kLimbForeshortening);
-  const double across = dl * foreshortening / Within(kTrackLongitude, days);
-  const double along = db / Within(kTrackLatitude, days);
-  if (across * across + along * along > 1) return std::nullopt;
-  return std::hypot(dl * std::cos((b1 + b2) / 2 * kDegToRad) * foreshortening, db);
-}
 
 template <typename T>
 void AddOnce(std::vector<T>& list, const T& value) {
@@ -93,49 +67,46 @@ std::vector<int> DrawingsInTime(const Database& db, const RecordPositions& posit
   return order;
 }
 
-// A lone sighting, on a date on which exactly one track running on both sides of it has none,
-// within these degrees of that track's place between its sightings before and after: a place
-// misread (or misprinted) that day, given back to its group.
-constexpr double kStrayLatitude = 8.0;
-constexpr double kStrayLongitude = 10.0;  // foreshortened as on the drawing
-
 bool Earlier(double moment, const TrackSighting& s) { return moment < s.Moment; }
 
-// The track (index) a lone sighting belongs to, when exactly one fits. The tracks begin in time
-// order and none lasts longer than `longest` days: only those begun within that time before the
-// sighting can run past it.
+// The track (index) a lone sighting belongs to, when exactly one fits: one running past it, or
+// beginning or ending on the drawing day next to it, with no sighting on its date. The tracks
+// begin in time order and none lasts longer than `longest` days: only those begun within that
+// time (and the drawing day next to it) before the sighting can reach it.
 std::optional<std::size_t> HomeOfStray(const std::vector<GroupTrack>& tracks,
                                        const std::vector<bool>& gone, std::size_t stray,
                                        double longest) {
   const TrackSighting& s = tracks[stray].Sightings.front();
   const std::int64_t day = DaySerial(s.Date);
   const auto first = std::lower_bound(
-      tracks.begin(), tracks.end(), s.Moment - longest,
+      tracks.begin(), tracks.end(), s.Moment - longest - kTrackStrayEndDays,
       [](const GroupTrack& t, double moment) { return t.Sightings.front().Moment < moment; });
   std::optional<std::size_t> home;
-  for (auto t = static_cast<std::size_t>(first - tracks.begin()); t < stray; ++t) {
+  for (auto t = static_cast<std::size_t>(first - tracks.begin()); t < tracks.size(); ++t) {
     const auto& v = tracks[t].Sightings;
-    if (t == stray || gone[t] || v.front().Moment >= s.Moment || v.back().Moment <= s.Moment)
-      continue;
+    if (v.front().Moment > s.Moment + kTrackStrayEndDays) break;
+    if (t == stray || gone[t] || v.back().Moment < s.Moment - kTrackStrayEndDays) continue;
     const auto after = std::upper_bound(v.begin(), v.end(), s.Moment, Earlier);
-    const auto before = after - 1;
-    if (DaySerial(before->Date) == day || DaySerial(after->Date) == day) continue;
-    const double share = (s.Moment - before->Moment) / (after->Moment - before->Moment);
-    const double latitude = before->Latitude + share * (after->Latitude - before->Latitude);
-    const double longitude =
-        RotatedLongitude(before->Longitude, before->Latitude, s.Moment - before->Moment);
-    const double foreshortening = std::max(std::cos(s.Meridian * kDegToRad), kLimbForeshortening);
-    if (std::fabs(latitude - s.Latitude) > kStrayLatitude ||
-        std::fabs(std::remainder(longitude - s.Longitude, 360.0)) * foreshortening >
-            kStrayLongitude)
+    const bool inside = after != v.begin() && after != v.end();
+    if ((after != v.end() && DaySerial(after->Date) == day) ||
+        (after != v.begin() && DaySerial((after - 1)->Date) == day))
       continue;
+    // Between the sightings around it; before the first or after the last, turned from there.
+    const TrackSighting& from = after == v.begin() ? *after : *(after - 1);
+    TrackPlace place{RotatedLongitude(from.Longitude, from.Latitude, s.Moment - from.Moment),
+                     from.Latitude};
+    if (inside) {
+      const double share = (s.Moment - from.Moment) / (after->Moment - from.Moment);
+      place.Latitude += share * (after->Latitude - from.Latitude);
+    }
+    if (!StrayFits(place, s, inside)) continue;
     if (home) return std::nullopt;
     home = t;
   }
   return home;
 }
 
-// Lone sightings given back to the track they interrupt; the tracks numbered again in order.
+// Lone sightings given back to the track they belong to; the tracks numbered again in order.
 void GiveBackStrays(std::vector<GroupTrack>& tracks) {
   double longest = 0;
   for (const GroupTrack& t : tracks)
@@ -212,37 +183,35 @@ std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& p
     // Where each open track's group should stand now; those past the west limb end here.
     struct Expected {
       std::size_t Open;
-      double Longitude, Latitude, Meridian, Days;
+      LinkCandidate Candidate;
     };
     std::vector<Expected> expected;
     for (std::size_t t = 0; t < open.size(); ++t) {
-      const TrackSighting& last = tracks[open[t].Index].Sightings.back();
+      const auto& v = tracks[open[t].Index].Sightings;
+      const TrackSighting& last = v.back();
       const double days = moment - last.Moment;
-      const double longitude = RotatedLongitude(last.Longitude, last.Latitude, days);
+      const TrackPlace place = ExpectedPlace(v, moment);
       // Counted on from the last sighting (westwards, so downwards), so that a group carried
       // round behind the west limb never reappears at the east limb.
       const double turned = kSynodicRate * days;
       const double meridian =
           last.Meridian - turned +
-          std::remainder(MeridianOf(longitude, pos.Eph.EphL0) - last.Meridian + turned, 360.0);
+          std::remainder(MeridianOf(place.Longitude, pos.Eph.EphL0) - last.Meridian + turned,
+                         360.0);
       if (meridian < -kWestLimb) continue;
-      expected.push_back({t, longitude, last.Latitude, meridian, days});
+      expected.push_back({t, {place, meridian, days, open[t].Missed > 0, last.CorrectedArea}});
     }
     struct Pair {
-      double Distance;
+      double Cost;
       std::size_t Expected, Seen;
     };
     std::vector<Pair> pairs;
     for (std::size_t e = 0; e < expected.size(); ++e)
-      for (std::size_t g = 0; g < seen.size(); ++g) {
-        const auto d = LinkDistance(
-            expected[e].Longitude, expected[e].Latitude, seen[g].Longitude, seen[g].Latitude,
-            std::max(std::fabs(expected[e].Meridian), std::fabs(seen[g].Meridian)),
-            expected[e].Days);
-        if (d) pairs.push_back({*d, e, g});
-      }
+      for (std::size_t g = 0; g < seen.size(); ++g)
+        if (const auto cost = LinkCost(expected[e].Candidate, seen[g]))
+          pairs.push_back({*cost, e, g});
     std::sort(pairs.begin(), pairs.end(),
-              [](const Pair& a, const Pair& b) { return a.Distance < b.Distance; });
+              [](const Pair& a, const Pair& b) { return a.Cost < b.Cost; });
     std::vector<bool> expectedTaken(expected.size()), seenTaken(seen.size());
     for (const Pair& p : pairs) {
       if (expectedTaken[p.Expected] || seenTaken[p.Seen]) continue;

@@ -2,12 +2,13 @@
 #pragma once
 // A sunspot group followed across days: each drawing's groups are linked to the tracks of the
 // drawings before it by place alone, never by the typed numbers (which the tracks then check).
-// A track's last place is rotated to the drawing's moment by the differential rotation of Howard,
-// Harvey and Snodgrass (1990); the nearest pairs within a tolerance that grows with the time
-// since the last sighting are linked, one to one. A track ends when its group passes the west
-// limb, or when it is missing where it should stand on the visible disk on more than
-// kTrackMissedDays drawing days. A lone sighting on a day a track running past it misses, near
-// that track's place, is given back to it (a place misread or misprinted that day).
+// Each track's group should stand at its recent places rotated to the drawing's moment by the
+// differential rotation of Howard, Harvey and Snodgrass (1990); the cheapest pairs within a
+// tolerance that grows with the time since the last sighting are linked, one to one. A track
+// ends when its group passes the west limb, or when it is missing where it should stand on the
+// visible disk on more than kTrackMissedDays drawing days. A lone sighting on a day a track
+// misses, fitting that track's place but for one coordinate misread, is given back to it. The
+// rule and its limits are in track_rule.h.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,20 +19,6 @@
 #include "core/solar/record_positions.h"
 
 namespace ardeno {
-
-// A catalogue leaves a region out on days it has no spots (a plage), an observer a small group in
-// poor seeing: a track waits this many drawing days on which its place is on the disk.
-inline constexpr int kTrackMissedDays = 6;
-// Tolerance of a link, growing with the days since the last sighting up to a bound: in latitude,
-// which a group keeps within a degree or two, and in longitude, which its centre changes more as
-// it grows and decays and which is read less surely towards the limb (there the tolerance grows
-// as the foreshortening, up to kTrackLimbDegrees). The two make an ellipse, not a box.
-struct LinkTolerance {
-  double Base, PerDay, Bound;
-};
-inline constexpr LinkTolerance kTrackLatitude{5.0, 0.5, 7.0};
-inline constexpr LinkTolerance kTrackLongitude{6.0, 1.0, 10.0};
-inline constexpr double kTrackLimbDegrees = 15.0;
 
 struct TrackSighting {
   int Record = 0;  // 1-based record index

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Groups followed across days by place alone: a group rotating at its latitude's rate is one
 // track however its numbers were typed, two groups are two tracks however alike their numbers,
-// a track survives six missed drawing days and not seven, keeps a group read on the limb and a
-// place misread for one day, ends past the west limb, takes NOAA's regions and summarises its
-// days, passage, latitude, area, classes and numbers.
+// a track survives eight missed drawing days and not nine, keeps its group against a close one
+// that was missing or much unlike it in area, keeps a group read on the limb and a place misread
+// for one day (also on its first or last day, or in the other hemisphere), ends past the west
+// limb, takes NOAA's regions and summarises its days, passage, latitude, area, classes and
+// numbers.
 #include "core/groups/group_tracks.h"
 
 #include <gtest/gtest.h>
@@ -140,7 +142,7 @@ TEST_P(GroupTrackGaps, MissedDrawingDays) {
   const Group g{5, std::fmod(CentreLongitude() - 60 + 360, 360), -8};
   const Group other{6, std::fmod(CentreLongitude() - 40 + 360, 360), 25};
   std::vector<ObservationRecord> records;
-  for (int day = 0; day <= 8; ++day) {
+  for (int day = 0; day <= 10; ++day) {
     const auto& missing = GetParam().MissingDays;
     const bool drawn = std::find(missing.begin(), missing.end(), day) == missing.end();
     // The other group keeps every day a drawing day.
@@ -152,17 +154,116 @@ TEST_P(GroupTrackGaps, MissedDrawingDays) {
   EXPECT_EQ(ofG, GetParam().Tracks);
 }
 
-INSTANTIATE_TEST_SUITE_P(Days, GroupTrackGaps,
-                         testing::Values(GapCase{"NoGap", {}, 1},
-                                         GapCase{"TwoDaysMissed", {2, 3}, 1},
-                                         GapCase{"TwoDaysApartMissed", {2, 5}, 1},
-                                         // A region a catalogue leaves out while it is a plage.
-                                         GapCase{"FourDaysMissed", {2, 3, 4, 5}, 1},
-                                         GapCase{"SixDaysMissed", {1, 2, 3, 4, 5, 6}, 1},
-                                         GapCase{"SevenDaysMissed", {1, 2, 3, 4, 5, 6, 7}, 2}),
-                         [](const testing::TestParamInfo<GapCase>& info) {
-                           return std::string(info.param.Name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Days, GroupTrackGaps,
+    testing::Values(GapCase{"NoGap", {}, 1}, GapCase{"TwoDaysMissed", {2, 3}, 1},
+                    GapCase{"TwoDaysApartMissed", {2, 5}, 1},
+                    // A region a catalogue leaves out while it is a plage.
+                    GapCase{"FourDaysMissed", {2, 3, 4, 5}, 1},
+                    GapCase{"EightDaysMissed", {1, 2, 3, 4, 5, 6, 7, 8}, 1},
+                    GapCase{"NineDaysMissed", {1, 2, 3, 4, 5, 6, 7, 8, 9}, 2},
+                    // Missing after its last sighting: no second track.
+                    GapCase{"GoneAfterTheSecondDay", {3, 4, 5, 6, 7, 8, 9, 10}, 1}),
+    [](const testing::TestParamInfo<GapCase>& info) { return std::string(info.param.Name); });
+
+// The numbers of each track, for cases whose tracks are told apart by their numbers.
+std::vector<std::vector<int>> NumbersOf(const std::vector<GroupTrack>& tracks) {
+  std::vector<std::vector<int>> numbers;
+  for (const GroupTrack& t : tracks) numbers.push_back(t.Numbers);
+  return numbers;
+}
+
+// Two groups 6 degrees apart; the eastern one is missing for three days, and on the third the
+// western one is read 4 degrees towards it. The track seen on the drawing before keeps its group
+// (as NOAA's region 11295 on the west limb in September 2011, taken by the track of 11296 that
+// had been missing), and the missing one takes its own group back when it is seen again.
+TEST(GroupTracks, ATrackSeenTheDayBeforeKeepsItsGroupAgainstOneThatWasMissing) {
+  const Group west{61, std::fmod(CentreLongitude() - 30 + 360, 360), 12};
+  const Group east{62, std::fmod(west.Longitude - 6 + 360, 360), 12};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 3; ++day) records.push_back(DayDrawing(day, {west, east}));
+  for (int day = 4; day <= 5; ++day) records.push_back(DayDrawing(day, {west}));
+  Group towardsEast = west;
+  towardsEast.Longitude = std::fmod(west.Longitude - 4 + 360, 360);
+  records.push_back(DayDrawing(6, {towardsEast}));
+  for (int day = 7; day <= 8; ++day) records.push_back(DayDrawing(day, {west, east}));
+  const auto tracks = Track(records);
+  EXPECT_EQ(NumbersOf(tracks), (std::vector<std::vector<int>>{{61}, {62}}));
+  ASSERT_EQ(tracks.size(), 2u);
+  EXPECT_EQ(tracks[0].Days, 9);
+  EXPECT_EQ(tracks[1].Days, 6);
+}
+
+// A large group whose centre moves 3.5 degrees north on one day, while a small new group is born
+// 2.5 degrees from its place: the nearer is the newcomer, but the one of like area continues the
+// track, and the newcomer has a track of its own.
+TEST(GroupTracks, OfTwoCloseGroupsTheOneOfLikeAreaContinuesTheTrack) {
+  const Group large{71, std::fmod(CentreLongitude() - 30 + 360, 360), 12, 300, "Eki"};
+  const Group born{72, std::fmod(large.Longitude - 2.5 + 360, 360), 12, 10, "Axx"};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 2; ++day) records.push_back(DayDrawing(day, {large}));
+  Group moved = large;
+  moved.Latitude = 15.5;
+  records.push_back(DayDrawing(3, {moved, born}));
+  for (int day = 4; day <= 5; ++day) records.push_back(DayDrawing(day, {large, born}));
+  const auto tracks = Track(records);
+  EXPECT_EQ(NumbersOf(tracks), (std::vector<std::vector<int>>{{71}, {72}}));
+}
+
+// A small group seen for four days, missing on the fifth, and on the sixth a new group 10 degrees
+// east of its place at the same latitude (NOAA's regions 12579 and 12583 in August 2016): a
+// track that was missing is not continued so far off in longitude.
+TEST(GroupTracks, ANewGroupBesideAMissingOneStartsItsOwnTrack) {
+  const Group fading{81, std::fmod(CentreLongitude() - 16 + 360, 360), 12, 10, "Axx"};
+  const Group born{82, std::fmod(fading.Longitude - 10 + 360, 360), 13, 30, "Dao"};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 3; ++day) records.push_back(DayDrawing(day, {fading}));
+  records.push_back(DayDrawing(4, {}));
+  for (int day = 5; day <= 7; ++day) records.push_back(DayDrawing(day, {born}));
+  EXPECT_EQ(NumbersOf(Track(records)), (std::vector<std::vector<int>>{{81}, {82}}));
+}
+
+struct MisreadCase {
+  const char* Name;
+  int Day;  // of days 0..6
+  double Latitude, LongitudeOff;
+};
+
+class GroupTrackMisreads : public testing::TestWithParam<MisreadCase> {};
+
+// One day's place misread in one coordinate only, as the catalogues' slips are: the day stays in
+// the track, also on the track's first or last day.
+TEST_P(GroupTrackMisreads, OneDayOffInOneCoordinateStaysInTheTrack) {
+  const Group g{91, std::fmod(CentreLongitude() - 40 + 360, 360), 14};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 6; ++day) {
+    Group today = g;
+    if (day == GetParam().Day) {
+      // Read where the group stands that day, but for the misread.
+      today.Latitude = GetParam().Latitude;
+      today.Longitude = std::fmod(
+          RotatedLongitude(LongitudeOn(g, day) + GetParam().LongitudeOff, today.Latitude, -day) +
+              360,
+          360);
+    }
+    records.push_back(DayDrawing(day, {today}));
+  }
+  const auto tracks = Track(records);
+  ASSERT_EQ(tracks.size(), 1u);
+  EXPECT_EQ(tracks[0].Sightings.size(), 7u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, GroupTrackMisreads,
+    testing::Values(
+        // NOAA's region 11024 on 10 July 2009: S09 between days at S25.
+        MisreadCase{"LatitudeBy16", 3, -2, 0},
+        // NOAA's region 11321 on 16 October 2011: N13 for S14 on its first day.
+        MisreadCase{"OtherHemisphereOnTheFirstDay", 0, -14, 0},
+        MisreadCase{"LatitudeBy12OnTheLastDay", 6, 26, 0},
+        // NOAA's regions of 27 May 2012: the distance from the meridian printed 17-25 degrees off.
+        MisreadCase{"LongitudeBy20", 3, 14, 20}),
+    [](const testing::TestParamInfo<MisreadCase>& info) { return std::string(info.param.Name); });
 
 // NOAA's region 11944 in January 2014: W83 on the 13th, then read on the limb at W88 the next
 // day, where the turn alone would put it at W96. Still the same track.
