@@ -123,9 +123,14 @@ PhotoDrawingWindow* PhotoDrawingWindow::Open(AppContext& context, QWidget* mdiAr
 QWidget* PhotoDrawingWindow::BuildToolbar() {
   auto* bar = new QWidget(this);
   bar->setObjectName("Panel1");
-  auto* row = new QHBoxLayout(bar);
-  row->setContentsMargins(0, 0, 0, 0);
-  auto button = [bar, row](const char* name, const QString& text, const QString& hint = {}) {
+  // Two rows, so that every caption stays whole on a 1024-pixel screen: the picture and the
+  // entries above; the recognition, what is shown and where the entries go below.
+  auto* rows = new QVBoxLayout(bar);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(2);
+  auto* row = new QHBoxLayout;
+  rows->addLayout(row);
+  auto button = [bar, &row](const char* name, const QString& text, const QString& hint = {}) {
     auto* b = new QToolButton(bar);
     b->setObjectName(name);
     b->setText(text);
@@ -162,6 +167,16 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
                  QCoreApplication::translate(
                      "Ardeno", "Záhlaví nového zákresu; skupiny se pak zadají z obrázku")),
           &QToolButton::clicked, this, &PhotoDrawingWindow::NewDrawing);
+  connect(button("param", QCoreApplication::translate("Ardeno", "Param- Fakule")),
+          &QToolButton::clicked, this, &PhotoDrawingWindow::ShowFaculaBox);
+  connect(button("paramskvr", QCoreApplication::translate("Ardeno", "Param skvrny")),
+          &QToolButton::clicked, this, &PhotoDrawingWindow::ShowGroupBox);
+  connect(button("Button2", QCoreApplication::translate("Ardeno", "Orientace zákresu")),
+          &QToolButton::clicked, this,
+          [this] { m_orientation->setVisible(!m_orientation->isVisible()); });
+  row->addStretch();
+  row = new QHBoxLayout;
+  rows->addLayout(row);
 #ifdef ARDENO_WITH_VISION
   connect(button("rozpoznat", tr("Rozpoznat"),
                  tr("Najde na obrázku kruh, sever a skvrny a navrhne skupiny pro vybraný zákres; "
@@ -173,10 +188,6 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
   m_writeProposed->setEnabled(false);
   connect(m_writeProposed, &QToolButton::clicked, this, &PhotoDrawingWindow::WriteProposedGroups);
 #endif
-  connect(button("param", QCoreApplication::translate("Ardeno", "Param- Fakule")),
-          &QToolButton::clicked, this, &PhotoDrawingWindow::ShowFaculaBox);
-  connect(button("paramskvr", QCoreApplication::translate("Ardeno", "Param skvrny")),
-          &QToolButton::clicked, this, &PhotoDrawingWindow::ShowGroupBox);
   m_showSelection = button("zobraz", QCoreApplication::translate("Ardeno", "Skrýt výběr"));
   connect(m_showSelection, &QToolButton::clicked, this, [this] {
     const bool shown = !m_canvas->OverlayShown();
@@ -195,10 +206,6 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
       m_magnifierFollows = false;
     }
   });
-  connect(button("Button2", QCoreApplication::translate("Ardeno", "Orientace zákresu")),
-          &QToolButton::clicked, this,
-          [this] { m_orientation->setVisible(!m_orientation->isVisible()); });
-
   row->addSpacing(12);
   m_angleLabel = new QLabel(bar);
   m_angleLabel->setObjectName("Label1");
