@@ -132,7 +132,9 @@ class DriftData {
   // Years marked, and years shown grey, of an observer.
   std::pair<std::vector<int>, std::vector<int>> Marks(const std::string& observer) const {
     std::pair<std::vector<int>, std::vector<int>> marks;
-    for (const KFactorRow& row : ComputeKFactors(m_db, m_reference).Series[kWholeDisk]) {
+    // Kept whole: a range over a member of a temporary would outlive it.
+    const auto factors = ComputeKFactors(m_db, m_reference);
+    for (const KFactorRow& row : factors.Series[kWholeDisk]) {
       if (row.Observer != observer || row.Year == kAllYears) continue;
       if (row.Drift) marks.first.push_back(row.Year);
       if (row.FewDays) marks.second.push_back(row.Year);
