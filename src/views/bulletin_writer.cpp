@@ -23,9 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Months of drawings the butterfly strip shows up to the bulletin's month, so that the month's
-// latitudes stand beside the year before them.
-constexpr int kButterflyMonths = 24;
 // The official smoothed series the station's smoothed R is compared with.
 constexpr const char* kSmoothedSeries = "r+brussels-r";
 
@@ -172,7 +169,7 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
 
   RenderSession strip(dataFolder);
   if (auto failed = LoadSession(strip, run)) return failed;
-  strip.KeepRecords(FirstRecordFrom(strip.Db, month, kButterflyMonths - 1), records->Last);
+  strip.KeepRecords(FirstRecordFrom(strip.Db, month, kBulletinButterflyMonths - 1), records->Last);
   if (!WriteFigure(PaintRegisteredView(strip, "butterfly", {{"time-factor", "16"}},
                                        SizeOf(bulletin.Butterfly)),
                    bulletin.Butterfly, out, monthText, run, error))

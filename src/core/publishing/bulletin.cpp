@@ -198,8 +198,10 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
   bulletin.SmoothedGraph = Figure(
       "vyhlazene-r.png",
       "Vyhlazené relativní číslo stanice a oficiální hodnoty (v procentech maxima)", 1000, 500);
-  bulletin.Butterfly =
-      Figure("motylek.png", "Motýlkový diagram: rok do konce měsíce " + bulletin.Title, 1000, 400);
+  bulletin.Butterfly = Figure("motylek.png",
+                              "Motýlkový diagram: " + std::to_string(kBulletinButterflyMonths) +
+                                  " měsíců do konce měsíce " + bulletin.Title,
+                              1000, 400);
   if (!bulletin.Drawings.empty()) {
     bulletin.MapRotation = Ephemeris({month.Year, month.Month, kMiddleDay}, 1200).RotationNumber;
   }

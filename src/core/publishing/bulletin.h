@@ -69,6 +69,10 @@ struct Bulletin {
   std::string Software;  // "Ardeno 0.1"
 };
 
+// Months of drawings the butterfly strip shows up to the bulletin's month, so that the month's
+// latitudes stand beside the year before them; its caption says so.
+inline constexpr int kBulletinButterflyMonths = 24;
+
 // Thumbnails are this wide; their height keeps the drawing's proportions.
 inline constexpr int kThumbnailWidth = 200;
 inline constexpr int kDrawingWidth = 800;

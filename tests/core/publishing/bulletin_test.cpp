@@ -52,6 +52,8 @@ TEST(Bulletin, TheMonthsDrawingDaysObserversAndR) {
   EXPECT_EQ(b.Observers[2].Days, (std::vector<int>{2}));
   EXPECT_EQ(b.Station, "Ondřejov");  // no instrument file: the month's last drawing
   EXPECT_NE(b.MapRotation, 0);
+  // The strip shows two years of drawings, and says so (not "a year").
+  EXPECT_EQ(b.Butterfly.Caption, "Motýlkový diagram: 24 měsíců do konce měsíce Březen 2014");
 }
 
 TEST(Bulletin, APageOfEscapedTextsWithEveryDrawingLinked) {
