@@ -200,4 +200,22 @@ std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
   return groups;
 }
 
+std::optional<std::size_t> SpotWithinReach(const std::vector<DrawingSpot>& spots, double x,
+                                           double y) {
+  for (std::size_t i = 0; i < spots.size(); ++i)
+    if (std::hypot(spots[i].X - x, spots[i].Y - y) <= kSpotClickReachMm) return i;
+  return std::nullopt;
+}
+
+DrawingSpot AddedSpot(double x, double y) { return {x, y, kAddedSpotAreaMm2, -1}; }
+
+std::vector<int> GroupOfEachSpot(const std::vector<ProposedGroup>& groups, std::size_t spotCount) {
+  std::vector<int> group(spotCount, 0);
+  for (std::size_t g = 0; g < groups.size(); ++g)
+    for (const int spot : groups[g].Spots)
+      if (spot >= 0 && static_cast<std::size_t>(spot) < spotCount)
+        group[static_cast<std::size_t>(spot)] = static_cast<int>(g) + 1;
+  return group;
+}
+
 }  // namespace ardeno

@@ -6,6 +6,7 @@
 // latitude. Per group: its place as the record stores it, the two extreme spots, the counts, the
 // area and a proposed class for the observer to confirm.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,19 @@ struct ProposedGroup {
 // Groups of `spots` at the moment of `eph`, ordered from west to east.
 std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
                                           const std::vector<DrawingSpot>& spots);
+
+// A correction clicked on a read drawing at (x, y), millimetres as DrawingSpot: the spot whose
+// centre lies within kSpotClickReachMm is taken away, otherwise a small umbra without a penumbra
+// is added there. Returns whether a spot was taken away.
+inline constexpr double kSpotClickReachMm = 1.5;
+inline constexpr double kAddedSpotAreaMm2 = 0.3;
+// The index of the spot within reach of (x, y); nothing when none is.
+std::optional<std::size_t> SpotWithinReach(const std::vector<DrawingSpot>& spots, double x,
+                                           double y);
+DrawingSpot AddedSpot(double x, double y);
+
+// The group of each of `spotCount` spots, 1-based in the order of `groups`; 0 for a spot in none.
+std::vector<int> GroupOfEachSpot(const std::vector<ProposedGroup>& groups, std::size_t spotCount);
 
 // Whether two spots at these places are joined by the rule above.
 bool SpotsJoin(const SpotOnSun& a, const SpotOnSun& b);

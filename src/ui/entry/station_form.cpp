@@ -22,6 +22,12 @@ struct StationField {
   std::string StationSettings::*Value;
 };
 
+// The latitude and the longitude go into one file, and only together.
+constexpr const char* kPlaceHint =
+    QT_TRANSLATE_NOOP("StationForm",
+                      "stanice.dat: odkud se kontroluje, že Slunce bylo v čase zákresu nad "
+                      "obzorem; obě souřadnice, nebo žádná");
+
 constexpr StationField kFields[] = {
     {"Nazev", QT_TRANSLATE_NOOP("StationForm", "Název stanice"),
      QT_TRANSLATE_NOOP("StationForm", "DataproCSV.txt, řádek 1: jméno stanice v CSV pro SIDC"),
@@ -40,15 +46,9 @@ constexpr StationField kFields[] = {
     {"KodAavso", QT_TRANSLATE_NOOP("StationForm", "Kód pozorovatele AAVSO"),
      QT_TRANSLATE_NOOP("StationForm", "Site.txt, řádek 2: kód pozorovatele ve zprávě pro AAVSO"),
      &StationSettings::AavsoObserver},
-    {"Sirka", QT_TRANSLATE_NOOP("StationForm", "Zeměpisná šířka (°, sever +)"),
-     QT_TRANSLATE_NOOP("StationForm",
-                       "stanice.dat: odkud se kontroluje, že Slunce bylo v čase zákresu nad "
-                       "obzorem; obě souřadnice, nebo žádná"),
+    {"Sirka", QT_TRANSLATE_NOOP("StationForm", "Zeměpisná šířka (°, sever +)"), kPlaceHint,
      &StationSettings::Latitude},
-    {"Delka", QT_TRANSLATE_NOOP("StationForm", "Zeměpisná délka (°, východ +)"),
-     QT_TRANSLATE_NOOP("StationForm",
-                       "stanice.dat: odkud se kontroluje, že Slunce bylo v čase zákresu nad "
-                       "obzorem; obě souřadnice, nebo žádná"),
+    {"Delka", QT_TRANSLATE_NOOP("StationForm", "Zeměpisná délka (°, východ +)"), kPlaceHint,
      &StationSettings::Longitude},
     {"Popis", QT_TRANSLATE_NOOP("StationForm", "Popis stanice"),
      QT_TRANSLATE_NOOP("StationForm",

@@ -14,10 +14,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kStandardRadiusMm = 125.0;
-// A click this near a spot's centre (millimetres of the standard drawing) takes the spot away.
-constexpr double kClickReachMm = 1.5;
-// A spot added by a click: a small umbra without a penumbra.
-constexpr double kAddedSpotAreaMm2 = 0.3;
 
 QString Text(const char* czech) { return QCoreApplication::translate("DrawingRecognition", czech); }
 
@@ -64,32 +60,25 @@ bool DrawingRecognition::Click(QPoint pixel) {
   if (at.DistanceMm >= kStandardRadiusMm) return false;
   const double x = at.DistanceMm * std::sin(at.Angle * kPi / 180);
   const double y = at.DistanceMm * std::cos(at.Angle * kPi / 180);
-  for (auto spot = m_spots.begin(); spot != m_spots.end(); ++spot) {
-    if (std::hypot(spot->OnDrawing.X - x, spot->OnDrawing.Y - y) <= kClickReachMm) {
-      m_spots.erase(spot);
-      FormGroups();
-      return true;
-    }
-  }
-  m_spots.push_back({pixel, {x, y, kAddedSpotAreaMm2, -1}});
+  if (const std::optional<std::size_t> near = SpotWithinReach(SpotsOnDrawing(), x, y))
+    m_spots.erase(m_spots.begin() + static_cast<std::ptrdiff_t>(*near));
+  else
+    m_spots.push_back({pixel, AddedSpot(x, y)});
   FormGroups();
   return true;
 }
 
-void DrawingRecognition::FormGroups() {
+std::vector<DrawingSpot> DrawingRecognition::SpotsOnDrawing() const {
   std::vector<DrawingSpot> onDrawing;
   onDrawing.reserve(m_spots.size());
   for (const RecognizedSpot& spot : m_spots) onDrawing.push_back(spot.OnDrawing);
-  m_groups = FormSpotGroups(m_eph, onDrawing);
+  return onDrawing;
 }
 
+void DrawingRecognition::FormGroups() { m_groups = FormSpotGroups(m_eph, SpotsOnDrawing()); }
+
 std::vector<int> DrawingRecognition::GroupOfSpots() const {
-  std::vector<int> group(m_spots.size(), 0);
-  for (std::size_t g = 0; g < m_groups.size(); ++g)
-    for (const int spot : m_groups[g].Spots)
-      if (spot >= 0 && static_cast<std::size_t>(spot) < group.size())
-        group[static_cast<std::size_t>(spot)] = static_cast<int>(g) + 1;
-  return group;
+  return GroupOfEachSpot(m_groups, m_spots.size());
 }
 
 }  // namespace ardeno

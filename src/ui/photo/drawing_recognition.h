@@ -39,6 +39,7 @@ class DrawingRecognition {
   std::vector<int> GroupOfSpots() const;
 
  private:
+  std::vector<DrawingSpot> SpotsOnDrawing() const;
   void FormGroups();
 
   SolarEphemeris m_eph{};

@@ -143,5 +143,23 @@ INSTANTIATE_TEST_SUITE_P(
             "Fsi"}),
     [](const auto& info) { return info.param.Name; });
 
+// A click within reach of a spot's centre takes it away; elsewhere a small umbra is added; the
+// group of each spot follows the order of the groups.
+TEST(SpotGroupsTest, ClickCorrectionsAndTheGroupOfEachSpot) {
+  const std::vector<DrawingSpot> spots = {{10, 10, 1, -1}, {20, 5, 1, 0}};
+  EXPECT_EQ(SpotWithinReach(spots, 10 + kSpotClickReachMm * 0.9, 10),
+            std::optional<std::size_t>(0));
+  EXPECT_EQ(SpotWithinReach(spots, 20, 5 - 1), std::optional<std::size_t>(1));
+  EXPECT_EQ(SpotWithinReach(spots, 10 + kSpotClickReachMm * 1.1, 10), std::nullopt);
+  const DrawingSpot added = AddedSpot(-3, 4);
+  EXPECT_EQ(added.X, -3);
+  EXPECT_EQ(added.Penumbra, -1);
+  EXPECT_EQ(added.AreaMm2, kAddedSpotAreaMm2);
+  ProposedGroup first, second;
+  first.Spots = {2};
+  second.Spots = {0, 3, 7};  // 7 is past the spots given and is passed over
+  EXPECT_EQ(GroupOfEachSpot({first, second}, 4), (std::vector<int>{2, 0, 1, 2}));
+}
+
 }  // namespace
 }  // namespace ardeno
