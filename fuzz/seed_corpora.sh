@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 "$sample" "$work/s" 30 5 >/dev/null
 record=1774
 refdata=$(cd "$(dirname "$0")/../tests/data" && pwd)
-for target in data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz greenwich_groups_fuzz noaa_region_summary_fuzz catalogue_repeats_fuzz station_codes_pictures_fuzz; do
+for target in drawing_image_fuzz data_file_fuzz sidc_year_fuzz startup_folder_fuzz text_readers_fuzz magnetogram_fuzz report_texts_fuzz greenwich_groups_fuzz noaa_region_summary_fuzz catalogue_repeats_fuzz station_codes_pictures_fuzz; do
   mkdir -p "$out/$target"
 done
 
@@ -82,4 +82,6 @@ printf '/home/observer/SRS\r\n' >"$seeds/noaa"
 find "$refdata" -iname '*.png' -o -iname '*.jpg' 2>/dev/null | head -3 | while read -r picture; do
   cp "$picture" "$seeds/$(basename "$picture")"
 done
+# Drawings as a scanner and a phone give them.
+cp "$refdata"/vision/*.jpg "$out/drawing_image_fuzz/"
 echo "Seed corpora in $out"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the core tests and the command-line tools with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs the core tests and the command-line script tests there.
+# UndefinedBehaviorSanitizer and runs the core tests and the command-line script tests there,
+# then every fuzz target for FUZZ_SECONDS (60) on its seed corpus, two at once.
 # Fails on any test that fails and on any sanitizer report, even one from a run whose test
 # expected a refusal (the reports go to files, which must stay empty).
 # Usage: scripts/sanitize.sh [--full]
@@ -32,9 +33,11 @@ else
   excluded=(-LE english)
 fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="$flags" \
-  -DARDENO_WITH_UI="$ui" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+  -DARDENO_WITH_UI="$ui" -DARDENO_FUZZ_TARGETS=ON \
+  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 mapfile -t tests < <(ninja -C "$build" -t targets all | sed -n 's/^\(core_[a-z]*_test\): .*/\1/p' | sort -u)
-cmake --build "$build" -j2 --target "${tests[@]}" "${tools[@]}"
+mapfile -t fuzzers < <(ninja -C "$build" -t targets all | sed -n 's/^\([a-z_]*_fuzz\): .*/\1/p' | sort -u)
+cmake --build "$build" -j2 --target "${tests[@]}" "${tools[@]}" "${fuzzers[@]}"
 
 reports=$PWD/$build/sanitizer-reports
 rm -rf "$reports"
@@ -44,6 +47,10 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan
 export QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu
 status=0
 (cd "$build" && ctest -L 'core|cli' "${excluded[@]}" --output-on-failure -j2) || status=$?
+rm -rf "$build/fuzz-run"
+bash fuzz/run_all.sh "$build" "$build/tools/ardeno-sample" "$build/fuzz-run" \
+  "${FUZZ_SECONDS:-60}" | tee "$build/fuzz-run.summary"
+grep -q FAILED "$build/fuzz-run.summary" && status=1
 if compgen -G "$reports/*" >/dev/null; then
   echo "sanitize: reports of AddressSanitizer or UndefinedBehaviorSanitizer:" >&2
   for report in "$reports"/*; do
@@ -52,5 +59,5 @@ if compgen -G "$reports/*" >/dev/null; then
   done
   exit 1
 fi
-[ "$status" -eq 0 ] || { echo "sanitize: tests failed" >&2; exit 1; }
-echo "sanitize: core and command-line tests passed with ASan and UBSan, no reports"
+[ "$status" -eq 0 ] || { echo "sanitize: tests or fuzz targets failed" >&2; exit 1; }
+echo "sanitize: core and command-line tests and the fuzz targets passed with ASan and UBSan, no reports"
