@@ -46,16 +46,12 @@ bool TakeReplaceOption(std::vector<std::string>& args) {
 
 bool MayWrite(const std::vector<std::filesystem::path>& files, bool replace) {
   if (replace) return true;
-  for (const auto& file : files) {
-    std::error_code noFile;
-    // A link counts as a file there: it is never written through, and never quietly replaced.
-    if (!std::filesystem::exists(std::filesystem::symlink_status(file, noFile))) continue;
-    std::cerr << FillText(CoreText("ardeno-cli", "Soubor %1 již existuje (přepsat: --replace)."),
-                          {file.string()})
-              << "\n";
-    return false;
-  }
-  return true;
+  const auto taken = FirstTakenName(files);
+  if (!taken) return true;
+  std::cerr << FillText(CoreText("ardeno-cli", "Soubor %1 již existuje (přepsat: --replace)."),
+                        {taken->string()})
+            << "\n";
+  return false;
 }
 
 int WriteFiles(const std::vector<std::pair<std::filesystem::path, std::string>>& files) {

@@ -7,6 +7,7 @@
 #include "core/data/file_replace.h"
 #include "core/text/encoding.h"
 #include "core/text/number_format.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -27,16 +28,25 @@ Refusal WriteReportFiles(const std::vector<std::pair<std::filesystem::path, std:
   std::vector<FileContent> contents;
   for (const auto& [file, bytes] : files) {
     if (const std::error_code error = CreateFolders(file.parent_path()))
-      return "Soubor " + file.filename().string() + " nelze zapsat: " + FileErrorText(error) +
+      return "Soubor " + PathUtf8(file.filename()) + " nelze zapsat: " + FileErrorText(error) +
              ". Původní soubory zůstaly beze změny.";
     contents.push_back({file, bytes});
   }
   const auto failure = ReplaceOutputFileSet(contents);
   if (!failure) return std::nullopt;
-  return "Soubor " + failure->File.filename().string() +
+  return "Soubor " + PathUtf8(failure->File.filename()) +
          " nelze zapsat: " + FileErrorText(failure->Error) +
          (files.size() > 1 ? ". Žádný ze souborů se nezměnil."
                            : ". Původní soubor zůstal beze změny.");
+}
+
+std::optional<std::filesystem::path> FirstTakenName(
+    const std::vector<std::filesystem::path>& files) {
+  for (const auto& file : files) {
+    std::error_code noFile;
+    if (std::filesystem::exists(std::filesystem::symlink_status(file, noFile))) return file;
+  }
+  return std::nullopt;
 }
 
 std::string Digits(long long value, int digits) {

@@ -297,11 +297,8 @@ void ReportPageView::SaveFile() {
   }
   // A report that exists may have been edited by hand: it is replaced only at the user's word.
   const auto mayWrite = [&](const std::vector<std::filesystem::path>& files) {
-    const bool exists = std::any_of(files.begin(), files.end(), [](const auto& file) {
-      std::error_code noFile;
-      return std::filesystem::exists(std::filesystem::symlink_status(file, noFile));
-    });
-    return !exists || app.Dialogs.ConfirmOverwrite(this, Text(kSidcOverwriteQuestion));
+    return !FirstTakenName(files) ||
+           app.Dialogs.ConfirmOverwrite(this, Text(kSidcOverwriteQuestion));
   };
   switch (m_report) {
     case MonthlyReport::Own: {

@@ -213,5 +213,20 @@ TEST(DescriptionFile, SevenLinesInWindows1250) {
   EXPECT_EQ(ReadDescriptionFile(folder.Path())[0], "");
 }
 
+// A report name is taken by a file or by any link, even one pointing nowhere: neither is written
+// through or replaced without the user's word.
+TEST(ReportFiles, FirstTakenNameCountsFilesAndEveryLink) {
+  test::TempFolder folder;
+  const auto free = folder.Path() / "free.txt";
+  const auto file = folder.Path() / "edited.txt";
+  const auto dangling = folder.Path() / "link.txt";
+  std::ofstream(file) << "edited by hand";
+  std::filesystem::create_symlink(folder.Path() / "nowhere", dangling);
+  EXPECT_EQ(FirstTakenName({free}), std::nullopt);
+  EXPECT_EQ(FirstTakenName({free, dangling, file}), dangling);
+  EXPECT_EQ(FirstTakenName({file, free}), file);
+  EXPECT_EQ(FirstTakenName({}), std::nullopt);
+}
+
 }  // namespace
 }  // namespace ardeno
