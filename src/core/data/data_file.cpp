@@ -14,6 +14,7 @@
 #include "core/data/system_files.h"
 #include "core/text/core_text.h"
 #include "core/text/number_format.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -268,7 +269,7 @@ void KeepFileAsFound(Database& db, const fs::path& progDir, LoadReport& report) 
   db.OriginalNotKept = false;
   db.SortedAtLoad = false;
   AddWarning(report, FillText(CoreText("DataFile", "Soubor, jak byl nalezen, je uschován jako %1."),
-                              {kept.Name.string()}));
+                              {PathUtf8(kept.Name)}));
 }
 
 void RemoveInterruptedSaves(const fs::path& progDir) {
@@ -334,7 +335,7 @@ std::optional<std::string> SaveBlockedMessage(const fs::path& progDir) {
                            "Do složky s daty %1 nelze zapisovat: program nové ani opravené "
                            "zákresy neuloží. Chceš-li ukládat, povol zápis a spusť program "
                            "znovu."),
-                  {progDir.string()});
+                  {PathUtf8(progDir)});
 }
 
 Refusal SaveDatabase(Database& db, const fs::path& progDir, SettingsWord settings) {

@@ -5,13 +5,14 @@
 
 #include "core/data/file_error_text.h"
 #include "core/text/core_text.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
 namespace fs = std::filesystem;
 
 std::optional<std::string> DataFolderProblem(const fs::path& folder) {
-  const std::string name = folder.string();
+  const std::string name = PathUtf8(folder);
   std::error_code error;
   const fs::file_status status = fs::status(folder, error);
   const auto unopened = [&name](std::error_code why) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/data/system_files.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -141,8 +142,8 @@ std::error_code CreateFolders(const fs::path& folder) {
 }
 
 bool IsTemporaryNameOf(const fs::path& candidate, const fs::path& file) {
-  const std::string name = candidate.filename().string();
-  const std::string base = file.filename().string();
+  const std::string name = PathUtf8(candidate.filename());
+  const std::string base = PathUtf8(file.filename());
   constexpr std::string_view kSuffix = ".tmp";
   // "<file>.tmp" (the name every save used before writers had names of their own) and
   // "<file>.<anything>.tmp".

@@ -12,6 +12,7 @@
 #include "core/data/system_files.h"
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -34,7 +35,7 @@ std::string HolderText(const std::string& holder) {
 std::string LockFailedText(const fs::path& folder, std::error_code error) {
   return FillText(
       CoreText("FolderLock", "Složku s daty %1 nelze zamknout: %2, proto se data nemění."),
-      {folder.string(), FileErrorText(error)});
+      {PathUtf8(folder), FileErrorText(error)});
 }
 
 std::string ReadHolder(const fs::path& file) {
@@ -138,7 +139,7 @@ FolderLockAttempt LockDataFolder(const fs::path& folder, const std::string& hold
               FillText(CoreText("FolderLock",
                                 "Data ve složce %1 právě mění %2. Zkus to znovu, až skončí; nic se "
                                 "nezměnilo."),
-                       {folder.string(), ReadHolder(holderFile)})};
+                       {PathUtf8(folder), ReadHolder(holderFile)})};
     return {FolderLock(), LockFailedText(folder, error)};
   }
   const bool named = WriteHolder(holderFile, HolderText(holder));

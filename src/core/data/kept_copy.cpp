@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/data/kept_copy.h"
+#include "core/text/path_text.h"
 
 #include <fstream>
 #include <string>
@@ -16,7 +17,8 @@ constexpr std::size_t kCompareChunk = 64 * 1024;
 // "datax-puvodni.dat", "datax-puvodni-2.dat", ...
 fs::path CopyName(const fs::path& baseName, int number) {
   if (number == 1) return baseName;
-  return baseName.stem().string() + "-" + std::to_string(number) + baseName.extension().string();
+  return Utf8Path(PathUtf8(baseName.stem()) + "-" + std::to_string(number) +
+                  PathUtf8(baseName.extension()));
 }
 
 bool SameBytes(const fs::path& a, const fs::path& b) {

@@ -11,6 +11,7 @@
 #include "core/data/load_findings.h"
 #include "core/data/record_file.h"
 #include "core/text/core_text.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -42,7 +43,7 @@ std::optional<std::string> RefuseOwnDataFile(const std::filesystem::path& file,
   return FillText(CoreText("MergeRecords",
                            "Soubor %1 je datový soubor této složky; sám do sebe se nepřidává, "
                            "každý zákres by v datech byl dvakrát. Nic se nezměnilo."),
-                  {file.string()});
+                  {PathUtf8(file)});
 }
 
 std::variant<std::vector<ObservationRecord>, std::string> ReadMergeFile(
@@ -55,7 +56,7 @@ std::variant<std::vector<ObservationRecord>, std::string> ReadMergeFile(
   if (!error) error = ReadRecordFile(file, 0, records).Error;
   if (error)
     return FillText(CoreText("MergeRecords", "Soubor %1 nelze přečíst: %2."),
-                    {file.filename().string(), FileErrorText(error)});
+                    {PathUtf8(file.filename()), FileErrorText(error)});
   return records;
 }
 

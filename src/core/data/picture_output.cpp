@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/data/picture_output.h"
 #include "core/text/core_text.h"
+#include "core/text/path_text.h"
 
 #include <algorithm>
 #include <array>
@@ -79,7 +80,7 @@ bool InDataFolder(const fs::path& output, const fs::path& dataFolder) {
 }  // namespace
 
 std::optional<PictureFormat> PictureFormatOf(const fs::path& file) {
-  std::string extension = file.extension().string();
+  std::string extension = PathUtf8(file.extension());
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (extension == ".png") return PictureFormat::Png;
@@ -138,7 +139,7 @@ namespace {
 Refusal CheckExistingOutput(const fs::path& output, const fs::path& dataFolder, const char* what,
                             const std::string& kindName,
                             const std::function<bool(const fs::path&)>& holdsKind) {
-  const std::string shown = output.string();
+  const std::string shown = PathUtf8(output);
   std::error_code error;
   const fs::file_status status = fs::status(output, error);
   const bool inDataFolder = InDataFolder(output, dataFolder);
@@ -171,7 +172,7 @@ Refusal CheckPictureOutput(const fs::path& output, const fs::path& dataFolder) {
     return FillText(CoreText("PictureOutput",
                              "Soubor %1 nemá příponu obrázku (.png, .jpg, .bmp, .svg nebo .pdf); "
                              "podle ní se volí formát, proto se nic nezapsalo."),
-                    {output.string()});
+                    {PathUtf8(output)});
   return CheckExistingOutput(
       output, dataFolder, CoreTextNoop("PictureOutput", "obrázek"),
       FillText(CoreText("PictureOutput", "obrázek %1"), {FormatName(*format)}),
@@ -179,13 +180,13 @@ Refusal CheckPictureOutput(const fs::path& output, const fs::path& dataFolder) {
 }
 
 Refusal CheckNumbersOutput(const fs::path& output, const fs::path& dataFolder) {
-  std::string extension = output.extension().string();
+  std::string extension = PathUtf8(output.extension());
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (extension != ".csv")
     return FillText(
         CoreText("PictureOutput", "Soubor %1 nemá příponu .csv, proto se čísla nezapsala."),
-        {output.string()});
+        {PathUtf8(output)});
   return CheckExistingOutput(output, dataFolder, CoreTextNoop("PictureOutput", "tabulka čísel"),
                              CoreText("PictureOutput", "textový soubor"), HoldsText);
 }

@@ -13,6 +13,7 @@
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -121,8 +122,8 @@ std::string FindFirstSidcFile(const std::filesystem::path& progDir) {
   if (error) return first;
   for (auto it = entries; it != std::filesystem::directory_iterator(); it.increment(error)) {
     if (error) break;
-    const std::string name = it->path().filename().string();
-    if (UpperCase(it->path().extension().string()) != ".DAT") continue;
+    const std::string name = PathUtf8(it->path().filename());
+    if (UpperCase(PathUtf8(it->path().extension())) != ".DAT") continue;
     // std::string compares as unsigned bytes, the order the program has always used.
     if (name < first) first = name;
   }

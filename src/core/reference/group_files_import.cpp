@@ -14,6 +14,7 @@
 #include "core/reference/srs_report.h"
 #include "core/reference/srs_table.h"
 #include "core/text/core_text.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -37,7 +38,7 @@ std::vector<fs::path> CatalogueFilesOf(const std::vector<fs::path>& inputs,
       if (it->is_regular_file(error)) inFolder.push_back(it->path());
     if (error)
       problems.push_back(FillText(CoreText("Import", "Složku %1 nelze projít: %2"),
-                                  {input.string(), FileErrorText(error)}));
+                                  {PathUtf8(input), FileErrorText(error)}));
     std::sort(inFolder.begin(), inFolder.end());
     files.insert(files.end(), inFolder.begin(), inFolder.end());
   }
@@ -45,18 +46,18 @@ std::vector<fs::path> CatalogueFilesOf(const std::vector<fs::path>& inputs,
 }
 
 SourceReading ReadCatalogueFile(const fs::path& file) {
-  const std::string name = file.filename().string();
+  const std::string name = PathUtf8(file.filename());
   SourceReading reading;
   std::optional<FileBytes> content;
   try {
-    content = ReadAuxFile(file, file.string());
+    content = ReadAuxFile(file, PathUtf8(file));
   } catch (const AuxFileError& error) {
     reading.Problems.push_back(error.what());
     return reading;
   }
   if (!content) {
     reading.Problems.push_back(
-        FillText(CoreText("Import", "Soubor %1 neexistuje."), {file.string()}));
+        FillText(CoreText("Import", "Soubor %1 neexistuje."), {PathUtf8(file)}));
     return reading;
   }
   const std::string_view text = content->Bytes;
@@ -65,7 +66,7 @@ SourceReading ReadCatalogueFile(const fs::path& file) {
   if (LooksLikeGreenwichGroups(text)) return ReadGreenwichGroups(text, name);
   reading.Problems.push_back(FillText(
       CoreText("Import", "Soubor %1 není zpráva SRS, tabulka SRS ani soubor skupin RGO; vynechán."),
-      {file.string()}));
+      {PathUtf8(file)}));
   return reading;
 }
 
@@ -74,7 +75,7 @@ namespace {
 std::string NewDatabaseHint(const fs::path& folder) {
   return FillText(
       CoreText("Import", "Novou databázi založí příkaz import-groups --new %1 SOUBOR..."),
-      {folder.string()});
+      {PathUtf8(folder)});
 }
 
 // The folder's database, loaded whole, with its radius word; the error text otherwise.
@@ -82,18 +83,18 @@ std::optional<std::string> LoadWhole(const fs::path& folder, const CalendarDate&
                                      Database& db) {
   std::error_code error;
   if (!fs::is_directory(folder, error))
-    return FillText(CoreText("Import", "Složka %1 neexistuje."), {folder.string()}) + " " +
+    return FillText(CoreText("Import", "Složka %1 neexistuje."), {PathUtf8(folder)}) + " " +
            NewDatabaseHint(folder);
   const LoadReport load = LoadDatabase(db, folder, today);
   if (load.Error) return *load.Error;
   if (!load.FileExisted)
-    return FillText(CoreText("Import", "Ve složce %1 není soubor datax.dat."), {folder.string()}) +
+    return FillText(CoreText("Import", "Ve složce %1 není soubor datax.dat."), {PathUtf8(folder)}) +
            " " + NewDatabaseHint(folder);
   if (load.RecordsInFile == 0)
     return FillText(
         CoreText("Import",
                  "Soubor datax.dat ve složce %1 neobsahuje žádný zákres; nic se nezměnilo."),
-        {folder.string()});
+        {PathUtf8(folder)});
   // Saving would drop what the load left out.
   if (db.OriginalNotKept)
     return *load.Warning + "\n" +
@@ -111,7 +112,7 @@ std::string DataFileExistsMessage(const fs::path& folder) {
   return FillText(CoreText("Import",
                            "Ve složce %1 už soubor datax.dat je; nová databáze se zakládá jen ve "
                            "složce bez něj. Nic se nezměnilo."),
-                  {folder.string()});
+                  {PathUtf8(folder)});
 }
 
 // A new database in polar mode with the radius of 125 mm, checked again under the lock.
@@ -148,7 +149,7 @@ FolderImportResult ImportGroupFiles(const fs::path& folder, const std::vector<fs
   if (isNew) {
     if (const std::error_code error = CreateFolders(folder)) {
       result.Error = FillText(CoreText("Import", "Složku %1 nelze vytvořit: %2."),
-                              {folder.string(), FileErrorText(error)});
+                              {PathUtf8(folder), FileErrorText(error)});
       return result;
     }
   }

@@ -12,6 +12,7 @@
 #include "core/data/sidc_files.h"
 #include "core/text/dates.h"
 #include "core/text/number_format.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -205,7 +206,7 @@ ReferenceNumbers ReadReferenceNumbers(const fs::path& progDir, std::vector<std::
   std::set<int> years;
   for (fs::directory_iterator it(progDir / kSidcFolder, error), end; !error && it != end;
        it.increment(error)) {
-    const std::string name = it->path().filename().string();
+    const std::string name = PathUtf8(it->path().filename());
     if (name.size() == 12 && name.starts_with("dssn") && name.ends_with(".dat"))
       if (const int year = SidcYearFromName(name); year > 0) years.insert(year);
   }

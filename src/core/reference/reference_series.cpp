@@ -11,6 +11,7 @@
 #include "core/data/sidc_files.h"
 #include "core/reference/catalogue_lines.h"
 #include "core/text/core_text.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -86,14 +87,14 @@ std::optional<std::string> ReadSource(const fs::path& sources, const char* folde
                                       std::vector<std::string>& problems) {
   for (const fs::path& file : {sources / name, sources / folder / name}) {
     try {
-      if (auto content = ReadAuxFile(file, file.string())) return std::move(content->Bytes);
+      if (auto content = ReadAuxFile(file, PathUtf8(file))) return std::move(content->Bytes);
     } catch (const AuxFileError& error) {
       problems.push_back(error.what());
       return std::nullopt;
     }
   }
   problems.push_back(FillText(CoreText("Import", "Soubor %1 není ve složce %2 ani v %3."),
-                              {name, sources.string(), (sources / folder).string()}));
+                              {name, PathUtf8(sources), PathUtf8(sources / folder)}));
   return std::nullopt;
 }
 
@@ -327,13 +328,13 @@ ReferenceImport ImportReferenceSeries(const fs::path& folder, const fs::path& so
   std::error_code error;
   if (!fs::is_directory(folder, error)) {
     result.Error =
-        FillText(CoreText("Import", "Složka %1 neexistuje; nic se nezapsalo."), {folder.string()});
+        FillText(CoreText("Import", "Složka %1 neexistuje; nic se nezapsalo."), {PathUtf8(folder)});
     return result;
   }
   const fs::path sidc = folder / kSidcFolder;
   if (const std::error_code failure = CreateFolders(sidc)) {
     result.Error = FillText(CoreText("Import", "Složku %1 nelze vytvořit: %2."),
-                            {sidc.string(), FileErrorText(failure)});
+                            {PathUtf8(sidc), FileErrorText(failure)});
     return result;
   }
   std::vector<NamedContent> contents;

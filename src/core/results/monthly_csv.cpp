@@ -6,6 +6,7 @@
 
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -56,7 +57,7 @@ Refusal WriteMonthlyCsv(const std::filesystem::path& progDir, const MonthlyTable
   std::error_code error = CreateFolders(file.parent_path());
   if (!error) error = ReplaceOutputFile(file, MonthlyCsvText(table, hemisphere));
   if (!error) return std::nullopt;
-  return "Soubor " + file.filename().string() + " nelze zapsat: " + FileErrorText(error) +
+  return "Soubor " + PathUtf8(file.filename()) + " nelze zapsat: " + FileErrorText(error) +
          ". Původní soubor zůstal beze změny.";
 }
 
