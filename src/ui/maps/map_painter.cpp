@@ -46,8 +46,12 @@ void Disc(QPainter& p, const MapDisc& d, const QColor& colour) {
 
 void LatitudeLabels(QPainter& p, int k) {
   p.setPen(Qt::black);
-  for (int i = 2; i <= 20; ++i)
-    TextAt(p, MapPixels(4, k), MapPixels(20 * i - 5, k), QString::number(90 - 10 * (i - 2)));
+  const int step = MapLatitudeLabelStep(k, QFontMetrics(p.font()).height());
+  for (int i = 2; i <= 20; ++i) {
+    const int latitude = 90 - 10 * (i - 2);
+    if (latitude % step == 0)
+      TextAt(p, MapPixels(4, k), MapPixels(20 * i - 5, k), QString::number(latitude));
+  }
 }
 
 void CoronaUnderlay(QPainter& p, const CoronaData& corona, std::int64_t firstRow, int k) {
@@ -69,6 +73,13 @@ void CoronaUnderlay(QPainter& p, const CoronaData& corona, std::int64_t firstRow
 }
 
 }  // namespace
+
+int MapLatitudeLabelStep(int k, int textHeight) {
+  // The grid lines are 10 degrees (20 map units) apart; a label needs its text's height.
+  for (const int step : {10, 20, 30})
+    if (MapPixels(20 * step / 10, k) >= textHeight) return step;
+  return 90;
+}
 
 int SingleMapScale(int clientHeight) { return std::max(1, clientHeight * 16 / 510); }
 

@@ -35,6 +35,10 @@ struct SingleMapScene {
   std::string Dates;
 };
 
+// Every how many degrees of latitude the map's frame is labelled at scale k (10, 20, 30 or 90):
+// labels of `textHeight` pixels never overlap on a small map.
+int MapLatitudeLabelStep(int k, int textHeight);
+
 // Map scale for a client height: height * 16 div 510.
 int SingleMapScale(int clientHeight);
 

@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
@@ -29,7 +31,10 @@ void FillGrid(QTableWidget* grid, const std::vector<std::vector<std::string>>& r
   grid->setRowCount(rows.empty() ? 0 : static_cast<int>(rows.size()) - 1);
   if (rows.empty()) return;
   QStringList headings;
-  for (const std::string& heading : rows.front()) headings << QString::fromStdString(heading);
+  // A heading of two words takes two lines: the column is as wide as its values, and more of
+  // the table shows in a window beside the drawing.
+  for (const std::string& heading : rows.front())
+    headings << QString::fromStdString(heading).replace(' ', '\n');
   grid->setColumnCount(headings.size());
   grid->setHorizontalHeaderLabels(headings);
   for (std::size_t r = 1; r < rows.size(); ++r)
@@ -126,9 +131,12 @@ TracksView::TracksView(ResultsContext& ctx, QWidget* parent) : ResultsView(ctx, 
   split->addWidget(tables);
   split->addWidget(m_map);
   // The map takes two thirds of the height: its latitudes and its b/l table stay readable on a
-  // 1024 x 768 screen.
+  // 1024 x 768 screen. (The sizes are weights until the splitter is laid out.)
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 2);
+  split->setSizes({1000, 2000});
+  m_tables = tables;
+  connect(tables, &QSplitter::splitterMoved, this, [this] { m_tablesMovedByUser = true; });
   column->addWidget(split, 1);
 
   connect(m_show, &QPushButton::clicked, this, [this] {
@@ -202,7 +210,19 @@ void TracksView::ChooseTrack(int row) {
   m_chosen = static_cast<std::size_t>(row);
   const GroupTrack& track = m_shown[*m_chosen];
   FillGrid(m_days, TrackDayRows(track, m_ctx.App.Db));
+  ShareTablesWidth();
   m_map->Show(&m_ctx.App.Db, &m_ctx.App.Groups, track.Rotation, TrackMapPath(track));
+}
+
+void TracksView::ShareTablesWidth() {
+  if (m_tablesMovedByUser) return;
+  // Each table gets a share of the width as its columns need, so that neither is cut while the
+  // other has room to spare.
+  const auto need = [](const QTableWidget* grid) {
+    return std::max(1, grid->horizontalHeader()->length() + 2 * grid->frameWidth() +
+                           grid->verticalScrollBar()->sizeHint().width());
+  };
+  m_tables->setSizes({need(m_tracks), need(m_days)});
 }
 
 void TracksView::ShowDrawingOf(int row) {

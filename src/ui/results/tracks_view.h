@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QTableWidget;
 
 namespace ardeno {
@@ -34,6 +35,8 @@ class TrackMap : public QWidget {
             std::vector<MapUnitPoint> path);
   const std::vector<MapUnitPoint>& Path() const { return m_path; }
   std::optional<int> Rotation() const { return m_rotation; }
+  // The scale the map is painted at (16 is full size); 0 with no map.
+  int Scale() const { return m_scene ? m_scene->K : 0; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -83,6 +86,8 @@ class TracksView : public ResultsView {
   // Reads the period field for the scope; false (after telling the user) for a wrong one.
   bool ReadPeriod();
   void Fill();
+  // The two tables' widths as their columns need them, until the user moves their divider.
+  void ShareTablesWidth();
 
   QComboBox* m_scope;
   QLineEdit* m_period;
@@ -91,6 +96,8 @@ class TracksView : public ResultsView {
   QTableWidget* m_tracks;
   QTableWidget* m_days;
   TrackMap* m_map;
+  QSplitter* m_tables;
+  bool m_tablesMovedByUser = false;
   bool m_opened = false;
   std::vector<GroupTrack> m_all;
   std::optional<int> m_year;

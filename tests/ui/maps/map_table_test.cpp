@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The b/l table under a single map keeps each value inside its column at every scale: on the
-// small map of "Skupiny v čase" a longitude such as 136.1 must not run into its neighbour.
+// small map of "Skupiny v čase" a longitude such as 136.1 must not run into its neighbour; the
+// latitude labels of the frame never touch each other.
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -15,6 +16,8 @@ class MapTableTest : public QObject {
  private slots:
   void ValuesStayInTheirColumns_data();
   void ValuesStayInTheirColumns();
+  void LatitudeLabelsNeverTouch_data();
+  void LatitudeLabelsNeverTouch();
 };
 
 void MapTableTest::ValuesStayInTheirColumns_data() {
@@ -50,6 +53,41 @@ void MapTableTest::ValuesStayInTheirColumns() {
     }
   }
   QVERIFY(inkInColumn > 10);
+}
+
+void MapTableTest::LatitudeLabelsNeverTouch_data() {
+  QTest::addColumn<int>("k");
+  QTest::addColumn<int>("step");
+  QTest::newRow("full size") << 16 << 10;
+  QTest::newRow("tracks view at 1024x768") << 12 << 10;
+  QTest::newRow("squeezed") << 8 << 20;
+}
+
+void MapTableTest::LatitudeLabelsNeverTouch() {
+  QFETCH(int, k);
+  QFETCH(int, step);
+  SingleMapScene scene;
+  scene.Rotation = 2147;
+  scene.K = k;
+  const QSize client(MapPixels(780, k), MapPixels(480, k));
+  QImage image(client, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    PaintSingleMap(painter, scene, client, false);
+  }
+  // The labels stand left of the grid: count the runs of inked rows there, one per label (a
+  // blank row or two inside a glyph's antialiased edge does not part a label), apart by more.
+  int labels = 0;
+  int blankRows = 3;
+  for (int y = MapPixels(33, k); y < MapPixels(402, k); ++y) {
+    bool ink = false;
+    for (int x = 0; x < MapPixels(19, k); ++x)
+      if (image.pixel(x, y) != QColor(Qt::white).rgb()) ink = true;
+    if (ink && blankRows >= 3) ++labels;
+    blankRows = ink ? 0 : blankRows + 1;
+  }
+  QCOMPARE(labels, step == 10 ? 19 : 9);
 }
 
 QTEST_MAIN(MapTableTest)

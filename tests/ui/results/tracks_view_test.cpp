@@ -79,6 +79,7 @@ class TracksViewTest : public QObject {
   void ADayBecomesTheCurrentDrawing();
   void RotationAndWrongPeriods();
   void CsvHoldsTheTracksListed();
+  void TheMapStaysReadableAt1024x768();
 
  private:
   QTemporaryDir m_dir;
@@ -91,7 +92,8 @@ void TracksViewTest::ListsTheTracksOfTheYearWithTheirDaysAndPath() {
   QCOMPARE(f.Tracks()->PeriodField()->text(), QString("2014"));
   QTableWidget* tracks = f.Tracks()->TrackGrid();
   QCOMPARE(tracks->rowCount(), 2);
-  QCOMPARE(tracks->horizontalHeaderItem(4)->text(), QString("centrální meridián"));
+  // Two-word headings take two lines, so that the columns are as wide as their values.
+  QCOMPARE(tracks->horizontalHeaderItem(4)->text(), QString("centrální\nmeridián"));
   // The first track, chosen at once: group 8, six days.
   QCOMPARE(tracks->item(0, 3)->text(), QString("6"));
   QCOMPARE(tracks->item(0, 8)->text(), QString("8"));
@@ -144,6 +146,22 @@ void TracksViewTest::CsvHoldsTheTracksListed() {
   QVERIFY(text.rfind("stopa;od;do;dní;centrální meridián;šířka;max plocha;typy;čísla;NOAA\r\n",
                      0) == 0);
   QCOMPARE(std::count(text.begin(), text.end(), '\n'), 3L);
+}
+
+// In the results window of a 1024 x 768 screen (its view about 1000 x 590 pixels) the map takes
+// two thirds of the height: three quarters of full size, its latitudes labelled every 10 degrees.
+void TracksViewTest::TheMapStaysReadableAt1024x768() {
+  Frame f(m_dir.path().toStdString());
+  TracksView* view = f.Tracks();
+  view->setParent(nullptr);
+  view->resize(1000, 590);
+  view->show();
+  QVERIFY(QTest::qWaitForWindowExposed(view));
+  QTest::qWait(0);
+  QVERIFY2(view->Map()->height() >= 360, qPrintable(QString::number(view->Map()->height())));
+  QVERIFY2(view->Map()->Scale() >= 11, qPrintable(QString::number(view->Map()->Scale())));
+  view->hide();
+  view->setParent(f.Window.Results());
 }
 
 QTEST_MAIN(TracksViewTest)
