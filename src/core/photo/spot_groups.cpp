@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numeric>
 
 #include "core/data/group_types.h"
@@ -118,13 +119,12 @@ std::string ProposeGroupClass(const std::vector<SpotOnSun>& spots,
   return known ? type : std::string(GroupTypes[0]);
 }
 
-std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
-                                          const std::vector<DrawingSpot>& spots) {
+std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph,
+                                   const std::vector<DrawingSpot>& spots) {
   const int n = static_cast<int>(spots.size());
   std::vector<SpotOnSun> onSun;
   onSun.reserve(spots.size());
   for (const DrawingSpot& spot : spots) onSun.push_back(PlaceSpotOnSun(eph, spot));
-
   std::vector<int> parent(spots.size());
   std::iota(parent.begin(), parent.end(), 0);
   for (int i = 0; i < n; ++i)
@@ -132,13 +132,29 @@ std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
       const bool samePenumbra = spots[i].Penumbra >= 0 && spots[i].Penumbra == spots[j].Penumbra;
       if (samePenumbra || SpotsJoin(onSun[i], onSun[j])) parent[Root(parent, i)] = Root(parent, j);
     }
+  std::vector<int> labels(spots.size());
+  for (int i = 0; i < n; ++i) labels[static_cast<std::size_t>(i)] = Root(parent, i);
+  return labels;
+}
 
-  std::vector<std::vector<int>> members(spots.size());
-  for (int i = 0; i < n; ++i) members[Root(parent, i)].push_back(i);
+std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
+                                          const std::vector<DrawingSpot>& spots) {
+  return DescribeSpotGroups(eph, spots, GroupLabelsByRule(eph, spots));
+}
+
+std::vector<ProposedGroup> DescribeSpotGroups(const SolarEphemeris& eph,
+                                              const std::vector<DrawingSpot>& spots,
+                                              const std::vector<int>& labels) {
+  std::vector<SpotOnSun> onSun;
+  onSun.reserve(spots.size());
+  for (const DrawingSpot& spot : spots) onSun.push_back(PlaceSpotOnSun(eph, spot));
+  std::map<int, std::vector<int>> members;
+  for (std::size_t i = 0; i < spots.size() && i < labels.size(); ++i)
+    members[labels[i]].push_back(static_cast<int>(i));
 
   std::vector<ProposedGroup> groups;
-  for (std::vector<int>& group : members) {
-    if (group.empty()) continue;
+  for (auto& member : members) {
+    std::vector<int>& group = member.second;
     std::sort(group.begin(), group.end(),
               [&](int a, int b) { return onSun[a].MeridianDistEast < onSun[b].MeridianDistEast; });
     ProposedGroup proposed;

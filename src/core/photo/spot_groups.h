@@ -67,6 +67,14 @@ struct ProposedGroup {
 // Groups of `spots` at the moment of `eph`, ordered from west to east.
 std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
                                           const std::vector<DrawingSpot>& spots);
+// The group of each spot by the rule above, as a label (spots of one group share it).
+std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph,
+                                   const std::vector<DrawingSpot>& spots);
+// The groups of spots sharing a label (the rule's, or as the observer corrected them), described
+// as FormSpotGroups describes them, ordered from west to east.
+std::vector<ProposedGroup> DescribeSpotGroups(const SolarEphemeris& eph,
+                                              const std::vector<DrawingSpot>& spots,
+                                              const std::vector<int>& labels);
 
 // A correction clicked on a read drawing at (x, y), millimetres as DrawingSpot: the spot whose
 // centre lies within kSpotClickReachMm is taken away, otherwise a small umbra without a penumbra

@@ -40,45 +40,60 @@ std::optional<QString> DrawingRecognition::Read(const QImage& picture, const Sol
         "DrawingRecognition",
         "Na zákresu se nenašel sever: označte ho tlačítkem Sever (nebo osu tlačítkem Osa Slunce) "
         "a rozpoznejte znovu."));
-  m_eph = eph;
   m_disk.CentreX = static_cast<int>(Round(reading.CentreX));
   m_disk.CentreY = static_cast<int>(Round(reading.CentreY));
   m_disk.Radius = static_cast<int>(Round(reading.Radius));
   m_disk.Rotation = reading.North;
-  m_spots.clear();
-  for (const vision::ReadSpot& spot : reading.Spots)
-    m_spots.push_back(
-        {QPoint(static_cast<int>(Round(spot.PictureX)), static_cast<int>(Round(spot.PictureY))),
-         spot.OnDrawing});
-  m_groups = reading.Groups;
+  std::vector<DrawingSpot> spots;
+  for (const vision::ReadSpot& spot : reading.Spots) spots.push_back(spot.OnDrawing);
+  m_grouping = SpotGrouping(eph, std::move(spots));
   return std::nullopt;
 }
 
-bool DrawingRecognition::Click(QPoint pixel) {
-  if (!HasReading()) return false;
+std::optional<DrawingSpot> DrawingRecognition::OnDisk(QPoint pixel) const {
+  if (!HasReading()) return std::nullopt;
   const PhotoPoint at = PixelToDrawing(m_disk, pixel.x(), pixel.y());
-  if (at.DistanceMm >= kStandardRadiusMm) return false;
-  const double x = at.DistanceMm * std::sin(at.Angle * kPi / 180);
-  const double y = at.DistanceMm * std::cos(at.Angle * kPi / 180);
-  if (const std::optional<std::size_t> near = SpotWithinReach(SpotsOnDrawing(), x, y))
-    m_spots.erase(m_spots.begin() + static_cast<std::ptrdiff_t>(*near));
+  if (at.DistanceMm >= kStandardRadiusMm) return std::nullopt;
+  return AddedSpot(at.DistanceMm * std::sin(at.Angle * kPi / 180),
+                   at.DistanceMm * std::cos(at.Angle * kPi / 180));
+}
+
+std::optional<std::size_t> DrawingRecognition::SpotAt(QPoint pixel) const {
+  const std::optional<DrawingSpot> at = OnDisk(pixel);
+  return at ? SpotWithinReach(m_grouping.Spots(), at->X, at->Y) : std::nullopt;
+}
+
+bool DrawingRecognition::Click(QPoint pixel) {
+  const std::optional<DrawingSpot> at = OnDisk(pixel);
+  if (!at) return false;
+  if (const std::optional<std::size_t> near = SpotWithinReach(m_grouping.Spots(), at->X, at->Y))
+    m_grouping.RemoveSpot(*near);
   else
-    m_spots.push_back({pixel, AddedSpot(x, y)});
-  FormGroups();
+    m_grouping.AddSpot(*at);
   return true;
 }
 
-std::vector<DrawingSpot> DrawingRecognition::SpotsOnDrawing() const {
-  std::vector<DrawingSpot> onDrawing;
-  onDrawing.reserve(m_spots.size());
-  for (const RecognizedSpot& spot : m_spots) onDrawing.push_back(spot.OnDrawing);
-  return onDrawing;
+bool DrawingRecognition::Drag(QPoint from, QPoint to, bool wholeGroup) {
+  const std::optional<std::size_t> dragged = SpotAt(from);
+  if (!dragged || !OnDisk(to)) return false;
+  const std::optional<std::size_t> target = SpotAt(to);
+  if (!target) return m_grouping.SeparateSpot(*dragged);
+  return wholeGroup ? m_grouping.JoinGroups(*dragged, *target)
+                    : m_grouping.MoveSpot(*dragged, *target);
 }
 
-void DrawingRecognition::FormGroups() { m_groups = FormSpotGroups(m_eph, SpotsOnDrawing()); }
-
-std::vector<int> DrawingRecognition::GroupOfSpots() const {
-  return GroupOfEachSpot(m_groups, m_spots.size());
+std::vector<RecognizedSpot> DrawingRecognition::Spots() const {
+  // Back from millimetres of the drawing to the picture: the direction clockwise from the
+  // picture's up is the position angle plus the north's turn.
+  std::vector<RecognizedSpot> spots;
+  for (const DrawingSpot& spot : m_grouping.Spots()) {
+    const double turn = (std::atan2(spot.X, spot.Y) * 180 / kPi + m_disk.Rotation) * kPi / 180;
+    const double pixels = std::hypot(spot.X, spot.Y) * m_disk.Radius / kStandardRadiusMm;
+    spots.push_back({QPoint(static_cast<int>(Round(m_disk.CentreX + pixels * std::sin(turn))),
+                            static_cast<int>(Round(m_disk.CentreY - pixels * std::cos(turn)))),
+                     spot});
+  }
+  return spots;
 }
 
 }  // namespace ardeno

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Rozpoznat" in the photo window: the picture shown read by itself (the disk, its north, every
-// spot) and the groups proposed for the moment of the chosen drawing; a click on the picture
-// corrects the reading before "Zapiš skupiny" stores the groups.
+// spot) and the groups proposed for the moment of the chosen drawing; a click or a drag on the
+// picture corrects the reading (spots, groups; each step undone by "Vrátit opravu") before
+// "Zapiš skupiny" stores the groups.
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -10,7 +11,7 @@
 #include <vector>
 
 #include "core/photo/photo_geometry.h"
-#include "core/photo/spot_groups.h"
+#include "core/photo/spot_grouping.h"
 #include "core/solar/ephemeris.h"
 
 namespace ardeno {
@@ -28,24 +29,31 @@ class DrawingRecognition {
   std::optional<QString> Read(const QImage& picture, const SolarEphemeris& eph,
                               std::optional<double> north);
   // A click at `pixel`: takes away the spot under it, or adds a small spot there when it lies on
-  // the disk; the groups are formed anew. False for a click off the disk.
+  // the disk. False for a click off the disk.
   bool Click(QPoint pixel);
+  // The spot under `from` dragged to `to`: into the group of the spot there (with `wholeGroup`
+  // its whole group joins that group), or out into a group of its own when dropped on the empty
+  // disk. False when nothing changed (no spot at `from`, the same group, off the disk).
+  bool Drag(QPoint from, QPoint to, bool wholeGroup);
+  // Takes the last correction back.
+  bool Undo() { return m_grouping.Undo(); }
+  bool CanUndo() const { return m_grouping.CanUndo(); }
 
   bool HasReading() const { return m_disk.IsCalibrated(); }
   const PhotoCalibration& Disk() const { return m_disk; }  // centre, radius and north found
-  const std::vector<RecognizedSpot>& Spots() const { return m_spots; }
-  const std::vector<ProposedGroup>& Groups() const { return m_groups; }
+  // The spots as they stand after the corrections, where they lie on the picture.
+  std::vector<RecognizedSpot> Spots() const;
+  const std::vector<ProposedGroup>& Groups() const { return m_grouping.Groups(); }
   // The group of each spot, 1-based in the order of Groups().
-  std::vector<int> GroupOfSpots() const;
+  std::vector<int> GroupOfSpots() const { return m_grouping.GroupOfSpots(); }
 
  private:
-  std::vector<DrawingSpot> SpotsOnDrawing() const;
-  void FormGroups();
+  // Where `pixel` lies on the drawing, millimetres as DrawingSpot; nothing off the disk.
+  std::optional<DrawingSpot> OnDisk(QPoint pixel) const;
+  std::optional<std::size_t> SpotAt(QPoint pixel) const;
 
-  SolarEphemeris m_eph{};
   PhotoCalibration m_disk;
-  std::vector<RecognizedSpot> m_spots;
-  std::vector<ProposedGroup> m_groups;
+  SpotGrouping m_grouping;
 };
 
 }  // namespace ardeno

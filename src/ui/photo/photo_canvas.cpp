@@ -117,6 +117,7 @@ void PhotoCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void PhotoCanvas::mouseReleaseEvent(QMouseEvent* event) {
+  m_releaseModifiers = event->modifiers();
   emit Released(PicturePixel(event->position()), event->button());
 }
 

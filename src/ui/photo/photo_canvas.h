@@ -44,6 +44,8 @@ class PhotoCanvas : public QWidget {
 
   // The first view pixel of picture pixel `p` (for tests and for scrolling to a point).
   QPoint ViewPoint(QPoint picturePixel) const;
+  // The keys held at the last release of a mouse button (Shift drags a whole group).
+  Qt::KeyboardModifiers ReleaseModifiers() const { return m_releaseModifiers; }
 
  signals:
   void Pressed(QPoint picturePixel, Qt::MouseButton button);
@@ -64,6 +66,7 @@ class PhotoCanvas : public QWidget {
   int m_zoom;
   PhotoOverlay m_overlay;
   bool m_overlayShown = true;
+  Qt::KeyboardModifiers m_releaseModifiers;
 };
 
 }  // namespace ardeno

@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 #include <variant>
 
 #include "core/entry/record_input.h"
@@ -180,13 +181,20 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
 #ifdef ARDENO_WITH_VISION
   connect(button("rozpoznat", tr("Rozpoznat"),
                  tr("Najde na obrázku kruh, sever a skvrny a navrhne skupiny pro vybraný zákres; "
-                    "klik pak skvrnu ubere nebo přidá")),
+                    "klik pak skvrnu ubere nebo přidá, tažením se skvrna přesune do jiné "
+                    "skupiny nebo do vlastní, se Shiftem celá skupina")),
           &QToolButton::clicked, this, &PhotoDrawingWindow::Recognize);
   m_writeProposed = button("zapisskupiny", tr("Zapiš skupiny"),
                            tr("Zapíše navržené skupiny do vybraného zákresu (typ potvrďte v "
                               "editoru)"));
   m_writeProposed->setEnabled(false);
   connect(m_writeProposed, &QToolButton::clicked, this, &PhotoDrawingWindow::WriteProposedGroups);
+  m_undoCorrection =
+      button("vratitopravu", tr("Vrátit opravu"),
+             tr("Vrátí poslední opravu rozpoznání: přidanou nebo ubranou skvrnu, přesun skvrny "
+                "nebo skupiny"));
+  m_undoCorrection->setEnabled(false);
+  connect(m_undoCorrection, &QToolButton::clicked, this, &PhotoDrawingWindow::UndoCorrection);
 #endif
   m_showSelection = button("zobraz", QCoreApplication::translate("Ardeno", "Skrýt výběr"));
   connect(m_showSelection, &QToolButton::clicked, this, [this] {
@@ -473,13 +481,19 @@ void PhotoDrawingWindow::PicturePressed(QPoint pixel, Qt::MouseButton button) {
   }
   if (button == Qt::RightButton && m_entry == Entry::Faculae) StartOutline(pixel);
   if (button == Qt::LeftButton && m_entry == Entry::Groups) TakeGroupPoint(pixel);
-  // Outside an entry a click corrects the recognition: a spot taken away or added.
-  if (button == Qt::LeftButton && m_entry == Entry::None && m_recognition.Click(pixel))
-    RebuildOverlay();
+  // Outside an entry a click or a drag corrects the recognition, on the release.
+  if (button == Qt::LeftButton && m_entry == Entry::None && m_recognition.HasReading())
+    m_correctionFrom = pixel;
 }
 
 void PhotoDrawingWindow::PictureReleased(QPoint pixel, Qt::MouseButton button) {
   if (button != Qt::LeftButton) return;
+#ifdef ARDENO_WITH_VISION
+  if (const std::optional<QPoint> from = std::exchange(m_correctionFrom, std::nullopt)) {
+    CorrectRecognition(*from, pixel);
+    return;
+  }
+#endif
   if (m_swallowRelease) {
     // The release of a calibration click adds no vertex.
     m_swallowRelease = false;

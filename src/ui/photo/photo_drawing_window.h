@@ -83,6 +83,9 @@ class PhotoDrawingWindow : public QWidget {
 #ifdef ARDENO_WITH_VISION
   void Recognize();
   void WriteProposedGroups();
+  // "Vrátit opravu": the last correction of the reading (a spot clicked, a spot or group dragged)
+  // taken back.
+  void UndoCorrection();
 #endif
   const DrawingRecognition& Recognition() const { return m_recognition; }
   const FacularOutlines& Outlines() const { return m_outlines; }
@@ -119,6 +122,12 @@ class PhotoDrawingWindow : public QWidget {
   void ResetEntry();
 
   // Mouse on the picture, in picture pixels.
+#ifdef ARDENO_WITH_VISION
+  // A press at `from` released at `to`: a click (a spot taken away or added) or a drag (a spot
+  // into another group or out of its own, with Shift its whole group).
+  void CorrectRecognition(QPoint from, QPoint to);
+  void ShowRecognition();
+#endif
   void PicturePressed(QPoint pixel, Qt::MouseButton button);
   void PictureReleased(QPoint pixel, Qt::MouseButton button);
   void PictureMoved(QPoint pixel);
@@ -162,6 +171,9 @@ class PhotoDrawingWindow : public QWidget {
   std::map<int, std::array<std::optional<QPoint>, 3>> m_pendingPixels;
   DrawingRecognition m_recognition;
   QToolButton* m_writeProposed = nullptr;
+  QToolButton* m_undoCorrection = nullptr;
+  // Where the press of a correction of the reading was, until its release.
+  std::optional<QPoint> m_correctionFrom;
   int m_zoom;
 
   PhotoCanvas* m_canvas = nullptr;

@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Rozpoznat" and "Zapiš skupiny" of the photo window: the drawing read by itself and its
-// proposed groups stored as one step of the record's history.
+// "Rozpoznat", the corrections of the reading and "Zapiš skupiny" of the photo window: the
+// drawing read by itself, its spots and groups corrected by clicks and drags (each undone by
+// "Vrátit opravu"), and the groups stored as one step of the record's history.
 #include <QApplication>
 #include <QLabel>
 #include <QToolButton>
 
 #include "core/photo/proposed_groups.h"
 #include "core/solar/ephemeris.h"
+#include "ui/photo/photo_canvas.h"
 #include "ui/photo/photo_drawing_window.h"
 
 namespace ardeno {
 
 #ifdef ARDENO_WITH_VISION
+namespace {
+// A press and its release further apart than this (picture pixels) is a drag.
+constexpr int kDragPixels = 6;
+}  // namespace
+
 void PhotoDrawingWindow::Recognize() {
   const Database& db = m_ctx.Db;
   const std::optional<SolarEphemeris> eph =
@@ -30,11 +37,29 @@ void PhotoDrawingWindow::Recognize() {
     m_ctx.Msg.ShowMessageText(*failure);
     return;
   }
+  ShowRecognition();
+}
+
+void PhotoDrawingWindow::CorrectRecognition(QPoint from, QPoint to) {
+  // A press and release within a few pixels is a click; further apart, a drag.
+  const bool drag = (to - from).manhattanLength() > kDragPixels;
+  const bool changed =
+      drag ? m_recognition.Drag(from, to, m_canvas->ReleaseModifiers() & Qt::ShiftModifier)
+           : m_recognition.Click(to);
+  if (changed) ShowRecognition();
+}
+
+void PhotoDrawingWindow::UndoCorrection() {
+  if (m_recognition.Undo()) ShowRecognition();
+}
+
+void PhotoDrawingWindow::ShowRecognition() {
   m_writeProposed->setEnabled(!m_recognition.Groups().empty());
+  m_undoCorrection->setEnabled(m_recognition.CanUndo());
   RebuildOverlay();
   m_targetLabel->setText(tr("Navrženo skupin: %1, skvrn: %2")
                              .arg(m_recognition.Groups().size())
-                             .arg(m_recognition.Spots().size()));
+                             .arg(m_recognition.GroupOfSpots().size()));
 }
 
 void PhotoDrawingWindow::WriteProposedGroups() {

@@ -108,6 +108,49 @@ class PhotoRecognitionTest : public QObject {
     QCOMPARE(f.window.Recognition().Spots().size(), spots);
   }
 
+  // A drag of a spot onto a spot of another group moves it there; with Shift its whole group
+  // joins; onto the empty disk it takes a group of its own. "Vrátit opravu" takes each back.
+  void DragsCorrectTheGroupsAndAreUndone() {
+    Fixture f;
+    f.window.Recognize();
+    auto* undo = f.window.findChild<QToolButton*>("vratitopravu");
+    QVERIFY(undo != nullptr && !undo->isEnabled());
+    const std::vector<int> read = f.window.Recognition().GroupOfSpots();
+    const std::size_t groups = f.window.Recognition().Groups().size();
+    QVERIFY(groups >= 2);
+    // The first spot and a spot of another group.
+    std::size_t other = 1;
+    while (other < read.size() && read[other] == read[0]) ++other;
+    QVERIFY(other < read.size());
+    const auto drag = [&](std::size_t from, QPoint to, Qt::KeyboardModifiers keys) {
+      PhotoCanvas* canvas = f.window.Canvas();
+      const QPoint start = canvas->ViewPoint(f.window.Recognition().Spots()[from].Pixel);
+      QTest::mousePress(canvas, Qt::LeftButton, keys, start);
+      QTest::mouseMove(canvas, canvas->ViewPoint(to));
+      QTest::mouseRelease(canvas, Qt::LeftButton, keys, canvas->ViewPoint(to));
+    };
+    const QPoint target = f.window.Recognition().Spots()[other].Pixel;
+    drag(0, target, Qt::ShiftModifier);
+    QCOMPARE(f.window.Recognition().Groups().size(), groups - 1);
+    QVERIFY(undo->isEnabled());
+    undo->click();
+    QCOMPARE(f.window.Recognition().GroupOfSpots(), read);
+    QVERIFY(!undo->isEnabled());
+
+    drag(0, target, Qt::NoModifier);
+    const std::vector<int> moved = f.window.Recognition().GroupOfSpots();
+    QCOMPARE(moved[0], moved[other]);
+    QCOMPARE(f.RecognizedMarks(), static_cast<int>(read.size()));
+    // Onto the empty disk, halfway between the centre and the spot: a group of its own.
+    const QPoint centre(f.window.Recognition().Disk().CentreX, f.window.Recognition().Disk().CentreY);
+    const std::size_t before = f.window.Recognition().Groups().size();
+    drag(0, (centre + f.window.Recognition().Spots()[0].Pixel) / 2 + QPoint(0, 40), Qt::NoModifier);
+    QCOMPARE(f.window.Recognition().Groups().size(), before + 1);
+    undo->click();
+    undo->click();
+    QCOMPARE(f.window.Recognition().GroupOfSpots(), read);
+  }
+
   void WritesTheGroupsAsOneStepTakenBackByUndo() {
     Fixture f;
     f.window.Recognize();
