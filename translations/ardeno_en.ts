@@ -3900,8 +3900,16 @@ The program loads the data but saves them only after the other program ends (a d
         <translation>Recognize</translation>
     </message>
     <message>
-        <source>Najde na obrázku kruh, sever a skvrny a navrhne skupiny pro vybraný zákres; klik pak skvrnu ubere nebo přidá</source>
-        <translation>Finds the disk, north and spots on the picture and proposes groups for the chosen drawing; a click then takes a spot away or adds one</translation>
+        <source>Najde na obrázku kruh, sever a skvrny a navrhne skupiny pro vybraný zákres; klik pak skvrnu ubere nebo přidá, tažením se skvrna přesune do jiné skupiny nebo do vlastní, se Shiftem celá skupina</source>
+        <translation>Finds the disk, north and spots on the picture and proposes groups for the chosen drawing; a click then takes a spot away or adds one, a drag moves a spot into another group or into one of its own, with Shift the whole group</translation>
+    </message>
+    <message>
+        <source>Vrátit opravu</source>
+        <translation>Undo correction</translation>
+    </message>
+    <message>
+        <source>Vrátí poslední opravu rozpoznání: přidanou nebo ubranou skvrnu, přesun skvrny nebo skupiny</source>
+        <translation>Takes back the last correction of the recognition: a spot added or taken away, a spot or group moved</translation>
     </message>
     <message>
         <source>Zapiš skupiny</source>
@@ -5752,6 +5760,14 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>The option --day-width expects 1 to 16 pixels.</translation>
     </message>
     <message>
+        <source>Volba --first-day čeká datum D.M.RRRR.</source>
+        <translation>The option --first-day expects a date D.M.YYYY.</translation>
+    </message>
+    <message>
+        <source>den u levého okraje, D.M.RRRR (jinak nejnovější data)</source>
+        <translation>the day at the left edge, D.M.YYYY (else the newest data)</translation>
+    </message>
+    <message>
         <source>denní grafy (okno Grafy) s nejnovějšími daty v záběru</source>
         <translation>daily graphs (the Graphs window) with the latest data in view</translation>
     </message>
@@ -6109,6 +6125,10 @@ Views:
         <source>Soubor %1 nelze zapsat: %2.</source>
         <translation>The file %1 cannot be written: %2.</translation>
     </message>
+    <message>
+        <source>Anglické texty programu nelze načíst; bulletin se nezapsal.</source>
+        <translation>The program's English texts cannot be read; the bulletin was not written.</translation>
+    </message>
 </context>
 <context>
     <name>ardeno-sample</name>
@@ -6171,6 +6191,105 @@ Views:
     <message>
         <source>Soubor %1 nelze přečíst.</source>
         <translation>The file %1 cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>BulletinPage</name>
+    <message>
+        <source>součet</source>
+        <translation>sum</translation>
+    </message>
+    <message>
+        <source>průměr</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source>Zákres %1</source>
+        <translation>Drawing of %1</translation>
+    </message>
+    <message>
+        <source>Denní relativní číslo R v měsíci %1</source>
+        <translation>Daily relative number R in %1</translation>
+    </message>
+    <message>
+        <source>Vyhlazené relativní číslo stanice a oficiální hodnoty (v procentech maxima)</source>
+        <translation>The station's smoothed relative number and the official values (in per cent of the maximum)</translation>
+    </message>
+    <message>
+        <source>Měsíční průměry a 13měsíční vyhlazené relativní číslo R stanice</source>
+        <translation>The station's monthly means and 13-month smoothed relative number R</translation>
+    </message>
+    <message>
+        <source>Motýlkový diagram: %1 měsíců do konce měsíce %2</source>
+        <translation>Butterfly diagram: %1 months to the end of %2</translation>
+    </message>
+    <message>
+        <source>Synoptická mapa Carringtonovy otočky %1</source>
+        <translation>Synoptic map of Carrington rotation %1</translation>
+    </message>
+    <message>
+        <source>Sluneční skvrny %1 – %2</source>
+        <translation>Sunspots %1 – %2</translation>
+    </message>
+    <message>
+        <source>Sluneční skvrny: %1</source>
+        <translation>Sunspots: %1</translation>
+    </message>
+    <message>
+        <source>Stanice %1. Dní se zákresem: %2.</source>
+        <translation>Station %1. Days with a drawing: %2.</translation>
+    </message>
+    <message>
+        <source>; katalogové dny NOAA/RGO vynechány: %1</source>
+        <translation>; NOAA/RGO catalogue days left out: %1</translation>
+    </message>
+    <message>
+        <source>Měsíční relativní číslo %1 (průměr %2 vlastních zákresů%3).</source>
+        <translation>Monthly relative number %1 (the mean of %2 of the station's own drawings%3).</translation>
+    </message>
+    <message>
+        <source>Výsledky měsíce</source>
+        <translation>Results of the month</translation>
+    </message>
+    <message>
+        <source>Grafy</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Zákresy</source>
+        <translation>Drawings</translation>
+    </message>
+    <message>
+        <source>V tomto měsíci není žádný zákres.</source>
+        <translation>There is no drawing in this month.</translation>
+    </message>
+    <message>
+        <source>Pozorovatelé</source>
+        <translation>Observers</translation>
+    </message>
+    <message>
+        <source>pozorovatel</source>
+        <translation>observer</translation>
+    </message>
+    <message>
+        <source>dny</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>počet</source>
+        <translation>count</translation>
+    </message>
+    <message>
+        <source>Nálezy kontrol věrohodnosti</source>
+        <translation>Findings of the plausibility checks</translation>
+    </message>
+    <message>
+        <source>Kontroly v tomto měsíci nic nenašly.</source>
+        <translation>The checks found nothing in this month.</translation>
+    </message>
+    <message>
+        <source>Vytvořil program %1.</source>
+        <translation>Made by %1.</translation>
     </message>
 </context>
 </TS>

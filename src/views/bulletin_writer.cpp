@@ -12,6 +12,7 @@
 #include "core/quality/quality_checks.h"
 #include "core/solar/record_positions.h"
 #include "core/text/core_text.h"
+#include "core/text/dates.h"
 #include "ui/shell/interface_language.h"
 #include "ui/shell/picture_files.h"
 #include "ui/shell/picture_painting.h"
@@ -116,17 +117,30 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   // The bulletin is the observatory's page and speaks Czech whatever the language of the
   // interface: the findings in it (the checks' messages made with them too), the page and the
   // captions of its pictures. What goes wrong in writing it is said in the interface's language.
-  const Bulletin bulletin = [&] {
-    const CzechTexts czechPage;
+  const RecordPositions positions = ComputeRecordPositions(whole.Db);
+  // The month's bulletin in the texts in force (Czech or English), the findings made in them too.
+  const auto build = [&](bool reportMessages) {
     std::vector<std::string> checkMessages;
-    const QualityReport quality =
-        CheckFolderQuality(dataFolder, whole.Db, ComputeRecordPositions(whole.Db),
-                           LastChangeSeconds(whole.Db, std::nullopt), checkMessages);
-    for (std::string& message : checkMessages) run.Messages.push_back(std::move(message));
-    for (const std::string& skipped : quality.Skipped) run.Messages.push_back(skipped);
+    const QualityReport quality = CheckFolderQuality(
+        dataFolder, whole.Db, positions, LastChangeSeconds(whole.Db, std::nullopt), checkMessages);
+    if (reportMessages) {
+      for (std::string& message : checkMessages) run.Messages.push_back(std::move(message));
+      for (const std::string& skipped : quality.Skipped) run.Messages.push_back(skipped);
+    }
     return BuildBulletin(whole.Db, month, whole.Inputs.InstrumentLines,
                          FindingsIn(quality, QualityPeriod{month.Year, month.Month}));
+  };
+  const Bulletin bulletin = [&] {
+    const CzechTexts czechPage;
+    return build(true);
   }();
+  const std::optional<std::string> englishHtml = [&]() -> std::optional<std::string> {
+    const EnglishCoreTexts englishPage;
+    if (!englishPage.Available()) return std::nullopt;
+    return BulletinHtml(build(false), BulletinLanguage::English);
+  }();
+  if (!englishHtml)
+    return CoreText("ardeno-render", "Anglické texty programu nelze načíst; bulletin se nezapsal.");
   if (auto refused = CheckBulletinFolder(out, dataFolder, bulletin, replace)) {
     run.RefusedForeignFile = !replace && !CheckBulletinFolder(out, dataFolder, bulletin, true);
     return *refused;
@@ -145,6 +159,10 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
         !WriteFigure(painted, drawing.Thumbnail, out, monthText, run, error))
       return error;
   }
+  if (!WriteFigure(PaintRegisteredView(whole, "smoothed-graph", {{"index", "r"}, {"view", "total"}},
+                                       SizeOf(bulletin.SmoothedValues)),
+                   bulletin.SmoothedValues, out, monthText, run, error))
+    return error;
   if (!WriteFigure(PaintRegisteredView(whole, "smoothed-comparison", {{"series", kSmoothedSeries}},
                                        SizeOf(bulletin.SmoothedGraph)),
                    bulletin.SmoothedGraph, out, monthText, run, error))
@@ -161,7 +179,10 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   if (auto failed = LoadSession(monthOnly, run)) return failed;
   monthOnly.KeepRecords(records->First, records->Last);
   if (!WriteFigure(PaintRegisteredView(monthOnly, "daily-graph",
-                                       {{"index", "r"}, {"view", "total"}, {"day-width", "16"}},
+                                       {{"index", "r"},
+                                        {"view", "total"},
+                                        {"day-width", std::to_string(kBulletinDayWidth)},
+                                        {"first-day", FormatDate({month.Year, month.Month, 1})}},
                                        SizeOf(bulletin.DailyGraph)),
                    bulletin.DailyGraph, out, monthText, run, error))
     return error;
@@ -176,15 +197,18 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
     return error;
   TakeMessages(strip, run);
 
-  const fs::path page = out / kBulletinPageName;
-  const std::string html = [&] {
+  const std::string czechHtml = [&] {
     const CzechTexts czechPage;
-    return BulletinHtml(bulletin);
+    return BulletinHtml(bulletin, BulletinLanguage::Czech);
   }();
-  if (const std::error_code reason = ReplaceOutputFile(page, html))
-    return FillText(CoreText("ardeno-render", "Soubor %1 nelze zapsat: %2."),
-                    {page.string(), FileErrorText(reason)});
-  run.Written.push_back(page);
+  for (const auto& [name, html] : {std::pair{kBulletinPageName, &czechHtml},
+                                   std::pair{kBulletinEnglishPageName, &*englishHtml}}) {
+    const fs::path page = out / name;
+    if (const std::error_code reason = ReplaceOutputFile(page, *html))
+      return FillText(CoreText("ardeno-render", "Soubor %1 nelze zapsat: %2."),
+                      {page.string(), FileErrorText(reason)});
+    run.Written.push_back(page);
+  }
   return std::nullopt;
 }
 

@@ -40,7 +40,14 @@ std::optional<std::string> PaintDaily(RenderSession& session, const OptionValues
   DailyFrame frame;
   frame.Width = size.width();
   frame.Height = size.height();
-  frame.Scroll = plot.Axis().OpeningScroll(size.width());
+  const std::string& firstDay = options.Text("first-day");
+  if (firstDay.empty()) {
+    frame.Scroll = plot.Axis().OpeningScroll(size.width());
+  } else if (const std::optional<CalendarDate> day = ParseDate(firstDay)) {
+    frame.Scroll = plot.Axis().ScrollToDay(*day);
+  } else {
+    return CoreText("ardeno-render", "Volba --first-day čeká datum D.M.RRRR.");
+  }
   const DailyView view = ViewFromName(options.Text("view"));
   PaintDailyGraph(painter, plot, view, frame);
   if (options.Text("scale") == "yes") PaintDailyScale(painter, plot, view, frame);
@@ -58,6 +65,11 @@ const bool kRegistered = RegisterView(
        false,
        CoreTextNoop("ardeno-render", "tři panely nebo jeden")},
       {"day-width", "2", {}, true, CoreTextNoop("ardeno-render", "pixelů na den (1 až 16)")},
+      {"first-day",
+       "",
+       {},
+       false,
+       CoreTextNoop("ardeno-render", "den u levého okraje, D.M.RRRR (jinak nejnovější data)")},
       {"scale",
        "yes",
        {"yes", "no"},

@@ -59,7 +59,7 @@ class BulletinTest : public QObject {
     const auto error = render::WriteBulletin(m_data, {2014, 3}, m_out, run);
     QVERIFY2(!error, error ? error->c_str() : "");
     QVERIFY(!run.Written.empty());
-    QCOMPARE(run.Written.back().filename().string(), std::string("index.html"));
+    QCOMPARE(run.Written.back().filename().string(), std::string("index-en.html"));
     QFile page(QString::fromStdString((m_out / "index.html").string()));
     QVERIFY(page.open(QIODevice::ReadOnly));
     m_html = QString::fromUtf8(page.readAll());
@@ -135,13 +135,31 @@ class BulletinTest : public QObject {
   void isValidHtml5() {
     const QString python = PythonWithHtml5lib();
     if (python.isEmpty()) QSKIP("python3-html5lib is not installed");
-    QProcess parse;
-    parse.start(python, {"-c",
-                         "import sys, html5lib\n"
-                         "html5lib.HTMLParser(strict=True).parse(open(sys.argv[1], 'rb'))\n",
-                         QString::fromStdString((m_out / "index.html").string())});
-    QVERIFY(parse.waitForFinished(60000));
-    QVERIFY2(parse.exitCode() == 0, parse.readAllStandardError().constData());
+    for (const char* name : {"index.html", "index-en.html"}) {
+      QProcess parse;
+      parse.start(python, {"-c",
+                           "import sys, html5lib\n"
+                           "html5lib.HTMLParser(strict=True).parse(open(sys.argv[1], 'rb'))\n",
+                           QString::fromStdString((m_out / name).string())});
+      QVERIFY(parse.waitForFinished(60000));
+      QVERIFY2(parse.exitCode() == 0, parse.readAllStandardError().constData());
+    }
+  }
+
+  // The English page beside the Czech one, written while the interface speaks Czech: its texts,
+  // the findings and the month in English, the same pictures, a link back.
+  void hasItsEnglishPage() {
+    QFile page(QString::fromStdString((m_out / "index-en.html").string()));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    QVERIFY(html.startsWith("<!DOCTYPE html>\n<html lang=\"en\">"));
+    QVERIFY2(html.contains("<h1>Sunspots: March 2014</h1>"), qPrintable(html.left(1500)));
+    QVERIFY(html.contains("catalogue days left out: 10"));
+    QVERIFY(html.contains("<h2>Findings of the plausibility checks</h2>"));
+    QVERIFY(html.contains(" warning ") || html.contains(" error "));
+    QVERIFY(html.contains("<a href=\"index.html\""));
+    QVERIFY(m_html.contains("<a href=\"index-en.html\""));
+    QVERIFY(html.contains("<img src=\"denni-r.png\""));
   }
 
   // The page is the observatory's: written while the interface speaks English (windows and

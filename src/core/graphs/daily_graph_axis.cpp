@@ -37,12 +37,16 @@ DailyTimeAxis BuildDailyTimeAxis(const Database& db, int dayWidth) {
 }
 
 int DailyTimeAxis::OpeningScroll(int clientWidth) const {
-  // Records are drawn 50 pixels right of their x; the newest keeps a little room to its right.
-  constexpr int kRecordOffset = 50;
+  // The newest keeps a little room to its right.
   constexpr int kRoomRightOfNewest = 20;
-  const int newestAtRightEdge = LastX() + kRecordOffset + kRoomRightOfNewest - clientWidth;
+  const int newestAtRightEdge = LastX() + kDailyRecordOffset + kRoomRightOfNewest - clientWidth;
   return std::clamp(std::max(NewestScrollPosition(), newestAtRightEdge), 0,
                     std::max(0, ScrollRange() - clientWidth));
+}
+
+int DailyTimeAxis::ScrollToDay(const CalendarDate& day) const {
+  const double days = static_cast<double>(DayNumber(day.Year, day.Month, day.Day)) - OriginDay;
+  return std::clamp(static_cast<int>(Trunc(days)) * DayWidth, 0, ScrollRange());
 }
 
 std::string SkippedRecordsText(int skipped) {

@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "core/data/database.h"
+#include "core/text/dates.h"
 
 namespace ardeno {
+
+// Records are drawn this many pixels right of their x (the room of the value scale).
+inline constexpr int kDailyRecordOffset = 50;
 
 struct DailyTimeAxis {
   int DayWidth = 2;
@@ -27,6 +31,9 @@ struct DailyTimeAxis {
   // A window too narrow to show them 800 pixels in (the fixed save sizes) shows them at its
   // right edge.
   int OpeningScroll(int clientWidth) const;
+  // The scroll position that puts `day` at the left edge of the plot (the month of a bulletin),
+  // within the range.
+  int ScrollToDay(const CalendarDate& day) const;
 };
 
 // The axis of records 1..RecordCount. FirstYear is the year of the first record whose date

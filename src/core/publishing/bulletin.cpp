@@ -6,10 +6,12 @@
 #include <set>
 
 #include "core/drawing/frame_texts.h"
+#include "core/graphs/daily_graph_axis.h"
 #include "core/reports/report_days.h"
 #include "core/results/month_walk.h"
 #include "core/shell/program_version.h"
 #include "core/solar/ephemeris.h"
+#include "core/text/core_text.h"
 #include "core/text/number_format.h"
 
 namespace ardeno {
@@ -90,8 +92,8 @@ void AppendTable(std::string& html, const OwnReportPage& table) {
   // The month's sums and means under the columns they belong to.
   std::map<std::string, const OwnPageTotal*> byLabel;
   for (const OwnPageTotal& total : table.Totals) byLabel[total.Label] = &total;
-  std::string sums = "<tfoot><tr>" + Cell("th", "součet") + Cell("th", "");
-  std::string means = "<tr>" + Cell("th", "průměr") + Cell("th", "");
+  std::string sums = "<tfoot><tr>" + Cell("th", CoreText("BulletinPage", "součet")) + Cell("th", "");
+  std::string means = "<tr>" + Cell("th", CoreText("BulletinPage", "průměr")) + Cell("th", "");
   for (std::size_t c = 2; c < table.ColumnHeads.size(); ++c) {
     const auto found = byLabel.find(table.ColumnHeads[c]);
     sums += Cell("td", found == byLabel.end() ? "" : found->second->Sum);
@@ -142,10 +144,9 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
                        const std::vector<QualityFinding>& findings) {
   Bulletin bulletin;
   bulletin.Month = month;
-  const std::string monthName =
-      month.Month >= 1 && month.Month <= 12
-          ? std::string(kCzechMonthNames[static_cast<std::size_t>(month.Month - 1)])
-          : std::to_string(month.Month);
+  const std::string monthName = month.Month >= 1 && month.Month <= 12
+                                    ? MonthNameShown(month.Month)
+                                    : std::to_string(month.Month);
   bulletin.Title = monthName + " " + std::to_string(month.Year);
   // The instrument file names the station; without one, the month's last drawing does.
   bulletin.Station = instrument[0];
@@ -172,9 +173,9 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
     drawing.R = record.ResultWord(kRelativeN) + record.ResultWord(kRelativeS);
     const std::string stem =
         std::to_string(month.Year) + "-" + TwoDigits(month.Month) + "-" + TwoDigits(day);
-    drawing.Picture =
-        Figure("zakres-" + stem + ".png", "Zákres " + drawing.Date, kDrawingWidth, kDrawingHeight);
-    drawing.Thumbnail = Figure("nahled-" + stem + ".png", "Zákres " + drawing.Date, kThumbnailWidth,
+    const std::string caption = FillText(CoreText("BulletinPage", "Zákres %1"), {drawing.Date});
+    drawing.Picture = Figure("zakres-" + stem + ".png", caption, kDrawingWidth, kDrawingHeight);
+    drawing.Thumbnail = Figure("nahled-" + stem + ".png", caption, kThumbnailWidth,
                                kThumbnailWidth * kDrawingHeight / kDrawingWidth);
     bulletin.Drawings.push_back(drawing);
     // The observers of every drawing of the day, the second ones the report leaves out too.
@@ -193,69 +194,108 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
             });
   for (const QualityFinding& finding : findings) bulletin.Findings.push_back(FindingLine(finding));
 
-  bulletin.DailyGraph =
-      Figure("denni-r.png", "Denní relativní číslo R v měsíci " + bulletin.Title, 840, 300);
+  // The month from its first day, with the room of the value scale to the left and of the
+  // last day's mark to the right.
+  constexpr int kRoomRightOfMonth = 24;
+  bulletin.DailyGraph = Figure(
+      "denni-r.png",
+      FillText(CoreText("BulletinPage", "Denní relativní číslo R v měsíci %1"), {bulletin.Title}),
+      kDailyRecordOffset + kBulletinDayWidth * days.DayCount + kRoomRightOfMonth, 300);
+  bulletin.SmoothedValues = Figure(
+      "vyhlazene-r-hodnoty.png",
+      CoreText("BulletinPage", "Měsíční průměry a 13měsíční vyhlazené relativní číslo R stanice"),
+      1000, 400);
   bulletin.SmoothedGraph = Figure(
       "vyhlazene-r.png",
-      "Vyhlazené relativní číslo stanice a oficiální hodnoty (v procentech maxima)", 1000, 500);
-  bulletin.Butterfly = Figure("motylek.png",
-                              "Motýlkový diagram: " + std::to_string(kBulletinButterflyMonths) +
-                                  " měsíců do konce měsíce " + bulletin.Title,
-                              1000, 400);
+      CoreText("BulletinPage",
+               "Vyhlazené relativní číslo stanice a oficiální hodnoty (v procentech maxima)"),
+      1000, 500);
+  bulletin.Butterfly = Figure(
+      "motylek.png",
+      FillText(CoreText("BulletinPage", "Motýlkový diagram: %1 měsíců do konce měsíce %2"),
+               {std::to_string(kBulletinButterflyMonths), bulletin.Title}),
+      1000, 400);
   if (!bulletin.Drawings.empty()) {
     bulletin.MapRotation = Ephemeris({month.Year, month.Month, kMiddleDay}, 1200).RotationNumber;
   }
   bulletin.SynopticMap = Figure(
-      "mapa.png", "Synoptická mapa Carringtonovy otočky " + std::to_string(bulletin.MapRotation),
+      "mapa.png",
+      FillText(CoreText("BulletinPage", "Synoptická mapa Carringtonovy otočky %1"),
+               {std::to_string(bulletin.MapRotation)}),
       1000, 640);
   bulletin.Software = std::string(kProgramName) + " " + std::string(kProgramVersion);
   return bulletin;
 }
 
-std::string BulletinHtml(const Bulletin& b) {
+const char* BulletinPageName(BulletinLanguage language) {
+  return language == BulletinLanguage::English ? kBulletinEnglishPageName : kBulletinPageName;
+}
+
+std::string BulletinHtml(const Bulletin& b, BulletinLanguage language) {
+  const bool english = language == BulletinLanguage::English;
   std::string html;
   Line(html, "<!DOCTYPE html>");
-  Line(html, "<html lang=\"cs\">");
+  Line(html, english ? "<html lang=\"en\">" : "<html lang=\"cs\">");
   Line(html, "<head>");
   Line(html, "<meta charset=\"utf-8\">");
   Line(html, kBulletinPageMark);
   Line(html, "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
-  Line(html, "<title>" + EscapeHtml("Sluneční skvrny " + b.Title + " – " + b.Station) + "</title>");
+  Line(html, "<title>" +
+                 EscapeHtml(FillText(CoreText("BulletinPage", "Sluneční skvrny %1 – %2"),
+                                     {b.Title, b.Station})) +
+                 "</title>");
   Line(html, "<style>" + std::string(kStyle) + "</style>");
   Line(html, "</head>");
   Line(html, "<body>");
   Line(html, "<header>");
-  Line(html, "<h1>" + EscapeHtml("Sluneční skvrny: " + b.Title) + "</h1>");
-  std::string summary = "<p class=\"souhrn\">Stanice " + EscapeHtml(b.Station) + ". ";
-  summary += "Dní se zákresem: " + std::to_string(b.Drawings.size()) + ". ";
+  // The page in the other language, named in its own language.
+  Line(html, "<p class=\"jazyk\"><a href=\"" +
+                 std::string(BulletinPageName(english ? BulletinLanguage::Czech
+                                                      : BulletinLanguage::English)) +
+                 (english ? "\" hreflang=\"cs\" lang=\"cs\">Česky</a></p>"
+                          : "\" hreflang=\"en\" lang=\"en\">English</a></p>"));
+  Line(html, "<h1>" +
+                 EscapeHtml(FillText(CoreText("BulletinPage", "Sluneční skvrny: %1"), {b.Title})) +
+                 "</h1>");
+  const std::string drawingDays = std::to_string(b.Drawings.size());
+  std::string summary =
+      "<p class=\"souhrn\">" +
+      EscapeHtml(FillText(CoreText("BulletinPage", "Stanice %1. Dní se zákresem: %2."),
+                          {b.Station, drawingDays}));
   if (!b.MonthR.empty()) {
-    summary += "Měsíční relativní číslo <strong>R = " + b.MonthR + "</strong> (průměr " +
-               std::to_string(b.Drawings.size()) + " vlastních zákresů";
-    if (b.CatalogueDays > 0)
-      summary += "; katalogové dny NOAA/RGO vynechány: " + std::to_string(b.CatalogueDays);
-    summary += ").";
+    const std::string catalogue =
+        b.CatalogueDays > 0
+            ? FillText(CoreText("BulletinPage", "; katalogové dny NOAA/RGO vynechány: %1"),
+                       {std::to_string(b.CatalogueDays)})
+            : std::string();
+    summary += " " + FillText(CoreText("BulletinPage",
+                                       "Měsíční relativní číslo %1 (průměr %2 vlastních "
+                                       "zákresů%3)."),
+                              {"<strong>R = " + b.MonthR + "</strong>", drawingDays,
+                               EscapeHtml(catalogue)});
   }
   Line(html, summary + "</p>");
   Line(html, "</header>");
   Line(html, "<main>");
 
   Line(html, "<section id=\"vysledky\">");
-  Line(html, "<h2>Výsledky měsíce</h2>");
+  Line(html, Cell("h2", CoreText("BulletinPage", "Výsledky měsíce")));
   AppendTable(html, b.Table);
   Line(html, "</section>");
 
   Line(html, "<section id=\"grafy\">");
-  Line(html, "<h2>Grafy</h2>");
+  Line(html, Cell("h2", CoreText("BulletinPage", "Grafy")));
   AppendFigure(html, b.DailyGraph);
+  AppendFigure(html, b.SmoothedValues);
   AppendFigure(html, b.SmoothedGraph);
   AppendFigure(html, b.Butterfly);
   if (b.MapRotation != 0) AppendFigure(html, b.SynopticMap);
   Line(html, "</section>");
 
   Line(html, "<section id=\"zakresy\">");
-  Line(html, "<h2>Zákresy</h2>");
+  Line(html, Cell("h2", CoreText("BulletinPage", "Zákresy")));
   if (b.Drawings.empty()) {
-    Line(html, "<p>V tomto měsíci není žádný zákres.</p>");
+    Line(html, Cell("p", CoreText("BulletinPage", "V tomto měsíci není žádný zákres.")));
   } else {
     Line(html, "<ul class=\"nahledy\">");
     for (const BulletinDrawing& d : b.Drawings) {
@@ -269,10 +309,12 @@ std::string BulletinHtml(const Bulletin& b) {
   Line(html, "</section>");
 
   Line(html, "<section id=\"pozorovatele\">");
-  Line(html, "<h2>Pozorovatelé</h2>");
+  Line(html, Cell("h2", CoreText("BulletinPage", "Pozorovatelé")));
   Line(html, "<div class=\"tabulka\">");
   Line(html, "<table class=\"pozorovatele\">");
-  Line(html, "<thead><tr><th>pozorovatel</th><th>dny</th><th>počet</th></tr></thead>");
+  Line(html, "<thead><tr>" + Cell("th", CoreText("BulletinPage", "pozorovatel")) +
+                 Cell("th", CoreText("BulletinPage", "dny")) +
+                 Cell("th", CoreText("BulletinPage", "počet")) + "</tr></thead>");
   Line(html, "<tbody>");
   for (const BulletinObserver& o : b.Observers) {
     Line(html, "<tr>" + Cell("td", o.Name) + Cell("td", DayList(o.Days)) +
@@ -284,9 +326,9 @@ std::string BulletinHtml(const Bulletin& b) {
   Line(html, "</section>");
 
   Line(html, "<section id=\"kontroly\">");
-  Line(html, "<h2>Nálezy kontrol věrohodnosti</h2>");
+  Line(html, Cell("h2", CoreText("BulletinPage", "Nálezy kontrol věrohodnosti")));
   if (b.Findings.empty()) {
-    Line(html, "<p>Kontroly v tomto měsíci nic nenašly.</p>");
+    Line(html, Cell("p", CoreText("BulletinPage", "Kontroly v tomto měsíci nic nenašly.")));
   } else {
     Line(html, "<ul>");
     for (const std::string& finding : b.Findings) Line(html, Cell("li", finding));
@@ -295,7 +337,8 @@ std::string BulletinHtml(const Bulletin& b) {
   Line(html, "</section>");
 
   Line(html, "</main>");
-  Line(html, "<footer>" + EscapeHtml("Vytvořil program " + b.Software + ".") + "</footer>");
+  Line(html, Cell("footer", FillText(CoreText("BulletinPage", "Vytvořil program %1."),
+                                     {b.Software})));
   Line(html, "</body>");
   Line(html, "</html>");
   return html;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monthly bulletin: one static page (index.html, no script, nothing fetched from the
-// network) with its pictures beside it, for the section's web pages and yearbook. Core builds
-// every text and number of the page and names the pictures; the pictures themselves are painted
-// by the windows' paint functions into those files.
+// network) and the same page in English (index-en.html), each linking to the other, with their
+// pictures beside them, for the section's web pages and yearbook. Core builds every text and
+// number of the pages (in the language of the texts in force, see core_text.h) and names the
+// pictures; the pictures themselves are painted by the windows' paint functions into those files
+// (with their Czech labels: one set of pictures serves both pages).
 #include <string>
 #include <vector>
 
@@ -15,7 +17,13 @@
 
 namespace ardeno {
 
+enum class BulletinLanguage { Czech, English };
+
 inline constexpr const char* kBulletinPageName = "index.html";
+inline constexpr const char* kBulletinEnglishPageName = "index-en.html";
+
+// index.html for the Czech page, index-en.html for the English one.
+const char* BulletinPageName(BulletinLanguage language);
 // What marks the bulletin's own files, so that a later bulletin replaces them and nothing else:
 // this line in the page's head, and a PNG text chunk of this key (the month, "YYYY-MM") in each
 // picture.
@@ -59,9 +67,11 @@ struct Bulletin {
   std::vector<BulletinDrawing> Drawings;
   std::vector<BulletinObserver> Observers;
   std::vector<std::string> Findings;  // the plausibility findings of the month, one line each
-  // The month's daily R, the smoothed R with the official values, the butterfly strip and the
-  // synoptic map of the month's middle rotation.
+  // The month's daily R, the station's monthly and smoothed R, the smoothed R with the official
+  // values (in per cent of each one's maximum), the butterfly strip and the synoptic map of the
+  // month's middle rotation.
   BulletinFigure DailyGraph;
+  BulletinFigure SmoothedValues;
   BulletinFigure SmoothedGraph;
   BulletinFigure Butterfly;
   BulletinFigure SynopticMap;
@@ -73,6 +83,9 @@ struct Bulletin {
 // latitudes stand beside the year before them; its caption says so.
 inline constexpr int kBulletinButterflyMonths = 24;
 
+// The daily R of the month: one day this many pixels wide, the picture as wide as the month.
+inline constexpr int kBulletinDayWidth = 16;
+
 // Thumbnails are this wide; their height keeps the drawing's proportions.
 inline constexpr int kThumbnailWidth = 200;
 inline constexpr int kDrawingWidth = 800;
@@ -81,8 +94,11 @@ inline constexpr int kDrawingHeight = 680;
 Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instrument& instrument,
                        const std::vector<QualityFinding>& findings);
 
-// The page: valid HTML5 in UTF-8, every text escaped, readable from 390 pixels wide up.
-std::string BulletinHtml(const Bulletin& bulletin);
+// The page in `language` (its texts as `bulletin` was built, its lang attribute and a link to the
+// page in the other language): valid HTML5 in UTF-8, every text escaped, readable from 390 pixels
+// wide up.
+std::string BulletinHtml(const Bulletin& bulletin,
+                         BulletinLanguage language = BulletinLanguage::Czech);
 
 // Text for HTML element content and attribute values.
 std::string EscapeHtml(std::string_view text);

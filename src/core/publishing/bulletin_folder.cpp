@@ -6,6 +6,7 @@
 #include "core/data/picture_output.h"
 #include "core/publishing/picture_text.h"
 #include "core/text/core_text.h"
+#include "core/text/path_text.h"
 
 namespace ardeno {
 
@@ -50,13 +51,15 @@ fs::path BulletinFolder(const fs::path& progDir, const ReportMonth& month) {
 }
 
 std::vector<std::string> BulletinFiles(const Bulletin& b) {
-  std::vector<std::string> files = {b.DailyGraph.File, b.SmoothedGraph.File, b.Butterfly.File};
+  std::vector<std::string> files = {b.DailyGraph.File, b.SmoothedValues.File, b.SmoothedGraph.File,
+                                    b.Butterfly.File};
   if (b.MapRotation != 0) files.push_back(b.SynopticMap.File);
   for (const BulletinDrawing& d : b.Drawings) {
     files.push_back(d.Picture.File);
     files.push_back(d.Thumbnail.File);
   }
   files.push_back(kBulletinPageName);
+  files.push_back(kBulletinEnglishPageName);
   return files;
 }
 
@@ -65,8 +68,8 @@ std::optional<fs::path> ForeignBulletinFile(const fs::path& out, const Bulletin&
     const fs::path file = out / fs::u8path(name);
     std::error_code noFile;
     if (!fs::exists(fs::symlink_status(file, noFile))) continue;
-    const bool ours =
-        name == kBulletinPageName ? HoldsBulletinPage(file) : HoldsBulletinPicture(file);
+    const bool page = name == kBulletinPageName || name == kBulletinEnglishPageName;
+    const bool ours = page ? HoldsBulletinPage(file) : HoldsBulletinPicture(file);
     if (IsLink(file) || !fs::is_regular_file(file, noFile) || !ours) return file;
   }
   return std::nullopt;
@@ -78,12 +81,12 @@ Refusal CheckBulletinFolder(const fs::path& out, const fs::path& dataFolder,
     return FillText(CoreText("Bulletin",
                              "Bulletin se nepíše přímo do složky s daty %1; zvol pro "
                              "něj vlastní složku."),
-                    {dataFolder.string()});
+                    {PathUtf8(dataFolder)});
   std::error_code error;
   if (fs::exists(out, error) && !fs::is_directory(out, error))
     return FillText(
         CoreText("Bulletin", "Soubor %1 už existuje a není to složka; bulletin se nezapsal."),
-        {out.string()});
+        {PathUtf8(out)});
   for (const std::string& name : BulletinFiles(bulletin)) {
     const fs::path file = out / fs::u8path(name);
     std::error_code noFile;
@@ -92,7 +95,7 @@ Refusal CheckBulletinFolder(const fs::path& out, const fs::path& dataFolder,
       return FillText(CoreText("Bulletin",
                                "Na místě souboru %1 je odkaz nebo složka a bulletin "
                                "přes ně nepíše; nic se nezapsalo."),
-                      {file.string()});
+                      {PathUtf8(file)});
   }
   if (replace) return std::nullopt;
   if (const auto foreign = ForeignBulletinFile(out, bulletin))

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "core/text/translated_texts.h"
+
 namespace ardeno {
 
 namespace {
@@ -13,13 +15,14 @@ TextTranslation& Translation() {
 }
 
 thread_local int t_czechHolders = 0;
+thread_local const TextTranslation* t_translation = nullptr;
 
 }  // namespace
 
 void SetTextTranslation(TextTranslation translation) { Translation() = std::move(translation); }
 
 std::string CoreText(const char* context, const char* source) {
-  const TextTranslation& translation = Translation();
+  const TextTranslation& translation = t_translation != nullptr ? *t_translation : Translation();
   if (!translation || t_czechHolders > 0) return source;
   std::string shown = translation(context, source);
   return shown.empty() ? std::string(source) : shown;
@@ -45,5 +48,11 @@ std::string FillText(std::string_view text, const std::vector<std::string>& valu
 CzechTexts::CzechTexts() { ++t_czechHolders; }
 
 CzechTexts::~CzechTexts() { --t_czechHolders; }
+
+TranslatedTexts::TranslatedTexts(const TextTranslation& translation) : m_outer(t_translation) {
+  t_translation = &translation;
+}
+
+TranslatedTexts::~TranslatedTexts() { t_translation = m_outer; }
 
 }  // namespace ardeno

@@ -51,15 +51,15 @@ ProgramTranslator* EnglishTexts() {
   return texts;
 }
 
+TextTranslation TranslationBy(const QTranslator* texts) {
+  return [texts](const char* context, const char* source) {
+    return texts->translate(context, source).toStdString();
+  };
+}
+
 // Core's texts (refusals, findings, captions) follow the windows: looked up in the same texts.
 void TranslateCoreTexts(const QTranslator* texts) {
-  if (texts == nullptr) {
-    SetTextTranslation({});
-    return;
-  }
-  SetTextTranslation([texts](const char* context, const char* source) {
-    return texts->translate(context, source).toStdString();
-  });
+  SetTextTranslation(texts == nullptr ? TextTranslation{} : TranslationBy(texts));
 }
 
 }  // namespace
@@ -118,6 +118,12 @@ CzechWindowTexts::CzechWindowTexts()
 
 CzechWindowTexts::~CzechWindowTexts() {
   if (m_removed) QCoreApplication::installTranslator(EnglishTexts());
+}
+
+EnglishCoreTexts::EnglishCoreTexts() {
+  if (EnglishTexts() == nullptr) return;
+  static const TextTranslation english = TranslationBy(EnglishTexts());
+  m_guard.emplace(english);
 }
 
 bool UseMessageLanguage(InterfaceLanguage language) {

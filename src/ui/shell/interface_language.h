@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/text/translated_texts.h"
+
 class QCoreApplication;
 
 namespace ardeno {
@@ -52,6 +54,18 @@ class CzechWindowTexts {
 
  private:
   bool m_removed = false;  // the English texts were taken off and are put back
+};
+
+// Core's texts in English on this thread for the guard's life, whatever the interface speaks:
+// the bulletin's English page beside the Czech one. False from Available() when the English texts
+// cannot be read (the texts stay as they were).
+class EnglishCoreTexts {
+ public:
+  EnglishCoreTexts();
+  bool Available() const { return m_guard.has_value(); }
+
+ private:
+  std::optional<TranslatedTexts> m_guard;
 };
 
 }  // namespace ardeno

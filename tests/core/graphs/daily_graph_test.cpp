@@ -62,6 +62,12 @@ TEST(DailyTimeAxisTest, DaysSinceFirstJanuaryTimesDayWidth) {
   EXPECT_EQ(axis.OpeningScroll(300), 1460 + 50 + 20 - 300);
   EXPECT_EQ(axis.OpeningScroll(1000), 1660 - 1000);
   EXPECT_EQ(axis.OpeningScroll(3000), 0);
+  // A chosen day at the left edge (a bulletin's month); before the data, the start; after the
+  // range, its end.
+  EXPECT_EQ(axis.ScrollToDay({2004, 3, 5}), (31 + 29 + 4) * 2);
+  EXPECT_EQ(BuildDailyTimeAxis(db, 16).ScrollToDay({2005, 3, 1}), (366 + 31 + 28) * 16);
+  EXPECT_EQ(axis.ScrollToDay({2003, 12, 1}), 0);
+  EXPECT_EQ(axis.ScrollToDay({2010, 1, 1}), axis.ScrollRange());
 }
 
 struct SaveSizeCase {

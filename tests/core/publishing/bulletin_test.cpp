@@ -7,6 +7,7 @@
 
 #include "core/publishing/bulletin_folder.h"
 #include "core/publishing/picture_text.h"
+#include "core/text/translated_texts.h"
 #include "support/database_builders.h"
 #include "support/temp_folder.h"
 
@@ -76,6 +77,39 @@ TEST(Bulletin, APageOfEscapedTextsWithEveryDrawingLinked) {
   }
   EXPECT_NE(html.find("<td>2., 5.</td>"), std::string::npos);
   EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
+}
+
+// The English page: the same bulletin built in the English texts, its lang, and each page linking
+// to the other by the other's name; texts without a translation stay Czech, never empty.
+TEST(Bulletin, TheEnglishPageBesideTheCzechOne) {
+  const TextTranslation english = [](const char* context, const char* source) -> std::string {
+    const std::string text = source;
+    if (std::string(context) == "MonthNames" && text == "Březen") return "March";
+    if (std::string(context) != "BulletinPage") return {};
+    if (text == "Sluneční skvrny: %1") return "Sunspots: %1";
+    if (text == "Stanice %1. Dní se zákresem: %2.") return "Station %1. Days with a drawing: %2.";
+    if (text == "Zákres %1") return "Drawing of %1";
+    return {};
+  };
+  const Bulletin czech = BuildBulletin(MarchDatabase(), {2014, 3}, DefaultInstrument(), {});
+  const std::string czechHtml = BulletinHtml(czech, BulletinLanguage::Czech);
+  EXPECT_NE(czechHtml.find("<a href=\"index-en.html\" hreflang=\"en\" lang=\"en\">English</a>"),
+            std::string::npos);
+  EXPECT_NE(czechHtml.find("<h1>Sluneční skvrny: Březen 2014</h1>"), std::string::npos);
+
+  const TranslatedTexts inEnglish(english);
+  const Bulletin translated = BuildBulletin(MarchDatabase(), {2014, 3}, DefaultInstrument(), {});
+  const std::string html = BulletinHtml(translated, BulletinLanguage::English);
+  EXPECT_EQ(html.rfind("<!DOCTYPE html>\n<html lang=\"en\">", 0), 0u);
+  EXPECT_NE(html.find("<a href=\"index.html\" hreflang=\"cs\" lang=\"cs\">Česky</a>"),
+            std::string::npos);
+  EXPECT_NE(html.find("<h1>Sunspots: March 2014</h1>"), std::string::npos);
+  EXPECT_NE(html.find("Station Ondřejov. Days with a drawing: 3."), std::string::npos);
+  EXPECT_NE(html.find("alt=\"Drawing of 31.03.2014\""), std::string::npos);
+  // The same pictures serve both pages.
+  EXPECT_EQ(translated.Drawings[2].Picture.File, czech.Drawings[2].Picture.File);
+  EXPECT_NE(html.find("<h2>Grafy</h2>"), std::string::npos);
+  EXPECT_EQ(BulletinPageName(BulletinLanguage::English), std::string("index-en.html"));
 }
 
 TEST(Bulletin, AMonthWithoutDrawingsSaysSoAndHasNoMap) {
@@ -152,6 +186,9 @@ INSTANTIATE_TEST_SUITE_P(
         FolderCase{"SomeonesHtmlPageReplaced", "web", "<!DOCTYPE html>\n<html>", "index.html", "",
                    true},
         FolderCase{"SomeonesPicture", "web", kPlainPng, "mapa.png", "není to soubor bulletinu"},
+        FolderCase{"OldEnglishPage", "web", kMarkedPage, "index-en.html", ""},
+        FolderCase{"SomeonesEnglishPage", "web", "<!DOCTYPE html>\n<html lang=\"en\">",
+                   "index-en.html", "není to soubor bulletinu"},
         FolderCase{"SomeonesPage", "web", "Moje poznámky k měsíci", "index.html",
                    "není to soubor bulletinu"},
         FolderCase{"TextNamedLikeAPicture", "web", "poznámky", "zakres-2014-03-05.png",

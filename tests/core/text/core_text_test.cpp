@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/core_text.h"
+#include "core/text/translated_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,24 @@ TEST_F(CoreTextTest, CzechTextsHoldsCzechOnItsThreadOnly) {
   }
   EXPECT_EQ(otherThread, "Cannot open the file %1.");
   EXPECT_EQ(CoreText("DataFile", "Soubor %1 nelze otevřít."), "Cannot open the file %1.");
+}
+
+// A page in a second language is written while the interface speaks Czech (no translation set):
+// the guard gives its translation on its own thread, Czech wins inside it, and it ends cleanly.
+TEST_F(CoreTextTest, TranslatedTextsOnItsThreadOnly) {
+  const TextTranslation english = OneEnglishText;
+  std::string otherThread;
+  {
+    const TranslatedTexts page(english);
+    EXPECT_EQ(CoreText("DataFile", "Soubor %1 nelze otevřít."), "Cannot open the file %1.");
+    {
+      const CzechTexts czechFile;
+      EXPECT_EQ(CoreText("DataFile", "Soubor %1 nelze otevřít."), "Soubor %1 nelze otevřít.");
+    }
+    std::thread([&] { otherThread = CoreText("DataFile", "Soubor %1 nelze otevřít."); }).join();
+  }
+  EXPECT_EQ(otherThread, "Soubor %1 nelze otevřít.");
+  EXPECT_EQ(CoreText("DataFile", "Soubor %1 nelze otevřít."), "Soubor %1 nelze otevřít.");
 }
 
 struct FillCase {
