@@ -5740,6 +5740,10 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>horizontal scroll in pixels</translation>
     </message>
     <message>
+        <source>stupnice šířek u levého okraje i v posunutém pohledu</source>
+        <translation>the latitude scale at the left edge, in a scrolled view too</translation>
+    </message>
+    <message>
         <source>Rok musí být číslo od 1 do 9999.</source>
         <translation>The year must be a number from 1 to 9999.</translation>
     </message>

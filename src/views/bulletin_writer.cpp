@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include "core/butterfly/butterfly_scale.h"
 #include "core/data/file_error_text.h"
 #include "core/data/file_replace.h"
 #include "core/data/record_fields.h"
@@ -92,18 +93,6 @@ std::optional<std::string> LoadSession(RenderSession& session, BulletinRun& run)
   return error;
 }
 
-// The index of the first record on or after the first day of the month `monthsBack` months
-// before `month`; 1 when the data start later.
-int FirstRecordFrom(const Database& db, const ReportMonth& month, int monthsBack) {
-  const int key = month.Year * 12 + (month.Month - 1) - monthsBack;
-  const ReportMonth from{key / 12, key % 12 + 1};
-  for (int i = 1; i <= db.RecordCount; ++i) {
-    const auto date = RecordDate(db.Record(i));
-    if (date && date->Year * 100 + date->Month >= from.Key()) return i;
-  }
-  return 1;
-}
-
 }  // namespace
 
 std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const ReportMonth& month,
@@ -190,8 +179,16 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
 
   RenderSession strip(dataFolder);
   if (auto failed = LoadSession(strip, run)) return failed;
-  strip.KeepRecords(FirstRecordFrom(strip.Db, month, kBulletinButterflyMonths - 1), records->Last);
-  if (!WriteFigure(PaintRegisteredView(strip, "butterfly", {{"time-factor", "16"}},
+  strip.KeepRecords(BulletinStripFirstRecord(strip.Db, month), records->Last);
+  // The strip's first rotation at the left axis: scrolled from the whole hundred the diagram
+  // starts at.
+  const int stripScroll =
+      (bulletin.StripFirstRotation - ChooseStartRotation(bulletin.StripFirstRotation, false, false)) *
+      kBulletinButterflyTimeFactor;
+  if (!WriteFigure(PaintRegisteredView(strip, "butterfly",
+                                       {{"time-factor", std::to_string(kBulletinButterflyTimeFactor)},
+                                        {"scroll", std::to_string(stripScroll)},
+                                        {"scale", "yes"}},
                                        SizeOf(bulletin.Butterfly)),
                    bulletin.Butterfly, out, monthText, run, error))
     return error;

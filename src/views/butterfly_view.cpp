@@ -57,6 +57,8 @@ std::optional<std::string> Paint(RenderSession& session, const OptionValues& opt
   window.SetTimeScrollRange(t * 1000 + 1000 + size.width());
   window.HorizontalBar()->setRange(0, 1 << 20);
   window.HorizontalBar()->setValue(std::max(0, options.Number("scroll")));
+  // The latitude scale at the left edge, as the Stupnice command writes it over a scrolled view.
+  if (options.Text("scale") == "yes") window.Stupnice1Click();
   window.PaintDiagram(painter, size);
   if (session.DataRequested)
     session.Plotted = ButterflyPlotData(window.Data(), window.Layers(), window.Scene().Scale);
@@ -104,7 +106,12 @@ const bool kRegistered = RegisterView(
        {},
        true,
        CoreTextNoop("ardeno-render", "pixelů na stupeň šířky: 1 až 9")},
-      {"scroll", "0", {}, true, CoreTextNoop("ardeno-render", "vodorovný posun v pixelech")}},
+      {"scroll", "0", {}, true, CoreTextNoop("ardeno-render", "vodorovný posun v pixelech")},
+      {"scale",
+       "no",
+       {"no", "yes"},
+       false,
+       CoreTextNoop("ardeno-render", "stupnice šířek u levého okraje i v posunutém pohledu")}},
      Paint,
      QSize(1400, 700)});
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "core/butterfly/butterfly_scale.h"
 #include "core/drawing/frame_texts.h"
 #include "core/graphs/daily_graph_axis.h"
 #include "core/reports/report_days.h"
@@ -210,11 +211,24 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
       CoreText("BulletinPage",
                "Vyhlazené relativní číslo stanice a oficiální hodnoty (v procentech maxima)"),
       1000, 500);
+  // The strip from its first drawing's rotation to the rotation of the month's end, the
+  // latitude scale left of it.
+  const auto firstEph = db.RecordCount > 0
+                            ? RecordEphemeris(db.Record(BulletinStripFirstRecord(db, month)))
+                            : std::nullopt;
+  const int lastRotation =
+      Ephemeris({month.Year, month.Month, std::max(days.DayCount, 1)}, 2359).RotationNumber;
+  bulletin.StripFirstRotation = firstEph ? firstEph->RotationNumber : lastRotation;
+  constexpr int kRoomRightOfStrip = 16;
   bulletin.Butterfly = Figure(
       "motylek.png",
       FillText(CoreText("BulletinPage", "Motýlkový diagram: %1 měsíců do konce měsíce %2"),
                {std::to_string(kBulletinButterflyMonths), bulletin.Title}),
-      1000, 400);
+      kButterflyLeftAxisX +
+          (std::max(lastRotation - bulletin.StripFirstRotation, 0) + 1) *
+              kBulletinButterflyTimeFactor +
+          kRoomRightOfStrip,
+      400);
   if (!bulletin.Drawings.empty()) {
     bulletin.MapRotation = Ephemeris({month.Year, month.Month, kMiddleDay}, 1200).RotationNumber;
   }
@@ -225,6 +239,16 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
       1000, 640);
   bulletin.Software = std::string(kProgramName) + " " + std::string(kProgramVersion);
   return bulletin;
+}
+
+int BulletinStripFirstRecord(const Database& db, const ReportMonth& month) {
+  const int key = month.Year * 12 + (month.Month - 1) - (kBulletinButterflyMonths - 1);
+  const ReportMonth from{key / 12, key % 12 + 1};
+  for (int i = 1; i <= db.RecordCount; ++i) {
+    const auto date = RecordDate(db.Record(i));
+    if (date && date->Year * 100 + date->Month >= from.Key()) return i;
+  }
+  return 1;
 }
 
 const char* BulletinPageName(BulletinLanguage language) {

@@ -75,6 +75,7 @@ struct Bulletin {
   BulletinFigure SmoothedGraph;
   BulletinFigure Butterfly;
   BulletinFigure SynopticMap;
+  int StripFirstRotation = 0;  // the butterfly strip's first rotation, at its left axis
   int MapRotation = 0;   // the Carrington rotation of the map; 0 when the month has no drawing
   std::string Software;  // "Ardeno 0.1"
 };
@@ -82,6 +83,12 @@ struct Bulletin {
 // Months of drawings the butterfly strip shows up to the bulletin's month, so that the month's
 // latitudes stand beside the year before them; its caption says so.
 inline constexpr int kBulletinButterflyMonths = 24;
+// The strip's pixels per rotation; the picture is as wide as its rotations.
+inline constexpr int kBulletinButterflyTimeFactor = 16;
+
+// The first record the strip shows: the first dated on or after the first day of the month
+// kBulletinButterflyMonths - 1 before `month`; 1 when the data start later.
+int BulletinStripFirstRecord(const Database& db, const ReportMonth& month);
 
 // The daily R of the month: one day this many pixels wide, the picture as wide as the month.
 inline constexpr int kBulletinDayWidth = 16;
