@@ -7,6 +7,7 @@
 
 #include "core/publishing/bulletin_folder.h"
 #include "core/publishing/picture_text.h"
+#include "core/solar/ephemeris.h"
 #include "core/text/translated_texts.h"
 #include "support/database_builders.h"
 #include "support/temp_folder.h"
@@ -77,6 +78,23 @@ TEST(Bulletin, APageOfEscapedTextsWithEveryDrawingLinked) {
   }
   EXPECT_NE(html.find("<td>2., 5.</td>"), std::string::npos);
   EXPECT_EQ(html.substr(html.size() - 8), "</html>\n");
+}
+
+// The butterfly strip: two years of drawings up to the month's end, its picture as wide as its
+// rotations; the daily R as wide as the month's days.
+TEST(Bulletin, PicturesAsWideAsWhatTheyShow) {
+  const Database db = test::DatabaseOf({test::DatedRecord({2011, 5, 1}), test::DatedRecord({2012, 3, 31}),
+                                        test::DatedRecord({2012, 4, 1}), test::DatedRecord({2014, 3, 2})});
+  EXPECT_EQ(BulletinStripFirstRecord(db, {2014, 3}), 3);  // from April 2012
+  EXPECT_EQ(BulletinStripFirstRecord(db, {2009, 3}), 1);  // the data start later
+  const Bulletin b = BuildBulletin(db, {2014, 3}, DefaultInstrument(), {});
+  const int lastRotation = Ephemeris({2014, 3, 31}, 2359).RotationNumber;
+  ASSERT_TRUE(RecordEphemeris(db.Record(3)));
+  EXPECT_EQ(b.StripFirstRotation, RecordEphemeris(db.Record(3))->RotationNumber);
+  const int rotations = lastRotation - b.StripFirstRotation + 1;
+  EXPECT_TRUE(rotations == 27 || rotations == 28) << rotations;  // 24 months
+  EXPECT_EQ(b.Butterfly.Width, 50 + rotations * kBulletinButterflyTimeFactor + 16);
+  EXPECT_EQ(b.DailyGraph.Width, 50 + 31 * kBulletinDayWidth + 24);
 }
 
 // The English page: the same bulletin built in the English texts, its lang, and each page linking
