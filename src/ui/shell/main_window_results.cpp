@@ -41,10 +41,12 @@ void MainWindow::OpenResults() {
   frame->resize(area.width() - left, area.height());
   frame->move(left, 0);
   frame->show();
-  connect(window, &QObject::destroyed, this, [this] {
-    if (m_drawingSizeBeforeResults.isEmpty() || m_drawing == nullptr) return;
-    if (QWidget* drawingFrame = m_drawing->parentWidget())
-      drawingFrame->resize(m_drawingSizeBeforeResults);
+  // The drawing's frame is watched, not assumed: when the program closes, the frames go in any
+  // order, and the drawing's may be gone before the results'.
+  const QPointer<QWidget> drawingFrame = m_drawing != nullptr ? m_drawing->parentWidget() : nullptr;
+  connect(window, &QObject::destroyed, this, [this, drawingFrame] {
+    if (m_drawingSizeBeforeResults.isEmpty() || drawingFrame.isNull()) return;
+    drawingFrame->resize(m_drawingSizeBeforeResults);
     m_drawingSizeBeforeResults = QSize();
   });
   m_toolbar->ShowPanel(kResultsPanel, window);

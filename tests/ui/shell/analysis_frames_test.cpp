@@ -80,6 +80,7 @@ class AnalysisFramesTest : public QObject {
   void MapsShowTheWholeMapOnTheSmallScreen();
   void NoKeyServesTwoActionsAndCtrlWCloses_data();
   void ScreenshotsOfTheDailyLoop();
+  void ClosesWithTheDrawingBroughtBesideTheResults();
   void NoKeyServesTwoActionsAndCtrlWCloses();
   void LargeDrawingIsThePlacedSizeAgain();
 };
@@ -221,6 +222,23 @@ void AnalysisFramesTest::ScreenshotsOfTheDailyLoop() {
   shoot("finding-double-click-1024x768.png");
   run.Window.Toolbar()->Button("skupinyvcasev")->click();
   shoot("groups-in-time-1024x768.png");
+}
+
+// A finding's drawing brought beside the results, then the program closed: the frames go in any
+// order and the results' frame must not reach for the drawing's frame once it is gone.
+void AnalysisFramesTest::ClosesWithTheDrawingBroughtBesideTheResults() {
+  auto run = std::make_unique<Run>();
+  run->Window.Action("vysledky1")->trigger();
+  run->Window.Toolbar()->Button("kontrolav")->click();
+  auto* results = run->Window.Results();
+  QVERIFY(results != nullptr);
+  auto* grid = results->findChild<QTableWidget*>("TabulkaKontroly");
+  results->findChild<QComboBox*>("KontrolaRozsah")->setCurrentIndex(2);
+  results->findChild<QPushButton*>("Zkontrolovat")->click();
+  QVERIFY(grid->rowCount() > 0);
+  emit grid->cellDoubleClicked(0, 0);
+  Settle();
+  run.reset();  // no crash
 }
 
 void AnalysisFramesTest::ClosingLeavesNoEmptyFrame_data() {
