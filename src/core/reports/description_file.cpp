@@ -20,6 +20,11 @@ DescriptionLines ParseDescription(std::string_view bytes) {
   return lines;
 }
 
+bool HasDescriptionFile(const std::filesystem::path& progDir) {
+  std::error_code noFile;
+  return std::filesystem::exists(progDir / kDescriptionFileName, noFile);
+}
+
 DescriptionLines ReadDescriptionFile(const std::filesystem::path& progDir) {
   const auto file = ReadAuxFile(progDir / kDescriptionFileName, kDescriptionFileName,
                                 kDescriptionReadBytes, false);

@@ -6,15 +6,19 @@
 #include <string>
 
 #include "core/reports/cv_report_file.h"
+#include "core/text/core_text.h"
 
 namespace ardeno {
 
 inline constexpr const char* kDescriptionFileName = "Popis.txt";
-// An empty first line means the file was missing.
-inline constexpr const char* kNoDescriptionSidcMessage =
-    "       Není soubor popis.txt\rdata se zapíší bez popisu, doplonit ručně";
-inline constexpr const char* kNoDescriptionCvMessage =
-    "       Neni soubor popis.txt\rdata se zapíší bez popisu, doplonit ručně";
+// The warning before a SIDC or CV report is written in a folder without the file.
+inline constexpr const char* kNoDescriptionMessage =
+    CoreTextNoop("Reports",
+                 "Není soubor Popis.txt: data se zapíší bez popisu; popis stanice zadejte v "
+                 "Zadávání → Stanice.");
+// Whether the folder has the description file; its first line may be empty (the Stanice form
+// writes line 7 alone).
+bool HasDescriptionFile(const std::filesystem::path& progDir);
 
 // The first seven lines (Windows-1250, given as UTF-8); missing lines stay empty. Throws
 // AuxFileError with the Czech message when the file exists but cannot be read.

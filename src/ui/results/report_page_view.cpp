@@ -291,10 +291,8 @@ void ReportPageView::SaveFile() {
       return;
     }
   }
-  if (m_report != MonthlyReport::Own && m_popis[0].empty()) {
-    app.Msg.ShowMessageText(Text(m_report == MonthlyReport::Sidc ? kNoDescriptionSidcMessage
-                                                                 : kNoDescriptionCvMessage));
-  }
+  if (m_report != MonthlyReport::Own && !HasDescriptionFile(app.ProgDir))
+    app.Msg.ShowMessageText(QString::fromStdString(CoreText("Reports", kNoDescriptionMessage)));
   // A report that exists may have been edited by hand: it is replaced only at the user's word.
   const auto mayWrite = [&](const std::vector<std::filesystem::path>& files) {
     return !FirstTakenName(files) ||

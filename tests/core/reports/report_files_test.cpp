@@ -213,6 +213,19 @@ TEST(DescriptionFile, SevenLinesInWindows1250) {
   EXPECT_EQ(ReadDescriptionFile(folder.Path())[0], "");
 }
 
+// The Stanice form writes line 7 of Popis.txt alone: the file is there though its first line is
+// empty, and the reports must not say it is missing.
+TEST(DescriptionFile, PresentWithAnEmptyFirstLine) {
+  test::TempFolder folder;
+  EXPECT_FALSE(HasDescriptionFile(folder.Path()));
+  folder.Write(kDescriptionFileName,
+               "\r\n\r\n\r\n\r\n\r\n\r\nOnd\xf8"
+               "ejov\r\n");
+  EXPECT_TRUE(HasDescriptionFile(folder.Path()));
+  EXPECT_TRUE(ReadDescriptionFile(folder.Path())[0].empty());
+  EXPECT_EQ(ReadDescriptionFile(folder.Path())[6], "Ondřejov");
+}
+
 // A report name is taken by a file or by any link, even one pointing nowhere: neither is written
 // through or replaced without the user's word.
 TEST(ReportFiles, FirstTakenNameCountsFilesAndEveryLink) {

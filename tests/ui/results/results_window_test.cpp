@@ -435,7 +435,7 @@ void ResultsWindowTest::SidcReportTakesTheStationCodeAndAsksOverwrite() {
   f.Results()->MenuAction("dosouboru")->trigger();
   QVERIFY(f.Msg.Questions.last().startsWith("Kontrola dat našla v měsíci 3/2001 chyby"));
   // Without Popis.txt the user is told first.
-  QVERIFY(f.Msg.ShownMessages[0].contains("Není soubor popis.txt"));
+  QVERIFY(f.Msg.ShownMessages[0].contains("Není soubor Popis.txt"));
   QVERIFY(f.Dialogs.Asked.isEmpty());
   std::ifstream in(file, std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(in)), {});
