@@ -130,6 +130,9 @@ class MainWindow : public QMainWindow {
   // A finding chose the current record: the drawing window comes forward beside the results
   // (shown, not minimized, with its group ringed) and the list selects the record.
   void BringDrawingForward();
+  // The results' toolbar panel shown again when the basic panel stands in its place (another
+  // analysis window had taken the toolbar and was closed).
+  void ShowResultsPanelAgain();
   void UpdateCaption();
   bool ScreenIsWideEnough(QSize screen);
   bool Shutdown();

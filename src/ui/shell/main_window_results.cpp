@@ -28,6 +28,7 @@ ResultsWindow* MainWindow::Results() const { return m_results; }
 void MainWindow::OpenResults() {
   if (m_results) {
     m_mdi->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(m_results->parentWidget()));
+    ShowResultsPanelAgain();
     return;
   }
   auto* window = new ResultsWindow(m_ctx);
@@ -58,8 +59,18 @@ void MainWindow::OpenResults() {
   csv->setVisible(false);
   connect(window, &ResultsWindow::CsvExportOffered, csv, &QWidget::setVisible);
   connect(window, &ResultsWindow::DrawingChosen, this, &MainWindow::BringDrawingForward);
+  // Another analysis window took the toolbar and was closed: the results' buttons come back
+  // when the results are chosen again.
+  connect(m_mdi, &QMdiArea::subWindowActivated, window, [this, frame](QMdiSubWindow* active) {
+    if (active == frame) ShowResultsPanelAgain();
+  });
   // The window opens on the measured monthly table, at the month of the drawing shown.
   window->PanelButtonClicked(QStringLiteral("namercelek"));
+}
+
+void MainWindow::ShowResultsPanelAgain() {
+  if (m_results && m_toolbar->VisiblePanel() == QLatin1String(kBasicPanel))
+    m_toolbar->ShowPanel(kResultsPanel, m_results);
 }
 
 void MainWindow::BringDrawingForward() {

@@ -81,6 +81,7 @@ class AnalysisFramesTest : public QObject {
   void NoKeyServesTwoActionsAndCtrlWCloses_data();
   void ScreenshotsOfTheDailyLoop();
   void ClosesWithTheDrawingBroughtBesideTheResults();
+  void TheResultsButtonsComeBackAfterAnotherWindowCloses();
   void NoKeyServesTwoActionsAndCtrlWCloses();
   void LargeDrawingIsThePlacedSizeAgain();
 };
@@ -239,6 +240,29 @@ void AnalysisFramesTest::ClosesWithTheDrawingBroughtBesideTheResults() {
   emit grid->cellDoubleClicked(0, 0);
   Settle();
   run.reset();  // no crash
+}
+
+// The daily graphs took the toolbar over the open results and were closed: choosing the results
+// again (their frame, or Ctrl+R) brings their buttons back.
+void AnalysisFramesTest::TheResultsButtonsComeBackAfterAnotherWindowCloses() {
+  Run run;
+  run.Window.Action("vysledky1")->trigger();
+  auto* results = qobject_cast<QMdiSubWindow*>(run.Window.Results()->parentWidget());
+  QCOMPARE(run.Window.Toolbar()->VisiblePanel(), QString(kResultsPanel));
+  run.Window.Action("graf")->trigger();
+  QCOMPARE(run.Frames(), kPermanentFrames + 2);
+  QVERIFY(run.Window.Toolbar()->VisiblePanel() != QString(kResultsPanel));
+  QMdiSubWindow* graphs = run.Window.MdiArea()->activeSubWindow();
+  QVERIFY(graphs != nullptr && graphs != results);
+  graphs->close();
+  Settle();
+  QCOMPARE(run.Frames(), kPermanentFrames + 1);
+  run.Window.MdiArea()->setActiveSubWindow(results);
+  Settle();
+  QCOMPARE(run.Window.Toolbar()->VisiblePanel(), QString(kResultsPanel));
+  run.Window.Toolbar()->ShowBasicPanel();
+  run.Window.Action("vysledky1")->trigger();
+  QCOMPARE(run.Window.Toolbar()->VisiblePanel(), QString(kResultsPanel));
 }
 
 void AnalysisFramesTest::ClosingLeavesNoEmptyFrame_data() {
