@@ -101,8 +101,8 @@ std::vector<Bytes> ReadCorpus(const std::vector<std::filesystem::path>& inputs) 
 
 // Bytes a reader of these files decides on: separators, signs, digits' edges, line ends, the
 // extremes of a byte.
-constexpr std::uint8_t kTelling[] = {0, 1, 0x7f, 0x80, 0xff, '\r', '\n', ';', ',', '.', ' ',
-                                     '-', '+', '0', '9', 'e', 'N', 'S', 'E', 'W', '\t'};
+constexpr std::uint8_t kTelling[] = {0,   1,   0x7f, 0x80, 0xff, '\r', '\n', ';', ',', '.', ' ',
+                                     '-', '+', '0',  '9',  'e',  'N',  'S',  'E', 'W', '\t'};
 
 class Mutator {
  public:
@@ -139,7 +139,8 @@ class Mutator {
         input.insert(input.begin() + static_cast<std::ptrdiff_t>(at), 1 + Below(8), AnyByte());
         break;
       case 3: {
-        const std::size_t count = std::min(input.size() - std::min(at, input.size()), 1 + Below(16));
+        const std::size_t count =
+            std::min(input.size() - std::min(at, input.size()), 1 + Below(16));
         input.erase(input.begin() + static_cast<std::ptrdiff_t>(at),
                     input.begin() + static_cast<std::ptrdiff_t>(at + count));
         break;
@@ -181,13 +182,13 @@ int main(int argc, char* argv[]) {
   const auto start = std::chrono::steady_clock::now();
   const auto end = start + std::chrono::seconds(options.Seconds);
   Mutator mutator(options.Seed);
-  while (std::chrono::steady_clock::now() < end) Run(mutator.Mutate(corpus, options.MaxLength), runs);
+  while (std::chrono::steady_clock::now() < end)
+    Run(mutator.Mutate(corpus, options.MaxLength), runs);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::cout << "stat::number_of_executed_units: " << runs << "\n"
             << "stat::average_exec_per_sec: "
             << (seconds > 0 ? static_cast<long>(static_cast<double>(runs) / seconds) : runs) << "\n"
-            << "plain driver: seed " << options.Seed << ", " << corpus.size()
-            << " corpus inputs\n";
+            << "plain driver: seed " << options.Seed << ", " << corpus.size() << " corpus inputs\n";
   return 0;
 }

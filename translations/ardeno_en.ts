@@ -1140,7 +1140,7 @@
         <translation>Save data</translation>
     </message>
     <message>
-        <source>Uložit jako ASCI</source>
+        <source>Uložit jako ASCII</source>
         <translation>Save as ASCII</translation>
     </message>
     <message>
@@ -6294,6 +6294,13 @@ Views:
     <message>
         <source>Vytvořil program %1.</source>
         <translation>Made by %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>Není soubor Popis.txt: data se zapíší bez popisu; popis stanice zadejte v Zadávání → Stanice.</source>
+        <translation>There is no file Popis.txt: the data are written without a description; enter the station's description in Entry → Station.</translation>
     </message>
 </context>
 </TS>

@@ -182,15 +182,16 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   strip.KeepRecords(BulletinStripFirstRecord(strip.Db, month), records->Last);
   // The strip's first rotation at the left axis: scrolled from the whole hundred the diagram
   // starts at.
-  const int stripScroll =
-      (bulletin.StripFirstRotation - ChooseStartRotation(bulletin.StripFirstRotation, false, false)) *
-      kBulletinButterflyTimeFactor;
-  if (!WriteFigure(PaintRegisteredView(strip, "butterfly",
-                                       {{"time-factor", std::to_string(kBulletinButterflyTimeFactor)},
-                                        {"scroll", std::to_string(stripScroll)},
-                                        {"scale", "yes"}},
-                                       SizeOf(bulletin.Butterfly)),
-                   bulletin.Butterfly, out, monthText, run, error))
+  const int stripScroll = (bulletin.StripFirstRotation -
+                           ChooseStartRotation(bulletin.StripFirstRotation, false, false)) *
+                          kBulletinButterflyTimeFactor;
+  if (!WriteFigure(
+          PaintRegisteredView(strip, "butterfly",
+                              {{"time-factor", std::to_string(kBulletinButterflyTimeFactor)},
+                               {"scroll", std::to_string(stripScroll)},
+                               {"scale", "yes"}},
+                              SizeOf(bulletin.Butterfly)),
+          bulletin.Butterfly, out, monthText, run, error))
     return error;
   TakeMessages(strip, run);
 

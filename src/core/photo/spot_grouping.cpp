@@ -49,8 +49,7 @@ bool SpotGrouping::MoveSpot(std::size_t spot, std::size_t toSpot) {
 }
 
 bool SpotGrouping::SeparateSpot(std::size_t spot) {
-  if (spot >= m_spots.size() ||
-      std::count(m_labels.begin(), m_labels.end(), m_labels[spot]) == 1)
+  if (spot >= m_spots.size() || std::count(m_labels.begin(), m_labels.end(), m_labels[spot]) == 1)
     return false;
   Remember();
   m_labels[spot] = NewLabel();

@@ -93,7 +93,8 @@ void AppendTable(std::string& html, const OwnReportPage& table) {
   // The month's sums and means under the columns they belong to.
   std::map<std::string, const OwnPageTotal*> byLabel;
   for (const OwnPageTotal& total : table.Totals) byLabel[total.Label] = &total;
-  std::string sums = "<tfoot><tr>" + Cell("th", CoreText("BulletinPage", "součet")) + Cell("th", "");
+  std::string sums =
+      "<tfoot><tr>" + Cell("th", CoreText("BulletinPage", "součet")) + Cell("th", "");
   std::string means = "<tr>" + Cell("th", CoreText("BulletinPage", "průměr")) + Cell("th", "");
   for (std::size_t c = 2; c < table.ColumnHeads.size(); ++c) {
     const auto found = byLabel.find(table.ColumnHeads[c]);
@@ -145,9 +146,8 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
                        const std::vector<QualityFinding>& findings) {
   Bulletin bulletin;
   bulletin.Month = month;
-  const std::string monthName = month.Month >= 1 && month.Month <= 12
-                                    ? MonthNameShown(month.Month)
-                                    : std::to_string(month.Month);
+  const std::string monthName = month.Month >= 1 && month.Month <= 12 ? MonthNameShown(month.Month)
+                                                                      : std::to_string(month.Month);
   bulletin.Title = monthName + " " + std::to_string(month.Year);
   // The instrument file names the station; without one, the month's last drawing does.
   bulletin.Station = instrument[0];
@@ -220,23 +220,23 @@ Bulletin BuildBulletin(const Database& db, const ReportMonth& month, const Instr
       Ephemeris({month.Year, month.Month, std::max(days.DayCount, 1)}, 2359).RotationNumber;
   bulletin.StripFirstRotation = firstEph ? firstEph->RotationNumber : lastRotation;
   constexpr int kRoomRightOfStrip = 16;
-  bulletin.Butterfly = Figure(
-      "motylek.png",
-      FillText(CoreText("BulletinPage", "Motýlkový diagram: %1 měsíců do konce měsíce %2"),
-               {std::to_string(kBulletinButterflyMonths), bulletin.Title}),
-      kButterflyLeftAxisX +
-          (std::max(lastRotation - bulletin.StripFirstRotation, 0) + 1) *
-              kBulletinButterflyTimeFactor +
-          kRoomRightOfStrip,
-      400);
+  bulletin.Butterfly =
+      Figure("motylek.png",
+             FillText(CoreText("BulletinPage", "Motýlkový diagram: %1 měsíců do konce měsíce %2"),
+                      {std::to_string(kBulletinButterflyMonths), bulletin.Title}),
+             kButterflyLeftAxisX +
+                 (std::max(lastRotation - bulletin.StripFirstRotation, 0) + 1) *
+                     kBulletinButterflyTimeFactor +
+                 kRoomRightOfStrip,
+             400);
   if (!bulletin.Drawings.empty()) {
     bulletin.MapRotation = Ephemeris({month.Year, month.Month, kMiddleDay}, 1200).RotationNumber;
   }
-  bulletin.SynopticMap = Figure(
-      "mapa.png",
-      FillText(CoreText("BulletinPage", "Synoptická mapa Carringtonovy otočky %1"),
-               {std::to_string(bulletin.MapRotation)}),
-      1000, 640);
+  bulletin.SynopticMap =
+      Figure("mapa.png",
+             FillText(CoreText("BulletinPage", "Synoptická mapa Carringtonovy otočky %1"),
+                      {std::to_string(bulletin.MapRotation)}),
+             1000, 640);
   bulletin.Software = std::string(kProgramName) + " " + std::string(kProgramVersion);
   return bulletin;
 }
@@ -361,8 +361,8 @@ std::string BulletinHtml(const Bulletin& b, BulletinLanguage language) {
   Line(html, "</section>");
 
   Line(html, "</main>");
-  Line(html, Cell("footer", FillText(CoreText("BulletinPage", "Vytvořil program %1."),
-                                     {b.Software})));
+  Line(html,
+       Cell("footer", FillText(CoreText("BulletinPage", "Vytvořil program %1."), {b.Software})));
   Line(html, "</body>");
   Line(html, "</html>");
   return html;

@@ -24,7 +24,8 @@ Refusal WriteReportFiles(const std::vector<std::pair<std::filesystem::path, std:
 // The first of `files` whose name is taken (a link counts, even a dangling one: it is never
 // written through, and never quietly replaced); a report there may have been edited by hand, so
 // it is replaced only at the user's word.
-std::optional<std::filesystem::path> FirstTakenName(const std::vector<std::filesystem::path>& files);
+std::optional<std::filesystem::path> FirstTakenName(
+    const std::vector<std::filesystem::path>& files);
 
 // "00" style number texts of the report layouts.
 std::string Digits(long long value, int digits);

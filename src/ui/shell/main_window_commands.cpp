@@ -70,7 +70,7 @@ std::vector<Command> MainWindow::BuildCommands() {
       {"odstranit", tr("O&dstranit zákres…"), [this] { RemoveCurrentDrawing(); }, dataWindowsExist,
        false, beforeData},
       {"ulozitdat", QCoreApplication::translate("Ardeno", "Uložit data"), [this] { SaveData(); }},
-      {"ulozASCI", QCoreApplication::translate("Ardeno", "Uložit jako ASCI"),
+      {"ulozASCI", QCoreApplication::translate("Ardeno", "Uložit jako ASCII"),
        [this] { SaveAsciiExport(); }},
       {"posledni1", QCoreApplication::translate("Ardeno", "&Poslední zákres"),
        [this] { m_list->ShowLastRecord(); }, dataWindowsExist, false, beforeData},

@@ -33,8 +33,8 @@ TEST(CzechFolder, TheDataFileLoadsSavesAndIsLockedThere) {
   const fs::path folder = temp.Path() / Utf8Path(kFolderName);
   fs::create_directories(folder);
   {
-    Database db = test::DatabaseOf(
-        {test::DatedRecord({2014, 3, 1}), test::DatedRecord({2014, 3, 2})});
+    Database db =
+        test::DatabaseOf({test::DatedRecord({2014, 3, 1}), test::DatedRecord({2014, 3, 2})});
     ASSERT_EQ(SaveDatabase(db, folder), std::nullopt);
   }
   Database db;

@@ -83,8 +83,9 @@ TEST(Bulletin, APageOfEscapedTextsWithEveryDrawingLinked) {
 // The butterfly strip: two years of drawings up to the month's end, its picture as wide as its
 // rotations; the daily R as wide as the month's days.
 TEST(Bulletin, PicturesAsWideAsWhatTheyShow) {
-  const Database db = test::DatabaseOf({test::DatedRecord({2011, 5, 1}), test::DatedRecord({2012, 3, 31}),
-                                        test::DatedRecord({2012, 4, 1}), test::DatedRecord({2014, 3, 2})});
+  const Database db =
+      test::DatabaseOf({test::DatedRecord({2011, 5, 1}), test::DatedRecord({2012, 3, 31}),
+                        test::DatedRecord({2012, 4, 1}), test::DatedRecord({2014, 3, 2})});
   EXPECT_EQ(BulletinStripFirstRecord(db, {2014, 3}), 3);  // from April 2012
   EXPECT_EQ(BulletinStripFirstRecord(db, {2009, 3}), 1);  // the data start later
   const Bulletin b = BuildBulletin(db, {2014, 3}, DefaultInstrument(), {});

@@ -142,7 +142,8 @@ class PhotoRecognitionTest : public QObject {
     QCOMPARE(moved[0], moved[other]);
     QCOMPARE(f.RecognizedMarks(), static_cast<int>(read.size()));
     // Onto the empty disk, halfway between the centre and the spot: a group of its own.
-    const QPoint centre(f.window.Recognition().Disk().CentreX, f.window.Recognition().Disk().CentreY);
+    const QPoint centre(f.window.Recognition().Disk().CentreX,
+                        f.window.Recognition().Disk().CentreY);
     const std::size_t before = f.window.Recognition().Groups().size();
     drag(0, (centre + f.window.Recognition().Spots()[0].Pixel) / 2 + QPoint(0, 40), Qt::NoModifier);
     QCOMPARE(f.window.Recognition().Groups().size(), before + 1);
