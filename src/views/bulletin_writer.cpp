@@ -103,9 +103,10 @@ std::optional<std::string> WriteBulletin(const fs::path& dataFolder, const Repor
   if (!records)
     return FillText(CoreText("ardeno-render", "V měsíci %1.%2 není v datech žádný zákres."),
                     {std::to_string(month.Month), std::to_string(month.Year)});
-  // The bulletin is the observatory's page and speaks Czech whatever the language of the
-  // interface: the findings in it (the checks' messages made with them too), the page and the
-  // captions of its pictures. What goes wrong in writing it is said in the interface's language.
+  // The bulletin is the observatory's page: index.html speaks Czech and index-en.html English
+  // whatever the language of the interface (the findings in them, the checks' messages made with
+  // them too, the pages and the captions); the pictures keep their Czech labels and serve both.
+  // What goes wrong in writing it is said in the interface's language.
   const RecordPositions positions = ComputeRecordPositions(whole.Db);
   // The month's bulletin in the texts in force (Czech or English), the findings made in them too.
   const auto build = [&](bool reportMessages) {
