@@ -234,11 +234,12 @@ TEST(ReportFiles, FirstTakenNameCountsFilesAndEveryLink) {
   const auto file = folder.Path() / "edited.txt";
   const auto dangling = folder.Path() / "link.txt";
   std::ofstream(file) << "edited by hand";
-  std::filesystem::create_symlink(folder.Path() / "nowhere", dangling);
   EXPECT_EQ(FirstTakenName({free}), std::nullopt);
-  EXPECT_EQ(FirstTakenName({free, dangling, file}), dangling);
   EXPECT_EQ(FirstTakenName({file, free}), file);
   EXPECT_EQ(FirstTakenName({}), std::nullopt);
+  if (!test::MakeSymlink(folder.Path() / "nowhere", dangling))
+    GTEST_SKIP() << "no symbolic links here";
+  EXPECT_EQ(FirstTakenName({free, dangling, file}), dangling);
 }
 
 }  // namespace
