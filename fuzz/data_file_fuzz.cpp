@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data file loader on arbitrary bytes as the content of datax.dat, and the groups export of
-// what it loaded. The load runs from memory with room for two new records, and the database is
-// kept between inputs as the program keeps it between loads, so that each input costs what its
-// records cost.
+// what it loaded. The load runs from memory with room for two new records.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -13,7 +11,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace ardeno;
-  static Database db;
+  // A database of its own per input, as every load of the program starts from an empty one: what
+  // an earlier input left (a file not kept as found) must not decide this one's checks.
+  Database db;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const LoadReport report = LoadDatabaseFromBytes(db, bytes, CalendarDate{2024, 5, 17}, 2);
   if (db.RecordCount < 1 || db.RecordCount > db.Capacity() || db.CurrentIndex < 0 ||

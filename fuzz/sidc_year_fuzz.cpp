@@ -15,6 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static SidcDailyTable table;
   // Start near the end of the table so that the bound is reached as well.
   table.DaysFilled = data[0] % 2 ? 0 : kSidcDailyCells / 3 - 100;
+  // As a table read that far holds: three cells a day so far (an earlier input's year, or a
+  // damaged year left out now, must not make it look short).
+  table.Cells.assign(static_cast<std::size_t>(table.DaysFilled) * 3, kSidcNoValue);
   const int before = table.DaysFilled;
   AddSidcYear(file, year, table);
   if (table.DaysFilled < before || table.DaysFilled > kSidcDailyCells / 3 ||
