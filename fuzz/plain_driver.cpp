@@ -3,11 +3,12 @@
 // of the corpus runs once, then, for -max_total_time seconds, inputs mutated from the corpus
 // (bytes flipped, set, inserted, removed, repeated, cut, two inputs spliced). No coverage guides
 // it, so it finds what random damage to real files finds; libFuzzer with clang goes deeper.
-// A sanitizer report stops the process; the input that caused it is saved beside the artifact
-// prefix first, as libFuzzer does. Understands libFuzzer's -max_total_time, -max_len, -seed and
+// A sanitizer report, a crash or a harness's own check (a trap) stops the process; the input that
+// caused it is saved under the artifact prefix first, as libFuzzer does. Understands libFuzzer's -max_total_time, -max_len, -seed and
 // -artifact_prefix and ignores its other options.
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -46,6 +47,14 @@ void SaveRunningInput() {
   out.write(reinterpret_cast<const char*>(g_running->data()),
             static_cast<std::streamsize>(g_running->size()));
   std::cerr << "plain driver: the input is saved as " << name << "\n";
+}
+
+// A harness's check ends in a trap (SIGILL), an uncaught exception in an abort: the sanitizers
+// report neither (they keep SIGSEGV, SIGBUS and SIGFPE). Save the input, then die of the signal.
+void SaveInputAndDie(int signal) {
+  SaveRunningInput();
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
 }
 
 void Run(const Bytes& input, long& runs) {
@@ -176,6 +185,8 @@ int main(int argc, char* argv[]) {
   const Options options = ReadOptions(argc, argv);
   g_artifactPrefix = options.ArtifactPrefix;
   if (__sanitizer_set_death_callback != nullptr) __sanitizer_set_death_callback(SaveRunningInput);
+  for (const int signal : {SIGILL, SIGABRT})
+    std::signal(signal, SaveInputAndDie);
   const std::vector<Bytes> corpus = ReadCorpus(options.Inputs);
   long runs = 0;
   for (const Bytes& input : corpus) Run(input, runs);

@@ -25,8 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       table.Cells.size() > static_cast<std::size_t>(kSidcDailyCells)) {
     __builtin_trap();
   }
+  // A field is three characters wide: a number up to 999, or none (a blank or the centre's -1).
   for (std::size_t i = 0; i < static_cast<std::size_t>(table.DaysFilled - before) * 3; ++i) {
-    if (table.Cells[static_cast<std::size_t>(before) * 3 + i] > 999) __builtin_trap();
+    const std::uint16_t cell = table.Cells[static_cast<std::size_t>(before) * 3 + i];
+    if (cell > 999 && cell != kSidcNoValue) __builtin_trap();
   }
   return 0;
 }
