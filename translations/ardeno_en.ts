@@ -2482,6 +2482,105 @@ sunspot groups, faculae, relative numbers, graphs, the butterfly diagram and syn
     </message>
 </context>
 <context>
+    <name>BulletinPage</name>
+    <message>
+        <source>součet</source>
+        <translation>sum</translation>
+    </message>
+    <message>
+        <source>průměr</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source>Zákres %1</source>
+        <translation>Drawing of %1</translation>
+    </message>
+    <message>
+        <source>Denní relativní číslo R v měsíci %1</source>
+        <translation>Daily relative number R in %1</translation>
+    </message>
+    <message>
+        <source>Vyhlazené relativní číslo stanice a oficiální hodnoty (v procentech maxima)</source>
+        <translation>The station&apos;s smoothed relative number and the official values (in per cent of the maximum)</translation>
+    </message>
+    <message>
+        <source>Měsíční průměry a 13měsíční vyhlazené relativní číslo R stanice</source>
+        <translation>The station&apos;s monthly means and 13-month smoothed relative number R</translation>
+    </message>
+    <message>
+        <source>Motýlkový diagram: %1 měsíců do konce měsíce %2</source>
+        <translation>Butterfly diagram: %1 months to the end of %2</translation>
+    </message>
+    <message>
+        <source>Synoptická mapa Carringtonovy otočky %1</source>
+        <translation>Synoptic map of Carrington rotation %1</translation>
+    </message>
+    <message>
+        <source>Sluneční skvrny %1 – %2</source>
+        <translation>Sunspots %1 – %2</translation>
+    </message>
+    <message>
+        <source>Sluneční skvrny: %1</source>
+        <translation>Sunspots: %1</translation>
+    </message>
+    <message>
+        <source>Stanice %1. Dní se zákresem: %2.</source>
+        <translation>Station %1. Days with a drawing: %2.</translation>
+    </message>
+    <message>
+        <source>; katalogové dny NOAA/RGO vynechány: %1</source>
+        <translation>; NOAA/RGO catalogue days left out: %1</translation>
+    </message>
+    <message>
+        <source>Měsíční relativní číslo %1 (průměr %2 vlastních zákresů%3).</source>
+        <translation>Monthly relative number %1 (the mean of %2 of the station&apos;s own drawings%3).</translation>
+    </message>
+    <message>
+        <source>Výsledky měsíce</source>
+        <translation>Results of the month</translation>
+    </message>
+    <message>
+        <source>Grafy</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Zákresy</source>
+        <translation>Drawings</translation>
+    </message>
+    <message>
+        <source>V tomto měsíci není žádný zákres.</source>
+        <translation>There is no drawing in this month.</translation>
+    </message>
+    <message>
+        <source>Pozorovatelé</source>
+        <translation>Observers</translation>
+    </message>
+    <message>
+        <source>pozorovatel</source>
+        <translation>observer</translation>
+    </message>
+    <message>
+        <source>dny</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>počet</source>
+        <translation>count</translation>
+    </message>
+    <message>
+        <source>Nálezy kontrol věrohodnosti</source>
+        <translation>Findings of the plausibility checks</translation>
+    </message>
+    <message>
+        <source>Kontroly v tomto měsíci nic nenašly.</source>
+        <translation>The checks found nothing in this month.</translation>
+    </message>
+    <message>
+        <source>Vytvořil program %1.</source>
+        <translation>Made by %1.</translation>
+    </message>
+</context>
+<context>
     <name>Butterfly</name>
     <message>
         <source>Motýlek   Fakule</source>
@@ -4679,6 +4778,13 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     </message>
 </context>
 <context>
+    <name>Reports</name>
+    <message>
+        <source>Není soubor Popis.txt: data se zapíší bez popisu; popis stanice zadejte v Zadávání → Stanice.</source>
+        <translation>There is no file Popis.txt: the data are written without a description; enter the station&apos;s description in Entry → Station.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsWindow</name>
     <message>
         <source>Export pro sítě</source>
@@ -4920,10 +5026,6 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>Station description</translation>
     </message>
     <message>
-        <source>Popis.txt, řádek 7: popis v hlavičce zprávy pro SIDC a zprávy CV</source>
-        <translation>Popis.txt, line 7: the description in the header of the SIDC and CV reports</translation>
-    </message>
-    <message>
         <source>Stanice</source>
         <translation>Station</translation>
     </message>
@@ -4938,6 +5040,58 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Zrušit</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Popis.txt, řádek 7: popis v hlavičce zprávy pro SIDC</source>
+        <translation>Popis.txt, line 7: the description in the header of the SIDC report</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Popis.txt, řádek 1: za „Your E-mail adress“</source>
+        <translation>Popis.txt, line 1: after “Your E-mail adress”</translation>
+    </message>
+    <message>
+        <source>Text za číslem měsíce</source>
+        <translation>Text after the month’s number</translation>
+    </message>
+    <message>
+        <source>Popis.txt, řádek 2: za „Month - number 03 -“</source>
+        <translation>Popis.txt, line 2: after “Month - number 03 -”</translation>
+    </message>
+    <message>
+        <source>Pozorovatel</source>
+        <translation>Observer</translation>
+    </message>
+    <message>
+        <source>Popis.txt, řádek 3: za „Observer“</source>
+        <translation>Popis.txt, line 3: after “Observer”</translation>
+    </message>
+    <message>
+        <source>Popis.txt, řádek 4: za „Station“</source>
+        <translation>Popis.txt, line 4: after “Station”</translation>
+    </message>
+    <message>
+        <source>Přístroj</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Popis.txt, řádek 5: za „Instrument“</source>
+        <translation>Popis.txt, line 5: after “Instrument”</translation>
+    </message>
+    <message>
+        <source>Metoda</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Popis.txt, řádek 6: za „Method“</source>
+        <translation>Popis.txt, line 6: after “Method”</translation>
+    </message>
+    <message>
+        <source>Hlavička zprávy CV</source>
+        <translation>Header of the CV report</translation>
     </message>
 </context>
 <context>
@@ -6131,7 +6285,7 @@ Views:
     </message>
     <message>
         <source>Anglické texty programu nelze načíst; bulletin se nezapsal.</source>
-        <translation>The program's English texts cannot be read; the bulletin was not written.</translation>
+        <translation>The program&apos;s English texts cannot be read; the bulletin was not written.</translation>
     </message>
 </context>
 <context>
@@ -6195,112 +6349,6 @@ Views:
     <message>
         <source>Soubor %1 nelze přečíst.</source>
         <translation>The file %1 cannot be read.</translation>
-    </message>
-</context>
-<context>
-    <name>BulletinPage</name>
-    <message>
-        <source>součet</source>
-        <translation>sum</translation>
-    </message>
-    <message>
-        <source>průměr</source>
-        <translation>mean</translation>
-    </message>
-    <message>
-        <source>Zákres %1</source>
-        <translation>Drawing of %1</translation>
-    </message>
-    <message>
-        <source>Denní relativní číslo R v měsíci %1</source>
-        <translation>Daily relative number R in %1</translation>
-    </message>
-    <message>
-        <source>Vyhlazené relativní číslo stanice a oficiální hodnoty (v procentech maxima)</source>
-        <translation>The station's smoothed relative number and the official values (in per cent of the maximum)</translation>
-    </message>
-    <message>
-        <source>Měsíční průměry a 13měsíční vyhlazené relativní číslo R stanice</source>
-        <translation>The station's monthly means and 13-month smoothed relative number R</translation>
-    </message>
-    <message>
-        <source>Motýlkový diagram: %1 měsíců do konce měsíce %2</source>
-        <translation>Butterfly diagram: %1 months to the end of %2</translation>
-    </message>
-    <message>
-        <source>Synoptická mapa Carringtonovy otočky %1</source>
-        <translation>Synoptic map of Carrington rotation %1</translation>
-    </message>
-    <message>
-        <source>Sluneční skvrny %1 – %2</source>
-        <translation>Sunspots %1 – %2</translation>
-    </message>
-    <message>
-        <source>Sluneční skvrny: %1</source>
-        <translation>Sunspots: %1</translation>
-    </message>
-    <message>
-        <source>Stanice %1. Dní se zákresem: %2.</source>
-        <translation>Station %1. Days with a drawing: %2.</translation>
-    </message>
-    <message>
-        <source>; katalogové dny NOAA/RGO vynechány: %1</source>
-        <translation>; NOAA/RGO catalogue days left out: %1</translation>
-    </message>
-    <message>
-        <source>Měsíční relativní číslo %1 (průměr %2 vlastních zákresů%3).</source>
-        <translation>Monthly relative number %1 (the mean of %2 of the station's own drawings%3).</translation>
-    </message>
-    <message>
-        <source>Výsledky měsíce</source>
-        <translation>Results of the month</translation>
-    </message>
-    <message>
-        <source>Grafy</source>
-        <translation>Graphs</translation>
-    </message>
-    <message>
-        <source>Zákresy</source>
-        <translation>Drawings</translation>
-    </message>
-    <message>
-        <source>V tomto měsíci není žádný zákres.</source>
-        <translation>There is no drawing in this month.</translation>
-    </message>
-    <message>
-        <source>Pozorovatelé</source>
-        <translation>Observers</translation>
-    </message>
-    <message>
-        <source>pozorovatel</source>
-        <translation>observer</translation>
-    </message>
-    <message>
-        <source>dny</source>
-        <translation>days</translation>
-    </message>
-    <message>
-        <source>počet</source>
-        <translation>count</translation>
-    </message>
-    <message>
-        <source>Nálezy kontrol věrohodnosti</source>
-        <translation>Findings of the plausibility checks</translation>
-    </message>
-    <message>
-        <source>Kontroly v tomto měsíci nic nenašly.</source>
-        <translation>The checks found nothing in this month.</translation>
-    </message>
-    <message>
-        <source>Vytvořil program %1.</source>
-        <translation>Made by %1.</translation>
-    </message>
-</context>
-<context>
-    <name>Reports</name>
-    <message>
-        <source>Není soubor Popis.txt: data se zapíší bez popisu; popis stanice zadejte v Zadávání → Stanice.</source>
-        <translation>There is no file Popis.txt: the data are written without a description; enter the station's description in Entry → Station.</translation>
     </message>
 </context>
 </TS>

@@ -50,6 +50,7 @@ StoreOutcome StoreRecord(Database& db, const RecordInput& input) {
   const HeaderCheck header = CheckHeader(db, input);
   outcome.Messages = header.Messages;
   outcome.FocusField = header.Focus;
+  outcome.FaultFields = header.FaultFields;
   if (header.Refused) return outcome;
 
   const HeaderNumbers& numbers = header.Numbers;

@@ -95,6 +95,8 @@ struct StoreOutcome {
   std::optional<GridCell> FaultCell;
   // The header field to focus after a refusal about it (the date, a number field).
   std::optional<HeaderField> FocusField;
+  // Every header field the refusal names, to be marked until the user changes it.
+  std::vector<HeaderField> FaultFields;
   // Rows of the group grid with decimal commas in columns 4 and 5 rewritten as points, and a
   // rotation group number that another group of the rotation carries replaced by a free one.
   std::vector<GroupRowTexts> Groups;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/entry/record_input_checks.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <limits>
 
@@ -202,7 +204,11 @@ HeaderCheck CheckHeader(const Database& db, const RecordInput& input) {
   auto refuse = [&](std::string_view message, std::optional<HeaderField> focus = std::nullopt) {
     check.Refused = true;
     check.Messages.emplace_back(message);
-    if (focus && !check.Focus) check.Focus = focus;
+    if (!focus) return;
+    if (!check.Focus) check.Focus = focus;
+    if (std::find(check.FaultFields.begin(), check.FaultFields.end(), *focus) ==
+        check.FaultFields.end())
+      check.FaultFields.push_back(*focus);
   };
 
   // Group types: at least one of the rows holds a listed class. A spotless day (0 groups) is an

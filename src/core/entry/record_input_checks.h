@@ -33,6 +33,8 @@ struct HeaderCheck {
   bool Refused = false;
   std::vector<std::string> Messages;
   std::optional<HeaderField> Focus;
+  // Every header field a refusal names, in the order of the messages, each once.
+  std::vector<HeaderField> FaultFields;
   CalendarDate Date;  // valid when not refused
   HeaderNumbers Numbers;
 };

@@ -2,6 +2,7 @@
 #include "core/reports/station_settings.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "core/data/aux_file_io.h"
@@ -21,7 +22,11 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::uintmax_t kLinesReadBytes = 64 * 1024;  // a few short lines never need more
-constexpr std::size_t kDescriptionLine = 6;            // line 7 of Popis.txt
+// Popis.txt lines 1..7 in the order of the file.
+constexpr std::array<std::string StationSettings::*, 7> kDescriptionLines = {
+    &StationSettings::CvEmail,     &StationSettings::CvMonthText,  &StationSettings::CvObserver,
+    &StationSettings::CvStation,   &StationSettings::CvInstrument, &StationSettings::CvMethod,
+    &StationSettings::Description};
 constexpr std::size_t kMaxSidcCodeLength = 20;
 
 // Every line of a file as its bytes; none when the file is missing.
@@ -69,6 +74,14 @@ std::vector<std::string> WithLine(std::vector<std::string> lines, std::size_t in
   return lines;
 }
 
+// The same, but a line whose text is unchanged keeps its bytes (Windows-1250 that did not read
+// as such is never rewritten unasked).
+std::vector<std::string> WithChangedLine(std::vector<std::string> lines, std::size_t index,
+                                         const std::string& text) {
+  if (index < lines.size() && Cp1250ToUtf8(lines[index]) == text) return lines;
+  return WithLine(std::move(lines), index, Utf8ToCp1250(text));
+}
+
 }  // namespace
 
 StationSettingsReading ReadStationSettings(const fs::path& progDir) {
@@ -91,7 +104,9 @@ StationSettingsReading ReadStationSettings(const fs::path& progDir) {
     reading.Problems.emplace_back(error.what());
   }
   try {
-    s.Description = ReadDescriptionFile(progDir)[kDescriptionLine];
+    const DescriptionLines description = ReadDescriptionFile(progDir);
+    for (std::size_t i = 0; i < kDescriptionLines.size(); ++i)
+      s.*kDescriptionLines[i] = description[i];
   } catch (const AuxFileError& error) {
     reading.Problems.emplace_back(error.what());
   }
@@ -106,8 +121,11 @@ StationSettingsReading ReadStationSettings(const fs::path& progDir) {
 
 std::vector<std::string> CheckStationSettings(const StationSettings& s) {
   std::vector<std::string> problems;
-  for (const std::string* text : {&s.Name, &s.Number, &s.SidcCode, &s.UsspsStation,
-                                  &s.AavsoObserver, &s.Latitude, &s.Longitude, &s.Description}) {
+  std::vector<const std::string*> texts = {&s.Name,          &s.Number,   &s.SidcCode,
+                                           &s.UsspsStation,  &s.Latitude, &s.Longitude,
+                                           &s.AavsoObserver};
+  for (const auto line : kDescriptionLines) texts.push_back(&(s.*line));
+  for (const std::string* text : texts) {
     if (HasControlCharacters(*text)) {
       problems.push_back(
           CoreText("StationSettings", "Údaje stanice jsou každý na jednom řádku, bez tabulátorů."));
@@ -149,8 +167,10 @@ Refusal WriteStationSettings(const fs::path& progDir, const StationSettings& s) 
         WithLine(WithLine(WithLine(codesOld, 0, s.UsspsStation), 1, s.AavsoObserver), 2,
                  s.SidcCode));
     const auto popisOld = FileLines(progDir / kDescriptionFileName, kDescriptionFileName);
-    add(kDescriptionFileName, popisOld,
-        WithLine(popisOld, kDescriptionLine, Utf8ToCp1250(s.Description)));
+    std::vector<std::string> popis = popisOld;
+    for (std::size_t i = 0; i < kDescriptionLines.size(); ++i)
+      popis = WithChangedLine(std::move(popis), i, s.*kDescriptionLines[i]);
+    add(kDescriptionFileName, popisOld, std::move(popis));
   } catch (const AuxFileError& error) {
     return std::string(error.what());
   }

@@ -2,8 +2,9 @@
 #pragma once
 // What a station sets once before its first report, gathered from the files the reports read:
 // DataproCSV.txt (name and number), Site.txt (the SIDC, USSPS and AAVSO codes), stanice.dat
-// (where the Sun's altitude is checked from) and line 7 of Popis.txt (the SIDC header's
-// description). The files keep their layout; what the form does not show stays as it was.
+// (where the Sun's altitude is checked from) and Popis.txt (lines 1..6 the CV report's header,
+// line 7 the SIDC header's description). The files keep their layout; what the form does not
+// show, or shows unchanged, keeps its bytes.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +22,13 @@ struct StationSettings {
   std::string Latitude;       // stanice.dat, degrees as typed; empty when not set
   std::string Longitude;
   std::string Description;  // Popis.txt line 7
+  // The CV report's header, Popis.txt lines 1..6.
+  std::string CvEmail;
+  std::string CvMonthText;  // written after the month's number
+  std::string CvObserver;
+  std::string CvStation;
+  std::string CvInstrument;
+  std::string CvMethod;
 };
 
 struct StationSettingsReading {

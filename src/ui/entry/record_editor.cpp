@@ -39,6 +39,8 @@ const QColor kEmptyGridColour(255, 150, 150);
 const QColor kHeliosColour(220, 220, 220);
 const QColor kLongitudeLatitudeColour(150, 150, 225);
 const QColor kAreaLabelColour(255, 100, 100);
+// A header field a refusal named keeps this colour until it is typed in again.
+const QColor kRefusedFieldColour(255, 200, 200);
 
 constexpr int kGroupColumnWidth = 38;
 constexpr int kFaculaColumnWidth = 47;
@@ -54,6 +56,17 @@ void SetBackground(QWidget* widget, const QColor& colour) {
   palette.setColor(QPalette::Button, colour);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
+}
+
+void MarkRefused(QLineEdit* edit, bool refused) {
+  if (!refused) {
+    // An empty palette resolves nothing: the field takes its window's colours again.
+    edit->setPalette(QPalette());
+    return;
+  }
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, kRefusedFieldColour);
+  edit->setPalette(palette);
 }
 
 QTableWidget* MakeGrid(const char* name, int columns, QWidget* parent) {
@@ -197,6 +210,8 @@ void RecordEditor::BuildLayout() {
   buttons->addWidget(m_return);
   layout->addLayout(buttons);
 
+  for (QLineEdit* edit : HeaderEdits())
+    connect(edit, &QLineEdit::textEdited, this, [edit] { MarkRefused(edit, false); });
   connect(m_store, &QPushButton::clicked, this, &RecordEditor::StoreRecordClicked);
   connect(m_return, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_helios, &QPushButton::clicked, this, &RecordEditor::HeliosClicked);
@@ -206,6 +221,17 @@ void RecordEditor::BuildLayout() {
 
 QLineEdit* RecordEditor::Field(HeaderField field) const {
   return m_fields[static_cast<std::size_t>(field)];
+}
+
+QLineEdit* RecordEditor::HeaderEdit(HeaderField field) const {
+  return field == HeaderField::Observer ? m_observer->lineEdit() : Field(field);
+}
+
+std::vector<QLineEdit*> RecordEditor::HeaderEdits() const {
+  std::vector<QLineEdit*> edits{m_observer->lineEdit()};
+  for (QLineEdit* edit : m_fields)
+    if (edit != nullptr) edits.push_back(edit);
+  return edits;
 }
 
 void RecordEditor::ShowOpening() {
@@ -459,7 +485,12 @@ void RecordEditor::StoreRecordClicked() {
     m_stored = true;
     accept();
   }
-  for (const std::string& message : outcome.Messages) m_ctx.Msg.ShowMessageText(Q(message));
+  // Everything one confirmation found, in one box: the marked fields show where.
+  for (QLineEdit* edit : HeaderEdits()) MarkRefused(edit, false);
+  for (const HeaderField field : outcome.FaultFields) MarkRefused(HeaderEdit(field), true);
+  QStringList messages;
+  for (const std::string& message : outcome.Messages) messages << Q(message);
+  if (!messages.isEmpty()) m_ctx.Msg.ShowMessageText(messages.join(QStringLiteral("\n\n")));
   if (outcome.Stored) {
     const Database& db = m_ctx.Db;
     m_ctx.RecordsEdited(EditKindOf(m_mode),
@@ -471,11 +502,7 @@ void RecordEditor::StoreRecordClicked() {
     grid->setCurrentCell(outcome.FaultCell->Row - 1, outcome.FaultCell->Column - 1);
     grid->setFocus();
   } else if (outcome.FocusField) {
-    if (*outcome.FocusField == HeaderField::Observer) {
-      m_observer->setFocus();
-    } else {
-      Field(*outcome.FocusField)->setFocus();
-    }
+    HeaderEdit(*outcome.FocusField)->setFocus();
   }
 }
 

@@ -43,6 +43,9 @@ class RecordEditor : public QDialog {
 
  private:
   void BuildLayout();
+  // The line edit of a header field; the observer's is its combo box's.
+  QLineEdit* HeaderEdit(HeaderField field) const;
+  std::vector<QLineEdit*> HeaderEdits() const;
   void ShowOpening();
   void ApplyCoordinateMode();
   void ApplyScale();

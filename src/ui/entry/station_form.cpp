@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/entry/station_form.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <span>
 
 #include "ui/shell/app_context.h"
 
@@ -51,10 +54,47 @@ constexpr StationField kFields[] = {
     {"Delka", QT_TRANSLATE_NOOP("StationForm", "Zeměpisná délka (°, východ +)"), kPlaceHint,
      &StationSettings::Longitude},
     {"Popis", QT_TRANSLATE_NOOP("StationForm", "Popis stanice"),
-     QT_TRANSLATE_NOOP("StationForm",
-                       "Popis.txt, řádek 7: popis v hlavičce zprávy pro SIDC a zprávy CV"),
+     QT_TRANSLATE_NOOP("StationForm", "Popis.txt, řádek 7: popis v hlavičce zprávy pro SIDC"),
      &StationSettings::Description},
 };
+
+// The CV report's header: Popis.txt lines 1..6, each after its English caption in the report.
+constexpr StationField kCvFields[] = {
+    {"CvEmail", QT_TRANSLATE_NOOP("StationForm", "E-mail"),
+     QT_TRANSLATE_NOOP("StationForm", "Popis.txt, řádek 1: za „Your E-mail adress“"),
+     &StationSettings::CvEmail},
+    {"CvMesic", QT_TRANSLATE_NOOP("StationForm", "Text za číslem měsíce"),
+     QT_TRANSLATE_NOOP("StationForm", "Popis.txt, řádek 2: za „Month - number 03 -“"),
+     &StationSettings::CvMonthText},
+    {"CvPozorovatel", QT_TRANSLATE_NOOP("StationForm", "Pozorovatel"),
+     QT_TRANSLATE_NOOP("StationForm", "Popis.txt, řádek 3: za „Observer“"),
+     &StationSettings::CvObserver},
+    {"CvStanice", QT_TRANSLATE_NOOP("StationForm", "Stanice"),
+     QT_TRANSLATE_NOOP("StationForm", "Popis.txt, řádek 4: za „Station“"),
+     &StationSettings::CvStation},
+    {"CvPristroj", QT_TRANSLATE_NOOP("StationForm", "Přístroj"),
+     QT_TRANSLATE_NOOP("StationForm", "Popis.txt, řádek 5: za „Instrument“"),
+     &StationSettings::CvInstrument},
+    {"CvMetoda", QT_TRANSLATE_NOOP("StationForm", "Metoda"),
+     QT_TRANSLATE_NOOP("StationForm", "Popis.txt, řádek 6: za „Method“"),
+     &StationSettings::CvMethod},
+};
+
+// One line of a form per field, its edit filled from the settings and named for tests.
+void AddFields(QWidget* owner, QFormLayout* form, std::span<const StationField> fields,
+               const StationSettings& settings, std::map<QString, QLineEdit*>& edits) {
+  for (const StationField& field : fields) {
+    auto* edit = new QLineEdit(QString::fromStdString(settings.*field.Value), owner);
+    edit->setObjectName(field.Name);
+    const QString hint = QCoreApplication::translate("StationForm", field.Hint);
+    edit->setToolTip(hint);
+    auto* label = new QLabel(QCoreApplication::translate("StationForm", field.Label), owner);
+    label->setToolTip(hint);
+    label->setBuddy(edit);
+    form->addRow(label, edit);
+    edits[field.Name] = edit;
+  }
+}
 
 }  // namespace
 
@@ -80,17 +120,13 @@ StationForm::StationForm(AppContext& ctx, QWidget* parent) : QDialog(parent), m_
   m_problems->setVisible(!problems.isEmpty());
   column->addWidget(m_problems);
   auto* form = new QFormLayout;
-  for (const StationField& field : kFields) {
-    auto* edit = new QLineEdit(QString::fromStdString(reading.Settings.*field.Value), this);
-    edit->setObjectName(field.Name);
-    edit->setToolTip(tr(field.Hint));
-    auto* label = new QLabel(tr(field.Label), this);
-    label->setToolTip(tr(field.Hint));
-    label->setBuddy(edit);
-    form->addRow(label, edit);
-    m_fields[field.Name] = edit;
-  }
+  AddFields(this, form, kFields, reading.Settings, m_fields);
   column->addLayout(form);
+  auto* cvBox = new QGroupBox(tr("Hlavička zprávy CV"), this);
+  cvBox->setObjectName("HlavickaCv");
+  auto* cvForm = new QFormLayout(cvBox);
+  AddFields(this, cvForm, kCvFields, reading.Settings, m_fields);
+  column->addWidget(cvBox);
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* save = buttons->addButton(tr("Uložit"), QDialogButtonBox::AcceptRole);
   save->setObjectName("Ulozit");
@@ -109,8 +145,10 @@ QLineEdit* StationForm::Field(const QString& name) const {
 
 StationSettings StationForm::Entered() const {
   StationSettings settings;
-  for (const StationField& field : kFields)
-    settings.*field.Value = m_fields.at(field.Name)->text().trimmed().toStdString();
+  for (const auto& fields : {std::span<const StationField>(kFields),
+                             std::span<const StationField>(kCvFields)})
+    for (const StationField& field : fields)
+      settings.*field.Value = m_fields.at(field.Name)->text().trimmed().toStdString();
   return settings;
 }
 

@@ -141,6 +141,24 @@ INSTANTIATE_TEST_SUITE_P(
                     "Špatně zadaná vzdálenost u fakulí max. 125"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// Every field a refusal names is listed once, in the order of the messages; the first has the
+// focus. A refusal of the whole drawing (no class) names no field.
+TEST(StoreRecord, RefusedHeaderFieldsAreListedInTheOrderOfTheMessages) {
+  Database db = MakeEditorDatabase(3);
+  RecordInput input = MakeTypedDrawing(EditorMode::NewDrawing);
+  input.Header[HeaderField::QualityQ] = "0";
+  input.Header[HeaderField::Observer] = "";
+  input.Header[HeaderField::Conditions] = "9";
+  input.Groups[0][1] = "Dkx";
+  const StoreOutcome outcome = StoreRecord(db, input);
+  EXPECT_FALSE(outcome.Stored);
+  EXPECT_EQ(outcome.Messages.size(), 4u);
+  EXPECT_EQ(outcome.FaultFields, (std::vector<HeaderField>{HeaderField::Observer,
+                                                           HeaderField::Conditions,
+                                                           HeaderField::QualityQ}));
+  EXPECT_EQ(outcome.FocusField, HeaderField::Observer);
+}
+
 // A drawing stored unrated (before the editor asked) can still be corrected without a rating;
 // a rating it has cannot be taken away.
 TEST(StoreRecord, CorrectionKeepsAStoredZeroButRefusesANewOne) {

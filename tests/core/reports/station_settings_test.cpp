@@ -27,6 +27,9 @@ StationSettings Ondrejov() {
   s.Latitude = "49,5625";
   s.Longitude = "15.9390";
   s.Description = "Projekce 150/2250, průměr 125 mm";
+  s.CvEmail = "slunce@zdar.cz";
+  s.CvObserver = "Jan Dvořák";
+  s.CvMethod = "projekce";
   return s;
 }
 
@@ -48,7 +51,14 @@ TEST(StationSettings, ANewFolderGetsEachFileAndReadsTheSameBack) {
   // The readers of the reports see the same values.
   EXPECT_EQ(ReadNetworkCodes(prog.Path()).UsspsStation, "11001");
   EXPECT_EQ(ReadCsvStation(prog.Path())->Number, "112");
+  EXPECT_EQ(back.Settings.CvEmail, expected.CvEmail);
+  EXPECT_EQ(back.Settings.CvObserver, expected.CvObserver);
+  EXPECT_EQ(back.Settings.CvMethod, expected.CvMethod);
   EXPECT_EQ(ReadDescriptionFile(prog.Path())[6], expected.Description);
+  // Popis.txt in Windows-1250, the CV header's lines where the CV report reads them.
+  EXPECT_EQ(prog.Read(kDescriptionFileName),
+            "slunce@zdar.cz\r\n\r\nJan Dvo\xF8\xE1k\r\n\r\n\r\nprojekce\r\n"
+            "Projekce 150/2250, pr\xF9m\xECr 125 mm\r\n");
   EXPECT_EQ(ReadStationFile(prog.Path()).Place, (StationPlace{49.5625, 15.939}));
   EXPECT_EQ(prog.Read(kStationFileName), "49.5625\r\n15.9390\r\n");
   EXPECT_EQ(prog.Read(kNetworkCodesFileName), "11001\r\nZDA\r\nZDAR\r\n");
@@ -68,8 +78,14 @@ TEST(StationSettings, LinesTheFormDoesNotShowKeepTheirBytes) {
   ASSERT_FALSE(WriteStationSettings(prog.Path(), s));
   EXPECT_EQ(prog.Read(kCsvStationFileName),
             "Star\xE1\xE9\r\n8\r\nAdresa 1\r\ntel 123\r\nVizu\xE1ln\xEC\r\n");
+  // "březen" and "Novák" were written in UTF-8, not as the file's code page reads them: shown
+  // unchanged, their bytes stay.
   EXPECT_EQ(prog.Read(kDescriptionFileName),
             "mail@x.cz\r\nbřezen\r\nNovák\r\nStanice\r\nRefraktor\r\nProj\r\npopis\r\n");
+  s.CvInstrument = "Refraktor 150/2250";
+  ASSERT_FALSE(WriteStationSettings(prog.Path(), s));
+  EXPECT_EQ(prog.Read(kDescriptionFileName), "mail@x.cz\r\nbřezen\r\nNovák\r\nStanice\r\n"
+                                             "Refraktor 150/2250\r\nProj\r\npopis\r\n");
   EXPECT_EQ(prog.Read(kNetworkCodesFileName), "11001\r\nABC\r\nOBS\r\n");
   // Nothing to say about the place: no stanice.dat.
   EXPECT_FALSE(fs::exists(prog.Path() / kStationFileName));

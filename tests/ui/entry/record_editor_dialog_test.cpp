@@ -299,6 +299,37 @@ class RecordEditorDialogTest : public QObject {
     }
   }
 
+  // An unrated drawing without an observer: one box names every refused field, each is marked
+  // until it is typed in again, and the first of them has the focus.
+  void everyRefusedFieldIsNamedInOneBoxAndMarked() {
+    Fixture f;
+    RecordEditor editor(f.Ctx, EditorMode::NewDrawing);
+    editor.show();
+    Child<QComboBox>(editor, "ComboBox1")->setEditText(QString());
+    Type(editor, "MaskEdit1", "20.05.2024");
+    Type(editor, "Edit11", "0");
+    for (const char* field : {"Edit4", "Edit5", "Edit6"}) Type(editor, field, "0");
+    Child<QPushButton>(editor, "ukoncit")->click();
+    QVERIFY(!editor.Stored());
+    QCOMPARE(f.Msg.ShownMessages.size(), 1);
+    const QString box = f.Msg.ShownMessages[0];
+    QCOMPARE(box.count(QStringLiteral("záznam nebude zapsán")), 3);
+    const auto marked = [&](QLineEdit* edit) {
+      return edit->palette().color(QPalette::Base) == QColor(255, 200, 200);
+    };
+    auto* observer = Child<QComboBox>(editor, "ComboBox1")->lineEdit();
+    for (const char* field : {"Edit4", "Edit5", "Edit6"})
+      QVERIFY2(marked(Child<QLineEdit>(editor, field)), field);
+    QVERIFY(marked(observer));
+    QVERIFY(!marked(Child<QLineEdit>(editor, "MaskEdit1")));
+    QVERIFY(!marked(Child<QLineEdit>(editor, "Edit11")));
+    QCOMPARE(editor.focusWidget(), Child<QComboBox>(editor, "ComboBox1"));
+
+    Type(editor, "Edit5", "2");
+    QVERIFY(!marked(Child<QLineEdit>(editor, "Edit5")));
+    QVERIFY(marked(Child<QLineEdit>(editor, "Edit4")));
+  }
+
   void correctingASpecialDrawingIsRed() {
     Fixture f;
     f.Db.Record(2).SetKind(kSpecialKind);

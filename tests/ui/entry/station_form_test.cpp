@@ -80,6 +80,16 @@ class StationFormTest : public QObject {
     form = f.OpenForm();
     QCOMPARE(form->Field("KodSidc")->text(), QString("ONDR"));
     QCOMPARE(form->Field("Sirka")->text(), QString("49.9100"));
+    // The CV header's lines come before the description, in the file's code page.
+    form->Field("CvPozorovatel")->setText("Jiří Novák");
+    form->Field("CvMetoda")->setText("projekce");
+    watched = form;
+    form->findChild<QPushButton*>("Ulozit")->click();
+    QCOMPARE(FileBytes(dir / "Popis.txt"),
+             std::string("\r\n\r\nJi\xF8\xED Nov\xE1k\r\n\r\n\r\nprojekce\r\n"
+                         "Refraktor 150/2250\r\n"));
+    QTRY_VERIFY(watched.isNull());
+    QCOMPARE(f.OpenForm()->Field("CvPozorovatel")->text(), QString("Jiří Novák"));
   }
 
   void RefusesWhatAReportCannotCarryAndKeepsTheFiles() {
