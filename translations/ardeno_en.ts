@@ -2945,6 +2945,18 @@ Overwrite it with this program&apos;s data anyway? Records that another program 
         <source>Od %1 není žádný zákres; poslední je z %2.</source>
         <translation>There is no drawing from %1 on; the last one is of %2.</translation>
     </message>
+    <message>
+        <source>V roce %1 není žádný zákres; ukazuje se další, z %2.</source>
+        <translation>There is no drawing in %1; the next one, of %2, is shown.</translation>
+    </message>
+    <message>
+        <source>V měsíci %1 není žádný zákres; ukazuje se další, z %2.</source>
+        <translation>There is no drawing in the month %1; the next one, of %2, is shown.</translation>
+    </message>
+    <message>
+        <source>Dne %1 není žádný zákres; ukazuje se další, z %2.</source>
+        <translation>There is no drawing on %1; the next one, of %2, is shown.</translation>
+    </message>
 </context>
 <context>
     <name>DrawingFrame</name>
@@ -4817,6 +4829,10 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>Naměřené a vyhlazené tabulky a grafy bez katalogových dnů (NOAA/RGO)</source>
         <translation>Measured and smoothed tables and graphs without the catalogue days (NOAA/RGO)</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit</source>
+        <translation>&amp;Save</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,44 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+// What the typed text names, by its dots: a day, a month or a year.
+enum class JumpPeriod { Day, Month, Year };
+
+JumpPeriod PeriodOf(std::string_view text) {
+  switch (std::count(text.begin(), text.end(), '.')) {
+    case 0:
+      return JumpPeriod::Year;
+    case 1:
+      return JumpPeriod::Month;
+    default:
+      return JumpPeriod::Day;
+  }
+}
+
+bool LiesIn(const CalendarDate& recorded, const CalendarDate& first, JumpPeriod period) {
+  switch (period) {
+    case JumpPeriod::Year:
+      return recorded.Year == first.Year;
+    case JumpPeriod::Month:
+      return recorded.Year == first.Year && recorded.Month == first.Month;
+    case JumpPeriod::Day:
+      return recorded == first;
+  }
+  return false;
+}
+
+std::string NoDrawingIn(std::string_view typed, JumpPeriod period, const std::string& next) {
+  const std::string text = period == JumpPeriod::Year
+                                    ? CoreText("DateJump", "V roce %1 není žádný zákres; "
+                                                           "ukazuje se další, z %2.")
+                                : period == JumpPeriod::Month
+                                    ? CoreText("DateJump", "V měsíci %1 není žádný zákres; "
+                                                           "ukazuje se další, z %2.")
+                                    : CoreText("DateJump", "Dne %1 není žádný zákres; ukazuje "
+                                                           "se další, z %2.");
+  return FillText(text, {std::string(typed), next});
+}
+
 }  // namespace
 
 std::optional<CalendarDate> ParseJumpDate(std::string_view text) {
@@ -50,7 +88,11 @@ DateJump FindDateJump(const Database& db, std::string_view text) {
                         {std::string(Trimmed(text))})};
   for (int i = 1; i <= db.RecordCount; ++i) {
     const std::optional<CalendarDate> recorded = ParseDate(db.Record(i).Date());
-    if (recorded && *recorded >= *date) return {i, {}};
+    if (!recorded || *recorded < *date) continue;
+    const std::string_view typed = Trimmed(text);
+    const JumpPeriod period = PeriodOf(typed);
+    if (LiesIn(*recorded, *date, period)) return {i, {}, {}};
+    return {i, {}, NoDrawingIn(typed, period, ShownText(db.Record(i).Date()))};
   }
   if (db.RecordCount == 0) return {0, CoreText("DateJump", "V databázi zatím není žádný zákres.")};
   return {0, FillText(CoreText("DateJump", "Od %1 není žádný zákres; poslední je z %2."),

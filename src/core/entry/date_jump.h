@@ -21,6 +21,9 @@ std::optional<CalendarDate> ParseJumpDate(std::string_view text);
 struct DateJump {
   int Index = 0;  // 1..RecordCount, or 0 with Message
   std::string Message;
+  // With a record: the Czech note that the day, month or year typed has no drawing and the
+  // record shown is the next one; empty when the record lies in what was typed.
+  std::string Note;
 };
 
 // The first record whose date is `date` or later. The records are in date order, but a record

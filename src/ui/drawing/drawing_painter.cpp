@@ -59,7 +59,10 @@ class DrawingCanvas {
   void CellText(int x, int y, const QString& text) { FittedText(x, y, text, kTableCellWidth); }
   // A text kept within `width` reference units: a wider one is drawn smaller in the same face.
   void FittedText(int x, int y, const QString& text, int width) {
-    const int room = S(width);
+    FittedTextInPixels(x, y, text, S(width));
+  }
+  // The same within `room` pixels.
+  void FittedTextInPixels(int x, int y, const QString& text, int room) {
     const int advance = m_p.fontMetrics().horizontalAdvance(text);
     if (advance <= room) {
       Text(x, y, text);
@@ -75,9 +78,12 @@ class DrawingCanvas {
   // Right-aligned in the field x..x + width, measured in the font that draws it (padding with
   // blanks of another font's width would leave the column ragged).
   void RightText(int x, int y, const std::string& text, int width) {
-    const QString shown = QString::fromStdString(text);
+    m_p.drawText(RightTextLeft(x, text, width), S(y) + m_ascent, QString::fromStdString(text));
+  }
+  // The pixel where RightText starts the text: left of x when the text is wider than its field.
+  int RightTextLeft(int x, const std::string& text, int width) {
     const int right = S(x + width - kBlankWidth);
-    m_p.drawText(right - m_p.fontMetrics().horizontalAdvance(shown), S(y) + m_ascent, shown);
+    return right - m_p.fontMetrics().horizontalAdvance(QString::fromStdString(text));
   }
   QPolygon Scaled(const std::vector<RefPoint>& points) const {
     QPolygon polygon;
@@ -118,13 +124,24 @@ void DrawHeading(DrawingCanvas& c, const FrameTexts* texts) {
 
 void DrawLabelsAndValues(DrawingCanvas& c, const FrameTexts* texts) {
   c.UseFont(true, 12);
-  // A label ends a few units before the column its value starts in ("Polokoule" and its sum
-  // would otherwise read as one word).
+  // A label ends a few units before its value ("Polokoule" and its sum would otherwise read as
+  // one word): before the value's column, or before the value itself where a four-digit sum is
+  // wider than its field at a small scale.
+  const auto valueLeft = [&](int i) {
+    const bool labelled = i <= kLabelledValues;
+    int left = c.S(labelled ? kValueX : kSumX);
+    if (!texts) return left;
+    const auto index = static_cast<std::size_t>(labelled ? i - 1 : i - 1 - kLabelledValues);
+    if (labelled && index < texts->Values.size())
+      left = std::min(left, c.RightTextLeft(kValueX, texts->Values[index], kValueWidth));
+    if (!labelled && index < texts->Results.size() && !texts->Results[index].Sum.empty())
+      left = std::min(left, c.RightTextLeft(kSumX, texts->Results[index].Sum, kResultWidth));
+    return left;
+  };
   for (int i = 1; i <= static_cast<int>(kValueLabels.size()); ++i) {
-    const int valueColumn = i <= kLabelledValues ? kValueX : kSumX;
-    c.FittedText(kValueLabelX, ValueLabelY(i),
-                 QString::fromStdString(ValueLabel(static_cast<std::size_t>(i - 1))),
-                 valueColumn - kValueLabelX - kLabelGap);
+    c.FittedTextInPixels(kValueLabelX, ValueLabelY(i),
+                         QString::fromStdString(ValueLabel(static_cast<std::size_t>(i - 1))),
+                         valueLeft(i) - c.S(kValueLabelX) - c.S(kLabelGap));
   }
   c.Text(20, kTableTypeRow, QCoreApplication::translate("Ardeno", "Typ"));
   c.Text(20, kTableLatitudeRow, "b");

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <set>
@@ -215,6 +216,9 @@ void RecordListWindow::JumpToTypedDate() {
     return;
   }
   ShowRecord(jump.Index);
+  // A period without drawings is named on the main window's status bar, where hints go.
+  QStatusTipEvent note(QString::fromStdString(jump.Note));
+  QCoreApplication::sendEvent(this, &note);
   // Back in the list, the arrows go on from the record found.
   m_list->setFocus(Qt::OtherFocusReason);
 }

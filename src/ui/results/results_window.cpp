@@ -143,25 +143,31 @@ void ResultsWindow::CreateMenu() {
   m_actions["jenvlastni"] = ownOnly;
   connect(ownOnly, &QAction::toggled, this,
           [this](bool checked) { m_app.ChooseOwnDrawingsOnly(checked); });
-  const auto addCommand = [this](const char* name, const QString& text,
+  const auto addCommand = [this](QWidget* where, const char* name, const QString& text,
                                  void (ResultsWindow::*run)()) {
-    QAction* action = m_menu->addAction(text);
+    auto* action = new QAction(text, where);
+    where->addAction(action);
     action->setObjectName(name);
     m_actions[name] = action;
     connect(action, &QAction::triggered, this, run);
   };
-  addCommand("tiskvysl", QCoreApplication::translate("Ardeno", "Tisk"),
+  addCommand(m_menu, "tiskvysl", QCoreApplication::translate("Ardeno", "Tisk"),
              &ResultsWindow::PrintCurrentView);
-  addCommand("dosouboru", QCoreApplication::translate("Ardeno", "Uložit do souboru"),
+  // The three ways of saving in one menu, so that the bar fits a window of a 1024 px screen
+  // whichever view adds its CSV command.
+  QMenu* save = m_menu->addMenu(tr("&Uložit"));
+  save->setObjectName("ulozit");
+  addCommand(save, "dosouboru", QCoreApplication::translate("Ardeno", "Uložit do souboru"),
              &ResultsWindow::SaveCurrentView);
-  addCommand("oficCSV", QCoreApplication::translate("Ardeno", "Uložit Oficiální do souboru CSV"),
+  addCommand(save, "oficCSV",
+             QCoreApplication::translate("Ardeno", "Uložit Oficiální do souboru CSV"),
              &ResultsWindow::OpenSidcCsvPanel);
-  addCommand("doCSV", QCoreApplication::translate("Ardeno", "Uložit do CSV"),
+  addCommand(save, "doCSV", QCoreApplication::translate("Ardeno", "Uložit do CSV"),
              &ResultsWindow::SaveCurrentView);
-  addCommand("pristroj", QCoreApplication::translate("Ardeno", "Aktuální  &přístroj"),
+  addCommand(m_menu, "pristroj", QCoreApplication::translate("Ardeno", "Aktuální  &přístroj"),
              &ResultsWindow::ShowInstrumentPanel);
-  addCommand("exportsite", tr("Export pro sítě"), &ResultsWindow::ShowNetworkPanel);
-  addCommand("bulletin", tr("Bulletin měsíce"), &ResultsWindow::WriteMonthBulletin);
+  addCommand(m_menu, "exportsite", tr("Export pro sítě"), &ResultsWindow::ShowNetworkPanel);
+  addCommand(m_menu, "bulletin", tr("Bulletin měsíce"), &ResultsWindow::WriteMonthBulletin);
 }
 
 void ResultsWindow::WriteMonthBulletin() {

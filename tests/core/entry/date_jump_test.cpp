@@ -62,6 +62,21 @@ INSTANTIATE_TEST_SUITE_P(
                       JumpCase{"FourParts", "1.1.1.2014", 0, "není datum"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// A day, month or year without a drawing shows the next drawing and says so; one with a drawing
+// says nothing.
+TEST(DateJumpTest, APeriodWithoutADrawingIsNamed) {
+  const Database db = JumpDatabase();
+  EXPECT_EQ(FindDateJump(db, "2014").Note, "");
+  EXPECT_EQ(FindDateJump(db, "4.2014").Note, "");
+  EXPECT_EQ(FindDateJump(db, "30.4.2014").Note, "");
+  EXPECT_EQ(FindDateJump(db, "1990").Note, "V roce 1990 není žádný zákres; ukazuje se další, z "
+                                           "03.03.2014.");
+  EXPECT_EQ(FindDateJump(db, " 6.2014").Note, "V měsíci 6.2014 není žádný zákres; ukazuje se "
+                                              "další, z 02.01.2015.");
+  EXPECT_EQ(FindDateJump(db, "4.3.2014").Note, "Dne 4.3.2014 není žádný zákres; ukazuje se "
+                                               "další, z 05.03.2014.");
+}
+
 TEST(DateJumpTest, EmptyDatabaseSaysSo) {
   const DateJump jump = FindDateJump(test::DatabaseOf({}, 5), "2014");
   EXPECT_EQ(jump.Index, 0);

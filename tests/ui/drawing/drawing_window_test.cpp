@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +19,9 @@
 #include "support/app_run.h"
 #include "support/database_builders.h"
 #include "support/picture_checks.h"
+#include "core/drawing/frame_texts.h"
+#include "core/shell/pad_blanks.h"
+#include "ui/drawing/drawing_painter.h"
 #include "ui/drawing/drawing_window.h"
 
 using namespace ardeno;
@@ -60,6 +64,7 @@ class DrawingWindowTest : public QObject {
 
  private slots:
   void standardWindowDiskSpans26To463();
+  void aFourDigitSumStaysApartFromItsLabel();
   void emptyDatabaseDrawsTheFrame();
   void specialRecordRedDiskWithoutGroupCircles();
   void westEastToggleSwapsTheLetters();
@@ -321,6 +326,41 @@ void DrawingWindowTest::fiveDigitGroupNumbersKeepApart() {
   const int left = scale.S(GroupTableColumn(1)) - 1;
   const int right = scale.S(GroupTableColumn(kGroups + 1));
   QCOMPARE(InkRuns(image, top, bottom, 3, left, right), kGroups);
+}
+
+// At the scale of a 1024 x 768 screen a four-digit sum stays apart from its label: on the row of
+// "Polokoule", blank columns lie between the label's ink and the value's.
+void DrawingWindowTest::aFourDigitSumStaysApartFromItsLabel() {
+  ObservationRecord record = OneGroupRecord({2014, 3, 5}, "Novák");
+  record.SetArea(1, 2900);
+  DrawingView view;
+  view.Scale.DrawScale = 14;
+  QImage picture(820, 620, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  {
+    QPainter painter(&picture);
+    PaintDrawing(painter, picture.width(), picture.height(), &record, view, 0);
+  }
+  if (qEnvironmentVariableIsSet("ARDENO_KEEP_PICTURE")) picture.save("/tmp/four-digit-sum.png");
+  const DrawingScale& scale = view.Scale;
+  constexpr int kHemisphereRow = 20;  // "Polokoule", the last label
+  const int top = scale.S(ValueLabelY(kHemisphereRow));
+  const auto inked = [&](int x) {
+    for (int y = top; y < top + scale.S(16); ++y)
+      if (qGray(picture.pixel(x, y)) < 128) return true;
+    return false;
+  };
+  // The sum is drawn right-aligned in the bold serif face; the label's ink ends before it.
+  QPainter measure(&picture);
+  measure.setFont(DrawingFont(true, scale.F(12)));
+  const int valueLeft = scale.S(kSumX + kResultWidth - kBlankWidth) -
+                        measure.fontMetrics().horizontalAdvance(QStringLiteral("1582"));
+  bool firstDigit = false;  // the measure finds the sum: its "1" has ink
+  for (int x = valueLeft; x < valueLeft + measure.fontMetrics().horizontalAdvance('1'); ++x)
+    firstDigit = firstDigit || inked(x);
+  QVERIFY(firstDigit);
+  for (int x = valueLeft - 3; x < valueLeft; ++x)
+    QVERIFY2(!inked(x), qPrintable(QString("ink at %1, the sum starts at %2").arg(x).arg(valueLeft)));
 }
 
 QTEST_MAIN(DrawingWindowTest)

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QStatusTipEvent>
 #include <QtTest>
 #include <memory>
 
@@ -30,6 +31,16 @@ void ClickLine(RecordListWindow& list, int line) {
   QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
 }
 
+// A frame that keeps the last status tip that reached it, as the main window's status bar does.
+struct StatusFrame : QWidget {
+  QString Tip;
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::StatusTip) return QWidget::event(event);
+    Tip = static_cast<QStatusTipEvent*>(event)->tip();
+    return true;
+  }
+};
+
 }  // namespace
 
 class RecordListWindowTest : public QObject {
@@ -51,6 +62,7 @@ class RecordListWindowTest : public QObject {
   void goToADateTheDrawingWindowFollows();
   void aDigitTypedInTheListStartsTheDate();
   void aTextThatIsNoDateIsSaidAndNothingMoves();
+  void aYearWithoutDrawingsIsNamedOnTheStatusBar();
   void theWidestLineFitsTheList();
 };
 
@@ -295,6 +307,25 @@ void RecordListWindowTest::aTextThatIsNoDateIsSaidAndNothingMoves() {
   QCOMPARE(app.Msg.ShownMessages.size(), 3);
   QVERIFY(app.Msg.ShownMessages[0].contains(QString::fromUtf8("není datum")));
   QVERIFY(app.Msg.ShownMessages[2].contains(QString::fromUtf8("poslední je z 30.01.2000")));
+}
+
+void RecordListWindowTest::aYearWithoutDrawingsIsNamedOnTheStatusBar() {
+  AppRun app;
+  app.Db = ConsecutiveDays(30);
+  StatusFrame frame;
+  RecordListWindow list(app.Ctx, 600);
+  list.setParent(&frame);
+  list.DateField()->setText("1999");
+  list.JumpToTypedDate();
+  QCOMPARE(app.Db.CurrentIndex, 1);
+  QCOMPARE(frame.Tip, QString::fromUtf8("V roce 1999 není žádný zákres; ukazuje se další, z "
+                                        "01.01.2000."));
+  QVERIFY(app.Msg.ShownMessages.isEmpty());
+  // A day with a drawing clears the note.
+  list.DateField()->setText("5.1.2000");
+  list.JumpToTypedDate();
+  QCOMPARE(app.Db.CurrentIndex, 5);
+  QCOMPARE(frame.Tip, QString());
 }
 
 void RecordListWindowTest::theWidestLineFitsTheList() {

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -84,6 +85,7 @@ class AnalysisFramesTest : public QObject {
   void TheResultsButtonsComeBackAfterAnotherWindowCloses();
   void NoKeyServesTwoActionsAndCtrlWCloses();
   void LargeDrawingIsThePlacedSizeAgain();
+  void EveryResultsCommandIsOnTheMenuBar();
 };
 
 namespace {
@@ -223,6 +225,34 @@ void AnalysisFramesTest::ScreenshotsOfTheDailyLoop() {
   shoot("finding-double-click-1024x768.png");
   run.Window.Toolbar()->Button("skupinyvcasev")->click();
   shoot("groups-in-time-1024x768.png");
+}
+
+// At 1024 x 768 every command and menu of the results window stands on its menu bar, in the views
+// that show the most (the SIDC report's CSV, the observers' CSV): none behind the "»".
+void AnalysisFramesTest::EveryResultsCommandIsOnTheMenuBar() {
+  Run run;
+  run.Window.setGeometry(0, 0, 1024, 768);
+  run.Window.Action("vysledky1")->trigger();
+  ResultsWindow* results = run.Window.Results();
+  QVERIFY(results != nullptr);
+  auto* bar = results->findChild<QMenuBar*>("MainMenu1");
+  QVERIFY(bar != nullptr);
+  // The SIDC report asks for its month: the month of the last drawing ("mm.yyyy").
+  run.Msg.Values = {QString::fromStdString(run.Db.Record(run.Db.RecordCount).Date()).mid(3)};
+  for (const char* button : {"oficialv", "pozorovatelv", "namersever"}) {
+    run.Window.Toolbar()->Button(button)->click();
+    Settle();
+    for (QAction* action : bar->actions()) {
+      if (!action->isVisible()) continue;
+      const QRect place = bar->actionGeometry(action);
+      QVERIFY2(place.isValid() && place.right() < bar->width(),
+               qPrintable(QString("%1: %2 at %3..%4 of %5")
+                              .arg(button, action->text())
+                              .arg(place.left())
+                              .arg(place.right())
+                              .arg(bar->width())));
+    }
+  }
 }
 
 // A finding's drawing brought beside the results, then the program closed: the frames go in any
