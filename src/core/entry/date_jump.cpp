@@ -56,6 +56,8 @@ std::string NoDrawingIn(std::string_view typed, JumpPeriod period, const std::st
   return FillText(text, {std::string(typed), next});
 }
 
+DateJump Refused(std::string message) { return {0, std::move(message), {}}; }
+
 }  // namespace
 
 std::optional<CalendarDate> ParseJumpDate(std::string_view text) {
@@ -82,10 +84,10 @@ std::optional<CalendarDate> ParseJumpDate(std::string_view text) {
 DateJump FindDateJump(const Database& db, std::string_view text) {
   const std::optional<CalendarDate> date = ParseJumpDate(text);
   if (!date)
-    return {0, FillText(CoreText("DateJump",
+    return Refused(FillText(CoreText("DateJump",
                                  "\"%1\" není datum. Napiš den, měsíc a rok (5.3.2014), měsíc a "
                                  "rok (3.2014) nebo rok (2014)."),
-                        {std::string(Trimmed(text))})};
+                        {std::string(Trimmed(text))}));
   for (int i = 1; i <= db.RecordCount; ++i) {
     const std::optional<CalendarDate> recorded = ParseDate(db.Record(i).Date());
     if (!recorded || *recorded < *date) continue;
@@ -94,9 +96,10 @@ DateJump FindDateJump(const Database& db, std::string_view text) {
     if (LiesIn(*recorded, *date, period)) return {i, {}, {}};
     return {i, {}, NoDrawingIn(typed, period, ShownText(db.Record(i).Date()))};
   }
-  if (db.RecordCount == 0) return {0, CoreText("DateJump", "V databázi zatím není žádný zákres.")};
-  return {0, FillText(CoreText("DateJump", "Od %1 není žádný zákres; poslední je z %2."),
-                      {FormatDate(*date), ShownText(db.Record(db.RecordCount).Date())})};
+  if (db.RecordCount == 0)
+    return Refused(CoreText("DateJump", "V databázi zatím není žádný zákres."));
+  return Refused(FillText(CoreText("DateJump", "Od %1 není žádný zákres; poslední je z %2."),
+                      {FormatDate(*date), ShownText(db.Record(db.RecordCount).Date())}));
 }
 
 }  // namespace ardeno

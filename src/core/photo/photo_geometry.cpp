@@ -33,6 +33,20 @@ PhotoPoint PixelToDrawing(const PhotoCalibration& calibration, int px, int py) {
   return point;
 }
 
+DrawingMm DrawingMmOf(const PhotoPoint& point) {
+  const double angle = point.Angle * kPi / 180;
+  return {point.DistanceMm * std::sin(angle), point.DistanceMm * std::cos(angle)};
+}
+
+PicturePoint DrawingToPixel(const PhotoCalibration& calibration, const DrawingMm& point) {
+  // The direction clockwise from the picture's up is the position angle plus the north's turn.
+  const double turn = std::atan2(point.X, point.Y) + calibration.Rotation * kPi / 180;
+  const double pixels =
+      std::hypot(point.X, point.Y) * calibration.Radius / kPhotoStandardRadiusMm;
+  return {calibration.CentreX + pixels * std::sin(turn),
+          calibration.CentreY - pixels * std::cos(turn)};
+}
+
 MarkedDirection DirectionFromCentre(int cx, int cy, int nx, int ny) {
   MarkedDirection direction;
   const double ddx = cx - nx;

@@ -34,6 +34,23 @@ struct PhotoPoint {
 // Converts the pixel (px, py) of the picture. The calibration must have a radius above 0.
 PhotoPoint PixelToDrawing(const PhotoCalibration& calibration, int px, int py);
 
+// A point of the standard drawing in millimetres from its centre: x towards the position angle
+// 90 degrees, y towards north (as the recognized spots are given).
+struct DrawingMm {
+  double X = 0;
+  double Y = 0;
+};
+// The same point as PixelToDrawing's angle and distance.
+DrawingMm DrawingMmOf(const PhotoPoint& point);
+
+// Where a point of the drawing lies on the picture, in pixels (unrounded): the inverse of
+// PixelToDrawing. The calibration must have a radius above 0.
+struct PicturePoint {
+  double X = 0;
+  double Y = 0;
+};
+PicturePoint DrawingToPixel(const PhotoCalibration& calibration, const DrawingMm& point);
+
 // Radius and direction from the centre to the marked point (nx, ny): the north point, or a
 // point of the rotation axis before the position angle is taken off.
 struct MarkedDirection {

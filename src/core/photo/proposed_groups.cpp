@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/photo/proposed_groups.h"
 
+#include "core/photo/photo_geometry.h"
+
 namespace ardeno {
 
 namespace {
 
-constexpr double kStandardRadiusMm = 125.0;
 constexpr double kMillionthsPerSquareMm = 20.4;  // of the disk, on the 125 mm drawing
 constexpr int kPositionDegreeFactor = 128;       // packed place: whole degrees * 128 + millimetres
 
@@ -22,7 +23,7 @@ PendingPoint AuxPoint(std::uint16_t packed, std::uint16_t millionths, double sca
 }  // namespace
 
 PendingGroups PendingFromProposed(const std::vector<ProposedGroup>& groups, float drawingRadius) {
-  const double scale = drawingRadius > 0 ? drawingRadius / kStandardRadiusMm : 1.0;
+  const double scale = drawingRadius > 0 ? drawingRadius / kPhotoStandardRadiusMm : 1.0;
   PendingGroups pending;
   int sequence = 0;
   for (const ProposedGroup& g : groups) {

@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <cmath>
 
 #include "core/text/number_format.h"
 #include "vision/drawing_reader.h"
@@ -11,9 +10,6 @@
 namespace ardeno {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kStandardRadiusMm = 125.0;
 
 QString Text(const char* czech) { return QCoreApplication::translate("DrawingRecognition", czech); }
 
@@ -53,9 +49,9 @@ std::optional<QString> DrawingRecognition::Read(const QImage& picture, const Sol
 std::optional<DrawingSpot> DrawingRecognition::OnDisk(QPoint pixel) const {
   if (!HasReading()) return std::nullopt;
   const PhotoPoint at = PixelToDrawing(m_disk, pixel.x(), pixel.y());
-  if (at.DistanceMm >= kStandardRadiusMm) return std::nullopt;
-  return AddedSpot(at.DistanceMm * std::sin(at.Angle * kPi / 180),
-                   at.DistanceMm * std::cos(at.Angle * kPi / 180));
+  if (at.DistanceMm >= kPhotoStandardRadiusMm) return std::nullopt;
+  const DrawingMm mm = DrawingMmOf(at);
+  return AddedSpot(mm.X, mm.Y);
 }
 
 std::optional<std::size_t> DrawingRecognition::SpotAt(QPoint pixel) const {
@@ -83,15 +79,11 @@ bool DrawingRecognition::Drag(QPoint from, QPoint to, bool wholeGroup) {
 }
 
 std::vector<RecognizedSpot> DrawingRecognition::Spots() const {
-  // Back from millimetres of the drawing to the picture: the direction clockwise from the
-  // picture's up is the position angle plus the north's turn.
   std::vector<RecognizedSpot> spots;
   for (const DrawingSpot& spot : m_grouping.Spots()) {
-    const double turn = (std::atan2(spot.X, spot.Y) * 180 / kPi + m_disk.Rotation) * kPi / 180;
-    const double pixels = std::hypot(spot.X, spot.Y) * m_disk.Radius / kStandardRadiusMm;
-    spots.push_back({QPoint(static_cast<int>(Round(m_disk.CentreX + pixels * std::sin(turn))),
-                            static_cast<int>(Round(m_disk.CentreY - pixels * std::cos(turn)))),
-                     spot});
+    const PicturePoint at = DrawingToPixel(m_disk, {spot.X, spot.Y});
+    spots.push_back(
+        {QPoint(static_cast<int>(Round(at.X)), static_cast<int>(Round(at.Y))), spot});
   }
   return spots;
 }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace ardeno {
 namespace {
@@ -112,6 +113,26 @@ TEST(Calibration, TheAxisPointTakesThePositionAngleOff) {
   EXPECT_NEAR(calibration.Rotation, -20, 0.01);
   // A click on the axis itself reads as position angle P.
   EXPECT_EQ(PixelToDrawing(calibration, 500, 300).AngleDegrees, 20);
+}
+
+// A spot found on the picture is drawn back where it was found: pixel -> drawing -> pixel, whatever
+// the north's turn, in every quadrant.
+TEST(DrawingToPixel, GivesBackThePixelPixelToDrawingRead) {
+  for (const double rotation : {0.0, 17.5, 90.0, 200.25, 359.0}) {
+    const PhotoCalibration calibration{812, 640, 433, rotation};
+    for (const auto& [px, py] : {std::pair{812, 300}, {1100, 640}, {700, 900}, {500, 420}}) {
+      const PicturePoint back =
+          DrawingToPixel(calibration, DrawingMmOf(PixelToDrawing(calibration, px, py)));
+      // A pixel level with the centre is read 0.2 px above it, as clicks always were.
+      const double tolerance = py == calibration.CentreY ? 0.2 + 1e-6 : 1e-6;
+      EXPECT_NEAR(back.X, px, tolerance) << rotation;
+      EXPECT_NEAR(back.Y, py, tolerance) << rotation;
+    }
+  }
+  // 125 mm north of the centre lies one radius towards the turned north.
+  const PicturePoint north = DrawingToPixel({1000, 1000, 500, 90}, {0, kPhotoStandardRadiusMm});
+  EXPECT_NEAR(north.X, 1500, 1e-9);
+  EXPECT_NEAR(north.Y, 1000, 1e-9);
 }
 
 }  // namespace
