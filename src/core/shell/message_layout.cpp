@@ -129,8 +129,8 @@ std::string WrapMessageText(std::string_view text, int maxWidth, const TextWidth
   return wrapped;
 }
 
-void FitMessageLines(MessageGeometry& g, int lines, int lineHeight) {
-  const int buttonTop = kLabelTop + lines * lineHeight + kGapAboveButton;
+void FitMessageLines(MessageGeometry& g, int lines, int lineHeight, int textHeight) {
+  const int buttonTop = kLabelTop + std::max(lines * lineHeight + kGapAboveButton, textHeight);
   if (buttonTop <= g.OkTop) return;
   g.OkTop = buttonTop;
   g.Height = std::max(g.Height, buttonTop + kBelowButton);

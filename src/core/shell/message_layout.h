@@ -28,7 +28,9 @@ MessageGeometry MessageLayout(std::string_view text, const TextWidth& widthOf);
 std::string WrapMessageText(std::string_view text, int maxWidth, const TextWidth& widthOf);
 // Grows a message window whose `lines` lines of `lineHeight` pixels would reach its button: the
 // button moves below the text and the window grows with it. Two lines fit the standard 170.
-void FitMessageLines(MessageGeometry& g, int lines, int lineHeight);
+// `textHeight`, the height the text really takes when it is laid out (a label lays many lines a
+// fraction of a pixel wider apart), keeps the button below the last line as well.
+void FitMessageLines(MessageGeometry& g, int lines, int lineHeight, int textHeight = 0);
 
 // A value prompt: 350 x 200.
 MessageGeometry ValueInputLayout();

@@ -101,6 +101,10 @@ MessageWindow::MessageWindow(MessageMode mode, const QString& text, const QStrin
 void MessageWindow::BuildLayout() {
   const QFontMetrics metrics(font());
   auto widthOf = [&metrics](const QString& s) { return metrics.horizontalAdvance(s); };
+  // The label lays its lines a fraction of a pixel wider apart than the font's line spacing
+  // says; over a dozen lines that reaches the button, so its own height counts too.
+  const int labelLines = static_cast<int>(m_label->text().count('\n')) + 1;
+  const int textHeight = m_label->sizeHint().height();
   MessageGeometry g;
   switch (m_mode) {
     case MessageMode::Message: {
@@ -108,9 +112,7 @@ void MessageWindow::BuildLayout() {
       g = MessageLayout(utf8, [&](std::string_view part) {
         return widthOf(QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
       });
-      if (!m_text.startsWith(QLatin1String(" F8")))
-        FitMessageLines(g, static_cast<int>(m_label->text().count('\n')) + 1,
-                        metrics.lineSpacing());
+      if (!m_text.startsWith(QLatin1String(" F8"))) FitMessageLines(g, labelLines, metrics.lineSpacing(), textHeight);
       break;
     }
     case MessageMode::ValueInput:
@@ -124,7 +126,7 @@ void MessageWindow::BuildLayout() {
       int widest = 0;
       for (const QString& line : lines) widest = std::max(widest, widthOf(line));
       g = ChoiceLayout(widest);
-      FitMessageLines(g, static_cast<int>(lines.size()), metrics.lineSpacing());
+      FitMessageLines(g, static_cast<int>(lines.size()), metrics.lineSpacing(), textHeight);
       break;
     }
   }

@@ -64,6 +64,13 @@ TEST(FitMessageLinesTest, TwoLinesKeepTheStandardWindowMoreLinesGrowIt) {
   FitMessageLines(g, 5, 22);
   EXPECT_EQ(g.OkTop, 32 + 5 * 22 + 4);
   EXPECT_EQ(g.Height, g.OkTop + 90);
+  // Laid out a pixel wider apart, fourteen lines take 14 pixels more than the spacing says.
+  FitMessageLines(g, 14, 22, 14 * 23);
+  EXPECT_EQ(g.OkTop, 32 + 14 * 23);
+  // Two lines laid out a pixel higher still fit the standard window.
+  MessageGeometry two = MessageLayout("a\rb", TenPerByte);
+  FitMessageLines(two, 2, 22, 46);
+  EXPECT_EQ(two.OkTop, 80);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ class MessageWindowTest : public QObject {
   void WindowMessagesRunsModally();
   void LongMessageIsWrappedToTheScreen();
   void LongQuestionIsWrappedWithBothAnswersOnScreen();
+  void ManyLinesEndAboveTheButton();
 };
 
 void MessageWindowTest::ShortMessageIsThreeHundredFiftyWide() {
@@ -160,6 +161,21 @@ void MessageWindowTest::WindowMessagesRunsModally() {
     QTest::keyClick(window->Edit(), Qt::Key_Enter);
   });
   QCOMPARE(messages.AskValue("Hodnota", "x"), QString("abc"));
+}
+
+// Everything one confirmation of the editor refuses, in one box: four messages of two lines with
+// a blank line between them still end above the button.
+void MessageWindowTest::ManyLinesEndAboveTheButton() {
+  QStringList parts;
+  for (int i = 1; i <= 5; ++i)
+    parts << QString("Pole \"PP\" není vyplněno: zadejte hodnocení od 1 do 5\rzáznam nebude zapsán");
+  MessageWindow window(MessageMode::Message, parts.join("\n\n"), {}, nullptr);
+  QCOMPARE(window.Label()->text().count('\n'), 13);
+  QVERIFY2(window.OkButton()->y() >= window.Label()->geometry().bottom(),
+           qPrintable(QString("button at %1, text to %2")
+                          .arg(window.OkButton()->y())
+                          .arg(window.Label()->geometry().bottom())));
+  QVERIFY(window.height() >= window.OkButton()->geometry().bottom());
 }
 
 QTEST_MAIN(MessageWindowTest)
