@@ -4,8 +4,8 @@
 // (bytes flipped, set, inserted, removed, repeated, cut, two inputs spliced). No coverage guides
 // it, so it finds what random damage to real files finds; libFuzzer with clang goes deeper.
 // A sanitizer report, a crash or a harness's own check (a trap) stops the process; the input that
-// caused it is saved under the artifact prefix first, as libFuzzer does. Understands libFuzzer's -max_total_time, -max_len, -seed and
-// -artifact_prefix and ignores its other options.
+// caused it is saved under the artifact prefix first, as libFuzzer does. Understands libFuzzer's
+// -max_total_time, -max_len, -seed and -artifact_prefix and ignores its other options.
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -185,8 +185,7 @@ int main(int argc, char* argv[]) {
   const Options options = ReadOptions(argc, argv);
   g_artifactPrefix = options.ArtifactPrefix;
   if (__sanitizer_set_death_callback != nullptr) __sanitizer_set_death_callback(SaveRunningInput);
-  for (const int signal : {SIGILL, SIGABRT})
-    std::signal(signal, SaveInputAndDie);
+  for (const int signal : {SIGILL, SIGABRT}) std::signal(signal, SaveInputAndDie);
   const std::vector<Bytes> corpus = ReadCorpus(options.Inputs);
   long runs = 0;
   for (const Bytes& input : corpus) Run(input, runs);

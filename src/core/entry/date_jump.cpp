@@ -45,14 +45,16 @@ bool LiesIn(const CalendarDate& recorded, const CalendarDate& first, JumpPeriod 
 }
 
 std::string NoDrawingIn(std::string_view typed, JumpPeriod period, const std::string& next) {
-  const std::string text = period == JumpPeriod::Year
-                                    ? CoreText("DateJump", "V roce %1 není žádný zákres; "
-                                                           "ukazuje se další, z %2.")
-                                : period == JumpPeriod::Month
-                                    ? CoreText("DateJump", "V měsíci %1 není žádný zákres; "
-                                                           "ukazuje se další, z %2.")
-                                    : CoreText("DateJump", "Dne %1 není žádný zákres; ukazuje "
-                                                           "se další, z %2.");
+  const std::string text = period == JumpPeriod::Year ? CoreText("DateJump",
+                                                                 "V roce %1 není žádný zákres; "
+                                                                 "ukazuje se další, z %2.")
+                           : period == JumpPeriod::Month
+                               ? CoreText("DateJump",
+                                          "V měsíci %1 není žádný zákres; "
+                                          "ukazuje se další, z %2.")
+                               : CoreText("DateJump",
+                                          "Dne %1 není žádný zákres; ukazuje "
+                                          "se další, z %2.");
   return FillText(text, {std::string(typed), next});
 }
 
@@ -84,10 +86,11 @@ std::optional<CalendarDate> ParseJumpDate(std::string_view text) {
 DateJump FindDateJump(const Database& db, std::string_view text) {
   const std::optional<CalendarDate> date = ParseJumpDate(text);
   if (!date)
-    return Refused(FillText(CoreText("DateJump",
-                                 "\"%1\" není datum. Napiš den, měsíc a rok (5.3.2014), měsíc a "
-                                 "rok (3.2014) nebo rok (2014)."),
-                        {std::string(Trimmed(text))}));
+    return Refused(
+        FillText(CoreText("DateJump",
+                          "\"%1\" není datum. Napiš den, měsíc a rok (5.3.2014), měsíc a "
+                          "rok (3.2014) nebo rok (2014)."),
+                 {std::string(Trimmed(text))}));
   for (int i = 1; i <= db.RecordCount; ++i) {
     const std::optional<CalendarDate> recorded = ParseDate(db.Record(i).Date());
     if (!recorded || *recorded < *date) continue;
@@ -99,7 +102,7 @@ DateJump FindDateJump(const Database& db, std::string_view text) {
   if (db.RecordCount == 0)
     return Refused(CoreText("DateJump", "V databázi zatím není žádný zákres."));
   return Refused(FillText(CoreText("DateJump", "Od %1 není žádný zákres; poslední je z %2."),
-                      {FormatDate(*date), ShownText(db.Record(db.RecordCount).Date())}));
+                          {FormatDate(*date), ShownText(db.Record(db.RecordCount).Date())}));
 }
 
 }  // namespace ardeno

@@ -2,7 +2,6 @@
 #include "core/entry/record_input_checks.h"
 
 #include <algorithm>
-
 #include <cmath>
 #include <limits>
 

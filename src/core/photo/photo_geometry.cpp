@@ -41,8 +41,7 @@ DrawingMm DrawingMmOf(const PhotoPoint& point) {
 PicturePoint DrawingToPixel(const PhotoCalibration& calibration, const DrawingMm& point) {
   // The direction clockwise from the picture's up is the position angle plus the north's turn.
   const double turn = std::atan2(point.X, point.Y) + calibration.Rotation * kPi / 180;
-  const double pixels =
-      std::hypot(point.X, point.Y) * calibration.Radius / kPhotoStandardRadiusMm;
+  const double pixels = std::hypot(point.X, point.Y) * calibration.Radius / kPhotoStandardRadiusMm;
   return {calibration.CentreX + pixels * std::sin(turn),
           calibration.CentreY - pixels * std::cos(turn)};
 }

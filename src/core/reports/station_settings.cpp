@@ -24,8 +24,8 @@ namespace fs = std::filesystem;
 constexpr std::uintmax_t kLinesReadBytes = 64 * 1024;  // a few short lines never need more
 // Popis.txt lines 1..7 in the order of the file.
 constexpr std::array<std::string StationSettings::*, 7> kDescriptionLines = {
-    &StationSettings::CvEmail,     &StationSettings::CvMonthText,  &StationSettings::CvObserver,
-    &StationSettings::CvStation,   &StationSettings::CvInstrument, &StationSettings::CvMethod,
+    &StationSettings::CvEmail,    &StationSettings::CvMonthText,  &StationSettings::CvObserver,
+    &StationSettings::CvStation,  &StationSettings::CvInstrument, &StationSettings::CvMethod,
     &StationSettings::Description};
 constexpr std::size_t kMaxSidcCodeLength = 20;
 
@@ -121,8 +121,8 @@ StationSettingsReading ReadStationSettings(const fs::path& progDir) {
 
 std::vector<std::string> CheckStationSettings(const StationSettings& s) {
   std::vector<std::string> problems;
-  std::vector<const std::string*> texts = {&s.Name,          &s.Number,   &s.SidcCode,
-                                           &s.UsspsStation,  &s.Latitude, &s.Longitude,
+  std::vector<const std::string*> texts = {&s.Name,         &s.Number,   &s.SidcCode,
+                                           &s.UsspsStation, &s.Latitude, &s.Longitude,
                                            &s.AavsoObserver};
   for (const auto line : kDescriptionLines) texts.push_back(&(s.*line));
   for (const std::string* text : texts) {

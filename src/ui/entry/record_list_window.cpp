@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QStatusTipEvent>
 #include <QSignalBlocker>
+#include <QStatusTipEvent>
 #include <algorithm>
 #include <set>
 #include <string_view>

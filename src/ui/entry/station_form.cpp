@@ -145,8 +145,8 @@ QLineEdit* StationForm::Field(const QString& name) const {
 
 StationSettings StationForm::Entered() const {
   StationSettings settings;
-  for (const auto& fields : {std::span<const StationField>(kFields),
-                             std::span<const StationField>(kCvFields)})
+  for (const auto& fields :
+       {std::span<const StationField>(kFields), std::span<const StationField>(kCvFields)})
     for (const StationField& field : fields)
       settings.*field.Value = m_fields.at(field.Name)->text().trimmed().toStdString();
   return settings;

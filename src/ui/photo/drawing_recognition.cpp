@@ -82,8 +82,7 @@ std::vector<RecognizedSpot> DrawingRecognition::Spots() const {
   std::vector<RecognizedSpot> spots;
   for (const DrawingSpot& spot : m_grouping.Spots()) {
     const PicturePoint at = DrawingToPixel(m_disk, {spot.X, spot.Y});
-    spots.push_back(
-        {QPoint(static_cast<int>(Round(at.X)), static_cast<int>(Round(at.Y))), spot});
+    spots.push_back({QPoint(static_cast<int>(Round(at.X)), static_cast<int>(Round(at.Y))), spot});
   }
   return spots;
 }

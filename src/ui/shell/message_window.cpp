@@ -112,7 +112,8 @@ void MessageWindow::BuildLayout() {
       g = MessageLayout(utf8, [&](std::string_view part) {
         return widthOf(QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
       });
-      if (!m_text.startsWith(QLatin1String(" F8"))) FitMessageLines(g, labelLines, metrics.lineSpacing(), textHeight);
+      if (!m_text.startsWith(QLatin1String(" F8")))
+        FitMessageLines(g, labelLines, metrics.lineSpacing(), textHeight);
       break;
     }
     case MessageMode::ValueInput:

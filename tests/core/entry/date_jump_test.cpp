@@ -69,12 +69,15 @@ TEST(DateJumpTest, APeriodWithoutADrawingIsNamed) {
   EXPECT_EQ(FindDateJump(db, "2014").Note, "");
   EXPECT_EQ(FindDateJump(db, "4.2014").Note, "");
   EXPECT_EQ(FindDateJump(db, "30.4.2014").Note, "");
-  EXPECT_EQ(FindDateJump(db, "1990").Note, "V roce 1990 není žádný zákres; ukazuje se další, z "
-                                           "03.03.2014.");
-  EXPECT_EQ(FindDateJump(db, " 6.2014").Note, "V měsíci 6.2014 není žádný zákres; ukazuje se "
-                                              "další, z 02.01.2015.");
-  EXPECT_EQ(FindDateJump(db, "4.3.2014").Note, "Dne 4.3.2014 není žádný zákres; ukazuje se "
-                                               "další, z 05.03.2014.");
+  EXPECT_EQ(FindDateJump(db, "1990").Note,
+            "V roce 1990 není žádný zákres; ukazuje se další, z "
+            "03.03.2014.");
+  EXPECT_EQ(FindDateJump(db, " 6.2014").Note,
+            "V měsíci 6.2014 není žádný zákres; ukazuje se "
+            "další, z 02.01.2015.");
+  EXPECT_EQ(FindDateJump(db, "4.3.2014").Note,
+            "Dne 4.3.2014 není žádný zákres; ukazuje se "
+            "další, z 05.03.2014.");
 }
 
 TEST(DateJumpTest, EmptyDatabaseSaysSo) {

@@ -153,9 +153,9 @@ TEST(StoreRecord, RefusedHeaderFieldsAreListedInTheOrderOfTheMessages) {
   const StoreOutcome outcome = StoreRecord(db, input);
   EXPECT_FALSE(outcome.Stored);
   EXPECT_EQ(outcome.Messages.size(), 4u);
-  EXPECT_EQ(outcome.FaultFields, (std::vector<HeaderField>{HeaderField::Observer,
-                                                           HeaderField::Conditions,
-                                                           HeaderField::QualityQ}));
+  EXPECT_EQ(outcome.FaultFields,
+            (std::vector<HeaderField>{HeaderField::Observer, HeaderField::Conditions,
+                                      HeaderField::QualityQ}));
   EXPECT_EQ(outcome.FocusField, HeaderField::Observer);
 }
 

@@ -84,8 +84,9 @@ TEST(StationSettings, LinesTheFormDoesNotShowKeepTheirBytes) {
             "mail@x.cz\r\nbřezen\r\nNovák\r\nStanice\r\nRefraktor\r\nProj\r\npopis\r\n");
   s.CvInstrument = "Refraktor 150/2250";
   ASSERT_FALSE(WriteStationSettings(prog.Path(), s));
-  EXPECT_EQ(prog.Read(kDescriptionFileName), "mail@x.cz\r\nbřezen\r\nNovák\r\nStanice\r\n"
-                                             "Refraktor 150/2250\r\nProj\r\npopis\r\n");
+  EXPECT_EQ(prog.Read(kDescriptionFileName),
+            "mail@x.cz\r\nbřezen\r\nNovák\r\nStanice\r\n"
+            "Refraktor 150/2250\r\nProj\r\npopis\r\n");
   EXPECT_EQ(prog.Read(kNetworkCodesFileName), "11001\r\nABC\r\nOBS\r\n");
   // Nothing to say about the place: no stanice.dat.
   EXPECT_FALSE(fs::exists(prog.Path() / kStationFileName));

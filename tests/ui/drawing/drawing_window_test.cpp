@@ -13,14 +13,14 @@
 #include <fstream>
 
 #include "core/drawing/facula_area.h"
+#include "core/drawing/frame_texts.h"
 #include "core/drawing/group_marks.h"
 #include "core/quality/noaa_regions.h"
+#include "core/shell/pad_blanks.h"
 #include "core/text/number_format.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
 #include "support/picture_checks.h"
-#include "core/drawing/frame_texts.h"
-#include "core/shell/pad_blanks.h"
 #include "ui/drawing/drawing_painter.h"
 #include "ui/drawing/drawing_window.h"
 
@@ -360,7 +360,8 @@ void DrawingWindowTest::aFourDigitSumStaysApartFromItsLabel() {
     firstDigit = firstDigit || inked(x);
   QVERIFY(firstDigit);
   for (int x = valueLeft - 3; x < valueLeft; ++x)
-    QVERIFY2(!inked(x), qPrintable(QString("ink at %1, the sum starts at %2").arg(x).arg(valueLeft)));
+    QVERIFY2(!inked(x),
+             qPrintable(QString("ink at %1, the sum starts at %2").arg(x).arg(valueLeft)));
 }
 
 QTEST_MAIN(DrawingWindowTest)

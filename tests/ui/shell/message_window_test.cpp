@@ -168,7 +168,8 @@ void MessageWindowTest::WindowMessagesRunsModally() {
 void MessageWindowTest::ManyLinesEndAboveTheButton() {
   QStringList parts;
   for (int i = 1; i <= 5; ++i)
-    parts << QString("Pole \"PP\" není vyplněno: zadejte hodnocení od 1 do 5\rzáznam nebude zapsán");
+    parts << QString(
+        "Pole \"PP\" není vyplněno: zadejte hodnocení od 1 do 5\rzáznam nebude zapsán");
   MessageWindow window(MessageMode::Message, parts.join("\n\n"), {}, nullptr);
   QCOMPARE(window.Label()->text().count('\n'), 13);
   QVERIFY2(window.OkButton()->y() >= window.Label()->geometry().bottom(),
