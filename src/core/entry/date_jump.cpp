@@ -18,17 +18,19 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-// What the typed text names, by its dots: a day, a month or a year.
+// What the typed text names, by its dots: a year, a month or a day; nothing past three parts.
 enum class JumpPeriod { Day, Month, Year };
 
-JumpPeriod PeriodOf(std::string_view text) {
+std::optional<JumpPeriod> PeriodOf(std::string_view text) {
   switch (std::count(text.begin(), text.end(), '.')) {
     case 0:
       return JumpPeriod::Year;
     case 1:
       return JumpPeriod::Month;
-    default:
+    case 2:
       return JumpPeriod::Day;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -67,20 +69,12 @@ std::optional<CalendarDate> ParseJumpDate(std::string_view text) {
   if (trimmed.empty()) return std::nullopt;
   // A month or a year stands for its first day; the rest is the editor's date rule (four-digit
   // year, a day that exists).
-  std::string full(trimmed);
-  switch (std::count(trimmed.begin(), trimmed.end(), '.')) {
-    case 0:
-      full = "1.1." + full;
-      break;
-    case 1:
-      full = "1." + full;
-      break;
-    case 2:
-      break;
-    default:
-      return std::nullopt;
-  }
-  return ParseEnteredDate(full);
+  const std::optional<JumpPeriod> period = PeriodOf(trimmed);
+  if (!period) return std::nullopt;
+  const std::string_view firstDay = *period == JumpPeriod::Year    ? "1.1."
+                                    : *period == JumpPeriod::Month ? "1."
+                                                                   : "";
+  return ParseEnteredDate(std::string(firstDay) + std::string(trimmed));
 }
 
 DateJump FindDateJump(const Database& db, std::string_view text) {
@@ -95,7 +89,7 @@ DateJump FindDateJump(const Database& db, std::string_view text) {
     const std::optional<CalendarDate> recorded = ParseDate(db.Record(i).Date());
     if (!recorded || *recorded < *date) continue;
     const std::string_view typed = Trimmed(text);
-    const JumpPeriod period = PeriodOf(typed);
+    const JumpPeriod period = *PeriodOf(typed);  // the date was read, so it names a period
     if (LiesIn(*recorded, *date, period)) return {i, {}, {}};
     return {i, {}, NoDrawingIn(typed, period, ShownText(db.Record(i).Date()))};
   }
