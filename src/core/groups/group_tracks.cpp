@@ -8,6 +8,7 @@
 #include <numeric>
 #include <set>
 
+#include "core/groups/cheapest_links.h"
 #include "core/groups/rotation_evolution.h"
 #include "core/groups/track_rule.h"
 #include "core/quality/noaa_regions.h"
@@ -51,19 +52,24 @@ struct OpenTrack {
 // The drawings to follow, in time order.
 std::vector<int> DrawingsInTime(const Database& db, const RecordPositions& positions,
                                 const TrackOptions& options) {
-  std::vector<int> order;
+  struct Drawing {
+    double Moment;
+    int Record;
+  };
+  std::vector<Drawing> drawings;
   for (int i = 1; i <= positions.Count(); ++i) {
     const ObservationRecord& r = db.Record(i);
     if (!positions.Record(i).HasDate || r.IsSpecial()) continue;
     if (options.Observer && r.Observer() != *options.Observer) continue;
     if (options.Records != nullptr && !(*options.Records)[static_cast<std::size_t>(i - 1)])
       continue;
-    order.push_back(i);
+    drawings.push_back({MomentOf(positions.Record(i).Date, r.TimeUT()), i});
   }
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return MomentOf(positions.Record(a).Date, db.Record(a).TimeUT()) <
-           MomentOf(positions.Record(b).Date, db.Record(b).TimeUT());
-  });
+  std::stable_sort(drawings.begin(), drawings.end(),
+                   [](const Drawing& a, const Drawing& b) { return a.Moment < b.Moment; });
+  std::vector<int> order;
+  order.reserve(drawings.size());
+  for (const Drawing& d : drawings) order.push_back(d.Record);
   return order;
 }
 
@@ -165,6 +171,8 @@ std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& p
                                     const TrackOptions& options) {
   std::vector<GroupTrack> tracks;
   std::vector<OpenTrack> open;
+  LinkChooser chooser;
+  std::vector<AllowedLink> allowed;  // kept from drawing to drawing, as the chooser's tables
   for (const int i : DrawingsInTime(db, positions, options)) {
     const ObservationRecord& r = db.Record(i);
     const RecordPosition& pos = positions.Record(i);
@@ -201,23 +209,18 @@ std::vector<GroupTrack> TrackGroups(const Database& db, const RecordPositions& p
       if (meridian < -kWestLimb) continue;
       expected.push_back({t, {place, meridian, days, open[t].Missed > 0, last.CorrectedArea}});
     }
-    struct Pair {
-      double Cost;
-      std::size_t Expected, Seen;
-    };
-    std::vector<Pair> pairs;
+    allowed.clear();
     for (std::size_t e = 0; e < expected.size(); ++e)
       for (std::size_t g = 0; g < seen.size(); ++g)
         if (const auto cost = LinkCost(expected[e].Candidate, seen[g]))
-          pairs.push_back({*cost, e, g});
-    std::sort(pairs.begin(), pairs.end(),
-              [](const Pair& a, const Pair& b) { return a.Cost < b.Cost; });
+          allowed.push_back({e, g, *cost});
+    const auto& links = chooser.Choose(expected.size(), seen.size(), allowed, kTrackUnlinkedCost);
     std::vector<bool> expectedTaken(expected.size()), seenTaken(seen.size());
-    for (const Pair& p : pairs) {
-      if (expectedTaken[p.Expected] || seenTaken[p.Seen]) continue;
-      expectedTaken[p.Expected] = seenTaken[p.Seen] = true;
-      OpenTrack& track = open[expected[p.Expected].Open];
-      tracks[track.Index].Sightings.push_back(seen[p.Seen]);
+    for (std::size_t e = 0; e < expected.size(); ++e) {
+      if (!links[e]) continue;
+      expectedTaken[e] = seenTaken[*links[e]] = true;
+      OpenTrack& track = open[expected[e].Open];
+      tracks[track.Index].Sightings.push_back(seen[*links[e]]);
       track.Missed = 0;
     }
     // Open tracks not linked now: missing on the visible disk counts once a date; past the limb

@@ -3,8 +3,9 @@
 // A sunspot group followed across days: each drawing's groups are linked to the tracks of the
 // drawings before it by place alone, never by the typed numbers (which the tracks then check).
 // Each track's group should stand at its recent places rotated to the drawing's moment by the
-// differential rotation of Howard, Harvey and Snodgrass (1990); the cheapest pairs within a
-// tolerance that grows with the time since the last sighting are linked, one to one. A track
+// differential rotation of Howard, Harvey and Snodgrass (1990); of the pairs within a tolerance
+// that grows with the time since the last sighting, the one-to-one choice of least cost in sum
+// is linked. A track
 // ends when its group passes the west limb, or when it is missing where it should stand on the
 // visible disk on more than kTrackMissedDays drawing days. A lone sighting on a day a track
 // misses, fitting that track's place but for one coordinate misread, is given back to it. The

@@ -19,7 +19,13 @@ double Foreshortening(double meridian) {
   return std::max(std::cos(meridian * kDegToRad), kTrackLeastForeshortening);
 }
 
-double LongitudeApart(double l1, double l2) { return std::fabs(std::remainder(l1 - l2, 360.0)); }
+// As |remainder(l1 - l2, 360)|, without its cost for the longitudes of 0..360 degrees that every
+// pair of a drawing and a track compares.
+double LongitudeApart(double l1, double l2) {
+  double apart = std::fabs(l1 - l2);
+  if (apart >= 360) apart = std::fmod(apart, 360.0);
+  return apart > 180 ? 360 - apart : apart;
+}
 
 }  // namespace
 

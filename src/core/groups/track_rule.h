@@ -43,14 +43,18 @@ inline constexpr double kTrackOneCoordinateReach = 1.4;
 inline constexpr double kTrackMissedLongitude = 0.8;
 inline constexpr double kTrackAreaChange = 2.0;
 
-// Of the pairs within their tolerance the cheapest are linked first, one to one. The cost is the
-// distance in degrees (longitude foreshortened), plus kTrackAreaWeight degrees for each factor e
-// between the areas (counted from kTrackAreaFloor, so that small groups' areas weigh little),
-// plus kTrackMissedCost for a track that missed drawing days: a group seen on the drawing before
-// keeps its place against one that was missing, unless that one lies clearly nearer.
+// Of the pairs within their tolerance, the one-to-one choice of least cost in sum is linked (two
+// neighbours both read a few degrees off keep their tracks). The cost is the distance in degrees
+// (longitude foreshortened), plus kTrackAreaWeight degrees for each factor e between the areas
+// (counted from kTrackAreaFloor, so that small groups' areas weigh little), plus kTrackMissedCost
+// for a track that missed drawing days: a group seen on the drawing before keeps its place
+// against one that was missing, unless that one lies clearly nearer. A track or group left
+// unlinked counts kTrackUnlinkedCost, so that a pair dearer than two of these (at the edge of
+// the tolerance, much changed in area, after missed days) is a new group rather than the track's.
 inline constexpr double kTrackAreaWeight = 2.0;
 inline constexpr double kTrackAreaFloor = 20.0;
 inline constexpr double kTrackMissedCost = 4.5;
+inline constexpr double kTrackUnlinkedCost = 8.0;
 
 // A lone sighting is given back to the one track it fits, on a date that track has none: inside
 // the track, within kTrackStrayLatitude and kTrackStrayLongitude (foreshortened) of its place;

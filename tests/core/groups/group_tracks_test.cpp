@@ -194,6 +194,23 @@ TEST(GroupTracks, ATrackSeenTheDayBeforeKeepsItsGroupAgainstOneThatWasMissing) {
   EXPECT_EQ(tracks[1].Days, 6);
 }
 
+// Two groups 6 degrees apart, both read some degrees east on one day, the western one's reading
+// landing nearer the eastern track's place (NOAA's regions 11381 and 11382 on 18 December 2011):
+// linking the nearest pair first would swap them for that day; the links chosen together keep
+// each group in its track.
+TEST(GroupTracks, TwoNeighboursReadOffOnOneDayAreNotSwapped) {
+  const Group west{91, std::fmod(CentreLongitude() - 30 + 360, 360), -18};
+  const Group east{92, std::fmod(west.Longitude - 6 + 360, 360), -18};
+  std::vector<ObservationRecord> records;
+  for (int day = 0; day <= 2; ++day) records.push_back(DayDrawing(day, {west, east}));
+  Group westOff = west, eastOff = east;
+  westOff.Longitude = std::fmod(west.Longitude - 4 + 360, 360);
+  eastOff.Longitude = std::fmod(east.Longitude - 3 + 360, 360);
+  records.push_back(DayDrawing(3, {westOff, eastOff}));
+  for (int day = 4; day <= 5; ++day) records.push_back(DayDrawing(day, {west, east}));
+  EXPECT_EQ(NumbersOf(Track(records)), (std::vector<std::vector<int>>{{91}, {92}}));
+}
+
 // A large group whose centre moves 3.5 degrees north on one day, while a small new group is born
 // 2.5 degrees from its place: the nearer is the newcomer, but the one of like area continues the
 // track, and the newcomer has a track of its own.

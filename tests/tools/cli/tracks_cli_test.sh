@@ -54,6 +54,22 @@ tail -n +2 "$work/2014.csv" | tr -d '\r' | awk -F';' '$2 !~ /2014$/ && $3 !~ /20
   fail "a track outside 2014"
 [ "$(tail -n +2 "$work/2014.csv" | wc -l)" -gt 100 ] || fail "too few tracks in 2014"
 
+# NOAA's tables of 2009-2019 alone, year by year: at least 95 % of the region-days in a track of
+# their region alone and of the regions seen on 3 days or more in one track, in every year.
+"$cli" import-groups --new "$work/noaa" "$reference/noaa-srs/dataframes" >/dev/null 2>&1 ||
+  fail "import-groups of NOAA's tables"
+for year in $(seq 2009 2019); do
+  "$cli" tracks "$work/noaa" "$year" --observer NOAA --check-numbers >/dev/null 2>"$work/year" ||
+    fail "tracks of NOAA's tables, $year"
+  read -r own sightings one numbers < <(sed -n 's/^zákresy NOAA: [^0-9]*\([0-9]*\) z \([0-9]*\) ([^)]*), [^0-9]*[0-9] [^0-9]*\([0-9]*\) z \([0-9]*\).*/\1 \2 \3 \4/p' "$work/year")
+  if [ -z "${numbers:-}" ] || [ "$sightings" -eq 0 ]; then
+    fail "no agreement line for $year: $(cat "$work/year")"
+    continue
+  fi
+  [ $((100 * own)) -ge $((95 * sightings)) ] || fail "$year: region-days in a track of their own: $own of $sightings"
+  [ $((100 * one)) -ge $((95 * numbers)) ] || fail "$year: regions on 3+ days in one track: $one of $numbers"
+done
+
 for args in "" "$work/db 20x4" "$work/db --observer" "$work/db --noaa" "$work/db --nothing"; do
   # shellcheck disable=SC2086
   "$cli" tracks $args >/dev/null 2>"$work/usage" && fail "accepted: tracks $args"
