@@ -4042,6 +4042,18 @@ The program loads the data but saves them only after the other program ends (a d
         <source>Zapsáno skupin: %1. Navržené typy skupin potvrďte nebo opravte v editoru (Oprava dat).</source>
         <translation>Groups written: %1. Confirm or correct the proposed classes in the editor (Correct data).</translation>
     </message>
+    <message>
+        <source>Osa Slunce</source>
+        <translation>Solar axis</translation>
+    </message>
+    <message>
+        <source>Čára nakreslená středem zákresu je osa rotace Slunce (označený konec je severní pól), ne čára sever-jih: Rozpoznat od jejího směru odečte P</source>
+        <translation>The line drawn through the centre is the Sun&apos;s rotation axis (the marked end is the north pole), not the north-south line: Recognize takes P off its direction</translation>
+    </message>
+    <message>
+        <source>Rozpoznávání: krok %1 ze %2</source>
+        <translation>Recognising: step %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>PhotoEntry</name>
@@ -5771,10 +5783,6 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>The SRS files given hold no day of a report.</translation>
     </message>
     <message>
-        <source>read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ]</source>
-        <translation>read-drawing IMAGE D.M.YYYY HHMM [--north DEGREES]</translation>
-    </message>
-    <message>
         <source>Obrázek %1 nelze otevřít.</source>
         <translation>The picture %1 cannot be opened.</translation>
     </message>
@@ -5841,6 +5849,10 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
     <message>
         <source>observers-csv SLOŽKA [--replace]</source>
         <translation>observers-csv FOLDER [--replace]</translation>
+    </message>
+    <message>
+        <source>read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ] [--solar-axis]</source>
+        <translation>read-drawing IMAGE D.M.YYYY HHMM [--north DEGREES] [--solar-axis]</translation>
     </message>
 </context>
 <context>

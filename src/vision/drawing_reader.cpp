@@ -36,7 +36,8 @@ void Report(const ReadingProgress& progress, int step) {
 }  // namespace
 
 DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
-                           std::optional<double> north, const ReadingProgress& progress) {
+                           std::optional<double> north, const ReadingProgress& progress,
+                           DrawnLine drawn) {
   DrawingReading reading;
   if (image.Gray.empty()) return reading;
   // The working picture: at most kWorkingSide across.
@@ -83,7 +84,9 @@ DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
       reading.Outcome = ReadingOutcome::NoNorth;
       return reading;
     }
-    northOnCanonical = axis->Direction;
+    // The drawing is laid out east to the right of north: the Sun's axis lies P degrees
+    // clockwise from north, and is taken off as the solar-axis button of the window does.
+    northOnCanonical = axis->Direction - (drawn == DrawnLine::SolarAxis ? eph.EphP : 0.0);
     reading.NorthFromDrawing = true;
   }
   reading.North =

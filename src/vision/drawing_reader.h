@@ -35,9 +35,14 @@ struct DrawingReading {
 using ReadingProgress = std::function<void(int step)>;
 inline constexpr int kReadingSteps = 4;
 
+// What the line drawn through the centre is: the north-south line, or the Sun's rotation axis
+// (its marked end the Sun's north pole), P degrees from north at the drawing's moment.
+enum class DrawnLine { NorthSouth, SolarAxis };
+
 // `north`: the north direction given by the user (degrees clockwise from the picture's up),
-// used instead of the drawn axis.
+// used instead of the drawn line.
 DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
-                           std::optional<double> north, const ReadingProgress& progress = {});
+                           std::optional<double> north, const ReadingProgress& progress = {},
+                           DrawnLine drawn = DrawnLine::NorthSouth);
 
 }  // namespace ardeno::vision

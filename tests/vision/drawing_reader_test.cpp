@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "paper/paper_score.h"
@@ -60,11 +61,12 @@ struct Reading {
 };
 
 Reading ReadCase(unsigned seed, Capture capture, const paper::PaperStyle& style = {},
-                 std::optional<double> north = std::nullopt) {
+                 std::optional<double> north = std::nullopt,
+                 vision::DrawnLine drawn = vision::DrawnLine::NorthSouth) {
   Reading r;
   r.Made = paper::MakeCase(TestRecord(), seed, 3000, capture, style);
   const vision::LoadedImage image = vision::DecodeDrawingImage(r.Made.Picture.Jpeg);
-  r.Result = vision::ReadDrawing(image, r.Made.Eph, north);
+  r.Result = vision::ReadDrawing(image, r.Made.Eph, north, {}, drawn);
   r.Score = paper::ScoreReading(r.Made.Drawing, r.Made.Picture.Truth, r.Result, r.Made.Eph);
   return r;
 }
@@ -108,6 +110,23 @@ TEST_P(DrawingReaderTest, FindsTheDrawnNorth) {
 
 INSTANTIATE_TEST_SUITE_P(Pictures, DrawingReaderTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.Name; });
+
+// The Sun's axis drawn instead of the north-south line, 26 degrees from it on 20 March: told so,
+// the reading takes P off as the solar-axis button does; not told, its north is P off.
+TEST(DrawingReader, TakesPOffADrawnSolarAxis) {
+  paper::PaperStyle style;
+  style.SolarAxis = true;
+  for (const auto& [seed, how] : {std::pair{101u, Capture::Scanner}, {203u, Capture::Phone}}) {
+    const Reading asAxis = ReadCase(seed, how, style, std::nullopt, vision::DrawnLine::SolarAxis);
+    ASSERT_EQ(asAxis.Result.Outcome, vision::ReadingOutcome::Read);
+    ASSERT_TRUE(asAxis.Score.NorthError);
+    EXPECT_LT(*asAxis.Score.NorthError, 2.0);
+    const Reading asLine = ReadCase(seed, how, style);
+    ASSERT_TRUE(asLine.Score.NorthError);
+    EXPECT_NEAR(*asLine.Score.NorthError, std::fabs(asLine.Made.Eph.EphP), 2.0);
+    EXPECT_GT(std::fabs(asLine.Made.Eph.EphP), 20.0);
+  }
+}
 
 class WholeReadingTest : public ::testing::TestWithParam<SeedCase> {};
 

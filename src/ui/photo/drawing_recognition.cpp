@@ -11,38 +11,60 @@ namespace ardeno {
 
 namespace {
 
+static_assert(DrawingRecognition::kSteps == vision::kReadingSteps);
+
 QString Text(const char* czech) { return QCoreApplication::translate("DrawingRecognition", czech); }
 
 }  // namespace
 
-std::optional<QString> DrawingRecognition::Read(const QImage& picture, const SolarEphemeris& eph,
-                                                std::optional<double> north) {
+PictureReading DrawingRecognition::ReadPicture(const QImage& picture, const SolarEphemeris& eph,
+                                               std::optional<double> north, bool solarAxisDrawn,
+                                               const std::function<void(int)>& progress) {
+  PictureReading result;
   // The reading takes the picture as a file's bytes; an uncompressed bitmap of the picture shown
   // keeps its pixels, mirrored or not, where the window shows them.
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (picture.isNull() || !picture.convertToFormat(QImage::Format_Grayscale8).save(&buffer, "BMP"))
-    return Text(QT_TRANSLATE_NOOP("DrawingRecognition", "Nejdřív otevřete obrázek zákresu."));
+  if (picture.isNull() ||
+      !picture.convertToFormat(QImage::Format_Grayscale8).save(&buffer, "BMP")) {
+    result.Failure =
+        Text(QT_TRANSLATE_NOOP("DrawingRecognition", "Nejdřív otevřete obrázek zákresu."));
+    return result;
+  }
   const vision::LoadedImage image =
       vision::DecodeDrawingImage(std::vector<unsigned char>(bytes.begin(), bytes.end()));
-  if (image.Problem != vision::ImageProblem::None)
-    return Text(QT_TRANSLATE_NOOP("DrawingRecognition", "Obrázek nelze přečíst."));
-  const vision::DrawingReading reading = vision::ReadDrawing(image, eph, north);
-  if (reading.Outcome == vision::ReadingOutcome::NoDisk)
-    return Text(QT_TRANSLATE_NOOP("DrawingRecognition", "Na obrázku se nenašel kruh zákresu."));
-  if (reading.Outcome == vision::ReadingOutcome::NoNorth)
-    return Text(QT_TRANSLATE_NOOP(
+  if (image.Problem != vision::ImageProblem::None) {
+    result.Failure = Text(QT_TRANSLATE_NOOP("DrawingRecognition", "Obrázek nelze přečíst."));
+    return result;
+  }
+  const vision::DrawingReading reading = vision::ReadDrawing(
+      image, eph, north, progress,
+      solarAxisDrawn ? vision::DrawnLine::SolarAxis : vision::DrawnLine::NorthSouth);
+  if (reading.Outcome == vision::ReadingOutcome::NoDisk) {
+    result.Failure =
+        Text(QT_TRANSLATE_NOOP("DrawingRecognition", "Na obrázku se nenašel kruh zákresu."));
+    return result;
+  }
+  if (reading.Outcome == vision::ReadingOutcome::NoNorth) {
+    result.Failure = Text(QT_TRANSLATE_NOOP(
         "DrawingRecognition",
         "Na zákresu se nenašel sever: označte ho tlačítkem Sever (nebo osu tlačítkem Osa Slunce) "
         "a rozpoznejte znovu."));
-  m_disk.CentreX = static_cast<int>(Round(reading.CentreX));
-  m_disk.CentreY = static_cast<int>(Round(reading.CentreY));
-  m_disk.Radius = static_cast<int>(Round(reading.Radius));
-  m_disk.Rotation = reading.North;
-  std::vector<DrawingSpot> spots;
-  for (const vision::ReadSpot& spot : reading.Spots) spots.push_back(spot.OnDrawing);
-  m_grouping = SpotGrouping(eph, std::move(spots));
+    return result;
+  }
+  result.Disk.CentreX = static_cast<int>(Round(reading.CentreX));
+  result.Disk.CentreY = static_cast<int>(Round(reading.CentreY));
+  result.Disk.Radius = static_cast<int>(Round(reading.Radius));
+  result.Disk.Rotation = reading.North;
+  for (const vision::ReadSpot& spot : reading.Spots) result.Spots.push_back(spot.OnDrawing);
+  return result;
+}
+
+std::optional<QString> DrawingRecognition::Take(PictureReading reading, const SolarEphemeris& eph) {
+  if (reading.Failure) return reading.Failure;
+  m_disk = reading.Disk;
+  m_grouping = SpotGrouping(eph, std::move(reading.Spots));
   return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -21,13 +22,25 @@ struct RecognizedSpot {
   DrawingSpot OnDrawing;
 };
 
+// What one reading of a picture found; made off the window's thread, touching nothing of it.
+struct PictureReading {
+  std::optional<QString> Failure;  // in the interface's language
+  PhotoCalibration Disk;           // centre, radius and north found
+  std::vector<DrawingSpot> Spots;
+};
+
 class DrawingRecognition {
  public:
-  // Reads `picture` for the moment of `eph`. `north` is the north the user marked (degrees
-  // clockwise from the picture's up), taken instead of a drawn axis. The message of a failure in
-  // the interface's language; the reading before stays.
-  std::optional<QString> Read(const QImage& picture, const SolarEphemeris& eph,
-                              std::optional<double> north);
+  // Reads `picture` for the moment of `eph`; may run on any thread, calling `progress` there
+  // with the steps done (1..kSteps). `north` is the north the user marked (degrees clockwise
+  // from the picture's up), taken instead of a drawn line; `solarAxisDrawn`: the line drawn
+  // through the centre is the Sun's axis, P degrees from north.
+  static constexpr int kSteps = 4;
+  static PictureReading ReadPicture(const QImage& picture, const SolarEphemeris& eph,
+                                    std::optional<double> north, bool solarAxisDrawn,
+                                    const std::function<void(int)>& progress = {});
+  // Takes a reading as the one corrected from now on; a failed one leaves the reading before.
+  std::optional<QString> Take(PictureReading reading, const SolarEphemeris& eph);
   // A click at `pixel`: takes away the spot under it, or adds a small spot there when it lies on
   // the disk. False for a click off the disk.
   bool Click(QPoint pixel);

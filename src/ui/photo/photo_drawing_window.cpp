@@ -2,6 +2,7 @@
 #include "ui/photo/photo_drawing_window.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <utility>
@@ -101,7 +103,12 @@ PhotoDrawingWindow::PhotoDrawingWindow(AppContext& context, QWidget* parent)
   resize(1200, 850);
 }
 
-PhotoDrawingWindow::~PhotoDrawingWindow() = default;
+PhotoDrawingWindow::~PhotoDrawingWindow() {
+#ifdef ARDENO_WITH_VISION
+  // A reading still running ends before the window it reports to (a second or two).
+  if (m_reading != nullptr) m_reading->wait();
+#endif
+}
 
 PhotoDrawingWindow* PhotoDrawingWindow::Open(AppContext& context, QWidget* mdiArea) {
   auto* area = qobject_cast<QMdiArea*>(mdiArea);
@@ -179,11 +186,18 @@ QWidget* PhotoDrawingWindow::BuildToolbar() {
   row = new QHBoxLayout;
   rows->addLayout(row);
 #ifdef ARDENO_WITH_VISION
-  connect(button("rozpoznat", tr("Rozpoznat"),
-                 tr("Najde na obrázku kruh, sever a skvrny a navrhne skupiny pro vybraný zákres; "
-                    "klik pak skvrnu ubere nebo přidá, tažením se skvrna přesune do jiné "
-                    "skupiny nebo do vlastní, se Shiftem celá skupina")),
-          &QToolButton::clicked, this, &PhotoDrawingWindow::Recognize);
+  m_recognize =
+      button("rozpoznat", tr("Rozpoznat"),
+             tr("Najde na obrázku kruh, sever a skvrny a navrhne skupiny pro vybraný zákres; "
+                "klik pak skvrnu ubere nebo přidá, tažením se skvrna přesune do jiné "
+                "skupiny nebo do vlastní, se Shiftem celá skupina"));
+  connect(m_recognize, &QToolButton::clicked, this, &PhotoDrawingWindow::Recognize);
+  m_solarAxisDrawn = new QCheckBox(tr("Osa Slunce"), bar);
+  m_solarAxisDrawn->setObjectName("osanazakresu");
+  m_solarAxisDrawn->setToolTip(
+      tr("Čára nakreslená středem zákresu je osa rotace Slunce (označený konec je severní pól), "
+         "ne čára sever-jih: Rozpoznat od jejího směru odečte P"));
+  row->addWidget(m_solarAxisDrawn);
   m_writeProposed = button("zapisskupiny", tr("Zapiš skupiny"),
                            tr("Zapíše navržené skupiny do vybraného zákresu (typ potvrďte v "
                               "editoru)"));

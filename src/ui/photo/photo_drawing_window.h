@@ -22,6 +22,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -29,6 +30,7 @@ class QScrollArea;
 class QScrollBar;
 class QSpinBox;
 class QTableWidget;
+class QThread;
 class QToolButton;
 
 namespace ardeno {
@@ -81,7 +83,10 @@ class PhotoDrawingWindow : public QWidget {
   // stores the proposed groups into the chosen drawing as one step. Both exist where the program
   // is built with the recognition.
 #ifdef ARDENO_WITH_VISION
+  // The reading runs off the window's thread: the window stays responsive, the steps done are
+  // shown beside the buttons, and Rozpoznat waits until the reading ends.
   void Recognize();
+  bool IsReading() const { return m_reading != nullptr; }
   void WriteProposedGroups();
   // "Vrátit opravu": the last correction of the reading (a spot clicked, a spot or group dragged)
   // taken back.
@@ -170,6 +175,9 @@ class PhotoDrawingWindow : public QWidget {
   std::array<std::optional<QPoint>, 3> m_rowPixels{};
   std::map<int, std::array<std::optional<QPoint>, 3>> m_pendingPixels;
   DrawingRecognition m_recognition;
+  QThread* m_reading = nullptr;
+  QToolButton* m_recognize = nullptr;
+  QCheckBox* m_solarAxisDrawn = nullptr;
   QToolButton* m_writeProposed = nullptr;
   QToolButton* m_undoCorrection = nullptr;
   // Where the press of a correction of the reading was, until its release.

@@ -3,8 +3,11 @@
 // drawing read by itself, its spots and groups corrected by clicks and drags (each undone by
 // "Vrátit opravu"), and the groups stored as one step of the record's history.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QThread>
 #include <QToolButton>
+#include <memory>
 
 #include "core/photo/proposed_groups.h"
 #include "core/solar/ephemeris.h"
@@ -20,6 +23,7 @@ constexpr int kDragPixels = 6;
 }  // namespace
 
 void PhotoDrawingWindow::Recognize() {
+  if (m_reading != nullptr) return;
   const Database& db = m_ctx.Db;
   const std::optional<SolarEphemeris> eph =
       db.HasCurrentRecord() ? RecordEphemeris(db.Record(db.CurrentIndex)) : std::nullopt;
@@ -27,17 +31,44 @@ void PhotoDrawingWindow::Recognize() {
     m_ctx.Msg.ShowMessageText(QString::fromStdString(CoreText("PhotoEntry", kRecordFirstMessage)));
     return;
   }
-  // The north marked by hand, when it was, is taken before a drawn axis.
+  // The north marked by hand, when it was, is taken before a drawn line.
   const std::optional<double> north =
       m_calibration.IsCalibrated() ? std::optional(m_calibration.Rotation) : std::nullopt;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const std::optional<QString> failure = m_recognition.Read(m_loaded, *eph, north);
-  QApplication::restoreOverrideCursor();
-  if (failure) {
-    m_ctx.Msg.ShowMessageText(*failure);
-    return;
-  }
-  ShowRecognition();
+  const QImage picture = m_loaded;
+  const bool solarAxis = m_solarAxisDrawn->isChecked();
+  auto result = std::make_shared<PictureReading>();
+  // Steps reach the window through its event queue, dropped once the window is gone.
+  auto progress = [this](int step) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, step] {
+          m_targetLabel->setText(
+              tr("Rozpoznávání: krok %1 ze %2").arg(step).arg(DrawingRecognition::kSteps));
+        },
+        Qt::QueuedConnection);
+  };
+  m_reading = QThread::create([=, eph = *eph] {
+    *result = DrawingRecognition::ReadPicture(picture, eph, north, solarAxis, progress);
+  });
+  m_recognize->setEnabled(false);
+  m_targetLabel->setText(tr("Rozpoznávání: krok %1 ze %2").arg(0).arg(DrawingRecognition::kSteps));
+  connect(m_reading, &QThread::finished, this, [this, result, picture, eph = *eph] {
+    m_reading->deleteLater();
+    m_reading = nullptr;
+    m_recognize->setEnabled(true);
+    // A picture opened or mirrored meanwhile: the reading's pixels are not where it shows.
+    if (picture.cacheKey() != m_loaded.cacheKey()) {
+      ShowTargetRecord();
+      return;
+    }
+    if (const std::optional<QString> failure = m_recognition.Take(std::move(*result), eph)) {
+      ShowTargetRecord();
+      m_ctx.Msg.ShowMessageText(*failure);
+      return;
+    }
+    ShowRecognition();
+  });
+  m_reading->start();
 }
 
 void PhotoDrawingWindow::CorrectRecognition(QPoint from, QPoint to) {

@@ -96,8 +96,8 @@ TEST(CheapestLinks, LeastSumOnRandomTables) {
     std::vector<int> uses(to, 0);
     for (const auto& l : links)
       if (l) ASSERT_EQ(++uses[*l], 1) << "a group linked twice in round " << round;
-    EXPECT_NEAR(SumOf(links, to, allowed, unlinked),
-                LeastSumByTrying(from, to, allowed, unlinked), 1e-9)
+    EXPECT_NEAR(SumOf(links, to, allowed, unlinked), LeastSumByTrying(from, to, allowed, unlinked),
+                1e-9)
         << "round " << round;
   }
 }

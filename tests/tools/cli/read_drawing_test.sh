@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli read-drawing on the stored photographed drawings (tests/data/vision, each with the
 # truth the drawing generator wrote): the disk line, the header, one line per group as drawn; a
-# drawing without its axis asks for --north; damaged, empty, huge and non-image files are refused
+# drawing without its axis asks for --north; the Sun's axis drawn is read with --solar-axis; damaged, empty, huge and non-image files are refused
 # with a message and nothing is written.
 # Usage: read_drawing_test.sh ARDENO-CLI DATA-DIR
 set -u
@@ -69,6 +69,19 @@ grep -q -- "--north" "$work/noaxis.err" || fail "noaxis: message \"$(cat "$work/
 "$cli" read-drawing "$data/noaxis.jpg" "$date" "$time" --north "$north" >"$work/noaxis.out" ||
   fail "noaxis: --north $north refused"
 check_reading noaxis "$work/noaxis.out" "$data/noaxis.txt"
+
+# The Sun's axis drawn instead of the north-south line (3 March 2016, P = -22 degrees): with
+# --solar-axis, P is taken off and north is the truth's; read as a north-south line, north is P off.
+read -r date time <<<"$(moment "$data/solaraxis.txt")"
+"$cli" read-drawing "$data/solaraxis.jpg" "$date" "$time" --solar-axis >"$work/solaraxis.out" ||
+  fail "solaraxis: refused with --solar-axis"
+check_reading solaraxis "$work/solaraxis.out" "$data/solaraxis.txt"
+"$cli" read-drawing "$data/solaraxis.jpg" "$date" "$time" >"$work/asline.out" ||
+  fail "solaraxis: refused as a north-south line"
+awk -F';' -v want="$(truth_disk "$data/solaraxis.txt" | cut -d';' -f4)" 'NR == 1 {
+    d = $5 - want; if (d > 180) d -= 360; if (d < -180) d += 360
+    exit !(d < -20 && d > -25) }' "$work/asline.out" ||
+  fail "solaraxis: read as a north-south line, north not P off: $(head -1 "$work/asline.out")"
 
 # Files that are no drawing: refused in the language asked, nothing printed or written.
 : >"$work/empty.jpg"

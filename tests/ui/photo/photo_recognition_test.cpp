@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Rozpoznat" in the photo window on a stored scan of a paper drawing (with the truth its
-// generator wrote): the proposed groups drawn over the picture, a click that takes a spot away
-// and adds it back, and "Zapiš skupiny" storing the groups as one step that Ctrl+Z takes back.
+// generator wrote): the reading off the window's thread with its steps shown, the proposed
+// groups drawn over the picture, a click that takes a spot away and adds it back, the Sun's axis
+// drawn instead of the north-south line, and "Zapiš skupiny" storing the groups as one step that
+// Ctrl+Z takes back.
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <cmath>
 #include <fstream>
+#include <memory>
 #include <set>
 
 #include "support/app_run.h"
@@ -50,14 +57,23 @@ struct Fixture {
   AppRun run{PathFromText(dir.path())};
   PhotoDrawingWindow window{run.Ctx};
 
-  Fixture() {
-    ObservationRecord drawing = DatedRecord({2010, 3, 3});
-    drawing.SetTimeUT(1133);
+  explicit Fixture(const QString& picture = kScan, CalendarDate date = {2010, 3, 3},
+                   std::uint16_t timeUT = 1133) {
+    ObservationRecord drawing = DatedRecord(date);
+    drawing.SetTimeUT(timeUT);
     run.Db = DatabaseOf({drawing});
     run.Db.ChooseRecord(1);
     run.Ctx.History.Reset(run.Db);
     window.resize(1000, 700);
-    if (!window.OpenPicture(PathFromText(kScan))) qFatal("the scan does not open");
+    if (!window.OpenPicture(PathFromText(picture))) qFatal("the picture does not open");
+  }
+  // Rozpoznat, and the reading waited for as the user waits, the window's events flowing.
+  bool Recognized() {
+    window.Recognize();
+    QElapsedTimer waited;
+    waited.start();
+    while (window.IsReading() && waited.elapsed() < 60000) QTest::qWait(10);
+    return !window.IsReading();
   }
   int RecognizedMarks() const {
     int marks = 0;
@@ -84,7 +100,16 @@ class PhotoRecognitionTest : public QObject {
     const Truth truth = ReadTruth();
     QVERIFY(truth.Spots > 0);
     QVERIFY(!f.window.findChild<QToolButton*>("zapisskupiny")->isEnabled());
-    f.window.findChild<QToolButton*>("rozpoznat")->click();
+    auto* recognize = f.window.findChild<QToolButton*>("rozpoznat");
+    recognize->click();
+    // The reading runs beside the window: the button waits, the steps are shown.
+    QVERIFY(f.window.IsReading());
+    QVERIFY(!recognize->isEnabled());
+    QLabel* target = f.window.findChild<QLabel*>("Label10");
+    QVERIFY(target != nullptr);
+    QVERIFY2(target->text().contains("krok"), qPrintable(target->text()));
+    QTRY_VERIFY_WITH_TIMEOUT(!f.window.IsReading(), 60000);
+    QVERIFY(recognize->isEnabled());
     QVERIFY2(f.run.Msg.ShownMessages.isEmpty(), qPrintable(f.run.Msg.ShownMessages.join('\n')));
     const DrawingRecognition& read = f.window.Recognition();
     QCOMPARE(static_cast<int>(read.Groups().size()), truth.Groups);
@@ -97,7 +122,7 @@ class PhotoRecognitionTest : public QObject {
 
   void AClickTakesASpotAwayAndAddsItBack() {
     Fixture f;
-    f.window.Recognize();
+    QVERIFY(f.Recognized());
     const std::size_t spots = f.window.Recognition().Spots().size();
     QVERIFY(spots > 0);
     const QPoint at = f.window.Recognition().Spots().front().Pixel;
@@ -112,7 +137,7 @@ class PhotoRecognitionTest : public QObject {
   // joins; onto the empty disk it takes a group of its own. "Vrátit opravu" takes each back.
   void DragsCorrectTheGroupsAndAreUndone() {
     Fixture f;
-    f.window.Recognize();
+    QVERIFY(f.Recognized());
     auto* undo = f.window.findChild<QToolButton*>("vratitopravu");
     QVERIFY(undo != nullptr && !undo->isEnabled());
     const std::vector<int> read = f.window.Recognition().GroupOfSpots();
@@ -154,7 +179,7 @@ class PhotoRecognitionTest : public QObject {
 
   void WritesTheGroupsAsOneStepTakenBackByUndo() {
     Fixture f;
-    f.window.Recognize();
+    QVERIFY(f.Recognized());
     const int proposed = static_cast<int>(f.window.Recognition().Groups().size());
     QVERIFY(proposed > 0);
     f.window.findChild<QToolButton*>("zapisskupiny")->click();
@@ -172,10 +197,42 @@ class PhotoRecognitionTest : public QObject {
     QCOMPARE(f.run.Db.Record(1).GroupCount(), 0);
   }
 
+  // The Sun's axis drawn through the centre (3 March 2016, P = -22 degrees): with "Osa Slunce"
+  // ticked, P is taken off and north is the drawing's; the spots lie where they were drawn.
+  void TakesPOffADrawnSolarAxisWhenTicked() {
+    Fixture f(QStringLiteral(ARDENO_TEST_DATA "/vision/solaraxis.jpg"), {2016, 3, 3}, 1411);
+    std::ifstream in(ARDENO_TEST_DATA "/vision/solaraxis.txt");
+    double truthNorth = -1;
+    for (std::string line; std::getline(in, line);)
+      if (line.starts_with("disk;")) truthNorth = std::stod(line.substr(line.rfind(';') + 1));
+    QVERIFY(truthNorth >= 0);
+    const auto northOff = [&] {
+      return std::fabs(std::remainder(f.window.Recognition().Disk().Rotation - truthNorth, 360.0));
+    };
+    QVERIFY(f.Recognized());
+    QVERIFY2(northOff() > 20, qPrintable(QString::number(northOff())));
+    auto* axis = f.window.findChild<QCheckBox*>("osanazakresu");
+    QVERIFY(axis != nullptr);
+    axis->setChecked(true);
+    QVERIFY(f.Recognized());
+    QVERIFY2(northOff() < 2, qPrintable(QString::number(northOff())));
+    QCOMPARE(static_cast<int>(f.window.Recognition().Groups().size()), 3);
+  }
+
+  // Closing the window while it reads: the reading ends first, nothing is left to report to.
+  void ClosingWhileReadingIsSafe() {
+    auto f = std::make_unique<Fixture>();
+    f->window.Recognize();
+    QVERIFY(f->window.IsReading());
+    f.reset();
+    QTest::qWait(50);
+  }
+
   void WithoutAChosenDrawingNothingIsRead() {
     Fixture f;
     f.run.Db.CurrentIndex = 0;
     f.window.Recognize();
+    QVERIFY(!f.window.IsReading());
     QVERIFY(!f.run.Msg.ShownMessages.isEmpty());
     QVERIFY(!f.window.Recognition().HasReading());
   }

@@ -2,6 +2,7 @@
 // ardeno-cli read-drawing: a photographed or scanned paper drawing read by itself. Prints the disk
 // found (centre and radius in pixels, north in degrees clockwise from the picture's up) and the
 // groups proposed from its spots, one CSV line per group.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -20,8 +21,8 @@
 namespace ardeno::cli {
 namespace {
 
-constexpr const char* kUsage =
-    CoreTextNoop("ardeno-cli", "read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ]");
+constexpr const char* kUsage = CoreTextNoop(
+    "ardeno-cli", "read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ] [--solar-axis]");
 
 std::optional<std::uint16_t> ParseTimeUT(const std::string& text) {
   if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string::npos)
@@ -76,6 +77,13 @@ const char* ImageProblemMessage(vision::ImageProblem problem) {
 
 int ReadDrawingCommand(const std::vector<std::string>& args) {
   std::vector<std::string> words = args;
+  // The line drawn through the centre is the Sun's axis, not the north-south line.
+  vision::DrawnLine drawn = vision::DrawnLine::NorthSouth;
+  if (const auto axis = std::find(words.begin(), words.end(), "--solar-axis");
+      axis != words.end()) {
+    drawn = vision::DrawnLine::SolarAxis;
+    words.erase(axis);
+  }
   std::optional<double> north;
   for (std::size_t i = 0; i < words.size(); ++i) {
     if (words[i] != "--north") continue;
@@ -103,7 +111,8 @@ int ReadDrawingCommand(const std::vector<std::string>& args) {
   const vision::LoadedImage image = vision::LoadDrawingImage(words[0]);
   if (image.Problem != vision::ImageProblem::None)
     return Fail(ImageProblemMessage(image.Problem), words[0]);
-  const vision::DrawingReading reading = vision::ReadDrawing(image, Ephemeris(*date, *time), north);
+  const vision::DrawingReading reading =
+      vision::ReadDrawing(image, Ephemeris(*date, *time), north, {}, drawn);
   if (reading.Outcome == vision::ReadingOutcome::NoDisk)
     return Fail(CoreTextNoop("ardeno-cli", "Na obrázku %1 se nepodařilo najít kotouč zákresu."),
                 words[0]);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-paper-drawings: records of a data file drawn on paper and photographed, for testing the
 // reading of photographed drawings.
-//   ardeno-paper-drawings [OPTIONS] DATAFILE OUTDIR COUNT [SEED]  writes NNN.jpg and NNN.txt
-//   (truth) ardeno-paper-drawings --measure DATAFILE COUNT [SEED]          reads them and prints
-//   the figures
-// OPTIONS: --scanner or --phone (else one in four scanned), --no-axis, --size PIXELS (the longer
-// side, 4000 unless given).
+//   ardeno-paper-drawings [OPTIONS] DATAFILE OUTDIR COUNT [SEED]
+//     writes NNN.jpg and NNN.txt (truth);
+//   ardeno-paper-drawings --measure [OPTIONS] DATAFILE COUNT [SEED]
+//     reads them and prints the figures.
+// OPTIONS: --scanner or --phone (else one in four scanned), --no-axis, --solar-axis (the Sun's
+// axis drawn instead of the north-south line, and read as such), --size PIXELS (the longer side,
+// 4000 unless given).
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -32,9 +34,9 @@ using namespace ardeno;
 constexpr int kLongSide = 4000;
 
 int Usage() {
-  std::cerr << "ardeno-paper-drawings [--scanner|--phone] [--no-axis] [--size PIXELS] DATAFILE "
-               "OUTDIR COUNT [SEED]\n"
-               "ardeno-paper-drawings --measure DATAFILE COUNT [SEED]\n";
+  std::cerr << "ardeno-paper-drawings [OPTIONS] DATAFILE OUTDIR COUNT [SEED]\n"
+               "ardeno-paper-drawings --measure [OPTIONS] DATAFILE COUNT [SEED]\n"
+               "OPTIONS: --scanner|--phone, --no-axis, --solar-axis, --size PIXELS\n";
   return 1;
 }
 
@@ -47,13 +49,15 @@ int main(int argc, char* argv[]) {
   std::optional<paper::Capture> capture;
   paper::PaperStyle style;
   int longSide = kLongSide;
-  while (!measure && !args.empty() && args[0].rfind("--", 0) == 0) {
+  while (!args.empty() && args[0].rfind("--", 0) == 0) {
     if (args[0] == "--scanner")
       capture = paper::Capture::Scanner;
     else if (args[0] == "--phone")
       capture = paper::Capture::Phone;
     else if (args[0] == "--no-axis")
       style.Axis = false;
+    else if (args[0] == "--solar-axis")
+      style.SolarAxis = true;
     else if (args[0] == "--size" && args.size() > 1) {
       longSide = std::atoi(args[1].c_str());
       if (longSide < 500 || longSide > 8000) return Usage();
@@ -101,7 +105,9 @@ int main(int argc, char* argv[]) {
     }
     const auto start = std::chrono::steady_clock::now();
     const vision::LoadedImage image = vision::DecodeDrawingImage(made.Picture.Jpeg);
-    const vision::DrawingReading reading = vision::ReadDrawing(image, made.Eph, std::nullopt);
+    const vision::DrawingReading reading = vision::ReadDrawing(
+        image, made.Eph, std::nullopt, {},
+        style.SolarAxis ? vision::DrawnLine::SolarAxis : vision::DrawnLine::NorthSouth);
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     scores.push_back(paper::ScoreReading(made.Drawing, made.Picture.Truth, reading, made.Eph));
   }

@@ -289,7 +289,11 @@ PaperDrawing DrawOnPaper(const ObservationRecord& record, const SolarEphemeris& 
   const double circleWidth = random.Chance(0.3) ? random.Uniform(0.6, 1.0) : hand.Line;
   DrawCircle(drawing.Sheet, hand, circleWidth, random);
   drawing.AxisDrawn = style.Axis;
-  if (style.Axis) DrawAxis(drawing.Sheet, hand, random);
+  if (style.Axis) {
+    Hand axis = hand;
+    if (style.SolarAxis) axis.North += eph.EphP;
+    DrawAxis(drawing.Sheet, axis, random);
+  }
   if (random.Chance(style.FaculaChance)) DrawFaculae(drawing.Sheet, hand, record);
 
   std::vector<Plan> plans;

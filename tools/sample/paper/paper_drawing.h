@@ -36,6 +36,9 @@ struct PaperDrawing {
 // What goes on the sheet besides the disk and the spots.
 struct PaperStyle {
   bool Axis = true;  // the north-south line with its mark
+  // The line drawn is the Sun's rotation axis instead, P degrees from north, its north pole
+  // marked.
+  bool SolarAxis = false;
   double GridChance = 0.3;
   double FaculaChance = 0.5;
 };
