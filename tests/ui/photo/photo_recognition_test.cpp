@@ -4,6 +4,7 @@
 // groups drawn over the picture, a click that takes a spot away and adds it back, the Sun's axis
 // drawn instead of the north-south line, and "Zapiš skupiny" storing the groups as one step that
 // Ctrl+Z takes back.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -217,6 +218,27 @@ class PhotoRecognitionTest : public QObject {
     QVERIFY(f.Recognized());
     QVERIFY2(northOff() < 2, qPrintable(QString::number(northOff())));
     QCOMPARE(static_cast<int>(f.window.Recognition().Groups().size()), 3);
+  }
+
+  // In a 1024-pixel screen's frame every button and box of the bar keeps its whole caption.
+  void EveryCaptionWholeAt1024() {
+    Fixture f;
+    f.window.resize(1000, 650);
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    // Not widened by the layout beyond the screen's frame.
+    QCOMPARE(f.window.width(), 1000);
+    int checked = 0;
+    for (QAbstractButton* b : f.window.findChildren<QAbstractButton*>()) {
+      if (!b->isVisible() || b->text().isEmpty()) continue;
+      ++checked;
+      QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(QString("%1: %2 of %3 px")
+                                                                   .arg(b->text())
+                                                                   .arg(b->width())
+                                                                   .arg(b->sizeHint().width())));
+      QVERIFY2(b->geometry().right() < b->parentWidget()->width(), qPrintable(b->text()));
+    }
+    QVERIFY(checked >= 12);
   }
 
   // Closing the window while it reads: the reading ends first, nothing is left to report to.
