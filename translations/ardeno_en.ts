@@ -5129,16 +5129,20 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>Station place: latitude (-90 to 90) and longitude (-180 to 180) in degrees, for example 49.91 and 14.78; both or neither.</translation>
     </message>
     <message>
-        <source>Údaje stanice jsou každý na jednom řádku, bez tabulátorů.</source>
-        <translation>Each station value is one line, without tabs.</translation>
-    </message>
-    <message>
         <source>Kód stanice pro SIDC má nejvýš 20 znaků bez diakritiky.</source>
         <translation>The station&apos;s SIDC code has at most 20 characters without diacritics.</translation>
     </message>
     <message>
         <source>Zpráva pro SIDC potřebuje kód stanice. Zadejte ho jednou ve formuláři Stanice (menu Zadávání → Stanice); každá další zpráva ho převezme.</source>
         <translation>The SIDC report needs the station&apos;s code. Enter it once in the Station form (menu Entry → Station); every later report takes it from there.</translation>
+    </message>
+    <message>
+        <source>%1, řádek %2</source>
+        <translation>%1, line %2</translation>
+    </message>
+    <message>
+        <source>Údaje stanice jsou každý na jednom řádku, bez tabulátorů: %1.</source>
+        <translation>Each station value is one line, without tabs: %1.</translation>
     </message>
 </context>
 <context>

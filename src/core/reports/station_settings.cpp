@@ -121,16 +121,30 @@ StationSettingsReading ReadStationSettings(const fs::path& progDir) {
 
 std::vector<std::string> CheckStationSettings(const StationSettings& s) {
   std::vector<std::string> problems;
-  std::vector<const std::string*> texts = {&s.Name,         &s.Number,   &s.SidcCode,
-                                           &s.UsspsStation, &s.Latitude, &s.Longitude,
-                                           &s.AavsoObserver};
-  for (const auto line : kDescriptionLines) texts.push_back(&(s.*line));
-  for (const std::string* text : texts) {
-    if (HasControlCharacters(*text)) {
-      problems.push_back(
-          CoreText("StationSettings", "Údaje stanice jsou každý na jednom řádku, bez tabulátorů."));
-      break;
-    }
+  // Each field named by the file and line it goes to, as the form's hints name it: a line read
+  // from a damaged file shows where to clear it.
+  struct Field {
+    const std::string* Text;
+    const char* File;
+    std::size_t Line;  // 0: the whole file
+  };
+  std::vector<Field> fields = {
+      {&s.Name, kCsvStationFileName, 1},           {&s.Number, kCsvStationFileName, 2},
+      {&s.UsspsStation, kNetworkCodesFileName, 1}, {&s.AavsoObserver, kNetworkCodesFileName, 2},
+      {&s.SidcCode, kNetworkCodesFileName, 3},     {&s.Latitude, kStationFileName, 0},
+      {&s.Longitude, kStationFileName, 0}};
+  for (std::size_t i = 0; i < kDescriptionLines.size(); ++i)
+    fields.push_back({&(s.*kDescriptionLines[i]), kDescriptionFileName, i + 1});
+  for (const Field& field : fields) {
+    if (!HasControlCharacters(*field.Text)) continue;
+    const std::string place = field.Line == 0
+                                  ? std::string(field.File)
+                                  : FillText(CoreText("StationSettings", "%1, řádek %2"),
+                                             {field.File, std::to_string(field.Line)});
+    problems.push_back(
+        FillText(CoreText("StationSettings",
+                          "Údaje stanice jsou každý na jednom řádku, bez tabulátorů: %1."),
+                 {place}));
   }
   if (s.SidcCode.size() > kMaxSidcCodeLength ||
       std::any_of(s.SidcCode.begin(), s.SidcCode.end(),
@@ -147,7 +161,12 @@ std::vector<std::string> CheckStationSettings(const StationSettings& s) {
 
 Refusal WriteStationSettings(const fs::path& progDir, const StationSettings& s) {
   const std::vector<std::string> problems = CheckStationSettings(s);
-  if (!problems.empty()) return problems.front();
+  if (!problems.empty()) {
+    // Every refusal at once, a line each, as the form shows them in one message.
+    std::string all = problems.front();
+    for (std::size_t i = 1; i < problems.size(); ++i) all += "\n" + problems[i];
+    return all;
+  }
   std::vector<std::pair<fs::path, std::string>> files;
   try {
     // Each file is rewritten only when what it says changes, so a station that sends nothing to

@@ -44,7 +44,8 @@ StationSettingsReading ReadStationSettings(const std::filesystem::path& progDir)
 std::vector<std::string> CheckStationSettings(const StationSettings& settings);
 
 // Checks, then rewrites the files whose content changes, all of them or none (a temporary file
-// and a rename each); lines the form does not show are kept.
+// and a rename each); lines the form does not show are kept. A refusal lists every problem of
+// CheckStationSettings, a line each.
 Refusal WriteStationSettings(const std::filesystem::path& progDir, const StationSettings& settings);
 
 // The code as it heads the SIDC report's second line: followed by a blank before "(CZECH REP.)",

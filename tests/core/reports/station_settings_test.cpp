@@ -122,6 +122,23 @@ TEST(StationSettings, ARefusedValueWritesNoFile) {
   }
 }
 
+// A line read from a damaged file (a tab typed by hand in Popis.txt) stops the save: the message
+// names the file and line, as the form's hint of that field does, and only that one.
+TEST(StationSettings, ALineWithATabIsNamedByItsFileAndLine) {
+  StationSettings s = Ondrejov();
+  s.CvInstrument = "Refraktor\t150/2250";
+  s.Name = "Ondřejov\x01";
+  const std::vector<std::string> problems = CheckStationSettings(s);
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0],
+            "Údaje stanice jsou každý na jednom řádku, bez tabulátorů: DataproCSV.txt, řádek 1.");
+  EXPECT_EQ(problems[1],
+            "Údaje stanice jsou každý na jednom řádku, bez tabulátorů: Popis.txt, řádek 5.");
+  const test::TempFolder prog;
+  EXPECT_EQ(WriteStationSettings(prog.Path(), s), problems[0] + "\n" + problems[1]);
+  EXPECT_TRUE(fs::is_empty(prog.Path()));
+}
+
 TEST(StationSettings, TheSidcReportAsksOnlyForTheMissingCode) {
   StationSettings s;
   EXPECT_TRUE(MissingForSidcReport(s));
