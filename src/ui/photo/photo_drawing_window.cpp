@@ -105,8 +105,12 @@ PhotoDrawingWindow::PhotoDrawingWindow(AppContext& context, QWidget* parent)
 
 PhotoDrawingWindow::~PhotoDrawingWindow() {
 #ifdef ARDENO_WITH_VISION
-  // A reading still running ends before the window it reports to (a second or two).
-  if (m_reading != nullptr) m_reading->wait();
+  // A reading still running ends before the window it reports to (a second or two); its end is
+  // then reported to no one, so its thread goes with the window.
+  if (m_reading != nullptr) {
+    m_reading->wait();
+    delete m_reading;
+  }
 #endif
 }
 
