@@ -3,7 +3,7 @@
 // reading of photographed drawings.
 //   ardeno-paper-drawings [OPTIONS] DATAFILE OUTDIR COUNT [SEED]  writes NNN.jpg and NNN.txt
 //   (truth) ardeno-paper-drawings --measure DATAFILE COUNT [SEED]          reads them and prints
-//   the figures
+//   the figures; --measure --each ... also one line per drawing on standard error
 // OPTIONS: --scanner or --phone (else one in four scanned), --no-axis, --size PIXELS (the longer
 // side, 4000 unless given).
 #include <chrono>
@@ -34,7 +34,7 @@ constexpr int kLongSide = 4000;
 int Usage() {
   std::cerr << "ardeno-paper-drawings [--scanner|--phone] [--no-axis] [--size PIXELS] DATAFILE "
                "OUTDIR COUNT [SEED]\n"
-               "ardeno-paper-drawings --measure DATAFILE COUNT [SEED]\n";
+               "ardeno-paper-drawings --measure [--each] DATAFILE COUNT [SEED]\n";
   return 1;
 }
 
@@ -44,6 +44,8 @@ int main(int argc, char* argv[]) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const bool measure = !args.empty() && args[0] == "--measure";
   if (measure) args.erase(args.begin());
+  const bool each = measure && !args.empty() && args[0] == "--each";
+  if (each) args.erase(args.begin());
   std::optional<paper::Capture> capture;
   paper::PaperStyle style;
   int longSide = kLongSide;
@@ -104,6 +106,7 @@ int main(int argc, char* argv[]) {
     const vision::DrawingReading reading = vision::ReadDrawing(image, made.Eph, std::nullopt);
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     scores.push_back(paper::ScoreReading(made.Drawing, made.Picture.Truth, reading, made.Eph));
+    if (each) std::cerr << i + 1 << ": " << paper::ScoreLine(scores.back()) << "\n";
   }
   if (measure)
     std::cout << paper::SummaryTable(scores, seconds / static_cast<double>(scores.size()));
