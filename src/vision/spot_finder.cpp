@@ -142,8 +142,8 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
     cv::Mat near;
     cv::dilate(mine, near, aroundBlob);
     const int leaving = cv::countNonZero(near & joined & ~reached);
-    if (IsKnotOfLines(joined, cv::Point2d(m.m10 / m.m00, m.m01 / m.m00),
-                      static_cast<double>(leaving) / cv::countNonZero(reached)))
+    const double reachedArea = cv::countNonZero(reached);
+    if (IsKnotOfLines(joined, cv::Point2d(m.m10 / m.m00, m.m01 / m.m00), leaving / reachedArea))
       continue;
     Umbra umbra;
     umbra.Centre = cv::Point2d(roi.x + m.m10 / m.m00, roi.y + m.m01 / m.m00);
