@@ -35,6 +35,9 @@ constexpr double kMostLeavingInk = 0.7;
 constexpr double kStrokeCircle = 9;
 constexpr double kLeastStrokeInk = 0.2;
 constexpr double kStraightThrough = 120;  // degrees between the two strokes, at least
+// An umbra is filled darker than a single stroke: a blob this much darker than the lines leaving
+// it is an umbra touching a line (a facular outline drawn over a group), never a knot.
+constexpr double kDarkerThanLines = 40;
 // A penumbra is a hole in the ink next to the umbra, larger than a gap in the graphite, smaller
 // than a grid cell or a facular outline, and not many times the umbra.
 constexpr int kLeastPenumbraHole = 12;
@@ -141,9 +144,14 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
     const cv::Mat joined = strokes(roi) == strokes.at<int>(roi.y + inCore.y, roi.x + inCore.x);
     cv::Mat near;
     cv::dilate(mine, near, aroundBlob);
-    const int leaving = cv::countNonZero(near & joined & ~reached);
+    const cv::Mat leavingInk = near & joined & ~reached;
+    const int leaving = cv::countNonZero(leavingInk);
     const double reachedArea = cv::countNonZero(reached);
-    if (IsKnotOfLines(joined, cv::Point2d(m.m10 / m.m00, m.m01 / m.m00), leaving / reachedArea))
+    const bool darkerThanLines =
+        leaving > 0 && cv::mean(canonical(roi), mine)[0] <
+                           cv::mean(canonical(roi), leavingInk)[0] - kDarkerThanLines;
+    if (!darkerThanLines &&
+        IsKnotOfLines(joined, cv::Point2d(m.m10 / m.m00, m.m01 / m.m00), leaving / reachedArea))
       continue;
     Umbra umbra;
     umbra.Centre = cv::Point2d(roi.x + m.m10 / m.m00, roi.y + m.m01 / m.m00);

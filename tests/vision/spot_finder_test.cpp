@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Umbrae told from knots of lines on a canonical picture drawn here: the written digits of group
 // numbers and outlines touching each other are as dark and as deep as a small umbra, but lines
-// leave them; an umbra on a line keeps the line passing through.
+// leave them; an umbra on a line keeps the line passing through, and one where a line ends is
+// filled darker than the line.
 #include "vision/spot_finder.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +64,7 @@ TEST(FindSpotsTest, WrittenDigitsAreNoUmbrae) {
   EXPECT_EQ(spots.size(), pores.size());
 }
 
-TEST(FindSpotsTest, OutlinesTouchingAreNoUmbraButAnUmbraOnALineIsOne) {
+TEST(FindSpotsTest, OutlinesTouchingAreNoUmbraButAnUmbraOnALineOrAtItsEndIsOne) {
   cv::Mat canonical = DrawnDisk();
   // A facular outline drawn across a penumbra's outline, as observers draw them over each other.
   cv::ellipse(canonical, {600, 1000}, {14, 10}, 20, 0, 360, cv::Scalar(kPencil), 2, cv::LINE_AA);
@@ -74,10 +75,16 @@ TEST(FindSpotsTest, OutlinesTouchingAreNoUmbraButAnUmbraOnALineIsOne) {
   cv::line(canonical, {900, 500}, {1100, 1300}, cv::Scalar(kPencil), 2, cv::LINE_AA);
   const cv::Point onLine(1000, 900);
   Pore(canonical, onLine);
+  // A pore where a line drawn up to it ends (an outline's stroke, a pointer to the group): one
+  // stroke leaves it, as from a digit's knot, but it is filled darker than the stroke.
+  const cv::Point lineEnd(800, 1200);
+  cv::line(canonical, lineEnd, {835, 1190}, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  Pore(canonical, lineEnd);
   const std::vector<vision::FoundSpot> spots = Smoothed(canonical);
   EXPECT_TRUE(FoundAt(spots, {600, 1000}));
   EXPECT_TRUE(FoundAt(spots, onLine));
-  EXPECT_EQ(spots.size(), 2u);
+  EXPECT_TRUE(FoundAt(spots, lineEnd));
+  EXPECT_EQ(spots.size(), 3u);
 }
 
 }  // namespace
