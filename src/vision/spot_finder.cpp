@@ -37,7 +37,7 @@ constexpr double kLeastStrokeInk = 0.2;
 constexpr double kStraightThrough = 120;  // degrees between the two strokes, at least
 // An umbra is filled darker than a single stroke: a blob this much darker than the lines leaving
 // it is an umbra touching a line (a facular outline drawn over a group), never a knot.
-constexpr double kDarkerThanLines = 40;
+constexpr double kDarkerThanLines = 25;
 // A penumbra is a hole in the ink next to the umbra, larger than a gap in the graphite, smaller
 // than a grid cell or a facular outline, and not many times the umbra.
 constexpr int kLeastPenumbraHole = 12;
