@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 #include <opencv2/imgproc.hpp>
 #include <random>
 #include <vector>
@@ -16,6 +17,7 @@ namespace {
 constexpr int kMaxPoints = 6000;
 constexpr int kCircleTrials = 700;
 constexpr int kCoverageBins = 72;
+constexpr std::size_t kLongestPieces = 40;
 // The limb is searched this share of the radius either side of the fitted circle.
 constexpr double kLimbWindow = 0.06;
 constexpr int kLimbRays = 720;
@@ -35,34 +37,64 @@ std::optional<Circle> CircleThrough(const cv::Point2d& a, const cv::Point2d& b,
   return Circle{centre, cv::norm(a - centre)};
 }
 
-// The circle with most of the ink on it, counted by how much of its turn is covered.
-std::optional<Circle> BestCircle(const std::vector<cv::Point2d>& points, double largest) {
+// How well a circle fits the ink: the points on it, weighted by how much of its turn they cover
+// (a whole circle beats a longer arc of a grid line or a cluster of text).
+double CircleScore(const Circle& circle, const std::vector<cv::Point2d>& points) {
+  const double band = 0.03 * circle.Radius + 1;
+  std::vector<char> covered(kCoverageBins, 0);
+  int inliers = 0;
+  for (const cv::Point2d& p : points) {
+    const cv::Point2d d = p - circle.Centre;
+    if (std::fabs(std::hypot(d.x, d.y) - circle.Radius) > band) continue;
+    ++inliers;
+    const double turn = (std::atan2(d.y, d.x) + std::numbers::pi) / (2 * std::numbers::pi);
+    covered[static_cast<std::size_t>(std::min(kCoverageBins - 1.0, turn * kCoverageBins))] = 1;
+  }
+  const int bins = static_cast<int>(std::count(covered.begin(), covered.end(), 1));
+  return static_cast<double>(bins) * bins * inliers;
+}
+
+// The circle through a long piece of line, by least squares (a piece of a broken limb gives the
+// limb's circle even where random triples of points seldom all fall on the limb).
+std::optional<Circle> CircleAlong(const std::vector<cv::Point>& line) {
+  double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0, sz = 0, sxz = 0, syz = 0;
+  const double n = static_cast<double>(line.size());
+  for (const cv::Point& p : line) {
+    const double x = p.x, y = p.y, z = x * x + y * y;
+    sx += x, sy += y, sxx += x * x, syy += y * y, sxy += x * y, sz += z, sxz += x * z, syz += y * z;
+  }
+  // x^2 + y^2 + D x + E y + F = 0
+  const cv::Matx33d a(sxx, sxy, sx, sxy, syy, sy, sx, sy, n);
+  const cv::Vec3d b(-sxz, -syz, -sz);
+  cv::Vec3d d;
+  if (!cv::solve(a, b, d, cv::DECOMP_CHOLESKY)) return std::nullopt;
+  const cv::Point2d centre(-d[0] / 2, -d[1] / 2);
+  const double r2 = centre.dot(centre) - d[2];
+  if (r2 <= 0) return std::nullopt;
+  return Circle{centre, std::sqrt(r2)};
+}
+
+// The circle with most of the ink on it: tried through random triples of points and along the
+// longest pieces of line.
+std::optional<Circle> BestCircle(const std::vector<cv::Point2d>& points,
+                                 const std::vector<std::vector<cv::Point>>& pieces,
+                                 double largest) {
   if (points.size() < 20) return std::nullopt;
   std::mt19937 random(12345);
   std::uniform_int_distribution<std::size_t> pick(0, points.size() - 1);
   std::optional<Circle> best;
   double bestScore = 0;
-  for (int trial = 0; trial < kCircleTrials; ++trial) {
-    const auto circle =
-        CircleThrough(points[pick(random)], points[pick(random)], points[pick(random)]);
-    if (!circle || circle->Radius < 0.08 * largest || circle->Radius > 0.7 * largest) continue;
-    const double band = 0.03 * circle->Radius + 1;
-    std::vector<char> covered(kCoverageBins, 0);
-    int inliers = 0;
-    for (const cv::Point2d& p : points) {
-      const cv::Point2d d = p - circle->Centre;
-      if (std::fabs(std::hypot(d.x, d.y) - circle->Radius) > band) continue;
-      ++inliers;
-      const double turn = (std::atan2(d.y, d.x) + std::numbers::pi) / (2 * std::numbers::pi);
-      covered[static_cast<std::size_t>(std::min(kCoverageBins - 1.0, turn * kCoverageBins))] = 1;
-    }
-    const int bins = static_cast<int>(std::count(covered.begin(), covered.end(), 1));
-    const double score = static_cast<double>(bins) * bins * inliers;
+  const auto consider = [&](const std::optional<Circle>& circle) {
+    if (!circle || circle->Radius < 0.08 * largest || circle->Radius > 0.7 * largest) return;
+    const double score = CircleScore(*circle, points);
     if (score > bestScore) {
       bestScore = score;
       best = circle;
     }
-  }
+  };
+  for (int trial = 0; trial < kCircleTrials; ++trial)
+    consider(CircleThrough(points[pick(random)], points[pick(random)], points[pick(random)]));
+  for (const std::vector<cv::Point>& piece : pieces) consider(CircleAlong(piece));
   return best;
 }
 
@@ -189,7 +221,24 @@ std::optional<DiskFrame> FindDisk(const cv::Mat& even, const cv::Mat& ink,
       if (n++ % stride == 0) points.push_back(Apply(perspective, cv::Point2d(p.x, p.y)));
   }
   cv::Rect2d box = cv::boundingRect(std::vector<cv::Point2f>(points.begin(), points.end()));
-  const std::optional<Circle> circle = BestCircle(points, std::max(box.width, box.height));
+  // The longest pieces of line, in the frame the points are in.
+  std::vector<std::size_t> order(contours.size());
+  std::iota(order.begin(), order.end(), 0);
+  const std::size_t longest = std::min(order.size(), kLongestPieces);
+  std::partial_sort(
+      order.begin(), order.begin() + static_cast<long>(longest), order.end(),
+      [&](std::size_t a, std::size_t b) { return contours[a].size() > contours[b].size(); });
+  std::vector<std::vector<cv::Point>> pieces;
+  for (std::size_t i = 0; i < longest; ++i) {
+    if (contours[order[i]].size() < 30) break;
+    std::vector<cv::Point> piece;
+    for (const cv::Point& p : contours[order[i]]) {
+      const cv::Point2d q = Apply(perspective, cv::Point2d(p.x, p.y));
+      piece.emplace_back(static_cast<int>(std::lround(q.x)), static_cast<int>(std::lround(q.y)));
+    }
+    pieces.push_back(std::move(piece));
+  }
+  const std::optional<Circle> circle = BestCircle(points, pieces, std::max(box.width, box.height));
   if (!circle) return std::nullopt;
   const cv::RotatedRect start(cv::Point2f(circle->Centre),
                               cv::Size2f(2 * circle->Radius, 2 * circle->Radius), 0);

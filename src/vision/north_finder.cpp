@@ -22,6 +22,11 @@ constexpr double kMarkRatio = 1.4;
 // Directions through the centre with this much ink are fitted exactly, the most inked first.
 constexpr double kCandidateShare = 0.4;
 constexpr std::size_t kCandidates = 8;
+// Directions searched this many degrees apart, each at offsets up to this many pixels either side
+// of the centre.
+constexpr double kCandidateStep = 0.25;
+constexpr double kCandidateOffset = 15;
+constexpr double kCandidateStride = 7;  // pixels along the line between places looked at
 
 bool IsInk(const cv::Mat& m, double x, double y) {
   const int xi = static_cast<int>(std::lround(x)), yi = static_cast<int>(std::lround(y));
@@ -49,21 +54,22 @@ struct Line {
 
 // Share of the places along the line (from `from` to `to` radii; negative: the other end) that
 // are ink within a pixel across it.
-double InkShare(const cv::Mat& m, const Line& line, double from, double to) {
+double InkShare(const cv::Mat& m, const Line& line, double from, double to, double stride = 2) {
   int ink = 0, all = 0;
-  for (double r = from * kCanonicalRadius; r <= to * kCanonicalRadius; r += 2, ++all) {
-    bool found = false;
-    for (double o : {0.0, -1.2, 1.2}) {
-      const cv::Point2d p = line.At(r, o);
-      found = found || IsInk(m, p.x, p.y);
-    }
-    ink += found;
-  }
+  // The line's points step by step (this runs for every direction and offset searched).
+  const cv::Point2d start = line.At(from * kCanonicalRadius, 0);
+  const cv::Point2d step = line.At(from * kCanonicalRadius + stride, 0) - start;
+  const cv::Point2d side = line.At(from * kCanonicalRadius, 1.2) - start;
+  cv::Point2d p = start;
+  for (double r = from * kCanonicalRadius; r <= to * kCanonicalRadius;
+       r += stride, ++all, p += step)
+    ink += IsInk(m, p.x, p.y) || IsInk(m, p.x - side.x, p.y - side.y) ||
+           IsInk(m, p.x + side.x, p.y + side.y);
   return all == 0 ? 0 : static_cast<double>(ink) / all;
 }
 
-double InsideShare(const cv::Mat& m, const Line& line) {
-  return (InkShare(m, line, 0.06, 0.92) + InkShare(m, line, -0.92, -0.06)) / 2;
+double InsideShare(const cv::Mat& m, const Line& line, double stride = 2) {
+  return (InkShare(m, line, 0.06, 0.92, stride) + InkShare(m, line, -0.92, -0.06, stride)) / 2;
 }
 
 // The line to a fraction of a degree: the middle of the pencil across it at many places, and
@@ -129,19 +135,39 @@ int MarkInk(const cv::Mat& m, const Line& line, double end) {
 }  // namespace
 
 std::optional<DrawnAxis> FindDrawnAxis(const cv::Mat& canonical) {
-  // Directions with much ink along them through the centre, then each fitted exactly and kept
-  // when it also reaches past the limb at both ends.
-  std::vector<std::pair<double, double>> candidates;  // inside share, angle
-  for (double degrees = 0; degrees < 180; degrees += 0.5) {
-    const Line line{degrees * kDeg, 0};
-    const double inside = InsideShare(canonical, line);
-    if (inside >= kCandidateShare) candidates.emplace_back(inside, line.Angle);
+  // Directions with much ink along them near the centre, then each fitted exactly and kept when
+  // it also reaches past the limb at both ends. The line passes through the drawn centre, which
+  // the fitted disk of a photo may miss by several pixels, and a thin line is found only where
+  // the steps searched are finer than its width at the limb.
+  struct Candidate {
+    double Inside = 0;
+    Line At;
+  };
+  std::vector<Candidate> candidates;
+  for (double degrees = 0; degrees < 180; degrees += kCandidateStep) {
+    Candidate best{0, Line{degrees * kDeg, 0}};
+    for (double offset = -kCandidateOffset; offset <= kCandidateOffset; offset += 1.5) {
+      const Line line{degrees * kDeg, offset};
+      const double inside = InsideShare(canonical, line, kCandidateStride);
+      if (inside > best.Inside) best = {inside, line};
+    }
+    if (best.Inside >= kCandidateShare) candidates.push_back(best);
   }
-  std::sort(candidates.rbegin(), candidates.rend());
+  std::sort(candidates.begin(), candidates.end(),
+            [](const Candidate& a, const Candidate& b) { return a.Inside > b.Inside; });
+  // One candidate per line: its neighbours in direction are the same line seen a step off.
+  std::vector<Line> distinct;
+  for (const Candidate& c : candidates) {
+    const auto near = [&](const Line& l) {
+      return std::fabs(std::remainder(l.Angle - c.At.Angle, std::numbers::pi)) < 2 * kDeg;
+    };
+    if (std::none_of(distinct.begin(), distinct.end(), near)) distinct.push_back(c.At);
+    if (distinct.size() == kCandidates) break;
+  }
   std::optional<Line> best;
   double bestScore = 0;
-  for (std::size_t i = 0; i < candidates.size() && i < kCandidates; ++i) {
-    const Line line = FitLine(canonical, FitLine(canonical, Line{candidates[i].second, 0}));
+  for (const Line& start : distinct) {
+    const Line line = FitLine(canonical, FitLine(canonical, start));
     const double inside = InsideShare(canonical, line);
     const double beyond =
         std::min(InkShare(canonical, line, 1.02, 1.045), InkShare(canonical, line, -1.045, -1.02));

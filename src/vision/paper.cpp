@@ -7,6 +7,8 @@
 #include <opencv2/imgproc.hpp>
 #include <vector>
 
+#include "vision/disk_finder.h"
+
 namespace ardeno::vision {
 namespace {
 
@@ -20,6 +22,14 @@ cv::Vec3d LineThrough(const cv::Vec4f& fitted) {
   const cv::Vec3d a(fitted[2], fitted[3], 1), d(fitted[0], fitted[1], 0);
   const cv::Vec3d b = a + d;
   return a.cross(b);
+}
+
+// The derivative of the homography `h` at `p`: how it moves points near `p`.
+cv::Matx22d LocalLinearPart(const cv::Matx33d& h, const cv::Point2d& p) {
+  const double w = h(2, 0) * p.x + h(2, 1) * p.y + h(2, 2);
+  const cv::Point2d q = Apply(h, p);
+  return cv::Matx22d((h(0, 0) - h(2, 0) * q.x) / w, (h(0, 1) - h(2, 1) * q.x) / w,
+                     (h(1, 0) - h(2, 0) * q.y) / w, (h(1, 1) - h(2, 1) * q.y) / w);
 }
 
 }  // namespace
@@ -134,7 +144,18 @@ cv::Matx33d RemovePerspective(const std::array<cv::Point2d, 4>& corners, cv::Siz
   const cv::Matx33d toUnit(1 / s, 0, 0, 0, 1 / s, 0, 0, 0, 1);
   const cv::Matx33d project(1, 0, 0, 0, 1, 0, horizon[0], horizon[1], 1);
   const cv::Matx33d back(s, 0, 0, 0, s, 0, 0, 0, 1);
-  return back * project * toUnit;
+  const cv::Matx33d flat = back * project * toUnit;
+  // Sending the horizon away also squeezes the picture along its direction, by as much as a
+  // quarter at a steep angle, which would turn the drawn circle into an ellipse no circle search
+  // finds. Undone at the sheet's middle: there the transform is left neither turned nor squeezed.
+  const cv::Point2d middle = (corners[0] + corners[1] + corners[2] + corners[3]) / 4;
+  const cv::Matx22d local = LocalLinearPart(flat, middle);
+  const cv::Matx22d undo = local.inv();
+  const cv::Point2d moved = Apply(flat, middle);
+  const cv::Vec2d shift = cv::Vec2d(middle.x, middle.y) - undo * cv::Vec2d(moved.x, moved.y);
+  const cv::Matx33d straighten(undo(0, 0), undo(0, 1), shift[0], undo(1, 0), undo(1, 1), shift[1],
+                               0, 0, 1);
+  return straighten * flat;
 }
 
 }  // namespace ardeno::vision

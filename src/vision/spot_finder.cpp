@@ -2,6 +2,7 @@
 #include "vision/spot_finder.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -22,11 +23,59 @@ constexpr double kCoreDepth = 2.5;
 // A blob much longer than wide is a piece of a line.
 constexpr double kMostElongation = 3.2;
 constexpr int kLeastUmbraPixels = 9;  // a dust speck is smaller
+// A knot of lines (the strokes of a written digit meeting, an outline touching another) is as
+// deep as a small umbra, but lines leave it: within this many pixels around a blob, the filled ink
+// joined to it may be no more than a line passing through an umbra leaves, this share of the
+// blob's own area.
+constexpr int kKnotReach = 6;
+constexpr double kMostLeavingInk = 0.7;
+// Where less ink leaves, the strokes leaving are counted on a circle this far from the blob's
+// middle: a line through an umbra leaves on two opposite sides; one stroke, or two at an angle,
+// leave a knot of a digit or a corner of an outline, when they carry this share of the blob's area.
+constexpr double kStrokeCircle = 9;
+constexpr double kLeastStrokeInk = 0.2;
+constexpr double kStraightThrough = 120;  // degrees between the two strokes, at least
+// An umbra is filled darker than a single stroke: a blob this much darker than the lines leaving
+// it is an umbra touching a line (a facular outline drawn over a group), never a knot.
+constexpr double kDarkerThanLines = 25;
 // A penumbra is a hole in the ink next to the umbra, larger than a gap in the graphite, smaller
 // than a grid cell or a facular outline, and not many times the umbra.
 constexpr int kLeastPenumbraHole = 12;
 constexpr double kLargestPenumbraShare = 0.006;  // of the disk
 constexpr double kLargestPenumbraRatio = 40;     // of the umbrae inside
+
+// The directions (degrees) of the strokes of `joined` crossing a circle about `middle`.
+std::vector<double> StrokesLeaving(const cv::Mat& joined, const cv::Point2d& middle) {
+  constexpr int kSteps = 96;
+  std::array<bool, kSteps> on{};
+  for (int k = 0; k < kSteps; ++k) {
+    const double a = 2 * std::numbers::pi * k / kSteps;
+    const int x = static_cast<int>(std::lround(middle.x + kStrokeCircle * std::sin(a)));
+    const int y = static_cast<int>(std::lround(middle.y - kStrokeCircle * std::cos(a)));
+    on[static_cast<std::size_t>(k)] =
+        x >= 0 && y >= 0 && x < joined.cols && y < joined.rows && joined.at<unsigned char>(y, x);
+  }
+  std::vector<double> strokes;
+  for (int k = 0; k < kSteps; ++k) {
+    if (!on[static_cast<std::size_t>(k)] || on[static_cast<std::size_t>((k + kSteps - 1) % kSteps)])
+      continue;
+    int end = k;
+    while (end < k + kSteps - 1 && on[static_cast<std::size_t>((end + 1) % kSteps)]) ++end;
+    strokes.push_back((k + end) / 2.0 * 360.0 / kSteps);
+  }
+  return strokes;
+}
+
+// Whether a blob with `leavingShare` of its area in filled ink joined to it just around it (in
+// `joined`, about `middle`) is a knot of lines rather than an umbra.
+bool IsKnotOfLines(const cv::Mat& joined, const cv::Point2d& middle, double leavingShare) {
+  if (leavingShare > kMostLeavingInk) return true;
+  if (leavingShare <= kLeastStrokeInk) return false;
+  const std::vector<double> strokes = StrokesLeaving(joined, middle);
+  if (strokes.size() == 1) return true;
+  return strokes.size() == 2 &&
+         std::fabs(std::remainder(strokes[0] - strokes[1], 360.0)) < kStraightThrough;
+}
 
 struct Umbra {
   cv::Point2d Centre;
@@ -61,30 +110,49 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
     atLimb.insert(holes.at<int>(y, x));
   }
 
+  cv::Mat strokes;  // the filled ink, each piece joined by itself numbered
+  cv::connectedComponents(filled, strokes, 8, CV_32S);
   cv::Mat labels, stats, centroids;
   const int count = cv::connectedComponentsWithStats(cores, labels, stats, centroids, 8, CV_32S);
   std::vector<Umbra> umbrae;
   const int grow = static_cast<int>(std::ceil(core)) + 2;
   const cv::Mat grown =
       cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(2 * grow + 1, 2 * grow + 1));
+  const int reach = grow + kKnotReach;
+  const cv::Mat aroundBlob =
+      cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(2 * reach + 1, 2 * reach + 1));
   const cv::Mat touch = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(5, 5));
   const double diskArea = std::numbers::pi * kCanonicalRadius * kCanonicalRadius;
   for (int i = 1; i < count; ++i) {
     const cv::Rect box(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
                        stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
-    const int margin = grow + 3;
+    const int margin = reach + 2;
     const cv::Rect roi =
         cv::Rect(box.x - margin, box.y - margin, box.width + 2 * margin, box.height + 2 * margin) &
         cv::Rect(0, 0, canonical.cols, canonical.rows);
     cv::Mat mine = labels(roi) == i;
-    cv::Mat blob;
-    cv::dilate(mine, blob, grown);
-    blob &= ink(roi);
+    cv::Mat reached, blob;
+    cv::dilate(mine, reached, grown);
+    blob = reached & ink(roi);
     const cv::Moments m = cv::moments(blob, true);
     if (m.m00 < kLeastUmbraPixels) continue;
     const double spread = std::hypot(m.mu20 - m.mu02, 2 * m.mu11);
     const double longest = m.mu20 + m.mu02 + spread, shortest = m.mu20 + m.mu02 - spread;
     if (shortest <= 0 || longest > kMostElongation * kMostElongation * shortest) continue;
+    cv::Point inCore;
+    cv::minMaxLoc(mine, nullptr, nullptr, nullptr, &inCore);
+    const cv::Mat joined = strokes(roi) == strokes.at<int>(roi.y + inCore.y, roi.x + inCore.x);
+    cv::Mat near;
+    cv::dilate(mine, near, aroundBlob);
+    const cv::Mat leavingInk = near & joined & ~reached;
+    const int leaving = cv::countNonZero(leavingInk);
+    const double reachedArea = cv::countNonZero(reached);
+    const bool darkerThanLines =
+        leaving > 0 && cv::mean(canonical(roi), mine)[0] <
+                           cv::mean(canonical(roi), leavingInk)[0] - kDarkerThanLines;
+    if (!darkerThanLines &&
+        IsKnotOfLines(joined, cv::Point2d(m.m10 / m.m00, m.m01 / m.m00), leaving / reachedArea))
+      continue;
     Umbra umbra;
     umbra.Centre = cv::Point2d(roi.x + m.m10 / m.m00, roi.y + m.m01 / m.m00);
     umbra.Area = m.m00;

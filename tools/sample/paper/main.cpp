@@ -3,8 +3,8 @@
 // reading of photographed drawings.
 //   ardeno-paper-drawings [OPTIONS] DATAFILE OUTDIR COUNT [SEED]
 //     writes NNN.jpg and NNN.txt (truth);
-//   ardeno-paper-drawings --measure [OPTIONS] DATAFILE COUNT [SEED]
-//     reads them and prints the figures.
+//   ardeno-paper-drawings --measure [--each] [OPTIONS] DATAFILE COUNT [SEED]
+//     reads them and prints the figures; with --each also one line per drawing on standard error.
 // OPTIONS: --scanner or --phone (else one in four scanned), --no-axis, --solar-axis (the Sun's
 // axis drawn instead of the north-south line, and read as such), --size PIXELS (the longer side,
 // 4000 unless given).
@@ -35,7 +35,7 @@ constexpr int kLongSide = 4000;
 
 int Usage() {
   std::cerr << "ardeno-paper-drawings [OPTIONS] DATAFILE OUTDIR COUNT [SEED]\n"
-               "ardeno-paper-drawings --measure [OPTIONS] DATAFILE COUNT [SEED]\n"
+               "ardeno-paper-drawings --measure [--each] [OPTIONS] DATAFILE COUNT [SEED]\n"
                "OPTIONS: --scanner|--phone, --no-axis, --solar-axis, --size PIXELS\n";
   return 1;
 }
@@ -46,6 +46,8 @@ int main(int argc, char* argv[]) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const bool measure = !args.empty() && args[0] == "--measure";
   if (measure) args.erase(args.begin());
+  const bool each = measure && !args.empty() && args[0] == "--each";
+  if (each) args.erase(args.begin());
   std::optional<paper::Capture> capture;
   paper::PaperStyle style;
   int longSide = kLongSide;
@@ -110,6 +112,7 @@ int main(int argc, char* argv[]) {
         style.SolarAxis ? vision::DrawnLine::SolarAxis : vision::DrawnLine::NorthSouth);
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     scores.push_back(paper::ScoreReading(made.Drawing, made.Picture.Truth, reading, made.Eph));
+    if (each) std::cerr << i + 1 << ": " << paper::ScoreLine(scores.back()) << "\n";
   }
   if (measure)
     std::cout << paper::SummaryTable(scores, seconds / static_cast<double>(scores.size()));

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "core/photo/spot_groups.h"
 
@@ -82,10 +83,25 @@ DrawingScore ScoreReading(const PaperDrawing& drawing, const PhotoTruth& truth,
     }
   std::sort(pairs.begin(), pairs.end(), [](auto& a, auto& b) { return a.Distance < b.Distance; });
   std::vector<bool> truthUsed(truth.Spots.size(), false);
+  const std::vector<int> foundGroup = GroupOfEachSpot(reading.Groups, reading.Spots.size());
+  // Drawn group -> found groups of its spots, and found group -> drawn groups of its spots.
+  std::vector<std::set<int>> drawnInto(static_cast<std::size_t>(drawing.Groups));
+  std::vector<std::set<int>> foundFrom(reading.Groups.size() + 1);
   for (const Pair& p : pairs) {
     if (truthUsed[p.Truth] || used[p.Found]) continue;
     truthUsed[p.Truth] = used[p.Found] = true;
     ++score.MatchedSpots;
+    const int drawn = drawing.Spots[p.Truth].Group, found = foundGroup[p.Found];
+    drawnInto[static_cast<std::size_t>(drawn)].insert(found);
+    foundFrom[static_cast<std::size_t>(found)].insert(drawn);
+  }
+  for (const std::set<int>& into : drawnInto) {
+    score.SplitGroups += into.size() > 1;
+    score.LostGroups += into.empty();
+  }
+  for (std::size_t g = 1; g < foundFrom.size(); ++g) {
+    score.JoinedGroups += foundFrom[g].size() > 1;
+    score.FalseGroups += foundFrom[g].empty();
   }
 
   // Groups matched nearest first, within 5 degrees.
@@ -114,6 +130,18 @@ DrawingScore ScoreReading(const PaperDrawing& drawing, const PhotoTruth& truth,
     if (found.SpotCount == centres[p.Truth].Spots) ++score.GroupsWithExactSpots;
   }
   return score;
+}
+
+std::string ScoreLine(const DrawingScore& s) {
+  char line[200];
+  if (!s.DiskFound) return "no disk";
+  std::snprintf(line, sizeof line,
+                "north %s spots %d/%d found %d groups %d/%d joined %d split %d false %d lost %d "
+                "exact %d",
+                s.NorthError ? std::to_string(*s.NorthError).c_str() : "-", s.MatchedSpots,
+                s.TruthSpots, s.FoundSpots, s.FoundGroups, s.TruthGroups, s.JoinedGroups,
+                s.SplitGroups, s.FalseGroups, s.LostGroups, s.GroupsWithExactSpots);
+  return line;
 }
 
 std::string SummaryTable(const std::vector<DrawingScore>& scores, double secondsPerDrawing) {

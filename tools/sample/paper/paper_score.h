@@ -21,10 +21,17 @@ struct DrawingScore {
   int TruthGroups = 0, FoundGroups = 0, MatchedGroups = 0, GroupsWithExactSpots = 0;
   std::vector<double> LatitudeErrors, MeridianErrors;  // degrees, per matched group
   double TruthArea = 0, FoundArea = 0;                 // hemisphere millionths, all groups
+  // Why the group count is off: found groups holding spots of two or more drawn groups, drawn
+  // groups whose spots went into two or more found groups, found groups of false spots alone,
+  // drawn groups none of whose spots was found.
+  int JoinedGroups = 0, SplitGroups = 0, FalseGroups = 0, LostGroups = 0;
 };
 
 DrawingScore ScoreReading(const PaperDrawing& drawing, const PhotoTruth& truth,
                           const vision::DrawingReading& reading, const SolarEphemeris& eph);
+
+// One drawing's figures on one line, for finding the drawings worth looking at.
+std::string ScoreLine(const DrawingScore& score);
 
 // The table of the measured figures (Markdown), with the goals beside them.
 std::string SummaryTable(const std::vector<DrawingScore>& scores, double secondsPerDrawing);
