@@ -38,6 +38,9 @@ constexpr double kStraightThrough = 120;  // degrees between the two strokes, at
 // An umbra is filled darker than a single stroke: a blob this much darker than the lines leaving
 // it is an umbra touching a line (a facular outline drawn over a group), never a knot.
 constexpr double kDarkerThanLines = 25;
+// A written group number's digit is about 3.5 mm high: 17 canonical pixels, a few more turned.
+constexpr int kLargestCharacter = 26;
+constexpr int kLeastKnotCore = 3;  // pixels
 // A penumbra is a hole in the ink next to the umbra, larger than a gap in the graphite, smaller
 // than a grid cell or a facular outline, and not many times the umbra.
 constexpr int kLeastPenumbraHole = 12;
@@ -75,6 +78,25 @@ bool IsKnotOfLines(const cv::Mat& joined, const cv::Point2d& middle, double leav
   if (strokes.size() == 1) return true;
   return strokes.size() == 2 &&
          std::fabs(std::remainder(strokes[0] - strokes[1], 360.0)) < kStraightThrough;
+}
+
+// Whether a blob judged a knot of lines is an umbra touching a line after all: it is filled
+// clearly darker than the lines leaving it. Within a piece of ink no larger than a written
+// character, a knot blurred full (the loop of a 6, 8 or 9, the closed corner of a 4) is darker
+// than its strokes' blurred edges too, but its core is a speck at the depth of an umbra; umbrae
+// touching each other there have cores of their own, and an umbra on a stroke is darker than
+// the stroke's darkest.
+bool IsUmbraOnLine(const cv::Mat& grey, const cv::Mat& core, const cv::Mat& leavingInk,
+                   const cv::Mat& joined) {
+  if (cv::countNonZero(leavingInk) == 0) return false;
+  if (cv::mean(grey, core)[0] >= cv::mean(grey, leavingInk)[0] - kDarkerThanLines) return false;
+  const cv::Rect piece = cv::boundingRect(joined);
+  if (std::max(piece.width, piece.height) > kLargestCharacter) return true;
+  if (cv::countNonZero(core) >= kLeastKnotCore) return true;
+  double coreDarkest = 0, lineDarkest = 0;
+  cv::minMaxLoc(grey, &coreDarkest, nullptr, nullptr, nullptr, core);
+  cv::minMaxLoc(grey, &lineDarkest, nullptr, nullptr, nullptr, leavingInk);
+  return coreDarkest < lineDarkest - kDarkerThanLines;
 }
 
 struct Umbra {
@@ -147,11 +169,9 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
     const cv::Mat leavingInk = near & joined & ~reached;
     const int leaving = cv::countNonZero(leavingInk);
     const double reachedArea = cv::countNonZero(reached);
-    const bool darkerThanLines =
-        leaving > 0 && cv::mean(canonical(roi), mine)[0] <
-                           cv::mean(canonical(roi), leavingInk)[0] - kDarkerThanLines;
-    if (!darkerThanLines &&
-        IsKnotOfLines(joined, cv::Point2d(m.m10 / m.m00, m.m01 / m.m00), leaving / reachedArea))
+    const cv::Point2d middle(m.m10 / m.m00, m.m01 / m.m00);
+    if (IsKnotOfLines(joined, middle, leaving / reachedArea) &&
+        !IsUmbraOnLine(canonical(roi), mine, leavingInk, joined))
       continue;
     Umbra umbra;
     umbra.Centre = cv::Point2d(roi.x + m.m10 / m.m00, roi.y + m.m01 / m.m00);

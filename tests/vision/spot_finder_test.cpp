@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kPencil = 85;  // a line on the evened picture
 constexpr int kFilled = 45;  // a filled umbra
+constexpr int kHardPencil = 70;
 
 cv::Mat DrawnDisk() {
   cv::Mat canonical(vision::kCanonicalSize, vision::kCanonicalSize, CV_8U,
@@ -62,6 +63,36 @@ TEST(FindSpotsTest, WrittenDigitsAreNoUmbrae) {
   const std::vector<vision::FoundSpot> spots = Smoothed(canonical);
   for (const cv::Point& p : pores) EXPECT_TRUE(FoundAt(spots, p)) << p;
   EXPECT_EQ(spots.size(), pores.size());
+}
+
+TEST(FindSpotsTest, DigitsBlurredFullAreNoUmbraeButUmbraeTouchingEachOtherAre) {
+  cv::Mat canonical = DrawnDisk();
+  // A hard pencil's group numbers, written as on the sheet (3.5 mm high, 6 pixels to the
+  // millimetre) and scaled to the canonical picture: a photo's blur fills the loops of a 4, 6, 8
+  // or 9 darker than the strokes' edges.
+  cv::Mat sheet(60, 500, CV_8U, cv::Scalar(vision::kPaperLevel));
+  int x = 5;
+  for (const std::string number : {"4", "6", "8", "9", "16", "46", "98"}) {
+    cv::putText(sheet, number, {x, 40}, cv::FONT_HERSHEY_SIMPLEX | cv::FONT_ITALIC, 0.955,
+                cv::Scalar(kHardPencil), 2, cv::LINE_AA);
+    x += 65;
+  }
+  cv::Mat scaled;
+  cv::resize(sheet, scaled, cv::Size(), 0.8, 0.8, cv::INTER_AREA);
+  scaled.copyTo(canonical(cv::Rect(600, 770, scaled.cols, scaled.rows)));
+  // Two umbrae drawn touching, with a stroke of their penumbra's outline joined to them: a piece
+  // of ink as small as a digit, but each umbra's core is more than a speck.
+  const cv::Point left(700, 1000), right(709, 1001);
+  Pore(canonical, left);
+  Pore(canonical, right);
+  cv::line(canonical, {713, 1001}, {722, 996}, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  cv::GaussianBlur(canonical, canonical, cv::Size(0, 0), 1.0);
+  const std::vector<vision::FoundSpot> spots = vision::FindSpots(canonical, 3);
+  int nearPair = 0;
+  for (const vision::FoundSpot& s : spots)
+    nearPair += std::hypot(s.Centre.x - 704.5, s.Centre.y - 1000.5) < 9;
+  EXPECT_EQ(nearPair, 2);
+  EXPECT_EQ(static_cast<int>(spots.size()), nearPair);
 }
 
 TEST(FindSpotsTest, OutlinesTouchingAreNoUmbraButAnUmbraOnALineOrAtItsEndIsOne) {

@@ -52,6 +52,47 @@ std::uint16_t AuxPosition(const DrawingSpot& spot) {
 
 double DiskMillionths(const DrawingSpot& spot) { return spot.AreaMm2 / kDiskAreaMm2 * 1e6; }
 
+// The chains of `labels` parted where their spots leave a gap in latitude (the rule in the header);
+// each part is labelled by one of its own spots, so labels stay apart.
+void SplitByLatitudeGap(const std::vector<DrawingSpot>& spots, const std::vector<SpotOnSun>& onSun,
+                        std::vector<int>& labels) {
+  std::map<int, std::vector<int>> chains;
+  for (std::size_t i = 0; i < labels.size(); ++i) chains[labels[i]].push_back(static_cast<int>(i));
+  std::vector<std::vector<int>> toLook;
+  for (auto& chain : chains) toLook.push_back(std::move(chain.second));
+  while (!toLook.empty()) {
+    std::vector<int> chain = std::move(toLook.back());
+    toLook.pop_back();
+    const int n = static_cast<int>(chain.size());
+    if (n < 2 * kLeastSpotsBesideGap) continue;
+    std::sort(chain.begin(), chain.end(),
+              [&](int a, int b) { return onSun[a].Latitude < onSun[b].Latitude; });
+    double widest = 0;
+    int at = 0;
+    for (int k = kLeastSpotsBesideGap; k + kLeastSpotsBesideGap <= n; ++k) {
+      const double gap = onSun[chain[k]].Latitude - onSun[chain[k - 1]].Latitude;
+      if (gap > widest) {
+        widest = gap;
+        at = k;
+      }
+    }
+    if (widest < kGroupLatitudeGap) continue;
+    const std::vector<int> south(chain.begin(), chain.begin() + at);
+    const std::vector<int> north(chain.begin() + at, chain.end());
+    const auto sharesPenumbra = [&](int a, int b) {
+      return spots[a].Penumbra >= 0 && spots[a].Penumbra == spots[b].Penumbra;
+    };
+    bool parted = false;
+    for (int a : south)
+      for (int b : north) parted = parted || sharesPenumbra(a, b);
+    if (parted) continue;
+    for (int i : south) labels[static_cast<std::size_t>(i)] = south.front();
+    for (int i : north) labels[static_cast<std::size_t>(i)] = north.front();
+    toLook.push_back(south);
+    toLook.push_back(north);
+  }
+}
+
 }  // namespace
 
 SpotOnSun PlaceSpotOnSun(const SolarEphemeris& eph, const DrawingSpot& spot) {
@@ -134,6 +175,7 @@ std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph,
     }
   std::vector<int> labels(spots.size());
   for (int i = 0; i < n; ++i) labels[static_cast<std::size_t>(i)] = Root(parent, i);
+  SplitByLatitudeGap(spots, onSun, labels);
   return labels;
 }
 

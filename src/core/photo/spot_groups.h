@@ -18,8 +18,14 @@ namespace ardeno {
 // kGroupReachLatitude)^2 <= 1, dLongitude measured along the parallel (degrees of a great
 // circle). A group is every chain of such joins; spots drawn inside one penumbra always share a
 // group.
-inline constexpr double kGroupReachLongitude = 6.5;
-inline constexpr double kGroupReachLatitude = 3.5;
+inline constexpr double kGroupReachLongitude = 7.5;
+inline constexpr double kGroupReachLatitude = 3.0;
+// A group's spots lie in one band of latitude; two groups side by side in latitude chain together
+// where their spots interleave in longitude. A chain whose spots, sorted by latitude, leave a gap
+// of kGroupLatitudeGap degrees with kLeastSpotsBesideGap spots or more on each side is two groups
+// (each part looked at again), unless the gap would part the umbrae of one penumbra.
+inline constexpr double kGroupLatitudeGap = 1.5;
+inline constexpr int kLeastSpotsBesideGap = 3;
 
 // A spot as drawn: its centre in millimetres of the standard 125 mm drawing (x towards the
 // position angle 90 degrees, y towards north), its drawn area (the penumbra's, or the umbra's for

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         GroupingCase{"NoSpots", {}, 0},
         GroupingCase{"FiveDegreesAlongTheParallel", {SpotAt(0, 10), SpotAt(5, 10)}, 1},
         GroupingCase{"NineDegreesAlongTheParallel", {SpotAt(0, 10), SpotAt(9, 10)}, 2},
-        GroupingCase{"ThreeDegreesInLatitude", {SpotAt(0, 10), SpotAt(0, 13)}, 1},
+        GroupingCase{"TwoAndAHalfDegreesInLatitude", {SpotAt(0, 10), SpotAt(0, 12.5)}, 1},
         GroupingCase{"FiveDegreesInLatitude", {SpotAt(0, 10), SpotAt(0, 15)}, 2},
         // A chain: each spot within reach of the next, the ends far apart.
         GroupingCase{
@@ -59,7 +59,33 @@ INSTANTIATE_TEST_SUITE_P(
         GroupingCase{"HighLatitude", {SpotAt(0, 50), SpotAt(9, 50)}, 1},
         // Spots in one drawn penumbra share their group whatever their distance.
         GroupingCase{"OnePenumbra", {SpotAt(0, 10, 1, 3), SpotAt(9, 10, 1, 3)}, 1},
-        GroupingCase{"TwoHemispheres", {SpotAt(0, 15), SpotAt(2, -15), SpotAt(30, 15)}, 3}),
+        GroupingCase{"TwoHemispheres", {SpotAt(0, 15), SpotAt(2, -15), SpotAt(30, 15)}, 3},
+        // Two groups side by side in latitude, their spots interleaved in longitude: chained by
+        // the reach, parted by the gap between their bands.
+        GroupingCase{"TwoBandsInterleaved",
+                     {SpotAt(0, 10), SpotAt(4, 10.3), SpotAt(8, 9.8), SpotAt(2, 12.5),
+                      SpotAt(6, 12.8), SpotAt(10, 12.4)},
+                     2},
+        // Three bands: the parts are looked at again.
+        GroupingCase{"ThreeBands",
+                     {SpotAt(0, 10), SpotAt(4, 10), SpotAt(8, 10), SpotAt(2, 12.5), SpotAt(6, 12.5),
+                      SpotAt(10, 12.5), SpotAt(0, 15), SpotAt(4, 15), SpotAt(8, 15)},
+                     3},
+        // A tilted group climbs through its latitudes without a gap: one group.
+        GroupingCase{"TiltedGroup",
+                     {SpotAt(0, 10), SpotAt(2, 10.8), SpotAt(4, 11.6), SpotAt(6, 12.4),
+                      SpotAt(8, 13.2), SpotAt(10, 14)},
+                     1},
+        // Too few spots beside the gap to call them a group: one group.
+        GroupingCase{
+            "TwoSpotsBesideTheGap",
+            {SpotAt(0, 10), SpotAt(4, 10), SpotAt(8, 10), SpotAt(2, 12.5), SpotAt(6, 12.5)},
+            1},
+        // The gap would part the umbrae of one penumbra: one group.
+        GroupingCase{"GapThroughOnePenumbra",
+                     {SpotAt(0, 10), SpotAt(4, 10.3, 1, 7), SpotAt(8, 9.8), SpotAt(2, 12.5),
+                      SpotAt(6, 12.8, 1, 7), SpotAt(10, 12.4)},
+                     1}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(SpotGroupsTest, GroupCentreIsTheAreaWeightedMeanEastPositive) {
