@@ -8,6 +8,7 @@
 
 #include "vision/disk_finder.h"
 #include "vision/north_finder.h"
+#include "vision/number_finder.h"
 #include "vision/paper.h"
 #include "vision/spot_finder.h"
 
@@ -94,25 +95,35 @@ DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
   Report(progress, 2);
 
   const double mmPerPixel = kDrawingRadiusMm / kCanonicalRadius;
-  for (const FoundSpot& found : FindSpots(canonical, disk->StrokeWidth)) {
-    const double dx = found.Centre.x - kCanonicalCentre, dy = kCanonicalCentre - found.Centre.y;
+  // Canonical pixels to millimetres of the standard drawing, north up.
+  const auto onDrawingMm = [&](const cv::Point2d& at) {
+    const double dx = at.x - kCanonicalCentre, dy = kCanonicalCentre - at.y;
     const double angle = std::atan2(dx, dy) - northOnCanonical * kDeg;
     const double distance = std::hypot(dx, dy) * mmPerPixel;
-    ReadSpot spot;
-    const cv::Point2d onFile = Apply(canonicalToFile, found.Centre);
-    spot.PictureX = onFile.x;
-    spot.PictureY = onFile.y;
-    spot.OnDrawing.X = distance * std::sin(angle);
-    spot.OnDrawing.Y = distance * std::cos(angle);
-    spot.OnDrawing.AreaMm2 = found.Area * mmPerPixel * mmPerPixel;
-    spot.OnDrawing.Penumbra = found.Penumbra;
-    reading.Spots.push_back(spot);
+    return cv::Point2d(distance * std::sin(angle), distance * std::cos(angle));
+  };
+  const std::vector<FoundSpot> found = FindSpots(canonical, disk->StrokeWidth);
+  for (const FoundSpot& spot : found) {
+    ReadSpot read;
+    const cv::Point2d onFile = Apply(canonicalToFile, spot.Centre);
+    read.PictureX = onFile.x;
+    read.PictureY = onFile.y;
+    const cv::Point2d mm = onDrawingMm(spot.Centre);
+    read.OnDrawing.X = mm.x;
+    read.OnDrawing.Y = mm.y;
+    read.OnDrawing.AreaMm2 = spot.Area * mmPerPixel * mmPerPixel;
+    read.OnDrawing.Penumbra = spot.Penumbra;
+    reading.Spots.push_back(read);
+  }
+  for (const cv::Point2d& number : FindWrittenNumbers(canonical, disk->StrokeWidth, found)) {
+    const cv::Point2d mm = onDrawingMm(number);
+    reading.Numbers.push_back({mm.x, mm.y});
   }
   Report(progress, 3);
 
   std::vector<DrawingSpot> onDrawing;
   for (const ReadSpot& spot : reading.Spots) onDrawing.push_back(spot.OnDrawing);
-  reading.Groups = FormSpotGroups(eph, onDrawing);
+  reading.Groups = FormSpotGroups(eph, onDrawing, reading.Numbers);
   reading.Outcome = ReadingOutcome::Read;
   Report(progress, 4);
   return reading;

@@ -28,7 +28,8 @@ struct DrawingReading {
   double North = 0;
   bool NorthFromDrawing = false;  // found on the drawing, not given
   std::vector<ReadSpot> Spots;
-  std::vector<ProposedGroup> Groups;  // their Spots index Spots above
+  std::vector<WrittenNumber> Numbers;  // the group numbers written on the disk
+  std::vector<ProposedGroup> Groups;   // their Spots index Spots above
 };
 
 // Steps done, for a progress indication: 1 disk, 2 north, 3 spots, 4 groups.

@@ -2,18 +2,20 @@
 // Umbrae told from knots of lines on a canonical picture drawn here: the written digits of group
 // numbers and outlines touching each other are as dark and as deep as a small umbra, but lines
 // leave them; an umbra on a line keeps the line passing through, and one where a line ends is
-// filled darker than the line.
+// filled darker than the line. The numbers themselves are found where they stand.
 #include "vision/spot_finder.h"
 
 #include <gtest/gtest.h>
 
 #include <opencv2/imgproc.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "vision/disk_finder.h"
+#include "vision/number_finder.h"
 #include "vision/paper.h"
 
 namespace ardeno {
@@ -34,6 +36,23 @@ cv::Mat DrawnDisk() {
 
 void Pore(cv::Mat& canonical, cv::Point at) {
   cv::circle(canonical, at, 4, cv::Scalar(kFilled), cv::FILLED, cv::LINE_AA);
+}
+
+// `text` written as on the sheet (3.5 mm high, 6 pixels to the millimetre) and scaled to the
+// canonical picture at `at` (the top left of its strip); returns the middle of its box.
+cv::Point2d WriteAsOnSheet(cv::Mat& canonical, const std::string& text, cv::Point at, int pencil) {
+  constexpr int kFont = cv::FONT_HERSHEY_SIMPLEX | cv::FONT_ITALIC;
+  constexpr int kBaseline = 40;
+  int below = 0;
+  const cv::Size size = cv::getTextSize(text, kFont, 0.955, 2, &below);
+  // A width of whole fifths, so that the strip scales by exactly 0.8.
+  cv::Mat sheet(60, (size.width + 14) / 5 * 5, CV_8U, cv::Scalar(vision::kPaperLevel));
+  cv::putText(sheet, text, {5, kBaseline}, kFont, 0.955, cv::Scalar(pencil), 2, cv::LINE_AA);
+  cv::Mat scaled;
+  cv::resize(sheet, scaled, cv::Size(), 0.8, 0.8, cv::INTER_AREA);
+  cv::Mat target = canonical(cv::Rect(at.x, at.y, scaled.cols, scaled.rows));
+  cv::min(target, scaled, target);
+  return {at.x + 0.8 * (5 + size.width / 2.0), at.y + 0.8 * (kBaseline - size.height / 2.0)};
 }
 
 std::vector<vision::FoundSpot> Smoothed(cv::Mat canonical) {
@@ -67,19 +86,13 @@ TEST(FindSpotsTest, WrittenDigitsAreNoUmbrae) {
 
 TEST(FindSpotsTest, DigitsBlurredFullAreNoUmbraeButUmbraeTouchingEachOtherAre) {
   cv::Mat canonical = DrawnDisk();
-  // A hard pencil's group numbers, written as on the sheet (3.5 mm high, 6 pixels to the
-  // millimetre) and scaled to the canonical picture: a photo's blur fills the loops of a 4, 6, 8
-  // or 9 darker than the strokes' edges.
-  cv::Mat sheet(60, 500, CV_8U, cv::Scalar(vision::kPaperLevel));
-  int x = 5;
+  // A hard pencil's group numbers: a photo's blur fills the loops of a 4, 6, 8 or 9 darker than
+  // the strokes' edges.
+  int x = 600;
   for (const std::string number : {"4", "6", "8", "9", "16", "46", "98"}) {
-    cv::putText(sheet, number, {x, 40}, cv::FONT_HERSHEY_SIMPLEX | cv::FONT_ITALIC, 0.955,
-                cv::Scalar(kHardPencil), 2, cv::LINE_AA);
-    x += 65;
+    WriteAsOnSheet(canonical, number, {x, 770}, kHardPencil);
+    x += 52;
   }
-  cv::Mat scaled;
-  cv::resize(sheet, scaled, cv::Size(), 0.8, 0.8, cv::INTER_AREA);
-  scaled.copyTo(canonical(cv::Rect(600, 770, scaled.cols, scaled.rows)));
   // Two umbrae drawn touching, with a stroke of their penumbra's outline joined to them: a piece
   // of ink as small as a digit, but each umbra's core is more than a speck.
   const cv::Point left(700, 1000), right(709, 1001);
@@ -116,6 +129,33 @@ TEST(FindSpotsTest, OutlinesTouchingAreNoUmbraButAnUmbraOnALineOrAtItsEndIsOne) 
   EXPECT_TRUE(FoundAt(spots, onLine));
   EXPECT_TRUE(FoundAt(spots, lineEnd));
   EXPECT_EQ(spots.size(), 3u);
+}
+
+TEST(FindWrittenNumbersTest, NumbersBesideGroupsAreFoundNotSpotsLinesOrOutlines) {
+  cv::Mat canonical = DrawnDisk();
+  // A spot with its penumbra's outline, and pores.
+  cv::ellipse(canonical, {700, 700}, {12, 9}, 30, 0, 360, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  Pore(canonical, {700, 700});
+  Pore(canonical, {740, 706});
+  Pore(canonical, {1000, 1000});
+  // A grid line across the disk and a facular outline.
+  cv::line(canonical, {300, 900}, {1400, 880}, cv::Scalar(kPencil + 20), 1, cv::LINE_AA);
+  const std::vector<cv::Point> facula = {{500, 1100}, {560, 1080}, {580, 1130}, {520, 1150}};
+  cv::polylines(canonical, facula, true, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  // The groups' numbers beside them, one of two digits.
+  const cv::Point2d twelve = WriteAsOnSheet(canonical, "12", {752, 660}, kPencil);
+  const cv::Point2d eight = WriteAsOnSheet(canonical, "8", {1015, 960}, kPencil);
+  cv::GaussianBlur(canonical, canonical, cv::Size(0, 0), 0.8);
+  const std::vector<vision::FoundSpot> spots = vision::FindSpots(canonical, 3);
+  EXPECT_EQ(spots.size(), 3u);
+  const std::vector<cv::Point2d> numbers = vision::FindWrittenNumbers(canonical, 3, spots);
+  ASSERT_EQ(numbers.size(), 2u);
+  const auto near = [&](const cv::Point2d& at) {
+    return std::any_of(numbers.begin(), numbers.end(),
+                       [&](const cv::Point2d& n) { return cv::norm(n - at) < 5; });
+  };
+  EXPECT_TRUE(near(twelve)) << twelve;
+  EXPECT_TRUE(near(eight)) << eight;
 }
 
 }  // namespace

@@ -7,8 +7,9 @@
 
 namespace ardeno {
 
-SpotGrouping::SpotGrouping(const SolarEphemeris& eph, std::vector<DrawingSpot> spots)
-    : m_eph(eph), m_spots(std::move(spots)), m_labels(GroupLabelsByRule(m_eph, m_spots)) {
+SpotGrouping::SpotGrouping(const SolarEphemeris& eph, std::vector<DrawingSpot> spots,
+                           const std::vector<WrittenNumber>& numbers)
+    : m_eph(eph), m_spots(std::move(spots)), m_labels(GroupLabelsByRule(m_eph, m_spots, numbers)) {
   Describe();
 }
 

@@ -14,8 +14,10 @@ namespace ardeno {
 class SpotGrouping {
  public:
   SpotGrouping() = default;
-  // The spots read, grouped by the rule at the moment of `eph`.
-  SpotGrouping(const SolarEphemeris& eph, std::vector<DrawingSpot> spots);
+  // The spots read, grouped by the rule at the moment of `eph` with the group numbers written
+  // beside them.
+  SpotGrouping(const SolarEphemeris& eph, std::vector<DrawingSpot> spots,
+               const std::vector<WrittenNumber>& numbers = {});
 
   const std::vector<DrawingSpot>& Spots() const { return m_spots; }
   const std::vector<ProposedGroup>& Groups() const { return m_groups; }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 #include <numeric>
+#include <optional>
 
 #include "core/data/group_types.h"
 #include "core/solar/angles.h"
@@ -29,6 +30,7 @@ constexpr double kClassEExtent = 15.0;
 constexpr double kRudimentaryPenumbra = 15.0;  // millionths of the hemisphere
 constexpr double kSmallPenumbra = 240.0;       // a spot of 2.5 degrees across
 constexpr int kCompactSpots = 10;
+constexpr int kMeansRounds = 20;
 
 // Union-find over the spots.
 int Root(std::vector<int>& parent, int i) {
@@ -51,6 +53,37 @@ std::uint16_t AuxPosition(const DrawingSpot& spot) {
 }
 
 double DiskMillionths(const DrawingSpot& spot) { return spot.AreaMm2 / kDiskAreaMm2 * 1e6; }
+
+struct SunPoint {
+  double U = 0, V = 0;
+};
+
+// The part of each point by k-means begun from `middles` (one part each): the same points and
+// beginnings always part the same way.
+std::vector<int> KMeansParts(const std::vector<SunPoint>& at, std::vector<SunPoint> middles) {
+  const auto distance = [](const SunPoint& a, const SunPoint& b) {
+    return std::hypot(a.U - b.U, a.V - b.V);
+  };
+  const int k = static_cast<int>(middles.size());
+  std::vector<int> part(at.size(), 0);
+  for (int round = 0; round < kMeansRounds; ++round) {
+    for (std::size_t j = 0; j < at.size(); ++j)
+      for (int q = 0; q < k; ++q)
+        if (distance(at[j], middles[q]) < distance(at[j], middles[part[j]])) part[j] = q;
+    for (int q = 0; q < k; ++q) {
+      SunPoint sum;
+      int n = 0;
+      for (std::size_t j = 0; j < at.size(); ++j)
+        if (part[j] == q) {
+          sum.U += at[j].U;
+          sum.V += at[j].V;
+          ++n;
+        }
+      if (n > 0) middles[q] = {sum.U / n, sum.V / n};
+    }
+  }
+  return part;
+}
 
 // The chains of `labels` parted where their spots leave a gap in latitude (the rule in the header);
 // each part is labelled by one of its own spots, so labels stay apart.
@@ -90,6 +123,76 @@ void SplitByLatitudeGap(const std::vector<DrawingSpot>& spots, const std::vector
     for (int i : north) labels[static_cast<std::size_t>(i)] = north.front();
     toLook.push_back(south);
     toLook.push_back(north);
+  }
+}
+
+// The chains of `labels` beside which two or more written numbers stand, parted into as many
+// groups (the rule in the header).
+void PartByWrittenNumbers(const std::vector<DrawingSpot>& spots,
+                          const std::vector<SpotOnSun>& onSun,
+                          const std::vector<WrittenNumber>& numbers, std::vector<int>& labels) {
+  // Per chain, the spot nearest each number written beside it: the parts begin there. A number
+  // about as near to another chain tells nothing.
+  std::map<int, std::vector<int>> besideNumbers;
+  for (const WrittenNumber& number : numbers) {
+    std::map<int, std::pair<double, int>> nearestOfChain;  // label -> (mm, spot)
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+      const double mm = std::hypot(spots[i].X - number.X, spots[i].Y - number.Y);
+      auto [at, added] = nearestOfChain.emplace(labels[i], std::make_pair(mm, static_cast<int>(i)));
+      if (!added && mm < at->second.first) at->second = {mm, static_cast<int>(i)};
+    }
+    std::optional<std::pair<double, int>> nearest;
+    double second = 1e300;
+    for (const auto& [label, candidate] : nearestOfChain) {
+      if (!nearest || candidate.first < nearest->first) {
+        if (nearest) second = nearest->first;
+        nearest = candidate;
+      } else {
+        second = std::min(second, candidate.first);
+      }
+    }
+    if (!nearest || nearest->first > kNumberReachMm ||
+        second < kNumberOtherChainFarther * nearest->first)
+      continue;
+    std::vector<int>& beside = besideNumbers[labels[static_cast<std::size_t>(nearest->second)]];
+    if (std::find(beside.begin(), beside.end(), nearest->second) == beside.end())
+      beside.push_back(nearest->second);
+  }
+  // Places in units of the reach, so that a degree of latitude weighs as the rule weighs it.
+  const auto place = [&](int i) {
+    return SunPoint{
+        onSun[i].MeridianDistEast * std::cos(onSun[i].Latitude * kDegToRad) / kGroupReachLongitude,
+        onSun[i].Latitude / kGroupReachLatitude};
+  };
+  for (const auto& [label, beside] : besideNumbers) {
+    if (beside.size() < 2) continue;
+    std::vector<int> chain;
+    std::vector<SunPoint> at;
+    for (std::size_t i = 0; i < labels.size(); ++i)
+      if (labels[i] == label) {
+        chain.push_back(static_cast<int>(i));
+        at.push_back(place(static_cast<int>(i)));
+      }
+    std::vector<SunPoint> middles;
+    for (int i : beside) middles.push_back(place(i));
+    std::vector<int> part = KMeansParts(at, middles);
+    const int k = static_cast<int>(middles.size());
+    // The umbrae of one penumbra stay in the part of the first of them.
+    std::map<int, int> partOfPenumbra;
+    std::vector<int> size(static_cast<std::size_t>(k), 0);
+    for (std::size_t j = 0; j < chain.size(); ++j) {
+      const int penumbra = spots[chain[j]].Penumbra;
+      if (penumbra >= 0) part[j] = partOfPenumbra.emplace(penumbra, part[j]).first->second;
+      ++size[part[j]];
+    }
+    // A part of fewer spots than a group beside a gap in latitude has is no group of its own: a
+    // neighbour's number written nearer to this chain than to its own.
+    if (*std::min_element(size.begin(), size.end()) < kLeastSpotsBesideGap) continue;
+    std::vector<int> first(static_cast<std::size_t>(k), -1);
+    for (std::size_t j = 0; j < chain.size(); ++j) {
+      if (first[part[j]] < 0) first[part[j]] = chain[j];
+      labels[static_cast<std::size_t>(chain[j])] = first[part[j]];
+    }
   }
 }
 
@@ -160,8 +263,8 @@ std::string ProposeGroupClass(const std::vector<SpotOnSun>& spots,
   return known ? type : std::string(GroupTypes[0]);
 }
 
-std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph,
-                                   const std::vector<DrawingSpot>& spots) {
+std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph, const std::vector<DrawingSpot>& spots,
+                                   const std::vector<WrittenNumber>& numbers) {
   const int n = static_cast<int>(spots.size());
   std::vector<SpotOnSun> onSun;
   onSun.reserve(spots.size());
@@ -176,12 +279,14 @@ std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph,
   std::vector<int> labels(spots.size());
   for (int i = 0; i < n; ++i) labels[static_cast<std::size_t>(i)] = Root(parent, i);
   SplitByLatitudeGap(spots, onSun, labels);
+  PartByWrittenNumbers(spots, onSun, numbers, labels);
   return labels;
 }
 
 std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
-                                          const std::vector<DrawingSpot>& spots) {
-  return DescribeSpotGroups(eph, spots, GroupLabelsByRule(eph, spots));
+                                          const std::vector<DrawingSpot>& spots,
+                                          const std::vector<WrittenNumber>& numbers) {
+  return DescribeSpotGroups(eph, spots, GroupLabelsByRule(eph, spots, numbers));
 }
 
 std::vector<ProposedGroup> DescribeSpotGroups(const SolarEphemeris& eph,

@@ -26,6 +26,15 @@ inline constexpr double kGroupReachLatitude = 3.0;
 // (each part looked at again), unless the gap would part the umbrae of one penumbra.
 inline constexpr double kGroupLatitudeGap = 1.5;
 inline constexpr int kLeastSpotsBesideGap = 3;
+// The observer writes each group's number beside it. A written number stands beside the chain of
+// its nearest spot when that spot lies within kNumberReachMm and every other chain's spots lie
+// kNumberOtherChainFarther times as far or farther; a chain beside which two or more
+// numbers stand is as many groups, its spots parted by their places on the Sun (k-means over
+// longitude along the parallel and latitude, each measured in its reach above, each part begun at
+// the spot nearest its number), the umbrae of one penumbra kept together, when every part has
+// kLeastSpotsBesideGap spots or more.
+inline constexpr double kNumberReachMm = 12;
+inline constexpr double kNumberOtherChainFarther = 1.5;
 
 // A spot as drawn: its centre in millimetres of the standard 125 mm drawing (x towards the
 // position angle 90 degrees, y towards north), its drawn area (the penumbra's, or the umbra's for
@@ -35,6 +44,12 @@ struct DrawingSpot {
   double Y = 0;
   double AreaMm2 = 0;
   int Penumbra = -1;
+};
+
+// Where a group number is written: millimetres of the standard drawing, as DrawingSpot.
+struct WrittenNumber {
+  double X = 0;
+  double Y = 0;
 };
 
 // A spot's place on the Sun and its area.
@@ -72,10 +87,11 @@ struct ProposedGroup {
 
 // Groups of `spots` at the moment of `eph`, ordered from west to east.
 std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
-                                          const std::vector<DrawingSpot>& spots);
+                                          const std::vector<DrawingSpot>& spots,
+                                          const std::vector<WrittenNumber>& numbers = {});
 // The group of each spot by the rule above, as a label (spots of one group share it).
-std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph,
-                                   const std::vector<DrawingSpot>& spots);
+std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph, const std::vector<DrawingSpot>& spots,
+                                   const std::vector<WrittenNumber>& numbers = {});
 // The groups of spots sharing a label (the rule's, or as the observer corrected them), described
 // as FormSpotGroups describes them, ordered from west to east.
 std::vector<ProposedGroup> DescribeSpotGroups(const SolarEphemeris& eph,

@@ -58,13 +58,14 @@ PictureReading DrawingRecognition::ReadPicture(const QImage& picture, const Sola
   result.Disk.Radius = static_cast<int>(Round(reading.Radius));
   result.Disk.Rotation = reading.North;
   for (const vision::ReadSpot& spot : reading.Spots) result.Spots.push_back(spot.OnDrawing);
+  result.Numbers = reading.Numbers;
   return result;
 }
 
 std::optional<QString> DrawingRecognition::Take(PictureReading reading, const SolarEphemeris& eph) {
   if (reading.Failure) return reading.Failure;
   m_disk = reading.Disk;
-  m_grouping = SpotGrouping(eph, std::move(reading.Spots));
+  m_grouping = SpotGrouping(eph, std::move(reading.Spots), reading.Numbers);
   return std::nullopt;
 }
 

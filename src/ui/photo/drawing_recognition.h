@@ -27,6 +27,7 @@ struct PictureReading {
   std::optional<QString> Failure;  // in the interface's language
   PhotoCalibration Disk;           // centre, radius and north found
   std::vector<DrawingSpot> Spots;
+  std::vector<WrittenNumber> Numbers;  // the group numbers written beside the groups
 };
 
 class DrawingRecognition {

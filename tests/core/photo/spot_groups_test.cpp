@@ -88,6 +88,68 @@ INSTANTIATE_TEST_SUITE_P(
                      1}),
     [](const auto& info) { return info.param.Name; });
 
+// Two groups 1.2 degrees apart in latitude with their spots interleaved in longitude: one chain,
+// no gap wide enough to part it by the rule alone.
+std::vector<DrawingSpot> CloseBands() {
+  return {SpotAt(0, 10),     SpotAt(3, 10.2),   SpotAt(6, 9.9),    SpotAt(9, 10.1),
+          SpotAt(1.5, 11.4), SpotAt(4.5, 11.6), SpotAt(7.5, 11.3), SpotAt(10.5, 11.5)};
+}
+
+WrittenNumber WrittenBeside(const DrawingSpot& spot, double dx, double dy) {
+  return {spot.X + dx, spot.Y + dy};
+}
+
+TEST(SpotGroupsTest, WrittenNumbersPartAChainIntoAsManyGroups) {
+  const std::vector<DrawingSpot> spots = CloseBands();
+  EXPECT_EQ(FormSpotGroups(Moment(), spots).size(), 1u);
+  // One number beside the chain: one group; a number far from every spot says nothing.
+  EXPECT_EQ(FormSpotGroups(Moment(), spots, {WrittenBeside(spots[3], 3, -3)}).size(), 1u);
+  EXPECT_EQ(FormSpotGroups(Moment(), spots,
+                           {WrittenBeside(spots[3], 3, -3), WrittenBeside(spots[7], 30, 30)})
+                .size(),
+            1u);
+  // Two numbers, each beside one band: two groups (which spot goes where the observer checks;
+  // every spot in one of them).
+  const auto groups = FormSpotGroups(
+      Moment(), spots, {WrittenBeside(spots[3], 3, -3), WrittenBeside(spots[7], 3, 3)});
+  ASSERT_EQ(groups.size(), 2u);
+  EXPECT_EQ(groups[0].SpotCount + groups[1].SpotCount, 8);
+  // The same spots and numbers always part the same way.
+  const auto again = FormSpotGroups(
+      Moment(), spots, {WrittenBeside(spots[3], 3, -3), WrittenBeside(spots[7], 3, 3)});
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(again[0].Spots, groups[0].Spots);
+}
+
+TEST(SpotGroupsTest, ANeighboursNumberPartsNoSmallGroupAndANumberBetweenChainsTellsNothing) {
+  // Three spots and a big group 12 degrees west: the big group's number written east of it
+  // lies nearer to the small group, which keeps its three spots together.
+  const std::vector<DrawingSpot> small = {SpotAt(20, 10), SpotAt(21.5, 10.5), SpotAt(23, 10)};
+  const auto smallGroups = FormSpotGroups(
+      Moment(), small, {WrittenBeside(small[2], 3, 3), WrittenBeside(small[0], -4, 3)});
+  EXPECT_EQ(smallGroups.size(), 1u);
+  // The interleaved bands with a second chain 8.5 degrees east: a number halfway between the
+  // chains is as near to both and parts neither.
+  std::vector<DrawingSpot> spots = CloseBands();
+  for (const double east : {19.0, 22.0, 25.0}) spots.push_back(SpotAt(east, 10.5));
+  const DrawingSpot& west = spots[7];
+  const DrawingSpot& east = spots[8];
+  const WrittenNumber between{(west.X + east.X) / 2, (west.Y + east.Y) / 2};
+  EXPECT_EQ(FormSpotGroups(Moment(), spots, {WrittenBeside(spots[3], 3, -3), between}).size(), 2u);
+}
+
+TEST(SpotGroupsTest, WrittenNumbersNeverPartOnePenumbra) {
+  std::vector<DrawingSpot> spots = CloseBands();
+  // One outline drawn around spots of both bands: they stay one group.
+  spots[1].Penumbra = 4;
+  spots[5].Penumbra = 4;
+  const auto groups = FormSpotGroups(
+      Moment(), spots, {WrittenBeside(spots[3], 3, -3), WrittenBeside(spots[7], 3, 3)});
+  ASSERT_EQ(groups.size(), 2u);
+  const std::vector<int> groupOf = GroupOfEachSpot(groups, spots.size());
+  EXPECT_EQ(groupOf[1], groupOf[5]);
+}
+
 TEST(SpotGroupsTest, GroupCentreIsTheAreaWeightedMeanEastPositive) {
   const SolarEphemeris eph = Moment();
   // Three times the area at 20 degrees east as at 24 east: the centre at 21 east.
