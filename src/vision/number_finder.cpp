@@ -3,11 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <opencv2/imgproc.hpp>
 
-#include "vision/disk_finder.h"
 #include "vision/paper.h"
+#include "vision/spot_finder.h"
 
 namespace ardeno::vision {
 namespace {
@@ -26,20 +25,11 @@ constexpr double kDigitSpacing = 20;
 // A piece of ink this close to an umbra's middle is its penumbra's outline or the umbra itself.
 constexpr double kAroundSpot = 4;
 
-int Root(std::vector<int>& parent, int i) {
-  while (parent[i] != i) i = parent[i] = parent[parent[i]];
-  return i;
-}
-
 }  // namespace
 
 std::vector<cv::Point2d> FindWrittenNumbers(const cv::Mat& canonical, double strokeWidth,
                                             const std::vector<FoundSpot>& spots) {
-  const cv::Point centre(static_cast<int>(kCanonicalCentre), static_cast<int>(kCanonicalCentre));
-  const double inner = kCanonicalRadius - std::max(4.0, 1.5 * strokeWidth + 2);
-  cv::Mat disk = cv::Mat::zeros(canonical.size(), CV_8U);
-  cv::circle(disk, centre, static_cast<int>(inner), 255, cv::FILLED);
-  const cv::Mat ink = (canonical < kInkLevel) & disk;
+  const cv::Mat ink = (canonical < kInkLevel) & InsideTheCircle(canonical.size(), strokeWidth).Mask;
   cv::Mat labels, stats, centroids;
   const int count = cv::connectedComponentsWithStats(ink, labels, stats, centroids, 8, CV_32S);
 
@@ -60,26 +50,23 @@ std::vector<cv::Point2d> FindWrittenNumbers(const cv::Mat& canonical, double str
   }
 
   // Digits standing side by side are one number.
-  const int n = static_cast<int>(characters.size());
-  std::vector<int> parent(characters.size());
-  std::iota(parent.begin(), parent.end(), 0);
   const auto middle = [](const cv::Rect2d& r) {
     return cv::Point2d(r.x + r.width / 2, r.y + r.height / 2);
   };
-  for (int i = 0; i < n; ++i)
-    for (int j = i + 1; j < n; ++j)
-      if (cv::norm(middle(characters[i]) - middle(characters[j])) < kDigitSpacing)
-        parent[Root(parent, i)] = Root(parent, j);
-  std::vector<cv::Rect2d> numbers(characters.size());
-  std::vector<bool> used(characters.size(), false);
-  for (int i = 0; i < n; ++i) {
-    const int r = Root(parent, i);
-    numbers[r] = used[r] ? (numbers[r] | characters[i]) : characters[i];
-    used[r] = true;
+  std::vector<int> numberOf;
+  const int numberCount =
+      cv::partition(characters, numberOf, [&](const cv::Rect2d& a, const cv::Rect2d& b) {
+        return cv::norm(middle(a) - middle(b)) < kDigitSpacing;
+      });
+  std::vector<cv::Rect2d> numbers(static_cast<std::size_t>(numberCount));
+  std::vector<bool> begun(numbers.size(), false);
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    const auto n = static_cast<std::size_t>(numberOf[i]);
+    numbers[n] = begun[n] ? (numbers[n] | characters[i]) : characters[i];
+    begun[n] = true;
   }
   std::vector<cv::Point2d> middles;
-  for (int i = 0; i < n; ++i)
-    if (used[i]) middles.push_back(middle(numbers[i]));
+  for (const cv::Rect2d& number : numbers) middles.push_back(middle(number));
   return middles;
 }
 

@@ -107,11 +107,20 @@ struct Umbra {
 
 }  // namespace
 
+InsideCircle InsideTheCircle(cv::Size size, double strokeWidth) {
+  InsideCircle inside;
+  inside.Radius = kCanonicalRadius - std::max(4.0, 1.5 * strokeWidth + 2);
+  inside.Mask = cv::Mat::zeros(size, CV_8U);
+  const cv::Point centre(static_cast<int>(kCanonicalCentre), static_cast<int>(kCanonicalCentre));
+  cv::circle(inside.Mask, centre, static_cast<int>(inside.Radius), 255, cv::FILLED);
+  return inside;
+}
+
 std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
   const cv::Point centre(static_cast<int>(kCanonicalCentre), static_cast<int>(kCanonicalCentre));
-  const double inner = kCanonicalRadius - std::max(4.0, 1.5 * strokeWidth + 2);
-  cv::Mat disk = cv::Mat::zeros(canonical.size(), CV_8U);
-  cv::circle(disk, centre, static_cast<int>(inner), 255, cv::FILLED);
+  const InsideCircle inside = InsideTheCircle(canonical.size(), strokeWidth);
+  const double inner = inside.Radius;
+  const cv::Mat& disk = inside.Mask;
   cv::Mat ink = (canonical < kInkLevel) & disk;
   cv::Mat filled = (canonical < kFilledLevel) & disk;
   cv::Mat depth;

@@ -15,6 +15,14 @@ struct FoundSpot {
   int Penumbra = -1;     // spots with the same number lie in one penumbra
 };
 
+// The disk inside its drawn circle on the canonical picture, the circle's line left out: its
+// radius (canonical pixels) and a mask of `size` (255 inside).
+struct InsideCircle {
+  double Radius = 0;
+  cv::Mat Mask;
+};
+InsideCircle InsideTheCircle(cv::Size size, double strokeWidth);
+
 // strokeWidth: the width of the pencil lines, canonical pixels (the disk's line).
 std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth);
 
