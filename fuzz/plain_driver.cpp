@@ -186,6 +186,8 @@ int main(int argc, char* argv[]) {
   g_artifactPrefix = options.ArtifactPrefix;
   if (__sanitizer_set_death_callback != nullptr) __sanitizer_set_death_callback(SaveRunningInput);
   for (const int signal : {SIGILL, SIGABRT}) std::signal(signal, SaveInputAndDie);
+  // Said first: a sanitizer that ends the process leaves no input behind, the seed replays it.
+  std::cerr << "plain driver: seed " << options.Seed << "\n";
   const std::vector<Bytes> corpus = ReadCorpus(options.Inputs);
   long runs = 0;
   for (const Bytes& input : corpus) Run(input, runs);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the core tests and the command-line tools with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs the core tests and the command-line script tests there,
+# Builds the core and recognition tests and the command-line tools with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs those tests and the command-line script tests there,
 # then every fuzz target for FUZZ_SECONDS (60) on its seed corpus, two at once.
 # Fails on any test that fails and on any sanitizer report, even one from a run whose test
 # expected a refusal (the reports go to files, which must stay empty).
@@ -35,7 +35,8 @@ fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="$flags" \
   -DARDENO_WITH_UI="$ui" -DARDENO_FUZZ_TARGETS=ON \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-mapfile -t tests < <(ninja -C "$build" -t targets all | sed -n 's/^\(core_[a-z]*_test\): .*/\1/p' | sort -u)
+mapfile -t tests < <(ninja -C "$build" -t targets all |
+  sed -n 's/^\(core_[a-z]*_test\|vision_test\): .*/\1/p' | sort -u)
 mapfile -t fuzzers < <(ninja -C "$build" -t targets all | sed -n 's/^\([a-z_]*_fuzz\): .*/\1/p' | sort -u)
 cmake --build "$build" -j2 --target "${tests[@]}" "${tools[@]}" "${fuzzers[@]}"
 
@@ -46,11 +47,18 @@ export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:log_path=$reports/asan"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan"
 export QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu
 status=0
-(cd "$build" && ctest -L 'core|cli' "${excluded[@]}" --output-on-failure -j2) || status=$?
+(cd "$build" && ctest -L 'core|cli|vision' "${excluded[@]}" --output-on-failure -j2) || status=$?
 rm -rf "$build/fuzz-run"
 bash fuzz/run_all.sh "$build" "$build/tools/ardeno-sample" "$build/fuzz-run" \
   "${FUZZ_SECONDS:-60}" | tee "$build/fuzz-run.summary"
-grep -q FAILED "$build/fuzz-run.summary" && status=1
+if grep -q FAILED "$build/fuzz-run.summary"; then
+  status=1
+  # A failed target's report is in its log, after the decoders' warnings about damaged input.
+  for log in $(sed -n 's/.*FAILED (see \(.*\))$/\1/p' "$build/fuzz-run.summary"); do
+    echo "== $log" >&2
+    grep -v -e '^Corrupt JPEG data' -e '^Premature end of JPEG' "$log" | tail -40 >&2
+  done
+fi
 if compgen -G "$reports/*" >/dev/null; then
   echo "sanitize: reports of AddressSanitizer or UndefinedBehaviorSanitizer:" >&2
   for report in "$reports"/*; do

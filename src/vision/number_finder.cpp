@@ -49,6 +49,9 @@ std::vector<cv::Point2d> FindWrittenNumbers(const cv::Mat& canonical, double str
     if (!bySpot) characters.emplace_back(box);
   }
 
+  // OpenCV's partition indexes its first element even when there is none.
+  if (characters.empty()) return {};
+
   // Digits standing side by side are one number.
   const auto middle = [](const cv::Rect2d& r) {
     return cv::Point2d(r.x + r.width / 2, r.y + r.height / 2);

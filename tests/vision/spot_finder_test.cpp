@@ -158,5 +158,13 @@ TEST(FindWrittenNumbersTest, NumbersBesideGroupsAreFoundNotSpotsLinesOrOutlines)
   EXPECT_TRUE(near(eight)) << eight;
 }
 
+TEST(FindWrittenNumbersTest, ADiskWithNothingWrittenHasNoNumbers) {
+  cv::Mat canonical = DrawnDisk();
+  EXPECT_TRUE(vision::FindWrittenNumbers(canonical, 3, {}).empty());
+  Pore(canonical, {900, 900});
+  cv::GaussianBlur(canonical, canonical, cv::Size(0, 0), 0.8);
+  EXPECT_TRUE(vision::FindWrittenNumbers(canonical, 3, vision::FindSpots(canonical, 3)).empty());
+}
+
 }  // namespace
 }  // namespace ardeno
