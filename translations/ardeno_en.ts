@@ -5855,8 +5855,8 @@ The drawing is added to the file %3 and the Undo command (Ctrl+Z) brings it back
         <translation>observers-csv FOLDER [--replace]</translation>
     </message>
     <message>
-        <source>read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ] [--solar-axis]</source>
-        <translation>read-drawing IMAGE D.M.YYYY HHMM [--north DEGREES] [--solar-axis]</translation>
+        <source>read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ] [--solar-axis] [--data SLOŽKA]</source>
+        <translation>read-drawing IMAGE D.M.YYYY HHMM [--north DEGREES] [--solar-axis] [--data FOLDER]</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ void Report(const ReadingProgress& progress, int step) {
 
 DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
                            std::optional<double> north, const ReadingProgress& progress,
-                           DrawnLine drawn) {
+                           DrawnLine drawn, const std::vector<ExpectedGroup>& expected) {
   DrawingReading reading;
   if (image.Gray.empty()) return reading;
   // The working picture: at most kWorkingSide across.
@@ -123,7 +123,7 @@ DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
 
   std::vector<DrawingSpot> onDrawing;
   for (const ReadSpot& spot : reading.Spots) onDrawing.push_back(spot.OnDrawing);
-  reading.Groups = FormSpotGroups(eph, onDrawing, reading.Numbers);
+  reading.Groups = FormSpotGroups(eph, onDrawing, reading.Numbers, expected);
   reading.Outcome = ReadingOutcome::Read;
   Report(progress, 4);
   return reading;

@@ -41,9 +41,11 @@ inline constexpr int kReadingSteps = 4;
 enum class DrawnLine { NorthSouth, SolarAxis };
 
 // `north`: the north direction given by the user (degrees clockwise from the picture's up),
-// used instead of the drawn line.
+// used instead of the drawn line. `expected`: the groups of the observer's previous drawing at
+// this moment (ExpectedGroupsBefore), which part chains of spots as the rule describes.
 DrawingReading ReadDrawing(const LoadedImage& image, const SolarEphemeris& eph,
                            std::optional<double> north, const ReadingProgress& progress = {},
-                           DrawnLine drawn = DrawnLine::NorthSouth);
+                           DrawnLine drawn = DrawnLine::NorthSouth,
+                           const std::vector<ExpectedGroup>& expected = {});
 
 }  // namespace ardeno::vision

@@ -46,6 +46,11 @@ constexpr int kLeastKnotCore = 3;  // pixels
 constexpr int kLeastPenumbraHole = 12;
 constexpr double kLargestPenumbraShare = 0.006;  // of the disk
 constexpr double kLargestPenumbraRatio = 40;     // of the umbrae inside
+// An outline drawn close around its umbra leaves a ring a few pixels wide that the blur breaks
+// into pieces smaller than that: pieces on this many of the sectors around the umbra are its
+// penumbra all the same.
+constexpr int kRingSectors = 12;
+constexpr int kLeastRingSectors = 9;
 
 // The directions (degrees) of the strokes of `joined` crossing a circle about `middle`.
 std::vector<double> StrokesLeaving(const cv::Mat& joined, const cv::Point2d& middle) {
@@ -97,6 +102,20 @@ bool IsUmbraOnLine(const cv::Mat& grey, const cv::Mat& core, const cv::Mat& leav
   cv::minMaxLoc(grey, &coreDarkest, nullptr, nullptr, nullptr, core);
   cv::minMaxLoc(grey, &lineDarkest, nullptr, nullptr, nullptr, leavingInk);
   return coreDarkest < lineDarkest - kDarkerThanLines;
+}
+
+// Whether the pieces `ring` of `holes` next to a blob (`around` marks the pixels next to it) lie
+// on every side of its middle: the light ring inside an outline, not a gap between two strokes.
+bool Surrounds(const cv::Mat& holes, const cv::Mat& around, const std::set<int>& ring,
+               const cv::Point2d& middle) {
+  std::array<bool, kRingSectors> seen{};
+  for (int y = 0; y < holes.rows; ++y)
+    for (int x = 0; x < holes.cols; ++x) {
+      if (!around.at<unsigned char>(y, x) || !ring.count(holes.at<int>(y, x))) continue;
+      const double turn = std::atan2(x - middle.x, middle.y - y) / (2 * std::numbers::pi) + 0.5;
+      seen[static_cast<std::size_t>(std::min(kRingSectors - 1.0, turn * kRingSectors))] = true;
+    }
+  return std::count(seen.begin(), seen.end(), true) >= kLeastRingSectors;
 }
 
 struct Umbra {
@@ -188,16 +207,25 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
     cv::Mat around;
     cv::dilate(blob, around, touch);
     around &= ~blob;
+    // The light ring inside an outline drawn close around its umbra is a few pixels wide and
+    // may be broken into pieces by the blur: the pieces around one umbra are one penumbra.
+    std::set<int> ring;
     for (int y = 0; y < roi.height; ++y)
       for (int x = 0; x < roi.width; ++x) {
         if (!around.at<unsigned char>(y, x)) continue;
         const int hole = holes.at<int>(roi.y + y, roi.x + x);
         if (hole == 0 || atLimb.count(hole)) continue;
-        const int area = holeStats.at<int>(hole, cv::CC_STAT_AREA);
-        if (area >= kLeastPenumbraHole && area >= 0.5 * umbra.Area &&
-            area <= kLargestPenumbraShare * diskArea && area <= kLargestPenumbraRatio * umbra.Area)
-          umbra.Holes.insert(hole);
+        if (holeStats.at<int>(hole, cv::CC_STAT_AREA) <= kLargestPenumbraShare * diskArea)
+          ring.insert(hole);
       }
+    double ringArea = 0;
+    for (int hole : ring) ringArea += holeStats.at<int>(hole, cv::CC_STAT_AREA);
+    const bool penumbraSized = ringArea >= kLeastPenumbraHole && ringArea >= 0.5 * umbra.Area;
+    if (ringArea <= kLargestPenumbraRatio * umbra.Area &&
+        (penumbraSized ||
+         (ringArea >= kLeastPenumbraHole &&
+          Surrounds(holes(roi), around, ring, umbra.Centre - cv::Point2d(roi.tl())))))
+      umbra.Holes = std::move(ring);
     umbrae.push_back(std::move(umbra));
   }
 

@@ -131,6 +131,37 @@ TEST(FindSpotsTest, OutlinesTouchingAreNoUmbraButAnUmbraOnALineOrAtItsEndIsOne) 
   EXPECT_EQ(spots.size(), 3u);
 }
 
+TEST(FindSpotsTest, AnOutlineDrawnCloseAroundItsUmbraIsItsPenumbraThoughTheRingBreaks) {
+  cv::Mat canonical = DrawnDisk();
+  // The outline a few pixels from the umbra all round, the light ring between them broken into
+  // pieces by specks of graphite: together they are smaller than half the umbra.
+  const cv::Point close{700, 700};
+  cv::circle(canonical, close, 4, cv::Scalar(kFilled), cv::FILLED, cv::LINE_AA);
+  cv::circle(canonical, close, 8, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  for (const double turn : {0.3, 2.4, 4.5})
+    cv::circle(canonical,
+               {close.x + static_cast<int>(std::lround(5.5 * std::sin(turn))),
+                close.y - static_cast<int>(std::lround(5.5 * std::cos(turn)))},
+               1, cv::Scalar(kPencil), cv::FILLED);
+  // A pore where two strokes meet beside it leaves a light piece on one side only: no penumbra.
+  const cv::Point pore{900, 900};
+  Pore(canonical, pore);
+  cv::line(canonical, {pore.x + 4, pore.y - 12}, {pore.x + 4, pore.y + 12}, cv::Scalar(kPencil), 2,
+           cv::LINE_AA);
+  cv::line(canonical, {pore.x + 4, pore.y - 12}, {pore.x + 14, pore.y}, cv::Scalar(kPencil), 2,
+           cv::LINE_AA);
+  const std::vector<vision::FoundSpot> spots = Smoothed(canonical);
+  ASSERT_EQ(spots.size(), 2u);
+  for (const vision::FoundSpot& spot : spots) {
+    if (std::hypot(spot.Centre.x - close.x, spot.Centre.y - close.y) < 3) {
+      EXPECT_GE(spot.Penumbra, 0);
+      EXPECT_GT(spot.Area, 1.3 * spot.UmbraArea);
+    } else {
+      EXPECT_EQ(spot.Penumbra, -1) << spot.Centre;
+    }
+  }
+}
+
 TEST(FindWrittenNumbersTest, NumbersBesideGroupsAreFoundNotSpotsLinesOrOutlines) {
   cv::Mat canonical = DrawnDisk();
   // A spot with its penumbra's outline, and pores.

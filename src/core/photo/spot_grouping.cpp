@@ -8,8 +8,11 @@
 namespace ardeno {
 
 SpotGrouping::SpotGrouping(const SolarEphemeris& eph, std::vector<DrawingSpot> spots,
-                           const std::vector<WrittenNumber>& numbers)
-    : m_eph(eph), m_spots(std::move(spots)), m_labels(GroupLabelsByRule(m_eph, m_spots, numbers)) {
+                           const std::vector<WrittenNumber>& numbers,
+                           const std::vector<ExpectedGroup>& expected)
+    : m_eph(eph),
+      m_spots(std::move(spots)),
+      m_labels(GroupLabelsByRule(m_eph, m_spots, numbers, expected)) {
   Describe();
 }
 

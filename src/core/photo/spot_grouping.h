@@ -15,9 +15,10 @@ class SpotGrouping {
  public:
   SpotGrouping() = default;
   // The spots read, grouped by the rule at the moment of `eph` with the group numbers written
-  // beside them.
+  // beside them and the groups of the previous drawing.
   SpotGrouping(const SolarEphemeris& eph, std::vector<DrawingSpot> spots,
-               const std::vector<WrittenNumber>& numbers = {});
+               const std::vector<WrittenNumber>& numbers = {},
+               const std::vector<ExpectedGroup>& expected = {});
 
   const std::vector<DrawingSpot>& Spots() const { return m_spots; }
   const std::vector<ProposedGroup>& Groups() const { return m_groups; }

@@ -126,6 +126,47 @@ void SplitByLatitudeGap(const std::vector<DrawingSpot>& spots, const std::vector
   }
 }
 
+// A place in units of the rule's reach, so that a degree of latitude weighs as the rule weighs it.
+SunPoint InReach(const SpotOnSun& place) {
+  return {place.MeridianDistEast * std::cos(place.Latitude * kDegToRad) / kGroupReachLongitude,
+          place.Latitude / kGroupReachLatitude};
+}
+
+double ReachDistance(const SpotOnSun& a, const SpotOnSun& b) {
+  const SunPoint p = InReach(a), q = InReach(b);
+  return std::hypot(p.U - q.U, p.V - q.V);
+}
+
+// The chain `label` parted by k-means begun at `beginnings` (in reach units), the umbrae of one
+// penumbra kept in the part of the first of them; nothing is done when a part would keep fewer
+// than `leastSpots` spots. Each part is labelled by one of its own spots.
+void PartChain(const std::vector<DrawingSpot>& spots, const std::vector<SpotOnSun>& onSun,
+               int label, const std::vector<SunPoint>& beginnings, int leastSpots,
+               std::vector<int>& labels) {
+  std::vector<int> chain;
+  std::vector<SunPoint> at;
+  for (std::size_t i = 0; i < labels.size(); ++i)
+    if (labels[i] == label) {
+      chain.push_back(static_cast<int>(i));
+      at.push_back(InReach(onSun[i]));
+    }
+  std::vector<int> part = KMeansParts(at, beginnings);
+  const int k = static_cast<int>(beginnings.size());
+  std::map<int, int> partOfPenumbra;
+  std::vector<int> size(static_cast<std::size_t>(k), 0);
+  for (std::size_t j = 0; j < chain.size(); ++j) {
+    const int penumbra = spots[chain[j]].Penumbra;
+    if (penumbra >= 0) part[j] = partOfPenumbra.emplace(penumbra, part[j]).first->second;
+    ++size[part[j]];
+  }
+  if (*std::min_element(size.begin(), size.end()) < leastSpots) return;
+  std::vector<int> first(static_cast<std::size_t>(k), -1);
+  for (std::size_t j = 0; j < chain.size(); ++j) {
+    if (first[part[j]] < 0) first[part[j]] = chain[j];
+    labels[static_cast<std::size_t>(chain[j])] = first[part[j]];
+  }
+}
+
 // The chains of `labels` beside which two or more written numbers stand, parted into as many
 // groups (the rule in the header).
 void PartByWrittenNumbers(const std::vector<DrawingSpot>& spots,
@@ -158,42 +199,36 @@ void PartByWrittenNumbers(const std::vector<DrawingSpot>& spots,
     if (std::find(beside.begin(), beside.end(), nearest->second) == beside.end())
       beside.push_back(nearest->second);
   }
-  // Places in units of the reach, so that a degree of latitude weighs as the rule weighs it.
-  const auto place = [&](int i) {
-    return SunPoint{
-        onSun[i].MeridianDistEast * std::cos(onSun[i].Latitude * kDegToRad) / kGroupReachLongitude,
-        onSun[i].Latitude / kGroupReachLatitude};
-  };
   for (const auto& [label, beside] : besideNumbers) {
     if (beside.size() < 2) continue;
-    std::vector<int> chain;
-    std::vector<SunPoint> at;
-    for (std::size_t i = 0; i < labels.size(); ++i)
-      if (labels[i] == label) {
-        chain.push_back(static_cast<int>(i));
-        at.push_back(place(static_cast<int>(i)));
-      }
-    std::vector<SunPoint> middles;
-    for (int i : beside) middles.push_back(place(i));
-    std::vector<int> part = KMeansParts(at, middles);
-    const int k = static_cast<int>(middles.size());
-    // The umbrae of one penumbra stay in the part of the first of them.
-    std::map<int, int> partOfPenumbra;
-    std::vector<int> size(static_cast<std::size_t>(k), 0);
-    for (std::size_t j = 0; j < chain.size(); ++j) {
-      const int penumbra = spots[chain[j]].Penumbra;
-      if (penumbra >= 0) part[j] = partOfPenumbra.emplace(penumbra, part[j]).first->second;
-      ++size[part[j]];
-    }
+    std::vector<SunPoint> beginnings;
+    for (int i : beside) beginnings.push_back(InReach(onSun[static_cast<std::size_t>(i)]));
     // A part of fewer spots than a group beside a gap in latitude has is no group of its own: a
     // neighbour's number written nearer to this chain than to its own.
-    if (*std::min_element(size.begin(), size.end()) < kLeastSpotsBesideGap) continue;
-    std::vector<int> first(static_cast<std::size_t>(k), -1);
-    for (std::size_t j = 0; j < chain.size(); ++j) {
-      if (first[part[j]] < 0) first[part[j]] = chain[j];
-      labels[static_cast<std::size_t>(chain[j])] = first[part[j]];
-    }
+    PartChain(spots, onSun, label, beginnings, kLeastSpotsBesideGap, labels);
   }
+}
+
+// The chains of `labels` in which two or more groups of the previous drawing stand, parted into
+// as many groups (the rule in the header).
+void PartByExpectedGroups(const std::vector<DrawingSpot>& spots,
+                          const std::vector<SpotOnSun>& onSun,
+                          const std::vector<ExpectedGroup>& expected, std::vector<int>& labels) {
+  std::map<int, std::vector<SunPoint>> expectedIn;
+  for (const ExpectedGroup& group : expected) {
+    SpotOnSun place;
+    place.Latitude = group.Latitude;
+    place.MeridianDistEast = group.MeridianDistEast;
+    const auto nearest =
+        std::min_element(onSun.begin(), onSun.end(), [&](const SpotOnSun& a, const SpotOnSun& b) {
+          return ReachDistance(a, place) < ReachDistance(b, place);
+        });
+    if (nearest == onSun.end() || ReachDistance(*nearest, place) > 1) continue;
+    expectedIn[labels[static_cast<std::size_t>(nearest - onSun.begin())]].push_back(InReach(place));
+  }
+  for (const auto& [label, beginnings] : expectedIn)
+    if (beginnings.size() >= 2)
+      PartChain(spots, onSun, label, beginnings, kLeastSpotsOfExpectedGroup, labels);
 }
 
 }  // namespace
@@ -264,7 +299,8 @@ std::string ProposeGroupClass(const std::vector<SpotOnSun>& spots,
 }
 
 std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph, const std::vector<DrawingSpot>& spots,
-                                   const std::vector<WrittenNumber>& numbers) {
+                                   const std::vector<WrittenNumber>& numbers,
+                                   const std::vector<ExpectedGroup>& expected) {
   const int n = static_cast<int>(spots.size());
   std::vector<SpotOnSun> onSun;
   onSun.reserve(spots.size());
@@ -280,13 +316,15 @@ std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph, const std::vector<
   for (int i = 0; i < n; ++i) labels[static_cast<std::size_t>(i)] = Root(parent, i);
   SplitByLatitudeGap(spots, onSun, labels);
   PartByWrittenNumbers(spots, onSun, numbers, labels);
+  PartByExpectedGroups(spots, onSun, expected, labels);
   return labels;
 }
 
 std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
                                           const std::vector<DrawingSpot>& spots,
-                                          const std::vector<WrittenNumber>& numbers) {
-  return DescribeSpotGroups(eph, spots, GroupLabelsByRule(eph, spots, numbers));
+                                          const std::vector<WrittenNumber>& numbers,
+                                          const std::vector<ExpectedGroup>& expected) {
+  return DescribeSpotGroups(eph, spots, GroupLabelsByRule(eph, spots, numbers, expected));
 }
 
 std::vector<ProposedGroup> DescribeSpotGroups(const SolarEphemeris& eph,

@@ -35,6 +35,12 @@ inline constexpr int kLeastSpotsBesideGap = 3;
 // kLeastSpotsBesideGap spots or more.
 inline constexpr double kNumberReachMm = 12;
 inline constexpr double kNumberOtherChainFarther = 1.5;
+// A group of the observer's previous drawing, carried to this moment (ExpectedGroupsBefore),
+// stands in the chain of its nearest spot when that spot lies within the rule's reach of it (the
+// ellipse above); a chain in which two or more such groups stand is parted into as many groups
+// as by written numbers, each part begun at its expected place, when every part keeps
+// kLeastSpotsOfExpectedGroup spots or more.
+inline constexpr int kLeastSpotsOfExpectedGroup = 2;
 
 // A spot as drawn: its centre in millimetres of the standard 125 mm drawing (x towards the
 // position angle 90 degrees, y towards north), its drawn area (the penumbra's, or the umbra's for
@@ -50,6 +56,12 @@ struct DrawingSpot {
 struct WrittenNumber {
   double X = 0;
   double Y = 0;
+};
+
+// A group of an earlier drawing where it stands at the moment of the drawing being read.
+struct ExpectedGroup {
+  double Latitude = 0;          // degrees, north positive
+  double MeridianDistEast = 0;  // degrees, east positive
 };
 
 // A spot's place on the Sun and its area.
@@ -88,10 +100,12 @@ struct ProposedGroup {
 // Groups of `spots` at the moment of `eph`, ordered from west to east.
 std::vector<ProposedGroup> FormSpotGroups(const SolarEphemeris& eph,
                                           const std::vector<DrawingSpot>& spots,
-                                          const std::vector<WrittenNumber>& numbers = {});
+                                          const std::vector<WrittenNumber>& numbers = {},
+                                          const std::vector<ExpectedGroup>& expected = {});
 // The group of each spot by the rule above, as a label (spots of one group share it).
 std::vector<int> GroupLabelsByRule(const SolarEphemeris& eph, const std::vector<DrawingSpot>& spots,
-                                   const std::vector<WrittenNumber>& numbers = {});
+                                   const std::vector<WrittenNumber>& numbers = {},
+                                   const std::vector<ExpectedGroup>& expected = {});
 // The groups of spots sharing a label (the rule's, or as the observer corrected them), described
 // as FormSpotGroups describes them, ordered from west to east.
 std::vector<ProposedGroup> DescribeSpotGroups(const SolarEphemeris& eph,

@@ -62,10 +62,11 @@ PictureReading DrawingRecognition::ReadPicture(const QImage& picture, const Sola
   return result;
 }
 
-std::optional<QString> DrawingRecognition::Take(PictureReading reading, const SolarEphemeris& eph) {
+std::optional<QString> DrawingRecognition::Take(PictureReading reading, const SolarEphemeris& eph,
+                                                const std::vector<ExpectedGroup>& expected) {
   if (reading.Failure) return reading.Failure;
   m_disk = reading.Disk;
-  m_grouping = SpotGrouping(eph, std::move(reading.Spots), reading.Numbers);
+  m_grouping = SpotGrouping(eph, std::move(reading.Spots), reading.Numbers, expected);
   return std::nullopt;
 }
 

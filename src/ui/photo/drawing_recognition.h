@@ -40,8 +40,10 @@ class DrawingRecognition {
   static PictureReading ReadPicture(const QImage& picture, const SolarEphemeris& eph,
                                     std::optional<double> north, bool solarAxisDrawn,
                                     const std::function<void(int)>& progress = {});
-  // Takes a reading as the one corrected from now on; a failed one leaves the reading before.
-  std::optional<QString> Take(PictureReading reading, const SolarEphemeris& eph);
+  // Takes a reading as the one corrected from now on, its spots grouped with the groups of the
+  // observer's previous drawing (`expected`); a failed one leaves the reading before.
+  std::optional<QString> Take(PictureReading reading, const SolarEphemeris& eph,
+                              const std::vector<ExpectedGroup>& expected = {});
   // A click at `pixel`: takes away the spot under it, or adds a small spot there when it lies on
   // the disk. False for a click off the disk.
   bool Click(QPoint pixel);

@@ -132,6 +132,8 @@ class PhotoDrawingWindow : public QWidget {
   // into another group or out of its own, with Shift its whole group).
   void CorrectRecognition(QPoint from, QPoint to);
   void ShowRecognition();
+  // The groups of the observer's drawing before the chosen one, carried to the moment of `eph`.
+  std::vector<ExpectedGroup> ExpectedGroups(const SolarEphemeris& eph) const;
 #endif
   void PicturePressed(QPoint pixel, Qt::MouseButton button);
   void PictureReleased(QPoint pixel, Qt::MouseButton button);

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "core/photo/expected_groups.h"
 #include "core/photo/proposed_groups.h"
 #include "core/solar/ephemeris.h"
 #include "ui/photo/photo_canvas.h"
@@ -61,7 +62,8 @@ void PhotoDrawingWindow::Recognize() {
       ShowTargetRecord();
       return;
     }
-    if (const std::optional<QString> failure = m_recognition.Take(std::move(*result), eph)) {
+    if (const std::optional<QString> failure =
+            m_recognition.Take(std::move(*result), eph, ExpectedGroups(eph))) {
       ShowTargetRecord();
       m_ctx.Msg.ShowMessageText(*failure);
       return;
@@ -69,6 +71,17 @@ void PhotoDrawingWindow::Recognize() {
     ShowRecognition();
   });
   m_reading->start();
+}
+
+std::vector<ExpectedGroup> PhotoDrawingWindow::ExpectedGroups(const SolarEphemeris& eph) const {
+  const Database& db = m_ctx.Db;
+  if (!db.HasCurrentRecord()) return {};
+  const ObservationRecord& current = db.Record(db.CurrentIndex);
+  const std::optional<CalendarDate> date = ParseDate(current.Date());
+  if (!date) return {};
+  return ExpectedGroupsBefore(
+      std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount)), *date,
+      current.TimeUT(), eph);
 }
 
 void PhotoDrawingWindow::CorrectRecognition(QPoint from, QPoint to) {

@@ -138,6 +138,32 @@ TEST(SpotGroupsTest, ANeighboursNumberPartsNoSmallGroupAndANumberBetweenChainsTe
   EXPECT_EQ(FormSpotGroups(Moment(), spots, {WrittenBeside(spots[3], 3, -3), between}).size(), 2u);
 }
 
+TEST(SpotGroupsTest, TheGroupsOfThePreviousDrawingPartAChainThatHoldsTwoOfThem) {
+  const std::vector<DrawingSpot> spots = CloseBands();
+  // Yesterday's two groups, carried to today, where the two bands are: two groups, the bands'
+  // spots each in their own.
+  const auto groups = FormSpotGroups(Moment(), spots, {}, {{10, 4.5}, {11.5, 6}});
+  ASSERT_EQ(groups.size(), 2u);
+  const std::vector<int> groupOf = GroupOfEachSpot(groups, spots.size());
+  for (int i : {1, 2, 3}) EXPECT_EQ(groupOf[i], groupOf[0]);
+  for (int i : {5, 6, 7}) EXPECT_EQ(groupOf[i], groupOf[4]);
+  EXPECT_NE(groupOf[0], groupOf[4]);
+  // One expected group, or a second one beyond the rule's reach of every spot: one group.
+  EXPECT_EQ(FormSpotGroups(Moment(), spots, {}, {{10, 4.5}}).size(), 1u);
+  EXPECT_EQ(FormSpotGroups(Moment(), spots, {}, {{10, 4.5}, {11, 25}}).size(), 1u);
+  // Two expected groups beside a chain of three spots would leave a part of one spot: a group
+  // that has shrunk since, kept whole.
+  const std::vector<DrawingSpot> small = {SpotAt(20, 10), SpotAt(21.5, 10.5), SpotAt(23, 10)};
+  EXPECT_EQ(FormSpotGroups(Moment(), small, {}, {{10, 20}, {10.5, 23.5}}).size(), 1u);
+  // Never through one penumbra.
+  std::vector<DrawingSpot> outlined = spots;
+  outlined[1].Penumbra = 2;
+  outlined[5].Penumbra = 2;
+  const std::vector<int> outlinedOf =
+      GroupOfEachSpot(FormSpotGroups(Moment(), outlined, {}, {{10, 4.5}, {11.5, 6}}), 8);
+  EXPECT_EQ(outlinedOf[1], outlinedOf[5]);
+}
+
 TEST(SpotGroupsTest, WrittenNumbersNeverPartOnePenumbra) {
   std::vector<DrawingSpot> spots = CloseBands();
   // One outline drawn around spots of both bands: they stay one group.

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # ardeno-cli read-drawing on the stored photographed drawings (tests/data/vision, each with the
 # truth the drawing generator wrote): the disk line, the header, one line per group as drawn; a
-# drawing without its axis asks for --north; the Sun's axis drawn is read with --solar-axis; damaged, empty, huge and non-image files are refused
-# with a message and nothing is written.
+# drawing without its axis asks for --north; the Sun's axis drawn is read with --solar-axis; a
+# --data folder without a data file is refused; damaged, empty, huge and non-image files are
+# refused with a message and nothing is written.
 # Usage: read_drawing_test.sh ARDENO-CLI DATA-DIR
 set -u
 cli=$1
@@ -82,6 +83,19 @@ awk -F';' -v want="$(truth_disk "$data/solaraxis.txt" | cut -d';' -f4)" 'NR == 1
     d = $5 - want; if (d > 180) d -= 360; if (d < -180) d += 360
     exit !(d < -20 && d > -25) }' "$work/asline.out" ||
   fail "solaraxis: read as a north-south line, north not P off: $(head -1 "$work/asline.out")"
+
+# --data names the data folder whose previous drawing tells which groups to look for again: a
+# folder without a data file is refused before the picture is read, and so is --data alone.
+mkdir "$work/nodata"
+read -r date time <<<"$(moment "$data/scan.txt")"
+"$cli" read-drawing "$data/scan.jpg" "$date" "$time" --data "$work/nodata" >"$work/nodata.out" \
+  2>"$work/nodata.err" && fail "--data: a folder without datax.dat taken"
+grep -q "datax.dat" "$work/nodata.err" || fail "--data: message \"$(cat "$work/nodata.err")\""
+[ -s "$work/nodata.out" ] && fail "--data: printed $(cat "$work/nodata.out")"
+"$cli" read-drawing "$data/scan.jpg" "$date" "$time" --data >/dev/null 2>"$work/nodata.err" &&
+  fail "--data without a folder taken"
+grep -q "read-drawing" "$work/nodata.err" || fail "--data alone: no usage"
+rmdir "$work/nodata"
 
 # Files that are no drawing: refused in the language asked, nothing printed or written.
 : >"$work/empty.jpg"

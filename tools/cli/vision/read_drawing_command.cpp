@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ardeno-cli read-drawing: a photographed or scanned paper drawing read by itself. Prints the disk
 // found (centre and radius in pixels, north in degrees clockwise from the picture's up) and the
-// groups proposed from its spots, one CSV line per group.
+// groups proposed from its spots, one CSV line per group; with --data, the groups of the latest
+// drawing before it in that data folder part the chains of spots that hold two of them.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "cli/command_registry.h"
+#include "cli/folder_loading.h"
+#include "core/photo/expected_groups.h"
 #include "core/solar/ephemeris.h"
 #include "core/text/core_text.h"
 #include "core/text/dates.h"
@@ -21,8 +24,10 @@
 namespace ardeno::cli {
 namespace {
 
-constexpr const char* kUsage = CoreTextNoop(
-    "ardeno-cli", "read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ] [--solar-axis]");
+constexpr const char* kUsage =
+    CoreTextNoop("ardeno-cli",
+                 "read-drawing OBRÁZEK D.M.RRRR HHMM [--north STUPNĚ] [--solar-axis] "
+                 "[--data SLOŽKA]");
 
 std::optional<std::uint16_t> ParseTimeUT(const std::string& text) {
   if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string::npos)
@@ -98,6 +103,16 @@ int ReadDrawingCommand(const std::vector<std::string>& args) {
     words.erase(words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + 2);
     break;
   }
+  // The data folder whose latest drawing before this one tells which groups to look for again.
+  std::optional<std::string> folder;
+  if (const auto data = std::find(words.begin(), words.end(), "--data"); data != words.end()) {
+    if (data + 1 == words.end()) {
+      PrintUsage(kUsage);
+      return 1;
+    }
+    folder = *(data + 1);
+    words.erase(data, data + 2);
+  }
   if (words.size() != 3) {
     PrintUsage(kUsage);
     return 1;
@@ -108,11 +123,21 @@ int ReadDrawingCommand(const std::vector<std::string>& args) {
   const std::optional<std::uint16_t> time = ParseTimeUT(words[2]);
   if (!time) return Fail(CoreTextNoop("ardeno-cli", "Čas %1 nelze přečíst (HHMM v UT)."), words[2]);
 
+  const SolarEphemeris eph = Ephemeris(*date, *time);
+  std::vector<ExpectedGroup> expected;
+  if (folder) {
+    Database db;
+    LoadReport report;
+    if (!LoadExistingFolder({*folder}, kUsage, db, report)) return 1;
+    expected = ExpectedGroupsBefore(
+        std::span(db.Records.data(), static_cast<std::size_t>(db.RecordCount)), *date, *time, eph);
+  }
+
   const vision::LoadedImage image = vision::LoadDrawingImage(words[0]);
   if (image.Problem != vision::ImageProblem::None)
     return Fail(ImageProblemMessage(image.Problem), words[0]);
   const vision::DrawingReading reading =
-      vision::ReadDrawing(image, Ephemeris(*date, *time), north, {}, drawn);
+      vision::ReadDrawing(image, eph, north, {}, drawn, expected);
   if (reading.Outcome == vision::ReadingOutcome::NoDisk)
     return Fail(CoreTextNoop("ardeno-cli", "Na obrázku %1 se nepodařilo najít kotouč zákresu."),
                 words[0]);

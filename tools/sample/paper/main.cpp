@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/data/record_file.h"
+#include "core/photo/expected_groups.h"
 #include "core/solar/ephemeris.h"
 #include "paper/paper_drawing.h"
 #include "paper/paper_photo.h"
@@ -107,9 +108,12 @@ int main(int argc, char* argv[]) {
     }
     const auto start = std::chrono::steady_clock::now();
     const vision::LoadedImage image = vision::DecodeDrawingImage(made.Picture.Jpeg);
+    // The observer's previous drawing in the data file, as the photo window takes it.
+    const std::vector<ExpectedGroup> expected =
+        ExpectedGroupsBefore(records, made.Date, made.TimeUT, made.Eph);
     const vision::DrawingReading reading = vision::ReadDrawing(
         image, made.Eph, std::nullopt, {},
-        style.SolarAxis ? vision::DrawnLine::SolarAxis : vision::DrawnLine::NorthSouth);
+        style.SolarAxis ? vision::DrawnLine::SolarAxis : vision::DrawnLine::NorthSouth, expected);
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     scores.push_back(paper::ScoreReading(made.Drawing, made.Picture.Truth, reading, made.Eph));
     if (each) std::cerr << i + 1 << ": " << paper::ScoreLine(scores.back()) << "\n";
