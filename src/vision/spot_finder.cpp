@@ -31,7 +31,9 @@ constexpr int kKnotReach = 6;
 constexpr double kMostLeavingInk = 0.7;
 // Where less ink leaves, the strokes leaving are counted on a circle this far from the blob's
 // middle: a line through an umbra leaves on two opposite sides; one stroke, or two at an angle,
-// leave a knot of a digit or a corner of an outline, when they carry this share of the blob's area.
+// leave a knot of a digit or a corner of an outline, and three or more leave strokes crossing (a
+// 4's bar over its stem, a number written over a grid line), when they carry this share of the
+// blob's area.
 constexpr double kStrokeCircle = 9;
 constexpr double kLeastStrokeInk = 0.2;
 constexpr double kStraightThrough = 120;  // degrees between the two strokes, at least
@@ -80,7 +82,7 @@ bool IsKnotOfLines(const cv::Mat& joined, const cv::Point2d& middle, double leav
   if (leavingShare > kMostLeavingInk) return true;
   if (leavingShare <= kLeastStrokeInk) return false;
   const std::vector<double> strokes = StrokesLeaving(joined, middle);
-  if (strokes.size() == 1) return true;
+  if (strokes.size() == 1 || strokes.size() >= 3) return true;
   return strokes.size() == 2 &&
          std::fabs(std::remainder(strokes[0] - strokes[1], 360.0)) < kStraightThrough;
 }

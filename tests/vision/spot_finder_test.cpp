@@ -84,6 +84,31 @@ TEST(FindSpotsTest, WrittenDigitsAreNoUmbrae) {
   EXPECT_EQ(spots.size(), pores.size());
 }
 
+TEST(FindSpotsTest, StrokesCrossingInADigitOrOverALineAreNoUmbraButAnUmbraOnACrossingIs) {
+  cv::Mat canonical = DrawnDisk();
+  // A 4's bar crosses its stem; numbers written over a grid line cross it.
+  int x = 620;
+  for (const std::string number : {"4", "14", "41", "44"}) {
+    cv::putText(canonical, number, {x, 800}, cv::FONT_HERSHEY_SIMPLEX | cv::FONT_ITALIC, 0.75,
+                cv::Scalar(kHardPencil), 2, cv::LINE_AA);
+    x += 50;
+  }
+  cv::line(canonical, {600, 900}, {1000, 880}, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  for (const std::string number : {"13", "12", "4"}) {
+    cv::putText(canonical, number, {x - 250, 898}, cv::FONT_HERSHEY_SIMPLEX | cv::FONT_ITALIC, 0.75,
+                cv::Scalar(kPencil), 2, cv::LINE_AA);
+    x += 60;
+  }
+  // A grid's lines crossing under an umbra.
+  const cv::Point crossing{1000, 1000};
+  cv::line(canonical, {900, 1000}, {1100, 1000}, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  cv::line(canonical, {1000, 900}, {1000, 1100}, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  Pore(canonical, crossing);
+  const std::vector<vision::FoundSpot> spots = Smoothed(canonical);
+  EXPECT_TRUE(FoundAt(spots, crossing));
+  EXPECT_EQ(spots.size(), 1u);
+}
+
 TEST(FindSpotsTest, DigitsBlurredFullAreNoUmbraeButUmbraeTouchingEachOtherAre) {
   cv::Mat canonical = DrawnDisk();
   // A hard pencil's group numbers: a photo's blur fills the loops of a 4, 6, 8 or 9 darker than

@@ -7,7 +7,8 @@
 //     reads them and prints the figures; with --each also one line per drawing on standard error.
 // OPTIONS: --scanner or --phone (else one in four scanned), --no-axis, --solar-axis (the Sun's
 // axis drawn instead of the north-south line, and read as such), --size PIXELS (the longer side,
-// 4000 unless given).
+// 4000 unless given), --alone (read without the groups of the observer's previous drawing in the
+// data file, which the photo window and read-drawing --data take).
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -37,7 +38,7 @@ constexpr int kLongSide = 4000;
 int Usage() {
   std::cerr << "ardeno-paper-drawings [OPTIONS] DATAFILE OUTDIR COUNT [SEED]\n"
                "ardeno-paper-drawings --measure [--each] [OPTIONS] DATAFILE COUNT [SEED]\n"
-               "OPTIONS: --scanner|--phone, --no-axis, --solar-axis, --size PIXELS\n";
+               "OPTIONS: --scanner|--phone, --no-axis, --solar-axis, --size PIXELS, --alone\n";
   return 1;
 }
 
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
   std::optional<paper::Capture> capture;
   paper::PaperStyle style;
   int longSide = kLongSide;
+  bool alone = false;
   while (!args.empty() && args[0].rfind("--", 0) == 0) {
     if (args[0] == "--scanner")
       capture = paper::Capture::Scanner;
@@ -61,6 +63,8 @@ int main(int argc, char* argv[]) {
       style.Axis = false;
     else if (args[0] == "--solar-axis")
       style.SolarAxis = true;
+    else if (args[0] == "--alone")
+      alone = true;
     else if (args[0] == "--size" && args.size() > 1) {
       longSide = std::atoi(args[1].c_str());
       if (longSide < 500 || longSide > 8000) return Usage();
@@ -110,7 +114,8 @@ int main(int argc, char* argv[]) {
     const vision::LoadedImage image = vision::DecodeDrawingImage(made.Picture.Jpeg);
     // The observer's previous drawing in the data file, as the photo window takes it.
     const std::vector<ExpectedGroup> expected =
-        ExpectedGroupsBefore(records, made.Date, made.TimeUT, made.Eph);
+        alone ? std::vector<ExpectedGroup>{}
+              : ExpectedGroupsBefore(records, made.Date, made.TimeUT, made.Eph);
     const vision::DrawingReading reading = vision::ReadDrawing(
         image, made.Eph, std::nullopt, {},
         style.SolarAxis ? vision::DrawnLine::SolarAxis : vision::DrawnLine::NorthSouth, expected);
