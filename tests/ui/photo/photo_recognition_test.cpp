@@ -16,6 +16,8 @@
 #include <memory>
 #include <set>
 
+#include "core/solar/differential_rotation.h"
+#include "core/solar/heliographic.h"
 #include "support/app_run.h"
 #include "support/database_builders.h"
 #include "ui/photo/photo_canvas.h"
@@ -52,18 +54,20 @@ Truth ReadTruth() {
   return truth;
 }
 
-// The scan's drawing: 3 March 2010 at 11:33 UT, no groups yet, chosen.
+// The scan's drawing: 3 March 2010 at 11:33 UT, no groups yet, chosen, after the `earlier`
+// drawings.
 struct Fixture {
   QTemporaryDir dir;
   AppRun run{PathFromText(dir.path())};
   PhotoDrawingWindow window{run.Ctx};
 
   explicit Fixture(const QString& picture = kScan, CalendarDate date = {2010, 3, 3},
-                   std::uint16_t timeUT = 1133) {
+                   std::uint16_t timeUT = 1133, std::vector<ObservationRecord> earlier = {}) {
     ObservationRecord drawing = DatedRecord(date);
     drawing.SetTimeUT(timeUT);
-    run.Db = DatabaseOf({drawing});
-    run.Db.ChooseRecord(1);
+    earlier.push_back(drawing);
+    run.Db = DatabaseOf(earlier);
+    run.Db.ChooseRecord(static_cast<int>(earlier.size()));
     run.Ctx.History.Reset(run.Db);
     window.resize(1000, 700);
     if (!window.OpenPicture(PathFromText(picture))) qFatal("the picture does not open");
@@ -239,6 +243,38 @@ class PhotoRecognitionTest : public QObject {
       QVERIFY2(b->geometry().right() < b->parentWidget()->width(), qPrintable(b->text()));
     }
     QVERIFY(checked >= 12);
+  }
+
+  // The observer's drawing of the day before holds two groups where one chain of today's spots
+  // lies (its two ends, where the Sun's rotation had them): Rozpoznat proposes two groups there.
+  void TheDrawingOfTheDayBeforePartsAChainIntoItsGroups() {
+    Fixture alone;
+    QVERIFY(alone.Recognized());
+    const std::vector<ProposedGroup> groups = alone.window.Recognition().Groups();
+    const auto largest =
+        std::max_element(groups.begin(), groups.end(),
+                         [](const auto& a, const auto& b) { return a.SpotCount < b.SpotCount; });
+    QVERIFY(largest != groups.end() && largest->SpotCount >= 4);
+    const std::vector<RecognizedSpot> spots = alone.window.Recognition().Spots();
+    const CalendarDate dayBefore{2010, 3, 2};
+    const SolarEphemeris then = Ephemeris(dayBefore, 1133);
+    ObservationRecord yesterday = DatedRecord(dayBefore);
+    yesterday.SetTimeUT(1133);
+    for (const int end : {largest->Spots.front(), largest->Spots.back()}) {
+      const SpotOnSun place = PlaceSpotOnSun(Ephemeris({2010, 3, 3}, 1133),
+                                             spots[static_cast<std::size_t>(end)].OnDrawing);
+      const double longitude = RotatedLongitude(place.Longitude, place.Latitude, -1);
+      const PolarPosition p = HeliographicToPolar(then, static_cast<float>(longitude),
+                                                  static_cast<float>(place.Latitude), 125.0f);
+      const int k = yesterday.GroupCount() + 1;
+      yesterday.SetGroupCount(k);
+      yesterday.SetAngle10(k, static_cast<std::uint16_t>(
+                                  std::lround(std::fmod(p.PolarAngle + 360, 360) * 10) % 3600));
+      yesterday.SetDistance10(k, static_cast<std::uint16_t>(std::lround(p.PolarDistance * 10)));
+    }
+    Fixture f(kScan, {2010, 3, 3}, 1133, {yesterday});
+    QVERIFY(f.Recognized());
+    QCOMPARE(f.window.Recognition().Groups().size(), groups.size() + 1);
   }
 
   // Closing the window while it reads: the reading ends first, nothing is left to report to.
