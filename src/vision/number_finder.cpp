@@ -11,11 +11,9 @@
 namespace ardeno::vision {
 namespace {
 
-// A written digit is about 3.5 mm high (17 canonical pixels at 4.8 to the millimetre, a few more
-// turned); a piece of ink smaller than this is a dot or dust, a larger one a line, the grid or an
-// outline.
+// A piece of ink shorter than this is a dot or dust, one longer than kLargestCharacter a line, the
+// grid or an outline.
 constexpr int kSmallestCharacter = 9;
-constexpr int kLargestCharacter = 26;
 constexpr int kLeastCharacterInk = 12;  // pixels
 // A digit is strokes: with its blurred edges it covers at most this share of its box (a filled
 // ellipse covers more).

@@ -40,8 +40,6 @@ constexpr double kStraightThrough = 120;  // degrees between the two strokes, at
 // An umbra is filled darker than a single stroke: a blob this much darker than the lines leaving
 // it is an umbra touching a line (a facular outline drawn over a group), never a knot.
 constexpr double kDarkerThanLines = 25;
-// A written group number's digit is about 3.5 mm high: 17 canonical pixels, a few more turned.
-constexpr int kLargestCharacter = 26;
 constexpr int kLeastKnotCore = 3;  // pixels
 // A penumbra is a hole in the ink next to the umbra, larger than a gap in the graphite, smaller
 // than a grid cell or a facular outline, and not many times the umbra.

@@ -15,6 +15,10 @@ struct FoundSpot {
   int Penumbra = -1;     // spots with the same number lie in one penumbra
 };
 
+// A written group number's digit is about 3.5 mm high: 17 canonical pixels at 4.8 to the
+// millimetre, a few more turned; no piece of a written character is longer than this.
+inline constexpr int kLargestCharacter = 26;
+
 // The disk inside its drawn circle on the canonical picture, the circle's line left out: its
 // radius (canonical pixels) and a mask of `size` (255 inside).
 struct InsideCircle {
