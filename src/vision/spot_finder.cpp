@@ -46,9 +46,17 @@ constexpr int kLeastKnotCore = 3;  // pixels
 constexpr int kLeastPenumbraHole = 12;
 constexpr double kLargestPenumbraShare = 0.006;  // of the disk
 constexpr double kLargestPenumbraRatio = 40;     // of the umbrae inside
+// The outline is drawn around the umbra: the hole inside it encloses the umbra's middle (by this
+// many pixels, within the hole's hull, so that an umbra touching its outline on one side still
+// counts). A pore drawn on a facular outline or a grid line lies on the line, beside the holes on
+// either side of it, and no hole of them is its penumbra.
+constexpr double kEnclosedBy = 1.0;
+// Umbra radii (of its blob as found, blur included) from its middle to the farthest point of its
+// outline, at most: a penumbra drawn about twice the umbra across reaches 1.4-2.
+constexpr double kFarthestOutline = 3.5;
 // An outline drawn close around its umbra leaves a ring a few pixels wide that the blur breaks
-// into pieces smaller than that: pieces on this many of the sectors around the umbra are its
-// penumbra all the same.
+// into pieces, none larger than the umbra: pieces on this many of the sectors around the umbra
+// are its penumbra all the same.
 constexpr int kRingSectors = 12;
 constexpr int kLeastRingSectors = 9;
 
@@ -118,10 +126,30 @@ bool Surrounds(const cv::Mat& holes, const cv::Mat& around, const std::set<int>&
   return std::count(seen.begin(), seen.end(), true) >= kLeastRingSectors;
 }
 
+// The outer boundary of hole `hole` of `holes`, which lies within `box`.
+std::vector<cv::Point> HoleOutline(const cv::Mat& holes, int hole, const cv::Rect& box) {
+  std::vector<std::vector<cv::Point>> outlines;
+  cv::findContours(holes(box) == hole, outlines, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE,
+                   box.tl());
+  std::vector<cv::Point> outline;
+  for (auto& piece : outlines)
+    if (piece.size() > outline.size()) outline = std::move(piece);
+  return outline;
+}
+
+// Whether a hole with boundary `outline` encloses `middle`.
+bool Encloses(const std::vector<cv::Point>& outline, const cv::Point2d& middle) {
+  if (outline.size() < 3) return false;
+  std::vector<cv::Point> hull;
+  cv::convexHull(outline, hull);
+  return cv::pointPolygonTest(hull, cv::Point2f(middle), true) >= kEnclosedBy;
+}
+
 struct Umbra {
   cv::Point2d Centre;
   double Area = 0;
   std::set<int> Holes;
+  int Enclosing = 0;  // the hole of Holes that encloses it
 };
 
 }  // namespace
@@ -173,6 +201,12 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
       cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(2 * reach + 1, 2 * reach + 1));
   const cv::Mat touch = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(5, 5));
   const double diskArea = std::numbers::pi * kCanonicalRadius * kCanonicalRadius;
+  const auto areaOf = [&](int hole) { return holeStats.at<int>(hole, cv::CC_STAT_AREA); };
+  const auto boxOf = [&](int hole) {
+    return cv::Rect(
+        holeStats.at<int>(hole, cv::CC_STAT_LEFT), holeStats.at<int>(hole, cv::CC_STAT_TOP),
+        holeStats.at<int>(hole, cv::CC_STAT_WIDTH), holeStats.at<int>(hole, cv::CC_STAT_HEIGHT));
+  };
   for (int i = 1; i < count; ++i) {
     const cv::Rect box(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
                        stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
@@ -207,26 +241,53 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
     cv::Mat around;
     cv::dilate(blob, around, touch);
     around &= ~blob;
-    // The light ring inside an outline drawn close around its umbra is a few pixels wide and
-    // may be broken into pieces by the blur: the pieces around one umbra are one penumbra.
-    std::set<int> ring;
+    // The holes next to the umbra, but the disk's background and any larger than a penumbra.
+    std::set<int> next;
     for (int y = 0; y < roi.height; ++y)
       for (int x = 0; x < roi.width; ++x) {
         if (!around.at<unsigned char>(y, x)) continue;
         const int hole = holes.at<int>(roi.y + y, roi.x + x);
         if (hole == 0 || atLimb.count(hole)) continue;
-        if (holeStats.at<int>(hole, cv::CC_STAT_AREA) <= kLargestPenumbraShare * diskArea)
-          ring.insert(hole);
+        if (areaOf(hole) <= kLargestPenumbraShare * diskArea) next.insert(hole);
       }
+    // The innermost hole enclosing the umbra is its penumbra; else the pieces of a broken ring.
+    for (int hole : next)
+      if ((umbra.Enclosing == 0 || areaOf(hole) < areaOf(umbra.Enclosing)) &&
+          Encloses(HoleOutline(holes, hole, boxOf(hole)), umbra.Centre))
+        umbra.Enclosing = hole;
+    std::set<int> ring;
+    if (umbra.Enclosing != 0) {
+      ring = {umbra.Enclosing};
+    } else if (std::all_of(next.begin(), next.end(),
+                           [&](int hole) { return areaOf(hole) <= umbra.Area; }) &&
+               Surrounds(holes(roi), around, next, umbra.Centre - cv::Point2d(roi.tl()))) {
+      ring = next;
+    }
     double ringArea = 0;
-    for (int hole : ring) ringArea += holeStats.at<int>(hole, cv::CC_STAT_AREA);
-    const bool penumbraSized = ringArea >= kLeastPenumbraHole && ringArea >= 0.5 * umbra.Area;
-    if (ringArea <= kLargestPenumbraRatio * umbra.Area &&
-        (penumbraSized ||
-         (ringArea >= kLeastPenumbraHole &&
-          Surrounds(holes(roi), around, ring, umbra.Centre - cv::Point2d(roi.tl())))))
+    for (int hole : ring) ringArea += areaOf(hole);
+    if (ringArea >= kLeastPenumbraHole && ringArea <= kLargestPenumbraRatio * umbra.Area)
       umbra.Holes = std::move(ring);
+    else
+      umbra.Enclosing = 0;
     umbrae.push_back(std::move(umbra));
+  }
+
+  // An outline hugs what it is drawn around: no point of it lies farther from an umbra inside
+  // than kFarthestOutline times that umbra's radius. A facular outline or a grid cell around a
+  // pore reaches farther, and is no penumbra.
+  std::map<int, std::vector<std::size_t>> enclosed;
+  for (std::size_t u = 0; u < umbrae.size(); ++u)
+    if (umbrae[u].Enclosing != 0) enclosed[umbrae[u].Enclosing].push_back(u);
+  for (const auto& [hole, inside] : enclosed) {
+    const std::vector<cv::Point> outline = HoleOutline(holes, hole, boxOf(hole));
+    const bool hugs = std::all_of(outline.begin(), outline.end(), [&](const cv::Point& at) {
+      return std::any_of(inside.begin(), inside.end(), [&](std::size_t u) {
+        const double radius = std::sqrt(umbrae[u].Area / std::numbers::pi);
+        return cv::norm(cv::Point2d(at) - umbrae[u].Centre) <= kFarthestOutline * radius;
+      });
+    });
+    if (!hugs)
+      for (std::size_t u : inside) umbrae[u].Holes.clear();
   }
 
   // Umbrae next to one hole share its penumbra: join them through their holes.
@@ -244,7 +305,7 @@ std::vector<FoundSpot> FindSpots(const cv::Mat& canonical, double strokeWidth) {
   std::vector<double> holeArea(static_cast<std::size_t>(penumbrae), 0);
   std::vector<double> umbraArea(static_cast<std::size_t>(penumbrae), 0);
   for (const auto& [hole, p] : penumbraOfHole)
-    holeArea[static_cast<std::size_t>(p)] += holeStats.at<int>(hole, cv::CC_STAT_AREA);
+    holeArea[static_cast<std::size_t>(p)] += areaOf(hole);
   for (std::size_t u = 0; u < umbrae.size(); ++u)
     if (penumbra[u] >= 0) umbraArea[static_cast<std::size_t>(penumbra[u])] += umbrae[u].Area;
 

@@ -187,6 +187,42 @@ TEST(FindSpotsTest, AnOutlineDrawnCloseAroundItsUmbraIsItsPenumbraThoughTheRingB
   }
 }
 
+TEST(FindSpotsTest, AFacularOutlineAroundPoresIsNoPenumbraButOneOutlineAroundTwoUmbraeIs) {
+  cv::Mat canonical = DrawnDisk();
+  // A small facular outline (near the limb, foreshortened) drawn around a group: a pore on its
+  // line, a pore inside it away from its line, and a spot whose own outline touches it inside.
+  const std::vector<cv::Point> facula = {{500, 500}, {545, 492}, {552, 530}, {508, 538}};
+  cv::polylines(canonical, facula, true, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  const cv::Point onLine{522, 496}, inside{513, 521};
+  Pore(canonical, onLine);
+  Pore(canonical, inside);
+  const cv::Point spot{538, 516};
+  cv::ellipse(canonical, spot, {10, 8}, 0, 0, 360, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  cv::circle(canonical, spot, 4, cv::Scalar(kFilled), cv::FILLED, cv::LINE_AA);
+  // One outline drawn around two umbrae at its ends.
+  const cv::Point leading{800, 800}, following{826, 800};
+  cv::ellipse(canonical, {813, 800}, {24, 10}, 0, 0, 360, cv::Scalar(kPencil), 2, cv::LINE_AA);
+  cv::circle(canonical, leading, 4, cv::Scalar(kFilled), cv::FILLED, cv::LINE_AA);
+  cv::circle(canonical, following, 4, cv::Scalar(kFilled), cv::FILLED, cv::LINE_AA);
+
+  const std::vector<vision::FoundSpot> spots = Smoothed(canonical);
+  ASSERT_EQ(spots.size(), 5u);
+  const auto at = [&](cv::Point where) {
+    return *std::find_if(spots.begin(), spots.end(), [&](const vision::FoundSpot& s) {
+      return std::hypot(s.Centre.x - where.x, s.Centre.y - where.y) < 3;
+    });
+  };
+  ASSERT_TRUE(FoundAt(spots, onLine) && FoundAt(spots, inside) && FoundAt(spots, spot));
+  EXPECT_EQ(at(onLine).Penumbra, -1);
+  EXPECT_EQ(at(inside).Penumbra, -1);
+  // The spot's penumbra is its own outline (about 200 pixels with its line), not the facula's.
+  EXPECT_GE(at(spot).Penumbra, 0);
+  EXPECT_LT(at(spot).Area, 300);
+  ASSERT_TRUE(FoundAt(spots, leading) && FoundAt(spots, following));
+  EXPECT_GE(at(leading).Penumbra, 0);
+  EXPECT_EQ(at(leading).Penumbra, at(following).Penumbra);
+}
+
 TEST(FindWrittenNumbersTest, NumbersBesideGroupsAreFoundNotSpotsLinesOrOutlines) {
   cv::Mat canonical = DrawnDisk();
   // A spot with its penumbra's outline, and pores.
