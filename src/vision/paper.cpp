@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 #include <opencv2/imgproc.hpp>
 #include <vector>
 
@@ -17,11 +18,58 @@ namespace {
 constexpr int kLightReduction = 4;
 constexpr int kLightClosing = 15;
 constexpr double kLeastSheetContrast = 50;
+// The paper's edge is a step a few pixels wide; the edge of a shadow falling over the sheet is
+// soft, tens of pixels wide. Across each edge found, the middle half of the step in brightness
+// (a quarter to three quarters) must be no wider than this (pixels of the working picture), or
+// the edge is a shadow's, and its corners no sheet's.
+constexpr double kWidestPaperEdge = 10;
+constexpr int kEdgeProfiles = 9;
+constexpr int kProfileReach = 40;  // pixels either side of the edge
 
 cv::Vec3d LineThrough(const cv::Vec4f& fitted) {
   const cv::Vec3d a(fitted[2], fitted[3], 1), d(fitted[0], fitted[1], 0);
   const cv::Vec3d b = a + d;
   return a.cross(b);
+}
+
+// The width of the middle half of the step in brightness across the line from `a` to `b` (the
+// median of kEdgeProfiles profiles across it).
+double StepWidth(const cv::Mat& gray, const cv::Point2d& a, const cv::Point2d& b) {
+  const cv::Point2d along = (b - a) / cv::norm(b - a);
+  const cv::Point2d across(-along.y, along.x);
+  std::vector<double> widths;
+  for (int k = 1; k <= kEdgeProfiles; ++k) {
+    const cv::Point2d at = a + (b - a) * (0.1 + 0.8 * k / (kEdgeProfiles + 1.0));
+    std::vector<double> profile;
+    for (int i = -kProfileReach; i <= kProfileReach; ++i) {
+      double sum = 0;  // averaged over a few pixels along the edge against the grain
+      for (int j = -2; j <= 2; ++j) {
+        const cv::Point2d p = at + across * i + along * j;
+        const int x = std::clamp(static_cast<int>(std::lround(p.x)), 0, gray.cols - 1);
+        const int y = std::clamp(static_cast<int>(std::lround(p.y)), 0, gray.rows - 1);
+        sum += gray.at<unsigned char>(y, x);
+      }
+      profile.push_back(sum / 5);
+    }
+    const auto ends = [&](std::size_t from) {
+      return std::accumulate(profile.begin() + static_cast<long>(from),
+                             profile.begin() + static_cast<long>(from + 8), 0.0) /
+             8;
+    };
+    double low = ends(0), high = ends(profile.size() - 8);
+    if (low > high) {
+      std::reverse(profile.begin(), profile.end());
+      std::swap(low, high);
+    }
+    const auto crossing = [&](double level) {
+      for (std::size_t i = 0; i < profile.size(); ++i)
+        if (profile[i] >= level) return static_cast<double>(i);
+      return static_cast<double>(profile.size());
+    };
+    widths.push_back(crossing(low + 0.75 * (high - low)) - crossing(low + 0.25 * (high - low)));
+  }
+  std::nth_element(widths.begin(), widths.begin() + kEdgeProfiles / 2, widths.end());
+  return widths[kEdgeProfiles / 2];
 }
 
 // The derivative of the homography `h` at `p`: how it moves points near `p`.
@@ -120,6 +168,10 @@ std::optional<Sheet> FindSheet(const cv::Mat& gray) {
     if (std::fabs(p[2]) < 1e-12) return found;
     exact[static_cast<std::size_t>(c)] = cv::Point2d(p[0] / p[2], p[1] / p[2]);
   }
+  for (int c = 0; c < 4; ++c)
+    if (StepWidth(gray, exact[static_cast<std::size_t>(c)],
+                  exact[static_cast<std::size_t>((c + 1) % 4)]) > kWidestPaperEdge)
+      return found;
   found.Corners = exact;
   return found;
 }

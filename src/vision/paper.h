@@ -20,7 +20,8 @@ inline constexpr int kInkLevel = 150;
 // when the sheet fills the picture or cannot be told from its surroundings.
 struct Sheet {
   cv::Mat Mask;
-  // The four corners, when the sheet's edges are straight enough to show the perspective.
+  // The four corners, when the sheet's edges are straight enough to show the perspective and
+  // sharp as paper's (not the soft edge of a shadow across the sheet).
   std::optional<std::array<cv::Point2d, 4>> Corners;
 };
 std::optional<Sheet> FindSheet(const cv::Mat& gray);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The disk and its axis on pictures drawn here line by line: a sheet seen at a steep angle keeps
-// its drawn circle round once its perspective is taken out, a broken circle among the arcs of a
-// grid is the disk, and the axis is found where the fitted centre misses the drawn one.
+// its drawn circle round once its perspective is taken out, a shadow's edge is no sheet's, a
+// broken circle among the arcs of a grid is the disk, and the axis is found where the fitted
+// centre misses the drawn one.
 #include <gtest/gtest.h>
 
 #include <opencv2/imgproc.hpp>
@@ -55,6 +56,37 @@ TEST(RemovePerspectiveTest, KeepsACircleAtTheSheetsMiddleRound) {
     // out must not squeeze the circle further.
     EXPECT_LT(*most / *least, 1 + 1.05 * (1 - std::cos(tilt * kDeg)) + 0.005) << tilt;
   }
+}
+
+// A photo of a sheet on a dark table, its corners `corners`, with a soft shadow darkening the
+// picture above row `shadowRow` when there is one.
+cv::Mat SheetOnTable(const std::vector<cv::Point>& corners, std::optional<int> shadowRow) {
+  cv::Mat picture(1200, 1600, CV_8U, cv::Scalar(80));
+  cv::fillConvexPoly(picture, corners, cv::Scalar(225), cv::LINE_AA);
+  cv::GaussianBlur(picture, picture, cv::Size(0, 0), 1);
+  if (shadowRow)
+    for (int y = 0; y < picture.rows; ++y) {
+      const double lit = 1 / (1 + std::exp((*shadowRow - y) / 30.0));
+      picture.row(y).convertTo(picture.row(y), CV_8U, 1 - 0.45 * (1 - lit));
+    }
+  return picture;
+}
+
+TEST(FindSheetTest, TheSheetsEdgesGiveItsCornersButAShadowsEdgeGivesNone) {
+  const std::vector<cv::Point> corners = {{300, 150}, {1320, 190}, {1280, 1080}, {260, 1040}};
+  const std::optional<vision::Sheet> clear = vision::FindSheet(SheetOnTable(corners, {}));
+  ASSERT_TRUE(clear && clear->Corners);
+  for (const cv::Point2d& found : *clear->Corners) {
+    double nearest = 1e9;
+    for (const cv::Point& c : corners)
+      nearest = std::min(nearest, cv::norm(found - cv::Point2d(c)));
+    EXPECT_LT(nearest, 6) << found;  // the outline is traced on a picture a quarter as large
+  }
+  // A shadow across the sheet's upper part: its soft edge, straight as a sheet's, is no edge of
+  // the sheet, and the lit part's corners would give a perspective the sheet does not have.
+  const std::optional<vision::Sheet> shaded = vision::FindSheet(SheetOnTable(corners, 420));
+  ASSERT_TRUE(shaded);
+  EXPECT_FALSE(shaded->Corners);
 }
 
 // The evened picture of a drawn disk: paper at kPaperLevel, pencil at `pencil`.
