@@ -35,7 +35,9 @@ cv::Vec3d LineThrough(const cv::Vec4f& fitted) {
 // The width of the middle half of the step in brightness across the line from `a` to `b` (the
 // median of kEdgeProfiles profiles across it).
 double StepWidth(const cv::Mat& gray, const cv::Point2d& a, const cv::Point2d& b) {
-  const cv::Point2d along = (b - a) / cv::norm(b - a);
+  const double length = cv::norm(b - a);
+  if (!(length >= 1)) return 2.0 * kProfileReach;  // corners run together: no edge to measure
+  const cv::Point2d along = (b - a) / length;
   const cv::Point2d across(-along.y, along.x);
   std::vector<double> widths;
   for (int k = 1; k <= kEdgeProfiles; ++k) {
