@@ -23,6 +23,10 @@ constexpr double kLeastSheetContrast = 50;
 // (a quarter to three quarters) must be no wider than this (pixels of the working picture), or
 // the edge is a shadow's, and its corners no sheet's.
 constexpr double kWidestPaperEdge = 10;
+// Where the brightest of 3 x 3 pixels is this many times the darkest (the picture a sixth of the
+// working one), the step is as sharp as the paper's edge on the table; a shadow's edge, in
+// whatever light, changes the brightness by less per pixel.
+constexpr double kSharpStep = 1.28;
 constexpr int kEdgeProfiles = 9;
 constexpr int kProfileReach = 40;  // pixels either side of the edge
 
@@ -74,6 +78,36 @@ double StepWidth(const cv::Mat& gray, const cv::Point2d& a, const cv::Point2d& b
   return widths[kEdgeProfiles / 2];
 }
 
+// The part of `picture` that `lit` (the brightest part of the sheet) reaches without crossing a
+// sharp step: the sheet with any shadow across it, or `lit` itself where the step around the
+// sheet is missing somewhere and the table would come in.
+cv::Mat ReachedWithoutSharpStep(const cv::Mat& picture, const cv::Mat& lit) {
+  const cv::Mat box = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3));
+  cv::Mat brightest, darkest;
+  cv::dilate(picture, brightest, box);
+  cv::erode(picture, darkest, box);
+  brightest.convertTo(brightest, CV_32F);
+  darkest.convertTo(darkest, CV_32F, kSharpStep);
+  const cv::Mat smooth = brightest <= darkest + 1;
+  cv::Mat labels;
+  const int count = cv::connectedComponents(smooth, labels, 4, CV_32S);
+  std::vector<int> overlap(static_cast<std::size_t>(count), 0);
+  for (int y = 0; y < labels.rows; ++y)
+    for (int x = 0; x < labels.cols; ++x)
+      if (lit.at<unsigned char>(y, x)) ++overlap[static_cast<std::size_t>(labels.at<int>(y, x))];
+  const auto most = std::max_element(overlap.begin() + 1, overlap.end());
+  if (most == overlap.end()) return lit;
+  cv::Mat reached = labels == static_cast<int>(most - overlap.begin());
+  cv::dilate(reached, reached, box);  // over the step itself
+  reached |= lit;
+  const auto onBorder = [](const cv::Mat& m) {
+    return cv::countNonZero(m.row(0)) + cv::countNonZero(m.row(m.rows - 1)) +
+           cv::countNonZero(m.col(0)) + cv::countNonZero(m.col(m.cols - 1));
+  };
+  if (onBorder(reached) > onBorder(lit) + 8) return lit;
+  return reached;
+}
+
 // The derivative of the homography `h` at `p`: how it moves points near `p`.
 cv::Matx22d LocalLinearPart(const cv::Matx33d& h, const cv::Point2d& p) {
   const double w = h(2, 0) * p.x + h(2, 1) * p.y + h(2, 2);
@@ -100,12 +134,13 @@ cv::Mat EvenLight(const cv::Mat& gray) {
 std::optional<Sheet> FindSheet(const cv::Mat& gray) {
   constexpr int kSide = 400;
   const double scale = static_cast<double>(kSide) / std::max(gray.cols, gray.rows);
-  cv::Mat small, bright;
-  cv::resize(gray, small, cv::Size(), scale, scale, cv::INTER_AREA);
-  cv::GaussianBlur(small, small, cv::Size(0, 0), 2);
+  cv::Mat plain, small, bright;
+  cv::resize(gray, plain, cv::Size(), scale, scale, cv::INTER_AREA);
+  cv::GaussianBlur(plain, small, cv::Size(0, 0), 2);
   // Close the pencil away so that it does not cut the sheet.
-  cv::morphologyEx(small, small, cv::MORPH_CLOSE,
-                   cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(7, 7)));
+  const cv::Mat pencil = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(7, 7));
+  cv::morphologyEx(small, small, cv::MORPH_CLOSE, pencil);
+  cv::morphologyEx(plain, plain, cv::MORPH_CLOSE, pencil);
   const double level = cv::threshold(small, bright, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
   double darkest = 0, brightest = 0;
   cv::minMaxLoc(small, &darkest, &brightest);
@@ -125,6 +160,7 @@ std::optional<Sheet> FindSheet(const cv::Mat& gray) {
   // The sheet stands out from the table; two halves of an unevenly lit sheet do not.
   if (cv::mean(small, sheet)[0] - cv::mean(small, ~sheet)[0] < kLeastSheetContrast)
     return std::nullopt;
+  sheet = ReachedWithoutSharpStep(plain, sheet);
   std::vector<std::vector<cv::Point>> contours;
   cv::findContours(sheet, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
   if (contours.empty()) return std::nullopt;
