@@ -18,15 +18,15 @@ namespace {
 constexpr int kLightReduction = 4;
 constexpr int kLightClosing = 15;
 constexpr double kLeastSheetContrast = 50;
+// Where the brightest of 3 x 3 pixels is this many times the darkest (the picture a sixth of the
+// working one), the step is as sharp as the paper's edge on the table; a shadow's edge, in
+// whatever light, changes the brightness by less per pixel.
+constexpr double kSharpStep = 1.28;
 // The paper's edge is a step a few pixels wide; the edge of a shadow falling over the sheet is
 // soft, tens of pixels wide. Across each edge found, the middle half of the step in brightness
 // (a quarter to three quarters) must be no wider than this (pixels of the working picture), or
 // the edge is a shadow's, and its corners no sheet's.
 constexpr double kWidestPaperEdge = 10;
-// Where the brightest of 3 x 3 pixels is this many times the darkest (the picture a sixth of the
-// working one), the step is as sharp as the paper's edge on the table; a shadow's edge, in
-// whatever light, changes the brightness by less per pixel.
-constexpr double kSharpStep = 1.28;
 constexpr int kEdgeProfiles = 9;
 constexpr int kProfileReach = 40;  // pixels either side of the edge
 
