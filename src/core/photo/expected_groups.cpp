@@ -4,14 +4,13 @@
 #include <cmath>
 #include <optional>
 
+#include "core/quality/noaa_regions.h"
 #include "core/reference/source_day.h"
 #include "core/solar/differential_rotation.h"
 #include "core/solar/heliographic.h"
 
 namespace ardeno {
 namespace {
-
-double DayFraction(std::uint16_t timeUT) { return (timeUT / 100 + timeUT % 100 / 60.0) / 24; }
 
 // A group that has turned beyond the limb cannot be drawn.
 constexpr double kLimbMeridianDistance = 90;
@@ -27,10 +26,8 @@ std::vector<ExpectedGroup> ExpectedGroupsBefore(std::span<const ObservationRecor
     if (record.GroupCount() == 0 || IsCatalogueRecord(record)) continue;
     const std::optional<CalendarDate> drawn = ParseDate(record.Date());
     if (!drawn) continue;
-    const std::int64_t wholeDays = DaysBetween(*drawn, date);
-    if (wholeDays < 1) continue;
-    const double daysBefore =
-        static_cast<double>(wholeDays) + DayFraction(timeUT) - DayFraction(record.TimeUT());
+    if (DaysBetween(*drawn, date) < 1) continue;
+    const double daysBefore = MomentOf(date, timeUT) - MomentOf(*drawn, record.TimeUT());
     if (daysBefore > kExpectedGroupsDays) continue;
     if (latest == nullptr || daysBefore < latestDaysBefore) {
       latest = &record;

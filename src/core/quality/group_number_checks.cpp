@@ -11,6 +11,7 @@
 #include "core/groups/group_tracks.h"
 #include "core/maps/map_rotation.h"
 #include "core/maps/map_sightings.h"
+#include "core/quality/noaa_regions.h"
 #include "core/quality/quality_check_parts.h"
 #include "core/solar/differential_rotation.h"
 #include "core/text/core_text.h"
@@ -35,11 +36,6 @@ struct NumberedGroup {
     ++Count;
   }
 };
-
-// Fractional days since 30.12.1899 of a record's moment.
-double RecordMoment(const RecordPosition& position, std::uint16_t timeUT) {
-  return static_cast<double>(DaySerial(position.Date)) + (timeUT / 100 + timeUT % 100 / 60.0) / 24;
-}
 
 }  // namespace
 
@@ -108,7 +104,7 @@ void CheckGroupJumps(const QualityInputs& in, const CheckedRecords& checked,
   for (int i = 1; i <= static_cast<int>(checked.Own.size()); ++i) {
     if (!checked.Own[static_cast<std::size_t>(i - 1)]) continue;
     const ObservationRecord& r = in.Db.Record(i);
-    const double moment = RecordMoment(in.Positions.Record(i), r.TimeUT());
+    const double moment = MomentOf(in.Positions.Record(i).Date, r.TimeUT());
     const auto places = in.Positions.GroupsOf(i);
     for (int k = 1; k <= static_cast<int>(places.size()); ++k) {
       const int number = r.GroupNumber(k);
